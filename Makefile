@@ -1,0 +1,48 @@
+# Two commands matter: `make run` and `make test`. Both first make sure the packages are there.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test deps build build-asan build-fuzz fuzz demo format clean
+
+deps:
+	@scripts/ensure-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_SANITIZE=ON \
+	    -DCMAKE_BUILD_TYPE=Debug
+
+build-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	scripts/run-program.sh $(BUILD)
+
+test: build build-asan
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+$(FUZZ_BUILD)/build.ninja: | deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_FUZZ=ON \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build-fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Each fuzz target runs for a bounded time over its seed corpus.
+fuzz: build-fuzz
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

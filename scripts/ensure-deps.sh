@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Makes sure the packages the build needs are present. Installs the missing ones when apt-get
+# can be used as root; otherwise prints the exact command and fails.
+set -euo pipefail
+packages=(cmake ninja-build g++ clang qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+    echo "Missing packages: ${missing[*]}"
+    echo "Install them with: sudo $cmd"
+    exit 1
+fi

@@ -1,0 +1,63 @@
+#pragma once
+// The Host port: everything the core needs from outside itself. The Qt layer implements it for
+// the real program; tests use a scripted fake; the companion tool uses a silent headless one.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+class DlgMsg;
+struct PrintPage;
+
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+};
+
+struct FileDialogRequest {
+    bool save = false;
+    std::string title;
+    std::string filter;         // e.g. "Text Files (*.txt)"
+    std::string initialFolder;  // absolute path
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Shows the input dialog modally; returns when the user closed it. The dialog object holds
+    // the mode, texts and answer.
+    virtual void runDialog(DlgMsg& dialog) = 0;
+    // An operating-system style question at start-up; true for Yes.
+    virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
+    // An operating-system style notice at start-up.
+    virtual void showNotice(const std::string& title, const std::string& text) = 0;
+    // Common file dialog; nullopt when cancelled.
+    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    // Prints a laid-out page on the default printer; false when no printer took it.
+    virtual bool printPage(const PrintPage& page) = 0;
+    virtual void openUrl(const std::string& url) = 0;
+
+    // Lets pending window events (including the Stop command) run.
+    virtual void processEvents() = 0;
+    // Suspends (true) or resumes (false) repainting of the program's windows.
+    virtual void freezeDrawing(bool frozen) = 0;
+
+    // Milliseconds from an arbitrary fixed start, monotonic.
+    virtual std::int64_t tickMs() = 0;
+    // Local date and time as days since 1899-12-30 with the time as the fraction.
+    virtual double now() = 0;
+    virtual void sleepMs(int milliseconds) = 0;
+
+    virtual std::optional<DisplayMode> displayMode() = 0;
+    virtual bool changeDisplayMode(const DisplayMode& mode) = 0;
+
+    virtual void minimiseMainWindow() = 0;
+    virtual void quit() = 0;
+};
+
+}  // namespace quorvel
