@@ -1,0 +1,43 @@
+#pragma once
+// Process-wide state shared by the windows and commands for the whole run. One instance lives in
+// the application (or in a test); parts receive it by reference rather than through globals.
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+struct Session {
+    // Solve and fill guards (see the solve commands).
+    bool solverBusy = false;
+    bool fillBusy = false;
+    bool loadBusy = false;
+    bool stopRequested = false;
+
+    // Composing and creating.
+    bool composeMode = false;
+    bool createMode = false;
+    bool experimentColours = false;
+
+    // Chosen number and levels.
+    int selectedNumber = 1;
+    int currentLevel = 1;  // 1..4, persisted
+    int gradeLevel = 1;    // 1..4, persisted
+    int gridKindCode = 3;  // 3 or 5: the kind opened last
+
+    // The puzzle on screen, as last loaded or stored.
+    int puzzleNumber = 0;
+    int previousPuzzleNumber = 0;
+    int puzzleKind = 0;
+    std::string puzzleCells;
+    std::string puzzleCount;
+    int lastPuzzleNo = 0;
+    bool incompleteMode = false;
+
+    // Elapsed time, in days (date/time fractions).
+    double elapsedShown = 0;
+    double bankedElapsed = 0;
+    double timerStart = 0;
+};
+
+}  // namespace quorvel
