@@ -1,0 +1,59 @@
+#pragma once
+// What a grid window needs from the main window that hosts it. The main window (`MDI1`)
+// implements this interface and owns the grid windows; tests use a scripted fake.
+//
+// Process-wide flags that a grid window only reads or writes (`CreateMode`, `SelectedNumber`,
+// `ExperimentColours`, `ComposeMode`, `FillBusy`, `LoadBusy`, `ElapsedShown` ...) live in the
+// `Session` and are not repeated here.
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+class GridWindow;
+
+class MainWindowLink {
+  public:
+    virtual ~MainWindowLink() = default;
+
+    // Writes the message line. Alignment 0 left, 1 right, 2 centre. Nothing happens when the
+    // trimmed text equals the trimmed text already shown.
+    virtual void PanelText(const std::string& text, std::uint32_t colour, int alignment) = 0;
+
+    // Presses toolbar button `index` as a mouse-up of `button` (1 left, 2 right) with the
+    // `shift` state (1 shift, 2 ctrl, 4 alt). Used by entry by click and by the input dialog's
+    // level choice (button 20).
+    virtual void CBn_MouseUp(int index, int button, int shift) = 0;
+
+    // True when `window` is the main window's active child. A grid window that is not active
+    // never takes the focus (`FocusCell`).
+    virtual bool isActiveChild(const GridWindow& window) const = 0;
+
+    // Check mark of "Show Possibilities (Tip)" (`MenuG`(1)).
+    virtual bool tipSwitchOn() const = 0;
+    // True while the main window's tip timer runs; a tip is only shown while it does.
+    virtual bool tipTimerRunning() const = 0;
+    // Check mark of "Show Possibilities (Panel)" (`MenuG`(2)).
+    virtual bool panelSwitchOn() const = 0;
+    // The marking switch of the visual aids (block rectangle on mouse-down in the 9x9 window).
+    virtual bool markingSwitchOn() const = 0;
+
+    // Sets the main window's caption (the 9x9 window does so on activation).
+    virtual void setMainTitle(const std::string& title) = 0;
+
+    // Starts or stops the elapsed-time display (`Timer1`) without touching the banked time.
+    virtual void setElapsedTimerRunning(bool running) = 0;
+
+    // Records `window` in its state history after a committed cell change (Undo/Redo).
+    virtual void recordHistory(GridWindow& window) = 0;
+
+    // A close that is refused while the application runs: `closing` has hidden itself; the
+    // main window shows the grid window of the other kind (as the Nine/Fifteen command does).
+    virtual void showOtherGrid(const GridWindow& closing) = 0;
+
+    // True once the application itself is closing; a grid window then really closes.
+    virtual bool applicationClosing() const = 0;
+};
+
+}  // namespace quorvel
