@@ -1,0 +1,172 @@
+// The conversions and platform helpers the views rely on: units, colours, symbol captions, the
+// display check, the program folder and PDF output.
+
+#include "ui/grid/view/glyphs.h"
+#include "ui/grid/view/units.h"
+#include "ui/print/view/printer_output.h"
+#include "ui/shell/view/display_check.h"
+#include "ui/shell/view/program_folder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorvel::view;
+
+class PlatformLayers : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void twipsBecomePixels_data() {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("cell pitch across") << 720.0 << 48;
+        QTest::newRow("cell pitch down") << 645.0 << 43;
+        QTest::newRow("15x15 pitch") << 525.0 << 35;
+        QTest::newRow("frame offset rounds up") << 45.0 << 3;
+        QTest::newRow("half pixel rounds away") << 7.5 << 1;
+        QTest::newRow("below half") << 7.0 << 0;
+        QTest::newRow("negative") << -45.0 << -3;
+    }
+    void twipsBecomePixels() {
+        QFETCH(double, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(pixelsFromTwips(twips), pixels);
+    }
+
+    void coloursKeepRedInTheLowByte_data() {
+        QTest::addColumn<uint>("bgr");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("red givens") << 255u << QColor(255, 0, 0);
+        QTest::newRow("blue entries") << 0xFF0000u << QColor(0, 0, 255);
+        QTest::newRow("light yellow shade") << 0xC0FFFFu << QColor(255, 255, 192);
+        QTest::newRow("marked background") << 0xEEEFB1u << QColor(177, 239, 238);
+        QTest::newRow("palette 4 on 9x9") << 65000u << QColor(232, 253, 0);
+        QTest::newRow("top byte ignored") << 0x80C0FFu << QColor(255, 192, 128);
+    }
+    void coloursKeepRedInTheLowByte() {
+        QFETCH(uint, bgr);
+        QFETCH(QColor, color);
+        QCOMPARE(colorFromBgr(bgr), color);
+        QCOMPARE(bgrFromColor(color), bgr & 0xFFFFFFu);
+    }
+
+    void symbolCaptionsBecomePresentGlyphs_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("enter across") << "Marlett"
+                                      << "444" << QString(3, QChar(0x25B6));
+        QTest::newRow("enter down") << "Marlett"
+                                    << "666" << QString(3, QChar(0x25BC));
+        QTest::newRow("level easy") << "Wingdings 2"
+                                    << "u" << QString(QChar(0x2776));
+        QTest::newRow("level very hard") << "Wingdings 2"
+                                         << "x" << QString(QChar(0x2779));
+        QTest::newRow("undo") << "Wingdings 3"
+                              << "N" << QString(QChar(0x21B6));
+        QTest::newRow("redo") << "Wingdings 3"
+                              << "O" << QString(QChar(0x21B7));
+        QTest::newRow("text font untouched") << "Arial"
+                                             << "3x 5"
+                                             << "3x 5";
+        QTest::newRow("unknown symbol kept") << "Wingdings 3"
+                                             << "Z"
+                                             << "Z";
+    }
+    void symbolCaptionsBecomePresentGlyphs() {
+        QFETCH(QString, font);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        const DisplayText text = displayTextFor(font.toStdString(), caption.toStdString(), 10);
+        QCOMPARE(text.text, shown);
+        QCOMPARE(isSymbolFont(font.toStdString()), text.font.family() == "DejaVu Sans");
+    }
+
+    void displayIsFoundOrNamed_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "" << false;
+        QTest::newRow("x11") << ":0"
+                             << ""
+                             << "" << true;
+        QTest::newRow("wayland") << ""
+                                 << "wayland-0"
+                                 << "" << true;
+        QTest::newRow("offscreen") << ""
+                                   << ""
+                                   << "offscreen" << true;
+        QTest::newRow("xcb asked without X") << ""
+                                             << ""
+                                             << "xcb" << false;
+    }
+    void displayIsFoundOrNamed() {
+        QFETCH(QString, display);
+        QFETCH(QString, wayland);
+        QFETCH(QString, platform);
+        QFETCH(bool, usable);
+        const std::string d = display.toStdString(), w = wayland.toStdString(),
+                          p = platform.toStdString();
+        QCOMPARE(hasDisplay({d, w, p}), usable);
+        const std::string message = noDisplayMessage("build/quorvel");
+        QVERIFY(message.find("xvfb-run") != std::string::npos);
+        QVERIFY(message.find('\n') == std::string::npos);
+    }
+
+    void programFolderFallsBackAndSeeds() {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString shipped = root.filePath("shipped");
+        QVERIFY(QDir().mkpath(shipped));
+        QVERIFY(writeFile(shipped + "/type3.pxz", "shipped puzzles"));
+        QVERIFY(writeFile(shipped + "/sudokuhelp.pxz", "shipped help"));
+
+        QCOMPARE(chooseProgramFolder(shipped, root.filePath("user")), shipped);
+
+        // A folder that cannot hold files sends the data to the user folder, which keeps a
+        // puzzle file of its own and receives only what it lacks.
+        const QString notAFolder = root.filePath("installed");
+        QVERIFY(writeFile(notAFolder, "a file, not a folder"));
+        const QString user = root.filePath("user");
+        QVERIFY(QDir().mkpath(user));
+        QVERIFY(writeFile(user + "/type3.pxz", "the user's puzzles"));
+        seedMissingFiles(shipped, user);
+        QCOMPARE(readFile(user + "/type3.pxz"), QByteArray("the user's puzzles"));
+        QCOMPARE(readFile(user + "/sudokuhelp.pxz"), QByteArray("shipped help"));
+        QVERIFY(!QFile::exists(user + "/type5.pxz"));
+        QCOMPARE(chooseProgramFolder(notAFolder, user), user);
+    }
+
+    void pageIsWrittenAsPdf() {
+        QTemporaryDir root;
+        const QString path = root.filePath("page.pdf");
+        QVERIFY(writeFile(path, "old content"));
+        bool painted = false;
+        QVERIFY(writePagePdf(path, [&](QPainter& painter, const QRectF& page) {
+            painted = page.width() > 0 && page.height() > 0;
+            painter.drawText(page, "Puzzle No: ");
+        }));
+        QVERIFY(painted);
+        QVERIFY(readFile(path).startsWith("%PDF"));
+        QVERIFY(!QFile::exists(path + ".part"));
+        QVERIFY(!writePagePdf(root.filePath("missing/folder/page.pdf"),
+                              [](QPainter&, const QRectF&) {}));
+    }
+
+  private:
+    static bool writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+QTEST_MAIN(PlatformLayers)
+#include "platform_layers.moc"
