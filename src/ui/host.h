@@ -56,6 +56,9 @@ public:
     virtual std::optional<DisplayMode> displayMode() = 0;
     virtual bool changeDisplayMode(const DisplayMode& mode) = 0;
 
+    // The decimal symbol of the user's locale (the keystroke filter names it in its message).
+    virtual std::string decimalSeparator() { return "."; }
+
     virtual void minimiseMainWindow() = 0;
     virtual void quit() = 0;
 };
