@@ -1,0 +1,137 @@
+#include "storage/data_file.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "storage/scramble.h"
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define QUORVEL_HAVE_FSYNC 1
+#endif
+
+namespace quorvel {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path WithTrailingSeparator(const fs::path& folder) {
+    fs::path result = folder;
+    if (result.empty()) result = ".";
+    if (!result.has_filename()) return result;  // already ends in a separator
+    result += fs::path::preferred_separator;
+    return result;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+FileError ErrorFor(const fs::path& path, std::string action, int errorNumber) {
+    return FileError{path, std::move(action),
+                     errorNumber ? std::strerror(errorNumber) : "unknown error"};
+}
+
+// A temporary name beside the target, unique within this process and among processes.
+fs::path TemporaryBeside(const fs::path& path) {
+    static std::atomic<unsigned> counter{0};
+    std::string name = "." + path.filename().string() + ".tmp";
+#ifdef QUORVEL_HAVE_FSYNC
+    name += "-" + std::to_string(::getpid());
+#endif
+    name += "-" + std::to_string(counter++);
+    return path.parent_path() / name;
+}
+
+}  // namespace
+
+fs::path AppFolder(const fs::path& programFolder) {
+    return WithTrailingSeparator(programFolder);
+}
+
+fs::path SettingsFolder(const fs::path& programFolder) {
+    return WithTrailingSeparator(programFolder);
+}
+
+fs::path ResolveDataFile(const fs::path& folder, std::string_view name) {
+    const fs::path exact = folder / fs::path(std::string(name));
+    std::error_code error;
+    if (fs::exists(exact, error)) return exact;
+    std::optional<fs::path> found;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        // Among several case variants take the lowest name, so the choice is stable.
+        if (EqualIgnoringCase(candidate, name) && (!found || it->path() < *found)) {
+            found = it->path();
+        }
+    }
+    return found.value_or(exact);
+}
+
+std::optional<std::string> ReadFileBytes(const fs::path& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+FileStatus ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path temporary = TemporaryBeside(path);
+    std::FILE* out = std::fopen(temporary.string().c_str(), "wb");
+    if (!out) return ErrorFor(path, "save", errno);
+
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    int errorNumber = written ? 0 : errno;
+    if (written && std::fflush(out) != 0) written = false, errorNumber = errno;
+#ifdef QUORVEL_HAVE_FSYNC
+    if (written && ::fsync(::fileno(out)) != 0) written = false, errorNumber = errno;
+#endif
+    if (std::fclose(out) != 0 && written) written = false, errorNumber = errno;
+
+    std::error_code error;
+    if (written) {
+        fs::rename(temporary, path, error);
+        if (!error) return std::nullopt;
+        errorNumber = error.value();
+    }
+    fs::remove(temporary, error);
+    return ErrorFor(path, "save", errorNumber);
+}
+
+FileStatus TextFile(std::string& text, const fs::path& path, TextFileMode mode) {
+    if (mode == TextFileMode::Write) return ReplaceFileAtomically(path, text + "\r\n");
+    std::error_code error;
+    const bool present = fs::exists(path, error);
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    text = bytes.value_or("");
+    if (!bytes && present) return ErrorFor(path, "read", EIO);
+    return std::nullopt;
+}
+
+std::string UnscrambleFileBytes(std::string_view bytes) {
+    const std::size_t kept = bytes.size() >= 2 ? bytes.size() - 2 : 0;
+    return Scramble(bytes.substr(0, kept), true);
+}
+
+std::string ReadDataFile(const fs::path& path) {
+    return UnscrambleFileBytes(ReadFileBytes(path).value_or(""));
+}
+
+FileStatus WriteDataFile(const fs::path& path, std::string_view plainText) {
+    std::string scrambled = Scramble(plainText, false);
+    return TextFile(scrambled, path, TextFileMode::Write);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,153 @@
+#include "storage/puzzle_database.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "storage/data_file.h"
+
+namespace quorvel {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), IsBlank);
+}
+
+template <class Accept>
+std::optional<FoundRecord> FindFirst(const Database& database, Accept accept) {
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        if (database.lines[i].empty()) continue;
+        std::optional<PuzzleRecord> record = ReadRecord(database.lines[i], database.kind);
+        if (record && accept(*record)) return FoundRecord{i, std::move(*record)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view DatabaseFileName(const GridKind& kind) {
+    return kind.isNine() ? "type3.pxz" : "type5.pxz";
+}
+
+fs::path DatabasePath(const fs::path& appFolder, const GridKind& kind) {
+    return ResolveDataFile(appFolder, DatabaseFileName(kind));
+}
+
+Database ParseDatabase(std::string_view plainText, const GridKind& kind, fs::path path) {
+    Database database{std::move(path), kind, {}};
+    if (plainText.empty()) return database;
+    std::size_t start = 0;
+    for (std::size_t at; (at = plainText.find("\r\n", start)) != std::string_view::npos;) {
+        database.lines.emplace_back(plainText.substr(start, at - start));
+        start = at + 2;
+    }
+    database.lines.emplace_back(plainText.substr(start));
+    return database;
+}
+
+std::string DatabaseText(const Database& database) {
+    std::string text;
+    for (std::size_t i = 0; i < database.lines.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += database.lines[i];
+    }
+    return text;
+}
+
+Result<Database> LoadDatabaseFile(const fs::path& file, const GridKind& kind) {
+    std::string bytes;
+    if (FileStatus error = TextFile(bytes, file, TextFileMode::ReadRaw)) return *error;
+    return ParseDatabase(UnscrambleFileBytes(bytes), kind, file);
+}
+
+Result<Database> LoadDatabase(const fs::path& appFolder, const GridKind& kind) {
+    return LoadDatabaseFile(DatabasePath(appFolder, kind), kind);
+}
+
+FileStatus WriteBack(const Database& database) {
+    return WriteDataFile(database.path, DatabaseText(database));
+}
+
+std::vector<FoundRecord> ReadableRecords(const Database& database) {
+    std::vector<FoundRecord> records;
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        if (database.lines[i].empty()) continue;
+        if (auto record = ReadRecord(database.lines[i], database.kind)) {
+            records.push_back({i, std::move(*record)});
+        }
+    }
+    return records;
+}
+
+int HighestPuzzleNo(const Database& database) {
+    int highest = 0;
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        const std::optional<int> number = RecordNumber(database.lines[i]);
+        if (number && *number > highest && *number < kIncompletePuzzleNo) highest = *number;
+    }
+    return highest;
+}
+
+LevelCount CountLevel(const Database& database, int level) {
+    LevelCount result{0, HighestPuzzleNo(database)};
+    for (const FoundRecord& found : ReadableRecords(database)) {
+        if (found.record.level == level) ++result.count;
+    }
+    return result;
+}
+
+std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal) {
+    int seen = 0;
+    return FindFirst(database, [&](const PuzzleRecord& record) {
+        if (record.level != level || record.kind == kKindIncomplete) return false;
+        return ++seen == ordinal;
+    });
+}
+
+std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {
+    return FindFirst(database, [&](const PuzzleRecord& record) {
+        return record.number != kIncompletePuzzleNo && GivensList(record.cellText) == givensList;
+    });
+}
+
+std::optional<FoundRecord> FindByNumber(const Database& database, int number) {
+    return FindFirst(database, [&](const PuzzleRecord& record) { return record.number == number; });
+}
+
+std::optional<FoundRecord> FindIncomplete(const Database& database) {
+    return FindByNumber(database, kIncompletePuzzleNo);
+}
+
+void AppendRecord(Database& database, std::string recordLine) {
+    // Trailing blank lines and blanks go; record text never does (imported records end in a
+    // cell list, not in "]", so cutting back to the last "]" would destroy their cells).
+    std::vector<std::string>& lines = database.lines;
+    while (lines.size() > 1 && IsBlankLine(lines.back()))
+        lines.pop_back();
+    if (lines.empty() || (lines.size() == 1 && IsBlankLine(lines[0]))) {
+        lines.assign(1, std::string(kNewDatabaseHeader));
+    }
+    std::string& last = lines.back();
+    while (!last.empty() && IsBlank(last.back()))
+        last.pop_back();
+    lines.push_back(std::move(recordLine));
+}
+
+void ReplaceRecord(Database& database, std::string_view oldLine, const std::string& newLine) {
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        if (database.lines[i] == oldLine) database.lines[i] = newLine;
+    }
+}
+
+void RemoveRecord(Database& database, std::size_t lineIndex) {
+    if (lineIndex >= 1 && lineIndex < database.lines.size()) {
+        database.lines.erase(database.lines.begin() + static_cast<std::ptrdiff_t>(lineIndex));
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,83 @@
+#pragma once
+// The two puzzle databases ("type3.pxz" for the 9x9 grid, "type5.pxz" for the 15x15 grid): a
+// header line (fields separated by "@"; field 6 onward is the import registry) followed by one
+// puzzle record a line, CR LF between lines. Each command reads a database whole, changes it in
+// memory and writes it back whole.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/grid_kind.h"
+#include "storage/file_error.h"
+#include "storage/puzzle_record.h"
+
+namespace quorvel {
+
+// Header written into a database that receives its first record while missing or empty: seven
+// "@" fields (0..5 bookkeeping, 6 the still empty import registry) and no "]".
+inline constexpr std::string_view kNewDatabaseHeader = "Quorvel@@@@@@";
+inline constexpr int kHeaderRegistryField = 6;
+
+std::string_view DatabaseFileName(const GridKind& kind);  // "type3.pxz" or "type5.pxz"
+// The database of a grid kind in the data folder, its name matched without regard to case.
+std::filesystem::path DatabasePath(const std::filesystem::path& appFolder, const GridKind& kind);
+
+struct Database {
+    std::filesystem::path path;
+    GridKind kind = kNineGrid;
+    std::vector<std::string> lines;  // lines[0] is the header; empty when the text was empty
+};
+
+// Splits a plain database text at CR LF.
+Database ParseDatabase(std::string_view plainText, const GridKind& kind,
+                       std::filesystem::path path = {});
+// The plain text: lines joined by CR LF, no break after the last.
+std::string DatabaseText(const Database& database);
+
+// Reads the database of `kind`. A missing file loads as an empty database (which can receive a
+// first record); a file that exists but cannot be read is an error, so that nothing overwrites it.
+Result<Database> LoadDatabase(const std::filesystem::path& appFolder, const GridKind& kind);
+Result<Database> LoadDatabaseFile(const std::filesystem::path& file, const GridKind& kind);
+
+// Scrambles the text and replaces the file atomically.
+FileStatus WriteBack(const Database& database);
+
+// Records that cannot be read (see ReadRecord) are skipped by every lookup below.
+struct FoundRecord {
+    std::size_t line = 0;  // index into Database::lines
+    PuzzleRecord record;
+};
+std::vector<FoundRecord> ReadableRecords(const Database& database);
+
+// The highest PuzzleNo below 32000 on any line (0 when none). Lines whose cells cannot be read
+// still count here, so a new number never repeats one that is in the file.
+int HighestPuzzleNo(const Database& database);
+
+struct LevelCount {
+    int count = 0;         // readable records of the level, every kind included
+    int lastPuzzleNo = 0;  // HighestPuzzleNo
+};
+LevelCount CountLevel(const Database& database, int level);
+
+// The ordinal-th (1-based) record of the level in file order, the incomplete record left out.
+std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal);
+// The first record whose givens list equals `givensList` exactly. The incomplete record is left
+// out, so storing a finished puzzle never overwrites the work in progress.
+std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList);
+std::optional<FoundRecord> FindByNumber(const Database& database, int number);
+// The first record numbered 32000.
+std::optional<FoundRecord> FindIncomplete(const Database& database);
+
+// Adds a record as the new last line, after dropping trailing blank lines and blanks. A missing
+// or empty database first receives kNewDatabaseHeader.
+void AppendRecord(Database& database, std::string recordLine);
+// Replaces every line equal to oldLine.
+void ReplaceRecord(Database& database, std::string_view oldLine, const std::string& newLine);
+// Removes the line at `lineIndex` (1 or above; the header stays).
+void RemoveRecord(Database& database, std::size_t lineIndex);
+
+}  // namespace quorvel

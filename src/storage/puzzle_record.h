@@ -1,0 +1,50 @@
+#pragma once
+// One line of a puzzle database: fields separated by "[]", the line beginning with the separator.
+//   []PuzzleNo[]SizeCode[]Level[]CellText[]Kind[]Elapsed
+// Records imported from text files stop after CellText (no Kind; they read as Kind 9).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/grid_kind.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kFieldSeparator = "[]";
+inline constexpr int kIncompletePuzzleNo = 32000;  // reserved for the work-in-progress record
+
+// Record kinds.
+inline constexpr int kKindPredefined = 1;  // shipped with the database, cannot be deleted
+inline constexpr int kKindComposed = 5;    // graded and saved from the grid, or generated
+inline constexpr int kKindIncomplete = 8;  // the incomplete puzzle, number 32000
+inline constexpr int kKindStored = 9;      // stored with its solution, or imported
+
+struct PuzzleRecord {
+    int number = 0;
+    int sizeCode = 3;
+    int level = 1;
+    std::string cellText;  // givens # values [# pattern]
+    int kind = kKindStored;
+    std::string elapsed;  // Kind 8 only: elapsed time as a decimal fraction of a day
+};
+
+// The line split at every "[]"; element 0 is what precedes the first separator.
+std::vector<std::string> SplitFields(std::string_view line);
+
+// The PuzzleNo of a line, when it reads as a number (whether or not the rest of the line does).
+std::optional<int> RecordNumber(std::string_view line);
+
+// A record of a database of `kind`, or nullopt when it cannot be read: too few fields, a
+// number or level that is not numeric, another size code, or cell lists that do not fit the
+// grid (wrong count, a value outside 1..N). A missing, empty or non-numeric Kind reads as 9.
+std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& kind);
+
+// "[]" number "[]" sizeCode "[]" level "[]" cellText "[]" kind "[]" elapsed.
+std::string FormatRecord(const PuzzleRecord& record);
+
+// The givens list (the part before the first "#") of a cell text.
+std::string_view GivensList(std::string_view cellText);
+
+}  // namespace quorvel

@@ -1,0 +1,29 @@
+#include "storage/scramble.h"
+
+namespace quorvel {
+
+int ShiftSum() {
+    int sum = 0;
+    for (const unsigned char code : kDefaultKey)
+        sum += code;
+    return sum;
+}
+
+int ShiftAt(std::size_t length, std::size_t position) {
+    // Later positions get smaller shifts; the last byte is shifted by ShiftSum() mod 128.
+    return static_cast<int>((static_cast<std::size_t>(ShiftSum()) + length - position) % 128);
+}
+
+std::string Scramble(std::string_view text, bool unscramble) {
+    std::string result(text);
+    const std::size_t length = text.size();
+    for (std::size_t i = 0; i < length; ++i) {
+        const int code = static_cast<unsigned char>(text[i]);
+        const int shift = ShiftAt(length, i + 1);
+        const int changed = unscramble ? code + 1 - shift : code + shift - 1;
+        result[i] = static_cast<char>(static_cast<unsigned char>((changed + 256) % 256));
+    }
+    return result;
+}
+
+}  // namespace quorvel

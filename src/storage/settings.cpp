@@ -1,0 +1,99 @@
+#include "storage/settings.h"
+
+#include <vector>
+
+#include "model/grid_kind.h"
+#include "storage/data_file.h"
+#include "storage/number_text.h"
+
+namespace quorvel {
+
+namespace {
+
+std::vector<std::string> SplitSettingsFields(std::string_view text) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(kSettingsSeparator, start)) != std::string_view::npos;) {
+        fields.emplace_back(text.substr(start, at - start));
+        start = at + kSettingsSeparator.size();
+    }
+    fields.emplace_back(text.substr(start));
+    return fields;
+}
+
+int NumberInRange(const std::string& field, int low, int high, int fallback) {
+    const std::optional<int> value = ParseInt16(field);
+    return value && *value >= low && *value <= high ? *value : fallback;
+}
+
+bool Flag(const std::string& field, bool fallback) {
+    if (field == "True") return true;
+    if (field == "False") return false;
+    return fallback;
+}
+
+const char* FlagText(bool value) {
+    return value ? "True" : "False";
+}
+
+}  // namespace
+
+Settings ParseSettings(std::string_view plainText) {
+    std::vector<std::string> fields = SplitSettingsFields(plainText);
+    fields.resize(kSettingsFieldCount);  // missing fields read as empty
+    Settings settings;
+    const Settings defaults;
+    for (std::size_t i = 0; i < settings.reserved.size(); ++i)
+        settings.reserved[i] = fields[i];
+    settings.currentLevel = NumberInRange(fields[3], 1, 4, defaults.currentLevel);
+    settings.gradeLevel = NumberInRange(fields[4], 1, 4, defaults.gradeLevel);
+    settings.exposedCount = NumberInRange(fields[5], 1, kMaxCells, defaults.exposedCount);
+    if (!fields[6].empty()) settings.effortText = fields[6];
+    settings.elapsedAtCompose = ParseDecimal(fields[7]).value_or(defaults.elapsedAtCompose);
+    for (std::size_t i = 0; i < settings.storedGrids.size(); ++i) {
+        settings.storedGrids[i] = fields[8 + i];
+    }
+    settings.showPossibilitiesTip = Flag(fields[12], defaults.showPossibilitiesTip);
+    settings.showPossibilitiesPanel = Flag(fields[13], defaults.showPossibilitiesPanel);
+    return settings;
+}
+
+std::string FormatSettings(const Settings& settings) {
+    std::vector<std::string> fields(settings.reserved.begin(), settings.reserved.end());
+    fields.push_back(std::to_string(settings.currentLevel));
+    fields.push_back(std::to_string(settings.gradeLevel));
+    fields.push_back(std::to_string(settings.exposedCount));
+    fields.push_back(settings.effortText);
+    fields.push_back(FormatDecimal(settings.elapsedAtCompose));
+    fields.insert(fields.end(), settings.storedGrids.begin(), settings.storedGrids.end());
+    fields.push_back(FlagText(settings.showPossibilitiesTip));
+    fields.push_back(FlagText(settings.showPossibilitiesPanel));
+    std::string text;
+    for (const std::string& field : fields)
+        text += field + std::string(kSettingsSeparator);
+    return text;
+}
+
+LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder) {
+    const std::filesystem::path path = ResolveDataFile(settingsFolder, kSettingsFileName);
+    LoadedSettings loaded;
+    std::string bytes;
+    if (FileStatus error = TextFile(bytes, path, TextFileMode::ReadRaw)) {
+        loaded.error = error;
+        return loaded;
+    }
+    if (bytes.size() > 2) {
+        loaded.settings = ParseSettings(UnscrambleFileBytes(bytes));
+        return loaded;
+    }
+    loaded.created = true;
+    loaded.error = SaveSettings(settingsFolder, loaded.settings);
+    return loaded;
+}
+
+FileStatus SaveSettings(const std::filesystem::path& settingsFolder, const Settings& settings) {
+    return WriteDataFile(ResolveDataFile(settingsFolder, kSettingsFileName),
+                         FormatSettings(settings));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,49 @@
+#pragma once
+// The settings file "DaDododa.pxz": one line of fourteen fields, each followed by "^^", holding
+// the working state that survives between sessions.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "storage/file_error.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kSettingsFileName = "DaDododa.pxz";
+inline constexpr std::string_view kSettingsSeparator = "^^";
+inline constexpr int kSettingsFieldCount = 14;
+
+struct Settings {
+    std::array<std::string, 3> reserved;     // fields 0..2, written back as read
+    int currentLevel = 1;                    // level for lookup, 1..4
+    int gradeLevel = 1;                      // level last chosen in Grade and Save, 1..4
+    int exposedCount = 28;                   // exposed cells of composed and generated puzzles
+    std::string effortText = "28";           // givens#values#pattern; no "#" means none stored
+    double elapsedAtCompose = 0;             // fraction of a day
+    std::array<std::string, 4> storedGrids;  // the 9x9 window's stores 0..3, "," before each cell
+    bool showPossibilitiesTip = true;
+    bool showPossibilitiesPanel = true;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// Reads a plain settings text. Missing, empty or unusable fields take their defaults: a level
+// outside 1..4, an exposed count outside 1..225, a Boolean other than True or False.
+Settings ParseSettings(std::string_view plainText);
+// Exactly fourteen fields, each followed by "^^".
+std::string FormatSettings(const Settings& settings);
+
+struct LoadedSettings {
+    Settings settings;
+    bool created = false;  // the file was missing (or held nothing) and has been written anew
+    FileStatus error;      // a read or write failure; the settings are then the defaults
+};
+
+// Loads the settings file in `settingsFolder`; writes it with the defaults when it is missing or
+// holds no more than its final line break. A file that exists but cannot be read is left alone.
+LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder);
+FileStatus SaveSettings(const std::filesystem::path& settingsFolder, const Settings& settings);
+
+}  // namespace quorvel

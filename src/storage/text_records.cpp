@@ -1,0 +1,151 @@
+#include "storage/text_records.h"
+
+#include <algorithm>
+
+#include "storage/cell_lists.h"
+#include "storage/data_file.h"
+#include "storage/number_text.h"
+
+namespace quorvel {
+
+namespace {
+
+const std::string kSeparator(kFieldSeparator);
+
+// The record's grid kind when the record can be imported; nullptr otherwise.
+const GridKind* ImportableKind(std::string_view line) {
+    const std::vector<std::string> fields = SplitFields(line);
+    if (fields.size() < 5 || !fields[0].empty()) return nullptr;
+    const std::optional<int> level = ParseInt16(fields[3]);
+    if (!level || *level < 1 || *level > 4) return nullptr;
+    const std::optional<int> sizeCode = ParseInt16(fields[2]);
+    const GridKind* kind = sizeCode ? KindForSizeCode(*sizeCode) : nullptr;
+    if (!kind || !ParseCellText(fields[4], *kind)) return nullptr;
+    return kind;
+}
+
+// The header with at least seven "@" fields, so an appended identification line lands in the
+// registry (field 6 onward).
+std::string HeaderWithRegistry(const Database& database) {
+    std::string header = database.lines.empty() ? "" : database.lines[0];
+    if (std::all_of(header.begin(), header.end(), [](char c) { return c == ' '; })) {
+        return std::string(kNewDatabaseHeader);
+    }
+    while (std::count(header.begin(), header.end(), '@') < kHeaderRegistryField)
+        header += '@';
+    return header;
+}
+
+std::string Registry(const std::string& header) {
+    std::size_t at = 0;
+    for (int field = 0; field < kHeaderRegistryField; ++field) {
+        at = header.find('@', at);
+        if (at == std::string::npos) return "";
+        ++at;
+    }
+    return header.substr(at);
+}
+
+bool AllGivensPresent(const ImportBatch& batch, const Database& database) {
+    return std::all_of(batch.records.begin(), batch.records.end(), [&](const std::string& line) {
+        return FindByGivens(database, GivensList(SplitFields(line)[4])).has_value();
+    });
+}
+
+std::string Renumbered(const std::string& line, int number) {
+    std::vector<std::string> fields = SplitFields(line);
+    fields[1] = std::to_string(number);
+    std::string rebuilt;
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        rebuilt += kSeparator + fields[i];
+    return rebuilt;
+}
+
+ImportedPuzzle FirstForDisplay(const ImportBatch& batch) {
+    CellLists lists = *ParseCellText(SplitFields(batch.records.front())[4], batch.kind);
+    if (lists.pattern.empty()) {
+        for (const std::string& given : lists.givens)
+            lists.pattern.push_back(given.empty() ? "" : "L");
+    }
+    return ImportedPuzzle{batch.kind, std::move(lists.values), std::move(lists.pattern), 0, 0};
+}
+
+}  // namespace
+
+std::string BuildExportText(const GridKind& kind, int level, const std::vector<ExportCell>& cells) {
+    std::string givens, values, pattern;
+    for (const ExportCell& cell : cells) {
+        givens += "," + (cell.given ? cell.text : "");
+        values += "," + cell.text;
+        pattern += cell.given ? ",L" : ",";
+    }
+    return "\r\n" + kSeparator + std::to_string(kExportPuzzleNo) + kSeparator +
+           std::to_string(kind.sizeCode) + kSeparator + std::to_string(level) + kSeparator +
+           givens + "#" + values + "#" + pattern;
+}
+
+FileStatus WriteExportFile(const std::filesystem::path& file, const GridKind& kind, int level,
+                           const std::vector<ExportCell>& cells) {
+    return WriteDataFile(file, BuildExportText(kind, level, cells));
+}
+
+ImportCheck CheckImportText(std::string_view plainText) {
+    const std::vector<std::string> lines = ParseDatabase(plainText, kNineGrid).lines;
+    if (lines.size() < 2) return {};
+    ImportBatch batch{kNineGrid, lines[0], {}};
+    const GridKind* batchKind = nullptr;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        const GridKind* kind = ImportableKind(lines[i]);
+        if (!kind || (batchKind && !(*kind == *batchKind))) {
+            return {std::nullopt, ImportProblem::InvalidData};
+        }
+        batchKind = kind;
+        batch.records.push_back(lines[i]);
+    }
+    if (!batchKind) return {};
+    batch.kind = *batchKind;
+    return {std::move(batch), ImportProblem::NothingToImport};
+}
+
+std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& database) {
+    if (batch.records.empty()) return std::nullopt;
+    std::string header = HeaderWithRegistry(database);
+    if (batch.identification.empty()) {
+        // Files from Create Text File all have an empty identification line, so the registry
+        // cannot tell them apart: such a file is refused only when it brings nothing new.
+        if (AllGivensPresent(batch, database)) return std::nullopt;
+    } else if (Registry(header).find(kSeparator + batch.identification) != std::string::npos) {
+        return std::nullopt;
+    }
+
+    ImportedPuzzle shown = FirstForDisplay(batch);
+    int number = HighestPuzzleNo(database);
+    shown.firstNumber = number + 1;
+    if (database.lines.empty()) database.lines.emplace_back();
+    database.lines[0] = header + batch.identification;
+    for (const std::string& line : batch.records)
+        AppendRecord(database, Renumbered(line, ++number));
+    shown.lastNumber = number;
+    return shown;
+}
+
+Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& appFolder,
+                                     const std::filesystem::path& textFile) {
+    std::string bytes;
+    if (FileStatus error = TextFile(bytes, textFile, TextFileMode::ReadRaw)) return *error;
+    const ImportCheck check = CheckImportText(UnscrambleFileBytes(bytes));
+    if (!check.batch) return ImportOutcome{std::nullopt, check.problem};
+
+    Result<Database> loaded = LoadDatabase(appFolder, check.batch->kind);
+    if (!loaded) return loaded.error();
+    Database& database = loaded.value();
+    std::optional<ImportedPuzzle> imported = MergeImport(*check.batch, database);
+    if (!imported) return ImportOutcome{std::nullopt, ImportProblem::InvalidData};
+    if (FileStatus error = WriteBack(database)) return *error;
+    session.gridKindCode = check.batch->kind.sizeCode;
+    session.lastPuzzleNo = imported->lastNumber;
+    return ImportOutcome{std::move(imported), ImportProblem::NothingToImport};
+}
+
+}  // namespace quorvel
