@@ -7,9 +7,9 @@
 namespace quorvel {
 
 struct GridKind {
-    int side;         // N: cells per row, values 1..N
-    int blockWidth;   // columns per block
-    int blockHeight;  // rows per block
+    int side;                     // N: cells per row, values 1..N
+    int blockWidth;               // columns per block
+    int blockHeight;              // rows per block
     std::string_view windowName;  // "S3" or "S5": how the program tells the kinds apart
     int sizeCode;                 // 3 or 5, written into database records
 

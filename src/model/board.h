@@ -1,0 +1,169 @@
+#pragma once
+// The core of a grid window (S3 or S5): its value tables, its visible cells and the status
+// controls around them, and the two rule operations CheckText and DoCalcIfAny. The grid window
+// in src/ui/grid owns one Board and adds the cell-entry handling; the solve engine works on it.
+//
+// GridStore layers hold values 0..N as numbers (0 = empty); the text accessors give and take
+// the texts the program shows ("" or decimal digits). Cells are numbered 1..N*N.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/grid_events.h"
+#include "model/grid_kind.h"
+#include "model/session.h"
+#include "model/units.h"
+
+namespace quorvel {
+
+inline constexpr int kLayerCount = 16;
+inline constexpr int kNoteSlots = 4;
+
+// One text box T1(n) as the user sees it.
+struct CellView {
+    std::string text;
+    bool locked = false;
+    int foreColour = 0;
+    int backColour = kWhite;
+    std::string tag;
+    std::string dataField;
+    bool enabled = true;
+    std::string tipText;
+};
+
+// Back and text colour of one element of the possibilities panel RT1.
+struct PanelMark {
+    int backColour = kWhite;
+    int foreColour = 0;
+    bool operator==(const PanelMark&) const = default;
+};
+inline constexpr int kPanelPossibleBack = 16777215;
+inline constexpr int kPanelPossibleFore = 32768;
+inline constexpr int kPanelTakenBack = 128;
+
+struct ConsistencyResult {
+    bool invalid = false;   // a duplicate was found
+    bool complete = false;  // the grid is full and valid
+};
+
+class Board {
+  public:
+    Board(const GridKind& kind, Session& session, GridEvents& events);
+
+    const GridKind& kind() const { return kind_; }
+    std::string_view windowName() const { return kind_.windowName; }
+    int side() const { return kind_.side; }
+    int cellCount() const { return kind_.cellCount(); }
+    Session& session() { return session_; }
+    GridEvents& events() { return events_; }
+
+    // --- GridStore (layers 0..15) ---
+    int storeValue(int layer, int cell) const { return store_[layer][cell]; }
+    void setStoreValue(int layer, int cell, int value);
+    // Text access by (layer, row, column) with rows and columns 1..N.
+    std::string GridStore(int layer, int row, int column) const;
+    void setGridStore(int layer, int row, int column, std::string_view text);
+    void copyLayer(int from, int to) { store_[to] = store_[from]; }
+    // Raw layer for the engine: index 1..N*N, values 0..N.
+    std::uint8_t* layerData(int layer) { return store_[layer].data(); }
+    const std::uint8_t* layerData(int layer) const { return store_[layer].data(); }
+
+    // --- CellNotes (slots 0..3, rows and columns 0..N) ---
+    // The notes access routine: clear sets the whole slot to ""; otherwise a non-empty text is
+    // stored and an empty text returns what is stored.
+    std::string CellNotes(int slot, int row, int column, const std::string& text = "",
+                          bool clear = false);
+
+    // --- GuessTable (entries 0..N*N, fields 0..2) ---
+    // MH31TM on S3 and MH51TM on S5: clear empties every entry; otherwise a non-empty text is
+    // stored at (entry, field) and an empty text returns what is stored.
+    std::string MH31TM(int entry, int field, const std::string& text = "", bool clear = false);
+    std::string MH51TM(int entry, int field, const std::string& text = "", bool clear = false) {
+        return MH31TM(entry, field, text, clear);
+    }
+
+    // --- Visible cells ---
+    const CellView& cell(int cell) const { return cells_[cell]; }
+    // Writes a cell's text box only (not GridStore); the change handling runs when it differs.
+    void setCellText(int cell, const std::string& text);
+    void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
+    void setCellColours(int cell, int foreColour, int backColour);
+    void setCellTag(int cell, const std::string& tag) { cells_[cell].tag = tag; }
+    void setCellDataField(int cell, const std::string& field) { cells_[cell].dataField = field; }
+    void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
+    void setCellTip(int cell, const std::string& tip) { cells_[cell].tipText = tip; }
+    // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).
+    int shownValue(int cell) const { return valueOfText(cells_[cell].text); }
+
+    // Set cell value: for 1 <= cell <= N*N writes the text into the text box and layer 1.
+    void PS31(int cell, const std::string& valueText);
+    // Length of the layer-1 text of a cell, and its value (0 = empty).
+    int CellLength(int cell) const;
+    int CellValue(int cell) const { return validCell(cell) ? store_[1][cell] : 0; }
+
+    // Candidates of a cell from layer 1. Compute mode (compute true, display false) returns the
+    // candidate text; any other combination returns "" and only paints the panel. Both paint
+    // the possibilities panel RT1.
+    std::string CheckText(int cell, bool compute = true, bool display = false);
+    // Candidate mask of a cell from layer 1 (the cell's own value counts as taken).
+    ValueMask candidateMask(int cell) const;
+
+    // The consistency check. Cell 0 is taken as cell 1. Does nothing (returns {}) when already
+    // running on this board.
+    ConsistencyResult DoCalcIfAny(int cell = 1, bool silent = false);
+    // True when every cell of layer 1 holds 1..N and no unit holds a value twice.
+    bool layerOneComplete() const;
+
+    // --- Status controls ---
+    // imStatus(0) "Solution Complete", imStatus(1) "Solution Incomplete": exactly one visible.
+    bool imStatusVisible(int index) const { return index == 0 ? solvedShown_ : !solvedShown_; }
+    void showSolvedStatus(bool solved) { solvedShown_ = solved; }
+    // The fill gauge width (twips) and Label4(1)'s percent text, as the last check left them.
+    int gaugeWidth() const { return gaugeWidth_; }
+    const std::string& percentText() const { return percentText_; }
+    // The possibilities panel element for value 1..N.
+    PanelMark RT1(int value) const;
+    // Paints the panel as a compute-mode CheckText with this taken-value mask would.
+    void paintPanelTaken(ValueMask taken) {
+        panelKind_ = PanelKind::Computed;
+        panelTaken_ = taken;
+    }
+    int shape2BackColour() const { return shape2BackColour_; }
+    void setShape2BackColour(int colour) { shape2BackColour_ = colour; }
+
+    // True while a solve run is in its guessing phase: the consistency check then leaves the
+    // gauge and the elapsed timer alone.
+    bool guessing() const { return guessing_; }
+    void setGuessing(bool guessing) { guessing_ = guessing; }
+
+    bool validCell(int cell) const { return cell >= 1 && cell <= kind_.cellCount(); }
+
+  private:
+    enum class PanelKind { Computed, GivenValue, GivenEmpty };
+
+    bool findDuplicate(int cell, int& duplicateValue) const;
+    void updateGauge();
+
+    GridKind kind_;
+    Session& session_;
+    GridEvents& events_;
+    std::array<std::array<std::uint8_t, kMaxCells + 1>, kLayerCount> store_{};
+    std::array<std::array<std::array<std::string, kMaxSide + 1>, kMaxSide + 1>, kNoteSlots> notes_;
+    std::array<std::array<std::string, 3>, kMaxCells + 1> guessTable_;
+    std::array<CellView, kMaxCells + 1> cells_;
+    // Per cell, the value its text shows when the text is exactly that value's digits, -1 for
+    // any other non-empty text: lets the duplicate test compare numbers instead of texts.
+    std::array<std::int16_t, kMaxCells + 1> shownExact_{};
+    bool solvedShown_ = false;
+    int gaugeWidth_ = 0;
+    std::string percentText_;
+    PanelKind panelKind_ = PanelKind::Computed;
+    ValueMask panelTaken_ = 0;
+    int panelValue_ = 0;
+    int shape2BackColour_ = 0;
+    bool guessing_ = false;
+    bool checking_ = false;  // DoCalcIfAny re-entrancy guard
+};
+
+}  // namespace quorvel

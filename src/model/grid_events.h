@@ -1,0 +1,75 @@
+#pragma once
+// Every effect the grid model and the solve engine have outside the grid's own data: the main
+// window's message line, timers and indicators, cell focus and the grid window's cell handlers,
+// and the Host's event processing and drawing freeze. The grid window implements it by
+// forwarding to the main window and the Host; the tool and tests use HeadlessGridEvents.
+
+#include <string>
+
+namespace quorvel {
+
+// Message line colours (0x00BBGGRR).
+inline constexpr int kRed = 255;
+inline constexpr int kBlue = 16711680;
+inline constexpr int kWhite = 16777215;
+// Message line alignment.
+inline constexpr int kAlignLeft = 0;
+inline constexpr int kAlignRight = 1;
+inline constexpr int kAlignCentre = 2;
+
+class GridEvents {
+  public:
+    virtual ~GridEvents() = default;
+
+    // The main window's PanelText: one-line message area. Showing a text whose trimmed form
+    // equals the one shown changes nothing.
+    virtual void messageLine(const std::string& text, int colour, int alignment) = 0;
+    // Stands for messageLine(guessAttemptText(count), kBlue, kAlignCentre), the progress line the
+    // engine shows at every nested guess. Kept separate so the engine builds no text per guess;
+    // an implementation may also let pending events run here (throttled) so Stop stays usable.
+    virtual void guessProgress(long count) = 0;
+    // The input dialog in message mode (e.g. title "Invalid Data.", text "DUPLICATE : 7").
+    virtual void messageDialog(const std::string& title, const std::string& text) = 0;
+
+    // Gives a cell the focus and its highlight (FocusCell).
+    virtual void focusCell(int cell) = 0;
+    // The grid window's T1_Click and t1_GotFocus handlers for a cell.
+    virtual void cellClicked(int cell) = 0;
+    virtual void cellGotFocus(int cell) = 0;
+    // FlashControl on a cell: 150 ms light grey with green digits.
+    virtual void flashCell(int cell) = 0;
+    // A cell's text box text was changed by the model (PS31 or a direct text write): the grid
+    // window's change handling runs (it may recolour the cell). Not sent when the text is equal.
+    virtual void cellTextChanged(int cell) = 0;
+    // Removes the possibilities tip of a cell.
+    virtual void removeTip(int cell) = 0;
+
+    // Check mark of Visual Aid > Show Possibilities (Tip), MenuG(1).
+    virtual bool tipMenuChecked() = 0;
+    virtual void setTipMenuChecked(bool checked) = 0;
+
+    // The main window's elapsed-time timer Timer1.
+    virtual void setElapsedTimer(bool running) = 0;
+    // Working Hard indicator (Frame1 shown, Timer2 running).
+    virtual void setWorkingHard(bool on) = 0;
+    // The Stop item of the top-level menu.
+    virtual void setStopItemVisible(bool visible) = 0;
+    // Toolbar button CBn(19) (Get Next).
+    virtual void setGetNextButtonEnabled(bool enabled) = 0;
+    // The status control the grid window colours 65280 when a solve ends incomplete after
+    // guessing (the grid then shows the state before the guesses).
+    virtual void markIncompleteAfterGuessing() = 0;
+
+    // FreezeDrawing: true suspends repainting of the grid window; false resumes it unless
+    // LoadBusy is set (the implementation checks the flag).
+    virtual void freezeDrawing(bool frozen) = 0;
+    // Lets pending window events run (the Stop command among them).
+    virtual void processEvents() = 0;
+};
+
+// "Current Attempt : 1 Guess" / "Current Attempt : 12 Levels of Guessing".
+std::string guessAttemptText(long count);
+// "Reason : 1 Guess" / "Reason : 12 Levels of Guessing".
+std::string guessReasonText(long count);
+
+}  // namespace quorvel

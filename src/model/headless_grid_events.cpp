@@ -1,0 +1,40 @@
+#include "model/headless_grid_events.h"
+
+namespace quorvel {
+
+namespace {
+
+std::string trimmedText(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void HeadlessGridEvents::messageLine(const std::string& text, int colour, int) {
+    if (trimmedText(text) == trimmedText(messageText())) return;
+    messageText_ = text;
+    pendingGuessCount_ = 0;
+    messageColour_ = colour;
+}
+
+void HeadlessGridEvents::guessProgress(long count) {
+    // The attempt text always differs from the one shown, since the count only grows.
+    pendingGuessCount_ = count;
+    messageColour_ = kBlue;
+}
+
+void HeadlessGridEvents::messageDialog(const std::string& title, const std::string& text) {
+    dialogs_.push_back(title + "|" + text);
+}
+
+void HeadlessGridEvents::freezeDrawing(bool frozen) {
+    if (frozen || !session_.loadBusy) drawingFrozen_ = frozen;
+}
+
+std::string HeadlessGridEvents::messageText() const {
+    return pendingGuessCount_ > 0 ? guessAttemptText(pendingGuessCount_) : messageText_;
+}
+
+}  // namespace quorvel
