@@ -9,6 +9,7 @@
 
 namespace quorvel {
 
+class AboutWindow;
 class DlgMsg;
 struct PrintPage;
 
@@ -16,6 +17,21 @@ struct DisplayMode {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
+};
+
+// The outcome of a screen mode change.
+enum class DisplayChange { Changed, NeedsRestart, Failed };
+
+// System measures the window layouts are computed from, in pixels.
+struct SystemMetrics {
+    int minWindowHeightPx = 0;  // the smallest height of a window (its title bar)
+    int borderHeightPx = 0;     // the height of a sizing border
+};
+
+// How a text lays out in a multi-line text box.
+struct TextMeasure {
+    int lineCount = 0;          // lines after wrapping to the box width
+    int letterHeightTwips = 0;  // height of the letter "A" in the font
 };
 
 struct FileDialogRequest {
@@ -26,7 +42,7 @@ struct FileDialogRequest {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Shows the input dialog modally; returns when the user closed it. The dialog object holds
@@ -55,6 +71,21 @@ public:
 
     virtual std::optional<DisplayMode> displayMode() = 0;
     virtual bool changeDisplayMode(const DisplayMode& mode) = 0;
+    // A mode change that tells a change needing a system restart from a failure. A platform
+    // that cannot tell them apart keeps this default.
+    virtual DisplayChange applyDisplayMode(const DisplayMode& mode) {
+        return changeDisplayMode(mode) ? DisplayChange::Changed : DisplayChange::Failed;
+    }
+
+    // Shows the about window modally (also as the exit confirmation); returns when it closed.
+    // The view forwards its buttons to the window object and closes when it says so.
+    virtual void runAbout(AboutWindow& about) = 0;
+    // Starts the system-information program; false when none is installed.
+    virtual bool runSystemInfo() = 0;
+    virtual SystemMetrics systemMetrics() = 0;
+    // Lays `text` out in `fontFamily` at `points`, wrapped to `widthTwips`.
+    virtual TextMeasure measureText(const std::string& text, const std::string& fontFamily,
+                                    int points, int widthTwips) = 0;
 
     // The decimal symbol of the user's locale (the keystroke filter names it in its message).
     virtual std::string decimalSeparator() { return "."; }

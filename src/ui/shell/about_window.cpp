@@ -1,0 +1,72 @@
+#include "ui/shell/about_window.h"
+
+#include "ui/grid/dialog_exchange.h"
+#include "ui/host.h"
+#include "ui/shell/toolbar.h"
+#include "ui/shell/version.h"
+
+namespace quorvel {
+
+namespace {
+constexpr std::uint32_t kLinkBlue = 0xFF0000;
+}
+
+AboutWindow::AboutWindow(Host& host, DialogExchange& dialogs) : host_(host), dialogs_(dialogs) {}
+
+void AboutWindow::Form_Load(bool exitMode) {
+    title_ = kProgramTitle;
+    version_ = aboutVersionText();
+    description_ =
+        "An assistant for Sudoku puzzles on 9 x 9 and 15 x 15 grids: it checks, hints, solves, "
+        "generates and keeps your puzzles.";
+    webSite_ = kMakerSite;
+    webSiteColour_ = kLinkBlue;
+    webSiteFlashing_ = false;
+    exitPanelVisible_ = exitMode;
+    closed_ = false;
+    answer_ = ExitAnswer::None;
+    changed();
+}
+
+void AboutWindow::cmdOK_Click() {
+    close(ExitAnswer::None);
+}
+
+void AboutWindow::CBn_Click() {
+    webSiteFlashing_ = true;
+    changed();
+    host_.processEvents();
+    host_.sleepMs(Toolbar::kFlashMs);
+    webSiteFlashing_ = false;
+    webSiteColour_ = colour::kPurple;
+    changed();
+    host_.openUrl(kMakerSite);
+}
+
+void AboutWindow::cmdSysInfo_Click() {
+    if (!host_.runSystemInfo()) {
+        dialogs_.AskUser("Quorvel", "System Information Is Unavailable At This Time", "");
+    }
+}
+
+void AboutWindow::Command1_Click(int index) {
+    if (index == 0) close(ExitAnswer::Yes);
+    if (index == 1) close(ExitAnswer::No);
+}
+
+void AboutWindow::Form_Close() {
+    close(ExitAnswer::None);
+}
+
+void AboutWindow::close(ExitAnswer answer) {
+    if (closed_) return;
+    answer_ = answer;
+    closed_ = true;
+    changed();
+}
+
+void AboutWindow::changed() {
+    if (onChanged_) onChanged_();
+}
+
+}  // namespace quorvel

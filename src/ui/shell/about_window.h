@@ -1,0 +1,67 @@
+#pragma once
+// `frmAbout`: the about box, which doubles as the exit confirmation of Quit. The Host shows it
+// modally; the view renders the state below, forwards the buttons and closes the window once
+// `closed()` is true.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace quorvel {
+
+class DialogExchange;
+class Host;
+
+enum class ExitAnswer { None, Yes, No };
+
+class AboutWindow {
+  public:
+    AboutWindow(Host& host, DialogExchange& dialogs);
+
+    // Prepares the window; in exit mode the Yes/No panel is visible.
+    void Form_Load(bool exitMode);
+
+    void cmdOK_Click();
+    // The web-site label: press flash, purple, then the maker's site opens.
+    void CBn_Click();
+    void cmdSysInfo_Click();
+    // 0 "&Yes", 1 "&No".
+    void Command1_Click(int index);
+    // Closing by the window frame answers nothing.
+    void Form_Close();
+
+    std::string caption() const { return exitPanelVisible_ ? "Exit.. Quorvel" : "About Quorvel"; }
+    const std::string& title() const { return title_; }
+    const std::string& version() const { return version_; }
+    const std::string& description() const { return description_; }
+    const std::string& webSiteCaption() const { return webSite_; }
+    std::uint32_t webSiteColour() const { return webSiteColour_; }
+    bool webSiteFlashing() const { return webSiteFlashing_; }
+    bool exitPanelVisible() const { return exitPanelVisible_; }
+    static constexpr const char* kExitQuestion = "Are you sure you want to ";  // `Label2`
+    static constexpr const char* kExitWord = "EXIT ?";                         // `Label3`
+
+    bool closed() const { return closed_; }
+    ExitAnswer answer() const { return answer_; }
+
+    void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+
+  private:
+    void close(ExitAnswer answer);
+    void changed();
+
+    Host& host_;
+    DialogExchange& dialogs_;
+    std::string title_;
+    std::string version_;
+    std::string description_;
+    std::string webSite_;
+    std::uint32_t webSiteColour_ = 0;
+    bool webSiteFlashing_ = false;
+    bool exitPanelVisible_ = false;
+    bool closed_ = false;
+    ExitAnswer answer_ = ExitAnswer::None;
+    std::function<void()> onChanged_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,132 @@
+#include "support/fake_host.h"
+
+#include <algorithm>
+
+#include "ui/grid/dlg_msg.h"
+#include "ui/shell/about_window.h"
+
+namespace quorvel::testing {
+
+void FakeHost::runDialog(DlgMsg& dialog) {
+    dialogTitles.push_back(dialog.caption());
+    log.push_back("dialog:" + dialog.caption());
+    if (!dialogScripts.empty()) {
+        auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        script(dialog);
+    }
+    if (!dialog.closed()) dialog.CancelButton_Click();
+}
+
+bool FakeHost::askYesNo(const std::string& title, const std::string& text) {
+    log.push_back("ask:" + title);
+    log.push_back("text:" + text);
+    if (yesNoAnswers.empty()) return false;
+    bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+void FakeHost::showNotice(const std::string& title, const std::string& text) {
+    log.push_back("notice:" + title);
+    log.push_back("text:" + text);
+}
+
+std::optional<std::string> FakeHost::chooseFile(const FileDialogRequest& request) {
+    log.push_back("file:" + request.title);
+    if (fileChoices.empty()) return std::nullopt;
+    auto choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
+bool FakeHost::printPage(const PrintPage&) {
+    log.push_back("print");
+    return printerTakesPages;
+}
+
+void FakeHost::openUrl(const std::string& url) {
+    log.push_back("url:" + url);
+    openedUrls.push_back(url);
+}
+
+void FakeHost::processEvents() {
+    ++processEventsCount;
+    if (onProcessEvents) onProcessEvents();
+}
+
+void FakeHost::freezeDrawing(bool frozen) {
+    freezeCalls.push_back(frozen);
+    log.push_back(frozen ? "freeze" : "unfreeze");
+}
+
+void FakeHost::sleepMs(int milliseconds) {
+    tick += milliseconds;
+    log.push_back("sleep:" + std::to_string(milliseconds));
+}
+
+bool FakeHost::changeDisplayMode(const DisplayMode& mode) {
+    return applyDisplayMode(mode) != DisplayChange::Failed;
+}
+
+DisplayChange FakeHost::applyDisplayMode(const DisplayMode& mode) {
+    log.push_back("mode:" + std::to_string(mode.width) + "x" + std::to_string(mode.height));
+    if (displayChange != DisplayChange::Failed && screen) {
+        screen->width = mode.width;
+        screen->height = mode.height;
+    }
+    return displayChange;
+}
+
+void FakeHost::runAbout(AboutWindow& about) {
+    log.push_back("about:" + about.caption());
+    if (!aboutScripts.empty()) {
+        auto script = std::move(aboutScripts.front());
+        aboutScripts.pop_front();
+        script(about);
+    }
+    if (!about.closed()) about.cmdOK_Click();
+}
+
+bool FakeHost::runSystemInfo() {
+    log.push_back("sysinfo");
+    return systemInfoAvailable;
+}
+
+TextMeasure FakeHost::measureText(const std::string& text, const std::string& fontFamily,
+                                  int points, int widthTwips) {
+    if (measure) return measure(text, fontFamily, points, widthTwips);
+    int perLine = std::max(1, widthTwips / std::max(1, charWidthTwips));
+    int lines = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        int length = static_cast<int>(end - start);
+        lines += std::max(1, (length + perLine - 1) / perLine);
+        start = end + 1;
+    }
+    return {lines, points * 20};
+}
+
+void FakeHost::minimiseMainWindow() {
+    log.push_back("minimise");
+}
+
+void FakeHost::quit() {
+    log.push_back("quit");
+}
+
+bool FakeHost::logged(const std::string& entry) const {
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+std::vector<std::string> FakeHost::loggedWith(const std::string& prefix) const {
+    std::vector<std::string> result;
+    for (const std::string& entry : log) {
+        if (entry.rfind(prefix, 0) == 0) result.push_back(entry);
+    }
+    return result;
+}
+
+}  // namespace quorvel::testing
