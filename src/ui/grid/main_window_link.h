@@ -30,8 +30,9 @@ class MainWindowLink {
     // never takes the focus (`FocusCell`).
     virtual bool isActiveChild(const GridWindow& window) const = 0;
 
-    // Check mark of "Show Possibilities (Tip)" (`MenuG`(1)).
+    // Check mark of "Show Possibilities (Tip)" (`MenuG`(1)), read and set.
     virtual bool tipSwitchOn() const = 0;
+    virtual void setTipSwitch(bool checked) = 0;
     // True while the main window's tip timer runs; a tip is only shown while it does.
     virtual bool tipTimerRunning() const = 0;
     // Check mark of "Show Possibilities (Panel)" (`MenuG`(2)).
@@ -44,6 +45,13 @@ class MainWindowLink {
 
     // Starts or stops the elapsed-time display (`Timer1`) without touching the banked time.
     virtual void setElapsedTimerRunning(bool running) = 0;
+
+    // The Working Hard indicator (`Frame1` shown and `Timer2` running) of long operations.
+    virtual void setWorkingHard(bool on) = 0;
+    // The top-level Stop item (`Mtop`(8)) shown while a solve runs.
+    virtual void setStopItemVisible(bool visible) = 0;
+    // Enables or disables toolbar button 19 (Get Next).
+    virtual void setGetNextButtonEnabled(bool enabled) = 0;
 
     // Records `window` in its state history after a committed cell change (Undo/Redo).
     virtual void recordHistory(GridWindow& window) = 0;

@@ -1,0 +1,57 @@
+#pragma once
+// The process-wide exchange state of the input dialog and `AskUser`, which shows the dialog
+// modally through the Host and leaves the answer here.
+
+#include <functional>
+#include <string>
+
+namespace quorvel {
+
+class Host;
+class MainWindowLink;
+struct Session;
+
+enum class PickOutcome {
+    Picked,      // the puzzle became the current puzzle
+    NoRecord,    // no record matched the number (for example an empty answer)
+    LevelEmpty,  // the level holds no puzzle at all
+};
+
+// What the dialog needs from the puzzle databases and the settings file. The main window wires
+// these; an unset function means the service is not there (no puzzles, nothing written).
+struct DlgMsgServices {
+    // Scans the database of the active grid kind for `level`: sets `GridKindCode` and the
+    // Session's puzzle count and returns the count.
+    std::function<int(int level)> countLevel;
+    // Find by ordinal in the database of the active grid kind: makes puzzle `ordinal` of `level`
+    // the current puzzle (an ordinal past the count takes the last puzzle of the level).
+    std::function<PickOutcome(int level, int ordinal)> pickPuzzle;
+    // Writes the settings file.
+    std::function<void()> writeSettings;
+};
+
+class DialogExchange {
+  public:
+    DialogExchange(Host& host, Session& session);
+
+    // The main window (for the level button) and the services; may be called again to rewire.
+    void connect(MainWindowLink* mainWindow, DlgMsgServices services);
+
+    // Shows the dialog titled `title` (the title is its mode) and returns once it has closed.
+    // The answer is in `DlgCancelled` and, by mode, `DlgText`, `CurrentLevel`, the grade level
+    // (both in the Session) or `ExposedCells`.
+    void AskUser(const std::string& title, const std::string& prompt, const std::string& text);
+
+    std::string DlgTitle;
+    std::string DlgPrompt;
+    std::string DlgText;
+    bool DlgCancelled = false;
+    int ExposedCells = 0;  // the composing mode's answer, 20..30
+
+    Host& host;
+    Session& session;
+    MainWindowLink* mainWindow = nullptr;
+    DlgMsgServices services;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,100 @@
+#pragma once
+// `DlgMsg`, the program's one modal dialog for questions, messages and small inputs. The title
+// chosen by the caller is the mode: it decides which controls show and what OK does. The view
+// renders the state below and forwards clicks and keys; the dialog is closed when `closed()`.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/key_event.h"
+#include "ui/grid/text_box.h"
+
+namespace quorvel {
+
+enum class DlgMode {
+    PuzzleNumber,  // "Get a puzzle."
+    LevelChoice,   // "Grade and Save."
+    ExposedCells,  // "My Su Doku."
+    Question,      // OK and Cancel, prompt only
+    Message,       // OK alone, prompt only
+};
+
+// The mode a title selects; a title the program does not use asks a question.
+DlgMode DlgModeForTitle(std::string_view title);
+
+inline constexpr std::array<std::string_view, 4> kLevelCaptions = {"1.  Easy", "2.  Medium",
+                                                                   "3.  Hard", "4.  Very Hard"};
+inline constexpr int kMarkerLeftTwips = 480;
+inline constexpr int kFewestExposedCells = 20;
+inline constexpr int kMostExposedCells = 30;
+
+class DlgMsg {
+  public:
+    enum class Focus { Text1, OKButton, CancelButton };
+
+    explicit DlgMsg(DialogExchange& exchange);
+
+    // Opening: configures the controls from `DlgTitle`, `DlgPrompt` and `DlgText`.
+    void Form_Load();
+    // The whole answer text is selected and takes the focus.
+    void Form_Activate();
+
+    // Level choice by a click on level label `level` (1..4; 0 counts as 1).
+    void Label2_Click(int level);
+    // A key pressed anywhere in the dialog: arrows, Enter and the keys that move to OK.
+    void KeyDown(const KeyEvent& event);
+    // A character typed into the answer box.
+    void Text1_KeyPress(const std::string& typed);
+    // Convenience for views: `KeyDown`, then `Text1_KeyPress` with the key's text.
+    void Key(const KeyEvent& event);
+    // The user placed the caret or selected with the mouse.
+    void setText1Selection(int start, int length);
+    void OKButton_Click();
+    // Also what closing the window by its frame does.
+    void CancelButton_Click();
+
+    DlgMode mode() const { return mode_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& prompt() const { return prompt_; }  // `Label1`
+    bool promptEnlarged() const { return promptEnlarged_; }
+    const TextBox& text1() const { return text1_; }
+    bool text1Visible() const { return text1Visible_; }
+    bool levelLabelsVisible() const { return levelsVisible_; }  // `Label2`(1..4) and `Shape2`
+    int markerLevel() const { return markerLevel_; }            // 1..4
+    bool cancelVisible() const { return cancelVisible_; }
+    bool okCentred() const { return okCentred_; }
+    Focus focus() const { return focus_; }
+    bool closed() const { return closed_; }
+
+    // Called after every change of the state above.
+    void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+
+  private:
+    bool hasLevels() const;
+    int chosenLevel() const;
+    void chooseLevel(int level);
+    void close();
+    void changed();
+
+    DialogExchange& exchange_;
+    DlgMode mode_ = DlgMode::Question;
+    std::string caption_;
+    std::string prompt_;
+    bool promptEnlarged_ = false;
+    TextBox text1_;
+    bool text1Visible_ = true;
+    bool levelsVisible_ = true;
+    int markerLevel_ = 1;
+    bool cancelVisible_ = true;
+    bool okCentred_ = false;
+    Focus focus_ = Focus::Text1;
+    bool closed_ = false;
+    bool inKeyDown_ = false;
+    int rememberedCount_ = 0;
+    std::function<void()> onChanged_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,19 @@
+#pragma once
+// Numbers read from the texts the cells and dialogs hold.
+
+#include <string_view>
+
+namespace quorvel {
+
+// Lenient reading: leading blanks, an optional sign and the digits that follow; "" and text that
+// does not begin with a number give 0. Saturates instead of overflowing.
+double LenientNumber(std::string_view text);
+
+// True when `text` is one or more ASCII digits and nothing else: the only numeric texts a
+// whole-number field admits.
+bool IsWholeNumberText(std::string_view text);
+
+// `text` without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace quorvel

@@ -1,0 +1,24 @@
+#include "support/fake_main_window.h"
+
+#include "ui/grid/text_number.h"
+
+namespace quorvel::testing {
+
+void FakeMainWindow::PanelText(const std::string& text, std::uint32_t colour, int alignment) {
+    if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
+    panelShown = text;
+    panel.push_back({text, colour, alignment});
+}
+
+void FakeMainWindow::CBn_MouseUp(int index, int button, int shift) {
+    presses.push_back({index, button, shift});
+    if (index == 20 && button == 1) {
+        session_.currentLevel = session_.currentLevel + 1 == 5 ? 1 : session_.currentLevel + 1;
+    }
+}
+
+bool FakeMainWindow::isActiveChild(const GridWindow& window) const {
+    return activeChild == nullptr || activeChild == &window;
+}
+
+}  // namespace quorvel::testing

@@ -1,0 +1,68 @@
+#pragma once
+// A recording stand-in for the main window as the grid windows and the input dialog see it.
+
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+#include "ui/grid/main_window_link.h"
+
+namespace quorvel::testing {
+
+struct PanelLine {
+    std::string text;
+    std::uint32_t colour;
+    int alignment;
+};
+
+struct ToolbarPress {
+    int index;
+    int button;
+    int shift;
+};
+
+class FakeMainWindow : public MainWindowLink {
+  public:
+    explicit FakeMainWindow(Session& session) : session_(session) {}
+
+    // Every message-line write that was not skipped as equal to the line shown.
+    std::vector<PanelLine> panel;
+    std::string panelShown;
+    std::vector<ToolbarPress> presses;
+    const GridWindow* activeChild = nullptr;  // nullptr: every window counts as active
+    bool tipSwitch = false;
+    bool tipTimer = true;
+    bool panelSwitch = false;
+    bool markingSwitch = false;
+    std::string title;
+    std::vector<bool> timerSwitches;
+    bool workingHard = false;
+    bool stopItemVisible = false;
+    bool getNextEnabled = true;
+    std::vector<const GridWindow*> historyRecords;
+    std::vector<const GridWindow*> otherGridRequests;
+    bool closing = false;
+
+    void PanelText(const std::string& text, std::uint32_t colour, int alignment) override;
+    // Button 20 steps the level as the real toolbar does; the others are only recorded.
+    void CBn_MouseUp(int index, int button, int shift) override;
+    bool isActiveChild(const GridWindow& window) const override;
+    bool tipSwitchOn() const override { return tipSwitch; }
+    void setTipSwitch(bool checked) override { tipSwitch = checked; }
+    bool tipTimerRunning() const override { return tipTimer; }
+    bool panelSwitchOn() const override { return panelSwitch; }
+    bool markingSwitchOn() const override { return markingSwitch; }
+    void setMainTitle(const std::string& text) override { title = text; }
+    void setElapsedTimerRunning(bool running) override { timerSwitches.push_back(running); }
+    void setWorkingHard(bool on) override { workingHard = on; }
+    void setStopItemVisible(bool visible) override { stopItemVisible = visible; }
+    void setGetNextButtonEnabled(bool enabled) override { getNextEnabled = enabled; }
+    void recordHistory(GridWindow& window) override { historyRecords.push_back(&window); }
+    void showOtherGrid(const GridWindow& window) override { otherGridRequests.push_back(&window); }
+    bool applicationClosing() const override { return closing; }
+
+  private:
+    Session& session_;
+};
+
+}  // namespace quorvel::testing
