@@ -11,9 +11,10 @@ inline constexpr int kBruteForce = 1;
 inline constexpr int kNumberCrunch = 2;
 
 struct SolveOutcome {
-    bool result = false;  // the grid ended complete
-    long guesses = 0;     // nested guess placements of the run
-    bool ran = false;     // false when a run was already under way (nothing changed)
+    bool result = false;    // the grid ended complete
+    long guesses = 0;       // nested guess placements of the run
+    bool ran = false;       // false when a run was already under way (nothing changed)
+    long propagations = 0;  // propagation passes run (for measurements)
 };
 
 // One run on the board. oneStep is the Get Next form: Number Crunch strength, but only the first

@@ -5,6 +5,7 @@
 
 #include "model/board.h"
 #include "solver/engine.h"
+#include "solver/solve_texts.h"
 
 namespace quorvel {
 
@@ -25,13 +26,5 @@ GetNextOutcome getNextCommand(Board& board);
 
 // Assist Solve > Solve > Mild Attack (0), Brute Force (1) or Number Crunch (2).
 SolveOutcome solveCommand(Board& board, int mode);
-
-// Message line texts of the solve commands.
-inline constexpr const char* kDoneText = "D  o  n  e   !";
-inline constexpr const char* kTryBruteForceText = "Solution Incomplete - Try Brute Force.";
-inline constexpr const char* kTryNumberCrunchText = "Solution Incomplete - Try Number Crunch.";
-inline constexpr const char* kNoSolutionText = "Sorry! Quorvel is not able to find a solution.";
-inline constexpr const char* kInterruptedText = "Interrupted! Entries may be invalid";
-inline constexpr const char* kNoneFoundText = "None found";
 
 }  // namespace quorvel

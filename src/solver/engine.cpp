@@ -1,0 +1,448 @@
+// The solve engine. It works on the board's GridStore layers directly and keeps, beside each
+// layer it snapshots, the union of the values of every row, column and block as bit masks, so a
+// cell's candidates are three loads and a complement. Layer 1 can hold a value twice (a nested
+// branch keeps guesses of an earlier sibling branch), so masks are unions and a cell that is
+// overwritten has its three units recounted.
+
+#include "solver/engine.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "solver/guess_order.h"
+#include "solver/solve_texts.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kWorkLayer = 1;
+constexpr int kFirstGuessLayer = 2;  // layers 2 and 3: right after a first-level guess
+constexpr int kRetryLayer = 3;
+constexpr int kPropagatedLayer = 4;
+constexpr int kNestedBaseLayer = 5;  // 5 + depth
+constexpr int kDeepestNested = 7;
+constexpr int kStartLayer = 15;
+constexpr int kFinishFocusCell = 21;
+
+const char* const kSingleCandidateReason = "Reason : Single candidate in cell";
+const char* const kSinglePossibilityReasons[] = {"Reason : Single possibility in row",
+                                                 "Reason : Single possibility in column",
+                                                 "Reason : Single possibility in block"};
+
+using UnitMasks = std::array<ValueMask, 3 * kMaxSide>;
+
+class Engine {
+  public:
+    explicit Engine(Board& board)
+        : board_(board),
+          session_(board.session()),
+          events_(board.events()),
+          tables_(unitTables(board.kind())),
+          side_(board.side()),
+          cellCount_(board.cellCount()),
+          grid_(board.layerData(kWorkLayer)) {}
+
+    SolveOutcome run(bool oneStep);
+
+  private:
+    ValueMask candidatesOf(int cell) const {
+        const UnitMasks& m = masks_[kWorkLayer];
+        return static_cast<ValueMask>(
+            tables_.fullMask & ~(m[tables_.rowIndex[cell]] | m[side_ + tables_.columnIndex[cell]] |
+                                 m[2 * side_ + tables_.blockIndex[cell]]));
+    }
+    void recountUnit(int unit);
+    void recountAll();
+    void writeCell(int cell, int value);
+    void copyLayer(int from, int to) {
+        board_.copyLayer(from, to);
+        masks_[to] = masks_[from];
+    }
+
+    void singleCandidateSweep();
+    void singlePossibilitySweep();
+    void placeUnitSingle(int unit, int cell, int value);
+    void propagate();
+    void guessingPhase();
+    bool chooseNestedCell(int& cell, ValueMask& candidates) const;
+    void searchNested(int depth, int cell, ValueMask candidates);
+    bool finishedByStop();
+    bool finish(bool oneStep, bool savedTipMark);
+    void writeNotesAndTable();
+
+    Board& board_;
+    Session& session_;
+    GridEvents& events_;
+    const UnitTables& tables_;
+    const int side_;
+    const int cellCount_;
+    std::uint8_t* grid_;
+    std::array<UnitMasks, kLayerCount> masks_{};
+    std::array<ValueMask, kMaxCells + 1> slot1_{};  // CellNotes slot 1 per cell
+    std::array<ValueMask, kMaxCells + 1> slot3_{};  // CellNotes slot 3 per cell
+    std::vector<GuessEntry> guessEntries_;
+    int slot2Cell_ = 0;  // slot 2 holds a note only when a one-step single possibility ended
+    int slot2Value_ = 0;
+    bool oneStep_ = false;
+    bool progress_ = false;
+    bool finished_ = false;
+    bool guessingEntered_ = false;
+    long guesses_ = 0;
+    long propagations_ = 0;
+    int lastStepCell_ = 0;
+    int lastStepValue_ = 0;
+    const char* singleReason_ = "";
+    bool panelTouched_ = false;
+    ValueMask panelTaken_ = 0;
+};
+
+void Engine::recountUnit(int unit) {
+    ValueMask mask = 0;
+    for (int i = 0; i < side_; ++i)
+        mask |= static_cast<ValueMask>(1u << grid_[tables_.unitCells[unit][i]]);
+    masks_[kWorkLayer][unit] = static_cast<ValueMask>(mask & tables_.fullMask);
+}
+
+void Engine::recountAll() {
+    for (int unit = 0; unit < 3 * side_; ++unit)
+        recountUnit(unit);
+}
+
+void Engine::writeCell(int cell, int value) {
+    const int old = grid_[cell];
+    grid_[cell] = static_cast<std::uint8_t>(value);
+    const int units[] = {tables_.rowIndex[cell], side_ + tables_.columnIndex[cell],
+                         2 * side_ + tables_.blockIndex[cell]};
+    if (old == 0) {
+        for (const int unit : units)
+            masks_[kWorkLayer][unit] |= static_cast<ValueMask>(1u << value);
+    } else {
+        for (const int unit : units)
+            recountUnit(unit);
+    }
+}
+
+// The stop flag is tested before every single-candidate pass.
+bool Engine::finishedByStop() {
+    if (!session_.stopRequested) return false;
+    events_.freezeDrawing(false);
+    finished_ = true;
+    return true;
+}
+
+void Engine::singleCandidateSweep() {
+    if (finishedByStop()) return;
+    for (int cell = 1; cell <= cellCount_; ++cell) {
+        slot1_[cell] = 0;
+        if (grid_[cell] != 0) continue;
+        const ValueMask candidates = candidatesOf(cell);
+        panelTouched_ = true;
+        panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates);
+        if (candidates == 0 || (candidates & (candidates - 1)) != 0) {
+            slot1_[cell] = candidates;
+            continue;
+        }
+        const int value = std::countr_zero(candidates);
+        writeCell(cell, value);
+        progress_ = true;
+        if (oneStep_ && !board_.guessing()) {
+            board_.setStoreValue(kStartLayer, cell, value);
+            board_.setCellText(cell, valueText(value));
+            events_.cellGotFocus(cell);
+            events_.focusCell(cell);
+            singleReason_ = kSingleCandidateReason;
+            finished_ = true;
+            return;
+        }
+    }
+}
+
+void Engine::placeUnitSingle(int unit, int cell, int value) {
+    writeCell(cell, value);
+    progress_ = true;
+    if (!oneStep_ || board_.guessing()) return;
+    slot2Cell_ = cell;
+    slot2Value_ = value;
+    board_.setCellText(cell, valueText(value));
+    events_.cellGotFocus(cell);
+    events_.focusCell(cell);
+    singleReason_ = kSinglePossibilityReasons[unit / side_];
+    finished_ = true;
+}
+
+// Rows, then columns, then blocks; within a unit values 1..N. A value is placed when exactly one
+// open cell of the unit has it among its candidates. Placing a value in the unit only removes
+// that value (already passed) from the other cells, so the candidates are taken once per unit.
+void Engine::singlePossibilitySweep() {
+    std::array<int, kMaxSide> open{};
+    std::array<ValueMask, kMaxSide> candidates{};
+    for (int unit = 0; unit < 3 * side_; ++unit) {
+        int count = 0;
+        for (int i = 0; i < side_; ++i) {
+            const int cell = tables_.unitCells[unit][i];
+            if (grid_[cell] != 0) continue;
+            open[count] = cell;
+            candidates[count++] = candidatesOf(cell);
+        }
+        if (count == 0) continue;
+        int lastPlaced = 0;
+        int from = 1;
+        for (;;) {
+            ValueMask once = 0;
+            ValueMask twice = 0;
+            for (int i = 0; i < count; ++i) {
+                twice |= static_cast<ValueMask>(once & candidates[i]);
+                once |= candidates[i];
+            }
+            const ValueMask unique = static_cast<ValueMask>(once & ~twice & ~((1u << from) - 1));
+            if (unique == 0 || count == 0) break;
+            const int value = std::countr_zero(unique);
+            int at = 0;
+            while (!((candidates[at] >> value) & 1u))
+                ++at;
+            // The panel shows the last cell this value was looked for in.
+            panelTouched_ = true;
+            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidatesOf(open[count - 1]));
+            const int cell = open[at];
+            placeUnitSingle(unit, cell, value);
+            if (finished_) return;
+            lastPlaced = value;
+            for (int i = at + 1; i < count; ++i) {
+                open[i - 1] = open[i];
+                candidates[i - 1] = candidates[i];
+            }
+            --count;
+            from = value + 1;
+        }
+        if (count > 0 && lastPlaced != side_)
+            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidatesOf(open[count - 1]));
+    }
+}
+
+void Engine::propagate() {
+    do {
+        ++propagations_;
+        progress_ = false;
+        std::fill(slot1_.begin(), slot1_.end(), 0);
+        singleCandidateSweep();
+        if (finished_) return;
+        if (!progress_) singlePossibilitySweep();
+        if (finished_) return;
+        if (board_.DoCalcIfAny(1, true).complete) {
+            finished_ = true;
+            return;
+        }
+    } while (progress_);
+}
+
+// The first cell in row order with two candidates, else with at most three, else at most four,
+// from the notes the last single-candidate pass left.
+bool Engine::chooseNestedCell(int& cell, ValueMask& candidates) const {
+    int best = 0;
+    int bestCount = 5;
+    for (int c = 1; c <= cellCount_; ++c) {
+        const ValueMask notes = slot1_[c];
+        if (notes == 0) continue;
+        const int count = std::popcount(notes);
+        if (count < bestCount) {
+            best = c;
+            bestCount = count;
+            if (count <= 2) break;
+        }
+    }
+    if (best == 0) return false;
+    cell = best;
+    candidates = slot1_[best];
+    return true;
+}
+
+void Engine::searchNested(int depth, int cell, ValueMask candidates) {
+    const int snapshot = kNestedBaseLayer + depth;
+    for (ValueMask left = candidates; left != 0; left = static_cast<ValueMask>(left & (left - 1))) {
+        if (depth >= 1 && session_.solveMode < kNumberCrunch) {
+            finished_ = true;
+            return;
+        }
+        if (session_.stopRequested) {
+            events_.freezeDrawing(false);
+            session_.solverBusy = false;
+            finished_ = true;
+            return;
+        }
+        writeCell(cell, std::countr_zero(left));
+        copyLayer(kWorkLayer, snapshot);
+        ++guesses_;
+        events_.guessProgress(guesses_);
+        propagate();
+        if (finished_) return;
+        copyLayer(snapshot, kWorkLayer);
+        int nestedCell = 0;
+        ValueMask nestedCandidates = 0;
+        if (chooseNestedCell(nestedCell, nestedCandidates) && depth < kDeepestNested) {
+            searchNested(depth + 1, nestedCell, nestedCandidates);
+            if (finished_) return;
+        }
+    }
+}
+
+void Engine::guessingPhase() {
+    guessingEntered_ = true;
+    board_.setGuessing(true);
+    copyLayer(kWorkLayer, kPropagatedLayer);
+    slot3_ = slot1_;
+    guessEntries_.clear();
+    for (int cell = 1; cell <= cellCount_; ++cell)
+        if (slot3_[cell] != 0) guessEntries_.push_back({cell, slot3_[cell]});
+    sortGuessEntries(guessEntries_);
+    const int entries = static_cast<int>(guessEntries_.size());
+    if (entries == cellCount_) return;  // every cell open: no guessing on an empty grid
+    for (int i = 1; i <= entries - 1; ++i) {
+        if (session_.solveMode == kMildAttack) return;
+        if (i > 1) copyLayer(kPropagatedLayer, kWorkLayer);
+        const GuessEntry entry = guessEntries_[i - 1];
+        for (ValueMask left = entry.candidates; left != 0;
+             left = static_cast<ValueMask>(left & (left - 1))) {
+            const int value = std::countr_zero(left);
+            lastStepCell_ = entry.cell;
+            lastStepValue_ = value;
+            session_.lastStep = std::to_string(entry.cell) + "," + std::to_string(value);
+            writeCell(entry.cell, value);
+            copyLayer(kWorkLayer, kFirstGuessLayer);
+            copyLayer(kWorkLayer, kRetryLayer);
+            singleCandidateSweep();
+            if (finished_) return;
+            int nestedCell = 0;
+            ValueMask nestedCandidates = 0;
+            if (chooseNestedCell(nestedCell, nestedCandidates)) {
+                propagate();
+                if (finished_) return;
+                copyLayer(kFirstGuessLayer, kWorkLayer);
+                singleCandidateSweep();
+                if (finished_) return;
+                if (chooseNestedCell(nestedCell, nestedCandidates)) {
+                    searchNested(0, nestedCell, nestedCandidates);
+                    if (finished_) return;
+                }
+            }
+            copyLayer(kRetryLayer, kWorkLayer);
+            if (session_.solveMode < kNumberCrunch) return;
+        }
+    }
+}
+
+void Engine::writeNotesAndTable() {
+    board_.CellNotes(1, 0, 0, "", true);
+    board_.CellNotes(2, 0, 0, "", true);
+    const GridKind& kind = board_.kind();
+    for (int cell = 1; cell <= cellCount_; ++cell)
+        if (slot1_[cell] != 0)
+            board_.CellNotes(1, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot1_[cell]));
+    if (slot2Cell_ != 0) {
+        board_.CellNotes(2, kind.rowOf(slot2Cell_), kind.columnOf(slot2Cell_),
+                         valueText(slot2Value_));
+        board_.CellNotes(2, kind.rowOf(slot2Cell_), 0, std::to_string(slot2Cell_));
+    }
+    if (!guessingEntered_) return;
+    board_.CellNotes(3, 0, 0, "", true);
+    for (int cell = 1; cell <= cellCount_; ++cell)
+        if (slot3_[cell] != 0)
+            board_.CellNotes(3, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot3_[cell]));
+    board_.MH31TM(0, 0, "", true);
+    int entry = 1;
+    for (const GuessEntry& item : guessEntries_) {
+        board_.MH31TM(entry, 0, std::to_string(std::popcount(item.candidates) - 1));
+        board_.MH31TM(entry, 1, std::to_string(item.cell));
+        board_.MH31TM(entry, 2, candidateText(item.candidates));
+        ++entry;
+    }
+}
+
+bool Engine::finish(bool oneStep, bool savedTipMark) {
+    writeNotesAndTable();
+    if (panelTouched_) board_.paintPanelTaken(panelTaken_);
+    session_.reasonText = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
+    events_.setTipMenuChecked(savedTipMark);
+    board_.DoCalcIfAny(1, true);
+    if (!oneStep) {
+        if (board_.imStatusVisible(1) && guessingEntered_) {
+            for (int cell = 1; cell <= cellCount_; ++cell)
+                board_.PS31(cell, valueText(board_.storeValue(kPropagatedLayer, cell)));
+            events_.markIncompleteAfterGuessing();
+        } else {
+            for (int cell = 1; cell <= cellCount_; ++cell)
+                board_.setCellText(cell, valueText(grid_[cell]));
+        }
+    }
+    board_.DoCalcIfAny(1, true);
+    events_.processEvents();
+    const bool complete = !board_.imStatusVisible(1);
+    if (complete && !oneStep) {
+        events_.processEvents();
+        events_.focusCell(kFinishFocusCell);
+        events_.cellClicked(kFinishFocusCell);
+        events_.messageLine(kDoneText, kBlue, kAlignCentre);
+        board_.setGuessing(false);
+        board_.DoCalcIfAny(1);
+    } else if (complete) {
+        board_.copyLayer(kStartLayer, kWorkLayer);
+        for (int cell = 1; cell <= cellCount_; ++cell)
+            board_.setCellText(cell, valueText(grid_[cell]));
+        if (lastStepCell_ != 0) {
+            grid_[lastStepCell_] = static_cast<std::uint8_t>(lastStepValue_);
+            board_.setCellText(lastStepCell_, valueText(lastStepValue_));
+            events_.cellGotFocus(lastStepCell_);
+            events_.flashCell(lastStepCell_);
+        }
+    } else if (!oneStep) {
+        static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
+                                                          kNoSolutionText};
+        const int mode = std::clamp(session_.solveMode, 0, 2);
+        events_.messageLine(kIncompleteMessages[mode], kBlue, kAlignCentre);
+    } else {
+        // The cells still show what they showed; make layer 1 say the same, so that what the
+        // tables hold matches the grid (a shown single stays, a failed search's branch goes).
+        for (int cell = 1; cell <= cellCount_; ++cell)
+            board_.setStoreValue(kWorkLayer, cell, board_.shownValue(cell));
+    }
+    events_.freezeDrawing(false);
+    session_.solverBusy = false;
+    board_.setGuessing(false);
+    return complete;
+}
+
+SolveOutcome Engine::run(bool oneStep) {
+    SolveOutcome outcome;
+    if (session_.solverBusy) return outcome;
+    outcome.ran = true;
+    session_.solverBusy = true;
+    board_.setGuessing(false);
+    oneStep_ = oneStep;
+    const bool savedTipMark = events_.tipMenuChecked();
+    events_.messageLine("", kWhite, kAlignCentre);
+    events_.setWorkingHard(true);
+    events_.freezeDrawing(true);
+    events_.focusCell(1);
+    events_.processEvents();
+    session_.reasonText.clear();
+    session_.lastStep.clear();
+    if (oneStep) {
+        session_.solveMode = kNumberCrunch;
+        board_.copyLayer(kWorkLayer, kStartLayer);
+    }
+    recountAll();
+    propagate();
+    if (!finished_) guessingPhase();
+    outcome.result = finish(oneStep, savedTipMark);
+    outcome.guesses = guesses_;
+    outcome.propagations = propagations_;
+    return outcome;
+}
+
+}  // namespace
+
+SolveOutcome TSol(Board& board, bool oneStep) {
+    return Engine(board).run(oneStep);
+}
+
+}  // namespace quorvel
