@@ -1,0 +1,117 @@
+#include "storage/data_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <fstream>
+
+#include "storage/scramble.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+using DataFile = testing::TempFolderTest;
+
+void WriteRaw(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::size_t FilesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+TEST_F(DataFile, EmptyTextIsStoredAsLineBreakAlone) {
+    const fs::path path = folder() / "empty.pxz";
+    ASSERT_FALSE(WriteDataFile(path, "").has_value());
+    EXPECT_EQ(ReadFileBytes(path), "\r\n");
+    EXPECT_EQ(ReadDataFile(path), "");
+}
+
+TEST_F(DataFile, MissingFileReadsAsEmptyWithoutError) {
+    std::string text = "old";
+    EXPECT_FALSE(TextFile(text, folder() / "none.pxz", TextFileMode::ReadRaw).has_value());
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(ReadDataFile(folder() / "none.pxz"), "");
+}
+
+TEST_F(DataFile, WriteThenReadGivesTextBackWithEveryByteValue) {
+    std::string plain;
+    for (int code = 0; code < 256; ++code)
+        plain += static_cast<char>(code);
+    plain += "line\r\nnext";
+    const fs::path path = folder() / "bytes.pxz";
+    ASSERT_FALSE(WriteDataFile(path, plain).has_value());
+    EXPECT_EQ(ReadFileBytes(path), Scramble(plain, false) + "\r\n");
+    EXPECT_EQ(ReadDataFile(path), plain);
+}
+
+TEST_F(DataFile, OverwritingLongerFileLeavesNoRemainder) {
+    const fs::path path = folder() / "type3.pxz";
+    ASSERT_FALSE(WriteDataFile(path, std::string(5000, 'x')).has_value());
+    ASSERT_FALSE(WriteDataFile(path, "short").has_value());
+    EXPECT_EQ(ReadDataFile(path), "short");
+    EXPECT_EQ(FilesIn(folder()), 1u);  // no temporary file left behind
+}
+
+TEST_F(DataFile, NamesMatchWithoutRegardToCase) {
+    WriteRaw(folder() / "Type3.pxz", "x");
+    EXPECT_EQ(ResolveDataFile(folder(), "type3.pxz"), folder() / "Type3.pxz");
+    EXPECT_EQ(ResolveDataFile(folder(), "TYPE3.PXZ"), folder() / "Type3.pxz");
+    EXPECT_EQ(ResolveDataFile(folder(), "type5.pxz"), folder() / "type5.pxz");
+    WriteRaw(folder() / "type3.pxz", "y");  // an exact match wins over a case variant
+    EXPECT_EQ(ResolveDataFile(folder(), "type3.pxz"), folder() / "type3.pxz");
+}
+
+TEST_F(DataFile, FoldersEndInSeparator) {
+    EXPECT_EQ(AppFolder(folder()).string().back(), fs::path::preferred_separator);
+    EXPECT_EQ(AppFolder(AppFolder(folder())), AppFolder(folder()));
+    EXPECT_EQ(SettingsFolder(folder()), AppFolder(folder()));
+    EXPECT_EQ(AppFolder(folder()) / "type3.pxz", folder() / "type3.pxz");
+}
+
+TEST_F(DataFile, FailedWritesNameTheFileAndKeepTheOldCopy) {
+    const fs::path missingFolder = folder() / "no-such-folder" / "type3.pxz";
+    const FileStatus noFolder = WriteDataFile(missingFolder, "text");
+    ASSERT_TRUE(noFolder.has_value());
+    EXPECT_EQ(noFolder->file, missingFolder);
+    EXPECT_NE(noFolder->message().find("type3.pxz"), std::string::npos);
+
+    // A folder standing where the file should be cannot be replaced by a file.
+    fs::create_directories(folder() / "DaDododa.pxz" / "inside");
+    ASSERT_TRUE(WriteDataFile(folder() / "DaDododa.pxz", "text").has_value());
+    EXPECT_TRUE(fs::is_directory(folder() / "DaDododa.pxz" / "inside"));
+    EXPECT_EQ(FilesIn(folder()), 1u);
+}
+
+TEST_F(DataFile, InterruptedSaveLeavesOldFileIntact) {
+    const fs::path path = folder() / "type5.pxz";
+    ASSERT_FALSE(WriteDataFile(path, "old content").has_value());
+
+    // A file-size limit makes the write fail part way, as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileStatus failed = WriteDataFile(path, std::string(100000, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->file, path);
+    EXPECT_EQ(ReadDataFile(path), "old content");
+    EXPECT_EQ(FilesIn(folder()), 1u);
+}
+
+TEST_F(DataFile, UnreadableFileIsAnErrorNotEmpty) {
+    fs::create_directories(folder() / "type3.pxz");
+    std::string text;
+    EXPECT_TRUE(TextFile(text, folder() / "type3.pxz", TextFileMode::ReadRaw).has_value());
+    EXPECT_EQ(ReadDataFile(folder() / "type3.pxz"), "");
+}
+
+}  // namespace
+}  // namespace quorvel

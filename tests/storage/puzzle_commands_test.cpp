@@ -1,0 +1,145 @@
+#include "storage/puzzle_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/grade_and_save.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+using testing::CellTextFor;
+using testing::RecordLine;
+
+class PuzzleCommands : public testing::TempFolderTest {
+  protected:
+    Database Load(const GridKind& kind = kNineGrid) {
+        auto loaded = LoadDatabase(folder(), kind);
+        EXPECT_TRUE(loaded.ok());
+        return loaded.value();
+    }
+    Session session;
+};
+
+TEST_F(PuzzleCommands, StoreSolutionOfPredefinedPuzzleKeepsKindAndTakesGrade) {
+    testing::WriteDatabase(
+        folder(), kNineGrid,
+        {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2)});
+    Database database = Load();
+    session.puzzleKind = kKindPredefined;
+    session.gradeLevel = 3;
+    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 1)).has_value());
+
+    const Database stored = Load();
+    ASSERT_EQ(stored.lines.size(), 3u);
+    const auto record = ReadRecord(stored.lines[1], kNineGrid);
+    EXPECT_EQ(record->number, 1);
+    EXPECT_EQ(record->kind, kKindPredefined);
+    EXPECT_EQ(record->level, 3);
+    EXPECT_EQ(session.puzzleNumber, 1);
+}
+
+TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber) {
+    testing::WriteDatabase(folder(), kNineGrid,
+                           {RecordLine(5, 1, kKindStored, 1), RecordLine(9, 2, kKindComposed, 2)});
+    session.lastPuzzleNo = 3;  // stale: a deletion lowered it below numbers still in the file
+    session.puzzleKind = kKindComposed;
+    Database database = Load();
+    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
+    EXPECT_EQ(session.puzzleNumber, 9);
+    EXPECT_EQ(Load().lines.size(), 3u);
+    EXPECT_EQ(ReadRecord(Load().lines[2], kNineGrid)->kind, kKindStored);
+
+    database = Load();
+    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 4)).has_value());
+    EXPECT_EQ(session.puzzleNumber, 10);
+    EXPECT_EQ(session.lastPuzzleNo, 10);
+    EXPECT_EQ(FindByNumber(Load(), 10)->record.kind, kKindStored);
+}
+
+TEST_F(PuzzleCommands, IncompletePuzzleIsStoredOnceAndNeverFoundAsGivens) {
+    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)});
+    for (double elapsed : {0.25, 0.5}) {
+        Database database = Load();
+        ASSERT_FALSE(StoreIncompletePuzzle(session, database, CellTextFor(kNineGrid, 3), elapsed)
+                         .has_value());
+    }
+    const Database stored = Load();
+    ASSERT_EQ(stored.lines.size(), 3u);
+    const auto incomplete = FindIncomplete(stored);
+    ASSERT_TRUE(incomplete.has_value());
+    EXPECT_EQ(incomplete->record.kind, kKindIncomplete);
+    EXPECT_EQ(incomplete->record.elapsed, "0.5");
+    EXPECT_EQ(session.puzzleKind, kKindIncomplete);
+}
+
+TEST_F(PuzzleCommands, RemoveRecountsAndRefusesPredefined) {
+    testing::WriteDatabase(folder(), kNineGrid,
+                           {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2),
+                            RecordLine(3, 1, kKindStored, 3)});
+    Database database = Load();
+    session.puzzleNumber = 3;
+    auto removed = RemoveCurrentPuzzle(session, database);
+    ASSERT_TRUE(removed.ok());
+    EXPECT_TRUE(removed.value());
+    EXPECT_EQ(session.lastPuzzleNo, 2);
+
+    database = Load();
+    session.puzzleNumber = 1;
+    EXPECT_FALSE(RemoveCurrentPuzzle(session, database).value());
+    session.puzzleNumber = 7;
+    EXPECT_FALSE(RemoveCurrentPuzzle(session, database).value());
+    EXPECT_EQ(Load().lines.size(), 3u);
+}
+
+TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
+    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(4, 1, kKindPredefined, 1)});
+    session.gradeLevel = 2;
+    for (int time = 1; time <= 2; ++time) {
+        Database database = Load();
+        ASSERT_FALSE(SaveGradedPuzzle(session, database, CellTextFor(kNineGrid, 5)).has_value());
+        EXPECT_EQ(session.puzzleNumber, 5);
+        EXPECT_EQ(session.lastPuzzleNo, 4 + time);  // grows also when the record was replaced
+    }
+    const Database stored = Load();
+    ASSERT_EQ(stored.lines.size(), 3u);
+    const auto saved = FindByNumber(stored, 5);
+    EXPECT_EQ(saved->record.kind, kKindComposed);
+    EXPECT_EQ(saved->record.level, 2);
+    EXPECT_EQ(session.puzzleCells, CellTextFor(kNineGrid, 5));
+    EXPECT_EQ(session.puzzleKind, kKindComposed);
+}
+
+TEST_F(PuzzleCommands, FirstSaveIntoMissingDatabaseCreatesIt) {
+    Database database = Load(kFifteenGrid);
+    ASSERT_FALSE(SaveGradedPuzzle(session, database, CellTextFor(kFifteenGrid, 1)).has_value());
+    const Database stored = Load(kFifteenGrid);
+    ASSERT_EQ(stored.lines.size(), 2u);
+    EXPECT_EQ(stored.lines[0], kNewDatabaseHeader);
+    EXPECT_EQ(ReadRecord(stored.lines[1], kFifteenGrid)->number, 1);
+}
+
+TEST_F(PuzzleCommands, FailedWriteLeavesSessionUnchanged) {
+    Database database = Load();
+    database.path = folder() / "missing-folder" / "type3.pxz";
+    session.puzzleNumber = 77;
+    EXPECT_TRUE(SaveGradedPuzzle(session, database, CellTextFor(kNineGrid, 1)).has_value());
+    EXPECT_TRUE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
+    EXPECT_EQ(session.puzzleNumber, 77);
+    EXPECT_EQ(session.lastPuzzleNo, 0);
+}
+
+TEST(GradeAndSave, CellTextsFromMarkedCells) {
+    std::vector<GradeCell> cells(81);
+    cells[0] = {"5", true};
+    cells[1] = {"3", false};
+    cells[80] = {"9", true};
+    const std::string middle = std::string(78, ',');
+    const std::string givens = ",5," + middle + ",9";
+    const std::string values = ",5,3" + middle + ",9";
+    EXPECT_EQ(BuildGradedCellText(cells), givens + "#" + values);
+    EXPECT_EQ(BuildEffortText(cells), givens + "#" + values + "#,L," + middle + ",L");
+}
+
+}  // namespace
+}  // namespace quorvel

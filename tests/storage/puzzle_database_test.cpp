@@ -1,0 +1,188 @@
+#include "storage/puzzle_database.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/data_file.h"
+#include "storage/puzzle_commands.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+using testing::RecordLine;
+
+Database Make(std::vector<std::string> records, const GridKind& kind = kNineGrid) {
+    Database database{{}, kind, {"Quorvel@@@@@@"}};
+    database.lines.insert(database.lines.end(), records.begin(), records.end());
+    return database;
+}
+
+TEST(PuzzleDatabase, HeaderOnlyCountsZeroForEveryLevel) {
+    Session session;
+    const Database database = Make({});
+    for (int level = 1; level <= 4; ++level)
+        EXPECT_EQ(CountLevel(session, database, level), 0);
+    EXPECT_EQ(session.lastPuzzleNo, 0);
+    EXPECT_EQ(PuzzleNumberPrompt(session.puzzleCount), "Puzzle Number?   (1 ~ 0)");
+}
+
+TEST(PuzzleDatabase, CountsEveryKindButNumbersOnlyBelowIncomplete) {
+    const Database database = Make({RecordLine(3, 2, kKindPredefined), RecordLine(7, 1),
+                                    RecordLine(32000, 2, kKindIncomplete), "",
+                                    RecordLine(5, 2, kKindComposed), RecordLine(32001, 3)});
+    EXPECT_EQ(CountLevel(database, 2).count, 3);  // the incomplete record counts
+    EXPECT_EQ(CountLevel(database, 3).count, 1);
+    EXPECT_EQ(CountLevel(database, 2).lastPuzzleNo, 7);
+}
+
+TEST(PuzzleDatabase, UnreadableRecordsAreSkipped) {
+    const std::string good = RecordLine(1, 1);
+    auto fields = SplitFields(good);
+    const std::string cells = fields[4];
+    const struct {
+        const char* what;
+        std::string line;
+    } cases[] = {
+        {"too few fields", "[]2[]3[]1"},
+        {"non-numeric number", "[]x2[]3[]1[]" + cells + "[]9[]"},
+        {"number beyond 16 bits", "[]40000[]3[]1[]" + cells + "[]9[]"},
+        {"non-numeric level", "[]2[]3[]one[]" + cells + "[]9[]"},
+        {"other size code", "[]2[]5[]1[]" + cells + "[]9[]"},
+        {"one cell short", "[]2[]3[]1[]" + cells.substr(0, cells.rfind(',')) + "[]9[]"},
+        {"value above 9", "[]2[]3[]1[]" + cells.substr(0, cells.rfind(',')) + ",10[]9[]"},
+        {"no values list", "[]2[]3[]1[]" + cells.substr(0, cells.find('#')) + "[]9[]"},
+        {"text before separator", "x[]2[]3[]1[]" + cells + "[]9[]"},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        const Database database = Make({bad.line, good});
+        EXPECT_EQ(CountLevel(database, 1).count, 1);
+        ASSERT_TRUE(FindByOrdinal(database, 1, 1).has_value());
+        EXPECT_EQ(FindByOrdinal(database, 1, 1)->line, 2u);
+        EXPECT_FALSE(FindByNumber(database, 2).has_value());
+    }
+}
+
+TEST(PuzzleDatabase, KindDefaultsToNineWhenMissingOrNotNumeric) {
+    const std::string cells = testing::CellTextFor(kNineGrid, 0);
+    for (const std::string& tail : {std::string(""), std::string("[]"), std::string("[]abc[]")}) {
+        const auto record = ReadRecord("[]4[]3[]1[]" + cells + tail, kNineGrid);
+        ASSERT_TRUE(record.has_value()) << tail;
+        EXPECT_EQ(record->kind, kKindStored);
+    }
+}
+
+TEST(PuzzleDatabase, GetByOrdinalCapsAtCountAndSkipsIncomplete) {
+    Session session;
+    const Database database =
+        Make({RecordLine(1, 2, kKindStored, 1), RecordLine(2, 1),
+              RecordLine(32000, 2, kKindIncomplete, 2), RecordLine(4, 2, kKindComposed, 3)});
+    ASSERT_EQ(CountLevel(session, database, 2), 3);
+    const struct {
+        std::string entered;
+        bool found;
+        int number;
+    } cases[] = {{"1", true, 1},  {"2", true, 4},    {"3", false, 0}, {"99", false, 0},
+                 {"0", false, 0}, {"abc", false, 0}, {"", false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entered);
+        session.puzzleNumber = -1;
+        EXPECT_EQ(GetPuzzleByOrdinal(session, database, 2, c.entered), c.found);
+        EXPECT_EQ(session.puzzleNumber, c.found ? c.number : -1);
+    }
+    // Above the count means the count: the count of 2 for level 2 without the incomplete record.
+    session.puzzleCount = "2";
+    ASSERT_TRUE(GetPuzzleByOrdinal(session, database, 2, "99"));
+    EXPECT_EQ(session.puzzleNumber, 4);
+    EXPECT_EQ(session.puzzleKind, kKindComposed);
+    EXPECT_EQ(session.puzzleCells, testing::CellTextFor(kNineGrid, 3));
+}
+
+TEST(PuzzleDatabase, AppendLeavesExactlyOneLineBreakBeforeNewRecord) {
+    const std::string last = RecordLine(1, 1);
+    for (const std::string& ending :
+         {std::string(""), std::string("\r\n"), std::string("   "), std::string("  \r\n\r\n  ")}) {
+        Database database = ParseDatabase("Quorvel@@@@@@\r\n" + last + ending, kNineGrid);
+        AppendRecord(database, RecordLine(2, 1));
+        EXPECT_EQ(DatabaseText(database), "Quorvel@@@@@@\r\n" + last + "\r\n" + RecordLine(2, 1))
+            << "ending '" << ending << "'";
+    }
+}
+
+TEST(PuzzleDatabase, AppendAfterImportedRecordKeepsItsCells) {
+    // Imported records end in their pattern list rather than in "]".
+    const std::string imported =
+        "[]41[]3[]2[]" + testing::CellTextFor(kNineGrid, 0) + "#,L" + std::string(80, ',');
+    Database database = Make({imported});
+    AppendRecord(database, RecordLine(42, 1));
+    ASSERT_EQ(database.lines.size(), 3u);
+    EXPECT_EQ(database.lines[1], imported);
+}
+
+TEST(PuzzleDatabase, FirstRecordEntersMissingOrEmptyDatabase) {
+    for (const std::string& text : {std::string(""), std::string("\r\n"), std::string("  ")}) {
+        Database database = ParseDatabase(text, kNineGrid);
+        AppendRecord(database, RecordLine(1, 1));
+        EXPECT_EQ(DatabaseText(database), "Quorvel@@@@@@\r\n" + RecordLine(1, 1));
+    }
+    Database ownHeader = ParseDatabase("Mine@a@b@c@d@e@\r\n", kNineGrid);
+    AppendRecord(ownHeader, RecordLine(1, 1));
+    EXPECT_EQ(ownHeader.lines[0], "Mine@a@b@c@d@e@");
+}
+
+TEST(PuzzleDatabase, RemoveAndReplaceWorkOnWholeLines) {
+    // Line 112's text ends with line 12's text: replacing line 12 must not touch line 112.
+    const std::string twelve = RecordLine(12, 1);
+    const std::string hundredTwelve = "[]1" + twelve;
+    Database database = Make({hundredTwelve, twelve, RecordLine(13, 1)});
+    ReplaceRecord(database, twelve, RecordLine(12, 4));
+    EXPECT_EQ(database.lines[1], hundredTwelve);
+    EXPECT_EQ(database.lines[2], RecordLine(12, 4));
+
+    RemoveRecord(database, 3);  // the last line
+    EXPECT_EQ(DatabaseText(database),
+              "Quorvel@@@@@@\r\n" + hundredTwelve + "\r\n" + RecordLine(12, 4));
+    RemoveRecord(database, 0);  // the header is never removed
+    RemoveRecord(database, 9);
+    EXPECT_EQ(database.lines.size(), 3u);
+    RemoveRecord(database, 1);
+    EXPECT_EQ(database.lines, (std::vector<std::string>{"Quorvel@@@@@@", RecordLine(12, 4)}));
+}
+
+TEST(PuzzleDatabase, FindByGivensMatchesExactListAlsoOnLastLine) {
+    const Database database =
+        Make({RecordLine(1, 1, kKindStored, 1), RecordLine(32000, 1, kKindIncomplete, 2),
+              RecordLine(2, 1, kKindStored, 2)});
+    const std::string cells = testing::CellTextFor(kNineGrid, 2);
+    const auto found = FindByGivens(database, GivensList(cells));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->record.number, 2);  // the incomplete record with the same givens is skipped
+    EXPECT_FALSE(FindByGivens(database, std::string(GivensList(cells)) + ",").has_value());
+}
+
+using DatabaseFiles = testing::TempFolderTest;
+
+TEST_F(DatabaseFiles, LoadFindsFileWhateverItsCaseAndMissingLoadsEmpty) {
+    auto missing = LoadDatabase(folder(), kFifteenGrid);
+    ASSERT_TRUE(missing.ok());
+    EXPECT_TRUE(missing.value().lines.empty());
+
+    Database database{folder() / "Type5.pxz",
+                      kFifteenGrid,
+                      {"Quorvel@@@@@@", RecordLine(1, 3, kKindStored, 0, kFifteenGrid)}};
+    ASSERT_FALSE(WriteBack(database).has_value());
+    auto loaded = LoadDatabase(folder(), kFifteenGrid);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().path, folder() / "Type5.pxz");
+    EXPECT_EQ(CountLevel(loaded.value(), 3).count, 1);
+}
+
+TEST_F(DatabaseFiles, UnreadableDatabaseIsReportedNotTreatedAsEmpty) {
+    std::filesystem::create_directories(folder() / "type3.pxz");
+    const auto loaded = LoadDatabase(folder(), kNineGrid);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().file, folder() / "type3.pxz");
+}
+
+}  // namespace
+}  // namespace quorvel
