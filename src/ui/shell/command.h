@@ -51,9 +51,6 @@ enum class Command {
     ConfirmExperiment,
     Undo,
     Redo,
-    // After the Nine or Fifteen toolbar button: count the current level's puzzles in the
-    // database of the grid kind now open.
-    ScanDatabaseForLevel,
 };
 
 // Handlers return true when they changed the program's state. Only the experimental-run buttons

@@ -55,6 +55,7 @@ class Toolbar {
     const ToolButton& at(int index) const;
     ToolButton& at(int index);
     const std::vector<ToolButton>& all() const { return buttons_; }
+    std::vector<ToolButton>& all() { return buttons_; }
 
   private:
     std::vector<ToolButton> buttons_;

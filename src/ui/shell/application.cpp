@@ -1,0 +1,59 @@
+#include "ui/shell/application.h"
+
+#include "storage/data_file.h"
+#include "storage/puzzle_commands.h"
+#include "storage/puzzle_database.h"
+
+namespace quorvel {
+
+Application::Application(Host& host, std::filesystem::path programFolder)
+    : host_(host),
+      programFolder_(std::move(programFolder)),
+      dialogs_(host, session_),
+      startup_(host),
+      splash_(host, session_),
+      mainWindow_(host, session_, dialogs_, programFolder_) {
+    splash_.setHandOver([this] {
+        mainWindow_.MDIForm_Load();
+        mainWindow_.MDIForm_Activate();
+    });
+    mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
+    wireDialogServices();
+}
+
+bool Application::start() {
+    if (!startup_.run()) return false;
+    mainWindow_.setOriginalDisplayMode(startup_.originalMode());
+    splash_.create([this] { mainWindow_.loadSettings(); });
+    splash_.Form_Load();
+    return true;
+}
+
+void Application::wireDialogServices() {
+    auto activeDatabase = [this]() -> Result<Database> {
+        const GridKind& kind =
+            session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
+        return LoadDatabase(AppFolder(programFolder_), kind);
+    };
+    DlgMsgServices services;
+    services.countLevel = [this, activeDatabase](int level) {
+        Result<Database> database = activeDatabase();
+        if (!database) {
+            mainWindow_.PanelText(database.error().message(), colour::kRed, 2);
+            return 0;
+        }
+        return CountLevel(session_, database.value(), level);
+    };
+    services.pickPuzzle = [this, activeDatabase](int level, int ordinal) {
+        Result<Database> database = activeDatabase();
+        if (!database) return PickOutcome::NoRecord;
+        if (CountLevel(database.value(), level).count == 0) return PickOutcome::LevelEmpty;
+        return GetPuzzleByOrdinal(session_, database.value(), level, std::to_string(ordinal))
+                   ? PickOutcome::Picked
+                   : PickOutcome::NoRecord;
+    };
+    services.writeSettings = [this] { mainWindow_.writeSettings(); };
+    dialogs_.connect(&mainWindow_, std::move(services));
+}
+
+}  // namespace quorvel

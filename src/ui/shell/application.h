@@ -1,0 +1,42 @@
+#pragma once
+// The program as a whole: process-wide state, the input dialog's exchange, the start-up steps,
+// the splash window and the main window, wired together. The Qt layer makes one, calls
+// `start()` and shows what the windows' states say.
+
+#include <filesystem>
+
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/shell/mdi1.h"
+#include "ui/shell/splash.h"
+#include "ui/shell/startup.h"
+
+namespace quorvel {
+
+class Application {
+  public:
+    Application(Host& host, std::filesystem::path programFolder);
+
+    // The entry routine: the resolution question, then the splash window, which reads the
+    // settings and starts its timers. False when the program must end at once.
+    bool start();
+
+    Session& session() { return session_; }
+    DialogExchange& dialogs() { return dialogs_; }
+    Startup& startup() { return startup_; }
+    Splash& splash() { return splash_; }
+    MDI1& mainWindow() { return mainWindow_; }
+
+  private:
+    void wireDialogServices();
+
+    Host& host_;
+    std::filesystem::path programFolder_;
+    Session session_;
+    DialogExchange dialogs_;
+    Startup startup_;
+    Splash splash_;
+    MDI1 mainWindow_;
+};
+
+}  // namespace quorvel

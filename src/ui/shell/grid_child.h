@@ -1,0 +1,38 @@
+#pragma once
+// What the main window needs of the grid window it hosts (`S3` or `S5`). The grid windows are
+// adapted to this, so the main window's rules can be exercised with a scripted child.
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+class GridWindow;
+
+class GridChild {
+  public:
+    virtual ~GridChild() = default;
+
+    // "S3" or "S5".
+    virtual std::string name() const = 0;
+    // True when this child is `window`.
+    virtual bool is(const GridWindow& window) const = 0;
+
+    // Shows the window, placed in a frame of the given size (the 9x9 window is centred, the
+    // 15x15 window places itself), and activates it.
+    virtual void showIn(int frameWidthTwips, int frameHeightTwips) = 0;
+    virtual void hide() = 0;
+    // Re-centres a shown window after the frame was resized.
+    virtual void placeIn(int frameWidthTwips, int frameHeightTwips) = 0;
+
+    // `Shape2`'s back colour (black whenever a top-level menu opens).
+    virtual void setShape2BackColour(std::uint32_t colour) = 0;
+    // Unloads every possibilities tip `Tip`(1..225).
+    virtual void unloadTips() = 0;
+    // The composing controls of the 9x9 window; the 15x15 window has none.
+    virtual void setComposingControlsVisible(bool visible) = 0;
+    // The application is closing: the window drops what it created and closes for good.
+    virtual void closeForExit() = 0;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,83 @@
+#pragma once
+// `frmAddInfo`, the modeless help window: the general help text in a box that scrolls only when
+// the text does not fit, two font buttons, and a place, size and font size remembered for the
+// rest of the run (never in a file). All sizes are twips.
+
+#include <functional>
+#include <string>
+
+namespace quorvel {
+
+class Host;
+struct Session;
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};
+
+class HelpWindow {
+  public:
+    static constexpr const char* kCaption = " A Little Bit of Help ..";
+    static constexpr const char* kHelpFileName = "sudokuhelp.pxz";
+    static constexpr const char* kTextFont = "Arial";        // `lblTipText`
+    static constexpr const char* kCopyFont = "Courier New";  // `Text1`
+    static constexpr int kSmallFont = 9;
+    static constexpr int kLargeFont = 12;
+
+    HelpWindow(Host& host, Session& session);
+
+    // Fills the window with `text` and shows it, placed beside `mainWindow` (or where it was
+    // last); the activation step runs as the window comes up.
+    void show(const std::string& text, const TwipsRect& mainWindow);
+    void Form_Activate();
+    // The user moved or resized the window.
+    void Form_Move(int left, int top);
+    void Form_Resize(int width, int height);
+    // 0 "Small Font", 1 "Large Font".
+    void Label2_Click(int index);
+    void Form_Deactivate();
+    void Form_Unload();
+
+    bool visible() const { return visible_; }
+    const std::string& text() const { return text_; }
+    const TwipsRect& geometry() const { return window_; }
+    int fontPoints() const { return fontPoints_; }
+    // `Shape2`, `Picture1` and the text box `lblTipText` (where `Text1` sits too).
+    const TwipsRect& frame() const { return shape2_; }
+    const TwipsRect& panel() const { return picture1_; }
+    const TwipsRect& textBox() const { return textBox_; }
+    // `Picture2` (the font buttons) ends where the text box ends.
+    int fontButtonsRight() const { return textBox_.left + textBox_.width; }
+    // True when the text is taller than the box: the scrolling `lblTipText` shows it; otherwise
+    // the plain copy in `Text1` does.
+    bool scrolling() const { return scrolling_; }
+    // The remembered "left,top,width,height,font" text; "" until the window was first left.
+    const std::string& rememberedGeometry() const { return remembered_; }
+
+    void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+
+  private:
+    void layout();
+    void remember();
+    void changed();
+
+    Host& host_;
+    Session& session_;
+    bool visible_ = false;
+    std::string text_;
+    TwipsRect main_;
+    TwipsRect window_;
+    int fontPoints_ = kSmallFont;
+    TwipsRect shape2_;
+    TwipsRect picture1_;
+    TwipsRect textBox_{200, 550, 0, 0};
+    bool scrolling_ = false;
+    std::string remembered_;
+    std::function<void()> onChanged_;
+};
+
+}  // namespace quorvel

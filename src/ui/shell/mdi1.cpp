@@ -1,0 +1,426 @@
+#include "ui/shell/mdi1.h"
+
+#include "model/grid_kind.h"
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_commands.h"
+#include "storage/puzzle_database.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/shell/grid_child.h"
+#include "ui/shell/startup.h"
+#include "ui/shell/version.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kLevelButton = 20;
+constexpr int kNineButton = 30;
+constexpr int kFifteenButton = 31;
+
+}  // namespace
+
+MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
+           std::filesystem::path programFolder)
+    : host_(host),
+      session_(session),
+      dialogs_(dialogs),
+      programFolder_(std::move(programFolder)),
+      elapsed_(session, host),
+      help_(host, session),
+      about_(host, dialogs) {}
+
+void MDI1::setGrids(GridChild& nine, GridChild& fifteen) {
+    nine_ = &nine;
+    fifteen_ = &fifteen;
+}
+
+void MDI1::setHistoryRecorder(std::function<void(GridWindow&)> recorder) {
+    historyRecorder_ = std::move(recorder);
+}
+
+void MDI1::subscribe(std::function<void(MainWindowChange)> listener) {
+    listeners_.push_back(std::move(listener));
+}
+
+void MDI1::changed(MainWindowChange change) {
+    for (const auto& listener : listeners_)
+        listener(change);
+}
+
+// ---- window events -------------------------------------------------------------------------
+
+void MDI1::MDIForm_Load() {
+    firstActivate_ = true;
+    visible_ = true;
+    ShowDbBusy();
+    changed(MainWindowChange::Layout);
+    // One level back, so that clicking the level button shows the stored level's glyph.
+    session_.currentLevel -= 1;
+    CBn_MouseUp(0, kLeftButton, 0);
+    CBn_MouseUp(kLevelButton, kLeftButton, 0);
+    CBn_MouseUp(kNineButton, kLeftButton, 0);
+    setButtonEnabled(17, false);
+    setButtonEnabled(18, false);
+    setButtonEnabled(19, true);
+    setButtonEnabled(21, true);
+    ShowDbReady();
+}
+
+void MDI1::MDIForm_Activate() {
+    elapsed_.activate();
+    if (firstActivate_) {
+        CloseCreateScreen();
+        firstActivate_ = false;
+        if (onFirstActivation_) onFirstActivation_();
+        setMenuChecked({MenuArray::MenuG, 1}, settings_.showPossibilitiesTip);
+        setMenuChecked({MenuArray::MenuG, 2}, settings_.showPossibilitiesPanel);
+    }
+    changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::MDIForm_Resize(bool minimised) {
+    changed(MainWindowChange::Layout);
+    if (active_ != nullptr && !minimised) active_->placeIn(widthTwips(), heightTwips());
+    bool wasMinimised = minimised_;
+    minimised_ = minimised;
+    if (firstActivate_) return;
+    if (minimised) {
+        if (elapsed_.bankOnMinimise()) {
+            changed(MainWindowChange::ElapsedTime);
+            writeSettings();
+        }
+    } else if (wasMinimised && elapsed_.resumeOnRestore()) {
+        changed(MainWindowChange::ElapsedTime);
+    }
+}
+
+void MDI1::MDIForm_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    if (originalMode_) ChangeResolution(host_, originalMode_->width, originalMode_->height);
+    closing_ = true;
+    writeSettings();
+    changed(MainWindowChange::Closed);
+    host_.quit();
+}
+
+void MDI1::Quit() {
+    about_.Form_Load(true);
+    host_.runAbout(about_);
+    if (about_.answer() != ExitAnswer::Yes) return;
+    // The grid windows really close only once the application is closing.
+    closing_ = true;
+    help_.Form_Unload();
+    if (nine_ != nullptr) nine_->closeForExit();
+    if (fifteen_ != nullptr) fifteen_->closeForExit();
+    MDIForm_Unload();
+}
+
+// ---- menus ---------------------------------------------------------------------------------
+
+void MDI1::menuChosen(MenuRef ref) {
+    if (!menus_.isEffective(ref)) return;
+    switch (ref.array) {
+        case MenuArray::Mtop:
+            Mtop_Click(ref.index);
+            break;
+        case MenuArray::MenuA:
+            MenuA_Click(ref.index);
+            break;
+        case MenuArray::MenuB:
+            MenuB_Click(ref.index);
+            break;
+        case MenuArray::MenuC:
+            MenuC_Click(ref.index);
+            break;
+        case MenuArray::MenuE:
+            MenuE_Click(ref.index);
+            break;
+        case MenuArray::MenuEA:
+            MenuEA_Click(ref.index);
+            break;
+        case MenuArray::MenuG:
+            MenuG_Click(ref.index);
+            break;
+        case MenuArray::MenuD:
+            MenuD_Click(ref.index);
+            break;
+    }
+}
+
+void MDI1::Mtop_Click(int index) {
+    PanelText("", colour::kWhite, 2);
+    if (active_ != nullptr) active_->setShape2BackColour(colour::kBlack);
+    if (index == 5) commands_.run(Command::PrepareColorNumber);
+    if (index == 7) Quit();
+    if (index == 8) {
+        session_.stopRequested = true;
+        setStopItemVisible(false);
+    }
+}
+
+void MDI1::MenuA_Click(int index) {
+    switch (index) {
+        case 0:
+            openGrid(false);
+            break;
+        case 1:
+            openGrid(true);
+            break;
+        case 3:
+            commands_.run(Command::Print);
+            break;
+        case 5:
+            commands_.run(Command::CreateTextFile);
+            break;
+        case 6:
+            commands_.run(Command::ImportTextFile);
+            break;
+        case 7:
+            commands_.run(Command::ImportBatch);
+            break;
+        case 9:
+            host_.openUrl(std::string(kBatchPage) + kBatchPageAnchor);
+            break;
+        default:
+            break;
+    }
+}
+
+void MDI1::MenuB_Click(int index) {
+    static const std::pair<int, Command> kItems[] = {
+        {0, Command::BlankGrid},
+        {1, Command::LockGrid},
+        {2, Command::UnlockGrid},
+        {4, Command::CreateMySudoku},
+        {5, Command::SaveMySudoku},
+        {6, Command::StoreIncompleteEffort},
+        {7, Command::GetLastIncompleteEffort},
+        {12, Command::OpenComposePage},
+        {13, Command::TestScreen},
+        {15, Command::QuitCreateMySudoku},
+    };
+    for (const auto& [item, command] : kItems) {
+        if (item == index) runSetPuzzle(command);
+    }
+}
+
+void MDI1::runSetPuzzle(Command command) {
+    const MenuRef tipItem{MenuArray::MenuG, 1};
+    bool tipWasChecked = menus_.at(tipItem).checked;
+    setMenuChecked(tipItem, false);
+    elapsed_.setRunning(false);
+    FreezeDrawing(1);
+    if (active_ != nullptr) active_->unloadTips();
+    applyStateChange(StateChange::SetPuzzleCommand);
+    commands_.run(command);
+    setMenuChecked(tipItem, tipWasChecked);
+    FreezeDrawing(0);
+}
+
+void MDI1::MenuC_Click(int index) {
+    switch (index) {
+        case 0:
+            session_.incompleteMode = false;
+            commands_.run(Command::GetPuzzle);
+            break;
+        case 1:
+            commands_.run(Command::ShowStoredSolution);
+            break;
+        case 2:
+            session_.incompleteMode = false;
+            commands_.run(Command::StoreSolution);
+            break;
+        case 4:
+            session_.incompleteMode = true;
+            commands_.run(Command::SaveIncompletePuzzle);
+            break;
+        case 5:
+            session_.incompleteMode = true;
+            commands_.run(Command::GetIncompletePuzzle);
+            break;
+        case 7:
+            commands_.run(Command::DeletePuzzle);
+            break;
+        case 9:
+            commands_.run(Command::ComputerGeneratedPuzzle);
+            break;
+        default:
+            break;
+    }
+}
+
+void MDI1::MenuE_Click(int index) {
+    if (index == 2) commands_.run(Command::CheckForSingle);
+    if (index == 3) commands_.run(Command::GetNext);
+}
+
+void MDI1::MenuEA_Click(int index) {
+    static const Command kModes[] = {Command::MildAttack, Command::BruteForce,
+                                     Command::NumberCrunch};
+    if (index >= 0 && index <= 2) commands_.run(kModes[index]);
+}
+
+void MDI1::MenuG_Click(int index) {
+    switch (index) {
+        case 0:
+            commands_.run(Command::ColorNumber);
+            break;
+        case 1:
+            commands_.run(Command::ShowPossibilitiesTip);
+            break;
+        case 2:
+            commands_.run(Command::ShowPossibilitiesPanel);
+            break;
+        case 4:
+            commands_.run(Command::PauseTimer);
+            break;
+        default:
+            break;
+    }
+}
+
+void MDI1::MenuD_Click(int index) {
+    PanelText("", colour::kWhite, 2);
+    if (index == 0) {
+        session_.loadBusy = true;
+        showHelp();
+    }
+    if (index == 2) {
+        about_.Form_Load(false);
+        host_.runAbout(about_);
+    }
+}
+
+void MDI1::showHelp() {
+    FreezeDrawing(0);
+    ShowDbBusy();
+    std::filesystem::path file =
+        ResolveDataFile(AppFolder(programFolder_), HelpWindow::kHelpFileName);
+    std::string text = ReadDataFile(file);
+    if (!text.empty()) {
+        help_.show(text, {0, 0, widthTwips(), heightTwips()});
+        host_.processEvents();
+    } else {
+        // No window comes up to clear the flag, and a set flag would block the solve commands.
+        session_.loadBusy = false;
+    }
+    ShowDbReady();
+}
+
+// ---- toolbar -------------------------------------------------------------------------------
+
+void MDI1::toolbarClicked(int index, int button, int shift) {
+    if (!Toolbar::exists(index)) return;
+    const ToolButton& clicked = toolbar_.at(index);
+    if (!clicked.visible || !clicked.enabled) return;
+    CBn_MouseUp(index, button, shift);
+}
+
+void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
+    if (!Toolbar::exists(index)) return;
+    if (button == kRightButton) {
+        if (index == kLevelButton) MenuC_Click(0);
+        return;
+    }
+    flashButton(index);
+    if (index == kLevelButton) stepLevel();
+    if (index == 19) commands_.run(Command::GetNext);
+    if (index == 21) commands_.run(Command::CheckForSingle);
+    if (index == kNineButton || index == kFifteenButton) {
+        MenuA_Click(index == kNineButton ? 0 : 1);
+        CBn_MouseUp(0, kLeftButton, 0);
+        scanDatabaseForLevel();
+    }
+    if (index >= 0 && index <= 15) chooseNumber(index);
+    if (index == 16) experimentButton(index, Command::StartExperiment);
+    if (index == 17) experimentButton(index, Command::RejectExperiment);
+    if (index == 18) experimentButton(index, Command::ConfirmExperiment);
+    if (index == 32) commands_.run(Command::Undo);
+    if (index == 33) commands_.run(Command::Redo);
+}
+
+void MDI1::flashButton(int index) {
+    ToolButton& pressed = toolbar_.at(index);
+    pressed.flashing = true;
+    changed(MainWindowChange::Toolbar);
+    host_.processEvents();
+    host_.sleepMs(Toolbar::kFlashMs);
+    pressed.flashing = false;
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::stepLevel() {
+    int level = session_.currentLevel + 1;
+    if (level == 5) level = 1;
+    session_.currentLevel = level;
+    if (level < 1 || level > 4) return;
+    ToolButton& button = toolbar_.at(kLevelButton);
+    button.caption = kLevelLooks[level - 1].caption;
+    button.toolTip = kLevelLooks[level - 1].toolTip;
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::chooseNumber(int index) {
+    for (int number = 0; number <= 15; ++number)
+        toolbar_.at(number).backColour = colour::kButtonGrey;
+    toolbar_.at(index).backColour = colour::kWhite;
+    session_.selectedNumber = index;  // 0: numbers by key press only
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::experimentButton(int index, Command step) {
+    for (int button = 16; button <= 18; ++button)
+        toolbar_.at(button).backColour = colour::kButtonGrey;
+    toolbar_.at(index).backColour = colour::kChosenYellow;
+    changed(MainWindowChange::Toolbar);
+    if (!commands_.run(step)) setButtonBackColour(index, colour::kButtonGrey);
+}
+
+// ---- grids ---------------------------------------------------------------------------------
+
+void MDI1::openGrid(bool fifteen) {
+    setButtonBackColour(kNineButton, colour::kButtonGrey);
+    setButtonBackColour(kFifteenButton, colour::kButtonGrey);
+    GridChild* closing = fifteen ? nine_ : fifteen_;
+    GridChild* opening = fifteen ? fifteen_ : nine_;
+    if (closing != nullptr) closing->hide();
+    active_ = opening;
+    session_.gridKindCode = fifteen ? kFifteenGrid.sizeCode : kNineGrid.sizeCode;
+    setButtonBackColour(fifteen ? kFifteenButton : kNineButton, colour::kChosenYellow);
+    if (opening != nullptr) opening->showIn(widthTwips(), heightTwips());
+    // The numbers above 9 belong to the 15x15 grid; the create layout hides them anyway.
+    for (int number = 10; number <= 15; ++number) {
+        toolbar_.at(number).visible = fifteen && !session_.createMode;
+    }
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::scanDatabaseForLevel() {
+    const GridKind& kind =
+        session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
+    Result<Database> database = LoadDatabase(AppFolder(programFolder_), kind);
+    if (!database) {
+        showFileError(database.error().message());
+        return;
+    }
+    CountLevel(session_, database.value(), session_.currentLevel);
+}
+
+bool MDI1::isActiveChild(const GridWindow& window) const {
+    return active_ != nullptr && active_->is(window);
+}
+
+void MDI1::showOtherGrid(const GridWindow& closing) {
+    bool nineClosing = nine_ != nullptr && nine_->is(closing);
+    MenuA_Click(nineClosing ? 1 : 0);
+}
+
+void MDI1::recordHistory(GridWindow& window) {
+    if (historyRecorder_) historyRecorder_(window);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,241 @@
+#pragma once
+// `MDI1`, the main window: menus and toolbar as data, the message line, the elapsed time, the
+// Working Hard and database indicators, and the one grid window it hosts. Every menu item and
+// toolbar button arrives here; small commands run here, the others go to the handler that the
+// part owning them registered in `commands()`.
+//
+// The view renders the state below, forwards the user's events to the members named after
+// them (`Mtop_Click`, `MenuA_Click`, `toolbarClicked`, `MDIForm_Resize` ...), drives `onTimer1`
+// every 1000 ms while `elapsedTimerRunning()` and `onTimer2` every 250 ms while
+// `workingHard().timerRunning`, and repaints what `subscribe` reports as changed.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "storage/settings.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/host.h"
+#include "ui/shell/about_window.h"
+#include "ui/shell/command.h"
+#include "ui/shell/elapsed_time.h"
+#include "ui/shell/help_window.h"
+#include "ui/shell/menu_bar.h"
+#include "ui/shell/toolbar.h"
+
+namespace quorvel {
+
+class DialogExchange;
+class GridChild;
+struct Session;
+
+// What changed, so the view repaints only that.
+enum class MainWindowChange {
+    Menus,
+    Toolbar,
+    MessageLine,
+    Caption,
+    ElapsedTime,
+    WorkingHard,
+    DatabaseIndicator,
+    Layout,
+    Closed,
+};
+
+// State changes other parts report; each switches menu items and toolbar buttons on or off.
+enum class StateChange {
+    GridLockedWithGivens,     // Assist Solve on, buttons 19 and 16 on
+    GridLockedWithoutGivens,  // Assist Solve off, button 19 off
+    GridUnlockedOrBlanked,    // Assist Solve off, button 19 off
+    ExperimentStarted,        // button 16 off, 17 and 18 on
+    ExperimentEnded,          // button 16 on, 17 and 18 off
+    SetPuzzleCommand,         // buttons 16, 17 and 18 off
+    SolveStarted,             // Stop shown, Working Hard on
+    SolveEnded,               // Stop hidden, Working Hard off
+};
+
+struct MessageLine {
+    std::string text;
+    std::uint32_t colour = colour::kBlue;
+    int alignment = 0;  // 0 left, 1 right, 2 centre
+};
+
+// `Frame1` with the squares `Shape3`(0..5) and the highlight `Shape4`(0), in twips.
+struct WorkingHard {
+    bool visible = false;       // `Frame1`, tool tip " Working Hard "
+    bool timerRunning = false;  // `Timer2`
+    int workStep = 0;           // the square highlighted next
+    int highlightLeft = 0;
+    int highlightTop = 0;
+    static constexpr int kSquareLeft[6] = {45, 240, 435, 630, 825, 1020};
+    static constexpr int kSquareTop = 60;
+    static constexpr int kSquareSize = 135;
+    static constexpr int kHighlightSize = 225;
+};
+
+class MDI1 : public MainWindowLink {
+  public:
+    static constexpr const char* kDesignCaption = "Quorvel - V1.06";
+    static constexpr std::uint32_t kClientColour = 0x0080C0FF;
+    static constexpr const char* kConnectedTip = " Connected to Database ";
+    static constexpr const char* kDisconnectedTip = " Database is disconnected ";
+    static constexpr const char* kWorkingHardTip = " Working Hard ";
+
+    MDI1(Host& host, Session& session, DialogExchange& dialogs,
+         std::filesystem::path programFolder);
+
+    // The two grid windows; must be set before `MDIForm_Load`.
+    void setGrids(GridChild& nine, GridChild& fifteen);
+    // Handlers of the commands other parts carry out.
+    CommandTable& commands() { return commands_; }
+    // Records a grid window's state for Undo/Redo (set by the state history's owner).
+    void setHistoryRecorder(std::function<void(GridWindow&)> recorder);
+    // Runs at the first activation (the splash window is set inactive then).
+    void setOnFirstActivation(std::function<void()> hook) { onFirstActivation_ = std::move(hook); }
+    // The screen mode found at start; closing switches back to it.
+    void setOriginalDisplayMode(std::optional<DisplayMode> mode) { originalMode_ = mode; }
+
+    // Notifications: called after each change.
+    void subscribe(std::function<void(MainWindowChange)> listener);
+
+    // Window events.
+    void MDIForm_Load();
+    // Activation from within the program (first show, or back from one of its dialogs).
+    void MDIForm_Activate();
+    void MDIForm_Resize(bool minimised);
+    // Closing the main window (its close box, or Quit answered Yes): the screen mode found at
+    // start comes back, the settings are written and the program ends.
+    void MDIForm_Unload();
+
+    // A top-level menu was opened (or Quit / Stop clicked).
+    void Mtop_Click(int index);
+    void MenuA_Click(int index);
+    void MenuB_Click(int index);
+    void MenuC_Click(int index);
+    void MenuE_Click(int index);
+    void MenuEA_Click(int index);
+    void MenuG_Click(int index);
+    void MenuD_Click(int index);
+    // A menu item chosen by the user (or its shortcut): runs it when it is effective.
+    void menuChosen(MenuRef ref);
+    // A toolbar button clicked by the user: ignored while the button is hidden or disabled.
+    void toolbarClicked(int index, int button, int shift);
+    void onTimer1();
+    void onTimer2();
+
+    // Routines other parts call.
+    void PanelText(const std::string& text, std::uint32_t colour, int alignment) override;
+    void CBn_MouseUp(int index, int button, int shift) override;
+    void RestartTimer();
+    void ShowDbBusy();
+    void ShowDbReady();
+    // Mode 1 suspends repainting; any other mode resumes it unless `LoadBusy` is set.
+    void FreezeDrawing(int mode);
+    // The create layout while `CreateMode` is true, the normal layout otherwise.
+    void CloseCreateScreen();
+    void applyStateChange(StateChange change);
+    void setWorkingHard(bool on) override;
+    void setStopItemVisible(bool visible) override;
+    void setGetNextButtonEnabled(bool enabled) override { setButtonEnabled(19, enabled); }
+    // Quit: the exit confirmation; Yes closes everything.
+    void Quit();
+    // Empties the elapsed-time display (blanking the grid).
+    void clearElapsedDisplay();
+
+    void setMenuEnabled(MenuRef ref, bool enabled);
+    void setMenuVisible(MenuRef ref, bool visible);
+    void setMenuChecked(MenuRef ref, bool checked);
+    void setMenuCaption(MenuRef ref, const std::string& caption);
+    void setButtonEnabled(int index, bool enabled);
+    void setButtonVisible(int index, bool visible);
+    void setButtonBackColour(int index, std::uint32_t colour);
+
+    // The settings held in memory for the run; `writeSettings` first copies in the values
+    // that live elsewhere (levels, elapsed time at compose, the two check marks).
+    Settings& settings() { return settings_; }
+    void loadSettings();
+    void writeSettings();
+
+    // State for the view.
+    const MenuBar& menus() const { return menus_; }
+    const Toolbar& toolbar() const { return toolbar_; }
+    const MessageLine& messageLine() const { return message_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& elapsedLabel() const { return elapsed_.label(); }
+    bool elapsedTimerRunning() const { return elapsed_.running(); }
+    const WorkingHard& workingHard() const { return workingHard_; }
+    bool databaseBusy() const { return databaseBusy_; }
+    // True from `MDIForm_Load` on: the view shows the window (the Layout change says when).
+    bool visible() const { return visible_; }
+    int widthTwips() const;
+    int heightTwips() const;
+    int messageLineWidthTwips() const { return widthTwips() - 2400; }
+    bool firstActivate() const { return firstActivate_; }
+    double ElapsedAtCompose() const { return elapsed_.elapsedAtCompose; }
+    void setElapsedAtCompose(double value) { elapsed_.elapsedAtCompose = value; }
+    GridChild* activeChild() const { return active_; }
+    HelpWindow& helpWindow() { return help_; }
+    AboutWindow& aboutWindow() { return about_; }
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+    void setMarkingSwitch(bool on) { markingSwitch_ = on; }
+
+    // MainWindowLink
+    bool isActiveChild(const GridWindow& window) const override;
+    bool tipSwitchOn() const override;
+    void setTipSwitch(bool checked) override;
+    bool tipTimerRunning() const override { return elapsed_.running(); }
+    bool panelSwitchOn() const override;
+    bool markingSwitchOn() const override { return markingSwitch_; }
+    void setMainTitle(const std::string& title) override;
+    void setElapsedTimerRunning(bool running) override;
+    void recordHistory(GridWindow& window) override;
+    void showOtherGrid(const GridWindow& closing) override;
+    bool applicationClosing() const override { return closing_; }
+
+  private:
+    void openGrid(bool fifteen);
+    void scanDatabaseForLevel();
+    void flashButton(int index);
+    void stepLevel();
+    void chooseNumber(int index);
+    void experimentButton(int index, Command step);
+    void runSetPuzzle(Command command);
+    void showHelp();
+    void showFileError(const std::string& message);
+    void changed(MainWindowChange change);
+
+    Host& host_;
+    Session& session_;
+    DialogExchange& dialogs_;
+    std::filesystem::path programFolder_;
+    GridChild* nine_ = nullptr;
+    GridChild* fifteen_ = nullptr;
+    GridChild* active_ = nullptr;
+    CommandTable commands_;
+    std::function<void(GridWindow&)> historyRecorder_;
+    std::function<void()> onFirstActivation_;
+    std::vector<std::function<void(MainWindowChange)>> listeners_;
+    std::optional<DisplayMode> originalMode_;
+
+    MenuBar menus_;
+    Toolbar toolbar_;
+    MessageLine message_;
+    std::string caption_ = kDesignCaption;
+    ElapsedTime elapsed_;
+    WorkingHard workingHard_;
+    bool databaseBusy_ = false;
+    bool firstActivate_ = false;
+    bool minimised_ = false;
+    bool closing_ = false;
+    bool unloaded_ = false;
+    bool visible_ = false;
+    bool markingSwitch_ = false;
+    Settings settings_;
+    HelpWindow help_;
+    AboutWindow about_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,261 @@
+// The main window's routines that other parts call: message line, timers, indicators, drawing
+// freeze, the enabling rules and layouts, menu and toolbar state, and the settings.
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "ui/shell/grid_child.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
+constexpr MenuRef kStop{MenuArray::Mtop, 8};
+constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
+constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
+
+std::string TrimBlanks(const std::string& text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+// Buttons that stay as they are in both layouts.
+bool KeptInBothLayouts(int index) {
+    return index == 16 || index == 17 || index == 18 || index == 20 || index == 30 || index == 31;
+}
+
+}  // namespace
+
+void MDI1::PanelText(const std::string& text, std::uint32_t colour, int alignment) {
+    if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
+    message_.text = text;
+    message_.colour = colour;
+    message_.alignment = alignment;
+    changed(MainWindowChange::MessageLine);
+    host_.processEvents();
+}
+
+void MDI1::RestartTimer() {
+    elapsed_.restart();
+    changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::setElapsedTimerRunning(bool running) {
+    elapsed_.setRunning(running);
+    changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::clearElapsedDisplay() {
+    elapsed_.clearLabel();
+    changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::onTimer1() {
+    if (!elapsed_.running()) return;
+    elapsed_.tick();
+    changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::onTimer2() {
+    if (!workingHard_.timerRunning) return;
+    workingHard_.highlightLeft = WorkingHard::kSquareLeft[workingHard_.workStep] - 45;
+    workingHard_.highlightTop = WorkingHard::kSquareTop - 45;
+    workingHard_.workStep = (workingHard_.workStep + 1) % 6;
+    changed(MainWindowChange::WorkingHard);
+}
+
+void MDI1::setWorkingHard(bool on) {
+    workingHard_.visible = on;
+    workingHard_.timerRunning = on;
+    changed(MainWindowChange::WorkingHard);
+}
+
+void MDI1::ShowDbBusy() {
+    databaseBusy_ = true;
+    changed(MainWindowChange::DatabaseIndicator);
+}
+
+void MDI1::ShowDbReady() {
+    databaseBusy_ = false;
+    changed(MainWindowChange::DatabaseIndicator);
+}
+
+void MDI1::FreezeDrawing(int mode) {
+    if (mode == 1) {
+        host_.freezeDrawing(true);
+    } else if (!session_.loadBusy) {
+        host_.freezeDrawing(false);
+    }
+}
+
+void MDI1::setStopItemVisible(bool visible) {
+    setMenuVisible(kStop, visible);
+}
+
+void MDI1::applyStateChange(StateChange change) {
+    switch (change) {
+        case StateChange::GridLockedWithGivens:
+            setMenuEnabled(kAssistSolve, true);
+            setButtonEnabled(19, true);
+            setButtonEnabled(16, true);
+            break;
+        case StateChange::GridLockedWithoutGivens:
+        case StateChange::GridUnlockedOrBlanked:
+            setMenuEnabled(kAssistSolve, false);
+            setButtonEnabled(19, false);
+            break;
+        case StateChange::ExperimentStarted:
+            setButtonEnabled(16, false);
+            setButtonEnabled(17, true);
+            setButtonEnabled(18, true);
+            break;
+        case StateChange::ExperimentEnded:
+            setButtonEnabled(16, true);
+            setButtonEnabled(17, false);
+            setButtonEnabled(18, false);
+            break;
+        case StateChange::SetPuzzleCommand:
+            for (int index = 16; index <= 18; ++index)
+                setButtonEnabled(index, false);
+            break;
+        case StateChange::SolveStarted:
+            setStopItemVisible(true);
+            setWorkingHard(true);
+            break;
+        case StateChange::SolveEnded:
+            setStopItemVisible(false);
+            setWorkingHard(false);
+            break;
+    }
+}
+
+void MDI1::CloseCreateScreen() {
+    const bool create = session_.createMode;
+    for (int index = 0; index <= 2; ++index)
+        setMenuEnabled({MenuArray::MenuB, index}, !create);
+    setMenuEnabled({MenuArray::MenuB, 6}, create);
+    setMenuEnabled({MenuArray::MenuB, 15}, create);
+    setMenuEnabled({MenuArray::Mtop, 0}, !create);
+    setMenuEnabled({MenuArray::Mtop, 2}, !create);
+    if (create) {
+        setMenuEnabled(kAssistSolve, true);
+        setButtonEnabled(19, true);
+        setButtonEnabled(21, true);
+    }
+    const bool fifteenOpen = active_ != nullptr && active_ == fifteen_;
+    for (ToolButton& button : toolbar_.all()) {
+        if (KeptInBothLayouts(button.index)) continue;
+        bool numberAboveNine = button.index >= 10 && button.index <= 15;
+        button.visible = !create && (!numberAboveNine || fifteenOpen);
+    }
+    changed(MainWindowChange::Toolbar);
+    if (nine_ != nullptr) nine_->setComposingControlsVisible(create);
+    // The width follows the layout.
+    changed(MainWindowChange::Layout);
+    if (active_ != nullptr) active_->placeIn(widthTwips(), heightTwips());
+}
+
+int MDI1::widthTwips() const {
+    return session_.createMode ? 8000 : 9000;
+}
+
+int MDI1::heightTwips() const {
+    return 10365 + 15 * host_.systemMetrics().minWindowHeightPx;
+}
+
+void MDI1::setMainTitle(const std::string& title) {
+    caption_ = title;
+    changed(MainWindowChange::Caption);
+}
+
+bool MDI1::tipSwitchOn() const {
+    return menus_.at(kTipItem).checked;
+}
+
+void MDI1::setTipSwitch(bool checked) {
+    setMenuChecked(kTipItem, checked);
+}
+
+bool MDI1::panelSwitchOn() const {
+    return menus_.at(kPanelItem).checked;
+}
+
+// ---- menu and toolbar state ----------------------------------------------------------------
+
+void MDI1::setMenuEnabled(MenuRef ref, bool enabled) {
+    if (MenuItem* item = menus_.find(ref)) {
+        item->enabled = enabled;
+        changed(MainWindowChange::Menus);
+    }
+}
+
+void MDI1::setMenuVisible(MenuRef ref, bool visible) {
+    if (MenuItem* item = menus_.find(ref)) {
+        item->visible = visible;
+        changed(MainWindowChange::Menus);
+    }
+}
+
+void MDI1::setMenuChecked(MenuRef ref, bool checked) {
+    if (MenuItem* item = menus_.find(ref)) {
+        item->checked = checked;
+        changed(MainWindowChange::Menus);
+    }
+}
+
+void MDI1::setMenuCaption(MenuRef ref, const std::string& caption) {
+    if (MenuItem* item = menus_.find(ref)) {
+        item->caption = caption;
+        changed(MainWindowChange::Menus);
+    }
+}
+
+void MDI1::setButtonEnabled(int index, bool enabled) {
+    if (!Toolbar::exists(index)) return;
+    toolbar_.at(index).enabled = enabled;
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::setButtonVisible(int index, bool visible) {
+    if (!Toolbar::exists(index)) return;
+    toolbar_.at(index).visible = visible;
+    changed(MainWindowChange::Toolbar);
+}
+
+void MDI1::setButtonBackColour(int index, std::uint32_t colour) {
+    if (!Toolbar::exists(index)) return;
+    toolbar_.at(index).backColour = colour;
+    changed(MainWindowChange::Toolbar);
+}
+
+// ---- settings ------------------------------------------------------------------------------
+
+void MDI1::loadSettings() {
+    LoadedSettings loaded = LoadSettings(SettingsFolder(programFolder_));
+    settings_ = loaded.settings;
+    session_.currentLevel = settings_.currentLevel;
+    session_.gradeLevel = settings_.gradeLevel;
+    elapsed_.elapsedAtCompose = settings_.elapsedAtCompose;
+    if (session_.createMode) session_.bankedElapsed = settings_.elapsedAtCompose;
+    if (loaded.error) showFileError(loaded.error->message());
+}
+
+void MDI1::writeSettings() {
+    host_.processEvents();
+    settings_.currentLevel = session_.currentLevel;
+    settings_.gradeLevel = session_.gradeLevel;
+    settings_.elapsedAtCompose = elapsed_.elapsedAtCompose;
+    settings_.showPossibilitiesTip = tipSwitchOn();
+    settings_.showPossibilitiesPanel = panelSwitchOn();
+    if (FileStatus error = SaveSettings(SettingsFolder(programFolder_), settings_)) {
+        showFileError(error->message());
+    }
+}
+
+void MDI1::showFileError(const std::string& message) {
+    PanelText(message, colour::kRed, 2);
+}
+
+}  // namespace quorvel

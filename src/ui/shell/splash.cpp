@@ -1,0 +1,56 @@
+#include "ui/shell/splash.h"
+
+#include "model/session.h"
+#include "ui/host.h"
+#include "ui/shell/version.h"
+
+namespace quorvel {
+
+Splash::Splash(Host& host, Session& session) : host_(host), session_(session) {}
+
+void Splash::create(const std::function<void()>& startupRoutine) {
+    session_.loadBusy = true;
+    timer2_ = true;
+    if (startupRoutine) startupRoutine();
+}
+
+void Splash::Form_Load() {
+    visible_ = true;
+    active_ = true;
+    version_ = splashVersionText();
+    timer1_ = true;
+    changed();
+}
+
+void Splash::onTimer2() {
+    if (!timer2_) return;
+    labels_[k_] = true;
+    ++k_;
+    if (k_ == kAnimatedLabels) {
+        labels_.fill(false);
+        k_ = 0;
+    }
+    changed();
+}
+
+void Splash::onTimer1() {
+    if (!timer1_) return;
+    host_.processEvents();
+    timer1_ = false;
+    timer2_ = false;
+    if (handOver_) handOver_();
+    unload();
+    session_.loadBusy = false;
+}
+
+void Splash::unload() {
+    visible_ = false;
+    host_.freezeDrawing(false);
+    changed();
+}
+
+void Splash::changed() {
+    if (onChanged_) onChanged_();
+}
+
+}  // namespace quorvel

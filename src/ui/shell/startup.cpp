@@ -1,0 +1,44 @@
+#include "ui/shell/startup.h"
+
+#include <string>
+
+namespace quorvel {
+
+DisplayChange ChangeResolution(Host& host, int width, int height) {
+    std::optional<DisplayMode> current = host.displayMode();
+    if (current && current->width == width) return DisplayChange::Changed;
+    DisplayMode wanted = current.value_or(DisplayMode{});
+    wanted.width = width;
+    wanted.height = height;
+    return host.applyDisplayMode(wanted);
+}
+
+bool Startup::run() {
+    original_ = host_.displayMode();
+    host_.processEvents();
+    if (!original_ || original_->width == kPreferredWidth) return true;
+
+    const std::string question =
+        "This Program is best viewed at 1024 x 768 Screen Resolution \r\n"
+        "The Current Screen Resolution is " +
+        std::to_string(original_->width) + " x " + std::to_string(original_->height) +
+        "\r\nDo you want to change the Screen Resolution to 1024 x 768";
+    if (!host_.askYesNo(kQuestionTitle, question)) return true;
+
+    switch (ChangeResolution(host_, kPreferredWidth, kPreferredHeight)) {
+        case DisplayChange::Changed:
+            return true;
+        case DisplayChange::NeedsRestart:
+            // The program never restarts the system; it says so when asked to.
+            if (host_.askYesNo(kRestartTitle, kRestartText)) {
+                host_.showNotice(kRestartTitle, kNoRestartText);
+            }
+            return false;
+        case DisplayChange::Failed:
+            host_.showNotice(kFailureTitle, kFailureText);
+            return true;
+    }
+    return true;
+}
+
+}  // namespace quorvel
