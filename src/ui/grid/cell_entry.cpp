@@ -1,0 +1,417 @@
+// The cell-entry routines every cell event of a grid window runs: selection, the keystroke
+// filter, navigation with the arrow keys and Enter, range check and commit.
+
+#include <algorithm>
+#include <cstdio>
+
+#include "model/session.h"
+#include "ui/grid/cell_spec.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/grid/grid_window_observer.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/grid/text_number.h"
+#include "ui/host.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kEscape = "\x1b";
+
+bool IsNavigationKey(int keyCode) {
+    return keyCode == key::kEnter || keyCode == key::kPageUp || keyCode == key::kPageDown ||
+           keyCode == key::kLeft || keyCode == key::kUp || keyCode == key::kRight ||
+           keyCode == key::kDown;
+}
+
+}  // namespace
+
+// --- Helpers ---
+
+void GridWindow::writeText(int cell, const std::string& text) {
+    board_.setCellText(cell, text);
+}
+
+void GridWindow::setForeColour(int cell, int colour) {
+    board_.setCellColours(cell, colour, board_.cell(cell).backColour);
+    notifyCellChanged(cell);
+}
+
+bool GridWindow::looksGiven(int cell) const {
+    const CellView& view = board_.cell(cell);
+    return view.locked || view.backColour == kMarkedBack;
+}
+
+// Red for givens and marked cells, blue for entries; during an experimental run the entries
+// keep the colour they have.
+void GridWindow::colourForFocus(int cell) {
+    if (looksGiven(cell)) {
+        setForeColour(cell, kGivenRed);
+    } else if (!session_.experimentColours) {
+        setForeColour(cell, kEntryBlue);
+    }
+}
+
+void GridWindow::panelText(std::string_view text, int colour) {
+    mainWindow_.PanelText(std::string(text), static_cast<std::uint32_t>(colour), kAlignCentre);
+}
+
+void GridWindow::clearMessageLine() {
+    panelText("", kWhite);
+}
+
+void GridWindow::setCellSelection(int cell, int selStart, int selLength) {
+    if (!validCell(cell)) return;
+    TextBox box = cellBox(cell);
+    box.selStart = selStart;
+    box.selLength = selLength;
+    box.clampSelection();
+    carets_[index(cell)] = {box.selStart, box.selLength};
+    notifyCellChanged(cell);
+}
+
+// --- Focus ---
+
+// The focus moves as the windowing system moves it: the cell that had it runs its lost-focus
+// handling first, then the new cell its focus handling. A lost-focus handling that pulls the
+// focus back (an out-of-range value being corrected) wins over the move that was under way.
+void GridWindow::setFocus(int cell) {
+    if (inFocusChange_) {
+        focusRedirect_ = cell;
+        return;
+    }
+    if (cell == focused_) return;
+    const int leaving = focused_;
+    inFocusChange_ = true;
+    focusRedirect_ = 0;
+    if (leaving != 0) CellLostFocus(leaving);
+    inFocusChange_ = false;
+    const int arriving = focusRedirect_ != 0 ? focusRedirect_ : cell;
+    focused_ = arriving;
+    if (observer_ != nullptr) observer_->focusChanged(focused_);
+    t1_GotFocus(arriving);
+}
+
+void GridWindow::requestFocus(int cell) {
+    if (cellVisible(cell) && board_.cell(cell).enabled) setFocus(cell);
+}
+
+void GridWindow::t1_GotFocus(int cell) {
+    if (!shown_ || loading_ || !validCell(cell)) return;
+    SetTags(cell);
+    T1GF(cell);
+}
+
+void GridWindow::T1GF(int cell) {
+    if (!validCell(cell)) return;
+    if (validCell(txtSelected)) {
+        const CellView& previous = board_.cell(txtSelected);
+        int colour = kGivenRed;
+        if (!previous.locked) {
+            if (session_.experimentColours) {
+                colour = kExperimentPurple;
+            } else if (previous.backColour != kMarkedBack) {
+                colour = kEntryBlue;
+            }
+        }
+        setForeColour(txtSelected, colour);
+    }
+    if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
+    txtSelected = cell;
+    varValue = board_.cell(cell).text;
+}
+
+void GridWindow::FocusCell(int cell) {
+    if (!validCell(cell) || !mainWindow_.isActiveChild(*this)) return;
+    if (cellVisible(cell) && board_.cell(cell).enabled) {
+        setFocus(cell);
+        colourForFocus(cell);
+        SelectAllText(cell);
+    }
+    entry_.lastFocusedWindow = this;
+    entry_.LastFocusedCell = cell;
+}
+
+void GridWindow::SelectAllText(int cell) {
+    if (session_.fillBusy || session_.loadBusy || !cellVisible(cell)) return;
+    const std::string& text = board_.cell(cell).text;
+    if (text.empty()) return;
+    carets_[index(cell)] = {0, static_cast<int>(text.size())};
+    notifyCellChanged(cell);
+}
+
+// --- Cell events ---
+
+void GridWindow::CellChange(int cell) {
+    // fChange describes the selected cell only; programmatic writes to other cells leave it.
+    if (cell == txtSelected) fChange = board_.cell(cell).text != varValue;
+}
+
+void GridWindow::T1_Click(int cell) {
+    CellClick(cell);
+}
+
+void GridWindow::CellClick(int cell) {
+    if (!validCell(cell)) return;
+    entry_.CellClickActive = true;
+    clearMessageLine();
+    T1GF(cell);
+    host_.processEvents();
+    entry_.CellClickActive = false;
+}
+
+void GridWindow::T1_Key(int cell, const KeyEvent& event) {
+    T1_KeyDown(cell, event.code);
+    if (event.code == key::kEscape || event.text.empty()) return;
+    const auto first = static_cast<unsigned char>(event.text[0]);
+    // Control characters other than Backspace and Enter produce no key-press.
+    if (first < 32 && event.text != "\b" && event.text != "\r") return;
+    if (first == 127) return;
+    // The key-down may have moved the focus; the character goes where the focus is now.
+    T1_KeyPress(focused_ != 0 ? focused_ : cell, event.text);
+}
+
+void GridWindow::T1_KeyDown(int cell, int keyCode) {
+    if (!validCell(cell)) return;
+    CellKeyDown(cell, keyCode);
+}
+
+void GridWindow::T1_KeyPress(int cell, const std::string& typed) {
+    if (!validCell(cell)) return;
+    CellKeyPress(cell, typed == "\r" ? std::string() : typed);
+}
+
+void GridWindow::T1_KeyUp(int cell) {
+    if (validCell(cell)) CellKeyUp(cell);
+}
+
+void GridWindow::CellKeyDown(int cell, int keyCode) {
+    if (keyCode == key::kDelete && !board_.cell(cell).locked) {
+        board_.PS31(cell, "");
+    } else if (keyCode == key::kEscape) {
+        CellKeyPress(cell, std::string(kEscape));
+    } else {
+        CellNavigate(cell, keyCode);
+    }
+    entry_.NavigatedAway = false;
+}
+
+// What the text box itself does with a caret key that navigation leaves to it. Returns true
+// when the key was left to the text box.
+bool GridWindow::moveCaretAsTextBox(int cell, int keyCode) {
+    TextBox box = cellBox(cell);
+    const int end = static_cast<int>(box.text.size());
+    const bool whole = box.wholeTextSelected();
+    if (keyCode == key::kLeft && whole) {
+        box.placeCaret(0);
+    } else if (keyCode == key::kRight && whole) {
+        box.placeCaret(end);
+    } else if (keyCode == key::kLeft && box.selStart != 0) {
+        box.placeCaret(box.selLength > 0 ? box.selStart : box.selStart - 1);
+    } else if (keyCode == key::kRight && box.selStart != end) {
+        box.placeCaret(box.selLength > 0 ? box.selStart + box.selLength : box.selStart + 1);
+    } else {
+        return false;
+    }
+    carets_[index(cell)] = {box.selStart, box.selLength};
+    notifyCellChanged(cell);
+    return true;
+}
+
+int GridWindow::navigationTarget(int cell, int keyCode) const {
+    NavField field = NavField::Left;
+    switch (keyCode) {
+        case key::kLeft:
+            field = NavField::Left;
+            break;
+        case key::kRight:
+            field = NavField::Right;
+            break;
+        case key::kUp:
+            field = NavField::Up;
+            break;
+        case key::kDown:
+            field = NavField::Down;
+            break;
+        default:
+            return 0;  // Page Up and Page Down never move
+    }
+    int target = SpecNavigationTarget(board_.cell(cell).tag, field);
+    // A disabled target is passed over by following its own specification for the same key;
+    // a cell that never had the focus still carries the design text, so its builder text is read.
+    for (int hops = 0; validCell(target) && !board_.cell(target).enabled; ++hops) {
+        if (hops >= kind_.cellCount()) return 0;  // every cell on the way is disabled
+        const std::string& tag = board_.cell(target).tag;
+        const std::string spec = tag == kDesignCellSpec ? BuildCellSpec(kind_, target) : tag;
+        target = SpecNavigationTarget(spec, field);
+    }
+    return validCell(target) ? target : 0;
+}
+
+void GridWindow::CellNavigate(int cell, int keyCode) {
+    if (board_.cell(cell).text.empty()) {
+        board_.showSolvedStatus(false);
+        notifyWindowChanged();
+    }
+    if (keyCode == key::kEnter) keyCode = entry_.EnterMovesAcross ? key::kRight : key::kDown;
+    fNav = false;
+    if ((keyCode == key::kLeft || keyCode == key::kRight) && moveCaretAsTextBox(cell, keyCode)) {
+        return;
+    }
+    if (!IsNavigationKey(keyCode)) {
+        if (keyCode == key::kHome || keyCode == key::kEnd) {
+            const int end = static_cast<int>(board_.cell(cell).text.size());
+            carets_[index(cell)] = {keyCode == key::kHome ? 0 : end, 0};
+            notifyCellChanged(cell);
+        }
+        clearMessageLine();
+        return;
+    }
+    fNav = true;
+    const std::int64_t now = host_.tickMs();
+    if (now - entry_.lastMoveTick < kRepeatGuardMs) return;
+    const int target = navigationTarget(cell, keyCode);
+    if (target == 0) return;
+
+    entry_.NavigatedAway = true;
+    CheckRange(cell);
+    writeText(cell, FormatByTag(cell, board_.cell(cell).text));
+    bool committed = false;
+    if (fChange) {
+        fChange = false;
+        commit(cell);
+        committed = true;
+    }
+    FocusCell(target);
+    t1_GotFocus(target);
+    entry_.lastMoveTick = now;
+    if (committed) mainWindow_.recordHistory(*this);
+    clearMessageLine();
+}
+
+// The cell's text becomes its value in the grid's table and the grid is checked again.
+void GridWindow::commit(int cell) {
+    board_.setGridStore(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
+    DoCalcIfAny(cell);
+}
+
+void GridWindow::CellKeyPress(int cell, std::string typed) {
+    if (cell != txtSelected) {
+        t1_GotFocus(cell);
+        host_.processEvents();
+    }
+    if (typed == kEscape) {
+        const int active = focused_ != 0 ? focused_ : cell;
+        writeText(active, varValue);
+        carets_[index(active)] = {static_cast<int>(varValue.size()), 0};
+        notifyCellChanged(active);
+        return;
+    }
+    if (typed.empty()) return;
+    // Overtype: a character replaces the one at the caret.
+    TextBox box = cellBox(cell);
+    const bool printable = static_cast<unsigned char>(typed[0]) >= 32;
+    if (printable && box.selLength == 0 && box.selStart < static_cast<int>(box.text.size()) &&
+        box.text[static_cast<std::size_t>(box.selStart)] != '\r') {
+        carets_[index(cell)].selLength = 1;
+        box.selLength = 1;
+    }
+    if (board_.cell(cell).locked) {
+        panelText(kTextboxLockedMessage, kGivenRed);
+        return;
+    }
+    if (typed == "0") {
+        // "0" never starts a value; on the 15x15 grid it may follow a digit, so 10 can be typed.
+        const bool secondDigit = !kind_.isNine() && box.selStart > 0;
+        if (!secondDigit) return;
+    }
+    ValidateKey(cell, typed);
+}
+
+bool GridWindow::ValidateKey(int cell, const std::string& typed) {
+    entry_.KeyValidating = true;
+    TextBox box = cellBox(cell);
+    const KeyVerdict verdict =
+        quorvel::ValidateKey(box, typed, entry_.field, host_.decimalSeparator());
+    if (!verdict.message.empty()) panelText(verdict.message, kGivenRed);
+    writeText(cell, box.text);
+    carets_[index(cell)] = {box.selStart, box.selLength};
+    notifyCellChanged(cell);
+    entry_.KeyValidating = false;
+    fChange = board_.cell(cell).text != varValue;
+    return verdict.accepted;
+}
+
+void GridWindow::CellKeyUp(int cell) {
+    colourForFocus(cell);
+    if (fNav && !board_.cell(cell).locked && !cellBox(cell).wholeTextSelected()) {
+        SelectAllText(cell);
+    }
+}
+
+void GridWindow::CellLostFocus(int cell) {
+    if (session_.fillBusy || session_.loadBusy) return;
+    if (session_.composeMode) {
+        if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
+    } else {
+        if (entry_.NavigatedAway) {
+            entry_.NavigatedAway = false;
+        } else {
+            CheckRange(cell);
+            writeText(cell, FormatByTag(cell, board_.cell(cell).text));
+        }
+        colourForFocus(cell);
+    }
+    if (fChange) {
+        fChange = false;
+        commit(cell);
+        mainWindow_.recordHistory(*this);
+    }
+}
+
+bool GridWindow::CheckRange(int cell) {
+    const std::string text = board_.cell(cell).text;
+    if (text.empty() || !IsWholeNumberText(text)) return true;
+    const auto range = SpecRangeOf(board_.cell(cell).tag);
+    if (!range) return true;
+    const double value = LenientNumber(text);
+    const bool below = value < LenientNumber(range->min);
+    if (!below && value <= LenientNumber(range->max)) return true;
+    dialogs_.AskUser(std::string(kOutOfRangeTitle),
+                     "Value should be in between " + range->min + " and " + range->max +
+                         "\r\nProgram will take its nearest correct value or last acceptable "
+                         "value.",
+                     "");
+    writeText(cell, below ? range->min : range->max);
+    FocusCell(cell);
+    return false;
+}
+
+std::string GridWindow::FormatByTag(int cell, const std::string& value) {
+    if (!value.empty()) writeText(cell, value);
+    const std::string& text = board_.cell(cell).text;
+    const int decimals = SpecDecimals(board_.cell(cell).tag);
+    if (decimals == 0 || !IsWholeNumberText(TrimBlanks(text))) return text;
+    const double number = LenientNumber(text);
+    char formatted[64];
+    std::snprintf(formatted, sizeof formatted, "%.*f", decimals, number);
+    return formatted;
+}
+
+void GridWindow::ToggleEnterMove(bool flash) {
+    if (flash) FlashMoveAD();
+    host_.processEvents();
+    if (moveAD_.caption == kMoveAcrossCaption) {
+        entry_.EnterMovesAcross = false;
+        moveAD_.caption = kMoveDownCaption;
+        moveAD_.toolTip = kMoveDownTip;
+    } else {
+        entry_.EnterMovesAcross = true;
+        moveAD_.caption = kMoveAcrossCaption;
+        moveAD_.toolTip = kMoveAcrossTip;
+    }
+    notifyWindowChanged();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,270 @@
+#include "ui/grid/grid_window.h"
+
+#include <algorithm>
+
+#include "model/session.h"
+#include "ui/grid/cell_spec.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window_observer.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/grid/text_number.h"
+#include "ui/host.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kNineMainTitle = "Quorvel V1.02 ";
+constexpr int kIncompleteAfterGuessingColour = 65280;
+
+}  // namespace
+
+GridWindow::GridWindow(const GridKind& kind, const GridWindowContext& context)
+    : kind_(kind),
+      host_(context.host),
+      session_(context.session),
+      mainWindow_(context.mainWindow),
+      dialogs_(context.dialogs),
+      entry_(context.entry),
+      board_(kind, context.session, *this) {
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
+        board_.setCellTag(cell, std::string(kDesignCellSpec));
+    }
+    moveAD_.caption = entry_.EnterMovesAcross ? kMoveAcrossCaption : kMoveDownCaption;
+    moveAD_.toolTip = entry_.EnterMovesAcross ? kMoveAcrossTip : kMoveDownTip;
+    focusFrame_ = FocusFrameAround(kind_, 1);
+}
+
+std::string GridWindow::caption() const {
+    return kind_.isNine() ? "DODU VI - 3" : "DIRE VI - 5";
+}
+
+void GridWindow::Form_Load(int mainWidthTwips, int mainHeightTwips) {
+    loading_ = true;
+    placeIn(mainWidthTwips, mainHeightTwips);
+    entry_.field = {kind_.isNine() ? 1 : 2, kWholeNumberField};
+    cellsCreated_ = true;
+    // Cell 1 is designed with the shade of its block; the others get theirs as they are made.
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell)
+        RestoreColor(cell, false);
+    loading_ = false;
+    loaded_ = true;
+    notifyWindowChanged();
+}
+
+void GridWindow::Form_Activate() {
+    if (kind_.isNine()) mainWindow_.setMainTitle(std::string(kNineMainTitle));
+    // Set the caption against the current direction, so that the toggle lands on it.
+    moveAD_.caption = entry_.EnterMovesAcross ? kMoveDownCaption : kMoveAcrossCaption;
+    ToggleEnterMove(false);
+    setPanelVisible(mainWindow_.panelSwitchOn());
+}
+
+void GridWindow::show() {
+    shown_ = true;
+    closed_ = false;
+    notifyWindowChanged();
+}
+
+void GridWindow::hide() {
+    shown_ = false;
+    notifyWindowChanged();
+}
+
+void GridWindow::placeIn(int mainWidthTwips, int mainHeightTwips) {
+    const GridLayout& layout = LayoutOf(kind_);
+    left_ = (mainWidthTwips - layout.windowWidth) / 2;
+    top_ = (mainHeightTwips - layout.windowHeight) / 2;
+    notifyWindowChanged();
+}
+
+bool GridWindow::Form_QueryUnload() {
+    if (!mainWindow_.applicationClosing()) {
+        hide();
+        mainWindow_.showOtherGrid(*this);
+        return false;
+    }
+    cellsCreated_ = false;
+    unloadTips();
+    shown_ = false;
+    closed_ = true;
+    notifyWindowChanged();
+    return true;
+}
+
+bool GridWindow::cellVisible(int cell) const {
+    return validCell(cell) && (cell == 1 || cellsCreated_);
+}
+
+TextBox GridWindow::cellBox(int cell) const {
+    if (!validCell(cell)) return {};
+    const Caret& caret = carets_[index(cell)];
+    TextBox box{board_.cell(cell).text, caret.selStart, caret.selLength};
+    box.clampSelection();
+    return box;
+}
+
+ConsistencyResult GridWindow::DoCalcIfAny(int cell, bool silent) {
+    const ConsistencyResult result = board_.DoCalcIfAny(cell, silent);
+    if (result.complete) statusMarkColour_ = 0;
+    notifyWindowChanged();
+    return result;
+}
+
+void GridWindow::SetTags(int cell) {
+    if (loading_ || !validCell(cell)) return;
+    focusFrame_ = FocusFrameAround(kind_, cell);
+    board_.setCellTag(cell, BuildCellSpec(kind_, cell));
+    const std::string possibilities = board_.CheckText(cell);
+    if (mainWindow_.tipSwitchOn() && mainWindow_.tipTimerRunning()) {
+        if (board_.cell(cell).text.empty()) {
+            board_.setCellTip(cell, possibilities);
+            tipShown_[index(cell)] = true;
+            notifyCellChanged(cell);
+        } else {
+            removeTip(cell);
+        }
+    }
+    notifyWindowChanged();
+}
+
+std::string GridWindow::tipText(int cell) const {
+    std::string text = board_.cell(cell).tipText;
+    std::replace(text.begin(), text.end(), ',', ' ');
+    return text;
+}
+
+void GridWindow::removeTip(int cell) {
+    if (!validCell(cell) || !tipShown_[index(cell)]) return;
+    tipShown_[index(cell)] = false;
+    board_.setCellTip(cell, "");
+    notifyCellChanged(cell);
+}
+
+void GridWindow::unloadTips() {
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell)
+        removeTip(cell);
+}
+
+void GridWindow::RestoreColor(int cell, bool keepTextColour) {
+    if (!validCell(cell)) return;
+    const CellView& view = board_.cell(cell);
+    int back = kind_.blockOf(cell) % 2 == 1 ? kShadedBack : kPlainBack;
+    // A colour stored with a composed or generated pattern shows while composing (9x9 only).
+    if (kind_.isNine() && session_.createMode && !view.dataField.empty()) {
+        back = static_cast<int>(LenientNumber(view.dataField));
+    }
+    int fore = view.foreColour;
+    if (!keepTextColour) {
+        if (view.locked) {
+            fore = kGivenRed;
+        } else if (!session_.experimentColours) {
+            fore = kEntryBlue;
+        }
+    }
+    board_.setCellColours(cell, fore, back);
+    notifyCellChanged(cell);
+}
+
+void GridWindow::setLabel1(const std::string& caption) {
+    label1_ = caption;
+    notifyWindowChanged();
+}
+
+void GridWindow::setPanelVisible(bool visible) {
+    panelVisible_ = visible;
+    notifyWindowChanged();
+}
+
+void GridWindow::FlashCell(int cell) {
+    if (!validCell(cell)) return;
+    const CellView saved = board_.cell(cell);
+    board_.setCellColours(cell, kFlashFore, kFlashBack);
+    notifyCellChanged(cell);
+    host_.processEvents();
+    host_.sleepMs(kFlashMs);
+    board_.setCellColours(cell, saved.foreColour, saved.backColour);
+    notifyCellChanged(cell);
+}
+
+void GridWindow::FlashMoveAD() {
+    const ButtonLook saved = moveAD_;
+    moveAD_.threeD = true;
+    moveAD_.backColour = kFlashBack;
+    moveAD_.foreColour = kFlashFore;
+    notifyWindowChanged();
+    host_.processEvents();
+    host_.sleepMs(kFlashMs);
+    moveAD_.threeD = false;
+    moveAD_.backColour = saved.backColour;
+    moveAD_.foreColour = saved.foreColour;
+    notifyWindowChanged();
+}
+
+void GridWindow::notifyCellChanged(int cell) {
+    if (observer_ != nullptr) observer_->cellChanged(cell);
+}
+
+void GridWindow::notifyWindowChanged() {
+    if (observer_ != nullptr) observer_->windowChanged();
+}
+
+// --- GridEvents ---
+
+void GridWindow::messageLine(const std::string& text, int colour, int alignment) {
+    mainWindow_.PanelText(text, static_cast<std::uint32_t>(colour), alignment);
+}
+
+void GridWindow::guessProgress(long count) {
+    mainWindow_.PanelText(guessAttemptText(count), static_cast<std::uint32_t>(kBlue), kAlignCentre);
+}
+
+void GridWindow::messageDialog(const std::string& title, const std::string& text) {
+    dialogs_.AskUser(title, text, "");
+}
+
+void GridWindow::cellTextChanged(int cell) {
+    // Setting a text box's text puts its caret at the start.
+    carets_[index(cell)] = {};
+    CellChange(cell);
+    notifyCellChanged(cell);
+}
+
+bool GridWindow::tipMenuChecked() {
+    return mainWindow_.tipSwitchOn();
+}
+
+void GridWindow::setTipMenuChecked(bool checked) {
+    mainWindow_.setTipSwitch(checked);
+}
+
+void GridWindow::setElapsedTimer(bool running) {
+    mainWindow_.setElapsedTimerRunning(running);
+}
+
+void GridWindow::setWorkingHard(bool on) {
+    mainWindow_.setWorkingHard(on);
+}
+
+void GridWindow::setStopItemVisible(bool visible) {
+    mainWindow_.setStopItemVisible(visible);
+}
+
+void GridWindow::setGetNextButtonEnabled(bool enabled) {
+    mainWindow_.setGetNextButtonEnabled(enabled);
+}
+
+void GridWindow::markIncompleteAfterGuessing() {
+    statusMarkColour_ = kIncompleteAfterGuessingColour;
+    notifyWindowChanged();
+}
+
+void GridWindow::freezeDrawing(bool frozen) {
+    if (frozen || !session_.loadBusy) host_.freezeDrawing(frozen);
+}
+
+void GridWindow::processEvents() {
+    host_.processEvents();
+}
+
+}  // namespace quorvel

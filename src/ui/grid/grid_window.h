@@ -1,0 +1,251 @@
+#pragma once
+// A grid window, `S3` (9x9) or `S5` (15x15): the cells `T1`(1..N*N) with their value tables (the
+// Board), the cell-entry routines every cell event runs, and the controls around the cells
+// (focus frame, status images, `Label1`, the Enter-direction button `MoveAD`, possibilities tips
+// and panel). The view renders this state and forwards the user's events to the handlers below;
+// the main window and the commands call the members by their names.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/board.h"
+#include "model/grid_events.h"
+#include "model/grid_kind.h"
+#include "ui/grid/cell_entry_state.h"
+#include "ui/grid/grid_layout.h"
+#include "ui/grid/key_event.h"
+#include "ui/grid/text_box.h"
+
+namespace quorvel {
+
+class DialogExchange;
+class GridWindowObserver;
+class Host;
+class MainWindowLink;
+struct Session;
+
+// Text and block colours of the cells (0x00BBGGRR).
+inline constexpr int kGivenRed = 255;
+inline constexpr int kEntryBlue = 0xFF0000;
+inline constexpr int kExperimentPurple = 0xC000C0;
+inline constexpr int kMarkedBack = 0xEEEFB1;
+inline constexpr int kShadedBack = 0xC0FFFF;
+inline constexpr int kPlainBack = 0xFFFFFF;
+inline constexpr int kFlashBack = 0xE0E0E0;
+inline constexpr int kFlashFore = 0x008000;
+inline constexpr int kFlashMs = 150;
+inline constexpr int kRepeatGuardMs = 75;
+
+inline constexpr std::string_view kTextboxLockedMessage = "Textbox is locked.";
+inline constexpr std::string_view kOutOfRangeTitle = "Out of Range.";
+inline constexpr std::string_view kMoveAcrossCaption = "444";
+inline constexpr std::string_view kMoveDownCaption = "666";
+inline constexpr std::string_view kMoveAcrossTip = " Enter key moves across. Click to move down. ";
+inline constexpr std::string_view kMoveDownTip = " Enter key moves down. Click to move across. ";
+
+// Everything a grid window works with that outlives it.
+struct GridWindowContext {
+    Host& host;
+    Session& session;
+    MainWindowLink& mainWindow;
+    DialogExchange& dialogs;
+    CellEntryState& entry;
+};
+
+// A label button's look, as a flash changes it.
+struct ButtonLook {
+    std::string caption;
+    std::string toolTip;
+    int foreColour = 0;
+    int backColour = kFlashBack;
+    bool threeD = false;
+};
+
+class GridWindow : private GridEvents {
+  public:
+    GridWindow(const GridKind& kind, const GridWindowContext& context);
+    GridWindow(const GridWindow&) = delete;
+    GridWindow& operator=(const GridWindow&) = delete;
+
+    // --- Identity and parts ---
+    const GridKind& kind() const { return kind_; }
+    std::string_view name() const { return kind_.windowName; }  // "S3" or "S5"
+    std::string caption() const;                                // "DODU VI - 3" / "DIRE VI - 5"
+    Board& board() { return board_; }
+    const Board& board() const { return board_; }
+    void setObserver(GridWindowObserver* observer) { observer_ = observer; }
+
+    // --- Lifecycle ---
+    // Load: centres the window in a main window of the given client size, writes the field
+    // settings, creates and shades the cells.
+    void Form_Load(int mainWidthTwips, int mainHeightTwips);
+    // Activation: the 9x9 window titles the main window; `MoveAD` follows the Enter direction;
+    // the possibilities panel follows the main window's switch.
+    void Form_Activate();
+    void show();
+    void hide();
+    // Centres the window in a main window of the given client size.
+    void placeIn(int mainWidthTwips, int mainHeightTwips);
+    // A request to close: while the application runs the window hides and the main window shows
+    // the other grid kind (returns false); when the application closes, the created cells go
+    // and the window closes for good (returns true).
+    bool Form_QueryUnload();
+
+    bool loaded() const { return loaded_; }
+    bool loading() const { return loading_; }
+    bool shown() const { return shown_; }
+    bool closed() const { return closed_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
+
+    // --- Members other parts call by name ---
+    void PS31(int cell, const std::string& valueText) { board_.PS31(cell, valueText); }
+    std::string CheckText(int cell, bool compute = true, bool display = false) {
+        return board_.CheckText(cell, compute, display);
+    }
+    ConsistencyResult DoCalcIfAny(int cell = 1, bool silent = false);
+    void SetTags(int cell);
+    void RestoreColor(int cell, bool keepTextColour);
+    void T1GF(int cell);
+    void t1_GotFocus(int cell);
+    void FocusCell(int cell);
+    void SelectAllText(int cell);
+    void ToggleEnterMove(bool flash);
+    bool CheckRange(int cell);
+    std::string FormatByTag(int cell, const std::string& value);
+    // A 150 ms flash of a cell (light grey, green digits) or of `MoveAD`.
+    void FlashCell(int cell);
+    void FlashMoveAD();
+
+    // Selected-cell state, read and written by name.
+    int txtSelected = 0;
+    std::string varValue;
+    bool fChange = false;
+    bool fNav = false;
+
+    // --- Events from the view ---
+    // The user put the focus into a cell (mouse press, Tab): the cell the focus leaves runs its
+    // lost-focus handling, which may keep the focus (an out-of-range value). Afterwards the view
+    // puts its focus where `focusedCell()` says.
+    void requestFocus(int cell);
+    void T1_Click(int cell);
+    void T1_KeyDown(int cell, int keyCode);
+    // `typed` is the key's character ("\b" Backspace, "\r" Enter); Enter does nothing here.
+    void T1_KeyPress(int cell, const std::string& typed);
+    void T1_KeyUp(int cell);
+    // Key-down followed by the key-press of its character, as one key of the view.
+    void T1_Key(int cell, const KeyEvent& event);
+    // The user placed the caret or selected with the mouse.
+    void setCellSelection(int cell, int selStart, int selLength);
+    void MoveAD_Click() { ToggleEnterMove(true); }
+    void Tip_Click(int cell) { FocusCell(cell); }
+
+    // --- State for the view ---
+    int focusedCell() const { return focused_; }
+    TextBox cellBox(int cell) const;  // text, caret and selection of a cell
+    int selStart(int cell) const { return carets_[index(cell)].selStart; }
+    int selLength(int cell) const { return carets_[index(cell)].selLength; }
+    bool cellVisible(int cell) const;
+    TwipRect cellRect(int cell) const { return CellRect(kind_, cell); }
+    TwipRect focusFrame() const { return focusFrame_; }
+    std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
+    // The possibilities tip `Tip`(cell): shown, its tool tip (the list) and its text (blanks).
+    bool tipShown(int cell) const { return tipShown_[index(cell)]; }
+    const std::string& tipToolTip(int cell) const { return board_.cell(cell).tipText; }
+    std::string tipText(int cell) const;
+    void removeTip(int cell) override;
+    void unloadTips();
+    const ButtonLook& moveAD() const { return moveAD_; }
+    const std::string& label1() const { return label1_; }
+    void setLabel1(const std::string& caption);
+    bool panelVisible() const { return panelVisible_; }
+    void setPanelVisible(bool visible);
+    // The status images' tool tips are "Solution Complete" (0) and "Solution Incomplete" (1).
+    bool imStatusVisible(int index) const { return board_.imStatusVisible(index); }
+    // Back colour of the incomplete image: 65280 after a solve ended incomplete after guessing,
+    // 0 otherwise.
+    int statusMarkColour() const { return statusMarkColour_; }
+    // Code that changed cells on the Board directly (colours, locks) tells the view here.
+    void notifyCellChanged(int cell);
+    void notifyWindowChanged();
+
+  private:
+    struct Caret {
+        int selStart = 0;
+        int selLength = 0;
+    };
+
+    // GridEvents: what the Board and the engine ask of the window.
+    void messageLine(const std::string& text, int colour, int alignment) override;
+    void guessProgress(long count) override;
+    void messageDialog(const std::string& title, const std::string& text) override;
+    void focusCell(int cell) override { FocusCell(cell); }
+    void cellClicked(int cell) override { T1_Click(cell); }
+    void cellGotFocus(int cell) override { t1_GotFocus(cell); }
+    void flashCell(int cell) override { FlashCell(cell); }
+    void cellTextChanged(int cell) override;
+    bool tipMenuChecked() override;
+    void setTipMenuChecked(bool checked) override;
+    void setElapsedTimer(bool running) override;
+    void setWorkingHard(bool on) override;
+    void setStopItemVisible(bool visible) override;
+    void setGetNextButtonEnabled(bool enabled) override;
+    void markIncompleteAfterGuessing() override;
+    void freezeDrawing(bool frozen) override;
+    void processEvents() override;
+
+    // Cell-entry routines.
+    void CellChange(int cell);
+    void CellClick(int cell);
+    void CellKeyDown(int cell, int keyCode);
+    void CellNavigate(int cell, int keyCode);
+    void CellKeyPress(int cell, std::string typed);
+    bool ValidateKey(int cell, const std::string& typed);
+    void CellKeyUp(int cell);
+    void CellLostFocus(int cell);
+    bool moveCaretAsTextBox(int cell, int keyCode);
+    int navigationTarget(int cell, int keyCode) const;
+    void commit(int cell);
+    void setFocus(int cell);
+    void writeText(int cell, const std::string& text);
+    void setForeColour(int cell, int colour);
+    void colourForFocus(int cell);
+    bool looksGiven(int cell) const;
+    void panelText(std::string_view text, int colour);
+    void clearMessageLine();
+    static std::size_t index(int cell) { return static_cast<std::size_t>(cell); }
+    bool validCell(int cell) const { return board_.validCell(cell); }
+
+    GridKind kind_;
+    Host& host_;
+    Session& session_;
+    MainWindowLink& mainWindow_;
+    DialogExchange& dialogs_;
+    CellEntryState& entry_;
+    Board board_;
+    GridWindowObserver* observer_ = nullptr;
+
+    bool loaded_ = false;
+    bool loading_ = false;
+    bool shown_ = false;
+    bool closed_ = false;
+    bool cellsCreated_ = false;
+    int left_ = 0;
+    int top_ = 0;
+
+    int focused_ = 0;
+    bool inFocusChange_ = false;
+    int focusRedirect_ = 0;
+    std::array<Caret, kMaxCells + 1> carets_{};
+    std::array<bool, kMaxCells + 1> tipShown_{};
+    TwipRect focusFrame_;
+    ButtonLook moveAD_;
+    std::string label1_ = "Puzzle No:";
+    bool panelVisible_ = false;
+    int statusMarkColour_ = 0;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,71 @@
+#pragma once
+// A loaded, shown and active grid window wired to a scripted host and main window, with key
+// helpers that step the clock past the repeat guard.
+
+#include <gtest/gtest.h>
+
+#include "model/session.h"
+#include "support/fake_host.h"
+#include "support/fake_main_window.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dlg_msg.h"
+#include "ui/grid/grid_window.h"
+
+namespace quorvel::testing {
+
+class GridWindowTest : public ::testing::Test {
+  protected:
+    static constexpr int kMainWidth = 9000;
+    static constexpr int kMainHeight = 10000;
+
+    void open(const GridKind& kind) {
+        dialogs.connect(&mainWindow, {});
+        window = std::make_unique<GridWindow>(
+            kind, GridWindowContext{host, session, mainWindow, dialogs, entry});
+        window->Form_Load(kMainWidth, kMainHeight);
+        window->show();
+        window->Form_Activate();
+        window->FocusCell(1);
+    }
+
+    // One key as the view hands it over: down (with its character) and up, 100 ms later.
+    void press(int code, const std::string& text = "") {
+        host.tick += 100;
+        const int cell = window->focusedCell();
+        window->T1_Key(cell, {code, 0, text});
+        window->T1_KeyUp(window->focusedCell());
+    }
+    void type(const std::string& characters) {
+        for (char c : characters)
+            press(0, std::string(1, c));
+    }
+    // OK for every dialog the next action shows, remembering their prompts.
+    void answerDialogsWithOk(int count) {
+        for (int i = 0; i < count; ++i) {
+            host.dialogScripts.push_back([this](DlgMsg& dialog) {
+                prompts.push_back(dialog.prompt());
+                dialog.OKButton_Click();
+            });
+        }
+    }
+    const std::string& text(int cell) const { return window->board().cell(cell).text; }
+    std::string lastMessage() const {
+        return mainWindow.panel.empty() ? "" : mainWindow.panel.back().text;
+    }
+    bool messageShown(std::string_view message) const {
+        for (const auto& line : mainWindow.panel) {
+            if (line.text == message) return true;
+        }
+        return false;
+    }
+
+    Session session;
+    FakeHost host;
+    FakeMainWindow mainWindow{session};
+    DialogExchange dialogs{host, session};
+    CellEntryState entry;
+    std::unique_ptr<GridWindow> window;
+    std::vector<std::string> prompts;
+};
+
+}  // namespace quorvel::testing
