@@ -23,6 +23,15 @@ UnitTables buildTables(const GridKind& kind) {
         for (const int unit : {row, side + column, 2 * side + block})
             tables.unitCells[unit][filled[unit]++] = static_cast<std::uint8_t>(cell);
     }
+    for (int cell = 1; cell <= tables.cellCount; ++cell) {
+        for (int other = 1; other <= tables.cellCount; ++other) {
+            if (other == cell) continue;
+            if (tables.rowIndex[other] == tables.rowIndex[cell] ||
+                tables.columnIndex[other] == tables.columnIndex[cell] ||
+                tables.blockIndex[other] == tables.blockIndex[cell])
+                tables.peers[cell][tables.peerCount[cell]++] = static_cast<std::uint8_t>(other);
+        }
+    }
     return tables;
 }
 

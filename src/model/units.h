@@ -27,6 +27,10 @@ struct UnitTables {
     // Units 0..side-1 are rows, side..2*side-1 columns, 2*side..3*side-1 blocks; the cells of
     // each unit in ascending order.
     std::array<std::array<std::uint8_t, kMaxSide>, 3 * kMaxSide> unitCells{};
+    // Per cell, the other cells of its row, column and block, each once.
+    static constexpr int kMaxPeers = 3 * (kMaxSide - 1);
+    std::array<std::array<std::uint8_t, kMaxPeers>, kMaxCells + 1> peers{};
+    std::array<std::uint8_t, kMaxCells + 1> peerCount{};
 };
 
 const UnitTables& unitTables(const GridKind& kind);

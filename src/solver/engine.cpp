@@ -31,6 +31,9 @@ const char* const kSinglePossibilityReasons[] = {"Reason : Single possibility in
                                                  "Reason : Single possibility in block"};
 
 using UnitMasks = std::array<ValueMask, 3 * kMaxSide>;
+// Open (empty) cells of a layer as bits, bit n for cell n.
+constexpr int kOpenWords = (kMaxCells + 1 + 63) / 64;
+using OpenCells = std::array<std::uint64_t, kOpenWords>;
 
 class Engine {
   public:
@@ -58,9 +61,11 @@ class Engine {
     void copyLayer(int from, int to) {
         board_.copyLayer(from, to);
         masks_[to] = masks_[from];
+        open_[to] = open_[from];
     }
 
-    void singleCandidateSweep();
+    // notesCleared: the caller has just cleared CellNotes slot 1 of every cell.
+    void singleCandidateSweep(bool notesCleared = false);
     void singlePossibilitySweep();
     void placeUnitSingle(int unit, int cell, int value);
     void propagate();
@@ -79,6 +84,8 @@ class Engine {
     const int cellCount_;
     std::uint8_t* grid_;
     std::array<UnitMasks, kLayerCount> masks_{};
+    std::array<OpenCells, kLayerCount> open_{};
+    const int openWords_ = (cellCount_ + 64) / 64;
     std::array<ValueMask, kMaxCells + 1> slot1_{};  // CellNotes slot 1 per cell
     std::array<ValueMask, kMaxCells + 1> slot3_{};  // CellNotes slot 3 per cell
     std::vector<GuessEntry> guessEntries_;
@@ -107,6 +114,9 @@ void Engine::recountUnit(int unit) {
 void Engine::recountAll() {
     for (int unit = 0; unit < 3 * side_; ++unit)
         recountUnit(unit);
+    open_[kWorkLayer] = {};
+    for (int cell = 1; cell <= cellCount_; ++cell)
+        if (grid_[cell] == 0) open_[kWorkLayer][cell / 64] |= std::uint64_t{1} << (cell % 64);
 }
 
 void Engine::writeCell(int cell, int value) {
@@ -115,6 +125,7 @@ void Engine::writeCell(int cell, int value) {
     const int units[] = {tables_.rowIndex[cell], side_ + tables_.columnIndex[cell],
                          2 * side_ + tables_.blockIndex[cell]};
     if (old == 0) {
+        open_[kWorkLayer][cell / 64] &= ~(std::uint64_t{1} << (cell % 64));
         for (const int unit : units)
             masks_[kWorkLayer][unit] |= static_cast<ValueMask>(1u << value);
     } else {
@@ -131,29 +142,33 @@ bool Engine::finishedByStop() {
     return true;
 }
 
-void Engine::singleCandidateSweep() {
+// Cells in order; a value placed is seen by the cells after it. Filled cells get no note, so only
+// the open cells are visited.
+void Engine::singleCandidateSweep(bool notesCleared) {
     if (finishedByStop()) return;
-    for (int cell = 1; cell <= cellCount_; ++cell) {
-        slot1_[cell] = 0;
-        if (grid_[cell] != 0) continue;
-        const ValueMask candidates = candidatesOf(cell);
-        panelTouched_ = true;
-        panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates);
-        if (candidates == 0 || (candidates & (candidates - 1)) != 0) {
-            slot1_[cell] = candidates;
-            continue;
-        }
-        const int value = std::countr_zero(candidates);
-        writeCell(cell, value);
-        progress_ = true;
-        if (oneStep_ && !board_.guessing()) {
-            board_.setStoreValue(kStartLayer, cell, value);
-            board_.setCellText(cell, valueText(value));
-            events_.cellGotFocus(cell);
-            events_.focusCell(cell);
-            singleReason_ = kSingleCandidateReason;
-            finished_ = true;
-            return;
+    if (!notesCleared) std::fill(slot1_.begin(), slot1_.end(), 0);
+    for (int word = 0; word < openWords_; ++word) {
+        for (std::uint64_t bits = open_[kWorkLayer][word]; bits != 0; bits &= bits - 1) {
+            const int cell = word * 64 + std::countr_zero(bits);
+            const ValueMask candidates = candidatesOf(cell);
+            panelTouched_ = true;
+            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates);
+            if (candidates == 0 || (candidates & (candidates - 1)) != 0) {
+                slot1_[cell] = candidates;
+                continue;
+            }
+            const int value = std::countr_zero(candidates);
+            writeCell(cell, value);
+            progress_ = true;
+            if (oneStep_ && !board_.guessing()) {
+                board_.setStoreValue(kStartLayer, cell, value);
+                board_.setCellText(cell, valueText(value));
+                events_.cellGotFocus(cell);
+                events_.focusCell(cell);
+                singleReason_ = kSingleCandidateReason;
+                finished_ = true;
+                return;
+            }
         }
     }
 }
@@ -172,51 +187,53 @@ void Engine::placeUnitSingle(int unit, int cell, int value) {
 }
 
 // Rows, then columns, then blocks; within a unit values 1..N. A value is placed when exactly one
-// open cell of the unit has it among its candidates. Placing a value in the unit only removes
-// that value (already passed) from the other cells, so the candidates are taken once per unit.
+// open cell of the unit has it among its candidates. Runs right after a single-candidate pass
+// that placed nothing, so that pass's notes are the candidates of every open cell; a placement
+// removes its value from the candidates of the cell's peers.
 void Engine::singlePossibilitySweep() {
-    std::array<int, kMaxSide> open{};
-    std::array<ValueMask, kMaxSide> candidates{};
+    std::array<ValueMask, kMaxCells + 1> candidates = slot1_;
     for (int unit = 0; unit < 3 * side_; ++unit) {
-        int count = 0;
-        for (int i = 0; i < side_; ++i) {
-            const int cell = tables_.unitCells[unit][i];
-            if (grid_[cell] != 0) continue;
-            open[count] = cell;
-            candidates[count++] = candidatesOf(cell);
-        }
-        if (count == 0) continue;
+        const std::uint8_t* cells = tables_.unitCells[unit].data();
+        int lastOpen = -1;
+        for (int i = 0; i < side_; ++i)
+            if (grid_[cells[i]] == 0) lastOpen = i;
+        if (lastOpen < 0) continue;
         int lastPlaced = 0;
         int from = 1;
         for (;;) {
             ValueMask once = 0;
             ValueMask twice = 0;
-            for (int i = 0; i < count; ++i) {
-                twice |= static_cast<ValueMask>(once & candidates[i]);
-                once |= candidates[i];
+            for (int i = 0; i < side_; ++i) {
+                const ValueMask mask = candidates[cells[i]];
+                twice |= static_cast<ValueMask>(once & mask);
+                once |= mask;
             }
             const ValueMask unique = static_cast<ValueMask>(once & ~twice & ~((1u << from) - 1));
-            if (unique == 0 || count == 0) break;
+            if (unique == 0) break;
             const int value = std::countr_zero(unique);
+            const ValueMask bit = static_cast<ValueMask>(1u << value);
             int at = 0;
-            while (!((candidates[at] >> value) & 1u))
+            while (!(candidates[cells[at]] & bit))
                 ++at;
-            // The panel shows the last cell this value was looked for in.
+            const int cell = cells[at];
+            // The panel shows the last open cell this value was looked for in.
             panelTouched_ = true;
-            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidatesOf(open[count - 1]));
-            const int cell = open[at];
+            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates[cells[lastOpen]]);
             placeUnitSingle(unit, cell, value);
             if (finished_) return;
+            candidates[cell] = 0;
+            for (int i = 0; i < tables_.peerCount[cell]; ++i)
+                candidates[tables_.peers[cell][i]] &= static_cast<ValueMask>(~bit);
+            while (lastOpen >= 0 && grid_[cells[lastOpen]] != 0)
+                --lastOpen;
             lastPlaced = value;
-            for (int i = at + 1; i < count; ++i) {
-                open[i - 1] = open[i];
-                candidates[i - 1] = candidates[i];
-            }
-            --count;
             from = value + 1;
+            if (lastOpen < 0) break;
         }
-        if (count > 0 && lastPlaced != side_)
-            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidatesOf(open[count - 1]));
+        if (lastOpen >= 0 && lastPlaced != side_) {
+            panelTouched_ = true;
+            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates[cells[lastOpen]]);
+        }
     }
 }
 
@@ -225,7 +242,7 @@ void Engine::propagate() {
         ++propagations_;
         progress_ = false;
         std::fill(slot1_.begin(), slot1_.end(), 0);
-        singleCandidateSweep();
+        singleCandidateSweep(true);
         if (finished_) return;
         if (!progress_) singlePossibilitySweep();
         if (finished_) return;

@@ -1,0 +1,148 @@
+// Speed of the rule operations and the solve engine over puzzle files (one puzzle line each).
+// Files come from bench/puzzles, or from the folder named by QUORVEL_PUZZLES.
+//
+// Per file and mode: BM_Mode times whole solve commands, one puzzle per iteration in file order,
+// and reports the engine's cost per nested guess and per propagation pass; BM_Spread solves every
+// puzzle once and reports median, p99 and worst puzzle and how many the mode solved.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/board.h"
+#include "model/headless_grid_events.h"
+#include "model/puzzle_board.h"
+#include "model/puzzle_line.h"
+#include "solver/solve_commands.h"
+
+namespace {
+
+using namespace quorvel;
+
+constexpr int kGetNext = 3;
+const char* const kModeNames[] = {"mild", "brute", "crunch", "next"};
+
+std::vector<PuzzleLine> readPuzzles(const std::filesystem::path& file) {
+    std::vector<PuzzleLine> puzzles;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        PuzzleLineResult parsed = parsePuzzleLine(line);
+        if (parsed.puzzle) puzzles.push_back(std::move(*parsed.puzzle));
+    }
+    return puzzles;
+}
+
+struct Grid {
+    Session session;
+    HeadlessGridEvents events{session};
+    std::unique_ptr<Board> board;
+    explicit Grid(const PuzzleLine& puzzle)
+        : board(std::make_unique<Board>(puzzle.kind, session, events)) {
+        loadGivens(*board, puzzle.values);
+    }
+};
+
+SolveOutcome runMode(Board& board, int mode) {
+    return mode == kGetNext ? getNextCommand(board).solve : solveCommand(board, mode);
+}
+
+void checkTextBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles) {
+    Grid grid(puzzles.front());
+    const int cells = grid.board->cellCount();
+    int cell = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(grid.board->CheckText(cell + 1, true));
+        cell = (cell + 1) % cells;
+    }
+}
+
+void modeBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, int mode) {
+    std::size_t next = 0;
+    double guesses = 0;
+    double propagations = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Grid grid(puzzles[next]);
+        next = (next + 1) % puzzles.size();
+        state.ResumeTiming();
+        const SolveOutcome outcome = runMode(*grid.board, mode);
+        guesses += static_cast<double>(outcome.guesses);
+        propagations += static_cast<double>(outcome.propagations);
+    }
+    using benchmark::Counter;
+    state.counters["guesses"] = Counter(guesses, Counter::kAvgIterations);
+    if (guesses > 0)
+        state.counters["per_guess"] = Counter(guesses, Counter::kIsRate | Counter::kInvert);
+    state.counters["per_propagation"] = Counter(propagations, Counter::kIsRate | Counter::kInvert);
+}
+
+void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, int mode) {
+    std::vector<double> millis;
+    int solved = 0;
+    for (auto _ : state) {
+        millis.clear();
+        solved = 0;
+        for (const PuzzleLine& puzzle : puzzles) {
+            Grid grid(puzzle);
+            const auto start = std::chrono::steady_clock::now();
+            solved += runMode(*grid.board, mode).result ? 1 : 0;
+            const std::chrono::duration<double, std::milli> spent =
+                std::chrono::steady_clock::now() - start;
+            millis.push_back(spent.count());
+        }
+    }
+    std::sort(millis.begin(), millis.end());
+    const auto at = [&](double share) {
+        return millis[std::min(millis.size() - 1, static_cast<std::size_t>(share * millis.size()))];
+    };
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["worst_ms"] = millis.back();
+    state.counters["solved"] = solved;
+    state.counters["puzzles"] = static_cast<double>(puzzles.size());
+}
+
+void registerFile(const std::filesystem::path& file) {
+    const auto puzzles = std::make_shared<std::vector<PuzzleLine>>(readPuzzles(file));
+    if (puzzles->empty()) return;
+    const std::string name = file.stem().string();
+    benchmark::RegisterBenchmark(("BM_CheckText/" + name).c_str(),
+                                 [puzzles](benchmark::State& s) { checkTextBench(s, *puzzles); });
+    for (int mode = 0; mode <= kGetNext; ++mode) {
+        const std::string suffix = name + "/" + kModeNames[mode];
+        benchmark::RegisterBenchmark(("BM_Mode/" + suffix).c_str(), [puzzles,
+                                                                     mode](benchmark::State& s) {
+            modeBench(s, *puzzles, mode);
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            ("BM_Spread/" + suffix).c_str(),
+            [puzzles, mode](benchmark::State& s) { spreadBench(s, *puzzles, mode); })
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* folder = std::getenv("QUORVEL_PUZZLES");
+    const std::filesystem::path dir = folder != nullptr ? folder : QUORVEL_BENCH_PUZZLES;
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".txt") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files)
+        registerFile(file);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
