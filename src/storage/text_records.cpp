@@ -46,6 +46,19 @@ std::string Registry(const std::string& header) {
     return header.substr(at);
 }
 
+// Each registered identification line stands in the registry as "[]" and the line; a match
+// must end where the registry or the next entry begins, so "[]Batch" is not taken for
+// "[]Batch March".
+bool IsRegistered(const std::string& registry, const std::string& identification) {
+    const std::string entry = kSeparator + identification;
+    for (std::size_t at = registry.find(entry); at != std::string::npos;
+         at = registry.find(entry, at + 1)) {
+        const std::string_view rest = std::string_view(registry).substr(at + entry.size());
+        if (rest.empty() || rest.starts_with(kSeparator)) return true;
+    }
+    return false;
+}
+
 bool AllGivensPresent(const ImportBatch& batch, const Database& database) {
     return std::all_of(batch.records.begin(), batch.records.end(), [&](const std::string& line) {
         return FindByGivens(database, GivensList(SplitFields(line)[4])).has_value();
@@ -115,7 +128,7 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
         // Files from Create Text File all have an empty identification line, so the registry
         // cannot tell them apart: such a file is refused only when it brings nothing new.
         if (AllGivensPresent(batch, database)) return std::nullopt;
-    } else if (Registry(header).find(kSeparator + batch.identification) != std::string::npos) {
+    } else if (IsRegistered(Registry(header), batch.identification)) {
         return std::nullopt;
     }
 
@@ -123,7 +136,8 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
     int number = HighestPuzzleNo(database);
     shown.firstNumber = number + 1;
     if (database.lines.empty()) database.lines.emplace_back();
-    database.lines[0] = header + batch.identification;
+    if (!batch.identification.empty()) header += kSeparator + batch.identification;
+    database.lines[0] = header;
     for (const std::string& line : batch.records)
         AppendRecord(database, Renumbered(line, ++number));
     shown.lastNumber = number;

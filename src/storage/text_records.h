@@ -65,10 +65,11 @@ struct ImportedPuzzle {
     int lastNumber = 0;   // number given to the last
 };
 
-// Adds the batch to `database` in memory (the database of batch.kind). Refused (nullopt) when
-// the identification line is already registered in the header (field 6 onward holds "[]" and
-// it), or, for an empty identification line, when every record's givens already stand in the
-// database. Records are numbered from the highest number in the file + 1.
+// Adds the batch to `database` in memory (the database of batch.kind) and registers its
+// identification line in the header as "[]" and the line (field 6 onward). Refused (nullopt)
+// when that entry is already registered, or, for an empty identification line, when every
+// record's givens already stand in the database. Records are numbered from the highest number
+// in the file + 1.
 std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& database);
 
 struct ImportOutcome {

@@ -1,0 +1,89 @@
+#include "storage/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/data_file.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+using SettingsFile = testing::TempFolderTest;
+
+TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreated) {
+    const LoadedSettings loaded = LoadSettings(folder());
+    EXPECT_FALSE(loaded.error.has_value());
+    EXPECT_TRUE(loaded.created);
+    EXPECT_EQ(loaded.settings, Settings{});
+    EXPECT_EQ(loaded.settings.currentLevel, 1);
+    EXPECT_EQ(loaded.settings.exposedCount, 28);
+    EXPECT_EQ(loaded.settings.effortText, "28");
+    EXPECT_TRUE(loaded.settings.showPossibilitiesTip && loaded.settings.showPossibilitiesPanel);
+    EXPECT_EQ(ReadDataFile(folder() / "DaDododa.pxz"), FormatSettings(Settings{}));
+    EXPECT_FALSE(LoadSettings(folder()).created);
+}
+
+TEST_F(SettingsFile, FileWithOnlyLineBreakCountsAsMissing) {
+    ASSERT_FALSE(WriteDataFile(folder() / "dadododa.PXZ", "").has_value());
+    const LoadedSettings loaded = LoadSettings(folder());
+    EXPECT_TRUE(loaded.created);
+    EXPECT_EQ(ReadDataFile(folder() / "dadododa.PXZ"), FormatSettings(Settings{}));
+}
+
+TEST_F(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
+    Settings settings;
+    settings.reserved = {"a", "", "^c"};
+    settings.currentLevel = 4;
+    settings.gradeLevel = 3;
+    settings.exposedCount = 116;
+    settings.effortText =
+        ",5" + std::string(80, ',') + "#,5" + std::string(80, ',') + "#,L" + std::string(80, ',');
+    settings.elapsedAtCompose = 0.0123456789;
+    settings.storedGrids = {",1,2" + std::string(79, ','), "", std::string(81, ','), ",9"};
+    settings.showPossibilitiesTip = false;
+    settings.showPossibilitiesPanel = true;
+    ASSERT_FALSE(SaveSettings(folder(), settings).has_value());
+    EXPECT_EQ(LoadSettings(folder()).settings, settings);
+}
+
+TEST(Settings, TextHasFourteenFieldsEndingInSeparator) {
+    const std::string text = FormatSettings(Settings{});
+    EXPECT_EQ(text, "^^^^^^1^^1^^28^^28^^0^^^^^^^^^^True^^True^^");
+}
+
+TEST(Settings, UnusableFieldsTakeDefaults) {
+    const struct {
+        const char* text;
+        int currentLevel, gradeLevel, exposedCount;
+        double elapsed;
+        bool tip;
+    } cases[] = {
+        {"", 1, 1, 28, 0, true},
+        {"^^^^^^2^^3^^30^^", 2, 3, 30, 0, true},
+        {"^^^^^^x^^0^^-5^^^^abc^^^^^^^^^^False^^", 1, 1, 28, 0, false},
+        {"^^^^^^5^^4^^226^^^^0.5^^^^^^^^^^true^^", 1, 4, 28, 0.5, true},
+        {"^^^^^^3^^2^^1^^e^^1e400", 3, 2, 1, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Settings settings = ParseSettings(c.text);
+        EXPECT_EQ(settings.currentLevel, c.currentLevel);
+        EXPECT_EQ(settings.gradeLevel, c.gradeLevel);
+        EXPECT_EQ(settings.exposedCount, c.exposedCount);
+        EXPECT_EQ(settings.elapsedAtCompose, c.elapsed);
+        EXPECT_EQ(settings.showPossibilitiesTip, c.tip);
+    }
+    EXPECT_EQ(ParseSettings("^^^^^^1^^1^^28^^e^^").effortText, "e");
+}
+
+TEST_F(SettingsFile, UnreadableFileIsReportedAndNotReplaced) {
+    std::filesystem::create_directories(folder() / "DaDododa.pxz");
+    const LoadedSettings loaded = LoadSettings(folder());
+    EXPECT_TRUE(loaded.error.has_value());
+    EXPECT_FALSE(loaded.created);
+    EXPECT_EQ(loaded.settings, Settings{});
+    EXPECT_TRUE(std::filesystem::is_directory(folder() / "DaDododa.pxz"));
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,194 @@
+#include "storage/text_records.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/cell_lists.h"
+#include "storage/data_file.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+using testing::CellTextFor;
+using testing::RecordLine;
+
+// A record as a text file carries it: placeholder number, no Kind, a pattern list.
+std::string FileRecord(int level, int seed, const GridKind& kind = kNineGrid) {
+    const auto values = testing::FullValues(kind, seed);
+    const auto givens = testing::GivensOf(values);
+    std::vector<std::string> pattern;
+    for (const auto& given : givens)
+        pattern.push_back(given.empty() ? "" : "L");
+    return "[]30000[]" + std::to_string(kind.sizeCode) + "[]" + std::to_string(level) + "[]" +
+           JoinCellList(givens) + "#" + JoinCellList(values) + "#" + JoinCellList(pattern);
+}
+
+class TextImport : public testing::TempFolderTest {
+  protected:
+    std::filesystem::path WriteTextFile(const std::string& name, const std::string& identification,
+                                        const std::vector<std::string>& records) {
+        std::string text = identification;
+        for (const auto& record : records)
+            text += "\r\n" + record;
+        const auto path = folder() / name;
+        EXPECT_FALSE(WriteDataFile(path, text).has_value());
+        return path;
+    }
+    ImportOutcome Import(const std::filesystem::path& file) {
+        auto outcome = ImportTextFile(session, folder(), file);
+        EXPECT_TRUE(outcome.ok());
+        return outcome.value();
+    }
+    std::string DatabaseFileText(const GridKind& kind = kNineGrid) {
+        return ReadDataFile(ResolveDataFile(folder(), DatabaseFileName(kind)));
+    }
+    Session session;
+};
+
+TEST(TextExport, GivensInFirstAndLastCell) {
+    std::vector<ExportCell> cells(81);
+    cells[0] = {"5", true};
+    cells[40] = {"7", false};
+    cells[80] = {"9", true};
+    const std::string text = BuildExportText(kNineGrid, 2, cells);
+    ASSERT_EQ(text.substr(0, 2), "\r\n");  // empty identification line
+    const auto fields = SplitFields(text.substr(2));
+    ASSERT_EQ(fields.size(), 5u);
+    EXPECT_EQ(fields[1], "30000");
+    EXPECT_EQ(fields[2], "3");
+    EXPECT_EQ(fields[3], "2");
+    const auto lists = ParseCellText(fields[4], kNineGrid);
+    ASSERT_TRUE(lists.has_value());
+    for (int i = 0; i < 81; ++i) {
+        EXPECT_EQ(lists->pattern[i], (i == 0 || i == 80) ? "L" : "") << i;
+        EXPECT_EQ(lists->givens[i], cells[i].given ? cells[i].text : "") << i;
+        EXPECT_EQ(lists->values[i], cells[i].text) << i;
+    }
+}
+
+TEST_F(TextImport, BatchIsNumberedAfterHighestAndRefusedTheSecondTime) {
+    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(40, 1), RecordLine(7, 2, 9, 1)});
+    const auto batch = WriteTextFile("batch.txt", "Batch March",
+                                     {FileRecord(1, 2), FileRecord(2, 3), "", FileRecord(3, 4)});
+    const ImportOutcome first = Import(batch);
+    ASSERT_TRUE(first.imported.has_value());
+    EXPECT_EQ(first.imported->firstNumber, 41);
+    EXPECT_EQ(first.imported->lastNumber, 43);
+    EXPECT_EQ(session.lastPuzzleNo, 43);
+
+    auto database = LoadDatabase(folder(), kNineGrid).value();
+    ASSERT_EQ(database.lines.size(), 6u);
+    EXPECT_EQ(database.lines[0], "Quorvel@@@@@@[]Batch March");
+    for (int i = 0; i < 3; ++i) {
+        const auto record = ReadRecord(database.lines[3 + i], kNineGrid);
+        ASSERT_TRUE(record.has_value());
+        EXPECT_EQ(record->number, 41 + i);
+        EXPECT_EQ(record->level, 1 + i);
+        EXPECT_EQ(record->kind, kKindStored);
+        EXPECT_EQ(record->cellText, SplitFields(FileRecord(1 + i, 2 + i))[4]);
+    }
+
+    const std::string before = DatabaseFileText();
+    const ImportOutcome second = Import(batch);
+    EXPECT_FALSE(second.imported.has_value());
+    EXPECT_EQ(second.problem, ImportProblem::InvalidData);
+    EXPECT_EQ(DatabaseFileText(), before);
+
+    // Another batch whose name begins like the registered one is new.
+    const auto other = WriteTextFile("other.txt", "Batch", {FileRecord(4, 5)});
+    ASSERT_TRUE(Import(other).imported.has_value());
+    EXPECT_FALSE(Import(other).imported.has_value());
+}
+
+TEST_F(TextImport, FileWithoutIdentificationIsRefusedOnlyWhenNothingIsNew) {
+    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)}, "Quorvel@@@@@@[]Batch");
+    std::vector<ExportCell> cells;
+    for (const auto& value : testing::FullValues(kNineGrid, 6))
+        cells.push_back({value, false});
+    cells[3].given = true;
+    const auto exported = folder() / "mine.txt";
+    ASSERT_FALSE(WriteExportFile(exported, kNineGrid, 4, cells).has_value());
+
+    const ImportOutcome first = Import(exported);
+    ASSERT_TRUE(first.imported.has_value());
+    EXPECT_EQ(first.imported->firstNumber, 2);
+    std::vector<std::string> pattern(81);
+    pattern[3] = "L";
+    EXPECT_EQ(first.imported->pattern, pattern);
+    EXPECT_EQ(first.imported->values, testing::FullValues(kNineGrid, 6));
+
+    EXPECT_EQ(Import(exported).problem, ImportProblem::InvalidData);
+    cells[4].given = true;  // other givens: a new puzzle
+    ASSERT_FALSE(WriteExportFile(exported, kNineGrid, 4, cells).has_value());
+    EXPECT_TRUE(Import(exported).imported.has_value());
+}
+
+TEST_F(TextImport, OneBadRecordRefusesWholeFileAndWritesNothing) {
+    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)});
+    const std::string before = DatabaseFileText();
+    const std::string good = FileRecord(1, 1);
+    const std::string cells = SplitFields(good)[4];
+    const struct {
+        const char* what;
+        std::string record;
+    } cases[] = {
+        {"size code 4", "[]30000[]4[]1[]" + cells},
+        {"level 0", "[]30000[]3[]0[]" + cells},
+        {"level 5", "[]30000[]3[]5[]" + cells},
+        {"too few fields", "[]30000[]3[]1"},
+        {"15x15 record in a 9x9 batch", FileRecord(1, 1, kFifteenGrid)},
+        {"value out of range", "[]30000[]3[]1[]" + cells.substr(0, cells.size() - 1) + "Q"},
+        {"values list one short", "[]30000[]3[]1[]" + cells.substr(0, cells.find('#')) + "#,1"},
+        {"blank line with spaces", "   "},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        const auto file =
+            WriteTextFile("bad.txt", "[]Bad " + std::string(bad.what), {good, bad.record});
+        const ImportOutcome outcome = Import(file);
+        EXPECT_FALSE(outcome.imported.has_value());
+        EXPECT_EQ(outcome.problem, ImportProblem::InvalidData);
+        EXPECT_EQ(DatabaseFileText(), before);
+    }
+}
+
+TEST_F(TextImport, TooShortFilesEndQuietly) {
+    for (const std::string& text : {std::string(""), std::string("[]Only id"),
+                                    std::string("[]Id\r\n"), std::string("[]Id\r\n\r\n")}) {
+        const auto file = folder() / "short.txt";
+        ASSERT_FALSE(WriteDataFile(file, text).has_value());
+        const ImportOutcome outcome = Import(file);
+        EXPECT_FALSE(outcome.imported.has_value());
+        EXPECT_EQ(outcome.problem, ImportProblem::NothingToImport);
+    }
+    EXPECT_EQ(Import(folder() / "absent.txt").problem, ImportProblem::NothingToImport);
+    EXPECT_FALSE(std::filesystem::exists(folder() / "type3.pxz"));
+}
+
+TEST_F(TextImport, FifteenRecordsGoToExistingType5WhateverItsCase) {
+    Database database{folder() / "Type5.pxz", kFifteenGrid, {"Hdr@1@2@3"}};
+    AppendRecord(database, RecordLine(3, 1, kKindStored, 0, kFifteenGrid));
+    ASSERT_FALSE(WriteBack(database).has_value());
+    const auto file = WriteTextFile("big.txt", "Fifteen", {FileRecord(2, 1, kFifteenGrid)});
+    session.gridKindCode = 3;
+    const ImportOutcome outcome = Import(file);
+    ASSERT_TRUE(outcome.imported.has_value());
+    EXPECT_EQ(outcome.imported->kind, kFifteenGrid);
+    EXPECT_EQ(outcome.imported->firstNumber, 4);
+    EXPECT_EQ(session.gridKindCode, 5);
+    EXPECT_FALSE(std::filesystem::exists(folder() / "type5.pxz"));
+    const auto stored = LoadDatabase(folder(), kFifteenGrid).value();
+    EXPECT_EQ(stored.lines[0], "Hdr@1@2@3@@@[]Fifteen");  // padded so the registry is field 6
+    EXPECT_EQ(stored.lines.size(), 3u);
+}
+
+TEST_F(TextImport, ImportIntoMissingDatabaseCreatesIt) {
+    const auto file = WriteTextFile("first.txt", "First", {FileRecord(1, 1)});
+    ASSERT_TRUE(Import(file).imported.has_value());
+    const auto stored = LoadDatabase(folder(), kNineGrid).value();
+    EXPECT_EQ(stored.lines[0], std::string(kNewDatabaseHeader) + "[]First");
+    EXPECT_EQ(ReadRecord(stored.lines[1], kNineGrid)->number, 1);
+}
+
+}  // namespace
+}  // namespace quorvel
