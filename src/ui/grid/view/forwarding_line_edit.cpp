@@ -1,0 +1,73 @@
+#include "ui/grid/view/forwarding_line_edit.h"
+
+#include "ui/grid/view/key_mapping.h"
+#include "ui/grid/view/label_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace quorvel::view {
+
+ForwardingLineEdit::ForwardingLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(this, &QLineEdit::selectionChanged, this, &ForwardingLineEdit::reportSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &ForwardingLineEdit::reportSelection);
+}
+
+void ForwardingLineEdit::showBox(const TextBox& box) {
+    showing_ = true;
+    const QString text = QString::fromStdString(box.text);
+    if (this->text() != text) setText(text);
+    // setSelection puts the caret at the end of the selection; the core counts from its start.
+    if (box.selLength > 0) {
+        setSelection(box.selStart + box.selLength, -box.selLength);
+    } else {
+        deselect();
+        setCursorPosition(box.selStart);
+    }
+    showing_ = false;
+}
+
+void ForwardingLineEdit::reportSelection() {
+    if (showing_) return;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    emit selectionMoved(start, length);
+}
+
+void ForwardingLineEdit::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(keyEventFrom(event->key(), event->modifiers(), event->text()));
+    event->accept();
+}
+
+void ForwardingLineEdit::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        emit keyUp(keyEventFrom(event->key(), event->modifiers(), event->text()));
+    }
+    event->accept();
+}
+
+void ForwardingLineEdit::focusInEvent(QFocusEvent* event) {
+    // A text box that gets the focus keeps the caret and selection the core gave it.
+    showing_ = true;
+    QLineEdit::focusInEvent(event);
+    showing_ = false;
+    emit gotFocus();
+}
+
+void ForwardingLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    event->ignore();
+}
+
+void ForwardingLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    const int button = event->button() == Qt::RightButton  ? 2
+                       : event->button() == Qt::LeftButton ? 1
+                                                           : 4;
+    emit mouseUp(button, shiftStateOf(event->modifiers()));
+}
+
+}  // namespace quorvel::view

@@ -1,0 +1,44 @@
+#pragma once
+// A line edit that never edits itself: every key and caret change is handed to the core, which
+// owns the text, and the edit then shows what the core holds. Paste, drag and drop and the
+// context menu are off, since they would change the text behind the core's back.
+
+#include "ui/grid/key_event.h"
+#include "ui/grid/text_box.h"
+
+#include <QLineEdit>
+
+namespace quorvel::view {
+
+class ForwardingLineEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    explicit ForwardingLineEdit(QWidget* parent = nullptr);
+
+    // Shows the core's text, caret and selection without reporting it back.
+    void showBox(const TextBox& box);
+
+  signals:
+    void keyDown(const quorvel::KeyEvent& event);
+    void keyUp(const quorvel::KeyEvent& event);
+    // The user moved the caret or selected with the mouse.
+    void selectionMoved(int start, int length);
+    void mouseUp(int button, int shift);
+    // The focus arrived here by the user's doing or by the program's.
+    void gotFocus();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void reportSelection();
+
+    bool showing_ = false;
+};
+
+}  // namespace quorvel::view

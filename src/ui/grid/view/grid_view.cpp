@@ -1,0 +1,322 @@
+#include "ui/grid/view/grid_view.h"
+
+#include "ui/grid/view/forwarding_line_edit.h"
+#include "ui/grid/view/label_button.h"
+#include "ui/grid/view/status_images.h"
+#include "ui/grid/view/units.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quorvel::view {
+namespace {
+
+QRect pixelsOf(const TwipRect& rect) {
+    return rectFromTwips(rect.left, rect.top, rect.width, rect.height);
+}
+
+// The controls around the cells, in logical pixels: the cells' own places come from the core.
+struct Surroundings {
+    QRect label1;
+    QRect status;
+    QRect moveAD;
+    QRect gauge;
+    QRect percent;
+    QPoint panelTopLeft;  // RT1 runs down the right-hand margin
+    int panelBox;
+    int cellPixelSize;
+};
+
+Surroundings surroundingsOf(const GridKind& kind) {
+    const GridLayout& layout = LayoutOf(kind);
+    const QRect first = pixelsOf(CellRect(kind, 1));
+    const QRect last = pixelsOf(CellRect(kind, kind.cellCount()));
+    const int gridRight = last.right();
+    const int gridBottom = last.bottom();
+    const int windowWidth = pixelsFromTwips(layout.windowWidth);
+    Surroundings at;
+    const int bandTop = std::max(4, first.top() / 2 - 13);
+    at.label1 = QRect(first.left(), bandTop, 220, 26);
+    at.moveAD = QRect(gridRight - 52, bandTop + 2, 52, 22);
+    at.status = QRect(at.moveAD.left() - 36, bandTop - 1, 28, 28);
+    at.gauge = QRect(first.left(), gridBottom + 9, 0, kind.isNine() ? 12 : 9);
+    at.percent = QRect(first.left(), at.gauge.bottom() + 2, 160, 18);
+    at.panelBox = kind.isNine() ? 24 : 21;
+    at.panelTopLeft = QPoint(gridRight + (windowWidth - gridRight - at.panelBox) / 2, first.top());
+    at.cellPixelSize = kind.isNine() ? 24 : 16;
+    return at;
+}
+
+}  // namespace
+
+GridView::GridView(GridWindow& window, QWidget* parent)
+    : QWidget(parent), window_(window), side_(window.kind().side) {
+    const GridLayout& layout = LayoutOf(window_.kind());
+    const Surroundings at = surroundingsOf(window_.kind());
+    setFixedSize(pixelsFromTwips(layout.windowWidth),
+                 std::max(at.percent.bottom() + 8, pixelsFromTwips(layout.cell1Top) +
+                                                       side_ * pixelsFromTwips(layout.pitchDown)));
+    setWindowTitle(QString::fromStdString(window_.caption()));
+    setAutoFillBackground(true);
+    buildCells();
+    buildControls();
+    window_.setObserver(this);
+    refreshAll();
+}
+
+GridView::~GridView() {
+    window_.setObserver(nullptr);
+}
+
+void GridView::buildCells() {
+    const int count = window_.kind().cellCount();
+    cells_.assign(static_cast<size_t>(count) + 1, nullptr);
+    tips_.assign(static_cast<size_t>(count) + 1, nullptr);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(surroundingsOf(window_.kind()).cellPixelSize);
+    font.setBold(true);
+    for (int number = 1; number <= count; ++number) {
+        auto* edit = new ForwardingLineEdit(this);
+        edit->setFont(font);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setFrame(false);
+        edit->setGeometry(pixelsOf(window_.cellRect(number)));
+        edit->setAutoFillBackground(true);
+        connect(edit, &ForwardingLineEdit::keyDown, this,
+                [this, number](const KeyEvent& event) { window_.T1_Key(number, event); });
+        connect(edit, &ForwardingLineEdit::keyUp, this,
+                [this, number](const KeyEvent&) { window_.T1_KeyUp(number); });
+        connect(edit, &ForwardingLineEdit::gotFocus, this, [this, number] { userFocused(number); });
+        connect(edit, &ForwardingLineEdit::selectionMoved, this,
+                [this, number](int start, int length) {
+                    if (window_.focusedCell() == number) {
+                        window_.setCellSelection(number, start, length);
+                    } else {
+                        refreshCell(number);
+                    }
+                });
+        connect(edit, &ForwardingLineEdit::mouseUp, this, [this, number](int button, int) {
+            if (button == 1 && window_.focusedCell() == number) window_.T1_Click(number);
+        });
+        cells_[static_cast<size_t>(number)] = edit;
+    }
+}
+
+void GridView::buildControls() {
+    const Surroundings at = surroundingsOf(window_.kind());
+    frame_ = new QFrame(this);
+    frame_->setFrameShape(QFrame::Box);
+    frame_->setLineWidth(2);
+    frame_->setStyleSheet(QStringLiteral("color: #000080;"));
+    frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    label1_ = new QLabel(this);
+    QFont labelFont(QStringLiteral("Tahoma"));
+    labelFont.setPointSize(11);
+    labelFont.setBold(true);
+    label1_->setFont(labelFont);
+    label1_->setGeometry(at.label1);
+
+    for (int index = 0; index < 2; ++index) {
+        auto* image = new QLabel(this);
+        image->setGeometry(at.status);
+        image->setAlignment(Qt::AlignCenter);
+        image->setPixmap(statusPicture(index == 0, at.status.width() - 2, devicePixelRatioF()));
+        image->setToolTip(index == 0 ? tr("Solution Complete") : tr("Solution Incomplete"));
+        status_.push_back(image);
+    }
+
+    moveAD_ = new LabelButton(this);
+    moveAD_->setGeometry(at.moveAD);
+    connect(moveAD_, &LabelButton::mouseUp, this, [this](int button, int) {
+        if (button == 1) window_.MoveAD_Click();
+    });
+
+    gauge_ = new QFrame(this);
+    static_cast<QFrame*>(gauge_)->setFrameShape(QFrame::Panel);
+    static_cast<QFrame*>(gauge_)->setFrameShadow(QFrame::Sunken);
+    gaugeFill_ = new QWidget(gauge_);
+    gaugeFill_->setAutoFillBackground(true);
+    QPalette fill = gaugeFill_->palette();
+    fill.setColor(QPalette::Window, QColor(0, 0, 160));
+    gaugeFill_->setPalette(fill);
+    percent_ = new QLabel(this);
+    percent_->setGeometry(at.percent);
+
+    panel_.assign(static_cast<size_t>(side_) + 1, nullptr);
+    QFont panelFont(QStringLiteral("Tahoma"));
+    panelFont.setPixelSize(at.panelBox / 2 + 2);
+    panelFont.setBold(true);
+    for (int value = 1; value <= side_; ++value) {
+        auto* mark = new QLabel(QString::number(value), this);
+        mark->setFont(panelFont);
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setAutoFillBackground(true);
+        mark->setFrameShape(QFrame::Box);
+        mark->setGeometry(at.panelTopLeft.x(),
+                          at.panelTopLeft.y() + (value - 1) * (at.panelBox + 3), at.panelBox,
+                          at.panelBox);
+        panel_[static_cast<size_t>(value)] = mark;
+    }
+}
+
+void GridView::refreshAll() {
+    for (int number = 1; number <= window_.kind().cellCount(); ++number)
+        refreshCell(number);
+    windowChanged();
+}
+
+void GridView::refreshCell(int number) {
+    ForwardingLineEdit* edit = cell(number);
+    const CellView& shown = window_.board().cell(number);
+    edit->setVisible(window_.cellVisible(number));
+    edit->setEnabled(shown.enabled);
+    QPalette colours = edit->palette();
+    const QColor back = colorFromBgr(static_cast<std::uint32_t>(shown.backColour));
+    const QColor fore = colorFromBgr(static_cast<std::uint32_t>(shown.foreColour));
+    if (colours.color(QPalette::Base) != back || colours.color(QPalette::Text) != fore) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            colours.setColor(group, QPalette::Base, back);
+            colours.setColor(group, QPalette::Window, back);
+            colours.setColor(group, QPalette::Text, fore);
+        }
+        colours.setColor(QPalette::Disabled, QPalette::Base, back);
+        edit->setPalette(colours);
+    }
+    edit->showBox(window_.cellBox(number));
+    refreshTip(number);
+}
+
+void GridView::refreshTip(int number) {
+    QLabel*& tip = tips_[static_cast<size_t>(number)];
+    if (!window_.tipShown(number)) {
+        if (tip != nullptr) tip->hide();
+        return;
+    }
+    if (tip == nullptr) {
+        tip = new QLabel(this);
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(9);
+        tip->setFont(font);
+        tip->setAutoFillBackground(true);
+        tip->setWordWrap(true);
+        tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette colours = tip->palette();
+        colours.setColor(QPalette::Window, QColor(255, 255, 225));
+        colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        tip->setPalette(colours);
+        tip->installEventFilter(this);
+    }
+    const QRect cellRect = pixelsOf(window_.cellRect(number));
+    tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), cellRect.height() / 2);
+    tip->setText(QString::fromStdString(window_.tipText(number)));
+    tip->setToolTip(QString::fromStdString(window_.tipToolTip(number)));
+    tip->show();
+    tip->raise();
+}
+
+void GridView::refreshPanel() {
+    const bool shown = window_.panelVisible();
+    for (int value = 1; value <= side_; ++value) {
+        QLabel* mark = panel_[static_cast<size_t>(value)];
+        mark->setVisible(shown);
+        if (!shown) continue;
+        const PanelMark colours = window_.board().RT1(value);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::Window,
+                         colorFromBgr(static_cast<std::uint32_t>(colours.backColour)));
+        palette.setColor(QPalette::WindowText,
+                         colorFromBgr(static_cast<std::uint32_t>(colours.foreColour)));
+        mark->setPalette(palette);
+    }
+}
+
+void GridView::cellChanged(int number) {
+    if (number >= 1 && number <= window_.kind().cellCount()) refreshCell(number);
+}
+
+void GridView::focusChanged(int) {
+    syncFocus();
+}
+
+void GridView::windowChanged() {
+    setWindowTitle(QString::fromStdString(window_.caption()));
+    const int focused = window_.focusedCell();
+    frame_->setVisible(focused >= 1);
+    frame_->setGeometry(pixelsOf(window_.focusFrame()));
+    frame_->raise();
+    label1_->setText(QString::fromStdString(window_.label1()));
+    for (int index = 0; index < 2; ++index) {
+        status_[static_cast<size_t>(index)]->setVisible(window_.imStatusVisible(index));
+    }
+    const int mark = window_.statusMarkColour();
+    status_[1]->setAutoFillBackground(mark != 0);
+    if (mark != 0) {
+        QPalette colours = status_[1]->palette();
+        colours.setColor(QPalette::Window, colorFromBgr(static_cast<std::uint32_t>(mark)));
+        status_[1]->setPalette(colours);
+    }
+
+    const ButtonLook& look = window_.moveAD();
+    moveAD_->setLook({look.caption, "Marlett", 9, static_cast<std::uint32_t>(look.backColour),
+                      static_cast<std::uint32_t>(look.foreColour), look.threeD, false});
+    moveAD_->setToolTip(QString::fromStdString(look.toolTip));
+
+    const Surroundings at = surroundingsOf(window_.kind());
+    const Board& board = window_.board();
+    gauge_->setGeometry(at.gauge.left(), at.gauge.top(), pixelsFromTwips(board.gaugeWidth()) + 4,
+                        at.gauge.height());
+    gauge_->setVisible(board.gaugeWidth() > 0);
+    gaugeFill_->setGeometry(gauge_->rect().adjusted(2, 2, -2, -2));
+    percent_->setText(QString::fromStdString(board.percentText()));
+    refreshPanel();
+
+    if (window_.shown() != wasShown_) {
+        wasShown_ = window_.shown();
+        emit shownChanged(wasShown_);
+    }
+    update();
+}
+
+void GridView::syncFocus() {
+    const int focused = window_.focusedCell();
+    if (focused < 1 || !window_.shown()) return;
+    syncing_ = true;
+    ForwardingLineEdit* edit = cell(focused);
+    if (!edit->hasFocus()) edit->setFocus(Qt::OtherFocusReason);
+    edit->showBox(window_.cellBox(focused));
+    syncing_ = false;
+}
+
+void GridView::userFocused(int number) {
+    if (syncing_) return;
+    if (window_.focusedCell() != number) window_.requestFocus(number);
+    // The core may keep the focus elsewhere (a value out of range); show where it is.
+    syncFocus();
+    refreshCell(number);
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (size_t number = 1; number < tips_.size(); ++number) {
+            if (watched == tips_[number]) {
+                window_.Tip_Click(static_cast<int>(number));
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GridView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0, 0, 0), 2));
+    for (const TwipLine& line : window_.blockLines()) {
+        painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
+    }
+}
+
+}  // namespace quorvel::view

@@ -1,0 +1,79 @@
+#pragma once
+// A grid window (`S3` or `S5`) drawn: one forwarding text box per cell at the core's position,
+// block lines, the focus frame, `Label1`, the status images, `MoveAD`, the fill gauge with its
+// percent text, the possibilities tips and panel. Every user event goes to the GridWindow; the
+// widgets change only when the window reports a change.
+
+#include "ui/grid/grid_window.h"
+#include "ui/grid/grid_window_observer.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QFrame;
+class QLabel;
+
+namespace quorvel::view {
+
+class ForwardingLineEdit;
+class LabelButton;
+
+class GridView : public QWidget, private GridWindowObserver {
+    Q_OBJECT
+
+  public:
+    explicit GridView(GridWindow& window, QWidget* parent = nullptr);
+    ~GridView() override;
+
+    GridWindow& window() { return window_; }
+    ForwardingLineEdit* cell(int cell) const { return cells_.at(static_cast<size_t>(cell)); }
+    QLabel* tip(int cell) const { return tips_.at(static_cast<size_t>(cell)); }
+    QFrame* focusFrame() const { return frame_; }
+    LabelButton* moveAD() const { return moveAD_; }
+    QLabel* label1() const { return label1_; }
+    QLabel* statusImage(int index) const { return status_.at(static_cast<size_t>(index)); }
+    QLabel* percentLabel() const { return percent_; }
+    QWidget* gauge() const { return gauge_; }
+
+    // Re-reads every cell and control from the window.
+    void refreshAll();
+
+  signals:
+    // The window was shown or hidden by the core.
+    void shownChanged(bool shown);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void cellChanged(int cell) override;
+    void focusChanged(int cell) override;
+    void windowChanged() override;
+
+    void buildCells();
+    void buildControls();
+    void refreshCell(int cell);
+    void refreshTip(int cell);
+    void refreshPanel();
+    void syncFocus();
+    void userFocused(int cell);
+
+    GridWindow& window_;
+    const int side_;
+    std::vector<ForwardingLineEdit*> cells_;  // index 0 unused
+    std::vector<QLabel*> tips_;               // created on demand
+    std::vector<QLabel*> panel_;              // RT1(1..N), index 0 unused
+    QFrame* frame_ = nullptr;
+    QLabel* label1_ = nullptr;
+    std::vector<QLabel*> status_;
+    LabelButton* moveAD_ = nullptr;
+    QWidget* gauge_ = nullptr;
+    QWidget* gaugeFill_ = nullptr;
+    QLabel* percent_ = nullptr;
+    bool syncing_ = false;
+    bool wasShown_ = false;
+};
+
+}  // namespace quorvel::view

@@ -1,0 +1,64 @@
+#pragma once
+// The Host port for the real program: Qt dialogs, the clock, the screen, the desktop's URL
+// handler and the main window's drawing and state.
+
+#include "ui/host.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace quorvel::view {
+
+class QtHost : public Host {
+  public:
+    // Draws a print page and sends it to the printer (or PDF); false when nothing was printed.
+    using PagePrinter = std::function<bool(const PrintPage& page, QWidget* parent)>;
+
+    QtHost();
+
+    // The main window: parent of dialogs, the window that is frozen and minimised.
+    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    void setPagePrinter(PagePrinter printer) { pagePrinter_ = std::move(printer); }
+
+    void runDialog(DlgMsg& dialog) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
+    void showNotice(const std::string& title, const std::string& text) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    bool printPage(const PrintPage& page) override;
+    void openUrl(const std::string& url) override;
+
+    void processEvents() override;
+    void freezeDrawing(bool frozen) override;
+
+    std::int64_t tickMs() override;
+    double now() override;
+    void sleepMs(int milliseconds) override;
+
+    std::optional<DisplayMode> displayMode() override;
+    bool changeDisplayMode(const DisplayMode& mode) override;
+    std::string decimalSeparator() override;
+
+    void runAbout(AboutWindow& about) override;
+    bool runSystemInfo() override;
+    SystemMetrics systemMetrics() override;
+    TextMeasure measureText(const std::string& text, const std::string& fontFamily, int points,
+                            int widthTwips) override;
+
+    void minimiseMainWindow() override;
+    void quit() override;
+
+  private:
+    QWidget* dialogParent() const;
+
+    QPointer<QWidget> mainWindow_;
+    PagePrinter pagePrinter_;
+    QElapsedTimer clock_;
+};
+
+// Local date and time as days since 1899-12-30, the time of day as the fraction.
+double daysSinceEpoch(const class QDateTime& moment);
+
+}  // namespace quorvel::view

@@ -1,0 +1,146 @@
+// The input dialog's view: what the user types and clicks reaches DlgMsg, the view shows the
+// controls the mode asks for, and the answer is in the exchange state when the dialog closes.
+
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dlg_msg.h"
+#include "ui/grid/view/dialog_view.h"
+#include "ui/grid/view/forwarding_line_edit.h"
+#include "ui/shell/view/qt_host.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+class InputDialog : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void answerReachesTheExchange_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("close");  // ok, cancel, escape or enter
+        QTest::addColumn<QString>("shownBeforeClosing");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<int>("exposedCells");
+        QTest::newRow("my sudoku typed and OK") << "My Su Doku."
+                                                << "25"
+                                                << "ok"
+                                                << "25" << false << 25;
+        QTest::newRow("letters never reach the box") << "My Su Doku."
+                                                     << "2x,7"
+                                                     << "enter"
+                                                     << "27" << false << 27;
+        QTest::newRow("too few cells raised") << "My Su Doku."
+                                              << "5"
+                                              << "ok"
+                                              << "5" << false << 20;
+        QTest::newRow("cancel button") << "My Su Doku."
+                                       << "24"
+                                       << "cancel"
+                                       << "24" << true << 0;
+        QTest::newRow("escape cancels") << "Experimental Run"
+                                        << ""
+                                        << "escape"
+                                        << "" << true << 0;
+        QTest::newRow("question answered OK") << "Temporary Store?"
+                                              << ""
+                                              << "ok"
+                                              << "" << false << 0;
+    }
+    void answerReachesTheExchange() {
+        QFETCH(QString, title);
+        QFETCH(QString, typed);
+        QFETCH(QString, close);
+        QFETCH(QString, shownBeforeClosing);
+        QFETCH(bool, cancelled);
+        QFETCH(int, exposedCells);
+
+        Fixture fixture(title, "");
+        DialogView& view = fixture.view;
+        if (!typed.isEmpty()) QTest::keyClicks(view.answerBox(), typed);
+        QCOMPARE(view.answerBox()->text(), shownBeforeClosing);
+
+        if (close == "ok") QTest::mouseClick(view.okButton(), Qt::LeftButton);
+        if (close == "cancel") QTest::mouseClick(view.cancelButton(), Qt::LeftButton);
+        if (close == "escape") QTest::keyClick(&view, Qt::Key_Escape);
+        if (close == "enter") QTest::keyClick(view.answerBox(), Qt::Key_Return);
+
+        QVERIFY(fixture.dialog.closed());
+        QVERIFY(!view.isVisible());
+        QCOMPARE(fixture.exchange.DlgCancelled, cancelled);
+        QCOMPARE(fixture.exchange.ExposedCells, exposedCells);
+    }
+
+    void modeDecidesTheControls_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("answerBox");
+        QTest::addColumn<bool>("levels");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("message") << "Out of Range." << false << false << false;
+        QTest::newRow("question") << "Experimental Run" << false << false << true;
+        QTest::newRow("grading") << "Grade and Save." << false << true << true;
+        QTest::newRow("composing") << "My Su Doku." << true << false << true;
+    }
+    void modeDecidesTheControls() {
+        QFETCH(QString, title);
+        QFETCH(bool, answerBox);
+        QFETCH(bool, levels);
+        QFETCH(bool, cancel);
+        Fixture fixture(title, "Value should be in between 1 and 9");
+        DialogView& view = fixture.view;
+        QCOMPARE(view.windowTitle(), title);
+        QCOMPARE(view.promptLabel()->text(), QString("Value should be in between 1 and 9"));
+        QCOMPARE(view.answerBox()->isVisible(), answerBox);
+        QCOMPARE(view.levelLabel(1)->isVisible(), levels);
+        QCOMPARE(view.marker()->isVisible(), levels);
+        QCOMPARE(view.cancelButton()->isVisible(), cancel);
+        if (!cancel) {
+            // OK alone sits in the middle of the dialog.
+            QVERIFY(qAbs(view.okButton()->geometry().center().x() - view.width() / 2) <= 1);
+        }
+    }
+
+    void levelKeysAndClicksMoveTheMarker() {
+        Fixture fixture("Grade and Save.", "");
+        DialogView& view = fixture.view;
+        auto markerBesideLevel = [&view](int level) {
+            const QRect label = view.levelLabel(level)->geometry();
+            const QRect marker = view.marker()->geometry();
+            return marker.top() >= label.top() && marker.bottom() <= label.bottom();
+        };
+        QVERIFY(markerBesideLevel(1));
+        QTest::keyClick(&view, Qt::Key_Up);  // handled by the OK button's dialog: no change
+        QTest::mouseClick(view.levelLabel(3), Qt::LeftButton);
+        QCOMPARE(fixture.session.gradeLevel, 3);
+        QVERIFY(markerBesideLevel(3));
+        QTest::mouseClick(view.okButton(), Qt::LeftButton);
+        QVERIFY(!fixture.exchange.DlgCancelled);
+        QCOMPARE(fixture.session.gradeLevel, 3);
+    }
+
+  private:
+    struct Fixture {
+        Fixture(const QString& title, const QString& prompt)
+            : exchange(host, session), dialog(exchange), view(dialog) {
+            exchange.DlgTitle = title.toStdString();
+            exchange.DlgPrompt = prompt.toStdString();
+            dialog.Form_Load();
+            dialog.Form_Activate();
+            view.show();
+            view.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+        }
+        QtHost host;
+        Session session;
+        DialogExchange exchange;
+        DlgMsg dialog;
+        DialogView view;
+    };
+};
+
+QTEST_MAIN(InputDialog)
+#include "input_dialog.moc"
