@@ -1,0 +1,181 @@
+// The puzzle sources shipped in data/ and the maker that writes them: every line readable, every
+// puzzle with exactly one solution which is the stored one, the levels filled, and each level
+// what the program's own solve engine needs.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/board.h"
+#include "model/headless_grid_events.h"
+#include "model/puzzle_board.h"
+#include "model/puzzle_line.h"
+#include "solver/solution_count.h"
+#include "solver/solve_commands.h"
+
+namespace quorvel {
+namespace {
+
+struct ShippedPuzzle {
+    std::string where;  // file:line, for failure messages
+    int level = 0;
+    std::string givensLine;
+    PuzzleLine givens;
+    PuzzleLine solution;
+};
+
+// Reads "level puzzle-line solution-line" lines; a malformed line is a test failure.
+std::vector<ShippedPuzzle> readPuzzles(std::istream& in, const std::string& name) {
+    std::vector<ShippedPuzzle> puzzles;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        ShippedPuzzle puzzle;
+        puzzle.where = name + ":" + std::to_string(number);
+        std::istringstream fields(line);
+        std::string solutionLine, extra;
+        fields >> puzzle.level >> puzzle.givensLine >> solutionLine;
+        const bool threeFields = !fields.fail() && !(fields >> extra);
+        const PuzzleLineResult givens = parsePuzzleLine(puzzle.givensLine);
+        const PuzzleLineResult solution = parsePuzzleLine(solutionLine);
+        if (!threeFields || puzzle.level < 1 || puzzle.level > 4 || !givens.puzzle ||
+            !solution.puzzle) {
+            ADD_FAILURE() << puzzle.where << " is not 'level puzzle solution': " << line;
+            continue;
+        }
+        puzzle.givens = *givens.puzzle;
+        puzzle.solution = *solution.puzzle;
+        puzzles.push_back(puzzle);
+    }
+    return puzzles;
+}
+
+struct EngineRun {
+    bool solved = false;  // reported complete, and the cells hold the stored solution
+    long guesses = 0;
+};
+
+EngineRun solveWith(const ShippedPuzzle& puzzle, int mode) {
+    Session session;
+    HeadlessGridEvents events(session);
+    const auto board = std::make_unique<Board>(puzzle.givens.kind, session, events);
+    loadGivens(*board, puzzle.givens.values);
+    const SolveOutcome outcome = solveCommand(*board, mode);
+    return {outcome.result && shownValues(*board) == puzzle.solution.values, outcome.guesses};
+}
+
+// Exactly one solution, the stored one; no puzzle twice; and the level the engine gives it:
+// 1 Mild Attack solves it, 2 Brute Force is the weakest that does, 3 Number Crunch with at most
+// five nested guesses, 4 with more. Number Crunch solves them all. Returns the count per level.
+std::vector<int> expectSound(const std::vector<ShippedPuzzle>& puzzles, const GridKind& kind) {
+    std::vector<int> perLevel(5, 0);
+    std::set<std::string> seen;
+    for (const ShippedPuzzle& puzzle : puzzles) {
+        const std::string& where = puzzle.where;
+        EXPECT_EQ(puzzle.givens.kind, kind) << where;
+        EXPECT_EQ(puzzle.solution.kind, kind) << where;
+        EXPECT_TRUE(seen.insert(puzzle.givensLine).second) << where << " repeats a puzzle";
+        const SolutionCount count = countSolutions(kind, puzzle.givens.values, 2);
+        EXPECT_EQ(count.count, 1) << where;
+        EXPECT_EQ(count.firstSolution, puzzle.solution.values) << where;
+
+        const EngineRun mild = solveWith(puzzle, kMildAttack);
+        const EngineRun brute = solveWith(puzzle, kBruteForce);
+        const EngineRun crunch = solveWith(puzzle, kNumberCrunch);
+        EXPECT_TRUE(crunch.solved) << where;
+        EXPECT_EQ(mild.solved, puzzle.level == 1) << where;
+        EXPECT_EQ(brute.solved, puzzle.level <= 2) << where;
+        if (puzzle.level == 3) {
+            EXPECT_LE(crunch.guesses, 5) << where;
+        } else if (puzzle.level == 4) {
+            EXPECT_GT(crunch.guesses, 5) << where;
+        }
+        ++perLevel[puzzle.level];
+    }
+    return perLevel;
+}
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+ToolRun runTool(const std::string& arguments) {
+    const std::string command = std::string(QUORVEL_TOOL_PATH) + " " + arguments + " 2>/dev/null";
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        run.output.append(buffer, got);
+    }
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+TEST(ShippedPuzzles, SourcesAreSoundAndFillEveryLevel) {
+    struct Source {
+        const char* name;
+        const GridKind* kind;
+        int minimumPerLevel;
+    };
+    for (const Source& source :
+         {Source{"type3.txt", &kNineGrid, 40}, Source{"type5.txt", &kFifteenGrid, 12}}) {
+        std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/data/" + source.name);
+        ASSERT_TRUE(in) << source.name;
+        const std::vector<int> perLevel = expectSound(readPuzzles(in, source.name), *source.kind);
+        for (int level = 1; level <= 4; ++level) {
+            EXPECT_GE(perLevel[level], source.minimumPerLevel) << source.name << " " << level;
+        }
+    }
+}
+
+TEST(MakePuzzles, FollowsItsSeedAndMakesSoundPuzzles) {
+    struct Case {
+        const char* size;
+        const GridKind* kind;
+        int perLevel;
+    };
+    for (const Case& c : {Case{"9", &kNineGrid, 3}, Case{"15", &kFifteenGrid, 1}}) {
+        const std::string arguments = std::string("make-puzzles --size ") + c.size +
+                                      " --count-per-level " + std::to_string(c.perLevel) +
+                                      " --seed ";
+        const ToolRun first = runTool(arguments + "7");
+        ASSERT_EQ(first.status, 0) << c.size;
+        EXPECT_EQ(runTool(arguments + "7").output, first.output) << c.size;
+        EXPECT_NE(runTool(arguments + "8").output, first.output) << c.size;
+
+        std::istringstream made(first.output);
+        const std::vector<int> perLevel =
+            expectSound(readPuzzles(made, std::string("made ") + c.size), *c.kind);
+        EXPECT_EQ(perLevel, std::vector<int>({0, c.perLevel, c.perLevel, c.perLevel, c.perLevel}))
+            << c.size;
+    }
+}
+
+TEST(MakePuzzles, RefusesBadArguments) {
+    const char* cases[] = {
+        "make-puzzles --count-per-level 3",  // no size
+        "make-puzzles --size 9",             // no count
+        "make-puzzles --size 10 --count-per-level 3",
+        "make-puzzles --size 9 --count-per-level 0",
+        "make-puzzles --size 9 --count-per-level 3 --seed x1",
+        "make-puzzles --size 9 --count-per-level 3 --seed",
+        "make-puzzles --size 9 --count-per-level 3 --colour 2",
+    };
+    for (const char* arguments : cases) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.output, "") << arguments;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
