@@ -1,0 +1,47 @@
+#include "create/headless_generation.h"
+
+#include "create/givens_pattern.h"
+#include "model/puzzle_board.h"
+
+namespace quorvel {
+
+void HeadlessGeneration::BlankGrid() {
+    for (int cell = 1; cell <= board_.cellCount(); ++cell) {
+        board_.PS31(cell, "");
+        board_.setCellColours(cell, kRed, board_.cell(cell).backColour);
+        board_.setCellLocked(cell, false);
+    }
+    board_.DoCalcIfAny(1);
+}
+
+void HeadlessGeneration::SaveMySudoku() {
+    // As the window's Grade and Save, nothing is kept unless the grid is complete.
+    if (!board_.DoCalcIfAny(1).complete) return;
+    storedGrid_ = shownValues(board_);
+    ++storeCount_;
+}
+
+void HeadlessGeneration::RestoreColor(int cell) {
+    board_.setCellColours(cell, board_.cell(cell).foreColour, kWhite);
+}
+
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random) {
+    Session session;
+    session.currentLevel = level;
+    HeadlessGridEvents events(session);
+    const auto board = std::make_unique<Board>(kind, session, events);
+    HeadlessGeneration window(*board);
+    window.BlankGrid();
+    ApplyGivensPattern(*board, DrawGivensPattern(kind, ExposedCountFor(kind, level), random));
+
+    GeneratedPuzzle result;
+    result.made = MakeSudoku(window, random);
+    if (!result.made) return result;
+    result.puzzle = shownValues(*board);
+    result.solution = window.storedGrid();
+    for (const int value : result.puzzle)
+        result.givens += value != 0 ? 1 : 0;
+    return result;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,56 @@
+#pragma once
+// Puzzle generation without a window: the pattern step and `MakeSudoku` on a Board with
+// headless events, as the companion tool and the benchmarks run them.
+//
+// Where the window's Grade and Save would write the full grid into the puzzle database, the
+// headless run keeps it in memory instead (`storedGrid`): the tool prints it as the solution and
+// never touches a database.
+
+#include <memory>
+#include <vector>
+
+#include "create/make_sudoku.h"
+#include "create/random_source.h"
+#include "model/board.h"
+#include "model/headless_grid_events.h"
+#include "model/session.h"
+
+namespace quorvel {
+
+class HeadlessGeneration : public GenerationWindow {
+  public:
+    explicit HeadlessGeneration(Board& board) : board_(board) {}
+
+    Board& board() override { return board_; }
+    ConsistencyResult DoCalcIfAny(int cell, bool silent) override {
+        return board_.DoCalcIfAny(cell, silent);
+    }
+    // Every cell emptied, red and unlocked; the board has no caption label or timer.
+    void BlankGrid() override;
+    // Keeps the complete grid (see storedGrid) in place of a database record.
+    void SaveMySudoku() override;
+    // A board without a view has no block shading: the back colour returns to white.
+    void RestoreColor(int cell) override;
+    void FreezeDrawing(int mode) override { board_.events().freezeDrawing(mode == 1); }
+
+    // The grid as the last SaveMySudoku found it (index 0 is cell 1); empty before any.
+    const std::vector<int>& storedGrid() const { return storedGrid_; }
+    int storeCount() const { return storeCount_; }
+
+  private:
+    Board& board_;
+    std::vector<int> storedGrid_;
+    int storeCount_ = 0;
+};
+
+struct GeneratedPuzzle {
+    bool made = false;          // false only when stopped
+    int givens = 0;             // cells that kept their value
+    std::vector<int> puzzle;    // the givens left on the grid (0 = empty), index 0 is cell 1
+    std::vector<int> solution;  // the full grid that was stored
+};
+
+// The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`.
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random);
+
+}  // namespace quorvel

@@ -1,0 +1,40 @@
+#pragma once
+// `MakeSudoku`: fills the grid window with a random valid solution, cell by cell with
+// backtracking, stores the full grid through the window's Grade and Save, then clears every cell
+// that is not locked, so only the givens of the pattern remain.
+//
+// The generator reaches its window through `GenerationWindow`: the grid windows implement it
+// for the program, `HeadlessGeneration` for the tool, the benchmarks and tests.
+
+#include "create/random_source.h"
+#include "model/board.h"
+
+namespace quorvel {
+
+class GenerationWindow {
+  public:
+    virtual ~GenerationWindow() = default;
+
+    // The cells and value tables; the board's events carry the message line.
+    virtual Board& board() = 0;
+    // The window's consistency check on a cell.
+    virtual ConsistencyResult DoCalcIfAny(int cell, bool silent) = 0;
+    // `BlankGrid` with the keep-label flag 0: every cell emptied and unlocked.
+    virtual void BlankGrid() = 0;
+    // `SaveMySudoku`(false): stores the complete grid with `GradeLevel`, no question asked.
+    virtual void SaveMySudoku() = 0;
+    // `RestoreColor`(true, cell): the cell's back colour as the window shows it at rest.
+    virtual void RestoreColor(int cell) = 0;
+    // `FreezeDrawing`: mode 1 suspends repainting, any other mode resumes it.
+    virtual void FreezeDrawing(int mode) = 0;
+};
+
+// True when a full grid was made, stored and reduced to its locked cells; false when
+// `StopRequested` was found set (the grid is then blank). The caller clears `StopRequested`
+// before it starts a generation.
+bool MakeSudoku(GenerationWindow& window, RandomSource& random);
+
+// "Generating row 7": the progress line of a dead end.
+std::string generatingRowText(int row);
+
+}  // namespace quorvel
