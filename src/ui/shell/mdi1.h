@@ -154,10 +154,11 @@ class MDI1 : public MainWindowLink {
     void setButtonBackColour(int index, std::uint32_t colour);
 
     // The settings held in memory for the run; `writeSettings` first copies in the values
-    // that live elsewhere (levels, elapsed time at compose, the two check marks).
+    // that live elsewhere (levels, elapsed time at compose, the two check marks). A failed write
+    // is shown on the message line and returned.
     Settings& settings() { return settings_; }
     void loadSettings();
-    void writeSettings();
+    FileStatus writeSettings();
 
     // State for the view.
     const MenuBar& menus() const { return menus_; }

@@ -242,16 +242,16 @@ void MDI1::loadSettings() {
     if (loaded.error) showFileError(loaded.error->message());
 }
 
-void MDI1::writeSettings() {
+FileStatus MDI1::writeSettings() {
     host_.processEvents();
     settings_.currentLevel = session_.currentLevel;
     settings_.gradeLevel = session_.gradeLevel;
     settings_.elapsedAtCompose = elapsed_.elapsedAtCompose;
     settings_.showPossibilitiesTip = tipSwitchOn();
     settings_.showPossibilitiesPanel = panelSwitchOn();
-    if (FileStatus error = SaveSettings(SettingsFolder(programFolder_), settings_)) {
-        showFileError(error->message());
-    }
+    FileStatus error = SaveSettings(SettingsFolder(programFolder_), settings_);
+    if (error) showFileError(error->message());
+    return error;
 }
 
 void MDI1::showFileError(const std::string& message) {
