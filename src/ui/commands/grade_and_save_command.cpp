@@ -1,0 +1,93 @@
+#include "ui/commands/grade_and_save_command.h"
+
+#include <vector>
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "storage/grade_and_save.h"
+#include "storage/puzzle_database.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr const char* kGradeTitle = "Grade and Save.";
+constexpr const char* kGradePrompt = "Grade the puzzle?   ";
+constexpr const char* kIncompleteSolution = "Cannot save an incomplete solution.";
+
+std::vector<GradeCell> GradeCellsOf(const GridWindow& window) {
+    std::vector<GradeCell> cells;
+    const Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const CellView& view = board.cell(cell);
+        cells.push_back({view.text, view.backColour == kMarkedBack});
+    }
+    return cells;
+}
+
+void TellFailure(MDI1& mainWindow, const FileError& error) {
+    mainWindow.PanelText(error.message(), kRed, kAlignCentre);
+}
+
+// The marked cells become givens (locked, red); every other cell is open.
+void LockMarkedCells(GridWindow& window, const std::vector<GradeCell>& cells) {
+    Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const bool marked = cells[static_cast<std::size_t>(cell - 1)].marked;
+        board.setCellLocked(cell, marked);
+        if (marked) board.setCellColours(cell, kGivenRed, board.cell(cell).backColour);
+        window.notifyCellChanged(cell);
+    }
+}
+
+bool StoreEffort(GridWindow& window, MDI1& mainWindow) {
+    Settings& settings = mainWindow.settings();
+    const std::string previous = settings.effortText;
+    settings.effortText = BuildEffortText(GradeCellsOf(window));
+    if (mainWindow.writeSettings()) {
+        settings.effortText = previous;
+        return false;
+    }
+    return true;
+}
+
+bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
+    const std::vector<GradeCell> cells = GradeCellsOf(window);
+    const std::string cellText = BuildGradedCellText(cells);
+    mainWindow.ShowDbBusy();
+    Result<Database> database = LoadDatabase(AppFolder(mainWindow.programFolder()), window.kind());
+    FileStatus error = database
+                           ? SaveGradedPuzzle(window.board().session(), database.value(), cellText)
+                           : FileStatus(database.error());
+    mainWindow.ShowDbReady();
+    if (error) {
+        TellFailure(mainWindow, *error);
+        return false;
+    }
+    // Only once the record is written, so a failed save leaves the grid as it was.
+    LockMarkedCells(window, cells);
+    return true;
+}
+
+}  // namespace
+
+bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs, bool ask) {
+    if (window.board().session().incompleteMode) return StoreEffort(window, mainWindow);
+    if (ask) {
+        dialogs.DlgText = "";
+        dialogs.AskUser(kGradeTitle, kGradePrompt, "");
+        if (dialogs.DlgCancelled) return false;
+    }
+    window.DoCalcIfAny(1);
+    if (!window.imStatusVisible(0)) {
+        mainWindow.PanelText(kIncompleteSolution, kRed, kAlignCentre);
+        return false;
+    }
+    return StoreGradedPuzzle(window, mainWindow);
+}
+
+}  // namespace quorvel

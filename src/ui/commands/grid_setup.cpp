@@ -1,0 +1,83 @@
+#include "ui/commands/grid_setup.h"
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr MenuRef kStoreIncompleteEffort{MenuArray::MenuB, 6};
+constexpr MenuRef kQuitCreateMySudoku{MenuArray::MenuB, 15};
+
+void SetCell(GridWindow& window, int cell, int foreColour, bool locked) {
+    Board& board = window.board();
+    board.setCellColours(cell, foreColour, board.cell(cell).backColour);
+    board.setCellLocked(cell, locked);
+    window.notifyCellChanged(cell);
+}
+
+}  // namespace
+
+void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel) {
+    Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        window.RestoreColor(cell, true);
+        window.PS31(cell, "");
+        SetCell(window, cell, kGivenRed, false);
+    }
+    if (!keepLabel) window.setLabel1("");
+    window.FocusCell(1);
+    window.DoCalcIfAny(1);
+    board.session().composeMode = true;
+    board.showSolvedStatus(false);
+    window.notifyWindowChanged();
+    mainWindow.applyStateChange(StateChange::GridUnlockedOrBlanked);
+    mainWindow.clearElapsedDisplay();
+    mainWindow.setElapsedTimerRunning(false);
+}
+
+int LockGrid(GridWindow& window, MDI1& mainWindow) {
+    mainWindow.recordHistory(window);
+    Board& board = window.board();
+    int givens = 0;
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const std::string text = board.cell(cell).text;
+        window.PS31(cell, text);
+        const bool given = !text.empty();
+        SetCell(window, cell, given ? kGivenRed : kEntryBlue, given);
+        givens += given ? 1 : 0;
+    }
+    mainWindow.applyStateChange(givens > 0 ? StateChange::GridLockedWithGivens
+                                           : StateChange::GridLockedWithoutGivens);
+    mainWindow.RestartTimer();
+    board.session().composeMode = false;
+    mainWindow.recordHistory(window);
+    return givens;
+}
+
+void UnlockGrid(GridWindow& window, MDI1& mainWindow) {
+    mainWindow.setMenuEnabled(kStoreIncompleteEffort, false);
+    mainWindow.setMenuEnabled(kQuitCreateMySudoku, false);
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell)
+        SetCell(window, cell, kEntryBlue, false);
+    mainWindow.applyStateChange(StateChange::GridUnlockedOrBlanked);
+    window.board().session().composeMode = true;
+}
+
+void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
+    CommandTable& table = mainWindow.commands();
+    table.setAction(Command::BlankGrid, [&mainWindow, activeGrid] {
+        if (GridWindow* window = activeGrid()) BlankGrid(*window, mainWindow, false);
+    });
+    table.setAction(Command::LockGrid, [&mainWindow, activeGrid] {
+        if (GridWindow* window = activeGrid()) LockGrid(*window, mainWindow);
+    });
+    table.setAction(Command::UnlockGrid, [&mainWindow, activeGrid] {
+        if (GridWindow* window = activeGrid()) UnlockGrid(*window, mainWindow);
+    });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,39 @@
+#pragma once
+// Blank Grid, Lock Grid and Unlock Grid: the routines that put a grid window into a known state.
+// The Set Puzzle menu runs them as commands on the window the main window shows (inside the
+// main window's Set Puzzle frame); the database commands, the generator and the composer call
+// them directly on the window they fill.
+
+#include <functional>
+
+namespace quorvel {
+
+class GridWindow;
+class MDI1;
+
+// The grid window the main window shows, or nullptr while none is open.
+using ActiveGridWindow = std::function<GridWindow*()>;
+
+// Every cell gets its resting back colour, an empty text in red and is unlocked; the caption
+// label `Label1` is emptied unless `keepLabel` (the database commands write it afterwards). The
+// focus goes to cell 1, the consistency check runs, `ComposeMode` becomes true and the status
+// shows the grid incomplete. Assist Solve and Get Next are disabled, the elapsed-time display is
+// emptied and its timer stops.
+void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel);
+
+// Every filled cell becomes a given (red, locked), every empty cell an open cell (blue,
+// unlocked); each cell's text is written into the value tables. With at least one given,
+// Assist Solve, Get Next and the experimental-run button are enabled, otherwise Assist Solve
+// and Get Next are disabled. The elapsed time restarts, `ComposeMode` becomes false, and the
+// state history records the grid before and after. Returns the number of givens.
+int LockGrid(GridWindow& window, MDI1& mainWindow);
+
+// Every cell blue and editable with its value kept; Store Incomplete Effort, Quit Create My Su
+// Doku, Assist Solve and Get Next are disabled; `ComposeMode` becomes true.
+void UnlockGrid(GridWindow& window, MDI1& mainWindow);
+
+// Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
+// command table. The main window runs them inside its Set Puzzle frame.
+void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
+
+}  // namespace quorvel

@@ -1,0 +1,63 @@
+#include "ui/commands/grid_setup_generator.h"
+
+#include <bit>
+
+#include "create/givens_pattern.h"
+#include "create/make_sudoku.h"
+#include "ui/commands/grade_and_save_command.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/grid/grid_window.h"
+#include "ui/host.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+static_assert(kPatternBack == kMarkedBack, "the pattern is what Grade and Save reads as givens");
+
+namespace {
+
+// The generator's view of a grid window: its own blanking and Grade and Save.
+class WindowGeneration : public GenerationWindow {
+  public:
+    WindowGeneration(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs)
+        : window_(window), mainWindow_(mainWindow), dialogs_(dialogs) {}
+
+    Board& board() override { return window_.board(); }
+    ConsistencyResult DoCalcIfAny(int cell, bool silent) override {
+        return window_.DoCalcIfAny(cell, silent);
+    }
+    void BlankGrid() override { quorvel::BlankGrid(window_, mainWindow_, false); }
+    void SaveMySudoku() override { quorvel::SaveMySudoku(window_, mainWindow_, dialogs_, false); }
+    void RestoreColor(int cell) override { window_.RestoreColor(cell, true); }
+    void FreezeDrawing(int mode) override { mainWindow_.FreezeDrawing(mode); }
+
+  private:
+    GridWindow& window_;
+    MDI1& mainWindow_;
+    DialogExchange& dialogs_;
+};
+
+}  // namespace
+
+std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& random) {
+    std::vector<int> cells =
+        DrawGivensPattern(window.kind(), ExposedCountFor(window.kind(), level), random);
+    ApplyGivensPattern(window.board(), cells);
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell)
+        window.notifyCellChanged(cell);
+    return cells;
+}
+
+bool MakeSudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs,
+                RandomSource& random) {
+    WindowGeneration generation(window, mainWindow, dialogs);
+    return MakeSudoku(generation, random);
+}
+
+std::unique_ptr<RandomSource> ClockSeededRandom(Host& host) {
+    const auto seed =
+        std::bit_cast<std::uint64_t>(host.now()) ^ static_cast<std::uint64_t>(host.tickMs());
+    return std::make_unique<SeededRandom>(seed);
+}
+
+}  // namespace quorvel
