@@ -1,0 +1,68 @@
+#include "ui/commands/database_commands.h"
+
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+DatabaseCommands::DatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
+                                   ActiveGridWindow activeGrid)
+    : mainWindow_(mainWindow),
+      dialogs_(dialogs),
+      session_(dialogs.session),
+      activeGrid_(std::move(activeGrid)) {}
+
+void DatabaseCommands::runCommand(const std::function<void(GridWindow&)>& body) {
+    GridWindow* window = activeGrid_ ? activeGrid_() : nullptr;
+    if (window == nullptr) return;
+    mainWindow_.writeSettings();
+    mainWindow_.FreezeDrawing(1);
+    body(*window);
+    mainWindow_.FreezeDrawing(0);
+    RejectExperimentAfterDatabaseCommand(mainWindow_, session_);
+}
+
+void DatabaseCommands::GetPuzzle() {
+    runCommand([this](GridWindow& window) { getPuzzle(window); });
+}
+
+void DatabaseCommands::ShowStoredSolution() {
+    runCommand([this](GridWindow& window) { showStoredSolution(window); });
+}
+
+void DatabaseCommands::StoreSolution() {
+    runCommand([this](GridWindow& window) { storeSolution(window); });
+}
+
+bool DatabaseCommands::DeletePuzzle() {
+    bool acted = false;
+    runCommand([this, &acted](GridWindow& window) { acted = deletePuzzle(window); });
+    return acted;
+}
+
+void DatabaseCommands::ComputerGeneratedPuzzle() {
+    runCommand([this](GridWindow& window) { computerGeneratedPuzzle(window); });
+}
+
+void RejectExperimentAfterDatabaseCommand(MDI1& mainWindow, const Session& session) {
+    if (session.experimentColours) mainWindow.commands().run(Command::RejectExperiment);
+}
+
+void registerDatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
+                              ActiveGridWindow activeGrid, std::shared_ptr<RandomSource> random) {
+    auto commands = std::make_shared<DatabaseCommands>(mainWindow, dialogs, std::move(activeGrid));
+    if (random) commands->setRandomSource(std::move(random));
+    CommandTable& table = mainWindow.commands();
+    // The menu item has already set IncompleteMode for the two commands that share a routine.
+    table.setAction(Command::GetPuzzle, [commands] { commands->GetPuzzle(); });
+    table.setAction(Command::GetIncompletePuzzle, [commands] { commands->GetPuzzle(); });
+    table.setAction(Command::ShowStoredSolution, [commands] { commands->ShowStoredSolution(); });
+    table.setAction(Command::StoreSolution, [commands] { commands->StoreSolution(); });
+    table.setAction(Command::SaveIncompletePuzzle, [commands] { commands->StoreSolution(); });
+    table.setStep(Command::DeletePuzzle, [commands] { return commands->DeletePuzzle(); });
+    table.setAction(Command::ComputerGeneratedPuzzle,
+                    [commands] { commands->ComputerGeneratedPuzzle(); });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,47 @@
+// Computer Generated Puzzle.
+
+#include "create/givens_pattern.h"
+#include "model/session.h"
+#include "ui/commands/database_commands.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/commands/grid_setup_generator.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
+    mainWindow_.setWorkingHard(true);
+    BlankGrid(window, mainWindow_, false);
+    // The 9x9 window keeps its four stored grids in the settings; a new puzzle empties them.
+    if (window.kind().isNine()) mainWindow_.settings().storedGrids = {};
+    const int level = session_.currentLevel;
+    mainWindow_.settings().exposedCount = ExposedCountFor(window.kind(), level);
+
+    std::unique_ptr<RandomSource> clockSeeded;
+    RandomSource* random = random_.get();
+    if (random == nullptr) {
+        clockSeeded = ClockSeededRandom(dialogs_.host);
+        random = clockSeeded.get();
+    }
+    MarkGivensPattern(window, level, *random);
+
+    session_.stopRequested = false;
+    mainWindow_.setStopItemVisible(true);
+    // The generated grid is always stored as a puzzle: Grade and Save would keep an unfinished
+    // composition instead while IncompleteMode is left on by an earlier Database item.
+    const bool incompleteMode = session_.incompleteMode;
+    session_.incompleteMode = false;
+    const bool made = MakeSudoku(window, mainWindow_, dialogs_, *random);
+    session_.incompleteMode = incompleteMode;
+    if (made) mainWindow_.RestartTimer();
+
+    mainWindow_.setStopItemVisible(false);
+    mainWindow_.setWorkingHard(false);
+    session_.stopRequested = false;
+    mainWindow_.applyStateChange(made ? StateChange::GridLockedWithGivens
+                                      : StateChange::GridUnlockedOrBlanked);
+}
+
+}  // namespace quorvel

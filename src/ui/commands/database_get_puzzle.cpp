@@ -1,0 +1,117 @@
+// Get Puzzle (and Get Incomplete Puzzle) and Show Solution (Stored).
+
+#include <algorithm>
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "storage/number_text.h"
+#include "storage/puzzle_commands.h"
+#include "ui/commands/database_commands.h"
+#include "ui/commands/database_support.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/grid/key_event.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr MenuRef kAssistSolveMenu{MenuArray::Mtop, 3};
+constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
+constexpr int kGetNextButton = 19;
+
+// The ordinal the caption names: the dialog caps an answer above the count at the count, so the
+// caption does too.
+std::string CaptionOrdinal(const std::string& entered, const std::string& count) {
+    const std::optional<int> ordinal = ParseInt16(entered);
+    const std::optional<int> total = ParseInt16(count);
+    if (ordinal && total && *total > 0 && *ordinal > *total) return count;
+    return entered;
+}
+
+void TellUnreadable(DialogExchange& dialogs) {
+    dialogs.AskUser(std::string(kInvalidDataTitle), std::string(kUnreadablePuzzleText), "");
+}
+
+}  // namespace
+
+void DatabaseCommands::getPuzzle(GridWindow& window) {
+    double resumedElapsed = 0;
+    bool load = true;
+    if (!session_.incompleteMode) {
+        dialogs_.DlgText = "";
+        dialogs_.AskUser(std::string(kGetPuzzleTitle), std::string(kGetPuzzlePrompt), "");
+        load = !dialogs_.DlgCancelled;
+    }
+    if (load) {
+        mainWindow_.ShowDbBusy();
+        const bool fifteen = window.kind().sizeCode == kFifteenGrid.sizeCode;
+        session_.gridKindCode = window.kind().sizeCode;
+        mainWindow_.MenuA_Click(fifteen ? 1 : 0);
+        if (session_.incompleteMode) {
+            const std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
+            if (!database) {
+                mainWindow_.ShowDbReady();
+                return;
+            }
+            const std::optional<FoundRecord> found = FindIncomplete(*database);
+            if (!found) {
+                // Without a saved record there is nothing to resume; loading the current puzzle
+                // instead would show its stored solution as entries.
+                mainWindow_.ShowDbReady();
+                const bool unreadable = std::any_of(
+                    database->lines.begin(), database->lines.end(), [](const std::string& line) {
+                        return RecordNumber(line) == kIncompletePuzzleNo;
+                    });
+                if (unreadable) {
+                    TellUnreadable(dialogs_);
+                } else {
+                    dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+                }
+                return;
+            }
+            // The resumed puzzle becomes the current one, so Delete and Show Solution act on it.
+            MakeCurrentPuzzle(session_, found->record);
+            resumedElapsed = ParseDecimal(found->record.elapsed).value_or(0);
+        }
+        const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
+        if (!lists) {
+            mainWindow_.ShowDbReady();
+            TellUnreadable(dialogs_);
+            return;
+        }
+        BlankGrid(window, mainWindow_, true);
+        window.setLabel1("Puzzle No : " + CaptionOrdinal(dialogs_.DlgText, session_.puzzleCount) +
+                         " of " + session_.puzzleCount);
+        PlaceEntries(window, lists->givens);
+        LockGrid(window, mainWindow_);
+        if (session_.incompleteMode) PlaceEntries(window, lists->values);
+        window.FocusCell(1);
+        if (!window.board().cell(1).text.empty()) window.T1_KeyDown(1, key::kRight);
+        window.CheckText(1);
+        mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
+        mainWindow_.setMenuEnabled(kDeleteItem, true);
+        mainWindow_.setButtonEnabled(kGetNextButton, true);
+    }
+    mainWindow_.ShowDbReady();
+    window.DoCalcIfAny(1);
+    mainWindow_.RestartTimer();
+    session_.bankedElapsed = resumedElapsed;
+}
+
+void DatabaseCommands::showStoredSolution(GridWindow& window) {
+    if (session_.puzzleNumber == 0) return;
+    session_.gridKindCode = window.kind().sizeCode;
+    const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
+    if (!lists) {
+        TellUnreadable(dialogs_);
+        return;
+    }
+    PlaceEntries(window, lists->values);
+    window.DoCalcIfAny(1);
+    mainWindow_.ShowDbReady();
+}
+
+}  // namespace quorvel

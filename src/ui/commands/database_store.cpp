@@ -1,0 +1,63 @@
+// Store Solution in Database and Save Incomplete Puzzle.
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "storage/grade_and_save.h"
+#include "storage/puzzle_commands.h"
+#include "ui/commands/database_commands.h"
+#include "ui/commands/database_support.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+// givens # values: the locked cells are the givens, every cell gives its text to the values.
+std::string CellTextOf(const GridWindow& window) {
+    std::vector<GradeCell> cells;
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        const CellView& view = window.board().cell(cell);
+        cells.push_back({view.text, view.locked});
+    }
+    return BuildGradedCellText(cells);
+}
+
+}  // namespace
+
+void DatabaseCommands::storeSolution(GridWindow& window) {
+    const bool incomplete = session_.incompleteMode;
+    if (!incomplete) {
+        dialogs_.DlgText = "";
+        dialogs_.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
+        if (dialogs_.DlgCancelled) return;
+    }
+    window.DoCalcIfAny(1);
+    const bool complete = window.imStatusVisible(0);
+    if (!incomplete && !complete) {
+        mainWindow_.PanelText(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
+        return;
+    }
+    if (incomplete && complete) {
+        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kAlreadyCompleteText), "");
+        return;
+    }
+    session_.gridKindCode = window.kind().sizeCode;
+    const std::string cellText = CellTextOf(window);
+    mainWindow_.ShowDbBusy();
+    std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
+    if (database) {
+        const FileStatus failure =
+            incomplete ? StoreIncompletePuzzle(session_, *database, cellText, session_.elapsedShown)
+                       : quorvel::StoreSolution(session_, *database, cellText);
+        if (failure) {
+            TellFileError(mainWindow_, *failure);
+        } else {
+            mainWindow_.writeSettings();
+        }
+    }
+    mainWindow_.ShowDbReady();
+}
+
+}  // namespace quorvel

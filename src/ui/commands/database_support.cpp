@@ -1,0 +1,43 @@
+#include "ui/commands/database_support.h"
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+std::string_view DeletePromptLead(int level) {
+    static constexpr std::string_view kLeads[] = {
+        "Easy Puzzle : Number - ", "Medium Puzzle : Number - ", "Hard Puzzle : Number - ",
+        "Very Hard Puzzle : Number - "};
+    return kLeads[level >= 1 && level <= 4 ? level - 1 : 0];
+}
+
+void TellFileError(MDI1& mainWindow, const FileError& error) {
+    mainWindow.PanelText(error.message(), colour::kRed, kAlignCentre);
+}
+
+std::optional<Database> LoadWindowDatabase(MDI1& mainWindow, const GridWindow& window) {
+    Result<Database> database = LoadDatabase(AppFolder(mainWindow.programFolder()), window.kind());
+    if (!database) {
+        TellFileError(mainWindow, database.error());
+        return std::nullopt;
+    }
+    return std::move(database.value());
+}
+
+std::optional<CellLists> CurrentPuzzleLists(const Session& session, const GridWindow& window) {
+    if (session.puzzleCells.empty()) return CellLists{};
+    return ParseCellText(session.puzzleCells, window.kind());
+}
+
+void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries) {
+    const int cells = std::min<int>(window.board().cellCount(), static_cast<int>(entries.size()));
+    for (int cell = 1; cell <= cells; ++cell) {
+        if (!entries[cell - 1].empty()) window.PS31(cell, entries[cell - 1]);
+    }
+}
+
+}  // namespace quorvel

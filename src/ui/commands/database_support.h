@@ -1,0 +1,51 @@
+#pragma once
+// Pieces the Database commands share: their message texts, the load of the active window's
+// database with the failure shown to the user, and the cell lists of the current puzzle.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "storage/cell_lists.h"
+#include "storage/file_error.h"
+#include "storage/puzzle_database.h"
+
+namespace quorvel {
+
+class GridWindow;
+class MDI1;
+struct Session;
+
+inline constexpr std::string_view kGetPuzzleTitle = "Get a puzzle.";
+inline constexpr std::string_view kGetPuzzlePrompt = "Puzzle Number?";
+inline constexpr std::string_view kGradeTitle = "Grade and Save.";
+inline constexpr std::string_view kGradePrompt = "Grade the puzzle?   ";
+inline constexpr std::string_view kDeleteTitle = "Delete puzzle.";
+inline constexpr std::string_view kQuorvelTitle = "Quorvel";
+inline constexpr std::string_view kIncompleteSolutionText = "Cannot save an incomplete solution.";
+inline constexpr std::string_view kAlreadyCompleteText = "The puzzle is already complete";
+inline constexpr std::string_view kPredefinedText =
+    "This puzzle is pre-defined and cannot be deleted.";
+inline constexpr std::string_view kNothingToDoText = "Nothing to do!";
+// Shown titled "Invalid Data." when the puzzle to load cannot be read or belongs to the other
+// grid kind.
+inline constexpr std::string_view kUnreadablePuzzleText = "This puzzle's record cannot be read.";
+
+// "Easy Puzzle : Number - " ... "Very Hard Puzzle : Number - " for levels 1..4 (others as 1).
+std::string_view DeletePromptLead(int level);
+
+// Writes the message line in red, centred (a file that could not be read or written).
+void TellFileError(MDI1& mainWindow, const FileError& error);
+
+// The database of the window's grid kind; nullopt (after telling the user) when the file exists
+// but cannot be read.
+std::optional<Database> LoadWindowDatabase(MDI1& mainWindow, const GridWindow& window);
+
+// The cell lists of the current puzzle for the window's grid kind. An empty cell text gives
+// empty lists (nothing to place); a text that does not fit the window gives nullopt.
+std::optional<CellLists> CurrentPuzzleLists(const Session& session, const GridWindow& window);
+
+// Puts every non-empty entry of `entries` into its cell with PS31.
+void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries);
+
+}  // namespace quorvel
