@@ -216,6 +216,15 @@ void GridWindow::messageLine(const std::string& text, int colour, int alignment)
 }
 
 void GridWindow::guessProgress(long count) {
+    // A long run guesses thousands of times: events still run at every guess (Stop stays
+    // usable), but the line is repainted only every kProgressRepaintMs, so the run does not
+    // spend its time painting. The engine always writes its final line afterwards.
+    const std::int64_t now = host_.tickMs();
+    if (now - progressShownTick_ < kProgressRepaintMs) {
+        host_.processEvents();
+        return;
+    }
+    progressShownTick_ = now;
     mainWindow_.PanelText(guessAttemptText(count), static_cast<std::uint32_t>(kBlue), kAlignCentre);
 }
 

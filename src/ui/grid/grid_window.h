@@ -38,6 +38,8 @@ inline constexpr int kFlashBack = 0xE0E0E0;
 inline constexpr int kFlashFore = 0x008000;
 inline constexpr int kFlashMs = 150;
 inline constexpr int kRepeatGuardMs = 75;
+// Shortest time between two repaints of a solve run's progress line.
+inline constexpr int kProgressRepaintMs = 20;
 
 inline constexpr std::string_view kTextboxLockedMessage = "Textbox is locked.";
 inline constexpr std::string_view kOutOfRangeTitle = "Out of Range.";
@@ -246,6 +248,8 @@ class GridWindow : private GridEvents {
     std::string label1_ = "Puzzle No:";
     bool panelVisible_ = false;
     int statusMarkColour_ = 0;
+    // Tick of the last progress line a solve run showed.
+    std::int64_t progressShownTick_ = INT64_MIN / 2;
 };
 
 }  // namespace quorvel
