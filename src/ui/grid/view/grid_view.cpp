@@ -198,19 +198,17 @@ void GridView::refreshTip(int number) {
     if (tip == nullptr) {
         tip = new QLabel(this);
         QFont font(QStringLiteral("Tahoma"));
-        font.setPixelSize(9);
+        font.setPixelSize(side_ == 9 ? 9 : 7);
         tip->setFont(font);
-        tip->setAutoFillBackground(true);
         tip->setWordWrap(true);
         tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette colours = tip->palette();
-        colours.setColor(QPalette::Window, QColor(255, 255, 225));
-        colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        tip->setPalette(colours);
+        // A see-through strip along the top of the cell: the cell's own value stays readable.
+        tip->setAttribute(Qt::WA_TranslucentBackground);
+        tip->setStyleSheet(QStringLiteral("background: rgba(255, 255, 225, 150); color: #000080;"));
         tip->installEventFilter(this);
     }
     const QRect cellRect = pixelsOf(window_.cellRect(number));
-    tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), cellRect.height() / 2);
+    tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), cellRect.height() * 2 / 5);
     tip->setText(QString::fromStdString(window_.tipText(number)));
     tip->setToolTip(QString::fromStdString(window_.tipToolTip(number)));
     tip->show();

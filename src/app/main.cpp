@@ -1,0 +1,69 @@
+// Quorvel: checks that a window can be shown, finds the program folder, puts the program and its
+// windows together and runs the event loop.
+
+#include "program.h"
+#include "ui/grid/view/grid_view.h"
+#include "ui/shell/view/display_check.h"
+#include "ui/shell/view/help_view.h"
+#include "ui/shell/view/main_view.h"
+#include "ui/shell/view/program_folder.h"
+#include "ui/shell/view/program_icon.h"
+#include "ui/shell/view/qt_host.h"
+#include "ui/shell/view/splash_view.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+std::string_view environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+// The platform asked for on the command line (-platform NAME) or in QT_QPA_PLATFORM.
+std::string_view requestedPlatform(int argc, char** argv) {
+    for (int index = 1; index + 1 < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "-platform" || argument == "--platform") return argv[index + 1];
+    }
+    return environmentValue("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quorvel;
+    using namespace quorvel::view;
+
+    const DisplayEnvironment environment{environmentValue("DISPLAY"),
+                                         environmentValue("WAYLAND_DISPLAY"),
+                                         requestedPlatform(argc, argv)};
+    if (!hasDisplay(environment)) {
+        std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quorvel") << '\n';
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setWindowIcon(programWindowIcon());
+    const QString folder =
+        chooseProgramFolder(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    QtHost host;
+    Program program(host, folder.toStdString());
+    MainView mainView(program.mainWindow());
+    host.setMainWindow(&mainView);
+    mainView.addGrid(new GridView(program.nine()));
+    mainView.addGrid(new GridView(program.fifteen()));
+    SplashView splash(program.application().splash());
+    HelpView help(program.mainWindow().helpWindow());
+
+    if (!program.application().start()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,119 @@
+#include "ui/shell/view/help_view.h"
+
+#include "ui/grid/view/label_button.h"
+#include "ui/grid/view/units.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace quorvel::view {
+namespace {
+
+QRect pixelsOf(const TwipsRect& rect) {
+    return rectFromTwips(rect.left, rect.top, rect.width, rect.height);
+}
+
+QPlainTextEdit* makeTextBox(QWidget* parent, const char* family) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFont(QFont(QString::fromUtf8(family)));
+    return box;
+}
+
+}  // namespace
+
+HelpView::HelpView(HelpWindow& help, QWidget* parent) : QWidget(parent, Qt::Window), help_(help) {
+    setWindowTitle(QString::fromUtf8(HelpWindow::kCaption));
+    frame_ = new QFrame(this);
+    frame_->setFrameShape(QFrame::Box);
+    panel_ = new QFrame(this);
+    panel_->setFrameShape(QFrame::StyledPanel);
+    panel_->lower();
+    frame_->lower();
+    scrolling_ = makeTextBox(this, HelpWindow::kTextFont);
+    copy_ = makeTextBox(this, HelpWindow::kCopyFont);
+    copy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    fontButtons_ = new QWidget(this);
+    fontButtons_->resize(150, 24);
+    small_ = new LabelButton(fontButtons_);
+    small_->setGeometry(0, 2, 22, 20);
+    small_->setToolTip(tr("Small Font"));
+    auto* smallCaption = new QLabel(tr("Small"), fontButtons_);
+    smallCaption->setGeometry(26, 2, 46, 20);
+    large_ = new LabelButton(fontButtons_);
+    large_->setGeometry(76, 2, 22, 20);
+    large_->setToolTip(tr("Large Font"));
+    auto* largeCaption = new QLabel(tr("Large"), fontButtons_);
+    largeCaption->setGeometry(102, 2, 46, 20);
+    connect(small_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(0); });
+    connect(large_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(1); });
+
+    help_.setOnChanged([this] { render(); });
+}
+
+HelpView::~HelpView() {
+    help_.setOnChanged({});
+}
+
+void HelpView::render() {
+    rendering_ = true;
+    if (help_.visible()) {
+        const QRect place = pixelsOf(help_.geometry());
+        if (geometry() != place) setGeometry(place);
+        frame_->setGeometry(pixelsOf(help_.frame()));
+        panel_->setGeometry(pixelsOf(help_.panel()));
+        const QRect textPlace = pixelsOf(help_.textBox());
+        const QString text = QString::fromStdString(help_.text());
+        for (QPlainTextEdit* box : {scrolling_, copy_}) {
+            box->setGeometry(textPlace);
+            QFont font = box->font();
+            font.setPointSize(help_.fontPoints());
+            box->setFont(font);
+            if (box->toPlainText() != text) box->setPlainText(text);
+        }
+        scrolling_->setVisible(help_.scrolling());
+        copy_->setVisible(!help_.scrolling());
+        fontButtons_->move(textPlace.right() - fontButtons_->width(),
+                           textPlace.top() - fontButtons_->height() - 6);
+        const bool large = help_.fontPoints() == HelpWindow::kLargeFont;
+        constexpr std::uint32_t kGrey = 0xC0C0C0;
+        constexpr std::uint32_t kDark = 0x404040;
+        small_->setLook({"A", "Arial", 8, large ? kGrey : kDark, 0xFFFFFF, !large, true});
+        large_->setLook({"A", "Arial", 12, large ? kDark : kGrey, 0xFFFFFF, large, true});
+        if (!isVisible()) show();
+    } else if (isVisible()) {
+        hide();
+    }
+    rendering_ = false;
+}
+
+void HelpView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!rendering_ && help_.visible()) {
+        help_.Form_Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel);
+    }
+}
+
+void HelpView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!rendering_ && help_.visible()) {
+        help_.Form_Resize(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+    }
+}
+
+void HelpView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && !rendering_) {
+        help_.Form_Deactivate();
+    }
+}
+
+void HelpView::closeEvent(QCloseEvent* event) {
+    help_.Form_Unload();
+    event->accept();
+}
+
+}  // namespace quorvel::view

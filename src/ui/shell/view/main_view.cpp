@@ -1,0 +1,353 @@
+#include "ui/shell/view/main_view.h"
+
+#include "ui/grid/view/grid_view.h"
+#include "ui/grid/view/label_button.h"
+#include "ui/grid/view/units.h"
+#include "ui/shell/view/menu_view.h"
+#include "ui/shell/view/program_icon.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace quorvel::view {
+namespace {
+
+constexpr int kStripHeight = 30;
+constexpr int kToolbarHeight = 25;
+constexpr int kButtonHeight = 19;  // 285 twips
+constexpr int kMessageLeftTwips = 2400;
+
+// Left to right as the toolbar shows them; hidden buttons leave no gap.
+constexpr std::array kToolbarOrder{30, 31, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                   11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 20, 32, 33};
+
+int buttonWidth(int index) {
+    if (index == 30 || index == 31) return 36;
+    if (index >= 10 && index <= 15) return 24;
+    if (index <= 9) return 20;
+    return 24;
+}
+
+const char* fontNameOf(ButtonFont font) {
+    switch (font) {
+        case ButtonFont::Arial:
+            return "Arial";
+        case ButtonFont::ArialNarrow:
+            return "Arial Narrow";
+        case ButtonFont::Wingdings2:
+            return "Wingdings 2";
+        case ButtonFont::Wingdings3:
+            return "Wingdings 3";
+    }
+    return "Arial";
+}
+
+// A small database cylinder: green while connected, red while a database operation runs.
+QPixmap databasePicture(bool connected, qreal ratio) {
+    QPixmap pixmap(QSize(18, 20) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor body = connected ? QColor(40, 160, 60) : QColor(200, 40, 40);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(body);
+    painter.drawRect(QRectF(2.5, 4.5, 13, 11));
+    painter.drawEllipse(QRectF(2.5, 12.5, 13, 5));
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(QRectF(3, 5, 12, 10));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(body.lighter(140));
+    painter.drawEllipse(QRectF(2.5, 2.5, 13, 5));
+    return pixmap;
+}
+
+}  // namespace
+
+MainView::MainView(MDI1& mainWindow, QWidget* parent) : QMainWindow(parent), mdi_(mainWindow) {
+    setWindowIcon(programWindowIcon());
+    menus_ = new MenuView(
+        menuBar(), mdi_.menus(), [this](MenuRef ref) { mdi_.menuChosen(ref); },
+        [this](MenuRef ref) { mdi_.Mtop_Click(ref.index); });
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    buildStrip();
+    buildToolbar();
+    area_ = new QMdiArea(central);
+    area_->setBackground(colorFromBgr(MDI1::kClientColour));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    strip_->setParent(central);
+    toolbar_->setParent(central);
+    column->addWidget(strip_);
+    column->addWidget(toolbar_);
+    column->addWidget(area_, 1);
+    setCentralWidget(central);
+
+    timer1_.setInterval(1000);
+    timer2_.setInterval(250);
+    connect(&timer1_, &QTimer::timeout, this, [this] { mdi_.onTimer1(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { mdi_.onTimer2(); });
+
+    mdi_.subscribe([this](MainWindowChange change) { onChange(change); });
+    for (MainWindowChange change :
+         {MainWindowChange::Menus, MainWindowChange::Toolbar, MainWindowChange::MessageLine,
+          MainWindowChange::Caption, MainWindowChange::ElapsedTime, MainWindowChange::WorkingHard,
+          MainWindowChange::DatabaseIndicator, MainWindowChange::Layout}) {
+        onChange(change);
+    }
+}
+
+MainView::~MainView() = default;
+
+void MainView::buildStrip() {
+    strip_ = new QWidget(this);
+    strip_->setFixedHeight(kStripHeight);
+    strip_->setAutoFillBackground(true);
+
+    elapsed_ = new QLabel(strip_);
+    elapsed_->setGeometry(4, 7, 58, 16);
+    elapsed_->setToolTip(tr("Elapsed time"));
+
+    workingFrame_ = new QFrame(strip_);
+    workingFrame_->setFrameShape(QFrame::Box);
+    workingFrame_->setToolTip(QString::fromUtf8(MDI1::kWorkingHardTip));
+    workingFrame_->setGeometry(64, 3, 84, 24);
+    highlight_ = new QFrame(workingFrame_);
+    highlight_->setStyleSheet(QStringLiteral("background: #ffd000; border: 1px solid #805000;"));
+    for (size_t index = 0; index < squares_.size(); ++index) {
+        auto* square = new QFrame(workingFrame_);
+        square->setStyleSheet(QStringLiteral("background: #0000c0;"));
+        square->setGeometry(rectFromTwips(WorkingHard::kSquareLeft[index] + 60,
+                                          WorkingHard::kSquareTop + 90, WorkingHard::kSquareSize,
+                                          WorkingHard::kSquareSize));
+        squares_[index] = square;
+    }
+
+    connected_ = new QLabel(strip_);
+    disconnected_ = new QLabel(strip_);
+    for (QLabel* indicator : {connected_, disconnected_})
+        indicator->setGeometry(152, 5, 18, 20);
+    connected_->setPixmap(databasePicture(true, devicePixelRatioF()));
+    connected_->setToolTip(QString::fromUtf8(MDI1::kConnectedTip));
+    disconnected_->setPixmap(databasePicture(false, devicePixelRatioF()));
+    disconnected_->setToolTip(QString::fromUtf8(MDI1::kDisconnectedTip));
+
+    message_ = new QLabel(strip_);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSize(10);
+    arial.setBold(true);
+    message_->setFont(arial);
+    message_->move(pixelsFromTwips(kMessageLeftTwips), 4);
+}
+
+void MainView::buildToolbar() {
+    toolbar_ = new QWidget(this);
+    toolbar_->setFixedHeight(kToolbarHeight);
+    for (const ToolButton& data : mdi_.toolbar().all()) {
+        auto* button = new LabelButton(toolbar_);
+        button->resize(buttonWidth(data.index), kButtonHeight);
+        const int index = data.index;
+        connect(button, &LabelButton::mouseUp, this, [this, index](int mouseButton, int shift) {
+            mdi_.toolbarClicked(index, mouseButton, shift);
+        });
+        buttons_[index] = button;
+    }
+}
+
+LabelButton* MainView::toolButton(int index) const {
+    const auto found = buttons_.find(index);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+void MainView::addGrid(GridView* grid) {
+    auto* window = new QMdiSubWindow(area_);
+    window->setWidget(grid);
+    window->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    window->setWindowTitle(grid->windowTitle());
+    window->installEventFilter(this);
+    area_->addSubWindow(window);
+    window->hide();
+    grids_.emplace_back(window, grid);
+    connect(grid, &GridView::shownChanged, this, [this, window, grid](bool shown) {
+        window->setWindowTitle(grid->windowTitle());
+        if (shown) {
+            placeSubWindow(window, grid);
+            window->show();
+            area_->setActiveSubWindow(window);
+        } else {
+            window->hide();
+        }
+    });
+    if (grid->window().shown()) emit grid->shownChanged(true);
+}
+
+QMdiSubWindow* MainView::visibleSubWindow() const {
+    for (const auto& [window, grid] : grids_) {
+        if (window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+void MainView::placeSubWindow(QMdiSubWindow* window, GridView* grid) {
+    window->adjustSize();
+    // The core centres the window in the whole main window; inside the smaller MDI area it is
+    // kept fully visible.
+    const QSize room = area_->viewport()->size();
+    const int left = std::clamp(pixelsFromTwips(grid->window().left()), 0,
+                                std::max(0, room.width() - window->width()));
+    const int top = std::clamp(pixelsFromTwips(grid->window().top()), 0,
+                               std::max(0, room.height() - window->height()));
+    window->move(left, top);
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        for (const auto& [window, grid] : grids_) {
+            if (watched != window) continue;
+            // The core decides: while the program runs it shows the other grid instead.
+            if (!grid->window().Form_QueryUnload()) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainView::onChange(MainWindowChange change) {
+    switch (change) {
+        case MainWindowChange::Menus:
+            menus_->refresh();
+            break;
+        case MainWindowChange::Toolbar:
+            renderToolbar();
+            break;
+        case MainWindowChange::MessageLine:
+            renderMessageLine();
+            break;
+        case MainWindowChange::Caption:
+            setWindowTitle(QString::fromStdString(mdi_.caption()));
+            break;
+        case MainWindowChange::ElapsedTime:
+            renderTimers();
+            break;
+        case MainWindowChange::WorkingHard:
+            renderWorkingHard();
+            break;
+        case MainWindowChange::DatabaseIndicator:
+            renderDatabaseIndicator();
+            break;
+        case MainWindowChange::Layout:
+            renderLayout();
+            break;
+        case MainWindowChange::Closed:
+            closing_ = true;
+            timer1_.stop();
+            timer2_.stop();
+            break;
+    }
+}
+
+void MainView::renderToolbar() {
+    int left = 4;
+    for (int index : kToolbarOrder) {
+        LabelButton* button = toolButton(index);
+        if (button == nullptr) continue;
+        const ToolButton& data = mdi_.toolbar().at(index);
+        LabelLook look;
+        look.caption = data.caption;
+        look.fontName = fontNameOf(data.font);
+        look.pointSize =
+            data.font == ButtonFont::Wingdings2 || data.font == ButtonFont::Wingdings3 ? 11 : 9;
+        look.bold = data.font == ButtonFont::Arial;
+        look.backColour = data.flashing ? Toolbar::kFlashBack : data.backColour;
+        look.textColour = data.flashing ? Toolbar::kFlashFore : data.foreColour;
+        look.raised = data.flashing;
+        button->setLook(look);
+        button->setToolTip(QString::fromStdString(data.toolTip));
+        button->setEnabled(data.enabled);
+        button->setVisible(data.visible);
+        if (data.visible) {
+            button->move(left, (kToolbarHeight - kButtonHeight) / 2);
+            left += button->width() + 2;
+        }
+    }
+}
+
+void MainView::renderMessageLine() {
+    const MessageLine& line = mdi_.messageLine();
+    message_->setText(QString::fromStdString(line.text));
+    QPalette colours = message_->palette();
+    colours.setColor(QPalette::WindowText, colorFromBgr(line.colour));
+    message_->setPalette(colours);
+    const Qt::Alignment horizontal = line.alignment == 1   ? Qt::AlignRight
+                                     : line.alignment == 2 ? Qt::AlignHCenter
+                                                           : Qt::AlignLeft;
+    message_->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void MainView::renderTimers() {
+    elapsed_->setText(QString::fromStdString(mdi_.elapsedLabel()));
+    if (closing_) return;
+    if (mdi_.elapsedTimerRunning() && !timer1_.isActive()) timer1_.start();
+    if (!mdi_.elapsedTimerRunning()) timer1_.stop();
+}
+
+void MainView::renderWorkingHard() {
+    const WorkingHard& working = mdi_.workingHard();
+    workingFrame_->setVisible(working.visible);
+    highlight_->setGeometry(rectFromTwips(working.highlightLeft + 60, working.highlightTop + 90,
+                                          WorkingHard::kHighlightSize,
+                                          WorkingHard::kHighlightSize));
+    highlight_->lower();
+    if (closing_) return;
+    if (working.timerRunning && !timer2_.isActive()) timer2_.start();
+    if (!working.timerRunning) timer2_.stop();
+}
+
+void MainView::renderDatabaseIndicator() {
+    connected_->setVisible(!mdi_.databaseBusy());
+    disconnected_->setVisible(mdi_.databaseBusy());
+}
+
+void MainView::renderLayout() {
+    applyingLayout_ = true;
+    const QSize wanted(pixelsFromTwips(mdi_.widthTwips()), pixelsFromTwips(mdi_.heightTwips()));
+    if (!isMinimized() && size() != wanted) resize(wanted);
+    message_->resize(std::max(0, pixelsFromTwips(mdi_.messageLineWidthTwips())), kStripHeight - 8);
+    for (const auto& [window, grid] : grids_) {
+        if (window->isVisible()) placeSubWindow(window, grid);
+    }
+    setVisible(mdi_.visible());
+    applyingLayout_ = false;
+}
+
+void MainView::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!applyingLayout_ && !closing_) mdi_.MDIForm_Resize(isMinimized());
+}
+
+void MainView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !closing_) {
+        mdi_.MDIForm_Resize(isMinimized());
+    }
+}
+
+void MainView::closeEvent(QCloseEvent* event) {
+    // The close box asks nothing: the screen mode comes back, settings are written, the end.
+    if (!closing_) mdi_.MDIForm_Unload();
+    event->accept();
+}
+
+}  // namespace quorvel::view

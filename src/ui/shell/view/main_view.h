@@ -1,0 +1,81 @@
+#pragma once
+// The main window `MDI1`: menu bar, the strip with elapsed time, Working Hard squares, database
+// indicator and message line, the toolbar of label buttons, and an MDI area that shows the one
+// grid window the core has open. Its timers drive the core's timer events.
+
+#include "ui/shell/mdi1.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <map>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QFrame;
+
+namespace quorvel::view {
+
+class GridView;
+class LabelButton;
+class MenuView;
+
+class MainView : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    MainView(MDI1& mainWindow, QWidget* parent = nullptr);
+    ~MainView() override;
+
+    // Hosts a grid window's view in its own subwindow; the core decides when it shows.
+    void addGrid(GridView* grid);
+
+    MenuView* menus() const { return menus_; }
+    LabelButton* toolButton(int index) const;
+    QLabel* messageLine() const { return message_; }
+    QLabel* elapsedLabel() const { return elapsed_; }
+    QMdiArea* mdiArea() const { return area_; }
+    QMdiSubWindow* visibleSubWindow() const;
+    bool elapsedTimerActive() const { return timer1_.isActive(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildStrip();
+    void buildToolbar();
+    void onChange(MainWindowChange change);
+    void renderToolbar();
+    void renderMessageLine();
+    void renderTimers();
+    void renderWorkingHard();
+    void renderDatabaseIndicator();
+    void renderLayout();
+    void placeSubWindow(QMdiSubWindow* window, GridView* grid);
+
+    MDI1& mdi_;
+    MenuView* menus_ = nullptr;
+    QWidget* strip_ = nullptr;
+    QLabel* elapsed_ = nullptr;
+    QFrame* workingFrame_ = nullptr;
+    std::array<QFrame*, 6> squares_{};
+    QFrame* highlight_ = nullptr;
+    QLabel* connected_ = nullptr;
+    QLabel* disconnected_ = nullptr;
+    QLabel* message_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    std::map<int, LabelButton*> buttons_;
+    QMdiArea* area_ = nullptr;
+    std::vector<std::pair<QMdiSubWindow*, GridView*>> grids_;
+    QTimer timer1_;
+    QTimer timer2_;
+    bool applyingLayout_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace quorvel::view

@@ -1,0 +1,83 @@
+#include "ui/shell/view/splash_view.h"
+
+#include "ui/shell/view/program_icon.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace quorvel::view {
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& text, int points, bool bold, QRect place) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSize(points);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setGeometry(place);
+    return label;
+}
+
+}  // namespace
+
+SplashView::SplashView(Splash& splash, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), splash_(splash) {
+    setFixedSize(460, 280);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(255, 236, 200));
+    setPalette(colours);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(programIcon(96, devicePixelRatioF()));
+    picture->setGeometry(28, 30, 96, 96);
+    makeLabel(this, QString::fromUtf8(Splash::kProductName), 26, true, {150, 26, 290, 46});
+    makeLabel(this, QString::fromUtf8(Splash::kCompanyProduct), 12, false, {152, 76, 290, 24});
+    makeLabel(this, QString::fromUtf8(Splash::kPlatform), 11, false, {152, 104, 290, 22});
+    version_ = makeLabel(this, QString(), 11, true, {152, 130, 290, 22});
+
+    for (int index = 0; index < Splash::kAnimatedLabels; ++index) {
+        QLabel* label =
+            makeLabel(this, QString::number(index + 1), 14, true, {36 + index * 44, 196, 36, 36});
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        label->setFrameShape(QFrame::Box);
+        QPalette shade = label->palette();
+        shade.setColor(QPalette::Window, QColor(255, 255, 192));
+        shade.setColor(QPalette::WindowText, QColor(0, 0, 192));
+        label->setPalette(shade);
+        animated_[static_cast<size_t>(index)] = label;
+    }
+
+    timer1_.setSingleShot(true);
+    timer1_.setInterval(Splash::kHandOverMs);
+    timer2_.setInterval(Splash::kAnimationMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] { splash_.onTimer1(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { splash_.onTimer2(); });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    splash_.setOnChanged([this] { render(); });
+    render();
+}
+
+SplashView::~SplashView() {
+    splash_.setOnChanged({});
+}
+
+void SplashView::render() {
+    version_->setText(QString::fromStdString(splash_.version()));
+    for (int index = 0; index < Splash::kAnimatedLabels; ++index) {
+        animated_[static_cast<size_t>(index)]->setVisible(splash_.labelVisible(index));
+    }
+    if (splash_.timer1Running() && !timer1_.isActive()) timer1_.start();
+    if (!splash_.timer1Running()) timer1_.stop();
+    if (splash_.timer2Running() && !timer2_.isActive()) timer2_.start();
+    if (!splash_.timer2Running()) timer2_.stop();
+    setEnabled(splash_.active());
+    setVisible(splash_.visible());
+}
+
+}  // namespace quorvel::view
