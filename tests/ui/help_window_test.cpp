@@ -1,0 +1,103 @@
+// The help window: reading the help file, the layout thresholds, the scrolling switch and the
+// geometry kept for the run.
+
+#include "ui/shell/help_window.h"
+#include "storage/data_file.h"
+#include "ui/shell_fixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+using HelpTest = ShellFixture;
+
+TEST_F(HelpTest, GeneralHelpShowsTheFileBesideTheMainWindow) {
+    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
+    loadAndActivate();
+    mdi.PanelText("old", colour::kBlue, 0);
+    mdi.MenuD_Click(0);
+    HelpWindow& help = mdi.helpWindow();
+    EXPECT_TRUE(help.visible());
+    EXPECT_EQ(help.text(), "Type digits.");
+    EXPECT_EQ(mdi.messageLine().text, "");
+    EXPECT_FALSE(session.loadBusy);
+    EXPECT_FALSE(mdi.databaseBusy());
+    EXPECT_EQ(help.geometry().width, mdi.widthTwips());
+    EXPECT_EQ(help.geometry().left, 0);
+    EXPECT_FALSE(help.scrolling());
+}
+
+TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
+    loadAndActivate();
+    mdi.MenuD_Click(0);
+    EXPECT_FALSE(mdi.helpWindow().visible());
+    EXPECT_FALSE(session.loadBusy);
+}
+
+TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {
+    // Inner height = height - 15 * 23 - 60 * 4 = height - 585 with the fake metrics.
+    struct Case {
+        int width;
+        int height;
+        TwipsRect frame;
+        int boxWidth;
+        int boxHeight;
+    };
+    const Case cases[] = {
+        {6000, 5000, {50, 50, 5775, 4385}, 5220, 3485},
+        {400, 5000, {50, 50, 175, 4385}, 5220, 3485},   // too narrow: width kept
+        {6000, 1200, {50, 50, 5775, 585}, 5220, 3485},  // too low: height kept
+        {600, 5000, {50, 50, 375, 4385}, 5220, 3485},   // would be negative: kept
+        {100, 300, {50, 50, 125, 315}, 5220, 3485},     // negative sizes taken as absolute
+        {3000, 2000, {50, 50, 2775, 1385}, 2220, 485},
+    };
+    HelpWindow help(host, session);
+    help.show("short", {0, 0, 9000, 10000});
+    for (const Case& c : cases) {
+        help.Form_Resize(c.width, c.height);
+        SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height);
+        EXPECT_EQ(help.frame(), c.frame);
+        EXPECT_EQ(help.panel().width, c.frame.width - 100);
+        EXPECT_EQ(help.textBox().width, c.boxWidth);
+        EXPECT_EQ(help.textBox().height, c.boxHeight);
+        EXPECT_EQ(help.fontButtonsRight(), 200 + c.boxWidth);
+    }
+}
+
+TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
+    // 10 lines: 180 twips a line at 9 points (1800 high), 240 at 12 points (2400 high).
+    host.measure = [](const std::string&, const std::string&, int points, int) {
+        return TextMeasure{10, points * 20};
+    };
+    HelpWindow help(host, session);
+    help.show("ten lines", {0, 0, 9000, 3000});  // box height 3000 - 585 - 30 - 900 = 1485
+    help.Form_Resize(9000, 3600);                // box height 2085
+    EXPECT_FALSE(help.scrolling());
+    help.Label2_Click(1);
+    EXPECT_EQ(help.fontPoints(), 12);
+    EXPECT_TRUE(help.scrolling());
+    help.Label2_Click(0);
+    EXPECT_FALSE(help.scrolling());
+}
+
+TEST_F(HelpTest, PlaceSizeAndFontAreRememberedForTheRun) {
+    HelpWindow help(host, session);
+    help.show("text", {0, 0, 9000, 10000});
+    help.Form_Move(1500, 300);
+    help.Form_Resize(5000, 6000);
+    help.Label2_Click(1);
+    help.Form_Unload();
+    EXPECT_EQ(help.rememberedGeometry(), "1500,300,5000,6000,12");
+    EXPECT_FALSE(help.visible());
+
+    help.show("text", {0, 0, 9000, 10000});
+    EXPECT_EQ(help.geometry(), (TwipsRect{1500, 300, 5000, 6000}));
+    EXPECT_EQ(help.fontPoints(), 12);
+
+    // A new run (a new window object) starts at the default place.
+    HelpWindow fresh(host, session);
+    fresh.show("text", {0, 0, 9000, 10000});
+    EXPECT_EQ(fresh.geometry(), (TwipsRect{0, 0, 9000, 10000}));
+}
+
+}  // namespace
+}  // namespace quorvel::testing

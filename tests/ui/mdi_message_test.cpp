@@ -1,0 +1,78 @@
+// The message line: a text whose trimmed form equals the one shown changes nothing.
+
+#include "ui/shell_fixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+using MdiMessage = ShellFixture;
+
+TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
+    struct Case {
+        const char* shown;
+        const char* written;
+        std::uint32_t colour;
+        bool changes;
+    };
+    const Case cases[] = {
+        {"D  o  n  e   !", "D  o  n  e   !", colour::kRed, false},
+        {"D  o  n  e   !", "  D  o  n  e   !  ", colour::kRed, false},
+        {"Interrupted!", "Interrupted! Entries may be invalid", colour::kRed, true},
+        {"", "   ", colour::kBlue, false},
+        {"Reason : 1 Guess", "", colour::kWhite, true},
+        {"a  b", "a b", colour::kBlue, true},  // inner blanks count
+        {"x", "\tx", colour::kBlue, true},     // only blanks are trimmed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        MDI1 window(host, session, dialogs, folder.path());
+        window.PanelText(c.shown, colour::kBlue, 0);
+        int events = host.processEventsCount;
+        int notified = 0;
+        window.subscribe([&](MainWindowChange change) {
+            if (change == MainWindowChange::MessageLine) ++notified;
+        });
+        window.PanelText(c.written, c.colour, 2);
+        EXPECT_EQ(notified, c.changes ? 1 : 0);
+        EXPECT_EQ(host.processEventsCount - events, c.changes ? 1 : 0);
+        EXPECT_EQ(window.messageLine().text, c.changes ? c.written : c.shown);
+        EXPECT_EQ(window.messageLine().colour, c.changes ? c.colour : colour::kBlue);
+        EXPECT_EQ(window.messageLine().alignment, c.changes ? 2 : 0);
+    }
+}
+
+TEST_F(MdiMessage, FreezeDrawingResumesOnlyOutsideLoading) {
+    struct Case {
+        int mode;
+        bool loadBusy;
+        std::vector<bool> calls;
+    };
+    const Case cases[] = {
+        {1, false, {true}}, {1, true, {true}},   {0, false, {false}},
+        {0, true, {}},      {2, false, {false}},
+    };
+    for (const Case& c : cases) {
+        host.freezeCalls.clear();
+        session.loadBusy = c.loadBusy;
+        mdi.FreezeDrawing(c.mode);
+        EXPECT_EQ(host.freezeCalls, c.calls) << c.mode << c.loadBusy;
+    }
+}
+
+TEST_F(MdiMessage, WorkingHardHighlightWalksTheSixSquares) {
+    mdi.setWorkingHard(true);
+    std::vector<int> lefts;
+    for (int i = 0; i < 7; ++i) {
+        mdi.onTimer2();
+        lefts.push_back(mdi.workingHard().highlightLeft);
+    }
+    EXPECT_EQ(lefts, (std::vector<int>{0, 195, 390, 585, 780, 975, 0}));
+    EXPECT_EQ(mdi.workingHard().highlightTop, 15);
+    mdi.setWorkingHard(false);
+    mdi.onTimer2();
+    EXPECT_EQ(mdi.workingHard().workStep, 1);
+    EXPECT_FALSE(mdi.workingHard().visible);
+}
+
+}  // namespace
+}  // namespace quorvel::testing

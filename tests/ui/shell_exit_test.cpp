@@ -1,0 +1,123 @@
+// Quit with its exit confirmation, and closing the main window.
+
+#include <filesystem>
+
+#include "storage/settings.h"
+#include "ui/shell/about_window.h"
+#include "ui/shell_fixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+using ShellExit = ShellFixture;
+
+TEST_F(ShellExit, QuitAsksThroughTheAboutWindowInExitMode) {
+    struct Case {
+        const char* name;
+        std::function<void(AboutWindow&)> answer;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"Yes", [](AboutWindow& about) { about.Command1_Click(0); }, true},
+        {"No", [](AboutWindow& about) { about.Command1_Click(1); }, false},
+        {"closed by its frame", [](AboutWindow& about) { about.Form_Close(); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeChild nineGrid("S3"), fifteenGrid("S5");
+        MDI1 window(host, session, dialogs, folder.path());
+        window.setGrids(nineGrid, fifteenGrid);
+        window.MDIForm_Load();
+        window.MDIForm_Activate();
+        host.log.clear();
+        std::string caption;
+        bool panel = false;
+        host.aboutScripts.push_back([&](AboutWindow& about) {
+            caption = about.caption();
+            panel = about.exitPanelVisible();
+            c.answer(about);
+        });
+        window.Mtop_Click(7);
+        EXPECT_EQ(caption, "Exit.. Quorvel");
+        EXPECT_TRUE(panel);
+        EXPECT_EQ(host.logged("quit"), c.ends);
+        EXPECT_EQ(window.applicationClosing(), c.ends);
+        bool gridsClosed = !nineGrid.calls.empty() && nineGrid.calls.back() == "closeForExit" &&
+                           fifteenGrid.calls.back() == "closeForExit";
+        EXPECT_EQ(gridsClosed, c.ends);
+        EXPECT_EQ(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)), c.ends);
+        std::filesystem::remove(folder.path() / std::string(kSettingsFileName));
+    }
+}
+
+TEST_F(ShellExit, ClosingRestoresTheModeFoundAtStartAndWritesTheSettings) {
+    struct Case {
+        const char* name;
+        std::optional<DisplayMode> original;
+        std::vector<std::string> modeChanges;
+    };
+    const Case cases[] = {
+        {"mode was changed at start", DisplayMode{1280, 1024, 32}, {"mode:1280x1024"}},
+        {"same width as at start", DisplayMode{1024, 600, 32}, {}},
+        {"mode unknown at start", std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.log.clear();
+        host.screen = DisplayMode{1024, 768, 32};
+        MDI1 window(host, session, dialogs, folder.path());
+        window.setOriginalDisplayMode(c.original);
+        session.currentLevel = 3;
+        window.MDIForm_Unload();  // the close box asks nothing
+        window.MDIForm_Unload();  // and closes only once
+        EXPECT_EQ(host.loggedWith("mode:"), c.modeChanges);
+        EXPECT_EQ(host.loggedWith("about:"), std::vector<std::string>{});
+        EXPECT_EQ(host.loggedWith("quit"), std::vector<std::string>{"quit"});
+        LoadedSettings saved = LoadSettings(folder.path());
+        EXPECT_EQ(saved.settings.currentLevel, 3);
+    }
+}
+
+TEST_F(ShellExit, AboutFromHelpShowsNoExitPanel) {
+    loadAndActivate();
+    std::string caption;
+    bool panel = true;
+    host.aboutScripts.push_back([&](AboutWindow& about) {
+        caption = about.caption();
+        panel = about.exitPanelVisible();
+    });
+    mdi.MenuD_Click(2);
+    EXPECT_EQ(caption, "About Quorvel");
+    EXPECT_FALSE(panel);
+    EXPECT_FALSE(host.logged("quit"));
+}
+
+TEST_F(ShellExit, AboutWindowButtons) {
+    AboutWindow& about = mdi.aboutWindow();
+    about.Form_Load(false);
+    EXPECT_EQ(about.version(), "Version 1.0.2");
+    EXPECT_EQ(about.title(), "Quorvel");
+
+    about.CBn_Click();
+    EXPECT_EQ(about.webSiteColour(), colour::kPurple);
+    EXPECT_EQ(host.openedUrls.size(), 1u);
+    EXPECT_FALSE(about.closed());
+
+    struct Case {
+        bool available;
+        std::vector<std::string> dialogs;
+    };
+    for (Case c : {Case{false, {"Quorvel"}}, Case{true, {}}}) {
+        host.dialogTitles.clear();
+        host.systemInfoAvailable = c.available;
+        about.cmdSysInfo_Click();
+        EXPECT_EQ(host.dialogTitles, c.dialogs);
+    }
+    EXPECT_EQ(dialogs.DlgPrompt, "System Information Is Unavailable At This Time");
+    about.cmdOK_Click();
+    EXPECT_TRUE(about.closed());
+    EXPECT_EQ(about.answer(), ExitAnswer::None);
+}
+
+}  // namespace
+}  // namespace quorvel::testing

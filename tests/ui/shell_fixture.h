@@ -1,0 +1,95 @@
+#pragma once
+// A main window over a scripted Host, two scripted grid windows and a temporary program folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+#include "support/fake_host.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/shell/grid_child.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel::testing {
+
+// Records what the main window asked of a grid window.
+class FakeChild : public GridChild {
+  public:
+    explicit FakeChild(std::string name) : name_(std::move(name)) {}
+
+    std::string name() const override { return name_; }
+    bool is(const GridWindow&) const override { return false; }
+    void showIn(int, int) override {
+        shown = true;
+        calls.push_back("show");
+    }
+    void hide() override {
+        shown = false;
+        calls.push_back("hide");
+    }
+    void placeIn(int, int) override { calls.push_back("place"); }
+    void setShape2BackColour(std::uint32_t colour) override { shape2 = colour; }
+    void unloadTips() override { calls.push_back("unloadTips"); }
+    void setComposingControlsVisible(bool visible) override { composing = visible; }
+    void closeForExit() override { calls.push_back("closeForExit"); }
+
+    bool shown = false;
+    bool composing = false;
+    std::uint32_t shape2 = 0xFFFFFFFF;
+    std::vector<std::string> calls;
+
+  private:
+    std::string name_;
+};
+
+// A fresh temporary folder per test, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                ("quorvel-shell-" + std::string(info->test_suite_name()) + "-" + info->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+struct ShellFixture : ::testing::Test {
+    TempFolder folder;
+    FakeHost host;
+    Session session;
+    DialogExchange dialogs{host, session};
+    FakeChild nine{"S3"};
+    FakeChild fifteen{"S5"};
+    MDI1 mdi{host, session, dialogs, folder.path()};
+    std::vector<MainWindowChange> changes;
+
+    ShellFixture() {
+        mdi.setGrids(nine, fifteen);
+        dialogs.connect(&mdi, {});
+        mdi.subscribe([this](MainWindowChange change) { changes.push_back(change); });
+    }
+
+    // The main window as the splash window leaves it: loaded and activated once.
+    void loadAndActivate() {
+        mdi.MDIForm_Load();
+        mdi.MDIForm_Activate();
+        host.log.clear();
+        changes.clear();
+    }
+
+    const ToolButton& button(int index) const { return mdi.toolbar().at(index); }
+    const MenuItem& item(MenuArray array, int index) const {
+        return mdi.menus().at({array, index});
+    }
+};
+
+}  // namespace quorvel::testing
