@@ -29,32 +29,6 @@ TEST(CellSpec, FixedTextsOfFirstLastAndOrdinaryCells) {
     }
 }
 
-TEST(CellSpec, NavigationTargetsWrapAtTheEdges) {
-    struct Case {
-        GridKind kind;
-        int cell;
-        NavField field;
-        int target;
-    };
-    const Case cases[] = {
-        {kNineGrid, 1, NavField::Left, 81},      {kNineGrid, 1, NavField::Up, 81},
-        {kNineGrid, 1, NavField::Right, 2},      {kNineGrid, 1, NavField::Down, 10},
-        {kNineGrid, 1, NavField::Enter, 10},     {kNineGrid, 81, NavField::Right, 1},
-        {kNineGrid, 81, NavField::Down, 1},      {kNineGrid, 81, NavField::Enter, 1},
-        {kNineGrid, 81, NavField::Up, 72},       {kNineGrid, 81, NavField::Left, 80},
-        {kNineGrid, 9, NavField::Up, 80},        {kNineGrid, 73, NavField::Down, 2},
-        {kNineGrid, 9, NavField::Right, 10},     {kNineGrid, 10, NavField::Left, 9},
-        {kFifteenGrid, 1, NavField::Left, 225},  {kFifteenGrid, 1, NavField::Up, 225},
-        {kFifteenGrid, 15, NavField::Up, 224},   {kFifteenGrid, 211, NavField::Down, 2},
-        {kFifteenGrid, 225, NavField::Right, 1}, {kFifteenGrid, 225, NavField::Down, 1},
-        {kFifteenGrid, 224, NavField::Down, 15}, {kFifteenGrid, 16, NavField::Up, 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SpecNavigationTarget(BuildCellSpec(c.kind, c.cell), c.field), c.target)
-            << c.kind.side << " cell " << c.cell << " field " << static_cast<int>(c.field);
-    }
-}
-
 TEST(CellSpec, EveryMoveStaysOnTheGridAndEveryCellIsReachedOnce) {
     for (const GridKind& kind : {kNineGrid, kFifteenGrid}) {
         for (NavField field : {NavField::Right, NavField::Down, NavField::Left, NavField::Up}) {

@@ -171,6 +171,11 @@ void GridWindow::setLabel1(const std::string& caption) {
     notifyWindowChanged();
 }
 
+void GridWindow::setComposingControlsVisible(bool visible) {
+    composingControlsVisible_ = visible && kind_.isNine();
+    notifyWindowChanged();
+}
+
 void GridWindow::setPanelVisible(bool visible) {
     panelVisible_ = visible;
     notifyWindowChanged();

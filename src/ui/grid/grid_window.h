@@ -163,6 +163,10 @@ class GridWindow : private GridEvents {
     const ButtonLook& moveAD() const { return moveAD_; }
     const std::string& label1() const { return label1_; }
     void setLabel1(const std::string& caption);
+    // The composing controls of the 9x9 window (row and column buttons, clear button, the
+    // temporary store buttons); the 15x15 window has none and always reports false.
+    bool composingControlsVisible() const { return composingControlsVisible_; }
+    void setComposingControlsVisible(bool visible);
     bool panelVisible() const { return panelVisible_; }
     void setPanelVisible(bool visible);
     // The status images' tool tips are "Solution Complete" (0) and "Solution Incomplete" (1).
@@ -247,6 +251,7 @@ class GridWindow : private GridEvents {
     ButtonLook moveAD_;
     std::string label1_ = "Puzzle No:";
     bool panelVisible_ = false;
+    bool composingControlsVisible_ = false;
     int statusMarkColour_ = 0;
     // Tick of the last progress line a solve run showed.
     std::int64_t progressShownTick_ = INT64_MIN / 2;
