@@ -162,3 +162,40 @@ TEST(StartupApplication, ARestartNeededEndsBeforeAnyWindow) {
 
 }  // namespace
 }  // namespace quorvel::testing
+
+namespace quorvel::testing {
+namespace {
+
+TEST(StartupApplication, RealGridWindowsOpenSwapAndCloseForGood) {
+    TempFolder folder;
+    FakeHost host;
+    Application app(host, folder.path());
+    ASSERT_TRUE(app.start());
+    app.splash().onTimer1();
+    GridWindow& nine = app.nineGrid();
+    GridWindow& fifteen = app.fifteenGrid();
+    EXPECT_TRUE(nine.loaded());
+    EXPECT_TRUE(nine.shown());
+    EXPECT_FALSE(fifteen.loaded());
+    EXPECT_TRUE(app.mainWindow().isActiveChild(nine));
+    EXPECT_EQ(app.mainWindow().caption(), "Quorvel V1.02 ");
+
+    // Closing a grid window while the program runs shows the other kind instead.
+    EXPECT_FALSE(nine.Form_QueryUnload());
+    EXPECT_TRUE(fifteen.shown());
+    EXPECT_FALSE(nine.shown());
+    EXPECT_TRUE(app.mainWindow().isActiveChild(fifteen));
+    EXPECT_EQ(app.session().gridKindCode, 5);
+    for (int number = 10; number <= 15; ++number) {
+        EXPECT_TRUE(app.mainWindow().toolbar().at(number).visible);
+    }
+
+    host.aboutScripts.push_back([](AboutWindow& about) { about.Command1_Click(0); });
+    app.mainWindow().Quit();
+    EXPECT_TRUE(nine.closed());
+    EXPECT_TRUE(fifteen.closed());
+    EXPECT_TRUE(host.logged("quit"));
+}
+
+}  // namespace
+}  // namespace quorvel::testing

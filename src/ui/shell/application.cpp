@@ -12,7 +12,12 @@ Application::Application(Host& host, std::filesystem::path programFolder)
       dialogs_(host, session_),
       startup_(host),
       splash_(host, session_),
-      mainWindow_(host, session_, dialogs_, programFolder_) {
+      mainWindow_(host, session_, dialogs_, programFolder_),
+      nineGrid_(kNineGrid, {host, session_, mainWindow_, dialogs_, cellEntry_}),
+      fifteenGrid_(kFifteenGrid, {host, session_, mainWindow_, dialogs_, cellEntry_}),
+      nineChild_(nineGrid_),
+      fifteenChild_(fifteenGrid_) {
+    mainWindow_.setGrids(nineChild_, fifteenChild_);
     splash_.setHandOver([this] {
         mainWindow_.MDIForm_Load();
         mainWindow_.MDIForm_Activate();

@@ -1,12 +1,15 @@
 #pragma once
 // The program as a whole: process-wide state, the input dialog's exchange, the start-up steps,
-// the splash window and the main window, wired together. The Qt layer makes one, calls
-// `start()` and shows what the windows' states say.
+// the splash window, the main window and its two grid windows, wired together. The Qt layer makes
+// one, calls `start()` and shows what the windows' states say.
 
 #include <filesystem>
 
 #include "model/session.h"
+#include "ui/grid/cell_entry_state.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/grid_window_child.h"
 #include "ui/shell/mdi1.h"
 #include "ui/shell/splash.h"
 #include "ui/shell/startup.h"
@@ -26,6 +29,10 @@ class Application {
     Startup& startup() { return startup_; }
     Splash& splash() { return splash_; }
     MDI1& mainWindow() { return mainWindow_; }
+    GridWindow& nineGrid() { return nineGrid_; }
+    GridWindow& fifteenGrid() { return fifteenGrid_; }
+    GridWindowChild& nineChild() { return nineChild_; }
+    GridWindowChild& fifteenChild() { return fifteenChild_; }
 
   private:
     void wireDialogServices();
@@ -37,6 +44,11 @@ class Application {
     Startup startup_;
     Splash splash_;
     MDI1 mainWindow_;
+    CellEntryState cellEntry_;
+    GridWindow nineGrid_;
+    GridWindow fifteenGrid_;
+    GridWindowChild nineChild_;
+    GridWindowChild fifteenChild_;
 };
 
 }  // namespace quorvel

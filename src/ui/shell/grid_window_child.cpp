@@ -1,0 +1,43 @@
+#include "ui/shell/grid_window_child.h"
+
+#include <string>
+
+#include "ui/grid/grid_window.h"
+
+namespace quorvel {
+
+std::string GridWindowChild::name() const {
+    return std::string(window_.name());
+}
+
+void GridWindowChild::showIn(int frameWidthTwips, int frameHeightTwips) {
+    if (!window_.loaded()) {
+        window_.Form_Load(frameWidthTwips, frameHeightTwips);
+    } else {
+        window_.placeIn(frameWidthTwips, frameHeightTwips);
+    }
+    window_.show();
+    window_.Form_Activate();
+}
+
+void GridWindowChild::hide() {
+    window_.hide();
+}
+
+void GridWindowChild::placeIn(int frameWidthTwips, int frameHeightTwips) {
+    window_.placeIn(frameWidthTwips, frameHeightTwips);
+}
+
+void GridWindowChild::unloadTips() {
+    window_.unloadTips();
+}
+
+void GridWindowChild::setComposingControlsVisible(bool visible) {
+    window_.setComposingControlsVisible(visible);
+}
+
+void GridWindowChild::closeForExit() {
+    window_.Form_QueryUnload();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,36 @@
+#pragma once
+// A grid window (`S3` or `S5`) as the main window's child.
+
+#include <cstdint>
+
+#include "ui/shell/grid_child.h"
+
+namespace quorvel {
+
+class GridWindow;
+
+class GridWindowChild : public GridChild {
+  public:
+    explicit GridWindowChild(GridWindow& window) : window_(window) {}
+
+    GridWindow& window() { return window_; }
+    // The back colour of the window's frame `Shape2`, kept here for the view to paint.
+    std::uint32_t shape2BackColour() const { return shape2BackColour_; }
+
+    std::string name() const override;
+    bool is(const GridWindow& window) const override { return &window == &window_; }
+    // The first show loads the window (cells created, centred); every show activates it.
+    void showIn(int frameWidthTwips, int frameHeightTwips) override;
+    void hide() override;
+    void placeIn(int frameWidthTwips, int frameHeightTwips) override;
+    void setShape2BackColour(std::uint32_t colour) override { shape2BackColour_ = colour; }
+    void unloadTips() override;
+    void setComposingControlsVisible(bool visible) override;
+    void closeForExit() override;
+
+  private:
+    GridWindow& window_;
+    std::uint32_t shape2BackColour_ = 0;
+};
+
+}  // namespace quorvel
