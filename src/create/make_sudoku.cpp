@@ -42,6 +42,11 @@ struct RestartRule {
     int startFactor;
 };
 
+// Large restarts in a row to the same start cell before the whole grid starts again. Successful
+// 15x15 runs need up to a few hundred now and then, but far more mean the cells before the start
+// cell admit no solution.
+constexpr int kSameLargeRestartLimit = 100;
+
 RestartRule RestartRuleFor(const GridKind& kind) {
     return kind.isNine() ? RestartRule{10, 5, 4, 10} : RestartRule{16, 3, 2, 16};
 }
@@ -78,6 +83,8 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
     int startCell = 1;
     int highestRow = 1;
     int retries = 0;
+    int lastLargeStart = 0;
+    int sameLargeRestarts = 0;
     std::string progress = generatingRowText(highestRow);
 
     int cell = startCell;
@@ -146,6 +153,15 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
         startCell = kind.cellAt(row, 1);
         if (++retries > rule.retriesBeforeLargeRestart) {
             startCell = row > rule.rowThreshold ? (row - rule.rowOffset) * rule.startFactor : 1;
+            // The cells before a large restart's start cell stay as they are. When they cannot
+            // be completed, every large restart returns to the same cell for ever; after
+            // kSameLargeRestartLimit of them in a row the whole grid starts again instead.
+            sameLargeRestarts = startCell == lastLargeStart ? sameLargeRestarts + 1 : 1;
+            lastLargeStart = startCell;
+            if (sameLargeRestarts > kSameLargeRestartLimit) {
+                startCell = 1;
+                sameLargeRestarts = 0;
+            }
             clearCells(startCell, cells);
             retries = 0;
         }
