@@ -152,10 +152,10 @@ void GridWindow::T1_Click(int cell) {
     CellClick(cell);
 }
 
-void GridWindow::CellClick(int cell) {
+void GridWindow::CellClick(int cell, bool clearsMessageLine) {
     if (!validCell(cell)) return;
     entry_.CellClickActive = true;
-    clearMessageLine();
+    if (clearsMessageLine) clearMessageLine();
     T1GF(cell);
     host_.processEvents();
     entry_.CellClickActive = false;

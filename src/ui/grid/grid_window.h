@@ -189,7 +189,9 @@ class GridWindow : private GridEvents {
     void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
     void focusCell(int cell) override { FocusCell(cell); }
-    void cellClicked(int cell) override { T1_Click(cell); }
+    // A click the program makes itself (the consistency check on a complete grid, the end of a
+    // solve) keeps the message line, which then carries the outcome of the command.
+    void cellClicked(int cell) override { CellClick(cell, false); }
     void cellGotFocus(int cell) override { t1_GotFocus(cell); }
     void flashCell(int cell) override { FlashCell(cell); }
     void cellTextChanged(int cell) override;
@@ -205,7 +207,7 @@ class GridWindow : private GridEvents {
 
     // Cell-entry routines.
     void CellChange(int cell);
-    void CellClick(int cell);
+    void CellClick(int cell, bool clearsMessageLine = true);
     void CellKeyDown(int cell, int keyCode);
     void CellNavigate(int cell, int keyCode);
     void CellKeyPress(int cell, std::string typed);

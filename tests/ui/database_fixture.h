@@ -1,0 +1,155 @@
+#pragma once
+// The program as the Database and Assist Solve commands see it: the Application (main window,
+// session, input dialog and its database services) over a scripted Host and a temporary program
+// folder, with both real grid windows hosted by the main window and the commands registered.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "create/random_source.h"
+#include "model/puzzle_board.h"
+#include "model/puzzle_line.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_database.h"
+#include "support/fake_host.h"
+#include "ui/commands/database_commands.h"
+#include "ui/commands/solve_menu.h"
+#include "ui/grid/dlg_msg.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/application.h"
+#include "ui/shell/grid_child.h"
+
+namespace quorvel::testing {
+
+// A grid window as the main window hosts it.
+class HostedGrid : public GridChild {
+  public:
+    explicit HostedGrid(GridWindow& window) : window_(window) {}
+    std::string name() const override { return std::string(window_.name()); }
+    bool is(const GridWindow& window) const override { return &window == &window_; }
+    void showIn(int width, int height) override {
+        if (!window_.loaded()) window_.Form_Load(width, height);
+        window_.show();
+        window_.Form_Activate();
+    }
+    void hide() override { window_.hide(); }
+    void placeIn(int width, int height) override { window_.placeIn(width, height); }
+    void setShape2BackColour(std::uint32_t colour) override {
+        window_.board().setShape2BackColour(static_cast<int>(colour));
+    }
+    void unloadTips() override { window_.unloadTips(); }
+    void setComposingControlsVisible(bool) override {}
+    void closeForExit() override { window_.Form_QueryUnload(); }
+
+  private:
+    GridWindow& window_;
+};
+
+class WindowCommandsTest : public ::testing::Test {
+  protected:
+    WindowCommandsTest() {
+        std::random_device seed;
+        folder = std::filesystem::temp_directory_path() /
+                 ("quorvel-dbcmds-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+        std::filesystem::create_directories(folder);
+        app = std::make_unique<Application>(host, folder);
+        const GridWindowContext context{host, app->session(), app->mainWindow(), app->dialogs(),
+                                        entry};
+        nine = std::make_unique<GridWindow>(kNineGrid, context);
+        fifteen = std::make_unique<GridWindow>(kFifteenGrid, context);
+        nineChild = std::make_unique<HostedGrid>(*nine);
+        fifteenChild = std::make_unique<HostedGrid>(*fifteen);
+        main().setGrids(*nineChild, *fifteenChild);
+        main().loadSettings();
+        main().MDIForm_Load();
+        main().MDIForm_Activate();
+        const ActiveGridWindow active = [this]() -> GridWindow* {
+            if (main().activeChild() == nineChild.get()) return nine.get();
+            if (main().activeChild() == fifteenChild.get()) return fifteen.get();
+            return nullptr;
+        };
+        registerSolveMenuCommands(main(), active);
+        registerDatabaseCommands(main(), app->dialogs(), active,
+                                 std::make_shared<SeededRandom>(20240611));
+        main().subscribe([this](MainWindowChange change) {
+            if (change == MainWindowChange::MessageLine) messages.push_back(main().messageLine());
+        });
+    }
+    ~WindowCommandsTest() override {
+        app.reset();
+        std::filesystem::remove_all(folder);
+    }
+
+    MDI1& main() { return app->mainWindow(); }
+    Session& session() { return app->session(); }
+    GridWindow& active() { return main().activeChild() == fifteenChild.get() ? *fifteen : *nine; }
+    void openFifteen() { main().MenuA_Click(1); }
+    std::string message() { return main().messageLine().text; }
+
+    // Loads a puzzle line into the active window as a fresh stored puzzle shows it.
+    void show(const std::string& line) {
+        const PuzzleLineResult parsed = parsePuzzleLine(line);
+        ASSERT_TRUE(parsed.puzzle) << parsed.error;
+        if (parsed.puzzle->kind.side != active().kind().side) {
+            main().MenuA_Click(parsed.puzzle->kind.side == 15 ? 1 : 0);
+        }
+        for (int cell = 1; cell <= active().board().cellCount(); ++cell) {
+            active().board().setCellLocked(cell, false);
+            active().PS31(cell, "");
+        }
+        loadGivens(active().board(), parsed.puzzle->values);
+        main().applyStateChange(StateChange::GridLockedWithGivens);
+    }
+    std::string grid() { return formatPuzzleLine(active().kind(), shownValues(active().board())); }
+
+    // Dialog scripts: the next dialog is answered by `script`, or cancelled.
+    void answer(std::function<void(DlgMsg&)> script) { host.dialogScripts.push_back(script); }
+    void answerOk() {
+        answer([](DlgMsg& dialog) { dialog.OKButton_Click(); });
+    }
+    void answerCancel() {
+        answer([](DlgMsg& dialog) { dialog.CancelButton_Click(); });
+    }
+    // Get a puzzle.: choose the level, type the number, OK.
+    void answerPuzzle(int level, const std::string& number) {
+        answer([level, number](DlgMsg& dialog) {
+            dialog.Label2_Click(level);
+            for (char digit : number)
+                dialog.Text1_KeyPress(std::string(1, digit));
+            dialog.OKButton_Click();
+        });
+    }
+    // Grade and Save.: choose the level, OK.
+    void answerGrade(int level) {
+        answer([level](DlgMsg& dialog) {
+            dialog.Label2_Click(level);
+            dialog.OKButton_Click();
+        });
+    }
+
+    Database database(const GridKind& kind) {
+        Result<Database> loaded = LoadDatabase(AppFolder(folder), kind);
+        EXPECT_TRUE(loaded.ok());
+        return loaded ? loaded.value() : Database{};
+    }
+    std::filesystem::path databasePath(const GridKind& kind) {
+        return DatabasePath(AppFolder(folder), kind);
+    }
+
+    std::filesystem::path folder;
+    FakeHost host;
+    CellEntryState entry;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<GridWindow> nine;
+    std::unique_ptr<GridWindow> fifteen;
+    std::unique_ptr<HostedGrid> nineChild;
+    std::unique_ptr<HostedGrid> fifteenChild;
+    std::vector<MessageLine> messages;
+};
+
+}  // namespace quorvel::testing

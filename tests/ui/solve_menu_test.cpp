@@ -1,0 +1,207 @@
+// The Assist Solve commands in the windows: the same message line as quorvel-tool solve, the
+// busy guards, Stop during a run, the Get Next button and the throttled progress line.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "create/headless_generation.h"
+#include "solver/solve_texts.h"
+#include "ui/database_fixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+const std::string kEasy =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kHard =
+    "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
+const std::string kHardToo =
+    "7.8...3.....2.1...5.........4.....263...8.......1...9..9.6....4....7.5...........";
+// Cell 9 has no candidate left: no solution.
+const std::string kDeadEnd = "12345678.........9" + std::string(63, '.');
+const std::string kEmpty(81, '.');
+
+constexpr MenuRef kStopItem{MenuArray::Mtop, 8};
+
+struct ModeCase {
+    const char* toolMode;
+    Command command;
+};
+constexpr ModeCase kModes[] = {{"mild", Command::MildAttack},
+                               {"brute", Command::BruteForce},
+                               {"crunch", Command::NumberCrunch},
+                               {"next", Command::GetNext}};
+
+std::string runTool(const std::string& arguments) {
+    const std::string command = std::string(QUORVEL_TOOL_PATH) + " " + arguments;
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+            output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+// The text of "key":"..." in one line of the tool's JSON (the texts compared hold no quotes).
+std::string jsonText(const std::string& json, const std::string& key) {
+    const std::string lead = "\"" + key + "\":\"";
+    const auto start = json.find(lead);
+    if (start == std::string::npos) return "<missing " + key + ">";
+    const auto from = start + lead.size();
+    return json.substr(from, json.find('"', from) - from);
+}
+
+std::string fifteenPuzzle() {
+    SeededRandom random(3);
+    return formatPuzzleLine(kFifteenGrid, GeneratePuzzle(kFifteenGrid, 1, random).puzzle);
+}
+
+using SolveMenuTest = WindowCommandsTest;
+
+TEST_F(SolveMenuTest, WindowAndToolEndWithTheSameMessageAndGrid) {
+    const std::vector<std::string> puzzles = {kEasy,    kHard,  kHardToo,
+                                              kDeadEnd, kEmpty, fifteenPuzzle()};
+    for (const std::string& puzzle : puzzles) {
+        for (const ModeCase& mode : kModes) {
+            SCOPED_TRACE(std::string(mode.toolMode) + " " + puzzle);
+            const std::string json =
+                runTool(std::string("solve --mode ") + mode.toolMode + " " + puzzle);
+            ASSERT_FALSE(json.empty());
+            show(puzzle);
+            main().commands().run(mode.command);
+            EXPECT_EQ(message(), jsonText(json, "message"));
+            EXPECT_EQ(grid(), jsonText(json, "grid"));
+            EXPECT_FALSE(session().solverBusy);
+            EXPECT_FALSE(main().menus().at(kStopItem).visible);
+            EXPECT_FALSE(main().workingHard().visible);
+        }
+    }
+}
+
+TEST_F(SolveMenuTest, NothingRunsWhileTheGridIsLoading) {
+    const Command commands[] = {Command::CheckForSingle, Command::GetNext, Command::MildAttack,
+                                Command::BruteForce, Command::NumberCrunch};
+    for (const Command command : commands) {
+        show(kEasy);
+        const std::string before = grid();
+        const std::size_t freezes = host.freezeCalls.size();
+        session().loadBusy = true;
+        main().commands().run(command);
+        session().loadBusy = false;
+        EXPECT_EQ(grid(), before);
+        EXPECT_EQ(host.freezeCalls.size(), freezes);
+        EXPECT_FALSE(main().menus().at(kStopItem).visible);
+    }
+}
+
+TEST_F(SolveMenuTest, AssistCommandsChosenDuringASolveAreRefused) {
+    const MenuRef assist[] = {{MenuArray::MenuE, 2}, {MenuArray::MenuE, 3}};
+    for (const MenuRef item : assist) {
+        show(kEasy);
+        bool checked = false;
+        host.onProcessEvents = [&] {
+            if (!session().solverBusy || checked) return;
+            checked = true;
+            const std::string during = grid();
+            main().menuChosen(item);
+            EXPECT_EQ(grid(), during);
+            EXPECT_TRUE(session().solverBusy);
+            EXPECT_TRUE(main().menus().at(kStopItem).visible);
+            EXPECT_TRUE(main().toolbar().at(19).enabled);
+        };
+        main().commands().run(Command::MildAttack);
+        host.onProcessEvents = nullptr;
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(message(), kDoneText);
+    }
+}
+
+TEST_F(SolveMenuTest, StopEndsARunAndSaysEntriesMayBeInvalid) {
+    struct StopCase {
+        Command command;
+        int eventsBeforeStop;
+    };
+    const StopCase cases[] = {
+        {Command::BruteForce, 1}, {Command::NumberCrunch, 1}, {Command::NumberCrunch, 200}};
+    for (const StopCase& stop : cases) {
+        show(kHard);
+        int events = 0;
+        bool stopWasVisible = false;
+        host.onProcessEvents = [&] {
+            if (!session().solverBusy || session().stopRequested) return;
+            if (++events < stop.eventsBeforeStop) return;
+            stopWasVisible = main().menus().at(kStopItem).visible;
+            main().menuChosen(kStopItem);
+        };
+        main().commands().run(stop.command);
+        host.onProcessEvents = nullptr;
+        EXPECT_TRUE(stopWasVisible);
+        EXPECT_EQ(message(), kInterruptedText);
+        EXPECT_EQ(main().messageLine().colour, colour::kRed);
+        EXPECT_FALSE(session().stopRequested);
+        EXPECT_FALSE(session().fillBusy);
+        EXPECT_FALSE(session().solverBusy);
+        EXPECT_FALSE(main().menus().at(kStopItem).visible);
+        EXPECT_FALSE(main().workingHard().visible);
+    }
+}
+
+TEST_F(SolveMenuTest, GetNextDisablesItsButtonWhileItRuns) {
+    show(kHard);
+    std::vector<bool> buttonDuringRun;
+    host.onProcessEvents = [&] {
+        if (session().solverBusy) buttonDuringRun.push_back(main().toolbar().at(19).enabled);
+    };
+    main().toolbarClicked(19, 1, 0);
+    host.onProcessEvents = nullptr;
+    ASSERT_FALSE(buttonDuringRun.empty());
+    EXPECT_EQ(std::count(buttonDuringRun.begin(), buttonDuringRun.end(), true), 0);
+    EXPECT_TRUE(main().toolbar().at(19).enabled);
+    EXPECT_EQ(active().board().shape2BackColour(), 33023);
+    EXPECT_FALSE(host.freezeCalls.empty());
+    EXPECT_FALSE(host.freezeCalls.back());
+}
+
+TEST_F(SolveMenuTest, ProgressLineIsRepaintedOnlyAsTimePasses) {
+    struct ThrottleCase {
+        int msPerEvent;
+        bool manyLines;
+    };
+    for (const ThrottleCase throttle : {ThrottleCase{0, false}, ThrottleCase{25, true}}) {
+        show(kHard);
+        messages.clear();
+        host.processEventsCount = 0;
+        host.onProcessEvents = [&] { host.tick += throttle.msPerEvent; };
+        main().commands().run(Command::NumberCrunch);
+        host.onProcessEvents = nullptr;
+        const auto attempts = std::count_if(messages.begin(), messages.end(), [](auto& line) {
+            return line.text.rfind("Current Attempt", 0) == 0;
+        });
+        EXPECT_EQ(message(), "Required : 1726 Levels of Guessing");
+        EXPECT_GE(host.processEventsCount, 1726);  // events run at every guess
+        if (throttle.manyLines) {
+            EXPECT_GT(attempts, 100);
+        } else {
+            EXPECT_LE(attempts, 1);
+        }
+    }
+}
+
+TEST_F(SolveMenuTest, CheckForSingleFocusesASingleOrSaysNoneFound) {
+    show(kEasy);
+    main().toolbarClicked(21, 1, 0);
+    const int focused = active().focusedCell();
+    ASSERT_GT(focused, 0);
+    EXPECT_TRUE(active().board().cell(focused).text.empty());
+    EXPECT_EQ(active().CheckText(focused).find(','), std::string::npos);
+    show(kEmpty);
+    main().menuChosen({MenuArray::MenuE, 2});
+    EXPECT_EQ(message(), kNoneFoundText);
+    EXPECT_EQ(main().messageLine().colour, colour::kRed);
+}
+
+}  // namespace
+}  // namespace quorvel::testing
