@@ -36,6 +36,12 @@ const char* FlagText(bool value) {
     return value ? "True" : "False";
 }
 
+// "^" has no place in any field; dropping it keeps every field one field when read back.
+std::string WithoutCarets(std::string text) {
+    std::erase(text, '^');
+    return text;
+}
+
 }  // namespace
 
 Settings ParseSettings(std::string_view plainText) {
@@ -70,7 +76,7 @@ std::string FormatSettings(const Settings& settings) {
     fields.push_back(FlagText(settings.showPossibilitiesPanel));
     std::string text;
     for (const std::string& field : fields)
-        text += field + std::string(kSettingsSeparator);
+        text += WithoutCarets(field) + std::string(kSettingsSeparator);
     return text;
 }
 

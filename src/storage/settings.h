@@ -32,7 +32,7 @@ struct Settings {
 // Reads a plain settings text. Missing, empty or unusable fields take their defaults: a level
 // outside 1..4, an exposed count outside 1..225, a Boolean other than True or False.
 Settings ParseSettings(std::string_view plainText);
-// Exactly fourteen fields, each followed by "^^".
+// Exactly fourteen fields, each followed by "^^" (a "^" inside a field is left out).
 std::string FormatSettings(const Settings& settings);
 
 struct LoadedSettings {

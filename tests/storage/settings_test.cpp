@@ -32,7 +32,7 @@ TEST_F(SettingsFile, FileWithOnlyLineBreakCountsAsMissing) {
 
 TEST_F(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
     Settings settings;
-    settings.reserved = {"a", "", "^c"};
+    settings.reserved = {"a", "", "c"};
     settings.currentLevel = 4;
     settings.gradeLevel = 3;
     settings.exposedCount = 116;
@@ -74,6 +74,19 @@ TEST(Settings, UnusableFieldsTakeDefaults) {
         EXPECT_EQ(settings.showPossibilitiesTip, c.tip);
     }
     EXPECT_EQ(ParseSettings("^^^^^^1^^1^^28^^e^^").effortText, "e");
+}
+
+TEST(Settings, StrayCaretsNeverShiftFieldsWhenWrittenBack) {
+    // A truncated file can leave a field ending in "^"; written back it must not merge with the
+    // separator after it.
+    Settings read = ParseSettings("^^^^^^2^^3^^30^^effort^");
+    ASSERT_EQ(read.effortText, "effort^");
+    read.elapsedAtCompose = 0.5;
+    const Settings again = ParseSettings(FormatSettings(read));
+    EXPECT_EQ(again.effortText, "effort");
+    EXPECT_EQ(again.elapsedAtCompose, 0.5);
+    EXPECT_EQ(again.currentLevel, 2);
+    EXPECT_TRUE(again.showPossibilitiesTip);
 }
 
 TEST_F(SettingsFile, UnreadableFileIsReportedAndNotReplaced) {
