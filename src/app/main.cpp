@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     Program program(host, folder.toStdString());
     MainView mainView(program.mainWindow());
     host.setMainWindow(&mainView);
-    mainView.addGrid(new GridView(program.nine()));
-    mainView.addGrid(new GridView(program.fifteen()));
+    mainView.addGrid(new GridView(program.application().nineGrid()));
+    mainView.addGrid(new GridView(program.application().fifteenGrid()));
     SplashView splash(program.application().splash());
     HelpView help(program.mainWindow().helpWindow());
 

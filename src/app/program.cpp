@@ -9,24 +9,9 @@
 
 namespace quorvel {
 
-void HostedGrid::showIn(int frameWidthTwips, int frameHeightTwips) {
-    if (!window_.loaded()) window_.Form_Load(frameWidthTwips, frameHeightTwips);
-    window_.placeIn(frameWidthTwips, frameHeightTwips);
-    window_.show();
-    window_.Form_Activate();
-}
-
 Program::Program(Host& host, std::filesystem::path programFolder)
     : application_(host, std::move(programFolder)) {
-    const GridWindowContext context{host, application_.session(), application_.mainWindow(),
-                                    application_.dialogs(), entry_};
-    nine_ = std::make_unique<GridWindow>(kNineGrid, context);
-    fifteen_ = std::make_unique<GridWindow>(kFifteenGrid, context);
-    nineChild_ = std::make_unique<HostedGrid>(*nine_);
-    fifteenChild_ = std::make_unique<HostedGrid>(*fifteen_);
     MDI1& main = application_.mainWindow();
-    main.setGrids(*nineChild_, *fifteenChild_);
-
     const ActiveGridWindow active = [this] { return activeGrid(); };
     registerGridSetupCommands(main, active);
     registerSolveMenuCommands(main, active);
@@ -39,8 +24,8 @@ Program::Program(Host& host, std::filesystem::path programFolder)
 
 GridWindow* Program::activeGrid() {
     const GridChild* child = mainWindow().activeChild();
-    if (child == nineChild_.get()) return nine_.get();
-    if (child == fifteenChild_.get()) return fifteen_.get();
+    if (child == &application_.nineChild()) return &application_.nineGrid();
+    if (child == &application_.fifteenChild()) return &application_.fifteenGrid();
     return nullptr;
 }
 

@@ -1,0 +1,110 @@
+// The grid window's view: keys typed into a cell reach the core, and the cells show what the
+// core then holds (text, focus, colours).
+
+#include "view/view_fixture.h"
+
+#include "ui/grid/view/forwarding_line_edit.h"
+#include "ui/grid/view/grid_view.h"
+#include "ui/grid/view/units.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class GridCells : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typedKeysReachTheCore_data() {
+        QTest::addColumn<bool>("fifteen");
+        QTest::addColumn<QList<int>>("keys");  // Qt key codes, typed into the focused widget
+        QTest::addColumn<QString>("cell1");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("digit enters") << false << QList<int>{Qt::Key_5} << "5" << 1 << "";
+        QTest::newRow("second digit refused") << false << QList<int>{Qt::Key_7, Qt::Key_8} << "7"
+                                              << 1 << "Maximum number of digits for field reached.";
+        QTest::newRow("letter refused") << false << QList<int>{Qt::Key_A} << "" << 1
+                                        << "Invalid data type -  Only numeric data allowed.";
+        QTest::newRow("right moves on")
+            << false << QList<int>{Qt::Key_4, Qt::Key_Right} << "4" << 2 << "";
+        QTest::newRow("enter moves down") << false << QList<int>{Qt::Key_Return} << "" << 10 << "";
+        QTest::newRow("left wraps to the last cell")
+            << false << QList<int>{Qt::Key_Left} << "" << 81 << "";
+        QTest::newRow("escape restores")
+            << false << QList<int>{Qt::Key_6, Qt::Key_Escape} << "" << 1 << "";
+        QTest::newRow("delete empties")
+            << false << QList<int>{Qt::Key_3, Qt::Key_Delete} << "" << 1 << "";
+        QTest::newRow("fifteen takes ten")
+            << true << QList<int>{Qt::Key_1, Qt::Key_0} << "10" << 1 << "";
+        QTest::newRow("fifteen down") << true << QList<int>{Qt::Key_Down} << "" << 16 << "";
+    }
+    void typedKeysReachTheCore() {
+        QFETCH(bool, fifteen);
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, cell1);
+        QFETCH(int, focused);
+        QFETCH(QString, message);
+
+        testing::LoadedProgram program;
+        if (fifteen) program.main().toolbarClicked(31, 1, 0);
+        GridWindow& grid =
+            fifteen ? program.application.fifteenGrid() : program.application.nineGrid();
+        GridView view(grid);
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+
+        QTest::mouseClick(view.cell(1), Qt::LeftButton);
+        QCOMPARE(grid.focusedCell(), 1);
+        for (int key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+        }
+
+        QCOMPARE(QString::fromStdString(grid.board().cell(1).text), cell1);
+        QCOMPARE(view.cell(1)->text(), cell1);
+        QCOMPARE(grid.focusedCell(), focused);
+        QCOMPARE(QApplication::focusWidget(), view.cell(focused));
+        QCOMPARE(QString::fromStdString(program.main().messageLine().text), message);
+        QCOMPARE(view.focusFrame()->geometry().center(), view.cell(focused)->geometry().center());
+    }
+
+    void committedValueReachesTheStoreOnce() {
+        testing::LoadedProgram program;
+        GridWindow& grid = program.application.nineGrid();
+        GridView view(grid);
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::mouseClick(view.cell(1), Qt::LeftButton);
+        QTest::keyClick(view.cell(1), Qt::Key_9);
+        QCOMPARE(grid.board().storeValue(1, 1), 0);  // typed, not yet committed
+        QTest::keyClick(view.cell(1), Qt::Key_Right);
+        QCOMPARE(grid.board().storeValue(1, 1), 9);
+        // The panel and gauge follow the committed value.
+        QVERIFY(view.gauge()->isVisible());
+        QVERIFY(!view.percentLabel()->text().trimmed().isEmpty());
+    }
+
+    void cellsShowTheCoreColours() {
+        testing::LoadedProgram program;
+        GridWindow& grid = program.application.nineGrid();
+        GridView view(grid);
+        // Block shading and text colours: a shaded block, a plain block, a locked red cell.
+        grid.board().setCellLocked(4, true);
+        grid.RestoreColor(4, false);
+        QCOMPARE(view.cell(1)->palette().color(QPalette::Base), colorFromBgr(0xC0FFFF));
+        QCOMPARE(view.cell(4)->palette().color(QPalette::Base), colorFromBgr(0xFFFFFF));
+        QCOMPARE(view.cell(4)->palette().color(QPalette::Text), colorFromBgr(255));
+        QCOMPARE(view.cell(1)->palette().color(QPalette::Text), colorFromBgr(0xFF0000));
+    }
+};
+
+QTEST_MAIN(GridCells)
+#include "grid_cells.moc"

@@ -1,0 +1,94 @@
+// The main window's view: menu actions and toolbar buttons show the core's state and hand the
+// user's choice back to it.
+
+#include "view/view_fixture.h"
+
+#include "ui/grid/view/label_button.h"
+#include "ui/shell/view/main_view.h"
+#include "ui/shell/view/menu_view.h"
+
+#include <QAction>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+namespace {
+
+constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
+constexpr MenuRef kCheckForSingle{MenuArray::MenuE, 2};
+constexpr MenuRef kStop{MenuArray::Mtop, 8};
+constexpr MenuRef kTip{MenuArray::MenuG, 1};
+constexpr MenuRef kDeletePuzzle{MenuArray::MenuC, 7};
+
+}  // namespace
+
+class MainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void actionsFollowTheCore() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        MenuView& menus = *view.menus();
+        auto action = [&menus](MenuRef ref) { return menus.actionFor(ref); };
+
+        QVERIFY(!action(kAssistSolve)->isEnabled());
+        QVERIFY(!action(kCheckForSingle)->isEnabled());  // out of reach inside a disabled menu
+        QVERIFY(!action(kStop)->isVisible());
+        QVERIFY(!action(kDeletePuzzle)->isEnabled());
+        QCOMPARE(action(kCheckForSingle)->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(action({MenuArray::Mtop, 0})->text(), QString("&Puzzle Grid     "));
+
+        program.main().setMenuEnabled(kAssistSolve, true);
+        program.main().setMenuVisible(kStop, true);
+        QVERIFY(action(kAssistSolve)->isEnabled());
+        QVERIFY(action(kCheckForSingle)->isEnabled());
+        QVERIFY(action(kStop)->isVisible());
+
+        // The check mark shows the core's switch.
+        program.main().setMenuChecked(kTip, true);
+        QVERIFY(action(kTip)->isChecked());
+        program.main().setMenuChecked(kTip, false);
+        QVERIFY(!action(kTip)->isChecked());
+
+        // Choosing an item runs it in the core: Fifteen opens the 15x15 grid.
+        action({MenuArray::MenuA, 1})->trigger();
+        QCOMPARE(program.application.session().gridKindCode, 5);
+        QVERIFY(program.application.fifteenGrid().shown());
+        QVERIFY(!program.application.nineGrid().shown());
+    }
+
+    void toolbarButtonsFollowTheCore() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        QVERIFY(!view.toolButton(17)->isEnabled());
+        QVERIFY(view.toolButton(19)->isEnabled());
+        QVERIFY(view.toolButton(10)->isHidden());  // 15x15 numbers hide on the 9x9 grid
+
+        QTest::mouseClick(view.toolButton(5), Qt::LeftButton);
+        QCOMPARE(program.application.session().selectedNumber, 5);
+        QCOMPARE(view.toolButton(5)->look().backColour, 0xFFFFFFu);
+        QCOMPARE(view.toolButton(0)->look().backColour, 0xE0E0E0u);
+
+        // The level button steps the level; its glyph is drawn from a present font.
+        const int level = program.application.session().currentLevel;
+        QTest::mouseClick(view.toolButton(20), Qt::LeftButton);
+        QCOMPARE(program.application.session().currentLevel, level % 4 + 1);
+        QCOMPARE(view.toolButton(20)->shownText(),
+                 QString(QChar(0x2776 + program.application.session().currentLevel - 1)));
+        QCOMPARE(view.toolButton(20)->toolTip().isEmpty(), false);
+    }
+
+    void elapsedTimerRunsWhileTheCoreSaysSo() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        program.main().RestartTimer();
+        QVERIFY(view.elapsedTimerActive());
+        program.main().setElapsedTimerRunning(false);
+        QVERIFY(!view.elapsedTimerActive());
+    }
+};
+
+QTEST_MAIN(MainWindow)
+#include "main_window.moc"

@@ -1,0 +1,27 @@
+#pragma once
+// The program's core over the real Qt Host, in a temporary program folder, with the main window
+// loaded and activated as the splash window's hand-over leaves it.
+
+#include "ui/shell/application.h"
+#include "ui/shell/view/qt_host.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace quorvel::view::testing {
+
+struct LoadedProgram {
+    LoadedProgram() : application(host, folder.path().toStdString()) {
+        application.mainWindow().loadSettings();
+        application.mainWindow().MDIForm_Load();
+        application.mainWindow().MDIForm_Activate();
+    }
+    MDI1& main() { return application.mainWindow(); }
+
+    QTemporaryDir folder;
+    QtHost host;
+    Application application;
+};
+
+}  // namespace quorvel::view::testing
