@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs quorvel-tool with the arguments (shell-quoted by the caller) and optional standard input.
+ToolRun runTool(const std::string& args, const std::string& input = "") {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto in = dir / ("solve_tool_in_" + std::to_string(::getpid()));
+    const auto err = dir / ("solve_tool_err_" + std::to_string(::getpid()));
+    std::ofstream(in) << input;
+    const std::string command =
+        std::string(QUORVEL_TOOL_PATH) + " " + args + " < " + in.string() + " 2> " + err.string();
+    ToolRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        run.out.append(buffer.data(), n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream errors(err);
+    run.err.assign(std::istreambuf_iterator<char>(errors), {});
+    std::filesystem::remove(in);
+    std::filesystem::remove(err);
+    return run;
+}
+
+const std::string kEasy =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kSolved =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+struct OutputCase {
+    std::string args;
+    std::string input;
+    std::string out;
+};
+
+TEST(SolveTool, PrintsOneCompactObjectPerPuzzle) {
+    const OutputCase cases[] = {
+        {"solve --mode mild " + kEasy, "",
+         R"({"size":9,"result":true,"message":"D  o  n  e   !","reason":"","guesses":0,"grid":")" +
+             kSolved + "\"}\n"},
+        {"solve --mode crunch " + kEasy, "",
+         R"({"size":9,"result":true,"message":"","reason":"","guesses":0,"grid":")" + kSolved +
+             "\"}\n"},
+        {"solve --mode next " + kEasy, "",
+         R"({"size":9,"result":false,"message":"Reason : Single candidate in cell",)"
+         R"("reason":"Reason : Single candidate in cell","guesses":0,"grid":")" +
+             kEasy.substr(0, 40) + "5" + kEasy.substr(41) + R"(","cell":41,"value":5})" + "\n"},
+        {"solve --mode mild -", "\n  " + kEasy + "  \r\n\n" + std::string(81, '0') + "\n",
+         R"({"size":9,"result":true,"message":"D  o  n  e   !","reason":"","guesses":0,"grid":")" +
+             kSolved + "\"}\n" +
+             R"({"size":9,"result":false,"message":"Solution Incomplete - Try Brute Force.",)"
+             R"("reason":"","guesses":0,"grid":")" +
+             std::string(81, '.') + "\"}\n"},
+        {"solve --mode brute " + std::string(225, '.'), "",
+         R"({"size":15,"result":false,"message":"Solution Incomplete - Try Number Crunch.",)"
+         R"("reason":"","guesses":0,"grid":")" +
+             std::string(225, '.') + "\"}\n"},
+    };
+    for (const OutputCase& c : cases) {
+        const ToolRun run = runTool(c.args, c.input);
+        EXPECT_EQ(run.status, 0) << c.args;
+        EXPECT_EQ(run.out, c.out) << c.args;
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+struct ErrorCase {
+    std::string args;
+    std::string input;
+    std::string error;
+};
+
+TEST(SolveTool, MalformedInputIsOneLineAndExitStatusTwo) {
+    const ErrorCase cases[] = {
+        {"solve --mode mild " + kEasy.substr(1), "",
+         "quorvel-tool solve: puzzle has 80 characters; expected 81 (9x9) or 225 (15x15)\n"},
+        {"solve --mode mild x" + kEasy.substr(1), "",
+         "quorvel-tool solve: bad character 'x' at cell 1\n"},
+        {"solve --mode next " + kEasy.substr(0, 80) + "A", "",
+         "quorvel-tool solve: value 10 ('A') at cell 81 is above 9 on a 9x9 puzzle\n"},
+        {"solve --mode crunch -", kEasy + "\n\n" + kEasy + "?\n",
+         "quorvel-tool solve: line 3: puzzle has 82 characters; expected 81 (9x9) or 225 "
+         "(15x15)\n"},
+        {"solve --mode fast " + kEasy, "",
+         "quorvel-tool solve: unknown mode 'fast' (mild, brute, crunch or next)\n"},
+        {"solve " + kEasy, "", "quorvel-tool solve: missing --mode mild|brute|crunch|next\n"},
+        {"solve --mode mild", "",
+         "quorvel-tool solve: missing puzzle (a puzzle line, or - for standard input)\n"},
+    };
+    for (const ErrorCase& c : cases) {
+        const ToolRun run = runTool(c.args, c.input);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.err, c.error);
+    }
+    // Lines before the malformed one are still answered.
+    const ToolRun partial = runTool(cases[3].args, cases[3].input);
+    EXPECT_EQ(std::count(partial.out.begin(), partial.out.end(), '\n'), 1);
+}
+
+}  // namespace
