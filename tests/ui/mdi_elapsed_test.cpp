@@ -85,16 +85,6 @@ TEST_F(MdiElapsed, MinimiseWithTheTimerStoppedBanksNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)));
 }
 
-TEST_F(MdiElapsed, BankingWaitsForTheFirstActivation) {
-    mdi.MDIForm_Load();
-    mdi.RestartTimer();
-    host.tick += 30 * kSecond;
-    mdi.onTimer1();
-    mdi.MDIForm_Resize(true);
-    EXPECT_TRUE(mdi.elapsedTimerRunning());
-    EXPECT_DOUBLE_EQ(session.bankedElapsed, 0);
-}
-
 TEST_F(MdiElapsed, ActivationStartsTheTimerOnlyWithTimeShown) {
     struct Case {
         double shown;
@@ -119,16 +109,6 @@ TEST_F(MdiElapsed, ActivationStartsTheTimerOnlyWithTimeShown) {
         EXPECT_DOUBLE_EQ(session.elapsedShown, c.banked);
         EXPECT_DOUBLE_EQ(session.timerStart, c.startAfter);
     }
-}
-
-TEST_F(MdiElapsed, RestartClearsTheBankedTime) {
-    session.bankedElapsed = 0.5;
-    session.elapsedShown = 0.6;
-    mdi.RestartTimer();
-    EXPECT_DOUBLE_EQ(session.bankedElapsed, 0);
-    EXPECT_DOUBLE_EQ(session.elapsedShown, 0);
-    EXPECT_DOUBLE_EQ(session.timerStart, static_cast<double>(host.tick));
-    EXPECT_TRUE(mdi.elapsedTimerRunning());
 }
 
 }  // namespace

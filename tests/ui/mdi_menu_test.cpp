@@ -248,12 +248,5 @@ TEST_F(MdiMenu, FirstActivationAppliesTheStoredCheckMarks) {
     EXPECT_TRUE(mdi.panelSwitchOn());
 }
 
-TEST_F(MdiMenu, GetBatchFileOpensTheBatchPage) {
-    loadAndActivate();
-    mdi.menuChosen({A::MenuA, 9});
-    ASSERT_EQ(host.openedUrls.size(), 1u);
-    EXPECT_NE(host.openedUrls[0].find("puzzles/Quorvel.html#PageEnd"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace quorvel::testing

@@ -59,20 +59,5 @@ TEST_F(MdiMessage, FreezeDrawingResumesOnlyOutsideLoading) {
     }
 }
 
-TEST_F(MdiMessage, WorkingHardHighlightWalksTheSixSquares) {
-    mdi.setWorkingHard(true);
-    std::vector<int> lefts;
-    for (int i = 0; i < 7; ++i) {
-        mdi.onTimer2();
-        lefts.push_back(mdi.workingHard().highlightLeft);
-    }
-    EXPECT_EQ(lefts, (std::vector<int>{0, 195, 390, 585, 780, 975, 0}));
-    EXPECT_EQ(mdi.workingHard().highlightTop, 15);
-    mdi.setWorkingHard(false);
-    mdi.onTimer2();
-    EXPECT_EQ(mdi.workingHard().workStep, 1);
-    EXPECT_FALSE(mdi.workingHard().visible);
-}
-
 }  // namespace
 }  // namespace quorvel::testing

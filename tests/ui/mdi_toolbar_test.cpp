@@ -72,17 +72,6 @@ TEST_F(MdiToolbar, RightClickActsOnlyOnTheLevelButton) {
     EXPECT_EQ(button(20).caption, "u");  // the level did not step
 }
 
-TEST_F(MdiToolbar, LeftClickFlashesThenActs) {
-    loadAndActivate();
-    std::vector<bool> flashSeen;
-    mdi.subscribe([&](MainWindowChange) { flashSeen.push_back(button(7).flashing); });
-    mdi.CBn_MouseUp(7, 1, 0);
-    EXPECT_EQ(host.loggedWith("sleep:"), std::vector<std::string>{"sleep:150"});
-    ASSERT_GE(flashSeen.size(), 2u);
-    EXPECT_TRUE(flashSeen.front());
-    EXPECT_FALSE(button(7).flashing);
-}
-
 TEST_F(MdiToolbar, NumberButtonsChooseTheNumberForEntryByClick) {
     loadAndActivate();
     struct Case {
@@ -174,18 +163,6 @@ TEST_F(MdiToolbar, GridButtonsSwapTheGridAndItsNumberButtons) {
     EXPECT_EQ(session.gridKindCode, 3);
     for (int number = 10; number <= 15; ++number)
         EXPECT_FALSE(button(number).visible);
-}
-
-TEST_F(MdiToolbar, GetNextAndCheckForSingleButtonsRunTheirCommands) {
-    std::vector<std::string> ran;
-    mdi.commands().setAction(Command::GetNext, [&] { ran.push_back("next"); });
-    mdi.commands().setAction(Command::CheckForSingle, [&] { ran.push_back("single"); });
-    mdi.commands().setAction(Command::Undo, [&] { ran.push_back("undo"); });
-    mdi.commands().setAction(Command::Redo, [&] { ran.push_back("redo"); });
-    loadAndActivate();
-    for (int index : {19, 21, 32, 33})
-        mdi.CBn_MouseUp(index, 1, 0);
-    EXPECT_EQ(ran, (std::vector<std::string>{"next", "single", "undo", "redo"}));
 }
 
 }  // namespace
