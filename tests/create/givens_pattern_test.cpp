@@ -1,0 +1,101 @@
+// The pattern of givens: counts by level, point symmetry, the centre cell counted twice, and the
+// redraws of the pattern step.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "create/generation_trace.h"
+#include "create/givens_pattern.h"
+#include "model/headless_grid_events.h"
+
+namespace quorvel::testing {
+namespace {
+
+TEST(GivensPattern, CountsAreSymmetricPairsOrOneFewerWithTheCentre) {
+    struct Case {
+        const GridKind* kind;
+        int level;
+        int exposed;
+    };
+    const Case cases[] = {
+        {&kNineGrid, 1, 32},     {&kNineGrid, 2, 30},     {&kNineGrid, 3, 28},
+        {&kNineGrid, 4, 26},     {&kFifteenGrid, 1, 116}, {&kFifteenGrid, 2, 114},
+        {&kFifteenGrid, 3, 110}, {&kFifteenGrid, 4, 106},
+    };
+    for (const Case& c : cases) {
+        const int cells = c.kind->cellCount();
+        const int centre = (cells + 1) / 2;
+        ASSERT_EQ(ExposedCountFor(*c.kind, c.level), c.exposed);
+        int withCentre = 0;
+        for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+            SeededRandom random(seed);
+            const std::vector<int> pattern = DrawGivensPattern(*c.kind, c.exposed, random);
+            const std::set<int> marked(pattern.begin(), pattern.end());
+            const bool hasCentre = marked.count(centre) != 0;
+            withCentre += hasCentre ? 1 : 0;
+            ASSERT_EQ(marked.size(), pattern.size()) << "a cell marked twice, seed " << seed;
+            ASSERT_EQ(static_cast<int>(pattern.size()), c.exposed - (hasCentre ? 1 : 0))
+                << c.kind->side << " level " << c.level << " seed " << seed;
+            for (const int cell : pattern) {
+                ASSERT_TRUE(cell >= 1 && cell <= cells);
+                ASSERT_EQ(marked.count(cells + 1 - cell), 1u) << "mirror of " << cell;
+            }
+            // The last cell is only ever the mirror of cell 1.
+            if (marked.count(cells) != 0) {
+                const auto first = std::find(pattern.begin(), pattern.end(), 1);
+                ASSERT_NE(first, pattern.end());
+                ASSERT_EQ(*(first + 1), cells);
+            }
+        }
+        EXPECT_GT(withCentre, 0) << "no seed drew the centre for " << c.kind->side;
+    }
+}
+
+// r for which Int(r * cells) is `cell`.
+double DrawOf(int cell, int cells) {
+    return (cell + 0.5) / cells;
+}
+
+TEST(GivensPattern, TheCentreCellIsCountedTwice) {
+    for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
+        const int cells = kind->cellCount();
+        const int centre = (cells + 1) / 2;
+        ScriptedRandom random({DrawOf(centre, cells)});
+        const std::vector<int> pattern =
+            DrawGivensPattern(*kind, ExposedCountFor(*kind, 1), random);
+        EXPECT_EQ(pattern.front(), centre);
+        EXPECT_EQ(static_cast<int>(pattern.size()), ExposedCountFor(*kind, 1) - 1);
+    }
+}
+
+TEST(GivensPattern, ZeroAndMarkedCellsAreDrawnAgain) {
+    const int cells = kNineGrid.cellCount();
+    ScriptedRandom random(
+        {0.001, DrawOf(5, cells), DrawOf(5, cells), DrawOf(77, cells), DrawOf(10, cells)});
+    const std::vector<int> pattern = DrawGivensPattern(kNineGrid, 4, random);
+    EXPECT_EQ(pattern, (std::vector<int>{5, 77, 10, 72}));
+    EXPECT_EQ(random.draws, 5);
+}
+
+TEST(GivensPattern, MarkedCellsAreLockedRedOnTheMarkedBackground) {
+    Session session;
+    HeadlessGridEvents events(session);
+    auto board = std::make_unique<Board>(kNineGrid, session, events);
+    ApplyGivensPattern(*board, {5, 77});
+    for (int cell : {5, 77}) {
+        EXPECT_TRUE(board->cell(cell).locked);
+        EXPECT_EQ(board->cell(cell).foreColour, kRed);
+        EXPECT_EQ(board->cell(cell).backColour, kPatternBack);
+        EXPECT_EQ(board->cell(cell).dataField, "15658929");
+    }
+    EXPECT_EQ(board->cell(1).backColour, kWhite);
+    EXPECT_EQ(board->cell(1).foreColour, kBlue);
+    EXPECT_EQ(board->cell(1).dataField, "16777215");
+    EXPECT_FALSE(board->cell(1).locked);
+}
+
+}  // namespace
+}  // namespace quorvel::testing
