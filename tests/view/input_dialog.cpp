@@ -22,7 +22,7 @@ class InputDialog : public QObject {
     void answerReachesTheExchange_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("close");  // ok, cancel, escape or enter
+        QTest::addColumn<QString>("close");  // ok, cancel, escape, escape in box or enter
         QTest::addColumn<QString>("shownBeforeClosing");
         QTest::addColumn<bool>("cancelled");
         QTest::addColumn<int>("exposedCells");
@@ -46,6 +46,10 @@ class InputDialog : public QObject {
                                         << ""
                                         << "escape"
                                         << "" << true << 0;
+        QTest::newRow("escape in the answer box cancels") << "My Su Doku."
+                                                          << "22"
+                                                          << "escape in box"
+                                                          << "22" << true << 0;
         QTest::newRow("question answered OK") << "Temporary Store?"
                                               << ""
                                               << "ok"
@@ -67,6 +71,7 @@ class InputDialog : public QObject {
         if (close == "ok") QTest::mouseClick(view.okButton(), Qt::LeftButton);
         if (close == "cancel") QTest::mouseClick(view.cancelButton(), Qt::LeftButton);
         if (close == "escape") QTest::keyClick(&view, Qt::Key_Escape);
+        if (close == "escape in box") QTest::keyClick(view.answerBox(), Qt::Key_Escape);
         if (close == "enter") QTest::keyClick(view.answerBox(), Qt::Key_Return);
 
         QVERIFY(fixture.dialog.closed());

@@ -62,8 +62,14 @@ DialogView::DialogView(DlgMsg& dialog, QWidget* parent) : QDialog(parent), dialo
         button->resize(kButton);
     }
 
-    connect(answer_, &ForwardingLineEdit::keyDown, this,
-            [this](const KeyEvent& event) { dialog_.Key(event); });
+    connect(answer_, &ForwardingLineEdit::keyDown, this, [this](const KeyEvent& event) {
+        // Escape answers Cancel, as in every dialog of the desktop.
+        if (event.code == key::kEscape) {
+            dialog_.CancelButton_Click();
+        } else {
+            dialog_.Key(event);
+        }
+    });
     connect(answer_, &ForwardingLineEdit::selectionMoved, this,
             [this](int start, int length) { dialog_.setText1Selection(start, length); });
     connect(ok_, &QPushButton::clicked, this, [this] { dialog_.OKButton_Click(); });

@@ -328,7 +328,14 @@ void MainView::renderLayout() {
     for (const auto& [window, grid] : grids_) {
         if (window->isVisible()) placeSubWindow(window, grid);
     }
-    setVisible(mdi_.visible());
+    if (mdi_.visible() && !isVisible()) {
+        show();
+        // Without a window manager nobody else gives the new window the keyboard.
+        raise();
+        activateWindow();
+    } else if (!mdi_.visible()) {
+        hide();
+    }
     applyingLayout_ = false;
 }
 
