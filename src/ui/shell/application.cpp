@@ -3,6 +3,8 @@
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
 #include "storage/puzzle_database.h"
+#include "ui/commands/database_commands.h"
+#include "ui/commands/solve_menu.h"
 
 namespace quorvel {
 
@@ -24,6 +26,14 @@ Application::Application(Host& host, std::filesystem::path programFolder)
     });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
+    const ActiveGridWindow activeGrid = [this]() -> GridWindow* {
+        const GridChild* child = mainWindow_.activeChild();
+        if (child == &nineChild_) return &nineGrid_;
+        if (child == &fifteenChild_) return &fifteenGrid_;
+        return nullptr;
+    };
+    registerSolveMenuCommands(mainWindow_, activeGrid);
+    registerDatabaseCommands(mainWindow_, dialogs_, activeGrid);
 }
 
 bool Application::start() {

@@ -86,6 +86,8 @@ class MDI1 : public MainWindowLink {
 
     MDI1(Host& host, Session& session, DialogExchange& dialogs,
          std::filesystem::path programFolder);
+    MDI1(const MDI1&) = delete;
+    MDI1& operator=(const MDI1&) = delete;
 
     // The two grid windows; must be set before `MDIForm_Load`.
     void setGrids(GridChild& nine, GridChild& fifteen);

@@ -1,0 +1,52 @@
+// Fuzzes importing a puzzle text file into a small database: a file is either refused whole or
+// every record lands readable with a fresh number, and the same file is never taken twice.
+
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_database.h"
+#include "storage/text_records.h"
+
+using namespace quorvel;
+
+namespace {
+
+Database StartingDatabase(const GridKind& kind) {
+    const std::string cells =
+        std::string(kind.cellCount(), ',') + "#" + std::string(kind.cellCount(), ',');
+    Database database{{}, kind, {"Quorvel@@@@@@[]Old batch"}};
+    AppendRecord(database, FormatRecord({7, kind.sizeCode, 2, cells, kKindPredefined, ""}));
+    return database;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    for (const std::string& plain : {bytes, UnscrambleFileBytes(bytes)}) {
+        const ImportCheck check = CheckImportText(plain);
+        if (!check.batch) continue;
+        FUZZ_CHECK(!check.batch->records.empty());
+        Database database = StartingDatabase(check.batch->kind);
+        const std::size_t linesBefore = database.lines.size();
+        const auto imported = MergeImport(*check.batch, database);
+        if (!imported) {
+            FUZZ_CHECK(database.lines.size() == linesBefore);
+            continue;
+        }
+        const std::size_t count = check.batch->records.size();
+        FUZZ_CHECK(database.lines.size() == linesBefore + count);
+        FUZZ_CHECK(imported->firstNumber == 8);
+        FUZZ_CHECK(imported->lastNumber == 7 + static_cast<int>(count));
+        FUZZ_CHECK(static_cast<int>(imported->values.size()) == check.batch->kind.cellCount());
+        for (std::size_t i = linesBefore; i < database.lines.size(); ++i) {
+            const auto record = ReadRecord(database.lines[i], check.batch->kind);
+            FUZZ_CHECK(record.has_value());
+            FUZZ_CHECK(record->number == 8 + static_cast<int>(i - linesBefore));
+        }
+        FUZZ_CHECK(!MergeImport(*check.batch, database).has_value());
+    }
+    return 0;
+}
