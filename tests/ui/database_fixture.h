@@ -1,7 +1,7 @@
 #pragma once
 // The program as the Database and Assist Solve commands see it: the Application (main window,
-// session, input dialog and its database services) over a scripted Host and a temporary program
-// folder, with both real grid windows hosted by the main window and the commands registered.
+// both grid windows, session, input dialog and its database services, the registered commands)
+// over a scripted Host and a temporary program folder.
 
 #include <gtest/gtest.h>
 
@@ -22,33 +22,8 @@
 #include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/application.h"
-#include "ui/shell/grid_child.h"
 
 namespace quorvel::testing {
-
-// A grid window as the main window hosts it.
-class HostedGrid : public GridChild {
-  public:
-    explicit HostedGrid(GridWindow& window) : window_(window) {}
-    std::string name() const override { return std::string(window_.name()); }
-    bool is(const GridWindow& window) const override { return &window == &window_; }
-    void showIn(int width, int height) override {
-        if (!window_.loaded()) window_.Form_Load(width, height);
-        window_.show();
-        window_.Form_Activate();
-    }
-    void hide() override { window_.hide(); }
-    void placeIn(int width, int height) override { window_.placeIn(width, height); }
-    void setShape2BackColour(std::uint32_t colour) override {
-        window_.board().setShape2BackColour(static_cast<int>(colour));
-    }
-    void unloadTips() override { window_.unloadTips(); }
-    void setComposingControlsVisible(bool) override {}
-    void closeForExit() override { window_.Form_QueryUnload(); }
-
-  private:
-    GridWindow& window_;
-};
 
 class WindowCommandsTest : public ::testing::Test {
   protected:
@@ -58,22 +33,15 @@ class WindowCommandsTest : public ::testing::Test {
                  ("quorvel-dbcmds-" + std::to_string(seed()) + "-" + std::to_string(seed()));
         std::filesystem::create_directories(folder);
         app = std::make_unique<Application>(host, folder);
-        const GridWindowContext context{host, app->session(), app->mainWindow(), app->dialogs(),
-                                        entry};
-        nine = std::make_unique<GridWindow>(kNineGrid, context);
-        fifteen = std::make_unique<GridWindow>(kFifteenGrid, context);
-        nineChild = std::make_unique<HostedGrid>(*nine);
-        fifteenChild = std::make_unique<HostedGrid>(*fifteen);
-        main().setGrids(*nineChild, *fifteenChild);
         main().loadSettings();
         main().MDIForm_Load();
         main().MDIForm_Activate();
+        // The application registered the commands; generation draws from a fixed seed here.
         const ActiveGridWindow active = [this]() -> GridWindow* {
-            if (main().activeChild() == nineChild.get()) return nine.get();
-            if (main().activeChild() == fifteenChild.get()) return fifteen.get();
+            if (main().activeChild() == &app->nineChild()) return &app->nineGrid();
+            if (main().activeChild() == &app->fifteenChild()) return &app->fifteenGrid();
             return nullptr;
         };
-        registerSolveMenuCommands(main(), active);
         registerDatabaseCommands(main(), app->dialogs(), active,
                                  std::make_shared<SeededRandom>(20240611));
         main().subscribe([this](MainWindowChange change) {
@@ -87,7 +55,9 @@ class WindowCommandsTest : public ::testing::Test {
 
     MDI1& main() { return app->mainWindow(); }
     Session& session() { return app->session(); }
-    GridWindow& active() { return main().activeChild() == fifteenChild.get() ? *fifteen : *nine; }
+    GridWindow& active() {
+        return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
+    }
     void openFifteen() { main().MenuA_Click(1); }
     std::string message() { return main().messageLine().text; }
 
@@ -143,12 +113,7 @@ class WindowCommandsTest : public ::testing::Test {
 
     std::filesystem::path folder;
     FakeHost host;
-    CellEntryState entry;
     std::unique_ptr<Application> app;
-    std::unique_ptr<GridWindow> nine;
-    std::unique_ptr<GridWindow> fifteen;
-    std::unique_ptr<HostedGrid> nineChild;
-    std::unique_ptr<HostedGrid> fifteenChild;
     std::vector<MessageLine> messages;
 };
 
