@@ -1,6 +1,5 @@
 #include "tool/puzzle_maker.h"
 
-#include <algorithm>
 #include <random>
 #include <utility>
 
