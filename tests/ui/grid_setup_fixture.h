@@ -1,0 +1,105 @@
+#pragma once
+// A main window hosting the two real grid windows over a scripted Host and a temporary program
+// folder, with the Set Puzzle grid commands registered, for the grid setup, Grade and Save and
+// generator tests.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "solver/solution_count.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_database.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/grid/cell_entry_state.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/grid_child.h"
+#include "ui/shell_fixture.h"
+
+namespace quorvel::testing {
+
+// Hosts a grid window in the main window as the program does.
+class HostedWindow : public GridChild {
+  public:
+    explicit HostedWindow(GridWindow& window) : window_(window) {}
+    std::string name() const override { return std::string(window_.name()); }
+    bool is(const GridWindow& window) const override { return &window == &window_; }
+    void showIn(int width, int height) override {
+        if (!window_.loaded()) window_.Form_Load(width, height);
+        window_.placeIn(width, height);
+        window_.show();
+        window_.Form_Activate();
+    }
+    void hide() override { window_.hide(); }
+    void placeIn(int width, int height) override { window_.placeIn(width, height); }
+    void setShape2BackColour(std::uint32_t colour) override {
+        window_.board().setShape2BackColour(static_cast<int>(colour));
+    }
+    void unloadTips() override { window_.unloadTips(); }
+    void setComposingControlsVisible(bool) override {}
+    void closeForExit() override { window_.Form_QueryUnload(); }
+
+  private:
+    GridWindow& window_;
+};
+
+struct GridCommandFixture : ::testing::Test {
+    TempFolder folder;
+    FakeHost host;
+    Session session;
+    DialogExchange dialogs{host, session};
+    MDI1 mdi{host, session, dialogs, folder.path()};
+    CellEntryState entry;
+    GridWindowContext context{host, session, mdi, dialogs, entry};
+    GridWindow nine{kNineGrid, context};
+    GridWindow fifteen{kFifteenGrid, context};
+    HostedWindow nineChild{nine};
+    HostedWindow fifteenChild{fifteen};
+    std::vector<GridWindow*> history;
+
+    GridCommandFixture() {
+        mdi.setGrids(nineChild, fifteenChild);
+        dialogs.connect(&mdi, {});
+        mdi.setHistoryRecorder([this](GridWindow& window) { history.push_back(&window); });
+        registerGridSetupCommands(mdi, [this] { return active(); });
+        mdi.MDIForm_Load();
+        mdi.MDIForm_Activate();
+    }
+
+    GridWindow* active() {
+        if (mdi.activeChild() == &nineChild) return &nine;
+        if (mdi.activeChild() == &fifteenChild) return &fifteen;
+        return nullptr;
+    }
+    // Opens the grid of `kind` as the Nine / Fifteen menu item does.
+    GridWindow& open(const GridKind& kind) {
+        mdi.MenuA_Click(kind.isNine() ? 0 : 1);
+        return *active();
+    }
+    // Puts a complete valid grid on the window.
+    static void FillComplete(GridWindow& window, std::uint64_t seed) {
+        std::mt19937_64 random(seed);
+        const CellValues values = randomCompleteGrid(window.kind(), random);
+        for (int cell = 1; cell <= window.kind().cellCount(); ++cell)
+            window.PS31(cell, std::to_string(values[static_cast<std::size_t>(cell - 1)]));
+    }
+    static void Mark(GridWindow& window, const std::vector<int>& cells) {
+        for (int cell : cells)
+            window.board().setCellColours(cell, kEntryBlue, kMarkedBack);
+    }
+    bool assistSolveEnabled() const { return mdi.menus().at({MenuArray::Mtop, 3}).enabled; }
+    bool buttonEnabled(int index) const { return mdi.toolbar().at(index).enabled; }
+    std::vector<PuzzleRecord> records(const GridKind& kind) const {
+        std::vector<PuzzleRecord> found;
+        Result<Database> database = LoadDatabase(AppFolder(folder.path()), kind);
+        if (!database) return found;
+        for (const FoundRecord& record : ReadableRecords(database.value()))
+            found.push_back(record.record);
+        return found;
+    }
+};
+
+}  // namespace quorvel::testing
