@@ -1,6 +1,8 @@
 // The input dialog's view: what the user types and clicks reaches DlgMsg, the view shows the
 // controls the mode asks for, and the answer is in the exchange state when the dialog closes.
 
+#include "view/view_fixture.h"
+
 #include "model/session.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/dlg_msg.h"
@@ -125,6 +127,27 @@ class InputDialog : public QObject {
         QTest::mouseClick(view.okButton(), Qt::LeftButton);
         QVERIFY(!fixture.exchange.DlgCancelled);
         QCOMPARE(fixture.session.gradeLevel, 3);
+    }
+
+    void enterAnswersAfterALevelChange() {
+        // The level goes through the main window's level button, which flashes and lets
+        // events run; the keys that follow must still reach the dialog.
+        testing::LoadedProgram program;
+        DialogExchange& exchange = program.application.dialogs();
+        exchange.DlgTitle = "Get a puzzle.";
+        DlgMsg dialog(exchange);
+        dialog.Form_Load();
+        dialog.Form_Activate();
+        DialogView view(dialog);
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(view.answerBox(), Qt::Key_Down);
+        QCOMPARE(program.application.session().currentLevel, 2);
+        QTest::keyClick(view.answerBox(), Qt::Key_3);
+        QTest::keyClick(view.answerBox(), Qt::Key_Return);
+        QVERIFY(dialog.closed());
+        QCOMPARE(exchange.DlgText, std::string("3"));
     }
 
   private:

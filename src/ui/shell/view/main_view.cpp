@@ -26,11 +26,11 @@ constexpr int kMessageLeftTwips = 2400;
 constexpr std::array kToolbarOrder{30, 31, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                    11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 20, 32, 33};
 
+// Widths chosen so that all 26 buttons of the 15x15 layout fit the 600-pixel window.
 int buttonWidth(int index) {
-    if (index == 30 || index == 31) return 36;
-    if (index >= 10 && index <= 15) return 24;
-    if (index <= 9) return 20;
-    return 24;
+    if (index == 30 || index == 31) return 32;
+    if (index <= 9) return 18;
+    return 22;
 }
 
 const char* fontNameOf(ButtonFont font) {
@@ -259,7 +259,7 @@ void MainView::onChange(MainWindowChange change) {
 }
 
 void MainView::renderToolbar() {
-    int left = 4;
+    int left = 3;
     for (int index : kToolbarOrder) {
         LabelButton* button = toolButton(index);
         if (button == nullptr) continue;
@@ -279,7 +279,7 @@ void MainView::renderToolbar() {
         button->setVisible(data.visible);
         if (data.visible) {
             button->move(left, (kToolbarHeight - kButtonHeight) / 2);
-            left += button->width() + 2;
+            left += button->width() + 1;
         }
     }
 }

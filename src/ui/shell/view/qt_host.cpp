@@ -29,6 +29,15 @@ double daysSinceEpoch(const QDateTime& moment) {
            moment.time().msecsSinceStartOfDay() / kMsPerDay;
 }
 
+namespace {
+
+// The start-up questions are written line by line; a wider text area keeps each line whole.
+void keepLinesWhole(QMessageBox& box) {
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 460px; }"));
+}
+
+}  // namespace
+
 QtHost::QtHost() {
     clock_.start();
 }
@@ -46,12 +55,14 @@ bool QtHost::askYesNo(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                     dialogParent());
+    keepLinesWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtHost::showNotice(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, dialogParent());
+    keepLinesWhole(box);
     box.exec();
 }
 
