@@ -148,14 +148,14 @@ class GridWindow : private GridEvents {
     // --- State for the view ---
     int focusedCell() const { return focused_; }
     TextBox cellBox(int cell) const;  // text, caret and selection of a cell
-    int selStart(int cell) const { return carets_[index(cell)].selStart; }
-    int selLength(int cell) const { return carets_[index(cell)].selLength; }
+    int selStart(int cell) const { return validCell(cell) ? carets_[index(cell)].selStart : 0; }
+    int selLength(int cell) const { return validCell(cell) ? carets_[index(cell)].selLength : 0; }
     bool cellVisible(int cell) const;
     TwipRect cellRect(int cell) const { return CellRect(kind_, cell); }
     TwipRect focusFrame() const { return focusFrame_; }
     std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
     // The possibilities tip `Tip`(cell): shown, its tool tip (the list) and its text (blanks).
-    bool tipShown(int cell) const { return tipShown_[index(cell)]; }
+    bool tipShown(int cell) const { return validCell(cell) && tipShown_[index(cell)]; }
     const std::string& tipToolTip(int cell) const { return board_.cell(cell).tipText; }
     std::string tipText(int cell) const;
     void removeTip(int cell) override;
