@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <set>
 
 #include "create/generation_trace.h"
 #include "create/givens_pattern.h"
-#include "model/headless_grid_events.h"
 
 namespace quorvel::testing {
 namespace {
@@ -78,23 +76,6 @@ TEST(GivensPattern, ZeroAndMarkedCellsAreDrawnAgain) {
     const std::vector<int> pattern = DrawGivensPattern(kNineGrid, 4, random);
     EXPECT_EQ(pattern, (std::vector<int>{5, 77, 10, 72}));
     EXPECT_EQ(random.draws, 5);
-}
-
-TEST(GivensPattern, MarkedCellsAreLockedRedOnTheMarkedBackground) {
-    Session session;
-    HeadlessGridEvents events(session);
-    auto board = std::make_unique<Board>(kNineGrid, session, events);
-    ApplyGivensPattern(*board, {5, 77});
-    for (int cell : {5, 77}) {
-        EXPECT_TRUE(board->cell(cell).locked);
-        EXPECT_EQ(board->cell(cell).foreColour, kRed);
-        EXPECT_EQ(board->cell(cell).backColour, kPatternBack);
-        EXPECT_EQ(board->cell(cell).dataField, "15658929");
-    }
-    EXPECT_EQ(board->cell(1).backColour, kWhite);
-    EXPECT_EQ(board->cell(1).foreColour, kBlue);
-    EXPECT_EQ(board->cell(1).dataField, "16777215");
-    EXPECT_FALSE(board->cell(1).locked);
 }
 
 }  // namespace

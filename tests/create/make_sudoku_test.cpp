@@ -76,21 +76,6 @@ TEST(MakeSudoku, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
     EXPECT_EQ(Tries(cell3.begin(), cell3.begin() + 2), (Tries{{1, true}, {2, false}}));
 }
 
-TEST(MakeSudoku, TheLastValueIsDrawnHalfAsOftenAsTheOthers) {
-    // Position m comes from r in [(m - 0.5) / m, 1): half the width of the other positions.
-    std::array<int, 10> firstValues{};
-    for (std::uint64_t seed = 1; seed <= 900; ++seed) {
-        TracedGrid grid(kNineGrid);
-        grid.window->stopAfterChecks = 1;
-        SeededRandom random(seed);
-        MakeSudoku(*grid.window, random);
-        ++firstValues[static_cast<std::size_t>(grid.trace.front().value)];
-    }
-    for (int value = 1; value <= 8; ++value)
-        EXPECT_NEAR(firstValues[static_cast<std::size_t>(value)], 900 / 8.5, 35) << value;
-    EXPECT_NEAR(firstValues[9], 900 / 17.0, 25);
-}
-
 TEST(MakeSudoku, ASingleCandidateIsPlacedWhateverWasDrawn) {
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         TracedGrid grid(kNineGrid);
