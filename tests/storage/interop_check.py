@@ -68,6 +68,7 @@ with tempfile.TemporaryDirectory() as folder:
         "Header@@@@@@",
         f"[]12[]3[]2[]{cells}[]9[]",
         f"[]32000[]3[]4[]{cells}[]8[]0.25",
+        "[]14[]3[]1[],1,2#,3",  # unreadable: skipped
         f"[]13[]3[]1[]{cells}",
     ]).encode("ascii")
     db_path = os.path.join(folder, "type3.pxz")
@@ -86,6 +87,13 @@ with tempfile.TemporaryDirectory() as folder:
         check(record == want, f"dumped record {want['number']}: {record}")
     check(list(records[0].keys()) == ["number", "size", "level", "kind", "givens", "values",
                                       "elapsed"], "dump key order")
+
+    # Bare LF line ends become CR LF with --crlf.
+    with open(source, "wb") as handle:
+        handle.write(b"one\ntwo\r\n")
+    with open(made, "wb") as handle:
+        handle.write(tool("scramble", "--crlf", source).stdout)
+    check(ind.read_data_file(made) == b"one\r\ntwo\r\n", "scramble --crlf")
 
     # A database built by the tool, read here.
     src = os.path.join(folder, "source.txt")

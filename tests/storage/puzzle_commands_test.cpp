@@ -71,6 +71,7 @@ TEST_F(PuzzleCommands, IncompletePuzzleIsStoredOnceAndNeverFoundAsGivens) {
     EXPECT_EQ(incomplete->record.kind, kKindIncomplete);
     EXPECT_EQ(incomplete->record.elapsed, "0.5");
     EXPECT_EQ(session.puzzleKind, kKindIncomplete);
+    EXPECT_FALSE(FindByGivens(stored, GivensList(CellTextFor(kNineGrid, 3))).has_value());
 }
 
 TEST_F(PuzzleCommands, RemoveRecountsAndRefusesPredefined) {
