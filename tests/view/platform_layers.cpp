@@ -5,6 +5,7 @@
 #include "ui/grid/view/units.h"
 #include "ui/print/view/printer_output.h"
 #include "ui/shell/view/display_check.h"
+#include "ui/shell/view/display_settings.h"
 #include "ui/shell/view/program_folder.h"
 
 #include <QFile>
@@ -81,6 +82,22 @@ class PlatformLayers : public QObject {
         const DisplayText text = displayTextFor(font.toStdString(), caption.toStdString(), 10);
         QCOMPARE(text.text, shown);
         QCOMPARE(isSymbolFont(font.toStdString()), text.font.family() == "DejaVu Sans");
+    }
+
+    void screenModeIsInDevicePixels_data() {
+        QTest::addColumn<int>("logical");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("device");
+        QTest::newRow("plain") << 1024 << 1.0 << 1024;
+        QTest::newRow("1.5 rounded up by Qt") << 1067 << 1.5 << 1600;
+        QTest::newRow("1.25 rounded down by Qt") << 819 << 1.25 << 1024;
+        QTest::newRow("2") << 512 << 2.0 << 1024;
+    }
+    void screenModeIsInDevicePixels() {
+        QFETCH(int, logical);
+        QFETCH(double, ratio);
+        QFETCH(int, device);
+        QCOMPARE(devicePixels(logical, ratio), device);
     }
 
     void displayIsFoundOrNamed_data() {

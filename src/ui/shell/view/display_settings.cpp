@@ -8,12 +8,18 @@
 
 namespace quorvel::view {
 
+// Qt rounds device pixels to the nearest logical pixel, so two device sizes can share one
+// logical size; the smaller is taken ("1600" rather than "1601" at a ratio of 1.5).
+int devicePixels(int logical, double ratio) {
+    return static_cast<int>(std::floor(logical * ratio + 0.25));
+}
+
 std::optional<DisplayMode> readDisplayMode(const QScreen* screen) {
     if (screen == nullptr) return std::nullopt;
     const QSize logical = screen->geometry().size();
     const double ratio = screen->devicePixelRatio();
-    return DisplayMode{static_cast<int>(std::lround(logical.width() * ratio)),
-                       static_cast<int>(std::lround(logical.height() * ratio)), screen->depth()};
+    return DisplayMode{devicePixels(logical.width(), ratio), devicePixels(logical.height(), ratio),
+                       screen->depth()};
 }
 
 QString xrandrProgram(const QString& platformName) {

@@ -14,6 +14,8 @@ class QScreen;
 namespace quorvel::view {
 
 std::optional<DisplayMode> readDisplayMode(const QScreen* screen);
+// Device pixels of a logical length at the given device pixel ratio.
+int devicePixels(int logical, double ratio);
 
 // The xrandr program to run, or an empty text when mode changes cannot be made here.
 QString xrandrProgram(const QString& platformName);
