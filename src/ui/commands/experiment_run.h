@@ -1,0 +1,47 @@
+#pragma once
+// The experimental run (toolbar buttons 16, 17 and 18): Start takes a snapshot of every cell and
+// lets the user go on in purple; Reject puts the snapshot back into the open cells; Confirm keeps
+// the guesses as ordinary entries. Each asks first ("Experimental Run", OK means Yes) and only
+// applies in its state: Start while no run is active, Reject and Confirm while one is.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/commands/grid_setup.h"  // ActiveGridWindow
+
+namespace quorvel {
+
+class DialogExchange;
+class MDI1;
+
+inline constexpr std::string_view kExperimentTitle = "Experimental Run";
+
+class ExperimentRun {
+  public:
+    ExperimentRun(MDI1& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid);
+
+    // Each returns true when the run's state changed.
+    bool Start();
+    bool Reject();
+    bool Confirm();
+
+    // `ExperimentSnapshot`(1..n): element i is the text cell i had at Start ("" once the run
+    // ended). Element 0 is unused.
+    const std::vector<std::string>& snapshot() const { return snapshot_; }
+
+  private:
+    bool ask(const std::string& prompt);
+    void end(GridWindow* window);
+
+    MDI1& mainWindow_;
+    DialogExchange& dialogs_;
+    ActiveGridWindow activeGrid_;
+    std::vector<std::string> snapshot_;
+    // The window the snapshot was taken on and the texts of its givens then: a snapshot goes
+    // back only onto the puzzle it was taken from.
+    std::string_view snapshotWindow_;
+    std::vector<std::string> snapshotGivens_;
+};
+
+}  // namespace quorvel

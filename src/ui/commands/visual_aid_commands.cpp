@@ -1,0 +1,117 @@
+#include "ui/commands/visual_aid_commands.h"
+
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "storage/settings.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/grid/marking_aids.h"
+#include "ui/host.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr MenuRef kColorNumberItem{MenuArray::MenuG, 0};
+constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
+
+// The stores as the settings file holds them; a Store keeps them in the main window's settings
+// too, so that its next write of the file carries them.
+StoreFile SettingsStoreFile(MDI1& mainWindow) {
+    return {
+        [&mainWindow] {
+            return LoadSettings(SettingsFolder(mainWindow.programFolder())).settings.storedGrids;
+        },
+        [&mainWindow](const StoreSlots& slots) {
+            mainWindow.settings().storedGrids = slots;
+            mainWindow.writeSettings();
+        }};
+}
+
+}  // namespace
+
+VisualAids::VisualAids(Host& host, MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+                       ActiveGridWindow activeGrid)
+    : host_(host),
+      session_(dialogs.session),
+      mainWindow_(mainWindow),
+      activeGrid_(activeGrid),
+      experiment_(mainWindow, dialogs, activeGrid),
+      nineControls_(nine, mainWindow, dialogs, host, SettingsStoreFile(mainWindow)) {}
+
+void VisualAids::registerCommands() {
+    CommandTable& table = mainWindow_.commands();
+    table.setStep(Command::StartExperiment, [this] { return experiment_.Start(); });
+    table.setStep(Command::RejectExperiment, [this] { return experiment_.Reject(); });
+    table.setStep(Command::ConfirmExperiment, [this] { return experiment_.Confirm(); });
+    table.setAction(Command::Undo, [this] { StepHistory(true); });
+    table.setAction(Command::Redo, [this] { StepHistory(false); });
+    table.setAction(Command::PrepareColorNumber, [this] { PrepareColorNumber(); });
+    table.setAction(Command::ColorNumber, [this] { ColorNumber(); });
+    table.setAction(Command::ShowPossibilitiesTip, [this] { ShowPossibilitiesTip(); });
+    table.setAction(Command::ShowPossibilitiesPanel, [this] { ShowPossibilitiesPanel(); });
+    table.setAction(Command::PauseTimer, [this] { PauseTimer(); });
+    mainWindow_.setHistoryRecorder([this](GridWindow& window) { history(window).record(window); });
+}
+
+StateHistory& VisualAids::history(const GridWindow& window) {
+    return histories_[window.name()];
+}
+
+void VisualAids::PrepareColorNumber() {
+    GridWindow* window = activeGrid_();
+    if (window == nullptr || !window->board().validCell(window->txtSelected)) return;
+    const std::string& text = window->board().cell(window->txtSelected).text;
+    mainWindow_.setMenuEnabled(kColorNumberItem, !text.empty());
+    if (!text.empty()) {
+        mainWindow_.setMenuCaption(kColorNumberItem, "Color Number (" + text + ") CTRL-Left click");
+    }
+}
+
+void VisualAids::ColorNumber() {
+    if (GridWindow* window = activeGrid_()) {
+        cellMouseUp(*window, window->txtSelected, kMouseLeft, kShiftCtrl);
+    }
+}
+
+void VisualAids::ShowPossibilitiesTip() {
+    const bool on = !mainWindow_.tipSwitchOn();
+    mainWindow_.setTipSwitch(on);
+    if (GridWindow* window = activeGrid_()) {
+        if (on) {
+            window->SetTags(window->txtSelected);
+        } else {
+            window->unloadTips();
+        }
+    }
+    mainWindow_.writeSettings();
+}
+
+void VisualAids::ShowPossibilitiesPanel() {
+    const bool on = !mainWindow_.panelSwitchOn();
+    mainWindow_.setMenuChecked(kPanelItem, on);
+    if (GridWindow* window = activeGrid_()) window->setPanelVisible(on);
+    mainWindow_.writeSettings();
+}
+
+void VisualAids::PauseTimer() {
+    host_.minimiseMainWindow();
+    session_.bankedElapsed = session_.elapsedShown;
+    mainWindow_.setElapsedTimerRunning(false);
+}
+
+void VisualAids::StepHistory(bool undo) {
+    if (GridWindow* window = activeGrid_()) history(*window).step(*window, undo);
+}
+
+void VisualAids::cellMouseDown(GridWindow& window, int cell, int button) {
+    if (button == kMouseLeft && &window == &nineControls_.window())
+        nineControls_.T1_MouseDown(cell);
+}
+
+void VisualAids::cellMouseUp(GridWindow& window, int cell, int button, int shift) {
+    T1_MouseUp(window, mainWindow_, cell, button, shift);
+}
+
+}  // namespace quorvel

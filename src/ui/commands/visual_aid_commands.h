@@ -1,0 +1,61 @@
+#pragma once
+// The Visual Aid menu (Color Number, Show Possibilities as Tip or Panel, Pause Timer), the
+// experimental run (toolbar 16..18), Undo and Redo (toolbar 32, 33) with one state history per
+// grid window, and the marking aids of the cells and of the 9x9 window's marking controls. One
+// object holds their state for the run; `registerCommands` puts its handlers into the main
+// window's command table and makes it the main window's history recorder.
+
+#include <map>
+#include <string_view>
+
+#include "ui/commands/experiment_run.h"
+#include "ui/grid/marking_controls.h"
+#include "ui/grid/state_history.h"
+
+namespace quorvel {
+
+class DialogExchange;
+class GridWindow;
+class Host;
+class MDI1;
+struct Session;
+
+class VisualAids {
+  public:
+    // `nine` is the 9x9 window, whose marking controls keep their stores in the settings file
+    // of the main window's program folder.
+    VisualAids(Host& host, MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+               ActiveGridWindow activeGrid);
+    VisualAids(const VisualAids&) = delete;
+    VisualAids& operator=(const VisualAids&) = delete;
+
+    void registerCommands();
+
+    // Menu items and toolbar steps.
+    void PrepareColorNumber();
+    void ColorNumber();
+    void ShowPossibilitiesTip();
+    void ShowPossibilitiesPanel();
+    void PauseTimer();
+    // Undo (true) or Redo (false) on the active grid window.
+    void StepHistory(bool undo);
+
+    // Cell mouse events of either grid window, forwarded by the views.
+    void cellMouseDown(GridWindow& window, int cell, int button);
+    void cellMouseUp(GridWindow& window, int cell, int button, int shift);
+
+    ExperimentRun& experiment() { return experiment_; }
+    MarkingControls& nineControls() { return nineControls_; }
+    StateHistory& history(const GridWindow& window);
+
+  private:
+    Host& host_;
+    Session& session_;
+    MDI1& mainWindow_;
+    ActiveGridWindow activeGrid_;
+    ExperimentRun experiment_;
+    MarkingControls nineControls_;
+    std::map<std::string_view, StateHistory> histories_;  // by window name
+};
+
+}  // namespace quorvel

@@ -1,0 +1,38 @@
+#pragma once
+// The mouse aids on the cells of both grid windows: Ctrl + left click colours every cell that
+// holds the clicked number (a second Ctrl + left click takes the colours off again), Alt + left
+// click marks a cell of the pattern being composed, and a plain left click enters the number
+// chosen on the main window's toolbar.
+
+#include <array>
+#include <string_view>
+
+#include "model/grid_kind.h"
+
+namespace quorvel {
+
+class GridWindow;
+class MainWindowLink;
+
+// Mouse buttons and shift states as the cell and label events receive them.
+inline constexpr int kMouseLeft = 1;
+inline constexpr int kMouseRight = 2;
+inline constexpr int kShiftCtrl = 2;
+inline constexpr int kShiftAlt = 4;
+
+// The colour-number palette: index = cell value 1..15 (entry 0 is unused), colours 0x00BBGGRR.
+using ColourPalette = std::array<int, 16>;
+const ColourPalette& PaletteOf(const GridKind& kind);
+// The palette as one comma-separated text, as the program keeps it.
+std::string_view PaletteText(const GridKind& kind);
+// True when `colour` is one of the palette's colours 1..15: the cell is coloured by number.
+bool IsPaletteColour(const GridKind& kind, int colour);
+
+// Mouse-up with `button` and `shift` on cell `cell` of `window`.
+void T1_MouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button, int shift);
+
+// Colours every filled cell holding the value of `cell`, or takes the colours off when the cell
+// is coloured already. Nothing happens for an empty cell.
+void ColourNumber(GridWindow& window, int cell);
+
+}  // namespace quorvel

@@ -1,0 +1,65 @@
+#include "ui/grid/marking_controls.h"
+
+#include "ui/grid/grid_window.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/grid/marking_aids.h"
+#include "ui/host.h"
+
+namespace quorvel {
+
+MarkingControls::MarkingControls(GridWindow& nine, MainWindowLink& mainWindow,
+                                 DialogExchange& dialogs, Host& host, StoreFile file)
+    : window_(nine),
+      mainWindow_(mainWindow),
+      dialogs_(dialogs),
+      host_(host),
+      file_(std::move(file)) {}
+
+void MarkingControls::CBnDR_MouseUp(int row, int button) {
+    flash(MarkingControl::RowButton, row);
+    lines_.rowButtonUp(row, button);
+    changed();
+}
+
+void MarkingControls::CBnDC_MouseUp(int column, int button) {
+    flash(MarkingControl::ColumnButton, column);
+    lines_.columnButtonUp(column, button);
+    changed();
+}
+
+void MarkingControls::CBnDL_MouseUp(int button) {
+    if (button != kMouseLeft) return;
+    flash(MarkingControl::ClearButton, 0);
+    lines_.clearButtonUp(button);
+    changed();
+}
+
+void MarkingControls::Label3_Click(int index) {
+    if (index < 0 || index >= kStoreLabelCount) return;
+    flash(MarkingControl::StoreLabel, index);
+    quorvel::Label3_Click(window_, mainWindow_, dialogs_, file_, index);
+}
+
+void MarkingControls::T1_MouseDown(int cell) {
+    if (!mainWindow_.markingSwitchOn()) return;
+    lines_.cellMouseDown(cell);
+    changed();
+}
+
+void MarkingControls::flash(MarkingControl control, int index) {
+    flashControl_ = control;
+    flashIndex_ = index;
+    changed();
+    host_.processEvents();
+    host_.sleepMs(kFlashMs);
+    flashControl_ = MarkingControl::None;
+    flashIndex_ = 0;
+    changed();
+}
+
+void MarkingControls::changed() {
+    for (const auto& listener : listeners_)
+        listener();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,130 @@
+#include "ui/grid/temporary_stores.h"
+
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/grid/text_number.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kStoreTip = "Temporarily Store Current Data.";
+constexpr std::string_view kGetTip = "Get Previously Stored Data.";
+constexpr std::string_view kLastTryTip = "Get Data Prior to Latest Store Command.";
+constexpr std::string_view kCaptions[kStoreLabelCount] = {"LA\nST", "S1", "G1", "S2",
+                                                          "G2",     "S3", "G3"};
+
+// The band below the grid, right of the percent text.
+constexpr int kStoreTop = 6705;
+constexpr int kStoreHeight = 390;
+constexpr int kCaptionLeft = 3150;
+constexpr int kCaptionWidth = 1050;
+constexpr int kLabelLeft = 4230;
+constexpr int kLabelPitch = 435;
+constexpr int kLabelWidth = 405;
+
+bool ValidEntry(const std::string& text, int side) {
+    if (text.empty()) return true;
+    if (!IsWholeNumberText(text)) return false;
+    const double value = LenientNumber(text);
+    return value >= 1 && value <= side;
+}
+
+void GetStored(GridWindow& window, const std::vector<std::string>& cells) {
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell)
+        window.PS31(cell, cells[static_cast<size_t>(cell - 1)]);
+    // The values just written are committed: the selected cell has nothing pending.
+    if (window.board().validCell(window.txtSelected)) {
+        window.varValue = window.board().cell(window.txtSelected).text;
+    }
+    window.fChange = false;
+    window.DoCalcIfAny(1);
+}
+
+}  // namespace
+
+std::string_view StoreLabelCaption(int index) {
+    return index >= 0 && index < kStoreLabelCount ? kCaptions[index] : "";
+}
+
+std::string_view StoreLabelToolTip(int index) {
+    if (index == 0) return kLastTryTip;
+    if (index < 0 || index >= kStoreLabelCount) return "";
+    return index % 2 == 1 ? kStoreTip : kGetTip;
+}
+
+int StoreSlotOf(int index) {
+    return (index + 1) / 2;
+}
+
+std::string StorePrompt(int index) {
+    if (index == 0) return "Overwrite into Grid from Last Try before Storing?.";
+    const std::string slot = std::to_string(StoreSlotOf(index));
+    if (index % 2 == 1) return "Overwrite into Store No. " + slot + "?";
+    return "Overwrite into Grid from Store No. " + slot + "?";
+}
+
+std::string StoreText(const GridWindow& window) {
+    std::string text;
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        text += ',';
+        text += window.board().cell(cell).text;
+    }
+    return text;
+}
+
+std::optional<std::vector<std::string>> ParseStoreText(std::string_view text) {
+    if (text.empty() || text.front() != ',') return std::nullopt;
+    std::vector<std::string> cells;
+    std::size_t start = 1;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        cells.emplace_back(
+            text.substr(start, comma == std::string_view::npos ? text.npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (static_cast<int>(cells.size()) != kNineGrid.cellCount()) return std::nullopt;
+    for (const std::string& cell : cells) {
+        if (!ValidEntry(cell, kNineGrid.side)) return std::nullopt;
+    }
+    return cells;
+}
+
+bool Label3_Click(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
+                  const StoreFile& file, int index) {
+    if (!window.kind().isNine() || index < 0 || index >= kStoreLabelCount) return false;
+    dialogs.AskUser(std::string(kStoreTitle), StorePrompt(index), "");
+    if (dialogs.DlgCancelled) return false;
+    const int slot = StoreSlotOf(index);
+    if (index % 2 == 1) {
+        StoreSlots slots = file.read();
+        slots[0] = StoreText(window);
+        slots[static_cast<size_t>(slot)] = slots[0];
+        file.write(slots);
+        return true;
+    }
+    const std::string stored = file.read()[static_cast<size_t>(slot)];
+    if (stored.empty()) return false;
+    const auto cells = ParseStoreText(stored);
+    if (!cells) {
+        mainWindow.PanelText("Temporary store " + std::to_string(slot) + " cannot be read.",
+                             static_cast<std::uint32_t>(kGivenRed), kAlignCentre);
+        return false;
+    }
+    GetStored(window, *cells);
+    mainWindow.recordHistory(window);
+    return true;
+}
+
+TwipRect StoreCaptionRect() {
+    return {kCaptionLeft, kStoreTop, kCaptionWidth, kStoreHeight};
+}
+
+TwipRect StoreLabelRect(int index) {
+    return {kLabelLeft + index * kLabelPitch, kStoreTop, kLabelWidth, kStoreHeight};
+}
+
+}  // namespace quorvel

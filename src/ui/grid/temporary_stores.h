@@ -1,0 +1,62 @@
+#pragma once
+// The four temporary stores of the 9x9 window: slot 0 keeps the grid as it was at the latest
+// Store, slots 1..3 are the user's stores S1..S3. A slot holds the 81 cell texts, each preceded
+// by "," (an empty grid is 81 commas); an empty slot is "". The slots live in the settings file,
+// and a Get always reads them afresh from it.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/grid/grid_layout.h"
+
+namespace quorvel {
+
+class DialogExchange;
+class GridWindow;
+class MainWindowLink;
+
+inline constexpr int kStoreLabelCount = 7;  // `Label3`(0..6)
+inline constexpr std::string_view kStoreTitle = "Temporary Store?";
+inline constexpr std::string_view kStoreCaption = "Temp. Store";  // `Label2`
+
+using StoreSlots = std::array<std::string, 4>;
+
+// Where the slots are kept.
+struct StoreFile {
+    // The slots as the file holds them now.
+    std::function<StoreSlots()> read;
+    // Keeps the slots and writes the file.
+    std::function<void(const StoreSlots&)> write;
+};
+
+// Caption ("LA" above "ST" for element 0) and tool tip of `Label3`(index).
+std::string_view StoreLabelCaption(int index);
+std::string_view StoreLabelToolTip(int index);
+// The slot element `index` works on: (index + 1) div 2.
+int StoreSlotOf(int index);
+// The question asked before element `index` acts.
+std::string StorePrompt(int index);
+
+// The grid as a slot holds it.
+std::string StoreText(const GridWindow& window);
+// The 81 cell texts of a slot, or nullopt when the slot is empty or does not hold a 9x9 grid
+// of values 1..9.
+std::optional<std::vector<std::string>> ParseStoreText(std::string_view text);
+
+// Click on `Label3`(index): asks, then stores the grid (odd elements) or gets a stored grid back
+// (element 0 and the even elements). A Get writes each cell with its value and runs the
+// consistency check, so the value table and the possibilities follow at once. Returns true when
+// the grid or the stores changed. A slot that cannot be read changes nothing and says so on the
+// message line.
+bool Label3_Click(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
+                  const StoreFile& file, int index);
+
+// Where `Label2` and `Label3`(index) sit in the 9x9 window.
+TwipRect StoreCaptionRect();
+TwipRect StoreLabelRect(int index);
+
+}  // namespace quorvel
