@@ -3,6 +3,9 @@
 
 #include "program.h"
 #include "ui/grid/view/grid_view.h"
+#include "ui/grid/view/marking_view.h"
+#include "ui/print/view/print_painter.h"
+#include "ui/print/view/printer_output.h"
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/help_view.h"
 #include "ui/shell/view/main_view.h"
@@ -56,11 +59,24 @@ int main(int argc, char** argv) {
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     QtHost host;
+    host.setPagePrinter([](const PrintPage& page, QWidget* parent) {
+        const PrintOutcome outcome =
+            printPage(parent, [&page](QPainter& painter, const QRectF& area) {
+                paintPrintPage(painter, area, page);
+            });
+        return outcome == PrintOutcome::Printed || outcome == PrintOutcome::SavedAsPdf;
+    });
     Program program(host, folder.toStdString());
     MainView mainView(program.mainWindow());
     host.setMainWindow(&mainView);
-    mainView.addGrid(new GridView(program.application().nineGrid()));
-    mainView.addGrid(new GridView(program.application().fifteenGrid()));
+    auto* nineView = new GridView(program.application().nineGrid());
+    auto* fifteenView = new GridView(program.application().fifteenGrid());
+    mainView.addGrid(nineView);
+    mainView.addGrid(fifteenView);
+    // Owned by the grid views.
+    new MarkingView(program.aids(), *nineView, &program.aids().nineControls(),
+                    program.mainWindow());
+    new MarkingView(program.aids(), *fifteenView, nullptr, program.mainWindow());
     SplashView splash(program.application().splash());
     HelpView help(program.mainWindow().helpWindow());
 
