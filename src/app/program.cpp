@@ -10,11 +10,14 @@
 namespace quorvel {
 
 Program::Program(Host& host, std::filesystem::path programFolder)
-    : application_(host, std::move(programFolder)) {
+    : application_(host, std::move(programFolder)),
+      aids_(host, application_.mainWindow(), application_.dialogs(), application_.nineGrid(),
+            [this] { return activeGrid(); }) {
     MDI1& main = application_.mainWindow();
     const ActiveGridWindow active = [this] { return activeGrid(); };
     registerGridSetupCommands(main, active);
     registerSolveMenuCommands(main, active);
+    aids_.registerCommands();
     // Generated puzzles differ from run to run.
     const auto seed =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
