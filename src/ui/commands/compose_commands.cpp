@@ -1,0 +1,154 @@
+#include "ui/commands/compose_commands.h"
+
+#include <string>
+
+#include "create/random_source.h"
+#include "model/session.h"
+#include "ui/commands/compose_pattern.h"
+#include "ui/commands/grade_and_save_command.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/commands/grid_setup_generator.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/host.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kNineButton = 30;
+constexpr int kEffortNumberButton = 8;
+constexpr const char* kQuorvelTitle = "Quorvel";
+constexpr const char* kNothingToDo = "Nothing to do!";
+// The composing buttons Test Screen presses: column 8, then rows 4 and 5.
+constexpr int kTestScreenColumn = 8;
+constexpr int kTestScreenRows[] = {4, 5};
+
+}  // namespace
+
+ComposeCommands::ComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+                                 ComposingButtons buttons)
+    : mainWindow_(mainWindow),
+      dialogs_(dialogs),
+      nine_(nine),
+      session_(dialogs.session),
+      buttons_(std::move(buttons)) {}
+
+void ComposeCommands::enterCreateLayout() {
+    mainWindow_.CBn_MouseUp(kNineButton, kLeftButton, 0);
+    mainWindow_.CloseCreateScreen();
+}
+
+// The Nine item once more: the 9x9 window is shown centred in the (possibly resized) frame.
+void ComposeCommands::showNine() {
+    mainWindow_.MenuA_Click(0);
+}
+
+void ComposeCommands::CreateMySudoku() {
+    const int stored = mainWindow_.settings().exposedCount;
+    dialogs_.AskUser(std::string(kComposeTitle), std::string(kComposePrompt),
+                     std::to_string(stored == 0 ? kComposeDefaultExposed : stored));
+    if (dialogs_.DlgCancelled) return;
+    const int exposed = dialogs_.ExposedCells;
+    session_.createMode = true;
+    // The answer is written before the settings are read again, so the read keeps it.
+    mainWindow_.settings().exposedCount = exposed;
+    mainWindow_.writeSettings();
+    mainWindow_.loadSettings();
+    mainWindow_.settings().exposedCount = exposed;
+
+    enterCreateLayout();
+    std::unique_ptr<RandomSource> clockSeeded;
+    RandomSource* random = random_.get();
+    if (random == nullptr) {
+        clockSeeded = ClockSeededRandom(dialogs_.host);
+        random = clockSeeded.get();
+    }
+    CreateSud(nine_, mainWindow_, exposed, *random, false);
+    showNine();
+    mainWindow_.RestartTimer();
+}
+
+void ComposeCommands::SaveMySudoku() {
+    session_.incompleteMode = false;
+    quorvel::SaveMySudoku(nine_, mainWindow_, dialogs_, true);
+}
+
+void ComposeCommands::StoreIncompleteEffort() {
+    session_.incompleteMode = true;
+    quorvel::SaveMySudoku(nine_, mainWindow_, dialogs_, true);
+    session_.incompleteMode = false;
+    mainWindow_.CBn_MouseUp(kEffortNumberButton, kLeftButton, 0);
+}
+
+void ComposeCommands::GetLastIncompleteEffort() {
+    if (session_.createMode) mainWindow_.writeSettings();
+    session_.createMode = true;
+    enterCreateLayout();
+    if (!RestoreEffort(nine_, mainWindow_.settings().effortText)) {
+        dialogs_.AskUser(kQuorvelTitle, kNothingToDo, "");
+        session_.createMode = false;
+        mainWindow_.CloseCreateScreen();
+    }
+    showNine();
+    mainWindow_.loadSettings();
+    mainWindow_.RestartTimer();
+}
+
+void ComposeCommands::OpenComposePage() {
+    dialogs_.host.openUrl(std::string(kComposePage));
+}
+
+void ComposeCommands::TestScreen() {
+    if (session_.createMode) mainWindow_.writeSettings();
+    session_.createMode = true;
+    enterCreateLayout();
+    BlankGrid(nine_, mainWindow_, false);
+    for (int cell = 1; cell <= nine_.board().cellCount(); ++cell)
+        MarkPlain(nine_, cell);
+    for (const int cell : kTestScreenPattern)
+        MarkExposed(nine_, cell);
+    showNine();
+    for (const int cell : kTestScreenSevens)
+        nine_.PS31(cell, "7");
+    if (buttons_.columnUp) buttons_.columnUp(kTestScreenColumn, kLeftButton);
+    if (buttons_.rowUp) {
+        for (const int row : kTestScreenRows)
+            buttons_.rowUp(row, kLeftButton);
+    }
+    mainWindow_.loadSettings();
+    mainWindow_.RestartTimer();
+}
+
+void ComposeCommands::QuitCreateMySudoku() {
+    if (!session_.createMode) return;
+    session_.createMode = false;
+    mainWindow_.CloseCreateScreen();
+    BlankGrid(nine_, mainWindow_, false);
+    showNine();
+    mainWindow_.setElapsedTimerRunning(false);
+    mainWindow_.writeSettings();
+}
+
+void registerComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+                             ComposingButtons buttons, std::shared_ptr<RandomSource> random) {
+    auto commands =
+        std::make_shared<ComposeCommands>(mainWindow, dialogs, nine, std::move(buttons));
+    commands->setRandomSource(std::move(random));
+    CommandTable& table = mainWindow.commands();
+    const std::pair<Command, void (ComposeCommands::*)()> items[] = {
+        {Command::CreateMySudoku, &ComposeCommands::CreateMySudoku},
+        {Command::SaveMySudoku, &ComposeCommands::SaveMySudoku},
+        {Command::StoreIncompleteEffort, &ComposeCommands::StoreIncompleteEffort},
+        {Command::GetLastIncompleteEffort, &ComposeCommands::GetLastIncompleteEffort},
+        {Command::OpenComposePage, &ComposeCommands::OpenComposePage},
+        {Command::TestScreen, &ComposeCommands::TestScreen},
+        {Command::QuitCreateMySudoku, &ComposeCommands::QuitCreateMySudoku},
+    };
+    for (const auto& [command, member] : items)
+        table.setAction(command, [commands, member] { ((*commands).*member)(); });
+}
+
+}  // namespace quorvel

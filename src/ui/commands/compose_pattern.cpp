@@ -1,0 +1,68 @@
+#include "ui/commands/compose_pattern.h"
+
+#include <optional>
+
+#include "create/givens_pattern.h"
+#include "storage/cell_lists.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/grid/grid_window.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+void SetCellState(GridWindow& window, int cell, int foreColour, int backColour,
+                  const char* dataField) {
+    Board& board = window.board();
+    if (!board.validCell(cell)) return;
+    board.setCellColours(cell, foreColour, backColour);
+    board.setCellDataField(cell, dataField);
+    window.notifyCellChanged(cell);
+}
+
+}  // namespace
+
+void MarkPlain(GridWindow& window, int cell) {
+    SetCellState(window, cell, kEntryBlue, kPlainBack, kPlainDataField);
+}
+
+void MarkExposed(GridWindow& window, int cell) {
+    SetCellState(window, cell, kGivenRed, kMarkedBack, kPatternDataField);
+}
+
+std::vector<int> CreateSud(GridWindow& nine, MDI1& mainWindow, int exposedCount,
+                           RandomSource& random, bool keepLabel) {
+    BlankGrid(nine, mainWindow, keepLabel);
+    for (int cell = 1; cell <= nine.board().cellCount(); ++cell)
+        MarkPlain(nine, cell);
+    // The generator's pattern draw follows the same counting rule; only the marking differs
+    // (a composed pattern stays editable).
+    std::vector<int> exposed = DrawGivensPattern(nine.kind(), exposedCount, random);
+    for (const int cell : exposed)
+        MarkExposed(nine, cell);
+    mainWindow.settings().storedGrids = {};
+    return exposed;
+}
+
+bool RestoreEffort(GridWindow& nine, const std::string& effortText) {
+    const std::optional<CellLists> lists = ParseCellText(effortText, nine.kind());
+    if (!lists) return false;
+    Board& board = nine.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const auto at = static_cast<std::size_t>(cell - 1);
+        nine.PS31(cell, lists->values[at]);
+        // A restored composition is worked on further, whatever the grid held before.
+        board.setCellLocked(cell, false);
+        const bool exposed = !lists->pattern.empty() && lists->pattern[at] == "L";
+        if (exposed) {
+            MarkExposed(nine, cell);
+        } else {
+            MarkPlain(nine, cell);
+        }
+    }
+    nine.DoCalcIfAny(1);
+    return true;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,136 @@
+#include "ui/commands/text_file_commands.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "model/grid_events.h"
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_commands.h"
+#include "storage/text_records.h"
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_window.h"
+#include "ui/host.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kNineButton = 30;
+constexpr int kFifteenButton = 31;
+constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
+
+std::optional<std::string> ChooseTextFile(MDI1& mainWindow, Host& host, bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.title = std::string(save ? kSaveTextFileTitle : kOpenTextFileTitle);
+    request.filter = std::string(kTextFileFilter);
+    request.initialFolder = TextFilesFolder(mainWindow.programFolder()).string();
+    std::optional<std::string> chosen = host.chooseFile(request);
+    if (chosen && chosen->empty()) return std::nullopt;
+    return chosen;
+}
+
+std::vector<ExportCell> ExportCellsOf(const GridWindow& window) {
+    std::vector<ExportCell> cells;
+    const Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const CellView& view = board.cell(cell);
+        cells.push_back({view.text, view.locked || view.backColour == kMarkedBack});
+    }
+    return cells;
+}
+
+// The first imported record on the window: its values, then the pattern's cells kept as locked
+// red givens and every other cell emptied, blue and open.
+void ShowImported(GridWindow& window, const ImportedPuzzle& imported) {
+    Board& board = window.board();
+    const int cells = board.cellCount();
+    for (int cell = 1; cell <= cells; ++cell)
+        window.PS31(cell, imported.values[static_cast<std::size_t>(cell - 1)]);
+    for (int cell = 1; cell <= cells; ++cell) {
+        const bool given = imported.pattern[static_cast<std::size_t>(cell - 1)] == "L";
+        if (!given) window.PS31(cell, "");
+        board.setCellColours(cell, given ? kGivenRed : kEntryBlue, board.cell(cell).backColour);
+        board.setCellLocked(cell, given);
+        window.RestoreColor(cell, true);
+    }
+    window.DoCalcIfAny(1);
+}
+
+bool HasGiven(const ImportedPuzzle& imported) {
+    return std::find(imported.pattern.begin(), imported.pattern.end(), "L") !=
+           imported.pattern.end();
+}
+
+}  // namespace
+
+std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder) {
+    const std::filesystem::path folder = SettingsFolder(programFolder) / kTextFilesFolder;
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
+
+void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& window) {
+    Session& session = dialogs.session;
+    session.gridKindCode = window.kind().sizeCode;
+    const std::vector<ExportCell> cells = ExportCellsOf(window);
+    if (std::optional<std::string> file = ChooseTextFile(mainWindow, dialogs.host, true)) {
+        if (FileStatus error = WriteExportFile(*file, window.kind(), session.currentLevel, cells)) {
+            mainWindow.PanelText(error->message(), kRed, kAlignCentre);
+        }
+    }
+    mainWindow.setMenuEnabled(kAssistSolve, true);
+}
+
+bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
+                       const ActiveGridWindow& activeGrid) {
+    const std::optional<std::string> file = ChooseTextFile(mainWindow, dialogs.host, false);
+    if (!file) return false;
+    Session& session = dialogs.session;
+    mainWindow.ShowDbBusy();
+    Result<ImportOutcome> outcome =
+        quorvel::ImportTextFile(session, AppFolder(mainWindow.programFolder()), *file);
+    mainWindow.ShowDbReady();
+    if (!outcome) {
+        mainWindow.PanelText(outcome.error().message(), kRed, kAlignCentre);
+        return false;
+    }
+    if (!outcome.value().imported) {
+        if (outcome.value().problem == ImportProblem::InvalidData) {
+            dialogs.AskUser(std::string(kInvalidDataTitle), std::string(kImportRefusedText), "");
+        }
+        return false;
+    }
+    const ImportedPuzzle& imported = *outcome.value().imported;
+    // The records' size decides the grid, whichever grid was shown before.
+    mainWindow.CBn_MouseUp(imported.kind.isNine() ? kNineButton : kFifteenButton, kLeftButton, 0);
+    GridWindow* window = activeGrid();
+    if (window != nullptr && window->kind() == imported.kind) {
+        ShowImported(*window, imported);
+        if (HasGiven(imported)) mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
+    }
+    mainWindow.setMenuEnabled(kAssistSolve, true);
+    return true;
+}
+
+void registerTextFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+                              ActiveGridWindow activeGrid) {
+    CommandTable& table = mainWindow.commands();
+    table.setAction(Command::CreateTextFile, [&mainWindow, &dialogs, activeGrid] {
+        if (GridWindow* window = activeGrid()) RunCreateTextFile(mainWindow, dialogs, *window);
+    });
+    const auto import = [&mainWindow, &dialogs, activeGrid] {
+        RunImportTextFile(mainWindow, dialogs, activeGrid);
+    };
+    table.setAction(Command::ImportTextFile, import);
+    table.setAction(Command::ImportBatch, import);
+}
+
+}  // namespace quorvel
