@@ -1,0 +1,125 @@
+// The 9x9 window's temporary stores and its pink lines and frames.
+
+#include "storage/data_file.h"
+#include "storage/settings.h"
+#include "ui/aids_fixture.h"
+#include "ui/grid/marking_aids.h"
+
+namespace quorvel::testing {
+namespace {
+
+class StoresTest : public AidsTest {
+  protected:
+    MarkingControls& controls() { return aids->nineControls(); }
+    std::string slotInFile(int slot) {
+        return LoadSettings(SettingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
+    }
+};
+
+TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
+    load(kNinePuzzle);
+    enter(3, "4");
+    answerOk();
+    controls().Label3_Click(3);  // S2
+    EXPECT_EQ(prompts, std::vector<std::string>{"Overwrite into Store No. 2?"});
+    const std::string stored = StoreText(grid());
+    EXPECT_EQ(slotInFile(2), stored);
+    EXPECT_EQ(slotInFile(0), stored);
+    EXPECT_EQ(std::count(stored.begin(), stored.end(), ','), 81);
+
+    for (int label : {4, 0}) {  // G2, then "LA"/"ST", which the same Store wrote
+        SCOPED_TRACE(label);
+        grid().PS31(3, "");
+        grid().PS31(4, "6");
+        answerOk();
+        controls().Label3_Click(label);
+        EXPECT_EQ(cell(3).text, "4");
+        EXPECT_EQ(cell(4).text, "");
+        EXPECT_EQ(grid().board().CellValue(3), 4);
+        EXPECT_EQ(grid().board().CellValue(4), 0);
+    }
+}
+
+TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
+    load(kNinePuzzle);
+    const std::string before = StoreText(grid());
+    struct Case {
+        const char* name;
+        std::string slot3;  // what the file holds in slot 3
+        bool cancel;
+        int label;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"get cancelled", std::string(81, ','), true, 6, ""},
+        {"store cancelled", "", true, 5, ""},
+        {"empty slot", "", false, 6, ""},
+        {"short slot", ",1,2,3", false, 6, "Temporary store 3 cannot be read."},
+        {"value off the grid", std::string(80, ',') + ",12", false, 6,
+         "Temporary store 3 cannot be read."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Every OK of the input dialog writes the settings the main window holds.
+        main().settings().storedGrids[3] = c.slot3;
+        ASSERT_FALSE(main().writeSettings());
+        c.cancel ? answerCancel() : answerOk();
+        controls().Label3_Click(c.label);
+        EXPECT_EQ(StoreText(grid()), before);
+        EXPECT_EQ(slotInFile(3), c.slot3);
+        EXPECT_EQ(main().messageLine().text, c.message);
+    }
+}
+
+TEST_F(StoresTest, LabelsAskTheirOwnQuestions) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "Overwrite into Grid from Last Try before Storing?."},
+        {1, "Overwrite into Store No. 1?"},
+        {6, "Overwrite into Grid from Store No. 3?"},
+    };
+    for (const auto& [label, prompt] : cases) {
+        EXPECT_EQ(StorePrompt(label), prompt);
+        EXPECT_EQ(StoreSlotOf(label), (label + 1) / 2);
+    }
+    EXPECT_EQ(StoreLabelToolTip(0), "Get Data Prior to Latest Store Command.");
+    EXPECT_EQ(StoreLabelToolTip(5), "Temporarily Store Current Data.");
+    EXPECT_EQ(StoreLabelToolTip(2), "Get Previously Stored Data.");
+}
+
+TEST_F(StoresTest, PinkLinesToggleAndTheClearButtonRemovesThem) {
+    controls().CBnDR_MouseUp(4, kMouseLeft);
+    EXPECT_TRUE(controls().lines().rowLine(4).shown);
+    controls().CBnDR_MouseUp(4, kMouseLeft);
+    EXPECT_FALSE(controls().lines().rowLine(4).shown);
+    controls().CBnDR_MouseUp(4, kMouseLeft);
+    controls().CBnDC_MouseUp(7, kMouseLeft);
+    controls().CBnDC_MouseUp(2, kMouseRight);  // creates the line hidden, frames columns 1-3
+    EXPECT_TRUE(controls().lines().columnLine(2).created);
+    EXPECT_FALSE(controls().lines().columnLine(2).shown);
+    EXPECT_TRUE(controls().lines().bandFrame().visible);
+    EXPECT_EQ(controls().lines().bandFrame().rect.left, 510 - 30);  // a cell gap left of column 1
+
+    controls().CBnDL_MouseUp(kMouseRight);  // only the left button clears
+    EXPECT_TRUE(controls().lines().rowLine(4).shown);
+    controls().CBnDL_MouseUp(kMouseLeft);
+    for (int index = 1; index <= 9; ++index) {
+        EXPECT_FALSE(controls().lines().rowLine(index).created);
+        EXPECT_FALSE(controls().lines().columnLine(index).created);
+    }
+    EXPECT_FALSE(controls().lines().bandFrame().visible);
+    controls().CBnDR_MouseUp(4, kMouseLeft);
+    EXPECT_TRUE(controls().lines().rowLine(4).shown);
+}
+
+TEST_F(StoresTest, MouseDownFramesTheBlockOnlyWithTheMarkingSwitchOn) {
+    aids->cellMouseDown(grid(), 41, kMouseLeft);
+    EXPECT_FALSE(controls().lines().blockFrame().visible);
+    main().setMarkingSwitch(true);
+    aids->cellMouseDown(grid(), 41, kMouseLeft);  // the middle block
+    EXPECT_TRUE(controls().lines().blockFrame().visible);
+    // Blocks are (690 + 30) x 3 + 30 = 2190 wide and (615 + 30) x 3 + 30 = 1965 high.
+    EXPECT_EQ(controls().lines().blockRectangle(), "2190,1965,4380,3930");
+}
+
+}  // namespace
+}  // namespace quorvel::testing
