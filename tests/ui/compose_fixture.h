@@ -51,10 +51,8 @@ struct ComposeFixture : GridCommandFixture {
 
     // Set Puzzle menu items by index, through the main window's frame.
     static constexpr int kCreateMySudoku = 4;
-    static constexpr int kSaveMySudoku = 5;
     static constexpr int kStoreEffort = 6;
     static constexpr int kGetEffort = 7;
-    static constexpr int kComposePageItem = 12;
     static constexpr int kTestScreen = 13;
     static constexpr int kQuitCreate = 15;
     void setPuzzle(int index) { mdi.MenuB_Click(index); }
@@ -67,9 +65,6 @@ struct ComposeFixture : GridCommandFixture {
             dialog.OKButton_Click();
         });
     }
-    void answerOk() {
-        host.dialogScripts.push_back([](DlgMsg& dialog) { dialog.OKButton_Click(); });
-    }
 
     Settings settingsFile() const { return LoadSettings(folder.path()).settings; }
     bool exposed(int cell) const {
@@ -79,8 +74,7 @@ struct ComposeFixture : GridCommandFixture {
     }
     bool plain(int cell) const {
         const CellView& view = nine.board().cell(cell);
-        return view.backColour == kPlainBack && view.foreColour == kEntryBlue &&
-               view.dataField == "16777215";
+        return view.backColour == kPlainBack && view.dataField == "16777215";
     }
     std::vector<int> exposedCells() const {
         std::vector<int> cells;
@@ -89,8 +83,8 @@ struct ComposeFixture : GridCommandFixture {
         }
         return cells;
     }
-    bool menuEnabled(MenuArray array, int index) const {
-        return mdi.menus().at({array, index}).enabled;
+    bool setPuzzleEnabled(int index) const {
+        return mdi.menus().at({MenuArray::MenuB, index}).enabled;
     }
 };
 
