@@ -1,9 +1,11 @@
 #include "program.h"
 
 #include "create/random_source.h"
+#include "ui/commands/compose_commands.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/solve_menu.h"
+#include "ui/commands/text_file_commands.h"
 
 #include <chrono>
 
@@ -23,6 +25,15 @@ Program::Program(Host& host, std::filesystem::path programFolder)
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     registerDatabaseCommands(main, application_.dialogs(), active,
                              std::make_shared<SeededRandom>(seed));
+    // Test Screen presses the 9x9 window's row and column buttons.
+    MarkingControls& controls = aids_.nineControls();
+    ComposingButtons buttons;
+    buttons.columnUp = [&controls](int column, int button) {
+        controls.CBnDC_MouseUp(column, button);
+    };
+    buttons.rowUp = [&controls](int row, int button) { controls.CBnDR_MouseUp(row, button); };
+    registerComposeCommands(main, application_.dialogs(), application_.nineGrid(), buttons);
+    registerTextFileCommands(main, application_.dialogs(), active);
 }
 
 GridWindow* Program::activeGrid() {
