@@ -22,12 +22,21 @@ void ForwardingLineEdit::showBox(const TextBox& box) {
     const QString text = QString::fromStdString(box.text);
     if (this->text() != text) setText(text);
     // setSelection puts the caret at the end of the selection; the core counts from its start.
-    if (box.selLength > 0) {
+    // Only the box with the focus shows its selection, so the grid never shows two at once.
+    if (box.selLength > 0 && hasFocus()) {
         setSelection(box.selStart + box.selLength, -box.selLength);
     } else {
         deselect();
         setCursorPosition(box.selStart);
     }
+    showing_ = false;
+}
+
+void ForwardingLineEdit::focusOutEvent(QFocusEvent* event) {
+    // The core keeps the box's selection; the box just stops showing it.
+    showing_ = true;
+    QLineEdit::focusOutEvent(event);
+    deselect();
     showing_ = false;
 }
 
