@@ -6,6 +6,7 @@
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/solve_menu.h"
 #include "ui/commands/text_file_commands.h"
+#include "ui/print/print_command.h"
 
 #include <chrono>
 
@@ -20,6 +21,7 @@ Program::Program(Host& host, std::filesystem::path programFolder)
     registerGridSetupCommands(main, active);
     registerSolveMenuCommands(main, active);
     aids_.registerCommands();
+    registerPrintCommand(main, host, active);
     // Generated puzzles differ from run to run.
     const auto seed =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
