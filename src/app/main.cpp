@@ -1,11 +1,11 @@
 // Quorvel: checks that a window can be shown, finds the program folder, puts the program and its
 // windows together and runs the event loop.
 
-#include "program.h"
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/marking_view.h"
 #include "ui/print/view/print_painter.h"
 #include "ui/print/view/printer_output.h"
+#include "ui/shell/application.h"
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/help_view.h"
 #include "ui/shell/view/main_view.h"
@@ -59,27 +59,31 @@ int main(int argc, char** argv) {
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     QtHost host;
-    host.setPagePrinter([](const PrintPage& page, QWidget* parent) {
-        const PrintOutcome outcome =
-            printPage(parent, [&page](QPainter& painter, const QRectF& area) {
-                paintPrintPage(painter, area, page);
-            });
+    // QUORVEL_PRINT_PDF, for scripted runs such as `make demo`: Print writes the page straight
+    // into that PDF file, with no printer and no dialog.
+    const QString printPdf = qEnvironmentVariable("QUORVEL_PRINT_PDF");
+    host.setPagePrinter([printPdf](const PrintPage& page, QWidget* parent) {
+        const PagePainter paint = [&page](QPainter& painter, const QRectF& area) {
+            paintPrintPage(painter, area, page);
+        };
+        if (!printPdf.isEmpty()) return writePagePdf(printPdf, paint);
+        const PrintOutcome outcome = printPage(parent, paint);
         return outcome == PrintOutcome::Printed || outcome == PrintOutcome::SavedAsPdf;
     });
-    Program program(host, folder.toStdString());
+    Application program(host, folder.toStdString());
     MainView mainView(program.mainWindow());
     host.setMainWindow(&mainView);
-    auto* nineView = new GridView(program.application().nineGrid());
-    auto* fifteenView = new GridView(program.application().fifteenGrid());
+    auto* nineView = new GridView(program.nineGrid());
+    auto* fifteenView = new GridView(program.fifteenGrid());
     mainView.addGrid(nineView);
     mainView.addGrid(fifteenView);
     // Owned by the grid views.
     new MarkingView(program.aids(), *nineView, &program.aids().nineControls(),
                     program.mainWindow());
     new MarkingView(program.aids(), *fifteenView, nullptr, program.mainWindow());
-    SplashView splash(program.application().splash());
+    SplashView splash(program.splash());
     HelpView help(program.mainWindow().helpWindow());
 
-    if (!program.application().start()) return 0;
+    if (!program.start()) return 0;
     return QApplication::exec();
 }

@@ -35,17 +35,9 @@ class AidsTest : public ::testing::Test {
         main().loadSettings();
         main().MDIForm_Load();
         main().MDIForm_Activate();
-        const ActiveGridWindow active = [this]() -> GridWindow* {
-            if (main().activeChild() == &app->nineChild()) return &app->nineGrid();
-            if (main().activeChild() == &app->fifteenChild()) return &app->fifteenGrid();
-            return nullptr;
-        };
-        registerGridSetupCommands(main(), active);
-        aids = std::make_unique<VisualAids>(host, main(), app->dialogs(), app->nineGrid(), active);
-        aids->registerCommands();
+        aids = &app->aids();
     }
     ~AidsTest() override {
-        aids.reset();
         app.reset();
         std::filesystem::remove_all(folder);
     }
@@ -91,7 +83,7 @@ class AidsTest : public ::testing::Test {
     std::filesystem::path folder;
     FakeHost host;
     std::unique_ptr<Application> app;
-    std::unique_ptr<VisualAids> aids;
+    VisualAids* aids = nullptr;        // the application's
     std::vector<std::string> prompts;  // of every dialog answered by answerOk or answerCancel
 };
 

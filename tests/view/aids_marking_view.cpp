@@ -22,9 +22,7 @@ class AidsMarkingView : public QObject {
 
     struct Setup {
         testing::LoadedProgram program;
-        VisualAids aids{program.host, program.main(), program.application.dialogs(),
-                        program.application.nineGrid(),
-                        [this] { return &program.application.nineGrid(); }};
+        VisualAids& aids = program.application.aids();
         GridView view{program.application.nineGrid()};
         MarkingView* marking = new MarkingView(aids, view, &aids.nineControls(), program.main());
         GridWindow& grid() { return program.application.nineGrid(); }

@@ -3,8 +3,13 @@
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
 #include "storage/puzzle_database.h"
+#include "ui/commands/compose_commands.h"
 #include "ui/commands/database_commands.h"
+#include "ui/commands/grid_setup.h"
+#include "ui/commands/grid_setup_generator.h"
 #include "ui/commands/solve_menu.h"
+#include "ui/commands/text_file_commands.h"
+#include "ui/print/print_command.h"
 
 namespace quorvel {
 
@@ -18,7 +23,8 @@ Application::Application(Host& host, std::filesystem::path programFolder)
       nineGrid_(kNineGrid, {host, session_, mainWindow_, dialogs_, cellEntry_}),
       fifteenGrid_(kFifteenGrid, {host, session_, mainWindow_, dialogs_, cellEntry_}),
       nineChild_(nineGrid_),
-      fifteenChild_(fifteenGrid_) {
+      fifteenChild_(fifteenGrid_),
+      aids_(host, mainWindow_, dialogs_, nineGrid_, [this] { return activeGrid(); }) {
     mainWindow_.setGrids(nineChild_, fifteenChild_);
     splash_.setHandOver([this] {
         mainWindow_.MDIForm_Load();
@@ -26,14 +32,33 @@ Application::Application(Host& host, std::filesystem::path programFolder)
     });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
-    const ActiveGridWindow activeGrid = [this]() -> GridWindow* {
-        const GridChild* child = mainWindow_.activeChild();
-        if (child == &nineChild_) return &nineGrid_;
-        if (child == &fifteenChild_) return &fifteenGrid_;
-        return nullptr;
+    registerCommands();
+}
+
+GridWindow* Application::activeGrid() {
+    const GridChild* child = mainWindow_.activeChild();
+    if (child == &nineChild_) return &nineGrid_;
+    if (child == &fifteenChild_) return &fifteenGrid_;
+    return nullptr;
+}
+
+void Application::registerCommands() {
+    const ActiveGridWindow active = [this] { return activeGrid(); };
+    registerGridSetupCommands(mainWindow_, active);
+    registerSolveMenuCommands(mainWindow_, active);
+    aids_.registerCommands();
+    registerPrintCommand(mainWindow_, host_, active);
+    // Generated puzzles differ from run to run.
+    registerDatabaseCommands(mainWindow_, dialogs_, active, ClockSeededRandom(host_));
+    // Test Screen presses the 9x9 window's row and column buttons.
+    MarkingControls& controls = aids_.nineControls();
+    ComposingButtons buttons;
+    buttons.columnUp = [&controls](int column, int button) {
+        controls.CBnDC_MouseUp(column, button);
     };
-    registerSolveMenuCommands(mainWindow_, activeGrid);
-    registerDatabaseCommands(mainWindow_, dialogs_, activeGrid);
+    buttons.rowUp = [&controls](int row, int button) { controls.CBnDR_MouseUp(row, button); };
+    registerComposeCommands(mainWindow_, dialogs_, nineGrid_, buttons);
+    registerTextFileCommands(mainWindow_, dialogs_, active);
 }
 
 bool Application::start() {

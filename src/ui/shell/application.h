@@ -1,11 +1,13 @@
 #pragma once
 // The program as a whole: process-wide state, the input dialog's exchange, the start-up steps,
-// the splash window, the main window and its two grid windows, wired together. The Qt layer makes
-// one, calls `start()` and shows what the windows' states say.
+// the splash window, the main window and its two grid windows, and every menu and toolbar command
+// registered in the main window's table. The Qt layer makes one, calls `start()` and shows what
+// the windows' states say; core tests make one over a scripted Host.
 
 #include <filesystem>
 
 #include "model/session.h"
+#include "ui/commands/visual_aid_commands.h"
 #include "ui/grid/cell_entry_state.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
@@ -33,9 +35,13 @@ class Application {
     GridWindow& fifteenGrid() { return fifteenGrid_; }
     GridWindowChild& nineChild() { return nineChild_; }
     GridWindowChild& fifteenChild() { return fifteenChild_; }
+    // The visual aids, the experimental run, Undo/Redo and the 9x9 marking controls.
+    VisualAids& aids() { return aids_; }
 
   private:
     void wireDialogServices();
+    void registerCommands();
+    GridWindow* activeGrid();
 
     Host& host_;
     std::filesystem::path programFolder_;
@@ -49,6 +55,7 @@ class Application {
     GridWindow fifteenGrid_;
     GridWindowChild nineChild_;
     GridWindowChild fifteenChild_;
+    VisualAids aids_;
 };
 
 }  // namespace quorvel
