@@ -51,23 +51,30 @@ TEST_F(ComposeTest, PatternCountsEveryMarkingSoTheCentreCountsTwice) {
 }
 
 TEST_F(ComposeTest, CreateMySudokuKeepsTheAnswerWithinRangeAndEntersTheCreateLayout) {
-    for (const auto& [typed, kept] : {std::pair{"24", 24}, {"45", 30}, {"3", 20}, {"", 0}}) {
-        SCOPED_TRACE(typed);
+    struct Case {
+        int stored;  // in the settings before
+        const char* typed;
+        int kept;  // 0: the question is cancelled
+    };
+    for (const Case c : {Case{28, "24", 24}, Case{28, "45", 30}, Case{28, "3", 20},
+                         Case{116, "", 30}, Case{28, "", 0}}) {
+        SCOPED_TRACE(c.typed);
+        mdi.settings().exposedCount = c.stored;
         open(kFifteenGrid).PS31(10, "3");
-        if (kept != 0) answerExposed(typed);  // otherwise the question is cancelled
+        if (c.kept != 0) answerExposed(c.typed);
         setPuzzle(kCreateMySudoku);
         EXPECT_EQ(host.dialogTitles.back(), "My Su Doku.");
-        EXPECT_EQ(session.createMode, kept != 0);
-        EXPECT_EQ(mdi.widthTwips(), kept != 0 ? 8000 : 9000);
-        EXPECT_EQ(mdi.toolbar().at(5).visible, kept == 0);
-        EXPECT_EQ(setPuzzleEnabled(0), kept == 0);
-        if (kept == 0) {
+        EXPECT_EQ(session.createMode, c.kept != 0);
+        EXPECT_EQ(mdi.widthTwips(), c.kept != 0 ? 8000 : 9000);
+        EXPECT_EQ(mdi.toolbar().at(5).visible, c.kept == 0);
+        EXPECT_EQ(setPuzzleEnabled(0), c.kept == 0);
+        if (c.kept == 0) {
             EXPECT_EQ(fifteen.board().cell(10).text, "3");
             continue;
         }
         EXPECT_EQ(active(), &nine);
-        EXPECT_EQ(settingsFile().exposedCount, kept);
-        EXPECT_EQ(static_cast<int>(exposedCells().size()) + (exposed(41) ? 1 : 0), kept);
+        EXPECT_EQ(settingsFile().exposedCount, c.kept);
+        EXPECT_EQ(static_cast<int>(exposedCells().size()) + (exposed(41) ? 1 : 0), c.kept);
         setPuzzle(kQuitCreate);
     }
 }

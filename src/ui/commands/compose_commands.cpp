@@ -1,5 +1,6 @@
 #include "ui/commands/compose_commands.h"
 
+#include <algorithm>
 #include <string>
 
 #include "create/random_source.h"
@@ -9,6 +10,7 @@
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
 #include "ui/shell/mdi1.h"
@@ -47,9 +49,13 @@ void ComposeCommands::showNine() {
 }
 
 void ComposeCommands::CreateMySudoku() {
+    // The count is shared with the generator, which may leave a 15x15 count there: the question
+    // offers it within the range the answer is held to.
     const int stored = mainWindow_.settings().exposedCount;
+    const int offered = stored == 0 ? kComposeDefaultExposed
+                                    : std::clamp(stored, kFewestExposedCells, kMostExposedCells);
     dialogs_.AskUser(std::string(kComposeTitle), std::string(kComposePrompt),
-                     std::to_string(stored == 0 ? kComposeDefaultExposed : stored));
+                     std::to_string(offered));
     if (dialogs_.DlgCancelled) return;
     const int exposed = dialogs_.ExposedCells;
     session_.createMode = true;
