@@ -90,7 +90,11 @@ void QtHost::processEvents() {
 }
 
 void QtHost::freezeDrawing(bool frozen) {
-    if (mainWindow_) mainWindow_->setUpdatesEnabled(!frozen);
+    if (mainWindow_ == nullptr) return;
+    mainWindow_->setUpdatesEnabled(!frozen);
+    // A window resized or uncovered (a closed menu or dialog) while frozen stayed stale on X11
+    // until the next event: draw it whole at once.
+    if (!frozen) mainWindow_->repaint();
 }
 
 std::int64_t QtHost::tickMs() {
