@@ -30,6 +30,12 @@ test: build build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
 
+# The real program on a virtual display through a short scripted session; screenshots and the
+# printed PDF land in $(BUILD)/demo/.
+demo: build
+	@scripts/ensure-deps.sh xdotool imagemagick poppler-utils
+	scripts/demo.sh $(BUILD)
+
 $(FUZZ_BUILD)/build.ninja: | deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_FUZZ=ON \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes sure the packages the build needs are present. Installs the missing ones when apt-get
-# can be used as root; otherwise prints the exact command and fails.
+# can be used as root; otherwise prints the exact command and fails. Packages given as arguments
+# are needed too (for example the demo's tools).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth)
+          xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
