@@ -17,7 +17,6 @@ TEST(CellSpec, FixedTextsOfFirstLastAndOrdinaryCells) {
     const Case cases[] = {
         {kNineGrid, 1, "81:2:81:10:10:1  #1::3#   [1;9]"},
         {kNineGrid, 81, "80:1:72:1:1  #1::3#  [1;9]"},
-        {kNineGrid, 5, "4:6:76:14:14:1  #1::3#   [1;9]"},
         {kNineGrid, 40, "39:41:31:49:49:1  #1::3#   [1;9]"},
         {kNineGrid, 73, "72:74:64:2:2:1  #1::3#   [1;9]"},
         {kFifteenGrid, 1, "225:2:225:16:16:1  #2::3#    [1;15]"},
