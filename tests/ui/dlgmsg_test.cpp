@@ -89,11 +89,7 @@ TEST_F(DlgMsgTest, TitleSelectsTheControls) {
         {"Get a puzzle.", DlgMode::PuzzleNumber, true, true, true, false, false},
         {"Grade and Save.", DlgMode::LevelChoice, false, true, true, false, false},
         {"My Su Doku.", DlgMode::ExposedCells, true, false, true, false, false},
-        {"Return to Main Menu.", DlgMode::Question, false, false, true, false, true},
-        {"Temporary Store?", DlgMode::Question, false, false, true, false, true},
         {"Delete puzzle.", DlgMode::Question, false, false, true, false, true},
-        {"Quorvel", DlgMode::Question, false, false, true, false, true},
-        {"Experimental Run", DlgMode::Question, false, false, true, false, true},
         {"Invalid Data.", DlgMode::Message, false, false, false, true, true},
         {"Out of Range.", DlgMode::Message, false, false, false, true, true},
     };
