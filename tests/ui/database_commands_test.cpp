@@ -133,14 +133,6 @@ TEST_P(DatabaseCommandsTest, GetPuzzleFindsTheOrdinalOfTheLevelAndLocksItsGivens
     EXPECT_TRUE(main().elapsedTimerRunning());
 }
 
-TEST_P(DatabaseCommandsTest, LevelButtonRightClickGetsAPuzzle) {
-    writeStandardDatabase();
-    answerPuzzle(2, "1");
-    main().toolbarClicked(20, 2, 0);
-    EXPECT_EQ(session().puzzleNumber, 2);
-    EXPECT_EQ(shown(), samples[1].givens);
-}
-
 TEST_P(DatabaseCommandsTest, StoreSolutionRefusesReplacesOrAppends) {
     writeStandardDatabase();
     // Incomplete grid: refused in red, nothing written.
