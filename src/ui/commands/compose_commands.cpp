@@ -10,6 +10,7 @@
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dialog_titles.h"
 #include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
@@ -22,8 +23,6 @@ namespace {
 constexpr int kLeftButton = 1;
 constexpr int kNineButton = 30;
 constexpr int kEffortNumberButton = 8;
-constexpr const char* kQuorvelTitle = "Quorvel";
-constexpr const char* kNothingToDo = "Nothing to do!";
 // The composing buttons Test Screen presses: column 8, then rows 4 and 5.
 constexpr int kTestScreenColumn = 8;
 constexpr int kTestScreenRows[] = {4, 5};
@@ -94,7 +93,7 @@ void ComposeCommands::GetLastIncompleteEffort() {
     session_.createMode = true;
     enterCreateLayout();
     if (!RestoreEffort(nine_, mainWindow_.settings().effortText)) {
-        dialogs_.AskUser(kQuorvelTitle, kNothingToDo, "");
+        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
         session_.createMode = false;
         mainWindow_.CloseCreateScreen();
     }

@@ -19,7 +19,6 @@ struct Session;
 // The page about composing number puzzles that "Open sudoko01.html" opens.
 inline constexpr std::string_view kComposePage =
     "https://en.wikipedia.org/wiki/Mathematics_of_Sudoku";
-inline constexpr std::string_view kComposeTitle = "My Su Doku.";
 inline constexpr std::string_view kComposePrompt = "Number of Exposed Cells?";
 inline constexpr int kComposeDefaultExposed = 26;
 

@@ -9,6 +9,7 @@
 #include "storage/cell_lists.h"
 #include "storage/file_error.h"
 #include "storage/puzzle_database.h"
+#include "ui/grid/dialog_titles.h"
 
 namespace quorvel {
 
@@ -16,17 +17,11 @@ class GridWindow;
 class MDI1;
 struct Session;
 
-inline constexpr std::string_view kGetPuzzleTitle = "Get a puzzle.";
 inline constexpr std::string_view kGetPuzzlePrompt = "Puzzle Number?";
-inline constexpr std::string_view kGradeTitle = "Grade and Save.";
-inline constexpr std::string_view kGradePrompt = "Grade the puzzle?   ";
 inline constexpr std::string_view kDeleteTitle = "Delete puzzle.";
-inline constexpr std::string_view kQuorvelTitle = "Quorvel";
-inline constexpr std::string_view kIncompleteSolutionText = "Cannot save an incomplete solution.";
 inline constexpr std::string_view kAlreadyCompleteText = "The puzzle is already complete";
 inline constexpr std::string_view kPredefinedText =
     "This puzzle is pre-defined and cannot be deleted.";
-inline constexpr std::string_view kNothingToDoText = "Nothing to do!";
 // Shown titled "Invalid Data." when the puzzle to load cannot be read or belongs to the other
 // grid kind.
 inline constexpr std::string_view kUnreadablePuzzleText = "This puzzle's record cannot be read.";

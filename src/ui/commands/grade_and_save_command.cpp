@@ -15,10 +15,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* kGradeTitle = "Grade and Save.";
-constexpr const char* kGradePrompt = "Grade the puzzle?   ";
-constexpr const char* kIncompleteSolution = "Cannot save an incomplete solution.";
-
 std::vector<GradeCell> GradeCellsOf(const GridWindow& window) {
     std::vector<GradeCell> cells;
     const Board& board = window.board();
@@ -79,12 +75,12 @@ bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs,
     if (window.board().session().incompleteMode) return StoreEffort(window, mainWindow);
     if (ask) {
         dialogs.DlgText = "";
-        dialogs.AskUser(kGradeTitle, kGradePrompt, "");
+        dialogs.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
         if (dialogs.DlgCancelled) return false;
     }
     window.DoCalcIfAny(1);
     if (!window.imStatusVisible(0)) {
-        mainWindow.PanelText(kIncompleteSolution, kRed, kAlignCentre);
+        mainWindow.PanelText(std::string(kIncompleteSolutionText), kRed, kAlignCentre);
         return false;
     }
     return StoreGradedPuzzle(window, mainWindow);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/session.h"
+#include "ui/grid/dialog_titles.h"
 #include "ui/grid/main_window_link.h"
 #include "ui/grid/text_number.h"
 #include "ui/host.h"
@@ -27,10 +28,10 @@ int WholeNumberOf(const std::string& text) {
 }  // namespace
 
 DlgMode DlgModeForTitle(std::string_view title) {
-    if (title == "Get a puzzle.") return DlgMode::PuzzleNumber;
-    if (title == "Grade and Save.") return DlgMode::LevelChoice;
-    if (title == "My Su Doku.") return DlgMode::ExposedCells;
-    if (title == "Invalid Data." || title == "Out of Range.") return DlgMode::Message;
+    if (title == kGetPuzzleTitle) return DlgMode::PuzzleNumber;
+    if (title == kGradeTitle) return DlgMode::LevelChoice;
+    if (title == kComposeTitle) return DlgMode::ExposedCells;
+    if (title == kInvalidDataTitle || title == kOutOfRangeTitle) return DlgMode::Message;
     return DlgMode::Question;
 }
 

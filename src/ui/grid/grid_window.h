@@ -15,6 +15,7 @@
 #include "model/grid_events.h"
 #include "model/grid_kind.h"
 #include "ui/grid/cell_entry_state.h"
+#include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_layout.h"
 #include "ui/grid/key_event.h"
 #include "ui/grid/text_box.h"
@@ -42,7 +43,6 @@ inline constexpr int kRepeatGuardMs = 75;
 inline constexpr int kProgressRepaintMs = 20;
 
 inline constexpr std::string_view kTextboxLockedMessage = "Textbox is locked.";
-inline constexpr std::string_view kOutOfRangeTitle = "Out of Range.";
 inline constexpr std::string_view kMoveAcrossCaption = "444";
 inline constexpr std::string_view kMoveDownCaption = "666";
 inline constexpr std::string_view kMoveAcrossTip = " Enter key moves across. Click to move down. ";

@@ -1,6 +1,7 @@
 #include "ui/shell/about_window.h"
 
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dialog_titles.h"
 #include "ui/host.h"
 #include "ui/shell/toolbar.h"
 #include "ui/shell/version.h"
@@ -45,7 +46,8 @@ void AboutWindow::CBn_Click() {
 
 void AboutWindow::cmdSysInfo_Click() {
     if (!host_.runSystemInfo()) {
-        dialogs_.AskUser("Quorvel", "System Information Is Unavailable At This Time", "");
+        dialogs_.AskUser(std::string(kQuorvelTitle),
+                         "System Information Is Unavailable At This Time", "");
     }
 }
 
