@@ -21,24 +21,6 @@ class PuzzleCommands : public testing::TempFolderTest {
     Session session;
 };
 
-TEST_F(PuzzleCommands, StoreSolutionOfPredefinedPuzzleKeepsKindAndTakesGrade) {
-    testing::WriteDatabase(
-        folder(), kNineGrid,
-        {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2)});
-    Database database = Load();
-    session.puzzleKind = kKindPredefined;
-    session.gradeLevel = 3;
-    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 1)).has_value());
-
-    const Database stored = Load();
-    ASSERT_EQ(stored.lines.size(), 3u);
-    const auto record = ReadRecord(stored.lines[1], kNineGrid);
-    EXPECT_EQ(record->number, 1);
-    EXPECT_EQ(record->kind, kKindPredefined);
-    EXPECT_EQ(record->level, 3);
-    EXPECT_EQ(session.puzzleNumber, 1);
-}
-
 TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber) {
     testing::WriteDatabase(folder(), kNineGrid,
                            {RecordLine(5, 1, kKindStored, 1), RecordLine(9, 2, kKindComposed, 2)});
