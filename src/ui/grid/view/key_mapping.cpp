@@ -113,7 +113,7 @@ KeyEvent keyEventFrom(int qtKey, Qt::KeyboardModifiers modifiers, const QString&
     event.code = keyCodeFor(qtKey);
     event.modifiers = shiftStateOf(modifiers);
     if (event.code == key::kEnter) {
-        event.text = "\r";
+        event.text.push_back('\r');
     } else if (event.code == key::kDelete || event.code == 9) {
         // Neither Delete nor Tab types a character into a text box.
         event.text.clear();
