@@ -20,7 +20,8 @@ namespace {
 
 void printUsage(std::ostream& out) {
     out << "usage: quorvel-tool COMMAND [ARGS]\ncommands:\n";
-    for (const auto& [name, info] : commandRegistry()) out << "  " << info.usage << "\n";
+    for (const auto& [name, info] : commandRegistry())
+        out << "  " << info.usage << "\n";
 }
 
 }  // namespace
