@@ -1,0 +1,111 @@
+// Each window command chosen from the real menu bar reaches the core and changes what the core
+// shows: Set Puzzle's Lock and Blank Grid, the Assist Solve commands and Print.
+
+#include "view/view_fixture.h"
+
+#include "solver/solve_texts.h"
+#include "ui/print/print_layout.h"
+#include "ui/shell/view/main_view.h"
+#include "ui/shell/view/menu_view.h"
+
+#include <QAction>
+#include <QtTest>
+
+#include <string>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+namespace {
+
+// Solved by singles alone; its first Get Next fills cell 42 with 4.
+constexpr const char* kEasyPuzzle =
+    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
+
+constexpr MenuRef kLockGrid{MenuArray::MenuB, 1};
+constexpr MenuRef kBlankGrid{MenuArray::MenuB, 0};
+constexpr MenuRef kCheckForSingle{MenuArray::MenuE, 2};
+constexpr MenuRef kGetNext{MenuArray::MenuE, 3};
+constexpr MenuRef kMildAttack{MenuArray::MenuEA, 0};
+constexpr MenuRef kPrint{MenuArray::MenuA, 3};
+
+int filledCells(const GridWindow& grid) {
+    int filled = 0;
+    for (int cell = 1; cell <= grid.kind().cellCount(); ++cell) {
+        if (!grid.board().cell(cell).text.empty()) ++filled;
+    }
+    return filled;
+}
+
+}  // namespace
+
+class WindowCommands : public QObject {
+    Q_OBJECT
+
+    struct Setup {
+        testing::LoadedProgram program;
+        MainView view{program.main()};
+        GridWindow& grid() { return program.application.nineGrid(); }
+        void choose(MenuRef ref) { view.menus()->actionFor(ref)->trigger(); }
+        // Types the puzzle in and locks it through the menu, as a user would.
+        void enterPuzzle() {
+            const std::string puzzle = kEasyPuzzle;
+            for (int cell = 1; cell <= 81; ++cell) {
+                if (puzzle[cell - 1] != '.') grid().PS31(cell, std::string(1, puzzle[cell - 1]));
+            }
+            choose(kLockGrid);
+        }
+    };
+
+  private slots:
+    void setPuzzleCommandsLockAndBlank() {
+        Setup setup;
+        setup.enterPuzzle();
+        QVERIFY(setup.grid().board().cell(3).locked);
+        QVERIFY(!setup.grid().board().cell(1).locked);
+        QVERIFY(setup.view.menus()->actionFor({MenuArray::Mtop, 3})->isEnabled());
+        setup.choose(kBlankGrid);
+        QCOMPARE(filledCells(setup.grid()), 0);
+        QVERIFY(!setup.view.menus()->actionFor({MenuArray::Mtop, 3})->isEnabled());
+    }
+
+    void assistSolveCommandsReachTheEngine() {
+        Setup setup;
+        setup.enterPuzzle();
+        const int givens = filledCells(setup.grid());
+
+        setup.choose(kCheckForSingle);
+        const int focused = setup.grid().focusedCell();
+        QVERIFY(focused > 0);
+        QVERIFY(setup.grid().board().cell(focused).text.empty());
+        QCOMPARE(filledCells(setup.grid()), givens);  // points at the cell, fills nothing
+
+        setup.choose(kGetNext);
+        QCOMPARE(filledCells(setup.grid()), givens + 1);
+        QCOMPARE(setup.grid().board().cell(42).text, std::string("4"));
+        QCOMPARE(setup.program.main().messageLine().text,
+                 std::string("Reason : Single candidate in cell"));
+
+        setup.choose(kMildAttack);
+        QCOMPARE(filledCells(setup.grid()), 81);
+        QCOMPARE(setup.program.main().messageLine().text, std::string(kDoneText));
+    }
+
+    void printHandsTheLaidOutPageToThePrinter() {
+        Setup setup;
+        setup.enterPuzzle();
+        int printedCells = 0;
+        std::string firstGiven;
+        setup.program.host.setPagePrinter([&](const PrintPage& page, QWidget*) {
+            printedCells = static_cast<int>(page.cells.size());
+            firstGiven = page.cells[2].text;
+            return true;
+        });
+        setup.choose(kPrint);
+        QCOMPARE(printedCells, 81);
+        QCOMPARE(firstGiven, std::string("3"));
+    }
+};
+
+QTEST_MAIN(WindowCommands)
+#include "window_commands.moc"
