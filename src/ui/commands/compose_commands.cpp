@@ -20,8 +20,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kNineButton = 30;
 constexpr int kEffortNumberButton = 8;
 // The composing buttons Test Screen presses: column 8, then rows 4 and 5.
 constexpr int kTestScreenColumn = 8;
@@ -38,7 +36,7 @@ ComposeCommands::ComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, Grid
       buttons_(std::move(buttons)) {}
 
 void ComposeCommands::enterCreateLayout() {
-    mainWindow_.CBn_MouseUp(kNineButton, kLeftButton, 0);
+    mainWindow_.CBn_MouseUp(kNineButton, kMouseLeft, 0);
     mainWindow_.CloseCreateScreen();
 }
 
@@ -85,7 +83,7 @@ void ComposeCommands::StoreIncompleteEffort() {
     session_.incompleteMode = true;
     quorvel::SaveMySudoku(nine_, mainWindow_, dialogs_, true);
     session_.incompleteMode = false;
-    mainWindow_.CBn_MouseUp(kEffortNumberButton, kLeftButton, 0);
+    mainWindow_.CBn_MouseUp(kEffortNumberButton, kMouseLeft, 0);
 }
 
 void ComposeCommands::GetLastIncompleteEffort() {
@@ -118,10 +116,10 @@ void ComposeCommands::TestScreen() {
     showNine();
     for (const int cell : kTestScreenSevens)
         nine_.PS31(cell, "7");
-    if (buttons_.columnUp) buttons_.columnUp(kTestScreenColumn, kLeftButton);
+    if (buttons_.columnUp) buttons_.columnUp(kTestScreenColumn, kMouseLeft);
     if (buttons_.rowUp) {
         for (const int row : kTestScreenRows)
-            buttons_.rowUp(row, kLeftButton);
+            buttons_.rowUp(row, kMouseLeft);
     }
     mainWindow_.loadSettings();
     mainWindow_.RestartTimer();

@@ -20,9 +20,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kNineButton = 30;
-constexpr int kFifteenButton = 31;
 constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
 
 std::optional<std::string> ChooseTextFile(MDI1& mainWindow, Host& host, bool save) {
@@ -110,7 +107,7 @@ bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
     }
     const ImportedPuzzle& imported = *outcome.value().imported;
     // The records' size decides the grid, whichever grid was shown before.
-    mainWindow.CBn_MouseUp(imported.kind.isNine() ? kNineButton : kFifteenButton, kLeftButton, 0);
+    mainWindow.CBn_MouseUp(imported.kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
     GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == imported.kind) {
         ShowImported(*window, imported);

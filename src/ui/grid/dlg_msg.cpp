@@ -14,9 +14,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kLevelButton = 20;
-constexpr int kLeftButton = 1;
-
 int ClampLevel(int level) {
     return level >= 1 && level <= 4 ? level : 1;
 }
@@ -104,7 +101,7 @@ void DlgMsg::chooseLevel(int level) {
         // The level goes through the toolbar's level button so that its glyph follows.
         if (exchange_.mainWindow != nullptr) {
             session.currentLevel = level - 1;
-            exchange_.mainWindow->CBn_MouseUp(kLevelButton, kLeftButton, 0);
+            exchange_.mainWindow->CBn_MouseUp(kLevelButton, kMouseLeft, 0);
         } else {
             session.currentLevel = level;
         }

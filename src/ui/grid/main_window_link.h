@@ -11,6 +11,17 @@
 
 namespace quorvel {
 
+// Mouse buttons and shift states as cell, label and toolbar events receive them.
+inline constexpr int kMouseLeft = 1;
+inline constexpr int kMouseRight = 2;
+inline constexpr int kShiftCtrl = 2;
+inline constexpr int kShiftAlt = 4;
+
+// Toolbar buttons that other parts press through `CBn_MouseUp`.
+inline constexpr int kLevelButton = 20;
+inline constexpr int kNineButton = 30;
+inline constexpr int kFifteenButton = 31;
+
 class GridWindow;
 
 class MainWindowLink {

@@ -8,17 +8,11 @@
 #include <string_view>
 
 #include "model/grid_kind.h"
+#include "ui/grid/main_window_link.h"
 
 namespace quorvel {
 
 class GridWindow;
-class MainWindowLink;
-
-// Mouse buttons and shift states as the cell and label events receive them.
-inline constexpr int kMouseLeft = 1;
-inline constexpr int kMouseRight = 2;
-inline constexpr int kShiftCtrl = 2;
-inline constexpr int kShiftAlt = 4;
 
 // The colour-number palette: index = cell value 1..15 (entry 0 is unused), colours 0x00BBGGRR.
 using ColourPalette = std::array<int, 16>;

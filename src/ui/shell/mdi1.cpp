@@ -12,16 +12,6 @@
 
 namespace quorvel {
 
-namespace {
-
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kLevelButton = 20;
-constexpr int kNineButton = 30;
-constexpr int kFifteenButton = 31;
-
-}  // namespace
-
 MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
            std::filesystem::path programFolder)
     : host_(host),
@@ -59,9 +49,9 @@ void MDI1::MDIForm_Load() {
     changed(MainWindowChange::Layout);
     // One level back, so that clicking the level button shows the stored level's glyph.
     session_.currentLevel -= 1;
-    CBn_MouseUp(0, kLeftButton, 0);
-    CBn_MouseUp(kLevelButton, kLeftButton, 0);
-    CBn_MouseUp(kNineButton, kLeftButton, 0);
+    CBn_MouseUp(0, kMouseLeft, 0);
+    CBn_MouseUp(kLevelButton, kMouseLeft, 0);
+    CBn_MouseUp(kNineButton, kMouseLeft, 0);
     setButtonEnabled(17, false);
     setButtonEnabled(18, false);
     setButtonEnabled(19, true);
@@ -322,7 +312,7 @@ void MDI1::toolbarClicked(int index, int button, int shift) {
 
 void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
     if (!Toolbar::exists(index)) return;
-    if (button == kRightButton) {
+    if (button == kMouseRight) {
         if (index == kLevelButton) MenuC_Click(0);
         return;
     }
@@ -332,7 +322,7 @@ void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
     if (index == 21) commands_.run(Command::CheckForSingle);
     if (index == kNineButton || index == kFifteenButton) {
         MenuA_Click(index == kNineButton ? 0 : 1);
-        CBn_MouseUp(0, kLeftButton, 0);
+        CBn_MouseUp(0, kMouseLeft, 0);
         scanDatabaseForLevel();
     }
     if (index >= 0 && index <= 15) chooseNumber(index);
