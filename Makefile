@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz demo format clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long demo format clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -46,6 +46,10 @@ build-fuzz: deps $(FUZZ_BUILD)/build.ninja
 # Each fuzz target runs for a bounded time over its seed corpus.
 fuzz: build-fuzz
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)
+
+# Each fuzz target runs until it has tried a million inputs (minutes per target).
+fuzz-long: build-fuzz
+	FUZZ_RUNS=1000000 scripts/run-fuzzers.sh $(FUZZ_BUILD)
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

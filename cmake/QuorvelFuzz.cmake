@@ -1,5 +1,6 @@
 # libFuzzer targets (clang only): one executable fuzz_<name> for each fuzz/<name>.cpp, linked
-# against an instrumented copy of the storage sources. Only the fuzz targets are built by default
+# against an instrumented copy of the model and storage sources (the readers and checkers; the
+# targets feed them bytes in memory and never touch the disk). Only the fuzz targets are built by default
 # in a fuzz build; the other targets stay available by name.
 
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
@@ -14,23 +15,24 @@ function(quorvel_fuzz_build_only_fuzz_targets)
     get_property(targets DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
-        if(NOT type STREQUAL "INTERFACE_LIBRARY" AND NOT target MATCHES "^(fuzz_|quorvel_storage_fuzzed)")
+        if(NOT type STREQUAL "INTERFACE_LIBRARY" AND NOT target MATCHES "^(fuzz_|quorvel_fuzzed)")
             set_target_properties(${target} PROPERTIES EXCLUDE_FROM_ALL TRUE)
         endif()
     endforeach()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL quorvel_fuzz_build_only_fuzz_targets)
 
-file(GLOB quorvel_fuzz_storage_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/storage/*.cpp)
-add_library(quorvel_storage_fuzzed STATIC ${quorvel_fuzz_storage_sources})
-target_include_directories(quorvel_storage_fuzzed PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(quorvel_storage_fuzzed PRIVATE ${quorvel_fuzz_flags})
+file(GLOB quorvel_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/model/*.cpp
+    ${CMAKE_SOURCE_DIR}/src/storage/*.cpp)
+add_library(quorvel_fuzzed STATIC ${quorvel_fuzz_sources})
+target_include_directories(quorvel_fuzzed PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(quorvel_fuzzed PRIVATE ${quorvel_fuzz_flags})
 
 file(GLOB quorvel_fuzz_targets CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
 foreach(source IN LISTS quorvel_fuzz_targets)
     get_filename_component(name ${source} NAME_WE)
     add_executable(fuzz_${name} ${source})
-    target_link_libraries(fuzz_${name} PRIVATE quorvel_storage_fuzzed)
+    target_link_libraries(fuzz_${name} PRIVATE quorvel_fuzzed)
     target_compile_options(fuzz_${name} PRIVATE ${quorvel_fuzz_flags})
     target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
 endforeach()

@@ -17,11 +17,19 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
     return parts;
 }
 
-bool AllEntries(const std::vector<std::string>& entries, auto accepted) {
-    for (const std::string& entry : entries) {
-        if (!accepted(entry)) return false;
+// Whether `list` holds exactly cellCount entries, each preceded by ",", all accepted; walks the
+// text in place, so checking the records of a whole database allocates nothing.
+bool ListFits(std::string_view list, int cellCount, auto accepted) {
+    if (list.empty() || list.front() != ',') return false;
+    int entries = 0;
+    for (std::size_t start = 1;;) {
+        const std::size_t at = list.find(',', start);
+        const std::string_view entry =
+            list.substr(start, at == std::string_view::npos ? at : at - start);
+        if (++entries > cellCount || !accepted(entry)) return false;
+        if (at == std::string_view::npos) return entries == cellCount;
+        start = at + 1;
     }
-    return true;
 }
 
 }  // namespace
@@ -53,24 +61,22 @@ bool IsCellValue(std::string_view entry, int side) {
     return value && *value >= 1 && *value <= side;
 }
 
-std::optional<CellLists> ParseCellText(std::string_view cellText, const GridKind& kind) {
+bool CellTextFits(std::string_view cellText, const GridKind& kind) {
     const std::vector<std::string_view> parts = SplitAt(cellText, '#');
-    if (parts.size() != 2 && parts.size() != 3) return std::nullopt;
+    if (parts.size() != 2 && parts.size() != 3) return false;
     const int cells = kind.cellCount();
-    auto givens = SplitCellList(parts[0], cells);
-    auto values = SplitCellList(parts[1], cells);
-    if (!givens || !values) return std::nullopt;
-    const auto isValue = [&](const std::string& entry) { return IsCellValue(entry, kind.side); };
-    if (!AllEntries(*givens, isValue) || !AllEntries(*values, isValue)) return std::nullopt;
+    const auto isValue = [&](std::string_view entry) { return IsCellValue(entry, kind.side); };
+    const auto isMark = [](std::string_view entry) { return entry.empty() || entry == "L"; };
+    return ListFits(parts[0], cells, isValue) && ListFits(parts[1], cells, isValue) &&
+           (parts.size() == 2 || ListFits(parts[2], cells, isMark));
+}
 
-    CellLists lists{std::move(*givens), std::move(*values), {}};
-    if (parts.size() == 3) {
-        auto pattern = SplitCellList(parts[2], cells);
-        if (!pattern) return std::nullopt;
-        const auto isMark = [](const std::string& entry) { return entry.empty() || entry == "L"; };
-        if (!AllEntries(*pattern, isMark)) return std::nullopt;
-        lists.pattern = std::move(*pattern);
-    }
+std::optional<CellLists> ParseCellText(std::string_view cellText, const GridKind& kind) {
+    if (!CellTextFits(cellText, kind)) return std::nullopt;
+    const std::vector<std::string_view> parts = SplitAt(cellText, '#');
+    const int cells = kind.cellCount();
+    CellLists lists{*SplitCellList(parts[0], cells), *SplitCellList(parts[1], cells), {}};
+    if (parts.size() == 3) lists.pattern = *SplitCellList(parts[2], cells);
     return lists;
 }
 

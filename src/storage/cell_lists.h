@@ -28,6 +28,9 @@ struct CellLists {
     std::vector<std::string> pattern;  // "L" or ""; empty when the cell text has no pattern
 };
 
+// Whether a record's cell text fits a grid kind: two or three lists of the right length, values
+// in range, pattern entries "L" or "".
+bool CellTextFits(std::string_view cellText, const GridKind& kind);
 // Splits and checks a record's cell text for a grid kind: two or three lists of the right
 // length, values in range, pattern entries "L" or "". nullopt when any of that fails.
 std::optional<CellLists> ParseCellText(std::string_view cellText, const GridKind& kind);

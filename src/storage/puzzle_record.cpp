@@ -29,7 +29,7 @@ std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& ki
     const std::optional<int> sizeCode = ParseInt16(fields[2]);
     const std::optional<int> level = ParseInt16(fields[3]);
     if (!number || !level || sizeCode != kind.sizeCode) return std::nullopt;
-    if (!ParseCellText(fields[4], kind)) return std::nullopt;
+    if (!CellTextFits(fields[4], kind)) return std::nullopt;
 
     PuzzleRecord record{*number, *sizeCode, *level, fields[4], kKindStored, ""};
     if (fields.size() > 5) record.kind = ParseInt16(fields[5]).value_or(kKindStored);

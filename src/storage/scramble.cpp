@@ -2,16 +2,10 @@
 
 namespace quorvel {
 
-int ShiftSum() {
-    int sum = 0;
-    for (const unsigned char code : kDefaultKey)
-        sum += code;
-    return sum;
-}
-
 int ShiftAt(std::size_t length, std::size_t position) {
     // Later positions get smaller shifts; the last byte is shifted by ShiftSum() mod 128.
-    return static_cast<int>((static_cast<std::size_t>(ShiftSum()) + length - position) % 128);
+    constexpr auto kSum = static_cast<std::size_t>(ShiftSum());
+    return static_cast<int>((kSum + length - position) % 128);
 }
 
 std::string Scramble(std::string_view text, bool unscramble) {

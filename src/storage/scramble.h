@@ -12,8 +12,13 @@ namespace quorvel {
 inline constexpr unsigned char kDefaultKey[] = {0x71, 0xC6, 0x37, 0xD0, 0xB5, 0x5A,
                                                 0xD7, 0x6D, 0x34, 0xD1, 0x65};
 
-// The sum of the key's codes (1531).
-int ShiftSum();
+// The sum of the key's codes (1531), known at compile time so a scramble never recomputes it.
+constexpr int ShiftSum() {
+    int sum = 0;
+    for (const unsigned char code : kDefaultKey)
+        sum += code;
+    return sum;
+}
 
 // The shift applied at 1-based position `position` of a text of `length` bytes.
 int ShiftAt(std::size_t length, std::size_t position);
