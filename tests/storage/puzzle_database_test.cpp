@@ -51,6 +51,7 @@ TEST(PuzzleDatabase, UnreadableRecordsAreSkipped) {
         {"one cell short", "[]2[]3[]1[]" + cells.substr(0, cells.rfind(',')) + "[]9[]"},
         {"value above 9", "[]2[]3[]1[]" + cells.substr(0, cells.rfind(',')) + ",10[]9[]"},
         {"no values list", "[]2[]3[]1[]" + cells.substr(0, cells.find('#')) + "[]9[]"},
+        {"entry before the first comma", "[]2[]3[]1[]5" + cells.substr(1) + "[]9[]"},
         {"text before separator", "x[]2[]3[]1[]" + cells + "[]9[]"},
     };
     for (const auto& bad : cases) {
