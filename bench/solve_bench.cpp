@@ -1,5 +1,4 @@
 // Speed of the rule operations and the solve engine over puzzle files (one puzzle line each).
-// Files come from bench/puzzles, or from the folder named by QUORVEL_PUZZLES.
 //
 // Per file and mode: BM_Mode times whole solve commands, one puzzle per iteration in file order,
 // and reports the engine's cost per nested guess and per propagation pass; BM_Spread solves every
@@ -8,12 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,25 +17,17 @@
 #include "model/headless_grid_events.h"
 #include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
+#include "puzzle_files.h"
 #include "solver/solve_commands.h"
 
 namespace {
 
 using namespace quorvel;
+using bench::readPuzzles;
+using bench::threadCpuMillis;
 
 constexpr int kGetNext = 3;
 const char* const kModeNames[] = {"mild", "brute", "crunch", "next"};
-
-std::vector<PuzzleLine> readPuzzles(const std::filesystem::path& file) {
-    std::vector<PuzzleLine> puzzles;
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        PuzzleLineResult parsed = parsePuzzleLine(line);
-        if (parsed.puzzle) puzzles.push_back(std::move(*parsed.puzzle));
-    }
-    return puzzles;
-}
 
 struct Grid {
     Session session;
@@ -51,13 +38,6 @@ struct Grid {
         loadGivens(*board, puzzle.values);
     }
 };
-
-// CPU time of this thread: the per-puzzle figures stay meaningful on a busy shared machine.
-double threadCpuMillis() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
 SolveOutcome runMode(Board& board, int mode) {
     return mode == kGetNext ? getNextCommand(board).solve : solveCommand(board, mode);
@@ -107,11 +87,8 @@ void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles
         }
     }
     std::sort(millis.begin(), millis.end());
-    const auto at = [&](double share) {
-        return millis[std::min(millis.size() - 1, static_cast<std::size_t>(share * millis.size()))];
-    };
-    state.counters["median_ms"] = at(0.5);
-    state.counters["p99_ms"] = at(0.99);
+    state.counters["median_ms"] = bench::percentile(millis, 0.5);
+    state.counters["p99_ms"] = bench::percentile(millis, 0.99);
     state.counters["worst_ms"] = millis.back();
     state.counters["solved"] = solved;
     state.counters["puzzles"] = static_cast<double>(puzzles.size());
@@ -140,8 +117,7 @@ void registerFile(const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* folder = std::getenv("QUORVEL_PUZZLES");
-    const std::filesystem::path dir = folder != nullptr ? folder : QUORVEL_BENCH_PUZZLES;
+    const std::filesystem::path dir = bench::puzzleFolder();
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         if (entry.path().extension() == ".txt") files.push_back(entry.path());

@@ -1,5 +1,5 @@
-// The exact counter decides which shipped puzzles are sound, so its answers are checked on
-// puzzles whose solution count is known by construction.
+// The exact counter decides which puzzles are sound, so its answers are checked on puzzles whose
+// solution count is known by construction, on both grid kinds.
 
 #include <gtest/gtest.h>
 
@@ -7,27 +7,10 @@
 #include <string>
 
 #include "solver/solution_count.h"
+#include "support/exact_solver.h"
 
 namespace quorvel {
 namespace {
-
-const std::string kClassic =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-const std::string kClassicSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-CellValues digits(const std::string& line) {
-    CellValues cells;
-    for (char c : line)
-        cells.push_back(c == '.' ? 0 : c - '0');
-    return cells;
-}
-
-CellValues withBlanks(CellValues cells, std::initializer_list<int> indexes) {
-    for (int index : indexes)
-        cells[index] = 0;
-    return cells;
-}
 
 // Every row, column and block holds each value once.
 bool isCompleteGrid(const GridKind& kind, const CellValues& cells) {
@@ -44,34 +27,93 @@ bool isCompleteGrid(const GridKind& kind, const CellValues& cells) {
     return true;
 }
 
-TEST(SolutionCount, CountsKnownPuzzles) {
-    const CellValues solution = digits(kClassicSolution);
-    CellValues clash = digits(kClassic);
-    clash[2] = 5;  // a second 5 in row 1
-    CellValues outOfRange = digits(kClassic);
-    outOfRange[2] = 10;
-    struct Case {
-        const char* name;
-        CellValues cells;
-        int limit;
-        int expected;
-    };
-    const Case cases[] = {
-        {"unique puzzle", digits(kClassic), 2, 1},
-        {"complete grid", solution, 2, 1},
-        // An unavoidable rectangle (rows 1 and 4, columns 4 and 5 hold 6,7 / 7,6) blanked.
-        {"two solutions", withBlanks(solution, {3, 4, 30, 31}), 5, 2},
-        {"capped at limit", withBlanks(solution, {3, 4, 30, 31}), 1, 1},
-        {"empty grid capped", CellValues(81, 0), 7, 7},
-        {"clashing givens", clash, 2, 0},
-        {"value above nine", outOfRange, 2, 0},
-        {"wrong size", CellValues(80, 0), 2, 0},
-        {"zero limit", digits(kClassic), 0, 0},
-    };
-    for (const Case& c : cases) {
-        const SolutionCount result = countSolutions(kNineGrid, c.cells, c.limit);
-        EXPECT_EQ(result.count, c.expected) << c.name;
-        EXPECT_EQ(result.firstSolution.empty(), c.expected == 0) << c.name;
+// Two rows of one block band and two columns of different block stacks whose four values read
+// a, b / b, a: blanking them leaves exactly two ways to fill the grid. Returns the four cell
+// indexes, or nothing when the grid holds no such rectangle.
+std::vector<int> swappableRectangle(const GridKind& kind, const CellValues& grid) {
+    const int n = kind.side;
+    const auto at = [&](int row, int column) { return grid[row * n + column]; };
+    for (int top = 0; top < n; ++top)
+        for (int bottom = top + 1; bottom < n; ++bottom)
+            for (int left = 0; left < n; ++left)
+                for (int right = left + 1; right < n; ++right) {
+                    if (top / kind.blockHeight != bottom / kind.blockHeight) continue;
+                    if (left / kind.blockWidth == right / kind.blockWidth) continue;
+                    if (at(top, left) == at(bottom, right) && at(top, right) == at(bottom, left))
+                        return {top * n + left, top * n + right, bottom * n + left,
+                                bottom * n + right};
+                }
+    return {};
+}
+
+TEST(SolutionCount, CountsKnownPuzzlesOfBothSizes) {
+    for (const GridKind& kind : {kNineGrid, kFifteenGrid}) {
+        std::mt19937_64 random(5);
+        const CellValues grid = randomCompleteGrid(kind, random);
+        ASSERT_TRUE(isCompleteGrid(kind, grid)) << kind.side;
+        const std::vector<int> rectangle = swappableRectangle(kind, grid);
+        ASSERT_EQ(rectangle.size(), 4u) << kind.side;
+        CellValues twoWays = grid;
+        for (int index : rectangle)
+            twoWays[index] = 0;
+        CellValues clash(kind.cellCount(), 0);
+        clash[0] = clash[kind.side - 1] = 1;  // twice in row 1
+        // Row 1 holds 2..N, so its first cell needs 1, which the block already has below it.
+        CellValues deadEnd(kind.cellCount(), 0);
+        for (int column = 1; column < kind.side; ++column)
+            deadEnd[column] = column + 1;
+        deadEnd[kind.side + 1] = 1;
+        struct Case {
+            const char* name;
+            CellValues cells;
+            int limit;
+            int expected;
+        };
+        const Case cases[] = {
+            {"complete grid", grid, 2, 1},
+            {"two solutions", twoWays, 5, 2},
+            {"capped at limit", twoWays, 1, 1},
+            {"empty grid capped", CellValues(kind.cellCount(), 0), 7, 7},
+            {"clashing givens", clash, 2, 0},
+            {"cell without a value", deadEnd, 2, 0},
+            {"value above the side", CellValues(kind.cellCount(), kind.side + 1), 2, 0},
+            {"wrong size", CellValues(kind.cellCount() - 1, 0), 2, 0},
+            {"zero limit", grid, 0, 0},
+        };
+        for (const Case& c : cases) {
+            const SolutionCount result = countSolutions(kind, c.cells, c.limit);
+            const std::string name = std::to_string(kind.side) + " " + c.name;
+            EXPECT_EQ(result.count, c.expected) << name;
+            EXPECT_EQ(result.firstSolution.empty(), c.expected == 0) << name;
+            EXPECT_EQ(result.secondSolution.empty(), c.expected < 2) << name;
+            for (const CellValues& solution : {result.firstSolution, result.secondSolution}) {
+                if (solution.empty()) continue;
+                EXPECT_TRUE(isCompleteGrid(kind, solution)) << name;
+                for (std::size_t index = 0; index < c.cells.size(); ++index) {
+                    if (c.cells[index] != 0) {
+                        EXPECT_EQ(solution[index], c.cells[index]) << name;
+                    }
+                }
+            }
+        }
+        const std::vector<int> differ = differingCells(countSolutions(kind, twoWays, 2));
+        EXPECT_EQ(differ, (std::vector<int>{rectangle[0] + 1, rectangle[1] + 1, rectangle[2] + 1,
+                                            rectangle[3] + 1}))
+            << kind.side;
+        EXPECT_TRUE(differingCells(countSolutions(kind, grid, 2)).empty()) << kind.side;
+    }
+}
+
+// Puzzles with many solutions, counted against the plain backtracking solver of the tests.
+TEST(SolutionCount, AgreesWithPlainBacktracking) {
+    std::mt19937_64 random(3);
+    for (int round = 0; round < 40; ++round) {
+        CellValues puzzle = randomCompleteGrid(kNineGrid, random);
+        for (int blank = 0; blank < 45 + round / 2; ++blank)
+            puzzle[random() % puzzle.size()] = 0;
+        EXPECT_EQ(countSolutions(kNineGrid, puzzle, 30).count,
+                  testing::countSolutions(kNineGrid, puzzle, 30))
+            << round;
     }
 }
 
