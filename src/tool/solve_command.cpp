@@ -1,7 +1,6 @@
 // quorvel-tool solve: loads each puzzle into a fresh grid, runs one Assist Solve command on it as
 // the main window would, and prints the outcome as one compact JSON object a line.
 
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 #include "model/puzzle_line.h"
 #include "solver/solve_commands.h"
 #include "tool/command_registry.h"
+#include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
 
@@ -25,24 +25,6 @@ std::optional<int> modeNamed(const std::string& name) {
     if (name == "crunch") return kNumberCrunch;
     if (name == "next") return kGetNextMode;
     return std::nullopt;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 15];
-            out += hex[c & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::string solveOne(const PuzzleLine& puzzle, int mode) {
@@ -71,8 +53,7 @@ std::string solveOne(const PuzzleLine& puzzle, int mode) {
 }
 
 int fail(const std::string& problem) {
-    std::cerr << "quorvel-tool solve: " << problem << "\n";
-    return kUsageError;
+    return failCommand("solve", problem);
 }
 
 int runSolve(const std::vector<std::string>& args) {
@@ -91,20 +72,8 @@ int runSolve(const std::vector<std::string>& args) {
     }
     if (!mode) return fail("missing --mode mild|brute|crunch|next");
     if (!source) return fail("missing puzzle (a puzzle line, or - for standard input)");
-    if (*source != "-") {
-        const PuzzleLineResult parsed = parsePuzzleLine(*source);
-        if (!parsed.puzzle) return fail(parsed.error);
-        std::cout << solveOne(*parsed.puzzle, *mode) << "\n";
-        return 0;
-    }
-    std::string line;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const PuzzleLineResult parsed = parsePuzzleLine(line);
-        if (!parsed.puzzle) return fail("line " + std::to_string(number) + ": " + parsed.error);
-        std::cout << solveOne(*parsed.puzzle, *mode) << "\n" << std::flush;
-    }
-    return 0;
+    return answerPuzzles("solve", *source,
+                         [&](const PuzzleLine& puzzle) { return solveOne(puzzle, *mode); });
 }
 
 const bool registered =

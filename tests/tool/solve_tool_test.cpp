@@ -82,6 +82,38 @@ TEST(SolveTool, PrintsOneCompactObjectPerPuzzle) {
     }
 }
 
+// Unique, two solutions (an unavoidable rectangle blanked), clashing givens, and errors.
+TEST(CheckTool, CountsUpToTwoAndNamesTheCellsThatDiffer) {
+    std::string twoWays = kSolved;
+    for (const int index : {3, 4, 30, 31})
+        twoWays[index] = '.';
+    const std::string clash = "11" + kEasy.substr(2);
+    struct CheckCase {
+        std::string args;
+        std::string input;
+        std::string out;
+        int status;
+    };
+    const CheckCase cases[] = {
+        {"check " + kEasy, "",
+         R"({"size":9,"solutions":1,"solution":")" + kSolved + R"(","differ":[]})" + "\n", 0},
+        {"check -", twoWays + "\n\n" + clash + "\n",
+         R"({"size":9,"solutions":2,"solution":null,"differ":[4,5,31,32]})"
+         "\n"
+         R"({"size":9,"solutions":0,"solution":null,"differ":[]})"
+         "\n",
+         0},
+        {"check", "", "", 2},
+        {"check -", kEasy + "\n" + kEasy + "?\n",
+         R"({"size":9,"solutions":1,"solution":")" + kSolved + R"(","differ":[]})" + "\n", 2},
+    };
+    for (const CheckCase& c : cases) {
+        const ToolRun run = runTool(c.args, c.input);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(run.out, c.out) << c.args;
+    }
+}
+
 struct ErrorCase {
     std::string args;
     std::string input;

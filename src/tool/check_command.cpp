@@ -1,0 +1,37 @@
+// quorvel-tool check: counts the solutions of each puzzle up to two with the exact counter and
+// prints one JSON line: the size, the count (0, 1 or 2), the solution when there is exactly one,
+// and the cells where the first two solutions differ when there are more.
+
+#include <string>
+
+#include "model/puzzle_line.h"
+#include "solver/solution_count.h"
+#include "tool/command_registry.h"
+#include "tool/puzzle_input.h"
+
+namespace quorvel::tool {
+
+namespace {
+
+std::string checkOne(const PuzzleLine& puzzle) {
+    const SolutionCount count = countSolutions(puzzle.kind, puzzle.values, 2);
+    std::string differ;
+    for (const int cell : differingCells(count))
+        differ += (differ.empty() ? "" : ",") + std::to_string(cell);
+    const std::string solution =
+        count.count == 1 ? jsonString(formatPuzzleLine(puzzle.kind, count.firstSolution)) : "null";
+    return "{\"size\":" + std::to_string(puzzle.kind.side) +
+           ",\"solutions\":" + std::to_string(count.count) + ",\"solution\":" + solution +
+           ",\"differ\":[" + differ + "]}";
+}
+
+int runCheck(const std::vector<std::string>& args) {
+    if (args.size() != 1)
+        return failCommand("check", "takes one puzzle (a puzzle line, or - for standard input)");
+    return answerPuzzles("check", args[0], checkOne);
+}
+
+const bool registered = registerCommand("check", {runCheck, "check PUZZLE|-"});
+
+}  // namespace
+}  // namespace quorvel::tool

@@ -1,0 +1,52 @@
+#include "tool/puzzle_input.h"
+
+#include <iostream>
+
+#include "tool/command_registry.h"
+
+namespace quorvel::tool {
+
+int failCommand(const std::string& command, const std::string& problem) {
+    std::cerr << "quorvel-tool " << command << ": " << problem << "\n";
+    return kUsageError;
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 15];
+            out += hex[c & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+int answerPuzzles(const std::string& command, const std::string& source,
+                  const std::function<std::string(const PuzzleLine&)>& answer) {
+    if (source != "-") {
+        const PuzzleLineResult parsed = parsePuzzleLine(source);
+        if (!parsed.puzzle) return failCommand(command, parsed.error);
+        std::cout << answer(*parsed.puzzle) << "\n";
+        return 0;
+    }
+    std::string line;
+    for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const PuzzleLineResult parsed = parsePuzzleLine(line);
+        if (!parsed.puzzle) {
+            return failCommand(command, "line " + std::to_string(number) + ": " + parsed.error);
+        }
+        std::cout << answer(*parsed.puzzle) << "\n" << std::flush;
+    }
+    return 0;
+}
+
+}  // namespace quorvel::tool
