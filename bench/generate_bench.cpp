@@ -4,14 +4,21 @@
 // 20 ms).
 //
 // BM_UniqueShare makes 200 puzzles per size and level (seeds 1..200) and reports the share that
-// has exactly one solution, counted with the exact solution counter (limit 2).
+// has exactly one solution as the generator leaves them (counted with the exact solution
+// counter, limit 2), the share after MakeUnique and the givens it added on average.
+//
+// BM_GenerateUnique makes 1000 unique puzzles per size (seeds 1..1000, levels 1..4 in turn) as
+// `quorvel-tool generate --unique` does and reports median, p99 and worst in thread CPU ms.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "create/headless_generation.h"
 #include "create/random_source.h"
+#include "puzzle_files.h"
 #include "solver/solution_count.h"
 
 namespace {
@@ -43,19 +50,46 @@ void BM_UniqueShare(benchmark::State& state) {
     const GridKind& kind = KindOfSide(state.range(0));
     const int level = static_cast<int>(state.range(1));
     int unique = 0;
+    int madeUnique = 0;
+    int added = 0;
     for (auto _ : state) {
-        unique = 0;
+        unique = madeUnique = added = 0;
         for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
             SeededRandom random(seed);
-            const GeneratedPuzzle made = GeneratePuzzle(kind, level, random);
+            GeneratedPuzzle made = GeneratePuzzle(kind, level, random);
             unique += countSolutions(kind, made.puzzle, 2).count == 1 ? 1 : 0;
+            const int givens = made.givens;
+            madeUnique += MakeUnique(kind, made, random) ? 1 : 0;
+            added += made.givens - givens;
         }
     }
     state.counters["unique_share"] = static_cast<double>(unique) / kSeeds;
+    state.counters["unique_after"] = static_cast<double>(madeUnique) / kSeeds;
+    state.counters["added_givens"] = static_cast<double>(added) / kSeeds;
 }
 BENCHMARK(BM_UniqueShare)
     ->ArgsProduct({{9, 15}, {1, 2, 3, 4}})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+void BM_GenerateUnique(benchmark::State& state) {
+    const GridKind& kind = KindOfSide(state.range(0));
+    std::vector<double> millis;
+    for (auto _ : state) {
+        millis.clear();
+        for (std::uint64_t seed = 1; seed <= 1000; ++seed) {
+            const double start = bench::threadCpuMillis();
+            SeededRandom random(seed);
+            GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(seed % 4) + 1, random);
+            benchmark::DoNotOptimize(MakeUnique(kind, made, random));
+            millis.push_back(bench::threadCpuMillis() - start);
+        }
+    }
+    std::sort(millis.begin(), millis.end());
+    state.counters["median_ms"] = bench::percentile(millis, 0.5);
+    state.counters["p99_ms"] = bench::percentile(millis, 0.99);
+    state.counters["worst_ms"] = millis.back();
+}
+BENCHMARK(BM_GenerateUnique)->Arg(9)->Arg(15)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "create/headless_generation.h"
 
 #include "create/givens_pattern.h"
+#include "create/unique_givens.h"
 #include "model/puzzle_board.h"
 
 namespace quorvel {
@@ -42,6 +43,13 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
     for (const int value : result.puzzle)
         result.givens += value != 0 ? 1 : 0;
     return result;
+}
+
+bool MakeUnique(const GridKind& kind, GeneratedPuzzle& made, RandomSource& random) {
+    if (!made.made) return false;
+    const UniqueGivens added = addGivensUntilUnique(kind, made.puzzle, made.solution, random);
+    made.givens += added.cellsAdded;
+    return added.unique;
 }
 
 }  // namespace quorvel

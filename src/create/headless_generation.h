@@ -53,4 +53,8 @@ struct GeneratedPuzzle {
 // The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`.
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random);
 
+// Adds givens from the full grid to a made puzzle until it has exactly one solution (see
+// create/unique_givens.h) and counts them in `givens`. True when the puzzle ends unique.
+bool MakeUnique(const GridKind& kind, GeneratedPuzzle& made, RandomSource& random);
+
 }  // namespace quorvel

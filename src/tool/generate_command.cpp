@@ -1,7 +1,9 @@
 // quorvel-tool generate: marks the givens pattern of a level and runs the generator headless, as
 // the Computer Generated Puzzle command does on a grid window, and prints the puzzle as one
 // compact JSON line. The full grid the window would store in its database is printed as the
-// solution instead; no file is written. The same seed always gives the same puzzle.
+// solution instead; no file is written. The same seed always gives the same puzzle. With
+// --unique, givens from the full grid are added until the puzzle has exactly one solution;
+// `unique` tells whether the printed puzzle has exactly one.
 
 #include <chrono>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include "create/headless_generation.h"
 #include "create/random_source.h"
 #include "model/puzzle_line.h"
+#include "solver/solution_count.h"
 #include "tool/command_registry.h"
 
 namespace quorvel::tool {
@@ -33,8 +36,13 @@ std::optional<std::uint64_t> parseNumber(const std::string& text) {
 
 int runGenerate(const std::vector<std::string>& args) {
     std::optional<std::uint64_t> size, level, seed;
+    bool wantUnique = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--unique") {
+            wantUnique = true;
+            continue;
+        }
         std::optional<std::uint64_t>* target = option == "--size"    ? &size
                                                : option == "--level" ? &level
                                                : option == "--seed"  ? &seed
@@ -53,16 +61,19 @@ int runGenerate(const std::vector<std::string>& args) {
 
     const GridKind& kind = *size == 9 ? kNineGrid : kFifteenGrid;
     SeededRandom random(*seed);
-    const GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(*level), random);
+    GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(*level), random);
+    const bool unique = wantUnique ? MakeUnique(kind, made, random)
+                                   : countSolutions(kind, made.puzzle, 2).count == 1;
     std::cout << "{\"size\":" << kind.side << ",\"level\":" << *level
               << ",\"givens\":" << made.givens << ",\"puzzle\":\""
               << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
-              << formatPuzzleLine(kind, made.solution) << "\"}\n";
+              << formatPuzzleLine(kind, made.solution)
+              << "\",\"unique\":" << (unique ? "true" : "false") << "}\n";
     return 0;
 }
 
-const bool registered =
-    registerCommand("generate", {runGenerate, "generate --size 9|15 --level 1..4 [--seed N]"});
+const bool registered = registerCommand(
+    "generate", {runGenerate, "generate --size 9|15 --level 1..4 [--seed N] [--unique]"});
 
 }  // namespace
 }  // namespace quorvel::tool

@@ -58,6 +58,17 @@ TEST(GenerateTool, TheSameSeedGivesTheSamePuzzle) {
     }
 }
 
+TEST(GenerateTool, UniqueAddsGivensUntilOneSolution) {
+    for (const char* size : {"9", "15"}) {
+        const ToolRun plain = RunTool(std::string("--size ") + size + " --level 4 --seed 3");
+        const ToolRun unique =
+            RunTool(std::string("--size ") + size + " --level 4 --seed 3 --unique");
+        EXPECT_NE(plain.out.find("\"unique\":false}"), std::string::npos) << plain.out;
+        EXPECT_NE(unique.out.find("\"unique\":true}"), std::string::npos) << unique.out;
+        EXPECT_EQ(Field(unique.out, "solution"), Field(plain.out, "solution"));
+    }
+}
+
 TEST(GenerateTool, BadArgumentsExitWithStatusTwo) {
     for (const char* arguments : {"--size 8 --level 1", "--size 9 --level 5", "--size 9",
                                   "--size 9 --level 1 --seed x", "--level 1 --size"}) {
