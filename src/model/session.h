@@ -36,6 +36,7 @@ struct Session {
     int puzzleNumber = 0;
     int previousPuzzleNumber = 0;
     int puzzleKind = 0;
+    int puzzleLevel = 0;
     std::string puzzleCells;
     std::string puzzleCount;
     int lastPuzzleNo = 0;

@@ -1,6 +1,7 @@
 #include "storage/grade_and_save.h"
 
 #include "storage/cell_lists.h"
+#include "storage/puzzle_commands.h"
 
 namespace quorvel {
 
@@ -45,9 +46,7 @@ FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::str
         AppendRecord(database, FormatRecord(record));
     }
     if (FileStatus error = WriteBack(database)) return error;
-    session.puzzleKind = kKindComposed;
-    session.puzzleNumber = record.number;
-    session.puzzleCells = cellText;
+    MakeCurrentPuzzle(session, record);
     session.lastPuzzleNo = highest + 1;
     return std::nullopt;
 }

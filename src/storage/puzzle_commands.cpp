@@ -19,6 +19,7 @@ void MakeCurrentPuzzle(Session& session, const PuzzleRecord& record) {
     session.puzzleNumber = record.number;
     session.puzzleCells = record.cellText;
     session.puzzleKind = record.kind;
+    session.puzzleLevel = record.level;
 }
 
 bool GetPuzzleByOrdinal(Session& session, const Database& database, int level,

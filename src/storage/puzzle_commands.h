@@ -20,7 +20,7 @@ int CountLevel(Session& session, const Database& database, int level);
 // "Puzzle Number?   (1 ~ " count ")".
 std::string PuzzleNumberPrompt(std::string_view count);
 
-// Makes a record the current puzzle: puzzleNumber, puzzleCells, puzzleKind.
+// Makes a record the current puzzle: puzzleNumber, puzzleCells, puzzleKind, puzzleLevel.
 void MakeCurrentPuzzle(Session& session, const PuzzleRecord& record);
 
 // The Get Puzzle dialog's OK: the entered ordinal (capped at session.puzzleCount) of the level.

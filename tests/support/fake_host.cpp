@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/fixed_width_text.h"
 #include "ui/grid/dlg_msg.h"
 #include "ui/shell/about_window.h"
 
@@ -96,17 +97,7 @@ bool FakeHost::runSystemInfo() {
 TextMeasure FakeHost::measureText(const std::string& text, const std::string& fontFamily,
                                   int points, int widthTwips) {
     if (measure) return measure(text, fontFamily, points, widthTwips);
-    int perLine = std::max(1, widthTwips / std::max(1, charWidthTwips));
-    int lines = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        int length = static_cast<int>(end - start);
-        lines += std::max(1, (length + perLine - 1) / perLine);
-        start = end + 1;
-    }
-    return {lines, points * 20};
+    return MeasureFixedWidth(text, points, widthTwips, charWidthTwips);
 }
 
 void FakeHost::minimiseMainWindow() {

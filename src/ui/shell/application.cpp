@@ -64,9 +64,13 @@ void Application::registerCommands() {
 bool Application::start() {
     if (!startup_.run()) return false;
     mainWindow_.setOriginalDisplayMode(startup_.originalMode());
+    openSplash();
+    return true;
+}
+
+void Application::openSplash() {
     splash_.create([this] { mainWindow_.loadSettings(); });
     splash_.Form_Load();
-    return true;
 }
 
 void Application::wireDialogServices() {

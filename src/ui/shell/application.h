@@ -25,6 +25,8 @@ class Application {
     // The entry routine: the resolution question, then the splash window, which reads the
     // settings and starts its timers. False when the program must end at once.
     bool start();
+    // The splash window's part of the start: it reads the settings and starts its timers.
+    void openSplash();
 
     Session& session() { return session_; }
     DialogExchange& dialogs() { return dialogs_; }
@@ -37,11 +39,12 @@ class Application {
     GridWindowChild& fifteenChild() { return fifteenChild_; }
     // The visual aids, the experimental run, Undo/Redo and the 9x9 marking controls.
     VisualAids& aids() { return aids_; }
+    // The grid window the main window shows, or nullptr while none is open.
+    GridWindow* activeGrid();
 
   private:
     void wireDialogServices();
     void registerCommands();
-    GridWindow* activeGrid();
 
     Host& host_;
     std::filesystem::path programFolder_;

@@ -1,0 +1,22 @@
+#include "storage/shipped_files.h"
+
+#include "storage/data_file.h"
+
+namespace quorvel {
+
+std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& source,
+                                              const std::filesystem::path& target) {
+    std::vector<std::string> missing;
+    for (const std::string_view name : kShippedDataFiles) {
+        if (std::filesystem::exists(ResolveDataFile(target, name))) continue;
+        const std::filesystem::path from = ResolveDataFile(source, name);
+        if (std::filesystem::exists(from)) {
+            std::filesystem::copy_file(from, target / name);
+        } else {
+            missing.emplace_back(name);
+        }
+    }
+    return missing;
+}
+
+}  // namespace quorvel

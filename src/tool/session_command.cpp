@@ -1,0 +1,101 @@
+// quorvel-tool session: the program's core driven by a script (see the README's command
+// reference). Runs in the folder given with --data, or in a fresh temporary folder holding the
+// shipped data files, removed at the end.
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <iostream>
+
+#include "storage/shipped_files.h"
+#include "tool/command_registry.h"
+#include "ui/session/script_session.h"
+
+namespace quorvel::tool {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage = "session [--data DIR] [SCRIPT|-]";
+
+// The pristine copies the build keeps beside the executable, or else the files beside it.
+fs::path ShippedDataFolder() {
+    const fs::path executableFolder = fs::read_symlink("/proc/self/exe").parent_path();
+    const fs::path pristine = executableFolder / "shipped-data";
+    return fs::is_directory(pristine) ? pristine : executableFolder;
+}
+
+// A new empty folder for a session without --data.
+fs::path MakeTemporaryFolder() {
+    std::string pattern = (fs::temp_directory_path() / "quorvel-session-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw fs::filesystem_error("cannot make a temporary folder", pattern,
+                                   std::error_code(errno, std::generic_category()));
+    }
+    return pattern;
+}
+
+// Removes the temporary folder however the session ends.
+struct TemporaryFolder {
+    fs::path path;
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        if (!path.empty()) fs::remove_all(path, ignored);
+    }
+};
+
+int RunScript(const fs::path& folder, std::istream& script) {
+    const std::vector<std::string> missing = SeedMissingDataFiles(ShippedDataFolder(), folder);
+    if (!missing.empty()) {
+        std::cerr << "quorvel-tool session: the shipped file " << missing.front()
+                  << " is not beside the executable\n";
+        return kUsageError;
+    }
+    ScriptSession session(folder, std::cout);
+    const std::optional<ScriptError> error = session.run(script);
+    std::cout.flush();
+    if (!error) return 0;
+    std::cerr << "line " << error->line << ": " << error->what << '\n';
+    return kUsageError;
+}
+
+int RunSession(const std::vector<std::string>& args) {
+    std::optional<fs::path> dataFolder;
+    std::optional<std::string> scriptName;
+    for (std::size_t index = 0; index < args.size(); ++index) {
+        if (args[index] == "--data" && index + 1 < args.size() && !dataFolder) {
+            dataFolder = args[++index];
+        } else if (!scriptName && (args[index] == "-" || !args[index].starts_with("--"))) {
+            scriptName = args[index];
+        } else {
+            std::cerr << "usage: quorvel-tool " << kUsage << '\n';
+            return kUsageError;
+        }
+    }
+    std::ifstream file;
+    if (scriptName && *scriptName != "-") {
+        file.open(*scriptName);
+        if (!file) {
+            std::cerr << "quorvel-tool session: cannot read " << *scriptName << '\n';
+            return kUsageError;
+        }
+    }
+    std::istream& script = file.is_open() ? static_cast<std::istream&>(file) : std::cin;
+    try {
+        TemporaryFolder temporary;
+        if (!dataFolder) temporary.path = MakeTemporaryFolder();
+        const fs::path folder = dataFolder ? fs::absolute(*dataFolder) : temporary.path;
+        fs::create_directories(folder);
+        return RunScript(folder, script);
+    } catch (const fs::filesystem_error& error) {
+        std::cerr << "quorvel-tool session: " << error.what() << '\n';
+        return kUsageError;
+    }
+}
+
+const bool registered = registerCommand("session", {RunSession, kUsage});
+
+}  // namespace
+
+}  // namespace quorvel::tool

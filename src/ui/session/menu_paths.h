@@ -1,0 +1,31 @@
+#pragma once
+// Menu items named by their captions, as a script writes them: "Database > Get Puzzle from
+// Database", "Assist Solve > Solve > Number Crunch", "Quit". Each caption is trimmed and loses
+// its "&" marker.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/shell/menu_bar.h"
+
+namespace quorvel {
+
+struct MenuPath {
+    MenuRef ref;
+    std::string text;
+};
+
+// A caption as a script names it: blanks trimmed, "&" markers removed ("&&" stays one "&").
+std::string ScriptCaption(std::string_view caption);
+
+// Every item except separators, in menu order: each item that opens a drop-down is followed by
+// the drop-down's items.
+std::vector<MenuPath> AllMenuPaths(const MenuBar& menus);
+
+// The item a path names (parts separated by ">", blanks around them ignored); nullopt when
+// there is none.
+std::optional<MenuRef> FindMenuPath(const MenuBar& menus, std::string_view path);
+
+}  // namespace quorvel

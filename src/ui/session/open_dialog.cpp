@@ -1,0 +1,125 @@
+#include "ui/session/open_dialog.h"
+
+#include "ui/grid/dlg_msg.h"
+#include "ui/shell/about_window.h"
+
+namespace quorvel {
+
+// ---- input dialog ----------------------------------------------------------------------------
+
+std::string InputDialogWindow::title() const {
+    return dialog_.caption();
+}
+
+std::string InputDialogWindow::prompt() const {
+    return dialog_.prompt();
+}
+
+std::optional<std::string> InputDialogWindow::answer() const {
+    if (!dialog_.text1Visible()) return std::nullopt;
+    return dialog_.text1().text;
+}
+
+bool InputDialogWindow::press(std::string_view caption) {
+    if (caption == "OK") {
+        dialog_.OKButton_Click();
+        return true;
+    }
+    if (caption == "Cancel" && dialog_.cancelVisible()) {
+        dialog_.CancelButton_Click();
+        return true;
+    }
+    for (int level = 1; dialog_.levelLabelsVisible() && level <= 4; ++level) {
+        if (caption == kLevelCaptions[static_cast<std::size_t>(level - 1)]) {
+            dialog_.Label2_Click(level);
+            return true;
+        }
+    }
+    return false;
+}
+
+void InputDialogWindow::key(const KeyEvent& event) {
+    if (event.code == key::kEscape) {
+        dialog_.CancelButton_Click();
+    } else {
+        dialog_.Key(event);
+    }
+}
+
+bool InputDialogWindow::closed() const {
+    return dialog_.closed();
+}
+
+// ---- about window ----------------------------------------------------------------------------
+
+std::string AboutDialogWindow::title() const {
+    return about_.caption();
+}
+
+std::string AboutDialogWindow::prompt() const {
+    if (about_.exitPanelVisible()) {
+        return std::string(AboutWindow::kExitQuestion) + AboutWindow::kExitWord;
+    }
+    return about_.description();
+}
+
+bool AboutDialogWindow::press(std::string_view caption) {
+    if (caption == "OK") {
+        about_.cmdOK_Click();
+    } else if (caption == "System Info...") {
+        about_.cmdSysInfo_Click();
+    } else if (caption == about_.webSiteCaption()) {
+        about_.CBn_Click();
+    } else if (caption == "Yes" && about_.exitPanelVisible()) {
+        about_.Command1_Click(0);
+    } else if (caption == "No" && about_.exitPanelVisible()) {
+        about_.Command1_Click(1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void AboutDialogWindow::key(const KeyEvent& event) {
+    if (event.code == key::kEscape) about_.Form_Close();
+}
+
+bool AboutDialogWindow::closed() const {
+    return about_.closed();
+}
+
+// ---- message box -----------------------------------------------------------------------------
+
+bool MessageBoxWindow::press(std::string_view caption) {
+    for (const std::string& button : buttons_) {
+        if (button == caption) {
+            pressed_ = button;
+            return true;
+        }
+    }
+    return false;
+}
+
+void MessageBoxWindow::key(const KeyEvent& event) {
+    if (event.code == key::kEscape && !buttons_.empty()) pressed_ = buttons_.back();
+}
+
+// ---- file dialog -----------------------------------------------------------------------------
+
+bool FileDialogWindow::press(std::string_view caption) {
+    if (caption != "Cancel") return false;
+    closed_ = true;
+    return true;
+}
+
+void FileDialogWindow::key(const KeyEvent& event) {
+    if (event.code == key::kEscape) closed_ = true;
+}
+
+bool FileDialogWindow::chooseFile(const std::optional<std::string>& path) {
+    chosen_ = path;
+    closed_ = true;
+    return true;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,103 @@
+#pragma once
+// A modal window as a script acts on it while it is open: the input dialog, the about window,
+// a message box or a file dialog. Each shows a title, a prompt and perhaps an answer box, takes
+// keys and presses its buttons by caption.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/grid/key_event.h"
+#include "ui/host.h"
+
+namespace quorvel {
+
+class AboutWindow;
+class DlgMsg;
+
+class OpenDialog {
+  public:
+    virtual ~OpenDialog() = default;
+
+    virtual std::string title() const = 0;
+    virtual std::string prompt() const = 0;
+    // The text of the answer box; nullopt when the window shows none.
+    virtual std::optional<std::string> answer() const { return std::nullopt; }
+    // Presses the button (or clickable label) captioned `caption`; false when none shows it.
+    virtual bool press(std::string_view caption) = 0;
+    // A key pressed in the window. Escape answers as the window's close box does.
+    virtual void key(const KeyEvent& event) = 0;
+    // File dialogs only: takes the chosen path, or cancels with nullopt. False elsewhere.
+    virtual bool chooseFile(const std::optional<std::string>& /*path*/) { return false; }
+    virtual bool closed() const = 0;
+};
+
+// The program's input dialog (questions, messages, puzzle numbers, levels).
+class InputDialogWindow : public OpenDialog {
+  public:
+    explicit InputDialogWindow(DlgMsg& dialog) : dialog_(dialog) {}
+    std::string title() const override;
+    std::string prompt() const override;
+    std::optional<std::string> answer() const override;
+    bool press(std::string_view caption) override;
+    void key(const KeyEvent& event) override;
+    bool closed() const override;
+
+  private:
+    DlgMsg& dialog_;
+};
+
+// The about window, which is also the exit confirmation.
+class AboutDialogWindow : public OpenDialog {
+  public:
+    explicit AboutDialogWindow(AboutWindow& about) : about_(about) {}
+    std::string title() const override;
+    std::string prompt() const override;
+    bool press(std::string_view caption) override;
+    void key(const KeyEvent& event) override;
+    bool closed() const override;
+
+  private:
+    AboutWindow& about_;
+};
+
+// An operating-system message box with its buttons; Escape presses the last one.
+class MessageBoxWindow : public OpenDialog {
+  public:
+    MessageBoxWindow(std::string title, std::string text, std::vector<std::string> buttons)
+        : title_(std::move(title)), text_(std::move(text)), buttons_(std::move(buttons)) {}
+    std::string title() const override { return title_; }
+    std::string prompt() const override { return text_; }
+    bool press(std::string_view caption) override;
+    void key(const KeyEvent& event) override;
+    bool closed() const override { return pressed_.has_value(); }
+    // The caption of the button that closed the box.
+    const std::optional<std::string>& pressed() const { return pressed_; }
+
+  private:
+    std::string title_;
+    std::string text_;
+    std::vector<std::string> buttons_;
+    std::optional<std::string> pressed_;
+};
+
+// The common open/save file dialog; its prompt is the file filter.
+class FileDialogWindow : public OpenDialog {
+  public:
+    explicit FileDialogWindow(FileDialogRequest request) : request_(std::move(request)) {}
+    std::string title() const override { return request_.title; }
+    std::string prompt() const override { return request_.filter; }
+    bool press(std::string_view caption) override;
+    void key(const KeyEvent& event) override;
+    bool chooseFile(const std::optional<std::string>& path) override;
+    bool closed() const override { return closed_; }
+    const std::optional<std::string>& chosen() const { return chosen_; }
+
+  private:
+    FileDialogRequest request_;
+    std::optional<std::string> chosen_;
+    bool closed_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,79 @@
+#include "ui/session/script_host.h"
+
+#include <ctime>
+
+#include "ui/fixed_width_text.h"
+#include "ui/grid/dlg_msg.h"
+#include "ui/print/page_pdf.h"
+#include "ui/session/open_dialog.h"
+#include "ui/shell/about_window.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kCharWidthTwips = 120;
+constexpr double kUnixEpochDay = 25569.0;  // 1970-01-01 counted from 1899-12-30
+
+}  // namespace
+
+void ScriptHost::runDialog(DlgMsg& dialog) {
+    InputDialogWindow window(dialog);
+    if (!window.closed()) server_.serve(window);
+}
+
+bool ScriptHost::askYesNo(const std::string& title, const std::string& text) {
+    MessageBoxWindow box(title, text, {"Yes", "No"});
+    server_.serve(box);
+    return box.pressed() == "Yes";
+}
+
+void ScriptHost::showNotice(const std::string& title, const std::string& text) {
+    MessageBoxWindow box(title, text, {"OK"});
+    server_.serve(box);
+}
+
+std::optional<std::string> ScriptHost::chooseFile(const FileDialogRequest& request) {
+    FileDialogWindow dialog(request);
+    server_.serve(dialog);
+    return dialog.chosen();
+}
+
+bool ScriptHost::printPage(const PrintPage& page) {
+    if (!printFile_) return false;
+    const std::filesystem::path file = *printFile_;
+    printFile_.reset();
+    if (const FileStatus error = WritePagePdf(page, file)) {
+        printFailure_ = error->message();
+        return false;
+    }
+    return true;
+}
+
+double ScriptHost::now() {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const double localSeconds = static_cast<double>(seconds) + static_cast<double>(local.tm_gmtoff);
+    return kUnixEpochDay + localSeconds / 86400.0;
+}
+
+void ScriptHost::runAbout(AboutWindow& about) {
+    AboutDialogWindow window(about);
+    if (!window.closed()) server_.serve(window);
+}
+
+TextMeasure ScriptHost::measureText(const std::string& text, const std::string&, int points,
+                                    int widthTwips) {
+    return MeasureFixedWidth(text, points, widthTwips, kCharWidthTwips);
+}
+
+void ScriptHost::minimiseMainWindow() {
+    if (onMinimise_) onMinimise_();
+}
+
+void ScriptHost::quit() {
+    if (onQuit_) onQuit_();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,70 @@
+#pragma once
+// The Host of a scripted session: no display, no waiting. Every modal window (input dialog,
+// about window, message box, file dialog) is handed to a DialogServer, which acts on it from
+// the script's following lines until it closes. Time is virtual: it moves only when the session
+// advances it and when the core asks to sleep, so scripted runs never wait and a script's keys
+// are as far apart as a person's.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "ui/host.h"
+
+namespace quorvel {
+
+class OpenDialog;
+
+class DialogServer {
+  public:
+    virtual ~DialogServer() = default;
+    // Returns once `dialog` has closed.
+    virtual void serve(OpenDialog& dialog) = 0;
+};
+
+class ScriptHost : public Host {
+  public:
+    explicit ScriptHost(DialogServer& server) : server_(server) {}
+
+    void advanceClock(int milliseconds) { tick_ += milliseconds; }
+    // The next printed page goes into this PDF file.
+    void printNextPageTo(std::filesystem::path file) { printFile_ = std::move(file); }
+    bool printPending() const { return printFile_.has_value(); }
+    // Why the last page could not be written, once; nullopt when nothing failed.
+    std::optional<std::string> takePrintFailure() { return std::exchange(printFailure_, {}); }
+    // Called when the core minimises the main window, and when it ends the program.
+    void setOnMinimise(std::function<void()> hook) { onMinimise_ = std::move(hook); }
+    void setOnQuit(std::function<void()> hook) { onQuit_ = std::move(hook); }
+
+    void runDialog(DlgMsg& dialog) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
+    void showNotice(const std::string& title, const std::string& text) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    bool printPage(const PrintPage& page) override;
+    void openUrl(const std::string&) override {}
+    void processEvents() override {}
+    void freezeDrawing(bool) override {}
+    std::int64_t tickMs() override { return tick_; }
+    double now() override;
+    void sleepMs(int milliseconds) override { tick_ += milliseconds; }
+    std::optional<DisplayMode> displayMode() override { return std::nullopt; }
+    bool changeDisplayMode(const DisplayMode&) override { return false; }
+    void runAbout(AboutWindow& about) override;
+    bool runSystemInfo() override { return false; }
+    SystemMetrics systemMetrics() override { return {23, 4}; }
+    TextMeasure measureText(const std::string& text, const std::string& fontFamily, int points,
+                            int widthTwips) override;
+    void minimiseMainWindow() override;
+    void quit() override;
+
+  private:
+    DialogServer& server_;
+    std::int64_t tick_ = 1'000'000;
+    std::optional<std::filesystem::path> printFile_;
+    std::optional<std::string> printFailure_;
+    std::function<void()> onMinimise_;
+    std::function<void()> onQuit_;
+};
+
+}  // namespace quorvel

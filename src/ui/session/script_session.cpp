@@ -1,0 +1,332 @@
+#include "ui/session/script_session.h"
+
+#include <istream>
+#include <ostream>
+
+#include "ui/grid/grid_window.h"
+#include "ui/grid/main_window_link.h"
+#include "ui/session/menu_paths.h"
+#include "ui/session/open_dialog.h"
+#include "ui/session/script_keys.h"
+#include "ui/session/session_dump.h"
+
+namespace quorvel {
+
+namespace {
+
+// How far the clock moves for each line: a person takes about that long for one action.
+constexpr int kLineMs = 1000;
+
+// Unwinds the session from wherever a line failed, down to `run`.
+struct LineFailure {
+    ScriptError error;
+};
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+bool ShowsTextCaption(const ToolButton& button) {
+    return button.font == ButtonFont::Arial || button.font == ButtonFont::ArialNarrow;
+}
+
+}  // namespace
+
+ScriptSession::ScriptSession(const std::filesystem::path& dataFolder, std::ostream& out)
+    : dataFolder_(dataFolder), out_(out), host_(*this), program_(host_, dataFolder) {
+    host_.setOnMinimise([this] {
+        minimised_ = true;
+        program_.mainWindow().MDIForm_Resize(true);
+    });
+    host_.setOnQuit([this] { ended_ = true; });
+}
+
+std::optional<ScriptError> ScriptSession::run(std::istream& script) {
+    script_ = &script;
+    try {
+        start();
+        runLines();
+        checkNothingLeftOver();
+    } catch (const LineFailure& failure) {
+        return failure.error;
+    }
+    return std::nullopt;
+}
+
+void ScriptSession::start() {
+    // The splash window reads the settings and hands over at once: no resolution question, no
+    // three seconds.
+    program_.openSplash();
+    program_.splash().onTimer1();
+    settleFocus();
+}
+
+void ScriptSession::runLines() {
+    for (std::string line; std::getline(*script_, line);) {
+        ++lineNumber_;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string command = Trimmed(line);
+        if (command.empty() || command[0] == '#') continue;
+        execute(command);
+        if (!open_.empty() && open_.back()->closed()) return;
+    }
+}
+
+void ScriptSession::serve(OpenDialog& dialog) {
+    ++dialogsServed_;
+    if (!fileAnswers_.empty() && dialog.chooseFile(fileAnswers_.front().path)) {
+        fileAnswers_.pop_front();
+        return;
+    }
+    const int openedAt = lineNumber_;
+    open_.push_back(&dialog);
+    runLines();
+    open_.pop_back();
+    if (!dialog.closed()) {
+        throw LineFailure{
+            {openedAt, "script ends with the dialog " + Quoted(dialog.title()) + " open"}};
+    }
+}
+
+void ScriptSession::execute(const std::string& line) {
+    if (ended_) fail("the program has ended");
+    host_.advanceClock(kLineMs);
+    program_.mainWindow().onTimer1();
+
+    const auto blank = line.find(' ');
+    const std::string word = line.substr(0, blank);
+    const std::string rest = blank == std::string::npos ? "" : Trimmed(line.substr(blank + 1));
+    if (word == "menu") {
+        chooseMenu(rest);
+    } else if (word == "key") {
+        sendKey(rest);
+    } else if (word == "press") {
+        const bool right = rest.starts_with("right ");
+        pressButton(right ? Trimmed(rest.substr(6)) : rest, right ? kMouseRight : kMouseLeft);
+    } else if (word == "click") {
+        clickCell(rest, 0);
+    } else if (word == "ctrl-click") {
+        clickCell(rest, kShiftCtrl);
+    } else if (word == "type") {
+        typeText(blank == std::string::npos ? "" : line.substr(blank + 1));
+    } else if (word == "answer") {
+        answer(rest);
+    } else if (word == "file") {
+        answerFile(rest);
+    } else if (word == "print") {
+        if (rest.empty()) fail("print needs a file");
+        host_.printNextPageTo(resolved(rest));
+        printLine_ = lineNumber_;
+    } else if (word == "dump") {
+        out_ << SessionDump(program_, openDialog()) << '\n';
+    } else {
+        fail("unknown command " + Quoted(word));
+    }
+    if (const std::optional<std::string> failure = host_.takePrintFailure()) fail(*failure);
+    if (open_.empty()) settleFocus();
+}
+
+void ScriptSession::checkNothingLeftOver() const {
+    if (!fileAnswers_.empty()) {
+        throw LineFailure{{fileAnswers_.front().line, "no file dialog took this answer"}};
+    }
+    if (host_.printPending()) throw LineFailure{{printLine_, "no Print used this file"}};
+}
+
+// ---- commands ------------------------------------------------------------------------------
+
+void ScriptSession::chooseMenu(const std::string& path) {
+    requireNoDialog();
+    restoreMainWindow();
+    MDI1& main = program_.mainWindow();
+    const std::optional<MenuRef> found = FindMenuPath(main.menus(), path);
+    if (!found) fail("no menu item " + Quoted(path));
+    MenuRef top = *found;
+    while (const auto parent = main.menus().parentOf(top.array))
+        top = *parent;
+    const auto check = [&](MenuRef ref) {
+        if (main.menus().isEffective(ref)) return;
+        const bool hidden = !main.menus().at(ref).visible;
+        fail("menu item " + Quoted(path) + (hidden ? " is hidden" : " is disabled"));
+    };
+    check(top);
+    if (!main.menus().at(top).submenu) {
+        main.menuChosen(top);
+        return;
+    }
+    // Opening the drop-down runs its own step; the item is judged as it shows then.
+    main.Mtop_Click(top.index);
+    if (main.menus().at(*found).submenu) return;
+    check(*found);
+    main.menuChosen(*found);
+}
+
+void ScriptSession::pressButton(const std::string& name, int mouseButton) {
+    requireNoDialog();
+    restoreMainWindow();
+    MDI1& main = program_.mainWindow();
+    for (const ToolButton& button : main.toolbar().all()) {
+        if (Trimmed(button.toolTip) != name &&
+            !(ShowsTextCaption(button) && Trimmed(button.caption) == name)) {
+            continue;
+        }
+        if (!button.visible) fail("toolbar button " + Quoted(name) + " is hidden");
+        if (!button.enabled) fail("toolbar button " + Quoted(name) + " is disabled");
+        main.toolbarClicked(button.index, mouseButton, 0);
+        return;
+    }
+    fail("no toolbar button " + Quoted(name));
+}
+
+void ScriptSession::clickCell(const std::string& number, int shift) {
+    requireNoDialog();
+    restoreMainWindow();
+    GridWindow& grid = activeGrid();
+    const bool digits = !number.empty() && number.size() <= 3 &&
+                        number.find_first_not_of("0123456789") == std::string::npos;
+    const int cell = digits ? std::stoi(number) : 0;
+    if (!grid.board().validCell(cell)) fail("no cell " + Quoted(number));
+    if (!grid.cellVisible(cell) || !grid.board().cell(cell).enabled) {
+        fail("cell " + number + " is disabled");
+    }
+    // As the windowing system delivers a click: the press moves the focus, then the press and
+    // the release reach the cell. A modal window that opens on the way takes the rest.
+    const int served = dialogsServed_;
+    if (grid.focusedCell() != cell) grid.requestFocus(cell);
+    if (dialogsServed_ != served) return;
+    program_.aids().cellMouseDown(grid, cell, kMouseLeft);
+    if (dialogsServed_ != served) return;
+    if (grid.focusedCell() == cell) grid.T1_Click(cell);
+    if (dialogsServed_ != served) return;
+    program_.aids().cellMouseUp(grid, cell, kMouseLeft, shift);
+}
+
+void ScriptSession::sendKey(const std::string& name) {
+    const std::optional<KeyEvent> event = KeyNamed(name);
+    if (!event) fail("unknown key " + Quoted(name));
+    if (OpenDialog* dialog = openDialog()) {
+        dialog->key(*event);
+        return;
+    }
+    restoreMainWindow();
+    MDI1& main = program_.mainWindow();
+    // A menu shortcut takes the key while its item can be chosen.
+    for (const MenuItem& item : main.menus().all()) {
+        const std::optional<KeyEvent> shortcut =
+            item.shortcut.empty() ? std::nullopt : KeyNamed(item.shortcut);
+        if (shortcut && shortcut->code == event->code && shortcut->modifiers == event->modifiers &&
+            main.menus().isEffective(item.ref)) {
+            main.menuChosen(item.ref);
+            return;
+        }
+    }
+    if (event->code == kTabKey) {
+        moveFocusByTab((event->modifiers & modifier::kShift) != 0);
+    } else {
+        keyToCell(*event);
+    }
+}
+
+void ScriptSession::typeText(const std::string& text) {
+    if (openDialog() == nullptr) restoreMainWindow();
+    for (const std::string& character : Utf8Characters(text)) {
+        if (OpenDialog* dialog = openDialog()) {
+            dialog->key(KeyForCharacter(character));
+        } else {
+            keyToCell(KeyForCharacter(character));
+        }
+    }
+}
+
+void ScriptSession::answer(const std::string& caption) {
+    OpenDialog* dialog = openDialog();
+    if (dialog == nullptr) fail("no dialog to answer");
+    if (!dialog->press(caption)) {
+        fail("the dialog " + Quoted(dialog->title()) + " has no button " + Quoted(caption));
+    }
+}
+
+void ScriptSession::answerFile(const std::string& argument) {
+    if (argument.empty()) fail("file needs a path or cancel");
+    std::optional<std::string> path;
+    if (argument != "cancel") path = resolved(argument);
+    OpenDialog* dialog = openDialog();
+    if (dialog == nullptr || !dialog->chooseFile(path)) fileAnswers_.push_back({lineNumber_, path});
+}
+
+// ---- keys and focus ------------------------------------------------------------------------
+
+void ScriptSession::keyToCell(const KeyEvent& event) {
+    GridWindow& grid = activeGrid();
+    const int cell = focusedCell();
+    const int served = dialogsServed_;
+    grid.T1_Key(cell, event);
+    // The release reaches the cell that has the focus then, unless a modal window took it.
+    if (dialogsServed_ == served && !ended_ && grid.focusedCell() > 0) {
+        grid.T1_KeyUp(grid.focusedCell());
+    }
+}
+
+void ScriptSession::moveFocusByTab(bool backwards) {
+    GridWindow& grid = activeGrid();
+    const int count = grid.kind().cellCount();
+    int cell = focusedCell();
+    for (int step = 1; step < count; ++step) {
+        cell = backwards ? (cell == 1 ? count : cell - 1) : (cell == count ? 1 : cell + 1);
+        if (grid.cellVisible(cell) && grid.board().cell(cell).enabled) {
+            grid.requestFocus(cell);
+            return;
+        }
+    }
+}
+
+// ---- helpers -------------------------------------------------------------------------------
+
+void ScriptSession::fail(const std::string& what) const {
+    throw LineFailure{{lineNumber_, what}};
+}
+
+void ScriptSession::requireNoDialog() const {
+    if (const OpenDialog* dialog = openDialog()) {
+        fail("the dialog " + Quoted(dialog->title()) + " is open");
+    }
+}
+
+void ScriptSession::restoreMainWindow() {
+    if (!minimised_) return;
+    minimised_ = false;
+    program_.mainWindow().MDIForm_Resize(false);
+}
+
+void ScriptSession::settleFocus() {
+    GridWindow* grid = program_.activeGrid();
+    if (ended_ || grid == nullptr || !grid->shown() || grid->focusedCell() != 0) return;
+    // A grid window shown for the first time gets the keyboard on its first cell, which the
+    // windowing system hands to the first control that takes the focus.
+    grid->requestFocus(1);
+}
+
+GridWindow& ScriptSession::activeGrid() {
+    GridWindow* grid = program_.activeGrid();
+    if (grid == nullptr) fail("no grid window is open");
+    return *grid;
+}
+
+int ScriptSession::focusedCell() {
+    const int cell = activeGrid().focusedCell();
+    if (cell == 0) fail("no cell has the focus");
+    return cell;
+}
+
+std::string ScriptSession::resolved(const std::string& path) const {
+    const std::filesystem::path given(path);
+    return (given.is_relative() ? dataFolder_ / given : given).string();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,85 @@
+#pragma once
+// A scripted session: the program's core started as after its splash window, driven one script
+// line at a time (menus, keys, toolbar buttons, cell clicks, typing, dialog answers, file and
+// print targets, dumps of what the program shows). A command that opens a modal window leaves
+// it open, and the following lines act on it until it closes. The README holds the command
+// reference.
+
+#include <deque>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/session/script_host.h"
+#include "ui/shell/application.h"
+
+namespace quorvel {
+
+class GridWindow;
+
+// The first line that could not be carried out, and why.
+struct ScriptError {
+    int line = 0;
+    std::string what;
+};
+
+class ScriptSession : private DialogServer {
+  public:
+    // `dataFolder` is the program folder: its data files are used, relative file and print
+    // paths lie inside it. Dumps go to `out`.
+    ScriptSession(const std::filesystem::path& dataFolder, std::ostream& out);
+    ScriptSession(const ScriptSession&) = delete;
+    ScriptSession& operator=(const ScriptSession&) = delete;
+
+    // Starts the program and runs every line of `script`; stops at the first line that cannot
+    // be carried out and returns its error.
+    std::optional<ScriptError> run(std::istream& script);
+
+  private:
+    struct FileAnswer {
+        int line;
+        std::optional<std::string> path;  // nullopt: cancel
+    };
+
+    void start();
+    void runLines();
+    void execute(const std::string& line);
+    void serve(OpenDialog& dialog) override;
+    void checkNothingLeftOver() const;
+
+    void chooseMenu(const std::string& path);
+    void pressButton(const std::string& name, int mouseButton);
+    void clickCell(const std::string& number, int shift);
+    void sendKey(const std::string& name);
+    void typeText(const std::string& text);
+    void answer(const std::string& caption);
+    void answerFile(const std::string& argument);
+    void keyToCell(const KeyEvent& event);
+    void moveFocusByTab(bool backwards);
+
+    [[noreturn]] void fail(const std::string& what) const;
+    OpenDialog* openDialog() const { return open_.empty() ? nullptr : open_.back(); }
+    void requireNoDialog() const;
+    void restoreMainWindow();
+    void settleFocus();
+    GridWindow& activeGrid();
+    int focusedCell();
+    std::string resolved(const std::string& path) const;
+
+    std::filesystem::path dataFolder_;
+    std::ostream& out_;
+    ScriptHost host_;
+    Application program_;
+    std::istream* script_ = nullptr;
+    int lineNumber_ = 0;
+    std::vector<OpenDialog*> open_;  // modal windows open now, innermost last
+    int dialogsServed_ = 0;
+    std::deque<FileAnswer> fileAnswers_;
+    int printLine_ = 0;
+    bool minimised_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,16 @@
+#pragma once
+// What the program shows, as one compact JSON object with these keys in this order: grid,
+// cells, locked, focus, message, caption, title, gauge, complete, panel, tips, puzzle, dialog,
+// enabled. See the session tool's command reference in the README for their meaning.
+
+#include <string>
+
+namespace quorvel {
+
+class Application;
+class OpenDialog;
+
+// `dialog` is the modal window open now, or nullptr.
+std::string SessionDump(Application& program, const OpenDialog* dialog);
+
+}  // namespace quorvel
