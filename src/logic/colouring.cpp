@@ -1,0 +1,114 @@
+// Simple Colouring: the strong links on one value join cells into chains whose cells alternate
+// between holding the value and not, so each chain splits into two colours, one of them true.
+// Two cells of one colour that see each other make that colour false (every cell of it loses
+// the value); a cell that sees both colours loses the value.
+
+#include <vector>
+
+#include "logic/finders.h"
+#include "logic/links.h"
+#include "logic/step_text.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+struct Colours {
+    std::vector<int> cells[2];
+};
+
+// Colours the component holding `start`; false when it cannot be two-coloured (a broken grid).
+bool colourComponent(const std::vector<std::vector<int>>& links, int start,
+                     std::vector<int>& colour, Colours& out) {
+    std::vector<int> queue = {start};
+    colour[start] = 0;
+    bool consistent = true;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int cell = queue[head];
+        out.cells[colour[cell]].push_back(cell);
+        for (const int next : links[cell]) {
+            if (colour[next] < 0) {
+                colour[next] = 1 - colour[cell];
+                queue.push_back(next);
+            } else if (colour[next] == colour[cell]) {
+                consistent = false;
+            }
+        }
+    }
+    return consistent;
+}
+
+// The colour (0 or 1) two of whose cells see each other, or -1.
+int clashingColour(const LogicGrid& grid, const Colours& colours) {
+    for (int c = 0; c < 2; ++c) {
+        const auto& cells = colours.cells[c];
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            for (std::size_t j = i + 1; j < cells.size(); ++j)
+                if (grid.sees(cells[i], cells[j])) return c;
+    }
+    return -1;
+}
+
+std::string colourReason(const GridKind& kind, int value, const Colours& colours) {
+    return "the strong links on " + std::to_string(value) + " join " +
+           cellList(kind, colours.cells[0]) + " (colour A) and " +
+           cellList(kind, colours.cells[1]) + " (colour B); the value is in all cells of one " +
+           "colour and in none of the other";
+}
+
+}  // namespace
+
+bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
+    const GridKind& kind = grid.kind();
+    for (int value = 1; value <= grid.side(); ++value) {
+        std::vector<std::vector<int>> links(grid.cellCount() + 1);
+        for (const StrongLink& link : strongLinks(grid, value, 0, grid.unitCount())) {
+            links[link.first].push_back(link.second);
+            links[link.second].push_back(link.first);
+        }
+        std::vector<int> colour(grid.cellCount() + 1, -1);
+        for (int start = 1; start <= grid.cellCount(); ++start) {
+            if (links[start].empty() || colour[start] >= 0) continue;
+            Colours colours;
+            if (!colourComponent(links, start, colour, colours)) continue;
+            Step step;
+            step.cells = colours.cells[0];
+            step.cells.insert(step.cells.end(), colours.cells[1].begin(), colours.cells[1].end());
+            std::vector<bool> inComponent(grid.cellCount() + 1, false);
+            for (const int cell : step.cells)
+                inComponent[cell] = true;
+            std::string reason = colourReason(kind, value, colours);
+            const int clash = clashingColour(grid, colours);
+            if (clash >= 0) {
+                for (const int cell : colours.cells[clash])
+                    step.eliminations.push_back({cell, value});
+                reason += "; two cells of colour " + std::string(clash == 0 ? "A" : "B") +
+                          " see each other, so that colour is the one without it";
+            } else {
+                std::vector<int> trapped;
+                for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+                    if (!grid.hasCandidate(cell, value) || inComponent[cell]) continue;
+                    const auto seesColour = [&](int c) {
+                        for (const int other : colours.cells[c])
+                            if (grid.sees(cell, other)) return true;
+                        return false;
+                    };
+                    if (seesColour(0) && seesColour(1)) {
+                        step.eliminations.push_back({cell, value});
+                        trapped.push_back(cell);
+                    }
+                }
+                reason += "; " + cellList(kind, trapped) +
+                          (trapped.size() == 1 ? " sees" : " see") + " cells of both colours";
+            }
+            if (step.eliminations.empty()) continue;
+            step.values = {value};
+            finishStep(kind, step, Technique::SimpleColouring,
+                       "on " + std::to_string(value) + " from " + cellName(kind, start), reason);
+            if (!sink(std::move(step))) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace quorvel::logic

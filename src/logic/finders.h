@@ -1,0 +1,34 @@
+#pragma once
+// The technique finders. Each reports every instance of its technique that removes or places
+// something, in a fixed order, until the sink asks it to stop. Instances that change nothing are
+// never reported.
+
+#include <functional>
+
+#include "logic/logic_grid.h"
+#include "logic/step.h"
+
+namespace quorvel::logic {
+
+// Receives one step; returns false to end the search.
+using StepSink = std::function<bool(Step&&)>;
+
+// Each returns false when the sink ended the search, true when it ran to the end.
+bool findFullHouse(const LogicGrid& grid, const StepSink& sink);
+bool findNakedSingle(const LogicGrid& grid, const StepSink& sink);
+bool findHiddenSingle(const LogicGrid& grid, const StepSink& sink);
+bool findPointing(const LogicGrid& grid, const StepSink& sink);
+bool findClaiming(const LogicGrid& grid, const StepSink& sink);
+bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink);
+bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink);
+bool findFish(const LogicGrid& grid, int size, const StepSink& sink);
+bool findSkyscraper(const LogicGrid& grid, const StepSink& sink);
+bool findTwoStringKite(const LogicGrid& grid, const StepSink& sink);
+bool findXyWing(const LogicGrid& grid, const StepSink& sink);
+bool findXyzWing(const LogicGrid& grid, const StepSink& sink);
+bool findWWing(const LogicGrid& grid, const StepSink& sink);
+bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink);
+bool findRemotePair(const LogicGrid& grid, const StepSink& sink);
+bool findXyChain(const LogicGrid& grid, const StepSink& sink);
+
+}  // namespace quorvel::logic

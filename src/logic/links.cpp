@@ -1,0 +1,34 @@
+#include "logic/links.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace quorvel::logic {
+
+std::vector<StrongLink> strongLinks(const LogicGrid& grid, int value, int first, int last) {
+    std::vector<StrongLink> links;
+    for (int unit = first; unit < last; ++unit) {
+        const unsigned where = grid.positions(unit, value);
+        if (std::popcount(where) != 2) continue;
+        const auto cells = grid.unitCells(unit);
+        links.push_back({unit, cells[std::countr_zero(where)], cells[std::bit_width(where) - 1]});
+    }
+    return links;
+}
+
+std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::vector<int>& targets,
+                                 const std::vector<int>& pattern) {
+    std::vector<CellValue> eliminations;
+    if (targets.empty()) return eliminations;
+    for (const int cell : grid.peers(targets.front())) {
+        if (!grid.hasCandidate(cell, value) ||
+            std::find(pattern.begin(), pattern.end(), cell) != pattern.end())
+            continue;
+        if (std::all_of(targets.begin() + 1, targets.end(),
+                        [&](int target) { return grid.sees(cell, target); }))
+            eliminations.push_back({cell, value});
+    }
+    return eliminations;
+}
+
+}  // namespace quorvel::logic

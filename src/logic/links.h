@@ -1,0 +1,24 @@
+#pragma once
+// Strong links: a unit where a value fits in exactly two cells, so one of them holds it.
+
+#include <vector>
+
+#include "logic/logic_grid.h"
+#include "logic/step.h"
+
+namespace quorvel::logic {
+
+struct StrongLink {
+    int unit;
+    int first;   // the lower-numbered cell
+    int second;  // the other cell
+};
+
+// The strong links for `value` in units first..last-1, in unit order.
+std::vector<StrongLink> strongLinks(const LogicGrid& grid, int value, int first, int last);
+
+// Eliminations of `value` from every cell that sees all of `targets` and is not in `pattern`.
+std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::vector<int>& targets,
+                                 const std::vector<int>& pattern);
+
+}  // namespace quorvel::logic

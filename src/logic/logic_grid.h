@@ -1,0 +1,65 @@
+#pragma once
+// The logic solver's state: the grid's values and, per empty cell, the candidates still open,
+// as bit masks. Units are numbered as in the unit tables: 0..N-1 rows, N..2N-1 columns,
+// 2N..3N-1 blocks.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "model/grid_kind.h"
+#include "model/units.h"
+
+namespace quorvel::logic {
+
+struct Step;
+
+class LogicGrid {
+  public:
+    // An empty grid: every cell open to every value.
+    explicit LogicGrid(const GridKind& kind);
+    // Values in cell order (index 0 is cell 1), 0 for empty. Each empty cell starts with the
+    // values its row, column and block leave; values outside 1..N count as empty.
+    LogicGrid(const GridKind& kind, std::span<const int> values);
+
+    const GridKind& kind() const { return kind_; }
+    int side() const { return kind_.side; }
+    int cellCount() const { return kind_.cellCount(); }
+    int unitCount() const { return 3 * kind_.side; }
+    int emptyCount() const { return emptyCount_; }
+    int value(int cell) const { return values_[cell]; }
+    ValueMask candidates(int cell) const { return candidates_[cell]; }
+    bool hasCandidate(int cell, int value) const { return (candidates_[cell] >> value) & 1u; }
+    // The cells of a unit, ascending.
+    std::span<const std::uint8_t> unitCells(int unit) const {
+        return {tables_->unitCells[unit].data(), static_cast<std::size_t>(kind_.side)};
+    }
+    // Bit i set when the i-th cell of the unit holds candidate `value`. For a row the bits are
+    // its columns, for a column its rows (both from bit 0).
+    unsigned positions(int unit, int value) const;
+    int rowUnit(int cell) const { return tables_->rowIndex[cell]; }
+    int columnUnit(int cell) const { return side() + tables_->columnIndex[cell]; }
+    int blockUnit(int cell) const { return 2 * side() + tables_->blockIndex[cell]; }
+    // True when two different cells share a row, column or block.
+    bool sees(int a, int b) const;
+    std::span<const std::uint8_t> peers(int cell) const {
+        return {tables_->peers[cell].data(), tables_->peerCount[cell]};
+    }
+    std::vector<int> values() const;
+
+    // Sets the value and removes it from the candidates of the cell's peers.
+    void place(int cell, int value);
+    void removeCandidate(int cell, int value);
+    void setCandidates(int cell, ValueMask mask);
+    void apply(const Step& step);
+
+  private:
+    GridKind kind_;
+    const UnitTables* tables_;
+    std::array<std::uint8_t, kMaxCells + 1> values_{};
+    std::array<ValueMask, kMaxCells + 1> candidates_{};
+    int emptyCount_ = 0;
+};
+
+}  // namespace quorvel::logic

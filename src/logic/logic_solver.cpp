@@ -1,0 +1,122 @@
+#include "logic/logic_solver.h"
+
+#include "solver/solution_count.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+LogicPath runPath(const GridKind& kind, std::span<const int> values, bool untilPlacement) {
+    LogicPath path;
+    path.values.assign(values.begin(), values.end());
+    if (countSolutions(kind, values, 1).count == 0) {
+        path.end = PathEnd::NoSolution;
+        return path;
+    }
+    LogicGrid grid(kind, values);
+    path.end = PathEnd::Solved;
+    while (grid.emptyCount() > 0) {
+        std::optional<Step> step = nextStep(grid);
+        if (!step) {
+            path.end = PathEnd::Stuck;
+            break;
+        }
+        grid.apply(*step);
+        const bool places = !step->placements.empty();
+        path.steps.push_back(std::move(*step));
+        if (untilPlacement && places) {
+            path.end = PathEnd::Placed;
+            break;
+        }
+    }
+    path.values = grid.values();
+    return path;
+}
+
+}  // namespace
+
+bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink) {
+    switch (technique) {
+        case Technique::FullHouse:
+            return findFullHouse(grid, sink);
+        case Technique::NakedSingle:
+            return findNakedSingle(grid, sink);
+        case Technique::HiddenSingle:
+            return findHiddenSingle(grid, sink);
+        case Technique::LockedPointing:
+            return findPointing(grid, sink);
+        case Technique::LockedClaiming:
+            return findClaiming(grid, sink);
+        case Technique::NakedPair:
+            return findNakedSubset(grid, 2, sink);
+        case Technique::HiddenPair:
+            return findHiddenSubset(grid, 2, sink);
+        case Technique::NakedTriple:
+            return findNakedSubset(grid, 3, sink);
+        case Technique::HiddenTriple:
+            return findHiddenSubset(grid, 3, sink);
+        case Technique::XWing:
+            return findFish(grid, 2, sink);
+        case Technique::NakedQuad:
+            return findNakedSubset(grid, 4, sink);
+        case Technique::HiddenQuad:
+            return findHiddenSubset(grid, 4, sink);
+        case Technique::Skyscraper:
+            return findSkyscraper(grid, sink);
+        case Technique::TwoStringKite:
+            return findTwoStringKite(grid, sink);
+        case Technique::Swordfish:
+            return findFish(grid, 3, sink);
+        case Technique::XyWing:
+            return findXyWing(grid, sink);
+        case Technique::XyzWing:
+            return findXyzWing(grid, sink);
+        case Technique::WWing:
+            return findWWing(grid, sink);
+        case Technique::RemotePair:
+            return findRemotePair(grid, sink);
+        case Technique::SimpleColouring:
+            return findSimpleColouring(grid, sink);
+        case Technique::Jellyfish:
+            return findFish(grid, 4, sink);
+        case Technique::XyChain:
+            return findXyChain(grid, sink);
+    }
+    return true;
+}
+
+std::optional<Step> nextStep(const LogicGrid& grid) {
+    std::optional<Step> found;
+    for (const TechniqueInfo& info : allTechniques()) {
+        findSteps(info.technique, grid, [&](Step&& step) {
+            found = std::move(step);
+            return false;
+        });
+        if (found) break;
+    }
+    return found;
+}
+
+LogicPath explainPath(const GridKind& kind, std::span<const int> values) {
+    return runPath(kind, values, false);
+}
+
+LogicPath hintPath(const GridKind& kind, std::span<const int> values) {
+    return runPath(kind, values, true);
+}
+
+std::string_view pathMessage(PathEnd end) {
+    switch (end) {
+        case PathEnd::Solved:
+            return kCompleteText;
+        case PathEnd::Stuck:
+            return kStuckText;
+        case PathEnd::NoSolution:
+            return kNoSolutionText;
+        case PathEnd::Placed:
+            break;
+    }
+    return {};
+}
+
+}  // namespace quorvel::logic

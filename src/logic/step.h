@@ -1,0 +1,42 @@
+#pragma once
+// One deduction of the logic solver: which technique, the pattern it rests on, what it removes
+// or places, and the same in plain words.
+
+#include <string>
+#include <vector>
+
+#include "logic/technique.h"
+#include "model/units.h"
+
+namespace quorvel::logic {
+
+// A value in a cell; cells are numbered 1..N*N row-major.
+struct CellValue {
+    int cell = 0;
+    int value = 0;
+    bool operator==(const CellValue&) const = default;
+    auto operator<=>(const CellValue&) const = default;
+};
+
+// A row, column or block, numbered from 1.
+struct UnitRef {
+    UnitType type = UnitType::Row;
+    int index = 0;
+    bool operator==(const UnitRef&) const = default;
+};
+
+struct Step {
+    Technique technique = Technique::FullHouse;
+    std::vector<int> values;              // the values the pattern is about, ascending
+    std::vector<int> cells;               // the cells that make the pattern
+    std::vector<UnitRef> units;           // the units the pattern lives in (may be empty)
+    std::vector<CellValue> eliminations;  // candidates removed, ordered by cell then value
+    std::vector<CellValue> placements;    // values placed
+    std::string where;                    // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
+    std::string text;                     // the whole deduction in plain words
+
+    // Technique and where, as one line: "Hidden Single in block 7".
+    std::string summary() const;
+};
+
+}  // namespace quorvel::logic

@@ -1,0 +1,95 @@
+#include "logic/step_text.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+
+namespace quorvel::logic {
+
+std::string Step::summary() const {
+    return std::string(techniqueInfo(technique).name) + " " + where;
+}
+
+std::string cellName(const GridKind& kind, int cell) {
+    return "r" + std::to_string(kind.rowOf(cell)) + "c" + std::to_string(kind.columnOf(cell));
+}
+
+UnitRef unitRef(const GridKind& kind, int unit) {
+    return {static_cast<UnitType>(unit / kind.side), unit % kind.side + 1};
+}
+
+std::string unitName(const GridKind& kind, int unit) {
+    static const char* const kTypeNames[] = {"row ", "column ", "block "};
+    const UnitRef ref = unitRef(kind, unit);
+    return kTypeNames[static_cast<int>(ref.type)] + std::to_string(ref.index);
+}
+
+std::string joinWords(const std::vector<std::string>& words) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) text += i + 1 == words.size() ? " and " : ", ";
+        text += words[i];
+    }
+    return text;
+}
+
+std::string cellList(const GridKind& kind, std::span<const int> cells) {
+    std::vector<std::string> names;
+    for (const int cell : cells)
+        names.push_back(cellName(kind, cell));
+    return joinWords(names);
+}
+
+std::string valueList(std::span<const int> values) {
+    std::vector<std::string> names;
+    for (const int value : values)
+        names.push_back(std::to_string(value));
+    return joinWords(names);
+}
+
+std::vector<int> valuesOf(ValueMask mask) {
+    std::vector<int> values;
+    for (unsigned rest = mask; rest != 0; rest &= rest - 1)
+        values.push_back(std::countr_zero(rest));
+    return values;
+}
+
+std::string cellWithCandidates(const LogicGrid& grid, int cell) {
+    std::string text = cellName(grid.kind(), cell) + " (";
+    const std::vector<int> values = valuesOf(grid.candidates(cell));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += (i > 0 ? "/" : "") + std::to_string(values[i]);
+    return text + ")";
+}
+
+std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations) {
+    std::map<int, std::vector<int>> cellsByValue;
+    for (const CellValue& elimination : eliminations)
+        cellsByValue[elimination.value].push_back(elimination.cell);
+    std::vector<std::string> parts;
+    for (const auto& [value, cells] : cellsByValue)
+        parts.push_back(std::to_string(value) + " from " + cellList(kind, cells));
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i > 0 ? ", " : "") + parts[i];
+    return text;
+}
+
+void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
+                const std::string& reason) {
+    step.technique = technique;
+    step.where = std::move(where);
+    std::sort(step.eliminations.begin(), step.eliminations.end());
+    step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()),
+                            step.eliminations.end());
+    std::string result;
+    for (const CellValue& placement : step.placements)
+        result += (result.empty() ? "" : ", ") + cellName(kind, placement.cell) + " is " +
+                  std::to_string(placement.value);
+    if (!step.eliminations.empty())
+        result +=
+            (result.empty() ? "remove " : "; remove ") + eliminationList(kind, step.eliminations);
+    step.text = step.summary() + ": " + reason + ", so " + result + ".";
+}
+
+}  // namespace quorvel::logic

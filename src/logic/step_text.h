@@ -1,0 +1,31 @@
+#pragma once
+// The words the explanations are made of: cell names "r3c12", unit names "row 3", "column 12",
+// "block 7", and lists joined as a person writes them ("a, b and c").
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "logic/logic_grid.h"
+#include "logic/step.h"
+
+namespace quorvel::logic {
+
+std::string cellName(const GridKind& kind, int cell);
+std::string unitName(const GridKind& kind, int unit);
+UnitRef unitRef(const GridKind& kind, int unit);
+std::string joinWords(const std::vector<std::string>& words);
+std::string cellList(const GridKind& kind, std::span<const int> cells);
+std::string valueList(std::span<const int> values);
+std::vector<int> valuesOf(ValueMask mask);
+// A cell with its candidates: "r3c12 (4/7)".
+std::string cellWithCandidates(const LogicGrid& grid, int cell);
+// "5 from r2c3 and r4c3, 7 from r2c3": eliminations grouped by value.
+std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations);
+
+// Fills technique, where and text ("<summary>: <reason>, so <result>") and orders the
+// eliminations. The result part is made from the eliminations and placements.
+void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
+                const std::string& reason);
+
+}  // namespace quorvel::logic

@@ -1,0 +1,57 @@
+#include "logic/technique.h"
+
+#include <array>
+
+namespace quorvel::logic {
+
+namespace {
+
+using enum Technique;
+using enum TechniqueGroup;
+
+constexpr std::array kTechniques{
+    TechniqueInfo{FullHouse, "Full House", 10, Single},
+    TechniqueInfo{NakedSingle, "Naked Single", 15, Single},
+    TechniqueInfo{HiddenSingle, "Hidden Single", 20, Single},
+    TechniqueInfo{LockedPointing, "Locked Candidates (Pointing)", 50, Intersection},
+    TechniqueInfo{LockedClaiming, "Locked Candidates (Claiming)", 55, Intersection},
+    TechniqueInfo{NakedPair, "Naked Pair", 60, Subset},
+    TechniqueInfo{HiddenPair, "Hidden Pair", 70, Subset},
+    TechniqueInfo{NakedTriple, "Naked Triple", 80, Subset},
+    TechniqueInfo{HiddenTriple, "Hidden Triple", 90, Subset},
+    TechniqueInfo{XWing, "X-Wing", 100, Fish},
+    TechniqueInfo{NakedQuad, "Naked Quad", 110, Subset},
+    TechniqueInfo{HiddenQuad, "Hidden Quad", 120, Subset},
+    TechniqueInfo{Skyscraper, "Skyscraper", 130, SingleValuePattern},
+    TechniqueInfo{TwoStringKite, "Two-String Kite", 140, SingleValuePattern},
+    TechniqueInfo{Swordfish, "Swordfish", 150, Fish},
+    TechniqueInfo{XyWing, "XY-Wing", 160, Wing},
+    TechniqueInfo{XyzWing, "XYZ-Wing", 170, Wing},
+    TechniqueInfo{WWing, "W-Wing", 180, Wing},
+    TechniqueInfo{RemotePair, "Remote Pair", 190, Chain},
+    TechniqueInfo{SimpleColouring, "Simple Colouring", 200, SingleValuePattern},
+    TechniqueInfo{Jellyfish, "Jellyfish", 220, Fish},
+    TechniqueInfo{XyChain, "XY-Chain", 250, Chain},
+};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kTechniques.size(); ++i) {
+            if (static_cast<std::size_t>(kTechniques[i].technique) != i) return false;
+            if (i > 0 && kTechniques[i].score <= kTechniques[i - 1].score) return false;
+        }
+        return true;
+    }(),
+    "the table follows the enum and the scores grow along the order");
+
+}  // namespace
+
+std::span<const TechniqueInfo> allTechniques() {
+    return kTechniques;
+}
+
+const TechniqueInfo& techniqueInfo(Technique technique) {
+    return kTechniques[static_cast<std::size_t>(technique)];
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,50 @@
+#pragma once
+// The techniques of the logic solver, simplest first, each with its fixed difficulty score. The
+// solver tries them in this order, so a step is always explained by the easiest technique that
+// finds one.
+
+#include <span>
+#include <string_view>
+
+namespace quorvel::logic {
+
+enum class Technique {
+    FullHouse,
+    NakedSingle,
+    HiddenSingle,
+    LockedPointing,
+    LockedClaiming,
+    NakedPair,
+    HiddenPair,
+    NakedTriple,
+    HiddenTriple,
+    XWing,
+    NakedQuad,
+    HiddenQuad,
+    Skyscraper,
+    TwoStringKite,
+    Swordfish,
+    XyWing,
+    XyzWing,
+    WWing,
+    RemotePair,
+    SimpleColouring,
+    Jellyfish,
+    XyChain,
+};
+
+// Families of techniques, for ratings that band them.
+enum class TechniqueGroup { Single, Intersection, Subset, Fish, SingleValuePattern, Wing, Chain };
+
+struct TechniqueInfo {
+    Technique technique;
+    std::string_view name;  // as shown to the user and printed by the tool
+    int score;              // difficulty of one step; grows along the solver's order
+    TechniqueGroup group;
+};
+
+// Every technique, in the order the solver tries them.
+std::span<const TechniqueInfo> allTechniques();
+const TechniqueInfo& techniqueInfo(Technique technique);
+
+}  // namespace quorvel::logic

@@ -1,0 +1,125 @@
+// XY-Wing, XYZ-Wing and W-Wing: small patterns of cells with two or three candidates that force
+// a value into one of two cells, so every cell seeing both loses it.
+
+#include <bit>
+#include <vector>
+
+#include "logic/finders.h"
+#include "logic/links.h"
+#include "logic/step_text.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+std::vector<int> cellsWithCount(const LogicGrid& grid, int count) {
+    std::vector<int> cells;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell)
+        if (grid.value(cell) == 0 && std::popcount(grid.candidates(cell)) == count)
+            cells.push_back(cell);
+    return cells;
+}
+
+// XY-Wing (pivot with two candidates xy, pincers xz and yz) and XYZ-Wing (pivot xyz): z is in
+// one of the pincers, or in the pivot too for XYZ; every cell seeing all of them loses z.
+bool findWing(const LogicGrid& grid, int pivotCount, Technique technique, const StepSink& sink) {
+    const GridKind& kind = grid.kind();
+    const std::vector<int> pairs = cellsWithCount(grid, 2);
+    for (const int pivot : cellsWithCount(grid, pivotCount)) {
+        const ValueMask pivotMask = grid.candidates(pivot);
+        std::vector<int> pincers;
+        for (const int cell : pairs)
+            if (grid.sees(cell, pivot)) pincers.push_back(cell);
+        for (std::size_t i = 0; i < pincers.size(); ++i) {
+            for (std::size_t j = i + 1; j < pincers.size(); ++j) {
+                const int one = pincers[i];
+                const int two = pincers[j];
+                const ValueMask a = grid.candidates(one);
+                const ValueMask b = grid.candidates(two);
+                const ValueMask shared = a & b;
+                if (std::popcount(shared) != 1 || a == b) continue;
+                const bool fits = pivotCount == 2
+                                      ? (shared & pivotMask) == 0 && (a | b) == (pivotMask | shared)
+                                      : (a | b) == pivotMask;
+                if (!fits) continue;
+                const int z = std::countr_zero(shared);
+                std::vector<int> targets = {one, two};
+                if (pivotCount == 3) targets.push_back(pivot);
+                Step step;
+                step.cells = {pivot, one, two};
+                step.eliminations = seenByAll(grid, z, targets, step.cells);
+                if (step.eliminations.empty()) continue;
+                step.values = valuesOf(static_cast<ValueMask>(a | b));
+                const std::string zText = std::to_string(z);
+                finishStep(
+                    kind, step, technique, "with pivot " + cellName(kind, pivot),
+                    "the pivot " + cellWithCandidates(grid, pivot) + " sees " +
+                        cellWithCandidates(grid, one) + " and " + cellWithCandidates(grid, two) +
+                        "; whichever value the pivot takes, " + zText + " is in " +
+                        (pivotCount == 2 ? "one of the two" : "one of the three") + " cells");
+                if (!sink(std::move(step))) return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool findXyWing(const LogicGrid& grid, const StepSink& sink) {
+    return findWing(grid, 2, Technique::XyWing, sink);
+}
+
+bool findXyzWing(const LogicGrid& grid, const StepSink& sink) {
+    return findWing(grid, 3, Technique::XyzWing, sink);
+}
+
+// Two cells with the same two candidates xy that do not see each other, and a strong link on x
+// whose ends see one cell each: if one cell is not y it is x, so the link's far end is x and the
+// other cell is y. Every cell seeing both loses y.
+bool findWWing(const LogicGrid& grid, const StepSink& sink) {
+    const GridKind& kind = grid.kind();
+    const std::vector<int> pairs = cellsWithCount(grid, 2);
+    std::vector<std::vector<StrongLink>> linksOf(grid.side() + 1);
+    for (int value = 1; value <= grid.side(); ++value)
+        linksOf[value] = strongLinks(grid, value, 0, grid.unitCount());
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        for (std::size_t j = i + 1; j < pairs.size(); ++j) {
+            const int one = pairs[i];
+            const int two = pairs[j];
+            if (grid.candidates(one) != grid.candidates(two) || grid.sees(one, two)) continue;
+            const std::vector<int> pair = valuesOf(grid.candidates(one));
+            for (const int x : pair) {
+                const int y = pair[0] + pair[1] - x;
+                for (const StrongLink& link : linksOf[x]) {
+                    for (const auto& [near, far] :
+                         {std::pair{link.first, link.second}, std::pair{link.second, link.first}}) {
+                        if (near == one || far == two || near == two || far == one ||
+                            !grid.sees(near, one) || !grid.sees(far, two))
+                            continue;
+                        Step step;
+                        step.cells = {one, two, near, far};
+                        step.eliminations = seenByAll(grid, y, {one, two}, step.cells);
+                        if (step.eliminations.empty()) continue;
+                        step.values = pair;
+                        step.units = {unitRef(kind, link.unit)};
+                        const std::string xs = std::to_string(x);
+                        finishStep(kind, step, Technique::WWing,
+                                   "on " + cellName(kind, one) + " and " + cellName(kind, two),
+                                   cellWithCandidates(grid, one) + " and " +
+                                       cellWithCandidates(grid, two) + " are joined by " + xs +
+                                       " in " + unitName(kind, link.unit) +
+                                       ", which fits only in " + cellName(kind, near) + " and " +
+                                       cellName(kind, far) + "; if either cell were " + xs +
+                                       ", the other would have to be " + std::to_string(y) +
+                                       ", so one of them is " + std::to_string(y));
+                        if (!sink(std::move(step))) return false;
+                    }
+                }
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace quorvel::logic

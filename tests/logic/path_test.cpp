@@ -1,0 +1,124 @@
+// The solver's paths: how they end, and a property over bench puzzles of both sizes: replaying
+// the whole path never removes a solution's value and never places a wrong one.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "data/tool_run.h"
+#include "logic/logic_solver.h"
+#include "model/puzzle_line.h"
+#include "solver/solution_count.h"
+
+namespace quorvel::logic {
+namespace {
+
+const std::string kEasy =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+std::vector<int> valuesOf(const std::string& line) {
+    return parsePuzzleLine(line).puzzle->values;
+}
+
+TEST(LogicPath, EndsAsTheGridAllows) {
+    const std::vector<int> easy = valuesOf(kEasy);
+    std::vector<int> clash = easy;
+    clash[2] = 5;  // a second 5 in row 1
+    std::vector<int> dead = easy;
+    dead[2] = 1;  // no clash, but the only solution has 4 there
+    ASSERT_EQ(countSolutions(kNineGrid, dead, 1).count, 0);
+    const std::vector<int> emptyFifteen(225, 0);
+    const struct {
+        const GridKind* kind;
+        std::vector<int> values;
+        PathEnd hint;
+        PathEnd explain;
+    } cases[] = {
+        {&kNineGrid, easy, PathEnd::Placed, PathEnd::Solved},
+        {&kNineGrid, clash, PathEnd::NoSolution, PathEnd::NoSolution},
+        {&kNineGrid, dead, PathEnd::NoSolution, PathEnd::NoSolution},
+        {&kNineGrid, std::vector<int>(80, 0), PathEnd::NoSolution, PathEnd::NoSolution},
+        {&kFifteenGrid, emptyFifteen, PathEnd::Stuck, PathEnd::Stuck},
+        {&kNineGrid, explainPath(kNineGrid, easy).values, PathEnd::Solved, PathEnd::Solved},
+    };
+    for (const auto& c : cases) {
+        const LogicPath hint = hintPath(*c.kind, c.values);
+        const LogicPath path = explainPath(*c.kind, c.values);
+        EXPECT_EQ(hint.end, c.hint);
+        EXPECT_EQ(path.end, c.explain);
+        if (c.hint == PathEnd::Placed) {
+            ASSERT_FALSE(hint.steps.empty());
+            EXPECT_EQ(hint.steps.back().placements.size(), 1u);
+        } else {
+            EXPECT_TRUE(hint.steps.empty());
+        }
+    }
+    EXPECT_EQ(pathMessage(PathEnd::NoSolution), "This grid has no solution: check your entries");
+}
+
+// Replays the path against the only solution; returns how many puzzles it solved.
+int checkPaths(const std::string& file, int every) {
+    std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/bench/puzzles/" + file);
+    int solved = 0;
+    int checked = 0;
+    std::string line;
+    for (int number = 0; std::getline(in, line); ++number) {
+        if (number % every != 0) continue;
+        const PuzzleLine puzzle = *parsePuzzleLine(line).puzzle;
+        const SolutionCount solutions = countSolutions(puzzle.kind, puzzle.values, 2);
+        if (solutions.count != 1) continue;
+        ++checked;
+        const LogicPath path = explainPath(puzzle.kind, puzzle.values);
+        LogicGrid grid(puzzle.kind, puzzle.values);
+        for (const Step& step : path.steps) {
+            for (const CellValue& removed : step.eliminations) {
+                EXPECT_TRUE(grid.hasCandidate(removed.cell, removed.value)) << step.text;
+                EXPECT_NE(solutions.firstSolution[removed.cell - 1], removed.value) << step.text;
+            }
+            for (const CellValue& placed : step.placements)
+                EXPECT_EQ(solutions.firstSolution[placed.cell - 1], placed.value) << step.text;
+            if (::testing::Test::HasFailure()) {
+                ADD_FAILURE() << file << " line " << number + 1;
+                return solved;
+            }
+            grid.apply(step);
+        }
+        EXPECT_EQ(grid.values(), path.values);
+        if (path.end == PathEnd::Solved) ++solved;
+    }
+    EXPECT_GT(checked, 0) << file;
+    return solved;
+}
+
+TEST(LogicPath, NeverRemovesOrPlacesAgainstTheSolution) {
+    EXPECT_GT(checkPaths("top1465.txt", 5), 60);
+}
+
+TEST(LogicTool, PrintsHintsAndPathsAsJson) {
+    const ToolRun hint = runTool("hint " + kEasy);
+    EXPECT_EQ(hint.status, 0);
+    EXPECT_EQ(hint.output,
+              R"({"size":9,"technique":"Naked Single","cell":41,"value":5,"steps":[{"technique":)"
+              R"("Naked Single","text":"Naked Single at r5c5: 5 is the only candidate left in )"
+              R"(r5c5, so r5c5 is 5.","placements":[[41,5]],"eliminations":[]}]})"
+              "\n");
+    const ToolRun stuck = runTool("hint " + std::string(81, '.'));
+    EXPECT_EQ(stuck.output, std::string(R"({"size":9,"technique":null,"message":")") +
+                                std::string(kStuckText) + "\"}\n");
+    const std::string input = ::testing::TempDir() + "logic_tool_input.txt";
+    std::ofstream(input) << kEasy << "\n\n" << kEasy << "\n";
+    const ToolRun explain = runTool("explain - < " + input);
+    EXPECT_EQ(explain.status, 0);
+    EXPECT_EQ(explain.output.find(R"({"size":9,"solved":true,"grid":"534678912)"), 0u);
+    EXPECT_EQ(std::count(explain.output.begin(), explain.output.end(), '\n'), 2);
+    std::ofstream(input) << kEasy << "\n\nx\n";
+    const std::string badRuns[] = {"hint", "hint 12x", "hint - extra", "explain - < " + input};
+    for (const std::string& bad : badRuns)
+        EXPECT_EQ(runTool(bad).status, 2) << bad;
+}
+
+}  // namespace
+}  // namespace quorvel::logic

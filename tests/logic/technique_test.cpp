@@ -1,0 +1,179 @@
+// Each technique on a grid where it applies and on a near miss where it must not, on both grid
+// kinds where the block shape matters. The grids start with every candidate everywhere and are
+// narrowed to the pattern, so nothing but the pattern can produce the step.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "logic/logic_solver.h"
+
+namespace quorvel::logic {
+namespace {
+
+int cellNamed(const GridKind& kind, const std::string& name) {
+    const std::size_t c = name.find('c');
+    return kind.cellAt(std::stoi(name.substr(1, c - 1)), std::stoi(name.substr(c + 1)));
+}
+
+std::vector<int> numbers(const std::string& list) {
+    std::vector<int> values;
+    std::stringstream in(list);
+    for (std::string item; std::getline(in, item, ',');)
+        values.push_back(std::stoi(item));
+    return values;
+}
+
+// Narrowing commands separated by blanks:
+//   r2c3=1,7       the candidates of r2c3 become 1 and 7
+//   5@r2:r2c3,r2c7  5 stays in its row (r), column (c) or block (b) only in the cells named
+//   r1c1:4         r1c1 holds the value 4
+LogicGrid narrowed(const GridKind& kind, const std::string& commands) {
+    LogicGrid grid(kind);
+    std::stringstream in(commands);
+    for (std::string command; in >> command;) {
+        if (const std::size_t at = command.find('@'); at != std::string::npos) {
+            const int value = std::stoi(command.substr(0, at));
+            const std::size_t colon = command.find(':');
+            const int cell = [&] {
+                std::string first = command.substr(colon + 1);
+                return cellNamed(kind, first.substr(0, first.find(',')));
+            }();
+            const char type = command[at + 1];
+            const int unit = type == 'r'   ? grid.rowUnit(cell)
+                             : type == 'c' ? grid.columnUnit(cell)
+                                           : grid.blockUnit(cell);
+            std::vector<int> kept;
+            std::stringstream cells(command.substr(colon + 1));
+            for (std::string name; std::getline(cells, name, ',');)
+                kept.push_back(cellNamed(kind, name));
+            for (const int other : grid.unitCells(unit))
+                if (std::find(kept.begin(), kept.end(), other) == kept.end())
+                    grid.removeCandidate(other, value);
+        } else if (const std::size_t eq = command.find('='); eq != std::string::npos) {
+            ValueMask mask = 0;
+            for (const int value : numbers(command.substr(eq + 1)))
+                mask |= static_cast<ValueMask>(1u << value);
+            grid.setCandidates(cellNamed(kind, command.substr(0, eq)), mask);
+        } else {
+            const std::size_t colon = command.find(':');
+            grid.place(cellNamed(kind, command.substr(0, colon)),
+                       std::stoi(command.substr(colon + 1)));
+        }
+    }
+    return grid;
+}
+
+std::vector<Step> stepsOf(Technique technique, const LogicGrid& grid) {
+    std::vector<Step> steps;
+    findSteps(technique, grid, [&](Step&& step) {
+        steps.push_back(std::move(step));
+        return true;
+    });
+    return steps;
+}
+
+struct TechniqueCase {
+    Technique technique;
+    const GridKind* kind;
+    std::string pattern;
+    std::string expected;  // "r5c5-3": 3 is removed from r5c5; "r1c4=5": 5 is placed in r1c4
+    std::string nearMiss;  // narrowing commands that keep the technique from applying
+};
+
+const TechniqueCase kCases[] = {
+    {Technique::FullHouse, &kNineGrid, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8",
+     "r1c9=9", "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7"},
+    {Technique::FullHouse, &kFifteenGrid,
+     "r1c1:1 r1c2:2 r1c3:3 r2c1:4 r2c2:5 r2c3:6 r3c1:7 r3c2:8 r3c3:9 r4c1:10 r4c2:11 r4c3:12 "
+     "r5c1:13 r5c2:14",
+     "r5c3=15", "r1c1:1 r1c2:2 r1c3:3 r2c1:4 r2c2:5 r2c3:6 r3c1:7 r3c2:8 r3c3:9 r4c1:10"},
+    {Technique::NakedSingle, &kNineGrid, "r4c4=6", "r4c4=6", "r4c4=6,7"},
+    {Technique::HiddenSingle, &kNineGrid, "5@c4:r7c4", "r7c4=5", "5@c4:r7c4,r8c4"},
+    {Technique::HiddenSingle, &kFifteenGrid, "5@b2:r5c6", "r5c6=5", "5@b2:r5c6,r4c4"},
+    {Technique::LockedPointing, &kNineGrid, "5@b1:r1c1,r1c2", "r1c9-5", "5@b1:r1c1,r2c2"},
+    {Technique::LockedPointing, &kFifteenGrid, "5@b1:r1c1,r5c1", "r15c1-5", "5@b1:r1c1,r5c2"},
+    {Technique::LockedClaiming, &kNineGrid, "5@r1:r1c1,r1c3", "r3c2-5", "5@r1:r1c1,r1c4"},
+    {Technique::LockedClaiming, &kFifteenGrid, "5@c1:r1c1,r5c1", "r3c2-5", "5@c1:r1c1,r6c1"},
+    {Technique::NakedPair, &kNineGrid, "r1c1=2,7 r1c5=2,7", "r1c9-7", "r1c1=2,7 r1c5=2,8"},
+    {Technique::HiddenPair, &kNineGrid, "2@r1:r1c1,r1c5 7@r1:r1c1,r1c5", "r1c5-3",
+     "2@r1:r1c1,r1c5 7@r1:r1c1,r1c6"},
+    {Technique::NakedTriple, &kNineGrid, "r2c1=1,2 r2c5=2,3 r2c9=1,3", "r2c4-3",
+     "r2c1=1,2 r2c5=2,3 r2c9=1,4"},
+    {Technique::HiddenTriple, &kFifteenGrid, "1@b1:r1c1,r2c2 2@b1:r2c2,r5c3 3@b1:r1c1,r5c3",
+     "r5c3-4", "1@b1:r1c1,r2c2 2@b1:r2c2,r5c3 3@b1:r1c1,r5c2"},
+    {Technique::NakedQuad, &kNineGrid, "r1c1=1,2 r1c2=2,3 r1c3=3,4 r1c4=1,4", "r1c9-4",
+     "r1c1=1,2 r1c2=2,3 r1c3=3,4 r1c4=1,5"},
+    {Technique::HiddenQuad, &kNineGrid,
+     "1@c1:r1c1,r2c1 2@c1:r2c1,r3c1 3@c1:r3c1,r9c1 4@c1:r9c1,r1c1", "r9c1-5",
+     "1@c1:r1c1,r2c1 2@c1:r2c1,r3c1 3@c1:r3c1,r9c1 4@c1:r8c1,r1c1"},
+    {Technique::XWing, &kFifteenGrid, "5@r2:r2c3,r2c14 5@r12:r12c3,r12c14", "r7c14-5",
+     "5@r2:r2c3,r2c14 5@r12:r12c3,r12c13"},
+    {Technique::Swordfish, &kNineGrid, "5@c1:r1c1,r4c1 5@c4:r4c4,r7c4 5@c7:r1c7,r7c7", "r1c2-5",
+     "5@c1:r1c1,r4c1 5@c4:r4c4,r7c4 5@c7:r1c7,r8c7"},
+    {Technique::Jellyfish, &kNineGrid,
+     "6@r1:r1c1,r1c2 6@r3:r3c2,r3c5 6@r6:r6c5,r6c8 6@r8:r8c8,r8c1", "r9c5-6",
+     "6@r1:r1c1,r1c2 6@r3:r3c2,r3c5 6@r6:r6c5,r6c8 6@r8:r8c8,r8c9"},
+    {Technique::Skyscraper, &kNineGrid, "5@r1:r1c1,r1c5 5@r4:r4c1,r4c6", "r6c5-5",
+     "5@r1:r1c1,r1c5 5@r4:r4c2,r4c6"},
+    {Technique::TwoStringKite, &kNineGrid, "5@r1:r1c2,r1c8 5@c1:r3c1,r7c1", "r7c8-5",
+     "5@r1:r1c2,r1c8 5@c1:r4c1,r7c1"},
+    {Technique::TwoStringKite, &kFifteenGrid, "5@r1:r1c2,r1c14 5@c1:r4c1,r12c1", "r12c14-5",
+     "5@r1:r1c2,r1c14 5@c1:r6c1,r12c1"},
+    {Technique::XyWing, &kNineGrid, "r1c1=1,2 r1c5=1,3 r5c1=2,3", "r5c5-3",
+     "r1c1=1,2 r1c5=1,3 r5c1=2,4"},
+    {Technique::XyzWing, &kNineGrid, "r1c1=1,2,3 r2c2=1,3 r1c5=2,3", "r1c3-3",
+     "r1c1=1,2,3 r2c2=1,3 r1c5=2,4"},
+    {Technique::XyzWing, &kFifteenGrid, "r1c1=1,2,3 r5c2=1,3 r1c9=2,3", "r1c3-3",
+     "r1c1=1,2,3 r6c2=1,3 r1c9=2,3"},
+    {Technique::WWing, &kNineGrid, "r1c1=1,2 r5c6=1,2 1@r9:r9c1,r9c6", "r5c1-2",
+     "r1c1=1,2 r5c6=1,2 1@r9:r9c1,r9c7"},
+    {Technique::SimpleColouring, &kNineGrid,
+     "5@r1:r1c1,r1c4 5@c4:r1c4,r7c4 5@r7:r7c4,r7c8 "
+     "5@c8:r7c8,r3c8",
+     "r3c5-5",
+     "5@r1:r1c1,r1c4 5@c4:r1c4,r7c4 5@r7:r7c4,r7c8 "
+     "5@c8:r7c8,r3c8,r9c8"},
+    {Technique::SimpleColouring, &kNineGrid,
+     "5@r1:r1c1,r1c4 5@c4:r1c4,r7c4 5@r7:r7c4,r7c8 "
+     "5@c8:r7c8,r2c8 5@r2:r2c8,r2c5",
+     "r7c8-5",
+     "5@r1:r1c1,r1c4 5@c4:r1c4,r7c4 "
+     "5@r7:r7c4,r7c8 5@c8:r7c8,r3c8,r9c8"},
+    {Technique::RemotePair, &kNineGrid, "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,2", "r4c1-2",
+     "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,3"},
+    {Technique::XyChain, &kNineGrid, "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,1", "r4c1-1",
+     "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,5"},
+};
+
+bool stepHas(const Step& step, const GridKind& kind, const std::string& expected) {
+    const std::size_t mark = expected.find_first_of("=-");
+    const CellValue wanted{cellNamed(kind, expected.substr(0, mark)),
+                           std::stoi(expected.substr(mark + 1))};
+    const auto& list = expected[mark] == '=' ? step.placements : step.eliminations;
+    return std::find(list.begin(), list.end(), wanted) != list.end();
+}
+
+TEST(Techniques, ApplyToTheirPatternAndNotToANearMiss) {
+    for (const TechniqueCase& c : kCases) {
+        const std::string name = std::string(techniqueInfo(c.technique).name) + " on " +
+                                 std::to_string(c.kind->side) + ": ";
+        const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, c.pattern));
+        ASSERT_FALSE(steps.empty()) << name << c.pattern;
+        EXPECT_TRUE(std::any_of(steps.begin(), steps.end(),
+                                [&](const Step& s) { return stepHas(s, *c.kind, c.expected); }))
+            << name << steps.front().text;
+        for (const Step& step : steps) {
+            EXPECT_EQ(step.technique, c.technique) << name;
+            EXPECT_EQ(step.text.rfind(step.summary() + ": ", 0), 0u) << name << step.text;
+        }
+        const std::vector<Step> missed = stepsOf(c.technique, narrowed(*c.kind, c.nearMiss));
+        EXPECT_TRUE(missed.empty()) << name << "near miss: " << missed.front().text;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::logic
