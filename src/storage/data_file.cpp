@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include "storage/file_system.h"
 #include "storage/scramble.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
-#define QUORVEL_HAVE_FSYNC 1
+#define QUORVEL_HAVE_GETPID 1
 #endif
 
 namespace quorvel {
@@ -45,7 +45,7 @@ FileError ErrorFor(const fs::path& path, std::string action, int errorNumber) {
 fs::path TemporaryBeside(const fs::path& path) {
     static std::atomic<unsigned> counter{0};
     std::string name = "." + path.filename().string() + ".tmp";
-#ifdef QUORVEL_HAVE_FSYNC
+#ifdef QUORVEL_HAVE_GETPID
     name += "-" + std::to_string(::getpid());
 #endif
     name += "-" + std::to_string(counter++);
@@ -88,26 +88,13 @@ std::optional<std::string> ReadFileBytes(const fs::path& path) {
 }
 
 FileStatus ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    FileSystem& files = CurrentFileSystem();
     const fs::path temporary = TemporaryBeside(path);
-    std::FILE* out = std::fopen(temporary.string().c_str(), "wb");
-    if (!out) return ErrorFor(path, "save", errno);
-
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    int errorNumber = written ? 0 : errno;
-    if (written && std::fflush(out) != 0) written = false, errorNumber = errno;
-#ifdef QUORVEL_HAVE_FSYNC
-    if (written && ::fsync(::fileno(out)) != 0) written = false, errorNumber = errno;
-#endif
-    if (std::fclose(out) != 0 && written) written = false, errorNumber = errno;
-
-    std::error_code error;
-    if (written) {
-        fs::rename(temporary, path, error);
-        if (!error) return std::nullopt;
-        errorNumber = error.value();
-    }
-    fs::remove(temporary, error);
-    return ErrorFor(path, "save", errorNumber);
+    int failure = files.writeNewFile(temporary, bytes);
+    if (!failure) failure = files.rename(temporary, path);
+    if (!failure) return std::nullopt;
+    files.remove(temporary);
+    return ErrorFor(path, "save", failure);
 }
 
 FileStatus TextFile(std::string& text, const fs::path& path, TextFileMode mode) {

@@ -157,7 +157,7 @@ class MDI1 : public MainWindowLink {
 
     // The settings held in memory for the run; `writeSettings` first copies in the values
     // that live elsewhere (levels, elapsed time at compose, the two check marks). A failed write
-    // is shown on the message line and returned.
+    // is shown on the message line and returned, and the settings go back to those on disk.
     Settings& settings() { return settings_; }
     void loadSettings();
     FileStatus writeSettings();
@@ -237,6 +237,7 @@ class MDI1 : public MainWindowLink {
     bool visible_ = false;
     bool markingSwitch_ = false;
     Settings settings_;
+    Settings savedSettings_;  // as last read or written
     HelpWindow help_;
     AboutWindow about_;
 };

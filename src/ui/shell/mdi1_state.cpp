@@ -234,7 +234,7 @@ void MDI1::setButtonBackColour(int index, std::uint32_t colour) {
 
 void MDI1::loadSettings() {
     LoadedSettings loaded = LoadSettings(SettingsFolder(programFolder_));
-    settings_ = loaded.settings;
+    settings_ = savedSettings_ = loaded.settings;
     session_.currentLevel = settings_.currentLevel;
     session_.gradeLevel = settings_.gradeLevel;
     elapsed_.elapsedAtCompose = settings_.elapsedAtCompose;
@@ -244,13 +244,20 @@ void MDI1::loadSettings() {
 
 FileStatus MDI1::writeSettings() {
     host_.processEvents();
-    settings_.currentLevel = session_.currentLevel;
-    settings_.gradeLevel = session_.gradeLevel;
-    settings_.elapsedAtCompose = elapsed_.elapsedAtCompose;
-    settings_.showPossibilitiesTip = tipSwitchOn();
-    settings_.showPossibilitiesPanel = panelSwitchOn();
-    FileStatus error = SaveSettings(SettingsFolder(programFolder_), settings_);
-    if (error) showFileError(error->message());
+    Settings next = settings_;
+    next.currentLevel = session_.currentLevel;
+    next.gradeLevel = session_.gradeLevel;
+    next.elapsedAtCompose = elapsed_.elapsedAtCompose;
+    next.showPossibilitiesTip = tipSwitchOn();
+    next.showPossibilitiesPanel = panelSwitchOn();
+    FileStatus error = SaveSettings(SettingsFolder(programFolder_), next);
+    if (error) {
+        // The settings held go back to those on disk.
+        settings_ = savedSettings_;
+        showFileError(error->message());
+        return error;
+    }
+    settings_ = savedSettings_ = next;
     return error;
 }
 

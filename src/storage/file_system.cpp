@@ -1,0 +1,63 @@
+#include "storage/file_system.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define QUORVEL_HAVE_FSYNC 1
+#endif
+
+namespace quorvel {
+namespace fs = std::filesystem;
+
+namespace {
+
+FileSystem realFileSystem;
+FileSystem* current = &realFileSystem;
+
+// The errno of a call that reported failure; never 0, so a failure is never taken for success.
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+int FileSystem::writeNewFile(const fs::path& path, std::string_view bytes) {
+    errno = 0;
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    if (!out) return LastError();
+    int failure = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() ? 0 : LastError();
+    if (!failure && std::fflush(out) != 0) failure = LastError();
+#ifdef QUORVEL_HAVE_FSYNC
+    if (!failure && ::fsync(::fileno(out)) != 0) failure = LastError();
+#endif
+    if (std::fclose(out) != 0 && !failure) failure = LastError();
+    return failure;
+}
+
+int FileSystem::rename(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    fs::rename(from, to, error);
+    return error.value();
+}
+
+void FileSystem::remove(const fs::path& path) {
+    std::error_code error;
+    fs::remove(path, error);
+}
+
+FileSystem& CurrentFileSystem() {
+    return *current;
+}
+
+FileSystemOverride::FileSystemOverride(FileSystem& replacement) : previous_(current) {
+    current = &replacement;
+}
+
+FileSystemOverride::~FileSystemOverride() {
+    current = previous_;
+}
+
+}  // namespace quorvel

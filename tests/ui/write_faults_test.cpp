@@ -1,0 +1,260 @@
+// Every command that writes a data file, run while the file system fails the way the operating
+// system can: the user is told which file and why, the old file stays as it was, no temporary
+// file is left behind, and what the program holds in memory still matches the disk.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+#include "create/headless_generation.h"
+#include "storage/cell_lists.h"
+#include "storage/file_system.h"
+#include "storage/settings.h"
+#include "storage/text_records.h"
+#include "ui/database_fixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Failure { NoSpace, ReadOnlyFolder, PermissionDenied, RenameRefused, FolderVanished };
+
+// Fails every save of one file (found by name) as `failure` says; other files save normally.
+class FailingFileSystem : public FileSystem {
+  public:
+    FailingFileSystem(std::string file, Failure failure)
+        : file_(std::move(file)), failure_(failure) {}
+
+    int writeNewFile(const fs::path& path, std::string_view bytes) override {
+        if (!concerns(path)) return FileSystem::writeNewFile(path, bytes);
+        switch (failure_) {
+            case Failure::NoSpace:  // part of the file reaches the disk
+                FileSystem::writeNewFile(path, bytes.substr(0, bytes.size() / 2));
+                return ENOSPC;
+            case Failure::ReadOnlyFolder:
+                return EROFS;
+            case Failure::PermissionDenied:
+                return EACCES;
+            case Failure::FolderVanished:
+                return ENOENT;
+            case Failure::RenameRefused:
+                break;
+        }
+        return FileSystem::writeNewFile(path, bytes);
+    }
+    int rename(const fs::path& from, const fs::path& to) override {
+        if (concerns(to) && failure_ == Failure::RenameRefused) return EPERM;
+        return FileSystem::rename(from, to);
+    }
+
+  private:
+    // The file itself or a temporary file beside it (".name.tmp-...").
+    bool concerns(const fs::path& path) const {
+        const std::string name = path.filename().string();
+        return name == file_ || name.starts_with("." + file_ + ".tmp");
+    }
+    std::string file_;
+    Failure failure_;
+};
+
+constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
+constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
+constexpr MenuRef kSaveIncomplete{MenuArray::MenuC, 4};
+constexpr MenuRef kDelete{MenuArray::MenuC, 7};
+constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
+
+std::string List(const std::vector<int>& values) {
+    std::vector<std::string> entries;
+    for (int value : values)
+        entries.push_back(value == 0 ? "" : std::to_string(value));
+    return JoinCellList(entries);
+}
+
+struct WriteFaultsTest : WindowCommandsTest {
+    using WindowCommandsTest::active, WindowCommandsTest::answerGrade, WindowCommandsTest::answerOk,
+        WindowCommandsTest::folder, WindowCommandsTest::host, WindowCommandsTest::main,
+        WindowCommandsTest::app;
+
+    GeneratedPuzzle puzzle = [] {
+        SeededRandom random(5);
+        return GeneratePuzzle(kNineGrid, 2, random);
+    }();
+
+    // Two level 1 records of the same generated puzzle, stored and composed.
+    void writeDatabase() {
+        Database database{databasePath(kNineGrid), kNineGrid, {"Quorvel@@@@@@"}};
+        const std::string cells = List(puzzle.puzzle) + "#" + List(puzzle.solution);
+        AppendRecord(database, FormatRecord({1, 3, 1, cells, kKindStored, ""}));
+        AppendRecord(database, FormatRecord({2, 3, 1, cells, kKindComposed, ""}));
+        ASSERT_FALSE(WriteBack(database).has_value());
+    }
+    void getPuzzle(int ordinal) {
+        answerPuzzle(1, std::to_string(ordinal));
+        main().menuChosen(kGetPuzzle);
+        ASSERT_EQ(session().puzzleNumber, ordinal);
+    }
+    void fillSolution() {
+        for (int cell = 1; cell <= 81; ++cell)
+            if (!active().board().cell(cell).locked)
+                active().PS31(cell, std::to_string(puzzle.solution[cell - 1]));
+    }
+    fs::path exportFile() const { return folder / "puzzle.txt"; }
+
+    // What the program holds about a file: for the settings file the settings it would write;
+    // for the others the stored puzzle it shows and the grid's givens.
+    std::string memory(const std::string& file) {
+        if (file == kSettingsFileName) return FormatSettings(main().settings());
+        std::ostringstream out;
+        const Session& s = session();
+        out << s.puzzleNumber << ' ' << s.lastPuzzleNo << ' ' << s.puzzleKind << ' '
+            << s.puzzleCells << ' ' << active().label1() << '\n';
+        for (int cell = 1; cell <= active().board().cellCount(); ++cell)
+            out << (active().board().cell(cell).locked ? 'L' : '.');
+        return out.str();
+    }
+    std::string bytes(const std::string& file) {
+        return ReadFileBytes(folder / file).value_or("<missing>");
+    }
+    // Names of the temporary files (".name.tmp-...") in the folder.
+    std::vector<std::string> temporaries() {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename().string().starts_with(".")) found.push_back(entry.path());
+        return found;
+    }
+};
+
+struct WritePath {
+    const char* name;
+    const char* file;  // the file the command writes
+    void (*prepare)(WriteFaultsTest&);
+    void (*run)(WriteFaultsTest&);
+};
+
+const WritePath kWritePaths[] = {
+    {"Store Solution", "type3.pxz",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.fillSolution();
+     },
+     [](WriteFaultsTest& t) {
+         t.answerOk();
+         t.main().menuChosen(kStoreSolution);
+     }},
+    {"Save Incomplete Puzzle", "type3.pxz",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.active().PS31(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
+     },
+     [](WriteFaultsTest& t) { t.main().menuChosen(kSaveIncomplete); }},
+    {"Delete Puzzle", "type3.pxz", [](WriteFaultsTest& t) { t.getPuzzle(2); },
+     [](WriteFaultsTest& t) {
+         t.answerOk();
+         t.main().menuChosen(kDelete);
+     }},
+    {"Grade and Save", "type3.pxz",
+     [](WriteFaultsTest& t) {
+         for (int cell = 1; cell <= 81; ++cell) {
+             t.active().PS31(cell, std::to_string(t.puzzle.solution[cell - 1]));
+             if (t.puzzle.puzzle[cell - 1] != 0)
+                 t.active().board().setCellColours(cell, kEntryBlue, kMarkedBack);
+         }
+     },
+     [](WriteFaultsTest& t) {
+         t.answerGrade(3);
+         t.main().MenuB_Click(5);
+     }},
+    {"Import Text File", "type3.pxz",
+     [](WriteFaultsTest& t) {
+         const std::string cells = List(t.puzzle.puzzle) + "#" + List(t.puzzle.solution);
+         ASSERT_FALSE(WriteDataFile(t.folder / "in.txt", "batch\r\n[]1[]3[]2[]" + cells));
+     },
+     [](WriteFaultsTest& t) {
+         t.host.fileChoices.push_back((t.folder / "in.txt").string());
+         t.answerOk();
+         t.main().MenuA_Click(6);
+     }},
+    {"Create Text File", "puzzle.txt",
+     [](WriteFaultsTest& t) {
+         ASSERT_FALSE(WriteDataFile(t.exportFile(), "an earlier export"));
+         t.getPuzzle(1);
+     },
+     [](WriteFaultsTest& t) {
+         t.host.fileChoices.push_back(t.exportFile().string());
+         t.main().MenuA_Click(5);
+     }},
+    {"Possibilities Tip (settings)", "DaDododa.pxz", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(kTipItem); }},
+    {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
+     [](WriteFaultsTest& t) {
+         t.answerOk();
+         t.app->aids().nineControls().Label3_Click(3);
+     }},
+    {"Store Incomplete Effort (settings)", "DaDododa.pxz",
+     [](WriteFaultsTest& t) {
+         t.active().PS31(1, "4");
+         t.active().board().setCellColours(1, kEntryBlue, kMarkedBack);
+     },
+     [](WriteFaultsTest& t) {
+         t.answerGrade(2);
+         t.main().MenuB_Click(6);
+     }},
+};
+
+const std::pair<Failure, int> kFailures[] = {
+    {Failure::NoSpace, ENOSPC},          {Failure::ReadOnlyFolder, EROFS},
+    {Failure::PermissionDenied, EACCES}, {Failure::RenameRefused, EPERM},
+    {Failure::FolderVanished, ENOENT},
+};
+
+using WriteFault = std::tuple<const WritePath*, std::pair<Failure, int>>;
+
+struct EveryWriteFault : WriteFaultsTest, ::testing::WithParamInterface<WriteFault> {};
+
+TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
+    const WritePath& path = *std::get<0>(GetParam());
+    const auto [failure, code] = std::get<1>(GetParam());
+    writeDatabase();
+    path.prepare(*this);
+    main().PanelText("", colour::kWhite, 2);
+    const std::string bytesBefore = bytes(path.file);
+    const std::string memoryBefore = memory(path.file);
+    {
+        FailingFileSystem failing(path.file, failure);
+        FileSystemOverride override(failing);
+        path.run(*this);
+    }
+    EXPECT_EQ(main().messageLine().colour, colour::kRed);
+    EXPECT_NE(message().find(path.file), std::string::npos) << message();
+    EXPECT_NE(message().find(std::strerror(code)), std::string::npos) << message();
+    EXPECT_TRUE(bytes(path.file) == bytesBefore) << path.file << " changed";
+    EXPECT_EQ(temporaries(), std::vector<std::string>{});
+    EXPECT_EQ(memory(path.file), memoryBefore);
+}
+
+std::vector<const WritePath*> AllWritePaths() {
+    std::vector<const WritePath*> paths;
+    for (const WritePath& path : kWritePaths)
+        paths.push_back(&path);
+    return paths;
+}
+
+INSTANTIATE_TEST_SUITE_P(WritePathTimesFailure, EveryWriteFault,
+                         ::testing::Combine(::testing::ValuesIn(AllWritePaths()),
+                                            ::testing::ValuesIn(kFailures)),
+                         [](const ::testing::TestParamInfo<WriteFault>& info) {
+                             std::string name = std::get<0>(info.param)->name;
+                             name +=
+                                 std::string("_") + std::strerror(std::get<1>(info.param).second);
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace quorvel::testing
