@@ -3,6 +3,8 @@
 # table: inputs run, wall and CPU seconds, inputs per second of each.
 #   FUZZ_SECONDS=30   each target runs this long (the default, as `make fuzz` does)
 #   FUZZ_RUNS=N       each target runs N inputs instead, however long it takes (`make fuzz-long`)
+#   FUZZ_TIMEOUT=60   seconds one input may take before it counts as a hang (wall clock, so it is
+#                     generous: on a loaded machine a process can wait seconds for the CPU)
 # Stops at the first target that finds a crash or a failed property (its input is kept in
 # fuzz-crashes/).
 set -euo pipefail
@@ -27,7 +29,7 @@ for target in "$build"/fuzz_*; do
     log=$(mktemp)
     echo "Fuzzing $name for $what"
     status=0
-    { time "$target" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    { time "$target" "${limit[@]}" -timeout="${FUZZ_TIMEOUT:-60}" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix=fuzz-crashes/"$name"- "$work" "$corpus" >"$log" 2>&1; } 2>"$log.time" ||
         status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
