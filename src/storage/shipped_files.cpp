@@ -9,10 +9,8 @@ std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& sourc
     std::vector<std::string> missing;
     for (const std::string_view name : kShippedDataFiles) {
         if (std::filesystem::exists(ResolveDataFile(target, name))) continue;
-        const std::filesystem::path from = ResolveDataFile(source, name);
-        if (std::filesystem::exists(from)) {
-            std::filesystem::copy_file(from, target / name);
-        } else {
+        std::error_code error;
+        if (!std::filesystem::copy_file(ResolveDataFile(source, name), target / name, error)) {
             missing.emplace_back(name);
         }
     }

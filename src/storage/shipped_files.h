@@ -14,8 +14,7 @@ inline constexpr std::array<std::string_view, 3> kShippedDataFiles{"type3.pxz", 
                                                                    "sudokuhelp.pxz"};
 
 // Copies each shipped file from `source` into `target` where `target` has no file of that name
-// in any case. Returns the names `target` lacks and `source` could not give; throws
-// std::filesystem::filesystem_error when a copy fails.
+// in any case. Returns the names `target` still lacks: missing from `source`, or not copied.
 std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& source,
                                               const std::filesystem::path& target);
 

@@ -48,8 +48,8 @@ struct TemporaryFolder {
 int RunScript(const fs::path& folder, std::istream& script) {
     const std::vector<std::string> missing = SeedMissingDataFiles(ShippedDataFolder(), folder);
     if (!missing.empty()) {
-        std::cerr << "quorvel-tool session: the shipped file " << missing.front()
-                  << " is not beside the executable\n";
+        std::cerr << "quorvel-tool session: cannot copy the shipped file " << missing.front()
+                  << " into " << folder.string() << '\n';
         return kUsageError;
     }
     ScriptSession session(folder, std::cout);

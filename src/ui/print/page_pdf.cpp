@@ -28,9 +28,9 @@ constexpr std::array<int, 95> kHelveticaWidths{
     667, 611, 278, 278, 278, 469, 556, 222, 556, 556, 500, 556, 556, 278,  556, 556, 222, 222, 500,
     222, 833, 556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500,  500, 334, 260, 334, 584};
 
-std::string Number(double value) {
+std::string Number(double value, int decimals = 3) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
@@ -109,7 +109,7 @@ std::string PageContent(const PrintPage& page) {
         for (const PrintLabel& label : *headings)
             canvas.text(label.rect, label.text, page.headingFontPoints, 0);
     }
-    return "q " + Number(scale) + " 0 0 " + Number(-scale) + " " + Number(kMargin) + " " +
+    return "q " + Number(scale, 6) + " 0 0 " + Number(-scale, 6) + " " + Number(kMargin) + " " +
            Number(kSheetHeight - kMargin) + " cm\n" + canvas.operations() + "Q\n";
 }
 

@@ -1,7 +1,8 @@
 #include "ui/shell/view/program_folder.h"
 
+#include "storage/shipped_files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -17,19 +18,9 @@ bool canWriteIn(const QString& folder) {
 
 }  // namespace
 
-QStringList shippedDataFiles() {
-    return {QStringLiteral("type3.pxz"), QStringLiteral("type5.pxz"),
-            QStringLiteral("sudokuhelp.pxz")};
-}
-
 void seedMissingFiles(const QString& sourceFolder, const QString& targetFolder) {
-    const QDir source(sourceFolder);
-    const QDir target(targetFolder);
-    for (const QString& name : shippedDataFiles()) {
-        const QString from = source.filePath(name);
-        const QString to = target.filePath(name);
-        if (QFileInfo::exists(from) && !QFileInfo::exists(to)) QFile::copy(from, to);
-    }
+    // A file that cannot be copied stays missing; the program reports it when it needs it.
+    SeedMissingDataFiles(sourceFolder.toStdString(), targetFolder.toStdString());
 }
 
 QString chooseProgramFolder(const QString& executableFolder, const QString& userFolder) {

@@ -4,12 +4,8 @@
 // shipped file that it does not have yet, so the user's own puzzles are never overwritten.
 
 #include <QString>
-#include <QStringList>
 
 namespace quorvel::view {
-
-// The data files shipped next to the executable.
-QStringList shippedDataFiles();
 
 // executableFolder when it is writable, else userFolder (created and seeded). Returns the
 // executable folder as a last resort when the user folder cannot be made either.
