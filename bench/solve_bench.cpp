@@ -19,6 +19,7 @@
 #include "model/puzzle_line.h"
 #include "puzzle_files.h"
 #include "solver/solve_commands.h"
+#include "thread_clock.h"
 
 namespace {
 

@@ -91,7 +91,7 @@ bool findRemotePair(const LogicGrid& grid, const StepSink& sink) {
             finishStep(kind, step, Technique::RemotePair,
                        "from " + cellName(kind, first) + " to " + cellName(kind, last),
                        chainText(grid, chain) + " all hold only " + valueList(step.values) +
-                           " and each sees the next, so their values alternate and " +
+                           " and each sees the next: the values alternate along the chain, and " +
                            cellName(kind, first) + " and " + cellName(kind, last) +
                            " hold one each");
             if (!sink(std::move(step))) return false;
@@ -136,12 +136,13 @@ bool findXyChain(const LogicGrid& grid, const StepSink& sink) {
                         finishStep(kind, step, Technique::XyChain,
                                    "on " + zs + " from " + cellName(kind, first) + " to " +
                                        cellName(kind, cell),
-                                   chainText(grid, step.cells) + ": if " + cellName(kind, first) +
+                                   chainText(grid, step.cells) + ": one of " +
+                                       cellName(kind, first) + " and " + cellName(kind, cell) +
+                                       " is " + zs + ", since if " + cellName(kind, first) +
                                        " is not " + zs +
                                        ", each cell takes the value it does not share with the "
                                        "one before and " +
-                                       cellName(kind, cell) + " is " + zs +
-                                       ", so one of the two is " + zs);
+                                       cellName(kind, cell) + " is " + zs);
                         if (!sink(std::move(step))) return false;
                     }
                 }

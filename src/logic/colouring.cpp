@@ -82,8 +82,9 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
             if (clash >= 0) {
                 for (const int cell : colours.cells[clash])
                     step.eliminations.push_back({cell, value});
-                reason += "; two cells of colour " + std::string(clash == 0 ? "A" : "B") +
-                          " see each other, so that colour is the one without it";
+                const std::string name = clash == 0 ? "A" : "B";
+                reason += "; two cells of colour " + name + " see each other, which makes colour " +
+                          name + " the one without it";
             } else {
                 std::vector<int> trapped;
                 for (int cell = 1; cell <= grid.cellCount(); ++cell) {

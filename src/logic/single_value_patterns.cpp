@@ -34,9 +34,9 @@ bool reportPair(const LogicGrid& grid, Technique technique, int value, const Str
                "on " + v + " in " + unitName(kind, one.unit) + " and " + unitName(kind, two.unit),
                v + " fits only twice in " + linkText(kind, one) + " and in " + linkText(kind, two) +
                    "; " + cellName(kind, joined[0]) + " and " + cellName(kind, joined[1]) +
-                   " share " + unitName(kind, joiningUnit) + ", so at most one of them is " + v +
-                   " and one of " + cellName(kind, far[0]) + " and " + cellName(kind, far[1]) +
-                   " must be " + v);
+                   " share " + unitName(kind, joiningUnit) + " and cannot both be " + v +
+                   ", which leaves " + v + " in " + cellName(kind, far[0]) + " or " +
+                   cellName(kind, far[1]));
     return sink(std::move(step));
 }
 

@@ -66,12 +66,22 @@ std::string eliminationList(const GridKind& kind, std::span<const CellValue> eli
     std::map<int, std::vector<int>> cellsByValue;
     for (const CellValue& elimination : eliminations)
         cellsByValue[elimination.value].push_back(elimination.cell);
+    // Values removed from the same cells share one part: "2 and 7 from r1c2 and r1c3".
+    std::vector<std::pair<std::vector<int>, std::vector<int>>> valuesByCells;
+    for (const auto& [value, cells] : cellsByValue) {
+        const auto same = std::find_if(valuesByCells.begin(), valuesByCells.end(),
+                                       [&](const auto& part) { return part.first == cells; });
+        if (same != valuesByCells.end())
+            same->second.push_back(value);
+        else
+            valuesByCells.push_back({cells, {value}});
+    }
     std::vector<std::string> parts;
-    for (const auto& [value, cells] : cellsByValue)
-        parts.push_back(std::to_string(value) + " from " + cellList(kind, cells));
+    for (const auto& [cells, values] : valuesByCells)
+        parts.push_back(valueList(values) + " from " + cellList(kind, cells));
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i)
-        text += (i > 0 ? ", " : "") + parts[i];
+        text += (i > 0 ? "; " : "") + parts[i];
     return text;
 }
 

@@ -20,7 +20,8 @@ std::string valueList(std::span<const int> values);
 std::vector<int> valuesOf(ValueMask mask);
 // A cell with its candidates: "r3c12 (4/7)".
 std::string cellWithCandidates(const LogicGrid& grid, int cell);
-// "5 from r2c3 and r4c3, 7 from r2c3": eliminations grouped by value.
+// "2 and 7 from r2c3 and r4c3; 5 from r2c3": eliminations grouped by value, values removed from
+// the same cells together.
 std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations);
 
 // Fills technique, where and text ("<summary>: <reason>, so <result>") and orders the

@@ -110,9 +110,9 @@ bool findWWing(const LogicGrid& grid, const StepSink& sink) {
                                        cellWithCandidates(grid, two) + " are joined by " + xs +
                                        " in " + unitName(kind, link.unit) +
                                        ", which fits only in " + cellName(kind, near) + " and " +
-                                       cellName(kind, far) + "; if either cell were " + xs +
-                                       ", the other would have to be " + std::to_string(y) +
-                                       ", so one of them is " + std::to_string(y));
+                                       cellName(kind, far) + "; one of the two is " +
+                                       std::to_string(y) + ", since if either were " + xs +
+                                       " the other would be " + std::to_string(y));
                         if (!sink(std::move(step))) return false;
                     }
                 }

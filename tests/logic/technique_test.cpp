@@ -175,5 +175,47 @@ TEST(Techniques, ApplyToTheirPatternAndNotToANearMiss) {
     }
 }
 
+TEST(Techniques, ExplainInPlainWords) {
+    const struct {
+        Technique technique;
+        const GridKind* kind;
+        std::string text;
+    } cases[] = {
+        {Technique::HiddenSingle, &kFifteenGrid,
+         "Hidden Single in block 2: 5 fits only in r5c6, so r5c6 is 5."},
+        {Technique::LockedClaiming, &kFifteenGrid,
+         "Locked Candidates (Claiming) on 5 in column 1: 5 can only go in r1c1 and r5c1, which "
+         "lie in block 1, so remove 5 from r1c2, r1c3, r2c2, r2c3, r3c2, r3c3, r4c2, r4c3, r5c2 "
+         "and r5c3."},
+        {Technique::HiddenPair, &kNineGrid,
+         "Hidden Pair in row 1: 2 and 7 fit only in r1c1 and r1c5, so remove 1, 3, 4, 5, 6, 8 "
+         "and 9 from r1c1 and r1c5."},
+        {Technique::Swordfish, &kNineGrid,
+         "Swordfish on 5 in columns 1, 4 and 7: 5 fits only within rows 1, 4 and 7 there, which "
+         "must therefore take their 5 in those columns, so remove 5 from r1c2, r1c3, r1c5, r1c6, "
+         "r1c8, r1c9, r4c2, r4c3, r4c5, r4c6, r4c8, r4c9, r7c2, r7c3, r7c5, r7c6, r7c8 and r7c9."},
+        {Technique::TwoStringKite, &kFifteenGrid,
+         "Two-String Kite on 5 in row 1 and column 1: 5 fits only twice in row 1 (r1c2, r1c14) "
+         "and in column 1 (r4c1, r12c1); r1c2 and r4c1 share block 1 and cannot both be 5, which "
+         "leaves 5 in r1c14 or r12c1, so remove 5 from r12c14."},
+        {Technique::WWing, &kNineGrid,
+         "W-Wing on r1c1 and r5c6: r1c1 (1/2) and r5c6 (1/2) are joined by 1 in row 9, which fits "
+         "only in r9c1 and r9c6; one of the two is 2, since if either were 1 the other would be "
+         "2, so remove 2 from r1c6 and r5c1."},
+        {Technique::XyChain, &kNineGrid,
+         "XY-Chain on 1 from r1c1 to r4c8: r1c1 (1/2) - r1c5 (2/3) - r4c5 (3/4) - r4c8 (1/4): "
+         "one of r1c1 and r4c8 is 1, since if r1c1 is not 1, each cell takes the value it does "
+         "not share with the one before and r4c8 is 1, so remove 1 from r1c8 and r4c1."},
+    };
+    for (const auto& c : cases) {
+        const auto pattern = std::find_if(std::begin(kCases), std::end(kCases), [&](const auto& t) {
+            return t.technique == c.technique && t.kind == c.kind;
+        });
+        const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
+        ASSERT_FALSE(steps.empty());
+        EXPECT_EQ(steps.front().text, c.text);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::logic
