@@ -27,6 +27,7 @@ file(GLOB quorvel_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/model/*
 add_library(quorvel_fuzzed STATIC ${quorvel_fuzz_sources})
 target_include_directories(quorvel_fuzzed PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(quorvel_fuzzed PRIVATE ${quorvel_fuzz_flags})
+target_link_libraries(quorvel_fuzzed PUBLIC pugixml::pugixml)
 
 file(GLOB quorvel_fuzz_targets CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
 foreach(source IN LISTS quorvel_fuzz_targets)

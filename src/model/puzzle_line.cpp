@@ -13,14 +13,6 @@ std::string_view trimmed(std::string_view line) {
     return line;
 }
 
-// -1 for a character that is not a cell at all.
-int cellValueOf(char c) {
-    if (c == '.' || c == '0') return 0;
-    if (c >= '1' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 std::string printable(char c) {
     if (c >= 0x20 && c < 0x7f) return std::string("'") + c + "'";
     static const char* digits = "0123456789abcdef";
@@ -29,6 +21,41 @@ std::string printable(char c) {
 }
 
 }  // namespace
+
+int cellCharacterValue(char c) {
+    switch (c) {
+        case '.':
+        case '0':
+        case '*':
+        case '_':
+        case 'x':
+        case 'X':
+        case '-':
+            return 0;
+        default:
+            break;
+    }
+    if (c >= '1' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> cellCharacterProblem(const GridKind& kind, int cell, char c) {
+    const int value = cellCharacterValue(c);
+    if (value >= 0 && value <= kind.side) return std::nullopt;
+    const std::string where =
+        "cell r" + std::to_string(kind.rowOf(cell)) + "c" + std::to_string(kind.columnOf(cell));
+    if (value < 0) return where + ": bad character " + printable(c);
+    const std::string side = std::to_string(kind.side);
+    return where + ": " + std::to_string(value) + " is not a value of a " + side + " x " + side +
+           " grid";
+}
+
+std::string cellCountProblem(std::size_t count, int nine, int fifteen) {
+    const int expected = count * 2 <= static_cast<std::size_t>(nine + fifteen) ? nine : fifteen;
+    return std::to_string(count) + " cells, expected " + std::to_string(expected);
+}
 
 PuzzleLineResult parsePuzzleLine(std::string_view line) {
     const std::string_view text = trimmed(line);
@@ -39,25 +66,20 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
     } else if (text.size() == static_cast<std::size_t>(kFifteenGrid.cellCount())) {
         kind = kFifteenGrid;
     } else {
-        result.error = "puzzle has " + std::to_string(text.size()) +
-                       " characters; expected 81 (9x9) or 225 (15x15)";
+        result.error =
+            cellCountProblem(text.size(), kNineGrid.cellCount(), kFifteenGrid.cellCount());
         return result;
     }
     PuzzleLine puzzle{kind, {}};
     puzzle.values.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const int value = cellValueOf(text[i]);
-        const std::string where = " at cell " + std::to_string(i + 1);
-        if (value < 0) {
-            result.error = "bad character " + printable(text[i]) + where;
+        const int cell = static_cast<int>(i) + 1;
+        if (auto problem = cellCharacterProblem(kind, cell, text[i])) {
+            result.error = std::move(*problem);
+            result.problemCell = cell;
             return result;
         }
-        if (value > kind.side) {
-            result.error = "value " + std::to_string(value) + " (" + printable(text[i]) + ")" +
-                           where + " is above 9 on a 9x9 puzzle";
-            return result;
-        }
-        puzzle.values.push_back(value);
+        puzzle.values.push_back(cellCharacterValue(text[i]));
     }
     result.puzzle = std::move(puzzle);
     return result;

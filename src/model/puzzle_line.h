@@ -1,6 +1,8 @@
 #pragma once
 // The one-line puzzle format used by the tool, the benchmarks and text exchange: N x N characters,
-// "." or "0" empty, "1"-"9", "A"-"F" for 10-15 (15 x 15 only). The length gives the kind.
+// the length giving the kind. Empty cells are ".", "0", "*", "_", "x" or "-"; values are "1"-"9"
+// and, on 15 x 15, "A"-"F" (either case) for 10-15. The cell rules here are the one place every
+// puzzle text format (lines, grids, candidate groups) reads a cell character.
 
 #include <optional>
 #include <string>
@@ -18,8 +20,21 @@ struct PuzzleLine {
 
 struct PuzzleLineResult {
     std::optional<PuzzleLine> puzzle;
-    std::string error;  // one line naming the problem when puzzle is empty
+    std::string error;    // one line naming the problem when puzzle is empty
+    int problemCell = 0;  // the cell the error is about; 0 when it is about the whole line
 };
+
+// The value a cell character stands for: 0 for an empty mark, 1-9 for a digit, 10-35 for a letter
+// (either case; "x" is an empty mark); -1 for a character that is no cell at all.
+int cellCharacterValue(char c);
+
+// Why `c` cannot stand in `cell` of a puzzle of `kind` ("cell r2c5: 16 is not a value of a
+// 15 x 15 grid", "cell r1c1: bad character '?'"); nullopt when it can.
+std::optional<std::string> cellCharacterProblem(const GridKind& kind, int cell, char c);
+
+// "80 cells, expected 81": the count compared with the nearer of the two puzzle sizes `nine` and
+// `fifteen` (81 and 225 for whole puzzles, 9 and 15 for grid rows).
+std::string cellCountProblem(std::size_t count, int nine, int fifteen);
 
 // Blanks, tabs and carriage returns around the line are ignored.
 PuzzleLineResult parsePuzzleLine(std::string_view line);

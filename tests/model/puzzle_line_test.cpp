@@ -11,21 +11,27 @@ const std::string kNine =
 struct BadLine {
     std::string line;
     const char* error;
+    int problemCell;
 };
 
 TEST(PuzzleLine, RejectsMalformedLinesNamingTheProblem) {
+    std::string fifteen(225, '.');
+    fifteen[19] = 'G';
     const BadLine cases[] = {
-        {kNine.substr(1), "puzzle has 80 characters; expected 81 (9x9) or 225 (15x15)"},
-        {"", "puzzle has 0 characters; expected 81 (9x9) or 225 (15x15)"},
-        {"x" + kNine.substr(1), "bad character 'x' at cell 1"},
-        {kNine.substr(0, 80) + "A", "value 10 ('A') at cell 81 is above 9 on a 9x9 puzzle"},
-        {kNine.substr(0, 40) + "a" + kNine.substr(41), "bad character 'a' at cell 41"},
-        {kNine.substr(0, 2) + " " + kNine.substr(3), "bad character ' ' at cell 3"},
+        {kNine.substr(1), "80 cells, expected 81", 0},
+        {"", "0 cells, expected 81", 0},
+        {fifteen.substr(70), "155 cells, expected 225", 0},
+        {"?" + kNine.substr(1), "cell r1c1: bad character '?'", 1},
+        {kNine.substr(0, 80) + "A", "cell r9c9: 10 is not a value of a 9 x 9 grid", 81},
+        {fifteen, "cell r2c5: 16 is not a value of a 15 x 15 grid", 20},
+        {kNine.substr(0, 2) + " " + kNine.substr(3), "cell r1c3: bad character ' '", 3},
+        {kNine.substr(0, 40) + "\xff" + kNine.substr(41), "cell r5c5: bad character byte 0xff", 41},
     };
     for (const BadLine& c : cases) {
         const PuzzleLineResult result = parsePuzzleLine(c.line);
         EXPECT_FALSE(result.puzzle) << c.line;
         EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.problemCell, c.problemCell) << c.error;
     }
 }
 
@@ -39,6 +45,11 @@ TEST(PuzzleLine, ReadsBothSizesAndIgnoresSurroundingBlanks) {
     std::string fifteen(225, '.');
     fifteen[0] = 'F';
     fifteen[1] = '0';
+    fifteen[2] = 'x';
+    fifteen[3] = '*';
+    fifteen[4] = '_';
+    fifteen[5] = '-';
+    fifteen[6] = 'b';
     fifteen[224] = 'A';
     const PuzzleLineResult big = parsePuzzleLine(fifteen);
     ASSERT_TRUE(big.puzzle);
@@ -46,7 +57,7 @@ TEST(PuzzleLine, ReadsBothSizesAndIgnoresSurroundingBlanks) {
     EXPECT_EQ(big.puzzle->values[0], 15);
     EXPECT_EQ(big.puzzle->values[1], 0);
     EXPECT_EQ(big.puzzle->values[224], 10);
-    EXPECT_EQ(formatPuzzleLine(kFifteenGrid, big.puzzle->values), "F." + fifteen.substr(2));
+    EXPECT_EQ(formatPuzzleLine(kFifteenGrid, big.puzzle->values), "F.....B" + fifteen.substr(7));
 }
 
 TEST(PuzzleLine, FormatWritesDotsForEmptyAndOutOfRange) {

@@ -1,0 +1,49 @@
+#pragma once
+// The pieces the puzzle format reader and writer are made of, one file per format family. Only
+// puzzle_formats.cpp and these pieces include this header.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/puzzle_formats.h"
+
+namespace quorvel::formats {
+
+// Walks a text line by line (lines end in LF or CR LF), numbering them from 1, without copying.
+class TextLines {
+  public:
+    explicit TextLines(std::string_view text) : rest_(text) {}
+    // Moves to the next line; false after the last one.
+    bool next();
+    std::string_view line() const { return line_; }
+    int number() const { return number_; }
+
+  private:
+    std::string_view rest_;
+    std::string_view line_;
+    int number_ = 0;
+    bool done_ = false;
+};
+
+std::string_view Trimmed(std::string_view text);
+bool IsBlank(std::string_view line);
+// A line of a drawn grid's borders, such as "*-----------*" or "|---+---+---|".
+bool IsBorder(std::string_view line);
+
+// Records a puzzle of the collection that could not be read.
+void Refuse(PuzzleTextRead& read, int line, const std::string& problem);
+
+// One puzzle a line; lines starting with "#" are comments, as is anything after the cells.
+void ReadLineCollection(std::string_view text, PuzzleTextRead& read);
+std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles);
+
+// Grids drawn over several lines: .sdk, boxed grids and candidate grids.
+void ReadGrids(std::string_view text, PuzzleTextRead& read);
+std::string WriteSdk(const std::vector<FilePuzzle>& puzzles);
+std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles);
+
+void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read);
+PuzzleTextWrite WriteOpenSudoku(const std::vector<FilePuzzle>& puzzles);
+
+}  // namespace quorvel::formats

@@ -1,0 +1,190 @@
+// Reading a puzzle text: the size limit, the recognition of the format by content, and the
+// hand-over to the reader of that format; writing one in a chosen format.
+
+#include "storage/puzzle_formats.h"
+
+#include <algorithm>
+#include <fstream>
+#include <istream>
+#include <system_error>
+
+#include "storage/puzzle_format_parts.h"
+
+namespace quorvel {
+
+namespace formats {
+
+bool TextLines::next() {
+    if (done_) return false;
+    const std::size_t end = rest_.find('\n');
+    line_ = rest_.substr(0, end);
+    if (!line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
+    if (end == std::string_view::npos) {
+        done_ = true;
+        rest_ = {};
+    } else {
+        rest_.remove_prefix(end + 1);
+    }
+    ++number_;
+    return true;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool IsBlank(std::string_view line) {
+    return Trimmed(line).empty();
+}
+
+bool IsBorder(std::string_view line) {
+    return line.find_first_not_of("-+*|= \t\r") == std::string_view::npos &&
+           line.find_first_of("-+=") != std::string_view::npos;
+}
+
+void Refuse(PuzzleTextRead& read, int line, const std::string& problem) {
+    if (read.refusals.size() < kMaxListedRefusals)
+        read.refusals.push_back("line " + std::to_string(line) + ": " + problem);
+    ++read.refusedCount;
+}
+
+}  // namespace formats
+
+namespace {
+
+using formats::TextLines;
+using formats::Trimmed;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+const std::string kTooLarge =
+    "file too large (over " + std::to_string(kMaxPuzzleTextBytes / (1024 * 1024)) + " MiB)";
+
+// The first word of the first line that holds cells: a puzzle line's word is its 81 or 225 cells,
+// a grid row's at most 15 (borders, "#" lines and "[Puzzle]" hold no cells).
+std::size_t FirstCellWordLength(std::string_view text) {
+    TextLines lines(text);
+    while (lines.next()) {
+        std::string_view line = Trimmed(lines.line());
+        if (line.empty() || line.front() == '#' || line == "[Puzzle]") continue;
+        if (formats::IsBorder(line)) continue;
+        const std::size_t start = line.find_first_not_of("| \t");
+        if (start == std::string_view::npos) continue;
+        line.remove_prefix(start);
+        return line.substr(0, line.find_first_of("| \t#")).size();
+    }
+    return 0;
+}
+
+// Control characters other than tabs and line ends mark a binary file.
+std::size_t FirstControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return i;
+    }
+    return std::string_view::npos;
+}
+
+std::string NotTextProblem(std::string_view text, std::size_t at) {
+    static const char* digits = "0123456789abcdef";
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const auto line = std::count(text.begin(), text.begin() + at, '\n') + 1;
+    return "line " + std::to_string(line) + ": not a text file (byte 0x" + digits[byte >> 4] +
+           digits[byte & 15] + ")";
+}
+
+}  // namespace
+
+std::string PuzzleTextRead::firstProblem() const {
+    if (!failure.empty()) return failure;
+    return refusals.empty() ? "" : refusals.front();
+}
+
+PuzzleTextRead ReadPuzzleText(std::string_view text) {
+    PuzzleTextRead read;
+    if (text.size() > kMaxPuzzleTextBytes) {
+        read.failure = kTooLarge;
+        return read;
+    }
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (const std::size_t control = FirstControlCharacter(text);
+        control != std::string_view::npos) {
+        read.failure = NotTextProblem(text, control);
+        return read;
+    }
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start != std::string_view::npos && text[start] == '<') {
+        formats::ReadOpenSudoku(text, read);
+    } else if (const std::size_t word = FirstCellWordLength(text); word > kMaxSide) {
+        formats::ReadLineCollection(text, read);
+    } else if (word > 0) {
+        formats::ReadGrids(text, read);
+    }
+    if (read.failure.empty() && read.puzzles.empty() && read.refusedCount == 0)
+        read.failure = "no puzzle found";
+    if (!read.failure.empty()) {
+        read.puzzles.clear();
+        read.refusals.clear();
+        read.refusedCount = 0;
+    }
+    return read;
+}
+
+PuzzleTextRead ReadPuzzleStream(std::istream& in) {
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxPuzzleTextBytes) {
+            PuzzleTextRead read;
+            read.failure = kTooLarge;
+            return read;
+        }
+    }
+    if (in.bad()) {
+        PuzzleTextRead read;
+        read.failure = "cannot read the input";
+        return read;
+    }
+    return ReadPuzzleText(text);
+}
+
+PuzzleTextRead ReadPuzzleFile(const std::filesystem::path& path) {
+    PuzzleTextRead read;
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    if (regular && std::filesystem::file_size(path, error) > kMaxPuzzleTextBytes && !error) {
+        read.failure = kTooLarge;
+        return read;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in || std::filesystem::is_directory(path, error)) {
+        read.failure = "cannot read " + path.filename().string();
+        return read;
+    }
+    return ReadPuzzleStream(in);
+}
+
+std::optional<PuzzleFormat> PuzzleFormatNamed(std::string_view name) {
+    for (const PuzzleFormatName& entry : kPuzzleFormats) {
+        if (entry.name == name) return entry.format;
+    }
+    return std::nullopt;
+}
+
+PuzzleTextWrite WritePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles) {
+    switch (format) {
+        case PuzzleFormat::Line:
+            return {formats::WriteLineCollection(puzzles), ""};
+        case PuzzleFormat::Sdk:
+            return {formats::WriteSdk(puzzles), ""};
+        case PuzzleFormat::Boxed:
+            return {formats::WriteBoxed(puzzles), ""};
+        case PuzzleFormat::OpenSudoku:
+            return formats::WriteOpenSudoku(puzzles);
+    }
+    return {};
+}
+
+}  // namespace quorvel

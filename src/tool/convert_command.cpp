@@ -1,0 +1,56 @@
+// quorvel-tool convert: reads puzzles in any of the standard formats (every puzzle of a
+// collection) and writes them in the chosen one, by default one puzzle line each.
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "storage/puzzle_formats.h"
+#include "tool/command_registry.h"
+
+namespace quorvel::tool {
+namespace {
+
+int fail(const std::string& problem) {
+    std::cerr << "quorvel-tool convert: " << problem << "\n";
+    return kUsageError;
+}
+
+int runConvert(const std::vector<std::string>& args) {
+    PuzzleFormat format = PuzzleFormat::Line;
+    std::optional<std::string> source;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--to") {
+            const std::optional<PuzzleFormat> named =
+                i + 1 < args.size() ? PuzzleFormatNamed(args[++i]) : std::nullopt;
+            if (!named) return fail("--to needs line, sdk, ss or opensudoku");
+            format = *named;
+        } else if (!source) {
+            source = args[i];
+        } else {
+            return fail("unexpected argument '" + args[i] + "'");
+        }
+    }
+    if (!source) return fail("missing file (a puzzle file, or - for standard input)");
+    const PuzzleTextRead read =
+        *source == "-" ? ReadPuzzleStream(std::cin) : ReadPuzzleFile(*source);
+    if (!read.complete()) {
+        if (!read.failure.empty()) return fail(read.failure);
+        for (const std::string& refusal : read.refusals)
+            fail(refusal);
+        const std::size_t unlisted = read.refusedCount - read.refusals.size();
+        if (unlisted > 0) fail("and " + std::to_string(unlisted) + " more puzzles refused");
+        return kUsageError;
+    }
+    const PuzzleTextWrite written = WritePuzzleText(format, read.puzzles);
+    if (!written.error.empty()) return fail(written.error);
+    std::cout << written.text;
+    return 0;
+}
+
+const bool registered = registerCommand(
+    "convert", {runConvert, "convert [--to line|sdk|ss|opensudoku] FILE|-   (puzzles to stdout)"});
+
+}  // namespace
+}  // namespace quorvel::tool

@@ -1,0 +1,188 @@
+// Standard puzzle formats: what each format's documented example reads as, that every format
+// written reads back the same, and that malformed texts are refused naming the line.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "storage/puzzle_formats.h"
+#include "storage_fixtures.h"
+
+namespace quorvel {
+namespace {
+
+const std::string kEasy =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kEasyRows =
+    "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n7...2...6\n.6....28.\n...419..5\n"
+    "....8..79\n";
+
+// A 15 x 15 puzzle line using every value and empty cells.
+std::string FifteenLine(int seed) {
+    std::string line;
+    for (int i = 0; i < kFifteenGrid.cellCount(); ++i)
+        line += ".123456789ABCDEF"[(i * 7 + seed) % 16];
+    return line;
+}
+
+// Every puzzle of the reading as puzzle lines, one a line.
+std::string LinesOf(const PuzzleTextRead& read) {
+    std::string lines;
+    for (const FilePuzzle& entry : read.puzzles)
+        lines += formatPuzzleLine(entry.puzzle.kind, entry.puzzle.values) + "\n";
+    return lines;
+}
+
+struct Example {
+    const char* what;
+    std::string text;
+    std::string lines;
+};
+
+TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
+    const std::string fifteen = FifteenLine(0);
+    std::string lowered = fifteen;
+    for (char& c : lowered)
+        c = c == '.' ? '_' : static_cast<char>(std::tolower(c));
+    const Example examples[] = {
+        {"line with a comment", kEasy + " # easy\n", kEasy + "\n"},
+        {"line without a line end", kEasy, kEasy + "\n"},
+        {"empty marks and lower case", "0*x-_" + lowered.substr(5) + "#c",
+         "....." + fifteen.substr(5) + "\n"},
+        {"collection", "# my puzzles\r\n" + kEasy + "\r\n\r\n" + fifteen + "\tsecond\r\n",
+         kEasy + "\n" + fifteen + "\n"},
+        {"sdk", "[Puzzle]\n#AAnna\n#D An easy one\n" + kEasyRows, kEasy + "\n"},
+        {"boxed ss with a trailing record",
+         "*-----------*\n|53.|.7.|...|\n|6..|195|...|\n|.98|...|.6.|\n|---+---+---|\n"
+         "|8..|.6.|..3|\n|4..|8.3|..1|\n|7..|.2.|..6|\n|---+---+---|\n|.6.|...|28.|\n"
+         "|...|419|..5|\n|...|.8.|.79|\n*-----------*\n\nSolution: none\n",
+         kEasy + "\n"},
+        {"spaced grid as copied",
+         "5 3 . | . 7 . | . . .\n6 . . | 1 9 5 | . . .\n. 9 8 | . . . | . 6 .\n"
+         "------+-------+------\n8 . . | . 6 . | . . 3\n4 . . | 8 . 3 | . . 1\n"
+         "7 . . | . 2 . | . . 6\n------+-------+------\n. 6 . | . . . | 2 8 .\n"
+         ". . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n",
+         kEasy + "\n"},
+        {"opensudoku",
+         "<?xml version=\"1.0\"?>\n<opensudoku>\n<name>Set</name>\n<author>Anna</author>\n"
+         "<game data=\"" +
+             std::string(81, '0') + "\"/>\n<game data=\"" + kEasy + "\"/>\n</opensudoku>\n",
+         std::string(81, '.') + "\n" + kEasy + "\n"},
+        {"candidate grid",
+         "*---------------------------------------------*\n"
+         "| 5 3 12 | 26 7 248 | 1489 149 248 |\n" +
+             std::string("| 1 2 3 | 4 5 6 | 7 8 9 |\n") + "| 123 123 12 | 1 1 1 | 1 1 1 |\n" +
+             "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 12 |\n" +
+             "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 12 |\n" +
+             "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 99 |\n",
+         "53..7....123456789...111111" + std::string(53, '.') + "9\n"},
+    };
+    for (const Example& example : examples) {
+        const PuzzleTextRead read = ReadPuzzleText(example.text);
+        EXPECT_TRUE(read.complete()) << example.what << ": " << read.firstProblem();
+        EXPECT_EQ(LinesOf(read), example.lines) << example.what;
+    }
+    const PuzzleTextRead sdk = ReadPuzzleText(examples[4].text);
+    EXPECT_EQ(sdk.puzzles[0].notes, (std::vector<PuzzleNote>{{'A', "Anna"}, {'D', "An easy one"}}));
+    EXPECT_EQ(ReadPuzzleText(examples[3].text).puzzles[1].line, 4);
+}
+
+TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
+    const std::vector<PuzzleNote> notes = {{'N', "Set"}, {'A', "Anna"}, {'L', "easy"}};
+    const std::vector<FilePuzzle> nine = {
+        {*parsePuzzleLine(kEasy).puzzle, 0, notes},
+        {*parsePuzzleLine(std::string(81, '.')).puzzle, 0, notes}};
+    const std::vector<FilePuzzle> fifteen = {{*parsePuzzleLine(FifteenLine(3)).puzzle, 0, notes},
+                                             {*parsePuzzleLine(FifteenLine(9)).puzzle, 0, notes}};
+    for (const PuzzleFormatName& format : kPuzzleFormats) {
+        for (const auto* puzzles : {&nine, &fifteen}) {
+            const PuzzleTextWrite written = WritePuzzleText(format.format, *puzzles);
+            if (format.format == PuzzleFormat::OpenSudoku && puzzles == &fifteen) {
+                EXPECT_EQ(written.error, "opensudoku holds 9 x 9 puzzles only");
+                continue;
+            }
+            const PuzzleTextRead read = ReadPuzzleText(written.text);
+            ASSERT_TRUE(read.complete()) << format.name << ": " << read.firstProblem();
+            ASSERT_EQ(read.puzzles.size(), 2u) << format.name << "\n" << written.text;
+            for (std::size_t i = 0; i < 2; ++i)
+                EXPECT_EQ(read.puzzles[i].puzzle.values, (*puzzles)[i].puzzle.values);
+            EXPECT_EQ(WritePuzzleText(format.format, read.puzzles).text, written.text)
+                << format.name;
+        }
+    }
+    EXPECT_EQ(WritePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 18), "#AAnna\n#Leasy\n53..");
+}
+
+struct Malformed {
+    const char* what;
+    std::string text;
+    std::string problem;
+};
+
+TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
+    std::string badFifteen = FifteenLine(0);
+    badFifteen[19] = 'G';
+    const std::string opensudoku = "<?xml version=\"1.0\"?>\n<opensudoku>\n<game data=\"";
+    const Malformed cases[] = {
+        {"empty", "", "no puzzle found"},
+        {"blank and comments", " \n\t\n# nothing\n", "no puzzle found"},
+        {"short line", kEasy + "\n\n" + kEasy.substr(1) + "\n", "line 3: 80 cells, expected 81"},
+        {"value beyond the grid", badFifteen,
+         "line 1: cell r2c5: 16 is not a value of a 15 x 15 grid"},
+        {"sdk short row", kEasyRows.substr(0, 20) + kEasyRows.substr(21),
+         "line 3: 8 cells, expected 9"},
+        {"sdk missing row", kEasyRows.substr(10), "line 8: 8 rows, expected 9"},
+        {"sdk extra rows", kEasyRows + "123456789\n123456789\n", "line 10: 11 rows, expected 9"},
+        {"sdk value of 15x15", "#Ax\n" + kEasyRows.substr(0, 31) + "A" + kEasyRows.substr(32),
+         "line 5: cell r4c2: 10 is not a value of a 9 x 9 grid"},
+        {"first row fits no grid", "1234\n", "line 1: 4 cells, expected 9"},
+        {"candidate row short", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 99\n",
+         "line 2: 8 cells, expected 9"},
+        {"candidate bad character", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 9 1?\n",
+         "line 2: cell r2c9: bad character '?'"},
+        {"broken XML", opensudoku + kEasy + "\"/>\n</opensudok>\n",
+         "line 4: broken XML (Start-end tags mismatch)"},
+        {"other XML", "<html>\n</html>", "line 1: <html> is not an opensudoku document"},
+        {"opensudoku 15x15", opensudoku + FifteenLine(0) + "\"/></opensudoku>",
+         "line 3: 225 cells, expected 81"},
+        {"opensudoku game without data", "<opensudoku>\n\n<game/></opensudoku>",
+         "line 3: game without data"},
+        {"opensudoku without games", "<opensudoku><name>x</name></opensudoku>", "no puzzle found"},
+        {"binary junk",
+         "\x7f"
+         "ELF\x02\x01\x01\x00\x00",
+         "line 1: not a text file (byte 0x02)"},
+        {"too large", std::string(kMaxPuzzleTextBytes + 1, '.'), "file too large (over 16 MiB)"},
+    };
+    for (const Malformed& c : cases) {
+        const PuzzleTextRead read = ReadPuzzleText(c.text);
+        EXPECT_FALSE(read.complete()) << c.what;
+        EXPECT_EQ(read.firstProblem(), c.problem) << c.what;
+    }
+}
+
+TEST(PuzzleFormats, CollectionsKeepGoodPuzzlesAndCountEveryRefusal) {
+    std::string text = kEasy + "\n";
+    for (int i = 0; i < 150; ++i)
+        text += "12345\n";
+    const PuzzleTextRead read = ReadPuzzleText(text);
+    EXPECT_EQ(read.puzzles.size(), 1u);
+    EXPECT_EQ(read.refusedCount, 150);
+    EXPECT_EQ(read.refusals.size(), kMaxListedRefusals);
+    EXPECT_EQ(read.refusals.back(), "line 101: 5 cells, expected 81");
+}
+
+using PuzzleFiles = testing::TempFolderTest;
+
+TEST_F(PuzzleFiles, AnOverSizeFileIsRefusedFromItsSizeAndAMissingOneByName) {
+    const auto huge = folder() / "huge.sdm";
+    std::ofstream(huge) << kEasy;
+    std::filesystem::resize_file(huge, 100 * 1024 * 1024);  // sparse: nothing is written
+    EXPECT_EQ(ReadPuzzleFile(huge).failure, "file too large (over 16 MiB)");
+    EXPECT_EQ(ReadPuzzleFile(folder() / "gone.sdk").failure, "cannot read gone.sdk");
+    std::ofstream(folder() / "one.sdk") << kEasyRows;
+    EXPECT_EQ(LinesOf(ReadPuzzleFile(folder() / "one.sdk")), kEasy + "\n");
+}
+
+}  // namespace
+}  // namespace quorvel
