@@ -8,13 +8,13 @@
 
 #include "storage/puzzle_formats.h"
 #include "tool/command_registry.h"
+#include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
 namespace {
 
 int fail(const std::string& problem) {
-    std::cerr << "quorvel-tool convert: " << problem << "\n";
-    return kUsageError;
+    return failCommand("convert", problem);
 }
 
 int runConvert(const std::vector<std::string>& args) {
