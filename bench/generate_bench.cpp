@@ -5,7 +5,7 @@
 //
 // BM_UniqueShare makes 200 puzzles per size and level (seeds 1..200) and reports the share that
 // has exactly one solution as the generator leaves them (counted with the exact solution
-// counter, limit 2), the share after MakeUnique and the givens it added on average.
+// counter, limit 2), the share with unique givens asked for and the givens added on average.
 //
 // BM_GenerateUnique makes 1000 unique puzzles per size (seeds 1..1000, levels 1..4 in turn) as
 // `quorvel-tool generate --unique` does and reports median, p99 and worst in thread CPU ms.
@@ -19,7 +19,6 @@
 #include "create/headless_generation.h"
 #include "create/random_source.h"
 #include "puzzle_files.h"
-#include "solver/solution_count.h"
 
 namespace {
 
@@ -56,11 +55,12 @@ void BM_UniqueShare(benchmark::State& state) {
         unique = madeUnique = added = 0;
         for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
             SeededRandom random(seed);
-            GeneratedPuzzle made = GeneratePuzzle(kind, level, random);
-            unique += countSolutions(kind, made.puzzle, 2).count == 1 ? 1 : 0;
-            const int givens = made.givens;
-            madeUnique += MakeUnique(kind, made, random) ? 1 : 0;
-            added += made.givens - givens;
+            const GeneratedPuzzle plain = GeneratePuzzle(kind, level, random);
+            SeededRandom again(seed);
+            const GeneratedPuzzle made = GeneratePuzzle(kind, level, again, true);
+            unique += plain.unique ? 1 : 0;
+            madeUnique += made.unique ? 1 : 0;
+            added += made.givens - plain.givens;
         }
     }
     state.counters["unique_share"] = static_cast<double>(unique) / kSeeds;
@@ -80,8 +80,8 @@ void BM_GenerateUnique(benchmark::State& state) {
         for (std::uint64_t seed = 1; seed <= 1000; ++seed) {
             const double start = bench::threadCpuMillis();
             SeededRandom random(seed);
-            GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(seed % 4) + 1, random);
-            benchmark::DoNotOptimize(MakeUnique(kind, made, random));
+            benchmark::DoNotOptimize(
+                GeneratePuzzle(kind, static_cast<int>(seed % 4) + 1, random, true));
             millis.push_back(bench::threadCpuMillis() - start);
         }
     }

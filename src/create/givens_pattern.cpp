@@ -43,11 +43,14 @@ void ApplyGivensPattern(Board& board, const std::vector<int>& cells) {
         board.setCellColours(cell, kBlue, kWhite);
         board.setCellDataField(cell, kPlainDataField);
     }
-    for (const int cell : cells) {
-        board.setCellColours(cell, kRed, kPatternBack);
-        board.setCellDataField(cell, kPatternDataField);
-        board.setCellLocked(cell, true);
-    }
+    for (const int cell : cells)
+        MarkPatternCell(board, cell);
+}
+
+void MarkPatternCell(Board& board, int cell) {
+    board.setCellColours(cell, kRed, kPatternBack);
+    board.setCellDataField(cell, kPatternDataField);
+    board.setCellLocked(cell, true);
 }
 
 }  // namespace quorvel

@@ -30,4 +30,7 @@ std::vector<int> DrawGivensPattern(const GridKind& kind, int exposedCount, Rando
 // marked back colour, red text, the marked DataField and are locked.
 void ApplyGivensPattern(Board& board, const std::vector<int>& cells);
 
+// One cell of the pattern: marked back colour, red text, marked DataField, locked.
+void MarkPatternCell(Board& board, int cell);
+
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include "create/givens_pattern.h"
 #include "create/unique_givens.h"
 #include "model/puzzle_board.h"
+#include "solver/solution_count.h"
 
 namespace quorvel {
 
@@ -22,16 +23,21 @@ void HeadlessGeneration::SaveMySudoku() {
     ++storeCount_;
 }
 
+void HeadlessGeneration::FinishGivens(RandomSource& random) {
+    if (uniqueGivens_) MakeBoardUnique(board_, random);
+}
+
 void HeadlessGeneration::RestoreColor(int cell) {
     board_.setCellColours(cell, board_.cell(cell).foreColour, kWhite);
 }
 
-GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random) {
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random, bool unique) {
     Session session;
     session.currentLevel = level;
     HeadlessGridEvents events(session);
     const auto board = std::make_unique<Board>(kind, session, events);
     HeadlessGeneration window(*board);
+    window.setUniqueGivens(unique);
     window.BlankGrid();
     ApplyGivensPattern(*board, DrawGivensPattern(kind, ExposedCountFor(kind, level), random));
 
@@ -42,14 +48,8 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
     result.solution = window.storedGrid();
     for (const int value : result.puzzle)
         result.givens += value != 0 ? 1 : 0;
+    result.unique = countSolutions(kind, result.puzzle, 2).count == 1;
     return result;
-}
-
-bool MakeUnique(const GridKind& kind, GeneratedPuzzle& made, RandomSource& random) {
-    if (!made.made) return false;
-    const UniqueGivens added = addGivensUntilUnique(kind, made.puzzle, made.solution, random);
-    made.givens += added.cellsAdded;
-    return added.unique;
 }
 
 }  // namespace quorvel

@@ -32,6 +32,9 @@ class HeadlessGeneration : public GenerationWindow {
     // A board without a view has no block shading: the back colour returns to white.
     void RestoreColor(int cell) override;
     void FreezeDrawing(int mode) override { board_.events().freezeDrawing(mode == 1); }
+    // With unique givens asked for, adds givens until the puzzle has exactly one solution.
+    void FinishGivens(RandomSource& random) override;
+    void setUniqueGivens(bool unique) { uniqueGivens_ = unique; }
 
     // The grid as the last SaveMySudoku found it (index 0 is cell 1); empty before any.
     const std::vector<int>& storedGrid() const { return storedGrid_; }
@@ -41,20 +44,21 @@ class HeadlessGeneration : public GenerationWindow {
     Board& board_;
     std::vector<int> storedGrid_;
     int storeCount_ = 0;
+    bool uniqueGivens_ = false;
 };
 
 struct GeneratedPuzzle {
     bool made = false;          // false only when stopped
     int givens = 0;             // cells that kept their value
+    bool unique = false;        // the givens allow exactly one solution
     std::vector<int> puzzle;    // the givens left on the grid (0 = empty), index 0 is cell 1
     std::vector<int> solution;  // the full grid that was stored
 };
 
-// The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`.
-GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random);
-
-// Adds givens from the full grid to a made puzzle until it has exactly one solution (see
-// create/unique_givens.h) and counts them in `givens`. True when the puzzle ends unique.
-bool MakeUnique(const GridKind& kind, GeneratedPuzzle& made, RandomSource& random);
+// The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`; with `unique`,
+// givens are added from the full grid until the puzzle has exactly one solution (see
+// create/unique_givens.h).
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random,
+                               bool unique = false);
 
 }  // namespace quorvel

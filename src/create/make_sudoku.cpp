@@ -168,6 +168,7 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
         cell = startCell;
     }
 
+    window.FinishGivens(random);
     session.gradeLevel = session.currentLevel;
     window.SaveMySudoku();
     for (int c = 1; c <= cells; ++c) {

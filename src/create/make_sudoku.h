@@ -1,7 +1,7 @@
 #pragma once
 // `MakeSudoku`: fills the grid window with a random valid solution, cell by cell with
-// backtracking, stores the full grid through the window's Grade and Save, then clears every cell
-// that is not locked, so only the givens of the pattern remain.
+// backtracking, lets the window add givens, stores the full grid through the window's Grade and
+// Save, then clears every cell that is not locked, so only the givens remain.
 //
 // The generator reaches its window through `GenerationWindow`: the grid windows implement it
 // for the program, `HeadlessGeneration` for the tool, the benchmarks and tests.
@@ -27,6 +27,9 @@ class GenerationWindow {
     virtual void RestoreColor(int cell) = 0;
     // `FreezeDrawing`: mode 1 suspends repainting, any other mode resumes it.
     virtual void FreezeDrawing(int mode) = 0;
+    // The grid is complete and the pattern's cells are locked, just before it is stored: the
+    // window may add givens here (see create/unique_givens.h).
+    virtual void FinishGivens(RandomSource& random) = 0;
 };
 
 // True when a full grid was made, stored and reduced to its locked cells; false when

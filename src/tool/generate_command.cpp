@@ -14,7 +14,6 @@
 #include "create/headless_generation.h"
 #include "create/random_source.h"
 #include "model/puzzle_line.h"
-#include "solver/solution_count.h"
 #include "tool/command_registry.h"
 
 namespace quorvel::tool {
@@ -61,14 +60,13 @@ int runGenerate(const std::vector<std::string>& args) {
 
     const GridKind& kind = *size == 9 ? kNineGrid : kFifteenGrid;
     SeededRandom random(*seed);
-    GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(*level), random);
-    const bool unique = wantUnique ? MakeUnique(kind, made, random)
-                                   : countSolutions(kind, made.puzzle, 2).count == 1;
+    const GeneratedPuzzle made =
+        GeneratePuzzle(kind, static_cast<int>(*level), random, wantUnique);
     std::cout << "{\"size\":" << kind.side << ",\"level\":" << *level
               << ",\"givens\":" << made.givens << ",\"puzzle\":\""
               << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
               << formatPuzzleLine(kind, made.solution)
-              << "\",\"unique\":" << (unique ? "true" : "false") << "}\n";
+              << "\",\"unique\":" << (made.unique ? "true" : "false") << "}\n";
     return 0;
 }
 

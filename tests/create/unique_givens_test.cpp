@@ -21,10 +21,13 @@ TEST(UniqueGivens, GeneratedPuzzlesEndUniqueWithSymmetricAdditions) {
         for (std::uint64_t seed = 1; seed <= c.seeds; ++seed) {
             const int level = static_cast<int>(seed % 4) + 1;
             SeededRandom random(seed);
-            GeneratedPuzzle made = GeneratePuzzle(*c.kind, level, random);
-            const std::vector<int> before = made.puzzle;
-            const int givensBefore = made.givens;
-            ASSERT_TRUE(MakeUnique(*c.kind, made, random)) << c.kind->side << " seed " << seed;
+            const GeneratedPuzzle plain = GeneratePuzzle(*c.kind, level, random);
+            SeededRandom again(seed);
+            const GeneratedPuzzle made = GeneratePuzzle(*c.kind, level, again, true);
+            ASSERT_EQ(made.solution, plain.solution) << seed;
+            const std::vector<int>& before = plain.puzzle;
+            const int givensBefore = plain.givens;
+            ASSERT_TRUE(made.unique) << c.kind->side << " seed " << seed;
             EXPECT_EQ(countSolutions(*c.kind, made.puzzle, 2).count, 1) << seed;
             int added = 0;
             for (int index = 0; index <= last; ++index) {

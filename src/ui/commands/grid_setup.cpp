@@ -2,6 +2,7 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
+#include "solver/exact_commands.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/mdi1.h"
 
@@ -73,7 +74,11 @@ void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
         if (GridWindow* window = activeGrid()) BlankGrid(*window, mainWindow, false);
     });
     table.setAction(Command::LockGrid, [&mainWindow, activeGrid] {
-        if (GridWindow* window = activeGrid()) LockGrid(*window, mainWindow);
+        // A typed-in puzzle is locked whatever its givens allow; the message line says when
+        // they do not allow exactly one solution.
+        GridWindow* window = activeGrid();
+        if (window != nullptr && LockGrid(*window, mainWindow) > 0)
+            noteWhenNotUnique(window->board());
     });
     table.setAction(Command::UnlockGrid, [&mainWindow, activeGrid] {
         if (GridWindow* window = activeGrid()) UnlockGrid(*window, mainWindow);

@@ -4,6 +4,7 @@
 
 #include "create/givens_pattern.h"
 #include "create/make_sudoku.h"
+#include "create/unique_givens.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_window.h"
@@ -30,6 +31,12 @@ class WindowGeneration : public GenerationWindow {
     void SaveMySudoku() override { quorvel::SaveMySudoku(window_, mainWindow_, dialogs_, false); }
     void RestoreColor(int cell) override { window_.RestoreColor(cell, true); }
     void FreezeDrawing(int mode) override { mainWindow_.FreezeDrawing(mode); }
+    // Database > Unique Puzzles Only: givens are added until the puzzle has one solution.
+    void FinishGivens(RandomSource& random) override {
+        if (!mainWindow_.options().uniquePuzzlesOnly) return;
+        for (const int cell : MakeBoardUnique(window_.board(), random))
+            window_.notifyCellChanged(cell);
+    }
 
   private:
     GridWindow& window_;

@@ -5,6 +5,7 @@
 #include "storage/puzzle_database.h"
 #include "ui/commands/compose_commands.h"
 #include "ui/commands/database_commands.h"
+#include "ui/commands/exact_menu.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/commands/solve_menu.h"
@@ -46,6 +47,7 @@ void Application::registerCommands() {
     const ActiveGridWindow active = [this] { return activeGrid(); };
     registerGridSetupCommands(mainWindow_, active);
     registerSolveMenuCommands(mainWindow_, active);
+    registerExactCommands(mainWindow_, active);
     aids_.registerCommands();
     registerPrintCommand(mainWindow_, host_, active);
     // Generated puzzles differ from run to run.

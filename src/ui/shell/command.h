@@ -39,6 +39,10 @@ enum class Command {
     MildAttack,
     BruteForce,
     NumberCrunch,
+    // The same menus: the commands that use the exact solution counter.
+    CheckPuzzle,
+    ShowMistakes,
+    ExactSolve,
     // Visual Aid menu; PrepareColorNumber runs when the menu opens.
     PrepareColorNumber,
     ColorNumber,
@@ -69,6 +73,8 @@ class CommandTable {
         };
     }
     void clear(Command command) { handlers_.erase(command); }
+    // Runs before every registered command, e.g. to take back what the last one marked.
+    void setBeforeEach(Action action) { beforeEach_ = std::move(action); }
     bool has(Command command) const { return handlers_.count(command) != 0; }
 
     // Runs the handler; false when none is registered or it reports no change.
@@ -76,11 +82,13 @@ class CommandTable {
         auto found = handlers_.find(command);
         if (found == handlers_.end()) return false;
         Step step = found->second;  // a copy: the handler may register another one while it runs
+        if (beforeEach_) beforeEach_();
         return step();
     }
 
   private:
     std::map<Command, Step> handlers_;
+    Action beforeEach_;
 };
 
 }  // namespace quorvel

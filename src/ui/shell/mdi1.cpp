@@ -238,6 +238,9 @@ void MDI1::MenuC_Click(int index) {
         case 9:
             commands_.run(Command::ComputerGeneratedPuzzle);
             break;
+        case 10:
+            setUniquePuzzlesOnly(!options_.uniquePuzzlesOnly);
+            break;
         default:
             break;
     }
@@ -246,12 +249,14 @@ void MDI1::MenuC_Click(int index) {
 void MDI1::MenuE_Click(int index) {
     if (index == 2) commands_.run(Command::CheckForSingle);
     if (index == 3) commands_.run(Command::GetNext);
+    if (index == 5) commands_.run(Command::CheckPuzzle);
+    if (index == 6) commands_.run(Command::ShowMistakes);
 }
 
 void MDI1::MenuEA_Click(int index) {
     static const Command kModes[] = {Command::MildAttack, Command::BruteForce,
-                                     Command::NumberCrunch};
-    if (index >= 0 && index <= 2) commands_.run(kModes[index]);
+                                     Command::NumberCrunch, Command::ExactSolve};
+    if (index >= 0 && index <= 3) commands_.run(kModes[index]);
 }
 
 void MDI1::MenuG_Click(int index) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/program_options.h"
 #include "storage/settings.h"
 #include "ui/grid/main_window_link.h"
 #include "ui/host.h"
@@ -161,6 +162,10 @@ class MDI1 : public MainWindowLink {
     Settings& settings() { return settings_; }
     void loadSettings();
     FileStatus writeSettings();
+    // Options kept in their own file beside the settings (read with them); Database > Unique
+    // Puzzles Only turns the one option over and writes the file at once.
+    const ProgramOptions& options() const { return options_; }
+    void setUniquePuzzlesOnly(bool on);
 
     // State for the view.
     const MenuBar& menus() const { return menus_; }
@@ -238,6 +243,7 @@ class MDI1 : public MainWindowLink {
     bool markingSwitch_ = false;
     Settings settings_;
     Settings savedSettings_;  // as last read or written
+    ProgramOptions options_;
     HelpWindow help_;
     AboutWindow about_;
 };

@@ -13,6 +13,7 @@ constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
 constexpr MenuRef kStop{MenuArray::Mtop, 8};
 constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
 constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
+constexpr MenuRef kUniquePuzzlesOnlyItem{MenuArray::MenuC, 10};
 
 std::string TrimBlanks(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
@@ -240,6 +241,20 @@ void MDI1::loadSettings() {
     elapsed_.elapsedAtCompose = settings_.elapsedAtCompose;
     if (session_.createMode) session_.bankedElapsed = settings_.elapsedAtCompose;
     if (loaded.error) showFileError(loaded.error->message());
+    options_ = LoadProgramOptions(SettingsFolder(programFolder_));
+    setMenuChecked(kUniquePuzzlesOnlyItem, options_.uniquePuzzlesOnly);
+}
+
+void MDI1::setUniquePuzzlesOnly(bool on) {
+    ProgramOptions next = options_;
+    next.uniquePuzzlesOnly = on;
+    // As with the settings, a failed write leaves the option as the file has it.
+    if (FileStatus error = SaveProgramOptions(SettingsFolder(programFolder_), next)) {
+        showFileError(error->message());
+        return;
+    }
+    options_ = next;
+    setMenuChecked(kUniquePuzzlesOnlyItem, on);
 }
 
 FileStatus MDI1::writeSettings() {

@@ -77,14 +77,19 @@ std::vector<MenuItem> designItems() {
     add(item(A::MenuC, 7, "&Delete Puzzle from Database")).enabled = false;
     add(separator(A::MenuC, 8));
     add(item(A::MenuC, 9, "&Computer Generated Puzzle"));
+    MenuItem& unique = add(item(A::MenuC, 10, "&Unique Puzzles Only"));
+    unique.checkable = unique.checked = true;
 
     add(item(A::MenuE, 2, "Check For &Single", "F8"));
     add(item(A::MenuE, 3, "Get &Next", "F12"));
+    add(item(A::MenuE, 5, "Check &Puzzle", "F11"));
+    add(item(A::MenuE, 6, "Show &Mistakes", "Shift+F11"));
     add(item(A::MenuE, 4, "Sol&ve")).submenu = A::MenuEA;
 
     add(item(A::MenuEA, 0, "&Mild Attack", "F5"));
     add(item(A::MenuEA, 1, "&Brute Force", "F6"));
     add(item(A::MenuEA, 2, "&Number Crunch", "F7"));
+    add(item(A::MenuEA, 3, "&Exact Solve", "Shift+F7"));
 
     add(item(A::MenuG, 0, "&Color Number   (CTRL-Left Button Click)"));
     MenuItem& tip = add(item(A::MenuG, 1, "Show &Possibilities (Tip)", "F9"));

@@ -1,0 +1,19 @@
+#pragma once
+// Assist Solve > Check Puzzle (F11) and Show Mistakes (Shift+F11), Solve > Exact Solve
+// (Shift+F7) in the windows: the exact-counter commands of solver/exact_commands.h on the grid
+// window the main window shows. Check Puzzle marks the cells where two solutions differ, Show
+// Mistakes the entries that differ from the solution, each in its own back colour; the next
+// command of the main window takes the marks back.
+
+#include "ui/commands/grid_setup.h"  // ActiveGridWindow
+
+namespace quorvel {
+
+class MDI1;
+
+inline constexpr int kDifferingCellBack = 0x80FFFF;  // light yellow
+inline constexpr int kMistakeCellBack = 0xC0C0FF;    // light red
+
+void registerExactCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
+
+}  // namespace quorvel
