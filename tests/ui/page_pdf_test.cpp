@@ -18,7 +18,7 @@ PrintPage SmallPage() {
     page.heightTwips = 2000;
     page.cellFontPoints = 10;
     page.cells = {{{100, 200, 1000, 1000}, "5", 0x0000FF, 0xFFFFFF},
-                  {{1100, 200, 1000, 1000}, "(x)\\", 0, 0xFFFFFF}};
+                  {{1100, 200, 1000, 1000}, "(x)\\\xC3\xA9", 0, 0xFFFFFF}};
     page.title = {{0, 0, 2000, 300}, "Puzzle No: "};
     return page;
 }
@@ -45,7 +45,8 @@ TEST(PagePdfTest, TextsAreEscapedCentredAndThePageFitsTheMargins) {
     // middle plus half the capital height.
     EXPECT_NE(pdf.find("1.000 0.000 0.000 rg /F1 200.000 Tf 1 0 0 -1 544.400 771.800 Tm (5) Tj"),
               std::string::npos);
-    EXPECT_NE(pdf.find("(\\(x\\)\\\\) Tj"), std::string::npos);
+    // Parentheses and backslashes are escaped; bytes outside printable ASCII print as "?".
+    EXPECT_NE(pdf.find("(\\(x\\)\\\\?\?) Tj"), std::string::npos);
     // 523 points of width for 4000 twips; the top margin is 36 points below the sheet's top.
     EXPECT_NE(pdf.find("q 0.130750 0 0 -0.130750 36.000 806.000 cm"), std::string::npos);
 }

@@ -99,9 +99,7 @@ KeyEvent KeyForCharacter(const std::string& character) {
         return event;
     }
     const char c = static_cast<char>(point);
-    if ((c >= '0' && c <= '9') || c == ' ') {
-        event.code = c;
-    } else if (c >= 'a' && c <= 'z') {
+    if (c >= 'a' && c <= 'z') {
         event.code = c - 'a' + 'A';
     } else if (c >= 'A' && c <= 'Z') {
         event.code = c;
@@ -116,7 +114,7 @@ KeyEvent KeyForCharacter(const std::string& character) {
         event.code = kPunctuationCodes[shifted];
         event.modifiers = modifier::kShift;
     } else {
-        event.code = c;  // a control character keeps its own code
+        event.code = c;  // digits, the space bar and control characters
     }
     return event;
 }

@@ -168,6 +168,7 @@ void ScriptSession::chooseMenu(const std::string& path) {
 }
 
 void ScriptSession::pressButton(const std::string& name, int mouseButton) {
+    if (name.empty()) fail("press needs a button");
     requireNoDialog();
     restoreMainWindow();
     MDI1& main = program_.mainWindow();
