@@ -2,23 +2,32 @@
 // the Computer Generated Puzzle command does on a grid window, and prints the puzzle as one
 // compact JSON line. The full grid the window would store in its database is printed as the
 // solution instead; no file is written. The same seed always gives the same puzzle. With
-// --unique, givens from the full grid are added until the puzzle has exactly one solution;
-// `unique` tells whether the printed puzzle has exactly one.
+// --unique, givens from the full grid are added until the puzzle has exactly one solution, and
+// the generation is repeated (a bounded number of times) until the computed rating matches the
+// level, keeping the closest. `unique` tells whether the printed puzzle has exactly one
+// solution; `rating`, `score` and `hardest` are its computed difficulty.
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "create/headless_generation.h"
 #include "create/random_source.h"
+#include "logic/puzzle_rating.h"
 #include "model/puzzle_line.h"
 #include "tool/command_registry.h"
+#include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
 
 namespace {
+
+// Generations tried in search of the level's rating, per grid kind.
+constexpr int kNineAimAttempts = 20;
+constexpr int kFifteenAimAttempts = 5;
 
 int fail(const std::string& problem) {
     std::cerr << "quorvel-tool generate: " << problem << "\n";
@@ -60,13 +69,25 @@ int runGenerate(const std::vector<std::string>& args) {
 
     const GridKind& kind = *size == 9 ? kNineGrid : kFifteenGrid;
     SeededRandom random(*seed);
-    const GeneratedPuzzle made =
-        GeneratePuzzle(kind, static_cast<int>(*level), random, wantUnique);
+    const int target = static_cast<int>(*level);
+    GeneratedPuzzle made = GeneratePuzzle(kind, target, random, wantUnique);
+    logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
+    const int attempts = wantUnique ? (kind.isNine() ? kNineAimAttempts : kFifteenAimAttempts) : 1;
+    for (int attempt = 1; attempt < attempts && rating.level != target; ++attempt) {
+        GeneratedPuzzle again = GeneratePuzzle(kind, target, random, true);
+        logic::PuzzleRating againRating = logic::ratePuzzle(kind, again.puzzle);
+        if (std::abs(againRating.level - target) < std::abs(rating.level - target)) {
+            made = std::move(again);
+            rating = std::move(againRating);
+        }
+    }
     std::cout << "{\"size\":" << kind.side << ",\"level\":" << *level
               << ",\"givens\":" << made.givens << ",\"puzzle\":\""
               << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
               << formatPuzzleLine(kind, made.solution)
-              << "\",\"unique\":" << (made.unique ? "true" : "false") << "}\n";
+              << "\",\"unique\":" << (made.unique ? "true" : "false")
+              << ",\"rating\":" << rating.level << ",\"score\":" << rating.score
+              << ",\"hardest\":" << jsonString(rating.hardest) << "}\n";
     return 0;
 }
 

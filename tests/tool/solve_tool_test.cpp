@@ -81,6 +81,39 @@ TEST(CheckTool, CountsUpToTwoAndNamesTheCellsThatDiffer) {
     }
 }
 
+// One puzzle per band: singles only, subsets, a wing, and one logic cannot finish; then no
+// solution and two solutions.
+TEST(RateTool, LevelsFollowTheHardestTechniqueNeeded) {
+    std::string twoWays = kSolved;
+    for (const int index : {3, 4, 30, 31})
+        twoWays[index] = '.';
+    const std::string input =
+        kEasy + "\n" +
+        "3.7.4...........918........4.....7.....16.......25..........38..9....5...2.6.....\n"
+        "5.7....3.....61...1.8......62..4.......7...8...........1....6.43..5...........2..\n"
+        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........\n" +
+        "55" + kEasy.substr(2) + "\n" + twoWays + "\n";
+    const ToolRun run = runTool("rate -", input);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              R"({"size":9,"solutions":1,"level":1,"score":660,"hardest":"Naked Single",)"
+              R"("logic_solved":true})"
+              "\n"
+              R"({"size":9,"solutions":1,"level":2,"score":1875,"hardest":"Hidden Pair",)"
+              R"("logic_solved":true})"
+              "\n"
+              R"({"size":9,"solutions":1,"level":3,"score":2365,"hardest":"W-Wing",)"
+              R"("logic_solved":true})"
+              "\n"
+              R"({"size":9,"solutions":1,"level":4,"score":1100,"hardest":"Skyscraper",)"
+              R"("logic_solved":false})"
+              "\n"
+              R"({"size":9,"solutions":0,"level":0,"score":0,"hardest":"","logic_solved":false})"
+              "\n"
+              R"({"size":9,"solutions":2,"level":4,"score":0,"hardest":"","logic_solved":false})"
+              "\n");
+}
+
 struct ErrorCase {
     std::string args;
     std::string input;

@@ -1,0 +1,34 @@
+// quorvel-tool rate: the computed difficulty of each puzzle as one JSON line: size, solutions
+// (0, 1 or 2), level (1..4, 0 without a solution), score, hardest technique and whether logic
+// alone finishes it.
+
+#include <string>
+
+#include "logic/puzzle_rating.h"
+#include "tool/command_registry.h"
+#include "tool/puzzle_input.h"
+
+namespace quorvel::tool {
+
+namespace {
+
+std::string rateOne(const PuzzleLine& puzzle) {
+    const logic::PuzzleRating rating = logic::ratePuzzle(puzzle.kind, puzzle.values);
+    return "{\"size\":" + std::to_string(puzzle.kind.side) +
+           ",\"solutions\":" + std::to_string(rating.solutions) +
+           ",\"level\":" + std::to_string(rating.level) +
+           ",\"score\":" + std::to_string(rating.score) +
+           ",\"hardest\":" + jsonString(rating.hardest) +
+           ",\"logic_solved\":" + (rating.logicSolved ? "true" : "false") + "}";
+}
+
+int runRate(const std::vector<std::string>& args) {
+    if (args.size() != 1)
+        return failCommand("rate", "takes one puzzle (a puzzle line, or - for standard input)");
+    return answerPuzzles("rate", args[0], rateOne);
+}
+
+const bool registered = registerCommand("rate", {runRate, "rate PUZZLE|-"});
+
+}  // namespace
+}  // namespace quorvel::tool
