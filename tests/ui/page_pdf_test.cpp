@@ -1,6 +1,6 @@
 // The core's PDF of a printed page: a readable file structure (every cross-reference offset
-// lands on its object, the stream length is exact), escaped texts centred in their boxes, and
-// the page scaled into the sheet's margins.
+// lands on its object, the stream length is exact), cell boxes, escaped texts centred in their
+// boxes, the page scaled into the sheet's margins, and nothing drawn for an empty page.
 
 #include <gtest/gtest.h>
 
@@ -39,11 +39,17 @@ TEST(PagePdfTest, CrossReferencePointsAtEveryObjectAndTheStreamLengthIsExact) {
     EXPECT_EQ(pdf.find("endstream"), start + length);
 }
 
-TEST(PagePdfTest, TextsAreEscapedCentredAndThePageFitsTheMargins) {
+TEST(PagePdfTest, AnEmptyPageGivesAnEmptyContentStream) {
+    EXPECT_NE(PagePdf(PrintPage{}).find("<< /Length 0 >>\nstream\nendstream"), std::string::npos);
+}
+
+TEST(PagePdfTest, CellsTextsAndThePageScaleAreDrawn) {
     const std::string pdf = PagePdf(SmallPage());
     // Red text; "5" is 556/1000 of 200 twips wide: left 100 + (1000 - 111.2) / 2; baseline at the
     // middle plus half the capital height.
     EXPECT_NE(pdf.find("1.000 0.000 0.000 rg /F1 200.000 Tf 1 0 0 -1 544.400 771.800 Tm (5) Tj"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("1.000 1.000 1.000 rg 100.000 200.000 1000.000 1000.000 re f"),
               std::string::npos);
     // Parentheses and backslashes are escaped; bytes outside printable ASCII print as "?".
     EXPECT_NE(pdf.find("(\\(x\\)\\\\?\?) Tj"), std::string::npos);

@@ -68,8 +68,6 @@ bool AboutDialogWindow::press(std::string_view caption) {
         about_.cmdOK_Click();
     } else if (caption == "System Info...") {
         about_.cmdSysInfo_Click();
-    } else if (caption == about_.webSiteCaption()) {
-        about_.CBn_Click();
     } else if (caption == "Yes" && about_.exitPanelVisible()) {
         about_.Command1_Click(0);
     } else if (caption == "No" && about_.exitPanelVisible()) {

@@ -24,7 +24,7 @@ class OpenDialog {
     virtual std::string prompt() const = 0;
     // The text of the answer box; nullopt when the window shows none.
     virtual std::optional<std::string> answer() const { return std::nullopt; }
-    // Presses the button (or clickable label) captioned `caption`; false when none shows it.
+    // Presses the button captioned `caption` (or the level label); false when none shows it.
     virtual bool press(std::string_view caption) = 0;
     // A key pressed in the window. Escape answers as the window's close box does.
     virtual void key(const KeyEvent& event) = 0;

@@ -235,7 +235,7 @@ void ScriptSession::sendKey(const std::string& name) {
 }
 
 void ScriptSession::typeText(const std::string& text) {
-    if (openDialog() == nullptr) restoreMainWindow();
+    restoreMainWindow();
     for (const std::string& character : Utf8Characters(text)) {
         if (OpenDialog* dialog = openDialog()) {
             dialog->key(KeyForCharacter(character));
