@@ -48,6 +48,14 @@ PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values) {
     return rating;
 }
 
+std::string ratingText(const PuzzleRating& rating) {
+    std::string text =
+        "Rated " + levelName(rating.level) + ": score " + std::to_string(rating.score);
+    if (!rating.hardest.empty()) text += ", hardest step " + rating.hardest;
+    if (!rating.logicSolved) text += ", not finished by logic";
+    return text + ".";
+}
+
 std::string levelName(int level) {
     static const char* const kNames[] = {"Easy", "Medium", "Hard", "Very Hard"};
     return level >= 1 && level <= 4 ? kNames[level - 1] : "";

@@ -27,4 +27,8 @@ PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values);
 // "Easy", "Medium", "Hard" or "Very Hard" for levels 1..4.
 std::string levelName(int level);
 
+// What Rate Puzzle says: "Rated Hard: score 1240, hardest step X-Wing." (without the hardest
+// step when the path has none, and "not finished by logic" when logic stops short).
+std::string ratingText(const PuzzleRating& rating);
+
 }  // namespace quorvel::logic

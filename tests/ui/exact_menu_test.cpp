@@ -18,6 +18,7 @@ const std::string kSolved =
 constexpr MenuRef kCheckPuzzle{MenuArray::MenuE, 5};
 constexpr MenuRef kShowMistakes{MenuArray::MenuE, 6};
 constexpr MenuRef kExactSolve{MenuArray::MenuEA, 3};
+constexpr MenuRef kRatePuzzle{MenuArray::MenuE, 7};
 constexpr MenuRef kUniqueOnly{MenuArray::MenuC, 10};
 
 using ExactMenuTest = WindowCommandsTest;
@@ -47,6 +48,13 @@ TEST_F(ExactMenuTest, MarksLastUntilTheNextCommand) {
     main().menuChosen(kExactSolve);
     EXPECT_NE(active().board().cell(81).backColour, kMistakeCellBack);
     EXPECT_EQ(grid(), kSolved);
+
+    show("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    main().menuChosen(kRatePuzzle);
+    EXPECT_EQ(message(), "Rated Easy: score 660, hardest step Naked Single.");
+    show(twoWays);
+    main().menuChosen(kRatePuzzle);
+    EXPECT_EQ(message(), kSeveralSolutionsText);
 }
 
 // Generation with the option on and off: see DatabaseCommandsTest.

@@ -38,6 +38,7 @@ TEST_F(MdiMenu, EveryItemRunsTheCommandOfItsPart) {
         {{A::MenuE, 3}, Command::GetNext, -1},
         {{A::MenuE, 5}, Command::CheckPuzzle, -1},
         {{A::MenuE, 6}, Command::ShowMistakes, -1},
+        {{A::MenuE, 7}, Command::RatePuzzle, -1},
         {{A::MenuEA, 0}, Command::MildAttack, -1},
         {{A::MenuEA, 1}, Command::BruteForce, -1},
         {{A::MenuEA, 2}, Command::NumberCrunch, -1},

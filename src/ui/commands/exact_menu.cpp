@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "solver/exact_commands.h"
+#include "ui/commands/rate_puzzle.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/mdi1.h"
 
@@ -54,6 +55,9 @@ void registerExactCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
     });
     table.setAction(Command::ExactSolve, [activeGrid] {
         if (GridWindow* window = activeGrid()) exactSolveCommand(window->board());
+    });
+    table.setAction(Command::RatePuzzle, [activeGrid] {
+        if (GridWindow* window = activeGrid()) ratePuzzleCommand(window->board());
     });
 }
 

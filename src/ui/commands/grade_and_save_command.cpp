@@ -4,9 +4,11 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
+#include "model/units.h"
 #include "storage/data_file.h"
 #include "storage/grade_and_save.h"
 #include "storage/puzzle_database.h"
+#include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/mdi1.h"
@@ -74,6 +76,13 @@ bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
 bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs, bool ask) {
     if (window.board().session().incompleteMode) return StoreEffort(window, mainWindow);
     if (ask) {
+        // The level choice starts at the computed level of the marked givens when they have
+        // exactly one solution; the user can still pick another.
+        std::vector<int> givens;
+        for (const GradeCell& cell : GradeCellsOf(window))
+            givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
+        if (const int level = computedLevel(window.kind(), givens); level > 0)
+            window.board().session().gradeLevel = level;
         dialogs.DlgText = "";
         dialogs.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
         if (dialogs.DlgCancelled) return false;

@@ -43,6 +43,7 @@ enum class Command {
     CheckPuzzle,
     ShowMistakes,
     ExactSolve,
+    RatePuzzle,
     // Visual Aid menu; PrepareColorNumber runs when the menu opens.
     PrepareColorNumber,
     ColorNumber,

@@ -251,6 +251,7 @@ void MDI1::MenuE_Click(int index) {
     if (index == 3) commands_.run(Command::GetNext);
     if (index == 5) commands_.run(Command::CheckPuzzle);
     if (index == 6) commands_.run(Command::ShowMistakes);
+    if (index == 7) commands_.run(Command::RatePuzzle);
 }
 
 void MDI1::MenuEA_Click(int index) {

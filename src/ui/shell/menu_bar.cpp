@@ -84,6 +84,7 @@ std::vector<MenuItem> designItems() {
     add(item(A::MenuE, 3, "Get &Next", "F12"));
     add(item(A::MenuE, 5, "Check &Puzzle", "F11"));
     add(item(A::MenuE, 6, "Show &Mistakes", "Shift+F11"));
+    add(item(A::MenuE, 7, "&Rate Puzzle"));
     add(item(A::MenuE, 4, "Sol&ve")).submenu = A::MenuEA;
 
     add(item(A::MenuEA, 0, "&Mild Attack", "F5"));
