@@ -1,6 +1,7 @@
-// Quorvel: checks that a window can be shown, finds the program folder, puts the program and its
+// Quorvel: checks that a window can be shown, finds the data folder, puts the program and its
 // windows together and runs the event loop.
 
+#include "storage/data_location.h"
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/marking_view.h"
 #include "ui/print/view/print_painter.h"
@@ -9,16 +10,17 @@
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/help_view.h"
 #include "ui/shell/view/main_view.h"
-#include "ui/shell/view/program_folder.h"
 #include "ui/shell/view/program_icon.h"
 #include "ui/shell/view/qt_host.h"
 #include "ui/shell/view/splash_view.h"
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QMessageBox>
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -37,6 +39,24 @@ std::string_view requestedPlatform(int argc, char** argv) {
     return environmentValue("QT_QPA_PLATFORM");
 }
 
+// The folder given with --data-dir DIR or --data-dir=DIR; empty when none. nullopt when the
+// option is there without a folder.
+std::optional<std::string> dataDirOption(int argc, char** argv) {
+    constexpr std::string_view kOption = "--data-dir";
+    std::string folder;
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == kOption) {
+            if (index + 1 == argc || std::string_view(argv[index + 1]).empty()) return std::nullopt;
+            folder = argv[++index];
+        } else if (argument.starts_with(kOption) && argument[kOption.size()] == '=') {
+            folder = argument.substr(kOption.size() + 1);
+            if (folder.empty()) return std::nullopt;
+        }
+    }
+    return folder;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +66,11 @@ int main(int argc, char** argv) {
     const DisplayEnvironment environment{environmentValue("DISPLAY"),
                                          environmentValue("WAYLAND_DISPLAY"),
                                          requestedPlatform(argc, argv)};
+    const std::optional<std::string> dataDir = dataDirOption(argc, argv);
+    if (!dataDir) {
+        std::cerr << "quorvel: --data-dir needs a folder\n";
+        return 2;
+    }
     if (!hasDisplay(environment)) {
         std::cerr << noDisplayMessage(argc > 0 ? argv[0] : "quorvel") << '\n';
         return 1;
@@ -54,9 +79,16 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setWindowIcon(programWindowIcon());
-    const QString folder =
-        chooseProgramFolder(QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
+    const PreparedDataLocation prepared = PrepareDataLocation(
+        {ExecutableFolder(), *dataDir, std::string(environmentValue("XDG_DATA_HOME")),
+         std::string(environmentValue("HOME"))});
+    if (!prepared.location) {
+        std::cerr << "quorvel: " << prepared.error << '\n';
+        QMessageBox::critical(nullptr, QStringLiteral("Quorvel"),
+                              QString::fromStdString(prepared.error));
+        return 1;
+    }
 
     QtHost host;
     // QUORVEL_PRINT_PDF, for scripted runs such as `make demo`: Print writes the page straight
@@ -70,7 +102,8 @@ int main(int argc, char** argv) {
         const PrintOutcome outcome = printPage(parent, paint);
         return outcome == PrintOutcome::Printed || outcome == PrintOutcome::SavedAsPdf;
     });
-    Application program(host, folder.toStdString());
+    Application program(host, prepared.location->dataFolder);
+    program.mainWindow().setShippedFolder(prepared.location->shippedFolder);
     MainView mainView(program.mainWindow());
     host.setMainWindow(&mainView);
     auto* nineView = new GridView(program.nineGrid());

@@ -3,6 +3,7 @@
 
 #include "ui/shell/help_window.h"
 #include "storage/data_file.h"
+#include "storage/data_location.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
@@ -31,6 +32,18 @@ TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
     mdi.MenuD_Click(0);
     EXPECT_FALSE(mdi.helpWindow().visible());
     EXPECT_FALSE(session.loadBusy);
+}
+
+TEST_F(HelpTest, InstalledHelpIsReadWhereItWasDeliveredAndNamesTheDataFolder) {
+    const std::filesystem::path shipped = folder.path() / "share";
+    std::filesystem::create_directories(shipped);
+    ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, "Delivered help."));
+    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "An old copy."));
+    mdi.setShippedFolder(shipped);
+    loadAndActivate();
+    mdi.MenuD_Click(0);
+    EXPECT_EQ(mdi.helpWindow().text(), "Delivered help.");
+    EXPECT_EQ(mdi.helpWindow().dataFolderNote(), DataFolderNote(folder.path()));
 }
 
 TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {

@@ -5,6 +5,7 @@
 
 #include "ui/shell/view/about_view.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ class AboutWindowView : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(view.windowTitle(), caption);
         QCOMPARE(view.exitPanel()->isVisible(), exitMode);
+        QVERIFY(view.dataFolderLabel()->text().endsWith(program.folder.path()));
 
         if (press == "yes") QTest::mouseClick(view.yesButton(), Qt::LeftButton);
         if (press == "no") QTest::mouseClick(view.noButton(), Qt::LeftButton);

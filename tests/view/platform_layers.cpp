@@ -1,12 +1,11 @@
 // The conversions and platform helpers the views rely on: units, colours, symbol captions, the
-// display check, the program folder and PDF output.
+// display check and PDF output.
 
 #include "ui/grid/view/glyphs.h"
 #include "ui/grid/view/units.h"
 #include "ui/print/view/printer_output.h"
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/display_settings.h"
-#include "ui/shell/view/program_folder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -124,30 +123,6 @@ class PlatformLayers : public QObject {
         const std::string message = noDisplayMessage("build/quorvel");
         QVERIFY(message.find("xvfb-run") != std::string::npos);
         QVERIFY(message.find('\n') == std::string::npos);
-    }
-
-    void programFolderFallsBackAndSeeds() {
-        QTemporaryDir root;
-        QVERIFY(root.isValid());
-        const QString shipped = root.filePath("shipped");
-        QVERIFY(QDir().mkpath(shipped));
-        QVERIFY(writeFile(shipped + "/type3.pxz", "shipped puzzles"));
-        QVERIFY(writeFile(shipped + "/sudokuhelp.pxz", "shipped help"));
-
-        QCOMPARE(chooseProgramFolder(shipped, root.filePath("user")), shipped);
-
-        // A folder that cannot hold files sends the data to the user folder, which keeps a
-        // puzzle file of its own and receives only what it lacks.
-        const QString notAFolder = root.filePath("installed");
-        QVERIFY(writeFile(notAFolder, "a file, not a folder"));
-        const QString user = root.filePath("user");
-        QVERIFY(QDir().mkpath(user));
-        QVERIFY(writeFile(user + "/type3.pxz", "the user's puzzles"));
-        seedMissingFiles(shipped, user);
-        QCOMPARE(readFile(user + "/type3.pxz"), QByteArray("the user's puzzles"));
-        QCOMPARE(readFile(user + "/sudokuhelp.pxz"), QByteArray("shipped help"));
-        QVERIFY(!QFile::exists(user + "/type5.pxz"));
-        QCOMPARE(chooseProgramFolder(notAFolder, user), user);
     }
 
     void pageIsWrittenAsPdf() {

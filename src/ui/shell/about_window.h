@@ -44,6 +44,10 @@ class AboutWindow {
     bool closed() const { return closed_; }
     ExitAnswer answer() const { return answer_; }
 
+    // The line that says where the program keeps the user's data.
+    const std::string& dataFolderNote() const { return dataFolderNote_; }
+    void setDataFolderNote(std::string note) { dataFolderNote_ = std::move(note); }
+
     void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
   private:
@@ -61,6 +65,7 @@ class AboutWindow {
     bool exitPanelVisible_ = false;
     bool closed_ = false;
     ExitAnswer answer_ = ExitAnswer::None;
+    std::string dataFolderNote_;
     std::function<void()> onChanged_;
 };
 

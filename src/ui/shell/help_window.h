@@ -58,6 +58,10 @@ class HelpWindow {
     // The remembered "left,top,width,height,font" text; "" until the window was first left.
     const std::string& rememberedGeometry() const { return remembered_; }
 
+    // The line that says where the program keeps the user's data.
+    const std::string& dataFolderNote() const { return dataFolderNote_; }
+    void setDataFolderNote(std::string note) { dataFolderNote_ = std::move(note); }
+
     void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
   private:
@@ -77,6 +81,7 @@ class HelpWindow {
     TwipsRect textBox_{200, 550, 0, 0};
     bool scrolling_ = false;
     std::string remembered_;
+    std::string dataFolderNote_;
     std::function<void()> onChanged_;
 };
 

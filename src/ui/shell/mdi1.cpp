@@ -3,6 +3,7 @@
 #include "model/grid_kind.h"
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/data_location.h"
 #include "storage/puzzle_commands.h"
 #include "storage/puzzle_database.h"
 #include "ui/grid/dialog_exchange.h"
@@ -20,7 +21,10 @@ MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
       programFolder_(std::move(programFolder)),
       elapsed_(session, host),
       help_(host, session),
-      about_(host, dialogs) {}
+      about_(host, dialogs) {
+    help_.setDataFolderNote(DataFolderNote(programFolder_));
+    about_.setDataFolderNote(DataFolderNote(programFolder_));
+}
 
 void MDI1::setGrids(GridChild& nine, GridChild& fifteen) {
     nine_ = &nine;
@@ -294,8 +298,8 @@ void MDI1::MenuD_Click(int index) {
 void MDI1::showHelp() {
     FreezeDrawing(0);
     ShowDbBusy();
-    std::filesystem::path file =
-        ResolveDataFile(AppFolder(programFolder_), HelpWindow::kHelpFileName);
+    const std::filesystem::path& folder = shippedFolder_.empty() ? programFolder_ : shippedFolder_;
+    std::filesystem::path file = ResolveDataFile(AppFolder(folder), HelpWindow::kHelpFileName);
     std::string text = ReadDataFile(file);
     if (!text.empty()) {
         help_.show(text, {0, 0, widthTwips(), heightTwips()});

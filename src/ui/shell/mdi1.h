@@ -188,6 +188,9 @@ class MDI1 : public MainWindowLink {
     HelpWindow& helpWindow() { return help_; }
     AboutWindow& aboutWindow() { return about_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
+    // Where the delivered originals are (the help text is read there); until set, the program
+    // folder.
+    void setShippedFolder(std::filesystem::path folder) { shippedFolder_ = std::move(folder); }
     void setMarkingSwitch(bool on) { markingSwitch_ = on; }
 
     // MainWindowLink
@@ -219,6 +222,7 @@ class MDI1 : public MainWindowLink {
     Session& session_;
     DialogExchange& dialogs_;
     std::filesystem::path programFolder_;
+    std::filesystem::path shippedFolder_;
     GridChild* nine_ = nullptr;
     GridChild* fifteen_ = nullptr;
     GridChild* active_ = nullptr;

@@ -12,7 +12,7 @@
 namespace quorvel::view {
 namespace {
 
-constexpr QSize kSize{440, 250};
+constexpr QSize kSize{440, 290};
 
 QFrame* horizontalLine(QWidget* parent, int top) {
     auto* line = new QFrame(parent);
@@ -45,16 +45,23 @@ AboutView::AboutView(AboutWindow& about, QWidget* parent) : QDialog(parent), abo
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description_->setGeometry(92, 78, 330, 64);
 
-    horizontalLine(this, 150);
-    horizontalLine(this, 153);
+    // Selectable, so the folder's path can be copied.
+    dataFolder_ = new QLabel(this);
+    dataFolder_->setWordWrap(true);
+    dataFolder_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    dataFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dataFolder_->setGeometry(18, 146, 404, 40);
+
+    horizontalLine(this, 190);
+    horizontalLine(this, 193);
 
     webSite_ = new LabelButton(this);
-    webSite_->setGeometry(18, 168, 260, 24);
+    webSite_->setGeometry(18, 208, 260, 24);
     webSite_->setCursor(Qt::PointingHandCursor);
     ok_ = new QPushButton(tr("OK"), this);
-    ok_->setGeometry(318, 166, 104, 30);
+    ok_->setGeometry(318, 206, 104, 30);
     sysInfo_ = new QPushButton(tr("&System Info..."), this);
-    sysInfo_->setGeometry(318, 204, 104, 30);
+    sysInfo_->setGeometry(318, 244, 104, 30);
 
     // The exit panel lies over the whole window, at its top left corner.
     exitPanel_ = new QWidget(this);
@@ -73,9 +80,9 @@ AboutView::AboutView(AboutWindow& about, QWidget* parent) : QDialog(parent), abo
     exitWord->setGeometry(40, 84, 360, 36);
     exitWord->setAlignment(Qt::AlignCenter);
     yes_ = new QPushButton(tr("&Yes"), exitPanel_);
-    yes_->setGeometry(110, 160, 100, 32);
+    yes_->setGeometry(110, 180, 100, 32);
     no_ = new QPushButton(tr("&No"), exitPanel_);
-    no_->setGeometry(230, 160, 100, 32);
+    no_->setGeometry(230, 180, 100, 32);
 
     connect(ok_, &QPushButton::clicked, this, [this] { about_.cmdOK_Click(); });
     connect(sysInfo_, &QPushButton::clicked, this, [this] { about_.cmdSysInfo_Click(); });
@@ -108,6 +115,7 @@ void AboutView::render() {
     title_->setText(QString::fromStdString(about_.title()));
     version_->setText(QString::fromStdString(about_.version()));
     description_->setText(QString::fromStdString(about_.description()));
+    dataFolder_->setText(QString::fromStdString(about_.dataFolderNote()));
 
     LabelLook link;
     link.caption = about_.webSiteCaption();

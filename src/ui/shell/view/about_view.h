@@ -28,6 +28,7 @@ class AboutView : public QDialog {
     QPushButton* noButton() const { return no_; }
     QPushButton* okButton() const { return ok_; }
     LabelButton* webSiteLabel() const { return webSite_; }
+    QLabel* dataFolderLabel() const { return dataFolder_; }
 
   public slots:
     void reject() override;
@@ -39,6 +40,7 @@ class AboutView : public QDialog {
     QLabel* title_;
     QLabel* version_;
     QLabel* description_;
+    QLabel* dataFolder_;
     LabelButton* webSite_;
     QPushButton* ok_;
     QPushButton* sysInfo_;

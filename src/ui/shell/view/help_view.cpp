@@ -35,6 +35,8 @@ HelpView::HelpView(HelpWindow& help, QWidget* parent) : QWidget(parent, Qt::Wind
     scrolling_ = makeTextBox(this, HelpWindow::kTextFont);
     copy_ = makeTextBox(this, HelpWindow::kCopyFont);
     copy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dataFolder_ = new QLabel(this);
+    dataFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     fontButtons_ = new QWidget(this);
     fontButtons_->resize(150, 24);
@@ -74,6 +76,10 @@ void HelpView::render() {
             box->setFont(font);
             if (box->toPlainText() != text) box->setPlainText(text);
         }
+        // Below the text box, inside the frame.
+        dataFolder_->setText(QString::fromStdString(help_.dataFolderNote()));
+        dataFolder_->setGeometry(textPlace.left(), textPlace.bottom() + 4, textPlace.width(),
+                                 dataFolder_->sizeHint().height());
         scrolling_->setVisible(help_.scrolling());
         copy_->setVisible(!help_.scrolling());
         fontButtons_->move(textPlace.right() - fontButtons_->width(),

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QFrame;
+class QLabel;
 class QPlainTextEdit;
 
 namespace quorvel::view {
@@ -24,6 +25,7 @@ class HelpView : public QWidget {
     QPlainTextEdit* scrollingText() const { return scrolling_; }
     QPlainTextEdit* plainCopy() const { return copy_; }
     LabelButton* fontButton(int index) const { return index == 0 ? small_ : large_; }
+    QLabel* dataFolderLabel() const { return dataFolder_; }
 
   protected:
     void moveEvent(QMoveEvent* event) override;
@@ -37,6 +39,7 @@ class HelpView : public QWidget {
     QFrame* panel_;
     QPlainTextEdit* scrolling_;
     QPlainTextEdit* copy_;
+    QLabel* dataFolder_;
     QWidget* fontButtons_;
     LabelButton* small_;
     LabelButton* large_;

@@ -1,0 +1,116 @@
+#include "storage/data_location.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <array>
+#include <string_view>
+#include <system_error>
+
+#include "storage/data_file.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kFolderName = "quorvel";
+// The help text is read where it was delivered, so only the databases are copied.
+constexpr std::array<std::string_view, 2> kShippedDatabases{"type3.pxz", "type5.pxz"};
+
+// Permission bits say little on some file systems; creating a file settles it.
+bool CanWriteIn(const fs::path& folder) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) return false;
+    std::string probe = (folder / ".quorvel-write-test-XXXXXX").string();
+    const int handle = mkstemp(probe.data());
+    if (handle < 0) return false;
+    close(handle);
+    fs::remove(probe, error);
+    return true;
+}
+
+// The per-user data folder; empty when neither variable names an absolute folder.
+fs::path UserDataFolder(const DataLocationRequest& request) {
+    // Relative values of XDG_DATA_HOME are invalid and ignored, as for HOME.
+    const fs::path xdg(request.xdgDataHome);
+    if (xdg.is_absolute()) return xdg / kFolderName;
+    const fs::path home(request.home);
+    if (home.is_absolute()) return home / ".local" / "share" / kFolderName;
+    return {};
+}
+
+// An absolute, normal path without a trailing separator, so parent_path() is the folder above.
+fs::path Normalized(const fs::path& path) {
+    fs::path normal = fs::absolute(path).lexically_normal();
+    return normal.has_filename() || !normal.has_relative_path() ? normal : normal.parent_path();
+}
+
+bool IsInstalled(const fs::path& executableFolder) {
+    return ShippedDataFolder(executableFolder) ==
+           executableFolder.parent_path() / "share" / kFolderName;
+}
+
+std::string CopyMissingDatabases(const fs::path& from, const fs::path& to) {
+    for (const std::string_view name : kShippedDatabases) {
+        const fs::path source = ResolveDataFile(from, name);
+        std::error_code error;
+        if (fs::exists(ResolveDataFile(to, name), error) || !fs::exists(source, error)) continue;
+        fs::copy_file(source, to / name, error);
+        if (error) return "cannot copy " + source.string() + ": " + error.message();
+    }
+    return "";
+}
+
+}  // namespace
+
+fs::path ExecutableFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path() : executable.parent_path();
+}
+
+fs::path ShippedDataFolder(const fs::path& executableFolder) {
+    const fs::path folder = Normalized(executableFolder);
+    for (const fs::path& candidate :
+         {folder.parent_path() / "share" / kFolderName, folder / "shipped-data"}) {
+        std::error_code error;
+        if (fs::is_directory(candidate, error)) return candidate;
+    }
+    return folder;
+}
+
+PreparedDataLocation PrepareDataLocation(const DataLocationRequest& request) {
+    const fs::path executableFolder = Normalized(request.executableFolder);
+    DataLocation location{{}, ShippedDataFolder(executableFolder)};
+    if (!request.dataDirOption.empty()) {
+        location.dataFolder = Normalized(request.dataDirOption);
+    } else if (!IsInstalled(executableFolder) && CanWriteIn(executableFolder)) {
+        location.dataFolder = executableFolder;
+    } else {
+        location.dataFolder = UserDataFolder(request);
+        if (location.dataFolder.empty()) {
+            return {{},
+                    "no folder for your data: neither XDG_DATA_HOME nor HOME names one; "
+                    "give one with --data-dir DIR"};
+        }
+    }
+    std::error_code error;
+    fs::create_directories(location.dataFolder, error);
+    if (error || !CanWriteIn(location.dataFolder)) {
+        return {{},
+                "cannot write in the data folder " + location.dataFolder.string() +
+                    (error ? ": " + error.message() : "")};
+    }
+    if (location.dataFolder != location.shippedFolder) {
+        std::string problem = CopyMissingDatabases(location.shippedFolder, location.dataFolder);
+        if (!problem.empty()) return {{}, std::move(problem)};
+    }
+    return {std::move(location), ""};
+}
+
+std::string DataFolderNote(const fs::path& dataFolder) {
+    return "Your puzzles and settings are kept in " + dataFolder.string();
+}
+
+}  // namespace quorvel
