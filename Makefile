@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long demo format clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long demo package format clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -35,6 +35,10 @@ test: build build-asan
 demo: build
 	@scripts/ensure-deps.sh xdotool imagemagick poppler-utils
 	scripts/demo.sh $(BUILD)
+
+# A Debian package of the installed layout, in $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
 
 $(FUZZ_BUILD)/build.ninja: | deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_FUZZ=ON \

@@ -1,0 +1,49 @@
+# `cmake --install BUILD --prefix PREFIX` lays the program out as a desktop application:
+#   bin/quorvel, bin/quorvel-tool
+#   share/quorvel/                         the delivered databases and help text (only read)
+#   share/applications/ID.desktop          the application-menu entry
+#   share/icons/hicolor/*/apps/ID.{svg,png} the icon, drawn as SVG and rendered at four sizes
+#   share/metainfo/ID.metainfo.xml         AppStream metadata for software centres
+#   share/man/man1/quorvel.1, quorvel-tool.1
+# The program finds share/quorvel from bin/ as ../share/quorvel, so both folders are fixed.
+
+set(QUORVEL_APP_ID org.quorvel.Quorvel)
+set(quorvel_dist ${CMAKE_SOURCE_DIR}/dist)
+
+if(TARGET quorvel-tool)
+    install(TARGETS quorvel-tool RUNTIME DESTINATION bin)
+    # The untouched copies the build made, never the ones beside the executables that the
+    # program writes to.
+    install(FILES ${quorvel_data_outputs} DESTINATION share/quorvel)
+    install(FILES ${quorvel_dist}/quorvel-tool.1 DESTINATION share/man/man1)
+endif()
+
+if(NOT TARGET quorvel)
+    return()
+endif()
+
+install(TARGETS quorvel RUNTIME DESTINATION bin)
+install(FILES ${quorvel_dist}/quorvel.1 DESTINATION share/man/man1)
+install(FILES ${quorvel_dist}/${QUORVEL_APP_ID}.desktop DESTINATION share/applications)
+
+configure_file(${quorvel_dist}/${QUORVEL_APP_ID}.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/dist/${QUORVEL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/dist/${QUORVEL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+
+set(quorvel_icon_svg ${quorvel_dist}/${QUORVEL_APP_ID}.svg)
+install(FILES ${quorvel_icon_svg} DESTINATION share/icons/hicolor/scalable/apps)
+find_program(QUORVEL_RSVG_CONVERT rsvg-convert REQUIRED)
+set(quorvel_icon_pngs "")
+foreach(size 48 64 128 256)
+    set(png ${CMAKE_BINARY_DIR}/dist/icons/${size}/${QUORVEL_APP_ID}.png)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist/icons/${size}
+        COMMAND ${QUORVEL_RSVG_CONVERT} --width ${size} --height ${size} --output ${png}
+                ${quorvel_icon_svg}
+        DEPENDS ${quorvel_icon_svg}
+        COMMENT "Rendering the ${size} px icon"
+        VERBATIM)
+    list(APPEND quorvel_icon_pngs ${png})
+    install(FILES ${png} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(quorvel_icons ALL DEPENDS ${quorvel_icon_pngs})

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Debian package as a user receives it: CPack builds it into a scratch folder, dpkg -x unpacks
+# it into a scratch root, and the unpacked files are checked there: the layout, the icon sizes,
+# the computed dependencies, the tool running from that root, the manual page covering every
+# command of the tool, and the desktop entry and metadata passing their validators.
+#
+#   tests/package/check_package.sh BUILD SCRATCH
+set -euo pipefail
+
+build=$1
+scratch=$2
+id=org.quorvel.Quorvel
+
+fail() {
+    echo "check_package: $*" >&2
+    exit 1
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack could not make the package"
+fi
+deb=$(find "$scratch/out" -maxdepth 1 -name '*.deb' | head -n 1)
+[ -n "$deb" ] || fail "cpack made no .deb"
+dpkg-deb --info "$deb" | sed -n 's/^ \(Package\|Version\|Installed-Size\|Depends\):/  &/p'
+dpkg -x "$deb" "$scratch/root"
+usr=$scratch/root/usr
+
+for file in bin/quorvel bin/quorvel-tool share/quorvel/type3.pxz share/quorvel/type5.pxz \
+    share/quorvel/sudokuhelp.pxz "share/applications/$id.desktop" \
+    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" \
+    share/man/man1/quorvel.1 share/man/man1/quorvel-tool.1; do
+    [ -s "$usr/$file" ] || fail "the package lacks $file"
+done
+for size in 48 64 128 256; do
+    png="$usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not a $size px PNG"
+done
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+    qt6-qpa-plugins; do
+    [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
+        fail "Depends lacks $package: $depends"
+done
+
+tool=$usr/bin/quorvel-tool
+solved=$("$tool" solve --mode crunch \
+    '..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..')
+[[ $solved == *'"result":true'* && $solved == *'"grid":"483921657'* ]] ||
+    fail "the unpacked quorvel-tool did not solve the puzzle: $solved"
+
+# Every command `quorvel-tool help` lists has its own entry in the manual page.
+page=$(sed -e 's/\\-/-/g' -e 's/\\f[BIPR]//g' -e 's/"//g' "$usr/share/man/man1/quorvel-tool.1")
+commands=$("$tool" help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p')
+[ -n "$commands" ] || fail "quorvel-tool help listed no commands"
+for command in $commands; do
+    grep -Eq "^\.B[IR]? $command( |$)" <<<"$page" ||
+        fail "the manual page quorvel-tool.1 has no entry for '$command': document it in dist/"
+done
+
+desktop-file-validate "$usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
+echo "check_package: $(basename "$deb"), $(stat -c %s "$deb") bytes: all checks passed"
