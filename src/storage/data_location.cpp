@@ -3,11 +3,11 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <array>
 #include <string_view>
 #include <system_error>
 
 #include "storage/data_file.h"
+#include "storage/shipped_files.h"
 
 namespace quorvel {
 namespace {
@@ -15,8 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kFolderName = "quorvel";
-// The help text is read where it was delivered, so only the databases are copied.
-constexpr std::array<std::string_view, 2> kShippedDatabases{"type3.pxz", "type5.pxz"};
 
 // Permission bits say little on some file systems; creating a file settles it.
 bool CanWriteIn(const fs::path& folder) {
@@ -49,17 +47,6 @@ fs::path Normalized(const fs::path& path) {
 bool IsInstalled(const fs::path& executableFolder) {
     return ShippedDataFolder(executableFolder) ==
            executableFolder.parent_path() / "share" / kFolderName;
-}
-
-std::string CopyMissingDatabases(const fs::path& from, const fs::path& to) {
-    for (const std::string_view name : kShippedDatabases) {
-        const fs::path source = ResolveDataFile(from, name);
-        std::error_code error;
-        if (fs::exists(ResolveDataFile(to, name), error) || !fs::exists(source, error)) continue;
-        fs::copy_file(source, to / name, error);
-        if (error) return "cannot copy " + source.string() + ": " + error.message();
-    }
-    return "";
 }
 
 }  // namespace
@@ -102,10 +89,9 @@ PreparedDataLocation PrepareDataLocation(const DataLocationRequest& request) {
                 "cannot write in the data folder " + location.dataFolder.string() +
                     (error ? ": " + error.message() : "")};
     }
-    if (location.dataFolder != location.shippedFolder) {
-        std::string problem = CopyMissingDatabases(location.shippedFolder, location.dataFolder);
-        if (!problem.empty()) return {{}, std::move(problem)};
-    }
+    // A database that could not be copied stays missing; the commands that need it say so.
+    if (location.dataFolder != location.shippedFolder)
+        SeedMissingDataFiles(location.shippedFolder, location.dataFolder, kShippedDatabases);
     return {std::move(location), ""};
 }
 

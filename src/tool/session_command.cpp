@@ -1,12 +1,13 @@
 // quorvel-tool session: the program's core driven by a script (see the README's command
-// reference). Runs in the folder given with --data, or in a fresh temporary folder holding the
-// shipped data files, removed at the end.
+// reference). Runs in the folder given with --data-dir (or --data), or in a fresh temporary folder
+// holding the shipped data files, removed at the end.
 
 #include <stdlib.h>
 
 #include <fstream>
 #include <iostream>
 
+#include "storage/data_location.h"
 #include "storage/shipped_files.h"
 #include "tool/command_registry.h"
 #include "ui/session/script_session.h"
@@ -17,16 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage = "session [--data DIR] [SCRIPT|-]";
+constexpr const char* kUsage = "session [--data-dir DIR] [SCRIPT|-]";
 
-// The pristine copies the build keeps beside the executable, or else the files beside it.
-fs::path ShippedDataFolder() {
-    const fs::path executableFolder = fs::read_symlink("/proc/self/exe").parent_path();
-    const fs::path pristine = executableFolder / "shipped-data";
-    return fs::is_directory(pristine) ? pristine : executableFolder;
-}
-
-// A new empty folder for a session without --data.
+// A new empty folder for a session without --data-dir.
 fs::path MakeTemporaryFolder() {
     std::string pattern = (fs::temp_directory_path() / "quorvel-session-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
@@ -46,10 +40,11 @@ struct TemporaryFolder {
 };
 
 int RunScript(const fs::path& folder, std::istream& script) {
-    const std::vector<std::string> missing = SeedMissingDataFiles(ShippedDataFolder(), folder);
+    const fs::path shipped = ShippedDataFolder(ExecutableFolder());
+    const std::vector<std::string> missing = SeedMissingDataFiles(shipped, folder);
     if (!missing.empty()) {
         std::cerr << "quorvel-tool session: cannot copy the shipped file " << missing.front()
-                  << " into " << folder.string() << '\n';
+                  << " from " << shipped.string() << " into " << folder.string() << '\n';
         return kUsageError;
     }
     ScriptSession session(folder, std::cout);
@@ -64,7 +59,9 @@ int RunSession(const std::vector<std::string>& args) {
     std::optional<fs::path> dataFolder;
     std::optional<std::string> scriptName;
     for (std::size_t index = 0; index < args.size(); ++index) {
-        if (args[index] == "--data" && index + 1 < args.size() && !dataFolder) {
+        // --data is the option's first spelling, kept for scripts that use it.
+        const bool dataOption = args[index] == "--data-dir" || args[index] == "--data";
+        if (dataOption && index + 1 < args.size() && !dataFolder) {
             dataFolder = args[++index];
         } else if (!scriptName && (args[index] == "-" || !args[index].starts_with("--"))) {
             scriptName = args[index];

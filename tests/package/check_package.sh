@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a user receives it: CPack builds it into a scratch folder, dpkg -x unpacks
 # it into a scratch root, and the unpacked files are checked there: the layout, the icon sizes,
-# the computed dependencies, the tool running from that root, the manual page covering every
-# command of the tool, and the desktop entry and metadata passing their validators.
+# the computed dependencies, the tool (solve and session) running from that root, the manual
+# page covering every command of the tool, and the desktop entry and metadata passing their
+# validators.
 #
 #   tests/package/check_package.sh BUILD SCRATCH
 set -euo pipefail
@@ -51,6 +52,16 @@ solved=$("$tool" solve --mode crunch \
     '..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..')
 [[ $solved == *'"result":true'* && $solved == *'"grid":"483921657'* ]] ||
     fail "the unpacked quorvel-tool did not solve the puzzle: $solved"
+
+# A scripted session from the unpacked root takes its data folder's databases from share/quorvel:
+# stored puzzle 7 loads.
+dumped=$(printf 'key F2\ntype 7\nanswer OK\ndump\n' | "$tool" session --data-dir "$scratch/data")
+[[ $dumped == '{"grid":9,"cells":"'*[1-9]*'","locked":"'* ]] ||
+    fail "the unpacked quorvel-tool session loaded no puzzle: $dumped"
+for database in type3.pxz type5.pxz; do
+    cmp -s "$usr/share/quorvel/$database" "$scratch/data/$database" ||
+        fail "session did not copy the delivered $database into its data folder"
+done
 
 # Every command `quorvel-tool help` lists has its own entry in the manual page.
 page=$(sed -e 's/\\-/-/g' -e 's/\\f[BIPR]//g' -e 's/"//g' "$usr/share/man/man1/quorvel-tool.1")
