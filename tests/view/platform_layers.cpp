@@ -75,7 +75,7 @@ class PlatformLayers : public QObject {
         QCOMPARE(isSymbolFont(font.toStdString()), text.font.family() == "DejaVu Sans");
     }
 
-    void screenModeIsInDevicePixels_data() {
+    void xrandrGetsDevicePixels_data() {
         QTest::addColumn<int>("logical");
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("device");
@@ -84,7 +84,7 @@ class PlatformLayers : public QObject {
         QTest::newRow("1.25 rounded down by Qt") << 819 << 1.25 << 1024;
         QTest::newRow("2") << 512 << 2.0 << 1024;
     }
-    void screenModeIsInDevicePixels() {
+    void xrandrGetsDevicePixels() {
         QFETCH(int, logical);
         QFETCH(double, ratio);
         QFETCH(int, device);

@@ -17,9 +17,7 @@ int devicePixels(int logical, double ratio) {
 std::optional<DisplayMode> readDisplayMode(const QScreen* screen) {
     if (screen == nullptr) return std::nullopt;
     const QSize logical = screen->geometry().size();
-    const double ratio = screen->devicePixelRatio();
-    return DisplayMode{devicePixels(logical.width(), ratio), devicePixels(logical.height(), ratio),
-                       screen->depth()};
+    return DisplayMode{logical.width(), logical.height(), screen->depth()};
 }
 
 QString xrandrProgram(const QString& platformName) {
@@ -27,11 +25,12 @@ QString xrandrProgram(const QString& platformName) {
     return QStandardPaths::findExecutable(QStringLiteral("xrandr"));
 }
 
-bool changeModeWithXrandr(const QString& program, const DisplayMode& mode) {
+bool changeModeWithXrandr(const QString& program, const DisplayMode& mode, double ratio) {
     if (program.isEmpty() || mode.width <= 0 || mode.height <= 0) return false;
     QProcess xrandr;
-    xrandr.start(program,
-                 {QStringLiteral("-s"), QStringLiteral("%1x%2").arg(mode.width).arg(mode.height)});
+    xrandr.start(program, {QStringLiteral("-s"), QStringLiteral("%1x%2")
+                                                     .arg(devicePixels(mode.width, ratio))
+                                                     .arg(devicePixels(mode.height, ratio))});
     constexpr int kWaitMs = 10000;
     if (!xrandr.waitForFinished(kWaitMs)) {
         xrandr.kill();

@@ -114,7 +114,9 @@ std::optional<DisplayMode> QtHost::displayMode() {
 }
 
 bool QtHost::changeDisplayMode(const DisplayMode& mode) {
-    return changeModeWithXrandr(xrandrProgram(QGuiApplication::platformName()), mode);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return changeModeWithXrandr(xrandrProgram(QGuiApplication::platformName()), mode,
+                                screen == nullptr ? 1.0 : screen->devicePixelRatio());
 }
 
 std::string QtHost::decimalSeparator() {
