@@ -69,8 +69,10 @@ std::string eliminationList(const GridKind& kind, std::span<const CellValue> eli
     // Values removed from the same cells share one part: "2 and 7 from r1c2 and r1c3".
     std::vector<std::pair<std::vector<int>, std::vector<int>>> valuesByCells;
     for (const auto& [value, cells] : cellsByValue) {
+        // A reference rather than the binding in the lambda: clang before 16 cannot capture one.
+        const std::vector<int>& valueCells = cells;
         const auto same = std::find_if(valuesByCells.begin(), valuesByCells.end(),
-                                       [&](const auto& part) { return part.first == cells; });
+                                       [&](const auto& part) { return part.first == valueCells; });
         if (same != valuesByCells.end())
             same->second.push_back(value);
         else

@@ -150,8 +150,11 @@ void registerComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWind
         {Command::TestScreen, &ComposeCommands::TestScreen},
         {Command::QuitCreateMySudoku, &ComposeCommands::QuitCreateMySudoku},
     };
-    for (const auto& [command, member] : items)
-        table.setAction(command, [commands, member] { ((*commands).*member)(); });
+    // Not a structured binding: clang before 16 cannot capture one, and the fuzz build uses clang.
+    for (const auto& item : items) {
+        const auto member = item.second;
+        table.setAction(item.first, [commands, member] { ((*commands).*member)(); });
+    }
 }
 
 }  // namespace quorvel

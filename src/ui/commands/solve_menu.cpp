@@ -37,8 +37,10 @@ void registerSolveMenuCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
         {Command::BruteForce, SolveMenuItem::BruteForce},
         {Command::NumberCrunch, SolveMenuItem::NumberCrunch},
     };
-    for (const auto& [command, item] : kItems) {
-        mainWindow.commands().setAction(command, [activeGrid, item] {
+    // Not a structured binding: clang before 16 cannot capture one, and the fuzz build uses clang.
+    for (const auto& entry : kItems) {
+        const SolveMenuItem item = entry.second;
+        mainWindow.commands().setAction(entry.first, [activeGrid, item] {
             if (GridWindow* window = activeGrid ? activeGrid() : nullptr)
                 RunSolveMenuItem(*window, item);
         });
