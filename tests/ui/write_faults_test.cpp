@@ -13,6 +13,7 @@
 #include "create/headless_generation.h"
 #include "storage/cell_lists.h"
 #include "storage/file_system.h"
+#include "storage/program_options.h"
 #include "storage/settings.h"
 #include "storage/text_records.h"
 #include "ui/database_fixture.h"
@@ -66,6 +67,7 @@ constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
 constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
 constexpr MenuRef kSaveIncomplete{MenuArray::MenuC, 4};
 constexpr MenuRef kDelete{MenuArray::MenuC, 7};
+constexpr MenuRef kUniqueItem{MenuArray::MenuC, 10};
 constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
 
 std::string List(const std::vector<int>& values) {
@@ -109,6 +111,10 @@ struct WriteFaultsTest : WindowCommandsTest {
     // for the others the stored puzzle it shows and the grid's givens.
     std::string memory(const std::string& file) {
         if (file == kSettingsFileName) return FormatSettings(main().settings());
+        if (file == kOptionsFileName) {
+            return std::to_string(main().options().uniquePuzzlesOnly) +
+                   std::to_string(main().menus().at(kUniqueItem).checked);
+        }
         std::ostringstream out;
         const Session& s = session();
         out << s.puzzleNumber << ' ' << s.lastPuzzleNo << ' ' << s.puzzleKind << ' '
@@ -190,6 +196,8 @@ const WritePath kWritePaths[] = {
      }},
     {"Possibilities Tip (settings)", "DaDododa.pxz", [](WriteFaultsTest&) {},
      [](WriteFaultsTest& t) { t.main().menuChosen(kTipItem); }},
+    {"Unique Puzzles Only (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(kUniqueItem); }},
     {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
      [](WriteFaultsTest& t) {
          t.answerOk();
