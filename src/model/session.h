@@ -32,12 +32,17 @@ struct Session {
     int gradeLevel = 1;    // 1..4, persisted
     int gridKindCode = 3;  // 3 or 5: the kind opened last
 
-    // The puzzle on screen, as last loaded or stored.
+    // The puzzle on screen, as last loaded or stored: 0 and "" while the grid shows no stored
+    // puzzle (after Blank Grid, a typed puzzle, an import, a switch of grid kind ...).
     int puzzleNumber = 0;
     int previousPuzzleNumber = 0;
     int puzzleKind = 0;
     int puzzleLevel = 0;
     std::string puzzleCells;
+    // The stored record puzzleNumber names: its grid kind (3 or 5) and its Kind as stored.
+    // puzzleKind becomes 8 on Save Incomplete Puzzle while the record keeps its own.
+    int puzzleSizeCode = 0;
+    int puzzleRecordKind = 0;
     std::string puzzleCount;
     int lastPuzzleNo = 0;
     bool incompleteMode = false;

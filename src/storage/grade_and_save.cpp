@@ -37,12 +37,14 @@ std::string BuildEffortText(const std::vector<GradeCell>& cells) {
 FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::string& cellText) {
     // Recounted from the file so a number freed by a deletion is never handed out twice.
     const int highest = HighestPuzzleNo(database);
-    PuzzleRecord record{highest + 1, database.kind.sizeCode, session.gradeLevel,
-                        cellText,    kKindComposed,          ""};
+    PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindComposed, ""};
     if (const auto found = FindByGivens(database, GivensList(cellText))) {
         record.number = found->record.number;
         ReplaceRecord(database, database.lines[found->line], FormatRecord(record));
     } else {
+        const std::vector<int> numbers = NewPuzzleNumbers(database, 1);
+        if (numbers.empty()) return DatabaseFullError(database);
+        record.number = numbers.front();
         AppendRecord(database, FormatRecord(record));
     }
     if (FileStatus error = WriteBack(database)) return error;

@@ -1,5 +1,7 @@
 #include "storage/puzzle_commands.h"
 
+#include <algorithm>
+
 #include "storage/number_text.h"
 
 namespace quorvel {
@@ -19,38 +21,44 @@ void MakeCurrentPuzzle(Session& session, const PuzzleRecord& record) {
     session.puzzleNumber = record.number;
     session.puzzleCells = record.cellText;
     session.puzzleKind = record.kind;
+    session.puzzleSizeCode = record.sizeCode;
     session.puzzleLevel = record.level;
+    session.puzzleRecordKind = record.kind;
 }
 
-bool GetPuzzleByOrdinal(Session& session, const Database& database, int level,
-                        std::string_view enteredText) {
-    std::optional<int> ordinal = ParseInt16(enteredText);
-    if (!ordinal) return false;
-    if (const std::optional<int> count = ParseInt16(session.puzzleCount);
-        count && *ordinal > *count)
-        ordinal = count;
-    const std::optional<FoundRecord> found = FindByOrdinal(database, level, *ordinal);
-    if (!found) return false;
+void EndCurrentPuzzle(Session& session) {
+    MakeCurrentPuzzle(session, PuzzleRecord{0, 0, 0, "", 0, ""});
+}
+
+bool HasStoredPuzzle(const Session& session, const GridKind& kind) {
+    return session.puzzleNumber != 0 && session.puzzleSizeCode == kind.sizeCode;
+}
+
+std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database, int level,
+                                      int ordinal) {
+    ordinal = std::min(ordinal, LoadableCount(database, level));
+    if (ordinal < 1) return std::nullopt;
+    const std::optional<FoundRecord> found = FindByOrdinal(database, level, ordinal);
+    if (!found) return std::nullopt;
     MakeCurrentPuzzle(session, found->record);
-    return true;
+    return ordinal;
 }
 
 FileStatus StoreSolution(Session& session, Database& database, const std::string& cellText) {
-    const int kind = session.puzzleKind == kKindPredefined ? kKindPredefined : kKindStored;
-    // Numbers come from the file itself, so they stay unique after deletions.
-    int lastPuzzleNo = HighestPuzzleNo(database);
-    PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kind, ""};
+    PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindStored, ""};
     if (const auto found = FindByGivens(database, GivensList(cellText))) {
         record.number = found->record.number;
+        record.kind = found->record.kind;
         ReplaceRecord(database, database.lines[found->line], FormatRecord(record));
     } else {
-        record.number = ++lastPuzzleNo;
-        record.kind = kKindStored;
+        const std::vector<int> numbers = NewPuzzleNumbers(database, 1);
+        if (numbers.empty()) return DatabaseFullError(database);
+        record.number = numbers.front();
         AppendRecord(database, FormatRecord(record));
     }
     if (FileStatus error = WriteBack(database)) return error;
     MakeCurrentPuzzle(session, record);
-    session.lastPuzzleNo = lastPuzzleNo;
+    session.lastPuzzleNo = std::max(HighestPuzzleNo(database), record.number);
     return std::nullopt;
 }
 
@@ -69,13 +77,18 @@ FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std
     }
     if (!replaced) AppendRecord(database, FormatRecord(record));
     if (FileStatus error = WriteBack(database)) return error;
-    MakeCurrentPuzzle(session, record);
+    session.puzzleKind = kKindIncomplete;
     return std::nullopt;
 }
 
 Result<bool> RemoveCurrentPuzzle(Session& session, Database& database) {
-    const std::optional<FoundRecord> found = FindByNumber(database, session.puzzleNumber);
-    if (!found || found->record.kind == kKindPredefined) return false;
+    if (!HasStoredPuzzle(session, database.kind)) return false;
+    const std::vector<FoundRecord> records = ReadableRecords(database);
+    const auto found = std::find_if(records.begin(), records.end(), [&](const FoundRecord& at) {
+        return at.record.number == session.puzzleNumber &&
+               at.record.kind == session.puzzleRecordKind;
+    });
+    if (found == records.end() || found->record.kind == kKindPredefined) return false;
     RemoveRecord(database, found->line);
     if (FileStatus error = WriteBack(database)) return *error;
     session.lastPuzzleNo = HighestPuzzleNo(database);

@@ -3,6 +3,7 @@
 // process-wide current-puzzle state. Each takes a Database loaded at the start of the command;
 // those that change it write it back and touch the Session only when the write succeeded.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,28 +21,33 @@ int CountLevel(Session& session, const Database& database, int level);
 // "Puzzle Number?   (1 ~ " count ")".
 std::string PuzzleNumberPrompt(std::string_view count);
 
-// Makes a record the current puzzle: puzzleNumber, puzzleCells, puzzleKind, puzzleLevel.
+// Makes a record the current puzzle: its number, cells, kind, level and grid kind.
 void MakeCurrentPuzzle(Session& session, const PuzzleRecord& record);
+// The grid no longer shows a stored puzzle: number 0, no cells, no kind.
+void EndCurrentPuzzle(Session& session);
+// True when the current puzzle names a stored record of the grid kind.
+bool HasStoredPuzzle(const Session& session, const GridKind& kind);
 
-// The Get Puzzle dialog's OK: the entered ordinal (capped at session.puzzleCount) of the level.
-// Makes the record current and returns true; false (state unchanged) when no record is reached.
-bool GetPuzzleByOrdinal(Session& session, const Database& database, int level,
-                        std::string_view enteredText);
+// The Get Puzzle dialog's OK: the ordinal-th record of the level that can be loaded; an
+// ordinal at or above their number gives the last of them. Makes the record current and
+// returns the ordinal reached; nullopt (state unchanged) for an ordinal below 1 or an empty level.
+std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database, int level,
+                                      int ordinal);
 
 // Store Solution in Database: cellText is givens # values from the grid, the level is
-// session.gradeLevel. Replaces the record with the same givens (keeping its number, and Kind 1
-// for a pre-defined puzzle; 9 otherwise) or appends a new Kind 9 record numbered one above the
-// highest number in the file. The stored record becomes the current puzzle.
+// session.gradeLevel. Replaces the record with the same givens (keeping its number and its
+// kind) or appends a new Kind 9 record under a new number; a database without a free number
+// is reported full and left unwritten. The stored record becomes the current puzzle.
 FileStatus StoreSolution(Session& session, Database& database, const std::string& cellText);
 
 // Save Incomplete Puzzle: the record numbered 32000 (Kind 8, with the elapsed time) replaces
-// the one already there or is appended. The current puzzle becomes the incomplete one.
+// the one already there or is appended. The current puzzle stays current; its kind becomes 8.
 FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std::string& cellText,
                                  double elapsed);
 
-// Delete Puzzle's removal: the first record numbered session.puzzleNumber. Returns true when a
-// record was removed and written back (lastPuzzleNo is then recounted), false when none had it
-// or it is pre-defined (Kind 1 records are never deleted).
+// Delete Puzzle's removal: the record the current puzzle names, by number, kind as stored and
+// grid kind together. Returns true when it was removed and written back (lastPuzzleNo is then
+// recounted), false when no record matches or it is pre-defined (never deleted).
 Result<bool> RemoveCurrentPuzzle(Session& session, Database& database);
 
 }  // namespace quorvel

@@ -93,6 +93,41 @@ int HighestPuzzleNo(const Database& database) {
     return highest;
 }
 
+std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
+    std::vector<bool> used(kHighestPuzzleNo + 1, false);
+    used[0] = true;
+    used[kIncompletePuzzleNo] = true;
+    int highest = 0;
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        const std::optional<int> number = RecordNumber(database.lines[i]);
+        if (!number || *number < 1 || *number == kIncompletePuzzleNo) continue;
+        used[static_cast<std::size_t>(*number)] = true;
+        highest = std::max(highest, *number);
+    }
+    std::vector<int> numbers;
+    const auto take = [&](int from, int to) {
+        for (int number = from; number <= to && static_cast<int>(numbers.size()) < count;
+             ++number) {
+            if (!used[static_cast<std::size_t>(number)]) numbers.push_back(number);
+        }
+    };
+    take(highest + 1, kHighestPuzzleNo);
+    take(1, highest);
+    if (static_cast<int>(numbers.size()) < count) numbers.clear();
+    return numbers;
+}
+
+int NumberAfter(int number) {
+    int next = number + 1;
+    if (next == kIncompletePuzzleNo) ++next;
+    return next <= kHighestPuzzleNo ? next : 0;
+}
+
+FileError DatabaseFullError(const Database& database) {
+    return FileError{database.path, "save",
+                     "the database is full: no puzzle number below 32768 is free"};
+}
+
 LevelCount CountLevel(const Database& database, int level) {
     LevelCount result{0, HighestPuzzleNo(database)};
     for (const FoundRecord& found : ReadableRecords(database)) {
@@ -107,6 +142,14 @@ std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, in
         if (record.level != level || record.kind == kKindIncomplete) return false;
         return ++seen == ordinal;
     });
+}
+
+int LoadableCount(const Database& database, int level) {
+    int count = 0;
+    for (const FoundRecord& found : ReadableRecords(database)) {
+        if (found.record.level == level && found.record.kind != kKindIncomplete) ++count;
+    }
+    return count;
 }
 
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {

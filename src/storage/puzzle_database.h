@@ -57,6 +57,16 @@ std::vector<FoundRecord> ReadableRecords(const Database& database);
 // still count here, so a new number never repeats one that is in the file.
 int HighestPuzzleNo(const Database& database);
 
+// Numbers for `count` new records: upward from one above the highest number in the file, then
+// the lowest numbers still free; never 32000 (the incomplete puzzle's) and never above 32767.
+// Empty when fewer than `count` numbers are free.
+std::vector<int> NewPuzzleNumbers(const Database& database, int count);
+// The number a record appended after `number` receives when numbers are given in order: one
+// above, 32000 skipped; 0 when none is left below 32768.
+int NumberAfter(int number);
+// The failure reported when no number is left for a new record; nothing is written then.
+FileError DatabaseFullError(const Database& database);
+
 struct LevelCount {
     int count = 0;         // readable records of the level, every kind included
     int lastPuzzleNo = 0;  // HighestPuzzleNo
@@ -65,6 +75,8 @@ LevelCount CountLevel(const Database& database, int level);
 
 // The ordinal-th (1-based) record of the level in file order, the incomplete record left out.
 std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal);
+// How many records FindByOrdinal can reach for the level (the count without the incomplete one).
+int LoadableCount(const Database& database, int level);
 // The first record whose givens list equals `givensList` exactly. The incomplete record is left
 // out, so storing a finished puzzle never overwrites the work in progress.
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList);

@@ -14,6 +14,7 @@ namespace quorvel {
 
 inline constexpr std::string_view kFieldSeparator = "[]";
 inline constexpr int kIncompletePuzzleNo = 32000;  // reserved for the work-in-progress record
+inline constexpr int kHighestPuzzleNo = 32767;     // numbers are read as 16-bit values
 
 // Record kinds.
 inline constexpr int kKindPredefined = 1;  // shipped with the database, cannot be deleted

@@ -132,15 +132,18 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
         return std::nullopt;
     }
 
+    const std::vector<int> numbers =
+        NewPuzzleNumbers(database, static_cast<int>(batch.records.size()));
+    if (numbers.empty()) return std::nullopt;
     ImportedPuzzle shown = FirstForDisplay(batch);
-    int number = HighestPuzzleNo(database);
-    shown.firstNumber = number + 1;
+    shown.firstNumber = numbers.front();
+    shown.lastNumber = numbers.back();
+    shown.count = static_cast<int>(numbers.size());
     if (database.lines.empty()) database.lines.emplace_back();
     if (!batch.identification.empty()) header += kSeparator + batch.identification;
     database.lines[0] = header;
-    for (const std::string& line : batch.records)
-        AppendRecord(database, Renumbered(line, ++number));
-    shown.lastNumber = number;
+    for (std::size_t i = 0; i < batch.records.size(); ++i)
+        AppendRecord(database, Renumbered(batch.records[i], numbers[i]));
     return shown;
 }
 
@@ -154,6 +157,9 @@ Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::pa
     Result<Database> loaded = LoadDatabase(appFolder, check.batch->kind);
     if (!loaded) return loaded.error();
     Database& database = loaded.value();
+    if (NewPuzzleNumbers(database, static_cast<int>(check.batch->records.size())).empty()) {
+        return DatabaseFullError(database);
+    }
     std::optional<ImportedPuzzle> imported = MergeImport(*check.batch, database);
     if (!imported) return ImportOutcome{std::nullopt, ImportProblem::InvalidData};
     if (FileStatus error = WriteBack(database)) return *error;

@@ -63,13 +63,14 @@ struct ImportedPuzzle {
     std::vector<std::string> pattern;
     int firstNumber = 0;  // number given to the first imported record
     int lastNumber = 0;   // number given to the last
+    int count = 0;        // records added
 };
 
 // Adds the batch to `database` in memory (the database of batch.kind) and registers its
 // identification line in the header as "[]" and the line (field 6 onward). Refused (nullopt)
 // when that entry is already registered, or, for an empty identification line, when every
-// record's givens already stand in the database. Records are numbered from the highest number
-// in the file + 1.
+// record's givens already stand in the database, or when too few numbers are free. Records
+// receive new numbers (see NewPuzzleNumbers) in file order.
 std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& database);
 
 struct ImportOutcome {
@@ -79,7 +80,8 @@ struct ImportOutcome {
 
 // The whole import of the file at `textFile` into the data folder: read, check, merge, write
 // back. On success session.gridKindCode is the batch's size code and session.lastPuzzleNo the
-// last number given. Nothing is written unless the whole file is accepted.
+// last number given. Nothing is written unless the whole file is accepted; a database without
+// enough free numbers is reported full.
 Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& appFolder,
                                      const std::filesystem::path& textFile);
 

@@ -171,6 +171,7 @@ int RunBuild(const std::vector<std::string>& args) {
     std::string line;
     int lineNumber = 0;
     int puzzles = 0;
+    int number = 0;
     while (std::getline(source, line)) {
         ++lineNumber;
         const std::size_t start = line.find_first_not_of(" \t\r");
@@ -178,6 +179,9 @@ int RunBuild(const std::vector<std::string>& args) {
         auto [puzzle, problem] = ParseSourceLine(line);
         if (puzzle && kind && !(puzzle->solution.kind == *kind))
             problem = "puzzles of both sizes in one source";
+        // Numbers skip the incomplete puzzle's 32000 and end at 32767.
+        number = NumberAfter(number);
+        if (puzzle && number == 0) problem = "too many puzzles for one database";
         if (!problem.empty()) {
             std::cerr << "quorvel-tool db build: " << args[0] << ":" << lineNumber << ": "
                       << problem << "\n";
@@ -187,7 +191,7 @@ int RunBuild(const std::vector<std::string>& args) {
         database.kind = *kind;
         const std::string cellText = JoinCellList(AsCellList(*kind, puzzle->givens.values)) + "#" +
                                      JoinCellList(AsCellList(*kind, puzzle->solution.values));
-        const int number = ++puzzles;
+        ++puzzles;
         AppendRecord(database, FormatRecord({number, kind->sizeCode, puzzle->level, cellText,
                                              puzzle->kind, ""}));
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/grade_and_save.h"
+#include "storage/text_records.h"
 #include "storage_fixtures.h"
 
 namespace quorvel {
@@ -30,7 +31,7 @@ TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber)
     ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
     EXPECT_EQ(session.puzzleNumber, 9);
     EXPECT_EQ(Load().lines.size(), 3u);
-    EXPECT_EQ(ReadRecord(Load().lines[2], kNineGrid)->kind, kKindStored);
+    EXPECT_EQ(ReadRecord(Load().lines[2], kNineGrid)->kind, kKindComposed);  // kept
 
     database = Load();
     ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 4)).has_value());
@@ -41,6 +42,7 @@ TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber)
 
 TEST_F(PuzzleCommands, IncompletePuzzleIsStoredOnceAndNeverFoundAsGivens) {
     testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)});
+    session.puzzleNumber = 6;
     for (double elapsed : {0.25, 0.5}) {
         Database database = Load();
         ASSERT_FALSE(StoreIncompletePuzzle(session, database, CellTextFor(kNineGrid, 3), elapsed)
@@ -53,26 +55,33 @@ TEST_F(PuzzleCommands, IncompletePuzzleIsStoredOnceAndNeverFoundAsGivens) {
     EXPECT_EQ(incomplete->record.kind, kKindIncomplete);
     EXPECT_EQ(incomplete->record.elapsed, "0.5");
     EXPECT_EQ(session.puzzleKind, kKindIncomplete);
+    EXPECT_EQ(session.puzzleNumber, 6);  // the loaded puzzle stays current
     EXPECT_FALSE(FindByGivens(stored, GivensList(CellTextFor(kNineGrid, 3))).has_value());
 }
 
-TEST_F(PuzzleCommands, RemoveRecountsAndRefusesPredefined) {
+TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
     testing::WriteDatabase(folder(), kNineGrid,
                            {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2),
                             RecordLine(3, 1, kKindStored, 3)});
-    Database database = Load();
-    session.puzzleNumber = 3;
-    auto removed = RemoveCurrentPuzzle(session, database);
-    ASSERT_TRUE(removed.ok());
-    EXPECT_TRUE(removed.value());
+    const struct {
+        int number, recordKind, sizeCode;
+        bool removed;
+    } cases[] = {{3, kKindStored, 5, false},     {3, kKindComposed, 3, false},
+                 {1, kKindPredefined, 3, false}, {7, kKindStored, 3, false},
+                 {0, kKindStored, 3, false},     {3, kKindStored, 3, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.number << " " << c.recordKind << " " << c.sizeCode);
+        Database database = Load();
+        session.puzzleNumber = c.number;
+        session.puzzleRecordKind = c.recordKind;
+        session.puzzleSizeCode = c.sizeCode;
+        session.puzzleKind = kKindIncomplete;  // after Save Incomplete: the record keeps its kind
+        const auto removed = RemoveCurrentPuzzle(session, database);
+        ASSERT_TRUE(removed.ok());
+        EXPECT_EQ(removed.value(), c.removed);
+        EXPECT_EQ(Load().lines.size(), c.removed ? 3u : 4u);
+    }
     EXPECT_EQ(session.lastPuzzleNo, 2);
-
-    database = Load();
-    session.puzzleNumber = 1;
-    EXPECT_FALSE(RemoveCurrentPuzzle(session, database).value());
-    session.puzzleNumber = 7;
-    EXPECT_FALSE(RemoveCurrentPuzzle(session, database).value());
-    EXPECT_EQ(Load().lines.size(), 3u);
 }
 
 TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
@@ -110,6 +119,25 @@ TEST_F(PuzzleCommands, FailedWriteLeavesSessionUnchanged) {
     EXPECT_TRUE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
     EXPECT_EQ(session.puzzleNumber, 77);
     EXPECT_EQ(session.lastPuzzleNo, 0);
+}
+
+TEST_F(PuzzleCommands, FullDatabaseRefusesEverySaveAndWritesNothing) {
+    Database full = Load();
+    full.lines.assign(1, std::string(kNewDatabaseHeader));
+    for (int number = 1; number <= kHighestPuzzleNo; ++number)
+        full.lines.push_back("[]" + std::to_string(number));
+    session.puzzleNumber = 9;
+    const std::string cellText = CellTextFor(kNineGrid, 1);
+    for (auto* save : {&StoreSolution, &SaveGradedPuzzle}) {
+        Database database = full;
+        const FileStatus refused = save(session, database, cellText);
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_NE(refused->message().find("full"), std::string::npos);
+    }
+    Database database = full;
+    EXPECT_FALSE(MergeImport({kNineGrid, "batch", {RecordLine(1, 1)}}, database));
+    EXPECT_FALSE(std::filesystem::exists(full.path));
+    EXPECT_EQ(session.puzzleNumber, 9);
 }
 
 TEST(GradeAndSave, CellTextsFromMarkedCells) {

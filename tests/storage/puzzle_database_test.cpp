@@ -35,6 +35,38 @@ TEST(PuzzleDatabase, CountsEveryKindButNumbersOnlyBelowIncomplete) {
     EXPECT_EQ(CountLevel(database, 2).lastPuzzleNo, 7);
 }
 
+// Records that hold only their numbers: enough for numbering.
+Database Numbered(int from, int to, std::vector<int> extra = {}) {
+    Database database = Make({});
+    for (int number = from; number <= to; ++number)
+        database.lines.push_back("[]" + std::to_string(number));
+    for (const int number : extra)
+        database.lines.push_back("[]" + std::to_string(number));
+    return database;
+}
+
+TEST(PuzzleDatabase, NewNumbersSkipTheIncompletePuzzlesAndFillHolesWhenTheTopIsTaken) {
+    const struct {
+        Database database;
+        int count;
+        std::vector<int> numbers;
+    } cases[] = {
+        {Numbered(31998, 31999), 1, {32001}},
+        {Numbered(31998, 31998, {32000}), 3, {31999, 32001, 32002}},
+        {Numbered(32766, 32767, {4}), 3, {1, 2, 3}},
+        {Numbered(1, 32767), 1, {}},
+        {Numbered(3, 32767), 3, {}},
+        {Numbered(3, 32767), 2, {1, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.database.lines.size());
+        EXPECT_EQ(NewPuzzleNumbers(c.database, c.count), c.numbers);
+    }
+    EXPECT_EQ(NumberAfter(31999), 32001);
+    EXPECT_EQ(NumberAfter(32766), 32767);
+    EXPECT_EQ(NumberAfter(32767), 0);
+}
+
 TEST(PuzzleDatabase, UnreadableRecordsAreSkipped) {
     const std::string good = RecordLine(1, 1);
     auto fields = SplitFields(good);
@@ -71,30 +103,33 @@ TEST(PuzzleDatabase, KindReadsAsNineWhenMissingOrNotNumeric) {
     }
 }
 
-TEST(PuzzleDatabase, GetByOrdinalCapsAtCountAndSkipsIncomplete) {
+TEST(PuzzleDatabase, GetByOrdinalTakesTheLastLoadablePuzzleForAnyLargerNumber) {
     Session session;
     const Database database =
         Make({RecordLine(1, 2, kKindStored, 1), RecordLine(2, 1),
               RecordLine(32000, 2, kKindIncomplete, 2), RecordLine(4, 2, kKindComposed, 3)});
+    // The incomplete record counts toward its level but is never loaded.
     ASSERT_EQ(CountLevel(session, database, 2), 3);
     const struct {
-        std::string entered;
-        bool found;
+        int entered;
+        std::optional<int> reached;
         int number;
-    } cases[] = {{"1", true, 1},  {"2", true, 4},    {"3", false, 0}, {"99", false, 0},
-                 {"0", false, 0}, {"abc", false, 0}, {"", false, 0}};
+    } cases[] = {{1, 1, 1},
+                 {2, 2, 4},
+                 {3, 2, 4},
+                 {32767, 2, 4},
+                 {32768, 2, 4},
+                 {99999, 2, 4},
+                 {0, std::nullopt, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entered);
         session.puzzleNumber = -1;
-        EXPECT_EQ(GetPuzzleByOrdinal(session, database, 2, c.entered), c.found);
-        EXPECT_EQ(session.puzzleNumber, c.found ? c.number : -1);
+        EXPECT_EQ(GetPuzzleByOrdinal(session, database, 2, c.entered), c.reached);
+        EXPECT_EQ(session.puzzleNumber, c.number);
     }
-    // Above the count means the count: the count of 2 for level 2 without the incomplete record.
-    session.puzzleCount = "2";
-    ASSERT_TRUE(GetPuzzleByOrdinal(session, database, 2, "99"));
-    EXPECT_EQ(session.puzzleNumber, 4);
     EXPECT_EQ(session.puzzleKind, kKindComposed);
     EXPECT_EQ(session.puzzleCells, testing::CellTextFor(kNineGrid, 3));
+    EXPECT_EQ(GetPuzzleByOrdinal(session, database, 3, 1), std::nullopt);
 }
 
 TEST(PuzzleDatabase, AppendLeavesExactlyOneLineBreakBeforeNewRecord) {

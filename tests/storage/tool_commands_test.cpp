@@ -64,6 +64,14 @@ TEST_F(ToolCommands, BuildRefusesBadSourcesWithoutWriting) {
         {"no puzzles", "# nothing\n"},
         {"both sizes", "1 " + empty + " " + solution + "\n1 " + std::string(225, '.') + " " +
                            std::string(225, '1')},
+        // 32766 numbers below 32768 skip the incomplete puzzle's 32000; one more cannot fit.
+        {"too many puzzles",
+         [&] {
+             std::string many;
+             for (int i = 0; i < 32767; ++i)
+                 many += "1 " + empty + " " + solution + "\n";
+             return many;
+         }()},
     };
     const auto out = folder() / "out.pxz";
     for (const auto& c : cases) {

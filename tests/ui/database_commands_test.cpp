@@ -9,6 +9,8 @@
 #include "storage/cell_lists.h"
 #include "storage/puzzle_record.h"
 #include "storage/settings.h"
+#include "storage/text_records.h"
+#include "ui/commands/grade_and_save_command.h"
 #include "ui/database_fixture.h"
 
 namespace quorvel::testing {
@@ -109,6 +111,8 @@ TEST_P(DatabaseCommandsTest, GetPuzzleFindsTheOrdinalOfTheLevelAndLocksItsGivens
     };
     const Case cases[] = {{1, "2", 3, "Puzzle No : 2 of 2"},
                           {2, "1", 2, "Puzzle No : 1 of 1"},
+                          {1, "40000", 3, "Puzzle No : 2 of 2"},
+                          {1, "1", 1, "Puzzle No : 1 of 2"},
                           {1, "7", 3, "Puzzle No : 2 of 2"}};
     for (const Case& get : cases) {
         SCOPED_TRACE(get.answer);
@@ -166,6 +170,7 @@ TEST_P(DatabaseCommandsTest, StoreSolutionRefusesReplacesOrAppends) {
     EXPECT_EQ(numbered(4)->kind, kKindStored);
     EXPECT_EQ(numbered(4)->level, 4);
     EXPECT_EQ(session().puzzleNumber, 4);
+    EXPECT_EQ(message(), "Stored: Very Hard No. 4");
 }
 
 TEST_P(DatabaseCommandsTest, IncompletePuzzleIsSavedOnceAndResumed) {
@@ -189,8 +194,10 @@ TEST_P(DatabaseCommandsTest, IncompletePuzzleIsSavedOnceAndResumed) {
                             [](auto& line) { return RecordNumber(line) == kIncompletePuzzleNo; }),
               1);
 
+    EXPECT_EQ(message(), "Stored: incomplete puzzle, Easy");
     show(formatPuzzleLine(kind(), samples[0].givens));
     main().menuChosen(kGetIncomplete);
+    EXPECT_EQ(active().label1(), "Incomplete Puzzle");
     EXPECT_EQ(shown(), entries);
     EXPECT_EQ(lockedValues(), samples[1].givens);
     EXPECT_DOUBLE_EQ(session().bankedElapsed, 0.125);
@@ -252,6 +259,7 @@ TEST_P(DatabaseCommandsTest, DeletePuzzleRefusesPredefinedAsksAndRemoves) {
     });
     main().menuChosen(kDelete);
     EXPECT_EQ(prompt, "Easy Puzzle : Number - 2");
+    EXPECT_EQ(message(), "Deleted: Easy No. 3");
     EXPECT_FALSE(numbered(3));
     EXPECT_EQ(records().size(), 2u);
     EXPECT_EQ(shown(), std::vector<int>(kind().cellCount(), 0));
@@ -263,12 +271,84 @@ TEST_P(DatabaseCommandsTest, ShowStoredSolutionShowsOnlyTheStoredValues) {
     Sample givensOnly = samples[0];
     givensOnly.solution = givensOnly.givens;
     writeDatabase({record(kind(), 1, 1, givensOnly)});
-    main().menuChosen(kShowSolution);  // no current puzzle: nothing happens
+    main().menuChosen(kShowSolution);  // no current puzzle: said so, nothing shown
+    EXPECT_EQ(message(), "There is no stored solution for this grid.");
     EXPECT_EQ(shown(), std::vector<int>(kind().cellCount(), 0));
     answerPuzzle(1, "1");
     main().menuChosen(kGetPuzzle);
     main().menuChosen(kShowSolution);
     EXPECT_EQ(shown(), samples[0].givens);
+}
+
+TEST_P(DatabaseCommandsTest, TheCurrentPuzzleEndsWhenTheGridStopsShowingIt) {
+    const GridKind& other = kind().isNine() ? kFifteenGrid : kNineGrid;
+    const std::filesystem::path textFile = folder / "other.txt";
+    const Sample imported = sample(kind(), 9);
+    std::vector<ExportCell> cells;
+    for (int cell = 1; cell <= kind().cellCount(); ++cell) {
+        const int given = imported.givens[cell - 1];
+        cells.push_back({given ? std::to_string(given) : "", given != 0});
+    }
+    ASSERT_FALSE(WriteExportFile(textFile, kind(), 1, cells).has_value());
+    const auto typeIntoOpenCell = [this] {
+        for (int cell = 1;; ++cell) {
+            if (active().board().cell(cell).locked) continue;
+            active().PS31(cell, std::to_string(samples[2].solution[cell - 1]));
+            return;
+        }
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"Lock Grid as loaded", [this] { main().MenuB_Click(1); }, false},
+        {"Blank Grid", [this] { main().MenuB_Click(0); }, true},
+        {"Lock Grid of a typed puzzle",
+         [&] {
+             typeIntoOpenCell();
+             main().MenuB_Click(1);
+         },
+         true},
+        {"Unlock Grid", [this] { main().MenuB_Click(2); }, true},
+        {"other grid and back",
+         [&] {
+             main().MenuA_Click(other.isNine() ? 0 : 1);
+             main().MenuA_Click(kind().isNine() ? 0 : 1);
+         },
+         true},
+        {"Import",
+         [&] {
+             host.fileChoices.push_back(textFile.string());
+             main().MenuA_Click(6);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeStandardDatabase();
+        answerPuzzle(1, "2");
+        main().menuChosen(kGetPuzzle);
+        c.act();
+        EXPECT_EQ(session().puzzleNumber, c.ends ? 0 : 3);
+        EXPECT_EQ(main().menus().at(kDelete).enabled, !c.ends);
+        if (!c.ends) continue;
+        const std::vector<int> before = shown();
+        main().menuChosen(kShowSolution);
+        EXPECT_EQ(message(), "There is no stored solution for this grid.");
+        EXPECT_EQ(shown(), before);
+        // Nothing without givens is stored, and Delete has nothing to name.
+        main().MenuB_Click(0);
+        fillSolution(samples[2]);
+        const auto stored = records();
+        answerGrade(1);
+        main().menuChosen(kStoreSolution);
+        EXPECT_EQ(message(), "Cannot save a puzzle without givens.");
+        EXPECT_FALSE(SaveMySudoku(active(), main(), app->dialogs(), false));
+        main().menuChosen(kDelete);
+        EXPECT_EQ(records(), stored);
+    }
 }
 
 TEST_P(DatabaseCommandsTest, UnreadableDatabaseIsNamedInRedAndNothingChanges) {

@@ -20,11 +20,19 @@ constexpr int kGetNextButton = 19;
 }  // namespace
 
 bool DatabaseCommands::deletePuzzle(GridWindow& window) {
-    if (session_.puzzleKind == kKindPredefined) {
+    // Only the stored puzzle this grid shows can be deleted.
+    if (!HasStoredPuzzle(session_, window.kind())) {
+        mainWindow_.endCurrentPuzzle();
+        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+        return false;
+    }
+    if (session_.puzzleRecordKind == kKindPredefined) {
         dialogs_.AskUser(std::string(kDeleteTitle), std::string(kPredefinedText), "");
-        session_.puzzleNumber = 0;
+        mainWindow_.endCurrentPuzzle();
         return true;
     }
+    const int number = session_.puzzleNumber;
+    const int level = session_.puzzleLevel;
     mainWindow_.ShowDbBusy();
     session_.puzzleCount = std::to_string(session_.lastPuzzleNo);
     const std::string prompt =
@@ -44,16 +52,21 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
             mainWindow_.ShowDbReady();
             return false;
         }
-        BlankGrid(window, mainWindow_, false);
-        mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
-        mainWindow_.setButtonEnabled(kGetNextButton, true);
-        acted = true;
+        acted = removed.value();
+        if (acted) {
+            BlankGrid(window, mainWindow_, false);
+            mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
+            mainWindow_.setButtonEnabled(kGetNextButton, true);
+        } else {
+            mainWindow_.endCurrentPuzzle();  // its record is no longer in the database
+        }
     }
     mainWindow_.ShowDbReady();
     mainWindow_.setMenuEnabled(kDeleteItem, false);
     window.DoCalcIfAny(1);
     if (acted) {
-        session_.puzzleNumber = 0;
+        mainWindow_.endCurrentPuzzle();
+        TellWritten(mainWindow_, "Deleted", level, number);
     } else {
         dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
     }

@@ -14,6 +14,8 @@ namespace quorvel {
 void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     mainWindow_.setWorkingHard(true);
     BlankGrid(window, mainWindow_, false);
+    // The puzzle shown before is gone; a generated grid that is stored becomes the current one.
+    mainWindow_.endCurrentPuzzle();
     // The 9x9 window keeps its four stored grids in the settings; a new puzzle empties them.
     if (window.kind().isNine()) mainWindow_.settings().storedGrids = {};
     const int level = session_.currentLevel;

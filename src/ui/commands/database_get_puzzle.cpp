@@ -22,15 +22,6 @@ constexpr MenuRef kAssistSolveMenu{MenuArray::Mtop, 3};
 constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
 constexpr int kGetNextButton = 19;
 
-// The ordinal the caption names: the dialog caps an answer above the count at the count, so the
-// caption does too.
-std::string CaptionOrdinal(const std::string& entered, const std::string& count) {
-    const std::optional<int> ordinal = ParseInt16(entered);
-    const std::optional<int> total = ParseInt16(count);
-    if (ordinal && total && *total > 0 && *ordinal > *total) return count;
-    return entered;
-}
-
 void TellUnreadable(DialogExchange& dialogs) {
     dialogs.AskUser(std::string(kInvalidDataTitle), std::string(kUnreadablePuzzleText), "");
 }
@@ -43,7 +34,9 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
     if (!session_.incompleteMode) {
         dialogs_.DlgText = "";
         dialogs_.AskUser(std::string(kGetPuzzleTitle), std::string(kGetPuzzlePrompt), "");
-        load = !dialogs_.DlgCancelled;
+        // An answer that reaches no record (an empty level, a number below 1) loads nothing,
+        // rather than the grid's previous puzzle under the answer's number.
+        load = !dialogs_.DlgCancelled && dialogs_.DlgPicked;
     }
     if (load) {
         mainWindow_.ShowDbBusy();
@@ -83,8 +76,9 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
             return;
         }
         BlankGrid(window, mainWindow_, true);
-        window.setLabel1("Puzzle No : " + CaptionOrdinal(dialogs_.DlgText, session_.puzzleCount) +
-                         " of " + session_.puzzleCount);
+        window.setLabel1(session_.incompleteMode
+                             ? std::string(kIncompletePuzzleCaption)
+                             : "Puzzle No : " + dialogs_.DlgText + " of " + session_.puzzleCount);
         PlaceEntries(window, lists->givens);
         LockGrid(window, mainWindow_);
         if (session_.incompleteMode) PlaceEntries(window, lists->values);
@@ -102,7 +96,10 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
 }
 
 void DatabaseCommands::showStoredSolution(GridWindow& window) {
-    if (session_.puzzleNumber == 0) return;
+    if (!HasStoredPuzzle(session_, window.kind())) {
+        mainWindow_.PanelText(std::string(kNoStoredSolutionText), colour::kRed, kAlignCentre);
+        return;
+    }
     session_.gridKindCode = window.kind().sizeCode;
     const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
     if (!lists) {

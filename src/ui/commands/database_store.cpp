@@ -24,10 +24,23 @@ std::string CellTextOf(const GridWindow& window) {
     return BuildGradedCellText(cells);
 }
 
+bool HasGiven(const GridWindow& window) {
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        if (window.board().cell(cell).locked && !window.board().cell(cell).text.empty())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void DatabaseCommands::storeSolution(GridWindow& window) {
     const bool incomplete = session_.incompleteMode;
+    // A record without givens could never be loaded as a puzzle.
+    if (!incomplete && !HasGiven(window)) {
+        mainWindow_.PanelText(std::string(kNoGivensText), colour::kRed, kAlignCentre);
+        return;
+    }
     if (!incomplete) {
         dialogs_.DlgText = "";
         dialogs_.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
@@ -54,6 +67,13 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
         if (failure) {
             TellFileError(mainWindow_, *failure);
         } else {
+            if (incomplete) {
+                TellWritten(mainWindow_, "Stored: incomplete puzzle, " +
+                                             std::string(LevelName(session_.gradeLevel)));
+            } else {
+                TellWritten(mainWindow_, "Stored", session_.puzzleLevel, session_.puzzleNumber);
+            }
+            // After the report, so that a settings file that cannot be written is what shows.
             mainWindow_.writeSettings();
         }
     }

@@ -19,6 +19,20 @@ void TellFileError(MDI1& mainWindow, const FileError& error) {
     mainWindow.PanelText(error.message(), colour::kRed, kAlignCentre);
 }
 
+std::string_view LevelName(int level) {
+    static constexpr std::string_view kNames[] = {"Easy", "Medium", "Hard", "Very Hard"};
+    return kNames[level >= 1 && level <= 4 ? level - 1 : 0];
+}
+
+void TellWritten(MDI1& mainWindow, std::string_view what, int level, int number) {
+    TellWritten(mainWindow, std::string(what) + ": " + std::string(LevelName(level)) + " No. " +
+                                std::to_string(number));
+}
+
+void TellWritten(MDI1& mainWindow, const std::string& text) {
+    mainWindow.PanelText(text, colour::kBlue, kAlignCentre);
+}
+
 std::optional<Database> LoadWindowDatabase(MDI1& mainWindow, const GridWindow& window) {
     Result<Database> database = LoadDatabase(AppFolder(mainWindow.programFolder()), window.kind());
     if (!database) {

@@ -22,6 +22,9 @@ inline constexpr std::string_view kDeleteTitle = "Delete puzzle.";
 inline constexpr std::string_view kAlreadyCompleteText = "The puzzle is already complete";
 inline constexpr std::string_view kPredefinedText =
     "This puzzle is pre-defined and cannot be deleted.";
+inline constexpr std::string_view kIncompletePuzzleCaption = "Incomplete Puzzle";
+inline constexpr std::string_view kNoStoredSolutionText =
+    "There is no stored solution for this grid.";
 // Shown titled "Invalid Data." when the puzzle to load cannot be read or belongs to the other
 // grid kind.
 inline constexpr std::string_view kUnreadablePuzzleText = "This puzzle's record cannot be read.";
@@ -31,6 +34,13 @@ std::string_view DeletePromptLead(int level);
 
 // Writes the message line in red, centred (a file that could not be read or written).
 void TellFileError(MDI1& mainWindow, const FileError& error);
+
+// "Easy", "Medium", "Hard" or "Very Hard" for levels 1..4 (others as 1).
+std::string_view LevelName(int level);
+// What a database write did, on the message line: `what` and the record, e.g. what "Stored"
+// gives "Stored: Easy No. 41".
+void TellWritten(MDI1& mainWindow, std::string_view what, int level, int number);
+void TellWritten(MDI1& mainWindow, const std::string& text);
 
 // The database of the window's grid kind; nullopt (after telling the user) when the file exists
 // but cannot be read.

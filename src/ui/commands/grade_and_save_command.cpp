@@ -1,5 +1,6 @@
 #include "ui/commands/grade_and_save_command.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "model/grid_events.h"
@@ -8,6 +9,7 @@
 #include "storage/data_file.h"
 #include "storage/grade_and_save.h"
 #include "storage/puzzle_database.h"
+#include "ui/commands/database_support.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
@@ -68,6 +70,8 @@ bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
     }
     // Only once the record is written, so a failed save leaves the grid as it was.
     LockMarkedCells(window, cells);
+    const Session& session = window.board().session();
+    TellWritten(mainWindow, "Stored", session.puzzleLevel, session.puzzleNumber);
     return true;
 }
 
@@ -75,11 +79,18 @@ bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
 
 bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs, bool ask) {
     if (window.board().session().incompleteMode) return StoreEffort(window, mainWindow);
+    // The marked cells are the puzzle's givens; a record without any could never be loaded.
+    const std::vector<GradeCell> cells = GradeCellsOf(window);
+    if (std::none_of(cells.begin(), cells.end(),
+                     [](const GradeCell& cell) { return cell.marked && !cell.text.empty(); })) {
+        mainWindow.PanelText(std::string(kNoGivensText), kRed, kAlignCentre);
+        return false;
+    }
     if (ask) {
         // The level choice starts at the computed level of the marked givens when they have
         // exactly one solution; the user can still pick another.
         std::vector<int> givens;
-        for (const GradeCell& cell : GradeCellsOf(window))
+        for (const GradeCell& cell : cells)
             givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
         if (const int level = computedLevel(window.kind(), givens); level > 0)
             window.board().session().gradeLevel = level;

@@ -3,6 +3,8 @@
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "solver/exact_commands.h"
+#include "storage/cell_lists.h"
+#include "storage/puzzle_record.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/mdi1.h"
 
@@ -18,6 +20,16 @@ void SetCell(GridWindow& window, int cell, int foreColour, bool locked) {
     board.setCellColours(cell, foreColour, board.cell(cell).backColour);
     board.setCellLocked(cell, locked);
     window.notifyCellChanged(cell);
+}
+
+// Each cell's text when it is a given, else "".
+std::vector<std::string> LockedTexts(const GridWindow& window) {
+    std::vector<std::string> texts;
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        const CellView& view = window.board().cell(cell);
+        texts.push_back(view.locked ? view.text : "");
+    }
+    return texts;
 }
 
 }  // namespace
@@ -71,17 +83,29 @@ void UnlockGrid(GridWindow& window, MDI1& mainWindow) {
 void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::BlankGrid, [&mainWindow, activeGrid] {
-        if (GridWindow* window = activeGrid()) BlankGrid(*window, mainWindow, false);
+        if (GridWindow* window = activeGrid()) {
+            BlankGrid(*window, mainWindow, false);
+            mainWindow.endCurrentPuzzle();
+        }
     });
     table.setAction(Command::LockGrid, [&mainWindow, activeGrid] {
         // A typed-in puzzle is locked whatever its givens allow; the message line says when
         // they do not allow exactly one solution.
         GridWindow* window = activeGrid();
-        if (window != nullptr && LockGrid(*window, mainWindow) > 0)
-            noteWhenNotUnique(window->board());
+        if (window == nullptr) return;
+        if (LockGrid(*window, mainWindow) > 0) noteWhenNotUnique(window->board());
+        // Locked as loaded, the grid still shows the stored puzzle; any other givens make a
+        // typed puzzle that no record holds.
+        const Session& session = window->board().session();
+        if (GivensList(session.puzzleCells) != JoinCellList(LockedTexts(*window))) {
+            mainWindow.endCurrentPuzzle();
+        }
     });
     table.setAction(Command::UnlockGrid, [&mainWindow, activeGrid] {
-        if (GridWindow* window = activeGrid()) UnlockGrid(*window, mainWindow);
+        if (GridWindow* window = activeGrid()) {
+            UnlockGrid(*window, mainWindow);
+            mainWindow.endCurrentPuzzle();
+        }
     });
 }
 

@@ -11,6 +11,7 @@
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
 #include "storage/text_records.h"
+#include "ui/commands/database_support.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
@@ -108,6 +109,11 @@ bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
     const ImportedPuzzle& imported = *outcome.value().imported;
     // The records' size decides the grid, whichever grid was shown before.
     mainWindow.CBn_MouseUp(imported.kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    mainWindow.endCurrentPuzzle();
+    const std::string first = "No. " + std::to_string(imported.firstNumber);
+    TellWritten(mainWindow, imported.count == 1 ? "Imported: " + first
+                                                : "Imported: " + std::to_string(imported.count) +
+                                                      " puzzles, first " + first);
     GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == imported.kind) {
         ShowImported(*window, imported);

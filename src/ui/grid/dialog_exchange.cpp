@@ -19,6 +19,7 @@ void DialogExchange::AskUser(const std::string& title, const std::string& prompt
     DlgTitle = title;
     DlgPrompt = prompt;
     DlgText = text;
+    DlgPicked = false;
     DlgMsg dialog(*this);
     dialog.Form_Load();
     dialog.Form_Activate();

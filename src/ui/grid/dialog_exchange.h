@@ -24,7 +24,8 @@ struct DlgMsgServices {
     // Session's puzzle count and returns the count.
     std::function<int(int level)> countLevel;
     // Find by ordinal in the database of the active grid kind: makes puzzle `ordinal` of `level`
-    // the current puzzle (an ordinal past the count takes the last puzzle of the level).
+    // the current puzzle (an ordinal past the loadable puzzles takes the last of them) and
+    // leaves the ordinal reached in `DlgText`.
     std::function<PickOutcome(int level, int ordinal)> pickPuzzle;
     // Writes the settings file.
     std::function<void()> writeSettings;
@@ -46,7 +47,8 @@ class DialogExchange {
     std::string DlgPrompt;
     std::string DlgText;
     bool DlgCancelled = false;
-    int ExposedCells = 0;  // the composing mode's answer, 20..30
+    bool DlgPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
+    int ExposedCells = 0;    // the composing mode's answer, 20..30
 
     Host& host;
     Session& session;

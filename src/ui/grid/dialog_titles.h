@@ -16,6 +16,7 @@ inline constexpr std::string_view kQuorvelTitle = "Quorvel";
 
 inline constexpr std::string_view kGradePrompt = "Grade the puzzle?   ";
 inline constexpr std::string_view kIncompleteSolutionText = "Cannot save an incomplete solution.";
+inline constexpr std::string_view kNoGivensText = "Cannot save a puzzle without givens.";
 inline constexpr std::string_view kNothingToDoText = "Nothing to do!";
 
 }  // namespace quorvel

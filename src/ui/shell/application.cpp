@@ -94,9 +94,11 @@ void Application::wireDialogServices() {
         Result<Database> database = activeDatabase();
         if (!database) return PickOutcome::NoRecord;
         if (CountLevel(database.value(), level).count == 0) return PickOutcome::LevelEmpty;
-        return GetPuzzleByOrdinal(session_, database.value(), level, std::to_string(ordinal))
-                   ? PickOutcome::Picked
-                   : PickOutcome::NoRecord;
+        const std::optional<int> reached =
+            GetPuzzleByOrdinal(session_, database.value(), level, ordinal);
+        if (!reached) return PickOutcome::NoRecord;
+        dialogs_.DlgText = std::to_string(*reached);
+        return PickOutcome::Picked;
     };
     services.writeSettings = [this] { mainWindow_.writeSettings(); };
     dialogs_.connect(&mainWindow_, std::move(services));

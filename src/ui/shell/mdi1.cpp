@@ -390,6 +390,10 @@ void MDI1::openGrid(bool fifteen) {
     if (closing != nullptr) closing->hide();
     active_ = opening;
     session_.gridKindCode = fifteen ? kFifteenGrid.sizeCode : kNineGrid.sizeCode;
+    // A stored puzzle belongs to its grid kind; the other grid does not show it.
+    if (session_.puzzleNumber != 0 && session_.puzzleSizeCode != session_.gridKindCode) {
+        endCurrentPuzzle();
+    }
     setButtonBackColour(fifteen ? kFifteenButton : kNineButton, colour::kChosenYellow);
     if (opening != nullptr) opening->showIn(widthTwips(), heightTwips());
     // The numbers above 9 belong to the 15x15 grid; the create layout hides them anyway.

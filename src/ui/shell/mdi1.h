@@ -147,6 +147,8 @@ class MDI1 : public MainWindowLink {
     void Quit();
     // Empties the elapsed-time display (blanking the grid).
     void clearElapsedDisplay();
+    // The grid no longer shows a stored puzzle: the session forgets it and Delete is disabled.
+    void endCurrentPuzzle();
 
     void setMenuEnabled(MenuRef ref, bool enabled);
     void setMenuVisible(MenuRef ref, bool visible);

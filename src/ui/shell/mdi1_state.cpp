@@ -2,6 +2,7 @@
 // freeze, the enabling rules and layouts, menu and toolbar state, and the settings.
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/puzzle_commands.h"
 #include "ui/shell/grid_child.h"
 #include "ui/shell/mdi1.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
 constexpr MenuRef kStop{MenuArray::Mtop, 8};
+constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
 constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
 constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
 constexpr MenuRef kUniquePuzzlesOnlyItem{MenuArray::MenuC, 10};
@@ -51,6 +53,11 @@ void MDI1::setElapsedTimerRunning(bool running) {
 void MDI1::clearElapsedDisplay() {
     elapsed_.clearLabel();
     changed(MainWindowChange::ElapsedTime);
+}
+
+void MDI1::endCurrentPuzzle() {
+    EndCurrentPuzzle(session_);
+    setMenuEnabled(kDeleteItem, false);
 }
 
 void MDI1::onTimer1() {
