@@ -30,7 +30,10 @@ if(CMAKE_SCRIPT_MODE_FILE)
         foreach(name IN LISTS names)
             string(TOLOWER "${name}" lower)
             if(NOT lower IN_LIST present)
-                file(COPY "${FROM}/${name}" DESTINATION "${DEST}")
+                # Copied under a temporary name and renamed, so an interrupted build never
+                # leaves a half file that would count as present from then on.
+                file(COPY_FILE "${FROM}/${name}" "${DEST}/.${name}.part")
+                file(RENAME "${DEST}/.${name}.part" "${DEST}/${name}")
                 message(STATUS "Shipped data: placed ${name} in ${DEST}")
             endif()
         endforeach()

@@ -97,6 +97,19 @@ FileStatus ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     return ErrorFor(path, "save", failure);
 }
 
+Result<fs::path> MoveAside(const fs::path& path, std::string_view suffix) {
+    std::error_code error;
+    for (int copy = 1; copy < 1000; ++copy) {
+        fs::path target = path;
+        target += std::string(suffix) + (copy > 1 ? "-" + std::to_string(copy) : "");
+        if (fs::exists(fs::symlink_status(target, error))) continue;
+        fs::rename(path, target, error);
+        if (error) return ErrorFor(path, "move aside", error.value());
+        return target;
+    }
+    return ErrorFor(path, "move aside", EEXIST);
+}
+
 FileStatus TextFile(std::string& text, const fs::path& path, TextFileMode mode) {
     if (mode == TextFileMode::Write) return ReplaceFileAtomically(path, text + "\r\n");
     std::error_code error;

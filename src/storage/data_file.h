@@ -29,6 +29,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // and renames it over the old one, so a failed or interrupted save leaves the old copy intact.
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Renames `path` to the first free name of path + suffix, path + suffix + "-2", "-3" ...
+// so that a file the program cannot use is kept rather than overwritten. Returns the new name.
+Result<std::filesystem::path> MoveAside(const std::filesystem::path& path, std::string_view suffix);
+
 enum class TextFileMode { Write = 1, ReadRaw = 2 };
 
 // Write: stores `text` followed by CR LF (atomically). ReadRaw: `text` receives the file's whole

@@ -84,12 +84,19 @@ LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder) {
     const std::filesystem::path path = ResolveDataFile(settingsFolder, kSettingsFileName);
     LoadedSettings loaded;
     std::string bytes;
-    if (FileStatus error = TextFile(bytes, path, TextFileMode::ReadRaw)) {
-        loaded.error = error;
+    const FileStatus readError = TextFile(bytes, path, TextFileMode::ReadRaw);
+    const std::string text = readError ? "" : UnscrambleFileBytes(bytes);
+    if (readError || (bytes.size() > 2 && !text.ends_with(kSettingsSeparator))) {
+        Result<std::filesystem::path> moved = MoveAside(path, kUnreadableSuffix);
+        if (moved) {
+            loaded.movedAside = moved.value();
+        } else {
+            loaded.error = moved.error();
+        }
         return loaded;
     }
     if (bytes.size() > 2) {
-        loaded.settings = ParseSettings(UnscrambleFileBytes(bytes));
+        loaded.settings = ParseSettings(text);
         return loaded;
     }
     loaded.created = true;

@@ -35,14 +35,22 @@ Settings ParseSettings(std::string_view plainText);
 // Exactly fourteen fields, each followed by "^^" (a "^" inside a field is left out).
 std::string FormatSettings(const Settings& settings);
 
+inline constexpr std::string_view kUnreadableSuffix = ".unreadable";
+
 struct LoadedSettings {
     Settings settings;
     bool created = false;  // the file was missing (or held nothing) and has been written anew
-    FileStatus error;      // a read or write failure; the settings are then the defaults
+    // A file that could not be read, or whose text is not a settings text, renamed to this path
+    // so that no write replaces it; empty when nothing was moved. The settings are then the
+    // defaults, not yet written: the caller tells the user first.
+    std::filesystem::path movedAside;
+    FileStatus error;  // a read, rename or write failure; the settings are then the defaults
 };
 
 // Loads the settings file in `settingsFolder`; writes it with the defaults when it is missing or
-// holds no more than its final line break. A file that exists but cannot be read is left alone.
+// holds no more than its final line break. A file that cannot be read, or does not end in the
+// separator as every settings text does, is moved aside (its name + ".unreadable", numbered when
+// that name is taken); when even that fails it stays in place and the failure is reported.
 LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder);
 FileStatus SaveSettings(const std::filesystem::path& settingsFolder, const Settings& settings);
 

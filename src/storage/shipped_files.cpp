@@ -10,10 +10,10 @@ std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& sourc
     std::vector<std::string> missing;
     for (const std::string_view name : names) {
         if (std::filesystem::exists(ResolveDataFile(target, name))) continue;
-        std::error_code error;
-        if (!std::filesystem::copy_file(ResolveDataFile(source, name), target / name, error)) {
-            missing.emplace_back(name);
-        }
+        // Written whole under a temporary name and renamed: an interrupted copy never leaves a
+        // half database that would count as present from then on.
+        const std::optional<std::string> bytes = ReadFileBytes(ResolveDataFile(source, name));
+        if (!bytes || ReplaceFileAtomically(target / name, *bytes)) missing.emplace_back(name);
     }
     return missing;
 }

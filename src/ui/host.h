@@ -34,6 +34,22 @@ struct TextMeasure {
     int letterHeightTwips = 0;  // height of the letter "A" in the font
 };
 
+// A rectangle on the screen, in pixels.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Where the main window stands: its inside, its outer frame (title bar and borders included) and
+// the part of its screen that windows may use. Widths of 0 where that is not known.
+struct WindowPlacement {
+    ScreenRect inside;
+    ScreenRect frame;
+    ScreenRect workArea;
+};
+
 struct FileDialogRequest {
     bool save = false;
     std::string title;
@@ -83,6 +99,8 @@ class Host {
     // Starts the system-information program; false when none is installed.
     virtual bool runSystemInfo() = 0;
     virtual SystemMetrics systemMetrics() = 0;
+    // The main window's place on the screen; a platform without a screen keeps this default.
+    virtual WindowPlacement mainWindowPlacement() { return {}; }
     // Lays `text` out in `fontFamily` at `points`, wrapped to `widthTwips`.
     virtual TextMeasure measureText(const std::string& text, const std::string& fontFamily,
                                     int points, int widthTwips) = 0;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
 #include "storage/data_file.h"
 #include "storage_fixtures.h"
 
@@ -86,13 +89,30 @@ TEST(Settings, StrayCaretsNeverShiftFieldsWhenWrittenBack) {
     EXPECT_TRUE(again.showPossibilitiesTip);
 }
 
-TEST_F(SettingsFile, UnreadableFileIsReportedAndNotReplaced) {
-    std::filesystem::create_directories(folder() / "DaDododa.pxz");
-    const LoadedSettings loaded = LoadSettings(folder());
-    EXPECT_TRUE(loaded.error.has_value());
-    EXPECT_FALSE(loaded.created);
-    EXPECT_EQ(loaded.settings, Settings{});
-    EXPECT_TRUE(std::filesystem::is_directory(folder() / "DaDododa.pxz"));
+TEST_F(SettingsFile, UnreadableFileIsMovedAsideAndNothingWritten) {
+    const auto file = folder() / "DaDododa.pxz";
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::string keptAs;
+    } cases[] = {
+        {"cannot be read", [&] { std::filesystem::create_directories(file); },
+         "DaDododa.pxz.unreadable"},
+        {"not a settings text", [&] { std::ofstream(file, std::ios::binary) << "garbage\r\n"; },
+         "DaDododa.pxz.unreadable-2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        const LoadedSettings loaded = LoadSettings(folder());
+        EXPECT_FALSE(loaded.error.has_value());
+        EXPECT_FALSE(loaded.created);
+        EXPECT_EQ(loaded.settings, Settings{});
+        EXPECT_EQ(loaded.movedAside, folder() / c.keptAs);
+        EXPECT_TRUE(std::filesystem::exists(folder() / c.keptAs));
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
+    EXPECT_EQ(ReadFileBytes(folder() / "DaDododa.pxz.unreadable-2"), "garbage\r\n");
 }
 
 }  // namespace

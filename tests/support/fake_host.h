@@ -34,6 +34,7 @@ class FakeHost : public Host {
 
     std::string decimal = ".";  // decimalSeparator()
     SystemMetrics metrics{23, 4};
+    WindowPlacement placement;  // mainWindowPlacement(); empty: no screen
     // Text layout model: each character is `charWidthTwips` wide, a line holds as many as fit,
     // the letter "A" is 20 twips per point high. Replace to script other layouts.
     int charWidthTwips = 120;
@@ -69,6 +70,7 @@ class FakeHost : public Host {
     void runAbout(AboutWindow& about) override;
     bool runSystemInfo() override;
     SystemMetrics systemMetrics() override { return metrics; }
+    WindowPlacement mainWindowPlacement() override { return placement; }
     TextMeasure measureText(const std::string& text, const std::string& fontFamily, int points,
                             int widthTwips) override;
     std::string decimalSeparator() override { return decimal; }

@@ -27,6 +27,40 @@ TEST_F(HelpTest, GeneralHelpShowsTheFileBesideTheMainWindow) {
     EXPECT_FALSE(help.scrolling());
 }
 
+TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarIncluded) {
+    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
+    // Frames 4 px wide with a 30 px title bar; the expected places are the inside, in twips.
+    const auto placed = [](ScreenRect frame, ScreenRect area) {
+        return WindowPlacement{
+            {frame.left + 4, frame.top + 30, frame.width - 8, frame.height - 34}, frame, area};
+    };
+    const ScreenRect screen{0, 0, 1024, 768};
+    const struct {
+        const char* what;
+        WindowPlacement place;
+        TwipsRect expected;
+    } cases[] = {
+        {"fits", placed({0, 0, 600, 720}, screen), {60, 450, 8880, 10290}},
+        {"too low", placed({100, 50, 600, 760}, screen), {1560, 570, 8880, 10890}},
+        {"off the right", placed({700, 0, 600, 700}, screen), {6420, 450, 8880, 9990}},
+        {"panel on top", placed({0, 0, 600, 720}, {0, 40, 1024, 728}), {60, 1050, 8880, 10290}},
+        {"too big", placed({-50, -40, 1100, 900}, screen), {60, 450, 15240, 11010}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.placement = c.place;
+        MDI1 main(host, session, dialogs, folder.path());  // a new run: no place remembered
+        HelpWindow& help = main.helpWindow();
+        main.MenuD_Click(0);
+        EXPECT_EQ(help.geometry(), c.expected);
+        help.Form_Move(-3000, -2000);  // left off the screen, remembered so
+        help.Form_Unload();
+        main.MenuD_Click(0);
+        EXPECT_EQ(help.geometry().left, 60);
+        EXPECT_EQ(help.geometry().top, c.place.workArea.top * 15 + 450);
+    }
+}
+
 TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
     loadAndActivate();
     mdi.MenuD_Click(0);
@@ -64,7 +98,7 @@ TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {
         {3000, 2000, {50, 50, 2775, 1385}, 2220, 485},
     };
     HelpWindow help(host, session);
-    help.show("short", {0, 0, 9000, 10000});
+    help.show("short", {{0, 0, 9000, 10000}, {}, {}});
     for (const Case& c : cases) {
         help.Form_Resize(c.width, c.height);
         SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height);
@@ -82,8 +116,9 @@ TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
         return TextMeasure{10, points * 20};
     };
     HelpWindow help(host, session);
-    help.show("ten lines", {0, 0, 9000, 3000});  // box height 3000 - 585 - 30 - 900 = 1485
-    help.Form_Resize(9000, 3600);                // box height 2085
+    help.show("ten lines",
+              {{0, 0, 9000, 3000}, {}, {}});  // box height 3000 - 585 - 30 - 900 = 1485
+    help.Form_Resize(9000, 3600);             // box height 2085
     EXPECT_FALSE(help.scrolling());
     help.Label2_Click(1);
     EXPECT_EQ(help.fontPoints(), 12);
@@ -94,7 +129,7 @@ TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
 
 TEST_F(HelpTest, PlaceSizeAndFontAreRememberedForTheRun) {
     HelpWindow help(host, session);
-    help.show("text", {0, 0, 9000, 10000});
+    help.show("text", {{0, 0, 9000, 10000}, {}, {}});
     help.Form_Move(1500, 300);
     help.Form_Resize(5000, 6000);
     help.Label2_Click(1);
@@ -102,13 +137,13 @@ TEST_F(HelpTest, PlaceSizeAndFontAreRememberedForTheRun) {
     EXPECT_EQ(help.rememberedGeometry(), "1500,300,5000,6000,12");
     EXPECT_FALSE(help.visible());
 
-    help.show("text", {0, 0, 9000, 10000});
+    help.show("text", {{0, 0, 9000, 10000}, {}, {}});
     EXPECT_EQ(help.geometry(), (TwipsRect{1500, 300, 5000, 6000}));
     EXPECT_EQ(help.fontPoints(), 12);
 
     // A new run (a new window object) starts at the default place.
     HelpWindow fresh(host, session);
-    fresh.show("text", {0, 0, 9000, 10000});
+    fresh.show("text", {{0, 0, 9000, 10000}, {}, {}});
     EXPECT_EQ(fresh.geometry(), (TwipsRect{0, 0, 9000, 10000}));
 }
 

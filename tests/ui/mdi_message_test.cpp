@@ -1,5 +1,8 @@
-// The message line: a text whose trimmed form equals the one shown changes nothing.
+// The message line: a text whose trimmed form equals the one shown changes nothing; an
+// unreadable settings file is reported there and kept.
 
+#include "storage/data_file.h"
+#include "storage/settings.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
@@ -39,6 +42,20 @@ TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
         EXPECT_EQ(window.messageLine().colour, c.changes ? c.colour : colour::kBlue);
         EXPECT_EQ(window.messageLine().alignment, c.changes ? 2 : 0);
     }
+}
+
+TEST_F(MdiMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
+    const std::filesystem::path file = folder.path() / std::string(kSettingsFileName);
+    ASSERT_FALSE(ReplaceFileAtomically(file, "not settings\r\n"));
+    mdi.loadSettings();
+    EXPECT_TRUE(host.logged("notice:Quorvel"));
+    EXPECT_EQ(mdi.messageLine().text,
+              "DaDododa.pxz could not be read; kept as "
+              "DaDododa.pxz.unreadable");
+    EXPECT_EQ(ReadFileBytes(folder.path() / "DaDododa.pxz.unreadable"), "not settings\r\n");
+    const LoadedSettings fresh = LoadSettings(folder.path());
+    EXPECT_TRUE(fresh.movedAside.empty());
+    EXPECT_FALSE(fresh.error.has_value());
 }
 
 TEST_F(MdiMessage, FreezeDrawingResumesOnlyOutsideLoading) {

@@ -90,7 +90,7 @@ TEST_F(TextFileTest, ExportThenImportAddsTheRecordOnceAndShowsIt) {
         window.board().setCellLocked(cell, lists.pattern[at] == "L");
     }
     session.currentLevel = 2;
-    host.fileChoices.push_back(file("puzzle.txt"));
+    host.fileChoices.push_back(file("puzzle"));  // Import looks for ".txt": it is added
     mdi.MenuA_Click(kCreateTextFile);
     EXPECT_EQ(ReadDataFile(file("puzzle.txt")), "\r\n[]30000[]3[]2[]" + cells);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "txt Files"));
@@ -104,6 +104,7 @@ TEST_F(TextFileTest, ExportThenImportAddsTheRecordOnceAndShowsIt) {
     EXPECT_EQ(active(), &nine);
     ExpectShown(nine, cells);
     EXPECT_TRUE(prompts.empty());
+    EXPECT_EQ(mdi.messageLine().text, "Imported: No. 41");
 
     const std::string before = bytes(kNineGrid);
     importFile(file("puzzle.txt"), kImportBatch);

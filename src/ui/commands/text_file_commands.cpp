@@ -79,8 +79,11 @@ void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& wi
     Session& session = dialogs.session;
     session.gridKindCode = window.kind().sizeCode;
     const std::vector<ExportCell> cells = ExportCellsOf(window);
-    if (std::optional<std::string> file = ChooseTextFile(mainWindow, dialogs.host, true)) {
-        if (FileStatus error = WriteExportFile(*file, window.kind(), session.currentLevel, cells)) {
+    if (std::optional<std::string> chosen = ChooseTextFile(mainWindow, dialogs.host, true)) {
+        // Import looks for ".txt" files: a name typed without an extension gets it.
+        std::filesystem::path file(*chosen);
+        if (!file.has_extension()) file += ".txt";
+        if (FileStatus error = WriteExportFile(file, window.kind(), session.currentLevel, cells)) {
             mainWindow.PanelText(error->message(), kRed, kAlignCentre);
         }
     }

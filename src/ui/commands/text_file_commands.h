@@ -24,8 +24,8 @@ inline constexpr std::string_view kSaveTextFileTitle = "Save Text File";
 // wherever the platform chooses).
 std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder);
 
-// Create Text File on the active grid window. Cancelling the dialog writes nothing; a failed
-// write is named in red on the message line.
+// Create Text File on the active grid window. A chosen name without an extension gets ".txt".
+// Cancelling the dialog writes nothing; a failed write is named in red on the message line.
 void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& window);
 
 // Import Text File / Import Batch. A file whose records cannot be used, or that was imported

@@ -19,14 +19,15 @@ constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
 // The stores as the settings file holds them; a Store keeps them in the main window's settings
 // too, so that its next write of the file carries them.
 StoreFile SettingsStoreFile(MDI1& mainWindow) {
-    return {
-        [&mainWindow] {
-            return LoadSettings(SettingsFolder(mainWindow.programFolder())).settings.storedGrids;
-        },
-        [&mainWindow](const StoreSlots& slots) {
-            mainWindow.settings().storedGrids = slots;
-            mainWindow.writeSettings();
-        }};
+    return {[&mainWindow] {
+                LoadedSettings loaded = LoadSettings(SettingsFolder(mainWindow.programFolder()));
+                if (!loaded.movedAside.empty()) mainWindow.settingsMovedAside(loaded.movedAside);
+                return loaded.settings.storedGrids;
+            },
+            [&mainWindow](const StoreSlots& slots) {
+                mainWindow.settings().storedGrids = slots;
+                mainWindow.writeSettings();
+            }};
 }
 
 }  // namespace

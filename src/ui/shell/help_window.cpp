@@ -1,5 +1,6 @@
 #include "ui/shell/help_window.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -32,8 +33,8 @@ bool ParseGeometry(const std::string& text, TwipsRect& rect, int& fontPoints) {
 
 HelpWindow::HelpWindow(Host& host, Session& session) : host_(host), session_(session) {}
 
-void HelpWindow::show(const std::string& text, const TwipsRect& mainWindow) {
-    main_ = mainWindow;
+void HelpWindow::show(const std::string& text, const HelpScreen& screen) {
+    screen_ = screen;
     text_ = text;
     visible_ = true;
     Form_Activate();
@@ -47,12 +48,17 @@ void HelpWindow::Form_Activate() {
         window_ = place;
         fontPoints_ = font;
     } else {
-        // Against the main window's right edge, as wide as it; as tall as it too.
-        window_.width = main_.width;
-        window_.height = main_.height;
-        window_.left = main_.left + main_.width - window_.width;
-        window_.top = main_.top;
+        // Against the main window's right edge, as wide as it; as tall as it too. The sizes are
+        // outer sizes, the geometry the inside within the frame.
+        const TwipsRect& main = screen_.mainFrame;
+        const TwipsRect& frame = screen_.decoration;
+        const int outerWidth = main.width;
+        window_.width = outerWidth - frame.left - frame.width;
+        window_.height = main.height - frame.top - frame.height;
+        window_.left = main.left + main.width - outerWidth + frame.left;
+        window_.top = main.top + frame.top;
     }
+    keepOnScreen();
     layout();
     session_.loadBusy = false;
     host_.processEvents();
@@ -86,6 +92,18 @@ void HelpWindow::Form_Unload() {
     visible_ = false;
     if (!session_.loadBusy) host_.freezeDrawing(false);
     changed();
+}
+
+void HelpWindow::keepOnScreen() {
+    const TwipsRect& area = screen_.workArea;
+    if (area.width <= 0 || area.height <= 0) return;
+    const TwipsRect& frame = screen_.decoration;
+    window_.width = std::min(window_.width, area.width - frame.left - frame.width);
+    window_.height = std::min(window_.height, area.height - frame.top - frame.height);
+    const int right = area.left + area.width - frame.width - window_.width;
+    const int bottom = area.top + area.height - frame.height - window_.height;
+    window_.left = std::max(area.left + frame.left, std::min(window_.left, right));
+    window_.top = std::max(area.top + frame.top, std::min(window_.top, bottom));
 }
 
 void HelpWindow::layout() {

@@ -19,6 +19,14 @@ struct TwipsRect {
     friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
+// Where the help window may go, in twips: the main window's outer frame, the screen's work area
+// (width 0 when unknown) and the frame a window gets around its inside on each side.
+struct HelpScreen {
+    TwipsRect mainFrame;
+    TwipsRect workArea;
+    TwipsRect decoration;  // left, top (title bar included), right and bottom frame widths
+};
+
 class HelpWindow {
   public:
     static constexpr const char* kCaption = " A Little Bit of Help ..";
@@ -30,9 +38,11 @@ class HelpWindow {
 
     HelpWindow(Host& host, Session& session);
 
-    // Fills the window with `text` and shows it, placed beside `mainWindow` (or where it was
-    // last); the activation step runs as the window comes up.
-    void show(const std::string& text, const TwipsRect& mainWindow);
+    // Fills the window with `text` and shows it, placed against the main window (or where it was
+    // last) and moved and shrunk as needed so that it lies wholly in the work area, title bar
+    // included; the activation step runs as the window comes up. The geometry is the window's
+    // inside, as the platform places it.
+    void show(const std::string& text, const HelpScreen& screen);
     void Form_Activate();
     // The user moved or resized the window.
     void Form_Move(int left, int top);
@@ -65,6 +75,7 @@ class HelpWindow {
     void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
   private:
+    void keepOnScreen();
     void layout();
     void remember();
     void changed();
@@ -73,7 +84,7 @@ class HelpWindow {
     Session& session_;
     bool visible_ = false;
     std::string text_;
-    TwipsRect main_;
+    HelpScreen screen_;
     TwipsRect window_;
     int fontPoints_ = kSmallFont;
     TwipsRect shape2_;

@@ -302,13 +302,27 @@ void MDI1::showHelp() {
     std::filesystem::path file = ResolveDataFile(AppFolder(folder), HelpWindow::kHelpFileName);
     std::string text = ReadDataFile(file);
     if (!text.empty()) {
-        help_.show(text, {0, 0, widthTwips(), heightTwips()});
+        help_.show(text, helpScreen());
         host_.processEvents();
     } else {
         // No window comes up to clear the flag, and a set flag would block the solve commands.
         session_.loadBusy = false;
     }
     ShowDbReady();
+}
+
+HelpScreen MDI1::helpScreen() {
+    const WindowPlacement place = host_.mainWindowPlacement();
+    const auto twips = [](const ScreenRect& rect) {
+        return TwipsRect{rect.left * 15, rect.top * 15, rect.width * 15, rect.height * 15};
+    };
+    if (place.frame.width <= 0) return {{0, 0, widthTwips(), heightTwips()}, {}, {}};
+    const ScreenRect& inside = place.inside;
+    const ScreenRect& frame = place.frame;
+    const ScreenRect decoration{inside.left - frame.left, inside.top - frame.top,
+                                frame.left + frame.width - inside.left - inside.width,
+                                frame.top + frame.height - inside.top - inside.height};
+    return {twips(frame), twips(place.workArea), twips(decoration)};
 }
 
 // ---- toolbar -------------------------------------------------------------------------------

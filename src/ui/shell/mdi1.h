@@ -168,6 +168,9 @@ class MDI1 : public MainWindowLink {
     // Puzzles Only turns the one option over and writes the file at once.
     const ProgramOptions& options() const { return options_; }
     void setUniquePuzzlesOnly(bool on);
+    // The settings file could not be read and was renamed to `keptAs`: tells the user, then
+    // writes the settings held in memory as the fresh file.
+    void settingsMovedAside(const std::filesystem::path& keptAs);
 
     // State for the view.
     const MenuBar& menus() const { return menus_; }
@@ -217,6 +220,9 @@ class MDI1 : public MainWindowLink {
     void experimentButton(int index, Command step);
     void runSetPuzzle(Command command);
     void showHelp();
+    // Where the help window may open: the main window's place from the host, or its own size at
+    // the origin when the host knows no screen.
+    HelpScreen helpScreen();
     void showFileError(const std::string& message);
     void changed(MainWindowChange change);
 

@@ -5,6 +5,7 @@
 #include "storage/puzzle_commands.h"
 #include "ui/shell/grid_child.h"
 #include "ui/shell/mdi1.h"
+#include "ui/shell/version.h"
 
 namespace quorvel {
 
@@ -250,6 +251,7 @@ void MDI1::loadSettings() {
     if (loaded.error) showFileError(loaded.error->message());
     options_ = LoadProgramOptions(SettingsFolder(programFolder_));
     setMenuChecked(kUniquePuzzlesOnlyItem, options_.uniquePuzzlesOnly);
+    if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
 }
 
 void MDI1::setUniquePuzzlesOnly(bool on) {
@@ -262,6 +264,18 @@ void MDI1::setUniquePuzzlesOnly(bool on) {
     }
     options_ = next;
     setMenuChecked(kUniquePuzzlesOnlyItem, on);
+}
+
+void MDI1::settingsMovedAside(const std::filesystem::path& keptAs) {
+    // The old contents are safe under the new name; the user learns of it before the settings
+    // in memory are written as the fresh file.
+    const std::string kept = keptAs.filename().string();
+    host_.showNotice(std::string(kProgramTitle),
+                     "The settings file " + std::string(kSettingsFileName) +
+                         " could not be read. It was kept as " + kept +
+                         " and the program goes on with fresh settings.");
+    showFileError(std::string(kSettingsFileName) + " could not be read; kept as " + kept);
+    writeSettings();
 }
 
 FileStatus MDI1::writeSettings() {
