@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const LoadedSettings settings = LoadSettings(SettingsFolder(setup.folder));
-    FUZZ_CHECK(!settings.error &&
+    FUZZ_CHECK(!settings.error && settings.movedAside.empty() &&
                ParseSettings(FormatSettings(settings.settings)) == settings.settings);
     return 0;
 }

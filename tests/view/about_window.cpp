@@ -1,11 +1,13 @@
 // The about window's view: the exit panel shows in exit mode only, and the buttons give the
-// core its answer.
+// core its answer. The help window's view closes on Escape.
 
 #include "view/view_fixture.h"
 
 #include "ui/shell/view/about_view.h"
+#include "ui/shell/view/help_view.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -56,6 +58,19 @@ class AboutWindowView : public QObject {
         QVERIFY(about.closed());
         QVERIFY(!view.isVisible());
         QCOMPARE(about.answer(), answer);
+    }
+
+    void helpWindowClosesOnEscape() {
+        testing::LoadedProgram program;
+        HelpWindow& help = program.main().helpWindow();
+        HelpView view(help);
+        help.show("Type digits.", HelpScreen{{0, 0, 9000, 9000}, {}, {}});
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(view.plainCopy()->isVisible() ? view.plainCopy() : view.scrollingText(),
+                        Qt::Key_Escape);
+        QVERIFY(!help.visible());
+        QVERIFY(!view.isVisible());
     }
 };
 

@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <filesystem>
+#include <system_error>
+
 namespace quorvel::view {
 namespace {
 
@@ -40,8 +43,12 @@ bool writePagePdf(const QString& path, const PagePainter& paint) {
         QFile::remove(partial);
         return false;
     }
-    QFile::remove(path);
-    return QFile::rename(partial, path);
+    // Renaming over the old file replaces it in one step; removing it first would leave no file
+    // at all if the program were stopped in between.
+    std::error_code error;
+    std::filesystem::rename(partial.toStdString(), path.toStdString(), error);
+    if (error) QFile::remove(partial);
+    return !error;
 }
 
 PrintOutcome printPage(QWidget* parent, const PagePainter& paint) {

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace quorvel::view {
 namespace {
@@ -52,6 +53,11 @@ HelpView::HelpView(HelpWindow& help, QWidget* parent) : QWidget(parent, Qt::Wind
     largeCaption->setGeometry(102, 2, 46, 20);
     connect(small_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(0); });
     connect(large_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(1); });
+
+    // Escape closes the window wherever the focus is inside it, as it closes a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     help_.setOnChanged([this] { render(); });
 }

@@ -142,6 +142,16 @@ SystemMetrics QtHost::systemMetrics() {
             style->pixelMetric(QStyle::PM_DefaultFrameWidth)};
 }
 
+WindowPlacement QtHost::mainWindowPlacement() {
+    if (mainWindow_ == nullptr || !mainWindow_->isVisible()) return {};
+    const auto rect = [](const QRect& r) {
+        return ScreenRect{r.x(), r.y(), r.width(), r.height()};
+    };
+    const QScreen* screen = mainWindow_->screen();
+    return {rect(mainWindow_->geometry()), rect(mainWindow_->frameGeometry()),
+            screen != nullptr ? rect(screen->availableGeometry()) : ScreenRect{}};
+}
+
 TextMeasure QtHost::measureText(const std::string& text, const std::string& fontFamily, int points,
                                 int widthTwips) {
     QFont font(QString::fromStdString(fontFamily));

@@ -44,6 +44,7 @@ class QtHost : public Host {
     void runAbout(AboutWindow& about) override;
     bool runSystemInfo() override;
     SystemMetrics systemMetrics() override;
+    WindowPlacement mainWindowPlacement() override;
     TextMeasure measureText(const std::string& text, const std::string& fontFamily, int points,
                             int widthTwips) override;
 
