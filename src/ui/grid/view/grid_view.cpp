@@ -1,5 +1,6 @@
 #include "ui/grid/view/grid_view.h"
 
+#include "ui/grid/cell_speech.h"
 #include "ui/grid/view/forwarding_line_edit.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/status_images.h"
@@ -84,6 +85,8 @@ void GridView::buildCells() {
         edit->setFrame(false);
         edit->setGeometry(pixelsOf(window_.cellRect(number)));
         edit->setAutoFillBackground(true);
+        edit->setAccessibleDescription(
+            QString::fromStdString(CellAccessibleDescription(window_.kind(), number)));
         connect(edit, &ForwardingLineEdit::keyDown, this,
                 [this, number](const KeyEvent& event) { window_.T1_Key(number, event); });
         connect(edit, &ForwardingLineEdit::keyUp, this,
@@ -118,6 +121,7 @@ void GridView::buildControls() {
     labelFont.setBold(true);
     label1_->setFont(labelFont);
     label1_->setGeometry(at.label1);
+    label1_->setAccessibleDescription(tr("The puzzle's number and how many there are"));
 
     for (int index = 0; index < 2; ++index) {
         auto* image = new QLabel(this);
@@ -125,11 +129,13 @@ void GridView::buildControls() {
         image->setAlignment(Qt::AlignCenter);
         image->setPixmap(statusPicture(index == 0, at.status.width() - 2, devicePixelRatioF()));
         image->setToolTip(index == 0 ? tr("Solution Complete") : tr("Solution Incomplete"));
+        image->setAccessibleName(image->toolTip());
         status_.push_back(image);
     }
 
     moveAD_ = new LabelButton(this);
     moveAD_->setGeometry(at.moveAD);
+    moveAD_->setAccessibleName(tr("Enter direction"));
     connect(moveAD_, &LabelButton::mouseUp, this, [this](int button, int) {
         if (button == 1) window_.MoveAD_Click();
     });
@@ -142,8 +148,11 @@ void GridView::buildControls() {
     QPalette fill = gaugeFill_->palette();
     fill.setColor(QPalette::Window, QColor(0, 0, 160));
     gaugeFill_->setPalette(fill);
+    gauge_->setAccessibleName(tr("Filled cells"));
+    gauge_->setAccessibleDescription(tr("A bar that grows as the grid fills"));
     percent_ = new QLabel(this);
     percent_->setGeometry(at.percent);
+    percent_->setAccessibleDescription(tr("How much of the grid is filled"));
 
     panel_.assign(static_cast<size_t>(side_) + 1, nullptr);
     QFont panelFont(QStringLiteral("Tahoma"));
@@ -155,6 +164,9 @@ void GridView::buildControls() {
         mark->setAlignment(Qt::AlignCenter);
         mark->setAutoFillBackground(true);
         mark->setFrameShape(QFrame::Box);
+        mark->setAccessibleDescription(
+            tr("Possibilities panel: green on white while %1 can still go in the focused cell")
+                .arg(value));
         mark->setGeometry(at.panelTopLeft.x(),
                           at.panelTopLeft.y() + (value - 1) * (at.panelBox + 3), at.panelBox,
                           at.panelBox);
@@ -186,6 +198,8 @@ void GridView::refreshCell(int number) {
         edit->setPalette(colours);
     }
     edit->showBox(window_.cellBox(number));
+    edit->setAccessibleName(
+        QString::fromStdString(CellAccessibleName(window_.kind(), number, shown)));
     refreshTip(number);
 }
 
@@ -211,6 +225,7 @@ void GridView::refreshTip(int number) {
     tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), cellRect.height() * 2 / 5);
     tip->setText(QString::fromStdString(window_.tipText(number)));
     tip->setToolTip(QString::fromStdString(window_.tipToolTip(number)));
+    tip->setAccessibleName(tr("Possible values: %1").arg(tip->text()));
     tip->show();
     tip->raise();
 }
@@ -228,6 +243,9 @@ void GridView::refreshPanel() {
         palette.setColor(QPalette::WindowText,
                          colorFromBgr(static_cast<std::uint32_t>(colours.foreColour)));
         mark->setPalette(palette);
+        mark->setAccessibleName(colours.backColour == kPanelTakenBack
+                                    ? tr("%1 taken").arg(value)
+                                    : tr("%1 possible").arg(value));
     }
 }
 

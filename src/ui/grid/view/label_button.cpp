@@ -4,11 +4,47 @@
 #include "ui/grid/view/units.h"
 
 #include <qdrawutil.h>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
 namespace quorvel::view {
+namespace {
+
+// A label button as a screen reader sees it: a button that can be pressed.
+class LabelButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit LabelButtonAccessible(LabelButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* button = static_cast<const LabelButton*>(widget());
+        QString said = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && said.isEmpty()) {
+            said = button->toolTip().trimmed();
+            if (said.isEmpty()) said = button->shownText();
+        }
+        if (kind == QAccessible::Description && said.isEmpty()) said = text(QAccessible::Name);
+        return said;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled()) {
+            emit static_cast<LabelButton*>(widget())->mouseUp(1, 0);
+        }
+    }
+};
+
+QAccessibleInterface* labelButtonAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(LabelButton::staticMetaObject.className())) {
+        return new LabelButtonAccessible(static_cast<LabelButton*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 int shiftStateOf(Qt::KeyboardModifiers modifiers) {
     int state = 0;
@@ -19,6 +55,11 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers) {
 }
 
 LabelButton::LabelButton(QWidget* parent) : QWidget(parent) {
+    static const bool accessibleInstalled =
+        (QAccessible::installFactory(labelButtonAccessible), true);
+    Q_UNUSED(accessibleInstalled);
+    // Tab only: a click must leave the focus where it was (the cell being filled).
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setLook(look_);
 }
@@ -46,6 +87,33 @@ void LabelButton::paintEvent(QPaintEvent*) {
     // A disabled label shows its caption greyed, as the platform's labels do.
     painter.setPen(isEnabled() ? colorFromBgr(look_.textColour) : QColor(128, 128, 128));
     painter.drawText(area, Qt::AlignCenter, shownText_);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(2, 2, -3, -3));
+    }
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event) {
+    const int shift = shiftStateOf(event->modifiers());
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit mouseUp(1, shift);
+            return;
+        case Qt::Key_Menu:
+            emit mouseUp(2, shift);
+            return;
+        case Qt::Key_F10:
+            if (event->modifiers() & Qt::ShiftModifier) {
+                emit mouseUp(2, shift & ~1);
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {

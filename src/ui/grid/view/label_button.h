@@ -1,7 +1,9 @@
 #pragma once
 // A label that acts as a button, as the toolbar, the Enter-direction button and the small
 // buttons of the windows do: caption in a named (possibly symbol) font, back and text colour
-// from the core, flat or raised look, and mouse-up with the button and modifier state.
+// from the core, flat or raised look, and mouse-up with the button and modifier state. Tab
+// reaches it: Space or Enter acts as a left click, the context-menu key or Shift+F10 as a right
+// click, and screen readers see a button named by its accessible name, tool tip or caption.
 
 #include <QWidget>
 
@@ -38,6 +40,7 @@ class LabelButton : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     LabelLook look_;

@@ -79,10 +79,15 @@ void MarkingView::buildControls() {
         LabelButton* row = makeButton(pixelsOf(RowButtonRect(index)), QString());
         connect(row, &LabelButton::mouseUp, this,
                 [this, index](int button, int) { controls_->CBnDR_MouseUp(index, button); });
+        row->setAccessibleName(tr("Row %1 line").arg(index));
+        row->setAccessibleDescription(tr("Draws or removes the pink line along row %1").arg(index));
         rowButtons_[static_cast<size_t>(index)] = row;
         LabelButton* column = makeButton(pixelsOf(ColumnButtonRect(index)), QString());
         connect(column, &LabelButton::mouseUp, this,
                 [this, index](int button, int) { controls_->CBnDC_MouseUp(index, button); });
+        column->setAccessibleName(tr("Column %1 line").arg(index));
+        column->setAccessibleDescription(
+            tr("Draws or removes the pink line along column %1").arg(index));
         columnButtons_[static_cast<size_t>(index)] = column;
         rowLines_[static_cast<size_t>(index)] = makeLine(&grid_);
         rowLines_[static_cast<size_t>(index)]->setGeometry(pixelsOf(RowLineRect(index)));

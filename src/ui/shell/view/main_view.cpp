@@ -3,6 +3,7 @@
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/units.h"
+#include "ui/shell/toolbar_speech.h"
 #include "ui/shell/view/menu_view.h"
 #include "ui/shell/view/program_icon.h"
 
@@ -116,11 +117,14 @@ void MainView::buildStrip() {
     elapsed_ = new QLabel(strip_);
     elapsed_->setGeometry(4, 7, 58, 16);
     elapsed_->setToolTip(tr("Elapsed time"));
+    elapsed_->setAccessibleName(tr("Elapsed time"));
 
     workingFrame_ = new QFrame(strip_);
     workingFrame_->setFrameShape(QFrame::Box);
     workingFrame_->setToolTip(QString::fromUtf8(MDI1::kWorkingHardTip));
     workingFrame_->setGeometry(64, 3, 84, 24);
+    workingFrame_->setAccessibleName(tr("Working hard"));
+    workingFrame_->setAccessibleDescription(tr("Moves while a long command runs"));
     highlight_ = new QFrame(workingFrame_);
     highlight_->setStyleSheet(QStringLiteral("background: #ffd000; border: 1px solid #805000;"));
     for (size_t index = 0; index < squares_.size(); ++index) {
@@ -140,6 +144,8 @@ void MainView::buildStrip() {
     connected_->setToolTip(QString::fromUtf8(MDI1::kConnectedTip));
     disconnected_->setPixmap(databasePicture(false, devicePixelRatioF()));
     disconnected_->setToolTip(QString::fromUtf8(MDI1::kDisconnectedTip));
+    connected_->setAccessibleName(tr("Database ready"));
+    disconnected_->setAccessibleName(tr("Database busy"));
 
     message_ = new QLabel(strip_);
     QFont arial(QStringLiteral("Arial"));
@@ -147,6 +153,7 @@ void MainView::buildStrip() {
     arial.setBold(true);
     message_->setFont(arial);
     message_->move(pixelsFromTwips(kMessageLeftTwips), 4);
+    message_->setAccessibleDescription(tr("The message line: what the last command found"));
 }
 
 void MainView::buildToolbar() {
@@ -275,6 +282,9 @@ void MainView::renderToolbar() {
         look.raised = data.flashing;
         button->setLook(look);
         button->setToolTip(QString::fromStdString(data.toolTip));
+        button->setAccessibleName(QString::fromStdString(ToolButtonAccessibleName(data)));
+        button->setAccessibleDescription(
+            QString::fromStdString(ToolButtonAccessibleDescription(data)));
         button->setEnabled(data.enabled);
         button->setVisible(data.visible);
         if (data.visible) {

@@ -1,0 +1,15 @@
+#pragma once
+// What a screen reader says for a cell of a grid window: its place, what it shows and whether it
+// is a given ("row 3, column 4, 7, given"), and a description of the cell and how to fill it.
+
+#include <string>
+
+#include "model/board.h"
+#include "model/grid_kind.h"
+
+namespace quorvel {
+
+std::string CellAccessibleName(const GridKind& kind, int cell, const CellView& shown);
+std::string CellAccessibleDescription(const GridKind& kind, int cell);
+
+}  // namespace quorvel

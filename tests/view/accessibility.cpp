@@ -1,0 +1,104 @@
+// What a screen reader and a keyboard user meet: every control of the main window with the 9x9
+// grid open has an accessible name and description, a cell says its place, its value and whether
+// it is given, and the label buttons are reached by Tab and pressed from the keyboard or by a
+// screen reader's press action.
+
+#include "view/view_fixture.h"
+
+#include "ui/grid/view/forwarding_line_edit.h"
+#include "ui/grid/view/grid_view.h"
+#include "ui/grid/view/label_button.h"
+#include "ui/grid/view/marking_view.h"
+#include "ui/shell/view/main_view.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyControlHasANameAndADescription() {
+        testing::LoadedProgram program;
+        MainView main(program.main());
+        auto* nine = new GridView(program.application.nineGrid());
+        main.addGrid(nine);
+        new MarkingView(program.application.aids(), *nine,
+                        &program.application.aids().nineControls(), program.main());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        const QSet<QAccessible::Role> controls{QAccessible::Button, QAccessible::PushButton,
+                                               QAccessible::EditableText, QAccessible::StaticText,
+                                               QAccessible::Graphic};
+        QStringList silent;
+        int checked = 0;
+        for (QWidget* widget : main.findChildren<QWidget*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            if (!widget->isVisible() || face == nullptr || !controls.contains(face->role()))
+                continue;
+            // A text label with nothing in it has nothing to say yet.
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label != nullptr && label->pixmap().isNull() && label->text().trimmed().isEmpty())
+                continue;
+            ++checked;
+            if (face->text(QAccessible::Name).trimmed().isEmpty() ||
+                face->text(QAccessible::Description).trimmed().isEmpty()) {
+                silent << QStringLiteral("%1 '%2'").arg(widget->metaObject()->className(),
+                                                        widget->toolTip());
+            }
+        }
+        QVERIFY(checked > 81 + 26);
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+    }
+
+    void cellsSayPlaceValueAndGiven_data() {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("given") << 22 << "7" << true << "row 3, column 4, 7, given";
+        QTest::newRow("typed") << 9 << "5" << false << "row 1, column 9, 5";
+        QTest::newRow("empty") << 81 << "" << false << "row 9, column 9, empty";
+    }
+    void cellsSayPlaceValueAndGiven() {
+        QFETCH(int, cell);
+        QFETCH(QString, text);
+        QFETCH(bool, given);
+        QFETCH(QString, name);
+        testing::LoadedProgram program;
+        GridWindow& grid = program.application.nineGrid();
+        GridView view(grid);
+        grid.board().setCellText(cell, text.toStdString());
+        grid.board().setCellLocked(cell, given);
+        view.refreshAll();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view.cell(cell));
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QVERIFY(face->text(QAccessible::Description).contains("Block "));
+    }
+
+    void labelButtonsAnswerTheKeyboardAndScreenReaders() {
+        testing::LoadedProgram program;
+        MainView main(program.main());
+        Session& session = program.application.session();
+        LabelButton* five = main.toolButton(5);
+        QVERIFY(five->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(five, Qt::Key_Space);
+        QCOMPARE(session.selectedNumber, 5);
+        QTest::keyClick(main.toolButton(7), Qt::Key_Return);
+        QCOMPARE(session.selectedNumber, 7);
+
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(main.toolButton(3));
+        QCOMPARE(face->role(), QAccessible::Button);
+        QCOMPARE(face->text(QAccessible::Name), QString("Number 3"));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(session.selectedNumber, 3);
+    }
+};
+
+QTEST_MAIN(Accessibility)
+#include "accessibility.moc"
