@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "ui/commands/explain_step.h"
 #include "ui/session/menu_paths.h"
 #include "ui/session/open_dialog.h"
 #include "ui/shell/application.h"
@@ -88,6 +89,35 @@ std::string Enabled(const MenuBar& menus) {
 
 }  // namespace
 
+// The hint panel's title and lines, or null while it is closed.
+std::string Hint(const HintPanel& panel) {
+    if (!panel.shown) return "null";
+    std::string lines;
+    for (const std::string& line : panel.lines)
+        lines += (lines.empty() ? "" : ",") + Quoted(line);
+    return "{\"title\":" + Quoted(panel.title) + ",\"lines\":[" + lines + "]}";
+}
+
+// The cells Explain Next Step marks, by kind of mark; kinds without cells are left out.
+std::string Marks(const Board& board) {
+    static constexpr std::pair<const char*, int> kKinds[] = {
+        {"unit", kHintUnitBack},
+        {"pattern", kHintPatternBack},
+        {"eliminated", kHintEliminationBack},
+        {"target", kHintTargetBack},
+    };
+    std::string json;
+    for (const auto& [name, colour] : kKinds) {
+        std::string cells;
+        for (int cell = 1; cell <= board.cellCount(); ++cell)
+            if (board.cell(cell).backColour == colour)
+                cells += (cells.empty() ? "" : ",") + std::to_string(cell);
+        if (!cells.empty())
+            json += (json.empty() ? "\"" : ",\"") + std::string(name) + "\":[" + cells + "]";
+    }
+    return "{" + json + "}";
+}
+
 std::string SessionDump(Application& program, const OpenDialog* dialog) {
     GridWindow* active = program.activeGrid();
     const GridWindow& window = active != nullptr ? *active : program.nineGrid();
@@ -108,7 +138,8 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
            ",\"gauge\":" + Quoted(board.percentText()) +
            ",\"complete\":" + Bool(board.imStatusVisible(0)) + ",\"panel\":" + Panel(window) +
            ",\"tips\":" + Tips(window) + ",\"puzzle\":" + Puzzle(program.session()) +
-           ",\"dialog\":" + Dialog(dialog) + ",\"enabled\":" + Enabled(main.menus()) + "}";
+           ",\"dialog\":" + Dialog(dialog) + ",\"enabled\":" + Enabled(main.menus()) +
+           ",\"hint\":" + Hint(main.hintPanel()) + ",\"marks\":" + Marks(board) + "}";
 }
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include "ui/commands/compose_commands.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/exact_menu.h"
+#include "ui/commands/explain_step.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/commands/solve_menu.h"
@@ -48,6 +49,7 @@ void Application::registerCommands() {
     registerGridSetupCommands(mainWindow_, active);
     registerSolveMenuCommands(mainWindow_, active);
     registerExactCommands(mainWindow_, active);
+    registerExplainNextStep(mainWindow_, active);
     aids_.registerCommands();
     registerPrintCommand(mainWindow_, host_, active);
     // Generated puzzles differ from run to run.

@@ -44,6 +44,9 @@ enum class Command {
     ShowMistakes,
     ExactSolve,
     RatePuzzle,
+    // Explain Next Step, and the clearing of its marks that every other command runs first.
+    ExplainNextStep,
+    ClearExplanationMarks,
     // Visual Aid menu; PrepareColorNumber runs when the menu opens.
     PrepareColorNumber,
     ColorNumber,

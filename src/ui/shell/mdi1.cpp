@@ -117,6 +117,7 @@ void MDI1::Quit() {
 
 void MDI1::menuChosen(MenuRef ref) {
     if (!menus_.isEffective(ref)) return;
+    if (ref != kExplainNextStepItem) commands_.run(Command::ClearExplanationMarks);
     switch (ref.array) {
         case MenuArray::Mtop:
             Mtop_Click(ref.index);
@@ -256,6 +257,7 @@ void MDI1::MenuE_Click(int index) {
     if (index == 5) commands_.run(Command::CheckPuzzle);
     if (index == 6) commands_.run(Command::ShowMistakes);
     if (index == 7) commands_.run(Command::RatePuzzle);
+    if (index == 9) commands_.run(Command::ExplainNextStep);
 }
 
 void MDI1::MenuEA_Click(int index) {
@@ -331,6 +333,7 @@ void MDI1::toolbarClicked(int index, int button, int shift) {
     if (!Toolbar::exists(index)) return;
     const ToolButton& clicked = toolbar_.at(index);
     if (!clicked.visible || !clicked.enabled) return;
+    commands_.run(Command::ClearExplanationMarks);
     CBn_MouseUp(index, button, shift);
 }
 

@@ -44,7 +44,17 @@ enum class MainWindowChange {
     DatabaseIndicator,
     Layout,
     Closed,
+    HintPanel,
 };
+
+// The hint panel of Explain Next Step: the steps leading to the next placement, in plain words.
+struct HintPanel {
+    bool shown = false;
+    std::string title;               // "Hint for r3c12"
+    std::vector<std::string> lines;  // one step each
+};
+
+inline constexpr MenuRef kExplainNextStepItem{MenuArray::MenuE, 9};
 
 // State changes other parts report; each switches menu items and toolbar buttons on or off.
 enum class StateChange {
@@ -176,6 +186,8 @@ class MDI1 : public MainWindowLink {
     const MenuBar& menus() const { return menus_; }
     const Toolbar& toolbar() const { return toolbar_; }
     const MessageLine& messageLine() const { return message_; }
+    const HintPanel& hintPanel() const { return hintPanel_; }
+    void setHintPanel(HintPanel panel);
     const std::string& caption() const { return caption_; }
     const std::string& elapsedLabel() const { return elapsed_.label(); }
     bool elapsedTimerRunning() const { return elapsed_.running(); }
@@ -226,6 +238,7 @@ class MDI1 : public MainWindowLink {
     void showFileError(const std::string& message);
     void changed(MainWindowChange change);
 
+    HintPanel hintPanel_;
     Host& host_;
     Session& session_;
     DialogExchange& dialogs_;

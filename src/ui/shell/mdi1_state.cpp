@@ -32,6 +32,11 @@ bool KeptInBothLayouts(int index) {
 
 }  // namespace
 
+void MDI1::setHintPanel(HintPanel panel) {
+    hintPanel_ = std::move(panel);
+    changed(MainWindowChange::HintPanel);
+}
+
 void MDI1::PanelText(const std::string& text, std::uint32_t colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
     message_.text = text;

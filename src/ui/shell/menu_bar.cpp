@@ -82,6 +82,8 @@ std::vector<MenuItem> designItems() {
 
     add(item(A::MenuE, 2, "Check For &Single", "F8"));
     add(item(A::MenuE, 3, "Get &Next", "F12"));
+    add(separator(A::MenuE, 8));
+    add(item(A::MenuE, 9, "Explain Next &Step", "F4"));
     add(item(A::MenuE, 5, "Check &Puzzle", "F11"));
     add(item(A::MenuE, 6, "Show &Mistakes", "Shift+F11"));
     add(item(A::MenuE, 7, "&Rate Puzzle"));

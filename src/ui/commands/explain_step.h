@@ -1,0 +1,53 @@
+#pragma once
+// Explain Next Step (F4, Assist Solve): the logic solver's next placement in three presses on an
+// unchanged grid. First press: the message line names the technique and where ("Hidden Single
+// in block 7") and its unit is highlighted. Second: the hint panel lists the steps leading to
+// the placement, and the grid marks the pattern cells, the cells that lose candidates and the
+// target cell. Third: the value is typed into the target cell as the user would type it, so the
+// consistency check runs and Undo takes it back. A changed grid or another grid window starts
+// again at the first press; the next other command clears the marks.
+
+#include <utility>
+#include <vector>
+
+#include "logic/logic_solver.h"
+#include "ui/commands/grid_setup.h"  // ActiveGridWindow
+
+namespace quorvel {
+
+class GridWindow;
+class MDI1;
+
+// Back colours of the marks (0x00BBGGRR): light, so red givens and blue entries stay readable.
+inline constexpr int kHintUnitBack = 0xC8F0C8;         // green: the unit of the first press
+inline constexpr int kHintPatternBack = 0xFFE0B0;      // blue: cells of the pattern
+inline constexpr int kHintEliminationBack = 0xD0D0FF;  // pink: cells that lose candidates
+inline constexpr int kHintTargetBack = 0x80FFFF;       // yellow: the cell that gets the value
+
+class ExplainNextStep {
+  public:
+    explicit ExplainNextStep(MDI1& mainWindow) : mainWindow_(mainWindow) {}
+
+    void press(GridWindow& window);
+    // Restores the colours of the marked cells and closes the hint panel.
+    void clearMarks();
+
+  private:
+    void firstStage(GridWindow& window);
+    void secondStage(GridWindow& window);
+    void thirdStage(GridWindow& window);
+    void markUnits(GridWindow& window, const logic::Step& step);
+    void mark(GridWindow& window, int cell, int backColour);
+
+    MDI1& mainWindow_;
+    GridWindow* window_ = nullptr;  // the grid window the stages belong to
+    std::vector<int> values_;       // and its values after the last press
+    int stage_ = 0;                 // presses done on that grid
+    logic::LogicPath path_;
+    std::vector<std::pair<int, int>> marked_;  // cells marked, with their own back colour
+};
+
+// Registers Explain Next Step and the clearing of its marks in the main window's command table.
+void registerExplainNextStep(MDI1& mainWindow, ActiveGridWindow activeGrid);
+
+}  // namespace quorvel
