@@ -22,7 +22,7 @@ class MDI1;
 inline constexpr int kHintUnitBack = 0xC8F0C8;         // green: the unit of the first press
 inline constexpr int kHintPatternBack = 0xFFE0B0;      // blue: cells of the pattern
 inline constexpr int kHintEliminationBack = 0xD0D0FF;  // pink: cells that lose candidates
-inline constexpr int kHintTargetBack = 0x80FFFF;       // yellow: the cell that gets the value
+inline constexpr int kHintTargetBack = 0x70C8FF;       // orange: the cell that gets the value
 
 class ExplainNextStep {
   public:

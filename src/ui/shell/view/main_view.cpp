@@ -4,6 +4,7 @@
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/units.h"
 #include "ui/shell/toolbar_speech.h"
+#include "ui/shell/view/hint_panel_view.h"
 #include "ui/shell/view/menu_view.h"
 #include "ui/shell/view/program_icon.h"
 
@@ -256,6 +257,10 @@ void MainView::onChange(MainWindowChange change) {
             break;
         case MainWindowChange::Layout:
             renderLayout();
+            break;
+        case MainWindowChange::HintPanel:
+            if (hintPanel_ == nullptr) hintPanel_ = new HintPanelView(this);
+            hintPanel_->render(mdi_.hintPanel(), frameGeometry());
             break;
         case MainWindowChange::Closed:
             closing_ = true;

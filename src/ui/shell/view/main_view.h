@@ -19,6 +19,7 @@ class QFrame;
 namespace quorvel::view {
 
 class GridView;
+class HintPanelView;
 class LabelButton;
 class MenuView;
 
@@ -76,6 +77,7 @@ class MainView : public QMainWindow {
     QTimer timer2_;
     bool applyingLayout_ = false;
     bool closing_ = false;
+    HintPanelView* hintPanel_ = nullptr;  // made on first use
 };
 
 }  // namespace quorvel::view
