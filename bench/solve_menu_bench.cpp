@@ -34,6 +34,8 @@ class QuietHost : public Host {
     std::optional<std::string> chooseFile(const FileDialogRequest&) override { return {}; }
     bool printPage(const PrintPage&) override { return false; }
     void openUrl(const std::string&) override {}
+    std::string clipboardText() override { return ""; }
+    void setClipboardText(const std::string&) override {}
     void processEvents() override {}
     void freezeDrawing(bool) override {}
     std::int64_t tickMs() override {

@@ -73,6 +73,9 @@ class Host {
     // Prints a laid-out page on the default printer; false when no printer took it.
     virtual bool printPage(const PrintPage& page) = 0;
     virtual void openUrl(const std::string& url) = 0;
+    // The text on the system clipboard ("" when it holds none), and replacing it.
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
 
     // Lets pending window events (including the Stop command) run.
     virtual void processEvents() = 0;

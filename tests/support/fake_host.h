@@ -24,6 +24,7 @@ class FakeHost : public Host {
     // Scripts for the about window, which arrives loaded; an empty queue clicks OK.
     std::deque<std::function<void(AboutWindow&)>> aboutScripts;
     std::deque<std::optional<std::string>> fileChoices;
+    std::string clipboard;  // clipboardText() and setClipboardText()
     bool printerTakesPages = true;
     bool systemInfoAvailable = false;
 
@@ -57,6 +58,8 @@ class FakeHost : public Host {
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
     bool printPage(const PrintPage& page) override;
     void openUrl(const std::string& url) override;
     void processEvents() override;

@@ -28,6 +28,7 @@ DlgMode DlgModeForTitle(std::string_view title) {
     if (title == kGetPuzzleTitle) return DlgMode::PuzzleNumber;
     if (title == kGradeTitle) return DlgMode::LevelChoice;
     if (title == kComposeTitle) return DlgMode::ExposedCells;
+    if (title == kPuzzleChoiceTitle) return DlgMode::PuzzleChoice;
     if (title == kInvalidDataTitle || title == kOutOfRangeTitle) return DlgMode::Message;
     return DlgMode::Question;
 }
@@ -76,6 +77,7 @@ void DlgMsg::Form_Load() {
             text1_.setText(exchange_.DlgText);
             break;
         case DlgMode::ExposedCells:
+        case DlgMode::PuzzleChoice:
             levelsVisible_ = false;
             text1_.setText(exchange_.DlgText);
             break;
@@ -172,6 +174,8 @@ void DlgMsg::OKButton_Click() {
     if (mode_ == DlgMode::ExposedCells) {
         exchange_.ExposedCells =
             std::clamp(WholeNumberOf(text1_.text), kFewestExposedCells, kMostExposedCells);
+    } else if (mode_ == DlgMode::PuzzleChoice) {
+        exchange_.DlgText = text1_.text;
     } else if (mode_ == DlgMode::PuzzleNumber) {
         exchange_.DlgText = text1_.text;
         const auto pick = exchange_.services.pickPuzzle;

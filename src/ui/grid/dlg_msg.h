@@ -20,6 +20,7 @@ enum class DlgMode {
     ExposedCells,  // "My Su Doku."
     Question,      // OK and Cancel, prompt only
     Message,       // OK alone, prompt only
+    PuzzleChoice,  // "Open Puzzle File.": a number typed into the answer box
 };
 
 // The mode a title selects; a title the program does not use asks a question.

@@ -41,6 +41,9 @@ class ScriptHost : public Host {
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    // A session has a clipboard of its own, kept for the run.
+    std::string clipboardText() override { return clipboard_; }
+    void setClipboardText(const std::string& text) override { clipboard_ = text; }
     bool printPage(const PrintPage& page) override;
     void openUrl(const std::string&) override {}
     void processEvents() override {}
@@ -63,6 +66,7 @@ class ScriptHost : public Host {
     std::int64_t tick_ = 1'000'000;
     std::optional<std::filesystem::path> printFile_;
     std::optional<std::string> printFailure_;
+    std::string clipboard_;
     std::function<void()> onMinimise_;
     std::function<void()> onQuit_;
 };

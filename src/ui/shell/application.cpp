@@ -9,6 +9,7 @@
 #include "ui/commands/explain_step.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
+#include "ui/commands/puzzle_file_commands.h"
 #include "ui/commands/solve_menu.h"
 #include "ui/commands/text_file_commands.h"
 #include "ui/print/print_command.h"
@@ -63,6 +64,7 @@ void Application::registerCommands() {
     buttons.rowUp = [&controls](int row, int button) { controls.CBnDR_MouseUp(row, button); };
     registerComposeCommands(mainWindow_, dialogs_, nineGrid_, buttons);
     registerTextFileCommands(mainWindow_, dialogs_, active);
+    registerPuzzleFileCommands(mainWindow_, dialogs_, active);
 }
 
 bool Application::start() {

@@ -14,6 +14,11 @@ enum class Command {
     CreateTextFile,
     ImportTextFile,
     ImportBatch,
+    OpenPuzzleFile,
+    SavePuzzleAs,
+    CopyPuzzle,
+    CopyGivens,
+    PastePuzzle,
     // Set Puzzle menu.
     BlankGrid,
     LockGrid,

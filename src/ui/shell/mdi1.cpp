@@ -183,6 +183,13 @@ void MDI1::MenuA_Click(int index) {
         default:
             break;
     }
+    static const std::pair<int, Command> kPuzzleFileItems[] = {
+        {11, Command::OpenPuzzleFile}, {12, Command::SavePuzzleAs}, {13, Command::CopyPuzzle},
+        {14, Command::CopyGivens},     {15, Command::PastePuzzle},
+    };
+    for (const auto& [item, command] : kPuzzleFileItems) {
+        if (item == index) commands_.run(command);
+    }
 }
 
 void MDI1::MenuB_Click(int index) {
@@ -243,6 +250,7 @@ void MDI1::MenuC_Click(int index) {
         case 9:
             commands_.run(Command::ComputerGeneratedPuzzle);
             break;
+
         case 10:
             setUniquePuzzlesOnly(!options_.uniquePuzzlesOnly);
             break;

@@ -43,6 +43,12 @@ std::vector<MenuItem> designItems() {
     add(item(A::MenuA, 0, "&Nine"));
     add(item(A::MenuA, 1, "&Fifteen"));
     add(separator(A::MenuA, 2));
+    add(item(A::MenuA, 11, "&Open Puzzle File...", "Ctrl+O"));
+    add(item(A::MenuA, 12, "Save Puzzle &As...", "Ctrl+Shift+S"));
+    add(item(A::MenuA, 13, "&Copy Puzzle", "Ctrl+C"));
+    add(item(A::MenuA, 14, "Copy &Givens", "Ctrl+Shift+C"));
+    add(item(A::MenuA, 15, "Pas&te Puzzle", "Ctrl+V"));
+    add(separator(A::MenuA, 10));
     add(item(A::MenuA, 3, "&Print"));
     add(separator(A::MenuA, 4));
     add(item(A::MenuA, 5, "&Create Text File"));

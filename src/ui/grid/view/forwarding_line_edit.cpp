@@ -47,6 +47,19 @@ void ForwardingLineEdit::reportSelection() {
     emit selectionMoved(start, length);
 }
 
+bool ForwardingLineEdit::event(QEvent* event) {
+    // Copy and paste belong to the menu's Copy Puzzle and Paste Puzzle, not to the cell's text:
+    // leaving the shortcut override unclaimed lets the menu shortcuts take them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void ForwardingLineEdit::keyPressEvent(QKeyEvent* event) {
     emit keyDown(keyEventFrom(event->key(), event->modifiers(), event->text()));
     event->accept();

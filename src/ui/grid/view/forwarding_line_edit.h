@@ -29,6 +29,7 @@ class ForwardingLineEdit : public QLineEdit {
     void gotFocus();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -6,6 +6,7 @@
 #include "ui/shell/view/display_settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -75,6 +76,14 @@ std::optional<std::string> QtHost::chooseFile(const FileDialogRequest& request) 
                      : QFileDialog::getOpenFileName(dialogParent(), title, folder, filter);
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
+}
+
+std::string QtHost::clipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtHost::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 bool QtHost::printPage(const PrintPage& page) {

@@ -27,6 +27,8 @@ class QtHost : public Host {
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
     bool printPage(const PrintPage& page) override;
     void openUrl(const std::string& url) override;
 

@@ -1,0 +1,145 @@
+#include "ui/commands/puzzle_file_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "model/grid_events.h"
+#include "model/puzzle_board.h"
+#include "model/session.h"
+#include "storage/data_file.h"
+#include "storage/puzzle_formats.h"
+#include "ui/commands/text_file_commands.h"  // TextFilesFolder
+#include "ui/grid/dialog_exchange.h"
+#include "ui/grid/dialog_titles.h"
+#include "ui/grid/grid_window.h"
+#include "ui/host.h"
+#include "ui/shell/mdi1.h"
+
+namespace quorvel {
+
+namespace {
+
+std::optional<std::string> ChoosePuzzleFile(MDI1& mainWindow, Host& host, bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.title = std::string(save ? kSavePuzzleFileTitle : kOpenPuzzleFileTitle);
+    request.filter = std::string(kPuzzleFileFilter);
+    request.initialFolder = TextFilesFolder(mainWindow.programFolder()).string();
+    std::optional<std::string> chosen = host.chooseFile(request);
+    if (chosen && chosen->empty()) return std::nullopt;
+    return chosen;
+}
+
+void ShowProblem(MDI1& mainWindow, const std::string& source, const std::string& problem) {
+    mainWindow.PanelText(source + ": " + problem, kRed, kAlignCentre);
+}
+
+// The puzzle to place out of `count`, asked by number when there are several; nullopt when the
+// question was cancelled.
+std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t count) {
+    if (count == 1) return 0;
+    dialogs.AskUser(std::string(kPuzzleChoiceTitle),
+                    "Puzzle Number?   (1 ~ " + std::to_string(count) + ")", "1");
+    if (dialogs.DlgCancelled) return std::nullopt;
+    const std::string& typed = dialogs.DlgText;
+    const bool digits = !typed.empty() && typed.size() < 10 &&
+                        std::all_of(typed.begin(), typed.end(),
+                                    [](unsigned char c) { return std::isdigit(c) != 0; });
+    const std::size_t number = digits ? std::stoul(typed) : 1;
+    return std::clamp<std::size_t>(number, 1, count) - 1;
+}
+
+// The givens on the grid of the puzzle's size, locked as Lock Grid locks them.
+void PlacePuzzle(MDI1& mainWindow, const ActiveGridWindow& activeGrid, const PuzzleLine& puzzle) {
+    mainWindow.CBn_MouseUp(puzzle.kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    GridWindow* window = activeGrid();
+    if (window == nullptr || !(window->kind() == puzzle.kind)) return;
+    BlankGrid(*window, mainWindow, false);
+    for (int cell = 1; cell <= puzzle.kind.cellCount(); ++cell) {
+        const int value = puzzle.values[static_cast<std::size_t>(cell - 1)];
+        if (value > 0) window->PS31(cell, std::to_string(value));
+    }
+    LockGrid(*window, mainWindow);
+    Session& session = window->board().session();
+    session.puzzleNumber = 0;  // not a stored puzzle
+    session.gridKindCode = puzzle.kind.sizeCode;
+}
+
+void PlaceReading(MDI1& mainWindow, DialogExchange& dialogs, const ActiveGridWindow& activeGrid,
+                  const PuzzleTextRead& read, const std::string& source) {
+    if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
+    if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size()))
+        PlacePuzzle(mainWindow, activeGrid, read.puzzles[*chosen].puzzle);
+}
+
+// The values of the cells shown; with `givensOnly`, of the locked cells alone.
+std::vector<int> GridValues(const GridWindow& window, bool givensOnly) {
+    std::vector<int> values = shownValues(window.board());
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        if (givensOnly && !window.board().cell(cell).locked)
+            values[static_cast<std::size_t>(cell - 1)] = 0;
+    }
+    return values;
+}
+
+PuzzleFormat FormatForSuffix(std::string suffix) {
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const PuzzleFormatName& entry : kPuzzleFormats) {
+        if (entry.suffix == suffix) return entry.format;
+    }
+    return PuzzleFormat::Line;
+}
+
+// The puzzle is the locked givens; a grid without any (typed in, not locked) is saved as shown.
+void SavePuzzleAs(MDI1& mainWindow, Host& host, const GridWindow& window) {
+    const std::optional<std::string> chosen = ChoosePuzzleFile(mainWindow, host, true);
+    if (!chosen) return;
+    std::filesystem::path file(*chosen);
+    if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
+    std::vector<int> values = GridValues(window, true);
+    if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
+        values = GridValues(window, false);
+    const PuzzleTextWrite written =
+        WritePuzzleText(FormatForSuffix(file.extension().string()),
+                        {FilePuzzle{PuzzleLine{window.kind(), values}, 0, {}}});
+    if (!written.error.empty())
+        return ShowProblem(mainWindow, file.filename().string(), written.error);
+    if (const FileStatus error = ReplaceFileAtomically(file, written.text))
+        mainWindow.PanelText(error->message(), kRed, kAlignCentre);
+}
+
+}  // namespace
+
+void registerPuzzleFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+                                ActiveGridWindow activeGrid) {
+    CommandTable& table = mainWindow.commands();
+    Host& host = dialogs.host;
+    table.setAction(Command::OpenPuzzleFile, [&mainWindow, &dialogs, &host, activeGrid] {
+        const std::optional<std::string> file = ChoosePuzzleFile(mainWindow, host, false);
+        if (!file) return;
+        const std::string name = std::filesystem::path(*file).filename().string();
+        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleFile(*file), name);
+    });
+    table.setAction(Command::PastePuzzle, [&mainWindow, &dialogs, &host, activeGrid] {
+        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleText(host.clipboardText()),
+                     "Clipboard");
+    });
+    table.setAction(Command::SavePuzzleAs, [&mainWindow, &host, activeGrid] {
+        if (const GridWindow* window = activeGrid()) SavePuzzleAs(mainWindow, host, *window);
+    });
+    for (const bool givensOnly : {false, true}) {
+        table.setAction(givensOnly ? Command::CopyGivens : Command::CopyPuzzle,
+                        [&host, activeGrid, givensOnly] {
+                            const GridWindow* window = activeGrid();
+                            if (window == nullptr) return;
+                            host.setClipboardText(
+                                formatPuzzleLine(window->kind(), GridValues(*window, givensOnly)));
+                        });
+    }
+}
+
+}  // namespace quorvel

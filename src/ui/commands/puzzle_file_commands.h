@@ -1,0 +1,28 @@
+#pragma once
+// Puzzles in the formats other programs use, from the Puzzle Grid menu: Open Puzzle File and
+// Paste Puzzle place a puzzle read from a file or the clipboard on the grid of its size, locked
+// as Lock Grid locks it; Save Puzzle As writes the shown puzzle in the format its file name's
+// suffix names; Copy Puzzle and Copy Givens put the grid on the clipboard as a puzzle line.
+
+#include <string_view>
+
+#include "ui/commands/grid_setup.h"  // ActiveGridWindow
+
+namespace quorvel {
+
+class DialogExchange;
+class MDI1;
+
+inline constexpr std::string_view kOpenPuzzleFileTitle = "Open Puzzle File";
+inline constexpr std::string_view kSavePuzzleFileTitle = "Save Puzzle As";
+inline constexpr std::string_view kPuzzleFileFilter =
+    "Puzzle Files (*.txt *.sdm *.sdk *.ss *.opensudoku);;All files (*)";
+
+// A file or clipboard text holding several puzzles asks for one by number; text that holds no
+// readable puzzle is named in red on the message line, with the line and the problem, and
+// changes nothing. The placed puzzle is the current, unsaved puzzle.
+// Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Givens and Paste Puzzle.
+void registerPuzzleFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+                                ActiveGridWindow activeGrid);
+
+}  // namespace quorvel
