@@ -63,14 +63,13 @@ int DrawPosition(RandomSource& random, int listSize) {
 }  // namespace
 
 std::string generatingRowText(int row) {
-    return "Generating row " + std::to_string(row);
+    return std::string(kGeneratingRowLead) + std::to_string(row);
 }
 
 bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
     Board& board = window.board();
     const GridKind& kind = board.kind();
     const int cells = kind.cellCount();
-    const ValueMask allValues = unitTables(kind).fullMask;
     const RestartRule rule = RestartRuleFor(kind);
     Session& session = board.session();
 
@@ -104,10 +103,10 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
             // fallen off the end of the shortened list.
             if (position == 0 || position > list.size())
                 position = DrawPosition(random, list.size());
-            // The candidates of the cell, as CheckText in compute mode finds them (and paints
-            // the possibilities panel with), without building their text.
+            // The candidates of the cell, as CheckText in compute mode finds them (the panel
+            // describes the cell), without building their text.
             const ValueMask candidates = board.candidateMask(cell);
-            board.paintPanelTaken(static_cast<ValueMask>(allValues & ~candidates));
+            board.paintPanelFor(cell);
             if (session.stopRequested) {
                 window.BlankGrid();
                 return false;

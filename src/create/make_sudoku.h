@@ -6,6 +6,9 @@
 // The generator reaches its window through `GenerationWindow`: the grid windows implement it
 // for the program, `HeadlessGeneration` for the tool, the benchmarks and tests.
 
+#include <string>
+#include <string_view>
+
 #include "create/random_source.h"
 #include "model/board.h"
 
@@ -38,6 +41,7 @@ class GenerationWindow {
 bool MakeSudoku(GenerationWindow& window, RandomSource& random);
 
 // "Generating row 7": the progress line of a dead end.
+inline constexpr std::string_view kGeneratingRowLead = "Generating row ";
 std::string generatingRowText(int row);
 
 }  // namespace quorvel

@@ -95,31 +95,19 @@ ValueMask Board::candidateMask(int cell) const {
 
 std::string Board::CheckText(int cell, bool compute, bool display) {
     if (!validCell(cell)) return {};
-    const ValueMask candidates = candidateMask(cell);
-    if (compute && !display) {
-        paintPanelTaken(static_cast<ValueMask>(unitTables(kind_).fullMask & ~candidates));
-        return candidateText(candidates);
-    }
-    if (cells_[cell].locked) {
-        panelValue_ = store_[1][cell];
-        panelKind_ = panelValue_ > 0 ? PanelKind::GivenValue : PanelKind::GivenEmpty;
-    } else {
-        paintPanelTaken(static_cast<ValueMask>(unitTables(kind_).fullMask & ~candidates));
-    }
-    return {};
+    panelCell_ = cell;
+    panelDisplay_ = !(compute && !display);
+    return panelDisplay_ ? std::string() : candidateText(candidateMask(cell));
 }
 
 PanelMark Board::RT1(int value) const {
-    switch (panelKind_) {
-        case PanelKind::GivenValue:
-            return value == panelValue_ ? PanelMark{kWhite, kRed}
-                                        : PanelMark{kPanelTakenBack, kWhite};
-        case PanelKind::GivenEmpty:
-            return PanelMark{0, 0};
-        case PanelKind::Computed:
-            break;
+    if (!validCell(panelCell_)) return PanelMark{kPanelPossibleBack, kPanelPossibleFore};
+    if (panelDisplay_ && cells_[panelCell_].locked) {
+        const int given = store_[1][panelCell_];
+        if (given == 0) return PanelMark{0, 0};
+        return value == given ? PanelMark{kWhite, kRed} : PanelMark{kPanelTakenBack, kWhite};
     }
-    const bool taken = (panelTaken_ >> value) & 1u;
+    const bool taken = !((candidateMask(panelCell_) >> value) & 1u);
     return PanelMark{taken ? kPanelTakenBack : kPanelPossibleBack, kPanelPossibleFore};
 }
 
@@ -195,6 +183,7 @@ ConsistencyResult Board::DoCalcIfAny(int cell, bool silent) {
         events_.processEvents();
         if (events_.tipMenuChecked() && store_[1][cell] > 0) events_.removeTip(cell);
         if (!guessing_) {
+            updateGauge();  // a full gauge: 100 %
             events_.setElapsedTimer(false);
             session_.elapsedShown = 0;
             events_.freezeDrawing(false);

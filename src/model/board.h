@@ -29,7 +29,6 @@ struct CellView {
     std::string tag;
     std::string dataField;
     bool enabled = true;
-    std::string tipText;
 };
 
 // Back and text colour of one element of the possibilities panel RT1.
@@ -92,7 +91,6 @@ class Board {
     void setCellTag(int cell, const std::string& tag) { cells_[cell].tag = tag; }
     void setCellDataField(int cell, const std::string& field) { cells_[cell].dataField = field; }
     void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
-    void setCellTip(int cell, const std::string& tip) { cells_[cell].tipText = tip; }
     // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).
     int shownValue(int cell) const { return valueOfText(cells_[cell].text); }
 
@@ -103,8 +101,8 @@ class Board {
     int CellValue(int cell) const { return validCell(cell) ? store_[1][cell] : 0; }
 
     // Candidates of a cell from layer 1. Compute mode (compute true, display false) returns the
-    // candidate text; any other combination returns "" and only paints the panel. Both paint
-    // the possibilities panel RT1.
+    // candidate text; any other combination returns "" and only paints the panel. Both make the
+    // possibilities panel RT1 describe this cell.
     std::string CheckText(int cell, bool compute = true, bool display = false);
     // Candidate mask of a cell from layer 1 (the cell's own value counts as taken).
     ValueMask candidateMask(int cell) const;
@@ -122,12 +120,14 @@ class Board {
     // The fill gauge width (twips) and Label4(1)'s percent text, as the last check left them.
     int gaugeWidth() const { return gaugeWidth_; }
     const std::string& percentText() const { return percentText_; }
-    // The possibilities panel element for value 1..N.
+    // The possibilities panel element for value 1..N. The panel describes the cell the last
+    // CheckText (or paintPanelFor) named, read from the grid as it is now, so it never shows
+    // values of a grid that has changed since.
     PanelMark RT1(int value) const;
-    // Paints the panel as a compute-mode CheckText with this taken-value mask would.
-    void paintPanelTaken(ValueMask taken) {
-        panelKind_ = PanelKind::Computed;
-        panelTaken_ = taken;
+    // Makes the panel describe `cell` as a compute-mode CheckText would.
+    void paintPanelFor(int cell) {
+        panelCell_ = cell;
+        panelDisplay_ = false;
     }
     int shape2BackColour() const { return shape2BackColour_; }
     void setShape2BackColour(int colour) { shape2BackColour_ = colour; }
@@ -140,8 +140,6 @@ class Board {
     bool validCell(int cell) const { return cell >= 1 && cell <= kind_.cellCount(); }
 
   private:
-    enum class PanelKind { Computed, GivenValue, GivenEmpty };
-
     bool findDuplicate(int cell, int& duplicateValue) const;
     void updateGauge();
 
@@ -158,9 +156,8 @@ class Board {
     bool solvedShown_ = false;
     int gaugeWidth_ = 0;
     std::string percentText_;
-    PanelKind panelKind_ = PanelKind::Computed;
-    ValueMask panelTaken_ = 0;
-    int panelValue_ = 0;
+    int panelCell_ = 0;
+    bool panelDisplay_ = false;
     int shape2BackColour_ = 0;
     bool guessing_ = false;
     bool checking_ = false;  // DoCalcIfAny re-entrancy guard

@@ -100,8 +100,7 @@ class Engine {
     int lastStepCell_ = 0;
     int lastStepValue_ = 0;
     const char* singleReason_ = "";
-    bool panelTouched_ = false;
-    ValueMask panelTaken_ = 0;
+    int panelCell_ = 0;  // the cell the possibilities panel describes at the end, 0 for none
 };
 
 void Engine::recountUnit(int unit) {
@@ -151,8 +150,7 @@ void Engine::singleCandidateSweep(bool notesCleared) {
         for (std::uint64_t bits = open_[kWorkLayer][word]; bits != 0; bits &= bits - 1) {
             const int cell = word * 64 + std::countr_zero(bits);
             const ValueMask candidates = candidatesOf(cell);
-            panelTouched_ = true;
-            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates);
+            panelCell_ = cell;
             if (candidates == 0 || (candidates & (candidates - 1)) != 0) {
                 slot1_[cell] = candidates;
                 continue;
@@ -217,8 +215,7 @@ void Engine::singlePossibilitySweep() {
                 ++at;
             const int cell = cells[at];
             // The panel shows the last open cell this value was looked for in.
-            panelTouched_ = true;
-            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates[cells[lastOpen]]);
+            panelCell_ = cells[lastOpen];
             placeUnitSingle(unit, cell, value);
             if (finished_) return;
             candidates[cell] = 0;
@@ -231,8 +228,7 @@ void Engine::singlePossibilitySweep() {
             if (lastOpen < 0) break;
         }
         if (lastOpen >= 0 && lastPlaced != side_) {
-            panelTouched_ = true;
-            panelTaken_ = static_cast<ValueMask>(tables_.fullMask & ~candidates[cells[lastOpen]]);
+            panelCell_ = cells[lastOpen];
         }
     }
 }
@@ -377,7 +373,7 @@ void Engine::writeNotesAndTable() {
 
 bool Engine::finish(bool oneStep, bool savedTipMark) {
     writeNotesAndTable();
-    if (panelTouched_) board_.paintPanelTaken(panelTaken_);
+    if (panelCell_ != 0) board_.paintPanelFor(panelCell_);
     session_.reasonText = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
     events_.setTipMenuChecked(savedTipMark);
     board_.DoCalcIfAny(1, true);

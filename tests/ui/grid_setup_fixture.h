@@ -39,6 +39,9 @@ class HostedWindow : public GridChild {
         window_.board().setShape2BackColour(static_cast<int>(colour));
     }
     void unloadTips() override { window_.unloadTips(); }
+    void refreshPossibilities() override { window_.refreshPossibilities(); }
+    void setPanelVisible(bool visible) override { window_.setPanelVisible(visible); }
+    void leaveFocusedCell() override { window_.leaveFocusedCell(); }
     void setComposingControlsVisible(bool) override {}
     void closeForExit() override { window_.Form_QueryUnload(); }
 
@@ -58,12 +61,14 @@ struct GridCommandFixture : ::testing::Test {
     GridWindow fifteen{kFifteenGrid, context};
     HostedWindow nineChild{nine};
     HostedWindow fifteenChild{fifteen};
-    std::vector<GridWindow*> history;
+    std::vector<GridWindow*> history;    // states recorded
+    std::vector<GridWindow*> restarted;  // histories started afresh
 
     GridCommandFixture() {
         mdi.setGrids(nineChild, fifteenChild);
         dialogs.connect(&mdi, {});
         mdi.setHistoryRecorder([this](GridWindow& window) { history.push_back(&window); });
+        mdi.setHistoryRestarter([this](GridWindow& window) { restarted.push_back(&window); });
         registerGridSetupCommands(mdi, [this] { return active(); });
         mdi.MDIForm_Load();
         mdi.MDIForm_Activate();

@@ -33,6 +33,9 @@ class FakeChild : public GridChild {
     void placeIn(int, int) override { calls.push_back("place"); }
     void setShape2BackColour(std::uint32_t colour) override { shape2 = colour; }
     void unloadTips() override { calls.push_back("unloadTips"); }
+    void refreshPossibilities() override {}
+    void setPanelVisible(bool) override {}
+    void leaveFocusedCell() override {}
     void setComposingControlsVisible(bool visible) override { composing = visible; }
     void closeForExit() override { calls.push_back("closeForExit"); }
 

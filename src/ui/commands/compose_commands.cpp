@@ -72,6 +72,7 @@ void ComposeCommands::CreateMySudoku() {
     CreateSud(nine_, mainWindow_, exposed, *random, false);
     showNine();
     mainWindow_.RestartTimer();
+    mainWindow_.restartHistory(nine_);
 }
 
 void ComposeCommands::SaveMySudoku() {
@@ -98,6 +99,7 @@ void ComposeCommands::GetLastIncompleteEffort() {
     showNine();
     mainWindow_.loadSettings();
     mainWindow_.RestartTimer();
+    mainWindow_.restartHistory(nine_);
 }
 
 void ComposeCommands::OpenComposePage() {
@@ -123,11 +125,14 @@ void ComposeCommands::TestScreen() {
     }
     mainWindow_.loadSettings();
     mainWindow_.RestartTimer();
+    mainWindow_.restartHistory(nine_);
 }
 
 void ComposeCommands::QuitCreateMySudoku() {
     if (!session_.createMode) return;
     session_.createMode = false;
+    // The pink lines and frames belong to the composition: they go with it.
+    if (buttons_.clearUp) buttons_.clearUp(kMouseLeft);
     mainWindow_.CloseCreateScreen();
     BlankGrid(nine_, mainWindow_, false);
     showNine();

@@ -22,11 +22,13 @@ inline constexpr std::string_view kComposePage =
 inline constexpr std::string_view kComposePrompt = "Number of Exposed Cells?";
 inline constexpr int kComposeDefaultExposed = 26;
 
-// Mouse-ups the composer gives the 9x9 window's row and column buttons (`CBnDR`, `CBnDC`); the
-// index is 1..9 and the mouse button 1 (left). Unset functions are skipped.
+// Mouse-ups the composer gives the 9x9 window's row and column buttons (`CBnDR`, `CBnDC`) and
+// its clear button (`CBnDL`); the index is 1..9 and the mouse button 1 (left). Unset functions
+// are skipped.
 struct ComposingButtons {
     std::function<void(int column, int button)> columnUp;
     std::function<void(int row, int button)> rowUp;
+    std::function<void(int button)> clearUp;
 };
 
 class ComposeCommands {

@@ -1,6 +1,8 @@
 // Computer Generated Puzzle.
 
 #include "create/givens_pattern.h"
+#include "create/make_sudoku.h"
+#include "model/grid_events.h"
 #include "model/session.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/grid_setup.h"
@@ -37,8 +39,14 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     session_.incompleteMode = false;
     const bool made = MakeSudoku(window, mainWindow_, dialogs_, *random);
     session_.incompleteMode = incompleteMode;
-    if (made) mainWindow_.RestartTimer();
+    if (made) {
+        mainWindow_.RestartTimer();
+        mainWindow_.restartHistory(window);
+    }
 
+    // The progress line ends with the generation (a message of the save stays).
+    if (mainWindow_.messageLine().text.starts_with(kGeneratingRowLead))
+        mainWindow_.PanelText("", colour::kWhite, kAlignCentre);
     mainWindow_.setStopItemVisible(false);
     mainWindow_.setWorkingHard(false);
     session_.stopRequested = false;

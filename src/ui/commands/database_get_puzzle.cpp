@@ -1,6 +1,7 @@
 // Get Puzzle (and Get Incomplete Puzzle) and Show Solution (Stored).
 
 #include <algorithm>
+#include <utility>
 
 #include "model/grid_events.h"
 #include "model/session.h"
@@ -75,6 +76,10 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
             TellUnreadable(dialogs_);
             return;
         }
+        // The program fills the grid itself: the cells skip their lost-focus handling and the
+        // state history records nothing until the puzzle is in place; then it starts afresh.
+        const bool wasLoadBusy = std::exchange(session_.loadBusy, true);
+        const bool wasFillBusy = std::exchange(session_.fillBusy, true);
         BlankGrid(window, mainWindow_, true);
         window.setLabel1(session_.incompleteMode
                              ? std::string(kIncompletePuzzleCaption)
@@ -85,6 +90,9 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         window.FocusCell(1);
         if (!window.board().cell(1).text.empty()) window.T1_KeyDown(1, key::kRight);
         window.CheckText(1);
+        session_.loadBusy = wasLoadBusy;
+        session_.fillBusy = wasFillBusy;
+        mainWindow_.restartHistory(window);
         mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
         mainWindow_.setMenuEnabled(kDeleteItem, true);
         mainWindow_.setButtonEnabled(kGetNextButton, true);

@@ -76,7 +76,13 @@ bool ExperimentRun::Confirm() {
     return true;
 }
 
-// Both endings: the snapshot is emptied, the open cells show blue entries again, the run is off
+bool ExperimentRun::End() {
+    if (!dialogs_.session.experimentColours) return false;
+    end(activeGrid_());
+    return true;
+}
+
+// Every ending: the snapshot is emptied, the open cells show blue entries again, the run is off
 // and the buttons are back to grey with Start on.
 void ExperimentRun::end(GridWindow* window) {
     std::fill(snapshot_.begin(), snapshot_.end(), std::string());

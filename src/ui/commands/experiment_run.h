@@ -25,6 +25,8 @@ class ExperimentRun {
     bool Start();
     bool Reject();
     bool Confirm();
+    // Ends an active run without a question, as Confirm does (a Set Puzzle command).
+    bool End();
 
     // `ExperimentSnapshot`(1..n): element i is the text cell i had at Start ("" once the run
     // ended). Element 0 is unused.

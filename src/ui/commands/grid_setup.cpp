@@ -5,7 +5,9 @@
 #include "solver/exact_commands.h"
 #include "storage/cell_lists.h"
 #include "storage/puzzle_record.h"
+#include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/text_number.h"
 #include "ui/shell/mdi1.h"
 
 namespace quorvel {
@@ -36,6 +38,7 @@ std::vector<std::string> LockedTexts(const GridWindow& window) {
 
 void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel) {
     Board& board = window.board();
+    window.unloadTips();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         window.RestoreColor(cell, true);
         window.PS31(cell, "");
@@ -50,11 +53,22 @@ void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel) {
     mainWindow.applyStateChange(StateChange::GridUnlockedOrBlanked);
     mainWindow.clearElapsedDisplay();
     mainWindow.setElapsedTimerRunning(false);
+    mainWindow.restartHistory(window);
 }
 
-int LockGrid(GridWindow& window, MDI1& mainWindow) {
-    mainWindow.recordHistory(window);
+std::optional<int> LockGrid(GridWindow& window, MDI1& mainWindow) {
     Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const std::string& text = board.cell(cell).text;
+        if (text.empty() || (IsWholeNumberText(text) && LenientNumber(text) >= 1 &&
+                             LenientNumber(text) <= board.side()))
+            continue;
+        board.events().messageDialog(std::string(kInvalidDataTitle),
+                                     "Cell " + std::to_string(cell) + " holds \"" + text +
+                                         "\", which is not a value from 1 to " +
+                                         std::to_string(board.side()) + ". Nothing was locked.");
+        return std::nullopt;
+    }
     int givens = 0;
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const std::string text = board.cell(cell).text;
@@ -67,7 +81,7 @@ int LockGrid(GridWindow& window, MDI1& mainWindow) {
                                            : StateChange::GridLockedWithoutGivens);
     mainWindow.RestartTimer();
     board.session().composeMode = false;
-    mainWindow.recordHistory(window);
+    mainWindow.restartHistory(window);
     return givens;
 }
 

@@ -5,6 +5,7 @@
 // them directly on the window they fill.
 
 #include <functional>
+#include <optional>
 
 namespace quorvel {
 
@@ -25,8 +26,10 @@ void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel);
 // unlocked); each cell's text is written into the value tables. With at least one given,
 // Assist Solve, Get Next and the experimental-run button are enabled, otherwise Assist Solve
 // and Get Next are disabled. The elapsed time restarts, `ComposeMode` becomes false, and the
-// state history records the grid before and after. Returns the number of givens.
-int LockGrid(GridWindow& window, MDI1& mainWindow);
+// state history starts afresh with the locked puzzle. Returns the number of givens.
+// A cell whose text is not a value of the grid (out of range or not a number) is named in an
+// "Invalid Data." message and nothing is locked (nullopt): such a text never becomes a given.
+std::optional<int> LockGrid(GridWindow& window, MDI1& mainWindow);
 
 // Every cell blue and editable with its value kept; Store Incomplete Effort, Quit Create My Su
 // Doku, Assist Solve and Get Next are disabled; `ComposeMode` becomes true.

@@ -120,6 +120,7 @@ bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
     GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == imported.kind) {
         ShowImported(*window, imported);
+        mainWindow.restartHistory(*window);
         if (HasGiven(imported)) mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
     }
     mainWindow.setMenuEnabled(kAssistSolve, true);

@@ -46,6 +46,7 @@ void VisualAids::registerCommands() {
     table.setStep(Command::StartExperiment, [this] { return experiment_.Start(); });
     table.setStep(Command::RejectExperiment, [this] { return experiment_.Reject(); });
     table.setStep(Command::ConfirmExperiment, [this] { return experiment_.Confirm(); });
+    table.setStep(Command::EndExperiment, [this] { return experiment_.End(); });
     table.setAction(Command::Undo, [this] { StepHistory(true); });
     table.setAction(Command::Redo, [this] { StepHistory(false); });
     table.setAction(Command::PrepareColorNumber, [this] { PrepareColorNumber(); });
@@ -54,6 +55,8 @@ void VisualAids::registerCommands() {
     table.setAction(Command::ShowPossibilitiesPanel, [this] { ShowPossibilitiesPanel(); });
     table.setAction(Command::PauseTimer, [this] { PauseTimer(); });
     mainWindow_.setHistoryRecorder([this](GridWindow& window) { history(window).record(window); });
+    mainWindow_.setHistoryRestarter(
+        [this](GridWindow& window) { history(window).restart(window); });
 }
 
 StateHistory& VisualAids::history(const GridWindow& window) {
@@ -92,7 +95,6 @@ void VisualAids::ShowPossibilitiesTip() {
 void VisualAids::ShowPossibilitiesPanel() {
     const bool on = !mainWindow_.panelSwitchOn();
     mainWindow_.setMenuChecked(kPanelItem, on);
-    if (GridWindow* window = activeGrid_()) window->setPanelVisible(on);
     mainWindow_.writeSettings();
 }
 

@@ -189,6 +189,7 @@ void GridWindow::T1_KeyUp(int cell) {
 void GridWindow::CellKeyDown(int cell, int keyCode) {
     if (keyCode == key::kDelete && !board_.cell(cell).locked) {
         board_.PS31(cell, "");
+        repaintPossibilities();
     } else if (keyCode == key::kEscape) {
         CellKeyPress(cell, std::string(kEscape));
     } else {
@@ -350,17 +351,19 @@ void GridWindow::CellKeyUp(int cell) {
     }
 }
 
+// The range check runs also while a puzzle is typed in (ComposeMode), so that a value out of
+// range never reaches the grid's table and never becomes a given.
 void GridWindow::CellLostFocus(int cell) {
     if (session_.fillBusy || session_.loadBusy) return;
+    if (entry_.NavigatedAway) {
+        entry_.NavigatedAway = false;
+    } else {
+        CheckRange(cell);
+        writeText(cell, FormatByTag(cell, board_.cell(cell).text));
+    }
     if (session_.composeMode) {
         if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
     } else {
-        if (entry_.NavigatedAway) {
-            entry_.NavigatedAway = false;
-        } else {
-            CheckRange(cell);
-            writeText(cell, FormatByTag(cell, board_.cell(cell).text));
-        }
         colourForFocus(cell);
     }
     if (fChange) {
@@ -368,6 +371,10 @@ void GridWindow::CellLostFocus(int cell) {
         commit(cell);
         mainWindow_.recordHistory(*this);
     }
+}
+
+void GridWindow::leaveFocusedCell() {
+    if (validCell(focused_)) CellLostFocus(focused_);
 }
 
 bool GridWindow::CheckRange(int cell) {

@@ -42,7 +42,7 @@ std::string GridWindow::caption() const {
 void GridWindow::Form_Load(int mainWidthTwips, int mainHeightTwips) {
     loading_ = true;
     placeIn(mainWidthTwips, mainHeightTwips);
-    entry_.field = {kind_.isNine() ? 1 : 2, kWholeNumberField};
+    writeFieldSettings();
     cellsCreated_ = true;
     // Cell 1 is designed with the shade of its block; the others get theirs as they are made.
     for (int cell = 1; cell <= kind_.cellCount(); ++cell)
@@ -52,7 +52,14 @@ void GridWindow::Form_Load(int mainWidthTwips, int mainHeightTwips) {
     notifyWindowChanged();
 }
 
+// The field settings are shared by both windows: the window that opens makes them its own, so
+// typing follows the grid on screen however often the windows take turns.
+void GridWindow::writeFieldSettings() {
+    entry_.field = {kind_.isNine() ? 1 : 2, kWholeNumberField};
+}
+
 void GridWindow::Form_Activate() {
+    writeFieldSettings();
     if (kind_.isNine()) mainWindow_.setMainTitle(std::string(kNineMainTitle));
     // Set the caption against the current direction, so that the toggle lands on it.
     moveAD_.caption = entry_.EnterMovesAcross ? kMoveDownCaption : kMoveAcrossCaption;
@@ -107,7 +114,7 @@ TextBox GridWindow::cellBox(int cell) const {
 ConsistencyResult GridWindow::DoCalcIfAny(int cell, bool silent) {
     const ConsistencyResult result = board_.DoCalcIfAny(cell, silent);
     if (result.complete) statusMarkColour_ = 0;
-    notifyWindowChanged();
+    repaintPossibilities();
     return result;
 }
 
@@ -115,10 +122,9 @@ void GridWindow::SetTags(int cell) {
     if (loading_ || !validCell(cell)) return;
     focusFrame_ = FocusFrameAround(kind_, cell);
     board_.setCellTag(cell, BuildCellSpec(kind_, cell));
-    const std::string possibilities = board_.CheckText(cell);
+    board_.CheckText(cell);
     if (mainWindow_.tipSwitchOn() && mainWindow_.tipTimerRunning()) {
         if (board_.cell(cell).text.empty()) {
-            board_.setCellTip(cell, possibilities);
             tipShown_[index(cell)] = true;
             notifyCellChanged(cell);
         } else {
@@ -128,8 +134,12 @@ void GridWindow::SetTags(int cell) {
     notifyWindowChanged();
 }
 
+std::string GridWindow::tipToolTip(int cell) const {
+    return tipShown(cell) ? candidateText(board_.candidateMask(cell)) : std::string();
+}
+
 std::string GridWindow::tipText(int cell) const {
-    std::string text = board_.cell(cell).tipText;
+    std::string text = tipToolTip(cell);
     std::replace(text.begin(), text.end(), ',', ' ');
     return text;
 }
@@ -137,13 +147,26 @@ std::string GridWindow::tipText(int cell) const {
 void GridWindow::removeTip(int cell) {
     if (!validCell(cell) || !tipShown_[index(cell)]) return;
     tipShown_[index(cell)] = false;
-    board_.setCellTip(cell, "");
     notifyCellChanged(cell);
 }
 
 void GridWindow::unloadTips() {
     for (int cell = 1; cell <= kind_.cellCount(); ++cell)
         removeTip(cell);
+}
+
+void GridWindow::refreshPossibilities() {
+    if (validCell(focused_)) board_.CheckText(focused_);
+    repaintPossibilities();
+}
+
+// The tips and the panel read the grid when they are drawn: after a change of values the view
+// draws them again.
+void GridWindow::repaintPossibilities() {
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
+        if (tipShown_[index(cell)]) notifyCellChanged(cell);
+    }
+    notifyWindowChanged();
 }
 
 void GridWindow::RestoreColor(int cell, bool keepTextColour) {
@@ -241,6 +264,8 @@ void GridWindow::cellTextChanged(int cell) {
     // Setting a text box's text puts its caret at the start.
     carets_[index(cell)] = {};
     CellChange(cell);
+    // A tip lists the possibilities of an empty cell; once the cell shows a value it goes.
+    if (!board_.cell(cell).text.empty()) tipShown_[index(cell)] = false;
     notifyCellChanged(cell);
 }
 

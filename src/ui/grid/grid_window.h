@@ -84,8 +84,9 @@ class GridWindow : private GridEvents {
     // Load: centres the window in a main window of the given client size, writes the field
     // settings, creates and shades the cells.
     void Form_Load(int mainWidthTwips, int mainHeightTwips);
-    // Activation: the 9x9 window titles the main window; `MoveAD` follows the Enter direction;
-    // the possibilities panel follows the main window's switch.
+    // Activation: the field settings (maximum digits) become this window's; the 9x9 window
+    // titles the main window; `MoveAD` follows the Enter direction; the possibilities panel
+    // follows the main window's switch.
     void Form_Activate();
     void show();
     void hide();
@@ -140,6 +141,9 @@ class GridWindow : private GridEvents {
     void T1_KeyUp(int cell);
     // Key-down followed by the key-press of its character, as one key of the view.
     void T1_Key(int cell, const KeyEvent& event);
+    // A menu item or toolbar button was chosen: the focused cell runs its lost-focus handling
+    // (range check and commit) while the focus stays on it.
+    void leaveFocusedCell();
     // The user placed the caret or selected with the mouse.
     void setCellSelection(int cell, int selStart, int selLength);
     void MoveAD_Click() { ToggleEnterMove(true); }
@@ -155,11 +159,16 @@ class GridWindow : private GridEvents {
     TwipRect focusFrame() const { return focusFrame_; }
     std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
     // The possibilities tip `Tip`(cell): shown, its tool tip (the list) and its text (blanks).
+    // The list is computed when it is read, from the grid as it is now; a tip goes as soon as
+    // its cell shows a value.
     bool tipShown(int cell) const { return validCell(cell) && tipShown_[index(cell)]; }
-    const std::string& tipToolTip(int cell) const { return board_.cell(cell).tipText; }
+    std::string tipToolTip(int cell) const;
     std::string tipText(int cell) const;
     void removeTip(int cell) override;
     void unloadTips();
+    // After a command: the panel describes the focused cell again and the view repaints the
+    // panel and every tip, which may all have changed while the focus stayed where it was.
+    void refreshPossibilities();
     const ButtonLook& moveAD() const { return moveAD_; }
     const std::string& label1() const { return label1_; }
     void setLabel1(const std::string& caption);
@@ -222,6 +231,8 @@ class GridWindow : private GridEvents {
     void setForeColour(int cell, int colour);
     void colourForFocus(int cell);
     bool looksGiven(int cell) const;
+    void repaintPossibilities();
+    void writeFieldSettings();
     void panelText(std::string_view text, int colour);
     void clearMessageLine();
     static std::size_t index(int cell) { return static_cast<std::size_t>(cell); }

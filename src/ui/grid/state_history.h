@@ -38,6 +38,12 @@ class StateHistory {
     bool step(GridWindow& window, bool undo);
     // Forgets every state (the window closes).
     void reset();
+    // Forgets every state and records the window's state as the first (a new puzzle); while
+    // `LoadBusy` is set the history is left empty.
+    void restart(GridWindow& window) {
+        reset();
+        record(window);
+    }
 
     int count() const { return static_cast<int>(slots_.size()); }
     // 1..count, 0 while nothing is recorded.

@@ -55,13 +55,15 @@ void Application::registerCommands() {
     registerPrintCommand(mainWindow_, host_, active);
     // Generated puzzles differ from run to run.
     registerDatabaseCommands(mainWindow_, dialogs_, active, ClockSeededRandom(host_));
-    // Test Screen presses the 9x9 window's row and column buttons.
+    // Test Screen presses the 9x9 window's row and column buttons, Quit Create My Su Doku its
+    // clear button.
     MarkingControls& controls = aids_.nineControls();
     ComposingButtons buttons;
     buttons.columnUp = [&controls](int column, int button) {
         controls.CBnDC_MouseUp(column, button);
     };
     buttons.rowUp = [&controls](int row, int button) { controls.CBnDR_MouseUp(row, button); };
+    buttons.clearUp = [&controls](int button) { controls.CBnDL_MouseUp(button); };
     registerComposeCommands(mainWindow_, dialogs_, nineGrid_, buttons);
     registerTextFileCommands(mainWindow_, dialogs_, active);
     registerPuzzleFileCommands(mainWindow_, dialogs_, active);

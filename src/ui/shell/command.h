@@ -58,10 +58,12 @@ enum class Command {
     ShowPossibilitiesTip,
     ShowPossibilitiesPanel,
     PauseTimer,
-    // Toolbar: experimental run (16, 17, 18), state history (32, 33).
+    // Toolbar: experimental run (16, 17, 18), state history (32, 33). EndExperiment is run by a
+    // Set Puzzle command while a run is active: the run ends without a question.
     StartExperiment,
     RejectExperiment,
     ConfirmExperiment,
+    EndExperiment,
     Undo,
     Redo,
 };
@@ -84,6 +86,8 @@ class CommandTable {
     void clear(Command command) { handlers_.erase(command); }
     // Runs before every registered command, e.g. to take back what the last one marked.
     void setBeforeEach(Action action) { beforeEach_ = std::move(action); }
+    // Runs after every handler (the main window brings what the grid window shows up to date).
+    void setAfterEach(Action after) { afterEach_ = std::move(after); }
     bool has(Command command) const { return handlers_.count(command) != 0; }
 
     // Runs the handler; false when none is registered or it reports no change.
@@ -92,12 +96,15 @@ class CommandTable {
         if (found == handlers_.end()) return false;
         Step step = found->second;  // a copy: the handler may register another one while it runs
         if (beforeEach_) beforeEach_();
-        return step();
+        const bool changed = step();
+        if (afterEach_) afterEach_();
+        return changed;
     }
 
   private:
     std::map<Command, Step> handlers_;
     Action beforeEach_;
+    Action afterEach_;
 };
 
 }  // namespace quorvel

@@ -29,6 +29,13 @@ class GridChild {
     virtual void setShape2BackColour(std::uint32_t colour) = 0;
     // Unloads every possibilities tip `Tip`(1..225).
     virtual void unloadTips() = 0;
+    // After a command: the possibilities panel and tips show the grid as it is now.
+    virtual void refreshPossibilities() = 0;
+    // Shows or hides the possibilities panel `RT1` with its frame.
+    virtual void setPanelVisible(bool visible) = 0;
+    // A menu item or toolbar button was chosen: the focused cell is left as a click elsewhere
+    // would leave it (range check, commit).
+    virtual void leaveFocusedCell() = 0;
     // The composing controls of the 9x9 window; the 15x15 window has none.
     virtual void setComposingControlsVisible(bool visible) = 0;
     // The application is closing: the window drops what it created and closes for good.

@@ -32,6 +32,18 @@ void GridWindowChild::unloadTips() {
     window_.unloadTips();
 }
 
+void GridWindowChild::refreshPossibilities() {
+    window_.refreshPossibilities();
+}
+
+void GridWindowChild::setPanelVisible(bool visible) {
+    window_.setPanelVisible(visible);
+}
+
+void GridWindowChild::leaveFocusedCell() {
+    window_.leaveFocusedCell();
+}
+
 void GridWindowChild::setComposingControlsVisible(bool visible) {
     window_.setComposingControlsVisible(visible);
 }

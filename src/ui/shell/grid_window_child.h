@@ -25,6 +25,9 @@ class GridWindowChild : public GridChild {
     void placeIn(int frameWidthTwips, int frameHeightTwips) override;
     void setShape2BackColour(std::uint32_t colour) override { shape2BackColour_ = colour; }
     void unloadTips() override;
+    void refreshPossibilities() override;
+    void setPanelVisible(bool visible) override;
+    void leaveFocusedCell() override;
     void setComposingControlsVisible(bool visible) override;
     void closeForExit() override;
 

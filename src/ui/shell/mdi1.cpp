@@ -24,6 +24,11 @@ MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
       about_(host, dialogs) {
     help_.setDataFolderNote(DataFolderNote(programFolder_));
     about_.setDataFolderNote(DataFolderNote(programFolder_));
+    // A command may change cells while the focus stays where it was: the panel and the tips are
+    // brought up to date after every one.
+    commands_.setAfterEach([this] {
+        if (active_ != nullptr) active_->refreshPossibilities();
+    });
 }
 
 void MDI1::setGrids(GridChild& nine, GridChild& fifteen) {
@@ -33,6 +38,10 @@ void MDI1::setGrids(GridChild& nine, GridChild& fifteen) {
 
 void MDI1::setHistoryRecorder(std::function<void(GridWindow&)> recorder) {
     historyRecorder_ = std::move(recorder);
+}
+
+void MDI1::setHistoryRestarter(std::function<void(GridWindow&)> restarter) {
+    historyRestarter_ = std::move(restarter);
 }
 
 void MDI1::subscribe(std::function<void(MainWindowChange)> listener) {
@@ -117,6 +126,7 @@ void MDI1::Quit() {
 
 void MDI1::menuChosen(MenuRef ref) {
     if (!menus_.isEffective(ref)) return;
+    if (active_ != nullptr) active_->leaveFocusedCell();
     if (ref != kExplainNextStepItem) commands_.run(Command::ClearExplanationMarks);
     switch (ref.array) {
         case MenuArray::Mtop:
@@ -217,6 +227,9 @@ void MDI1::runSetPuzzle(Command command) {
     elapsed_.setRunning(false);
     FreezeDrawing(1);
     if (active_ != nullptr) active_->unloadTips();
+    // The command disables the three experimental-run buttons, so a run still active would have
+    // no way to end: it ends here, its entries kept as ordinary ones.
+    if (session_.experimentColours) commands_.run(Command::EndExperiment);
     applyStateChange(StateChange::SetPuzzleCommand);
     commands_.run(command);
     setMenuChecked(tipItem, tipWasChecked);
@@ -341,6 +354,7 @@ void MDI1::toolbarClicked(int index, int button, int shift) {
     if (!Toolbar::exists(index)) return;
     const ToolButton& clicked = toolbar_.at(index);
     if (!clicked.visible || !clicked.enabled) return;
+    if (active_ != nullptr) active_->leaveFocusedCell();
     commands_.run(Command::ClearExplanationMarks);
     CBn_MouseUp(index, button, shift);
 }
@@ -450,6 +464,10 @@ void MDI1::showOtherGrid(const GridWindow& closing) {
 
 void MDI1::recordHistory(GridWindow& window) {
     if (historyRecorder_) historyRecorder_(window);
+}
+
+void MDI1::restartHistory(GridWindow& window) {
+    if (historyRestarter_) historyRestarter_(window);
 }
 
 }  // namespace quorvel

@@ -104,8 +104,12 @@ class MDI1 : public MainWindowLink {
     void setGrids(GridChild& nine, GridChild& fifteen);
     // Handlers of the commands other parts carry out.
     CommandTable& commands() { return commands_; }
-    // Records a grid window's state for Undo/Redo (set by the state history's owner).
+    // Records a grid window's state for Undo/Redo, and starts its history afresh with the state
+    // it shows now (both set by the state history's owner).
     void setHistoryRecorder(std::function<void(GridWindow&)> recorder);
+    void setHistoryRestarter(std::function<void(GridWindow&)> restarter);
+    // A new puzzle is on the window: Undo cannot lead back to what was there before.
+    void restartHistory(GridWindow& window);
     // Runs at the first activation (the splash window is set inactive then).
     void setOnFirstActivation(std::function<void()> hook) { onFirstActivation_ = std::move(hook); }
     // The screen mode found at start; closing switches back to it.
@@ -249,6 +253,7 @@ class MDI1 : public MainWindowLink {
     GridChild* active_ = nullptr;
     CommandTable commands_;
     std::function<void(GridWindow&)> historyRecorder_;
+    std::function<void(GridWindow&)> historyRestarter_;
     std::function<void()> onFirstActivation_;
     std::vector<std::function<void(MainWindowChange)>> listeners_;
     std::optional<DisplayMode> originalMode_;

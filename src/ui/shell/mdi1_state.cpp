@@ -217,6 +217,8 @@ void MDI1::setMenuChecked(MenuRef ref, bool checked) {
         item->checked = checked;
         changed(MainWindowChange::Menus);
     }
+    // The panel is shown exactly while its item carries the check mark.
+    if (ref == kPanelItem && active_ != nullptr) active_->setPanelVisible(checked);
 }
 
 void MDI1::setMenuCaption(MenuRef ref, const std::string& caption) {
