@@ -161,6 +161,14 @@ TEST_F(EntryHistoryTest, ASetPuzzleCommandEndsTheExperimentalRun) {
     EXPECT_TRUE(main().toolbar().at(18).enabled);
 }
 
+TEST_F(EntryHistoryTest, ASetPuzzleCommandThatWritesTheSettingsKeepsTheTipMark) {
+    ASSERT_TRUE(main().tipSwitchOn());
+    menu(kTestScreen);
+    menu(kQuitCreate);  // writes the settings while the frame has the mark cleared
+    main().loadSettings();
+    EXPECT_TRUE(main().settings().showPossibilitiesTip);
+}
+
 TEST_F(EntryHistoryTest, ThePanelFollowsItsCheckMarkFromTheStart) {
     for (int round = 0; round < 2; ++round) {
         menu(kPanelItem);  // switched and written to the settings

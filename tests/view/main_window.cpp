@@ -3,11 +3,14 @@
 
 #include "view/view_fixture.h"
 
+#include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/label_button.h"
+#include "ui/grid/view/units.h"
 #include "ui/shell/view/main_view.h"
 #include "ui/shell/view/menu_view.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QtTest>
 
 using namespace quorvel;
@@ -38,7 +41,7 @@ class MainWindow : public QObject {
         QVERIFY(!action(kStop)->isVisible());
         QVERIFY(!action(kDeletePuzzle)->isEnabled());
         QCOMPARE(action(kCheckForSingle)->shortcut(), QKeySequence(Qt::Key_F8));
-        QCOMPARE(action({MenuArray::Mtop, 0})->text(), QString("&Puzzle Grid     "));
+        QCOMPARE(action({MenuArray::Mtop, 0})->text(), QString("&Puzzle Grid"));
 
         program.main().setMenuEnabled(kAssistSolve, true);
         program.main().setMenuVisible(kStop, true);
@@ -52,11 +55,36 @@ class MainWindow : public QObject {
         program.main().setMenuChecked(kTip, false);
         QVERIFY(!action(kTip)->isChecked());
 
+        // Every title stays on the bar at the narrower width of the create layout.
+        program.application.session().createMode = true;
+        program.main().CloseCreateScreen();
+        view.show();
+        const QRect quit = view.menuBar()->actionGeometry(action({MenuArray::Mtop, 7}));
+        QVERIFY(!quit.isEmpty() && quit.right() < view.menuBar()->width());
+        program.application.session().createMode = false;
+        program.main().CloseCreateScreen();
+
         // Choosing an item runs it in the core: Fifteen opens the 15x15 grid.
         action({MenuArray::MenuA, 1})->trigger();
         QCOMPARE(program.application.session().gridKindCode, 5);
         QVERIFY(program.application.fifteenGrid().shown());
         QVERIFY(!program.application.nineGrid().shown());
+    }
+
+    void gridWindowStaysWhereTheCorePlacesIt() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        GridWindow& nine = program.application.nineGrid();
+        auto* grid = new GridView(nine);
+        view.addGrid(grid);
+        view.show();
+        // Into the narrower create layout and back out: the core centres the window each time.
+        for (const bool create : {true, false}) {
+            program.application.session().createMode = create;
+            program.main().CloseCreateScreen();
+            program.main().MenuA_Click(0);
+            QCOMPARE(grid->parentWidget()->x(), pixelsFromTwips(nine.left()));
+        }
     }
 
     void toolbarButtonsFollowTheCore() {

@@ -123,15 +123,20 @@ void GridWindow::SetTags(int cell) {
     focusFrame_ = FocusFrameAround(kind_, cell);
     board_.setCellTag(cell, BuildCellSpec(kind_, cell));
     board_.CheckText(cell);
-    if (mainWindow_.tipSwitchOn() && mainWindow_.tipTimerRunning()) {
-        if (board_.cell(cell).text.empty()) {
-            tipShown_[index(cell)] = true;
-            notifyCellChanged(cell);
-        } else {
-            removeTip(cell);
-        }
-    }
+    updateTip(cell);
     notifyWindowChanged();
+}
+
+// While the tip switch is on and the tip timer runs, an empty cell shows its tip and a filled
+// one none.
+void GridWindow::updateTip(int cell) {
+    if (!mainWindow_.tipSwitchOn() || !mainWindow_.tipTimerRunning()) return;
+    if (board_.cell(cell).text.empty()) {
+        tipShown_[index(cell)] = true;
+        notifyCellChanged(cell);
+    } else {
+        removeTip(cell);
+    }
 }
 
 std::string GridWindow::tipToolTip(int cell) const {
@@ -156,7 +161,10 @@ void GridWindow::unloadTips() {
 }
 
 void GridWindow::refreshPossibilities() {
-    if (validCell(focused_)) board_.CheckText(focused_);
+    if (validCell(focused_)) {
+        board_.CheckText(focused_);
+        updateTip(focused_);
+    }
     repaintPossibilities();
 }
 

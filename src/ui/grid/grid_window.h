@@ -166,8 +166,9 @@ class GridWindow : private GridEvents {
     std::string tipText(int cell) const;
     void removeTip(int cell) override;
     void unloadTips();
-    // After a command: the panel describes the focused cell again and the view repaints the
-    // panel and every tip, which may all have changed while the focus stayed where it was.
+    // After a command: the panel describes the focused cell again, the focused cell shows its
+    // tip as focusing it would, and the view repaints the panel and every tip, which may all
+    // have changed while the focus stayed where it was.
     void refreshPossibilities();
     const ButtonLook& moveAD() const { return moveAD_; }
     const std::string& label1() const { return label1_; }
@@ -231,6 +232,7 @@ class GridWindow : private GridEvents {
     void setForeColour(int cell, int colour);
     void colourForFocus(int cell);
     bool looksGiven(int cell) const;
+    void updateTip(int cell);
     void repaintPossibilities();
     void writeFieldSettings();
     void panelText(std::string_view text, int colour);

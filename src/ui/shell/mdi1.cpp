@@ -222,7 +222,9 @@ void MDI1::MenuB_Click(int index) {
 
 void MDI1::runSetPuzzle(Command command) {
     const MenuRef tipItem{MenuArray::MenuG, 1};
-    bool tipWasChecked = menus_.at(tipItem).checked;
+    const bool tipWasChecked = menus_.at(tipItem).checked;
+    // The settings the command writes keep the mark the user set, not the cleared one.
+    tipMarkDuringSetPuzzle_ = tipWasChecked;
     setMenuChecked(tipItem, false);
     elapsed_.setRunning(false);
     FreezeDrawing(1);
@@ -232,6 +234,7 @@ void MDI1::runSetPuzzle(Command command) {
     if (session_.experimentColours) commands_.run(Command::EndExperiment);
     applyStateChange(StateChange::SetPuzzleCommand);
     commands_.run(command);
+    tipMarkDuringSetPuzzle_.reset();
     setMenuChecked(tipItem, tipWasChecked);
     FreezeDrawing(0);
 }

@@ -271,6 +271,8 @@ class MDI1 : public MainWindowLink {
     bool unloaded_ = false;
     bool visible_ = false;
     bool markingSwitch_ = false;
+    // The Tip check mark while a Set Puzzle command has it cleared.
+    std::optional<bool> tipMarkDuringSetPuzzle_;
     Settings settings_;
     Settings savedSettings_;  // as last read or written
     ProgramOptions options_;

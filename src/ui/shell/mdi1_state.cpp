@@ -291,7 +291,7 @@ FileStatus MDI1::writeSettings() {
     next.currentLevel = session_.currentLevel;
     next.gradeLevel = session_.gradeLevel;
     next.elapsedAtCompose = elapsed_.elapsedAtCompose;
-    next.showPossibilitiesTip = tipSwitchOn();
+    next.showPossibilitiesTip = tipMarkDuringSetPuzzle_.value_or(tipSwitchOn());
     next.showPossibilitiesPanel = panelSwitchOn();
     FileStatus error = SaveSettings(SettingsFolder(programFolder_), next);
     if (error) {

@@ -6,6 +6,9 @@
 #include "ui/grid/view/status_images.h"
 #include "ui/grid/view/units.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -49,6 +52,9 @@ Surroundings surroundingsOf(const GridKind& kind) {
     at.cellPixelSize = kind.isNine() ? 24 : 16;
     return at;
 }
+
+// Glyphs of the possibilities tips: readable on both grids.
+constexpr int kTipGlyphPixels = 9;
 
 }  // namespace
 
@@ -212,18 +218,29 @@ void GridView::refreshTip(int number) {
     if (tip == nullptr) {
         tip = new QLabel(this);
         QFont font(QStringLiteral("Tahoma"));
-        font.setPixelSize(side_ == 9 ? 9 : 7);
+        font.setPixelSize(kTipGlyphPixels);
         tip->setFont(font);
         tip->setWordWrap(true);
         tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // A see-through strip along the top of the cell: the cell's own value stays readable.
         tip->setAttribute(Qt::WA_TranslucentBackground);
-        tip->setStyleSheet(QStringLiteral("background: rgba(255, 255, 225, 150); color: #000080;"));
         tip->installEventFilter(this);
     }
     const QRect cellRect = pixelsOf(window_.cellRect(number));
-    tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), cellRect.height() * 2 / 5);
-    tip->setText(QString::fromStdString(window_.tipText(number)));
+    const QString text = QString::fromStdString(window_.tipText(number));
+    // As tall as the list's lines, at least two. A tip within its cell is see-through, so the
+    // cell's own text stays readable; a long list (15x15) reaches over the cell below and is
+    // then drawn opaque, so that it is read without the other cell's text behind it.
+    const QFontMetrics metrics(tip->font());
+    const int textHeight = metrics
+                               .boundingRect(QRect(0, 0, cellRect.width(), 10 * cellRect.height()),
+                                             Qt::AlignLeft | Qt::TextWordWrap, text)
+                               .height();
+    const int height = std::max(2 * metrics.lineSpacing(), textHeight) + 1;
+    tip->setStyleSheet(height <= cellRect.height()
+                           ? QStringLiteral("background: rgba(255, 255, 225, 150); color: #000080;")
+                           : QStringLiteral("background: rgb(255, 255, 225); color: #000080;"));
+    tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), height);
+    tip->setText(text);
     tip->setToolTip(QString::fromStdString(window_.tipToolTip(number)));
     tip->setAccessibleName(tr("Possible values: %1").arg(tip->text()));
     tip->show();
@@ -292,6 +309,11 @@ void GridView::windowChanged() {
     if (window_.shown() != wasShown_) {
         wasShown_ = window_.shown();
         emit shownChanged(wasShown_);
+    }
+    const QPoint place(window_.left(), window_.top());
+    if (place != lastPlace_) {
+        lastPlace_ = place;
+        emit placeChanged();
     }
     update();
 }

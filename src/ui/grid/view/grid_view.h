@@ -42,6 +42,8 @@ class GridView : public QWidget, private GridWindowObserver {
   signals:
     // The window was shown or hidden by the core.
     void shownChanged(bool shown);
+    // The core moved the window (its left or top inside the main window).
+    void placeChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +76,7 @@ class GridView : public QWidget, private GridWindowObserver {
     QLabel* percent_ = nullptr;
     bool syncing_ = false;
     bool wasShown_ = false;
+    QPoint lastPlace_;
 };
 
 }  // namespace quorvel::view

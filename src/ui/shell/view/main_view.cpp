@@ -196,6 +196,10 @@ void MainView::addGrid(GridView* grid) {
             window->hide();
         }
     });
+    // Leaving the create layout, for one, re-centres the window in the wider main window.
+    connect(grid, &GridView::placeChanged, this, [this, window, grid] {
+        if (window->isVisible()) placeSubWindow(window, grid);
+    });
     if (grid->window().shown()) emit grid->shownChanged(true);
 }
 

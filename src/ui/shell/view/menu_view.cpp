@@ -7,6 +7,20 @@
 
 namespace quorvel::view {
 
+namespace {
+
+// The menu bar's titles end in blanks that space them out; the bar has its own spacing, and
+// without the blanks every title still fits at the narrower width of the create layout.
+QString TitleText(const MenuItem& item) {
+    QString text = QString::fromStdString(item.caption);
+    if (item.ref.array != MenuArray::Mtop) return text;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+}  // namespace
+
 MenuView::MenuView(QMenuBar* bar, const MenuBar& menus, Handler chosen, Handler opened)
     : QObject(bar),
       bar_(bar),
@@ -15,7 +29,7 @@ MenuView::MenuView(QMenuBar* bar, const MenuBar& menus, Handler chosen, Handler 
       opened_(std::move(opened)) {
     for (const MenuItem* top : menus_.items(MenuArray::Mtop)) {
         if (top->submenu) {
-            auto* menu = new QMenu(QString::fromStdString(top->caption), bar_);
+            auto* menu = new QMenu(TitleText(*top), bar_);
             fill(menu, *top->submenu);
             const MenuRef ref = top->ref;
             connect(menu, &QMenu::aboutToShow, this, [this, ref] { opened_(ref); });
@@ -42,7 +56,7 @@ void MenuView::fill(QMenu* menu, MenuArray array) {
 }
 
 QAction* MenuView::addItem(QMenu* menu, const MenuItem& item) {
-    auto* action = new QAction(QString::fromStdString(item.caption), this);
+    auto* action = new QAction(TitleText(item), this);
     if (!item.shortcut.empty()) {
         action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
         // Shortcuts work from anywhere in the main window, also while a cell has the focus.
@@ -70,7 +84,7 @@ void MenuView::refresh() {
         const MenuItem* item = menus_.find(entry.ref);
         if (item == nullptr) continue;
         QAction* action = entry.action;
-        if (!item->isSeparator()) action->setText(QString::fromStdString(item->caption));
+        if (!item->isSeparator()) action->setText(TitleText(*item));
         action->setVisible(item->visible);
         // An item inside a disabled drop-down is out of reach, and so is its shortcut.
         const bool topLevel = entry.ref.array == MenuArray::Mtop;
