@@ -107,7 +107,9 @@ void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
         // they do not allow exactly one solution.
         GridWindow* window = activeGrid();
         if (window == nullptr) return;
-        if (LockGrid(*window, mainWindow) > 0) noteWhenNotUnique(window->board());
+        const std::optional<int> givens = LockGrid(*window, mainWindow);
+        if (!givens) return;  // refused: nothing changed
+        if (*givens > 0) noteWhenNotUnique(window->board());
         // Locked as loaded, the grid still shows the stored puzzle; any other givens make a
         // typed puzzle that no record holds.
         const Session& session = window->board().session();
