@@ -53,4 +53,10 @@ void MarkPatternCell(Board& board, int cell) {
     board.setCellLocked(cell, true);
 }
 
+void UnmarkPatternCell(Board& board, int cell) {
+    board.setCellColours(cell, kBlue, kWhite);
+    board.setCellDataField(cell, kPlainDataField);
+    board.setCellLocked(cell, false);
+}
+
 }  // namespace quorvel

@@ -32,5 +32,7 @@ void ApplyGivensPattern(Board& board, const std::vector<int>& cells);
 
 // One cell of the pattern: marked back colour, red text, marked DataField, locked.
 void MarkPatternCell(Board& board, int cell);
+// Undoes it: white back, blue text, plain DataField, unlocked.
+void UnmarkPatternCell(Board& board, int cell);
 
 }  // namespace quorvel

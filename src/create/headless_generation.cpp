@@ -1,7 +1,7 @@
 #include "create/headless_generation.h"
 
 #include "create/givens_pattern.h"
-#include "create/unique_givens.h"
+#include "create/level_aim.h"
 #include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
@@ -24,7 +24,10 @@ void HeadlessGeneration::SaveMySudoku() {
 }
 
 void HeadlessGeneration::FinishGivens(RandomSource& random) {
-    if (uniqueGivens_) MakeBoardUnique(board_, random);
+    if (!uniqueGivens_) return;
+    const Session& session = board_.session();
+    aimBoardAtLevel(board_, session.currentLevel, random,
+                    [&session](int) { return !session.stopRequested; });
 }
 
 void HeadlessGeneration::RestoreColor(int cell) {

@@ -32,7 +32,8 @@ class HeadlessGeneration : public GenerationWindow {
     // A board without a view has no block shading: the back colour returns to white.
     void RestoreColor(int cell) override;
     void FreezeDrawing(int mode) override { board_.events().freezeDrawing(mode == 1); }
-    // With unique givens asked for, adds givens until the puzzle has exactly one solution.
+    // With unique givens asked for, makes the puzzle unique and aims it at `CurrentLevel`
+    // (see create/level_aim.h).
     void FinishGivens(RandomSource& random) override;
     void setUniqueGivens(bool unique) { uniqueGivens_ = unique; }
 
@@ -56,8 +57,8 @@ struct GeneratedPuzzle {
 };
 
 // The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`; with `unique`,
-// givens are added from the full grid until the puzzle has exactly one solution (see
-// create/unique_givens.h).
+// the puzzle is made unique and aimed at `level` by its computed rating (see
+// create/level_aim.h).
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random,
                                bool unique = false);
 

@@ -168,6 +168,10 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
     }
 
     window.FinishGivens(random);
+    if (session.stopRequested) {
+        window.BlankGrid();
+        return false;
+    }
     session.gradeLevel = session.currentLevel;
     window.SaveMySudoku();
     for (int c = 1; c <= cells; ++c) {

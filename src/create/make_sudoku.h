@@ -31,12 +31,14 @@ class GenerationWindow {
     // `FreezeDrawing`: mode 1 suspends repainting, any other mode resumes it.
     virtual void FreezeDrawing(int mode) = 0;
     // The grid is complete and the pattern's cells are locked, just before it is stored: the
-    // window may add givens here (see create/unique_givens.h).
+    // window may change the givens here (see create/level_aim.h). Setting `StopRequested`
+    // meanwhile stops the generation.
     virtual void FinishGivens(RandomSource& random) = 0;
 };
 
 // True when a full grid was made, stored and reduced to its locked cells; false when
-// `StopRequested` was found set (the grid is then blank). The caller clears `StopRequested`
+// `StopRequested` was found set, while filling or after `FinishGivens` (the grid is then blank
+// and nothing is stored). The caller clears `StopRequested`
 // before it starts a generation.
 bool MakeSudoku(GenerationWindow& window, RandomSource& random);
 

@@ -1,7 +1,5 @@
 #include "create/unique_givens.h"
 
-#include "create/givens_pattern.h"
-#include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
 namespace quorvel {
@@ -27,23 +25,6 @@ UniqueGivens addGivensUntilUnique(const GridKind& kind, std::vector<int>& puzzle
             ++result.cellsAdded;
         }
     }
-}
-
-std::vector<int> MakeBoardUnique(Board& board, RandomSource& random) {
-    const std::vector<int> solution = shownValues(board);
-    std::vector<int> puzzle = solution;
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        if (!board.cell(cell).locked) puzzle[cell - 1] = 0;
-    }
-    const std::vector<int> before = puzzle;
-    addGivensUntilUnique(board.kind(), puzzle, solution, random);
-    std::vector<int> added;
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        if (puzzle[cell - 1] == before[cell - 1]) continue;
-        MarkPatternCell(board, cell);
-        added.push_back(cell);
-    }
-    return added;
 }
 
 }  // namespace quorvel

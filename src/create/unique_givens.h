@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "create/random_source.h"
-#include "model/board.h"
 #include "model/grid_kind.h"
 
 namespace quorvel {
@@ -22,9 +21,5 @@ struct UniqueGivens {
 // ends unique unless `solution` does not solve it.
 UniqueGivens addGivensUntilUnique(const GridKind& kind, std::vector<int>& puzzle,
                                   const std::vector<int>& solution, RandomSource& random);
-
-// The same on a complete grid whose locked cells are the givens: each added given is locked and
-// marked as a cell of the givens pattern. Returns the cells added, in cell order.
-std::vector<int> MakeBoardUnique(Board& board, RandomSource& random);
 
 }  // namespace quorvel

@@ -2,14 +2,13 @@
 // the Computer Generated Puzzle command does on a grid window, and prints the puzzle as one
 // compact JSON line. The full grid the window would store in its database is printed as the
 // solution instead; no file is written. The same seed always gives the same puzzle. With
-// --unique, givens from the full grid are added until the puzzle has exactly one solution, and
-// the generation is repeated (a bounded number of times) until the computed rating matches the
-// level, keeping the closest. `unique` tells whether the printed puzzle has exactly one
-// solution; `rating`, `score` and `hardest` are its computed difficulty.
+// --unique, the puzzle is made unique and aimed at the level by its computed rating, as the
+// program's Unique Puzzles Only option does (create/level_aim.h). `unique` tells whether the
+// printed puzzle has exactly one solution; `rating`, `score` and `hardest` are its computed
+// difficulty.
 
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -24,10 +23,6 @@
 namespace quorvel::tool {
 
 namespace {
-
-// Generations tried in search of the level's rating, per grid kind.
-constexpr int kNineAimAttempts = 20;
-constexpr int kFifteenAimAttempts = 5;
 
 int fail(const std::string& problem) {
     std::cerr << "quorvel-tool generate: " << problem << "\n";
@@ -69,18 +64,8 @@ int runGenerate(const std::vector<std::string>& args) {
 
     const GridKind& kind = *size == 9 ? kNineGrid : kFifteenGrid;
     SeededRandom random(*seed);
-    const int target = static_cast<int>(*level);
-    GeneratedPuzzle made = GeneratePuzzle(kind, target, random, wantUnique);
-    logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
-    const int attempts = wantUnique ? (kind.isNine() ? kNineAimAttempts : kFifteenAimAttempts) : 1;
-    for (int attempt = 1; attempt < attempts && rating.level != target; ++attempt) {
-        GeneratedPuzzle again = GeneratePuzzle(kind, target, random, true);
-        logic::PuzzleRating againRating = logic::ratePuzzle(kind, again.puzzle);
-        if (std::abs(againRating.level - target) < std::abs(rating.level - target)) {
-            made = std::move(again);
-            rating = std::move(againRating);
-        }
-    }
+    const GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(*level), random, wantUnique);
+    const logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
     std::cout << "{\"size\":" << kind.side << ",\"level\":" << *level
               << ",\"givens\":" << made.givens << ",\"puzzle\":\""
               << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""

@@ -19,27 +19,25 @@ TEST(UniqueGivens, GeneratedPuzzlesEndUniqueWithSymmetricAdditions) {
     for (const Case& c : {Case{&kNineGrid, 40}, Case{&kFifteenGrid, 12}}) {
         const int last = c.kind->cellCount() - 1;
         for (std::uint64_t seed = 1; seed <= c.seeds; ++seed) {
-            const int level = static_cast<int>(seed % 4) + 1;
             SeededRandom random(seed);
-            const GeneratedPuzzle plain = GeneratePuzzle(*c.kind, level, random);
-            SeededRandom again(seed);
-            const GeneratedPuzzle made = GeneratePuzzle(*c.kind, level, again, true);
-            ASSERT_EQ(made.solution, plain.solution) << seed;
-            const std::vector<int>& before = plain.puzzle;
-            const int givensBefore = plain.givens;
-            ASSERT_TRUE(made.unique) << c.kind->side << " seed " << seed;
-            EXPECT_EQ(countSolutions(*c.kind, made.puzzle, 2).count, 1) << seed;
+            const GeneratedPuzzle plain =
+                GeneratePuzzle(*c.kind, static_cast<int>(seed % 4) + 1, random);
+            std::vector<int> puzzle = plain.puzzle;
+            const UniqueGivens result =
+                addGivensUntilUnique(*c.kind, puzzle, plain.solution, random);
+            ASSERT_TRUE(result.unique) << c.kind->side << " seed " << seed;
+            EXPECT_EQ(countSolutions(*c.kind, puzzle, 2).count, 1) << seed;
             int added = 0;
             for (int index = 0; index <= last; ++index) {
-                if (before[index] != 0) {
-                    ASSERT_EQ(made.puzzle[index], before[index]) << seed;
-                } else if (made.puzzle[index] != 0) {
+                if (plain.puzzle[index] != 0) {
+                    ASSERT_EQ(puzzle[index], plain.puzzle[index]) << seed;
+                } else if (puzzle[index] != 0) {
                     ++added;
-                    ASSERT_EQ(made.puzzle[index], made.solution[index]) << seed;
-                    ASSERT_NE(made.puzzle[last - index], 0) << "mirror of " << index + 1;
+                    ASSERT_EQ(puzzle[index], plain.solution[index]) << seed;
+                    ASSERT_NE(puzzle[last - index], 0) << "mirror of " << index + 1;
                 }
             }
-            EXPECT_EQ(made.givens, givensBefore + added) << seed;
+            EXPECT_EQ(result.cellsAdded, added) << seed;
         }
     }
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 
 #include "create/headless_generation.h"
+#include "create/level_aim.h"
+#include "logic/puzzle_rating.h"
 #include "solver/solution_count.h"
 #include "storage/cell_lists.h"
 #include "storage/puzzle_record.h"
@@ -390,7 +392,7 @@ TEST_P(DatabaseCommandsTest, EveryCommandWritesSettingsFreezesAndEndsAnExperimen
 TEST_P(DatabaseCommandsTest, GeneratedPuzzleIsSymmetricStoredAndLocked) {
     const int counts[2][4] = {{32, 30, 28, 26}, {116, 114, 110, 106}};
     const int n = kind().cellCount();
-    // Unique Puzzles Only adds symmetric pairs of givens until one solution is left.
+    // Unique Puzzles Only makes the puzzle unique and aims it at the level by its rating.
     for (int level = 1; level <= 4; ++level) {
         const bool uniqueOnly = level % 2 == 0;
         main().setUniquePuzzlesOnly(uniqueOnly);
@@ -406,8 +408,12 @@ TEST_P(DatabaseCommandsTest, GeneratedPuzzleIsSymmetricStoredAndLocked) {
         const int expected = counts[kind().isNine() ? 0 : 1][level - 1];
         const bool centre = givens[(n + 1) / 2 - 1] != 0;
         if (uniqueOnly) {
-            EXPECT_GE(locked, centre ? expected - 1 : expected);
             EXPECT_EQ(countSolutions(kind(), givens, 2).count, 1);
+            const logic::PuzzleRating rating = logic::ratePuzzle(kind(), givens);
+            if (rating.level != level) {
+                EXPECT_EQ(message(), aimMissedText(level, rating));
+            }
+            EXPECT_FALSE(message().starts_with(kAimProgressLead)) << message();
         } else {
             EXPECT_EQ(locked, centre ? expected - 1 : expected);
         }
@@ -423,6 +429,35 @@ TEST_P(DatabaseCommandsTest, GeneratedPuzzleIsSymmetricStoredAndLocked) {
         EXPECT_FALSE(main().menus().at({MenuArray::Mtop, 8}).visible);
         EXPECT_FALSE(main().workingHard().visible);
         EXPECT_TRUE(main().toolbar().at(19).enabled);
+    }
+}
+
+// Stop chosen while the puzzle is aimed at its level ends the generation: nothing is stored, the
+// grid is blank and unlocked, and the Stop item, Working Hard and the progress line are gone.
+TEST_P(DatabaseCommandsTest, StopWhileAimingAtTheLevelStoresNothing) {
+    main().setUniquePuzzlesOnly(true);
+    for (int level = 1; level <= 4; ++level) {
+        SCOPED_TRACE(level);
+        session().currentLevel = level;
+        const std::size_t before = records().size();
+        bool stopShown = false;
+        host.onProcessEvents = [&] {
+            if (!message().starts_with(kAimProgressLead) || session().stopRequested) return;
+            stopShown = main().menus().at({MenuArray::Mtop, 8}).visible;
+            main().menuChosen({MenuArray::Mtop, 8});
+        };
+        main().menuChosen(kGenerate);
+        host.onProcessEvents = nullptr;
+        EXPECT_TRUE(stopShown);
+        EXPECT_EQ(records().size(), before);
+        for (int cell = 1; cell <= kind().cellCount(); ++cell) {
+            ASSERT_EQ(active().board().cell(cell).text, "") << cell;
+            ASSERT_FALSE(active().board().cell(cell).locked) << cell;
+        }
+        EXPECT_EQ(message(), "");
+        EXPECT_FALSE(session().stopRequested);
+        EXPECT_FALSE(main().menus().at({MenuArray::Mtop, 8}).visible);
+        EXPECT_FALSE(main().workingHard().visible);
     }
 }
 

@@ -1,6 +1,7 @@
 // Computer Generated Puzzle.
 
 #include "create/givens_pattern.h"
+#include "create/level_aim.h"
 #include "create/make_sudoku.h"
 #include "model/grid_events.h"
 #include "model/session.h"
@@ -44,8 +45,9 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
         mainWindow_.restartHistory(window);
     }
 
-    // The progress line ends with the generation (a message of the save stays).
-    if (mainWindow_.messageLine().text.starts_with(kGeneratingRowLead))
+    // The progress line ends with the generation (a message of the save or the aim stays).
+    const std::string& line = mainWindow_.messageLine().text;
+    if (line.starts_with(kGeneratingRowLead) || line.starts_with(kAimProgressLead))
         mainWindow_.PanelText("", colour::kWhite, kAlignCentre);
     mainWindow_.setStopItemVisible(false);
     mainWindow_.setWorkingHard(false);

@@ -3,8 +3,9 @@
 #include <bit>
 
 #include "create/givens_pattern.h"
+#include "create/level_aim.h"
 #include "create/make_sudoku.h"
-#include "create/unique_givens.h"
+#include "model/grid_events.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_window.h"
@@ -31,11 +32,26 @@ class WindowGeneration : public GenerationWindow {
     void SaveMySudoku() override { quorvel::SaveMySudoku(window_, mainWindow_, dialogs_, false); }
     void RestoreColor(int cell) override { window_.RestoreColor(cell, true); }
     void FreezeDrawing(int mode) override { mainWindow_.FreezeDrawing(mode); }
-    // Database > Unique Puzzles Only: givens are added until the puzzle has one solution.
+    // Database > Unique Puzzles Only: the puzzle is made unique and aimed at `CurrentLevel`.
+    // The message line names each try; events run before every rating, so Stop stays usable.
     void FinishGivens(RandomSource& random) override {
         if (!mainWindow_.options().uniquePuzzlesOnly) return;
-        for (const int cell : MakeBoardUnique(window_.board(), random))
+        const Session& session = window_.board().session();
+        const int target = session.currentLevel;
+        int shownAttempt = 0;
+        const AimedBoard aimed = aimBoardAtLevel(window_.board(), target, random, [&](int attempt) {
+            if (attempt == shownAttempt) {
+                window_.board().events().processEvents();
+            } else {
+                shownAttempt = attempt;
+                mainWindow_.PanelText(aimProgressText(target, attempt), kBlue, kAlignCentre);
+            }
+            return !session.stopRequested;
+        });
+        for (const int cell : aimed.changedCells)
             window_.notifyCellChanged(cell);
+        if (!aimed.aimed.stopped && aimed.aimed.rating.level != target)
+            mainWindow_.PanelText(aimMissedText(target, aimed.aimed.rating), kBlue, kAlignCentre);
     }
 
   private:

@@ -1,0 +1,80 @@
+// Aiming at a level: from the level's pattern or from no givens at all, on both grids, the
+// puzzle ends unique, point-symmetric, drawn from the full grid and rated at the level, with the
+// rating it reports; the rating budget and the poll bound the work.
+
+#include <gtest/gtest.h>
+
+#include "create/headless_generation.h"
+#include "create/level_aim.h"
+#include "solver/solution_count.h"
+
+namespace quorvel::testing {
+namespace {
+
+TEST(LevelAim, ReachesEachLevelUniqueAndSymmetric) {
+    struct Case {
+        const GridKind* kind;
+        std::uint64_t seeds;
+    };
+    for (const Case& c : {Case{&kNineGrid, 5}, Case{&kFifteenGrid, 1}}) {
+        const int last = c.kind->cellCount() - 1;
+        for (int target = 1; target <= 4; ++target) {
+            for (std::uint64_t seed = 1; seed <= c.seeds; ++seed) {
+                for (const bool fromPattern : {true, false}) {
+                    SCOPED_TRACE(::testing::Message() << c.kind->side << " level " << target
+                                                      << " seed " << seed << " " << fromPattern);
+                    SeededRandom random(seed);
+                    const GeneratedPuzzle plain = GeneratePuzzle(*c.kind, target, random);
+                    const std::vector<int> start =
+                        fromPattern ? plain.puzzle : std::vector<int>(plain.puzzle.size(), 0);
+                    int polls = 0;
+                    const int budget = aimRatingBudget(*c.kind);
+                    const AimedPuzzle aimed = aimAtLevel(
+                        *c.kind, start, plain.solution, target, random,
+                        [&polls](int) { return ++polls > 0; }, budget);
+                    EXPECT_FALSE(aimed.stopped);
+                    EXPECT_LE(polls, budget);
+                    EXPECT_EQ(aimed.rating.level, target);
+                    const logic::PuzzleRating again = logic::ratePuzzle(*c.kind, aimed.puzzle);
+                    EXPECT_EQ(again.level, aimed.rating.level);
+                    EXPECT_EQ(again.score, aimed.rating.score);
+                    EXPECT_EQ(countSolutions(*c.kind, aimed.puzzle, 2).count, 1);
+                    for (int index = 0; index <= last; ++index) {
+                        const int given = aimed.puzzle[index];
+                        ASSERT_TRUE(given == 0 || given == plain.solution[index]) << index;
+                        ASSERT_EQ(given != 0, aimed.puzzle[last - index] != 0) << index;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The poll runs before every rating: a budget of one rates once and keeps that puzzle, and a
+// poll answering no stops the aim at once.
+TEST(LevelAim, BudgetAndPollBoundTheWork) {
+    struct Case {
+        int budget;
+        int stopAtPoll;  // 0: never
+        int polls;
+        bool stopped;
+    };
+    for (const Case& c : {Case{1, 0, 1, false}, Case{300, 3, 3, true}, Case{300, 1, 1, true}}) {
+        SCOPED_TRACE(c.budget * 10 + c.stopAtPoll);
+        SeededRandom random(7);
+        const GeneratedPuzzle plain = GeneratePuzzle(kNineGrid, 1, random);
+        int polls = 0;
+        const AimedPuzzle aimed = aimAtLevel(
+            kNineGrid, plain.puzzle, plain.solution, 4, random,
+            [&](int) { return ++polls != c.stopAtPoll; }, c.budget);
+        EXPECT_EQ(polls, c.polls);
+        EXPECT_EQ(aimed.stopped, c.stopped);
+        if (!c.stopped) {
+            EXPECT_EQ(countSolutions(kNineGrid, aimed.puzzle, 2).count, 1);
+            EXPECT_EQ(logic::ratePuzzle(kNineGrid, aimed.puzzle).score, aimed.rating.score);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::testing
