@@ -11,7 +11,7 @@ namespace quorvel {
 
 class MDI1;
 
-inline constexpr int kDifferingCellBack = 0x80FFFF;  // light yellow
+inline constexpr int kDifferingCellBack = 0xFFB0D0;  // light violet
 inline constexpr int kMistakeCellBack = 0xC0C0FF;    // light red
 
 void registerExactCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
