@@ -45,8 +45,7 @@ bool IsBorder(std::string_view line) {
 }
 
 void Refuse(PuzzleTextRead& read, int line, const std::string& problem) {
-    if (read.refusals.size() < kMaxListedRefusals)
-        read.refusals.push_back("line " + std::to_string(line) + ": " + problem);
+    if (read.refusals.size() < kMaxListedRefusals) read.refusals.push_back({line, problem});
     ++read.refusedCount;
 }
 
@@ -96,9 +95,13 @@ std::string NotTextProblem(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+std::string PuzzleRefusal::text() const {
+    return "line " + std::to_string(line) + ": " + problem;
+}
+
 std::string PuzzleTextRead::firstProblem() const {
     if (!failure.empty()) return failure;
-    return refusals.empty() ? "" : refusals.front();
+    return refusals.empty() ? "" : refusals.front().text();
 }
 
 PuzzleTextRead ReadPuzzleText(std::string_view text) {

@@ -39,11 +39,19 @@ struct FilePuzzle {
     std::vector<PuzzleNote> notes;
 };
 
+// A puzzle of a text that could not be read or used: the line it is on and the problem.
+struct PuzzleRefusal {
+    int line = 0;
+    std::string problem;
+    // "line 3: 80 cells, expected 81"
+    std::string text() const;
+};
+
 struct PuzzleTextRead {
     std::vector<FilePuzzle> puzzles;
-    // Puzzles of a collection that could not be read, as "line 3: 80 cells, expected 81"; at most
-    // kMaxListedRefusals of them, refusedCount counting all.
-    std::vector<std::string> refusals;
+    // Puzzles of a collection that could not be read, in line order; at most kMaxListedRefusals
+    // of them, refusedCount counting all.
+    std::vector<PuzzleRefusal> refusals;
     int refusedCount = 0;
     // Set when the text as a whole cannot be read ("no puzzle found", broken XML, too large);
     // puzzles and refusals are then empty.

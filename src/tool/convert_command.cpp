@@ -37,8 +37,8 @@ int runConvert(const std::vector<std::string>& args) {
         *source == "-" ? ReadPuzzleStream(std::cin) : ReadPuzzleFile(*source);
     if (!read.complete()) {
         if (!read.failure.empty()) return fail(read.failure);
-        for (const std::string& refusal : read.refusals)
-            fail(refusal);
+        for (const PuzzleRefusal& refusal : read.refusals)
+            fail(refusal.text());
         const std::size_t unlisted = read.refusedCount - read.refusals.size();
         if (unlisted > 0) fail("and " + std::to_string(unlisted) + " more puzzles refused");
         return kUsageError;

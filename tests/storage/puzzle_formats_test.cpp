@@ -169,7 +169,7 @@ TEST(PuzzleFormats, CollectionsKeepGoodPuzzlesAndCountEveryRefusal) {
     EXPECT_EQ(read.puzzles.size(), 1u);
     EXPECT_EQ(read.refusedCount, 150);
     EXPECT_EQ(read.refusals.size(), kMaxListedRefusals);
-    EXPECT_EQ(read.refusals.back(), "line 101: 5 cells, expected 81");
+    EXPECT_EQ(read.refusals.back().text(), "line 101: 5 cells, expected 81");
 }
 
 using PuzzleFiles = testing::TempFolderTest;

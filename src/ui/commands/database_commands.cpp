@@ -41,6 +41,10 @@ bool DatabaseCommands::DeletePuzzle() {
     return acted;
 }
 
+void DatabaseCommands::ImportCollection() {
+    runCommand([this](GridWindow& window) { importCollection(window); });
+}
+
 void DatabaseCommands::ComputerGeneratedPuzzle() {
     runCommand([this](GridWindow& window) { computerGeneratedPuzzle(window); });
 }
@@ -60,6 +64,7 @@ void registerDatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
     table.setAction(Command::ShowStoredSolution, [commands] { commands->ShowStoredSolution(); });
     table.setAction(Command::StoreSolution, [commands] { commands->StoreSolution(); });
     table.setAction(Command::SaveIncompletePuzzle, [commands] { commands->StoreSolution(); });
+    table.setAction(Command::ImportCollection, [commands] { commands->ImportCollection(); });
     table.setStep(Command::DeletePuzzle, [commands] { return commands->DeletePuzzle(); });
     table.setAction(Command::ComputerGeneratedPuzzle,
                     [commands] { commands->ComputerGeneratedPuzzle(); });

@@ -1,13 +1,16 @@
 #pragma once
 // The Database menu on the grid window the main window shows: Get Puzzle (F2, and the level
 // button's right click), Show Solution (Stored) (F3), Store Solution in Database (Ctrl+F2),
-// Save Incomplete Puzzle, Get Incomplete Puzzle, Delete Puzzle and Computer Generated Puzzle.
+// Save Incomplete Puzzle, Get Incomplete Puzzle, Import Collection, Delete Puzzle and Computer
+// Generated Puzzle.
 // The 9x9 window works with "type3.pxz", the 15x15 window with "type5.pxz"; every change goes
 // through the storage routines, whose writes replace the file atomically. A failed read or write
 // is shown in red on the message line, naming the file, and changes nothing else.
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "ui/commands/grid_setup.h"  // ActiveGridWindow
 
@@ -17,7 +20,10 @@ class DialogExchange;
 class GridWindow;
 class MDI1;
 class RandomSource;
+struct PuzzleTextRead;
 struct Session;
+
+inline constexpr std::string_view kImportCollectionFileTitle = "Import Collection";
 
 class DatabaseCommands {
   public:
@@ -33,6 +39,8 @@ class DatabaseCommands {
     void GetPuzzle();
     void ShowStoredSolution();
     void StoreSolution();
+    // Asks for a puzzle file and imports every puzzle in it (see ImportPuzzleCollection).
+    void ImportCollection();
     // True when it acted (the current puzzle number is then 0); false when the confirmation was
     // cancelled ("Nothing to do!") or a file could not be read or written.
     bool DeletePuzzle();
@@ -43,6 +51,7 @@ class DatabaseCommands {
     void getPuzzle(GridWindow& window);
     void showStoredSolution(GridWindow& window);
     void storeSolution(GridWindow& window);
+    void importCollection(GridWindow& window);
     bool deletePuzzle(GridWindow& window);
     void computerGeneratedPuzzle(GridWindow& window);
 
@@ -53,7 +62,16 @@ class DatabaseCommands {
     std::shared_ptr<RandomSource> random_;
 };
 
-// Registers the seven Database commands in the main window's command table. The commands keep
+// Stores every puzzle of `read` in the database of the window's grid kind as the user's own, with
+// its solution, at its computed level (the current level when it has none); puzzles stored
+// already are skipped, those of the other size or without exactly one solution refused. One
+// message, titled "Import Collection.", counts them with their lines; a text that could not be
+// read at all (named `source` there) writes nothing, and a database that cannot be read or
+// written, or has too few free numbers, is named in red on the message line.
+void ImportPuzzleCollection(MDI1& mainWindow, DialogExchange& dialogs, const GridWindow& window,
+                            const PuzzleTextRead& read, const std::string& source);
+
+// Registers the eight Database commands in the main window's command table. The commands keep
 // what they need; the main window, the dialog exchange and the grid windows must outlive them.
 void registerDatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid,

@@ -14,6 +14,7 @@ inline constexpr std::string_view kComposeTitle = "My Su Doku.";
 inline constexpr std::string_view kOutOfRangeTitle = "Out of Range.";
 inline constexpr std::string_view kQuorvelTitle = "Quorvel";
 inline constexpr std::string_view kPuzzleChoiceTitle = "Open Puzzle File.";
+inline constexpr std::string_view kImportCollectionTitle = "Import Collection.";
 
 inline constexpr std::string_view kGradePrompt = "Grade the puzzle?   ";
 inline constexpr std::string_view kIncompleteSolutionText = "Cannot save an incomplete solution.";

@@ -29,7 +29,8 @@ DlgMode DlgModeForTitle(std::string_view title) {
     if (title == kGradeTitle) return DlgMode::LevelChoice;
     if (title == kComposeTitle) return DlgMode::ExposedCells;
     if (title == kPuzzleChoiceTitle) return DlgMode::PuzzleChoice;
-    if (title == kInvalidDataTitle || title == kOutOfRangeTitle) return DlgMode::Message;
+    if (title == kInvalidDataTitle || title == kOutOfRangeTitle || title == kImportCollectionTitle)
+        return DlgMode::Message;
     return DlgMode::Question;
 }
 

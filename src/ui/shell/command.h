@@ -36,6 +36,7 @@ enum class Command {
     StoreSolution,
     SaveIncompletePuzzle,
     GetIncompletePuzzle,
+    ImportCollection,
     DeletePuzzle,
     ComputerGeneratedPuzzle,
     // Assist Solve menu and its Solve submenu (toolbar 19 and 21 run GetNext and CheckForSingle).

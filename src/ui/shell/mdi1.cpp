@@ -263,6 +263,9 @@ void MDI1::MenuC_Click(int index) {
         case 7:
             commands_.run(Command::DeletePuzzle);
             break;
+        case 11:
+            commands_.run(Command::ImportCollection);
+            break;
         case 9:
             commands_.run(Command::ComputerGeneratedPuzzle);
             break;

@@ -79,6 +79,7 @@ std::vector<MenuItem> designItems() {
     add(separator(A::MenuC, 3));
     add(item(A::MenuC, 4, "Save &Incomplete Puzzle"));
     add(item(A::MenuC, 5, "Get Incomplete &Puzzle"));
+    add(item(A::MenuC, 11, "Import &Collection..."));
     add(separator(A::MenuC, 6));
     add(item(A::MenuC, 7, "&Delete Puzzle from Database")).enabled = false;
     add(separator(A::MenuC, 8));
