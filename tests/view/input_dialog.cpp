@@ -52,6 +52,10 @@ class InputDialog : public QObject {
                                               << ""
                                               << "ok"
                                               << "" << false << 0;
+        QTest::newRow("puzzle choice answered by import all") << "Open Puzzle File."
+                                                              << "3"
+                                                              << "import all"
+                                                              << "3" << false << 0;
     }
     void answerReachesTheExchange() {
         QFETCH(QString, title);
@@ -71,11 +75,13 @@ class InputDialog : public QObject {
         if (close == "escape") QTest::keyClick(&view, Qt::Key_Escape);
         if (close == "escape in box") QTest::keyClick(view.answerBox(), Qt::Key_Escape);
         if (close == "enter") QTest::keyClick(view.answerBox(), Qt::Key_Return);
+        if (close == "import all") QTest::mouseClick(view.importAllButton(), Qt::LeftButton);
 
         QVERIFY(fixture.dialog.closed());
         QVERIFY(!view.isVisible());
         QCOMPARE(fixture.exchange.DlgCancelled, cancelled);
         QCOMPARE(fixture.exchange.ExposedCells, exposedCells);
+        QCOMPARE(fixture.exchange.importAll, close == "import all");
     }
 
     void modeDecidesTheControls_data() {

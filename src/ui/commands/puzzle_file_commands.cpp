@@ -11,6 +11,7 @@
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_formats.h"
+#include "ui/commands/database_commands.h"   // ImportPuzzleCollection
 #include "ui/commands/text_file_commands.h"  // TextFilesFolder
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/dialog_titles.h"
@@ -38,12 +39,13 @@ void ShowProblem(MDI1& mainWindow, const std::string& source, const std::string&
 }
 
 // The puzzle to place out of `count`, asked by number when there are several; nullopt when the
-// question was cancelled.
+// question was cancelled or answered by Import All (dialogs.importAll then says so).
 std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t count) {
     if (count == 1) return 0;
+    dialogs.importAll = false;
     dialogs.AskUser(std::string(kPuzzleChoiceTitle),
                     "Puzzle Number?   (1 ~ " + std::to_string(count) + ")", "1");
-    if (dialogs.DlgCancelled) return std::nullopt;
+    if (dialogs.DlgCancelled || dialogs.importAll) return std::nullopt;
     const std::string& typed = dialogs.DlgText;
     const bool digits = !typed.empty() && typed.size() < 10 &&
                         std::all_of(typed.begin(), typed.end(),
@@ -72,7 +74,14 @@ void PlaceReading(MDI1& mainWindow, DialogExchange& dialogs, const ActiveGridWin
                   const PuzzleTextRead& read, const std::string& source) {
     if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
     if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size()))
-        PlacePuzzle(mainWindow, activeGrid, read.puzzles[*chosen].puzzle);
+        return PlacePuzzle(mainWindow, activeGrid, read.puzzles[*chosen].puzzle);
+    if (!dialogs.importAll) return;
+    // Into the database of the grid the puzzles would open on: that of the first one.
+    const GridKind& kind = read.puzzles.front().puzzle.kind;
+    mainWindow.CBn_MouseUp(kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    const GridWindow* window = activeGrid();
+    if (window != nullptr && window->kind() == kind)
+        ImportPuzzleCollection(mainWindow, dialogs, *window, read, source);
 }
 
 // The values of the cells shown; with `givensOnly`, of the locked cells alone.

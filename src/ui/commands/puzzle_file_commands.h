@@ -18,8 +18,9 @@ inline constexpr std::string_view kSavePuzzleFileTitle = "Save Puzzle As";
 inline constexpr std::string_view kPuzzleFileFilter =
     "Puzzle Files (*.txt *.sdm *.sdk *.ss *.opensudoku);;All files (*)";
 
-// A file or clipboard text holding several puzzles asks for one by number; text that holds no
-// readable puzzle is named in red on the message line, with the line and the problem, and
+// A file or clipboard text holding several puzzles asks for one by number, or Import All stores
+// them all in the database as Database > Import Collection does; text that holds no readable
+// puzzle is named in red on the message line, with the line and the problem, and
 // changes nothing. The placed puzzle is the current, unsaved puzzle.
 // Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Givens and Paste Puzzle.
 void registerPuzzleFileCommands(MDI1& mainWindow, DialogExchange& dialogs,

@@ -48,6 +48,7 @@ class DialogExchange {
     std::string DlgText;
     bool DlgCancelled = false;
     bool DlgPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
+    bool importAll = false;  // the puzzle choice was answered by Import All
     int ExposedCells = 0;    // the composing mode's answer, 20..30
 
     Host& host;

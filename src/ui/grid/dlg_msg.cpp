@@ -48,6 +48,7 @@ int DlgMsg::chosenLevel() const {
 void DlgMsg::Form_Load() {
     Session& session = exchange_.session;
     exchange_.DlgCancelled = false;
+    exchange_.importAll = false;
     prompt_ = exchange_.DlgPrompt;
     caption_ = exchange_.DlgTitle;
     mode_ = DlgModeForTitle(caption_);
@@ -197,6 +198,12 @@ void DlgMsg::OKButton_Click() {
 void DlgMsg::CancelButton_Click() {
     if (closed_) return;
     exchange_.DlgCancelled = true;
+    close();
+}
+
+void DlgMsg::importAllClicked() {
+    if (closed_ || !importAllVisible()) return;
+    exchange_.importAll = true;
     close();
 }
 

@@ -20,7 +20,7 @@ enum class DlgMode {
     ExposedCells,  // "My Su Doku."
     Question,      // OK and Cancel, prompt only
     Message,       // OK alone, prompt only
-    PuzzleChoice,  // "Open Puzzle File.": a number typed into the answer box
+    PuzzleChoice,  // "Open Puzzle File.": a number typed into the answer box, or Import All
 };
 
 // The mode a title selects; a title the program does not use asks a question.
@@ -28,6 +28,7 @@ DlgMode DlgModeForTitle(std::string_view title);
 
 inline constexpr std::array<std::string_view, 4> kLevelCaptions = {"1.  Easy", "2.  Medium",
                                                                    "3.  Hard", "4.  Very Hard"};
+inline constexpr std::string_view kImportAllCaption = "Import All";
 inline constexpr int kMarkerLeftTwips = 480;
 inline constexpr int kFewestExposedCells = 20;
 inline constexpr int kMostExposedCells = 30;
@@ -56,6 +57,8 @@ class DlgMsg {
     void OKButton_Click();
     // Also what closing the window by its frame does.
     void CancelButton_Click();
+    // The puzzle choice's third button: every puzzle goes into the database instead.
+    void importAllClicked();
 
     DlgMode mode() const { return mode_; }
     const std::string& caption() const { return caption_; }
@@ -66,6 +69,7 @@ class DlgMsg {
     bool levelLabelsVisible() const { return levelsVisible_; }  // `Label2`(1..4) and `Shape2`
     int markerLevel() const { return markerLevel_; }            // 1..4
     bool cancelVisible() const { return cancelVisible_; }
+    bool importAllVisible() const { return mode_ == DlgMode::PuzzleChoice; }
     bool okCentred() const { return okCentred_; }
     Focus focus() const { return focus_; }
     bool closed() const { return closed_; }

@@ -29,6 +29,10 @@ bool InputDialogWindow::press(std::string_view caption) {
         dialog_.CancelButton_Click();
         return true;
     }
+    if (caption == kImportAllCaption && dialog_.importAllVisible()) {
+        dialog_.importAllClicked();
+        return true;
+    }
     for (int level = 1; dialog_.levelLabelsVisible() && level <= 4; ++level) {
         if (caption == kLevelCaptions[static_cast<std::size_t>(level - 1)]) {
             dialog_.Label2_Click(level);

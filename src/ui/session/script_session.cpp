@@ -32,6 +32,13 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// The text of a `clipboard` line, each "\n" in it a line break.
+std::string ClipboardText(std::string text) {
+    for (std::size_t at = 0; (at = text.find("\\n", at)) != std::string::npos; ++at)
+        text.replace(at, 2, "\n");
+    return text;
+}
+
 bool ShowsTextCaption(const ToolButton& button) {
     return button.font == ButtonFont::Arial || button.font == ButtonFont::ArialNarrow;
 }
@@ -119,6 +126,8 @@ void ScriptSession::execute(const std::string& line) {
         answer(rest);
     } else if (word == "file") {
         answerFile(rest);
+    } else if (word == "clipboard") {
+        host_.setClipboardText(ClipboardText(rest));
     } else if (word == "print") {
         if (rest.empty()) fail("print needs a file");
         host_.printNextPageTo(resolved(rest));

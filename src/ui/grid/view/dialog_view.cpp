@@ -57,10 +57,13 @@ DialogView::DialogView(DlgMsg& dialog, QWidget* parent) : QDialog(parent), dialo
 
     ok_ = new QPushButton(tr("OK"), this);
     cancel_ = new QPushButton(tr("Cancel"), this);
-    for (QPushButton* button : {ok_, cancel_}) {
+    importAll_ = new QPushButton(tr("Import &All"), this);
+    for (QPushButton* button : {ok_, cancel_, importAll_}) {
         button->setAutoDefault(false);
         button->resize(kButton);
     }
+    importAll_->setGeometry(200, 69, 160, 30);
+    importAll_->setAccessibleDescription(tr("Stores every puzzle of the text in the database"));
 
     connect(answer_, &ForwardingLineEdit::keyDown, this, [this](const KeyEvent& event) {
         // Escape answers Cancel, as in every dialog of the desktop.
@@ -74,6 +77,7 @@ DialogView::DialogView(DlgMsg& dialog, QWidget* parent) : QDialog(parent), dialo
             [this](int start, int length) { dialog_.setText1Selection(start, length); });
     connect(ok_, &QPushButton::clicked, this, [this] { dialog_.OKButton_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { dialog_.CancelButton_Click(); });
+    connect(importAll_, &QPushButton::clicked, this, [this] { dialog_.importAllClicked(); });
 
     dialog_.setOnChanged([this] { render(); });
     render();
@@ -121,6 +125,7 @@ void DialogView::render() {
     answer_->showBox(dialog_.text1());
 
     cancel_->setVisible(dialog_.cancelVisible());
+    importAll_->setVisible(dialog_.importAllVisible());
     if (dialog_.okCentred()) {
         ok_->move((kWidth - kButton.width()) / 2, kButtonTop);
     } else {

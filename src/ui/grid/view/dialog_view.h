@@ -35,6 +35,7 @@ class DialogView : public QDialog {
     QFrame* marker() const { return marker_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* importAllButton() const { return importAll_; }
 
   public slots:
     void reject() override;
@@ -50,6 +51,7 @@ class DialogView : public QDialog {
     QFrame* marker_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QPushButton* importAll_;
 };
 
 }  // namespace quorvel::view
