@@ -37,6 +37,9 @@ PuzzleJudgement JudgeBySolving(const PuzzleLine& puzzle) {
 void ImportPuzzleCollection(MDI1& mainWindow, DialogExchange& dialogs, const GridWindow& window,
                             const PuzzleTextRead& read, const std::string& source) {
     const std::string title(kImportCollectionTitle);
+    // The answer comes with drawing on, so that the place of the closed file dialog is drawn
+    // again under it; the import changes nothing on the grid.
+    mainWindow.FreezeDrawing(0);
     if (!read.failure.empty()) {
         dialogs.AskUser(title, "Nothing imported.\r\n\r\n" + source + ": " + read.failure, "");
         return;
