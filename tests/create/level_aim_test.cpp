@@ -6,6 +6,7 @@
 
 #include "create/headless_generation.h"
 #include "create/level_aim.h"
+#include "model/puzzle_line.h"
 #include "solver/solution_count.h"
 
 namespace quorvel::testing {
@@ -45,6 +46,37 @@ TEST(LevelAim, ReachesEachLevelUniqueAndSymmetric) {
                         ASSERT_EQ(given != 0, aimed.puzzle[last - index] != 0) << index;
                     }
                 }
+            }
+        }
+    }
+}
+
+// A puzzle rated above the level gets symmetric pairs from its solution until it rates at the
+// level, keeping every given; one already rated at the level is kept as it is.
+TEST(LevelAim, APuzzleAboveTheLevelGetsPairsAdded) {
+    const PuzzleLineResult line = parsePuzzleLine(
+        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........");
+    ASSERT_TRUE(line.puzzle);
+    const std::vector<int>& start = line.puzzle->values;
+    const std::vector<int> solution = countSolutions(kNineGrid, start, 2).firstSolution;
+    ASSERT_EQ(logic::ratePuzzle(kNineGrid, start).level, 4);
+    const int last = kNineGrid.cellCount() - 1;
+    for (const int target : {1, 2, 4}) {
+        SCOPED_TRACE(target);
+        SeededRandom random(3);
+        const AimedPuzzle aimed = aimAtLevel(
+            kNineGrid, start, solution, target, random, [](int) { return true; }, 300);
+        EXPECT_EQ(aimed.rating.level, target);
+        EXPECT_EQ(logic::ratePuzzle(kNineGrid, aimed.puzzle).score, aimed.rating.score);
+        if (target == 4) {
+            EXPECT_EQ(aimed.puzzle, start);
+        }
+        for (int index = 0; index <= last; ++index) {
+            if (start[index] != 0) {
+                ASSERT_EQ(aimed.puzzle[index], start[index]) << index;
+            } else if (aimed.puzzle[index] != 0) {
+                ASSERT_EQ(aimed.puzzle[index], solution[index]) << index;
+                ASSERT_NE(aimed.puzzle[last - index], 0) << index;
             }
         }
     }
