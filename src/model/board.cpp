@@ -72,8 +72,9 @@ void Board::setCellColours(int cell, int foreColour, int backColour) {
 
 void Board::PS31(int cell, const std::string& valueText) {
     if (!validCell(cell)) return;
-    setCellText(cell, valueText);
+    // The table first: whoever hears of the new text finds the value already in the grid.
     setStoreValue(1, cell, valueOfText(valueText));
+    setCellText(cell, valueText);
 }
 
 int Board::CellLength(int cell) const {
@@ -157,6 +158,10 @@ void Board::updateGauge() {
         }
         deficit += (lineSum - rowSum) + (lineSum - columnSum);
     }
+    // The sums balance for a full grid, but also where a value too high makes up for one too low
+    // or missing elsewhere: such a grid is still one step short of full.
+    constexpr int kSmallestDeficit = 2;
+    if (deficit == 0 && !layerOneComplete()) deficit = kSmallestDeficit;
     gaugeWidth_ = gaugeWidthFor(kind_, deficit);
     percentText_ = percentTextFor(kind_, gaugeWidth_);
 }
@@ -169,6 +174,9 @@ ConsistencyResult Board::DoCalcIfAny(int cell, bool silent) {
     int duplicateValue = 0;
     if (findDuplicate(cell, duplicateValue)) {
         result.invalid = true;
+        // A grid holding a duplicate is not solved, and its gauge says so.
+        solvedShown_ = false;
+        if (!guessing_) updateGauge();
         if (!silent) {
             const std::string message = "DUPLICATE : " + valueText(duplicateValue);
             events_.messageDialog("Invalid Data.", message);

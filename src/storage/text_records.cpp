@@ -11,6 +11,7 @@ namespace quorvel {
 namespace {
 
 const std::string kSeparator(kFieldSeparator);
+constexpr std::size_t kCellTextField = 4;
 
 // The record's grid kind when the record can be imported; nullptr otherwise.
 const GridKind* ImportableKind(std::string_view line) {
@@ -65,11 +66,14 @@ bool AllGivensPresent(const ImportBatch& batch, const Database& database) {
     });
 }
 
+// The record under its new number, up to its cell text: an imported record is Kind 9 whatever
+// the file said, so a database read as a text file brings no second incomplete record (Kind 8)
+// and no puzzles that could never be deleted (Kind 1).
 std::string Renumbered(const std::string& line, int number) {
     std::vector<std::string> fields = SplitFields(line);
     fields[1] = std::to_string(number);
     std::string rebuilt;
-    for (std::size_t i = 1; i < fields.size(); ++i)
+    for (std::size_t i = 1; i <= kCellTextField; ++i)
         rebuilt += kSeparator + fields[i];
     return rebuilt;
 }

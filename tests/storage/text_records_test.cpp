@@ -68,8 +68,10 @@ TEST(TextExport, GivensInFirstAndLastCell) {
 
 TEST_F(TextImport, BatchIsNumberedAfterHighestAndRefusedTheSecondTime) {
     testing::WriteDatabase(folder(), kNineGrid, {RecordLine(40, 1), RecordLine(7, 2, 9, 1)});
-    const auto batch = WriteTextFile("batch.txt", "Batch March",
-                                     {FileRecord(1, 2), FileRecord(2, 3), "", FileRecord(3, 4)});
+    // Kinds in the file (a database read as a text file) stay behind: every record is Kind 9.
+    const auto batch = WriteTextFile(
+        "batch.txt", "Batch March",
+        {FileRecord(1, 2), FileRecord(2, 3) + "[]1", "", FileRecord(3, 4) + "[]8[]0.5"});
     const ImportOutcome first = Import(batch);
     ASSERT_TRUE(first.imported.has_value());
     EXPECT_EQ(first.imported->firstNumber, 41);

@@ -70,6 +70,8 @@ void ComposeCommands::CreateMySudoku() {
         random = clockSeeded.get();
     }
     CreateSud(nine_, mainWindow_, exposed, *random, false);
+    // The grid now holds a new composition, not the stored puzzle it may have shown.
+    mainWindow_.endCurrentPuzzle();
     showNine();
     mainWindow_.RestartTimer();
     mainWindow_.restartHistory(nine_);
@@ -95,6 +97,8 @@ void ComposeCommands::GetLastIncompleteEffort() {
         dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
         session_.createMode = false;
         mainWindow_.CloseCreateScreen();
+    } else {
+        mainWindow_.endCurrentPuzzle();
     }
     showNine();
     mainWindow_.loadSettings();
@@ -111,6 +115,7 @@ void ComposeCommands::TestScreen() {
     session_.createMode = true;
     enterCreateLayout();
     BlankGrid(nine_, mainWindow_, false);
+    mainWindow_.endCurrentPuzzle();
     for (int cell = 1; cell <= nine_.board().cellCount(); ++cell)
         MarkPlain(nine_, cell);
     for (const int cell : kTestScreenPattern)
@@ -135,6 +140,7 @@ void ComposeCommands::QuitCreateMySudoku() {
     if (buttons_.clearUp) buttons_.clearUp(kMouseLeft);
     mainWindow_.CloseCreateScreen();
     BlankGrid(nine_, mainWindow_, false);
+    mainWindow_.endCurrentPuzzle();
     showNine();
     mainWindow_.setElapsedTimerRunning(false);
     mainWindow_.writeSettings();

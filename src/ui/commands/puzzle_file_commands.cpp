@@ -10,6 +10,7 @@
 #include "model/puzzle_board.h"
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/own_data_files.h"
 #include "storage/puzzle_formats.h"
 #include "ui/commands/database_commands.h"   // ImportPuzzleCollection
 #include "ui/commands/text_file_commands.h"  // TextFilesFolder
@@ -65,6 +66,8 @@ void PlacePuzzle(MDI1& mainWindow, const ActiveGridWindow& activeGrid, const Puz
         if (value > 0) window->PS31(cell, std::to_string(value));
     }
     LockGrid(*window, mainWindow);
+    // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
+    window->DoCalcIfAny(1, true);
     Session& session = window->board().session();
     session.puzzleNumber = 0;  // not a stored puzzle
     session.gridKindCode = puzzle.kind.sizeCode;
@@ -109,6 +112,8 @@ void SavePuzzleAs(MDI1& mainWindow, Host& host, const GridWindow& window) {
     if (!chosen) return;
     std::filesystem::path file(*chosen);
     if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
+    if (IsOwnDataFile(AppFolder(mainWindow.programFolder()), file))
+        return mainWindow.PanelText(OwnDataFileError(file).message(), kRed, kAlignCentre);
     std::vector<int> values = GridValues(window, true);
     if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
         values = GridValues(window, false);

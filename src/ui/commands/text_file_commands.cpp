@@ -1,6 +1,5 @@
 #include "ui/commands/text_file_commands.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -9,6 +8,7 @@
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/own_data_files.h"
 #include "storage/puzzle_commands.h"
 #include "storage/text_records.h"
 #include "ui/commands/database_support.h"
@@ -44,6 +44,12 @@ std::vector<ExportCell> ExportCellsOf(const GridWindow& window) {
     return cells;
 }
 
+// A cell the pattern marks and that holds a value: a pattern mark on an empty cell (an exposed
+// cell of a composition not yet filled) gives no given, since a given is a locked value.
+bool IsGiven(const ImportedPuzzle& imported, std::size_t index) {
+    return imported.pattern[index] == "L" && !imported.values[index].empty();
+}
+
 // The first imported record on the window: its values, then the pattern's cells kept as locked
 // red givens and every other cell emptied, blue and open.
 void ShowImported(GridWindow& window, const ImportedPuzzle& imported) {
@@ -52,7 +58,7 @@ void ShowImported(GridWindow& window, const ImportedPuzzle& imported) {
     for (int cell = 1; cell <= cells; ++cell)
         window.PS31(cell, imported.values[static_cast<std::size_t>(cell - 1)]);
     for (int cell = 1; cell <= cells; ++cell) {
-        const bool given = imported.pattern[static_cast<std::size_t>(cell - 1)] == "L";
+        const bool given = IsGiven(imported, static_cast<std::size_t>(cell - 1));
         if (!given) window.PS31(cell, "");
         board.setCellColours(cell, given ? kGivenRed : kEntryBlue, board.cell(cell).backColour);
         board.setCellLocked(cell, given);
@@ -62,8 +68,9 @@ void ShowImported(GridWindow& window, const ImportedPuzzle& imported) {
 }
 
 bool HasGiven(const ImportedPuzzle& imported) {
-    return std::find(imported.pattern.begin(), imported.pattern.end(), "L") !=
-           imported.pattern.end();
+    for (std::size_t index = 0; index < imported.pattern.size(); ++index)
+        if (IsGiven(imported, index)) return true;
+    return false;
 }
 
 }  // namespace
@@ -83,9 +90,11 @@ void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& wi
         // Import looks for ".txt" files: a name typed without an extension gets it.
         std::filesystem::path file(*chosen);
         if (!file.has_extension()) file += ".txt";
-        if (FileStatus error = WriteExportFile(file, window.kind(), session.currentLevel, cells)) {
-            mainWindow.PanelText(error->message(), kRed, kAlignCentre);
-        }
+        const FileStatus error =
+            IsOwnDataFile(AppFolder(mainWindow.programFolder()), file)
+                ? OwnDataFileError(file)
+                : WriteExportFile(file, window.kind(), session.currentLevel, cells);
+        if (error) mainWindow.PanelText(error->message(), kRed, kAlignCentre);
     }
     mainWindow.setMenuEnabled(kAssistSolve, true);
 }

@@ -145,7 +145,15 @@ void GridWindow::SelectAllText(int cell) {
 
 void GridWindow::CellChange(int cell) {
     // fChange describes the selected cell only; programmatic writes to other cells leave it.
-    if (cell == txtSelected) fChange = board_.cell(cell).text != varValue;
+    if (cell != txtSelected) return;
+    // A value the program set, text and grid table together (a solve filling the focused cell),
+    // is the cell's committed value: a later edit, even back to the old text, is measured from it.
+    if (!entry_.KeyValidating && board_.shownValue(cell) == board_.CellValue(cell)) {
+        varValue = board_.cell(cell).text;
+        fChange = false;
+        return;
+    }
+    fChange = board_.cell(cell).text != varValue;
 }
 
 void GridWindow::T1_Click(int cell) {
@@ -189,7 +197,8 @@ void GridWindow::T1_KeyUp(int cell) {
 void GridWindow::CellKeyDown(int cell, int keyCode) {
     if (keyCode == key::kDelete && !board_.cell(cell).locked) {
         board_.PS31(cell, "");
-        repaintPossibilities();
+        // The grid is no longer full: the gauge and the status image say so at once.
+        DoCalcIfAny(cell);
     } else if (keyCode == key::kEscape) {
         CellKeyPress(cell, std::string(kEscape));
     } else {
@@ -291,9 +300,12 @@ void GridWindow::CellNavigate(int cell, int keyCode) {
     clearMessageLine();
 }
 
-// The cell's text becomes its value in the grid's table and the grid is checked again.
+// The cell's text becomes its value in the grid's table and the grid is checked again. A cell
+// that keeps the focus (a menu command committed it) measures its next change from this text, so
+// a later edit back to the text it had before is committed too.
 void GridWindow::commit(int cell) {
     board_.setGridStore(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
+    if (cell == txtSelected) varValue = board_.cell(cell).text;
     DoCalcIfAny(cell);
 }
 

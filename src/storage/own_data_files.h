@@ -1,0 +1,19 @@
+#pragma once
+// The files the program keeps its own data in: the two databases, the settings, the options and
+// the help text, in the data folder. A file the user names for a save (an exported text, a saved
+// puzzle) must never replace one of them, or the user's puzzles or settings would be gone.
+
+#include <filesystem>
+
+#include "storage/file_error.h"
+
+namespace quorvel {
+
+// True when `file` is one of those files in the data folder `appFolder`, whatever the case of its
+// name.
+bool IsOwnDataFile(const std::filesystem::path& appFolder, const std::filesystem::path& file);
+
+// What a save onto such a file reports; nothing is written.
+FileError OwnDataFileError(const std::filesystem::path& file);
+
+}  // namespace quorvel
