@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long demo package format clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long soak demo package format clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -54,6 +54,13 @@ fuzz: build-fuzz
 # Each fuzz target runs until it has tried a million inputs (minutes per target).
 fuzz-long: build-fuzz
 	FUZZ_RUNS=1000000 scripts/run-fuzzers.sh $(FUZZ_BUILD)
+
+# Random sessions with invariants checked after every line, for SOAK_MINUTES (default 30), from
+# seed SOAK_SEED; ends with the number of sessions and steps run.
+SOAK_MINUTES ?= 30
+SOAK_SEED    ?= 1000000
+soak: build
+	$(BUILD)/random-sessions --sequences 0 --seconds $$(( $(SOAK_MINUTES) * 60 )) --seed $(SOAK_SEED)
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

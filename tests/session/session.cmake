@@ -9,3 +9,12 @@ foreach(script IN LISTS session_scripts)
             $<TARGET_FILE:quorvel-tool> ${script})
     set_tests_properties(session_${name} PROPERTIES LABELS core)
 endforeach()
+
+# Random sessions with invariants checked after every line (tests/session/random).
+file(GLOB random_session_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/random/*.cpp)
+add_executable(random-sessions ${random_session_sources})
+target_include_directories(random-sessions PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(random-sessions PRIVATE quorvel_core)
+# A bounded run for CI (about a minute); `make soak` runs for half an hour.
+add_test(NAME random_sessions COMMAND random-sessions --sequences 600 --seconds 60)
+set_tests_properties(random_sessions PROPERTIES LABELS core TIMEOUT 600)

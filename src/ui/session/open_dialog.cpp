@@ -42,6 +42,14 @@ bool InputDialogWindow::press(std::string_view caption) {
     return false;
 }
 
+std::vector<std::string> InputDialogWindow::buttons() const {
+    std::vector<std::string> captions{"OK"};
+    if (dialog_.cancelVisible()) captions.emplace_back("Cancel");
+    if (dialog_.levelLabelsVisible())
+        captions.insert(captions.end(), kLevelCaptions.begin(), kLevelCaptions.end());
+    return captions;
+}
+
 void InputDialogWindow::key(const KeyEvent& event) {
     if (event.code == key::kEscape) {
         dialog_.CancelButton_Click();
@@ -80,6 +88,11 @@ bool AboutDialogWindow::press(std::string_view caption) {
         return false;
     }
     return true;
+}
+
+std::vector<std::string> AboutDialogWindow::buttons() const {
+    if (about_.exitPanelVisible()) return {"OK", "System Info...", "Yes", "No"};
+    return {"OK", "System Info..."};
 }
 
 void AboutDialogWindow::key(const KeyEvent& event) {

@@ -26,6 +26,8 @@ class OpenDialog {
     virtual std::optional<std::string> answer() const { return std::nullopt; }
     // Presses the button captioned `caption` (or the level label); false when none shows it.
     virtual bool press(std::string_view caption) = 0;
+    // Every caption `press` takes now, in the window's order.
+    virtual std::vector<std::string> buttons() const = 0;
     // A key pressed in the window. Escape answers as the window's close box does.
     virtual void key(const KeyEvent& event) = 0;
     // File dialogs only: takes the chosen path, or cancels with nullopt. False elsewhere.
@@ -41,6 +43,7 @@ class InputDialogWindow : public OpenDialog {
     std::string prompt() const override;
     std::optional<std::string> answer() const override;
     bool press(std::string_view caption) override;
+    std::vector<std::string> buttons() const override;
     void key(const KeyEvent& event) override;
     bool closed() const override;
 
@@ -55,6 +58,7 @@ class AboutDialogWindow : public OpenDialog {
     std::string title() const override;
     std::string prompt() const override;
     bool press(std::string_view caption) override;
+    std::vector<std::string> buttons() const override;
     void key(const KeyEvent& event) override;
     bool closed() const override;
 
@@ -70,6 +74,7 @@ class MessageBoxWindow : public OpenDialog {
     std::string title() const override { return title_; }
     std::string prompt() const override { return text_; }
     bool press(std::string_view caption) override;
+    std::vector<std::string> buttons() const override { return buttons_; }
     void key(const KeyEvent& event) override;
     bool closed() const override { return pressed_.has_value(); }
     // The caption of the button that closed the box.
@@ -89,9 +94,11 @@ class FileDialogWindow : public OpenDialog {
     std::string title() const override { return request_.title; }
     std::string prompt() const override { return request_.filter; }
     bool press(std::string_view caption) override;
+    std::vector<std::string> buttons() const override { return {"Cancel"}; }
     void key(const KeyEvent& event) override;
     bool chooseFile(const std::optional<std::string>& path) override;
     bool closed() const override { return closed_; }
+    const FileDialogRequest& request() const { return request_; }
     const std::optional<std::string>& chosen() const { return chosen_; }
 
   private:

@@ -1,7 +1,5 @@
 #include "ui/session/script_host.h"
 
-#include <ctime>
-
 #include "ui/fixed_width_text.h"
 #include "ui/grid/dlg_msg.h"
 #include "ui/print/page_pdf.h"
@@ -13,7 +11,8 @@ namespace quorvel {
 namespace {
 
 constexpr int kCharWidthTwips = 120;
-constexpr double kUnixEpochDay = 25569.0;  // 1970-01-01 counted from 1899-12-30
+constexpr double kSessionStartDay = 45658.0;  // 2025-01-01 counted from 1899-12-30
+constexpr double kMsPerDay = 86'400'000.0;
 
 }  // namespace
 
@@ -50,12 +49,10 @@ bool ScriptHost::printPage(const PrintPage& page) {
     return true;
 }
 
+// A fixed day at the start, moving with the session's clock: a script gives the same session
+// (the same generated puzzles) every time it runs.
 double ScriptHost::now() {
-    const std::time_t seconds = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const double localSeconds = static_cast<double>(seconds) + static_cast<double>(local.tm_gmtoff);
-    return kUnixEpochDay + localSeconds / 86400.0;
+    return kSessionStartDay + static_cast<double>(tick_) / kMsPerDay;
 }
 
 void ScriptHost::runAbout(AboutWindow& about) {

@@ -1,9 +1,9 @@
 #pragma once
 // The Host of a scripted session: no display, no waiting. Every modal window (input dialog,
 // about window, message box, file dialog) is handed to a DialogServer, which acts on it from
-// the script's following lines until it closes. Time is virtual: it moves only when the session
-// advances it and when the core asks to sleep, so scripted runs never wait and a script's keys
-// are as far apart as a person's.
+// the script's following lines until it closes. Time is virtual, the date included: it moves
+// only when the session advances it and when the core asks to sleep, so scripted runs never wait,
+// a script's keys are as far apart as a person's, and a script runs the same way every time.
 
 #include <filesystem>
 #include <functional>

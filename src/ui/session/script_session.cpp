@@ -55,7 +55,15 @@ ScriptSession::ScriptSession(const std::filesystem::path& dataFolder, std::ostre
 }
 
 std::optional<ScriptError> ScriptSession::run(std::istream& script) {
-    script_ = &script;
+    return run([&script]() -> std::optional<std::string> {
+        std::string line;
+        if (!std::getline(script, line)) return std::nullopt;
+        return line;
+    });
+}
+
+std::optional<ScriptError> ScriptSession::run(const ScriptLines& lines) {
+    lines_ = &lines;
     try {
         start();
         runLines();
@@ -75,7 +83,8 @@ void ScriptSession::start() {
 }
 
 void ScriptSession::runLines() {
-    for (std::string line; std::getline(*script_, line);) {
+    while (std::optional<std::string> next = (*lines_)()) {
+        std::string& line = *next;
         ++lineNumber_;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string command = Trimmed(line);

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -25,6 +26,11 @@ struct ScriptError {
     std::string what;
 };
 
+// Gives the session's lines one at a time; nullopt ends the script. Called between lines, with
+// the previous line carried out and the program settled, so a driver can look at the program
+// before it chooses the next line.
+using ScriptLines = std::function<std::optional<std::string>()>;
+
 class ScriptSession : private DialogServer {
   public:
     // `dataFolder` is the program folder: its data files are used, relative file and print
@@ -36,6 +42,13 @@ class ScriptSession : private DialogServer {
     // Starts the program and runs every line of `script`; stops at the first line that cannot
     // be carried out and returns its error.
     std::optional<ScriptError> run(std::istream& script);
+    std::optional<ScriptError> run(const ScriptLines& lines);
+
+    // What a driver choosing the lines looks at: the program, the modal window open now
+    // (innermost; nullptr when none), and whether the program has ended.
+    Application& program() { return program_; }
+    OpenDialog* openDialog() const { return open_.empty() ? nullptr : open_.back(); }
+    bool ended() const { return ended_; }
 
   private:
     struct FileAnswer {
@@ -60,7 +73,6 @@ class ScriptSession : private DialogServer {
     void moveFocusByTab(bool backwards);
 
     [[noreturn]] void fail(const std::string& what) const;
-    OpenDialog* openDialog() const { return open_.empty() ? nullptr : open_.back(); }
     void requireNoDialog() const;
     void restoreMainWindow();
     void settleFocus();
@@ -72,7 +84,7 @@ class ScriptSession : private DialogServer {
     std::ostream& out_;
     ScriptHost host_;
     Application program_;
-    std::istream* script_ = nullptr;
+    const ScriptLines* lines_ = nullptr;
     int lineNumber_ = 0;
     std::vector<OpenDialog*> open_;  // modal windows open now, innermost last
     int dialogsServed_ = 0;
