@@ -118,8 +118,10 @@ void GridWindow::T1GF(int cell) {
         setForeColour(txtSelected, colour);
     }
     if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
+    // A click into the cell being edited keeps what the edit is measured from, so the typed
+    // value is still committed when the focus leaves.
+    if (cell != txtSelected || !fChange) varValue = board_.cell(cell).text;
     txtSelected = cell;
-    varValue = board_.cell(cell).text;
 }
 
 void GridWindow::FocusCell(int cell) {
