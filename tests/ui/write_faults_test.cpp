@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "create/headless_generation.h"
@@ -68,6 +69,7 @@ constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
 constexpr MenuRef kSaveIncomplete{MenuArray::MenuC, 4};
 constexpr MenuRef kDelete{MenuArray::MenuC, 7};
 constexpr MenuRef kUniqueItem{MenuArray::MenuC, 10};
+constexpr MenuRef kImportCollection{MenuArray::MenuC, 11};
 constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
 
 std::string List(const std::vector<int>& values) {
@@ -184,6 +186,15 @@ const WritePath kWritePaths[] = {
          t.host.fileChoices.push_back((t.folder / "in.txt").string());
          t.answerOk();
          t.main().MenuA_Click(6);
+     }},
+    {"Import Collection", "type3.pxz",
+     [](WriteFaultsTest& t) {
+         std::ofstream(t.folder / "in.sdm")
+             << "3.7.4...........918........4.....7.....16.......25..........38..9....5...2.6.....";
+     },
+     [](WriteFaultsTest& t) {
+         t.host.fileChoices.push_back((t.folder / "in.sdm").string());
+         t.main().menuChosen(kImportCollection);
      }},
     {"Create Text File", "puzzle.txt",
      [](WriteFaultsTest& t) {
