@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "create/headless_generation.h"
 #include "create/unique_givens.h"
 #include "solver/solution_count.h"
@@ -22,6 +24,8 @@ TEST(UniqueGivens, GeneratedPuzzlesEndUniqueWithSymmetricAdditions) {
             SeededRandom random(seed);
             const GeneratedPuzzle plain =
                 GeneratePuzzle(*c.kind, static_cast<int>(seed % 4) + 1, random);
+            EXPECT_EQ(plain.givens, std::count_if(plain.puzzle.begin(), plain.puzzle.end(),
+                                                  [](int value) { return value != 0; }));
             std::vector<int> puzzle = plain.puzzle;
             const UniqueGivens result =
                 addGivensUntilUnique(*c.kind, puzzle, plain.solution, random);
