@@ -45,6 +45,7 @@ bool InputDialogWindow::press(std::string_view caption) {
 std::vector<std::string> InputDialogWindow::buttons() const {
     std::vector<std::string> captions{"OK"};
     if (dialog_.cancelVisible()) captions.emplace_back("Cancel");
+    if (dialog_.importAllVisible()) captions.emplace_back(kImportAllCaption);
     if (dialog_.levelLabelsVisible())
         captions.insert(captions.end(), kLevelCaptions.begin(), kLevelCaptions.end());
     return captions;
