@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         const PagePainter paint = [&page](QPainter& painter, const QRectF& area) {
             paintPrintPage(painter, area, page);
         };
-        if (!printPdf.isEmpty()) return writePagePdf(printPdf, paint);
+        if (!printPdf.isEmpty()) return !writePagePdf(printPdf, paint).has_value();
         const PrintOutcome outcome = printPage(parent, paint);
         return outcome == PrintOutcome::Printed || outcome == PrintOutcome::SavedAsPdf;
     });

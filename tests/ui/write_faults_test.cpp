@@ -17,52 +17,14 @@
 #include "storage/program_options.h"
 #include "storage/settings.h"
 #include "storage/text_records.h"
+#include "support/failing_file_system.h"
 #include "ui/database_fixture.h"
+#include "ui/session/script_session.h"
 
 namespace quorvel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-enum class Failure { NoSpace, ReadOnlyFolder, PermissionDenied, RenameRefused, FolderVanished };
-
-// Fails every save of one file (found by name) as `failure` says; other files save normally.
-class FailingFileSystem : public FileSystem {
-  public:
-    FailingFileSystem(std::string file, Failure failure)
-        : file_(std::move(file)), failure_(failure) {}
-
-    int writeNewFile(const fs::path& path, std::string_view bytes) override {
-        if (!concerns(path)) return FileSystem::writeNewFile(path, bytes);
-        switch (failure_) {
-            case Failure::NoSpace:  // part of the file reaches the disk
-                FileSystem::writeNewFile(path, bytes.substr(0, bytes.size() / 2));
-                return ENOSPC;
-            case Failure::ReadOnlyFolder:
-                return EROFS;
-            case Failure::PermissionDenied:
-                return EACCES;
-            case Failure::FolderVanished:
-                return ENOENT;
-            case Failure::RenameRefused:
-                break;
-        }
-        return FileSystem::writeNewFile(path, bytes);
-    }
-    int rename(const fs::path& from, const fs::path& to) override {
-        if (concerns(to) && failure_ == Failure::RenameRefused) return EPERM;
-        return FileSystem::rename(from, to);
-    }
-
-  private:
-    // The file itself or a temporary file beside it (".name.tmp-...").
-    bool concerns(const fs::path& path) const {
-        const std::string name = path.filename().string();
-        return name == file_ || name.starts_with("." + file_ + ".tmp");
-    }
-    std::string file_;
-    Failure failure_;
-};
 
 constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
 constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
@@ -82,7 +44,7 @@ std::string List(const std::vector<int>& values) {
 struct WriteFaultsTest : WindowCommandsTest {
     using WindowCommandsTest::active, WindowCommandsTest::answerGrade, WindowCommandsTest::answerOk,
         WindowCommandsTest::folder, WindowCommandsTest::host, WindowCommandsTest::main,
-        WindowCommandsTest::app;
+        WindowCommandsTest::app, WindowCommandsTest::session;
 
     GeneratedPuzzle puzzle = [] {
         SeededRandom random(5);
@@ -142,9 +104,31 @@ struct WritePath {
     const char* file;  // the file the command writes
     void (*prepare)(WriteFaultsTest&);
     void (*run)(WriteFaultsTest&);
+    // What must not change, where it is not WriteFaultsTest::memory (a command that shows a new
+    // grid whether or not it could store it).
+    std::string (*memory)(WriteFaultsTest&) = nullptr;
 };
 
+constexpr MenuRef kGenerate{MenuArray::MenuC, 9};
+constexpr int kSavePuzzleAs = 12;
+
 const WritePath kWritePaths[] = {
+    {"Computer Generated Puzzle", "type3.pxz", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(kGenerate); },
+     // The new puzzle shows, but no stored record is claimed for it.
+     [](WriteFaultsTest& t) {
+         return std::to_string(t.session().lastPuzzleNo) + " " +
+                std::to_string(t.session().puzzleNumber);
+     }},
+    {"Save Puzzle As", "saved.sdk",
+     [](WriteFaultsTest& t) {
+         ASSERT_FALSE(ReplaceFileAtomically(t.folder / "saved.sdk", "an earlier save"));
+         t.getPuzzle(1);
+     },
+     [](WriteFaultsTest& t) {
+         t.host.fileChoices.push_back((t.folder / "saved.sdk").string());
+         t.main().MenuA_Click(kSavePuzzleAs);
+     }},
     {"Store Solution", "type3.pxz",
      [](WriteFaultsTest& t) {
          t.getPuzzle(1);
@@ -225,12 +209,6 @@ const WritePath kWritePaths[] = {
      }},
 };
 
-const std::pair<Failure, int> kFailures[] = {
-    {Failure::NoSpace, ENOSPC},          {Failure::ReadOnlyFolder, EROFS},
-    {Failure::PermissionDenied, EACCES}, {Failure::RenameRefused, EPERM},
-    {Failure::FolderVanished, ENOENT},
-};
-
 using WriteFault = std::tuple<const WritePath*, std::pair<Failure, int>>;
 
 struct EveryWriteFault : WriteFaultsTest, ::testing::WithParamInterface<WriteFault> {};
@@ -242,7 +220,8 @@ TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
     path.prepare(*this);
     main().PanelText("", colour::kWhite, 2);
     const std::string bytesBefore = bytes(path.file);
-    const std::string memoryBefore = memory(path.file);
+    const auto held = [&] { return path.memory ? path.memory(*this) : memory(path.file); };
+    const std::string memoryBefore = held();
     {
         FailingFileSystem failing(path.file, failure);
         FileSystemOverride override(failing);
@@ -253,7 +232,27 @@ TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
     EXPECT_NE(message().find(std::strerror(code)), std::string::npos) << message();
     EXPECT_TRUE(bytes(path.file) == bytesBefore) << path.file << " changed";
     EXPECT_EQ(temporaries(), std::vector<std::string>{});
-    EXPECT_EQ(memory(path.file), memoryBefore);
+    EXPECT_EQ(held(), memoryBefore);
+}
+
+// Print into a PDF file, as the scripted session prints (the program without a printer writes
+// its page through the same seam: tests/view/platform_layers.cpp).
+TEST_F(WriteFaultsTest, PrintedPageIsToldAndChangesNothing) {
+    const fs::path file = folder / "page.pdf";
+    ASSERT_FALSE(ReplaceFileAtomically(file, "an earlier page"));
+    for (const auto& [failure, code] : kFailures) {
+        FailingFileSystem failing("page.pdf", failure);
+        FileSystemOverride override(failing);
+        std::ostringstream dumps;
+        ScriptSession printing(folder, dumps);
+        std::istringstream script("print page.pdf\nmenu Puzzle Grid > Print\n");
+        const std::optional<ScriptError> error = printing.run(script);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->what,
+                  "Could not save page.pdf (" + std::string(std::strerror(code)) + ")");
+        EXPECT_EQ(bytes("page.pdf"), "an earlier page");
+        EXPECT_EQ(temporaries(), std::vector<std::string>{});
+    }
 }
 
 std::vector<const WritePath*> AllWritePaths() {

@@ -7,9 +7,15 @@
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/display_settings.h"
 
+#include "support/failing_file_system.h"
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
+#include <string>
 
 using namespace quorvel::view;
 
@@ -130,15 +136,29 @@ class PlatformLayers : public QObject {
         const QString path = root.filePath("page.pdf");
         QVERIFY(writeFile(path, "old content"));
         bool painted = false;
-        QVERIFY(writePagePdf(path, [&](QPainter& painter, const QRectF& page) {
-            painted = page.width() > 0 && page.height() > 0;
-            painter.drawText(page, "Puzzle No: ");
-        }));
+        QVERIFY(!writePagePdf(path, [&](QPainter& painter, const QRectF& page) {
+                     painted = page.width() > 0 && page.height() > 0;
+                     painter.drawText(page, "Puzzle No: ");
+                 }).has_value());
         QVERIFY(painted);
-        QVERIFY(readFile(path).startsWith("%PDF"));
-        QVERIFY(!QFile::exists(path + ".part"));
-        QVERIFY(!writePagePdf(root.filePath("missing/folder/page.pdf"),
-                              [](QPainter&, const QRectF&) {}));
+        const QByteArray written = readFile(path);
+        QVERIFY(written.startsWith("%PDF"));
+        QVERIFY(
+            writePagePdf(root.filePath("missing/folder/page.pdf"), [](QPainter&, const QRectF&) {
+            }).has_value());
+        // Each failure of the system is told with the file and the reason; the old page stays
+        // and no temporary file is left.
+        for (const auto& [failure, code] : quorvel::testing::kFailures) {
+            quorvel::testing::FailingFileSystem failing("page.pdf", failure);
+            quorvel::FileSystemOverride override(failing);
+            const quorvel::FileStatus error = writePagePdf(path, [](QPainter&, const QRectF&) {});
+            QVERIFY(error.has_value());
+            QCOMPARE(error->message(),
+                     "Could not save page.pdf (" + std::string(std::strerror(code)) + ")");
+            QCOMPARE(readFile(path), written);
+            QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{"page.pdf"});
+        }
     }
 
   private:

@@ -28,6 +28,17 @@ const std::vector<std::string> kSaveNames = {"out.txt", "out.sdk", "grid.ss", "s
 const std::vector<std::string> kMalformedNames = {
     "type3.pxz", "type5.pxz", "DaDododa.pxz", "sudokuhelp.pxz", "page.pdf", "QuorvelOptions.txt"};
 
+// Texts put on the clipboard for Paste Puzzle: good puzzles of both grids, two puzzles at once,
+// a line a cell short, givens in conflict, words.
+const std::string kNine =
+    "..9...63......3.597...4.2...9...6..5..12.89..6..4...2...8.9...245.1......62...5..";
+const std::vector<std::string> kClipboardTexts = {kNine,
+                                                  kNine + "\\n" + kNine,
+                                                  kNine.substr(1),
+                                                  "11" + kNine.substr(2),
+                                                  "F" + std::string(224, '.'),
+                                                  "no puzzle here"};
+
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
@@ -63,6 +74,7 @@ std::string RandomActions::mainWindowLine(ScriptSession& session) {
     const bool focused = grid != nullptr && grid->focusedCell() > 0;
     const int roll = below(100);
 
+    if (roll < 3) return "clipboard " + any(kClipboardTexts);
     if (roll >= 30 && roll < 45) {
         std::vector<std::string> buttons;
         for (const ToolButton& button : main.toolbar().all()) {

@@ -1,16 +1,18 @@
 #include "ui/print/view/printer_output.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
-#include <filesystem>
-#include <system_error>
+#include <string_view>
+
+#include "storage/data_file.h"
 
 namespace quorvel::view {
 namespace {
@@ -26,29 +28,25 @@ bool paintOn(QPrinter& printer, const PagePainter& paint) {
 
 }  // namespace
 
-bool writePagePdf(const QString& path, const PagePainter& paint) {
-    // Written beside the target first and renamed into place, so an old file is never left
-    // half overwritten.
-    const QString partial = path + QStringLiteral(".part");
+FileStatus writePagePdf(const QString& path, const PagePainter& paint) {
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial);
-        if (!paintOn(printer, paint)) {
-            QFile::remove(partial);
-            return false;
+        QPdfWriter writer(&document);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return FileError{path.toStdString(), "save", "the page could not be drawn"};
         }
+        // The painter's origin is the top left of the printable area.
+        const QSize printable = writer.pageLayout().paintRectPixels(writer.resolution()).size();
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(printable)));
+        painter.end();
     }
-    if (!QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0) {
-        QFile::remove(partial);
-        return false;
-    }
-    // Renaming over the old file replaces it in one step; removing it first would leave no file
-    // at all if the program were stopped in between.
-    std::error_code error;
-    std::filesystem::rename(partial.toStdString(), path.toStdString(), error);
-    if (error) QFile::remove(partial);
-    return !error;
+    const QByteArray& bytes = document.data();
+    return ReplaceFileAtomically(
+        path.toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 PrintOutcome printPage(QWidget* parent, const PagePainter& paint) {
@@ -63,9 +61,9 @@ PrintOutcome printPage(QWidget* parent, const PagePainter& paint) {
         QDir(folder).filePath(QStringLiteral("Quorvel puzzle.pdf")),
         QObject::tr("PDF Files (*.pdf)"));
     if (path.isEmpty()) return PrintOutcome::Cancelled;
-    if (!writePagePdf(path, paint)) {
+    if (const FileStatus error = writePagePdf(path, paint)) {
         QMessageBox::warning(parent, QObject::tr("Print"),
-                             QObject::tr("The page could not be written to %1.").arg(path));
+                             QString::fromStdString(error->message()));
         return PrintOutcome::Failed;
     }
     QMessageBox::information(parent, QObject::tr("Print"),

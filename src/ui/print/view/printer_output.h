@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "storage/file_error.h"
+
 class QWidget;
 
 namespace quorvel::view {
@@ -17,8 +19,9 @@ using PagePainter = std::function<void(QPainter& painter, const QRectF& page)>;
 
 enum class PrintOutcome { Printed, SavedAsPdf, Cancelled, Failed };
 
-// Paints the page into a PDF file at path; false when the file could not be written.
-bool writePagePdf(const QString& path, const PagePainter& paint);
+// Paints the page into a PDF document in memory and replaces the file at path with it in one
+// rename, as every save of the program does; the failure names the file and the reason.
+FileStatus writePagePdf(const QString& path, const PagePainter& paint);
 
 // The default printer, or the PDF offer when there is none.
 PrintOutcome printPage(QWidget* parent, const PagePainter& paint);
