@@ -1,4 +1,4 @@
-// Speed of puzzle generation: the givens pattern and MakeSudoku, headless, as
+// Speed of puzzle generation: the givens pattern and generatePuzzle, headless, as
 // `quorvel-tool generate` runs them. One puzzle per iteration, each from its own seed; the
 // median over repetitions is the figure to compare with the goals (9x9 below 1 ms, 15x15 below
 // 20 ms).

@@ -49,7 +49,7 @@ void checkTextBench(benchmark::State& state, const std::vector<PuzzleLine>& puzz
     const int cells = grid.board->cellCount();
     int cell = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(grid.board->CheckText(cell + 1, true));
+        benchmark::DoNotOptimize(grid.board->candidatesOf(cell + 1, true));
         cell = (cell + 1) % cells;
     }
 }

@@ -28,7 +28,7 @@ const char* const kHardPuzzle =
 // A Host with a real clock whose event processing finds nothing pending.
 class QuietHost : public Host {
   public:
-    void runDialog(DlgMsg&) override {}
+    void runDialog(InputDialog&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     void showNotice(const std::string&, const std::string&) override {}
     std::optional<std::string> chooseFile(const FileDialogRequest&) override { return {}; }
@@ -78,10 +78,10 @@ void BM_WindowNumberCrunch(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     QuietHost host;
     Application app(host, folder);
-    MDI1& main = app.mainWindow();
+    MainWindow& main = app.mainWindow();
     main.loadSettings();
-    main.MDIForm_Load();
-    main.MDIForm_Activate();
+    main.load();
+    main.activate();
     long repaints = 0;
     main.subscribe([&](MainWindowChange change) {
         if (change == MainWindowChange::MessageLine) ++repaints;
@@ -91,12 +91,12 @@ void BM_WindowNumberCrunch(benchmark::State& state) {
         state.PauseTiming();
         for (int cell = 1; cell <= board.cellCount(); ++cell) {
             board.setCellLocked(cell, false);
-            board.PS31(cell, "");
+            board.setCellValue(cell, "");
         }
         loadGivens(board, puzzle.values);
         main.applyStateChange(StateChange::GridLockedWithGivens);
         state.ResumeTiming();
-        main.menuChosen({MenuArray::MenuEA, 2});
+        main.menuChosen({MenuArray::Solve, 2});
     }
     state.counters["repaints"] =
         benchmark::Counter(static_cast<double>(repaints), benchmark::Counter::kAvgIterations);

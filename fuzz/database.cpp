@@ -55,8 +55,8 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    FUZZ_CHECK(Scramble(Scramble(bytes, true), false) == bytes);
-    FUZZ_CHECK(Scramble(Scramble(bytes, false), true) == bytes);
+    FUZZ_CHECK(scramble(scramble(bytes, true), false) == bytes);
+    FUZZ_CHECK(scramble(scramble(bytes, false), true) == bytes);
 
     const std::string plain = UnscrambleFileBytes(bytes);
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {

@@ -111,14 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Whatever the script did, every data file still reads completely.
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
-        const Result<Database> database = LoadDatabase(AppFolder(setup.folder), *kind);
+        const Result<Database> database = LoadDatabase(databaseFolder(setup.folder), *kind);
         FUZZ_CHECK(database.ok());
         for (std::size_t line = 1; line < database.value().lines.size(); ++line) {
             const std::string& text = database.value().lines[line];
             FUZZ_CHECK(text.empty() || ReadRecord(text, *kind).has_value());
         }
     }
-    const LoadedSettings settings = LoadSettings(SettingsFolder(setup.folder));
+    const LoadedSettings settings = LoadSettings(settingsFolder(setup.folder));
     FUZZ_CHECK(!settings.error && settings.movedAside.empty() &&
                ParseSettings(FormatSettings(settings.settings)) == settings.settings);
     return 0;

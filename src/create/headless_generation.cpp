@@ -7,18 +7,18 @@
 
 namespace quorvel {
 
-void HeadlessGeneration::BlankGrid() {
+void HeadlessGeneration::blankGrid() {
     for (int cell = 1; cell <= board_.cellCount(); ++cell) {
-        board_.PS31(cell, "");
+        board_.setCellValue(cell, "");
         board_.setCellColours(cell, kRed, board_.cell(cell).backColour);
         board_.setCellLocked(cell, false);
     }
-    board_.DoCalcIfAny(1);
+    board_.checkConsistency(1);
 }
 
-void HeadlessGeneration::SaveMySudoku() {
+void HeadlessGeneration::gradeAndSave() {
     // As the window's Grade and Save, nothing is kept unless the grid is complete.
-    if (!board_.DoCalcIfAny(1).complete) return;
+    if (!board_.checkConsistency(1).complete) return;
     storedGrid_ = shownValues(board_);
     ++storeCount_;
 }
@@ -30,7 +30,7 @@ void HeadlessGeneration::FinishGivens(RandomSource& random) {
                     [&session](int) { return !session.stopRequested; });
 }
 
-void HeadlessGeneration::RestoreColor(int cell) {
+void HeadlessGeneration::restoreCellColour(int cell) {
     board_.setCellColours(cell, board_.cell(cell).foreColour, kWhite);
 }
 
@@ -41,11 +41,11 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
     const auto board = std::make_unique<Board>(kind, session, events);
     HeadlessGeneration window(*board);
     window.setUniqueGivens(unique);
-    window.BlankGrid();
+    window.blankGrid();
     ApplyGivensPattern(*board, DrawGivensPattern(kind, ExposedCountFor(kind, level), random));
 
     GeneratedPuzzle result;
-    result.made = MakeSudoku(window, random);
+    result.made = generatePuzzle(window, random);
     if (!result.made) return result;
     result.puzzle = shownValues(*board);
     result.solution = window.storedGrid();

@@ -1,5 +1,5 @@
 #pragma once
-// Puzzle generation without a window: the pattern step and `MakeSudoku` on a Board with
+// Puzzle generation without a window: the pattern step and `generatePuzzle` on a Board with
 // headless events, as the companion tool and the benchmarks run them.
 //
 // Where the window's Grade and Save would write the full grid into the puzzle database, the
@@ -22,22 +22,22 @@ class HeadlessGeneration : public GenerationWindow {
     explicit HeadlessGeneration(Board& board) : board_(board) {}
 
     Board& board() override { return board_; }
-    ConsistencyResult DoCalcIfAny(int cell, bool silent) override {
-        return board_.DoCalcIfAny(cell, silent);
+    ConsistencyResult checkConsistency(int cell, bool silent) override {
+        return board_.checkConsistency(cell, silent);
     }
     // Every cell emptied, red and unlocked; the board has no caption label or timer.
-    void BlankGrid() override;
+    void blankGrid() override;
     // Keeps the complete grid (see storedGrid) in place of a database record.
-    void SaveMySudoku() override;
+    void gradeAndSave() override;
     // A board without a view has no block shading: the back colour returns to white.
-    void RestoreColor(int cell) override;
-    void FreezeDrawing(int mode) override { board_.events().freezeDrawing(mode == 1); }
+    void restoreCellColour(int cell) override;
+    void setDrawingMode(int mode) override { board_.events().freezeDrawing(mode == 1); }
     // With unique givens asked for, makes the puzzle unique and aims it at `CurrentLevel`
     // (see create/level_aim.h).
     void FinishGivens(RandomSource& random) override;
     void setUniqueGivens(bool unique) { uniqueGivens_ = unique; }
 
-    // The grid as the last SaveMySudoku found it (index 0 is cell 1); empty before any.
+    // The grid as the last gradeAndSave found it (index 0 is cell 1); empty before any.
     const std::vector<int>& storedGrid() const { return storedGrid_; }
     int storeCount() const { return storeCount_; }
 
@@ -56,7 +56,7 @@ struct GeneratedPuzzle {
     std::vector<int> solution;  // the full grid that was stored
 };
 
-// The pattern of `level` and `MakeSudoku` on a fresh headless board of `kind`; with `unique`,
+// The pattern of `level` and `generatePuzzle` on a fresh headless board of `kind`; with `unique`,
 // the puzzle is made unique and aimed at `level` by its computed rating (see
 // create/level_aim.h).
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random,

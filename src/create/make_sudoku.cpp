@@ -66,7 +66,7 @@ std::string generatingRowText(int row) {
     return std::string(kGeneratingRowLead) + std::to_string(row);
 }
 
-bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
+bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
     Board& board = window.board();
     const GridKind& kind = board.kind();
     const int cells = kind.cellCount();
@@ -75,7 +75,7 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
 
     auto clearCells = [&board](int from, int to) {
         for (int cell = from; cell <= to; ++cell)
-            board.PS31(cell, "");
+            board.setCellValue(cell, "");
     };
 
     clearCells(1, cells);
@@ -103,37 +103,37 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
             // fallen off the end of the shortened list.
             if (position == 0 || position > list.size())
                 position = DrawPosition(random, list.size());
-            // The candidates of the cell, as CheckText in compute mode finds them (the panel
+            // The candidates of the cell, as candidatesOf in compute mode finds them (the panel
             // describes the cell), without building their text.
             const ValueMask candidates = board.candidateMask(cell);
             board.paintPanelFor(cell);
             if (session.stopRequested) {
-                window.BlankGrid();
+                window.blankGrid();
                 return false;
             }
             const bool single = candidates != 0 && (candidates & (candidates - 1)) == 0;
             const int value = single ? std::countr_zero(candidates) : list.at(position);
-            board.PS31(cell, valueText(value));
+            board.setCellValue(cell, valueText(value));
             if (candidates == 0) {
                 deadEnd = true;
                 break;
             }
-            const ConsistencyResult check = window.DoCalcIfAny(cell, true);
+            const ConsistencyResult check = window.checkConsistency(cell, true);
             if (check.complete) {
                 complete = true;
                 break;
             }
             if (!check.invalid) break;
-            board.PS31(cell, "");
+            board.setCellValue(cell, "");
             list.remove(value);
         }
         if (complete) break;
         if (exhausted) {
-            board.PS31(cell, "");
+            board.setCellValue(cell, "");
             if (cell == 1) {
                 cell = startCell;
             } else {
-                board.PS31(cell - 1, "");
+                board.setCellValue(cell - 1, "");
                 --cell;
             }
             continue;
@@ -169,18 +169,18 @@ bool MakeSudoku(GenerationWindow& window, RandomSource& random) {
 
     window.FinishGivens(random);
     if (session.stopRequested) {
-        window.BlankGrid();
+        window.blankGrid();
         return false;
     }
     session.gradeLevel = session.currentLevel;
-    window.SaveMySudoku();
+    window.gradeAndSave();
     for (int c = 1; c <= cells; ++c) {
-        if (!board.cell(c).locked) board.PS31(c, "");
+        if (!board.cell(c).locked) board.setCellValue(c, "");
     }
     for (int c = 1; c <= cells; ++c)
-        window.RestoreColor(c);
-    window.DoCalcIfAny(1, false);
-    window.FreezeDrawing(0);
+        window.restoreCellColour(c);
+    window.checkConsistency(1, false);
+    window.setDrawingMode(0);
     return true;
 }
 

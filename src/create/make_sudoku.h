@@ -1,5 +1,5 @@
 #pragma once
-// `MakeSudoku`: fills the grid window with a random valid solution, cell by cell with
+// `generatePuzzle`: fills the grid window with a random valid solution, cell by cell with
 // backtracking, lets the window add givens, stores the full grid through the window's Grade and
 // Save, then clears every cell that is not locked, so only the givens remain.
 //
@@ -21,15 +21,15 @@ class GenerationWindow {
     // The cells and value tables; the board's events carry the message line.
     virtual Board& board() = 0;
     // The window's consistency check on a cell.
-    virtual ConsistencyResult DoCalcIfAny(int cell, bool silent) = 0;
+    virtual ConsistencyResult checkConsistency(int cell, bool silent) = 0;
     // `BlankGrid` with the keep-label flag 0: every cell emptied and unlocked.
-    virtual void BlankGrid() = 0;
-    // `SaveMySudoku`(false): stores the complete grid with `GradeLevel`, no question asked.
-    virtual void SaveMySudoku() = 0;
-    // `RestoreColor`(true, cell): the cell's back colour as the window shows it at rest.
-    virtual void RestoreColor(int cell) = 0;
-    // `FreezeDrawing`: mode 1 suspends repainting, any other mode resumes it.
-    virtual void FreezeDrawing(int mode) = 0;
+    virtual void blankGrid() = 0;
+    // `gradeAndSave`(false): stores the complete grid with `GradeLevel`, no question asked.
+    virtual void gradeAndSave() = 0;
+    // `restoreCellColour`(true, cell): the cell's back colour as the window shows it at rest.
+    virtual void restoreCellColour(int cell) = 0;
+    // `setDrawingMode`: mode 1 suspends repainting, any other mode resumes it.
+    virtual void setDrawingMode(int mode) = 0;
     // The grid is complete and the pattern's cells are locked, just before it is stored: the
     // window may change the givens here (see create/level_aim.h). Setting `StopRequested`
     // meanwhile stops the generation.
@@ -40,7 +40,7 @@ class GenerationWindow {
 // `StopRequested` was found set, while filling or after `FinishGivens` (the grid is then blank
 // and nothing is stored). The caller clears `StopRequested`
 // before it starts a generation.
-bool MakeSudoku(GenerationWindow& window, RandomSource& random);
+bool generatePuzzle(GenerationWindow& window, RandomSource& random);
 
 // "Generating row 7": the progress line of a dead end.
 inline constexpr std::string_view kGeneratingRowLead = "Generating row ";

@@ -14,19 +14,19 @@ void Board::setStoreValue(int layer, int cell, int value) {
     store_[layer][cell] = static_cast<std::uint8_t>(value >= 1 && value <= kind_.side ? value : 0);
 }
 
-std::string Board::GridStore(int layer, int row, int column) const {
+std::string Board::storeText(int layer, int row, int column) const {
     if (layer < 0 || layer >= kLayerCount || row < 1 || row > kind_.side || column < 1 ||
         column > kind_.side)
         return {};
     return valueText(store_[layer][kind_.cellAt(row, column)]);
 }
 
-void Board::setGridStore(int layer, int row, int column, std::string_view text) {
+void Board::setStoreText(int layer, int row, int column, std::string_view text) {
     if (row < 1 || row > kind_.side || column < 1 || column > kind_.side) return;
     setStoreValue(layer, kind_.cellAt(row, column), valueOfText(text));
 }
 
-std::string Board::CellNotes(int slot, int row, int column, const std::string& text, bool clear) {
+std::string Board::notes(int slot, int row, int column, const std::string& text, bool clear) {
     if (slot < 0 || slot >= kNoteSlots) return {};
     if (clear) {
         for (auto& notesRow : notes_[slot])
@@ -41,7 +41,7 @@ std::string Board::CellNotes(int slot, int row, int column, const std::string& t
     return notes_[slot][row][column];
 }
 
-std::string Board::MH31TM(int entry, int field, const std::string& text, bool clear) {
+std::string Board::guessEntry(int entry, int field, const std::string& text, bool clear) {
     if (clear) {
         for (auto& fields : guessTable_)
             std::fill(fields.begin(), fields.end(), "");
@@ -70,14 +70,14 @@ void Board::setCellColours(int cell, int foreColour, int backColour) {
     cells_[cell].backColour = backColour;
 }
 
-void Board::PS31(int cell, const std::string& valueText) {
+void Board::setCellValue(int cell, const std::string& valueText) {
     if (!validCell(cell)) return;
     // The table first: whoever hears of the new text finds the value already in the grid.
     setStoreValue(1, cell, valueOfText(valueText));
     setCellText(cell, valueText);
 }
 
-int Board::CellLength(int cell) const {
+int Board::valueTextLength(int cell) const {
     return validCell(cell) ? static_cast<int>(valueText(store_[1][cell]).size()) : 0;
 }
 
@@ -94,14 +94,14 @@ ValueMask Board::candidateMask(int cell) const {
     return static_cast<ValueMask>(tables.fullMask & ~taken);
 }
 
-std::string Board::CheckText(int cell, bool compute, bool display) {
+std::string Board::candidatesOf(int cell, bool compute, bool display) {
     if (!validCell(cell)) return {};
     panelCell_ = cell;
     panelDisplay_ = !(compute && !display);
     return panelDisplay_ ? std::string() : candidateText(candidateMask(cell));
 }
 
-PanelMark Board::RT1(int value) const {
+PanelMark Board::panelMark(int value) const {
     if (!validCell(panelCell_)) return PanelMark{kPanelPossibleBack, kPanelPossibleFore};
     if (panelDisplay_ && cells_[panelCell_].locked) {
         const int given = store_[1][panelCell_];
@@ -166,7 +166,7 @@ void Board::updateGauge() {
     percentText_ = percentTextFor(kind_, gaugeWidth_);
 }
 
-ConsistencyResult Board::DoCalcIfAny(int cell, bool silent) {
+ConsistencyResult Board::checkConsistency(int cell, bool silent) {
     if (cell == 0) cell = 1;
     if (checking_ || !validCell(cell)) return {};
     checking_ = true;

@@ -1,9 +1,10 @@
 #pragma once
 // The core of a grid window (S3 or S5): its value tables, its visible cells and the status
-// controls around them, and the two rule operations CheckText and DoCalcIfAny. The grid window
-// in src/ui/grid owns one Board and adds the cell-entry handling; the solve engine works on it.
+// controls around them, and the two rule operations candidatesOf and checkConsistency. The grid
+// window in src/ui/grid owns one Board and adds the cell-entry handling; the solve engine works on
+// it.
 //
-// GridStore layers hold values 0..N as numbers (0 = empty); the text accessors give and take
+// storeText layers hold values 0..N as numbers (0 = empty); the text accessors give and take
 // the texts the program shows ("" or decimal digits). Cells are numbered 1..N*N.
 
 #include <array>
@@ -31,7 +32,7 @@ struct CellView {
     bool enabled = true;
 };
 
-// Back and text colour of one element of the possibilities panel RT1.
+// Back and text colour of one element of the possibilities panel panelMark.
 struct PanelMark {
     int backColour = kWhite;
     int foreColour = 0;
@@ -57,34 +58,31 @@ class Board {
     Session& session() { return session_; }
     GridEvents& events() { return events_; }
 
-    // --- GridStore (layers 0..15) ---
+    // --- storeText (layers 0..15) ---
     int storeValue(int layer, int cell) const { return store_[layer][cell]; }
     void setStoreValue(int layer, int cell, int value);
     // Text access by (layer, row, column) with rows and columns 1..N.
-    std::string GridStore(int layer, int row, int column) const;
-    void setGridStore(int layer, int row, int column, std::string_view text);
+    std::string storeText(int layer, int row, int column) const;
+    void setStoreText(int layer, int row, int column, std::string_view text);
     void copyLayer(int from, int to) { store_[to] = store_[from]; }
     // Raw layer for the engine: index 1..N*N, values 0..N.
     std::uint8_t* layerData(int layer) { return store_[layer].data(); }
     const std::uint8_t* layerData(int layer) const { return store_[layer].data(); }
 
-    // --- CellNotes (slots 0..3, rows and columns 0..N) ---
+    // --- notes (slots 0..3, rows and columns 0..N) ---
     // The notes access routine: clear sets the whole slot to ""; otherwise a non-empty text is
     // stored and an empty text returns what is stored.
-    std::string CellNotes(int slot, int row, int column, const std::string& text = "",
-                          bool clear = false);
+    std::string notes(int slot, int row, int column, const std::string& text = "",
+                      bool clear = false);
 
     // --- GuessTable (entries 0..N*N, fields 0..2) ---
-    // MH31TM on S3 and MH51TM on S5: clear empties every entry; otherwise a non-empty text is
-    // stored at (entry, field) and an empty text returns what is stored.
-    std::string MH31TM(int entry, int field, const std::string& text = "", bool clear = false);
-    std::string MH51TM(int entry, int field, const std::string& text = "", bool clear = false) {
-        return MH31TM(entry, field, text, clear);
-    }
+    // guessEntry on S3 and guessEntry on S5: clear empties every entry; otherwise a non-empty text
+    // is stored at (entry, field) and an empty text returns what is stored.
+    std::string guessEntry(int entry, int field, const std::string& text = "", bool clear = false);
 
     // --- Visible cells ---
     const CellView& cell(int cell) const { return cells_[cell]; }
-    // Writes a cell's text box only (not GridStore); the change handling runs when it differs.
+    // Writes a cell's text box only (not storeText); the change handling runs when it differs.
     void setCellText(int cell, const std::string& text);
     void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
     void setCellColours(int cell, int foreColour, int backColour);
@@ -95,42 +93,42 @@ class Board {
     int shownValue(int cell) const { return valueOfText(cells_[cell].text); }
 
     // Set cell value: for 1 <= cell <= N*N writes the text into the text box and layer 1.
-    void PS31(int cell, const std::string& valueText);
+    void setCellValue(int cell, const std::string& valueText);
     // Length of the layer-1 text of a cell, and its value (0 = empty).
-    int CellLength(int cell) const;
-    int CellValue(int cell) const { return validCell(cell) ? store_[1][cell] : 0; }
+    int valueTextLength(int cell) const;
+    int cellValue(int cell) const { return validCell(cell) ? store_[1][cell] : 0; }
 
     // Candidates of a cell from layer 1. Compute mode (compute true, display false) returns the
     // candidate text; any other combination returns "" and only paints the panel. Both make the
-    // possibilities panel RT1 describe this cell.
-    std::string CheckText(int cell, bool compute = true, bool display = false);
+    // possibilities panel panelMark describe this cell.
+    std::string candidatesOf(int cell, bool compute = true, bool display = false);
     // Candidate mask of a cell from layer 1 (the cell's own value counts as taken).
     ValueMask candidateMask(int cell) const;
 
     // The consistency check. Cell 0 is taken as cell 1. Does nothing (returns {}) when already
     // running on this board.
-    ConsistencyResult DoCalcIfAny(int cell = 1, bool silent = false);
+    ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
     // True when every cell of layer 1 holds 1..N and no unit holds a value twice.
     bool layerOneComplete() const;
 
     // --- Status controls ---
     // imStatus(0) "Solution Complete", imStatus(1) "Solution Incomplete": exactly one visible.
-    bool imStatusVisible(int index) const { return index == 0 ? solvedShown_ : !solvedShown_; }
+    bool statusImageVisible(int index) const { return index == 0 ? solvedShown_ : !solvedShown_; }
     void showSolvedStatus(bool solved) { solvedShown_ = solved; }
     // The fill gauge width (twips) and Label4(1)'s percent text, as the last check left them.
     int gaugeWidth() const { return gaugeWidth_; }
     const std::string& percentText() const { return percentText_; }
     // The possibilities panel element for value 1..N. The panel describes the cell the last
-    // CheckText (or paintPanelFor) named, read from the grid as it is now, so it never shows
+    // candidatesOf (or paintPanelFor) named, read from the grid as it is now, so it never shows
     // values of a grid that has changed since.
-    PanelMark RT1(int value) const;
-    // Makes the panel describe `cell` as a compute-mode CheckText would.
+    PanelMark panelMark(int value) const;
+    // Makes the panel describe `cell` as a compute-mode candidatesOf would.
     void paintPanelFor(int cell) {
         panelCell_ = cell;
         panelDisplay_ = false;
     }
-    int shape2BackColour() const { return shape2BackColour_; }
-    void setShape2BackColour(int colour) { shape2BackColour_ = colour; }
+    int frameColour() const { return frameColour_; }
+    void setFrameColour(int colour) { frameColour_ = colour; }
 
     // True while a solve run is in its guessing phase: the consistency check then leaves the
     // gauge and the elapsed timer alone.
@@ -158,9 +156,9 @@ class Board {
     std::string percentText_;
     int panelCell_ = 0;
     bool panelDisplay_ = false;
-    int shape2BackColour_ = 0;
+    int frameColour_ = 0;
     bool guessing_ = false;
-    bool checking_ = false;  // DoCalcIfAny re-entrancy guard
+    bool checking_ = false;  // checkConsistency re-entrancy guard
 };
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 #pragma once
 // The fill gauge of a grid window: how full and how consistent the grid is, from the deficit D
-// of the row and column sums (see Board::DoCalcIfAny).
+// of the row and column sums (see Board::checkConsistency).
 
 #include <string>
 

@@ -21,7 +21,7 @@ class GridEvents {
   public:
     virtual ~GridEvents() = default;
 
-    // The main window's PanelText: one-line message area. Showing a text whose trimmed form
+    // The main window's showMessage: one-line message area. Showing a text whose trimmed form
     // equals the one shown changes nothing.
     virtual void messageLine(const std::string& text, int colour, int alignment) = 0;
     // Stands for messageLine(guessAttemptText(count), kBlue, kAlignCentre), the progress line the
@@ -31,20 +31,21 @@ class GridEvents {
     // The input dialog in message mode (e.g. title "Invalid Data.", text "DUPLICATE : 7").
     virtual void messageDialog(const std::string& title, const std::string& text) = 0;
 
-    // Gives a cell the focus and its highlight (FocusCell).
+    // Gives a cell the focus and its highlight (focusCell).
     virtual void focusCell(int cell) = 0;
-    // The grid window's T1_Click and t1_GotFocus handlers for a cell.
+    // The grid window's cellClicked and cellGotFocus handlers for a cell.
     virtual void cellClicked(int cell) = 0;
     virtual void cellGotFocus(int cell) = 0;
     // FlashControl on a cell: 150 ms light grey with green digits.
     virtual void flashCell(int cell) = 0;
-    // A cell's text box text was changed by the model (PS31 or a direct text write): the grid
-    // window's change handling runs (it may recolour the cell). Not sent when the text is equal.
+    // A cell's text box text was changed by the model (setCellValue or a direct text write): the
+    // grid window's change handling runs (it may recolour the cell). Not sent when the text is
+    // equal.
     virtual void cellTextChanged(int cell) = 0;
     // Removes the possibilities tip of a cell.
     virtual void removeTip(int cell) = 0;
 
-    // Check mark of Visual Aid > Show Possibilities (Tip), MenuG(1).
+    // Check mark of Visual Aid > Show Possibilities (Tip), VisualAid(1).
     virtual bool tipMenuChecked() = 0;
     virtual void setTipMenuChecked(bool checked) = 0;
 
@@ -60,7 +61,7 @@ class GridEvents {
     // guessing (the grid then shows the state before the guesses).
     virtual void markIncompleteAfterGuessing() = 0;
 
-    // FreezeDrawing: true suspends repainting of the grid window; false resumes it unless
+    // setDrawingMode: true suspends repainting of the grid window; false resumes it unless
     // LoadBusy is set (the implementation checks the flag).
     virtual void freezeDrawing(bool frozen) = 0;
     // Lets pending window events run (the Stop command among them).

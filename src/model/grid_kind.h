@@ -10,7 +10,7 @@ struct GridKind {
     int side;                     // N: cells per row, values 1..N
     int blockWidth;               // columns per block
     int blockHeight;              // rows per block
-    std::string_view windowName;  // "S3" or "S5": how the program tells the kinds apart
+    std::string_view windowName;  // "NineGrid" or "FifteenGrid": tells the two grid windows apart
     int sizeCode;                 // 3 or 5, written into database records
 
     constexpr int cellCount() const { return side * side; }
@@ -27,8 +27,8 @@ struct GridKind {
     constexpr bool operator==(const GridKind& other) const { return side == other.side; }
 };
 
-inline constexpr GridKind kNineGrid{9, 3, 3, "S3", 3};
-inline constexpr GridKind kFifteenGrid{15, 3, 5, "S5", 5};
+inline constexpr GridKind kNineGrid{9, 3, 3, "NineGrid", 3};
+inline constexpr GridKind kFifteenGrid{15, 3, 5, "FifteenGrid", 5};
 
 // Largest side of any kind: lets fixed-size tables serve both grids.
 inline constexpr int kMaxSide = 15;

@@ -8,12 +8,12 @@ void loadGivens(Board& board, const std::vector<int>& values) {
     const int count = std::min(board.cellCount(), static_cast<int>(values.size()));
     for (int cell = 1; cell <= count; ++cell) {
         const int value = values[cell - 1];
-        board.PS31(cell, valueText(value));
+        board.setCellValue(cell, valueText(value));
         board.setCellLocked(cell, value > 0);
         if (value > 0) board.setCellColours(cell, kRed, board.cell(cell).backColour);
     }
     board.events().focusCell(1);
-    board.DoCalcIfAny(1);
+    board.checkConsistency(1);
 }
 
 std::vector<int> shownValues(const Board& board) {

@@ -1,4 +1,4 @@
-// The solve engine. It works on the board's GridStore layers directly and keeps, beside each
+// The solve engine. It works on the board's storeText layers directly and keeps, beside each
 // layer it snapshots, the union of the values of every row, column and block as bit masks, so a
 // cell's candidates are three loads and a complement. Layer 1 can hold a value twice (a nested
 // branch keeps guesses of an earlier sibling branch), so masks are unions and a cell that is
@@ -64,7 +64,7 @@ class Engine {
         open_[to] = open_[from];
     }
 
-    // notesCleared: the caller has just cleared CellNotes slot 1 of every cell.
+    // notesCleared: the caller has just cleared notes slot 1 of every cell.
     void singleCandidateSweep(bool notesCleared = false);
     void singlePossibilitySweep();
     void placeUnitSingle(int unit, int cell, int value);
@@ -86,8 +86,8 @@ class Engine {
     std::array<UnitMasks, kLayerCount> masks_{};
     std::array<OpenCells, kLayerCount> open_{};
     const int openWords_ = (cellCount_ + 64) / 64;
-    std::array<ValueMask, kMaxCells + 1> slot1_{};  // CellNotes slot 1 per cell
-    std::array<ValueMask, kMaxCells + 1> slot3_{};  // CellNotes slot 3 per cell
+    std::array<ValueMask, kMaxCells + 1> slot1_{};  // notes slot 1 per cell
+    std::array<ValueMask, kMaxCells + 1> slot3_{};  // notes slot 3 per cell
     std::vector<GuessEntry> guessEntries_;
     int slot2Cell_ = 0;  // slot 2 holds a note only when a one-step single possibility ended
     int slot2Value_ = 0;
@@ -242,7 +242,7 @@ void Engine::propagate() {
         if (finished_) return;
         if (!progress_) singlePossibilitySweep();
         if (finished_) return;
-        if (board_.DoCalcIfAny(1, true).complete) {
+        if (board_.checkConsistency(1, true).complete) {
             finished_ = true;
             return;
         }
@@ -345,28 +345,27 @@ void Engine::guessingPhase() {
 }
 
 void Engine::writeNotesAndTable() {
-    board_.CellNotes(1, 0, 0, "", true);
-    board_.CellNotes(2, 0, 0, "", true);
+    board_.notes(1, 0, 0, "", true);
+    board_.notes(2, 0, 0, "", true);
     const GridKind& kind = board_.kind();
     for (int cell = 1; cell <= cellCount_; ++cell)
         if (slot1_[cell] != 0)
-            board_.CellNotes(1, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot1_[cell]));
+            board_.notes(1, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot1_[cell]));
     if (slot2Cell_ != 0) {
-        board_.CellNotes(2, kind.rowOf(slot2Cell_), kind.columnOf(slot2Cell_),
-                         valueText(slot2Value_));
-        board_.CellNotes(2, kind.rowOf(slot2Cell_), 0, std::to_string(slot2Cell_));
+        board_.notes(2, kind.rowOf(slot2Cell_), kind.columnOf(slot2Cell_), valueText(slot2Value_));
+        board_.notes(2, kind.rowOf(slot2Cell_), 0, std::to_string(slot2Cell_));
     }
     if (!guessingEntered_) return;
-    board_.CellNotes(3, 0, 0, "", true);
+    board_.notes(3, 0, 0, "", true);
     for (int cell = 1; cell <= cellCount_; ++cell)
         if (slot3_[cell] != 0)
-            board_.CellNotes(3, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot3_[cell]));
-    board_.MH31TM(0, 0, "", true);
+            board_.notes(3, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot3_[cell]));
+    board_.guessEntry(0, 0, "", true);
     int entry = 1;
     for (const GuessEntry& item : guessEntries_) {
-        board_.MH31TM(entry, 0, std::to_string(std::popcount(item.candidates) - 1));
-        board_.MH31TM(entry, 1, std::to_string(item.cell));
-        board_.MH31TM(entry, 2, candidateText(item.candidates));
+        board_.guessEntry(entry, 0, std::to_string(std::popcount(item.candidates) - 1));
+        board_.guessEntry(entry, 1, std::to_string(item.cell));
+        board_.guessEntry(entry, 2, candidateText(item.candidates));
         ++entry;
     }
 }
@@ -376,27 +375,27 @@ bool Engine::finish(bool oneStep, bool savedTipMark) {
     if (panelCell_ != 0) board_.paintPanelFor(panelCell_);
     session_.reasonText = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
     events_.setTipMenuChecked(savedTipMark);
-    board_.DoCalcIfAny(1, true);
+    board_.checkConsistency(1, true);
     if (!oneStep) {
-        if (board_.imStatusVisible(1) && guessingEntered_) {
+        if (board_.statusImageVisible(1) && guessingEntered_) {
             for (int cell = 1; cell <= cellCount_; ++cell)
-                board_.PS31(cell, valueText(board_.storeValue(kPropagatedLayer, cell)));
+                board_.setCellValue(cell, valueText(board_.storeValue(kPropagatedLayer, cell)));
             events_.markIncompleteAfterGuessing();
         } else {
             for (int cell = 1; cell <= cellCount_; ++cell)
                 board_.setCellText(cell, valueText(grid_[cell]));
         }
     }
-    board_.DoCalcIfAny(1, true);
+    board_.checkConsistency(1, true);
     events_.processEvents();
-    const bool complete = !board_.imStatusVisible(1);
+    const bool complete = !board_.statusImageVisible(1);
     if (complete && !oneStep) {
         events_.processEvents();
         events_.focusCell(kFinishFocusCell);
         events_.cellClicked(kFinishFocusCell);
         events_.messageLine(kDoneText, kBlue, kAlignCentre);
         board_.setGuessing(false);
-        board_.DoCalcIfAny(1);
+        board_.checkConsistency(1);
     } else if (complete) {
         board_.copyLayer(kStartLayer, kWorkLayer);
         for (int cell = 1; cell <= cellCount_; ++cell)
@@ -454,7 +453,7 @@ SolveOutcome Engine::run(bool oneStep) {
 
 }  // namespace
 
-SolveOutcome TSol(Board& board, bool oneStep) {
+SolveOutcome solveBoard(Board& board, bool oneStep) {
     return Engine(board).run(oneStep);
 }
 

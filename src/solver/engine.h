@@ -1,6 +1,6 @@
 #pragma once
-// TSol, the solve engine of a grid window: singles, then first-level guesses in guess order with
-// nested guesses below them, in the strength the session's solve mode selects.
+// solveBoard, the solve engine of a grid window: singles, then first-level guesses in guess order
+// with nested guesses below them, in the strength the session's solve mode selects.
 
 #include "model/board.h"
 
@@ -20,6 +20,6 @@ struct SolveOutcome {
 // One run on the board. oneStep is the Get Next form: Number Crunch strength, but only the first
 // new value is shown. Reads and writes board.session() (solveMode, reasonText, lastStep,
 // solverBusy, stopRequested).
-SolveOutcome TSol(Board& board, bool oneStep = false);
+SolveOutcome solveBoard(Board& board, bool oneStep = false);
 
 }  // namespace quorvel

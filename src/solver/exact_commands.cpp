@@ -77,11 +77,11 @@ bool exactSolveCommand(Board& board) {
     }
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const int value = count.firstSolution[cell - 1];
-        if (board.shownValue(cell) != value || board.CellValue(cell) != value)
-            board.PS31(cell, valueText(value));
+        if (board.shownValue(cell) != value || board.cellValue(cell) != value)
+            board.setCellValue(cell, valueText(value));
     }
     say(board, kDoneText, true);
-    board.DoCalcIfAny(1);
+    board.checkConsistency(1);
     return true;
 }
 

@@ -39,7 +39,7 @@ std::string requiredText(std::string reason) {
 int checkForSingle(Board& board) {
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         if (!board.cell(cell).text.empty()) continue;
-        const std::string candidates = board.CheckText(cell, true);
+        const std::string candidates = board.candidatesOf(cell, true);
         if (!candidates.empty() && candidates.find(',') == std::string::npos) {
             board.events().focusCell(cell);
             return cell;
@@ -61,9 +61,9 @@ GetNextOutcome getNextCommand(Board& board) {
     if (!beginAssistCommand(board)) return outcome;
     GridEvents& events = board.events();
     events.setGetNextButtonEnabled(false);
-    board.setShape2BackColour(kGetNextShapeColour);
+    board.setFrameColour(kGetNextShapeColour);
     const std::vector<int> before = shownValues(board);
-    outcome.solve = TSol(board, true);
+    outcome.solve = solveBoard(board, true);
     events.processEvents();
     events.setWorkingHard(false);
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
@@ -78,7 +78,7 @@ GetNextOutcome getNextCommand(Board& board) {
     events.messageLine(nothingFound ? kNoSolutionText : board.session().reasonText, kBlue,
                        kAlignCentre);
     events.processEvents();
-    board.DoCalcIfAny(1);
+    board.checkConsistency(1);
     events.setGetNextButtonEnabled(true);
     endAssistCommand(board);
     return outcome;
@@ -94,11 +94,11 @@ SolveOutcome solveCommand(Board& board, int mode) {
     session.stopRequested = false;
     session.fillBusy = true;
     session.solveMode = mode;
-    const SolveOutcome outcome = TSol(board, false);
+    const SolveOutcome outcome = solveBoard(board, false);
     // The guesses a solution needed replace "D  o  n  e   !"; an unsolved grid keeps its line.
     if (mode == kNumberCrunch && outcome.result)
         events.messageLine(requiredText(session.reasonText), kBlue, kAlignCentre);
-    if (!board.imStatusVisible(1)) events.setElapsedTimer(false);
+    if (!board.statusImageVisible(1)) events.setElapsedTimer(false);
     events.setWorkingHard(false);
     events.setStopItemVisible(false);
     if (session.stopRequested) events.messageLine(kInterruptedText, kRed, kAlignCentre);

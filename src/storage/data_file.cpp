@@ -54,11 +54,11 @@ fs::path TemporaryBeside(const fs::path& path) {
 
 }  // namespace
 
-fs::path AppFolder(const fs::path& programFolder) {
+fs::path databaseFolder(const fs::path& programFolder) {
     return WithTrailingSeparator(programFolder);
 }
 
-fs::path SettingsFolder(const fs::path& programFolder) {
+fs::path settingsFolder(const fs::path& programFolder) {
     return WithTrailingSeparator(programFolder);
 }
 
@@ -110,7 +110,7 @@ Result<fs::path> MoveAside(const fs::path& path, std::string_view suffix) {
     return ErrorFor(path, "move aside", EEXIST);
 }
 
-FileStatus TextFile(std::string& text, const fs::path& path, TextFileMode mode) {
+FileStatus transferTextFile(std::string& text, const fs::path& path, TextFileMode mode) {
     if (mode == TextFileMode::Write) return ReplaceFileAtomically(path, text + "\r\n");
     std::error_code error;
     const bool present = fs::exists(path, error);
@@ -122,16 +122,16 @@ FileStatus TextFile(std::string& text, const fs::path& path, TextFileMode mode) 
 
 std::string UnscrambleFileBytes(std::string_view bytes) {
     const std::size_t kept = bytes.size() >= 2 ? bytes.size() - 2 : 0;
-    return Scramble(bytes.substr(0, kept), true);
+    return scramble(bytes.substr(0, kept), true);
 }
 
-std::string ReadDataFile(const fs::path& path) {
+std::string readDataFile(const fs::path& path) {
     return UnscrambleFileBytes(ReadFileBytes(path).value_or(""));
 }
 
 FileStatus WriteDataFile(const fs::path& path, std::string_view plainText) {
-    std::string scrambled = Scramble(plainText, false);
-    return TextFile(scrambled, path, TextFileMode::Write);
+    std::string scrambled = scramble(plainText, false);
+    return transferTextFile(scrambled, path, TextFileMode::Write);
 }
 
 }  // namespace quorvel

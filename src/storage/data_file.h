@@ -14,9 +14,9 @@ namespace quorvel {
 // The folder the data files live in: the program folder given by the caller (the application
 // passes the directory of its executable, tests a temporary folder), ending in a separator so a
 // file name can follow it directly.
-std::filesystem::path AppFolder(const std::filesystem::path& programFolder);
-// Where the settings file and the "txt Files" folder live; the same folder as AppFolder.
-std::filesystem::path SettingsFolder(const std::filesystem::path& programFolder);
+std::filesystem::path databaseFolder(const std::filesystem::path& programFolder);
+// Where the settings file and the "txt Files" folder live; the same folder as databaseFolder.
+std::filesystem::path settingsFolder(const std::filesystem::path& programFolder);
 
 // The file `name` inside `folder`, matched without regard to case: an existing "Type3.pxz"
 // answers for "type3.pxz". An exact match wins; without any match, folder / name.
@@ -38,11 +38,12 @@ enum class TextFileMode { Write = 1, ReadRaw = 2 };
 // Write: stores `text` followed by CR LF (atomically). ReadRaw: `text` receives the file's whole
 // content, CR LF included ("" when the file is missing or unreadable). Returns the failure, if
 // any; a missing file is not a failure for ReadRaw.
-FileStatus TextFile(std::string& text, const std::filesystem::path& path, TextFileMode mode);
+FileStatus transferTextFile(std::string& text, const std::filesystem::path& path,
+                            TextFileMode mode);
 
 // The unscrambled content of a data file: the bytes without the final CR LF, unscrambled.
 // "" when the file is missing or cannot be read.
-std::string ReadDataFile(const std::filesystem::path& path);
+std::string readDataFile(const std::filesystem::path& path);
 
 // Scrambles `plainText` and writes it with TextFile in Write mode.
 FileStatus WriteDataFile(const std::filesystem::path& path, std::string_view plainText);

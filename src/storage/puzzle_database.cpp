@@ -61,7 +61,7 @@ std::string DatabaseText(const Database& database) {
 
 Result<Database> LoadDatabaseFile(const fs::path& file, const GridKind& kind) {
     std::string bytes;
-    if (FileStatus error = TextFile(bytes, file, TextFileMode::ReadRaw)) return *error;
+    if (FileStatus error = transferTextFile(bytes, file, TextFileMode::ReadRaw)) return *error;
     return ParseDatabase(UnscrambleFileBytes(bytes), kind, file);
 }
 

@@ -8,7 +8,7 @@ int ShiftAt(std::size_t length, std::size_t position) {
     return static_cast<int>((kSum + length - position) % 128);
 }
 
-std::string Scramble(std::string_view text, bool unscramble) {
+std::string scramble(std::string_view text, bool unscramble) {
     std::string result(text);
     const std::size_t length = text.size();
     for (std::size_t i = 0; i < length; ++i) {

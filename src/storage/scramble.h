@@ -26,6 +26,6 @@ int ShiftAt(std::size_t length, std::size_t position);
 // unscramble = false scrambles, true unscrambles; the result has the same length. Both directions
 // work modulo 256, so they are inverse for every byte string, including bytes that the program
 // itself never writes (an unscrambled 256 wraps to 0 rather than overflowing the byte).
-std::string Scramble(std::string_view text, bool unscramble);
+std::string scramble(std::string_view text, bool unscramble);
 
 }  // namespace quorvel

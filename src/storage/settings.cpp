@@ -84,7 +84,7 @@ LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder) {
     const std::filesystem::path path = ResolveDataFile(settingsFolder, kSettingsFileName);
     LoadedSettings loaded;
     std::string bytes;
-    const FileStatus readError = TextFile(bytes, path, TextFileMode::ReadRaw);
+    const FileStatus readError = transferTextFile(bytes, path, TextFileMode::ReadRaw);
     const std::string text = readError ? "" : UnscrambleFileBytes(bytes);
     if (readError || (bytes.size() > 2 && !text.ends_with(kSettingsSeparator))) {
         Result<std::filesystem::path> moved = MoveAside(path, kUnreadableSuffix);

@@ -154,7 +154,7 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
 Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& appFolder,
                                      const std::filesystem::path& textFile) {
     std::string bytes;
-    if (FileStatus error = TextFile(bytes, textFile, TextFileMode::ReadRaw)) return *error;
+    if (FileStatus error = transferTextFile(bytes, textFile, TextFileMode::ReadRaw)) return *error;
     const ImportCheck check = CheckImportText(UnscrambleFileBytes(bytes));
     if (!check.batch) return ImportOutcome{std::nullopt, check.problem};
 

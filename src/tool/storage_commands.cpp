@@ -38,7 +38,7 @@ int RunScramble(const std::vector<std::string>& args) {
     }
     const std::optional<std::string> bytes = ReadArgumentFile(args.back(), "scramble");
     if (!bytes) return kUsageError;
-    std::cout << Scramble(crlf ? WithCrLf(*bytes) : *bytes, false) << "\r\n";
+    std::cout << scramble(crlf ? WithCrLf(*bytes) : *bytes, false) << "\r\n";
     return 0;
 }
 

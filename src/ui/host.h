@@ -10,7 +10,7 @@
 namespace quorvel {
 
 class AboutWindow;
-class DlgMsg;
+class InputDialog;
 struct PrintPage;
 
 struct DisplayMode {
@@ -63,7 +63,7 @@ class Host {
 
     // Shows the input dialog modally; returns when the user closed it. The dialog object holds
     // the mode, texts and answer.
-    virtual void runDialog(DlgMsg& dialog) = 0;
+    virtual void runDialog(InputDialog& dialog) = 0;
     // An operating-system style question at start-up; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
     // An operating-system style notice at start-up.

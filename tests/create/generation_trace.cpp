@@ -5,7 +5,7 @@ namespace quorvel::testing {
 TraceStep StepAt(const Board& board, int cell) {
     TraceStep step;
     step.cell = cell;
-    step.value = board.CellValue(cell);
+    step.value = board.cellValue(cell);
     for (int c = 1; c < cell; ++c)
         step.filledBefore = step.filledBefore && !board.cell(c).text.empty();
     for (int c = cell + 1; c <= board.cellCount(); ++c)
@@ -27,8 +27,8 @@ void TracingEvents::messageLine(const std::string& text, int colour, int alignme
     trace->push_back(step);
 }
 
-ConsistencyResult TracingGeneration::DoCalcIfAny(int cell, bool silent) {
-    const ConsistencyResult result = HeadlessGeneration::DoCalcIfAny(cell, silent);
+ConsistencyResult TracingGeneration::checkConsistency(int cell, bool silent) {
+    const ConsistencyResult result = HeadlessGeneration::checkConsistency(cell, silent);
     if (!silent) return result;
     TraceStep step = StepAt(board(), cell);
     step.duplicate = result.invalid;

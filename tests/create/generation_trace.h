@@ -59,7 +59,7 @@ class TracingGeneration : public HeadlessGeneration {
   public:
     TracingGeneration(Board& board, std::vector<TraceStep>& trace)
         : HeadlessGeneration(board), trace_(trace) {}
-    ConsistencyResult DoCalcIfAny(int cell, bool silent) override;
+    ConsistencyResult checkConsistency(int cell, bool silent) override;
 
     // Sets StopRequested once this many placements were checked (0: never).
     int stopAfterChecks = 0;

@@ -32,7 +32,7 @@ TEST(Consistency, FindsADuplicateInRowBlockOrColumnOfTheCell) {
         TestGrid grid(c.line);
         const int dialogsAtLoad = static_cast<int>(grid.events.dialogs().size());
         EXPECT_EQ(dialogsAtLoad, 1);  // loading checks cell 1 too
-        const ConsistencyResult result = grid.board->DoCalcIfAny(1);
+        const ConsistencyResult result = grid.board->checkConsistency(1);
         EXPECT_TRUE(result.invalid);
         EXPECT_FALSE(result.complete);
         ASSERT_EQ(grid.events.dialogs().size(), 2u);
@@ -44,9 +44,9 @@ TEST(Consistency, FindsADuplicateInRowBlockOrColumnOfTheCell) {
 
 TEST(Consistency, SilentCheckOnlySetsTheFlag) {
     TestGrid grid(kNineGrid);
-    grid.board->PS31(1, "5");
-    grid.board->PS31(2, "5");
-    const ConsistencyResult result = grid.board->DoCalcIfAny(0, true);
+    grid.board->setCellValue(1, "5");
+    grid.board->setCellValue(2, "5");
+    const ConsistencyResult result = grid.board->checkConsistency(0, true);
     EXPECT_TRUE(result.invalid);
     EXPECT_TRUE(grid.events.dialogs().empty());
     EXPECT_EQ(grid.events.messageText(), "");
@@ -54,11 +54,11 @@ TEST(Consistency, SilentCheckOnlySetsTheFlag) {
 
 TEST(Consistency, ComparesWhatTheCellsShowWithTheStoredValue) {
     TestGrid grid(kNineGrid);
-    grid.board->PS31(1, "5");
+    grid.board->setCellValue(1, "5");
     grid.board->setCellText(2, "5");  // shown, but not in layer 1
-    EXPECT_TRUE(grid.board->DoCalcIfAny(1, true).invalid);
+    EXPECT_TRUE(grid.board->checkConsistency(1, true).invalid);
     grid.board->setCellText(2, "05");  // another text for the same number
-    EXPECT_FALSE(grid.board->DoCalcIfAny(1, true).invalid);
+    EXPECT_FALSE(grid.board->checkConsistency(1, true).invalid);
 }
 
 // A full grid whose rows and columns are permutations of 1..9 but whose blocks repeat values.
@@ -100,13 +100,13 @@ TEST(Consistency, CompleteMeansFullAndValid) {
         TestGrid grid(kNineGrid);
         const auto values = TestGrid::parsed(c.line).values;
         for (int cell = 1; cell <= 81; ++cell)
-            grid.board->PS31(cell, valueText(values[cell - 1]));
+            grid.board->setCellValue(cell, valueText(values[cell - 1]));
         grid.session.elapsedShown = 0.5;
-        const ConsistencyResult result = grid.board->DoCalcIfAny(c.cell);
+        const ConsistencyResult result = grid.board->checkConsistency(c.cell);
         EXPECT_FALSE(result.invalid);
         EXPECT_EQ(result.complete, c.complete);
-        EXPECT_EQ(grid.board->imStatusVisible(0), c.complete);
-        EXPECT_EQ(grid.board->imStatusVisible(1), !c.complete);
+        EXPECT_EQ(grid.board->statusImageVisible(0), c.complete);
+        EXPECT_EQ(grid.board->statusImageVisible(1), !c.complete);
         EXPECT_EQ(grid.events.elapsedTimerRunning(), !c.complete);
         EXPECT_EQ(grid.session.elapsedShown, c.complete ? 0 : 0.5);
         if (c.complete) {
@@ -120,7 +120,7 @@ TEST(Consistency, CompleteRemovesTheTipOnlyWhenTipsAreOn) {
     for (const bool tips : {false, true}) {
         TestGrid grid(kSolution);
         grid.events.setTipMenuChecked(tips);
-        grid.board->DoCalcIfAny(40);
+        grid.board->checkConsistency(40);
         EXPECT_EQ(grid.events.removedTips(), tips ? std::vector<int>{40} : std::vector<int>{});
     }
 }
@@ -129,11 +129,11 @@ TEST(Consistency, GaugeLeftAloneWhileGuessing) {
     TestGrid grid(nineLine("123456789"));
     const std::string before = grid.board->percentText();
     grid.board->setGuessing(true);
-    grid.board->PS31(10, "4");
-    grid.board->DoCalcIfAny(1, true);
+    grid.board->setCellValue(10, "4");
+    grid.board->checkConsistency(1, true);
     EXPECT_EQ(grid.board->percentText(), before);
     grid.board->setGuessing(false);
-    grid.board->DoCalcIfAny(1, true);
+    grid.board->checkConsistency(1, true);
     EXPECT_NE(grid.board->percentText(), before);
 }
 

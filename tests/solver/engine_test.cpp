@@ -57,7 +57,7 @@ TEST(Engine, EachModeOutcomeAndMessage) {
                 EXPECT_TRUE(isValidSolution(puzzle.kind, grid.shown()));
                 EXPECT_EQ(countSolutions(puzzle.kind, puzzle.values), 1);
                 EXPECT_EQ(grid.shown(), solutionOf(c.line));
-                EXPECT_TRUE(grid.board->imStatusVisible(0));
+                EXPECT_TRUE(grid.board->statusImageVisible(0));
                 EXPECT_EQ(grid.events.focusedCell(), 1);
                 break;
             case Ends::Singles:
@@ -65,7 +65,7 @@ TEST(Engine, EachModeOutcomeAndMessage) {
                 // What the singles reach: the grid after the propagation, before any guess.
                 EXPECT_EQ(grid.shown(), applySingles(puzzle.kind, puzzle.values));
                 EXPECT_EQ(grid.layer(1), grid.shown());
-                EXPECT_TRUE(grid.board->imStatusVisible(1));
+                EXPECT_TRUE(grid.board->statusImageVisible(1));
                 break;
             case Ends::Unchanged:
                 EXPECT_EQ(grid.shown(), puzzle.values);
@@ -99,25 +99,25 @@ TEST(Engine, GuessTableFollowsTheSortedListOnBothSizes) {
         solveCommand(*grid.board, kMildAttack);
         Board& board = *grid.board;
         int entries = 0;
-        for (int entry = 1; !board.MH31TM(entry, 0).empty(); ++entry) {
+        for (int entry = 1; !board.guessEntry(entry, 0).empty(); ++entry) {
             ++entries;
-            const int cell = std::stoi(board.MH31TM(entry, 1));
-            const std::string candidates = board.MH31TM(entry, 2);
+            const int cell = std::stoi(board.guessEntry(entry, 1));
+            const std::string candidates = board.guessEntry(entry, 2);
             const auto commas = std::count(candidates.begin(), candidates.end(), ',');
-            EXPECT_EQ(board.MH31TM(entry, 0), std::to_string(commas));
+            EXPECT_EQ(board.guessEntry(entry, 0), std::to_string(commas));
             EXPECT_EQ(candidates,
-                      board.CellNotes(3, board.kind().rowOf(cell), board.kind().columnOf(cell)));
+                      board.notes(3, board.kind().rowOf(cell), board.kind().columnOf(cell)));
             if (entry == 1) continue;
             // Count part, then cell number, each compared as text.
-            const std::pair<std::string, std::string> previous{board.MH31TM(entry - 1, 0),
-                                                               board.MH31TM(entry - 1, 1)};
-            const std::pair<std::string, std::string> current{board.MH31TM(entry, 0),
-                                                              board.MH31TM(entry, 1)};
+            const std::pair<std::string, std::string> previous{board.guessEntry(entry - 1, 0),
+                                                               board.guessEntry(entry - 1, 1)};
+            const std::pair<std::string, std::string> current{board.guessEntry(entry, 0),
+                                                              board.guessEntry(entry, 1)};
             EXPECT_LT(previous, current) << "entry " << entry;
         }
         EXPECT_GT(entries, 1);
         if (board.kind() == kFifteenGrid) {
-            EXPECT_EQ(board.MH51TM(1, 0).size(), 2u);
+            EXPECT_EQ(board.guessEntry(1, 0).size(), 2u);
         }
     }
 }
@@ -161,7 +161,7 @@ TEST(Engine, GetNextWithNothingFoundSaysSorryAndKeepsTablesWithTheCells) {
     EXPECT_EQ(grid.shown(), before);
     EXPECT_EQ(grid.layer(1), before);
     EXPECT_TRUE(grid.events.getNextEnabled());
-    EXPECT_EQ(grid.board->shape2BackColour(), 33023);
+    EXPECT_EQ(grid.board->frameColour(), 33023);
 }
 
 TEST(Engine, GetNextShowsTheWinningFirstLevelGuessOnly) {
@@ -187,7 +187,7 @@ TEST(Engine, BusyEngineRefusesAndChangesNothing) {
     TestGrid grid(kEasy);
     grid.session.solverBusy = true;
     grid.session.reasonText = "Reason : 3 Levels of Guessing";
-    EXPECT_FALSE(TSol(*grid.board).ran);
+    EXPECT_FALSE(solveBoard(*grid.board).ran);
     const GetNextOutcome next = getNextCommand(*grid.board);
     EXPECT_FALSE(next.solve.ran);
     EXPECT_EQ(grid.shown(), TestGrid::parsed(kEasy).values);

@@ -71,7 +71,7 @@ TEST(ExactCommands, AnswerFromTheGivens) {
     for (const Case& c : cases) {
         TestGrid grid(c.givens);
         for (const auto& [cell, value] : c.entries)
-            grid.board->PS31(cell, valueText(value));
+            grid.board->setCellValue(cell, valueText(value));
         const std::vector<int> before = grid.shown();
         EXPECT_EQ(checkPuzzleCommand(*grid.board), c.differ) << c.name;
         EXPECT_EQ(grid.events.messageText(), c.checkText) << c.name;
@@ -97,7 +97,7 @@ TEST(ExactCommands, TypedInGridsAndTheLockNote) {
     TestGrid typed(kNineGrid);
     const std::vector<int> values = TestGrid::parsed(twoWays()).values;
     for (int cell = 1; cell <= 81; ++cell) {
-        if (values[cell - 1] != 0) typed.board->PS31(cell, valueText(values[cell - 1]));
+        if (values[cell - 1] != 0) typed.board->setCellValue(cell, valueText(values[cell - 1]));
     }
     EXPECT_EQ(givenValues(*typed.board), values);
     noteWhenNotUnique(*typed.board);

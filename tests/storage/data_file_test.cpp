@@ -22,9 +22,9 @@ TEST_F(DataFile, EmptyAndMissingFilesReadAsEmpty) {
     const fs::path path = folder() / "empty.pxz";
     ASSERT_FALSE(WriteDataFile(path, "").has_value());
     EXPECT_EQ(ReadFileBytes(path), "\r\n");
-    EXPECT_EQ(ReadDataFile(path), "");
+    EXPECT_EQ(readDataFile(path), "");
     std::string text = "old";
-    EXPECT_FALSE(TextFile(text, folder() / "none.pxz", TextFileMode::ReadRaw).has_value());
+    EXPECT_FALSE(transferTextFile(text, folder() / "none.pxz", TextFileMode::ReadRaw).has_value());
     EXPECT_EQ(text, "");
 }
 
@@ -32,7 +32,7 @@ TEST_F(DataFile, OverwritingLongerFileLeavesNoRemainder) {
     const fs::path path = folder() / "type3.pxz";
     ASSERT_FALSE(WriteDataFile(path, std::string(5000, 'x')).has_value());
     ASSERT_FALSE(WriteDataFile(path, "short").has_value());
-    EXPECT_EQ(ReadDataFile(path), "short");
+    EXPECT_EQ(readDataFile(path), "short");
     EXPECT_EQ(FilesIn(folder()), 1u);  // no temporary file left behind
 }
 
@@ -74,7 +74,7 @@ TEST_F(DataFile, InterruptedSaveLeavesOldFileIntact) {
 
     ASSERT_TRUE(failed.has_value());
     EXPECT_EQ(failed->file, path);
-    EXPECT_EQ(ReadDataFile(path), "old content");
+    EXPECT_EQ(readDataFile(path), "old content");
     EXPECT_EQ(FilesIn(folder()), 1u);
 }
 

@@ -21,12 +21,12 @@ class ScrambleRoundTrip : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(ScrambleRoundTrip, UnscrambleRestoresText) {
     const std::string plain = PlainText(GetParam());
-    const std::string scrambled = Scramble(plain, false);
+    const std::string scrambled = scramble(plain, false);
     ASSERT_EQ(scrambled.size(), plain.size());
     if (!plain.empty()) {
         EXPECT_NE(scrambled, plain);
     }
-    EXPECT_EQ(Scramble(scrambled, true), plain);
+    EXPECT_EQ(scramble(scrambled, true), plain);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ScrambleRoundTrip,
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ScrambleRoundTrip,
 
 TEST(Scramble, ShiftsOfFirstAndLastCharacter) {
     const std::size_t length = 10;
-    const std::string scrambled = Scramble(std::string(length, 'A'), false);
+    const std::string scrambled = scramble(std::string(length, 'A'), false);
     const int last = 1531 % 128;
     const int first = (1531 + int(length) - 1) % 128;
     EXPECT_EQ(static_cast<unsigned char>(scrambled.back()), 'A' + last - 1);
@@ -43,8 +43,8 @@ TEST(Scramble, ShiftsOfFirstAndLastCharacter) {
 
 TEST(Scramble, AppendingOneCharacterChangesEveryEarlierByte) {
     const std::string plain = PlainText(300);
-    const std::string shorter = Scramble(plain, false);
-    const std::string longer = Scramble(plain + "x", false);
+    const std::string shorter = scramble(plain, false);
+    const std::string longer = scramble(plain + "x", false);
     for (std::size_t i = 0; i < shorter.size(); ++i)
         ASSERT_NE(shorter[i], longer[i]) << i;
 }
@@ -56,8 +56,8 @@ TEST(Scramble, EveryByteValueRoundTripsBothWays) {
         for (int code = 0; code < 256; ++code)
             bytes += static_cast<char>(code);
     }
-    EXPECT_EQ(Scramble(Scramble(bytes, false), true), bytes);
-    EXPECT_EQ(Scramble(Scramble(bytes, true), false), bytes);
+    EXPECT_EQ(scramble(scramble(bytes, false), true), bytes);
+    EXPECT_EQ(scramble(scramble(bytes, true), false), bytes);
 }
 
 TEST(Scramble, ForeignByteAtShiftZeroWrapsToZero) {
@@ -67,9 +67,9 @@ TEST(Scramble, ForeignByteAtShiftZeroWrapsToZero) {
     const std::string foreign =
         "\xFF"
         "abcde";
-    const std::string plain = Scramble(foreign, true);
+    const std::string plain = scramble(foreign, true);
     EXPECT_EQ(plain[0], '\0');
-    EXPECT_EQ(Scramble(plain, false), foreign);
+    EXPECT_EQ(scramble(plain, false), foreign);
 }
 
 }  // namespace

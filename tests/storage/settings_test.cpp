@@ -22,7 +22,7 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreated) {
     EXPECT_EQ(loaded.settings.exposedCount, 28);
     EXPECT_EQ(loaded.settings.effortText, "28");
     EXPECT_TRUE(loaded.settings.showPossibilitiesTip && loaded.settings.showPossibilitiesPanel);
-    EXPECT_EQ(ReadDataFile(folder() / "DaDododa.pxz"), FormatSettings(Settings{}));
+    EXPECT_EQ(readDataFile(folder() / "DaDododa.pxz"), FormatSettings(Settings{}));
     EXPECT_FALSE(LoadSettings(folder()).created);
 
     // A file holding only its final line break counts as missing too.

@@ -65,7 +65,7 @@ inline std::string RecordLine(int number, int level, int kind = kKindStored, int
 inline void WriteDatabase(const std::filesystem::path& folder, const GridKind& kind,
                           const std::vector<std::string>& records,
                           const std::string& header = "Quorvel@@@@@@") {
-    Database database{AppFolder(folder) / std::string(DatabaseFileName(kind)), kind, {header}};
+    Database database{databaseFolder(folder) / std::string(DatabaseFileName(kind)), kind, {header}};
     database.lines.insert(database.lines.end(), records.begin(), records.end());
     ASSERT_FALSE(WriteBack(database).has_value());
 }

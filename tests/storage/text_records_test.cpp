@@ -40,7 +40,7 @@ class TextImport : public testing::TempFolderTest {
         return outcome.value();
     }
     std::string DatabaseFileText(const GridKind& kind = kNineGrid) {
-        return ReadDataFile(ResolveDataFile(folder(), DatabaseFileName(kind)));
+        return readDataFile(ResolveDataFile(folder(), DatabaseFileName(kind)));
     }
     Session session;
 };

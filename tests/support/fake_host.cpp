@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "ui/fixed_width_text.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/shell/about_window.h"
 
 namespace quorvel::testing {
 
-void FakeHost::runDialog(DlgMsg& dialog) {
+void FakeHost::runDialog(InputDialog& dialog) {
     dialogTitles.push_back(dialog.caption());
     log.push_back("dialog:" + dialog.caption());
     if (!dialogScripts.empty()) {
@@ -16,7 +16,7 @@ void FakeHost::runDialog(DlgMsg& dialog) {
         dialogScripts.pop_front();
         script(dialog);
     }
-    if (!dialog.closed()) dialog.CancelButton_Click();
+    if (!dialog.closed()) dialog.cancelClicked();
 }
 
 bool FakeHost::askYesNo(const std::string& title, const std::string& text) {
@@ -86,7 +86,7 @@ void FakeHost::runAbout(AboutWindow& about) {
         aboutScripts.pop_front();
         script(about);
     }
-    if (!about.closed()) about.cmdOK_Click();
+    if (!about.closed()) about.okClicked();
 }
 
 bool FakeHost::runSystemInfo() {

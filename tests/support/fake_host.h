@@ -20,7 +20,7 @@ class FakeHost : public Host {
     std::deque<bool> yesNoAnswers;
     // Scripts for the input dialog, which arrives loaded and activated: each acts on it (e.g.
     // clicks OK). An empty queue cancels the dialog.
-    std::deque<std::function<void(DlgMsg&)>> dialogScripts;
+    std::deque<std::function<void(InputDialog&)>> dialogScripts;
     // Scripts for the about window, which arrives loaded; an empty queue clicks OK.
     std::deque<std::function<void(AboutWindow&)>> aboutScripts;
     std::deque<std::optional<std::string>> fileChoices;
@@ -54,7 +54,7 @@ class FakeHost : public Host {
     std::vector<std::string> openedUrls;
 
     // Host
-    void runDialog(DlgMsg& dialog) override;
+    void runDialog(InputDialog& dialog) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;

@@ -4,13 +4,13 @@
 
 namespace quorvel::testing {
 
-void FakeMainWindow::PanelText(const std::string& text, std::uint32_t colour, int alignment) {
+void FakeMainWindow::showMessage(const std::string& text, std::uint32_t colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
     panelShown = text;
     panel.push_back({text, colour, alignment});
 }
 
-void FakeMainWindow::CBn_MouseUp(int index, int button, int shift) {
+void FakeMainWindow::toolbarButtonReleased(int index, int button, int shift) {
     presses.push_back({index, button, shift});
     if (index == 20 && button == 1) {
         session_.currentLevel = session_.currentLevel + 1 == 5 ? 1 : session_.currentLevel + 1;

@@ -43,9 +43,9 @@ class FakeMainWindow : public MainWindowLink {
     std::vector<const GridWindow*> otherGridRequests;
     bool closing = false;
 
-    void PanelText(const std::string& text, std::uint32_t colour, int alignment) override;
+    void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
     // Button 20 steps the level as the real toolbar does; the others are only recorded.
-    void CBn_MouseUp(int index, int button, int shift) override;
+    void toolbarButtonReleased(int index, int button, int shift) override;
     bool isActiveChild(const GridWindow& window) const override;
     bool tipSwitchOn() const override { return tipSwitch; }
     void setTipSwitch(bool checked) override { tipSwitch = checked; }

@@ -14,8 +14,8 @@
 #include "support/fake_host.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/visual_aid_commands.h"
-#include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/shell/application.h"
 
 namespace quorvel::testing {
@@ -33,8 +33,8 @@ class AidsTest : public ::testing::Test {
         std::filesystem::create_directories(folder);
         app = std::make_unique<Application>(host, folder);
         main().loadSettings();
-        main().MDIForm_Load();
-        main().MDIForm_Activate();
+        main().load();
+        main().activate();
         aids = &app->aids();
     }
     ~AidsTest() override {
@@ -42,41 +42,41 @@ class AidsTest : public ::testing::Test {
         std::filesystem::remove_all(folder);
     }
 
-    MDI1& main() { return app->mainWindow(); }
+    MainWindow& main() { return app->mainWindow(); }
     Session& session() { return app->session(); }
     GridWindow& grid() {
         return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
     }
     const CellView& cell(int number) { return grid().board().cell(number); }
-    void openFifteen() { main().MenuA_Click(1); }
+    void openFifteen() { main().puzzleGridItemClicked(1); }
 
     // Puts the puzzle's givens into the active window and locks the grid.
     void load(const std::string& line) {
         const PuzzleLineResult parsed = parsePuzzleLine(line);
         ASSERT_TRUE(parsed.puzzle) << parsed.error;
         loadGivens(grid().board(), parsed.puzzle->values);
-        LockGrid(grid(), main());
+        lockGrid(grid(), main());
     }
     // Types `value` into `cell` and moves on, which commits it.
     void enter(int cell, const std::string& value) {
         grid().requestFocus(cell);
         for (char digit : value) {
             host.tick += 100;
-            grid().T1_Key(cell, {0, 0, std::string(1, digit)});
+            grid().cellKey(cell, {0, 0, std::string(1, digit)});
         }
         grid().requestFocus(cell == 1 ? 2 : 1);
     }
 
     void answerOk() {
-        host.dialogScripts.push_back([this](DlgMsg& dialog) {
+        host.dialogScripts.push_back([this](InputDialog& dialog) {
             prompts.push_back(dialog.prompt());
-            dialog.OKButton_Click();
+            dialog.okClicked();
         });
     }
     void answerCancel() {
-        host.dialogScripts.push_back([this](DlgMsg& dialog) {
+        host.dialogScripts.push_back([this](InputDialog& dialog) {
             prompts.push_back(dialog.prompt());
-            dialog.CancelButton_Click();
+            dialog.cancelClicked();
         });
     }
 

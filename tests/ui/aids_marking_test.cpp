@@ -31,12 +31,12 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         const int side = window.kind().side;
         const std::string text = std::to_string(c.value);
         window.board().setCellLocked(1, true);
-        window.PS31(1, text);
-        window.RestoreColor(1, false);
-        window.PS31(side + 4, text);
-        window.PS31(2 * side + 7, text);
-        window.RestoreColor(side + 4, false);
-        window.PS31(side * side, "1");
+        window.setCellValue(1, text);
+        window.restoreCellColour(1, false);
+        window.setCellValue(side + 4, text);
+        window.setCellValue(2 * side + 7, text);
+        window.restoreCellColour(side + 4, false);
+        window.setCellValue(side * side, "1");
         const std::vector<int> holding = CellsHolding(window, text);
         ASSERT_EQ(holding.size(), 3u);
 
@@ -64,16 +64,16 @@ TEST_F(MarkingTest, CtrlClickOnAnEmptyCellDoesNothing) {
 TEST_F(MarkingTest, ColorNumberMenuFollowsTheSelectedCell) {
     load(kNinePuzzle);
     grid().requestFocus(1);  // holds 5
-    main().Mtop_Click(5);
-    const MenuItem& item = main().menus().at({MenuArray::MenuG, 0});
+    main().topMenuClicked(5);
+    const MenuItem& item = main().menus().at({MenuArray::VisualAid, 0});
     EXPECT_TRUE(item.enabled);
     EXPECT_EQ(item.caption, "Color Number (5) CTRL-Left click");
-    main().MenuG_Click(0);
+    main().visualAidItemClicked(0);
     EXPECT_EQ(cell(1).backColour, PaletteOf(kNineGrid)[5]);
 
     grid().requestFocus(3);  // empty
-    main().Mtop_Click(5);
-    EXPECT_FALSE(main().menus().at({MenuArray::MenuG, 0}).enabled);
+    main().topMenuClicked(5);
+    EXPECT_FALSE(main().menus().at({MenuArray::VisualAid, 0}).enabled);
 }
 
 TEST_F(MarkingTest, AltClickMarksOnlyWhileComposing) {
@@ -105,7 +105,7 @@ TEST_F(MarkingTest, LeftClickEntersOrChoosesTheNumber) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
-        main().CBn_MouseUp(c.chosen, kMouseLeft, 0);
+        main().toolbarButtonReleased(c.chosen, kMouseLeft, 0);
         grid().requestFocus(c.cell);
         aids->cellMouseUp(grid(), c.cell, kMouseLeft, 0);
         EXPECT_EQ(cell(c.cell).text, c.textAfter);
@@ -114,13 +114,13 @@ TEST_F(MarkingTest, LeftClickEntersOrChoosesTheNumber) {
     }
     // The entry is committed like a typed one when the focus moves on.
     grid().requestFocus(1);
-    EXPECT_EQ(grid().board().CellValue(3), 7);
+    EXPECT_EQ(grid().board().cellValue(3), 7);
 }
 
 TEST_F(MarkingTest, LeftClickNeverWritesANumberTheGridCannotHold) {
     openFifteen();
-    main().CBn_MouseUp(12, kMouseLeft, 0);
-    main().MenuA_Click(0);
+    main().toolbarButtonReleased(12, kMouseLeft, 0);
+    main().puzzleGridItemClicked(0);
     aids->cellMouseUp(grid(), 5, kMouseLeft, 0);
     EXPECT_EQ(cell(5).text, "");
 }

@@ -12,7 +12,7 @@ class StoresTest : public AidsTest {
   protected:
     MarkingControls& controls() { return aids->nineControls(); }
     std::string slotInFile(int slot) {
-        return LoadSettings(SettingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
+        return LoadSettings(settingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
     }
 };
 
@@ -20,7 +20,7 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
     load(kNinePuzzle);
     enter(3, "4");
     answerOk();
-    controls().Label3_Click(3);  // S2
+    controls().storeLabelClicked(3);  // S2
     EXPECT_EQ(prompts, std::vector<std::string>{"Overwrite into Store No. 2?"});
     const std::string stored = StoreText(grid());
     EXPECT_EQ(slotInFile(2), stored);
@@ -29,14 +29,14 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
 
     for (int label : {4, 0}) {  // G2, then "LA"/"ST", which the same Store wrote
         SCOPED_TRACE(label);
-        grid().PS31(3, "");
-        grid().PS31(4, "6");
+        grid().setCellValue(3, "");
+        grid().setCellValue(4, "6");
         answerOk();
-        controls().Label3_Click(label);
+        controls().storeLabelClicked(label);
         EXPECT_EQ(cell(3).text, "4");
         EXPECT_EQ(cell(4).text, "");
-        EXPECT_EQ(grid().board().CellValue(3), 4);
-        EXPECT_EQ(grid().board().CellValue(4), 0);
+        EXPECT_EQ(grid().board().cellValue(3), 4);
+        EXPECT_EQ(grid().board().cellValue(4), 0);
     }
 }
 
@@ -64,7 +64,7 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
         main().settings().storedGrids[3] = c.slot3;
         ASSERT_FALSE(main().writeSettings());
         c.cancel ? answerCancel() : answerOk();
-        controls().Label3_Click(c.label);
+        controls().storeLabelClicked(c.label);
         EXPECT_EQ(StoreText(grid()), before);
         EXPECT_EQ(slotInFile(3), c.slot3);
         EXPECT_EQ(main().messageLine().text, c.message);
@@ -87,27 +87,27 @@ TEST_F(StoresTest, LabelsAskTheirOwnQuestions) {
 }
 
 TEST_F(StoresTest, PinkLinesToggleAndTheClearButtonRemovesThem) {
-    controls().CBnDR_MouseUp(4, kMouseLeft);
+    controls().rowButtonReleased(4, kMouseLeft);
     EXPECT_TRUE(controls().lines().rowLine(4).shown);
-    controls().CBnDR_MouseUp(4, kMouseLeft);
+    controls().rowButtonReleased(4, kMouseLeft);
     EXPECT_FALSE(controls().lines().rowLine(4).shown);
-    controls().CBnDR_MouseUp(4, kMouseLeft);
-    controls().CBnDC_MouseUp(7, kMouseLeft);
-    controls().CBnDC_MouseUp(2, kMouseRight);  // creates the line hidden, frames columns 1-3
+    controls().rowButtonReleased(4, kMouseLeft);
+    controls().columnButtonReleased(7, kMouseLeft);
+    controls().columnButtonReleased(2, kMouseRight);  // creates the line hidden, frames columns 1-3
     EXPECT_TRUE(controls().lines().columnLine(2).created);
     EXPECT_FALSE(controls().lines().columnLine(2).shown);
     EXPECT_TRUE(controls().lines().bandFrame().visible);
     EXPECT_EQ(controls().lines().bandFrame().rect.left, 510 - 30);  // a cell gap left of column 1
 
-    controls().CBnDL_MouseUp(kMouseRight);  // only the left button clears
+    controls().clearButtonReleased(kMouseRight);  // only the left button clears
     EXPECT_TRUE(controls().lines().rowLine(4).shown);
-    controls().CBnDL_MouseUp(kMouseLeft);
+    controls().clearButtonReleased(kMouseLeft);
     for (int index = 1; index <= 9; ++index) {
         EXPECT_FALSE(controls().lines().rowLine(index).created);
         EXPECT_FALSE(controls().lines().columnLine(index).created);
     }
     EXPECT_FALSE(controls().lines().bandFrame().visible);
-    controls().CBnDR_MouseUp(4, kMouseLeft);
+    controls().rowButtonReleased(4, kMouseLeft);
     EXPECT_TRUE(controls().lines().rowLine(4).shown);
 }
 

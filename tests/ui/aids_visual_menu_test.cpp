@@ -12,47 +12,47 @@ using VisualMenuTest = AidsTest;
 TEST_F(VisualMenuTest, TipAndPanelSwitchesToggleAndPersist) {
     load(kNinePuzzle);
     main().setTipSwitch(false);
-    main().setMenuChecked({MenuArray::MenuG, 2}, false);
+    main().setMenuChecked({MenuArray::VisualAid, 2}, false);
     grid().requestFocus(4);
     grid().requestFocus(3);
 
-    main().MenuG_Click(1);  // tip on: only the selected cell shows its tip
+    main().visualAidItemClicked(1);  // tip on: only the selected cell shows its tip
     EXPECT_TRUE(main().tipSwitchOn());
     EXPECT_TRUE(grid().tipShown(3));
     EXPECT_FALSE(grid().tipShown(4));
     grid().requestFocus(4);
     EXPECT_TRUE(grid().tipShown(4));
-    main().MenuG_Click(1);  // off: every tip goes at once
+    main().visualAidItemClicked(1);  // off: every tip goes at once
     EXPECT_FALSE(grid().tipShown(3));
     EXPECT_FALSE(grid().tipShown(4));
 
-    main().MenuG_Click(2);
+    main().visualAidItemClicked(2);
     EXPECT_TRUE(grid().panelVisible());
-    Settings saved = LoadSettings(SettingsFolder(folder)).settings;
+    Settings saved = LoadSettings(settingsFolder(folder)).settings;
     EXPECT_FALSE(saved.showPossibilitiesTip);
     EXPECT_TRUE(saved.showPossibilitiesPanel);
-    main().MenuG_Click(2);
+    main().visualAidItemClicked(2);
     EXPECT_FALSE(grid().panelVisible());
-    EXPECT_FALSE(LoadSettings(SettingsFolder(folder)).settings.showPossibilitiesPanel);
+    EXPECT_FALSE(LoadSettings(settingsFolder(folder)).settings.showPossibilitiesPanel);
 }
 
 TEST_F(VisualMenuTest, PauseTimerMinimisesAndBanksTheTime) {
     load(kNinePuzzle);
     host.tick += 65'000;
-    main().onTimer1();
+    main().elapsedTick();
     const double shown = session().elapsedShown;
     ASSERT_GT(shown, 0);
-    main().MenuG_Click(4);
+    main().visualAidItemClicked(4);
     EXPECT_TRUE(host.logged("minimise"));
     EXPECT_FALSE(main().elapsedTimerRunning());
     EXPECT_DOUBLE_EQ(session().bankedElapsed, shown);
 
     host.tick += 600'000;  // time away does not count
-    main().MDIForm_Resize(true);
-    main().MDIForm_Resize(false);
+    main().resize(true);
+    main().resize(false);
     EXPECT_TRUE(main().elapsedTimerRunning());
     host.tick += 1'000;
-    main().onTimer1();
+    main().elapsedTick();
     EXPECT_EQ(main().elapsedLabel(), "00:01:06");
 }
 

@@ -35,7 +35,7 @@ TEST(KeyFilter, AcceptsRefusesAndPlacesTheCaret) {
     };
     for (const auto& c : cases) {
         TextBox box{c.text, c.selStart, c.selLength};
-        const KeyVerdict verdict = ValidateKey(box, c.typed, {c.maxDigits, 3}, ".");
+        const KeyVerdict verdict = keyAllowed(box, c.typed, {c.maxDigits, 3}, ".");
         EXPECT_EQ(verdict.accepted, c.accepted) << c.name;
         EXPECT_EQ(box.text, c.after) << c.name;
         EXPECT_EQ(box.selStart, c.caret) << c.name;
@@ -46,9 +46,9 @@ TEST(KeyFilter, AcceptsRefusesAndPlacesTheCaret) {
 
 TEST(KeyFilter, TheLocaleSeparatorDecidesTheMessage) {
     TextBox comma{"", 0, 0};
-    EXPECT_EQ(ValidateKey(comma, ",", {2, 3}, ",").message, kMsgOnlyInteger);
+    EXPECT_EQ(keyAllowed(comma, ",", {2, 3}, ",").message, kMsgOnlyInteger);
     TextBox point{"", 0, 0};
-    EXPECT_EQ(ValidateKey(point, ".", {2, 3}, ",").message, kMsgNotNumeric);
+    EXPECT_EQ(keyAllowed(point, ".", {2, 3}, ",").message, kMsgNotNumeric);
 }
 
 }  // namespace

@@ -25,54 +25,56 @@ TEST_F(CellNavigation, ArrowsAndEnterReachTheListedCells) {
     };
     for (const auto& c : cases) {
         open(c.kind);
-        window->FocusCell(c.from);
+        window->focusCell(c.from);
         press(c.key);
         EXPECT_EQ(window->focusedCell(), c.to) << c.kind.side << ": " << c.from << " key " << c.key;
-        EXPECT_EQ(window->txtSelected, c.to);
-        EXPECT_TRUE(window->fNav);
+        EXPECT_EQ(window->selectedCell, c.to);
+        EXPECT_TRUE(window->navigating);
     }
 }
 
 TEST_F(CellNavigation, MoveAdSwitchesEnterBetweenDownAndAcross) {
     open(kNineGrid);
-    EXPECT_EQ(window->moveAD().caption, "666");
-    EXPECT_EQ(window->moveAD().toolTip, " Enter key moves down. Click to move across. ");
-    window->FocusCell(5);
+    EXPECT_EQ(window->enterDirectionButton().caption, "666");
+    EXPECT_EQ(window->enterDirectionButton().toolTip,
+              " Enter key moves down. Click to move across. ");
+    window->focusCell(5);
     press(key::kEnter);
     EXPECT_EQ(window->focusedCell(), 14);
 
     const auto tickBefore = host.tick;
-    window->MoveAD_Click();
+    window->enterDirectionClicked();
     EXPECT_GE(host.tick - tickBefore, 150) << "the click flashes the button for 150 ms";
-    EXPECT_EQ(window->moveAD().caption, "444");
-    EXPECT_EQ(window->moveAD().toolTip, " Enter key moves across. Click to move down. ");
-    EXPECT_TRUE(entry.EnterMovesAcross);
-    window->FocusCell(5);
+    EXPECT_EQ(window->enterDirectionButton().caption, "444");
+    EXPECT_EQ(window->enterDirectionButton().toolTip,
+              " Enter key moves across. Click to move down. ");
+    EXPECT_TRUE(entry.enterMovesAcross);
+    window->focusCell(5);
     press(key::kEnter);
     EXPECT_EQ(window->focusedCell(), 6);
 
     // Activation shows the direction that holds, without turning it.
-    window->Form_Activate();
-    EXPECT_EQ(window->moveAD().caption, "444");
-    EXPECT_TRUE(entry.EnterMovesAcross);
+    window->activate();
+    EXPECT_EQ(window->enterDirectionButton().caption, "444");
+    EXPECT_TRUE(entry.enterMovesAcross);
 }
 
 TEST_F(CellNavigation, PageKeysSetTheNavigationFlagButNeverMove) {
     open(kNineGrid);
-    window->FocusCell(40);
+    window->focusCell(40);
     for (int code : {key::kPageUp, key::kPageDown}) {
-        window->fNav = false;
+        window->navigating = false;
         press(code);
-        EXPECT_TRUE(window->fNav);
+        EXPECT_TRUE(window->navigating);
         EXPECT_EQ(window->focusedCell(), 40);
     }
     press(key::kHome);
-    EXPECT_FALSE(window->fNav);
+    EXPECT_FALSE(window->navigating);
 }
 
 TEST_F(CellNavigation, AFilledSelectedCellTakesTheFirstRightForItsCaret) {
     open(kNineGrid);
-    window->PS31(2, "5");
+    window->setCellValue(2, "5");
     press(key::kRight);  // 1 -> 2, arriving with the whole text selected
     ASSERT_EQ(window->focusedCell(), 2);
     EXPECT_TRUE(window->cellBox(2).wholeTextSelected());
@@ -83,7 +85,7 @@ TEST_F(CellNavigation, AFilledSelectedCellTakesTheFirstRightForItsCaret) {
     press(key::kRight);
     EXPECT_EQ(window->focusedCell(), 3);
 
-    window->FocusCell(2);  // whole text selected again: Left puts the caret at 0 first
+    window->focusCell(2);  // whole text selected again: Left puts the caret at 0 first
     press(key::kLeft);
     EXPECT_EQ(window->focusedCell(), 2);
     EXPECT_EQ(window->selStart(2), 0);
@@ -108,7 +110,7 @@ TEST_F(CellNavigation, DisabledTargetsArePassedOver) {
         open(kNineGrid);
         for (int cell : c.disabled)
             window->board().setCellEnabled(cell, false);
-        window->FocusCell(c.from);
+        window->focusCell(c.from);
         press(c.key);
         EXPECT_EQ(window->focusedCell(), c.to) << c.from << " key " << c.key;
     }
@@ -117,13 +119,13 @@ TEST_F(CellNavigation, DisabledTargetsArePassedOver) {
 TEST_F(CellNavigation, HeldKeyMovesAtMostOncePer75Ms) {
     open(kNineGrid);
     host.tick += 1000;
-    window->T1_KeyDown(1, key::kRight);
+    window->cellKeyDown(1, key::kRight);
     EXPECT_EQ(window->focusedCell(), 2);
     host.tick += 74;
-    window->T1_KeyDown(2, key::kRight);
+    window->cellKeyDown(2, key::kRight);
     EXPECT_EQ(window->focusedCell(), 2);
     host.tick += 1;
-    window->T1_KeyDown(2, key::kRight);
+    window->cellKeyDown(2, key::kRight);
     EXPECT_EQ(window->focusedCell(), 3);
 }
 
@@ -131,8 +133,8 @@ TEST_F(CellNavigation, LeavingAnEmptyCellShowsTheIncompleteImage) {
     open(kNineGrid);
     window->board().showSolvedStatus(true);
     press(key::kRight);
-    EXPECT_TRUE(window->imStatusVisible(1));
-    EXPECT_FALSE(window->imStatusVisible(0));
+    EXPECT_TRUE(window->statusImageVisible(1));
+    EXPECT_FALSE(window->statusImageVisible(0));
 }
 
 }  // namespace

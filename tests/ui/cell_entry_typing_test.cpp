@@ -33,8 +33,8 @@ TEST_F(CellTyping, KeystrokesOnBothSizes) {
     };
     for (const auto& c : cases) {
         open(c.kind);
-        window->PS31(5, c.before);
-        window->FocusCell(5);
+        window->setCellValue(5, c.before);
+        window->focusCell(5);
         mainWindow.panel.clear();
         mainWindow.panelShown.clear();
         type(c.typed);
@@ -44,14 +44,14 @@ TEST_F(CellTyping, KeystrokesOnBothSizes) {
         if (!c.message.empty() && !mainWindow.panel.empty()) {
             EXPECT_EQ(mainWindow.panel.back().colour, 255u) << c.name;
         }
-        EXPECT_EQ(window->fChange, std::string(c.after) != c.before) << c.name;
+        EXPECT_EQ(window->textEdited, std::string(c.after) != c.before) << c.name;
     }
 }
 
 TEST_F(CellTyping, TypingOverTheCaretReplacesTheCharacterThere) {
     open(kFifteenGrid);
-    window->PS31(1, "12");
-    window->FocusCell(1);
+    window->setCellValue(1, "12");
+    window->focusCell(1);
     window->setCellSelection(1, 0, 0);
     type("9");
     EXPECT_EQ(text(1), "92");
@@ -60,14 +60,14 @@ TEST_F(CellTyping, TypingOverTheCaretReplacesTheCharacterThere) {
 
 TEST_F(CellTyping, EscapeRestoresTheTextTheCellHadWhenSelected) {
     open(kFifteenGrid);
-    window->PS31(5, "4");
-    window->FocusCell(5);
+    window->setCellValue(5, "4");
+    window->focusCell(5);
     type("9");
     ASSERT_EQ(text(5), "9");
     press(key::kEscape, "\x1b");
     EXPECT_EQ(text(5), "4");
     EXPECT_EQ(window->selStart(5), 1) << "the caret goes to the end";
-    EXPECT_FALSE(window->fChange);
+    EXPECT_FALSE(window->textEdited);
     press(key::kRight);
     press(key::kRight);
     EXPECT_TRUE(mainWindow.historyRecords.empty()) << "nothing changed, nothing committed";
@@ -75,16 +75,16 @@ TEST_F(CellTyping, EscapeRestoresTheTextTheCellHadWhenSelected) {
 
 TEST_F(CellTyping, DeleteEmptiesOnlyUnlockedCells) {
     open(kNineGrid);
-    window->PS31(1, "3");
-    window->PS31(2, "4");
+    window->setCellValue(1, "3");
+    window->setCellValue(2, "4");
     window->board().setCellLocked(2, true);
-    window->FocusCell(1);
+    window->focusCell(1);
     press(key::kDelete, "\x7f");
     EXPECT_EQ(text(1), "");
-    EXPECT_EQ(window->board().CellValue(1), 0);
+    EXPECT_EQ(window->board().cellValue(1), 0);
     EXPECT_EQ(window->focusedCell(), 1);
 
-    window->FocusCell(2);
+    window->focusCell(2);
     press(key::kDelete, "\x7f");
     EXPECT_EQ(text(2), "4");
     type("5");
@@ -103,7 +103,7 @@ TEST_F(CellTyping, OutOfRangeIsCorrectedWhenNavigatingAway) {
               "Value should be in between 1 and 15\r\nProgram will take its nearest correct "
               "value or last acceptable value.");
     EXPECT_EQ(text(1), "15");
-    EXPECT_EQ(window->board().CellValue(1), 15);
+    EXPECT_EQ(window->board().cellValue(1), 15);
     EXPECT_EQ(window->focusedCell(), 2) << "the move goes on after the correction";
     EXPECT_EQ(mainWindow.historyRecords.size(), 1u);
 }
@@ -111,16 +111,16 @@ TEST_F(CellTyping, OutOfRangeIsCorrectedWhenNavigatingAway) {
 TEST_F(CellTyping, OutOfRangeKeepsTheFocusWhenClickedAway) {
     open(kFifteenGrid);
     answerDialogsWithOk(1);
-    window->FocusCell(20);
+    window->focusCell(20);
     type("16");
     window->requestFocus(100);
     EXPECT_EQ(host.dialogTitles.size(), 1u);
     EXPECT_EQ(text(20), "15");
     EXPECT_EQ(window->focusedCell(), 20);
-    EXPECT_EQ(window->txtSelected, 20);
-    EXPECT_EQ(window->varValue, "15");
-    EXPECT_EQ(window->board().CellValue(20), 15);
-    EXPECT_EQ(window->board().CellValue(100), 0);
+    EXPECT_EQ(window->selectedCell, 20);
+    EXPECT_EQ(window->textOnEntry, "15");
+    EXPECT_EQ(window->board().cellValue(20), 15);
+    EXPECT_EQ(window->board().cellValue(100), 0);
     EXPECT_EQ(mainWindow.historyRecords.size(), 1u);
 }
 
@@ -128,14 +128,14 @@ TEST_F(CellTyping, ACommitReachesTheGridOnceAndChecksIt) {
     open(kNineGrid);
     type("7");
     press(key::kRight);  // commit by navigation
-    EXPECT_EQ(window->board().CellValue(1), 7);
+    EXPECT_EQ(window->board().cellValue(1), 7);
     EXPECT_EQ(mainWindow.historyRecords.size(), 1u);
-    EXPECT_FALSE(window->fChange);
+    EXPECT_FALSE(window->textEdited);
 
     type("7");  // a duplicate in row 1: the check reports it once
     answerDialogsWithOk(1);
     window->requestFocus(50);  // commit by losing the focus
-    EXPECT_EQ(window->board().CellValue(2), 7);
+    EXPECT_EQ(window->board().cellValue(2), 7);
     EXPECT_EQ(mainWindow.historyRecords.size(), 2u);
     EXPECT_EQ(host.dialogTitles, std::vector<std::string>{"Invalid Data."});
     EXPECT_EQ(prompts, std::vector<std::string>{"DUPLICATE : 7"});
@@ -153,7 +153,7 @@ TEST_F(CellTyping, NothingIsCheckedOrCommittedWhileTheProgramFills) {
     session.fillBusy = true;
     window->requestFocus(30);
     session.fillBusy = false;
-    EXPECT_EQ(window->board().CellValue(1), 0);
+    EXPECT_EQ(window->board().cellValue(1), 0);
     EXPECT_TRUE(mainWindow.historyRecords.empty());
 }
 
@@ -164,7 +164,7 @@ TEST_F(CellTyping, ComposingOnlyRecoloursButStillCommits) {
     type("5");
     window->requestFocus(30);
     EXPECT_EQ(window->board().cell(1).foreColour, kGivenRed);
-    EXPECT_EQ(window->board().CellValue(1), 5);
+    EXPECT_EQ(window->board().cellValue(1), 5);
 }
 
 }  // namespace

@@ -33,9 +33,9 @@ TEST_F(ComposeTest, PatternCountsEveryMarkingSoTheCentreCountsTwice) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.draws.front());
         random->cells = c.draws;
-        open(kNineGrid).PS31(60, "4");
-        mdi.settings().storedGrids[2] = ",1";
-        const std::vector<int> marked = CreateSud(nine, mdi, c.wanted, *random, false);
+        open(kNineGrid).setCellValue(60, "4");
+        mainWindow.settings().storedGrids[2] = ",1";
+        const std::vector<int> marked = composePattern(nine, mainWindow, c.wanted, *random, false);
         EXPECT_EQ(marked.size(), c.distinct);
         for (int cell = 1; cell <= 81; ++cell) {
             const bool inPattern = Contains(marked, cell);
@@ -46,7 +46,7 @@ TEST_F(ComposeTest, PatternCountsEveryMarkingSoTheCentreCountsTwice) {
                 ASSERT_TRUE(exposed(82 - cell)) << cell;
             }
         }
-        EXPECT_EQ(mdi.settings().storedGrids[2], "");
+        EXPECT_EQ(mainWindow.settings().storedGrids[2], "");
     }
 }
 
@@ -59,14 +59,14 @@ TEST_F(ComposeTest, CreateMySudokuKeepsTheAnswerWithinRangeAndEntersTheCreateLay
     for (const Case c : {Case{28, "24", 24}, Case{28, "45", 30}, Case{28, "3", 20},
                          Case{116, "", 30}, Case{28, "", 0}}) {
         SCOPED_TRACE(c.typed);
-        mdi.settings().exposedCount = c.stored;
-        open(kFifteenGrid).PS31(10, "3");
+        mainWindow.settings().exposedCount = c.stored;
+        open(kFifteenGrid).setCellValue(10, "3");
         if (c.kept != 0) answerExposed(c.typed);
         setPuzzle(kCreateMySudoku);
         EXPECT_EQ(host.dialogTitles.back(), "My Su Doku.");
         EXPECT_EQ(session.createMode, c.kept != 0);
-        EXPECT_EQ(mdi.widthTwips(), c.kept != 0 ? 8000 : 9000);
-        EXPECT_EQ(mdi.toolbar().at(5).visible, c.kept == 0);
+        EXPECT_EQ(mainWindow.widthTwips(), c.kept != 0 ? 8000 : 9000);
+        EXPECT_EQ(mainWindow.toolbar().at(5).visible, c.kept == 0);
         EXPECT_EQ(setPuzzleEnabled(0), c.kept == 0);
         if (c.kept == 0) {
             EXPECT_EQ(fifteen.board().cell(10).text, "3");
@@ -81,35 +81,35 @@ TEST_F(ComposeTest, CreateMySudokuKeepsTheAnswerWithinRangeAndEntersTheCreateLay
 
 TEST_F(ComposeTest, AStoredEffortComesBackAfterLeavingComposing) {
     setPuzzle(kTestScreen);
-    nine.PS31(3, "5");
+    nine.setCellValue(3, "5");
     setPuzzle(kStoreEffort);
     EXPECT_EQ(session.selectedNumber, 8);
     EXPECT_FALSE(session.incompleteMode);
 
     setPuzzle(kQuitCreate);
-    EXPECT_EQ(mdi.widthTwips(), 9000);
+    EXPECT_EQ(mainWindow.widthTwips(), 9000);
     EXPECT_EQ(nine.board().cell(3).text, "");
     nine.board().setCellLocked(3, true);  // whatever the grid held meanwhile
 
     setPuzzle(kGetEffort);
     EXPECT_TRUE(session.createMode);
-    EXPECT_EQ(mdi.widthTwips(), 8000);
+    EXPECT_EQ(mainWindow.widthTwips(), 8000);
     for (int cell = 1; cell <= 81; ++cell) {
         ASSERT_EQ(exposed(cell), Contains(kTestScreenPattern, cell)) << cell;
         ASSERT_FALSE(nine.board().cell(cell).locked) << cell;
     }
     EXPECT_EQ(nine.board().cell(3).text, "5");
-    EXPECT_EQ(nine.board().CellValue(54), 7);
+    EXPECT_EQ(nine.board().cellValue(54), 7);
 }
 
 TEST_F(ComposeTest, NoUsableEffortSaysNothingToDoAndReturnsToTheNormalLayout) {
     for (const char* stored : {"28", "a#b#c", ",1#,2"}) {
         SCOPED_TRACE(stored);
-        mdi.settings().effortText = stored;
+        mainWindow.settings().effortText = stored;
         setPuzzle(kGetEffort);
         EXPECT_EQ(host.dialogTitles.back(), "Quorvel");
         EXPECT_FALSE(session.createMode);
-        EXPECT_EQ(mdi.widthTwips(), 9000);
+        EXPECT_EQ(mainWindow.widthTwips(), 9000);
         EXPECT_TRUE(setPuzzleEnabled(0));
         EXPECT_TRUE(exposedCells().empty());
     }
@@ -125,18 +125,18 @@ TEST_F(ComposeTest, TestScreenShowsTheExamplePatternAndPressesTheComposingButton
     }
     EXPECT_EQ(buttonPresses, (std::vector<std::string>{"C8/1", "R4/1", "R5/1"}));
     EXPECT_FALSE(setPuzzleEnabled(1));
-    EXPECT_TRUE(mdi.elapsedTimerRunning());
+    EXPECT_TRUE(mainWindow.elapsedTimerRunning());
 }
 
 TEST_F(ComposeTest, QuitCreateOnlyActsWhileComposing) {
-    open(kNineGrid).PS31(12, "6");
+    open(kNineGrid).setCellValue(12, "6");
     setPuzzle(kQuitCreate);
     EXPECT_EQ(nine.board().cell(12).text, "6");
 
     setPuzzle(kTestScreen);
     setPuzzle(kQuitCreate);
     EXPECT_FALSE(session.createMode);
-    EXPECT_FALSE(mdi.elapsedTimerRunning());
+    EXPECT_FALSE(mainWindow.elapsedTimerRunning());
     EXPECT_TRUE(exposedCells().empty());
     EXPECT_EQ(nine.board().cell(17).text, "");
 }

@@ -13,7 +13,7 @@
 #include "storage/settings.h"
 #include "ui/commands/compose_commands.h"
 #include "ui/commands/text_file_commands.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/grid_setup_fixture.h"
 
 namespace quorvel::testing {
@@ -45,8 +45,8 @@ struct ComposeFixture : GridCommandFixture {
         buttons.rowUp = [this](int row, int button) {
             buttonPresses.push_back("R" + std::to_string(row) + "/" + std::to_string(button));
         };
-        registerComposeCommands(mdi, dialogs, nine, buttons, random);
-        registerTextFileCommands(mdi, dialogs, [this] { return active(); });
+        registerComposeCommands(mainWindow, dialogs, nine, buttons, random);
+        registerTextFileCommands(mainWindow, dialogs, [this] { return active(); });
     }
 
     // Set Puzzle menu items by index, through the main window's frame.
@@ -55,14 +55,14 @@ struct ComposeFixture : GridCommandFixture {
     static constexpr int kGetEffort = 7;
     static constexpr int kTestScreen = 13;
     static constexpr int kQuitCreate = 15;
-    void setPuzzle(int index) { mdi.MenuB_Click(index); }
+    void setPuzzle(int index) { mainWindow.setPuzzleItemClicked(index); }
 
     // Answers the next "My Su Doku." dialog by typing `count` over the preset text.
     void answerExposed(const std::string& count) {
-        host.dialogScripts.push_back([count](DlgMsg& dialog) {
+        host.dialogScripts.push_back([count](InputDialog& dialog) {
             for (char digit : count)
-                dialog.Text1_KeyPress(std::string(1, digit));
-            dialog.OKButton_Click();
+                dialog.answerKeyPress(std::string(1, digit));
+            dialog.okClicked();
         });
     }
 
@@ -84,7 +84,7 @@ struct ComposeFixture : GridCommandFixture {
         return cells;
     }
     bool setPuzzleEnabled(int index) const {
-        return mdi.menus().at({MenuArray::MenuB, index}).enabled;
+        return mainWindow.menus().at({MenuArray::SetPuzzle, index}).enabled;
     }
 };
 

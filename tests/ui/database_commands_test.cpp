@@ -18,13 +18,13 @@
 namespace quorvel::testing {
 namespace {
 
-constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
-constexpr MenuRef kShowSolution{MenuArray::MenuC, 1};
-constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
-constexpr MenuRef kSaveIncomplete{MenuArray::MenuC, 4};
-constexpr MenuRef kGetIncomplete{MenuArray::MenuC, 5};
-constexpr MenuRef kDelete{MenuArray::MenuC, 7};
-constexpr MenuRef kGenerate{MenuArray::MenuC, 9};
+constexpr MenuRef kGetPuzzle{MenuArray::Database, 0};
+constexpr MenuRef kShowSolution{MenuArray::Database, 1};
+constexpr MenuRef kStoreSolution{MenuArray::Database, 2};
+constexpr MenuRef kSaveIncomplete{MenuArray::Database, 4};
+constexpr MenuRef kGetIncomplete{MenuArray::Database, 5};
+constexpr MenuRef kDelete{MenuArray::Database, 7};
+constexpr MenuRef kGenerate{MenuArray::Database, 9};
 
 // A generated puzzle and its solution (index 0 is cell 1, 0 = empty).
 struct Sample {
@@ -97,7 +97,7 @@ class DatabaseCommandsTest : public WindowCommandsTest,
     void fillSolution(const Sample& puzzle) {
         for (int cell = 1; cell <= active().board().cellCount(); ++cell)
             if (!active().board().cell(cell).locked)
-                active().PS31(cell, std::to_string(puzzle.solution[cell - 1]));
+                active().setCellValue(cell, std::to_string(puzzle.solution[cell - 1]));
     }
 
     std::vector<Sample> samples;
@@ -124,9 +124,9 @@ TEST_P(DatabaseCommandsTest, GetPuzzleFindsTheOrdinalOfTheLevelAndLocksItsGivens
         EXPECT_EQ(session().puzzleNumber, get.expectedNumber);
         EXPECT_EQ(lockedValues(), expected.givens);
         EXPECT_EQ(shown(), expected.givens);
-        EXPECT_EQ(active().label1(), get.caption);
+        EXPECT_EQ(active().puzzleNumberLabel(), get.caption);
         EXPECT_TRUE(main().menus().at(kDelete).enabled);
-        EXPECT_TRUE(main().menus().at({MenuArray::Mtop, 3}).enabled);
+        EXPECT_TRUE(main().menus().at({MenuArray::Top, 3}).enabled);
         EXPECT_TRUE(main().toolbar().at(19).enabled);
         EXPECT_TRUE(main().elapsedTimerRunning());
     }
@@ -184,7 +184,7 @@ TEST_P(DatabaseCommandsTest, IncompletePuzzleIsSavedOnceAndResumed) {
     for (int cell = 1; cell <= active().board().cellCount() && entered < 3; ++cell) {
         if (entries[cell - 1] != 0) continue;
         entries[cell - 1] = samples[1].solution[cell - 1];
-        active().PS31(cell, std::to_string(entries[cell - 1]));
+        active().setCellValue(cell, std::to_string(entries[cell - 1]));
         ++entered;
     }
     session().elapsedShown = 0.25;
@@ -199,7 +199,7 @@ TEST_P(DatabaseCommandsTest, IncompletePuzzleIsSavedOnceAndResumed) {
     EXPECT_EQ(message(), "Stored: incomplete puzzle, Easy");
     show(formatPuzzleLine(kind(), samples[0].givens));
     main().menuChosen(kGetIncomplete);
-    EXPECT_EQ(active().label1(), "Incomplete Puzzle");
+    EXPECT_EQ(active().puzzleNumberLabel(), "Incomplete Puzzle");
     EXPECT_EQ(shown(), entries);
     EXPECT_EQ(lockedValues(), samples[1].givens);
     EXPECT_DOUBLE_EQ(session().bankedElapsed, 0.125);
@@ -255,9 +255,9 @@ TEST_P(DatabaseCommandsTest, DeletePuzzleRefusesPredefinedAsksAndRemoves) {
     answerPuzzle(1, "2");
     main().menuChosen(kGetPuzzle);
     std::string prompt;
-    answer([&prompt](DlgMsg& dialog) {
+    answer([&prompt](InputDialog& dialog) {
         prompt = dialog.prompt();
-        dialog.OKButton_Click();
+        dialog.okClicked();
     });
     main().menuChosen(kDelete);
     EXPECT_EQ(prompt, "Easy Puzzle : Number - 2");
@@ -295,7 +295,7 @@ TEST_P(DatabaseCommandsTest, TheCurrentPuzzleEndsWhenTheGridStopsShowingIt) {
     const auto typeIntoOpenCell = [this] {
         for (int cell = 1;; ++cell) {
             if (active().board().cell(cell).locked) continue;
-            active().PS31(cell, std::to_string(samples[2].solution[cell - 1]));
+            active().setCellValue(cell, std::to_string(samples[2].solution[cell - 1]));
             return;
         }
     };
@@ -305,25 +305,25 @@ TEST_P(DatabaseCommandsTest, TheCurrentPuzzleEndsWhenTheGridStopsShowingIt) {
         bool ends;
     };
     const Case cases[] = {
-        {"Lock Grid as loaded", [this] { main().MenuB_Click(1); }, false},
-        {"Blank Grid", [this] { main().MenuB_Click(0); }, true},
+        {"Lock Grid as loaded", [this] { main().setPuzzleItemClicked(1); }, false},
+        {"Blank Grid", [this] { main().setPuzzleItemClicked(0); }, true},
         {"Lock Grid of a typed puzzle",
          [&] {
              typeIntoOpenCell();
-             main().MenuB_Click(1);
+             main().setPuzzleItemClicked(1);
          },
          true},
-        {"Unlock Grid", [this] { main().MenuB_Click(2); }, true},
+        {"Unlock Grid", [this] { main().setPuzzleItemClicked(2); }, true},
         {"other grid and back",
          [&] {
-             main().MenuA_Click(other.isNine() ? 0 : 1);
-             main().MenuA_Click(kind().isNine() ? 0 : 1);
+             main().puzzleGridItemClicked(other.isNine() ? 0 : 1);
+             main().puzzleGridItemClicked(kind().isNine() ? 0 : 1);
          },
          true},
         {"Import",
          [&] {
              host.fileChoices.push_back(textFile.string());
-             main().MenuA_Click(6);
+             main().puzzleGridItemClicked(6);
          },
          true},
     };
@@ -341,13 +341,13 @@ TEST_P(DatabaseCommandsTest, TheCurrentPuzzleEndsWhenTheGridStopsShowingIt) {
         EXPECT_EQ(message(), "There is no stored solution for this grid.");
         EXPECT_EQ(shown(), before);
         // Nothing without givens is stored, and Delete has nothing to name.
-        main().MenuB_Click(0);
+        main().setPuzzleItemClicked(0);
         fillSolution(samples[2]);
         const auto stored = records();
         answerGrade(1);
         main().menuChosen(kStoreSolution);
         EXPECT_EQ(message(), "Cannot save a puzzle without givens.");
-        EXPECT_FALSE(SaveMySudoku(active(), main(), app->dialogs(), false));
+        EXPECT_FALSE(gradeAndSave(active(), main(), app->dialogs(), false));
         main().menuChosen(kDelete);
         EXPECT_EQ(records(), stored);
     }
@@ -426,7 +426,7 @@ TEST_P(DatabaseCommandsTest, GeneratedPuzzleIsSymmetricStoredAndLocked) {
         EXPECT_EQ(stored->kind, kKindComposed);
         EXPECT_EQ(stored->level, level);
         EXPECT_EQ(GivensList(stored->cellText), list(givens));
-        EXPECT_FALSE(main().menus().at({MenuArray::Mtop, 8}).visible);
+        EXPECT_FALSE(main().menus().at({MenuArray::Top, 8}).visible);
         EXPECT_FALSE(main().workingHard().visible);
         EXPECT_TRUE(main().toolbar().at(19).enabled);
     }
@@ -443,8 +443,8 @@ TEST_P(DatabaseCommandsTest, StopWhileAimingAtTheLevelStoresNothing) {
         bool stopShown = false;
         host.onProcessEvents = [&] {
             if (!message().starts_with(kAimProgressLead) || session().stopRequested) return;
-            stopShown = main().menus().at({MenuArray::Mtop, 8}).visible;
-            main().menuChosen({MenuArray::Mtop, 8});
+            stopShown = main().menus().at({MenuArray::Top, 8}).visible;
+            main().menuChosen({MenuArray::Top, 8});
         };
         main().menuChosen(kGenerate);
         host.onProcessEvents = nullptr;
@@ -456,14 +456,15 @@ TEST_P(DatabaseCommandsTest, StopWhileAimingAtTheLevelStoresNothing) {
         }
         EXPECT_EQ(message(), "");
         EXPECT_FALSE(session().stopRequested);
-        EXPECT_FALSE(main().menus().at({MenuArray::Mtop, 8}).visible);
+        EXPECT_FALSE(main().menus().at({MenuArray::Top, 8}).visible);
         EXPECT_FALSE(main().workingHard().visible);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothGrids, DatabaseCommandsTest,
-                         ::testing::Values(&kNineGrid, &kFifteenGrid),
-                         [](const auto& info) { return info.param->isNine() ? "S3" : "S5"; });
+                         ::testing::Values(&kNineGrid, &kFifteenGrid), [](const auto& info) {
+                             return info.param->isNine() ? "NineGrid" : "FifteenGrid";
+                         });
 
 }  // namespace
 }  // namespace quorvel::testing

@@ -19,8 +19,8 @@
 #include "support/fake_host.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/solve_menu.h"
-#include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/shell/application.h"
 
 namespace quorvel::testing {
@@ -34,8 +34,8 @@ class WindowCommandsTest : public ::testing::Test {
         std::filesystem::create_directories(folder);
         app = std::make_unique<Application>(host, folder);
         main().loadSettings();
-        main().MDIForm_Load();
-        main().MDIForm_Activate();
+        main().load();
+        main().activate();
         // The application registered the commands; generation draws from a fixed seed here.
         const ActiveGridWindow active = [this]() -> GridWindow* {
             if (main().activeChild() == &app->nineChild()) return &app->nineGrid();
@@ -53,12 +53,12 @@ class WindowCommandsTest : public ::testing::Test {
         std::filesystem::remove_all(folder);
     }
 
-    MDI1& main() { return app->mainWindow(); }
+    MainWindow& main() { return app->mainWindow(); }
     Session& session() { return app->session(); }
     GridWindow& active() {
         return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
     }
-    void openFifteen() { main().MenuA_Click(1); }
+    void openFifteen() { main().puzzleGridItemClicked(1); }
     std::string message() { return main().messageLine().text; }
 
     // Loads a puzzle line into the active window as a fresh stored puzzle shows it.
@@ -66,11 +66,11 @@ class WindowCommandsTest : public ::testing::Test {
         const PuzzleLineResult parsed = parsePuzzleLine(line);
         ASSERT_TRUE(parsed.puzzle) << parsed.error;
         if (parsed.puzzle->kind.side != active().kind().side) {
-            main().MenuA_Click(parsed.puzzle->kind.side == 15 ? 1 : 0);
+            main().puzzleGridItemClicked(parsed.puzzle->kind.side == 15 ? 1 : 0);
         }
         for (int cell = 1; cell <= active().board().cellCount(); ++cell) {
             active().board().setCellLocked(cell, false);
-            active().PS31(cell, "");
+            active().setCellValue(cell, "");
         }
         loadGivens(active().board(), parsed.puzzle->values);
         main().applyStateChange(StateChange::GridLockedWithGivens);
@@ -78,37 +78,37 @@ class WindowCommandsTest : public ::testing::Test {
     std::string grid() { return formatPuzzleLine(active().kind(), shownValues(active().board())); }
 
     // Dialog scripts: the next dialog is answered by `script`, or cancelled.
-    void answer(std::function<void(DlgMsg&)> script) { host.dialogScripts.push_back(script); }
+    void answer(std::function<void(InputDialog&)> script) { host.dialogScripts.push_back(script); }
     void answerOk() {
-        answer([](DlgMsg& dialog) { dialog.OKButton_Click(); });
+        answer([](InputDialog& dialog) { dialog.okClicked(); });
     }
     void answerCancel() {
-        answer([](DlgMsg& dialog) { dialog.CancelButton_Click(); });
+        answer([](InputDialog& dialog) { dialog.cancelClicked(); });
     }
     // Get a puzzle.: choose the level, type the number, OK.
     void answerPuzzle(int level, const std::string& number) {
-        answer([level, number](DlgMsg& dialog) {
-            dialog.Label2_Click(level);
+        answer([level, number](InputDialog& dialog) {
+            dialog.levelLabelClicked(level);
             for (char digit : number)
-                dialog.Text1_KeyPress(std::string(1, digit));
-            dialog.OKButton_Click();
+                dialog.answerKeyPress(std::string(1, digit));
+            dialog.okClicked();
         });
     }
     // Grade and Save.: choose the level, OK.
     void answerGrade(int level) {
-        answer([level](DlgMsg& dialog) {
-            dialog.Label2_Click(level);
-            dialog.OKButton_Click();
+        answer([level](InputDialog& dialog) {
+            dialog.levelLabelClicked(level);
+            dialog.okClicked();
         });
     }
 
     Database database(const GridKind& kind) {
-        Result<Database> loaded = LoadDatabase(AppFolder(folder), kind);
+        Result<Database> loaded = LoadDatabase(databaseFolder(folder), kind);
         EXPECT_TRUE(loaded.ok());
         return loaded ? loaded.value() : Database{};
     }
     std::filesystem::path databasePath(const GridKind& kind) {
-        return DatabasePath(AppFolder(folder), kind);
+        return DatabasePath(databaseFolder(folder), kind);
     }
 
     std::filesystem::path folder;

@@ -13,14 +13,14 @@
 namespace quorvel::testing {
 namespace {
 
-constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
-constexpr MenuRef kGetNext{MenuArray::MenuE, 3};
-constexpr MenuRef kBlankGrid{MenuArray::MenuB, 0};
-constexpr MenuRef kLockGrid{MenuArray::MenuB, 1};
-constexpr MenuRef kUnlockGrid{MenuArray::MenuB, 2};
-constexpr MenuRef kTestScreen{MenuArray::MenuB, 13};
-constexpr MenuRef kQuitCreate{MenuArray::MenuB, 15};
-constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
+constexpr MenuRef kGetPuzzle{MenuArray::Database, 0};
+constexpr MenuRef kGetNext{MenuArray::AssistSolve, 3};
+constexpr MenuRef kBlankGrid{MenuArray::SetPuzzle, 0};
+constexpr MenuRef kLockGrid{MenuArray::SetPuzzle, 1};
+constexpr MenuRef kUnlockGrid{MenuArray::SetPuzzle, 2};
+constexpr MenuRef kTestScreen{MenuArray::SetPuzzle, 13};
+constexpr MenuRef kQuitCreate{MenuArray::SetPuzzle, 15};
+constexpr MenuRef kPanelItem{MenuArray::VisualAid, 2};
 constexpr int kUndo = 32;
 constexpr int kRedo = 33;
 
@@ -52,7 +52,7 @@ class EntryHistoryTest : public WindowCommandsTest {
     void type(const std::string& text) {
         for (char character : text) {
             host.tick += 100;
-            active().T1_Key(active().focusedCell(), {0, 0, std::string(1, character)});
+            active().cellKey(active().focusedCell(), {0, 0, std::string(1, character)});
         }
     }
     int lockedCount() {
@@ -80,7 +80,7 @@ TEST_F(EntryHistoryTest, ANewPuzzleStartsTheHistoryAfresh) {
     EXPECT_EQ(lockedCount(), givens) << "Undo never unlocks the givens";
 
     active().requestFocus(firstOpenCell());
-    type(active().CheckText(active().focusedCell()).substr(0, 1));
+    type(active().candidatesOf(active().focusedCell()).substr(0, 1));
     active().requestFocus(1);
     getPuzzle("2");
     const std::string second = grid();
@@ -108,11 +108,11 @@ TEST_F(EntryHistoryTest, UndoTakesBackOneGetNextAndRedoBringsItBack) {
 TEST_F(EntryHistoryTest, TheDigitsAllowedFollowTheWindowOpenedLast) {
     // Each window is loaded once; the later openings only show it again.
     for (const bool fifteen : {true, false, true, false}) {
-        main().MenuA_Click(fifteen ? 1 : 0);
+        main().puzzleGridItemClicked(fifteen ? 1 : 0);
         active().requestFocus(1);
         type("12");
         EXPECT_EQ(active().board().cell(1).text, fifteen ? "12" : "1") << fifteen;
-        active().T1_Key(1, {key::kEscape, 0, ""});
+        active().cellKey(1, {key::kEscape, 0, ""});
     }
 }
 
@@ -123,22 +123,22 @@ TEST_F(EntryHistoryTest, AValueOutOfRangeNeverBecomesAGiven) {
         active().requestFocus(1);
         host.dialogTitles.clear();
         type("16");
-        if (way == std::string("Right arrow")) active().T1_Key(1, {key::kRight, 0, ""});
+        if (way == std::string("Right arrow")) active().cellKey(1, {key::kRight, 0, ""});
         if (way == std::string("click on a cell")) active().requestFocus(20);
         menu(kLockGrid);
         EXPECT_EQ(host.dialogTitles, std::vector<std::string>{"Out of Range."}) << way;
         EXPECT_EQ(active().board().cell(1).text, "15") << way;
-        EXPECT_EQ(active().board().CellValue(1), 15) << way;
+        EXPECT_EQ(active().board().cellValue(1), 15) << way;
     }
 
     // Texts that no key can type (a grid brought back from a store, say) are refused whole.
     for (const std::string text : {"16", "x"}) {
         menu(kBlankGrid);
-        active().PS31(3, "4");
+        active().setCellValue(3, "4");
         active().board().setCellText(7, text);
         host.dialogTitles.clear();
         std::string prompt;
-        answer([&prompt](DlgMsg& dialog) { prompt = dialog.prompt(); });
+        answer([&prompt](InputDialog& dialog) { prompt = dialog.prompt(); });
         menu(kLockGrid);
         EXPECT_EQ(host.dialogTitles, std::vector<std::string>{"Invalid Data."}) << text;
         EXPECT_NE(prompt.find("Cell 7 "), std::string::npos) << prompt;
@@ -174,8 +174,8 @@ TEST_F(EntryHistoryTest, ThePanelFollowsItsCheckMarkFromTheStart) {
         menu(kPanelItem);  // switched and written to the settings
         app = std::make_unique<Application>(host, folder);
         main().loadSettings();
-        main().MDIForm_Load();
-        main().MDIForm_Activate();
+        main().load();
+        main().activate();
         EXPECT_EQ(active().panelVisible(), main().panelSwitchOn()) << round;
     }
 }

@@ -15,11 +15,11 @@ namespace {
 
 const std::string kSolved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-constexpr MenuRef kCheckPuzzle{MenuArray::MenuE, 5};
-constexpr MenuRef kShowMistakes{MenuArray::MenuE, 6};
-constexpr MenuRef kExactSolve{MenuArray::MenuEA, 3};
-constexpr MenuRef kRatePuzzle{MenuArray::MenuE, 7};
-constexpr MenuRef kUniqueOnly{MenuArray::MenuC, 10};
+constexpr MenuRef kCheckPuzzle{MenuArray::AssistSolve, 5};
+constexpr MenuRef kShowMistakes{MenuArray::AssistSolve, 6};
+constexpr MenuRef kExactSolve{MenuArray::Solve, 3};
+constexpr MenuRef kRatePuzzle{MenuArray::AssistSolve, 7};
+constexpr MenuRef kUniqueOnly{MenuArray::Database, 10};
 
 using ExactMenuTest = WindowCommandsTest;
 
@@ -29,7 +29,7 @@ TEST_F(ExactMenuTest, MarksLastUntilTheNextCommand) {
         twoWays[index] = '.';
     twoWays[80] = '.';
     show(twoWays);
-    active().PS31(81, "8");  // a wrong entry
+    active().setCellValue(81, "8");  // a wrong entry
     const int restingBack = active().board().cell(4).backColour;
 
     main().menuChosen(kCheckPuzzle);
@@ -41,7 +41,7 @@ TEST_F(ExactMenuTest, MarksLastUntilTheNextCommand) {
     EXPECT_EQ(active().board().cell(4).backColour, restingBack);
 
     show(kSolved.substr(0, 80) + ".");
-    active().PS31(81, "8");
+    active().setCellValue(81, "8");
     main().menuChosen(kShowMistakes);
     EXPECT_EQ(message(), "1 entry differs from the solution.");
     EXPECT_EQ(active().board().cell(81).backColour, kMistakeCellBack);

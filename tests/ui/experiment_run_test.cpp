@@ -47,7 +47,7 @@ TEST_F(ExperimentTest, EntriesDuringTheRunArePurpleAndRejectBringsTheStartBack) 
     EXPECT_FALSE(session().experimentColours);
     EXPECT_EQ(cell(3).text, "4");
     EXPECT_EQ(cell(4).text, "");
-    EXPECT_EQ(grid().board().CellValue(3), 4);
+    EXPECT_EQ(grid().board().cellValue(3), 4);
     EXPECT_EQ(cell(3).foreColour, kEntryBlue);
     EXPECT_EQ(cell(1).text, "5");
     EXPECT_EQ(cell(1).foreColour, kGivenRed);
@@ -103,7 +103,7 @@ TEST_F(ExperimentTest, ADatabaseCommandRejectsTheRunButLeavesANewPuzzleAlone) {
     start();
     enter(4, "6");
     // Another puzzle arrives (as Get Puzzle loads it) before the run is rejected.
-    BlankGrid(grid(), main(), false);
+    blankGrid(grid(), main(), false);
     load("1........" + std::string(72, '.'));
     answerOk();
     RejectExperimentAfterDatabaseCommand(main(), session());

@@ -30,22 +30,22 @@ TEST_F(GridSetup, LockGridMakesGivensAndEnablesSolvingOnlyWithAGiven) {
     };
     for (const Case& c : cases) {
         GridWindow& window = open(*c.kind);
-        BlankGrid(window, mdi, false);
+        blankGrid(window, mainWindow, false);
         for (const auto& [cell, text] : c.typed)
             window.board().setCellText(cell, text);  // typed, not yet in the value table
         const bool givens = !c.typed.empty();
-        mdi.setMenuEnabled({MenuArray::Mtop, 3}, !givens);
-        mdi.setButtonEnabled(19, !givens);
+        mainWindow.setMenuEnabled({MenuArray::Top, 3}, !givens);
+        mainWindow.setButtonEnabled(19, !givens);
         history.clear();
         restarted.clear();
 
-        mdi.MenuB_Click(kLockItem);
+        mainWindow.setPuzzleItemClicked(kLockItem);
 
         EXPECT_EQ(assistSolveEnabled(), givens) << c.name;
         EXPECT_EQ(buttonEnabled(19), givens) << c.name;
         EXPECT_EQ(buttonEnabled(16), givens) << c.name;
         EXPECT_FALSE(session.composeMode) << c.name;
-        EXPECT_TRUE(mdi.elapsedTimerRunning()) << c.name;
+        EXPECT_TRUE(mainWindow.elapsedTimerRunning()) << c.name;
         // The locked puzzle is the first state of a fresh history: Undo never unlocks it.
         EXPECT_TRUE(history.empty()) << c.name;
         EXPECT_EQ(restarted, std::vector<GridWindow*>{&window}) << c.name;
@@ -54,7 +54,7 @@ TEST_F(GridSetup, LockGridMakesGivensAndEnablesSolvingOnlyWithAGiven) {
             const CellView& view = window.board().cell(cell);
             ASSERT_EQ(view.locked, given) << c.name << " cell " << cell;
             ASSERT_EQ(view.foreColour, given ? kGivenRed : kEntryBlue) << c.name << " " << cell;
-            ASSERT_EQ(window.board().CellValue(cell), given ? std::stoi(c.typed.at(cell)) : 0);
+            ASSERT_EQ(window.board().cellValue(cell), given ? std::stoi(c.typed.at(cell)) : 0);
         }
     }
 }
@@ -62,20 +62,20 @@ TEST_F(GridSetup, LockGridMakesGivensAndEnablesSolvingOnlyWithAGiven) {
 TEST_F(GridSetup, UnlockGridKeepsEveryValueButOpensEveryCell) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
-        BlankGrid(window, mdi, false);
-        window.PS31(2, "4");
-        window.PS31(kind->cellCount(), "1");
-        LockGrid(window, mdi);
-        mdi.setMenuEnabled({MenuArray::MenuB, 6}, true);
-        mdi.setMenuEnabled({MenuArray::MenuB, 15}, true);
+        blankGrid(window, mainWindow, false);
+        window.setCellValue(2, "4");
+        window.setCellValue(kind->cellCount(), "1");
+        lockGrid(window, mainWindow);
+        mainWindow.setMenuEnabled({MenuArray::SetPuzzle, 6}, true);
+        mainWindow.setMenuEnabled({MenuArray::SetPuzzle, 15}, true);
 
-        mdi.MenuB_Click(kUnlockItem);
+        mainWindow.setPuzzleItemClicked(kUnlockItem);
 
         EXPECT_TRUE(session.composeMode);
         EXPECT_FALSE(assistSolveEnabled());
         EXPECT_FALSE(buttonEnabled(19));
-        EXPECT_FALSE(mdi.menus().at({MenuArray::MenuB, 6}).enabled);
-        EXPECT_FALSE(mdi.menus().at({MenuArray::MenuB, 15}).enabled);
+        EXPECT_FALSE(mainWindow.menus().at({MenuArray::SetPuzzle, 6}).enabled);
+        EXPECT_FALSE(mainWindow.menus().at({MenuArray::SetPuzzle, 15}).enabled);
         EXPECT_EQ(window.board().cell(2).text, "4");
         EXPECT_EQ(window.board().cell(kind->cellCount()).text, "1");
         for (int cell = 1; cell <= kind->cellCount(); ++cell) {
@@ -100,31 +100,31 @@ TEST_F(GridSetup, BlankGridEmptiesTheGridAndKeepsTheLabelOnlyWhenAsked) {
     for (const Case& c : cases) {
         GridWindow& window = open(*c.kind);
         FillComplete(window, 5);
-        LockGrid(window, mdi);
-        window.DoCalcIfAny(1);
-        ASSERT_TRUE(window.imStatusVisible(0));
-        window.setLabel1("Puzzle No : 3 of 9");
+        lockGrid(window, mainWindow);
+        window.checkConsistency(1);
+        ASSERT_TRUE(window.statusImageVisible(0));
+        window.setPuzzleNumberLabel("Puzzle No : 3 of 9");
         session.composeMode = false;
 
         if (c.fromMenu) {
-            mdi.MenuB_Click(kBlankItem);
+            mainWindow.setPuzzleItemClicked(kBlankItem);
         } else {
-            BlankGrid(window, mdi, c.keepLabel);
+            blankGrid(window, mainWindow, c.keepLabel);
         }
 
-        EXPECT_EQ(window.label1(), c.keepLabel ? "Puzzle No : 3 of 9" : "");
-        EXPECT_TRUE(window.imStatusVisible(1));
-        EXPECT_FALSE(window.imStatusVisible(0));
+        EXPECT_EQ(window.puzzleNumberLabel(), c.keepLabel ? "Puzzle No : 3 of 9" : "");
+        EXPECT_TRUE(window.statusImageVisible(1));
+        EXPECT_FALSE(window.statusImageVisible(0));
         EXPECT_TRUE(session.composeMode);
         EXPECT_FALSE(assistSolveEnabled());
         EXPECT_FALSE(buttonEnabled(19));
-        EXPECT_FALSE(mdi.elapsedTimerRunning());
-        EXPECT_EQ(mdi.elapsedLabel(), "");
+        EXPECT_FALSE(mainWindow.elapsedTimerRunning());
+        EXPECT_EQ(mainWindow.elapsedLabel(), "");
         EXPECT_EQ(window.focusedCell(), 1);
         for (int cell = 1; cell <= c.kind->cellCount(); ++cell) {
             const CellView& view = window.board().cell(cell);
             ASSERT_EQ(view.text, "") << cell;
-            ASSERT_EQ(window.board().CellValue(cell), 0) << cell;
+            ASSERT_EQ(window.board().cellValue(cell), 0) << cell;
             ASSERT_FALSE(view.locked) << cell;
             // Cell 1 takes the focus, which colours an open cell blue.
             ASSERT_EQ(view.foreColour, cell == 1 ? kEntryBlue : kGivenRed) << cell;

@@ -28,22 +28,22 @@ class HostedWindow : public GridChild {
     std::string name() const override { return std::string(window_.name()); }
     bool is(const GridWindow& window) const override { return &window == &window_; }
     void showIn(int width, int height) override {
-        if (!window_.loaded()) window_.Form_Load(width, height);
+        if (!window_.loaded()) window_.load(width, height);
         window_.placeIn(width, height);
         window_.show();
-        window_.Form_Activate();
+        window_.activate();
     }
     void hide() override { window_.hide(); }
     void placeIn(int width, int height) override { window_.placeIn(width, height); }
-    void setShape2BackColour(std::uint32_t colour) override {
-        window_.board().setShape2BackColour(static_cast<int>(colour));
+    void setFrameColour(std::uint32_t colour) override {
+        window_.board().setFrameColour(static_cast<int>(colour));
     }
     void unloadTips() override { window_.unloadTips(); }
     void refreshPossibilities() override { window_.refreshPossibilities(); }
     void setPanelVisible(bool visible) override { window_.setPanelVisible(visible); }
     void leaveFocusedCell() override { window_.leaveFocusedCell(); }
     void setComposingControlsVisible(bool) override {}
-    void closeForExit() override { window_.Form_QueryUnload(); }
+    void closeForExit() override { window_.requestClose(); }
 
   private:
     GridWindow& window_;
@@ -54,9 +54,9 @@ struct GridCommandFixture : ::testing::Test {
     FakeHost host;
     Session session;
     DialogExchange dialogs{host, session};
-    MDI1 mdi{host, session, dialogs, folder.path()};
+    MainWindow mainWindow{host, session, dialogs, folder.path()};
     CellEntryState entry;
-    GridWindowContext context{host, session, mdi, dialogs, entry};
+    GridWindowContext context{host, session, mainWindow, dialogs, entry};
     GridWindow nine{kNineGrid, context};
     GridWindow fifteen{kFifteenGrid, context};
     HostedWindow nineChild{nine};
@@ -65,23 +65,24 @@ struct GridCommandFixture : ::testing::Test {
     std::vector<GridWindow*> restarted;  // histories started afresh
 
     GridCommandFixture() {
-        mdi.setGrids(nineChild, fifteenChild);
-        dialogs.connect(&mdi, {});
-        mdi.setHistoryRecorder([this](GridWindow& window) { history.push_back(&window); });
-        mdi.setHistoryRestarter([this](GridWindow& window) { restarted.push_back(&window); });
-        registerGridSetupCommands(mdi, [this] { return active(); });
-        mdi.MDIForm_Load();
-        mdi.MDIForm_Activate();
+        mainWindow.setGrids(nineChild, fifteenChild);
+        dialogs.connect(&mainWindow, {});
+        mainWindow.setHistoryRecorder([this](GridWindow& window) { history.push_back(&window); });
+        mainWindow.setHistoryRestarter(
+            [this](GridWindow& window) { restarted.push_back(&window); });
+        registerGridSetupCommands(mainWindow, [this] { return active(); });
+        mainWindow.load();
+        mainWindow.activate();
     }
 
     GridWindow* active() {
-        if (mdi.activeChild() == &nineChild) return &nine;
-        if (mdi.activeChild() == &fifteenChild) return &fifteen;
+        if (mainWindow.activeChild() == &nineChild) return &nine;
+        if (mainWindow.activeChild() == &fifteenChild) return &fifteen;
         return nullptr;
     }
     // Opens the grid of `kind` as the Nine / Fifteen menu item does.
     GridWindow& open(const GridKind& kind) {
-        mdi.MenuA_Click(kind.isNine() ? 0 : 1);
+        mainWindow.puzzleGridItemClicked(kind.isNine() ? 0 : 1);
         return *active();
     }
     // Puts a complete valid grid on the window.
@@ -89,17 +90,17 @@ struct GridCommandFixture : ::testing::Test {
         std::mt19937_64 random(seed);
         const CellValues values = randomCompleteGrid(window.kind(), random);
         for (int cell = 1; cell <= window.kind().cellCount(); ++cell)
-            window.PS31(cell, std::to_string(values[static_cast<std::size_t>(cell - 1)]));
+            window.setCellValue(cell, std::to_string(values[static_cast<std::size_t>(cell - 1)]));
     }
     static void Mark(GridWindow& window, const std::vector<int>& cells) {
         for (int cell : cells)
             window.board().setCellColours(cell, kEntryBlue, kMarkedBack);
     }
-    bool assistSolveEnabled() const { return mdi.menus().at({MenuArray::Mtop, 3}).enabled; }
-    bool buttonEnabled(int index) const { return mdi.toolbar().at(index).enabled; }
+    bool assistSolveEnabled() const { return mainWindow.menus().at({MenuArray::Top, 3}).enabled; }
+    bool buttonEnabled(int index) const { return mainWindow.toolbar().at(index).enabled; }
     std::vector<PuzzleRecord> records(const GridKind& kind) const {
         std::vector<PuzzleRecord> found;
-        Result<Database> database = LoadDatabase(AppFolder(folder.path()), kind);
+        Result<Database> database = LoadDatabase(databaseFolder(folder.path()), kind);
         if (!database) return found;
         for (const FoundRecord& record : ReadableRecords(database.value()))
             found.push_back(record.record);

@@ -1,4 +1,4 @@
-// A computer generated puzzle on the real grid windows: the pattern, MakeSudoku with the
+// A computer generated puzzle on the real grid windows: the pattern, generatePuzzle with the
 // window's Grade and Save, and Stop chosen while the progress line shows.
 
 #include <gtest/gtest.h>
@@ -15,15 +15,15 @@ namespace {
 using GridGenerator = GridCommandFixture;
 
 TEST_F(GridGenerator, StoresTheFullGridAndShowsOnlyTheGivens) {
-    mdi.setUniquePuzzlesOnly(false);  // only the pattern's cells stay
+    mainWindow.setUniquePuzzlesOnly(false);  // only the pattern's cells stay
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
         session.currentLevel = 2;
         session.gradeLevel = 1;
         SeededRandom random(11);
-        BlankGrid(window, mdi, false);
+        blankGrid(window, mainWindow, false);
         std::vector<int> pattern = MarkGivensPattern(window, 2, random);
-        ASSERT_TRUE(MakeSudoku(window, mdi, dialogs, random));
+        ASSERT_TRUE(generatePuzzle(window, mainWindow, dialogs, random));
 
         EXPECT_TRUE(host.dialogTitles.empty()) << "no grade is asked";
         const std::vector<PuzzleRecord> stored = records(*kind);
@@ -46,18 +46,19 @@ TEST_F(GridGenerator, StoresTheFullGridAndShowsOnlyTheGivens) {
             ASSERT_EQ(view.text, given ? lists->values[i] : "") << cell;
             ASSERT_EQ(lists->givens[i], given ? lists->values[i] : "") << cell;
         }
-        EXPECT_FALSE(window.imStatusVisible(0));
+        EXPECT_FALSE(window.statusImageVisible(0));
     }
 }
 
 TEST_F(GridGenerator, StopWhileGeneratingLeavesABlankGridAndNoRecord) {
     GridWindow& window = open(kFifteenGrid);
     host.onProcessEvents = [this] {
-        if (mdi.messageLine().text.rfind("Generating row", 0) == 0) session.stopRequested = true;
+        if (mainWindow.messageLine().text.rfind("Generating row", 0) == 0)
+            session.stopRequested = true;
     };
     SeededRandom random(5);
     MarkGivensPattern(window, 1, random);
-    EXPECT_FALSE(MakeSudoku(window, mdi, dialogs, random));
+    EXPECT_FALSE(generatePuzzle(window, mainWindow, dialogs, random));
     EXPECT_TRUE(records(kFifteenGrid).empty());
     for (int cell = 1; cell <= kFifteenGrid.cellCount(); ++cell) {
         ASSERT_EQ(window.board().cell(cell).text, "") << cell;

@@ -8,8 +8,8 @@
 #include "support/fake_host.h"
 #include "support/fake_main_window.h"
 #include "ui/grid/dialog_exchange.h"
-#include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/input_dialog.h"
 
 namespace quorvel::testing {
 
@@ -22,18 +22,18 @@ class GridWindowTest : public ::testing::Test {
         dialogs.connect(&mainWindow, {});
         window = std::make_unique<GridWindow>(
             kind, GridWindowContext{host, session, mainWindow, dialogs, entry});
-        window->Form_Load(kMainWidth, kMainHeight);
+        window->load(kMainWidth, kMainHeight);
         window->show();
-        window->Form_Activate();
-        window->FocusCell(1);
+        window->activate();
+        window->focusCell(1);
     }
 
     // One key as the view hands it over: down (with its character) and up, 100 ms later.
     void press(int code, const std::string& text = "") {
         host.tick += 100;
         const int cell = window->focusedCell();
-        window->T1_Key(cell, {code, 0, text});
-        window->T1_KeyUp(window->focusedCell());
+        window->cellKey(cell, {code, 0, text});
+        window->cellKeyUp(window->focusedCell());
     }
     void type(const std::string& characters) {
         for (char c : characters)
@@ -42,9 +42,9 @@ class GridWindowTest : public ::testing::Test {
     // OK for every dialog the next action shows, remembering their prompts.
     void answerDialogsWithOk(int count) {
         for (int i = 0; i < count; ++i) {
-            host.dialogScripts.push_back([this](DlgMsg& dialog) {
+            host.dialogScripts.push_back([this](InputDialog& dialog) {
                 prompts.push_back(dialog.prompt());
-                dialog.OKButton_Click();
+                dialog.okClicked();
             });
         }
     }

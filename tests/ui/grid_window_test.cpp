@@ -85,7 +85,7 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
         board.setCellColours(4, 0, 123);
         session.createMode = c.createMode;
         session.experimentColours = c.experiment;
-        window->RestoreColor(4, c.keepText);
+        window->restoreCellColour(4, c.keepText);
         EXPECT_EQ(board.cell(4).foreColour, c.expectedFore) << c.name;
         EXPECT_EQ(board.cell(4).backColour, c.expectedBack) << c.name;
     }
@@ -94,7 +94,7 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
 TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrame) {
     open(kNineGrid);
     EXPECT_EQ(window->board().cell(40).tag, "::::: #1::3# (1)");
-    window->FocusCell(40);
+    window->focusCell(40);
     EXPECT_EQ(window->board().cell(40).tag, "39:41:31:49:49:1  #1::3#   [1;9]");
     const TwipRect cell = window->cellRect(40);
     EXPECT_EQ(window->focusFrame().left, cell.left - 45);
@@ -104,25 +104,25 @@ TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrame) {
 TEST_F(GridWindowFrame, TipShowsThePossibilitiesOfAnEmptyFocusedCell) {
     open(kNineGrid);
     mainWindow.tipSwitch = true;
-    window->PS31(2, "3");
-    window->PS31(10, "5");
-    window->FocusCell(1);  // already focused: SetTags runs through the focus handling
-    window->SetTags(1);
+    window->setCellValue(2, "3");
+    window->setCellValue(10, "5");
+    window->focusCell(1);  // already focused: tagCell runs through the focus handling
+    window->tagCell(1);
     ASSERT_TRUE(window->tipShown(1));
     EXPECT_EQ(window->tipToolTip(1), "1,2,4,6,7,8,9");
     EXPECT_EQ(window->tipText(1), "1 2 4 6 7 8 9");
 
     type("4");
     press(key::kRight);
-    window->FocusCell(1);
+    window->focusCell(1);
     EXPECT_FALSE(window->tipShown(1));
 
     mainWindow.tipTimer = false;  // no tip while the main window's tip timer is stopped
-    window->FocusCell(11);
+    window->focusCell(11);
     EXPECT_FALSE(window->tipShown(11));
     mainWindow.tipTimer = true;
     mainWindow.tipSwitch = false;
-    window->FocusCell(12);
+    window->focusCell(12);
     EXPECT_FALSE(window->tipShown(12));
 }
 
@@ -138,25 +138,25 @@ TEST_F(GridWindowFrame, ActivationTitlesPanelAndFocusOnlyInTheActiveWindow) {
 
     GridWindow other(kFifteenGrid, GridWindowContext{host, session, mainWindow, dialogs, entry});
     mainWindow.activeChild = &other;
-    window->FocusCell(30);
+    window->focusCell(30);
     EXPECT_EQ(window->focusedCell(), 1) << "an inactive window never takes the focus";
 }
 
 TEST_F(GridWindowFrame, ClosingWhileRunningSwapsToTheOtherGrid) {
     open(kNineGrid);
-    window->FocusCell(12);
-    window->PS31(12, "6");
-    EXPECT_FALSE(window->Form_QueryUnload());
+    window->focusCell(12);
+    window->setCellValue(12, "6");
+    EXPECT_FALSE(window->requestClose());
     EXPECT_FALSE(window->shown());
     EXPECT_FALSE(window->closed());
     ASSERT_EQ(mainWindow.otherGridRequests.size(), 1u);
     EXPECT_EQ(mainWindow.otherGridRequests[0], window.get());
-    EXPECT_EQ(window->txtSelected, 12);
+    EXPECT_EQ(window->selectedCell, 12);
     EXPECT_EQ(text(12), "6");
     EXPECT_TRUE(window->cellVisible(81));
 
     mainWindow.closing = true;
-    EXPECT_TRUE(window->Form_QueryUnload());
+    EXPECT_TRUE(window->requestClose());
     EXPECT_TRUE(window->closed());
     EXPECT_FALSE(window->cellVisible(2));
     EXPECT_TRUE(window->cellVisible(1));
@@ -190,7 +190,7 @@ TEST_F(GridWindowFrame, TheViewHearsOfEveryCellItMustRepaint) {
     press(key::kDown);
     EXPECT_EQ(observer.focus, std::vector<int>{10});
     observer.cells.clear();
-    window->PS31(50, "2");  // a write by other code reaches the view too
+    window->setCellValue(50, "2");  // a write by other code reaches the view too
     EXPECT_NE(std::find(observer.cells.begin(), observer.cells.end(), 50), observer.cells.end());
     window->setObserver(nullptr);
 }

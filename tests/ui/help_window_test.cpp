@@ -14,15 +14,15 @@ using HelpTest = ShellFixture;
 TEST_F(HelpTest, GeneralHelpShowsTheFileBesideTheMainWindow) {
     ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
     loadAndActivate();
-    mdi.PanelText("old", colour::kBlue, 0);
-    mdi.MenuD_Click(0);
-    HelpWindow& help = mdi.helpWindow();
+    mainWindow.showMessage("old", colour::kBlue, 0);
+    mainWindow.helpItemClicked(0);
+    HelpWindow& help = mainWindow.helpWindow();
     EXPECT_TRUE(help.visible());
     EXPECT_EQ(help.text(), "Type digits.");
-    EXPECT_EQ(mdi.messageLine().text, "");
+    EXPECT_EQ(mainWindow.messageLine().text, "");
     EXPECT_FALSE(session.loadBusy);
-    EXPECT_FALSE(mdi.databaseBusy());
-    EXPECT_EQ(help.geometry().width, mdi.widthTwips());
+    EXPECT_FALSE(mainWindow.databaseBusy());
+    EXPECT_EQ(help.geometry().width, mainWindow.widthTwips());
     EXPECT_EQ(help.geometry().left, 0);
     EXPECT_FALSE(help.scrolling());
 }
@@ -49,13 +49,13 @@ TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarInclude
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         host.placement = c.place;
-        MDI1 main(host, session, dialogs, folder.path());  // a new run: no place remembered
+        MainWindow main(host, session, dialogs, folder.path());  // a new run: no place remembered
         HelpWindow& help = main.helpWindow();
-        main.MenuD_Click(0);
+        main.helpItemClicked(0);
         EXPECT_EQ(help.geometry(), c.expected);
-        help.Form_Move(-3000, -2000);  // left off the screen, remembered so
-        help.Form_Unload();
-        main.MenuD_Click(0);
+        help.moved(-3000, -2000);  // left off the screen, remembered so
+        help.unload();
+        main.helpItemClicked(0);
         EXPECT_EQ(help.geometry().left, 60);
         EXPECT_EQ(help.geometry().top, c.place.workArea.top * 15 + 450);
     }
@@ -63,8 +63,8 @@ TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarInclude
 
 TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
     loadAndActivate();
-    mdi.MenuD_Click(0);
-    EXPECT_FALSE(mdi.helpWindow().visible());
+    mainWindow.helpItemClicked(0);
+    EXPECT_FALSE(mainWindow.helpWindow().visible());
     EXPECT_FALSE(session.loadBusy);
 }
 
@@ -73,11 +73,11 @@ TEST_F(HelpTest, InstalledHelpIsReadWhereItWasDeliveredAndNamesTheDataFolder) {
     std::filesystem::create_directories(shipped);
     ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, "Delivered help."));
     ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "An old copy."));
-    mdi.setShippedFolder(shipped);
+    mainWindow.setShippedFolder(shipped);
     loadAndActivate();
-    mdi.MenuD_Click(0);
-    EXPECT_EQ(mdi.helpWindow().text(), "Delivered help.");
-    EXPECT_EQ(mdi.helpWindow().dataFolderNote(), DataFolderNote(folder.path()));
+    mainWindow.helpItemClicked(0);
+    EXPECT_EQ(mainWindow.helpWindow().text(), "Delivered help.");
+    EXPECT_EQ(mainWindow.helpWindow().dataFolderNote(), DataFolderNote(folder.path()));
 }
 
 TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {
@@ -100,7 +100,7 @@ TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {
     HelpWindow help(host, session);
     help.show("short", {{0, 0, 9000, 10000}, {}, {}});
     for (const Case& c : cases) {
-        help.Form_Resize(c.width, c.height);
+        help.resized(c.width, c.height);
         SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height);
         EXPECT_EQ(help.frame(), c.frame);
         EXPECT_EQ(help.panel().width, c.frame.width - 100);
@@ -118,22 +118,22 @@ TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
     HelpWindow help(host, session);
     help.show("ten lines",
               {{0, 0, 9000, 3000}, {}, {}});  // box height 3000 - 585 - 30 - 900 = 1485
-    help.Form_Resize(9000, 3600);             // box height 2085
+    help.resized(9000, 3600);                 // box height 2085
     EXPECT_FALSE(help.scrolling());
-    help.Label2_Click(1);
+    help.fontButtonClicked(1);
     EXPECT_EQ(help.fontPoints(), 12);
     EXPECT_TRUE(help.scrolling());
-    help.Label2_Click(0);
+    help.fontButtonClicked(0);
     EXPECT_FALSE(help.scrolling());
 }
 
 TEST_F(HelpTest, PlaceSizeAndFontAreRememberedForTheRun) {
     HelpWindow help(host, session);
     help.show("text", {{0, 0, 9000, 10000}, {}, {}});
-    help.Form_Move(1500, 300);
-    help.Form_Resize(5000, 6000);
-    help.Label2_Click(1);
-    help.Form_Unload();
+    help.moved(1500, 300);
+    help.resized(5000, 6000);
+    help.fontButtonClicked(1);
+    help.unload();
     EXPECT_EQ(help.rememberedGeometry(), "1500,300,5000,6000,12");
     EXPECT_FALSE(help.visible());
 

@@ -31,7 +31,7 @@ TEST_F(HistoryTest, UndoAndRedoWalkTheLastFifteenStates) {
     EXPECT_EQ(history().position(), 1);
     for (std::size_t index = 0; index < open.size(); ++index)
         EXPECT_EQ(cell(open[index]).text, index < 6 ? "9" : "") << open[index];
-    EXPECT_EQ(grid().board().CellValue(open[6]), 0);
+    EXPECT_EQ(grid().board().cellValue(open[6]), 0);
     undo();  // at the oldest state nothing moves
     EXPECT_EQ(cell(open[5]).text, "9");
 
@@ -39,7 +39,7 @@ TEST_F(HistoryTest, UndoAndRedoWalkTheLastFifteenStates) {
         redo();
     EXPECT_EQ(history().position(), StateHistory::kSlots);
     EXPECT_EQ(cell(open.back()).text, "9");
-    EXPECT_EQ(grid().board().CellValue(open.back()), 9);
+    EXPECT_EQ(grid().board().cellValue(open.back()), 9);
 }
 
 TEST_F(HistoryTest, RestoresColoursLocksAndSelectionAndDropsAbandonedStates) {
@@ -52,7 +52,7 @@ TEST_F(HistoryTest, RestoresColoursLocksAndSelectionAndDropsAbandonedStates) {
     EXPECT_EQ(cell(3).backColour, kShadedBack);
     EXPECT_TRUE(cell(1).locked);
     EXPECT_EQ(cell(1).foreColour, kGivenRed);
-    EXPECT_FALSE(grid().fChange);
+    EXPECT_FALSE(grid().textEdited);
     redo();
     EXPECT_EQ(cell(4).text, "2");
     EXPECT_EQ(cell(3).backColour, PaletteOf(kNineGrid)[4]);

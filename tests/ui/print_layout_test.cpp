@@ -26,7 +26,7 @@ TEST_F(PrintLayoutTest, ShadesBlocksWhoseRowPlusColumnIsEven) {
     };
     for (const ShadingCase& c : cases) {
         open(*c.kind);
-        const PrintPage page = PrintF(*window);
+        const PrintPage page = layoutPrintPage(*window);
         ASSERT_EQ(page.cells.size(), static_cast<size_t>(c.kind->cellCount()));
         for (int cell : c.shadedCells)
             EXPECT_EQ(page.cells[cell - 1].backColour, kPrintShadedBack)
@@ -39,11 +39,11 @@ TEST_F(PrintLayoutTest, ShadesBlocksWhoseRowPlusColumnIsEven) {
 
 TEST_F(PrintLayoutTest, CopiesTextsAndTextColoursAndKeepsEmptyCellsEmpty) {
     open(kNineGrid);
-    window->PS31(1, "5");
+    window->setCellValue(1, "5");
     window->board().setCellColours(1, 255, 0xFFFFFF);
-    window->PS31(81, "9");
+    window->setCellValue(81, "9");
     window->board().setCellColours(81, 0xFF0000, 0xFFFFFF);
-    const PrintPage page = PrintF(*window);
+    const PrintPage page = layoutPrintPage(*window);
     EXPECT_EQ(page.cells[0].text, "5");
     EXPECT_EQ(page.cells[0].foreColour, 255);
     EXPECT_EQ(page.cells[80].text, "9");
@@ -56,7 +56,7 @@ TEST_F(PrintLayoutTest, CopiesTextsAndTextColoursAndKeepsEmptyCellsEmpty) {
 TEST_F(PrintLayoutTest, CellsSitOnASquareLatticeInsideTheFrame) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         open(*kind);
-        const PrintPage page = PrintF(*window);
+        const PrintPage page = layoutPrintPage(*window);
         const TwipRect first = page.cells.front().rect;
         const TwipRect right = page.cells[1].rect;
         const TwipRect below = page.cells[kind->side].rect;
@@ -78,7 +78,7 @@ TEST_F(PrintLayoutTest, BlockLinesAndHeadingsFollowTheGrid) {
     };
     for (const Case& c : {Case{&kNineGrid, 2, 2, "I"}, Case{&kFifteenGrid, 4, 2, "O"}}) {
         open(*c.kind);
-        const PrintPage page = PrintF(*window);
+        const PrintPage page = layoutPrintPage(*window);
         int vertical = 0;
         int horizontal = 0;
         for (const TwipLine& line : page.blockLines) {

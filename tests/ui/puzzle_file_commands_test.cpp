@@ -27,7 +27,7 @@ const std::string kEasy =
 
 struct PuzzleFileTest : ComposeFixture {
     PuzzleFileTest() {
-        registerPuzzleFileCommands(mdi, dialogs, [this] { return active(); });
+        registerPuzzleFileCommands(mainWindow, dialogs, [this] { return active(); });
     }
     std::string file(const std::string& name) const { return (folder.path() / name).string(); }
     std::string shownLine() {
@@ -42,7 +42,7 @@ struct PuzzleFileTest : ComposeFixture {
     }
     void paste(const std::string& text) {
         host.clipboard = text;
-        mdi.MenuA_Click(kPaste);
+        mainWindow.puzzleGridItemClicked(kPaste);
     }
 };
 
@@ -60,37 +60,37 @@ TEST_F(PuzzleFileTest, EveryFormatSavedOpensAgainUnchangedOnBothGrids) {
             const std::string name = std::to_string(puzzle.size()) + suffix;
             paste(puzzle);
             host.fileChoices.push_back(file(name));
-            mdi.MenuA_Click(kSaveAs);
+            mainWindow.puzzleGridItemClicked(kSaveAs);
             if (name == "225.opensudoku") {
                 EXPECT_FALSE(std::filesystem::exists(file(name)));
                 continue;
             }
             paste(std::string(puzzle.size(), '.'));
             host.fileChoices.push_back(file(suffix.empty() ? name + ".txt" : name));
-            mdi.MenuA_Click(kOpen);
+            mainWindow.puzzleGridItemClicked(kOpen);
             EXPECT_EQ(shownLine(), puzzle) << name;
         }
     }
-    EXPECT_EQ(mdi.messageLine().text, "225.opensudoku: opensudoku holds 9 x 9 puzzles only");
+    EXPECT_EQ(mainWindow.messageLine().text, "225.opensudoku: opensudoku holds 9 x 9 puzzles only");
 }
 
 TEST_F(PuzzleFileTest, CopyTakesEntriesOrGivensAndBadTextChangesNothing) {
     paste(kEasy);
-    active()->PS31(3, "4");
-    mdi.MenuA_Click(kCopy);
+    active()->setCellValue(3, "4");
+    mainWindow.puzzleGridItemClicked(kCopy);
     EXPECT_EQ(host.clipboard, "534" + kEasy.substr(3));
-    mdi.MenuA_Click(kCopyGivens);
+    mainWindow.puzzleGridItemClicked(kCopyGivens);
     EXPECT_EQ(host.clipboard, kEasy);
 
     paste(kEasy.substr(1) + "\n");
-    EXPECT_EQ(mdi.messageLine().text, "Clipboard: line 1: 80 cells, expected 81");
+    EXPECT_EQ(mainWindow.messageLine().text, "Clipboard: line 1: 80 cells, expected 81");
     EXPECT_EQ(shownLine(), "534" + kEasy.substr(3));
 
     std::string prompt;
-    host.dialogScripts.push_back([&prompt](DlgMsg& dialog) {
+    host.dialogScripts.push_back([&prompt](InputDialog& dialog) {
         prompt = dialog.prompt();
-        dialog.Text1_KeyPress("2");
-        dialog.OKButton_Click();
+        dialog.answerKeyPress("2");
+        dialog.okClicked();
     });
     paste("# two\n" + std::string(81, '.') + "\n" + kEasy + "\n");
     EXPECT_EQ(prompt, "Puzzle Number?   (1 ~ 2)");

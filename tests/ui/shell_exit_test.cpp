@@ -18,17 +18,17 @@ TEST_F(ShellExit, QuitAsksThroughTheAboutWindowInExitMode) {
         bool ends;
     };
     const Case cases[] = {
-        {"Yes", [](AboutWindow& about) { about.Command1_Click(0); }, true},
-        {"No", [](AboutWindow& about) { about.Command1_Click(1); }, false},
-        {"closed by its frame", [](AboutWindow& about) { about.Form_Close(); }, false},
+        {"Yes", [](AboutWindow& about) { about.exitAnswerClicked(0); }, true},
+        {"No", [](AboutWindow& about) { about.exitAnswerClicked(1); }, false},
+        {"closed by its frame", [](AboutWindow& about) { about.closeByFrame(); }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeChild nineGrid("S3"), fifteenGrid("S5");
-        MDI1 window(host, session, dialogs, folder.path());
+        FakeChild nineGrid("NineGrid"), fifteenGrid("FifteenGrid");
+        MainWindow window(host, session, dialogs, folder.path());
         window.setGrids(nineGrid, fifteenGrid);
-        window.MDIForm_Load();
-        window.MDIForm_Activate();
+        window.load();
+        window.activate();
         host.log.clear();
         std::string caption;
         bool panel = false;
@@ -37,7 +37,7 @@ TEST_F(ShellExit, QuitAsksThroughTheAboutWindowInExitMode) {
             panel = about.exitPanelVisible();
             c.answer(about);
         });
-        window.Mtop_Click(7);
+        window.topMenuClicked(7);
         EXPECT_EQ(caption, "Exit.. Quorvel");
         EXPECT_TRUE(panel);
         EXPECT_EQ(host.logged("quit"), c.ends);
@@ -65,11 +65,11 @@ TEST_F(ShellExit, ClosingRestoresTheModeFoundAtStartAndWritesTheSettings) {
         SCOPED_TRACE(c.name);
         host.log.clear();
         host.screen = DisplayMode{1024, 768, 32};
-        MDI1 window(host, session, dialogs, folder.path());
+        MainWindow window(host, session, dialogs, folder.path());
         window.setOriginalDisplayMode(c.original);
         session.currentLevel = 3;
-        window.MDIForm_Unload();  // the close box asks nothing
-        window.MDIForm_Unload();  // and closes only once
+        window.unload();  // the close box asks nothing
+        window.unload();  // and closes only once
         EXPECT_EQ(host.loggedWith("mode:"), c.modeChanges);
         EXPECT_EQ(host.loggedWith("about:"), std::vector<std::string>{});
         EXPECT_EQ(host.loggedWith("quit"), std::vector<std::string>{"quit"});
@@ -86,19 +86,19 @@ TEST_F(ShellExit, AboutFromHelpShowsNoExitPanel) {
         caption = about.caption();
         panel = about.exitPanelVisible();
     });
-    mdi.MenuD_Click(2);
+    mainWindow.helpItemClicked(2);
     EXPECT_EQ(caption, "About Quorvel");
     EXPECT_FALSE(panel);
     EXPECT_FALSE(host.logged("quit"));
 }
 
 TEST_F(ShellExit, AboutWindowButtons) {
-    AboutWindow& about = mdi.aboutWindow();
-    about.Form_Load(false);
+    AboutWindow& about = mainWindow.aboutWindow();
+    about.load(false);
     EXPECT_EQ(about.version(), "Version 1.0.2");
     EXPECT_EQ(about.title(), "Quorvel");
 
-    about.CBn_Click();
+    about.webSiteClicked();
     EXPECT_EQ(about.webSiteColour(), colour::kPurple);
     EXPECT_EQ(host.openedUrls.size(), 1u);
     EXPECT_FALSE(about.closed());
@@ -110,11 +110,11 @@ TEST_F(ShellExit, AboutWindowButtons) {
     for (Case c : {Case{false, {"Quorvel"}}, Case{true, {}}}) {
         host.dialogTitles.clear();
         host.systemInfoAvailable = c.available;
-        about.cmdSysInfo_Click();
+        about.systemInfoClicked();
         EXPECT_EQ(host.dialogTitles, c.dialogs);
     }
-    EXPECT_EQ(dialogs.DlgPrompt, "System Information Is Unavailable At This Time");
-    about.cmdOK_Click();
+    EXPECT_EQ(dialogs.dialogPrompt, "System Information Is Unavailable At This Time");
+    about.okClicked();
     EXPECT_TRUE(about.closed());
     EXPECT_EQ(about.answer(), ExitAnswer::None);
 }

@@ -11,7 +11,7 @@
 #include "support/fake_host.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/shell/grid_child.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel::testing {
 
@@ -31,7 +31,7 @@ class FakeChild : public GridChild {
         calls.push_back("hide");
     }
     void placeIn(int, int) override { calls.push_back("place"); }
-    void setShape2BackColour(std::uint32_t colour) override { shape2 = colour; }
+    void setFrameColour(std::uint32_t colour) override { shape2 = colour; }
     void unloadTips() override { calls.push_back("unloadTips"); }
     void refreshPossibilities() override {}
     void setPanelVisible(bool) override {}
@@ -70,28 +70,28 @@ struct ShellFixture : ::testing::Test {
     FakeHost host;
     Session session;
     DialogExchange dialogs{host, session};
-    FakeChild nine{"S3"};
-    FakeChild fifteen{"S5"};
-    MDI1 mdi{host, session, dialogs, folder.path()};
+    FakeChild nine{"NineGrid"};
+    FakeChild fifteen{"FifteenGrid"};
+    MainWindow mainWindow{host, session, dialogs, folder.path()};
     std::vector<MainWindowChange> changes;
 
     ShellFixture() {
-        mdi.setGrids(nine, fifteen);
-        dialogs.connect(&mdi, {});
-        mdi.subscribe([this](MainWindowChange change) { changes.push_back(change); });
+        mainWindow.setGrids(nine, fifteen);
+        dialogs.connect(&mainWindow, {});
+        mainWindow.subscribe([this](MainWindowChange change) { changes.push_back(change); });
     }
 
     // The main window as the splash window leaves it: loaded and activated once.
     void loadAndActivate() {
-        mdi.MDIForm_Load();
-        mdi.MDIForm_Activate();
+        mainWindow.load();
+        mainWindow.activate();
         host.log.clear();
         changes.clear();
     }
 
-    const ToolButton& button(int index) const { return mdi.toolbar().at(index); }
+    const ToolButton& button(int index) const { return mainWindow.toolbar().at(index); }
     const MenuItem& item(MenuArray array, int index) const {
-        return mdi.menus().at({array, index});
+        return mainWindow.menus().at({array, index});
     }
 };
 

@@ -7,10 +7,10 @@
 namespace quorvel::testing {
 namespace {
 
-constexpr MenuRef kGetNext{MenuArray::MenuE, 3};
-constexpr MenuRef kNumberCrunch{MenuArray::MenuEA, 2};
-constexpr MenuRef kGenerate{MenuArray::MenuC, 9};
-constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
+constexpr MenuRef kGetNext{MenuArray::AssistSolve, 3};
+constexpr MenuRef kNumberCrunch{MenuArray::Solve, 2};
+constexpr MenuRef kGenerate{MenuArray::Database, 9};
+constexpr MenuRef kTipItem{MenuArray::VisualAid, 1};
 
 const std::string kEasy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
@@ -52,14 +52,14 @@ class ShownTruthTest : public WindowCommandsTest {
         ASSERT_GE(focused, 1) << step;
         std::vector<int> panel;
         for (int value = 1; value <= board.side(); ++value)
-            if (board.RT1(value).backColour == kPanelPossibleBack) panel.push_back(value);
+            if (board.panelMark(value).backColour == kPanelPossibleBack) panel.push_back(value);
         EXPECT_EQ(panel, possible(focused)) << step << ": panel of cell " << focused;
         shownTips += tips;
     }
     void enter(int cell, int value) {
         active().requestFocus(cell);
         host.tick += 100;
-        active().T1_Key(cell, {0, 0, std::to_string(value)});
+        active().cellKey(cell, {0, 0, std::to_string(value)});
     }
 
     int shownTips = 0;
@@ -67,7 +67,7 @@ class ShownTruthTest : public WindowCommandsTest {
 
 TEST_F(ShownTruthTest, TipsAndPanelShowTheGridAsItIsNow) {
     show(kEasy);
-    main().RestartTimer();  // tips show while the elapsed time runs
+    main().restartElapsedTime();  // tips show while the elapsed time runs
     if (!main().tipSwitchOn()) main().menuChosen(kTipItem);
     // Tips on cells 3 and 4 of the first row, then an entry beside them in cell 6 (the focus
     // moves on to cell 7, so neither tip is shown again).
@@ -89,14 +89,14 @@ TEST_F(ShownTruthTest, TheGaugeIsFullOnACompleteGrid) {
     const std::string kFull = "      1 0 0 %";
     show(kEasy);
     main().menuChosen(kNumberCrunch);
-    ASSERT_TRUE(active().imStatusVisible(0));
+    ASSERT_TRUE(active().statusImageVisible(0));
     EXPECT_EQ(active().board().percentText(), kFull) << "solved by Number Crunch";
 
     // The last value typed by hand.
     show(grid().substr(0, 80) + ".");
     enter(81, possible(81).front());
     active().requestFocus(1);
-    ASSERT_TRUE(active().imStatusVisible(0));
+    ASSERT_TRUE(active().statusImageVisible(0));
     EXPECT_EQ(active().board().percentText(), kFull) << "solved by hand";
 }
 

@@ -22,7 +22,7 @@ const std::string kHardToo =
 const std::string kDeadEnd = "12345678.........9" + std::string(63, '.');
 const std::string kEmpty(81, '.');
 
-constexpr MenuRef kStopItem{MenuArray::Mtop, 8};
+constexpr MenuRef kStopItem{MenuArray::Top, 8};
 
 struct ModeCase {
     const char* toolMode;
@@ -98,7 +98,7 @@ TEST_F(SolveMenuTest, NothingRunsWhileTheGridIsLoading) {
 }
 
 TEST_F(SolveMenuTest, AssistCommandsChosenDuringASolveAreRefused) {
-    const MenuRef assist[] = {{MenuArray::MenuE, 2}, {MenuArray::MenuE, 3}};
+    const MenuRef assist[] = {{MenuArray::AssistSolve, 2}, {MenuArray::AssistSolve, 3}};
     for (const MenuRef item : assist) {
         show(kEasy);
         bool checked = false;
@@ -160,7 +160,7 @@ TEST_F(SolveMenuTest, GetNextDisablesItsButtonWhileItRuns) {
     ASSERT_FALSE(buttonDuringRun.empty());
     EXPECT_EQ(std::count(buttonDuringRun.begin(), buttonDuringRun.end(), true), 0);
     EXPECT_TRUE(main().toolbar().at(19).enabled);
-    EXPECT_EQ(active().board().shape2BackColour(), 33023);
+    EXPECT_EQ(active().board().frameColour(), 33023);
     EXPECT_FALSE(host.freezeCalls.empty());
     EXPECT_FALSE(host.freezeCalls.back());
 }
@@ -196,9 +196,9 @@ TEST_F(SolveMenuTest, CheckForSingleFocusesASingleOrSaysNoneFound) {
     const int focused = active().focusedCell();
     ASSERT_GT(focused, 0);
     EXPECT_TRUE(active().board().cell(focused).text.empty());
-    EXPECT_EQ(active().CheckText(focused).find(','), std::string::npos);
+    EXPECT_EQ(active().candidatesOf(focused).find(','), std::string::npos);
     show(kEmpty);
-    main().menuChosen({MenuArray::MenuE, 2});
+    main().menuChosen({MenuArray::AssistSolve, 2});
     EXPECT_EQ(message(), kNoneFoundText);
     EXPECT_EQ(main().messageLine().colour, colour::kRed);
 }

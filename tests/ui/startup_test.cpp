@@ -101,14 +101,14 @@ TEST(StartupSplash, LabelsLightUpOneByOneThenStartAgain) {
     Session session;
     Splash splash(host, session);
     splash.create({});
-    splash.Form_Load();
+    splash.load();
     EXPECT_EQ(splash.version(), "Version 1.02");
     for (int step = 1; step <= 8; ++step) {
-        splash.onTimer2();
+        splash.animationTick();
         EXPECT_TRUE(splash.labelVisible(step - 1));
         EXPECT_EQ(splash.step(), step);
     }
-    splash.onTimer2();
+    splash.animationTick();
     EXPECT_EQ(splash.step(), 0);
     for (int index = 0; index < Splash::kAnimatedLabels; ++index) {
         EXPECT_FALSE(splash.labelVisible(index));
@@ -121,7 +121,7 @@ TEST(StartupApplication, SplashHandsOverToTheMainWindowWithTheNineGrid) {
     host.screen = DisplayMode{1280, 1024, 32};
     host.yesNoAnswers = {true};
     Application app(host, folder.path());
-    FakeChild nine("S3"), fifteen("S5");
+    FakeChild nine("NineGrid"), fifteen("FifteenGrid");
     app.mainWindow().setGrids(nine, fifteen);
 
     ASSERT_TRUE(app.start());
@@ -132,9 +132,9 @@ TEST(StartupApplication, SplashHandsOverToTheMainWindowWithTheNineGrid) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)));
     EXPECT_EQ(app.session().currentLevel, 1);
 
-    app.splash().onTimer1();
+    app.splash().handOverDue();
     EXPECT_FALSE(app.splash().visible());
-    EXPECT_FALSE(app.splash().timer2Running());
+    EXPECT_FALSE(app.splash().animating());
     EXPECT_FALSE(app.splash().active());
     EXPECT_FALSE(app.session().loadBusy);
     EXPECT_TRUE(app.mainWindow().visible());
@@ -144,7 +144,7 @@ TEST(StartupApplication, SplashHandsOverToTheMainWindowWithTheNineGrid) {
 
     // Closing switches the screen back to the mode found at start.
     host.log.clear();
-    app.mainWindow().MDIForm_Unload();
+    app.mainWindow().unload();
     EXPECT_EQ(host.loggedWith("mode:"), std::vector<std::string>{"mode:1280x1024"});
 }
 
@@ -171,7 +171,7 @@ TEST(StartupApplication, RealGridWindowsOpenSwapAndCloseForGood) {
     FakeHost host;
     Application app(host, folder.path());
     ASSERT_TRUE(app.start());
-    app.splash().onTimer1();
+    app.splash().handOverDue();
     GridWindow& nine = app.nineGrid();
     GridWindow& fifteen = app.fifteenGrid();
     EXPECT_TRUE(nine.loaded());
@@ -181,7 +181,7 @@ TEST(StartupApplication, RealGridWindowsOpenSwapAndCloseForGood) {
     EXPECT_EQ(app.mainWindow().caption(), "Quorvel V1.02 ");
 
     // Closing a grid window while the program runs shows the other kind instead.
-    EXPECT_FALSE(nine.Form_QueryUnload());
+    EXPECT_FALSE(nine.requestClose());
     EXPECT_TRUE(fifteen.shown());
     EXPECT_FALSE(nine.shown());
     EXPECT_TRUE(app.mainWindow().isActiveChild(fifteen));
@@ -190,7 +190,7 @@ TEST(StartupApplication, RealGridWindowsOpenSwapAndCloseForGood) {
         EXPECT_TRUE(app.mainWindow().toolbar().at(number).visible);
     }
 
-    host.aboutScripts.push_back([](AboutWindow& about) { about.Command1_Click(0); });
+    host.aboutScripts.push_back([](AboutWindow& about) { about.exitAnswerClicked(0); });
     app.mainWindow().Quit();
     EXPECT_TRUE(nine.closed());
     EXPECT_TRUE(fifteen.closed());

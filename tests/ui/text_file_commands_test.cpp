@@ -50,20 +50,20 @@ struct TextFileTest : ComposeFixture {
         ASSERT_FALSE(WriteDataFile(path, text));
     }
     void seedNineWithNumber40() {
-        Result<Database> database = LoadDatabase(AppFolder(folder.path()), kNineGrid);
+        Result<Database> database = LoadDatabase(databaseFolder(folder.path()), kNineGrid);
         AppendRecord(database.value(), FormatRecord({40, 3, 1, cellText(kNineGrid, 40), 9, ""}));
         ASSERT_FALSE(WriteBack(database.value()));
     }
     std::string bytes(const GridKind& kind) const {
-        return ReadFileBytes(DatabasePath(AppFolder(folder.path()), kind)).value_or("<none>");
+        return ReadFileBytes(DatabasePath(databaseFolder(folder.path()), kind)).value_or("<none>");
     }
     void importFile(const std::string& path, int item = kImportTextFile) {
         host.fileChoices.push_back(path);
-        host.dialogScripts.push_back([this](DlgMsg& dialog) {
+        host.dialogScripts.push_back([this](InputDialog& dialog) {
             prompts.push_back(dialog.prompt());
-            dialog.OKButton_Click();
+            dialog.okClicked();
         });
-        mdi.MenuA_Click(item);
+        mainWindow.puzzleGridItemClicked(item);
     }
     // Only the pattern's cells show, locked and red; every other cell is empty and open.
     static void ExpectShown(const GridWindow& window, const std::string& cells) {
@@ -86,13 +86,13 @@ TEST_F(TextFileTest, ExportThenImportAddsTheRecordOnceAndShowsIt) {
     const CellLists lists = ParseCellText(cells, kNineGrid).value();
     for (int cell = 1; cell <= 81; ++cell) {
         const auto at = static_cast<std::size_t>(cell - 1);
-        window.PS31(cell, lists.values[at]);
+        window.setCellValue(cell, lists.values[at]);
         window.board().setCellLocked(cell, lists.pattern[at] == "L");
     }
     session.currentLevel = 2;
     host.fileChoices.push_back(file("puzzle"));  // Import looks for ".txt": it is added
-    mdi.MenuA_Click(kCreateTextFile);
-    EXPECT_EQ(ReadDataFile(file("puzzle.txt")), "\r\n[]30000[]3[]2[]" + cells);
+    mainWindow.puzzleGridItemClicked(kCreateTextFile);
+    EXPECT_EQ(readDataFile(file("puzzle.txt")), "\r\n[]30000[]3[]2[]" + cells);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "txt Files"));
 
     open(kFifteenGrid);
@@ -104,7 +104,7 @@ TEST_F(TextFileTest, ExportThenImportAddsTheRecordOnceAndShowsIt) {
     EXPECT_EQ(active(), &nine);
     ExpectShown(nine, cells);
     EXPECT_TRUE(prompts.empty());
-    EXPECT_EQ(mdi.messageLine().text, "Imported: No. 41");
+    EXPECT_EQ(mainWindow.messageLine().text, "Imported: No. 41");
 
     const std::string before = bytes(kNineGrid);
     importFile(file("puzzle.txt"), kImportBatch);

@@ -42,7 +42,7 @@ class AboutWindowView : public QObject {
 
         testing::LoadedProgram program;
         AboutWindow& about = program.main().aboutWindow();
-        about.Form_Load(exitMode);
+        about.load(exitMode);
         AboutView view(about);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

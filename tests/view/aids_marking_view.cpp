@@ -32,8 +32,8 @@ class AidsMarkingView : public QObject {
     void ctrlClickColoursTheNumber() {
         Setup setup;
         setup.view.show();
-        setup.grid().PS31(1, "4");
-        setup.grid().PS31(50, "4");
+        setup.grid().setCellValue(1, "4");
+        setup.grid().setCellValue(50, "4");
         QTest::mouseClick(setup.view.cell(50), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(setup.grid().board().cell(1).backColour, PaletteOf(kNineGrid)[4]);
         QCOMPARE(setup.view.cell(1)->palette().color(QPalette::Base),
@@ -45,7 +45,7 @@ class AidsMarkingView : public QObject {
         setup.view.show();
         QVERIFY(!setup.marking->rowButton(4)->isVisible());
         setup.program.application.session().createMode = true;
-        setup.program.main().CloseCreateScreen();
+        setup.program.main().applyComposeLayout();
         QVERIFY(setup.marking->rowButton(4)->isVisible());
         QVERIFY(setup.marking->storeLabel(0)->isVisible());
 
@@ -54,7 +54,7 @@ class AidsMarkingView : public QObject {
         QTest::mouseClick(setup.marking->columnButton(8), Qt::LeftButton);
         QVERIFY(setup.marking->columnLine(8)->isVisible());
         QTest::mouseClick(setup.marking->rowButton(8), Qt::RightButton);
-        setup.grid().PS31(12, "7");
+        setup.grid().setCellValue(12, "7");
         QTest::mouseClick(setup.marking->clearButton(), Qt::LeftButton);
         QVERIFY(!setup.marking->rowLine(4)->isVisible());
         QVERIFY(!setup.marking->columnLine(8)->isVisible());

@@ -98,7 +98,7 @@ class GridCells : public QObject {
         GridView view(grid);
         // Block shading and text colours: a shaded block, a plain block, a locked red cell.
         grid.board().setCellLocked(4, true);
-        grid.RestoreColor(4, false);
+        grid.restoreCellColour(4, false);
         QCOMPARE(view.cell(1)->palette().color(QPalette::Base), colorFromBgr(0xC0FFFF));
         QCOMPARE(view.cell(4)->palette().color(QPalette::Base), colorFromBgr(0xFFFFFF));
         QCOMPARE(view.cell(4)->palette().color(QPalette::Text), colorFromBgr(255));

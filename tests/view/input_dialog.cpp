@@ -1,11 +1,11 @@
-// The input dialog's view: what the user types and clicks reaches DlgMsg, the view shows the
+// The input dialog's view: what the user types and clicks reaches InputDialog, the view shows the
 // controls the mode asks for, and the answer is in the exchange state when the dialog closes.
 
 #include "view/view_fixture.h"
 
 #include "model/session.h"
 #include "ui/grid/dialog_exchange.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/grid/view/dialog_view.h"
 #include "ui/grid/view/forwarding_line_edit.h"
 #include "ui/shell/view/qt_host.h"
@@ -17,7 +17,7 @@
 using namespace quorvel;
 using namespace quorvel::view;
 
-class InputDialog : public QObject {
+class InputDialogViewTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -79,7 +79,7 @@ class InputDialog : public QObject {
 
         QVERIFY(fixture.dialog.closed());
         QVERIFY(!view.isVisible());
-        QCOMPARE(fixture.exchange.DlgCancelled, cancelled);
+        QCOMPARE(fixture.exchange.dialogCancelled, cancelled);
         QCOMPARE(fixture.exchange.ExposedCells, exposedCells);
         QCOMPARE(fixture.exchange.importAll, close == "import all");
     }
@@ -127,7 +127,7 @@ class InputDialog : public QObject {
         QCOMPARE(fixture.session.gradeLevel, 3);
         QVERIFY(markerBesideLevel(3));
         QTest::mouseClick(view.okButton(), Qt::LeftButton);
-        QVERIFY(!fixture.exchange.DlgCancelled);
+        QVERIFY(!fixture.exchange.dialogCancelled);
         QCOMPARE(fixture.session.gradeLevel, 3);
     }
 
@@ -136,10 +136,10 @@ class InputDialog : public QObject {
         // events run; the keys that follow must still reach the dialog.
         testing::LoadedProgram program;
         DialogExchange& exchange = program.application.dialogs();
-        exchange.DlgTitle = "Get a puzzle.";
-        DlgMsg dialog(exchange);
-        dialog.Form_Load();
-        dialog.Form_Activate();
+        exchange.dialogTitle = "Get a puzzle.";
+        InputDialog dialog(exchange);
+        dialog.load();
+        dialog.activate();
         DialogView view(dialog);
         view.show();
         view.activateWindow();
@@ -149,17 +149,17 @@ class InputDialog : public QObject {
         QTest::keyClick(view.answerBox(), Qt::Key_3);
         QTest::keyClick(view.answerBox(), Qt::Key_Return);
         QVERIFY(dialog.closed());
-        QCOMPARE(exchange.DlgText, std::string("3"));
+        QCOMPARE(exchange.dialogText, std::string("3"));
     }
 
   private:
     struct Fixture {
         Fixture(const QString& title, const QString& prompt)
             : exchange(host, session), dialog(exchange), view(dialog) {
-            exchange.DlgTitle = title.toStdString();
-            exchange.DlgPrompt = prompt.toStdString();
-            dialog.Form_Load();
-            dialog.Form_Activate();
+            exchange.dialogTitle = title.toStdString();
+            exchange.dialogPrompt = prompt.toStdString();
+            dialog.load();
+            dialog.activate();
             view.show();
             view.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&view));
@@ -167,10 +167,10 @@ class InputDialog : public QObject {
         QtHost host;
         Session session;
         DialogExchange exchange;
-        DlgMsg dialog;
+        InputDialog dialog;
         DialogView view;
     };
 };
 
-QTEST_MAIN(InputDialog)
+QTEST_MAIN(InputDialogViewTest)
 #include "input_dialog.moc"

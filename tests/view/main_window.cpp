@@ -18,15 +18,15 @@ using namespace quorvel::view;
 
 namespace {
 
-constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
-constexpr MenuRef kCheckForSingle{MenuArray::MenuE, 2};
-constexpr MenuRef kStop{MenuArray::Mtop, 8};
-constexpr MenuRef kTip{MenuArray::MenuG, 1};
-constexpr MenuRef kDeletePuzzle{MenuArray::MenuC, 7};
+constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
+constexpr MenuRef kCheckForSingle{MenuArray::AssistSolve, 2};
+constexpr MenuRef kStop{MenuArray::Top, 8};
+constexpr MenuRef kTip{MenuArray::VisualAid, 1};
+constexpr MenuRef kDeletePuzzle{MenuArray::Database, 7};
 
 }  // namespace
 
-class MainWindow : public QObject {
+class MainWindowViewTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -41,7 +41,7 @@ class MainWindow : public QObject {
         QVERIFY(!action(kStop)->isVisible());
         QVERIFY(!action(kDeletePuzzle)->isEnabled());
         QCOMPARE(action(kCheckForSingle)->shortcut(), QKeySequence(Qt::Key_F8));
-        QCOMPARE(action({MenuArray::Mtop, 0})->text(), QString("&Puzzle Grid"));
+        QCOMPARE(action({MenuArray::Top, 0})->text(), QString("&Puzzle Grid"));
 
         program.main().setMenuEnabled(kAssistSolve, true);
         program.main().setMenuVisible(kStop, true);
@@ -57,15 +57,15 @@ class MainWindow : public QObject {
 
         // Every title stays on the bar at the narrower width of the create layout.
         program.application.session().createMode = true;
-        program.main().CloseCreateScreen();
+        program.main().applyComposeLayout();
         view.show();
-        const QRect quit = view.menuBar()->actionGeometry(action({MenuArray::Mtop, 7}));
+        const QRect quit = view.menuBar()->actionGeometry(action({MenuArray::Top, 7}));
         QVERIFY(!quit.isEmpty() && quit.right() < view.menuBar()->width());
         program.application.session().createMode = false;
-        program.main().CloseCreateScreen();
+        program.main().applyComposeLayout();
 
         // Choosing an item runs it in the core: Fifteen opens the 15x15 grid.
-        action({MenuArray::MenuA, 1})->trigger();
+        action({MenuArray::PuzzleGrid, 1})->trigger();
         QCOMPARE(program.application.session().gridKindCode, 5);
         QVERIFY(program.application.fifteenGrid().shown());
         QVERIFY(!program.application.nineGrid().shown());
@@ -81,8 +81,8 @@ class MainWindow : public QObject {
         // Into the narrower create layout and back out: the core centres the window each time.
         for (const bool create : {true, false}) {
             program.application.session().createMode = create;
-            program.main().CloseCreateScreen();
-            program.main().MenuA_Click(0);
+            program.main().applyComposeLayout();
+            program.main().puzzleGridItemClicked(0);
             QCOMPARE(grid->parentWidget()->x(), pixelsFromTwips(nine.left()));
         }
     }
@@ -111,12 +111,12 @@ class MainWindow : public QObject {
     void elapsedTimerRunsWhileTheCoreSaysSo() {
         testing::LoadedProgram program;
         MainView view(program.main());
-        program.main().RestartTimer();
+        program.main().restartElapsedTime();
         QVERIFY(view.elapsedTimerActive());
         program.main().setElapsedTimerRunning(false);
         QVERIFY(!view.elapsedTimerActive());
     }
 };
 
-QTEST_MAIN(MainWindow)
+QTEST_MAIN(MainWindowViewTest)
 #include "main_window.moc"

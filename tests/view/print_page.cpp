@@ -36,7 +36,7 @@ class PrintPageTest : public QObject {
         for (GridWindow* grid :
              {&program.application.nineGrid(), &program.application.fifteenGrid()}) {
             const GridKind& kind = grid->kind();
-            const PrintPage page = PrintF(*grid);
+            const PrintPage page = layoutPrintPage(*grid);
             const QImage image = render(page);
             for (int block = 1; block <= kind.side; ++block) {
                 // The top-left cell of the block.
@@ -53,9 +53,9 @@ class PrintPageTest : public QObject {
     void drawsGivenDigitsInTheirColour() {
         view::testing::LoadedProgram program;
         GridWindow& grid = program.application.nineGrid();
-        grid.PS31(41, "8");
+        grid.setCellValue(41, "8");
         grid.board().setCellColours(41, 255, 0xFFFFFF);
-        const PrintPage page = PrintF(grid);
+        const PrintPage page = layoutPrintPage(grid);
         const QImage image = render(page);
         const TwipRect r = page.cells[40].rect;
         bool redFound = false;

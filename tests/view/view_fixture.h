@@ -14,10 +14,10 @@ namespace quorvel::view::testing {
 struct LoadedProgram {
     LoadedProgram() : application(host, folder.path().toStdString()) {
         application.mainWindow().loadSettings();
-        application.mainWindow().MDIForm_Load();
-        application.mainWindow().MDIForm_Activate();
+        application.mainWindow().load();
+        application.mainWindow().activate();
     }
-    MDI1& main() { return application.mainWindow(); }
+    MainWindow& main() { return application.mainWindow(); }
 
     QTemporaryDir folder;
     QtHost host;

@@ -22,12 +22,12 @@ namespace {
 constexpr const char* kEasyPuzzle =
     "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
 
-constexpr MenuRef kLockGrid{MenuArray::MenuB, 1};
-constexpr MenuRef kBlankGrid{MenuArray::MenuB, 0};
-constexpr MenuRef kCheckForSingle{MenuArray::MenuE, 2};
-constexpr MenuRef kGetNext{MenuArray::MenuE, 3};
-constexpr MenuRef kMildAttack{MenuArray::MenuEA, 0};
-constexpr MenuRef kPrint{MenuArray::MenuA, 3};
+constexpr MenuRef kLockGrid{MenuArray::SetPuzzle, 1};
+constexpr MenuRef kBlankGrid{MenuArray::SetPuzzle, 0};
+constexpr MenuRef kCheckForSingle{MenuArray::AssistSolve, 2};
+constexpr MenuRef kGetNext{MenuArray::AssistSolve, 3};
+constexpr MenuRef kMildAttack{MenuArray::Solve, 0};
+constexpr MenuRef kPrint{MenuArray::PuzzleGrid, 3};
 
 int filledCells(const GridWindow& grid) {
     int filled = 0;
@@ -51,7 +51,8 @@ class WindowCommands : public QObject {
         void enterPuzzle() {
             const std::string puzzle = kEasyPuzzle;
             for (int cell = 1; cell <= 81; ++cell) {
-                if (puzzle[cell - 1] != '.') grid().PS31(cell, std::string(1, puzzle[cell - 1]));
+                if (puzzle[cell - 1] != '.')
+                    grid().setCellValue(cell, std::string(1, puzzle[cell - 1]));
             }
             choose(kLockGrid);
         }
@@ -63,10 +64,10 @@ class WindowCommands : public QObject {
         setup.enterPuzzle();
         QVERIFY(setup.grid().board().cell(3).locked);
         QVERIFY(!setup.grid().board().cell(1).locked);
-        QVERIFY(setup.view.menus()->actionFor({MenuArray::Mtop, 3})->isEnabled());
+        QVERIFY(setup.view.menus()->actionFor({MenuArray::Top, 3})->isEnabled());
         setup.choose(kBlankGrid);
         QCOMPARE(filledCells(setup.grid()), 0);
-        QVERIFY(!setup.view.menus()->actionFor({MenuArray::Mtop, 3})->isEnabled());
+        QVERIFY(!setup.view.menus()->actionFor({MenuArray::Top, 3})->isEnabled());
     }
 
     void assistSolveCommandsReachTheEngine() {

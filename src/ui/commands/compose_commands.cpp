@@ -11,10 +11,10 @@
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/dialog_titles.h"
-#include "ui/grid/dlg_msg.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -27,7 +27,7 @@ constexpr int kTestScreenRows[] = {4, 5};
 
 }  // namespace
 
-ComposeCommands::ComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+ComposeCommands::ComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
                                  ComposingButtons buttons)
     : mainWindow_(mainWindow),
       dialogs_(dialogs),
@@ -36,13 +36,13 @@ ComposeCommands::ComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, Grid
       buttons_(std::move(buttons)) {}
 
 void ComposeCommands::enterCreateLayout() {
-    mainWindow_.CBn_MouseUp(kNineButton, kMouseLeft, 0);
-    mainWindow_.CloseCreateScreen();
+    mainWindow_.toolbarButtonReleased(kNineButton, kMouseLeft, 0);
+    mainWindow_.applyComposeLayout();
 }
 
 // The Nine item once more: the 9x9 window is shown centred in the (possibly resized) frame.
 void ComposeCommands::showNine() {
-    mainWindow_.MenuA_Click(0);
+    mainWindow_.puzzleGridItemClicked(0);
 }
 
 void ComposeCommands::CreateMySudoku() {
@@ -51,9 +51,8 @@ void ComposeCommands::CreateMySudoku() {
     const int stored = mainWindow_.settings().exposedCount;
     const int offered = stored == 0 ? kComposeDefaultExposed
                                     : std::clamp(stored, kFewestExposedCells, kMostExposedCells);
-    dialogs_.AskUser(std::string(kComposeTitle), std::string(kComposePrompt),
-                     std::to_string(offered));
-    if (dialogs_.DlgCancelled) return;
+    dialogs_.ask(std::string(kComposeTitle), std::string(kComposePrompt), std::to_string(offered));
+    if (dialogs_.dialogCancelled) return;
     const int exposed = dialogs_.ExposedCells;
     session_.createMode = true;
     // The answer is written before the settings are read again, so the read keeps it.
@@ -69,24 +68,24 @@ void ComposeCommands::CreateMySudoku() {
         clockSeeded = ClockSeededRandom(dialogs_.host);
         random = clockSeeded.get();
     }
-    CreateSud(nine_, mainWindow_, exposed, *random, false);
+    composePattern(nine_, mainWindow_, exposed, *random, false);
     // The grid now holds a new composition, not the stored puzzle it may have shown.
     mainWindow_.endCurrentPuzzle();
     showNine();
-    mainWindow_.RestartTimer();
+    mainWindow_.restartElapsedTime();
     mainWindow_.restartHistory(nine_);
 }
 
-void ComposeCommands::SaveMySudoku() {
+void ComposeCommands::gradeAndSave() {
     session_.incompleteMode = false;
-    quorvel::SaveMySudoku(nine_, mainWindow_, dialogs_, true);
+    quorvel::gradeAndSave(nine_, mainWindow_, dialogs_, true);
 }
 
 void ComposeCommands::StoreIncompleteEffort() {
     session_.incompleteMode = true;
-    quorvel::SaveMySudoku(nine_, mainWindow_, dialogs_, true);
+    quorvel::gradeAndSave(nine_, mainWindow_, dialogs_, true);
     session_.incompleteMode = false;
-    mainWindow_.CBn_MouseUp(kEffortNumberButton, kMouseLeft, 0);
+    mainWindow_.toolbarButtonReleased(kEffortNumberButton, kMouseLeft, 0);
 }
 
 void ComposeCommands::GetLastIncompleteEffort() {
@@ -94,15 +93,15 @@ void ComposeCommands::GetLastIncompleteEffort() {
     session_.createMode = true;
     enterCreateLayout();
     if (!RestoreEffort(nine_, mainWindow_.settings().effortText)) {
-        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+        dialogs_.ask(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
         session_.createMode = false;
-        mainWindow_.CloseCreateScreen();
+        mainWindow_.applyComposeLayout();
     } else {
         mainWindow_.endCurrentPuzzle();
     }
     showNine();
     mainWindow_.loadSettings();
-    mainWindow_.RestartTimer();
+    mainWindow_.restartElapsedTime();
     mainWindow_.restartHistory(nine_);
 }
 
@@ -114,7 +113,7 @@ void ComposeCommands::TestScreen() {
     if (session_.createMode) mainWindow_.writeSettings();
     session_.createMode = true;
     enterCreateLayout();
-    BlankGrid(nine_, mainWindow_, false);
+    blankGrid(nine_, mainWindow_, false);
     mainWindow_.endCurrentPuzzle();
     for (int cell = 1; cell <= nine_.board().cellCount(); ++cell)
         MarkPlain(nine_, cell);
@@ -122,14 +121,14 @@ void ComposeCommands::TestScreen() {
         MarkExposed(nine_, cell);
     showNine();
     for (const int cell : kTestScreenSevens)
-        nine_.PS31(cell, "7");
+        nine_.setCellValue(cell, "7");
     if (buttons_.columnUp) buttons_.columnUp(kTestScreenColumn, kMouseLeft);
     if (buttons_.rowUp) {
         for (const int row : kTestScreenRows)
             buttons_.rowUp(row, kMouseLeft);
     }
     mainWindow_.loadSettings();
-    mainWindow_.RestartTimer();
+    mainWindow_.restartElapsedTime();
     mainWindow_.restartHistory(nine_);
 }
 
@@ -138,28 +137,28 @@ void ComposeCommands::QuitCreateMySudoku() {
     session_.createMode = false;
     // The pink lines and frames belong to the composition: they go with it.
     if (buttons_.clearUp) buttons_.clearUp(kMouseLeft);
-    mainWindow_.CloseCreateScreen();
-    BlankGrid(nine_, mainWindow_, false);
+    mainWindow_.applyComposeLayout();
+    blankGrid(nine_, mainWindow_, false);
     mainWindow_.endCurrentPuzzle();
     showNine();
     mainWindow_.setElapsedTimerRunning(false);
     mainWindow_.writeSettings();
 }
 
-void registerComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+void registerComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
                              ComposingButtons buttons, std::shared_ptr<RandomSource> random) {
     auto commands =
         std::make_shared<ComposeCommands>(mainWindow, dialogs, nine, std::move(buttons));
     commands->setRandomSource(std::move(random));
     CommandTable& table = mainWindow.commands();
     const std::pair<Command, void (ComposeCommands::*)()> items[] = {
-        {Command::CreateMySudoku, &ComposeCommands::CreateMySudoku},
-        {Command::SaveMySudoku, &ComposeCommands::SaveMySudoku},
+        {Command::CreateOwnPuzzle, &ComposeCommands::CreateMySudoku},
+        {Command::SaveOwnPuzzle, &ComposeCommands::gradeAndSave},
         {Command::StoreIncompleteEffort, &ComposeCommands::StoreIncompleteEffort},
         {Command::GetLastIncompleteEffort, &ComposeCommands::GetLastIncompleteEffort},
         {Command::OpenComposePage, &ComposeCommands::OpenComposePage},
         {Command::TestScreen, &ComposeCommands::TestScreen},
-        {Command::QuitCreateMySudoku, &ComposeCommands::QuitCreateMySudoku},
+        {Command::QuitCreateOwnPuzzle, &ComposeCommands::QuitCreateMySudoku},
     };
     // Not a structured binding: clang before 16 cannot capture one, and the fuzz build uses clang.
     for (const auto& item : items) {

@@ -12,7 +12,7 @@ namespace quorvel {
 
 class DialogExchange;
 class GridWindow;
-class MDI1;
+class MainWindow;
 class RandomSource;
 struct Session;
 
@@ -33,7 +33,7 @@ struct ComposingButtons {
 
 class ComposeCommands {
   public:
-    ComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+    ComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
                     ComposingButtons buttons);
 
     // The draws of the pattern; without one, each pattern seeds a source from the clock.
@@ -43,7 +43,7 @@ class ComposeCommands {
     // enters composing and lays out a fresh pattern. Cancel changes nothing.
     void CreateMySudoku();
     // Grades the composition and stores it as a puzzle of the 9x9 database.
-    void SaveMySudoku();
+    void gradeAndSave();
     // Keeps the unfinished composition in the settings; 8 becomes the chosen number.
     void StoreIncompleteEffort();
     // Enters composing with the stored unfinished composition; "Nothing to do!" and back to the
@@ -59,7 +59,7 @@ class ComposeCommands {
     void enterCreateLayout();
     void showNine();
 
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     DialogExchange& dialogs_;
     GridWindow& nine_;
     Session& session_;
@@ -69,7 +69,7 @@ class ComposeCommands {
 
 // Registers the seven composing items in the main window's command table. The main window, the
 // dialog exchange and the 9x9 window must outlive the commands.
-void registerComposeCommands(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+void registerComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
                              ComposingButtons buttons,
                              std::shared_ptr<RandomSource> random = nullptr);
 

@@ -6,7 +6,7 @@
 #include "storage/cell_lists.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -31,9 +31,9 @@ void MarkExposed(GridWindow& window, int cell) {
     SetCellState(window, cell, kGivenRed, kMarkedBack, kPatternDataField);
 }
 
-std::vector<int> CreateSud(GridWindow& nine, MDI1& mainWindow, int exposedCount,
-                           RandomSource& random, bool keepLabel) {
-    BlankGrid(nine, mainWindow, keepLabel);
+std::vector<int> composePattern(GridWindow& nine, MainWindow& mainWindow, int exposedCount,
+                                RandomSource& random, bool keepLabel) {
+    blankGrid(nine, mainWindow, keepLabel);
     for (int cell = 1; cell <= nine.board().cellCount(); ++cell)
         MarkPlain(nine, cell);
     // The generator's pattern draw follows the same counting rule; only the marking differs
@@ -51,7 +51,7 @@ bool RestoreEffort(GridWindow& nine, const std::string& effortText) {
     Board& board = nine.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const auto at = static_cast<std::size_t>(cell - 1);
-        nine.PS31(cell, lists->values[at]);
+        nine.setCellValue(cell, lists->values[at]);
         // A restored composition is worked on further, whatever the grid held before.
         board.setCellLocked(cell, false);
         const bool exposed = !lists->pattern.empty() && lists->pattern[at] == "L";
@@ -61,7 +61,7 @@ bool RestoreEffort(GridWindow& nine, const std::string& effortText) {
             MarkPlain(nine, cell);
         }
     }
-    nine.DoCalcIfAny(1);
+    nine.checkConsistency(1);
     return true;
 }
 

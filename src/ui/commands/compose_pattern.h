@@ -1,6 +1,6 @@
 #pragma once
 // The cells of a puzzle the user composes on the 9x9 window: plain cells (white, blue text) and
-// exposed cells (the marked background, red text) whose values the user chooses. `CreateSud`
+// exposed cells (the marked background, red text) whose values the user chooses. `composePattern`
 // lays out a random point-symmetric pattern of exposed cells; the example pattern of Test Screen
 // and the restore of a stored unfinished composition set the same two states.
 
@@ -11,7 +11,7 @@
 namespace quorvel {
 
 class GridWindow;
-class MDI1;
+class MainWindow;
 class RandomSource;
 
 // The example composition of Test Screen: 28 exposed cells, and four of them showing "7".
@@ -31,8 +31,8 @@ void MarkExposed(GridWindow& window, int cell);
 // 82 - k. The centre cell 41 is its own mirror and counts twice, and an odd count leaves its
 // last cell without a mirror. The four stored grids of the 9x9 window are emptied. Returns the
 // distinct exposed cells in the order they were marked.
-std::vector<int> CreateSud(GridWindow& nine, MDI1& mainWindow, int exposedCount,
-                           RandomSource& random, bool keepLabel);
+std::vector<int> composePattern(GridWindow& nine, MainWindow& mainWindow, int exposedCount,
+                                RandomSource& random, bool keepLabel);
 
 // Puts a stored unfinished composition (givens # values # pattern, as Store Incomplete Effort
 // keeps it) back on the 9x9 window: every cell takes its value and becomes editable, exposed

@@ -2,11 +2,11 @@
 
 #include "model/session.h"
 #include "ui/grid/dialog_exchange.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
-DatabaseCommands::DatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
+DatabaseCommands::DatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                                    ActiveGridWindow activeGrid)
     : mainWindow_(mainWindow),
       dialogs_(dialogs),
@@ -17,9 +17,9 @@ void DatabaseCommands::runCommand(const std::function<void(GridWindow&)>& body) 
     GridWindow* window = activeGrid_ ? activeGrid_() : nullptr;
     if (window == nullptr) return;
     mainWindow_.writeSettings();
-    mainWindow_.FreezeDrawing(1);
+    mainWindow_.setDrawingMode(1);
     body(*window);
-    mainWindow_.FreezeDrawing(0);
+    mainWindow_.setDrawingMode(0);
     RejectExperimentAfterDatabaseCommand(mainWindow_, session_);
 }
 
@@ -49,11 +49,11 @@ void DatabaseCommands::ComputerGeneratedPuzzle() {
     runCommand([this](GridWindow& window) { computerGeneratedPuzzle(window); });
 }
 
-void RejectExperimentAfterDatabaseCommand(MDI1& mainWindow, const Session& session) {
+void RejectExperimentAfterDatabaseCommand(MainWindow& mainWindow, const Session& session) {
     if (session.experimentColours) mainWindow.commands().run(Command::RejectExperiment);
 }
 
-void registerDatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid, std::shared_ptr<RandomSource> random) {
     auto commands = std::make_shared<DatabaseCommands>(mainWindow, dialogs, std::move(activeGrid));
     if (random) commands->setRandomSource(std::move(random));

@@ -18,7 +18,7 @@ namespace quorvel {
 
 class DialogExchange;
 class GridWindow;
-class MDI1;
+class MainWindow;
 class RandomSource;
 struct PuzzleTextRead;
 struct Session;
@@ -27,7 +27,7 @@ inline constexpr std::string_view kImportCollectionFileTitle = "Import Collectio
 
 class DatabaseCommands {
   public:
-    DatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid);
+    DatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid);
 
     // The random draws of Computer Generated Puzzle. Without one, each generation seeds a
     // source from the clock.
@@ -55,7 +55,7 @@ class DatabaseCommands {
     bool deletePuzzle(GridWindow& window);
     void computerGeneratedPuzzle(GridWindow& window);
 
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     DialogExchange& dialogs_;
     Session& session_;
     ActiveGridWindow activeGrid_;
@@ -68,17 +68,18 @@ class DatabaseCommands {
 // message, titled "Import Collection.", counts them with their lines; a text that could not be
 // read at all (named `source` there) writes nothing, and a database that cannot be read or
 // written, or has too few free numbers, is named in red on the message line.
-void ImportPuzzleCollection(MDI1& mainWindow, DialogExchange& dialogs, const GridWindow& window,
-                            const PuzzleTextRead& read, const std::string& source);
+void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
+                            const GridWindow& window, const PuzzleTextRead& read,
+                            const std::string& source);
 
 // Registers the eight Database commands in the main window's command table. The commands keep
 // what they need; the main window, the dialog exchange and the grid windows must outlive them.
-void registerDatabaseCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid,
                               std::shared_ptr<RandomSource> random = nullptr);
 
 // Runs after every Database command: an experimental run still active is rejected through the
 // main window's Reject Experiment command.
-void RejectExperimentAfterDatabaseCommand(MDI1& mainWindow, const Session& session);
+void RejectExperimentAfterDatabaseCommand(MainWindow& mainWindow, const Session& session);
 
 }  // namespace quorvel

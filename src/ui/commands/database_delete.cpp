@@ -7,14 +7,14 @@
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolveMenu{MenuArray::Mtop, 3};
-constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
+constexpr MenuRef kAssistSolveMenu{MenuArray::Top, 3};
+constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
 constexpr int kGetNextButton = 19;
 
 }  // namespace
@@ -23,52 +23,52 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
     // Only the stored puzzle this grid shows can be deleted.
     if (!HasStoredPuzzle(session_, window.kind())) {
         mainWindow_.endCurrentPuzzle();
-        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+        dialogs_.ask(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
         return false;
     }
     if (session_.puzzleRecordKind == kKindPredefined) {
-        dialogs_.AskUser(std::string(kDeleteTitle), std::string(kPredefinedText), "");
+        dialogs_.ask(std::string(kDeleteTitle), std::string(kPredefinedText), "");
         mainWindow_.endCurrentPuzzle();
         return true;
     }
     const int number = session_.puzzleNumber;
     const int level = session_.puzzleLevel;
-    mainWindow_.ShowDbBusy();
+    mainWindow_.showDatabaseBusy();
     session_.puzzleCount = std::to_string(session_.lastPuzzleNo);
     const std::string prompt =
-        std::string(DeletePromptLead(session_.currentLevel)) + dialogs_.DlgText;
+        std::string(DeletePromptLead(session_.currentLevel)) + dialogs_.dialogText;
     if (session_.puzzleNumber > 0) session_.previousPuzzleNumber = session_.puzzleNumber;
-    dialogs_.AskUser(std::string(kDeleteTitle), prompt, "");
+    dialogs_.ask(std::string(kDeleteTitle), prompt, "");
     bool acted = false;
-    if (!dialogs_.DlgCancelled) {
+    if (!dialogs_.dialogCancelled) {
         std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
         if (!database) {
-            mainWindow_.ShowDbReady();
+            mainWindow_.showDatabaseReady();
             return false;
         }
         const Result<bool> removed = RemoveCurrentPuzzle(session_, *database);
         if (!removed) {
             TellFileError(mainWindow_, removed.error());
-            mainWindow_.ShowDbReady();
+            mainWindow_.showDatabaseReady();
             return false;
         }
         acted = removed.value();
         if (acted) {
-            BlankGrid(window, mainWindow_, false);
+            blankGrid(window, mainWindow_, false);
             mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
             mainWindow_.setButtonEnabled(kGetNextButton, true);
         } else {
             mainWindow_.endCurrentPuzzle();  // its record is no longer in the database
         }
     }
-    mainWindow_.ShowDbReady();
+    mainWindow_.showDatabaseReady();
     mainWindow_.setMenuEnabled(kDeleteItem, false);
-    window.DoCalcIfAny(1);
+    window.checkConsistency(1);
     if (acted) {
         mainWindow_.endCurrentPuzzle();
         TellWritten(mainWindow_, "Deleted", level, number);
     } else {
-        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+        dialogs_.ask(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
     }
     return acted;
 }

@@ -10,13 +10,13 @@
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     mainWindow_.setWorkingHard(true);
-    BlankGrid(window, mainWindow_, false);
+    blankGrid(window, mainWindow_, false);
     // The puzzle shown before is gone; a generated grid that is stored becomes the current one.
     mainWindow_.endCurrentPuzzle();
     // The 9x9 window keeps its four stored grids in the settings; a new puzzle empties them.
@@ -38,17 +38,17 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     // composition instead while IncompleteMode is left on by an earlier Database item.
     const bool incompleteMode = session_.incompleteMode;
     session_.incompleteMode = false;
-    const bool made = MakeSudoku(window, mainWindow_, dialogs_, *random);
+    const bool made = generatePuzzle(window, mainWindow_, dialogs_, *random);
     session_.incompleteMode = incompleteMode;
     if (made) {
-        mainWindow_.RestartTimer();
+        mainWindow_.restartElapsedTime();
         mainWindow_.restartHistory(window);
     }
 
     // The progress line ends with the generation (a message of the save or the aim stays).
     const std::string& line = mainWindow_.messageLine().text;
     if (line.starts_with(kGeneratingRowLead) || line.starts_with(kAimProgressLead))
-        mainWindow_.PanelText("", colour::kWhite, kAlignCentre);
+        mainWindow_.showMessage("", colour::kWhite, kAlignCentre);
     mainWindow_.setStopItemVisible(false);
     mainWindow_.setWorkingHard(false);
     session_.stopRequested = false;

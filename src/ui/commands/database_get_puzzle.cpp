@@ -13,18 +13,18 @@
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/key_event.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolveMenu{MenuArray::Mtop, 3};
-constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
+constexpr MenuRef kAssistSolveMenu{MenuArray::Top, 3};
+constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
 constexpr int kGetNextButton = 19;
 
 void TellUnreadable(DialogExchange& dialogs) {
-    dialogs.AskUser(std::string(kInvalidDataTitle), std::string(kUnreadablePuzzleText), "");
+    dialogs.ask(std::string(kInvalidDataTitle), std::string(kUnreadablePuzzleText), "");
 }
 
 }  // namespace
@@ -33,28 +33,28 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
     double resumedElapsed = 0;
     bool load = true;
     if (!session_.incompleteMode) {
-        dialogs_.DlgText = "";
-        dialogs_.AskUser(std::string(kGetPuzzleTitle), std::string(kGetPuzzlePrompt), "");
+        dialogs_.dialogText = "";
+        dialogs_.ask(std::string(kGetPuzzleTitle), std::string(kGetPuzzlePrompt), "");
         // An answer that reaches no record (an empty level, a number below 1) loads nothing,
         // rather than the grid's previous puzzle under the answer's number.
-        load = !dialogs_.DlgCancelled && dialogs_.DlgPicked;
+        load = !dialogs_.dialogCancelled && dialogs_.dialogPicked;
     }
     if (load) {
-        mainWindow_.ShowDbBusy();
+        mainWindow_.showDatabaseBusy();
         const bool fifteen = window.kind().sizeCode == kFifteenGrid.sizeCode;
         session_.gridKindCode = window.kind().sizeCode;
-        mainWindow_.MenuA_Click(fifteen ? 1 : 0);
+        mainWindow_.puzzleGridItemClicked(fifteen ? 1 : 0);
         if (session_.incompleteMode) {
             const std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
             if (!database) {
-                mainWindow_.ShowDbReady();
+                mainWindow_.showDatabaseReady();
                 return;
             }
             const std::optional<FoundRecord> found = FindIncomplete(*database);
             if (!found) {
                 // Without a saved record there is nothing to resume; loading the current puzzle
                 // instead would show its stored solution as entries.
-                mainWindow_.ShowDbReady();
+                mainWindow_.showDatabaseReady();
                 const bool unreadable = std::any_of(
                     database->lines.begin(), database->lines.end(), [](const std::string& line) {
                         return RecordNumber(line) == kIncompletePuzzleNo;
@@ -62,7 +62,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
                 if (unreadable) {
                     TellUnreadable(dialogs_);
                 } else {
-                    dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
+                    dialogs_.ask(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
                 }
                 return;
             }
@@ -72,7 +72,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         }
         const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
         if (!lists) {
-            mainWindow_.ShowDbReady();
+            mainWindow_.showDatabaseReady();
             TellUnreadable(dialogs_);
             return;
         }
@@ -80,16 +80,16 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         // state history records nothing until the puzzle is in place; then it starts afresh.
         const bool wasLoadBusy = std::exchange(session_.loadBusy, true);
         const bool wasFillBusy = std::exchange(session_.fillBusy, true);
-        BlankGrid(window, mainWindow_, true);
-        window.setLabel1(session_.incompleteMode
-                             ? std::string(kIncompletePuzzleCaption)
-                             : "Puzzle No : " + dialogs_.DlgText + " of " + session_.puzzleCount);
+        blankGrid(window, mainWindow_, true);
+        window.setPuzzleNumberLabel(session_.incompleteMode ? std::string(kIncompletePuzzleCaption)
+                                                            : "Puzzle No : " + dialogs_.dialogText +
+                                                                  " of " + session_.puzzleCount);
         PlaceEntries(window, lists->givens);
-        LockGrid(window, mainWindow_);
+        lockGrid(window, mainWindow_);
         if (session_.incompleteMode) PlaceEntries(window, lists->values);
-        window.FocusCell(1);
-        if (!window.board().cell(1).text.empty()) window.T1_KeyDown(1, key::kRight);
-        window.CheckText(1);
+        window.focusCell(1);
+        if (!window.board().cell(1).text.empty()) window.cellKeyDown(1, key::kRight);
+        window.candidatesOf(1);
         session_.loadBusy = wasLoadBusy;
         session_.fillBusy = wasFillBusy;
         mainWindow_.restartHistory(window);
@@ -97,15 +97,15 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         mainWindow_.setMenuEnabled(kDeleteItem, true);
         mainWindow_.setButtonEnabled(kGetNextButton, true);
     }
-    mainWindow_.ShowDbReady();
-    window.DoCalcIfAny(1);
-    mainWindow_.RestartTimer();
+    mainWindow_.showDatabaseReady();
+    window.checkConsistency(1);
+    mainWindow_.restartElapsedTime();
     session_.bankedElapsed = resumedElapsed;
 }
 
 void DatabaseCommands::showStoredSolution(GridWindow& window) {
     if (!HasStoredPuzzle(session_, window.kind())) {
-        mainWindow_.PanelText(std::string(kNoStoredSolutionText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kNoStoredSolutionText), colour::kRed, kAlignCentre);
         return;
     }
     session_.gridKindCode = window.kind().sizeCode;
@@ -115,8 +115,8 @@ void DatabaseCommands::showStoredSolution(GridWindow& window) {
         return;
     }
     PlaceEntries(window, lists->values);
-    window.DoCalcIfAny(1);
-    mainWindow_.ShowDbReady();
+    window.checkConsistency(1);
+    mainWindow_.showDatabaseReady();
 }
 
 }  // namespace quorvel

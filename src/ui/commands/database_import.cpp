@@ -16,7 +16,7 @@
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -34,18 +34,19 @@ PuzzleJudgement JudgeBySolving(const PuzzleLine& puzzle) {
 
 }  // namespace
 
-void ImportPuzzleCollection(MDI1& mainWindow, DialogExchange& dialogs, const GridWindow& window,
-                            const PuzzleTextRead& read, const std::string& source) {
+void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
+                            const GridWindow& window, const PuzzleTextRead& read,
+                            const std::string& source) {
     const std::string title(kImportCollectionTitle);
     // The answer comes with drawing on, so that the place of the closed file dialog is drawn
     // again under it; the import changes nothing on the grid.
-    mainWindow.FreezeDrawing(0);
+    mainWindow.setDrawingMode(0);
     if (!read.failure.empty()) {
-        dialogs.AskUser(title, "Nothing imported.\r\n\r\n" + source + ": " + read.failure, "");
+        dialogs.ask(title, "Nothing imported.\r\n\r\n" + source + ": " + read.failure, "");
         return;
     }
     Session& session = dialogs.session;
-    mainWindow.ShowDbBusy();
+    mainWindow.showDatabaseBusy();
     std::optional<Database> database = LoadWindowDatabase(mainWindow, window);
     std::optional<CollectionImport> imported;
     if (database) {
@@ -58,8 +59,8 @@ void ImportPuzzleCollection(MDI1& mainWindow, DialogExchange& dialogs, const Gri
             TellFileError(mainWindow, result.error());
         }
     }
-    mainWindow.ShowDbReady();
-    if (imported) dialogs.AskUser(title, ImportReport(*imported), "");
+    mainWindow.showDatabaseReady();
+    if (imported) dialogs.ask(title, ImportReport(*imported), "");
 }
 
 void DatabaseCommands::importCollection(GridWindow& window) {

@@ -8,7 +8,7 @@
 #include "ui/commands/database_support.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -38,27 +38,27 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     const bool incomplete = session_.incompleteMode;
     // A record without givens could never be loaded as a puzzle.
     if (!incomplete && !HasGiven(window)) {
-        mainWindow_.PanelText(std::string(kNoGivensText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kNoGivensText), colour::kRed, kAlignCentre);
         return;
     }
     if (!incomplete) {
-        dialogs_.DlgText = "";
-        dialogs_.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
-        if (dialogs_.DlgCancelled) return;
+        dialogs_.dialogText = "";
+        dialogs_.ask(std::string(kGradeTitle), std::string(kGradePrompt), "");
+        if (dialogs_.dialogCancelled) return;
     }
-    window.DoCalcIfAny(1);
-    const bool complete = window.imStatusVisible(0);
+    window.checkConsistency(1);
+    const bool complete = window.statusImageVisible(0);
     if (!incomplete && !complete) {
-        mainWindow_.PanelText(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
         return;
     }
     if (incomplete && complete) {
-        dialogs_.AskUser(std::string(kQuorvelTitle), std::string(kAlreadyCompleteText), "");
+        dialogs_.ask(std::string(kQuorvelTitle), std::string(kAlreadyCompleteText), "");
         return;
     }
     session_.gridKindCode = window.kind().sizeCode;
     const std::string cellText = CellTextOf(window);
-    mainWindow_.ShowDbBusy();
+    mainWindow_.showDatabaseBusy();
     std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
     if (database) {
         const FileStatus failure =
@@ -77,7 +77,7 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
             mainWindow_.writeSettings();
         }
     }
-    mainWindow_.ShowDbReady();
+    mainWindow_.showDatabaseReady();
 }
 
 }  // namespace quorvel

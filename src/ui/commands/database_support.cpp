@@ -4,7 +4,7 @@
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -15,8 +15,8 @@ std::string_view DeletePromptLead(int level) {
     return kLeads[level >= 1 && level <= 4 ? level - 1 : 0];
 }
 
-void TellFileError(MDI1& mainWindow, const FileError& error) {
-    mainWindow.PanelText(error.message(), colour::kRed, kAlignCentre);
+void TellFileError(MainWindow& mainWindow, const FileError& error) {
+    mainWindow.showMessage(error.message(), colour::kRed, kAlignCentre);
 }
 
 std::string_view LevelName(int level) {
@@ -24,17 +24,18 @@ std::string_view LevelName(int level) {
     return kNames[level >= 1 && level <= 4 ? level - 1 : 0];
 }
 
-void TellWritten(MDI1& mainWindow, std::string_view what, int level, int number) {
+void TellWritten(MainWindow& mainWindow, std::string_view what, int level, int number) {
     TellWritten(mainWindow, std::string(what) + ": " + std::string(LevelName(level)) + " No. " +
                                 std::to_string(number));
 }
 
-void TellWritten(MDI1& mainWindow, const std::string& text) {
-    mainWindow.PanelText(text, colour::kBlue, kAlignCentre);
+void TellWritten(MainWindow& mainWindow, const std::string& text) {
+    mainWindow.showMessage(text, colour::kBlue, kAlignCentre);
 }
 
-std::optional<Database> LoadWindowDatabase(MDI1& mainWindow, const GridWindow& window) {
-    Result<Database> database = LoadDatabase(AppFolder(mainWindow.programFolder()), window.kind());
+std::optional<Database> LoadWindowDatabase(MainWindow& mainWindow, const GridWindow& window) {
+    Result<Database> database =
+        LoadDatabase(databaseFolder(mainWindow.programFolder()), window.kind());
     if (!database) {
         TellFileError(mainWindow, database.error());
         return std::nullopt;
@@ -50,7 +51,7 @@ std::optional<CellLists> CurrentPuzzleLists(const Session& session, const GridWi
 void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries) {
     const int cells = std::min<int>(window.board().cellCount(), static_cast<int>(entries.size()));
     for (int cell = 1; cell <= cells; ++cell) {
-        if (!entries[cell - 1].empty()) window.PS31(cell, entries[cell - 1]);
+        if (!entries[cell - 1].empty()) window.setCellValue(cell, entries[cell - 1]);
     }
 }
 

@@ -14,7 +14,7 @@
 namespace quorvel {
 
 class GridWindow;
-class MDI1;
+class MainWindow;
 struct Session;
 
 inline constexpr std::string_view kGetPuzzlePrompt = "Puzzle Number?";
@@ -33,24 +33,24 @@ inline constexpr std::string_view kUnreadablePuzzleText = "This puzzle's record 
 std::string_view DeletePromptLead(int level);
 
 // Writes the message line in red, centred (a file that could not be read or written).
-void TellFileError(MDI1& mainWindow, const FileError& error);
+void TellFileError(MainWindow& mainWindow, const FileError& error);
 
 // "Easy", "Medium", "Hard" or "Very Hard" for levels 1..4 (others as 1).
 std::string_view LevelName(int level);
 // What a database write did, on the message line: `what` and the record, e.g. what "Stored"
 // gives "Stored: Easy No. 41".
-void TellWritten(MDI1& mainWindow, std::string_view what, int level, int number);
-void TellWritten(MDI1& mainWindow, const std::string& text);
+void TellWritten(MainWindow& mainWindow, std::string_view what, int level, int number);
+void TellWritten(MainWindow& mainWindow, const std::string& text);
 
 // The database of the window's grid kind; nullopt (after telling the user) when the file exists
 // but cannot be read.
-std::optional<Database> LoadWindowDatabase(MDI1& mainWindow, const GridWindow& window);
+std::optional<Database> LoadWindowDatabase(MainWindow& mainWindow, const GridWindow& window);
 
 // The cell lists of the current puzzle for the window's grid kind. An empty cell text gives
 // empty lists (nothing to place); a text that does not fit the window gives nullopt.
 std::optional<CellLists> CurrentPuzzleLists(const Session& session, const GridWindow& window);
 
-// Puts every non-empty entry of `entries` into its cell with PS31.
+// Puts every non-empty entry of `entries` into its cell with setCellValue.
 void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries);
 
 }  // namespace quorvel

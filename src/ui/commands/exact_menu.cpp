@@ -6,7 +6,7 @@
 #include "solver/exact_commands.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -27,7 +27,7 @@ class CellMarks {
     void clear() {
         if (window_ == nullptr) return;
         for (const int cell : cells_) {
-            window_->RestoreColor(cell, true);
+            window_->restoreCellColour(cell, true);
             window_->notifyCellChanged(cell);
         }
         window_ = nullptr;
@@ -41,7 +41,7 @@ class CellMarks {
 
 }  // namespace
 
-void registerExactCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
+void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     const auto marks = std::make_shared<CellMarks>();
     table.setBeforeEach([marks] { marks->clear(); });

@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-class MDI1;
+class MainWindow;
 
 inline constexpr int kDifferingCellBack = 0xFFB0D0;  // light violet
 inline constexpr int kMistakeCellBack = 0xC0C0FF;    // light red
 
-void registerExactCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
+void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

@@ -3,7 +3,7 @@
 #include "model/session.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -20,12 +20,13 @@ std::vector<std::string> GivensOf(const GridWindow& window) {
 
 }  // namespace
 
-ExperimentRun::ExperimentRun(MDI1& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid)
+ExperimentRun::ExperimentRun(MainWindow& mainWindow, DialogExchange& dialogs,
+                             ActiveGridWindow activeGrid)
     : mainWindow_(mainWindow), dialogs_(dialogs), activeGrid_(std::move(activeGrid)) {}
 
 bool ExperimentRun::ask(const std::string& prompt) {
-    dialogs_.AskUser(std::string(kExperimentTitle), prompt, "");
-    return !dialogs_.DlgCancelled;
+    dialogs_.ask(std::string(kExperimentTitle), prompt, "");
+    return !dialogs_.dialogCancelled;
 }
 
 bool ExperimentRun::Start() {
@@ -56,13 +57,14 @@ bool ExperimentRun::Reject() {
         Board& board = window->board();
         const int cells = std::min(board.cellCount(), static_cast<int>(snapshot_.size()) - 1);
         for (int cell = 1; cell <= cells; ++cell) {
-            if (!board.cell(cell).locked) window->PS31(cell, snapshot_[static_cast<size_t>(cell)]);
+            if (!board.cell(cell).locked)
+                window->setCellValue(cell, snapshot_[static_cast<size_t>(cell)]);
         }
-        if (board.validCell(window->txtSelected)) {
-            window->varValue = board.cell(window->txtSelected).text;
+        if (board.validCell(window->selectedCell)) {
+            window->textOnEntry = board.cell(window->selectedCell).text;
         }
-        window->fChange = false;
-        window->DoCalcIfAny(1, true);
+        window->textEdited = false;
+        window->checkConsistency(1, true);
     }
     end(window);
     if (samePuzzle) mainWindow_.recordHistory(*window);

@@ -13,13 +13,13 @@
 namespace quorvel {
 
 class DialogExchange;
-class MDI1;
+class MainWindow;
 
 inline constexpr std::string_view kExperimentTitle = "Experimental Run";
 
 class ExperimentRun {
   public:
-    ExperimentRun(MDI1& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid);
+    ExperimentRun(MainWindow& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid);
 
     // Each returns true when the run's state changed.
     bool Start();
@@ -36,7 +36,7 @@ class ExperimentRun {
     bool ask(const std::string& prompt);
     void end(GridWindow* window);
 
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     DialogExchange& dialogs_;
     ActiveGridWindow activeGrid_;
     std::vector<std::string> snapshot_;

@@ -9,7 +9,7 @@
 #include "model/puzzle_board.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/key_event.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -22,7 +22,7 @@ void ExplainNextStep::press(GridWindow& window) {
         path_ = logic::hintPath(window.kind(), values);
     }
     if (path_.end != logic::PathEnd::Placed) {
-        mainWindow_.PanelText(std::string(logic::pathMessage(path_.end)), kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(logic::pathMessage(path_.end)), kRed, kAlignCentre);
         stage_ = 0;
         values_ = values;
         return;
@@ -36,7 +36,7 @@ void ExplainNextStep::press(GridWindow& window) {
 
 void ExplainNextStep::firstStage(GridWindow& window) {
     const logic::Step& placing = path_.steps.back();
-    mainWindow_.PanelText(placing.summary(), kBlue, kAlignCentre);
+    mainWindow_.showMessage(placing.summary(), kBlue, kAlignCentre);
     markUnits(window, placing);
     if (placing.units.empty()) mark(window, placing.placements.front().cell, kHintUnitBack);
 }
@@ -68,7 +68,7 @@ void ExplainNextStep::secondStage(GridWindow& window) {
             mark(window, removed.cell, kHintEliminationBack);
     }
     mark(window, target.cell, kHintTargetBack);
-    mainWindow_.PanelText(path_.steps.back().summary(), kBlue, kAlignCentre);
+    mainWindow_.showMessage(path_.steps.back().summary(), kBlue, kAlignCentre);
     mainWindow_.setHintPanel(std::move(panel));
 }
 
@@ -77,8 +77,8 @@ void ExplainNextStep::thirdStage(GridWindow& window) {
     const logic::CellValue target = path_.steps.back().placements.front();
     window.requestFocus(target.cell);
     for (const char digit : std::to_string(target.value))
-        window.T1_Key(target.cell, {digit, 0, std::string(1, digit)});
-    window.T1_Key(target.cell, {key::kEnter, 0, "\r"});
+        window.cellKey(target.cell, {digit, 0, std::string(1, digit)});
+    window.cellKey(target.cell, {key::kEnter, 0, "\r"});
 }
 
 void ExplainNextStep::mark(GridWindow& window, int cell, int backColour) {
@@ -102,7 +102,7 @@ void ExplainNextStep::clearMarks() {
     if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});
 }
 
-void registerExplainNextStep(MDI1& mainWindow, ActiveGridWindow activeGrid) {
+void registerExplainNextStep(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
     const auto command = std::make_shared<ExplainNextStep>(mainWindow);
     mainWindow.commands().setAction(Command::ExplainNextStep, [command, activeGrid] {
         if (GridWindow* window = activeGrid ? activeGrid() : nullptr) command->press(*window);

@@ -16,7 +16,7 @@
 namespace quorvel {
 
 class GridWindow;
-class MDI1;
+class MainWindow;
 
 // Back colours of the marks (0x00BBGGRR): light, so red givens and blue entries stay readable.
 inline constexpr int kHintUnitBack = 0xC8F0C8;         // green: the unit of the first press
@@ -26,7 +26,7 @@ inline constexpr int kHintTargetBack = 0x70C8FF;       // orange: the cell that 
 
 class ExplainNextStep {
   public:
-    explicit ExplainNextStep(MDI1& mainWindow) : mainWindow_(mainWindow) {}
+    explicit ExplainNextStep(MainWindow& mainWindow) : mainWindow_(mainWindow) {}
 
     void press(GridWindow& window);
     // Restores the colours of the marked cells and closes the hint panel.
@@ -39,7 +39,7 @@ class ExplainNextStep {
     void markUnits(GridWindow& window, const logic::Step& step);
     void mark(GridWindow& window, int cell, int backColour);
 
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     GridWindow* window_ = nullptr;  // the grid window the stages belong to
     std::vector<int> values_;       // and its values after the last press
     int stage_ = 0;                 // presses done on that grid
@@ -48,6 +48,6 @@ class ExplainNextStep {
 };
 
 // Registers Explain Next Step and the clearing of its marks in the main window's command table.
-void registerExplainNextStep(MDI1& mainWindow, ActiveGridWindow activeGrid);
+void registerExplainNextStep(MainWindow& mainWindow, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

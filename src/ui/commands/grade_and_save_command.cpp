@@ -13,7 +13,7 @@
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -29,8 +29,8 @@ std::vector<GradeCell> GradeCellsOf(const GridWindow& window) {
     return cells;
 }
 
-void TellFailure(MDI1& mainWindow, const FileError& error) {
-    mainWindow.PanelText(error.message(), kRed, kAlignCentre);
+void TellFailure(MainWindow& mainWindow, const FileError& error) {
+    mainWindow.showMessage(error.message(), kRed, kAlignCentre);
 }
 
 // The marked cells become givens (locked, red); every other cell is open.
@@ -44,7 +44,7 @@ void LockMarkedCells(GridWindow& window, const std::vector<GradeCell>& cells) {
     }
 }
 
-bool StoreEffort(GridWindow& window, MDI1& mainWindow) {
+bool StoreEffort(GridWindow& window, MainWindow& mainWindow) {
     Settings& settings = mainWindow.settings();
     const std::string previous = settings.effortText;
     settings.effortText = BuildEffortText(GradeCellsOf(window));
@@ -55,15 +55,16 @@ bool StoreEffort(GridWindow& window, MDI1& mainWindow) {
     return true;
 }
 
-bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
+bool StoreGradedPuzzle(GridWindow& window, MainWindow& mainWindow) {
     const std::vector<GradeCell> cells = GradeCellsOf(window);
     const std::string cellText = BuildGradedCellText(cells);
-    mainWindow.ShowDbBusy();
-    Result<Database> database = LoadDatabase(AppFolder(mainWindow.programFolder()), window.kind());
+    mainWindow.showDatabaseBusy();
+    Result<Database> database =
+        LoadDatabase(databaseFolder(mainWindow.programFolder()), window.kind());
     FileStatus error = database
                            ? SaveGradedPuzzle(window.board().session(), database.value(), cellText)
                            : FileStatus(database.error());
-    mainWindow.ShowDbReady();
+    mainWindow.showDatabaseReady();
     if (error) {
         TellFailure(mainWindow, *error);
         return false;
@@ -77,13 +78,13 @@ bool StoreGradedPuzzle(GridWindow& window, MDI1& mainWindow) {
 
 }  // namespace
 
-bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs, bool ask) {
+bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs, bool ask) {
     if (window.board().session().incompleteMode) return StoreEffort(window, mainWindow);
     // The marked cells are the puzzle's givens; a record without any could never be loaded.
     const std::vector<GradeCell> cells = GradeCellsOf(window);
     if (std::none_of(cells.begin(), cells.end(),
                      [](const GradeCell& cell) { return cell.marked && !cell.text.empty(); })) {
-        mainWindow.PanelText(std::string(kNoGivensText), kRed, kAlignCentre);
+        mainWindow.showMessage(std::string(kNoGivensText), kRed, kAlignCentre);
         return false;
     }
     if (ask) {
@@ -94,13 +95,13 @@ bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs,
             givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
         if (const int level = computedLevel(window.kind(), givens); level > 0)
             window.board().session().gradeLevel = level;
-        dialogs.DlgText = "";
-        dialogs.AskUser(std::string(kGradeTitle), std::string(kGradePrompt), "");
-        if (dialogs.DlgCancelled) return false;
+        dialogs.dialogText = "";
+        dialogs.ask(std::string(kGradeTitle), std::string(kGradePrompt), "");
+        if (dialogs.dialogCancelled) return false;
     }
-    window.DoCalcIfAny(1);
-    if (!window.imStatusVisible(0)) {
-        mainWindow.PanelText(std::string(kIncompleteSolutionText), kRed, kAlignCentre);
+    window.checkConsistency(1);
+    if (!window.statusImageVisible(0)) {
+        mainWindow.showMessage(std::string(kIncompleteSolutionText), kRed, kAlignCentre);
         return false;
     }
     return StoreGradedPuzzle(window, mainWindow);

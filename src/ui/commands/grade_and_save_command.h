@@ -1,5 +1,5 @@
 #pragma once
-// `SaveMySudoku`, the grid windows' Grade and Save. With `IncompleteMode` off it stores the
+// `gradeAndSave`, the grid windows' Grade and Save. With `IncompleteMode` off it stores the
 // complete grid as a Kind 5 record of the window's puzzle database, the cells with the marked
 // background of a composed or generated pattern as its givens; with `IncompleteMode` on it keeps
 // the unfinished composition as the effort text of the settings file. A file that cannot be
@@ -9,11 +9,11 @@ namespace quorvel {
 
 class DialogExchange;
 class GridWindow;
-class MDI1;
+class MainWindow;
 
 // `ask` true (the composer) asks for the grade first with the "Grade and Save." dialog; false
 // (the generator) stores with the `GradeLevel` already set. Returns true when the record or the
 // effort text was written.
-bool SaveMySudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs, bool ask);
+bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs, bool ask);
 
 }  // namespace quorvel

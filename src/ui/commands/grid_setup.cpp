@@ -8,14 +8,14 @@
 #include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/text_number.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kStoreIncompleteEffort{MenuArray::MenuB, 6};
-constexpr MenuRef kQuitCreateMySudoku{MenuArray::MenuB, 15};
+constexpr MenuRef kStoreIncompleteEffort{MenuArray::SetPuzzle, 6};
+constexpr MenuRef kQuitCreateMySudoku{MenuArray::SetPuzzle, 15};
 
 void SetCell(GridWindow& window, int cell, int foreColour, bool locked) {
     Board& board = window.board();
@@ -36,17 +36,17 @@ std::vector<std::string> LockedTexts(const GridWindow& window) {
 
 }  // namespace
 
-void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel) {
+void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel) {
     Board& board = window.board();
     window.unloadTips();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        window.RestoreColor(cell, true);
-        window.PS31(cell, "");
+        window.restoreCellColour(cell, true);
+        window.setCellValue(cell, "");
         SetCell(window, cell, kGivenRed, false);
     }
-    if (!keepLabel) window.setLabel1("");
-    window.FocusCell(1);
-    window.DoCalcIfAny(1);
+    if (!keepLabel) window.setPuzzleNumberLabel("");
+    window.focusCell(1);
+    window.checkConsistency(1);
     board.session().composeMode = true;
     board.showSolvedStatus(false);
     window.notifyWindowChanged();
@@ -56,7 +56,7 @@ void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel) {
     mainWindow.restartHistory(window);
 }
 
-std::optional<int> LockGrid(GridWindow& window, MDI1& mainWindow) {
+std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow) {
     Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const std::string& text = board.cell(cell).text;
@@ -72,20 +72,20 @@ std::optional<int> LockGrid(GridWindow& window, MDI1& mainWindow) {
     int givens = 0;
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const std::string text = board.cell(cell).text;
-        window.PS31(cell, text);
+        window.setCellValue(cell, text);
         const bool given = !text.empty();
         SetCell(window, cell, given ? kGivenRed : kEntryBlue, given);
         givens += given ? 1 : 0;
     }
     mainWindow.applyStateChange(givens > 0 ? StateChange::GridLockedWithGivens
                                            : StateChange::GridLockedWithoutGivens);
-    mainWindow.RestartTimer();
+    mainWindow.restartElapsedTime();
     board.session().composeMode = false;
     mainWindow.restartHistory(window);
     return givens;
 }
 
-void UnlockGrid(GridWindow& window, MDI1& mainWindow) {
+void unlockGrid(GridWindow& window, MainWindow& mainWindow) {
     mainWindow.setMenuEnabled(kStoreIncompleteEffort, false);
     mainWindow.setMenuEnabled(kQuitCreateMySudoku, false);
     for (int cell = 1; cell <= window.board().cellCount(); ++cell)
@@ -94,11 +94,11 @@ void UnlockGrid(GridWindow& window, MDI1& mainWindow) {
     window.board().session().composeMode = true;
 }
 
-void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
+void registerGridSetupCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::BlankGrid, [&mainWindow, activeGrid] {
         if (GridWindow* window = activeGrid()) {
-            BlankGrid(*window, mainWindow, false);
+            blankGrid(*window, mainWindow, false);
             mainWindow.endCurrentPuzzle();
         }
     });
@@ -107,7 +107,7 @@ void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
         // they do not allow exactly one solution.
         GridWindow* window = activeGrid();
         if (window == nullptr) return;
-        const std::optional<int> givens = LockGrid(*window, mainWindow);
+        const std::optional<int> givens = lockGrid(*window, mainWindow);
         if (!givens) return;  // refused: nothing changed
         if (*givens > 0) noteWhenNotUnique(window->board());
         // Locked as loaded, the grid still shows the stored puzzle; any other givens make a
@@ -119,7 +119,7 @@ void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
     });
     table.setAction(Command::UnlockGrid, [&mainWindow, activeGrid] {
         if (GridWindow* window = activeGrid()) {
-            UnlockGrid(*window, mainWindow);
+            unlockGrid(*window, mainWindow);
             mainWindow.endCurrentPuzzle();
         }
     });

@@ -10,7 +10,7 @@
 namespace quorvel {
 
 class GridWindow;
-class MDI1;
+class MainWindow;
 
 // The grid window the main window shows, or nullptr while none is open.
 using ActiveGridWindow = std::function<GridWindow*()>;
@@ -20,7 +20,7 @@ using ActiveGridWindow = std::function<GridWindow*()>;
 // focus goes to cell 1, the consistency check runs, `ComposeMode` becomes true and the status
 // shows the grid incomplete. Assist Solve and Get Next are disabled, the elapsed-time display is
 // emptied and its timer stops.
-void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel);
+void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel);
 
 // Every filled cell becomes a given (red, locked), every empty cell an open cell (blue,
 // unlocked); each cell's text is written into the value tables. With at least one given,
@@ -29,14 +29,14 @@ void BlankGrid(GridWindow& window, MDI1& mainWindow, bool keepLabel);
 // state history starts afresh with the locked puzzle. Returns the number of givens.
 // A cell whose text is not a value of the grid (out of range or not a number) is named in an
 // "Invalid Data." message and nothing is locked (nullopt): such a text never becomes a given.
-std::optional<int> LockGrid(GridWindow& window, MDI1& mainWindow);
+std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow);
 
 // Every cell blue and editable with its value kept; Store Incomplete Effort, Quit Create My Su
 // Doku, Assist Solve and Get Next are disabled; `ComposeMode` becomes true.
-void UnlockGrid(GridWindow& window, MDI1& mainWindow);
+void unlockGrid(GridWindow& window, MainWindow& mainWindow);
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
 // command table. The main window runs them inside its Set Puzzle frame.
-void registerGridSetupCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
+void registerGridSetupCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

@@ -10,7 +10,7 @@
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -21,17 +21,17 @@ namespace {
 // The generator's view of a grid window: its own blanking and Grade and Save.
 class WindowGeneration : public GenerationWindow {
   public:
-    WindowGeneration(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs)
+    WindowGeneration(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs)
         : window_(window), mainWindow_(mainWindow), dialogs_(dialogs) {}
 
     Board& board() override { return window_.board(); }
-    ConsistencyResult DoCalcIfAny(int cell, bool silent) override {
-        return window_.DoCalcIfAny(cell, silent);
+    ConsistencyResult checkConsistency(int cell, bool silent) override {
+        return window_.checkConsistency(cell, silent);
     }
-    void BlankGrid() override { quorvel::BlankGrid(window_, mainWindow_, false); }
-    void SaveMySudoku() override { quorvel::SaveMySudoku(window_, mainWindow_, dialogs_, false); }
-    void RestoreColor(int cell) override { window_.RestoreColor(cell, true); }
-    void FreezeDrawing(int mode) override { mainWindow_.FreezeDrawing(mode); }
+    void blankGrid() override { quorvel::blankGrid(window_, mainWindow_, false); }
+    void gradeAndSave() override { quorvel::gradeAndSave(window_, mainWindow_, dialogs_, false); }
+    void restoreCellColour(int cell) override { window_.restoreCellColour(cell, true); }
+    void setDrawingMode(int mode) override { mainWindow_.setDrawingMode(mode); }
     // Database > Unique Puzzles Only: the puzzle is made unique and aimed at `CurrentLevel`.
     // The message line names each try; events run before every rating, so Stop stays usable.
     void FinishGivens(RandomSource& random) override {
@@ -44,19 +44,19 @@ class WindowGeneration : public GenerationWindow {
                 window_.board().events().processEvents();
             } else {
                 shownAttempt = attempt;
-                mainWindow_.PanelText(aimProgressText(target, attempt), kBlue, kAlignCentre);
+                mainWindow_.showMessage(aimProgressText(target, attempt), kBlue, kAlignCentre);
             }
             return !session.stopRequested;
         });
         for (const int cell : aimed.changedCells)
             window_.notifyCellChanged(cell);
         if (!aimed.aimed.stopped && aimed.aimed.rating.level != target)
-            mainWindow_.PanelText(aimMissedText(target, aimed.aimed.rating), kBlue, kAlignCentre);
+            mainWindow_.showMessage(aimMissedText(target, aimed.aimed.rating), kBlue, kAlignCentre);
     }
 
   private:
     GridWindow& window_;
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     DialogExchange& dialogs_;
 };
 
@@ -71,10 +71,10 @@ std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& 
     return cells;
 }
 
-bool MakeSudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs,
-                RandomSource& random) {
+bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
+                    RandomSource& random) {
     WindowGeneration generation(window, mainWindow, dialogs);
-    return MakeSudoku(generation, random);
+    return generatePuzzle(generation, random);
 }
 
 std::unique_ptr<RandomSource> ClockSeededRandom(Host& host) {

@@ -1,6 +1,6 @@
 #pragma once
 // A computer generated puzzle on a grid window: the givens pattern of the level, then
-// `MakeSudoku`, which fills the window, stores the full grid with the window's Grade and Save
+// `generatePuzzle`, which fills the window, stores the full grid with the window's Grade and Save
 // and keeps only the pattern's cells. The Computer Generated Puzzle command runs these two steps
 // (after blanking the grid and emptying the stored grids).
 
@@ -15,17 +15,17 @@ namespace quorvel {
 class DialogExchange;
 class GridWindow;
 class Host;
-class MDI1;
+class MainWindow;
 
 // Every cell white with blue text and the plain DataField, then the point-symmetric pattern of
 // `level` (32/30/28/26 cells on the 9x9 grid, 116/114/110/106 on the 15x15 grid, one fewer when
 // the centre cell was drawn) marked, locked and red. Returns the marked cells.
 std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& random);
 
-// `MakeSudoku` on the window; true when the puzzle was made, false when the user stopped it
+// `generatePuzzle` on the window; true when the puzzle was made, false when the user stopped it
 // (the grid is then blank). `StopRequested` must be clear when it starts.
-bool MakeSudoku(GridWindow& window, MDI1& mainWindow, DialogExchange& dialogs,
-                RandomSource& random);
+bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
+                    RandomSource& random);
 
 // A random source seeded from the Host's clock, as the program uses for each generation.
 std::unique_ptr<RandomSource> ClockSeededRandom(Host& host);

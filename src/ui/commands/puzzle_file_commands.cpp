@@ -18,13 +18,13 @@
 #include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-std::optional<std::string> ChoosePuzzleFile(MDI1& mainWindow, Host& host, bool save) {
+std::optional<std::string> ChoosePuzzleFile(MainWindow& mainWindow, Host& host, bool save) {
     FileDialogRequest request;
     request.save = save;
     request.title = std::string(save ? kSavePuzzleFileTitle : kOpenPuzzleFileTitle);
@@ -35,8 +35,8 @@ std::optional<std::string> ChoosePuzzleFile(MDI1& mainWindow, Host& host, bool s
     return chosen;
 }
 
-void ShowProblem(MDI1& mainWindow, const std::string& source, const std::string& problem) {
-    mainWindow.PanelText(source + ": " + problem, kRed, kAlignCentre);
+void ShowProblem(MainWindow& mainWindow, const std::string& source, const std::string& problem) {
+    mainWindow.showMessage(source + ": " + problem, kRed, kAlignCentre);
 }
 
 // The puzzle to place out of `count`, asked by number when there are several; nullopt when the
@@ -44,10 +44,10 @@ void ShowProblem(MDI1& mainWindow, const std::string& source, const std::string&
 std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t count) {
     if (count == 1) return 0;
     dialogs.importAll = false;
-    dialogs.AskUser(std::string(kPuzzleChoiceTitle),
-                    "Puzzle Number?   (1 ~ " + std::to_string(count) + ")", "1");
-    if (dialogs.DlgCancelled || dialogs.importAll) return std::nullopt;
-    const std::string& typed = dialogs.DlgText;
+    dialogs.ask(std::string(kPuzzleChoiceTitle),
+                "Puzzle Number?   (1 ~ " + std::to_string(count) + ")", "1");
+    if (dialogs.dialogCancelled || dialogs.importAll) return std::nullopt;
+    const std::string& typed = dialogs.dialogText;
     const bool digits = !typed.empty() && typed.size() < 10 &&
                         std::all_of(typed.begin(), typed.end(),
                                     [](unsigned char c) { return std::isdigit(c) != 0; });
@@ -56,32 +56,35 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
 }
 
 // The givens on the grid of the puzzle's size, locked as Lock Grid locks them.
-void PlacePuzzle(MDI1& mainWindow, const ActiveGridWindow& activeGrid, const PuzzleLine& puzzle) {
-    mainWindow.CBn_MouseUp(puzzle.kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+void PlacePuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
+                 const PuzzleLine& puzzle) {
+    mainWindow.toolbarButtonReleased(puzzle.kind.isNine() ? kNineButton : kFifteenButton,
+                                     kMouseLeft, 0);
     GridWindow* window = activeGrid();
     if (window == nullptr || !(window->kind() == puzzle.kind)) return;
-    BlankGrid(*window, mainWindow, false);
+    blankGrid(*window, mainWindow, false);
     for (int cell = 1; cell <= puzzle.kind.cellCount(); ++cell) {
         const int value = puzzle.values[static_cast<std::size_t>(cell - 1)];
-        if (value > 0) window->PS31(cell, std::to_string(value));
+        if (value > 0) window->setCellValue(cell, std::to_string(value));
     }
-    LockGrid(*window, mainWindow);
+    lockGrid(*window, mainWindow);
     // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
-    window->DoCalcIfAny(1, true);
+    window->checkConsistency(1, true);
     Session& session = window->board().session();
     session.puzzleNumber = 0;  // not a stored puzzle
     session.gridKindCode = puzzle.kind.sizeCode;
 }
 
-void PlaceReading(MDI1& mainWindow, DialogExchange& dialogs, const ActiveGridWindow& activeGrid,
-                  const PuzzleTextRead& read, const std::string& source) {
+void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
+                  const ActiveGridWindow& activeGrid, const PuzzleTextRead& read,
+                  const std::string& source) {
     if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
     if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size()))
         return PlacePuzzle(mainWindow, activeGrid, read.puzzles[*chosen].puzzle);
     if (!dialogs.importAll) return;
     // Into the database of the grid the puzzles would open on: that of the first one.
     const GridKind& kind = read.puzzles.front().puzzle.kind;
-    mainWindow.CBn_MouseUp(kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    mainWindow.toolbarButtonReleased(kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
     const GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == kind)
         ImportPuzzleCollection(mainWindow, dialogs, *window, read, source);
@@ -107,13 +110,13 @@ PuzzleFormat FormatForSuffix(std::string suffix) {
 }
 
 // The puzzle is the locked givens; a grid without any (typed in, not locked) is saved as shown.
-void SavePuzzleAs(MDI1& mainWindow, Host& host, const GridWindow& window) {
+void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) {
     const std::optional<std::string> chosen = ChoosePuzzleFile(mainWindow, host, true);
     if (!chosen) return;
     std::filesystem::path file(*chosen);
     if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
-    if (IsOwnDataFile(AppFolder(mainWindow.programFolder()), file))
-        return mainWindow.PanelText(OwnDataFileError(file).message(), kRed, kAlignCentre);
+    if (IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file))
+        return mainWindow.showMessage(OwnDataFileError(file).message(), kRed, kAlignCentre);
     std::vector<int> values = GridValues(window, true);
     if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
         values = GridValues(window, false);
@@ -123,12 +126,12 @@ void SavePuzzleAs(MDI1& mainWindow, Host& host, const GridWindow& window) {
     if (!written.error.empty())
         return ShowProblem(mainWindow, file.filename().string(), written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
-        mainWindow.PanelText(error->message(), kRed, kAlignCentre);
+        mainWindow.showMessage(error->message(), kRed, kAlignCentre);
 }
 
 }  // namespace
 
-void registerPuzzleFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                                 ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     Host& host = dialogs.host;

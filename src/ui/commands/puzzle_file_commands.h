@@ -11,7 +11,7 @@
 namespace quorvel {
 
 class DialogExchange;
-class MDI1;
+class MainWindow;
 
 inline constexpr std::string_view kOpenPuzzleFileTitle = "Open Puzzle File";
 inline constexpr std::string_view kSavePuzzleFileTitle = "Save Puzzle As";
@@ -23,7 +23,7 @@ inline constexpr std::string_view kPuzzleFileFilter =
 // puzzle is named in red on the message line, with the line and the problem, and
 // changes nothing. The placed puzzle is the current, unsaved puzzle.
 // Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Givens and Paste Puzzle.
-void registerPuzzleFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                                 ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

@@ -6,7 +6,7 @@
 
 #include "solver/solve_commands.h"
 #include "ui/grid/grid_window.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
@@ -42,7 +42,7 @@ std::vector<std::string> CellTexts(const GridWindow& window) {
 
 }  // namespace
 
-void registerSolveMenuCommands(MDI1& mainWindow, ActiveGridWindow activeGrid) {
+void registerSolveMenuCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
     static constexpr std::pair<Command, SolveMenuItem> kItems[] = {
         {Command::CheckForSingle, SolveMenuItem::CheckForSingle},
         {Command::GetNext, SolveMenuItem::GetNext},

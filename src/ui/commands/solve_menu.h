@@ -13,7 +13,7 @@
 namespace quorvel {
 
 class GridWindow;
-class MDI1;
+class MainWindow;
 
 // Which Assist Solve command to run.
 enum class SolveMenuItem { CheckForSingle, GetNext, MildAttack, BruteForce, NumberCrunch };
@@ -22,6 +22,6 @@ enum class SolveMenuItem { CheckForSingle, GetNext, MildAttack, BruteForce, Numb
 void RunSolveMenuItem(GridWindow& window, SolveMenuItem item);
 
 // Registers the five commands in the main window's command table.
-void registerSolveMenuCommands(MDI1& mainWindow, ActiveGridWindow activeGrid);
+void registerSolveMenuCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

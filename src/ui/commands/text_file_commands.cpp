@@ -15,15 +15,15 @@
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
+constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
 
-std::optional<std::string> ChooseTextFile(MDI1& mainWindow, Host& host, bool save) {
+std::optional<std::string> ChooseTextFile(MainWindow& mainWindow, Host& host, bool save) {
     FileDialogRequest request;
     request.save = save;
     request.title = std::string(save ? kSaveTextFileTitle : kOpenTextFileTitle);
@@ -56,15 +56,15 @@ void ShowImported(GridWindow& window, const ImportedPuzzle& imported) {
     Board& board = window.board();
     const int cells = board.cellCount();
     for (int cell = 1; cell <= cells; ++cell)
-        window.PS31(cell, imported.values[static_cast<std::size_t>(cell - 1)]);
+        window.setCellValue(cell, imported.values[static_cast<std::size_t>(cell - 1)]);
     for (int cell = 1; cell <= cells; ++cell) {
         const bool given = IsGiven(imported, static_cast<std::size_t>(cell - 1));
-        if (!given) window.PS31(cell, "");
+        if (!given) window.setCellValue(cell, "");
         board.setCellColours(cell, given ? kGivenRed : kEntryBlue, board.cell(cell).backColour);
         board.setCellLocked(cell, given);
-        window.RestoreColor(cell, true);
+        window.restoreCellColour(cell, true);
     }
-    window.DoCalcIfAny(1);
+    window.checkConsistency(1);
 }
 
 bool HasGiven(const ImportedPuzzle& imported) {
@@ -76,13 +76,13 @@ bool HasGiven(const ImportedPuzzle& imported) {
 }  // namespace
 
 std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder) {
-    const std::filesystem::path folder = SettingsFolder(programFolder) / kTextFilesFolder;
+    const std::filesystem::path folder = settingsFolder(programFolder) / kTextFilesFolder;
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;
 }
 
-void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& window) {
+void RunCreateTextFile(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& window) {
     Session& session = dialogs.session;
     session.gridKindCode = window.kind().sizeCode;
     const std::vector<ExportCell> cells = ExportCellsOf(window);
@@ -91,36 +91,37 @@ void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& wi
         std::filesystem::path file(*chosen);
         if (!file.has_extension()) file += ".txt";
         const FileStatus error =
-            IsOwnDataFile(AppFolder(mainWindow.programFolder()), file)
+            IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file)
                 ? OwnDataFileError(file)
                 : WriteExportFile(file, window.kind(), session.currentLevel, cells);
-        if (error) mainWindow.PanelText(error->message(), kRed, kAlignCentre);
+        if (error) mainWindow.showMessage(error->message(), kRed, kAlignCentre);
     }
     mainWindow.setMenuEnabled(kAssistSolve, true);
 }
 
-bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
+bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
                        const ActiveGridWindow& activeGrid) {
     const std::optional<std::string> file = ChooseTextFile(mainWindow, dialogs.host, false);
     if (!file) return false;
     Session& session = dialogs.session;
-    mainWindow.ShowDbBusy();
+    mainWindow.showDatabaseBusy();
     Result<ImportOutcome> outcome =
-        quorvel::ImportTextFile(session, AppFolder(mainWindow.programFolder()), *file);
-    mainWindow.ShowDbReady();
+        quorvel::ImportTextFile(session, databaseFolder(mainWindow.programFolder()), *file);
+    mainWindow.showDatabaseReady();
     if (!outcome) {
-        mainWindow.PanelText(outcome.error().message(), kRed, kAlignCentre);
+        mainWindow.showMessage(outcome.error().message(), kRed, kAlignCentre);
         return false;
     }
     if (!outcome.value().imported) {
         if (outcome.value().problem == ImportProblem::InvalidData) {
-            dialogs.AskUser(std::string(kInvalidDataTitle), std::string(kImportRefusedText), "");
+            dialogs.ask(std::string(kInvalidDataTitle), std::string(kImportRefusedText), "");
         }
         return false;
     }
     const ImportedPuzzle& imported = *outcome.value().imported;
     // The records' size decides the grid, whichever grid was shown before.
-    mainWindow.CBn_MouseUp(imported.kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    mainWindow.toolbarButtonReleased(imported.kind.isNine() ? kNineButton : kFifteenButton,
+                                     kMouseLeft, 0);
     mainWindow.endCurrentPuzzle();
     const std::string first = "No. " + std::to_string(imported.firstNumber);
     TellWritten(mainWindow, imported.count == 1 ? "Imported: " + first
@@ -136,7 +137,7 @@ bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
     return true;
 }
 
-void registerTextFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerTextFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::CreateTextFile, [&mainWindow, &dialogs, activeGrid] {

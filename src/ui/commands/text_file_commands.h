@@ -13,7 +13,7 @@
 namespace quorvel {
 
 class DialogExchange;
-class MDI1;
+class MainWindow;
 
 inline constexpr std::string_view kTextFilesFolder = "txt Files";
 inline constexpr std::string_view kTextFileFilter = "Text Files (*.txt);;All files (*)";
@@ -26,17 +26,17 @@ std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder
 
 // Create Text File on the active grid window. A chosen name without an extension gets ".txt".
 // Cancelling the dialog writes nothing; a failed write is named in red on the message line.
-void RunCreateTextFile(MDI1& mainWindow, DialogExchange& dialogs, GridWindow& window);
+void RunCreateTextFile(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& window);
 
 // Import Text File / Import Batch. A file whose records cannot be used, or that was imported
 // before, is refused with the message titled "Invalid Data." and nothing is written; a file with no
 // record ends quietly. After an import the grid of the records' size shows the first record
 // with its givens locked and red. Returns true when records were added.
-bool RunImportTextFile(MDI1& mainWindow, DialogExchange& dialogs,
+bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
                        const ActiveGridWindow& activeGrid);
 
 // Registers Create Text File, Import Text File and Import Batch in the main window's table.
-void registerTextFileCommands(MDI1& mainWindow, DialogExchange& dialogs,
+void registerTextFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

@@ -7,20 +7,20 @@
 #include "ui/grid/grid_window.h"
 #include "ui/grid/marking_aids.h"
 #include "ui/host.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kColorNumberItem{MenuArray::MenuG, 0};
-constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
+constexpr MenuRef kColorNumberItem{MenuArray::VisualAid, 0};
+constexpr MenuRef kPanelItem{MenuArray::VisualAid, 2};
 
 // The stores as the settings file holds them; a Store keeps them in the main window's settings
 // too, so that its next write of the file carries them.
-StoreFile SettingsStoreFile(MDI1& mainWindow) {
+StoreFile SettingsStoreFile(MainWindow& mainWindow) {
     return {[&mainWindow] {
-                LoadedSettings loaded = LoadSettings(SettingsFolder(mainWindow.programFolder()));
+                LoadedSettings loaded = LoadSettings(settingsFolder(mainWindow.programFolder()));
                 if (!loaded.movedAside.empty()) mainWindow.settingsMovedAside(loaded.movedAside);
                 return loaded.settings.storedGrids;
             },
@@ -32,8 +32,8 @@ StoreFile SettingsStoreFile(MDI1& mainWindow) {
 
 }  // namespace
 
-VisualAids::VisualAids(Host& host, MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
-                       ActiveGridWindow activeGrid)
+VisualAids::VisualAids(Host& host, MainWindow& mainWindow, DialogExchange& dialogs,
+                       GridWindow& nine, ActiveGridWindow activeGrid)
     : host_(host),
       session_(dialogs.session),
       mainWindow_(mainWindow),
@@ -65,8 +65,8 @@ StateHistory& VisualAids::history(const GridWindow& window) {
 
 void VisualAids::PrepareColorNumber() {
     GridWindow* window = activeGrid_();
-    if (window == nullptr || !window->board().validCell(window->txtSelected)) return;
-    const std::string& text = window->board().cell(window->txtSelected).text;
+    if (window == nullptr || !window->board().validCell(window->selectedCell)) return;
+    const std::string& text = window->board().cell(window->selectedCell).text;
     mainWindow_.setMenuEnabled(kColorNumberItem, !text.empty());
     if (!text.empty()) {
         mainWindow_.setMenuCaption(kColorNumberItem, "Color Number (" + text + ") CTRL-Left click");
@@ -75,7 +75,7 @@ void VisualAids::PrepareColorNumber() {
 
 void VisualAids::ColorNumber() {
     if (GridWindow* window = activeGrid_()) {
-        cellMouseUp(*window, window->txtSelected, kMouseLeft, kShiftCtrl);
+        cellMouseUp(*window, window->selectedCell, kMouseLeft, kShiftCtrl);
     }
 }
 
@@ -84,7 +84,7 @@ void VisualAids::ShowPossibilitiesTip() {
     mainWindow_.setTipSwitch(on);
     if (GridWindow* window = activeGrid_()) {
         if (on) {
-            window->SetTags(window->txtSelected);
+            window->tagCell(window->selectedCell);
         } else {
             window->unloadTips();
         }
@@ -110,11 +110,11 @@ void VisualAids::StepHistory(bool undo) {
 
 void VisualAids::cellMouseDown(GridWindow& window, int cell, int button) {
     if (button == kMouseLeft && &window == &nineControls_.window())
-        nineControls_.T1_MouseDown(cell);
+        nineControls_.cellMouseDown(cell);
 }
 
 void VisualAids::cellMouseUp(GridWindow& window, int cell, int button, int shift) {
-    T1_MouseUp(window, mainWindow_, cell, button, shift);
+    markCellOnMouseUp(window, mainWindow_, cell, button, shift);
 }
 
 }  // namespace quorvel

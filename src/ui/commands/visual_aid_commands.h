@@ -17,14 +17,14 @@ namespace quorvel {
 class DialogExchange;
 class GridWindow;
 class Host;
-class MDI1;
+class MainWindow;
 struct Session;
 
 class VisualAids {
   public:
     // `nine` is the 9x9 window, whose marking controls keep their stores in the settings file
     // of the main window's program folder.
-    VisualAids(Host& host, MDI1& mainWindow, DialogExchange& dialogs, GridWindow& nine,
+    VisualAids(Host& host, MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
                ActiveGridWindow activeGrid);
     VisualAids(const VisualAids&) = delete;
     VisualAids& operator=(const VisualAids&) = delete;
@@ -51,7 +51,7 @@ class VisualAids {
   private:
     Host& host_;
     Session& session_;
-    MDI1& mainWindow_;
+    MainWindow& mainWindow_;
     ActiveGridWindow activeGrid_;
     ExperimentRun experiment_;
     MarkingControls nineControls_;

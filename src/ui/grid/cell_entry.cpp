@@ -53,12 +53,12 @@ void GridWindow::colourForFocus(int cell) {
     }
 }
 
-void GridWindow::panelText(std::string_view text, int colour) {
-    mainWindow_.PanelText(std::string(text), static_cast<std::uint32_t>(colour), kAlignCentre);
+void GridWindow::showMessage(std::string_view text, int colour) {
+    mainWindow_.showMessage(std::string(text), static_cast<std::uint32_t>(colour), kAlignCentre);
 }
 
 void GridWindow::clearMessageLine() {
-    panelText("", kWhite);
+    showMessage("", kWhite);
 }
 
 void GridWindow::setCellSelection(int cell, int selStart, int selLength) {
@@ -85,28 +85,28 @@ void GridWindow::setFocus(int cell) {
     const int leaving = focused_;
     inFocusChange_ = true;
     focusRedirect_ = 0;
-    if (leaving != 0) CellLostFocus(leaving);
+    if (leaving != 0) leaveCell(leaving);
     inFocusChange_ = false;
     const int arriving = focusRedirect_ != 0 ? focusRedirect_ : cell;
     focused_ = arriving;
     if (observer_ != nullptr) observer_->focusChanged(focused_);
-    t1_GotFocus(arriving);
+    cellGotFocus(arriving);
 }
 
 void GridWindow::requestFocus(int cell) {
     if (cellVisible(cell) && board_.cell(cell).enabled) setFocus(cell);
 }
 
-void GridWindow::t1_GotFocus(int cell) {
+void GridWindow::cellGotFocus(int cell) {
     if (!shown_ || loading_ || !validCell(cell)) return;
-    SetTags(cell);
-    T1GF(cell);
+    tagCell(cell);
+    selectCell(cell);
 }
 
-void GridWindow::T1GF(int cell) {
+void GridWindow::selectCell(int cell) {
     if (!validCell(cell)) return;
-    if (validCell(txtSelected)) {
-        const CellView& previous = board_.cell(txtSelected);
+    if (validCell(selectedCell)) {
+        const CellView& previous = board_.cell(selectedCell);
         int colour = kGivenRed;
         if (!previous.locked) {
             if (session_.experimentColours) {
@@ -115,27 +115,27 @@ void GridWindow::T1GF(int cell) {
                 colour = kEntryBlue;
             }
         }
-        setForeColour(txtSelected, colour);
+        setForeColour(selectedCell, colour);
     }
     if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
     // A click into the cell being edited keeps what the edit is measured from, so the typed
     // value is still committed when the focus leaves.
-    if (cell != txtSelected || !fChange) varValue = board_.cell(cell).text;
-    txtSelected = cell;
+    if (cell != selectedCell || !textEdited) textOnEntry = board_.cell(cell).text;
+    selectedCell = cell;
 }
 
-void GridWindow::FocusCell(int cell) {
+void GridWindow::focusCell(int cell) {
     if (!validCell(cell) || !mainWindow_.isActiveChild(*this)) return;
     if (cellVisible(cell) && board_.cell(cell).enabled) {
         setFocus(cell);
         colourForFocus(cell);
-        SelectAllText(cell);
+        selectAllText(cell);
     }
     entry_.lastFocusedWindow = this;
-    entry_.LastFocusedCell = cell;
+    entry_.lastFocusedCell = cell;
 }
 
-void GridWindow::SelectAllText(int cell) {
+void GridWindow::selectAllText(int cell) {
     if (session_.fillBusy || session_.loadBusy || !cellVisible(cell)) return;
     const std::string& text = board_.cell(cell).text;
     if (text.empty()) return;
@@ -145,68 +145,68 @@ void GridWindow::SelectAllText(int cell) {
 
 // --- Cell events ---
 
-void GridWindow::CellChange(int cell) {
-    // fChange describes the selected cell only; programmatic writes to other cells leave it.
-    if (cell != txtSelected) return;
+void GridWindow::noteTextEdit(int cell) {
+    // textEdited describes the selected cell only; programmatic writes to other cells leave it.
+    if (cell != selectedCell) return;
     // A value the program set, text and grid table together (a solve filling the focused cell),
     // is the cell's committed value: a later edit, even back to the old text, is measured from it.
-    if (!entry_.KeyValidating && board_.shownValue(cell) == board_.CellValue(cell)) {
-        varValue = board_.cell(cell).text;
-        fChange = false;
+    if (!entry_.validatingKey && board_.shownValue(cell) == board_.cellValue(cell)) {
+        textOnEntry = board_.cell(cell).text;
+        textEdited = false;
         return;
     }
-    fChange = board_.cell(cell).text != varValue;
+    textEdited = board_.cell(cell).text != textOnEntry;
 }
 
-void GridWindow::T1_Click(int cell) {
-    CellClick(cell);
+void GridWindow::clickCell(int cell) {
+    handleClick(cell);
 }
 
-void GridWindow::CellClick(int cell, bool clearsMessageLine) {
+void GridWindow::handleClick(int cell, bool clearsMessageLine) {
     if (!validCell(cell)) return;
-    entry_.CellClickActive = true;
+    entry_.clickInProgress = true;
     if (clearsMessageLine) clearMessageLine();
-    T1GF(cell);
+    selectCell(cell);
     host_.processEvents();
-    entry_.CellClickActive = false;
+    entry_.clickInProgress = false;
 }
 
-void GridWindow::T1_Key(int cell, const KeyEvent& event) {
-    T1_KeyDown(cell, event.code);
+void GridWindow::cellKey(int cell, const KeyEvent& event) {
+    cellKeyDown(cell, event.code);
     if (event.code == key::kEscape || event.text.empty()) return;
     const auto first = static_cast<unsigned char>(event.text[0]);
     // Control characters other than Backspace and Enter produce no key-press.
     if (first < 32 && event.text != "\b" && event.text != "\r") return;
     if (first == 127) return;
     // The key-down may have moved the focus; the character goes where the focus is now.
-    T1_KeyPress(focused_ != 0 ? focused_ : cell, event.text);
+    cellKeyPress(focused_ != 0 ? focused_ : cell, event.text);
 }
 
-void GridWindow::T1_KeyDown(int cell, int keyCode) {
+void GridWindow::cellKeyDown(int cell, int keyCode) {
     if (!validCell(cell)) return;
-    CellKeyDown(cell, keyCode);
+    handleKeyDown(cell, keyCode);
 }
 
-void GridWindow::T1_KeyPress(int cell, const std::string& typed) {
+void GridWindow::cellKeyPress(int cell, const std::string& typed) {
     if (!validCell(cell)) return;
-    CellKeyPress(cell, typed == "\r" ? std::string() : typed);
+    handleKeyPress(cell, typed == "\r" ? std::string() : typed);
 }
 
-void GridWindow::T1_KeyUp(int cell) {
-    if (validCell(cell)) CellKeyUp(cell);
+void GridWindow::cellKeyUp(int cell) {
+    if (validCell(cell)) handleKeyUp(cell);
 }
 
-void GridWindow::CellKeyDown(int cell, int keyCode) {
+void GridWindow::handleKeyDown(int cell, int keyCode) {
     if (keyCode == key::kDelete && !board_.cell(cell).locked) {
-        board_.PS31(cell, "");
+        board_.setCellValue(cell, "");
         // The grid is no longer full: the gauge and the status image say so at once.
-        DoCalcIfAny(cell);
+        checkConsistency(cell);
     } else if (keyCode == key::kEscape) {
-        CellKeyPress(cell, std::string(kEscape));
+        handleKeyPress(cell, std::string(kEscape));
     } else {
-        CellNavigate(cell, keyCode);
+        navigateByKey(cell, keyCode);
     }
-    entry_.NavigatedAway = false;
+    entry_.navigatedAway = false;
 }
 
 // What the text box itself does with a caret key that navigation leaves to it. Returns true
@@ -261,13 +261,13 @@ int GridWindow::navigationTarget(int cell, int keyCode) const {
     return validCell(target) ? target : 0;
 }
 
-void GridWindow::CellNavigate(int cell, int keyCode) {
+void GridWindow::navigateByKey(int cell, int keyCode) {
     if (board_.cell(cell).text.empty()) {
         board_.showSolvedStatus(false);
         notifyWindowChanged();
     }
-    if (keyCode == key::kEnter) keyCode = entry_.EnterMovesAcross ? key::kRight : key::kDown;
-    fNav = false;
+    if (keyCode == key::kEnter) keyCode = entry_.enterMovesAcross ? key::kRight : key::kDown;
+    navigating = false;
     if ((keyCode == key::kLeft || keyCode == key::kRight) && moveCaretAsTextBox(cell, keyCode)) {
         return;
     }
@@ -280,23 +280,23 @@ void GridWindow::CellNavigate(int cell, int keyCode) {
         clearMessageLine();
         return;
     }
-    fNav = true;
+    navigating = true;
     const std::int64_t now = host_.tickMs();
     if (now - entry_.lastMoveTick < kRepeatGuardMs) return;
     const int target = navigationTarget(cell, keyCode);
     if (target == 0) return;
 
-    entry_.NavigatedAway = true;
-    CheckRange(cell);
-    writeText(cell, FormatByTag(cell, board_.cell(cell).text));
+    entry_.navigatedAway = true;
+    checkRange(cell);
+    writeText(cell, formatByTag(cell, board_.cell(cell).text));
     bool committed = false;
-    if (fChange) {
-        fChange = false;
+    if (textEdited) {
+        textEdited = false;
         commit(cell);
         committed = true;
     }
-    FocusCell(target);
-    t1_GotFocus(target);
+    focusCell(target);
+    cellGotFocus(target);
     entry_.lastMoveTick = now;
     if (committed) mainWindow_.recordHistory(*this);
     clearMessageLine();
@@ -306,20 +306,20 @@ void GridWindow::CellNavigate(int cell, int keyCode) {
 // that keeps the focus (a menu command committed it) measures its next change from this text, so
 // a later edit back to the text it had before is committed too.
 void GridWindow::commit(int cell) {
-    board_.setGridStore(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
-    if (cell == txtSelected) varValue = board_.cell(cell).text;
-    DoCalcIfAny(cell);
+    board_.setStoreText(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
+    if (cell == selectedCell) textOnEntry = board_.cell(cell).text;
+    checkConsistency(cell);
 }
 
-void GridWindow::CellKeyPress(int cell, std::string typed) {
-    if (cell != txtSelected) {
-        t1_GotFocus(cell);
+void GridWindow::handleKeyPress(int cell, std::string typed) {
+    if (cell != selectedCell) {
+        cellGotFocus(cell);
         host_.processEvents();
     }
     if (typed == kEscape) {
         const int active = focused_ != 0 ? focused_ : cell;
-        writeText(active, varValue);
-        carets_[index(active)] = {static_cast<int>(varValue.size()), 0};
+        writeText(active, textOnEntry);
+        carets_[index(active)] = {static_cast<int>(textOnEntry.size()), 0};
         notifyCellChanged(active);
         return;
     }
@@ -333,7 +333,7 @@ void GridWindow::CellKeyPress(int cell, std::string typed) {
         box.selLength = 1;
     }
     if (board_.cell(cell).locked) {
-        panelText(kTextboxLockedMessage, kGivenRed);
+        showMessage(kTextboxLockedMessage, kGivenRed);
         return;
     }
     if (typed == "0") {
@@ -341,57 +341,57 @@ void GridWindow::CellKeyPress(int cell, std::string typed) {
         const bool secondDigit = !kind_.isNine() && box.selStart > 0;
         if (!secondDigit) return;
     }
-    ValidateKey(cell, typed);
+    keyAllowed(cell, typed);
 }
 
-bool GridWindow::ValidateKey(int cell, const std::string& typed) {
-    entry_.KeyValidating = true;
+bool GridWindow::keyAllowed(int cell, const std::string& typed) {
+    entry_.validatingKey = true;
     TextBox box = cellBox(cell);
     const KeyVerdict verdict =
-        quorvel::ValidateKey(box, typed, entry_.field, host_.decimalSeparator());
-    if (!verdict.message.empty()) panelText(verdict.message, kGivenRed);
+        quorvel::keyAllowed(box, typed, entry_.field, host_.decimalSeparator());
+    if (!verdict.message.empty()) showMessage(verdict.message, kGivenRed);
     writeText(cell, box.text);
     carets_[index(cell)] = {box.selStart, box.selLength};
     notifyCellChanged(cell);
-    entry_.KeyValidating = false;
-    fChange = board_.cell(cell).text != varValue;
+    entry_.validatingKey = false;
+    textEdited = board_.cell(cell).text != textOnEntry;
     return verdict.accepted;
 }
 
-void GridWindow::CellKeyUp(int cell) {
+void GridWindow::handleKeyUp(int cell) {
     colourForFocus(cell);
-    if (fNav && !board_.cell(cell).locked && !cellBox(cell).wholeTextSelected()) {
-        SelectAllText(cell);
+    if (navigating && !board_.cell(cell).locked && !cellBox(cell).wholeTextSelected()) {
+        selectAllText(cell);
     }
 }
 
 // The range check runs also while a puzzle is typed in (ComposeMode), so that a value out of
 // range never reaches the grid's table and never becomes a given.
-void GridWindow::CellLostFocus(int cell) {
+void GridWindow::leaveCell(int cell) {
     if (session_.fillBusy || session_.loadBusy) return;
-    if (entry_.NavigatedAway) {
-        entry_.NavigatedAway = false;
+    if (entry_.navigatedAway) {
+        entry_.navigatedAway = false;
     } else {
-        CheckRange(cell);
-        writeText(cell, FormatByTag(cell, board_.cell(cell).text));
+        checkRange(cell);
+        writeText(cell, formatByTag(cell, board_.cell(cell).text));
     }
     if (session_.composeMode) {
         if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
     } else {
         colourForFocus(cell);
     }
-    if (fChange) {
-        fChange = false;
+    if (textEdited) {
+        textEdited = false;
         commit(cell);
         mainWindow_.recordHistory(*this);
     }
 }
 
 void GridWindow::leaveFocusedCell() {
-    if (validCell(focused_)) CellLostFocus(focused_);
+    if (validCell(focused_)) leaveCell(focused_);
 }
 
-bool GridWindow::CheckRange(int cell) {
+bool GridWindow::checkRange(int cell) {
     const std::string text = board_.cell(cell).text;
     if (text.empty() || !IsWholeNumberText(text)) return true;
     const auto range = SpecRangeOf(board_.cell(cell).tag);
@@ -399,17 +399,17 @@ bool GridWindow::CheckRange(int cell) {
     const double value = LenientNumber(text);
     const bool below = value < LenientNumber(range->min);
     if (!below && value <= LenientNumber(range->max)) return true;
-    dialogs_.AskUser(std::string(kOutOfRangeTitle),
-                     "Value should be in between " + range->min + " and " + range->max +
-                         "\r\nProgram will take its nearest correct value or last acceptable "
-                         "value.",
-                     "");
+    dialogs_.ask(std::string(kOutOfRangeTitle),
+                 "Value should be in between " + range->min + " and " + range->max +
+                     "\r\nProgram will take its nearest correct value or last acceptable "
+                     "value.",
+                 "");
     writeText(cell, below ? range->min : range->max);
-    FocusCell(cell);
+    focusCell(cell);
     return false;
 }
 
-std::string GridWindow::FormatByTag(int cell, const std::string& value) {
+std::string GridWindow::formatByTag(int cell, const std::string& value) {
     if (!value.empty()) writeText(cell, value);
     const std::string& text = board_.cell(cell).text;
     const int decimals = SpecDecimals(board_.cell(cell).tag);
@@ -420,17 +420,17 @@ std::string GridWindow::FormatByTag(int cell, const std::string& value) {
     return formatted;
 }
 
-void GridWindow::ToggleEnterMove(bool flash) {
-    if (flash) FlashMoveAD();
+void GridWindow::toggleEnterDirection(bool flash) {
+    if (flash) flashEnterDirectionButton();
     host_.processEvents();
-    if (moveAD_.caption == kMoveAcrossCaption) {
-        entry_.EnterMovesAcross = false;
-        moveAD_.caption = kMoveDownCaption;
-        moveAD_.toolTip = kMoveDownTip;
+    if (enterDirection_.caption == kMoveAcrossCaption) {
+        entry_.enterMovesAcross = false;
+        enterDirection_.caption = kMoveDownCaption;
+        enterDirection_.toolTip = kMoveDownTip;
     } else {
-        entry_.EnterMovesAcross = true;
-        moveAD_.caption = kMoveAcrossCaption;
-        moveAD_.toolTip = kMoveAcrossTip;
+        entry_.enterMovesAcross = true;
+        enterDirection_.caption = kMoveAcrossCaption;
+        enterDirection_.toolTip = kMoveAcrossTip;
     }
     notifyWindowChanged();
 }

@@ -13,17 +13,17 @@ class GridWindow;
 
 struct CellEntryState {
     // false: Enter moves down (as the Down arrow); true: Enter moves across (as Right).
-    bool EnterMovesAcross = false;
+    bool enterMovesAcross = false;
     // True while a keystroke is being validated.
-    bool KeyValidating = false;
+    bool validatingKey = false;
     // True while a click on a cell is handled.
-    bool CellClickActive = false;
+    bool clickInProgress = false;
     // Set when a navigation key has range-checked the cell it leaves, so that the cell's
     // lost-focus handling does not check and commit it a second time.
-    bool NavigatedAway = false;
-    // The cell last focused by `FocusCell`, and its window.
+    bool navigatedAway = false;
+    // The cell last focused by `focusCell`, and its window.
     GridWindow* lastFocusedWindow = nullptr;
-    int LastFocusedCell = 0;
+    int lastFocusedCell = 0;
     // `FieldMaxDigits` and `FieldType`, written by the grid window that loaded last.
     FieldSettings field;
     // Tick of the last move by a navigation key (the repeat guard compares with it).

@@ -1,6 +1,6 @@
 #pragma once
 // The cell field specification: the text each cell carries in its `Tag`, naming the cells the
-// navigation keys move to, the value's format and its range. `SetTags` writes it at every focus;
+// navigation keys move to, the value's format and its range. `tagCell` writes it at every focus;
 // navigation, range check and formatting read it back with the readers below.
 
 #include <optional>
@@ -17,7 +17,7 @@ inline constexpr std::string_view kDesignCellSpec = "::::: #1::3# (1)";
 // Navigation fields in the order they are written.
 enum class NavField { Left = 1, Right = 2, Up = 3, Down = 4, Enter = 5 };
 
-// The specification `SetTags` writes for `cell` (1..N*N) of a grid of `kind`.
+// The specification `tagCell` writes for `cell` (1..N*N) of a grid of `kind`.
 std::string BuildCellSpec(const GridKind& kind, int cell);
 
 // The trimmed text of a navigation field; "0" for every field of a specification whose

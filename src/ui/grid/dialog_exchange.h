@@ -1,5 +1,5 @@
 #pragma once
-// The process-wide exchange state of the input dialog and `AskUser`, which shows the dialog
+// The process-wide exchange state of the input dialog and `ask`, which shows the dialog
 // modally through the Host and leaves the answer here.
 
 #include <functional>
@@ -19,13 +19,13 @@ enum class PickOutcome {
 
 // What the dialog needs from the puzzle databases and the settings file. The main window wires
 // these; an unset function means the service is not there (no puzzles, nothing written).
-struct DlgMsgServices {
+struct InputDialogServices {
     // Scans the database of the active grid kind for `level`: sets `GridKindCode` and the
     // Session's puzzle count and returns the count.
     std::function<int(int level)> countLevel;
     // Find by ordinal in the database of the active grid kind: makes puzzle `ordinal` of `level`
     // the current puzzle (an ordinal past the loadable puzzles takes the last of them) and
-    // leaves the ordinal reached in `DlgText`.
+    // leaves the ordinal reached in `dialogText`.
     std::function<PickOutcome(int level, int ordinal)> pickPuzzle;
     // Writes the settings file.
     std::function<void()> writeSettings;
@@ -36,17 +36,17 @@ class DialogExchange {
     DialogExchange(Host& host, Session& session);
 
     // The main window (for the level button) and the services; may be called again to rewire.
-    void connect(MainWindowLink* mainWindow, DlgMsgServices services);
+    void connect(MainWindowLink* mainWindow, InputDialogServices services);
 
     // Shows the dialog titled `title` (the title is its mode) and returns once it has closed.
-    // The answer is in `DlgCancelled` and, by mode, `DlgText`, `CurrentLevel`, the grade level
-    // (both in the Session) or `ExposedCells`.
-    void AskUser(const std::string& title, const std::string& prompt, const std::string& text);
+    // The answer is in `dialogCancelled` and, by mode, `dialogText`, `CurrentLevel`, the grade
+    // level (both in the Session) or `ExposedCells`.
+    void ask(const std::string& title, const std::string& prompt, const std::string& text);
 
-    std::string DlgTitle;
-    std::string DlgPrompt;
-    std::string DlgText;
-    bool DlgCancelled = false;
+    std::string dialogTitle;
+    std::string dialogPrompt;
+    std::string dialogText;
+    bool dialogCancelled = false;
     bool DlgPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
     bool importAll = false;  // the puzzle choice was answered by Import All
     int ExposedCells = 0;    // the composing mode's answer, 20..30
@@ -54,7 +54,7 @@ class DialogExchange {
     Host& host;
     Session& session;
     MainWindowLink* mainWindow = nullptr;
-    DlgMsgServices services;
+    InputDialogServices services;
 };
 
 }  // namespace quorvel

@@ -30,8 +30,8 @@ GridWindow::GridWindow(const GridKind& kind, const GridWindowContext& context)
     for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
         board_.setCellTag(cell, std::string(kDesignCellSpec));
     }
-    moveAD_.caption = entry_.EnterMovesAcross ? kMoveAcrossCaption : kMoveDownCaption;
-    moveAD_.toolTip = entry_.EnterMovesAcross ? kMoveAcrossTip : kMoveDownTip;
+    enterDirection_.caption = entry_.enterMovesAcross ? kMoveAcrossCaption : kMoveDownCaption;
+    enterDirection_.toolTip = entry_.enterMovesAcross ? kMoveAcrossTip : kMoveDownTip;
     focusFrame_ = FocusFrameAround(kind_, 1);
 }
 
@@ -39,14 +39,14 @@ std::string GridWindow::caption() const {
     return kind_.isNine() ? "DODU VI - 3" : "DIRE VI - 5";
 }
 
-void GridWindow::Form_Load(int mainWidthTwips, int mainHeightTwips) {
+void GridWindow::load(int mainWidthTwips, int mainHeightTwips) {
     loading_ = true;
     placeIn(mainWidthTwips, mainHeightTwips);
     writeFieldSettings();
     cellsCreated_ = true;
     // Cell 1 is designed with the shade of its block; the others get theirs as they are made.
     for (int cell = 1; cell <= kind_.cellCount(); ++cell)
-        RestoreColor(cell, false);
+        restoreCellColour(cell, false);
     loading_ = false;
     loaded_ = true;
     notifyWindowChanged();
@@ -58,12 +58,12 @@ void GridWindow::writeFieldSettings() {
     entry_.field = {kind_.isNine() ? 1 : 2, kWholeNumberField};
 }
 
-void GridWindow::Form_Activate() {
+void GridWindow::activate() {
     writeFieldSettings();
     if (kind_.isNine()) mainWindow_.setMainTitle(std::string(kNineMainTitle));
     // Set the caption against the current direction, so that the toggle lands on it.
-    moveAD_.caption = entry_.EnterMovesAcross ? kMoveDownCaption : kMoveAcrossCaption;
-    ToggleEnterMove(false);
+    enterDirection_.caption = entry_.enterMovesAcross ? kMoveDownCaption : kMoveAcrossCaption;
+    toggleEnterDirection(false);
     setPanelVisible(mainWindow_.panelSwitchOn());
 }
 
@@ -85,7 +85,7 @@ void GridWindow::placeIn(int mainWidthTwips, int mainHeightTwips) {
     notifyWindowChanged();
 }
 
-bool GridWindow::Form_QueryUnload() {
+bool GridWindow::requestClose() {
     if (!mainWindow_.applicationClosing()) {
         hide();
         mainWindow_.showOtherGrid(*this);
@@ -111,18 +111,18 @@ TextBox GridWindow::cellBox(int cell) const {
     return box;
 }
 
-ConsistencyResult GridWindow::DoCalcIfAny(int cell, bool silent) {
-    const ConsistencyResult result = board_.DoCalcIfAny(cell, silent);
+ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
+    const ConsistencyResult result = board_.checkConsistency(cell, silent);
     if (result.complete) statusMarkColour_ = 0;
     repaintPossibilities();
     return result;
 }
 
-void GridWindow::SetTags(int cell) {
+void GridWindow::tagCell(int cell) {
     if (loading_ || !validCell(cell)) return;
     focusFrame_ = FocusFrameAround(kind_, cell);
     board_.setCellTag(cell, BuildCellSpec(kind_, cell));
-    board_.CheckText(cell);
+    board_.candidatesOf(cell);
     updateTip(cell);
     notifyWindowChanged();
 }
@@ -162,7 +162,7 @@ void GridWindow::unloadTips() {
 
 void GridWindow::refreshPossibilities() {
     if (validCell(focused_)) {
-        board_.CheckText(focused_);
+        board_.candidatesOf(focused_);
         updateTip(focused_);
     }
     repaintPossibilities();
@@ -177,7 +177,7 @@ void GridWindow::repaintPossibilities() {
     notifyWindowChanged();
 }
 
-void GridWindow::RestoreColor(int cell, bool keepTextColour) {
+void GridWindow::restoreCellColour(int cell, bool keepTextColour) {
     if (!validCell(cell)) return;
     const CellView& view = board_.cell(cell);
     int back = kind_.blockOf(cell) % 2 == 1 ? kShadedBack : kPlainBack;
@@ -197,8 +197,8 @@ void GridWindow::RestoreColor(int cell, bool keepTextColour) {
     notifyCellChanged(cell);
 }
 
-void GridWindow::setLabel1(const std::string& caption) {
-    label1_ = caption;
+void GridWindow::setPuzzleNumberLabel(const std::string& caption) {
+    puzzleNumberLabel_ = caption;
     notifyWindowChanged();
 }
 
@@ -212,7 +212,7 @@ void GridWindow::setPanelVisible(bool visible) {
     notifyWindowChanged();
 }
 
-void GridWindow::FlashCell(int cell) {
+void GridWindow::flashCell(int cell) {
     if (!validCell(cell)) return;
     const CellView saved = board_.cell(cell);
     board_.setCellColours(cell, kFlashFore, kFlashBack);
@@ -223,17 +223,17 @@ void GridWindow::FlashCell(int cell) {
     notifyCellChanged(cell);
 }
 
-void GridWindow::FlashMoveAD() {
-    const ButtonLook saved = moveAD_;
-    moveAD_.threeD = true;
-    moveAD_.backColour = kFlashBack;
-    moveAD_.foreColour = kFlashFore;
+void GridWindow::flashEnterDirectionButton() {
+    const ButtonLook saved = enterDirection_;
+    enterDirection_.threeD = true;
+    enterDirection_.backColour = kFlashBack;
+    enterDirection_.foreColour = kFlashFore;
     notifyWindowChanged();
     host_.processEvents();
     host_.sleepMs(kFlashMs);
-    moveAD_.threeD = false;
-    moveAD_.backColour = saved.backColour;
-    moveAD_.foreColour = saved.foreColour;
+    enterDirection_.threeD = false;
+    enterDirection_.backColour = saved.backColour;
+    enterDirection_.foreColour = saved.foreColour;
     notifyWindowChanged();
 }
 
@@ -248,7 +248,7 @@ void GridWindow::notifyWindowChanged() {
 // --- GridEvents ---
 
 void GridWindow::messageLine(const std::string& text, int colour, int alignment) {
-    mainWindow_.PanelText(text, static_cast<std::uint32_t>(colour), alignment);
+    mainWindow_.showMessage(text, static_cast<std::uint32_t>(colour), alignment);
 }
 
 void GridWindow::guessProgress(long count) {
@@ -261,17 +261,18 @@ void GridWindow::guessProgress(long count) {
         return;
     }
     progressShownTick_ = now;
-    mainWindow_.PanelText(guessAttemptText(count), static_cast<std::uint32_t>(kBlue), kAlignCentre);
+    mainWindow_.showMessage(guessAttemptText(count), static_cast<std::uint32_t>(kBlue),
+                            kAlignCentre);
 }
 
 void GridWindow::messageDialog(const std::string& title, const std::string& text) {
-    dialogs_.AskUser(title, text, "");
+    dialogs_.ask(title, text, "");
 }
 
 void GridWindow::cellTextChanged(int cell) {
     // Setting a text box's text puts its caret at the start.
     carets_[index(cell)] = {};
-    CellChange(cell);
+    noteTextEdit(cell);
     // A tip lists the possibilities of an empty cell; once the cell shows a value it goes.
     if (!board_.cell(cell).text.empty()) tipShown_[index(cell)] = false;
     notifyCellChanged(cell);

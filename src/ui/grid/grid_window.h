@@ -1,9 +1,9 @@
 #pragma once
 // A grid window, `S3` (9x9) or `S5` (15x15): the cells `T1`(1..N*N) with their value tables (the
 // Board), the cell-entry routines every cell event runs, and the controls around the cells
-// (focus frame, status images, `Label1`, the Enter-direction button `MoveAD`, possibilities tips
-// and panel). The view renders this state and forwards the user's events to the handlers below;
-// the main window and the commands call the members by their names.
+// (focus frame, status images, `Label1`, the Enter-direction button `the Enter-direction button`,
+// possibilities tips and panel). The view renders this state and forwards the user's events to the
+// handlers below; the main window and the commands call the members by their names.
 
 #include <array>
 #include <cstdint>
@@ -74,7 +74,7 @@ class GridWindow : private GridEvents {
 
     // --- Identity and parts ---
     const GridKind& kind() const { return kind_; }
-    std::string_view name() const { return kind_.windowName; }  // "S3" or "S5"
+    std::string_view name() const { return kind_.windowName; }  // "NineGrid" or "FifteenGrid"
     std::string caption() const;                                // "DODU VI - 3" / "DIRE VI - 5"
     Board& board() { return board_; }
     const Board& board() const { return board_; }
@@ -83,11 +83,11 @@ class GridWindow : private GridEvents {
     // --- Lifecycle ---
     // Load: centres the window in a main window of the given client size, writes the field
     // settings, creates and shades the cells.
-    void Form_Load(int mainWidthTwips, int mainHeightTwips);
+    void load(int mainWidthTwips, int mainHeightTwips);
     // Activation: the field settings (maximum digits) become this window's; the 9x9 window
-    // titles the main window; `MoveAD` follows the Enter direction; the possibilities panel
-    // follows the main window's switch.
-    void Form_Activate();
+    // titles the main window; `the Enter-direction button` follows the Enter direction; the
+    // possibilities panel follows the main window's switch.
+    void activate();
     void show();
     void hide();
     // Centres the window in a main window of the given client size.
@@ -95,7 +95,7 @@ class GridWindow : private GridEvents {
     // A request to close: while the application runs the window hides and the main window shows
     // the other grid kind (returns false); when the application closes, the created cells go
     // and the window closes for good (returns true).
-    bool Form_QueryUnload();
+    bool requestClose();
 
     bool loaded() const { return loaded_; }
     bool loading() const { return loading_; }
@@ -105,49 +105,51 @@ class GridWindow : private GridEvents {
     int top() const { return top_; }
 
     // --- Members other parts call by name ---
-    void PS31(int cell, const std::string& valueText) { board_.PS31(cell, valueText); }
-    std::string CheckText(int cell, bool compute = true, bool display = false) {
-        return board_.CheckText(cell, compute, display);
+    void setCellValue(int cell, const std::string& valueText) {
+        board_.setCellValue(cell, valueText);
     }
-    ConsistencyResult DoCalcIfAny(int cell = 1, bool silent = false);
-    void SetTags(int cell);
-    void RestoreColor(int cell, bool keepTextColour);
-    void T1GF(int cell);
-    void t1_GotFocus(int cell);
-    void FocusCell(int cell);
-    void SelectAllText(int cell);
-    void ToggleEnterMove(bool flash);
-    bool CheckRange(int cell);
-    std::string FormatByTag(int cell, const std::string& value);
-    // A 150 ms flash of a cell (light grey, green digits) or of `MoveAD`.
-    void FlashCell(int cell);
-    void FlashMoveAD();
+    std::string candidatesOf(int cell, bool compute = true, bool display = false) {
+        return board_.candidatesOf(cell, compute, display);
+    }
+    ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
+    void tagCell(int cell);
+    void restoreCellColour(int cell, bool keepTextColour);
+    void selectCell(int cell);
+    void cellGotFocus(int cell) override;
+    void focusCell(int cell) override;
+    void selectAllText(int cell);
+    void toggleEnterDirection(bool flash);
+    bool checkRange(int cell);
+    std::string formatByTag(int cell, const std::string& value);
+    // A 150 ms flash of a cell (light grey, green digits) or of `the Enter-direction button`.
+    void flashCell(int cell) override;
+    void flashEnterDirectionButton();
 
     // Selected-cell state, read and written by name.
-    int txtSelected = 0;
-    std::string varValue;
-    bool fChange = false;
-    bool fNav = false;
+    int selectedCell = 0;
+    std::string textOnEntry;
+    bool textEdited = false;
+    bool navigating = false;
 
     // --- Events from the view ---
     // The user put the focus into a cell (mouse press, Tab): the cell the focus leaves runs its
     // lost-focus handling, which may keep the focus (an out-of-range value). Afterwards the view
     // puts its focus where `focusedCell()` says.
     void requestFocus(int cell);
-    void T1_Click(int cell);
-    void T1_KeyDown(int cell, int keyCode);
+    void clickCell(int cell);
+    void cellKeyDown(int cell, int keyCode);
     // `typed` is the key's character ("\b" Backspace, "\r" Enter); Enter does nothing here.
-    void T1_KeyPress(int cell, const std::string& typed);
-    void T1_KeyUp(int cell);
+    void cellKeyPress(int cell, const std::string& typed);
+    void cellKeyUp(int cell);
     // Key-down followed by the key-press of its character, as one key of the view.
-    void T1_Key(int cell, const KeyEvent& event);
+    void cellKey(int cell, const KeyEvent& event);
     // A menu item or toolbar button was chosen: the focused cell runs its lost-focus handling
     // (range check and commit) while the focus stays on it.
     void leaveFocusedCell();
     // The user placed the caret or selected with the mouse.
     void setCellSelection(int cell, int selStart, int selLength);
-    void MoveAD_Click() { ToggleEnterMove(true); }
-    void Tip_Click(int cell) { FocusCell(cell); }
+    void enterDirectionClicked() { toggleEnterDirection(true); }
+    void tipClicked(int cell) { focusCell(cell); }
 
     // --- State for the view ---
     int focusedCell() const { return focused_; }
@@ -170,9 +172,9 @@ class GridWindow : private GridEvents {
     // tip as focusing it would, and the view repaints the panel and every tip, which may all
     // have changed while the focus stayed where it was.
     void refreshPossibilities();
-    const ButtonLook& moveAD() const { return moveAD_; }
-    const std::string& label1() const { return label1_; }
-    void setLabel1(const std::string& caption);
+    const ButtonLook& enterDirectionButton() const { return enterDirection_; }
+    const std::string& puzzleNumberLabel() const { return puzzleNumberLabel_; }
+    void setPuzzleNumberLabel(const std::string& caption);
     // The composing controls of the 9x9 window (row and column buttons, clear button, the
     // temporary store buttons); the 15x15 window has none and always reports false.
     bool composingControlsVisible() const { return composingControlsVisible_; }
@@ -180,7 +182,7 @@ class GridWindow : private GridEvents {
     bool panelVisible() const { return panelVisible_; }
     void setPanelVisible(bool visible);
     // The status images' tool tips are "Solution Complete" (0) and "Solution Incomplete" (1).
-    bool imStatusVisible(int index) const { return board_.imStatusVisible(index); }
+    bool statusImageVisible(int index) const { return board_.statusImageVisible(index); }
     // Back colour of the incomplete image: 65280 after a solve ended incomplete after guessing,
     // 0 otherwise.
     int statusMarkColour() const { return statusMarkColour_; }
@@ -198,12 +200,9 @@ class GridWindow : private GridEvents {
     void messageLine(const std::string& text, int colour, int alignment) override;
     void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
-    void focusCell(int cell) override { FocusCell(cell); }
     // A click the program makes itself (the consistency check on a complete grid, the end of a
     // solve) keeps the message line, which then carries the outcome of the command.
-    void cellClicked(int cell) override { CellClick(cell, false); }
-    void cellGotFocus(int cell) override { t1_GotFocus(cell); }
-    void flashCell(int cell) override { FlashCell(cell); }
+    void cellClicked(int cell) override { handleClick(cell, false); }
     void cellTextChanged(int cell) override;
     bool tipMenuChecked() override;
     void setTipMenuChecked(bool checked) override;
@@ -216,14 +215,14 @@ class GridWindow : private GridEvents {
     void processEvents() override;
 
     // Cell-entry routines.
-    void CellChange(int cell);
-    void CellClick(int cell, bool clearsMessageLine = true);
-    void CellKeyDown(int cell, int keyCode);
-    void CellNavigate(int cell, int keyCode);
-    void CellKeyPress(int cell, std::string typed);
-    bool ValidateKey(int cell, const std::string& typed);
-    void CellKeyUp(int cell);
-    void CellLostFocus(int cell);
+    void noteTextEdit(int cell);
+    void handleClick(int cell, bool clearsMessageLine = true);
+    void handleKeyDown(int cell, int keyCode);
+    void navigateByKey(int cell, int keyCode);
+    void handleKeyPress(int cell, std::string typed);
+    bool keyAllowed(int cell, const std::string& typed);
+    void handleKeyUp(int cell);
+    void leaveCell(int cell);
     bool moveCaretAsTextBox(int cell, int keyCode);
     int navigationTarget(int cell, int keyCode) const;
     void commit(int cell);
@@ -235,7 +234,7 @@ class GridWindow : private GridEvents {
     void updateTip(int cell);
     void repaintPossibilities();
     void writeFieldSettings();
-    void panelText(std::string_view text, int colour);
+    void showMessage(std::string_view text, int colour);
     void clearMessageLine();
     static std::size_t index(int cell) { return static_cast<std::size_t>(cell); }
     bool validCell(int cell) const { return board_.validCell(cell); }
@@ -263,8 +262,8 @@ class GridWindow : private GridEvents {
     std::array<Caret, kMaxCells + 1> carets_{};
     std::array<bool, kMaxCells + 1> tipShown_{};
     TwipRect focusFrame_;
-    ButtonLook moveAD_;
-    std::string label1_ = "Puzzle No:";
+    ButtonLook enterDirection_;
+    std::string puzzleNumberLabel_ = "Puzzle No:";
     bool panelVisible_ = false;
     bool composingControlsVisible_ = false;
     int statusMarkColour_ = 0;

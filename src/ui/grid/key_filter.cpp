@@ -4,8 +4,8 @@
 
 namespace quorvel {
 
-KeyVerdict ValidateKey(TextBox& box, const std::string& typed, const FieldSettings& settings,
-                       std::string_view decimalSeparator) {
+KeyVerdict keyAllowed(TextBox& box, const std::string& typed, const FieldSettings& settings,
+                      std::string_view decimalSeparator) {
     box.clampSelection();
     if (typed == "\b") {
         box.backspace();

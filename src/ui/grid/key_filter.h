@@ -27,10 +27,10 @@ struct KeyVerdict {
     std::string message;  // "" unless the key was refused
 };
 
-// `ValidateKey`: applies the typed character `typed` (one character, UTF-8) to `box`. Backspace
+// `keyAllowed`: applies the typed character `typed` (one character, UTF-8) to `box`. Backspace
 // ("\b") is left to the text box unchecked. An accepted key replaces the selection and the caret
 // follows it; a refused key only removes the selection and leaves the caret where it started.
-KeyVerdict ValidateKey(TextBox& box, const std::string& typed, const FieldSettings& settings,
-                       std::string_view decimalSeparator);
+KeyVerdict keyAllowed(TextBox& box, const std::string& typed, const FieldSettings& settings,
+                      std::string_view decimalSeparator);
 
 }  // namespace quorvel

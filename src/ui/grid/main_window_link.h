@@ -1,5 +1,5 @@
 #pragma once
-// What a grid window needs from the main window that hosts it. The main window (`MDI1`)
+// What a grid window needs from the main window that hosts it. The main window (`MainWindow`)
 // implements this interface and owns the grid windows; tests use a scripted fake.
 //
 // Process-wide flags that a grid window only reads or writes (`CreateMode`, `SelectedNumber`,
@@ -17,7 +17,7 @@ inline constexpr int kMouseRight = 2;
 inline constexpr int kShiftCtrl = 2;
 inline constexpr int kShiftAlt = 4;
 
-// Toolbar buttons that other parts press through `CBn_MouseUp`.
+// Toolbar buttons that other parts press through `toolbarButtonReleased`.
 inline constexpr int kLevelButton = 20;
 inline constexpr int kNineButton = 30;
 inline constexpr int kFifteenButton = 31;
@@ -30,23 +30,23 @@ class MainWindowLink {
 
     // Writes the message line. Alignment 0 left, 1 right, 2 centre. Nothing happens when the
     // trimmed text equals the trimmed text already shown.
-    virtual void PanelText(const std::string& text, std::uint32_t colour, int alignment) = 0;
+    virtual void showMessage(const std::string& text, std::uint32_t colour, int alignment) = 0;
 
     // Presses toolbar button `index` as a mouse-up of `button` (1 left, 2 right) with the
     // `shift` state (1 shift, 2 ctrl, 4 alt). Used by entry by click and by the input dialog's
     // level choice (button 20).
-    virtual void CBn_MouseUp(int index, int button, int shift) = 0;
+    virtual void toolbarButtonReleased(int index, int button, int shift) = 0;
 
     // True when `window` is the main window's active child. A grid window that is not active
-    // never takes the focus (`FocusCell`).
+    // never takes the focus (`focusCell`).
     virtual bool isActiveChild(const GridWindow& window) const = 0;
 
-    // Check mark of "Show Possibilities (Tip)" (`MenuG`(1)), read and set.
+    // Check mark of "Show Possibilities (Tip)" (`VisualAid`(1)), read and set.
     virtual bool tipSwitchOn() const = 0;
     virtual void setTipSwitch(bool checked) = 0;
     // True while the main window's tip timer runs; a tip is only shown while it does.
     virtual bool tipTimerRunning() const = 0;
-    // Check mark of "Show Possibilities (Panel)" (`MenuG`(2)).
+    // Check mark of "Show Possibilities (Panel)" (`VisualAid`(2)).
     virtual bool panelSwitchOn() const = 0;
     // The marking switch of the visual aids (block rectangle on mouse-down in the 9x9 window).
     virtual bool markingSwitchOn() const = 0;
@@ -59,7 +59,7 @@ class MainWindowLink {
 
     // The Working Hard indicator (`Frame1` shown and `Timer2` running) of long operations.
     virtual void setWorkingHard(bool on) = 0;
-    // The top-level Stop item (`Mtop`(8)) shown while a solve runs.
+    // The top-level Stop item (`Top`(8)) shown while a solve runs.
     virtual void setStopItemVisible(bool visible) = 0;
     // Enables or disables toolbar button 19 (Get Next).
     virtual void setGetNextButtonEnabled(bool enabled) = 0;

@@ -46,14 +46,14 @@ void EnterChosenNumber(GridWindow& window, MainWindowLink& mainWindow, int cell)
         // A given never changes, and a number the grid cannot hold is never entered.
         if (view.locked || chosen > board.side()) return;
         board.setCellText(cell, chosenText);
-        window.SelectAllText(cell);
+        window.selectAllText(cell);
         window.removeTip(cell);
         window.notifyCellChanged(cell);
         return;
     }
     const int value = board.shownValue(cell);
     if (view.text != chosenText && value >= 1 && value <= board.side()) {
-        mainWindow.CBn_MouseUp(value, kMouseLeft, 0);
+        mainWindow.toolbarButtonReleased(value, kMouseLeft, 0);
     }
 }
 
@@ -84,12 +84,13 @@ void ColourNumber(GridWindow& window, int cell) {
             board.setCellColours(other, 0, PaletteOf(board.kind())[static_cast<size_t>(value)]);
             window.notifyCellChanged(other);
         } else {
-            window.RestoreColor(other, false);
+            window.restoreCellColour(other, false);
         }
     }
 }
 
-void T1_MouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button, int shift) {
+void markCellOnMouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button,
+                       int shift) {
     if (!window.board().validCell(cell) || button != kMouseLeft) return;
     if (shift == kShiftCtrl) {
         ColourNumber(window, cell);

@@ -23,7 +23,8 @@ std::string_view PaletteText(const GridKind& kind);
 bool IsPaletteColour(const GridKind& kind, int colour);
 
 // Mouse-up with `button` and `shift` on cell `cell` of `window`.
-void T1_MouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button, int shift);
+void markCellOnMouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button,
+                       int shift);
 
 // Colours every filled cell holding the value of `cell`, or takes the colours off when the cell
 // is coloured already. Nothing happens for an empty cell.

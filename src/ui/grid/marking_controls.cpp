@@ -15,32 +15,32 @@ MarkingControls::MarkingControls(GridWindow& nine, MainWindowLink& mainWindow,
       host_(host),
       file_(std::move(file)) {}
 
-void MarkingControls::CBnDR_MouseUp(int row, int button) {
+void MarkingControls::rowButtonReleased(int row, int button) {
     flash(MarkingControl::RowButton, row);
     lines_.rowButtonUp(row, button);
     changed();
 }
 
-void MarkingControls::CBnDC_MouseUp(int column, int button) {
+void MarkingControls::columnButtonReleased(int column, int button) {
     flash(MarkingControl::ColumnButton, column);
     lines_.columnButtonUp(column, button);
     changed();
 }
 
-void MarkingControls::CBnDL_MouseUp(int button) {
+void MarkingControls::clearButtonReleased(int button) {
     if (button != kMouseLeft) return;
     flash(MarkingControl::ClearButton, 0);
     lines_.clearButtonUp(button);
     changed();
 }
 
-void MarkingControls::Label3_Click(int index) {
+void MarkingControls::storeLabelClicked(int index) {
     if (index < 0 || index >= kStoreLabelCount) return;
     flash(MarkingControl::StoreLabel, index);
-    quorvel::Label3_Click(window_, mainWindow_, dialogs_, file_, index);
+    quorvel::storeLabelClicked(window_, mainWindow_, dialogs_, file_, index);
 }
 
-void MarkingControls::T1_MouseDown(int cell) {
+void MarkingControls::cellMouseDown(int cell) {
     if (!mainWindow_.markingSwitchOn()) return;
     lines_.cellMouseDown(cell);
     changed();

@@ -27,13 +27,13 @@ class MarkingControls {
     GridWindow& window() { return window_; }
 
     // Mouse-up on `CBnDR`(row), `CBnDC`(column) and `CBnDL`; click on `Label3`(index).
-    void CBnDR_MouseUp(int row, int button);
-    void CBnDC_MouseUp(int column, int button);
-    void CBnDL_MouseUp(int button);
-    void Label3_Click(int index);
+    void rowButtonReleased(int row, int button);
+    void columnButtonReleased(int column, int button);
+    void clearButtonReleased(int button);
+    void storeLabelClicked(int index);
     // Mouse-down on a cell of the 9x9 window: the block frame follows it while the main window's
     // marking switch is on.
-    void T1_MouseDown(int cell);
+    void cellMouseDown(int cell);
 
     const PinkLines& lines() const { return lines_; }
     // True while the control is in its 150 ms press flash.

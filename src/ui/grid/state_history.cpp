@@ -11,9 +11,9 @@ namespace {
 
 StateHistory::GridState Capture(const GridWindow& window) {
     StateHistory::GridState state;
-    state.selected = window.txtSelected;
-    state.varValue = window.varValue;
-    state.fChange = window.fChange;
+    state.selected = window.selectedCell;
+    state.textOnEntry = window.textOnEntry;
+    state.textEdited = window.textEdited;
     const Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const CellView& view = board.cell(cell);
@@ -54,12 +54,12 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
     window.unloadTips();
     const int cells = std::min(board.cellCount(), static_cast<int>(state.cells.size()));
     for (int cell = 1; cell <= cells; ++cell)
-        window.PS31(cell, state.cells[static_cast<size_t>(cell - 1)].text);
-    window.DoCalcIfAny(1, true);
+        window.setCellValue(cell, state.cells[static_cast<size_t>(cell - 1)].text);
+    window.checkConsistency(1, true);
     // Selecting a cell recolours the cells it leaves and enters: the recorded colours follow.
     if (board.validCell(state.selected)) {
-        window.FocusCell(state.selected);
-        window.T1GF(state.selected);
+        window.focusCell(state.selected);
+        window.selectCell(state.selected);
     }
     for (int cell = 1; cell <= cells; ++cell) {
         const CellState& saved = state.cells[static_cast<size_t>(cell - 1)];
@@ -69,10 +69,10 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
         window.notifyCellChanged(cell);
     }
     for (int cell : state.tips)
-        window.SetTags(cell);
-    if (board.validCell(state.selected)) window.SetTags(state.selected);
-    window.varValue = state.varValue;
-    window.fChange = state.fChange;
+        window.tagCell(cell);
+    if (board.validCell(state.selected)) window.tagCell(state.selected);
+    window.textOnEntry = state.textOnEntry;
+    window.textEdited = state.textEdited;
     session.loadBusy = wasLoading;
     window.notifyWindowChanged();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The recent states of one grid window for Undo and Redo: up to 15 slots and a current position.
-// A state holds the selection (`txtSelected`, `varValue`, `fChange`), every cell's text, colours,
-// lock and `Tag`, and the possibilities tips that were shown. A record after an Undo drops the
-// states that lay ahead of the position, so Redo never leads onto an abandoned line of changes.
+// A state holds the selection (`selectedCell`, `textOnEntry`, `textEdited`), every cell's text,
+// colours, lock and `Tag`, and the possibilities tips that were shown. A record after an Undo drops
+// the states that lay ahead of the position, so Redo never leads onto an abandoned line of changes.
 
 #include <string>
 #include <vector>
@@ -24,8 +24,8 @@ class StateHistory {
     };
     struct GridState {
         int selected = 0;
-        std::string varValue;
-        bool fChange = false;
+        std::string textOnEntry;
+        bool textEdited = false;
         std::vector<CellState> cells;  // element 0 is cell 1
         std::vector<int> tips;         // cells whose tip was shown
     };

@@ -34,13 +34,13 @@ bool ValidEntry(const std::string& text, int side) {
 
 void GetStored(GridWindow& window, const std::vector<std::string>& cells) {
     for (int cell = 1; cell <= window.board().cellCount(); ++cell)
-        window.PS31(cell, cells[static_cast<size_t>(cell - 1)]);
+        window.setCellValue(cell, cells[static_cast<size_t>(cell - 1)]);
     // The values just written are committed: the selected cell has nothing pending.
-    if (window.board().validCell(window.txtSelected)) {
-        window.varValue = window.board().cell(window.txtSelected).text;
+    if (window.board().validCell(window.selectedCell)) {
+        window.textOnEntry = window.board().cell(window.selectedCell).text;
     }
-    window.fChange = false;
-    window.DoCalcIfAny(1);
+    window.textEdited = false;
+    window.checkConsistency(1);
 }
 
 }  // namespace
@@ -93,11 +93,11 @@ std::optional<std::vector<std::string>> ParseStoreText(std::string_view text) {
     return cells;
 }
 
-bool Label3_Click(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
-                  const StoreFile& file, int index) {
+bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
+                       const StoreFile& file, int index) {
     if (!window.kind().isNine() || index < 0 || index >= kStoreLabelCount) return false;
-    dialogs.AskUser(std::string(kStoreTitle), StorePrompt(index), "");
-    if (dialogs.DlgCancelled) return false;
+    dialogs.ask(std::string(kStoreTitle), StorePrompt(index), "");
+    if (dialogs.dialogCancelled) return false;
     const int slot = StoreSlotOf(index);
     if (index % 2 == 1) {
         StoreSlots slots = file.read();
@@ -110,8 +110,8 @@ bool Label3_Click(GridWindow& window, MainWindowLink& mainWindow, DialogExchange
     if (stored.empty()) return false;
     const auto cells = ParseStoreText(stored);
     if (!cells) {
-        mainWindow.PanelText("Temporary store " + std::to_string(slot) + " cannot be read.",
-                             static_cast<std::uint32_t>(kGivenRed), kAlignCentre);
+        mainWindow.showMessage("Temporary store " + std::to_string(slot) + " cannot be read.",
+                               static_cast<std::uint32_t>(kGivenRed), kAlignCentre);
         return false;
     }
     GetStored(window, *cells);

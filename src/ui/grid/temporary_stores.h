@@ -52,8 +52,8 @@ std::optional<std::vector<std::string>> ParseStoreText(std::string_view text);
 // consistency check, so the value table and the possibilities follow at once. Returns true when
 // the grid or the stores changed. A slot that cannot be read changes nothing and says so on the
 // message line.
-bool Label3_Click(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
-                  const StoreFile& file, int index);
+bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
+                       const StoreFile& file, int index);
 
 // Where `Label2` and `Label3`(index) sit in the 9x9 window.
 TwipRect StoreCaptionRect();

@@ -7,8 +7,8 @@
 namespace quorvel {
 
 class Host;
-class MDI1;
+class MainWindow;
 
-void registerPrintCommand(MDI1& mainWindow, Host& host, ActiveGridWindow activeGrid);
+void registerPrintCommand(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

@@ -71,7 +71,7 @@ bool PrintBlockShaded(const GridKind& kind, int cell) {
     return (blockRow + blockColumn) % 2 == 0;
 }
 
-PrintPage PrintF(const GridWindow& window) {
+PrintPage layoutPrintPage(const GridWindow& window) {
     const GridKind& kind = window.kind();
     const PrintGeometry& g = GeometryOf(kind);
     PrintPage page;

@@ -1,6 +1,6 @@
 #pragma once
-// `PrintF`, the printed page of the active puzzle, as data: the cells on a square lattice with
-// their texts, text colours and block shading, the frame around the grid with its block lines,
+// `layoutPrintPage`, the printed page of the active puzzle, as data: the cells on a square lattice
+// with their texts, text colours and block shading, the frame around the grid with its block lines,
 // letter headings across the top, number headings down the left side, and the title line.
 // Everything is in twips from the page's top left corner; the view paints it onto a printer,
 // a PDF file or an image.
@@ -54,6 +54,6 @@ inline constexpr int kPrintTitleBack = 0xE0E0E0;
 bool PrintBlockShaded(const GridKind& kind, int cell);
 
 // Lays out the page for the given grid window's cells.
-PrintPage PrintF(const GridWindow& window);
+PrintPage layoutPrintPage(const GridWindow& window);
 
 }  // namespace quorvel

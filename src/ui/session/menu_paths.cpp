@@ -34,12 +34,12 @@ std::string ScriptCaption(std::string_view caption) {
 
 std::vector<MenuPath> AllMenuPaths(const MenuBar& menus) {
     std::vector<MenuPath> paths;
-    AddPaths(menus, MenuArray::Mtop, "", paths);
+    AddPaths(menus, MenuArray::Top, "", paths);
     return paths;
 }
 
 std::optional<MenuRef> FindMenuPath(const MenuBar& menus, std::string_view path) {
-    std::optional<MenuArray> array = MenuArray::Mtop;
+    std::optional<MenuArray> array = MenuArray::Top;
     std::optional<MenuRef> found;
     while (true) {
         const auto separator = path.find('>');

@@ -1,6 +1,6 @@
 #include "ui/session/open_dialog.h"
 
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/shell/about_window.h"
 
 namespace quorvel {
@@ -16,17 +16,17 @@ std::string InputDialogWindow::prompt() const {
 }
 
 std::optional<std::string> InputDialogWindow::answer() const {
-    if (!dialog_.text1Visible()) return std::nullopt;
-    return dialog_.text1().text;
+    if (!dialog_.answerVisible()) return std::nullopt;
+    return dialog_.answerBox().text;
 }
 
 bool InputDialogWindow::press(std::string_view caption) {
     if (caption == "OK") {
-        dialog_.OKButton_Click();
+        dialog_.okClicked();
         return true;
     }
     if (caption == "Cancel" && dialog_.cancelVisible()) {
-        dialog_.CancelButton_Click();
+        dialog_.cancelClicked();
         return true;
     }
     if (caption == kImportAllCaption && dialog_.importAllVisible()) {
@@ -35,7 +35,7 @@ bool InputDialogWindow::press(std::string_view caption) {
     }
     for (int level = 1; dialog_.levelLabelsVisible() && level <= 4; ++level) {
         if (caption == kLevelCaptions[static_cast<std::size_t>(level - 1)]) {
-            dialog_.Label2_Click(level);
+            dialog_.levelLabelClicked(level);
             return true;
         }
     }
@@ -53,7 +53,7 @@ std::vector<std::string> InputDialogWindow::buttons() const {
 
 void InputDialogWindow::key(const KeyEvent& event) {
     if (event.code == key::kEscape) {
-        dialog_.CancelButton_Click();
+        dialog_.cancelClicked();
     } else {
         dialog_.Key(event);
     }
@@ -78,13 +78,13 @@ std::string AboutDialogWindow::prompt() const {
 
 bool AboutDialogWindow::press(std::string_view caption) {
     if (caption == "OK") {
-        about_.cmdOK_Click();
+        about_.okClicked();
     } else if (caption == "System Info...") {
-        about_.cmdSysInfo_Click();
+        about_.systemInfoClicked();
     } else if (caption == "Yes" && about_.exitPanelVisible()) {
-        about_.Command1_Click(0);
+        about_.exitAnswerClicked(0);
     } else if (caption == "No" && about_.exitPanelVisible()) {
-        about_.Command1_Click(1);
+        about_.exitAnswerClicked(1);
     } else {
         return false;
     }
@@ -97,7 +97,7 @@ std::vector<std::string> AboutDialogWindow::buttons() const {
 }
 
 void AboutDialogWindow::key(const KeyEvent& event) {
-    if (event.code == key::kEscape) about_.Form_Close();
+    if (event.code == key::kEscape) about_.closeByFrame();
 }
 
 bool AboutDialogWindow::closed() const {

@@ -14,7 +14,7 @@
 namespace quorvel {
 
 class AboutWindow;
-class DlgMsg;
+class InputDialog;
 
 class OpenDialog {
   public:
@@ -38,7 +38,7 @@ class OpenDialog {
 // The program's input dialog (questions, messages, puzzle numbers, levels).
 class InputDialogWindow : public OpenDialog {
   public:
-    explicit InputDialogWindow(DlgMsg& dialog) : dialog_(dialog) {}
+    explicit InputDialogWindow(InputDialog& dialog) : dialog_(dialog) {}
     std::string title() const override;
     std::string prompt() const override;
     std::optional<std::string> answer() const override;
@@ -48,7 +48,7 @@ class InputDialogWindow : public OpenDialog {
     bool closed() const override;
 
   private:
-    DlgMsg& dialog_;
+    InputDialog& dialog_;
 };
 
 // The about window, which is also the exit confirmation.

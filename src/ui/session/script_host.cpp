@@ -1,7 +1,7 @@
 #include "ui/session/script_host.h"
 
 #include "ui/fixed_width_text.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/print/page_pdf.h"
 #include "ui/session/open_dialog.h"
 #include "ui/shell/about_window.h"
@@ -16,7 +16,7 @@ constexpr double kMsPerDay = 86'400'000.0;
 
 }  // namespace
 
-void ScriptHost::runDialog(DlgMsg& dialog) {
+void ScriptHost::runDialog(InputDialog& dialog) {
     InputDialogWindow window(dialog);
     if (!window.closed()) server_.serve(window);
 }

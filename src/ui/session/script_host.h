@@ -37,7 +37,7 @@ class ScriptHost : public Host {
     void setOnMinimise(std::function<void()> hook) { onMinimise_ = std::move(hook); }
     void setOnQuit(std::function<void()> hook) { onQuit_ = std::move(hook); }
 
-    void runDialog(DlgMsg& dialog) override;
+    void runDialog(InputDialog& dialog) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;

@@ -49,7 +49,7 @@ ScriptSession::ScriptSession(const std::filesystem::path& dataFolder, std::ostre
     : dataFolder_(dataFolder), out_(out), host_(*this), program_(host_, dataFolder) {
     host_.setOnMinimise([this] {
         minimised_ = true;
-        program_.mainWindow().MDIForm_Resize(true);
+        program_.mainWindow().resize(true);
     });
     host_.setOnQuit([this] { ended_ = true; });
 }
@@ -78,7 +78,7 @@ void ScriptSession::start() {
     // The splash window reads the settings and hands over at once: no resolution question, no
     // three seconds.
     program_.openSplash();
-    program_.splash().onTimer1();
+    program_.splash().handOverDue();
     settleFocus();
 }
 
@@ -113,7 +113,7 @@ void ScriptSession::serve(OpenDialog& dialog) {
 void ScriptSession::execute(const std::string& line) {
     if (ended_) fail("the program has ended");
     host_.advanceClock(kLineMs);
-    program_.mainWindow().onTimer1();
+    program_.mainWindow().elapsedTick();
 
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
@@ -162,7 +162,7 @@ void ScriptSession::checkNothingLeftOver() const {
 void ScriptSession::chooseMenu(const std::string& path) {
     requireNoDialog();
     restoreMainWindow();
-    MDI1& main = program_.mainWindow();
+    MainWindow& main = program_.mainWindow();
     const std::optional<MenuRef> found = FindMenuPath(main.menus(), path);
     if (!found) fail("no menu item " + Quoted(path));
     MenuRef top = *found;
@@ -179,7 +179,7 @@ void ScriptSession::chooseMenu(const std::string& path) {
         return;
     }
     // Opening the drop-down runs its own step; the item is judged as it shows then.
-    main.Mtop_Click(top.index);
+    main.topMenuClicked(top.index);
     if (main.menus().at(*found).submenu) return;
     check(*found);
     main.menuChosen(*found);
@@ -189,7 +189,7 @@ void ScriptSession::pressButton(const std::string& name, int mouseButton) {
     if (name.empty()) fail("press needs a button");
     requireNoDialog();
     restoreMainWindow();
-    MDI1& main = program_.mainWindow();
+    MainWindow& main = program_.mainWindow();
     for (const ToolButton& button : main.toolbar().all()) {
         if (Trimmed(button.toolTip) != name &&
             !(ShowsTextCaption(button) && Trimmed(button.caption) == name)) {
@@ -221,7 +221,7 @@ void ScriptSession::clickCell(const std::string& number, int shift) {
     if (dialogsServed_ != served) return;
     program_.aids().cellMouseDown(grid, cell, kMouseLeft);
     if (dialogsServed_ != served) return;
-    if (grid.focusedCell() == cell) grid.T1_Click(cell);
+    if (grid.focusedCell() == cell) grid.clickCell(cell);
     if (dialogsServed_ != served) return;
     program_.aids().cellMouseUp(grid, cell, kMouseLeft, shift);
 }
@@ -234,7 +234,7 @@ void ScriptSession::sendKey(const std::string& name) {
         return;
     }
     restoreMainWindow();
-    MDI1& main = program_.mainWindow();
+    MainWindow& main = program_.mainWindow();
     // A menu shortcut takes the key while its item can be chosen.
     for (const MenuItem& item : main.menus().all()) {
         const std::optional<KeyEvent> shortcut =
@@ -285,10 +285,10 @@ void ScriptSession::keyToCell(const KeyEvent& event) {
     GridWindow& grid = activeGrid();
     const int cell = focusedCell();
     const int served = dialogsServed_;
-    grid.T1_Key(cell, event);
+    grid.cellKey(cell, event);
     // The release reaches the cell that has the focus then, unless a modal window took it.
     if (dialogsServed_ == served && !ended_ && grid.focusedCell() > 0) {
-        grid.T1_KeyUp(grid.focusedCell());
+        grid.cellKeyUp(grid.focusedCell());
     }
 }
 
@@ -320,7 +320,7 @@ void ScriptSession::requireNoDialog() const {
 void ScriptSession::restoreMainWindow() {
     if (!minimised_) return;
     minimised_ = false;
-    program_.mainWindow().MDIForm_Resize(false);
+    program_.mainWindow().resize(false);
 }
 
 void ScriptSession::settleFocus() {

@@ -47,7 +47,7 @@ std::string Panel(const GridWindow& window) {
     if (!window.panelVisible()) return "null";
     std::string values;
     for (int value = 1; value <= window.kind().side; ++value) {
-        if (window.board().RT1(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore}) {
+        if (window.board().panelMark(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore}) {
             values += (values.empty() ? "" : ",") + std::to_string(value);
         }
     }
@@ -128,15 +128,15 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
         cells += CellCharacter(board.cell(cell).text);
         locked += board.cell(cell).locked ? '1' : '0';
     }
-    const MDI1& main = program.mainWindow();
+    const MainWindow& main = program.mainWindow();
     const int focus = window.focusedCell();
     return "{\"grid\":" + std::to_string(window.kind().side) + ",\"cells\":" + Quoted(cells) +
            ",\"locked\":" + Quoted(locked) +
            ",\"focus\":" + (focus > 0 ? std::to_string(focus) : std::string("null")) +
            ",\"message\":" + Quoted(main.messageLine().text) +
-           ",\"caption\":" + Quoted(window.label1()) + ",\"title\":" + Quoted(main.caption()) +
-           ",\"gauge\":" + Quoted(board.percentText()) +
-           ",\"complete\":" + Bool(board.imStatusVisible(0)) + ",\"panel\":" + Panel(window) +
+           ",\"caption\":" + Quoted(window.puzzleNumberLabel()) +
+           ",\"title\":" + Quoted(main.caption()) + ",\"gauge\":" + Quoted(board.percentText()) +
+           ",\"complete\":" + Bool(board.statusImageVisible(0)) + ",\"panel\":" + Panel(window) +
            ",\"tips\":" + Tips(window) + ",\"puzzle\":" + Puzzle(program.session()) +
            ",\"dialog\":" + Dialog(dialog) + ",\"enabled\":" + Enabled(main.menus()) +
            ",\"hint\":" + Hint(main.hintPanel()) + ",\"marks\":" + Marks(board) + "}";

@@ -14,7 +14,7 @@ constexpr std::uint32_t kLinkBlue = 0xFF0000;
 
 AboutWindow::AboutWindow(Host& host, DialogExchange& dialogs) : host_(host), dialogs_(dialogs) {}
 
-void AboutWindow::Form_Load(bool exitMode) {
+void AboutWindow::load(bool exitMode) {
     title_ = kProgramTitle;
     version_ = aboutVersionText();
     description_ =
@@ -29,11 +29,11 @@ void AboutWindow::Form_Load(bool exitMode) {
     changed();
 }
 
-void AboutWindow::cmdOK_Click() {
+void AboutWindow::okClicked() {
     close(ExitAnswer::None);
 }
 
-void AboutWindow::CBn_Click() {
+void AboutWindow::webSiteClicked() {
     webSiteFlashing_ = true;
     changed();
     host_.processEvents();
@@ -44,19 +44,19 @@ void AboutWindow::CBn_Click() {
     host_.openUrl(kMakerSite);
 }
 
-void AboutWindow::cmdSysInfo_Click() {
+void AboutWindow::systemInfoClicked() {
     if (!host_.runSystemInfo()) {
-        dialogs_.AskUser(std::string(kQuorvelTitle),
-                         "System Information Is Unavailable At This Time", "");
+        dialogs_.ask(std::string(kQuorvelTitle), "System Information Is Unavailable At This Time",
+                     "");
     }
 }
 
-void AboutWindow::Command1_Click(int index) {
+void AboutWindow::exitAnswerClicked(int index) {
     if (index == 0) close(ExitAnswer::Yes);
     if (index == 1) close(ExitAnswer::No);
 }
 
-void AboutWindow::Form_Close() {
+void AboutWindow::closeByFrame() {
     close(ExitAnswer::None);
 }
 

@@ -19,16 +19,16 @@ class AboutWindow {
     AboutWindow(Host& host, DialogExchange& dialogs);
 
     // Prepares the window; in exit mode the Yes/No panel is visible.
-    void Form_Load(bool exitMode);
+    void load(bool exitMode);
 
-    void cmdOK_Click();
+    void okClicked();
     // The web-site label: press flash, purple, then the maker's site opens.
-    void CBn_Click();
-    void cmdSysInfo_Click();
+    void webSiteClicked();
+    void systemInfoClicked();
     // 0 "&Yes", 1 "&No".
-    void Command1_Click(int index);
+    void exitAnswerClicked(int index);
     // Closing by the window frame answers nothing.
-    void Form_Close();
+    void closeByFrame();
 
     std::string caption() const { return exitPanelVisible_ ? "Exit.. Quorvel" : "About Quorvel"; }
     const std::string& title() const { return title_; }

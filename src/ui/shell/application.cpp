@@ -30,8 +30,8 @@ Application::Application(Host& host, std::filesystem::path programFolder)
       aids_(host, mainWindow_, dialogs_, nineGrid_, [this] { return activeGrid(); }) {
     mainWindow_.setGrids(nineChild_, fifteenChild_);
     splash_.setHandOver([this] {
-        mainWindow_.MDIForm_Load();
-        mainWindow_.MDIForm_Activate();
+        mainWindow_.load();
+        mainWindow_.activate();
     });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
@@ -60,10 +60,10 @@ void Application::registerCommands() {
     MarkingControls& controls = aids_.nineControls();
     ComposingButtons buttons;
     buttons.columnUp = [&controls](int column, int button) {
-        controls.CBnDC_MouseUp(column, button);
+        controls.columnButtonReleased(column, button);
     };
-    buttons.rowUp = [&controls](int row, int button) { controls.CBnDR_MouseUp(row, button); };
-    buttons.clearUp = [&controls](int button) { controls.CBnDL_MouseUp(button); };
+    buttons.rowUp = [&controls](int row, int button) { controls.rowButtonReleased(row, button); };
+    buttons.clearUp = [&controls](int button) { controls.clearButtonReleased(button); };
     registerComposeCommands(mainWindow_, dialogs_, nineGrid_, buttons);
     registerTextFileCommands(mainWindow_, dialogs_, active);
     registerPuzzleFileCommands(mainWindow_, dialogs_, active);
@@ -78,20 +78,20 @@ bool Application::start() {
 
 void Application::openSplash() {
     splash_.create([this] { mainWindow_.loadSettings(); });
-    splash_.Form_Load();
+    splash_.load();
 }
 
 void Application::wireDialogServices() {
     auto activeDatabase = [this]() -> Result<Database> {
         const GridKind& kind =
             session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
-        return LoadDatabase(AppFolder(programFolder_), kind);
+        return LoadDatabase(databaseFolder(programFolder_), kind);
     };
-    DlgMsgServices services;
+    InputDialogServices services;
     services.countLevel = [this, activeDatabase](int level) {
         Result<Database> database = activeDatabase();
         if (!database) {
-            mainWindow_.PanelText(database.error().message(), colour::kRed, 2);
+            mainWindow_.showMessage(database.error().message(), colour::kRed, 2);
             return 0;
         }
         return CountLevel(session_, database.value(), level);
@@ -103,7 +103,7 @@ void Application::wireDialogServices() {
         const std::optional<int> reached =
             GetPuzzleByOrdinal(session_, database.value(), level, ordinal);
         if (!reached) return PickOutcome::NoRecord;
-        dialogs_.DlgText = std::to_string(*reached);
+        dialogs_.dialogText = std::to_string(*reached);
         return PickOutcome::Picked;
     };
     services.writeSettings = [this] { mainWindow_.writeSettings(); };

@@ -12,7 +12,7 @@
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/grid_window_child.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 #include "ui/shell/splash.h"
 #include "ui/shell/startup.h"
 
@@ -32,7 +32,7 @@ class Application {
     DialogExchange& dialogs() { return dialogs_; }
     Startup& startup() { return startup_; }
     Splash& splash() { return splash_; }
-    MDI1& mainWindow() { return mainWindow_; }
+    MainWindow& mainWindow() { return mainWindow_; }
     GridWindow& nineGrid() { return nineGrid_; }
     GridWindow& fifteenGrid() { return fifteenGrid_; }
     GridWindowChild& nineChild() { return nineChild_; }
@@ -52,7 +52,7 @@ class Application {
     DialogExchange dialogs_;
     Startup startup_;
     Splash splash_;
-    MDI1 mainWindow_;
+    MainWindow mainWindow_;
     CellEntryState cellEntry_;
     GridWindow nineGrid_;
     GridWindow fifteenGrid_;

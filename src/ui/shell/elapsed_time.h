@@ -18,7 +18,7 @@ class ElapsedTime {
     // Switches `Timer1` on or off without touching the values.
     void setRunning(bool running) { running_ = running; }
 
-    // `RestartTimer`: from zero, now, and `Timer1` on.
+    // `restartElapsedTime`: from zero, now, and `Timer1` on.
     void restart();
     // The `Timer1` event: recomputes `ElapsedShown` (and `ElapsedAtCompose` while composing)
     // and the label.

@@ -26,12 +26,12 @@ class GridChild {
     virtual void placeIn(int frameWidthTwips, int frameHeightTwips) = 0;
 
     // `Shape2`'s back colour (black whenever a top-level menu opens).
-    virtual void setShape2BackColour(std::uint32_t colour) = 0;
+    virtual void setFrameColour(std::uint32_t colour) = 0;
     // Unloads every possibilities tip `Tip`(1..225).
     virtual void unloadTips() = 0;
     // After a command: the possibilities panel and tips show the grid as it is now.
     virtual void refreshPossibilities() = 0;
-    // Shows or hides the possibilities panel `RT1` with its frame.
+    // Shows or hides the possibilities panel `panelMark` with its frame.
     virtual void setPanelVisible(bool visible) = 0;
     // A menu item or toolbar button was chosen: the focused cell is left as a click elsewhere
     // would leave it (range check, commit).

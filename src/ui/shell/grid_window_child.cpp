@@ -12,12 +12,12 @@ std::string GridWindowChild::name() const {
 
 void GridWindowChild::showIn(int frameWidthTwips, int frameHeightTwips) {
     if (!window_.loaded()) {
-        window_.Form_Load(frameWidthTwips, frameHeightTwips);
+        window_.load(frameWidthTwips, frameHeightTwips);
     } else {
         window_.placeIn(frameWidthTwips, frameHeightTwips);
     }
     window_.show();
-    window_.Form_Activate();
+    window_.activate();
 }
 
 void GridWindowChild::hide() {
@@ -49,7 +49,7 @@ void GridWindowChild::setComposingControlsVisible(bool visible) {
 }
 
 void GridWindowChild::closeForExit() {
-    window_.Form_QueryUnload();
+    window_.requestClose();
 }
 
 }  // namespace quorvel

@@ -15,7 +15,7 @@ class GridWindowChild : public GridChild {
 
     GridWindow& window() { return window_; }
     // The back colour of the window's frame `Shape2`, kept here for the view to paint.
-    std::uint32_t shape2BackColour() const { return shape2BackColour_; }
+    std::uint32_t frameColour() const { return frameColour_; }
 
     std::string name() const override;
     bool is(const GridWindow& window) const override { return &window == &window_; }
@@ -23,7 +23,7 @@ class GridWindowChild : public GridChild {
     void showIn(int frameWidthTwips, int frameHeightTwips) override;
     void hide() override;
     void placeIn(int frameWidthTwips, int frameHeightTwips) override;
-    void setShape2BackColour(std::uint32_t colour) override { shape2BackColour_ = colour; }
+    void setFrameColour(std::uint32_t colour) override { frameColour_ = colour; }
     void unloadTips() override;
     void refreshPossibilities() override;
     void setPanelVisible(bool visible) override;
@@ -33,7 +33,7 @@ class GridWindowChild : public GridChild {
 
   private:
     GridWindow& window_;
-    std::uint32_t shape2BackColour_ = 0;
+    std::uint32_t frameColour_ = 0;
 };
 
 }  // namespace quorvel

@@ -37,10 +37,10 @@ void HelpWindow::show(const std::string& text, const HelpScreen& screen) {
     screen_ = screen;
     text_ = text;
     visible_ = true;
-    Form_Activate();
+    activate();
 }
 
-void HelpWindow::Form_Activate() {
+void HelpWindow::activate() {
     if (!visible_) return;
     TwipsRect place;
     int font = fontPoints_;
@@ -64,29 +64,29 @@ void HelpWindow::Form_Activate() {
     host_.processEvents();
 }
 
-void HelpWindow::Form_Move(int left, int top) {
+void HelpWindow::moved(int left, int top) {
     window_.left = left;
     window_.top = top;
 }
 
-void HelpWindow::Form_Resize(int width, int height) {
+void HelpWindow::resized(int width, int height) {
     window_.width = width;
     window_.height = height;
     layout();
 }
 
-void HelpWindow::Label2_Click(int index) {
+void HelpWindow::fontButtonClicked(int index) {
     fontPoints_ = index == 1 ? kLargeFont : kSmallFont;
     layout();
 }
 
-void HelpWindow::Form_Deactivate() {
+void HelpWindow::deactivate() {
     if (!visible_) return;
     remember();
     if (!session_.loadBusy) host_.freezeDrawing(false);
 }
 
-void HelpWindow::Form_Unload() {
+void HelpWindow::unload() {
     if (!visible_) return;
     remember();
     visible_ = false;

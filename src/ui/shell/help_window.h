@@ -43,14 +43,14 @@ class HelpWindow {
     // included; the activation step runs as the window comes up. The geometry is the window's
     // inside, as the platform places it.
     void show(const std::string& text, const HelpScreen& screen);
-    void Form_Activate();
+    void activate();
     // The user moved or resized the window.
-    void Form_Move(int left, int top);
-    void Form_Resize(int width, int height);
+    void moved(int left, int top);
+    void resized(int width, int height);
     // 0 "Small Font", 1 "Large Font".
-    void Label2_Click(int index);
-    void Form_Deactivate();
-    void Form_Unload();
+    void fontButtonClicked(int index);
+    void deactivate();
+    void unload();
 
     bool visible() const { return visible_; }
     const std::string& text() const { return text_; }

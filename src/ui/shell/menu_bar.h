@@ -9,12 +9,12 @@
 
 namespace quorvel {
 
-// The control arrays of the menu bar. `Mtop` holds the top-level items; each other array is the
-// drop-down of one of them (`MenuEA` is the Solve submenu inside `MenuE`).
-enum class MenuArray { Mtop, MenuA, MenuB, MenuC, MenuE, MenuEA, MenuG, MenuD };
+// The control arrays of the menu bar. `Top` holds the top-level items; each other array is the
+// drop-down of one of them (`Solve` is the Solve submenu inside `AssistSolve`).
+enum class MenuArray { Top, PuzzleGrid, SetPuzzle, Database, AssistSolve, Solve, VisualAid, Help };
 
 struct MenuRef {
-    MenuArray array = MenuArray::Mtop;
+    MenuArray array = MenuArray::Top;
     int index = 0;
     friend bool operator==(const MenuRef&, const MenuRef&) = default;
 };
@@ -45,7 +45,7 @@ class MenuBar {
     const MenuItem& at(MenuRef ref) const;
     MenuItem& at(MenuRef ref);
 
-    // The item whose drop-down is `array` (e.g. Mtop(3) for MenuE); nullopt for Mtop.
+    // The item whose drop-down is `array` (e.g. Top(3) for AssistSolve); nullopt for Top.
     std::optional<MenuRef> parentOf(MenuArray array) const;
     // True when the item and every menu above it are enabled and visible, so choosing it (or
     // its shortcut) has an effect.

@@ -10,20 +10,20 @@ Splash::Splash(Host& host, Session& session) : host_(host), session_(session) {}
 
 void Splash::create(const std::function<void()>& startupRoutine) {
     session_.loadBusy = true;
-    timer2_ = true;
+    animationTimer_ = true;
     if (startupRoutine) startupRoutine();
 }
 
-void Splash::Form_Load() {
+void Splash::load() {
     visible_ = true;
     active_ = true;
     version_ = splashVersionText();
-    timer1_ = true;
+    handOverTimer_ = true;
     changed();
 }
 
-void Splash::onTimer2() {
-    if (!timer2_) return;
+void Splash::animationTick() {
+    if (!animationTimer_) return;
     labels_[k_] = true;
     ++k_;
     if (k_ == kAnimatedLabels) {
@@ -33,11 +33,11 @@ void Splash::onTimer2() {
     changed();
 }
 
-void Splash::onTimer1() {
-    if (!timer1_) return;
+void Splash::handOverDue() {
+    if (!handOverTimer_) return;
     host_.processEvents();
-    timer1_ = false;
-    timer2_ = false;
+    handOverTimer_ = false;
+    animationTimer_ = false;
     if (handOver_) handOver_();
     unload();
     session_.loadBusy = false;

@@ -1,8 +1,8 @@
 #pragma once
 // `frmSplash`: shown for three seconds while the settings are read, with nine labels lighting up
 // one by one every 250 ms; its `Timer1` hands over to the main window. The view drives
-// `onTimer1` once after `timer1Interval()` ms while `timer1Running()` and `onTimer2` every 250 ms
-// while `timer2Running()`.
+// `handOverDue` once after `handOverDelay()` ms while `handOverPending()` and `animationTick` every
+// 250 ms while `animating()`.
 
 #include <array>
 #include <functional>
@@ -24,9 +24,9 @@ class Splash {
     // Creation: `LoadBusy` is set and `startupRoutine` (reading the settings) runs.
     void create(const std::function<void()>& startupRoutine);
     // Load: the window shows itself with its version label; `Timer1` starts.
-    void Form_Load();
-    void onTimer1();
-    void onTimer2();
+    void load();
+    void handOverDue();
+    void animationTick();
     // The main window's first activation sets the splash window inactive.
     void setInactive() { active_ = false; }
 
@@ -36,8 +36,8 @@ class Splash {
 
     bool visible() const { return visible_; }
     bool active() const { return active_; }
-    bool timer1Running() const { return timer1_; }
-    bool timer2Running() const { return timer2_; }
+    bool handOverPending() const { return handOverTimer_; }
+    bool animating() const { return animationTimer_; }
     bool labelVisible(int index) const { return labels_.at(index); }
     int step() const { return k_; }
     const std::string& version() const { return version_; }  // `lblVersion`
@@ -53,8 +53,8 @@ class Splash {
     Session& session_;
     bool visible_ = false;
     bool active_ = true;
-    bool timer1_ = false;
-    bool timer2_ = false;
+    bool handOverTimer_ = false;
+    bool animationTimer_ = false;
     std::array<bool, kAnimatedLabels> labels_{};
     int k_ = 0;
     std::string version_;

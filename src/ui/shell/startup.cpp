@@ -4,7 +4,7 @@
 
 namespace quorvel {
 
-DisplayChange ChangeResolution(Host& host, int width, int height) {
+DisplayChange changeDisplayMode(Host& host, int width, int height) {
     std::optional<DisplayMode> current = host.displayMode();
     if (current && current->width == width) return DisplayChange::Changed;
     DisplayMode wanted = current.value_or(DisplayMode{});
@@ -25,7 +25,7 @@ bool Startup::run() {
         "\r\nDo you want to change the Screen Resolution to 1024 x 768";
     if (!host_.askYesNo(kQuestionTitle, question)) return true;
 
-    switch (ChangeResolution(host_, kPreferredWidth, kPreferredHeight)) {
+    switch (changeDisplayMode(host_, kPreferredWidth, kPreferredHeight)) {
         case DisplayChange::Changed:
             return true;
         case DisplayChange::NeedsRestart:

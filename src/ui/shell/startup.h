@@ -13,7 +13,7 @@ inline constexpr int kPreferredHeight = 768;
 
 // Switches the screen to width x height; Changed without doing anything when the current width
 // already equals `width`.
-DisplayChange ChangeResolution(Host& host, int width, int height);
+DisplayChange changeDisplayMode(Host& host, int width, int height);
 
 class Startup {
   public:

@@ -97,7 +97,7 @@ std::string RandomActions::mainWindowLine(ScriptSession& session) {
     // A person opens a menu, which brings its items up to date, and then chooses one of them.
     std::vector<std::string> menus;
     for (const MenuPath& path : AllMenuPaths(main.menus())) {
-        if (path.ref.array != MenuArray::Mtop || !main.menus().isEffective(path.ref)) continue;
+        if (path.ref.array != MenuArray::Top || !main.menus().isEffective(path.ref)) continue;
         if (path.text == "Quit" && !chance(3)) continue;
         menus.push_back(path.text);
     }

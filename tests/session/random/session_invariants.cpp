@@ -130,7 +130,7 @@ std::optional<Breach> SessionInvariants::check(ScriptSession& session) {
 
 std::optional<Breach> SessionInvariants::checkDatabase(int index) {
     const GridKind& kind = *kKinds[index];
-    const fs::path path = DatabasePath(AppFolder(folder_), kind);
+    const fs::path path = DatabasePath(databaseFolder(folder_), kind);
     const std::string name = path.filename().string();
     DatabaseState state{ReadFileBytes(path).value_or(""), {}};
     if (databases_[index] && databases_[index]->bytes == state.bytes) return std::nullopt;
@@ -188,14 +188,14 @@ std::optional<Breach> SessionInvariants::checkChanges(int sizeCode, const Databa
 }
 
 std::optional<Breach> SessionInvariants::checkDataFiles() const {
-    const fs::path settingsPath = ResolveDataFile(SettingsFolder(folder_), kSettingsFileName);
+    const fs::path settingsPath = ResolveDataFile(settingsFolder(folder_), kSettingsFileName);
     const std::optional<std::string> settings = ReadFileBytes(settingsPath);
     if (!settings) return Broken("settings unreadable", "missing");
     const std::string text = UnscrambleFileBytes(*settings);
     if (!text.ends_with(kSettingsSeparator) || FormatSettings(ParseSettings(text)) != text) {
         return Broken("settings unreadable", text);
     }
-    const fs::path optionsPath = ResolveDataFile(SettingsFolder(folder_), kOptionsFileName);
+    const fs::path optionsPath = ResolveDataFile(settingsFolder(folder_), kOptionsFileName);
     if (const std::optional<std::string> options = ReadFileBytes(optionsPath)) {
         if (FormatProgramOptions(ParseProgramOptions(*options)) != *options) {
             return Broken("options unreadable", *options);
@@ -220,7 +220,7 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
         }
     }
     // What is typed into the focused cell counts once the focus leaves it (or Enter moves on).
-    if (focus > 0) values[focus] = board.CellValue(focus);
+    if (focus > 0) values[focus] = board.cellValue(focus);
     for (int cell = 1; cell <= kind.cellCount(); ++cell) {
         if (!grid->tipShown(cell)) continue;
         const std::set<int> shown = ValuesOfList(grid->tipToolTip(cell));
@@ -233,7 +233,7 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
     if (grid->panelVisible() && focus > 0 && !board.cell(focus).locked) {
         std::set<int> shown;
         for (int value = 1; value <= kind.side; ++value) {
-            if (board.RT1(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore})
+            if (board.panelMark(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore})
                 shown.insert(value);
         }
         if (shown != Candidates(kind, values, focus)) {

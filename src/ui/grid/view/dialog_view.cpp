@@ -25,7 +25,7 @@ QRect levelRect(int level) {
 
 }  // namespace
 
-DialogView::DialogView(DlgMsg& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+DialogView::DialogView(InputDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setModal(true);
     setFixedSize(kWidth, kHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -68,15 +68,15 @@ DialogView::DialogView(DlgMsg& dialog, QWidget* parent) : QDialog(parent), dialo
     connect(answer_, &ForwardingLineEdit::keyDown, this, [this](const KeyEvent& event) {
         // Escape answers Cancel, as in every dialog of the desktop.
         if (event.code == key::kEscape) {
-            dialog_.CancelButton_Click();
+            dialog_.cancelClicked();
         } else {
             dialog_.Key(event);
         }
     });
     connect(answer_, &ForwardingLineEdit::selectionMoved, this,
-            [this](int start, int length) { dialog_.setText1Selection(start, length); });
-    connect(ok_, &QPushButton::clicked, this, [this] { dialog_.OKButton_Click(); });
-    connect(cancel_, &QPushButton::clicked, this, [this] { dialog_.CancelButton_Click(); });
+            [this](int start, int length) { dialog_.setAnswerSelection(start, length); });
+    connect(ok_, &QPushButton::clicked, this, [this] { dialog_.okClicked(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { dialog_.cancelClicked(); });
     connect(importAll_, &QPushButton::clicked, this, [this] { dialog_.importAllClicked(); });
 
     dialog_.setOnChanged([this] { render(); });
@@ -87,7 +87,7 @@ DialogView::~DialogView() {
     dialog_.setOnChanged({});
 }
 
-void DialogView::run(DlgMsg& dialog, QWidget* parent) {
+void DialogView::run(InputDialog& dialog, QWidget* parent) {
     if (dialog.closed()) return;
     DialogView view(dialog, parent);
     view.exec();
@@ -95,13 +95,13 @@ void DialogView::run(DlgMsg& dialog, QWidget* parent) {
 
 void DialogView::reject() {
     // Escape and the window's close box answer like Cancel.
-    dialog_.CancelButton_Click();
+    dialog_.cancelClicked();
 }
 
 bool DialogView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int level = 1; level <= 4; ++level) {
-            if (watched == levels_[level - 1]) dialog_.Label2_Click(level);
+            if (watched == levels_[level - 1]) dialog_.levelLabelClicked(level);
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -120,9 +120,9 @@ void DialogView::render() {
     const QRect chosen = levelRect(dialog_.markerLevel());
     marker_->setGeometry(pixelsFromTwips(kMarkerLeftTwips), chosen.top() + 6, 10, 10);
 
-    answer_->setVisible(dialog_.text1Visible());
+    answer_->setVisible(dialog_.answerVisible());
     answer_->setGeometry(levels ? QRect(210, 84, 150, 28) : QRect(18, 70, 150, 28));
-    answer_->showBox(dialog_.text1());
+    answer_->showBox(dialog_.answerBox());
 
     cancel_->setVisible(dialog_.cancelVisible());
     importAll_->setVisible(dialog_.importAllVisible());
@@ -134,17 +134,17 @@ void DialogView::render() {
     cancel_->move(kWidth / 2 + 6, kButtonTop);
 
     switch (dialog_.focus()) {
-        case DlgMsg::Focus::Text1:
+        case InputDialog::Focus::AnswerBox:
             if (answer_->isVisible()) answer_->setFocus();
             break;
-        case DlgMsg::Focus::OKButton:
+        case InputDialog::Focus::OkButton:
             ok_->setFocus();
             break;
-        case DlgMsg::Focus::CancelButton:
+        case InputDialog::Focus::CancelButton:
             cancel_->setFocus();
             break;
     }
-    ok_->setDefault(dialog_.focus() == DlgMsg::Focus::OKButton);
+    ok_->setDefault(dialog_.focus() == InputDialog::Focus::OkButton);
 
     if (dialog_.closed() && isVisible()) done(Accepted);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The input dialog `DlgMsg` as a modal QDialog. The core decides which controls show, the
+// The input dialog `InputDialog` as a modal QDialog. The core decides which controls show, the
 // prompt, the answer text, the chosen level and where the focus is; this dialog draws that and
 // forwards clicks and keys. It closes itself once the core says the dialog is closed.
 
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 
 #include <QDialog>
 
@@ -22,11 +22,11 @@ class DialogView : public QDialog {
     Q_OBJECT
 
   public:
-    DialogView(DlgMsg& dialog, QWidget* parent = nullptr);
+    DialogView(InputDialog& dialog, QWidget* parent = nullptr);
     ~DialogView() override;
 
     // Shows the dialog modally until the core closes it.
-    static void run(DlgMsg& dialog, QWidget* parent);
+    static void run(InputDialog& dialog, QWidget* parent);
 
     // The controls, for tests.
     QLabel* promptLabel() const { return prompt_; }
@@ -44,7 +44,7 @@ class DialogView : public QDialog {
     void render();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    DlgMsg& dialog_;
+    InputDialog& dialog_;
     QLabel* prompt_;
     ForwardingLineEdit* answer_;
     std::array<QLabel*, 4> levels_{};

@@ -23,12 +23,12 @@ QRect pixelsOf(const TwipRect& rect) {
 
 // The controls around the cells, in logical pixels: the cells' own places come from the core.
 struct Surroundings {
-    QRect label1;
+    QRect puzzleNumberLabel;
     QRect status;
-    QRect moveAD;
+    QRect enterDirectionButton;
     QRect gauge;
     QRect percent;
-    QPoint panelTopLeft;  // RT1 runs down the right-hand margin
+    QPoint panelTopLeft;  // panelMark runs down the right-hand margin
     int panelBox;
     int cellPixelSize;
 };
@@ -42,9 +42,9 @@ Surroundings surroundingsOf(const GridKind& kind) {
     const int windowWidth = pixelsFromTwips(layout.windowWidth);
     Surroundings at;
     const int bandTop = std::max(4, first.top() / 2 - 13);
-    at.label1 = QRect(first.left(), bandTop, 220, 26);
-    at.moveAD = QRect(gridRight - 52, bandTop + 2, 52, 22);
-    at.status = QRect(at.moveAD.left() - 36, bandTop - 1, 28, 28);
+    at.puzzleNumberLabel = QRect(first.left(), bandTop, 220, 26);
+    at.enterDirectionButton = QRect(gridRight - 52, bandTop + 2, 52, 22);
+    at.status = QRect(at.enterDirectionButton.left() - 36, bandTop - 1, 28, 28);
     at.gauge = QRect(first.left(), gridBottom + 9, 0, kind.isNine() ? 12 : 9);
     at.percent = QRect(first.left(), at.gauge.bottom() + 2, 160, 18);
     at.panelBox = kind.isNine() ? 24 : 21;
@@ -94,9 +94,9 @@ void GridView::buildCells() {
         edit->setAccessibleDescription(
             QString::fromStdString(CellAccessibleDescription(window_.kind(), number)));
         connect(edit, &ForwardingLineEdit::keyDown, this,
-                [this, number](const KeyEvent& event) { window_.T1_Key(number, event); });
+                [this, number](const KeyEvent& event) { window_.cellKey(number, event); });
         connect(edit, &ForwardingLineEdit::keyUp, this,
-                [this, number](const KeyEvent&) { window_.T1_KeyUp(number); });
+                [this, number](const KeyEvent&) { window_.cellKeyUp(number); });
         connect(edit, &ForwardingLineEdit::gotFocus, this, [this, number] { userFocused(number); });
         connect(edit, &ForwardingLineEdit::selectionMoved, this,
                 [this, number](int start, int length) {
@@ -107,7 +107,7 @@ void GridView::buildCells() {
                     }
                 });
         connect(edit, &ForwardingLineEdit::mouseUp, this, [this, number](int button, int) {
-            if (button == 1 && window_.focusedCell() == number) window_.T1_Click(number);
+            if (button == 1 && window_.focusedCell() == number) window_.clickCell(number);
         });
         cells_[static_cast<size_t>(number)] = edit;
     }
@@ -121,13 +121,13 @@ void GridView::buildControls() {
     frame_->setStyleSheet(QStringLiteral("color: #000080;"));
     frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    label1_ = new QLabel(this);
+    puzzleNumberLabel_ = new QLabel(this);
     QFont labelFont(QStringLiteral("Tahoma"));
     labelFont.setPointSize(11);
     labelFont.setBold(true);
-    label1_->setFont(labelFont);
-    label1_->setGeometry(at.label1);
-    label1_->setAccessibleDescription(tr("The puzzle's number and how many there are"));
+    puzzleNumberLabel_->setFont(labelFont);
+    puzzleNumberLabel_->setGeometry(at.puzzleNumberLabel);
+    puzzleNumberLabel_->setAccessibleDescription(tr("The puzzle's number and how many there are"));
 
     for (int index = 0; index < 2; ++index) {
         auto* image = new QLabel(this);
@@ -139,11 +139,11 @@ void GridView::buildControls() {
         status_.push_back(image);
     }
 
-    moveAD_ = new LabelButton(this);
-    moveAD_->setGeometry(at.moveAD);
-    moveAD_->setAccessibleName(tr("Enter direction"));
-    connect(moveAD_, &LabelButton::mouseUp, this, [this](int button, int) {
-        if (button == 1) window_.MoveAD_Click();
+    enterDirection_ = new LabelButton(this);
+    enterDirection_->setGeometry(at.enterDirectionButton);
+    enterDirection_->setAccessibleName(tr("Enter direction"));
+    connect(enterDirection_, &LabelButton::mouseUp, this, [this](int button, int) {
+        if (button == 1) window_.enterDirectionClicked();
     });
 
     gauge_ = new QFrame(this);
@@ -253,7 +253,7 @@ void GridView::refreshPanel() {
         QLabel* mark = panel_[static_cast<size_t>(value)];
         mark->setVisible(shown);
         if (!shown) continue;
-        const PanelMark colours = window_.board().RT1(value);
+        const PanelMark colours = window_.board().panelMark(value);
         QPalette palette = mark->palette();
         palette.setColor(QPalette::Window,
                          colorFromBgr(static_cast<std::uint32_t>(colours.backColour)));
@@ -280,9 +280,9 @@ void GridView::windowChanged() {
     frame_->setVisible(focused >= 1);
     frame_->setGeometry(pixelsOf(window_.focusFrame()));
     frame_->raise();
-    label1_->setText(QString::fromStdString(window_.label1()));
+    puzzleNumberLabel_->setText(QString::fromStdString(window_.puzzleNumberLabel()));
     for (int index = 0; index < 2; ++index) {
-        status_[static_cast<size_t>(index)]->setVisible(window_.imStatusVisible(index));
+        status_[static_cast<size_t>(index)]->setVisible(window_.statusImageVisible(index));
     }
     const int mark = window_.statusMarkColour();
     status_[1]->setAutoFillBackground(mark != 0);
@@ -292,10 +292,11 @@ void GridView::windowChanged() {
         status_[1]->setPalette(colours);
     }
 
-    const ButtonLook& look = window_.moveAD();
-    moveAD_->setLook({look.caption, "Marlett", 9, static_cast<std::uint32_t>(look.backColour),
-                      static_cast<std::uint32_t>(look.foreColour), look.threeD, false});
-    moveAD_->setToolTip(QString::fromStdString(look.toolTip));
+    const ButtonLook& look = window_.enterDirectionButton();
+    enterDirection_->setLook({look.caption, "Marlett", 9,
+                              static_cast<std::uint32_t>(look.backColour),
+                              static_cast<std::uint32_t>(look.foreColour), look.threeD, false});
+    enterDirection_->setToolTip(QString::fromStdString(look.toolTip));
 
     const Surroundings at = surroundingsOf(window_.kind());
     const Board& board = window_.board();
@@ -340,7 +341,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (size_t number = 1; number < tips_.size(); ++number) {
             if (watched == tips_[number]) {
-                window_.Tip_Click(static_cast<int>(number));
+                window_.tipClicked(static_cast<int>(number));
                 return true;
             }
         }

@@ -1,8 +1,8 @@
 #pragma once
 // A grid window (`S3` or `S5`) drawn: one forwarding text box per cell at the core's position,
-// block lines, the focus frame, `Label1`, the status images, `MoveAD`, the fill gauge with its
-// percent text, the possibilities tips and panel. Every user event goes to the GridWindow; the
-// widgets change only when the window reports a change.
+// block lines, the focus frame, `Label1`, the status images, `the Enter-direction button`, the fill
+// gauge with its percent text, the possibilities tips and panel. Every user event goes to the
+// GridWindow; the widgets change only when the window reports a change.
 
 #include "ui/grid/grid_window.h"
 #include "ui/grid/grid_window_observer.h"
@@ -30,8 +30,8 @@ class GridView : public QWidget, private GridWindowObserver {
     ForwardingLineEdit* cell(int cell) const { return cells_.at(static_cast<size_t>(cell)); }
     QLabel* tip(int cell) const { return tips_.at(static_cast<size_t>(cell)); }
     QFrame* focusFrame() const { return frame_; }
-    LabelButton* moveAD() const { return moveAD_; }
-    QLabel* label1() const { return label1_; }
+    LabelButton* enterDirectionButton() const { return enterDirection_; }
+    QLabel* puzzleNumberLabel() const { return puzzleNumberLabel_; }
     QLabel* statusImage(int index) const { return status_.at(static_cast<size_t>(index)); }
     QLabel* percentLabel() const { return percent_; }
     QWidget* gauge() const { return gauge_; }
@@ -66,11 +66,11 @@ class GridView : public QWidget, private GridWindowObserver {
     const int side_;
     std::vector<ForwardingLineEdit*> cells_;  // index 0 unused
     std::vector<QLabel*> tips_;               // created on demand
-    std::vector<QLabel*> panel_;              // RT1(1..N), index 0 unused
+    std::vector<QLabel*> panel_;              // panelMark(1..N), index 0 unused
     QFrame* frame_ = nullptr;
-    QLabel* label1_ = nullptr;
+    QLabel* puzzleNumberLabel_ = nullptr;
     std::vector<QLabel*> status_;
-    LabelButton* moveAD_ = nullptr;
+    LabelButton* enterDirection_ = nullptr;
     QWidget* gauge_ = nullptr;
     QWidget* gaugeFill_ = nullptr;
     QLabel* percent_ = nullptr;

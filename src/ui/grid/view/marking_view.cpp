@@ -6,7 +6,7 @@
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/units.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -43,7 +43,7 @@ int mouseButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 MarkingView::MarkingView(VisualAids& aids, GridView& grid, MarkingControls* controls,
-                         MDI1& mainWindow)
+                         MainWindow& mainWindow)
     : QObject(&grid), aids_(aids), grid_(grid), controls_(controls) {
     GridWindow& window = grid_.window();
     for (int number = 1; number <= window.kind().cellCount(); ++number) {
@@ -78,13 +78,13 @@ void MarkingView::buildControls() {
     for (int index = 1; index <= 9; ++index) {
         LabelButton* row = makeButton(pixelsOf(RowButtonRect(index)), QString());
         connect(row, &LabelButton::mouseUp, this,
-                [this, index](int button, int) { controls_->CBnDR_MouseUp(index, button); });
+                [this, index](int button, int) { controls_->rowButtonReleased(index, button); });
         row->setAccessibleName(tr("Row %1 line").arg(index));
         row->setAccessibleDescription(tr("Draws or removes the pink line along row %1").arg(index));
         rowButtons_[static_cast<size_t>(index)] = row;
         LabelButton* column = makeButton(pixelsOf(ColumnButtonRect(index)), QString());
         connect(column, &LabelButton::mouseUp, this,
-                [this, index](int button, int) { controls_->CBnDC_MouseUp(index, button); });
+                [this, index](int button, int) { controls_->columnButtonReleased(index, button); });
         column->setAccessibleName(tr("Column %1 line").arg(index));
         column->setAccessibleDescription(
             tr("Draws or removes the pink line along column %1").arg(index));
@@ -98,7 +98,7 @@ void MarkingView::buildControls() {
         pixelsOf(ClearButtonRect()),
         QString::fromUtf8(kClearLinesToolTip.data(), static_cast<int>(kClearLinesToolTip.size())));
     connect(clear_, &LabelButton::mouseUp, this,
-            [this](int button, int) { controls_->CBnDL_MouseUp(button); });
+            [this](int button, int) { controls_->clearButtonReleased(button); });
 
     storeCaption_ = new QLabel(
         QString::fromUtf8(kStoreCaption.data(), static_cast<int>(kStoreCaption.size())), &grid_);
@@ -110,7 +110,7 @@ void MarkingView::buildControls() {
             makeButton(pixelsOf(StoreLabelRect(index)),
                        QString::fromUtf8(tip.data(), static_cast<int>(tip.size())));
         connect(store, &LabelButton::mouseUp, this, [this, index](int button, int) {
-            if (button == 1) controls_->Label3_Click(index);
+            if (button == 1) controls_->storeLabelClicked(index);
         });
         stores_.push_back(store);
     }

@@ -13,7 +13,7 @@ class QLabel;
 
 namespace quorvel {
 class MarkingControls;
-class MDI1;
+class MainWindow;
 class VisualAids;
 }  // namespace quorvel
 
@@ -28,7 +28,8 @@ class MarkingView : public QObject {
   public:
     // Forwards the cell mouse events of `grid` to `aids`; with `controls` (the 9x9 view) also
     // shows the marking controls, following the main window's layout changes.
-    MarkingView(VisualAids& aids, GridView& grid, MarkingControls* controls, MDI1& mainWindow);
+    MarkingView(VisualAids& aids, GridView& grid, MarkingControls* controls,
+                MainWindow& mainWindow);
 
     void refresh();
 

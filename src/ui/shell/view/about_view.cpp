@@ -84,13 +84,13 @@ AboutView::AboutView(AboutWindow& about, QWidget* parent) : QDialog(parent), abo
     no_ = new QPushButton(tr("&No"), exitPanel_);
     no_->setGeometry(230, 180, 100, 32);
 
-    connect(ok_, &QPushButton::clicked, this, [this] { about_.cmdOK_Click(); });
-    connect(sysInfo_, &QPushButton::clicked, this, [this] { about_.cmdSysInfo_Click(); });
+    connect(ok_, &QPushButton::clicked, this, [this] { about_.okClicked(); });
+    connect(sysInfo_, &QPushButton::clicked, this, [this] { about_.systemInfoClicked(); });
     connect(webSite_, &LabelButton::mouseUp, this, [this](int button, int) {
-        if (button == 1) about_.CBn_Click();
+        if (button == 1) about_.webSiteClicked();
     });
-    connect(yes_, &QPushButton::clicked, this, [this] { about_.Command1_Click(0); });
-    connect(no_, &QPushButton::clicked, this, [this] { about_.Command1_Click(1); });
+    connect(yes_, &QPushButton::clicked, this, [this] { about_.exitAnswerClicked(0); });
+    connect(no_, &QPushButton::clicked, this, [this] { about_.exitAnswerClicked(1); });
 
     about_.setOnChanged([this] { render(); });
     render();
@@ -107,7 +107,7 @@ void AboutView::run(AboutWindow& about, QWidget* parent) {
 }
 
 void AboutView::reject() {
-    about_.Form_Close();
+    about_.closeByFrame();
 }
 
 void AboutView::render() {

@@ -51,8 +51,8 @@ HelpView::HelpView(HelpWindow& help, QWidget* parent) : QWidget(parent, Qt::Wind
     large_->setToolTip(tr("Large Font"));
     auto* largeCaption = new QLabel(tr("Large"), fontButtons_);
     largeCaption->setGeometry(102, 2, 46, 20);
-    connect(small_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(0); });
-    connect(large_, &LabelButton::mouseUp, this, [this](int, int) { help_.Label2_Click(1); });
+    connect(small_, &LabelButton::mouseUp, this, [this](int, int) { help_.fontButtonClicked(0); });
+    connect(large_, &LabelButton::mouseUp, this, [this](int, int) { help_.fontButtonClicked(1); });
 
     // Escape closes the window wherever the focus is inside it, as it closes a dialog.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -105,26 +105,26 @@ void HelpView::render() {
 void HelpView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!rendering_ && help_.visible()) {
-        help_.Form_Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel);
+        help_.moved(x() * kTwipsPerPixel, y() * kTwipsPerPixel);
     }
 }
 
 void HelpView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!rendering_ && help_.visible()) {
-        help_.Form_Resize(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+        help_.resized(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
     }
 }
 
 void HelpView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && !rendering_) {
-        help_.Form_Deactivate();
+        help_.deactivate();
     }
 }
 
 void HelpView::closeEvent(QCloseEvent* event) {
-    help_.Form_Unload();
+    help_.unload();
     event->accept();
 }
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 class QLabel;
 class QTextBrowser;

@@ -71,11 +71,12 @@ QPixmap databasePicture(bool connected, qreal ratio) {
 
 }  // namespace
 
-MainView::MainView(MDI1& mainWindow, QWidget* parent) : QMainWindow(parent), mdi_(mainWindow) {
+MainView::MainView(MainWindow& mainWindow, QWidget* parent)
+    : QMainWindow(parent), mainWindow_(mainWindow) {
     setWindowIcon(programWindowIcon());
     menus_ = new MenuView(
-        menuBar(), mdi_.menus(), [this](MenuRef ref) { mdi_.menuChosen(ref); },
-        [this](MenuRef ref) { mdi_.Mtop_Click(ref.index); });
+        menuBar(), mainWindow_.menus(), [this](MenuRef ref) { mainWindow_.menuChosen(ref); },
+        [this](MenuRef ref) { mainWindow_.topMenuClicked(ref.index); });
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -84,7 +85,7 @@ MainView::MainView(MDI1& mainWindow, QWidget* parent) : QMainWindow(parent), mdi
     buildStrip();
     buildToolbar();
     area_ = new QMdiArea(central);
-    area_->setBackground(colorFromBgr(MDI1::kClientColour));
+    area_->setBackground(colorFromBgr(MainWindow::kClientColour));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     strip_->setParent(central);
@@ -94,12 +95,12 @@ MainView::MainView(MDI1& mainWindow, QWidget* parent) : QMainWindow(parent), mdi
     column->addWidget(area_, 1);
     setCentralWidget(central);
 
-    timer1_.setInterval(1000);
-    timer2_.setInterval(250);
-    connect(&timer1_, &QTimer::timeout, this, [this] { mdi_.onTimer1(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { mdi_.onTimer2(); });
+    elapsedTimer_.setInterval(1000);
+    workingHardTimer_.setInterval(250);
+    connect(&elapsedTimer_, &QTimer::timeout, this, [this] { mainWindow_.elapsedTick(); });
+    connect(&workingHardTimer_, &QTimer::timeout, this, [this] { mainWindow_.workingHardTick(); });
 
-    mdi_.subscribe([this](MainWindowChange change) { onChange(change); });
+    mainWindow_.subscribe([this](MainWindowChange change) { onChange(change); });
     for (MainWindowChange change :
          {MainWindowChange::Menus, MainWindowChange::Toolbar, MainWindowChange::MessageLine,
           MainWindowChange::Caption, MainWindowChange::ElapsedTime, MainWindowChange::WorkingHard,
@@ -122,7 +123,7 @@ void MainView::buildStrip() {
 
     workingFrame_ = new QFrame(strip_);
     workingFrame_->setFrameShape(QFrame::Box);
-    workingFrame_->setToolTip(QString::fromUtf8(MDI1::kWorkingHardTip));
+    workingFrame_->setToolTip(QString::fromUtf8(MainWindow::kWorkingHardTip));
     workingFrame_->setGeometry(64, 3, 84, 24);
     workingFrame_->setAccessibleName(tr("Working hard"));
     workingFrame_->setAccessibleDescription(tr("Moves while a long command runs"));
@@ -142,9 +143,9 @@ void MainView::buildStrip() {
     for (QLabel* indicator : {connected_, disconnected_})
         indicator->setGeometry(152, 5, 18, 20);
     connected_->setPixmap(databasePicture(true, devicePixelRatioF()));
-    connected_->setToolTip(QString::fromUtf8(MDI1::kConnectedTip));
+    connected_->setToolTip(QString::fromUtf8(MainWindow::kConnectedTip));
     disconnected_->setPixmap(databasePicture(false, devicePixelRatioF()));
-    disconnected_->setToolTip(QString::fromUtf8(MDI1::kDisconnectedTip));
+    disconnected_->setToolTip(QString::fromUtf8(MainWindow::kDisconnectedTip));
     connected_->setAccessibleName(tr("Database ready"));
     disconnected_->setAccessibleName(tr("Database busy"));
 
@@ -160,12 +161,12 @@ void MainView::buildStrip() {
 void MainView::buildToolbar() {
     toolbar_ = new QWidget(this);
     toolbar_->setFixedHeight(kToolbarHeight);
-    for (const ToolButton& data : mdi_.toolbar().all()) {
+    for (const ToolButton& data : mainWindow_.toolbar().all()) {
         auto* button = new LabelButton(toolbar_);
         button->resize(buttonWidth(data.index), kButtonHeight);
         const int index = data.index;
         connect(button, &LabelButton::mouseUp, this, [this, index](int mouseButton, int shift) {
-            mdi_.toolbarClicked(index, mouseButton, shift);
+            mainWindow_.toolbarClicked(index, mouseButton, shift);
         });
         buttons_[index] = button;
     }
@@ -227,7 +228,7 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         for (const auto& [window, grid] : grids_) {
             if (watched != window) continue;
             // The core decides: while the program runs it shows the other grid instead.
-            if (!grid->window().Form_QueryUnload()) {
+            if (!grid->window().requestClose()) {
                 event->ignore();
                 return true;
             }
@@ -248,7 +249,7 @@ void MainView::onChange(MainWindowChange change) {
             renderMessageLine();
             break;
         case MainWindowChange::Caption:
-            setWindowTitle(QString::fromStdString(mdi_.caption()));
+            setWindowTitle(QString::fromStdString(mainWindow_.caption()));
             break;
         case MainWindowChange::ElapsedTime:
             renderTimers();
@@ -264,12 +265,12 @@ void MainView::onChange(MainWindowChange change) {
             break;
         case MainWindowChange::HintPanel:
             if (hintPanel_ == nullptr) hintPanel_ = new HintPanelView(this);
-            hintPanel_->render(mdi_.hintPanel(), frameGeometry());
+            hintPanel_->render(mainWindow_.hintPanel(), frameGeometry());
             break;
         case MainWindowChange::Closed:
             closing_ = true;
-            timer1_.stop();
-            timer2_.stop();
+            elapsedTimer_.stop();
+            workingHardTimer_.stop();
             break;
     }
 }
@@ -279,7 +280,7 @@ void MainView::renderToolbar() {
     for (int index : kToolbarOrder) {
         LabelButton* button = toolButton(index);
         if (button == nullptr) continue;
-        const ToolButton& data = mdi_.toolbar().at(index);
+        const ToolButton& data = mainWindow_.toolbar().at(index);
         LabelLook look;
         look.caption = data.caption;
         look.fontName = fontNameOf(data.font);
@@ -304,7 +305,7 @@ void MainView::renderToolbar() {
 }
 
 void MainView::renderMessageLine() {
-    const MessageLine& line = mdi_.messageLine();
+    const MessageLine& line = mainWindow_.messageLine();
     message_->setText(QString::fromStdString(line.text));
     QPalette colours = message_->palette();
     colours.setColor(QPalette::WindowText, colorFromBgr(line.colour));
@@ -316,43 +317,45 @@ void MainView::renderMessageLine() {
 }
 
 void MainView::renderTimers() {
-    elapsed_->setText(QString::fromStdString(mdi_.elapsedLabel()));
+    elapsed_->setText(QString::fromStdString(mainWindow_.elapsedLabel()));
     if (closing_) return;
-    if (mdi_.elapsedTimerRunning() && !timer1_.isActive()) timer1_.start();
-    if (!mdi_.elapsedTimerRunning()) timer1_.stop();
+    if (mainWindow_.elapsedTimerRunning() && !elapsedTimer_.isActive()) elapsedTimer_.start();
+    if (!mainWindow_.elapsedTimerRunning()) elapsedTimer_.stop();
 }
 
 void MainView::renderWorkingHard() {
-    const WorkingHard& working = mdi_.workingHard();
+    const WorkingHard& working = mainWindow_.workingHard();
     workingFrame_->setVisible(working.visible);
     highlight_->setGeometry(rectFromTwips(working.highlightLeft + 60, working.highlightTop + 90,
                                           WorkingHard::kHighlightSize,
                                           WorkingHard::kHighlightSize));
     highlight_->lower();
     if (closing_) return;
-    if (working.timerRunning && !timer2_.isActive()) timer2_.start();
-    if (!working.timerRunning) timer2_.stop();
+    if (working.timerRunning && !workingHardTimer_.isActive()) workingHardTimer_.start();
+    if (!working.timerRunning) workingHardTimer_.stop();
 }
 
 void MainView::renderDatabaseIndicator() {
-    connected_->setVisible(!mdi_.databaseBusy());
-    disconnected_->setVisible(mdi_.databaseBusy());
+    connected_->setVisible(!mainWindow_.databaseBusy());
+    disconnected_->setVisible(mainWindow_.databaseBusy());
 }
 
 void MainView::renderLayout() {
     applyingLayout_ = true;
-    const QSize wanted(pixelsFromTwips(mdi_.widthTwips()), pixelsFromTwips(mdi_.heightTwips()));
+    const QSize wanted(pixelsFromTwips(mainWindow_.widthTwips()),
+                       pixelsFromTwips(mainWindow_.heightTwips()));
     if (!isMinimized() && size() != wanted) resize(wanted);
-    message_->resize(std::max(0, pixelsFromTwips(mdi_.messageLineWidthTwips())), kStripHeight - 8);
+    message_->resize(std::max(0, pixelsFromTwips(mainWindow_.messageLineWidthTwips())),
+                     kStripHeight - 8);
     for (const auto& [window, grid] : grids_) {
         if (window->isVisible()) placeSubWindow(window, grid);
     }
-    if (mdi_.visible() && !isVisible()) {
+    if (mainWindow_.visible() && !isVisible()) {
         show();
         // Without a window manager nobody else gives the new window the keyboard.
         raise();
         activateWindow();
-    } else if (!mdi_.visible()) {
+    } else if (!mainWindow_.visible()) {
         hide();
     }
     applyingLayout_ = false;
@@ -360,19 +363,19 @@ void MainView::renderLayout() {
 
 void MainView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!applyingLayout_ && !closing_) mdi_.MDIForm_Resize(isMinimized());
+    if (!applyingLayout_ && !closing_) mainWindow_.resize(isMinimized());
 }
 
 void MainView::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !closing_) {
-        mdi_.MDIForm_Resize(isMinimized());
+        mainWindow_.resize(isMinimized());
     }
 }
 
 void MainView::closeEvent(QCloseEvent* event) {
     // The close box asks nothing: the screen mode comes back, settings are written, the end.
-    if (!closing_) mdi_.MDIForm_Unload();
+    if (!closing_) mainWindow_.unload();
     event->accept();
 }
 

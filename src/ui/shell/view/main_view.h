@@ -1,9 +1,9 @@
 #pragma once
-// The main window `MDI1`: menu bar, the strip with elapsed time, Working Hard squares, database
-// indicator and message line, the toolbar of label buttons, and an MDI area that shows the one
-// grid window the core has open. Its timers drive the core's timer events.
+// The main window `MainWindow`: menu bar, the strip with elapsed time, Working Hard squares,
+// database indicator and message line, the toolbar of label buttons, and an MDI area that shows the
+// one grid window the core has open. Its timers drive the core's timer events.
 
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -27,7 +27,7 @@ class MainView : public QMainWindow {
     Q_OBJECT
 
   public:
-    MainView(MDI1& mainWindow, QWidget* parent = nullptr);
+    MainView(MainWindow& mainWindow, QWidget* parent = nullptr);
     ~MainView() override;
 
     // Hosts a grid window's view in its own subwindow; the core decides when it shows.
@@ -39,7 +39,7 @@ class MainView : public QMainWindow {
     QLabel* elapsedLabel() const { return elapsed_; }
     QMdiArea* mdiArea() const { return area_; }
     QMdiSubWindow* visibleSubWindow() const;
-    bool elapsedTimerActive() const { return timer1_.isActive(); }
+    bool elapsedTimerActive() const { return elapsedTimer_.isActive(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,7 +59,7 @@ class MainView : public QMainWindow {
     void renderLayout();
     void placeSubWindow(QMdiSubWindow* window, GridView* grid);
 
-    MDI1& mdi_;
+    MainWindow& mainWindow_;
     MenuView* menus_ = nullptr;
     QWidget* strip_ = nullptr;
     QLabel* elapsed_ = nullptr;
@@ -73,8 +73,8 @@ class MainView : public QMainWindow {
     std::map<int, LabelButton*> buttons_;
     QMdiArea* area_ = nullptr;
     std::vector<std::pair<QMdiSubWindow*, GridView*>> grids_;
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer elapsedTimer_;
+    QTimer workingHardTimer_;
     bool applyingLayout_ = false;
     bool closing_ = false;
     HintPanelView* hintPanel_ = nullptr;  // made on first use

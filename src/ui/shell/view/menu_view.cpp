@@ -13,7 +13,7 @@ namespace {
 // without the blanks every title still fits at the narrower width of the create layout.
 QString TitleText(const MenuItem& item) {
     QString text = QString::fromStdString(item.caption);
-    if (item.ref.array != MenuArray::Mtop) return text;
+    if (item.ref.array != MenuArray::Top) return text;
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
@@ -27,7 +27,7 @@ MenuView::MenuView(QMenuBar* bar, const MenuBar& menus, Handler chosen, Handler 
       menus_(menus),
       chosen_(std::move(chosen)),
       opened_(std::move(opened)) {
-    for (const MenuItem* top : menus_.items(MenuArray::Mtop)) {
+    for (const MenuItem* top : menus_.items(MenuArray::Top)) {
         if (top->submenu) {
             auto* menu = new QMenu(TitleText(*top), bar_);
             fill(menu, *top->submenu);
@@ -87,7 +87,7 @@ void MenuView::refresh() {
         if (!item->isSeparator()) action->setText(TitleText(*item));
         action->setVisible(item->visible);
         // An item inside a disabled drop-down is out of reach, and so is its shortcut.
-        const bool topLevel = entry.ref.array == MenuArray::Mtop;
+        const bool topLevel = entry.ref.array == MenuArray::Top;
         action->setEnabled(topLevel ? item->enabled : menus_.isEffective(entry.ref));
         action->setCheckable(item->checkable);
         if (item->checkable) action->setChecked(item->checked);

@@ -48,7 +48,7 @@ QWidget* QtHost::dialogParent() const {
     return mainWindow_.data();
 }
 
-void QtHost::runDialog(DlgMsg& dialog) {
+void QtHost::runDialog(InputDialog& dialog) {
     DialogView::run(dialog, dialogParent());
 }
 

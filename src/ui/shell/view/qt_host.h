@@ -23,7 +23,7 @@ class QtHost : public Host {
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
     void setPagePrinter(PagePrinter printer) { pagePrinter_ = std::move(printer); }
 
-    void runDialog(DlgMsg& dialog) override;
+    void runDialog(InputDialog& dialog) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showNotice(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;

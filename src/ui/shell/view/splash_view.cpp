@@ -50,11 +50,11 @@ SplashView::SplashView(Splash& splash, QWidget* parent)
         animated_[static_cast<size_t>(index)] = label;
     }
 
-    timer1_.setSingleShot(true);
-    timer1_.setInterval(Splash::kHandOverMs);
-    timer2_.setInterval(Splash::kAnimationMs);
-    connect(&timer1_, &QTimer::timeout, this, [this] { splash_.onTimer1(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { splash_.onTimer2(); });
+    handOverTimer_.setSingleShot(true);
+    handOverTimer_.setInterval(Splash::kHandOverMs);
+    animationTimer_.setInterval(Splash::kAnimationMs);
+    connect(&handOverTimer_, &QTimer::timeout, this, [this] { splash_.handOverDue(); });
+    connect(&animationTimer_, &QTimer::timeout, this, [this] { splash_.animationTick(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -72,10 +72,10 @@ void SplashView::render() {
     for (int index = 0; index < Splash::kAnimatedLabels; ++index) {
         animated_[static_cast<size_t>(index)]->setVisible(splash_.labelVisible(index));
     }
-    if (splash_.timer1Running() && !timer1_.isActive()) timer1_.start();
-    if (!splash_.timer1Running()) timer1_.stop();
-    if (splash_.timer2Running() && !timer2_.isActive()) timer2_.start();
-    if (!splash_.timer2Running()) timer2_.stop();
+    if (splash_.handOverPending() && !handOverTimer_.isActive()) handOverTimer_.start();
+    if (!splash_.handOverPending()) handOverTimer_.stop();
+    if (splash_.animating() && !animationTimer_.isActive()) animationTimer_.start();
+    if (!splash_.animating()) animationTimer_.stop();
     setEnabled(splash_.active());
     setVisible(splash_.visible());
 }

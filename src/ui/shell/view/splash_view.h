@@ -27,8 +27,8 @@ class SplashView : public QWidget {
     Splash& splash_;
     QLabel* version_;
     std::array<QLabel*, Splash::kAnimatedLabels> animated_{};
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer handOverTimer_;
+    QTimer animationTimer_;
 };
 
 }  // namespace quorvel::view

@@ -1,4 +1,4 @@
-// MakeSudoku: the grid it stores, what it keeps, how it draws and restarts, and Stop.
+// generatePuzzle: the grid it stores, what it keeps, how it draws and restarts, and Stop.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ bool IsCompleteValidGrid(const GridKind& kind, const std::vector<int>& values) {
     return countSolutions(kind, values, 2).count == 1;
 }
 
-TEST(MakeSudoku, StoresAValidFullGridAndKeepsOnlyTheLockedCells) {
+TEST(generatePuzzle, StoresAValidFullGridAndKeepsOnlyTheLockedCells) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         for (int level = 1; level <= 4; ++level) {
             for (std::uint64_t seed = 1; seed <= 10; ++seed) {
@@ -28,7 +28,7 @@ TEST(MakeSudoku, StoresAValidFullGridAndKeepsOnlyTheLockedCells) {
                 const std::vector<int> pattern =
                     DrawGivensPattern(*kind, ExposedCountFor(*kind, level), random);
                 ApplyGivensPattern(*grid.board, pattern);
-                ASSERT_TRUE(MakeSudoku(*grid.window, random));
+                ASSERT_TRUE(generatePuzzle(*grid.window, random));
 
                 const std::vector<int>& stored = grid.window->storedGrid();
                 EXPECT_EQ(grid.window->storeCount(), 1);
@@ -40,7 +40,7 @@ TEST(MakeSudoku, StoresAValidFullGridAndKeepsOnlyTheLockedCells) {
                     const bool given =
                         std::find(pattern.begin(), pattern.end(), cell) != pattern.end();
                     ASSERT_EQ(shown[i], given ? stored[i] : 0) << "cell " << cell;
-                    ASSERT_EQ(grid.board->CellValue(cell), shown[i])
+                    ASSERT_EQ(grid.board->cellValue(cell), shown[i])
                         << "value table, cell " << cell;
                 }
             }
@@ -57,7 +57,7 @@ std::vector<std::pair<int, bool>> TriesOf(const std::vector<TraceStep>& trace, i
     return tries;
 }
 
-TEST(MakeSudoku, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
+TEST(generatePuzzle, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
     TracedGrid grid(kNineGrid);
     // Cell 1: 0.01 draws position 0 and is drawn again; 0.95 gives position 9 (value 9).
     // Cell 2: 0.99 gives position 9, the 9 is a duplicate; the shortened list has no position 9,
@@ -65,7 +65,7 @@ TEST(MakeSudoku, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
     // Cell 3: 0.1 gives position 1, the 1 is a duplicate; the 2 moves into position 1 and is
     //         tried without a new draw.
     ScriptedRandom random({0.01, 0.95, 0.99, 0.15, 0.1});
-    ASSERT_TRUE(MakeSudoku(*grid.window, random));
+    ASSERT_TRUE(generatePuzzle(*grid.window, random));
     using Tries = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(TriesOf(grid.trace, 1).front(), std::make_pair(9, false));
     const Tries cell2 = TriesOf(grid.trace, 2);
@@ -76,11 +76,11 @@ TEST(MakeSudoku, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
     EXPECT_EQ(Tries(cell3.begin(), cell3.begin() + 2), (Tries{{1, true}, {2, false}}));
 }
 
-TEST(MakeSudoku, ASingleCandidateIsPlacedWhateverWasDrawn) {
+TEST(generatePuzzle, ASingleCandidateIsPlacedWhateverWasDrawn) {
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         TracedGrid grid(kNineGrid);
         SeededRandom random(seed);
-        ASSERT_TRUE(MakeSudoku(*grid.window, random));
+        ASSERT_TRUE(generatePuzzle(*grid.window, random));
         // The first time cell 9 is tried, cells 1..8 of row 1 leave it one value.
         const auto tries = TriesOf(grid.trace, 9);
         ASSERT_FALSE(tries.empty());
@@ -94,7 +94,7 @@ int LargeRestartCell(const GridKind& kind, int row) {
     return row > 3 ? (row - 2) * 16 : 1;
 }
 
-TEST(MakeSudoku, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
+TEST(generatePuzzle, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
     struct Case {
         const GridKind* kind;
         int retriesBeforeLarge;
@@ -106,7 +106,7 @@ TEST(MakeSudoku, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
         for (std::uint64_t seed = 1; seed <= static_cast<std::uint64_t>(c.seeds); ++seed) {
             TracedGrid grid(*c.kind);
             SeededRandom random(seed);
-            ASSERT_TRUE(MakeSudoku(*grid.window, random));
+            ASSERT_TRUE(generatePuzzle(*grid.window, random));
             int deadEnds = 0;
             int highestRow = 1;
             int lastLargeStart = 0;
@@ -139,7 +139,7 @@ TEST(MakeSudoku, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
     }
 }
 
-TEST(MakeSudoku, ARunStuckBehindItsLargeRestartStillCompletes) {
+TEST(generatePuzzle, ARunStuckBehindItsLargeRestartStillCompletes) {
     // Seed 50 at level 1 fixes a top of the 15x15 grid that no filling of the rest completes;
     // the same large restart then repeats until the whole grid starts again.
     SeededRandom random(50);
@@ -148,18 +148,18 @@ TEST(MakeSudoku, ARunStuckBehindItsLargeRestartStillCompletes) {
     EXPECT_TRUE(IsCompleteValidGrid(kFifteenGrid, made.solution));
 }
 
-TEST(MakeSudoku, StopBlanksTheGridAndStoresNothing) {
+TEST(generatePuzzle, StopBlanksTheGridAndStoresNothing) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         for (int stopAfter : {1, 40, 400}) {
             TracedGrid grid(*kind);
             SeededRandom random(3);
             ApplyGivensPattern(*grid.board, DrawGivensPattern(*kind, 30, random));
             grid.window->stopAfterChecks = stopAfter;
-            EXPECT_FALSE(MakeSudoku(*grid.window, random));
+            EXPECT_FALSE(generatePuzzle(*grid.window, random));
             EXPECT_EQ(grid.window->storeCount(), 0);
             for (int cell = 1; cell <= kind->cellCount(); ++cell) {
                 ASSERT_EQ(grid.board->cell(cell).text, "") << cell;
-                ASSERT_EQ(grid.board->CellValue(cell), 0) << cell;
+                ASSERT_EQ(grid.board->cellValue(cell), 0) << cell;
                 ASSERT_FALSE(grid.board->cell(cell).locked) << cell;
             }
         }

@@ -1,4 +1,4 @@
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 
 #include <algorithm>
 #include <climits>
@@ -24,88 +24,88 @@ int WholeNumberOf(const std::string& text) {
 
 }  // namespace
 
-DlgMode DlgModeForTitle(std::string_view title) {
-    if (title == kGetPuzzleTitle) return DlgMode::PuzzleNumber;
-    if (title == kGradeTitle) return DlgMode::LevelChoice;
-    if (title == kComposeTitle) return DlgMode::ExposedCells;
-    if (title == kPuzzleChoiceTitle) return DlgMode::PuzzleChoice;
+InputMode inputModeForTitle(std::string_view title) {
+    if (title == kGetPuzzleTitle) return InputMode::PuzzleNumber;
+    if (title == kGradeTitle) return InputMode::LevelChoice;
+    if (title == kComposeTitle) return InputMode::ExposedCells;
+    if (title == kPuzzleChoiceTitle) return InputMode::PuzzleChoice;
     if (title == kInvalidDataTitle || title == kOutOfRangeTitle || title == kImportCollectionTitle)
-        return DlgMode::Message;
-    return DlgMode::Question;
+        return InputMode::Message;
+    return InputMode::Question;
 }
 
-DlgMsg::DlgMsg(DialogExchange& exchange) : exchange_(exchange) {}
+InputDialog::InputDialog(DialogExchange& exchange) : exchange_(exchange) {}
 
-bool DlgMsg::hasLevels() const {
-    return mode_ == DlgMode::PuzzleNumber || mode_ == DlgMode::LevelChoice;
+bool InputDialog::hasLevels() const {
+    return mode_ == InputMode::PuzzleNumber || mode_ == InputMode::LevelChoice;
 }
 
-int DlgMsg::chosenLevel() const {
-    return mode_ == DlgMode::LevelChoice ? exchange_.session.gradeLevel
-                                         : exchange_.session.currentLevel;
+int InputDialog::chosenLevel() const {
+    return mode_ == InputMode::LevelChoice ? exchange_.session.gradeLevel
+                                           : exchange_.session.currentLevel;
 }
 
-void DlgMsg::Form_Load() {
+void InputDialog::load() {
     Session& session = exchange_.session;
-    exchange_.DlgCancelled = false;
+    exchange_.dialogCancelled = false;
     exchange_.importAll = false;
-    prompt_ = exchange_.DlgPrompt;
-    caption_ = exchange_.DlgTitle;
-    mode_ = DlgModeForTitle(caption_);
+    prompt_ = exchange_.dialogPrompt;
+    caption_ = exchange_.dialogTitle;
+    mode_ = inputModeForTitle(caption_);
     levelsVisible_ = true;
-    text1Visible_ = true;
+    answerVisible_ = true;
     switch (mode_) {
-        case DlgMode::Question:
-        case DlgMode::Message:
+        case InputMode::Question:
+        case InputMode::Message:
             levelsVisible_ = false;
-            text1Visible_ = false;
+            answerVisible_ = false;
             promptEnlarged_ = true;
-            if (mode_ == DlgMode::Message) {
+            if (mode_ == InputMode::Message) {
                 cancelVisible_ = false;
                 okCentred_ = true;
             }
-            focus_ = Focus::OKButton;
+            focus_ = Focus::OkButton;
             break;
-        case DlgMode::LevelChoice:
+        case InputMode::LevelChoice:
             // A grade level that was never set (or read damaged from the settings) starts at 1.
             session.gradeLevel = ClampLevel(session.gradeLevel);
             markerLevel_ = session.gradeLevel;
-            text1Visible_ = false;
-            focus_ = Focus::OKButton;
+            answerVisible_ = false;
+            focus_ = Focus::OkButton;
             break;
-        case DlgMode::PuzzleNumber:
+        case InputMode::PuzzleNumber:
             session.currentLevel = ClampLevel(session.currentLevel);
             chooseLevel(session.currentLevel);
-            text1_.setText(exchange_.DlgText);
+            answer_.setText(exchange_.dialogText);
             break;
-        case DlgMode::ExposedCells:
-        case DlgMode::PuzzleChoice:
+        case InputMode::ExposedCells:
+        case InputMode::PuzzleChoice:
             levelsVisible_ = false;
-            text1_.setText(exchange_.DlgText);
+            answer_.setText(exchange_.dialogText);
             break;
     }
     changed();
 }
 
-void DlgMsg::Form_Activate() {
-    if (text1Visible_) {
-        text1_.selectAll();
-        focus_ = Focus::Text1;
+void InputDialog::activate() {
+    if (answerVisible_) {
+        answer_.selectAll();
+        focus_ = Focus::AnswerBox;
     }
     changed();
 }
 
-void DlgMsg::chooseLevel(int level) {
+void InputDialog::chooseLevel(int level) {
     if (level < 1 || level > 4) level = 1;
     exchange_.host.processEvents();
     Session& session = exchange_.session;
-    if (mode_ == DlgMode::LevelChoice) {
+    if (mode_ == InputMode::LevelChoice) {
         session.gradeLevel = level;
-    } else if (mode_ == DlgMode::PuzzleNumber) {
+    } else if (mode_ == InputMode::PuzzleNumber) {
         // The level goes through the toolbar's level button so that its glyph follows.
         if (exchange_.mainWindow != nullptr) {
             session.currentLevel = level - 1;
-            exchange_.mainWindow->CBn_MouseUp(kLevelButton, kMouseLeft, 0);
+            exchange_.mainWindow->toolbarButtonReleased(kLevelButton, kMouseLeft, 0);
         } else {
             session.currentLevel = level;
         }
@@ -118,23 +118,23 @@ void DlgMsg::chooseLevel(int level) {
     markerLevel_ = level;
 }
 
-void DlgMsg::Label2_Click(int level) {
+void InputDialog::levelLabelClicked(int level) {
     if (closed_ || !hasLevels()) return;
     chooseLevel(level == 0 ? 1 : level);
     changed();
 }
 
-void DlgMsg::KeyDown(const KeyEvent& event) {
+void InputDialog::KeyDown(const KeyEvent& event) {
     if (closed_ || inKeyDown_) return;
     inKeyDown_ = true;
     const int code = event.code;
     if (code == key::kLeft || code == key::kRight || (code >= 41 && code <= 45)) {
-        focus_ = Focus::OKButton;
+        focus_ = Focus::OkButton;
         changed();
     } else if (code == key::kEnter) {
-        focus_ = Focus::OKButton;
+        focus_ = Focus::OkButton;
         changed();
-        OKButton_Click();
+        okClicked();
     } else if ((code == key::kDown || code == key::kUp) && hasLevels()) {
         const int level = chosenLevel();
         const int next =
@@ -145,44 +145,44 @@ void DlgMsg::KeyDown(const KeyEvent& event) {
     inKeyDown_ = false;
 }
 
-void DlgMsg::Text1_KeyPress(const std::string& typed) {
-    if (closed_ || !text1Visible_ || focus_ != Focus::Text1 || typed.empty()) return;
+void InputDialog::answerKeyPress(const std::string& typed) {
+    if (closed_ || !answerVisible_ || focus_ != Focus::AnswerBox || typed.empty()) return;
     if (typed == "\b") {
-        text1_.backspace();
+        answer_.backspace();
     } else if (typed.size() == 1 && typed[0] >= '0' && typed[0] <= '9') {
-        text1_.insert(typed);
+        answer_.insert(typed);
     } else {
         return;  // Enter is swallowed; separators and every other character are refused
     }
     changed();
 }
 
-void DlgMsg::Key(const KeyEvent& event) {
+void InputDialog::Key(const KeyEvent& event) {
     KeyDown(event);
-    if (!event.text.empty()) Text1_KeyPress(event.text);
+    if (!event.text.empty()) answerKeyPress(event.text);
 }
 
-void DlgMsg::setText1Selection(int start, int length) {
-    text1_.selStart = start;
-    text1_.selLength = length;
-    text1_.clampSelection();
-    if (text1Visible_) focus_ = Focus::Text1;
+void InputDialog::setAnswerSelection(int start, int length) {
+    answer_.selStart = start;
+    answer_.selLength = length;
+    answer_.clampSelection();
+    if (answerVisible_) focus_ = Focus::AnswerBox;
     changed();
 }
 
-void DlgMsg::OKButton_Click() {
+void InputDialog::okClicked() {
     if (closed_) return;
     Session& session = exchange_.session;
-    if (mode_ == DlgMode::ExposedCells) {
+    if (mode_ == InputMode::ExposedCells) {
         exchange_.ExposedCells =
-            std::clamp(WholeNumberOf(text1_.text), kFewestExposedCells, kMostExposedCells);
-    } else if (mode_ == DlgMode::PuzzleChoice) {
-        exchange_.DlgText = text1_.text;
-    } else if (mode_ == DlgMode::PuzzleNumber) {
-        exchange_.DlgText = text1_.text;
+            std::clamp(WholeNumberOf(answer_.text), kFewestExposedCells, kMostExposedCells);
+    } else if (mode_ == InputMode::PuzzleChoice) {
+        exchange_.dialogText = answer_.text;
+    } else if (mode_ == InputMode::PuzzleNumber) {
+        exchange_.dialogText = answer_.text;
         const auto pick = exchange_.services.pickPuzzle;
         const PickOutcome outcome =
-            pick ? pick(session.currentLevel, WholeNumberOf(text1_.text)) : PickOutcome::NoRecord;
+            pick ? pick(session.currentLevel, WholeNumberOf(answer_.text)) : PickOutcome::NoRecord;
         exchange_.DlgPicked = outcome == PickOutcome::Picked;
         if (outcome == PickOutcome::LevelEmpty && rememberedCount_ > 0) {
             // The level is empty: keep the count seen before and let the user choose again.
@@ -195,24 +195,24 @@ void DlgMsg::OKButton_Click() {
     close();
 }
 
-void DlgMsg::CancelButton_Click() {
+void InputDialog::cancelClicked() {
     if (closed_) return;
-    exchange_.DlgCancelled = true;
+    exchange_.dialogCancelled = true;
     close();
 }
 
-void DlgMsg::importAllClicked() {
+void InputDialog::importAllClicked() {
     if (closed_ || !importAllVisible()) return;
     exchange_.importAll = true;
     close();
 }
 
-void DlgMsg::close() {
+void InputDialog::close() {
     closed_ = true;
     changed();
 }
 
-void DlgMsg::changed() {
+void InputDialog::changed() {
     if (onChanged_) onChanged_();
 }
 

@@ -1,5 +1,5 @@
 // The input dialog: modes chosen by title, level choice with counting and wrap, the answer box's
-// key rules, OK and Cancel, run through AskUser and the scripted host.
+// key rules, OK and Cancel, run through ask and the scripted host.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "support/fake_host.h"
 #include "support/fake_main_window.h"
 #include "ui/grid/dialog_exchange.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 
 namespace quorvel {
 namespace {
@@ -15,10 +15,10 @@ namespace {
 using testing::FakeHost;
 using testing::FakeMainWindow;
 
-class DlgMsgTest : public ::testing::Test {
+class InputDialogTest : public ::testing::Test {
   protected:
-    DlgMsgTest() {
-        DlgMsgServices services;
+    InputDialogTest() {
+        InputDialogServices services;
         services.countLevel = [this](int level) {
             countedLevels.push_back(level);
             return countsByLevel[level];
@@ -33,35 +33,35 @@ class DlgMsgTest : public ::testing::Test {
     }
 
     // Opens a dialog with `title` and runs `script` on it; returns what the view saw on opening.
-    void ask(const std::string& title, std::function<void(DlgMsg&)> script,
+    void ask(const std::string& title, std::function<void(InputDialog&)> script,
              const std::string& text = "") {
-        host.dialogScripts.push_back([this, script](DlgMsg& dialog) {
+        host.dialogScripts.push_back([this, script](InputDialog& dialog) {
             opened = Snapshot(dialog);
             script(dialog);
             stillOpen = !dialog.closed();
             if (stillOpen) after = Snapshot(dialog);
-            dialog.CancelButton_Click();
+            dialog.cancelClicked();
         });
-        exchange.AskUser(title, "prompt", text);
+        exchange.ask(title, "prompt", text);
     }
 
     struct Snapshot {
         Snapshot() = default;
-        explicit Snapshot(const DlgMsg& d)
+        explicit Snapshot(const InputDialog& d)
             : mode(d.mode()),
               prompt(d.prompt()),
-              text1(d.text1().text),
-              text1Visible(d.text1Visible()),
+              answerBox(d.answerBox().text),
+              answerVisible(d.answerVisible()),
               levels(d.levelLabelsVisible()),
               marker(d.markerLevel()),
               cancel(d.cancelVisible()),
               okCentred(d.okCentred()),
               enlarged(d.promptEnlarged()),
-              wholeTextSelected(d.text1().wholeTextSelected()) {}
-        DlgMode mode{};
+              wholeTextSelected(d.answerBox().wholeTextSelected()) {}
+        InputMode mode{};
         std::string prompt;
-        std::string text1;
-        bool text1Visible = false, levels = false;
+        std::string answerBox;
+        bool answerVisible = false, levels = false;
         int marker = 0;
         bool cancel = false, okCentred = false, enlarged = false, wholeTextSelected = false;
     };
@@ -79,24 +79,24 @@ class DlgMsgTest : public ::testing::Test {
     bool stillOpen = false;
 };
 
-TEST_F(DlgMsgTest, TitleSelectsTheControls) {
+TEST_F(InputDialogTest, TitleSelectsTheControls) {
     struct Case {
         const char* title;
-        DlgMode mode;
-        bool text1, levels, cancel, okCentred, enlarged;
+        InputMode mode;
+        bool answerBox, levels, cancel, okCentred, enlarged;
     };
     const Case cases[] = {
-        {"Get a puzzle.", DlgMode::PuzzleNumber, true, true, true, false, false},
-        {"Grade and Save.", DlgMode::LevelChoice, false, true, true, false, false},
-        {"My Su Doku.", DlgMode::ExposedCells, true, false, true, false, false},
-        {"Delete puzzle.", DlgMode::Question, false, false, true, false, true},
-        {"Invalid Data.", DlgMode::Message, false, false, false, true, true},
-        {"Out of Range.", DlgMode::Message, false, false, false, true, true},
+        {"Get a puzzle.", InputMode::PuzzleNumber, true, true, true, false, false},
+        {"Grade and Save.", InputMode::LevelChoice, false, true, true, false, false},
+        {"My Su Doku.", InputMode::ExposedCells, true, false, true, false, false},
+        {"Delete puzzle.", InputMode::Question, false, false, true, false, true},
+        {"Invalid Data.", InputMode::Message, false, false, false, true, true},
+        {"Out of Range.", InputMode::Message, false, false, false, true, true},
     };
     for (const auto& c : cases) {
-        ask(c.title, [](DlgMsg&) {});
+        ask(c.title, [](InputDialog&) {});
         EXPECT_EQ(opened.mode, c.mode) << c.title;
-        EXPECT_EQ(opened.text1Visible, c.text1) << c.title;
+        EXPECT_EQ(opened.answerVisible, c.answerBox) << c.title;
         EXPECT_EQ(opened.levels, c.levels) << c.title;
         EXPECT_EQ(opened.cancel, c.cancel) << c.title;
         EXPECT_EQ(opened.okCentred, c.okCentred) << c.title;
@@ -104,13 +104,13 @@ TEST_F(DlgMsgTest, TitleSelectsTheControls) {
     }
 }
 
-TEST_F(DlgMsgTest, PuzzleNumberCountsTheLevelAndSelectsTheAnswer) {
+TEST_F(InputDialogTest, PuzzleNumberCountsTheLevelAndSelectsTheAnswer) {
     session.currentLevel = 2;
     ask(
-        "Get a puzzle.", [](DlgMsg&) {}, "5");
+        "Get a puzzle.", [](InputDialog&) {}, "5");
     EXPECT_EQ(opened.prompt, "Puzzle Number?   (1 ~ 7)");
     EXPECT_EQ(opened.marker, 2);
-    EXPECT_EQ(opened.text1, "5");
+    EXPECT_EQ(opened.answerBox, "5");
     EXPECT_TRUE(opened.wholeTextSelected);
     EXPECT_EQ(countedLevels, std::vector<int>{2});
     ASSERT_EQ(mainWindow.presses.size(), 1u);  // the level went through the level button
@@ -118,7 +118,7 @@ TEST_F(DlgMsgTest, PuzzleNumberCountsTheLevelAndSelectsTheAnswer) {
     EXPECT_EQ(session.currentLevel, 2);
 }
 
-TEST_F(DlgMsgTest, ArrowKeysWrapTheLevelInBothLevelModes) {
+TEST_F(InputDialogTest, ArrowKeysWrapTheLevelInBothLevelModes) {
     struct Case {
         const char* title;
         int start;
@@ -135,45 +135,45 @@ TEST_F(DlgMsgTest, ArrowKeysWrapTheLevelInBothLevelModes) {
     for (const auto& c : cases) {
         const bool grading = std::string(c.title) == "Grade and Save.";
         (grading ? session.gradeLevel : session.currentLevel) = c.start;
-        ask(c.title, [&](DlgMsg& dialog) {
+        ask(c.title, [&](InputDialog& dialog) {
             for (int i = 0; i < c.presses; ++i)
                 dialog.Key({c.keyCode, 0, ""});
-            dialog.OKButton_Click();
+            dialog.okClicked();
         });
         EXPECT_EQ(grading ? session.gradeLevel : session.currentLevel, c.expected)
             << c.title << " from " << c.start;
-        EXPECT_FALSE(exchange.DlgCancelled);
+        EXPECT_FALSE(exchange.dialogCancelled);
     }
 }
 
-TEST_F(DlgMsgTest, LevelClickMovesMarkerAndPrompt) {
-    ask("Get a puzzle.", [](DlgMsg& dialog) {
-        dialog.Label2_Click(4);
+TEST_F(InputDialogTest, LevelClickMovesMarkerAndPrompt) {
+    ask("Get a puzzle.", [](InputDialog& dialog) {
+        dialog.levelLabelClicked(4);
         EXPECT_EQ(dialog.markerLevel(), 4);
         EXPECT_EQ(dialog.prompt(), "Puzzle Number?   (1 ~ 3)");
-        dialog.Label2_Click(0);  // counts as level 1
+        dialog.levelLabelClicked(0);  // counts as level 1
         EXPECT_EQ(dialog.markerLevel(), 1);
         EXPECT_EQ(dialog.prompt(), "Puzzle Number?   (1 ~ 12)");
     });
     EXPECT_EQ(session.currentLevel, 1);
 }
 
-TEST_F(DlgMsgTest, ArrowsAndLevelClicksDoNothingOutsideTheLevelModes) {
+TEST_F(InputDialogTest, ArrowsAndLevelClicksDoNothingOutsideTheLevelModes) {
     session.currentLevel = 2;
-    ask("My Su Doku.", [](DlgMsg& dialog) {
+    ask("My Su Doku.", [](InputDialog& dialog) {
         dialog.Key({key::kDown, 0, ""});
-        dialog.Label2_Click(3);
-        dialog.OKButton_Click();
+        dialog.levelLabelClicked(3);
+        dialog.okClicked();
     });
     EXPECT_EQ(session.currentLevel, 2);
     EXPECT_TRUE(countedLevels.empty());
 }
 
-TEST_F(DlgMsgTest, ExposedCellsAreKeptBetweenTwentyAndThirty) {
+TEST_F(InputDialogTest, ExposedCellsAreKeptBetweenTwentyAndThirty) {
     const std::pair<const char*, int> cases[] = {
         {"5", 20}, {"45", 30}, {"", 20}, {"25", 25}, {"20", 20}, {"30", 30}, {"99999999999", 30}};
     for (const auto& [typed, exposed] : cases) {
-        ask("My Su Doku.", [typed](DlgMsg& dialog) {
+        ask("My Su Doku.", [typed](InputDialog& dialog) {
             for (char c : std::string(typed))
                 dialog.Key({0, 0, std::string(1, c)});
             dialog.Key({key::kEnter, 0, "\r"});
@@ -182,65 +182,65 @@ TEST_F(DlgMsgTest, ExposedCellsAreKeptBetweenTwentyAndThirty) {
     }
 }
 
-TEST_F(DlgMsgTest, AnswerBoxTakesDigitsOnly) {
-    ask("Get a puzzle.", [](DlgMsg& dialog) {
+TEST_F(InputDialogTest, AnswerBoxTakesDigitsOnly) {
+    ask("Get a puzzle.", [](InputDialog& dialog) {
         for (const char* typed : {"1", "a", ",", ".", "-", "2", " ", "\b", "4"}) {
             dialog.Key({0, 0, typed});
         }
-        EXPECT_EQ(dialog.text1().text, "14");
+        EXPECT_EQ(dialog.answerBox().text, "14");
         dialog.Key({key::kEnter, 0, "\r"});
     });
-    EXPECT_EQ(exchange.DlgText, "14");
+    EXPECT_EQ(exchange.dialogText, "14");
     ASSERT_EQ(picks.size(), 1u);
     EXPECT_EQ(picks[0], std::make_pair(1, 14));
     EXPECT_EQ(settingsWrites, 1);
     EXPECT_FALSE(stillOpen);
 }
 
-TEST_F(DlgMsgTest, SideKeysMoveTheFocusToOk) {
+TEST_F(InputDialogTest, SideKeysMoveTheFocusToOk) {
     for (int code : {key::kLeft, key::kRight, 41, 45}) {
-        ask("My Su Doku.", [code](DlgMsg& dialog) {
-            EXPECT_EQ(dialog.focus(), DlgMsg::Focus::Text1);
+        ask("My Su Doku.", [code](InputDialog& dialog) {
+            EXPECT_EQ(dialog.focus(), InputDialog::Focus::AnswerBox);
             dialog.Key({code, 0, ""});
-            EXPECT_EQ(dialog.focus(), DlgMsg::Focus::OKButton);
+            EXPECT_EQ(dialog.focus(), InputDialog::Focus::OkButton);
             dialog.Key({0, 0, "7"});  // the answer box no longer has the focus
-            EXPECT_EQ(dialog.text1().text, "");
+            EXPECT_EQ(dialog.answerBox().text, "");
         });
     }
 }
 
-TEST_F(DlgMsgTest, EmptyLevelKeepsTheDialogOpenWithTheRememberedCount) {
+TEST_F(InputDialogTest, EmptyLevelKeepsTheDialogOpenWithTheRememberedCount) {
     session.currentLevel = 1;
-    ask("Get a puzzle.", [](DlgMsg& dialog) {
-        dialog.Label2_Click(3);  // level 3 is empty
-        dialog.OKButton_Click();
+    ask("Get a puzzle.", [](InputDialog& dialog) {
+        dialog.levelLabelClicked(3);  // level 3 is empty
+        dialog.okClicked();
     });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(session.puzzleCount, "12");
     EXPECT_EQ(settingsWrites, 0);
 }
 
-TEST_F(DlgMsgTest, CancelAnswersNoAndTheNextDialogStartsAfresh) {
+TEST_F(InputDialogTest, CancelAnswersNoAndTheNextDialogStartsAfresh) {
     std::string prompt;
-    host.dialogScripts.push_back([](DlgMsg& dialog) { dialog.CancelButton_Click(); });
-    exchange.AskUser("Delete puzzle.", "Delete?", "");
-    EXPECT_TRUE(exchange.DlgCancelled);
+    host.dialogScripts.push_back([](InputDialog& dialog) { dialog.cancelClicked(); });
+    exchange.ask("Delete puzzle.", "Delete?", "");
+    EXPECT_TRUE(exchange.dialogCancelled);
     EXPECT_EQ(settingsWrites, 0);
-    host.dialogScripts.push_back([&prompt](DlgMsg& dialog) {
+    host.dialogScripts.push_back([&prompt](InputDialog& dialog) {
         prompt = dialog.prompt();
-        dialog.OKButton_Click();
+        dialog.okClicked();
     });
-    exchange.AskUser("Quorvel", "Sure?", "");
-    EXPECT_FALSE(exchange.DlgCancelled);
+    exchange.ask("Quorvel", "Sure?", "");
+    EXPECT_FALSE(exchange.dialogCancelled);
     EXPECT_EQ(settingsWrites, 1);
     EXPECT_EQ(prompt, "Sure?");
     EXPECT_EQ(host.dialogTitles, (std::vector<std::string>{"Delete puzzle.", "Quorvel"}));
 }
 
-TEST_F(DlgMsgTest, ADialogLeftOpenByTheHostCountsAsCancelled) {
-    host.dialogScripts.push_back([](DlgMsg&) {});
-    exchange.AskUser("Experimental Run", "Start?", "");
-    EXPECT_TRUE(exchange.DlgCancelled);
+TEST_F(InputDialogTest, ADialogLeftOpenByTheHostCountsAsCancelled) {
+    host.dialogScripts.push_back([](InputDialog&) {});
+    exchange.ask("Experimental Run", "Start?", "");
+    EXPECT_TRUE(exchange.dialogCancelled);
 }
 
 }  // namespace

@@ -4,19 +4,19 @@
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
 #include "ui/shell/grid_child.h"
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 #include "ui/shell/version.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolve{MenuArray::Mtop, 3};
-constexpr MenuRef kStop{MenuArray::Mtop, 8};
-constexpr MenuRef kDeleteItem{MenuArray::MenuC, 7};
-constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
-constexpr MenuRef kPanelItem{MenuArray::MenuG, 2};
-constexpr MenuRef kUniquePuzzlesOnlyItem{MenuArray::MenuC, 10};
+constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
+constexpr MenuRef kStop{MenuArray::Top, 8};
+constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
+constexpr MenuRef kTipItem{MenuArray::VisualAid, 1};
+constexpr MenuRef kPanelItem{MenuArray::VisualAid, 2};
+constexpr MenuRef kUniquePuzzlesOnlyItem{MenuArray::Database, 10};
 
 std::string TrimBlanks(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
@@ -32,12 +32,12 @@ bool KeptInBothLayouts(int index) {
 
 }  // namespace
 
-void MDI1::setHintPanel(HintPanel panel) {
+void MainWindow::setHintPanel(HintPanel panel) {
     hintPanel_ = std::move(panel);
     changed(MainWindowChange::HintPanel);
 }
 
-void MDI1::PanelText(const std::string& text, std::uint32_t colour, int alignment) {
+void MainWindow::showMessage(const std::string& text, std::uint32_t colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
     message_.text = text;
     message_.colour = colour;
@@ -46,33 +46,33 @@ void MDI1::PanelText(const std::string& text, std::uint32_t colour, int alignmen
     host_.processEvents();
 }
 
-void MDI1::RestartTimer() {
+void MainWindow::restartElapsedTime() {
     elapsed_.restart();
     changed(MainWindowChange::ElapsedTime);
 }
 
-void MDI1::setElapsedTimerRunning(bool running) {
+void MainWindow::setElapsedTimerRunning(bool running) {
     elapsed_.setRunning(running);
     changed(MainWindowChange::ElapsedTime);
 }
 
-void MDI1::clearElapsedDisplay() {
+void MainWindow::clearElapsedDisplay() {
     elapsed_.clearLabel();
     changed(MainWindowChange::ElapsedTime);
 }
 
-void MDI1::endCurrentPuzzle() {
+void MainWindow::endCurrentPuzzle() {
     EndCurrentPuzzle(session_);
     setMenuEnabled(kDeleteItem, false);
 }
 
-void MDI1::onTimer1() {
+void MainWindow::elapsedTick() {
     if (!elapsed_.running()) return;
     elapsed_.tick();
     changed(MainWindowChange::ElapsedTime);
 }
 
-void MDI1::onTimer2() {
+void MainWindow::workingHardTick() {
     if (!workingHard_.timerRunning) return;
     workingHard_.highlightLeft = WorkingHard::kSquareLeft[workingHard_.workStep] - 45;
     workingHard_.highlightTop = WorkingHard::kSquareTop - 45;
@@ -80,23 +80,23 @@ void MDI1::onTimer2() {
     changed(MainWindowChange::WorkingHard);
 }
 
-void MDI1::setWorkingHard(bool on) {
+void MainWindow::setWorkingHard(bool on) {
     workingHard_.visible = on;
     workingHard_.timerRunning = on;
     changed(MainWindowChange::WorkingHard);
 }
 
-void MDI1::ShowDbBusy() {
+void MainWindow::showDatabaseBusy() {
     databaseBusy_ = true;
     changed(MainWindowChange::DatabaseIndicator);
 }
 
-void MDI1::ShowDbReady() {
+void MainWindow::showDatabaseReady() {
     databaseBusy_ = false;
     changed(MainWindowChange::DatabaseIndicator);
 }
 
-void MDI1::FreezeDrawing(int mode) {
+void MainWindow::setDrawingMode(int mode) {
     if (mode == 1) {
         host_.freezeDrawing(true);
     } else if (!session_.loadBusy) {
@@ -104,11 +104,11 @@ void MDI1::FreezeDrawing(int mode) {
     }
 }
 
-void MDI1::setStopItemVisible(bool visible) {
+void MainWindow::setStopItemVisible(bool visible) {
     setMenuVisible(kStop, visible);
 }
 
-void MDI1::applyStateChange(StateChange change) {
+void MainWindow::applyStateChange(StateChange change) {
     switch (change) {
         case StateChange::GridLockedWithGivens:
             setMenuEnabled(kAssistSolve, true);
@@ -145,14 +145,14 @@ void MDI1::applyStateChange(StateChange change) {
     }
 }
 
-void MDI1::CloseCreateScreen() {
+void MainWindow::applyComposeLayout() {
     const bool create = session_.createMode;
     for (int index = 0; index <= 2; ++index)
-        setMenuEnabled({MenuArray::MenuB, index}, !create);
-    setMenuEnabled({MenuArray::MenuB, 6}, create);
-    setMenuEnabled({MenuArray::MenuB, 15}, create);
-    setMenuEnabled({MenuArray::Mtop, 0}, !create);
-    setMenuEnabled({MenuArray::Mtop, 2}, !create);
+        setMenuEnabled({MenuArray::SetPuzzle, index}, !create);
+    setMenuEnabled({MenuArray::SetPuzzle, 6}, create);
+    setMenuEnabled({MenuArray::SetPuzzle, 15}, create);
+    setMenuEnabled({MenuArray::Top, 0}, !create);
+    setMenuEnabled({MenuArray::Top, 2}, !create);
     if (create) {
         setMenuEnabled(kAssistSolve, true);
         setButtonEnabled(19, true);
@@ -171,48 +171,48 @@ void MDI1::CloseCreateScreen() {
     if (active_ != nullptr) active_->placeIn(widthTwips(), heightTwips());
 }
 
-int MDI1::widthTwips() const {
+int MainWindow::widthTwips() const {
     return session_.createMode ? 8000 : 9000;
 }
 
-int MDI1::heightTwips() const {
+int MainWindow::heightTwips() const {
     return 10365 + 15 * host_.systemMetrics().minWindowHeightPx;
 }
 
-void MDI1::setMainTitle(const std::string& title) {
+void MainWindow::setMainTitle(const std::string& title) {
     caption_ = title;
     changed(MainWindowChange::Caption);
 }
 
-bool MDI1::tipSwitchOn() const {
+bool MainWindow::tipSwitchOn() const {
     return menus_.at(kTipItem).checked;
 }
 
-void MDI1::setTipSwitch(bool checked) {
+void MainWindow::setTipSwitch(bool checked) {
     setMenuChecked(kTipItem, checked);
 }
 
-bool MDI1::panelSwitchOn() const {
+bool MainWindow::panelSwitchOn() const {
     return menus_.at(kPanelItem).checked;
 }
 
 // ---- menu and toolbar state ----------------------------------------------------------------
 
-void MDI1::setMenuEnabled(MenuRef ref, bool enabled) {
+void MainWindow::setMenuEnabled(MenuRef ref, bool enabled) {
     if (MenuItem* item = menus_.find(ref)) {
         item->enabled = enabled;
         changed(MainWindowChange::Menus);
     }
 }
 
-void MDI1::setMenuVisible(MenuRef ref, bool visible) {
+void MainWindow::setMenuVisible(MenuRef ref, bool visible) {
     if (MenuItem* item = menus_.find(ref)) {
         item->visible = visible;
         changed(MainWindowChange::Menus);
     }
 }
 
-void MDI1::setMenuChecked(MenuRef ref, bool checked) {
+void MainWindow::setMenuChecked(MenuRef ref, bool checked) {
     if (MenuItem* item = menus_.find(ref)) {
         item->checked = checked;
         changed(MainWindowChange::Menus);
@@ -221,26 +221,26 @@ void MDI1::setMenuChecked(MenuRef ref, bool checked) {
     if (ref == kPanelItem && active_ != nullptr) active_->setPanelVisible(checked);
 }
 
-void MDI1::setMenuCaption(MenuRef ref, const std::string& caption) {
+void MainWindow::setMenuCaption(MenuRef ref, const std::string& caption) {
     if (MenuItem* item = menus_.find(ref)) {
         item->caption = caption;
         changed(MainWindowChange::Menus);
     }
 }
 
-void MDI1::setButtonEnabled(int index, bool enabled) {
+void MainWindow::setButtonEnabled(int index, bool enabled) {
     if (!Toolbar::exists(index)) return;
     toolbar_.at(index).enabled = enabled;
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::setButtonVisible(int index, bool visible) {
+void MainWindow::setButtonVisible(int index, bool visible) {
     if (!Toolbar::exists(index)) return;
     toolbar_.at(index).visible = visible;
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::setButtonBackColour(int index, std::uint32_t colour) {
+void MainWindow::setButtonBackColour(int index, std::uint32_t colour) {
     if (!Toolbar::exists(index)) return;
     toolbar_.at(index).backColour = colour;
     changed(MainWindowChange::Toolbar);
@@ -248,24 +248,24 @@ void MDI1::setButtonBackColour(int index, std::uint32_t colour) {
 
 // ---- settings ------------------------------------------------------------------------------
 
-void MDI1::loadSettings() {
-    LoadedSettings loaded = LoadSettings(SettingsFolder(programFolder_));
+void MainWindow::loadSettings() {
+    LoadedSettings loaded = LoadSettings(settingsFolder(programFolder_));
     settings_ = savedSettings_ = loaded.settings;
     session_.currentLevel = settings_.currentLevel;
     session_.gradeLevel = settings_.gradeLevel;
     elapsed_.elapsedAtCompose = settings_.elapsedAtCompose;
     if (session_.createMode) session_.bankedElapsed = settings_.elapsedAtCompose;
     if (loaded.error) showFileError(loaded.error->message());
-    options_ = LoadProgramOptions(SettingsFolder(programFolder_));
+    options_ = LoadProgramOptions(settingsFolder(programFolder_));
     setMenuChecked(kUniquePuzzlesOnlyItem, options_.uniquePuzzlesOnly);
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
 }
 
-void MDI1::setUniquePuzzlesOnly(bool on) {
+void MainWindow::setUniquePuzzlesOnly(bool on) {
     ProgramOptions next = options_;
     next.uniquePuzzlesOnly = on;
     // As with the settings, a failed write leaves the option as the file has it.
-    if (FileStatus error = SaveProgramOptions(SettingsFolder(programFolder_), next)) {
+    if (FileStatus error = SaveProgramOptions(settingsFolder(programFolder_), next)) {
         showFileError(error->message());
         return;
     }
@@ -273,7 +273,7 @@ void MDI1::setUniquePuzzlesOnly(bool on) {
     setMenuChecked(kUniquePuzzlesOnlyItem, on);
 }
 
-void MDI1::settingsMovedAside(const std::filesystem::path& keptAs) {
+void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {
     // The old contents are safe under the new name; the user learns of it before the settings
     // in memory are written as the fresh file.
     const std::string kept = keptAs.filename().string();
@@ -285,7 +285,7 @@ void MDI1::settingsMovedAside(const std::filesystem::path& keptAs) {
     writeSettings();
 }
 
-FileStatus MDI1::writeSettings() {
+FileStatus MainWindow::writeSettings() {
     host_.processEvents();
     Settings next = settings_;
     next.currentLevel = session_.currentLevel;
@@ -293,7 +293,7 @@ FileStatus MDI1::writeSettings() {
     next.elapsedAtCompose = elapsed_.elapsedAtCompose;
     next.showPossibilitiesTip = tipMarkDuringSetPuzzle_.value_or(tipSwitchOn());
     next.showPossibilitiesPanel = panelSwitchOn();
-    FileStatus error = SaveSettings(SettingsFolder(programFolder_), next);
+    FileStatus error = SaveSettings(settingsFolder(programFolder_), next);
     if (error) {
         // The settings held go back to those on disk.
         settings_ = savedSettings_;
@@ -304,8 +304,8 @@ FileStatus MDI1::writeSettings() {
     return error;
 }
 
-void MDI1::showFileError(const std::string& message) {
-    PanelText(message, colour::kRed, 2);
+void MainWindow::showFileError(const std::string& message) {
+    showMessage(message, colour::kRed, 2);
 }
 
 }  // namespace quorvel

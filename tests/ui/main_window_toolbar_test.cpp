@@ -27,10 +27,10 @@ TEST_F(MdiToolbar, LevelButtonCyclesThroughTheFourLevels) {
         {7, 1, 8, "u", " Easy "},
     };
     for (const Case& c : cases) {
-        MDI1 window(host, session, dialogs, folder.path());
+        MainWindow window(host, session, dialogs, folder.path());
         session.currentLevel = c.levelBefore;
         for (int i = 0; i < c.clicks; ++i)
-            window.CBn_MouseUp(20, 1, 0);
+            window.toolbarButtonReleased(20, 1, 0);
         SCOPED_TRACE(c.levelBefore);
         EXPECT_EQ(session.currentLevel, c.levelAfter);
         EXPECT_EQ(window.toolbar().at(20).caption, c.caption);
@@ -40,7 +40,7 @@ TEST_F(MdiToolbar, LevelButtonCyclesThroughTheFourLevels) {
 
 TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOpensTheNineGrid) {
     session.currentLevel = 3;
-    mdi.MDIForm_Load();
+    mainWindow.load();
     EXPECT_EQ(session.currentLevel, 3);
     EXPECT_EQ(button(20).caption, "w");
     EXPECT_TRUE(nine.shown);
@@ -51,21 +51,21 @@ TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOpensTheNineGrid) {
     EXPECT_FALSE(button(18).enabled);
     EXPECT_TRUE(button(19).enabled);
     EXPECT_TRUE(button(21).enabled);
-    EXPECT_FALSE(mdi.databaseBusy());
+    EXPECT_FALSE(mainWindow.databaseBusy());
 }
 
 TEST_F(MdiToolbar, RightClickActsOnlyOnTheLevelButton) {
     bool gotPuzzle = false;
-    mdi.commands().setAction(Command::GetPuzzle, [&] { gotPuzzle = true; });
+    mainWindow.commands().setAction(Command::GetPuzzle, [&] { gotPuzzle = true; });
     loadAndActivate();
     for (int index : {0, 5, 16, 19, 21, 30, 33}) {
-        mdi.CBn_MouseUp(index, 2, 0);
+        mainWindow.toolbarButtonReleased(index, 2, 0);
         EXPECT_TRUE(host.log.empty()) << index;  // no press flash
         EXPECT_TRUE(changes.empty()) << index;
     }
     EXPECT_FALSE(gotPuzzle);
     session.incompleteMode = true;
-    mdi.CBn_MouseUp(20, 2, 0);
+    mainWindow.toolbarButtonReleased(20, 2, 0);
     EXPECT_TRUE(gotPuzzle);
     EXPECT_FALSE(session.incompleteMode);
     EXPECT_EQ(button(20).caption, "u");  // the level did not step
@@ -78,7 +78,7 @@ TEST_F(MdiToolbar, NumberButtonsChooseTheNumberForEntryByClick) {
         int selected;
     };
     for (Case c : {Case{5, 5}, Case{12, 12}, Case{0, 0}}) {
-        mdi.CBn_MouseUp(c.index, 1, 0);
+        mainWindow.toolbarButtonReleased(c.index, 1, 0);
         EXPECT_EQ(session.selectedNumber, c.selected);
         for (int number = 0; number <= 15; ++number) {
             std::uint32_t expected = number == c.index ? colour::kWhite : colour::kButtonGrey;
@@ -108,14 +108,14 @@ TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
         SCOPED_TRACE(c.name);
         int runs = 0;
         if (c.registered) {
-            mdi.commands().setStep(c.command, [&] {
+            mainWindow.commands().setStep(c.command, [&] {
                 ++runs;
                 return c.changedState;
             });
         } else {
-            mdi.commands().clear(c.command);
+            mainWindow.commands().clear(c.command);
         }
-        mdi.CBn_MouseUp(c.index, 1, 0);
+        mainWindow.toolbarButtonReleased(c.index, 1, 0);
         EXPECT_EQ(runs, c.registered ? 1 : 0);
         EXPECT_EQ(button(c.index).backColour, c.back);
         for (int other = 16; other <= 18; ++other) {
@@ -128,27 +128,27 @@ TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
 
 TEST_F(MdiToolbar, UserClicksOnDisabledOrHiddenButtonsAreIgnored) {
     int starts = 0;
-    mdi.commands().setAction(Command::StartExperiment, [&] { ++starts; });
+    mainWindow.commands().setAction(Command::StartExperiment, [&] { ++starts; });
     loadAndActivate();
-    mdi.toolbarClicked(16, 1, 0);  // off until a grid is locked with givens
-    mdi.toolbarClicked(12, 1, 0);  // hidden on the 9x9 grid
-    mdi.toolbarClicked(25, 1, 0);  // no such button
+    mainWindow.toolbarClicked(16, 1, 0);  // off until a grid is locked with givens
+    mainWindow.toolbarClicked(12, 1, 0);  // hidden on the 9x9 grid
+    mainWindow.toolbarClicked(25, 1, 0);  // no such button
     EXPECT_EQ(starts, 0);
     EXPECT_EQ(session.selectedNumber, 0);
     EXPECT_TRUE(host.log.empty());
-    mdi.applyStateChange(StateChange::GridLockedWithGivens);
-    mdi.toolbarClicked(16, 1, 0);
+    mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
+    mainWindow.toolbarClicked(16, 1, 0);
     EXPECT_EQ(starts, 1);
 }
 
 TEST_F(MdiToolbar, GridButtonsSwapTheGridAndItsNumberButtons) {
     loadAndActivate();
-    mdi.CBn_MouseUp(5, 1, 0);
-    mdi.CBn_MouseUp(31, 1, 0);
+    mainWindow.toolbarButtonReleased(5, 1, 0);
+    mainWindow.toolbarButtonReleased(31, 1, 0);
     EXPECT_TRUE(fifteen.shown);
     EXPECT_FALSE(nine.shown);
     EXPECT_EQ(session.gridKindCode, 5);
-    EXPECT_EQ(mdi.activeChild(), &fifteen);
+    EXPECT_EQ(mainWindow.activeChild(), &fifteen);
     EXPECT_EQ(button(31).backColour, colour::kChosenYellow);
     EXPECT_EQ(button(30).backColour, colour::kButtonGrey);
     EXPECT_EQ(session.selectedNumber, 0);  // the click resets the number choice
@@ -156,7 +156,7 @@ TEST_F(MdiToolbar, GridButtonsSwapTheGridAndItsNumberButtons) {
         EXPECT_TRUE(button(number).visible);
     EXPECT_EQ(session.puzzleCount, "0");  // the level was counted in a missing database
 
-    mdi.CBn_MouseUp(30, 1, 0);
+    mainWindow.toolbarButtonReleased(30, 1, 0);
     EXPECT_TRUE(nine.shown);
     EXPECT_FALSE(fifteen.shown);
     EXPECT_EQ(session.gridKindCode, 3);

@@ -28,14 +28,14 @@ TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.written);
-        MDI1 window(host, session, dialogs, folder.path());
-        window.PanelText(c.shown, colour::kBlue, 0);
+        MainWindow window(host, session, dialogs, folder.path());
+        window.showMessage(c.shown, colour::kBlue, 0);
         int events = host.processEventsCount;
         int notified = 0;
         window.subscribe([&](MainWindowChange change) {
             if (change == MainWindowChange::MessageLine) ++notified;
         });
-        window.PanelText(c.written, c.colour, 2);
+        window.showMessage(c.written, c.colour, 2);
         EXPECT_EQ(notified, c.changes ? 1 : 0);
         EXPECT_EQ(host.processEventsCount - events, c.changes ? 1 : 0);
         EXPECT_EQ(window.messageLine().text, c.changes ? c.written : c.shown);
@@ -47,9 +47,9 @@ TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
 TEST_F(MdiMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
     const std::filesystem::path file = folder.path() / std::string(kSettingsFileName);
     ASSERT_FALSE(ReplaceFileAtomically(file, "not settings\r\n"));
-    mdi.loadSettings();
+    mainWindow.loadSettings();
     EXPECT_TRUE(host.logged("notice:Quorvel"));
-    EXPECT_EQ(mdi.messageLine().text,
+    EXPECT_EQ(mainWindow.messageLine().text,
               "DaDododa.pxz could not be read; kept as "
               "DaDododa.pxz.unreadable");
     EXPECT_EQ(ReadFileBytes(folder.path() / "DaDododa.pxz.unreadable"), "not settings\r\n");
@@ -71,7 +71,7 @@ TEST_F(MdiMessage, FreezeDrawingResumesOnlyOutsideLoading) {
     for (const Case& c : cases) {
         host.freezeCalls.clear();
         session.loadBusy = c.loadBusy;
-        mdi.FreezeDrawing(c.mode);
+        mainWindow.setDrawingMode(c.mode);
         EXPECT_EQ(host.freezeCalls, c.calls) << c.mode << c.loadBusy;
     }
 }

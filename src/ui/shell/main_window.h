@@ -1,13 +1,13 @@
 #pragma once
-// `MDI1`, the main window: menus and toolbar as data, the message line, the elapsed time, the
+// `MainWindow`, the main window: menus and toolbar as data, the message line, the elapsed time, the
 // Working Hard and database indicators, and the one grid window it hosts. Every menu item and
 // toolbar button arrives here; small commands run here, the others go to the handler that the
 // part owning them registered in `commands()`.
 //
 // The view renders the state below, forwards the user's events to the members named after
-// them (`Mtop_Click`, `MenuA_Click`, `toolbarClicked`, `MDIForm_Resize` ...), drives `onTimer1`
-// every 1000 ms while `elapsedTimerRunning()` and `onTimer2` every 250 ms while
-// `workingHard().timerRunning`, and repaints what `subscribe` reports as changed.
+// them (`topMenuClicked`, `puzzleGridItemClicked`, `toolbarClicked`, `resize` ...), drives
+// `elapsedTick` every 1000 ms while `elapsedTimerRunning()` and `workingHardTick` every 250 ms
+// while `workingHard().timerRunning`, and repaints what `subscribe` reports as changed.
 
 #include <cstdint>
 #include <filesystem>
@@ -54,7 +54,7 @@ struct HintPanel {
     std::vector<std::string> lines;  // one step each
 };
 
-inline constexpr MenuRef kExplainNextStepItem{MenuArray::MenuE, 9};
+inline constexpr MenuRef kExplainNextStepItem{MenuArray::AssistSolve, 9};
 
 // State changes other parts report; each switches menu items and toolbar buttons on or off.
 enum class StateChange {
@@ -87,7 +87,7 @@ struct WorkingHard {
     static constexpr int kHighlightSize = 225;
 };
 
-class MDI1 : public MainWindowLink {
+class MainWindow : public MainWindowLink {
   public:
     static constexpr const char* kDesignCaption = "Quorvel - V1.06";
     static constexpr std::uint32_t kClientColour = 0x0080C0FF;
@@ -95,12 +95,12 @@ class MDI1 : public MainWindowLink {
     static constexpr const char* kDisconnectedTip = " Database is disconnected ";
     static constexpr const char* kWorkingHardTip = " Working Hard ";
 
-    MDI1(Host& host, Session& session, DialogExchange& dialogs,
-         std::filesystem::path programFolder);
-    MDI1(const MDI1&) = delete;
-    MDI1& operator=(const MDI1&) = delete;
+    MainWindow(Host& host, Session& session, DialogExchange& dialogs,
+               std::filesystem::path programFolder);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
-    // The two grid windows; must be set before `MDIForm_Load`.
+    // The two grid windows; must be set before `load`.
     void setGrids(GridChild& nine, GridChild& fifteen);
     // Handlers of the commands other parts carry out.
     CommandTable& commands() { return commands_; }
@@ -119,40 +119,40 @@ class MDI1 : public MainWindowLink {
     void subscribe(std::function<void(MainWindowChange)> listener);
 
     // Window events.
-    void MDIForm_Load();
+    void load();
     // Activation from within the program (first show, or back from one of its dialogs).
-    void MDIForm_Activate();
-    void MDIForm_Resize(bool minimised);
+    void activate();
+    void resize(bool minimised);
     // Closing the main window (its close box, or Quit answered Yes): the screen mode found at
     // start comes back, the settings are written and the program ends.
-    void MDIForm_Unload();
+    void unload();
 
     // A top-level menu was opened (or Quit / Stop clicked).
-    void Mtop_Click(int index);
-    void MenuA_Click(int index);
-    void MenuB_Click(int index);
-    void MenuC_Click(int index);
-    void MenuE_Click(int index);
-    void MenuEA_Click(int index);
-    void MenuG_Click(int index);
-    void MenuD_Click(int index);
+    void topMenuClicked(int index);
+    void puzzleGridItemClicked(int index);
+    void setPuzzleItemClicked(int index);
+    void databaseItemClicked(int index);
+    void assistSolveItemClicked(int index);
+    void solveItemClicked(int index);
+    void visualAidItemClicked(int index);
+    void helpItemClicked(int index);
     // A menu item chosen by the user (or its shortcut): runs it when it is effective.
     void menuChosen(MenuRef ref);
     // A toolbar button clicked by the user: ignored while the button is hidden or disabled.
     void toolbarClicked(int index, int button, int shift);
-    void onTimer1();
-    void onTimer2();
+    void elapsedTick();
+    void workingHardTick();
 
     // Routines other parts call.
-    void PanelText(const std::string& text, std::uint32_t colour, int alignment) override;
-    void CBn_MouseUp(int index, int button, int shift) override;
-    void RestartTimer();
-    void ShowDbBusy();
-    void ShowDbReady();
+    void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
+    void toolbarButtonReleased(int index, int button, int shift) override;
+    void restartElapsedTime();
+    void showDatabaseBusy();
+    void showDatabaseReady();
     // Mode 1 suspends repainting; any other mode resumes it unless `LoadBusy` is set.
-    void FreezeDrawing(int mode);
+    void setDrawingMode(int mode);
     // The create layout while `CreateMode` is true, the normal layout otherwise.
-    void CloseCreateScreen();
+    void applyComposeLayout();
     void applyStateChange(StateChange change);
     void setWorkingHard(bool on) override;
     void setStopItemVisible(bool visible) override;
@@ -197,13 +197,13 @@ class MDI1 : public MainWindowLink {
     bool elapsedTimerRunning() const { return elapsed_.running(); }
     const WorkingHard& workingHard() const { return workingHard_; }
     bool databaseBusy() const { return databaseBusy_; }
-    // True from `MDIForm_Load` on: the view shows the window (the Layout change says when).
+    // True from `load` on: the view shows the window (the Layout change says when).
     bool visible() const { return visible_; }
     int widthTwips() const;
     int heightTwips() const;
     int messageLineWidthTwips() const { return widthTwips() - 2400; }
     bool firstActivate() const { return firstActivate_; }
-    double ElapsedAtCompose() const { return elapsed_.elapsedAtCompose; }
+    double elapsedAtCompose() const { return elapsed_.elapsedAtCompose; }
     void setElapsedAtCompose(double value) { elapsed_.elapsedAtCompose = value; }
     GridChild* activeChild() const { return active_; }
     HelpWindow& helpWindow() { return help_; }

@@ -1,4 +1,4 @@
-#include "ui/shell/mdi1.h"
+#include "ui/shell/main_window.h"
 
 #include "model/grid_kind.h"
 #include "model/session.h"
@@ -13,8 +13,8 @@
 
 namespace quorvel {
 
-MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
-           std::filesystem::path programFolder)
+MainWindow::MainWindow(Host& host, Session& session, DialogExchange& dialogs,
+                       std::filesystem::path programFolder)
     : host_(host),
       session_(session),
       dialogs_(dialogs),
@@ -31,60 +31,60 @@ MDI1::MDI1(Host& host, Session& session, DialogExchange& dialogs,
     });
 }
 
-void MDI1::setGrids(GridChild& nine, GridChild& fifteen) {
+void MainWindow::setGrids(GridChild& nine, GridChild& fifteen) {
     nine_ = &nine;
     fifteen_ = &fifteen;
 }
 
-void MDI1::setHistoryRecorder(std::function<void(GridWindow&)> recorder) {
+void MainWindow::setHistoryRecorder(std::function<void(GridWindow&)> recorder) {
     historyRecorder_ = std::move(recorder);
 }
 
-void MDI1::setHistoryRestarter(std::function<void(GridWindow&)> restarter) {
+void MainWindow::setHistoryRestarter(std::function<void(GridWindow&)> restarter) {
     historyRestarter_ = std::move(restarter);
 }
 
-void MDI1::subscribe(std::function<void(MainWindowChange)> listener) {
+void MainWindow::subscribe(std::function<void(MainWindowChange)> listener) {
     listeners_.push_back(std::move(listener));
 }
 
-void MDI1::changed(MainWindowChange change) {
+void MainWindow::changed(MainWindowChange change) {
     for (const auto& listener : listeners_)
         listener(change);
 }
 
 // ---- window events -------------------------------------------------------------------------
 
-void MDI1::MDIForm_Load() {
+void MainWindow::load() {
     firstActivate_ = true;
     visible_ = true;
-    ShowDbBusy();
+    showDatabaseBusy();
     changed(MainWindowChange::Layout);
     // One level back, so that clicking the level button shows the stored level's glyph.
     session_.currentLevel -= 1;
-    CBn_MouseUp(0, kMouseLeft, 0);
-    CBn_MouseUp(kLevelButton, kMouseLeft, 0);
-    CBn_MouseUp(kNineButton, kMouseLeft, 0);
+    toolbarButtonReleased(0, kMouseLeft, 0);
+    toolbarButtonReleased(kLevelButton, kMouseLeft, 0);
+    toolbarButtonReleased(kNineButton, kMouseLeft, 0);
     setButtonEnabled(17, false);
     setButtonEnabled(18, false);
     setButtonEnabled(19, true);
     setButtonEnabled(21, true);
-    ShowDbReady();
+    showDatabaseReady();
 }
 
-void MDI1::MDIForm_Activate() {
+void MainWindow::activate() {
     elapsed_.activate();
     if (firstActivate_) {
-        CloseCreateScreen();
+        applyComposeLayout();
         firstActivate_ = false;
         if (onFirstActivation_) onFirstActivation_();
-        setMenuChecked({MenuArray::MenuG, 1}, settings_.showPossibilitiesTip);
-        setMenuChecked({MenuArray::MenuG, 2}, settings_.showPossibilitiesPanel);
+        setMenuChecked({MenuArray::VisualAid, 1}, settings_.showPossibilitiesTip);
+        setMenuChecked({MenuArray::VisualAid, 2}, settings_.showPossibilitiesPanel);
     }
     changed(MainWindowChange::ElapsedTime);
 }
 
-void MDI1::MDIForm_Resize(bool minimised) {
+void MainWindow::resize(bool minimised) {
     changed(MainWindowChange::Layout);
     if (active_ != nullptr && !minimised) active_->placeIn(widthTwips(), heightTwips());
     bool wasMinimised = minimised_;
@@ -100,65 +100,65 @@ void MDI1::MDIForm_Resize(bool minimised) {
     }
 }
 
-void MDI1::MDIForm_Unload() {
+void MainWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    if (originalMode_) ChangeResolution(host_, originalMode_->width, originalMode_->height);
+    if (originalMode_) changeDisplayMode(host_, originalMode_->width, originalMode_->height);
     closing_ = true;
     writeSettings();
     changed(MainWindowChange::Closed);
     host_.quit();
 }
 
-void MDI1::Quit() {
-    about_.Form_Load(true);
+void MainWindow::Quit() {
+    about_.load(true);
     host_.runAbout(about_);
     if (about_.answer() != ExitAnswer::Yes) return;
     // The grid windows really close only once the application is closing.
     closing_ = true;
-    help_.Form_Unload();
+    help_.unload();
     if (nine_ != nullptr) nine_->closeForExit();
     if (fifteen_ != nullptr) fifteen_->closeForExit();
-    MDIForm_Unload();
+    unload();
 }
 
 // ---- menus ---------------------------------------------------------------------------------
 
-void MDI1::menuChosen(MenuRef ref) {
+void MainWindow::menuChosen(MenuRef ref) {
     if (!menus_.isEffective(ref)) return;
     if (active_ != nullptr) active_->leaveFocusedCell();
     if (ref != kExplainNextStepItem) commands_.run(Command::ClearExplanationMarks);
     switch (ref.array) {
-        case MenuArray::Mtop:
-            Mtop_Click(ref.index);
+        case MenuArray::Top:
+            topMenuClicked(ref.index);
             break;
-        case MenuArray::MenuA:
-            MenuA_Click(ref.index);
+        case MenuArray::PuzzleGrid:
+            puzzleGridItemClicked(ref.index);
             break;
-        case MenuArray::MenuB:
-            MenuB_Click(ref.index);
+        case MenuArray::SetPuzzle:
+            setPuzzleItemClicked(ref.index);
             break;
-        case MenuArray::MenuC:
-            MenuC_Click(ref.index);
+        case MenuArray::Database:
+            databaseItemClicked(ref.index);
             break;
-        case MenuArray::MenuE:
-            MenuE_Click(ref.index);
+        case MenuArray::AssistSolve:
+            assistSolveItemClicked(ref.index);
             break;
-        case MenuArray::MenuEA:
-            MenuEA_Click(ref.index);
+        case MenuArray::Solve:
+            solveItemClicked(ref.index);
             break;
-        case MenuArray::MenuG:
-            MenuG_Click(ref.index);
+        case MenuArray::VisualAid:
+            visualAidItemClicked(ref.index);
             break;
-        case MenuArray::MenuD:
-            MenuD_Click(ref.index);
+        case MenuArray::Help:
+            helpItemClicked(ref.index);
             break;
     }
 }
 
-void MDI1::Mtop_Click(int index) {
-    PanelText("", colour::kWhite, 2);
-    if (active_ != nullptr) active_->setShape2BackColour(colour::kBlack);
+void MainWindow::topMenuClicked(int index) {
+    showMessage("", colour::kWhite, 2);
+    if (active_ != nullptr) active_->setFrameColour(colour::kBlack);
     if (index == 5) commands_.run(Command::PrepareColorNumber);
     if (index == 7) Quit();
     if (index == 8) {
@@ -167,7 +167,7 @@ void MDI1::Mtop_Click(int index) {
     }
 }
 
-void MDI1::MenuA_Click(int index) {
+void MainWindow::puzzleGridItemClicked(int index) {
     switch (index) {
         case 0:
             openGrid(false);
@@ -202,32 +202,32 @@ void MDI1::MenuA_Click(int index) {
     }
 }
 
-void MDI1::MenuB_Click(int index) {
+void MainWindow::setPuzzleItemClicked(int index) {
     static const std::pair<int, Command> kItems[] = {
         {0, Command::BlankGrid},
         {1, Command::LockGrid},
         {2, Command::UnlockGrid},
-        {4, Command::CreateMySudoku},
-        {5, Command::SaveMySudoku},
+        {4, Command::CreateOwnPuzzle},
+        {5, Command::SaveOwnPuzzle},
         {6, Command::StoreIncompleteEffort},
         {7, Command::GetLastIncompleteEffort},
         {12, Command::OpenComposePage},
         {13, Command::TestScreen},
-        {15, Command::QuitCreateMySudoku},
+        {15, Command::QuitCreateOwnPuzzle},
     };
     for (const auto& [item, command] : kItems) {
         if (item == index) runSetPuzzle(command);
     }
 }
 
-void MDI1::runSetPuzzle(Command command) {
-    const MenuRef tipItem{MenuArray::MenuG, 1};
+void MainWindow::runSetPuzzle(Command command) {
+    const MenuRef tipItem{MenuArray::VisualAid, 1};
     const bool tipWasChecked = menus_.at(tipItem).checked;
     // The settings the command writes keep the mark the user set, not the cleared one.
     tipMarkDuringSetPuzzle_ = tipWasChecked;
     setMenuChecked(tipItem, false);
     elapsed_.setRunning(false);
-    FreezeDrawing(1);
+    setDrawingMode(1);
     if (active_ != nullptr) active_->unloadTips();
     // The command disables the three experimental-run buttons, so a run still active would have
     // no way to end: it ends here, its entries kept as ordinary ones.
@@ -236,10 +236,10 @@ void MDI1::runSetPuzzle(Command command) {
     commands_.run(command);
     tipMarkDuringSetPuzzle_.reset();
     setMenuChecked(tipItem, tipWasChecked);
-    FreezeDrawing(0);
+    setDrawingMode(0);
 }
 
-void MDI1::MenuC_Click(int index) {
+void MainWindow::databaseItemClicked(int index) {
     switch (index) {
         case 0:
             session_.incompleteMode = false;
@@ -278,7 +278,7 @@ void MDI1::MenuC_Click(int index) {
     }
 }
 
-void MDI1::MenuE_Click(int index) {
+void MainWindow::assistSolveItemClicked(int index) {
     if (index == 2) commands_.run(Command::CheckForSingle);
     if (index == 3) commands_.run(Command::GetNext);
     if (index == 5) commands_.run(Command::CheckPuzzle);
@@ -287,13 +287,13 @@ void MDI1::MenuE_Click(int index) {
     if (index == 9) commands_.run(Command::ExplainNextStep);
 }
 
-void MDI1::MenuEA_Click(int index) {
+void MainWindow::solveItemClicked(int index) {
     static const Command kModes[] = {Command::MildAttack, Command::BruteForce,
                                      Command::NumberCrunch, Command::ExactSolve};
     if (index >= 0 && index <= 3) commands_.run(kModes[index]);
 }
 
-void MDI1::MenuG_Click(int index) {
+void MainWindow::visualAidItemClicked(int index) {
     switch (index) {
         case 0:
             commands_.run(Command::ColorNumber);
@@ -312,24 +312,24 @@ void MDI1::MenuG_Click(int index) {
     }
 }
 
-void MDI1::MenuD_Click(int index) {
-    PanelText("", colour::kWhite, 2);
+void MainWindow::helpItemClicked(int index) {
+    showMessage("", colour::kWhite, 2);
     if (index == 0) {
         session_.loadBusy = true;
         showHelp();
     }
     if (index == 2) {
-        about_.Form_Load(false);
+        about_.load(false);
         host_.runAbout(about_);
     }
 }
 
-void MDI1::showHelp() {
-    FreezeDrawing(0);
-    ShowDbBusy();
+void MainWindow::showHelp() {
+    setDrawingMode(0);
+    showDatabaseBusy();
     const std::filesystem::path& folder = shippedFolder_.empty() ? programFolder_ : shippedFolder_;
-    std::filesystem::path file = ResolveDataFile(AppFolder(folder), HelpWindow::kHelpFileName);
-    std::string text = ReadDataFile(file);
+    std::filesystem::path file = ResolveDataFile(databaseFolder(folder), HelpWindow::kHelpFileName);
+    std::string text = readDataFile(file);
     if (!text.empty()) {
         help_.show(text, helpScreen());
         host_.processEvents();
@@ -337,10 +337,10 @@ void MDI1::showHelp() {
         // No window comes up to clear the flag, and a set flag would block the solve commands.
         session_.loadBusy = false;
     }
-    ShowDbReady();
+    showDatabaseReady();
 }
 
-HelpScreen MDI1::helpScreen() {
+HelpScreen MainWindow::helpScreen() {
     const WindowPlacement place = host_.mainWindowPlacement();
     const auto twips = [](const ScreenRect& rect) {
         return TwipsRect{rect.left * 15, rect.top * 15, rect.width * 15, rect.height * 15};
@@ -356,19 +356,19 @@ HelpScreen MDI1::helpScreen() {
 
 // ---- toolbar -------------------------------------------------------------------------------
 
-void MDI1::toolbarClicked(int index, int button, int shift) {
+void MainWindow::toolbarClicked(int index, int button, int shift) {
     if (!Toolbar::exists(index)) return;
     const ToolButton& clicked = toolbar_.at(index);
     if (!clicked.visible || !clicked.enabled) return;
     if (active_ != nullptr) active_->leaveFocusedCell();
     commands_.run(Command::ClearExplanationMarks);
-    CBn_MouseUp(index, button, shift);
+    toolbarButtonReleased(index, button, shift);
 }
 
-void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
+void MainWindow::toolbarButtonReleased(int index, int button, int /*shift*/) {
     if (!Toolbar::exists(index)) return;
     if (button == kMouseRight) {
-        if (index == kLevelButton) MenuC_Click(0);
+        if (index == kLevelButton) databaseItemClicked(0);
         return;
     }
     flashButton(index);
@@ -376,8 +376,8 @@ void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
     if (index == 19) commands_.run(Command::GetNext);
     if (index == 21) commands_.run(Command::CheckForSingle);
     if (index == kNineButton || index == kFifteenButton) {
-        MenuA_Click(index == kNineButton ? 0 : 1);
-        CBn_MouseUp(0, kMouseLeft, 0);
+        puzzleGridItemClicked(index == kNineButton ? 0 : 1);
+        toolbarButtonReleased(0, kMouseLeft, 0);
         scanDatabaseForLevel();
     }
     if (index >= 0 && index <= 15) chooseNumber(index);
@@ -388,7 +388,7 @@ void MDI1::CBn_MouseUp(int index, int button, int /*shift*/) {
     if (index == 33) commands_.run(Command::Redo);
 }
 
-void MDI1::flashButton(int index) {
+void MainWindow::flashButton(int index) {
     ToolButton& pressed = toolbar_.at(index);
     pressed.flashing = true;
     changed(MainWindowChange::Toolbar);
@@ -398,7 +398,7 @@ void MDI1::flashButton(int index) {
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::stepLevel() {
+void MainWindow::stepLevel() {
     int level = session_.currentLevel + 1;
     if (level == 5) level = 1;
     session_.currentLevel = level;
@@ -409,7 +409,7 @@ void MDI1::stepLevel() {
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::chooseNumber(int index) {
+void MainWindow::chooseNumber(int index) {
     for (int number = 0; number <= 15; ++number)
         toolbar_.at(number).backColour = colour::kButtonGrey;
     toolbar_.at(index).backColour = colour::kWhite;
@@ -417,7 +417,7 @@ void MDI1::chooseNumber(int index) {
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::experimentButton(int index, Command step) {
+void MainWindow::experimentButton(int index, Command step) {
     for (int button = 16; button <= 18; ++button)
         toolbar_.at(button).backColour = colour::kButtonGrey;
     toolbar_.at(index).backColour = colour::kChosenYellow;
@@ -427,7 +427,7 @@ void MDI1::experimentButton(int index, Command step) {
 
 // ---- grids ---------------------------------------------------------------------------------
 
-void MDI1::openGrid(bool fifteen) {
+void MainWindow::openGrid(bool fifteen) {
     setButtonBackColour(kNineButton, colour::kButtonGrey);
     setButtonBackColour(kFifteenButton, colour::kButtonGrey);
     GridChild* closing = fifteen ? nine_ : fifteen_;
@@ -448,10 +448,10 @@ void MDI1::openGrid(bool fifteen) {
     changed(MainWindowChange::Toolbar);
 }
 
-void MDI1::scanDatabaseForLevel() {
+void MainWindow::scanDatabaseForLevel() {
     const GridKind& kind =
         session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
-    Result<Database> database = LoadDatabase(AppFolder(programFolder_), kind);
+    Result<Database> database = LoadDatabase(databaseFolder(programFolder_), kind);
     if (!database) {
         showFileError(database.error().message());
         return;
@@ -459,20 +459,20 @@ void MDI1::scanDatabaseForLevel() {
     CountLevel(session_, database.value(), session_.currentLevel);
 }
 
-bool MDI1::isActiveChild(const GridWindow& window) const {
+bool MainWindow::isActiveChild(const GridWindow& window) const {
     return active_ != nullptr && active_->is(window);
 }
 
-void MDI1::showOtherGrid(const GridWindow& closing) {
+void MainWindow::showOtherGrid(const GridWindow& closing) {
     bool nineClosing = nine_ != nullptr && nine_->is(closing);
-    MenuA_Click(nineClosing ? 1 : 0);
+    puzzleGridItemClicked(nineClosing ? 1 : 0);
 }
 
-void MDI1::recordHistory(GridWindow& window) {
+void MainWindow::recordHistory(GridWindow& window) {
     if (historyRecorder_) historyRecorder_(window);
 }
 
-void MDI1::restartHistory(GridWindow& window) {
+void MainWindow::restartHistory(GridWindow& window) {
     if (historyRestarter_) historyRestarter_(window);
 }
 

@@ -29,58 +29,58 @@ TEST(ElapsedFormat, HoursMinutesSeconds) {
 
 TEST_F(MdiElapsed, TicksFromTheRestartPlusTheBankedTime) {
     loadAndActivate();
-    mdi.RestartTimer();
+    mainWindow.restartElapsedTime();
     host.tick += 75 * kSecond;
-    mdi.onTimer1();
-    EXPECT_EQ(mdi.elapsedLabel(), "00:01:15");
+    mainWindow.elapsedTick();
+    EXPECT_EQ(mainWindow.elapsedLabel(), "00:01:15");
     EXPECT_NEAR(session.elapsedShown, 75 * kSecondInDays, 1e-9);
-    EXPECT_DOUBLE_EQ(mdi.ElapsedAtCompose(), 0);  // only kept while composing
+    EXPECT_DOUBLE_EQ(mainWindow.elapsedAtCompose(), 0);  // only kept while composing
 
     session.createMode = true;
     host.tick += kSecond;
-    mdi.onTimer1();
-    EXPECT_NEAR(mdi.ElapsedAtCompose(), 76 * kSecondInDays, 1e-9);
+    mainWindow.elapsedTick();
+    EXPECT_NEAR(mainWindow.elapsedAtCompose(), 76 * kSecondInDays, 1e-9);
 
-    mdi.setElapsedTimerRunning(false);
+    mainWindow.setElapsedTimerRunning(false);
     host.tick += 10 * kSecond;
-    mdi.onTimer1();
-    EXPECT_EQ(mdi.elapsedLabel(), "00:01:16");
+    mainWindow.elapsedTick();
+    EXPECT_EQ(mainWindow.elapsedLabel(), "00:01:16");
 }
 
 TEST_F(MdiElapsed, MinimiseBanksAndRestoreContinuesFromTheBankedTime) {
     loadAndActivate();
-    mdi.RestartTimer();
+    mainWindow.restartElapsedTime();
     host.tick += 100 * kSecond;
-    mdi.onTimer1();
+    mainWindow.elapsedTick();
 
-    mdi.MDIForm_Resize(true);
-    EXPECT_FALSE(mdi.elapsedTimerRunning());
+    mainWindow.resize(true);
+    EXPECT_FALSE(mainWindow.elapsedTimerRunning());
     EXPECT_NEAR(session.bankedElapsed, 100 * kSecondInDays, 1e-9);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)));
 
     host.tick += 3600 * kSecond;  // time spent minimised does not count
-    mdi.MDIForm_Resize(false);
-    EXPECT_TRUE(mdi.elapsedTimerRunning());
+    mainWindow.resize(false);
+    EXPECT_TRUE(mainWindow.elapsedTimerRunning());
     host.tick += 5 * kSecond;
-    mdi.onTimer1();
-    EXPECT_EQ(mdi.elapsedLabel(), "00:01:45");
+    mainWindow.elapsedTick();
+    EXPECT_EQ(mainWindow.elapsedLabel(), "00:01:45");
 
     // A later resize that is not a restore keeps the time running on.
     host.tick += 5 * kSecond;
-    mdi.MDIForm_Resize(false);
-    mdi.onTimer1();
-    EXPECT_EQ(mdi.elapsedLabel(), "00:01:50");
+    mainWindow.resize(false);
+    mainWindow.elapsedTick();
+    EXPECT_EQ(mainWindow.elapsedLabel(), "00:01:50");
 }
 
 TEST_F(MdiElapsed, MinimiseWithTheTimerStoppedBanksNothing) {
     loadAndActivate();
-    mdi.RestartTimer();
+    mainWindow.restartElapsedTime();
     host.tick += 30 * kSecond;
-    mdi.onTimer1();
-    mdi.setElapsedTimerRunning(false);  // e.g. a Set Puzzle command
-    mdi.MDIForm_Resize(true);
-    mdi.MDIForm_Resize(false);
-    EXPECT_FALSE(mdi.elapsedTimerRunning());
+    mainWindow.elapsedTick();
+    mainWindow.setElapsedTimerRunning(false);  // e.g. a Set Puzzle command
+    mainWindow.resize(true);
+    mainWindow.resize(false);
+    EXPECT_FALSE(mainWindow.elapsedTimerRunning());
     EXPECT_DOUBLE_EQ(session.bankedElapsed, 0);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)));
 }
@@ -100,11 +100,11 @@ TEST_F(MdiElapsed, ActivationStartsTheTimerOnlyWithTimeShown) {
         {0, 0.02, 700, false, 700},
     };
     for (const Case& c : cases) {
-        MDI1 window(host, session, dialogs, folder.path());
+        MainWindow window(host, session, dialogs, folder.path());
         session.elapsedShown = c.shown;
         session.bankedElapsed = c.banked;
         session.timerStart = c.timerStart;
-        window.MDIForm_Activate();
+        window.activate();
         EXPECT_EQ(window.elapsedTimerRunning(), c.running) << c.shown;
         EXPECT_DOUBLE_EQ(session.elapsedShown, c.banked);
         EXPECT_DOUBLE_EQ(session.timerStart, c.startAfter);

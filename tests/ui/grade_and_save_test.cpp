@@ -9,7 +9,7 @@
 #include "storage/grade_and_save.h"
 #include "storage/settings.h"
 #include "ui/commands/grade_and_save_command.h"
-#include "ui/grid/dlg_msg.h"
+#include "ui/grid/input_dialog.h"
 #include "ui/grid_setup_fixture.h"
 
 namespace quorvel::testing {
@@ -17,13 +17,14 @@ namespace {
 
 struct SaveMySudokuTest : GridCommandFixture {
     void chooseGrade(int level) {
-        host.dialogScripts.push_back([level](DlgMsg& dialog) {
-            dialog.Label2_Click(level);
-            dialog.OKButton_Click();
+        host.dialogScripts.push_back([level](InputDialog& dialog) {
+            dialog.levelLabelClicked(level);
+            dialog.okClicked();
         });
     }
     bool messageIs(const std::string& text) const {
-        return mdi.messageLine().text == text && mdi.messageLine().colour == colour::kRed;
+        return mainWindow.messageLine().text == text &&
+               mainWindow.messageLine().colour == colour::kRed;
     }
 };
 
@@ -31,14 +32,14 @@ TEST_F(SaveMySudokuTest, AnIncompleteGridIsNotSaved) {
     for (bool ask : {true, false}) {
         GridWindow& window = open(kNineGrid);
         FillComplete(window, 2);
-        window.PS31(40, "");
+        window.setCellValue(40, "");
         Mark(window, {1, 81});
         if (ask) chooseGrade(2);
-        EXPECT_FALSE(SaveMySudoku(window, mdi, dialogs, ask));
+        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, ask));
         EXPECT_TRUE(messageIs("Cannot save an incomplete solution."));
         EXPECT_TRUE(records(kNineGrid).empty());
         EXPECT_FALSE(window.board().cell(1).locked);
-        mdi.PanelText("", colour::kWhite, 2);
+        mainWindow.showMessage("", colour::kWhite, 2);
     }
 }
 
@@ -49,7 +50,7 @@ TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
         FillComplete(window, 9);
         Mark(window, {1, last});
         chooseGrade(3);
-        ASSERT_TRUE(SaveMySudoku(window, mdi, dialogs, true));
+        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, true));
         EXPECT_EQ(host.dialogTitles.back(), "Grade and Save.");
         std::vector<PuzzleRecord> stored = records(*kind);
         ASSERT_EQ(stored.size(), 1u);
@@ -70,7 +71,7 @@ TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
         // The same givens again, graded without a question: the record is replaced.
         const std::size_t dialogsBefore = host.dialogTitles.size();
         session.gradeLevel = 4;
-        ASSERT_TRUE(SaveMySudoku(window, mdi, dialogs, false));
+        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
         EXPECT_EQ(host.dialogTitles.size(), dialogsBefore);
         stored = records(*kind);
         ASSERT_EQ(stored.size(), 1u);
@@ -80,7 +81,7 @@ TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
 
         // New givens: appended one above the highest number in the file.
         Mark(window, {2});
-        ASSERT_TRUE(SaveMySudoku(window, mdi, dialogs, false));
+        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
         stored = records(*kind);
         ASSERT_EQ(stored.size(), 2u);
         EXPECT_EQ(stored[1].number, 2);
@@ -94,26 +95,26 @@ TEST_F(SaveMySudokuTest, CancellingTheGradeDialogWritesNothing) {
     GridWindow& window = open(kNineGrid);
     FillComplete(window, 4);
     Mark(window, {5});
-    EXPECT_FALSE(SaveMySudoku(window, mdi, dialogs, true));
+    EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, true));
     EXPECT_TRUE(records(kNineGrid).empty());
     EXPECT_FALSE(window.board().cell(5).locked);
 }
 
 TEST_F(SaveMySudokuTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
     GridWindow& window = open(kNineGrid);
-    window.PS31(1, "3");
-    window.PS31(2, "8");
+    window.setCellValue(1, "3");
+    window.setCellValue(2, "8");
     Mark(window, {1});
     session.incompleteMode = true;
-    ASSERT_TRUE(SaveMySudoku(window, mdi, dialogs, false));
+    ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
 
     std::vector<GradeCell> expected(81);
     expected[0] = {"3", true};
     expected[1] = {"8", false};
     const Settings saved =
-        ParseSettings(ReadDataFile(SettingsFolder(folder.path()) / "DaDododa.pxz"));
+        ParseSettings(readDataFile(settingsFolder(folder.path()) / "DaDododa.pxz"));
     EXPECT_EQ(saved.effortText, BuildEffortText(expected));
-    EXPECT_EQ(mdi.settings().effortText, saved.effortText);
+    EXPECT_EQ(mainWindow.settings().effortText, saved.effortText);
     EXPECT_FALSE(window.board().cell(1).locked);
     EXPECT_EQ(window.board().cell(1).foreColour, kEntryBlue);
     EXPECT_TRUE(records(kNineGrid).empty());
@@ -134,14 +135,14 @@ TEST_F(SaveMySudokuTest, AFailedWriteIsToldAndChangesNothing) {
         Mark(window, {10});
         session.incompleteMode = c.incompleteMode;
         session.puzzleNumber = 7;
-        const std::string effortBefore = mdi.settings().effortText;
+        const std::string effortBefore = mainWindow.settings().effortText;
 
-        EXPECT_FALSE(SaveMySudoku(window, mdi, dialogs, false)) << c.blockedFile;
-        EXPECT_EQ(mdi.messageLine().colour, colour::kRed);
-        EXPECT_NE(mdi.messageLine().text.find(c.blockedFile), std::string::npos)
-            << mdi.messageLine().text;
+        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, false)) << c.blockedFile;
+        EXPECT_EQ(mainWindow.messageLine().colour, colour::kRed);
+        EXPECT_NE(mainWindow.messageLine().text.find(c.blockedFile), std::string::npos)
+            << mainWindow.messageLine().text;
         EXPECT_EQ(session.puzzleNumber, 7);
-        EXPECT_EQ(mdi.settings().effortText, effortBefore);
+        EXPECT_EQ(mainWindow.settings().effortText, effortBefore);
         EXPECT_FALSE(window.board().cell(10).locked);
         std::filesystem::remove(folder.path() / c.blockedFile);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// `DlgMsg`, the program's one modal dialog for questions, messages and small inputs. The title
+// `InputDialog`, the program's one modal dialog for questions, messages and small inputs. The title
 // chosen by the caller is the mode: it decides which controls show and what OK does. The view
 // renders the state below and forwards clicks and keys; the dialog is closed when `closed()`.
 
@@ -14,7 +14,7 @@
 
 namespace quorvel {
 
-enum class DlgMode {
+enum class InputMode {
     PuzzleNumber,  // "Get a puzzle."
     LevelChoice,   // "Grade and Save."
     ExposedCells,  // "My Su Doku."
@@ -24,7 +24,7 @@ enum class DlgMode {
 };
 
 // The mode a title selects; a title the program does not use asks a question.
-DlgMode DlgModeForTitle(std::string_view title);
+InputMode inputModeForTitle(std::string_view title);
 
 inline constexpr std::array<std::string_view, 4> kLevelCaptions = {"1.  Easy", "2.  Medium",
                                                                    "3.  Hard", "4.  Very Hard"};
@@ -33,43 +33,43 @@ inline constexpr int kMarkerLeftTwips = 480;
 inline constexpr int kFewestExposedCells = 20;
 inline constexpr int kMostExposedCells = 30;
 
-class DlgMsg {
+class InputDialog {
   public:
-    enum class Focus { Text1, OKButton, CancelButton };
+    enum class Focus { AnswerBox, OkButton, CancelButton };
 
-    explicit DlgMsg(DialogExchange& exchange);
+    explicit InputDialog(DialogExchange& exchange);
 
-    // Opening: configures the controls from `DlgTitle`, `DlgPrompt` and `DlgText`.
-    void Form_Load();
+    // Opening: configures the controls from `dialogTitle`, `dialogPrompt` and `dialogText`.
+    void load();
     // The whole answer text is selected and takes the focus.
-    void Form_Activate();
+    void activate();
 
     // Level choice by a click on level label `level` (1..4; 0 counts as 1).
-    void Label2_Click(int level);
+    void levelLabelClicked(int level);
     // A key pressed anywhere in the dialog: arrows, Enter and the keys that move to OK.
     void KeyDown(const KeyEvent& event);
     // A character typed into the answer box.
-    void Text1_KeyPress(const std::string& typed);
-    // Convenience for views: `KeyDown`, then `Text1_KeyPress` with the key's text.
+    void answerKeyPress(const std::string& typed);
+    // Convenience for views: `KeyDown`, then `answerKeyPress` with the key's text.
     void Key(const KeyEvent& event);
     // The user placed the caret or selected with the mouse.
-    void setText1Selection(int start, int length);
-    void OKButton_Click();
+    void setAnswerSelection(int start, int length);
+    void okClicked();
     // Also what closing the window by its frame does.
-    void CancelButton_Click();
+    void cancelClicked();
     // The puzzle choice's third button: every puzzle goes into the database instead.
     void importAllClicked();
 
-    DlgMode mode() const { return mode_; }
+    InputMode mode() const { return mode_; }
     const std::string& caption() const { return caption_; }
     const std::string& prompt() const { return prompt_; }  // `Label1`
     bool promptEnlarged() const { return promptEnlarged_; }
-    const TextBox& text1() const { return text1_; }
-    bool text1Visible() const { return text1Visible_; }
+    const TextBox& answerBox() const { return answer_; }
+    bool answerVisible() const { return answerVisible_; }
     bool levelLabelsVisible() const { return levelsVisible_; }  // `Label2`(1..4) and `Shape2`
     int markerLevel() const { return markerLevel_; }            // 1..4
     bool cancelVisible() const { return cancelVisible_; }
-    bool importAllVisible() const { return mode_ == DlgMode::PuzzleChoice; }
+    bool importAllVisible() const { return mode_ == InputMode::PuzzleChoice; }
     bool okCentred() const { return okCentred_; }
     Focus focus() const { return focus_; }
     bool closed() const { return closed_; }
@@ -85,17 +85,17 @@ class DlgMsg {
     void changed();
 
     DialogExchange& exchange_;
-    DlgMode mode_ = DlgMode::Question;
+    InputMode mode_ = InputMode::Question;
     std::string caption_;
     std::string prompt_;
     bool promptEnlarged_ = false;
-    TextBox text1_;
-    bool text1Visible_ = true;
+    TextBox answer_;
+    bool answerVisible_ = true;
     bool levelsVisible_ = true;
     int markerLevel_ = 1;
     bool cancelVisible_ = true;
     bool okCentred_ = false;
-    Focus focus_ = Focus::Text1;
+    Focus focus_ = Focus::AnswerBox;
     bool closed_ = false;
     bool inKeyDown_ = false;
     int rememberedCount_ = 0;

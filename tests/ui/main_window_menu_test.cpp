@@ -16,48 +16,49 @@ TEST_F(MdiMenu, EveryItemRunsTheCommandOfItsPart) {
         int incompleteMode;  // -1: not touched
     };
     const Case cases[] = {
-        {{A::MenuA, 3}, Command::Print, -1},
-        {{A::MenuA, 5}, Command::CreateTextFile, -1},
-        {{A::MenuA, 6}, Command::ImportTextFile, -1},
-        {{A::MenuA, 7}, Command::ImportBatch, -1},
-        {{A::MenuB, 0}, Command::BlankGrid, -1},
-        {{A::MenuB, 1}, Command::LockGrid, -1},
-        {{A::MenuB, 2}, Command::UnlockGrid, -1},
-        {{A::MenuB, 4}, Command::CreateMySudoku, -1},
-        {{A::MenuB, 5}, Command::SaveMySudoku, -1},
-        {{A::MenuB, 7}, Command::GetLastIncompleteEffort, -1},
-        {{A::MenuB, 12}, Command::OpenComposePage, -1},
-        {{A::MenuB, 13}, Command::TestScreen, -1},
-        {{A::MenuC, 0}, Command::GetPuzzle, 0},
-        {{A::MenuC, 1}, Command::ShowStoredSolution, -1},
-        {{A::MenuC, 2}, Command::StoreSolution, 0},
-        {{A::MenuC, 4}, Command::SaveIncompletePuzzle, 1},
-        {{A::MenuC, 5}, Command::GetIncompletePuzzle, 1},
-        {{A::MenuC, 9}, Command::ComputerGeneratedPuzzle, -1},
-        {{A::MenuE, 2}, Command::CheckForSingle, -1},
-        {{A::MenuE, 3}, Command::GetNext, -1},
-        {{A::MenuE, 5}, Command::CheckPuzzle, -1},
-        {{A::MenuE, 6}, Command::ShowMistakes, -1},
-        {{A::MenuE, 7}, Command::RatePuzzle, -1},
-        {{A::MenuEA, 0}, Command::MildAttack, -1},
-        {{A::MenuEA, 1}, Command::BruteForce, -1},
-        {{A::MenuEA, 2}, Command::NumberCrunch, -1},
-        {{A::MenuEA, 3}, Command::ExactSolve, -1},
-        {{A::MenuG, 0}, Command::ColorNumber, -1},
-        {{A::MenuG, 1}, Command::ShowPossibilitiesTip, -1},
-        {{A::MenuG, 2}, Command::ShowPossibilitiesPanel, -1},
-        {{A::MenuG, 4}, Command::PauseTimer, -1},
+        {{A::PuzzleGrid, 3}, Command::Print, -1},
+        {{A::PuzzleGrid, 5}, Command::CreateTextFile, -1},
+        {{A::PuzzleGrid, 6}, Command::ImportTextFile, -1},
+        {{A::PuzzleGrid, 7}, Command::ImportBatch, -1},
+        {{A::SetPuzzle, 0}, Command::BlankGrid, -1},
+        {{A::SetPuzzle, 1}, Command::LockGrid, -1},
+        {{A::SetPuzzle, 2}, Command::UnlockGrid, -1},
+        {{A::SetPuzzle, 4}, Command::CreateOwnPuzzle, -1},
+        {{A::SetPuzzle, 5}, Command::SaveOwnPuzzle, -1},
+        {{A::SetPuzzle, 7}, Command::GetLastIncompleteEffort, -1},
+        {{A::SetPuzzle, 12}, Command::OpenComposePage, -1},
+        {{A::SetPuzzle, 13}, Command::TestScreen, -1},
+        {{A::Database, 0}, Command::GetPuzzle, 0},
+        {{A::Database, 1}, Command::ShowStoredSolution, -1},
+        {{A::Database, 2}, Command::StoreSolution, 0},
+        {{A::Database, 4}, Command::SaveIncompletePuzzle, 1},
+        {{A::Database, 5}, Command::GetIncompletePuzzle, 1},
+        {{A::Database, 9}, Command::ComputerGeneratedPuzzle, -1},
+        {{A::AssistSolve, 2}, Command::CheckForSingle, -1},
+        {{A::AssistSolve, 3}, Command::GetNext, -1},
+        {{A::AssistSolve, 5}, Command::CheckPuzzle, -1},
+        {{A::AssistSolve, 6}, Command::ShowMistakes, -1},
+        {{A::AssistSolve, 7}, Command::RatePuzzle, -1},
+        {{A::Solve, 0}, Command::MildAttack, -1},
+        {{A::Solve, 1}, Command::BruteForce, -1},
+        {{A::Solve, 2}, Command::NumberCrunch, -1},
+        {{A::Solve, 3}, Command::ExactSolve, -1},
+        {{A::VisualAid, 0}, Command::ColorNumber, -1},
+        {{A::VisualAid, 1}, Command::ShowPossibilitiesTip, -1},
+        {{A::VisualAid, 2}, Command::ShowPossibilitiesPanel, -1},
+        {{A::VisualAid, 4}, Command::PauseTimer, -1},
     };
     loadAndActivate();
-    mdi.applyStateChange(StateChange::GridLockedWithGivens);  // Assist Solve on
+    mainWindow.applyStateChange(StateChange::GridLockedWithGivens);  // Assist Solve on
     for (const Case& c : cases) {
         std::vector<Command> ran;
         for (const Case& each : cases) {
-            mdi.commands().setAction(each.command, [&ran, &each] { ran.push_back(each.command); });
+            mainWindow.commands().setAction(each.command,
+                                            [&ran, &each] { ran.push_back(each.command); });
         }
         session.incompleteMode = c.incompleteMode == 0;
-        mdi.menuChosen(c.item);
-        SCOPED_TRACE(mdi.menus().at(c.item).caption);
+        mainWindow.menuChosen(c.item);
+        SCOPED_TRACE(mainWindow.menus().at(c.item).caption);
         EXPECT_EQ(ran, std::vector<Command>{c.command});
         if (c.incompleteMode >= 0) {
             EXPECT_EQ(session.incompleteMode, c.incompleteMode == 1);
@@ -68,16 +69,16 @@ TEST_F(MdiMenu, EveryItemRunsTheCommandOfItsPart) {
 TEST_F(MdiMenu, ItemsUnderADisabledMenuDoNothing) {
     int runs = 0;
     for (Command command : {Command::GetNext, Command::DeletePuzzle, Command::MildAttack}) {
-        mdi.commands().setAction(command, [&] { ++runs; });
+        mainWindow.commands().setAction(command, [&] { ++runs; });
     }
     loadAndActivate();
-    mdi.menuChosen({A::MenuE, 3});   // Assist Solve is off until a grid is locked
-    mdi.menuChosen({A::MenuEA, 0});  // so is its Solve submenu
-    mdi.menuChosen({A::MenuC, 7});   // Delete Puzzle is off at start
-    mdi.menuChosen({A::MenuB, 3});   // a separator
+    mainWindow.menuChosen({A::AssistSolve, 3});  // Assist Solve is off until a grid is locked
+    mainWindow.menuChosen({A::Solve, 0});        // so is its Solve submenu
+    mainWindow.menuChosen({A::Database, 7});     // Delete Puzzle is off at start
+    mainWindow.menuChosen({A::SetPuzzle, 3});    // a separator
     EXPECT_EQ(runs, 0);
-    mdi.applyStateChange(StateChange::GridLockedWithGivens);
-    mdi.menuChosen({A::MenuEA, 0});
+    mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
+    mainWindow.menuChosen({A::Solve, 0});
     EXPECT_EQ(runs, 1);
 }
 
@@ -89,21 +90,21 @@ TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
     for (Case c : {Case{true, false}, Case{false, false}, Case{true, true}}) {
         loadAndActivate();
         nine.calls.clear();
-        mdi.setMenuChecked({A::MenuG, 1}, c.tipChecked);
-        mdi.RestartTimer();
-        mdi.applyStateChange(StateChange::ExperimentStarted);
+        mainWindow.setMenuChecked({A::VisualAid, 1}, c.tipChecked);
+        mainWindow.restartElapsedTime();
+        mainWindow.applyStateChange(StateChange::ExperimentStarted);
         session.loadBusy = c.loadBusy;
         bool tipDuringCommand = true;
         bool timerDuringCommand = true;
-        mdi.commands().setAction(Command::LockGrid, [&] {
-            tipDuringCommand = mdi.tipSwitchOn();
-            timerDuringCommand = mdi.elapsedTimerRunning();
+        mainWindow.commands().setAction(Command::LockGrid, [&] {
+            tipDuringCommand = mainWindow.tipSwitchOn();
+            timerDuringCommand = mainWindow.elapsedTimerRunning();
         });
-        mdi.menuChosen({A::MenuB, 1});
+        mainWindow.menuChosen({A::SetPuzzle, 1});
         SCOPED_TRACE(::testing::Message() << c.tipChecked << c.loadBusy);
         EXPECT_FALSE(tipDuringCommand);
         EXPECT_FALSE(timerDuringCommand);
-        EXPECT_EQ(mdi.tipSwitchOn(), c.tipChecked);
+        EXPECT_EQ(mainWindow.tipSwitchOn(), c.tipChecked);
         EXPECT_EQ(nine.calls, std::vector<std::string>{"unloadTips"});
         for (int index = 16; index <= 18; ++index)
             EXPECT_FALSE(button(index).enabled);
@@ -117,26 +118,26 @@ TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
 
 TEST_F(MdiMenu, OpeningATopLevelMenuClearsTheMessageLine) {
     int prepared = 0;
-    mdi.commands().setAction(Command::PrepareColorNumber, [&] { ++prepared; });
+    mainWindow.commands().setAction(Command::PrepareColorNumber, [&] { ++prepared; });
     loadAndActivate();
-    mdi.PanelText("Reason : Single candidate in cell", colour::kBlue, 2);
-    mdi.Mtop_Click(5);
-    EXPECT_EQ(mdi.messageLine().text, "");
-    EXPECT_EQ(mdi.messageLine().alignment, 2);
+    mainWindow.showMessage("Reason : Single candidate in cell", colour::kBlue, 2);
+    mainWindow.topMenuClicked(5);
+    EXPECT_EQ(mainWindow.messageLine().text, "");
+    EXPECT_EQ(mainWindow.messageLine().alignment, 2);
     EXPECT_EQ(nine.shape2, colour::kBlack);
     EXPECT_EQ(prepared, 1);
-    mdi.Mtop_Click(0);
+    mainWindow.topMenuClicked(0);
     EXPECT_EQ(prepared, 1);
 }
 
 TEST_F(MdiMenu, StopRequestsTheEndOfTheRunAndHidesItself) {
     loadAndActivate();
-    mdi.applyStateChange(StateChange::SolveStarted);
-    EXPECT_TRUE(item(A::Mtop, 8).visible);
-    EXPECT_TRUE(mdi.workingHard().visible);
-    mdi.menuChosen({A::Mtop, 8});
+    mainWindow.applyStateChange(StateChange::SolveStarted);
+    EXPECT_TRUE(item(A::Top, 8).visible);
+    EXPECT_TRUE(mainWindow.workingHard().visible);
+    mainWindow.menuChosen({A::Top, 8});
     EXPECT_TRUE(session.stopRequested);
-    EXPECT_FALSE(item(A::Mtop, 8).visible);
+    EXPECT_FALSE(item(A::Top, 8).visible);
 }
 
 TEST_F(MdiMenu, EnablingRulesFollowTheStateChanges) {
@@ -187,12 +188,12 @@ TEST_F(MdiMenu, EnablingRulesFollowTheStateChanges) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MDI1 window(host, session, dialogs, folder.path());
+        MainWindow window(host, session, dialogs, folder.path());
         window.setGrids(nine, fifteen);
-        window.MDIForm_Load();
+        window.load();
         for (StateChange change : c.changes)
             window.applyStateChange(change);
-        EXPECT_EQ(window.menus().at({A::Mtop, 3}).enabled, c.assistSolve);
+        EXPECT_EQ(window.menus().at({A::Top, 3}).enabled, c.assistSolve);
         EXPECT_EQ(window.toolbar().at(16).enabled, c.start);
         EXPECT_EQ(window.toolbar().at(17).enabled, c.reject);
         EXPECT_EQ(window.toolbar().at(18).enabled, c.confirm);
@@ -203,53 +204,53 @@ TEST_F(MdiMenu, EnablingRulesFollowTheStateChanges) {
 TEST_F(MdiMenu, CreateAndNormalLayouts) {
     loadAndActivate();
     session.createMode = true;
-    mdi.CloseCreateScreen();
-    EXPECT_EQ(mdi.widthTwips(), 8000);
+    mainWindow.applyComposeLayout();
+    EXPECT_EQ(mainWindow.widthTwips(), 8000);
     EXPECT_TRUE(nine.composing);
     for (int index : {0, 1, 2})
-        EXPECT_FALSE(item(A::MenuB, index).enabled);
+        EXPECT_FALSE(item(A::SetPuzzle, index).enabled);
     for (int index : {6, 15})
-        EXPECT_TRUE(item(A::MenuB, index).enabled);
-    EXPECT_FALSE(item(A::Mtop, 0).enabled);
-    EXPECT_FALSE(item(A::Mtop, 2).enabled);
-    EXPECT_TRUE(item(A::Mtop, 3).enabled);
-    for (const ToolButton& b : mdi.toolbar().all()) {
+        EXPECT_TRUE(item(A::SetPuzzle, index).enabled);
+    EXPECT_FALSE(item(A::Top, 0).enabled);
+    EXPECT_FALSE(item(A::Top, 2).enabled);
+    EXPECT_TRUE(item(A::Top, 3).enabled);
+    for (const ToolButton& b : mainWindow.toolbar().all()) {
         bool kept = b.index == 16 || b.index == 17 || b.index == 18 || b.index == 20 ||
                     b.index == 30 || b.index == 31;
         EXPECT_EQ(b.visible, kept) << b.index;
     }
 
     session.createMode = false;
-    mdi.CloseCreateScreen();
-    EXPECT_EQ(mdi.widthTwips(), 9000);
+    mainWindow.applyComposeLayout();
+    EXPECT_EQ(mainWindow.widthTwips(), 9000);
     EXPECT_FALSE(nine.composing);
     for (int index : {0, 1, 2})
-        EXPECT_TRUE(item(A::MenuB, index).enabled);
+        EXPECT_TRUE(item(A::SetPuzzle, index).enabled);
     for (int index : {6, 15})
-        EXPECT_FALSE(item(A::MenuB, index).enabled);
-    EXPECT_TRUE(item(A::Mtop, 0).enabled);
-    EXPECT_TRUE(item(A::Mtop, 2).enabled);
+        EXPECT_FALSE(item(A::SetPuzzle, index).enabled);
+    EXPECT_TRUE(item(A::Top, 0).enabled);
+    EXPECT_TRUE(item(A::Top, 2).enabled);
     // The numbers above 9 stay hidden while the 9x9 grid is open.
-    for (const ToolButton& b : mdi.toolbar().all()) {
+    for (const ToolButton& b : mainWindow.toolbar().all()) {
         EXPECT_EQ(b.visible, b.index < 10 || b.index > 15) << b.index;
     }
-    mdi.MenuA_Click(1);
-    mdi.CloseCreateScreen();
+    mainWindow.puzzleGridItemClicked(1);
+    mainWindow.applyComposeLayout();
     for (int number = 10; number <= 15; ++number)
         EXPECT_TRUE(button(number).visible);
 }
 
 TEST_F(MdiMenu, FirstActivationAppliesTheStoredCheckMarks) {
-    mdi.settings().showPossibilitiesTip = false;
-    mdi.settings().showPossibilitiesPanel = true;
+    mainWindow.settings().showPossibilitiesTip = false;
+    mainWindow.settings().showPossibilitiesPanel = true;
     int splashInactive = 0;
-    mdi.setOnFirstActivation([&] { ++splashInactive; });
-    mdi.MDIForm_Load();
-    mdi.MDIForm_Activate();
-    mdi.MDIForm_Activate();
+    mainWindow.setOnFirstActivation([&] { ++splashInactive; });
+    mainWindow.load();
+    mainWindow.activate();
+    mainWindow.activate();
     EXPECT_EQ(splashInactive, 1);
-    EXPECT_FALSE(mdi.tipSwitchOn());
-    EXPECT_TRUE(mdi.panelSwitchOn());
+    EXPECT_FALSE(mainWindow.tipSwitchOn());
+    EXPECT_TRUE(mainWindow.panelSwitchOn());
 }
 
 }  // namespace
