@@ -47,7 +47,7 @@ class DialogExchange {
     std::string dialogPrompt;
     std::string dialogText;
     bool dialogCancelled = false;
-    bool DlgPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
+    bool dialogPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
     bool importAll = false;  // the puzzle choice was answered by Import All
     int ExposedCells = 0;    // the composing mode's answer, 20..30
 

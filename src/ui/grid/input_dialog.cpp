@@ -183,7 +183,7 @@ void InputDialog::okClicked() {
         const auto pick = exchange_.services.pickPuzzle;
         const PickOutcome outcome =
             pick ? pick(session.currentLevel, WholeNumberOf(answer_.text)) : PickOutcome::NoRecord;
-        exchange_.DlgPicked = outcome == PickOutcome::Picked;
+        exchange_.dialogPicked = outcome == PickOutcome::Picked;
         if (outcome == PickOutcome::LevelEmpty && rememberedCount_ > 0) {
             // The level is empty: keep the count seen before and let the user choose again.
             session.puzzleCount = std::to_string(rememberedCount_);

@@ -13,7 +13,7 @@ class GridChild {
   public:
     virtual ~GridChild() = default;
 
-    // "S3" or "S5".
+    // "NineGrid" or "FifteenGrid".
     virtual std::string name() const = 0;
     // True when this child is `window`.
     virtual bool is(const GridWindow& window) const = 0;
