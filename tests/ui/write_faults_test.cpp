@@ -26,13 +26,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr MenuRef kGetPuzzle{MenuArray::MenuC, 0};
-constexpr MenuRef kStoreSolution{MenuArray::MenuC, 2};
-constexpr MenuRef kSaveIncomplete{MenuArray::MenuC, 4};
-constexpr MenuRef kDelete{MenuArray::MenuC, 7};
-constexpr MenuRef kUniqueItem{MenuArray::MenuC, 10};
-constexpr MenuRef kImportCollection{MenuArray::MenuC, 11};
-constexpr MenuRef kTipItem{MenuArray::MenuG, 1};
+constexpr MenuRef kGetPuzzle{MenuArray::Database, 0};
+constexpr MenuRef kStoreSolution{MenuArray::Database, 2};
+constexpr MenuRef kSaveIncomplete{MenuArray::Database, 4};
+constexpr MenuRef kDelete{MenuArray::Database, 7};
+constexpr MenuRef kUniqueItem{MenuArray::Database, 10};
+constexpr MenuRef kImportCollection{MenuArray::Database, 11};
+constexpr MenuRef kTipItem{MenuArray::VisualAid, 1};
 
 std::string List(const std::vector<int>& values) {
     std::vector<std::string> entries;
@@ -67,7 +67,7 @@ struct WriteFaultsTest : WindowCommandsTest {
     void fillSolution() {
         for (int cell = 1; cell <= 81; ++cell)
             if (!active().board().cell(cell).locked)
-                active().PS31(cell, std::to_string(puzzle.solution[cell - 1]));
+                active().setCellValue(cell, std::to_string(puzzle.solution[cell - 1]));
     }
     fs::path exportFile() const { return folder / "puzzle.txt"; }
 
@@ -82,7 +82,7 @@ struct WriteFaultsTest : WindowCommandsTest {
         std::ostringstream out;
         const Session& s = session();
         out << s.puzzleNumber << ' ' << s.lastPuzzleNo << ' ' << s.puzzleKind << ' '
-            << s.puzzleCells << ' ' << active().label1() << '\n';
+            << s.puzzleCells << ' ' << active().puzzleNumberLabel() << '\n';
         for (int cell = 1; cell <= active().board().cellCount(); ++cell)
             out << (active().board().cell(cell).locked ? 'L' : '.');
         return out.str();
@@ -109,7 +109,7 @@ struct WritePath {
     std::string (*memory)(WriteFaultsTest&) = nullptr;
 };
 
-constexpr MenuRef kGenerate{MenuArray::MenuC, 9};
+constexpr MenuRef kGenerate{MenuArray::Database, 9};
 constexpr int kSavePuzzleAs = 12;
 
 const WritePath kWritePaths[] = {
@@ -127,7 +127,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "saved.sdk").string());
-         t.main().MenuA_Click(kSavePuzzleAs);
+         t.main().puzzleGridItemClicked(kSavePuzzleAs);
      }},
     {"Store Solution", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -141,7 +141,7 @@ const WritePath kWritePaths[] = {
     {"Save Incomplete Puzzle", "type3.pxz",
      [](WriteFaultsTest& t) {
          t.getPuzzle(1);
-         t.active().PS31(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
+         t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
      [](WriteFaultsTest& t) { t.main().menuChosen(kSaveIncomplete); }},
     {"Delete Puzzle", "type3.pxz", [](WriteFaultsTest& t) { t.getPuzzle(2); },
@@ -152,14 +152,14 @@ const WritePath kWritePaths[] = {
     {"Grade and Save", "type3.pxz",
      [](WriteFaultsTest& t) {
          for (int cell = 1; cell <= 81; ++cell) {
-             t.active().PS31(cell, std::to_string(t.puzzle.solution[cell - 1]));
+             t.active().setCellValue(cell, std::to_string(t.puzzle.solution[cell - 1]));
              if (t.puzzle.puzzle[cell - 1] != 0)
                  t.active().board().setCellColours(cell, kEntryBlue, kMarkedBack);
          }
      },
      [](WriteFaultsTest& t) {
          t.answerGrade(3);
-         t.main().MenuB_Click(5);
+         t.main().setPuzzleItemClicked(5);
      }},
     {"Import Text File", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -169,7 +169,7 @@ const WritePath kWritePaths[] = {
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "in.txt").string());
          t.answerOk();
-         t.main().MenuA_Click(6);
+         t.main().puzzleGridItemClicked(6);
      }},
     {"Import Collection", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -187,7 +187,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back(t.exportFile().string());
-         t.main().MenuA_Click(5);
+         t.main().puzzleGridItemClicked(5);
      }},
     {"Possibilities Tip (settings)", "DaDododa.pxz", [](WriteFaultsTest&) {},
      [](WriteFaultsTest& t) { t.main().menuChosen(kTipItem); }},
@@ -196,16 +196,16 @@ const WritePath kWritePaths[] = {
     {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
      [](WriteFaultsTest& t) {
          t.answerOk();
-         t.app->aids().nineControls().Label3_Click(3);
+         t.app->aids().nineControls().storeLabelClicked(3);
      }},
     {"Store Incomplete Effort (settings)", "DaDododa.pxz",
      [](WriteFaultsTest& t) {
-         t.active().PS31(1, "4");
+         t.active().setCellValue(1, "4");
          t.active().board().setCellColours(1, kEntryBlue, kMarkedBack);
      },
      [](WriteFaultsTest& t) {
          t.answerGrade(2);
-         t.main().MenuB_Click(6);
+         t.main().setPuzzleItemClicked(6);
      }},
 };
 
@@ -218,7 +218,7 @@ TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
     const auto [failure, code] = std::get<1>(GetParam());
     writeDatabase();
     path.prepare(*this);
-    main().PanelText("", colour::kWhite, 2);
+    main().showMessage("", colour::kWhite, 2);
     const std::string bytesBefore = bytes(path.file);
     const auto held = [&] { return path.memory ? path.memory(*this) : memory(path.file); };
     const std::string memoryBefore = held();

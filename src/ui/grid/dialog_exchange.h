@@ -48,8 +48,8 @@ class DialogExchange {
     std::string dialogText;
     bool dialogCancelled = false;
     bool dialogPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
-    bool importAll = false;  // the puzzle choice was answered by Import All
-    int ExposedCells = 0;    // the composing mode's answer, 20..30
+    bool importAll = false;     // the puzzle choice was answered by Import All
+    int ExposedCells = 0;       // the composing mode's answer, 20..30
 
     Host& host;
     Session& session;
