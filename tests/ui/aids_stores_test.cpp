@@ -1,8 +1,10 @@
-// The 9x9 window's temporary stores and its pink lines and frames.
+// The 9x9 window's temporary stores and its pink lines and frames, which no scripted session
+// reaches, and Lock Grid on texts that no key can type (a grid brought back from a store, say).
 
 #include "storage/data_file.h"
 #include "storage/settings.h"
 #include "ui/aids_fixture.h"
+#include "ui/grid/grid_layout.h"
 #include "ui/grid/marking_aids.h"
 
 namespace quorvel::testing {
@@ -71,21 +73,6 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
     }
 }
 
-TEST_F(StoresTest, LabelsAskTheirOwnQuestions) {
-    const std::pair<int, const char*> cases[] = {
-        {0, "Overwrite into Grid from Last Try before Storing?."},
-        {1, "Overwrite into Store No. 1?"},
-        {6, "Overwrite into Grid from Store No. 3?"},
-    };
-    for (const auto& [label, prompt] : cases) {
-        EXPECT_EQ(StorePrompt(label), prompt);
-        EXPECT_EQ(StoreSlotOf(label), (label + 1) / 2);
-    }
-    EXPECT_EQ(StoreLabelToolTip(0), "Get Data Prior to Latest Store Command.");
-    EXPECT_EQ(StoreLabelToolTip(5), "Temporarily Store Current Data.");
-    EXPECT_EQ(StoreLabelToolTip(2), "Get Previously Stored Data.");
-}
-
 TEST_F(StoresTest, PinkLinesToggleAndTheClearButtonRemovesThem) {
     controls().rowButtonReleased(4, kMouseLeft);
     EXPECT_TRUE(controls().lines().rowLine(4).shown);
@@ -119,6 +106,32 @@ TEST_F(StoresTest, MouseDownFramesTheBlockOnlyWithTheMarkingSwitchOn) {
     EXPECT_TRUE(controls().lines().blockFrame().visible);
     // Blocks are (690 + 30) x 3 + 30 = 2190 wide and (615 + 30) x 3 + 30 = 1965 high.
     EXPECT_EQ(controls().lines().blockRectangle(), "2190,1965,4380,3930");
+}
+
+TEST_F(StoresTest, LeavingComposingClearsThePinkLinesAndPlacesTheGrid) {
+    main().menuChosen({MenuArray::SetPuzzle, 13});  // Test Screen
+    ASSERT_TRUE(controls().lines().columnLine(8).shown);
+    main().menuChosen({MenuArray::SetPuzzle, 15});  // Quit Create My Su Doku
+    for (int index = 1; index <= 9; ++index) {
+        EXPECT_FALSE(controls().lines().rowLine(index).shown) << index;
+        EXPECT_FALSE(controls().lines().columnLine(index).shown) << index;
+    }
+    EXPECT_FALSE(controls().lines().bandFrame().visible);
+    EXPECT_FALSE(controls().lines().blockFrame().visible);
+    EXPECT_EQ(grid().left(), (main().widthTwips() - LayoutOf(kNineGrid).windowWidth) / 2);
+}
+
+TEST_F(StoresTest, LockGridRefusesATextNoKeyCanTypeWhole) {
+    for (const std::string text : {"16", "x"}) {
+        blankGrid(grid(), main(), false);
+        grid().setCellValue(3, "4");
+        grid().board().setCellText(7, text);
+        answerOk();
+        EXPECT_FALSE(lockGrid(grid(), main()).has_value()) << text;
+        EXPECT_EQ(host.dialogTitles.back(), "Invalid Data.");
+        EXPECT_NE(prompts.back().find("Cell 7 "), std::string::npos) << prompts.back();
+        EXPECT_FALSE(cell(3).locked) << text;
+    }
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-// The experimental run through toolbar buttons 16, 17 and 18, and its end after a Database
-// command.
+// The experimental run's colours and the steps that cannot apply, which no scripted session
+// reaches (its toolbar buttons are off then).
 
 #include "ui/aids_fixture.h"
-#include "ui/commands/database_commands.h"
 #include "ui/grid/marking_aids.h"
 
 namespace quorvel::testing {
@@ -10,65 +9,29 @@ namespace {
 
 class ExperimentTest : public AidsTest {
   protected:
-    void press(int button) { main().toolbarClicked(button, kMouseLeft, 0); }
-    bool enabled(int button) { return main().toolbar().at(button).enabled; }
-    void start() {
+    void press(int button) {
         answerOk();
-        press(16);
-        ASSERT_TRUE(session().experimentColours);
+        main().toolbarClicked(button, kMouseLeft, 0);
     }
 };
 
-TEST_F(ExperimentTest, StartIsOffUntilAGridIsLockedWithGivens) {
-    EXPECT_FALSE(enabled(16));
-    load(kNinePuzzle);
-    EXPECT_TRUE(enabled(16));
-    EXPECT_FALSE(enabled(17));
-    EXPECT_FALSE(enabled(18));
-}
-
-TEST_F(ExperimentTest, EntriesDuringTheRunArePurpleAndRejectBringsTheStartBack) {
+TEST_F(ExperimentTest, EntriesDuringTheRunArePurpleAndBlueOnceItEnds) {
     load(kNinePuzzle);
     enter(3, "4");
-    start();
-    EXPECT_EQ(prompts.back(), "Do you want to start an experimental run?");
-    EXPECT_FALSE(enabled(16));
-    EXPECT_TRUE(enabled(17));
-    EXPECT_TRUE(enabled(18));
-    EXPECT_EQ(aids->experiment().snapshot()[3], "4");
-
-    enter(4, "6");
-    enter(3, "1");
-    EXPECT_EQ(cell(4).foreColour, kExperimentPurple);
-
-    answerOk();
-    press(17);
-    EXPECT_EQ(prompts.back(), "Do you want to reject the experimental run?");
-    EXPECT_FALSE(session().experimentColours);
-    EXPECT_EQ(cell(3).text, "4");
-    EXPECT_EQ(cell(4).text, "");
-    EXPECT_EQ(grid().board().cellValue(3), 4);
-    EXPECT_EQ(cell(3).foreColour, kEntryBlue);
-    EXPECT_EQ(cell(1).text, "5");
-    EXPECT_EQ(cell(1).foreColour, kGivenRed);
-    EXPECT_TRUE(enabled(16));
-    EXPECT_FALSE(enabled(17));
-    for (int button = 16; button <= 18; ++button)
-        EXPECT_EQ(main().toolbar().at(button).backColour, colour::kButtonGrey);
-}
-
-TEST_F(ExperimentTest, ConfirmKeepsTheGuessesAsBlueEntries) {
-    load(kNinePuzzle);
-    start();
-    enter(4, "6");
-    answerOk();
-    press(18);
-    EXPECT_EQ(prompts.back(), "Do you want to confirm the experimental run?");
-    EXPECT_FALSE(session().experimentColours);
-    EXPECT_EQ(cell(4).text, "6");
-    EXPECT_EQ(cell(4).foreColour, kEntryBlue);
-    EXPECT_FALSE(enabled(17));
-    EXPECT_EQ(aids->experiment().snapshot()[1], "");
+    for (const int end : {17, 18}) {  // Reject, Confirm
+        SCOPED_TRACE(end);
+        press(16);
+        enter(4, "6");
+        EXPECT_EQ(cell(4).foreColour, kExperimentPurple);
+        press(end);
+        EXPECT_EQ(cell(3).foreColour, kEntryBlue);
+        EXPECT_EQ(cell(1).foreColour, kGivenRed);
+        if (end == 18) {
+            EXPECT_EQ(cell(4).foreColour, kEntryBlue) << "a confirmed guess";
+        }
+        for (int button = 16; button <= 18; ++button)
+            EXPECT_EQ(main().toolbar().at(button).backColour, colour::kButtonGrey);
+    }
 }
 
 TEST_F(ExperimentTest, CancelledOrInapplicableStepsChangeNothing) {
@@ -96,20 +59,6 @@ TEST_F(ExperimentTest, CancelledOrInapplicableStepsChangeNothing) {
         EXPECT_EQ(prompts.size(), c.cancel ? 1u : 0u);
         host.dialogScripts.clear();
     }
-}
-
-TEST_F(ExperimentTest, ADatabaseCommandRejectsTheRunButLeavesANewPuzzleAlone) {
-    load(kNinePuzzle);
-    start();
-    enter(4, "6");
-    // Another puzzle arrives (as Get Puzzle loads it) before the run is rejected.
-    blankGrid(grid(), main(), false);
-    load("1........" + std::string(72, '.'));
-    answerOk();
-    RejectExperimentAfterDatabaseCommand(main(), session());
-    EXPECT_FALSE(session().experimentColours);
-    EXPECT_EQ(cell(1).text, "1");
-    EXPECT_EQ(cell(2).text, "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The grid window around its cells: layout and shading after load, colours, the possibilities
-// tip, activation and the close that swaps to the other grid.
+// The grid window around its cells: layout, shading and colours, the focus frame, closing, the
+// view's repaint notices, and the entry rules a scripted session cannot reach (the key repeat
+// guard, disabled cells, the Enter direction button, entries while the program fills).
 
 #include "ui/grid/grid_window_observer.h"
 #include "ui/grid_test_fixture.h"
@@ -9,7 +10,7 @@ namespace {
 
 using GridWindowFrame = GridWindowTest;
 
-TEST_F(GridWindowFrame, CellsLieAtTheirPitch) {
+TEST_F(GridWindowFrame, CellsLieAtTheirPitchAndTheWindowIsCentred) {
     struct Case {
         GridKind kind;
         int cell;
@@ -27,12 +28,9 @@ TEST_F(GridWindowFrame, CellsLieAtTheirPitch) {
         const TwipRect rect = window->cellRect(c.cell);
         EXPECT_EQ(rect.left - first.left, c.right) << c.kind.side << " cell " << c.cell;
         EXPECT_EQ(rect.top - first.top, c.down) << c.kind.side << " cell " << c.cell;
-        EXPECT_TRUE(window->cellVisible(c.cell));
+        EXPECT_EQ(window->left(), (kMainWidth - LayoutOf(c.kind).windowWidth) / 2);
+        EXPECT_EQ(window->blockLines().size(), c.kind.isNine() ? 4u : 6u);
     }
-    open(kNineGrid);
-    EXPECT_EQ(window->blockLines().size(), 4u);
-    open(kFifteenGrid);
-    EXPECT_EQ(window->blockLines().size(), 6u);
 }
 
 TEST_F(GridWindowFrame, OddBlocksAreShaded) {
@@ -91,7 +89,7 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
     }
 }
 
-TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrame) {
+TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrameOnlyInTheActiveWindow) {
     open(kNineGrid);
     EXPECT_EQ(window->board().cell(40).tag, "::::: #1::3# (1)");
     window->focusCell(40);
@@ -99,47 +97,11 @@ TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrame) {
     const TwipRect cell = window->cellRect(40);
     EXPECT_EQ(window->focusFrame().left, cell.left - 45);
     EXPECT_EQ(window->focusFrame().top, cell.top - 45);
-}
-
-TEST_F(GridWindowFrame, TipShowsThePossibilitiesOfAnEmptyFocusedCell) {
-    open(kNineGrid);
-    mainWindow.tipSwitch = true;
-    window->setCellValue(2, "3");
-    window->setCellValue(10, "5");
-    window->focusCell(1);  // already focused: tagCell runs through the focus handling
-    window->tagCell(1);
-    ASSERT_TRUE(window->tipShown(1));
-    EXPECT_EQ(window->tipToolTip(1), "1,2,4,6,7,8,9");
-    EXPECT_EQ(window->tipText(1), "1 2 4 6 7 8 9");
-
-    type("4");
-    press(key::kRight);
-    window->focusCell(1);
-    EXPECT_FALSE(window->tipShown(1));
-
-    mainWindow.tipTimer = false;  // no tip while the main window's tip timer is stopped
-    window->focusCell(11);
-    EXPECT_FALSE(window->tipShown(11));
-    mainWindow.tipTimer = true;
-    mainWindow.tipSwitch = false;
-    window->focusCell(12);
-    EXPECT_FALSE(window->tipShown(12));
-}
-
-TEST_F(GridWindowFrame, ActivationTitlesPanelAndFocusOnlyInTheActiveWindow) {
-    open(kFifteenGrid);
-    EXPECT_EQ(mainWindow.title, "");
-    EXPECT_FALSE(window->panelVisible());
-    mainWindow.panelSwitch = true;
-    open(kNineGrid);
-    EXPECT_EQ(mainWindow.title, "Quorvel V1.02 ");
-    EXPECT_TRUE(window->panelVisible());
-    EXPECT_EQ(window->caption(), "DODU VI - 3");
 
     GridWindow other(kFifteenGrid, GridWindowContext{host, session, mainWindow, dialogs, entry});
     mainWindow.activeChild = &other;
     window->focusCell(30);
-    EXPECT_EQ(window->focusedCell(), 1) << "an inactive window never takes the focus";
+    EXPECT_EQ(window->focusedCell(), 40) << "an inactive window never takes the focus";
 }
 
 TEST_F(GridWindowFrame, ClosingWhileRunningSwapsToTheOtherGrid) {
@@ -160,15 +122,6 @@ TEST_F(GridWindowFrame, ClosingWhileRunningSwapsToTheOtherGrid) {
     EXPECT_TRUE(window->closed());
     EXPECT_FALSE(window->cellVisible(2));
     EXPECT_TRUE(window->cellVisible(1));
-}
-
-TEST_F(GridWindowFrame, LoadWritesTheFieldSettingsAndCentres) {
-    open(kFifteenGrid);
-    EXPECT_EQ(entry.field.maxDigits, 2);
-    EXPECT_EQ(window->left(), (kMainWidth - LayoutOf(kFifteenGrid).windowWidth) / 2);
-    open(kNineGrid);
-    EXPECT_EQ(entry.field.maxDigits, 1);
-    EXPECT_EQ(entry.field.type, 3);
 }
 
 class RecordingObserver : public GridWindowObserver {
@@ -193,6 +146,76 @@ TEST_F(GridWindowFrame, TheViewHearsOfEveryCellItMustRepaint) {
     window->setCellValue(50, "2");  // a write by other code reaches the view too
     EXPECT_NE(std::find(observer.cells.begin(), observer.cells.end(), 50), observer.cells.end());
     window->setObserver(nullptr);
+}
+
+TEST_F(GridWindowFrame, AHeldKeyMovesAtMostOncePer75MsAndDisabledCellsArePassedOver) {
+    open(kNineGrid);
+    host.tick += 1000;
+    window->cellKeyDown(1, key::kRight);
+    EXPECT_EQ(window->focusedCell(), 2);
+    host.tick += 74;
+    window->cellKeyDown(2, key::kRight);
+    EXPECT_EQ(window->focusedCell(), 2);
+    host.tick += 1;
+    window->cellKeyDown(2, key::kRight);
+    EXPECT_EQ(window->focusedCell(), 3);
+
+    struct Case {
+        std::vector<int> disabled;
+        int from;
+        int key;
+        int to;
+    };
+    const Case cases[] = {
+        {{2, 3}, 1, key::kRight, 4},
+        {{10}, 1, key::kDown, 19},
+        {{81}, 1, key::kLeft, 80},
+    };
+    for (const auto& c : cases) {
+        open(kNineGrid);
+        for (int cell : c.disabled)
+            window->board().setCellEnabled(cell, false);
+        window->focusCell(c.from);
+        press(c.key);
+        EXPECT_EQ(window->focusedCell(), c.to) << c.from << " key " << c.key;
+    }
+}
+
+TEST_F(GridWindowFrame, TheEnterDirectionButtonSwitchesBetweenDownAndAcross) {
+    open(kNineGrid);
+    const auto tickBefore = host.tick;
+    window->enterDirectionClicked();
+    EXPECT_GE(host.tick - tickBefore, 150) << "the click flashes the button for 150 ms";
+    EXPECT_EQ(window->enterDirectionButton().caption, "444");
+    window->focusCell(5);
+    press(key::kEnter);
+    EXPECT_EQ(window->focusedCell(), 6);
+    window->activate();  // shows the direction that holds, without turning it
+    EXPECT_TRUE(entry.enterMovesAcross);
+    window->enterDirectionClicked();
+    press(key::kEnter);
+    EXPECT_EQ(window->focusedCell(), 15);
+}
+
+TEST_F(GridWindowFrame, EntriesWhileTheProgramFillsOrComposes) {
+    open(kNineGrid);
+    type("5");
+    session.fillBusy = true;
+    window->requestFocus(30);
+    session.fillBusy = false;
+    EXPECT_EQ(window->board().cellValue(1), 0) << "nothing is committed while the program fills";
+    EXPECT_TRUE(mainWindow.historyRecords.empty());
+
+    session.composeMode = true;  // a marked cell left while composing turns red, and commits
+    window->board().setCellColours(30, kEntryBlue, kMarkedBack);
+    type("4");
+    window->requestFocus(31);
+    EXPECT_EQ(window->board().cell(30).foreColour, kGivenRed);
+    EXPECT_EQ(window->board().cellValue(30), 4);
+
+    window->board().showSolvedStatus(true);  // leaving an empty cell shows the incomplete image
+    press(key::kRight);
+    EXPECT_TRUE(window->statusImageVisible(1));
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// The Assist Solve commands in the windows: the same message line as quorvel-tool solve, the
-// busy guards, Stop during a run, the Get Next button and the throttled progress line.
+// The Assist Solve commands while they run, which a scripted session cannot interleave with:
+// the busy guards, Stop during a run, the Get Next button and the throttled progress line.
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "create/headless_generation.h"
 #include "solver/solve_texts.h"
 #include "ui/database_fixture.h"
 
@@ -16,70 +14,9 @@ const std::string kEasy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string kHard =
     "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
-const std::string kHardToo =
-    "7.8...3.....2.1...5.........4.....263...8.......1...9..9.6....4....7.5...........";
-// Cell 9 has no candidate left: no solution.
-const std::string kDeadEnd = "12345678.........9" + std::string(63, '.');
-const std::string kEmpty(81, '.');
-
 constexpr MenuRef kStopItem{MenuArray::Top, 8};
 
-struct ModeCase {
-    const char* toolMode;
-    Command command;
-};
-constexpr ModeCase kModes[] = {{"mild", Command::MildAttack},
-                               {"brute", Command::BruteForce},
-                               {"crunch", Command::NumberCrunch},
-                               {"next", Command::GetNext}};
-
-std::string runTool(const std::string& arguments) {
-    const std::string command = std::string(QUORVEL_TOOL_PATH) + " " + arguments;
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-            output += buffer;
-        pclose(pipe);
-    }
-    return output;
-}
-
-// The text of "key":"..." in one line of the tool's JSON (the texts compared hold no quotes).
-std::string jsonText(const std::string& json, const std::string& key) {
-    const std::string lead = "\"" + key + "\":\"";
-    const auto start = json.find(lead);
-    if (start == std::string::npos) return "<missing " + key + ">";
-    const auto from = start + lead.size();
-    return json.substr(from, json.find('"', from) - from);
-}
-
-std::string fifteenPuzzle() {
-    SeededRandom random(3);
-    return formatPuzzleLine(kFifteenGrid, GeneratePuzzle(kFifteenGrid, 1, random).puzzle);
-}
-
 using SolveMenuTest = WindowCommandsTest;
-
-TEST_F(SolveMenuTest, WindowAndToolEndWithTheSameMessageAndGrid) {
-    const std::vector<std::string> puzzles = {kEasy,    kHard,  kHardToo,
-                                              kDeadEnd, kEmpty, fifteenPuzzle()};
-    for (const std::string& puzzle : puzzles) {
-        for (const ModeCase& mode : kModes) {
-            SCOPED_TRACE(std::string(mode.toolMode) + " " + puzzle);
-            const std::string json =
-                runTool(std::string("solve --mode ") + mode.toolMode + " " + puzzle);
-            ASSERT_FALSE(json.empty());
-            show(puzzle);
-            main().commands().run(mode.command);
-            EXPECT_EQ(message(), jsonText(json, "message"));
-            EXPECT_EQ(grid(), jsonText(json, "grid"));
-            EXPECT_FALSE(session().solverBusy);
-            EXPECT_FALSE(main().menus().at(kStopItem).visible);
-            EXPECT_FALSE(main().workingHard().visible);
-        }
-    }
-}
 
 TEST_F(SolveMenuTest, NothingRunsWhileTheGridIsLoading) {
     const Command commands[] = {Command::CheckForSingle, Command::GetNext, Command::MildAttack,
@@ -188,19 +125,6 @@ TEST_F(SolveMenuTest, ProgressLineIsRepaintedOnlyAsTimePasses) {
             EXPECT_LE(attempts, 1);
         }
     }
-}
-
-TEST_F(SolveMenuTest, CheckForSingleFocusesASingleOrSaysNoneFound) {
-    show(kEasy);
-    main().toolbarClicked(21, 1, 0);
-    const int focused = active().focusedCell();
-    ASSERT_GT(focused, 0);
-    EXPECT_TRUE(active().board().cell(focused).text.empty());
-    EXPECT_EQ(active().candidatesOf(focused).find(','), std::string::npos);
-    show(kEmpty);
-    main().menuChosen({MenuArray::AssistSolve, 2});
-    EXPECT_EQ(message(), kNoneFoundText);
-    EXPECT_EQ(main().messageLine().colour, colour::kRed);
 }
 
 }  // namespace
