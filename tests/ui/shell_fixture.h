@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -52,10 +53,10 @@ class FakeChild : public GridChild {
 class TempFolder {
   public:
     TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // Random, not the test's name: the same test may run in several builds at once.
+        std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
-                ("quorvel-shell-" + std::string(info->test_suite_name()) + "-" + info->name());
-        std::filesystem::remove_all(path_);
+                ("quorvel-shell-" + std::to_string(seed()) + "-" + std::to_string(seed()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
