@@ -1,5 +1,5 @@
-// Colour by number and marked cells on both grid windows: the colours no scripted session
-// shows.
+// The colours of colour by number, marked cells and the experimental run, and the run's steps
+// that cannot apply, none of which a scripted session shows or reaches.
 
 #include "ui/aids_fixture.h"
 #include "ui/grid/marking_aids.h"
@@ -15,8 +15,7 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         int value;
         int colour;
     };
-    for (const Case& c : {Case{false, 4, 65000}, Case{false, 9, 12633256}, Case{true, 4, 65280},
-                          Case{true, 12, 16762024}}) {
+    for (const Case& c : {Case{false, 9, 12633256}, Case{true, 12, 16762024}}) {
         SCOPED_TRACE(c.value);
         if (c.fifteen) openFifteen();
         GridWindow& window = grid();
@@ -26,11 +25,10 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         const int side = window.kind().side;
         const std::string text = std::to_string(c.value);
         window.board().setCellLocked(1, true);
-        window.setCellValue(1, text);
-        window.restoreCellColour(1, false);
-        window.setCellValue(side + 4, text);
-        window.setCellValue(2 * side + 7, text);
-        window.restoreCellColour(side + 4, false);
+        for (int number : {1, side + 4, 2 * side + 7}) {
+            window.setCellValue(number, text);
+            window.restoreCellColour(number, false);
+        }
         window.setCellValue(side * side, "1");
 
         aids->cellMouseUp(window, side + 4, kMouseLeft, kShiftCtrl);
@@ -46,20 +44,16 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         EXPECT_EQ(window.board().cell(side + 4).foreColour, kEntryBlue);
         EXPECT_EQ(window.board().cell(side + 4).backColour, kPlainBack);  // block 2 is white
     }
-}
-
-TEST_F(MarkingTest, ColorNumberColoursTheFocusedCellsNumber) {
-    load(kNinePuzzle);
-    grid().requestFocus(1);  // holds 5
+    main().puzzleGridItemClicked(0);  // Color Number does the same for the focused cell's number
+    grid().requestFocus(1);
     main().topMenuClicked(5);
     main().visualAidItemClicked(0);
-    EXPECT_EQ(cell(1).backColour, PaletteOf(kNineGrid)[5]);
+    EXPECT_EQ(cell(1).backColour, 12633256);
 }
 
 TEST_F(MarkingTest, AltClickMarksOnlyWhileComposing) {
     aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
     EXPECT_NE(cell(10).backColour, kMarkedBack);
-
     session().createMode = true;
     aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
     EXPECT_EQ(cell(10).backColour, kMarkedBack);
@@ -67,6 +61,51 @@ TEST_F(MarkingTest, AltClickMarksOnlyWhileComposing) {
     aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
     EXPECT_EQ(cell(10).backColour, kPlainBack);
     EXPECT_EQ(cell(10).foreColour, kEntryBlue);
+}
+
+TEST_F(MarkingTest, ExperimentalEntriesArePurpleAndBlueOnceTheRunEnds) {
+    load(kNinePuzzle);
+    enter(3, "4");
+    for (const int end : {17, 18}) {  // Reject, Confirm
+        SCOPED_TRACE(end);
+        answerOk();
+        main().toolbarClicked(16, kMouseLeft, 0);
+        enter(4, "6");
+        EXPECT_EQ(cell(4).foreColour, kExperimentPurple);
+        answerOk();
+        main().toolbarClicked(end, kMouseLeft, 0);
+        EXPECT_EQ(cell(3).foreColour, kEntryBlue);
+        EXPECT_EQ(cell(1).foreColour, kGivenRed);
+        if (end == 18) {
+            EXPECT_EQ(cell(4).foreColour, kEntryBlue) << "a confirmed guess";
+        }
+        for (int button = 16; button <= 18; ++button)
+            EXPECT_EQ(main().toolbar().at(button).backColour, colour::kButtonGrey);
+    }
+}
+
+TEST_F(MarkingTest, ExperimentStepsCancelledOrOutOfPlaceChangeNothing) {
+    load(kNinePuzzle);
+    struct Case {
+        Command command;
+        bool runActive;
+        bool cancel;
+    };
+    const Case cases[] = {
+        {Command::StartExperiment, false, true},    {Command::StartExperiment, true, false},
+        {Command::RejectExperiment, true, true},    {Command::RejectExperiment, false, false},
+        {Command::ConfirmExperiment, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.command) * 4 + c.runActive * 2 + c.cancel);
+        session().experimentColours = c.runActive;
+        prompts.clear();
+        if (c.cancel) answerCancel();
+        EXPECT_FALSE(main().commands().run(c.command));
+        EXPECT_EQ(session().experimentColours, c.runActive);
+        EXPECT_EQ(prompts.size(), c.cancel ? 1u : 0u);
+        host.dialogScripts.clear();
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The 9x9 window's temporary stores and its pink lines and frames, which no scripted session
-// reaches, and Lock Grid on texts that no key can type (a grid brought back from a store, say).
+// What no scripted session reaches: the 9x9 window's temporary stores, its pink lines and
+// frames, Lock Grid on texts no key can type (a grid brought back from a store, say), the
+// Visual Aid switches across a restart, and the time Pause Timer banks.
 
 #include "storage/data_file.h"
 #include "storage/settings.h"
@@ -13,6 +14,7 @@ namespace {
 class StoresTest : public AidsTest {
   protected:
     MarkingControls& controls() { return aids->nineControls(); }
+    const PinkLines& lines() { return aids->nineControls().lines(); }
     std::string slotInFile(int slot) {
         return LoadSettings(settingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
     }
@@ -45,23 +47,22 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
 TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
     load(kNinePuzzle);
     const std::string before = StoreText(grid());
+    const std::string unreadable = "Temporary store 3 cannot be read.";
     struct Case {
-        const char* name;
         std::string slot3;  // what the file holds in slot 3
         bool cancel;
-        int label;
-        const char* message;
+        int label;  // 5 stores into slot 3, 6 gets from it
+        std::string message;
     };
     const Case cases[] = {
-        {"get cancelled", std::string(81, ','), true, 6, ""},
-        {"store cancelled", "", true, 5, ""},
-        {"empty slot", "", false, 6, ""},
-        {"short slot", ",1,2,3", false, 6, "Temporary store 3 cannot be read."},
-        {"value off the grid", std::string(80, ',') + ",12", false, 6,
-         "Temporary store 3 cannot be read."},
+        {std::string(81, ','), true, 6, ""},
+        {"", true, 5, ""},
+        {"", false, 6, ""},
+        {",1,2,3", false, 6, unreadable},
+        {std::string(80, ',') + ",12", false, 6, unreadable},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.slot3);
         // Every OK of the input dialog writes the settings the main window holds.
         main().settings().storedGrids[3] = c.slot3;
         ASSERT_FALSE(main().writeSettings());
@@ -73,52 +74,42 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
     }
 }
 
-TEST_F(StoresTest, PinkLinesToggleAndTheClearButtonRemovesThem) {
+TEST_F(StoresTest, PinkLinesAndFramesComeAndGo) {
     controls().rowButtonReleased(4, kMouseLeft);
-    EXPECT_TRUE(controls().lines().rowLine(4).shown);
     controls().rowButtonReleased(4, kMouseLeft);
-    EXPECT_FALSE(controls().lines().rowLine(4).shown);
+    EXPECT_FALSE(lines().rowLine(4).shown) << "a second click takes the line away";
     controls().rowButtonReleased(4, kMouseLeft);
-    controls().columnButtonReleased(7, kMouseLeft);
     controls().columnButtonReleased(2, kMouseRight);  // creates the line hidden, frames columns 1-3
-    EXPECT_TRUE(controls().lines().columnLine(2).created);
-    EXPECT_FALSE(controls().lines().columnLine(2).shown);
-    EXPECT_TRUE(controls().lines().bandFrame().visible);
-    EXPECT_EQ(controls().lines().bandFrame().rect.left, 510 - 30);  // a cell gap left of column 1
-
-    controls().clearButtonReleased(kMouseRight);  // only the left button clears
-    EXPECT_TRUE(controls().lines().rowLine(4).shown);
+    EXPECT_TRUE(lines().columnLine(2).created);
+    EXPECT_FALSE(lines().columnLine(2).shown);
+    EXPECT_EQ(lines().bandFrame().rect.left, 510 - 30);  // a cell gap left of column 1
+    controls().clearButtonReleased(kMouseRight);         // only the left button clears
+    EXPECT_TRUE(lines().rowLine(4).shown);
     controls().clearButtonReleased(kMouseLeft);
-    for (int index = 1; index <= 9; ++index) {
-        EXPECT_FALSE(controls().lines().rowLine(index).created);
-        EXPECT_FALSE(controls().lines().columnLine(index).created);
-    }
-    EXPECT_FALSE(controls().lines().bandFrame().visible);
-    controls().rowButtonReleased(4, kMouseLeft);
-    EXPECT_TRUE(controls().lines().rowLine(4).shown);
-}
+    EXPECT_FALSE(lines().rowLine(4).created);
+    EXPECT_FALSE(lines().columnLine(2).created);
+    EXPECT_FALSE(lines().bandFrame().visible);
 
-TEST_F(StoresTest, MouseDownFramesTheBlockOnlyWithTheMarkingSwitchOn) {
     aids->cellMouseDown(grid(), 41, kMouseLeft);
-    EXPECT_FALSE(controls().lines().blockFrame().visible);
+    EXPECT_FALSE(lines().blockFrame().visible) << "only with the marking switch on";
     main().setMarkingSwitch(true);
     aids->cellMouseDown(grid(), 41, kMouseLeft);  // the middle block
-    EXPECT_TRUE(controls().lines().blockFrame().visible);
     // Blocks are (690 + 30) x 3 + 30 = 2190 wide and (615 + 30) x 3 + 30 = 1965 high.
-    EXPECT_EQ(controls().lines().blockRectangle(), "2190,1965,4380,3930");
-}
+    EXPECT_EQ(lines().blockRectangle(), "2190,1965,4380,3930");
 
-TEST_F(StoresTest, LeavingComposingClearsThePinkLinesAndPlacesTheGrid) {
+    // Leaving composing takes every line and frame away and centres the grid again.
     main().menuChosen({MenuArray::SetPuzzle, 13});  // Test Screen
-    ASSERT_TRUE(controls().lines().columnLine(8).shown);
+    ASSERT_TRUE(lines().columnLine(8).shown);
     main().menuChosen({MenuArray::SetPuzzle, 15});  // Quit Create My Su Doku
     for (int index = 1; index <= 9; ++index) {
-        EXPECT_FALSE(controls().lines().rowLine(index).shown) << index;
-        EXPECT_FALSE(controls().lines().columnLine(index).shown) << index;
+        EXPECT_FALSE(lines().rowLine(index).shown) << index;
+        EXPECT_FALSE(lines().columnLine(index).shown) << index;
     }
-    EXPECT_FALSE(controls().lines().bandFrame().visible);
-    EXPECT_FALSE(controls().lines().blockFrame().visible);
+    EXPECT_FALSE(lines().bandFrame().visible);
+    EXPECT_FALSE(lines().blockFrame().visible);
     EXPECT_EQ(grid().left(), (main().widthTwips() - LayoutOf(kNineGrid).windowWidth) / 2);
+    EXPECT_TRUE(LoadSettings(settingsFolder(folder)).settings.showPossibilitiesTip)
+        << "Quit Create writes the settings with the tip mark it keeps";
 }
 
 TEST_F(StoresTest, LockGridRefusesATextNoKeyCanTypeWhole) {
@@ -128,10 +119,34 @@ TEST_F(StoresTest, LockGridRefusesATextNoKeyCanTypeWhole) {
         grid().board().setCellText(7, text);
         answerOk();
         EXPECT_FALSE(lockGrid(grid(), main()).has_value()) << text;
-        EXPECT_EQ(host.dialogTitles.back(), "Invalid Data.");
         EXPECT_NE(prompts.back().find("Cell 7 "), std::string::npos) << prompts.back();
         EXPECT_FALSE(cell(3).locked) << text;
     }
+}
+
+TEST_F(StoresTest, ThePanelFollowsItsCheckMarkFromTheStart) {
+    for (int round = 0; round < 2; ++round) {
+        main().visualAidItemClicked(2);  // switched and written to the settings
+        app = std::make_unique<Application>(host, folder);
+        main().loadSettings();
+        main().load();
+        main().activate();
+        EXPECT_EQ(grid().panelVisible(), main().panelSwitchOn()) << round;
+    }
+}
+
+TEST_F(StoresTest, PauseTimerBanksTheTimeShown) {
+    load(kNinePuzzle);
+    host.tick += 65'000;
+    main().elapsedTick();
+    main().visualAidItemClicked(4);
+    EXPECT_FALSE(main().elapsedTimerRunning());
+    host.tick += 600'000;  // time away does not count
+    main().resize(true);
+    main().resize(false);
+    host.tick += 1'000;
+    main().elapsedTick();
+    EXPECT_EQ(main().elapsedLabel(), "00:01:06");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "support/fake_main_window.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
-#include "ui/grid/input_dialog.h"
 
 namespace quorvel::testing {
 
@@ -39,25 +38,7 @@ class GridWindowTest : public ::testing::Test {
         for (char c : characters)
             press(0, std::string(1, c));
     }
-    // OK for every dialog the next action shows, remembering their prompts.
-    void answerDialogsWithOk(int count) {
-        for (int i = 0; i < count; ++i) {
-            host.dialogScripts.push_back([this](InputDialog& dialog) {
-                prompts.push_back(dialog.prompt());
-                dialog.okClicked();
-            });
-        }
-    }
     const std::string& text(int cell) const { return window->board().cell(cell).text; }
-    std::string lastMessage() const {
-        return mainWindow.panel.empty() ? "" : mainWindow.panel.back().text;
-    }
-    bool messageShown(std::string_view message) const {
-        for (const auto& line : mainWindow.panel) {
-            if (line.text == message) return true;
-        }
-        return false;
-    }
 
     Session session;
     FakeHost host;
@@ -65,7 +46,6 @@ class GridWindowTest : public ::testing::Test {
     DialogExchange dialogs{host, session};
     CellEntryState entry;
     std::unique_ptr<GridWindow> window;
-    std::vector<std::string> prompts;
 };
 
 }  // namespace quorvel::testing

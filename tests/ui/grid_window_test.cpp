@@ -1,57 +1,13 @@
-// The grid window around its cells: layout, shading and colours, the focus frame, closing, the
-// view's repaint notices, and the entry rules a scripted session cannot reach (the key repeat
-// guard, disabled cells, the Enter direction button, entries while the program fills).
+// The grid window as no scripted session sees it: the colours a cell returns to, the focus in an
+// inactive window, closing, and the entry rules (the key repeat guard, disabled cells, the Enter
+// direction button, entries while the program fills or composes).
 
-#include "ui/grid/grid_window_observer.h"
 #include "ui/grid_test_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
 using GridWindowFrame = GridWindowTest;
-
-TEST_F(GridWindowFrame, CellsLieAtTheirPitchAndTheWindowIsCentred) {
-    struct Case {
-        GridKind kind;
-        int cell;
-        int right;
-        int down;
-    };
-    const Case cases[] = {{kNineGrid, 10, 0, 645},
-                          {kNineGrid, 2, 720, 0},
-                          {kNineGrid, 81, 8 * 720, 8 * 645},
-                          {kFifteenGrid, 16, 0, 525},
-                          {kFifteenGrid, 225, 14 * 525, 14 * 525}};
-    for (const auto& c : cases) {
-        open(c.kind);
-        const TwipRect first = window->cellRect(1);
-        const TwipRect rect = window->cellRect(c.cell);
-        EXPECT_EQ(rect.left - first.left, c.right) << c.kind.side << " cell " << c.cell;
-        EXPECT_EQ(rect.top - first.top, c.down) << c.kind.side << " cell " << c.cell;
-        EXPECT_EQ(window->left(), (kMainWidth - LayoutOf(c.kind).windowWidth) / 2);
-        EXPECT_EQ(window->blockLines().size(), c.kind.isNine() ? 4u : 6u);
-    }
-}
-
-TEST_F(GridWindowFrame, OddBlocksAreShaded) {
-    struct Case {
-        GridKind kind;
-        int cell;
-        int back;
-    };
-    const Case cases[] = {
-        {kNineGrid, 1, kShadedBack},    {kNineGrid, 31, kShadedBack},
-        {kNineGrid, 4, kPlainBack},     {kNineGrid, 28, kPlainBack},
-        {kFifteenGrid, 4, kPlainBack},  {kFifteenGrid, 7, kShadedBack},
-        {kFifteenGrid, 76, kPlainBack}, {kFifteenGrid, 225, kShadedBack},
-    };
-    for (const auto& c : cases) {
-        open(c.kind);
-        EXPECT_EQ(window->board().cell(c.cell).backColour, c.back)
-            << c.kind.side << " cell " << c.cell;
-        EXPECT_EQ(window->board().cell(c.cell).foreColour, kEntryBlue);
-    }
-}
 
 TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
     struct Case {
@@ -89,14 +45,11 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
     }
 }
 
-TEST_F(GridWindowFrame, FocusWritesTheSpecificationAndMovesTheFrameOnlyInTheActiveWindow) {
+TEST_F(GridWindowFrame, FocusWritesTheSpecificationOnlyInTheActiveWindow) {
     open(kNineGrid);
     EXPECT_EQ(window->board().cell(40).tag, "::::: #1::3# (1)");
     window->focusCell(40);
     EXPECT_EQ(window->board().cell(40).tag, "39:41:31:49:49:1  #1::3#   [1;9]");
-    const TwipRect cell = window->cellRect(40);
-    EXPECT_EQ(window->focusFrame().left, cell.left - 45);
-    EXPECT_EQ(window->focusFrame().top, cell.top - 45);
 
     GridWindow other(kFifteenGrid, GridWindowContext{host, session, mainWindow, dialogs, entry});
     mainWindow.activeChild = &other;
@@ -122,30 +75,6 @@ TEST_F(GridWindowFrame, ClosingWhileRunningSwapsToTheOtherGrid) {
     EXPECT_TRUE(window->closed());
     EXPECT_FALSE(window->cellVisible(2));
     EXPECT_TRUE(window->cellVisible(1));
-}
-
-class RecordingObserver : public GridWindowObserver {
-  public:
-    void cellChanged(int cell) override { cells.push_back(cell); }
-    void focusChanged(int cell) override { focus.push_back(cell); }
-    void windowChanged() override { ++windowChanges; }
-    std::vector<int> cells;
-    std::vector<int> focus;
-    int windowChanges = 0;
-};
-
-TEST_F(GridWindowFrame, TheViewHearsOfEveryCellItMustRepaint) {
-    open(kNineGrid);
-    RecordingObserver observer;
-    window->setObserver(&observer);
-    type("8");
-    EXPECT_NE(std::find(observer.cells.begin(), observer.cells.end(), 1), observer.cells.end());
-    press(key::kDown);
-    EXPECT_EQ(observer.focus, std::vector<int>{10});
-    observer.cells.clear();
-    window->setCellValue(50, "2");  // a write by other code reaches the view too
-    EXPECT_NE(std::find(observer.cells.begin(), observer.cells.end(), 50), observer.cells.end());
-    window->setObserver(nullptr);
 }
 
 TEST_F(GridWindowFrame, AHeldKeyMovesAtMostOncePer75MsAndDisabledCellsArePassedOver) {

@@ -1,10 +1,14 @@
-// The Assist Solve commands while they run, which a scripted session cannot interleave with:
-// the busy guards, Stop during a run, the Get Next button and the throttled progress line.
+// The Assist Solve commands as no scripted session sees them: while they run (the busy guards,
+// Stop, the Get Next button, the throttled progress line), the cells Check Puzzle and Show
+// Mistakes mark until the next command, and Database > Unique Puzzles Only, kept in its own file.
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "solver/solve_texts.h"
+#include "storage/program_options.h"
+#include "ui/commands/exact_menu.h"
 #include "ui/database_fixture.h"
 
 namespace quorvel::testing {
@@ -14,7 +18,13 @@ const std::string kEasy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string kHard =
     "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
+const std::string kSolved =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 constexpr MenuRef kStopItem{MenuArray::Top, 8};
+constexpr MenuRef kCheckPuzzle{MenuArray::AssistSolve, 5};
+constexpr MenuRef kShowMistakes{MenuArray::AssistSolve, 6};
+constexpr MenuRef kExactSolve{MenuArray::Solve, 3};
+constexpr MenuRef kUniqueOnly{MenuArray::Database, 10};
 
 using SolveMenuTest = WindowCommandsTest;
 
@@ -34,26 +44,29 @@ TEST_F(SolveMenuTest, NothingRunsWhileTheGridIsLoading) {
     }
 }
 
-TEST_F(SolveMenuTest, AssistCommandsChosenDuringASolveAreRefused) {
-    const MenuRef assist[] = {{MenuArray::AssistSolve, 2}, {MenuArray::AssistSolve, 3}};
-    for (const MenuRef item : assist) {
-        show(kEasy);
-        bool checked = false;
+TEST_F(SolveMenuTest, DuringARunAssistCommandsAreRefusedAndGetNextTurnsItsButtonOff) {
+    for (const Command command : {Command::MildAttack, Command::GetNext}) {
+        show(kHard);
+        int checks = 0;
         host.onProcessEvents = [&] {
-            if (!session().solverBusy || checked) return;
-            checked = true;
+            if (!session().solverBusy) return;
+            EXPECT_EQ(main().toolbar().at(19).enabled, command != Command::GetNext);
+            EXPECT_TRUE(main().menus().at(kStopItem).visible);
+            if (checks++ > 0) return;
             const std::string during = grid();
-            main().menuChosen(item);
+            main().menuChosen({MenuArray::AssistSolve, 2});  // Check For Single
+            main().menuChosen({MenuArray::AssistSolve, 3});  // Get Next
             EXPECT_EQ(grid(), during);
             EXPECT_TRUE(session().solverBusy);
-            EXPECT_TRUE(main().menus().at(kStopItem).visible);
-            EXPECT_TRUE(main().toolbar().at(19).enabled);
         };
-        main().commands().run(Command::MildAttack);
+        main().commands().run(command);
         host.onProcessEvents = nullptr;
-        EXPECT_TRUE(checked);
-        EXPECT_EQ(message(), kDoneText);
+        EXPECT_GT(checks, 0);
+        EXPECT_TRUE(main().toolbar().at(19).enabled);
     }
+    EXPECT_EQ(active().board().frameColour(), 33023);
+    EXPECT_FALSE(host.freezeCalls.empty());
+    EXPECT_FALSE(host.freezeCalls.back());
 }
 
 TEST_F(SolveMenuTest, StopEndsARunAndSaysEntriesMayBeInvalid) {
@@ -86,22 +99,6 @@ TEST_F(SolveMenuTest, StopEndsARunAndSaysEntriesMayBeInvalid) {
     }
 }
 
-TEST_F(SolveMenuTest, GetNextDisablesItsButtonWhileItRuns) {
-    show(kHard);
-    std::vector<bool> buttonDuringRun;
-    host.onProcessEvents = [&] {
-        if (session().solverBusy) buttonDuringRun.push_back(main().toolbar().at(19).enabled);
-    };
-    main().toolbarClicked(19, 1, 0);
-    host.onProcessEvents = nullptr;
-    ASSERT_FALSE(buttonDuringRun.empty());
-    EXPECT_EQ(std::count(buttonDuringRun.begin(), buttonDuringRun.end(), true), 0);
-    EXPECT_TRUE(main().toolbar().at(19).enabled);
-    EXPECT_EQ(active().board().frameColour(), 33023);
-    EXPECT_FALSE(host.freezeCalls.empty());
-    EXPECT_FALSE(host.freezeCalls.back());
-}
-
 TEST_F(SolveMenuTest, ProgressLineIsRepaintedOnlyAsTimePasses) {
     struct ThrottleCase {
         int msPerEvent;
@@ -125,6 +122,45 @@ TEST_F(SolveMenuTest, ProgressLineIsRepaintedOnlyAsTimePasses) {
             EXPECT_LE(attempts, 1);
         }
     }
+}
+
+TEST_F(SolveMenuTest, MarksLastUntilTheNextCommand) {
+    std::string twoWays = kSolved;
+    for (const int index : {3, 4, 30, 31})
+        twoWays[index] = '.';
+    twoWays[80] = '.';
+    show(twoWays);
+    active().setCellValue(81, "8");  // a wrong entry
+    const int restingBack = active().board().cell(4).backColour;
+
+    main().menuChosen(kCheckPuzzle);
+    for (const int cell : {4, 5, 31, 32})
+        EXPECT_EQ(active().board().cell(cell).backColour, kDifferingCellBack) << cell;
+    main().menuChosen(kExactSolve);
+    EXPECT_EQ(active().board().cell(4).backColour, restingBack);
+
+    show(kSolved.substr(0, 80) + ".");
+    active().setCellValue(81, "8");
+    main().menuChosen(kShowMistakes);
+    EXPECT_EQ(active().board().cell(81).backColour, kMistakeCellBack);
+    main().menuChosen(kExactSolve);
+    EXPECT_NE(active().board().cell(81).backColour, kMistakeCellBack);
+}
+
+TEST_F(SolveMenuTest, UniquePuzzlesOnlyIsKeptInItsOwnFile) {
+    // Generation with the option on and off: see DatabaseCommandsTest.
+    EXPECT_TRUE(main().menus().at(kUniqueOnly).checked);
+    const std::string settingsBefore = [&] {
+        std::ifstream in(folder / "DaDododa.pxz", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    main().menuChosen(kUniqueOnly);
+    EXPECT_FALSE(main().menus().at(kUniqueOnly).checked);
+    EXPECT_FALSE(LoadProgramOptions(folder).uniquePuzzlesOnly);
+    main().loadSettings();
+    EXPECT_FALSE(main().menus().at(kUniqueOnly).checked);
+    std::ifstream settings(folder / "DaDododa.pxz", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}), settingsBefore);
 }
 
 }  // namespace
