@@ -2,7 +2,6 @@
 // that cannot apply, none of which a scripted session shows or reaches.
 
 #include "ui/aids_fixture.h"
-#include "ui/grid/marking_aids.h"
 
 namespace quorvel::testing {
 namespace {
@@ -18,8 +17,8 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
     for (const Case& c : {Case{false, 9, 12633256}, Case{true, 12, 16762024}}) {
         SCOPED_TRACE(c.value);
         if (c.fifteen) openFifteen();
-        GridWindow& window = grid();
-        aids->cellMouseUp(window, 5, kMouseLeft, kShiftCtrl);  // an empty cell: nothing happens
+        GridWindow& window = active();
+        aids().cellMouseUp(window, 5, kMouseLeft, kShiftCtrl);  // an empty cell: nothing happens
         EXPECT_EQ(window.board().cell(5).backColour, kPlainBack);
         // Three copies of the value: a given, an entry and another entry.
         const int side = window.kind().side;
@@ -31,40 +30,40 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         }
         window.setCellValue(side * side, "1");
 
-        aids->cellMouseUp(window, side + 4, kMouseLeft, kShiftCtrl);
+        aids().cellMouseUp(window, side + 4, kMouseLeft, kShiftCtrl);
         for (int number : {1, side + 4, 2 * side + 7}) {
             EXPECT_EQ(window.board().cell(number).backColour, c.colour) << number;
             EXPECT_EQ(window.board().cell(number).foreColour, 0) << number;
         }
         EXPECT_NE(window.board().cell(side * side).backColour, c.colour);
 
-        aids->cellMouseUp(window, 1, kMouseLeft, kShiftCtrl);
+        aids().cellMouseUp(window, 1, kMouseLeft, kShiftCtrl);
         EXPECT_EQ(window.board().cell(1).foreColour, kGivenRed);
         EXPECT_EQ(window.board().cell(1).backColour, kShadedBack);  // block 1 is shaded
         EXPECT_EQ(window.board().cell(side + 4).foreColour, kEntryBlue);
         EXPECT_EQ(window.board().cell(side + 4).backColour, kPlainBack);  // block 2 is white
     }
     main().puzzleGridItemClicked(0);  // Color Number does the same for the focused cell's number
-    grid().requestFocus(1);
+    active().requestFocus(1);
     main().topMenuClicked(5);
     main().visualAidItemClicked(0);
     EXPECT_EQ(cell(1).backColour, 12633256);
 }
 
 TEST_F(MarkingTest, AltClickMarksOnlyWhileComposing) {
-    aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
+    aids().cellMouseUp(active(), 10, kMouseLeft, kShiftAlt);
     EXPECT_NE(cell(10).backColour, kMarkedBack);
     session().createMode = true;
-    aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
+    aids().cellMouseUp(active(), 10, kMouseLeft, kShiftAlt);
     EXPECT_EQ(cell(10).backColour, kMarkedBack);
     EXPECT_EQ(cell(10).foreColour, kGivenRed);
-    aids->cellMouseUp(grid(), 10, kMouseLeft, kShiftAlt);
+    aids().cellMouseUp(active(), 10, kMouseLeft, kShiftAlt);
     EXPECT_EQ(cell(10).backColour, kPlainBack);
     EXPECT_EQ(cell(10).foreColour, kEntryBlue);
 }
 
 TEST_F(MarkingTest, ExperimentalEntriesArePurpleAndBlueOnceTheRunEnds) {
-    load(kNinePuzzle);
+    show(kNinePuzzle);
     enter(3, "4");
     for (const int end : {17, 18}) {  // Reject, Confirm
         SCOPED_TRACE(end);
@@ -85,7 +84,7 @@ TEST_F(MarkingTest, ExperimentalEntriesArePurpleAndBlueOnceTheRunEnds) {
 }
 
 TEST_F(MarkingTest, ExperimentStepsCancelledOrOutOfPlaceChangeNothing) {
-    load(kNinePuzzle);
+    show(kNinePuzzle);
     struct Case {
         Command command;
         bool runActive;

@@ -5,48 +5,48 @@
 #include "storage/data_file.h"
 #include "storage/settings.h"
 #include "ui/aids_fixture.h"
+#include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_layout.h"
-#include "ui/grid/marking_aids.h"
 
 namespace quorvel::testing {
 namespace {
 
 class StoresTest : public AidsTest {
   protected:
-    MarkingControls& controls() { return aids->nineControls(); }
-    const PinkLines& lines() { return aids->nineControls().lines(); }
+    MarkingControls& controls() { return aids().nineControls(); }
+    const PinkLines& lines() { return aids().nineControls().lines(); }
     std::string slotInFile(int slot) {
         return LoadSettings(settingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
     }
 };
 
 TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
-    load(kNinePuzzle);
+    show(kNinePuzzle);
     enter(3, "4");
     answerOk();
     controls().storeLabelClicked(3);  // S2
     EXPECT_EQ(prompts, std::vector<std::string>{"Overwrite into Store No. 2?"});
-    const std::string stored = StoreText(grid());
+    const std::string stored = StoreText(active());
     EXPECT_EQ(slotInFile(2), stored);
     EXPECT_EQ(slotInFile(0), stored);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), ','), 81);
 
     for (int label : {4, 0}) {  // G2, then "LA"/"ST", which the same Store wrote
         SCOPED_TRACE(label);
-        grid().setCellValue(3, "");
-        grid().setCellValue(4, "6");
+        active().setCellValue(3, "");
+        active().setCellValue(4, "6");
         answerOk();
         controls().storeLabelClicked(label);
         EXPECT_EQ(cell(3).text, "4");
         EXPECT_EQ(cell(4).text, "");
-        EXPECT_EQ(grid().board().cellValue(3), 4);
-        EXPECT_EQ(grid().board().cellValue(4), 0);
+        EXPECT_EQ(active().board().cellValue(3), 4);
+        EXPECT_EQ(active().board().cellValue(4), 0);
     }
 }
 
 TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
-    load(kNinePuzzle);
-    const std::string before = StoreText(grid());
+    show(kNinePuzzle);
+    const std::string before = StoreText(active());
     const std::string unreadable = "Temporary store 3 cannot be read.";
     struct Case {
         std::string slot3;  // what the file holds in slot 3
@@ -68,7 +68,7 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
         ASSERT_FALSE(main().writeSettings());
         c.cancel ? answerCancel() : answerOk();
         controls().storeLabelClicked(c.label);
-        EXPECT_EQ(StoreText(grid()), before);
+        EXPECT_EQ(StoreText(active()), before);
         EXPECT_EQ(slotInFile(3), c.slot3);
         EXPECT_EQ(main().messageLine().text, c.message);
     }
@@ -90,10 +90,10 @@ TEST_F(StoresTest, PinkLinesAndFramesComeAndGo) {
     EXPECT_FALSE(lines().columnLine(2).created);
     EXPECT_FALSE(lines().bandFrame().visible);
 
-    aids->cellMouseDown(grid(), 41, kMouseLeft);
+    aids().cellMouseDown(active(), 41, kMouseLeft);
     EXPECT_FALSE(lines().blockFrame().visible) << "only with the marking switch on";
     main().setMarkingSwitch(true);
-    aids->cellMouseDown(grid(), 41, kMouseLeft);  // the middle block
+    aids().cellMouseDown(active(), 41, kMouseLeft);  // the middle block
     // Blocks are (690 + 30) x 3 + 30 = 2190 wide and (615 + 30) x 3 + 30 = 1965 high.
     EXPECT_EQ(lines().blockRectangle(), "2190,1965,4380,3930");
 
@@ -107,18 +107,18 @@ TEST_F(StoresTest, PinkLinesAndFramesComeAndGo) {
     }
     EXPECT_FALSE(lines().bandFrame().visible);
     EXPECT_FALSE(lines().blockFrame().visible);
-    EXPECT_EQ(grid().left(), (main().widthTwips() - LayoutOf(kNineGrid).windowWidth) / 2);
+    EXPECT_EQ(active().left(), (main().widthTwips() - LayoutOf(kNineGrid).windowWidth) / 2);
     EXPECT_TRUE(LoadSettings(settingsFolder(folder)).settings.showPossibilitiesTip)
         << "Quit Create writes the settings with the tip mark it keeps";
 }
 
 TEST_F(StoresTest, LockGridRefusesATextNoKeyCanTypeWhole) {
     for (const std::string text : {"16", "x"}) {
-        blankGrid(grid(), main(), false);
-        grid().setCellValue(3, "4");
-        grid().board().setCellText(7, text);
+        blankGrid(active(), main(), false);
+        active().setCellValue(3, "4");
+        active().board().setCellText(7, text);
         answerOk();
-        EXPECT_FALSE(lockGrid(grid(), main()).has_value()) << text;
+        EXPECT_FALSE(lockGrid(active(), main()).has_value()) << text;
         EXPECT_NE(prompts.back().find("Cell 7 "), std::string::npos) << prompts.back();
         EXPECT_FALSE(cell(3).locked) << text;
     }
@@ -131,12 +131,12 @@ TEST_F(StoresTest, ThePanelFollowsItsCheckMarkFromTheStart) {
         main().loadSettings();
         main().load();
         main().activate();
-        EXPECT_EQ(grid().panelVisible(), main().panelSwitchOn()) << round;
+        EXPECT_EQ(active().panelVisible(), main().panelSwitchOn()) << round;
     }
 }
 
 TEST_F(StoresTest, PauseTimerBanksTheTimeShown) {
-    load(kNinePuzzle);
+    show(kNinePuzzle);
     host.tick += 65'000;
     main().elapsedTick();
     main().visualAidItemClicked(4);
