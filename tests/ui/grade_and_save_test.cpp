@@ -1,10 +1,9 @@
-// Grade and Save from the grid windows: the grade dialog, the completeness rule, replace by
-// givens versus append, LastPuzzleNo, the marked cells becoming givens, the effort text of
-// incomplete mode, and failed writes that change nothing.
+// Grade and Save from the grid windows: the marked cells become givens once the record is
+// written, and a grid that cannot be saved changes nothing. Numbering and replacing records are
+// the storage routine's (tests/storage/puzzle_commands_test.cpp), failed writes are in
+// write_faults_test.cpp.
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "storage/grade_and_save.h"
 #include "storage/settings.h"
@@ -22,28 +21,9 @@ struct SaveMySudokuTest : GridCommandFixture {
             dialog.okClicked();
         });
     }
-    bool messageIs(const std::string& text) const {
-        return mainWindow.messageLine().text == text &&
-               mainWindow.messageLine().colour == colour::kRed;
-    }
 };
 
-TEST_F(SaveMySudokuTest, AnIncompleteGridIsNotSaved) {
-    for (bool ask : {true, false}) {
-        GridWindow& window = open(kNineGrid);
-        FillComplete(window, 2);
-        window.setCellValue(40, "");
-        Mark(window, {1, 81});
-        if (ask) chooseGrade(2);
-        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, ask));
-        EXPECT_TRUE(messageIs("Cannot save an incomplete solution."));
-        EXPECT_TRUE(records(kNineGrid).empty());
-        EXPECT_FALSE(window.board().cell(1).locked);
-        mainWindow.showMessage("", colour::kWhite, 2);
-    }
-}
-
-TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
+TEST_F(SaveMySudokuTest, TheMarkedCellsBecomeGivens) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
         const int last = kind->cellCount();
@@ -52,14 +32,11 @@ TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
         chooseGrade(3);
         ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, true));
         EXPECT_EQ(host.dialogTitles.back(), "Grade and Save.");
-        std::vector<PuzzleRecord> stored = records(*kind);
+        const std::vector<PuzzleRecord> stored = records(*kind);
         ASSERT_EQ(stored.size(), 1u);
-        EXPECT_EQ(stored[0].number, 1);
         EXPECT_EQ(stored[0].level, 3);
         EXPECT_EQ(stored[0].kind, kKindComposed);
-        EXPECT_EQ(stored[0].sizeCode, kind->sizeCode);
         EXPECT_EQ(session.puzzleNumber, 1);
-        EXPECT_EQ(session.lastPuzzleNo, 1);
         for (int cell = 1; cell <= last; ++cell) {
             const bool marked = cell == 1 || cell == last;
             ASSERT_EQ(window.board().cell(cell).locked, marked) << cell;
@@ -67,37 +44,36 @@ TEST_F(SaveMySudokuTest, SameGivensReplaceTheirRecordNewGivensAreAppended) {
                 EXPECT_EQ(window.board().cell(cell).foreColour, kGivenRed);
             }
         }
-
-        // The same givens again, graded without a question: the record is replaced.
-        const std::size_t dialogsBefore = host.dialogTitles.size();
-        session.gradeLevel = 4;
-        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
-        EXPECT_EQ(host.dialogTitles.size(), dialogsBefore);
-        stored = records(*kind);
-        ASSERT_EQ(stored.size(), 1u);
-        EXPECT_EQ(stored[0].number, 1);
-        EXPECT_EQ(stored[0].level, 4);
-        EXPECT_EQ(session.lastPuzzleNo, 2) << "grows on a replace too";
-
-        // New givens: appended one above the highest number in the file.
-        Mark(window, {2});
-        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
-        stored = records(*kind);
-        ASSERT_EQ(stored.size(), 2u);
-        EXPECT_EQ(stored[1].number, 2);
-        EXPECT_EQ(session.puzzleNumber, 2);
-        EXPECT_EQ(session.lastPuzzleNo, 2);
-        EXPECT_EQ(stored[1].cellText, session.puzzleCells);
     }
 }
 
-TEST_F(SaveMySudokuTest, CancellingTheGradeDialogWritesNothing) {
-    GridWindow& window = open(kNineGrid);
-    FillComplete(window, 4);
-    Mark(window, {5});
-    EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, true));
-    EXPECT_TRUE(records(kNineGrid).empty());
-    EXPECT_FALSE(window.board().cell(5).locked);
+TEST_F(SaveMySudokuTest, AGridThatCannotBeSavedChangesNothing) {
+    struct Case {
+        const char* name;
+        bool complete, marked, ask, answered;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"incomplete, asked", false, true, true, true, "Cannot save an incomplete solution."},
+        {"incomplete", false, true, false, false, "Cannot save an incomplete solution."},
+        {"cancelled", true, true, true, false, ""},
+        {"no givens", true, false, true, true, "Cannot save a puzzle without givens."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridWindow& window = open(kNineGrid);
+        mainWindow.setPuzzleItemClicked(0);  // Blank Grid: no marks left from the case before
+        FillComplete(window, 2);
+        if (!c.complete) window.setCellValue(40, "");
+        if (c.marked) Mark(window, {1, 81});
+        if (c.answered) chooseGrade(2);
+        mainWindow.showMessage("", colour::kWhite, 2);
+        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, c.ask));
+        EXPECT_EQ(mainWindow.messageLine().text, c.message);
+        EXPECT_TRUE(records(kNineGrid).empty());
+        EXPECT_FALSE(window.board().cell(1).locked);
+        host.dialogScripts.clear();
+    }
 }
 
 TEST_F(SaveMySudokuTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
@@ -116,36 +92,8 @@ TEST_F(SaveMySudokuTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
     EXPECT_EQ(saved.effortText, BuildEffortText(expected));
     EXPECT_EQ(mainWindow.settings().effortText, saved.effortText);
     EXPECT_FALSE(window.board().cell(1).locked);
-    EXPECT_EQ(window.board().cell(1).foreColour, kEntryBlue);
     EXPECT_TRUE(records(kNineGrid).empty());
     EXPECT_TRUE(host.dialogTitles.empty());
-}
-
-TEST_F(SaveMySudokuTest, AFailedWriteIsToldAndChangesNothing) {
-    struct Case {
-        const char* blockedFile;
-        bool incompleteMode;
-    };
-    const Case cases[] = {{"type3.pxz", false}, {"DaDododa.pxz", true}};
-    for (const Case& c : cases) {
-        // A folder in place of the file: it can be neither read nor replaced.
-        std::filesystem::create_directory(folder.path() / c.blockedFile);
-        GridWindow& window = open(kNineGrid);
-        FillComplete(window, 6);
-        Mark(window, {10});
-        session.incompleteMode = c.incompleteMode;
-        session.puzzleNumber = 7;
-        const std::string effortBefore = mainWindow.settings().effortText;
-
-        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, false)) << c.blockedFile;
-        EXPECT_EQ(mainWindow.messageLine().colour, colour::kRed);
-        EXPECT_NE(mainWindow.messageLine().text.find(c.blockedFile), std::string::npos)
-            << mainWindow.messageLine().text;
-        EXPECT_EQ(session.puzzleNumber, 7);
-        EXPECT_EQ(mainWindow.settings().effortText, effortBefore);
-        EXPECT_FALSE(window.board().cell(10).locked);
-        std::filesystem::remove(folder.path() / c.blockedFile);
-    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A main window hosting the two real grid windows over a scripted Host and a temporary program
 // folder, with the Set Puzzle grid commands registered, for the grid setup, Grade and Save and
-// generator tests.
+// composing tests.
 
 #include <gtest/gtest.h>
 
@@ -61,13 +61,11 @@ struct GridCommandFixture : ::testing::Test {
     GridWindow fifteen{kFifteenGrid, context};
     HostedWindow nineChild{nine};
     HostedWindow fifteenChild{fifteen};
-    std::vector<GridWindow*> history;    // states recorded
     std::vector<GridWindow*> restarted;  // histories started afresh
 
     GridCommandFixture() {
         mainWindow.setGrids(nineChild, fifteenChild);
         dialogs.connect(&mainWindow, {});
-        mainWindow.setHistoryRecorder([this](GridWindow& window) { history.push_back(&window); });
         mainWindow.setHistoryRestarter(
             [this](GridWindow& window) { restarted.push_back(&window); });
         registerGridSetupCommands(mainWindow, [this] { return active(); });
@@ -96,8 +94,6 @@ struct GridCommandFixture : ::testing::Test {
         for (int cell : cells)
             window.board().setCellColours(cell, kEntryBlue, kMarkedBack);
     }
-    bool assistSolveEnabled() const { return mainWindow.menus().at({MenuArray::Top, 3}).enabled; }
-    bool buttonEnabled(int index) const { return mainWindow.toolbar().at(index).enabled; }
     std::vector<PuzzleRecord> records(const GridKind& kind) const {
         std::vector<PuzzleRecord> found;
         Result<Database> database = LoadDatabase(databaseFolder(folder.path()), kind);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ui/commands/explain_step.h"
+#include "ui/grid/grid_window.h"
 #include "ui/session/menu_paths.h"
 #include "ui/session/open_dialog.h"
 #include "ui/shell/application.h"
@@ -98,13 +99,15 @@ std::string Hint(const HintPanel& panel) {
     return "{\"title\":" + Quoted(panel.title) + ",\"lines\":[" + lines + "]}";
 }
 
-// The cells Explain Next Step marks, by kind of mark; kinds without cells are left out.
+// The cells Explain Next Step marks and the exposed cells of a puzzle being composed (the
+// givens Save My Su Doku stores), by kind of mark; kinds without cells are left out.
 std::string Marks(const Board& board) {
     static constexpr std::pair<const char*, int> kKinds[] = {
         {"unit", kHintUnitBack},
         {"pattern", kHintPatternBack},
         {"eliminated", kHintEliminationBack},
         {"target", kHintTargetBack},
+        {"exposed", kMarkedBack},
     };
     std::string json;
     for (const auto& [name, colour] : kKinds) {
