@@ -96,7 +96,7 @@ void BM_WindowNumberCrunch(benchmark::State& state) {
         loadGivens(board, puzzle.values);
         main.applyStateChange(StateChange::GridLockedWithGivens);
         state.ResumeTiming();
-        main.menuChosen({MenuArray::Solve, 2});
+        main.menuChosen(Command::NumberCrunch);
     }
     state.counters["repaints"] =
         benchmark::Counter(static_cast<double>(repaints), benchmark::Counter::kAvgIterations);

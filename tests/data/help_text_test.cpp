@@ -70,7 +70,7 @@ TEST(HelpText, QuotesEveryToolbarToolTip) {
     for (const ToolButton& button : toolbar.all()) {
         const std::string tip = normalised(button.toolTip);
         if (tip.empty()) continue;
-        EXPECT_NE(help.find(tip), std::string::npos) << "tool tip of button " << button.index;
+        EXPECT_NE(help.find(tip), std::string::npos) << "tool tip " << tip;
     }
     for (const LevelLook& look : kLevelLooks) {
         EXPECT_NE(help.find(normalised(look.toolTip)), std::string::npos) << look.toolTip;

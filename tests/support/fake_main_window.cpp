@@ -10,11 +10,9 @@ void FakeMainWindow::showMessage(const std::string& text, std::uint32_t colour, 
     panel.push_back({text, colour, alignment});
 }
 
-void FakeMainWindow::toolbarButtonReleased(int index, int button, int shift) {
-    presses.push_back({index, button, shift});
-    if (index == 20 && button == 1) {
-        session_.currentLevel = session_.currentLevel + 1 == 5 ? 1 : session_.currentLevel + 1;
-    }
+void FakeMainWindow::pressLevelButton() {
+    ++levelPresses;
+    session_.currentLevel = session_.currentLevel + 1 == 5 ? 1 : session_.currentLevel + 1;
 }
 
 bool FakeMainWindow::isActiveChild(const GridWindow& window) const {

@@ -15,12 +15,6 @@ struct PanelLine {
     int alignment;
 };
 
-struct ToolbarPress {
-    int index;
-    int button;
-    int shift;
-};
-
 class FakeMainWindow : public MainWindowLink {
   public:
     explicit FakeMainWindow(Session& session) : session_(session) {}
@@ -28,7 +22,8 @@ class FakeMainWindow : public MainWindowLink {
     // Every message-line write that was not skipped as equal to the line shown.
     std::vector<PanelLine> panel;
     std::string panelShown;
-    std::vector<ToolbarPress> presses;
+    std::vector<int> numberPresses;
+    int levelPresses = 0;
     const GridWindow* activeChild = nullptr;  // nullptr: every window counts as active
     bool tipSwitch = false;
     bool tipTimer = true;
@@ -44,8 +39,9 @@ class FakeMainWindow : public MainWindowLink {
     bool closing = false;
 
     void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
-    // Button 20 steps the level as the real toolbar does; the others are only recorded.
-    void toolbarButtonReleased(int index, int button, int shift) override;
+    void pressNumberButton(int number) override { numberPresses.push_back(number); }
+    // Steps the level as the real level button does.
+    void pressLevelButton() override;
     bool isActiveChild(const GridWindow& window) const override;
     bool tipSwitchOn() const override { return tipSwitch; }
     void setTipSwitch(bool checked) override { tipSwitch = checked; }

@@ -43,10 +43,10 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         EXPECT_EQ(window.board().cell(side + 4).foreColour, kEntryBlue);
         EXPECT_EQ(window.board().cell(side + 4).backColour, kPlainBack);  // block 2 is white
     }
-    main().puzzleGridItemClicked(0);  // Color Number does the same for the focused cell's number
+    main().openGrid(false);  // Color Number does the same for the focused cell's number
     active().requestFocus(1);
-    main().topMenuClicked(5);
-    main().visualAidItemClicked(0);
+    main().menuOpened(*main().menus().title(Menu::VisualAid));
+    main().runMenuItem(Command::ColorNumber);
     EXPECT_EQ(cell(1).backColour, 12633256);
 }
 
@@ -65,21 +65,21 @@ TEST_F(MarkingTest, AltClickMarksOnlyWhileComposing) {
 TEST_F(MarkingTest, ExperimentalEntriesArePurpleAndBlueOnceTheRunEnds) {
     show(kNinePuzzle);
     enter(3, "4");
-    for (const int end : {17, 18}) {  // Reject, Confirm
-        SCOPED_TRACE(end);
+    for (const Command end : {Command::RejectExperiment, Command::ConfirmExperiment}) {
+        SCOPED_TRACE(static_cast<int>(end));
         answerOk();
-        main().toolbarClicked(16, kMouseLeft, 0);
+        main().toolbarClicked(main().toolbar().at(Command::StartExperiment), kMouseLeft);
         enter(4, "6");
         EXPECT_EQ(cell(4).foreColour, kExperimentPurple);
         answerOk();
-        main().toolbarClicked(end, kMouseLeft, 0);
+        main().toolbarClicked(main().toolbar().at(end), kMouseLeft);
         EXPECT_EQ(cell(3).foreColour, kEntryBlue);
         EXPECT_EQ(cell(1).foreColour, kGivenRed);
-        if (end == 18) {
+        if (end == Command::ConfirmExperiment) {
             EXPECT_EQ(cell(4).foreColour, kEntryBlue) << "a confirmed guess";
         }
-        for (int button = 16; button <= 18; ++button)
-            EXPECT_EQ(main().toolbar().at(button).backColour, colour::kButtonGrey);
+        for (const ToolButton& button : main().toolbar().all())
+            EXPECT_TRUE(!button.experiment || button.backColour == colour::kButtonGrey);
     }
 }
 

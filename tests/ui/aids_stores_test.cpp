@@ -98,9 +98,9 @@ TEST_F(StoresTest, PinkLinesAndFramesComeAndGo) {
     EXPECT_EQ(lines().blockRectangle(), "2190,1965,4380,3930");
 
     // Leaving composing takes every line and frame away and centres the grid again.
-    main().menuChosen({MenuArray::SetPuzzle, 13});  // Test Screen
+    main().menuChosen(Command::TestScreen);  // Test Screen
     ASSERT_TRUE(lines().columnLine(8).shown);
-    main().menuChosen({MenuArray::SetPuzzle, 15});  // Quit Create My Su Doku
+    main().menuChosen(Command::QuitCreateOwnPuzzle);  // Quit Create My Su Doku
     for (int index = 1; index <= 9; ++index) {
         EXPECT_FALSE(lines().rowLine(index).shown) << index;
         EXPECT_FALSE(lines().columnLine(index).shown) << index;
@@ -126,7 +126,8 @@ TEST_F(StoresTest, LockGridRefusesATextNoKeyCanTypeWhole) {
 
 TEST_F(StoresTest, ThePanelFollowsItsCheckMarkFromTheStart) {
     for (int round = 0; round < 2; ++round) {
-        main().visualAidItemClicked(2);  // switched and written to the settings
+        main().runMenuItem(
+            Command::ShowPossibilitiesPanel);  // switched and written to the settings
         app = std::make_unique<Application>(host, folder);
         main().loadSettings();
         main().load();
@@ -139,7 +140,7 @@ TEST_F(StoresTest, PauseTimerBanksTheTimeShown) {
     show(kNinePuzzle);
     host.tick += 65'000;
     main().elapsedTick();
-    main().visualAidItemClicked(4);
+    main().runMenuItem(Command::PauseTimer);
     EXPECT_FALSE(main().elapsedTimerRunning());
     host.tick += 600'000;  // time away does not count
     main().resize(true);

@@ -49,12 +49,12 @@ struct ComposeTest : GridCommandFixture {
         registerComposeCommands(mainWindow, dialogs, nine, buttons, random);
     }
 
-    // Set Puzzle menu items by index, through the main window's frame.
-    static constexpr int kCreateMySudoku = 4;
-    static constexpr int kGetEffort = 7;
-    static constexpr int kTestScreen = 13;
-    static constexpr int kQuitCreate = 15;
-    void setPuzzle(int index) { mainWindow.setPuzzleItemClicked(index); }
+    // Set Puzzle menu items, through the main window's frame.
+    static constexpr Command kCreateMySudoku = Command::CreateOwnPuzzle;
+    static constexpr Command kGetEffort = Command::GetLastIncompleteEffort;
+    static constexpr Command kTestScreen = Command::TestScreen;
+    static constexpr Command kQuitCreate = Command::QuitCreateOwnPuzzle;
+    void setPuzzle(Command command) { mainWindow.runMenuItem(command); }
 
     bool exposed(int cell) const {
         const CellView& view = nine.board().cell(cell);

@@ -13,14 +13,6 @@
 namespace quorvel::testing {
 namespace {
 
-constexpr MenuRef kGetPuzzle{MenuArray::Database, 0};
-constexpr MenuRef kShowSolution{MenuArray::Database, 1};
-constexpr MenuRef kStoreSolution{MenuArray::Database, 2};
-constexpr MenuRef kSaveIncomplete{MenuArray::Database, 4};
-constexpr MenuRef kGetIncomplete{MenuArray::Database, 5};
-constexpr MenuRef kGenerate{MenuArray::Database, 9};
-constexpr MenuRef kStop{MenuArray::Top, 8};
-
 using DatabaseCommandsTest = WindowCommandsTest;
 
 TEST_F(DatabaseCommandsTest, EveryCommandWritesSettingsFreezesAndEndsAnExperiment) {
@@ -30,8 +22,9 @@ TEST_F(DatabaseCommandsTest, EveryCommandWritesSettingsFreezesAndEndsAnExperimen
         session().experimentColours = false;
         return true;
     });
-    for (const MenuRef item :
-         {kGetPuzzle, kShowSolution, kStoreSolution, kSaveIncomplete, kGetIncomplete, kGenerate}) {
+    for (Command item : {Command::GetPuzzle, Command::ShowStoredSolution, Command::StoreSolution,
+                         Command::SaveIncompletePuzzle, Command::GetIncompletePuzzle,
+                         Command::ComputerGeneratedPuzzle}) {
         std::filesystem::remove(folder / std::string(kSettingsFileName));
         host.freezeCalls.clear();
         session().experimentColours = true;
@@ -62,10 +55,10 @@ TEST_F(DatabaseCommandsTest, StopWhileGeneratingStoresNothing) {
                 if (!message().starts_with(kAimProgressLead) &&
                     !message().starts_with(kGeneratingRowLead))
                     return;
-                stopShown = main().menus().at(kStop).visible;
-                main().menuChosen(kStop);
+                stopShown = main().menus().at(WindowAction::Stop).visible;
+                main().menuChosen(WindowAction::Stop);
             };
-            main().menuChosen(kGenerate);
+            main().menuChosen(Command::ComputerGeneratedPuzzle);
             host.onProcessEvents = nullptr;
             EXPECT_TRUE(stopShown);
             EXPECT_EQ(ReadFileBytes(databasePath(kind)).value_or(""), before);
@@ -75,7 +68,7 @@ TEST_F(DatabaseCommandsTest, StopWhileGeneratingStoresNothing) {
             }
             EXPECT_EQ(message(), "");
             EXPECT_FALSE(session().stopRequested);
-            EXPECT_FALSE(main().menus().at(kStop).visible);
+            EXPECT_FALSE(main().menus().at(WindowAction::Stop).visible);
             EXPECT_FALSE(main().workingHard().visible);
         }
     }
@@ -87,7 +80,7 @@ TEST_F(DatabaseCommandsTest, UnreadableDatabaseIsToldAndNothingChanges) {
     // A folder in place of the file: it can be neither read nor replaced.
     std::filesystem::remove(databasePath(kNineGrid));
     std::filesystem::create_directories(databasePath(kNineGrid) / "blocked");
-    for (const MenuRef item : {kGetIncomplete, kSaveIncomplete}) {
+    for (Command item : {Command::GetIncompletePuzzle, Command::SaveIncompletePuzzle}) {
         main().showMessage("", colour::kWhite, 2);
         main().menuChosen(item);
         EXPECT_NE(message().find("type3.pxz"), std::string::npos) << message();
@@ -99,7 +92,7 @@ TEST_F(DatabaseCommandsTest, UnreadableDatabaseIsToldAndNothingChanges) {
     ASSERT_FALSE(WriteBack(Database{
         databasePath(kNineGrid), kNineGrid, {"Quorvel@@@@@@", "[]32000[]3[]1[],1,2#,3[]8[]0"}}));
     host.dialogTitles.clear();
-    main().menuChosen(kGetIncomplete);
+    main().menuChosen(Command::GetIncompletePuzzle);
     EXPECT_EQ(host.dialogTitles, std::vector<std::string>{"Invalid Data."});
     EXPECT_EQ(active().board().cell(1).text, "5");
 }

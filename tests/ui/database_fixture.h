@@ -58,7 +58,7 @@ class WindowCommandsTest : public ::testing::Test {
     GridWindow& active() {
         return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
     }
-    void openFifteen() { main().puzzleGridItemClicked(1); }
+    void openFifteen() { main().openGrid(true); }
     std::string message() { return main().messageLine().text; }
 
     // Loads a puzzle line into the active window as a fresh stored puzzle shows it.
@@ -66,7 +66,7 @@ class WindowCommandsTest : public ::testing::Test {
         const PuzzleLineResult parsed = parsePuzzleLine(line);
         ASSERT_TRUE(parsed.puzzle) << parsed.error;
         if (parsed.puzzle->kind.side != active().kind().side) {
-            main().puzzleGridItemClicked(parsed.puzzle->kind.side == 15 ? 1 : 0);
+            main().openGrid(parsed.puzzle->kind.side == 15);
         }
         for (int cell = 1; cell <= active().board().cellCount(); ++cell) {
             active().board().setCellLocked(cell, false);

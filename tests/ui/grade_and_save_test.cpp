@@ -62,7 +62,8 @@ TEST_F(SaveMySudokuTest, AGridThatCannotBeSavedChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GridWindow& window = open(kNineGrid);
-        mainWindow.setPuzzleItemClicked(0);  // Blank Grid: no marks left from the case before
+        mainWindow.runMenuItem(
+            Command::BlankGrid);  // Blank Grid: no marks left from the case before
         FillComplete(window, 2);
         if (!c.complete) window.setCellValue(40, "");
         if (c.marked) Mark(window, {1, 81});

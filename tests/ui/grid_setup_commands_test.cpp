@@ -14,32 +14,33 @@ using GridSetup = GridCommandFixture;
 TEST_F(GridSetup, CommandsSetColoursComposeModeTimerAndHistory) {
     struct Case {
         const char* name;
-        int item;  // Set Puzzle: 0 Blank, 1 Lock, 2 Unlock
+        Command item;
         bool composeMode, timerBefore, timerAfter;
         std::uint32_t givenColour, openColour;  // cell 2 (holding 4) and cell 3 (empty)
     };
     const Case cases[] = {
-        {"Blank", 0, true, true, false, kGivenRed, kGivenRed},
-        {"Lock", 1, false, false, true, kGivenRed, kEntryBlue},
-        {"Unlock", 2, true, true, false, kEntryBlue, kEntryBlue},
+        {"Blank", Command::BlankGrid, true, true, false, kGivenRed, kGivenRed},
+        {"Lock", Command::LockGrid, false, false, true, kGivenRed, kEntryBlue},
+        {"Unlock", Command::UnlockGrid, true, true, false, kEntryBlue, kEntryBlue},
     };
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
         for (const Case& c : cases) {
             SCOPED_TRACE(::testing::Message() << kind->side << " " << c.name);
             window.setCellValue(2, "4");
-            mainWindow.setPuzzleItemClicked(1);
+            mainWindow.runMenuItem(Command::LockGrid);
             window.setPuzzleNumberLabel("Puzzle No : 3 of 9");
             mainWindow.setElapsedTimerRunning(c.timerBefore);
             session.composeMode = !c.composeMode;
             restarted.clear();
-            mainWindow.setPuzzleItemClicked(c.item);
+            mainWindow.runMenuItem(c.item);
             EXPECT_EQ(session.composeMode, c.composeMode);
             EXPECT_EQ(mainWindow.elapsedTimerRunning(), c.timerAfter);
-            EXPECT_EQ(restarted, (std::vector<GridWindow*>(c.item == 2 ? 0 : 1, &window)));
+            EXPECT_EQ(restarted,
+                      (std::vector<GridWindow*>(c.item == Command::UnlockGrid ? 0 : 1, &window)));
             EXPECT_EQ(window.board().cell(2).foreColour, c.givenColour);
             EXPECT_EQ(window.board().cell(3).foreColour, c.openColour);
-            if (c.item == 0) {
+            if (c.item == Command::BlankGrid) {
                 EXPECT_EQ(mainWindow.elapsedLabel(), "");
                 EXPECT_TRUE(window.statusImageVisible(1));
             }

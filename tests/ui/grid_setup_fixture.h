@@ -80,7 +80,7 @@ struct GridCommandFixture : ::testing::Test {
     }
     // Opens the grid of `kind` as the Nine / Fifteen menu item does.
     GridWindow& open(const GridKind& kind) {
-        mainWindow.puzzleGridItemClicked(kind.isNine() ? 0 : 1);
+        mainWindow.openGrid(!(kind.isNine()));
         return *active();
     }
     // Puts a complete valid grid on the window.

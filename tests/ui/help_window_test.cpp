@@ -15,7 +15,7 @@ TEST_F(HelpTest, GeneralHelpShowsTheFileBesideTheMainWindow) {
     ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
     loadAndActivate();
     mainWindow.showMessage("old", colour::kBlue, 0);
-    mainWindow.helpItemClicked(0);
+    mainWindow.runMenuItem(WindowAction::GeneralHelp);
     HelpWindow& help = mainWindow.helpWindow();
     EXPECT_TRUE(help.visible());
     EXPECT_EQ(help.text(), "Type digits.");
@@ -51,11 +51,11 @@ TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarInclude
         host.placement = c.place;
         MainWindow main(host, session, dialogs, folder.path());  // a new run: no place remembered
         HelpWindow& help = main.helpWindow();
-        main.helpItemClicked(0);
+        main.runMenuItem(WindowAction::GeneralHelp);
         EXPECT_EQ(help.geometry(), c.expected);
         help.moved(-3000, -2000);  // left off the screen, remembered so
         help.unload();
-        main.helpItemClicked(0);
+        main.runMenuItem(WindowAction::GeneralHelp);
         EXPECT_EQ(help.geometry().left, 60);
         EXPECT_EQ(help.geometry().top, c.place.workArea.top * 15 + 450);
     }
@@ -63,7 +63,7 @@ TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarInclude
 
 TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
     loadAndActivate();
-    mainWindow.helpItemClicked(0);
+    mainWindow.runMenuItem(WindowAction::GeneralHelp);
     EXPECT_FALSE(mainWindow.helpWindow().visible());
     EXPECT_FALSE(session.loadBusy);
 }
@@ -75,7 +75,7 @@ TEST_F(HelpTest, InstalledHelpIsReadWhereItWasDeliveredAndNamesTheDataFolder) {
     ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "An old copy."));
     mainWindow.setShippedFolder(shipped);
     loadAndActivate();
-    mainWindow.helpItemClicked(0);
+    mainWindow.runMenuItem(WindowAction::GeneralHelp);
     EXPECT_EQ(mainWindow.helpWindow().text(), "Delivered help.");
     EXPECT_EQ(mainWindow.helpWindow().dataFolderNote(), DataFolderNote(folder.path()));
 }

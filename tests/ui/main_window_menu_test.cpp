@@ -1,88 +1,164 @@
-// Menu commands of the main window: routing to the registered handlers, the Set Puzzle frame,
-// opening a top-level menu, the enabling rules and the two layouts.
+// The menus and the toolbar as data: what every row carries reaches its handler, the program
+// registers one for each, the rows' captions and shortcuts; and the main window's menu steps:
+// the Set Puzzle frame, opening a menu, the enabling rules and the two layouts.
 
+#include <set>
+
+#include "ui/shell/application.h"
+#include "ui/shell/version.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
-using A = MenuArray;
-using MdiMenu = ShellFixture;
+using MainMenu = ShellFixture;
 
-TEST_F(MdiMenu, EveryItemRunsTheCommandOfItsPart) {
-    struct Case {
-        MenuRef item;
-        Command command;
-        int incompleteMode;  // -1: not touched
+const Command* CommandOf(const Target& target) {
+    return std::get_if<Command>(&target);
+}
+
+TEST_F(MainMenu, EveryRowRunsTheCommandItCarries) {
+    std::vector<Command> ran;
+    const auto record = [&](const std::optional<Command>& command) {
+        if (!command) return;
+        mainWindow.commands().setAction(*command, [&ran, c = *command] { ran.push_back(c); });
     };
-    const Case cases[] = {
-        {{A::PuzzleGrid, 3}, Command::Print, -1},
-        {{A::PuzzleGrid, 5}, Command::CreateTextFile, -1},
-        {{A::PuzzleGrid, 6}, Command::ImportTextFile, -1},
-        {{A::PuzzleGrid, 7}, Command::ImportBatch, -1},
-        {{A::SetPuzzle, 0}, Command::BlankGrid, -1},
-        {{A::SetPuzzle, 1}, Command::LockGrid, -1},
-        {{A::SetPuzzle, 2}, Command::UnlockGrid, -1},
-        {{A::SetPuzzle, 4}, Command::CreateOwnPuzzle, -1},
-        {{A::SetPuzzle, 5}, Command::SaveOwnPuzzle, -1},
-        {{A::SetPuzzle, 7}, Command::GetLastIncompleteEffort, -1},
-        {{A::SetPuzzle, 12}, Command::OpenComposePage, -1},
-        {{A::SetPuzzle, 13}, Command::TestScreen, -1},
-        {{A::Database, 0}, Command::GetPuzzle, 0},
-        {{A::Database, 1}, Command::ShowStoredSolution, -1},
-        {{A::Database, 2}, Command::StoreSolution, 0},
-        {{A::Database, 4}, Command::SaveIncompletePuzzle, 1},
-        {{A::Database, 5}, Command::GetIncompletePuzzle, 1},
-        {{A::Database, 9}, Command::ComputerGeneratedPuzzle, -1},
-        {{A::AssistSolve, 2}, Command::CheckForSingle, -1},
-        {{A::AssistSolve, 3}, Command::GetNext, -1},
-        {{A::AssistSolve, 5}, Command::CheckPuzzle, -1},
-        {{A::AssistSolve, 6}, Command::ShowMistakes, -1},
-        {{A::AssistSolve, 7}, Command::RatePuzzle, -1},
-        {{A::Solve, 0}, Command::MildAttack, -1},
-        {{A::Solve, 1}, Command::BruteForce, -1},
-        {{A::Solve, 2}, Command::NumberCrunch, -1},
-        {{A::Solve, 3}, Command::ExactSolve, -1},
-        {{A::VisualAid, 0}, Command::ColorNumber, -1},
-        {{A::VisualAid, 1}, Command::ShowPossibilitiesTip, -1},
-        {{A::VisualAid, 2}, Command::ShowPossibilitiesPanel, -1},
-        {{A::VisualAid, 4}, Command::PauseTimer, -1},
-    };
+    for (const MenuItem& item : mainWindow.menus().all())
+        if (const Command* command = CommandOf(item.target)) record(*command);
+    for (const ToolButton& button : mainWindow.toolbar().all()) {
+        if (const Command* command = CommandOf(button.target)) record(*command);
+        record(button.rightClick);
+    }
     loadAndActivate();
-    mainWindow.applyStateChange(StateChange::GridLockedWithGivens);  // Assist Solve on
-    for (const Case& c : cases) {
-        std::vector<Command> ran;
-        for (const Case& each : cases) {
-            mainWindow.commands().setAction(each.command,
-                                            [&ran, &each] { ran.push_back(each.command); });
+    for (const MenuItem& item : mainWindow.menus().all()) {
+        mainWindow.setCommandEnabled(item.target, true);
+        if (item.submenu) mainWindow.setMenuEnabled(*item.submenu, true);
+    }
+    for (const MenuItem& item : mainWindow.menus().all()) {
+        const Command* command = CommandOf(item.target);
+        if (command == nullptr) continue;
+        ran.clear();
+        mainWindow.menuChosen(item);
+        EXPECT_EQ(ran, std::vector<Command>{*command}) << item.caption;
+    }
+    for (const ToolButton& button : mainWindow.toolbar().all()) {
+        std::vector<Command> expected;
+        ran.clear();
+        if (const Command* command = CommandOf(button.target)) {
+            mainWindow.setCommandEnabled(*command, true);
+            mainWindow.toolbarClicked(button, kMouseLeft);
+            expected.push_back(*command);
         }
-        session.incompleteMode = c.incompleteMode == 0;
-        mainWindow.menuChosen(c.item);
-        SCOPED_TRACE(mainWindow.menus().at(c.item).caption);
-        EXPECT_EQ(ran, std::vector<Command>{c.command});
-        if (c.incompleteMode >= 0) {
-            EXPECT_EQ(session.incompleteMode, c.incompleteMode == 1);
+        if (button.rightClick) {
+            mainWindow.toolbarClicked(button, kMouseRight);
+            expected.push_back(*button.rightClick);
         }
+        EXPECT_EQ(ran, expected) << button.toolTip;
     }
 }
 
-TEST_F(MdiMenu, ItemsUnderADisabledMenuDoNothing) {
+TEST(MenuTable, EveryRowHasAHandlerOnceTheProgramIsComposed) {
+    TempFolder folder;
+    FakeHost host;
+    Application program(host, folder.path());
+    MainWindow& main = program.mainWindow();
+    const auto handled = [&](const Target& target) {
+        const Command* command = CommandOf(target);
+        return command != nullptr ? main.commands().has(*command)
+                                  : std::holds_alternative<WindowAction>(target);
+    };
+    for (const MenuItem& item : main.menus().all()) {
+        // A title may run nothing as its drop-down opens.
+        const bool runsNothing = std::holds_alternative<std::monostate>(item.target);
+        if (item.isSeparator() || (item.submenu && runsNothing)) continue;
+        EXPECT_TRUE(handled(item.target)) << item.caption;
+    }
+    for (const ToolButton& button : main.toolbar().all()) {
+        EXPECT_TRUE(button.number >= 0 || handled(button.target)) << button.toolTip;
+        EXPECT_TRUE(!button.rightClick || handled(*button.rightClick)) << button.toolTip;
+    }
+    // The steps the main window runs around the others.
+    EXPECT_TRUE(handled(Command::ClearExplanationMarks));
+    EXPECT_TRUE(handled(Command::EndExperiment));
+}
+
+TEST(MenuTable, EachShortcutCommandAndNumberIsOnOneRow) {
+    const MenuBar menus;
+    std::set<std::string> shortcuts;
+    for (const MenuItem& item : menus.all()) {
+        EXPECT_TRUE(item.shortcut.empty() || shortcuts.insert(item.shortcut).second);
+        if (CommandOf(item.target) || std::holds_alternative<WindowAction>(item.target)) {
+            EXPECT_EQ(&menus.at(item.target), &item) << item.caption;
+        }
+    }
+    const Toolbar toolbar;
+    std::set<int> numbers;
+    for (const ToolButton& button : toolbar.all()) {
+        if (button.number >= 0) {
+            EXPECT_TRUE(numbers.insert(button.number).second);
+        } else {
+            EXPECT_EQ(&toolbar.at(button.target), &button) << button.toolTip;
+        }
+    }
+    EXPECT_EQ(numbers.size(), 16u);
+}
+
+TEST(MenuTable, CaptionsAndShortcuts) {
+    const std::pair<Menu, std::string> kMenus[] = {
+        {Menu::Bar,
+         "&Puzzle Grid     |&Set Puzzle     |&Database     |&Assist Solve    |"
+         "&Visual Aid     |&Help     |&Quit     |S&top"},
+        {Menu::PuzzleGrid,
+         "&Nine|&Fifteen|-|&Open Puzzle File... Ctrl+O|Save Puzzle &As... Ctrl+Shift+S|"
+         "&Copy Puzzle Ctrl+C|Copy &Givens Ctrl+Shift+C|Pas&te Puzzle Ctrl+V|-|&Print|-|"
+         "&Create Text File|&Import Text File|Import &Batch|-|&Get Batch File " +
+             std::string(kBatchPage)},
+        {Menu::SetPuzzle,
+         "&Blank Grid|&Lock Grid|&Unlock Grid|-|&Create My Su Doku|&Save My Su Doku|"
+         "Store &Incomplete Effort|&Get Last Incomplete Effort|-|-|-|-|&Open sudoko01.html|"
+         "&Test Screen (As in Web Page)|-|&Quit Create My Su Doku"},
+        {Menu::Database,
+         "&Get Puzzle from Database F2|&Show Solution (Stored) F3|"
+         "Store Solution in &Database Ctrl+F2|-|Save &Incomplete Puzzle|Get Incomplete &Puzzle|"
+         "Import &Collection...|-|&Delete Puzzle from Database|-|&Computer Generated Puzzle|"
+         "&Unique Puzzles Only"},
+        {Menu::AssistSolve,
+         "Check For &Single F8|Get &Next F12|-|Explain Next &Step F4|Check &Puzzle F11|"
+         "Show &Mistakes Shift+F11|&Rate Puzzle|Sol&ve"},
+        {Menu::Solve, "&Mild Attack F5|&Brute Force F6|&Number Crunch F7|&Exact Solve Shift+F7"},
+        {Menu::VisualAid,
+         "&Color Number   (CTRL-Left Button Click)|Show &Possibilities (Tip) F9|"
+         "Sho&w Possibilities (Panel)|-|Pause &Timer"},
+        {Menu::Help, "&General Help F1|-|&About Quorvel"},
+    };
+    const MenuBar menus;
+    for (const auto& [menu, expected] : kMenus) {
+        std::string shown;
+        for (const MenuItem* item : menus.items(menu)) {
+            shown += (shown.empty() ? "" : "|") + item->caption +
+                     (item->shortcut.empty() ? "" : " " + item->shortcut);
+        }
+        EXPECT_EQ(shown, expected);
+    }
+}
+
+TEST_F(MainMenu, ItemsUnderADisabledMenuDoNothing) {
     int runs = 0;
     for (Command command : {Command::GetNext, Command::DeletePuzzle, Command::MildAttack}) {
         mainWindow.commands().setAction(command, [&] { ++runs; });
     }
     loadAndActivate();
-    mainWindow.menuChosen({A::AssistSolve, 3});  // Assist Solve is off until a grid is locked
-    mainWindow.menuChosen({A::Solve, 0});        // so is its Solve submenu
-    mainWindow.menuChosen({A::Database, 7});     // Delete Puzzle is off at start
-    mainWindow.menuChosen({A::SetPuzzle, 3});    // a separator
+    mainWindow.menuChosen(Command::GetNext);       // Assist Solve is off until a grid is locked
+    mainWindow.menuChosen(Command::MildAttack);    // so is its Solve submenu
+    mainWindow.menuChosen(Command::DeletePuzzle);  // Delete Puzzle is off at start
+    mainWindow.menuChosen(*mainWindow.menus().items(Menu::SetPuzzle)[3]);  // a separator
     EXPECT_EQ(runs, 0);
     mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
-    mainWindow.menuChosen({A::Solve, 0});
+    mainWindow.menuChosen(Command::MildAttack);
     EXPECT_EQ(runs, 1);
 }
 
-TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
+TEST_F(MainMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
     struct Case {
         bool tipChecked;
         bool loadBusy;
@@ -90,7 +166,7 @@ TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
     for (Case c : {Case{true, false}, Case{false, false}, Case{true, true}}) {
         loadAndActivate();
         nine.calls.clear();
-        mainWindow.setMenuChecked({A::VisualAid, 1}, c.tipChecked);
+        mainWindow.setTipSwitch(c.tipChecked);
         mainWindow.restartElapsedTime();
         mainWindow.applyStateChange(StateChange::ExperimentStarted);
         session.loadBusy = c.loadBusy;
@@ -100,14 +176,14 @@ TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
             tipDuringCommand = mainWindow.tipSwitchOn();
             timerDuringCommand = mainWindow.elapsedTimerRunning();
         });
-        mainWindow.menuChosen({A::SetPuzzle, 1});
+        mainWindow.menuChosen(Command::LockGrid);
         SCOPED_TRACE(::testing::Message() << c.tipChecked << c.loadBusy);
         EXPECT_FALSE(tipDuringCommand);
         EXPECT_FALSE(timerDuringCommand);
         EXPECT_EQ(mainWindow.tipSwitchOn(), c.tipChecked);
         EXPECT_EQ(nine.calls, std::vector<std::string>{"unloadTips"});
-        for (int index = 16; index <= 18; ++index)
-            EXPECT_FALSE(button(index).enabled);
+        for (const ToolButton& b : mainWindow.toolbar().all())
+            EXPECT_FALSE(b.experiment && b.enabled) << b.toolTip;
         std::vector<bool> expectedFreezes{true};
         if (!c.loadBusy) expectedFreezes.push_back(false);
         EXPECT_EQ(host.freezeCalls, expectedFreezes);
@@ -116,131 +192,80 @@ TEST_F(MdiMenu, SetPuzzleCommandsFreezeAndGiveTheTipMarkBack) {
     }
 }
 
-TEST_F(MdiMenu, OpeningATopLevelMenuClearsTheMessageLine) {
+TEST_F(MainMenu, OpeningAMenuClearsTheMessageLine) {
     int prepared = 0;
     mainWindow.commands().setAction(Command::PrepareColorNumber, [&] { ++prepared; });
     loadAndActivate();
     mainWindow.showMessage("Reason : Single candidate in cell", colour::kBlue, 2);
-    mainWindow.topMenuClicked(5);
+    mainWindow.menuOpened(title(Menu::VisualAid));
     EXPECT_EQ(mainWindow.messageLine().text, "");
     EXPECT_EQ(mainWindow.messageLine().alignment, 2);
     EXPECT_EQ(nine.shape2, colour::kBlack);
     EXPECT_EQ(prepared, 1);
-    mainWindow.topMenuClicked(0);
+    mainWindow.menuOpened(title(Menu::PuzzleGrid));
     EXPECT_EQ(prepared, 1);
 }
 
-TEST_F(MdiMenu, StopRequestsTheEndOfTheRunAndHidesItself) {
-    loadAndActivate();
-    mainWindow.applyStateChange(StateChange::SolveStarted);
-    EXPECT_TRUE(item(A::Top, 8).visible);
-    EXPECT_TRUE(mainWindow.workingHard().visible);
-    mainWindow.menuChosen({A::Top, 8});
-    EXPECT_TRUE(session.stopRequested);
-    EXPECT_FALSE(item(A::Top, 8).visible);
-}
-
-TEST_F(MdiMenu, EnablingRulesFollowTheStateChanges) {
+TEST_F(MainMenu, EnablingRulesFollowTheStateChanges) {
+    using S = StateChange;
     struct Case {
         const char* name;
         std::vector<StateChange> changes;
-        bool assistSolve;
-        bool start, reject, confirm, getNext;
+        const char* enabled;  // Assist Solve, then the Start, Reject, Confirm, Get Next buttons
     };
     const Case cases[] = {
-        {"after load", {}, false, false, false, false, true},
-        {"locked with givens", {StateChange::GridLockedWithGivens}, true, true, false, false, true},
-        {"locked without givens",
-         {StateChange::GridLockedWithGivens, StateChange::GridLockedWithoutGivens},
-         false,
-         true,
-         false,
-         false,
-         false},
-        {"unlocked",
-         {StateChange::GridLockedWithGivens, StateChange::GridUnlockedOrBlanked},
-         false,
-         true,
-         false,
-         false,
-         false},
-        {"run started",
-         {StateChange::GridLockedWithGivens, StateChange::ExperimentStarted},
-         true,
-         false,
-         true,
-         true,
-         true},
-        {"run ended",
-         {StateChange::ExperimentStarted, StateChange::ExperimentEnded},
-         false,
-         true,
-         false,
-         false,
-         true},
-        {"set puzzle",
-         {StateChange::ExperimentStarted, StateChange::SetPuzzleCommand},
-         false,
-         false,
-         false,
-         false,
-         true},
+        {"after load", {}, "----+"},
+        {"locked with givens", {S::GridLockedWithGivens}, "++--+"},
+        {"locked without givens", {S::GridLockedWithGivens, S::GridLockedWithoutGivens}, "-+---"},
+        {"unlocked", {S::GridLockedWithGivens, S::GridUnlockedOrBlanked}, "-+---"},
+        {"run started", {S::GridLockedWithGivens, S::ExperimentStarted}, "+-+++"},
+        {"run ended", {S::ExperimentStarted, S::ExperimentEnded}, "-+--+"},
+        {"set puzzle", {S::ExperimentStarted, S::SetPuzzleCommand}, "----+"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         MainWindow window(host, session, dialogs, folder.path());
         window.setGrids(nine, fifteen);
         window.load();
         for (StateChange change : c.changes)
             window.applyStateChange(change);
-        EXPECT_EQ(window.menus().at({A::Top, 3}).enabled, c.assistSolve);
-        EXPECT_EQ(window.toolbar().at(16).enabled, c.start);
-        EXPECT_EQ(window.toolbar().at(17).enabled, c.reject);
-        EXPECT_EQ(window.toolbar().at(18).enabled, c.confirm);
-        EXPECT_EQ(window.toolbar().at(19).enabled, c.getNext);
+        std::string enabled = window.menus().title(Menu::AssistSolve)->enabled ? "+" : "-";
+        for (Command command : {Command::StartExperiment, Command::RejectExperiment,
+                                Command::ConfirmExperiment, Command::GetNext}) {
+            enabled += window.toolbar().at(command).enabled ? "+" : "-";
+        }
+        EXPECT_EQ(enabled, c.enabled) << c.name;
     }
 }
 
-TEST_F(MdiMenu, CreateAndNormalLayouts) {
+TEST_F(MainMenu, CreateAndNormalLayouts) {
+    const Command setPuzzle[] = {Command::BlankGrid, Command::LockGrid, Command::UnlockGrid};
+    const Command composing[] = {Command::StoreIncompleteEffort, Command::QuitCreateOwnPuzzle};
     loadAndActivate();
-    session.createMode = true;
-    mainWindow.applyComposeLayout();
-    EXPECT_EQ(mainWindow.widthTwips(), 8000);
-    EXPECT_TRUE(nine.composing);
-    for (int index : {0, 1, 2})
-        EXPECT_FALSE(item(A::SetPuzzle, index).enabled);
-    for (int index : {6, 15})
-        EXPECT_TRUE(item(A::SetPuzzle, index).enabled);
-    EXPECT_FALSE(item(A::Top, 0).enabled);
-    EXPECT_FALSE(item(A::Top, 2).enabled);
-    EXPECT_TRUE(item(A::Top, 3).enabled);
-    for (const ToolButton& b : mainWindow.toolbar().all()) {
-        bool kept = b.index == 16 || b.index == 17 || b.index == 18 || b.index == 20 ||
-                    b.index == 30 || b.index == 31;
-        EXPECT_EQ(b.visible, kept) << b.index;
+    for (bool create : {true, false}) {
+        SCOPED_TRACE(create);
+        session.createMode = create;
+        mainWindow.applyComposeLayout();
+        EXPECT_EQ(mainWindow.widthTwips(), create ? 8000 : 9000);
+        EXPECT_EQ(nine.composing, create);
+        for (Command command : setPuzzle)
+            EXPECT_EQ(item(command).enabled, !create);
+        for (Command command : composing)
+            EXPECT_EQ(item(command).enabled, create);
+        EXPECT_EQ(title(Menu::PuzzleGrid).enabled, !create);
+        EXPECT_EQ(title(Menu::Database).enabled, !create);
+        EXPECT_TRUE(!create || title(Menu::AssistSolve).enabled);
+        // The numbers above 9 stay hidden while the 9x9 grid is open.
+        for (const ToolButton& b : mainWindow.toolbar().all()) {
+            EXPECT_EQ(b.visible, b.keptInCreateLayout || (!create && b.number < 10)) << b.toolTip;
+        }
     }
-
-    session.createMode = false;
+    mainWindow.openGrid(true);
     mainWindow.applyComposeLayout();
-    EXPECT_EQ(mainWindow.widthTwips(), 9000);
-    EXPECT_FALSE(nine.composing);
-    for (int index : {0, 1, 2})
-        EXPECT_TRUE(item(A::SetPuzzle, index).enabled);
-    for (int index : {6, 15})
-        EXPECT_FALSE(item(A::SetPuzzle, index).enabled);
-    EXPECT_TRUE(item(A::Top, 0).enabled);
-    EXPECT_TRUE(item(A::Top, 2).enabled);
-    // The numbers above 9 stay hidden while the 9x9 grid is open.
-    for (const ToolButton& b : mainWindow.toolbar().all()) {
-        EXPECT_EQ(b.visible, b.index < 10 || b.index > 15) << b.index;
-    }
-    mainWindow.puzzleGridItemClicked(1);
-    mainWindow.applyComposeLayout();
-    for (int number = 10; number <= 15; ++number)
-        EXPECT_TRUE(button(number).visible);
+    for (int shown = 10; shown <= 15; ++shown)
+        EXPECT_TRUE(number(shown).visible);
 }
 
-TEST_F(MdiMenu, FirstActivationAppliesTheStoredCheckMarks) {
+TEST_F(MainMenu, FirstActivationAppliesTheStoredCheckMarks) {
     mainWindow.settings().showPossibilitiesTip = false;
     mainWindow.settings().showPossibilitiesPanel = true;
     int splashInactive = 0;

@@ -37,7 +37,7 @@ TEST_F(ShellExit, QuitAsksThroughTheAboutWindowInExitMode) {
             panel = about.exitPanelVisible();
             c.answer(about);
         });
-        window.topMenuClicked(7);
+        window.menuChosen(WindowAction::Quit);
         EXPECT_EQ(caption, "Exit.. Quorvel");
         EXPECT_TRUE(panel);
         EXPECT_EQ(host.logged("quit"), c.ends);
@@ -86,7 +86,7 @@ TEST_F(ShellExit, AboutFromHelpShowsNoExitPanel) {
         caption = about.caption();
         panel = about.exitPanelVisible();
     });
-    mainWindow.helpItemClicked(2);
+    mainWindow.runMenuItem(WindowAction::About);
     EXPECT_EQ(caption, "About Quorvel");
     EXPECT_FALSE(panel);
     EXPECT_FALSE(host.logged("quit"));

@@ -90,10 +90,10 @@ struct ShellFixture : ::testing::Test {
         changes.clear();
     }
 
-    const ToolButton& button(int index) const { return mainWindow.toolbar().at(index); }
-    const MenuItem& item(MenuArray array, int index) const {
-        return mainWindow.menus().at({array, index});
-    }
+    const ToolButton& button(const Target& target) const { return mainWindow.toolbar().at(target); }
+    const ToolButton& number(int number) const { return mainWindow.toolbar().number(number); }
+    const MenuItem& item(const Target& target) const { return mainWindow.menus().at(target); }
+    const MenuItem& title(Menu menu) const { return *mainWindow.menus().title(menu); }
 };
 
 }  // namespace quorvel::testing

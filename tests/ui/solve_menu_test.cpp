@@ -20,11 +20,7 @@ const std::string kHard =
     "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
 const std::string kSolved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-constexpr MenuRef kStopItem{MenuArray::Top, 8};
-constexpr MenuRef kCheckPuzzle{MenuArray::AssistSolve, 5};
-constexpr MenuRef kShowMistakes{MenuArray::AssistSolve, 6};
-constexpr MenuRef kExactSolve{MenuArray::Solve, 3};
-constexpr MenuRef kUniqueOnly{MenuArray::Database, 10};
+constexpr WindowAction kStopItem = WindowAction::Stop;
 
 using SolveMenuTest = WindowCommandsTest;
 
@@ -50,19 +46,19 @@ TEST_F(SolveMenuTest, DuringARunAssistCommandsAreRefusedAndGetNextTurnsItsButton
         int checks = 0;
         host.onProcessEvents = [&] {
             if (!session().solverBusy) return;
-            EXPECT_EQ(main().toolbar().at(19).enabled, command != Command::GetNext);
+            EXPECT_EQ(main().toolbar().at(Command::GetNext).enabled, command != Command::GetNext);
             EXPECT_TRUE(main().menus().at(kStopItem).visible);
             if (checks++ > 0) return;
             const std::string during = grid();
-            main().menuChosen({MenuArray::AssistSolve, 2});  // Check For Single
-            main().menuChosen({MenuArray::AssistSolve, 3});  // Get Next
+            main().menuChosen(Command::CheckForSingle);
+            main().menuChosen(Command::GetNext);
             EXPECT_EQ(grid(), during);
             EXPECT_TRUE(session().solverBusy);
         };
         main().commands().run(command);
         host.onProcessEvents = nullptr;
         EXPECT_GT(checks, 0);
-        EXPECT_TRUE(main().toolbar().at(19).enabled);
+        EXPECT_TRUE(main().toolbar().at(Command::GetNext).enabled);
     }
     EXPECT_EQ(active().board().frameColour(), 33023);
     EXPECT_FALSE(host.freezeCalls.empty());
@@ -133,32 +129,32 @@ TEST_F(SolveMenuTest, MarksLastUntilTheNextCommand) {
     active().setCellValue(81, "8");  // a wrong entry
     const int restingBack = active().board().cell(4).backColour;
 
-    main().menuChosen(kCheckPuzzle);
+    main().menuChosen(Command::CheckPuzzle);
     for (const int cell : {4, 5, 31, 32})
         EXPECT_EQ(active().board().cell(cell).backColour, kDifferingCellBack) << cell;
-    main().menuChosen(kExactSolve);
+    main().menuChosen(Command::ExactSolve);
     EXPECT_EQ(active().board().cell(4).backColour, restingBack);
 
     show(kSolved.substr(0, 80) + ".");
     active().setCellValue(81, "8");
-    main().menuChosen(kShowMistakes);
+    main().menuChosen(Command::ShowMistakes);
     EXPECT_EQ(active().board().cell(81).backColour, kMistakeCellBack);
-    main().menuChosen(kExactSolve);
+    main().menuChosen(Command::ExactSolve);
     EXPECT_NE(active().board().cell(81).backColour, kMistakeCellBack);
 }
 
 TEST_F(SolveMenuTest, UniquePuzzlesOnlyIsKeptInItsOwnFile) {
     // Generation with the option on and off: see DatabaseCommandsTest.
-    EXPECT_TRUE(main().menus().at(kUniqueOnly).checked);
+    EXPECT_TRUE(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
     const std::string settingsBefore = [&] {
         std::ifstream in(folder / "DaDododa.pxz", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }();
-    main().menuChosen(kUniqueOnly);
-    EXPECT_FALSE(main().menus().at(kUniqueOnly).checked);
+    main().menuChosen(WindowAction::UniquePuzzlesOnly);
+    EXPECT_FALSE(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
     EXPECT_FALSE(LoadProgramOptions(folder).uniquePuzzlesOnly);
     main().loadSettings();
-    EXPECT_FALSE(main().menus().at(kUniqueOnly).checked);
+    EXPECT_FALSE(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
     std::ifstream settings(folder / "DaDododa.pxz", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}), settingsBefore);
 }

@@ -140,7 +140,7 @@ TEST(StartupApplication, SplashHandsOverToTheMainWindowWithTheNineGrid) {
     EXPECT_TRUE(app.mainWindow().visible());
     EXPECT_FALSE(app.mainWindow().firstActivate());
     EXPECT_TRUE(nine.shown);
-    EXPECT_EQ(app.mainWindow().toolbar().at(20).caption, "u");
+    EXPECT_EQ(app.mainWindow().toolbar().at(WindowAction::StepLevel).caption, "u");
 
     // Closing switches the screen back to the mode found at start.
     host.log.clear();
@@ -187,7 +187,7 @@ TEST(StartupApplication, RealGridWindowsOpenSwapAndCloseForGood) {
     EXPECT_TRUE(app.mainWindow().isActiveChild(fifteen));
     EXPECT_EQ(app.session().gridKindCode, 5);
     for (int number = 10; number <= 15; ++number) {
-        EXPECT_TRUE(app.mainWindow().toolbar().at(number).visible);
+        EXPECT_TRUE(app.mainWindow().toolbar().number(number).visible);
     }
 
     host.aboutScripts.push_back([](AboutWindow& about) { about.exitAnswerClicked(0); });

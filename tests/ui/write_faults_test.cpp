@@ -26,14 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr MenuRef kGetPuzzle{MenuArray::Database, 0};
-constexpr MenuRef kStoreSolution{MenuArray::Database, 2};
-constexpr MenuRef kSaveIncomplete{MenuArray::Database, 4};
-constexpr MenuRef kDelete{MenuArray::Database, 7};
-constexpr MenuRef kUniqueItem{MenuArray::Database, 10};
-constexpr MenuRef kImportCollection{MenuArray::Database, 11};
-constexpr MenuRef kTipItem{MenuArray::VisualAid, 1};
-
 std::string List(const std::vector<int>& values) {
     std::vector<std::string> entries;
     for (int value : values)
@@ -61,7 +53,7 @@ struct WriteFaultsTest : WindowCommandsTest {
     }
     void getPuzzle(int ordinal) {
         answerPuzzle(1, std::to_string(ordinal));
-        main().menuChosen(kGetPuzzle);
+        main().menuChosen(Command::GetPuzzle);
         ASSERT_EQ(session().puzzleNumber, ordinal);
     }
     void fillSolution() {
@@ -77,7 +69,7 @@ struct WriteFaultsTest : WindowCommandsTest {
         if (file == kSettingsFileName) return FormatSettings(main().settings());
         if (file == kOptionsFileName) {
             return std::to_string(main().options().uniquePuzzlesOnly) +
-                   std::to_string(main().menus().at(kUniqueItem).checked);
+                   std::to_string(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
         }
         std::ostringstream out;
         const Session& s = session();
@@ -109,12 +101,9 @@ struct WritePath {
     std::string (*memory)(WriteFaultsTest&) = nullptr;
 };
 
-constexpr MenuRef kGenerate{MenuArray::Database, 9};
-constexpr int kSavePuzzleAs = 12;
-
 const WritePath kWritePaths[] = {
     {"Computer Generated Puzzle", "type3.pxz", [](WriteFaultsTest&) {},
-     [](WriteFaultsTest& t) { t.main().menuChosen(kGenerate); },
+     [](WriteFaultsTest& t) { t.main().menuChosen(Command::ComputerGeneratedPuzzle); },
      // The new puzzle shows, but no stored record is claimed for it.
      [](WriteFaultsTest& t) {
          return std::to_string(t.session().lastPuzzleNo) + " " +
@@ -127,7 +116,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "saved.sdk").string());
-         t.main().puzzleGridItemClicked(kSavePuzzleAs);
+         t.main().runMenuItem(Command::SavePuzzleAs);
      }},
     {"Store Solution", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -136,18 +125,18 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.answerOk();
-         t.main().menuChosen(kStoreSolution);
+         t.main().menuChosen(Command::StoreSolution);
      }},
     {"Save Incomplete Puzzle", "type3.pxz",
      [](WriteFaultsTest& t) {
          t.getPuzzle(1);
          t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
-     [](WriteFaultsTest& t) { t.main().menuChosen(kSaveIncomplete); }},
+     [](WriteFaultsTest& t) { t.main().menuChosen(Command::SaveIncompletePuzzle); }},
     {"Delete Puzzle", "type3.pxz", [](WriteFaultsTest& t) { t.getPuzzle(2); },
      [](WriteFaultsTest& t) {
          t.answerOk();
-         t.main().menuChosen(kDelete);
+         t.main().menuChosen(Command::DeletePuzzle);
      }},
     {"Grade and Save", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -159,7 +148,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.answerGrade(3);
-         t.main().setPuzzleItemClicked(5);
+         t.main().runMenuItem(Command::SaveOwnPuzzle);
      }},
     {"Import Text File", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -169,7 +158,7 @@ const WritePath kWritePaths[] = {
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "in.txt").string());
          t.answerOk();
-         t.main().puzzleGridItemClicked(6);
+         t.main().runMenuItem(Command::ImportTextFile);
      }},
     {"Import Collection", "type3.pxz",
      [](WriteFaultsTest& t) {
@@ -178,7 +167,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "in.sdm").string());
-         t.main().menuChosen(kImportCollection);
+         t.main().menuChosen(Command::ImportCollection);
      }},
     {"Create Text File", "puzzle.txt",
      [](WriteFaultsTest& t) {
@@ -187,12 +176,12 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back(t.exportFile().string());
-         t.main().puzzleGridItemClicked(5);
+         t.main().runMenuItem(Command::CreateTextFile);
      }},
     {"Possibilities Tip (settings)", "DaDododa.pxz", [](WriteFaultsTest&) {},
-     [](WriteFaultsTest& t) { t.main().menuChosen(kTipItem); }},
+     [](WriteFaultsTest& t) { t.main().menuChosen(Command::ShowPossibilitiesTip); }},
     {"Unique Puzzles Only (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
-     [](WriteFaultsTest& t) { t.main().menuChosen(kUniqueItem); }},
+     [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::UniquePuzzlesOnly); }},
     {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
      [](WriteFaultsTest& t) {
          t.answerOk();
@@ -205,7 +194,7 @@ const WritePath kWritePaths[] = {
      },
      [](WriteFaultsTest& t) {
          t.answerGrade(2);
-         t.main().setPuzzleItemClicked(6);
+         t.main().runMenuItem(Command::StoreIncompleteEffort);
      }},
 };
 

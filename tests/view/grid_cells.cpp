@@ -53,7 +53,7 @@ class GridCells : public QObject {
         QFETCH(QString, message);
 
         testing::LoadedProgram program;
-        if (fifteen) program.main().toolbarClicked(31, 1, 0);
+        if (fifteen) program.main().pressGridButton(true);
         GridWindow& grid =
             fifteen ? program.application.fifteenGrid() : program.application.nineGrid();
         GridView view(grid);

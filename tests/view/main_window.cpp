@@ -16,15 +16,7 @@
 using namespace quorvel;
 using namespace quorvel::view;
 
-namespace {
-
-constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
-constexpr MenuRef kCheckForSingle{MenuArray::AssistSolve, 2};
-constexpr MenuRef kStop{MenuArray::Top, 8};
-constexpr MenuRef kTip{MenuArray::VisualAid, 1};
-constexpr MenuRef kDeletePuzzle{MenuArray::Database, 7};
-
-}  // namespace
+namespace {}  // namespace
 
 class MainWindowViewTest : public QObject {
     Q_OBJECT
@@ -34,38 +26,41 @@ class MainWindowViewTest : public QObject {
         testing::LoadedProgram program;
         MainView view(program.main());
         MenuView& menus = *view.menus();
-        auto action = [&menus](MenuRef ref) { return menus.actionFor(ref); };
+        const MenuBar& rows = program.main().menus();
+        auto action = [&](const Target& target) { return menus.actionFor(rows.at(target)); };
+        auto title = [&](Menu menu) { return menus.actionFor(*rows.title(menu)); };
 
-        QVERIFY(!action(kAssistSolve)->isEnabled());
-        QVERIFY(!action(kCheckForSingle)->isEnabled());  // out of reach inside a disabled menu
-        QVERIFY(!action(kStop)->isVisible());
-        QVERIFY(!action(kDeletePuzzle)->isEnabled());
-        QCOMPARE(action(kCheckForSingle)->shortcut(), QKeySequence(Qt::Key_F8));
-        QCOMPARE(action({MenuArray::Top, 0})->text(), QString("&Puzzle Grid"));
+        QVERIFY(!title(Menu::AssistSolve)->isEnabled());
+        QVERIFY(
+            !action(Command::CheckForSingle)->isEnabled());  // out of reach inside a disabled menu
+        QVERIFY(!action(WindowAction::Stop)->isVisible());
+        QVERIFY(!action(Command::DeletePuzzle)->isEnabled());
+        QCOMPARE(action(Command::CheckForSingle)->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(title(Menu::PuzzleGrid)->text(), QString("&Puzzle Grid"));
 
-        program.main().setMenuEnabled(kAssistSolve, true);
-        program.main().setMenuVisible(kStop, true);
-        QVERIFY(action(kAssistSolve)->isEnabled());
-        QVERIFY(action(kCheckForSingle)->isEnabled());
-        QVERIFY(action(kStop)->isVisible());
+        program.main().setMenuEnabled(Menu::AssistSolve, true);
+        program.main().setStopItemVisible(true);
+        QVERIFY(title(Menu::AssistSolve)->isEnabled());
+        QVERIFY(action(Command::CheckForSingle)->isEnabled());
+        QVERIFY(action(WindowAction::Stop)->isVisible());
 
         // The check mark shows the core's switch.
-        program.main().setMenuChecked(kTip, true);
-        QVERIFY(action(kTip)->isChecked());
-        program.main().setMenuChecked(kTip, false);
-        QVERIFY(!action(kTip)->isChecked());
+        program.main().setCommandChecked(Command::ShowPossibilitiesTip, true);
+        QVERIFY(action(Command::ShowPossibilitiesTip)->isChecked());
+        program.main().setCommandChecked(Command::ShowPossibilitiesTip, false);
+        QVERIFY(!action(Command::ShowPossibilitiesTip)->isChecked());
 
         // Every title stays on the bar at the narrower width of the create layout.
         program.application.session().createMode = true;
         program.main().applyComposeLayout();
         view.show();
-        const QRect quit = view.menuBar()->actionGeometry(action({MenuArray::Top, 7}));
+        const QRect quit = view.menuBar()->actionGeometry(action(WindowAction::Quit));
         QVERIFY(!quit.isEmpty() && quit.right() < view.menuBar()->width());
         program.application.session().createMode = false;
         program.main().applyComposeLayout();
 
         // Choosing an item runs it in the core: Fifteen opens the 15x15 grid.
-        action({MenuArray::PuzzleGrid, 1})->trigger();
+        action(WindowAction::OpenFifteenGrid)->trigger();
         QCOMPARE(program.application.session().gridKindCode, 5);
         QVERIFY(program.application.fifteenGrid().shown());
         QVERIFY(!program.application.nineGrid().shown());
@@ -82,7 +77,7 @@ class MainWindowViewTest : public QObject {
         for (const bool create : {true, false}) {
             program.application.session().createMode = create;
             program.main().applyComposeLayout();
-            program.main().puzzleGridItemClicked(0);
+            program.main().openGrid(false);
             QCOMPARE(grid->parentWidget()->x(), pixelsFromTwips(nine.left()));
         }
     }
@@ -90,22 +85,24 @@ class MainWindowViewTest : public QObject {
     void toolbarButtonsFollowTheCore() {
         testing::LoadedProgram program;
         MainView view(program.main());
-        QVERIFY(!view.toolButton(17)->isEnabled());
-        QVERIFY(view.toolButton(19)->isEnabled());
-        QVERIFY(view.toolButton(10)->isHidden());  // 15x15 numbers hide on the 9x9 grid
+        const Toolbar& toolbar = program.main().toolbar();
+        auto button = [&](const ToolButton& row) { return view.toolButton(row); };
+        QVERIFY(!button(toolbar.at(Command::RejectExperiment))->isEnabled());
+        QVERIFY(button(toolbar.at(Command::GetNext))->isEnabled());
+        QVERIFY(button(toolbar.number(10))->isHidden());  // 15x15 numbers hide on the 9x9 grid
 
-        QTest::mouseClick(view.toolButton(5), Qt::LeftButton);
+        QTest::mouseClick(button(toolbar.number(5)), Qt::LeftButton);
         QCOMPARE(program.application.session().selectedNumber, 5);
-        QCOMPARE(view.toolButton(5)->look().backColour, 0xFFFFFFu);
-        QCOMPARE(view.toolButton(0)->look().backColour, 0xE0E0E0u);
+        QCOMPARE(button(toolbar.number(5))->look().backColour, 0xFFFFFFu);
+        QCOMPARE(button(toolbar.number(0))->look().backColour, 0xE0E0E0u);
 
         // The level button steps the level; its glyph is drawn from a present font.
         const int level = program.application.session().currentLevel;
-        QTest::mouseClick(view.toolButton(20), Qt::LeftButton);
+        QTest::mouseClick(button(toolbar.at(WindowAction::StepLevel)), Qt::LeftButton);
         QCOMPARE(program.application.session().currentLevel, level % 4 + 1);
-        QCOMPARE(view.toolButton(20)->shownText(),
+        QCOMPARE(button(toolbar.at(WindowAction::StepLevel))->shownText(),
                  QString(QChar(0x2776 + program.application.session().currentLevel - 1)));
-        QCOMPARE(view.toolButton(20)->toolTip().isEmpty(), false);
+        QCOMPARE(button(toolbar.at(WindowAction::StepLevel))->toolTip().isEmpty(), false);
     }
 
     void elapsedTimerRunsWhileTheCoreSaysSo() {

@@ -22,13 +22,6 @@ namespace {
 constexpr const char* kEasyPuzzle =
     "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
 
-constexpr MenuRef kLockGrid{MenuArray::SetPuzzle, 1};
-constexpr MenuRef kBlankGrid{MenuArray::SetPuzzle, 0};
-constexpr MenuRef kCheckForSingle{MenuArray::AssistSolve, 2};
-constexpr MenuRef kGetNext{MenuArray::AssistSolve, 3};
-constexpr MenuRef kMildAttack{MenuArray::Solve, 0};
-constexpr MenuRef kPrint{MenuArray::PuzzleGrid, 3};
-
 int filledCells(const GridWindow& grid) {
     int filled = 0;
     for (int cell = 1; cell <= grid.kind().cellCount(); ++cell) {
@@ -46,7 +39,14 @@ class WindowCommands : public QObject {
         testing::LoadedProgram program;
         MainView view{program.main()};
         GridWindow& grid() { return program.application.nineGrid(); }
-        void choose(MenuRef ref) { view.menus()->actionFor(ref)->trigger(); }
+        void choose(const Target& target) {
+            view.menus()->actionFor(program.main().menus().at(target))->trigger();
+        }
+        bool assistSolveEnabled() {
+            return view.menus()
+                ->actionFor(*program.main().menus().title(Menu::AssistSolve))
+                ->isEnabled();
+        }
         // Types the puzzle in and locks it through the menu, as a user would.
         void enterPuzzle() {
             const std::string puzzle = kEasyPuzzle;
@@ -54,7 +54,7 @@ class WindowCommands : public QObject {
                 if (puzzle[cell - 1] != '.')
                     grid().setCellValue(cell, std::string(1, puzzle[cell - 1]));
             }
-            choose(kLockGrid);
+            choose(Command::LockGrid);
         }
     };
 
@@ -64,10 +64,10 @@ class WindowCommands : public QObject {
         setup.enterPuzzle();
         QVERIFY(setup.grid().board().cell(3).locked);
         QVERIFY(!setup.grid().board().cell(1).locked);
-        QVERIFY(setup.view.menus()->actionFor({MenuArray::Top, 3})->isEnabled());
-        setup.choose(kBlankGrid);
+        QVERIFY(setup.assistSolveEnabled());
+        setup.choose(Command::BlankGrid);
         QCOMPARE(filledCells(setup.grid()), 0);
-        QVERIFY(!setup.view.menus()->actionFor({MenuArray::Top, 3})->isEnabled());
+        QVERIFY(!setup.assistSolveEnabled());
     }
 
     void assistSolveCommandsReachTheEngine() {
@@ -75,19 +75,19 @@ class WindowCommands : public QObject {
         setup.enterPuzzle();
         const int givens = filledCells(setup.grid());
 
-        setup.choose(kCheckForSingle);
+        setup.choose(Command::CheckForSingle);
         const int focused = setup.grid().focusedCell();
         QVERIFY(focused > 0);
         QVERIFY(setup.grid().board().cell(focused).text.empty());
         QCOMPARE(filledCells(setup.grid()), givens);  // points at the cell, fills nothing
 
-        setup.choose(kGetNext);
+        setup.choose(Command::GetNext);
         QCOMPARE(filledCells(setup.grid()), givens + 1);
         QCOMPARE(setup.grid().board().cell(42).text, std::string("4"));
         QCOMPARE(setup.program.main().messageLine().text,
                  std::string("Reason : Single candidate in cell"));
 
-        setup.choose(kMildAttack);
+        setup.choose(Command::MildAttack);
         QCOMPARE(filledCells(setup.grid()), 81);
         QCOMPARE(setup.program.main().messageLine().text, std::string(kDoneText));
     }
@@ -102,7 +102,7 @@ class WindowCommands : public QObject {
             firstGiven = page.cells[2].text;
             return true;
         });
-        setup.choose(kPrint);
+        setup.choose(Command::Print);
         QCOMPARE(printedCells, 81);
         QCOMPARE(firstGiven, std::string("3"));
     }

@@ -20,7 +20,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kEffortNumberButton = 8;
+// The number chosen for entry by click after an effort is stored.
+constexpr int kEffortNumber = 8;
 // The composing buttons Test Screen presses: column 8, then rows 4 and 5.
 constexpr int kTestScreenColumn = 8;
 constexpr int kTestScreenRows[] = {4, 5};
@@ -36,13 +37,13 @@ ComposeCommands::ComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs
       buttons_(std::move(buttons)) {}
 
 void ComposeCommands::enterCreateLayout() {
-    mainWindow_.toolbarButtonReleased(kNineButton, kMouseLeft, 0);
+    mainWindow_.pressGridButton(false);
     mainWindow_.applyComposeLayout();
 }
 
 // The Nine item once more: the 9x9 window is shown centred in the (possibly resized) frame.
 void ComposeCommands::showNine() {
-    mainWindow_.puzzleGridItemClicked(0);
+    mainWindow_.openGrid(false);
 }
 
 void ComposeCommands::CreateMySudoku() {
@@ -85,7 +86,7 @@ void ComposeCommands::StoreIncompleteEffort() {
     session_.incompleteMode = true;
     quorvel::gradeAndSave(nine_, mainWindow_, dialogs_, true);
     session_.incompleteMode = false;
-    mainWindow_.toolbarButtonReleased(kEffortNumberButton, kMouseLeft, 0);
+    mainWindow_.pressNumberButton(kEffortNumber);
 }
 
 void ComposeCommands::GetLastIncompleteEffort() {

@@ -58,12 +58,19 @@ void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
     auto commands = std::make_shared<DatabaseCommands>(mainWindow, dialogs, std::move(activeGrid));
     if (random) commands->setRandomSource(std::move(random));
     CommandTable& table = mainWindow.commands();
-    // The menu item has already set IncompleteMode for the two commands that share a routine.
-    table.setAction(Command::GetPuzzle, [commands] { commands->GetPuzzle(); });
-    table.setAction(Command::GetIncompletePuzzle, [commands] { commands->GetPuzzle(); });
+    // Two pairs of commands share a routine; the session's incomplete mode tells it which one runs.
+    Session& session = dialogs.session;
+    const auto inMode = [commands, &session](bool incomplete, void (DatabaseCommands::*routine)()) {
+        return [commands, &session, incomplete, routine] {
+            session.incompleteMode = incomplete;
+            ((*commands).*routine)();
+        };
+    };
+    table.setAction(Command::GetPuzzle, inMode(false, &DatabaseCommands::GetPuzzle));
+    table.setAction(Command::GetIncompletePuzzle, inMode(true, &DatabaseCommands::GetPuzzle));
     table.setAction(Command::ShowStoredSolution, [commands] { commands->ShowStoredSolution(); });
-    table.setAction(Command::StoreSolution, [commands] { commands->StoreSolution(); });
-    table.setAction(Command::SaveIncompletePuzzle, [commands] { commands->StoreSolution(); });
+    table.setAction(Command::StoreSolution, inMode(false, &DatabaseCommands::StoreSolution));
+    table.setAction(Command::SaveIncompletePuzzle, inMode(true, &DatabaseCommands::StoreSolution));
     table.setAction(Command::ImportCollection, [commands] { commands->ImportCollection(); });
     table.setStep(Command::DeletePuzzle, [commands] { return commands->DeletePuzzle(); });
     table.setAction(Command::ComputerGeneratedPuzzle,

@@ -11,14 +11,6 @@
 
 namespace quorvel {
 
-namespace {
-
-constexpr MenuRef kAssistSolveMenu{MenuArray::Top, 3};
-constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
-constexpr int kGetNextButton = 19;
-
-}  // namespace
-
 bool DatabaseCommands::deletePuzzle(GridWindow& window) {
     // Only the stored puzzle this grid shows can be deleted.
     if (!HasStoredPuzzle(session_, window.kind())) {
@@ -55,14 +47,14 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
         acted = removed.value();
         if (acted) {
             blankGrid(window, mainWindow_, false);
-            mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
-            mainWindow_.setButtonEnabled(kGetNextButton, true);
+            mainWindow_.setMenuEnabled(Menu::AssistSolve, true);
+            mainWindow_.setToolButtonEnabled(Command::GetNext, true);
         } else {
             mainWindow_.endCurrentPuzzle();  // its record is no longer in the database
         }
     }
     mainWindow_.showDatabaseReady();
-    mainWindow_.setMenuEnabled(kDeleteItem, false);
+    mainWindow_.setCommandEnabled(Command::DeletePuzzle, false);
     window.checkConsistency(1);
     if (acted) {
         mainWindow_.endCurrentPuzzle();

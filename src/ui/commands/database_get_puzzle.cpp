@@ -19,10 +19,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolveMenu{MenuArray::Top, 3};
-constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
-constexpr int kGetNextButton = 19;
-
 void TellUnreadable(DialogExchange& dialogs) {
     dialogs.ask(std::string(kInvalidDataTitle), std::string(kUnreadablePuzzleText), "");
 }
@@ -43,7 +39,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         mainWindow_.showDatabaseBusy();
         const bool fifteen = window.kind().sizeCode == kFifteenGrid.sizeCode;
         session_.gridKindCode = window.kind().sizeCode;
-        mainWindow_.puzzleGridItemClicked(fifteen ? 1 : 0);
+        mainWindow_.openGrid(fifteen);
         if (session_.incompleteMode) {
             const std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
             if (!database) {
@@ -93,9 +89,9 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         session_.loadBusy = wasLoadBusy;
         session_.fillBusy = wasFillBusy;
         mainWindow_.restartHistory(window);
-        mainWindow_.setMenuEnabled(kAssistSolveMenu, true);
-        mainWindow_.setMenuEnabled(kDeleteItem, true);
-        mainWindow_.setButtonEnabled(kGetNextButton, true);
+        mainWindow_.setMenuEnabled(Menu::AssistSolve, true);
+        mainWindow_.setCommandEnabled(Command::DeletePuzzle, true);
+        mainWindow_.setToolButtonEnabled(Command::GetNext, true);
     }
     mainWindow_.showDatabaseReady();
     window.checkConsistency(1);

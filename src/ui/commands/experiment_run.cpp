@@ -97,8 +97,7 @@ void ExperimentRun::end(GridWindow* window) {
         }
     }
     dialogs_.session.experimentColours = false;
-    for (int button = 16; button <= 18; ++button)
-        mainWindow_.setButtonBackColour(button, colour::kButtonGrey);
+    mainWindow_.clearExperimentChoice();
     mainWindow_.applyStateChange(StateChange::ExperimentEnded);
 }
 

@@ -14,9 +14,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kStoreIncompleteEffort{MenuArray::SetPuzzle, 6};
-constexpr MenuRef kQuitCreateMySudoku{MenuArray::SetPuzzle, 15};
-
 void SetCell(GridWindow& window, int cell, int foreColour, bool locked) {
     Board& board = window.board();
     board.setCellColours(cell, foreColour, board.cell(cell).backColour);
@@ -86,8 +83,8 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow) {
 }
 
 void unlockGrid(GridWindow& window, MainWindow& mainWindow) {
-    mainWindow.setMenuEnabled(kStoreIncompleteEffort, false);
-    mainWindow.setMenuEnabled(kQuitCreateMySudoku, false);
+    mainWindow.setCommandEnabled(Command::StoreIncompleteEffort, false);
+    mainWindow.setCommandEnabled(Command::QuitCreateOwnPuzzle, false);
     for (int cell = 1; cell <= window.board().cellCount(); ++cell)
         SetCell(window, cell, kEntryBlue, false);
     mainWindow.applyStateChange(StateChange::GridUnlockedOrBlanked);

@@ -58,8 +58,7 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
 // The givens on the grid of the puzzle's size, locked as Lock Grid locks them.
 void PlacePuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
                  const PuzzleLine& puzzle) {
-    mainWindow.toolbarButtonReleased(puzzle.kind.isNine() ? kNineButton : kFifteenButton,
-                                     kMouseLeft, 0);
+    mainWindow.pressGridButton(!puzzle.kind.isNine());
     GridWindow* window = activeGrid();
     if (window == nullptr || !(window->kind() == puzzle.kind)) return;
     blankGrid(*window, mainWindow, false);
@@ -84,7 +83,7 @@ void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
     if (!dialogs.importAll) return;
     // Into the database of the grid the puzzles would open on: that of the first one.
     const GridKind& kind = read.puzzles.front().puzzle.kind;
-    mainWindow.toolbarButtonReleased(kind.isNine() ? kNineButton : kFifteenButton, kMouseLeft, 0);
+    mainWindow.pressGridButton(!kind.isNine());
     const GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == kind)
         ImportPuzzleCollection(mainWindow, dialogs, *window, read, source);

@@ -21,8 +21,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
-
 std::optional<std::string> ChooseTextFile(MainWindow& mainWindow, Host& host, bool save) {
     FileDialogRequest request;
     request.save = save;
@@ -96,7 +94,7 @@ void RunCreateTextFile(MainWindow& mainWindow, DialogExchange& dialogs, GridWind
                 : WriteExportFile(file, window.kind(), session.currentLevel, cells);
         if (error) mainWindow.showMessage(error->message(), kRed, kAlignCentre);
     }
-    mainWindow.setMenuEnabled(kAssistSolve, true);
+    mainWindow.setMenuEnabled(Menu::AssistSolve, true);
 }
 
 bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
@@ -120,8 +118,7 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
     }
     const ImportedPuzzle& imported = *outcome.value().imported;
     // The records' size decides the grid, whichever grid was shown before.
-    mainWindow.toolbarButtonReleased(imported.kind.isNine() ? kNineButton : kFifteenButton,
-                                     kMouseLeft, 0);
+    mainWindow.pressGridButton(!imported.kind.isNine());
     mainWindow.endCurrentPuzzle();
     const std::string first = "No. " + std::to_string(imported.firstNumber);
     TellWritten(mainWindow, imported.count == 1 ? "Imported: " + first
@@ -133,7 +130,7 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
         mainWindow.restartHistory(*window);
         if (HasGiven(imported)) mainWindow.applyStateChange(StateChange::GridLockedWithGivens);
     }
-    mainWindow.setMenuEnabled(kAssistSolve, true);
+    mainWindow.setMenuEnabled(Menu::AssistSolve, true);
     return true;
 }
 

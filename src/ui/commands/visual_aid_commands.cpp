@@ -13,9 +13,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kColorNumberItem{MenuArray::VisualAid, 0};
-constexpr MenuRef kPanelItem{MenuArray::VisualAid, 2};
-
 // The stores as the settings file holds them; a Store keeps them in the main window's settings
 // too, so that its next write of the file carries them.
 StoreFile SettingsStoreFile(MainWindow& mainWindow) {
@@ -67,9 +64,10 @@ void VisualAids::PrepareColorNumber() {
     GridWindow* window = activeGrid_();
     if (window == nullptr || !window->board().validCell(window->selectedCell)) return;
     const std::string& text = window->board().cell(window->selectedCell).text;
-    mainWindow_.setMenuEnabled(kColorNumberItem, !text.empty());
+    mainWindow_.setCommandEnabled(Command::ColorNumber, !text.empty());
     if (!text.empty()) {
-        mainWindow_.setMenuCaption(kColorNumberItem, "Color Number (" + text + ") CTRL-Left click");
+        mainWindow_.setCommandCaption(Command::ColorNumber,
+                                      "Color Number (" + text + ") CTRL-Left click");
     }
 }
 
@@ -94,7 +92,7 @@ void VisualAids::ShowPossibilitiesTip() {
 
 void VisualAids::ShowPossibilitiesPanel() {
     const bool on = !mainWindow_.panelSwitchOn();
-    mainWindow_.setMenuChecked(kPanelItem, on);
+    mainWindow_.setCommandChecked(Command::ShowPossibilitiesPanel, on);
     mainWindow_.writeSettings();
 }
 

@@ -105,7 +105,7 @@ void InputDialog::chooseLevel(int level) {
         // The level goes through the toolbar's level button so that its glyph follows.
         if (exchange_.mainWindow != nullptr) {
             session.currentLevel = level - 1;
-            exchange_.mainWindow->toolbarButtonReleased(kLevelButton, kMouseLeft, 0);
+            exchange_.mainWindow->pressLevelButton();
         } else {
             session.currentLevel = level;
         }

@@ -17,11 +17,6 @@ inline constexpr int kMouseRight = 2;
 inline constexpr int kShiftCtrl = 2;
 inline constexpr int kShiftAlt = 4;
 
-// Toolbar buttons that other parts press through `toolbarButtonReleased`.
-inline constexpr int kLevelButton = 20;
-inline constexpr int kNineButton = 30;
-inline constexpr int kFifteenButton = 31;
-
 class GridWindow;
 
 class MainWindowLink {
@@ -32,21 +27,21 @@ class MainWindowLink {
     // trimmed text equals the trimmed text already shown.
     virtual void showMessage(const std::string& text, std::uint32_t colour, int alignment) = 0;
 
-    // Presses toolbar button `index` as a mouse-up of `button` (1 left, 2 right) with the
-    // `shift` state (1 shift, 2 ctrl, 4 alt). Used by entry by click and by the input dialog's
-    // level choice (button 20).
-    virtual void toolbarButtonReleased(int index, int button, int shift) = 0;
+    // Presses the toolbar's number button for `number` (0: numbers by key press only), as entry
+    // by click does, and the level button, as the input dialog's level choice does.
+    virtual void pressNumberButton(int number) = 0;
+    virtual void pressLevelButton() = 0;
 
     // True when `window` is the main window's active child. A grid window that is not active
     // never takes the focus (`focusCell`).
     virtual bool isActiveChild(const GridWindow& window) const = 0;
 
-    // Check mark of "Show Possibilities (Tip)" (`VisualAid`(1)), read and set.
+    // Check mark of "Show Possibilities (Tip)", read and set.
     virtual bool tipSwitchOn() const = 0;
     virtual void setTipSwitch(bool checked) = 0;
     // True while the main window's tip timer runs; a tip is only shown while it does.
     virtual bool tipTimerRunning() const = 0;
-    // Check mark of "Show Possibilities (Panel)" (`VisualAid`(2)).
+    // Check mark of "Show Possibilities (Panel)".
     virtual bool panelSwitchOn() const = 0;
     // The marking switch of the visual aids (block rectangle on mouse-down in the 9x9 window).
     virtual bool markingSwitchOn() const = 0;
@@ -59,9 +54,9 @@ class MainWindowLink {
 
     // The Working Hard indicator (`Frame1` shown and `Timer2` running) of long operations.
     virtual void setWorkingHard(bool on) = 0;
-    // The top-level Stop item (`Top`(8)) shown while a solve runs.
+    // The Stop item on the menu bar, shown while a solve runs.
     virtual void setStopItemVisible(bool visible) = 0;
-    // Enables or disables toolbar button 19 (Get Next).
+    // Enables or disables the Get Next toolbar button.
     virtual void setGetNextButtonEnabled(bool enabled) = 0;
 
     // Records `window` in its state history after a committed cell change (Undo/Redo).

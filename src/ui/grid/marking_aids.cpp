@@ -53,7 +53,7 @@ void EnterChosenNumber(GridWindow& window, MainWindowLink& mainWindow, int cell)
     }
     const int value = board.shownValue(cell);
     if (view.text != chosenText && value >= 1 && value <= board.side()) {
-        mainWindow.toolbarButtonReleased(value, kMouseLeft, 0);
+        mainWindow.pressNumberButton(value);
     }
 }
 

@@ -10,12 +10,12 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void AddPaths(const MenuBar& menus, MenuArray array, const std::string& prefix,
+void AddPaths(const MenuBar& menus, Menu menu, const std::string& prefix,
               std::vector<MenuPath>& paths) {
-    for (const MenuItem* item : menus.items(array)) {
+    for (const MenuItem* item : menus.items(menu)) {
         if (item->isSeparator()) continue;
         const std::string text = prefix + ScriptCaption(item->caption);
-        paths.push_back({item->ref, text});
+        paths.push_back({item, text});
         if (item->submenu) AddPaths(menus, *item->submenu, text + " > ", paths);
     }
 }
@@ -34,26 +34,25 @@ std::string ScriptCaption(std::string_view caption) {
 
 std::vector<MenuPath> AllMenuPaths(const MenuBar& menus) {
     std::vector<MenuPath> paths;
-    AddPaths(menus, MenuArray::Top, "", paths);
+    AddPaths(menus, Menu::Bar, "", paths);
     return paths;
 }
 
-std::optional<MenuRef> FindMenuPath(const MenuBar& menus, std::string_view path) {
-    std::optional<MenuArray> array = MenuArray::Top;
-    std::optional<MenuRef> found;
+const MenuItem* FindMenuPath(const MenuBar& menus, std::string_view path) {
+    std::optional<Menu> menu = Menu::Bar;
     while (true) {
         const auto separator = path.find('>');
         const std::string_view part = Trimmed(path.substr(0, separator));
-        if (!array) return std::nullopt;
-        found.reset();
-        for (const MenuItem* item : menus.items(*array)) {
+        if (!menu) return nullptr;
+        const MenuItem* found = nullptr;
+        for (const MenuItem* item : menus.items(*menu)) {
             if (!item->isSeparator() && ScriptCaption(item->caption) == part) {
-                found = item->ref;
-                array = item->submenu;
+                found = item;
+                menu = item->submenu;
                 break;
             }
         }
-        if (!found) return std::nullopt;
+        if (found == nullptr) return nullptr;
         if (separator == std::string_view::npos) return found;
         path.remove_prefix(separator + 1);
     }

@@ -13,7 +13,7 @@
 namespace quorvel {
 
 struct MenuPath {
-    MenuRef ref;
+    const MenuItem* item;
     std::string text;
 };
 
@@ -24,8 +24,8 @@ std::string ScriptCaption(std::string_view caption);
 // the drop-down's items.
 std::vector<MenuPath> AllMenuPaths(const MenuBar& menus);
 
-// The item a path names (parts separated by ">", blanks around them ignored); nullopt when
+// The item a path names (parts separated by ">", blanks around them ignored); nullptr when
 // there is none.
-std::optional<MenuRef> FindMenuPath(const MenuBar& menus, std::string_view path);
+const MenuItem* FindMenuPath(const MenuBar& menus, std::string_view path);
 
 }  // namespace quorvel

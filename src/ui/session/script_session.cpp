@@ -163,24 +163,23 @@ void ScriptSession::chooseMenu(const std::string& path) {
     requireNoDialog();
     restoreMainWindow();
     MainWindow& main = program_.mainWindow();
-    const std::optional<MenuRef> found = FindMenuPath(main.menus(), path);
-    if (!found) fail("no menu item " + Quoted(path));
-    MenuRef top = *found;
-    while (const auto parent = main.menus().parentOf(top.array))
-        top = *parent;
-    const auto check = [&](MenuRef ref) {
-        if (main.menus().isEffective(ref)) return;
-        const bool hidden = !main.menus().at(ref).visible;
-        fail("menu item " + Quoted(path) + (hidden ? " is hidden" : " is disabled"));
+    const MenuItem* found = FindMenuPath(main.menus(), path);
+    if (found == nullptr) fail("no menu item " + Quoted(path));
+    const MenuItem* top = found;
+    while (const MenuItem* title = main.menus().title(top->menu))
+        top = title;
+    const auto check = [&](const MenuItem& item) {
+        if (main.menus().isEffective(item)) return;
+        fail("menu item " + Quoted(path) + (item.visible ? " is disabled" : " is hidden"));
     };
-    check(top);
-    if (!main.menus().at(top).submenu) {
-        main.menuChosen(top);
+    check(*top);
+    if (!top->submenu) {
+        main.menuChosen(*top);
         return;
     }
     // Opening the drop-down runs its own step; the item is judged as it shows then.
-    main.topMenuClicked(top.index);
-    if (main.menus().at(*found).submenu) return;
+    main.menuOpened(*top);
+    if (found->submenu) return;
     check(*found);
     main.menuChosen(*found);
 }
@@ -197,7 +196,7 @@ void ScriptSession::pressButton(const std::string& name, int mouseButton) {
         }
         if (!button.visible) fail("toolbar button " + Quoted(name) + " is hidden");
         if (!button.enabled) fail("toolbar button " + Quoted(name) + " is disabled");
-        main.toolbarClicked(button.index, mouseButton, 0);
+        main.toolbarClicked(button, mouseButton);
         return;
     }
     fail("no toolbar button " + Quoted(name));
@@ -240,8 +239,8 @@ void ScriptSession::sendKey(const std::string& name) {
         const std::optional<KeyEvent> shortcut =
             item.shortcut.empty() ? std::nullopt : KeyNamed(item.shortcut);
         if (shortcut && shortcut->code == event->code && shortcut->modifiers == event->modifiers &&
-            main.menus().isEffective(item.ref)) {
-            main.menuChosen(item.ref);
+            main.menus().isEffective(item)) {
+            main.menuChosen(item);
             return;
         }
     }

@@ -83,7 +83,7 @@ std::string Enabled(const MenuBar& menus) {
     std::string enabled;
     for (const MenuPath& path : AllMenuPaths(menus)) {
         enabled += (enabled.empty() ? "" : ",") + Quoted(path.text) + ":" +
-                   Bool(menus.isEffective(path.ref));
+                   Bool(menus.isEffective(*path.item));
     }
     return "{" + enabled + "}";
 }

@@ -1,10 +1,11 @@
 #pragma once
-// Every command of the main window that is carried out by another part of the program. The main
-// window routes a menu item or toolbar button to the handler registered for its command; a
-// command with no handler yet does nothing.
+// What a menu item or toolbar button carries: a command that another part of the program carries
+// out, or one of the main window's own small actions. The main window routes a command to the
+// handler its part registered here (once, at start); a command with no handler does nothing.
 
 #include <functional>
 #include <map>
+#include <variant>
 
 namespace quorvel {
 
@@ -39,7 +40,7 @@ enum class Command {
     ImportCollection,
     DeletePuzzle,
     ComputerGeneratedPuzzle,
-    // Assist Solve menu and its Solve submenu (toolbar 19 and 21 run GetNext and CheckForSingle).
+    // Assist Solve menu and its Solve submenu (the toolbar runs GetNext and CheckForSingle too).
     CheckForSingle,
     GetNext,
     MildAttack,
@@ -59,8 +60,8 @@ enum class Command {
     ShowPossibilitiesTip,
     ShowPossibilitiesPanel,
     PauseTimer,
-    // Toolbar: experimental run (16, 17, 18), state history (32, 33). EndExperiment is run by a
-    // Set Puzzle command while a run is active: the run ends without a question.
+    // Toolbar: the experimental run and the state history. EndExperiment is run by a Set Puzzle
+    // command while a run is active: the run ends without a question.
     StartExperiment,
     RejectExperiment,
     ConfirmExperiment,
@@ -68,6 +69,25 @@ enum class Command {
     Undo,
     Redo,
 };
+
+// The main window's own work, for the items and buttons no other part carries out.
+enum class WindowAction {
+    OpenNineGrid,     // Puzzle Grid > Nine
+    OpenFifteenGrid,  // Puzzle Grid > Fifteen
+    // The two grid buttons: the grid opens, no number stays chosen, the level is counted.
+    ChooseNineGrid,
+    ChooseFifteenGrid,
+    OpenBatchPage,
+    UniquePuzzlesOnly,
+    GeneralHelp,
+    About,
+    Quit,
+    Stop,
+    StepLevel,  // the level button
+};
+
+// Nothing (separators, the titles of most drop-downs, the number buttons), a command or an action.
+using Target = std::variant<std::monostate, Command, WindowAction>;
 
 // Handlers return true when they changed the program's state. Only the experimental-run buttons
 // look at the answer (the pressed button turns grey again when nothing changed); a plain action

@@ -62,13 +62,13 @@ void MainWindow::load() {
     changed(MainWindowChange::Layout);
     // One level back, so that clicking the level button shows the stored level's glyph.
     session_.currentLevel -= 1;
-    toolbarButtonReleased(0, kMouseLeft, 0);
-    toolbarButtonReleased(kLevelButton, kMouseLeft, 0);
-    toolbarButtonReleased(kNineButton, kMouseLeft, 0);
-    setButtonEnabled(17, false);
-    setButtonEnabled(18, false);
-    setButtonEnabled(19, true);
-    setButtonEnabled(21, true);
+    pressNumberButton(0);
+    pressLevelButton();
+    pressGridButton(false);
+    setCommandEnabled(Command::RejectExperiment, false);
+    setCommandEnabled(Command::ConfirmExperiment, false);
+    setToolButtonEnabled(Command::GetNext, true);
+    setToolButtonEnabled(Command::CheckForSingle, true);
     showDatabaseReady();
 }
 
@@ -78,8 +78,8 @@ void MainWindow::activate() {
         applyComposeLayout();
         firstActivate_ = false;
         if (onFirstActivation_) onFirstActivation_();
-        setMenuChecked({MenuArray::VisualAid, 1}, settings_.showPossibilitiesTip);
-        setMenuChecked({MenuArray::VisualAid, 2}, settings_.showPossibilitiesPanel);
+        setCommandChecked(Command::ShowPossibilitiesTip, settings_.showPossibilitiesTip);
+        setCommandChecked(Command::ShowPossibilitiesPanel, settings_.showPossibilitiesPanel);
     }
     changed(MainWindowChange::ElapsedTime);
 }
@@ -124,108 +124,98 @@ void MainWindow::Quit() {
 
 // ---- menus ---------------------------------------------------------------------------------
 
-void MainWindow::menuChosen(MenuRef ref) {
-    if (!menus_.isEffective(ref)) return;
-    if (active_ != nullptr) active_->leaveFocusedCell();
-    if (ref != kExplainNextStepItem) commands_.run(Command::ClearExplanationMarks);
-    switch (ref.array) {
-        case MenuArray::Top:
-            topMenuClicked(ref.index);
-            break;
-        case MenuArray::PuzzleGrid:
-            puzzleGridItemClicked(ref.index);
-            break;
-        case MenuArray::SetPuzzle:
-            setPuzzleItemClicked(ref.index);
-            break;
-        case MenuArray::Database:
-            databaseItemClicked(ref.index);
-            break;
-        case MenuArray::AssistSolve:
-            assistSolveItemClicked(ref.index);
-            break;
-        case MenuArray::Solve:
-            solveItemClicked(ref.index);
-            break;
-        case MenuArray::VisualAid:
-            visualAidItemClicked(ref.index);
-            break;
-        case MenuArray::Help:
-            helpItemClicked(ref.index);
-            break;
-    }
-}
-
-void MainWindow::topMenuClicked(int index) {
+void MainWindow::menuOpened(const MenuItem& title) {
     showMessage("", colour::kWhite, 2);
     if (active_ != nullptr) active_->setFrameColour(colour::kBlack);
-    if (index == 5) commands_.run(Command::PrepareColorNumber);
-    if (index == 7) Quit();
-    if (index == 8) {
-        session_.stopRequested = true;
-        setStopItemVisible(false);
+    run(title.target);
+}
+
+void MainWindow::menuChosen(const MenuItem& item) {
+    if (!menus_.isEffective(item)) return;
+    if (active_ != nullptr) active_->leaveFocusedCell();
+    // Explain Next Step takes back its own marks as it goes; every other command clears them.
+    if (item.target != Target{Command::ExplainNextStep}) {
+        commands_.run(Command::ClearExplanationMarks);
+    }
+    // An item on the menu bar itself runs as a title does when its drop-down opens.
+    if (item.menu == Menu::Bar) {
+        menuOpened(item);
+    } else if (item.setPuzzleFrame) {
+        runSetPuzzle(item.target);
+    } else {
+        run(item.target);
     }
 }
 
-void MainWindow::puzzleGridItemClicked(int index) {
-    switch (index) {
-        case 0:
-            openGrid(false);
+void MainWindow::menuChosen(const Target& target) {
+    if (const MenuItem* item = menus_.find(target)) menuChosen(*item);
+}
+
+void MainWindow::runMenuItem(const Target& target) {
+    const MenuItem* item = menus_.find(target);
+    if (item == nullptr) return;
+    if (item->setPuzzleFrame) {
+        runSetPuzzle(target);
+    } else {
+        run(target);
+    }
+}
+
+bool MainWindow::run(const Target& target) {
+    if (const Command* command = std::get_if<Command>(&target)) return commands_.run(*command);
+    if (const WindowAction* action = std::get_if<WindowAction>(&target)) {
+        runWindowAction(*action);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::runWindowAction(WindowAction action) {
+    switch (action) {
+        case WindowAction::OpenNineGrid:
+        case WindowAction::OpenFifteenGrid:
+            openGrid(action == WindowAction::OpenFifteenGrid);
             break;
-        case 1:
-            openGrid(true);
+        case WindowAction::ChooseNineGrid:
+        case WindowAction::ChooseFifteenGrid:
+            openGrid(action == WindowAction::ChooseFifteenGrid);
+            pressNumberButton(0);
+            scanDatabaseForLevel();
             break;
-        case 3:
-            commands_.run(Command::Print);
-            break;
-        case 5:
-            commands_.run(Command::CreateTextFile);
-            break;
-        case 6:
-            commands_.run(Command::ImportTextFile);
-            break;
-        case 7:
-            commands_.run(Command::ImportBatch);
-            break;
-        case 9:
+        case WindowAction::OpenBatchPage:
             host_.openUrl(std::string(kBatchPage) + kBatchPageAnchor);
             break;
-        default:
+        case WindowAction::UniquePuzzlesOnly:
+            setUniquePuzzlesOnly(!options_.uniquePuzzlesOnly);
+            break;
+        case WindowAction::GeneralHelp:
+            showMessage("", colour::kWhite, 2);
+            session_.loadBusy = true;
+            showHelp();
+            break;
+        case WindowAction::About:
+            showMessage("", colour::kWhite, 2);
+            about_.load(false);
+            host_.runAbout(about_);
+            break;
+        case WindowAction::Quit:
+            Quit();
+            break;
+        case WindowAction::Stop:
+            session_.stopRequested = true;
+            setStopItemVisible(false);
+            break;
+        case WindowAction::StepLevel:
+            stepLevel();
             break;
     }
-    static const std::pair<int, Command> kPuzzleFileItems[] = {
-        {11, Command::OpenPuzzleFile}, {12, Command::SavePuzzleAs}, {13, Command::CopyPuzzle},
-        {14, Command::CopyGivens},     {15, Command::PastePuzzle},
-    };
-    for (const auto& [item, command] : kPuzzleFileItems) {
-        if (item == index) commands_.run(command);
-    }
 }
 
-void MainWindow::setPuzzleItemClicked(int index) {
-    static const std::pair<int, Command> kItems[] = {
-        {0, Command::BlankGrid},
-        {1, Command::LockGrid},
-        {2, Command::UnlockGrid},
-        {4, Command::CreateOwnPuzzle},
-        {5, Command::SaveOwnPuzzle},
-        {6, Command::StoreIncompleteEffort},
-        {7, Command::GetLastIncompleteEffort},
-        {12, Command::OpenComposePage},
-        {13, Command::TestScreen},
-        {15, Command::QuitCreateOwnPuzzle},
-    };
-    for (const auto& [item, command] : kItems) {
-        if (item == index) runSetPuzzle(command);
-    }
-}
-
-void MainWindow::runSetPuzzle(Command command) {
-    const MenuRef tipItem{MenuArray::VisualAid, 1};
-    const bool tipWasChecked = menus_.at(tipItem).checked;
+void MainWindow::runSetPuzzle(const Target& target) {
+    const bool tipWasChecked = tipSwitchOn();
     // The settings the command writes keep the mark the user set, not the cleared one.
     tipMarkDuringSetPuzzle_ = tipWasChecked;
-    setMenuChecked(tipItem, false);
+    setTipSwitch(false);
     elapsed_.setRunning(false);
     setDrawingMode(1);
     if (active_ != nullptr) active_->unloadTips();
@@ -233,95 +223,10 @@ void MainWindow::runSetPuzzle(Command command) {
     // no way to end: it ends here, its entries kept as ordinary ones.
     if (session_.experimentColours) commands_.run(Command::EndExperiment);
     applyStateChange(StateChange::SetPuzzleCommand);
-    commands_.run(command);
+    run(target);
     tipMarkDuringSetPuzzle_.reset();
-    setMenuChecked(tipItem, tipWasChecked);
+    setTipSwitch(tipWasChecked);
     setDrawingMode(0);
-}
-
-void MainWindow::databaseItemClicked(int index) {
-    switch (index) {
-        case 0:
-            session_.incompleteMode = false;
-            commands_.run(Command::GetPuzzle);
-            break;
-        case 1:
-            commands_.run(Command::ShowStoredSolution);
-            break;
-        case 2:
-            session_.incompleteMode = false;
-            commands_.run(Command::StoreSolution);
-            break;
-        case 4:
-            session_.incompleteMode = true;
-            commands_.run(Command::SaveIncompletePuzzle);
-            break;
-        case 5:
-            session_.incompleteMode = true;
-            commands_.run(Command::GetIncompletePuzzle);
-            break;
-        case 7:
-            commands_.run(Command::DeletePuzzle);
-            break;
-        case 11:
-            commands_.run(Command::ImportCollection);
-            break;
-        case 9:
-            commands_.run(Command::ComputerGeneratedPuzzle);
-            break;
-
-        case 10:
-            setUniquePuzzlesOnly(!options_.uniquePuzzlesOnly);
-            break;
-        default:
-            break;
-    }
-}
-
-void MainWindow::assistSolveItemClicked(int index) {
-    if (index == 2) commands_.run(Command::CheckForSingle);
-    if (index == 3) commands_.run(Command::GetNext);
-    if (index == 5) commands_.run(Command::CheckPuzzle);
-    if (index == 6) commands_.run(Command::ShowMistakes);
-    if (index == 7) commands_.run(Command::RatePuzzle);
-    if (index == 9) commands_.run(Command::ExplainNextStep);
-}
-
-void MainWindow::solveItemClicked(int index) {
-    static const Command kModes[] = {Command::MildAttack, Command::BruteForce,
-                                     Command::NumberCrunch, Command::ExactSolve};
-    if (index >= 0 && index <= 3) commands_.run(kModes[index]);
-}
-
-void MainWindow::visualAidItemClicked(int index) {
-    switch (index) {
-        case 0:
-            commands_.run(Command::ColorNumber);
-            break;
-        case 1:
-            commands_.run(Command::ShowPossibilitiesTip);
-            break;
-        case 2:
-            commands_.run(Command::ShowPossibilitiesPanel);
-            break;
-        case 4:
-            commands_.run(Command::PauseTimer);
-            break;
-        default:
-            break;
-    }
-}
-
-void MainWindow::helpItemClicked(int index) {
-    showMessage("", colour::kWhite, 2);
-    if (index == 0) {
-        session_.loadBusy = true;
-        showHelp();
-    }
-    if (index == 2) {
-        about_.load(false);
-        host_.runAbout(about_);
-    }
 }
 
 void MainWindow::showHelp() {
@@ -356,40 +261,44 @@ HelpScreen MainWindow::helpScreen() {
 
 // ---- toolbar -------------------------------------------------------------------------------
 
-void MainWindow::toolbarClicked(int index, int button, int shift) {
-    if (!Toolbar::exists(index)) return;
-    const ToolButton& clicked = toolbar_.at(index);
-    if (!clicked.visible || !clicked.enabled) return;
+void MainWindow::toolbarClicked(const ToolButton& clicked, int mouseButton) {
+    ToolButton* button = toolbar_.own(clicked);
+    if (button == nullptr || !button->visible || !button->enabled) return;
     if (active_ != nullptr) active_->leaveFocusedCell();
     commands_.run(Command::ClearExplanationMarks);
-    toolbarButtonReleased(index, button, shift);
+    buttonReleased(*button, mouseButton);
 }
 
-void MainWindow::toolbarButtonReleased(int index, int button, int /*shift*/) {
-    if (!Toolbar::exists(index)) return;
-    if (button == kMouseRight) {
-        if (index == kLevelButton) databaseItemClicked(0);
+void MainWindow::pressNumberButton(int number) {
+    if (number >= 0 && number <= 15) buttonReleased(toolbar_.number(number), kMouseLeft);
+}
+
+void MainWindow::pressLevelButton() {
+    buttonReleased(toolbar_.at(WindowAction::StepLevel), kMouseLeft);
+}
+
+void MainWindow::pressGridButton(bool fifteen) {
+    buttonReleased(
+        toolbar_.at(fifteen ? WindowAction::ChooseFifteenGrid : WindowAction::ChooseNineGrid),
+        kMouseLeft);
+}
+
+void MainWindow::buttonReleased(ToolButton& button, int mouseButton) {
+    if (mouseButton == kMouseRight) {
+        if (button.rightClick) commands_.run(*button.rightClick);
         return;
     }
-    flashButton(index);
-    if (index == kLevelButton) stepLevel();
-    if (index == 19) commands_.run(Command::GetNext);
-    if (index == 21) commands_.run(Command::CheckForSingle);
-    if (index == kNineButton || index == kFifteenButton) {
-        puzzleGridItemClicked(index == kNineButton ? 0 : 1);
-        toolbarButtonReleased(0, kMouseLeft, 0);
-        scanDatabaseForLevel();
+    flashButton(button);
+    if (button.number >= 0) {
+        chooseNumber(button.number);
+    } else if (button.experiment) {
+        chooseExperimentButton(button);
+    } else {
+        run(button.target);
     }
-    if (index >= 0 && index <= 15) chooseNumber(index);
-    if (index == 16) experimentButton(index, Command::StartExperiment);
-    if (index == 17) experimentButton(index, Command::RejectExperiment);
-    if (index == 18) experimentButton(index, Command::ConfirmExperiment);
-    if (index == 32) commands_.run(Command::Undo);
-    if (index == 33) commands_.run(Command::Redo);
 }
 
-void MainWindow::flashButton(int index) {
-    ToolButton& pressed = toolbar_.at(index);
+void MainWindow::flashButton(ToolButton& pressed) {
     pressed.flashing = true;
     changed(MainWindowChange::Toolbar);
     host_.processEvents();
@@ -403,33 +312,47 @@ void MainWindow::stepLevel() {
     if (level == 5) level = 1;
     session_.currentLevel = level;
     if (level < 1 || level > 4) return;
-    ToolButton& button = toolbar_.at(kLevelButton);
+    ToolButton& button = toolbar_.at(WindowAction::StepLevel);
     button.caption = kLevelLooks[level - 1].caption;
     button.toolTip = kLevelLooks[level - 1].toolTip;
     changed(MainWindowChange::Toolbar);
 }
 
-void MainWindow::chooseNumber(int index) {
-    for (int number = 0; number <= 15; ++number)
-        toolbar_.at(number).backColour = colour::kButtonGrey;
-    toolbar_.at(index).backColour = colour::kWhite;
-    session_.selectedNumber = index;  // 0: numbers by key press only
+void MainWindow::chooseNumber(int number) {
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.number >= 0) button.backColour = colour::kButtonGrey;
+    }
+    toolbar_.number(number).backColour = colour::kWhite;
+    session_.selectedNumber = number;  // 0: numbers by key press only
     changed(MainWindowChange::Toolbar);
 }
 
-void MainWindow::experimentButton(int index, Command step) {
-    for (int button = 16; button <= 18; ++button)
-        toolbar_.at(button).backColour = colour::kButtonGrey;
-    toolbar_.at(index).backColour = colour::kChosenYellow;
+void MainWindow::chooseExperimentButton(ToolButton& chosen) {
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.experiment) button.backColour = colour::kButtonGrey;
+    }
+    chosen.backColour = colour::kChosenYellow;
     changed(MainWindowChange::Toolbar);
-    if (!commands_.run(step)) setButtonBackColour(index, colour::kButtonGrey);
+    if (!run(chosen.target)) {
+        chosen.backColour = colour::kButtonGrey;
+        changed(MainWindowChange::Toolbar);
+    }
+}
+
+void MainWindow::clearExperimentChoice() {
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.experiment) button.backColour = colour::kButtonGrey;
+    }
+    changed(MainWindowChange::Toolbar);
 }
 
 // ---- grids ---------------------------------------------------------------------------------
 
 void MainWindow::openGrid(bool fifteen) {
-    setButtonBackColour(kNineButton, colour::kButtonGrey);
-    setButtonBackColour(kFifteenButton, colour::kButtonGrey);
+    ToolButton& nineButton = toolbar_.at(WindowAction::ChooseNineGrid);
+    ToolButton& fifteenButton = toolbar_.at(WindowAction::ChooseFifteenGrid);
+    nineButton.backColour = fifteenButton.backColour = colour::kButtonGrey;
+    changed(MainWindowChange::Toolbar);
     GridChild* closing = fifteen ? nine_ : fifteen_;
     GridChild* opening = fifteen ? fifteen_ : nine_;
     if (closing != nullptr) closing->hide();
@@ -439,11 +362,12 @@ void MainWindow::openGrid(bool fifteen) {
     if (session_.puzzleNumber != 0 && session_.puzzleSizeCode != session_.gridKindCode) {
         endCurrentPuzzle();
     }
-    setButtonBackColour(fifteen ? kFifteenButton : kNineButton, colour::kChosenYellow);
+    (fifteen ? fifteenButton : nineButton).backColour = colour::kChosenYellow;
+    changed(MainWindowChange::Toolbar);
     if (opening != nullptr) opening->showIn(widthTwips(), heightTwips());
     // The numbers above 9 belong to the 15x15 grid; the create layout hides them anyway.
-    for (int number = 10; number <= 15; ++number) {
-        toolbar_.at(number).visible = fifteen && !session_.createMode;
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.number >= 10) button.visible = fifteen && !session_.createMode;
     }
     changed(MainWindowChange::Toolbar);
 }
@@ -464,8 +388,7 @@ bool MainWindow::isActiveChild(const GridWindow& window) const {
 }
 
 void MainWindow::showOtherGrid(const GridWindow& closing) {
-    bool nineClosing = nine_ != nullptr && nine_->is(closing);
-    puzzleGridItemClicked(nineClosing ? 1 : 0);
+    openGrid(nine_ != nullptr && nine_->is(closing));
 }
 
 void MainWindow::recordHistory(GridWindow& window) {

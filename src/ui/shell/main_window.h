@@ -5,7 +5,7 @@
 // part owning them registered in `commands()`.
 //
 // The view renders the state below, forwards the user's events to the members named after
-// them (`topMenuClicked`, `puzzleGridItemClicked`, `toolbarClicked`, `resize` ...), drives
+// them (`menuOpened`, `menuChosen`, `toolbarClicked`, `resize` ...), drives
 // `elapsedTick` every 1000 ms while `elapsedTimerRunning()` and `workingHardTick` every 250 ms
 // while `workingHard().timerRunning`, and repaints what `subscribe` reports as changed.
 
@@ -54,16 +54,14 @@ struct HintPanel {
     std::vector<std::string> lines;  // one step each
 };
 
-inline constexpr MenuRef kExplainNextStepItem{MenuArray::AssistSolve, 9};
-
 // State changes other parts report; each switches menu items and toolbar buttons on or off.
 enum class StateChange {
-    GridLockedWithGivens,     // Assist Solve on, buttons 19 and 16 on
-    GridLockedWithoutGivens,  // Assist Solve off, button 19 off
-    GridUnlockedOrBlanked,    // Assist Solve off, button 19 off
-    ExperimentStarted,        // button 16 off, 17 and 18 on
-    ExperimentEnded,          // button 16 on, 17 and 18 off
-    SetPuzzleCommand,         // buttons 16, 17 and 18 off
+    GridLockedWithGivens,     // Assist Solve on, the Get Next and Start buttons on
+    GridLockedWithoutGivens,  // Assist Solve off, the Get Next button off
+    GridUnlockedOrBlanked,    // Assist Solve off, the Get Next button off
+    ExperimentStarted,        // Start off, Reject and Confirm on
+    ExperimentEnded,          // Start on, Reject and Confirm off
+    SetPuzzleCommand,         // Start, Reject and Confirm off
     SolveStarted,             // Stop shown, Working Hard on
     SolveEnded,               // Stop hidden, Working Hard off
 };
@@ -127,25 +125,30 @@ class MainWindow : public MainWindowLink {
     // start comes back, the settings are written and the program ends.
     void unload();
 
-    // A top-level menu was opened (or Quit / Stop clicked).
-    void topMenuClicked(int index);
-    void puzzleGridItemClicked(int index);
-    void setPuzzleItemClicked(int index);
-    void databaseItemClicked(int index);
-    void assistSolveItemClicked(int index);
-    void solveItemClicked(int index);
-    void visualAidItemClicked(int index);
-    void helpItemClicked(int index);
-    // A menu item chosen by the user (or its shortcut): runs it when it is effective.
-    void menuChosen(MenuRef ref);
-    // A toolbar button clicked by the user: ignored while the button is hidden or disabled.
-    void toolbarClicked(int index, int button, int shift);
+    // The drop-down of a menu-bar title is opening: the message line clears and what the title
+    // carries runs.
+    void menuOpened(const MenuItem& title);
+    // A menu item chosen by the user (or its shortcut): runs it when it is effective. The second
+    // form chooses the item carrying `target`.
+    void menuChosen(const MenuItem& item);
+    void menuChosen(const Target& target);
+    // Runs what the item carrying `target` carries, in its frame, without the checks and steps
+    // of a user's choice.
+    void runMenuItem(const Target& target);
+    // A toolbar button clicked by the user (1 left, 2 right mouse button): ignored while the
+    // button is hidden or disabled.
+    void toolbarClicked(const ToolButton& button, int mouseButton);
     void elapsedTick();
     void workingHardTick();
 
     // Routines other parts call.
     void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
-    void toolbarButtonReleased(int index, int button, int shift) override;
+    void pressNumberButton(int number) override;
+    void pressLevelButton() override;
+    // The grid button of the 9x9 or the 15x15 grid, as if pressed.
+    void pressGridButton(bool fifteen);
+    // Shows the 9x9 or the 15x15 grid window (Puzzle Grid > Nine, Fifteen).
+    void openGrid(bool fifteen);
     void restartElapsedTime();
     void showDatabaseBusy();
     void showDatabaseReady();
@@ -156,7 +159,9 @@ class MainWindow : public MainWindowLink {
     void applyStateChange(StateChange change);
     void setWorkingHard(bool on) override;
     void setStopItemVisible(bool visible) override;
-    void setGetNextButtonEnabled(bool enabled) override { setButtonEnabled(19, enabled); }
+    void setGetNextButtonEnabled(bool enabled) override {
+        setToolButtonEnabled(Command::GetNext, enabled);
+    }
     // Quit: the exit confirmation; Yes closes everything.
     void Quit();
     // Empties the elapsed-time display (blanking the grid).
@@ -164,13 +169,18 @@ class MainWindow : public MainWindowLink {
     // The grid no longer shows a stored puzzle: the session forgets it and Delete is disabled.
     void endCurrentPuzzle();
 
-    void setMenuEnabled(MenuRef ref, bool enabled);
-    void setMenuVisible(MenuRef ref, bool visible);
-    void setMenuChecked(MenuRef ref, bool checked);
-    void setMenuCaption(MenuRef ref, const std::string& caption);
-    void setButtonEnabled(int index, bool enabled);
-    void setButtonVisible(int index, bool visible);
-    void setButtonBackColour(int index, std::uint32_t colour);
+    // Enabling, check marks and captions go through what an item or button carries.
+    // setCommandEnabled reaches every menu item and toolbar button carrying `target`;
+    // setToolButtonEnabled only the button (the Get Next button is off while Get Next runs and
+    // after a grid is locked without givens, while its menu item follows the Assist Solve menu).
+    void setCommandEnabled(const Target& target, bool enabled);
+    void setToolButtonEnabled(const Target& target, bool enabled);
+    void setMenuEnabled(Menu menu, bool enabled);
+    void setCommandChecked(const Target& target, bool checked);
+    bool commandChecked(const Target& target) const;
+    void setCommandCaption(const Target& target, const std::string& caption);
+    // The experimental-run buttons all grey again: none is chosen.
+    void clearExperimentChoice();
 
     // The settings held in memory for the run; `writeSettings` first copies in the values
     // that live elsewhere (levels, elapsed time at compose, the two check marks). A failed write
@@ -228,13 +238,17 @@ class MainWindow : public MainWindowLink {
     bool applicationClosing() const override { return closing_; }
 
   private:
-    void openGrid(bool fifteen);
+    // Runs a command or one of the main window's actions; false when a command had no handler
+    // or reported no change.
+    bool run(const Target& target);
+    void runWindowAction(WindowAction action);
+    void buttonReleased(ToolButton& button, int mouseButton);
     void scanDatabaseForLevel();
-    void flashButton(int index);
+    void flashButton(ToolButton& button);
     void stepLevel();
-    void chooseNumber(int index);
-    void experimentButton(int index, Command step);
-    void runSetPuzzle(Command command);
+    void chooseNumber(int number);
+    void chooseExperimentButton(ToolButton& button);
+    void runSetPuzzle(const Target& target);
     void showHelp();
     // Where the help window may open: the main window's place from the host, or its own size at
     // the origin when the host knows no screen.

@@ -11,23 +11,11 @@ namespace quorvel {
 
 namespace {
 
-constexpr MenuRef kAssistSolve{MenuArray::Top, 3};
-constexpr MenuRef kStop{MenuArray::Top, 8};
-constexpr MenuRef kDeleteItem{MenuArray::Database, 7};
-constexpr MenuRef kTipItem{MenuArray::VisualAid, 1};
-constexpr MenuRef kPanelItem{MenuArray::VisualAid, 2};
-constexpr MenuRef kUniquePuzzlesOnlyItem{MenuArray::Database, 10};
-
 std::string TrimBlanks(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     std::size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
-}
-
-// Buttons that stay as they are in both layouts.
-bool KeptInBothLayouts(int index) {
-    return index == 16 || index == 17 || index == 18 || index == 20 || index == 30 || index == 31;
 }
 
 }  // namespace
@@ -63,7 +51,7 @@ void MainWindow::clearElapsedDisplay() {
 
 void MainWindow::endCurrentPuzzle() {
     EndCurrentPuzzle(session_);
-    setMenuEnabled(kDeleteItem, false);
+    setCommandEnabled(Command::DeletePuzzle, false);
 }
 
 void MainWindow::elapsedTick() {
@@ -105,34 +93,37 @@ void MainWindow::setDrawingMode(int mode) {
 }
 
 void MainWindow::setStopItemVisible(bool visible) {
-    setMenuVisible(kStop, visible);
+    if (MenuItem* stop = menus_.find(WindowAction::Stop)) {
+        stop->visible = visible;
+        changed(MainWindowChange::Menus);
+    }
 }
 
 void MainWindow::applyStateChange(StateChange change) {
     switch (change) {
         case StateChange::GridLockedWithGivens:
-            setMenuEnabled(kAssistSolve, true);
-            setButtonEnabled(19, true);
-            setButtonEnabled(16, true);
+            setMenuEnabled(Menu::AssistSolve, true);
+            setToolButtonEnabled(Command::GetNext, true);
+            setCommandEnabled(Command::StartExperiment, true);
             break;
         case StateChange::GridLockedWithoutGivens:
         case StateChange::GridUnlockedOrBlanked:
-            setMenuEnabled(kAssistSolve, false);
-            setButtonEnabled(19, false);
+            setMenuEnabled(Menu::AssistSolve, false);
+            setToolButtonEnabled(Command::GetNext, false);
             break;
         case StateChange::ExperimentStarted:
-            setButtonEnabled(16, false);
-            setButtonEnabled(17, true);
-            setButtonEnabled(18, true);
+        case StateChange::ExperimentEnded: {
+            const bool started = change == StateChange::ExperimentStarted;
+            setCommandEnabled(Command::StartExperiment, !started);
+            setCommandEnabled(Command::RejectExperiment, started);
+            setCommandEnabled(Command::ConfirmExperiment, started);
             break;
-        case StateChange::ExperimentEnded:
-            setButtonEnabled(16, true);
-            setButtonEnabled(17, false);
-            setButtonEnabled(18, false);
-            break;
+        }
         case StateChange::SetPuzzleCommand:
-            for (int index = 16; index <= 18; ++index)
-                setButtonEnabled(index, false);
+            for (Command command : {Command::StartExperiment, Command::RejectExperiment,
+                                    Command::ConfirmExperiment}) {
+                setCommandEnabled(command, false);
+            }
             break;
         case StateChange::SolveStarted:
             setStopItemVisible(true);
@@ -147,22 +138,21 @@ void MainWindow::applyStateChange(StateChange change) {
 
 void MainWindow::applyComposeLayout() {
     const bool create = session_.createMode;
-    for (int index = 0; index <= 2; ++index)
-        setMenuEnabled({MenuArray::SetPuzzle, index}, !create);
-    setMenuEnabled({MenuArray::SetPuzzle, 6}, create);
-    setMenuEnabled({MenuArray::SetPuzzle, 15}, create);
-    setMenuEnabled({MenuArray::Top, 0}, !create);
-    setMenuEnabled({MenuArray::Top, 2}, !create);
+    for (Command command : {Command::BlankGrid, Command::LockGrid, Command::UnlockGrid})
+        setCommandEnabled(command, !create);
+    setCommandEnabled(Command::StoreIncompleteEffort, create);
+    setCommandEnabled(Command::QuitCreateOwnPuzzle, create);
+    setMenuEnabled(Menu::PuzzleGrid, !create);
+    setMenuEnabled(Menu::Database, !create);
     if (create) {
-        setMenuEnabled(kAssistSolve, true);
-        setButtonEnabled(19, true);
-        setButtonEnabled(21, true);
+        setMenuEnabled(Menu::AssistSolve, true);
+        setToolButtonEnabled(Command::GetNext, true);
+        setToolButtonEnabled(Command::CheckForSingle, true);
     }
     const bool fifteenOpen = active_ != nullptr && active_ == fifteen_;
     for (ToolButton& button : toolbar_.all()) {
-        if (KeptInBothLayouts(button.index)) continue;
-        bool numberAboveNine = button.index >= 10 && button.index <= 15;
-        button.visible = !create && (!numberAboveNine || fifteenOpen);
+        if (button.keptInCreateLayout) continue;
+        button.visible = !create && (button.number < 10 || fifteenOpen);
     }
     changed(MainWindowChange::Toolbar);
     if (nine_ != nullptr) nine_->setComposingControlsVisible(create);
@@ -185,65 +175,65 @@ void MainWindow::setMainTitle(const std::string& title) {
 }
 
 bool MainWindow::tipSwitchOn() const {
-    return menus_.at(kTipItem).checked;
+    return commandChecked(Command::ShowPossibilitiesTip);
 }
 
 void MainWindow::setTipSwitch(bool checked) {
-    setMenuChecked(kTipItem, checked);
+    setCommandChecked(Command::ShowPossibilitiesTip, checked);
 }
 
 bool MainWindow::panelSwitchOn() const {
-    return menus_.at(kPanelItem).checked;
+    return commandChecked(Command::ShowPossibilitiesPanel);
 }
 
 // ---- menu and toolbar state ----------------------------------------------------------------
 
-void MainWindow::setMenuEnabled(MenuRef ref, bool enabled) {
-    if (MenuItem* item = menus_.find(ref)) {
+void MainWindow::setCommandEnabled(const Target& target, bool enabled) {
+    if (MenuItem* item = menus_.find(target)) {
         item->enabled = enabled;
         changed(MainWindowChange::Menus);
     }
+    setToolButtonEnabled(target, enabled);
 }
 
-void MainWindow::setMenuVisible(MenuRef ref, bool visible) {
-    if (MenuItem* item = menus_.find(ref)) {
-        item->visible = visible;
+void MainWindow::setToolButtonEnabled(const Target& target, bool enabled) {
+    bool found = false;
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.target != target || std::holds_alternative<std::monostate>(target)) continue;
+        button.enabled = enabled;
+        found = true;
+    }
+    if (found) changed(MainWindowChange::Toolbar);
+}
+
+void MainWindow::setMenuEnabled(Menu menu, bool enabled) {
+    if (MenuItem* title = menus_.title(menu)) {
+        title->enabled = enabled;
         changed(MainWindowChange::Menus);
     }
 }
 
-void MainWindow::setMenuChecked(MenuRef ref, bool checked) {
-    if (MenuItem* item = menus_.find(ref)) {
+void MainWindow::setCommandChecked(const Target& target, bool checked) {
+    if (MenuItem* item = menus_.find(target)) {
         item->checked = checked;
         changed(MainWindowChange::Menus);
     }
     // The panel is shown exactly while its item carries the check mark.
-    if (ref == kPanelItem && active_ != nullptr) active_->setPanelVisible(checked);
-}
-
-void MainWindow::setMenuCaption(MenuRef ref, const std::string& caption) {
-    if (MenuItem* item = menus_.find(ref)) {
-        item->caption = caption;
-        changed(MainWindowChange::Menus);
+    if (target == Target{Command::ShowPossibilitiesPanel} && active_ != nullptr) {
+        active_->setPanelVisible(checked);
     }
 }
 
-void MainWindow::setButtonEnabled(int index, bool enabled) {
-    if (!Toolbar::exists(index)) return;
-    toolbar_.at(index).enabled = enabled;
-    changed(MainWindowChange::Toolbar);
+bool MainWindow::commandChecked(const Target& target) const {
+    const MenuItem* item = menus_.find(target);
+    return item != nullptr && item->checked;
 }
 
-void MainWindow::setButtonVisible(int index, bool visible) {
-    if (!Toolbar::exists(index)) return;
-    toolbar_.at(index).visible = visible;
-    changed(MainWindowChange::Toolbar);
-}
-
-void MainWindow::setButtonBackColour(int index, std::uint32_t colour) {
-    if (!Toolbar::exists(index)) return;
-    toolbar_.at(index).backColour = colour;
-    changed(MainWindowChange::Toolbar);
+void MainWindow::setCommandCaption(const Target& target, const std::string& caption) {
+    if (MenuItem* item = menus_.find(target)) {
+        item->caption = caption;
+        changed(MainWindowChange::Menus);
+    }
 }
 
 // ---- settings ------------------------------------------------------------------------------
@@ -257,7 +247,7 @@ void MainWindow::loadSettings() {
     if (session_.createMode) session_.bankedElapsed = settings_.elapsedAtCompose;
     if (loaded.error) showFileError(loaded.error->message());
     options_ = LoadProgramOptions(settingsFolder(programFolder_));
-    setMenuChecked(kUniquePuzzlesOnlyItem, options_.uniquePuzzlesOnly);
+    setCommandChecked(WindowAction::UniquePuzzlesOnly, options_.uniquePuzzlesOnly);
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
 }
 
@@ -270,7 +260,7 @@ void MainWindow::setUniquePuzzlesOnly(bool on) {
         return;
     }
     options_ = next;
-    setMenuChecked(kUniquePuzzlesOnlyItem, on);
+    setCommandChecked(WindowAction::UniquePuzzlesOnly, on);
 }
 
 void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {

@@ -8,110 +8,120 @@ namespace quorvel {
 
 namespace {
 
-MenuItem item(MenuArray array, int index, std::string caption, std::string shortcut = "") {
-    MenuItem result;
-    result.ref = {array, index};
-    result.caption = std::move(caption);
-    result.shortcut = std::move(shortcut);
-    return result;
-}
-
-MenuItem separator(MenuArray array, int index) {
-    return item(array, index, "-");
-}
-
-MenuItem top(int index, std::string caption, std::optional<MenuArray> submenu) {
-    MenuItem result = item(MenuArray::Top, index, std::move(caption));
-    result.submenu = submenu;
-    return result;
-}
-
+// The menus, each in the order it shows its items.
+//
+// Adding a menu item: (1) name its command in `Command` (command.h); (2) add its row below where
+// it shows; (3) register the handler once, in the part that carries the command out:
+// `mainWindow.commands().setAction(Command::..., ...)` (or setStep when it reports whether it
+// changed anything). Choosing, its shortcut, enabling (`MainWindow::setCommandEnabled`) and the
+// session's `menu A > B` then work without further wiring.
 std::vector<MenuItem> designItems() {
-    using A = MenuArray;
+    using C = Command;
+    using W = WindowAction;
     std::vector<MenuItem> items;
-    auto add = [&](MenuItem m) -> MenuItem& { return items.emplace_back(std::move(m)); };
+    Menu in = Menu::Bar;
+    auto add = [&](std::string caption, Target target = {}, std::string shortcut = "") -> auto& {
+        MenuItem& item = items.emplace_back();
+        item.menu = in;
+        item.caption = std::move(caption);
+        item.target = target;
+        item.shortcut = std::move(shortcut);
+        item.setPuzzleFrame = in == Menu::SetPuzzle;
+        return item;
+    };
+    auto opens = [&](Menu submenu, std::string caption, Target onOpen = {}) -> auto& {
+        MenuItem& item = add(std::move(caption), onOpen);
+        item.submenu = submenu;
+        return item;
+    };
+    auto separator = [&] { add("-"); };
+    auto checked = [](MenuItem& item) { item.checkable = item.checked = true; };
 
-    add(top(0, "&Puzzle Grid     ", A::PuzzleGrid));
-    add(top(1, "&Set Puzzle     ", A::SetPuzzle));
-    add(top(2, "&Database     ", A::Database));
-    add(top(3, "&Assist Solve    ", A::AssistSolve)).enabled = false;
-    add(top(5, "&Visual Aid     ", A::VisualAid));
-    add(top(6, "&Help     ", A::Help));
-    add(top(7, "&Quit     ", std::nullopt));
-    add(top(8, "S&top", std::nullopt)).visible = false;
+    opens(Menu::PuzzleGrid, "&Puzzle Grid     ");
+    opens(Menu::SetPuzzle, "&Set Puzzle     ");
+    opens(Menu::Database, "&Database     ");
+    opens(Menu::AssistSolve, "&Assist Solve    ").enabled = false;
+    opens(Menu::VisualAid, "&Visual Aid     ", C::PrepareColorNumber);
+    opens(Menu::Help, "&Help     ");
+    add("&Quit     ", W::Quit);
+    add("S&top", W::Stop).visible = false;
 
-    add(item(A::PuzzleGrid, 0, "&Nine"));
-    add(item(A::PuzzleGrid, 1, "&Fifteen"));
-    add(separator(A::PuzzleGrid, 2));
-    add(item(A::PuzzleGrid, 11, "&Open Puzzle File...", "Ctrl+O"));
-    add(item(A::PuzzleGrid, 12, "Save Puzzle &As...", "Ctrl+Shift+S"));
-    add(item(A::PuzzleGrid, 13, "&Copy Puzzle", "Ctrl+C"));
-    add(item(A::PuzzleGrid, 14, "Copy &Givens", "Ctrl+Shift+C"));
-    add(item(A::PuzzleGrid, 15, "Pas&te Puzzle", "Ctrl+V"));
-    add(separator(A::PuzzleGrid, 10));
-    add(item(A::PuzzleGrid, 3, "&Print"));
-    add(separator(A::PuzzleGrid, 4));
-    add(item(A::PuzzleGrid, 5, "&Create Text File"));
-    add(item(A::PuzzleGrid, 6, "&Import Text File"));
-    add(item(A::PuzzleGrid, 7, "Import &Batch"));
-    add(separator(A::PuzzleGrid, 8));
-    add(item(A::PuzzleGrid, 9, std::string("&Get Batch File ") + kBatchPage));
+    in = Menu::PuzzleGrid;
+    add("&Nine", W::OpenNineGrid);
+    add("&Fifteen", W::OpenFifteenGrid);
+    separator();
+    add("&Open Puzzle File...", C::OpenPuzzleFile, "Ctrl+O");
+    add("Save Puzzle &As...", C::SavePuzzleAs, "Ctrl+Shift+S");
+    add("&Copy Puzzle", C::CopyPuzzle, "Ctrl+C");
+    add("Copy &Givens", C::CopyGivens, "Ctrl+Shift+C");
+    add("Pas&te Puzzle", C::PastePuzzle, "Ctrl+V");
+    separator();
+    add("&Print", C::Print);
+    separator();
+    add("&Create Text File", C::CreateTextFile);
+    add("&Import Text File", C::ImportTextFile);
+    add("Import &Batch", C::ImportBatch);
+    separator();
+    add(std::string("&Get Batch File ") + kBatchPage, W::OpenBatchPage);
 
-    add(item(A::SetPuzzle, 0, "&Blank Grid"));
-    add(item(A::SetPuzzle, 1, "&Lock Grid"));
-    add(item(A::SetPuzzle, 2, "&Unlock Grid"));
-    add(separator(A::SetPuzzle, 3));
-    add(item(A::SetPuzzle, 4, "&Create My Su Doku"));
-    add(item(A::SetPuzzle, 5, "&Save My Su Doku"));
+    in = Menu::SetPuzzle;
+    add("&Blank Grid", C::BlankGrid);
+    add("&Lock Grid", C::LockGrid);
+    add("&Unlock Grid", C::UnlockGrid);
+    separator();
+    add("&Create My Su Doku", C::CreateOwnPuzzle);
+    add("&Save My Su Doku", C::SaveOwnPuzzle);
     // Off outside composing; the normal layout keeps them so.
-    add(item(A::SetPuzzle, 6, "Store &Incomplete Effort")).enabled = false;
-    add(item(A::SetPuzzle, 7, "&Get Last Incomplete Effort"));
-    for (int index = 8; index <= 11; ++index)
-        add(separator(A::SetPuzzle, index));
-    add(item(A::SetPuzzle, 12, "&Open sudoko01.html"));
-    add(item(A::SetPuzzle, 13, "&Test Screen (As in Web Page)"));
-    add(separator(A::SetPuzzle, 14));
-    add(item(A::SetPuzzle, 15, "&Quit Create My Su Doku")).enabled = false;
+    add("Store &Incomplete Effort", C::StoreIncompleteEffort).enabled = false;
+    add("&Get Last Incomplete Effort", C::GetLastIncompleteEffort);
+    for (int count = 0; count < 4; ++count)
+        separator();
+    add("&Open sudoko01.html", C::OpenComposePage);
+    add("&Test Screen (As in Web Page)", C::TestScreen);
+    separator();
+    add("&Quit Create My Su Doku", C::QuitCreateOwnPuzzle).enabled = false;
 
-    add(item(A::Database, 0, "&Get Puzzle from Database", "F2"));
-    add(item(A::Database, 1, "&Show Solution (Stored)", "F3"));
-    add(item(A::Database, 2, "Store Solution in &Database", "Ctrl+F2"));
-    add(separator(A::Database, 3));
-    add(item(A::Database, 4, "Save &Incomplete Puzzle"));
-    add(item(A::Database, 5, "Get Incomplete &Puzzle"));
-    add(item(A::Database, 11, "Import &Collection..."));
-    add(separator(A::Database, 6));
-    add(item(A::Database, 7, "&Delete Puzzle from Database")).enabled = false;
-    add(separator(A::Database, 8));
-    add(item(A::Database, 9, "&Computer Generated Puzzle"));
-    MenuItem& unique = add(item(A::Database, 10, "&Unique Puzzles Only"));
-    unique.checkable = unique.checked = true;
+    in = Menu::Database;
+    add("&Get Puzzle from Database", C::GetPuzzle, "F2");
+    add("&Show Solution (Stored)", C::ShowStoredSolution, "F3");
+    add("Store Solution in &Database", C::StoreSolution, "Ctrl+F2");
+    separator();
+    add("Save &Incomplete Puzzle", C::SaveIncompletePuzzle);
+    add("Get Incomplete &Puzzle", C::GetIncompletePuzzle);
+    add("Import &Collection...", C::ImportCollection);
+    separator();
+    add("&Delete Puzzle from Database", C::DeletePuzzle).enabled = false;
+    separator();
+    add("&Computer Generated Puzzle", C::ComputerGeneratedPuzzle);
+    checked(add("&Unique Puzzles Only", W::UniquePuzzlesOnly));
 
-    add(item(A::AssistSolve, 2, "Check For &Single", "F8"));
-    add(item(A::AssistSolve, 3, "Get &Next", "F12"));
-    add(separator(A::AssistSolve, 8));
-    add(item(A::AssistSolve, 9, "Explain Next &Step", "F4"));
-    add(item(A::AssistSolve, 5, "Check &Puzzle", "F11"));
-    add(item(A::AssistSolve, 6, "Show &Mistakes", "Shift+F11"));
-    add(item(A::AssistSolve, 7, "&Rate Puzzle"));
-    add(item(A::AssistSolve, 4, "Sol&ve")).submenu = A::Solve;
+    in = Menu::AssistSolve;
+    add("Check For &Single", C::CheckForSingle, "F8");
+    add("Get &Next", C::GetNext, "F12");
+    separator();
+    add("Explain Next &Step", C::ExplainNextStep, "F4");
+    add("Check &Puzzle", C::CheckPuzzle, "F11");
+    add("Show &Mistakes", C::ShowMistakes, "Shift+F11");
+    add("&Rate Puzzle", C::RatePuzzle);
+    opens(Menu::Solve, "Sol&ve");
 
-    add(item(A::Solve, 0, "&Mild Attack", "F5"));
-    add(item(A::Solve, 1, "&Brute Force", "F6"));
-    add(item(A::Solve, 2, "&Number Crunch", "F7"));
-    add(item(A::Solve, 3, "&Exact Solve", "Shift+F7"));
+    in = Menu::Solve;
+    add("&Mild Attack", C::MildAttack, "F5");
+    add("&Brute Force", C::BruteForce, "F6");
+    add("&Number Crunch", C::NumberCrunch, "F7");
+    add("&Exact Solve", C::ExactSolve, "Shift+F7");
 
-    add(item(A::VisualAid, 0, "&Color Number   (CTRL-Left Button Click)"));
-    MenuItem& tip = add(item(A::VisualAid, 1, "Show &Possibilities (Tip)", "F9"));
-    tip.checkable = tip.checked = true;
-    MenuItem& panel = add(item(A::VisualAid, 2, "Sho&w Possibilities (Panel)"));
-    panel.checkable = panel.checked = true;
-    add(separator(A::VisualAid, 3));
-    add(item(A::VisualAid, 4, "Pause &Timer"));
+    in = Menu::VisualAid;
+    add("&Color Number   (CTRL-Left Button Click)", C::ColorNumber);
+    checked(add("Show &Possibilities (Tip)", C::ShowPossibilitiesTip, "F9"));
+    checked(add("Sho&w Possibilities (Panel)", C::ShowPossibilitiesPanel));
+    separator();
+    add("Pause &Timer", C::PauseTimer);
 
-    add(item(A::Help, 0, "&General Help", "F1"));
-    add(separator(A::Help, 1));
-    add(item(A::Help, 2, "&About Quorvel"));
+    in = Menu::Help;
+    add("&General Help", W::GeneralHelp, "F1");
+    separator();
+    add("&About Quorvel", W::About);
     return items;
 }
 
@@ -119,50 +129,48 @@ std::vector<MenuItem> designItems() {
 
 MenuBar::MenuBar() : items_(designItems()) {}
 
-std::vector<const MenuItem*> MenuBar::items(MenuArray array) const {
+std::vector<const MenuItem*> MenuBar::items(Menu menu) const {
     std::vector<const MenuItem*> result;
     for (const MenuItem& item : items_) {
-        if (item.ref.array == array) result.push_back(&item);
+        if (item.menu == menu) result.push_back(&item);
     }
     return result;
 }
 
-const MenuItem* MenuBar::find(MenuRef ref) const {
+const MenuItem* MenuBar::find(const Target& target) const {
+    if (std::holds_alternative<std::monostate>(target)) return nullptr;
     for (const MenuItem& item : items_) {
-        if (item.ref == ref) return &item;
+        if (item.target == target) return &item;
     }
     return nullptr;
 }
 
-MenuItem* MenuBar::find(MenuRef ref) {
-    return const_cast<MenuItem*>(static_cast<const MenuBar*>(this)->find(ref));
+MenuItem* MenuBar::find(const Target& target) {
+    return const_cast<MenuItem*>(static_cast<const MenuBar*>(this)->find(target));
 }
 
-const MenuItem& MenuBar::at(MenuRef ref) const {
-    const MenuItem* item = find(ref);
-    if (item == nullptr) throw std::out_of_range("no such menu item");
+const MenuItem& MenuBar::at(const Target& target) const {
+    const MenuItem* item = find(target);
+    if (item == nullptr) throw std::out_of_range("no menu item carries this command");
     return *item;
 }
 
-MenuItem& MenuBar::at(MenuRef ref) {
-    return const_cast<MenuItem&>(static_cast<const MenuBar*>(this)->at(ref));
-}
-
-std::optional<MenuRef> MenuBar::parentOf(MenuArray array) const {
+const MenuItem* MenuBar::title(Menu menu) const {
     for (const MenuItem& item : items_) {
-        if (item.submenu == array) return item.ref;
+        if (item.submenu == menu) return &item;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-bool MenuBar::isEffective(MenuRef ref) const {
-    for (const MenuItem* item = find(ref); item != nullptr;) {
-        if (!item->enabled || !item->visible || item->isSeparator()) return false;
-        std::optional<MenuRef> parent = parentOf(item->ref.array);
-        if (!parent) return true;
-        item = find(*parent);
+MenuItem* MenuBar::title(Menu menu) {
+    return const_cast<MenuItem*>(static_cast<const MenuBar*>(this)->title(menu));
+}
+
+bool MenuBar::isEffective(const MenuItem& item) const {
+    for (const MenuItem* at = &item; at != nullptr; at = title(at->menu)) {
+        if (!at->enabled || !at->visible || at->isSeparator()) return false;
     }
-    return false;
+    return true;
 }
 
 }  // namespace quorvel

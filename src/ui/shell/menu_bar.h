@@ -1,34 +1,35 @@
 #pragma once
-// The main window's menu bar as data: every item with its array and index, caption (trailing
-// blanks included), shortcut and state. The view builds its menus from this and asks the main
-// window to run an item; the main window changes the state and tells the view.
+// The main window's menus as data: one row per item, each carrying what choosing it runs (a
+// command or one of the main window's own actions), its caption (trailing blanks included),
+// shortcut and state. The view builds its menus from the rows and hands the chosen row to the
+// main window; enabling, check marks and captions are set through what a row carries.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/shell/command.h"
+
 namespace quorvel {
 
-// The control arrays of the menu bar. `Top` holds the top-level items; each other array is the
-// drop-down of one of them (`Solve` is the Solve submenu inside `AssistSolve`).
-enum class MenuArray { Top, PuzzleGrid, SetPuzzle, Database, AssistSolve, Solve, VisualAid, Help };
-
-struct MenuRef {
-    MenuArray array = MenuArray::Top;
-    int index = 0;
-    friend bool operator==(const MenuRef&, const MenuRef&) = default;
-};
+// Where an item sits: on the menu bar itself or in one drop-down (`Solve` is the submenu inside
+// `AssistSolve`).
+enum class Menu { Bar, PuzzleGrid, SetPuzzle, Database, AssistSolve, Solve, VisualAid, Help };
 
 struct MenuItem {
-    MenuRef ref;
+    Menu menu = Menu::Bar;
     std::string caption;   // "-" for a separator
     std::string shortcut;  // "F2", "Ctrl+F2" or ""
+    // What choosing the item runs; for a title that opens a drop-down, what runs as it opens.
+    Target target;
+    std::optional<Menu> submenu;  // the drop-down the item opens
+    // The Set Puzzle commands run inside the main window's Set Puzzle frame (tip mark off,
+    // timer stopped, drawing frozen, experimental run ended).
+    bool setPuzzleFrame = false;
     bool visible = true;
     bool enabled = true;
     bool checkable = false;
     bool checked = false;
-    // The drop-down this item opens, if any (top-level items and Solve).
-    std::optional<MenuArray> submenu;
 
     bool isSeparator() const { return caption == "-"; }
 };
@@ -37,19 +38,20 @@ class MenuBar {
   public:
     MenuBar();
 
-    // Items of one array in index order (separators included; missing indices are absent).
-    std::vector<const MenuItem*> items(MenuArray array) const;
-    const MenuItem* find(MenuRef ref) const;
-    MenuItem* find(MenuRef ref);
+    // The items of one menu in the order it shows them, separators included.
+    std::vector<const MenuItem*> items(Menu menu) const;
+    // The item carrying `target` (each command or action is on one item at most); nullptr when
+    // no item carries it.
+    const MenuItem* find(const Target& target) const;
+    MenuItem* find(const Target& target);
     // Like find, for items that always exist; throws std::out_of_range for a missing one.
-    const MenuItem& at(MenuRef ref) const;
-    MenuItem& at(MenuRef ref);
-
-    // The item whose drop-down is `array` (e.g. Top(3) for AssistSolve); nullopt for Top.
-    std::optional<MenuRef> parentOf(MenuArray array) const;
+    const MenuItem& at(const Target& target) const;
+    // The item that opens `menu`; nullptr for the bar.
+    const MenuItem* title(Menu menu) const;
+    MenuItem* title(Menu menu);
     // True when the item and every menu above it are enabled and visible, so choosing it (or
     // its shortcut) has an effect.
-    bool isEffective(MenuRef ref) const;
+    bool isEffective(const MenuItem& item) const;
 
     const std::vector<MenuItem>& all() const { return items_; }
 

@@ -6,43 +6,62 @@ namespace quorvel {
 
 namespace {
 
-ToolButton button(int index, std::string caption, ButtonFont font, std::uint32_t fore,
-                  std::string toolTip = "") {
-    ToolButton result;
-    result.index = index;
-    result.caption = std::move(caption);
-    result.font = font;
-    result.foreColour = fore;
-    result.toolTip = std::move(toolTip);
-    return result;
-}
-
+// The buttons left to right; hidden buttons leave no gap. The widths let all 26 buttons of the
+// 15x15 layout fit the 600-pixel window.
+//
+// Adding a button: add its row here where it shows, carrying a `Command` (or a `WindowAction`)
+// whose handler is registered once in the part that carries it out; a command that is also on a
+// menu then runs the same from both, and `MainWindow::setCommandEnabled` reaches both.
 std::vector<ToolButton> designButtons() {
     using F = ButtonFont;
+    using C = Command;
+    using W = WindowAction;
     std::vector<ToolButton> buttons;
-    buttons.push_back(
-        button(0, "-", F::Arial, colour::kBlack, " Enter numbers by key press only "));
+    auto add = [&](Target target, std::string caption, ButtonFont font, std::uint32_t fore,
+                   std::string toolTip, int widthTwips = 330) -> auto& {
+        ToolButton& button = buttons.emplace_back();
+        button.target = target;
+        button.caption = std::move(caption);
+        button.font = font;
+        button.foreColour = fore;
+        button.toolTip = std::move(toolTip);
+        button.widthTwips = widthTwips;
+        return button;
+    };
+    auto kept = [](ToolButton & button) -> auto& {
+        button.keptInCreateLayout = true;
+        return button;
+    };
+    auto experiment = [&](ToolButton & button) -> auto& {
+        button.experiment = true;
+        return kept(button);
+    };
+
+    kept(add(W::ChooseNineGrid, "3x 3", F::ArialNarrow, colour::kBlack, " Nine x Nine ", 480));
+    kept(add(W::ChooseFifteenGrid, "3x 5", F::ArialNarrow, colour::kBlack, " Fifteen x Fifteen",
+             480));
+    add({}, "-", F::Arial, colour::kBlack, " Enter numbers by key press only ", 270).number = 0;
     for (int number = 1; number <= 15; ++number) {
-        ToolButton& b = buttons.emplace_back(
-            button(number, std::to_string(number), F::Arial, colour::kNumberBlue));
-        b.visible = number <= 9;
+        ToolButton& button = add({}, std::to_string(number), F::Arial, colour::kNumberBlue, "",
+                                 number <= 9 ? 270 : 330);
+        button.number = number;
+        button.visible = number <= 9;
     }
-    buttons.push_back(
-        button(16, "15", F::Wingdings3, colour::kPurple, " Start an experimental run "));
-    buttons.back().enabled = false;
-    buttons.push_back(
-        button(17, "*", F::Wingdings3, colour::kRed, " Reject the experimental run "));
-    buttons.push_back(
-        button(18, "9", F::Wingdings3, colour::kGreen, " Confirm the experimental run "));
-    buttons.push_back(button(19, "7", F::Wingdings3, colour::kMagenta,
-                             " Get Next - This may or may not take some time to solve. "));
-    buttons.back().enabled = false;
-    buttons.push_back(button(20, "u", F::Wingdings2, colour::kOrange, " Easy "));
-    buttons.push_back(button(21, "G", F::Wingdings3, colour::kTeal, " Check For Single "));
-    buttons.push_back(button(30, "3x 3", F::ArialNarrow, colour::kBlack, " Nine x Nine "));
-    buttons.push_back(button(31, "3x 5", F::ArialNarrow, colour::kBlack, " Fifteen x Fifteen"));
-    buttons.push_back(button(32, "N", F::Wingdings3, colour::kBlack, " Undo"));
-    buttons.push_back(button(33, "O", F::Wingdings3, colour::kBlack, " Redo"));
+    experiment(add(C::StartExperiment, "15", F::Wingdings3, colour::kPurple,
+                   " Start an experimental run "))
+        .enabled = false;
+    experiment(add(C::RejectExperiment, "*", F::Wingdings3, colour::kRed,
+                   " Reject the experimental run "));
+    experiment(add(C::ConfirmExperiment, "9", F::Wingdings3, colour::kGreen,
+                   " Confirm the experimental run "));
+    add(C::GetNext, "7", F::Wingdings3, colour::kMagenta,
+        " Get Next - This may or may not take some time to solve. ")
+        .enabled = false;
+    add(C::CheckForSingle, "G", F::Wingdings3, colour::kTeal, " Check For Single ");
+    kept(add(W::StepLevel, "u", F::Wingdings2, colour::kOrange, " Easy ")).rightClick =
+        C::GetPuzzle;
+    add(C::Undo, "N", F::Wingdings3, colour::kBlack, " Undo");
+    add(C::Redo, "O", F::Wingdings3, colour::kBlack, " Redo");
     return buttons;
 }
 
@@ -50,15 +69,34 @@ std::vector<ToolButton> designButtons() {
 
 Toolbar::Toolbar() : buttons_(designButtons()) {}
 
-const ToolButton& Toolbar::at(int index) const {
-    for (const ToolButton& b : buttons_) {
-        if (b.index == index) return b;
+const ToolButton& Toolbar::at(const Target& target) const {
+    for (const ToolButton& button : buttons_) {
+        if (button.target == target && !std::holds_alternative<std::monostate>(target))
+            return button;
     }
-    throw std::out_of_range("no such toolbar button");
+    throw std::out_of_range("no toolbar button carries this command");
 }
 
-ToolButton& Toolbar::at(int index) {
-    return const_cast<ToolButton&>(static_cast<const Toolbar*>(this)->at(index));
+ToolButton& Toolbar::at(const Target& target) {
+    return const_cast<ToolButton&>(static_cast<const Toolbar*>(this)->at(target));
+}
+
+const ToolButton& Toolbar::number(int number) const {
+    for (const ToolButton& button : buttons_) {
+        if (button.number == number && number >= 0) return button;
+    }
+    throw std::out_of_range("no such number button");
+}
+
+ToolButton& Toolbar::number(int number) {
+    return const_cast<ToolButton&>(static_cast<const Toolbar*>(this)->number(number));
+}
+
+ToolButton* Toolbar::own(const ToolButton& button) {
+    for (ToolButton& row : buttons_) {
+        if (&row == &button) return &row;
+    }
+    return nullptr;
 }
 
 }  // namespace quorvel

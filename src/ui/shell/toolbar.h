@@ -1,10 +1,14 @@
 #pragma once
-// The main window's toolbar `CBn` as data: label buttons 0..21 and 30..33 with caption, font,
-// colours, tool tip and state. Colours are 0x00BBGGRR.
+// The main window's toolbar as data: one row per label button, in the order the toolbar shows
+// them, each carrying what a click runs, with caption, font, colours, tool tip and state. Colours
+// are 0x00BBGGRR.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ui/shell/command.h"
 
 namespace quorvel {
 
@@ -27,7 +31,18 @@ inline constexpr std::uint32_t kTeal = 0x808000;
 }  // namespace colour
 
 struct ToolButton {
-    int index = 0;
+    // What a left click runs (after the press flash), unless the button is a number button.
+    Target target;
+    // The number a number button chooses for entry by click (0: numbers by key press only);
+    // -1 for the other buttons.
+    int number = -1;
+    // What a right click runs; nothing for most buttons.
+    std::optional<Command> rightClick;
+    // An experimental-run button: yellow while chosen, grey again when its step changes nothing.
+    bool experiment = false;
+    // Shown in the create layout too (the other buttons are hidden there).
+    bool keptInCreateLayout = false;
+    int widthTwips = 330;
     std::string caption;
     ButtonFont font = ButtonFont::Arial;
     std::uint32_t foreColour = colour::kBlack;
@@ -47,13 +62,14 @@ class Toolbar {
 
     Toolbar();
 
-    static bool exists(int index) {
-        return (index >= 0 && index <= 21) || (index >= 30 && index <= 33);
-    }
-
-    // Throws std::out_of_range for an index that is not a button.
-    const ToolButton& at(int index) const;
-    ToolButton& at(int index);
+    // The button carrying `target`, and the button choosing `number` (0..15); both throw
+    // std::out_of_range when there is none.
+    const ToolButton& at(const Target& target) const;
+    ToolButton& at(const Target& target);
+    const ToolButton& number(int number) const;
+    ToolButton& number(int number);
+    // `button` itself when it is one of this toolbar's rows; nullptr for any other.
+    ToolButton* own(const ToolButton& button);
     const std::vector<ToolButton>& all() const { return buttons_; }
     std::vector<ToolButton>& all() { return buttons_; }
 

@@ -97,7 +97,7 @@ std::string RandomActions::mainWindowLine(ScriptSession& session) {
     // A person opens a menu, which brings its items up to date, and then chooses one of them.
     std::vector<std::string> menus;
     for (const MenuPath& path : AllMenuPaths(main.menus())) {
-        if (path.ref.array != MenuArray::Top || !main.menus().isEffective(path.ref)) continue;
+        if (path.item->menu != Menu::Bar || !main.menus().isEffective(*path.item)) continue;
         if (path.text == "Quit" && !chance(3)) continue;
         menus.push_back(path.text);
     }
@@ -110,8 +110,7 @@ std::optional<std::string> RandomActions::menuItemLine(ScriptSession& session) {
     const std::string prefix = std::exchange(openedMenu_, "") + " > ";
     std::vector<std::string> items;
     for (const MenuPath& path : AllMenuPaths(menus)) {
-        if (path.text.starts_with(prefix) && !menus.at(path.ref).submenu &&
-            menus.isEffective(path.ref)) {
+        if (path.text.starts_with(prefix) && !path.item->submenu && menus.isEffective(*path.item)) {
             items.push_back(path.text);
         }
     }

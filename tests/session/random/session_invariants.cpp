@@ -96,11 +96,11 @@ std::string CommandName(const MenuBar& menus, const std::string& line) {
     const std::optional<KeyEvent> event = KeyNamed(line.substr(4));
     if (!event) return line;
     for (const MenuPath& path : AllMenuPaths(menus)) {
-        const MenuItem& item = menus.at(path.ref);
+        const MenuItem& item = *path.item;
         const std::optional<KeyEvent> shortcut =
             item.shortcut.empty() ? std::nullopt : KeyNamed(item.shortcut);
         if (shortcut && shortcut->code == event->code && shortcut->modifiers == event->modifiers &&
-            menus.isEffective(path.ref)) {
+            menus.isEffective(item)) {
             return path.text;
         }
     }

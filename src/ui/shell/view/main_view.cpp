@@ -24,17 +24,6 @@ constexpr int kToolbarHeight = 25;
 constexpr int kButtonHeight = 19;  // 285 twips
 constexpr int kMessageLeftTwips = 2400;
 
-// Left to right as the toolbar shows them; hidden buttons leave no gap.
-constexpr std::array kToolbarOrder{30, 31, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                   11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 20, 32, 33};
-
-// Widths chosen so that all 26 buttons of the 15x15 layout fit the 600-pixel window.
-int buttonWidth(int index) {
-    if (index == 30 || index == 31) return 32;
-    if (index <= 9) return 18;
-    return 22;
-}
-
 const char* fontNameOf(ButtonFont font) {
     switch (font) {
         case ButtonFont::Arial:
@@ -75,8 +64,9 @@ MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     : QMainWindow(parent), mainWindow_(mainWindow) {
     setWindowIcon(programWindowIcon());
     menus_ = new MenuView(
-        menuBar(), mainWindow_.menus(), [this](MenuRef ref) { mainWindow_.menuChosen(ref); },
-        [this](MenuRef ref) { mainWindow_.topMenuClicked(ref.index); });
+        menuBar(), mainWindow_.menus(),
+        [this](const MenuItem& item) { mainWindow_.menuChosen(item); },
+        [this](const MenuItem& title) { mainWindow_.menuOpened(title); });
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -163,18 +153,19 @@ void MainView::buildToolbar() {
     toolbar_->setFixedHeight(kToolbarHeight);
     for (const ToolButton& data : mainWindow_.toolbar().all()) {
         auto* button = new LabelButton(toolbar_);
-        button->resize(buttonWidth(data.index), kButtonHeight);
-        const int index = data.index;
-        connect(button, &LabelButton::mouseUp, this, [this, index](int mouseButton, int shift) {
-            mainWindow_.toolbarClicked(index, mouseButton, shift);
+        button->resize(pixelsFromTwips(data.widthTwips), kButtonHeight);
+        connect(button, &LabelButton::mouseUp, this, [this, &data](int mouseButton, int) {
+            mainWindow_.toolbarClicked(data, mouseButton);
         });
-        buttons_[index] = button;
+        buttons_.emplace_back(&data, button);
     }
 }
 
-LabelButton* MainView::toolButton(int index) const {
-    const auto found = buttons_.find(index);
-    return found == buttons_.end() ? nullptr : found->second;
+LabelButton* MainView::toolButton(const ToolButton& data) const {
+    for (const auto& [row, button] : buttons_) {
+        if (row == &data) return button;
+    }
+    return nullptr;
 }
 
 void MainView::addGrid(GridView* grid) {
@@ -277,10 +268,8 @@ void MainView::onChange(MainWindowChange change) {
 
 void MainView::renderToolbar() {
     int left = 3;
-    for (int index : kToolbarOrder) {
-        LabelButton* button = toolButton(index);
-        if (button == nullptr) continue;
-        const ToolButton& data = mainWindow_.toolbar().at(index);
+    for (const auto& [row, button] : buttons_) {
+        const ToolButton& data = *row;
         LabelLook look;
         look.caption = data.caption;
         look.fontName = fontNameOf(data.font);

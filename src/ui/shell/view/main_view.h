@@ -9,7 +9,8 @@
 #include <QTimer>
 
 #include <array>
-#include <map>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QMdiArea;
@@ -34,7 +35,7 @@ class MainView : public QMainWindow {
     void addGrid(GridView* grid);
 
     MenuView* menus() const { return menus_; }
-    LabelButton* toolButton(int index) const;
+    LabelButton* toolButton(const ToolButton& data) const;
     QLabel* messageLine() const { return message_; }
     QLabel* elapsedLabel() const { return elapsed_; }
     QMdiArea* mdiArea() const { return area_; }
@@ -70,7 +71,7 @@ class MainView : public QMainWindow {
     QLabel* disconnected_ = nullptr;
     QLabel* message_ = nullptr;
     QWidget* toolbar_ = nullptr;
-    std::map<int, LabelButton*> buttons_;
+    std::vector<std::pair<const ToolButton*, LabelButton*>> buttons_;  // left to right
     QMdiArea* area_ = nullptr;
     std::vector<std::pair<QMdiSubWindow*, GridView*>> grids_;
     QTimer elapsedTimer_;

@@ -13,7 +13,7 @@ namespace {
 // without the blanks every title still fits at the narrower width of the create layout.
 QString TitleText(const MenuItem& item) {
     QString text = QString::fromStdString(item.caption);
-    if (item.ref.array != MenuArray::Top) return text;
+    if (item.menu != Menu::Bar) return text;
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
@@ -27,30 +27,29 @@ MenuView::MenuView(QMenuBar* bar, const MenuBar& menus, Handler chosen, Handler 
       menus_(menus),
       chosen_(std::move(chosen)),
       opened_(std::move(opened)) {
-    for (const MenuItem* top : menus_.items(MenuArray::Top)) {
+    for (const MenuItem* top : menus_.items(Menu::Bar)) {
         if (top->submenu) {
             auto* menu = new QMenu(TitleText(*top), bar_);
             fill(menu, *top->submenu);
-            const MenuRef ref = top->ref;
-            connect(menu, &QMenu::aboutToShow, this, [this, ref] { opened_(ref); });
-            entries_.push_back({ref, bar_->addMenu(menu)});
+            connect(menu, &QMenu::aboutToShow, this, [this, top] { opened_(*top); });
+            entries_.push_back({top, bar_->addMenu(menu)});
         } else {
-            entries_.push_back({top->ref, addItem(nullptr, *top)});
+            entries_.push_back({top, addItem(nullptr, *top)});
         }
     }
     refresh();
 }
 
-void MenuView::fill(QMenu* menu, MenuArray array) {
-    for (const MenuItem* item : menus_.items(array)) {
+void MenuView::fill(QMenu* menu, Menu items) {
+    for (const MenuItem* item : menus_.items(items)) {
         if (item->isSeparator()) {
-            entries_.push_back({item->ref, menu->addSeparator()});
+            entries_.push_back({item, menu->addSeparator()});
         } else if (item->submenu) {
             QMenu* submenu = menu->addMenu(QString::fromStdString(item->caption));
             fill(submenu, *item->submenu);
-            entries_.push_back({item->ref, submenu->menuAction()});
+            entries_.push_back({item, submenu->menuAction()});
         } else {
-            entries_.push_back({item->ref, addItem(menu, *item)});
+            entries_.push_back({item, addItem(menu, *item)});
         }
     }
 }
@@ -62,8 +61,7 @@ QAction* MenuView::addItem(QMenu* menu, const MenuItem& item) {
         // Shortcuts work from anywhere in the main window, also while a cell has the focus.
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    const MenuRef ref = item.ref;
-    connect(action, &QAction::triggered, this, [this, ref] { chosen_(ref); });
+    connect(action, &QAction::triggered, this, [this, &item] { chosen_(item); });
     if (menu != nullptr) {
         menu->addAction(action);
     } else {
@@ -72,25 +70,24 @@ QAction* MenuView::addItem(QMenu* menu, const MenuItem& item) {
     return action;
 }
 
-QAction* MenuView::actionFor(MenuRef ref) const {
+QAction* MenuView::actionFor(const MenuItem& item) const {
     for (const Entry& entry : entries_) {
-        if (entry.ref == ref) return entry.action;
+        if (entry.item == &item) return entry.action;
     }
     return nullptr;
 }
 
 void MenuView::refresh() {
     for (const Entry& entry : entries_) {
-        const MenuItem* item = menus_.find(entry.ref);
-        if (item == nullptr) continue;
+        const MenuItem& item = *entry.item;
         QAction* action = entry.action;
-        if (!item->isSeparator()) action->setText(TitleText(*item));
-        action->setVisible(item->visible);
+        if (!item.isSeparator()) action->setText(TitleText(item));
+        action->setVisible(item.visible);
         // An item inside a disabled drop-down is out of reach, and so is its shortcut.
-        const bool topLevel = entry.ref.array == MenuArray::Top;
-        action->setEnabled(topLevel ? item->enabled : menus_.isEffective(entry.ref));
-        action->setCheckable(item->checkable);
-        if (item->checkable) action->setChecked(item->checked);
+        const bool onBar = item.menu == Menu::Bar;
+        action->setEnabled(onBar ? item.enabled : menus_.isEffective(item));
+        action->setCheckable(item.checkable);
+        if (item.checkable) action->setChecked(item.checked);
     }
 }
 

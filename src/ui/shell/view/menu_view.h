@@ -20,22 +20,22 @@ class MenuView : public QObject {
     Q_OBJECT
 
   public:
-    using Handler = std::function<void(MenuRef)>;
+    using Handler = std::function<void(const MenuItem&)>;
 
-    // chosen: an item (or a top-level item without drop-down) was chosen; opened: the drop-down
-    // of a top-level item is about to show.
+    // chosen: an item (or an item on the bar without drop-down) was chosen; opened: the
+    // drop-down of a title on the bar is about to show.
     MenuView(QMenuBar* bar, const MenuBar& menus, Handler chosen, Handler opened);
 
     void refresh();
-    QAction* actionFor(MenuRef ref) const;
+    QAction* actionFor(const MenuItem& item) const;
 
   private:
     struct Entry {
-        MenuRef ref;
+        const MenuItem* item;
         QAction* action;
     };
 
-    void fill(QMenu* menu, MenuArray array);
+    void fill(QMenu* menu, Menu items);
     QAction* addItem(QMenu* menu, const MenuItem& item);
 
     QMenuBar* bar_;
