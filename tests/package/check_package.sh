@@ -26,8 +26,8 @@ fi
 deb=$(find "$scratch/out" -maxdepth 1 -name '*.deb' | head -n 1)
 [ -n "$deb" ] || fail "cpack made no .deb"
 dpkg-deb --info "$deb" | sed -n 's/^ \(Package\|Version\|Installed-Size\|Depends\):/  &/p'
-dpkg -x "$deb" "$scratch/root"
-usr=$scratch/root/usr
+dpkg -x "$deb" "$scratch/unpacked"
+usr=$scratch/unpacked/usr
 
 for file in bin/quorvel bin/quorvel-tool share/quorvel/type3.pxz share/quorvel/type5.pxz \
     share/quorvel/sudokuhelp.pxz "share/applications/$id.desktop" \
