@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
 #include "ui/session/open_dialog.h"
 #include "ui/session/script_host.h"
 
@@ -58,6 +60,29 @@ TEST(ScriptHostTest, NoticeClosesWithOk) {
     ScriptHost host(server);
     host.showNotice("Info", "Done.");
     EXPECT_TRUE(closed);
+}
+
+// A driver choosing answers reads the buttons an input dialog shows: levels only where a level
+// is chosen, Cancel only where the dialog offers it.
+TEST(ScriptHostTest, InputDialogsListTheButtonsTheyShow) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Get a puzzle.", {"OK", "Cancel", "1.  Easy", "2.  Medium", "3.  Hard", "4.  Very Hard"}},
+        {"Invalid Data.", {"OK"}},
+        {"Delete puzzle?", {"OK", "Cancel"}},
+    };
+    for (const auto& [title, buttons] : cases) {
+        ActingServer server;
+        std::vector<std::string> shown;
+        server.act = [&](OpenDialog& dialog) {
+            shown = dialog.buttons();
+            dialog.press("OK");
+        };
+        ScriptHost host(server);
+        Session session;
+        DialogExchange exchange(host, session);
+        exchange.ask(title, "prompt", "");
+        EXPECT_EQ(shown, buttons) << title;
+    }
 }
 
 }  // namespace
