@@ -12,8 +12,8 @@
 #include "storage/settings.h"
 #include "ui/commands/compose_commands.h"
 #include "ui/commands/compose_pattern.h"
+#include "ui/database_fixture.h"
 #include "ui/grid/input_dialog.h"
-#include "ui/grid_setup_fixture.h"
 
 namespace quorvel::testing {
 namespace {
@@ -33,8 +33,8 @@ class ScriptedCells : public RandomSource {
     SeededRandom fallback_{7};
 };
 
-// The grid command fixture with the composing commands registered as the program registers them.
-struct ComposeTest : GridCommandFixture {
+// The program with the composing commands registered again over scripted draws and buttons.
+struct ComposeTest : WindowCommandsTest {
     std::shared_ptr<ScriptedCells> random = std::make_shared<ScriptedCells>();
     std::vector<std::string> buttonPresses;
 
@@ -46,7 +46,7 @@ struct ComposeTest : GridCommandFixture {
         buttons.rowUp = [this](int row, int button) {
             buttonPresses.push_back("R" + std::to_string(row) + "/" + std::to_string(button));
         };
-        registerComposeCommands(mainWindow, dialogs, nine, buttons, random);
+        registerComposeCommands(main(), app->dialogs(), nine, buttons, random);
     }
 
     // Set Puzzle menu items, through the main window's frame.
@@ -54,7 +54,8 @@ struct ComposeTest : GridCommandFixture {
     static constexpr Command kGetEffort = Command::GetLastIncompleteEffort;
     static constexpr Command kTestScreen = Command::TestScreen;
     static constexpr Command kQuitCreate = Command::QuitCreateOwnPuzzle;
-    void setPuzzle(Command command) { mainWindow.runMenuItem(command); }
+    void setPuzzle(Command command) { main().runMenuItem(command); }
+    GridWindow& nine = app->nineGrid();
 
     bool exposed(int cell) const {
         const CellView& view = nine.board().cell(cell);
@@ -79,8 +80,8 @@ TEST_F(ComposeTest, PatternCountsEveryMarkingSoTheCentreCountsTwice) {
         SCOPED_TRACE(c.draws.front());
         random->cells = c.draws;
         open(kNineGrid).setCellValue(60, "4");
-        mainWindow.settings().storedGrids[2] = ",1";
-        const std::vector<int> marked = composePattern(nine, mainWindow, c.wanted, *random, false);
+        main().settings().storedGrids[2] = ",1";
+        const std::vector<int> marked = composePattern(nine, main(), c.wanted, *random, false);
         EXPECT_EQ(marked.size(), c.distinct);
         for (int cell = 1; cell <= 81; ++cell) {
             const bool inPattern = std::find(marked.begin(), marked.end(), cell) != marked.end();
@@ -90,7 +91,7 @@ TEST_F(ComposeTest, PatternCountsEveryMarkingSoTheCentreCountsTwice) {
                 ASSERT_TRUE(exposed(82 - cell)) << cell;
             }
         }
-        EXPECT_EQ(mainWindow.settings().storedGrids[2], "");
+        EXPECT_EQ(main().settings().storedGrids[2], "");
     }
 }
 
@@ -101,22 +102,22 @@ TEST_F(ComposeTest, SettingsButtonsAndElapsedTime) {
         dialog.okClicked();
     });
     setPuzzle(kCreateMySudoku);
-    EXPECT_EQ(LoadSettings(folder.path()).settings.exposedCount, 24);
+    EXPECT_EQ(LoadSettings(folder).settings.exposedCount, 24);
     setPuzzle(kQuitCreate);
-    EXPECT_FALSE(mainWindow.elapsedTimerRunning());
+    EXPECT_FALSE(main().elapsedTimerRunning());
 
     setPuzzle(kTestScreen);
     EXPECT_EQ(buttonPresses, (std::vector<std::string>{"C8/1", "R4/1", "R5/1"}));
-    EXPECT_TRUE(mainWindow.elapsedTimerRunning());
+    EXPECT_TRUE(main().elapsedTimerRunning());
     setPuzzle(kQuitCreate);
 
     // Efforts the settings file holds but that cannot be used: nothing to do.
     for (const char* stored : {"28", "a#b#c", ",1#,2"}) {
         SCOPED_TRACE(stored);
-        mainWindow.settings().effortText = stored;
+        main().settings().effortText = stored;
         setPuzzle(kGetEffort);
         EXPECT_EQ(host.dialogTitles.back(), "Quorvel");
-        EXPECT_FALSE(session.createMode);
+        EXPECT_FALSE(session().createMode);
         for (int cell = 1; cell <= 81; ++cell)
             ASSERT_FALSE(exposed(cell)) << cell;
     }

@@ -59,6 +59,11 @@ class WindowCommandsTest : public ::testing::Test {
         return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
     }
     void openFifteen() { main().openGrid(true); }
+    // Opens the grid of `kind` as the Nine / Fifteen menu item does.
+    GridWindow& open(const GridKind& kind) {
+        main().openGrid(!kind.isNine());
+        return active();
+    }
     std::string message() { return main().messageLine().text; }
 
     // Loads a puzzle line into the active window as a fresh stored puzzle shows it.
@@ -102,11 +107,6 @@ class WindowCommandsTest : public ::testing::Test {
         });
     }
 
-    Database database(const GridKind& kind) {
-        Result<Database> loaded = LoadDatabase(databaseFolder(folder), kind);
-        EXPECT_TRUE(loaded.ok());
-        return loaded ? loaded.value() : Database{};
-    }
     std::filesystem::path databasePath(const GridKind& kind) {
         return DatabasePath(databaseFolder(folder), kind);
     }

@@ -5,21 +5,36 @@
 
 #include <gtest/gtest.h>
 
+#include "solver/solution_count.h"
 #include "storage/grade_and_save.h"
 #include "storage/settings.h"
 #include "ui/commands/grade_and_save_command.h"
+#include "ui/database_fixture.h"
 #include "ui/grid/input_dialog.h"
-#include "ui/grid_setup_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
-struct SaveMySudokuTest : GridCommandFixture {
-    void chooseGrade(int level) {
-        host.dialogScripts.push_back([level](InputDialog& dialog) {
-            dialog.levelLabelClicked(level);
-            dialog.okClicked();
-        });
+struct SaveMySudokuTest : WindowCommandsTest {
+    // A complete valid grid on the window.
+    static void FillComplete(GridWindow& window, std::uint64_t seed) {
+        std::mt19937_64 random(seed);
+        const CellValues values = randomCompleteGrid(window.kind(), random);
+        for (int cell = 1; cell <= window.kind().cellCount(); ++cell)
+            window.setCellValue(cell, std::to_string(values[static_cast<std::size_t>(cell - 1)]));
+    }
+    // Marks the cells as the exposed cells of a composition: the givens to be.
+    static void Mark(GridWindow& window, const std::vector<int>& cells) {
+        for (int cell : cells)
+            window.board().setCellColours(cell, kEntryBlue, kMarkedBack);
+    }
+    std::vector<PuzzleRecord> records(const GridKind& kind) {
+        const Result<Database> database = LoadDatabase(databaseFolder(folder), kind);
+        std::vector<PuzzleRecord> found;
+        if (!database) return found;
+        for (const FoundRecord& record : ReadableRecords(database.value()))
+            found.push_back(record.record);
+        return found;
     }
 };
 
@@ -29,14 +44,14 @@ TEST_F(SaveMySudokuTest, TheMarkedCellsBecomeGivens) {
         const int last = kind->cellCount();
         FillComplete(window, 9);
         Mark(window, {1, last});
-        chooseGrade(3);
-        ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, true));
+        answerGrade(3);
+        ASSERT_TRUE(gradeAndSave(window, main(), app->dialogs(), true));
         EXPECT_EQ(host.dialogTitles.back(), "Grade and Save.");
         const std::vector<PuzzleRecord> stored = records(*kind);
         ASSERT_EQ(stored.size(), 1u);
         EXPECT_EQ(stored[0].level, 3);
         EXPECT_EQ(stored[0].kind, kKindComposed);
-        EXPECT_EQ(session.puzzleNumber, 1);
+        EXPECT_EQ(session().puzzleNumber, 1);
         for (int cell = 1; cell <= last; ++cell) {
             const bool marked = cell == 1 || cell == last;
             ASSERT_EQ(window.board().cell(cell).locked, marked) << cell;
@@ -62,15 +77,14 @@ TEST_F(SaveMySudokuTest, AGridThatCannotBeSavedChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GridWindow& window = open(kNineGrid);
-        mainWindow.runMenuItem(
-            Command::BlankGrid);  // Blank Grid: no marks left from the case before
+        main().runMenuItem(Command::BlankGrid);  // no marks left from the case before
         FillComplete(window, 2);
         if (!c.complete) window.setCellValue(40, "");
         if (c.marked) Mark(window, {1, 81});
-        if (c.answered) chooseGrade(2);
-        mainWindow.showMessage("", colour::kWhite, 2);
-        EXPECT_FALSE(gradeAndSave(window, mainWindow, dialogs, c.ask));
-        EXPECT_EQ(mainWindow.messageLine().text, c.message);
+        if (c.answered) answerGrade(2);
+        main().showMessage("", colour::kWhite, 2);
+        EXPECT_FALSE(gradeAndSave(window, main(), app->dialogs(), c.ask));
+        EXPECT_EQ(main().messageLine().text, c.message);
         EXPECT_TRUE(records(kNineGrid).empty());
         EXPECT_FALSE(window.board().cell(1).locked);
         host.dialogScripts.clear();
@@ -82,16 +96,15 @@ TEST_F(SaveMySudokuTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
     window.setCellValue(1, "3");
     window.setCellValue(2, "8");
     Mark(window, {1});
-    session.incompleteMode = true;
-    ASSERT_TRUE(gradeAndSave(window, mainWindow, dialogs, false));
+    session().incompleteMode = true;
+    ASSERT_TRUE(gradeAndSave(window, main(), app->dialogs(), false));
 
     std::vector<GradeCell> expected(81);
     expected[0] = {"3", true};
     expected[1] = {"8", false};
-    const Settings saved =
-        ParseSettings(readDataFile(settingsFolder(folder.path()) / "DaDododa.pxz"));
+    const Settings saved = ParseSettings(readDataFile(settingsFolder(folder) / "DaDododa.pxz"));
     EXPECT_EQ(saved.effortText, BuildEffortText(expected));
-    EXPECT_EQ(mainWindow.settings().effortText, saved.effortText);
+    EXPECT_EQ(main().settings().effortText, saved.effortText);
     EXPECT_FALSE(window.board().cell(1).locked);
     EXPECT_TRUE(records(kNineGrid).empty());
     EXPECT_TRUE(host.dialogTitles.empty());

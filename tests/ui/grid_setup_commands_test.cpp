@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/grid_setup_fixture.h"
+#include "ui/database_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
-using GridSetup = GridCommandFixture;
+using GridSetup = WindowCommandsTest;
 
 TEST_F(GridSetup, CommandsSetColoursComposeModeTimerAndHistory) {
     struct Case {
@@ -23,25 +23,27 @@ TEST_F(GridSetup, CommandsSetColoursComposeModeTimerAndHistory) {
         {"Lock", Command::LockGrid, false, false, true, kGivenRed, kEntryBlue},
         {"Unlock", Command::UnlockGrid, true, true, false, kEntryBlue, kEntryBlue},
     };
+    std::vector<GridWindow*> restarted;  // histories started afresh
+    main().setHistoryRestarter([&](GridWindow& window) { restarted.push_back(&window); });
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
         for (const Case& c : cases) {
             SCOPED_TRACE(::testing::Message() << kind->side << " " << c.name);
             window.setCellValue(2, "4");
-            mainWindow.runMenuItem(Command::LockGrid);
+            main().runMenuItem(Command::LockGrid);
             window.setPuzzleNumberLabel("Puzzle No : 3 of 9");
-            mainWindow.setElapsedTimerRunning(c.timerBefore);
-            session.composeMode = !c.composeMode;
+            main().setElapsedTimerRunning(c.timerBefore);
+            session().composeMode = !c.composeMode;
             restarted.clear();
-            mainWindow.runMenuItem(c.item);
-            EXPECT_EQ(session.composeMode, c.composeMode);
-            EXPECT_EQ(mainWindow.elapsedTimerRunning(), c.timerAfter);
+            main().runMenuItem(c.item);
+            EXPECT_EQ(session().composeMode, c.composeMode);
+            EXPECT_EQ(main().elapsedTimerRunning(), c.timerAfter);
             EXPECT_EQ(restarted,
                       (std::vector<GridWindow*>(c.item == Command::UnlockGrid ? 0 : 1, &window)));
             EXPECT_EQ(window.board().cell(2).foreColour, c.givenColour);
             EXPECT_EQ(window.board().cell(3).foreColour, c.openColour);
             if (c.item == Command::BlankGrid) {
-                EXPECT_EQ(mainWindow.elapsedLabel(), "");
+                EXPECT_EQ(main().elapsedLabel(), "");
                 EXPECT_TRUE(window.statusImageVisible(1));
             }
         }

@@ -11,20 +11,35 @@ namespace {
 
 using HelpTest = ShellFixture;
 
-TEST_F(HelpTest, GeneralHelpShowsTheFileBesideTheMainWindow) {
-    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
+// The delivered help wins over a copy in the program folder; without any nothing shows, and
+// neither blocks the solve commands.
+TEST_F(HelpTest, ShowsTheHelpFileBesideTheMainWindow) {
+    const std::filesystem::path shipped = folder.path() / "share";
+    std::filesystem::create_directories(shipped);
     loadAndActivate();
-    mainWindow.showMessage("old", colour::kBlue, 0);
-    mainWindow.runMenuItem(WindowAction::GeneralHelp);
     HelpWindow& help = mainWindow.helpWindow();
-    EXPECT_TRUE(help.visible());
-    EXPECT_EQ(help.text(), "Type digits.");
-    EXPECT_EQ(mainWindow.messageLine().text, "");
-    EXPECT_FALSE(session.loadBusy);
-    EXPECT_FALSE(mainWindow.databaseBusy());
-    EXPECT_EQ(help.geometry().width, mainWindow.widthTwips());
-    EXPECT_EQ(help.geometry().left, 0);
-    EXPECT_FALSE(help.scrolling());
+    for (const char* file : {"", "Type digits.", "Delivered help."}) {
+        SCOPED_TRACE(file);
+        if (file == std::string("Type digits.")) {
+            ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, file));
+        } else if (*file != 0) {
+            ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, file));
+            mainWindow.setShippedFolder(shipped);
+        }
+        mainWindow.showMessage("old", colour::kBlue, 0);
+        mainWindow.runMenuItem(WindowAction::GeneralHelp);
+        EXPECT_EQ(help.visible(), *file != 0);
+        EXPECT_FALSE(session.loadBusy);
+        EXPECT_FALSE(mainWindow.databaseBusy());
+        if (*file == 0) continue;
+        EXPECT_EQ(help.text(), file);
+        EXPECT_EQ(mainWindow.messageLine().text, "");
+        EXPECT_EQ(help.geometry().width, mainWindow.widthTwips());
+        EXPECT_EQ(help.geometry().left, 0);
+        EXPECT_FALSE(help.scrolling());
+        EXPECT_EQ(help.dataFolderNote(), DataFolderNote(folder.path()));
+        help.unload();
+    }
 }
 
 TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarIncluded) {
@@ -59,25 +74,6 @@ TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarInclude
         EXPECT_EQ(help.geometry().left, 60);
         EXPECT_EQ(help.geometry().top, c.place.workArea.top * 15 + 450);
     }
-}
-
-TEST_F(HelpTest, MissingHelpFileShowsNothingAndDoesNotBlockTheSolveCommands) {
-    loadAndActivate();
-    mainWindow.runMenuItem(WindowAction::GeneralHelp);
-    EXPECT_FALSE(mainWindow.helpWindow().visible());
-    EXPECT_FALSE(session.loadBusy);
-}
-
-TEST_F(HelpTest, InstalledHelpIsReadWhereItWasDeliveredAndNamesTheDataFolder) {
-    const std::filesystem::path shipped = folder.path() / "share";
-    std::filesystem::create_directories(shipped);
-    ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, "Delivered help."));
-    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "An old copy."));
-    mainWindow.setShippedFolder(shipped);
-    loadAndActivate();
-    mainWindow.runMenuItem(WindowAction::GeneralHelp);
-    EXPECT_EQ(mainWindow.helpWindow().text(), "Delivered help.");
-    EXPECT_EQ(mainWindow.helpWindow().dataFolderNote(), DataFolderNote(folder.path()));
 }
 
 TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {

@@ -198,12 +198,12 @@ const WritePath kWritePaths[] = {
      }},
 };
 
-using WriteFault = std::tuple<const WritePath*, std::pair<Failure, int>>;
+using WriteFault = std::tuple<WritePath, std::pair<Failure, int>>;
 
 struct EveryWriteFault : WriteFaultsTest, ::testing::WithParamInterface<WriteFault> {};
 
 TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
-    const WritePath& path = *std::get<0>(GetParam());
+    const WritePath& path = std::get<0>(GetParam());
     const auto [failure, code] = std::get<1>(GetParam());
     writeDatabase();
     path.prepare(*this);
@@ -244,18 +244,11 @@ TEST_F(WriteFaultsTest, PrintedPageIsToldAndChangesNothing) {
     }
 }
 
-std::vector<const WritePath*> AllWritePaths() {
-    std::vector<const WritePath*> paths;
-    for (const WritePath& path : kWritePaths)
-        paths.push_back(&path);
-    return paths;
-}
-
 INSTANTIATE_TEST_SUITE_P(WritePathTimesFailure, EveryWriteFault,
-                         ::testing::Combine(::testing::ValuesIn(AllWritePaths()),
+                         ::testing::Combine(::testing::ValuesIn(kWritePaths),
                                             ::testing::ValuesIn(kFailures)),
                          [](const ::testing::TestParamInfo<WriteFault>& info) {
-                             std::string name = std::get<0>(info.param)->name;
+                             std::string name = std::get<0>(info.param).name;
                              name +=
                                  std::string("_") + std::strerror(std::get<1>(info.param).second);
                              for (char& c : name)

@@ -142,7 +142,8 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
            ",\"complete\":" + Bool(board.statusImageVisible(0)) + ",\"panel\":" + Panel(window) +
            ",\"tips\":" + Tips(window) + ",\"puzzle\":" + Puzzle(program.session()) +
            ",\"dialog\":" + Dialog(dialog) + ",\"enabled\":" + Enabled(main.menus()) +
-           ",\"hint\":" + Hint(main.hintPanel()) + ",\"marks\":" + Marks(board) + "}";
+           ",\"hint\":" + Hint(main.hintPanel()) + ",\"marks\":" + Marks(board) +
+           ",\"elapsed\":" + Quoted(main.elapsedLabel()) + "}";
 }
 
 }  // namespace quorvel
