@@ -39,52 +39,6 @@ class CollectionImportTest : public testing::TempFolderTest {
     Database Load() { return LoadDatabase(folder(), kNineGrid).value(); }
 };
 
-TEST_F(CollectionImportTest, CountsImportedSkippedAndRefusedByLineAndWritesOnce) {
-    // Stored: seed 0 as No. 5, seed 1 as the incomplete record (which does not count as stored).
-    testing::WriteDatabase(folder(), kNineGrid,
-                           {testing::RecordLine(5, 1, kKindStored, 0),
-                            testing::RecordLine(32000, 2, kKindIncomplete, 1)});
-    verdicts = {{1, Unique(1, 4)}, {2, Unique(2, 2)}, {3, {0, {}, 0}},
-                {4, {2, {}, 0}},   {5, Unique(5, 0)}, {6, Unique(6, 1)}};
-    PuzzleTextRead read;
-    read.puzzles = {{Puzzle(2), 1, {}},
-                    {Puzzle(3), 3, {}},
-                    {Puzzle(0), 4, {}},
-                    {Puzzle(2), 5, {}},
-                    {Puzzle(1), 6, {}},
-                    {Puzzle(4), 7, {}},
-                    {Puzzle(0, kFifteenGrid), 8, {}},
-                    {Puzzle(5), 9, {}},
-                    {Puzzle(6), 10, {}}};
-    read.refusals = {{2, "5 cells, expected 81"}};
-    read.refusedCount = 1;
-    Database database = Load();
-    const Result<CollectionImport> result = ImportCollection(database, read, 3, judge);
-    ASSERT_TRUE(result.ok());
-    const CollectionImport& import = result.value();
-    EXPECT_EQ(judged, 6);  // neither the stored puzzles nor the other size are solved
-    EXPECT_EQ(ImportReport(import),
-              "Imported: 4 (1 Easy, 1 Medium, 1 Hard, 1 Very Hard)\r\n"
-              "Skipped, stored already: 2 (lines 4, 5)\r\n"
-              "Refused: 4 (line 2: 5 cells, expected 81; line 3: no solution; "
-              "line 7: more than one solution; line 8: a 15 x 15 puzzle, the database is 9 x 9)");
-
-    const Database written = Load();
-    EXPECT_EQ(written.lines, database.lines);
-    const struct {
-        int seed, number, level;
-    } stored[] = {{2, 6, 2}, {1, 7, 4}, {5, 8, 3}, {6, 9, 1}};
-    for (const auto& expected : stored) {
-        const std::vector<std::string> values = FullValues(kNineGrid, expected.seed);
-        const auto found = FindByGivens(written, JoinCellList(GivensOf(values)));
-        ASSERT_TRUE(found.has_value()) << expected.seed;
-        EXPECT_EQ(FormatRecord(found->record),
-                  FormatRecord({expected.number, 3, expected.level,
-                                JoinCellList(GivensOf(values)) + "#" + JoinCellList(values),
-                                kKindStored, ""}));
-    }
-}
-
 TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLeft) {
     verdicts = {{0, Unique(0, 1)}, {1, Unique(1, 1)}, {3, {2, {}, 0}}};
     const struct {

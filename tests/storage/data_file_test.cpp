@@ -45,19 +45,6 @@ TEST_F(DataFile, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(ResolveDataFile(folder(), "type3.pxz"), folder() / "type3.pxz");
 }
 
-TEST_F(DataFile, FailedWritesNameTheFileAndKeepTheOldCopy) {
-    const fs::path missingFolder = folder() / "no-such-folder" / "type3.pxz";
-    const FileStatus noFolder = WriteDataFile(missingFolder, "text");
-    ASSERT_TRUE(noFolder.has_value());
-    EXPECT_NE(noFolder->message().find("type3.pxz"), std::string::npos);
-
-    // A folder standing where the file should be cannot be replaced by a file.
-    fs::create_directories(folder() / "DaDododa.pxz" / "inside");
-    ASSERT_TRUE(WriteDataFile(folder() / "DaDododa.pxz", "text").has_value());
-    EXPECT_TRUE(fs::is_directory(folder() / "DaDododa.pxz" / "inside"));
-    EXPECT_EQ(FilesIn(folder()), 1u);
-}
-
 TEST_F(DataFile, InterruptedSaveLeavesOldFileIntact) {
     const fs::path path = folder() / "type5.pxz";
     ASSERT_FALSE(WriteDataFile(path, "old content").has_value());

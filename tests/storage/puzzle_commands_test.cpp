@@ -40,25 +40,6 @@ TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber)
     EXPECT_EQ(FindByNumber(Load(), 10)->record.kind, kKindStored);
 }
 
-TEST_F(PuzzleCommands, IncompletePuzzleIsStoredOnceAndNeverFoundAsGivens) {
-    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)});
-    session.puzzleNumber = 6;
-    for (double elapsed : {0.25, 0.5}) {
-        Database database = Load();
-        ASSERT_FALSE(StoreIncompletePuzzle(session, database, CellTextFor(kNineGrid, 3), elapsed)
-                         .has_value());
-    }
-    const Database stored = Load();
-    ASSERT_EQ(stored.lines.size(), 3u);
-    const auto incomplete = FindIncomplete(stored);
-    ASSERT_TRUE(incomplete.has_value());
-    EXPECT_EQ(incomplete->record.kind, kKindIncomplete);
-    EXPECT_EQ(incomplete->record.elapsed, "0.5");
-    EXPECT_EQ(session.puzzleKind, kKindIncomplete);
-    EXPECT_EQ(session.puzzleNumber, 6);  // the loaded puzzle stays current
-    EXPECT_FALSE(FindByGivens(stored, GivensList(CellTextFor(kNineGrid, 3))).has_value());
-}
-
 TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
     testing::WriteDatabase(folder(), kNineGrid,
                            {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2),
@@ -100,25 +81,6 @@ TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
     EXPECT_EQ(saved->record.level, 2);
     EXPECT_EQ(session.puzzleCells, CellTextFor(kNineGrid, 5));
     EXPECT_EQ(session.puzzleKind, kKindComposed);
-}
-
-TEST_F(PuzzleCommands, FirstSaveIntoMissingDatabaseCreatesIt) {
-    Database database = Load(kFifteenGrid);
-    ASSERT_FALSE(SaveGradedPuzzle(session, database, CellTextFor(kFifteenGrid, 1)).has_value());
-    const Database stored = Load(kFifteenGrid);
-    ASSERT_EQ(stored.lines.size(), 2u);
-    EXPECT_EQ(stored.lines[0], kNewDatabaseHeader);
-    EXPECT_EQ(ReadRecord(stored.lines[1], kFifteenGrid)->number, 1);
-}
-
-TEST_F(PuzzleCommands, FailedWriteLeavesSessionUnchanged) {
-    Database database = Load();
-    database.path = folder() / "missing-folder" / "type3.pxz";
-    session.puzzleNumber = 77;
-    EXPECT_TRUE(SaveGradedPuzzle(session, database, CellTextFor(kNineGrid, 1)).has_value());
-    EXPECT_TRUE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
-    EXPECT_EQ(session.puzzleNumber, 77);
-    EXPECT_EQ(session.lastPuzzleNo, 0);
 }
 
 TEST_F(PuzzleCommands, FullDatabaseRefusesEverySaveAndWritesNothing) {

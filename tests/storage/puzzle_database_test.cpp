@@ -103,35 +103,6 @@ TEST(PuzzleDatabase, KindReadsAsNineWhenMissingOrNotNumeric) {
     }
 }
 
-TEST(PuzzleDatabase, GetByOrdinalTakesTheLastLoadablePuzzleForAnyLargerNumber) {
-    Session session;
-    const Database database =
-        Make({RecordLine(1, 2, kKindStored, 1), RecordLine(2, 1),
-              RecordLine(32000, 2, kKindIncomplete, 2), RecordLine(4, 2, kKindComposed, 3)});
-    // The incomplete record counts toward its level but is never loaded.
-    ASSERT_EQ(CountLevel(session, database, 2), 3);
-    const struct {
-        int entered;
-        std::optional<int> reached;
-        int number;
-    } cases[] = {{1, 1, 1},
-                 {2, 2, 4},
-                 {3, 2, 4},
-                 {32767, 2, 4},
-                 {32768, 2, 4},
-                 {99999, 2, 4},
-                 {0, std::nullopt, -1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.entered);
-        session.puzzleNumber = -1;
-        EXPECT_EQ(GetPuzzleByOrdinal(session, database, 2, c.entered), c.reached);
-        EXPECT_EQ(session.puzzleNumber, c.number);
-    }
-    EXPECT_EQ(session.puzzleKind, kKindComposed);
-    EXPECT_EQ(session.puzzleCells, testing::CellTextFor(kNineGrid, 3));
-    EXPECT_EQ(GetPuzzleByOrdinal(session, database, 3, 1), std::nullopt);
-}
-
 TEST(PuzzleDatabase, AppendLeavesExactlyOneLineBreakBeforeNewRecord) {
     const std::string last = RecordLine(1, 1);
     for (const std::string& ending :

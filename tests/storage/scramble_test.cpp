@@ -7,48 +7,8 @@
 namespace quorvel {
 namespace {
 
-// Printable ASCII with CR LF breaks every 40 characters, as the program's own texts look.
-std::string PlainText(std::size_t length) {
-    std::string text;
-    while (text.size() < length) {
-        text += (text.size() % 42 == 40) ? "\r\n" : std::string(1, char(' ' + text.size() % 95));
-    }
-    text.resize(length);
-    return text;
-}
-
-class ScrambleRoundTrip : public ::testing::TestWithParam<std::size_t> {};
-
-TEST_P(ScrambleRoundTrip, UnscrambleRestoresText) {
-    const std::string plain = PlainText(GetParam());
-    const std::string scrambled = scramble(plain, false);
-    ASSERT_EQ(scrambled.size(), plain.size());
-    if (!plain.empty()) {
-        EXPECT_NE(scrambled, plain);
-    }
-    EXPECT_EQ(scramble(scrambled, true), plain);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lengths, ScrambleRoundTrip,
-                         ::testing::Values(0u, 1u, 127u, 128u, 129u, 4999u));
-
-TEST(Scramble, ShiftsOfFirstAndLastCharacter) {
-    const std::size_t length = 10;
-    const std::string scrambled = scramble(std::string(length, 'A'), false);
-    const int last = 1531 % 128;
-    const int first = (1531 + int(length) - 1) % 128;
-    EXPECT_EQ(static_cast<unsigned char>(scrambled.back()), 'A' + last - 1);
-    EXPECT_EQ(static_cast<unsigned char>(scrambled.front()), ('A' + first - 1) % 256);
-}
-
-TEST(Scramble, AppendingOneCharacterChangesEveryEarlierByte) {
-    const std::string plain = PlainText(300);
-    const std::string shorter = scramble(plain, false);
-    const std::string longer = scramble(plain + "x", false);
-    for (std::size_t i = 0; i < shorter.size(); ++i)
-        ASSERT_NE(shorter[i], longer[i]) << i;
-}
-
+// The shifts themselves are checked against an independent implementation of the format
+// (interop_check.py); here the byte values outside printable text.
 TEST(Scramble, EveryByteValueRoundTripsBothWays) {
     // All 256 byte values at every shift 0..127: a text of 256 * 128 bytes covers each pairing.
     std::string bytes;
