@@ -154,14 +154,5 @@ TEST(PuzzleDatabase, RemoveAndReplaceWorkOnWholeLines) {
     EXPECT_EQ(database.lines, (std::vector<std::string>{"Quorvel@@@@@@", RecordLine(12, 4)}));
 }
 
-using DatabaseFiles = testing::TempFolderTest;
-
-TEST_F(DatabaseFiles, UnreadableDatabaseIsReportedNotTreatedAsEmpty) {
-    std::filesystem::create_directories(folder() / "type3.pxz");
-    const auto loaded = LoadDatabase(folder(), kNineGrid);
-    ASSERT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.error().file, folder() / "type3.pxz");
-}
-
 }  // namespace
 }  // namespace quorvel

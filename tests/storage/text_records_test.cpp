@@ -45,27 +45,6 @@ class TextImport : public testing::TempFolderTest {
     Session session;
 };
 
-TEST(TextExport, GivensInFirstAndLastCell) {
-    std::vector<ExportCell> cells(81);
-    cells[0] = {"5", true};
-    cells[40] = {"7", false};
-    cells[80] = {"9", true};
-    const std::string text = BuildExportText(kNineGrid, 2, cells);
-    ASSERT_EQ(text.substr(0, 2), "\r\n");  // empty identification line
-    const auto fields = SplitFields(text.substr(2));
-    ASSERT_EQ(fields.size(), 5u);
-    EXPECT_EQ(fields[1], "30000");
-    EXPECT_EQ(fields[2], "3");
-    EXPECT_EQ(fields[3], "2");
-    const auto lists = ParseCellText(fields[4], kNineGrid);
-    ASSERT_TRUE(lists.has_value());
-    for (int i = 0; i < 81; ++i) {
-        EXPECT_EQ(lists->pattern[i], (i == 0 || i == 80) ? "L" : "") << i;
-        EXPECT_EQ(lists->givens[i], cells[i].given ? cells[i].text : "") << i;
-        EXPECT_EQ(lists->values[i], cells[i].text) << i;
-    }
-}
-
 TEST_F(TextImport, BatchIsNumberedAfterHighestAndRefusedTheSecondTime) {
     testing::WriteDatabase(folder(), kNineGrid, {RecordLine(40, 1), RecordLine(7, 2, 9, 1)});
     // Kinds in the file (a database read as a text file) stay behind: every record is Kind 9.
@@ -100,29 +79,6 @@ TEST_F(TextImport, BatchIsNumberedAfterHighestAndRefusedTheSecondTime) {
     const auto other = WriteTextFile("other.txt", "Batch", {FileRecord(4, 5)});
     ASSERT_TRUE(Import(other).imported.has_value());
     EXPECT_FALSE(Import(other).imported.has_value());
-}
-
-TEST_F(TextImport, FileWithoutIdentificationIsRefusedOnlyWhenNothingIsNew) {
-    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(1, 1)}, "Quorvel@@@@@@[]Batch");
-    std::vector<ExportCell> cells;
-    for (const auto& value : testing::FullValues(kNineGrid, 6))
-        cells.push_back({value, false});
-    cells[3].given = true;
-    const auto exported = folder() / "mine.txt";
-    ASSERT_FALSE(WriteExportFile(exported, kNineGrid, 4, cells).has_value());
-
-    const ImportOutcome first = Import(exported);
-    ASSERT_TRUE(first.imported.has_value());
-    EXPECT_EQ(first.imported->firstNumber, 2);
-    std::vector<std::string> pattern(81);
-    pattern[3] = "L";
-    EXPECT_EQ(first.imported->pattern, pattern);
-    EXPECT_EQ(first.imported->values, testing::FullValues(kNineGrid, 6));
-
-    EXPECT_EQ(Import(exported).problem, ImportProblem::InvalidData);
-    cells[4].given = true;  // other givens: a new puzzle
-    ASSERT_FALSE(WriteExportFile(exported, kNineGrid, 4, cells).has_value());
-    EXPECT_TRUE(Import(exported).imported.has_value());
 }
 
 TEST_F(TextImport, OneBadRecordRefusesWholeFileAndWritesNothing) {

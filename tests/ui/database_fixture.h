@@ -87,9 +87,6 @@ class WindowCommandsTest : public ::testing::Test {
     void answerOk() {
         answer([](InputDialog& dialog) { dialog.okClicked(); });
     }
-    void answerCancel() {
-        answer([](InputDialog& dialog) { dialog.cancelClicked(); });
-    }
     // Get a puzzle.: choose the level, type the number, OK.
     void answerPuzzle(int level, const std::string& number) {
         answer([level, number](InputDialog& dialog) {

@@ -106,7 +106,7 @@ TEST_F(HelpTest, LayoutKeepsTheTextBoxBelowTheThresholds) {
     }
 }
 
-TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
+TEST_F(HelpTest, LargeFontScrollsWhenTheTextNoLongerFitsAndTheRunKeepsPlaceSizeAndFont) {
     // 10 lines: 180 twips a line at 9 points (1800 high), 240 at 12 points (2400 high).
     host.measure = [](const std::string&, const std::string&, int points, int) {
         return TextMeasure{10, points * 20};
@@ -121,23 +121,17 @@ TEST_F(HelpTest, LargeFontSwitchesToTheScrollingBoxWhenTheTextNoLongerFits) {
     EXPECT_TRUE(help.scrolling());
     help.fontButtonClicked(0);
     EXPECT_FALSE(help.scrolling());
-}
 
-TEST_F(HelpTest, PlaceSizeAndFontAreRememberedForTheRun) {
-    HelpWindow help(host, session);
-    help.show("text", {{0, 0, 9000, 10000}, {}, {}});
+    // Place, size and font are remembered for the run; a new window object starts afresh.
     help.moved(1500, 300);
     help.resized(5000, 6000);
     help.fontButtonClicked(1);
     help.unload();
     EXPECT_EQ(help.rememberedGeometry(), "1500,300,5000,6000,12");
     EXPECT_FALSE(help.visible());
-
     help.show("text", {{0, 0, 9000, 10000}, {}, {}});
     EXPECT_EQ(help.geometry(), (TwipsRect{1500, 300, 5000, 6000}));
     EXPECT_EQ(help.fontPoints(), 12);
-
-    // A new run (a new window object) starts at the default place.
     HelpWindow fresh(host, session);
     fresh.show("text", {{0, 0, 9000, 10000}, {}, {}});
     EXPECT_EQ(fresh.geometry(), (TwipsRect{0, 0, 9000, 10000}));
