@@ -25,7 +25,7 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
         if (found.record.level == level && found.record.kind != kKindIncomplete) {
             ordinalLines.push_back(found.line);
         }
-        if (!incomplete && found.record.number == kIncompletePuzzleNo) incomplete = &found;
+        if (!incomplete && found.record.number == kIncompletePuzzleNumber) incomplete = &found;
     }
     FUZZ_CHECK(CountLevel(database, level).count == ofLevel);
 
@@ -42,11 +42,11 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
     if (found) FUZZ_CHECK(found->line == incomplete->line);
 
     for (const FoundRecord& record : records) {
-        if (record.record.number == kIncompletePuzzleNo) continue;
+        if (record.record.number == kIncompletePuzzleNumber) continue;
         // Storing these givens finds a finished record, never the work in progress.
         const auto same = FindByGivens(database, GivensList(record.record.cellText));
         FUZZ_CHECK(same && same->line <= record.line);
-        FUZZ_CHECK(same->record.number != kIncompletePuzzleNo);
+        FUZZ_CHECK(same->record.number != kIncompletePuzzleNumber);
         break;
     }
 }
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Database database = ParseDatabase(plain, *kind);
         FUZZ_CHECK(DatabaseText(database) == plain);
         const std::vector<FoundRecord> records = ReadableRecords(database);
-        const int highest = HighestPuzzleNo(database);
-        FUZZ_CHECK(highest >= 0 && highest < kIncompletePuzzleNo);
+        const int highest = HighestPuzzleNumber(database);
+        FUZZ_CHECK(highest >= 0 && highest < kIncompletePuzzleNumber);
         CheckLookups(database, records);
 
         // A new record always lands readable on the last line, and only it is added.

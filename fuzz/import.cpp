@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = linesBefore; i < database.lines.size(); ++i) {
             const auto record = ReadRecord(database.lines[i], check.batch->kind);
             FUZZ_CHECK(record.has_value());
-            FUZZ_CHECK(record->number > previous && record->number != kIncompletePuzzleNo);
+            FUZZ_CHECK(record->number > previous && record->number != kIncompletePuzzleNumber);
             previous = record->number;
         }
         FUZZ_CHECK(imported->lastNumber == previous);

@@ -41,7 +41,7 @@ std::vector<int> DrawGivensPattern(const GridKind& kind, int exposedCount, Rando
 void ApplyGivensPattern(Board& board, const std::vector<int>& cells) {
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         board.setCellColours(cell, kBlue, kWhite);
-        board.setCellDataField(cell, kPlainDataField);
+        board.setComposeBackText(cell, kPlainComposeBack);
     }
     for (const int cell : cells)
         MarkPatternCell(board, cell);
@@ -49,13 +49,13 @@ void ApplyGivensPattern(Board& board, const std::vector<int>& cells) {
 
 void MarkPatternCell(Board& board, int cell) {
     board.setCellColours(cell, kRed, kPatternBack);
-    board.setCellDataField(cell, kPatternDataField);
+    board.setComposeBackText(cell, kPatternComposeBack);
     board.setCellLocked(cell, true);
 }
 
 void UnmarkPatternCell(Board& board, int cell) {
     board.setCellColours(cell, kBlue, kWhite);
-    board.setCellDataField(cell, kPlainDataField);
+    board.setComposeBackText(cell, kPlainComposeBack);
     board.setCellLocked(cell, false);
 }
 

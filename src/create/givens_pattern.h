@@ -11,10 +11,11 @@
 
 namespace quorvel {
 
-// Back colour of a marked cell, and the DataField texts of plain and marked cells.
+// Back colour of a marked cell, and the compose back colours (as texts) plain and marked cells
+// keep for the create layout.
 inline constexpr int kPatternBack = 0xEEEFB1;
-inline constexpr const char* kPlainDataField = "16777215";
-inline constexpr const char* kPatternDataField = "15658929";
+inline constexpr const char* kPlainComposeBack = "16777215";
+inline constexpr const char* kPatternComposeBack = "15658929";
 
 // Cells to mark by level: 32, 30, 28, 26 on the 9x9 grid and 116, 114, 110, 106 on the 15x15
 // grid for levels 1..4. A level outside 1..4 is taken as the nearest of them.
@@ -26,13 +27,13 @@ int ExposedCountFor(const GridKind& kind, int level);
 // twice. Returns the distinct marked cells in the order they were marked.
 std::vector<int> DrawGivensPattern(const GridKind& kind, int exposedCount, RandomSource& random);
 
-// Every cell white with blue text and the plain DataField; then the pattern's cells get the
-// marked back colour, red text, the marked DataField and are locked.
+// Every cell white with blue text and the plain compose back; then the pattern's cells get the
+// marked back colour, red text, the marked compose back and are locked.
 void ApplyGivensPattern(Board& board, const std::vector<int>& cells);
 
-// One cell of the pattern: marked back colour, red text, marked DataField, locked.
+// One cell of the pattern: marked back colour, red text, marked compose back, locked.
 void MarkPatternCell(Board& board, int cell);
-// Undoes it: white back, blue text, plain DataField, unlocked.
+// Undoes it: white back, blue text, plain compose back, unlocked.
 void UnmarkPatternCell(Board& board, int cell);
 
 }  // namespace quorvel

@@ -23,7 +23,7 @@ void HeadlessGeneration::gradeAndSave() {
     ++storeCount_;
 }
 
-void HeadlessGeneration::FinishGivens(RandomSource& random) {
+void HeadlessGeneration::finishGivens(RandomSource& random) {
     if (!uniqueGivens_) return;
     const Session& session = board_.session();
     aimBoardAtLevel(board_, session.currentLevel, random,

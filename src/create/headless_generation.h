@@ -32,9 +32,9 @@ class HeadlessGeneration : public GenerationWindow {
     // A board without a view has no block shading: the back colour returns to white.
     void restoreCellColour(int cell) override;
     void setDrawingMode(int mode) override { board_.events().freezeDrawing(mode == 1); }
-    // With unique givens asked for, makes the puzzle unique and aims it at `CurrentLevel`
-    // (see create/level_aim.h).
-    void FinishGivens(RandomSource& random) override;
+    // With unique givens asked for, makes the puzzle unique and aims it at the session's
+    // current level (see create/level_aim.h).
+    void finishGivens(RandomSource& random) override;
     void setUniqueGivens(bool unique) { uniqueGivens_ = unique; }
 
     // The grid as the last gradeAndSave found it (index 0 is cell 1); empty before any.

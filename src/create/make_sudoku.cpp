@@ -167,7 +167,7 @@ bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
         cell = startCell;
     }
 
-    window.FinishGivens(random);
+    window.finishGivens(random);
     if (session.stopRequested) {
         window.blankGrid();
         return false;

@@ -22,24 +22,23 @@ class GenerationWindow {
     virtual Board& board() = 0;
     // The window's consistency check on a cell.
     virtual ConsistencyResult checkConsistency(int cell, bool silent) = 0;
-    // `BlankGrid` with the keep-label flag 0: every cell emptied and unlocked.
+    // Blank Grid without keeping the label: every cell emptied and unlocked.
     virtual void blankGrid() = 0;
-    // `gradeAndSave`(false): stores the complete grid with `GradeLevel`, no question asked.
+    // Grade and Save without asking: stores the complete grid with session.gradeLevel.
     virtual void gradeAndSave() = 0;
-    // `restoreCellColour`(true, cell): the cell's back colour as the window shows it at rest.
+    // The cell's back colour as the window shows it at rest (its text colour kept).
     virtual void restoreCellColour(int cell) = 0;
-    // `setDrawingMode`: mode 1 suspends repainting, any other mode resumes it.
+    // Mode 1 suspends repainting, any other mode resumes it.
     virtual void setDrawingMode(int mode) = 0;
     // The grid is complete and the pattern's cells are locked, just before it is stored: the
-    // window may change the givens here (see create/level_aim.h). Setting `StopRequested`
-    // meanwhile stops the generation.
-    virtual void FinishGivens(RandomSource& random) = 0;
+    // window may change the givens here (see create/level_aim.h). Setting
+    // session.stopRequested meanwhile stops the generation.
+    virtual void finishGivens(RandomSource& random) = 0;
 };
 
 // True when a full grid was made, stored and reduced to its locked cells; false when
-// `StopRequested` was found set, while filling or after `FinishGivens` (the grid is then blank
-// and nothing is stored). The caller clears `StopRequested`
-// before it starts a generation.
+// session.stopRequested was found set, while filling or after finishGivens (the grid is then
+// blank and nothing is stored). The caller clears the flag before it starts a generation.
 bool generatePuzzle(GenerationWindow& window, RandomSource& random);
 
 // "Generating row 7": the progress line of a dead end.

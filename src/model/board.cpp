@@ -43,16 +43,16 @@ std::string Board::notes(int slot, int row, int column, const std::string& text,
 
 std::string Board::guessEntry(int entry, int field, const std::string& text, bool clear) {
     if (clear) {
-        for (auto& fields : guessTable_)
+        for (auto& fields : guessOrder_)
             std::fill(fields.begin(), fields.end(), "");
         return {};
     }
     if (entry < 0 || entry > kind_.cellCount() || field < 0 || field > 2) return {};
     if (!text.empty()) {
-        guessTable_[entry][field] = text;
+        guessOrder_[entry][field] = text;
         return {};
     }
-    return guessTable_[entry][field];
+    return guessOrder_[entry][field];
 }
 
 void Board::setCellText(int cell, const std::string& text) {

@@ -1,5 +1,5 @@
 #pragma once
-// The core of a grid window (S3 or S5): its value tables, its visible cells and the status
+// The core of a grid window (9x9 or 15x15): its value tables, its visible cells and the status
 // controls around them, and the two rule operations candidatesOf and checkConsistency. The grid
 // window in src/ui/grid owns one Board and adds the cell-entry handling; the solve engine works on
 // it.
@@ -21,14 +21,14 @@ namespace quorvel {
 inline constexpr int kLayerCount = 16;
 inline constexpr int kNoteSlots = 4;
 
-// One text box T1(n) as the user sees it.
+// One cell's text box as the user sees it.
 struct CellView {
     std::string text;
     bool locked = false;
     int foreColour = 0;
     int backColour = kWhite;
     std::string tag;
-    std::string dataField;
+    std::string composeBackText;  // back colour (as text) the cell shows while composing
     bool enabled = true;
 };
 
@@ -75,9 +75,9 @@ class Board {
     std::string notes(int slot, int row, int column, const std::string& text = "",
                       bool clear = false);
 
-    // --- GuessTable (entries 0..N*N, fields 0..2) ---
-    // guessEntry on S3 and guessEntry on S5: clear empties every entry; otherwise a non-empty text
-    // is stored at (entry, field) and an empty text returns what is stored.
+    // --- Guess order (entries 0..N*N, fields 0..2) ---
+    // One entry per cell in the solver's guess order: clear empties every entry; otherwise a
+    // non-empty text is stored at (entry, field) and an empty text returns what is stored.
     std::string guessEntry(int entry, int field, const std::string& text = "", bool clear = false);
 
     // --- Visible cells ---
@@ -87,7 +87,9 @@ class Board {
     void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
     void setCellColours(int cell, int foreColour, int backColour);
     void setCellTag(int cell, const std::string& tag) { cells_[cell].tag = tag; }
-    void setCellDataField(int cell, const std::string& field) { cells_[cell].dataField = field; }
+    void setComposeBackText(int cell, const std::string& text) {
+        cells_[cell].composeBackText = text;
+    }
     void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
     // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).
     int shownValue(int cell) const { return valueOfText(cells_[cell].text); }
@@ -112,10 +114,11 @@ class Board {
     bool layerOneComplete() const;
 
     // --- Status controls ---
-    // imStatus(0) "Solution Complete", imStatus(1) "Solution Incomplete": exactly one visible.
+    // Status image 0 "Solution Complete", status image 1 "Solution Incomplete": exactly one
+    // visible.
     bool statusImageVisible(int index) const { return index == 0 ? solvedShown_ : !solvedShown_; }
     void showSolvedStatus(bool solved) { solvedShown_ = solved; }
-    // The fill gauge width (twips) and Label4(1)'s percent text, as the last check left them.
+    // The fill gauge width (twips) and the gauge's percent label, as the last check left them.
     int gaugeWidth() const { return gaugeWidth_; }
     const std::string& percentText() const { return percentText_; }
     // The possibilities panel element for value 1..N. The panel describes the cell the last
@@ -146,7 +149,7 @@ class Board {
     GridEvents& events_;
     std::array<std::array<std::uint8_t, kMaxCells + 1>, kLayerCount> store_{};
     std::array<std::array<std::array<std::string, kMaxSide + 1>, kMaxSide + 1>, kNoteSlots> notes_;
-    std::array<std::array<std::string, 3>, kMaxCells + 1> guessTable_;
+    std::array<std::array<std::string, 3>, kMaxCells + 1> guessOrder_;
     std::array<CellView, kMaxCells + 1> cells_;
     // Per cell, the value its text shows when the text is exactly that value's digits, -1 for
     // any other non-empty text: lets the duplicate test compare numbers instead of texts.

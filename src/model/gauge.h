@@ -10,8 +10,8 @@ namespace quorvel {
 
 // Gauge width in twips for a deficit: (M - |D|) / M of the full width, halves to even.
 int gaugeWidthFor(const GridKind& kind, int deficit);
-// Label4(1) text for a gauge width: the rounded percent's digits each after a blank, five blanks
-// before and " %" after ("      5 7 %" for 57).
+// The gauge's percent label for a gauge width: the rounded percent's digits each after a blank,
+// five blanks before and " %" after ("      5 7 %" for 57).
 std::string percentTextFor(const GridKind& kind, int gaugeWidth);
 
 }  // namespace quorvel

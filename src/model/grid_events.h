@@ -36,7 +36,7 @@ class GridEvents {
     // The grid window's cellClicked and cellGotFocus handlers for a cell.
     virtual void cellClicked(int cell) = 0;
     virtual void cellGotFocus(int cell) = 0;
-    // FlashControl on a cell: 150 ms light grey with green digits.
+    // Flashes a cell for 150 ms: light grey with green digits.
     virtual void flashCell(int cell) = 0;
     // A cell's text box text was changed by the model (setCellValue or a direct text write): the
     // grid window's change handling runs (it may recolour the cell). Not sent when the text is
@@ -45,24 +45,24 @@ class GridEvents {
     // Removes the possibilities tip of a cell.
     virtual void removeTip(int cell) = 0;
 
-    // Check mark of Visual Aid > Show Possibilities (Tip), VisualAid(1).
+    // Check mark of Visual Aid > Show Possibilities (Tip).
     virtual bool tipMenuChecked() = 0;
     virtual void setTipMenuChecked(bool checked) = 0;
 
-    // The main window's elapsed-time timer Timer1.
+    // The main window's elapsed-time timer.
     virtual void setElapsedTimer(bool running) = 0;
-    // Working Hard indicator (Frame1 shown, Timer2 running).
+    // Working Hard indicator (the squares shown and moving).
     virtual void setWorkingHard(bool on) = 0;
     // The Stop item of the top-level menu.
     virtual void setStopItemVisible(bool visible) = 0;
-    // Toolbar button CBn(19) (Get Next).
+    // The Get Next toolbar button.
     virtual void setGetNextButtonEnabled(bool enabled) = 0;
     // The status control the grid window colours 65280 when a solve ends incomplete after
     // guessing (the grid then shows the state before the guesses).
     virtual void markIncompleteAfterGuessing() = 0;
 
     // setDrawingMode: true suspends repainting of the grid window; false resumes it unless
-    // LoadBusy is set (the implementation checks the flag).
+    // session.loadBusy is set (the implementation checks the flag).
     virtual void freezeDrawing(bool frozen) = 0;
     // Lets pending window events run (the Stop command among them).
     virtual void processEvents() = 0;

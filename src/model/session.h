@@ -28,9 +28,9 @@ struct Session {
 
     // Chosen number and levels.
     int selectedNumber = 1;
-    int currentLevel = 1;  // 1..4, persisted
-    int gradeLevel = 1;    // 1..4, persisted
-    int gridKindCode = 3;  // 3 or 5: the kind opened last
+    int currentLevel = 1;    // 1..4, persisted
+    int gradeLevel = 1;      // 1..4, persisted
+    int activeSizeCode = 3;  // 3 or 5: the kind opened last
 
     // The puzzle on screen, as last loaded or stored: 0 and "" while the grid shows no stored
     // puzzle (after Blank Grid, a typed puzzle, an import, a switch of grid kind ...).
@@ -44,7 +44,7 @@ struct Session {
     int puzzleSizeCode = 0;
     int puzzleRecordKind = 0;
     std::string puzzleCount;
-    int lastPuzzleNo = 0;
+    int lastPuzzleNumber = 0;
     bool incompleteMode = false;
 
     // Elapsed time, in days (date/time fractions).

@@ -31,7 +31,7 @@ std::string SizeName(const GridKind& kind) {
 std::unordered_set<std::string> StoredGivens(const Database& database) {
     std::unordered_set<std::string> givens;
     for (const FoundRecord& found : ReadableRecords(database)) {
-        if (found.record.number != kIncompletePuzzleNo)
+        if (found.record.number != kIncompletePuzzleNumber)
             givens.emplace(GivensList(found.record.cellText));
     }
     return givens;

@@ -45,7 +45,7 @@ FileStatus transferTextFile(std::string& text, const std::filesystem::path& path
 // "" when the file is missing or cannot be read.
 std::string readDataFile(const std::filesystem::path& path);
 
-// Scrambles `plainText` and writes it with TextFile in Write mode.
+// Scrambles `plainText` and writes it with transferTextFile in Write mode.
 FileStatus WriteDataFile(const std::filesystem::path& path, std::string_view plainText);
 
 // The unscrambled text of raw data-file bytes (drops the final two bytes, the writer's CR LF).

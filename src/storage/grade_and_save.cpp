@@ -36,7 +36,7 @@ std::string BuildEffortText(const std::vector<GradeCell>& cells) {
 
 FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::string& cellText) {
     // Recounted from the file so a number freed by a deletion is never handed out twice.
-    const int highest = HighestPuzzleNo(database);
+    const int highest = HighestPuzzleNumber(database);
     PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindComposed, ""};
     if (const auto found = FindByGivens(database, GivensList(cellText))) {
         record.number = found->record.number;
@@ -49,7 +49,7 @@ FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::str
     }
     if (FileStatus error = WriteBack(database)) return error;
     MakeCurrentPuzzle(session, record);
-    session.lastPuzzleNo = highest + 1;
+    session.lastPuzzleNumber = highest + 1;
     return std::nullopt;
 }
 

@@ -24,7 +24,7 @@ std::string BuildEffortText(const std::vector<GradeCell>& cells);
 // Stores `cellText` with session.gradeLevel as a Kind 5 record: it replaces the record with the
 // same givens (keeping its number) or is appended under a new number (a database without a free
 // number is reported full and left unwritten). On success the record is the current puzzle and
-// lastPuzzleNo is one above the highest number before the save.
+// lastPuzzleNumber is one above the highest number before the save.
 FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::string& cellText);
 
 }  // namespace quorvel

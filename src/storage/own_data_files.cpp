@@ -25,7 +25,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool IsOwnDataFile(const fs::path& appFolder, const fs::path& file) {
+bool IsOwnDataFile(const fs::path& dataFolder, const fs::path& file) {
     const std::string name = file.filename().string();
     const bool ownName =
         SameNameIgnoringCase(name, kSettingsFileName) ||
@@ -36,7 +36,7 @@ bool IsOwnDataFile(const fs::path& appFolder, const fs::path& file) {
     // The same folder however it is spelled (links, "..", a trailing separator).
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
     std::error_code error;
-    return fs::equivalent(folder, appFolder, error) && !error;
+    return fs::equivalent(folder, dataFolder, error) && !error;
 }
 
 FileError OwnDataFileError(const fs::path& file) {

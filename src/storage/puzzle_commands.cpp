@@ -9,7 +9,7 @@ namespace quorvel {
 int CountLevel(Session& session, const Database& database, int level) {
     const LevelCount counted = CountLevel(database, level);
     session.puzzleCount = std::to_string(counted.count);
-    session.lastPuzzleNo = counted.lastPuzzleNo;
+    session.lastPuzzleNumber = counted.lastPuzzleNumber;
     return counted.count;
 }
 
@@ -58,19 +58,19 @@ FileStatus StoreSolution(Session& session, Database& database, const std::string
     }
     if (FileStatus error = WriteBack(database)) return error;
     MakeCurrentPuzzle(session, record);
-    session.lastPuzzleNo = std::max(HighestPuzzleNo(database), record.number);
+    session.lastPuzzleNumber = std::max(HighestPuzzleNumber(database), record.number);
     return std::nullopt;
 }
 
 FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std::string& cellText,
                                  double elapsed) {
-    const PuzzleRecord record{kIncompletePuzzleNo, database.kind.sizeCode,
-                              session.gradeLevel,  cellText,
-                              kKindIncomplete,     FormatDecimal(elapsed)};
+    const PuzzleRecord record{kIncompletePuzzleNumber, database.kind.sizeCode,
+                              session.gradeLevel,      cellText,
+                              kKindIncomplete,         FormatDecimal(elapsed)};
     // Matched by number alone, so even an unreadable old copy is replaced rather than kept.
     bool replaced = false;
     for (std::size_t i = 1; i < database.lines.size() && !replaced; ++i) {
-        if (RecordNumber(database.lines[i]) == kIncompletePuzzleNo) {
+        if (RecordNumber(database.lines[i]) == kIncompletePuzzleNumber) {
             database.lines[i] = FormatRecord(record);
             replaced = true;
         }
@@ -91,7 +91,7 @@ Result<bool> RemoveCurrentPuzzle(Session& session, Database& database) {
     if (found == records.end() || found->record.kind == kKindPredefined) return false;
     RemoveRecord(database, found->line);
     if (FileStatus error = WriteBack(database)) return *error;
-    session.lastPuzzleNo = HighestPuzzleNo(database);
+    session.lastPuzzleNumber = HighestPuzzleNumber(database);
     return true;
 }
 

@@ -16,7 +16,7 @@ namespace quorvel {
 // Title of the message shown when a record or a file cannot be used.
 inline constexpr std::string_view kInvalidDataTitle = "Invalid Data.";
 
-// Counts the level's records: sets puzzleCount (as text) and lastPuzzleNo; returns the count.
+// Counts the level's records: sets puzzleCount (as text) and lastPuzzleNumber; returns the count.
 int CountLevel(Session& session, const Database& database, int level);
 // "Puzzle Number?   (1 ~ " count ")".
 std::string PuzzleNumberPrompt(std::string_view count);
@@ -46,7 +46,7 @@ FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std
                                  double elapsed);
 
 // Delete Puzzle's removal: the record the current puzzle names, by number, kind as stored and
-// grid kind together. Returns true when it was removed and written back (lastPuzzleNo is then
+// grid kind together. Returns true when it was removed and written back (lastPuzzleNumber is then
 // recounted), false when no record matches or it is pre-defined (never deleted).
 Result<bool> RemoveCurrentPuzzle(Session& session, Database& database);
 

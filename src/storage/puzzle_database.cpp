@@ -34,8 +34,8 @@ std::string_view DatabaseFileName(const GridKind& kind) {
     return kind.isNine() ? "type3.pxz" : "type5.pxz";
 }
 
-fs::path DatabasePath(const fs::path& appFolder, const GridKind& kind) {
-    return ResolveDataFile(appFolder, DatabaseFileName(kind));
+fs::path DatabasePath(const fs::path& dataFolder, const GridKind& kind) {
+    return ResolveDataFile(dataFolder, DatabaseFileName(kind));
 }
 
 Database ParseDatabase(std::string_view plainText, const GridKind& kind, fs::path path) {
@@ -65,8 +65,8 @@ Result<Database> LoadDatabaseFile(const fs::path& file, const GridKind& kind) {
     return ParseDatabase(UnscrambleFileBytes(bytes), kind, file);
 }
 
-Result<Database> LoadDatabase(const fs::path& appFolder, const GridKind& kind) {
-    return LoadDatabaseFile(DatabasePath(appFolder, kind), kind);
+Result<Database> LoadDatabase(const fs::path& dataFolder, const GridKind& kind) {
+    return LoadDatabaseFile(DatabasePath(dataFolder, kind), kind);
 }
 
 FileStatus WriteBack(const Database& database) {
@@ -84,23 +84,23 @@ std::vector<FoundRecord> ReadableRecords(const Database& database) {
     return records;
 }
 
-int HighestPuzzleNo(const Database& database) {
+int HighestPuzzleNumber(const Database& database) {
     int highest = 0;
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         const std::optional<int> number = RecordNumber(database.lines[i]);
-        if (number && *number > highest && *number < kIncompletePuzzleNo) highest = *number;
+        if (number && *number > highest && *number < kIncompletePuzzleNumber) highest = *number;
     }
     return highest;
 }
 
 std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
-    std::vector<bool> used(kHighestPuzzleNo + 1, false);
+    std::vector<bool> used(kHighestPuzzleNumber + 1, false);
     used[0] = true;
-    used[kIncompletePuzzleNo] = true;
+    used[kIncompletePuzzleNumber] = true;
     int highest = 0;
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         const std::optional<int> number = RecordNumber(database.lines[i]);
-        if (!number || *number < 1 || *number == kIncompletePuzzleNo) continue;
+        if (!number || *number < 1 || *number == kIncompletePuzzleNumber) continue;
         used[static_cast<std::size_t>(*number)] = true;
         highest = std::max(highest, *number);
     }
@@ -111,7 +111,7 @@ std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
             if (!used[static_cast<std::size_t>(number)]) numbers.push_back(number);
         }
     };
-    take(highest + 1, kHighestPuzzleNo);
+    take(highest + 1, kHighestPuzzleNumber);
     take(1, highest);
     if (static_cast<int>(numbers.size()) < count) numbers.clear();
     return numbers;
@@ -119,8 +119,8 @@ std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
 
 int NumberAfter(int number) {
     int next = number + 1;
-    if (next == kIncompletePuzzleNo) ++next;
-    return next <= kHighestPuzzleNo ? next : 0;
+    if (next == kIncompletePuzzleNumber) ++next;
+    return next <= kHighestPuzzleNumber ? next : 0;
 }
 
 FileError DatabaseFullError(const Database& database) {
@@ -129,7 +129,7 @@ FileError DatabaseFullError(const Database& database) {
 }
 
 LevelCount CountLevel(const Database& database, int level) {
-    LevelCount result{0, HighestPuzzleNo(database)};
+    LevelCount result{0, HighestPuzzleNumber(database)};
     for (const FoundRecord& found : ReadableRecords(database)) {
         if (found.record.level == level) ++result.count;
     }
@@ -154,7 +154,8 @@ int LoadableCount(const Database& database, int level) {
 
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {
     return FindFirst(database, [&](const PuzzleRecord& record) {
-        return record.number != kIncompletePuzzleNo && GivensList(record.cellText) == givensList;
+        return record.number != kIncompletePuzzleNumber &&
+               GivensList(record.cellText) == givensList;
     });
 }
 
@@ -163,7 +164,7 @@ std::optional<FoundRecord> FindByNumber(const Database& database, int number) {
 }
 
 std::optional<FoundRecord> FindIncomplete(const Database& database) {
-    return FindByNumber(database, kIncompletePuzzleNo);
+    return FindByNumber(database, kIncompletePuzzleNumber);
 }
 
 void AppendRecord(Database& database, std::string recordLine) {

@@ -24,7 +24,7 @@ inline constexpr int kHeaderRegistryField = 6;
 
 std::string_view DatabaseFileName(const GridKind& kind);  // "type3.pxz" or "type5.pxz"
 // The database of a grid kind in the data folder, its name matched without regard to case.
-std::filesystem::path DatabasePath(const std::filesystem::path& appFolder, const GridKind& kind);
+std::filesystem::path DatabasePath(const std::filesystem::path& dataFolder, const GridKind& kind);
 
 struct Database {
     std::filesystem::path path;
@@ -40,7 +40,7 @@ std::string DatabaseText(const Database& database);
 
 // Reads the database of `kind`. A missing file loads as an empty database (which can receive a
 // first record); a file that exists but cannot be read is an error, so that nothing overwrites it.
-Result<Database> LoadDatabase(const std::filesystem::path& appFolder, const GridKind& kind);
+Result<Database> LoadDatabase(const std::filesystem::path& dataFolder, const GridKind& kind);
 Result<Database> LoadDatabaseFile(const std::filesystem::path& file, const GridKind& kind);
 
 // Scrambles the text and replaces the file atomically.
@@ -53,9 +53,9 @@ struct FoundRecord {
 };
 std::vector<FoundRecord> ReadableRecords(const Database& database);
 
-// The highest PuzzleNo below 32000 on any line (0 when none). Lines whose cells cannot be read
+// The highest puzzle number below 32000 on any line (0 when none). Lines whose cells cannot be read
 // still count here, so a new number never repeats one that is in the file.
-int HighestPuzzleNo(const Database& database);
+int HighestPuzzleNumber(const Database& database);
 
 // Numbers for `count` new records: upward from one above the highest number in the file, then
 // the lowest numbers still free; never 32000 (the incomplete puzzle's) and never above 32767.
@@ -68,8 +68,8 @@ int NumberAfter(int number);
 FileError DatabaseFullError(const Database& database);
 
 struct LevelCount {
-    int count = 0;         // readable records of the level, every kind included
-    int lastPuzzleNo = 0;  // HighestPuzzleNo
+    int count = 0;             // readable records of the level, every kind included
+    int lastPuzzleNumber = 0;  // as HighestPuzzleNumber gives it
 };
 LevelCount CountLevel(const Database& database, int level);
 

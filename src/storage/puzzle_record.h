@@ -1,7 +1,7 @@
 #pragma once
 // One line of a puzzle database: fields separated by "[]", the line beginning with the separator.
-//   []PuzzleNo[]SizeCode[]Level[]CellText[]Kind[]Elapsed
-// Records imported from text files stop after CellText (no Kind; they read as Kind 9).
+//   []number[]size code[]level[]cell text[]kind[]elapsed
+// Records imported from text files stop after the cell text (no kind; they read as kind 9).
 
 #include <optional>
 #include <string>
@@ -13,8 +13,8 @@
 namespace quorvel {
 
 inline constexpr std::string_view kFieldSeparator = "[]";
-inline constexpr int kIncompletePuzzleNo = 32000;  // reserved for the work-in-progress record
-inline constexpr int kHighestPuzzleNo = 32767;     // numbers are read as 16-bit values
+inline constexpr int kIncompletePuzzleNumber = 32000;  // reserved for the work-in-progress record
+inline constexpr int kHighestPuzzleNumber = 32767;     // numbers are read as 16-bit values
 
 // Record kinds.
 inline constexpr int kKindPredefined = 1;  // shipped with the database, cannot be deleted
@@ -34,7 +34,8 @@ struct PuzzleRecord {
 // The line split at every "[]"; element 0 is what precedes the first separator.
 std::vector<std::string> SplitFields(std::string_view line);
 
-// The PuzzleNo of a line, when it reads as a number (whether or not the rest of the line does).
+// The puzzle number of a line, when it reads as a number (whether or not the rest of the line
+// does).
 std::optional<int> RecordNumber(std::string_view line);
 
 // A record of a database of `kind`, or nullopt when it cannot be read: too few fields, a

@@ -96,7 +96,7 @@ std::string BuildExportText(const GridKind& kind, int level, const std::vector<E
         values += "," + cell.text;
         pattern += cell.given ? ",L" : ",";
     }
-    return "\r\n" + kSeparator + std::to_string(kExportPuzzleNo) + kSeparator +
+    return "\r\n" + kSeparator + std::to_string(kExportPuzzleNumber) + kSeparator +
            std::to_string(kind.sizeCode) + kSeparator + std::to_string(level) + kSeparator +
            givens + "#" + values + "#" + pattern;
 }
@@ -151,14 +151,14 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
     return shown;
 }
 
-Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& appFolder,
+Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& dataFolder,
                                      const std::filesystem::path& textFile) {
     std::string bytes;
     if (FileStatus error = transferTextFile(bytes, textFile, TextFileMode::ReadRaw)) return *error;
     const ImportCheck check = CheckImportText(UnscrambleFileBytes(bytes));
     if (!check.batch) return ImportOutcome{std::nullopt, check.problem};
 
-    Result<Database> loaded = LoadDatabase(appFolder, check.batch->kind);
+    Result<Database> loaded = LoadDatabase(dataFolder, check.batch->kind);
     if (!loaded) return loaded.error();
     Database& database = loaded.value();
     if (NewPuzzleNumbers(database, static_cast<int>(check.batch->records.size())).empty()) {
@@ -167,8 +167,8 @@ Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::pa
     std::optional<ImportedPuzzle> imported = MergeImport(*check.batch, database);
     if (!imported) return ImportOutcome{std::nullopt, ImportProblem::InvalidData};
     if (FileStatus error = WriteBack(database)) return *error;
-    session.gridKindCode = check.batch->kind.sizeCode;
-    session.lastPuzzleNo = imported->lastNumber;
+    session.activeSizeCode = check.batch->kind.sizeCode;
+    session.lastPuzzleNumber = imported->lastNumber;
     return ImportOutcome{std::move(imported), ImportProblem::NothingToImport};
 }
 

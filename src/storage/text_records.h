@@ -16,7 +16,7 @@
 
 namespace quorvel {
 
-inline constexpr int kExportPuzzleNo = 30000;  // placeholder; imports renumber every record
+inline constexpr int kExportPuzzleNumber = 30000;  // placeholder; imports renumber every record
 // Shown, titled "Invalid Data.", when an import is refused.
 inline constexpr std::string_view kImportRefusedText =
     "Invalid File or Data in this file already exists.\r\n\r\nNothing to do!";
@@ -79,10 +79,10 @@ struct ImportOutcome {
 };
 
 // The whole import of the file at `textFile` into the data folder: read, check, merge, write
-// back. On success session.gridKindCode is the batch's size code and session.lastPuzzleNo the
+// back. On success session.activeSizeCode is the batch's size code and session.lastPuzzleNumber the
 // last number given. Nothing is written unless the whole file is accepted; a database without
 // enough free numbers is reported full.
-Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& appFolder,
+Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& dataFolder,
                                      const std::filesystem::path& textFile);
 
 }  // namespace quorvel

@@ -61,7 +61,7 @@ class TracingGeneration : public HeadlessGeneration {
         : HeadlessGeneration(board), trace_(trace) {}
     ConsistencyResult checkConsistency(int cell, bool silent) override;
 
-    // Sets StopRequested once this many placements were checked (0: never).
+    // Sets stopRequested once this many placements were checked (0: never).
     int stopAfterChecks = 0;
 
   private:

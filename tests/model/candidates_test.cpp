@@ -79,7 +79,7 @@ TEST(Tables, SetCellValueAndReadItBack) {
     EXPECT_EQ(big.board->valueTextLength(225), 2);
 }
 
-TEST(Tables, NotesAndGuessTableAccessors) {
+TEST(Tables, NotesAndGuessOrderAccessors) {
     TestGrid grid(kNineGrid);
     Board& board = *grid.board;
     board.notes(1, 9, 9, "2,5");

@@ -71,14 +71,14 @@ struct TextCase {
     int value;
 };
 
-TEST(CellText, LenientValueReading) {
+TEST(ValueText, LenientValueReading) {
     const TextCase cases[] = {{"", 0},   {"7", 7},  {"15", 15}, {" 3", 3},
                               {"4x", 4}, {"x4", 0}, {"-2", -2}, {"99999", 0}};
     for (const TextCase& c : cases)
         EXPECT_EQ(valueOfText(c.text), c.value) << c.text;
 }
 
-TEST(CellText, CandidateTextsAndBack) {
+TEST(ValueText, CandidateTextsAndBack) {
     EXPECT_EQ(candidateText(0), "");
     EXPECT_EQ(candidateText(1 << 7), "7");
     EXPECT_EQ(candidateText((1 << 1) | (1 << 4) | (1 << 9)), "1,4,9");

@@ -89,7 +89,7 @@ TEST(Engine, GuessReasonTextsCountNestedPlacements) {
     EXPECT_EQ(grid.session.reasonText, "Reason : 1 Guess");
 }
 
-TEST(Engine, GuessTableFollowsTheSortedListOnBothSizes) {
+TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
     // Rows 1-12 emptied: count parts from "11" down, so two-digit parts sort before "2"-"9".
     std::vector<int> fifteen = fullFifteen();
     for (int cell = 1; cell <= 180; ++cell)

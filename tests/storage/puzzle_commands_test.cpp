@@ -25,7 +25,7 @@ class PuzzleCommands : public testing::TempFolderTest {
 TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber) {
     testing::WriteDatabase(folder(), kNineGrid,
                            {RecordLine(5, 1, kKindStored, 1), RecordLine(9, 2, kKindComposed, 2)});
-    session.lastPuzzleNo = 3;  // stale: a deletion lowered it below numbers still in the file
+    session.lastPuzzleNumber = 3;  // stale: a deletion lowered it below numbers still in the file
     session.puzzleKind = kKindComposed;
     Database database = Load();
     ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
@@ -36,7 +36,7 @@ TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber)
     database = Load();
     ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 4)).has_value());
     EXPECT_EQ(session.puzzleNumber, 10);
-    EXPECT_EQ(session.lastPuzzleNo, 10);
+    EXPECT_EQ(session.lastPuzzleNumber, 10);
     EXPECT_EQ(FindByNumber(Load(), 10)->record.kind, kKindStored);
 }
 
@@ -62,7 +62,7 @@ TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
         EXPECT_EQ(removed.value(), c.removed);
         EXPECT_EQ(Load().lines.size(), c.removed ? 3u : 4u);
     }
-    EXPECT_EQ(session.lastPuzzleNo, 2);
+    EXPECT_EQ(session.lastPuzzleNumber, 2);
 }
 
 TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
@@ -72,7 +72,7 @@ TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
         Database database = Load();
         ASSERT_FALSE(SaveGradedPuzzle(session, database, CellTextFor(kNineGrid, 5)).has_value());
         EXPECT_EQ(session.puzzleNumber, 5);
-        EXPECT_EQ(session.lastPuzzleNo, 4 + time);  // grows also when the record was replaced
+        EXPECT_EQ(session.lastPuzzleNumber, 4 + time);  // grows also when the record was replaced
     }
     const Database stored = Load();
     ASSERT_EQ(stored.lines.size(), 3u);
@@ -86,7 +86,7 @@ TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
 TEST_F(PuzzleCommands, FullDatabaseRefusesEverySaveAndWritesNothing) {
     Database full = Load();
     full.lines.assign(1, std::string(kNewDatabaseHeader));
-    for (int number = 1; number <= kHighestPuzzleNo; ++number)
+    for (int number = 1; number <= kHighestPuzzleNumber; ++number)
         full.lines.push_back("[]" + std::to_string(number));
     session.puzzleNumber = 9;
     const std::string cellText = CellTextFor(kNineGrid, 1);

@@ -22,7 +22,7 @@ TEST(PuzzleDatabase, HeaderOnlyCountsZeroForEveryLevel) {
     const Database database = Make({});
     for (int level = 1; level <= 4; ++level)
         EXPECT_EQ(CountLevel(session, database, level), 0);
-    EXPECT_EQ(session.lastPuzzleNo, 0);
+    EXPECT_EQ(session.lastPuzzleNumber, 0);
     EXPECT_EQ(PuzzleNumberPrompt(session.puzzleCount), "Puzzle Number?   (1 ~ 0)");
 }
 
@@ -32,7 +32,7 @@ TEST(PuzzleDatabase, CountsEveryKindButNumbersOnlyBelowIncomplete) {
                                     RecordLine(5, 2, kKindComposed), RecordLine(32001, 3)});
     EXPECT_EQ(CountLevel(database, 2).count, 3);  // the incomplete record counts
     EXPECT_EQ(CountLevel(database, 3).count, 1);
-    EXPECT_EQ(CountLevel(database, 2).lastPuzzleNo, 7);
+    EXPECT_EQ(CountLevel(database, 2).lastPuzzleNumber, 7);
 }
 
 // Records that hold only their numbers: enough for numbering.

@@ -55,7 +55,7 @@ TEST_F(TextImport, BatchIsNumberedAfterHighestAndRefusedTheSecondTime) {
     ASSERT_TRUE(first.imported.has_value());
     EXPECT_EQ(first.imported->firstNumber, 41);
     EXPECT_EQ(first.imported->lastNumber, 43);
-    EXPECT_EQ(session.lastPuzzleNo, 43);
+    EXPECT_EQ(session.lastPuzzleNumber, 43);
 
     auto database = LoadDatabase(folder(), kNineGrid).value();
     ASSERT_EQ(database.lines.size(), 6u);
@@ -132,12 +132,12 @@ TEST_F(TextImport, FifteenRecordsGoToExistingType5WhateverItsCase) {
     AppendRecord(database, RecordLine(3, 1, kKindStored, 0, kFifteenGrid));
     ASSERT_FALSE(WriteBack(database).has_value());
     const auto file = WriteTextFile("big.txt", "Fifteen", {FileRecord(2, 1, kFifteenGrid)});
-    session.gridKindCode = 3;
+    session.activeSizeCode = 3;
     const ImportOutcome outcome = Import(file);
     ASSERT_TRUE(outcome.imported.has_value());
     EXPECT_EQ(outcome.imported->kind, kFifteenGrid);
     EXPECT_EQ(outcome.imported->firstNumber, 4);
-    EXPECT_EQ(session.gridKindCode, 5);
+    EXPECT_EQ(session.activeSizeCode, 5);
     EXPECT_FALSE(std::filesystem::exists(folder() / "type5.pxz"));
     const auto stored = LoadDatabase(folder(), kFifteenGrid).value();
     EXPECT_EQ(stored.lines[0], "Hdr@1@2@3@@@[]Fifteen");  // padded so the registry is field 6

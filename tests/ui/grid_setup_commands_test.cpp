@@ -1,5 +1,5 @@
 // What Blank Grid, Lock Grid and Unlock Grid do that a session script cannot see: the cell
-// colours, ComposeMode and a fresh history. The cells, givens, enabling and the elapsed time are
+// colours, composeMode and a fresh history. The cells, givens, enabling and the elapsed time are
 // in tests/session/grid_setup.script and elapsed.script.
 
 #include <gtest/gtest.h>

@@ -34,7 +34,7 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
     for (const auto& c : cases) {
         open(c.kind);
         Board& board = window->board();
-        board.setCellDataField(4, "65000");
+        board.setComposeBackText(4, "65000");
         board.setCellLocked(4, c.locked);
         board.setCellColours(4, 0, 123);
         session.createMode = c.createMode;
@@ -66,7 +66,7 @@ TEST_F(GridWindowFrame, ClosingWhileRunningSwapsToTheOtherGrid) {
     EXPECT_FALSE(window->closed());
     ASSERT_EQ(mainWindow.otherGridRequests.size(), 1u);
     EXPECT_EQ(mainWindow.otherGridRequests[0], window.get());
-    EXPECT_EQ(window->selectedCell, 12);
+    EXPECT_EQ(window->selectedCell(), 12);
     EXPECT_EQ(text(12), "6");
     EXPECT_TRUE(window->cellVisible(81));
 

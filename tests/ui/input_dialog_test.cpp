@@ -136,7 +136,7 @@ TEST_F(InputDialogTest, ArrowKeysWrapTheLevelInBothLevelModes) {
         (grading ? session.gradeLevel : session.currentLevel) = c.start;
         ask(c.title, [&](InputDialog& dialog) {
             for (int i = 0; i < c.presses; ++i)
-                dialog.Key({c.keyCode, 0, ""});
+                dialog.key({c.keyCode, 0, ""});
             dialog.okClicked();
         });
         EXPECT_EQ(grading ? session.gradeLevel : session.currentLevel, c.expected)
@@ -160,7 +160,7 @@ TEST_F(InputDialogTest, LevelClickMovesMarkerAndPrompt) {
 TEST_F(InputDialogTest, ArrowsAndLevelClicksDoNothingOutsideTheLevelModes) {
     session.currentLevel = 2;
     ask("My Su Doku.", [](InputDialog& dialog) {
-        dialog.Key({key::kDown, 0, ""});
+        dialog.key({key::kDown, 0, ""});
         dialog.levelLabelClicked(3);
         dialog.okClicked();
     });
@@ -174,20 +174,20 @@ TEST_F(InputDialogTest, ExposedCellsAreKeptBetweenTwentyAndThirty) {
     for (const auto& [typed, exposed] : cases) {
         ask("My Su Doku.", [typed](InputDialog& dialog) {
             for (char c : std::string(typed))
-                dialog.Key({0, 0, std::string(1, c)});
-            dialog.Key({key::kEnter, 0, "\r"});
+                dialog.key({0, 0, std::string(1, c)});
+            dialog.key({key::kEnter, 0, "\r"});
         });
-        EXPECT_EQ(exchange.ExposedCells, exposed) << typed;
+        EXPECT_EQ(exchange.exposedCells, exposed) << typed;
     }
 }
 
 TEST_F(InputDialogTest, AnswerBoxTakesDigitsOnly) {
     ask("Get a puzzle.", [](InputDialog& dialog) {
         for (const char* typed : {"1", "a", ",", ".", "-", "2", " ", "\b", "4"}) {
-            dialog.Key({0, 0, typed});
+            dialog.key({0, 0, typed});
         }
         EXPECT_EQ(dialog.answerBox().text, "14");
-        dialog.Key({key::kEnter, 0, "\r"});
+        dialog.key({key::kEnter, 0, "\r"});
     });
     EXPECT_EQ(exchange.dialogText, "14");
     ASSERT_EQ(picks.size(), 1u);
@@ -199,10 +199,10 @@ TEST_F(InputDialogTest, AnswerBoxTakesDigitsOnly) {
 TEST_F(InputDialogTest, SideKeysMoveTheFocusToOk) {
     for (int code : {key::kLeft, key::kRight, 41, 45}) {
         ask("My Su Doku.", [code](InputDialog& dialog) {
-            EXPECT_EQ(dialog.focus(), InputDialog::Focus::AnswerBox);
-            dialog.Key({code, 0, ""});
-            EXPECT_EQ(dialog.focus(), InputDialog::Focus::OkButton);
-            dialog.Key({0, 0, "7"});  // the answer box no longer has the focus
+            EXPECT_EQ(dialog.focus(), InputDialog::Focus::Answer);
+            dialog.key({code, 0, ""});
+            EXPECT_EQ(dialog.focus(), InputDialog::Focus::Ok);
+            dialog.key({0, 0, "7"});  // the answer box no longer has the focus
             EXPECT_EQ(dialog.answerBox().text, "");
         });
     }

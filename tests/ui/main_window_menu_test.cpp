@@ -200,7 +200,7 @@ TEST_F(MainMenu, OpeningAMenuClearsTheMessageLine) {
     mainWindow.menuOpened(title(Menu::VisualAid));
     EXPECT_EQ(mainWindow.messageLine().text, "");
     EXPECT_EQ(mainWindow.messageLine().alignment, 2);
-    EXPECT_EQ(nine.shape2, colour::kBlack);
+    EXPECT_EQ(nine.frameColour, colour::kBlack);
     EXPECT_EQ(prepared, 1);
     mainWindow.menuOpened(title(Menu::PuzzleGrid));
     EXPECT_EQ(prepared, 1);

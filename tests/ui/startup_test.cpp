@@ -128,7 +128,7 @@ TEST(StartupApplication, GridWindowsCloseForGoodOnlyWhenTheProgramEnds) {
     EXPECT_TRUE(fifteen.shown());
     EXPECT_FALSE(nine.shown());
     EXPECT_TRUE(app.mainWindow().isActiveChild(fifteen));
-    EXPECT_EQ(app.session().gridKindCode, 5);
+    EXPECT_EQ(app.session().activeSizeCode, 5);
 
     host.aboutScripts.push_back([](AboutWindow& about) { about.exitAnswerClicked(0); });
     app.mainWindow().Quit();

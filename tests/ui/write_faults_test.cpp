@@ -73,7 +73,7 @@ struct WriteFaultsTest : WindowCommandsTest {
         }
         std::ostringstream out;
         const Session& s = session();
-        out << s.puzzleNumber << ' ' << s.lastPuzzleNo << ' ' << s.puzzleKind << ' '
+        out << s.puzzleNumber << ' ' << s.lastPuzzleNumber << ' ' << s.puzzleKind << ' '
             << s.puzzleCells << ' ' << active().puzzleNumberLabel() << '\n';
         for (int cell = 1; cell <= active().board().cellCount(); ++cell)
             out << (active().board().cell(cell).locked ? 'L' : '.');
@@ -106,7 +106,7 @@ const WritePath kWritePaths[] = {
      [](WriteFaultsTest& t) { t.main().menuChosen(Command::ComputerGeneratedPuzzle); },
      // The new puzzle shows, but no stored record is claimed for it.
      [](WriteFaultsTest& t) {
-         return std::to_string(t.session().lastPuzzleNo) + " " +
+         return std::to_string(t.session().lastPuzzleNumber) + " " +
                 std::to_string(t.session().puzzleNumber);
      }},
     {"Save Puzzle As", "saved.sdk",

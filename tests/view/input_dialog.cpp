@@ -80,7 +80,7 @@ class InputDialogViewTest : public QObject {
         QVERIFY(fixture.dialog.closed());
         QVERIFY(!view.isVisible());
         QCOMPARE(fixture.exchange.dialogCancelled, cancelled);
-        QCOMPARE(fixture.exchange.ExposedCells, exposedCells);
+        QCOMPARE(fixture.exchange.exposedCells, exposedCells);
         QCOMPARE(fixture.exchange.importAll, close == "import all");
     }
 

@@ -61,7 +61,7 @@ class MainWindowViewTest : public QObject {
 
         // Choosing an item runs it in the core: Fifteen opens the 15x15 grid.
         action(WindowAction::OpenFifteenGrid)->trigger();
-        QCOMPARE(program.application.session().gridKindCode, 5);
+        QCOMPARE(program.application.session().activeSizeCode, 5);
         QVERIFY(program.application.fifteenGrid().shown());
         QVERIFY(!program.application.nineGrid().shown());
     }

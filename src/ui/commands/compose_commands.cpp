@@ -54,7 +54,7 @@ void ComposeCommands::CreateMySudoku() {
                                     : std::clamp(stored, kFewestExposedCells, kMostExposedCells);
     dialogs_.ask(std::string(kComposeTitle), std::string(kComposePrompt), std::to_string(offered));
     if (dialogs_.dialogCancelled) return;
-    const int exposed = dialogs_.ExposedCells;
+    const int exposed = dialogs_.exposedCells;
     session_.createMode = true;
     // The answer is written before the settings are read again, so the read keeps it.
     mainWindow_.settings().exposedCount = exposed;

@@ -1,8 +1,8 @@
 #pragma once
 // Composing a puzzle of one's own on the 9x9 window, the Set Puzzle menu's items from Create My
 // Su Doku to Quit Create My Su Doku. The main window runs each inside its Set Puzzle frame.
-// While composing (`CreateMode`) the main window keeps its create layout: 8000 twips wide, the
-// toolbar reduced, the 9x9 window's composing controls shown.
+// While composing (session.createMode) the main window keeps its create layout: 8000 twips wide,
+// the toolbar reduced, the 9x9 window's composing controls shown.
 
 #include <functional>
 #include <memory>
@@ -22,8 +22,8 @@ inline constexpr std::string_view kComposePage =
 inline constexpr std::string_view kComposePrompt = "Number of Exposed Cells?";
 inline constexpr int kComposeDefaultExposed = 26;
 
-// Mouse-ups the composer gives the 9x9 window's row and column buttons (`CBnDR`, `CBnDC`) and
-// its clear button (`CBnDL`); the index is 1..9 and the mouse button 1 (left). Unset functions
+// Mouse-ups the composer gives the 9x9 window's row and column buttons and its clear button;
+// the index is 1..9 and the mouse button 1 (left). Unset functions
 // are skipped.
 struct ComposingButtons {
     std::function<void(int column, int button)> columnUp;

@@ -13,22 +13,22 @@ namespace quorvel {
 namespace {
 
 void SetCellState(GridWindow& window, int cell, int foreColour, int backColour,
-                  const char* dataField) {
+                  const char* composeBack) {
     Board& board = window.board();
     if (!board.validCell(cell)) return;
     board.setCellColours(cell, foreColour, backColour);
-    board.setCellDataField(cell, dataField);
+    board.setComposeBackText(cell, composeBack);
     window.notifyCellChanged(cell);
 }
 
 }  // namespace
 
 void MarkPlain(GridWindow& window, int cell) {
-    SetCellState(window, cell, kEntryBlue, kPlainBack, kPlainDataField);
+    SetCellState(window, cell, kEntryBlue, kPlainBack, kPlainComposeBack);
 }
 
 void MarkExposed(GridWindow& window, int cell) {
-    SetCellState(window, cell, kGivenRed, kMarkedBack, kPatternDataField);
+    SetCellState(window, cell, kGivenRed, kMarkedBack, kPatternComposeBack);
 }
 
 std::vector<int> composePattern(GridWindow& nine, MainWindow& mainWindow, int exposedCount,

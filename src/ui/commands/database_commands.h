@@ -35,7 +35,7 @@ class DatabaseCommands {
 
     // The menu items. Each first writes the settings file and freezes drawing, and at its end
     // resumes drawing and rejects an experimental run that is still active. Get Puzzle and
-    // Store Solution follow the session's IncompleteMode, which the menu item sets.
+    // Store Solution follow the session's incompleteMode, which the menu item sets.
     void GetPuzzle();
     void ShowStoredSolution();
     void StoreSolution();

@@ -26,7 +26,7 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
     const int number = session_.puzzleNumber;
     const int level = session_.puzzleLevel;
     mainWindow_.showDatabaseBusy();
-    session_.puzzleCount = std::to_string(session_.lastPuzzleNo);
+    session_.puzzleCount = std::to_string(session_.lastPuzzleNumber);
     const std::string prompt =
         std::string(DeletePromptLead(session_.currentLevel)) + dialogs_.dialogText;
     if (session_.puzzleNumber > 0) session_.previousPuzzleNumber = session_.puzzleNumber;

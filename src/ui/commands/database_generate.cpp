@@ -35,7 +35,7 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     session_.stopRequested = false;
     mainWindow_.setStopItemVisible(true);
     // The generated grid is always stored as a puzzle: Grade and Save would keep an unfinished
-    // composition instead while IncompleteMode is left on by an earlier Database item.
+    // composition instead while incompleteMode is left on by an earlier Database item.
     const bool incompleteMode = session_.incompleteMode;
     session_.incompleteMode = false;
     const bool made = generatePuzzle(window, mainWindow_, dialogs_, *random);

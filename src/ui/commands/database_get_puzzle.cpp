@@ -38,7 +38,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
     if (load) {
         mainWindow_.showDatabaseBusy();
         const bool fifteen = window.kind().sizeCode == kFifteenGrid.sizeCode;
-        session_.gridKindCode = window.kind().sizeCode;
+        session_.activeSizeCode = window.kind().sizeCode;
         mainWindow_.openGrid(fifteen);
         if (session_.incompleteMode) {
             const std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
@@ -53,7 +53,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
                 mainWindow_.showDatabaseReady();
                 const bool unreadable = std::any_of(
                     database->lines.begin(), database->lines.end(), [](const std::string& line) {
-                        return RecordNumber(line) == kIncompletePuzzleNo;
+                        return RecordNumber(line) == kIncompletePuzzleNumber;
                     });
                 if (unreadable) {
                     TellUnreadable(dialogs_);
@@ -104,7 +104,7 @@ void DatabaseCommands::showStoredSolution(GridWindow& window) {
         mainWindow_.showMessage(std::string(kNoStoredSolutionText), colour::kRed, kAlignCentre);
         return;
     }
-    session_.gridKindCode = window.kind().sizeCode;
+    session_.activeSizeCode = window.kind().sizeCode;
     const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
     if (!lists) {
         TellUnreadable(dialogs_);

@@ -54,7 +54,7 @@ void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
             ImportCollection(*database, read, session.currentLevel, JudgeBySolving);
         if (result) {
             imported = std::move(result.value());
-            session.lastPuzzleNo = HighestPuzzleNo(*database);
+            session.lastPuzzleNumber = HighestPuzzleNumber(*database);
         } else {
             TellFileError(mainWindow, result.error());
         }

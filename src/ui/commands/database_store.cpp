@@ -56,7 +56,7 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
         dialogs_.ask(std::string(kQuorvelTitle), std::string(kAlreadyCompleteText), "");
         return;
     }
-    session_.gridKindCode = window.kind().sizeCode;
+    session_.activeSizeCode = window.kind().sizeCode;
     const std::string cellText = CellTextOf(window);
     mainWindow_.showDatabaseBusy();
     std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);

@@ -60,10 +60,7 @@ bool ExperimentRun::Reject() {
             if (!board.cell(cell).locked)
                 window->setCellValue(cell, snapshot_[static_cast<size_t>(cell)]);
         }
-        if (board.validCell(window->selectedCell)) {
-            window->textOnEntry = board.cell(window->selectedCell).text;
-        }
-        window->textEdited = false;
+        window->acceptSelectedText();
         window->checkConsistency(1, true);
     }
     end(window);

@@ -28,7 +28,7 @@ class ExperimentRun {
     // Ends an active run without a question, as Confirm does (a Set Puzzle command).
     bool End();
 
-    // `ExperimentSnapshot`(1..n): element i is the text cell i had at Start ("" once the run
+    // The snapshot, 1..n: element i is the text cell i had at Start ("" once the run
     // ended). Element 0 is unused.
     const std::vector<std::string>& snapshot() const { return snapshot_; }
 

@@ -16,23 +16,23 @@ class MainWindow;
 using ActiveGridWindow = std::function<GridWindow*()>;
 
 // Every cell gets its resting back colour, an empty text in red and is unlocked; the caption
-// label `Label1` is emptied unless `keepLabel` (the database commands write it afterwards). The
-// focus goes to cell 1, the consistency check runs, `ComposeMode` becomes true and the status
-// shows the grid incomplete. Assist Solve and Get Next are disabled, the elapsed-time display is
-// emptied and its timer stops.
+// label (the puzzle-number label) is emptied unless `keepLabel` (the database commands write it
+// afterwards). The focus goes to cell 1, the consistency check runs, composeMode becomes true and
+// the status shows the grid incomplete. Assist Solve and Get Next are disabled, the elapsed-time
+// display is emptied and its timer stops.
 void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel);
 
 // Every filled cell becomes a given (red, locked), every empty cell an open cell (blue,
 // unlocked); each cell's text is written into the value tables. With at least one given,
 // Assist Solve, Get Next and the experimental-run button are enabled, otherwise Assist Solve
-// and Get Next are disabled. The elapsed time restarts, `ComposeMode` becomes false, and the
+// and Get Next are disabled. The elapsed time restarts, composeMode becomes false, and the
 // state history starts afresh with the locked puzzle. Returns the number of givens.
 // A cell whose text is not a value of the grid (out of range or not a number) is named in an
 // "Invalid Data." message and nothing is locked (nullopt): such a text never becomes a given.
 std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow);
 
 // Every cell blue and editable with its value kept; Store Incomplete Effort, Quit Create My Su
-// Doku, Assist Solve and Get Next are disabled; `ComposeMode` becomes true.
+// Doku, Assist Solve and Get Next are disabled; composeMode becomes true.
 void unlockGrid(GridWindow& window, MainWindow& mainWindow);
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's

@@ -32,9 +32,10 @@ class WindowGeneration : public GenerationWindow {
     void gradeAndSave() override { quorvel::gradeAndSave(window_, mainWindow_, dialogs_, false); }
     void restoreCellColour(int cell) override { window_.restoreCellColour(cell, true); }
     void setDrawingMode(int mode) override { mainWindow_.setDrawingMode(mode); }
-    // Database > Unique Puzzles Only: the puzzle is made unique and aimed at `CurrentLevel`.
+    // Database > Unique Puzzles Only: the puzzle is made unique and aimed at the
+    // current level.
     // The message line names each try; events run before every rating, so Stop stays usable.
-    void FinishGivens(RandomSource& random) override {
+    void finishGivens(RandomSource& random) override {
         if (!mainWindow_.options().uniquePuzzlesOnly) return;
         const Session& session = window_.board().session();
         const int target = session.currentLevel;

@@ -71,7 +71,7 @@ void PlacePuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
     window->checkConsistency(1, true);
     Session& session = window->board().session();
     session.puzzleNumber = 0;  // not a stored puzzle
-    session.gridKindCode = puzzle.kind.sizeCode;
+    session.activeSizeCode = puzzle.kind.sizeCode;
 }
 
 void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,

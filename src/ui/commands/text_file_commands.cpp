@@ -82,7 +82,7 @@ std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder
 
 void RunCreateTextFile(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& window) {
     Session& session = dialogs.session;
-    session.gridKindCode = window.kind().sizeCode;
+    session.activeSizeCode = window.kind().sizeCode;
     const std::vector<ExportCell> cells = ExportCellsOf(window);
     if (std::optional<std::string> chosen = ChooseTextFile(mainWindow, dialogs.host, true)) {
         // Import looks for ".txt" files: a name typed without an extension gets it.

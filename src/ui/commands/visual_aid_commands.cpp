@@ -62,8 +62,8 @@ StateHistory& VisualAids::history(const GridWindow& window) {
 
 void VisualAids::PrepareColorNumber() {
     GridWindow* window = activeGrid_();
-    if (window == nullptr || !window->board().validCell(window->selectedCell)) return;
-    const std::string& text = window->board().cell(window->selectedCell).text;
+    if (window == nullptr || !window->board().validCell(window->selectedCell())) return;
+    const std::string& text = window->board().cell(window->selectedCell()).text;
     mainWindow_.setCommandEnabled(Command::ColorNumber, !text.empty());
     if (!text.empty()) {
         mainWindow_.setCommandCaption(Command::ColorNumber,
@@ -73,7 +73,7 @@ void VisualAids::PrepareColorNumber() {
 
 void VisualAids::ColorNumber() {
     if (GridWindow* window = activeGrid_()) {
-        cellMouseUp(*window, window->selectedCell, kMouseLeft, kShiftCtrl);
+        cellMouseUp(*window, window->selectedCell(), kMouseLeft, kShiftCtrl);
     }
 }
 
@@ -82,7 +82,7 @@ void VisualAids::ShowPossibilitiesTip() {
     mainWindow_.setTipSwitch(on);
     if (GridWindow* window = activeGrid_()) {
         if (on) {
-            window->tagCell(window->selectedCell);
+            window->tagCell(window->selectedCell());
         } else {
             window->unloadTips();
         }

@@ -105,8 +105,8 @@ void GridWindow::cellGotFocus(int cell) {
 
 void GridWindow::selectCell(int cell) {
     if (!validCell(cell)) return;
-    if (validCell(selectedCell)) {
-        const CellView& previous = board_.cell(selectedCell);
+    if (validCell(selected_)) {
+        const CellView& previous = board_.cell(selected_);
         int colour = kGivenRed;
         if (!previous.locked) {
             if (session_.experimentColours) {
@@ -115,13 +115,23 @@ void GridWindow::selectCell(int cell) {
                 colour = kEntryBlue;
             }
         }
-        setForeColour(selectedCell, colour);
+        setForeColour(selected_, colour);
     }
     if (board_.cell(cell).backColour == kMarkedBack) setForeColour(cell, kGivenRed);
     // A click into the cell being edited keeps what the edit is measured from, so the typed
     // value is still committed when the focus leaves.
-    if (cell != selectedCell || !textEdited) textOnEntry = board_.cell(cell).text;
-    selectedCell = cell;
+    if (cell != selected_ || !textEdited_) textOnEntry_ = board_.cell(cell).text;
+    selected_ = cell;
+}
+
+void GridWindow::acceptSelectedText() {
+    if (validCell(selected_)) textOnEntry_ = board_.cell(selected_).text;
+    textEdited_ = false;
+}
+
+void GridWindow::restoreEditState(const std::string& textOnEntry, bool edited) {
+    textOnEntry_ = textOnEntry;
+    textEdited_ = edited;
 }
 
 void GridWindow::focusCell(int cell) {
@@ -146,16 +156,16 @@ void GridWindow::selectAllText(int cell) {
 // --- Cell events ---
 
 void GridWindow::noteTextEdit(int cell) {
-    // textEdited describes the selected cell only; programmatic writes to other cells leave it.
-    if (cell != selectedCell) return;
+    // The edit flag describes the selected cell only; programmatic writes to other cells leave it.
+    if (cell != selected_) return;
     // A value the program set, text and grid table together (a solve filling the focused cell),
     // is the cell's committed value: a later edit, even back to the old text, is measured from it.
     if (!entry_.validatingKey && board_.shownValue(cell) == board_.cellValue(cell)) {
-        textOnEntry = board_.cell(cell).text;
-        textEdited = false;
+        textOnEntry_ = board_.cell(cell).text;
+        textEdited_ = false;
         return;
     }
-    textEdited = board_.cell(cell).text != textOnEntry;
+    textEdited_ = board_.cell(cell).text != textOnEntry_;
 }
 
 void GridWindow::clickCell(int cell) {
@@ -267,7 +277,7 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
         notifyWindowChanged();
     }
     if (keyCode == key::kEnter) keyCode = entry_.enterMovesAcross ? key::kRight : key::kDown;
-    navigating = false;
+    navigating_ = false;
     if ((keyCode == key::kLeft || keyCode == key::kRight) && moveCaretAsTextBox(cell, keyCode)) {
         return;
     }
@@ -280,7 +290,7 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
         clearMessageLine();
         return;
     }
-    navigating = true;
+    navigating_ = true;
     const std::int64_t now = host_.tickMs();
     if (now - entry_.lastMoveTick < kRepeatGuardMs) return;
     const int target = navigationTarget(cell, keyCode);
@@ -290,8 +300,8 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
     checkRange(cell);
     writeText(cell, formatByTag(cell, board_.cell(cell).text));
     bool committed = false;
-    if (textEdited) {
-        textEdited = false;
+    if (textEdited_) {
+        textEdited_ = false;
         commit(cell);
         committed = true;
     }
@@ -307,19 +317,19 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
 // a later edit back to the text it had before is committed too.
 void GridWindow::commit(int cell) {
     board_.setStoreText(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
-    if (cell == selectedCell) textOnEntry = board_.cell(cell).text;
+    if (cell == selected_) textOnEntry_ = board_.cell(cell).text;
     checkConsistency(cell);
 }
 
 void GridWindow::handleKeyPress(int cell, std::string typed) {
-    if (cell != selectedCell) {
+    if (cell != selected_) {
         cellGotFocus(cell);
         host_.processEvents();
     }
     if (typed == kEscape) {
         const int active = focused_ != 0 ? focused_ : cell;
-        writeText(active, textOnEntry);
-        carets_[index(active)] = {static_cast<int>(textOnEntry.size()), 0};
+        writeText(active, textOnEntry_);
+        carets_[index(active)] = {static_cast<int>(textOnEntry_.size()), 0};
         notifyCellChanged(active);
         return;
     }
@@ -354,18 +364,18 @@ bool GridWindow::keyAllowed(int cell, const std::string& typed) {
     carets_[index(cell)] = {box.selStart, box.selLength};
     notifyCellChanged(cell);
     entry_.validatingKey = false;
-    textEdited = board_.cell(cell).text != textOnEntry;
+    textEdited_ = board_.cell(cell).text != textOnEntry_;
     return verdict.accepted;
 }
 
 void GridWindow::handleKeyUp(int cell) {
     colourForFocus(cell);
-    if (navigating && !board_.cell(cell).locked && !cellBox(cell).wholeTextSelected()) {
+    if (navigating_ && !board_.cell(cell).locked && !cellBox(cell).wholeTextSelected()) {
         selectAllText(cell);
     }
 }
 
-// The range check runs also while a puzzle is typed in (ComposeMode), so that a value out of
+// The range check runs also while a puzzle is typed in (composeMode), so that a value out of
 // range never reaches the grid's table and never becomes a given.
 void GridWindow::leaveCell(int cell) {
     if (session_.fillBusy || session_.loadBusy) return;
@@ -380,8 +390,8 @@ void GridWindow::leaveCell(int cell) {
     } else {
         colourForFocus(cell);
     }
-    if (textEdited) {
-        textEdited = false;
+    if (textEdited_) {
+        textEdited_ = false;
         commit(cell);
         mainWindow_.recordHistory(*this);
     }

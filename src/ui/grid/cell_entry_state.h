@@ -24,7 +24,8 @@ struct CellEntryState {
     // The cell last focused by `focusCell`, and its window.
     GridWindow* lastFocusedWindow = nullptr;
     int lastFocusedCell = 0;
-    // `FieldMaxDigits` and `FieldType`, written by the grid window that loaded last.
+    // The field settings (maximum digits, field type), written by the grid window that loaded
+    // last.
     FieldSettings field;
     // Tick of the last move by a navigation key (the repeat guard compares with it).
     std::int64_t lastMoveTick = std::numeric_limits<std::int64_t>::min() / 2;

@@ -1,5 +1,5 @@
 #pragma once
-// The cell field specification: the text each cell carries in its `Tag`, naming the cells the
+// The cell field specification: the text each cell carries in its tag, naming the cells the
 // navigation keys move to, the value's format and its range. `tagCell` writes it at every focus;
 // navigation, range check and formatting read it back with the readers below.
 

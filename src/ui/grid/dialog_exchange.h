@@ -20,8 +20,8 @@ enum class PickOutcome {
 // What the dialog needs from the puzzle databases and the settings file. The main window wires
 // these; an unset function means the service is not there (no puzzles, nothing written).
 struct InputDialogServices {
-    // Scans the database of the active grid kind for `level`: sets `GridKindCode` and the
-    // Session's puzzle count and returns the count.
+    // Scans the database of the active grid kind for `level`: sets the Session's active size
+    // code and puzzle count and returns the count.
     std::function<int(int level)> countLevel;
     // Find by ordinal in the database of the active grid kind: makes puzzle `ordinal` of `level`
     // the current puzzle (an ordinal past the loadable puzzles takes the last of them) and
@@ -39,8 +39,8 @@ class DialogExchange {
     void connect(MainWindowLink* mainWindow, InputDialogServices services);
 
     // Shows the dialog titled `title` (the title is its mode) and returns once it has closed.
-    // The answer is in `dialogCancelled` and, by mode, `dialogText`, `CurrentLevel`, the grade
-    // level (both in the Session) or `ExposedCells`.
+    // The answer is in `dialogCancelled` and, by mode, `dialogText`, the current or the grade
+    // level (both in the Session) or `exposedCells`.
     void ask(const std::string& title, const std::string& prompt, const std::string& text);
 
     std::string dialogTitle;
@@ -49,7 +49,7 @@ class DialogExchange {
     bool dialogCancelled = false;
     bool dialogPicked = false;  // the puzzle-number mode's OK made a record the current puzzle
     bool importAll = false;     // the puzzle choice was answered by Import All
-    int ExposedCells = 0;       // the composing mode's answer, 20..30
+    int exposedCells = 0;       // the composing mode's answer, 20..30
 
     Host& host;
     Session& session;

@@ -36,7 +36,7 @@ const GridLayout& LayoutOf(const GridKind& kind);
 TwipRect CellRect(const GridKind& kind, int cell);
 // The focus frame drawn around a cell: 45 twips outside its top-left corner.
 TwipRect FocusFrameAround(const GridKind& kind, int cell);
-// The block boundary lines `Line1`, drawn midway in the gaps between blocks.
+// The block boundary lines, drawn midway in the gaps between blocks.
 std::vector<TwipLine> BlockLines(const GridKind& kind);
 
 }  // namespace quorvel

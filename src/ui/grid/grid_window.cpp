@@ -182,8 +182,8 @@ void GridWindow::restoreCellColour(int cell, bool keepTextColour) {
     const CellView& view = board_.cell(cell);
     int back = kind_.blockOf(cell) % 2 == 1 ? kShadedBack : kPlainBack;
     // A colour stored with a composed or generated pattern shows while composing (9x9 only).
-    if (kind_.isNine() && session_.createMode && !view.dataField.empty()) {
-        back = static_cast<int>(LenientNumber(view.dataField));
+    if (kind_.isNine() && session_.createMode && !view.composeBackText.empty()) {
+        back = static_cast<int>(LenientNumber(view.composeBackText));
     }
     int fore = view.foreColour;
     if (!keepTextColour) {

@@ -1,8 +1,8 @@
 #pragma once
-// A grid window, `S3` (9x9) or `S5` (15x15): the cells `T1`(1..N*N) with their value tables (the
-// Board), the cell-entry routines every cell event runs, and the controls around the cells
-// (focus frame, status images, `Label1`, the Enter-direction button `the Enter-direction button`,
-// possibilities tips and panel). The view renders this state and forwards the user's events to the
+// A grid window, 9x9 or 15x15: the cells 1..N*N with their value tables (the Board), the
+// cell-entry routines every cell event runs, and the controls around the cells (focus frame,
+// status images, the puzzle-number label, the Enter-direction button, possibilities tips and
+// panel). The view renders this state and forwards the user's events to the
 // handlers below; the main window and the commands call the members by their names.
 
 #include <array>
@@ -85,7 +85,7 @@ class GridWindow : private GridEvents {
     // settings, creates and shades the cells.
     void load(int mainWidthTwips, int mainHeightTwips);
     // Activation: the field settings (maximum digits) become this window's; the 9x9 window
-    // titles the main window; `the Enter-direction button` follows the Enter direction; the
+    // titles the main window; the Enter-direction button follows the Enter direction; the
     // possibilities panel follows the main window's switch.
     void activate();
     void show();
@@ -121,15 +121,22 @@ class GridWindow : private GridEvents {
     void toggleEnterDirection(bool flash);
     bool checkRange(int cell);
     std::string formatByTag(int cell, const std::string& value);
-    // A 150 ms flash of a cell (light grey, green digits) or of `the Enter-direction button`.
+    // A 150 ms flash of a cell (light grey, green digits) or of the Enter-direction button.
     void flashCell(int cell) override;
     void flashEnterDirectionButton();
 
-    // Selected-cell state, read and written by name.
-    int selectedCell = 0;
-    std::string textOnEntry;
-    bool textEdited = false;
-    bool navigating = false;
+    // --- The selected cell ---
+    // The cell the last selection entered, the text it held then, and whether its text has been
+    // edited since (an edit is committed to the grid when the cell is left).
+    int selectedCell() const { return selected_; }
+    const std::string& textOnEntry() const { return textOnEntry_; }
+    bool textEdited() const { return textEdited_; }
+    // True after an arrow or page key, until the next key: the key-up selects the whole text.
+    bool navigating() const { return navigating_; }
+    // A command rewrote the cells: the selected cell's text as it is now counts as unedited.
+    void acceptSelectedText();
+    // Undo and Redo put back the selected cell's text on entry and edit state as recorded.
+    void restoreEditState(const std::string& textOnEntry, bool edited);
 
     // --- Events from the view ---
     // The user put the focus into a cell (mouse press, Tab): the cell the focus leaves runs its
@@ -160,7 +167,7 @@ class GridWindow : private GridEvents {
     TwipRect cellRect(int cell) const { return CellRect(kind_, cell); }
     TwipRect focusFrame() const { return focusFrame_; }
     std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
-    // The possibilities tip `Tip`(cell): shown, its tool tip (the list) and its text (blanks).
+    // The possibilities tip of a cell: shown, its tool tip (the list) and its text (blanks).
     // The list is computed when it is read, from the grid as it is now; a tip goes as soon as
     // its cell shows a value.
     bool tipShown(int cell) const { return validCell(cell) && tipShown_[index(cell)]; }
@@ -257,6 +264,10 @@ class GridWindow : private GridEvents {
     int top_ = 0;
 
     int focused_ = 0;
+    int selected_ = 0;
+    std::string textOnEntry_;
+    bool textEdited_ = false;
+    bool navigating_ = false;
     bool inFocusChange_ = false;
     int focusRedirect_ = 0;
     std::array<Caret, kMaxCells + 1> carets_{};

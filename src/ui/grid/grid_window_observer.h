@@ -10,8 +10,8 @@ class GridWindowObserver {
     virtual void cellChanged(int cell) = 0;
     // The cell that has the focus inside the window (0 for none) changed.
     virtual void focusChanged(int cell) = 0;
-    // Anything else: status images, gauge, focus frame, `the Enter-direction button`, `Label1`, the
-    // possibilities panel, visibility, position or a flash.
+    // Anything else: status images, gauge, focus frame, the Enter-direction button, the
+    // puzzle-number label, the possibilities panel, visibility, position or a flash.
     virtual void windowChanged() = 0;
 };
 

@@ -64,14 +64,14 @@ void InputDialog::load() {
                 cancelVisible_ = false;
                 okCentred_ = true;
             }
-            focus_ = Focus::OkButton;
+            focus_ = Focus::Ok;
             break;
         case InputMode::LevelChoice:
             // A grade level that was never set (or read damaged from the settings) starts at 1.
             session.gradeLevel = ClampLevel(session.gradeLevel);
             markerLevel_ = session.gradeLevel;
             answerVisible_ = false;
-            focus_ = Focus::OkButton;
+            focus_ = Focus::Ok;
             break;
         case InputMode::PuzzleNumber:
             session.currentLevel = ClampLevel(session.currentLevel);
@@ -90,7 +90,7 @@ void InputDialog::load() {
 void InputDialog::activate() {
     if (answerVisible_) {
         answer_.selectAll();
-        focus_ = Focus::AnswerBox;
+        focus_ = Focus::Answer;
     }
     changed();
 }
@@ -124,15 +124,15 @@ void InputDialog::levelLabelClicked(int level) {
     changed();
 }
 
-void InputDialog::KeyDown(const KeyEvent& event) {
+void InputDialog::keyDown(const KeyEvent& event) {
     if (closed_ || inKeyDown_) return;
     inKeyDown_ = true;
     const int code = event.code;
     if (code == key::kLeft || code == key::kRight || (code >= 41 && code <= 45)) {
-        focus_ = Focus::OkButton;
+        focus_ = Focus::Ok;
         changed();
     } else if (code == key::kEnter) {
-        focus_ = Focus::OkButton;
+        focus_ = Focus::Ok;
         changed();
         okClicked();
     } else if ((code == key::kDown || code == key::kUp) && hasLevels()) {
@@ -146,7 +146,7 @@ void InputDialog::KeyDown(const KeyEvent& event) {
 }
 
 void InputDialog::answerKeyPress(const std::string& typed) {
-    if (closed_ || !answerVisible_ || focus_ != Focus::AnswerBox || typed.empty()) return;
+    if (closed_ || !answerVisible_ || focus_ != Focus::Answer || typed.empty()) return;
     if (typed == "\b") {
         answer_.backspace();
     } else if (typed.size() == 1 && typed[0] >= '0' && typed[0] <= '9') {
@@ -157,8 +157,8 @@ void InputDialog::answerKeyPress(const std::string& typed) {
     changed();
 }
 
-void InputDialog::Key(const KeyEvent& event) {
-    KeyDown(event);
+void InputDialog::key(const KeyEvent& event) {
+    keyDown(event);
     if (!event.text.empty()) answerKeyPress(event.text);
 }
 
@@ -166,7 +166,7 @@ void InputDialog::setAnswerSelection(int start, int length) {
     answer_.selStart = start;
     answer_.selLength = length;
     answer_.clampSelection();
-    if (answerVisible_) focus_ = Focus::AnswerBox;
+    if (answerVisible_) focus_ = Focus::Answer;
     changed();
 }
 
@@ -174,7 +174,7 @@ void InputDialog::okClicked() {
     if (closed_) return;
     Session& session = exchange_.session;
     if (mode_ == InputMode::ExposedCells) {
-        exchange_.ExposedCells =
+        exchange_.exposedCells =
             std::clamp(WholeNumberOf(answer_.text), kFewestExposedCells, kMostExposedCells);
     } else if (mode_ == InputMode::PuzzleChoice) {
         exchange_.dialogText = answer_.text;

@@ -35,7 +35,7 @@ inline constexpr int kMostExposedCells = 30;
 
 class InputDialog {
   public:
-    enum class Focus { AnswerBox, OkButton, CancelButton };
+    enum class Focus { Answer, Ok, Cancel };
 
     explicit InputDialog(DialogExchange& exchange);
 
@@ -47,11 +47,11 @@ class InputDialog {
     // Level choice by a click on level label `level` (1..4; 0 counts as 1).
     void levelLabelClicked(int level);
     // A key pressed anywhere in the dialog: arrows, Enter and the keys that move to OK.
-    void KeyDown(const KeyEvent& event);
+    void keyDown(const KeyEvent& event);
     // A character typed into the answer box.
     void answerKeyPress(const std::string& typed);
-    // Convenience for views: `KeyDown`, then `answerKeyPress` with the key's text.
-    void Key(const KeyEvent& event);
+    // Convenience for views: `keyDown`, then `answerKeyPress` with the key's text.
+    void key(const KeyEvent& event);
     // The user placed the caret or selected with the mouse.
     void setAnswerSelection(int start, int length);
     void okClicked();
@@ -62,12 +62,14 @@ class InputDialog {
 
     InputMode mode() const { return mode_; }
     const std::string& caption() const { return caption_; }
-    const std::string& prompt() const { return prompt_; }  // `Label1`
+    const std::string& prompt() const { return prompt_; }  // the prompt label
     bool promptEnlarged() const { return promptEnlarged_; }
     const TextBox& answerBox() const { return answer_; }
     bool answerVisible() const { return answerVisible_; }
-    bool levelLabelsVisible() const { return levelsVisible_; }  // `Label2`(1..4) and `Shape2`
-    int markerLevel() const { return markerLevel_; }            // 1..4
+    bool levelLabelsVisible() const {
+        return levelsVisible_;
+    }                                                 // the level labels 1..4 and their frame
+    int markerLevel() const { return markerLevel_; }  // 1..4
     bool cancelVisible() const { return cancelVisible_; }
     bool importAllVisible() const { return mode_ == InputMode::PuzzleChoice; }
     bool okCentred() const { return okCentred_; }
@@ -95,7 +97,7 @@ class InputDialog {
     int markerLevel_ = 1;
     bool cancelVisible_ = true;
     bool okCentred_ = false;
-    Focus focus_ = Focus::AnswerBox;
+    Focus focus_ = Focus::Answer;
     bool closed_ = false;
     bool inKeyDown_ = false;
     int rememberedCount_ = 0;

@@ -14,7 +14,7 @@ inline constexpr std::string_view kMsgNotNumeric =
     "Invalid data type -  Only numeric data allowed.";
 inline constexpr std::string_view kMsgMaxDigits = "Maximum number of digits for field reached.";
 
-// The process-wide field settings the filter reads (`FieldMaxDigits`, `FieldType`); a grid
+// The process-wide field settings the filter reads (maximum digits and field type); a grid
 // window writes them when it loads.
 struct FieldSettings {
     int maxDigits = 1;

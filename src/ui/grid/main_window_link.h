@@ -2,9 +2,9 @@
 // What a grid window needs from the main window that hosts it. The main window (`MainWindow`)
 // implements this interface and owns the grid windows; tests use a scripted fake.
 //
-// Process-wide flags that a grid window only reads or writes (`CreateMode`, `SelectedNumber`,
-// `ExperimentColours`, `ComposeMode`, `FillBusy`, `LoadBusy`, `ElapsedShown` ...) live in the
-// `Session` and are not repeated here.
+// Process-wide flags that a grid window only reads or writes (createMode, selectedNumber,
+// experimentColours, composeMode, fillBusy, loadBusy, elapsedShown ...) live in the `Session`
+// and are not repeated here.
 
 #include <cstdint>
 #include <string>
@@ -49,10 +49,10 @@ class MainWindowLink {
     // Sets the main window's caption (the 9x9 window does so on activation).
     virtual void setMainTitle(const std::string& title) = 0;
 
-    // Starts or stops the elapsed-time display (`Timer1`) without touching the banked time.
+    // Starts or stops the elapsed-time display without touching the banked time.
     virtual void setElapsedTimerRunning(bool running) = 0;
 
-    // The Working Hard indicator (`Frame1` shown and `Timer2` running) of long operations.
+    // The Working Hard indicator (the squares shown and moving) of long operations.
     virtual void setWorkingHard(bool on) = 0;
     // The Stop item on the menu bar, shown while a solve runs.
     virtual void setStopItemVisible(bool visible) = 0;

@@ -47,13 +47,13 @@ void MarkingControls::cellMouseDown(int cell) {
 }
 
 void MarkingControls::flash(MarkingControl control, int index) {
-    flashControl_ = control;
-    flashIndex_ = index;
+    flashingControl_ = control;
+    flashingIndex_ = index;
     changed();
     host_.processEvents();
     host_.sleepMs(kFlashMs);
-    flashControl_ = MarkingControl::None;
-    flashIndex_ = 0;
+    flashingControl_ = MarkingControl::None;
+    flashingIndex_ = 0;
     changed();
 }
 

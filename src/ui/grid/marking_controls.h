@@ -26,7 +26,7 @@ class MarkingControls {
 
     GridWindow& window() { return window_; }
 
-    // Mouse-up on `CBnDR`(row), `CBnDC`(column) and `CBnDL`; click on `Label3`(index).
+    // Mouse-up on a row button, a column button and the clear button; click on a store label.
     void rowButtonReleased(int row, int button);
     void columnButtonReleased(int column, int button);
     void clearButtonReleased(int button);
@@ -38,7 +38,7 @@ class MarkingControls {
     const PinkLines& lines() const { return lines_; }
     // True while the control is in its 150 ms press flash.
     bool flashing(MarkingControl control, int index) const {
-        return flashControl_ == control && flashIndex_ == index;
+        return flashingControl_ == control && flashingIndex_ == index;
     }
 
     // Called after every change of the controls' state.
@@ -54,8 +54,8 @@ class MarkingControls {
     Host& host_;
     StoreFile file_;
     PinkLines lines_;
-    MarkingControl flashControl_ = MarkingControl::None;
-    int flashIndex_ = 0;
+    MarkingControl flashingControl_ = MarkingControl::None;
+    int flashingIndex_ = 0;
     std::vector<std::function<void()>> listeners_;
 };
 

@@ -1,10 +1,10 @@
 #pragma once
-// The pink lines and boundary frames of the 9x9 window: a row button `CBnDR`(r) beside each row
-// and a column button `CBnDC`(c) above each column toggle the pink line `DLineR`(r) or
-// `DLineC`(c) (left button) or place the band frame around the three rows or columns of the
-// button's band (any other button); a mouse-down on a cell while the main window's marking switch
-// is on places the block frame around the cell's block; the clear button `CBnDL` removes every
-// line and hides both frames. Geometry is in twips inside the window.
+// The pink lines and boundary frames of the 9x9 window: a row button beside each row and a column
+// button above each column toggle the pink line through that row or column (left button) or
+// place the band frame around the three rows or columns of the button's band (any other button);
+// a mouse-down on a cell while the main window's marking switch is on places the block frame
+// around the cell's block; the clear button removes every line and hides both frames. Geometry is
+// in twips inside the window.
 
 #include <array>
 #include <string>

@@ -11,9 +11,9 @@ namespace {
 
 StateHistory::GridState Capture(const GridWindow& window) {
     StateHistory::GridState state;
-    state.selected = window.selectedCell;
-    state.textOnEntry = window.textOnEntry;
-    state.textEdited = window.textEdited;
+    state.selected = window.selectedCell();
+    state.textOnEntry = window.textOnEntry();
+    state.textEdited = window.textEdited();
     const Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const CellView& view = board.cell(cell);
@@ -71,8 +71,7 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
     for (int cell : state.tips)
         window.tagCell(cell);
     if (board.validCell(state.selected)) window.tagCell(state.selected);
-    window.textOnEntry = state.textOnEntry;
-    window.textEdited = state.textEdited;
+    window.restoreEditState(state.textOnEntry, state.textEdited);
     session.loadBusy = wasLoading;
     window.notifyWindowChanged();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The recent states of one grid window for Undo and Redo: up to 15 slots and a current position.
-// A state holds the selection (`selectedCell`, `textOnEntry`, `textEdited`), every cell's text,
-// colours, lock and `Tag`, and the possibilities tips that were shown. A record after an Undo drops
-// the states that lay ahead of the position, so Redo never leads onto an abandoned line of changes.
+// A state holds the selection (the selected cell, its text on entry and whether it was edited),
+// every cell's text, colours, lock and tag, and the possibilities tips that were shown. A record
+// after an Undo drops the states that lay ahead of the position, so Redo never leads onto an
+// abandoned line of changes.
 
 #include <string>
 #include <vector>
@@ -30,7 +31,7 @@ class StateHistory {
         std::vector<int> tips;         // cells whose tip was shown
     };
 
-    // Records the window's state after the position; nothing while `LoadBusy` is set or when
+    // Records the window's state after the position; nothing while session.loadBusy is set or when
     // `skip` is true. With all 15 slots full the oldest state is dropped.
     void record(GridWindow& window, bool skip = false);
     // Undo (true) moves back one slot and restores it, Redo (false) moves forward. Nothing
@@ -39,7 +40,7 @@ class StateHistory {
     // Forgets every state (the window closes).
     void reset();
     // Forgets every state and records the window's state as the first (a new puzzle); while
-    // `LoadBusy` is set the history is left empty.
+    // session.loadBusy is set the history is left empty.
     void restart(GridWindow& window) {
         reset();
         record(window);

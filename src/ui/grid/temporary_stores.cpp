@@ -36,10 +36,7 @@ void GetStored(GridWindow& window, const std::vector<std::string>& cells) {
     for (int cell = 1; cell <= window.board().cellCount(); ++cell)
         window.setCellValue(cell, cells[static_cast<size_t>(cell - 1)]);
     // The values just written are committed: the selected cell has nothing pending.
-    if (window.board().validCell(window.selectedCell)) {
-        window.textOnEntry = window.board().cell(window.selectedCell).text;
-    }
-    window.textEdited = false;
+    window.acceptSelectedText();
     window.checkConsistency(1);
 }
 

@@ -19,9 +19,9 @@ class DialogExchange;
 class GridWindow;
 class MainWindowLink;
 
-inline constexpr int kStoreLabelCount = 7;  // `Label3`(0..6)
+inline constexpr int kStoreLabelCount = 7;  // store labels 0..6
 inline constexpr std::string_view kStoreTitle = "Temporary Store?";
-inline constexpr std::string_view kStoreCaption = "Temp. Store";  // `Label2`
+inline constexpr std::string_view kStoreCaption = "Temp. Store";  // the caption above them
 
 using StoreSlots = std::array<std::string, 4>;
 
@@ -33,7 +33,7 @@ struct StoreFile {
     std::function<void(const StoreSlots&)> write;
 };
 
-// Caption ("LA" above "ST" for element 0) and tool tip of `Label3`(index).
+// Caption ("LA" above "ST" for element 0) and tool tip of store label `index`.
 std::string_view StoreLabelCaption(int index);
 std::string_view StoreLabelToolTip(int index);
 // The slot element `index` works on: (index + 1) div 2.
@@ -47,15 +47,15 @@ std::string StoreText(const GridWindow& window);
 // of values 1..9.
 std::optional<std::vector<std::string>> ParseStoreText(std::string_view text);
 
-// Click on `Label3`(index): asks, then stores the grid (odd elements) or gets a stored grid back
-// (element 0 and the even elements). A Get writes each cell with its value and runs the
+// Click on store label `index`: asks, then stores the grid (odd elements) or gets a stored grid
+// back (element 0 and the even elements). A Get writes each cell with its value and runs the
 // consistency check, so the value table and the possibilities follow at once. Returns true when
 // the grid or the stores changed. A slot that cannot be read changes nothing and says so on the
 // message line.
 bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,
                        const StoreFile& file, int index);
 
-// Where `Label2` and `Label3`(index) sit in the 9x9 window.
+// Where the store caption and store label `index` sit in the 9x9 window.
 TwipRect StoreCaptionRect();
 TwipRect StoreLabelRect(int index);
 

@@ -35,7 +35,7 @@ struct PrintPage {
     std::string headingFont = "MS Sans Serif";
     int headingFontPoints = 10;
     std::vector<PrintCell> cells;  // cell n at index n - 1
-    TwipRect frame;                // the block frame `Shape1` around the whole grid
+    TwipRect frame;                // the frame around the whole grid
     int frameColour = 0;
     std::vector<TwipLine> blockLines;
     std::vector<PrintLabel> letterHeadings;  // one per column, "A", "B", ...

@@ -55,7 +55,7 @@ void InputDialogWindow::key(const KeyEvent& event) {
     if (event.code == key::kEscape) {
         dialog_.cancelClicked();
     } else {
-        dialog_.Key(event);
+        dialog_.key(event);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// `frmAbout`: the about box, which doubles as the exit confirmation of Quit. The Host shows it
+// The about box, which doubles as the exit confirmation of Quit. The Host shows it
 // modally; the view renders the state below, forwards the buttons and closes the window once
 // `closed()` is true.
 
@@ -38,8 +38,9 @@ class AboutWindow {
     std::uint32_t webSiteColour() const { return webSiteColour_; }
     bool webSiteFlashing() const { return webSiteFlashing_; }
     bool exitPanelVisible() const { return exitPanelVisible_; }
-    static constexpr const char* kExitQuestion = "Are you sure you want to ";  // `Label2`
-    static constexpr const char* kExitWord = "EXIT ?";                         // `Label3`
+    // The exit panel's question, its last word in a label of its own.
+    static constexpr const char* kExitQuestion = "Are you sure you want to ";
+    static constexpr const char* kExitWord = "EXIT ?";
 
     bool closed() const { return closed_; }
     ExitAnswer answer() const { return answer_; }

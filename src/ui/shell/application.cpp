@@ -84,7 +84,7 @@ void Application::openSplash() {
 void Application::wireDialogServices() {
     auto activeDatabase = [this]() -> Result<Database> {
         const GridKind& kind =
-            session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
+            session_.activeSizeCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
         return LoadDatabase(databaseFolder(programFolder_), kind);
     };
     InputDialogServices services;

@@ -1,6 +1,6 @@
 #pragma once
-// The main window's elapsed-time display: `Timer1` (every 1000 ms) and its values in the Session
-// (`TimerStart` as a millisecond tick, `BankedElapsed` and `ElapsedShown` as fractions of a
+// The main window's elapsed-time display: a timer ticking every 1000 ms and its values in the
+// Session (timerStart as a millisecond tick, bankedElapsed and elapsedShown as fractions of a
 // day). Minimising banks the time shown; restoring continues from the banked value.
 
 #include <string>
@@ -15,15 +15,15 @@ class ElapsedTime {
     ElapsedTime(Session& session, Host& host);
 
     bool running() const { return running_; }
-    // Switches `Timer1` on or off without touching the values.
+    // Switches the timer on or off without touching the values.
     void setRunning(bool running) { running_ = running; }
 
-    // `restartElapsedTime`: from zero, now, and `Timer1` on.
+    // `restartElapsedTime`: from zero, now, and the timer on.
     void restart();
-    // The `Timer1` event: recomputes `ElapsedShown` (and `ElapsedAtCompose` while composing)
-    // and the label.
+    // The timer's tick: recomputes elapsedShown (and elapsedAtCompose while composing) and the
+    // label.
     void tick();
-    // Minimised while running: the time shown is banked and `Timer1` stops. True when banked.
+    // Minimised while running: the time shown is banked and the timer stops. True when banked.
     bool bankOnMinimise();
     // Restored from a minimised state: with banked time the display continues from it. True
     // when the timer was started again.
@@ -31,7 +31,7 @@ class ElapsedTime {
     // The main window's activation step for the timer.
     void activate();
 
-    // `Label1`: "hh:mm:ss" (hours keep counting past 24), "" after `clearLabel`.
+    // The time label: "hh:mm:ss" (hours keep counting past 24), "" after `clearLabel`.
     const std::string& label() const { return label_; }
     void clearLabel() { label_.clear(); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the main window needs of the grid window it hosts (`S3` or `S5`). The grid windows are
+// What the main window needs of the grid window it hosts (9x9 or 15x15). The grid windows are
 // adapted to this, so the main window's rules can be exercised with a scripted child.
 
 #include <cstdint>
@@ -25,13 +25,13 @@ class GridChild {
     // Re-centres a shown window after the frame was resized.
     virtual void placeIn(int frameWidthTwips, int frameHeightTwips) = 0;
 
-    // `Shape2`'s back colour (black whenever a top-level menu opens).
+    // The back colour of the window's frame (black whenever a top-level menu opens).
     virtual void setFrameColour(std::uint32_t colour) = 0;
-    // Unloads every possibilities tip `Tip`(1..225).
+    // Unloads every possibilities tip.
     virtual void unloadTips() = 0;
     // After a command: the possibilities panel and tips show the grid as it is now.
     virtual void refreshPossibilities() = 0;
-    // Shows or hides the possibilities panel `panelMark` with its frame.
+    // Shows or hides the possibilities panel with its frame.
     virtual void setPanelVisible(bool visible) = 0;
     // A menu item or toolbar button was chosen: the focused cell is left as a click elsewhere
     // would leave it (range check, commit).

@@ -1,5 +1,5 @@
 #pragma once
-// A grid window (`S3` or `S5`) as the main window's child.
+// A grid window (9x9 or 15x15) as the main window's child.
 
 #include <cstdint>
 
@@ -14,7 +14,7 @@ class GridWindowChild : public GridChild {
     explicit GridWindowChild(GridWindow& window) : window_(window) {}
 
     GridWindow& window() { return window_; }
-    // The back colour of the window's frame `Shape2`, kept here for the view to paint.
+    // The back colour of the window's frame, kept here for the view to paint.
     std::uint32_t frameColour() const { return frameColour_; }
 
     std::string name() const override;

@@ -109,11 +109,11 @@ void HelpWindow::keepOnScreen() {
 void HelpWindow::layout() {
     SystemMetrics metrics = host_.systemMetrics();
     int inner = window_.height - 15 * metrics.minWindowHeightPx - 60 * metrics.borderHeightPx;
-    shape2_ = {50, 50, std::abs(window_.width - 225), std::abs(inner - 30)};
-    picture1_ = {shape2_.left + 50, shape2_.top + 50, shape2_.width - 100, shape2_.height - 100};
+    frame_ = {50, 50, std::abs(window_.width - 225), std::abs(inner - 30)};
+    panel_ = {frame_.left + 50, frame_.top + 50, frame_.width - 100, frame_.height - 100};
     // Below these sizes the text box keeps the size it had (a negative size is refused).
-    if (shape2_.width > 200 && shape2_.width - 555 >= 0) textBox_.width = shape2_.width - 555;
-    if (shape2_.height > 900) textBox_.height = shape2_.height - 900;
+    if (frame_.width > 200 && frame_.width - 555 >= 0) textBox_.width = frame_.width - 555;
+    if (frame_.height > 900) textBox_.height = frame_.height - 900;
     textBox_.left = 200;
     textBox_.top = 550;
     TextMeasure measure = host_.measureText(text_, kTextFont, fontPoints_, textBox_.width);

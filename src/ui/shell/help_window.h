@@ -1,5 +1,5 @@
 #pragma once
-// `frmAddInfo`, the modeless help window: the general help text in a box that scrolls only when
+// The modeless help window: the general help text in a box that scrolls only when
 // the text does not fit, two font buttons, and a place, size and font size remembered for the
 // rest of the run (never in a file). All sizes are twips.
 
@@ -31,8 +31,8 @@ class HelpWindow {
   public:
     static constexpr const char* kCaption = " A Little Bit of Help ..";
     static constexpr const char* kHelpFileName = "sudokuhelp.pxz";
-    static constexpr const char* kTextFont = "Arial";        // `lblTipText`
-    static constexpr const char* kCopyFont = "Courier New";  // `Text1`
+    static constexpr const char* kTextFont = "Arial";        // the scrolling text box
+    static constexpr const char* kCopyFont = "Courier New";  // the plain copy
     static constexpr int kSmallFont = 9;
     static constexpr int kLargeFont = 12;
 
@@ -56,14 +56,14 @@ class HelpWindow {
     const std::string& text() const { return text_; }
     const TwipsRect& geometry() const { return window_; }
     int fontPoints() const { return fontPoints_; }
-    // `Shape2`, `Picture1` and the text box `lblTipText` (where `Text1` sits too).
-    const TwipsRect& frame() const { return shape2_; }
-    const TwipsRect& panel() const { return picture1_; }
+    // The frame, the panel inside it and the text box (where the plain copy sits too).
+    const TwipsRect& frame() const { return frame_; }
+    const TwipsRect& panel() const { return panel_; }
     const TwipsRect& textBox() const { return textBox_; }
-    // `Picture2` (the font buttons) ends where the text box ends.
+    // The row of font buttons ends where the text box ends.
     int fontButtonsRight() const { return textBox_.left + textBox_.width; }
-    // True when the text is taller than the box: the scrolling `lblTipText` shows it; otherwise
-    // the plain copy in `Text1` does.
+    // True when the text is taller than the box: the scrolling text box shows it; otherwise the
+    // plain copy does.
     bool scrolling() const { return scrolling_; }
     // The remembered "left,top,width,height,font" text; "" until the window was first left.
     const std::string& rememberedGeometry() const { return remembered_; }
@@ -87,8 +87,8 @@ class HelpWindow {
     HelpScreen screen_;
     TwipsRect window_;
     int fontPoints_ = kSmallFont;
-    TwipsRect shape2_;
-    TwipsRect picture1_;
+    TwipsRect frame_;
+    TwipsRect panel_;
     TwipsRect textBox_{200, 550, 0, 0};
     bool scrolling_ = false;
     std::string remembered_;

@@ -357,9 +357,9 @@ void MainWindow::openGrid(bool fifteen) {
     GridChild* opening = fifteen ? fifteen_ : nine_;
     if (closing != nullptr) closing->hide();
     active_ = opening;
-    session_.gridKindCode = fifteen ? kFifteenGrid.sizeCode : kNineGrid.sizeCode;
+    session_.activeSizeCode = fifteen ? kFifteenGrid.sizeCode : kNineGrid.sizeCode;
     // A stored puzzle belongs to its grid kind; the other grid does not show it.
-    if (session_.puzzleNumber != 0 && session_.puzzleSizeCode != session_.gridKindCode) {
+    if (session_.puzzleNumber != 0 && session_.puzzleSizeCode != session_.activeSizeCode) {
         endCurrentPuzzle();
     }
     (fifteen ? fifteenButton : nineButton).backColour = colour::kChosenYellow;
@@ -374,7 +374,7 @@ void MainWindow::openGrid(bool fifteen) {
 
 void MainWindow::scanDatabaseForLevel() {
     const GridKind& kind =
-        session_.gridKindCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
+        session_.activeSizeCode == kFifteenGrid.sizeCode ? kFifteenGrid : kNineGrid;
     Result<Database> database = LoadDatabase(databaseFolder(programFolder_), kind);
     if (!database) {
         showFileError(database.error().message());

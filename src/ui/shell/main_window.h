@@ -72,11 +72,12 @@ struct MessageLine {
     int alignment = 0;  // 0 left, 1 right, 2 centre
 };
 
-// `Frame1` with the squares `Shape3`(0..5) and the highlight `Shape4`(0), in twips.
+// The Working Hard indicator: a frame with six squares and a highlight that steps from square to
+// square while a long operation runs, in twips.
 struct WorkingHard {
-    bool visible = false;       // `Frame1`, tool tip " Working Hard "
-    bool timerRunning = false;  // `Timer2`
-    int workStep = 0;           // the square highlighted next
+    bool visible = false;       // tool tip " Working Hard "
+    bool timerRunning = false;  // the highlight moves
+    int nextSquare = 0;         // the square highlighted next
     int highlightLeft = 0;
     int highlightTop = 0;
     static constexpr int kSquareLeft[6] = {45, 240, 435, 630, 825, 1020};
@@ -152,9 +153,9 @@ class MainWindow : public MainWindowLink {
     void restartElapsedTime();
     void showDatabaseBusy();
     void showDatabaseReady();
-    // Mode 1 suspends repainting; any other mode resumes it unless `LoadBusy` is set.
+    // Mode 1 suspends repainting; any other mode resumes it unless session.loadBusy is set.
     void setDrawingMode(int mode);
-    // The create layout while `CreateMode` is true, the normal layout otherwise.
+    // The create layout while session.createMode is true, the normal layout otherwise.
     void applyComposeLayout();
     void applyStateChange(StateChange change);
     void setWorkingHard(bool on) override;
@@ -285,7 +286,7 @@ class MainWindow : public MainWindowLink {
     bool unloaded_ = false;
     bool visible_ = false;
     bool markingSwitch_ = false;
-    // The Tip check mark while a Set Puzzle command has it cleared.
+    // The Show Possibilities (Tip) check mark while a Set Puzzle command has it cleared.
     std::optional<bool> tipMarkDuringSetPuzzle_;
     Settings settings_;
     Settings savedSettings_;  // as last read or written

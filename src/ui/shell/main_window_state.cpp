@@ -62,9 +62,9 @@ void MainWindow::elapsedTick() {
 
 void MainWindow::workingHardTick() {
     if (!workingHard_.timerRunning) return;
-    workingHard_.highlightLeft = WorkingHard::kSquareLeft[workingHard_.workStep] - 45;
+    workingHard_.highlightLeft = WorkingHard::kSquareLeft[workingHard_.nextSquare] - 45;
     workingHard_.highlightTop = WorkingHard::kSquareTop - 45;
-    workingHard_.workStep = (workingHard_.workStep + 1) % 6;
+    workingHard_.nextSquare = (workingHard_.nextSquare + 1) % 6;
     changed(MainWindowChange::WorkingHard);
 }
 

@@ -24,11 +24,11 @@ void Splash::load() {
 
 void Splash::animationTick() {
     if (!animationTimer_) return;
-    labels_[k_] = true;
-    ++k_;
-    if (k_ == kAnimatedLabels) {
+    labels_[step_] = true;
+    ++step_;
+    if (step_ == kAnimatedLabels) {
         labels_.fill(false);
-        k_ = 0;
+        step_ = 0;
     }
     changed();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// `frmSplash`: shown for three seconds while the settings are read, with nine labels lighting up
-// one by one every 250 ms; its `Timer1` hands over to the main window. The view drives
+// The splash window: shown for three seconds while the settings are read, with nine labels
+// lighting up one by one every 250 ms; then it hands over to the main window. The view drives
 // `handOverDue` once after `handOverDelay()` ms while `handOverPending()` and `animationTick` every
 // 250 ms while `animating()`.
 
@@ -17,13 +17,13 @@ class Splash {
   public:
     static constexpr int kHandOverMs = 3000;
     static constexpr int kAnimationMs = 250;
-    static constexpr int kAnimatedLabels = 9;  // `Label1`(0..8)
+    static constexpr int kAnimatedLabels = 9;  // labels 0..8
 
     Splash(Host& host, Session& session);
 
-    // Creation: `LoadBusy` is set and `startupRoutine` (reading the settings) runs.
+    // Creation: session.loadBusy is set and `startupRoutine` (reading the settings) runs.
     void create(const std::function<void()>& startupRoutine);
-    // Load: the window shows itself with its version label; `Timer1` starts.
+    // Load: the window shows itself with its version label; the hand-over timer starts.
     void load();
     void handOverDue();
     void animationTick();
@@ -39,11 +39,11 @@ class Splash {
     bool handOverPending() const { return handOverTimer_; }
     bool animating() const { return animationTimer_; }
     bool labelVisible(int index) const { return labels_.at(index); }
-    int step() const { return k_; }
-    const std::string& version() const { return version_; }  // `lblVersion`
-    static constexpr const char* kProductName = "Quorvel";   // `lblProductName`
+    int step() const { return step_; }
+    const std::string& version() const { return version_; }
+    static constexpr const char* kProductName = "Quorvel";
     static constexpr const char* kCompanyProduct = "Sudoku assistant";
-    static constexpr const char* kPlatform = "For Linux";  // `lblPlatform`
+    static constexpr const char* kPlatform = "For Linux";
 
   private:
     void unload();
@@ -56,7 +56,7 @@ class Splash {
     bool handOverTimer_ = false;
     bool animationTimer_ = false;
     std::array<bool, kAnimatedLabels> labels_{};
-    int k_ = 0;
+    int step_ = 0;
     std::string version_;
     std::function<void()> handOver_;
     std::function<void()> onChanged_;

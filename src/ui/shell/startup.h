@@ -23,7 +23,7 @@ class Startup {
     // program must end here without opening a window (the change needs a system restart).
     bool run();
 
-    // `OriginalWidth` and `OriginalHeight`: the mode found at start; nullopt when it could not
+    // The mode found at start; nullopt when it could not
     // be read (then nothing is offered at start or changed at the end).
     const std::optional<DisplayMode>& originalMode() const { return original_; }
 

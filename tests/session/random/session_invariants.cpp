@@ -144,7 +144,7 @@ std::optional<Breach> SessionInvariants::checkDatabase(int index) {
         if (!state.records.emplace(record->number, text).second) {
             return Broken("number repeated", name + ": " + std::to_string(record->number));
         }
-        if ((record->number == kIncompletePuzzleNo) != (record->kind == kKindIncomplete)) {
+        if ((record->number == kIncompletePuzzleNumber) != (record->kind == kKindIncomplete)) {
             return Broken("incomplete record", name + ": " + text);
         }
     }
@@ -175,7 +175,7 @@ std::optional<Breach> SessionInvariants::checkChanges(int sizeCode, const Databa
             };
             const bool stored =
                 StoresRecords(command_.name) &&
-                (number == kIncompletePuzzleNo || givens(line) == givens(now->second));
+                (number == kIncompletePuzzleNumber || givens(line) == givens(now->second));
             if (!stored) return Broken("record changed", line + " -> " + now->second + by);
         }
     }

@@ -70,7 +70,7 @@ DialogView::DialogView(InputDialog& dialog, QWidget* parent) : QDialog(parent), 
         if (event.code == key::kEscape) {
             dialog_.cancelClicked();
         } else {
-            dialog_.Key(event);
+            dialog_.key(event);
         }
     });
     connect(answer_, &ForwardingLineEdit::selectionMoved, this,
@@ -134,17 +134,17 @@ void DialogView::render() {
     cancel_->move(kWidth / 2 + 6, kButtonTop);
 
     switch (dialog_.focus()) {
-        case InputDialog::Focus::AnswerBox:
+        case InputDialog::Focus::Answer:
             if (answer_->isVisible()) answer_->setFocus();
             break;
-        case InputDialog::Focus::OkButton:
+        case InputDialog::Focus::Ok:
             ok_->setFocus();
             break;
-        case InputDialog::Focus::CancelButton:
+        case InputDialog::Focus::Cancel:
             cancel_->setFocus();
             break;
     }
-    ok_->setDefault(dialog_.focus() == InputDialog::Focus::OkButton);
+    ok_->setDefault(dialog_.focus() == InputDialog::Focus::Ok);
 
     if (dialog_.closed() && isVisible()) done(Accepted);
 }

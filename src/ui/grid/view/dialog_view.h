@@ -1,5 +1,5 @@
 #pragma once
-// The input dialog `InputDialog` as a modal QDialog. The core decides which controls show, the
+// The input dialog as a modal QDialog. The core decides which controls show, the
 // prompt, the answer text, the chosen level and where the focus is; this dialog draws that and
 // forwards clicks and keys. It closes itself once the core says the dialog is closed.
 

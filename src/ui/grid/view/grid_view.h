@@ -1,8 +1,8 @@
 #pragma once
-// A grid window (`S3` or `S5`) drawn: one forwarding text box per cell at the core's position,
-// block lines, the focus frame, `Label1`, the status images, `the Enter-direction button`, the fill
-// gauge with its percent text, the possibilities tips and panel. Every user event goes to the
-// GridWindow; the widgets change only when the window reports a change.
+// A grid window (9x9 or 15x15) drawn: one forwarding text box per cell at the core's position,
+// block lines, the focus frame, the puzzle-number label, the status images, the Enter-direction
+// button, the fill gauge with its percent text, the possibilities tips and panel. Every user event
+// goes to the GridWindow; the widgets change only when the window reports a change.
 
 #include "ui/grid/grid_window.h"
 #include "ui/grid/grid_window_observer.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The about window `frmAbout` as a modal dialog; in exit mode its Yes/No panel covers it. The
+// The about window as a modal dialog; in exit mode its Yes/No panel covers it. The
 // texts and the web-site label's look come from the core; buttons are forwarded to it.
 
 #include "ui/shell/about_window.h"

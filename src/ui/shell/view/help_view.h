@@ -1,5 +1,5 @@
 #pragma once
-// The modeless help window `frmAddInfo`: the help text in a scrolling box when it does not fit,
+// The modeless help window: the help text in a scrolling box when it does not fit,
 // else in a plain copy; two font buttons; place and size as the core keeps them.
 
 #include "ui/shell/help_window.h"

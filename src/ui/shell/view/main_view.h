@@ -1,5 +1,5 @@
 #pragma once
-// The main window `MainWindow`: menu bar, the strip with elapsed time, Working Hard squares,
+// The main window: menu bar, the strip with elapsed time, Working Hard squares,
 // database indicator and message line, the toolbar of label buttons, and an MDI area that shows the
 // one grid window the core has open. Its timers drive the core's timer events.
 

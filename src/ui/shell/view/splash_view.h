@@ -1,5 +1,5 @@
 #pragma once
-// The splash window `frmSplash`: product, version and nine labels that light up one by one.
+// The splash window: product, version and nine labels that light up one by one.
 // Its two timers drive the core's timer events; it shows and hides as the core says.
 
 #include "ui/shell/splash.h"
