@@ -57,7 +57,9 @@ TEST_F(MainMenu, EveryRowRunsTheCommandItCarries) {
     }
 }
 
-TEST(MenuTable, EveryRowHasAHandlerOnceTheProgramIsComposed) {
+// Each row has a handler or an action once the program is composed; each shortcut, command
+// and number is on one row only.
+TEST(MenuTable, EveryRowHasAHandlerAndItsOwnShortcutCommandAndNumber) {
     TempFolder folder;
     FakeHost host;
     Application program(host, folder.path());
@@ -67,40 +69,28 @@ TEST(MenuTable, EveryRowHasAHandlerOnceTheProgramIsComposed) {
         return command != nullptr ? main.commands().has(*command)
                                   : std::holds_alternative<WindowAction>(target);
     };
+    std::set<std::string> shortcuts;
     for (const MenuItem& item : main.menus().all()) {
+        EXPECT_TRUE(item.shortcut.empty() || shortcuts.insert(item.shortcut).second);
         // A title may run nothing as its drop-down opens.
-        const bool runsNothing = std::holds_alternative<std::monostate>(item.target);
-        if (item.isSeparator() || (item.submenu && runsNothing)) continue;
+        if (item.isSeparator() || std::holds_alternative<std::monostate>(item.target)) {
+            EXPECT_TRUE(item.isSeparator() || item.submenu) << item.caption;
+            continue;
+        }
         EXPECT_TRUE(handled(item.target)) << item.caption;
+        EXPECT_EQ(&main.menus().at(item.target), &item) << item.caption;
     }
+    std::set<int> numbers;
     for (const ToolButton& button : main.toolbar().all()) {
+        EXPECT_TRUE(button.number < 0 ? &main.toolbar().at(button.target) == &button
+                                      : numbers.insert(button.number).second);
         EXPECT_TRUE(button.number >= 0 || handled(button.target)) << button.toolTip;
         EXPECT_TRUE(!button.rightClick || handled(*button.rightClick)) << button.toolTip;
     }
+    EXPECT_EQ(numbers.size(), 16u);
     // The steps the main window runs around the others.
     EXPECT_TRUE(handled(Command::ClearExplanationMarks));
     EXPECT_TRUE(handled(Command::EndExperiment));
-}
-
-TEST(MenuTable, EachShortcutCommandAndNumberIsOnOneRow) {
-    const MenuBar menus;
-    std::set<std::string> shortcuts;
-    for (const MenuItem& item : menus.all()) {
-        EXPECT_TRUE(item.shortcut.empty() || shortcuts.insert(item.shortcut).second);
-        if (CommandOf(item.target) || std::holds_alternative<WindowAction>(item.target)) {
-            EXPECT_EQ(&menus.at(item.target), &item) << item.caption;
-        }
-    }
-    const Toolbar toolbar;
-    std::set<int> numbers;
-    for (const ToolButton& button : toolbar.all()) {
-        if (button.number >= 0) {
-            EXPECT_TRUE(numbers.insert(button.number).second);
-        } else {
-            EXPECT_EQ(&toolbar.at(button.target), &button) << button.toolTip;
-        }
-    }
-    EXPECT_EQ(numbers.size(), 16u);
 }
 
 TEST(MenuTable, CaptionsAndShortcuts) {

@@ -30,8 +30,9 @@ TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOnlyItsButtonTakesARightClick) {
 
 TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
     loadAndActivate();
-    for (const Command command :
-         {Command::StartExperiment, Command::RejectExperiment, Command::ConfirmExperiment}) {
+    const Command kRun[] = {Command::StartExperiment, Command::RejectExperiment,
+                            Command::ConfirmExperiment};
+    for (const Command command : kRun) {
         mainWindow.setCommandEnabled(command, true);
         for (const bool changed : {true, false}) {
             SCOPED_TRACE(static_cast<int>(command) * 2 + changed);
@@ -42,11 +43,10 @@ TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
             });
             mainWindow.toolbarClicked(button(command), kMouseLeft);
             EXPECT_EQ(runs, 1);
-            for (const ToolButton& other : mainWindow.toolbar().all()) {
-                const bool yellow = other.target == Target{command} && changed;
-                EXPECT_TRUE(!other.experiment ||
-                            other.backColour ==
-                                (yellow ? colour::kChosenYellow : colour::kButtonGrey));
+            for (const Command other : kRun) {
+                const bool yellow = other == command && changed;
+                EXPECT_EQ(button(other).backColour,
+                          yellow ? colour::kChosenYellow : colour::kButtonGrey);
             }
         }
     }

@@ -62,8 +62,6 @@ enum class StateChange {
     ExperimentStarted,        // Start off, Reject and Confirm on
     ExperimentEnded,          // Start on, Reject and Confirm off
     SetPuzzleCommand,         // Start, Reject and Confirm off
-    SolveStarted,             // Stop shown, Working Hard on
-    SolveEnded,               // Stop hidden, Working Hard off
 };
 
 struct MessageLine {

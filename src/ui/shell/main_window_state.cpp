@@ -125,14 +125,6 @@ void MainWindow::applyStateChange(StateChange change) {
                 setCommandEnabled(command, false);
             }
             break;
-        case StateChange::SolveStarted:
-            setStopItemVisible(true);
-            setWorkingHard(true);
-            break;
-        case StateChange::SolveEnded:
-            setStopItemVisible(false);
-            setWorkingHard(false);
-            break;
     }
 }
 
