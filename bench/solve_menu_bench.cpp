@@ -14,8 +14,8 @@
 #include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "solver/solve_commands.h"
+#include "ui/app/application.h"
 #include "ui/host.h"
-#include "ui/shell/application.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 # The Qt layer: widgets that render the core's state, the program, and their offscreen tests.
 set(CMAKE_AUTOMOC ON)
-file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/ui/*/view/*.cpp
-    ${CMAKE_SOURCE_DIR}/src/ui/*/view/*.h)
-if(gui_sources)
-    add_library(quorvel_gui STATIC ${gui_sources})
-    target_link_libraries(quorvel_gui PUBLIC quorvel_core Qt6::Widgets Qt6::PrintSupport)
-    target_include_directories(quorvel_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-endif()
+# The views stand on the window they render: the grid views on the grid window, the print page on
+# the print command, the main window's views on the main window (and the grid views they hold).
+quorvel_layer(quorvel_grid_view src/ui/grid/view quorvel_grid_window Qt6::Widgets)
+quorvel_layer(quorvel_print_view src/ui/print/view quorvel_commands quorvel_grid_view
+    Qt6::PrintSupport)
+quorvel_layer(quorvel_shell_view src/ui/shell/view quorvel_main_window quorvel_grid_view)
+add_library(quorvel_gui INTERFACE)
+target_link_libraries(quorvel_gui INTERFACE quorvel_shell_view quorvel_print_view
+    quorvel_grid_view quorvel_core)
 
 file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
-if(app_sources AND TARGET quorvel_gui)
-    add_executable(quorvel ${app_sources})
-    target_link_libraries(quorvel PRIVATE quorvel_gui)
-endif()
+add_executable(quorvel ${app_sources})
+target_link_libraries(quorvel PRIVATE quorvel_gui)
 
 # Each view test is its own QtTest executable, run on the offscreen platform.
 file(GLOB view_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/view/*.cpp)

@@ -1,22 +1,48 @@
 # Helpers that turn the source folders into targets, so adding a file never means editing CMake.
 
-# quorvel_core_library(name "dir;dir..." deps...): a static library of every .cpp directly in the
-# given folders (view subfolders are not included: they belong to the Qt layer).
-function(quorvel_core_library name dirs)
+# quorvel_layer(name "dir;dir..." deps...): a static library of every .cpp directly in the given
+# folders (subfolders are not included: view folders are layers of their own), linked to `deps`.
+# The library compiles against an include root of its own (quorvel_include_root) that holds the
+# headers of its folders and of the layers it links to, and nothing else: a header of a layer
+# above it is not found, so the build enforces the direction of the layers.
+function(quorvel_layer name dirs)
     set(sources "")
     foreach(dir IN LISTS dirs)
-        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+        file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp
+            ${CMAKE_SOURCE_DIR}/${dir}/*.h)
         list(APPEND sources ${found})
     endforeach()
-    if(sources)
-        add_library(${name} STATIC ${sources})
-        target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-        target_link_libraries(${name} PUBLIC ${ARGN})
-    else()
-        add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-        target_link_libraries(${name} INTERFACE ${ARGN})
-    endif()
+    set(visible ${dirs})
+    foreach(dependency IN LISTS ARGN)
+        if(TARGET ${dependency})
+            get_target_property(below ${dependency} QUORVEL_LAYER_DIRS)
+            if(below)
+                list(APPEND visible ${below})
+            endif()
+        endif()
+    endforeach()
+    list(REMOVE_DUPLICATES visible)
+    quorvel_include_root(${name} "${visible}")
+    add_library(${name} STATIC ${sources})
+    set_target_properties(${name} PROPERTIES QUORVEL_LAYER_DIRS "${visible}")
+    target_include_directories(${name} PUBLIC ${CMAKE_BINARY_DIR}/layers/${name})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# quorvel_include_root(name "dir;dir..."): the folder layers/NAME in the build tree with a link to
+# every header directly in the given folders below src/, laid out as in src/.
+function(quorvel_include_root name dirs)
+    set(root ${CMAKE_BINARY_DIR}/layers/${name})
+    file(REMOVE_RECURSE ${root})
+    foreach(dir IN LISTS dirs)
+        string(REGEX REPLACE "^src/?" "" relative ${dir})
+        file(MAKE_DIRECTORY ${root}/${relative})
+        file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+        foreach(header IN LISTS headers)
+            get_filename_component(leaf ${header} NAME)
+            file(CREATE_LINK ${header} ${root}/${relative}/${leaf} SYMBOLIC)
+        endforeach()
+    endforeach()
 endfunction()
 
 # One GoogleTest executable per folder below tests/ (except the Qt view tests).

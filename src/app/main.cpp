@@ -2,11 +2,11 @@
 // windows together and runs the event loop.
 
 #include "storage/data_location.h"
+#include "ui/app/application.h"
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/marking_view.h"
 #include "ui/print/view/print_painter.h"
 #include "ui/print/view/printer_output.h"
-#include "ui/shell/application.h"
 #include "ui/shell/view/display_check.h"
 #include "ui/shell/view/help_view.h"
 #include "ui/shell/view/main_view.h"
@@ -111,9 +111,8 @@ int main(int argc, char** argv) {
     mainView.addGrid(nineView);
     mainView.addGrid(fifteenView);
     // Owned by the grid views.
-    new MarkingView(program.aids(), *nineView, &program.aids().nineControls(),
-                    program.mainWindow());
-    new MarkingView(program.aids(), *fifteenView, nullptr, program.mainWindow());
+    new MarkingView(program.aids(), *nineView, &program.aids().nineControls());
+    new MarkingView(program.aids(), *fifteenView, nullptr);
     SplashView splash(program.splash());
     HelpView help(program.mainWindow().helpWindow());
 

@@ -17,11 +17,11 @@
 #include "storage/data_file.h"
 #include "storage/puzzle_database.h"
 #include "support/fake_host.h"
+#include "ui/app/application.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/solve_menu.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/input_dialog.h"
-#include "ui/shell/application.h"
 
 namespace quorvel::testing {
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "ui/shell/application.h"
+#include "ui/app/application.h"
 #include "ui/shell/version.h"
 #include "ui/shell_fixture.h"
 

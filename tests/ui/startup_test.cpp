@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "storage/settings.h"
-#include "ui/shell/application.h"
+#include "ui/app/application.h"
 #include "ui/shell/startup.h"
 #include "ui/shell_fixture.h"
 

@@ -28,7 +28,7 @@ class Accessibility : public QObject {
         auto* nine = new GridView(program.application.nineGrid());
         main.addGrid(nine);
         new MarkingView(program.application.aids(), *nine,
-                        &program.application.aids().nineControls(), program.main());
+                        &program.application.aids().nineControls());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 

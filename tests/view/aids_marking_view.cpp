@@ -24,7 +24,7 @@ class AidsMarkingView : public QObject {
         testing::LoadedProgram program;
         VisualAids& aids = program.application.aids();
         GridView view{program.application.nineGrid()};
-        MarkingView* marking = new MarkingView(aids, view, &aids.nineControls(), program.main());
+        MarkingView* marking = new MarkingView(aids, view, &aids.nineControls());
         GridWindow& grid() { return program.application.nineGrid(); }
     };
 

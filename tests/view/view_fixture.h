@@ -2,7 +2,7 @@
 // The program's core over the real Qt Host, in a temporary program folder, with the main window
 // loaded and activated as the splash window's hand-over leaves it.
 
-#include "ui/shell/application.h"
+#include "ui/app/application.h"
 #include "ui/shell/view/qt_host.h"
 
 #include <QTemporaryDir>

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ui/commands/experiment_run.h"
+#include "ui/grid/cell_mouse.h"
 #include "ui/grid/marking_controls.h"
 #include "ui/grid/state_history.h"
 
@@ -20,7 +21,7 @@ class Host;
 class MainWindow;
 struct Session;
 
-class VisualAids {
+class VisualAids : public CellMouseHandler {
   public:
     // `nine` is the 9x9 window, whose marking controls keep their stores in the settings file
     // of the main window's program folder.
@@ -41,8 +42,8 @@ class VisualAids {
     void StepHistory(bool undo);
 
     // Cell mouse events of either grid window, forwarded by the views.
-    void cellMouseDown(GridWindow& window, int cell, int button);
-    void cellMouseUp(GridWindow& window, int cell, int button, int shift);
+    void cellMouseDown(GridWindow& window, int cell, int button) override;
+    void cellMouseUp(GridWindow& window, int cell, int button, int shift) override;
 
     ExperimentRun& experiment() { return experiment_; }
     MarkingControls& nineControls() { return nineControls_; }

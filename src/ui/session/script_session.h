@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/app/application.h"
 #include "ui/session/script_host.h"
-#include "ui/shell/application.h"
 
 namespace quorvel {
 

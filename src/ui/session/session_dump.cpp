@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "ui/app/application.h"
 #include "ui/commands/explain_step.h"
 #include "ui/grid/grid_window.h"
 #include "ui/session/menu_paths.h"
 #include "ui/session/open_dialog.h"
-#include "ui/shell/application.h"
 
 namespace quorvel {
 

@@ -316,6 +316,10 @@ void GridView::windowChanged() {
         lastPlace_ = place;
         emit placeChanged();
     }
+    if (window_.composingControlsVisible() != composingShown_) {
+        composingShown_ = window_.composingControlsVisible();
+        emit composingControlsChanged();
+    }
     update();
 }
 

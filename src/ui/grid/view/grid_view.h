@@ -44,6 +44,8 @@ class GridView : public QWidget, private GridWindowObserver {
     void shownChanged(bool shown);
     // The core moved the window (its left or top inside the main window).
     void placeChanged();
+    // The window showed or hid its composing controls (the 9x9 window in the create layout).
+    void composingControlsChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +79,7 @@ class GridView : public QWidget, private GridWindowObserver {
     bool syncing_ = false;
     bool wasShown_ = false;
     QPoint lastPlace_;
+    bool composingShown_ = false;
 };
 
 }  // namespace quorvel::view

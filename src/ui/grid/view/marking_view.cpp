@@ -1,12 +1,11 @@
 #include "ui/grid/view/marking_view.h"
 
-#include "ui/commands/visual_aid_commands.h"
+#include "ui/grid/cell_mouse.h"
 #include "ui/grid/marking_controls.h"
 #include "ui/grid/view/forwarding_line_edit.h"
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/units.h"
-#include "ui/shell/main_window.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -42,24 +41,21 @@ int mouseButtonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-MarkingView::MarkingView(VisualAids& aids, GridView& grid, MarkingControls* controls,
-                         MainWindow& mainWindow)
-    : QObject(&grid), aids_(aids), grid_(grid), controls_(controls) {
+MarkingView::MarkingView(CellMouseHandler& mouse, GridView& grid, MarkingControls* controls)
+    : QObject(&grid), mouse_(mouse), grid_(grid), controls_(controls) {
     GridWindow& window = grid_.window();
     for (int number = 1; number <= window.kind().cellCount(); ++number) {
         ForwardingLineEdit* edit = grid_.cell(number);
         edit->installEventFilter(this);
         connect(edit, &ForwardingLineEdit::mouseUp, this, [this, number](int button, int shift) {
-            aids_.cellMouseUp(grid_.window(), number, button, shift);
+            mouse_.cellMouseUp(grid_.window(), number, button, shift);
         });
     }
     if (controls_ == nullptr) return;
     buildControls();
     controls_->subscribe([this] { refresh(); });
-    // The layouts switch the composing controls on and off.
-    mainWindow.subscribe([this](MainWindowChange change) {
-        if (change == MainWindowChange::Layout) refresh();
-    });
+    // The create layout switches the composing controls on and off.
+    connect(&grid_, &GridView::composingControlsChanged, this, &MarkingView::refresh);
     refresh();
 }
 
@@ -166,8 +162,8 @@ bool MarkingView::eventFilter(QObject* watched, QEvent* event) {
         for (int number = 1; edit != nullptr && number <= grid_.window().kind().cellCount();
              ++number) {
             if (grid_.cell(number) == edit) {
-                aids_.cellMouseDown(grid_.window(), number,
-                                    mouseButtonOf(static_cast<QMouseEvent*>(event)->button()));
+                mouse_.cellMouseDown(grid_.window(), number,
+                                     mouseButtonOf(static_cast<QMouseEvent*>(event)->button()));
                 break;
             }
         }

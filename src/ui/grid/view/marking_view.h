@@ -1,8 +1,8 @@
 #pragma once
-// The marking aids drawn on a grid view: every cell's mouse events go to the visual aids (colour
-// by number, marked cells, entry by click, the block frame), and on the 9x9 view the row and
-// column buttons, the clear button, the temporary store labels, the pink lines and the boundary
-// frames are laid over the view as the marking controls say.
+// The marking aids drawn on a grid view: every cell's mouse events go to the cell mouse handler
+// (the visual aids: colour by number, marked cells, entry by click, the block frame), and on the
+// 9x9 view the row and column buttons, the clear button, the temporary store labels, the pink
+// lines and the boundary frames are laid over the view as the marking controls say.
 
 #include <QObject>
 
@@ -12,9 +12,8 @@ class QFrame;
 class QLabel;
 
 namespace quorvel {
+class CellMouseHandler;
 class MarkingControls;
-class MainWindow;
-class VisualAids;
 }  // namespace quorvel
 
 namespace quorvel::view {
@@ -26,10 +25,10 @@ class MarkingView : public QObject {
     Q_OBJECT
 
   public:
-    // Forwards the cell mouse events of `grid` to `aids`; with `controls` (the 9x9 view) also
-    // shows the marking controls, following the main window's layout changes.
-    MarkingView(VisualAids& aids, GridView& grid, MarkingControls* controls,
-                MainWindow& mainWindow);
+    // Forwards the cell mouse events of `grid` to `mouse`; with `controls` (the 9x9 view) also
+    // shows the marking controls, following the grid window as it shows or hides its composing
+    // controls.
+    MarkingView(CellMouseHandler& mouse, GridView& grid, MarkingControls* controls);
 
     void refresh();
 
@@ -49,7 +48,7 @@ class MarkingView : public QObject {
     void buildControls();
     LabelButton* makeButton(const QRect& place, const QString& toolTip);
 
-    VisualAids& aids_;
+    CellMouseHandler& mouse_;
     GridView& grid_;
     MarkingControls* controls_;
     std::vector<LabelButton*> rowButtons_;     // 1..9, element 0 unused

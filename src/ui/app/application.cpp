@@ -1,4 +1,4 @@
-#include "ui/shell/application.h"
+#include "ui/app/application.h"
 
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
