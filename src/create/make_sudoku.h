@@ -39,7 +39,7 @@ class GenerationWindow {
 // True when a full grid was made, stored and reduced to its locked cells; false when
 // session.stopRequested was found set, while filling or after finishGivens (the grid is then
 // blank and nothing is stored). The caller clears the flag before it starts a generation.
-bool generatePuzzle(GenerationWindow& window, RandomSource& random);
+[[nodiscard]] bool generatePuzzle(GenerationWindow& window, RandomSource& random);
 
 // "Generating row 7": the progress line of a dead end.
 inline constexpr std::string_view kGeneratingRowLead = "Generating row ";

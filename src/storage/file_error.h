@@ -21,12 +21,17 @@ struct FileError {
     }
 };
 
-// nullopt when the operation succeeded.
-using FileStatus = std::optional<FileError>;
+// The outcome of a file operation: empty (nullopt) when it succeeded, else the failure. A caller
+// that drops it loses the failure, so the compiler warns when one is dropped.
+class [[nodiscard]] FileStatus : public std::optional<FileError> {
+  public:
+    using std::optional<FileError>::optional;
+    FileStatus(std::optional<FileError> status) : std::optional<FileError>(std::move(status)) {}
+};
 
-// A value or the FileError that prevented it.
+// A value or the FileError that prevented it; never dropped unread.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
   public:
     Result(T value) : state_(std::move(value)) {}
     Result(FileError error) : state_(std::move(error)) {}

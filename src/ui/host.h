@@ -69,9 +69,10 @@ class Host {
     // An operating-system style notice at start-up.
     virtual void showNotice(const std::string& title, const std::string& text) = 0;
     // Common file dialog; nullopt when cancelled.
-    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<std::string> chooseFile(
+        const FileDialogRequest& request) = 0;
     // Prints a laid-out page on the default printer; false when no printer took it.
-    virtual bool printPage(const PrintPage& page) = 0;
+    [[nodiscard]] virtual bool printPage(const PrintPage& page) = 0;
     virtual void openUrl(const std::string& url) = 0;
     // The text on the system clipboard ("" when it holds none), and replacing it.
     virtual std::string clipboardText() = 0;
@@ -89,10 +90,10 @@ class Host {
     virtual void sleepMs(int milliseconds) = 0;
 
     virtual std::optional<DisplayMode> displayMode() = 0;
-    virtual bool changeDisplayMode(const DisplayMode& mode) = 0;
+    [[nodiscard]] virtual bool changeDisplayMode(const DisplayMode& mode) = 0;
     // A mode change that tells a change needing a system restart from a failure. A platform
     // that cannot tell them apart keeps this default.
-    virtual DisplayChange applyDisplayMode(const DisplayMode& mode) {
+    [[nodiscard]] virtual DisplayChange applyDisplayMode(const DisplayMode& mode) {
         return changeDisplayMode(mode) ? DisplayChange::Changed : DisplayChange::Failed;
     }
 
@@ -100,7 +101,7 @@ class Host {
     // The view forwards its buttons to the window object and closes when it says so.
     virtual void runAbout(AboutWindow& about) = 0;
     // Starts the system-information program; false when none is installed.
-    virtual bool runSystemInfo() = 0;
+    [[nodiscard]] virtual bool runSystemInfo() = 0;
     virtual SystemMetrics systemMetrics() = 0;
     // The main window's place on the screen; a platform without a screen keeps this default.
     virtual WindowPlacement mainWindowPlacement() { return {}; }

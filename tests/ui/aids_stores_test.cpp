@@ -65,7 +65,7 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
         SCOPED_TRACE(c.slot3);
         // Every OK of the input dialog writes the settings the main window holds.
         main().settings().storedGrids[3] = c.slot3;
-        ASSERT_FALSE(main().writeSettings());
+        ASSERT_TRUE(main().writeSettings());
         c.cancel ? answerCancel() : answerOk();
         controls().storeLabelClicked(c.label);
         EXPECT_EQ(StoreText(active()), before);

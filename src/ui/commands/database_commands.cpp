@@ -17,9 +17,9 @@ void DatabaseCommands::runCommand(const std::function<void(GridWindow&)>& body) 
     GridWindow* window = activeGrid_ ? activeGrid_() : nullptr;
     if (window == nullptr) return;
     mainWindow_.writeSettings();
-    mainWindow_.setDrawingMode(1);
+    ScopeGuard drawingSuspended = mainWindow_.suspendDrawing();
     body(*window);
-    mainWindow_.setDrawingMode(0);
+    drawingSuspended.end();
     RejectExperimentAfterDatabaseCommand(mainWindow_, session_);
 }
 

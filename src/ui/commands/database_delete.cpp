@@ -25,7 +25,7 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
     }
     const int number = session_.puzzleNumber;
     const int level = session_.puzzleLevel;
-    mainWindow_.showDatabaseBusy();
+    ScopeGuard databaseBusy = mainWindow_.showDatabaseBusy();
     session_.puzzleCount = std::to_string(session_.lastPuzzleNumber);
     const std::string prompt =
         std::string(DeletePromptLead(session_.currentLevel)) + dialogs_.dialogText;
@@ -34,14 +34,10 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
     bool acted = false;
     if (!dialogs_.dialogCancelled) {
         std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
-        if (!database) {
-            mainWindow_.showDatabaseReady();
-            return false;
-        }
+        if (!database) return false;
         const Result<bool> removed = RemoveCurrentPuzzle(session_, *database);
         if (!removed) {
             TellFileError(mainWindow_, removed.error());
-            mainWindow_.showDatabaseReady();
             return false;
         }
         acted = removed.value();
@@ -53,7 +49,7 @@ bool DatabaseCommands::deletePuzzle(GridWindow& window) {
             mainWindow_.endCurrentPuzzle();  // its record is no longer in the database
         }
     }
-    mainWindow_.showDatabaseReady();
+    databaseBusy.end();
     mainWindow_.setCommandEnabled(Command::DeletePuzzle, false);
     window.checkConsistency(1);
     if (acted) {

@@ -15,7 +15,7 @@
 namespace quorvel {
 
 void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
-    mainWindow_.setWorkingHard(true);
+    ScopeGuard workingHard = mainWindow_.showWorkingHard();
     blankGrid(window, mainWindow_, false);
     // The puzzle shown before is gone; a generated grid that is stored becomes the current one.
     mainWindow_.endCurrentPuzzle();
@@ -50,7 +50,7 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     if (line.starts_with(kGeneratingRowLead) || line.starts_with(kAimProgressLead))
         mainWindow_.showMessage("", colour::kWhite, kAlignCentre);
     mainWindow_.setStopItemVisible(false);
-    mainWindow_.setWorkingHard(false);
+    workingHard.end();
     session_.stopRequested = false;
     mainWindow_.applyStateChange(made ? StateChange::GridLockedWithGivens
                                       : StateChange::GridUnlockedOrBlanked);

@@ -36,21 +36,18 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         load = !dialogs_.dialogCancelled && dialogs_.dialogPicked;
     }
     if (load) {
-        mainWindow_.showDatabaseBusy();
+        ScopeGuard databaseBusy = mainWindow_.showDatabaseBusy();
         const bool fifteen = window.kind().sizeCode == kFifteenGrid.sizeCode;
         session_.activeSizeCode = window.kind().sizeCode;
         mainWindow_.openGrid(fifteen);
         if (session_.incompleteMode) {
             const std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
-            if (!database) {
-                mainWindow_.showDatabaseReady();
-                return;
-            }
+            if (!database) return;
             const std::optional<FoundRecord> found = FindIncomplete(*database);
             if (!found) {
                 // Without a saved record there is nothing to resume; loading the current puzzle
                 // instead would show its stored solution as entries.
-                mainWindow_.showDatabaseReady();
+                databaseBusy.end();
                 const bool unreadable = std::any_of(
                     database->lines.begin(), database->lines.end(), [](const std::string& line) {
                         return RecordNumber(line) == kIncompletePuzzleNumber;
@@ -68,7 +65,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         }
         const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
         if (!lists) {
-            mainWindow_.showDatabaseReady();
+            databaseBusy.end();
             TellUnreadable(dialogs_);
             return;
         }
@@ -93,7 +90,6 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         mainWindow_.setCommandEnabled(Command::DeletePuzzle, true);
         mainWindow_.setToolButtonEnabled(Command::GetNext, true);
     }
-    mainWindow_.showDatabaseReady();
     window.checkConsistency(1);
     mainWindow_.restartElapsedTime();
     session_.bankedElapsed = resumedElapsed;
@@ -112,7 +108,6 @@ void DatabaseCommands::showStoredSolution(GridWindow& window) {
     }
     PlaceEntries(window, lists->values);
     window.checkConsistency(1);
-    mainWindow_.showDatabaseReady();
 }
 
 }  // namespace quorvel

@@ -46,7 +46,7 @@ void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
         return;
     }
     Session& session = dialogs.session;
-    mainWindow.showDatabaseBusy();
+    ScopeGuard databaseBusy = mainWindow.showDatabaseBusy();
     std::optional<Database> database = LoadWindowDatabase(mainWindow, window);
     std::optional<CollectionImport> imported;
     if (database) {
@@ -59,7 +59,7 @@ void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
             TellFileError(mainWindow, result.error());
         }
     }
-    mainWindow.showDatabaseReady();
+    databaseBusy.end();
     if (imported) dialogs.ask(title, ImportReport(*imported), "");
 }
 

@@ -58,7 +58,7 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     }
     session_.activeSizeCode = window.kind().sizeCode;
     const std::string cellText = CellTextOf(window);
-    mainWindow_.showDatabaseBusy();
+    const ScopeGuard databaseBusy = mainWindow_.showDatabaseBusy();
     std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
     if (database) {
         const FileStatus failure =
@@ -77,7 +77,6 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
             mainWindow_.writeSettings();
         }
     }
-    mainWindow_.showDatabaseReady();
 }
 
 }  // namespace quorvel

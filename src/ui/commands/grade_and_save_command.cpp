@@ -48,7 +48,7 @@ bool StoreEffort(GridWindow& window, MainWindow& mainWindow) {
     Settings& settings = mainWindow.settings();
     const std::string previous = settings.effortText;
     settings.effortText = BuildEffortText(GradeCellsOf(window));
-    if (mainWindow.writeSettings()) {
+    if (!mainWindow.writeSettings()) {
         settings.effortText = previous;
         return false;
     }
@@ -58,13 +58,13 @@ bool StoreEffort(GridWindow& window, MainWindow& mainWindow) {
 bool StoreGradedPuzzle(GridWindow& window, MainWindow& mainWindow) {
     const std::vector<GradeCell> cells = GradeCellsOf(window);
     const std::string cellText = BuildGradedCellText(cells);
-    mainWindow.showDatabaseBusy();
+    ScopeGuard databaseBusy = mainWindow.showDatabaseBusy();
     Result<Database> database =
         LoadDatabase(databaseFolder(mainWindow.programFolder()), window.kind());
     FileStatus error = database
                            ? SaveGradedPuzzle(window.board().session(), database.value(), cellText)
                            : FileStatus(database.error());
-    mainWindow.showDatabaseReady();
+    databaseBusy.end();
     if (error) {
         TellFailure(mainWindow, *error);
         return false;

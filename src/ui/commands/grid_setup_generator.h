@@ -24,8 +24,8 @@ std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& 
 
 // `generatePuzzle` on the window; true when the puzzle was made, false when the user stopped it
 // (the grid is then blank). session.stopRequested must be clear when it starts.
-bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
-                    RandomSource& random);
+[[nodiscard]] bool generatePuzzle(GridWindow& window, MainWindow& mainWindow,
+                                  DialogExchange& dialogs, RandomSource& random);
 
 // A random source seeded from the Host's clock, as the program uses for each generation.
 std::unique_ptr<RandomSource> ClockSeededRandom(Host& host);

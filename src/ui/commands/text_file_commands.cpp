@@ -102,10 +102,10 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
     const std::optional<std::string> file = ChooseTextFile(mainWindow, dialogs.host, false);
     if (!file) return false;
     Session& session = dialogs.session;
-    mainWindow.showDatabaseBusy();
+    ScopeGuard databaseBusy = mainWindow.showDatabaseBusy();
     Result<ImportOutcome> outcome =
         quorvel::ImportTextFile(session, databaseFolder(mainWindow.programFolder()), *file);
-    mainWindow.showDatabaseReady();
+    databaseBusy.end();
     if (!outcome) {
         mainWindow.showMessage(outcome.error().message(), kRed, kAlignCentre);
         return false;

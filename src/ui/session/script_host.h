@@ -32,7 +32,9 @@ class ScriptHost : public Host {
     void printNextPageTo(std::filesystem::path file) { printFile_ = std::move(file); }
     bool printPending() const { return printFile_.has_value(); }
     // Why the last page could not be written, once; nullopt when nothing failed.
-    std::optional<std::string> takePrintFailure() { return std::exchange(printFailure_, {}); }
+    [[nodiscard]] std::optional<std::string> takePrintFailure() {
+        return std::exchange(printFailure_, {});
+    }
     // Called when the core minimises the main window, and when it ends the program.
     void setOnMinimise(std::function<void()> hook) { onMinimise_ = std::move(hook); }
     void setOnQuit(std::function<void()> hook) { onQuit_ = std::move(hook); }

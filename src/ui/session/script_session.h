@@ -41,8 +41,8 @@ class ScriptSession : private DialogServer {
 
     // Starts the program and runs every line of `script`; stops at the first line that cannot
     // be carried out and returns its error.
-    std::optional<ScriptError> run(std::istream& script);
-    std::optional<ScriptError> run(const ScriptLines& lines);
+    [[nodiscard]] std::optional<ScriptError> run(std::istream& script);
+    [[nodiscard]] std::optional<ScriptError> run(const ScriptLines& lines);
 
     // What a driver choosing the lines looks at: the program, the modal window open now
     // (innermost; nullptr when none), and whether the program has ended.

@@ -58,7 +58,7 @@ void MainWindow::changed(MainWindowChange change) {
 void MainWindow::load() {
     firstActivate_ = true;
     visible_ = true;
-    showDatabaseBusy();
+    const ScopeGuard databaseBusy = showDatabaseBusy();
     changed(MainWindowChange::Layout);
     // One level back, so that clicking the level button shows the stored level's glyph.
     session_.currentLevel -= 1;
@@ -69,7 +69,6 @@ void MainWindow::load() {
     setCommandEnabled(Command::ConfirmExperiment, false);
     setToolButtonEnabled(Command::GetNext, true);
     setToolButtonEnabled(Command::CheckForSingle, true);
-    showDatabaseReady();
 }
 
 void MainWindow::activate() {
@@ -217,7 +216,7 @@ void MainWindow::runSetPuzzle(const Target& target) {
     tipMarkDuringSetPuzzle_ = tipWasChecked;
     setTipSwitch(false);
     elapsed_.setRunning(false);
-    setDrawingMode(1);
+    const ScopeGuard drawingSuspended = suspendDrawing();
     if (active_ != nullptr) active_->unloadTips();
     // The command disables the three experimental-run buttons, so a run still active would have
     // no way to end: it ends here, its entries kept as ordinary ones.
@@ -226,12 +225,11 @@ void MainWindow::runSetPuzzle(const Target& target) {
     run(target);
     tipMarkDuringSetPuzzle_.reset();
     setTipSwitch(tipWasChecked);
-    setDrawingMode(0);
 }
 
 void MainWindow::showHelp() {
     setDrawingMode(0);
-    showDatabaseBusy();
+    const ScopeGuard databaseBusy = showDatabaseBusy();
     const std::filesystem::path& folder = shippedFolder_.empty() ? programFolder_ : shippedFolder_;
     std::filesystem::path file = ResolveDataFile(databaseFolder(folder), HelpWindow::kHelpFileName);
     std::string text = readDataFile(file);
@@ -242,7 +240,6 @@ void MainWindow::showHelp() {
         // No window comes up to clear the flag, and a set flag would block the solve commands.
         session_.loadBusy = false;
     }
-    showDatabaseReady();
 }
 
 HelpScreen MainWindow::helpScreen() {

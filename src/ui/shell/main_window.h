@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "model/scope_guard.h"
 #include "storage/program_options.h"
 #include "storage/settings.h"
 #include "ui/grid/main_window_link.h"
@@ -149,10 +150,14 @@ class MainWindow : public MainWindowLink {
     // Shows the 9x9 or the 15x15 grid window (Puzzle Grid > Nine, Fifteen).
     void openGrid(bool fifteen);
     void restartElapsedTime();
-    void showDatabaseBusy();
-    void showDatabaseReady();
+    // The database indicator shows busy until the returned guard ends.
+    ScopeGuard showDatabaseBusy();
     // Mode 1 suspends repainting; any other mode resumes it unless session.loadBusy is set.
     void setDrawingMode(int mode);
+    // Mode 1 until the returned guard ends, then mode 0.
+    ScopeGuard suspendDrawing();
+    // The Working Hard indicator shows until the returned guard ends.
+    ScopeGuard showWorkingHard();
     // The create layout while session.createMode is true, the normal layout otherwise.
     void applyComposeLayout();
     void applyStateChange(StateChange change);
@@ -183,10 +188,10 @@ class MainWindow : public MainWindowLink {
 
     // The settings held in memory for the run; `writeSettings` first copies in the values
     // that live elsewhere (levels, elapsed time at compose, the two check marks). A failed write
-    // is shown on the message line and returned, and the settings go back to those on disk.
+    // is shown on the message line and the settings go back to those on disk; false then.
     Settings& settings() { return settings_; }
     void loadSettings();
-    FileStatus writeSettings();
+    bool writeSettings();
     // Options kept in their own file beside the settings (read with them); Database > Unique
     // Puzzles Only turns the one option over and writes the file at once.
     const ProgramOptions& options() const { return options_; }
@@ -253,6 +258,7 @@ class MainWindow : public MainWindowLink {
     // the origin when the host knows no screen.
     HelpScreen helpScreen();
     void showFileError(const std::string& message);
+    void showDatabaseReady();
     void changed(MainWindowChange change);
 
     HintPanel hintPanel_;

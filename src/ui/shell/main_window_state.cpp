@@ -74,14 +74,25 @@ void MainWindow::setWorkingHard(bool on) {
     changed(MainWindowChange::WorkingHard);
 }
 
-void MainWindow::showDatabaseBusy() {
+ScopeGuard MainWindow::showDatabaseBusy() {
     databaseBusy_ = true;
     changed(MainWindowChange::DatabaseIndicator);
+    return ScopeGuard([this] { showDatabaseReady(); });
 }
 
 void MainWindow::showDatabaseReady() {
     databaseBusy_ = false;
     changed(MainWindowChange::DatabaseIndicator);
+}
+
+ScopeGuard MainWindow::showWorkingHard() {
+    setWorkingHard(true);
+    return ScopeGuard([this] { setWorkingHard(false); });
+}
+
+ScopeGuard MainWindow::suspendDrawing() {
+    setDrawingMode(1);
+    return ScopeGuard([this] { setDrawingMode(0); });
 }
 
 void MainWindow::setDrawingMode(int mode) {
@@ -267,7 +278,7 @@ void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {
     writeSettings();
 }
 
-FileStatus MainWindow::writeSettings() {
+bool MainWindow::writeSettings() {
     host_.processEvents();
     Settings next = settings_;
     next.currentLevel = session_.currentLevel;
@@ -280,10 +291,10 @@ FileStatus MainWindow::writeSettings() {
         // The settings held go back to those on disk.
         settings_ = savedSettings_;
         showFileError(error->message());
-        return error;
+        return false;
     }
     settings_ = savedSettings_ = next;
-    return error;
+    return true;
 }
 
 void MainWindow::showFileError(const std::string& message) {
