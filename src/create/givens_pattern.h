@@ -11,12 +11,6 @@
 
 namespace quorvel {
 
-// Back colour of a marked cell, and the compose back colours (as texts) plain and marked cells
-// keep for the create layout.
-inline constexpr int kPatternBack = 0xEEEFB1;
-inline constexpr const char* kPlainComposeBack = "16777215";
-inline constexpr const char* kPatternComposeBack = "15658929";
-
 // Cells to mark by level: 32, 30, 28, 26 on the 9x9 grid and 116, 114, 110, 106 on the 15x15
 // grid for levels 1..4. A level outside 1..4 is taken as the nearest of them.
 int ExposedCountFor(const GridKind& kind, int level);
@@ -27,13 +21,13 @@ int ExposedCountFor(const GridKind& kind, int level);
 // twice. Returns the distinct marked cells in the order they were marked.
 std::vector<int> DrawGivensPattern(const GridKind& kind, int exposedCount, RandomSource& random);
 
-// Every cell white with blue text and the plain compose back; then the pattern's cells get the
-// marked back colour, red text, the marked compose back and are locked.
+// Every cell white with blue text; then the pattern's cells get the marked back colour, red text
+// and are locked. Each cell keeps its back colour for the create layout too (see CellView).
 void ApplyGivensPattern(Board& board, const std::vector<int>& cells);
 
-// One cell of the pattern: marked back colour, red text, marked compose back, locked.
+// One cell of the pattern: marked back colour (kept for the create layout), red text, locked.
 void MarkPatternCell(Board& board, int cell);
-// Undoes it: white back, blue text, plain compose back, unlocked.
+// Undoes it: white back (kept for the create layout), blue text, unlocked.
 void UnmarkPatternCell(Board& board, int cell);
 
 }  // namespace quorvel

@@ -10,7 +10,7 @@ namespace quorvel {
 void HeadlessGeneration::blankGrid() {
     for (int cell = 1; cell <= board_.cellCount(); ++cell) {
         board_.setCellValue(cell, "");
-        board_.setCellColours(cell, kRed, board_.cell(cell).backColour);
+        board_.setCellColours(cell, kGivenRed, board_.cell(cell).backColour);
         board_.setCellLocked(cell, false);
     }
     board_.checkConsistency(1);
@@ -31,7 +31,7 @@ void HeadlessGeneration::finishGivens(RandomSource& random) {
 }
 
 void HeadlessGeneration::restoreCellColour(int cell) {
-    board_.setCellColours(cell, board_.cell(cell).foreColour, kWhite);
+    board_.setCellColours(cell, board_.cell(cell).foreColour, kPlainBack);
 }
 
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random, bool unique) {

@@ -147,7 +147,7 @@ bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
             highestRow = row;
             progress = generatingRowText(highestRow);
         }
-        board.events().messageLine(progress, kBlue, kAlignCentre);
+        board.events().messageLine(progress, colour::kBlue, kAlignCentre);
         clearCells(kind.cellAt(row, 1), cell);
         startCell = kind.cellAt(row, 1);
         if (++retries > rule.retriesBeforeLargeRestart) {

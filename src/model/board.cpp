@@ -64,7 +64,7 @@ void Board::setCellText(int cell, const std::string& text) {
     events_.cellTextChanged(cell);
 }
 
-void Board::setCellColours(int cell, int foreColour, int backColour) {
+void Board::setCellColours(int cell, Colour foreColour, Colour backColour) {
     if (!validCell(cell)) return;
     cells_[cell].foreColour = foreColour;
     cells_[cell].backColour = backColour;
@@ -106,7 +106,8 @@ PanelMark Board::panelMark(int value) const {
     if (panelDisplay_ && cells_[panelCell_].locked) {
         const int given = store_[1][panelCell_];
         if (given == 0) return PanelMark{0, 0};
-        return value == given ? PanelMark{kWhite, kRed} : PanelMark{kPanelTakenBack, kWhite};
+        return value == given ? PanelMark{colour::kWhite, colour::kRed}
+                              : PanelMark{kPanelTakenBack, colour::kWhite};
     }
     const bool taken = !((candidateMask(panelCell_) >> value) & 1u);
     return PanelMark{taken ? kPanelTakenBack : kPanelPossibleBack, kPanelPossibleFore};
@@ -180,7 +181,7 @@ ConsistencyResult Board::checkConsistency(int cell, bool silent) {
         if (!silent) {
             const std::string message = "DUPLICATE : " + valueText(duplicateValue);
             events_.messageDialog("Invalid Data.", message);
-            events_.messageLine(message, kRed, kAlignCentre);
+            events_.messageLine(message, colour::kRed, kAlignCentre);
         }
     } else if (layerOneComplete()) {
         solvedShown_ = true;

@@ -9,8 +9,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "model/colour.h"
 #include "model/grid_events.h"
 #include "model/grid_kind.h"
 #include "model/session.h"
@@ -25,22 +27,21 @@ inline constexpr int kNoteSlots = 4;
 struct CellView {
     std::string text;
     bool locked = false;
-    int foreColour = 0;
-    int backColour = kWhite;
+    Colour foreColour = colour::kBlack;
+    Colour backColour = kPlainBack;
     std::string tag;
-    std::string composeBackText;  // back colour (as text) the cell shows while composing
+    // The back colour the 9x9 cell shows in the create layout, once a composed or generated
+    // pattern gave it one.
+    std::optional<Colour> composeBack;
     bool enabled = true;
 };
 
 // Back and text colour of one element of the possibilities panel panelMark.
 struct PanelMark {
-    int backColour = kWhite;
-    int foreColour = 0;
+    Colour backColour = kPanelPossibleBack;
+    Colour foreColour = colour::kBlack;
     bool operator==(const PanelMark&) const = default;
 };
-inline constexpr int kPanelPossibleBack = 16777215;
-inline constexpr int kPanelPossibleFore = 32768;
-inline constexpr int kPanelTakenBack = 128;
 
 struct ConsistencyResult {
     bool invalid = false;   // a duplicate was found
@@ -85,11 +86,9 @@ class Board {
     // Writes a cell's text box only (not storeText); the change handling runs when it differs.
     void setCellText(int cell, const std::string& text);
     void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
-    void setCellColours(int cell, int foreColour, int backColour);
+    void setCellColours(int cell, Colour foreColour, Colour backColour);
     void setCellTag(int cell, const std::string& tag) { cells_[cell].tag = tag; }
-    void setComposeBackText(int cell, const std::string& text) {
-        cells_[cell].composeBackText = text;
-    }
+    void setComposeBack(int cell, Colour back) { cells_[cell].composeBack = back; }
     void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
     // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).
     int shownValue(int cell) const { return valueOfText(cells_[cell].text); }
@@ -130,8 +129,8 @@ class Board {
         panelCell_ = cell;
         panelDisplay_ = false;
     }
-    int frameColour() const { return frameColour_; }
-    void setFrameColour(int colour) { frameColour_ = colour; }
+    Colour frameColour() const { return frameColour_; }
+    void setFrameColour(Colour colour) { frameColour_ = colour; }
 
     // True while a solve run is in its guessing phase: the consistency check then leaves the
     // gauge and the elapsed timer alone.
@@ -159,7 +158,7 @@ class Board {
     std::string percentText_;
     int panelCell_ = 0;
     bool panelDisplay_ = false;
-    int frameColour_ = 0;
+    Colour frameColour_ = colour::kBlack;
     bool guessing_ = false;
     bool checking_ = false;  // checkConsistency re-entrancy guard
 };

@@ -6,12 +6,10 @@
 
 #include <string>
 
+#include "model/colour.h"
+
 namespace quorvel {
 
-// Message line colours (0x00BBGGRR).
-inline constexpr int kRed = 255;
-inline constexpr int kBlue = 16711680;
-inline constexpr int kWhite = 16777215;
 // Message line alignment.
 inline constexpr int kAlignLeft = 0;
 inline constexpr int kAlignRight = 1;
@@ -23,10 +21,11 @@ class GridEvents {
 
     // The main window's showMessage: one-line message area. Showing a text whose trimmed form
     // equals the one shown changes nothing.
-    virtual void messageLine(const std::string& text, int colour, int alignment) = 0;
-    // Stands for messageLine(guessAttemptText(count), kBlue, kAlignCentre), the progress line the
-    // engine shows at every nested guess. Kept separate so the engine builds no text per guess;
-    // an implementation may also let pending events run here (throttled) so Stop stays usable.
+    virtual void messageLine(const std::string& text, Colour colour, int alignment) = 0;
+    // Stands for messageLine(guessAttemptText(count), colour::kBlue, kAlignCentre), the progress
+    // line the engine shows at every nested guess. Kept separate so the engine builds no text per
+    // guess; an implementation may also let pending events run here (throttled) so Stop stays
+    // usable.
     virtual void guessProgress(long count) = 0;
     // The input dialog in message mode (e.g. title "Invalid Data.", text "DUPLICATE : 7").
     virtual void messageDialog(const std::string& title, const std::string& text) = 0;
@@ -57,7 +56,7 @@ class GridEvents {
     virtual void setStopItemVisible(bool visible) = 0;
     // The Get Next toolbar button.
     virtual void setGetNextButtonEnabled(bool enabled) = 0;
-    // The status control the grid window colours 65280 when a solve ends incomplete after
+    // The status control the grid window colours bright green when a solve ends incomplete after
     // guessing (the grid then shows the state before the guesses).
     virtual void markIncompleteAfterGuessing() = 0;
 

@@ -12,7 +12,7 @@ std::string trimmedText(const std::string& text) {
 
 }  // namespace
 
-void HeadlessGridEvents::messageLine(const std::string& text, int colour, int) {
+void HeadlessGridEvents::messageLine(const std::string& text, Colour colour, int) {
     if (trimmedText(text) == trimmedText(messageText())) return;
     messageText_ = text;
     pendingGuessCount_ = 0;
@@ -22,7 +22,7 @@ void HeadlessGridEvents::messageLine(const std::string& text, int colour, int) {
 void HeadlessGridEvents::guessProgress(long count) {
     // The attempt text always differs from the one shown, since the count only grows.
     pendingGuessCount_ = count;
-    messageColour_ = kBlue;
+    messageColour_ = colour::kBlue;
 }
 
 void HeadlessGridEvents::messageDialog(const std::string& title, const std::string& text) {

@@ -13,7 +13,7 @@ class HeadlessGridEvents : public GridEvents {
   public:
     explicit HeadlessGridEvents(Session& session) : session_(session) {}
 
-    void messageLine(const std::string& text, int colour, int alignment) override;
+    void messageLine(const std::string& text, Colour colour, int alignment) override;
     void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
     void focusCell(int cell) override { focusedCell_ = cell; }
@@ -34,7 +34,7 @@ class HeadlessGridEvents : public GridEvents {
 
     // The message line as it reads now, and its colour.
     std::string messageText() const;
-    int messageColour() const { return messageColour_; }
+    Colour messageColour() const { return messageColour_; }
     const std::vector<std::string>& dialogs() const { return dialogs_; }
     int focusedCell() const { return focusedCell_; }
     const std::vector<int>& clickedCells() const { return clickedCells_; }
@@ -53,7 +53,7 @@ class HeadlessGridEvents : public GridEvents {
     Session& session_;
     std::string messageText_;
     long pendingGuessCount_ = 0;  // > 0: the line shows the attempt text of this count
-    int messageColour_ = 0;
+    Colour messageColour_ = 0;
     std::vector<std::string> dialogs_;  // "title|text"
     int focusedCell_ = 0;
     std::vector<int> clickedCells_;

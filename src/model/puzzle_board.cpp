@@ -10,7 +10,7 @@ void loadGivens(Board& board, const std::vector<int>& values) {
         const int value = values[cell - 1];
         board.setCellValue(cell, valueText(value));
         board.setCellLocked(cell, value > 0);
-        if (value > 0) board.setCellColours(cell, kRed, board.cell(cell).backColour);
+        if (value > 0) board.setCellColours(cell, kGivenRed, board.cell(cell).backColour);
     }
     board.events().focusCell(1);
     board.checkConsistency(1);

@@ -393,7 +393,7 @@ bool Engine::finish(bool oneStep, bool savedTipMark) {
         events_.processEvents();
         events_.focusCell(kFinishFocusCell);
         events_.cellClicked(kFinishFocusCell);
-        events_.messageLine(kDoneText, kBlue, kAlignCentre);
+        events_.messageLine(kDoneText, colour::kBlue, kAlignCentre);
         board_.setGuessing(false);
         board_.checkConsistency(1);
     } else if (complete) {
@@ -410,7 +410,7 @@ bool Engine::finish(bool oneStep, bool savedTipMark) {
         static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
                                                           kNoSolutionText};
         const int mode = std::clamp(session_.solveMode, 0, 2);
-        events_.messageLine(kIncompleteMessages[mode], kBlue, kAlignCentre);
+        events_.messageLine(kIncompleteMessages[mode], colour::kBlue, kAlignCentre);
     } else {
         // The cells still show what they showed; make layer 1 say the same, so that what the
         // tables hold matches the grid (a shown single stays, a failed search's branch goes).
@@ -431,7 +431,7 @@ SolveOutcome Engine::run(bool oneStep) {
     board_.setGuessing(false);
     oneStep_ = oneStep;
     const bool savedTipMark = events_.tipMenuChecked();
-    events_.messageLine("", kWhite, kAlignCentre);
+    events_.messageLine("", colour::kWhite, kAlignCentre);
     events_.setWorkingHard(true);
     events_.freezeDrawing(true);
     events_.focusCell(1);

@@ -6,8 +6,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kGetNextShapeColour = 33023;  // orange
-
 // Guards and Stop item shared by Check For Single and Get Next; false when the command must not
 // run.
 bool beginAssistCommand(Board& board) {
@@ -45,7 +43,7 @@ int checkForSingle(Board& board) {
             return cell;
         }
     }
-    board.events().messageLine(kNoneFoundText, kRed, kAlignCentre);
+    board.events().messageLine(kNoneFoundText, colour::kRed, kAlignCentre);
     return 0;
 }
 
@@ -61,7 +59,7 @@ GetNextOutcome getNextCommand(Board& board) {
     if (!beginAssistCommand(board)) return outcome;
     GridEvents& events = board.events();
     events.setGetNextButtonEnabled(false);
-    board.setFrameColour(kGetNextShapeColour);
+    board.setFrameColour(kGetNextFrame);
     const std::vector<int> before = shownValues(board);
     outcome.solve = solveBoard(board, true);
     events.processEvents();
@@ -75,7 +73,7 @@ GetNextOutcome getNextCommand(Board& board) {
     }
     // A run that ends incomplete without showing anything says so instead of naming a reason.
     const bool nothingFound = !outcome.solve.result && outcome.cell == 0;
-    events.messageLine(nothingFound ? kNoSolutionText : board.session().reasonText, kBlue,
+    events.messageLine(nothingFound ? kNoSolutionText : board.session().reasonText, colour::kBlue,
                        kAlignCentre);
     events.processEvents();
     board.checkConsistency(1);
@@ -97,11 +95,11 @@ SolveOutcome solveCommand(Board& board, int mode) {
     const SolveOutcome outcome = solveBoard(board, false);
     // The guesses a solution needed replace "D  o  n  e   !"; an unsolved grid keeps its line.
     if (mode == kNumberCrunch && outcome.result)
-        events.messageLine(requiredText(session.reasonText), kBlue, kAlignCentre);
+        events.messageLine(requiredText(session.reasonText), colour::kBlue, kAlignCentre);
     if (!board.statusImageVisible(1)) events.setElapsedTimer(false);
     events.setWorkingHard(false);
     events.setStopItemVisible(false);
-    if (session.stopRequested) events.messageLine(kInterruptedText, kRed, kAlignCentre);
+    if (session.stopRequested) events.messageLine(kInterruptedText, colour::kRed, kAlignCentre);
     session.stopRequested = false;
     session.fillBusy = false;
     return outcome;

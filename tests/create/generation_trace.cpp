@@ -13,7 +13,7 @@ TraceStep StepAt(const Board& board, int cell) {
     return step;
 }
 
-void TracingEvents::messageLine(const std::string& text, int colour, int alignment) {
+void TracingEvents::messageLine(const std::string& text, Colour colour, int alignment) {
     HeadlessGridEvents::messageLine(text, colour, alignment);
     if (board == nullptr || trace == nullptr) return;
     // At a dead end the cell without candidates is the last filled one.

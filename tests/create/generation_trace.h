@@ -49,7 +49,7 @@ struct TraceStep {
 class TracingEvents : public HeadlessGridEvents {
   public:
     using HeadlessGridEvents::HeadlessGridEvents;
-    void messageLine(const std::string& text, int colour, int alignment) override;
+    void messageLine(const std::string& text, Colour colour, int alignment) override;
 
     Board* board = nullptr;
     std::vector<TraceStep>* trace = nullptr;

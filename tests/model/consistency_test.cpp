@@ -38,7 +38,7 @@ TEST(Consistency, FindsADuplicateInRowBlockOrColumnOfTheCell) {
         ASSERT_EQ(grid.events.dialogs().size(), 2u);
         EXPECT_EQ(grid.events.dialogs().back(), "Invalid Data.|DUPLICATE : 5");
         EXPECT_EQ(grid.events.messageText(), "DUPLICATE : 5");
-        EXPECT_EQ(grid.events.messageColour(), kRed);
+        EXPECT_EQ(grid.events.messageColour(), colour::kRed);
     }
 }
 

@@ -51,7 +51,7 @@ TEST(Engine, EachModeOutcomeAndMessage) {
             ASSERT_EQ(grid.session.reasonText.rfind("Reason : ", 0), 0u);
             EXPECT_EQ(grid.events.messageText(), "Required" + grid.session.reasonText.substr(6));
         }
-        EXPECT_EQ(grid.events.messageColour(), kBlue);
+        EXPECT_EQ(grid.events.messageColour(), colour::kBlue);
         switch (c.grid) {
             case Ends::Solved:
                 EXPECT_TRUE(isValidSolution(puzzle.kind, grid.shown()));
@@ -161,7 +161,7 @@ TEST(Engine, GetNextWithNothingFoundSaysSorryAndKeepsTablesWithTheCells) {
     EXPECT_EQ(grid.shown(), before);
     EXPECT_EQ(grid.layer(1), before);
     EXPECT_TRUE(grid.events.getNextEnabled());
-    EXPECT_EQ(grid.board->frameColour(), 33023);
+    EXPECT_EQ(grid.board->frameColour(), 33023u);
 }
 
 TEST(Engine, GetNextShowsTheWinningFirstLevelGuessOnly) {
@@ -218,7 +218,7 @@ TEST(Engine, StopEndsTheRunAndTheCommandSaysEntriesMayBeInvalid) {
         EXPECT_FALSE(outcome.result);
         EXPECT_EQ(outcome.guesses, 1);
         EXPECT_EQ(events.messageText(), "Interrupted! Entries may be invalid");
-        EXPECT_EQ(events.messageColour(), kRed);
+        EXPECT_EQ(events.messageColour(), colour::kRed);
         EXPECT_FALSE(session.stopRequested);
         EXPECT_FALSE(session.solverBusy);
     }

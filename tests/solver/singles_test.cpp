@@ -54,7 +54,7 @@ TEST(Singles, GetNextShowsTheFirstSingleAndItsReason) {
         EXPECT_EQ(outcome.value, c.value);
         EXPECT_EQ(grid.session.reasonText, c.reason);
         EXPECT_EQ(grid.events.messageText(), c.reason);
-        EXPECT_EQ(grid.events.messageColour(), kBlue);
+        EXPECT_EQ(grid.events.messageColour(), colour::kBlue);
         std::vector<int> expected = before;
         expected[c.cell - 1] = c.value;
         EXPECT_EQ(grid.shown(), expected);
@@ -99,7 +99,7 @@ TEST(Singles, CheckForSingleFocusesTheFirstSingleCandidateOnly) {
             EXPECT_EQ(grid.events.focusedCell(), c.cell);
         } else {
             EXPECT_EQ(grid.events.messageText(), "None found");
-            EXPECT_EQ(grid.events.messageColour(), kRed);
+            EXPECT_EQ(grid.events.messageColour(), colour::kRed);
         }
         EXPECT_FALSE(grid.events.stopItemVisible());
     }

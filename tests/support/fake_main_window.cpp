@@ -4,7 +4,7 @@
 
 namespace quorvel::testing {
 
-void FakeMainWindow::showMessage(const std::string& text, std::uint32_t colour, int alignment) {
+void FakeMainWindow::showMessage(const std::string& text, Colour colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
     panelShown = text;
     panel.push_back({text, colour, alignment});

@@ -11,7 +11,7 @@ namespace quorvel::testing {
 
 struct PanelLine {
     std::string text;
-    std::uint32_t colour;
+    Colour colour;
     int alignment;
 };
 
@@ -38,7 +38,7 @@ class FakeMainWindow : public MainWindowLink {
     std::vector<const GridWindow*> otherGridRequests;
     bool closing = false;
 
-    void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
+    void showMessage(const std::string& text, Colour colour, int alignment) override;
     void pressNumberButton(int number) override { numberPresses.push_back(number); }
     // Steps the level as the real level button does.
     void pressLevelButton() override;

@@ -12,7 +12,7 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
     struct Case {
         bool fifteen;
         int value;
-        int colour;
+        Colour colour;
     };
     for (const Case& c : {Case{false, 9, 12633256}, Case{true, 12, 16762024}}) {
         SCOPED_TRACE(c.value);
@@ -79,7 +79,7 @@ TEST_F(MarkingTest, ExperimentalEntriesArePurpleAndBlueOnceTheRunEnds) {
             EXPECT_EQ(cell(4).foreColour, kEntryBlue) << "a confirmed guess";
         }
         for (const Command button : {Command::StartExperiment, end})
-            EXPECT_EQ(main().toolbar().at(button).backColour, colour::kButtonGrey);
+            EXPECT_EQ(main().toolbar().at(button).backColour, kButtonFace);
     }
 }
 

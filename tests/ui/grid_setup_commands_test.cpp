@@ -16,7 +16,7 @@ TEST_F(GridSetup, CommandsSetColoursComposeModeAndHistory) {
         const char* name;
         Command item;
         bool composeMode;
-        std::uint32_t givenColour, openColour;  // cell 2 (holding 4) and cell 3 (empty)
+        Colour givenColour, openColour;  // cell 2 (holding 4) and cell 3 (empty)
     };
     const Case cases[] = {
         {"Blank", Command::BlankGrid, true, kGivenRed, kGivenRed},

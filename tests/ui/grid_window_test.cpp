@@ -17,8 +17,8 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
         bool createMode;
         bool experiment;
         bool keepText;
-        int expectedFore;
-        int expectedBack;
+        Colour expectedFore;
+        Colour expectedBack;
     };
     // Cell 4 (a white block) carries the stored colour 65000 and starts with black text.
     const Case cases[] = {
@@ -34,7 +34,7 @@ TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
     for (const auto& c : cases) {
         open(c.kind);
         Board& board = window->board();
-        board.setComposeBackText(4, "65000");
+        board.setComposeBack(4, 65000);
         board.setCellLocked(4, c.locked);
         board.setCellColours(4, 0, 123);
         session.createMode = c.createMode;

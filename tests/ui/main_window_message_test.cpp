@@ -14,7 +14,7 @@ TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
     struct Case {
         const char* shown;
         const char* written;
-        std::uint32_t colour;
+        Colour colour;
         bool changes;
     };
     const Case cases[] = {

@@ -25,7 +25,7 @@ TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOnlyItsButtonTakesARightClick) {
     }
     EXPECT_EQ(session.currentLevel, 3) << "a right click does not step the level";
     mainWindow.pressGridButton(true);
-    EXPECT_EQ(button(WindowAction::ChooseFifteenGrid).backColour, colour::kChosenYellow);
+    EXPECT_EQ(button(WindowAction::ChooseFifteenGrid).backColour, kChosenButtonBack);
 }
 
 TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
@@ -45,14 +45,13 @@ TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
             EXPECT_EQ(runs, 1);
             for (const Command other : kRun) {
                 const bool yellow = other == command && changed;
-                EXPECT_EQ(button(other).backColour,
-                          yellow ? colour::kChosenYellow : colour::kButtonGrey);
+                EXPECT_EQ(button(other).backColour, yellow ? kChosenButtonBack : kButtonFace);
             }
         }
     }
     mainWindow.commands().clear(Command::RejectExperiment);  // no handler yet
     mainWindow.toolbarClicked(button(Command::RejectExperiment), kMouseLeft);
-    EXPECT_EQ(button(Command::RejectExperiment).backColour, colour::kButtonGrey);
+    EXPECT_EQ(button(Command::RejectExperiment).backColour, kButtonFace);
 }
 
 TEST_F(MdiToolbar, UserClicksOnDisabledOrHiddenButtonsAreIgnored) {

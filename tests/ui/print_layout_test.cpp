@@ -33,9 +33,9 @@ TEST_F(PrintLayoutTest, BlocksShadingLatticeLinesAndHeadingsFollowTheGrid) {
         const PrintPage page = layoutPrintPage(*window);
         ASSERT_EQ(page.cells.size(), static_cast<size_t>(c.kind->cellCount()));
         for (int cell : c.shadedCells)
-            EXPECT_EQ(page.cells[cell - 1].backColour, kPrintShadedBack) << cell;
+            EXPECT_EQ(page.cells[cell - 1].backColour, kShadedBack) << cell;
         for (int cell : c.plainCells)
-            EXPECT_EQ(page.cells[cell - 1].backColour, kPrintPlainBack) << cell;
+            EXPECT_EQ(page.cells[cell - 1].backColour, kPlainBack) << cell;
 
         // Cells sit on a square lattice inside the frame.
         const TwipRect first = page.cells.front().rect;

@@ -32,7 +32,7 @@ class FakeChild : public GridChild {
         calls.push_back("hide");
     }
     void placeIn(int, int) override { calls.push_back("place"); }
-    void setFrameColour(std::uint32_t colour) override { frameColour = colour; }
+    void setFrameColour(Colour colour) override { frameColour = colour; }
     void unloadTips() override { calls.push_back("unloadTips"); }
     void refreshPossibilities() override {}
     void setPanelVisible(bool) override {}
@@ -42,7 +42,7 @@ class FakeChild : public GridChild {
 
     bool shown = false;
     bool composing = false;
-    std::uint32_t frameColour = 0xFFFFFFFF;
+    Colour frameColour = 0xFFFFFFFF;
     std::vector<std::string> calls;
 
   private:

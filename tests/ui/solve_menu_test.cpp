@@ -60,7 +60,7 @@ TEST_F(SolveMenuTest, DuringARunAssistCommandsAreRefusedAndGetNextTurnsItsButton
         EXPECT_GT(checks, 0);
         EXPECT_TRUE(main().toolbar().at(Command::GetNext).enabled);
     }
-    EXPECT_EQ(active().board().frameColour(), 33023);
+    EXPECT_EQ(active().board().frameColour(), 33023u);
     EXPECT_FALSE(host.freezeCalls.empty());
     EXPECT_FALSE(host.freezeCalls.back());
 }
@@ -127,7 +127,7 @@ TEST_F(SolveMenuTest, MarksLastUntilTheNextCommand) {
     twoWays[80] = '.';
     show(twoWays);
     active().setCellValue(81, "8");  // a wrong entry
-    const int restingBack = active().board().cell(4).backColour;
+    const Colour restingBack = active().board().cell(4).backColour;
 
     main().menuChosen(Command::CheckPuzzle);
     for (const int cell : {4, 5, 31, 32})

@@ -37,7 +37,7 @@ class AidsMarkingView : public QObject {
         QTest::mouseClick(setup.view.cell(50), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(setup.grid().board().cell(1).backColour, PaletteOf(kNineGrid)[4]);
         QCOMPARE(setup.view.cell(1)->palette().color(QPalette::Base),
-                 colorFromBgr(static_cast<std::uint32_t>(PaletteOf(kNineGrid)[4])));
+                 colorFromBgr(PaletteOf(kNineGrid)[4]));
     }
 
     void controlsFollowTheCreateLayout() {

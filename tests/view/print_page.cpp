@@ -43,8 +43,8 @@ class PrintPageTest : public QObject {
                 const int row = (block - 1) / kind.blocksAcross() * kind.blockHeight + 1;
                 const int column = (block - 1) % kind.blocksAcross() * kind.blockWidth + 1;
                 const int cell = kind.cellAt(row, column);
-                const QColor expected = view::colorFromBgr(
-                    PrintBlockShaded(kind, cell) ? kPrintShadedBack : kPrintPlainBack);
+                const QColor expected =
+                    view::colorFromBgr(PrintBlockShaded(kind, cell) ? kShadedBack : kPlainBack);
                 QCOMPARE(cellCorner(page, image, cell), expected);
             }
         }

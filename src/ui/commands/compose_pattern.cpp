@@ -12,23 +12,23 @@ namespace quorvel {
 
 namespace {
 
-void SetCellState(GridWindow& window, int cell, int foreColour, int backColour,
-                  const char* composeBack) {
+// The cell's colours; the back colour is also the one it keeps for the create layout.
+void SetCellState(GridWindow& window, int cell, Colour foreColour, Colour backColour) {
     Board& board = window.board();
     if (!board.validCell(cell)) return;
     board.setCellColours(cell, foreColour, backColour);
-    board.setComposeBackText(cell, composeBack);
+    board.setComposeBack(cell, backColour);
     window.notifyCellChanged(cell);
 }
 
 }  // namespace
 
 void MarkPlain(GridWindow& window, int cell) {
-    SetCellState(window, cell, kEntryBlue, kPlainBack, kPlainComposeBack);
+    SetCellState(window, cell, kEntryBlue, kPlainBack);
 }
 
 void MarkExposed(GridWindow& window, int cell) {
-    SetCellState(window, cell, kGivenRed, kMarkedBack, kPatternComposeBack);
+    SetCellState(window, cell, kGivenRed, kMarkedBack);
 }
 
 std::vector<int> composePattern(GridWindow& nine, MainWindow& mainWindow, int exposedCount,

@@ -20,9 +20,9 @@ inline constexpr std::array<int, 28> kTestScreenPattern = {3,  7,  11, 14, 17, 1
                                                            58, 60, 63, 65, 68, 71, 75, 79};
 inline constexpr std::array<int, 4> kTestScreenSevens = {54, 17, 32, 38};
 
-// White back, blue text, the plain compose back.
+// White back, blue text.
 void MarkPlain(GridWindow& window, int cell);
-// The marked background, red text, the marked compose back.
+// The marked background, red text.
 void MarkExposed(GridWindow& window, int cell);
 
 // Blanks the 9x9 window (keeping its caption label when `keepLabel`), makes every cell plain and

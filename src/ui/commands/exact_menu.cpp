@@ -15,7 +15,7 @@ namespace {
 // The cells the last command marked, and on which window.
 class CellMarks {
   public:
-    void mark(GridWindow& window, const std::vector<int>& cells, int backColour) {
+    void mark(GridWindow& window, const std::vector<int>& cells, Colour backColour) {
         Board& board = window.board();
         for (const int cell : cells) {
             board.setCellColours(cell, board.cell(cell).foreColour, backColour);

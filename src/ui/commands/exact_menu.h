@@ -11,9 +11,6 @@ namespace quorvel {
 
 class MainWindow;
 
-inline constexpr int kDifferingCellBack = 0xFFB0D0;  // light violet
-inline constexpr int kMistakeCellBack = 0xC0C0FF;    // light red
-
 void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
 
 }  // namespace quorvel

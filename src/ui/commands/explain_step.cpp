@@ -22,7 +22,8 @@ void ExplainNextStep::press(GridWindow& window) {
         path_ = logic::hintPath(window.kind(), values);
     }
     if (path_.end != logic::PathEnd::Placed) {
-        mainWindow_.showMessage(std::string(logic::pathMessage(path_.end)), kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(logic::pathMessage(path_.end)), colour::kRed,
+                                kAlignCentre);
         stage_ = 0;
         values_ = values;
         return;
@@ -36,7 +37,7 @@ void ExplainNextStep::press(GridWindow& window) {
 
 void ExplainNextStep::firstStage(GridWindow& window) {
     const logic::Step& placing = path_.steps.back();
-    mainWindow_.showMessage(placing.summary(), kBlue, kAlignCentre);
+    mainWindow_.showMessage(placing.summary(), colour::kBlue, kAlignCentre);
     markUnits(window, placing);
     if (placing.units.empty()) mark(window, placing.placements.front().cell, kHintUnitBack);
 }
@@ -68,7 +69,7 @@ void ExplainNextStep::secondStage(GridWindow& window) {
             mark(window, removed.cell, kHintEliminationBack);
     }
     mark(window, target.cell, kHintTargetBack);
-    mainWindow_.showMessage(path_.steps.back().summary(), kBlue, kAlignCentre);
+    mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, kAlignCentre);
     mainWindow_.setHintPanel(std::move(panel));
 }
 
@@ -81,7 +82,7 @@ void ExplainNextStep::thirdStage(GridWindow& window) {
     window.cellKey(target.cell, {key::kEnter, 0, "\r"});
 }
 
-void ExplainNextStep::mark(GridWindow& window, int cell, int backColour) {
+void ExplainNextStep::mark(GridWindow& window, int cell, Colour backColour) {
     const CellView& view = window.board().cell(cell);
     if (std::find_if(marked_.begin(), marked_.end(),
                      [cell](const auto& marked) { return marked.first == cell; }) == marked_.end())

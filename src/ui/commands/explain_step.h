@@ -11,18 +11,13 @@
 #include <vector>
 
 #include "logic/logic_solver.h"
+#include "model/colour.h"
 #include "ui/commands/grid_setup.h"  // ActiveGridWindow
 
 namespace quorvel {
 
 class GridWindow;
 class MainWindow;
-
-// Back colours of the marks (0x00BBGGRR): light, so red givens and blue entries stay readable.
-inline constexpr int kHintUnitBack = 0xC8F0C8;         // green: the unit of the first press
-inline constexpr int kHintPatternBack = 0xFFE0B0;      // blue: cells of the pattern
-inline constexpr int kHintEliminationBack = 0xD0D0FF;  // pink: cells that lose candidates
-inline constexpr int kHintTargetBack = 0x70C8FF;       // orange: the cell that gets the value
 
 class ExplainNextStep {
   public:
@@ -37,14 +32,14 @@ class ExplainNextStep {
     void secondStage(GridWindow& window);
     void thirdStage(GridWindow& window);
     void markUnits(GridWindow& window, const logic::Step& step);
-    void mark(GridWindow& window, int cell, int backColour);
+    void mark(GridWindow& window, int cell, Colour backColour);
 
     MainWindow& mainWindow_;
     GridWindow* window_ = nullptr;  // the grid window the stages belong to
     std::vector<int> values_;       // and its values after the last press
     int stage_ = 0;                 // presses done on that grid
     logic::LogicPath path_;
-    std::vector<std::pair<int, int>> marked_;  // cells marked, with their own back colour
+    std::vector<std::pair<int, Colour>> marked_;  // cells marked, with their own back colour
 };
 
 // Registers Explain Next Step and the clearing of its marks in the main window's command table.

@@ -30,7 +30,7 @@ std::vector<GradeCell> GradeCellsOf(const GridWindow& window) {
 }
 
 void TellFailure(MainWindow& mainWindow, const FileError& error) {
-    mainWindow.showMessage(error.message(), kRed, kAlignCentre);
+    mainWindow.showMessage(error.message(), colour::kRed, kAlignCentre);
 }
 
 // The marked cells become givens (locked, red); every other cell is open.
@@ -84,7 +84,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
     const std::vector<GradeCell> cells = GradeCellsOf(window);
     if (std::none_of(cells.begin(), cells.end(),
                      [](const GradeCell& cell) { return cell.marked && !cell.text.empty(); })) {
-        mainWindow.showMessage(std::string(kNoGivensText), kRed, kAlignCentre);
+        mainWindow.showMessage(std::string(kNoGivensText), colour::kRed, kAlignCentre);
         return false;
     }
     if (ask) {
@@ -101,7 +101,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
     }
     window.checkConsistency(1);
     if (!window.statusImageVisible(0)) {
-        mainWindow.showMessage(std::string(kIncompleteSolutionText), kRed, kAlignCentre);
+        mainWindow.showMessage(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
         return false;
     }
     return StoreGradedPuzzle(window, mainWindow);

@@ -14,7 +14,7 @@ namespace quorvel {
 
 namespace {
 
-void SetCell(GridWindow& window, int cell, int foreColour, bool locked) {
+void SetCell(GridWindow& window, int cell, Colour foreColour, bool locked) {
     Board& board = window.board();
     board.setCellColours(cell, foreColour, board.cell(cell).backColour);
     board.setCellLocked(cell, locked);

@@ -14,8 +14,6 @@
 
 namespace quorvel {
 
-static_assert(kPatternBack == kMarkedBack, "the pattern is what Grade and Save reads as givens");
-
 namespace {
 
 // The generator's view of a grid window: its own blanking and Grade and Save.
@@ -45,14 +43,16 @@ class WindowGeneration : public GenerationWindow {
                 window_.board().events().processEvents();
             } else {
                 shownAttempt = attempt;
-                mainWindow_.showMessage(aimProgressText(target, attempt), kBlue, kAlignCentre);
+                mainWindow_.showMessage(aimProgressText(target, attempt), colour::kBlue,
+                                        kAlignCentre);
             }
             return !session.stopRequested;
         });
         for (const int cell : aimed.changedCells)
             window_.notifyCellChanged(cell);
         if (!aimed.aimed.stopped && aimed.aimed.rating.level != target)
-            mainWindow_.showMessage(aimMissedText(target, aimed.aimed.rating), kBlue, kAlignCentre);
+            mainWindow_.showMessage(aimMissedText(target, aimed.aimed.rating), colour::kBlue,
+                                    kAlignCentre);
     }
 
   private:

@@ -17,7 +17,7 @@ class GridWindow;
 class Host;
 class MainWindow;
 
-// Every cell white with blue text and the plain compose back, then the point-symmetric pattern of
+// Every cell white with blue text, then the point-symmetric pattern of
 // `level` (32/30/28/26 cells on the 9x9 grid, 116/114/110/106 on the 15x15 grid, one fewer when
 // the centre cell was drawn) marked, locked and red. Returns the marked cells.
 std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& random);

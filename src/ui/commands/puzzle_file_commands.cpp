@@ -36,7 +36,7 @@ std::optional<std::string> ChoosePuzzleFile(MainWindow& mainWindow, Host& host, 
 }
 
 void ShowProblem(MainWindow& mainWindow, const std::string& source, const std::string& problem) {
-    mainWindow.showMessage(source + ": " + problem, kRed, kAlignCentre);
+    mainWindow.showMessage(source + ": " + problem, colour::kRed, kAlignCentre);
 }
 
 // The puzzle to place out of `count`, asked by number when there are several; nullopt when the
@@ -115,7 +115,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) 
     std::filesystem::path file(*chosen);
     if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
     if (IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file))
-        return mainWindow.showMessage(OwnDataFileError(file).message(), kRed, kAlignCentre);
+        return mainWindow.showMessage(OwnDataFileError(file).message(), colour::kRed, kAlignCentre);
     std::vector<int> values = GridValues(window, true);
     if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
         values = GridValues(window, false);
@@ -125,7 +125,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) 
     if (!written.error.empty())
         return ShowProblem(mainWindow, file.filename().string(), written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
-        mainWindow.showMessage(error->message(), kRed, kAlignCentre);
+        mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ void ratePuzzleCommand(Board& board) {
     const std::string text = rating.solutions == 0 ? kCheckGivensText
                              : unique              ? logic::ratingText(rating)
                                                    : kSeveralSolutionsText;
-    board.events().messageLine(text, unique ? kBlue : kRed, kAlignCentre);
+    board.events().messageLine(text, unique ? colour::kBlue : colour::kRed, kAlignCentre);
 }
 
 int computedLevel(const GridKind& kind, const std::vector<int>& givens) {

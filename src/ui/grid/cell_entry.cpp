@@ -33,7 +33,7 @@ void GridWindow::writeText(int cell, const std::string& text) {
     board_.setCellText(cell, text);
 }
 
-void GridWindow::setForeColour(int cell, int colour) {
+void GridWindow::setForeColour(int cell, Colour colour) {
     board_.setCellColours(cell, colour, board_.cell(cell).backColour);
     notifyCellChanged(cell);
 }
@@ -53,12 +53,12 @@ void GridWindow::colourForFocus(int cell) {
     }
 }
 
-void GridWindow::showMessage(std::string_view text, int colour) {
-    mainWindow_.showMessage(std::string(text), static_cast<std::uint32_t>(colour), kAlignCentre);
+void GridWindow::showMessage(std::string_view text, Colour colour) {
+    mainWindow_.showMessage(std::string(text), colour, kAlignCentre);
 }
 
 void GridWindow::clearMessageLine() {
-    showMessage("", kWhite);
+    showMessage("", colour::kWhite);
 }
 
 void GridWindow::setCellSelection(int cell, int selStart, int selLength) {
@@ -107,7 +107,7 @@ void GridWindow::selectCell(int cell) {
     if (!validCell(cell)) return;
     if (validCell(selected_)) {
         const CellView& previous = board_.cell(selected_);
-        int colour = kGivenRed;
+        Colour colour = kGivenRed;
         if (!previous.locked) {
             if (session_.experimentColours) {
                 colour = kExperimentPurple;

@@ -15,7 +15,6 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kNineMainTitle = "Quorvel V1.02 ";
-constexpr int kIncompleteAfterGuessingColour = 65280;
 
 }  // namespace
 
@@ -113,7 +112,7 @@ TextBox GridWindow::cellBox(int cell) const {
 
 ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
     const ConsistencyResult result = board_.checkConsistency(cell, silent);
-    if (result.complete) statusMarkColour_ = 0;
+    if (result.complete) statusMarkColour_ = colour::kBlack;
     repaintPossibilities();
     return result;
 }
@@ -180,12 +179,10 @@ void GridWindow::repaintPossibilities() {
 void GridWindow::restoreCellColour(int cell, bool keepTextColour) {
     if (!validCell(cell)) return;
     const CellView& view = board_.cell(cell);
-    int back = kind_.blockOf(cell) % 2 == 1 ? kShadedBack : kPlainBack;
+    Colour back = kind_.blockOf(cell) % 2 == 1 ? kShadedBack : kPlainBack;
     // A colour stored with a composed or generated pattern shows while composing (9x9 only).
-    if (kind_.isNine() && session_.createMode && !view.composeBackText.empty()) {
-        back = static_cast<int>(LenientNumber(view.composeBackText));
-    }
-    int fore = view.foreColour;
+    if (kind_.isNine() && session_.createMode && view.composeBack) back = *view.composeBack;
+    Colour fore = view.foreColour;
     if (!keepTextColour) {
         if (view.locked) {
             fore = kGivenRed;
@@ -247,8 +244,8 @@ void GridWindow::notifyWindowChanged() {
 
 // --- GridEvents ---
 
-void GridWindow::messageLine(const std::string& text, int colour, int alignment) {
-    mainWindow_.showMessage(text, static_cast<std::uint32_t>(colour), alignment);
+void GridWindow::messageLine(const std::string& text, Colour colour, int alignment) {
+    mainWindow_.showMessage(text, colour, alignment);
 }
 
 void GridWindow::guessProgress(long count) {
@@ -261,8 +258,7 @@ void GridWindow::guessProgress(long count) {
         return;
     }
     progressShownTick_ = now;
-    mainWindow_.showMessage(guessAttemptText(count), static_cast<std::uint32_t>(kBlue),
-                            kAlignCentre);
+    mainWindow_.showMessage(guessAttemptText(count), colour::kBlue, kAlignCentre);
 }
 
 void GridWindow::messageDialog(const std::string& title, const std::string& text) {
@@ -303,7 +299,7 @@ void GridWindow::setGetNextButtonEnabled(bool enabled) {
 }
 
 void GridWindow::markIncompleteAfterGuessing() {
-    statusMarkColour_ = kIncompleteAfterGuessingColour;
+    statusMarkColour_ = kIncompleteAfterGuessing;
     notifyWindowChanged();
 }
 

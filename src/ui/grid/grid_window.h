@@ -28,15 +28,6 @@ class Host;
 class MainWindowLink;
 struct Session;
 
-// Text and block colours of the cells (0x00BBGGRR).
-inline constexpr int kGivenRed = 255;
-inline constexpr int kEntryBlue = 0xFF0000;
-inline constexpr int kExperimentPurple = 0xC000C0;
-inline constexpr int kMarkedBack = 0xEEEFB1;
-inline constexpr int kShadedBack = 0xC0FFFF;
-inline constexpr int kPlainBack = 0xFFFFFF;
-inline constexpr int kFlashBack = 0xE0E0E0;
-inline constexpr int kFlashFore = 0x008000;
 inline constexpr int kFlashMs = 150;
 inline constexpr int kRepeatGuardMs = 75;
 // Shortest time between two repaints of a solve run's progress line.
@@ -61,8 +52,8 @@ struct GridWindowContext {
 struct ButtonLook {
     std::string caption;
     std::string toolTip;
-    int foreColour = 0;
-    int backColour = kFlashBack;
+    Colour foreColour = colour::kBlack;
+    Colour backColour = kFlashBack;
     bool threeD = false;
 };
 
@@ -190,9 +181,9 @@ class GridWindow : private GridEvents {
     void setPanelVisible(bool visible);
     // The status images' tool tips are "Solution Complete" (0) and "Solution Incomplete" (1).
     bool statusImageVisible(int index) const { return board_.statusImageVisible(index); }
-    // Back colour of the incomplete image: 65280 after a solve ended incomplete after guessing,
-    // 0 otherwise.
-    int statusMarkColour() const { return statusMarkColour_; }
+    // Back colour of the incomplete image: kIncompleteAfterGuessing after a solve ended
+    // incomplete after guessing, black otherwise.
+    Colour statusMarkColour() const { return statusMarkColour_; }
     // Code that changed cells on the Board directly (colours, locks) tells the view here.
     void notifyCellChanged(int cell);
     void notifyWindowChanged();
@@ -204,7 +195,7 @@ class GridWindow : private GridEvents {
     };
 
     // GridEvents: what the Board and the engine ask of the window.
-    void messageLine(const std::string& text, int colour, int alignment) override;
+    void messageLine(const std::string& text, Colour colour, int alignment) override;
     void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
     // A click the program makes itself (the consistency check on a complete grid, the end of a
@@ -235,13 +226,13 @@ class GridWindow : private GridEvents {
     void commit(int cell);
     void setFocus(int cell);
     void writeText(int cell, const std::string& text);
-    void setForeColour(int cell, int colour);
+    void setForeColour(int cell, Colour colour);
     void colourForFocus(int cell);
     bool looksGiven(int cell) const;
     void updateTip(int cell);
     void repaintPossibilities();
     void writeFieldSettings();
-    void showMessage(std::string_view text, int colour);
+    void showMessage(std::string_view text, Colour colour);
     void clearMessageLine();
     static std::size_t index(int cell) { return static_cast<std::size_t>(cell); }
     bool validCell(int cell) const { return board_.validCell(cell); }
@@ -277,7 +268,7 @@ class GridWindow : private GridEvents {
     std::string puzzleNumberLabel_ = "Puzzle No:";
     bool panelVisible_ = false;
     bool composingControlsVisible_ = false;
-    int statusMarkColour_ = 0;
+    Colour statusMarkColour_ = colour::kBlack;
     // Tick of the last progress line a solve run showed.
     std::int64_t progressShownTick_ = INT64_MIN / 2;
 };

@@ -6,8 +6,9 @@
 // experimentColours, composeMode, fillBusy, loadBusy, elapsedShown ...) live in the `Session`
 // and are not repeated here.
 
-#include <cstdint>
 #include <string>
+
+#include "model/colour.h"
 
 namespace quorvel {
 
@@ -25,7 +26,7 @@ class MainWindowLink {
 
     // Writes the message line. Alignment 0 left, 1 right, 2 centre. Nothing happens when the
     // trimmed text equals the trimmed text already shown.
-    virtual void showMessage(const std::string& text, std::uint32_t colour, int alignment) = 0;
+    virtual void showMessage(const std::string& text, Colour colour, int alignment) = 0;
 
     // Presses the toolbar's number button for `number` (0: numbers by key press only), as entry
     // by click does, and the level button, as the input dialog's level choice does.

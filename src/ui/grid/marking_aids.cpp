@@ -67,7 +67,7 @@ std::string_view PaletteText(const GridKind& kind) {
     return kind.isNine() ? kNinePaletteText : kFifteenPaletteText;
 }
 
-bool IsPaletteColour(const GridKind& kind, int colour) {
+bool IsPaletteColour(const GridKind& kind, Colour colour) {
     const ColourPalette& palette = PaletteOf(kind);
     return std::find(palette.begin() + 1, palette.end(), colour) != palette.end();
 }
@@ -81,7 +81,8 @@ void ColourNumber(GridWindow& window, int cell) {
     for (int other = 1; other <= board.cellCount(); ++other) {
         if (board.cell(other).text.empty() || board.shownValue(other) != value) continue;
         if (colouring) {
-            board.setCellColours(other, 0, PaletteOf(board.kind())[static_cast<size_t>(value)]);
+            board.setCellColours(other, colour::kBlack,
+                                 PaletteOf(board.kind())[static_cast<size_t>(value)]);
             window.notifyCellChanged(other);
         } else {
             window.restoreCellColour(other, false);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/colour.h"
 #include "model/grid_kind.h"
 #include "ui/grid/main_window_link.h"
 
@@ -14,13 +15,13 @@ namespace quorvel {
 
 class GridWindow;
 
-// The colour-number palette: index = cell value 1..15 (entry 0 is unused), colours 0x00BBGGRR.
-using ColourPalette = std::array<int, 16>;
+// The colour-number palette: index = cell value 1..15 (entry 0 is unused).
+using ColourPalette = std::array<Colour, 16>;
 const ColourPalette& PaletteOf(const GridKind& kind);
 // The palette as one comma-separated text, as the program keeps it.
 std::string_view PaletteText(const GridKind& kind);
 // True when `colour` is one of the palette's colours 1..15: the cell is coloured by number.
-bool IsPaletteColour(const GridKind& kind, int colour);
+bool IsPaletteColour(const GridKind& kind, Colour colour);
 
 // Mouse-up with `button` and `shift` on cell `cell` of `window`.
 void markCellOnMouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell, int button,

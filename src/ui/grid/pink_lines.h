@@ -13,7 +13,6 @@
 
 namespace quorvel {
 
-inline constexpr int kPinkColour = 0xFF80FF;
 inline constexpr int kPinkLineThickness = 45;
 inline constexpr std::string_view kClearLinesToolTip = "Clear All the Pink Lines & Boundaries.";
 

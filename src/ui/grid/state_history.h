@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/colour.h"
+
 namespace quorvel {
 
 class GridWindow;
@@ -18,8 +20,8 @@ class StateHistory {
 
     struct CellState {
         std::string text;
-        int foreColour = 0;
-        int backColour = 0;
+        Colour foreColour = colour::kBlack;
+        Colour backColour = colour::kBlack;
         bool locked = false;
         std::string tag;
     };

@@ -108,7 +108,7 @@ bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExc
     const auto cells = ParseStoreText(stored);
     if (!cells) {
         mainWindow.showMessage("Temporary store " + std::to_string(slot) + " cannot be read.",
-                               static_cast<std::uint32_t>(kGivenRed), kAlignCentre);
+                               colour::kRed, kAlignCentre);
         return false;
     }
     GetStored(window, *cells);

@@ -16,7 +16,6 @@ constexpr double kSheetHeight = 842.0;
 constexpr double kMargin = 36.0;
 constexpr int kTwipsPerPoint = 20;
 constexpr int kTitlePoints = 12;
-constexpr int kCellBorderGrey = 0x808080;
 // Helvetica's capital height as a part of the font size: centres a line of digits or capitals.
 constexpr double kCapHeight = 0.718;
 
@@ -34,9 +33,9 @@ std::string Number(double value, int decimals = 3) {
     return text;
 }
 
-// "r g b" of a colour given as 0x00BBGGRR.
-std::string Rgb(int colour) {
-    const auto part = [colour](int shift) { return Number(((colour >> shift) & 0xFF) / 255.0); };
+// "r g b" of a colour.
+std::string Rgb(Colour colour) {
+    const auto part = [colour](int shift) { return Number(((colour >> shift) & 0xFFu) / 255.0); };
     return part(0) + " " + part(8) + " " + part(16);
 }
 
@@ -66,18 +65,18 @@ std::string Rect(const TwipRect& rect) {
 // Drawing commands in the page's twips, y downwards (the page matrix flips them).
 class Canvas {
   public:
-    void fill(const TwipRect& rect, int colour) {
+    void fill(const TwipRect& rect, Colour colour) {
         ops_ += Rgb(colour) + " rg " + Rect(rect) + " f\n";
     }
-    void frame(const TwipRect& rect, int colour, int width) {
+    void frame(const TwipRect& rect, Colour colour, int width) {
         ops_ += Rgb(colour) + " RG " + Number(width) + " w " + Rect(rect) + " S\n";
     }
-    void line(const TwipLine& line, int colour, int width) {
+    void line(const TwipLine& line, Colour colour, int width) {
         ops_ += Rgb(colour) + " RG " + Number(width) + " w " + Number(line.x1) + " " +
                 Number(line.y1) + " m " + Number(line.x2) + " " + Number(line.y2) + " l S\n";
     }
     // The text centred in the rectangle.
-    void text(const TwipRect& rect, const std::string& text, int points, int colour) {
+    void text(const TwipRect& rect, const std::string& text, int points, Colour colour) {
         if (text.empty()) return;
         const double size = points * kTwipsPerPoint;
         const double x = rect.left + (rect.width - TextWidth(text, size)) / 2;
@@ -100,7 +99,7 @@ std::string PageContent(const PrintPage& page) {
     canvas.frame(page.frame, page.frameColour, 30);
     for (const PrintCell& cell : page.cells) {
         canvas.fill(cell.rect, cell.backColour);
-        canvas.frame(cell.rect, kCellBorderGrey, 8);
+        canvas.frame(cell.rect, kPrintCellBorder, 8);
         canvas.text(cell.rect, cell.text, page.cellFontPoints, cell.foreColour);
     }
     for (const TwipLine& line : page.blockLines)

@@ -85,12 +85,12 @@ PrintPage layoutPrintPage(const GridWindow& window) {
                         g.top + (kind.rowOf(cell) - 1) * g.pitch, g.cellSize, g.cellSize};
         printed.text = shown.text;
         printed.foreColour = shown.foreColour;
-        printed.backColour = PrintBlockShaded(kind, cell) ? kPrintShadedBack : kPrintPlainBack;
+        printed.backColour = PrintBlockShaded(kind, cell) ? kShadedBack : kPlainBack;
         page.cells.push_back(std::move(printed));
     }
 
     page.frame = FrameOf(kind);
-    page.frameColour = kPrintFrameColour;
+    page.frameColour = kPrintFrame;
     page.blockLines = BlockLinesOf(kind, page.frame);
 
     // Headings: letters above the columns (the first is "A"), numbers left of the rows.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/colour.h"
 #include "model/grid_kind.h"
 #include "ui/grid/grid_layout.h"
 
@@ -18,8 +19,8 @@ class GridWindow;
 struct PrintCell {
     TwipRect rect;
     std::string text;
-    int foreColour = 0;
-    int backColour = 0;
+    Colour foreColour = colour::kBlack;
+    Colour backColour = colour::kBlack;
 };
 
 struct PrintLabel {
@@ -36,18 +37,13 @@ struct PrintPage {
     int headingFontPoints = 10;
     std::vector<PrintCell> cells;  // cell n at index n - 1
     TwipRect frame;                // the frame around the whole grid
-    int frameColour = 0;
+    Colour frameColour = colour::kBlack;
     std::vector<TwipLine> blockLines;
     std::vector<PrintLabel> letterHeadings;  // one per column, "A", "B", ...
     std::vector<PrintLabel> numberHeadings;  // one per row, "1", "2", ...
     PrintLabel title;                        // "Puzzle No: ", printed as designed
-    int titleBackColour = 0;
+    Colour titleBackColour = colour::kBlack;
 };
-
-inline constexpr int kPrintShadedBack = 0xC0FFFF;
-inline constexpr int kPrintPlainBack = 0xFFFFFF;
-inline constexpr int kPrintFrameColour = 0xFFC0C0;
-inline constexpr int kPrintTitleBack = 0xE0E0E0;
 
 // Shading of the printed cells: a block whose block row plus block column (both from 0) is even
 // is shaded, the others are white. On 9x9 that shades the corners and the centre block.

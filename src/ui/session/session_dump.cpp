@@ -102,7 +102,7 @@ std::string Hint(const HintPanel& panel) {
 // The cells Explain Next Step marks and the exposed cells of a puzzle being composed (the
 // givens Save My Su Doku stores), by kind of mark; kinds without cells are left out.
 std::string Marks(const Board& board) {
-    static constexpr std::pair<const char*, int> kKinds[] = {
+    static constexpr std::pair<const char*, Colour> kKinds[] = {
         {"unit", kHintUnitBack},
         {"pattern", kHintPatternBack},
         {"eliminated", kHintEliminationBack},

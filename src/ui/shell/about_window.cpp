@@ -8,10 +8,6 @@
 
 namespace quorvel {
 
-namespace {
-constexpr std::uint32_t kLinkBlue = 0xFF0000;
-}
-
 AboutWindow::AboutWindow(Host& host, DialogExchange& dialogs) : host_(host), dialogs_(dialogs) {}
 
 void AboutWindow::load(bool exitMode) {
@@ -39,7 +35,7 @@ void AboutWindow::webSiteClicked() {
     host_.processEvents();
     host_.sleepMs(Toolbar::kFlashMs);
     webSiteFlashing_ = false;
-    webSiteColour_ = colour::kPurple;
+    webSiteColour_ = kVisitedLink;
     changed();
     host_.openUrl(kMakerSite);
 }

@@ -3,9 +3,10 @@
 // modally; the view renders the state below, forwards the buttons and closes the window once
 // `closed()` is true.
 
-#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "model/colour.h"
 
 namespace quorvel {
 
@@ -35,7 +36,7 @@ class AboutWindow {
     const std::string& version() const { return version_; }
     const std::string& description() const { return description_; }
     const std::string& webSiteCaption() const { return webSite_; }
-    std::uint32_t webSiteColour() const { return webSiteColour_; }
+    Colour webSiteColour() const { return webSiteColour_; }
     bool webSiteFlashing() const { return webSiteFlashing_; }
     bool exitPanelVisible() const { return exitPanelVisible_; }
     // The exit panel's question, its last word in a label of its own.
@@ -61,7 +62,7 @@ class AboutWindow {
     std::string version_;
     std::string description_;
     std::string webSite_;
-    std::uint32_t webSiteColour_ = 0;
+    Colour webSiteColour_ = colour::kBlack;
     bool webSiteFlashing_ = false;
     bool exitPanelVisible_ = false;
     bool closed_ = false;

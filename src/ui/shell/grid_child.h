@@ -2,8 +2,9 @@
 // What the main window needs of the grid window it hosts (9x9 or 15x15). The grid windows are
 // adapted to this, so the main window's rules can be exercised with a scripted child.
 
-#include <cstdint>
 #include <string>
+
+#include "model/colour.h"
 
 namespace quorvel {
 
@@ -26,7 +27,7 @@ class GridChild {
     virtual void placeIn(int frameWidthTwips, int frameHeightTwips) = 0;
 
     // The back colour of the window's frame (black whenever a top-level menu opens).
-    virtual void setFrameColour(std::uint32_t colour) = 0;
+    virtual void setFrameColour(Colour colour) = 0;
     // Unloads every possibilities tip.
     virtual void unloadTips() = 0;
     // After a command: the possibilities panel and tips show the grid as it is now.

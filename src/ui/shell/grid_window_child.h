@@ -1,8 +1,6 @@
 #pragma once
 // A grid window (9x9 or 15x15) as the main window's child.
 
-#include <cstdint>
-
 #include "ui/shell/grid_child.h"
 
 namespace quorvel {
@@ -15,7 +13,7 @@ class GridWindowChild : public GridChild {
 
     GridWindow& window() { return window_; }
     // The back colour of the window's frame, kept here for the view to paint.
-    std::uint32_t frameColour() const { return frameColour_; }
+    Colour frameColour() const { return frameColour_; }
 
     std::string name() const override;
     bool is(const GridWindow& window) const override { return &window == &window_; }
@@ -23,7 +21,7 @@ class GridWindowChild : public GridChild {
     void showIn(int frameWidthTwips, int frameHeightTwips) override;
     void hide() override;
     void placeIn(int frameWidthTwips, int frameHeightTwips) override;
-    void setFrameColour(std::uint32_t colour) override { frameColour_ = colour; }
+    void setFrameColour(Colour colour) override { frameColour_ = colour; }
     void unloadTips() override;
     void refreshPossibilities() override;
     void setPanelVisible(bool visible) override;
@@ -33,7 +31,7 @@ class GridWindowChild : public GridChild {
 
   private:
     GridWindow& window_;
-    std::uint32_t frameColour_ = 0;
+    Colour frameColour_ = colour::kBlack;
 };
 
 }  // namespace quorvel

@@ -317,7 +317,7 @@ void MainWindow::stepLevel() {
 
 void MainWindow::chooseNumber(int number) {
     for (ToolButton& button : toolbar_.all()) {
-        if (button.number >= 0) button.backColour = colour::kButtonGrey;
+        if (button.number >= 0) button.backColour = kButtonFace;
     }
     toolbar_.number(number).backColour = colour::kWhite;
     session_.selectedNumber = number;  // 0: numbers by key press only
@@ -326,19 +326,19 @@ void MainWindow::chooseNumber(int number) {
 
 void MainWindow::chooseExperimentButton(ToolButton& chosen) {
     for (ToolButton& button : toolbar_.all()) {
-        if (button.experiment) button.backColour = colour::kButtonGrey;
+        if (button.experiment) button.backColour = kButtonFace;
     }
-    chosen.backColour = colour::kChosenYellow;
+    chosen.backColour = kChosenButtonBack;
     changed(MainWindowChange::Toolbar);
     if (!run(chosen.target)) {
-        chosen.backColour = colour::kButtonGrey;
+        chosen.backColour = kButtonFace;
         changed(MainWindowChange::Toolbar);
     }
 }
 
 void MainWindow::clearExperimentChoice() {
     for (ToolButton& button : toolbar_.all()) {
-        if (button.experiment) button.backColour = colour::kButtonGrey;
+        if (button.experiment) button.backColour = kButtonFace;
     }
     changed(MainWindowChange::Toolbar);
 }
@@ -348,7 +348,7 @@ void MainWindow::clearExperimentChoice() {
 void MainWindow::openGrid(bool fifteen) {
     ToolButton& nineButton = toolbar_.at(WindowAction::ChooseNineGrid);
     ToolButton& fifteenButton = toolbar_.at(WindowAction::ChooseFifteenGrid);
-    nineButton.backColour = fifteenButton.backColour = colour::kButtonGrey;
+    nineButton.backColour = fifteenButton.backColour = kButtonFace;
     changed(MainWindowChange::Toolbar);
     GridChild* closing = fifteen ? nine_ : fifteen_;
     GridChild* opening = fifteen ? fifteen_ : nine_;
@@ -359,7 +359,7 @@ void MainWindow::openGrid(bool fifteen) {
     if (session_.puzzleNumber != 0 && session_.puzzleSizeCode != session_.activeSizeCode) {
         endCurrentPuzzle();
     }
-    (fifteen ? fifteenButton : nineButton).backColour = colour::kChosenYellow;
+    (fifteen ? fifteenButton : nineButton).backColour = kChosenButtonBack;
     changed(MainWindowChange::Toolbar);
     if (opening != nullptr) opening->showIn(widthTwips(), heightTwips());
     // The numbers above 9 belong to the 15x15 grid; the create layout hides them anyway.

@@ -9,7 +9,6 @@
 // `elapsedTick` every 1000 ms while `elapsedTimerRunning()` and `workingHardTick` every 250 ms
 // while `workingHard().timerRunning`, and repaints what `subscribe` reports as changed.
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -67,7 +66,7 @@ enum class StateChange {
 
 struct MessageLine {
     std::string text;
-    std::uint32_t colour = colour::kBlue;
+    Colour colour = colour::kBlue;
     int alignment = 0;  // 0 left, 1 right, 2 centre
 };
 
@@ -88,7 +87,6 @@ struct WorkingHard {
 class MainWindow : public MainWindowLink {
   public:
     static constexpr const char* kDesignCaption = "Quorvel - V1.06";
-    static constexpr std::uint32_t kClientColour = 0x0080C0FF;
     static constexpr const char* kConnectedTip = " Connected to Database ";
     static constexpr const char* kDisconnectedTip = " Database is disconnected ";
     static constexpr const char* kWorkingHardTip = " Working Hard ";
@@ -142,7 +140,7 @@ class MainWindow : public MainWindowLink {
     void workingHardTick();
 
     // Routines other parts call.
-    void showMessage(const std::string& text, std::uint32_t colour, int alignment) override;
+    void showMessage(const std::string& text, Colour colour, int alignment) override;
     void pressNumberButton(int number) override;
     void pressLevelButton() override;
     // The grid button of the 9x9 or the 15x15 grid, as if pressed.

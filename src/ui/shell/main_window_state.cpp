@@ -25,7 +25,7 @@ void MainWindow::setHintPanel(HintPanel panel) {
     changed(MainWindowChange::HintPanel);
 }
 
-void MainWindow::showMessage(const std::string& text, std::uint32_t colour, int alignment) {
+void MainWindow::showMessage(const std::string& text, Colour colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
     message_.text = text;
     message_.colour = colour;

@@ -17,7 +17,7 @@ std::vector<ToolButton> designButtons() {
     using C = Command;
     using W = WindowAction;
     std::vector<ToolButton> buttons;
-    auto add = [&](Target target, std::string caption, ButtonFont font, std::uint32_t fore,
+    auto add = [&](Target target, std::string caption, ButtonFont font, Colour fore,
                    std::string toolTip, int widthTwips = 330) -> auto& {
         ToolButton& button = buttons.emplace_back();
         button.target = target;
@@ -42,7 +42,7 @@ std::vector<ToolButton> designButtons() {
              480));
     add({}, "-", F::Arial, colour::kBlack, " Enter numbers by key press only ", 270).number = 0;
     for (int number = 1; number <= 15; ++number) {
-        ToolButton& button = add({}, std::to_string(number), F::Arial, colour::kNumberBlue, "",
+        ToolButton& button = add({}, std::to_string(number), F::Arial, colour::kDarkBlue, "",
                                  number <= 9 ? 270 : 330);
         button.number = number;
         button.visible = number <= 9;

@@ -1,34 +1,18 @@
 #pragma once
 // The main window's toolbar as data: one row per label button, in the order the toolbar shows
-// them, each carrying what a click runs, with caption, font, colours, tool tip and state. Colours
-// are 0x00BBGGRR.
+// them, each carrying what a click runs, with caption, font, colours, tool tip and state.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/colour.h"
 #include "ui/shell/command.h"
 
 namespace quorvel {
 
 // The glyph buttons name symbol-font code points; the view draws equivalent symbols.
 enum class ButtonFont { Arial, ArialNarrow, Wingdings2, Wingdings3 };
-
-namespace colour {
-inline constexpr std::uint32_t kButtonGrey = 0xE0E0E0;
-inline constexpr std::uint32_t kWhite = 0xFFFFFF;
-inline constexpr std::uint32_t kChosenYellow = 0xC0FFFF;
-inline constexpr std::uint32_t kBlack = 0x000000;
-inline constexpr std::uint32_t kRed = 0x0000FF;
-inline constexpr std::uint32_t kBlue = 0xFF0000;
-inline constexpr std::uint32_t kNumberBlue = 0xC00000;
-inline constexpr std::uint32_t kPurple = 0x800080;
-inline constexpr std::uint32_t kGreen = 0x008000;
-inline constexpr std::uint32_t kMagenta = 0xFF00FF;
-inline constexpr std::uint32_t kOrange = 0x0040C0;
-inline constexpr std::uint32_t kTeal = 0x808000;
-}  // namespace colour
 
 struct ToolButton {
     // What a left click runs (after the press flash), unless the button is a number button.
@@ -45,8 +29,8 @@ struct ToolButton {
     int widthTwips = 330;
     std::string caption;
     ButtonFont font = ButtonFont::Arial;
-    std::uint32_t foreColour = colour::kBlack;
-    std::uint32_t backColour = colour::kButtonGrey;
+    Colour foreColour = colour::kBlack;
+    Colour backColour = kButtonFace;
     std::string toolTip;
     bool visible = true;
     bool enabled = true;
@@ -56,8 +40,6 @@ struct ToolButton {
 
 class Toolbar {
   public:
-    static constexpr std::uint32_t kFlashBack = colour::kButtonGrey;
-    static constexpr std::uint32_t kFlashFore = colour::kGreen;
     static constexpr int kFlashMs = 150;
 
     Toolbar();

@@ -152,7 +152,7 @@ void GridView::buildControls() {
     gaugeFill_ = new QWidget(gauge_);
     gaugeFill_->setAutoFillBackground(true);
     QPalette fill = gaugeFill_->palette();
-    fill.setColor(QPalette::Window, QColor(0, 0, 160));
+    fill.setColor(QPalette::Window, colorFromBgr(kGaugeFill));
     gaugeFill_->setPalette(fill);
     gauge_->setAccessibleName(tr("Filled cells"));
     gauge_->setAccessibleDescription(tr("A bar that grows as the grid fills"));
@@ -192,8 +192,8 @@ void GridView::refreshCell(int number) {
     edit->setVisible(window_.cellVisible(number));
     edit->setEnabled(shown.enabled);
     QPalette colours = edit->palette();
-    const QColor back = colorFromBgr(static_cast<std::uint32_t>(shown.backColour));
-    const QColor fore = colorFromBgr(static_cast<std::uint32_t>(shown.foreColour));
+    const QColor back = colorFromBgr(shown.backColour);
+    const QColor fore = colorFromBgr(shown.foreColour);
     if (colours.color(QPalette::Base) != back || colours.color(QPalette::Text) != fore) {
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             colours.setColor(group, QPalette::Base, back);
@@ -255,10 +255,8 @@ void GridView::refreshPanel() {
         if (!shown) continue;
         const PanelMark colours = window_.board().panelMark(value);
         QPalette palette = mark->palette();
-        palette.setColor(QPalette::Window,
-                         colorFromBgr(static_cast<std::uint32_t>(colours.backColour)));
-        palette.setColor(QPalette::WindowText,
-                         colorFromBgr(static_cast<std::uint32_t>(colours.foreColour)));
+        palette.setColor(QPalette::Window, colorFromBgr(colours.backColour));
+        palette.setColor(QPalette::WindowText, colorFromBgr(colours.foreColour));
         mark->setPalette(palette);
         mark->setAccessibleName(colours.backColour == kPanelTakenBack
                                     ? tr("%1 taken").arg(value)
@@ -284,18 +282,17 @@ void GridView::windowChanged() {
     for (int index = 0; index < 2; ++index) {
         status_[static_cast<size_t>(index)]->setVisible(window_.statusImageVisible(index));
     }
-    const int mark = window_.statusMarkColour();
-    status_[1]->setAutoFillBackground(mark != 0);
-    if (mark != 0) {
+    const Colour mark = window_.statusMarkColour();
+    status_[1]->setAutoFillBackground(mark != colour::kBlack);
+    if (mark != colour::kBlack) {
         QPalette colours = status_[1]->palette();
-        colours.setColor(QPalette::Window, colorFromBgr(static_cast<std::uint32_t>(mark)));
+        colours.setColor(QPalette::Window, colorFromBgr(mark));
         status_[1]->setPalette(colours);
     }
 
     const ButtonLook& look = window_.enterDirectionButton();
-    enterDirection_->setLook({look.caption, "Marlett", 9,
-                              static_cast<std::uint32_t>(look.backColour),
-                              static_cast<std::uint32_t>(look.foreColour), look.threeD, false});
+    enterDirection_->setLook(
+        {look.caption, "Marlett", 9, look.backColour, look.foreColour, look.threeD, false});
     enterDirection_->setToolTip(QString::fromStdString(look.toolTip));
 
     const Surroundings at = surroundingsOf(window_.kind());

@@ -85,7 +85,7 @@ void LabelButton::paintEvent(QPaintEvent*) {
     }
     painter.setFont(shownFont_);
     // A disabled label shows its caption greyed, as the platform's labels do.
-    painter.setPen(isEnabled() ? colorFromBgr(look_.textColour) : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? colorFromBgr(look_.textColour) : colorFromBgr(colour::kGrey));
     painter.drawText(area, Qt::AlignCenter, shownText_);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

@@ -7,8 +7,9 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <string>
+
+#include "model/colour.h"
 
 namespace quorvel::view {
 
@@ -16,8 +17,8 @@ struct LabelLook {
     std::string caption;
     std::string fontName = "Arial";
     double pointSize = 9;
-    std::uint32_t backColour = 0xE0E0E0;
-    std::uint32_t textColour = 0;
+    Colour backColour = kButtonFace;
+    Colour textColour = colour::kBlack;
     bool raised = false;  // the 3-D look of a pressed or chosen button
     bool bold = false;
 };

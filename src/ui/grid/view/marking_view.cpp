@@ -20,7 +20,7 @@ QRect pixelsOf(const TwipRect& rect) {
 
 QFrame* makeLine(QWidget* parent) {
     auto* line = new QFrame(parent);
-    line->setStyleSheet(QStringLiteral("background: ") + colorFromBgr(kPinkColour).name() + ';');
+    line->setStyleSheet(QStringLiteral("background: ") + colorFromBgr(kPinkLine).name() + ';');
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     line->hide();
     return line;
@@ -28,7 +28,7 @@ QFrame* makeLine(QWidget* parent) {
 
 QFrame* makeFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
-    frame->setStyleSheet(QStringLiteral("border: 2px solid ") + colorFromBgr(kPinkColour).name() +
+    frame->setStyleSheet(QStringLiteral("border: 2px solid ") + colorFromBgr(kPinkLine).name() +
                          QStringLiteral("; background: transparent;"));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->hide();
@@ -118,19 +118,23 @@ void MarkingView::refresh() {
     if (controls_ == nullptr) return;
     const bool composing = grid_.window().composingControlsVisible();
     const PinkLines& lines = controls_->lines();
-    auto look = [this](MarkingControl control, int index, const std::string& caption,
-                       std::uint32_t back, double points) {
+    auto look = [this](MarkingControl control, int index, const std::string& caption, Colour back,
+                       double points) {
         const bool flashing = controls_->flashing(control, index);
-        return LabelLook{
-            caption,  "Arial", points, flashing ? 0xE0E0E0u : back, flashing ? 0x008000u : 0u,
-            flashing, false};
+        return LabelLook{caption,
+                         "Arial",
+                         points,
+                         flashing ? kFlashBack : back,
+                         flashing ? kFlashFore : colour::kBlack,
+                         flashing,
+                         false};
     };
     for (int index = 1; index <= 9; ++index) {
         rowButtons_[static_cast<size_t>(index)]->setLook(
-            look(MarkingControl::RowButton, index, "", kPinkColour, 6));
+            look(MarkingControl::RowButton, index, "", kPinkLine, 6));
         rowButtons_[static_cast<size_t>(index)]->setVisible(composing);
         columnButtons_[static_cast<size_t>(index)]->setLook(
-            look(MarkingControl::ColumnButton, index, "", kPinkColour, 6));
+            look(MarkingControl::ColumnButton, index, "", kPinkLine, 6));
         columnButtons_[static_cast<size_t>(index)]->setVisible(composing);
         QFrame* row = rowLines_[static_cast<size_t>(index)];
         row->setVisible(lines.rowLine(index).shown);
@@ -139,13 +143,13 @@ void MarkingView::refresh() {
         column->setVisible(lines.columnLine(index).shown);
         column->raise();
     }
-    clear_->setLook(look(MarkingControl::ClearButton, 0, "x", kPinkColour, 7));
+    clear_->setLook(look(MarkingControl::ClearButton, 0, "x", kPinkLine, 7));
     clear_->setVisible(composing);
     storeCaption_->setVisible(composing);
     for (int index = 0; index < kStoreLabelCount; ++index) {
         stores_[static_cast<size_t>(index)]->setLook(look(MarkingControl::StoreLabel, index,
                                                           std::string(StoreLabelCaption(index)),
-                                                          0xE0E0E0u, 7));
+                                                          kButtonFace, 7));
         stores_[static_cast<size_t>(index)]->setVisible(composing);
     }
     for (auto [frame, state] :

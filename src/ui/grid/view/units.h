@@ -1,5 +1,5 @@
 #pragma once
-// The core measures in twips and colours in 0x00BBGGRR integers; widgets want logical pixels and
+// The core measures in twips and colours in Colour (0x00BBGGRR); widgets want logical pixels and
 // QColor. Logical pixels keep high-DPI screens sharp: Qt scales them to device pixels itself.
 
 #include <QColor>
@@ -8,7 +8,8 @@
 #include <QSize>
 
 #include <cmath>
-#include <cstdint>
+
+#include "model/colour.h"
 
 namespace quorvel::view {
 
@@ -32,15 +33,14 @@ inline QRect rectFromTwips(double left, double top, double width, double height)
 }
 
 // Red sits in the low byte; the top byte carries no colour and is ignored.
-inline QColor colorFromBgr(std::uint32_t bgr) {
+inline QColor colorFromBgr(Colour bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-inline std::uint32_t bgrFromColor(const QColor& color) {
-    return static_cast<std::uint32_t>(color.red()) |
-           (static_cast<std::uint32_t>(color.green()) << 8) |
-           (static_cast<std::uint32_t>(color.blue()) << 16);
+inline Colour bgrFromColor(const QColor& color) {
+    return static_cast<Colour>(color.red()) | (static_cast<Colour>(color.green()) << 8) |
+           (static_cast<Colour>(color.blue()) << 16);
 }
 
 }  // namespace quorvel::view

@@ -122,9 +122,8 @@ void AboutView::render() {
     link.fontName = "Arial";
     link.pointSize = 10;
     const bool flashing = about_.webSiteFlashing();
-    link.backColour =
-        flashing ? Toolbar::kFlashBack : bgrFromColor(palette().color(QPalette::Window));
-    link.textColour = flashing ? Toolbar::kFlashFore : about_.webSiteColour();
+    link.backColour = flashing ? kFlashBack : bgrFromColor(palette().color(QPalette::Window));
+    link.textColour = flashing ? kFlashFore : about_.webSiteColour();
     link.raised = flashing;
     webSite_->setLook(link);
 

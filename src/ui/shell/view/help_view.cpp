@@ -91,10 +91,11 @@ void HelpView::render() {
         fontButtons_->move(textPlace.right() - fontButtons_->width(),
                            textPlace.top() - fontButtons_->height() - 6);
         const bool large = help_.fontPoints() == HelpWindow::kLargeFont;
-        constexpr std::uint32_t kGrey = 0xC0C0C0;
-        constexpr std::uint32_t kDark = 0x404040;
-        small_->setLook({"A", "Arial", 8, large ? kGrey : kDark, 0xFFFFFF, !large, true});
-        large_->setLook({"A", "Arial", 12, large ? kDark : kGrey, 0xFFFFFF, large, true});
+        // The button of the font in use is raised and dark, the other flat and light.
+        const Colour inUse = colour::kDarkGrey;
+        const Colour offered = colour::kSilver;
+        small_->setLook({"A", "Arial", 8, large ? offered : inUse, colour::kWhite, !large, true});
+        large_->setLook({"A", "Arial", 12, large ? inUse : offered, colour::kWhite, large, true});
         if (!isVisible()) show();
     } else if (isVisible()) {
         hide();

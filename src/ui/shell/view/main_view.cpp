@@ -75,7 +75,7 @@ MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     buildStrip();
     buildToolbar();
     area_ = new QMdiArea(central);
-    area_->setBackground(colorFromBgr(MainWindow::kClientColour));
+    area_->setBackground(colorFromBgr(kClientColour));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     strip_->setParent(central);
@@ -276,8 +276,8 @@ void MainView::renderToolbar() {
         look.pointSize =
             data.font == ButtonFont::Wingdings2 || data.font == ButtonFont::Wingdings3 ? 11 : 9;
         look.bold = data.font == ButtonFont::Arial;
-        look.backColour = data.flashing ? Toolbar::kFlashBack : data.backColour;
-        look.textColour = data.flashing ? Toolbar::kFlashFore : data.foreColour;
+        look.backColour = data.flashing ? kFlashBack : data.backColour;
+        look.textColour = data.flashing ? kFlashFore : data.foreColour;
         look.raised = data.flashing;
         button->setLook(look);
         button->setToolTip(QString::fromStdString(data.toolTip));

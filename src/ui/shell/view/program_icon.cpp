@@ -19,7 +19,7 @@ QPixmap programIcon(int size, qreal devicePixelRatio) {
             const QRectF square(column * cell, row * cell, cell, cell);
             // The same shading as the grid: odd-numbered squares light yellow.
             const bool odd = (row * 3 + column) % 2 == 0;
-            painter.fillRect(square, colorFromBgr(odd ? 0xC0FFFF : 0xFFFFFF));
+            painter.fillRect(square, colorFromBgr(odd ? kShadedBack : kPlainBack));
             painter.setPen(QPen(QColor(64, 64, 64), 1));
             painter.drawRect(square.adjusted(0.5, 0.5, -0.5, -0.5));
             const char digit = digits[row * 3 + column];
@@ -28,7 +28,7 @@ QPixmap programIcon(int size, qreal devicePixelRatio) {
             font.setPixelSize(static_cast<int>(cell * 0.7));
             font.setBold(true);
             painter.setFont(font);
-            painter.setPen(colorFromBgr((row + column) % 2 == 0 ? 0x0000FF : 0xFF0000));
+            painter.setPen(colorFromBgr((row + column) % 2 == 0 ? kGivenRed : kEntryBlue));
             painter.drawText(square, Qt::AlignCenter, QString(QChar::fromLatin1(digit)));
         }
     }

@@ -1,5 +1,6 @@
 #include "ui/shell/view/splash_view.h"
 
+#include "ui/grid/view/units.h"
 #include "ui/shell/view/program_icon.h"
 
 #include <QGuiApplication>
@@ -26,7 +27,7 @@ SplashView::SplashView(Splash& splash, QWidget* parent)
     setFixedSize(460, 280);
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 236, 200));
+    colours.setColor(QPalette::Window, colorFromBgr(kSplashBack));
     setPalette(colours);
 
     auto* picture = new QLabel(this);
@@ -44,8 +45,8 @@ SplashView::SplashView(Splash& splash, QWidget* parent)
         label->setAutoFillBackground(true);
         label->setFrameShape(QFrame::Box);
         QPalette shade = label->palette();
-        shade.setColor(QPalette::Window, QColor(255, 255, 192));
-        shade.setColor(QPalette::WindowText, QColor(0, 0, 192));
+        shade.setColor(QPalette::Window, colorFromBgr(colour::kLightYellow));
+        shade.setColor(QPalette::WindowText, colorFromBgr(colour::kDarkBlue));
         label->setPalette(shade);
         animated_[static_cast<size_t>(index)] = label;
     }
