@@ -148,22 +148,5 @@ TEST(MakePuzzles, FollowsItsSeedAndMakesSoundPuzzles) {
     }
 }
 
-TEST(MakePuzzles, RefusesBadArguments) {
-    const char* cases[] = {
-        "make-puzzles --count-per-level 3",  // no size
-        "make-puzzles --size 9",             // no count
-        "make-puzzles --size 10 --count-per-level 3",
-        "make-puzzles --size 9 --count-per-level 0",
-        "make-puzzles --size 9 --count-per-level 3 --seed x1",
-        "make-puzzles --size 9 --count-per-level 3 --seed",
-        "make-puzzles --size 9 --count-per-level 3 --colour 2",
-    };
-    for (const char* arguments : cases) {
-        const ToolRun run = runTool(arguments);
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_EQ(run.output, "") << arguments;
-    }
-}
-
 }  // namespace
 }  // namespace quorvel

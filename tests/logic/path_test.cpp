@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "data/tool_run.h"
 #include "logic/logic_solver.h"
 #include "model/puzzle_line.h"
 #include "solver/solution_count.h"
@@ -107,29 +105,6 @@ TEST(LogicPath, NeverRemovesOrPlacesAgainstTheSolution) {
     // Known figures: a technique that misses instances or a changed order shows here too.
     EXPECT_EQ(checkPaths("top1465.txt", 10), (PathFigures{147, 43, 4554}));
     EXPECT_EQ(checkPaths("fifteen_unique135.txt", 2), (PathFigures{50, 7, 2921}));
-}
-
-TEST(LogicTool, PrintsHintsAndPathsAsJson) {
-    const ToolRun hint = runTool("hint " + kEasy);
-    EXPECT_EQ(hint.status, 0);
-    EXPECT_EQ(hint.output,
-              R"({"size":9,"technique":"Naked Single","cell":41,"value":5,"steps":[{"technique":)"
-              R"("Naked Single","text":"Naked Single at r5c5: 5 is the only candidate left in )"
-              R"(r5c5, so r5c5 is 5.","placements":[[41,5]],"eliminations":[]}]})"
-              "\n");
-    const ToolRun stuck = runTool("hint " + std::string(81, '.'));
-    EXPECT_EQ(stuck.output, std::string(R"({"size":9,"technique":null,"message":")") +
-                                std::string(kStuckText) + "\"}\n");
-    const std::string input = ::testing::TempDir() + "logic_tool_input.txt";
-    std::ofstream(input) << kEasy << "\n\n" << kEasy << "\n";
-    const ToolRun explain = runTool("explain - < " + input);
-    EXPECT_EQ(explain.status, 0);
-    EXPECT_EQ(explain.output.find(R"({"size":9,"solved":true,"grid":"534678912)"), 0u);
-    EXPECT_EQ(std::count(explain.output.begin(), explain.output.end(), '\n'), 2);
-    std::ofstream(input) << kEasy << "\n\nx\n";
-    const std::string badRuns[] = {"hint", "hint 12x", "hint - extra", "explain - < " + input};
-    for (const std::string& bad : badRuns)
-        EXPECT_EQ(runTool(bad).status, 2) << bad;
 }
 
 }  // namespace
