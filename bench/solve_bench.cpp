@@ -99,7 +99,7 @@ void registerFile(const std::filesystem::path& file) {
     const auto puzzles = std::make_shared<std::vector<PuzzleLine>>(readPuzzles(file));
     if (puzzles->empty()) return;
     const std::string name = file.stem().string();
-    benchmark::RegisterBenchmark(("BM_CheckText/" + name).c_str(),
+    benchmark::RegisterBenchmark(("BM_CandidatesOf/" + name).c_str(),
                                  [puzzles](benchmark::State& s) { checkTextBench(s, *puzzles); });
     for (int mode = 0; mode <= kGetNext; ++mode) {
         const std::string suffix = name + "/" + kModeNames[mode];

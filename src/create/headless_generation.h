@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 #include "create/random_source.h"
 #include "model/board.h"
 #include "model/headless_grid_events.h"

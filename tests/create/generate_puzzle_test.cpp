@@ -6,7 +6,7 @@
 
 #include "create/generation_trace.h"
 #include "create/givens_pattern.h"
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 #include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 

@@ -51,7 +51,7 @@ struct ComposeTest : WindowCommandsTest {
     }
 
     // Set Puzzle menu items, through the main window's frame.
-    static constexpr Command kCreateMySudoku = Command::CreateOwnPuzzle;
+    static constexpr Command kCreateOwnPuzzle = Command::CreateOwnPuzzle;
     static constexpr Command kGetEffort = Command::GetLastIncompleteEffort;
     static constexpr Command kTestScreen = Command::TestScreen;
     static constexpr Command kQuitCreate = Command::QuitCreateOwnPuzzle;
@@ -102,7 +102,7 @@ TEST_F(ComposeTest, SettingsFileAndButtons) {
         dialog.answerKeyPress("4");
         dialog.okClicked();
     });
-    setPuzzle(kCreateMySudoku);
+    setPuzzle(kCreateOwnPuzzle);
     EXPECT_EQ(LoadSettings(folder).settings.exposedCount, 24);
     setPuzzle(kQuitCreate);
     setPuzzle(kTestScreen);

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "create/level_aim.h"
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 #include "storage/settings.h"
 #include "ui/database_fixture.h"
 

@@ -15,7 +15,7 @@
 namespace quorvel::testing {
 namespace {
 
-struct SaveMySudokuTest : WindowCommandsTest {
+struct GradeAndSaveTest : WindowCommandsTest {
     // A complete valid grid on the window.
     static void FillComplete(GridWindow& window, std::uint64_t seed) {
         std::mt19937_64 random(seed);
@@ -38,7 +38,7 @@ struct SaveMySudokuTest : WindowCommandsTest {
     }
 };
 
-TEST_F(SaveMySudokuTest, TheMarkedCellsBecomeGivens) {
+TEST_F(GradeAndSaveTest, TheMarkedCellsBecomeGivens) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         GridWindow& window = open(*kind);
         const int last = kind->cellCount();
@@ -62,7 +62,7 @@ TEST_F(SaveMySudokuTest, TheMarkedCellsBecomeGivens) {
     }
 }
 
-TEST_F(SaveMySudokuTest, AGridThatCannotBeSavedChangesNothing) {
+TEST_F(GradeAndSaveTest, AGridThatCannotBeSavedChangesNothing) {
     struct Case {
         const char* name;
         bool complete, marked, ask, answered;
@@ -91,7 +91,7 @@ TEST_F(SaveMySudokuTest, AGridThatCannotBeSavedChangesNothing) {
     }
 }
 
-TEST_F(SaveMySudokuTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
+TEST_F(GradeAndSaveTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
     GridWindow& window = open(kNineGrid);
     window.setCellValue(1, "3");
     window.setCellValue(2, "8");

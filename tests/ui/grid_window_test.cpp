@@ -9,7 +9,7 @@ namespace {
 
 using GridWindowFrame = GridWindowTest;
 
-TEST_F(GridWindowFrame, RestoreColorFollowsLockStoredColourAndExperiment) {
+TEST_F(GridWindowFrame, RestoredColourFollowsLockStoredColourAndExperiment) {
     struct Case {
         const char* name;
         GridKind kind;

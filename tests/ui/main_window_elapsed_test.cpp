@@ -9,7 +9,7 @@
 namespace quorvel::testing {
 namespace {
 
-using MdiElapsed = ShellFixture;
+using MainWindowElapsed = ShellFixture;
 
 constexpr std::int64_t kSecond = 1000;
 constexpr double kSecondInDays = 1.0 / 86400;
@@ -29,7 +29,7 @@ TEST(ElapsedFormat, HoursMinutesSeconds) {
 
 // Ticking, Pause Timer and restoring are in tests/session/elapsed.script; here the time kept
 // while composing, and a resize that is no restore.
-TEST_F(MdiElapsed, ComposingKeepsTheTimeAndOnlyARestoreResumes) {
+TEST_F(MainWindowElapsed, ComposingKeepsTheTimeAndOnlyARestoreResumes) {
     loadAndActivate();
     mainWindow.restartElapsedTime();
     host.tick += 75 * kSecond;
@@ -49,7 +49,7 @@ TEST_F(MdiElapsed, ComposingKeepsTheTimeAndOnlyARestoreResumes) {
     EXPECT_EQ(mainWindow.elapsedLabel(), "00:01:21");
 }
 
-TEST_F(MdiElapsed, MinimiseWithTheTimerStoppedBanksNothing) {
+TEST_F(MainWindowElapsed, MinimiseWithTheTimerStoppedBanksNothing) {
     loadAndActivate();
     mainWindow.restartElapsedTime();
     host.tick += 30 * kSecond;
@@ -62,7 +62,7 @@ TEST_F(MdiElapsed, MinimiseWithTheTimerStoppedBanksNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / std::string(kSettingsFileName)));
 }
 
-TEST_F(MdiElapsed, ActivationStartsTheTimerOnlyWithTimeShown) {
+TEST_F(MainWindowElapsed, ActivationStartsTheTimerOnlyWithTimeShown) {
     struct Case {
         double shown;
         double banked;

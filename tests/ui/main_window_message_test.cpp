@@ -8,9 +8,9 @@
 namespace quorvel::testing {
 namespace {
 
-using MdiMessage = ShellFixture;
+using MainWindowMessage = ShellFixture;
 
-TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
+TEST_F(MainWindowMessage, EqualTrimmedTextLeavesTheLineAlone) {
     struct Case {
         const char* shown;
         const char* written;
@@ -44,7 +44,7 @@ TEST_F(MdiMessage, EqualTrimmedTextLeavesTheLineAlone) {
     }
 }
 
-TEST_F(MdiMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
+TEST_F(MainWindowMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
     const std::filesystem::path file = folder.path() / std::string(kSettingsFileName);
     ASSERT_FALSE(ReplaceFileAtomically(file, "not settings\r\n"));
     mainWindow.loadSettings();
@@ -58,7 +58,7 @@ TEST_F(MdiMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
     EXPECT_FALSE(fresh.error.has_value());
 }
 
-TEST_F(MdiMessage, FreezeDrawingResumesOnlyOutsideLoading) {
+TEST_F(MainWindowMessage, SuspendedDrawingResumesOnlyOutsideLoading) {
     struct Case {
         int mode;
         bool loadBusy;

@@ -8,9 +8,9 @@
 namespace quorvel::testing {
 namespace {
 
-using MdiToolbar = ShellFixture;
+using MainWindowToolbar = ShellFixture;
 
-TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOnlyItsButtonTakesARightClick) {
+TEST_F(MainWindowToolbar, LoadShowsTheStoredLevelAndOnlyItsButtonTakesARightClick) {
     bool gotPuzzle = false;
     mainWindow.commands().setAction(Command::GetPuzzle, [&] { gotPuzzle = true; });
     session.currentLevel = 3;  // as read from the settings
@@ -28,7 +28,7 @@ TEST_F(MdiToolbar, LoadShowsTheStoredLevelAndOnlyItsButtonTakesARightClick) {
     EXPECT_EQ(button(WindowAction::ChooseFifteenGrid).backColour, kChosenButtonBack);
 }
 
-TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
+TEST_F(MainWindowToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
     loadAndActivate();
     const Command kRun[] = {Command::StartExperiment, Command::RejectExperiment,
                             Command::ConfirmExperiment};
@@ -54,7 +54,7 @@ TEST_F(MdiToolbar, ExperimentButtonTurnsGreyAgainWhenItsStepChangesNothing) {
     EXPECT_EQ(button(Command::RejectExperiment).backColour, kButtonFace);
 }
 
-TEST_F(MdiToolbar, UserClicksOnDisabledOrHiddenButtonsAreIgnored) {
+TEST_F(MainWindowToolbar, UserClicksOnDisabledOrHiddenButtonsAreIgnored) {
     int starts = 0;
     mainWindow.commands().setAction(Command::StartExperiment, [&] { ++starts; });
     loadAndActivate();

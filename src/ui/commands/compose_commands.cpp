@@ -46,7 +46,7 @@ void ComposeCommands::showNine() {
     mainWindow_.openGrid(false);
 }
 
-void ComposeCommands::CreateMySudoku() {
+void ComposeCommands::createOwnPuzzle() {
     // The count is shared with the generator, which may leave a 15x15 count there: the question
     // offers it within the range the answer is held to.
     const int stored = mainWindow_.settings().exposedCount;
@@ -133,7 +133,7 @@ void ComposeCommands::TestScreen() {
     mainWindow_.restartHistory(nine_);
 }
 
-void ComposeCommands::QuitCreateMySudoku() {
+void ComposeCommands::quitCreateOwnPuzzle() {
     if (!session_.createMode) return;
     session_.createMode = false;
     // The pink lines and frames belong to the composition: they go with it.
@@ -153,13 +153,13 @@ void registerComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, Gr
     commands->setRandomSource(std::move(random));
     CommandTable& table = mainWindow.commands();
     const std::pair<Command, void (ComposeCommands::*)()> items[] = {
-        {Command::CreateOwnPuzzle, &ComposeCommands::CreateMySudoku},
+        {Command::CreateOwnPuzzle, &ComposeCommands::createOwnPuzzle},
         {Command::SaveOwnPuzzle, &ComposeCommands::gradeAndSave},
         {Command::StoreIncompleteEffort, &ComposeCommands::StoreIncompleteEffort},
         {Command::GetLastIncompleteEffort, &ComposeCommands::GetLastIncompleteEffort},
         {Command::OpenComposePage, &ComposeCommands::OpenComposePage},
         {Command::TestScreen, &ComposeCommands::TestScreen},
-        {Command::QuitCreateOwnPuzzle, &ComposeCommands::QuitCreateMySudoku},
+        {Command::QuitCreateOwnPuzzle, &ComposeCommands::quitCreateOwnPuzzle},
     };
     // Not a structured binding: clang before 16 cannot capture one, and the fuzz build uses clang.
     for (const auto& item : items) {

@@ -41,7 +41,7 @@ class ComposeCommands {
 
     // Asks "My Su Doku." for the number of exposed cells (20..30, kept in the settings), then
     // enters composing and lays out a fresh pattern. Cancel changes nothing.
-    void CreateMySudoku();
+    void createOwnPuzzle();
     // Grades the composition and stores it as a puzzle of the 9x9 database.
     void gradeAndSave();
     // Keeps the unfinished composition in the settings; 8 becomes the chosen number.
@@ -53,7 +53,7 @@ class ComposeCommands {
     // Enters composing with the example pattern, four "7"s and the composing buttons pressed.
     void TestScreen();
     // Leaves composing: normal layout, blank 9x9 grid, timer stopped, settings written.
-    void QuitCreateMySudoku();
+    void quitCreateOwnPuzzle();
 
   private:
     void enterCreateLayout();

@@ -2,7 +2,7 @@
 
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "ui/commands/database_commands.h"

@@ -4,7 +4,7 @@
 
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 #include "model/grid_events.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"

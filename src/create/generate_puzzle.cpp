@@ -1,4 +1,4 @@
-#include "create/make_sudoku.h"
+#include "create/generate_puzzle.h"
 
 #include <algorithm>
 #include <array>
