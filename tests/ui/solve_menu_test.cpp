@@ -63,6 +63,8 @@ TEST_F(SolveMenuTest, DuringARunAssistCommandsAreRefusedAndGetNextTurnsItsButton
     EXPECT_EQ(active().board().frameColour(), 33023u);
     EXPECT_FALSE(host.freezeCalls.empty());
     EXPECT_FALSE(host.freezeCalls.back());
+    main().menuOpened(*main().menus().title(Menu::VisualAid));
+    EXPECT_EQ(active().board().frameColour(), colour::kBlack);  // the frame the view paints
 }
 
 TEST_F(SolveMenuTest, StopEndsARunAndSaysEntriesMayBeInvalid) {

@@ -12,16 +12,13 @@ class GridWindowChild : public GridChild {
     explicit GridWindowChild(GridWindow& window) : window_(window) {}
 
     GridWindow& window() { return window_; }
-    // The back colour of the window's frame, kept here for the view to paint.
-    Colour frameColour() const { return frameColour_; }
-
     std::string name() const override;
     bool is(const GridWindow& window) const override { return &window == &window_; }
     // The first show loads the window (cells created, centred); every show activates it.
     void showIn(int frameWidthTwips, int frameHeightTwips) override;
     void hide() override;
     void placeIn(int frameWidthTwips, int frameHeightTwips) override;
-    void setFrameColour(Colour colour) override { frameColour_ = colour; }
+    void setFrameColour(Colour colour) override;
     void unloadTips() override;
     void refreshPossibilities() override;
     void setPanelVisible(bool visible) override;
@@ -31,7 +28,6 @@ class GridWindowChild : public GridChild {
 
   private:
     GridWindow& window_;
-    Colour frameColour_ = colour::kBlack;
 };
 
 }  // namespace quorvel

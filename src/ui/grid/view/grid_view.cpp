@@ -353,6 +353,11 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
 void GridView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
+    // The grid's frame: orange after Get Next, black again once a menu opens.
+    const QRect cells = pixelsOf(window_.cellRect(1))
+                            .united(pixelsOf(window_.cellRect(window_.board().cellCount())));
+    painter.setPen(QPen(colorFromBgr(window_.board().frameColour()), 3));
+    painter.drawRect(cells.adjusted(-4, -4, 4, 4));
     painter.setPen(QPen(QColor(0, 0, 0), 2));
     for (const TwipLine& line : window_.blockLines()) {
         painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
