@@ -38,16 +38,7 @@ FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::str
     // Recounted from the file so a number freed by a deletion is never handed out twice.
     const int highest = HighestPuzzleNumber(database);
     PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindComposed, ""};
-    if (const auto found = FindByGivens(database, GivensList(cellText))) {
-        record.number = found->record.number;
-        ReplaceRecord(database, database.lines[found->line], FormatRecord(record));
-    } else {
-        const std::vector<int> numbers = NewPuzzleNumbers(database, 1);
-        if (numbers.empty()) return DatabaseFullError(database);
-        record.number = numbers.front();
-        AppendRecord(database, FormatRecord(record));
-    }
-    if (FileStatus error = WriteBack(database)) return error;
+    if (FileStatus error = StoreByGivens(database, record, false)) return error;
     MakeCurrentPuzzle(session, record);
     session.lastPuzzleNumber = highest + 1;
     return std::nullopt;

@@ -44,11 +44,10 @@ std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database
     return ordinal;
 }
 
-FileStatus StoreSolution(Session& session, Database& database, const std::string& cellText) {
-    PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindStored, ""};
-    if (const auto found = FindByGivens(database, GivensList(cellText))) {
+FileStatus StoreByGivens(Database& database, PuzzleRecord& record, bool keepStoredKind) {
+    if (const auto found = FindByGivens(database, GivensList(record.cellText))) {
         record.number = found->record.number;
-        record.kind = found->record.kind;
+        if (keepStoredKind) record.kind = found->record.kind;
         ReplaceRecord(database, database.lines[found->line], FormatRecord(record));
     } else {
         const std::vector<int> numbers = NewPuzzleNumbers(database, 1);
@@ -56,7 +55,12 @@ FileStatus StoreSolution(Session& session, Database& database, const std::string
         record.number = numbers.front();
         AppendRecord(database, FormatRecord(record));
     }
-    if (FileStatus error = WriteBack(database)) return error;
+    return WriteBack(database);
+}
+
+FileStatus StoreSolution(Session& session, Database& database, const std::string& cellText) {
+    PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindStored, ""};
+    if (FileStatus error = StoreByGivens(database, record, true)) return error;
     MakeCurrentPuzzle(session, record);
     session.lastPuzzleNumber = std::max(HighestPuzzleNumber(database), record.number);
     return std::nullopt;

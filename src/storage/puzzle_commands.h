@@ -34,6 +34,11 @@ bool HasStoredPuzzle(const Session& session, const GridKind& kind);
 std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database, int level,
                                       int ordinal);
 
+// Writes the record over the stored one with the same givens, taking its number (and its kind
+// when keepStoredKind), or appends it under a new number; then writes the database back. A
+// database without a free number is reported full and left unwritten.
+FileStatus StoreByGivens(Database& database, PuzzleRecord& record, bool keepStoredKind);
+
 // Store Solution in Database: cellText is givens # values from the grid, the level is
 // session.gradeLevel. Replaces the record with the same givens (keeping its number and its
 // kind) or appends a new Kind 9 record under a new number; a database without a free number
