@@ -20,22 +20,22 @@ TEST_F(MarkingTest, CtrlClickColoursEveryCellOfTheNumberAndASecondOneRestores) {
         GridWindow& window = active();
         aids().cellMouseUp(window, 5, kMouseLeft, kShiftCtrl);  // an empty cell: nothing happens
         EXPECT_EQ(window.board().cell(5).backColour, kPlainBack);
-        // Three copies of the value: a given, an entry and another entry.
+        // Three copies of the value: a given, an entry and another in the last cell.
         const int side = window.kind().side;
         const std::string text = std::to_string(c.value);
         window.board().setCellLocked(1, true);
-        for (int number : {1, side + 4, 2 * side + 7}) {
+        for (int number : {1, side + 4, side * side}) {
             window.setCellValue(number, text);
             window.restoreCellColour(number, false);
         }
-        window.setCellValue(side * side, "1");
+        window.setCellValue(2 * side + 7, "1");
 
         aids().cellMouseUp(window, side + 4, kMouseLeft, kShiftCtrl);
-        for (int number : {1, side + 4, 2 * side + 7}) {
+        for (int number : {1, side + 4, side * side}) {
             EXPECT_EQ(window.board().cell(number).backColour, c.colour) << number;
             EXPECT_EQ(window.board().cell(number).foreColour, 0) << number;
         }
-        EXPECT_NE(window.board().cell(side * side).backColour, c.colour);
+        EXPECT_NE(window.board().cell(2 * side + 7).backColour, c.colour);
 
         aids().cellMouseUp(window, 1, kMouseLeft, kShiftCtrl);
         EXPECT_EQ(window.board().cell(1).foreColour, kGivenRed);
