@@ -40,8 +40,9 @@ struct Grid {
     }
 };
 
-SolveOutcome runMode(Board& board, int mode) {
-    return mode == kGetNext ? getNextCommand(board).solve : solveCommand(board, mode);
+SolveOutcome runMode(Grid& grid, int mode) {
+    return mode == kGetNext ? getNextCommand(*grid.board, grid.events).solve
+                            : solveCommand(*grid.board, grid.events, mode);
 }
 
 void checkTextBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles) {
@@ -63,7 +64,7 @@ void modeBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, 
         Grid grid(puzzles[next]);
         next = (next + 1) % puzzles.size();
         state.ResumeTiming();
-        const SolveOutcome outcome = runMode(*grid.board, mode);
+        const SolveOutcome outcome = runMode(grid, mode);
         guesses += static_cast<double>(outcome.guesses);
         propagations += static_cast<double>(outcome.propagations);
     }
@@ -83,7 +84,7 @@ void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles
         for (const PuzzleLine& puzzle : puzzles) {
             Grid grid(puzzle);
             const double start = threadCpuMillis();
-            solved += runMode(*grid.board, mode).result ? 1 : 0;
+            solved += runMode(grid, mode).result ? 1 : 0;
             millis.push_back(threadCpuMillis() - start);
         }
     }

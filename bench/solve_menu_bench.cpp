@@ -67,7 +67,7 @@ void BM_ToolNumberCrunch(benchmark::State& state) {
         HeadlessGridEvents events(session);
         auto board = std::make_unique<Board>(puzzle.kind, session, events);
         loadGivens(*board, puzzle.values);
-        benchmark::DoNotOptimize(solveCommand(*board, kNumberCrunch));
+        benchmark::DoNotOptimize(solveCommand(*board, events, kNumberCrunch));
     }
 }
 BENCHMARK(BM_ToolNumberCrunch)->Unit(benchmark::kMillisecond);

@@ -168,6 +168,14 @@ void Board::updateGauge() {
 }
 
 ConsistencyResult Board::checkConsistency(int cell, bool silent) {
+    return check(cell, silent ? CheckShows::Completion : CheckShows::Everything);
+}
+
+ConsistencyResult Board::settleConsistency(int cell) {
+    return check(cell, CheckShows::Nothing);
+}
+
+ConsistencyResult Board::check(int cell, CheckShows shows) {
     if (cell == 0) cell = 1;
     if (checking_ || !validCell(cell)) return {};
     checking_ = true;
@@ -178,7 +186,7 @@ ConsistencyResult Board::checkConsistency(int cell, bool silent) {
         // A grid holding a duplicate is not solved, and its gauge says so.
         solvedShown_ = false;
         if (!guessing_) updateGauge();
-        if (!silent) {
+        if (shows == CheckShows::Everything) {
             const std::string message = "DUPLICATE : " + valueText(duplicateValue);
             events_.messageDialog("Invalid Data.", message);
             events_.messageLine(message, colour::kRed, kAlignCentre);
@@ -186,20 +194,23 @@ ConsistencyResult Board::checkConsistency(int cell, bool silent) {
     } else if (layerOneComplete()) {
         solvedShown_ = true;
         result.complete = true;
-        events_.focusCell(1);
-        events_.processEvents();
-        events_.cellClicked(2);
-        events_.processEvents();
-        if (events_.tipMenuChecked() && store_[1][cell] > 0) events_.removeTip(cell);
+        const bool shown = shows != CheckShows::Nothing;
+        if (shown) {
+            events_.focusCell(1);
+            events_.processEvents();
+            events_.cellClicked(2);
+            events_.processEvents();
+            if (events_.tipMenuChecked() && store_[1][cell] > 0) events_.removeTip(cell);
+        }
         if (!guessing_) {
             updateGauge();  // a full gauge: 100 %
-            events_.setElapsedTimer(false);
+            if (shown) events_.setElapsedTimer(false);
             session_.elapsedShown = 0;
-            events_.freezeDrawing(false);
+            if (shown) events_.freezeDrawing(false);
         }
     } else {
         solvedShown_ = false;
-        events_.setElapsedTimer(true);
+        if (shows != CheckShows::Nothing) events_.setElapsedTimer(true);
         if (!guessing_) updateGauge();
     }
     checking_ = false;

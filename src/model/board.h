@@ -109,6 +109,10 @@ class Board {
     // The consistency check. Cell 0 is taken as cell 1. Does nothing (returns {}) when already
     // running on this board.
     ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
+    // The check's verdict and the state it settles on the board (status images, gauge) without
+    // the focus, click, tip, timer, drawing and message effects it has on the windows: the check
+    // the solve engine makes while it works.
+    ConsistencyResult settleConsistency(int cell = 1);
     // True when every cell of layer 1 holds 1..N and no unit holds a value twice.
     bool layerOneComplete() const;
 
@@ -129,8 +133,6 @@ class Board {
         panelCell_ = cell;
         panelDisplay_ = false;
     }
-    Colour frameColour() const { return frameColour_; }
-    void setFrameColour(Colour colour) { frameColour_ = colour; }
 
     // True while a solve run is in its guessing phase: the consistency check then leaves the
     // gauge and the elapsed timer alone.
@@ -140,6 +142,9 @@ class Board {
     bool validCell(int cell) const { return cell >= 1 && cell <= kind_.cellCount(); }
 
   private:
+    // What a check shows besides the state it settles.
+    enum class CheckShows { Nothing, Completion, Everything };
+    ConsistencyResult check(int cell, CheckShows shows);
     bool findDuplicate(int cell, int& duplicateValue) const;
     void updateGauge();
 
@@ -158,7 +163,6 @@ class Board {
     std::string percentText_;
     int panelCell_ = 0;
     bool panelDisplay_ = false;
-    Colour frameColour_ = colour::kBlack;
     bool guessing_ = false;
     bool checking_ = false;  // checkConsistency re-entrancy guard
 };

@@ -1,15 +1,17 @@
 #pragma once
-// GridEvents without a window: records what a window would show, for the tool and for tests.
+// GridEvents and SolveDisplay without a window: records what the windows would show (one message
+// line for both), for the tool and for tests.
 
 #include <string>
 #include <vector>
 
 #include "model/grid_events.h"
 #include "model/session.h"
+#include "model/solve_display.h"
 
 namespace quorvel {
 
-class HeadlessGridEvents : public GridEvents {
+class HeadlessGridEvents : public GridEvents, public SolveDisplay {
   public:
     explicit HeadlessGridEvents(Session& session) : session_(session) {}
 
@@ -20,6 +22,7 @@ class HeadlessGridEvents : public GridEvents {
     void cellClicked(int cell) override { clickedCells_.push_back(cell); }
     void cellGotFocus(int cell) override { gotFocusCells_.push_back(cell); }
     void flashCell(int cell) override { flashedCells_.push_back(cell); }
+    void setFrameColour(Colour colour) override { frameColour_ = colour; }
     void cellTextChanged(int) override {}
     void removeTip(int cell) override { removedTips_.push_back(cell); }
     bool tipMenuChecked() override { return tipChecked_; }
@@ -40,6 +43,7 @@ class HeadlessGridEvents : public GridEvents {
     const std::vector<int>& clickedCells() const { return clickedCells_; }
     const std::vector<int>& gotFocusCells() const { return gotFocusCells_; }
     const std::vector<int>& flashedCells() const { return flashedCells_; }
+    Colour frameColour() const { return frameColour_; }
     const std::vector<int>& removedTips() const { return removedTips_; }
     bool elapsedTimerRunning() const { return elapsedTimerRunning_; }
     bool workingHard() const { return workingHard_; }
@@ -59,6 +63,7 @@ class HeadlessGridEvents : public GridEvents {
     std::vector<int> clickedCells_;
     std::vector<int> gotFocusCells_;
     std::vector<int> flashedCells_;
+    Colour frameColour_ = colour::kBlack;
     std::vector<int> removedTips_;
     bool tipChecked_ = false;
     bool elapsedTimerRunning_ = false;

@@ -14,12 +14,8 @@ struct Session {
     bool loadBusy = false;
     bool stopRequested = false;
 
-    // Solve engine: the mode the next run uses (0 Mild Attack, 1 Brute Force, 2 Number Crunch),
-    // the reason text the last deduction or guess left, and the first-level guess in force
-    // ("cell,value") or "".
+    // Solve engine: the mode the next run uses (0 Mild Attack, 1 Brute Force, 2 Number Crunch).
     int solveMode = 0;
-    std::string reasonText;
-    std::string lastStep;
 
     // Composing and creating.
     bool composeMode = false;

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "model/solve_display.h"
 #include "solver/guess_order.h"
-#include "solver/solve_texts.h"
 
 namespace quorvel {
 
@@ -23,7 +23,6 @@ constexpr int kPropagatedLayer = 4;
 constexpr int kNestedBaseLayer = 5;  // 5 + depth
 constexpr int kDeepestNested = 7;
 constexpr int kStartLayer = 15;
-constexpr int kFinishFocusCell = 21;
 
 const char* const kSingleCandidateReason = "Reason : Single candidate in cell";
 const char* const kSinglePossibilityReasons[] = {"Reason : Single possibility in row",
@@ -37,10 +36,10 @@ using OpenCells = std::array<std::uint64_t, kOpenWords>;
 
 class Engine {
   public:
-    explicit Engine(Board& board)
+    Engine(Board& board, const GuessProgress& progress)
         : board_(board),
           session_(board.session()),
-          events_(board.events()),
+          progress_(progress),
           tables_(unitTables(board.kind())),
           side_(board.side()),
           cellCount_(board.cellCount()),
@@ -73,12 +72,11 @@ class Engine {
     bool chooseNestedCell(int& cell, ValueMask& candidates) const;
     void searchNested(int depth, int cell, ValueMask candidates);
     bool finishedByStop();
-    bool finish(bool oneStep, bool savedTipMark);
     void writeNotesAndTable();
 
     Board& board_;
     Session& session_;
-    GridEvents& events_;
+    const GuessProgress& progress_;
     const UnitTables& tables_;
     const int side_;
     const int cellCount_;
@@ -92,13 +90,15 @@ class Engine {
     int slot2Cell_ = 0;  // slot 2 holds a note only when a one-step single possibility ended
     int slot2Value_ = 0;
     bool oneStep_ = false;
-    bool progress_ = false;
+    bool placed_ = false;  // the current propagation pass placed a value
     bool finished_ = false;
     bool guessingEntered_ = false;
     long guesses_ = 0;
     long propagations_ = 0;
-    int lastStepCell_ = 0;
-    int lastStepValue_ = 0;
+    int guessCell_ = 0;
+    int guessValue_ = 0;
+    int singleCell_ = 0;  // a one-step run: the cell a single filled
+    int singleValue_ = 0;
     const char* singleReason_ = "";
     int panelCell_ = 0;  // the cell the possibilities panel describes at the end, 0 for none
 };
@@ -136,7 +136,6 @@ void Engine::writeCell(int cell, int value) {
 // The stop flag is tested before every single-candidate pass.
 bool Engine::finishedByStop() {
     if (!session_.stopRequested) return false;
-    events_.freezeDrawing(false);
     finished_ = true;
     return true;
 }
@@ -157,12 +156,11 @@ void Engine::singleCandidateSweep(bool notesCleared) {
             }
             const int value = std::countr_zero(candidates);
             writeCell(cell, value);
-            progress_ = true;
+            placed_ = true;
             if (oneStep_ && !board_.guessing()) {
                 board_.setStoreValue(kStartLayer, cell, value);
-                board_.setCellText(cell, valueText(value));
-                events_.cellGotFocus(cell);
-                events_.focusCell(cell);
+                singleCell_ = cell;
+                singleValue_ = value;
                 singleReason_ = kSingleCandidateReason;
                 finished_ = true;
                 return;
@@ -173,13 +171,12 @@ void Engine::singleCandidateSweep(bool notesCleared) {
 
 void Engine::placeUnitSingle(int unit, int cell, int value) {
     writeCell(cell, value);
-    progress_ = true;
+    placed_ = true;
     if (!oneStep_ || board_.guessing()) return;
     slot2Cell_ = cell;
     slot2Value_ = value;
-    board_.setCellText(cell, valueText(value));
-    events_.cellGotFocus(cell);
-    events_.focusCell(cell);
+    singleCell_ = cell;
+    singleValue_ = value;
     singleReason_ = kSinglePossibilityReasons[unit / side_];
     finished_ = true;
 }
@@ -236,17 +233,17 @@ void Engine::singlePossibilitySweep() {
 void Engine::propagate() {
     do {
         ++propagations_;
-        progress_ = false;
+        placed_ = false;
         std::fill(slot1_.begin(), slot1_.end(), 0);
         singleCandidateSweep(true);
         if (finished_) return;
-        if (!progress_) singlePossibilitySweep();
+        if (!placed_) singlePossibilitySweep();
         if (finished_) return;
-        if (board_.checkConsistency(1, true).complete) {
+        if (board_.settleConsistency(1).complete) {
             finished_ = true;
             return;
         }
-    } while (progress_);
+    } while (placed_);
 }
 
 // The first cell in row order with two candidates, else with at most three, else at most four,
@@ -278,7 +275,6 @@ void Engine::searchNested(int depth, int cell, ValueMask candidates) {
             return;
         }
         if (session_.stopRequested) {
-            events_.freezeDrawing(false);
             session_.solverBusy = false;
             finished_ = true;
             return;
@@ -286,7 +282,7 @@ void Engine::searchNested(int depth, int cell, ValueMask candidates) {
         writeCell(cell, std::countr_zero(left));
         copyLayer(kWorkLayer, snapshot);
         ++guesses_;
-        events_.guessProgress(guesses_);
+        if (progress_) progress_(guesses_);
         propagate();
         if (finished_) return;
         copyLayer(snapshot, kWorkLayer);
@@ -317,9 +313,8 @@ void Engine::guessingPhase() {
         for (ValueMask left = entry.candidates; left != 0;
              left = static_cast<ValueMask>(left & (left - 1))) {
             const int value = std::countr_zero(left);
-            lastStepCell_ = entry.cell;
-            lastStepValue_ = value;
-            session_.lastStep = std::to_string(entry.cell) + "," + std::to_string(value);
+            guessCell_ = entry.cell;
+            guessValue_ = value;
             writeCell(entry.cell, value);
             copyLayer(kWorkLayer, kFirstGuessLayer);
             copyLayer(kWorkLayer, kRetryLayer);
@@ -370,91 +365,57 @@ void Engine::writeNotesAndTable() {
     }
 }
 
-bool Engine::finish(bool oneStep, bool savedTipMark) {
-    writeNotesAndTable();
-    if (panelCell_ != 0) board_.paintPanelFor(panelCell_);
-    session_.reasonText = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
-    events_.setTipMenuChecked(savedTipMark);
-    board_.checkConsistency(1, true);
-    if (!oneStep) {
-        if (board_.statusImageVisible(1) && guessingEntered_) {
-            for (int cell = 1; cell <= cellCount_; ++cell)
-                board_.setCellValue(cell, valueText(board_.storeValue(kPropagatedLayer, cell)));
-            events_.markIncompleteAfterGuessing();
-        } else {
-            for (int cell = 1; cell <= cellCount_; ++cell)
-                board_.setCellText(cell, valueText(grid_[cell]));
-        }
-    }
-    board_.checkConsistency(1, true);
-    events_.processEvents();
-    const bool complete = !board_.statusImageVisible(1);
-    if (complete && !oneStep) {
-        events_.processEvents();
-        events_.focusCell(kFinishFocusCell);
-        events_.cellClicked(kFinishFocusCell);
-        events_.messageLine(kDoneText, colour::kBlue, kAlignCentre);
-        board_.setGuessing(false);
-        board_.checkConsistency(1);
-    } else if (complete) {
-        board_.copyLayer(kStartLayer, kWorkLayer);
-        for (int cell = 1; cell <= cellCount_; ++cell)
-            board_.setCellText(cell, valueText(grid_[cell]));
-        if (lastStepCell_ != 0) {
-            grid_[lastStepCell_] = static_cast<std::uint8_t>(lastStepValue_);
-            board_.setCellText(lastStepCell_, valueText(lastStepValue_));
-            events_.cellGotFocus(lastStepCell_);
-            events_.flashCell(lastStepCell_);
-        }
-    } else if (!oneStep) {
-        static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
-                                                          kNoSolutionText};
-        const int mode = std::clamp(session_.solveMode, 0, 2);
-        events_.messageLine(kIncompleteMessages[mode], colour::kBlue, kAlignCentre);
-    } else {
-        // The cells still show what they showed; make layer 1 say the same, so that what the
-        // tables hold matches the grid (a shown single stays, a failed search's branch goes).
-        for (int cell = 1; cell <= cellCount_; ++cell)
-            board_.setStoreValue(kWorkLayer, cell, board_.shownValue(cell));
-    }
-    events_.freezeDrawing(false);
-    session_.solverBusy = false;
-    board_.setGuessing(false);
-    return complete;
-}
-
+// The notes and the guess table are written once, when the run ends.
 SolveOutcome Engine::run(bool oneStep) {
-    SolveOutcome outcome;
-    if (session_.solverBusy) return outcome;
-    outcome.ran = true;
-    session_.solverBusy = true;
     board_.setGuessing(false);
     oneStep_ = oneStep;
-    const bool savedTipMark = events_.tipMenuChecked();
-    events_.messageLine("", colour::kWhite, kAlignCentre);
-    events_.setWorkingHard(true);
-    events_.freezeDrawing(true);
-    events_.focusCell(1);
-    events_.processEvents();
-    session_.reasonText.clear();
-    session_.lastStep.clear();
-    if (oneStep) {
-        session_.solveMode = kNumberCrunch;
-        board_.copyLayer(kWorkLayer, kStartLayer);
-    }
+    if (oneStep) board_.copyLayer(kWorkLayer, kStartLayer);
     recountAll();
     propagate();
     if (!finished_) guessingPhase();
-    outcome.result = finish(oneStep, savedTipMark);
+    writeNotesAndTable();
+    SolveOutcome outcome;
+    outcome.result = board_.layerOneComplete();
     outcome.guesses = guesses_;
     outcome.propagations = propagations_;
+    outcome.reason = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
+    outcome.guessed = guessingEntered_;
+    outcome.singleCell = singleCell_;
+    outcome.singleValue = singleValue_;
+    outcome.guessCell = guessCell_;
+    outcome.guessValue = guessValue_;
+    outcome.panelCell = panelCell_;
     return outcome;
 }
 
 }  // namespace
 
-SolveOutcome solveBoard(Board& board, bool oneStep) {
-    return Engine(board).run(oneStep);
+SolveOutcome solveBoard(Board& board, bool oneStep, const GuessProgress& progress) {
+    return Engine(board, progress).run(oneStep);
+}
+
+void showReachedGrid(Board& board, bool beforeGuesses) {
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        if (beforeGuesses) {
+            board.setCellValue(cell, valueText(board.storeValue(kPropagatedLayer, cell)));
+        } else {
+            board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
+        }
+    }
+}
+
+void showNextStep(Board& board, const SolveOutcome& outcome) {
+    board.copyLayer(kStartLayer, kWorkLayer);
+    for (int cell = 1; cell <= board.cellCount(); ++cell)
+        board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
+    if (outcome.guessCell == 0) return;
+    board.setStoreValue(kWorkLayer, outcome.guessCell, outcome.guessValue);
+    board.setCellText(outcome.guessCell, valueText(outcome.guessValue));
+}
+
+void keepShownGrid(Board& board) {
+    for (int cell = 1; cell <= board.cellCount(); ++cell)
+        board.setStoreValue(kWorkLayer, cell, board.shownValue(cell));
 }
 
 }  // namespace quorvel

@@ -1,28 +1,33 @@
 #include "solver/solve_commands.h"
 
+#include <algorithm>
+
 #include "model/puzzle_board.h"
 
 namespace quorvel {
 
 namespace {
 
+// The cell a solve that ends complete focuses and clicks.
+constexpr int kFinishFocusCell = 21;
+
 // Guards and Stop item shared by Check For Single and Get Next; false when the command must not
 // run.
-bool beginAssistCommand(Board& board) {
+bool beginAssistCommand(Board& board, SolveDisplay& display) {
     Session& session = board.session();
     if (session.loadBusy) return false;
-    board.events().freezeDrawing(true);
+    display.freezeDrawing(true);
     // A running solve releases the freeze when it finishes.
     if (session.solverBusy) return false;
-    board.events().setStopItemVisible(true);
+    display.setStopItemVisible(true);
     session.stopRequested = false;
     return true;
 }
 
-void endAssistCommand(Board& board) {
-    board.events().setStopItemVisible(false);
+void endAssistCommand(Board& board, SolveDisplay& display) {
+    display.setStopItemVisible(false);
     board.session().stopRequested = false;
-    board.events().freezeDrawing(false);
+    display.freezeDrawing(false);
 }
 
 std::string requiredText(std::string reason) {
@@ -32,38 +37,107 @@ std::string requiredText(std::string reason) {
     return reason;
 }
 
+// What the user sees when a run ends: the single it placed, the Tip mark as the run found it, the
+// grid it reached (a full run) or its one step, and the check of what the cells then show, whose
+// verdict becomes the result.
+void showOutcome(Board& board, SolveDisplay& display, SolveOutcome& outcome, bool oneStep,
+                 bool tipMark) {
+    if (outcome.singleCell != 0) {
+        board.setCellText(outcome.singleCell, valueText(outcome.singleValue));
+        display.cellGotFocus(outcome.singleCell);
+        display.focusCell(outcome.singleCell);
+    }
+    if (outcome.panelCell != 0) board.paintPanelFor(outcome.panelCell);
+    display.setTipMenuChecked(tipMark);
+    board.checkConsistency(1, true);
+    if (!oneStep) {
+        // After guessing that failed, the cells go back to the grid before the guesses.
+        const bool beforeGuesses = board.statusImageVisible(1) && outcome.guessed;
+        showReachedGrid(board, beforeGuesses);
+        if (beforeGuesses) display.markIncompleteAfterGuessing();
+    }
+    board.checkConsistency(1, true);
+    display.processEvents();
+    outcome.result = !board.statusImageVisible(1);
+    if (outcome.result && !oneStep) {
+        display.processEvents();
+        display.focusCell(kFinishFocusCell);
+        display.cellClicked(kFinishFocusCell);
+        display.messageLine(kDoneText, colour::kBlue, kAlignCentre);
+        board.setGuessing(false);
+        board.checkConsistency(1);
+    } else if (outcome.result) {
+        showNextStep(board, outcome);
+        if (outcome.guessCell != 0) {
+            display.cellGotFocus(outcome.guessCell);
+            display.flashCell(outcome.guessCell);
+        }
+    } else if (!oneStep) {
+        static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
+                                                          kNoSolutionText};
+        const int mode = std::clamp(board.session().solveMode, kMildAttack, kNumberCrunch);
+        display.messageLine(kIncompleteMessages[mode], colour::kBlue, kAlignCentre);
+    } else {
+        keepShownGrid(board);
+    }
+}
+
+// One engine run as the commands show it: the message line cleared, Working Hard on, drawing
+// frozen and the first cell focused while it works, the guesses counted on the message line;
+// then its outcome shown. A run already under way refuses (nothing changes, `ran` stays false).
+SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
+    Session& session = board.session();
+    if (session.solverBusy) return {};
+    session.solverBusy = true;
+    const bool savedTipMark = display.tipMenuChecked();
+    display.messageLine("", colour::kWhite, kAlignCentre);
+    display.setWorkingHard(true);
+    display.freezeDrawing(true);
+    display.focusCell(1);
+    display.processEvents();
+    if (oneStep) session.solveMode = kNumberCrunch;
+    SolveOutcome outcome =
+        solveBoard(board, oneStep, [&display](long guesses) { display.guessProgress(guesses); });
+    outcome.ran = true;
+    showOutcome(board, display, outcome, oneStep, savedTipMark);
+    display.freezeDrawing(false);
+    session.solverBusy = false;
+    board.setGuessing(false);
+    return outcome;
+}
+
 }  // namespace
 
-int checkForSingle(Board& board) {
+int findSingleCandidate(Board& board) {
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         if (!board.cell(cell).text.empty()) continue;
         const std::string candidates = board.candidatesOf(cell, true);
-        if (!candidates.empty() && candidates.find(',') == std::string::npos) {
-            board.events().focusCell(cell);
-            return cell;
-        }
+        if (!candidates.empty() && candidates.find(',') == std::string::npos) return cell;
     }
-    board.events().messageLine(kNoneFoundText, colour::kRed, kAlignCentre);
     return 0;
 }
 
-int checkForSingleCommand(Board& board) {
-    if (!beginAssistCommand(board)) return 0;
-    const int cell = checkForSingle(board);
-    endAssistCommand(board);
+int checkForSingleCommand(Board& board, SolveDisplay& display) {
+    if (!beginAssistCommand(board, display)) return 0;
+    const int cell = findSingleCandidate(board);
+    if (cell != 0) {
+        display.focusCell(cell);
+    } else {
+        display.messageLine(kNoneFoundText, colour::kRed, kAlignCentre);
+    }
+    endAssistCommand(board, display);
     return cell;
 }
 
-GetNextOutcome getNextCommand(Board& board) {
+GetNextOutcome getNextCommand(Board& board, SolveDisplay& display) {
     GetNextOutcome outcome;
-    if (!beginAssistCommand(board)) return outcome;
-    GridEvents& events = board.events();
-    events.setGetNextButtonEnabled(false);
-    board.setFrameColour(kGetNextFrame);
+    if (!beginAssistCommand(board, display)) return outcome;
+    display.setGetNextButtonEnabled(false);
+    display.setFrameColour(kGetNextFrame);
     const std::vector<int> before = shownValues(board);
-    outcome.solve = solveBoard(board, true);
-    events.processEvents();
-    events.setWorkingHard(false);
+    outcome.solve = runEngine(board, display, true);
+    display.processEvents();
+    display.setWorkingHard(false);
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         if (before[cell - 1] == 0 && board.shownValue(cell) != 0) {
             outcome.cell = cell;
@@ -73,33 +147,32 @@ GetNextOutcome getNextCommand(Board& board) {
     }
     // A run that ends incomplete without showing anything says so instead of naming a reason.
     const bool nothingFound = !outcome.solve.result && outcome.cell == 0;
-    events.messageLine(nothingFound ? kNoSolutionText : board.session().reasonText, colour::kBlue,
-                       kAlignCentre);
-    events.processEvents();
+    display.messageLine(nothingFound ? kNoSolutionText : outcome.solve.reason, colour::kBlue,
+                        kAlignCentre);
+    display.processEvents();
     board.checkConsistency(1);
-    events.setGetNextButtonEnabled(true);
-    endAssistCommand(board);
+    display.setGetNextButtonEnabled(true);
+    endAssistCommand(board, display);
     return outcome;
 }
 
-SolveOutcome solveCommand(Board& board, int mode) {
+SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode) {
     Session& session = board.session();
     if (session.loadBusy || mode < kMildAttack || mode > kNumberCrunch) return {};
-    GridEvents& events = board.events();
-    events.freezeDrawing(false);
-    events.processEvents();
-    events.setStopItemVisible(true);
+    display.freezeDrawing(false);
+    display.processEvents();
+    display.setStopItemVisible(true);
     session.stopRequested = false;
     session.fillBusy = true;
     session.solveMode = mode;
-    const SolveOutcome outcome = solveBoard(board, false);
+    const SolveOutcome outcome = runEngine(board, display, false);
     // The guesses a solution needed replace "D  o  n  e   !"; an unsolved grid keeps its line.
     if (mode == kNumberCrunch && outcome.result)
-        events.messageLine(requiredText(session.reasonText), colour::kBlue, kAlignCentre);
-    if (!board.statusImageVisible(1)) events.setElapsedTimer(false);
-    events.setWorkingHard(false);
-    events.setStopItemVisible(false);
-    if (session.stopRequested) events.messageLine(kInterruptedText, colour::kRed, kAlignCentre);
+        display.messageLine(requiredText(outcome.reason), colour::kBlue, kAlignCentre);
+    if (!board.statusImageVisible(1)) display.setElapsedTimer(false);
+    display.setWorkingHard(false);
+    display.setStopItemVisible(false);
+    if (session.stopRequested) display.messageLine(kInterruptedText, colour::kRed, kAlignCentre);
     session.stopRequested = false;
     session.fillBusy = false;
     return outcome;

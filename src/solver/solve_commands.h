@@ -1,20 +1,22 @@
 #pragma once
-// The Assist Solve menu commands as the main window runs them on the active grid window:
-// guards, Stop item, indicators and the message line around the engine. The tool calls the same
-// functions, so both report the same outcome.
+// The Assist Solve menu commands as the main window runs them on the active grid window: the
+// guards, then the engine or the single rule, then what the user sees of the outcome (the cells,
+// focus, clicks, flash, message line, gauge and indicators) through the display. The tool calls
+// the same functions, so both report the same outcome.
 
 #include "model/board.h"
+#include "model/solve_display.h"
 #include "solver/engine.h"
 #include "solver/solve_texts.h"
 
 namespace quorvel {
 
-// Check For Single on the cells: focuses the first empty cell with a single candidate and returns
-// it, or shows "None found" and returns 0. Fills nothing.
-int checkForSingle(Board& board);
+// The single candidate rule on the cells: the first empty cell with a single candidate, or 0.
+int findSingleCandidate(Board& board);
 
-// Assist Solve > Check For Single. Returns the focused cell or 0.
-int checkForSingleCommand(Board& board);
+// Assist Solve > Check For Single: focuses the cell findSingleCandidate names and returns it, or
+// shows "None found" and returns 0. Fills nothing.
+int checkForSingleCommand(Board& board, SolveDisplay& display);
 
 struct GetNextOutcome {
     SolveOutcome solve;
@@ -22,9 +24,9 @@ struct GetNextOutcome {
     int value = 0;
 };
 // Assist Solve > Get Next.
-GetNextOutcome getNextCommand(Board& board);
+GetNextOutcome getNextCommand(Board& board, SolveDisplay& display);
 
 // Assist Solve > Solve > Mild Attack (0), Brute Force (1) or Number Crunch (2).
-SolveOutcome solveCommand(Board& board, int mode);
+SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode);
 
 }  // namespace quorvel

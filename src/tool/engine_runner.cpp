@@ -28,7 +28,7 @@ EngineVerdict runEngine(const GridKind& kind, const CellValues& puzzle, EngineSt
     HeadlessGridEvents events(session);
     const auto board = std::make_unique<Board>(kind, session, events);  // large: keep off the stack
     loadGivens(*board, puzzle);
-    const SolveOutcome outcome = solveCommand(*board, modeOf(strength));
+    const SolveOutcome outcome = solveCommand(*board, events, modeOf(strength));
     return {outcome.result, outcome.guesses, shownValues(*board)};
 }
 

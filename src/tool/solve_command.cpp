@@ -35,15 +35,15 @@ std::string solveOne(const PuzzleLine& puzzle, int mode) {
     SolveOutcome outcome;
     GetNextOutcome next;
     if (mode == kGetNextMode) {
-        next = getNextCommand(*board);
+        next = getNextCommand(*board, events);
         outcome = next.solve;
     } else {
-        outcome = solveCommand(*board, mode);
+        outcome = solveCommand(*board, events, mode);
     }
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) +
                        ",\"result\":" + (outcome.result ? "true" : "false") +
                        ",\"message\":" + jsonString(events.messageText()) +
-                       ",\"reason\":" + jsonString(session.reasonText) +
+                       ",\"reason\":" + jsonString(outcome.reason) +
                        ",\"guesses\":" + std::to_string(outcome.guesses) + ",\"grid\":" +
                        jsonString(formatPuzzleLine(puzzle.kind, shownValues(*board)));
     if (mode == kGetNextMode)

@@ -65,7 +65,7 @@ EngineRun solveWith(const ShippedPuzzle& puzzle, int mode) {
     HeadlessGridEvents events(session);
     const auto board = std::make_unique<Board>(puzzle.givens.kind, session, events);
     loadGivens(*board, puzzle.givens.values);
-    const SolveOutcome outcome = solveCommand(*board, mode);
+    const SolveOutcome outcome = solveCommand(*board, events, mode);
     return {outcome.result && shownValues(*board) == puzzle.solution.values, outcome.guesses};
 }
 

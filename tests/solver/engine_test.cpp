@@ -43,13 +43,13 @@ TEST(Engine, EachModeOutcomeAndMessage) {
         SCOPED_TRACE(c.name);
         TestGrid grid(c.line);
         const PuzzleLine puzzle = TestGrid::parsed(c.line);
-        const SolveOutcome outcome = solveCommand(*grid.board, c.mode);
+        const SolveOutcome outcome = solveCommand(*grid.board, grid.events, c.mode);
         EXPECT_EQ(outcome.result, c.result);
         if (c.message != kRequired) {
             EXPECT_EQ(grid.events.messageText(), c.message);
         } else {
-            ASSERT_EQ(grid.session.reasonText.rfind("Reason : ", 0), 0u);
-            EXPECT_EQ(grid.events.messageText(), "Required" + grid.session.reasonText.substr(6));
+            ASSERT_EQ(outcome.reason.rfind("Reason : ", 0), 0u);
+            EXPECT_EQ(grid.events.messageText(), "Required" + outcome.reason.substr(6));
         }
         EXPECT_EQ(grid.events.messageColour(), colour::kBlue);
         switch (c.grid) {
@@ -85,8 +85,7 @@ TEST(Engine, GuessReasonTextsCountNestedPlacements) {
     EXPECT_EQ(guessReasonText(5), "Reason : 5 Levels of Guessing");
     EXPECT_EQ(guessAttemptText(12), "Current Attempt : 12 Levels of Guessing");
     TestGrid grid(kOneGuess);
-    solveCommand(*grid.board, kBruteForce);
-    EXPECT_EQ(grid.session.reasonText, "Reason : 1 Guess");
+    EXPECT_EQ(solveCommand(*grid.board, grid.events, kBruteForce).reason, "Reason : 1 Guess");
 }
 
 TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
@@ -96,7 +95,7 @@ TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
         fifteen[cell - 1] = 0;
     for (const std::string& line : {kCrunchFails, formatPuzzleLine(kFifteenGrid, fifteen)}) {
         TestGrid grid(line);
-        solveCommand(*grid.board, kMildAttack);
+        solveCommand(*grid.board, grid.events, kMildAttack);
         Board& board = *grid.board;
         int entries = 0;
         for (int entry = 1; !board.guessEntry(entry, 0).empty(); ++entry) {
@@ -127,7 +126,7 @@ TEST(Engine, FifteenGridSolvesBySinglesAndByGuessing) {
     for (const int cell : {1, 17, 113, 200, 225})
         few[cell - 1] = 0;
     TestGrid mild(formatPuzzleLine(kFifteenGrid, few));
-    EXPECT_TRUE(solveCommand(*mild.board, kMildAttack).result);
+    EXPECT_TRUE(solveCommand(*mild.board, mild.events, kMildAttack).result);
     EXPECT_EQ(mild.shown(), fullFifteen());
     EXPECT_EQ(mild.events.messageText(), "D  o  n  e   !");
 
@@ -137,7 +136,7 @@ TEST(Engine, FifteenGridSolvesBySinglesAndByGuessing) {
         ".9..A2.......452A7F3..D....B..B.........5.E.3...4..6.8...1C..7.BF31.4..9....41..8E.....A.."
         "9CED..B3...8.1.8...C.D.7..5.BF.F.1.5.86.7A..C";
     TestGrid crunch(guessing);
-    const SolveOutcome outcome = solveCommand(*crunch.board, kNumberCrunch);
+    const SolveOutcome outcome = solveCommand(*crunch.board, crunch.events, kNumberCrunch);
     EXPECT_TRUE(outcome.result);
     EXPECT_GT(outcome.guesses, 0);
     EXPECT_TRUE(isValidSolution(kFifteenGrid, crunch.shown()));
@@ -147,13 +146,13 @@ TEST(Engine, FifteenGridSolvesBySinglesAndByGuessing) {
             EXPECT_EQ(crunch.shown()[cell - 1], givens[cell - 1]);
         }
     }
-    EXPECT_EQ(crunch.events.messageText(), "Required" + crunch.session.reasonText.substr(6));
+    EXPECT_EQ(crunch.events.messageText(), "Required" + outcome.reason.substr(6));
 }
 
 TEST(Engine, GetNextWithNothingFoundSaysSorryAndKeepsTablesWithTheCells) {
     TestGrid grid(kNextFindsNothing);
     const std::vector<int> before = grid.shown();
-    const GetNextOutcome outcome = getNextCommand(*grid.board);
+    const GetNextOutcome outcome = getNextCommand(*grid.board, grid.events);
     EXPECT_FALSE(outcome.solve.result);
     EXPECT_EQ(outcome.cell, 0);
     EXPECT_GT(outcome.solve.guesses, 0);
@@ -161,14 +160,14 @@ TEST(Engine, GetNextWithNothingFoundSaysSorryAndKeepsTablesWithTheCells) {
     EXPECT_EQ(grid.shown(), before);
     EXPECT_EQ(grid.layer(1), before);
     EXPECT_TRUE(grid.events.getNextEnabled());
-    EXPECT_EQ(grid.board->frameColour(), 33023u);
+    EXPECT_EQ(grid.events.frameColour(), 33023u);
 }
 
 TEST(Engine, GetNextShowsTheWinningFirstLevelGuessOnly) {
     TestGrid grid(kNextFirstLevelGuess);
     const std::vector<int> before = grid.shown();
     const std::vector<int> solution = solutionOf(kNextFirstLevelGuess);
-    const GetNextOutcome outcome = getNextCommand(*grid.board);
+    const GetNextOutcome outcome = getNextCommand(*grid.board, grid.events);
     EXPECT_TRUE(outcome.solve.result);
     EXPECT_EQ(outcome.solve.guesses, 0);
     ASSERT_NE(outcome.cell, 0);
@@ -179,23 +178,21 @@ TEST(Engine, GetNextShowsTheWinningFirstLevelGuessOnly) {
     EXPECT_EQ(grid.layer(1), expected);
     EXPECT_EQ(grid.events.messageText(), "");
     EXPECT_EQ(grid.events.flashedCells(), std::vector<int>{outcome.cell});
-    EXPECT_EQ(grid.session.lastStep,
-              std::to_string(outcome.cell) + "," + std::to_string(outcome.value));
+    EXPECT_EQ(outcome.solve.guessCell, outcome.cell);
+    EXPECT_EQ(outcome.solve.guessValue, outcome.value);
 }
 
 TEST(Engine, BusyEngineRefusesAndChangesNothing) {
     TestGrid grid(kEasy);
     grid.session.solverBusy = true;
-    grid.session.reasonText = "Reason : 3 Levels of Guessing";
-    EXPECT_FALSE(solveBoard(*grid.board).ran);
-    const GetNextOutcome next = getNextCommand(*grid.board);
+    EXPECT_FALSE(solveCommand(*grid.board, grid.events, kNumberCrunch).ran);
+    const GetNextOutcome next = getNextCommand(*grid.board, grid.events);
     EXPECT_FALSE(next.solve.ran);
     EXPECT_EQ(grid.shown(), TestGrid::parsed(kEasy).values);
-    EXPECT_EQ(grid.session.reasonText, "Reason : 3 Levels of Guessing");
-    EXPECT_EQ(checkForSingleCommand(*grid.board), 0);
+    EXPECT_EQ(checkForSingleCommand(*grid.board, grid.events), 0);
     grid.session.solverBusy = false;
     grid.session.loadBusy = true;
-    EXPECT_FALSE(solveCommand(*grid.board, kMildAttack).ran);
+    EXPECT_FALSE(solveCommand(*grid.board, grid.events, kMildAttack).ran);
     EXPECT_EQ(grid.shown(), TestGrid::parsed(kEasy).values);
 }
 
@@ -214,7 +211,7 @@ TEST(Engine, StopEndsTheRunAndTheCommandSaysEntriesMayBeInvalid) {
         events.target = &session;
         Board board(kNineGrid, session, events);
         loadGivens(board, TestGrid::parsed(kCrunchFails).values);
-        const SolveOutcome outcome = solveCommand(board, mode);
+        const SolveOutcome outcome = solveCommand(board, events, mode);
         EXPECT_FALSE(outcome.result);
         EXPECT_EQ(outcome.guesses, 1);
         EXPECT_EQ(events.messageText(), "Interrupted! Entries may be invalid");

@@ -49,10 +49,10 @@ TEST(Singles, GetNextShowsTheFirstSingleAndItsReason) {
         SCOPED_TRACE(c.name);
         TestGrid grid(c.line);
         const std::vector<int> before = grid.shown();
-        const GetNextOutcome outcome = getNextCommand(*grid.board);
+        const GetNextOutcome outcome = getNextCommand(*grid.board, grid.events);
         EXPECT_EQ(outcome.cell, c.cell);
         EXPECT_EQ(outcome.value, c.value);
-        EXPECT_EQ(grid.session.reasonText, c.reason);
+        EXPECT_EQ(outcome.solve.reason, c.reason);
         EXPECT_EQ(grid.events.messageText(), c.reason);
         EXPECT_EQ(grid.events.messageColour(), colour::kBlue);
         std::vector<int> expected = before;
@@ -69,10 +69,10 @@ TEST(Singles, GetNextFillsOnlyTheLowestSingleCandidate) {
     solution[6] = 0;
     solution[49] = 0;
     TestGrid grid(formatPuzzleLine(kNineGrid, solution));
-    const GetNextOutcome outcome = getNextCommand(*grid.board);
+    const GetNextOutcome outcome = getNextCommand(*grid.board, grid.events);
     EXPECT_EQ(outcome.cell, 7);
     EXPECT_EQ(grid.shown()[49], 0);
-    EXPECT_EQ(grid.session.reasonText, "Reason : Single candidate in cell");
+    EXPECT_EQ(outcome.solve.reason, "Reason : Single candidate in cell");
     EXPECT_FALSE(outcome.solve.result);
 }
 
@@ -93,7 +93,7 @@ TEST(Singles, CheckForSingleFocusesTheFirstSingleCandidateOnly) {
         SCOPED_TRACE(c.name);
         TestGrid grid(c.line);
         const std::vector<int> before = grid.shown();
-        EXPECT_EQ(checkForSingleCommand(*grid.board), c.cell);
+        EXPECT_EQ(checkForSingleCommand(*grid.board, grid.events), c.cell);
         EXPECT_EQ(grid.shown(), before);  // nothing is filled in
         if (c.cell != 0) {
             EXPECT_EQ(grid.events.focusedCell(), c.cell);
@@ -127,7 +127,7 @@ TEST(Singles, CheckForSingleAgreesWithNaiveCandidates) {
             }
             if (fits == 1) expected = cell;
         }
-        EXPECT_EQ(checkForSingle(*grid.board), expected) << line;
+        EXPECT_EQ(findSingleCandidate(*grid.board), expected) << line;
     }
 }
 

@@ -31,9 +31,6 @@ class FakeMainWindow : public MainWindowLink {
     bool markingSwitch = false;
     std::string title;
     std::vector<bool> timerSwitches;
-    bool workingHard = false;
-    bool stopItemVisible = false;
-    bool getNextEnabled = true;
     std::vector<const GridWindow*> historyRecords;
     std::vector<const GridWindow*> otherGridRequests;
     bool closing = false;
@@ -44,15 +41,11 @@ class FakeMainWindow : public MainWindowLink {
     void pressLevelButton() override;
     bool isActiveChild(const GridWindow& window) const override;
     bool tipSwitchOn() const override { return tipSwitch; }
-    void setTipSwitch(bool checked) override { tipSwitch = checked; }
     bool tipTimerRunning() const override { return tipTimer; }
     bool panelSwitchOn() const override { return panelSwitch; }
     bool markingSwitchOn() const override { return markingSwitch; }
     void setMainTitle(const std::string& text) override { title = text; }
     void setElapsedTimerRunning(bool running) override { timerSwitches.push_back(running); }
-    void setWorkingHard(bool on) override { workingHard = on; }
-    void setStopItemVisible(bool visible) override { stopItemVisible = visible; }
-    void setGetNextButtonEnabled(bool enabled) override { getNextEnabled = enabled; }
     void recordHistory(GridWindow& window) override { historyRecords.push_back(&window); }
     void showOtherGrid(const GridWindow& window) override { otherGridRequests.push_back(&window); }
     bool applicationClosing() const override { return closing; }

@@ -60,11 +60,11 @@ TEST_F(SolveMenuTest, DuringARunAssistCommandsAreRefusedAndGetNextTurnsItsButton
         EXPECT_GT(checks, 0);
         EXPECT_TRUE(main().toolbar().at(Command::GetNext).enabled);
     }
-    EXPECT_EQ(active().board().frameColour(), 33023u);
+    EXPECT_EQ(active().frameColour(), 33023u);
     EXPECT_FALSE(host.freezeCalls.empty());
     EXPECT_FALSE(host.freezeCalls.back());
     main().menuOpened(*main().menus().title(Menu::VisualAid));
-    EXPECT_EQ(active().board().frameColour(), colour::kBlack);  // the frame the view paints
+    EXPECT_EQ(active().frameColour(), colour::kBlack);  // the frame the view paints
 }
 
 TEST_F(SolveMenuTest, StopEndsARunAndSaysEntriesMayBeInvalid) {

@@ -48,7 +48,7 @@ GridWindow* Application::activeGrid() {
 void Application::registerCommands() {
     const ActiveGridWindow active = [this] { return activeGrid(); };
     registerGridSetupCommands(mainWindow_, active);
-    registerSolveMenuCommands(mainWindow_, active);
+    registerSolveMenuCommands(mainWindow_, host_, active);
     registerExactCommands(mainWindow_, active);
     registerExplainNextStep(mainWindow_, active);
     aids_.registerCommands();

@@ -1,37 +1,93 @@
 #include "ui/commands/solve_menu.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "model/solve_display.h"
 #include "solver/solve_commands.h"
 #include "ui/grid/grid_window.h"
+#include "ui/host.h"
 #include "ui/shell/main_window.h"
 
 namespace quorvel {
 
-void RunSolveMenuItem(GridWindow& window, SolveMenuItem item) {
-    Board& board = window.board();
+namespace {
+
+// Which Assist Solve command to run.
+enum class SolveMenuItem { CheckForSingle, GetNext, MildAttack, BruteForce, NumberCrunch };
+
+// Shortest time between two repaints of a solve run's progress line.
+constexpr int kProgressRepaintMs = 20;
+
+// A solve command's outcome on the screen: the message line, indicators, Stop item and Get Next
+// button of the main window, the focus, clicks, flash and marks of the grid window, the Host's
+// events and drawing freeze.
+class WindowSolveDisplay : public SolveDisplay {
+  public:
+    WindowSolveDisplay(MainWindow& mainWindow, GridWindow& window, Host& host)
+        : mainWindow_(mainWindow), window_(window), host_(host) {}
+
+    void messageLine(const std::string& text, Colour colour, int alignment) override {
+        mainWindow_.showMessage(text, colour, alignment);
+    }
+    // A long run guesses thousands of times: events still run at every guess (Stop stays
+    // usable), but the line is repainted only every kProgressRepaintMs, so the run does not
+    // spend its time painting. The command always writes its final line afterwards.
+    void guessProgress(long count) override {
+        const std::int64_t now = host_.tickMs();
+        if (now - progressShownTick_ < kProgressRepaintMs) {
+            host_.processEvents();
+            return;
+        }
+        progressShownTick_ = now;
+        messageLine(guessAttemptText(count), colour::kBlue, kAlignCentre);
+    }
+    void focusCell(int cell) override { window_.focusCell(cell); }
+    void cellClicked(int cell) override { window_.cellClicked(cell); }
+    void cellGotFocus(int cell) override { window_.cellGotFocus(cell); }
+    void flashCell(int cell) override { window_.flashCell(cell); }
+    void setFrameColour(Colour colour) override { window_.setFrameColour(colour); }
+    void markIncompleteAfterGuessing() override { window_.markIncompleteAfterGuessing(); }
+    bool tipMenuChecked() override { return mainWindow_.tipSwitchOn(); }
+    void setTipMenuChecked(bool checked) override { mainWindow_.setTipSwitch(checked); }
+    void setElapsedTimer(bool running) override { mainWindow_.setElapsedTimerRunning(running); }
+    void setWorkingHard(bool on) override { mainWindow_.setWorkingHard(on); }
+    void setStopItemVisible(bool visible) override { mainWindow_.setStopItemVisible(visible); }
+    void setGetNextButtonEnabled(bool enabled) override {
+        mainWindow_.setGetNextButtonEnabled(enabled);
+    }
+    void freezeDrawing(bool frozen) override { mainWindow_.setDrawingMode(frozen ? 1 : 0); }
+    void processEvents() override { host_.processEvents(); }
+
+  private:
+    MainWindow& mainWindow_;
+    GridWindow& window_;
+    Host& host_;
+    // Tick of the last progress line shown.
+    std::int64_t progressShownTick_ = INT64_MIN / 2;
+};
+
+void runSolveMenuItem(Board& board, SolveDisplay& display, SolveMenuItem item) {
     switch (item) {
         case SolveMenuItem::CheckForSingle:
-            checkForSingleCommand(board);
+            checkForSingleCommand(board, display);
             break;
         case SolveMenuItem::GetNext:
-            getNextCommand(board);
+            getNextCommand(board, display);
             break;
         case SolveMenuItem::MildAttack:
-            solveCommand(board, kMildAttack);
+            solveCommand(board, display, kMildAttack);
             break;
         case SolveMenuItem::BruteForce:
-            solveCommand(board, kBruteForce);
+            solveCommand(board, display, kBruteForce);
             break;
         case SolveMenuItem::NumberCrunch:
-            solveCommand(board, kNumberCrunch);
+            solveCommand(board, display, kNumberCrunch);
             break;
     }
 }
-
-namespace {
 
 std::vector<std::string> CellTexts(const GridWindow& window) {
     std::vector<std::string> texts;
@@ -42,7 +98,7 @@ std::vector<std::string> CellTexts(const GridWindow& window) {
 
 }  // namespace
 
-void registerSolveMenuCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
+void registerSolveMenuCommands(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid) {
     static constexpr std::pair<Command, SolveMenuItem> kItems[] = {
         {Command::CheckForSingle, SolveMenuItem::CheckForSingle},
         {Command::GetNext, SolveMenuItem::GetNext},
@@ -53,7 +109,7 @@ void registerSolveMenuCommands(MainWindow& mainWindow, ActiveGridWindow activeGr
     // Not a structured binding: clang before 16 cannot capture one, and the fuzz build uses clang.
     for (const auto& entry : kItems) {
         const SolveMenuItem item = entry.second;
-        mainWindow.commands().setAction(entry.first, [&mainWindow, activeGrid, item] {
+        mainWindow.commands().setAction(entry.first, [&mainWindow, &host, activeGrid, item] {
             GridWindow* window = activeGrid ? activeGrid() : nullptr;
             if (window == nullptr) return;
             // A cell that Get Next or Check For Single fills is one step of the state history,
@@ -62,7 +118,8 @@ void registerSolveMenuCommands(MainWindow& mainWindow, ActiveGridWindow activeGr
                 item == SolveMenuItem::GetNext || item == SolveMenuItem::CheckForSingle;
             const std::vector<std::string> before =
                 oneStep ? CellTexts(*window) : std::vector<std::string>{};
-            RunSolveMenuItem(*window, item);
+            WindowSolveDisplay display(mainWindow, *window, host);
+            runSolveMenuItem(window->board(), display, item);
             if (oneStep && CellTexts(*window) != before) mainWindow.recordHistory(*window);
         });
     }

@@ -234,6 +234,16 @@ void GridWindow::flashEnterDirectionButton() {
     notifyWindowChanged();
 }
 
+void GridWindow::markIncompleteAfterGuessing() {
+    statusMarkColour_ = kIncompleteAfterGuessing;
+    notifyWindowChanged();
+}
+
+void GridWindow::setFrameColour(Colour colour) {
+    frameColour_ = colour;
+    notifyWindowChanged();
+}
+
 void GridWindow::notifyCellChanged(int cell) {
     if (observer_ != nullptr) observer_->cellChanged(cell);
 }
@@ -246,19 +256,6 @@ void GridWindow::notifyWindowChanged() {
 
 void GridWindow::messageLine(const std::string& text, Colour colour, int alignment) {
     mainWindow_.showMessage(text, colour, alignment);
-}
-
-void GridWindow::guessProgress(long count) {
-    // A long run guesses thousands of times: events still run at every guess (Stop stays
-    // usable), but the line is repainted only every kProgressRepaintMs, so the run does not
-    // spend its time painting. The engine always writes its final line afterwards.
-    const std::int64_t now = host_.tickMs();
-    if (now - progressShownTick_ < kProgressRepaintMs) {
-        host_.processEvents();
-        return;
-    }
-    progressShownTick_ = now;
-    mainWindow_.showMessage(guessAttemptText(count), colour::kBlue, kAlignCentre);
 }
 
 void GridWindow::messageDialog(const std::string& title, const std::string& text) {
@@ -278,29 +275,8 @@ bool GridWindow::tipMenuChecked() {
     return mainWindow_.tipSwitchOn();
 }
 
-void GridWindow::setTipMenuChecked(bool checked) {
-    mainWindow_.setTipSwitch(checked);
-}
-
 void GridWindow::setElapsedTimer(bool running) {
     mainWindow_.setElapsedTimerRunning(running);
-}
-
-void GridWindow::setWorkingHard(bool on) {
-    mainWindow_.setWorkingHard(on);
-}
-
-void GridWindow::setStopItemVisible(bool visible) {
-    mainWindow_.setStopItemVisible(visible);
-}
-
-void GridWindow::setGetNextButtonEnabled(bool enabled) {
-    mainWindow_.setGetNextButtonEnabled(enabled);
-}
-
-void GridWindow::markIncompleteAfterGuessing() {
-    statusMarkColour_ = kIncompleteAfterGuessing;
-    notifyWindowChanged();
 }
 
 void GridWindow::freezeDrawing(bool frozen) {

@@ -6,7 +6,6 @@
 // handlers below; the main window and the commands call the members by their names.
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +29,6 @@ struct Session;
 
 inline constexpr int kFlashMs = 150;
 inline constexpr int kRepeatGuardMs = 75;
-// Shortest time between two repaints of a solve run's progress line.
-inline constexpr int kProgressRepaintMs = 20;
 
 inline constexpr std::string_view kTextboxLockedMessage = "Textbox is locked.";
 inline constexpr std::string_view kMoveAcrossCaption = "444";
@@ -106,14 +103,17 @@ class GridWindow : private GridEvents {
     void tagCell(int cell);
     void restoreCellColour(int cell, bool keepTextColour);
     void selectCell(int cell);
-    void cellGotFocus(int cell) override;
+    void cellGotFocus(int cell);
     void focusCell(int cell) override;
+    // A click the program makes itself (the consistency check on a complete grid, the end of a
+    // solve) keeps the message line, which then carries the outcome of the command.
+    void cellClicked(int cell) override { handleClick(cell, false); }
     void selectAllText(int cell);
     void toggleEnterDirection(bool flash);
     bool checkRange(int cell);
     std::string formatByTag(int cell, const std::string& value);
     // A 150 ms flash of a cell (light grey, green digits) or of the Enter-direction button.
-    void flashCell(int cell) override;
+    void flashCell(int cell);
     void flashEnterDirectionButton();
 
     // --- The selected cell ---
@@ -184,6 +184,11 @@ class GridWindow : private GridEvents {
     // Back colour of the incomplete image: kIncompleteAfterGuessing after a solve ended
     // incomplete after guessing, black otherwise.
     Colour statusMarkColour() const { return statusMarkColour_; }
+    void markIncompleteAfterGuessing();
+    // The colour of the grid's frame: orange after Get Next, black again once a top-level menu
+    // opens.
+    Colour frameColour() const { return frameColour_; }
+    void setFrameColour(Colour colour);
     // Code that changed cells on the Board directly (colours, locks) tells the view here.
     void notifyCellChanged(int cell);
     void notifyWindowChanged();
@@ -194,21 +199,12 @@ class GridWindow : private GridEvents {
         int selLength = 0;
     };
 
-    // GridEvents: what the Board and the engine ask of the window.
+    // GridEvents: what the Board asks of the window.
     void messageLine(const std::string& text, Colour colour, int alignment) override;
-    void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
-    // A click the program makes itself (the consistency check on a complete grid, the end of a
-    // solve) keeps the message line, which then carries the outcome of the command.
-    void cellClicked(int cell) override { handleClick(cell, false); }
     void cellTextChanged(int cell) override;
     bool tipMenuChecked() override;
-    void setTipMenuChecked(bool checked) override;
     void setElapsedTimer(bool running) override;
-    void setWorkingHard(bool on) override;
-    void setStopItemVisible(bool visible) override;
-    void setGetNextButtonEnabled(bool enabled) override;
-    void markIncompleteAfterGuessing() override;
     void freezeDrawing(bool frozen) override;
     void processEvents() override;
 
@@ -269,8 +265,7 @@ class GridWindow : private GridEvents {
     bool panelVisible_ = false;
     bool composingControlsVisible_ = false;
     Colour statusMarkColour_ = colour::kBlack;
-    // Tick of the last progress line a solve run showed.
-    std::int64_t progressShownTick_ = INT64_MIN / 2;
+    Colour frameColour_ = colour::kBlack;
 };
 
 }  // namespace quorvel

@@ -37,9 +37,8 @@ class MainWindowLink {
     // never takes the focus (`focusCell`).
     virtual bool isActiveChild(const GridWindow& window) const = 0;
 
-    // Check mark of "Show Possibilities (Tip)", read and set.
+    // Check mark of "Show Possibilities (Tip)".
     virtual bool tipSwitchOn() const = 0;
-    virtual void setTipSwitch(bool checked) = 0;
     // True while the main window's tip timer runs; a tip is only shown while it does.
     virtual bool tipTimerRunning() const = 0;
     // Check mark of "Show Possibilities (Panel)".
@@ -52,13 +51,6 @@ class MainWindowLink {
 
     // Starts or stops the elapsed-time display without touching the banked time.
     virtual void setElapsedTimerRunning(bool running) = 0;
-
-    // The Working Hard indicator (the squares shown and moving) of long operations.
-    virtual void setWorkingHard(bool on) = 0;
-    // The Stop item on the menu bar, shown while a solve runs.
-    virtual void setStopItemVisible(bool visible) = 0;
-    // Enables or disables the Get Next toolbar button.
-    virtual void setGetNextButtonEnabled(bool enabled) = 0;
 
     // Records `window` in its state history after a committed cell change (Undo/Redo).
     virtual void recordHistory(GridWindow& window) = 0;

@@ -24,14 +24,12 @@ void GridWindowChild::hide() {
     window_.hide();
 }
 
-// One frame colour per window, on its board, where Get Next paints it orange too.
-void GridWindowChild::setFrameColour(Colour colour) {
-    window_.board().setFrameColour(colour);
-    window_.notifyWindowChanged();
-}
-
 void GridWindowChild::placeIn(int frameWidthTwips, int frameHeightTwips) {
     window_.placeIn(frameWidthTwips, frameHeightTwips);
+}
+
+void GridWindowChild::setFrameColour(Colour colour) {
+    window_.setFrameColour(colour);
 }
 
 void GridWindowChild::unloadTips() {

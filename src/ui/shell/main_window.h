@@ -159,11 +159,13 @@ class MainWindow : public MainWindowLink {
     // The create layout while session.createMode is true, the normal layout otherwise.
     void applyComposeLayout();
     void applyStateChange(StateChange change);
-    void setWorkingHard(bool on) override;
-    void setStopItemVisible(bool visible) override;
-    void setGetNextButtonEnabled(bool enabled) override {
-        setToolButtonEnabled(Command::GetNext, enabled);
-    }
+    // The Working Hard indicator (the squares shown and moving) of long operations.
+    void setWorkingHard(bool on);
+    // The Stop item on the menu bar, shown while a solve runs.
+    void setStopItemVisible(bool visible);
+    void setGetNextButtonEnabled(bool enabled) { setToolButtonEnabled(Command::GetNext, enabled); }
+    // Check mark of "Show Possibilities (Tip)".
+    void setTipSwitch(bool checked);
     // Quit: the exit confirmation; Yes closes everything.
     void Quit();
     // Empties the elapsed-time display (blanking the grid).
@@ -229,7 +231,6 @@ class MainWindow : public MainWindowLink {
     // MainWindowLink
     bool isActiveChild(const GridWindow& window) const override;
     bool tipSwitchOn() const override;
-    void setTipSwitch(bool checked) override;
     bool tipTimerRunning() const override { return elapsed_.running(); }
     bool panelSwitchOn() const override;
     bool markingSwitchOn() const override { return markingSwitch_; }

@@ -356,7 +356,7 @@ void GridView::paintEvent(QPaintEvent* event) {
     // The grid's frame: orange after Get Next, black again once a menu opens.
     const QRect cells = pixelsOf(window_.cellRect(1))
                             .united(pixelsOf(window_.cellRect(window_.board().cellCount())));
-    painter.setPen(QPen(colorFromBgr(window_.board().frameColour()), 3));
+    painter.setPen(QPen(colorFromBgr(window_.frameColour()), 3));
     painter.drawRect(cells.adjusted(-4, -4, 4, 4));
     painter.setPen(QPen(QColor(0, 0, 0), 2));
     for (const TwipLine& line : window_.blockLines()) {

@@ -1,4 +1,4 @@
-#include "model/grid_events.h"
+#include "model/solve_display.h"
 
 namespace quorvel {
 
