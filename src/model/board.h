@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/colour.h"
 #include "model/grid_events.h"
@@ -29,7 +30,7 @@ struct CellView {
     bool locked = false;
     Colour foreColour = colour::kBlack;
     Colour backColour = kPlainBack;
-    std::string tag;
+    std::string tag;  // the field specification; "" until the grid window writes one
     // The back colour the 9x9 cell shows in the create layout, once a composed or generated
     // pattern gave it one.
     std::optional<Colour> composeBack;
@@ -87,7 +88,7 @@ class Board {
     void setCellText(int cell, const std::string& text);
     void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
     void setCellColours(int cell, Colour foreColour, Colour backColour);
-    void setCellTag(int cell, const std::string& tag) { cells_[cell].tag = tag; }
+    void setCellTag(int cell, std::string tag) { cells_[cell].tag = std::move(tag); }
     void setComposeBack(int cell, Colour back) { cells_[cell].composeBack = back; }
     void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
     // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).

@@ -1,7 +1,5 @@
 #include "storage/cell_lists.h"
 
-#include "storage/number_text.h"
-
 namespace quorvel {
 
 namespace {
@@ -56,19 +54,32 @@ std::string JoinCellList(const std::vector<std::string>& entries) {
 
 bool IsCellValue(std::string_view entry, int side) {
     if (entry.empty()) return true;
-    if (entry.front() == '0' || entry.front() == '-') return false;
-    const std::optional<int> value = ParseInt16(entry);
-    return value && *value >= 1 && *value <= side;
+    if (entry.front() == '0') return false;
+    int value = 0;
+    for (const char digit : entry) {
+        if (digit < '0' || digit > '9') return false;
+        value = value * 10 + (digit - '0');
+        if (value > side) return false;
+    }
+    return true;
 }
 
 bool CellTextFits(std::string_view cellText, const GridKind& kind) {
-    const std::vector<std::string_view> parts = SplitAt(cellText, '#');
-    if (parts.size() != 2 && parts.size() != 3) return false;
+    const std::size_t first = cellText.find('#');
+    if (first == std::string_view::npos) return false;
+    const std::size_t second = cellText.find('#', first + 1);
+    if (second != std::string_view::npos &&
+        cellText.find('#', second + 1) != std::string_view::npos)
+        return false;
+    const std::string_view values =
+        cellText.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
     const int cells = kind.cellCount();
     const auto isValue = [&](std::string_view entry) { return IsCellValue(entry, kind.side); };
     const auto isMark = [](std::string_view entry) { return entry.empty() || entry == "L"; };
-    return ListFits(parts[0], cells, isValue) && ListFits(parts[1], cells, isValue) &&
-           (parts.size() == 2 || ListFits(parts[2], cells, isMark));
+    return ListFits(cellText.substr(0, first), cells, isValue) &&
+           ListFits(values, cells, isValue) &&
+           (second == std::string_view::npos ||
+            ListFits(cellText.substr(second + 1), cells, isMark));
 }
 
 std::optional<CellLists> ParseCellText(std::string_view cellText, const GridKind& kind) {

@@ -4,9 +4,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "storage/file_system.h"
 #include "storage/scramble.h"
@@ -63,27 +60,22 @@ fs::path settingsFolder(const fs::path& programFolder) {
 }
 
 fs::path ResolveDataFile(const fs::path& folder, std::string_view name) {
+    FileSystem& files = CurrentFileSystem();
     const fs::path exact = folder / fs::path(std::string(name));
-    std::error_code error;
-    if (fs::exists(exact, error)) return exact;
-    std::optional<fs::path> found;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
+    if (files.exists(exact)) return exact;
+    std::optional<std::string> found;
+    for (std::string& candidate : files.folderNames(folder)) {
         // Among several case variants take the lowest name, so the choice is stable.
-        if (EqualIgnoringCase(candidate, name) && (!found || it->path() < *found)) {
-            found = it->path();
+        if (EqualIgnoringCase(candidate, name) && (!found || candidate < *found)) {
+            found = std::move(candidate);
         }
     }
-    return found.value_or(exact);
+    return found ? folder / *found : exact;
 }
 
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::string bytes;
+    if (CurrentFileSystem().readFile(path, bytes, bytes.max_size()) != 0) return std::nullopt;
     return bytes;
 }
 
@@ -98,13 +90,14 @@ FileStatus ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
 }
 
 Result<fs::path> MoveAside(const fs::path& path, std::string_view suffix) {
-    std::error_code error;
+    FileSystem& files = CurrentFileSystem();
     for (int copy = 1; copy < 1000; ++copy) {
         fs::path target = path;
         target += std::string(suffix) + (copy > 1 ? "-" + std::to_string(copy) : "");
-        if (fs::exists(fs::symlink_status(target, error))) continue;
-        fs::rename(path, target, error);
-        if (error) return ErrorFor(path, "move aside", error.value());
+        if (files.exists(target)) continue;
+        if (const int failure = files.rename(path, target)) {
+            return ErrorFor(path, "move aside", failure);
+        }
         return target;
     }
     return ErrorFor(path, "move aside", EEXIST);
@@ -112,12 +105,9 @@ Result<fs::path> MoveAside(const fs::path& path, std::string_view suffix) {
 
 FileStatus transferTextFile(std::string& text, const fs::path& path, TextFileMode mode) {
     if (mode == TextFileMode::Write) return ReplaceFileAtomically(path, text + "\r\n");
-    std::error_code error;
-    const bool present = fs::exists(path, error);
-    std::optional<std::string> bytes = ReadFileBytes(path);
-    text = bytes.value_or("");
-    if (!bytes && present) return ErrorFor(path, "read", EIO);
-    return std::nullopt;
+    const int failure = CurrentFileSystem().readFile(path, text, text.max_size());
+    if (failure == 0 || failure == ENOENT) return std::nullopt;
+    return ErrorFor(path, "read", failure);
 }
 
 std::string UnscrambleFileBytes(std::string_view bytes) {

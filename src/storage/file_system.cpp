@@ -48,6 +48,47 @@ void FileSystem::remove(const fs::path& path) {
     fs::remove(path, error);
 }
 
+int FileSystem::readFile(const fs::path& path, std::string& bytes, std::size_t maxBytes) {
+    bytes.clear();
+    errno = 0;
+    std::FILE* in = std::fopen(path.string().c_str(), "rb");
+    if (!in) return errno == ENOTDIR ? ENOENT : LastError();
+    char buffer[65536];
+    int failure = 0;
+    while (!failure) {
+        const std::size_t read = std::fread(buffer, 1, sizeof buffer, in);
+        if (read == 0) {
+            if (std::ferror(in)) failure = LastError();  // EISDIR for a folder
+            break;
+        }
+        if (bytes.size() + read > maxBytes)
+            failure = EFBIG;
+        else
+            bytes.append(buffer, read);
+    }
+    std::fclose(in);
+    if (failure) bytes.clear();
+    return failure;
+}
+
+bool FileSystem::exists(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+std::vector<std::string> FileSystem::folderNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
+void FileSystem::createFolders(const fs::path& folder) {
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+}
+
 FileSystem& CurrentFileSystem() {
     return *current;
 }

@@ -18,12 +18,23 @@ bool IsBlankLine(std::string_view line) {
     return std::all_of(line.begin(), line.end(), IsBlank);
 }
 
+template <class Visit>
+void ForEachReadable(const Database& database, Visit visit) {
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        if (database.lines[i].empty()) continue;
+        if (const auto record = ReadRecordFields(database.lines[i], database.kind)) visit(*record);
+    }
+}
+
 template <class Accept>
 std::optional<FoundRecord> FindFirst(const Database& database, Accept accept) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i].empty()) continue;
-        std::optional<PuzzleRecord> record = ReadRecord(database.lines[i], database.kind);
-        if (record && accept(*record)) return FoundRecord{i, std::move(*record)};
+        const std::optional<RecordFields> record =
+            ReadRecordFields(database.lines[i], database.kind);
+        if (record && accept(*record)) {
+            return FoundRecord{i, *ReadRecord(database.lines[i], database.kind)};
+        }
     }
     return std::nullopt;
 }
@@ -130,15 +141,15 @@ FileError DatabaseFullError(const Database& database) {
 
 LevelCount CountLevel(const Database& database, int level) {
     LevelCount result{0, HighestPuzzleNumber(database)};
-    for (const FoundRecord& found : ReadableRecords(database)) {
-        if (found.record.level == level) ++result.count;
-    }
+    ForEachReadable(database, [&](const RecordFields& record) {
+        if (record.level == level) ++result.count;
+    });
     return result;
 }
 
 std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal) {
     int seen = 0;
-    return FindFirst(database, [&](const PuzzleRecord& record) {
+    return FindFirst(database, [&](const RecordFields& record) {
         if (record.level != level || record.kind == kKindIncomplete) return false;
         return ++seen == ordinal;
     });
@@ -146,21 +157,21 @@ std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, in
 
 int LoadableCount(const Database& database, int level) {
     int count = 0;
-    for (const FoundRecord& found : ReadableRecords(database)) {
-        if (found.record.level == level && found.record.kind != kKindIncomplete) ++count;
-    }
+    ForEachReadable(database, [&](const RecordFields& record) {
+        if (record.level == level && record.kind != kKindIncomplete) ++count;
+    });
     return count;
 }
 
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {
-    return FindFirst(database, [&](const PuzzleRecord& record) {
+    return FindFirst(database, [&](const RecordFields& record) {
         return record.number != kIncompletePuzzleNumber &&
                GivensList(record.cellText) == givensList;
     });
 }
 
 std::optional<FoundRecord> FindByNumber(const Database& database, int number) {
-    return FindFirst(database, [&](const PuzzleRecord& record) { return record.number == number; });
+    return FindFirst(database, [&](const RecordFields& record) { return record.number == number; });
 }
 
 std::optional<FoundRecord> FindIncomplete(const Database& database) {

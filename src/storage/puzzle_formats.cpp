@@ -4,10 +4,10 @@
 #include "storage/puzzle_formats.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <istream>
-#include <system_error>
 
+#include "storage/file_system.h"
 #include "storage/puzzle_format_parts.h"
 
 namespace quorvel {
@@ -154,19 +154,12 @@ PuzzleTextRead ReadPuzzleStream(std::istream& in) {
 }
 
 PuzzleTextRead ReadPuzzleFile(const std::filesystem::path& path) {
+    std::string text;
+    const int failure = CurrentFileSystem().readFile(path, text, kMaxPuzzleTextBytes);
+    if (failure == 0) return ReadPuzzleText(text);
     PuzzleTextRead read;
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    if (regular && std::filesystem::file_size(path, error) > kMaxPuzzleTextBytes && !error) {
-        read.failure = kTooLarge;
-        return read;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, error)) {
-        read.failure = "cannot read " + path.filename().string();
-        return read;
-    }
-    return ReadPuzzleStream(in);
+    read.failure = failure == EFBIG ? kTooLarge : "cannot read " + path.filename().string();
+    return read;
 }
 
 std::optional<PuzzleFormat> PuzzleFormatNamed(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "storage/puzzle_record.h"
 
+#include <array>
+
 #include "storage/cell_lists.h"
 #include "storage/number_text.h"
 
@@ -16,25 +18,52 @@ std::vector<std::string> SplitFields(std::string_view line) {
     return fields;
 }
 
+namespace {
+
+// The first N fields of the line split at "[]" (element 0 is what precedes the first separator)
+// as views into it, and how many of them the line has.
+template <std::size_t N>
+std::size_t FirstFields(std::string_view line, std::array<std::string_view, N>& fields) {
+    std::size_t count = 0;
+    for (std::size_t start = 0; count < N;) {
+        const std::size_t at = line.find(kFieldSeparator, start);
+        fields[count++] = line.substr(start, at == std::string_view::npos ? at : at - start);
+        if (at == std::string_view::npos) break;
+        start = at + kFieldSeparator.size();
+    }
+    return count;
+}
+
+}  // namespace
+
 std::optional<int> RecordNumber(std::string_view line) {
-    const std::vector<std::string> fields = SplitFields(line);
-    if (fields.size() < 2 || !fields[0].empty()) return std::nullopt;
+    std::array<std::string_view, 2> fields;
+    if (FirstFields(line, fields) < 2 || !fields[0].empty()) return std::nullopt;
     return ParseInt16(fields[1]);
 }
 
-std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& kind) {
-    const std::vector<std::string> fields = SplitFields(line);
-    if (fields.size() < 5 || !fields[0].empty()) return std::nullopt;
+std::optional<RecordFields> ReadRecordFields(std::string_view line, const GridKind& kind) {
+    std::array<std::string_view, 7> fields;
+    const std::size_t count = FirstFields(line, fields);
+    if (count < 5 || !fields[0].empty()) return std::nullopt;
     const std::optional<int> number = ParseInt16(fields[1]);
     const std::optional<int> sizeCode = ParseInt16(fields[2]);
     const std::optional<int> level = ParseInt16(fields[3]);
     if (!number || !level || sizeCode != kind.sizeCode) return std::nullopt;
     if (!CellTextFits(fields[4], kind)) return std::nullopt;
 
-    PuzzleRecord record{*number, *sizeCode, *level, fields[4], kKindStored, ""};
-    if (fields.size() > 5) record.kind = ParseInt16(fields[5]).value_or(kKindStored);
-    if (fields.size() > 6) record.elapsed = fields[6];
+    RecordFields record{*number, *sizeCode, *level, fields[4], kKindStored, {}};
+    if (count > 5) record.kind = ParseInt16(fields[5]).value_or(kKindStored);
+    if (count > 6) record.elapsed = fields[6];
     return record;
+}
+
+std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& kind) {
+    const std::optional<RecordFields> fields = ReadRecordFields(line, kind);
+    if (!fields) return std::nullopt;
+    return PuzzleRecord{fields->number, fields->sizeCode,
+                        fields->level,  std::string(fields->cellText),
+                        fields->kind,   std::string(fields->elapsed)};
 }
 
 std::string FormatRecord(const PuzzleRecord& record) {

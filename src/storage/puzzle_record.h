@@ -43,6 +43,18 @@ std::optional<int> RecordNumber(std::string_view line);
 // grid (wrong count, a value outside 1..N). A missing, empty or non-numeric Kind reads as 9.
 std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& kind);
 
+// The same record read in place: its texts are views into `line`, so looking through a whole
+// database copies nothing.
+struct RecordFields {
+    int number = 0;
+    int sizeCode = 3;
+    int level = 1;
+    std::string_view cellText;
+    int kind = kKindStored;
+    std::string_view elapsed;
+};
+std::optional<RecordFields> ReadRecordFields(std::string_view line, const GridKind& kind);
+
 // "[]" number "[]" sizeCode "[]" level "[]" cellText "[]" kind "[]" elapsed.
 std::string FormatRecord(const PuzzleRecord& record);
 

@@ -1,6 +1,7 @@
 #include "storage/shipped_files.h"
 
 #include "storage/data_file.h"
+#include "storage/file_system.h"
 
 namespace quorvel {
 
@@ -9,7 +10,7 @@ std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& sourc
                                               std::span<const std::string_view> names) {
     std::vector<std::string> missing;
     for (const std::string_view name : names) {
-        if (std::filesystem::exists(ResolveDataFile(target, name))) continue;
+        if (CurrentFileSystem().exists(ResolveDataFile(target, name))) continue;
         // Written whole under a temporary name and renamed: an interrupted copy never leaves a
         // half database that would count as present from then on.
         const std::optional<std::string> bytes = ReadFileBytes(ResolveDataFile(source, name));

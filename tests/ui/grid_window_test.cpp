@@ -47,9 +47,9 @@ TEST_F(GridWindowFrame, RestoredColourFollowsLockStoredColourAndExperiment) {
 
 TEST_F(GridWindowFrame, FocusWritesTheSpecificationOnlyInTheActiveWindow) {
     open(kNineGrid);
-    EXPECT_EQ(window->board().cell(40).tag, "::::: #1::3# (1)");
+    EXPECT_EQ(window->cellSpec(40), "::::: #1::3# (1)");
     window->focusCell(40);
-    EXPECT_EQ(window->board().cell(40).tag, "39:41:31:49:49:1  #1::3#   [1;9]");
+    EXPECT_EQ(window->cellSpec(40), "39:41:31:49:49:1  #1::3#   [1;9]");
 
     GridWindow other(kFifteenGrid, GridWindowContext{host, session, mainWindow, dialogs, entry});
     mainWindow.activeChild = &other;

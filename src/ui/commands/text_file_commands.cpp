@@ -2,12 +2,12 @@
 
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/file_system.h"
 #include "storage/own_data_files.h"
 #include "storage/puzzle_commands.h"
 #include "storage/text_records.h"
@@ -75,8 +75,7 @@ bool HasGiven(const ImportedPuzzle& imported) {
 
 std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder) {
     const std::filesystem::path folder = settingsFolder(programFolder) / kTextFilesFolder;
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    CurrentFileSystem().createFolders(folder);
     return folder;
 }
 

@@ -259,14 +259,14 @@ int GridWindow::navigationTarget(int cell, int keyCode) const {
         default:
             return 0;  // Page Up and Page Down never move
     }
-    int target = SpecNavigationTarget(board_.cell(cell).tag, field);
+    int target = SpecNavigationTarget(cellSpec(cell), field);
     // A disabled target is passed over by following its own specification for the same key;
     // a cell that never had the focus still carries the design text, so its builder text is read.
     for (int hops = 0; validCell(target) && !board_.cell(target).enabled; ++hops) {
         if (hops >= kind_.cellCount()) return 0;  // every cell on the way is disabled
-        const std::string& tag = board_.cell(target).tag;
-        const std::string spec = tag == kDesignCellSpec ? BuildCellSpec(kind_, target) : tag;
-        target = SpecNavigationTarget(spec, field);
+        const std::string_view spec = cellSpec(target);
+        target = spec == kDesignCellSpec ? SpecNavigationTarget(BuildCellSpec(kind_, target), field)
+                                         : SpecNavigationTarget(spec, field);
     }
     return validCell(target) ? target : 0;
 }
@@ -404,7 +404,7 @@ void GridWindow::leaveFocusedCell() {
 bool GridWindow::checkRange(int cell) {
     const std::string text = board_.cell(cell).text;
     if (text.empty() || !IsWholeNumberText(text)) return true;
-    const auto range = SpecRangeOf(board_.cell(cell).tag);
+    const auto range = SpecRangeOf(cellSpec(cell));
     if (!range) return true;
     const double value = LenientNumber(text);
     const bool below = value < LenientNumber(range->min);
@@ -422,7 +422,7 @@ bool GridWindow::checkRange(int cell) {
 std::string GridWindow::formatByTag(int cell, const std::string& value) {
     if (!value.empty()) writeText(cell, value);
     const std::string& text = board_.cell(cell).text;
-    const int decimals = SpecDecimals(board_.cell(cell).tag);
+    const int decimals = SpecDecimals(cellSpec(cell));
     if (decimals == 0 || !IsWholeNumberText(TrimBlanks(text))) return text;
     const double number = LenientNumber(text);
     char formatted[64];

@@ -26,9 +26,6 @@ GridWindow::GridWindow(const GridKind& kind, const GridWindowContext& context)
       dialogs_(context.dialogs),
       entry_(context.entry),
       board_(kind, context.session, *this) {
-    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
-        board_.setCellTag(cell, std::string(kDesignCellSpec));
-    }
     enterDirection_.caption = entry_.enterMovesAcross ? kMoveAcrossCaption : kMoveDownCaption;
     enterDirection_.toolTip = entry_.enterMovesAcross ? kMoveAcrossTip : kMoveDownTip;
     focusFrame_ = FocusFrameAround(kind_, 1);
@@ -115,6 +112,11 @@ ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
     if (result.complete) statusMarkColour_ = colour::kBlack;
     repaintPossibilities();
     return result;
+}
+
+std::string_view GridWindow::cellSpec(int cell) const {
+    const std::string& tag = board_.cell(cell).tag;
+    return tag.empty() ? kDesignCellSpec : std::string_view(tag);
 }
 
 void GridWindow::tagCell(int cell) {

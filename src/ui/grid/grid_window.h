@@ -101,6 +101,8 @@ class GridWindow : private GridEvents {
     }
     ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
     void tagCell(int cell);
+    // The specification in the cell's tag; the design text while tagCell never wrote one.
+    std::string_view cellSpec(int cell) const;
     void restoreCellColour(int cell, bool keepTextColour);
     void selectCell(int cell);
     void cellGotFocus(int cell);

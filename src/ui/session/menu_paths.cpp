@@ -10,45 +10,75 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void AddPaths(const MenuBar& menus, Menu menu, const std::string& prefix,
-              std::vector<MenuPath>& paths) {
-    for (const MenuItem* item : menus.items(menu)) {
-        if (item->isSeparator()) continue;
-        const std::string text = prefix + ScriptCaption(item->caption);
-        paths.push_back({item, text});
-        if (item->submenu) AddPaths(menus, *item->submenu, text + " > ", paths);
+// Appends the caption as a script names it (see ScriptCaption).
+void AppendScriptCaption(std::string& out, std::string_view caption) {
+    const std::size_t start = out.size();
+    // "&" marks the next character, which is kept; "&&" is a plain "&".
+    for (std::size_t at = 0; at < caption.size();) {
+        const std::size_t marker = caption.find('&', at);
+        out.append(caption.substr(at, marker - at));
+        if (marker == std::string_view::npos || marker + 1 == caption.size()) break;
+        out += caption[marker + 1];
+        at = marker + 2;
     }
+    const std::string_view added = Trimmed(std::string_view(out).substr(start));
+    const std::size_t lead = added.empty() ? 0 : added.data() - (out.data() + start);
+    out.erase(start, lead);
+    out.resize(start + added.size());
+}
+
+// Visits the items of `menu` and their drop-downs with `path` holding the path above them.
+void VisitPaths(const MenuBar& menus, Menu menu, std::string& path, const MenuPathVisitor& visit) {
+    const std::size_t above = path.size();
+    for (const MenuItem& item : menus.all()) {
+        if (item.menu != menu || item.isSeparator()) continue;
+        path.resize(above);
+        AppendScriptCaption(path, item.caption);
+        visit(item, path);
+        if (item.submenu) {
+            path += " > ";
+            VisitPaths(menus, *item.submenu, path, visit);
+        }
+    }
+    path.resize(above);
 }
 
 }  // namespace
 
 std::string ScriptCaption(std::string_view caption) {
     std::string result;
-    for (std::size_t at = 0; at < caption.size(); ++at) {
-        // "&" marks the next character; "&&" is a plain "&".
-        if (caption[at] == '&' && ++at == caption.size()) break;
-        result += caption[at];
-    }
-    return std::string(Trimmed(result));
+    AppendScriptCaption(result, caption);
+    return result;
+}
+
+void ForEachMenuPath(const MenuBar& menus, const MenuPathVisitor& visit) {
+    std::string path;
+    VisitPaths(menus, Menu::Bar, path, visit);
 }
 
 std::vector<MenuPath> AllMenuPaths(const MenuBar& menus) {
     std::vector<MenuPath> paths;
-    AddPaths(menus, Menu::Bar, "", paths);
+    ForEachMenuPath(menus, [&paths](const MenuItem& item, std::string_view path) {
+        paths.push_back({&item, std::string(path)});
+    });
     return paths;
 }
 
 const MenuItem* FindMenuPath(const MenuBar& menus, std::string_view path) {
     std::optional<Menu> menu = Menu::Bar;
+    std::string caption;
     while (true) {
         const auto separator = path.find('>');
         const std::string_view part = Trimmed(path.substr(0, separator));
         if (!menu) return nullptr;
         const MenuItem* found = nullptr;
-        for (const MenuItem* item : menus.items(*menu)) {
-            if (!item->isSeparator() && ScriptCaption(item->caption) == part) {
-                found = item;
-                menu = item->submenu;
+        for (const MenuItem& item : menus.all()) {
+            if (item.menu != *menu || item.isSeparator()) continue;
+            caption.clear();
+            AppendScriptCaption(caption, item.caption);
+            if (caption == part) {
+                found = &item;
+                menu = item.submenu;
                 break;
             }
         }

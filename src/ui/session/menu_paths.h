@@ -3,6 +3,7 @@
 // Database", "Assist Solve > Solve > Number Crunch", "Quit". Each caption is trimmed and loses
 // its "&" marker.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ std::string ScriptCaption(std::string_view caption);
 // Every item except separators, in menu order: each item that opens a drop-down is followed by
 // the drop-down's items.
 std::vector<MenuPath> AllMenuPaths(const MenuBar& menus);
+// The same items and paths one at a time, without keeping them; the path is valid during the
+// call only.
+using MenuPathVisitor = std::function<void(const MenuItem& item, std::string_view path)>;
+void ForEachMenuPath(const MenuBar& menus, const MenuPathVisitor& visit);
 
 // The item a path names (parts separated by ">", blanks around them ignored); nullptr when
 // there is none.

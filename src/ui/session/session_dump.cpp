@@ -1,6 +1,8 @@
 #include "ui/session/session_dump.h"
 
+#include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "ui/app/application.h"
 #include "ui/commands/explain_step.h"
@@ -12,26 +14,52 @@ namespace quorvel {
 
 namespace {
 
-// A JSON string literal.
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
+// The dump is written into one string, each part appended where it belongs: a dump names every
+// menu item, so building it from temporaries would cost more than the command it reports on.
+
+// `text` as a JSON string literal.
+void AppendQuoted(std::string& json, std::string_view text) {
+    static constexpr auto kEscaped = [] {
+        std::array<bool, 256> escaped{};
+        for (int c = 0; c < 0x20; ++c)
+            escaped[static_cast<std::size_t>(c)] = true;
+        escaped['"'] = escaped['\\'] = true;
+        return escaped;
+    }();
+    json += '"';
+    std::size_t plain = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (!kEscaped[c]) continue;
+        json.append(text.substr(plain, at - plain));
+        plain = at + 1;
+        if (c < 0x20) {
             char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            quoted += escape;
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            json += escape;
         } else {
-            quoted += c;
+            json += '\\';
+            json += static_cast<char>(c);
         }
     }
-    return quoted + "\"";
+    json.append(text.substr(plain));
+    json += '"';
 }
 
-std::string Bool(bool value) {
-    return value ? "true" : "false";
+void AppendBool(std::string& json, bool value) {
+    json += value ? "true" : "false";
+}
+
+// Appends "," unless `json` has just opened an object or array.
+void Separate(std::string& json) {
+    if (json.back() != '{' && json.back() != '[') json += ',';
+}
+
+// The key of the next member of an open object.
+void AppendKey(std::string& json, std::string_view key) {
+    Separate(json);
+    AppendQuoted(json, key);
+    json += ':';
 }
 
 // One character per cell: "." empty, the digit, "A".."F" for 10..15, "?" for any other text.
@@ -44,64 +72,91 @@ char CellCharacter(const std::string& text) {
     return '?';
 }
 
-std::string Panel(const GridWindow& window) {
-    if (!window.panelVisible()) return "null";
-    std::string values;
+void AppendPanel(std::string& json, const GridWindow& window) {
+    if (!window.panelVisible()) {
+        json += "null";
+        return;
+    }
+    json += '[';
     for (int value = 1; value <= window.kind().side; ++value) {
         if (window.board().panelMark(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore}) {
-            values += (values.empty() ? "" : ",") + std::to_string(value);
+            Separate(json);
+            json += std::to_string(value);
         }
     }
-    return "[" + values + "]";
+    json += ']';
 }
 
-std::string Tips(const GridWindow& window) {
-    std::string tips;
+void AppendTips(std::string& json, const GridWindow& window) {
+    json += '{';
     for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
         if (!window.tipShown(cell)) continue;
-        tips += (tips.empty() ? "" : ",") + Quoted(std::to_string(cell)) + ":" +
-                Quoted(window.tipText(cell));
+        AppendKey(json, std::to_string(cell));
+        AppendQuoted(json, window.tipText(cell));
     }
-    return "{" + tips + "}";
+    json += '}';
 }
 
-std::string Puzzle(const Session& session) {
-    if (session.puzzleNumber == 0) return "null";
-    return "{\"number\":" + std::to_string(session.puzzleNumber) +
-           ",\"kind\":" + std::to_string(session.puzzleKind) +
-           ",\"level\":" + std::to_string(session.puzzleLevel) + "}";
+void AppendPuzzle(std::string& json, const Session& session) {
+    if (session.puzzleNumber == 0) {
+        json += "null";
+        return;
+    }
+    json += "{\"number\":" + std::to_string(session.puzzleNumber) +
+            ",\"kind\":" + std::to_string(session.puzzleKind) +
+            ",\"level\":" + std::to_string(session.puzzleLevel) + "}";
 }
 
-std::string Dialog(const OpenDialog* dialog) {
-    if (dialog == nullptr) return "null";
+void AppendDialog(std::string& json, const OpenDialog* dialog) {
+    if (dialog == nullptr) {
+        json += "null";
+        return;
+    }
+    json += '{';
+    AppendKey(json, "title");
+    AppendQuoted(json, dialog->title());
+    AppendKey(json, "prompt");
+    AppendQuoted(json, dialog->prompt());
+    AppendKey(json, "answer");
     const std::optional<std::string> answer = dialog->answer();
-    return "{\"title\":" + Quoted(dialog->title()) + ",\"prompt\":" + Quoted(dialog->prompt()) +
-           ",\"answer\":" + (answer ? Quoted(*answer) : std::string("null")) + "}";
-}
-
-std::string Enabled(const MenuBar& menus) {
-    std::string enabled;
-    for (const MenuPath& path : AllMenuPaths(menus)) {
-        enabled += (enabled.empty() ? "" : ",") + Quoted(path.text) + ":" +
-                   Bool(menus.isEffective(*path.item));
+    if (answer) {
+        AppendQuoted(json, *answer);
+    } else {
+        json += "null";
     }
-    return "{" + enabled + "}";
+    json += '}';
 }
 
-}  // namespace
+void AppendEnabled(std::string& json, const MenuBar& menus) {
+    json += '{';
+    ForEachMenuPath(menus, [&](const MenuItem& item, std::string_view path) {
+        AppendKey(json, path);
+        AppendBool(json, menus.isEffective(item));
+    });
+    json += '}';
+}
 
 // The hint panel's title and lines, or null while it is closed.
-std::string Hint(const HintPanel& panel) {
-    if (!panel.shown) return "null";
-    std::string lines;
-    for (const std::string& line : panel.lines)
-        lines += (lines.empty() ? "" : ",") + Quoted(line);
-    return "{\"title\":" + Quoted(panel.title) + ",\"lines\":[" + lines + "]}";
+void AppendHint(std::string& json, const HintPanel& panel) {
+    if (!panel.shown) {
+        json += "null";
+        return;
+    }
+    json += '{';
+    AppendKey(json, "title");
+    AppendQuoted(json, panel.title);
+    AppendKey(json, "lines");
+    json += '[';
+    for (const std::string& line : panel.lines) {
+        Separate(json);
+        AppendQuoted(json, line);
+    }
+    json += "]}";
 }
 
 // The cells Explain Next Step marks and the exposed cells of a puzzle being composed (the
 // givens Save My Su Doku stores), by kind of mark; kinds without cells are left out.
-std::string Marks(const Board& board) {
+void AppendMarks(std::string& json, const Board& board) {
     static constexpr std::pair<const char*, Colour> kKinds[] = {
         {"unit", kHintUnitBack},
         {"pattern", kHintPatternBack},
@@ -109,17 +164,25 @@ std::string Marks(const Board& board) {
         {"target", kHintTargetBack},
         {"exposed", kMarkedBack},
     };
-    std::string json;
+    json += '{';
     for (const auto& [name, colour] : kKinds) {
-        std::string cells;
-        for (int cell = 1; cell <= board.cellCount(); ++cell)
-            if (board.cell(cell).backColour == colour)
-                cells += (cells.empty() ? "" : ",") + std::to_string(cell);
-        if (!cells.empty())
-            json += (json.empty() ? "\"" : ",\"") + std::string(name) + "\":[" + cells + "]";
+        bool any = false;
+        for (int cell = 1; cell <= board.cellCount(); ++cell) {
+            if (board.cell(cell).backColour != colour) continue;
+            if (!any) {
+                AppendKey(json, name);
+                json += '[';
+                any = true;
+            }
+            Separate(json);
+            json += std::to_string(cell);
+        }
+        if (any) json += ']';
     }
-    return "{" + json + "}";
+    json += '}';
 }
+
+}  // namespace
 
 std::string SessionDump(Application& program, const OpenDialog* dialog) {
     GridWindow* active = program.activeGrid();
@@ -133,17 +196,44 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
     }
     const MainWindow& main = program.mainWindow();
     const int focus = window.focusedCell();
-    return "{\"grid\":" + std::to_string(window.kind().side) + ",\"cells\":" + Quoted(cells) +
-           ",\"locked\":" + Quoted(locked) +
-           ",\"focus\":" + (focus > 0 ? std::to_string(focus) : std::string("null")) +
-           ",\"message\":" + Quoted(main.messageLine().text) +
-           ",\"caption\":" + Quoted(window.puzzleNumberLabel()) +
-           ",\"title\":" + Quoted(main.caption()) + ",\"gauge\":" + Quoted(board.percentText()) +
-           ",\"complete\":" + Bool(board.statusImageVisible(0)) + ",\"panel\":" + Panel(window) +
-           ",\"tips\":" + Tips(window) + ",\"puzzle\":" + Puzzle(program.session()) +
-           ",\"dialog\":" + Dialog(dialog) + ",\"enabled\":" + Enabled(main.menus()) +
-           ",\"hint\":" + Hint(main.hintPanel()) + ",\"marks\":" + Marks(board) +
-           ",\"elapsed\":" + Quoted(main.elapsedLabel()) + "}";
+
+    std::string json = "{";
+    AppendKey(json, "grid");
+    json += std::to_string(window.kind().side);
+    AppendKey(json, "cells");
+    AppendQuoted(json, cells);
+    AppendKey(json, "locked");
+    AppendQuoted(json, locked);
+    AppendKey(json, "focus");
+    json += focus > 0 ? std::to_string(focus) : std::string("null");
+    AppendKey(json, "message");
+    AppendQuoted(json, main.messageLine().text);
+    AppendKey(json, "caption");
+    AppendQuoted(json, window.puzzleNumberLabel());
+    AppendKey(json, "title");
+    AppendQuoted(json, main.caption());
+    AppendKey(json, "gauge");
+    AppendQuoted(json, board.percentText());
+    AppendKey(json, "complete");
+    AppendBool(json, board.statusImageVisible(0));
+    AppendKey(json, "panel");
+    AppendPanel(json, window);
+    AppendKey(json, "tips");
+    AppendTips(json, window);
+    AppendKey(json, "puzzle");
+    AppendPuzzle(json, program.session());
+    AppendKey(json, "dialog");
+    AppendDialog(json, dialog);
+    AppendKey(json, "enabled");
+    AppendEnabled(json, main.menus());
+    AppendKey(json, "hint");
+    AppendHint(json, main.hintPanel());
+    AppendKey(json, "marks");
+    AppendMarks(json, board);
+    AppendKey(json, "elapsed");
+    AppendQuoted(json, main.elapsedLabel());
+    json += '}';
+    return json;
 }
 
 }  // namespace quorvel

@@ -127,7 +127,19 @@ std::vector<MenuItem> designItems() {
 
 }  // namespace
 
-MenuBar::MenuBar() : items_(designItems()) {}
+// The rows are made once; every menu bar starts from a copy.
+MenuBar::MenuBar()
+    : items_([] {
+          static const std::vector<MenuItem> design = designItems();
+          return design;
+      }()) {
+    titles_.fill(-1);
+    for (std::size_t index = 0; index < items_.size(); ++index) {
+        const std::optional<Menu> submenu = items_[index].submenu;
+        if (submenu && titles_[static_cast<std::size_t>(*submenu)] < 0)
+            titles_[static_cast<std::size_t>(*submenu)] = static_cast<int>(index);
+    }
+}
 
 std::vector<const MenuItem*> MenuBar::items(Menu menu) const {
     std::vector<const MenuItem*> result;
@@ -156,10 +168,8 @@ const MenuItem& MenuBar::at(const Target& target) const {
 }
 
 const MenuItem* MenuBar::title(Menu menu) const {
-    for (const MenuItem& item : items_) {
-        if (item.submenu == menu) return &item;
-    }
-    return nullptr;
+    const int index = titles_[static_cast<std::size_t>(menu)];
+    return index < 0 ? nullptr : &items_[static_cast<std::size_t>(index)];
 }
 
 MenuItem* MenuBar::title(Menu menu) {

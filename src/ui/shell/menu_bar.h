@@ -4,6 +4,8 @@
 // shortcut and state. The view builds its menus from the rows and hands the chosen row to the
 // main window; enabling, check marks and captions are set through what a row carries.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ namespace quorvel {
 // Where an item sits: on the menu bar itself or in one drop-down (`Solve` is the submenu inside
 // `AssistSolve`).
 enum class Menu { Bar, PuzzleGrid, SetPuzzle, Database, AssistSolve, Solve, VisualAid, Help };
+inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Help) + 1;
 
 struct MenuItem {
     Menu menu = Menu::Bar;
@@ -57,6 +60,9 @@ class MenuBar {
 
   private:
     std::vector<MenuItem> items_;
+    // The index in items_ of the item that opens each menu; -1 for the bar. Every lookup of
+    // whether an item can be chosen climbs through these.
+    std::array<int, kMenuCount> titles_;
 };
 
 }  // namespace quorvel

@@ -67,7 +67,12 @@ std::vector<ToolButton> designButtons() {
 
 }  // namespace
 
-Toolbar::Toolbar() : buttons_(designButtons()) {}
+// The buttons are made once; every toolbar starts from a copy.
+Toolbar::Toolbar()
+    : buttons_([] {
+          static const std::vector<ToolButton> design = designButtons();
+          return design;
+      }()) {}
 
 const ToolButton& Toolbar::at(const Target& target) const {
     for (const ToolButton& button : buttons_) {
