@@ -37,7 +37,7 @@ class QuietHost : public Host {
     std::string clipboardText() override { return ""; }
     void setClipboardText(const std::string&) override {}
     void processEvents() override {}
-    void freezeDrawing(bool) override {}
+    void setDrawingSuspended(bool) override {}
     std::int64_t tickMs() override {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

@@ -31,7 +31,7 @@ class HeadlessGeneration : public GenerationWindow {
     void gradeAndSave() override;
     // A board without a view has no block shading: the back colour returns to white.
     void restoreCellColour(int cell) override;
-    void setDrawingMode(int mode) override { board_.events().freezeDrawing(mode == 1); }
+    void setDrawingMode(int mode) override { board_.events().setDrawingSuspended(mode == 1); }
     // With unique givens asked for, makes the puzzle unique and aims it at the session's
     // current level (see create/level_aim.h).
     void finishGivens(RandomSource& random) override;

@@ -206,7 +206,7 @@ ConsistencyResult Board::check(int cell, CheckShows shows) {
             updateGauge();  // a full gauge: 100 %
             if (shown) events_.setElapsedTimer(false);
             session_.elapsedShown = 0;
-            if (shown) events_.freezeDrawing(false);
+            if (shown) events_.setDrawingSuspended(false);
         }
     } else {
         solvedShown_ = false;

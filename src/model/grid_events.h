@@ -44,7 +44,7 @@ class GridEvents {
 
     // setDrawingMode: true suspends repainting of the grid window; false resumes it unless
     // session.loadBusy is set (the implementation checks the flag).
-    virtual void freezeDrawing(bool frozen) = 0;
+    virtual void setDrawingSuspended(bool suspended) = 0;
     // Lets pending window events run (the Stop command among them).
     virtual void processEvents() = 0;
 };

@@ -29,8 +29,8 @@ void HeadlessGridEvents::messageDialog(const std::string& title, const std::stri
     dialogs_.push_back(title + "|" + text);
 }
 
-void HeadlessGridEvents::freezeDrawing(bool frozen) {
-    if (frozen || !session_.loadBusy) drawingFrozen_ = frozen;
+void HeadlessGridEvents::setDrawingSuspended(bool suspended) {
+    if (suspended || !session_.loadBusy) drawingFrozen_ = suspended;
 }
 
 std::string HeadlessGridEvents::messageText() const {

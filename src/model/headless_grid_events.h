@@ -32,7 +32,7 @@ class HeadlessGridEvents : public GridEvents, public SolveDisplay {
     void setStopItemVisible(bool visible) override { stopItemVisible_ = visible; }
     void setGetNextButtonEnabled(bool enabled) override { getNextEnabled_ = enabled; }
     void markIncompleteAfterGuessing() override { incompleteAfterGuessing_ = true; }
-    void freezeDrawing(bool frozen) override;
+    void setDrawingSuspended(bool suspended) override;
     void processEvents() override { ++processEventsCount_; }
 
     // The message line as it reads now, and its colour.

@@ -50,8 +50,8 @@ class SolveDisplay {
     // The Get Next toolbar button.
     virtual void setGetNextButtonEnabled(bool enabled) = 0;
 
-    // As GridEvents::freezeDrawing and processEvents.
-    virtual void freezeDrawing(bool frozen) = 0;
+    // As GridEvents::setDrawingSuspended and processEvents.
+    virtual void setDrawingSuspended(bool suspended) = 0;
     virtual void processEvents() = 0;
 };
 

@@ -16,7 +16,7 @@ constexpr int kFinishFocusCell = 21;
 bool beginAssistCommand(Board& board, SolveDisplay& display) {
     Session& session = board.session();
     if (session.loadBusy) return false;
-    display.freezeDrawing(true);
+    display.setDrawingSuspended(true);
     // A running solve releases the freeze when it finishes.
     if (session.solverBusy) return false;
     display.setStopItemVisible(true);
@@ -27,7 +27,7 @@ bool beginAssistCommand(Board& board, SolveDisplay& display) {
 void endAssistCommand(Board& board, SolveDisplay& display) {
     display.setStopItemVisible(false);
     board.session().stopRequested = false;
-    display.freezeDrawing(false);
+    display.setDrawingSuspended(false);
 }
 
 std::string requiredText(std::string reason) {
@@ -92,7 +92,7 @@ SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
     const bool savedTipMark = display.tipMenuChecked();
     display.messageLine("", colour::kWhite, kAlignCentre);
     display.setWorkingHard(true);
-    display.freezeDrawing(true);
+    display.setDrawingSuspended(true);
     display.focusCell(1);
     display.processEvents();
     if (oneStep) session.solveMode = kNumberCrunch;
@@ -100,7 +100,7 @@ SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
         solveBoard(board, oneStep, [&display](long guesses) { display.guessProgress(guesses); });
     outcome.ran = true;
     showOutcome(board, display, outcome, oneStep, savedTipMark);
-    display.freezeDrawing(false);
+    display.setDrawingSuspended(false);
     session.solverBusy = false;
     board.setGuessing(false);
     return outcome;
@@ -159,7 +159,7 @@ GetNextOutcome getNextCommand(Board& board, SolveDisplay& display) {
 SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode) {
     Session& session = board.session();
     if (session.loadBusy || mode < kMildAttack || mode > kNumberCrunch) return {};
-    display.freezeDrawing(false);
+    display.setDrawingSuspended(false);
     display.processEvents();
     display.setStopItemVisible(true);
     session.stopRequested = false;

@@ -81,7 +81,7 @@ class Host {
     // Lets pending window events (including the Stop command) run.
     virtual void processEvents() = 0;
     // Suspends (true) or resumes (false) repainting of the program's windows.
-    virtual void freezeDrawing(bool frozen) = 0;
+    virtual void setDrawingSuspended(bool suspended) = 0;
 
     // Milliseconds from an arbitrary fixed start, monotonic.
     virtual std::int64_t tickMs() = 0;

@@ -56,9 +56,9 @@ void FakeHost::processEvents() {
     if (onProcessEvents) onProcessEvents();
 }
 
-void FakeHost::freezeDrawing(bool frozen) {
-    freezeCalls.push_back(frozen);
-    log.push_back(frozen ? "freeze" : "unfreeze");
+void FakeHost::setDrawingSuspended(bool suspended) {
+    freezeCalls.push_back(suspended);
+    log.push_back(suspended ? "freeze" : "unfreeze");
 }
 
 void FakeHost::sleepMs(int milliseconds) {

@@ -63,7 +63,7 @@ class FakeHost : public Host {
     bool printPage(const PrintPage& page) override;
     void openUrl(const std::string& url) override;
     void processEvents() override;
-    void freezeDrawing(bool frozen) override;
+    void setDrawingSuspended(bool suspended) override;
     std::int64_t tickMs() override { return tick; }
     double now() override { return clock; }
     void sleepMs(int milliseconds) override;

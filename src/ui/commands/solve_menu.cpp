@@ -58,7 +58,9 @@ class WindowSolveDisplay : public SolveDisplay {
     void setGetNextButtonEnabled(bool enabled) override {
         mainWindow_.setGetNextButtonEnabled(enabled);
     }
-    void freezeDrawing(bool frozen) override { mainWindow_.setDrawingMode(frozen ? 1 : 0); }
+    void setDrawingSuspended(bool suspended) override {
+        mainWindow_.setDrawingMode(suspended ? 1 : 0);
+    }
     void processEvents() override { host_.processEvents(); }
 
   private:

@@ -281,8 +281,8 @@ void GridWindow::setElapsedTimer(bool running) {
     mainWindow_.setElapsedTimerRunning(running);
 }
 
-void GridWindow::freezeDrawing(bool frozen) {
-    if (frozen || !session_.loadBusy) host_.freezeDrawing(frozen);
+void GridWindow::setDrawingSuspended(bool suspended) {
+    if (suspended || !session_.loadBusy) host_.setDrawingSuspended(suspended);
 }
 
 void GridWindow::processEvents() {

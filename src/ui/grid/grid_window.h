@@ -207,7 +207,7 @@ class GridWindow : private GridEvents {
     void cellTextChanged(int cell) override;
     bool tipMenuChecked() override;
     void setElapsedTimer(bool running) override;
-    void freezeDrawing(bool frozen) override;
+    void setDrawingSuspended(bool suspended) override;
     void processEvents() override;
 
     // Cell-entry routines.

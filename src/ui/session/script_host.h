@@ -49,7 +49,7 @@ class ScriptHost : public Host {
     bool printPage(const PrintPage& page) override;
     void openUrl(const std::string&) override {}
     void processEvents() override {}
-    void freezeDrawing(bool) override {}
+    void setDrawingSuspended(bool) override {}
     std::int64_t tickMs() override { return tick_; }
     double now() override;
     void sleepMs(int milliseconds) override { tick_ += milliseconds; }

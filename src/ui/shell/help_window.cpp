@@ -83,14 +83,14 @@ void HelpWindow::fontButtonClicked(int index) {
 void HelpWindow::deactivate() {
     if (!visible_) return;
     remember();
-    if (!session_.loadBusy) host_.freezeDrawing(false);
+    if (!session_.loadBusy) host_.setDrawingSuspended(false);
 }
 
 void HelpWindow::unload() {
     if (!visible_) return;
     remember();
     visible_ = false;
-    if (!session_.loadBusy) host_.freezeDrawing(false);
+    if (!session_.loadBusy) host_.setDrawingSuspended(false);
     changed();
 }
 

@@ -97,9 +97,9 @@ ScopeGuard MainWindow::suspendDrawing() {
 
 void MainWindow::setDrawingMode(int mode) {
     if (mode == 1) {
-        host_.freezeDrawing(true);
+        host_.setDrawingSuspended(true);
     } else if (!session_.loadBusy) {
-        host_.freezeDrawing(false);
+        host_.setDrawingSuspended(false);
     }
 }
 

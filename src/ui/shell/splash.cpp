@@ -45,7 +45,7 @@ void Splash::handOverDue() {
 
 void Splash::unload() {
     visible_ = false;
-    host_.freezeDrawing(false);
+    host_.setDrawingSuspended(false);
     changed();
 }
 

@@ -98,12 +98,12 @@ void QtHost::processEvents() {
     QCoreApplication::processEvents();
 }
 
-void QtHost::freezeDrawing(bool frozen) {
+void QtHost::setDrawingSuspended(bool suspended) {
     if (mainWindow_ == nullptr) return;
-    mainWindow_->setUpdatesEnabled(!frozen);
+    mainWindow_->setUpdatesEnabled(!suspended);
     // A window resized or uncovered (a closed menu or dialog) while frozen stayed stale on X11
     // until the next event: draw it whole at once.
-    if (!frozen) mainWindow_->repaint();
+    if (!suspended) mainWindow_->repaint();
 }
 
 std::int64_t QtHost::tickMs() {

@@ -33,7 +33,7 @@ class QtHost : public Host {
     void openUrl(const std::string& url) override;
 
     void processEvents() override;
-    void freezeDrawing(bool frozen) override;
+    void setDrawingSuspended(bool suspended) override;
 
     std::int64_t tickMs() override;
     double now() override;
