@@ -1,7 +1,7 @@
 // Fuzzes the session script reader with the program's core behind it: any text either runs to
 // its end or stops at a line it names, and whatever it did, the databases and the settings file
-// still read completely. Each input starts from the same small databases in a folder that exists
-// only in memory: every read, save, rename and folder listing of the program goes to an
+// still read completely. Each input starts from the same small databases and settings in a folder
+// that exists only in memory: every read, save, rename and folder listing of the program goes to an
 // in-memory file system, so no script reaches the disk whatever file it names.
 //
 // A few commands search for solutions and take far longer in this build than a whole ordinary
@@ -45,8 +45,20 @@ struct Setup {
     const std::string fifteen = SourceFile("fuzz/corpus/database/fifteen.pxz");
     MemoryFileSystem files;
     FileSystemOverride override{files};
+    // The settings file a first start writes: every input starts as after an earlier run.
+    const std::string settings = [this] {
+        files.reset(folder, {});
+        FUZZ_CHECK(!SaveSettings(settingsFolder(folder), Settings{}));
+        std::string bytes;
+        FUZZ_CHECK(files.readFile(folder / kSettingsFileName, bytes, bytes.max_size()) == 0);
+        return bytes;
+    }();
 
-    void fresh() { files.reset(folder, {{"type3.pxz", &nine}, {"type5.pxz", &fifteen}}); }
+    void fresh() {
+        files.reset(folder, {{"type3.pxz", &nine},
+                             {"type5.pxz", &fifteen},
+                             {std::string(kSettingsFileName), &settings}});
+    }
 };
 
 std::string_view Trimmed(std::string_view text) {
@@ -140,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(database.ok());
         for (std::size_t line = 1; line < database.value().lines.size(); ++line) {
             const std::string& text = database.value().lines[line];
-            FUZZ_CHECK(text.empty() || ReadRecord(text, *kind).has_value());
+            FUZZ_CHECK(text.empty() || ReadRecordFields(text, *kind).has_value());
         }
     }
     const LoadedSettings settings = LoadSettings(settingsFolder(setup.folder));

@@ -5,6 +5,7 @@
 #   FUZZ_RUNS=N       each target runs N inputs instead, however long it takes (`make fuzz-long`)
 #   FUZZ_TIMEOUT=60   seconds one input may take before it counts as a hang (wall clock, so it is
 #                     generous: on a loaded machine a process can wait seconds for the CPU)
+# A target's own libFuzzer flags (such as a -max_len) are read from fuzz/<target>.options.
 # Stops at the first target that finds a crash or a failed property (its input is kept in
 # fuzz-crashes/).
 set -euo pipefail
@@ -25,11 +26,15 @@ for target in "$build"/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus=fuzz/corpus/${name#fuzz_}
+    options=()
+    if [ -f "fuzz/${name#fuzz_}.options" ]; then
+        read -r -d "" -a options < <(grep -v "^#" "fuzz/${name#fuzz_}.options") || true
+    fi
     work=$(mktemp -d)
     log=$(mktemp)
     echo "Fuzzing $name for $what"
     status=0
-    { time "$target" "${limit[@]}" -timeout="${FUZZ_TIMEOUT:-60}" -rss_limit_mb=2048 -print_final_stats=1 \
+    { time "$target" "${limit[@]}" "${options[@]}" -timeout="${FUZZ_TIMEOUT:-60}" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix=fuzz-crashes/"$name"- "$work" "$corpus" >"$log" 2>&1; } 2>"$log.time" ||
         status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")

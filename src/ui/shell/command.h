@@ -3,9 +3,11 @@
 // out, or one of the main window's own small actions. The main window routes a command to the
 // handler its part registered here (once, at start); a command with no handler does nothing.
 
+#include <cstddef>
 #include <functional>
-#include <map>
+#include <memory>
 #include <variant>
+#include <vector>
 
 namespace quorvel {
 
@@ -97,33 +99,52 @@ class CommandTable {
     using Step = std::function<bool()>;
     using Action = std::function<void()>;
 
-    void setStep(Command command, Step step) { handlers_[command] = std::move(step); }
-    void setAction(Command command, Action action) {
-        handlers_[command] = [action = std::move(action)] {
-            action();
-            return true;
-        };
+    void setStep(Command command, Step step) {
+        slot(command) = std::make_shared<const Handler>(Handler{std::move(step), {}});
     }
-    void clear(Command command) { handlers_.erase(command); }
+    void setAction(Command command, Action action) {
+        slot(command) = std::make_shared<const Handler>(Handler{{}, std::move(action)});
+    }
+    void clear(Command command) { slot(command).reset(); }
     // Runs before every registered command, e.g. to take back what the last one marked.
     void setBeforeEach(Action action) { beforeEach_ = std::move(action); }
     // Runs after every handler (the main window brings what the grid window shows up to date).
     void setAfterEach(Action after) { afterEach_ = std::move(after); }
-    bool has(Command command) const { return handlers_.count(command) != 0; }
+    bool has(Command command) const { return handler(command) != nullptr; }
 
     // Runs the handler; false when none is registered or it reports no change.
     bool run(Command command) const {
-        auto found = handlers_.find(command);
-        if (found == handlers_.end()) return false;
-        Step step = found->second;  // a copy: the handler may register another one while it runs
+        // Held while it runs: the handler may register another one for its command.
+        const std::shared_ptr<const Handler> held = handler(command);
+        if (!held) return false;
         if (beforeEach_) beforeEach_();
-        const bool changed = step();
+        bool changed = true;
+        if (held->step) {
+            changed = held->step();
+        } else {
+            held->action();
+        }
         if (afterEach_) afterEach_();
         return changed;
     }
 
   private:
-    std::map<Command, Step> handlers_;
+    struct Handler {
+        Step step;      // set for a handler that reports whether it changed anything,
+        Action action;  // otherwise this, which always counts as a change
+    };
+
+    std::shared_ptr<const Handler> handler(Command command) const {
+        const auto index = static_cast<std::size_t>(command);
+        return index < handlers_.size() ? handlers_[index] : nullptr;
+    }
+    std::shared_ptr<const Handler>& slot(Command command) {
+        const auto index = static_cast<std::size_t>(command);
+        if (index >= handlers_.size()) handlers_.resize(index + 1);
+        return handlers_[index];
+    }
+
+    std::vector<std::shared_ptr<const Handler>> handlers_;  // by command; empty where none
     Action beforeEach_;
     Action afterEach_;
 };
