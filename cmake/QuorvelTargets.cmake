@@ -68,3 +68,16 @@ function(quorvel_core_tests)
         gtest_discover_tests(test_${part} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS core)
     endforeach()
 endfunction()
+
+# quorvel_file_tests(prefix runner pattern): one ctest per file matching `pattern`, named
+# prefix_<file name>, in which the Python `runner` checks quorvel-tool against that file.
+function(quorvel_file_tests prefix runner pattern)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    file(GLOB files CONFIGURE_DEPENDS ${pattern})
+    foreach(file IN LISTS files)
+        get_filename_component(name ${file} NAME_WE)
+        add_test(NAME ${prefix}_${name}
+            COMMAND Python3::Interpreter ${runner} $<TARGET_FILE:quorvel-tool> ${file})
+        set_tests_properties(${prefix}_${name} PROPERTIES LABELS core)
+    endforeach()
+endfunction()
