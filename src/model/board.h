@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "model/colour.h"
 #include "model/grid_events.h"
@@ -30,7 +29,6 @@ struct CellView {
     bool locked = false;
     Colour foreColour = colour::kBlack;
     Colour backColour = kPlainBack;
-    std::string tag;  // the field specification; "" until the grid window writes one
     // The back colour the 9x9 cell shows in the create layout, once a composed or generated
     // pattern gave it one.
     std::optional<Colour> composeBack;
@@ -88,7 +86,6 @@ class Board {
     void setCellText(int cell, const std::string& text);
     void setCellLocked(int cell, bool locked) { cells_[cell].locked = locked; }
     void setCellColours(int cell, Colour foreColour, Colour backColour);
-    void setCellTag(int cell, std::string tag) { cells_[cell].tag = std::move(tag); }
     void setComposeBack(int cell, Colour back) { cells_[cell].composeBack = back; }
     void setCellEnabled(int cell, bool enabled) { cells_[cell].enabled = enabled; }
     // The value a cell's text shows (lenient reading, 0 for empty or non-numeric text).

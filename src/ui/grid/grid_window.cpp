@@ -115,14 +115,14 @@ ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
 }
 
 std::string_view GridWindow::cellSpec(int cell) const {
-    const std::string& tag = board_.cell(cell).tag;
+    const std::string& tag = cellTag(cell);
     return tag.empty() ? kDesignCellSpec : std::string_view(tag);
 }
 
 void GridWindow::tagCell(int cell) {
     if (loading_ || !validCell(cell)) return;
     focusFrame_ = FocusFrameAround(kind_, cell);
-    board_.setCellTag(cell, BuildCellSpec(kind_, cell));
+    tags_[index(cell)] = BuildCellSpec(kind_, cell);
     board_.candidatesOf(cell);
     updateTip(cell);
     notifyWindowChanged();

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/board.h"
@@ -101,8 +102,12 @@ class GridWindow : private GridEvents {
     }
     ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
     void tagCell(int cell);
-    // The specification in the cell's tag; the design text while tagCell never wrote one.
+    // The specification in the cell's tag (arrow-key neighbours, range, format); the design text
+    // while tagCell never wrote one.
     std::string_view cellSpec(int cell) const;
+    // The tag itself, "" until tagCell writes one (the state history keeps and restores it).
+    const std::string& cellTag(int cell) const { return tags_[index(cell)]; }
+    void setCellTag(int cell, std::string tag) { tags_[index(cell)] = std::move(tag); }
     void restoreCellColour(int cell, bool keepTextColour);
     void selectCell(int cell);
     void cellGotFocus(int cell);
@@ -261,6 +266,7 @@ class GridWindow : private GridEvents {
     int focusRedirect_ = 0;
     std::array<Caret, kMaxCells + 1> carets_{};
     std::array<bool, kMaxCells + 1> tipShown_{};
+    std::array<std::string, kMaxCells + 1> tags_;
     TwipRect focusFrame_;
     ButtonLook enterDirection_;
     std::string puzzleNumberLabel_ = "Puzzle No:";

@@ -17,7 +17,8 @@ StateHistory::GridState Capture(const GridWindow& window) {
     const Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const CellView& view = board.cell(cell);
-        state.cells.push_back({view.text, view.foreColour, view.backColour, view.locked, view.tag});
+        state.cells.push_back(
+            {view.text, view.foreColour, view.backColour, view.locked, window.cellTag(cell)});
         if (window.tipShown(cell)) state.tips.push_back(cell);
     }
     return state;
@@ -65,7 +66,7 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
         const CellState& saved = state.cells[static_cast<size_t>(cell - 1)];
         board.setCellColours(cell, saved.foreColour, saved.backColour);
         board.setCellLocked(cell, saved.locked);
-        board.setCellTag(cell, saved.tag);
+        window.setCellTag(cell, saved.tag);
         window.notifyCellChanged(cell);
     }
     for (int cell : state.tips)
