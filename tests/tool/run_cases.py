@@ -10,7 +10,6 @@ them are comments:
   > {"size":9,...}         a line the command prints on standard output
   >^ {"size":9,"solved"    a line of standard output that starts with this text
   ! quorvel-tool solve: .. a line on standard error; without any, standard error must be empty
-  !^ quorvel-tool hint:    a line on standard error that starts with this text
   = 2                      the exit status (0 when left out)
 A case runs in a fresh empty folder, so files it names relative to it are its own.
 """
@@ -40,8 +39,8 @@ def read_cases(path):
                     case["stdin"].append(text.encode().decode("unicode_escape"))
                 elif tag in (">", ">^"):
                     case["out"].append((tag == ">^", text))
-                elif tag in ("!", "!^"):
-                    case["err"].append((tag == "!^", text))
+                elif tag == "!":
+                    case["err"].append((False, text))
                 elif tag == "=":
                     case["status"] = int(text)
                 else:
