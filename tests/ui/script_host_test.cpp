@@ -6,7 +6,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "model/session.h"
+#include "ui/grid/dialog_exchange.h"
 #include "ui/session/open_dialog.h"
 #include "ui/session/script_host.h"
 
@@ -45,6 +48,25 @@ TEST(ScriptHostTest, MessageBoxesAnswerByCaptionAndEscapeTakesTheLastButton) {
         } else {
             host.showNotice("Title", "Text");
         }
+    }
+}
+
+// A driver choosing answers reads the buttons an input dialog shows: the levels only where a
+// level is chosen, Cancel only where it is offered.
+TEST(ScriptHostTest, InputDialogsListTheButtonsTheyShow) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Get a puzzle.", {"OK", "Cancel", "1.  Easy", "2.  Medium", "3.  Hard", "4.  Very Hard"}},
+        {"Invalid Data.", {"OK"}},
+        {"Delete puzzle?", {"OK", "Cancel"}}};
+    for (const auto& c : cases) {
+        ActingServer server;
+        server.act = [&c](OpenDialog& dialog) {
+            EXPECT_EQ(dialog.buttons(), c.second) << c.first;
+            EXPECT_TRUE(dialog.press("OK"));
+        };
+        ScriptHost host(server);
+        Session session;
+        DialogExchange(host, session).ask(c.first, "prompt", "");
     }
 }
 
