@@ -2,6 +2,7 @@
 // lookups and changes a command makes in memory. Every lookup is checked against one pass over
 // the readable records, so each input costs a handful of passes and the run stays fast.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ namespace {
 void CheckLookups(const Database& database, const std::vector<FoundRecord>& records) {
     const int level = records.empty() ? 1 : records.front().record.level;
     int ofLevel = 0;
-    std::vector<std::size_t> ordinalLines;  // the records FindByOrdinal counts, in file order
+    std::vector<std::size_t> ordinalLines;  // the records a pick can reach, in file order
     const FoundRecord* incomplete = nullptr;
     for (const FoundRecord& found : records) {
         if (found.record.level == level) ++ofLevel;
@@ -29,12 +30,16 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
     }
     FUZZ_CHECK(CountLevel(database, level).count == ofLevel);
 
-    const auto first = FindByOrdinal(database, level, 1);
-    FUZZ_CHECK(first.has_value() == !ordinalLines.empty());
-    if (first) {
-        FUZZ_CHECK(first->line == ordinalLines.front());
-        const auto last = FindByOrdinal(database, level, static_cast<int>(ordinalLines.size()));
-        FUZZ_CHECK(last && last->line == ordinalLines.back());
+    const auto loadable = static_cast<int>(ordinalLines.size());
+    for (const int ordinal : {1, loadable, loadable + 1}) {
+        const LevelPick pick = PickFromLevel(database, level, ordinal);
+        FUZZ_CHECK(pick.count == ofLevel && pick.loadable == loadable);
+        FUZZ_CHECK(pick.found.has_value() == (loadable > 0 && ordinal > 0));
+        if (pick.found) {
+            FUZZ_CHECK(pick.reached == std::min(ordinal, loadable));
+            FUZZ_CHECK(pick.found->line ==
+                       ordinalLines[static_cast<std::size_t>(pick.reached - 1)]);
+        }
     }
 
     const auto found = FindIncomplete(database);

@@ -56,6 +56,11 @@ class MemoryFileSystem : public FileSystem {
         bytes = file->second;
         return 0;
     }
+    // The bytes of the file at `path`, or nullptr when there is none.
+    const std::string* contents(const std::filesystem::path& path) const {
+        const auto file = files_.find(Key(path));
+        return file == files_.end() ? nullptr : &file->second;
+    }
     bool exists(const std::filesystem::path& path) override {
         const std::string key = Key(path);
         return files_.contains(key) || folders_.contains(key);

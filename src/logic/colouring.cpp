@@ -60,13 +60,17 @@ std::string colourReason(const GridKind& kind, int value, const Colours& colours
 
 bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
+    // Kept across values so that their storage is reused.
+    std::vector<std::vector<int>> links(grid.cellCount() + 1);
+    std::vector<int> colour;
     for (int value = 1; value <= grid.side(); ++value) {
-        std::vector<std::vector<int>> links(grid.cellCount() + 1);
+        for (std::vector<int>& linked : links)
+            linked.clear();
         for (const StrongLink& link : strongLinks(grid, value, 0, grid.unitCount())) {
             links[link.first].push_back(link.second);
             links[link.second].push_back(link.first);
         }
-        std::vector<int> colour(grid.cellCount() + 1, -1);
+        colour.assign(grid.cellCount() + 1, -1);
         for (int start = 1; start <= grid.cellCount(); ++start) {
             if (links[start].empty() || colour[start] >= 0) continue;
             Colours colours;
@@ -77,16 +81,12 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
             std::vector<bool> inComponent(grid.cellCount() + 1, false);
             for (const int cell : step.cells)
                 inComponent[cell] = true;
-            std::string reason = colourReason(kind, value, colours);
             const int clash = clashingColour(grid, colours);
+            std::vector<int> trapped;
             if (clash >= 0) {
                 for (const int cell : colours.cells[clash])
                     step.eliminations.push_back({cell, value});
-                const std::string name = clash == 0 ? "A" : "B";
-                reason += "; two cells of colour " + name + " see each other, which makes colour " +
-                          name + " the one without it";
             } else {
-                std::vector<int> trapped;
                 for (int cell = 1; cell <= grid.cellCount(); ++cell) {
                     if (!grid.hasCandidate(cell, value) || inComponent[cell]) continue;
                     const auto seesColour = [&](int c) {
@@ -99,10 +99,18 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
                         trapped.push_back(cell);
                     }
                 }
+            }
+            if (step.eliminations.empty()) continue;
+            // The reason is written only for a component that eliminates something.
+            std::string reason = colourReason(kind, value, colours);
+            if (clash >= 0) {
+                const std::string name = clash == 0 ? "A" : "B";
+                reason += "; two cells of colour " + name + " see each other, which makes colour " +
+                          name + " the one without it";
+            } else {
                 reason += "; " + cellList(kind, trapped) +
                           (trapped.size() == 1 ? " sees" : " see") + " cells of both colours";
             }
-            if (step.eliminations.empty()) continue;
             step.values = {value};
             finishStep(kind, step, Technique::SimpleColouring,
                        "on " + std::to_string(value) + " from " + cellName(kind, start), reason);

@@ -89,9 +89,15 @@ struct FishSearch {
 
 bool findFish(const LogicGrid& grid, int size, const StepSink& sink) {
     const int side = grid.side();
+    // One search for every value and direction, so that its lists' storage is reused.
+    FishSearch fish{grid, size, 0, 0, 0, {}, {}, {}, sink};
     for (int value = 1; value <= side; ++value) {
         for (const int baseFirst : {0, side}) {
-            FishSearch fish{grid, size, value, baseFirst, side - baseFirst, {}, {}, {}, sink};
+            fish.value = value;
+            fish.baseFirst = baseFirst;
+            fish.coverFirst = side - baseFirst;
+            fish.lines.clear();
+            fish.spread.clear();
             for (int line = baseFirst; line < baseFirst + side; ++line) {
                 const unsigned where = grid.positions(line, value);
                 const int count = std::popcount(where);

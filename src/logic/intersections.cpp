@@ -3,7 +3,9 @@
 // lie in one block, so the rest of that block loses it. Any block shape works: a 3 x 5 block
 // meets a row in 3 cells and a column in 5.
 
+#include <array>
 #include <bit>
+#include <span>
 #include <vector>
 
 #include "logic/finders.h"
@@ -13,10 +15,14 @@ namespace quorvel::logic {
 
 namespace {
 
-// The cells of `unit` holding `value`, and the unit of kind `lineOf` they all share, or -1.
+// The cells of `unit` holding `value`, and the unit of kind `lineOf` they all share, or -1. The
+// search runs for every unit, value and direction, so the cells stay on the stack.
 struct Confinement {
-    std::vector<int> cells;
+    std::array<int, kMaxSide> cells{};
+    std::size_t count = 0;
     int sharedUnit = -1;
+
+    std::span<const int> found() const { return {cells.data(), count}; }
 };
 
 template <typename UnitOfCell>
@@ -24,17 +30,17 @@ Confinement confine(const LogicGrid& grid, int unit, int value, UnitOfCell unitO
     Confinement found;
     for (const int cell : grid.unitCells(unit)) {
         if (!grid.hasCandidate(cell, value)) continue;
-        if (found.cells.empty()) found.sharedUnit = unitOf(cell);
+        if (found.count == 0) found.sharedUnit = unitOf(cell);
         if (unitOf(cell) != found.sharedUnit) return {};
-        found.cells.push_back(cell);
+        found.cells[found.count++] = cell;
     }
-    if (found.cells.size() < 2) return {};
+    if (found.count < 2) return {};
     return found;
 }
 
 // Reports the step when the target unit has candidates for `value` outside the source unit.
 bool reportLocked(const LogicGrid& grid, Technique technique, int source, int target, int value,
-                  const std::vector<int>& cells, const StepSink& sink) {
+                  std::span<const int> cells, const StepSink& sink) {
     const GridKind& kind = grid.kind();
     Step step;
     for (const int cell : grid.unitCells(target)) {
@@ -44,7 +50,7 @@ bool reportLocked(const LogicGrid& grid, Technique technique, int source, int ta
     }
     if (step.eliminations.empty()) return true;
     step.values = {value};
-    step.cells = cells;
+    step.cells.assign(cells.begin(), cells.end());
     step.units = {unitRef(kind, source), unitRef(kind, target)};
     finishStep(kind, step, technique,
                "on " + std::to_string(value) + " in " + unitName(kind, source),
@@ -65,7 +71,7 @@ bool findPointing(const LogicGrid& grid, const StepSink& sink) {
                 });
                 if (found.sharedUnit < 0) continue;
                 if (!reportLocked(grid, Technique::LockedPointing, block, found.sharedUnit, value,
-                                  found.cells, sink))
+                                  found.found(), sink))
                     return false;
             }
         }
@@ -81,7 +87,7 @@ bool findClaiming(const LogicGrid& grid, const StepSink& sink) {
                 confine(grid, line, value, [&](int cell) { return grid.blockUnit(cell); });
             if (found.sharedUnit < 0) continue;
             if (!reportLocked(grid, Technique::LockedClaiming, line, found.sharedUnit, value,
-                              found.cells, sink))
+                              found.found(), sink))
                 return false;
         }
     }

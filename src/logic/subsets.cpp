@@ -46,9 +46,13 @@ bool chooseItems(const std::vector<unsigned>& masks, int size, std::size_t from,
 
 bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
     const GridKind& kind = grid.kind();
+    // Kept across units so that their storage is reused.
+    std::vector<int> cells;
+    std::vector<unsigned> masks;
+    std::vector<int> chosen;
     for (int unit = 0; unit < grid.unitCount(); ++unit) {
-        std::vector<int> cells;
-        std::vector<unsigned> masks;
+        cells.clear();
+        masks.clear();
         int empty = 0;
         for (const int cell : grid.unitCells(unit)) {
             if (grid.value(cell) != 0) continue;
@@ -59,7 +63,6 @@ bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
             masks.push_back(grid.candidates(cell));
         }
         if (empty <= size) continue;
-        std::vector<int> chosen;
         const bool goOn = chooseItems(
             masks, size, 0, chosen, 0, [&](const std::vector<int>& picked, unsigned values) {
                 Step step;
@@ -87,9 +90,13 @@ bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
 
 bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink) {
     const GridKind& kind = grid.kind();
+    // Kept across units so that their storage is reused.
+    std::vector<int> values;
+    std::vector<unsigned> masks;
+    std::vector<int> chosen;
     for (int unit = 0; unit < grid.unitCount(); ++unit) {
-        std::vector<int> values;
-        std::vector<unsigned> masks;
+        values.clear();
+        masks.clear();
         int open = 0;
         for (int value = 1; value <= grid.side(); ++value) {
             const unsigned where = grid.positions(unit, value);
@@ -101,7 +108,6 @@ bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink) {
             masks.push_back(where);
         }
         if (open <= size) continue;
-        std::vector<int> chosen;
         const bool goOn = chooseItems(
             masks, size, 0, chosen, 0, [&](const std::vector<int>& picked, unsigned where) {
                 Step step;

@@ -34,14 +34,10 @@ bool HasStoredPuzzle(const Session& session, const GridKind& kind) {
     return session.puzzleNumber != 0 && session.puzzleSizeCode == kind.sizeCode;
 }
 
-std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database, int level,
-                                      int ordinal) {
-    ordinal = std::min(ordinal, LoadableCount(database, level));
-    if (ordinal < 1) return std::nullopt;
-    const std::optional<FoundRecord> found = FindByOrdinal(database, level, ordinal);
-    if (!found) return std::nullopt;
-    MakeCurrentPuzzle(session, found->record);
-    return ordinal;
+LevelPick GetPuzzleByOrdinal(Session& session, const Database& database, int level, int ordinal) {
+    LevelPick pick = PickFromLevel(database, level, ordinal);
+    if (pick.found) MakeCurrentPuzzle(session, pick.found->record);
+    return pick;
 }
 
 FileStatus StoreByGivens(Database& database, PuzzleRecord& record, bool keepStoredKind) {

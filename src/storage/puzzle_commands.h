@@ -29,10 +29,9 @@ void EndCurrentPuzzle(Session& session);
 bool HasStoredPuzzle(const Session& session, const GridKind& kind);
 
 // The Get Puzzle dialog's OK: the ordinal-th record of the level that can be loaded; an
-// ordinal at or above their number gives the last of them. Makes the record current and
-// returns the ordinal reached; nullopt (state unchanged) for an ordinal below 1 or an empty level.
-std::optional<int> GetPuzzleByOrdinal(Session& session, const Database& database, int level,
-                                      int ordinal);
+// ordinal at or above their number gives the last of them. Makes the record found current; the
+// state stays unchanged when none is (an ordinal below 1, nothing loadable in the level).
+LevelPick GetPuzzleByOrdinal(Session& session, const Database& database, int level, int ordinal);
 
 // Writes the record over the stored one with the same givens, taking its number (and its kind
 // when keepStoredKind), or appends it under a new number; then writes the database back. A

@@ -22,7 +22,8 @@ template <class Visit>
 void ForEachReadable(const Database& database, Visit visit) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i].empty()) continue;
-        if (const auto record = ReadRecordFields(database.lines[i], database.kind)) visit(*record);
+        if (const auto record = ReadRecordFields(database.lines[i], database.kind))
+            visit(i, *record);
     }
 }
 
@@ -141,26 +142,30 @@ FileError DatabaseFullError(const Database& database) {
 
 LevelCount CountLevel(const Database& database, int level) {
     LevelCount result{0, HighestPuzzleNumber(database)};
-    ForEachReadable(database, [&](const RecordFields& record) {
+    ForEachReadable(database, [&](std::size_t, const RecordFields& record) {
         if (record.level == level) ++result.count;
     });
     return result;
 }
 
-std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal) {
-    int seen = 0;
-    return FindFirst(database, [&](const RecordFields& record) {
-        if (record.level != level || record.kind == kKindIncomplete) return false;
-        return ++seen == ordinal;
+LevelPick PickFromLevel(const Database& database, int level, int ordinal) {
+    LevelPick pick;
+    std::size_t reachedLine = 0;
+    ForEachReadable(database, [&](std::size_t line, const RecordFields& record) {
+        if (record.level != level) return;
+        ++pick.count;
+        if (record.kind == kKindIncomplete) return;
+        // The last loadable record up to the ordinal is the one reached.
+        if (++pick.loadable <= ordinal) {
+            pick.reached = pick.loadable;
+            reachedLine = line;
+        }
     });
-}
-
-int LoadableCount(const Database& database, int level) {
-    int count = 0;
-    ForEachReadable(database, [&](const RecordFields& record) {
-        if (record.level == level && record.kind != kKindIncomplete) ++count;
-    });
-    return count;
+    if (reachedLine != 0) {
+        pick.found =
+            FoundRecord{reachedLine, *ReadRecord(database.lines[reachedLine], database.kind)};
+    }
+    return pick;
 }
 
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {

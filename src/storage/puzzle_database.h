@@ -73,10 +73,16 @@ struct LevelCount {
 };
 LevelCount CountLevel(const Database& database, int level);
 
-// The ordinal-th (1-based) record of the level in file order, the incomplete record left out.
-std::optional<FoundRecord> FindByOrdinal(const Database& database, int level, int ordinal);
-// How many records FindByOrdinal can reach for the level (the count without the incomplete one).
-int LoadableCount(const Database& database, int level);
+// What choosing the level's ordinal-th puzzle finds, from one reading of the records.
+struct LevelPick {
+    int count = 0;                     // readable records of the level, every kind included
+    int loadable = 0;                  // those that can be loaded: all but the incomplete record
+    int reached = 0;                   // min(ordinal, loadable): the ordinal of `found`
+    std::optional<FoundRecord> found;  // the reached loadable record in file order, if any
+};
+// The level's ordinal-th (1-based) loadable record, or the last one for an ordinal beyond them;
+// nothing for an ordinal below 1.
+LevelPick PickFromLevel(const Database& database, int level, int ordinal);
 // The first record whose givens list equals `givensList` exactly. The incomplete record is left
 // out, so storing a finished puzzle never overwrites the work in progress.
 std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList);

@@ -35,6 +35,30 @@ TEST(PuzzleDatabase, CountsEveryKindButNumbersOnlyBelowIncomplete) {
     EXPECT_EQ(CountLevel(database, 2).lastPuzzleNumber, 7);
 }
 
+TEST(PuzzleDatabase, PickReachesTheOrdinalOrTheLastLoadableRecordOfTheLevel) {
+    const Database database = Make(
+        {RecordLine(3, 2, kKindPredefined), RecordLine(7, 1), RecordLine(32000, 2, kKindIncomplete),
+         "", RecordLine(5, 2, kKindComposed), RecordLine(9, 4, kKindIncomplete)});
+    struct Case {
+        int level, ordinal;
+        int count, loadable, reached, number;  // number 0: nothing found
+    };
+    const Case cases[] = {
+        {2, 1, 3, 2, 1, 3}, {2, 2, 3, 2, 2, 5}, {2, 9, 3, 2, 2, 5}, {2, 0, 3, 2, 0, 0},
+        {1, 1, 1, 1, 1, 7}, {3, 1, 0, 0, 0, 0}, {4, 1, 1, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("level " + std::to_string(c.level) + " ordinal " + std::to_string(c.ordinal));
+        Session session;
+        const LevelPick pick = GetPuzzleByOrdinal(session, database, c.level, c.ordinal);
+        EXPECT_EQ(pick.count, c.count);
+        EXPECT_EQ(pick.loadable, c.loadable);
+        EXPECT_EQ(pick.reached, c.reached);
+        EXPECT_EQ(pick.found ? pick.found->record.number : 0, c.number);
+        EXPECT_EQ(session.puzzleNumber, c.number);  // only a record found becomes current
+    }
+}
+
 // Records that hold only their numbers: enough for numbering.
 Database Numbered(int from, int to, std::vector<int> extra = {}) {
     Database database = Make({});
@@ -90,8 +114,9 @@ TEST(PuzzleDatabase, UnreadableRecordsAreSkipped) {
         SCOPED_TRACE(bad.what);
         const Database database = Make({bad.line, good});
         EXPECT_EQ(CountLevel(database, 1).count, 1);
-        ASSERT_TRUE(FindByOrdinal(database, 1, 1).has_value());
-        EXPECT_EQ(FindByOrdinal(database, 1, 1)->line, 2u);
+        const LevelPick pick = PickFromLevel(database, 1, 1);
+        ASSERT_TRUE(pick.found.has_value());
+        EXPECT_EQ(pick.found->line, 2u);
         EXPECT_FALSE(FindByNumber(database, 2).has_value());
     }
 }

@@ -4,10 +4,10 @@
 
 namespace quorvel::testing {
 
-void FakeMainWindow::showMessage(const std::string& text, Colour colour, int alignment) {
+void FakeMainWindow::showMessage(std::string_view text, Colour colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
     panelShown = text;
-    panel.push_back({text, colour, alignment});
+    panel.push_back({std::string(text), colour, alignment});
 }
 
 void FakeMainWindow::pressLevelButton() {

@@ -35,7 +35,7 @@ class FakeMainWindow : public MainWindowLink {
     std::vector<const GridWindow*> otherGridRequests;
     bool closing = false;
 
-    void showMessage(const std::string& text, Colour colour, int alignment) override;
+    void showMessage(std::string_view text, Colour colour, int alignment) override;
     void pressNumberButton(int number) override { numberPresses.push_back(number); }
     // Steps the level as the real level button does.
     void pressLevelButton() override;

@@ -99,11 +99,10 @@ void Application::wireDialogServices() {
     services.pickPuzzle = [this, activeDatabase](int level, int ordinal) {
         Result<Database> database = activeDatabase();
         if (!database) return PickOutcome::NoRecord;
-        if (CountLevel(database.value(), level).count == 0) return PickOutcome::LevelEmpty;
-        const std::optional<int> reached =
-            GetPuzzleByOrdinal(session_, database.value(), level, ordinal);
-        if (!reached) return PickOutcome::NoRecord;
-        dialogs_.dialogText = std::to_string(*reached);
+        const LevelPick pick = GetPuzzleByOrdinal(session_, database.value(), level, ordinal);
+        if (pick.count == 0) return PickOutcome::LevelEmpty;
+        if (!pick.found) return PickOutcome::NoRecord;
+        dialogs_.dialogText = std::to_string(pick.reached);
         return PickOutcome::Picked;
     };
     services.writeSettings = [this] { mainWindow_.writeSettings(); };

@@ -17,7 +17,7 @@ KeyVerdict keyAllowed(TextBox& box, const std::string& typed, const FieldSetting
     const std::string candidate = left + typed + right;
     const int caretAfter = box.selStart + static_cast<int>(typed.size());
 
-    std::string refusal;
+    std::string_view refusal;
     if (settings.maxDigits != 0 && settings.type == kWholeNumberField) {
         if (!IsWholeNumberText(candidate)) {
             refusal = typed == decimalSeparator ? kMsgOnlyInteger : kMsgNotNumeric;

@@ -24,7 +24,7 @@ inline constexpr int kWholeNumberField = 3;
 
 struct KeyVerdict {
     bool accepted = true;
-    std::string message;  // "" unless the key was refused
+    std::string_view message;  // one of the messages above, "" unless the key was refused
 };
 
 // `keyAllowed`: applies the typed character `typed` (one character, UTF-8) to `box`. Backspace

@@ -140,7 +140,7 @@ class MainWindow : public MainWindowLink {
     void workingHardTick();
 
     // Routines other parts call.
-    void showMessage(const std::string& text, Colour colour, int alignment) override;
+    void showMessage(std::string_view text, Colour colour, int alignment) override;
     void pressNumberButton(int number) override;
     void pressLevelButton() override;
     // The grid button of the 9x9 or the 15x15 grid, as if pressed.

@@ -3,29 +3,19 @@
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
+#include "ui/grid/text_number.h"
 #include "ui/shell/grid_child.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/version.h"
 
 namespace quorvel {
 
-namespace {
-
-std::string TrimBlanks(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
-
 void MainWindow::setHintPanel(HintPanel panel) {
     hintPanel_ = std::move(panel);
     changed(MainWindowChange::HintPanel);
 }
 
-void MainWindow::showMessage(const std::string& text, Colour colour, int alignment) {
+void MainWindow::showMessage(std::string_view text, Colour colour, int alignment) {
     if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
     message_.text = text;
     message_.colour = colour;
