@@ -10,7 +10,8 @@ endif()
 # The exact solver builds its 15x15 tables at compile time, which takes clang more evaluation
 # steps than it allows by default.
 set(quorvel_fuzz_flags -fsanitize=fuzzer-no-link,address,undefined
-    -fno-sanitize-recover=undefined -fno-omit-frame-pointer -fconstexpr-steps=50000000)
+    -fno-sanitize-recover=undefined -fno-omit-frame-pointer -fconstexpr-steps=50000000
+    -fsanitize-coverage-ignorelist=${CMAKE_SOURCE_DIR}/cmake/fuzz_coverage_ignore.txt)
 
 get_target_property(quorvel_fuzz_libraries quorvel_core INTERFACE_LINK_LIBRARIES)
 foreach(library IN LISTS quorvel_fuzz_libraries)
