@@ -180,6 +180,7 @@ TEST(Techniques, ExplainInPlainWords) {
         Technique technique;
         const GridKind* kind;
         std::string text;
+        int pattern = 0;  // which of the technique's patterns on that grid kind, in table order
     } cases[] = {
         {Technique::HiddenSingle, &kFifteenGrid,
          "Hidden Single in block 2: 5 fits only in r5c6, so r5c6 is 5."},
@@ -206,10 +207,17 @@ TEST(Techniques, ExplainInPlainWords) {
          "XY-Chain on 1 from r1c1 to r4c8: r1c1 (1/2) - r1c5 (2/3) - r4c5 (3/4) - r4c8 (1/4): "
          "one of r1c1 and r4c8 is 1, since if r1c1 is not 1, each cell takes the value it does "
          "not share with the one before and r4c8 is 1, so remove 1 from r1c8 and r4c1."},
+        {Technique::SimpleColouring, &kNineGrid,
+         "Simple Colouring on 5 from r1c1: the strong links on 5 join r1c1, r7c4 and r2c8 (colour "
+         "A) and r1c4, r7c8 and r2c5 (colour B); the value is in all cells of one colour and in "
+         "none of the other; two cells of colour B see each other, which makes colour B the one "
+         "without it, so remove 5 from r1c4, r2c5 and r7c8.",
+         1},
     };
     for (const auto& c : cases) {
+        int skipped = 0;
         const auto pattern = std::find_if(std::begin(kCases), std::end(kCases), [&](const auto& t) {
-            return t.technique == c.technique && t.kind == c.kind;
+            return t.technique == c.technique && t.kind == c.kind && skipped++ == c.pattern;
         });
         const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
         ASSERT_FALSE(steps.empty());
