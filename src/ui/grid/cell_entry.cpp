@@ -423,7 +423,10 @@ std::string GridWindow::formatByTag(int cell, const std::string& value) {
     if (!value.empty()) writeText(cell, value);
     const std::string& text = board_.cell(cell).text;
     const int decimals = SpecDecimals(cellSpec(cell));
-    if (decimals == 0 || !IsWholeNumberText(TrimBlanks(text))) return text;
+    // A value is written as its plain digits: a text such as "01" (left when a refused key took
+    // the selected first digit) would read as 1 in the grid while not showing a value.
+    if (decimals == 0) return std::string(WithoutLeadingZeros(text));
+    if (!IsWholeNumberText(TrimBlanks(text))) return text;
     const double number = LenientNumber(text);
     char formatted[64];
     std::snprintf(formatted, sizeof formatted, "%.*f", decimals, number);

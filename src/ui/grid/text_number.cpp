@@ -11,6 +11,12 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+std::string_view WithoutLeadingZeros(std::string_view text) {
+    if (!IsWholeNumberText(text)) return text;
+    const auto first = text.find_first_not_of('0');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
 double LenientNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))

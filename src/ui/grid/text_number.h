@@ -16,4 +16,8 @@ bool IsWholeNumberText(std::string_view text);
 // `text` without its leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 
+// A whole-number text without its leading zeros ("01" gives "1", "0" gives ""); any other text
+// unchanged.
+std::string_view WithoutLeadingZeros(std::string_view text);
+
 }  // namespace quorvel
