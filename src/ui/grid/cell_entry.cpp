@@ -209,6 +209,9 @@ void GridWindow::cellKeyUp(int cell) {
 void GridWindow::handleKeyDown(int cell, int keyCode) {
     if (keyCode == key::kDelete && !board_.cell(cell).locked) {
         board_.setCellValue(cell, "");
+        // The grid holds the empty cell now, so the next edit is measured from it: typing the
+        // old value back must reach the grid too.
+        if (cell == selected_) textOnEntry_.clear();
         // The grid is no longer full: the gauge and the status image say so at once.
         checkConsistency(cell);
     } else if (keyCode == key::kEscape) {
