@@ -211,7 +211,7 @@ void GridWindow::handleKeyDown(int cell, int keyCode) {
         board_.setCellValue(cell, "");
         // The grid holds the empty cell now, so the next edit is measured from it: typing the
         // old value back must reach the grid too.
-        if (cell == selected_) textOnEntry_.clear();
+        if (cell == selected_) acceptSelectedText();
         // The grid is no longer full: the gauge and the status image say so at once.
         checkConsistency(cell);
     } else if (keyCode == key::kEscape) {
@@ -320,7 +320,7 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
 // a later edit back to the text it had before is committed too.
 void GridWindow::commit(int cell) {
     board_.setStoreText(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
-    if (cell == selected_) textOnEntry_ = board_.cell(cell).text;
+    if (cell == selected_) acceptSelectedText();
     checkConsistency(cell);
 }
 
