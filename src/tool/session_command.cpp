@@ -1,6 +1,6 @@
-// quorvel-tool session: the program's core driven by a script (see the README's command
-// reference). Runs in the folder given with --data-dir (or --data), or in a fresh temporary folder
-// holding the shipped data files, removed at the end.
+// quorvel-tool session: the program's core driven by a script (command reference in
+// docs/session.md). Runs in the folder given with --data-dir (or --data), or in a fresh temporary
+// folder holding the shipped data files, removed at the end.
 
 #include <stdlib.h>
 

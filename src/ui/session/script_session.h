@@ -2,7 +2,7 @@
 // A scripted session: the program's core started as after its splash window, driven one script
 // line at a time (menus, keys, toolbar buttons, cell clicks, typing, dialog answers, file and
 // print targets, dumps of what the program shows). A command that opens a modal window leaves
-// it open, and the following lines act on it until it closes. The README holds the command
+// it open, and the following lines act on it until it closes. docs/session.md holds the command
 // reference.
 
 #include <deque>

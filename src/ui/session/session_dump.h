@@ -1,7 +1,7 @@
 #pragma once
 // What the program shows, as one compact JSON object with these keys in this order: grid,
 // cells, locked, focus, message, caption, title, gauge, complete, panel, tips, puzzle, dialog,
-// enabled. See the session tool's command reference in the README for their meaning.
+// enabled, hint, marks, elapsed. docs/session.md gives their meaning.
 
 #include <string>
 
