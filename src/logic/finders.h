@@ -10,6 +10,10 @@
 
 namespace quorvel::logic {
 
+// Fish without fins, finned fish, and Sashimi fish (finned, with a base line that holds the value
+// only once apart from its fins).
+enum class FishFins { None, Finned, Sashimi };
+
 // Receives one step; returns false to end the search.
 using StepSink = std::function<bool(Step&&)>;
 
@@ -21,12 +25,16 @@ bool findPointing(const LogicGrid& grid, const StepSink& sink);
 bool findClaiming(const LogicGrid& grid, const StepSink& sink);
 bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink);
 bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink);
-bool findFish(const LogicGrid& grid, int size, const StepSink& sink);
+bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& sink);
 bool findSkyscraper(const LogicGrid& grid, const StepSink& sink);
 bool findTwoStringKite(const LogicGrid& grid, const StepSink& sink);
+bool findTurbotFish(const LogicGrid& grid, const StepSink& sink);
+bool findEmptyRectangle(const LogicGrid& grid, const StepSink& sink);
+bool findXChain(const LogicGrid& grid, const StepSink& sink);
 bool findXyWing(const LogicGrid& grid, const StepSink& sink);
 bool findXyzWing(const LogicGrid& grid, const StepSink& sink);
 bool findWWing(const LogicGrid& grid, const StepSink& sink);
+bool findWxyzWing(const LogicGrid& grid, const StepSink& sink);
 bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink);
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink);
 bool findXyChain(const LogicGrid& grid, const StepSink& sink);

@@ -56,7 +56,11 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
         case Technique::HiddenTriple:
             return findHiddenSubset(grid, 3, sink);
         case Technique::XWing:
-            return findFish(grid, 2, sink);
+            return findFish(grid, 2, FishFins::None, sink);
+        case Technique::FinnedXWing:
+            return findFish(grid, 2, FishFins::Finned, sink);
+        case Technique::SashimiXWing:
+            return findFish(grid, 2, FishFins::Sashimi, sink);
         case Technique::NakedQuad:
             return findNakedSubset(grid, 4, sink);
         case Technique::HiddenQuad:
@@ -65,20 +69,36 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
             return findSkyscraper(grid, sink);
         case Technique::TwoStringKite:
             return findTwoStringKite(grid, sink);
+        case Technique::TurbotFish:
+            return findTurbotFish(grid, sink);
+        case Technique::EmptyRectangle:
+            return findEmptyRectangle(grid, sink);
+        case Technique::XChain:
+            return findXChain(grid, sink);
         case Technique::Swordfish:
-            return findFish(grid, 3, sink);
+            return findFish(grid, 3, FishFins::None, sink);
+        case Technique::FinnedSwordfish:
+            return findFish(grid, 3, FishFins::Finned, sink);
+        case Technique::SashimiSwordfish:
+            return findFish(grid, 3, FishFins::Sashimi, sink);
         case Technique::XyWing:
             return findXyWing(grid, sink);
         case Technique::XyzWing:
             return findXyzWing(grid, sink);
         case Technique::WWing:
             return findWWing(grid, sink);
+        case Technique::WxyzWing:
+            return findWxyzWing(grid, sink);
         case Technique::RemotePair:
             return findRemotePair(grid, sink);
         case Technique::SimpleColouring:
             return findSimpleColouring(grid, sink);
         case Technique::Jellyfish:
-            return findFish(grid, 4, sink);
+            return findFish(grid, 4, FishFins::None, sink);
+        case Technique::FinnedJellyfish:
+            return findFish(grid, 4, FishFins::Finned, sink);
+        case Technique::SashimiJellyfish:
+            return findFish(grid, 4, FishFins::Sashimi, sink);
         case Technique::XyChain:
             return findXyChain(grid, sink);
     }

@@ -1,8 +1,11 @@
-// Skyscraper and Two-String Kite: two strong links on one value, joined at one end by a shared
-// unit, so that at least one of the two far ends holds the value and every cell seeing both far
-// ends loses it.
+// Skyscraper, Two-String Kite and Turbot Fish: two strong links on one value, joined at one end
+// by a shared unit, so that at least one of the two far ends holds the value and every cell
+// seeing both far ends loses it. A Skyscraper joins two parallel lines across, a Two-String Kite
+// a row and a column in a block; a Turbot Fish is any other such pair.
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "logic/finders.h"
 #include "logic/links.h"
@@ -40,6 +43,43 @@ bool reportPair(const LogicGrid& grid, Technique technique, int value, const Str
     return sink(std::move(step));
 }
 
+// Two strong links with one end of each chosen as the near end.
+struct LinkPair {
+    const StrongLink& one;
+    const StrongLink& two;
+    int a;  // near end of one
+    int farA;
+    int b;  // near end of two
+    int farB;
+};
+
+// Calls visit(LinkPair) for each link of `ones` with each of `twos` (or each later link of `ones`
+// when `twos` is null), both ends of each taken as the near end in turn; stops when visit returns
+// false.
+template <typename Visit>
+bool eachLinkPair(const std::vector<StrongLink>& ones, const std::vector<StrongLink>* twos,
+                  const Visit& visit) {
+    for (std::size_t i = 0; i < ones.size(); ++i) {
+        const std::vector<StrongLink>& others = twos ? *twos : ones;
+        for (std::size_t j = twos ? 0 : i + 1; j < others.size(); ++j) {
+            const StrongLink& one = ones[i];
+            const StrongLink& two = others[j];
+            for (const auto& [a, farA] :
+                 {std::array{one.first, one.second}, std::array{one.second, one.first}})
+                for (const auto& [b, farB] :
+                     {std::array{two.first, two.second}, std::array{two.second, two.first}})
+                    if (!visit(LinkPair{one, two, a, farA, b, farB})) return false;
+        }
+    }
+    return true;
+}
+
+bool reportPair(const LogicGrid& grid, Technique technique, int value, const LinkPair& pair,
+                int joiningUnit, const StepSink& sink) {
+    return reportPair(grid, technique, value, pair.one, pair.two, {pair.a, pair.b},
+                      {pair.farA, pair.farB}, joiningUnit, sink);
+}
+
 }  // namespace
 
 bool findSkyscraper(const LogicGrid& grid, const StepSink& sink) {
@@ -50,23 +90,14 @@ bool findSkyscraper(const LogicGrid& grid, const StepSink& sink) {
             const auto crossLine = [&](int cell) {
                 return rows ? grid.columnUnit(cell) : grid.rowUnit(cell);
             };
-            for (std::size_t i = 0; i < links.size(); ++i) {
-                for (std::size_t j = i + 1; j < links.size(); ++j) {
-                    const StrongLink& one = links[i];
-                    const StrongLink& two = links[j];
-                    for (const auto& [a, farA] :
-                         {std::array{one.first, one.second}, std::array{one.second, one.first}}) {
-                        for (const auto& [b, farB] : {std::array{two.first, two.second},
-                                                      std::array{two.second, two.first}}) {
-                            if (crossLine(a) != crossLine(b) || crossLine(farA) == crossLine(farB))
-                                continue;
-                            if (!reportPair(grid, Technique::Skyscraper, value, one, two, {a, b},
-                                            {farA, farB}, crossLine(a), sink))
-                                return false;
-                        }
-                    }
-                }
-            }
+            const bool goOn = eachLinkPair(links, nullptr, [&](const LinkPair& pair) {
+                if (crossLine(pair.a) != crossLine(pair.b) ||
+                    crossLine(pair.farA) == crossLine(pair.farB))
+                    return true;
+                return reportPair(grid, Technique::Skyscraper, value, pair, crossLine(pair.a),
+                                  sink);
+            });
+            if (!goOn) return false;
         }
     }
     return true;
@@ -77,24 +108,51 @@ bool findTwoStringKite(const LogicGrid& grid, const StepSink& sink) {
     for (int value = 1; value <= side; ++value) {
         const auto rowLinks = strongLinks(grid, value, 0, side);
         const auto columnLinks = strongLinks(grid, value, side, 2 * side);
-        for (const StrongLink& row : rowLinks) {
-            for (const StrongLink& column : columnLinks) {
-                for (const auto& [a, farA] :
-                     {std::array{row.first, row.second}, std::array{row.second, row.first}}) {
-                    for (const auto& [b, farB] : {std::array{column.first, column.second},
-                                                  std::array{column.second, column.first}}) {
-                        const int block = grid.blockUnit(a);
-                        if (a == b || farA == farB || farA == b || farB == a ||
-                            grid.blockUnit(b) != block || grid.blockUnit(farA) == block ||
-                            grid.blockUnit(farB) == block)
-                            continue;
-                        if (!reportPair(grid, Technique::TwoStringKite, value, row, column, {a, b},
-                                        {farA, farB}, block, sink))
-                            return false;
-                    }
-                }
-            }
-        }
+        const bool goOn = eachLinkPair(rowLinks, &columnLinks, [&](const LinkPair& pair) {
+            const int block = grid.blockUnit(pair.a);
+            if (pair.a == pair.b || pair.farA == pair.farB || pair.farA == pair.b ||
+                pair.farB == pair.a || grid.blockUnit(pair.b) != block ||
+                grid.blockUnit(pair.farA) == block || grid.blockUnit(pair.farB) == block)
+                return true;
+            return reportPair(grid, Technique::TwoStringKite, value, pair, block, sink);
+        });
+        if (!goOn) return false;
+    }
+    return true;
+}
+
+bool findTurbotFish(const LogicGrid& grid, const StepSink& sink) {
+    const int side = grid.side();
+    const auto isRow = [&](int unit) { return unit < side; };
+    const auto isColumn = [&](int unit) { return unit >= side && unit < 2 * side; };
+    for (int value = 1; value <= side; ++value) {
+        // One link per pair of cells: a block's link only when no line links the same cells.
+        std::vector<StrongLink> links = strongLinks(grid, value, 0, 2 * side);
+        const std::size_t lineLinks = links.size();
+        for (const StrongLink& link : strongLinks(grid, value, 2 * side, 3 * side))
+            if (std::none_of(links.begin(), links.begin() + lineLinks, [&](const StrongLink& line) {
+                    return line.first == link.first && line.second == link.second;
+                }))
+                links.push_back(link);
+        const bool goOn = eachLinkPair(links, nullptr, [&](const LinkPair& pair) {
+            const auto [one, two, a, farA, b, farB] = pair;
+            if (a == b || farA == farB || a == farB || b == farA || !grid.sees(a, b)) return true;
+            // Skyscrapers, X-Wings and Two-String Kites are techniques of their own.
+            const bool parallel =
+                (isRow(one.unit) && isRow(two.unit) && grid.columnUnit(a) == grid.columnUnit(b)) ||
+                (isColumn(one.unit) && isColumn(two.unit) && grid.rowUnit(a) == grid.rowUnit(b));
+            const int block = grid.blockUnit(a);
+            const bool kite = ((isRow(one.unit) && isColumn(two.unit)) ||
+                               (isColumn(one.unit) && isRow(two.unit))) &&
+                              grid.blockUnit(b) == block && grid.blockUnit(farA) != block &&
+                              grid.blockUnit(farB) != block;
+            if (parallel || kite) return true;
+            const int joining = grid.rowUnit(a) == grid.rowUnit(b)         ? grid.rowUnit(a)
+                                : grid.columnUnit(a) == grid.columnUnit(b) ? grid.columnUnit(a)
+                                                                           : block;
+            return reportPair(grid, Technique::TurbotFish, value, pair, joining, sink);
+        });
+        if (!goOn) return false;
     }
     return true;
 }

@@ -23,18 +23,36 @@ enum class Technique {
     HiddenQuad,
     Skyscraper,
     TwoStringKite,
+    TurbotFish,
+    EmptyRectangle,
+    FinnedXWing,
+    SashimiXWing,
     Swordfish,
+    FinnedSwordfish,
+    SashimiSwordfish,
     XyWing,
     XyzWing,
     WWing,
     RemotePair,
     SimpleColouring,
     Jellyfish,
+    FinnedJellyfish,
+    SashimiJellyfish,
+    WxyzWing,
+    XChain,
     XyChain,
 };
 
 // Families of techniques, for ratings that band them.
-enum class TechniqueGroup { Single, Intersection, Subset, Fish, SingleValuePattern, Wing, Chain };
+enum class TechniqueGroup {
+    Single,
+    Intersection,
+    Subset,
+    Fish,
+    SingleValuePattern,
+    Wing,
+    Chain,
+};
 
 struct TechniqueInfo {
     Technique technique;

@@ -1,6 +1,8 @@
-// XY-Wing, XYZ-Wing and W-Wing: small patterns of cells with two or three candidates that force
-// a value into one of two cells, so every cell seeing both loses it.
+// XY-Wing, XYZ-Wing, W-Wing and WXYZ-Wing: small patterns of cells with two to four candidates
+// that force a value into one of a few cells, so every cell seeing all of them loses it.
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -120,6 +122,89 @@ bool findWWing(const LogicGrid& grid, const StepSink& sink) {
         }
     }
     return true;
+}
+
+namespace {
+
+// Four cells holding only four values between them, not all in one unit. Every value but z sits
+// in cells that all see each other, so it fills at most one of the four; if none held z, three
+// values would fill four cells. So z is in one of the cells holding it.
+struct WxyzSearch {
+    const LogicGrid& grid;
+    const StepSink& sink;
+    std::vector<int> cells;  // candidate cells: empty, two to four candidates
+    std::array<int, 4> chosen{};
+
+    bool search(int depth, std::size_t from, unsigned values) {
+        if (depth == 4) return std::popcount(values) != 4 || check(values);
+        for (std::size_t i = from; i < cells.size(); ++i) {
+            const unsigned next = values | grid.candidates(cells[i]);
+            if (std::popcount(next) > 4) continue;
+            chosen[depth] = cells[i];
+            if (!search(depth + 1, i + 1, next)) return false;
+        }
+        return true;
+    }
+
+    bool check(unsigned values) {
+        const GridKind& kind = grid.kind();
+        bool oneUnit = false;
+        for (const int unit :
+             {grid.rowUnit(chosen[0]), grid.columnUnit(chosen[0]), grid.blockUnit(chosen[0])}) {
+            const auto inUnit = [&](int cell) {
+                return grid.rowUnit(cell) == unit || grid.columnUnit(cell) == unit ||
+                       grid.blockUnit(cell) == unit;
+            };
+            oneUnit = oneUnit || std::all_of(chosen.begin(), chosen.end(), inUnit);
+        }
+        if (oneUnit) return true;
+        int z = 0;
+        for (const int value : valuesOf(static_cast<ValueMask>(values))) {
+            bool restricted = true;
+            for (int i = 0; i < 4; ++i)
+                for (int j = i + 1; j < 4; ++j)
+                    restricted = restricted && !(grid.hasCandidate(chosen[i], value) &&
+                                                 grid.hasCandidate(chosen[j], value) &&
+                                                 !grid.sees(chosen[i], chosen[j]));
+            if (restricted) continue;
+            if (z != 0) return true;
+            z = value;
+        }
+        if (z == 0) return true;
+        std::vector<int> holding;
+        for (const int cell : chosen)
+            if (grid.hasCandidate(cell, z)) holding.push_back(cell);
+        Step step;
+        step.cells.assign(chosen.begin(), chosen.end());
+        step.eliminations = seenByAll(grid, z, holding, step.cells);
+        if (step.eliminations.empty()) return true;
+        step.values = valuesOf(static_cast<ValueMask>(values));
+        std::vector<std::string> described;
+        for (const int cell : chosen)
+            described.push_back(cellWithCandidates(grid, cell));
+        std::vector<int> others = step.values;
+        std::erase(others, z);
+        const std::string zs = std::to_string(z);
+        finishStep(kind, step, Technique::WxyzWing,
+                   "on " + zs + " at " + cellList(kind, step.cells),
+                   joinWords(described) + " hold only " + valueList(step.values) +
+                       "; the cells holding " + valueList(others) +
+                       " see each other for each value, so those values fill at most three of "
+                       "the four cells, and " +
+                       zs + " is in one of " + cellList(kind, holding));
+        return sink(std::move(step));
+    }
+};
+
+}  // namespace
+
+bool findWxyzWing(const LogicGrid& grid, const StepSink& sink) {
+    WxyzSearch search{grid, sink, {}, {}};
+    for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+        const int count = std::popcount(grid.candidates(cell));
+        if (grid.value(cell) == 0 && count >= 2 && count <= 4) search.cells.push_back(cell);
+    }
+    return search.search(0, 0, 0);
 }
 
 }  // namespace quorvel::logic
