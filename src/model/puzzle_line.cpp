@@ -57,6 +57,23 @@ std::string cellCountProblem(std::size_t count, int nine, int fifteen) {
     return std::to_string(count) + " cells, expected " + std::to_string(expected);
 }
 
+std::string unplayedGridProblem(int side) {
+    const std::string n = std::to_string(side);
+    return n + " x " + n + " grid: only 9 x 9 and 15 x 15 grids are played";
+}
+
+namespace {
+
+// The side of a square grid larger than the played ones whose cells `count` is; 0 for none.
+int LargerGridSide(std::size_t count) {
+    for (std::size_t side = kMaxSide + 1; side * side <= count; ++side) {
+        if (side * side == count) return static_cast<int>(side);
+    }
+    return 0;
+}
+
+}  // namespace
+
 PuzzleLineResult parsePuzzleLine(std::string_view line) {
     const std::string_view text = trimmed(line);
     PuzzleLineResult result;
@@ -66,8 +83,10 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
     } else if (text.size() == static_cast<std::size_t>(kFifteenGrid.cellCount())) {
         kind = kFifteenGrid;
     } else {
-        result.error =
-            cellCountProblem(text.size(), kNineGrid.cellCount(), kFifteenGrid.cellCount());
+        const int larger = LargerGridSide(text.size());
+        result.error = larger > 0 ? unplayedGridProblem(larger)
+                                  : cellCountProblem(text.size(), kNineGrid.cellCount(),
+                                                     kFifteenGrid.cellCount());
         return result;
     }
     PuzzleLine puzzle{kind, {}};

@@ -36,7 +36,11 @@ std::optional<std::string> cellCharacterProblem(const GridKind& kind, int cell, 
 // `fifteen` (81 and 225 for whole puzzles, 9 and 15 for grid rows).
 std::string cellCountProblem(std::size_t count, int nine, int fifteen);
 
-// Blanks, tabs and carriage returns around the line are ignored.
+// "16 x 16 grid: only 9 x 9 and 15 x 15 grids are played".
+std::string unplayedGridProblem(int side);
+
+// Blanks, tabs and carriage returns around the line are ignored. A line of the cells of a grid
+// larger than 15 x 15 is refused with unplayedGridProblem.
 PuzzleLineResult parsePuzzleLine(std::string_view line);
 // Values 0..15 per cell, "." for empty; values outside 1..N also give ".".
 std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& values);

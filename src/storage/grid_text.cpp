@@ -1,9 +1,12 @@
 // Puzzles drawn as a grid over several lines: .sdk files (rows of cells, "#" metadata lines, an
 // optional "[Puzzle]" line), boxed grids (.ss and what other programs copy: rows between |, -, +
-// and * borders) and candidate grids (81 or 225 groups of candidates). Several grids may follow
-// each other, separated by blank lines; whatever follows them that is not such a grid is ignored.
+// and * borders), rows of comma-separated cells and candidate grids (81 or 225 groups of
+// candidates). Grids follow each other after a blank or comment line; a title or comment line
+// before a grid names it. Inside a grid, blank and comment lines may stand between its bands.
+// Whatever follows the grids that is not such a grid is ignored.
 
 #include <algorithm>
+#include <utility>
 
 #include "storage/puzzle_format_parts.h"
 
@@ -12,29 +15,55 @@ namespace quorvel::formats {
 namespace {
 
 constexpr std::string_view kNoteTags = "ADCLSUB";
+// The cell an empty field of a comma-separated row stands for.
+constexpr std::string_view kEmptyField = ".";
+// The smallest grid people play, of 2 x 2 blocks: rows and columns of fewer cells are no grid.
+constexpr std::size_t kSmallestSide = 4;
 
-// The words of a grid row, split at blanks and | borders, and how many characters they hold.
+// The words of a grid row, split at blanks and | borders (or at commas when it has any), and how
+// many characters they hold.
 struct RowWords {
     std::vector<std::string_view> words;
     std::size_t characters = 0;
+    void add(std::string_view word) {
+        words.push_back(word);
+        characters += word.size();
+    }
 };
 
+bool IsSide(std::size_t count) {
+    return count == static_cast<std::size_t>(kNineGrid.side) ||
+           count == static_cast<std::size_t>(kFifteenGrid.side);
+}
+
+// A row of comma-separated cells: an empty field is an empty cell, and a comma after the last of
+// 9 or 15 cells ends the row.
+RowWords FieldsOf(std::string_view line) {
+    RowWords row;
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t end = std::min(line.find(',', start), line.size());
+        const std::string_view field = Trimmed(line.substr(start, end - start));
+        row.add(field.empty() ? kEmptyField : field);
+        start = end + 1;
+    }
+    if (line.back() == ',' && IsSide(row.words.size() - 1)) {
+        row.words.pop_back();
+        --row.characters;
+    }
+    return row;
+}
+
 RowWords WordsOf(std::string_view line) {
+    if (line.find(',') != std::string_view::npos) return FieldsOf(line);
     RowWords row;
     constexpr std::string_view kSeparators = " \t|";
     for (std::size_t start = line.find_first_not_of(kSeparators); start != std::string_view::npos;
          start = line.find_first_not_of(kSeparators, start)) {
         const std::size_t end = std::min(line.find_first_of(kSeparators, start), line.size());
-        row.words.push_back(line.substr(start, end - start));
-        row.characters += end - start;
+        row.add(line.substr(start, end - start));
         start = end;
     }
     return row;
-}
-
-bool IsSide(std::size_t count) {
-    return count == static_cast<std::size_t>(kNineGrid.side) ||
-           count == static_cast<std::size_t>(kFifteenGrid.side);
 }
 
 // The side of the grid a first row starts: 9 or 15 candidate groups, or as many cell characters
@@ -45,14 +74,21 @@ int SideOf(const RowWords& row) {
     return IsSide(row.characters) ? static_cast<int>(row.characters) : 0;
 }
 
+// The cells of a row whatever size of grid it belongs to: one a word when it has more words than
+// a row has blocks, otherwise one a character.
+std::size_t CellsOf(const RowWords& row) {
+    const auto blocks = static_cast<std::size_t>(kFifteenGrid.blocksAcross());
+    return row.words.size() > blocks ? row.words.size() : row.characters;
+}
+
 std::string RowCountProblem(std::size_t count, const char* what, int side) {
     return std::to_string(count) + " " + what + ", expected " + std::to_string(side);
 }
 
 // Reads the grids line by line; a block after the first that does not start with a grid row ends
-// the reading (it is a trailing record). A row
-// of exactly `side` words holds one cell a word (a candidate group, or a single character when
-// the cells are spaced out); any other row holds its cells as characters.
+// the reading (it is a trailing record). A row of exactly `side` words holds one cell a word (a
+// candidate group, or a single character when the cells are spaced out); any other row holds its
+// cells as characters.
 class GridReader {
   public:
     explicit GridReader(PuzzleTextRead& read) : read_(read) {}
@@ -62,6 +98,8 @@ class GridReader {
     void endBlock();
 
   private:
+    bool gridOpen() const;
+    void takeComment(std::string_view line);
     void addRow(int number, std::string_view line);
     void addCells(int number, const RowWords& row);
     void refuseAt(int number, std::string problem);
@@ -71,10 +109,13 @@ class GridReader {
     int side_ = 0;
     int grids_ = 0;
     bool stopped_ = false;
+    bool beforeContent_ = true;
     // The block being read: lines up to the next blank line.
     int firstLine_ = 0;
     std::vector<PuzzleNote> notes_;
     std::size_t rows_ = 0;
+    // The cells of every row so far when the first fits no grid kind, 0 otherwise.
+    std::size_t unplayedSide_ = 0;
     std::vector<int> rowLines_;
     int firstExtraLine_ = 0;
     std::string cells_;
@@ -85,17 +126,36 @@ class GridReader {
 bool GridReader::take(int number, std::string_view line) {
     line = Trimmed(line);
     if (line.empty()) {
-        endBlock();
-    } else if (line.front() == '#') {
-        const bool known = line.size() > 1 && kNoteTags.find(line[1]) != std::string_view::npos;
-        const bool repeated = std::any_of(notes_.begin(), notes_.end(),
-                                          [&](const PuzzleNote& n) { return n.tag == line[1]; });
-        if (known && !repeated) notes_.push_back({line[1], std::string(Trimmed(line.substr(2)))});
-    } else if (line != "[Puzzle]" && !IsBorder(line)) {
+        if (!gridOpen()) endBlock();
+    } else if (IsComment(line)) {
+        if (rows_ > 0 && !gridOpen()) endBlock();
+        takeComment(line);
+    } else if (std::exchange(beforeContent_, false) && IsCsvHeader(line)) {
+        return true;
+    } else if (!IsSection(line) && !IsBorder(line)) {
         addRow(number, line);
     }
     if (firstLine_ == 0 && !line.empty()) firstLine_ = number;
     return !stopped_;
+}
+
+// A blank or comment line after whole bands of a grid that has more to come leaves it open.
+bool GridReader::gridOpen() const {
+    if (rows_ == 0 || stopped_) return false;
+    if (side_ == 0) return rows_ < unplayedSide_;
+    return rows_ < static_cast<std::size_t>(side_) && rows_ % kind().blockHeight == 0;
+}
+
+// "#A Anna" and the other .sdk tags are kept under their tag; the first other comment names the
+// grid.
+void GridReader::takeComment(std::string_view line) {
+    const bool tagged =
+        line.size() > 1 && line[0] == '#' && kNoteTags.find(line[1]) != std::string_view::npos;
+    const char tag = tagged ? line[1] : 'N';
+    const std::string_view text = tagged ? Trimmed(line.substr(2)) : CommentText(line);
+    const bool repeated = std::any_of(notes_.begin(), notes_.end(),
+                                      [&](const PuzzleNote& n) { return n.tag == tag; });
+    if (!repeated && !text.empty()) notes_.push_back({tag, std::string(text)});
 }
 
 void GridReader::addRow(int number, std::string_view line) {
@@ -104,8 +164,11 @@ void GridReader::addRow(int number, std::string_view line) {
         side_ = SideOf(row);
         stopped_ = side_ == 0 && grids_ > 0;
         if (stopped_) return;
+        unplayedSide_ = side_ == 0 && CellsOf(row) >= kSmallestSide ? CellsOf(row) : 0;
         if (side_ == 0)
             refuseAt(number, cellCountProblem(row.characters, kNineGrid.side, kFifteenGrid.side));
+    } else if (CellsOf(row) != unplayedSide_) {
+        unplayedSide_ = 0;
     }
     if (++rows_ == static_cast<std::size_t>(side_) + 1) firstExtraLine_ = number;
     if (problem_.empty() && rows_ <= static_cast<std::size_t>(side_)) {
@@ -152,7 +215,9 @@ void GridReader::refuseAt(int number, std::string problem) {
 void GridReader::endBlock() {
     if (rows_ > 0 && !stopped_) {
         ++grids_;
-        if (!problem_.empty()) {
+        if (rows_ == unplayedSide_) {
+            Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(rows_)));
+        } else if (!problem_.empty()) {
             Refuse(read_, problemLine_, problem_);
         } else if (rows_ != static_cast<std::size_t>(side_)) {
             const int line = rows_ > rowLines_.size() ? firstExtraLine_ : rowLines_.back();
@@ -168,6 +233,7 @@ void GridReader::endBlock() {
     side_ = 0;
     notes_.clear();
     rows_ = 0;
+    unplayedSide_ = 0;
     rowLines_.clear();
     cells_.clear();
     problem_.clear();

@@ -1,5 +1,8 @@
-// Puzzles one a line (.sdm, .txt, a line copied from a web page): the cells come first, anything
-// after them following "#" or a blank is a comment, and lines starting with "#" are comments too.
+// Puzzles one a line (.sdm, .txt, a line copied from a web page, a spreadsheet's column): the
+// cells come first, and anything after them following a blank, "#" or "," is a comment or another
+// column. Comment lines and a CSV header row are skipped.
+
+#include <utility>
 
 #include "storage/puzzle_format_parts.h"
 
@@ -7,10 +10,12 @@ namespace quorvel::formats {
 
 void ReadLineCollection(std::string_view text, PuzzleTextRead& read) {
     TextLines lines(text);
+    bool first = true;
     while (lines.next()) {
         const std::string_view line = Trimmed(lines.line());
-        if (line.empty() || line.front() == '#') continue;
-        PuzzleLineResult parsed = parsePuzzleLine(line.substr(0, line.find_first_of(" \t#")));
+        if (line.empty() || IsComment(line)) continue;
+        if (std::exchange(first, false) && IsCsvHeader(line)) continue;
+        PuzzleLineResult parsed = parsePuzzleLine(line.substr(0, line.find_first_of(" \t#,")));
         if (parsed.puzzle)
             read.puzzles.push_back({std::move(*parsed.puzzle), lines.number(), {}});
         else

@@ -30,15 +30,26 @@ std::string_view Trimmed(std::string_view text);
 bool IsBlank(std::string_view line);
 // A line of a drawn grid's borders, such as "*-----------*" or "|---+---+---|".
 bool IsBorder(std::string_view line);
+// A title or comment line (trimmed): one starting with "%", "#", ";" or "//".
+bool IsComment(std::string_view line);
+// The text of a comment line after its mark, trimmed.
+std::string_view CommentText(std::string_view line);
+// A section name line (trimmed), such as "[Puzzle]".
+bool IsSection(std::string_view line);
+// The header row a spreadsheet puts over comma-separated columns, such as "Puzzle,Solution,":
+// a line with a comma and a letter no cell is written with. Only a text's first line holding
+// anything but comments can be one.
+bool IsCsvHeader(std::string_view line);
 
 // Records a puzzle of the collection that could not be read.
 void Refuse(PuzzleTextRead& read, int line, const std::string& problem);
 
-// One puzzle a line; lines starting with "#" are comments, as is anything after the cells.
+// One puzzle a line; comment lines and a CSV header are skipped, and anything after the cells
+// (following a blank, "#" or ",") is a comment or another column.
 void ReadLineCollection(std::string_view text, PuzzleTextRead& read);
 std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles);
 
-// Grids drawn over several lines: .sdk, boxed grids and candidate grids.
+// Grids drawn over several lines: .sdk, boxed grids, comma-separated rows and candidate grids.
 void ReadGrids(std::string_view text, PuzzleTextRead& read);
 std::string WriteSdk(const std::vector<FilePuzzle>& puzzles);
 std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles);

@@ -4,8 +4,10 @@
 #include "storage/puzzle_formats.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <istream>
+#include <utility>
 
 #include "storage/file_system.h"
 #include "storage/puzzle_format_parts.h"
@@ -44,6 +46,27 @@ bool IsBorder(std::string_view line) {
            line.find_first_of("-+=") != std::string_view::npos;
 }
 
+bool IsComment(std::string_view line) {
+    return line.starts_with('%') || line.starts_with('#') || line.starts_with(';') ||
+           line.starts_with("//");
+}
+
+std::string_view CommentText(std::string_view line) {
+    return Trimmed(line.substr(line.starts_with("//") ? 2 : 1));
+}
+
+bool IsSection(std::string_view line) {
+    return line.size() > 2 && line.front() == '[' && line.back() == ']';
+}
+
+bool IsCsvHeader(std::string_view line) {
+    return line.find(',') != std::string_view::npos &&
+           std::any_of(line.begin(), line.end(), [](char c) {
+               return std::isalpha(static_cast<unsigned char>(c)) != 0 &&
+                      cellCharacterValue(c) > kMaxSide;
+           });
+}
+
 void Refuse(PuzzleTextRead& read, int line, const std::string& problem) {
     if (read.refusals.size() < kMaxListedRefusals) read.refusals.push_back({line, problem});
     ++read.refusedCount;
@@ -60,20 +83,25 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const std::string kTooLarge =
     "file too large (over " + std::to_string(kMaxPuzzleTextBytes / (1024 * 1024)) + " MiB)";
 
-// The first word of the first line that holds cells: a puzzle line's word is its 81 or 225 cells,
-// a grid row's at most 15 (borders, "#" lines and "[Puzzle]" hold no cells).
-std::size_t FirstCellWordLength(std::string_view text) {
+// A grid row holds at most this many cells; it is this long even for the grids the program does
+// not play (16 x 16, 25 x 25), so that such a grid is read as one and refused once.
+constexpr std::size_t kLongestGridRow = 2 * kMaxSide;
+
+// Whether the text holds one puzzle a line: the first line that holds cells starts with a word
+// longer than a grid row (comments, borders, section names and a CSV header hold no cells).
+bool IsLineCollection(std::string_view text) {
     TextLines lines(text);
+    bool first = true;
     while (lines.next()) {
         std::string_view line = Trimmed(lines.line());
-        if (line.empty() || line.front() == '#' || line == "[Puzzle]") continue;
-        if (formats::IsBorder(line)) continue;
-        const std::size_t start = line.find_first_not_of("| \t");
-        if (start == std::string_view::npos) continue;
-        line.remove_prefix(start);
-        return line.substr(0, line.find_first_of("| \t#")).size();
+        if (line.empty() || formats::IsComment(line) || formats::IsSection(line) ||
+            formats::IsBorder(line))
+            continue;
+        if (std::exchange(first, false) && formats::IsCsvHeader(line)) continue;
+        line.remove_prefix(std::min(line.find_first_not_of("| \t"), line.size()));
+        return line.substr(0, line.find_first_of("| \t#,")).size() > kLongestGridRow;
     }
-    return 0;
+    return false;
 }
 
 // Control characters other than tabs and line ends mark a binary file.
@@ -119,9 +147,9 @@ PuzzleTextRead ReadPuzzleText(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     if (start != std::string_view::npos && text[start] == '<') {
         formats::ReadOpenSudoku(text, read);
-    } else if (const std::size_t word = FirstCellWordLength(text); word > kMaxSide) {
+    } else if (IsLineCollection(text)) {
         formats::ReadLineCollection(text, read);
-    } else if (word > 0) {
+    } else {
         formats::ReadGrids(text, read);
     }
     if (read.failure.empty() && read.puzzles.empty() && read.refusedCount == 0)

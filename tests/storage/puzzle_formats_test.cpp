@@ -13,6 +13,8 @@ namespace {
 
 const std::string kEasy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kEasySolution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 const std::string kEasyRows =
     "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n7...2...6\n.6....28.\n...419..5\n"
     "....8..79\n";
@@ -57,12 +59,22 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
          "|8..|.6.|..3|\n|4..|8.3|..1|\n|7..|.2.|..6|\n|---+---+---|\n|.6.|...|28.|\n"
          "|...|419|..5|\n|...|.8.|.79|\n*-----------*\n\nSolution: none\n",
          kEasy + "\n"},
-        {"spaced grid as copied",
-         "5 3 . | . 7 . | . . .\n6 . . | 1 9 5 | . . .\n. 9 8 | . . . | . 6 .\n"
-         "------+-------+------\n8 . . | . 6 . | . . 3\n4 . . | 8 . 3 | . . 1\n"
-         "7 . . | . 2 . | . . 6\n------+-------+------\n. 6 . | . . . | 2 8 .\n"
-         ". . . | 4 1 9 | . . 5\n. . . | . 8 . | . 7 9\n",
+        {"spaced grid with a title",
+         "% easy\n 5 3 . | . 7 . | . . .\n 6 . . | 1 9 5 | . . .\n . 9 8 | . . . | . 6 .\n"
+         "-------+-------+-------\n 8 . . | . 6 . | . . 3\n 4 . . | 8 . 3 | . . 1\n"
+         " 7 . . | . 2 . | . . 6\n-------+-------+-------\n . 6 . | . . . | 2 8 .\n"
+         " . . . | 4 1 9 | . . 5\n . . . | . 8 . | . 7 9\n",
          kEasy + "\n"},
+        {"titled grids one after another", "% one\n" + kEasyRows + "// two\n" + kEasyRows,
+         kEasy + "\n" + kEasy + "\n"},
+        {"comma-separated grid",
+         "5,3,,,7,,,,\n6,,,1,9,5,,,\n,9,8,,,,,6,\n8,,,,6,,,,3\n4,,,8,,3,,,1\n7,,,,2,,,,6\n"
+         ",6,,,,,2,8,\n,,,4,1,9,,,5\n,,,,8,,,7,9,\n",
+         kEasy + "\n"},
+        {"comma-separated lines under a header",
+         "Puzzle,Solution,Level,\n; from a spreadsheet\n" + kEasy + "," + kEasySolution +
+             ",Easy,\n" + kEasy + ",\n",
+         kEasy + "\n" + kEasy + "\n"},
         {"opensudoku",
          "<?xml version=\"1.0\"?>\n<opensudoku>\n<name>Set</name>\n<author>Anna</author>\n"
          "<game data=\"" +
@@ -84,6 +96,8 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
     }
     const PuzzleTextRead sdk = ReadPuzzleText(examples[4].text);
     EXPECT_EQ(sdk.puzzles[0].notes, (std::vector<PuzzleNote>{{'A', "Anna"}, {'D', "An easy one"}}));
+    EXPECT_EQ(ReadPuzzleText(examples[7].text).puzzles[1].notes,
+              (std::vector<PuzzleNote>{{'N', "two"}}));
     EXPECT_EQ(ReadPuzzleText(examples[3].text).puzzles[1].line, 4);
 }
 
@@ -123,6 +137,9 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
     std::string badFifteen = FifteenLine(0);
     badFifteen[19] = 'G';
     const std::string opensudoku = "<?xml version=\"1.0\"?>\n<opensudoku>\n<game data=\"";
+    std::string sixteen = "% 16 x 16\n";
+    for (int row = 0; row < 16; ++row)
+        sixteen += (row % 4 == 0 ? "\n" : "") + std::string("123456789ABCDEFG\n");
     const Malformed cases[] = {
         {"empty", "", "no puzzle found"},
         {"blank and comments", " \n\t\n# nothing\n", "no puzzle found"},
@@ -136,6 +153,9 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
         {"sdk value of 15x15", "#Ax\n" + kEasyRows.substr(0, 31) + "A" + kEasyRows.substr(32),
          "line 5: cell r4c2: 10 is not a value of a 9 x 9 grid"},
         {"first row fits no grid", "1234\n", "line 1: 4 cells, expected 9"},
+        {"16 x 16 rows", sixteen, "line 3: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
+        {"16 x 16 line", std::string(256, '.'),
+         "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"candidate row short", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 99\n",
          "line 2: 8 cells, expected 9"},
         {"candidate bad character", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 9 1?\n",
@@ -157,6 +177,7 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
     for (const Malformed& c : cases) {
         const PuzzleTextRead read = ReadPuzzleText(c.text);
         EXPECT_FALSE(read.complete()) << c.what;
+        EXPECT_LE(read.refusedCount, 1) << c.what;
         EXPECT_EQ(read.firstProblem(), c.problem) << c.what;
     }
 }
