@@ -36,6 +36,10 @@ bool findXyzWing(const LogicGrid& grid, const StepSink& sink);
 bool findWWing(const LogicGrid& grid, const StepSink& sink);
 bool findWxyzWing(const LogicGrid& grid, const StepSink& sink);
 bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink);
+// The uniqueness techniques find nothing unless grid.oneSolution(). `technique` is one of the
+// Unique Rectangle types or Hidden Rectangle.
+bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);
+bool findBugPlusOne(const LogicGrid& grid, const StepSink& sink);
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink);
 bool findXyChain(const LogicGrid& grid, const StepSink& sink);
 

@@ -47,6 +47,10 @@ class LogicGrid {
         return {tables_->peers[cell].data(), tables_->peerCount[cell]};
     }
     std::vector<int> values() const;
+    // Set when the exact counter has shown that the grid's values have exactly one solution:
+    // only then may the uniqueness techniques rest on it.
+    bool oneSolution() const { return oneSolution_; }
+    void setOneSolution(bool one) { oneSolution_ = one; }
 
     // Sets the value and removes it from the candidates of the cell's peers.
     void place(int cell, int value);
@@ -60,6 +64,7 @@ class LogicGrid {
     std::array<std::uint8_t, kMaxCells + 1> values_{};
     std::array<ValueMask, kMaxCells + 1> candidates_{};
     int emptyCount_ = 0;
+    bool oneSolution_ = false;
 };
 
 }  // namespace quorvel::logic

@@ -9,11 +9,13 @@ namespace {
 LogicPath runPath(const GridKind& kind, std::span<const int> values, bool untilPlacement) {
     LogicPath path;
     path.values.assign(values.begin(), values.end());
-    if (countSolutions(kind, values, 1).count == 0) {
+    const int solutions = countSolutions(kind, values, 2).count;
+    if (solutions == 0) {
         path.end = PathEnd::NoSolution;
         return path;
     }
     LogicGrid grid(kind, values);
+    grid.setOneSolution(solutions == 1);
     path.end = PathEnd::Solved;
     while (grid.emptyCount() > 0) {
         std::optional<Step> step = nextStep(grid);
@@ -89,6 +91,16 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
             return findWWing(grid, sink);
         case Technique::WxyzWing:
             return findWxyzWing(grid, sink);
+        case Technique::UniqueRectangle1:
+        case Technique::UniqueRectangle2:
+        case Technique::UniqueRectangle3:
+        case Technique::UniqueRectangle4:
+        case Technique::UniqueRectangle5:
+        case Technique::UniqueRectangle6:
+        case Technique::HiddenRectangle:
+            return findUniqueRectangle(grid, technique, sink);
+        case Technique::BugPlusOne:
+            return findBugPlusOne(grid, sink);
         case Technique::RemotePair:
             return findRemotePair(grid, sink);
         case Technique::SimpleColouring:

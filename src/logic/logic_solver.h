@@ -2,7 +2,8 @@
 // The logic solver: from a grid's values, the path of named steps a person could follow, each
 // found by the easiest technique that finds one. It never guesses. Grids without a solution are
 // recognised (by the exact counter) before any step is taken, so every step holds in every
-// solution of the grid.
+// solution of the grid. The same count tells whether the grid has exactly one solution, which
+// the uniqueness techniques need: on a grid with several they find nothing.
 //
 // Values are given in cell order (index 0 is cell 1): 0 for empty, 1..N for a value.
 

@@ -19,6 +19,7 @@ int levelOf(TechniqueGroup group) {
         case TechniqueGroup::Fish:
         case TechniqueGroup::SingleValuePattern:
         case TechniqueGroup::Wing:
+        case TechniqueGroup::Uniqueness:
             return 3;
         case TechniqueGroup::Chain:
             return 4;

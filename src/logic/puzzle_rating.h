@@ -3,7 +3,7 @@
 // the hardest technique used and a level by the hardest family needed:
 //   1 Easy       singles only
 //   2 Medium     adds locked candidates and naked or hidden subsets
-//   3 Hard       adds fish, wings, skyscraper, two-string kite and colouring
+//   3 Hard       adds fish, wings, single-value patterns and uniqueness
 //   4 Very Hard  needs chains, or cannot be finished by logic
 // A puzzle without a solution gets level 0.
 

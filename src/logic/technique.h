@@ -33,12 +33,20 @@ enum class Technique {
     XyWing,
     XyzWing,
     WWing,
+    UniqueRectangle1,
+    UniqueRectangle2,
+    UniqueRectangle3,
+    UniqueRectangle4,
+    UniqueRectangle5,
+    UniqueRectangle6,
+    HiddenRectangle,
     RemotePair,
     SimpleColouring,
     Jellyfish,
     FinnedJellyfish,
     SashimiJellyfish,
     WxyzWing,
+    BugPlusOne,
     XChain,
     XyChain,
 };
@@ -51,6 +59,7 @@ enum class TechniqueGroup {
     Fish,
     SingleValuePattern,
     Wing,
+    Uniqueness,  // rests on the grid having one solution
     Chain,
 };
 

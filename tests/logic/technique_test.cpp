@@ -67,8 +67,10 @@ LogicGrid narrowed(const GridKind& kind, const std::string& commands) {
     return grid;
 }
 
-std::vector<Step> stepsOf(Technique technique, const LogicGrid& grid) {
+// The grids are taken to have one solution, as if the exact counter had shown it.
+std::vector<Step> stepsOf(Technique technique, LogicGrid grid) {
     std::vector<Step> steps;
+    grid.setOneSolution(true);
     findSteps(technique, grid, [&](Step&& step) {
         steps.push_back(std::move(step));
         return true;
@@ -169,6 +171,24 @@ const TechniqueCase kCases[] = {
      "r7c8-5",
      "5@r1:r1c1,r1c4 5@c4:r1c4,r7c4 "
      "5@r7:r7c4,r7c8 5@c8:r7c8,r3c8,r9c8"},
+    {Technique::UniqueRectangle1, &kNineGrid, "r1c1=1,2 r1c4=1,2 r3c1=1,2 r3c4=1,2,5", "r3c4-2",
+     "r1c1=1,2 r1c4=1,2 r4c1=1,2 r4c4=1,2,5"},
+    {Technique::UniqueRectangle1, &kFifteenGrid, "r1c1=1,2 r1c4=1,2 r5c1=1,2 r5c4=1,2,5", "r5c4-1",
+     "r1c1=1,2 r1c4=1,2 r6c1=1,2 r6c4=1,2,5"},
+    {Technique::UniqueRectangle2, &kNineGrid, "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,7", "r3c9-7",
+     "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,8"},
+    {Technique::UniqueRectangle3, &kNineGrid, "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,8 r3c7=7,8",
+     "r3c9-8", "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,8 r3c7=7,9"},
+    {Technique::UniqueRectangle4, &kNineGrid,
+     "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,8 1@r3:r3c1,r3c4", "r3c1-2",
+     "r1c1=1,2 r1c4=1,2 r3c1=1,2,7 r3c4=1,2,8 1@r3:r3c1,r3c4,r3c9"},
+    {Technique::UniqueRectangle5, &kNineGrid, "r1c1=1,2 r1c4=1,2,7 r3c1=1,2,7 r3c4=1,2", "r1c2-7",
+     "r1c1=1,2 r1c4=1,2,7 r3c1=1,2,8 r3c4=1,2"},
+    {Technique::UniqueRectangle6, &kNineGrid,
+     "r1c1=1,2 r1c4=1,2,7 r3c1=1,2,8 r3c4=1,2 1@r1:r1c1,r1c4 1@r3:r3c1,r3c4", "r1c4-1",
+     "r1c1=1,2 r1c4=1,2,7 r3c1=1,2,8 r3c4=1,2 1@r1:r1c1,r1c4 1@r3:r3c1,r3c4,r3c9"},
+    {Technique::HiddenRectangle, &kNineGrid, "r1c1=1,2 1@r3:r3c1,r3c4 1@c4:r1c4,r3c4", "r3c4-2",
+     "r1c1=1,2 1@r3:r3c1,r3c4 1@c4:r1c4,r3c4,r9c4"},
     {Technique::RemotePair, &kNineGrid, "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,2", "r4c1-2",
      "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,3"},
     {Technique::XyChain, &kNineGrid, "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,1", "r4c1-1",
