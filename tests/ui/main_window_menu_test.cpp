@@ -100,7 +100,7 @@ TEST(MenuTable, CaptionsAndShortcuts) {
          "&Visual Aid     |&Help     |&Quit     |S&top"},
         {Menu::PuzzleGrid,
          "&Nine|&Fifteen|-|&Open Puzzle File... Ctrl+O|Save Puzzle &As... Ctrl+Shift+S|"
-         "&Copy Puzzle Ctrl+C|Copy &Givens Ctrl+Shift+C|Pas&te Puzzle Ctrl+V|-|&Print|-|"
+         "Cop&y Puzzle Ctrl+C|Copy Gi&vens Ctrl+Shift+C|Pas&te Puzzle Ctrl+V|-|&Print|-|"
          "&Create Text File|&Import Text File|Import &Batch|-|&Get Batch File " +
              std::string(kBatchPage)},
         {Menu::SetPuzzle,
@@ -110,10 +110,10 @@ TEST(MenuTable, CaptionsAndShortcuts) {
         {Menu::Database,
          "&Get Puzzle from Database F2|&Show Solution (Stored) F3|"
          "Store Solution in &Database Ctrl+F2|-|Save &Incomplete Puzzle|Get Incomplete &Puzzle|"
-         "Import &Collection...|-|&Delete Puzzle from Database|-|&Computer Generated Puzzle|"
+         "Import Co&llection...|-|&Delete Puzzle from Database|-|&Computer Generated Puzzle|"
          "&Unique Puzzles Only"},
         {Menu::AssistSolve,
-         "Check For &Single F8|Get &Next F12|-|Explain Next &Step F4|Check &Puzzle F11|"
+         "Check For &Single F8|Get &Next F12|-|&Explain Next Step F4|Check &Puzzle F11|"
          "Show &Mistakes Shift+F11|&Rate Puzzle|Sol&ve"},
         {Menu::Solve, "&Mild Attack F5|&Brute Force F6|&Number Crunch F7|&Exact Solve Shift+F7"},
         {Menu::VisualAid,

@@ -52,8 +52,8 @@ std::vector<MenuItem> designItems() {
     separator();
     add("&Open Puzzle File...", C::OpenPuzzleFile, "Ctrl+O");
     add("Save Puzzle &As...", C::SavePuzzleAs, "Ctrl+Shift+S");
-    add("&Copy Puzzle", C::CopyPuzzle, "Ctrl+C");
-    add("Copy &Givens", C::CopyGivens, "Ctrl+Shift+C");
+    add("Cop&y Puzzle", C::CopyPuzzle, "Ctrl+C");
+    add("Copy Gi&vens", C::CopyGivens, "Ctrl+Shift+C");
     add("Pas&te Puzzle", C::PastePuzzle, "Ctrl+V");
     separator();
     add("&Print", C::Print);
@@ -88,7 +88,7 @@ std::vector<MenuItem> designItems() {
     separator();
     add("Save &Incomplete Puzzle", C::SaveIncompletePuzzle);
     add("Get Incomplete &Puzzle", C::GetIncompletePuzzle);
-    add("Import &Collection...", C::ImportCollection);
+    add("Import Co&llection...", C::ImportCollection);
     separator();
     add("&Delete Puzzle from Database", C::DeletePuzzle).enabled = false;
     separator();
@@ -99,7 +99,7 @@ std::vector<MenuItem> designItems() {
     add("Check For &Single", C::CheckForSingle, "F8");
     add("Get &Next", C::GetNext, "F12");
     separator();
-    add("Explain Next &Step", C::ExplainNextStep, "F4");
+    add("&Explain Next Step", C::ExplainNextStep, "F4");
     add("Check &Puzzle", C::CheckPuzzle, "F11");
     add("Show &Mistakes", C::ShowMistakes, "Shift+F11");
     add("&Rate Puzzle", C::RatePuzzle);
