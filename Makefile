@@ -4,7 +4,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long soak demo package format clean
+.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long soak demo docs-images package format \
+        clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -35,6 +36,12 @@ test: build build-asan
 demo: build
 	@scripts/ensure-deps.sh xdotool imagemagick poppler-utils
 	scripts/demo.sh $(BUILD)
+
+# The pictures of docs/guide.md and the README, made by the program on a virtual display through
+# a scripted walk, into docs/images/.
+docs-images: build
+	@scripts/ensure-deps.sh xdotool imagemagick poppler-utils
+	scripts/docs-images.sh $(BUILD)
 
 # A Debian package of the installed layout, in $(BUILD)/.
 package: build

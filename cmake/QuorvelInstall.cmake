@@ -5,6 +5,7 @@
 #   share/icons/hicolor/*/apps/ID.{svg,png} the icon, drawn as SVG and rendered at four sizes
 #   share/metainfo/ID.metainfo.xml         AppStream metadata for software centres
 #   share/man/man1/quorvel.1, quorvel-tool.1
+#   share/doc/quorvel/README.md, docs/     the README and the documents with their pictures
 # The program finds share/quorvel from bin/ as ../share/quorvel, so both folders are fixed.
 
 set(QUORVEL_APP_ID org.quorvel.Quorvel)
@@ -16,6 +17,8 @@ if(TARGET quorvel-tool)
     # program writes to.
     install(FILES ${quorvel_data_outputs} DESTINATION share/quorvel)
     install(FILES ${quorvel_dist}/quorvel-tool.1 DESTINATION share/man/man1)
+    install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION share/doc/quorvel)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs DESTINATION share/doc/quorvel)
 endif()
 
 if(NOT TARGET quorvel)

@@ -32,7 +32,8 @@ usr=$scratch/unpacked/usr
 for file in bin/quorvel bin/quorvel-tool share/quorvel/type3.pxz share/quorvel/type5.pxz \
     share/quorvel/sudokuhelp.pxz "share/applications/$id.desktop" \
     "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" \
-    share/man/man1/quorvel.1 share/man/man1/quorvel-tool.1; do
+    share/man/man1/quorvel.1 share/man/man1/quorvel-tool.1 share/doc/quorvel/docs/guide.md \
+    share/doc/quorvel/docs/images/explain-2.png; do
     [ -s "$usr/$file" ] || fail "the package lacks $file"
 done
 for size in 48 64 128 256; do
