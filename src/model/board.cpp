@@ -103,11 +103,15 @@ std::string Board::candidatesOf(int cell, bool compute, bool display) {
 
 PanelMark Board::panelMark(int value) const {
     if (!validCell(panelCell_)) return PanelMark{kPanelPossibleBack, kPanelPossibleFore};
-    if (panelDisplay_ && cells_[panelCell_].locked) {
+    // A given's own value is the only one it can hold, whichever way the panel was asked for;
+    // computing candidates for it would light the values its units lack instead.
+    if (cells_[panelCell_].locked) {
         const int given = store_[1][panelCell_];
-        if (given == 0) return PanelMark{0, 0};
-        return value == given ? PanelMark{colour::kWhite, colour::kRed}
-                              : PanelMark{kPanelTakenBack, colour::kWhite};
+        if (given != 0) {
+            return value == given ? PanelMark{kPanelPossibleBack, colour::kRed}
+                                  : PanelMark{kPanelTakenBack, colour::kWhite};
+        }
+        if (panelDisplay_) return PanelMark{0, 0};
     }
     const bool taken = !((candidateMask(panelCell_) >> value) & 1u);
     return PanelMark{taken ? kPanelTakenBack : kPanelPossibleBack, kPanelPossibleFore};

@@ -56,6 +56,7 @@ class Board {
     int side() const { return kind_.side; }
     int cellCount() const { return kind_.cellCount(); }
     Session& session() { return session_; }
+    const Session& session() const { return session_; }
     GridEvents& events() { return events_; }
 
     // --- storeText (layers 0..15) ---

@@ -2,6 +2,8 @@
 // registers one for each, the rows' captions and shortcuts; and the main window's menu steps:
 // the Set Puzzle frame, opening a menu, the enabling rules and the two layouts.
 
+#include <cctype>
+#include <map>
 #include <set>
 
 #include "ui/app/application.h"
@@ -105,7 +107,8 @@ TEST(MenuTable, CaptionsAndShortcuts) {
              std::string(kBatchPage)},
         {Menu::SetPuzzle,
          "&Blank Grid|&Lock Grid|&Unlock Grid|-|&Create My Su Doku|&Save My Su Doku|"
-         "Store &Incomplete Effort|&Get Last Incomplete Effort|-|-|-|-|&Open sudoko01.html|"
+         "Store &Incomplete Effort|&Get Last Incomplete Effort|&Resume Last Game|-|-|-|-|&Open "
+         "sudoko01.html|"
          "&Test Screen (As in Web Page)|-|&Quit Create My Su Doku"},
         {Menu::Database,
          "&Get Puzzle from Database F2|&Show Solution (Stored) F3|"
@@ -129,6 +132,28 @@ TEST(MenuTable, CaptionsAndShortcuts) {
                      (item->shortcut.empty() ? "" : " " + item->shortcut);
         }
         EXPECT_EQ(shown, expected);
+    }
+}
+
+// Alt, the menu's letter and an item's letter reach that item and no other: every access letter
+// is its menu's own, but for the one pair the first menus already shared.
+TEST(MenuTable, AccessLettersAreTheirMenusOwn) {
+    const MenuBar menus;
+    for (std::size_t index = 0; index < kMenuCount; ++index) {
+        const Menu menu = static_cast<Menu>(index);
+        std::map<char, std::vector<std::string>> captionsByLetter;
+        for (const MenuItem* item : menus.items(menu)) {
+            const std::size_t amp = item->caption.find('&');
+            if (item->isSeparator() || amp == std::string::npos) continue;
+            const char letter =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(item->caption[amp + 1])));
+            captionsByLetter[letter].push_back(item->caption);
+        }
+        for (const auto& [letter, captions] : captionsByLetter) {
+            const bool sharedFromTheStart = menu == Menu::Database && letter == 'd';
+            EXPECT_TRUE(captions.size() == 1 || sharedFromTheStart)
+                << "'" << letter << "' in " << captions.front() << " and " << captions.back();
+        }
     }
 }
 

@@ -133,6 +133,12 @@ const WritePath kWritePaths[] = {
          t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
      [](WriteFaultsTest& t) { t.main().menuChosen(Command::SaveIncompletePuzzle); }},
+    {"Get Puzzle over unsaved entries (kept game)", "QuorvelResume.txt",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
+     },
+     [](WriteFaultsTest& t) { t.main().menuChosen(Command::GetPuzzle); }},
     {"Delete Puzzle", "type3.pxz", [](WriteFaultsTest& t) { t.getPuzzle(2); },
      [](WriteFaultsTest& t) {
          t.answerOk();

@@ -9,6 +9,7 @@
 #include "ui/commands/explain_step.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
+#include "ui/commands/kept_game.h"
 #include "ui/commands/puzzle_file_commands.h"
 #include "ui/commands/solve_menu.h"
 #include "ui/commands/text_file_commands.h"
@@ -32,6 +33,7 @@ Application::Application(Host& host, std::filesystem::path programFolder)
     splash_.setHandOver([this] {
         mainWindow_.load();
         mainWindow_.activate();
+        mainWindow_.commands().run(Command::OfferKeptGame);
     });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
@@ -67,6 +69,7 @@ void Application::registerCommands() {
     registerComposeCommands(mainWindow_, dialogs_, nineGrid_, buttons);
     registerTextFileCommands(mainWindow_, dialogs_, active);
     registerPuzzleFileCommands(mainWindow_, dialogs_, active);
+    registerGameKeeper(mainWindow_, dialogs_, active, nineGrid_, fifteenGrid_);
 }
 
 bool Application::start() {

@@ -42,8 +42,10 @@ void ComposeCommands::enterCreateLayout() {
 }
 
 // The Nine item once more: the 9x9 window is shown centred in the (possibly resized) frame.
+// While composing, Assist Solve stays open so that the composition can be checked and rated.
 void ComposeCommands::showNine() {
     mainWindow_.openGrid(false);
+    if (session_.createMode) mainWindow_.setMenuEnabled(Menu::AssistSolve, true);
 }
 
 void ComposeCommands::createOwnPuzzle() {
@@ -86,6 +88,7 @@ void ComposeCommands::StoreIncompleteEffort() {
     session_.incompleteMode = true;
     quorvel::gradeAndSave(nine_, mainWindow_, dialogs_, true);
     session_.incompleteMode = false;
+    if (!numberBeforeEffort_) numberBeforeEffort_ = session_.selectedNumber;
     mainWindow_.pressNumberButton(kEffortNumber);
 }
 
@@ -144,6 +147,11 @@ void ComposeCommands::quitCreateOwnPuzzle() {
     showNine();
     mainWindow_.setElapsedTimerRunning(false);
     mainWindow_.writeSettings();
+    // Composing chose 8 for the clicks into its pattern; the grid after it gets no number the
+    // user did not choose.
+    if (numberBeforeEffort_ && session_.selectedNumber == kEffortNumber)
+        mainWindow_.pressNumberButton(*numberBeforeEffort_);
+    numberBeforeEffort_.reset();
 }
 
 void registerComposeCommands(MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace quorvel {
@@ -65,6 +66,9 @@ class ComposeCommands {
     Session& session_;
     ComposingButtons buttons_;
     std::shared_ptr<RandomSource> random_;
+    // The number the user had chosen before Store Incomplete Effort chose 8 for them, while 8
+    // is still chosen: leaving composing gives it back.
+    std::optional<int> numberBeforeEffort_;
 };
 
 // Registers the seven composing items in the main window's command table. The main window, the

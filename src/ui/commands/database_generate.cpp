@@ -1,8 +1,8 @@
 // Computer Generated Puzzle.
 
+#include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "create/generate_puzzle.h"
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "ui/commands/database_commands.h"

@@ -2,7 +2,6 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
-#include "storage/grade_and_save.h"
 #include "storage/puzzle_commands.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/database_support.h"
@@ -13,16 +12,6 @@
 namespace quorvel {
 
 namespace {
-
-// givens # values: the locked cells are the givens, every cell gives its text to the values.
-std::string CellTextOf(const GridWindow& window) {
-    std::vector<GradeCell> cells;
-    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
-        const CellView& view = window.board().cell(cell);
-        cells.push_back({view.text, view.locked});
-    }
-    return BuildGradedCellText(cells);
-}
 
 bool HasGiven(const GridWindow& window) {
     for (int cell = 1; cell <= window.board().cellCount(); ++cell) {

@@ -3,6 +3,7 @@
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/grade_and_save.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
 
@@ -53,6 +54,15 @@ void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries) {
     for (int cell = 1; cell <= cells; ++cell) {
         if (!entries[cell - 1].empty()) window.setCellValue(cell, entries[cell - 1]);
     }
+}
+
+std::string CellTextOf(const GridWindow& window) {
+    std::vector<GradeCell> cells;
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        const CellView& view = window.board().cell(cell);
+        cells.push_back({view.text, view.locked});
+    }
+    return BuildGradedCellText(cells);
 }
 
 }  // namespace quorvel

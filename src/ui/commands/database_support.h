@@ -50,6 +50,10 @@ std::optional<Database> LoadWindowDatabase(MainWindow& mainWindow, const GridWin
 // empty lists (nothing to place); a text that does not fit the window gives nullopt.
 std::optional<CellLists> CurrentPuzzleLists(const Session& session, const GridWindow& window);
 
+// A record's cell text for the grid as it stands: the locked cells are the givens, every cell
+// gives its text to the values (what Save Incomplete Puzzle stores).
+std::string CellTextOf(const GridWindow& window);
+
 // Puts every non-empty entry of `entries` into its cell with setCellValue.
 void PlaceEntries(GridWindow& window, const std::vector<std::string>& entries);
 

@@ -35,11 +35,22 @@ void ExplainNextStep::press(GridWindow& window) {
     values_ = shownValues(window.board());
 }
 
+// The first step of the path is where the user has to start looking, even when a later step
+// is the one that places: naming only the placing step would point at a cell that, on the grid
+// as shown, still has several candidates.
 void ExplainNextStep::firstStage(GridWindow& window) {
-    const logic::Step& placing = path_.steps.back();
-    mainWindow_.showMessage(placing.summary(), colour::kBlue, kAlignCentre);
-    markUnits(window, placing);
-    if (placing.units.empty()) mark(window, placing.placements.front().cell, kHintUnitBack);
+    const logic::Step& first = path_.steps.front();
+    std::string message = first.summary();
+    if (path_.steps.size() > 1)
+        message += ": " + std::to_string(path_.steps.size()) + " steps lead to the next value";
+    mainWindow_.showMessage(message, colour::kBlue, kAlignCentre);
+    markUnits(window, first);
+    if (first.units.empty()) {
+        for (const int cell : first.cells)
+            mark(window, cell, kHintUnitBack);
+        for (const logic::CellValue& placed : first.placements)
+            mark(window, placed.cell, kHintUnitBack);
+    }
 }
 
 void ExplainNextStep::markUnits(GridWindow& window, const logic::Step& step) {

@@ -1,8 +1,9 @@
 #pragma once
 // Explain Next Step (F4, Assist Solve): the logic solver's next placement in three presses on an
-// unchanged grid. First press: the message line names the technique and where ("Hidden Single
-// in block 7") and its unit is highlighted. Second: the hint panel lists the steps leading to
-// the placement, and the grid marks the pattern cells, the cells that lose candidates and the
+// unchanged grid. First press: the message line names the first step's technique and where
+// ("Hidden Single in block 7"; "Naked Pair in row 3: 3 steps lead to the next value" when more
+// steps follow) and that step's unit is highlighted. Second: the hint panel lists the steps leading
+// to the placement, and the grid marks the pattern cells, the cells that lose candidates and the
 // target cell. Third: the value is typed into the target cell as the user would type it, so the
 // consistency check runs and Undo takes it back. A changed grid or another grid window starts
 // again at the first press; the next other command clears the marks.

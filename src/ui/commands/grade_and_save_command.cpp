@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "logic/puzzle_rating.h"
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "model/units.h"
@@ -10,7 +11,6 @@
 #include "storage/grade_and_save.h"
 #include "storage/puzzle_database.h"
 #include "ui/commands/database_support.h"
-#include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
@@ -93,8 +93,17 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
         std::vector<int> givens;
         for (const GradeCell& cell : cells)
             givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
-        if (const int level = computedLevel(window.kind(), givens); level > 0)
-            window.board().session().gradeLevel = level;
+        const logic::PuzzleRating rating = logic::ratePuzzle(window.kind(), givens);
+        if (rating.solutions == 1) {
+            window.board().session().gradeLevel = rating.level;
+        } else {
+            // Not yet a puzzle: the user hears it while the grade dialog can still be cancelled,
+            // and a program keeping unique puzzles only refuses it outright.
+            mainWindow.showMessage(std::string(rating.solutions == 0 ? kCompositionUnsolvableText
+                                                                     : kCompositionNotUniqueText),
+                                   colour::kRed, kAlignCentre);
+            if (mainWindow.options().uniquePuzzlesOnly) return false;
+        }
         dialogs.dialogText = "";
         dialogs.ask(std::string(kGradeTitle), std::string(kGradePrompt), "");
         if (dialogs.dialogCancelled) return false;

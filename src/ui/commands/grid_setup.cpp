@@ -1,5 +1,8 @@
 #include "ui/commands/grid_setup.h"
 
+#include <algorithm>
+#include <string>
+
 #include "model/grid_events.h"
 #include "model/session.h"
 #include "solver/exact_commands.h"
@@ -80,6 +83,32 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow) {
     board.session().composeMode = false;
     mainWindow.restartHistory(window);
     return givens;
+}
+
+GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
+                       const GridKind& kind, const std::vector<int>& givens,
+                       const std::vector<int>& entries) {
+    mainWindow.pressGridButton(!kind.isNine());
+    GridWindow* window = activeGrid();
+    if (window == nullptr || !(window->kind() == kind)) return nullptr;
+    blankGrid(*window, mainWindow, false);
+    const auto place = [&](const std::vector<int>& values) {
+        const int cells = std::min(kind.cellCount(), static_cast<int>(values.size()));
+        for (int cell = 1; cell <= cells; ++cell) {
+            const int value = values[static_cast<std::size_t>(cell - 1)];
+            if (value > 0) window->setCellValue(cell, std::to_string(value));
+        }
+    };
+    place(givens);
+    lockGrid(*window, mainWindow);
+    place(entries);
+    // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
+    window->checkConsistency(1, true);
+    mainWindow.restartHistory(*window);
+    Session& session = window->board().session();
+    session.puzzleNumber = 0;  // not a stored puzzle
+    session.activeSizeCode = kind.sizeCode;
+    return window;
 }
 
 void unlockGrid(GridWindow& window, MainWindow& mainWindow) {

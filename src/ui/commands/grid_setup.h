@@ -6,6 +6,9 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include "model/grid_kind.h"
 
 namespace quorvel {
 
@@ -34,6 +37,14 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow);
 // Every cell blue and editable with its value kept; Store Incomplete Effort, Quit Create My Su
 // Doku, Assist Solve and Get Next are disabled; composeMode becomes true.
 void unlockGrid(GridWindow& window, MainWindow& mainWindow);
+
+// Puts a puzzle on the grid of its kind, switching grids as the grid buttons do: the givens
+// (index 0 is cell 1, 0 = none) locked as Lock Grid locks them, then the entries in the open
+// cells, and the state history starts from there. The grid then shows no stored puzzle. Returns
+// the window, nullptr when the grid of that kind could not be shown.
+GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
+                       const GridKind& kind, const std::vector<int>& givens,
+                       const std::vector<int>& entries);
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
 // command table. The main window runs them inside its Set Puzzle frame.

@@ -2,9 +2,9 @@
 
 #include <bit>
 
+#include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "create/generate_puzzle.h"
 #include "model/grid_events.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"

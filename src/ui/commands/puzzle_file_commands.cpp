@@ -55,31 +55,15 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
     return std::clamp<std::size_t>(number, 1, count) - 1;
 }
 
-// The givens on the grid of the puzzle's size, locked as Lock Grid locks them.
-void PlacePuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
-                 const PuzzleLine& puzzle) {
-    mainWindow.pressGridButton(!puzzle.kind.isNine());
-    GridWindow* window = activeGrid();
-    if (window == nullptr || !(window->kind() == puzzle.kind)) return;
-    blankGrid(*window, mainWindow, false);
-    for (int cell = 1; cell <= puzzle.kind.cellCount(); ++cell) {
-        const int value = puzzle.values[static_cast<std::size_t>(cell - 1)];
-        if (value > 0) window->setCellValue(cell, std::to_string(value));
-    }
-    lockGrid(*window, mainWindow);
-    // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
-    window->checkConsistency(1, true);
-    Session& session = window->board().session();
-    session.puzzleNumber = 0;  // not a stored puzzle
-    session.activeSizeCode = puzzle.kind.sizeCode;
-}
-
 void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
                   const ActiveGridWindow& activeGrid, const PuzzleTextRead& read,
                   const std::string& source) {
     if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
-    if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size()))
-        return PlacePuzzle(mainWindow, activeGrid, read.puzzles[*chosen].puzzle);
+    if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size())) {
+        const PuzzleLine& puzzle = read.puzzles[*chosen].puzzle;
+        showPuzzle(mainWindow, activeGrid, puzzle.kind, puzzle.values, {});
+        return;
+    }
     if (!dialogs.importAll) return;
     // Into the database of the grid the puzzles would open on: that of the first one.
     const GridKind& kind = read.puzzles.front().puzzle.kind;

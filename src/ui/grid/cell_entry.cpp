@@ -182,6 +182,7 @@ void GridWindow::handleClick(int cell, bool clearsMessageLine) {
 }
 
 void GridWindow::cellKey(int cell, const KeyEvent& event) {
+    if (mainWindow_.takeKey(event)) return;
     cellKeyDown(cell, event.code);
     if (event.code == key::kEscape || event.text.empty()) return;
     const auto first = static_cast<unsigned char>(event.text[0]);

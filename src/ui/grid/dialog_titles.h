@@ -19,6 +19,9 @@ inline constexpr std::string_view kImportCollectionTitle = "Import Collection.";
 inline constexpr std::string_view kGradePrompt = "Grade the puzzle?   ";
 inline constexpr std::string_view kIncompleteSolutionText = "Cannot save an incomplete solution.";
 inline constexpr std::string_view kNoGivensText = "Cannot save a puzzle without givens.";
+inline constexpr std::string_view kCompositionUnsolvableText = "This puzzle has no solution.";
+inline constexpr std::string_view kCompositionNotUniqueText =
+    "This puzzle has 2 or more solutions.";
 inline constexpr std::string_view kNothingToDoText = "Nothing to do!";
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/colour.h"
+#include "ui/grid/key_event.h"
 
 namespace quorvel {
 
@@ -61,6 +62,10 @@ class MainWindowLink {
 
     // True once the application itself is closing; a grid window then really closes.
     virtual bool applicationClosing() const = 0;
+
+    // A key pressed in a cell that the main window answers instead of the cell (Undo and Redo,
+    // which no menu carries); true when it took the key.
+    virtual bool takeKey(const KeyEvent& event) = 0;
 };
 
 }  // namespace quorvel

@@ -52,6 +52,10 @@ std::optional<std::pair<int, std::string_view>> BaseKey(std::string_view name) {
         }
         if (number >= 1 && number <= 12) return std::pair{kF1 + number - 1, std::string_view()};
     }
+    // A letter or digit key by its capital ("Ctrl+Z", "Ctrl+O"): the code is the character's.
+    if (name.size() == 1 &&
+        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+        return std::pair{static_cast<int>(name[0]), name};
     return std::nullopt;
 }
 

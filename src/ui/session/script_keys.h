@@ -15,7 +15,8 @@ namespace quorvel {
 inline constexpr int kTabKey = 9;
 
 // The key named `name`: F1..F12, Enter, Escape, Left, Right, Up, Down, Home, End, PageUp,
-// PageDown, Delete, Backspace or Tab, after any of the prefixes "Ctrl+", "Shift+" and "Alt+".
+// PageDown, Delete, Backspace, Tab, a capital letter or a digit, after any of the prefixes
+// "Ctrl+", "Shift+" and "Alt+".
 // nullopt for any other name.
 std::optional<KeyEvent> KeyNamed(std::string_view name);
 

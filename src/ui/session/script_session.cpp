@@ -1,6 +1,7 @@
 #include "ui/session/script_session.h"
 
 #include <istream>
+#include <memory>
 #include <ostream>
 
 #include "ui/grid/grid_window.h"
@@ -46,10 +47,13 @@ bool ShowsTextCaption(const ToolButton& button) {
 }  // namespace
 
 ScriptSession::ScriptSession(const std::filesystem::path& dataFolder, std::ostream& out)
-    : dataFolder_(dataFolder), out_(out), host_(*this), program_(host_, dataFolder) {
+    : dataFolder_(dataFolder),
+      out_(out),
+      host_(*this),
+      program_(std::make_unique<Application>(host_, dataFolder)) {
     host_.setOnMinimise([this] {
         minimised_ = true;
-        program_.mainWindow().resize(true);
+        program_->mainWindow().resize(true);
     });
     host_.setOnQuit([this] { ended_ = true; });
 }
@@ -77,8 +81,8 @@ std::optional<ScriptError> ScriptSession::run(const ScriptLines& lines) {
 void ScriptSession::start() {
     // The splash window reads the settings and hands over at once: no resolution question, no
     // three seconds.
-    program_.openSplash();
-    program_.splash().handOverDue();
+    program_->openSplash();
+    program_->splash().handOverDue();
     settleFocus();
 }
 
@@ -111,9 +115,10 @@ void ScriptSession::serve(OpenDialog& dialog) {
 }
 
 void ScriptSession::execute(const std::string& line) {
+    if (line == "restart") return restart();
     if (ended_) fail("the program has ended");
     host_.advanceClock(kLineMs);
-    program_.mainWindow().elapsedTick();
+    program_->mainWindow().elapsedTick();
 
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
@@ -142,12 +147,24 @@ void ScriptSession::execute(const std::string& line) {
         host_.printNextPageTo(resolved(rest));
         printLine_ = lineNumber_;
     } else if (word == "dump") {
-        out_ << SessionDump(program_, openDialog()) << '\n';
+        out_ << SessionDump(*program_, openDialog()) << '\n';
     } else {
         fail("unknown command " + Quoted(word));
     }
     if (const std::optional<std::string> failure = host_.takePrintFailure()) fail(*failure);
     if (open_.empty()) settleFocus();
+}
+
+// The program starts again in the same folder once it has ended, as a user would start it the
+// next day: what it kept on disk is all it knows.
+void ScriptSession::restart() {
+    if (!ended_) fail("restart needs the program to have ended");
+    host_.advanceClock(kLineMs);
+    program_.reset();
+    program_ = std::make_unique<Application>(host_, dataFolder_);
+    ended_ = false;
+    minimised_ = false;
+    start();
 }
 
 void ScriptSession::checkNothingLeftOver() const {
@@ -162,7 +179,7 @@ void ScriptSession::checkNothingLeftOver() const {
 void ScriptSession::chooseMenu(const std::string& path) {
     requireNoDialog();
     restoreMainWindow();
-    MainWindow& main = program_.mainWindow();
+    MainWindow& main = program_->mainWindow();
     const MenuItem* found = FindMenuPath(main.menus(), path);
     if (found == nullptr) fail("no menu item " + Quoted(path));
     const MenuItem* top = found;
@@ -188,7 +205,7 @@ void ScriptSession::pressButton(const std::string& name, int mouseButton) {
     if (name.empty()) fail("press needs a button");
     requireNoDialog();
     restoreMainWindow();
-    MainWindow& main = program_.mainWindow();
+    MainWindow& main = program_->mainWindow();
     for (const ToolButton& button : main.toolbar().all()) {
         if (Trimmed(button.toolTip) != name &&
             !(ShowsTextCaption(button) && Trimmed(button.caption) == name)) {
@@ -218,11 +235,11 @@ void ScriptSession::clickCell(const std::string& number, int shift) {
     const int served = dialogsServed_;
     if (grid.focusedCell() != cell) grid.requestFocus(cell);
     if (dialogsServed_ != served) return;
-    program_.aids().cellMouseDown(grid, cell, kMouseLeft);
+    program_->aids().cellMouseDown(grid, cell, kMouseLeft);
     if (dialogsServed_ != served) return;
     if (grid.focusedCell() == cell) grid.clickCell(cell);
     if (dialogsServed_ != served) return;
-    program_.aids().cellMouseUp(grid, cell, kMouseLeft, shift);
+    program_->aids().cellMouseUp(grid, cell, kMouseLeft, shift);
 }
 
 void ScriptSession::sendKey(const std::string& name) {
@@ -233,7 +250,7 @@ void ScriptSession::sendKey(const std::string& name) {
         return;
     }
     restoreMainWindow();
-    MainWindow& main = program_.mainWindow();
+    MainWindow& main = program_->mainWindow();
     // A menu shortcut takes the key while its item can be chosen.
     for (const MenuItem& item : main.menus().all()) {
         const std::optional<KeyEvent> shortcut =
@@ -319,11 +336,11 @@ void ScriptSession::requireNoDialog() const {
 void ScriptSession::restoreMainWindow() {
     if (!minimised_) return;
     minimised_ = false;
-    program_.mainWindow().resize(false);
+    program_->mainWindow().resize(false);
 }
 
 void ScriptSession::settleFocus() {
-    GridWindow* grid = program_.activeGrid();
+    GridWindow* grid = program_->activeGrid();
     if (ended_ || grid == nullptr || !grid->shown() || grid->focusedCell() != 0) return;
     // A grid window shown for the first time gets the keyboard on its first cell, which the
     // windowing system hands to the first control that takes the focus.
@@ -331,7 +348,7 @@ void ScriptSession::settleFocus() {
 }
 
 GridWindow& ScriptSession::activeGrid() {
-    GridWindow* grid = program_.activeGrid();
+    GridWindow* grid = program_->activeGrid();
     if (grid == nullptr) fail("no grid window is open");
     return *grid;
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,7 +47,7 @@ class ScriptSession : private DialogServer {
 
     // What a driver choosing the lines looks at: the program, the modal window open now
     // (innermost; nullptr when none), and whether the program has ended.
-    Application& program() { return program_; }
+    Application& program() { return *program_; }
     OpenDialog* openDialog() const { return open_.empty() ? nullptr : open_.back(); }
     bool ended() const { return ended_; }
 
@@ -59,6 +60,7 @@ class ScriptSession : private DialogServer {
     void start();
     void runLines();
     void execute(const std::string& line);
+    void restart();
     void serve(OpenDialog& dialog) override;
     void checkNothingLeftOver() const;
 
@@ -83,7 +85,7 @@ class ScriptSession : private DialogServer {
     std::filesystem::path dataFolder_;
     std::ostream& out_;
     ScriptHost host_;
-    Application program_;
+    std::unique_ptr<Application> program_;
     const ScriptLines* lines_ = nullptr;
     int lineNumber_ = 0;
     std::vector<OpenDialog*> open_;  // modal windows open now, innermost last

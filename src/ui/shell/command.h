@@ -33,6 +33,7 @@ enum class Command {
     OpenComposePage,
     TestScreen,
     QuitCreateOwnPuzzle,
+    ResumeLastGame,
     // Database menu (the level button's right click runs GetPuzzle too).
     GetPuzzle,
     ShowStoredSolution,
@@ -70,7 +71,15 @@ enum class Command {
     EndExperiment,
     Undo,
     Redo,
+    // The kept game: the main window runs these before a command replaces the game on the grid,
+    // when the program quits and after the splash.
+    KeepGameBeforeReplacing,
+    KeepGameAtQuit,
+    OfferKeptGame,
 };
+
+// The commands that put another puzzle on the grid shown, replacing the game it held.
+bool replacesGame(Command command);
 
 // The main window's own work, for the items and buttons no other part carries out.
 enum class WindowAction {

@@ -102,6 +102,7 @@ void MainWindow::resize(bool minimised) {
 void MainWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    commands_.run(Command::KeepGameAtQuit);
     if (originalMode_) changeDisplayMode(host_, originalMode_->width, originalMode_->height);
     closing_ = true;
     writeSettings();
@@ -136,6 +137,7 @@ void MainWindow::menuChosen(const MenuItem& item) {
     if (item.target != Target{Command::ExplainNextStep}) {
         commands_.run(Command::ClearExplanationMarks);
     }
+    if (!prepareForAnotherPuzzle(item.target)) return;
     // An item on the menu bar itself runs as a title does when its drop-down opens.
     if (item.menu == Menu::Bar) {
         menuOpened(item);
@@ -144,6 +146,20 @@ void MainWindow::menuChosen(const MenuItem& item) {
     } else {
         run(item.target);
     }
+}
+
+bool MainWindow::prepareForAnotherPuzzle(const Target& target) {
+    const Command* command = std::get_if<Command>(&target);
+    const WindowAction* action = std::get_if<WindowAction>(&target);
+    const bool replaces = command != nullptr && replacesGame(*command);
+    const bool switchesGrid =
+        action != nullptr &&
+        (*action == WindowAction::OpenNineGrid || *action == WindowAction::OpenFifteenGrid ||
+         *action == WindowAction::ChooseNineGrid || *action == WindowAction::ChooseFifteenGrid);
+    if (replaces || switchesGrid) showMessage("", colour::kWhite, 2);
+    // A kept game is checked for here, so no command replaces one it could not keep.
+    return !replaces || !commands_.has(Command::KeepGameBeforeReplacing) ||
+           commands_.run(Command::KeepGameBeforeReplacing);
 }
 
 void MainWindow::menuChosen(const Target& target) {
@@ -263,7 +279,20 @@ void MainWindow::toolbarClicked(const ToolButton& clicked, int mouseButton) {
     if (button == nullptr || !button->visible || !button->enabled) return;
     if (active_ != nullptr) active_->leaveFocusedCell();
     commands_.run(Command::ClearExplanationMarks);
+    const bool right = mouseButton == kMouseRight;
+    if (right && button->rightClick && !prepareForAnotherPuzzle(*button->rightClick)) return;
+    if (!right && !prepareForAnotherPuzzle(button->target)) return;
     buttonReleased(*button, mouseButton);
+}
+
+bool MainWindow::takeKey(const KeyEvent& event) {
+    const bool ctrl = event.modifiers == modifier::kCtrl;
+    const bool ctrlShift = event.modifiers == (modifier::kCtrl | modifier::kShift);
+    const bool undo = ctrl && event.code == 'Z';
+    const bool redo = (ctrl && event.code == 'Y') || (ctrlShift && event.code == 'Z');
+    if (!undo && !redo) return false;
+    toolbarClicked(toolbar_.at(undo ? Command::Undo : Command::Redo), kMouseLeft);
+    return true;
 }
 
 void MainWindow::pressNumberButton(int number) {

@@ -238,6 +238,8 @@ class MainWindow : public MainWindowLink {
     void setElapsedTimerRunning(bool running) override;
     void recordHistory(GridWindow& window) override;
     void showOtherGrid(const GridWindow& closing) override;
+    // Ctrl+Z runs Undo, Ctrl+Y and Ctrl+Shift+Z Redo, as their toolbar buttons do.
+    bool takeKey(const KeyEvent& event) override;
     bool applicationClosing() const override { return closing_; }
 
   private:
@@ -252,6 +254,11 @@ class MainWindow : public MainWindowLink {
     void chooseNumber(int number);
     void chooseExperimentButton(ToolButton& button);
     void runSetPuzzle(const Target& target);
+    // What the user chose is about to put another puzzle (or the other grid) in front of them:
+    // a game with unsaved entries is kept first, and the message line, which spoke of the grid
+    // before, is cleared as opening a menu clears it. False when the game could not be kept: the
+    // choice then runs nothing.
+    bool prepareForAnotherPuzzle(const Target& target);
     void showHelp();
     // Where the help window may open: the main window's place from the host, or its own size at
     // the origin when the host knows no screen.

@@ -74,6 +74,7 @@ std::vector<MenuItem> designItems() {
     // Off outside composing; the normal layout keeps them so.
     add("Store &Incomplete Effort", C::StoreIncompleteEffort).enabled = false;
     add("&Get Last Incomplete Effort", C::GetLastIncompleteEffort);
+    add("&Resume Last Game", C::ResumeLastGame);
     for (int count = 0; count < 4; ++count)
         separator();
     add("&Open sudoko01.html", C::OpenComposePage);

@@ -230,16 +230,18 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
                                                            Listed(Candidates(kind, values, cell)));
         }
     }
-    if (grid->panelVisible() && focus > 0 && !board.cell(focus).locked) {
+    // A given's panel shows its own value alone.
+    if (grid->panelVisible() && focus > 0) {
         std::set<int> shown;
         for (int value = 1; value <= kind.side; ++value) {
-            if (board.panelMark(value) == PanelMark{kPanelPossibleBack, kPanelPossibleFore})
-                shown.insert(value);
+            if (board.panelMark(value).backColour == kPanelPossibleBack) shown.insert(value);
         }
-        if (shown != Candidates(kind, values, focus)) {
-            return Broken("panel differs from the grid",
-                          "cell " + std::to_string(focus) + " panel " + Listed(shown) +
-                              ", candidates " + Listed(Candidates(kind, values, focus)));
+        const std::set<int> expected = board.cell(focus).locked ? std::set<int>{values[focus]}
+                                                                : Candidates(kind, values, focus);
+        if (shown != expected) {
+            return Broken("panel differs from the grid", "cell " + std::to_string(focus) +
+                                                             " panel " + Listed(shown) +
+                                                             ", expected " + Listed(expected));
         }
     }
     std::string percent;

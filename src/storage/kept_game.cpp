@@ -1,0 +1,96 @@
+#include "storage/kept_game.h"
+
+#include <charconv>
+#include <map>
+
+#include "model/puzzle_line.h"
+#include "storage/data_file.h"
+#include "storage/number_text.h"
+
+namespace quorvel {
+
+namespace {
+
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<int>> CellValues(const GridKind& kind, std::string_view line) {
+    const PuzzleLineResult read = parsePuzzleLine(line);
+    if (!read.puzzle || !(read.puzzle->kind == kind)) return std::nullopt;
+    return read.puzzle->values;
+}
+
+}  // namespace
+
+std::optional<KeptGame> ParseKeptGame(std::string_view text) {
+    std::map<std::string, std::string, std::less<>> fields;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::size_t equals = line.find('=');
+        if (equals != std::string_view::npos)
+            fields.emplace(line.substr(0, equals), line.substr(equals + 1));
+    }
+    const auto field = [&](std::string_view name) -> std::optional<std::string_view> {
+        const auto found = fields.find(name);
+        if (found == fields.end()) return std::nullopt;
+        return std::string_view(found->second);
+    };
+    const std::optional<int> size = field("Size") ? WholeNumber(*field("Size")) : std::nullopt;
+    if (size != kNineGrid.side && size != kFifteenGrid.side) return std::nullopt;
+    KeptGame game;
+    game.kind = *size == kNineGrid.side ? kNineGrid : kFifteenGrid;
+    const auto givens = CellValues(game.kind, field("Givens").value_or(""));
+    const auto entries = CellValues(game.kind, field("Entries").value_or(""));
+    if (!givens || !entries) return std::nullopt;
+    for (std::size_t cell = 0; cell < givens->size(); ++cell) {
+        if ((*givens)[cell] != 0 && (*entries)[cell] != 0) return std::nullopt;
+    }
+    game.givens = *givens;
+    game.entries = *entries;
+    const std::optional<int> number = WholeNumber(field("Number").value_or(""));
+    const std::optional<int> kind = WholeNumber(field("Kind").value_or(""));
+    const std::optional<int> level = WholeNumber(field("Level").value_or(""));
+    const std::optional<double> elapsed = ParseDecimal(field("Elapsed").value_or(""));
+    const std::optional<std::string_view> offer = field("OfferAtStart");
+    if (!number || !kind || !level || !elapsed || *elapsed < 0 || !offer ||
+        (*offer != "True" && *offer != "False") || !field("Caption"))
+        return std::nullopt;
+    game.puzzleNumber = *number;
+    game.puzzleKind = *kind;
+    game.puzzleLevel = *level;
+    game.caption = std::string(*field("Caption"));
+    game.elapsedDays = *elapsed;
+    game.offerAtStart = *offer == "True";
+    return game;
+}
+
+std::string FormatKeptGame(const KeptGame& game) {
+    return "Size=" + std::to_string(game.kind.side) +
+           "\nGivens=" + formatPuzzleLine(game.kind, game.givens) +
+           "\nEntries=" + formatPuzzleLine(game.kind, game.entries) +
+           "\nNumber=" + std::to_string(game.puzzleNumber) +
+           "\nKind=" + std::to_string(game.puzzleKind) +
+           "\nLevel=" + std::to_string(game.puzzleLevel) + "\nCaption=" + game.caption +
+           "\nElapsed=" + FormatDecimal(game.elapsedDays) +
+           "\nOfferAtStart=" + (game.offerAtStart ? "True" : "False") + "\n";
+}
+
+std::optional<KeptGame> LoadKeptGame(const std::filesystem::path& settingsFolder) {
+    const std::optional<std::string> bytes =
+        ReadFileBytes(ResolveDataFile(settingsFolder, kKeptGameFileName));
+    return bytes ? ParseKeptGame(*bytes) : std::nullopt;
+}
+
+FileStatus SaveKeptGame(const std::filesystem::path& settingsFolder, const KeptGame& game) {
+    return ReplaceFileAtomically(ResolveDataFile(settingsFolder, kKeptGameFileName),
+                                 FormatKeptGame(game));
+}
+
+}  // namespace quorvel

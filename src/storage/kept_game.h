@@ -1,0 +1,45 @@
+#pragma once
+// The game kept for later: a puzzle with the user's entries that would otherwise be lost, because
+// the program quit or another puzzle took its grid before Save Incomplete Puzzle stored them.
+// It lives in a small text file beside the settings ("QuorvelResume.txt"), one "Name=value" line
+// per field; the next start offers it back, and Set Puzzle > Resume Last Game brings it back at
+// any time.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/grid_kind.h"
+#include "storage/file_error.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kKeptGameFileName = "QuorvelResume.txt";
+
+struct KeptGame {
+    GridKind kind = kNineGrid;
+    std::vector<int> givens;   // index 0 is cell 1; 0 = not a given
+    std::vector<int> entries;  // the user's values in the other cells; 0 = empty
+    int puzzleNumber = 0;      // the stored puzzle it came from, 0 for none
+    int puzzleKind = 0;
+    int puzzleLevel = 0;
+    std::string caption;        // the puzzle caption the grid showed
+    double elapsedDays = 0;     // the elapsed time, in days as the timer keeps it
+    bool offerAtStart = false;  // the next start asks whether to continue it
+
+    bool operator==(const KeptGame&) const = default;
+};
+
+// nullopt for a text that is not a whole kept game (a missing field, a grid of the wrong size,
+// a given and an entry in one cell, a value outside the grid).
+std::optional<KeptGame> ParseKeptGame(std::string_view text);
+std::string FormatKeptGame(const KeptGame& game);
+
+// The file in `settingsFolder`; nullopt when it is missing or unreadable.
+std::optional<KeptGame> LoadKeptGame(const std::filesystem::path& settingsFolder);
+// Replaces the file atomically, so a failed write keeps the game kept before.
+FileStatus SaveKeptGame(const std::filesystem::path& settingsFolder, const KeptGame& game);
+
+}  // namespace quorvel

@@ -1,0 +1,54 @@
+#include "storage/kept_game.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/data_file.h"
+
+namespace quorvel {
+namespace {
+
+KeptGame AGame() {
+    KeptGame game;
+    game.kind = kFifteenGrid;
+    game.givens.assign(225, 0);
+    game.entries.assign(225, 0);
+    game.givens[0] = 15;
+    game.entries[224] = 10;
+    game.puzzleNumber = 41;
+    game.puzzleKind = 1;
+    game.puzzleLevel = 3;
+    game.caption = "Puzzle No : 7 of 12";
+    game.elapsedDays = 0.0125;
+    game.offerAtStart = true;
+    return game;
+}
+
+TEST(KeptGame, ReadsBackWhatItWrites) {
+    EXPECT_EQ(ParseKeptGame(FormatKeptGame(AGame())), AGame());
+}
+
+// A kept game that cannot be read whole is no game at all, never half a one.
+TEST(KeptGame, RefusesAnIncompleteOrInconsistentText) {
+    const std::string good = FormatKeptGame(AGame());
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::string cases[] = {
+        "",
+        replaced("Size=15", "Size=16"),
+        replaced("Size=15", "Size=9"),       // the lines are 225 cells long
+        replaced("Entries=.", "Entries="),   // 224 cells
+        replaced("Entries=.", "Entries=1"),  // a given and an entry in cell 1
+        replaced("Number=41", "Number=-1"),
+        replaced("Elapsed=0.0125", "Elapsed=soon"),
+        replaced("OfferAtStart=True", "OfferAtStart=yes"),
+        replaced("Caption=", "Title="),
+    };
+    for (const std::string& text : cases)
+        EXPECT_EQ(ParseKeptGame(text), std::nullopt) << text;
+}
+
+}  // namespace
+}  // namespace quorvel
