@@ -49,6 +49,7 @@ class FakeMainWindow : public MainWindowLink {
     void recordHistory(GridWindow& window) override { historyRecords.push_back(&window); }
     void showOtherGrid(const GridWindow& window) override { otherGridRequests.push_back(&window); }
     bool applicationClosing() const override { return closing; }
+    bool takeKey(const KeyEvent&) override { return false; }
 
   private:
     Session& session_;
