@@ -12,12 +12,17 @@ LogicGrid::LogicGrid(const GridKind& kind)
         candidates_[cell] = tables_->fullMask;
 }
 
-LogicGrid::LogicGrid(const GridKind& kind, std::span<const int> values) : LogicGrid(kind) {
+LogicGrid::LogicGrid(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates)
+    : LogicGrid(kind) {
     const int count = std::min(cellCount(), static_cast<int>(values.size()));
     for (int cell = 1; cell <= count; ++cell) {
         const int value = values[cell - 1];
         if (value >= 1 && value <= side()) place(cell, value);
     }
+    const int masks = std::min(cellCount(), static_cast<int>(candidates.size()));
+    for (int cell = 1; cell <= masks; ++cell)
+        candidates_[cell] &= candidates[cell - 1];
 }
 
 unsigned LogicGrid::positions(int unit, int value) const {

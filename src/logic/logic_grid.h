@@ -20,8 +20,11 @@ class LogicGrid {
     // An empty grid: every cell open to every value.
     explicit LogicGrid(const GridKind& kind);
     // Values in cell order (index 0 is cell 1), 0 for empty. Each empty cell starts with the
-    // values its row, column and block leave; values outside 1..N count as empty.
-    LogicGrid(const GridKind& kind, std::span<const int> values);
+    // values its row, column and block leave; values outside 1..N count as empty. With
+    // `candidates` (a mask per cell in the same order, bit v for value v) it keeps only those of
+    // them that are among its candidates there: a candidate state.
+    LogicGrid(const GridKind& kind, std::span<const int> values,
+              std::span<const ValueMask> candidates = {});
 
     const GridKind& kind() const { return kind_; }
     int side() const { return kind_.side; }

@@ -1,20 +1,36 @@
 #include "logic/logic_solver.h"
 
+#include "logic/step_text.h"
 #include "solver/solution_count.h"
 
 namespace quorvel::logic {
 
 namespace {
 
-LogicPath runPath(const GridKind& kind, std::span<const int> values, bool untilPlacement) {
+// A cell whose candidates lack the value the first solution of the values alone gives it; none
+// (cell 0) when the values have no solution either.
+CellValue neededCandidate(const GridKind& kind, std::span<const int> values,
+                          std::span<const ValueMask> candidates) {
+    const SolutionCount plain = countSolutions(kind, values, 1);
+    for (std::size_t i = 0; i < plain.firstSolution.size() && i < candidates.size(); ++i) {
+        const int value = plain.firstSolution[i];
+        if (((candidates[i] >> value) & 1u) == 0) return {static_cast<int>(i) + 1, value};
+    }
+    return {};
+}
+
+LogicPath runPath(const GridKind& kind, std::span<const int> values,
+                  std::span<const ValueMask> candidates, bool untilPlacement) {
     LogicPath path;
+    path.kind = kind;
     path.values.assign(values.begin(), values.end());
-    const int solutions = countSolutions(kind, values, 2).count;
+    const int solutions = countSolutions(kind, values, 2, candidates).count;
     if (solutions == 0) {
-        path.end = PathEnd::NoSolution;
+        path.needed = neededCandidate(kind, values, candidates);
+        path.end = path.needed.cell != 0 ? PathEnd::CandidateRemoved : PathEnd::NoSolution;
         return path;
     }
-    LogicGrid grid(kind, values);
+    LogicGrid grid(kind, values, candidates);
     grid.setOneSolution(solutions == 1);
     path.end = PathEnd::Solved;
     while (grid.emptyCount() > 0) {
@@ -129,22 +145,28 @@ std::optional<Step> nextStep(const LogicGrid& grid) {
     return found;
 }
 
-LogicPath explainPath(const GridKind& kind, std::span<const int> values) {
-    return runPath(kind, values, false);
+LogicPath explainPath(const GridKind& kind, std::span<const int> values,
+                      std::span<const ValueMask> candidates) {
+    return runPath(kind, values, candidates, false);
 }
 
-LogicPath hintPath(const GridKind& kind, std::span<const int> values) {
-    return runPath(kind, values, true);
+LogicPath hintPath(const GridKind& kind, std::span<const int> values,
+                   std::span<const ValueMask> candidates) {
+    return runPath(kind, values, candidates, true);
 }
 
-std::string_view pathMessage(PathEnd end) {
-    switch (end) {
+std::string pathMessage(const LogicPath& path) {
+    switch (path.end) {
         case PathEnd::Solved:
-            return kCompleteText;
+            return std::string(kCompleteText);
         case PathEnd::Stuck:
-            return kStuckText;
+            return std::string(kStuckText);
         case PathEnd::NoSolution:
-            return kNoSolutionText;
+            return std::string(kNoSolutionText);
+        case PathEnd::CandidateRemoved: {
+            return std::string(kCandidateRemovedText) + cellName(path.kind, path.needed.cell) +
+                   " must be able to hold " + std::to_string(path.needed.value);
+        }
         case PathEnd::Placed:
             break;
     }

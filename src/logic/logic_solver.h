@@ -5,10 +5,13 @@
 // solution of the grid. The same count tells whether the grid has exactly one solution, which
 // the uniqueness techniques need: on a grid with several they find nothing.
 //
-// Values are given in cell order (index 0 is cell 1): 0 for empty, 1..N for a value.
+// Values are given in cell order (index 0 is cell 1): 0 for empty, 1..N for a value. A candidate
+// state adds a mask per cell (bit v for value v): the logic starts from those candidates, and a
+// state that removed a value every solution of its values needs is named before any step.
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,18 +26,23 @@ inline constexpr std::string_view kNoSolutionText = "This grid has no solution: 
 inline constexpr std::string_view kStuckText =
     "No technique applies: the next value cannot be found by logic alone";
 inline constexpr std::string_view kCompleteText = "The grid is already complete";
+inline constexpr std::string_view kCandidateRemovedText =
+    "A candidate the solution needs was removed: ";
 
 enum class PathEnd {
-    Solved,      // every cell has a value
-    Placed,      // (hints) the last step places a value
-    Stuck,       // no technique applies to the grid where the path ends
-    NoSolution,  // the values clash or leave no solution; no steps
+    Solved,            // every cell has a value
+    Placed,            // (hints) the last step places a value
+    Stuck,             // no technique applies to the grid where the path ends
+    NoSolution,        // the values clash or leave no solution; no steps
+    CandidateRemoved,  // the values have a solution, but the candidates left allow none
 };
 
 struct LogicPath {
     PathEnd end = PathEnd::Stuck;
     std::vector<Step> steps;
+    GridKind kind = kNineGrid;
     std::vector<int> values;  // the grid where the path ends
+    CellValue needed;         // CandidateRemoved: a cell lacking the value a solution needs
 };
 
 // Every instance of one technique on the grid, in a fixed order, until the sink stops.
@@ -43,11 +51,13 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
 std::optional<Step> nextStep(const LogicGrid& grid);
 
 // The whole path: ends Solved, Stuck or NoSolution.
-LogicPath explainPath(const GridKind& kind, std::span<const int> values);
+LogicPath explainPath(const GridKind& kind, std::span<const int> values,
+                      std::span<const ValueMask> candidates = {});
 // The steps up to and including the next placement: ends Placed, Solved (nothing left to place,
-// no steps), Stuck or NoSolution.
-LogicPath hintPath(const GridKind& kind, std::span<const int> values);
+// no steps), Stuck, NoSolution or CandidateRemoved.
+LogicPath hintPath(const GridKind& kind, std::span<const int> values,
+                   std::span<const ValueMask> candidates = {});
 // What to tell the user when a hint path places nothing (empty for Placed).
-std::string_view pathMessage(PathEnd end);
+std::string pathMessage(const LogicPath& path);
 
 }  // namespace quorvel::logic

@@ -29,11 +29,12 @@ int levelOf(TechniqueGroup group) {
 
 }  // namespace
 
-PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values) {
+PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
+                        std::span<const ValueMask> candidates) {
     PuzzleRating rating;
-    rating.solutions = countSolutions(kind, values, 2).count;
+    rating.solutions = countSolutions(kind, values, 2, candidates).count;
     if (rating.solutions == 0) return rating;
-    const LogicPath path = explainPath(kind, values);
+    const LogicPath path = explainPath(kind, values, candidates);
     rating.logicSolved = path.end == PathEnd::Solved;
     rating.level = rating.logicSolved ? 1 : 4;
     int hardestScore = 0;

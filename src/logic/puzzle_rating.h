@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/grid_kind.h"
+#include "model/units.h"
 
 namespace quorvel::logic {
 
@@ -22,7 +23,9 @@ struct PuzzleRating {
     bool logicSolved = false;  // the path reaches the complete grid
 };
 
-PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values);
+// With `candidates`, the rating of that candidate state (see logic_solver.h).
+PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
+                        std::span<const ValueMask> candidates = {});
 
 // "Easy", "Medium", "Hard" or "Very Hard" for levels 1..4.
 std::string levelName(int level);

@@ -72,4 +72,10 @@ const TechniqueInfo& techniqueInfo(Technique technique) {
     return kTechniques[static_cast<std::size_t>(technique)];
 }
 
+std::string_view groupName(TechniqueGroup group) {
+    static constexpr std::string_view kNames[] = {
+        "single", "intersection", "subset", "fish", "single-value pattern", "wing", "chain"};
+    return kNames[static_cast<std::size_t>(group)];
+}
+
 }  // namespace quorvel::logic

@@ -73,5 +73,7 @@ struct TechniqueInfo {
 // Every technique, in the order the solver tries them.
 std::span<const TechniqueInfo> allTechniques();
 const TechniqueInfo& techniqueInfo(Technique technique);
+// The family's name in lower case, as the tool prints it: "single", "single-value pattern".
+std::string_view groupName(TechniqueGroup group);
 
 }  // namespace quorvel::logic

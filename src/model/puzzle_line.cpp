@@ -1,5 +1,7 @@
 #include "model/puzzle_line.h"
 
+#include <bit>
+
 namespace quorvel {
 
 namespace {
@@ -11,6 +13,10 @@ std::string_view trimmed(std::string_view line) {
     while (!line.empty() && blank(line.back()))
         line.remove_suffix(1);
     return line;
+}
+
+std::string cellWhere(const GridKind& kind, int cell) {
+    return "cell r" + std::to_string(kind.rowOf(cell)) + "c" + std::to_string(kind.columnOf(cell));
 }
 
 std::string printable(char c) {
@@ -44,8 +50,7 @@ int cellCharacterValue(char c) {
 std::optional<std::string> cellCharacterProblem(const GridKind& kind, int cell, char c) {
     const int value = cellCharacterValue(c);
     if (value >= 0 && value <= kind.side) return std::nullopt;
-    const std::string where =
-        "cell r" + std::to_string(kind.rowOf(cell)) + "c" + std::to_string(kind.columnOf(cell));
+    const std::string where = cellWhere(kind, cell);
     if (value < 0) return where + ": bad character " + printable(c);
     const std::string side = std::to_string(kind.side);
     return where + ": " + std::to_string(value) + " is not a value of a " + side + " x " + side +
@@ -89,7 +94,7 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
                                                      kFifteenGrid.cellCount());
         return result;
     }
-    PuzzleLine puzzle{kind, {}};
+    PuzzleLine puzzle{kind, {}, {}};
     puzzle.values.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int cell = static_cast<int>(i) + 1;
@@ -102,6 +107,49 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
     }
     result.puzzle = std::move(puzzle);
     return result;
+}
+
+PuzzleLineResult parseCandidateLine(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    PuzzleLineResult result;
+    const GridKind kind =
+        text.size() == kNineGrid.cellCount() * std::size_t{9} ? kNineGrid : kFifteenGrid;
+    const std::size_t side = static_cast<std::size_t>(kind.side);
+    if (text.size() != side * static_cast<std::size_t>(kind.cellCount())) {
+        const std::size_t nine = std::size_t{81} * 9;
+        const std::size_t expected = text.size() * 2 <= nine + 225 * 15 ? nine : 225 * 15;
+        result.error = std::to_string(text.size()) + " characters, expected " +
+                       std::to_string(expected) + " for a candidate line";
+        return result;
+    }
+    PuzzleLine puzzle{kind, std::vector<int>(kind.cellCount(), 0),
+                      std::vector<ValueMask>(kind.cellCount(), 0)};
+    for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+        ValueMask& mask = puzzle.candidates[cell - 1];
+        for (int value = 1; value <= kind.side; ++value) {
+            const char c = text[(cell - 1) * side + value - 1];
+            const int read = cellCharacterValue(c);
+            if (read == value) {
+                mask |= static_cast<ValueMask>(1u << value);
+            } else if (read != 0) {
+                result.error = cellWhere(kind, cell) + ": " + printable(c) + " in place " +
+                               std::to_string(value) + ", expected '" +
+                               formatPuzzleLine(kind, {value}) + "' or '.'";
+                result.problemCell = cell;
+                return result;
+            }
+        }
+        if (std::has_single_bit(mask)) puzzle.values[cell - 1] = std::countr_zero(mask);
+    }
+    result.puzzle = std::move(puzzle);
+    return result;
+}
+
+PuzzleLineResult parseStateLine(std::string_view line) {
+    // Candidate lines are longer than twice any puzzle line.
+    return trimmed(line).size() > 2 * static_cast<std::size_t>(kFifteenGrid.cellCount())
+               ? parseCandidateLine(line)
+               : parsePuzzleLine(line);
 }
 
 std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& values) {

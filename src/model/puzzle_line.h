@@ -10,12 +10,17 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "model/units.h"
 
 namespace quorvel {
 
 struct PuzzleLine {
     GridKind kind = kNineGrid;
     std::vector<int> values;  // index 0 is cell 1; 0 = empty
+    // A candidate state: per cell the values still open (a cell holding a value has just that
+    // one). Empty when the text gave only values, so each empty cell may hold whatever its row,
+    // column and block leave.
+    std::vector<ValueMask> candidates;
 };
 
 struct PuzzleLineResult {
@@ -42,6 +47,12 @@ std::string unplayedGridProblem(int side);
 // Blanks, tabs and carriage returns around the line are ignored. A line of the cells of a grid
 // larger than 15 x 15 is refused with unplayedGridProblem.
 PuzzleLineResult parsePuzzleLine(std::string_view line);
+// A candidate line: N characters per cell, cell by cell (729 on the 9 x 9 grid, 3,375 on the
+// 15 x 15); the i-th character of a cell is value i's cell character where i is a candidate and an
+// empty mark where it is not. A cell with one candidate holds that value.
+PuzzleLineResult parseCandidateLine(std::string_view line);
+// A puzzle line or a candidate line, told apart by length.
+PuzzleLineResult parseStateLine(std::string_view line);
 // Values 0..15 per cell, "." for empty; values outside 1..N also give ".".
 std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& values);
 

@@ -96,8 +96,10 @@ class Search {
     Search(int limit, std::mt19937_64* random) : limit_(limit), random_(random) {}
 
     // Loads the givens and settles what follows from them. False when there can be no solution:
-    // wrong size, a value outside 1..N, givens that clash or a dead end.
-    bool load(std::span<const int> cells, State<S>& state) const {
+    // wrong size, a value outside 1..N, givens that clash or a dead end. When `allowed` is not
+    // empty, each cell may hold only the values its mask there allows (bit v for value v).
+    bool load(std::span<const int> cells, std::span<const std::uint16_t> allowed,
+              State<S>& state) const {
         if (static_cast<int>(cells.size()) != S::kCells) return false;
         state.value.fill(0);
         state.placed.fill(0);
@@ -123,6 +125,7 @@ class Search {
             state.candidates[cell] =
                 S::kAllValues &
                 ~(state.placed[units[0]] | state.placed[units[1]] | state.placed[units[2]]);
+            if (!allowed.empty()) state.candidates[cell] &= static_cast<Mask>(allowed[cell] >> 1);
             if (state.candidates[cell] == 0) return false;
         }
         for (int cell = 0; cell < S::kCells; ++cell) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "model/units.h"
 
 namespace quorvel {
 
@@ -24,8 +25,10 @@ struct SolutionCount {
 
 // Counts the solutions of the puzzle, stopping as soon as `limit` are found. A puzzle whose
 // givens already clash, whose size does not fit the kind, or that holds a value outside 1..N
-// has no solution.
-SolutionCount countSolutions(const GridKind& kind, std::span<const int> cells, int limit);
+// has no solution. With `candidates` (a mask per cell, bit v for value v) only the solutions
+// that give each cell one of its candidates count.
+SolutionCount countSolutions(const GridKind& kind, std::span<const int> cells, int limit,
+                             std::span<const ValueMask> candidates = {});
 
 // The cells (numbered from 1) where the first two solutions differ, in cell order: where a
 // puzzle with more than one solution lacks a given. Empty when fewer than two were found.

@@ -119,6 +119,10 @@ class GridReader {
     std::vector<int> rowLines_;
     int firstExtraLine_ = 0;
     std::string cells_;
+    // Per cell the values it may hold: its candidate group, its value, or every value for an
+    // empty mark. Kept with the puzzle when some group holds more than one value.
+    std::vector<ValueMask> candidates_;
+    bool groups_ = false;
     std::string problem_;
     int problemLine_ = 0;
 };
@@ -181,8 +185,15 @@ void GridReader::addCells(int number, const RowWords& row) {
     const std::size_t side = static_cast<std::size_t>(side_);
     if (row.words.size() != side) {
         if (row.characters == side) {
-            for (const std::string_view word : row.words)
+            for (const std::string_view word : row.words) {
+                for (const char c : word) {
+                    const int value = cellCharacterValue(c);
+                    candidates_.push_back(value > 0 && value <= side_
+                                              ? static_cast<ValueMask>(1u << value)
+                                              : unitTables(kind()).fullMask);
+                }
                 cells_ += word;
+            }
             return;
         }
         const bool groups = row.words.size() > static_cast<std::size_t>(kind().blocksAcross()) &&
@@ -194,14 +205,18 @@ void GridReader::addCells(int number, const RowWords& row) {
         const int cell = static_cast<int>(cells_.size()) + 1;
         char single = '.';
         int singleValue = 0;
+        ValueMask mask = 0;
         for (const char c : group) {
             if (auto problem = cellCharacterProblem(kind(), cell, c))
                 return refuseAt(number, std::move(*problem));
             const int value = cellCharacterValue(c);
             if (value == 0 || value == singleValue) continue;
+            mask |= static_cast<ValueMask>(1u << value);
             singleValue = singleValue == 0 ? value : -1;
             single = c;
         }
+        groups_ = groups_ || singleValue < 0;
+        candidates_.push_back(mask != 0 ? mask : unitTables(kind()).fullMask);
         cells_ += singleValue > 0 ? single : '.';
     }
 }
@@ -226,6 +241,7 @@ void GridReader::endBlock() {
             const int row = kind().rowOf(parsed.problemCell);
             Refuse(read_, rowLines_[row - 1], parsed.error);
         } else {
+            if (groups_) parsed.puzzle->candidates = std::move(candidates_);
             read_.puzzles.push_back({std::move(*parsed.puzzle), firstLine_, std::move(notes_)});
         }
     }
@@ -236,6 +252,8 @@ void GridReader::endBlock() {
     unplayedSide_ = 0;
     rowLines_.clear();
     cells_.clear();
+    candidates_.clear();
+    groups_ = false;
     problem_.clear();
 }
 

@@ -1,6 +1,6 @@
-// quorvel-tool check: counts the solutions of each puzzle up to two with the exact counter and
-// prints one JSON line: the size, the count (0, 1 or 2), the solution when there is exactly one,
-// and the cells where the first two solutions differ when there are more.
+// quorvel-tool check: counts the solutions of each puzzle (or candidate state) up to two with the
+// exact counter and prints one JSON line: the size, the count (0, 1 or 2), the solution when there
+// is exactly one, and the cells where the first two solutions differ when there are more.
 
 #include <string>
 
@@ -14,7 +14,7 @@ namespace quorvel::tool {
 namespace {
 
 std::string checkOne(const PuzzleLine& puzzle) {
-    const SolutionCount count = countSolutions(puzzle.kind, puzzle.values, 2);
+    const SolutionCount count = countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates);
     std::string differ;
     for (const int cell : differingCells(count))
         differ += (differ.empty() ? "" : ",") + std::to_string(cell);
@@ -28,7 +28,7 @@ std::string checkOne(const PuzzleLine& puzzle) {
 int runCheck(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return failCommand("check", "takes one puzzle (a puzzle line, or - for standard input)");
-    return answerPuzzles("check", args[0], checkOne);
+    return answerPuzzles("check", args[0], checkOne, PuzzleInput::States);
 }
 
 const bool registered = registerCommand("check", {runCheck, "check PUZZLE|-"});

@@ -1,11 +1,16 @@
-// quorvel-tool hint and explain: the logic solver's next placement with the steps leading to it,
-// and its whole path, as one compact JSON object a line.
+// quorvel-tool hint, explain, find and techniques: the logic solver's next placement with the
+// steps leading to it, its whole path, every instance of one technique, and the techniques in the
+// order the solver tries them; one compact JSON object a line.
 
+#include <algorithm>
+#include <cctype>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "logic/logic_solver.h"
 #include "model/puzzle_line.h"
+#include "solver/solution_count.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
 
@@ -35,11 +40,10 @@ std::string stepsJson(const std::vector<logic::Step>& steps) {
 }
 
 std::string hintJson(const PuzzleLine& puzzle) {
-    const logic::LogicPath path = logic::hintPath(puzzle.kind, puzzle.values);
+    const logic::LogicPath path = logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates);
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) + ",\"technique\":";
     if (path.end != logic::PathEnd::Placed)
-        return json + "null,\"message\":" + jsonString(std::string(logic::pathMessage(path.end))) +
-               "}";
+        return json + "null,\"message\":" + jsonString(logic::pathMessage(path)) + "}";
     const logic::Step& last = path.steps.back();
     return json + jsonString(std::string(logic::techniqueInfo(last.technique).name)) +
            ",\"cell\":" + std::to_string(last.placements.front().cell) +
@@ -48,11 +52,28 @@ std::string hintJson(const PuzzleLine& puzzle) {
 }
 
 std::string explainJson(const PuzzleLine& puzzle) {
-    const logic::LogicPath path = logic::explainPath(puzzle.kind, puzzle.values);
+    const logic::LogicPath path = logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates);
+    const bool solved = path.end == logic::PathEnd::Solved;
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
-           ",\"solved\":" + (path.end == logic::PathEnd::Solved ? "true" : "false") +
+           ",\"solved\":" + (solved ? "true" : "false") +
+           (solved ? "" : ",\"message\":" + jsonString(logic::pathMessage(path))) +
            ",\"grid\":" + jsonString(formatPuzzleLine(puzzle.kind, path.values)) +
            ",\"steps\":" + stepsJson(path.steps) + "}";
+}
+
+// Every instance of `technique` in the state as given, nothing applied before.
+std::string findJson(const logic::TechniqueInfo& technique, const PuzzleLine& puzzle) {
+    logic::LogicGrid grid(puzzle.kind, puzzle.values, puzzle.candidates);
+    grid.setOneSolution(countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates).count ==
+                        1);
+    std::vector<logic::Step> steps;
+    logic::findSteps(technique.technique, grid, [&](logic::Step&& step) {
+        steps.push_back(std::move(step));
+        return true;
+    });
+    return "{\"size\":" + std::to_string(puzzle.kind.side) +
+           ",\"technique\":" + jsonString(std::string(technique.name)) +
+           ",\"steps\":" + stepsJson(steps) + "}";
 }
 
 int runOnPuzzles(const std::string& command, const std::vector<std::string>& args,
@@ -60,7 +81,36 @@ int runOnPuzzles(const std::string& command, const std::vector<std::string>& arg
     if (args.empty())
         return failCommand(command, "missing puzzle (a puzzle line, or - for standard input)");
     if (args.size() > 1) return failCommand(command, "unexpected argument '" + args[1] + "'");
-    return answerPuzzles(command, args[0], describe);
+    return answerPuzzles(command, args[0], describe, PuzzleInput::States);
+}
+
+int runFind(const std::vector<std::string>& args) {
+    if (args.size() != 2)
+        return failCommand("find",
+                           "takes a technique and a puzzle (a puzzle line, or - for "
+                           "standard input)");
+    const auto techniques = logic::allTechniques();
+    const auto named = std::find_if(techniques.begin(), techniques.end(), [&](const auto& info) {
+        return std::equal(
+            info.name.begin(), info.name.end(), args[0].begin(), args[0].end(),
+            [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+    });
+    if (named == techniques.end())
+        return failCommand(
+            "find", "unknown technique '" + args[0] + "' (quorvel-tool techniques lists them)");
+    return answerPuzzles(
+        "find", args[1], [&](const PuzzleLine& puzzle) { return findJson(*named, puzzle); },
+        PuzzleInput::States);
+}
+
+int runTechniques(const std::vector<std::string>& args) {
+    if (!args.empty()) return failCommand("techniques", "unexpected argument '" + args[0] + "'");
+    for (const logic::TechniqueInfo& info : logic::allTechniques())
+        std::cout << "{\"name\":" << jsonString(std::string(info.name))
+                  << ",\"score\":" << info.score
+                  << ",\"group\":" << jsonString(std::string(logic::groupName(info.group)))
+                  << "}\n";
+    return 0;
 }
 
 const bool hintRegistered = registerCommand(
@@ -72,6 +122,9 @@ const bool explainRegistered =
                                     return runOnPuzzles("explain", args, explainJson);
                                 },
                                 "explain PUZZLE|-"});
+const bool findRegistered = registerCommand("find", {runFind, "find TECHNIQUE PUZZLE|-"});
+const bool techniquesRegistered =
+    registerCommand("techniques", {runTechniques, "techniques   (name, score, group in order)"});
 
 }  // namespace
 }  // namespace quorvel::tool

@@ -1,6 +1,9 @@
 #include "tool/puzzle_input.h"
 
 #include <iostream>
+#include <iterator>
+
+#include "storage/puzzle_formats.h"
 
 #include "tool/command_registry.h"
 
@@ -30,20 +33,35 @@ std::string jsonString(const std::string& text) {
 }
 
 int answerPuzzles(const std::string& command, const std::string& source,
-                  const std::function<std::string(const PuzzleLine&)>& answer) {
+                  const std::function<std::string(const PuzzleLine&)>& answer, PuzzleInput input) {
+    const auto parse = input == PuzzleInput::States ? parseStateLine : parsePuzzleLine;
     if (source != "-") {
-        const PuzzleLineResult parsed = parsePuzzleLine(source);
+        const PuzzleLineResult parsed = parse(source);
         if (!parsed.puzzle) return failCommand(command, parsed.error);
         std::cout << answer(*parsed.puzzle) << "\n";
         return 0;
     }
     std::string line;
+    std::string text;  // what was read while no puzzle line was answered
+    bool answered = false;
     for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (!answered) text += line + "\n";
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const PuzzleLineResult parsed = parsePuzzleLine(line);
+        const PuzzleLineResult parsed = parse(line);
         if (!parsed.puzzle) {
+            if (input == PuzzleInput::States && !answered) {
+                // Perhaps the first row of a grid drawn over several lines.
+                text += std::string(std::istreambuf_iterator<char>(std::cin), {});
+                const PuzzleTextRead read = ReadPuzzleText(text);
+                if (read.complete()) {
+                    for (const FilePuzzle& entry : read.puzzles)
+                        std::cout << answer(entry.puzzle) << "\n";
+                    return 0;
+                }
+            }
             return failCommand(command, "line " + std::to_string(number) + ": " + parsed.error);
         }
+        answered = true;
         std::cout << answer(*parsed.puzzle) << "\n" << std::flush;
     }
     return 0;

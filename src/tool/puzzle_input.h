@@ -15,10 +15,16 @@ int failCommand(const std::string& command, const std::string& problem);
 // The text as a JSON string literal, quotes included.
 std::string jsonString(const std::string& text);
 
+// What a command takes as a puzzle: puzzle lines only, or candidate states too (candidate lines,
+// and on standard input the grids the puzzle formats draw over several lines, candidate grids
+// among them).
+enum class PuzzleInput { Lines, States };
+
 // Answers the puzzle line `source`, or every non-blank line of standard input when `source` is
 // "-", printing what `answer` returns as one line each. A malformed line stops the run with a
 // message naming it (lines before it are answered); returns the exit status.
 int answerPuzzles(const std::string& command, const std::string& source,
-                  const std::function<std::string(const PuzzleLine&)>& answer);
+                  const std::function<std::string(const PuzzleLine&)>& answer,
+                  PuzzleInput input = PuzzleInput::Lines);
 
 }  // namespace quorvel::tool

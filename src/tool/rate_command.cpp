@@ -1,6 +1,6 @@
-// quorvel-tool rate: the computed difficulty of each puzzle as one JSON line: size, solutions
-// (0, 1 or 2), level (1..4, 0 without a solution), score, hardest technique and whether logic
-// alone finishes it.
+// quorvel-tool rate: the computed difficulty of each puzzle (or candidate state) as one JSON line:
+// size, solutions (0, 1 or 2), level (1..4, 0 without a solution), score, hardest technique and
+// whether logic alone finishes it.
 
 #include <string>
 
@@ -13,7 +13,8 @@ namespace quorvel::tool {
 namespace {
 
 std::string rateOne(const PuzzleLine& puzzle) {
-    const logic::PuzzleRating rating = logic::ratePuzzle(puzzle.kind, puzzle.values);
+    const logic::PuzzleRating rating =
+        logic::ratePuzzle(puzzle.kind, puzzle.values, puzzle.candidates);
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"solutions\":" + std::to_string(rating.solutions) +
            ",\"level\":" + std::to_string(rating.level) +
@@ -25,7 +26,7 @@ std::string rateOne(const PuzzleLine& puzzle) {
 int runRate(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return failCommand("rate", "takes one puzzle (a puzzle line, or - for standard input)");
-    return answerPuzzles("rate", args[0], rateOne);
+    return answerPuzzles("rate", args[0], rateOne, PuzzleInput::States);
 }
 
 const bool registered = registerCommand("rate", {runRate, "rate PUZZLE|-"});

@@ -56,7 +56,8 @@ TEST(LogicPath, EndsAsTheGridAllows) {
             EXPECT_TRUE(hint.steps.empty());
         }
     }
-    EXPECT_EQ(pathMessage(PathEnd::NoSolution), "This grid has no solution: check your entries");
+    EXPECT_EQ(pathMessage(explainPath(kNineGrid, clash)),
+              "This grid has no solution: check your entries");
 }
 
 TEST(LogicPath, TakesNoUniquenessStepOnAGridWithTwoSolutions) {

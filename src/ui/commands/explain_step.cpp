@@ -22,8 +22,7 @@ void ExplainNextStep::press(GridWindow& window) {
         path_ = logic::hintPath(window.kind(), values);
     }
     if (path_.end != logic::PathEnd::Placed) {
-        mainWindow_.showMessage(std::string(logic::pathMessage(path_.end)), colour::kRed,
-                                kAlignCentre);
+        mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, kAlignCentre);
         stage_ = 0;
         values_ = values;
         return;

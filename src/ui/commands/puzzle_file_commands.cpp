@@ -105,7 +105,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) 
         values = GridValues(window, false);
     const PuzzleTextWrite written =
         WritePuzzleText(FormatForSuffix(file.extension().string()),
-                        {FilePuzzle{PuzzleLine{window.kind(), values}, 0, {}}});
+                        {FilePuzzle{PuzzleLine{window.kind(), values, {}}, 0, {}}});
     if (!written.error.empty())
         return ShowProblem(mainWindow, file.filename().string(), written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
