@@ -73,9 +73,25 @@ const TechniqueInfo& techniqueInfo(Technique technique) {
 }
 
 std::string_view groupName(TechniqueGroup group) {
-    static constexpr std::string_view kNames[] = {
-        "single", "intersection", "subset", "fish", "single-value pattern", "wing", "chain"};
-    return kNames[static_cast<std::size_t>(group)];
+    switch (group) {
+        case Single:
+            return "single";
+        case Intersection:
+            return "intersection";
+        case Subset:
+            return "subset";
+        case Fish:
+            return "fish";
+        case SingleValuePattern:
+            return "single-value pattern";
+        case Wing:
+            return "wing";
+        case Uniqueness:
+            return "uniqueness";
+        case Chain:
+            return "chain";
+    }
+    return "";
 }
 
 }  // namespace quorvel::logic

@@ -21,7 +21,7 @@ std::vector<int> Numbers(const std::vector<std::string>& texts) {
 
 // Puzzle `seed` of the fixtures: its givens and its full grid as the solution.
 PuzzleLine Puzzle(int seed, const GridKind& kind = kNineGrid) {
-    return {kind, Numbers(GivensOf(FullValues(kind, seed)))};
+    return {kind, Numbers(GivensOf(FullValues(kind, seed))), {}};
 }
 
 class CollectionImportTest : public testing::TempFolderTest {
