@@ -22,7 +22,7 @@ std::vector<PuzzleLine> generatedFifteen() {
     std::vector<PuzzleLine> puzzles;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         SeededRandom random(seed);
-        puzzles.push_back({kFifteenGrid, GeneratePuzzle(kFifteenGrid, 4, random).puzzle});
+        puzzles.push_back({kFifteenGrid, GeneratePuzzle(kFifteenGrid, 4, random).puzzle, {}});
     }
     return puzzles;
 }
