@@ -33,8 +33,8 @@ Application::Application(Host& host, std::filesystem::path programFolder)
     splash_.setHandOver([this] {
         mainWindow_.load();
         mainWindow_.activate();
-        mainWindow_.commands().run(Command::OfferKeptGame);
     });
+    splash_.setOnGone([this] { mainWindow_.commands().run(Command::OfferKeptGame); });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
     registerCommands();

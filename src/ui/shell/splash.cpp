@@ -41,6 +41,7 @@ void Splash::handOverDue() {
     if (handOver_) handOver_();
     unload();
     session_.loadBusy = false;
+    if (onGone_) onGone_();
 }
 
 void Splash::unload() {

@@ -32,6 +32,9 @@ class Splash {
 
     // Loads the grid and the main window at hand-over (set by the application).
     void setHandOver(std::function<void()> handOver) { handOver_ = std::move(handOver); }
+    // Runs once the splash has gone and the program takes the user's input (a question asked
+    // at start waits for this).
+    void setOnGone(std::function<void()> onGone) { onGone_ = std::move(onGone); }
     void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
     bool visible() const { return visible_; }
@@ -59,6 +62,7 @@ class Splash {
     int step_ = 0;
     std::string version_;
     std::function<void()> handOver_;
+    std::function<void()> onGone_;
     std::function<void()> onChanged_;
 };
 
