@@ -65,6 +65,10 @@ inline constexpr Colour kFlashFore = colour::kGreen;
 inline constexpr Colour kButtonFace = colour::kLightGrey;
 inline constexpr Colour kChosenButtonBack = colour::kLightYellow;
 
+// The user's notes in an empty cell, and a note the grid contradicts (drawn as a mistake).
+inline constexpr Colour kNoteFore = colour::kDarkGrey;
+inline constexpr Colour kNoteMistakeFore = colour::kRed;
+
 // The possibilities panel: a value still possible for the cell, and a value its units hold.
 inline constexpr Colour kPanelPossibleBack = colour::kWhite;
 inline constexpr Colour kPanelPossibleFore = colour::kGreen;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/grid_kind.h"
 
@@ -13,6 +14,8 @@ namespace quorvel {
 
 // A set of values 1..15 as bits: bit v set means value v is in the set.
 using ValueMask = std::uint16_t;
+// A set of values for each cell of a grid: element 0 unused, element n for cell n.
+using NoteMasks = std::vector<ValueMask>;
 
 enum class UnitType { Row, Column, Block };
 

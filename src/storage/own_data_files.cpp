@@ -6,7 +6,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "storage/note_file.h"
 #include "storage/program_options.h"
+#include "storage/puzzle_database.h"
 #include "storage/settings.h"
 #include "storage/shipped_files.h"
 
@@ -27,9 +29,15 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 bool IsOwnDataFile(const fs::path& dataFolder, const fs::path& file) {
     const std::string name = file.filename().string();
+    const auto notesBesideDatabase = [&name](const GridKind& kind) {
+        return SameNameIgnoringCase(
+            name, NoteFileBeside(std::string(DatabaseFileName(kind))).filename().string());
+    };
     const bool ownName =
         SameNameIgnoringCase(name, kSettingsFileName) ||
         SameNameIgnoringCase(name, kOptionsFileName) ||
+        SameNameIgnoringCase(name, kStoreNotesFileName) || notesBesideDatabase(kNineGrid) ||
+        notesBesideDatabase(kFifteenGrid) ||
         std::any_of(kShippedDataFiles.begin(), kShippedDataFiles.end(),
                     [&name](std::string_view own) { return SameNameIgnoringCase(name, own); });
     if (!ownName) return false;

@@ -1,7 +1,8 @@
 #pragma once
-// The files the program keeps its own data in: the two databases, the settings, the options and
-// the help text, in the data folder. A file the user names for a save (an exported text, a saved
-// puzzle) must never replace one of them, or the user's puzzles or settings would be gone.
+// The files the program keeps its own data in: the two databases, the settings, the options, the
+// notes files and the help text, in the data folder. A file the user names for a save (an exported
+// text, a saved puzzle) must never replace one of them, or the user's puzzles or settings would be
+// gone.
 
 #include <filesystem>
 

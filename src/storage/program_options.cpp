@@ -4,12 +4,6 @@
 
 namespace quorvel {
 
-namespace {
-
-constexpr std::string_view kUniquePuzzlesOnly = "UniquePuzzlesOnly";
-
-}  // namespace
-
 ProgramOptions ParseProgramOptions(std::string_view text) {
     ProgramOptions options;
     while (!text.empty()) {
@@ -18,17 +12,21 @@ ProgramOptions ParseProgramOptions(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos || line.substr(0, equals) != kUniquePuzzlesOnly)
-            continue;
+        if (equals == std::string_view::npos) continue;
         const std::string_view value = line.substr(equals + 1);
-        if (value == "True" || value == "False") options.uniquePuzzlesOnly = value == "True";
+        for (const auto& [name, option] : kProgramOptionNames) {
+            if (line.substr(0, equals) == name && (value == "True" || value == "False"))
+                options.*option = value == "True";
+        }
     }
     return options;
 }
 
 std::string FormatProgramOptions(const ProgramOptions& options) {
-    return std::string(kUniquePuzzlesOnly) + "=" + (options.uniquePuzzlesOnly ? "True" : "False") +
-           "\n";
+    std::string text;
+    for (const auto& [name, option] : kProgramOptionNames)
+        text += std::string(name) + "=" + (options.*option ? "True" : "False") + "\n";
+    return text;
 }
 
 ProgramOptions LoadProgramOptions(const std::filesystem::path& settingsFolder) {

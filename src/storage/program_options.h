@@ -14,9 +14,20 @@ namespace quorvel {
 inline constexpr std::string_view kOptionsFileName = "QuorvelOptions.txt";
 
 struct ProgramOptions {
-    bool uniquePuzzlesOnly = true;  // Database > Unique Puzzles Only
+    bool uniquePuzzlesOnly = true;   // Database > Unique Puzzles Only
+    bool removeNotesOnEntry = true;  // Visual Aid > Remove Notes On Entry
 
     bool operator==(const ProgramOptions&) const = default;
+};
+
+// Each option by the name its line carries, in the order the file lists them.
+struct ProgramOptionName {
+    std::string_view name;
+    bool ProgramOptions::*option;
+};
+inline constexpr ProgramOptionName kProgramOptionNames[] = {
+    {"UniquePuzzlesOnly", &ProgramOptions::uniquePuzzlesOnly},
+    {"RemoveNotesOnEntry", &ProgramOptions::removeNotesOnEntry},
 };
 
 ProgramOptions ParseProgramOptions(std::string_view text);

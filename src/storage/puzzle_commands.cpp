@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "storage/note_file.h"
 #include "storage/number_text.h"
 
 namespace quorvel {
@@ -63,22 +64,40 @@ FileStatus StoreSolution(Session& session, Database& database, const std::string
 }
 
 FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std::string& cellText,
-                                 double elapsed) {
+                                 double elapsed, const NoteMasks& notes) {
     const PuzzleRecord record{kIncompletePuzzleNumber, database.kind.sizeCode,
                               session.gradeLevel,      cellText,
                               kKindIncomplete,         FormatDecimal(elapsed)};
+    const std::string line = FormatRecord(record);
+    // The notes go first, beside those of the record still in place: a database write that
+    // fails then leaves that record with its notes, and new notes are never joined to old cells.
+    std::vector<std::string> stored;
+    for (std::size_t i = 1; i < database.lines.size(); ++i) {
+        if (RecordNumber(database.lines[i]) == kIncompletePuzzleNumber)
+            stored.push_back(database.lines[i]);
+    }
+    if (FileStatus error =
+            UpdateNoteFile(NoteFileBeside(database.path), database.kind, stored, {{line, notes}}))
+        return error;
     // Matched by number alone, so even an unreadable old copy is replaced rather than kept.
     bool replaced = false;
     for (std::size_t i = 1; i < database.lines.size() && !replaced; ++i) {
         if (RecordNumber(database.lines[i]) == kIncompletePuzzleNumber) {
-            database.lines[i] = FormatRecord(record);
+            database.lines[i] = line;
             replaced = true;
         }
     }
-    if (!replaced) AppendRecord(database, FormatRecord(record));
+    if (!replaced) AppendRecord(database, line);
     if (FileStatus error = WriteBack(database)) return error;
     session.puzzleKind = kKindIncomplete;
     return std::nullopt;
+}
+
+Result<NoteMasks> IncompletePuzzleNotes(const Database& database, const FoundRecord& found) {
+    Result<std::vector<NoteEntry>> entries =
+        LoadNoteFile(NoteFileBeside(database.path), database.kind);
+    if (!entries) return entries.error();
+    return NotesKeyed(entries.value(), database.lines[found.line], database.kind);
 }
 
 Result<bool> RemoveCurrentPuzzle(Session& session, Database& database) {

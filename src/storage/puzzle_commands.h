@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/session.h"
+#include "model/units.h"
 #include "storage/file_error.h"
 #include "storage/puzzle_database.h"
 
@@ -46,8 +47,13 @@ FileStatus StoreSolution(Session& session, Database& database, const std::string
 
 // Save Incomplete Puzzle: the record numbered 32000 (Kind 8, with the elapsed time) replaces
 // the one already there or is appended. The current puzzle stays current; its kind becomes 8.
+// The notes (by cell) are kept first, in the file beside the database, keyed to the new record;
+// when they cannot be written the database is left as it was.
 FileStatus StoreIncompletePuzzle(Session& session, Database& database, const std::string& cellText,
-                                 double elapsed);
+                                 double elapsed, const NoteMasks& notes);
+// The notes kept with the incomplete record `found` (no notes when none are kept for it); a notes
+// file that cannot be read is a failure.
+Result<NoteMasks> IncompletePuzzleNotes(const Database& database, const FoundRecord& found);
 
 // Delete Puzzle's removal: the record the current puzzle names, by number, kind as stored and
 // grid kind together. Returns true when it was removed and written back (lastPuzzleNumber is then

@@ -39,8 +39,8 @@ def main():
     for number, (line, expected) in enumerate(zip(printed, dumps), 1):
         actual = json.loads(line)
         if list(actual) != ["grid", "cells", "locked", "focus", "message", "caption", "title",
-                            "gauge", "complete", "panel", "tips", "puzzle", "dialog", "enabled",
-                            "hint", "marks", "elapsed"]:
+                            "gauge", "complete", "panel", "tips", "notes", "puzzle", "dialog",
+                            "enabled", "hint", "marks", "elapsed"]:
             problems.append(f"dump {number}: keys {list(actual)}")
         for key, value in expected.items():
             if key == "enabled":

@@ -21,9 +21,11 @@ TEST(ProgramOptions, UnusableLinesKeepTheDefault) {
         {"UniquePuzzlesOnly=no\n", true},
         {"UniquePuzzlesOnly False\nUniquePuzzlesOnly=\n", true},
         {"uniquepuzzlesonly=False", true},
+        {"RemoveNotesOnEntry=False\n", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseProgramOptions(c.text).uniquePuzzlesOnly, c.uniquePuzzlesOnly) << c.text;
+    EXPECT_FALSE(ParseProgramOptions("RemoveNotesOnEntry=False").removeNotesOnEntry);
 }
 
 TEST_F(ProgramOptionsFile, SurvivesSaveAndLoadBesideTheSettings) {

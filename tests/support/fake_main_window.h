@@ -29,6 +29,7 @@ class FakeMainWindow : public MainWindowLink {
     bool tipTimer = true;
     bool panelSwitch = false;
     bool markingSwitch = false;
+    bool notesMode = false;
     std::string title;
     std::vector<bool> timerSwitches;
     std::vector<const GridWindow*> historyRecords;
@@ -44,6 +45,8 @@ class FakeMainWindow : public MainWindowLink {
     bool tipTimerRunning() const override { return tipTimer; }
     bool panelSwitchOn() const override { return panelSwitch; }
     bool markingSwitchOn() const override { return markingSwitch; }
+    bool notesModeOn() const override { return notesMode; }
+    bool removeNotesOnEntry() const override { return true; }
     void setMainTitle(const std::string& text) override { title = text; }
     void setElapsedTimerRunning(bool running) override { timerSwitches.push_back(running); }
     void recordHistory(GridWindow& window) override { historyRecords.push_back(&window); }

@@ -23,6 +23,7 @@ class StoresTest : public AidsTest {
 TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
     show(kNinePuzzle);
     enter(3, "4");
+    active().setNotes(6, 0b1100);
     answerOk();
     controls().storeLabelClicked(3);  // S2
     EXPECT_EQ(prompts, std::vector<std::string>{"Overwrite into Store No. 2?"});
@@ -35,8 +36,10 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
         SCOPED_TRACE(label);
         active().setCellValue(3, "");
         active().setCellValue(4, "6");
+        active().setNotes(6, 0);
         answerOk();
         controls().storeLabelClicked(label);
+        EXPECT_EQ(active().notes(6), 0b1100);
         EXPECT_EQ(cell(3).text, "4");
         EXPECT_EQ(cell(4).text, "");
         EXPECT_EQ(active().board().cellValue(3), 4);

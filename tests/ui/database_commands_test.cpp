@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "create/level_aim.h"
 #include "create/generate_puzzle.h"
+#include "create/level_aim.h"
 #include "storage/settings.h"
 #include "ui/database_fixture.h"
 
@@ -46,7 +46,7 @@ TEST_F(DatabaseCommandsTest, StopWhileGeneratingStoresNothing) {
         const GridKind& kind = fifteen ? kFifteenGrid : kNineGrid;
         for (const bool unique : {false, true}) {
             SCOPED_TRACE(::testing::Message() << kind.side << (unique ? " unique" : ""));
-            main().setUniquePuzzlesOnly(unique);
+            main().setOption(WindowAction::UniquePuzzlesOnly, unique);
             session().currentLevel = 3;
             const std::string before = ReadFileBytes(databasePath(kind)).value_or("");
             bool stopShown = false;

@@ -61,6 +61,13 @@ struct WriteFaultsTest : WindowCommandsTest {
             if (!active().board().cell(cell).locked)
                 active().setCellValue(cell, std::to_string(puzzle.solution[cell - 1]));
     }
+    // Notes 1 and 2 in the last empty cell.
+    void noteLastEmptyCell() {
+        int cell = 81;
+        while (!active().board().cell(cell).text.empty())
+            --cell;
+        active().setNotes(cell, 0b110);
+    }
     fs::path exportFile() const { return folder / "puzzle.txt"; }
 
     // What the program holds about a file: for the settings file the settings it would write;
@@ -68,8 +75,9 @@ struct WriteFaultsTest : WindowCommandsTest {
     std::string memory(const std::string& file) {
         if (file == kSettingsFileName) return FormatSettings(main().settings());
         if (file == kOptionsFileName) {
-            return std::to_string(main().options().uniquePuzzlesOnly) +
-                   std::to_string(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
+            return FormatProgramOptions(main().options()) +
+                   std::to_string(main().menus().at(WindowAction::UniquePuzzlesOnly).checked) +
+                   std::to_string(main().menus().at(WindowAction::RemoveNotesOnEntry).checked);
         }
         std::ostringstream out;
         const Session& s = session();
@@ -139,6 +147,12 @@ const WritePath kWritePaths[] = {
          t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
      [](WriteFaultsTest& t) { t.main().menuChosen(Command::GetPuzzle); }},
+    {"Save Incomplete Puzzle (notes)", "type3-notes.txt",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.noteLastEmptyCell();
+     },
+     [](WriteFaultsTest& t) { t.main().menuChosen(Command::SaveIncompletePuzzle); }},
     {"Delete Puzzle", "type3.pxz", [](WriteFaultsTest& t) { t.getPuzzle(2); },
      [](WriteFaultsTest& t) {
          t.answerOk();
@@ -189,11 +203,24 @@ const WritePath kWritePaths[] = {
      [](WriteFaultsTest& t) { t.main().menuChosen(Command::ShowPossibilitiesTip); }},
     {"Unique Puzzles Only (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
      [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::UniquePuzzlesOnly); }},
+    {"Remove Notes On Entry (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::RemoveNotesOnEntry); }},
     {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
      [](WriteFaultsTest& t) {
          t.answerOk();
          t.app->aids().nineControls().storeLabelClicked(3);
      }},
+    {"Store S2 (notes)", "QuorvelStoreNotes.txt",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.noteLastEmptyCell();
+     },
+     [](WriteFaultsTest& t) {
+         t.answerOk();
+         t.app->aids().nineControls().storeLabelClicked(3);
+     },
+     // Nothing is stored: the settings keep their slots.
+     [](WriteFaultsTest& t) { return t.bytes(std::string(kSettingsFileName)); }},
     {"Store Incomplete Effort (settings)", "DaDododa.pxz",
      [](WriteFaultsTest& t) {
          t.active().setCellValue(1, "4");

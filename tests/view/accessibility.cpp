@@ -56,23 +56,30 @@ class Accessibility : public QObject {
         QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
     }
 
-    void cellsSayPlaceValueAndGiven_data() {
+    void cellsSayPlaceValueGivenAndNotes_data() {
         QTest::addColumn<int>("cell");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("given");
+        QTest::addColumn<int>("notes");
         QTest::addColumn<QString>("name");
-        QTest::newRow("given") << 22 << "7" << true << "row 3, column 4, 7, given";
-        QTest::newRow("typed") << 9 << "5" << false << "row 1, column 9, 5";
-        QTest::newRow("empty") << 81 << "" << false << "row 9, column 9, empty";
+        QTest::newRow("given") << 22 << "7" << true << 0 << "row 3, column 4, 7, given";
+        QTest::newRow("typed") << 9 << "5" << false << 0b100 << "row 1, column 9, 5";
+        QTest::newRow("empty") << 81 << "" << false << 0 << "row 9, column 9, empty";
+        // Cell 73 holds 7 in every row.
+        QTest::newRow("noted") << 81 << "" << false << 0b10000100
+                               << "row 9, column 9, empty, notes 2 7, note 7 contradicts the grid";
     }
-    void cellsSayPlaceValueAndGiven() {
+    void cellsSayPlaceValueGivenAndNotes() {
         QFETCH(int, cell);
         QFETCH(QString, text);
         QFETCH(bool, given);
+        QFETCH(int, notes);
         QFETCH(QString, name);
         testing::LoadedProgram program;
         GridWindow& grid = program.application.nineGrid();
         GridView view(grid);
+        grid.setCellValue(73, "7");
+        grid.setNotes(cell, static_cast<ValueMask>(notes));
         grid.board().setCellText(cell, text.toStdString());
         grid.board().setCellLocked(cell, given);
         view.refreshAll();

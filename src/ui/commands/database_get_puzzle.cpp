@@ -27,6 +27,7 @@ void TellUnreadable(DialogExchange& dialogs) {
 
 void DatabaseCommands::getPuzzle(GridWindow& window) {
     double resumedElapsed = 0;
+    NoteMasks resumedNotes;
     bool load = true;
     if (!session_.incompleteMode) {
         dialogs_.dialogText = "";
@@ -62,6 +63,13 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
             // The resumed puzzle becomes the current one, so Delete and Show Solution act on it.
             MakeCurrentPuzzle(session_, found->record);
             resumedElapsed = ParseDecimal(found->record.elapsed).value_or(0);
+            // Notes that cannot be read are named; the puzzle itself still comes back.
+            Result<NoteMasks> notes = IncompletePuzzleNotes(*database, *found);
+            if (notes) {
+                resumedNotes = std::move(notes.value());
+            } else {
+                TellFileError(mainWindow_, notes.error());
+            }
         }
         const std::optional<CellLists> lists = CurrentPuzzleLists(session_, window);
         if (!lists) {
@@ -79,7 +87,10 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
                                                                   " of " + session_.puzzleCount);
         PlaceEntries(window, lists->givens);
         lockGrid(window, mainWindow_);
-        if (session_.incompleteMode) PlaceEntries(window, lists->values);
+        if (session_.incompleteMode) {
+            PlaceEntries(window, lists->values);
+            window.setAllNotes(resumedNotes);
+        }
         window.focusCell(1);
         if (!window.board().cell(1).text.empty()) window.cellKeyDown(1, key::kRight);
         window.candidatesOf(1);

@@ -51,7 +51,8 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     std::optional<Database> database = LoadWindowDatabase(mainWindow_, window);
     if (database) {
         const FileStatus failure =
-            incomplete ? StoreIncompletePuzzle(session_, *database, cellText, session_.elapsedShown)
+            incomplete ? StoreIncompletePuzzle(session_, *database, cellText, session_.elapsedShown,
+                                               window.allNotes())
                        : quorvel::StoreSolution(session_, *database, cellText);
         if (failure) {
             TellFileError(mainWindow_, *failure);

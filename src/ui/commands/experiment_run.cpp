@@ -38,8 +38,11 @@ bool ExperimentRun::Start() {
     mainWindow_.applyStateChange(StateChange::ExperimentStarted);
     const Board& board = window->board();
     snapshot_.assign(static_cast<size_t>(board.cellCount()) + 1, "");
-    for (int cell = 1; cell <= board.cellCount(); ++cell)
+    snapshotNotes_.assign(snapshot_.size(), 0);
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
         snapshot_[static_cast<size_t>(cell)] = board.cell(cell).text;
+        snapshotNotes_[static_cast<size_t>(cell)] = window->storedNotes(cell);
+    }
     snapshotWindow_ = window->name();
     snapshotGivens_ = GivensOf(*window);
     return true;
@@ -59,6 +62,7 @@ bool ExperimentRun::Reject() {
         for (int cell = 1; cell <= cells; ++cell) {
             if (!board.cell(cell).locked)
                 window->setCellValue(cell, snapshot_[static_cast<size_t>(cell)]);
+            window->setNotes(cell, snapshotNotes_[static_cast<size_t>(cell)]);
         }
         window->acceptSelectedText();
         window->checkConsistency(1, true);
@@ -85,6 +89,7 @@ bool ExperimentRun::End() {
 // and the buttons are back to grey with Start on.
 void ExperimentRun::end(GridWindow* window) {
     std::fill(snapshot_.begin(), snapshot_.end(), std::string());
+    snapshotNotes_.clear();
     if (window != nullptr) {
         Board& board = window->board();
         for (int cell = 1; cell <= board.cellCount(); ++cell) {

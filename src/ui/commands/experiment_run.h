@@ -1,13 +1,15 @@
 #pragma once
 // The experimental run (toolbar buttons 16, 17 and 18): Start takes a snapshot of every cell and
-// lets the user go on in purple; Reject puts the snapshot back into the open cells; Confirm keeps
-// the guesses as ordinary entries. Each asks first ("Experimental Run", OK means Yes) and only
-// applies in its state: Start while no run is active, Reject and Confirm while one is.
+// its notes and lets the user go on in purple; Reject puts the snapshot back into the open cells
+// and the notes as they were; Confirm keeps the guesses as ordinary entries. Each asks first
+// ("Experimental Run", OK means Yes) and only applies in its state: Start while no run is active,
+// Reject and Confirm while one is.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/units.h"
 #include "ui/commands/grid_setup.h"  // ActiveGridWindow
 
 namespace quorvel {
@@ -40,6 +42,7 @@ class ExperimentRun {
     DialogExchange& dialogs_;
     ActiveGridWindow activeGrid_;
     std::vector<std::string> snapshot_;
+    std::vector<ValueMask> snapshotNotes_;  // element i: the notes of cell i at Start
     // The window the snapshot was taken on and the texts of its givens then: a snapshot goes
     // back only onto the puzzle it was taken from.
     std::string_view snapshotWindow_;

@@ -39,6 +39,7 @@ std::vector<std::string> LockedTexts(const GridWindow& window) {
 void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel) {
     Board& board = window.board();
     window.unloadTips();
+    window.clearAllNotes();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         window.restoreCellColour(cell, true);
         window.setCellValue(cell, "");

@@ -18,11 +18,11 @@ class MainWindow;
 // The grid window the main window shows, or nullptr while none is open.
 using ActiveGridWindow = std::function<GridWindow*()>;
 
-// Every cell gets its resting back colour, an empty text in red and is unlocked; the caption
-// label (the puzzle-number label) is emptied unless `keepLabel` (the database commands write it
-// afterwards). The focus goes to cell 1, the consistency check runs, composeMode becomes true and
-// the status shows the grid incomplete. Assist Solve and Get Next are disabled, the elapsed-time
-// display is emptied and its timer stops.
+// Every cell gets its resting back colour, an empty text in red, no notes and is unlocked; the
+// caption label (the puzzle-number label) is emptied unless `keepLabel` (the database commands
+// write it afterwards). The focus goes to cell 1, the consistency check runs, composeMode becomes
+// true and the status shows the grid incomplete. Assist Solve and Get Next are disabled, the
+// elapsed-time display is emptied and its timer stops.
 void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel);
 
 // Every filled cell becomes a given (red, locked), every empty cell an open cell (blue,

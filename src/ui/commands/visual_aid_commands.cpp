@@ -2,6 +2,7 @@
 
 #include "model/session.h"
 #include "storage/data_file.h"
+#include "storage/note_file.h"
 #include "storage/settings.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
@@ -13,18 +14,36 @@ namespace quorvel {
 
 namespace {
 
+std::filesystem::path StoreNotesFile(const std::filesystem::path& programFolder) {
+    return ResolveDataFile(settingsFolder(programFolder), kStoreNotesFileName);
+}
+
 // The stores as the settings file holds them; a Store keeps them in the main window's settings
 // too, so that its next write of the file carries them.
 StoreFile SettingsStoreFile(MainWindow& mainWindow) {
-    return {[&mainWindow] {
-                LoadedSettings loaded = LoadSettings(settingsFolder(mainWindow.programFolder()));
-                if (!loaded.movedAside.empty()) mainWindow.settingsMovedAside(loaded.movedAside);
-                return loaded.settings.storedGrids;
-            },
-            [&mainWindow](const StoreSlots& slots) {
-                mainWindow.settings().storedGrids = slots;
-                mainWindow.writeSettings();
-            }};
+    return {
+        [&mainWindow] {
+            LoadedSettings loaded = LoadSettings(settingsFolder(mainWindow.programFolder()));
+            if (!loaded.movedAside.empty()) mainWindow.settingsMovedAside(loaded.movedAside);
+            return loaded.settings.storedGrids;
+        },
+        [&mainWindow](const StoreSlots& slots) {
+            mainWindow.settings().storedGrids = slots;
+            mainWindow.writeSettings();
+        },
+        [&mainWindow] {
+            Result<std::vector<NoteEntry>> entries =
+                LoadNoteFile(StoreNotesFile(mainWindow.programFolder()), kNineGrid);
+            if (entries) return std::move(entries.value());
+            mainWindow.showMessage(entries.error().message(), colour::kRed, kAlignCentre);
+            return std::vector<NoteEntry>{};
+        },
+        [&mainWindow](std::span<const std::string> kept, const std::vector<NoteEntry>& changed) {
+            const FileStatus error = UpdateNoteFile(StoreNotesFile(mainWindow.programFolder()),
+                                                    kNineGrid, kept, changed);
+            if (error) mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+            return !error;
+        }};
 }
 
 }  // namespace
@@ -51,6 +70,8 @@ void VisualAids::registerCommands() {
     table.setAction(Command::ShowPossibilitiesTip, [this] { ShowPossibilitiesTip(); });
     table.setAction(Command::ShowPossibilitiesPanel, [this] { ShowPossibilitiesPanel(); });
     table.setAction(Command::PauseTimer, [this] { PauseTimer(); });
+    table.setAction(Command::FillAllNotes, [this] { ChangeAllNotes(true); });
+    table.setAction(Command::ClearAllNotes, [this] { ChangeAllNotes(false); });
     mainWindow_.setHistoryRecorder([this](GridWindow& window) { history(window).record(window); });
     mainWindow_.setHistoryRestarter(
         [this](GridWindow& window) { history(window).restart(window); });
@@ -100,6 +121,17 @@ void VisualAids::PauseTimer() {
     host_.minimiseMainWindow();
     session_.bankedElapsed = session_.elapsedShown;
     mainWindow_.setElapsedTimerRunning(false);
+}
+
+void VisualAids::ChangeAllNotes(bool fill) {
+    GridWindow* window = activeGrid_();
+    if (window == nullptr) return;
+    if (fill) {
+        window->fillAllNotes();
+    } else {
+        window->clearAllNotes();
+    }
+    history(*window).record(*window);
 }
 
 void VisualAids::StepHistory(bool undo) {

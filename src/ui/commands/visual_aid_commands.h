@@ -1,9 +1,9 @@
 #pragma once
-// The Visual Aid menu (Color Number, Show Possibilities as Tip or Panel, Pause Timer), the
-// experimental run (toolbar 16..18), Undo and Redo (toolbar 32, 33) with one state history per
-// grid window, and the marking aids of the cells and of the 9x9 window's marking controls. One
-// object holds their state for the run; `registerCommands` puts its handlers into the main
-// window's command table and makes it the main window's history recorder.
+// The Visual Aid menu (Color Number, Show Possibilities as Tip or Panel, Pause Timer, Fill and
+// Clear All Notes), the experimental run (toolbar 16..18), Undo and Redo (toolbar 32, 33) with
+// one state history per grid window, and the marking aids of the cells and of the 9x9 window's
+// marking controls. One object holds their state for the run; `registerCommands` puts its handlers
+// into the main window's command table and makes it the main window's history recorder.
 
 #include <map>
 #include <string_view>
@@ -38,6 +38,9 @@ class VisualAids : public CellMouseHandler {
     void ShowPossibilitiesTip();
     void ShowPossibilitiesPanel();
     void PauseTimer();
+    // Fill All Notes (true) and Clear All Notes (false) on the active grid window, one step of
+    // its history.
+    void ChangeAllNotes(bool fill);
     // Undo (true) or Redo (false) on the active grid window.
     void StepHistory(bool undo);
 

@@ -82,6 +82,7 @@ void GridWindow::setFocus(int cell) {
         return;
     }
     if (cell == focused_) return;
+    noteDigitCell_ = 0;
     const int leaving = focused_;
     inFocusChange_ = true;
     focusRedirect_ = 0;
@@ -181,8 +182,18 @@ void GridWindow::handleClick(int cell, bool clearsMessageLine) {
     entry_.clickInProgress = false;
 }
 
+// A digit becomes a note with Ctrl held, or typed in Notes Mode, where the cell takes notes.
+bool GridWindow::noteKey(int cell, const KeyEvent& event) {
+    if (event.code < '0' || event.code > '9') return false;
+    const bool chord = event.modifiers == modifier::kCtrl;
+    const bool typed = event.modifiers == 0 && mainWindow_.notesModeOn();
+    return (chord || typed) && typeNote(cell, static_cast<char>(event.code));
+}
+
 void GridWindow::cellKey(int cell, const KeyEvent& event) {
     if (mainWindow_.takeKey(event)) return;
+    if (noteKey(cell, event)) return;
+    noteDigitCell_ = 0;
     cellKeyDown(cell, event.code);
     if (event.code == key::kEscape || event.text.empty()) return;
     const auto first = static_cast<unsigned char>(event.text[0]);
@@ -321,6 +332,7 @@ void GridWindow::navigateByKey(int cell, int keyCode) {
 // a later edit back to the text it had before is committed too.
 void GridWindow::commit(int cell) {
     board_.setStoreText(1, kind_.rowOf(cell), kind_.columnOf(cell), board_.cell(cell).text);
+    clearNotesOnEntry(cell);
     if (cell == selected_) acceptSelectedText();
     checkConsistency(cell);
 }
@@ -402,6 +414,7 @@ void GridWindow::leaveCell(int cell) {
 }
 
 void GridWindow::leaveFocusedCell() {
+    noteDigitCell_ = 0;
     if (validCell(focused_)) leaveCell(focused_);
 }
 

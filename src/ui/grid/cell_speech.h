@@ -1,6 +1,8 @@
 #pragma once
 // What a screen reader says for a cell of a grid window: its place, what it shows and whether it
-// is a given ("row 3, column 4, 7, given"), and a description of the cell and how to fill it.
+// is a given ("row 3, column 4, 7, given"), the notes of an empty cell and those the grid
+// contradicts ("row 9, column 9, empty, notes 2 7, note 7 contradicts the grid"), and a
+// description of the cell and how to fill it.
 
 #include <string>
 
@@ -9,7 +11,8 @@
 
 namespace quorvel {
 
-std::string CellAccessibleName(const GridKind& kind, int cell, const CellView& shown);
+std::string CellAccessibleName(const GridKind& kind, int cell, const CellView& shown,
+                               ValueMask notes = 0, ValueMask contradicted = 0);
 std::string CellAccessibleDescription(const GridKind& kind, int cell);
 
 }  // namespace quorvel

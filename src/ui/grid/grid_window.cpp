@@ -111,6 +111,7 @@ ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
     const ConsistencyResult result = board_.checkConsistency(cell, silent);
     if (result.complete) statusMarkColour_ = colour::kBlack;
     repaintPossibilities();
+    repaintNotes();
     return result;
 }
 

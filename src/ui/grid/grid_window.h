@@ -196,6 +196,31 @@ class GridWindow : private GridEvents {
     // opens.
     Colour frameColour() const { return frameColour_; }
     void setFrameColour(Colour colour);
+    // --- Notes: the values the user notes as still open in an empty cell ---
+    // A cell's notes; a cell that shows a value (typed or placed) shows no notes, so it has none.
+    ValueMask notes(int cell) const;
+    // The notes the grid contradicts: their value stands in the cell's row, column or block.
+    ValueMask contradictedNotes(int cell) const;
+    bool hasNotes() const;
+    // Replaces a cell's notes (kept also while the cell shows a value, for Undo and the stores).
+    void setNotes(int cell, ValueMask values);
+    ValueMask storedNotes(int cell) const { return validCell(cell) ? notes_[index(cell)] : 0; }
+    // Every cell's notes as `notes` gives them, and every cell's notes replaced (a cell beyond
+    // the list gets none).
+    NoteMasks allNotes() const;
+    void setAllNotes(const NoteMasks& notes);
+    // Every empty cell notes the values its row, column and block leave; every note goes.
+    void fillAllNotes();
+    void clearAllNotes();
+    // Toggles the note of `value` in an empty, open cell and records the change; false when the
+    // cell takes no note (it shows a value or is a given).
+    bool toggleNote(int cell, int value);
+    // A digit typed as a note into an empty, open cell: toggles that value's note and records
+    // the change. On the 15x15 grid a digit after a "1" typed just before into the same cell makes
+    // the two-digit value, as value entry does: the note of 1 goes back and 10..15 is toggled.
+    // False when the cell takes no note.
+    bool typeNote(int cell, char digit);
+
     // Code that changed cells on the Board directly (colours, locks) tells the view here.
     void notifyCellChanged(int cell);
     void notifyWindowChanged();
@@ -217,6 +242,7 @@ class GridWindow : private GridEvents {
 
     // Cell-entry routines.
     void noteTextEdit(int cell);
+    bool noteKey(int cell, const KeyEvent& event);
     void handleClick(int cell, bool clearsMessageLine = true);
     void handleKeyDown(int cell, int keyCode);
     void navigateByKey(int cell, int keyCode);
@@ -234,6 +260,11 @@ class GridWindow : private GridEvents {
     bool looksGiven(int cell) const;
     void updateTip(int cell);
     void repaintPossibilities();
+    void repaintNotes();
+    bool takesNotes(int cell) const;
+    // A committed value leaves the notes: the cell's own, and (when the main window says so) the
+    // same value's in its row, column and block.
+    void clearNotesOnEntry(int cell);
     void writeFieldSettings();
     void showMessage(std::string_view text, Colour colour);
     void clearMessageLine();
@@ -267,6 +298,11 @@ class GridWindow : private GridEvents {
     std::array<Caret, kMaxCells + 1> carets_{};
     std::array<bool, kMaxCells + 1> tipShown_{};
     std::array<std::string, kMaxCells + 1> tags_;
+    std::array<ValueMask, kMaxCells + 1> notes_{};
+    // The cell whose note "1" was just typed on the 15x15 grid, and its notes then: a second
+    // digit typed there while they are unchanged makes a two-digit value.
+    int noteDigitCell_ = 0;
+    ValueMask notesAfterDigit_ = 0;
     TwipRect focusFrame_;
     ButtonLook enterDirection_;
     std::string puzzleNumberLabel_ = "Puzzle No:";

@@ -46,6 +46,10 @@ class MainWindowLink {
     virtual bool panelSwitchOn() const = 0;
     // The marking switch of the visual aids (block rectangle on mouse-down in the 9x9 window).
     virtual bool markingSwitchOn() const = 0;
+    // Check marks of "Notes Mode" (a typed value becomes a note) and "Remove Notes On Entry" (a
+    // committed value leaves the notes of its row, column and block).
+    virtual bool notesModeOn() const = 0;
+    virtual bool removeNotesOnEntry() const = 0;
 
     // Sets the main window's caption (the 9x9 window does so on activation).
     virtual void setMainTitle(const std::string& title) = 0;

@@ -34,12 +34,13 @@ void ToggleMark(GridWindow& window, int cell) {
     window.notifyCellChanged(cell);
 }
 
-// A left click: an empty cell takes the chosen number; a filled cell makes its own number the
-// chosen one (through the toolbar, so the buttons show it).
+// A left click: an empty cell takes the chosen number (as a note in Notes Mode); a filled cell
+// makes its own number the chosen one (through the toolbar, so the buttons show it).
 void EnterChosenNumber(GridWindow& window, MainWindowLink& mainWindow, int cell) {
     Board& board = window.board();
     const int chosen = board.session().selectedNumber;
     if (chosen < 1) return;
+    if (mainWindow.notesModeOn() && window.toggleNote(cell, chosen)) return;
     const std::string chosenText = std::to_string(chosen);
     const CellView& view = board.cell(cell);
     if (view.text.empty()) {

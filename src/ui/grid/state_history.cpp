@@ -17,8 +17,8 @@ StateHistory::GridState Capture(const GridWindow& window) {
     const Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const CellView& view = board.cell(cell);
-        state.cells.push_back(
-            {view.text, view.foreColour, view.backColour, view.locked, window.cellTag(cell)});
+        state.cells.push_back({view.text, view.foreColour, view.backColour, view.locked,
+                               window.cellTag(cell), window.storedNotes(cell)});
         if (window.tipShown(cell)) state.tips.push_back(cell);
     }
     return state;
@@ -67,6 +67,7 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
         board.setCellColours(cell, saved.foreColour, saved.backColour);
         board.setCellLocked(cell, saved.locked);
         window.setCellTag(cell, saved.tag);
+        window.setNotes(cell, saved.notes);
         window.notifyCellChanged(cell);
     }
     for (int cell : state.tips)

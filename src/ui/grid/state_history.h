@@ -1,14 +1,15 @@
 #pragma once
 // The recent states of one grid window for Undo and Redo: up to 15 slots and a current position.
 // A state holds the selection (the selected cell, its text on entry and whether it was edited),
-// every cell's text, colours, lock and tag, and the possibilities tips that were shown. A record
-// after an Undo drops the states that lay ahead of the position, so Redo never leads onto an
+// every cell's text, colours, lock, tag and notes, and the possibilities tips that were shown. A
+// record after an Undo drops the states that lay ahead of the position, so Redo never leads onto an
 // abandoned line of changes.
 
 #include <string>
 #include <vector>
 
 #include "model/colour.h"
+#include "model/units.h"
 
 namespace quorvel {
 
@@ -24,6 +25,7 @@ class StateHistory {
         Colour backColour = colour::kBlack;
         bool locked = false;
         std::string tag;
+        ValueMask notes = 0;
     };
     struct GridState {
         int selected = 0;

@@ -32,9 +32,15 @@ bool ValidEntry(const std::string& text, int side) {
     return value >= 1 && value <= side;
 }
 
-void GetStored(GridWindow& window, const std::vector<std::string>& cells) {
+// The key of a slot's notes: the slot and the grid it holds.
+std::string NotesKey(int slot, std::string_view stored) {
+    return "slot " + std::to_string(slot) + " " + std::string(stored);
+}
+
+void GetStored(GridWindow& window, const std::vector<std::string>& cells, const NoteMasks& notes) {
     for (int cell = 1; cell <= window.board().cellCount(); ++cell)
         window.setCellValue(cell, cells[static_cast<size_t>(cell - 1)]);
+    window.setAllNotes(notes);
     // The values just written are committed: the selected cell has nothing pending.
     window.acceptSelectedText();
     window.checkConsistency(1);
@@ -98,8 +104,15 @@ bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExc
     const int slot = StoreSlotOf(index);
     if (index % 2 == 1) {
         StoreSlots slots = file.read();
-        slots[0] = StoreText(window);
-        slots[static_cast<size_t>(slot)] = slots[0];
+        std::vector<std::string> kept;
+        for (std::size_t at = 0; at < slots.size(); ++at)
+            kept.push_back(NotesKey(static_cast<int>(at), slots[at]));
+        const std::string text = StoreText(window);
+        const NoteMasks notes = window.allNotes();
+        if (!file.writeNotes(kept, {{NotesKey(0, text), notes}, {NotesKey(slot, text), notes}}))
+            return false;
+        slots[0] = text;
+        slots[static_cast<size_t>(slot)] = text;
         file.write(slots);
         return true;
     }
@@ -111,7 +124,7 @@ bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExc
                                colour::kRed, kAlignCentre);
         return false;
     }
-    GetStored(window, *cells);
+    GetStored(window, *cells, NotesKeyed(file.readNotes(), NotesKey(slot, stored), window.kind()));
     mainWindow.recordHistory(window);
     return true;
 }

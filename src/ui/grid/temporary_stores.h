@@ -2,15 +2,18 @@
 // The four temporary stores of the 9x9 window: slot 0 keeps the grid as it was at the latest
 // Store, slots 1..3 are the user's stores S1..S3. A slot holds the 81 cell texts, each preceded
 // by "," (an empty grid is 81 commas); an empty slot is "". The slots live in the settings file,
-// and a Get always reads them afresh from it.
+// and a Get always reads them afresh from it. The grid's notes are kept with a slot in a notes
+// file of their own, keyed to the slot and its grid.
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "storage/note_file.h"
 #include "ui/grid/grid_layout.h"
 
 namespace quorvel {
@@ -31,6 +34,11 @@ struct StoreFile {
     std::function<StoreSlots()> read;
     // Keeps the slots and writes the file.
     std::function<void(const StoreSlots&)> write;
+    // The notes kept with the slots; and their file rewritten, keeping the entries keyed `kept`
+    // and putting in `changed` (false, after telling the user, when it could not be written).
+    std::function<std::vector<NoteEntry>()> readNotes;
+    std::function<bool(std::span<const std::string> kept, const std::vector<NoteEntry>& changed)>
+        writeNotes;
 };
 
 // Caption ("LA" above "ST" for element 0) and tool tip of store label `index`.
@@ -47,9 +55,10 @@ std::string StoreText(const GridWindow& window);
 // of values 1..9.
 std::optional<std::vector<std::string>> ParseStoreText(std::string_view text);
 
-// Click on store label `index`: asks, then stores the grid (odd elements) or gets a stored grid
-// back (element 0 and the even elements). A Get writes each cell with its value and runs the
-// consistency check, so the value table and the possibilities follow at once. Returns true when
+// Click on store label `index`: asks, then stores the grid and its notes (odd elements) or gets
+// a stored grid back with the notes stored with it (element 0 and the even elements). A Get
+// writes each cell with its value and runs the consistency check, so the value table and the
+// possibilities follow at once. Notes that cannot be written store nothing. Returns true when
 // the grid or the stores changed. A slot that cannot be read changes nothing and says so on the
 // message line.
 bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExchange& dialogs,

@@ -97,6 +97,25 @@ void AppendTips(std::string& json, const GridWindow& window) {
     json += '}';
 }
 
+// Cell number to the ascending list of its noted values, for every cell with notes.
+void AppendNotes(std::string& json, const GridWindow& window) {
+    json += '{';
+    for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
+        const ValueMask notes = window.notes(cell);
+        if (notes == 0) continue;
+        AppendKey(json, std::to_string(cell));
+        json += '[';
+        for (int value = 1; value <= window.kind().side; ++value) {
+            if ((notes >> value) & 1u) {
+                Separate(json);
+                json += std::to_string(value);
+            }
+        }
+        json += ']';
+    }
+    json += '}';
+}
+
 void AppendPuzzle(std::string& json, const Session& session) {
     if (session.puzzleNumber == 0) {
         json += "null";
@@ -220,6 +239,8 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
     AppendPanel(json, window);
     AppendKey(json, "tips");
     AppendTips(json, window);
+    AppendKey(json, "notes");
+    AppendNotes(json, window);
     AppendKey(json, "puzzle");
     AppendPuzzle(json, program.session());
     AppendKey(json, "dialog");

@@ -63,6 +63,8 @@ enum class Command {
     ShowPossibilitiesTip,
     ShowPossibilitiesPanel,
     PauseTimer,
+    FillAllNotes,
+    ClearAllNotes,
     // Toolbar: the experimental run and the state history. EndExperiment is run by a Set Puzzle
     // command while a run is active: the run ends without a question.
     StartExperiment,
@@ -90,6 +92,8 @@ enum class WindowAction {
     ChooseFifteenGrid,
     OpenBatchPage,
     UniquePuzzlesOnly,
+    NotesMode,  // a check mark: typed values become notes
+    RemoveNotesOnEntry,
     GeneralHelp,
     About,
     Quit,

@@ -201,7 +201,11 @@ void MainWindow::runWindowAction(WindowAction action) {
             host_.openUrl(std::string(kBatchPage) + kBatchPageAnchor);
             break;
         case WindowAction::UniquePuzzlesOnly:
-            setUniquePuzzlesOnly(!options_.uniquePuzzlesOnly);
+        case WindowAction::RemoveNotesOnEntry:
+            setOption(action, !commandChecked(action));
+            break;
+        case WindowAction::NotesMode:
+            setCommandChecked(action, !commandChecked(action));
             break;
         case WindowAction::GeneralHelp:
             showMessage("", colour::kWhite, 2);

@@ -192,10 +192,11 @@ class MainWindow : public MainWindowLink {
     Settings& settings() { return settings_; }
     void loadSettings();
     bool writeSettings();
-    // Options kept in their own file beside the settings (read with them); Database > Unique
-    // Puzzles Only turns the one option over and writes the file at once.
+    // Options kept in their own file beside the settings (read with them); the item carrying an
+    // option (Database > Unique Puzzles Only, Visual Aid > Remove Notes On Entry) sets it and
+    // writes the file at once, its check mark following.
     const ProgramOptions& options() const { return options_; }
-    void setUniquePuzzlesOnly(bool on);
+    void setOption(WindowAction item, bool on);
     // The settings file could not be read and was renamed to `keptAs`: tells the user, then
     // writes the settings held in memory as the fresh file.
     void settingsMovedAside(const std::filesystem::path& keptAs);
@@ -234,6 +235,8 @@ class MainWindow : public MainWindowLink {
     bool tipTimerRunning() const override { return elapsed_.running(); }
     bool panelSwitchOn() const override;
     bool markingSwitchOn() const override { return markingSwitch_; }
+    bool notesModeOn() const override { return commandChecked(WindowAction::NotesMode); }
+    bool removeNotesOnEntry() const override { return options_.removeNotesOnEntry; }
     void setMainTitle(const std::string& title) override;
     void setElapsedTimerRunning(bool running) override;
     void recordHistory(GridWindow& window) override;

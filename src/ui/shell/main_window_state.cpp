@@ -1,5 +1,9 @@
 // The main window's routines that other parts call: message line, timers, indicators, drawing
 // freeze, the enabling rules and layouts, menu and toolbar state, and the settings.
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
@@ -9,6 +13,16 @@
 #include "ui/shell/version.h"
 
 namespace quorvel {
+
+namespace {
+
+// The menu item that carries each option of the options file.
+constexpr std::pair<WindowAction, bool ProgramOptions::*> kOptionItems[] = {
+    {WindowAction::UniquePuzzlesOnly, &ProgramOptions::uniquePuzzlesOnly},
+    {WindowAction::RemoveNotesOnEntry, &ProgramOptions::removeNotesOnEntry},
+};
+
+}  // namespace
 
 void MainWindow::setHintPanel(HintPanel panel) {
     hintPanel_ = std::move(panel);
@@ -211,6 +225,12 @@ void MainWindow::setCommandChecked(const Target& target, bool checked) {
         item->checked = checked;
         changed(MainWindowChange::Menus);
     }
+    // A toolbar button carrying the item shows the check mark as its chosen colour.
+    for (ToolButton& button : toolbar_.all()) {
+        if (button.target != target) continue;
+        button.backColour = checked ? kChosenButtonBack : kButtonFace;
+        changed(MainWindowChange::Toolbar);
+    }
     // The panel is shown exactly while its item carries the check mark.
     if (target == Target{Command::ShowPossibilitiesPanel} && active_ != nullptr) {
         active_->setPanelVisible(checked);
@@ -240,20 +260,24 @@ void MainWindow::loadSettings() {
     if (session_.createMode) session_.bankedElapsed = settings_.elapsedAtCompose;
     if (loaded.error) showFileError(loaded.error->message());
     options_ = LoadProgramOptions(settingsFolder(programFolder_));
-    setCommandChecked(WindowAction::UniquePuzzlesOnly, options_.uniquePuzzlesOnly);
+    for (const auto& [item, option] : kOptionItems)
+        setCommandChecked(item, options_.*option);
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
 }
 
-void MainWindow::setUniquePuzzlesOnly(bool on) {
+void MainWindow::setOption(WindowAction item, bool on) {
+    const auto found = std::find_if(std::begin(kOptionItems), std::end(kOptionItems),
+                                    [item](const auto& entry) { return entry.first == item; });
+    if (found == std::end(kOptionItems)) return;
     ProgramOptions next = options_;
-    next.uniquePuzzlesOnly = on;
+    next.*(found->second) = on;
     // As with the settings, a failed write leaves the option as the file has it.
     if (FileStatus error = SaveProgramOptions(settingsFolder(programFolder_), next)) {
         showFileError(error->message());
         return;
     }
     options_ = next;
-    setCommandChecked(WindowAction::UniquePuzzlesOnly, on);
+    setCommandChecked(item, on);
 }
 
 void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {

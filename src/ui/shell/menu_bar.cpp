@@ -118,6 +118,11 @@ std::vector<MenuItem> designItems() {
     checked(add("Sho&w Possibilities (Panel)", C::ShowPossibilitiesPanel));
     separator();
     add("Pause &Timer", C::PauseTimer);
+    separator();
+    add("&Notes Mode", W::NotesMode).checkable = true;
+    add("&Fill All Notes", C::FillAllNotes);
+    add("C&lear All Notes", C::ClearAllNotes);
+    checked(add("&Remove Notes On Entry", W::RemoveNotesOnEntry));
 
     in = Menu::Help;
     add("&General Help", W::GeneralHelp, "F1");

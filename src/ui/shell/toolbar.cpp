@@ -60,6 +60,7 @@ std::vector<ToolButton> designButtons() {
     add(C::CheckForSingle, "G", F::Wingdings3, colour::kTeal, " Check For Single ");
     kept(add(W::StepLevel, "u", F::Wingdings2, colour::kOrange, " Easy ")).rightClick =
         C::GetPuzzle;
+    add(W::NotesMode, "$", F::Wingdings2, colour::kDarkBlue, " Notes Mode ");
     add(C::Undo, "N", F::Wingdings3, colour::kBlack, " Undo");
     add(C::Redo, "O", F::Wingdings3, colour::kBlack, " Redo");
     return buttons;

@@ -2,9 +2,13 @@
 
 #include "ui/grid/view/key_mapping.h"
 #include "ui/grid/view/label_button.h"
+#include "ui/grid/view/units.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace quorvel::view {
 
@@ -30,6 +34,38 @@ void ForwardingLineEdit::showBox(const TextBox& box) {
         setCursorPosition(box.selStart);
     }
     showing_ = false;
+}
+
+void ForwardingLineEdit::showNotes(int side, ValueMask values, ValueMask contradicted) {
+    if (side == side_ && values == notes_ && contradicted == contradicted_) return;
+    side_ = side;
+    notes_ = values;
+    contradicted_ = contradicted;
+    update();
+}
+
+void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (notes_ == 0 || !text().isEmpty()) return;
+    constexpr int kAcross = 3;
+    const int down = side_ / kAcross;
+    const QRectF area = QRectF(rect()).adjusted(1, 0, -1, 0);
+    const double width = area.width() / kAcross;
+    const double height = area.height() / down;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(8, static_cast<int>(height * 0.85)));
+    QPainter painter(this);
+    painter.setFont(font);
+    for (int value = 1; value <= side_; ++value) {
+        if (((notes_ >> value) & 1u) == 0) continue;
+        const bool mistake = ((contradicted_ >> value) & 1u) != 0;
+        painter.setPen(colorFromBgr(mistake ? kNoteMistakeFore : kNoteFore));
+        const QRectF place(area.left() + (value - 1) % kAcross * width,
+                           area.top() + (value - 1) / kAcross * height, width, height);
+        const QString shown =
+            value <= 9 ? QString::number(value) : QString(QChar('A' + value - 10));
+        painter.drawText(place, Qt::AlignCenter, shown);
+    }
 }
 
 void ForwardingLineEdit::focusOutEvent(QFocusEvent* event) {

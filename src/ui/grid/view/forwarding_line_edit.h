@@ -3,6 +3,7 @@
 // owns the text, and the edit then shows what the core holds. Paste, drag and drop and the
 // context menu are off, since they would change the text behind the core's back.
 
+#include "model/units.h"
 #include "ui/grid/key_event.h"
 #include "ui/grid/text_box.h"
 
@@ -18,6 +19,9 @@ class ForwardingLineEdit : public QLineEdit {
 
     // Shows the core's text, caret and selection without reporting it back.
     void showBox(const TextBox& box);
+    // The notes drawn while the box is empty: small values in fixed places, three across and
+    // side / 3 down (10..15 as A..F), those in `contradicted` in the mistake colour.
+    void showNotes(int side, ValueMask values, ValueMask contradicted);
 
   signals:
     void keyDown(const quorvel::KeyEvent& event);
@@ -36,11 +40,15 @@ class ForwardingLineEdit : public QLineEdit {
     void focusOutEvent(QFocusEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void reportSelection();
 
     bool showing_ = false;
+    int side_ = 9;
+    ValueMask notes_ = 0;
+    ValueMask contradicted_ = 0;
 };
 
 }  // namespace quorvel::view

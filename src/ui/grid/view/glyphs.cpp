@@ -14,15 +14,15 @@ struct CaptionGlyph {
 
 // Whole captions of the toolbar and level marker. The pictures follow the buttons' meaning:
 // a branch for the experimental run, cross and tick for reject and confirm, an arrow to a bar
-// for Get Next, a target for Check For Single, curved arrows for undo and redo, and the level
-// as a digit in a dark circle.
+// for Get Next, a target for Check For Single, a pencil for Notes Mode, curved arrows for undo
+// and redo, and the level as a digit in a dark circle.
 constexpr std::array kCaptionGlyphs{
     CaptionGlyph{"Wingdings 3", "15", u'\u2387'}, CaptionGlyph{"Wingdings 3", "*", u'\u2718'},
     CaptionGlyph{"Wingdings 3", "9", u'\u2714'},  CaptionGlyph{"Wingdings 3", "7", u'\u21E5'},
     CaptionGlyph{"Wingdings 3", "G", u'\u25C9'},  CaptionGlyph{"Wingdings 3", "N", u'\u21B6'},
-    CaptionGlyph{"Wingdings 3", "O", u'\u21B7'},  CaptionGlyph{"Wingdings 2", "u", u'\u2776'},
-    CaptionGlyph{"Wingdings 2", "v", u'\u2777'},  CaptionGlyph{"Wingdings 2", "w", u'\u2778'},
-    CaptionGlyph{"Wingdings 2", "x", u'\u2779'},
+    CaptionGlyph{"Wingdings 3", "O", u'\u21B7'},  CaptionGlyph{"Wingdings 2", "$", u'\u270E'},
+    CaptionGlyph{"Wingdings 2", "u", u'\u2776'},  CaptionGlyph{"Wingdings 2", "v", u'\u2777'},
+    CaptionGlyph{"Wingdings 2", "w", u'\u2778'},  CaptionGlyph{"Wingdings 2", "x", u'\u2779'},
 };
 
 // Marlett draws one triangle per digit: 3 left, 4 right, 5 up, 6 down.

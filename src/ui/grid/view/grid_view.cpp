@@ -204,8 +204,11 @@ void GridView::refreshCell(int number) {
         edit->setPalette(colours);
     }
     edit->showBox(window_.cellBox(number));
-    edit->setAccessibleName(
-        QString::fromStdString(CellAccessibleName(window_.kind(), number, shown)));
+    const ValueMask notes = window_.notes(number);
+    const ValueMask contradicted = window_.contradictedNotes(number);
+    edit->showNotes(side_, notes, contradicted);
+    edit->setAccessibleName(QString::fromStdString(
+        CellAccessibleName(window_.kind(), number, shown, notes, contradicted)));
     refreshTip(number);
 }
 
