@@ -121,7 +121,8 @@ TEST(MenuTable, CaptionsAndShortcuts) {
         {Menu::Solve, "&Mild Attack F5|&Brute Force F6|&Number Crunch F7|&Exact Solve Shift+F7"},
         {Menu::VisualAid,
          "&Color Number   (CTRL-Left Button Click)|Show &Possibilities (Tip) F9|"
-         "Sho&w Possibilities (Panel)|-|Pause &Timer"},
+         "Sho&w Possibilities (Panel)|-|Pause &Timer|-|&Notes Mode|&Fill All Notes|"
+         "C&lear All Notes|&Remove Notes On Entry"},
         {Menu::Help, "&General Help F1|-|&About Quorvel"},
     };
     const MenuBar menus;

@@ -6,7 +6,7 @@ namespace quorvel {
 
 namespace {
 
-// The buttons left to right; hidden buttons leave no gap. The widths let all 26 buttons of the
+// The buttons left to right; hidden buttons leave no gap. The widths let all 27 buttons of the
 // 15x15 layout fit the 600-pixel window.
 //
 // Adding a button: add its row here where it shows, carrying a `Command` (or a `WindowAction`)
@@ -43,7 +43,7 @@ std::vector<ToolButton> designButtons() {
     add({}, "-", F::Arial, colour::kBlack, " Enter numbers by key press only ", 270).number = 0;
     for (int number = 1; number <= 15; ++number) {
         ToolButton& button = add({}, std::to_string(number), F::Arial, colour::kDarkBlue, "",
-                                 number <= 9 ? 270 : 330);
+                                 number <= 9 ? 270 : 300);
         button.number = number;
         button.visible = number <= 9;
     }
@@ -60,7 +60,7 @@ std::vector<ToolButton> designButtons() {
     add(C::CheckForSingle, "G", F::Wingdings3, colour::kTeal, " Check For Single ");
     kept(add(W::StepLevel, "u", F::Wingdings2, colour::kOrange, " Easy ")).rightClick =
         C::GetPuzzle;
-    add(W::NotesMode, "$", F::Wingdings2, colour::kDarkBlue, " Notes Mode ");
+    add(W::NotesMode, "$", F::Wingdings2, colour::kDarkBlue, " Notes Mode ", 300);
     add(C::Undo, "N", F::Wingdings3, colour::kBlack, " Undo");
     add(C::Redo, "O", F::Wingdings3, colour::kBlack, " Redo");
     return buttons;

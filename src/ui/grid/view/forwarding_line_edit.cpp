@@ -53,7 +53,8 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
     const double width = area.width() / kAcross;
     const double height = area.height() / down;
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(8, static_cast<int>(height * 0.85)));
+    // As tall as a place allows on the 9 x 9 grid; never below 7 pixels, the least that reads.
+    font.setPixelSize(std::max(7, static_cast<int>(height * 0.8)));
     QPainter painter(this);
     painter.setFont(font);
     for (int value = 1; value <= side_; ++value) {
