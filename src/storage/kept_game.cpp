@@ -5,6 +5,7 @@
 
 #include "model/puzzle_line.h"
 #include "storage/data_file.h"
+#include "storage/note_file.h"
 #include "storage/number_text.h"
 
 namespace quorvel {
@@ -54,6 +55,7 @@ std::optional<KeptGame> ParseKeptGame(std::string_view text) {
     }
     game.givens = *givens;
     game.entries = *entries;
+    game.notes = ParseNotes(field("Notes").value_or(""), game.kind);
     const std::optional<int> number = WholeNumber(field("Number").value_or(""));
     const std::optional<int> kind = WholeNumber(field("Kind").value_or(""));
     const std::optional<int> level = WholeNumber(field("Level").value_or(""));
@@ -75,7 +77,7 @@ std::string FormatKeptGame(const KeptGame& game) {
     return "Size=" + std::to_string(game.kind.side) +
            "\nGivens=" + formatPuzzleLine(game.kind, game.givens) +
            "\nEntries=" + formatPuzzleLine(game.kind, game.entries) +
-           "\nNumber=" + std::to_string(game.puzzleNumber) +
+           "\nNotes=" + FormatNotes(game.notes) + "\nNumber=" + std::to_string(game.puzzleNumber) +
            "\nKind=" + std::to_string(game.puzzleKind) +
            "\nLevel=" + std::to_string(game.puzzleLevel) + "\nCaption=" + game.caption +
            "\nElapsed=" + FormatDecimal(game.elapsedDays) +

@@ -2,8 +2,8 @@
 // The game kept for later: a puzzle with the user's entries that would otherwise be lost, because
 // the program quit or another puzzle took its grid before Save Incomplete Puzzle stored them.
 // It lives in a small text file beside the settings ("QuorvelResume.txt"), one "Name=value" line
-// per field; the next start offers it back, and Set Puzzle > Resume Last Game brings it back at
-// any time.
+// per field (the notes as the notes files write them; a file without them keeps none); the next
+// start offers it back, and Set Puzzle > Resume Last Game brings it back at any time.
 
 #include <filesystem>
 #include <optional>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "model/units.h"
 #include "storage/file_error.h"
 
 namespace quorvel {
@@ -22,6 +23,7 @@ struct KeptGame {
     GridKind kind = kNineGrid;
     std::vector<int> givens;   // index 0 is cell 1; 0 = not a given
     std::vector<int> entries;  // the user's values in the other cells; 0 = empty
+    NoteMasks notes;           // the notes of the empty cells (element n for cell n)
     int puzzleNumber = 0;      // the stored puzzle it came from, 0 for none
     int puzzleKind = 0;
     int puzzleLevel = 0;

@@ -14,6 +14,8 @@ KeptGame AGame() {
     game.entries.assign(225, 0);
     game.givens[0] = 15;
     game.entries[224] = 10;
+    game.notes.assign(226, 0);
+    game.notes[2] = 0b1000000000000010;
     game.puzzleNumber = 41;
     game.puzzleKind = 1;
     game.puzzleLevel = 3;

@@ -17,7 +17,7 @@ namespace {
 
 struct GradeAndSaveTest : WindowCommandsTest {
     // The compositions below have many solutions: saving them must not need a unique one.
-    GradeAndSaveTest() { main().setUniquePuzzlesOnly(false); }
+    GradeAndSaveTest() { main().setOption(WindowAction::UniquePuzzlesOnly, false); }
     // A complete valid grid on the window.
     static void FillComplete(GridWindow& window, std::uint64_t seed) {
         std::mt19937_64 random(seed);

@@ -160,7 +160,8 @@ const WritePath kWritePaths[] = {
      }},
     {"Grade and Save", "type3.pxz",
      [](WriteFaultsTest& t) {
-         t.main().setUniquePuzzlesOnly(false);  // the generated puzzle need not be unique
+         t.main().setOption(WindowAction::UniquePuzzlesOnly,
+                            false);  // the generated puzzle need not be unique
          for (int cell = 1; cell <= 81; ++cell) {
              t.active().setCellValue(cell, std::to_string(t.puzzle.solution[cell - 1]));
              if (t.puzzle.puzzle[cell - 1] != 0)

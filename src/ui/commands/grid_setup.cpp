@@ -88,7 +88,7 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow) {
 
 GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
                        const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& entries) {
+                       const std::vector<int>& entries, const NoteMasks& notes) {
     mainWindow.pressGridButton(!kind.isNine());
     GridWindow* window = activeGrid();
     if (window == nullptr || !(window->kind() == kind)) return nullptr;
@@ -103,6 +103,7 @@ GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGri
     place(givens);
     lockGrid(*window, mainWindow);
     place(entries);
+    window->setAllNotes(notes);
     // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
     window->checkConsistency(1, true);
     mainWindow.restartHistory(*window);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "model/units.h"
 
 namespace quorvel {
 
@@ -39,12 +40,13 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow);
 void unlockGrid(GridWindow& window, MainWindow& mainWindow);
 
 // Puts a puzzle on the grid of its kind, switching grids as the grid buttons do: the givens
-// (index 0 is cell 1, 0 = none) locked as Lock Grid locks them, then the entries in the open
-// cells, and the state history starts from there. The grid then shows no stored puzzle. Returns
-// the window, nullptr when the grid of that kind could not be shown.
+// (index 0 is cell 1, 0 = none) locked as Lock Grid locks them, then the entries and the notes
+// (element n for cell n) in the open cells, and the state history starts from there. The grid then
+// shows no stored puzzle. Returns the window, nullptr when the grid of that kind could not be
+// shown.
 GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
                        const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& entries);
+                       const std::vector<int>& entries, const NoteMasks& notes = {});
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
 // command table. The main window runs them inside its Set Puzzle frame.

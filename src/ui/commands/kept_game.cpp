@@ -19,13 +19,15 @@ namespace quorvel {
 
 namespace {
 
-// The incomplete puzzle stored for this grid holds exactly what the grid shows.
+// The incomplete puzzle stored for this grid holds exactly what the grid shows, notes included.
 bool StoredAsIncomplete(MainWindow& mainWindow, const GridWindow& window) {
     const Result<Database> database =
         LoadDatabase(databaseFolder(mainWindow.programFolder()), window.kind());
     if (!database) return false;
     const std::optional<FoundRecord> incomplete = FindIncomplete(database.value());
-    return incomplete && incomplete->record.cellText == CellTextOf(window);
+    if (!incomplete || incomplete->record.cellText != CellTextOf(window)) return false;
+    const Result<NoteMasks> notes = IncompletePuzzleNotes(database.value(), *incomplete);
+    return notes && notes.value() == window.allNotes();
 }
 
 }  // namespace
@@ -44,7 +46,8 @@ std::optional<KeptGame> GameKeeper::unsavedGame(const GridWindow& window) const 
     game.kind = window.kind();
     game.givens = shownValues(board);
     game.entries.assign(game.givens.size(), 0);
-    bool anyEntry = false;
+    game.notes = window.allNotes();
+    bool anyEntry = window.hasNotes();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const auto index = static_cast<std::size_t>(cell - 1);
         if (board.cell(cell).locked || game.givens[index] == 0) continue;
@@ -121,7 +124,8 @@ void GameKeeper::resume() {
 }
 
 void GameKeeper::show(const KeptGame& game) {
-    GridWindow* window = showPuzzle(mainWindow_, activeGrid_, game.kind, game.givens, game.entries);
+    GridWindow* window =
+        showPuzzle(mainWindow_, activeGrid_, game.kind, game.givens, game.entries, game.notes);
     if (window == nullptr) return;
     Session& session = window->board().session();
     // The stored puzzle becomes current again only while its record still has these givens.

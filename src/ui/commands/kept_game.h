@@ -1,10 +1,10 @@
 #pragma once
 // Games that survive Quit and a replaced grid. When the program quits, or a command is about to
-// put another puzzle on the grid, while the grid holds entries that Save Incomplete Puzzle has not
-// stored, the game (givens, entries, puzzle number and kind, caption, elapsed time) is kept in the
-// kept-game file. The next start asks "Continue your unfinished puzzle?" after the splash, and
-// Set Puzzle > Resume Last Game brings the kept game back at any time (keeping the one it
-// replaces in its place).
+// put another puzzle on the grid, while the grid holds entries or notes that Save Incomplete
+// Puzzle has not stored, the game (givens, entries, notes, puzzle number and kind, caption,
+// elapsed time) is kept in the kept-game file. The next start asks "Continue your unfinished
+// puzzle?" after the splash, and Set Puzzle > Resume Last Game brings the kept game back at any
+// time (keeping the one it replaces in its place).
 
 #include <optional>
 #include <string_view>
@@ -38,8 +38,8 @@ class GameKeeper {
     void resume();
 
   private:
-    // The window's game when it holds entries that are neither stored as the incomplete puzzle
-    // nor a finished solution.
+    // The window's game when it holds entries or notes that are neither stored as the incomplete
+    // puzzle nor a finished solution.
     std::optional<KeptGame> unsavedGame(const GridWindow& window) const;
     bool save(const KeptGame& game);
     void show(const KeptGame& game);
