@@ -108,18 +108,20 @@ SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
 
 }  // namespace
 
-int findSingleCandidate(Board& board) {
+int findSingleCandidate(Board& board, std::span<const ValueMask> notes) {
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         if (!board.cell(cell).text.empty()) continue;
-        const std::string candidates = board.candidatesOf(cell, true);
-        if (!candidates.empty() && candidates.find(',') == std::string::npos) return cell;
+        ValueMask candidates = maskOfCandidateText(board.candidatesOf(cell, true));
+        const auto at = static_cast<std::size_t>(cell);
+        if (at < notes.size() && notes[at] != 0) candidates &= notes[at];
+        if (candidates != 0 && (candidates & (candidates - 1)) == 0) return cell;
     }
     return 0;
 }
 
-int checkForSingleCommand(Board& board, SolveDisplay& display) {
+int checkForSingleCommand(Board& board, SolveDisplay& display, std::span<const ValueMask> notes) {
     if (!beginAssistCommand(board, display)) return 0;
-    const int cell = findSingleCandidate(board);
+    const int cell = findSingleCandidate(board, notes);
     if (cell != 0) {
         display.focusCell(cell);
     } else {

@@ -4,6 +4,8 @@
 // focus, clicks, flash, message line, gauge and indicators) through the display. The tool calls
 // the same functions, so both report the same outcome.
 
+#include <span>
+
 #include "model/board.h"
 #include "model/solve_display.h"
 #include "solver/engine.h"
@@ -12,11 +14,14 @@
 namespace quorvel {
 
 // The single candidate rule on the cells: the first empty cell with a single candidate, or 0.
-int findSingleCandidate(Board& board);
+// With the user's notes (element n for cell n) a cell's candidates are those among its notes; a
+// cell without notes keeps them all.
+int findSingleCandidate(Board& board, std::span<const ValueMask> notes = {});
 
 // Assist Solve > Check For Single: focuses the cell findSingleCandidate names and returns it, or
 // shows "None found" and returns 0. Fills nothing.
-int checkForSingleCommand(Board& board, SolveDisplay& display);
+int checkForSingleCommand(Board& board, SolveDisplay& display,
+                          std::span<const ValueMask> notes = {});
 
 struct GetNextOutcome {
     SolveOutcome solve;

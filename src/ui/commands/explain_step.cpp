@@ -13,18 +13,39 @@
 
 namespace quorvel {
 
+namespace {
+
+// The candidates the user's notes leave, cell by cell (index 0 is cell 1): a cell without notes
+// keeps every candidate the grid leaves it. None while the grid has no notes.
+std::vector<ValueMask> NotedCandidates(const GridWindow& window) {
+    std::vector<ValueMask> candidates;
+    if (!window.hasNotes()) return candidates;
+    for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
+        const ValueMask notes = window.notes(cell);
+        candidates.push_back(notes != 0 ? notes : unitTables(window.kind()).fullMask);
+    }
+    return candidates;
+}
+
+}  // namespace
+
 void ExplainNextStep::press(GridWindow& window) {
     clearMarks();
     const std::vector<int> values = shownValues(window.board());
-    if (&window != window_ || values != values_ || stage_ >= 3) {
+    const std::vector<ValueMask> candidates = NotedCandidates(window);
+    if (&window != window_ || values != values_ || candidates != candidates_ || stage_ >= 3) {
         window_ = &window;
         stage_ = 0;
-        path_ = logic::hintPath(window.kind(), values);
+        path_ = logic::hintPath(window.kind(), values, candidates);
     }
     if (path_.end != logic::PathEnd::Placed) {
         mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, kAlignCentre);
+        // The notes took out a value the solution needs: the cell that lacks it is marked.
+        if (path_.end == logic::PathEnd::CandidateRemoved)
+            mark(window, path_.needed.cell, kMistakeCellBack);
         stage_ = 0;
         values_ = values;
+        candidates_ = candidates;
         return;
     }
     ++stage_;
@@ -32,6 +53,7 @@ void ExplainNextStep::press(GridWindow& window) {
     if (stage_ == 2) secondStage(window);
     if (stage_ == 3) thirdStage(window);
     values_ = shownValues(window.board());
+    candidates_ = NotedCandidates(window);
 }
 
 // The first step of the path is where the user has to start looking, even when a later step
@@ -83,8 +105,15 @@ void ExplainNextStep::secondStage(GridWindow& window) {
     mainWindow_.setHintPanel(std::move(panel));
 }
 
-// The value goes in as typed keys followed by Enter, the way a user enters it.
+// The eliminations of the steps cross out those notes, and the value goes in as typed keys
+// followed by Enter, the way a user enters it: one step of the state history.
 void ExplainNextStep::thirdStage(GridWindow& window) {
+    for (const logic::Step& step : path_.steps) {
+        for (const logic::CellValue& removed : step.eliminations) {
+            window.setNotes(removed.cell, static_cast<ValueMask>(window.storedNotes(removed.cell) &
+                                                                 ~(1u << removed.value)));
+        }
+    }
     const logic::CellValue target = path_.steps.back().placements.front();
     window.requestFocus(target.cell);
     for (const char digit : std::to_string(target.value))

@@ -1,11 +1,15 @@
 #pragma once
 // Explain Next Step (F4, Assist Solve): the logic solver's next placement in three presses on an
-// unchanged grid. First press: the message line names the first step's technique and where
+// unchanged grid, starting from the user's notes when the grid has any (a cell without notes
+// keeps every candidate the grid leaves it); notes that took out a value the solution needs are
+// named instead and the cell that lacks it is marked. First press: the message line names the first
+// step's technique and where
 // ("Hidden Single in block 7"; "Naked Pair in row 3: 3 steps lead to the next value" when more
 // steps follow) and that step's unit is highlighted. Second: the hint panel lists the steps leading
 // to the placement, and the grid marks the pattern cells, the cells that lose candidates and the
-// target cell. Third: the value is typed into the target cell as the user would type it, so the
-// consistency check runs and Undo takes it back. A changed grid or another grid window starts
+// target cell. Third: the steps' eliminations cross out those notes and the value is typed into
+// the target cell as the user would type it, so the consistency check runs and Undo takes both
+// back. A changed grid or another grid window starts
 // again at the first press; the next other command clears the marks.
 
 #include <utility>
@@ -36,9 +40,10 @@ class ExplainNextStep {
     void mark(GridWindow& window, int cell, Colour backColour);
 
     MainWindow& mainWindow_;
-    GridWindow* window_ = nullptr;  // the grid window the stages belong to
-    std::vector<int> values_;       // and its values after the last press
-    int stage_ = 0;                 // presses done on that grid
+    GridWindow* window_ = nullptr;       // the grid window the stages belong to
+    std::vector<int> values_;            // and its values after the last press
+    std::vector<ValueMask> candidates_;  // and the candidates its notes left then
+    int stage_ = 0;                      // presses done on that grid
     logic::LogicPath path_;
     std::vector<std::pair<int, Colour>> marked_;  // cells marked, with their own back colour
 };

@@ -71,10 +71,12 @@ class WindowSolveDisplay : public SolveDisplay {
     std::int64_t progressShownTick_ = INT64_MIN / 2;
 };
 
-void runSolveMenuItem(Board& board, SolveDisplay& display, SolveMenuItem item) {
+void runSolveMenuItem(GridWindow& window, SolveDisplay& display, SolveMenuItem item) {
+    Board& board = window.board();
     switch (item) {
         case SolveMenuItem::CheckForSingle:
-            checkForSingleCommand(board, display);
+            // The user's notes narrow the candidates it looks at.
+            checkForSingleCommand(board, display, window.allNotes());
             break;
         case SolveMenuItem::GetNext:
             getNextCommand(board, display);
@@ -121,7 +123,7 @@ void registerSolveMenuCommands(MainWindow& mainWindow, Host& host, ActiveGridWin
             const std::vector<std::string> before =
                 oneStep ? CellTexts(*window) : std::vector<std::string>{};
             WindowSolveDisplay display(mainWindow, *window, host);
-            runSolveMenuItem(window->board(), display, item);
+            runSolveMenuItem(*window, display, item);
             if (oneStep && CellTexts(*window) != before) mainWindow.recordHistory(*window);
         });
     }

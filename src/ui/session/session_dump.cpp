@@ -181,6 +181,7 @@ void AppendMarks(std::string& json, const Board& board) {
         {"pattern", kHintPatternBack},
         {"eliminated", kHintEliminationBack},
         {"target", kHintTargetBack},
+        {"mistake", kMistakeCellBack},
         {"exposed", kMarkedBack},
     };
     json += '{';
