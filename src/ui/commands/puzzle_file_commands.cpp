@@ -55,13 +55,22 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
     return std::clamp<std::size_t>(number, 1, count) - 1;
 }
 
+// The candidates of a candidate grid's empty cells, kept as the user's notes.
+NoteMasks NotesOf(const PuzzleLine& puzzle) {
+    NoteMasks notes(static_cast<std::size_t>(puzzle.kind.cellCount()) + 1, 0);
+    for (std::size_t at = 0; at < puzzle.candidates.size() && at < puzzle.values.size(); ++at) {
+        if (puzzle.values[at] == 0) notes[at + 1] = puzzle.candidates[at];
+    }
+    return notes;
+}
+
 void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
                   const ActiveGridWindow& activeGrid, const PuzzleTextRead& read,
                   const std::string& source) {
     if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
     if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size())) {
         const PuzzleLine& puzzle = read.puzzles[*chosen].puzzle;
-        showPuzzle(mainWindow, activeGrid, puzzle.kind, puzzle.values, {});
+        showPuzzle(mainWindow, activeGrid, puzzle.kind, puzzle.values, {}, NotesOf(puzzle));
         return;
     }
     if (!dialogs.importAll) return;

@@ -1,8 +1,9 @@
 #pragma once
 // Puzzles in the formats other programs use, from the Puzzle Grid menu: Open Puzzle File and
 // Paste Puzzle place a puzzle read from a file or the clipboard on the grid of its size, locked
-// as Lock Grid locks it; Save Puzzle As writes the shown puzzle in the format its file name's
-// suffix names; Copy Puzzle and Copy Givens put the grid on the clipboard as a puzzle line.
+// as Lock Grid locks it, the candidates of a candidate grid's empty cells as their notes; Save
+// Puzzle As writes the shown puzzle in the format its file name's suffix names; Copy Puzzle and
+// Copy Givens put the grid on the clipboard as a puzzle line.
 
 #include <string_view>
 
