@@ -24,23 +24,26 @@ void HeadlessGeneration::gradeAndSave() {
 }
 
 void HeadlessGeneration::finishGivens(RandomSource& random) {
-    if (!uniqueGivens_) return;
+    if (!uniqueBand_) return;
     const Session& session = board_.session();
-    aimBoardAtLevel(board_, session.currentLevel, random,
-                    [&session](int) { return !session.stopRequested; });
+    aimBoardAtBand(board_, *uniqueBand_, random,
+                   [&session](int) { return !session.stopRequested; });
 }
 
 void HeadlessGeneration::restoreCellColour(int cell) {
     board_.setCellColours(cell, board_.cell(cell).foreColour, kPlainBack);
 }
 
-GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random, bool unique) {
+namespace {
+
+GeneratedPuzzle Generate(const GridKind& kind, int level, RandomSource& random,
+                         const std::optional<logic::RatingBand>& band) {
     Session session;
     session.currentLevel = level;
     HeadlessGridEvents events(session);
     const auto board = std::make_unique<Board>(kind, session, events);
     HeadlessGeneration window(*board);
-    window.setUniqueGivens(unique);
+    if (band) window.setUniqueGivens(*band);
     window.blankGrid();
     ApplyGivensPattern(*board, DrawGivensPattern(kind, ExposedCountFor(kind, level), random));
 
@@ -53,6 +56,18 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
         result.givens += value != 0 ? 1 : 0;
     result.unique = countSolutions(kind, result.puzzle, 2).count == 1;
     return result;
+}
+
+}  // namespace
+
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random, bool unique) {
+    return Generate(kind, level, random,
+                    unique ? std::optional(logic::levelBand(level)) : std::nullopt);
+}
+
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, const logic::RatingBand& band,
+                               RandomSource& random) {
+    return Generate(kind, logic::levelOfRating(band.low), random, band);
 }
 
 }  // namespace quorvel

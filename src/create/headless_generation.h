@@ -7,10 +7,12 @@
 // never touches a database.
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "create/generate_puzzle.h"
 #include "create/random_source.h"
+#include "logic/puzzle_rating.h"
 #include "model/board.h"
 #include "model/headless_grid_events.h"
 #include "model/session.h"
@@ -32,10 +34,10 @@ class HeadlessGeneration : public GenerationWindow {
     // A board without a view has no block shading: the back colour returns to white.
     void restoreCellColour(int cell) override;
     void setDrawingMode(int mode) override { board_.events().setDrawingSuspended(mode == 1); }
-    // With unique givens asked for, makes the puzzle unique and aims it at the session's
-    // current level (see create/level_aim.h).
+    // With unique givens asked for, makes the puzzle unique and aims it at the band (see
+    // create/level_aim.h).
     void finishGivens(RandomSource& random) override;
-    void setUniqueGivens(bool unique) { uniqueGivens_ = unique; }
+    void setUniqueGivens(const logic::RatingBand& band) { uniqueBand_ = band; }
 
     // The grid as the last gradeAndSave found it (index 0 is cell 1); empty before any.
     const std::vector<int>& storedGrid() const { return storedGrid_; }
@@ -45,7 +47,7 @@ class HeadlessGeneration : public GenerationWindow {
     Board& board_;
     std::vector<int> storedGrid_;
     int storeCount_ = 0;
-    bool uniqueGivens_ = false;
+    std::optional<logic::RatingBand> uniqueBand_;
 };
 
 struct GeneratedPuzzle {
@@ -61,5 +63,9 @@ struct GeneratedPuzzle {
 // create/level_aim.h).
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& random,
                                bool unique = false);
+// The same made unique and aimed at a band of ratings, from the pattern of the level the band
+// starts in.
+GeneratedPuzzle GeneratePuzzle(const GridKind& kind, const logic::RatingBand& band,
+                               RandomSource& random);
 
 }  // namespace quorvel

@@ -14,14 +14,14 @@ namespace quorvel {
 
 namespace {
 
-// What the tries share: the full grid, the target, the rating budget and the poll.
+// What the tries share: the full grid, the band, the rating budget and the poll.
 class Aim {
   public:
-    Aim(const GridKind& kind, const std::vector<int>& solution, int target, RandomSource& random,
-        const AimPoll& poll, int ratings)
+    Aim(const GridKind& kind, const std::vector<int>& solution, const logic::RatingBand& band,
+        RandomSource& random, const AimPoll& poll, int ratings)
         : kind_(kind),
           solution_(solution),
-          target_(target),
+          band_(band),
           random_(random),
           poll_(poll),
           ratingsLeft_(ratings) {}
@@ -40,13 +40,13 @@ class Aim {
         return logic::ratePuzzle(kind_, puzzle);
     }
 
-    // Makes `puzzle` unique and moves it towards the target; its rating, or nothing when the
+    // Makes `puzzle` unique and moves it towards the band; its rating, or nothing when the
     // aim was stopped or out of budget before the puzzle could be rated once.
     std::optional<logic::PuzzleRating> aimOnce(std::vector<int>& puzzle, int attempt) {
         addGivensUntilUnique(kind_, puzzle, solution_, random_);
         std::optional<logic::PuzzleRating> rating = rate(puzzle, attempt);
         if (!rating) return std::nullopt;
-        while (rating->level > target_) {
+        while (offset(*rating) > 0) {
             const int added = addPair(puzzle);
             if (added < 0) break;
             std::optional<logic::PuzzleRating> easier = rate(puzzle, attempt);
@@ -57,11 +57,12 @@ class Aim {
             }
             rating = std::move(easier);
         }
-        if (rating->level < target_) thinOut(puzzle, *rating, attempt);
+        if (offset(*rating) < 0) thinOut(puzzle, *rating, attempt);
         return rating;
     }
 
   private:
+    int offset(const logic::PuzzleRating& rating) const { return logic::bandOffset(rating, band_); }
     int mirror(int index) const { return kind_.cellCount() - 1 - index; }
 
     // Gives a random empty cell and its mirror their values; returns the cell's index, -1 when
@@ -79,7 +80,7 @@ class Aim {
     }
 
     // Takes away symmetric pairs of givens in random order while the puzzle stays unique and
-    // rates at most the target; stops as soon as it rates at the target.
+    // rates no higher than the band; stops as soon as it rates in the band.
     void thinOut(std::vector<int>& puzzle, logic::PuzzleRating& rating, int attempt) {
         std::vector<int> pairs;  // the first cell index of each pair of givens
         for (int index = 0; index <= mirror(index); ++index) {
@@ -95,9 +96,9 @@ class Aim {
             puzzle[other] = 0;
             std::optional<logic::PuzzleRating> harder;
             if (countSolutions(kind_, puzzle, 2).count == 1) harder = rate(puzzle, attempt);
-            if (harder && harder->level <= target_) {
+            if (harder && offset(*harder) <= 0) {
                 rating = std::move(*harder);
-                if (rating.level == target_) return;
+                if (offset(rating) == 0) return;
                 continue;
             }
             puzzle[index] = solution_[index];
@@ -108,7 +109,7 @@ class Aim {
 
     const GridKind& kind_;
     const std::vector<int>& solution_;
-    int target_;
+    logic::RatingBand band_;
     RandomSource& random_;
     const AimPoll& poll_;
     int ratingsLeft_;
@@ -126,43 +127,45 @@ std::vector<int> freshPattern(const GridKind& kind, const std::vector<int>& solu
 }  // namespace
 
 int aimRatingBudget(const GridKind& kind) {
-    return kind.isNine() ? 300 : 150;
+    return kind.isNine() ? 1000 : 150;
 }
 
-AimedPuzzle aimAtLevel(const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& solution, int target, RandomSource& random,
-                       const AimPoll& poll, int ratingBudget) {
+AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
+                      const std::vector<int>& solution, const logic::RatingBand& band,
+                      RandomSource& random, const AimPoll& poll, int ratingBudget) {
     AimedPuzzle best;
     best.puzzle = givens;
     if (solution.size() != givens.size()) return best;
-    const int patternSize = ExposedCountFor(kind, target);
-    Aim aim(kind, solution, target, random, poll, ratingBudget);
+    const int patternSize = ExposedCountFor(kind, logic::levelOfRating(band.low));
+    Aim aim(kind, solution, band, random, poll, ratingBudget);
     bool found = false;
     for (int attempt = 1; aim.budgetLeft(); ++attempt) {
         std::vector<int> puzzle =
             attempt == 1 ? givens : freshPattern(kind, solution, patternSize, random);
         const std::optional<logic::PuzzleRating> rating = aim.aimOnce(puzzle, attempt);
         if (!rating) break;
-        if (!found || std::abs(rating->level - target) < std::abs(best.rating.level - target)) {
+        if (!found || std::abs(logic::bandOffset(*rating, band)) <
+                          std::abs(logic::bandOffset(best.rating, band))) {
             best.puzzle = std::move(puzzle);
             best.rating = *rating;
             found = true;
         }
-        if (best.rating.level == target) break;
+        if (logic::bandOffset(best.rating, band) == 0) break;
     }
     best.stopped = aim.stopped();
     return best;
 }
 
-AimedBoard aimBoardAtLevel(Board& board, int target, RandomSource& random, const AimPoll& poll) {
+AimedBoard aimBoardAtBand(Board& board, const logic::RatingBand& band, RandomSource& random,
+                          const AimPoll& poll) {
     const std::vector<int> solution = shownValues(board);
     std::vector<int> givens = solution;
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         if (!board.cell(cell).locked) givens[cell - 1] = 0;
     }
     AimedBoard result;
-    result.aimed = aimAtLevel(board.kind(), givens, solution, target, random, poll,
-                              aimRatingBudget(board.kind()));
+    result.aimed = aimAtBand(board.kind(), givens, solution, band, random, poll,
+                             aimRatingBudget(board.kind()));
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const bool given = result.aimed.puzzle[cell - 1] != 0;
         if (given == (givens[cell - 1] != 0)) continue;

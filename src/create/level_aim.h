@@ -1,15 +1,16 @@
 #pragma once
-// Aims a generated puzzle at a level of the computed rating (logic/puzzle_rating.h) while it
-// keeps exactly one solution and a point-symmetric pattern of givens.
+// Aims a generated puzzle at a band of the computed rating (logic/puzzle_rating.h), a level's
+// band or any other, while it keeps exactly one solution and a point-symmetric pattern of givens.
 //
 // One try starts from a pattern of givens taken from the full grid: givens are added until the
 // puzzle is unique (create/unique_givens.h); while it rates above the level, a random
-// symmetric pair of givens is added (more givens never make a puzzle harder for the logic
+// symmetric pair of givens is added (more givens rarely make a puzzle harder for the logic
 // solver); while it rates below, symmetric pairs of givens are taken away in random order, each
-// removal kept only when the puzzle stays unique and rates at most the level (fewer givens make
-// it harder). The first try uses the pattern it is given, the later ones fresh patterns of the
-// level's size on the same full grid. Tries stop at the first puzzle rated at the level, or when
-// the rating budget runs out; the closest puzzle found is kept.
+// removal kept only when the puzzle stays unique and rates no higher than the band (fewer givens
+// make it harder). The first try uses the pattern it is given, the later ones fresh patterns of
+// the size of the level the band starts in, on the same full grid. Tries stop at the first
+// puzzle rated in the band, or when the rating budget runs out; the closest puzzle found is
+// kept.
 //
 // Everything is counted, nothing is timed, so one seed always gives the same puzzle.
 
@@ -40,11 +41,10 @@ struct AimedPuzzle {
     bool stopped = false;        // the poll stopped the aim: the caller drops `puzzle`
 };
 
-// `givens` holds the pattern's values (0 = empty) and `solution` the full grid they come from;
-// `target` is a level 1..4.
-AimedPuzzle aimAtLevel(const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& solution, int target, RandomSource& random,
-                       const AimPoll& poll, int ratingBudget);
+// `givens` holds the pattern's values (0 = empty) and `solution` the full grid they come from.
+AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
+                      const std::vector<int>& solution, const logic::RatingBand& band,
+                      RandomSource& random, const AimPoll& poll, int ratingBudget);
 
 // The same on a complete grid whose locked cells are the givens. The board ends with the aimed
 // puzzle's cells locked and marked as givens pattern cells and every other cell unlocked and
@@ -53,7 +53,8 @@ struct AimedBoard {
     AimedPuzzle aimed;
     std::vector<int> changedCells;
 };
-AimedBoard aimBoardAtLevel(Board& board, int target, RandomSource& random, const AimPoll& poll);
+AimedBoard aimBoardAtBand(Board& board, const logic::RatingBand& band, RandomSource& random,
+                          const AimPoll& poll);
 
 // What the message line says while the aim runs ("Aiming at Hard: try 2"), and when it ends
 // short of the level ("No Hard puzzle found: kept the closest, rated Medium.").

@@ -20,7 +20,8 @@ CellValue neededCandidate(const GridKind& kind, std::span<const int> values,
 }
 
 LogicPath runPath(const GridKind& kind, std::span<const int> values,
-                  std::span<const ValueMask> candidates, bool untilPlacement) {
+                  std::span<const ValueMask> candidates, const StepChoice& choose,
+                  bool untilPlacement) {
     LogicPath path;
     path.kind = kind;
     path.values.assign(values.begin(), values.end());
@@ -34,7 +35,7 @@ LogicPath runPath(const GridKind& kind, std::span<const int> values,
     grid.setOneSolution(solutions == 1);
     path.end = PathEnd::Solved;
     while (grid.emptyCount() > 0) {
-        std::optional<Step> step = nextStep(grid);
+        std::optional<Step> step = choose(grid);
         if (!step) {
             path.end = PathEnd::Stuck;
             break;
@@ -147,12 +148,17 @@ std::optional<Step> nextStep(const LogicGrid& grid) {
 
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates) {
-    return runPath(kind, values, candidates, false);
+    return runPath(kind, values, candidates, nextStep, false);
+}
+
+LogicPath choosePath(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates, const StepChoice& choose) {
+    return runPath(kind, values, candidates, choose, false);
 }
 
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
                    std::span<const ValueMask> candidates) {
-    return runPath(kind, values, candidates, true);
+    return runPath(kind, values, candidates, nextStep, true);
 }
 
 std::string pathMessage(const LogicPath& path) {

@@ -9,6 +9,7 @@
 // state adds a mask per cell (bit v for value v): the logic starts from those candidates, and a
 // state that removed a value every solution of its values needs is named before any step.
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -53,6 +54,11 @@ std::optional<Step> nextStep(const LogicGrid& grid);
 // The whole path: ends Solved, Stuck or NoSolution.
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates = {});
+// The whole path of the steps `choose` picks on each grid (nothing when none applies), as
+// explainPath with nextStep; the rating takes its own order this way (logic/puzzle_rating.h).
+using StepChoice = std::function<std::optional<Step>(const LogicGrid&)>;
+LogicPath choosePath(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates, const StepChoice& choose);
 // The steps up to and including the next placement: ends Placed, Solved (nothing left to place,
 // no steps), Stuck, NoSolution or CandidateRemoved.
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,

@@ -1,61 +1,102 @@
 #include "logic/puzzle_rating.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "logic/logic_solver.h"
+#include "logic/rating_scale.h"
 #include "solver/solution_count.h"
 
 namespace quorvel::logic {
 
 namespace {
 
-int levelOf(TechniqueGroup group) {
-    switch (group) {
-        case TechniqueGroup::Single:
-            return 1;
-        case TechniqueGroup::Intersection:
-        case TechniqueGroup::Subset:
-            return 2;
-        case TechniqueGroup::Fish:
-        case TechniqueGroup::SingleValuePattern:
-        case TechniqueGroup::Wing:
-        case TechniqueGroup::Uniqueness:
-            return 3;
-        case TechniqueGroup::Chain:
-            return 4;
+struct RatedStep {
+    Step step;
+    int rating = 0;
+};
+
+// The lowest-rated step on the grid: techniques are tried tier by tier in rating order, each
+// until one of its steps rates its lowest, and a technique whose lowest cannot beat the best
+// step so far ends the tier. Of equal ratings the first found is kept.
+std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
+    std::optional<RatedStep> best;
+    int tier = 0;
+    for (const TechniqueRating& technique : ratingOrder()) {
+        if (technique.tier != tier) {
+            if (best) break;
+            tier = technique.tier;
+        }
+        if (best && technique.low >= best->rating) continue;
+        findSteps(technique.technique, grid, [&](Step&& step) {
+            const int rating = stepRating(grid, step);
+            if (!best || rating < best->rating) best = RatedStep{std::move(step), rating};
+            return rating > technique.low;
+        });
     }
-    return 4;
+    return best;
 }
 
 }  // namespace
+
+RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates) {
+    RatedPath rated;
+    rated.path = choosePath(kind, values, candidates, [&rated](const LogicGrid& grid) {
+        std::optional<RatedStep> lowest = lowestRatedStep(grid);
+        if (!lowest) return std::optional<Step>();
+        rated.ratings.push_back(lowest->rating);
+        return std::optional<Step>(std::move(lowest->step));
+    });
+    return rated;
+}
 
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates) {
     PuzzleRating rating;
     rating.solutions = countSolutions(kind, values, 2, candidates).count;
     if (rating.solutions == 0) return rating;
-    const LogicPath path = explainPath(kind, values, candidates);
+    const auto [path, stepRatings] = ratingPath(kind, values, candidates);
     rating.logicSolved = path.end == PathEnd::Solved;
-    rating.level = rating.logicSolved ? 1 : 4;
-    int hardestScore = 0;
-    for (const Step& step : path.steps) {
-        const TechniqueInfo& info = techniqueInfo(step.technique);
-        rating.score += info.score;
-        rating.level = std::max(rating.level, levelOf(info.group));
-        if (info.score > hardestScore) {
-            hardestScore = info.score;
-            rating.hardest = std::string(info.name);
+    for (std::size_t i = 0; i < path.steps.size(); ++i) {
+        rating.score += techniqueInfo(path.steps[i].technique).score;
+        if (stepRatings[i] > rating.rating) {
+            rating.rating = stepRatings[i];
+            rating.hardest = std::string(techniqueInfo(path.steps[i].technique).name);
         }
     }
+    if (!rating.logicSolved) rating.rating = std::max(rating.rating, kLevelFloors[3]);
+    rating.level = levelOfRating(rating.rating);
     return rating;
 }
 
+int levelOfRating(int rating) {
+    int level = 1;
+    while (level < 4 && rating >= kLevelFloors[level])
+        ++level;
+    return level;
+}
+
+RatingBand levelBand(int level) {
+    return {kLevelFloors[level - 1], level < 4 ? kLevelFloors[level] - 1 : RatingBand::kNoHigh};
+}
+
+int bandOffset(const PuzzleRating& rating, const RatingBand& band) {
+    if (!rating.logicSolved) {
+        if (band.high == RatingBand::kNoHigh && rating.rating >= band.low) return 0;
+        return std::max(rating.rating - band.high, 1);
+    }
+    if (rating.rating < band.low) return rating.rating - band.low;
+    return std::max(rating.rating - band.high, 0);
+}
+
 std::string ratingText(const PuzzleRating& rating) {
-    std::string text =
-        "Rated " + levelName(rating.level) + ": score " + std::to_string(rating.score);
-    if (!rating.hardest.empty()) text += ", hardest step " + rating.hardest;
-    if (!rating.logicSolved) text += ", not finished by logic";
-    return text + ".";
+    std::string text = "Rated " + levelName(rating.level) + " (" +
+                       (rating.logicSolved ? "" : "at least ") + formatRating(rating.rating) + ")";
+    if (!rating.hardest.empty()) text += ": hardest step " + rating.hardest;
+    if (!rating.logicSolved)
+        text += (rating.hardest.empty() ? ": " : ", ") + std::string("not finished by logic");
+    return text;
 }
 
 std::string levelName(int level) {

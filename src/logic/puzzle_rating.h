@@ -1,15 +1,20 @@
 #pragma once
-// The computed difficulty of a puzzle, from the logic solver's path: the sum of the step scores,
-// the hardest technique used and a level by the hardest family needed:
-//   1 Easy       singles only
-//   2 Medium     adds locked candidates and naked or hidden subsets
-//   3 Hard       adds fish, wings, single-value patterns and uniqueness
-//   4 Very Hard  needs chains, or cannot be finished by logic
-// A puzzle without a solution gets level 0.
+// The computed difficulty of a puzzle on the scale puzzle people share (logic/rating_scale.h):
+// the rating path takes, on every grid, the lowest-rated step any technique finds, and the
+// puzzle's rating is the highest step rating on that path. The level is the band the rating
+// falls in:
+//   1 Easy       up to 2.5   singles (and the steps that lead straight to one)
+//   2 Medium     2.6 - 4.0   locked candidates, pairs, triples, X-Wing and Swordfish
+//   3 Hard       4.1 - 6.9   quads, Jellyfish, wings, uniqueness, finned fish, short chains
+//   4 Very Hard  7.0 and up  longer chains, loops and forcing chains
+// A puzzle logic cannot finish rates at least 7.0 (and at least its hardest step): the rating
+// is then a lower bound. A puzzle without a solution gets rating and level 0.
 
 #include <span>
 #include <string>
+#include <vector>
 
+#include "logic/logic_solver.h"
 #include "model/grid_kind.h"
 #include "model/units.h"
 
@@ -18,8 +23,9 @@ namespace quorvel::logic {
 struct PuzzleRating {
     int solutions = 0;         // 0, 1 or 2 (two or more), from the exact counter
     int level = 0;             // 1..4, 0 without a solution
-    int score = 0;             // the sum of the path's step scores
-    std::string hardest;       // the name of the hardest technique used; empty when none
+    int rating = 0;            // tenths; a lower bound when logic does not finish
+    int score = 0;             // the sum of the rating path's step scores
+    std::string hardest;       // the technique of the highest-rated step; empty when none
     bool logicSolved = false;  // the path reaches the complete grid
 };
 
@@ -27,11 +33,39 @@ struct PuzzleRating {
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates = {});
 
+// The rating path: on every grid the lowest-rated step (techniques tried tier by tier in
+// ratingOrder(), the first found of equal ratings kept), with each step's rating.
+struct RatedPath {
+    LogicPath path;
+    std::vector<int> ratings;  // one per step, tenths
+};
+RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates = {});
+
+// The lowest rating of each level's band, levels 1..4, in tenths.
+inline constexpr int kLevelFloors[] = {0, 26, 41, 70};
+// The level (1..4) whose band holds `rating`.
+int levelOfRating(int rating);
+
+// Ratings from `low` to `high` tenths, both included; kNoHigh for no upper end.
+struct RatingBand {
+    static constexpr int kNoHigh = 1000;
+    int low = 0;
+    int high = kNoHigh;
+};
+// The band of a level 1..4.
+RatingBand levelBand(int level);
+// Where a rating lies from the band, in tenths: 0 inside, negative below, positive above. A
+// puzzle logic cannot finish lies inside a band without an upper end that its lower bound
+// reaches, and above any other band.
+int bandOffset(const PuzzleRating& rating, const RatingBand& band);
+
 // "Easy", "Medium", "Hard" or "Very Hard" for levels 1..4.
 std::string levelName(int level);
 
-// What Rate Puzzle says: "Rated Hard: score 1240, hardest step X-Wing." (without the hardest
-// step when the path has none, and "not finished by logic" when logic stops short).
+// What Rate Puzzle says: "Rated Hard (6.6): hardest step X-Chain" (without the hardest step
+// when the path has none; "Rated Very Hard (at least 7.0): hardest step X-Wing, not finished by
+// logic" when logic stops short).
 std::string ratingText(const PuzzleRating& rating);
 
 }  // namespace quorvel::logic

@@ -4,8 +4,8 @@
 // solution instead; no file is written. The same seed always gives the same puzzle. With
 // --unique, the puzzle is made unique and aimed at the level by its computed rating, as the
 // program's Unique Puzzles Only option does (create/level_aim.h). `unique` tells whether the
-// printed puzzle has exactly one solution; `rating`, `score` and `hardest` are its computed
-// difficulty.
+// printed puzzle has exactly one solution; `rating` (on the shared scale), `score` and `hardest`
+// are its computed difficulty.
 
 #include <chrono>
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include "create/headless_generation.h"
 #include "create/random_source.h"
 #include "logic/puzzle_rating.h"
+#include "logic/rating_scale.h"
 #include "model/puzzle_line.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
@@ -71,8 +72,9 @@ int runGenerate(const std::vector<std::string>& args) {
               << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
               << formatPuzzleLine(kind, made.solution)
               << "\",\"unique\":" << (made.unique ? "true" : "false")
-              << ",\"rating\":" << rating.level << ",\"score\":" << rating.score
-              << ",\"hardest\":" << jsonString(rating.hardest) << "}\n";
+              << ",\"rating\":" << logic::formatRating(rating.rating)
+              << ",\"score\":" << rating.score << ",\"hardest\":" << jsonString(rating.hardest)
+              << "}\n";
     return 0;
 }
 

@@ -1,10 +1,11 @@
 // quorvel-tool rate: the computed difficulty of each puzzle (or candidate state) as one JSON line:
-// size, solutions (0, 1 or 2), level (1..4, 0 without a solution), score, hardest technique and
-// whether logic alone finishes it.
+// size, solutions (0, 1 or 2), level (1..4, 0 without a solution), rating on the shared scale,
+// score, hardest technique and whether logic alone finishes it.
 
 #include <string>
 
 #include "logic/puzzle_rating.h"
+#include "logic/rating_scale.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
 
@@ -18,6 +19,7 @@ std::string rateOne(const PuzzleLine& puzzle) {
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"solutions\":" + std::to_string(rating.solutions) +
            ",\"level\":" + std::to_string(rating.level) +
+           ",\"rating\":" + logic::formatRating(rating.rating) +
            ",\"score\":" + std::to_string(rating.score) +
            ",\"hardest\":" + jsonString(rating.hardest) +
            ",\"logic_solved\":" + (rating.logicSolved ? "true" : "false") + "}";

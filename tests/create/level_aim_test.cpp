@@ -32,8 +32,8 @@ TEST(LevelAim, ReachesEachLevelUniqueAndSymmetric) {
                         fromPattern ? plain.puzzle : std::vector<int>(plain.puzzle.size(), 0);
                     int polls = 0;
                     const int budget = aimRatingBudget(*c.kind);
-                    const AimedPuzzle aimed = aimAtLevel(
-                        *c.kind, start, plain.solution, target, random,
+                    const AimedPuzzle aimed = aimAtBand(
+                        *c.kind, start, plain.solution, logic::levelBand(target), random,
                         [&polls](int) { return ++polls > 0; }, budget);
                     EXPECT_FALSE(aimed.stopped);
                     EXPECT_LE(polls, budget);
@@ -65,9 +65,10 @@ TEST(LevelAim, APuzzleAboveTheLevelGetsPairsAdded) {
     const int last = kNineGrid.cellCount() - 1;
     for (const int target : {1, 2, 4}) {
         SCOPED_TRACE(target);
-        SeededRandom random(3);
-        const AimedPuzzle aimed = aimAtLevel(
-            kNineGrid, start, solution, target, random, [](int) { return true; }, 300);
+        SeededRandom random(1);
+        const AimedPuzzle aimed = aimAtBand(
+            kNineGrid, start, solution, logic::levelBand(target), random, [](int) { return true; },
+            300);
         EXPECT_EQ(aimed.rating.level, target);
         EXPECT_EQ(logic::ratePuzzle(kNineGrid, aimed.puzzle).score, aimed.rating.score);
         if (target == 4) {
@@ -98,8 +99,8 @@ TEST(LevelAim, BudgetAndPollBoundTheWork) {
         SeededRandom random(7);
         const GeneratedPuzzle plain = GeneratePuzzle(kNineGrid, 1, random);
         int polls = 0;
-        const AimedPuzzle aimed = aimAtLevel(
-            kNineGrid, plain.puzzle, plain.solution, 4, random,
+        const AimedPuzzle aimed = aimAtBand(
+            kNineGrid, plain.puzzle, plain.solution, logic::levelBand(4), random,
             [&](int) { return ++polls != c.stopAtPoll; }, c.budget);
         EXPECT_EQ(polls, c.polls);
         EXPECT_EQ(aimed.stopped, c.stopped);

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "logic/logic_solver.h"
+#include "logic/rating_scale.h"
 
 namespace quorvel::logic {
 namespace {
@@ -268,6 +270,56 @@ TEST(Techniques, ExplainInPlainWords) {
         const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
         ASSERT_FALSE(steps.empty());
         EXPECT_EQ(steps.front().text, c.text);
+    }
+}
+
+// The first step of each pattern above rates on the published scale, in tenths: a technique's
+// ratings follow its patterns in table order, the last repeating. Hidden Singles rate by their
+// unit, chains by their length, and a step that leaves a hidden single (the Pointing pattern
+// added last) as the direct form.
+TEST(Techniques, RateOnTheScale) {
+    using enum Technique;
+    const std::map<Technique, std::vector<int>> rated = {{FullHouse, {10}},
+                                                         {NakedSingle, {23}},
+                                                         {HiddenSingle, {15, 12}},
+                                                         {LockedPointing, {26, 26, 17}},
+                                                         {LockedClaiming, {28}},
+                                                         {NakedPair, {30}},
+                                                         {HiddenPair, {34}},
+                                                         {NakedTriple, {36}},
+                                                         {HiddenTriple, {40}},
+                                                         {NakedQuad, {50}},
+                                                         {HiddenQuad, {54}},
+                                                         {XWing, {32}},
+                                                         {Swordfish, {38}},
+                                                         {Jellyfish, {52}},
+                                                         {Skyscraper, {66}},
+                                                         {TwoStringKite, {66}},
+                                                         {FinnedXWing, {35}},
+                                                         {SashimiXWing, {36}},
+                                                         {FinnedSwordfish, {41}},
+                                                         {SashimiSwordfish, {42}},
+                                                         {FinnedJellyfish, {55}},
+                                                         {SashimiJellyfish, {56}},
+                                                         {TurbotFish, {66}},
+                                                         {EmptyRectangle, {66}},
+                                                         {XChain, {67}},
+                                                         {WxyzWing, {55}},
+                                                         {XyWing, {42}},
+                                                         {XyzWing, {44}},
+                                                         {WWing, {67}},
+                                                         {SimpleColouring, {67}},
+                                                         {RemotePair, {68}},
+                                                         {XyChain, {68}}};
+    std::map<Technique, std::size_t> seen;
+    std::vector<TechniqueCase> cases(std::begin(kCases), std::end(kCases));
+    cases.push_back({LockedPointing, &kNineGrid, "5@b1:r1c1,r1c2 5@c9:r1c9,r5c9", "", ""});
+    for (const TechniqueCase& c : cases) {
+        ASSERT_TRUE(rated.contains(c.technique)) << techniqueInfo(c.technique).name;
+        const std::vector<int>& ratings = rated.at(c.technique);
+        const int expected = ratings[std::min(seen[c.technique]++, ratings.size() - 1)];
+        const LogicGrid grid = narrowed(*c.kind, c.pattern);
+        EXPECT_EQ(stepRating(grid, stepsOf(c.technique, grid).front()), expected) << c.pattern;
     }
 }
 

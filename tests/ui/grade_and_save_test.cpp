@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "solver/solution_count.h"
 #include "storage/grade_and_save.h"
 #include "storage/settings.h"
@@ -62,6 +64,25 @@ TEST_F(GradeAndSaveTest, TheMarkedCellsBecomeGivens) {
             }
         }
     }
+}
+
+// Givens with exactly one solution: the question says their rating, and the level choice
+// starts at its level.
+TEST_F(GradeAndSaveTest, UniqueGivensShowTheirRating) {
+    GridWindow& window = open(kNineGrid);
+    FillComplete(window, 9);
+    std::vector<int> cells(80);
+    std::iota(cells.begin(), cells.end(), 1);  // every cell but the last
+    Mark(window, cells);
+    session().gradeLevel = 4;
+    std::string prompt;
+    answer([&prompt](InputDialog& dialog) {
+        prompt = dialog.prompt();
+        dialog.okClicked();
+    });
+    ASSERT_TRUE(gradeAndSave(window, main(), app->dialogs(), true));
+    EXPECT_EQ(prompt, "Rated Easy (1.0): hardest step Full House. Grade the puzzle?   ");
+    EXPECT_EQ(records(kNineGrid).at(0).level, 1);
 }
 
 TEST_F(GradeAndSaveTest, AGridThatCannotBeSavedChangesNothing) {

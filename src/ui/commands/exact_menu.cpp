@@ -47,7 +47,7 @@ void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) 
     table.setBeforeEach([marks] { marks->clear(); });
     table.setAction(Command::CheckPuzzle, [activeGrid, marks] {
         if (GridWindow* window = activeGrid())
-            marks->mark(*window, checkPuzzleCommand(window->board()), kDifferingCellBack);
+            marks->mark(*window, checkAndRatePuzzleCommand(window->board()), kDifferingCellBack);
     });
     table.setAction(Command::ShowMistakes, [activeGrid, marks] {
         if (GridWindow* window = activeGrid())

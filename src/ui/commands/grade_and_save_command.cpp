@@ -88,14 +88,16 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
         return false;
     }
     if (ask) {
-        // The level choice starts at the computed level of the marked givens when they have
-        // exactly one solution; the user can still pick another.
+        // When the marked givens have exactly one solution, the question says their rating and
+        // the level choice starts at its level; the user can still pick another.
         std::vector<int> givens;
         for (const GradeCell& cell : cells)
             givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
         const logic::PuzzleRating rating = logic::ratePuzzle(window.kind(), givens);
+        std::string prompt(kGradePrompt);
         if (rating.solutions == 1) {
             window.board().session().gradeLevel = rating.level;
+            prompt = logic::ratingText(rating) + ". " + prompt;
         } else {
             // Not yet a puzzle: the user hears it while the grade dialog can still be cancelled,
             // and a program keeping unique puzzles only refuses it outright.
@@ -105,7 +107,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
             if (mainWindow.options().uniquePuzzlesOnly) return false;
         }
         dialogs.dialogText = "";
-        dialogs.ask(std::string(kGradeTitle), std::string(kGradePrompt), "");
+        dialogs.ask(std::string(kGradeTitle), prompt, "");
         if (dialogs.dialogCancelled) return false;
     }
     window.checkConsistency(1);

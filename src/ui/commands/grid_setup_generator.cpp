@@ -38,16 +38,17 @@ class WindowGeneration : public GenerationWindow {
         const Session& session = window_.board().session();
         const int target = session.currentLevel;
         int shownAttempt = 0;
-        const AimedBoard aimed = aimBoardAtLevel(window_.board(), target, random, [&](int attempt) {
-            if (attempt == shownAttempt) {
-                window_.board().events().processEvents();
-            } else {
-                shownAttempt = attempt;
-                mainWindow_.showMessage(aimProgressText(target, attempt), colour::kBlue,
-                                        kAlignCentre);
-            }
-            return !session.stopRequested;
-        });
+        const AimedBoard aimed =
+            aimBoardAtBand(window_.board(), logic::levelBand(target), random, [&](int attempt) {
+                if (attempt == shownAttempt) {
+                    window_.board().events().processEvents();
+                } else {
+                    shownAttempt = attempt;
+                    mainWindow_.showMessage(aimProgressText(target, attempt), colour::kBlue,
+                                            kAlignCentre);
+                }
+                return !session.stopRequested;
+            });
         for (const int cell : aimed.changedCells)
             window_.notifyCellChanged(cell);
         if (!aimed.aimed.stopped && aimed.aimed.rating.level != target)

@@ -1,12 +1,19 @@
 #include "ui/commands/rate_puzzle.h"
 
-#include "logic/puzzle_rating.h"
 #include "solver/exact_commands.h"
 
 namespace quorvel {
 
+namespace {
+
+bool busy(Board& board) {
+    return board.session().loadBusy || board.session().solverBusy;
+}
+
+}  // namespace
+
 void ratePuzzleCommand(Board& board) {
-    if (board.session().loadBusy || board.session().solverBusy) return;
+    if (busy(board)) return;
     const logic::PuzzleRating rating = logic::ratePuzzle(board.kind(), givenValues(board));
     const bool unique = rating.solutions == 1;
     const std::string text = rating.solutions == 0 ? kCheckGivensText
@@ -15,9 +22,28 @@ void ratePuzzleCommand(Board& board) {
     board.events().messageLine(text, unique ? colour::kBlue : colour::kRed, kAlignCentre);
 }
 
+std::vector<int> checkAndRatePuzzleCommand(Board& board) {
+    std::vector<int> differ = checkPuzzleCommand(board);
+    if (!busy(board) && differ.empty()) {
+        if (const auto rating = uniqueRating(board.kind(), givenValues(board))) {
+            board.events().messageLine(
+                std::string(kUniqueSolutionText) + " " + logic::ratingText(*rating), colour::kBlue,
+                kAlignCentre);
+        }
+    }
+    return differ;
+}
+
+std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
+                                                const std::vector<int>& givens) {
+    logic::PuzzleRating rating = logic::ratePuzzle(kind, givens);
+    if (rating.solutions != 1) return std::nullopt;
+    return rating;
+}
+
 int computedLevel(const GridKind& kind, const std::vector<int>& givens) {
-    const logic::PuzzleRating rating = logic::ratePuzzle(kind, givens);
-    return rating.solutions == 1 ? rating.level : 0;
+    const auto rating = uniqueRating(kind, givens);
+    return rating ? rating->level : 0;
 }
 
 }  // namespace quorvel

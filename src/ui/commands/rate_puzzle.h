@@ -1,18 +1,29 @@
 #pragma once
 // The computed difficulty in the windows: Assist Solve > Rate Puzzle says it on the message line,
-// and Grade and Save starts its level choice at it.
+// Check Puzzle adds it to "Unique solution.", and Grade and Save shows it in its question and
+// starts its level choice at its level.
 
+#include <optional>
 #include <vector>
 
+#include "logic/puzzle_rating.h"
 #include "model/board.h"
 
 namespace quorvel {
 
-// Rates the givens: "Rated Hard: score 1240, hardest step X-Wing.", or why it cannot.
+// Rates the givens: "Rated Hard (6.6): hardest step X-Chain", or why it cannot.
 void ratePuzzleCommand(Board& board);
 
-// The computed level (1..4) of these givens (index 0 is cell 1, 0 = not a given) when they have
-// exactly one solution; 0 otherwise.
+// Check Puzzle (solver/exact_commands.h), and when the givens have exactly one solution the
+// message line says "Unique solution. Rated ...". Returns the cells where two solutions differ.
+std::vector<int> checkAndRatePuzzleCommand(Board& board);
+
+// The rating of these givens (index 0 is cell 1, 0 = not a given) when they have exactly one
+// solution; nothing otherwise.
+std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
+                                                const std::vector<int>& givens);
+
+// The computed level (1..4) of these givens when they have exactly one solution; 0 otherwise.
 int computedLevel(const GridKind& kind, const std::vector<int>& givens);
 
 }  // namespace quorvel
