@@ -2,9 +2,11 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
+#include "solver/exact_commands.h"
 #include "storage/puzzle_commands.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/database_support.h"
+#include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
@@ -32,7 +34,10 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     }
     if (!incomplete) {
         dialogs_.dialogText = "";
-        dialogs_.ask(std::string(kGradeTitle), std::string(kGradePrompt), "");
+        dialogs_.ask(
+            std::string(kGradeTitle),
+            gradeQuestion(session_, logic::ratePuzzle(window.kind(), givenValues(window.board()))),
+            "");
         if (dialogs_.dialogCancelled) return;
     }
     window.checkConsistency(1);

@@ -11,6 +11,7 @@
 #include "storage/grade_and_save.h"
 #include "storage/puzzle_database.h"
 #include "ui/commands/database_support.h"
+#include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
@@ -94,11 +95,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
         for (const GradeCell& cell : cells)
             givens.push_back(cell.marked ? valueOfText(cell.text) : 0);
         const logic::PuzzleRating rating = logic::ratePuzzle(window.kind(), givens);
-        std::string prompt(kGradePrompt);
-        if (rating.solutions == 1) {
-            window.board().session().gradeLevel = rating.level;
-            prompt = logic::ratingText(rating) + ". " + prompt;
-        } else {
+        if (rating.solutions != 1) {
             // Not yet a puzzle: the user hears it while the grade dialog can still be cancelled,
             // and a program keeping unique puzzles only refuses it outright.
             mainWindow.showMessage(std::string(rating.solutions == 0 ? kCompositionUnsolvableText
@@ -106,8 +103,9 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
                                    colour::kRed, kAlignCentre);
             if (mainWindow.options().uniquePuzzlesOnly) return false;
         }
+        const std::string question = gradeQuestion(window.board().session(), rating);
         dialogs.dialogText = "";
-        dialogs.ask(std::string(kGradeTitle), prompt, "");
+        dialogs.ask(std::string(kGradeTitle), question, "");
         if (dialogs.dialogCancelled) return false;
     }
     window.checkConsistency(1);

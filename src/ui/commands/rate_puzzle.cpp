@@ -1,6 +1,10 @@
 #include "ui/commands/rate_puzzle.h"
 
+#include <optional>
+
+#include "logic/puzzle_rating.h"
 #include "solver/exact_commands.h"
+#include "ui/grid/dialog_titles.h"
 
 namespace quorvel {
 
@@ -8,6 +12,13 @@ namespace {
 
 bool busy(Board& board) {
     return board.session().loadBusy || board.session().solverBusy;
+}
+
+std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
+                                                const std::vector<int>& givens) {
+    logic::PuzzleRating rating = logic::ratePuzzle(kind, givens);
+    if (rating.solutions != 1) return std::nullopt;
+    return rating;
 }
 
 }  // namespace
@@ -34,11 +45,10 @@ std::vector<int> checkAndRatePuzzleCommand(Board& board) {
     return differ;
 }
 
-std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
-                                                const std::vector<int>& givens) {
-    logic::PuzzleRating rating = logic::ratePuzzle(kind, givens);
-    if (rating.solutions != 1) return std::nullopt;
-    return rating;
+std::string gradeQuestion(Session& session, const logic::PuzzleRating& rating) {
+    if (rating.solutions != 1 || rating.hardest.empty()) return std::string(kGradePrompt);
+    session.gradeLevel = rating.level;
+    return logic::ratingText(rating) + ". " + std::string(kGradePrompt);
 }
 
 int computedLevel(const GridKind& kind, const std::vector<int>& givens) {

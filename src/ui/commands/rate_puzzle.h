@@ -3,11 +3,12 @@
 // Check Puzzle adds it to "Unique solution.", and Grade and Save shows it in its question and
 // starts its level choice at its level.
 
-#include <optional>
+#include <string>
 #include <vector>
 
 #include "logic/puzzle_rating.h"
 #include "model/board.h"
+#include "model/session.h"
 
 namespace quorvel {
 
@@ -18,10 +19,10 @@ void ratePuzzleCommand(Board& board);
 // message line says "Unique solution. Rated ...". Returns the cells where two solutions differ.
 std::vector<int> checkAndRatePuzzleCommand(Board& board);
 
-// The rating of these givens (index 0 is cell 1, 0 = not a given) when they have exactly one
-// solution; nothing otherwise.
-std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
-                                                const std::vector<int>& givens);
+// Grade and Save's question for givens with this rating: when they have exactly one solution
+// and leave cells open it starts with their rating ("Rated Hard (6.6): hardest step X-Chain.
+// Grade the puzzle?   "), and the level choice (session.gradeLevel) starts at its level.
+std::string gradeQuestion(Session& session, const logic::PuzzleRating& rating);
 
 // The computed level (1..4) of these givens when they have exactly one solution; 0 otherwise.
 int computedLevel(const GridKind& kind, const std::vector<int>& givens);
