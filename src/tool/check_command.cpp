@@ -7,6 +7,7 @@
 #include "model/puzzle_line.h"
 #include "solver/solution_count.h"
 #include "tool/command_registry.h"
+#include "tool/ordered_answers.h"
 #include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
@@ -25,13 +26,15 @@ std::string checkOne(const PuzzleLine& puzzle) {
            ",\"differ\":[" + differ + "]}";
 }
 
-int runCheck(const std::vector<std::string>& args) {
+int runCheck(std::vector<std::string> args) {
+    const std::optional<int> jobs = takeJobs("check", args);
+    if (!jobs) return kUsageError;
     if (args.size() != 1)
         return failCommand("check", "takes one puzzle (a puzzle line, or - for standard input)");
-    return answerPuzzles("check", args[0], checkOne, PuzzleInput::States);
+    return answerPuzzles("check", args[0], checkOne, PuzzleInput::States, *jobs);
 }
 
-const bool registered = registerCommand("check", {runCheck, "check PUZZLE|-"});
+const bool registered = registerCommand("check", {runCheck, "check [--jobs N] PUZZLE|-"});
 
 }  // namespace
 }  // namespace quorvel::tool

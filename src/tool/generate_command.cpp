@@ -3,14 +3,18 @@
 // compact JSON line. The full grid the window would store in its database is printed as the
 // solution instead; no file is written. The same seed always gives the same puzzle. With
 // --unique, the puzzle is made unique and aimed at the level by its computed rating, as the
-// program's Unique Puzzles Only option does (create/level_aim.h). `unique` tells whether the
-// printed puzzle has exactly one solution; `rating` (on the shared scale), `score` and `hardest`
-// are its computed difficulty.
+// program's Unique Puzzles Only option does (create/level_aim.h); with --rating instead of
+// --level it is aimed at that band of ratings, over fresh full grids until one reaches it.
+// `unique` tells whether the printed puzzle has exactly one solution; `rating` (on the shared
+// scale), `score` and `hardest` are its computed difficulty. --count N makes N puzzles, the i-th
+// (from 0) with seed + i, on --jobs threads, printed in seed order.
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "create/headless_generation.h"
@@ -19,6 +23,7 @@
 #include "logic/rating_scale.h"
 #include "model/puzzle_line.h"
 #include "tool/command_registry.h"
+#include "tool/ordered_answers.h"
 #include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
@@ -26,8 +31,7 @@ namespace quorvel::tool {
 namespace {
 
 int fail(const std::string& problem) {
-    std::cerr << "quorvel-tool generate: " << problem << "\n";
-    return kUsageError;
+    return failCommand("generate", problem);
 }
 
 // A whole decimal number and nothing else.
@@ -38,8 +42,79 @@ std::optional<std::uint64_t> parseNumber(const std::string& text) {
     return std::stoull(text);
 }
 
-int runGenerate(const std::vector<std::string>& args) {
-    std::optional<std::uint64_t> size, level, seed;
+// "7", "7.5": a rating with at most one decimal, in tenths.
+std::optional<int> parseRating(const std::string& text) {
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string tenth = point == std::string::npos ? "0" : text.substr(point + 1);
+    if (whole.empty() || whole.size() > 2 || tenth.size() != 1 ||
+        (whole + tenth).find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(whole) * 10 + std::stoi(tenth);
+}
+
+// "MIN" (MIN and above) or "MIN-MAX".
+std::optional<logic::RatingBand> parseBand(const std::string& text) {
+    const std::size_t dash = text.find('-');
+    const std::optional<int> low = parseRating(text.substr(0, dash));
+    if (!low) return std::nullopt;
+    if (dash == std::string::npos) return logic::RatingBand{*low};
+    const std::optional<int> high = parseRating(text.substr(dash + 1));
+    if (!high || *high < *low) return std::nullopt;
+    return logic::RatingBand{*low, *high};
+}
+
+struct Request {
+    const GridKind* kind = nullptr;
+    int level = 0;
+    bool unique = false;
+    std::optional<logic::RatingBand> band;
+    std::uint64_t grids = 0;  // full grids at most, with a band
+};
+
+// One puzzle from `seed`; `missed` is set when a band was not reached.
+std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<bool>& missed) {
+    const GridKind& kind = *request.kind;
+    SeededRandom random(seed);
+    GeneratedPuzzle made;
+    logic::PuzzleRating rating;
+    std::uint64_t grids = 0;
+    if (!request.band) {
+        made = GeneratePuzzle(kind, request.level, random, request.unique);
+        rating = logic::ratePuzzle(kind, made.puzzle);
+    } else {
+        // Fresh full grids until one reaches the band; the closest is kept.
+        while (grids < request.grids) {
+            ++grids;
+            GeneratedPuzzle next = GeneratePuzzle(kind, *request.band, random);
+            logic::PuzzleRating nextRating = logic::ratePuzzle(kind, next.puzzle);
+            const int offset = std::abs(logic::bandOffset(nextRating, *request.band));
+            if (grids == 1 || offset < std::abs(logic::bandOffset(rating, *request.band))) {
+                made = std::move(next);
+                rating = std::move(nextRating);
+            }
+            if (offset == 0) break;
+        }
+        if (logic::bandOffset(rating, *request.band) != 0) missed = true;
+    }
+    std::ostringstream line;
+    line << "{\"size\":" << kind.side
+         << ",\"level\":" << (request.band ? rating.level : request.level)
+         << ",\"givens\":" << made.givens << ",\"puzzle\":\"" << formatPuzzleLine(kind, made.puzzle)
+         << "\",\"solution\":\"" << formatPuzzleLine(kind, made.solution)
+         << "\",\"unique\":" << (made.unique ? "true" : "false")
+         << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
+         << ",\"hardest\":" << jsonString(rating.hardest);
+    if (request.band) line << ",\"grids\":" << grids;
+    line << "}";
+    return line.str();
+}
+
+int runGenerate(std::vector<std::string> args) {
+    const std::optional<int> jobs = takeJobs("generate", args);
+    if (!jobs) return kUsageError;
+    std::optional<std::uint64_t> size, level, seed, count, grids;
+    std::optional<logic::RatingBand> band;
     bool wantUnique = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
@@ -47,9 +122,19 @@ int runGenerate(const std::vector<std::string>& args) {
             wantUnique = true;
             continue;
         }
+        if (option == "--rating") {
+            if (i + 1 == args.size()) return fail("--rating needs a value");
+            band = parseBand(args[++i]);
+            if (!band)
+                return fail("--rating takes MIN or MIN-MAX (such as 7.0-8.0), not '" + args[i] +
+                            "'");
+            continue;
+        }
         std::optional<std::uint64_t>* target = option == "--size"    ? &size
                                                : option == "--level" ? &level
                                                : option == "--seed"  ? &seed
+                                               : option == "--count" ? &count
+                                               : option == "--grids" ? &grids
                                                                      : nullptr;
         if (target == nullptr) return fail("unexpected argument '" + option + "'");
         if (i + 1 == args.size()) return fail(option + " needs a value");
@@ -57,29 +142,34 @@ int runGenerate(const std::vector<std::string>& args) {
         if (!*target) return fail(option + " takes a whole number, not '" + args[i] + "'");
     }
     if (!size || (*size != 9 && *size != 15)) return fail("--size must be 9 or 15");
-    if (!level || *level < 1 || *level > 4) return fail("--level must be 1, 2, 3 or 4");
+    if (band && level) return fail("give --level or --rating, not both");
+    if (band && !wantUnique) return fail("--rating needs --unique");
+    if (!band && (!level || *level < 1 || *level > 4)) return fail("--level must be 1, 2, 3 or 4");
+    if (count && (*count < 1 || *count > 1000000)) return fail("--count must be 1 to 1000000");
+    if (grids && (!band || *grids < 1)) return fail("--grids needs --rating and at least 1");
     if (!seed) {
         seed =
             static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     }
 
-    const GridKind& kind = *size == 9 ? kNineGrid : kFifteenGrid;
-    SeededRandom random(*seed);
-    const GeneratedPuzzle made = GeneratePuzzle(kind, static_cast<int>(*level), random, wantUnique);
-    const logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
-    std::cout << "{\"size\":" << kind.side << ",\"level\":" << *level
-              << ",\"givens\":" << made.givens << ",\"puzzle\":\""
-              << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
-              << formatPuzzleLine(kind, made.solution)
-              << "\",\"unique\":" << (made.unique ? "true" : "false")
-              << ",\"rating\":" << logic::formatRating(rating.rating)
-              << ",\"score\":" << rating.score << ",\"hardest\":" << jsonString(rating.hardest)
-              << "}\n";
-    return 0;
+    const Request request{*size == 9 ? &kNineGrid : &kFifteenGrid,
+                          level ? static_cast<int>(*level) : 0, wantUnique, band,
+                          grids.value_or(100)};
+    std::atomic<bool> missed = false;
+    {
+        OrderedAnswers answers(*jobs);
+        for (std::uint64_t i = 0; i < count.value_or(1); ++i)
+            answers.add([&request, &missed, seed = *seed + i] {
+                return generateOne(request, seed, missed);
+            });
+    }
+    return missed ? 1 : 0;
 }
 
 const bool registered = registerCommand(
-    "generate", {runGenerate, "generate --size 9|15 --level 1..4 [--seed N] [--unique]"});
+    "generate", {runGenerate,
+                 "generate --size 9|15 (--level 1..4 [--unique] | --unique --rating MIN[-MAX] "
+                 "[--grids N]) [--seed N] [--count N] [--jobs N]"});
 
 }  // namespace
 }  // namespace quorvel::tool

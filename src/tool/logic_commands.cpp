@@ -12,6 +12,7 @@
 #include "model/puzzle_line.h"
 #include "solver/solution_count.h"
 #include "tool/command_registry.h"
+#include "tool/ordered_answers.h"
 #include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
@@ -76,12 +77,14 @@ std::string findJson(const logic::TechniqueInfo& technique, const PuzzleLine& pu
            ",\"steps\":" + stepsJson(steps) + "}";
 }
 
-int runOnPuzzles(const std::string& command, const std::vector<std::string>& args,
+int runOnPuzzles(const std::string& command, std::vector<std::string> args,
                  std::string (*describe)(const PuzzleLine&)) {
+    const std::optional<int> jobs = takeJobs(command, args);
+    if (!jobs) return kUsageError;
     if (args.empty())
         return failCommand(command, "missing puzzle (a puzzle line, or - for standard input)");
     if (args.size() > 1) return failCommand(command, "unexpected argument '" + args[1] + "'");
-    return answerPuzzles(command, args[0], describe, PuzzleInput::States);
+    return answerPuzzles(command, args[0], describe, PuzzleInput::States, *jobs);
 }
 
 int runFind(const std::vector<std::string>& args) {
@@ -116,12 +119,12 @@ int runTechniques(const std::vector<std::string>& args) {
 const bool hintRegistered = registerCommand(
     "hint",
     {[](const std::vector<std::string>& args) { return runOnPuzzles("hint", args, hintJson); },
-     "hint PUZZLE|-"});
+     "hint [--jobs N] PUZZLE|-"});
 const bool explainRegistered =
     registerCommand("explain", {[](const std::vector<std::string>& args) {
                                     return runOnPuzzles("explain", args, explainJson);
                                 },
-                                "explain PUZZLE|-"});
+                                "explain [--jobs N] PUZZLE|-"});
 const bool findRegistered = registerCommand("find", {runFind, "find TECHNIQUE PUZZLE|-"});
 const bool techniquesRegistered =
     registerCommand("techniques", {runTechniques, "techniques   (name, score, group in order)"});

@@ -6,6 +6,7 @@
 #include "storage/puzzle_formats.h"
 
 #include "tool/command_registry.h"
+#include "tool/ordered_answers.h"
 
 namespace quorvel::tool {
 
@@ -33,7 +34,8 @@ std::string jsonString(const std::string& text) {
 }
 
 int answerPuzzles(const std::string& command, const std::string& source,
-                  const std::function<std::string(const PuzzleLine&)>& answer, PuzzleInput input) {
+                  const std::function<std::string(const PuzzleLine&)>& answer, PuzzleInput input,
+                  int jobs) {
     const auto parse = input == PuzzleInput::States ? parseStateLine : parsePuzzleLine;
     if (source != "-") {
         const PuzzleLineResult parsed = parse(source);
@@ -41,13 +43,17 @@ int answerPuzzles(const std::string& command, const std::string& source,
         std::cout << answer(*parsed.puzzle) << "\n";
         return 0;
     }
+    OrderedAnswers answers(jobs);
+    const auto add = [&](PuzzleLine puzzle) {
+        answers.add([&answer, puzzle = std::move(puzzle)] { return answer(puzzle); });
+    };
     std::string line;
     std::string text;  // what was read while no puzzle line was answered
     bool answered = false;
     for (long number = 1; std::getline(std::cin, line); ++number) {
         if (!answered) text += line + "\n";
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const PuzzleLineResult parsed = parse(line);
+        PuzzleLineResult parsed = parse(line);
         if (!parsed.puzzle) {
             if (input == PuzzleInput::States && !answered) {
                 // Perhaps the first row of a grid drawn over several lines.
@@ -55,14 +61,15 @@ int answerPuzzles(const std::string& command, const std::string& source,
                 const PuzzleTextRead read = ReadPuzzleText(text);
                 if (read.complete()) {
                     for (const FilePuzzle& entry : read.puzzles)
-                        std::cout << answer(entry.puzzle) << "\n";
+                        add(entry.puzzle);
                     return 0;
                 }
             }
+            answers.finish();
             return failCommand(command, "line " + std::to_string(number) + ": " + parsed.error);
         }
         answered = true;
-        std::cout << answer(*parsed.puzzle) << "\n" << std::flush;
+        add(std::move(*parsed.puzzle));
     }
     return 0;
 }

@@ -21,10 +21,12 @@ std::string jsonString(const std::string& text);
 enum class PuzzleInput { Lines, States };
 
 // Answers the puzzle line `source`, or every non-blank line of standard input when `source` is
-// "-", printing what `answer` returns as one line each. A malformed line stops the run with a
-// message naming it (lines before it are answered); returns the exit status.
+// "-", printing what `answer` returns as one line each, in input order. A malformed line stops
+// the run with a message naming it (lines before it are answered); returns the exit status.
+// Standard input is answered on `jobs` threads (tool/ordered_answers.h): `answer` must then be
+// safe to call from several threads at once.
 int answerPuzzles(const std::string& command, const std::string& source,
                   const std::function<std::string(const PuzzleLine&)>& answer,
-                  PuzzleInput input = PuzzleInput::Lines);
+                  PuzzleInput input = PuzzleInput::Lines, int jobs = 1);
 
 }  // namespace quorvel::tool

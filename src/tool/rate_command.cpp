@@ -7,6 +7,7 @@
 #include "logic/puzzle_rating.h"
 #include "logic/rating_scale.h"
 #include "tool/command_registry.h"
+#include "tool/ordered_answers.h"
 #include "tool/puzzle_input.h"
 
 namespace quorvel::tool {
@@ -25,13 +26,15 @@ std::string rateOne(const PuzzleLine& puzzle) {
            ",\"logic_solved\":" + (rating.logicSolved ? "true" : "false") + "}";
 }
 
-int runRate(const std::vector<std::string>& args) {
+int runRate(std::vector<std::string> args) {
+    const std::optional<int> jobs = takeJobs("rate", args);
+    if (!jobs) return kUsageError;
     if (args.size() != 1)
         return failCommand("rate", "takes one puzzle (a puzzle line, or - for standard input)");
-    return answerPuzzles("rate", args[0], rateOne, PuzzleInput::States);
+    return answerPuzzles("rate", args[0], rateOne, PuzzleInput::States, *jobs);
 }
 
-const bool registered = registerCommand("rate", {runRate, "rate PUZZLE|-"});
+const bool registered = registerCommand("rate", {runRate, "rate [--jobs N] PUZZLE|-"});
 
 }  // namespace
 }  // namespace quorvel::tool
