@@ -1,5 +1,7 @@
 #include "create/headless_generation.h"
 
+#include <cstdlib>
+
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
 #include "model/puzzle_board.h"
@@ -68,6 +70,23 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, const logic::RatingBand& band,
                                RandomSource& random) {
     return Generate(kind, logic::levelOfRating(band.low), random, band);
+}
+
+BandPuzzle GenerateInBand(const GridKind& kind, const logic::RatingBand& band, RandomSource& random,
+                          int maxGrids) {
+    BandPuzzle best;
+    while (best.grids < maxGrids) {
+        ++best.grids;
+        GeneratedPuzzle made = GeneratePuzzle(kind, band, random);
+        logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
+        const int offset = std::abs(logic::bandOffset(rating, band));
+        if (best.grids == 1 || offset < std::abs(logic::bandOffset(best.rating, band))) {
+            best.made = std::move(made);
+            best.rating = std::move(rating);
+        }
+        if (offset == 0) break;
+    }
+    return best;
 }
 
 }  // namespace quorvel

@@ -68,4 +68,14 @@ GeneratedPuzzle GeneratePuzzle(const GridKind& kind, int level, RandomSource& ra
 GeneratedPuzzle GeneratePuzzle(const GridKind& kind, const logic::RatingBand& band,
                                RandomSource& random);
 
+// GeneratePuzzle aimed at the band on fresh full grids, at most `maxGrids`, until one rates in
+// the band; otherwise the closest (see logic::bandOffset).
+struct BandPuzzle {
+    GeneratedPuzzle made;
+    logic::PuzzleRating rating;  // of made.puzzle
+    int grids = 0;               // full grids generated
+};
+BandPuzzle GenerateInBand(const GridKind& kind, const logic::RatingBand& band, RandomSource& random,
+                          int maxGrids);
+
 }  // namespace quorvel

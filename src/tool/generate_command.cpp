@@ -69,7 +69,7 @@ struct Request {
     int level = 0;
     bool unique = false;
     std::optional<logic::RatingBand> band;
-    std::uint64_t grids = 0;  // full grids at most, with a band
+    int grids = 0;  // full grids at most, with a band
 };
 
 // One puzzle from `seed`; `missed` is set when a band was not reached.
@@ -78,23 +78,15 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
     SeededRandom random(seed);
     GeneratedPuzzle made;
     logic::PuzzleRating rating;
-    std::uint64_t grids = 0;
+    int grids = 0;
     if (!request.band) {
         made = GeneratePuzzle(kind, request.level, random, request.unique);
         rating = logic::ratePuzzle(kind, made.puzzle);
     } else {
-        // Fresh full grids until one reaches the band; the closest is kept.
-        while (grids < request.grids) {
-            ++grids;
-            GeneratedPuzzle next = GeneratePuzzle(kind, *request.band, random);
-            logic::PuzzleRating nextRating = logic::ratePuzzle(kind, next.puzzle);
-            const int offset = std::abs(logic::bandOffset(nextRating, *request.band));
-            if (grids == 1 || offset < std::abs(logic::bandOffset(rating, *request.band))) {
-                made = std::move(next);
-                rating = std::move(nextRating);
-            }
-            if (offset == 0) break;
-        }
+        BandPuzzle found = GenerateInBand(kind, *request.band, random, request.grids);
+        made = std::move(found.made);
+        rating = std::move(found.rating);
+        grids = found.grids;
         if (logic::bandOffset(rating, *request.band) != 0) missed = true;
     }
     std::ostringstream line;
@@ -154,7 +146,7 @@ int runGenerate(std::vector<std::string> args) {
 
     const Request request{*size == 9 ? &kNineGrid : &kFifteenGrid,
                           level ? static_cast<int>(*level) : 0, wantUnique, band,
-                          grids.value_or(100)};
+                          static_cast<int>(std::min<std::uint64_t>(grids.value_or(100), 1000000))};
     std::atomic<bool> missed = false;
     {
         OrderedAnswers answers(*jobs);

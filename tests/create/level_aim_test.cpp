@@ -111,5 +111,25 @@ TEST(LevelAim, BudgetAndPollBoundTheWork) {
     }
 }
 
+// Generating by band: a few seeds per band on both grids end unique, rated within the band, with
+// the rating they report.
+TEST(LevelAim, GeneratesInABand) {
+    const struct {
+        const GridKind* kind;
+        logic::RatingBand band;
+    } cases[] = {{&kNineGrid, {10, 20}}, {&kNineGrid, {20, 40}},    {&kNineGrid, {40, 60}},
+                 {&kNineGrid, {60, 70}}, {&kFifteenGrid, {20, 40}}, {&kFifteenGrid, {40, 60}}};
+    for (const auto& c : cases) {
+        for (std::uint64_t seed = 1; seed <= 2; ++seed) {
+            SCOPED_TRACE(::testing::Message() << c.kind->side << " " << c.band.low << " " << seed);
+            SeededRandom random(seed);
+            const BandPuzzle found = GenerateInBand(*c.kind, c.band, random, 20);
+            EXPECT_EQ(logic::bandOffset(found.rating, c.band), 0);
+            EXPECT_EQ(logic::ratePuzzle(*c.kind, found.made.puzzle).rating, found.rating.rating);
+            EXPECT_EQ(countSolutions(*c.kind, found.made.puzzle, 2).count, 1);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::testing
