@@ -40,6 +40,12 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink);
 // Unique Rectangle types or Hidden Rectangle.
 bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);
 bool findBugPlusOne(const LogicGrid& grid, const StepSink& sink);
+bool findSueDeCoq(const LogicGrid& grid, const StepSink& sink);
+bool findAlsXz(const LogicGrid& grid, const StepSink& sink);
+bool findAlsXyWing(const LogicGrid& grid, const StepSink& sink);
+bool findAlsXyChain(const LogicGrid& grid, const StepSink& sink);
+bool findDeathBlossom(const LogicGrid& grid, const StepSink& sink);
+bool findAlignedPairExclusion(const LogicGrid& grid, const StepSink& sink);
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink);
 bool findXyChain(const LogicGrid& grid, const StepSink& sink);
 

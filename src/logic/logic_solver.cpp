@@ -92,6 +92,18 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
             return findTurbotFish(grid, sink);
         case Technique::EmptyRectangle:
             return findEmptyRectangle(grid, sink);
+        case Technique::SueDeCoq:
+            return findSueDeCoq(grid, sink);
+        case Technique::AlsXz:
+            return findAlsXz(grid, sink);
+        case Technique::AlsXyWing:
+            return findAlsXyWing(grid, sink);
+        case Technique::AlignedPairExclusion:
+            return findAlignedPairExclusion(grid, sink);
+        case Technique::AlsXyChain:
+            return findAlsXyChain(grid, sink);
+        case Technique::DeathBlossom:
+            return findDeathBlossom(grid, sink);
         case Technique::XChain:
             return findXChain(grid, sink);
         case Technique::Swordfish:

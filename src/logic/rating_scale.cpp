@@ -18,7 +18,9 @@ using enum RatingRule;
 // between the fish of their size and the chains (three and four tenths above the plain fish),
 // WXYZ-Wing 5.5; these three families are the second tier. Unique Rectangles rate 4.5 (type 3,
 // with its extra cells, 4.6) and BUG+1 5.6; types 5 and 6 and the Hidden Rectangle, which the
-// scale does not name, rate 4.5 in the second tier.
+// scale does not name, rate 4.5 in the second tier. Sue de Coq (5.0) and the almost locked set
+// chains (ALS-XZ 5.5, ALS-XY-Wing 6.0, ALS-XY-Chain and Death Blossom 6.8) rate between the fish
+// and the chains, in the second tier too; Aligned Pair Exclusion is on the scale (6.2).
 constexpr std::array kRatings{
     TechniqueRating{FullHouse, 10, 10, Fixed, 1},
     TechniqueRating{NakedSingle, 23, 23, Fixed, 1},
@@ -58,8 +60,14 @@ constexpr std::array kRatings{
     TechniqueRating{SashimiJellyfish, 56, 56, Fixed, 2},
     TechniqueRating{WxyzWing, 55, 55, Fixed, 2},
     TechniqueRating{BugPlusOne, 56, 56, Fixed, 1},
+    TechniqueRating{SueDeCoq, 50, 50, Fixed, 2},
+    TechniqueRating{AlsXz, 55, 55, Fixed, 2},
+    TechniqueRating{AlsXyWing, 60, 60, Fixed, 2},
+    TechniqueRating{AlignedPairExclusion, 62, 62, Fixed, 1},
     TechniqueRating{XChain, 66, 66, ValueChain, 1},
     TechniqueRating{XyChain, 66, 66, PairChain, 1},
+    TechniqueRating{AlsXyChain, 68, 68, Fixed, 2},
+    TechniqueRating{DeathBlossom, 68, 68, Fixed, 2},
 };
 
 static_assert(

@@ -9,7 +9,9 @@
 //     their eliminations leave a value with one place in a unit (they lead straight to a single);
 //   - a chain adds a length add-on (chainLengthAddOn) to its base.
 // Techniques the scale does not name are rated with the family they belong to; those that are
-// no chain at heart (finned and Sashimi fish, WXYZ-Wing) form a second tier that the rating path
+// no chain at heart (finned and Sashimi fish, WXYZ-Wing) and those the scale's own program does
+// not have (the uniqueness patterns it does not name, Sue de Coq, almost locked sets) form a
+// second tier that the rating path
 // tries only when nothing of the first applies. docs/techniques.md has the table.
 
 #include <span>

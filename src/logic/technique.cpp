@@ -48,8 +48,14 @@ constexpr std::array kTechniques{
     TechniqueInfo{SashimiJellyfish, "Sashimi Jellyfish", 226, Fish},
     TechniqueInfo{WxyzWing, "WXYZ-Wing", 230, Wing},
     TechniqueInfo{BugPlusOne, "BUG+1", 232, Uniqueness},
+    TechniqueInfo{SueDeCoq, "Sue de Coq", 234, AlmostLockedSet},
+    TechniqueInfo{AlsXz, "ALS-XZ", 236, AlmostLockedSet},
+    TechniqueInfo{AlsXyWing, "ALS-XY-Wing", 238, AlmostLockedSet},
+    TechniqueInfo{AlignedPairExclusion, "Aligned Pair Exclusion", 240, Exclusion},
     TechniqueInfo{XChain, "X-Chain", 245, Chain},
     TechniqueInfo{XyChain, "XY-Chain", 250, Chain},
+    TechniqueInfo{AlsXyChain, "ALS-XY-Chain", 255, AlmostLockedSet},
+    TechniqueInfo{DeathBlossom, "Death Blossom", 258, AlmostLockedSet},
 };
 
 static_assert(
@@ -88,6 +94,10 @@ std::string_view groupName(TechniqueGroup group) {
             return "wing";
         case Uniqueness:
             return "uniqueness";
+        case AlmostLockedSet:
+            return "almost locked set";
+        case Exclusion:
+            return "exclusion";
         case Chain:
             return "chain";
     }

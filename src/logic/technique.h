@@ -47,8 +47,14 @@ enum class Technique {
     SashimiJellyfish,
     WxyzWing,
     BugPlusOne,
+    SueDeCoq,
+    AlsXz,
+    AlsXyWing,
+    AlignedPairExclusion,
     XChain,
     XyChain,
+    AlsXyChain,
+    DeathBlossom,
 };
 
 // Families of techniques, for ratings that band them.
@@ -60,6 +66,8 @@ enum class TechniqueGroup {
     SingleValuePattern,
     Wing,
     Uniqueness,  // rests on the grid having one solution
+    AlmostLockedSet,
+    Exclusion,
     Chain,
 };
 

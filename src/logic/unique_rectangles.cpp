@@ -43,32 +43,45 @@ struct Rectangle {
 };
 
 // Calls visit(rectangle) for every rectangle of empty cells in two rows, two columns and two
-// blocks, and every pair of values all four corners hold; stops when visit returns false.
+// blocks with a corner holding only two values that every corner holds (each type needs one);
+// stops when visit returns false. A rectangle is visited from its first such corner only.
 template <typename Visit>
 bool eachRectangle(const LogicGrid& grid, const Visit& visit) {
     const GridKind& kind = grid.kind();
     const int side = grid.side();
-    for (int r1 = 1; r1 <= side; ++r1)
-        for (int r2 = r1 + 1; r2 <= side; ++r2)
-            for (int c1 = 1; c1 <= side; ++c1)
-                for (int c2 = c1 + 1; c2 <= side; ++c2) {
-                    const std::array corners{kind.cellAt(r1, c1), kind.cellAt(r1, c2),
-                                             kind.cellAt(r2, c1), kind.cellAt(r2, c2)};
-                    const bool sameRowBand = kind.blockOf(corners[0]) == kind.blockOf(corners[2]);
-                    const bool sameColumnBand =
-                        kind.blockOf(corners[0]) == kind.blockOf(corners[1]);
-                    if (sameRowBand == sameColumnBand) continue;
-                    unsigned common = grid.candidates(corners[0]);
-                    for (const int cell : corners)
-                        common &= grid.value(cell) == 0 ? grid.candidates(cell) : 0u;
-                    for (unsigned one = common; one != 0; one &= one - 1)
-                        for (unsigned two = one & (one - 1); two != 0; two &= two - 1) {
-                            const int a = std::countr_zero(one);
-                            const int b = std::countr_zero(two);
-                            const auto pair = static_cast<ValueMask>((1u << a) | (1u << b));
-                            if (!visit(Rectangle{corners, a, b, pair})) return false;
-                        }
-                }
+    for (int anchor = 1; anchor <= grid.cellCount(); ++anchor) {
+        const ValueMask pair = grid.candidates(anchor);
+        if (grid.value(anchor) != 0 || std::popcount(static_cast<unsigned>(pair)) != 2) continue;
+        const int row = kind.rowOf(anchor);
+        const int column = kind.columnOf(anchor);
+        // The other corners in the anchor's row and column must hold the pair too.
+        const auto holdsPair = [&](int cell) {
+            return grid.value(cell) == 0 && (grid.candidates(cell) & pair) == pair;
+        };
+        for (int otherRow = 1; otherRow <= side; ++otherRow) {
+            if (otherRow == row || !holdsPair(kind.cellAt(otherRow, column))) continue;
+            for (int otherColumn = 1; otherColumn <= side; ++otherColumn) {
+                if (otherColumn == column || !holdsPair(kind.cellAt(row, otherColumn))) continue;
+                const int r1 = std::min(row, otherRow);
+                const int r2 = std::max(row, otherRow);
+                const int c1 = std::min(column, otherColumn);
+                const int c2 = std::max(column, otherColumn);
+                const std::array corners{kind.cellAt(r1, c1), kind.cellAt(r1, c2),
+                                         kind.cellAt(r2, c1), kind.cellAt(r2, c2)};
+                const bool sameRowBand = kind.blockOf(corners[0]) == kind.blockOf(corners[2]);
+                const bool sameColumnBand = kind.blockOf(corners[0]) == kind.blockOf(corners[1]);
+                if (sameRowBand == sameColumnBand) continue;
+                bool fits = holdsPair(kind.cellAt(otherRow, otherColumn));
+                // An earlier corner holding only the pair visits this rectangle.
+                for (std::size_t i = 0; corners[i] != anchor; ++i)
+                    fits = fits && grid.candidates(corners[i]) != pair;
+                if (!fits) continue;
+                const int a = std::countr_zero(static_cast<unsigned>(pair));
+                const int b = std::bit_width(static_cast<unsigned>(pair)) - 1;
+                if (!visit(Rectangle{corners, a, b, pair})) return false;
+            }
+        }
+    }
     return true;
 }
 

@@ -132,7 +132,7 @@ namespace {
 struct WxyzSearch {
     const LogicGrid& grid;
     const StepSink& sink;
-    std::vector<int> cells;  // candidate cells: empty, two to four candidates
+    std::vector<int> cells;  // empty cells holding only values of the four tried
     std::array<int, 4> chosen{};
 
     bool search(int depth, std::size_t from, unsigned values) {
@@ -171,6 +171,18 @@ struct WxyzSearch {
             z = value;
         }
         if (z == 0) return true;
+        // Most such sets remove nothing: look before writing anything down.
+        const auto firstHolding = std::find_if(
+            chosen.begin(), chosen.end(), [&](int cell) { return grid.hasCandidate(cell, z); });
+        const auto peers = grid.peers(*firstHolding);
+        const bool removes = std::any_of(peers.begin(), peers.end(), [&](int peer) {
+            return grid.hasCandidate(peer, z) &&
+                   std::all_of(chosen.begin(), chosen.end(), [&](int cell) {
+                       return cell != peer &&
+                              (!grid.hasCandidate(cell, z) || grid.sees(cell, peer));
+                   });
+        });
+        if (!removes) return true;
         std::vector<int> holding;
         for (const int cell : chosen)
             if (grid.hasCandidate(cell, z)) holding.push_back(cell);
@@ -199,12 +211,25 @@ struct WxyzSearch {
 }  // namespace
 
 bool findWxyzWing(const LogicGrid& grid, const StepSink& sink) {
-    WxyzSearch search{grid, sink, {}, {}};
+    std::vector<int> all;
     for (int cell = 1; cell <= grid.cellCount(); ++cell) {
         const int count = std::popcount(grid.candidates(cell));
-        if (grid.value(cell) == 0 && count >= 2 && count <= 4) search.cells.push_back(cell);
+        if (grid.value(cell) == 0 && count >= 2 && count <= 4) all.push_back(cell);
     }
-    return search.search(0, 0, 0);
+    // Per four values, the four cells among those holding nothing else.
+    WxyzSearch search{grid, sink, {}, {}};
+    const int side = grid.side();
+    for (int w = 1; w <= side; ++w)
+        for (int x = w + 1; x <= side; ++x)
+            for (int y = x + 1; y <= side; ++y)
+                for (int z = y + 1; z <= side; ++z) {
+                    const unsigned values = (1u << w) | (1u << x) | (1u << y) | (1u << z);
+                    search.cells.clear();
+                    for (const int cell : all)
+                        if ((grid.candidates(cell) & ~values) == 0) search.cells.push_back(cell);
+                    if (search.cells.size() >= 4 && !search.search(0, 0, 0)) return false;
+                }
+    return true;
 }
 
 }  // namespace quorvel::logic

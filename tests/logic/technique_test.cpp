@@ -191,6 +191,20 @@ const TechniqueCase kCases[] = {
      "r1c1=1,2 r1c4=1,2,7 r3c1=1,2,8 r3c4=1,2 1@r1:r1c1,r1c4 1@r3:r3c1,r3c4,r3c9"},
     {Technique::HiddenRectangle, &kNineGrid, "r1c1=1,2 1@r3:r3c1,r3c4 1@c4:r1c4,r3c4", "r3c4-2",
      "r1c1=1,2 1@r3:r3c1,r3c4 1@c4:r1c4,r3c4,r9c4"},
+    {Technique::SueDeCoq, &kNineGrid, "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,4", "r1c3-1",
+     "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,5"},
+    {Technique::SueDeCoq, &kFifteenGrid, "r1c1=1,2,3 r2c1=3,4 r3c1=4,5 r9c1=1,2 r4c2=4,5", "r4c1-3",
+     "r1c1=1,2,3 r2c1=3,4 r3c1=4,5 r9c1=1,6 r4c2=4,5"},
+    {Technique::AlsXz, &kNineGrid, "r1c1=1,2 r4c1=2,3 r4c5=1,3", "r1c5-1",
+     "r1c1=1,2 r4c1=2,3 r4c5=1,4"},
+    {Technique::AlsXyWing, &kNineGrid, "r1c1=1,2 r1c5=2,4 r1c6=3,4 r5c6=1,3", "r5c1-1",
+     "r1c1=1,2 r1c5=2,4 r1c6=3,4 r5c7=1,3"},
+    {Technique::AlignedPairExclusion, &kNineGrid, "r1c1=1,2,3 r2c5=1,2 r1c5=1,3 r2c2=2,3", "r1c1-3",
+     "r1c1=1,2,3 r2c5=1,2 r1c5=1,3 r2c2=2,4"},
+    {Technique::AlsXyChain, &kNineGrid, "r1c1=1,2 r1c5=2,6 r2c5=3,6 r5c5=3,7 r5c6=4,7 r8c6=4,1",
+     "r8c1-1", "r1c1=1,2 r1c5=2,6 r2c5=3,6 r5c5=3,7 r5c6=4,7 r8c6=4,5"},
+    {Technique::DeathBlossom, &kNineGrid, "r5c5=1,2,3 r5c1=1,7 r5c2=2,7 r5c3=3,7", "r4c1-7",
+     "r5c5=1,2,3 r5c1=1,7 r5c2=2,7 r5c3=3,8"},
     {Technique::RemotePair, &kNineGrid, "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,2", "r4c1-2",
      "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,3"},
     {Technique::XyChain, &kNineGrid, "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,1", "r4c1-1",
@@ -288,7 +302,8 @@ TEST(Techniques, RateOnTheScale) {
         "X-Chain: 67|WXYZ-Wing: 55|XY-Wing: 42|XYZ-Wing: 44|W-Wing: 67|Simple Colouring: 67|"
         "Remote Pair: 68|XY-Chain: 68|Unique Rectangle Type 1: 45|Unique Rectangle Type 2: 45|"
         "Unique Rectangle Type 3: 46|Unique Rectangle Type 4: 45|Unique Rectangle Type 5: 45|"
-        "Unique Rectangle Type 6: 45|Hidden Rectangle: 45|BUG+1: 56";
+        "Unique Rectangle Type 6: 45|Hidden Rectangle: 45|BUG+1: 56|Sue de Coq: 50|ALS-XZ: 55|"
+        "ALS-XY-Wing: 60|Aligned Pair Exclusion: 62|ALS-XY-Chain: 68|Death Blossom: 68";
     std::map<std::string, std::vector<int>> rated;
     std::stringstream rows(table);
     for (std::string row; std::getline(rows, row, '|');) {
