@@ -48,8 +48,11 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
             grid.apply(path.steps[i]);
         }
         const PuzzleRating rating = ratePuzzle(puzzle.kind, puzzle.values);
-        const int hardest = *std::max_element(ratings.begin(), ratings.end());
-        EXPECT_EQ(rating.rating, rating.logicSolved ? hardest : std::max(hardest, 70)) << line;
+        ASSERT_FALSE(ratings.empty()) << line;
+        const auto hardest = std::max_element(ratings.begin(), ratings.end());  // the first
+        EXPECT_EQ(rating.rating, rating.logicSolved ? *hardest : std::max(*hardest, 70)) << line;
+        EXPECT_EQ(rating.hardest,
+                  techniqueInfo(path.steps[hardest - ratings.begin()].technique).name);
     }
 }
 
