@@ -26,3 +26,7 @@ foreach(source IN LISTS view_tests)
     set_tests_properties(view_${name} PROPERTIES LABELS view
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endforeach()
+# The layout check runs again at twice the size, as on a high-density screen.
+add_test(NAME view_layout_fit_scale2 COMMAND view_layout_fit)
+set_tests_properties(view_layout_fit_scale2 PROPERTIES LABELS view
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")

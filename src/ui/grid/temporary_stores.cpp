@@ -16,11 +16,11 @@ constexpr std::string_view kLastTryTip = "Get Data Prior to Latest Store Command
 constexpr std::string_view kCaptions[kStoreLabelCount] = {"LA\nST", "S1", "G1", "S2",
                                                           "G2",     "S3", "G3"};
 
-// The band below the grid, right of the percent text.
+// The band below the grid; the caption has room for larger fonts on its left.
 constexpr int kStoreTop = 6705;
 constexpr int kStoreHeight = 390;
-constexpr int kCaptionLeft = 3150;
-constexpr int kCaptionWidth = 1050;
+constexpr int kCaptionLeft = 2550;
+constexpr int kCaptionWidth = 1650;
 constexpr int kLabelLeft = 4230;
 constexpr int kLabelPitch = 435;
 constexpr int kLabelWidth = 405;

@@ -1,6 +1,8 @@
 #include "ui/grid/view/grid_view.h"
 
 #include "ui/grid/cell_speech.h"
+#include "ui/grid/pink_lines.h"
+#include "ui/grid/temporary_stores.h"
 #include "ui/grid/view/forwarding_line_edit.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/status_images.h"
@@ -23,6 +25,8 @@ QRect pixelsOf(const TwipRect& rect) {
 
 // The controls around the cells, in logical pixels: the cells' own places come from the core.
 struct Surroundings {
+    QRect frameLine;  // the grid's frame is drawn along this rectangle ...
+    QRect frame;      // ... and covers this one
     QRect puzzleNumberLabel;
     QRect status;
     QRect enterDirectionButton;
@@ -31,25 +35,39 @@ struct Surroundings {
     QPoint panelTopLeft;  // panelMark runs down the right-hand margin
     int panelBox;
     int cellPixelSize;
+    int height;  // of the whole window
 };
 
-Surroundings surroundingsOf(const GridKind& kind) {
+constexpr int kFramePen = 3;
+
+// While composing, the 9x9 window's store buttons sit below the grid; the gauge goes under them.
+Surroundings surroundingsOf(const GridKind& kind, bool composing) {
     const GridLayout& layout = LayoutOf(kind);
     const QRect first = pixelsOf(CellRect(kind, 1));
     const QRect last = pixelsOf(CellRect(kind, kind.cellCount()));
-    const int gridRight = last.right();
-    const int gridBottom = last.bottom();
     const int windowWidth = pixelsFromTwips(layout.windowWidth);
     Surroundings at;
-    const int bandTop = std::max(4, first.top() / 2 - 13);
+    at.frameLine = first.united(last).adjusted(-4, -4, 4, 4);
+    at.frame = at.frameLine.adjusted(-(kFramePen / 2 + 1), -(kFramePen / 2 + 1), kFramePen / 2 + 1,
+                                     kFramePen / 2 + 1);
+    // The band above the grid ends above the frame, or above the composing controls' buttons.
+    const int bandEnd = composing ? pixelsOf(ColumnButtonRect(1)).top() : at.frame.top();
+    const int bandTop = std::max(3, std::min(first.top() / 2 - 13, bandEnd - 30));
     at.puzzleNumberLabel = QRect(first.left(), bandTop, 220, 26);
-    at.enterDirectionButton = QRect(gridRight - 52, bandTop + 2, 52, 22);
+    at.enterDirectionButton = QRect(last.right() - 52, bandTop + 2, 52, 22);
     at.status = QRect(at.enterDirectionButton.left() - 36, bandTop - 1, 28, 28);
-    at.gauge = QRect(first.left(), gridBottom + 9, 0, kind.isNine() ? 12 : 9);
+    const int gaugeTop =
+        composing ? pixelsOf(StoreLabelRect(0)).bottom() + 5 : at.frame.bottom() + 4;
+    at.gauge = QRect(first.left(), gaugeTop, 0, kind.isNine() ? 12 : 9);
     at.percent = QRect(first.left(), at.gauge.bottom() + 2, 160, 18);
-    at.panelBox = kind.isNine() ? 24 : 21;
-    at.panelTopLeft = QPoint(gridRight + (windowWidth - gridRight - at.panelBox) / 2, first.top());
+    // Between the frame and the window's edge, clear of both.
+    at.panelBox = kind.isNine() ? 24 : 19;
+    at.panelTopLeft = QPoint(
+        at.frame.right() + 1 + (windowWidth - at.frame.right() - 1 - at.panelBox) / 2, first.top());
     at.cellPixelSize = kind.isNine() ? 24 : 16;
+    at.height =
+        std::max(at.percent.bottom() + 8,
+                 pixelsFromTwips(layout.cell1Top) + kind.side * pixelsFromTwips(layout.pitchDown));
     return at;
 }
 
@@ -58,13 +76,14 @@ constexpr int kTipGlyphPixels = 9;
 
 }  // namespace
 
+QRect GridView::frameArea() const {
+    return surroundingsOf(window_.kind(), false).frame;
+}
+
 GridView::GridView(GridWindow& window, QWidget* parent)
     : QWidget(parent), window_(window), side_(window.kind().side) {
-    const GridLayout& layout = LayoutOf(window_.kind());
-    const Surroundings at = surroundingsOf(window_.kind());
-    setFixedSize(pixelsFromTwips(layout.windowWidth),
-                 std::max(at.percent.bottom() + 8, pixelsFromTwips(layout.cell1Top) +
-                                                       side_ * pixelsFromTwips(layout.pitchDown)));
+    setFixedSize(pixelsFromTwips(LayoutOf(window_.kind()).windowWidth),
+                 surroundingsOf(window_.kind(), false).height);
     setWindowTitle(QString::fromStdString(window_.caption()));
     setAutoFillBackground(true);
     buildCells();
@@ -82,7 +101,7 @@ void GridView::buildCells() {
     cells_.assign(static_cast<size_t>(count) + 1, nullptr);
     tips_.assign(static_cast<size_t>(count) + 1, nullptr);
     QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(surroundingsOf(window_.kind()).cellPixelSize);
+    font.setPixelSize(surroundingsOf(window_.kind(), false).cellPixelSize);
     font.setBold(true);
     for (int number = 1; number <= count; ++number) {
         auto* edit = new ForwardingLineEdit(this);
@@ -114,7 +133,7 @@ void GridView::buildCells() {
 }
 
 void GridView::buildControls() {
-    const Surroundings at = surroundingsOf(window_.kind());
+    const Surroundings at = surroundingsOf(window_.kind(), false);
     frame_ = new QFrame(this);
     frame_->setFrameShape(QFrame::Box);
     frame_->setLineWidth(2);
@@ -126,12 +145,10 @@ void GridView::buildControls() {
     labelFont.setPointSize(11);
     labelFont.setBold(true);
     puzzleNumberLabel_->setFont(labelFont);
-    puzzleNumberLabel_->setGeometry(at.puzzleNumberLabel);
     puzzleNumberLabel_->setAccessibleDescription(tr("The puzzle's number and how many there are"));
 
     for (int index = 0; index < 2; ++index) {
         auto* image = new QLabel(this);
-        image->setGeometry(at.status);
         image->setAlignment(Qt::AlignCenter);
         image->setPixmap(statusPicture(index == 0, at.status.width() - 2, devicePixelRatioF()));
         image->setToolTip(index == 0 ? tr("Solution Complete") : tr("Solution Incomplete"));
@@ -140,7 +157,6 @@ void GridView::buildControls() {
     }
 
     enterDirection_ = new LabelButton(this);
-    enterDirection_->setGeometry(at.enterDirectionButton);
     enterDirection_->setAccessibleName(tr("Enter direction"));
     connect(enterDirection_, &LabelButton::mouseUp, this, [this](int button, int) {
         if (button == 1) window_.enterDirectionClicked();
@@ -157,7 +173,6 @@ void GridView::buildControls() {
     gauge_->setAccessibleName(tr("Filled cells"));
     gauge_->setAccessibleDescription(tr("A bar that grows as the grid fills"));
     percent_ = new QLabel(this);
-    percent_->setGeometry(at.percent);
     percent_->setAccessibleDescription(tr("How much of the grid is filled"));
 
     panel_.assign(static_cast<size_t>(side_) + 1, nullptr);
@@ -299,8 +314,15 @@ void GridView::windowChanged() {
         {look.caption, "Marlett", 9, look.backColour, look.foreColour, look.threeD, false});
     enterDirection_->setToolTip(QString::fromStdString(look.toolTip));
 
-    const Surroundings at = surroundingsOf(window_.kind());
+    const bool composing = window_.composingControlsVisible();
+    const Surroundings at = surroundingsOf(window_.kind(), composing);
+    setFixedHeight(at.height);
     const Board& board = window_.board();
+    puzzleNumberLabel_->setGeometry(at.puzzleNumberLabel);
+    for (QLabel* image : status_)
+        image->setGeometry(at.status);
+    enterDirection_->setGeometry(at.enterDirectionButton);
+    percent_->setGeometry(at.percent);
     gauge_->setGeometry(at.gauge.left(), at.gauge.top(), pixelsFromTwips(board.gaugeWidth()) + 4,
                         at.gauge.height());
     gauge_->setVisible(board.gaugeWidth() > 0);
@@ -317,8 +339,8 @@ void GridView::windowChanged() {
         lastPlace_ = place;
         emit placeChanged();
     }
-    if (window_.composingControlsVisible() != composingShown_) {
-        composingShown_ = window_.composingControlsVisible();
+    if (composing != composingShown_) {
+        composingShown_ = composing;
         emit composingControlsChanged();
     }
     update();
@@ -358,10 +380,8 @@ void GridView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
     // The grid's frame: orange after Get Next, black again once a menu opens.
-    const QRect cells = pixelsOf(window_.cellRect(1))
-                            .united(pixelsOf(window_.cellRect(window_.board().cellCount())));
-    painter.setPen(QPen(colorFromBgr(window_.frameColour()), 3));
-    painter.drawRect(cells.adjusted(-4, -4, 4, 4));
+    painter.setPen(QPen(colorFromBgr(window_.frameColour()), kFramePen));
+    painter.drawRect(surroundingsOf(window_.kind(), false).frameLine);
     painter.setPen(QPen(QColor(0, 0, 0), 2));
     for (const TwipLine& line : window_.blockLines()) {
         painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));

@@ -35,6 +35,8 @@ class GridView : public QWidget, private GridWindowObserver {
     QLabel* statusImage(int index) const { return status_.at(static_cast<size_t>(index)); }
     QLabel* percentLabel() const { return percent_; }
     QWidget* gauge() const { return gauge_; }
+    // What the grid's frame covers: the cells and the frame drawn around them.
+    QRect frameArea() const;
 
     // Re-reads every cell and control from the window.
     void refreshAll();

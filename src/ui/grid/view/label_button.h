@@ -33,6 +33,7 @@ class LabelButton : public QWidget {
     const LabelLook& look() const { return look_; }
     // The text actually drawn (symbol captions become present glyphs).
     QString shownText() const { return shownText_; }
+    QFont shownFont() const { return shownFont_; }
 
   signals:
     // button: 1 left, 2 right; shift: 1 shift, 2 ctrl, 4 alt.

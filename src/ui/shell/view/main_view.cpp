@@ -4,6 +4,7 @@
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/units.h"
 #include "ui/shell/toolbar_speech.h"
+#include "ui/shell/view/fitted_label.h"
 #include "ui/shell/view/hint_panel_view.h"
 #include "ui/shell/view/menu_view.h"
 #include "ui/shell/view/program_icon.h"
@@ -139,12 +140,11 @@ void MainView::buildStrip() {
     connected_->setAccessibleName(tr("Database ready"));
     disconnected_->setAccessibleName(tr("Database busy"));
 
-    message_ = new QLabel(strip_);
+    message_ = new FittedLabel(strip_);
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(10);
     arial.setBold(true);
-    message_->setFont(arial);
-    message_->move(pixelsFromTwips(kMessageLeftTwips), 4);
+    message_->setBaseFont(arial, 7);
     message_->setAccessibleDescription(tr("The message line: what the last command found"));
 }
 
@@ -188,10 +188,13 @@ void MainView::addGrid(GridView* grid) {
             window->hide();
         }
     });
-    // Leaving the create layout, for one, re-centres the window in the wider main window.
-    connect(grid, &GridView::placeChanged, this, [this, window, grid] {
+    // Leaving the create layout, for one, re-centres the window in the wider main window; the
+    // composing controls make the 9x9 window taller.
+    const auto replace = [this, window, grid] {
         if (window->isVisible()) placeSubWindow(window, grid);
-    });
+    };
+    connect(grid, &GridView::placeChanged, this, replace);
+    connect(grid, &GridView::composingControlsChanged, this, replace);
     if (grid->window().shown()) emit grid->shownChanged(true);
 }
 
@@ -295,7 +298,7 @@ void MainView::renderToolbar() {
 
 void MainView::renderMessageLine() {
     const MessageLine& line = mainWindow_.messageLine();
-    message_->setText(QString::fromStdString(line.text));
+    message_->setFullText(QString::fromStdString(line.text));
     QPalette colours = message_->palette();
     colours.setColor(QPalette::WindowText, colorFromBgr(line.colour));
     message_->setPalette(colours);
@@ -334,8 +337,12 @@ void MainView::renderLayout() {
     const QSize wanted(pixelsFromTwips(mainWindow_.widthTwips()),
                        pixelsFromTwips(mainWindow_.heightTwips()));
     if (!isMinimized() && size() != wanted) resize(wanted);
-    message_->resize(std::max(0, pixelsFromTwips(mainWindow_.messageLineWidthTwips())),
-                     kStripHeight - 8);
+    // The line starts right of the database indicator and ends at the window's right edge; it
+    // takes the strip's whole height, so a long message has room for two lines.
+    const int left =
+        std::max(pixelsFromTwips(kMessageLeftTwips), connected_->geometry().right() + 6);
+    const int right = pixelsFromTwips(kMessageLeftTwips + mainWindow_.messageLineWidthTwips()) - 4;
+    message_->setGeometry(left, 1, std::max(0, right - left), kStripHeight - 2);
     for (const auto& [window, grid] : grids_) {
         if (window->isVisible()) placeSubWindow(window, grid);
     }

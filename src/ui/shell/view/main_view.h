@@ -19,6 +19,7 @@ class QFrame;
 
 namespace quorvel::view {
 
+class FittedLabel;
 class GridView;
 class HintPanelView;
 class LabelButton;
@@ -36,7 +37,7 @@ class MainView : public QMainWindow {
 
     MenuView* menus() const { return menus_; }
     LabelButton* toolButton(const ToolButton& data) const;
-    QLabel* messageLine() const { return message_; }
+    FittedLabel* messageLine() const { return message_; }
     QLabel* elapsedLabel() const { return elapsed_; }
     QMdiArea* mdiArea() const { return area_; }
     QMdiSubWindow* visibleSubWindow() const;
@@ -69,7 +70,7 @@ class MainView : public QMainWindow {
     QFrame* highlight_ = nullptr;
     QLabel* connected_ = nullptr;
     QLabel* disconnected_ = nullptr;
-    QLabel* message_ = nullptr;
+    FittedLabel* message_ = nullptr;
     QWidget* toolbar_ = nullptr;
     std::vector<std::pair<const ToolButton*, LabelButton*>> buttons_;  // left to right
     QMdiArea* area_ = nullptr;

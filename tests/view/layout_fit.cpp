@@ -1,0 +1,120 @@
+// Nothing on screen overlaps or is cut, on both grids, in the create layout and with a message
+// longer than its line: every control lies inside its parent and clear of its neighbours and of
+// the grid's frame, and every caption fits its box. ctest runs this at scale 1 and 2.
+
+#include "view/view_fixture.h"
+
+#include "ui/grid/view/forwarding_line_edit.h"
+#include "ui/grid/view/grid_view.h"
+#include "ui/grid/view/label_button.h"
+#include "ui/grid/view/marking_view.h"
+#include "ui/shell/view/fitted_label.h"
+#include "ui/shell/view/main_view.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+namespace {
+
+QString nameOf(const QWidget* widget) {
+    return QStringLiteral("%1 '%2' at %3,%4 %5x%6")
+        .arg(widget->metaObject()->className(), widget->accessibleName())
+        .arg(widget->x())
+        .arg(widget->y())
+        .arg(widget->width())
+        .arg(widget->height());
+}
+
+bool captionFits(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        const int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect room = label->contentsRect();
+        return room.contains(label->fontMetrics().boundingRect(room, flags, label->text()));
+    }
+    if (const auto* button = qobject_cast<const LabelButton*>(widget))
+        return QFontMetrics(button->shownFont()).horizontalAdvance(button->shownText()) <=
+               button->width();
+    return true;
+}
+
+// Controls drawn over others on purpose (focus frame, pink lines) let the mouse through.
+void expectClear(const QWidget* container, const QRect& frame = {}) {
+    QList<const QWidget*> shown;
+    for (const QObject* child : container->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget == nullptr || !widget->isVisible() ||
+            widget->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue;
+        QVERIFY2(container->rect().contains(widget->geometry()), qPrintable(nameOf(widget)));
+        QVERIFY2(captionFits(widget), qPrintable(nameOf(widget) + " cuts its caption"));
+        const bool cell = qobject_cast<const ForwardingLineEdit*>(widget) != nullptr;
+        QVERIFY2(cell || !widget->geometry().intersects(frame),
+                 qPrintable(nameOf(widget) + " covers the grid's frame"));
+        for (const QWidget* other : shown) {
+            QVERIFY2(!widget->geometry().intersects(other->geometry()),
+                     qPrintable(nameOf(widget) + " overlaps " + nameOf(other)));
+        }
+        shown.append(widget);
+    }
+}
+
+}  // namespace
+
+class LayoutFit : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void nothingOverlapsOrIsCut_data() {
+        QTest::addColumn<bool>("fifteen");
+        QTest::addColumn<bool>("composing");
+        QTest::newRow("9x9") << false << false;
+        QTest::newRow("15x15") << true << false;
+        QTest::newRow("create layout, grid full") << false << true;
+    }
+    void nothingOverlapsOrIsCut() {
+        QFETCH(bool, fifteen);
+        QFETCH(bool, composing);
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        GridView* grids[] = {new GridView(program.application.nineGrid()),
+                             new GridView(program.application.fifteenGrid())};
+        new MarkingView(program.application.aids(), *grids[0],
+                        &program.application.aids().nineControls());
+        for (GridView* grid : grids)
+            view.addGrid(grid);
+        view.show();
+        program.main().openGrid(fifteen);
+        GridView& grid = *grids[fifteen ? 1 : 0];
+        GridWindow& window = grid.window();
+        if (composing) {
+            program.application.session().createMode = true;
+            program.main().applyComposeLayout();
+            for (int cell = 1; cell <= 81; ++cell)  // the gauge at its full width
+                window.setCellValue(
+                    cell,
+                    std::to_string((cell - 1 + (cell - 1) / 9 * 3 + (cell - 1) / 27) % 9 + 1));
+            window.checkConsistency();
+        }
+        window.setPanelVisible(true);
+        const QString message = QStringLiteral(
+            "Rated Very Hard: chains or more are needed; the logic solver placed 38 of 58 "
+            "values before it stopped, so the rest was not finished by logic");
+        program.main().showMessage(message.toStdString(), colour::kBlue, 2);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        QCOMPARE(view.messageLine()->fullText(), message);
+        QCOMPARE(view.messageLine()->toolTip(), message);
+        expectClear(view.messageLine()->parentWidget());
+        expectClear(view.toolButton(program.main().toolbar().number(1))->parentWidget());
+        expectClear(&grid, grid.frameArea());
+        QVERIFY(composing == grid.gauge()->isVisible());
+        QVERIFY(view.mdiArea()->viewport()->rect().contains(view.visibleSubWindow()->geometry()));
+    }
+};
+
+QTEST_MAIN(LayoutFit)
+#include "layout_fit.moc"
