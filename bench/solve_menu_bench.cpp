@@ -33,7 +33,7 @@ class QuietHost : public Host {
     void showNotice(const std::string&, const std::string&) override {}
     std::optional<std::string> chooseFile(const FileDialogRequest&) override { return {}; }
     bool printPage(const PrintPage&) override { return false; }
-    void openUrl(const std::string&) override {}
+    bool openUrl(const std::string&) override { return false; }
     std::string clipboardText() override { return ""; }
     void setClipboardText(const std::string&) override {}
     void processEvents() override {}

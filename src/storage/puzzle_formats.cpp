@@ -11,6 +11,7 @@
 
 #include "storage/file_system.h"
 #include "storage/puzzle_format_parts.h"
+#include "storage/text_records.h"
 
 namespace quorvel {
 
@@ -80,6 +81,8 @@ using formats::TextLines;
 using formats::Trimmed;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The program's own scrambled record files read as noise or binary data: say what they are.
+const std::string kRecordFile = "This is a Quorvel record file: use Import Text File.";
 const std::string kTooLarge =
     "file too large (over " + std::to_string(kMaxPuzzleTextBytes / (1024 * 1024)) + " MiB)";
 
@@ -121,18 +124,8 @@ std::string NotTextProblem(std::string_view text, std::size_t at) {
            digits[byte & 15] + ")";
 }
 
-}  // namespace
-
-std::string PuzzleRefusal::text() const {
-    return "line " + std::to_string(line) + ": " + problem;
-}
-
-std::string PuzzleTextRead::firstProblem() const {
-    if (!failure.empty()) return failure;
-    return refusals.empty() ? "" : refusals.front().text();
-}
-
-PuzzleTextRead ReadPuzzleText(std::string_view text) {
+// The text read by its content alone.
+PuzzleTextRead ReadTextAsGiven(std::string_view text) {
     PuzzleTextRead read;
     if (text.size() > kMaxPuzzleTextBytes) {
         read.failure = kTooLarge;
@@ -158,6 +151,26 @@ PuzzleTextRead ReadPuzzleText(std::string_view text) {
         read.puzzles.clear();
         read.refusals.clear();
         read.refusedCount = 0;
+    }
+    return read;
+}
+
+}  // namespace
+
+std::string PuzzleRefusal::text() const {
+    return "line " + std::to_string(line) + ": " + problem;
+}
+
+std::string PuzzleTextRead::firstProblem() const {
+    if (!failure.empty()) return failure;
+    return refusals.empty() ? "" : refusals.front().text();
+}
+
+PuzzleTextRead ReadPuzzleText(std::string_view text) {
+    PuzzleTextRead read = ReadTextAsGiven(text);
+    if (read.puzzles.empty() && text.size() <= kMaxPuzzleTextBytes && IsPuzzleTextFile(text)) {
+        read = {};
+        read.failure = kRecordFile;
     }
     return read;
 }

@@ -151,6 +151,10 @@ std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& da
     return shown;
 }
 
+bool IsPuzzleTextFile(std::string_view bytes) {
+    return CheckImportText(UnscrambleFileBytes(bytes)).batch.has_value();
+}
+
 Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& dataFolder,
                                      const std::filesystem::path& textFile) {
     std::string bytes;

@@ -54,6 +54,8 @@ struct ImportCheck {
 // (all the same), a level 1..4, and givens and values (and a pattern, when present) with one
 // entry per cell and values in range; one bad record refuses the whole file.
 ImportCheck CheckImportText(std::string_view plainText);
+// True when `bytes`, as stored, are a puzzle text file that Import Text File takes.
+bool IsPuzzleTextFile(std::string_view bytes);
 
 // What the window shows after an import: the first record's values and pattern ("L" marks a
 // given). A record without a pattern list marks its non-empty givens.

@@ -73,7 +73,8 @@ class Host {
         const FileDialogRequest& request) = 0;
     // Prints a laid-out page on the default printer; false when no printer took it.
     [[nodiscard]] virtual bool printPage(const PrintPage& page) = 0;
-    virtual void openUrl(const std::string& url) = 0;
+    // Opens a web address in the browser; false when no browser took it.
+    [[nodiscard]] virtual bool openUrl(const std::string& url) = 0;
     // The text on the system clipboard ("" when it holds none), and replacing it.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;

@@ -46,9 +46,10 @@ bool FakeHost::printPage(const PrintPage&) {
     return printerTakesPages;
 }
 
-void FakeHost::openUrl(const std::string& url) {
+bool FakeHost::openUrl(const std::string& url) {
     log.push_back("url:" + url);
     openedUrls.push_back(url);
+    return true;
 }
 
 void FakeHost::processEvents() {

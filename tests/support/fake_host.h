@@ -61,7 +61,7 @@ class FakeHost : public Host {
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     bool printPage(const PrintPage& page) override;
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
     void processEvents() override;
     void setDrawingSuspended(bool suspended) override;
     std::int64_t tickMs() override { return tick; }

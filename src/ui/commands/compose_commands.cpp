@@ -110,7 +110,7 @@ void ComposeCommands::GetLastIncompleteEffort() {
 }
 
 void ComposeCommands::OpenComposePage() {
-    dialogs_.host.openUrl(std::string(kComposePage));
+    dialogs_.openWebAddress(std::string(kComposePage));
 }
 
 void ComposeCommands::TestScreen() {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ui/grid/dialog_titles.h"
 #include "ui/grid/input_dialog.h"
 #include "ui/host.h"
 
@@ -26,6 +27,13 @@ void DialogExchange::ask(const std::string& title, const std::string& prompt,
     host.runDialog(dialog);
     // A dialog the host gave back still open was dismissed some other way: that is a No.
     if (!dialog.closed()) dialog.cancelClicked();
+}
+
+void DialogExchange::openWebAddress(const std::string& url) {
+    if (host.openUrl(url)) return;
+    ask(std::string(kQuorvelTitle),
+        "No web browser was found to open\r\n\r\n" + url + "\r\n\r\nOpen it in a browser yourself.",
+        "");
 }
 
 }  // namespace quorvel

@@ -42,6 +42,8 @@ class DialogExchange {
     // The answer is in `dialogCancelled` and, by mode, `dialogText`, the current or the grade
     // level (both in the Session) or `exposedCells`.
     void ask(const std::string& title, const std::string& prompt, const std::string& text);
+    // Opens `url` in the browser; when no browser takes it, says so and names the address.
+    void openWebAddress(const std::string& url);
 
     std::string dialogTitle;
     std::string dialogPrompt;

@@ -47,7 +47,8 @@ class ScriptHost : public Host {
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
     bool printPage(const PrintPage& page) override;
-    void openUrl(const std::string&) override {}
+    // A session has no browser.
+    bool openUrl(const std::string&) override { return false; }
     void processEvents() override {}
     void setDrawingSuspended(bool) override {}
     std::int64_t tickMs() override { return tick_; }

@@ -37,7 +37,7 @@ void AboutWindow::webSiteClicked() {
     webSiteFlashing_ = false;
     webSiteColour_ = kVisitedLink;
     changed();
-    host_.openUrl(kMakerSite);
+    dialogs_.openWebAddress(kMakerSite);
 }
 
 void AboutWindow::systemInfoClicked() {

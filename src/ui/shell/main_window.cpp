@@ -198,7 +198,7 @@ void MainWindow::runWindowAction(WindowAction action) {
             scanDatabaseForLevel();
             break;
         case WindowAction::OpenBatchPage:
-            host_.openUrl(std::string(kBatchPage) + kBatchPageAnchor);
+            dialogs_.openWebAddress(std::string(kBatchPage) + kBatchPageAnchor);
             break;
         case WindowAction::UniquePuzzlesOnly:
         case WindowAction::RemoveNotesOnEntry:

@@ -90,8 +90,8 @@ bool QtHost::printPage(const PrintPage& page) {
     return pagePrinter_ ? pagePrinter_(page, dialogParent()) : false;
 }
 
-void QtHost::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+bool QtHost::openUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
 }
 
 void QtHost::processEvents() {

@@ -30,7 +30,7 @@ class QtHost : public Host {
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     bool printPage(const PrintPage& page) override;
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
 
     void processEvents() override;
     void setDrawingSuspended(bool suspended) override;
