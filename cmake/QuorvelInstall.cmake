@@ -1,12 +1,13 @@
 # `cmake --install BUILD --prefix PREFIX` lays the program out as a desktop application:
 #   bin/quorvel, bin/quorvel-tool
-#   share/quorvel/                         the delivered databases and help text (only read)
+#   share/quorvel/delivered/               the delivered databases and help text (only read)
 #   share/applications/ID.desktop          the application-menu entry
 #   share/icons/hicolor/*/apps/ID.{svg,png} the icon, drawn as SVG and rendered at four sizes
 #   share/metainfo/ID.metainfo.xml         AppStream metadata for software centres
 #   share/man/man1/quorvel.1, quorvel-tool.1
 #   share/doc/quorvel/README.md, docs/     the README and the documents with their pictures
-# The program finds share/quorvel from bin/ as ../share/quorvel, so both folders are fixed.
+# The program finds them from bin/ as ../share/quorvel/delivered, so both folders are fixed. They
+# have a folder of their own: installed into ~/.local, share/quorvel is the user's data folder.
 
 set(QUORVEL_APP_ID org.quorvel.Quorvel)
 set(quorvel_dist ${CMAKE_SOURCE_DIR}/dist)
@@ -15,7 +16,7 @@ if(TARGET quorvel-tool)
     install(TARGETS quorvel-tool RUNTIME DESTINATION bin)
     # The untouched copies the build made, never the ones beside the executables that the
     # program writes to.
-    install(FILES ${quorvel_data_outputs} DESTINATION share/quorvel)
+    install(FILES ${quorvel_data_outputs} DESTINATION share/quorvel/delivered)
     install(FILES ${quorvel_dist}/quorvel-tool.1 DESTINATION share/man/man1)
     install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION share/doc/quorvel)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs DESTINATION share/doc/quorvel)

@@ -16,6 +16,12 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kFolderName = "quorvel";
 
+// The delivered originals of an installed program, in a folder of their own: installed into
+// ~/.local, share/quorvel is also the user's data folder, whose files the user changes.
+fs::path InstalledShippedFolder(const fs::path& executableFolder) {
+    return executableFolder.parent_path() / "share" / kFolderName / "delivered";
+}
+
 // Permission bits say little on some file systems; creating a file settles it.
 bool CanWriteIn(const fs::path& folder) {
     std::error_code error;
@@ -45,8 +51,7 @@ fs::path Normalized(const fs::path& path) {
 }
 
 bool IsInstalled(const fs::path& executableFolder) {
-    return ShippedDataFolder(executableFolder) ==
-           executableFolder.parent_path() / "share" / kFolderName;
+    return ShippedDataFolder(executableFolder) == InstalledShippedFolder(executableFolder);
 }
 
 }  // namespace
@@ -59,8 +64,7 @@ fs::path ExecutableFolder() {
 
 fs::path ShippedDataFolder(const fs::path& executableFolder) {
     const fs::path folder = Normalized(executableFolder);
-    for (const fs::path& candidate :
-         {folder.parent_path() / "share" / kFolderName, folder / "shipped-data"}) {
+    for (const fs::path& candidate : {InstalledShippedFolder(folder), folder / "shipped-data"}) {
         std::error_code error;
         if (fs::is_directory(candidate, error)) return candidate;
     }

@@ -2,8 +2,8 @@
 // Where the program keeps its files. A program run from its build folder keeps them beside
 // itself, as it always did. An installed program keeps them in the user's data folder
 // ($XDG_DATA_HOME/quorvel, by default ~/.local/share/quorvel), which at first start receives a
-// copy of each shipped puzzle database it lacks; the delivered originals in share/quorvel are only
-// ever read. A folder named on the command line (--data-dir) overrides both.
+// copy of each shipped puzzle database it lacks; the delivered originals in share/quorvel/delivered
+// are only ever read. A folder named on the command line (--data-dir) overrides both.
 
 #include <filesystem>
 #include <optional>
@@ -33,8 +33,8 @@ struct PreparedDataLocation {
 // The folder of the running executable.
 std::filesystem::path ExecutableFolder();
 
-// The delivered originals for an executable in `executableFolder`: share/quorvel beside an
-// installed bin/, the build's untouched copies in shipped-data/, else the executable's folder.
+// The delivered originals for an executable in `executableFolder`: share/quorvel/delivered beside
+// an installed bin/, the build's untouched copies in shipped-data/, else the executable's folder.
 std::filesystem::path ShippedDataFolder(const std::filesystem::path& executableFolder);
 
 // Chooses the data folder, makes it when missing and copies into it each shipped database it

@@ -29,8 +29,9 @@ dpkg-deb --info "$deb" | sed -n 's/^ \(Package\|Version\|Installed-Size\|Depends
 dpkg -x "$deb" "$scratch/unpacked"
 usr=$scratch/unpacked/usr
 
-for file in bin/quorvel bin/quorvel-tool share/quorvel/type3.pxz share/quorvel/type5.pxz \
-    share/quorvel/sudokuhelp.pxz "share/applications/$id.desktop" \
+delivered=share/quorvel/delivered
+for file in bin/quorvel bin/quorvel-tool $delivered/type3.pxz $delivered/type5.pxz \
+    $delivered/sudokuhelp.pxz "share/applications/$id.desktop" \
     "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml" \
     share/man/man1/quorvel.1 share/man/man1/quorvel-tool.1 share/doc/quorvel/docs/guide.md \
     share/doc/quorvel/docs/images/explain-2.png; do
@@ -54,13 +55,14 @@ solved=$("$tool" solve --mode crunch \
 [[ $solved == *'"result":true'* && $solved == *'"grid":"483921657'* ]] ||
     fail "the unpacked quorvel-tool did not solve the puzzle: $solved"
 
-# A scripted session from the unpacked root takes its data folder's databases from share/quorvel:
-# stored puzzle 7 loads.
+# A scripted session from the unpacked root takes its data folder's databases from
+# share/quorvel/delivered (apart from share/quorvel, the data folder of a program installed into
+# ~/.local): stored puzzle 7 loads.
 dumped=$(printf 'key F2\ntype 7\nanswer OK\ndump\n' | "$tool" session --data-dir "$scratch/data")
 [[ $dumped == '{"grid":9,"cells":"'*[1-9]*'","locked":"'* ]] ||
     fail "the unpacked quorvel-tool session loaded no puzzle: $dumped"
 for database in type3.pxz type5.pxz; do
-    cmp -s "$usr/share/quorvel/$database" "$scratch/data/$database" ||
+    cmp -s "$usr/$delivered/$database" "$scratch/data/$database" ||
         fail "session did not copy the delivered $database into its data folder"
 done
 

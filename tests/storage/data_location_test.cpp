@@ -33,14 +33,16 @@ struct LocationCase {
     const char* expected;  // the data folder below the test folder; "" when preparing fails
 };
 
-// Every way the data folder is chosen: the executable sits in prefix/bin (with prefix/share/quorvel
-// when installed, or with shipped-data/ beside it as in a build folder).
+// Every way the data folder is chosen: the executable sits in prefix/bin (with
+// prefix/share/quorvel/delivered when installed, or with shipped-data/ beside it as in a build).
 TEST_F(DataLocationTest, ChoosesSeedsAndNeverOverwrites) {
     const LocationCase cases[] = {
         {"build folder", Layout::Build, "", "/xdg", "/home", "prefix/bin"},
         {"installed, XDG_DATA_HOME", Layout::Installed, "", "/xdg", "/home", "xdg/quorvel"},
         {"installed, no XDG_DATA_HOME", Layout::Installed, "", "", "/home",
          "home/.local/share/quorvel"},
+        {"installed into the data home", Layout::Installed, "", "/prefix/share", "/home",
+         "prefix/share/quorvel"},
         {"relative XDG_DATA_HOME ignored", Layout::Installed, "", "xdg", "/home",
          "home/.local/share/quorvel"},
         {"--data-dir over a build folder", Layout::Build, "mine/data", "/xdg", "/home",
@@ -54,8 +56,9 @@ TEST_F(DataLocationTest, ChoosesSeedsAndNeverOverwrites) {
         SCOPED_TRACE(c.name);
         const fs::path root = folder() / c.name;
         const fs::path bin = root / "prefix" / "bin";
-        const fs::path shipped =
-            c.layout == Layout::Installed ? root / "prefix/share/quorvel" : bin / "shipped-data";
+        const fs::path shipped = c.layout == Layout::Installed
+                                     ? root / "prefix/share/quorvel/delivered"
+                                     : bin / "shipped-data";
         for (const char* name : {"type3.pxz", "type5.pxz", "sudokuhelp.pxz"})
             Write(shipped / name, std::string("shipped ") + name);
         if (c.layout == Layout::NotAFolder) Write(root / "prefix/tool", "a file");
@@ -79,6 +82,7 @@ TEST_F(DataLocationTest, ChoosesSeedsAndNeverOverwrites) {
         EXPECT_EQ(prepared.location->dataFolder, data);
         if (c.layout == Layout::NotAFolder) continue;
         EXPECT_EQ(prepared.location->shippedFolder, shipped);
+        EXPECT_NE(prepared.location->shippedFolder, data);
         // The databases are there; the user's own file is untouched and not doubled.
         const bool usersFolder = data == root / "xdg/quorvel";
         EXPECT_EQ(Contents(ResolveDataFile(data, "type3.pxz")),
