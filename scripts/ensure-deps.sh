@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpugixml-dev python3 xvfb xauth librsvg2-bin dpkg-dev file desktop-file-utils
-          appstream "$@")
+          appstream man-db "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

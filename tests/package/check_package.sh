@@ -2,8 +2,8 @@
 # The Debian package as a user receives it: CPack builds it into a scratch folder, dpkg -x unpacks
 # it into a scratch root, and the unpacked files are checked there: the layout, the icon sizes,
 # the computed dependencies, the tool (solve and session) running from that root, the manual
-# page covering every command of the tool, and the desktop entry and metadata passing their
-# validators.
+# page covering every command of the tool, both manual pages rendering cleanly, and the desktop
+# entry and metadata passing their validators.
 #
 #   tests/package/check_package.sh BUILD SCRATCH
 set -euo pipefail
@@ -73,6 +73,15 @@ commands=$("$tool" help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p')
 for command in $commands; do
     grep -Eq "^\.B[IR]? $command( |$)" <<<"$page" ||
         fail "the manual page quorvel-tool.1 has no entry for '$command': document it in dist/"
+done
+
+# Both manual pages render without a troff warning and within the usual 80 columns.
+for page in quorvel.1 quorvel-tool.1; do
+    rendered=$(MANWIDTH=80 man --warnings -E ascii -l "$usr/share/man/man1/$page" \
+        2>"$scratch/man.log")
+    [ ! -s "$scratch/man.log" ] || fail "$page renders with warnings: $(cat "$scratch/man.log")"
+    wide=$(awk 'length > 80' <<<"$rendered")
+    [ -z "$wide" ] || fail "$page has lines wider than 80 columns: $wide"
 done
 
 desktop-file-validate "$usr/share/applications/$id.desktop"

@@ -12,6 +12,7 @@
 #include "ui/shell/view/main_view.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -94,7 +95,6 @@ class Accessibility : public QObject {
         Session& session = program.application.session();
         auto number = [&](int n) { return main.toolButton(program.main().toolbar().number(n)); };
         LabelButton* five = number(5);
-        QVERIFY(five->focusPolicy() & Qt::TabFocus);
         QTest::keyClick(five, Qt::Key_Space);
         QCOMPARE(session.selectedNumber, 5);
         QTest::keyClick(number(7), Qt::Key_Return);
@@ -105,6 +105,31 @@ class Accessibility : public QObject {
         QCOMPARE(face->text(QAccessible::Name), QString("Number 3"));
         face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(session.selectedNumber, 3);
+    }
+
+    // Tab goes from the cells on to the grid window's button, then to the toolbar and back.
+    void tabReachesTheToolbarAndComesBack() {
+        testing::LoadedProgram program;
+        MainView main(program.main());
+        auto* nine = new GridView(program.application.nineGrid());
+        main.addGrid(nine);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        program.application.nineGrid().requestFocus(81);
+        QCOMPARE(QApplication::focusWidget(), nine->cell(81));
+        const auto tab = [](Qt::KeyboardModifiers shift) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
+            return QApplication::focusWidget();
+        };
+        QCOMPARE(tab(Qt::NoModifier), nine->enterDirectionButton());
+        QWidget* toolbar = main.toolButton(program.main().toolbar().number(0))->parentWidget();
+        QCOMPARE(tab(Qt::NoModifier)->parentWidget(), toolbar);
+        QCOMPARE(tab(Qt::ShiftModifier), nine->enterDirectionButton());
+        QWidget* last = tab(Qt::NoModifier);
+        for (int presses = 0; presses < 40 && last->parentWidget() == toolbar; ++presses)
+            last = tab(Qt::NoModifier);
+        QCOMPARE(last, nine->cell(1));
+        QCOMPARE(program.application.nineGrid().focusedCell(), 1);
     }
 };
 

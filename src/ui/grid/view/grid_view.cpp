@@ -376,6 +376,19 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+bool GridView::focusNextPrevChild(bool next) {
+    // Qt keeps Tab inside a subwindow, going round its controls; here it leaves at the end.
+    QWidget* const from = focusWidget();
+    for (QWidget* to = from; to != nullptr && isAncestorOf(to);) {
+        to = next ? to->nextInFocusChain() : to->previousInFocusChain();
+        if (to == from || !isAncestorOf(to)) break;
+        if ((to->focusPolicy() & Qt::TabFocus) && to->isVisibleTo(this) && to->isEnabled())
+            return QWidget::focusNextPrevChild(next);
+    }
+    emit tabbedOut(next);
+    return true;
+}
+
 void GridView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);

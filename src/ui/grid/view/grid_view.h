@@ -48,10 +48,13 @@ class GridView : public QWidget, private GridWindowObserver {
     void placeChanged();
     // The window showed or hid its composing controls (the 9x9 window in the create layout).
     void composingControlsChanged();
+    // Tab went past the window's last control (Shift+Tab before its first): the focus leaves it.
+    void tabbedOut(bool forward);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void cellChanged(int cell) override;

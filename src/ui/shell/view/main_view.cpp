@@ -195,7 +195,18 @@ void MainView::addGrid(GridView* grid) {
     };
     connect(grid, &GridView::placeChanged, this, replace);
     connect(grid, &GridView::composingControlsChanged, this, replace);
+    connect(grid, &GridView::tabbedOut, this, &MainView::focusToolbar);
     if (grid->window().shown()) emit grid->shownChanged(true);
+}
+
+void MainView::focusToolbar(bool first) {
+    LabelButton* chosen = nullptr;
+    for (const auto& [row, button] : buttons_) {
+        if (!button->isVisible() || !button->isEnabled()) continue;
+        chosen = button;
+        if (first) break;
+    }
+    if (chosen != nullptr) chosen->setFocus(Qt::TabFocusReason);
 }
 
 QMdiSubWindow* MainView::visibleSubWindow() const {

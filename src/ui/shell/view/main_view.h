@@ -60,6 +60,8 @@ class MainView : public QMainWindow {
     void renderDatabaseIndicator();
     void renderLayout();
     void placeSubWindow(QMdiSubWindow* window, GridView* grid);
+    // Gives the keyboard focus to the first (or last) button the toolbar shows.
+    void focusToolbar(bool first);
 
     MainWindow& mainWindow_;
     MenuView* menus_ = nullptr;
