@@ -25,6 +25,16 @@ struct UnitRef {
     bool operator==(const UnitRef&) const = default;
 };
 
+// One link of a chain, between two nodes; a node is one candidate, or a group of cells of one
+// block within one row or column that share the value. A strong link says: if `from` is false,
+// `to` is true; a weak link: if `from` is true, `to` is false.
+struct ChainLink {
+    std::vector<CellValue> from;
+    std::vector<CellValue> to;
+    bool strong = false;
+    bool operator==(const ChainLink&) const = default;
+};
+
 struct Step {
     Technique technique = Technique::FullHouse;
     std::vector<int> values;              // the values the pattern is about, ascending
@@ -32,6 +42,7 @@ struct Step {
     std::vector<UnitRef> units;           // the units the pattern lives in (may be empty)
     std::vector<CellValue> eliminations;  // candidates removed, ordered by cell then value
     std::vector<CellValue> placements;    // values placed
+    std::vector<ChainLink> chain;         // chain and forcing steps: every link, in order
     std::string where;                    // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
     std::string text;                     // the whole deduction in plain words
 
