@@ -1,6 +1,6 @@
-// The core's PDF of a printed page: a readable file structure (every cross-reference offset
-// lands on its object, the stream length is exact), cell boxes, escaped texts centred in their
-// boxes, the page scaled into the sheet's margins, and nothing drawn for an empty page.
+// The core's PDF documents: a readable file structure (every cross-reference offset lands on its
+// object, each stream's length is exact, one page object per page), texts escaped, placed by
+// their alignment in their font, and the printed page scaled into the sheet's margins.
 
 #include <gtest/gtest.h>
 
@@ -8,53 +8,71 @@
 #include <string>
 
 #include "ui/print/page_pdf.h"
+#include "ui/print/pdf_document.h"
 
 namespace quorvel::testing {
 namespace {
 
-PrintPage SmallPage() {
-    PrintPage page;
-    page.widthTwips = 4000;
-    page.heightTwips = 2000;
-    page.cellFontPoints = 10;
-    page.cells = {{{100, 200, 1000, 1000}, "5", 0x0000FF, 0xFFFFFF},
-                  {{1100, 200, 1000, 1000}, "(x)\\\xC3\xA9", 0, 0xFFFFFF}};
-    page.title = {{0, 0, 2000, 300}, "Puzzle No: "};
-    return page;
+std::vector<DrawnPage> TwoPages() {
+    DrawnPage first{SizeOf(Paper::A4), {}};
+    first.commands = {
+        FillRect{{10, 20, 30, 40}, 0xFFFFFF},
+        PageText{{100, 200, 100, 20}, "5", 20, false, TextAlign::Centre, 0x0000FF},
+        PageText{{100, 200, 100, 20}, "(x)\\\xC3\xA9", 10, true, TextAlign::Right},
+        PageText{{100, 200, 100, 20}, "No. 1", 10, false, TextAlign::Left},
+    };
+    DrawnPage second{SizeOf(Paper::Letter), {StrokeLine{1, 2, 3, 4, 0.5}}};
+    return {first, second};
 }
 
-TEST(PagePdfTest, CrossReferencePointsAtEveryObjectAndTheStreamLengthIsExact) {
-    const std::string pdf = PagePdf(SmallPage());
+TEST(PdfDocumentTest, CrossReferencePointsAtEveryObjectAndStreamLengthsAreExact) {
+    const std::string pdf = PdfDocument(TwoPages());
     ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 2 "), std::string::npos);
+    const int objects = std::stoi(pdf.substr(pdf.find("/Size ") + 6)) - 1;
+    EXPECT_EQ(objects, 8);
     const std::size_t xref = std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10));
     ASSERT_EQ(pdf.compare(xref, 5, "xref\n"), 0);
-    for (int object = 1; object <= 5; ++object) {
+    for (int object = 1; object <= objects; ++object) {
         const std::size_t entry = xref + 9 + 20 * static_cast<std::size_t>(object);
         const std::size_t offset = std::stoul(pdf.substr(entry, 10));
         const std::string header = std::to_string(object) + " 0 obj\n";
         EXPECT_EQ(pdf.compare(offset, header.size(), header), 0) << object;
     }
-    const std::size_t length = std::stoul(pdf.substr(pdf.find("/Length ") + 8));
-    const std::size_t start = pdf.find("stream\n") + 7;
-    EXPECT_EQ(pdf.find("endstream"), start + length);
+    for (std::size_t at = pdf.find("/Length "); at != std::string::npos;
+         at = pdf.find("/Length ", at + 1)) {
+        const std::size_t start = pdf.find("stream\n", at) + 7;
+        EXPECT_EQ(pdf.find("endstream", start), start + std::stoul(pdf.substr(at + 8)));
+    }
+    EXPECT_NE(pdf.find("/MediaBox [0 0 612.000 792.000]"), std::string::npos);
 }
 
-TEST(PagePdfTest, AnEmptyPageGivesAnEmptyContentStream) {
-    EXPECT_NE(PagePdf(PrintPage{}).find("<< /Length 0 >>\nstream\nendstream"), std::string::npos);
+TEST(PdfDocumentTest, TextsAreEscapedAndPlacedInTheirFont) {
+    const std::string pdf = PdfDocument(TwoPages());
+    // "5" is 556/1000 of 20 points wide: left 100 + (100 - 11.12) / 2; baseline at the middle
+    // plus half the capital height.
+    EXPECT_NE(pdf.find("1.000 0.000 0.000 rg /F1 20.000 Tf 1 0 0 -1 144.440 217.180 Tm (5) Tj"),
+              std::string::npos);
+    // Bold, right-aligned: "(x)\?" is 333+556+333+278+611+611 thousandths of 10 points wide.
+    EXPECT_NE(pdf.find("/F2 10.000 Tf 1 0 0 -1 172.780 213.590 Tm (\\(x\\)\\\\?\?) Tj"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("1 0 0 -1 100.000 213.590 Tm (No. 1) Tj"), std::string::npos);
+    EXPECT_NE(pdf.find("1.000 1.000 1.000 rg 10.000 20.000 30.000 40.000 re f"), std::string::npos);
 }
 
-TEST(PagePdfTest, CellsTextsAndThePageScaleAreDrawn) {
-    const std::string pdf = PagePdf(SmallPage());
-    // Red text; "5" is 556/1000 of 200 twips wide: left 100 + (1000 - 111.2) / 2; baseline at the
-    // middle plus half the capital height.
-    EXPECT_NE(pdf.find("1.000 0.000 0.000 rg /F1 200.000 Tf 1 0 0 -1 544.400 771.800 Tm (5) Tj"),
-              std::string::npos);
-    EXPECT_NE(pdf.find("1.000 1.000 1.000 rg 100.000 200.000 1000.000 1000.000 re f"),
-              std::string::npos);
-    // Parentheses and backslashes are escaped; bytes outside printable ASCII print as "?".
-    EXPECT_NE(pdf.find("(\\(x\\)\\\\?\?) Tj"), std::string::npos);
-    // 523 points of width for 4000 twips; the top margin is 36 points below the sheet's top.
-    EXPECT_NE(pdf.find("q 0.130750 0 0 -0.130750 36.000 806.000 cm"), std::string::npos);
+TEST(PagePdfTest, ThePageIsScaledIntoTheSheetMargins) {
+    PrintPage page;
+    page.widthTwips = 4000;
+    page.heightTwips = 2000;
+    page.cells = {{{100, 200, 1000, 1000}, "5", 0x0000FF, 0xFFFFFF}};
+    // After the title and the frame; 523 points of width for 4000 twips, from the 36 point margin.
+    const DrawnPage drawn = DrawPrintPage(page);
+    const auto* cell = std::get_if<FillRect>(&drawn.commands.at(3));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_NEAR(cell->rect.left, 36 + 100 * 0.13075, 1e-9);
+    EXPECT_NEAR(cell->rect.top, 36 + 200 * 0.13075, 1e-9);
+    EXPECT_NEAR(cell->rect.width, 1000 * 0.13075, 1e-9);
+    EXPECT_TRUE(DrawPrintPage(PrintPage{}).commands.empty());
 }
 
 }  // namespace

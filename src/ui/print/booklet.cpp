@@ -1,0 +1,111 @@
+#include "ui/print/booklet.h"
+
+#include <algorithm>
+
+#include "logic/puzzle_rating.h"  // levelName
+
+namespace quorvel {
+
+namespace {
+
+constexpr Colour kCellLine = colour::kGrey;
+constexpr Colour kSolvedValue = colour::kDarkGrey;
+
+// Line widths relative to the grid's side: block borders and the frame stand out from the cell
+// lines at every size.
+constexpr double kCellLineShare = 0.0016;
+constexpr double kBlockLineShare = 0.0065;
+constexpr double kMinCellLine = 0.35;
+constexpr double kMinBlockLine = 1.1;
+// A value's text height as a share of the cell.
+constexpr double kValueShare = 0.55;
+
+class PageDrawing {
+  public:
+    explicit PageDrawing(PaperSize size) { page_.size = size; }
+    template <class Shape>
+    void add(Shape shape) {
+        page_.commands.emplace_back(std::move(shape));
+    }
+    DrawnPage take() { return std::move(page_); }
+
+  private:
+    DrawnPage page_;
+};
+
+// One grid in its square: the cell values (givens bold, with `solution` the other values
+// regular), thin cell lines, heavier block lines and the frame.
+void DrawGrid(PageDrawing& drawing, const GridKind& kind, const PageRect& square,
+              const BookletPuzzle& puzzle, bool solution) {
+    const double cell = square.width / kind.side;
+    const double thin = std::max(kMinCellLine, square.width * kCellLineShare);
+    const double heavy = std::max(kMinBlockLine, square.width * kBlockLineShare);
+    for (int k = 1; k < kind.side; ++k) {
+        const double x = square.left + k * cell;
+        const double y = square.top + k * cell;
+        const bool blockColumn = k % kind.blockWidth == 0;
+        const bool blockRow = k % kind.blockHeight == 0;
+        if (!blockColumn) {
+            drawing.add(StrokeLine{x, square.top, x, square.top + square.height, thin, kCellLine});
+        }
+        if (!blockRow) {
+            drawing.add(StrokeLine{square.left, y, square.left + square.width, y, thin, kCellLine});
+        }
+    }
+    for (int k = 1; k < kind.side; ++k) {
+        const double x = square.left + k * cell;
+        const double y = square.top + k * cell;
+        if (k % kind.blockWidth == 0)
+            drawing.add(StrokeLine{x, square.top, x, square.top + square.height, heavy});
+        if (k % kind.blockHeight == 0)
+            drawing.add(StrokeLine{square.left, y, square.left + square.width, y, heavy});
+    }
+    drawing.add(StrokeRect{square, heavy});
+    for (int index = 0; index < kind.cellCount(); ++index) {
+        const bool given = puzzle.givens[static_cast<std::size_t>(index)] != 0;
+        const int value = solution ? puzzle.solution[static_cast<std::size_t>(index)]
+                                   : puzzle.givens[static_cast<std::size_t>(index)];
+        if (value == 0) continue;
+        const int cellNumber = index + 1;
+        const PageRect box{square.left + (kind.columnOf(cellNumber) - 1) * cell,
+                           square.top + (kind.rowOf(cellNumber) - 1) * cell, cell, cell};
+        drawing.add(PageText{box, std::to_string(value), cell * kValueShare, given,
+                             TextAlign::Centre, given ? colour::kBlack : kSolvedValue});
+    }
+}
+
+}  // namespace
+
+std::string PuzzleLabel(const BookletPuzzle& puzzle) {
+    std::string label = "No. " + std::to_string(puzzle.number);
+    if (puzzle.level >= 1 && puzzle.level <= 4) label += " - " + logic::levelName(puzzle.level);
+    return label;
+}
+
+std::vector<DrawnPage> DrawBooklet(const Booklet& booklet, const BookletPlan& plan) {
+    std::vector<DrawnPage> pages;
+    const std::string pageCount = std::to_string(plan.pages.size());
+    for (const PlanPage& planned : plan.pages) {
+        PageDrawing drawing(plan.paper);
+        drawing.add(PageText{plan.title,
+                             planned.solutions ? booklet.title + " - Solutions" : booklet.title, 14,
+                             true, TextAlign::Left});
+        drawing.add(StrokeLine{plan.title.left, plan.title.top + plan.title.height,
+                               plan.title.left + plan.title.width,
+                               plan.title.top + plan.title.height, 0.8});
+        for (const PlanSlot& slot : planned.slots) {
+            const BookletPuzzle& puzzle = booklet.puzzles[static_cast<std::size_t>(slot.puzzle)];
+            DrawGrid(drawing, booklet.kind, slot.grid, puzzle, planned.solutions);
+            drawing.add(PageText{
+                slot.label,
+                planned.solutions ? "No. " + std::to_string(puzzle.number) : PuzzleLabel(puzzle),
+                planned.solutions ? 8.0 : 10.0});
+        }
+        drawing.add(PageText{plan.footer,
+                             "Page " + std::to_string(pages.size() + 1) + " of " + pageCount, 9});
+        pages.push_back(drawing.take());
+    }
+    return pages;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,164 @@
+#include "ui/print/booklet_source.h"
+
+#include <optional>
+
+#include "create/headless_generation.h"
+#include "logic/puzzle_rating.h"
+#include "solver/solution_count.h"
+#include "storage/cell_lists.h"
+#include "storage/file_system.h"
+#include "storage/puzzle_database.h"
+#include "storage/puzzle_formats.h"
+#include "ui/commands/rate_puzzle.h"  // computedLevel
+
+namespace quorvel {
+
+namespace {
+
+std::vector<int> Values(const std::vector<std::string>& entries) {
+    std::vector<int> values;
+    values.reserve(entries.size());
+    for (const std::string& entry : entries)
+        values.push_back(entry.empty() ? 0 : std::stoi(entry));
+    return values;
+}
+
+// The only solution of the givens, or nothing when they have none or several.
+std::optional<std::vector<int>> OnlySolution(const GridKind& kind, const std::vector<int>& givens) {
+    SolutionCount counted = countSolutions(kind, givens, 2);
+    if (counted.count != 1) return std::nullopt;
+    return std::move(counted.firstSolution);
+}
+
+// A record's stored values when they complete its givens; otherwise the only solution.
+std::optional<std::vector<int>> SolutionOf(const GridKind& kind, const std::vector<int>& givens,
+                                           const std::vector<int>& stored) {
+    bool complete = stored.size() == givens.size();
+    for (std::size_t index = 0; complete && index < stored.size(); ++index)
+        complete = stored[index] != 0 && (givens[index] == 0 || givens[index] == stored[index]);
+    if (complete && countSolutions(kind, stored, 1).count == 1) return stored;
+    return OnlySolution(kind, givens);
+}
+
+class Collector {
+  public:
+    Collector(const BookletRequest& request, const BookletProgress& progress)
+        : request_(request), progress_(progress) {}
+
+    bool full() const {
+        return result_.stopped || static_cast<int>(result_.puzzles.size()) >= request_.count;
+    }
+    void add(BookletPuzzle puzzle) {
+        result_.puzzles.push_back(std::move(puzzle));
+        if (!progress_(static_cast<int>(result_.puzzles.size()))) result_.stopped = true;
+    }
+    void skip() { ++result_.skipped; }
+    BookletPuzzles& result() { return result_; }
+
+  private:
+    const BookletRequest& request_;
+    const BookletProgress& progress_;
+    BookletPuzzles result_;
+};
+
+void FromDatabase(const GridKind& kind, const BookletRequest& request, Collector& collector) {
+    // A missing database would load as an empty one, ready for a first record: here it is an
+    // error.
+    if (!CurrentFileSystem().exists(request.file)) {
+        collector.result().failure =
+            FileError{request.file, "read", "No such file or directory"}.message();
+        return;
+    }
+    Result<Database> database = LoadDatabaseFile(request.file, kind);
+    if (!database) {
+        collector.result().failure = database.error().message();
+        return;
+    }
+    int ordinal = 0;
+    for (const FoundRecord& found : ReadableRecords(database.value())) {
+        const PuzzleRecord& record = found.record;
+        if (record.number == kIncompletePuzzleNumber) continue;
+        if (request.level != 0 && record.level != request.level) continue;
+        if (++ordinal < request.start) continue;
+        if (collector.full()) return;
+        const std::optional<CellLists> lists = ParseCellText(record.cellText, kind);
+        std::vector<int> givens = Values(lists->givens);
+        std::optional<std::vector<int>> solution = SolutionOf(kind, givens, Values(lists->values));
+        if (!solution) {
+            collector.skip();
+            continue;
+        }
+        collector.add({ordinal, record.level, std::move(givens), std::move(*solution)});
+    }
+}
+
+void FromPuzzleFile(const GridKind& kind, const BookletRequest& request, Collector& collector) {
+    PuzzleTextRead read = ReadPuzzleFile(request.file);
+    if (!read.failure.empty()) {
+        collector.result().failure = read.failure;
+        return;
+    }
+    for (int index = 0; index < read.refusedCount; ++index)
+        collector.skip();
+    int number = 0;
+    for (FilePuzzle& filePuzzle : read.puzzles) {
+        if (++number < request.start) continue;
+        if (collector.full()) return;
+        PuzzleLine& puzzle = filePuzzle.puzzle;
+        std::optional<std::vector<int>> solution;
+        if (puzzle.kind == kind) solution = OnlySolution(kind, puzzle.values);
+        if (!solution) {
+            collector.skip();
+            continue;
+        }
+        const int level = computedLevel(kind, puzzle.values);
+        if (request.level != 0 && level != request.level) continue;
+        collector.add({number, level, std::move(puzzle.values), std::move(*solution)});
+    }
+}
+
+// Full grids per puzzle: an aim that ends short of the level (now and then on 15 x 15) is tried
+// again on a fresh grid; after the last the closest puzzle is kept, with the level it has.
+constexpr int kGenerationTries = 4;
+
+void Generate(const GridKind& kind, const BookletRequest& request, RandomSource& random,
+              Collector& collector) {
+    const logic::RatingBand band = logic::levelBand(request.level);
+    for (int number = request.start; !collector.full(); ++number) {
+        BandPuzzle made = GenerateInBand(kind, band, random, kGenerationTries);
+        collector.add({number, made.rating.level, std::move(made.made.puzzle),
+                       std::move(made.made.solution)});
+    }
+}
+
+}  // namespace
+
+BookletPuzzles CollectBookletPuzzles(const GridKind& kind, const BookletRequest& request,
+                                     RandomSource& random, const BookletProgress& progress) {
+    Collector collector(request, progress);
+    switch (request.source) {
+        case BookletSource::Database:
+            FromDatabase(kind, request, collector);
+            break;
+        case BookletSource::PuzzleFile:
+            FromPuzzleFile(kind, request, collector);
+            break;
+        case BookletSource::Generated:
+            Generate(kind, request, random, collector);
+            break;
+    }
+    return std::move(collector.result());
+}
+
+std::string BookletTitle(const GridKind& kind, const BookletRequest& request) {
+    std::string title =
+        "Quorvel " + std::to_string(kind.side) + " x " + std::to_string(kind.side) + " - ";
+    if (request.source == BookletSource::PuzzleFile) {
+        title += request.file.filename().string();
+        if (request.level != 0) title += ", " + logic::levelName(request.level);
+        return title;
+    }
+    return title + (request.level == 0 ? "All levels" : logic::levelName(request.level));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,152 @@
+#include "ui/print/pdf_document.h"
+
+#include <array>
+#include <cstdio>
+
+#include "storage/data_file.h"
+
+namespace quorvel {
+
+namespace {
+
+// Helvetica's capital height as a part of the font size (the same in bold): centres a line of
+// digits or capitals.
+constexpr double kCapHeight = 0.718;
+
+// Advance widths of the characters 32..126 in thousandths of the font size.
+constexpr std::array<int, 95> kHelveticaWidths{
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333,  278, 278, 556, 556, 556,
+    556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, 1015, 667, 667, 722, 722, 667,
+    611, 778, 722, 278, 500, 667, 556, 833, 722, 778, 667, 778, 722, 667,  611, 722, 667, 944, 667,
+    667, 611, 278, 278, 278, 469, 556, 333, 556, 556, 500, 556, 556, 278,  556, 556, 222, 222, 500,
+    222, 833, 556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500,  500, 334, 260, 334, 584};
+constexpr std::array<int, 95> kHelveticaBoldWidths{
+    278, 333, 474, 556, 556, 889, 722, 238, 333, 333, 389, 584, 278, 333, 278, 278, 556, 556, 556,
+    556, 556, 556, 556, 556, 556, 556, 333, 333, 584, 584, 584, 611, 975, 722, 722, 722, 722, 667,
+    611, 778, 722, 278, 556, 722, 611, 833, 722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667,
+    667, 611, 333, 278, 333, 584, 556, 333, 556, 611, 556, 611, 556, 333, 611, 611, 278, 278, 556,
+    278, 889, 611, 611, 611, 611, 389, 556, 333, 611, 556, 778, 556, 556, 500, 389, 280, 389, 584};
+
+bool Printable(char c) {
+    return c >= 32 && c <= 126;
+}
+
+std::string Number(double value, int decimals = 3) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// "r g b" of a colour.
+std::string Rgb(Colour colour) {
+    const auto part = [colour](int shift) { return Number(((colour >> shift) & 0xFFu) / 255.0); };
+    return part(0) + " " + part(8) + " " + part(16);
+}
+
+// The text as a PDF string literal; bytes outside printable ASCII show as "?".
+std::string Literal(const std::string& text) {
+    std::string literal = "(";
+    for (char c : text) {
+        if (c == '(' || c == ')' || c == '\\') literal += '\\';
+        literal += Printable(c) ? c : '?';
+    }
+    return literal + ")";
+}
+
+std::string Rect(const PageRect& rect) {
+    return Number(rect.left) + " " + Number(rect.top) + " " + Number(rect.width) + " " +
+           Number(rect.height) + " re";
+}
+
+// One command as PDF operators, in a space whose y runs downwards (the page matrix flips it).
+struct Operators {
+    std::string operator()(const FillRect& fill) const {
+        return Rgb(fill.colour) + " rg " + Rect(fill.rect) + " f\n";
+    }
+    std::string operator()(const StrokeRect& frame) const {
+        return Rgb(frame.colour) + " RG " + Number(frame.lineWidth) + " w " + Rect(frame.rect) +
+               " S\n";
+    }
+    std::string operator()(const StrokeLine& line) const {
+        return Rgb(line.colour) + " RG " + Number(line.lineWidth) + " w " + Number(line.x1) + " " +
+               Number(line.y1) + " m " + Number(line.x2) + " " + Number(line.y2) + " l S\n";
+    }
+    std::string operator()(const PageText& text) const {
+        if (text.text.empty()) return "";
+        const double width = HelveticaWidth(text.text, text.size, text.bold);
+        const double x = text.align == TextAlign::Left ? text.rect.left
+                         : text.align == TextAlign::Right
+                             ? text.rect.left + text.rect.width - width
+                             : text.rect.left + (text.rect.width - width) / 2;
+        const double baseline = text.rect.top + text.rect.height / 2 + text.size * kCapHeight / 2;
+        return "BT " + Rgb(text.colour) + " rg /" + (text.bold ? "F2 " : "F1 ") +
+               Number(text.size) + " Tf 1 0 0 -1 " + Number(x) + " " + Number(baseline) + " Tm " +
+               Literal(text.text) + " Tj ET\n";
+    }
+};
+
+std::string PageContent(const DrawnPage& page) {
+    std::string content = "1 0 0 -1 0 " + Number(page.size.height) + " cm\n";
+    for (const DrawCommand& command : page.commands)
+        content += std::visit(Operators{}, command);
+    return content;
+}
+
+}  // namespace
+
+double HelveticaWidth(const std::string& text, double size, bool bold) {
+    const std::array<int, 95>& widths = bold ? kHelveticaBoldWidths : kHelveticaWidths;
+    int thousandths = 0;
+    for (char c : text)
+        thousandths += widths[static_cast<std::size_t>((Printable(c) ? c : '?') - 32)];
+    return thousandths * size / 1000.0;
+}
+
+std::string PdfDocument(const std::vector<DrawnPage>& pages) {
+    // Objects 1 to 4 are the catalog, the page tree and the two fonts; each page then takes two,
+    // the page and its content stream.
+    std::vector<std::string> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>",
+    };
+    std::string kids;
+    for (const DrawnPage& page : pages) {
+        const std::size_t pageObject = objects.size() + 1;
+        kids += (kids.empty() ? "" : " ") + std::to_string(pageObject) + " 0 R";
+        objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(page.size.width) +
+                          " " + Number(page.size.height) +
+                          "] /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents " +
+                          std::to_string(pageObject + 1) + " 0 R >>");
+        const std::string content = PageContent(page);
+        objects.push_back("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" +
+                          content + "endstream");
+    }
+    objects[1] =
+        "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>";
+
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<std::size_t> offsets;
+    for (std::size_t index = 0; index < objects.size(); ++index) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(index + 1) + " 0 obj\n" + objects[index] + "\nendobj\n";
+    }
+    const std::size_t xref = pdf.size();
+    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (std::size_t offset : offsets) {
+        char entry[24];
+        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
+        pdf += entry;
+    }
+    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages,
+                            const std::filesystem::path& file) {
+    return ReplaceFileAtomically(file, PdfDocument(pages));
+}
+
+}  // namespace quorvel

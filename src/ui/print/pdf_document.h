@@ -1,0 +1,24 @@
+#pragma once
+// Drawn pages as one PDF document, written without a font system: every page's rectangles, lines
+// and texts as vector drawing operators, texts in the standard Helvetica and Helvetica-Bold fonts
+// that every PDF reader has (nothing embedded, no image). The booklet and the scripted session's
+// printed page are written with it.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "storage/file_error.h"
+#include "ui/print/drawing.h"
+
+namespace quorvel {
+
+std::string PdfDocument(const std::vector<DrawnPage>& pages);
+
+// Writes PdfDocument(pages) into `file`, replacing it atomically.
+FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages, const std::filesystem::path& file);
+
+// The width of `text` in Helvetica (or Helvetica-Bold) at `size` points, as the PDF draws it.
+double HelveticaWidth(const std::string& text, double size, bool bold);
+
+}  // namespace quorvel
