@@ -7,10 +7,11 @@
 // A few commands search for solutions and take far longer in this build than a whole ordinary
 // script (about 1 ms): Computer Generated Puzzle (some 5 ms for a 9 x 9 puzzle, 0.1 s for a
 // 15 x 15 one) and, on the 15 x 15 grid, the solving, checking and rating commands (Number
-// Crunch there takes seconds). So that the fuzzer spends its time on many scripts rather than on
-// a few searches, a script ends before the line that would choose one of those on the 15 x 15
-// grid or a second Computer Generated Puzzle; what ran up to there is checked as usual. The
-// random sessions and the solver's own tests cover those commands.
+// Crunch there takes seconds), and Print Booklet, which may generate a thousand puzzles. So that
+// the fuzzer spends its time on many scripts rather than on a few searches, a script ends before
+// the line that would choose one of those on the 15 x 15 grid, a second Computer Generated Puzzle
+// or Print Booklet; what ran up to there is checked as usual. The random sessions, the session
+// scripts and the solver's own tests cover those commands.
 
 #include <algorithm>
 #include <array>
@@ -162,6 +163,7 @@ class ScriptFeed {
         if (item->target == Target{Command::ComputerGeneratedPuzzle}) {
             return fifteen || generated_++ > 0;
         }
+        if (item->target == Target{Command::PrintBooklet}) return true;
         static constexpr Command kSearches[] = {
             Command::MildAttack,  Command::BruteForce,   Command::NumberCrunch, Command::ExactSolve,
             Command::CheckPuzzle, Command::ShowMistakes, Command::RatePuzzle};

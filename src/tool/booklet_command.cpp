@@ -86,7 +86,7 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
             parsed.request.file = value;
             ++parsed.sources;
         } else if (option == "--start") {
-            const std::optional<int> start = parseCount(value, 1'000'000);
+            const std::optional<int> start = parseCount(value, kMaxBookletStart);
             if (!start) return "--start must be a whole number from 1";
             parsed.request.start = *start;
         } else if (option == "--seed") {

@@ -10,7 +10,9 @@
 namespace quorvel {
 
 class AboutWindow;
+class BookletDialog;
 class InputDialog;
+struct DrawnPage;
 struct PrintPage;
 
 struct DisplayMode {
@@ -50,6 +52,9 @@ struct WindowPlacement {
     ScreenRect workArea;
 };
 
+// What became of pages sent to a printer.
+enum class PagesPrinted { Printed, Cancelled, NoPrinter, Failed };
+
 struct FileDialogRequest {
     bool save = false;
     std::string title;
@@ -73,6 +78,14 @@ class Host {
         const FileDialogRequest& request) = 0;
     // Prints a laid-out page on the default printer; false when no printer took it.
     [[nodiscard]] virtual bool printPage(const PrintPage& page) = 0;
+    // Shows the booklet dialog modally; returns when it closed. A platform without it keeps this
+    // default: the dialog stays unanswered, as if cancelled.
+    virtual void runBookletDialog(BookletDialog& /*dialog*/) {}
+    // Sends the pages to the printer the user picks in the print dialog. A platform without
+    // printers keeps this default.
+    [[nodiscard]] virtual PagesPrinted printPages(const std::vector<DrawnPage>& /*pages*/) {
+        return PagesPrinted::NoPrinter;
+    }
     // Opens a web address in the browser; false when no browser took it.
     [[nodiscard]] virtual bool openUrl(const std::string& url) = 0;
     // The text on the system clipboard ("" when it holds none), and replacing it.

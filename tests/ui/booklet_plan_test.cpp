@@ -26,8 +26,8 @@ bool Overlap(const PageRect& a, const PageRect& b) {
 std::string Pages(const BookletPlan& plan) {
     std::string text;
     for (const PlanPage& page : plan.pages) {
-        const int first = page.slots.front().puzzle + 1;
-        const int last = page.slots.back().puzzle + 1;
+        const int first = page.places.front().puzzle + 1;
+        const int last = page.places.back().puzzle + 1;
         text += std::string(text.empty() ? "" : " ") + (page.solutions ? "S" : "P") +
                 std::to_string(first) + (last == first ? "" : "-" + std::to_string(last));
     }
@@ -62,15 +62,18 @@ TEST(BookletPlanTest, PagesHoldTheirPuzzlesInOrderWithinTheMargins) {
         EXPECT_TRUE(Inside(plan.footer, {0, 0, paper.width, paper.height}));
         double puzzleSide = 0;
         for (const PlanPage& page : plan.pages) {
-            for (std::size_t a = 0; a < page.slots.size(); ++a) {
-                const PlanSlot& slot = page.slots[a];
+            for (std::size_t a = 0; a < page.places.size(); ++a) {
+                const PlanSlot& slot = page.places[a];
                 EXPECT_TRUE(Inside(slot.grid, content) && Inside(slot.label, content));
                 EXPECT_EQ(slot.grid.width, slot.grid.height);
                 EXPECT_EQ(slot.label.top, slot.grid.top + slot.grid.height);
-                for (std::size_t b = a + 1; b < page.slots.size(); ++b)
-                    EXPECT_FALSE(Overlap(slot.grid, page.slots[b].grid));
-                if (!page.solutions) puzzleSide = slot.grid.width;
-                if (page.solutions) EXPECT_LT(slot.grid.width, puzzleSide);
+                for (std::size_t b = a + 1; b < page.places.size(); ++b)
+                    EXPECT_FALSE(Overlap(slot.grid, page.places[b].grid));
+                if (page.solutions) {
+                    EXPECT_LT(slot.grid.width, puzzleSide);
+                } else {
+                    puzzleSide = slot.grid.width;
+                }
             }
         }
     }

@@ -279,6 +279,25 @@ TEST_F(WriteFaultsTest, PrintedPageIsToldAndChangesNothing) {
     }
 }
 
+// Print Booklet into the PDF file the user names.
+TEST_F(WriteFaultsTest, BookletIsToldAndChangesNothing) {
+    writeDatabase();
+    ASSERT_FALSE(ReplaceFileAtomically(folder / "booklet.pdf", "an earlier booklet"));
+    for (const auto& [failure, code] : kFailures) {
+        FailingFileSystem failing("booklet.pdf", failure);
+        FileSystemOverride override(failing);
+        std::ostringstream dumps;
+        ScriptSession printing(folder, dumps);
+        std::istringstream script(
+            "menu Puzzle Grid > Print Booklet...\nanswer PDF File\nanswer OK\nfile booklet.pdf\n");
+        ASSERT_FALSE(printing.run(script).has_value());
+        EXPECT_EQ(printing.program().mainWindow().messageLine().text,
+                  "Could not save booklet.pdf (" + std::string(std::strerror(code)) + ")");
+        EXPECT_EQ(bytes("booklet.pdf"), "an earlier booklet");
+        EXPECT_EQ(temporaries(), std::vector<std::string>{});
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(WritePathTimesFailure, EveryWriteFault,
                          ::testing::Combine(::testing::ValuesIn(kWritePaths),
                                             ::testing::ValuesIn(kFailures)),

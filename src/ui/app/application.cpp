@@ -13,6 +13,7 @@
 #include "ui/commands/puzzle_file_commands.h"
 #include "ui/commands/solve_menu.h"
 #include "ui/commands/text_file_commands.h"
+#include "ui/print/booklet_command.h"
 #include "ui/print/print_command.h"
 
 namespace quorvel {
@@ -55,6 +56,7 @@ void Application::registerCommands() {
     registerExplainNextStep(mainWindow_, active);
     aids_.registerCommands();
     registerPrintCommand(mainWindow_, host_, active);
+    registerBookletCommand(mainWindow_, host_, session_, active);
     // Generated puzzles differ from run to run.
     registerDatabaseCommands(mainWindow_, dialogs_, active, ClockSeededRandom(host_));
     // Test Screen presses the 9x9 window's row and column buttons, Quit Create My Su Doku its

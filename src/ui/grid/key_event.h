@@ -9,6 +9,7 @@ namespace quorvel {
 
 namespace key {
 inline constexpr int kBackspace = 8;
+inline constexpr int kTab = 9;
 inline constexpr int kEnter = 13;
 inline constexpr int kEscape = 27;
 inline constexpr int kPageUp = 33;

@@ -93,7 +93,7 @@ std::vector<DrawnPage> DrawBooklet(const Booklet& booklet, const BookletPlan& pl
         drawing.add(StrokeLine{plan.title.left, plan.title.top + plan.title.height,
                                plan.title.left + plan.title.width,
                                plan.title.top + plan.title.height, 0.8});
-        for (const PlanSlot& slot : planned.slots) {
+        for (const PlanSlot& slot : planned.places) {
             const BookletPuzzle& puzzle = booklet.puzzles[static_cast<std::size_t>(slot.puzzle)];
             DrawGrid(drawing, booklet.kind, slot.grid, puzzle, planned.solutions);
             drawing.add(PageText{

@@ -53,18 +53,18 @@ std::vector<PlanSlot> SlotsOf(const PageRect& content, Arrangement arrangement,
     const double shareHeight = content.height / arrangement.rows;
     const double side =
         std::min(shareWidth - style.gap, shareHeight - style.gap - style.labelHeight);
-    std::vector<PlanSlot> slots;
+    std::vector<PlanSlot> places;
     for (int index = 0; index < count; ++index) {
         const int column = index % arrangement.columns;
         const int row = index / arrangement.columns;
         const double left = content.left + column * shareWidth + (shareWidth - side) / 2;
         const double top =
             content.top + row * shareHeight + (shareHeight - side - style.labelHeight) / 2;
-        slots.push_back({firstPuzzle + index,
-                         {left, top, side, side},
-                         {left, top + side, side, style.labelHeight}});
+        places.push_back({firstPuzzle + index,
+                          {left, top, side, side},
+                          {left, top + side, side, style.labelHeight}});
     }
-    return slots;
+    return places;
 }
 
 void AddPages(BookletPlan& plan, const PageRect& content, int perPage, bool solutions,

@@ -32,7 +32,7 @@ struct PlanSlot {
 
 struct PlanPage {
     bool solutions = false;
-    std::vector<PlanSlot> slots;
+    std::vector<PlanSlot> places;
 };
 
 struct BookletPlan {

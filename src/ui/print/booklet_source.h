@@ -21,8 +21,9 @@ namespace quorvel {
 
 enum class BookletSource { Database, PuzzleFile, Generated };
 
-// The most puzzles one booklet holds.
+// The most puzzles one booklet holds, and the highest number it can start from.
 inline constexpr int kMaxBookletPuzzles = 1000;
+inline constexpr int kMaxBookletStart = 1'000'000;
 
 struct BookletRequest {
     BookletSource source = BookletSource::Generated;

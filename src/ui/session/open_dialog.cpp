@@ -1,6 +1,7 @@
 #include "ui/session/open_dialog.h"
 
 #include "ui/grid/input_dialog.h"
+#include "ui/print/booklet_dialog.h"
 #include "ui/shell/about_window.h"
 
 namespace quorvel {
@@ -102,6 +103,49 @@ void AboutDialogWindow::key(const KeyEvent& event) {
 
 bool AboutDialogWindow::closed() const {
     return about_.closed();
+}
+
+// ---- booklet dialog ---------------------------------------------------------------------------
+
+std::string BookletDialogWindow::title() const {
+    return std::string(kBookletTitle);
+}
+
+std::string BookletDialogWindow::prompt() const {
+    const std::string& problem = dialog_.problem();
+    return dialog_.summary() + (problem.empty() ? "" : "\r\n" + problem);
+}
+
+std::optional<std::string> BookletDialogWindow::answer() const {
+    return dialog_.boxText(dialog_.focus());
+}
+
+bool BookletDialogWindow::press(std::string_view caption) {
+    if (caption == "OK") {
+        dialog_.ok();
+    } else if (caption == "Cancel") {
+        dialog_.cancel();
+    } else {
+        return dialog_.choose(caption);
+    }
+    return true;
+}
+
+std::vector<std::string> BookletDialogWindow::buttons() const {
+    std::vector<std::string> captions;
+    for (const BookletChoiceGroup& group : dialog_.groups())
+        captions.insert(captions.end(), group.options.begin(), group.options.end());
+    captions.push_back("OK");
+    captions.push_back("Cancel");
+    return captions;
+}
+
+void BookletDialogWindow::key(const KeyEvent& event) {
+    dialog_.key(event);
+}
+
+bool BookletDialogWindow::closed() const {
+    return dialog_.closed();
 }
 
 // ---- message box -----------------------------------------------------------------------------

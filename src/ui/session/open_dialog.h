@@ -14,6 +14,7 @@
 namespace quorvel {
 
 class AboutWindow;
+class BookletDialog;
 class InputDialog;
 
 class OpenDialog {
@@ -64,6 +65,23 @@ class AboutDialogWindow : public OpenDialog {
 
   private:
     AboutWindow& about_;
+};
+
+// Print Booklet's dialog: the options of its groups and OK and Cancel are its buttons, typed
+// digits go into the focused number box (Tab moves to the other), the prompt sums up the choices.
+class BookletDialogWindow : public OpenDialog {
+  public:
+    explicit BookletDialogWindow(BookletDialog& dialog) : dialog_(dialog) {}
+    std::string title() const override;
+    std::string prompt() const override;
+    std::optional<std::string> answer() const override;
+    bool press(std::string_view caption) override;
+    std::vector<std::string> buttons() const override;
+    void key(const KeyEvent& event) override;
+    bool closed() const override;
+
+  private:
+    BookletDialog& dialog_;
 };
 
 // An operating-system message box with its buttons; Escape presses the last one.

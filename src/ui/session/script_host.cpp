@@ -2,7 +2,9 @@
 
 #include "ui/fixed_width_text.h"
 #include "ui/grid/input_dialog.h"
+#include "ui/print/booklet_dialog.h"
 #include "ui/print/page_pdf.h"
+#include "ui/print/pdf_document.h"
 #include "ui/session/open_dialog.h"
 #include "ui/shell/about_window.h"
 
@@ -39,14 +41,27 @@ std::optional<std::string> ScriptHost::chooseFile(const FileDialogRequest& reque
 }
 
 bool ScriptHost::printPage(const PrintPage& page) {
-    if (!printFile_) return false;
+    return print({DrawPrintPage(page)}) == PagesPrinted::Printed;
+}
+
+void ScriptHost::runBookletDialog(BookletDialog& dialog) {
+    BookletDialogWindow window(dialog);
+    server_.serve(window);
+}
+
+PagesPrinted ScriptHost::printPages(const std::vector<DrawnPage>& pages) {
+    return print(pages);
+}
+
+PagesPrinted ScriptHost::print(const std::vector<DrawnPage>& pages) {
+    if (!printFile_) return PagesPrinted::NoPrinter;
     const std::filesystem::path file = *printFile_;
     printFile_.reset();
-    if (const FileStatus error = WritePagePdf(page, file)) {
+    if (const FileStatus error = WritePdfDocument(pages, file)) {
         printFailure_ = error->message();
-        return false;
+        return PagesPrinted::Failed;
     }
-    return true;
+    return PagesPrinted::Printed;
 }
 
 // A fixed day at the start, moving with the session's clock: a script gives the same session

@@ -28,7 +28,8 @@ class ScriptHost : public Host {
     explicit ScriptHost(DialogServer& server) : server_(server) {}
 
     void advanceClock(int milliseconds) { tick_ += milliseconds; }
-    // The next printed page goes into this PDF file.
+    // The next printed page (or booklet) goes into this PDF file; without one there is no
+    // printer.
     void printNextPageTo(std::filesystem::path file) { printFile_ = std::move(file); }
     bool printPending() const { return printFile_.has_value(); }
     // Why the last page could not be written, once; nullopt when nothing failed.
@@ -47,6 +48,8 @@ class ScriptHost : public Host {
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
     bool printPage(const PrintPage& page) override;
+    void runBookletDialog(BookletDialog& dialog) override;
+    PagesPrinted printPages(const std::vector<DrawnPage>& pages) override;
     // A session has no browser.
     bool openUrl(const std::string&) override { return false; }
     void processEvents() override {}
@@ -65,6 +68,8 @@ class ScriptHost : public Host {
     void quit() override;
 
   private:
+    PagesPrinted print(const std::vector<DrawnPage>& pages);
+
     DialogServer& server_;
     std::int64_t tick_ = 1'000'000;
     std::optional<std::filesystem::path> printFile_;

@@ -14,6 +14,7 @@ namespace quorvel {
 enum class Command {
     // Puzzle Grid menu.
     Print,
+    PrintBooklet,
     CreateTextFile,
     ImportTextFile,
     ImportBatch,

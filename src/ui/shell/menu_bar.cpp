@@ -57,6 +57,7 @@ std::vector<MenuItem> designItems() {
     add("Pas&te Puzzle", C::PastePuzzle, "Ctrl+V");
     separator();
     add("&Print", C::Print);
+    add("Print Boo&klet...", C::PrintBooklet);
     separator();
     add("&Create Text File", C::CreateTextFile);
     add("&Import Text File", C::ImportTextFile);

@@ -110,7 +110,10 @@ std::optional<std::string> RandomActions::menuItemLine(ScriptSession& session) {
     const std::string prefix = std::exchange(openedMenu_, "") + " > ";
     std::vector<std::string> items;
     for (const MenuPath& path : AllMenuPaths(menus)) {
-        if (path.text.starts_with(prefix) && !path.item->submenu && menus.isEffective(*path.item)) {
+        // Print Booklet may generate a thousand puzzles, minutes of a run; its session script
+        // covers it.
+        if (path.text.starts_with(prefix) && !path.item->submenu && menus.isEffective(*path.item) &&
+            path.item->target != Target{Command::PrintBooklet}) {
             items.push_back(path.text);
         }
     }

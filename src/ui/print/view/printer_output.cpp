@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "storage/data_file.h"
+#include "ui/print/view/drawing_painter.h"
 
 namespace quorvel::view {
 namespace {
@@ -70,6 +72,28 @@ PrintOutcome printPage(QWidget* parent, const PagePainter& paint) {
                              QObject::tr("No printer is installed; the page was saved as %1.")
                                  .arg(QDir::toNativeSeparators(path)));
     return PrintOutcome::SavedAsPdf;
+}
+
+PagesPrinted printPages(QWidget* parent, const std::vector<DrawnPage>& pages) {
+    if (pages.empty() || QPrinterInfo::availablePrinters().isEmpty())
+        return PagesPrinted::NoPrinter;
+    QPrinter printer(QPrinter::HighResolution);
+    const PaperSize paper = pages.front().size;
+    printer.setPageSize(
+        QPageSize(QSize(static_cast<int>(paper.width), static_cast<int>(paper.height))));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    // The pages bring their own margins: the painter's origin is the sheet's corner.
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return PagesPrinted::Cancelled;
+    QPainter painter;
+    if (!painter.begin(&printer)) return PagesPrinted::Failed;
+    const double pixelsPerPoint = printer.resolution() / 72.0;
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        if (index > 0 && !printer.newPage()) return PagesPrinted::Failed;
+        paintDrawnPage(painter, pages[index], pixelsPerPoint);
+    }
+    return painter.end() ? PagesPrinted::Printed : PagesPrinted::Failed;
 }
 
 }  // namespace quorvel::view

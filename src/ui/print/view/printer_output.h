@@ -7,8 +7,11 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include "storage/file_error.h"
+#include "ui/host.h"
+#include "ui/print/drawing.h"
 
 class QWidget;
 
@@ -25,5 +28,9 @@ FileStatus writePagePdf(const QString& path, const PagePainter& paint);
 
 // The default printer, or the PDF offer when there is none.
 PrintOutcome printPage(QWidget* parent, const PagePainter& paint);
+
+// The print dialog for drawn pages (a booklet): prints them on the printer chosen there, on the
+// pages' paper, portrait. NoPrinter, without a dialog, when the system has no printer.
+PagesPrinted printPages(QWidget* parent, const std::vector<DrawnPage>& pages);
 
 }  // namespace quorvel::view

@@ -90,6 +90,14 @@ bool QtHost::printPage(const PrintPage& page) {
     return pagePrinter_ ? pagePrinter_(page, dialogParent()) : false;
 }
 
+void QtHost::runBookletDialog(BookletDialog& dialog) {
+    if (bookletDialog_) bookletDialog_(dialog, dialogParent());
+}
+
+PagesPrinted QtHost::printPages(const std::vector<DrawnPage>& pages) {
+    return pagesPrinter_ ? pagesPrinter_(pages, dialogParent()) : PagesPrinted::NoPrinter;
+}
+
 bool QtHost::openUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
 }

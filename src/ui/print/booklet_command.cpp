@@ -1,0 +1,158 @@
+#include "ui/print/booklet_command.h"
+
+#include <memory>
+#include <optional>
+
+#include "model/session.h"
+#include "storage/puzzle_database.h"
+#include "ui/commands/grid_setup_generator.h"  // ClockSeededRandom
+#include "ui/commands/puzzle_file_commands.h"  // kPuzzleFileFilter
+#include "ui/commands/text_file_commands.h"    // TextFilesFolder
+#include "ui/grid/grid_window.h"
+#include "ui/host.h"
+#include "ui/print/booklet_dialog.h"
+#include "ui/print/pdf_document.h"
+#include "ui/shell/main_window.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kPdfFilter = "PDF Files (*.pdf)";
+
+class BookletCommand {
+  public:
+    BookletCommand(MainWindow& mainWindow, Host& host, Session& session)
+        : mainWindow_(mainWindow), host_(host), session_(session) {}
+
+    void run(const GridWindow& window) {
+        const GridKind& kind = window.kind();
+        BookletChoices initial = remembered_;
+        if (!asked_) initial.level = session_.currentLevel;
+        BookletDialog dialog(kind, initial);
+        host_.runBookletDialog(dialog);
+        if (!dialog.accepted()) return;
+        remembered_ = dialog.choices();
+        asked_ = true;
+        const BookletChoices& choices = dialog.choices();
+
+        BookletRequest request{choices.source, choices.level, choices.start, choices.count, {}};
+        if (choices.source == BookletSource::Database) {
+            request.file = DatabasePath(mainWindow_.programFolder(), kind);
+        } else if (choices.source == BookletSource::PuzzleFile) {
+            const std::optional<std::string> file =
+                chooseFile(false, "Puzzle File for the Booklet", kPuzzleFileFilter);
+            if (!file) return;
+            request.file = *file;
+        }
+        std::optional<std::string> pdf;
+        if (choices.output == BookletOutput::PdfFile) {
+            pdf = chooseFile(true, "Save the Booklet as PDF", kPdfFilter);
+            if (!pdf) return;
+        }
+
+        const BookletPuzzles collected = collect(kind, request);
+        if (collected.stopped) {
+            tell("Booklet stopped: nothing printed.", colour::kBlue);
+            return;
+        }
+        if (!collected.failure.empty()) {
+            tell(collected.failure, colour::kRed);
+            return;
+        }
+        if (collected.puzzles.empty()) {
+            tell("No puzzle to print" + LeftOut(collected) + ".", colour::kRed);
+            return;
+        }
+        const Booklet booklet{kind, BookletTitle(kind, request), collected.puzzles};
+        const BookletPlan plan =
+            PlanBooklet(kind, choices.layout, static_cast<int>(booklet.puzzles.size()));
+        const std::vector<DrawnPage> pages = DrawBooklet(booklet, plan);
+        const std::string what = "Booklet: " + std::to_string(booklet.puzzles.size()) +
+                                 (booklet.puzzles.size() < static_cast<std::size_t>(choices.count)
+                                      ? " puzzles (of " + std::to_string(choices.count) + " asked)"
+                                      : " puzzles") +
+                                 LeftOut(collected) + " on " + std::to_string(pages.size()) +
+                                 (pages.size() == 1 ? " page" : " pages");
+        if (!pdf) {
+            switch (host_.printPages(pages)) {
+                case PagesPrinted::Printed:
+                    tell(what + " sent to the printer.", colour::kBlue);
+                    return;
+                case PagesPrinted::Cancelled:
+                    tell("Booklet not printed.", colour::kBlue);
+                    return;
+                case PagesPrinted::Failed:
+                    tell("The printer did not take the booklet.", colour::kRed);
+                    return;
+                case PagesPrinted::NoPrinter:
+                    pdf = chooseFile(true, "No printer installed - save the booklet as PDF",
+                                     kPdfFilter);
+                    if (!pdf) return;
+            }
+        }
+        if (const FileStatus error = WritePdfDocument(pages, *pdf)) {
+            tell(error->message(), colour::kRed);
+            return;
+        }
+        tell(what + " saved as " + std::filesystem::path(*pdf).filename().string() + ".",
+             colour::kBlue);
+    }
+
+  private:
+    static std::string LeftOut(const BookletPuzzles& collected) {
+        if (collected.skipped == 0) return "";
+        return ", " + std::to_string(collected.skipped) + " left out";
+    }
+
+    void tell(const std::string& text, Colour colour) {
+        mainWindow_.showMessage(text, colour, kAlignCentre);
+    }
+
+    std::optional<std::string> chooseFile(bool save, std::string title, std::string_view filter) {
+        FileDialogRequest request;
+        request.save = save;
+        request.title = std::move(title);
+        request.filter = std::string(filter);
+        request.initialFolder = TextFilesFolder(mainWindow_.programFolder()).string();
+        std::optional<std::string> file = host_.chooseFile(request);
+        if (file && file->empty()) return std::nullopt;
+        return file;
+    }
+
+    // The puzzles, with the count on the message line and Stop on the menu bar meanwhile.
+    BookletPuzzles collect(const GridKind& kind, const BookletRequest& request) {
+        ScopeGuard workingHard = mainWindow_.showWorkingHard();
+        session_.stopRequested = false;
+        mainWindow_.setStopItemVisible(true);
+        const std::unique_ptr<RandomSource> random = ClockSeededRandom(host_);
+        const std::string of = " of " + std::to_string(request.count);
+        BookletPuzzles collected = CollectBookletPuzzles(kind, request, *random, [&](int done) {
+            tell("Booklet: puzzle " + std::to_string(done) + of, colour::kBlue);
+            host_.processEvents();
+            return !session_.stopRequested;
+        });
+        mainWindow_.setStopItemVisible(false);
+        session_.stopRequested = false;
+        return collected;
+    }
+
+    MainWindow& mainWindow_;
+    Host& host_;
+    Session& session_;
+    // The choices of the last booklet, offered again; the first time the level is the current.
+    BookletChoices remembered_;
+    bool asked_ = false;
+};
+
+}  // namespace
+
+void registerBookletCommand(MainWindow& mainWindow, Host& host, Session& session,
+                            ActiveGridWindow activeGrid) {
+    auto command = std::make_shared<BookletCommand>(mainWindow, host, session);
+    mainWindow.commands().setAction(Command::PrintBooklet, [command, activeGrid] {
+        if (const GridWindow* window = activeGrid()) command->run(*window);
+    });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,151 @@
+#include "ui/print/booklet_dialog.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kSources{"From Database", "From Puzzle File", "Generate"};
+// Levels 1..4, then every level (0).
+constexpr std::array<std::string_view, 5> kLevels{"Easy", "Medium", "Hard", "Very Hard",
+                                                  "All Levels"};
+constexpr std::array<std::string_view, 2> kSolutions{"With Solutions", "Without Solutions"};
+constexpr std::array<std::string_view, 2> kPapers{"A4", "Letter"};
+constexpr std::array<std::string_view, 2> kOutputs{"Printer", "PDF File"};
+// The number boxes take at most this many digits.
+constexpr std::size_t kMostDigits = 7;
+
+template <std::size_t N>
+std::vector<std::string> Captions(const std::array<std::string_view, N>& captions) {
+    return {captions.begin(), captions.end()};
+}
+
+template <std::size_t N>
+int IndexOf(const std::array<std::string_view, N>& captions, std::string_view caption) {
+    const auto found = std::find(captions.begin(), captions.end(), caption);
+    return found == captions.end() ? -1 : static_cast<int>(found - captions.begin());
+}
+
+std::string PerPageCaption(int perPage) {
+    return std::to_string(perPage) + " per Page";
+}
+
+// The whole number in `text` from 1 to `most`, or 0.
+int Number(const std::string& text, int most) {
+    if (text.empty() || text.size() > kMostDigits) return 0;
+    const int value = std::stoi(text);
+    return value <= most ? value : 0;
+}
+
+}  // namespace
+
+BookletDialog::BookletDialog(const GridKind& kind, const BookletChoices& initial)
+    : kind_(kind),
+      choices_(initial),
+      count_(std::to_string(initial.count)),
+      start_(std::to_string(initial.start)) {
+    const std::span<const int> offered = PerPageChoices(kind);
+    if (std::find(offered.begin(), offered.end(), choices_.layout.perPage) == offered.end())
+        choices_.layout.perPage = offered.back();
+}
+
+std::vector<BookletChoiceGroup> BookletDialog::groups() const {
+    std::vector<BookletChoiceGroup> groups;
+    groups.push_back({"Puzzles", Captions(kSources), static_cast<int>(choices_.source)});
+    std::vector<std::string> levels = Captions(kLevels);
+    if (choices_.source == BookletSource::Generated) levels.pop_back();
+    groups.push_back({"Level", levels, choices_.level == 0 ? 4 : choices_.level - 1});
+    BookletChoiceGroup perPage{"On a Page", {}, 0};
+    const std::span<const int> offered = PerPageChoices(kind_);
+    for (std::size_t index = 0; index < offered.size(); ++index) {
+        perPage.options.push_back(PerPageCaption(offered[index]));
+        if (offered[index] == choices_.layout.perPage) perPage.chosen = static_cast<int>(index);
+    }
+    groups.push_back(perPage);
+    groups.push_back({"Solutions", Captions(kSolutions), choices_.layout.solutions ? 0 : 1});
+    groups.push_back({"Paper", Captions(kPapers), static_cast<int>(choices_.layout.paper)});
+    groups.push_back({"Print To", Captions(kOutputs), static_cast<int>(choices_.output)});
+    return groups;
+}
+
+bool BookletDialog::choose(std::string_view caption) {
+    problem_.clear();
+    if (const int source = IndexOf(kSources, caption); source >= 0) {
+        choices_.source = static_cast<BookletSource>(source);
+        if (choices_.source == BookletSource::Generated && choices_.level == 0) choices_.level = 1;
+    } else if (const int level = IndexOf(kLevels, caption); level >= 0) {
+        if (level == 4 && choices_.source == BookletSource::Generated) return false;
+        choices_.level = level == 4 ? 0 : level + 1;
+    } else if (const int solutions = IndexOf(kSolutions, caption); solutions >= 0) {
+        choices_.layout.solutions = solutions == 0;
+    } else if (const int paper = IndexOf(kPapers, caption); paper >= 0) {
+        choices_.layout.paper = static_cast<Paper>(paper);
+    } else if (const int output = IndexOf(kOutputs, caption); output >= 0) {
+        choices_.output = static_cast<BookletOutput>(output);
+    } else {
+        for (const int perPage : PerPageChoices(kind_)) {
+            if (caption != PerPageCaption(perPage)) continue;
+            choices_.layout.perPage = perPage;
+            return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+void BookletDialog::setBoxText(Box which, std::string text) {
+    problem_.clear();
+    box(which) = std::move(text);
+}
+
+void BookletDialog::key(const KeyEvent& event) {
+    if (event.code == key::kEnter) {
+        ok();
+    } else if (event.code == key::kEscape) {
+        cancel();
+    } else if (event.code == key::kTab) {
+        focus_ = focus_ == Box::Count ? Box::Start : Box::Count;
+        replaceOnType_ = true;
+    } else if (event.code == key::kBackspace) {
+        std::string& text = box(focus_);
+        if (!text.empty()) text.pop_back();
+        replaceOnType_ = false;
+    } else if (event.text.size() == 1 && event.text[0] >= '0' && event.text[0] <= '9') {
+        std::string& text = box(focus_);
+        if (replaceOnType_) text.clear();
+        replaceOnType_ = false;
+        if (text.size() < kMostDigits) text += event.text;
+    }
+}
+
+void BookletDialog::ok() {
+    const int count = Number(count_, kMaxBookletPuzzles);
+    const int start = Number(start_, kMaxBookletStart);
+    if (count == 0) {
+        problem_ = "How many puzzles? 1 to " + std::to_string(kMaxBookletPuzzles) + ".";
+        return;
+    }
+    if (start == 0) {
+        problem_ = "From which number? 1 to " + std::to_string(kMaxBookletStart) + ".";
+        return;
+    }
+    choices_.count = count;
+    choices_.start = start;
+    accepted_ = true;
+    closed_ = true;
+}
+
+void BookletDialog::cancel() {
+    closed_ = true;
+}
+
+std::string BookletDialog::summary() const {
+    std::string text;
+    for (const BookletChoiceGroup& group : groups())
+        text += (text.empty() ? "" : ", ") + group.options[static_cast<std::size_t>(group.chosen)];
+    return text + "; " + count_ + " puzzles from No. " + start_;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,89 @@
+#pragma once
+// `BookletDialog`, the one dialog of Print Booklet: where the puzzles come from, their level, how
+// many from which number, how many a page, with or without solutions, the paper and whether the
+// booklet goes to a printer or a PDF file. Each choice is a group of options picked by caption;
+// the two numbers are typed into boxes. The view renders the groups and boxes and forwards the
+// user's picks, keys and buttons; OK closes the dialog only with numbers it can use.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/grid_kind.h"
+#include "ui/grid/key_event.h"
+#include "ui/print/booklet_plan.h"
+#include "ui/print/booklet_source.h"
+
+namespace quorvel {
+
+inline constexpr std::string_view kBookletTitle = "Print Booklet";
+
+enum class BookletOutput { Printer, PdfFile };
+
+// Everything the dialog asks, as the booklet command uses it.
+struct BookletChoices {
+    BookletSource source = BookletSource::Database;
+    int level = 1;  // 1..4; 0 for every level
+    int start = 1;
+    int count = 12;
+    BookletLayout layout;
+    BookletOutput output = BookletOutput::Printer;
+};
+
+// One group of options: its label, the captions it offers now and the one chosen.
+struct BookletChoiceGroup {
+    std::string label;
+    std::vector<std::string> options;
+    int chosen = 0;
+};
+
+class BookletDialog {
+  public:
+    enum class Box { Count, Start };
+
+    // Starts from `initial`; a per-page count the grid does not offer becomes its largest.
+    BookletDialog(const GridKind& kind, const BookletChoices& initial);
+
+    // The groups in the order they show: source, level, per page, solutions, paper, output.
+    std::vector<BookletChoiceGroup> groups() const;
+    // Picks the option with this caption in whichever group offers it; false when none does.
+    // Generated puzzles need one level: picking them while every level is chosen picks Easy.
+    bool choose(std::string_view caption);
+
+    // The text of a number box, and replacing it (the view's spin boxes).
+    const std::string& boxText(Box box) const { return box == Box::Count ? count_ : start_; }
+    void setBoxText(Box box, std::string text);
+    Box focus() const { return focus_; }
+    // Typed keys: digits go into the focused box (the first replaces what the box held when it
+    // got the focus), Backspace takes the last one, Tab moves to the other box, Enter is OK and
+    // Escape Cancel.
+    void key(const KeyEvent& event);
+
+    // OK: closes with the choices when both numbers can be used, otherwise says why.
+    void ok();
+    void cancel();
+
+    bool closed() const { return closed_; }
+    bool accepted() const { return accepted_; }
+    // Why OK was refused ("" when it was not).
+    const std::string& problem() const { return problem_; }
+    // Valid once accepted.
+    const BookletChoices& choices() const { return choices_; }
+    // One line with every choice, as the scripted session shows the dialog.
+    std::string summary() const;
+
+  private:
+    std::string& box(Box which) { return which == Box::Count ? count_ : start_; }
+
+    GridKind kind_;
+    BookletChoices choices_;
+    std::string count_;
+    std::string start_;
+    Box focus_ = Box::Count;
+    bool replaceOnType_ = true;
+    std::string problem_;
+    bool closed_ = false;
+    bool accepted_ = false;
+};
+
+}  // namespace quorvel
