@@ -117,7 +117,9 @@ int runBooklet(const std::vector<std::string>& args) {
     if (const std::string problem = parseArgs(args, parsed); !problem.empty()) return fail(problem);
     const GridKind& kind = *parsed.size == 9 ? kNineGrid : kFifteenGrid;
     const std::span<const int> choices = PerPageChoices(kind);
-    parsed.layout.perPage = parsed.perPage.value_or(choices.back());
+    // By default as many a page as the program's dialog offers first: 4 on 9 x 9, 2 on 15 x 15.
+    parsed.layout.perPage =
+        parsed.perPage.value_or(std::min(BookletLayout{}.perPage, choices.back()));
     if (std::find(choices.begin(), choices.end(), parsed.layout.perPage) == choices.end()) {
         return fail(kind.isNine() ? "--per-page must be 1, 2, 4 or 6 on the 9 x 9 grid"
                                   : "--per-page must be 1 or 2 on the 15 x 15 grid");
