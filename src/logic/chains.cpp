@@ -53,6 +53,21 @@ std::vector<int> pathTo(const PairCells& pairs, const std::vector<int>& parent, 
     return path;
 }
 
+// The links of a chain of cells with two candidates when the first is not `notFirst`: a strong
+// link inside each cell to the value it takes, a weak one to the next cell, which loses it.
+std::vector<ChainLink> pairChain(const LogicGrid& grid, const std::vector<int>& cells,
+                                 int notFirst) {
+    std::vector<ChainLink> chain;
+    int lost = notFirst;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) chain.push_back(candidateLink(cells[i - 1], lost, cells[i], lost, false));
+        const int takes = otherValue(grid, cells[i], lost);
+        chain.push_back(candidateLink(cells[i], lost, cells[i], takes, true));
+        lost = takes;
+    }
+    return chain;
+}
+
 }  // namespace
 
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink) {
@@ -88,6 +103,7 @@ bool findRemotePair(const LogicGrid& grid, const StepSink& sink) {
                 step.eliminations.insert(step.eliminations.end(), removed.begin(), removed.end());
             }
             if (step.eliminations.empty()) continue;
+            step.chain = pairChain(grid, chain, step.values.front());
             finishStep(kind, step, Technique::RemotePair,
                        "from " + cellName(kind, first) + " to " + cellName(kind, last),
                        chainText(grid, chain) + " all hold only " + valueList(step.values) +
@@ -131,6 +147,7 @@ bool findXyChain(const LogicGrid& grid, const StepSink& sink) {
                     step.eliminations = seenByAll(grid, z, {first, cell}, {first, cell});
                     if (!step.eliminations.empty()) {
                         step.cells = pathTo(pairs, parent, state);
+                        step.chain = pairChain(grid, step.cells, z);
                         step.values = {z};
                         const std::string zs = std::to_string(z);
                         finishStep(kind, step, Technique::XyChain,

@@ -3,6 +3,8 @@
 // Two cells of one colour that see each other make that colour false (every cell of it loses
 // the value); a cell that sees both colours loses the value.
 
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "logic/finders.h"
@@ -15,6 +17,7 @@ namespace {
 
 struct Colours {
     std::vector<int> cells[2];
+    std::vector<std::pair<int, int>> links;  // the strong link each cell but the first came by
 };
 
 // Colours the component holding `start`; false when it cannot be two-coloured (a broken grid).
@@ -29,6 +32,7 @@ bool colourComponent(const std::vector<std::vector<int>>& links, int start,
         for (const int next : links[cell]) {
             if (colour[next] < 0) {
                 colour[next] = 1 - colour[cell];
+                out.links.push_back({cell, next});
                 queue.push_back(next);
             } else if (colour[next] == colour[cell]) {
                 consistent = false;
@@ -38,13 +42,16 @@ bool colourComponent(const std::vector<std::vector<int>>& links, int start,
     return consistent;
 }
 
-// The colour (0 or 1) two of whose cells see each other, or -1.
-int clashingColour(const LogicGrid& grid, const Colours& colours) {
+// The colour (0 or 1) two of whose cells see each other, or -1; `pair` gets the two cells.
+int clashingColour(const LogicGrid& grid, const Colours& colours, std::array<int, 2>& pair) {
     for (int c = 0; c < 2; ++c) {
         const auto& cells = colours.cells[c];
         for (std::size_t i = 0; i < cells.size(); ++i)
             for (std::size_t j = i + 1; j < cells.size(); ++j)
-                if (grid.sees(cells[i], cells[j])) return c;
+                if (grid.sees(cells[i], cells[j])) {
+                    pair = {cells[i], cells[j]};
+                    return c;
+                }
     }
     return -1;
 }
@@ -81,7 +88,8 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
             std::vector<bool> inComponent(grid.cellCount() + 1, false);
             for (const int cell : step.cells)
                 inComponent[cell] = true;
-            const int clash = clashingColour(grid, colours);
+            std::array<int, 2> clashing{};
+            const int clash = clashingColour(grid, colours, clashing);
             std::vector<int> trapped;
             if (clash >= 0) {
                 for (const int cell : colours.cells[clash])
@@ -112,6 +120,11 @@ bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
                           (trapped.size() == 1 ? " sees" : " see") + " cells of both colours";
             }
             step.values = {value};
+            for (const auto& [from, to] : colours.links)
+                step.chain.push_back(candidateLink(from, value, to, value, true));
+            // Two cells of one colour that see each other cannot both hold the value.
+            if (clash >= 0)
+                step.chain.push_back(candidateLink(clashing[0], value, clashing[1], value, false));
             finishStep(kind, step, Technique::SimpleColouring,
                        "on " + std::to_string(value) + " from " + cellName(kind, start), reason);
             if (!sink(std::move(step))) return false;

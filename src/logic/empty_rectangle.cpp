@@ -50,6 +50,15 @@ bool tryLinks(const LogicGrid& grid, int value, const Rectangle& rect,
             step.eliminations = {{target, value}};
             step.values = {value};
             step.units = {unitRef(kind, rect.block), unitRef(kind, link.unit)};
+            // If the far end is not the value, the near end is; the block's candidates in the
+            // near end's line are not, so those off that line are.
+            ChainLink inLine{{{near, value}}, {}, false};
+            ChainLink offLine{{}, {}, true};
+            for (const int cell : rect.cells)
+                (lineOf(cell, columnLinks) == hinge ? inLine.to : offLine.to)
+                    .push_back({cell, value});
+            offLine.from = inLine.to;
+            step.chain = {candidateLink(far, value, near, value, true), inLine, offLine};
             const std::string v = std::to_string(value);
             finishStep(kind, step, Technique::EmptyRectangle,
                        "on " + v + " in " + unitName(kind, rect.block),

@@ -31,4 +31,8 @@ std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::ve
     return eliminations;
 }
 
+ChainLink candidateLink(int fromCell, int fromValue, int toCell, int toValue, bool strong) {
+    return {{{fromCell, fromValue}}, {{toCell, toValue}}, strong};
+}
+
 }  // namespace quorvel::logic

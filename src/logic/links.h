@@ -1,5 +1,6 @@
 #pragma once
-// Strong links: a unit where a value fits in exactly two cells, so one of them holds it.
+// Strong links: a unit where a value fits in exactly two cells, so one of them holds it; and the
+// links of a step's chain between single candidates.
 
 #include <vector>
 
@@ -20,5 +21,8 @@ std::vector<StrongLink> strongLinks(const LogicGrid& grid, int value, int first,
 // Eliminations of `value` from every cell that sees all of `targets` and is not in `pattern`.
 std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::vector<int>& targets,
                                  const std::vector<int>& pattern);
+
+// The chain link from `fromValue` in `fromCell` to `toValue` in `toCell`.
+ChainLink candidateLink(int fromCell, int fromValue, int toCell, int toValue, bool strong);
 
 }  // namespace quorvel::logic

@@ -32,6 +32,9 @@ bool reportPair(const LogicGrid& grid, Technique technique, int value, const Str
     if (step.eliminations.empty()) return true;
     step.values = {value};
     step.units = {unitRef(kind, one.unit), unitRef(kind, two.unit)};
+    step.chain = {candidateLink(far[0], value, joined[0], value, true),
+                  candidateLink(joined[0], value, joined[1], value, false),
+                  candidateLink(joined[1], value, far[1], value, true)};
     const std::string v = std::to_string(value);
     finishStep(kind, step, technique,
                "on " + v + " in " + unitName(kind, one.unit) + " and " + unitName(kind, two.unit),

@@ -87,6 +87,47 @@ std::string eliminationList(const GridKind& kind, std::span<const CellValue> eli
     return text;
 }
 
+namespace {
+
+// What a node being true or false says.
+std::string nodeText(const GridKind& kind, const std::vector<CellValue>& node, bool holds) {
+    if (node.empty()) return {};
+    const std::string value = std::to_string(node.front().value);
+    if (node.size() == 1)
+        return cellName(kind, node.front().cell) + (holds ? " is " : " is not ") + value;
+    std::string cells;
+    for (std::size_t i = 0; i < node.size(); ++i) {
+        if (i > 0)
+            cells += i + 1 < node.size() ? ", "
+                     : holds             ? " or "
+                     : node.size() == 2  ? " nor "
+                                         : " and ";
+        cells += cellName(kind, node[i].cell);
+    }
+    return value +
+           (holds              ? " is in "
+            : node.size() == 2 ? " is in neither "
+                               : " is in none of ") +
+           cells;
+}
+
+}  // namespace
+
+std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const ChainLink& link = chain[i];
+        // A strong link reasons from its start being false, a weak one from it being true; each
+        // concludes the opposite of its start's truth about the other end.
+        const bool goesOn =
+            i > 0 && link.from == chain[i - 1].to && chain[i - 1].strong == !link.strong;
+        const std::string conclusion = "so " + nodeText(kind, link.to, link.strong);
+        lines.push_back(goesOn ? conclusion
+                               : nodeText(kind, link.from, !link.strong) + ", " + conclusion);
+    }
+    return lines;
+}
+
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
                 const std::string& reason) {
     step.technique = technique;

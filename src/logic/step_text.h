@@ -24,6 +24,11 @@ std::string cellWithCandidates(const LogicGrid& grid, int cell);
 // the same cells together.
 std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations);
 
+// A chain in words, one line per link: "r3c4 is not 5, so r3c8 is 5"; a link that goes on from
+// what the line before concluded is just "so r6c8 is not 5". A group node reads "5 is in r1c2 or
+// r3c2" when true and "5 is in neither r1c2 nor r3c2" when false.
+std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain);
+
 // Fills technique, where and text ("<summary>: <reason>, so <result>") and orders the
 // eliminations. The result part is made from the eliminations and placements.
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,

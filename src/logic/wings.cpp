@@ -105,6 +105,11 @@ bool findWWing(const LogicGrid& grid, const StepSink& sink) {
                         if (step.eliminations.empty()) continue;
                         step.values = pair;
                         step.units = {unitRef(kind, link.unit)};
+                        step.chain = {candidateLink(one, y, one, x, true),
+                                      candidateLink(one, x, near, x, false),
+                                      candidateLink(near, x, far, x, true),
+                                      candidateLink(far, x, two, x, false),
+                                      candidateLink(two, x, two, y, true)};
                         const std::string xs = std::to_string(x);
                         finishStep(kind, step, Technique::WWing,
                                    "on " + cellName(kind, one) + " and " + cellName(kind, two),

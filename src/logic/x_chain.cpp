@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "logic/finders.h"
+#include "logic/links.h"
 #include "logic/step_text.h"
 
 namespace quorvel::logic {
@@ -110,6 +111,8 @@ bool findXChain(const LogicGrid& grid, const StepSink& sink) {
                 std::vector<std::string> links;
                 for (std::size_t i = 1; i < states.size(); ++i) {
                     const int cell = graph.cells[states[i] / 2];
+                    step.chain.push_back(candidateLink(graph.cells[states[i - 1] / 2], value, cell,
+                                                       value, states[i] % 2 == 1));
                     links.push_back(
                         cellName(kind, cell) +
                         (states[i] % 2 == 1

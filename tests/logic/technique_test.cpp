@@ -12,6 +12,7 @@
 
 #include "logic/logic_solver.h"
 #include "logic/rating_scale.h"
+#include "logic/step_text.h"
 
 namespace quorvel::logic {
 namespace {
@@ -284,6 +285,75 @@ TEST(Techniques, ExplainInPlainWords) {
         const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
         ASSERT_FALSE(steps.empty());
         EXPECT_EQ(steps.front().text, c.text);
+    }
+}
+
+// A chain in the notation of chain diagrams, "(5)r1c5 = (5)r1c1 - (5)r4c1": "=" for a strong link,
+// "-" for a weak one, a group's cells joined by "/"; a link that does not go on from where the one
+// before ended starts again after " | ".
+std::string chainNotation(const GridKind& kind, const std::vector<ChainLink>& chain) {
+    const auto node = [&](const std::vector<CellValue>& cells) {
+        std::string text = "(" + std::to_string(cells.front().value) + ")";
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            text += (i > 0 ? "/" : "") + cellName(kind, cells[i].cell);
+        return text;
+    };
+    std::string text;
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        if (i == 0 || chain[i].from != chain[i - 1].to)
+            text += (i > 0 ? " | " : "") + node(chain[i].from);
+        text += (chain[i].strong ? " = " : " - ") + node(chain[i].to);
+    }
+    return text;
+}
+
+// The chain techniques link the cells of their pattern in order, each link as strong as the
+// reasoning needs it; the hint panel reads a chain one link a line ("lines", joined by " / ",
+// checked where given).
+TEST(Techniques, LinkTheirChains) {
+    const struct {
+        Technique technique;
+        const GridKind* kind;
+        std::string chain;
+        std::string lines;
+        int pattern = 0;  // as for ExplainInPlainWords
+    } cases[] = {
+        {Technique::Skyscraper, &kNineGrid, "(5)r1c5 = (5)r1c1 - (5)r4c1 = (5)r4c6",
+         "r1c5 is not 5, so r1c1 is 5 / so r4c1 is not 5 / so r4c6 is 5"},
+        {Technique::TwoStringKite, &kFifteenGrid, "(5)r1c14 = (5)r1c2 - (5)r4c1 = (5)r12c1", ""},
+        {Technique::TurbotFish, &kNineGrid, "(5)r8c5 = (5)r3c5 - (5)r3c2 = (5)r1c1", ""},
+        {Technique::EmptyRectangle, &kNineGrid, "(5)r8c7 = (5)r2c7 - (5)r2c1/r2c3 = (5)r1c2/r3c2",
+         "r8c7 is not 5, so r2c7 is 5 / so 5 is in neither r2c1 nor r2c3 / so 5 is in r1c2 or "
+         "r3c2"},
+        {Technique::XChain, &kNineGrid, "(5)r1c1 = (5)r1c5 - (5)r4c5 = (5)r4c8 - (5)r7c8 = (5)r7c2",
+         ""},
+        {Technique::WWing, &kNineGrid, "(2)r1c1 = (1)r1c1 - (1)r9c1 = (1)r9c6 - (1)r5c6 = (2)r5c6",
+         ""},
+        {Technique::SimpleColouring, &kNineGrid,
+         "(5)r1c1 = (5)r1c4 = (5)r7c4 = (5)r7c8 = (5)r2c8 = (5)r2c5 | (5)r1c4 - (5)r2c5",
+         "r1c1 is not 5, so r1c4 is 5 / r1c4 is not 5, so r7c4 is 5 / r7c4 is not 5, so r7c8 is 5 "
+         "/ r7c8 is not 5, so r2c8 is 5 / r2c8 is not 5, so r2c5 is 5 / r1c4 is 5, so r2c5 is not "
+         "5",
+         1},
+        {Technique::RemotePair, &kNineGrid,
+         "(1)r1c1 = (2)r1c1 - (2)r1c5 = (1)r1c5 - (1)r4c5 = (2)r4c5 - (2)r4c8 = (1)r4c8", ""},
+        {Technique::XyChain, &kNineGrid,
+         "(1)r1c1 = (2)r1c1 - (2)r1c5 = (3)r1c5 - (3)r4c5 = (4)r4c5 - (4)r4c8 = (1)r4c8", ""},
+    };
+    for (const auto& c : cases) {
+        int skipped = 0;
+        const auto pattern = std::find_if(std::begin(kCases), std::end(kCases), [&](const auto& t) {
+            return t.technique == c.technique && t.kind == c.kind && skipped++ == c.pattern;
+        });
+        const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
+        ASSERT_FALSE(steps.empty());
+        EXPECT_EQ(chainNotation(*c.kind, steps.front().chain), c.chain);
+        std::string lines;
+        for (const std::string& line : chainLines(*c.kind, steps.front().chain))
+            lines += (lines.empty() ? "" : " / ") + line;
+        if (!c.lines.empty()) {
+            EXPECT_EQ(lines, c.lines);
+        }
     }
 }
 
