@@ -133,8 +133,8 @@ PuzzleLineResult parseCandidateLine(std::string_view line) {
                 mask |= static_cast<ValueMask>(1u << value);
             } else if (read != 0) {
                 result.error = cellWhere(kind, cell) + ": " + printable(c) + " in place " +
-                               std::to_string(value) + ", expected '" +
-                               formatPuzzleLine(kind, {value}) + "' or '.'";
+                               std::to_string(value) + ", expected '" + valueCharacter(value) +
+                               "' or '.'";
                 result.problemCell = cell;
                 return result;
             }
@@ -152,6 +152,20 @@ PuzzleLineResult parseStateLine(std::string_view line) {
                : parsePuzzleLine(line);
 }
 
+char valueCharacter(int value) {
+    return static_cast<char>(value <= 9 ? '0' + value : 'A' + value - 10);
+}
+
+std::string formatCandidateLine(const GridKind& kind, const std::vector<ValueMask>& candidates) {
+    std::string line;
+    line.reserve(candidates.size() * static_cast<std::size_t>(kind.side));
+    for (const ValueMask mask : candidates) {
+        for (int value = 1; value <= kind.side; ++value)
+            line += (mask >> value) & 1u ? valueCharacter(value) : '.';
+    }
+    return line;
+}
+
 std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& values) {
     std::string line;
     line.reserve(values.size());
@@ -159,7 +173,7 @@ std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& value
         if (value < 1 || value > kind.side)
             line += '.';
         else
-            line += static_cast<char>(value <= 9 ? '0' + value : 'A' + value - 10);
+            line += valueCharacter(value);
     }
     return line;
 }

@@ -44,6 +44,9 @@ std::string cellCountProblem(std::size_t count, int nine, int fifteen);
 // "16 x 16 grid: only 9 x 9 and 15 x 15 grids are played".
 std::string unplayedGridProblem(int side);
 
+// The character value 1..15 is written with: "1"-"9", "A"-"F".
+char valueCharacter(int value);
+
 // Blanks, tabs and carriage returns around the line are ignored. A line of the cells of a grid
 // larger than 15 x 15 is refused with unplayedGridProblem.
 PuzzleLineResult parsePuzzleLine(std::string_view line);
@@ -53,6 +56,8 @@ PuzzleLineResult parsePuzzleLine(std::string_view line);
 PuzzleLineResult parseCandidateLine(std::string_view line);
 // A puzzle line or a candidate line, told apart by length.
 PuzzleLineResult parseStateLine(std::string_view line);
+// The candidate line of the candidates (index 0 is cell 1).
+std::string formatCandidateLine(const GridKind& kind, const std::vector<ValueMask>& candidates);
 // Values 0..15 per cell, "." for empty; values outside 1..N also give ".".
 std::string formatPuzzleLine(const GridKind& kind, const std::vector<int>& values);
 

@@ -1,11 +1,14 @@
-// Puzzles drawn as a grid over several lines: .sdk files (rows of cells, "#" metadata lines, an
-// optional "[Puzzle]" line), boxed grids (.ss and what other programs copy: rows between |, -, +
-// and * borders), rows of comma-separated cells and candidate grids (81 or 225 groups of
-// candidates). Grids follow each other after a blank or comment line; a title or comment line
-// before a grid names it. Inside a grid, blank and comment lines may stand between its bands.
-// Whatever follows the grids that is not such a grid is ignored.
+// Puzzles drawn as a grid over several lines: .sdk files (rows of cells, "#" metadata lines, and
+// the sections of SadMan files: givens under [Puzzle], entries under [State], candidates under
+// [PencilMarks], any other section ignored), boxed grids (.ss and what other programs copy: rows
+// between borders of - = + * | and the forum's . : '), rows of comma-separated cells and
+// candidate grids (81 or 225 groups of candidates). Grids follow each other after a blank or
+// comment line; a title or comment line before a grid names it. Inside a grid, blank and comment
+// lines may stand between its bands. Whatever follows the grids that is not such a grid is
+// ignored.
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "storage/puzzle_format_parts.h"
@@ -14,7 +17,6 @@ namespace quorvel::formats {
 
 namespace {
 
-constexpr std::string_view kNoteTags = "ADCLSUB";
 // The cell an empty field of a comma-separated row stands for.
 constexpr std::string_view kEmptyField = ".";
 // The smallest grid people play, of 2 x 2 blocks: rows and columns of fewer cells are no grid.
@@ -85,10 +87,20 @@ std::string RowCountProblem(std::size_t count, const char* what, int side) {
     return std::to_string(count) + " " + what + ", expected " + std::to_string(side);
 }
 
+// What the grid of a SadMan file's section holds; the grids of other texts hold givens.
+enum class Section { Givens, State, Marks, Ignored };
+
+Section SectionNamed(std::string_view line) {
+    if (line == "[Puzzle]") return Section::Givens;
+    if (line == "[State]") return Section::State;
+    if (line == "[PencilMarks]") return Section::Marks;
+    return Section::Ignored;
+}
+
 // Reads the grids line by line; a block after the first that does not start with a grid row ends
 // the reading (it is a trailing record). A row of exactly `side` words holds one cell a word (a
 // candidate group, or a single character when the cells are spaced out); any other row holds its
-// cells as characters.
+// cells as characters. A [State] or [PencilMarks] grid describes the puzzle read just before it.
 class GridReader {
   public:
     explicit GridReader(PuzzleTextRead& read) : read_(read) {}
@@ -102,41 +114,48 @@ class GridReader {
     void takeComment(std::string_view line);
     void addRow(int number, std::string_view line);
     void addCells(int number, const RowWords& row);
+    bool addCell(int number, std::string_view group);
     void refuseAt(int number, std::string problem);
+    void keepGrid();
     GridKind kind() const { return side_ == kNineGrid.side ? kNineGrid : kFifteenGrid; }
 
     PuzzleTextRead& read_;
+    Section section_ = Section::Givens;
+    // The index in read_.puzzles of the puzzle the last givens grid gave; -1 when it gave none.
+    int lastPuzzle_ = -1;
     int side_ = 0;
     int grids_ = 0;
     bool stopped_ = false;
     bool beforeContent_ = true;
     // The block being read: lines up to the next blank line.
     int firstLine_ = 0;
-    std::vector<PuzzleNote> notes_;
+    std::vector<PuzzleInfo> info_;
     std::size_t rows_ = 0;
     // The cells of every row so far when the first fits no grid kind, 0 otherwise.
     std::size_t unplayedSide_ = 0;
     std::vector<int> rowLines_;
     int firstExtraLine_ = 0;
-    std::string cells_;
-    // Per cell the values it may hold: its candidate group, its value, or every value for an
-    // empty mark. Kept with the puzzle when some group holds more than one value.
-    std::vector<ValueMask> candidates_;
-    bool groups_ = false;
+    // The values written in each cell read so far: one for a value, several for candidates.
+    std::vector<ValueMask> cells_;
     std::string problem_;
     int problemLine_ = 0;
 };
 
 bool GridReader::take(int number, std::string_view line) {
     line = Trimmed(line);
-    if (line.empty()) {
+    if (IsSection(line)) {
+        if (rows_ > 0) endBlock();
+        section_ = SectionNamed(line);
+    } else if (section_ == Section::Ignored || (section_ != Section::Givens && lastPuzzle_ < 0)) {
+        return true;
+    } else if (line.empty()) {
         if (!gridOpen()) endBlock();
     } else if (IsComment(line)) {
         if (rows_ > 0 && !gridOpen()) endBlock();
         takeComment(line);
     } else if (std::exchange(beforeContent_, false) && IsCsvHeader(line)) {
         return true;
-    } else if (!IsSection(line) && !IsBorder(line)) {
+    } else if (!IsBorder(line)) {
         addRow(number, line);
     }
     if (firstLine_ == 0 && !line.empty()) firstLine_ = number;
@@ -154,18 +173,20 @@ bool GridReader::gridOpen() const {
 // grid.
 void GridReader::takeComment(std::string_view line) {
     const bool tagged =
-        line.size() > 1 && line[0] == '#' && kNoteTags.find(line[1]) != std::string_view::npos;
+        line.size() > 1 && line[0] == '#' && kSdkTags.find(line[1]) != std::string_view::npos;
     const char tag = tagged ? line[1] : 'N';
     const std::string_view text = tagged ? Trimmed(line.substr(2)) : CommentText(line);
-    const bool repeated = std::any_of(notes_.begin(), notes_.end(),
-                                      [&](const PuzzleNote& n) { return n.tag == tag; });
-    if (!repeated && !text.empty()) notes_.push_back({tag, std::string(text)});
+    const bool repeated =
+        std::any_of(info_.begin(), info_.end(), [&](const PuzzleInfo& n) { return n.tag == tag; });
+    if (!repeated && !text.empty()) info_.push_back({tag, std::string(text)});
 }
 
 void GridReader::addRow(int number, std::string_view line) {
     const RowWords row = WordsOf(line);
     if (rows_ == 0) {
-        side_ = SideOf(row);
+        side_ = section_ == Section::Givens
+                    ? SideOf(row)
+                    : read_.puzzles[static_cast<std::size_t>(lastPuzzle_)].puzzle.kind.side;
         stopped_ = side_ == 0 && grids_ > 0;
         if (stopped_) return;
         unplayedSide_ = side_ == 0 && CellsOf(row) >= kSmallestSide ? CellsOf(row) : 0;
@@ -183,42 +204,34 @@ void GridReader::addRow(int number, std::string_view line) {
 
 void GridReader::addCells(int number, const RowWords& row) {
     const std::size_t side = static_cast<std::size_t>(side_);
-    if (row.words.size() != side) {
-        if (row.characters == side) {
-            for (const std::string_view word : row.words) {
-                for (const char c : word) {
-                    const int value = cellCharacterValue(c);
-                    candidates_.push_back(value > 0 && value <= side_
-                                              ? static_cast<ValueMask>(1u << value)
-                                              : unitTables(kind()).fullMask);
-                }
-                cells_ += word;
-            }
-            return;
-        }
-        const bool groups = row.words.size() > static_cast<std::size_t>(kind().blocksAcross()) &&
-                            row.characters > side;
+    const bool groups = row.words.size() == side;
+    if (!groups && row.characters != side) {
+        const bool manyWords = row.words.size() > static_cast<std::size_t>(kind().blocksAcross()) &&
+                               row.characters > side;
         return refuseAt(
-            number, RowCountProblem(groups ? row.words.size() : row.characters, "cells", side_));
+            number, RowCountProblem(manyWords ? row.words.size() : row.characters, "cells", side_));
     }
-    for (const std::string_view group : row.words) {
-        const int cell = static_cast<int>(cells_.size()) + 1;
-        char single = '.';
-        int singleValue = 0;
-        ValueMask mask = 0;
-        for (const char c : group) {
-            if (auto problem = cellCharacterProblem(kind(), cell, c))
-                return refuseAt(number, std::move(*problem));
-            const int value = cellCharacterValue(c);
-            if (value == 0 || value == singleValue) continue;
-            mask |= static_cast<ValueMask>(1u << value);
-            singleValue = singleValue == 0 ? value : -1;
-            single = c;
+    for (const std::string_view word : row.words) {
+        for (std::size_t start = 0; start < word.size(); start += groups ? word.size() : 1) {
+            if (!addCell(number, word.substr(start, groups ? word.size() : 1))) return;
         }
-        groups_ = groups_ || singleValue < 0;
-        candidates_.push_back(mask != 0 ? mask : unitTables(kind()).fullMask);
-        cells_ += singleValue > 0 ? single : '.';
     }
+}
+
+// The next cell, written as a candidate group or a single character.
+bool GridReader::addCell(int number, std::string_view group) {
+    const int cell = static_cast<int>(cells_.size()) + 1;
+    ValueMask values = 0;
+    for (const char c : group) {
+        if (auto problem = cellCharacterProblem(kind(), cell, c)) {
+            refuseAt(number, std::move(*problem));
+            return false;
+        }
+        if (const int value = cellCharacterValue(c); value > 0)
+            values |= static_cast<ValueMask>(1u << value);
+    }
+    cells_.push_back(values);
+    return true;
 }
 
 void GridReader::refuseAt(int number, std::string problem) {
@@ -229,7 +242,10 @@ void GridReader::refuseAt(int number, std::string problem) {
 
 void GridReader::endBlock() {
     if (rows_ > 0 && !stopped_) {
-        ++grids_;
+        if (section_ == Section::Givens) {
+            ++grids_;
+            lastPuzzle_ = -1;
+        }
         if (rows_ == unplayedSide_) {
             Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(rows_)));
         } else if (!problem_.empty()) {
@@ -237,36 +253,53 @@ void GridReader::endBlock() {
         } else if (rows_ != static_cast<std::size_t>(side_)) {
             const int line = rows_ > rowLines_.size() ? firstExtraLine_ : rowLines_.back();
             Refuse(read_, line, RowCountProblem(rows_, "rows", side_));
-        } else if (PuzzleLineResult parsed = parsePuzzleLine(cells_); !parsed.puzzle) {
-            const int row = kind().rowOf(parsed.problemCell);
-            Refuse(read_, rowLines_[row - 1], parsed.error);
         } else {
-            if (groups_) parsed.puzzle->candidates = std::move(candidates_);
-            read_.puzzles.push_back({std::move(*parsed.puzzle), firstLine_, std::move(notes_)});
+            keepGrid();
         }
+        // A section holds one grid; what follows it is another puzzle.
+        section_ = Section::Givens;
     }
     firstLine_ = 0;
     side_ = 0;
-    notes_.clear();
+    info_.clear();
     rows_ = 0;
     unplayedSide_ = 0;
     rowLines_.clear();
     cells_.clear();
-    candidates_.clear();
-    groups_ = false;
     problem_.clear();
 }
 
-std::string RowText(const FilePuzzle& entry, int row) {
-    const int side = entry.puzzle.kind.side;
-    const auto first = entry.puzzle.values.begin() + (row - 1) * side;
-    return formatPuzzleLine(entry.puzzle.kind, std::vector<int>(first, first + side));
-}
-
-std::string OneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    return text;
+// Givens make a puzzle; a [State] grid's values in the puzzle's empty cells are its entries, and
+// a [PencilMarks] grid gives its candidate state: a marked cell its marks, a cell holding a given
+// or an entry that value, any other cell every value.
+void GridReader::keepGrid() {
+    if (section_ == Section::Givens) {
+        FilePuzzle entry = PuzzleOfCandidates(kind(), cells_);
+        entry.line = firstLine_;
+        entry.info = std::move(info_);
+        read_.puzzles.push_back(std::move(entry));
+        lastPuzzle_ = static_cast<int>(read_.puzzles.size()) - 1;
+        return;
+    }
+    FilePuzzle& described = read_.puzzles[static_cast<std::size_t>(lastPuzzle_)];
+    const std::vector<int>& givens = described.puzzle.values;
+    std::vector<int>& entries = described.entries;
+    if (section_ == Section::State) {
+        entries.assign(cells_.size(), 0);
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            if (std::popcount(cells_[i]) == 1 && givens[i] == 0)
+                entries[i] = std::countr_zero(cells_[i]);
+        }
+        DropIfEmpty(entries);
+    } else if (std::any_of(cells_.begin(), cells_.end(), [](ValueMask marks) { return marks; })) {
+        described.puzzle.candidates = cells_;
+    }
+    std::vector<ValueMask>& state = described.puzzle.candidates;
+    for (std::size_t i = 0; i < state.size(); ++i) {
+        const int value = givens[i] > 0 ? givens[i] : i < entries.size() ? entries[i] : 0;
+        if (value > 0) state[i] = static_cast<ValueMask>(1u << value);
+        if (state[i] == 0) state[i] = unitTables(kind()).fullMask;
+    }
 }
 
 }  // namespace
@@ -277,44 +310,6 @@ void ReadGrids(std::string_view text, PuzzleTextRead& read) {
     while (lines.next() && reader.take(lines.number(), lines.line())) {
     }
     reader.endBlock();
-}
-
-std::string WriteSdk(const std::vector<FilePuzzle>& puzzles) {
-    std::string text;
-    for (const FilePuzzle& entry : puzzles) {
-        if (!text.empty()) text += "\n";
-        for (const PuzzleNote& note : entry.notes) {
-            if (kNoteTags.find(note.tag) != std::string_view::npos)
-                text += std::string("#") + note.tag + OneLine(note.text) + "\n";
-        }
-        for (int row = 1; row <= entry.puzzle.kind.side; ++row)
-            text += RowText(entry, row) + "\n";
-    }
-    return text;
-}
-
-std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles) {
-    std::string text;
-    for (const FilePuzzle& entry : puzzles) {
-        const GridKind& kind = entry.puzzle.kind;
-        const int bands = kind.blocksAcross();
-        const std::string dashes(kind.blockWidth, '-');
-        std::string separator = "|";
-        for (int band = 0; band < bands; ++band)
-            separator += dashes + (band + 1 < bands ? "+" : "|");
-        const std::string edge = "*" + std::string(separator.size() - 2, '-') + "*\n";
-        if (!text.empty()) text += "\n";
-        text += edge;
-        for (int row = 1; row <= kind.side; ++row) {
-            if (row > 1 && (row - 1) % kind.blockHeight == 0) text += separator + "\n";
-            const std::string cells = RowText(entry, row);
-            for (int band = 0; band < bands; ++band)
-                text += "|" + cells.substr(band * kind.blockWidth, kind.blockWidth);
-            text += "|\n";
-        }
-        text += edge;
-    }
-    return text;
 }
 
 }  // namespace quorvel::formats

@@ -1,6 +1,6 @@
 // Puzzles one a line (.sdm, .txt, a line copied from a web page, a spreadsheet's column): the
-// cells come first, and anything after them following a blank, "#" or "," is a comment or another
-// column. Comment lines and a CSV header row are skipped.
+// cells (or a candidate line) come first, and anything after them following a blank, "#" or ","
+// is a comment or another column. Comment lines and a CSV header row are skipped.
 
 #include <utility>
 
@@ -15,9 +15,9 @@ void ReadLineCollection(std::string_view text, PuzzleTextRead& read) {
         const std::string_view line = Trimmed(lines.line());
         if (line.empty() || IsComment(line)) continue;
         if (std::exchange(first, false) && IsCsvHeader(line)) continue;
-        PuzzleLineResult parsed = parsePuzzleLine(line.substr(0, line.find_first_of(" \t#,")));
+        PuzzleLineResult parsed = parseStateLine(line.substr(0, line.find_first_of(" \t#,")));
         if (parsed.puzzle)
-            read.puzzles.push_back({std::move(*parsed.puzzle), lines.number(), {}});
+            read.puzzles.push_back({std::move(*parsed.puzzle), lines.number(), {}, {}});
         else
             Refuse(read, lines.number(), parsed.error);
     }
@@ -27,6 +27,13 @@ std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles)
         text += formatPuzzleLine(entry.puzzle.kind, entry.puzzle.values) + "\n";
+    return text;
+}
+
+std::string WriteCandidateLines(const std::vector<FilePuzzle>& puzzles) {
+    std::string text;
+    for (const FilePuzzle& entry : puzzles)
+        text += formatCandidateLine(entry.puzzle.kind, CellCandidates(entry)) + "\n";
     return text;
 }
 

@@ -1,5 +1,6 @@
-// .opensudoku collections: an <opensudoku> element with optional name, author, description and
-// level elements and one <game data="..."/> per puzzle (81 digits, 0 for empty; 9 x 9 only).
+// .opensudoku collections: an <opensudoku> element with optional name, author, description,
+// level, comment, created, source and sourceURL elements (or attributes) and one
+// <game data="..."/> per puzzle (81 digits, 0 for empty; 9 x 9 only).
 // Games inside <folder> elements are read too. The text goes through a real XML parser.
 
 #include <pugixml.hpp>
@@ -13,20 +14,21 @@ namespace quorvel::formats {
 
 namespace {
 
-struct NoteElement {
+struct InfoElement {
     char tag;
     const char* name;
 };
-constexpr NoteElement kNoteElements[] = {
-    {'N', "name"}, {'A', "author"}, {'D', "description"}, {'L', "level"}, {'C', "comment"}};
-// Every game gets a copy of the collection's notes, so a long one is cut to keep the copies small.
-constexpr std::size_t kMaxNoteBytes = 500;
+constexpr InfoElement kInfoElements[] = {{'N', "name"},   {'A', "author"},   {'D', "description"},
+                                         {'L', "level"},  {'C', "comment"},  {'B', "created"},
+                                         {'S', "source"}, {'U', "sourceURL"}};
+// Every game gets a copy of the collection's info, so a long text is cut to keep the copies small.
+constexpr std::size_t kMaxInfoBytes = 500;
 
-// A note as one line of plain text: control characters (character references can make them)
-// become blanks, and a long note is cut, between characters, to kMaxNoteBytes.
-std::string NoteText(std::string_view text) {
+// An info text as one line of plain text: control characters (character references can make
+// them) become blanks, and a long text is cut, between characters, to kMaxInfoBytes.
+std::string InfoText(std::string_view text) {
     text = Trimmed(text);
-    std::size_t cut = std::min(text.size(), kMaxNoteBytes);
+    std::size_t cut = std::min(text.size(), kMaxInfoBytes);
     while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
     std::string note(text.substr(0, cut));
@@ -54,18 +56,18 @@ class LineCounter {
     int line_ = 1;
 };
 
-std::vector<PuzzleNote> NotesOf(const pugi::xml_node& root) {
-    std::vector<PuzzleNote> notes;
-    for (const NoteElement& element : kNoteElements) {
+std::vector<PuzzleInfo> InfoOf(const pugi::xml_node& root) {
+    std::vector<PuzzleInfo> info;
+    for (const InfoElement& element : kInfoElements) {
         std::string_view text = root.child(element.name).child_value();
         if (text.empty()) text = root.attribute(element.name).value();
-        std::string note = NoteText(text);
-        if (!note.empty()) notes.push_back({element.tag, std::move(note)});
+        std::string line = InfoText(text);
+        if (!line.empty()) info.push_back({element.tag, std::move(line)});
     }
-    return notes;
+    return info;
 }
 
-void ReadGame(const pugi::xml_node& game, const std::vector<PuzzleNote>& notes, int line,
+void ReadGame(const pugi::xml_node& game, const std::vector<PuzzleInfo>& info, int line,
               PuzzleTextRead& read) {
     const pugi::xml_attribute data = game.attribute("data");
     if (!data) return Refuse(read, line, "game without data");
@@ -76,7 +78,7 @@ void ReadGame(const pugi::xml_node& game, const std::vector<PuzzleNote>& notes, 
                       cellCountProblem(parsed.puzzle->values.size(), kNineGrid.cellCount(),
                                        kNineGrid.cellCount()));
     }
-    read.puzzles.push_back({std::move(*parsed.puzzle), line, notes});
+    read.puzzles.push_back({std::move(*parsed.puzzle), line, info, {}});
 }
 
 }  // namespace
@@ -96,13 +98,13 @@ void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read) {
                        root.name() + "> is not an opensudoku document";
         return;
     }
-    const std::vector<PuzzleNote> notes = NotesOf(root);
+    const std::vector<PuzzleInfo> info = InfoOf(root);
     for (const pugi::xml_node& child : root.children()) {
         const std::string_view name = child.name();
-        if (name == "game") ReadGame(child, notes, lines.lineAt(child.offset_debug()), read);
+        if (name == "game") ReadGame(child, info, lines.lineAt(child.offset_debug()), read);
         if (name != "folder") continue;
         for (const pugi::xml_node& game : child.children("game"))
-            ReadGame(game, notes, lines.lineAt(game.offset_debug()), read);
+            ReadGame(game, info, lines.lineAt(game.offset_debug()), read);
     }
 }
 
@@ -113,10 +115,10 @@ PuzzleTextWrite WriteOpenSudoku(const std::vector<FilePuzzle>& puzzles) {
     declaration.append_attribute("encoding") = "UTF-8";
     pugi::xml_node root = document.append_child("opensudoku");
     if (!puzzles.empty()) {
-        for (const NoteElement& element : kNoteElements) {
-            for (const PuzzleNote& note : puzzles.front().notes) {
-                if (note.tag == element.tag)
-                    root.append_child(element.name).text().set(note.text.c_str());
+        for (const InfoElement& element : kInfoElements) {
+            for (const PuzzleInfo& info : puzzles.front().info) {
+                if (info.tag == element.tag)
+                    root.append_child(element.name).text().set(info.text.c_str());
             }
         }
     }

@@ -2,6 +2,7 @@
 // The pieces the puzzle format reader and writer are made of, one file per format family. Only
 // puzzle_formats.cpp and these pieces include this header.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "storage/puzzle_formats.h"
 
 namespace quorvel::formats {
+
+// The .sdk metadata tags (PuzzleInfo).
+inline constexpr std::string_view kSdkTags = "ADCLSUB";
 
 // Walks a text line by line (lines end in LF or CR LF), numbering them from 1, without copying.
 class TextLines {
@@ -44,15 +48,34 @@ bool IsCsvHeader(std::string_view line);
 // Records a puzzle of the collection that could not be read.
 void Refuse(PuzzleTextRead& read, int line, const std::string& problem);
 
-// One puzzle a line; comment lines and a CSV header are skipped, and anything after the cells
-// (following a blank, "#" or ",") is a comment or another column.
+// Empties a list of cells that holds nothing, as FilePuzzle keeps it.
+template <typename Value>
+void DropIfEmpty(std::vector<Value>& cells) {
+    if (std::all_of(cells.begin(), cells.end(), [](Value value) { return value == 0; }))
+        cells.clear();
+}
+
+// The puzzle a candidate grid gives, from the values written in each cell: a cell with one holds
+// it as a given, and when some cell has several the candidate state is kept (a cell with none
+// written may hold every value).
+FilePuzzle PuzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells);
+// Every cell's candidates as the candidate formats write them (see WritesCandidates).
+std::vector<ValueMask> CellCandidates(const FilePuzzle& entry);
+// "1259C": the characters of the values, ascending.
+std::string CandidateCharacters(ValueMask candidates);
+
+// One puzzle (or candidate line) a line; comment lines and a CSV header are skipped, and anything
+// after the cells (following a blank, "#" or ",") is a comment or another column.
 void ReadLineCollection(std::string_view text, PuzzleTextRead& read);
 std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles);
+std::string WriteCandidateLines(const std::vector<FilePuzzle>& puzzles);
 
-// Grids drawn over several lines: .sdk, boxed grids, comma-separated rows and candidate grids.
+// Grids drawn over several lines: .sdk and SadMan files, boxed grids, comma-separated rows and
+// candidate grids.
 void ReadGrids(std::string_view text, PuzzleTextRead& read);
 std::string WriteSdk(const std::vector<FilePuzzle>& puzzles);
 std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles);
+std::string WriteCandidateGrids(const std::vector<FilePuzzle>& puzzles);
 
 void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read);
 PuzzleTextWrite WriteOpenSudoku(const std::vector<FilePuzzle>& puzzles);

@@ -11,6 +11,7 @@
 
 #include "storage/file_system.h"
 #include "storage/puzzle_format_parts.h"
+#include "storage/text_encoding.h"
 #include "storage/text_records.h"
 
 namespace quorvel {
@@ -43,8 +44,15 @@ bool IsBlank(std::string_view line) {
 }
 
 bool IsBorder(std::string_view line) {
-    return line.find_first_not_of("-+*|= \t\r") == std::string_view::npos &&
-           line.find_first_of("-+=") != std::string_view::npos;
+    if (line.find_first_not_of("-+=*|.:' \t\r") != std::string_view::npos ||
+        line.find_first_of("-+=") == std::string_view::npos)
+        return false;
+    // "---------" and "- - - | - - - | - - -" are rows of empty cells.
+    const auto marks = std::count_if(line.begin(), line.end(),
+                                     [](char c) { return c == '-' || c == '.' || c == '*'; });
+    const bool emptyRow = line.find_first_of("+=:'") == std::string_view::npos &&
+                          (marks == kNineGrid.side || marks == kFifteenGrid.side);
+    return !emptyRow;
 }
 
 bool IsComment(std::string_view line) {
@@ -130,6 +138,11 @@ PuzzleTextRead ReadTextAsGiven(std::string_view text) {
     if (text.size() > kMaxPuzzleTextBytes) {
         read.failure = kTooLarge;
         return read;
+    }
+    std::string decoded;
+    if (std::optional<std::string> utf8 = Utf16AsUtf8(text)) {
+        decoded = std::move(*utf8);
+        text = decoded;
     }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (const std::size_t control = FirstControlCharacter(text);
@@ -220,6 +233,10 @@ PuzzleTextWrite WritePuzzleText(PuzzleFormat format, const std::vector<FilePuzzl
             return {formats::WriteBoxed(puzzles), ""};
         case PuzzleFormat::OpenSudoku:
             return formats::WriteOpenSudoku(puzzles);
+        case PuzzleFormat::Candidates:
+            return {formats::WriteCandidateGrids(puzzles), ""};
+        case PuzzleFormat::CandidateLine:
+            return {formats::WriteCandidateLines(puzzles), ""};
     }
     return {};
 }

@@ -17,6 +17,16 @@ int fail(const std::string& problem) {
     return failCommand("convert", problem);
 }
 
+// "line, sdk, ss, opensudoku, candidates or candidate-line"
+const std::string kFormatNames = [] {
+    std::string names;
+    for (const PuzzleFormatName& entry : kPuzzleFormats) {
+        const bool last = &entry == &kPuzzleFormats[std::size(kPuzzleFormats) - 1];
+        names += std::string(names.empty() ? "" : last ? " or " : ", ") + std::string(entry.name);
+    }
+    return names;
+}();
+
 int runConvert(const std::vector<std::string>& args) {
     PuzzleFormat format = PuzzleFormat::Line;
     std::optional<std::string> source;
@@ -24,7 +34,7 @@ int runConvert(const std::vector<std::string>& args) {
         if (args[i] == "--to") {
             const std::optional<PuzzleFormat> named =
                 i + 1 < args.size() ? PuzzleFormatNamed(args[++i]) : std::nullopt;
-            if (!named) return fail("--to needs line, sdk, ss or opensudoku");
+            if (!named) return fail("--to needs " + kFormatNames);
             format = *named;
         } else if (!source) {
             source = args[i];
@@ -50,7 +60,9 @@ int runConvert(const std::vector<std::string>& args) {
 }
 
 const bool registered = registerCommand(
-    "convert", {runConvert, "convert [--to line|sdk|ss|opensudoku] FILE|-   (puzzles to stdout)"});
+    "convert", {runConvert,
+                "convert [--to line|sdk|ss|opensudoku|candidates|candidate-line] FILE|-   "
+                "(puzzles to stdout)"});
 
 }  // namespace
 }  // namespace quorvel::tool

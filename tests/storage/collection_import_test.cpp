@@ -46,10 +46,12 @@ TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLef
         std::vector<FilePuzzle> puzzles;
         bool full;
     } cases[] = {
-        {{}, {{Puzzle(3), 1, {}}}, false},
-        {{testing::RecordLine(1, 1, kKindStored, 0)}, {{Puzzle(0), 1, {}}}, false},
-        {{"[]32767[]3[]1[]"}, {{Puzzle(0), 1, {}}}, false},  // 1 is still free
-        {{"[]32767[]3[]1[]", "[]1[]3[]1[]"}, {{Puzzle(0), 1, {}}, {Puzzle(1), 2, {}}}, true},
+        {{}, {{Puzzle(3), 1, {}, {}}}, false},
+        {{testing::RecordLine(1, 1, kKindStored, 0)}, {{Puzzle(0), 1, {}, {}}}, false},
+        {{"[]32767[]3[]1[]"}, {{Puzzle(0), 1, {}, {}}}, false},  // 1 is still free
+        {{"[]32767[]3[]1[]", "[]1[]3[]1[]"},
+         {{Puzzle(0), 1, {}, {}}, {Puzzle(1), 2, {}, {}}},
+         true},
     };
     for (const auto& c : cases) {
         Database database{folder() / "type3.pxz", kNineGrid, {"Quorvel@@@@@@"}};

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "storage/puzzle_formats.h"
+#include "storage/text_encoding.h"
 #include "storage_fixtures.h"
 
 namespace quorvel {
@@ -33,6 +34,21 @@ std::string LinesOf(const PuzzleTextRead& read) {
     for (const FilePuzzle& entry : read.puzzles)
         lines += formatPuzzleLine(entry.puzzle.kind, entry.puzzle.values) + "\n";
     return lines;
+}
+
+// The text in UTF-16, little- or big-endian.
+std::string Utf16(const std::string& text, bool little) {
+    std::string bytes;
+    for (const char c : text)
+        bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
+    return bytes;
+}
+
+ValueMask Mask(std::initializer_list<int> values) {
+    ValueMask mask = 0;
+    for (const int value : values)
+        mask |= static_cast<ValueMask>(1u << value);
+    return mask;
 }
 
 struct Example {
@@ -67,8 +83,9 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
          kEasy + "\n"},
         {"titled grids one after another", "% one\n" + kEasyRows + "// two\n" + kEasyRows,
          kEasy + "\n" + kEasy + "\n"},
-        {"comma-separated grid",
-         "5,3,,,7,,,,\n6,,,1,9,5,,,\n,9,8,,,,,6,\n8,,,,6,,,,3\n4,,,8,,3,,,1\n7,,,,2,,,,6\n"
+        {"comma-separated grid under a header",
+         "A,B,C,D,E,F,G,H,I\n5,3,,,7,,,,\n6,,,1,9,5,,,\n,9,8,,,,,6,\n8,,,,6,,,,3\n4,,,8,,3,,,1\n7,,"
+         ",,2,,,,6\n"
          ",6,,,,,2,8,\n,,,4,1,9,,,5\n,,,,8,,,7,9,\n",
          kEasy + "\n"},
         {"comma-separated lines under a header",
@@ -80,14 +97,28 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
          "<game data=\"" +
              std::string(81, '0') + "\"/>\n<game data=\"" + kEasy + "\"/>\n</opensudoku>\n",
          std::string(81, '.') + "\n" + kEasy + "\n"},
-        {"candidate grid",
-         "*---------------------------------------------*\n"
-         "| 5 3 12 | 26 7 248 | 1489 149 248 |\n" +
-             std::string("| 1 2 3 | 4 5 6 | 7 8 9 |\n") + "| 123 123 12 | 1 1 1 | 1 1 1 |\n" +
+        {"candidate grid framed as on forums",
+         ".--------------.--------------.--------------.\n"
+         "| 5 3 12 | 26 7 248 | 1489 149 248|\n" +
+             std::string("| 1 2 3 | 4 5 6 | 7 8 9 |\n") + "| 123 123 12| 1 1 1 |1 1 1 |\n" +
+             ":--------------+--------------+--------------:\n" +
              "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 12 |\n" +
              "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 12 |\n" +
-             "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 99 |\n",
+             "| 12 12 12 | 12 12 12 | 12 12 12 |\n" + "| 12 12 12 | 12 12 12 | 12 12 99 |\n" +
+             "'--------------'--------------'--------------'\n",
          "53..7....123456789...111111" + std::string(53, '.') + "9\n"},
+        {"blank lines and tabs between bands and cells, a row of '-'",
+         "---------\n6..195...\n.98....6.\n\n8\t.\t.\t.\t6\t.\t.\t.\t3\n4..8.3..1\n7...2...6\n"
+         "\n.6....28.\n...419..5\n....8..79\n",
+         "........." + kEasy.substr(9) + "\n"},
+        {"SadMan file",
+         "[Puzzle]\n" + kEasyRows + "[State]\n534.7....\n" + kEasyRows.substr(10) +
+             "[PencilMarks]\n,,,26,,248,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n"
+             ",,,,,,,,\n,,,,,,,,\n,,,,,,,,\n[Colours]\n1,2,3\n",
+         kEasy + "\n"},
+        {"UTF-16 with a byte-order mark", "\xFF\xFE" + Utf16(kEasyRows, true), kEasy + "\n"},
+        {"UTF-16 big-endian without one", Utf16(kEasy, false), kEasy + "\n"},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + kEasy, kEasy + "\n"},
     };
     for (const Example& example : examples) {
         const PuzzleTextRead read = ReadPuzzleText(example.text);
@@ -95,21 +126,45 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
         EXPECT_EQ(LinesOf(read), example.lines) << example.what;
     }
     const PuzzleTextRead sdk = ReadPuzzleText(examples[4].text);
-    EXPECT_EQ(sdk.puzzles[0].notes, (std::vector<PuzzleNote>{{'A', "Anna"}, {'D', "An easy one"}}));
-    EXPECT_EQ(ReadPuzzleText(examples[7].text).puzzles[1].notes,
-              (std::vector<PuzzleNote>{{'N', "two"}}));
+    EXPECT_EQ(sdk.puzzles[0].info, (std::vector<PuzzleInfo>{{'A', "Anna"}, {'D', "An easy one"}}));
+    EXPECT_EQ(ReadPuzzleText(examples[7].text).puzzles[1].info,
+              (std::vector<PuzzleInfo>{{'N', "two"}}));
+    const std::vector<ValueMask> forum =
+        ReadPuzzleText(examples[11].text).puzzles[0].puzzle.candidates;
+    EXPECT_EQ(forum[0], Mask({5}));
+    EXPECT_EQ(forum[2], Mask({1, 2}));
+    const FilePuzzle sadMan = ReadPuzzleText(examples[13].text).puzzles[0];
+    std::vector<int> entries(81, 0);
+    entries[2] = 4;
+    EXPECT_EQ(sadMan.entries, entries);
+    const std::vector<ValueMask>& marks = sadMan.puzzle.candidates;
+    EXPECT_EQ(std::vector<ValueMask>(marks.begin(), marks.begin() + 7),
+              (std::vector<ValueMask>{Mask({5}), Mask({3}), Mask({4}), Mask({2, 6}), Mask({7}),
+                                      Mask({2, 4, 8}), unitTables(kNineGrid).fullMask}));
     EXPECT_EQ(ReadPuzzleText(examples[3].text).puzzles[1].line, 4);
 }
 
 TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
-    const std::vector<PuzzleNote> notes = {{'N', "Set"}, {'A', "Anna"}, {'L', "easy"}};
-    const std::vector<FilePuzzle> nine = {
-        {*parsePuzzleLine(kEasy).puzzle, 0, notes},
-        {*parsePuzzleLine(std::string(81, '.')).puzzle, 0, notes}};
-    const std::vector<FilePuzzle> fifteen = {{*parsePuzzleLine(FifteenLine(3)).puzzle, 0, notes},
-                                             {*parsePuzzleLine(FifteenLine(9)).puzzle, 0, notes}};
+    const std::vector<PuzzleInfo> info = {{'N', "Set"}, {'A', "Anna"}, {'D', "d"}, {'L', "easy"},
+                                          {'C', "c"},   {'B', "2024"}, {'S', "s"}, {'U', "u"}};
+    const auto puzzle = [&](const std::string& line) {
+        return FilePuzzle{*parsePuzzleLine(line).puzzle, 0, info, {}};
+    };
+    // The candidate formats get empty grids with candidates in every cell: 1, 2 and one more.
+    const auto state = [&](const GridKind& kind, int shift) {
+        FilePuzzle entry{PuzzleLine{kind, std::vector<int>(kind.cellCount(), 0), {}}, 0, info, {}};
+        for (int i = 0; i < kind.cellCount(); ++i)
+            entry.puzzle.candidates.push_back(Mask({1, 2, (i + shift) % kind.side + 1}));
+        return entry;
+    };
+    const std::vector<FilePuzzle> nine = {puzzle(kEasy), puzzle(std::string(81, '.'))};
+    const std::vector<FilePuzzle> fifteen = {puzzle(FifteenLine(3)), puzzle(FifteenLine(9))};
+    const std::vector<FilePuzzle> nineState = {state(kNineGrid, 0), state(kNineGrid, 4)};
+    const std::vector<FilePuzzle> fifteenState = {state(kFifteenGrid, 0), state(kFifteenGrid, 7)};
     for (const PuzzleFormatName& format : kPuzzleFormats) {
-        for (const auto* puzzles : {&nine, &fifteen}) {
+        const bool candidates = WritesCandidates(format.format);
+        for (const auto* puzzles :
+             {candidates ? &nineState : &nine, candidates ? &fifteenState : &fifteen}) {
             const PuzzleTextWrite written = WritePuzzleText(format.format, *puzzles);
             if (format.format == PuzzleFormat::OpenSudoku && puzzles == &fifteen) {
                 EXPECT_EQ(written.error, "opensudoku holds 9 x 9 puzzles only");
@@ -118,13 +173,34 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
             const PuzzleTextRead read = ReadPuzzleText(written.text);
             ASSERT_TRUE(read.complete()) << format.name << ": " << read.firstProblem();
             ASSERT_EQ(read.puzzles.size(), 2u) << format.name << "\n" << written.text;
-            for (std::size_t i = 0; i < 2; ++i)
+            for (std::size_t i = 0; i < 2; ++i) {
                 EXPECT_EQ(read.puzzles[i].puzzle.values, (*puzzles)[i].puzzle.values);
+                EXPECT_EQ(read.puzzles[i].puzzle.candidates, (*puzzles)[i].puzzle.candidates);
+            }
+            if (format.format == PuzzleFormat::OpenSudoku) {
+                EXPECT_EQ(read.puzzles[0].info, info);
+            }
             EXPECT_EQ(WritePuzzleText(format.format, read.puzzles).text, written.text)
                 << format.name;
         }
     }
-    EXPECT_EQ(WritePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 18), "#AAnna\n#Leasy\n53..");
+    EXPECT_EQ(WritePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 21),
+              "#AAnna\n#Dd\n#Leasy\n#Cc");
+}
+
+TEST(PuzzleFormats, Utf16PairsAreDecodedAndBrokenUnitsReplaced) {
+    // "a", a lone low surrogate, U+1F600 as a pair, then a high surrogate and one more byte where
+    // the text ends (the buffer goes on, as a pair would).
+    const std::string bytes(
+        "\xFF\xFE"
+        "a\0"
+        "\x00\xDC"
+        "\x3D\xD8\x00\xDE"
+        "\x3D\xD8"
+        "x\xDC",
+        14);
+    EXPECT_EQ(Utf16AsUtf8(std::string_view(bytes).substr(0, 13)),
+              "a\xEF\xBF\xBD\xF0\x9F\x98\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 struct Malformed {
@@ -156,6 +232,10 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
         {"16 x 16 rows", sixteen, "line 3: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"16 x 16 line", std::string(256, '.'),
          "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
+        {"candidate line out of place", "5" + std::string(728, '.'),
+         "line 1: cell r1c1: '5' in place 1, expected '1' or '.'"},
+        {"SadMan state of another size", "[Puzzle]\n" + kEasyRows + "[State]\n" + FifteenLine(0),
+         "line 12: 225 cells, expected 9"},
         {"candidate row short", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 99\n",
          "line 2: 8 cells, expected 9"},
         {"candidate bad character", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 9 1?\n",

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -55,22 +56,36 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
     return std::clamp<std::size_t>(number, 1, count) - 1;
 }
 
-// The candidates of a candidate grid's empty cells, kept as the user's notes.
-NoteMasks NotesOf(const PuzzleLine& puzzle) {
+// The candidates of the empty cells of a candidate grid or a SadMan file's pencil marks, kept as
+// the user's notes; a cell that may hold every value has none.
+NoteMasks NotesOf(const FilePuzzle& entry) {
+    const PuzzleLine& puzzle = entry.puzzle;
     NoteMasks notes(static_cast<std::size_t>(puzzle.kind.cellCount()) + 1, 0);
     for (std::size_t at = 0; at < puzzle.candidates.size() && at < puzzle.values.size(); ++at) {
-        if (puzzle.values[at] == 0) notes[at + 1] = puzzle.candidates[at];
+        const bool entered = at < entry.entries.size() && entry.entries[at] != 0;
+        if (puzzle.values[at] == 0 && !entered &&
+            puzzle.candidates[at] != unitTables(puzzle.kind).fullMask)
+            notes[at + 1] = puzzle.candidates[at];
     }
     return notes;
 }
 
+// What the file of the puzzle last opened or pasted said about it (its author, source and so on):
+// Save Puzzle As writes it again while that puzzle's givens are on the grid.
+struct OpenedPuzzle {
+    PuzzleLine givens;
+    std::vector<PuzzleInfo> info;
+};
+
 void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
                   const ActiveGridWindow& activeGrid, const PuzzleTextRead& read,
-                  const std::string& source) {
+                  const std::string& source, OpenedPuzzle& opened) {
     if (!read.complete()) return ShowProblem(mainWindow, source, read.firstProblem());
     if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size())) {
-        const PuzzleLine& puzzle = read.puzzles[*chosen].puzzle;
-        showPuzzle(mainWindow, activeGrid, puzzle.kind, puzzle.values, {}, NotesOf(puzzle));
+        const FilePuzzle& entry = read.puzzles[*chosen];
+        opened = {entry.puzzle, entry.info};
+        showPuzzle(mainWindow, activeGrid, entry.puzzle.kind, entry.puzzle.values, entry.entries,
+                   NotesOf(entry));
         return;
     }
     if (!dialogs.importAll) return;
@@ -102,7 +117,8 @@ PuzzleFormat FormatForSuffix(std::string suffix) {
 }
 
 // The puzzle is the locked givens; a grid without any (typed in, not locked) is saved as shown.
-void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) {
+void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
+                  const OpenedPuzzle& opened) {
     const std::optional<std::string> chosen = ChoosePuzzleFile(mainWindow, host, true);
     if (!chosen) return;
     std::filesystem::path file(*chosen);
@@ -112,9 +128,11 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window) 
     std::vector<int> values = GridValues(window, true);
     if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
         values = GridValues(window, false);
+    FilePuzzle saved{PuzzleLine{window.kind(), values, {}}, 0, {}, {}};
+    if (opened.givens.kind == window.kind() && opened.givens.values == values)
+        saved.info = opened.info;
     const PuzzleTextWrite written =
-        WritePuzzleText(FormatForSuffix(file.extension().string()),
-                        {FilePuzzle{PuzzleLine{window.kind(), values, {}}, 0, {}}});
+        WritePuzzleText(FormatForSuffix(file.extension().string()), {saved});
     if (!written.error.empty())
         return ShowProblem(mainWindow, file.filename().string(), written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
@@ -127,18 +145,20 @@ void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                                 ActiveGridWindow activeGrid) {
     CommandTable& table = mainWindow.commands();
     Host& host = dialogs.host;
-    table.setAction(Command::OpenPuzzleFile, [&mainWindow, &dialogs, &host, activeGrid] {
+    const auto opened = std::make_shared<OpenedPuzzle>();
+    table.setAction(Command::OpenPuzzleFile, [&mainWindow, &dialogs, &host, activeGrid, opened] {
         const std::optional<std::string> file = ChoosePuzzleFile(mainWindow, host, false);
         if (!file) return;
         const std::string name = std::filesystem::path(*file).filename().string();
-        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleFile(*file), name);
+        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleFile(*file), name, *opened);
     });
-    table.setAction(Command::PastePuzzle, [&mainWindow, &dialogs, &host, activeGrid] {
+    table.setAction(Command::PastePuzzle, [&mainWindow, &dialogs, &host, activeGrid, opened] {
         PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleText(host.clipboardText()),
-                     "Clipboard");
+                     "Clipboard", *opened);
     });
-    table.setAction(Command::SavePuzzleAs, [&mainWindow, &host, activeGrid] {
-        if (const GridWindow* window = activeGrid()) SavePuzzleAs(mainWindow, host, *window);
+    table.setAction(Command::SavePuzzleAs, [&mainWindow, &host, activeGrid, opened] {
+        if (const GridWindow* window = activeGrid())
+            SavePuzzleAs(mainWindow, host, *window, *opened);
     });
     for (const bool givensOnly : {false, true}) {
         table.setAction(givensOnly ? Command::CopyGivens : Command::CopyPuzzle,

@@ -1,0 +1,99 @@
+// Writing grids over several lines: .sdk (rows of cells after the "#" metadata lines), boxed .ss
+// grids, and candidate grids framed in the forum style.
+
+#include <algorithm>
+
+#include "storage/puzzle_format_parts.h"
+
+namespace quorvel::formats {
+
+namespace {
+
+std::string RowText(const FilePuzzle& entry, int row) {
+    const int side = entry.puzzle.kind.side;
+    const auto first = entry.puzzle.values.begin() + (row - 1) * side;
+    return formatPuzzleLine(entry.puzzle.kind, std::vector<int>(first, first + side));
+}
+
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string WriteSdk(const std::vector<FilePuzzle>& puzzles) {
+    std::string text;
+    for (const FilePuzzle& entry : puzzles) {
+        if (!text.empty()) text += "\n";
+        for (const PuzzleInfo& info : entry.info) {
+            if (kSdkTags.find(info.tag) != std::string_view::npos)
+                text += std::string("#") + info.tag + OneLine(info.text) + "\n";
+        }
+        for (int row = 1; row <= entry.puzzle.kind.side; ++row)
+            text += RowText(entry, row) + "\n";
+    }
+    return text;
+}
+
+std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles) {
+    std::string text;
+    for (const FilePuzzle& entry : puzzles) {
+        const GridKind& kind = entry.puzzle.kind;
+        const int bands = kind.blocksAcross();
+        const std::string dashes(kind.blockWidth, '-');
+        std::string separator = "|";
+        for (int band = 0; band < bands; ++band)
+            separator += dashes + (band + 1 < bands ? "+" : "|");
+        const std::string edge = "*" + std::string(separator.size() - 2, '-') + "*\n";
+        if (!text.empty()) text += "\n";
+        text += edge;
+        for (int row = 1; row <= kind.side; ++row) {
+            if (row > 1 && (row - 1) % kind.blockHeight == 0) text += separator + "\n";
+            const std::string cells = RowText(entry, row);
+            for (int band = 0; band < bands; ++band)
+                text += "|" + cells.substr(band * kind.blockWidth, kind.blockWidth);
+            text += "|\n";
+        }
+        text += edge;
+    }
+    return text;
+}
+
+std::string WriteCandidateGrids(const std::vector<FilePuzzle>& puzzles) {
+    std::string text;
+    for (const FilePuzzle& entry : puzzles) {
+        const GridKind& kind = entry.puzzle.kind;
+        std::vector<std::string> cells;
+        std::size_t width = 1;
+        for (const ValueMask candidates : CellCandidates(entry)) {
+            cells.push_back(candidates == 0 ? "." : CandidateCharacters(candidates));
+            width = std::max(width, cells.back().size());
+        }
+        const std::string dashes(static_cast<std::size_t>(kind.blockWidth) * (width + 1) + 1, '-');
+        const auto rule = [&](char edge, char between) {
+            std::string line(1, edge);
+            for (int band = 1; band <= kind.blocksAcross(); ++band)
+                line += dashes + (band < kind.blocksAcross() ? between : edge);
+            return line + "\n";
+        };
+        if (!text.empty()) text += "\n";
+        text += rule('.', '.');
+        for (int row = 1; row <= kind.side; ++row) {
+            if (row > 1 && (row - 1) % kind.blockHeight == 0) text += rule(':', '+');
+            text += "|";
+            for (int column = 1; column <= kind.side; ++column) {
+                const std::string& cell =
+                    cells[static_cast<std::size_t>(kind.cellAt(row, column) - 1)];
+                text += " " + cell + std::string(width - cell.size(), ' ');
+                if (column % kind.blockWidth == 0) text += " |";
+            }
+            text += "\n";
+        }
+        text += rule('\'', '\'');
+    }
+    return text;
+}
+
+}  // namespace quorvel::formats
