@@ -81,6 +81,31 @@ RatingBand levelBand(int level) {
     return {kLevelFloors[level - 1], level < 4 ? kLevelFloors[level] - 1 : RatingBand::kNoHigh};
 }
 
+namespace {
+
+// "7", "7.5": a rating with at most one decimal, in tenths.
+std::optional<int> parseRating(const std::string& text) {
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string tenth = point == std::string::npos ? "0" : text.substr(point + 1);
+    if (whole.empty() || whole.size() > 2 || tenth.size() != 1 ||
+        (whole + tenth).find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(whole) * 10 + std::stoi(tenth);
+}
+
+}  // namespace
+
+std::optional<RatingBand> parseRatingBand(const std::string& text) {
+    const std::size_t dash = text.find('-');
+    const std::optional<int> low = parseRating(text.substr(0, dash));
+    if (!low) return std::nullopt;
+    if (dash == std::string::npos) return RatingBand{*low};
+    const std::optional<int> high = parseRating(text.substr(dash + 1));
+    if (!high || *high < *low) return std::nullopt;
+    return RatingBand{*low, *high};
+}
+
 int bandOffset(const PuzzleRating& rating, const RatingBand& band) {
     if (!rating.logicSolved) {
         if (band.high == RatingBand::kNoHigh && rating.rating >= band.low) return 0;

@@ -10,6 +10,7 @@
 // A puzzle logic cannot finish rates at least 7.0 (and at least its hardest step): the rating
 // is then a lower bound. A puzzle without a solution gets rating and level 0.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ struct RatingBand {
 };
 // The band of a level 1..4.
 RatingBand levelBand(int level);
+// A band as people write it: "MIN" (that and above) or "MIN-MAX", each a rating with at most one
+// decimal ("7", "7.5"); nothing when the text is not one or MAX is below MIN.
+std::optional<RatingBand> parseRatingBand(const std::string& text);
 // Where a rating lies from the band, in tenths: 0 inside, negative below, positive above. A
 // puzzle logic cannot finish lies inside a band without an upper end that its lower bound
 // reaches, and above any other band.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/puzzle_rating.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
 #include "ui/print/booklet_source.h"
@@ -63,8 +64,9 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
         if (i + 1 == args.size()) return option + " needs a value";
         const std::string& value = args[++i];
         if (option == "--rating") {
-            return "--rating needs puzzle ratings, which this version does not compute yet; "
-                   "choose puzzles by --level";
+            parsed.request.band = logic::parseRatingBand(value);
+            if (!parsed.request.band)
+                return "--rating takes MIN or MIN-MAX (such as 7.0-8.0), not '" + value + "'";
         } else if (option == "--size") {
             parsed.size = value == "9" ? 9 : value == "15" ? 15 : 0;
             if (parsed.size == 0) return "--size must be 9 or 15";
@@ -102,12 +104,15 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
         }
     }
     if (!parsed.size) return "--size must be 9 or 15";
-    if (!parsed.level) return "--level (1, 2, 3, 4 or all) or --rating is needed";
+    if (parsed.level && parsed.request.band) return "give --level or --rating, not both";
+    if (!parsed.level && !parsed.request.band)
+        return "--level (1, 2, 3, 4 or all) or --rating is needed";
     if (!parsed.count) return "--count is needed";
     if (!parsed.out) return "--out FILE.pdf is needed";
     if (parsed.sources > 1) return "choose one of --from-db, --from and --generate";
-    parsed.request.level = *parsed.level == "all" ? 0 : std::stoi(*parsed.level);
-    if (parsed.request.level == 0 && parsed.request.source == BookletSource::Generated)
+    parsed.request.level = parsed.level.value_or("all") == "all" ? 0 : std::stoi(*parsed.level);
+    if (parsed.request.level == 0 && !parsed.request.band &&
+        parsed.request.source == BookletSource::Generated)
         return "--level all needs --from-db or --from; generated puzzles need a level";
     return "";
 }

@@ -42,28 +42,6 @@ std::optional<std::uint64_t> parseNumber(const std::string& text) {
     return std::stoull(text);
 }
 
-// "7", "7.5": a rating with at most one decimal, in tenths.
-std::optional<int> parseRating(const std::string& text) {
-    const std::size_t point = text.find('.');
-    const std::string whole = text.substr(0, point);
-    const std::string tenth = point == std::string::npos ? "0" : text.substr(point + 1);
-    if (whole.empty() || whole.size() > 2 || tenth.size() != 1 ||
-        (whole + tenth).find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    return std::stoi(whole) * 10 + std::stoi(tenth);
-}
-
-// "MIN" (MIN and above) or "MIN-MAX".
-std::optional<logic::RatingBand> parseBand(const std::string& text) {
-    const std::size_t dash = text.find('-');
-    const std::optional<int> low = parseRating(text.substr(0, dash));
-    if (!low) return std::nullopt;
-    if (dash == std::string::npos) return logic::RatingBand{*low};
-    const std::optional<int> high = parseRating(text.substr(dash + 1));
-    if (!high || *high < *low) return std::nullopt;
-    return logic::RatingBand{*low, *high};
-}
-
 struct Request {
     const GridKind* kind = nullptr;
     int level = 0;
@@ -116,7 +94,7 @@ int runGenerate(std::vector<std::string> args) {
         }
         if (option == "--rating") {
             if (i + 1 == args.size()) return fail("--rating needs a value");
-            band = parseBand(args[++i]);
+            band = logic::parseRatingBand(args[++i]);
             if (!band)
                 return fail("--rating takes MIN or MIN-MAX (such as 7.0-8.0), not '" + args[i] +
                             "'");

@@ -21,6 +21,7 @@ def run(*args):
 
 
 def check_booklet(tool, folder, args, pages, numbers, labels, page_size="595 x 842"):
+    """`labels` are exact texts, or patterns when compiled."""
     out = os.path.join(folder, "booklet.pdf")
     printed = json.loads(run(tool, "booklet", *args, "--out", out))
     problems = []
@@ -32,7 +33,8 @@ def check_booklet(tool, folder, args, pages, numbers, labels, page_size="595 x 8
         problems.append(f"pdfinfo read {read}")
     text = run("pdftotext", "-layout", out, "-")
     for label in labels:
-        if not re.search(rf"(^|\s){re.escape(label)}(\s|$)", text, re.M):
+        pattern = label.pattern if isinstance(label, re.Pattern) else re.escape(label)
+        if not re.search(rf"(^|\s){pattern}(\s|$)", text, re.M):
             problems.append(f"no {label!r} in the text")
     images = run("pdfimages", "-list", out).strip().split("\n")
     if len(images) != 2:
@@ -69,6 +71,13 @@ def main():
             ["--size", "9", "--level", "all", "--count", "5", "--per-page", "1", "--from",
              puzzles, "--no-solutions"],
             2, [1, 4], ["No. 1 - Easy", "No. 4 - Easy"])
+        # Chosen by a band of ratings: the title names it and each label gives the rating.
+        problems += check_booklet(
+            tool, folder,
+            ["--size", "9", "--rating", "3.0-4.5", "--count", "2", "--seed", "5",
+             "--no-solutions", "--generate"],
+            1, [1, 2], ["Quorvel 9 x 9 - Rated 3.0-4.5"] +
+            [re.compile(rf"No\. {n} - \w+ \((3\.\d|4\.[0-5])\)") for n in (1, 2)])
     for problem in problems:
         print(problem)
     sys.exit(1 if problems else 0)

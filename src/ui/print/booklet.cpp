@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "logic/puzzle_rating.h"  // levelName
+#include "logic/rating_scale.h"   // formatRating
 
 namespace quorvel {
 
@@ -79,6 +80,7 @@ void DrawGrid(PageDrawing& drawing, const GridKind& kind, const PageRect& square
 std::string PuzzleLabel(const BookletPuzzle& puzzle) {
     std::string label = "No. " + std::to_string(puzzle.number);
     if (puzzle.level >= 1 && puzzle.level <= 4) label += " - " + logic::levelName(puzzle.level);
+    if (puzzle.rating > 0) label += " (" + logic::formatRating(puzzle.rating) + ")";
     return label;
 }
 

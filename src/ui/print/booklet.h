@@ -17,6 +17,7 @@ namespace quorvel {
 struct BookletPuzzle {
     int number = 0;             // its number where it came from
     int level = 0;              // 1..4; 0 when not known
+    int rating = 0;             // tenths on the shared scale; 0 when not known
     std::vector<int> givens;    // index 0 is cell 1; 0 = empty
     std::vector<int> solution;  // the complete grid
 };

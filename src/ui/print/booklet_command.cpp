@@ -36,7 +36,7 @@ class BookletCommand {
         asked_ = true;
         const BookletChoices& choices = dialog.choices();
 
-        BookletRequest request{choices.source, choices.level, choices.start, choices.count, {}};
+        BookletRequest request{choices.source, choices.level, choices.start, choices.count, {}, {}};
         if (choices.source == BookletSource::Database) {
             request.file = DatabasePath(mainWindow_.programFolder(), kind);
         } else if (choices.source == BookletSource::PuzzleFile) {

@@ -4,12 +4,12 @@
 
 #include "create/headless_generation.h"
 #include "logic/puzzle_rating.h"
+#include "logic/rating_scale.h"
 #include "solver/solution_count.h"
 #include "storage/cell_lists.h"
 #include "storage/file_system.h"
 #include "storage/puzzle_database.h"
 #include "storage/puzzle_formats.h"
-#include "ui/commands/rate_puzzle.h"  // computedLevel
 
 namespace quorvel {
 
@@ -38,6 +38,17 @@ std::optional<std::vector<int>> SolutionOf(const GridKind& kind, const std::vect
         complete = stored[index] != 0 && (givens[index] == 0 || givens[index] == stored[index]);
     if (complete && countSolutions(kind, stored, 1).count == 1) return stored;
     return OnlySolution(kind, givens);
+}
+
+// The rating to print: known only when logic finished the puzzle (otherwise it is a lower bound).
+int KnownRating(const logic::PuzzleRating& rating) {
+    return rating.logicSolved ? rating.rating : 0;
+}
+
+// Whether a rated puzzle is one the request asks for: in its band, or of its level.
+bool Wanted(const BookletRequest& request, const logic::PuzzleRating& rating) {
+    if (request.band) return logic::bandOffset(rating, *request.band) == 0;
+    return request.level == 0 || rating.level == request.level;
 }
 
 class Collector {
@@ -88,7 +99,15 @@ void FromDatabase(const GridKind& kind, const BookletRequest& request, Collector
             collector.skip();
             continue;
         }
-        collector.add({ordinal, record.level, std::move(givens), std::move(*solution)});
+        if (!request.band) {
+            collector.add({ordinal, record.level, 0, std::move(givens), std::move(*solution)});
+            continue;
+        }
+        const logic::PuzzleRating rating = logic::ratePuzzle(kind, givens);
+        if (Wanted(request, rating)) {
+            collector.add({ordinal, rating.level, KnownRating(rating), std::move(givens),
+                           std::move(*solution)});
+        }
     }
 }
 
@@ -111,9 +130,10 @@ void FromPuzzleFile(const GridKind& kind, const BookletRequest& request, Collect
             collector.skip();
             continue;
         }
-        const int level = computedLevel(kind, puzzle.values);
-        if (request.level != 0 && level != request.level) continue;
-        collector.add({number, level, std::move(puzzle.values), std::move(*solution)});
+        const logic::PuzzleRating rating = logic::ratePuzzle(kind, puzzle.values);
+        if (!Wanted(request, rating)) continue;
+        collector.add({number, rating.level, KnownRating(rating), std::move(puzzle.values),
+                       std::move(*solution)});
     }
 }
 
@@ -123,11 +143,11 @@ constexpr int kGenerationTries = 4;
 
 void Generate(const GridKind& kind, const BookletRequest& request, RandomSource& random,
               Collector& collector) {
-    const logic::RatingBand band = logic::levelBand(request.level);
+    const logic::RatingBand band = request.band.value_or(logic::levelBand(request.level));
     for (int number = request.start; !collector.full(); ++number) {
         BandPuzzle made = GenerateInBand(kind, band, random, kGenerationTries);
-        collector.add({number, made.rating.level, std::move(made.made.puzzle),
-                       std::move(made.made.solution)});
+        collector.add({number, made.rating.level, KnownRating(made.rating),
+                       std::move(made.made.puzzle), std::move(made.made.solution)});
     }
 }
 
@@ -151,14 +171,20 @@ BookletPuzzles CollectBookletPuzzles(const GridKind& kind, const BookletRequest&
 }
 
 std::string BookletTitle(const GridKind& kind, const BookletRequest& request) {
+    std::string chosen = request.level == 0 ? "" : logic::levelName(request.level);
+    if (request.band) {
+        const logic::RatingBand& band = *request.band;
+        chosen = "Rated " + logic::formatRating(band.low) +
+                 (band.high == logic::RatingBand::kNoHigh ? " and above"
+                                                          : "-" + logic::formatRating(band.high));
+    }
     std::string title =
         "Quorvel " + std::to_string(kind.side) + " x " + std::to_string(kind.side) + " - ";
     if (request.source == BookletSource::PuzzleFile) {
         title += request.file.filename().string();
-        if (request.level != 0) title += ", " + logic::levelName(request.level);
-        return title;
+        return chosen.empty() ? title : title + ", " + chosen;
     }
-    return title + (request.level == 0 ? "All levels" : logic::levelName(request.level));
+    return title + (chosen.empty() ? "All levels" : chosen);
 }
 
 }  // namespace quorvel

@@ -6,14 +6,21 @@
 //   PuzzleFile the puzzles of a file in any format the program reads, numbered by their place in
 //              it; with a level, only those whose computed level it is.
 //   Generated  freshly generated puzzles with exactly one solution, aimed at the level.
+// Instead of a level, a band of ratings can choose the puzzles: generated ones are aimed at it,
+// and of a database or file only those whose rating lies in it are taken.
 // Puzzles of another grid size, or without exactly one solution, are left out and counted.
+// A puzzle's rating is known when it was computed: always for generated puzzles and those of a
+// file, for a database's only when a band chose them (rating every record would slow the
+// common case down).
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "create/random_source.h"
+#include "logic/puzzle_rating.h"
 #include "model/grid_kind.h"
 #include "ui/print/booklet.h"
 
@@ -30,7 +37,8 @@ struct BookletRequest {
     int level = 1;  // 1..4; 0 for every level (not for generated puzzles)
     int start = 1;  // the number of the first puzzle
     int count = 12;
-    std::filesystem::path file;  // the database or the puzzle file
+    std::filesystem::path file;             // the database or the puzzle file
+    std::optional<logic::RatingBand> band;  // when set, chooses the puzzles instead of `level`
 };
 
 // Called with the number of puzzles collected so far, after each one; false stops the work.
@@ -46,8 +54,8 @@ struct BookletPuzzles {
 BookletPuzzles CollectBookletPuzzles(const GridKind& kind, const BookletRequest& request,
                                      RandomSource& random, const BookletProgress& progress);
 
-// The title line: "Quorvel 9 x 9 - Hard", "Quorvel 15 x 15 - All levels", or with a puzzle file
-// its name ("Quorvel 9 x 9 - club.sdk").
+// The title line: "Quorvel 9 x 9 - Hard", "Quorvel 15 x 15 - All levels", "Quorvel 9 x 9 - Rated
+// 7.0-8.0", or with a puzzle file its name ("Quorvel 9 x 9 - club.sdk").
 std::string BookletTitle(const GridKind& kind, const BookletRequest& request);
 
 }  // namespace quorvel
