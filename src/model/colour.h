@@ -43,6 +43,7 @@ inline constexpr Colour kPaleGreen = 0xC8F0C8;
 inline constexpr Colour kPaleBlue = 0xFFE0B0;
 inline constexpr Colour kPalePink = 0xD0D0FF;
 inline constexpr Colour kLightOrange = 0x70C8FF;
+inline constexpr Colour kPaleApricot = 0xD8ECFF;
 
 }  // namespace colour
 
@@ -88,6 +89,13 @@ inline constexpr Colour kHintUnitBack = colour::kPaleGreen;
 inline constexpr Colour kHintPatternBack = colour::kPaleBlue;
 inline constexpr Colour kHintEliminationBack = colour::kPalePink;
 inline constexpr Colour kHintTargetBack = colour::kLightOrange;
+
+// The chains Explain Next Step draws: their lines and the rings around their candidates, the
+// inside of the rings, the chains' candidates themselves, and the candidates the steps remove.
+inline constexpr Colour kChainLine = colour::kOrange;
+inline constexpr Colour kChainRingFill = colour::kPaleApricot;
+inline constexpr Colour kChainFore = colour::kBlack;
+inline constexpr Colour kChainRemovedFore = colour::kRed;
 
 // Check Puzzle marks the cells where two solutions differ, Show Mistakes the wrong entries.
 inline constexpr Colour kDifferingCellBack = colour::kLightViolet;

@@ -40,7 +40,7 @@ def main():
         actual = json.loads(line)
         if list(actual) != ["grid", "cells", "locked", "focus", "message", "caption", "title",
                             "gauge", "complete", "panel", "tips", "notes", "puzzle", "dialog",
-                            "enabled", "hint", "marks", "elapsed"]:
+                            "enabled", "hint", "marks", "chain", "elapsed"]:
             problems.append(f"dump {number}: keys {list(actual)}")
         for key, value in expected.items():
             if key == "enabled":

@@ -27,6 +27,54 @@ std::vector<ValueMask> NotedCandidates(const GridWindow& window) {
     return candidates;
 }
 
+ValueMask Bit(int value) {
+    return static_cast<ValueMask>(1u << value);
+}
+
+std::vector<CandidateMark> MarksOf(const std::vector<logic::CellValue>& node) {
+    std::vector<CandidateMark> marks;
+    for (const logic::CellValue& candidate : node)
+        marks.push_back({candidate.cell, candidate.value});
+    return marks;
+}
+
+// The chains of the path's steps over the grid the path starts from: each cell they pass through
+// or take candidates from shows its candidates as they are when such a step is taken (and any an
+// earlier one showed).
+ChainMarks ChainMarksOf(const logic::LogicPath& path, const std::vector<int>& values,
+                        const std::vector<ValueMask>& candidates) {
+    ChainMarks marks;
+    logic::LogicGrid grid(path.kind, values, candidates);
+    const auto show = [&](int cell) { marks.shown[cell] |= grid.candidates(cell); };
+    for (const logic::Step& step : path.steps) {
+        for (const logic::ChainLink& link : step.chain) {
+            for (const auto* node : {&link.from, &link.to}) {
+                for (const logic::CellValue& candidate : *node) {
+                    show(candidate.cell);
+                    marks.ringed[candidate.cell] |= Bit(candidate.value);
+                }
+            }
+            marks.links.push_back({MarksOf(link.from), MarksOf(link.to), link.strong});
+        }
+        if (!step.chain.empty()) {
+            for (const logic::CellValue& removed : step.eliminations) {
+                show(removed.cell);
+                marks.removed[removed.cell] |= Bit(removed.value);
+            }
+        }
+        grid.apply(step);
+    }
+    return marks;
+}
+
+// A step as the hint panel shows it: its text, and for a chain step the chain one link a line.
+std::string PanelText(const GridKind& kind, const logic::Step& step) {
+    std::string text = step.text;
+    for (const std::string& line : logic::chainLines(kind, step.chain))
+        text += "\n" + line;
+    return text;
+}
+
 }  // namespace
 
 void ExplainNextStep::press(GridWindow& window) {
@@ -94,13 +142,14 @@ void ExplainNextStep::secondStage(GridWindow& window) {
     for (const logic::Step& step : path_.steps)
         markUnits(window, step);
     for (const logic::Step& step : path_.steps) {
-        panel.lines.push_back(step.text);
+        panel.lines.push_back(PanelText(window.kind(), step));
         for (const int cell : step.cells)
             mark(window, cell, kHintPatternBack);
         for (const logic::CellValue& removed : step.eliminations)
             mark(window, removed.cell, kHintEliminationBack);
     }
     mark(window, target.cell, kHintTargetBack);
+    window.setChainMarks(ChainMarksOf(path_, shownValues(window.board()), NotedCandidates(window)));
     mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, kAlignCentre);
     mainWindow_.setHintPanel(std::move(panel));
 }
@@ -137,6 +186,7 @@ void ExplainNextStep::clearMarks() {
                                             backColour);
             window_->notifyCellChanged(cell);
         }
+        window_->setChainMarks({});
     }
     marked_.clear();
     if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});

@@ -1,5 +1,7 @@
 // The user's notes in the cells of a grid window: typing, filling and clearing them, and what a
-// committed value takes out of them.
+// committed value takes out of them; and the chain marks, whose candidates are drawn as notes.
+
+#include <utility>
 
 #include "ui/grid/grid_window.h"
 #include "ui/grid/main_window_link.h"
@@ -36,6 +38,16 @@ void GridWindow::setNotes(int cell, ValueMask values) {
     if (notes_[index(cell)] == values) return;
     notes_[index(cell)] = values;
     notifyCellChanged(cell);
+}
+
+void GridWindow::setChainMarks(ChainMarks marks) {
+    if (marks == chainMarks_) return;
+    std::swap(chainMarks_, marks);
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
+        if (marks.shown[index(cell)] != 0 || chainMarks_.shown[index(cell)] != 0)
+            notifyCellChanged(cell);
+    }
+    notifyWindowChanged();
 }
 
 NoteMasks GridWindow::allNotes() const {

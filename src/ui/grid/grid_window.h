@@ -15,6 +15,7 @@
 #include "model/grid_events.h"
 #include "model/grid_kind.h"
 #include "ui/grid/cell_entry_state.h"
+#include "ui/grid/chain_marks.h"
 #include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_layout.h"
 #include "ui/grid/key_event.h"
@@ -221,6 +222,10 @@ class GridWindow : private GridEvents {
     // False when the cell takes no note.
     bool typeNote(int cell, char digit);
 
+    // The chains Explain Next Step draws over the cells (empty while none is shown).
+    const ChainMarks& chainMarks() const { return chainMarks_; }
+    void setChainMarks(ChainMarks marks);
+
     // Code that changed cells on the Board directly (colours, locks) tells the view here.
     void notifyCellChanged(int cell);
     void notifyWindowChanged();
@@ -303,6 +308,7 @@ class GridWindow : private GridEvents {
     // digit typed there while they are unchanged makes a two-digit value.
     int noteDigitCell_ = 0;
     ValueMask notesAfterDigit_ = 0;
+    ChainMarks chainMarks_;
     TwipRect focusFrame_;
     ButtonLook enterDirection_;
     std::string puzzleNumberLabel_ = "Puzzle No:";

@@ -97,16 +97,17 @@ void AppendTips(std::string& json, const GridWindow& window) {
     json += '}';
 }
 
-// Cell number to the ascending list of its noted values, for every cell with notes.
-void AppendNotes(std::string& json, const GridWindow& window) {
+// Cell number to the ascending list of the values in maskOf(cell), for every cell with any.
+template <typename MaskOf>
+void AppendCellValues(std::string& json, const GridKind& kind, const MaskOf& maskOf) {
     json += '{';
-    for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
-        const ValueMask notes = window.notes(cell);
-        if (notes == 0) continue;
+    for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+        const ValueMask mask = maskOf(cell);
+        if (mask == 0) continue;
         AppendKey(json, std::to_string(cell));
         json += '[';
-        for (int value = 1; value <= window.kind().side; ++value) {
-            if ((notes >> value) & 1u) {
+        for (int value = 1; value <= kind.side; ++value) {
+            if ((mask >> value) & 1u) {
                 Separate(json);
                 json += std::to_string(value);
             }
@@ -202,6 +203,46 @@ void AppendMarks(std::string& json, const Board& board) {
     json += '}';
 }
 
+void AppendNode(std::string& json, const std::vector<CandidateMark>& node) {
+    json += '[';
+    for (const CandidateMark& candidate : node) {
+        Separate(json);
+        json += '[' + std::to_string(candidate.cell) + ',' + std::to_string(candidate.value) + ']';
+    }
+    json += ']';
+}
+
+// The chains Explain Next Step draws, or null while it draws none.
+void AppendChain(std::string& json, const GridWindow& window) {
+    const ChainMarks& chain = window.chainMarks();
+    if (chain.empty()) {
+        json += "null";
+        return;
+    }
+    json += '{';
+    for (const auto& [key, masks] :
+         {std::pair{"candidates", &chain.shown}, std::pair{"rings", &chain.ringed},
+          std::pair{"removed", &chain.removed}}) {
+        AppendKey(json, key);
+        AppendCellValues(json, window.kind(),
+                         [masks](int cell) { return (*masks)[static_cast<std::size_t>(cell)]; });
+    }
+    AppendKey(json, "links");
+    json += '[';
+    for (const LinkMark& link : chain.links) {
+        Separate(json);
+        json += '{';
+        AppendKey(json, "from");
+        AppendNode(json, link.from);
+        AppendKey(json, "to");
+        AppendNode(json, link.to);
+        AppendKey(json, "strong");
+        AppendBool(json, link.strong);
+        json += '}';
+    }
+    json += "]}";
+}
+
 }  // namespace
 
 std::string SessionDump(Application& program, const OpenDialog* dialog) {
@@ -241,7 +282,7 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
     AppendKey(json, "tips");
     AppendTips(json, window);
     AppendKey(json, "notes");
-    AppendNotes(json, window);
+    AppendCellValues(json, window.kind(), [&window](int cell) { return window.notes(cell); });
     AppendKey(json, "puzzle");
     AppendPuzzle(json, program.session());
     AppendKey(json, "dialog");
@@ -252,6 +293,8 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
     AppendHint(json, main.hintPanel());
     AppendKey(json, "marks");
     AppendMarks(json, board);
+    AppendKey(json, "chain");
+    AppendChain(json, window);
     AppendKey(json, "elapsed");
     AppendQuoted(json, main.elapsedLabel());
     json += '}';

@@ -50,8 +50,9 @@ enum class MainWindowChange {
 // The hint panel of Explain Next Step: the steps leading to the next placement, in plain words.
 struct HintPanel {
     bool shown = false;
-    std::string title;               // "Hint for r3c12"
-    std::vector<std::string> lines;  // one step each
+    std::string title;  // "Hint for r3c12"
+    // One step each: its text, and for a chain step a line break before each link of the chain.
+    std::vector<std::string> lines;
 };
 
 // State changes other parts report; each switches menu items and toolbar buttons on or off.

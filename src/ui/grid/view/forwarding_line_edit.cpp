@@ -2,6 +2,7 @@
 
 #include "ui/grid/view/key_mapping.h"
 #include "ui/grid/view/label_button.h"
+#include "ui/grid/view/note_places.h"
 #include "ui/grid/view/units.h"
 
 #include <QKeyEvent>
@@ -36,36 +37,50 @@ void ForwardingLineEdit::showBox(const TextBox& box) {
     showing_ = false;
 }
 
-void ForwardingLineEdit::showNotes(int side, ValueMask values, ValueMask contradicted) {
-    if (side == side_ && values == notes_ && contradicted == contradicted_) return;
+void ForwardingLineEdit::showNotes(int side, const NoteMarks& marks) {
+    if (side == side_ && marks == marks_) return;
     side_ = side;
-    notes_ = values;
-    contradicted_ = contradicted;
+    marks_ = marks;
     update();
 }
 
 void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
-    if (notes_ == 0 || !text().isEmpty()) return;
-    constexpr int kAcross = 3;
-    const int down = side_ / kAcross;
-    const QRectF area = QRectF(rect()).adjusted(1, 0, -1, 0);
-    const double width = area.width() / kAcross;
-    const double height = area.height() / down;
+    if (marks_.values == 0 || !text().isEmpty()) return;
+    const QRectF area = noteArea(QRectF(rect()));
     QFont font(QStringLiteral("DejaVu Sans"));
-    // As tall as a place allows on the 9 x 9 grid; never below 7 pixels, the least that reads.
-    font.setPixelSize(std::max(7, static_cast<int>(height * 0.8)));
+    font.setPixelSize(notePixelSize(area, side_));
+    QFont chainFont = font;
+    chainFont.setBold(true);
     QPainter painter(this);
-    painter.setFont(font);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto has = [](ValueMask mask, int value) { return ((mask >> value) & 1u) != 0; };
     for (int value = 1; value <= side_; ++value) {
-        if (((notes_ >> value) & 1u) == 0) continue;
-        const bool mistake = ((contradicted_ >> value) & 1u) != 0;
-        painter.setPen(colorFromBgr(mistake ? kNoteMistakeFore : kNoteFore));
-        const QRectF place(area.left() + (value - 1) % kAcross * width,
-                           area.top() + (value - 1) / kAcross * height, width, height);
-        const QString shown =
-            value <= 9 ? QString::number(value) : QString(QChar('A' + value - 10));
-        painter.drawText(place, Qt::AlignCenter, shown);
+        if (!has(marks_.values, value)) continue;
+        const bool removed = has(marks_.removed, value);
+        const bool ringed = has(marks_.ringed, value);
+        const Colour colour = removed                           ? kChainRemovedFore
+                              : has(marks_.contradicted, value) ? kNoteMistakeFore
+                              : ringed                          ? kChainFore
+                                                                : kNoteFore;
+        const QRectF place = notePlace(area, side_, value);
+        const QSizeF radii = ringRadii(place, font.pixelSize());
+        if (ringed) {
+            // Filled, so that the value reads on any cell colour; the ring is thinner where the
+            // places are small.
+            painter.setPen(QPen(colorFromBgr(kChainLine), side_ <= 9 ? 1.2 : 0.8));
+            painter.setBrush(colorFromBgr(kChainRingFill));
+            painter.drawEllipse(place.center(), radii.width(), radii.height());
+        }
+        painter.setFont(ringed || removed ? chainFont : font);
+        painter.setPen(colorFromBgr(colour));
+        painter.drawText(place, Qt::AlignCenter, noteText(value));
+        if (removed) {
+            // Struck out from corner to corner of the ring's rectangle.
+            const QPointF reach(0.7 * radii.width(), 0.7 * radii.height());
+            painter.setPen(QPen(colorFromBgr(kChainRemovedFore), 1.3));
+            painter.drawLine(place.center() - reach, place.center() + reach);
+        }
     }
 }
 

@@ -11,6 +11,17 @@
 
 namespace quorvel::view {
 
+// The small values an empty box draws: the user's notes, those the grid contradicts in the mistake
+// colour; or, while Explain Next Step draws a chain through the cell, the candidates it shows,
+// the chain's own ringed and those its steps remove struck out.
+struct NoteMarks {
+    ValueMask values = 0;
+    ValueMask contradicted = 0;
+    ValueMask ringed = 0;
+    ValueMask removed = 0;
+    bool operator==(const NoteMarks&) const = default;
+};
+
 class ForwardingLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -19,9 +30,8 @@ class ForwardingLineEdit : public QLineEdit {
 
     // Shows the core's text, caret and selection without reporting it back.
     void showBox(const TextBox& box);
-    // The notes drawn while the box is empty: small values in fixed places, three across and
-    // side / 3 down (10..15 as A..F), those in `contradicted` in the mistake colour.
-    void showNotes(int side, ValueMask values, ValueMask contradicted);
+    // The small values drawn while the box is empty, in the places of note_places.h.
+    void showNotes(int side, const NoteMarks& marks);
 
   signals:
     void keyDown(const quorvel::KeyEvent& event);
@@ -47,8 +57,7 @@ class ForwardingLineEdit : public QLineEdit {
 
     bool showing_ = false;
     int side_ = 9;
-    ValueMask notes_ = 0;
-    ValueMask contradicted_ = 0;
+    NoteMarks marks_;
 };
 
 }  // namespace quorvel::view

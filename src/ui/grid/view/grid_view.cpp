@@ -3,6 +3,7 @@
 #include "ui/grid/cell_speech.h"
 #include "ui/grid/pink_lines.h"
 #include "ui/grid/temporary_stores.h"
+#include "ui/grid/view/chain_overlay.h"
 #include "ui/grid/view/forwarding_line_edit.h"
 #include "ui/grid/view/label_button.h"
 #include "ui/grid/view/status_images.h"
@@ -88,6 +89,7 @@ GridView::GridView(GridWindow& window, QWidget* parent)
     setAutoFillBackground(true);
     buildCells();
     buildControls();
+    chainOverlay_ = new ChainOverlay(window_, this);
     window_.setObserver(this);
     refreshAll();
 }
@@ -221,7 +223,11 @@ void GridView::refreshCell(int number) {
     edit->showBox(window_.cellBox(number));
     const ValueMask notes = window_.notes(number);
     const ValueMask contradicted = window_.contradictedNotes(number);
-    edit->showNotes(side_, notes, contradicted);
+    const ChainMarks& chain = window_.chainMarks();
+    const auto at = static_cast<std::size_t>(number);
+    edit->showNotes(side_, chain.shown[at] != 0
+                               ? NoteMarks{chain.shown[at], 0, chain.ringed[at], chain.removed[at]}
+                               : NoteMarks{notes, contradicted, 0, 0});
     edit->setAccessibleName(QString::fromStdString(
         CellAccessibleName(window_.kind(), number, shown, notes, contradicted)));
     refreshTip(number);
@@ -343,6 +349,7 @@ void GridView::windowChanged() {
         composingShown_ = composing;
         emit composingControlsChanged();
     }
+    chainOverlay_->refresh();
     update();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A grid window (9x9 or 15x15) drawn: one forwarding text box per cell at the core's position,
 // block lines, the focus frame, the puzzle-number label, the status images, the Enter-direction
-// button, the fill gauge with its percent text, the possibilities tips and panel. Every user event
+// button, the fill gauge with its percent text, the possibilities tips and panel, and the chains
+// Explain Next Step shows. Every user event
 // goes to the GridWindow; the widgets change only when the window reports a change.
 
 #include "ui/grid/grid_window.h"
@@ -16,6 +17,7 @@ class QLabel;
 
 namespace quorvel::view {
 
+class ChainOverlay;
 class ForwardingLineEdit;
 class LabelButton;
 
@@ -81,6 +83,7 @@ class GridView : public QWidget, private GridWindowObserver {
     QWidget* gauge_ = nullptr;
     QWidget* gaugeFill_ = nullptr;
     QLabel* percent_ = nullptr;
+    ChainOverlay* chainOverlay_ = nullptr;
     bool syncing_ = false;
     bool wasShown_ = false;
     QPoint lastPlace_;

@@ -1,7 +1,7 @@
 #pragma once
 // The hint panel of Explain Next Step: a small modeless window beside the main window (or over
 // its right edge when the screen has no room) listing the steps that lead to the next value, one
-// numbered paragraph each.
+// numbered paragraph each, a chain step's links listed beneath it one a line.
 
 #include <QWidget>
 
