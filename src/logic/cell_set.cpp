@@ -17,7 +17,24 @@ PeerSets buildPeerSets(const GridKind& kind) {
     return sets;
 }
 
+using UnitSets = std::array<CellSet, 3 * kMaxSide>;
+
+UnitSets buildUnitSets(const GridKind& kind) {
+    const UnitTables& tables = unitTables(kind);
+    UnitSets sets;
+    for (int unit = 0; unit < 3 * kind.side; ++unit)
+        for (int i = 0; i < kind.side; ++i)
+            sets[unit].insert(tables.unitCells[unit][i]);
+    return sets;
+}
+
 }  // namespace
+
+const CellSet& unitSet(const GridKind& kind, int unit) {
+    static const UnitSets nine = buildUnitSets(kNineGrid);
+    static const UnitSets fifteen = buildUnitSets(kFifteenGrid);
+    return kind.isNine() ? nine[unit] : fifteen[unit];
+}
 
 const CellSet& peerSet(const GridKind& kind, int cell) {
     static const PeerSets nine = buildPeerSets(kNineGrid);

@@ -16,7 +16,25 @@ class CellSet {
   public:
     void insert(int cell) { words_[cell >> 6] |= std::uint64_t{1} << (cell & 63); }
     bool contains(int cell) const { return (words_[cell >> 6] >> (cell & 63)) & 1u; }
+    void erase(int cell) { words_[cell >> 6] &= ~(std::uint64_t{1} << (cell & 63)); }
     bool empty() const { return (words_[0] | words_[1] | words_[2] | words_[3]) == 0; }
+    // The only cell, 0 when empty, -1 when there are several.
+    int single() const {
+        int found = 0;
+        for (int i = 0; i < kWords; ++i) {
+            const std::uint64_t word = words_[i];
+            if (word == 0) continue;
+            if (found != 0 || (word & (word - 1)) != 0) return -1;
+            found = i * 64 + std::countr_zero(word);
+        }
+        return found;
+    }
+    int count() const {
+        int n = 0;
+        for (const std::uint64_t word : words_)
+            n += std::popcount(word);
+        return n;
+    }
     // The lowest cell, or 0 when empty.
     int first() const {
         for (int i = 0; i < kWords; ++i)
@@ -65,6 +83,8 @@ class CellSet {
 
 // The peers of a cell, as a set.
 const CellSet& peerSet(const GridKind& kind, int cell);
+// The cells of a unit (numbered as in LogicGrid), as a set.
+const CellSet& unitSet(const GridKind& kind, int unit);
 // The empty cells holding `value` as a candidate.
 CellSet candidateCells(const LogicGrid& grid, int value);
 // The cells that see every cell of `cells` (none of `cells` itself).

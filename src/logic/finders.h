@@ -48,5 +48,17 @@ bool findDeathBlossom(const LogicGrid& grid, const StepSink& sink);
 bool findAlignedPairExclusion(const LogicGrid& grid, const StepSink& sink);
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink);
 bool findXyChain(const LogicGrid& grid, const StepSink& sink);
+// AIC and nice loops, plain or (`grouped`) with at least one group node
+// (logic/chain_graph.h).
+bool findAic(const LogicGrid& grid, bool grouped, const StepSink& sink);
+bool findNiceLoop(const LogicGrid& grid, bool continuous, bool grouped, const StepSink& sink);
+// Forcing chains follow the graph's links from an assumption (logic/forcing_net.h): to a
+// contradiction, or from every candidate of a cell (every place of a value in a unit) to the same
+// conclusion.
+bool findForcingChainContradiction(const LogicGrid& grid, const StepSink& sink);
+bool findForcingChainVerity(const LogicGrid& grid, const StepSink& sink);
+// Forcing nets follow an assumption through singles, then also the simpler techniques, then
+// nested forcing nets, each depth tried only when the one before finds nothing.
+bool findForcingNet(const LogicGrid& grid, const StepSink& sink);
 
 }  // namespace quorvel::logic

@@ -142,6 +142,23 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
             return findFish(grid, 4, FishFins::Sashimi, sink);
         case Technique::XyChain:
             return findXyChain(grid, sink);
+        case Technique::Aic:
+        case Technique::GroupedAic:
+            return findAic(grid, technique == Technique::GroupedAic, sink);
+        case Technique::ContinuousNiceLoop:
+        case Technique::GroupedContinuousNiceLoop:
+            return findNiceLoop(grid, true, technique == Technique::GroupedContinuousNiceLoop,
+                                sink);
+        case Technique::DiscontinuousNiceLoop:
+        case Technique::GroupedDiscontinuousNiceLoop:
+            return findNiceLoop(grid, false, technique == Technique::GroupedDiscontinuousNiceLoop,
+                                sink);
+        case Technique::ForcingChainContradiction:
+            return findForcingChainContradiction(grid, sink);
+        case Technique::ForcingChainVerity:
+            return findForcingChainVerity(grid, sink);
+        case Technique::ForcingNet:
+            return findForcingNet(grid, sink);
     }
     return true;
 }

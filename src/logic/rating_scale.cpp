@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <set>
 
 namespace quorvel::logic {
 
@@ -68,6 +69,15 @@ constexpr std::array kRatings{
     TechniqueRating{XyChain, 66, 66, PairChain, 1},
     TechniqueRating{AlsXyChain, 68, 68, Fixed, 2},
     TechniqueRating{DeathBlossom, 68, 68, Fixed, 2},
+    TechniqueRating{Aic, 70, 70, Linked, 1},
+    TechniqueRating{ContinuousNiceLoop, 70, 70, Linked, 1},
+    TechniqueRating{DiscontinuousNiceLoop, 70, 70, Linked, 1},
+    TechniqueRating{GroupedAic, 70, 70, Linked, 1},
+    TechniqueRating{GroupedContinuousNiceLoop, 70, 70, Linked, 1},
+    TechniqueRating{GroupedDiscontinuousNiceLoop, 70, 70, Linked, 1},
+    TechniqueRating{ForcingChainContradiction, 75, 75, Linked, 1},
+    TechniqueRating{ForcingChainVerity, 80, 80, Linked, 1},
+    TechniqueRating{ForcingNet, 85, 85, Net, 1},
 };
 
 static_assert(
@@ -99,6 +109,16 @@ bool leavesHiddenSingle(const LogicGrid& grid, const Step& step) {
 // refutation.
 int complexity(const Step& step, int nodesPerCell) {
     return nodesPerCell * static_cast<int>(step.cells.size()) + 2;
+}
+
+// The distinct nodes the step's links join, plus the assumption and its refutation.
+int linkedComplexity(const Step& step) {
+    std::set<std::vector<CellValue>> nodes;
+    for (const ChainLink& link : step.chain) {
+        nodes.insert(link.from);
+        nodes.insert(link.to);
+    }
+    return static_cast<int>(nodes.size()) + 2;
 }
 
 }  // namespace
@@ -135,6 +155,10 @@ int stepRating(const LogicGrid& grid, const Step& step) {
             return rating.base + chainLengthAddOn(complexity(step, 1));
         case PairChain:
             return rating.base + chainLengthAddOn(complexity(step, 2));
+        case Linked:
+            return rating.base + chainLengthAddOn(linkedComplexity(step));
+        case Net:
+            return rating.base + 5 * step.depth + chainLengthAddOn(linkedComplexity(step));
     }
     return rating.base;
 }

@@ -30,6 +30,8 @@ enum class RatingRule {
     Direct,       // `low` when the step leaves a hidden single, the base otherwise
     ValueChain,   // the base plus the add-on; a node per cell of the chain
     PairChain,    // the base plus the add-on; two nodes per cell of the chain
+    Linked,       // the base plus the add-on for the distinct nodes of the step's links
+    Net,          // as Linked, and half a point more for each depth of the net
 };
 
 struct TechniqueRating {

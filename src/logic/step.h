@@ -43,8 +43,9 @@ struct Step {
     std::vector<CellValue> eliminations;  // candidates removed, ordered by cell then value
     std::vector<CellValue> placements;    // values placed
     std::vector<ChainLink> chain;         // chain and forcing steps: every link, in order
-    std::string where;                    // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
-    std::string text;                     // the whole deduction in plain words
+    int depth = 0;      // Forcing Net: 0 through singles, 1 with simpler techniques, 2+ nested
+    std::string where;  // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
+    std::string text;   // the whole deduction in plain words
 
     // Technique and where, as one line: "Hidden Single in block 7".
     std::string summary() const;

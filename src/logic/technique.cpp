@@ -56,6 +56,15 @@ constexpr std::array kTechniques{
     TechniqueInfo{XyChain, "XY-Chain", 250, Chain},
     TechniqueInfo{AlsXyChain, "ALS-XY-Chain", 255, AlmostLockedSet},
     TechniqueInfo{DeathBlossom, "Death Blossom", 258, AlmostLockedSet},
+    TechniqueInfo{Aic, "AIC", 260, Chain},
+    TechniqueInfo{ContinuousNiceLoop, "Continuous Nice Loop", 262, Chain},
+    TechniqueInfo{DiscontinuousNiceLoop, "Discontinuous Nice Loop", 264, Chain},
+    TechniqueInfo{GroupedAic, "Grouped AIC", 266, Chain},
+    TechniqueInfo{GroupedContinuousNiceLoop, "Grouped Continuous Nice Loop", 268, Chain},
+    TechniqueInfo{GroupedDiscontinuousNiceLoop, "Grouped Discontinuous Nice Loop", 270, Chain},
+    TechniqueInfo{ForcingChainContradiction, "Forcing Chain Contradiction", 275, Forcing},
+    TechniqueInfo{ForcingChainVerity, "Forcing Chain Verity", 280, Forcing},
+    TechniqueInfo{ForcingNet, "Forcing Net", 290, Forcing},
 };
 
 static_assert(
@@ -100,6 +109,8 @@ std::string_view groupName(TechniqueGroup group) {
             return "exclusion";
         case Chain:
             return "chain";
+        case Forcing:
+            return "forcing";
     }
     return "";
 }

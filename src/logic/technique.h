@@ -55,6 +55,15 @@ enum class Technique {
     XyChain,
     AlsXyChain,
     DeathBlossom,
+    Aic,
+    ContinuousNiceLoop,
+    DiscontinuousNiceLoop,
+    GroupedAic,
+    GroupedContinuousNiceLoop,
+    GroupedDiscontinuousNiceLoop,
+    ForcingChainContradiction,
+    ForcingChainVerity,
+    ForcingNet,
 };
 
 // Families of techniques, for ratings that band them.
@@ -69,6 +78,7 @@ enum class TechniqueGroup {
     AlmostLockedSet,
     Exclusion,
     Chain,
+    Forcing,  // follows an assumption until it refutes itself or every case agrees
 };
 
 struct TechniqueInfo {
