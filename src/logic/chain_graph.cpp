@@ -23,7 +23,7 @@ std::string orList(const GridKind& kind, const std::vector<int>& cells) {
 ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
     : grid_(grid), index_(16 * (kMaxCells + 1), -1) {
     const GridKind& kind = grid.kind();
-    std::array<CellSet, kMaxSide + 1> holding;
+    std::array<CellSet, kMaxSide + 1>& holding = holding_;
     for (int cell = 1; cell <= grid.cellCount(); ++cell)
         for (const int value : valuesOf(grid.candidates(cell))) {
             index_[cell * 16 + value] = static_cast<int>(nodes_.size());
@@ -155,7 +155,7 @@ const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped) {
     return *kept;
 }
 
-void ChainSearch::run(int start) {
+void ChainSearch::run(int start, const std::vector<int>& avoid) {
     parent.assign(2 * graph.nodeCount(), kUnreached);
     order.assign(1, start);
     parent[start] = -1;
@@ -165,7 +165,9 @@ void ChainSearch::run(int start) {
         const bool on = isOn(literal);
         for (const int next : on ? graph.weak(node) : graph.strong(node)) {
             const int reachedLiteral = literalOf(next, !on);
-            if (parent[reachedLiteral] != kUnreached) continue;
+            if (parent[reachedLiteral] != kUnreached ||
+                (head == 0 && std::find(avoid.begin(), avoid.end(), next) != avoid.end()))
+                continue;
             parent[reachedLiteral] = literal;
             order.push_back(reachedLiteral);
         }

@@ -10,6 +10,7 @@
 // Chains alternate the two, so only nodes with a strong link can carry one on; the weak lists
 // keep only those.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ class ChainGraph {
     const std::vector<int>& weak(int node) const { return weak_[node]; }
     // ON(a) makes b OFF, for any two nodes.
     bool weaklyLinked(int a, int b) const;
+    // The cells holding a value.
+    const CellSet& holding(int value) const { return holding_[value]; }
     // The candidates ON(node) makes OFF.
     std::vector<CellValue> candidatesSeen(int node) const;
 
@@ -68,7 +71,8 @@ class ChainGraph {
 
     LogicGrid grid_;
     std::vector<ChainNode> nodes_;
-    std::vector<CellSet> seeAll_;  // per node: the cells seeing each of its cells
+    std::vector<CellSet> seeAll_;
+    std::array<CellSet, kMaxSide + 1> holding_;  // per node: the cells seeing each of its cells
     int candidateCount_ = 0;
     std::vector<int> index_;
     std::vector<std::vector<int>> strong_;
@@ -83,7 +87,8 @@ const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped);
 // reached.
 struct ChainSearch {
     explicit ChainSearch(const ChainGraph& graph) : graph(graph) {}
-    void run(int start);
+    // `avoid`: nodes the first link may not lead to.
+    void run(int start, const std::vector<int>& avoid = {});
     bool reached(int literal) const { return parent[literal] != kUnreached; }
     // The literals from the start to `literal`.
     std::vector<int> pathTo(int literal) const;

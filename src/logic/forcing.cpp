@@ -22,12 +22,16 @@ namespace quorvel::logic {
 
 namespace {
 
-// Nested nets beyond this depth are not tried; no known puzzle needs more than nets two deep.
+// Nets nest only on a grid the exact counter has shown to have one solution, and no deeper than
+// this: elsewhere a candidate may hold in one solution and not in another, and the ever deeper
+// search would find nothing at ever greater cost.
 constexpr int kDeepestNet = 5;
+constexpr int kDeepestUnnested = 1;
 
 // What one assumption led to: per value, the cells it placed it in and those it removed it from.
 struct Outcome {
     bool contradiction = false;
+    int reach = 0;  // candidates placed or removed on the way
     std::array<CellSet, kMaxSide + 1> placed;
     std::array<CellSet, kMaxSide + 1> removed;
 };
@@ -37,6 +41,7 @@ Outcome follow(const LogicGrid& grid, const NetState& base, int depth, CellValue
     Net net(grid, base, depth, false);
     Outcome outcome;
     outcome.contradiction = !net.assume(candidate, on);
+    outcome.reach = net.reach();
     if (!outcome.contradiction)
         for (int value = 1; value <= grid.side(); ++value) {
             outcome.placed[value] = net.state().placing[value];
@@ -58,20 +63,6 @@ std::string textOf(const GridKind& kind, CellValue candidate, bool on) {
            std::to_string(candidate.value);
 }
 
-struct Finding {
-    Step step;
-    std::size_t nodes = 0;
-};
-
-std::size_t distinctNodes(const std::vector<ChainLink>& links) {
-    std::set<std::vector<CellValue>> nodes;
-    for (const ChainLink& link : links) {
-        nodes.insert(link.from);
-        nodes.insert(link.to);
-    }
-    return nodes.size();
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -79,14 +70,13 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-Finding contradictionStep(const LogicGrid& grid, Technique technique, int depth,
-                          CellValue candidate, bool on) {
+Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, CellValue candidate,
+                       bool on) {
     const GridKind& kind = grid.kind();
     const NetState base(grid);
     Net net(grid, base, depth, true);
     net.assume(candidate, on);
-    Finding found;
-    Step& step = found.step;
+    Step step;
     const std::vector<std::string> lines = net.contradictionLines(step.chain);
     (on ? step.eliminations : step.placements).push_back(candidate);
     step.values = {candidate.value};
@@ -95,15 +85,13 @@ Finding contradictionStep(const LogicGrid& grid, Technique technique, int depth,
     finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
                "if " + textOf(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
                    net.contradictionText());
-    found.nodes = distinctNodes(step.chain);
-    return found;
+    return step;
 }
 
-Finding verityStep(const LogicGrid& grid, Technique technique, int depth, const Source& source,
-                   CellValue target, bool on) {
+Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Source& source,
+                CellValue target, bool on) {
     const GridKind& kind = grid.kind();
-    Finding found;
-    Step& step = found.step;
+    Step step;
     std::string text = source.header + ":";
     std::set<int> cells;
     const NetState base(grid);
@@ -119,8 +107,7 @@ Finding verityStep(const LogicGrid& grid, Technique technique, int depth, const 
     step.depth = std::max(depth, 0);
     finishStep(kind, step, technique, source.where,
                text + "\nevery case ends with " + textOf(kind, target, on));
-    found.nodes = distinctNodes(step.chain);
-    return found;
+    return step;
 }
 
 std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCandidates) {
@@ -174,6 +161,7 @@ struct Hit {
     int source = -1;
     CellValue candidate;
     bool on = false;
+    int reach = 0;  // how far the nets went: the simplest show first
     // The conclusion: the candidate and whether it is placed.
     std::pair<CellValue, bool> conclusion() const { return {candidate, source < 0 ? !on : on}; }
 };
@@ -202,7 +190,8 @@ class Search {
     bool contradictions(const Found& found) {
         for (const bool on : {true, false})
             for (const CellValue& candidate : candidates_)
-                if (outcome(candidate, on).contradiction && !found(Hit{-1, candidate, on}))
+                if (const Outcome& result = outcome(candidate, on);
+                    result.contradiction && !found(Hit{-1, candidate, on, result.reach}))
                     return false;
         return true;
     }
@@ -214,9 +203,11 @@ class Search {
             std::array<CellSet, kMaxSide + 1> placed;
             std::array<CellSet, kMaxSide + 1> removed;
             bool first = true;
+            int reach = 0;
             for (const auto& [candidate, on] : sources[i].cases) {
                 const Outcome& result = outcome(candidate, on);
                 if (result.contradiction) break;
+                reach += result.reach;
                 for (int value = 1; value <= grid_.side(); ++value) {
                     placed[value] =
                         first ? result.placed[value] : placed[value] & result.placed[value];
@@ -228,7 +219,7 @@ class Search {
                     for (int value = 1; value <= grid_.side(); ++value)
                         for (const bool place : {true, false})
                             for (const int cell : cellsOf(place ? placed[value] : removed[value]))
-                                if (!found(Hit{static_cast<int>(i), {cell, value}, place}))
+                                if (!found(Hit{static_cast<int>(i), {cell, value}, place, reach}))
                                     return false;
             }
         }
@@ -244,14 +235,15 @@ class Search {
     std::vector<std::unique_ptr<Outcome>> outcomes_;
 };
 
-Finding stepOf(const LogicGrid& grid, Technique technique, int depth,
-               const std::vector<Source>& sources, const Hit& hit) {
+Step stepOf(const LogicGrid& grid, Technique technique, int depth,
+            const std::vector<Source>& sources, const Hit& hit) {
     return hit.source < 0
                ? contradictionStep(grid, technique, depth, hit.candidate, hit.on)
                : verityStep(grid, technique, depth, sources[hit.source], hit.candidate, hit.on);
 }
 
 // The steps of the hits, one per conclusion: simplest first when `sorted`, otherwise as found.
+// Only the steps handed on are recorded.
 class Reporter {
   public:
     Reporter(const LogicGrid& grid, Technique technique, int depth,
@@ -264,23 +256,24 @@ class Reporter {
           sink_(sink) {}
 
     bool operator()(const Hit& hit) {
-        if (!concluded_.insert(hit.conclusion()).second) return true;
-        Finding finding = stepOf(grid_, technique_, depth_, sources_, hit);
         if (sorted_) {
-            findings_.push_back(std::move(finding));
+            hits_.push_back(hit);
             return true;
         }
-        return sink_(std::move(finding.step));
+        return !concluded_.insert(hit.conclusion()).second ||
+               sink_(stepOf(grid_, technique_, depth_, sources_, hit));
     }
 
-    bool found() const { return !concluded_.empty(); }
+    bool found() const { return !hits_.empty() || !concluded_.empty(); }
 
     // Hands on the sorted steps; false when the sink ended the search.
     bool finish() {
-        std::stable_sort(findings_.begin(), findings_.end(),
-                         [](const Finding& a, const Finding& b) { return a.nodes < b.nodes; });
-        for (Finding& finding : findings_)
-            if (!sink_(std::move(finding.step))) return false;
+        std::stable_sort(hits_.begin(), hits_.end(),
+                         [](const Hit& a, const Hit& b) { return a.reach < b.reach; });
+        for (const Hit& hit : hits_)
+            if (concluded_.insert(hit.conclusion()).second &&
+                !sink_(stepOf(grid_, technique_, depth_, sources_, hit)))
+                return false;
         return true;
     }
 
@@ -292,7 +285,7 @@ class Reporter {
     bool sorted_;
     const StepSink& sink_;
     std::set<std::pair<CellValue, bool>> concluded_;
-    std::vector<Finding> findings_;
+    std::vector<Hit> hits_;
 };
 
 }  // namespace
@@ -315,7 +308,8 @@ bool findForcingChainVerity(const LogicGrid& grid, const StepSink& sink) {
 
 bool findForcingNet(const LogicGrid& grid, const StepSink& sink) {
     const std::vector<Source> cases = sources(grid, true, true);
-    for (int depth = 0; depth <= kDeepestNet; ++depth) {
+    const int deepest = grid.oneSolution() ? kDeepestNet : kDeepestUnnested;
+    for (int depth = 0; depth <= deepest; ++depth) {
         Search search(grid, depth);
         // Deeper nets cost too much to record every one before the first is shown.
         const bool sorted = depth < 2;

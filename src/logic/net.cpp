@@ -11,6 +11,13 @@ namespace {
 
 enum Kind { kAssumption, kPeer, kNaked, kHidden, kGroup, kLocked, kNested };
 
+// Queues of finished nets, kept for the next: a search makes thousands of short-lived nets.
+template <typename Item>
+std::vector<std::vector<Item>>& spareQueues() {
+    thread_local std::vector<std::vector<Item>> spare;
+    return spare;
+}
+
 }  // namespace
 
 // One recorded conclusion of a net: a candidate ON or OFF (or a group ON), why, and the facts
@@ -41,6 +48,7 @@ NetState::NetState(const LogicGrid& grid) {
 
 Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
     : grid_(grid), start_(nullptr), state_(base), depth_(depth), record_(record) {
+    takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
         start_ = own_.get();
@@ -50,6 +58,7 @@ Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
 
 Net::Net(const Net& outer, int depth, bool record)
     : grid_(outer.grid_), start_(nullptr), state_(outer.state_), depth_(depth), record_(record) {
+    takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
         start_ = own_.get();
@@ -57,7 +66,17 @@ Net::Net(const Net& outer, int depth, bool record)
     }
 }
 
-Net::~Net() = default;
+Net::~Net() {
+    queue_.clear();
+    spareQueues<Pending>().push_back(std::move(queue_));
+}
+
+void Net::takeSpareQueue() {
+    auto& spare = spareQueues<Pending>();
+    if (spare.empty()) return;
+    queue_ = std::move(spare.back());
+    spare.pop_back();
+}
 
 int Net::factOf(int cell, int value, bool isOn) const {
     return factIndex_[(cell * 16 + value) * 2 + (isOn ? 1 : 0)];
@@ -124,6 +143,7 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
     if (!(s.candidates[cell] & bit)) return true;
     s.candidates[cell] &= static_cast<ValueMask>(~bit);
     s.holding[value].erase(cell);
+    ++reach_;
     int fact = -1;
     if (record_)
         fact = addFact(cell, value, false, kind, std::move(preds), -1, std::move(externals));
@@ -192,6 +212,7 @@ bool Net::drain() {
         }
         s.placed[cell] = static_cast<std::uint8_t>(value);
         s.placing[value].insert(cell);
+        ++reach_;
         for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)})
             s.unitPlaced[u] |= bit;
         std::vector<int> why;

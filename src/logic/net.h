@@ -55,6 +55,8 @@ class Net {
     bool assume(CellValue candidate, bool on);
     const NetState& state() const { return state_; }
     Contradiction contradiction() const { return contradiction_; }
+    // How many candidates the net placed or removed: how far it had to go.
+    int reach() const { return reach_; }
 
     // Recording nets: the lines of chains leading from the assumption to the contradiction, or
     // to `target` (on: placed, off: removed), appended to `links` as well.
@@ -81,6 +83,7 @@ class Net {
     void on(int cell, int value, int kind, std::vector<int> preds, std::vector<CellValue> externals,
             int unit);
     bool drain();
+    void takeSpareQueue();
     bool lockedCandidates(bool& changed);
     bool nested(bool& changed);
     bool fail(Contradiction kind, int cell, int value, int unit);
@@ -104,6 +107,7 @@ class Net {
     std::unique_ptr<NetState> own_;
     int depth_;
     bool record_;
+    int reach_ = 0;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
     int badCell_ = 0;

@@ -45,6 +45,7 @@ bool hasGroup(const ChainGraph& graph, const std::vector<int>& literals) {
 }
 
 void addAics(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
+    const GridKind& kind = graph.grid().kind();
     ChainSearch search(graph);
     for (int p = 0; p < graph.candidateCount(); ++p) {
         if (graph.strong(p).empty()) continue;
@@ -53,11 +54,20 @@ void addAics(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
         for (const int literal : search.order) {
             const int q = nodeOf(literal);
             if (!isOn(literal) || q <= p || q >= graph.candidateCount()) continue;
+            // Seen by both: the value of q in the cells both see, and other values of q's cell.
+            const ChainNode& end = graph.node(q);
+            const CellSet both =
+                seenByP[end.value] & peerSet(kind, end.cell) & graph.holding(end.value);
+            const ValueMask others =
+                static_cast<ValueMask>(graph.grid().candidates(end.cell) & ~(1u << end.value));
+            bool inCell = false;
+            for (const int value : valuesOf(others))
+                inCell = inCell || seenByP[value].contains(end.cell);
+            if (both.empty() && !inCell) continue;
             Found chain;
             for (const CellValue& candidate : graph.candidatesSeen(q))
                 if (seenByP[candidate.value].contains(candidate.cell))
                     chain.eliminations.push_back(candidate);
-            if (chain.eliminations.empty()) continue;
             chain.literals = search.pathTo(literal);
             if (chain.literals.size() < kShortestChain ||
                 hasGroup(graph, chain.literals) != grouped)
@@ -113,7 +123,8 @@ void addContinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found
     ChainSearch search(graph);
     for (int p = 0; p < graph.candidateCount(); ++p) {
         if (graph.strong(p).empty()) continue;
-        search.run(literalOf(p, true));
+        // The loop closes through a strong partner of p, which the first link must not reach.
+        search.run(literalOf(p, true), graph.strong(p));
         for (const int literal : search.order) {
             if (isOn(literal)) continue;
             const auto& strong = graph.strong(nodeOf(literal));

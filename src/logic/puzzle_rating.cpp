@@ -17,7 +17,8 @@ struct RatedStep {
 };
 
 // The lowest-rated step on the grid: techniques are tried tier by tier in rating order, each
-// until one of its steps rates its lowest, and a technique whose lowest cannot beat the best
+// until one of its steps rates its lowest (the chains and nets rated by length only for their
+// first, simplest step), and a technique whose lowest cannot beat the best
 // step so far ends the tier. Of equal ratings the first found is kept.
 std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
     std::optional<RatedStep> best;
@@ -28,10 +29,13 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
             tier = technique.tier;
         }
         if (best && technique.low >= best->rating) continue;
+        // Chains and nets whose rating grows with their length come simplest first.
+        const bool simplestFirst =
+            technique.rule == RatingRule::Linked || technique.rule == RatingRule::Net;
         findSteps(technique.technique, grid, [&](Step&& step) {
             const int rating = stepRating(grid, step);
             if (!best || rating < best->rating) best = RatedStep{std::move(step), rating};
-            return rating > technique.low;
+            return rating > technique.low && !simplestFirst;
         });
     }
     return best;

@@ -24,12 +24,13 @@ TEST(Rating, LongerChainsRateHigher) {
 }
 
 // On every grid of the path, the step taken rates as stepRating says and no technique finds a
-// lower-rated one; the puzzle rates as its hardest step, a lower bound of 7.0 when logic stops.
+// lower-rated one (of the chains and nets rated by length, which come simplest first, the first);
+// the puzzle rates as its hardest step, a lower bound of 7.0 when logic stops.
 TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
     std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/bench/puzzles/top1465.txt");
     std::string line;
     for (int number = 0; std::getline(in, line); ++number) {
-        if (number % 40 != 0) continue;
+        if (number % 80 != 0) continue;
         const PuzzleLine puzzle = *parsePuzzleLine(line).puzzle;
         const auto [path, ratings] = ratingPath(puzzle.kind, puzzle.values);
         ASSERT_EQ(ratings.size(), path.steps.size());
@@ -43,7 +44,8 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
                         technique.tier > takenTier ||
                         (technique.tier == takenTier && stepRating(grid, step) >= ratings[i]))
                         << line << ": " << step.text << " before " << path.steps[i].text;
-                    return true;
+                    return technique.rule != RatingRule::Linked &&
+                           technique.rule != RatingRule::Net;
                 });
             grid.apply(path.steps[i]);
         }

@@ -70,10 +70,11 @@ LogicGrid narrowed(const GridKind& kind, const std::string& commands) {
     return grid;
 }
 
-// The grids are taken to have one solution, as if the exact counter had shown it.
+// The grids are taken to have one solution, as if the exact counter had shown it, for the
+// uniqueness techniques; nets then stay shallow, as on a grid with several.
 std::vector<Step> stepsOf(Technique technique, LogicGrid grid) {
     std::vector<Step> steps;
-    grid.setOneSolution(true);
+    grid.setOneSolution(techniqueInfo(technique).group == TechniqueGroup::Uniqueness);
     findSteps(technique, grid, [&](Step&& step) {
         steps.push_back(std::move(step));
         return true;
@@ -210,6 +211,35 @@ const TechniqueCase kCases[] = {
      "r1c1=1,2 r1c5=1,2 r4c5=1,2 r4c8=1,3"},
     {Technique::XyChain, &kNineGrid, "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,1", "r4c1-1",
      "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c8=4,5"},
+    {Technique::Aic, &kNineGrid, "r1c1=1,2 2@c5:r1c5,r4c5 r4c8=1,2", "r4c1-1",
+     "r1c1=1,2 2@c5:r1c5,r4c5,r9c5 r4c8=1,2"},
+    {Technique::DiscontinuousNiceLoop, &kNineGrid, "r1c1=1,2 2@c5:r1c5,r4c5 r4c8=1,2", "r1c8-1",
+     "r1c1=1,2 2@c5:r1c5,r4c5,r9c5 r4c8=1,2"},
+    {Technique::ContinuousNiceLoop, &kNineGrid, "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c1=4,1", "r1c9-2",
+     "r1c1=1,2 r1c5=2,3 r4c5=3,4 r4c1=4,5"},
+    {Technique::GroupedAic, &kNineGrid, "r1c1=1,2 2@b2:r1c4,r1c5,r3c6 r3c8=1,2", "r3c2-1",
+     "r1c1=1,2 2@b2:r1c4,r2c5,r3c6 r3c8=1,2"},
+    {Technique::GroupedAic, &kFifteenGrid, "r1c1=1,2 2@b6:r6c1,r8c1,r10c3 r10c9=1,2", "r10c1-1",
+     "r1c1=1,2 2@b6:r6c1,r8c2,r10c3 r10c9=1,2"},
+    {Technique::GroupedDiscontinuousNiceLoop, &kNineGrid, "r1c1=1,2 2@b2:r1c4,r1c5,r3c6 r3c8=1,2",
+     "r1c7-1", "r1c1=1,2 2@b2:r1c4,r2c5,r3c6 r3c8=1,2"},
+    {Technique::GroupedContinuousNiceLoop, &kNineGrid,
+     "5@r1:r1c1,r1c5 5@c2:r2c2,r5c2 5@b5:r4c5,r6c5,r5c4", "r8c5-5",
+     "5@r1:r1c1,r1c5 5@c2:r2c2,r5c2 5@b5:r4c5,r6c5,r5c4,r4c6"},
+    {Technique::GroupedContinuousNiceLoop, &kFifteenGrid,
+     "5@r1:r1c1,r1c5 5@c2:r2c2,r8c2 5@b7:r7c5,r9c5,r8c4", "r14c5-5",
+     "5@r1:r1c1,r1c5 5@c2:r2c2,r8c2 5@b7:r7c5,r9c5,r8c4,r7c6"},
+    {Technique::ForcingChainContradiction, &kNineGrid,
+     "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3", "r1c1-1",
+     "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,5"},
+    {Technique::ForcingChainVerity, &kNineGrid, "r1c1=1,2,3 r1c5=1,9 r5c1=2,9 r2c2=3,8 r2c5=8,9",
+     "r5c5-9", "r1c1=1,2,3 r1c5=1,9 r5c1=2,9 r2c2=3,8 r2c5=8,7"},
+    {Technique::ForcingNet, &kNineGrid,
+     "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,4 4@r7:r7c7,r7c8", "r1c1-1",
+     "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,4 4@r7:r7c7,r7c8,r7c1"},
+    {Technique::ForcingNet, &kFifteenGrid,
+     "r1c1=1,2,3 2@r1:r1c1,r1c15 3@c1:r1c1,r15c1 r15c15=2,3,4 4@r11:r11c13,r11c14", "r1c1-1",
+     "r1c1=1,2,3 2@r1:r1c1,r1c15 3@c1:r1c1,r15c1 r15c15=2,3,4 4@r11:r11c13,r11c14,r11c1"},
 };
 
 bool stepHas(const Step& step, const GridKind& kind, const std::string& expected) {
@@ -231,6 +261,8 @@ TEST(Techniques, ApplyToTheirPatternAndNotToANearMiss) {
             << name << steps.front().text;
         for (const Step& step : steps) {
             EXPECT_EQ(step.technique, c.technique) << name;
+            // The chains and nets carry their links for drawing.
+            EXPECT_TRUE(c.technique < Technique::Aic || !step.chain.empty()) << name;
             EXPECT_EQ(step.text.rfind(step.summary() + ": ", 0), 0u) << name << step.text;
         }
         const std::vector<Step> missed = stepsOf(c.technique, narrowed(*c.kind, c.nearMiss));
@@ -276,6 +308,15 @@ TEST(Techniques, ExplainInPlainWords) {
          "none of the other; two cells of colour B see each other, which makes colour B the one "
          "without it, so remove 5 from r1c4, r2c5 and r7c8.",
          1},
+        {Technique::GroupedAic, &kFifteenGrid,
+         "Grouped AIC from r1c1 to r10c9: r1c1 is not 1, so r1c1 is 2, so neither r6c1 nor r8c1 "
+         "is 2, so r10c3 is 2, so r10c9 is not 2, so r10c9 is 1: r1c1 is 1 or r10c9 is 1, so "
+         "remove 1 from r1c9 and r10c1."},
+        {Technique::ForcingChainContradiction, &kNineGrid,
+         "Forcing Chain Contradiction at r9c2: if r9c2 is 3:\nr9c2 is 3, so r9c1 is not 3\n"
+         "r9c2 is 3, so r9c9 is not 3\nr9c1 is not 3, so r1c1 is 3, so r1c1 is not 2\n"
+         "r9c9 is not 3, so r9c9 is 2, so r1c9 is not 2\nthen 2 has no place left in row 1, so "
+         "remove 3 from r9c2."},
     };
     for (const auto& c : cases) {
         int skipped = 0;
@@ -373,7 +414,10 @@ TEST(Techniques, RateOnTheScale) {
         "Remote Pair: 68|XY-Chain: 68|Unique Rectangle Type 1: 45|Unique Rectangle Type 2: 45|"
         "Unique Rectangle Type 3: 46|Unique Rectangle Type 4: 45|Unique Rectangle Type 5: 45|"
         "Unique Rectangle Type 6: 45|Hidden Rectangle: 45|BUG+1: 56|Sue de Coq: 50|ALS-XZ: 55|"
-        "ALS-XY-Wing: 60|Aligned Pair Exclusion: 62|ALS-XY-Chain: 68|Death Blossom: 68";
+        "ALS-XY-Wing: 60|Aligned Pair Exclusion: 62|ALS-XY-Chain: 68|Death Blossom: 68|"
+        "AIC: 71|Discontinuous Nice Loop: 72|Continuous Nice Loop: 72|Grouped AIC: 71|"
+        "Grouped Discontinuous Nice Loop: 72|Grouped Continuous Nice Loop: 71|"
+        "Forcing Chain Contradiction: 77|Forcing Chain Verity: 83|Forcing Net: 85";
     std::map<std::string, std::vector<int>> rated;
     std::stringstream rows(table);
     for (std::string row; std::getline(rows, row, '|');) {
