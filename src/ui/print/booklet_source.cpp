@@ -143,7 +143,8 @@ constexpr int kGenerationTries = 4;
 
 void Generate(const GridKind& kind, const BookletRequest& request, RandomSource& random,
               Collector& collector) {
-    const logic::RatingBand band = request.band.value_or(logic::levelBand(request.level));
+    // With a band the level is 0, which has no band of its own.
+    const logic::RatingBand band = request.band ? *request.band : logic::levelBand(request.level);
     for (int number = request.start; !collector.full(); ++number) {
         BandPuzzle made = GenerateInBand(kind, band, random, kGenerationTries);
         collector.add({number, made.rating.level, KnownRating(made.rating),
