@@ -30,23 +30,25 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
     std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/bench/puzzles/top1465.txt");
     std::string line;
     for (int number = 0; std::getline(in, line); ++number) {
-        if (number % 80 != 0) continue;
+        if (number % 160 != 0) continue;
         const PuzzleLine puzzle = *parsePuzzleLine(line).puzzle;
         const auto [path, ratings] = ratingPath(puzzle.kind, puzzle.values);
         ASSERT_EQ(ratings.size(), path.steps.size());
         LogicGrid grid(puzzle.kind, puzzle.values);
         for (std::size_t i = 0; i < path.steps.size(); ++i) {
             EXPECT_EQ(stepRating(grid, path.steps[i]), ratings[i]);
-            for (const TechniqueRating& technique : allTechniqueRatings())
+            // Only the taken step's tier and those below can hold a step the path should have
+            // taken instead; searching the harder tiers (forcing nets) would only cost time.
+            const int takenTier = techniqueRating(path.steps[i].technique).tier;
+            for (const TechniqueRating& technique : allTechniqueRatings()) {
+                if (technique.tier > takenTier) continue;
                 findSteps(technique.technique, grid, [&](Step&& step) {
-                    const int takenTier = techniqueRating(path.steps[i].technique).tier;
-                    EXPECT_TRUE(
-                        technique.tier > takenTier ||
-                        (technique.tier == takenTier && stepRating(grid, step) >= ratings[i]))
+                    EXPECT_TRUE(technique.tier == takenTier && stepRating(grid, step) >= ratings[i])
                         << line << ": " << step.text << " before " << path.steps[i].text;
                     return technique.rule != RatingRule::Linked &&
                            technique.rule != RatingRule::Net;
                 });
+            }
             grid.apply(path.steps[i]);
         }
         const PuzzleRating rating = ratePuzzle(puzzle.kind, puzzle.values);
