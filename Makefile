@@ -16,9 +16,9 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The sanitizer build keeps assertions and debug information but optimises a little (-O1): the
-# logic's property tests ran many times slower unoptimised, with no fault found the faster way
-# would miss.
+# The sanitizer build keeps assertions and debug information but optimises a little (-O1), as
+# the sanitizers' own guides advise: unoptimised, the logic's property tests ran many times
+# slower.
 $(ASAN_BUILD)/build.ninja: | deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_SANITIZE=ON \
 	    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
