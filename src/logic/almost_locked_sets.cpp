@@ -59,6 +59,8 @@ AlmostLockedSets::AlmostLockedSets(const LogicGrid& grid) {
         for (unsigned rest = set.values; rest != 0; rest &= rest - 1) {
             const int value = std::countr_zero(rest);
             set.seenBy[value] = seeingAll(grid.kind(), set.cells & holding[value]) - set.cells;
+            if ((set.seenBy[value] & holding[value]).empty()) continue;
+            set.reaching |= static_cast<ValueMask>(1u << value);
         }
     linkSets(grid);
 }

@@ -20,6 +20,9 @@ struct AlmostLockedSet {
     ValueMask values = 0;
     // Per value it holds: the cells outside the set that see each of its cells holding it.
     std::array<CellSet, kMaxSide + 1> seenBy;
+    // The values for which some cell outside holds the value and sees each of its cells holding
+    // it: only these can be removed by a chain ending in the set.
+    ValueMask reaching = 0;
 };
 
 // Two sets sharing no cell, linked by a value.

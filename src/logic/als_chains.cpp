@@ -26,7 +26,7 @@ constexpr int kLongestChain = 6;
 unsigned removable(const AlmostLockedSets& als, const AlmostLockedSet& a, const AlmostLockedSet& b,
                    unsigned excluded) {
     unsigned found = 0;
-    for (unsigned rest = a.values & b.values & ~excluded; rest != 0; rest &= rest - 1)
+    for (unsigned rest = a.reaching & b.reaching & ~excluded; rest != 0; rest &= rest - 1)
         if (!als.seeingBoth(a, b, std::countr_zero(rest)).empty()) found |= rest & -rest;
     return found;
 }

@@ -7,9 +7,11 @@
 // is a finned fish where, without its fins, a row would hold the value only once.
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
+#include "logic/cell_set.h"
 #include "logic/finders.h"
 #include "logic/step_text.h"
 
@@ -154,9 +156,22 @@ struct FishSearch {
 
 bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& sink) {
     const int side = grid.side();
+    // A value's fish depend on its cells alone: the cells of a value that showed none are kept
+    // per grid kind, size and fins, and the value is passed over while they stay the same (the
+    // solver asks again after every step, mostly about other values).
+    thread_local std::array<std::array<CellSet, kMaxSide + 1>, 2 * 5 * 3> barren;
+    auto& none = barren[((grid.kind().isNine() ? 0 : 1) * 5 + size) * 3 + static_cast<int>(fins)];
+    int reported = 0;
+    const StepSink counted = [&](Step&& step) {
+        ++reported;
+        return sink(std::move(step));
+    };
     // One search for every value and direction, so that its lists' storage is reused.
-    FishSearch fish{grid, size, fins, 0, 0, 0, 0, {}, {}, {}, {}, sink};
+    FishSearch fish{grid, size, fins, 0, 0, 0, 0, {}, {}, {}, {}, counted};
     for (int value = 1; value <= side; ++value) {
+        const CellSet cells = candidateCells(grid, value);
+        if (!cells.empty() && cells == none[value]) continue;
+        const int before = reported;
         for (const int baseFirst : {0, side}) {
             fish.value = value;
             fish.baseFirst = baseFirst;
@@ -174,6 +189,7 @@ bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& si
             }
             if (static_cast<int>(fish.lines.size()) >= size && !fish.search(0, 0)) return false;
         }
+        if (reported == before) none[value] = cells;
     }
     return true;
 }

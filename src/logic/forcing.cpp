@@ -242,7 +242,8 @@ Step stepOf(const LogicGrid& grid, Technique technique, int depth,
                : verityStep(grid, technique, depth, sources[hit.source], hit.candidate, hit.on);
 }
 
-// The steps of the hits, one per conclusion: simplest first when `sorted`, otherwise as found.
+// The steps of the hits, one per conclusion: sorted (placements first, then the simplest), or as
+// found.
 // Only the steps handed on are recorded.
 class Reporter {
   public:
@@ -268,8 +269,12 @@ class Reporter {
 
     // Hands on the sorted steps; false when the sink ended the search.
     bool finish() {
-        std::stable_sort(hits_.begin(), hits_.end(),
-                         [](const Hit& a, const Hit& b) { return a.reach < b.reach; });
+        // Placements first, as they take the solver furthest; then the nets that went least far.
+        std::stable_sort(hits_.begin(), hits_.end(), [](const Hit& a, const Hit& b) {
+            const bool placesA = a.conclusion().second;
+            const bool placesB = b.conclusion().second;
+            return placesA != placesB ? placesA : a.reach < b.reach;
+        });
         for (const Hit& hit : hits_)
             if (concluded_.insert(hit.conclusion()).second &&
                 !sink_(stepOf(grid_, technique_, depth_, sources_, hit)))

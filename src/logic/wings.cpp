@@ -140,13 +140,20 @@ struct WxyzSearch {
     std::vector<int> cells;  // empty cells holding only values of the four tried
     std::array<int, 4> chosen{};
 
-    bool search(int depth, std::size_t from, unsigned values) {
+    // `loose`: the values two chosen cells that do not see each other both hold. A set with two
+    // such values removes nothing, so no set growing from it is tried.
+    bool search(int depth, std::size_t from, unsigned values, unsigned loose) {
         if (depth == 4) return std::popcount(values) != 4 || check(values);
         for (std::size_t i = from; i < cells.size(); ++i) {
             const unsigned next = values | grid.candidates(cells[i]);
             if (std::popcount(next) > 4) continue;
+            unsigned nextLoose = loose;
+            for (int j = 0; j < depth; ++j)
+                if (!grid.sees(chosen[j], cells[i]))
+                    nextLoose |= grid.candidates(chosen[j]) & grid.candidates(cells[i]);
+            if ((nextLoose & (nextLoose - 1)) != 0) continue;
             chosen[depth] = cells[i];
-            if (!search(depth + 1, i + 1, next)) return false;
+            if (!search(depth + 1, i + 1, next, nextLoose)) return false;
         }
         return true;
     }
@@ -232,7 +239,7 @@ bool findWxyzWing(const LogicGrid& grid, const StepSink& sink) {
                     search.cells.clear();
                     for (const int cell : all)
                         if ((grid.candidates(cell) & ~values) == 0) search.cells.push_back(cell);
-                    if (search.cells.size() >= 4 && !search.search(0, 0, 0)) return false;
+                    if (search.cells.size() >= 4 && !search.search(0, 0, 0, 0)) return false;
                 }
     return true;
 }
