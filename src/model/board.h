@@ -127,6 +127,8 @@ class Board {
     // candidatesOf (or paintPanelFor) named, read from the grid as it is now, so it never shows
     // values of a grid that has changed since.
     PanelMark panelMark(int value) const;
+    // The cell the panel describes, 0 before any.
+    int panelCell() const { return panelCell_; }
     // Makes the panel describe `cell` as a compute-mode candidatesOf would.
     void paintPanelFor(int cell) {
         panelCell_ = cell;

@@ -70,10 +70,13 @@ inline constexpr Colour kChosenButtonBack = colour::kLightYellow;
 inline constexpr Colour kNoteFore = colour::kDarkGrey;
 inline constexpr Colour kNoteMistakeFore = colour::kRed;
 
-// The possibilities panel: a value still possible for the cell, and a value its units hold.
+// The possibilities panel: a value still possible for the cell, a value its units hold, and a
+// value its units leave that the cell's notes leave out.
 inline constexpr Colour kPanelPossibleBack = colour::kWhite;
 inline constexpr Colour kPanelPossibleFore = colour::kGreen;
 inline constexpr Colour kPanelTakenBack = colour::kDarkRed;
+inline constexpr Colour kPanelNotedOutBack = colour::kSilver;
+inline constexpr Colour kPanelNotedOutFore = colour::kDarkGrey;
 
 // The grid window: the incomplete status image after a solve ended incomplete while guessing,
 // the grid's frame after Get Next, the pink lines and the fill gauge.

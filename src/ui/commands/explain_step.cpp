@@ -15,18 +15,6 @@ namespace quorvel {
 
 namespace {
 
-// The candidates the user's notes leave, cell by cell (index 0 is cell 1): a cell without notes
-// keeps every candidate the grid leaves it. None while the grid has no notes.
-std::vector<ValueMask> NotedCandidates(const GridWindow& window) {
-    std::vector<ValueMask> candidates;
-    if (!window.hasNotes()) return candidates;
-    for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
-        const ValueMask notes = window.notes(cell);
-        candidates.push_back(notes != 0 ? notes : unitTables(window.kind()).fullMask);
-    }
-    return candidates;
-}
-
 ValueMask Bit(int value) {
     return static_cast<ValueMask>(1u << value);
 }
@@ -80,7 +68,7 @@ std::string PanelText(const GridKind& kind, const logic::Step& step) {
 void ExplainNextStep::press(GridWindow& window) {
     clearMarks();
     const std::vector<int> values = shownValues(window.board());
-    const std::vector<ValueMask> candidates = NotedCandidates(window);
+    const std::vector<ValueMask> candidates = window.notedCandidates();
     if (&window != window_ || values != values_ || candidates != candidates_ || stage_ >= 3) {
         window_ = &window;
         stage_ = 0;
@@ -101,7 +89,7 @@ void ExplainNextStep::press(GridWindow& window) {
     if (stage_ == 2) secondStage(window);
     if (stage_ == 3) thirdStage(window);
     values_ = shownValues(window.board());
-    candidates_ = NotedCandidates(window);
+    candidates_ = window.notedCandidates();
 }
 
 // The first step of the path is where the user has to start looking, even when a later step
@@ -149,7 +137,8 @@ void ExplainNextStep::secondStage(GridWindow& window) {
             mark(window, removed.cell, kHintEliminationBack);
     }
     mark(window, target.cell, kHintTargetBack);
-    window.setChainMarks(ChainMarksOf(path_, shownValues(window.board()), NotedCandidates(window)));
+    window.setChainMarks(
+        ChainMarksOf(path_, shownValues(window.board()), window.notedCandidates()));
     mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, kAlignCentre);
     mainWindow_.setHintPanel(std::move(panel));
 }

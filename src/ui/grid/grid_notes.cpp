@@ -38,6 +38,7 @@ void GridWindow::setNotes(int cell, ValueMask values) {
     if (notes_[index(cell)] == values) return;
     notes_[index(cell)] = values;
     notifyCellChanged(cell);
+    if (cell == board_.panelCell()) notifyWindowChanged();
 }
 
 void GridWindow::setChainMarks(ChainMarks marks) {
@@ -55,6 +56,24 @@ NoteMasks GridWindow::allNotes() const {
     for (int cell = 1; cell <= kind_.cellCount(); ++cell)
         all[index(cell)] = notes(cell);
     return all;
+}
+
+std::vector<ValueMask> GridWindow::notedCandidates() const {
+    std::vector<ValueMask> candidates;
+    if (!hasNotes()) return candidates;
+    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
+        const ValueMask noted = notes(cell);
+        candidates.push_back(noted != 0 ? noted : unitTables(kind_).fullMask);
+    }
+    return candidates;
+}
+
+PanelMark GridWindow::panelMark(int value) const {
+    const PanelMark mark = board_.panelMark(value);
+    const ValueMask noted = notes(board_.panelCell());
+    if (mark.backColour == kPanelPossibleBack && noted != 0 && (noted & Bit(value)) == 0)
+        return PanelMark{kPanelNotedOutBack, kPanelNotedOutFore};
+    return mark;
 }
 
 void GridWindow::setAllNotes(const NoteMasks& notes) {

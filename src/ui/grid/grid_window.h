@@ -187,6 +187,9 @@ class GridWindow : private GridEvents {
     void setComposingControlsVisible(bool visible);
     bool panelVisible() const { return panelVisible_; }
     void setPanelVisible(bool visible);
+    // The panel element for value 1..N as the board paints it, but that it starts from the
+    // user's candidates: a value the units leave and the cell's notes leave out is shown as such.
+    PanelMark panelMark(int value) const;
     // The status images' tool tips are "Solution Complete" (0) and "Solution Incomplete" (1).
     bool statusImageVisible(int index) const { return board_.statusImageVisible(index); }
     // Back colour of the incomplete image: kIncompleteAfterGuessing after a solve ended
@@ -210,6 +213,10 @@ class GridWindow : private GridEvents {
     // the list gets none).
     NoteMasks allNotes() const;
     void setAllNotes(const NoteMasks& notes);
+    // The candidates the user's notes leave, cell by cell (index 0 is cell 1): a cell's notes, or
+    // every value for a cell without notes (it keeps all its row, column and block leave it);
+    // empty while the grid has no notes. What the hints start from and the copies write.
+    std::vector<ValueMask> notedCandidates() const;
     // Every empty cell notes the values its row, column and block leave; every note goes.
     void fillAllNotes();
     void clearAllNotes();

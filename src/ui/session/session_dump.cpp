@@ -79,7 +79,7 @@ void AppendPanel(std::string& json, const GridWindow& window) {
     }
     json += '[';
     for (int value = 1; value <= window.kind().side; ++value) {
-        if (window.board().panelMark(value).backColour == kPanelPossibleBack) {
+        if (window.panelMark(value).backColour == kPanelPossibleBack) {
             Separate(json);
             json += std::to_string(value);
         }

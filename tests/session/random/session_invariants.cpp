@@ -230,14 +230,16 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
                                                            Listed(Candidates(kind, values, cell)));
         }
     }
-    // A given's panel shows its own value alone.
+    // A given's panel shows its own value alone, an empty cell's the candidates its notes keep.
     if (grid->panelVisible() && focus > 0) {
         std::set<int> shown;
         for (int value = 1; value <= kind.side; ++value) {
-            if (board.panelMark(value).backColour == kPanelPossibleBack) shown.insert(value);
+            if (grid->panelMark(value).backColour == kPanelPossibleBack) shown.insert(value);
         }
-        const std::set<int> expected = board.cell(focus).locked ? std::set<int>{values[focus]}
-                                                                : Candidates(kind, values, focus);
+        std::set<int> expected = board.cell(focus).locked ? std::set<int>{values[focus]}
+                                                          : Candidates(kind, values, focus);
+        if (const ValueMask noted = grid->notes(focus); noted != 0)
+            std::erase_if(expected, [noted](int value) { return ((noted >> value) & 1u) == 0; });
         if (shown != expected) {
             return Broken("panel differs from the grid", "cell " + std::to_string(focus) +
                                                              " panel " + Listed(shown) +

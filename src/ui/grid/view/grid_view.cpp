@@ -278,13 +278,14 @@ void GridView::refreshPanel() {
         QLabel* mark = panel_[static_cast<size_t>(value)];
         mark->setVisible(shown);
         if (!shown) continue;
-        const PanelMark colours = window_.board().panelMark(value);
+        const PanelMark colours = window_.panelMark(value);
         QPalette palette = mark->palette();
         palette.setColor(QPalette::Window, colorFromBgr(colours.backColour));
         palette.setColor(QPalette::WindowText, colorFromBgr(colours.foreColour));
         mark->setPalette(palette);
-        mark->setAccessibleName(colours.backColour == kPanelTakenBack
-                                    ? tr("%1 taken").arg(value)
+        mark->setAccessibleName(colours.backColour == kPanelTakenBack ? tr("%1 taken").arg(value)
+                                : colours.backColour == kPanelNotedOutBack
+                                    ? tr("%1 left out by the notes").arg(value)
                                     : tr("%1 possible").arg(value));
     }
 }
