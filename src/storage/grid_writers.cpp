@@ -1,5 +1,6 @@
-// Writing grids over several lines: .sdk (rows of cells after the "#" metadata lines), boxed .ss
-// grids, and candidate grids framed in the forum style.
+// Writing grids over several lines: .sdk (rows of cells after the "#" metadata lines, as a
+// SadMan file with [State] and [PencilMarks] when the puzzle carries entries or marks), boxed
+// .ss grids, and candidate grids framed in the forum style.
 
 #include <algorithm>
 
@@ -21,18 +22,50 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// A SadMan file's [PencilMarks] rows: the marks of each cell without a value, comma-separated;
+// a cell that may hold every value has none. Empty when no cell has marks.
+std::string PencilMarkRows(const GridKind& kind, const std::vector<ValueMask>& state,
+                           const std::vector<int>& values) {
+    std::string rows;
+    bool marked = false;
+    for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+        const auto at = static_cast<std::size_t>(cell - 1);
+        const ValueMask marks = at < state.size() ? state[at] : 0;
+        if (values[at] == 0 && marks != unitTables(kind).fullMask) {
+            rows += CandidateCharacters(marks);
+            marked = marked || marks != 0;
+        }
+        rows += cell % kind.side == 0 ? "\n" : ",";
+    }
+    return marked ? rows : "";
+}
+
 }  // namespace
 
 std::string WriteSdk(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles) {
+        // The grid as far as it is solved: the givens and the entries.
+        FilePuzzle reached = entry;
+        std::vector<int>& values = reached.puzzle.values;
+        for (std::size_t at = 0; at < entry.entries.size() && at < values.size(); ++at) {
+            if (values[at] == 0) values[at] = entry.entries[at];
+        }
+        const bool entered = values != entry.puzzle.values;
+        const std::string marks =
+            PencilMarkRows(entry.puzzle.kind, entry.puzzle.candidates, values);
         if (!text.empty()) text += "\n";
+        if (entered || !marks.empty()) text += "[Puzzle]\n";
         for (const PuzzleInfo& info : entry.info) {
             if (kSdkTags.find(info.tag) != std::string_view::npos)
                 text += std::string("#") + info.tag + OneLine(info.text) + "\n";
         }
         for (int row = 1; row <= entry.puzzle.kind.side; ++row)
             text += RowText(entry, row) + "\n";
+        if (entered) text += "[State]\n";
+        for (int row = 1; entered && row <= entry.puzzle.kind.side; ++row)
+            text += RowText(reached, row) + "\n";
+        if (!marks.empty()) text += "[PencilMarks]\n" + marks;
     }
     return text;
 }

@@ -98,6 +98,11 @@ inline constexpr PuzzleFormatName kPuzzleFormats[] = {
 constexpr bool WritesCandidates(PuzzleFormat format) {
     return format == PuzzleFormat::Candidates || format == PuzzleFormat::CandidateLine;
 }
+// Whether the format keeps a candidate state (the notes of a game): the candidate formats, and
+// sdk as a SadMan file, whose [State] holds the entries and [PencilMarks] the marked cells.
+constexpr bool KeepsCandidates(PuzzleFormat format) {
+    return WritesCandidates(format) || format == PuzzleFormat::Sdk;
+}
 std::optional<PuzzleFormat> PuzzleFormatNamed(std::string_view name);
 
 struct PuzzleTextWrite {
@@ -107,7 +112,9 @@ struct PuzzleTextWrite {
 
 // The puzzles as one text in `format`, every line ending in "\n": one puzzle a line, or grids
 // separated by a blank line. Reading the text back gives the same givens (and the info the format
-// keeps), or for the candidate formats the same candidates. opensudoku holds 9 x 9 puzzles only.
+// keeps), or for the candidate formats the same candidates; sdk writes a puzzle with entries or
+// a candidate state as a SadMan file and reads back all three. opensudoku holds 9 x 9 puzzles
+// only.
 PuzzleTextWrite WritePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 // Standard puzzle formats: what each format's documented example reads as, that every format
-// written reads back the same, and that malformed texts are refused naming the line.
+// written reads back the same (a SadMan file its entries and marks too), and that malformed
+// texts are refused naming the line.
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,21 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
     }
     EXPECT_EQ(WritePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 21),
               "#AAnna\n#Dd\n#Leasy\n#Cc");
+    // sdk keeps a game as a SadMan file: cell 2 entered, cell 3 marked with one value.
+    for (std::vector<FilePuzzle> games : {nineState, fifteenState}) {
+        for (FilePuzzle& game : games) {
+            game.entries.assign(game.puzzle.values.size(), 0);
+            game.entries[1] = 2;
+            game.puzzle.candidates[1] = Mask({2});
+            game.puzzle.candidates[2] = Mask({3});
+        }
+        const PuzzleTextRead read = ReadPuzzleText(WritePuzzleText(PuzzleFormat::Sdk, games).text);
+        ASSERT_EQ(read.puzzles.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            EXPECT_EQ(read.puzzles[i].entries, games[i].entries);
+            EXPECT_EQ(read.puzzles[i].puzzle.candidates, games[i].puzzle.candidates);
+        }
+    }
 }
 
 TEST(PuzzleFormats, Utf16PairsAreDecodedAndBrokenUnitsReplaced) {

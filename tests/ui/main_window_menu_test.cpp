@@ -102,7 +102,8 @@ TEST(MenuTable, CaptionsAndShortcuts) {
          "&Visual Aid     |&Help     |&Quit     |S&top"},
         {Menu::PuzzleGrid,
          "&Nine|&Fifteen|-|&Open Puzzle File... Ctrl+O|Save Puzzle &As... Ctrl+Shift+S|"
-         "Cop&y Puzzle Ctrl+C|Copy Gi&vens Ctrl+Shift+C|Pas&te Puzzle Ctrl+V|-|&Print|"
+         "Cop&y Puzzle Ctrl+C|Copy Puzzle &With Notes Ctrl+Alt+C|Copy Gi&vens Ctrl+Shift+C|Pas&te "
+         "Puzzle Ctrl+V|-|&Print|"
          "Print Boo&klet...|-|"
          "&Create Text File|&Import Text File|Import &Batch|-|&Get Batch File " +
              std::string(kBatchPage)},

@@ -116,7 +116,27 @@ PuzzleFormat FormatForSuffix(std::string suffix) {
     return PuzzleFormat::Line;
 }
 
-// The puzzle is the locked givens; a grid without any (typed in, not locked) is saved as shown.
+// The grid as a puzzle of a text with its state of solving: the locked givens (every value shown
+// when none is locked: a grid typed in), the other values shown as entries, and the user's notes
+// as the candidate state.
+FilePuzzle GridPuzzle(const GridWindow& window) {
+    const std::vector<int> shown = GridValues(window, false);
+    std::vector<int> givens = GridValues(window, true);
+    if (std::all_of(givens.begin(), givens.end(), [](int value) { return value == 0; }))
+        givens = shown;
+    FilePuzzle puzzle{PuzzleLine{window.kind(), givens, window.notedCandidates()}, 0, {}, {}};
+    std::vector<ValueMask>& candidates = puzzle.puzzle.candidates;
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        if (shown[at] == 0) continue;
+        if (givens[at] == 0) {
+            puzzle.entries.resize(shown.size(), 0);
+            puzzle.entries[at] = shown[at];
+        }
+        if (at < candidates.size()) candidates[at] = static_cast<ValueMask>(1u << shown[at]);
+    }
+    return puzzle;
+}
+
 void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
                   const OpenedPuzzle& opened) {
     const std::optional<std::string> chosen = ChoosePuzzleFile(mainWindow, host, true);
@@ -125,18 +145,19 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
     if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
     if (IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file))
         return mainWindow.showMessage(OwnDataFileError(file).message(), colour::kRed, kAlignCentre);
-    std::vector<int> values = GridValues(window, true);
-    if (std::all_of(values.begin(), values.end(), [](int value) { return value == 0; }))
-        values = GridValues(window, false);
-    FilePuzzle saved{PuzzleLine{window.kind(), values, {}}, 0, {}, {}};
-    if (opened.givens.kind == window.kind() && opened.givens.values == values)
+    FilePuzzle saved = GridPuzzle(window);
+    if (opened.givens.kind == window.kind() && opened.givens.values == saved.puzzle.values)
         saved.info = opened.info;
-    const PuzzleTextWrite written =
-        WritePuzzleText(FormatForSuffix(file.extension().string()), {saved});
-    if (!written.error.empty())
-        return ShowProblem(mainWindow, file.filename().string(), written.error);
+    const PuzzleFormat format = FormatForSuffix(file.extension().string());
+    const PuzzleTextWrite written = WritePuzzleText(format, {saved});
+    const std::string name = file.filename().string();
+    if (!written.error.empty()) return ShowProblem(mainWindow, name, written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
-        mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+        return mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+    if (window.hasNotes() && !KeepsCandidates(format)) {
+        mainWindow.showMessage("Saved " + name + " without the notes: only .sdk files keep them",
+                               colour::kBlue, kAlignCentre);
+    }
 }
 
 }  // namespace
@@ -159,6 +180,11 @@ void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
     table.setAction(Command::SavePuzzleAs, [&mainWindow, &host, activeGrid, opened] {
         if (const GridWindow* window = activeGrid())
             SavePuzzleAs(mainWindow, host, *window, *opened);
+    });
+    table.setAction(Command::CopyPuzzleWithNotes, [&host, activeGrid] {
+        if (const GridWindow* window = activeGrid())
+            host.setClipboardText(
+                WritePuzzleText(PuzzleFormat::Candidates, {GridPuzzle(*window)}).text);
     });
     for (const bool givensOnly : {false, true}) {
         table.setAction(givensOnly ? Command::CopyGivens : Command::CopyPuzzle,

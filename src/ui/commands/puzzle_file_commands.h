@@ -2,8 +2,10 @@
 // Puzzles in the formats other programs use, from the Puzzle Grid menu: Open Puzzle File and
 // Paste Puzzle place a puzzle read from a file or the clipboard on the grid of its size, locked
 // as Lock Grid locks it, the candidates of a candidate grid's empty cells as their notes; Save
-// Puzzle As writes the shown puzzle in the format its file name's suffix names; Copy Puzzle and
-// Copy Givens put the grid on the clipboard as a puzzle line.
+// Puzzle As writes the shown puzzle in the format its file name's suffix names, with the entries
+// and notes where the format keeps them (and says so where it cannot keep the notes); Copy
+// Puzzle and Copy Givens put the grid on the clipboard as a puzzle line, Copy Puzzle With Notes
+// as a candidate grid (each cell its value, its notes or the candidates the grid leaves it).
 
 #include <string_view>
 
@@ -23,7 +25,8 @@ inline constexpr std::string_view kPuzzleFileFilter =
 // them all in the database as Database > Import Collection does; text that holds no readable
 // puzzle is named in red on the message line, with the line and the problem, and
 // changes nothing. The placed puzzle is the current, unsaved puzzle.
-// Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Givens and Paste Puzzle.
+// Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Puzzle With Notes, Copy Givens
+// and Paste Puzzle.
 void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                                 ActiveGridWindow activeGrid);
 

@@ -21,6 +21,7 @@ enum class Command {
     OpenPuzzleFile,
     SavePuzzleAs,
     CopyPuzzle,
+    CopyPuzzleWithNotes,
     CopyGivens,
     PastePuzzle,
     // Set Puzzle menu.

@@ -53,6 +53,7 @@ std::vector<MenuItem> designItems() {
     add("&Open Puzzle File...", C::OpenPuzzleFile, "Ctrl+O");
     add("Save Puzzle &As...", C::SavePuzzleAs, "Ctrl+Shift+S");
     add("Cop&y Puzzle", C::CopyPuzzle, "Ctrl+C");
+    add("Copy Puzzle &With Notes", C::CopyPuzzleWithNotes, "Ctrl+Alt+C");
     add("Copy Gi&vens", C::CopyGivens, "Ctrl+Shift+C");
     add("Pas&te Puzzle", C::PastePuzzle, "Ctrl+V");
     separator();
