@@ -152,8 +152,7 @@ std::string reasonOf(const ChainGraph& graph, ChainShape shape, const Found& cha
         case ChainShape::Discontinuous:
             return text + ": the assumption refutes itself";
         case ChainShape::Continuous:
-            return "the loop " + text +
-                   " closes on itself, so each of its links has exactly one true end";
+            return text + ": the loop closes, so each of its links has exactly one true end";
     }
     return text;
 }

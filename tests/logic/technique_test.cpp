@@ -312,6 +312,13 @@ TEST(Techniques, ExplainInPlainWords) {
          "Grouped AIC from r1c1 to r10c9: r1c1 is not 1, so r1c1 is 2, so neither r6c1 nor r8c1 "
          "is 2, so r10c3 is 2, so r10c9 is not 2, so r10c9 is 1: r1c1 is 1 or r10c9 is 1, so "
          "remove 1 from r1c9 and r10c1."},
+        {Technique::ContinuousNiceLoop, &kNineGrid,
+         "Continuous Nice Loop at r1c1: r1c1 is 1, so r4c1 is not 1, so r4c1 is 4, so r4c5 is "
+         "not 4, so r4c5 is 3, so r1c5 is not 3, so r1c5 is 2, so r1c1 is not 2, so r1c1 is 1: "
+         "the loop closes, so each of its links has exactly one true end, so remove 1 from r2c1, "
+         "r3c1, r5c1, r6c1, r7c1, r8c1 and r9c1; 2 from r1c2, r1c3, r1c4, r1c6, r1c7, r1c8 and "
+         "r1c9; 3 from r2c5, r3c5, r5c5, r6c5, r7c5, r8c5 and r9c5; 4 from r4c2, r4c3, r4c4, "
+         "r4c6, r4c7, r4c8 and r4c9."},
         {Technique::ForcingChainContradiction, &kNineGrid,
          "Forcing Chain Contradiction at r9c2: if r9c2 is 3:\nr9c2 is 3, so r9c1 is not 3\n"
          "r9c2 is 3, so r9c9 is not 3\nr9c1 is not 3, so r1c1 is 3, so r1c1 is not 2\n"
