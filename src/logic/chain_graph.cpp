@@ -9,17 +9,6 @@
 
 namespace quorvel::logic {
 
-namespace {
-
-// "r1c1 or r1c2", "r1c1, r1c2 or r1c3".
-std::string orList(const GridKind& kind, const std::vector<int>& cells) {
-    std::string text = cellList(kind, cells);
-    const std::size_t last = text.rfind(" and ");
-    return last == std::string::npos ? text : text.replace(last, 5, " or ");
-}
-
-}  // namespace
-
 ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
     : grid_(grid), index_(16 * (kMaxCells + 1), -1) {
     const GridKind& kind = grid.kind();
@@ -118,17 +107,7 @@ std::vector<CellValue> ChainGraph::nodeCandidates(int id) const {
 }
 
 std::string ChainGraph::literalText(int literal) const {
-    const GridKind& kind = grid_.kind();
-    const ChainNode& node = nodes_[nodeOf(literal)];
-    const std::string value = std::to_string(node.value);
-    if (!node.group)
-        return cellName(kind, node.cell) + (isOn(literal) ? " is " : " is not ") + value;
-    const std::vector<int> cells = cellsOf(node.cells);
-    if (isOn(literal)) return value + " is in " + orList(kind, cells);
-    if (cells.size() == 2)
-        return "neither " + cellName(kind, cells[0]) + " nor " + cellName(kind, cells[1]) + " is " +
-               value;
-    return "none of " + cellList(kind, cells) + " is " + value;
+    return nodeText(grid_.kind(), nodeCandidates(nodeOf(literal)), isOn(literal));
 }
 
 std::string ChainGraph::chainText(const std::vector<int>& literals) const {

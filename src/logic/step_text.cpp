@@ -87,31 +87,21 @@ std::string eliminationList(const GridKind& kind, std::span<const CellValue> eli
     return text;
 }
 
-namespace {
-
-// What a node being true or false says.
-std::string nodeText(const GridKind& kind, const std::vector<CellValue>& node, bool holds) {
+std::string nodeText(const GridKind& kind, std::span<const CellValue> node, bool holds) {
     if (node.empty()) return {};
     const std::string value = std::to_string(node.front().value);
     if (node.size() == 1)
         return cellName(kind, node.front().cell) + (holds ? " is " : " is not ") + value;
-    std::string cells;
-    for (std::size_t i = 0; i < node.size(); ++i) {
-        if (i > 0)
-            cells += i + 1 < node.size() ? ", "
-                     : holds             ? " or "
-                     : node.size() == 2  ? " nor "
-                                         : " and ";
-        cells += cellName(kind, node[i].cell);
-    }
-    return value +
-           (holds              ? " is in "
-            : node.size() == 2 ? " is in neither "
-                               : " is in none of ") +
-           cells;
+    std::vector<int> cells;
+    for (const CellValue& candidate : node)
+        cells.push_back(candidate.cell);
+    std::string list = cellList(kind, cells);
+    if (holds) return value + " is in " + list.replace(list.rfind(" and "), 5, " or ");
+    if (node.size() == 2)
+        return "neither " + cellName(kind, cells[0]) + " nor " + cellName(kind, cells[1]) + " is " +
+               value;
+    return "none of " + list + " is " + value;
 }
-
-}  // namespace
 
 std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain) {
     std::vector<std::string> lines;

@@ -24,9 +24,11 @@ std::string cellWithCandidates(const LogicGrid& grid, int cell);
 // the same cells together.
 std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations);
 
+// A chain node being true or false: "r3c4 is 5", "r3c4 is not 5"; a group "5 is in r1c1 or
+// r1c2" and "neither r1c1 nor r1c2 is 5" ("none of r1c1, r1c2 and r1c3 is 5").
+std::string nodeText(const GridKind& kind, std::span<const CellValue> node, bool holds);
 // A chain in words, one line per link: "r3c4 is not 5, so r3c8 is 5"; a link that goes on from
-// what the line before concluded is just "so r6c8 is not 5". A group node reads "5 is in r1c2 or
-// r3c2" when true and "5 is in neither r1c2 nor r3c2" when false.
+// what the line before concluded is just "so r6c8 is not 5".
 std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain);
 
 // Fills technique, where and text ("<summary>: <reason>, so <result>") and orders the

@@ -371,8 +371,7 @@ TEST(Techniques, LinkTheirChains) {
         {Technique::TwoStringKite, &kFifteenGrid, "(5)r1c14 = (5)r1c2 - (5)r4c1 = (5)r12c1", ""},
         {Technique::TurbotFish, &kNineGrid, "(5)r8c5 = (5)r3c5 - (5)r3c2 = (5)r1c1", ""},
         {Technique::EmptyRectangle, &kNineGrid, "(5)r8c7 = (5)r2c7 - (5)r2c1/r2c3 = (5)r1c2/r3c2",
-         "r8c7 is not 5, so r2c7 is 5 / so 5 is in neither r2c1 nor r2c3 / so 5 is in r1c2 or "
-         "r3c2"},
+         "r8c7 is not 5, so r2c7 is 5 / so neither r2c1 nor r2c3 is 5 / so 5 is in r1c2 or r3c2"},
         {Technique::XChain, &kNineGrid, "(5)r1c1 = (5)r1c5 - (5)r4c5 = (5)r4c8 - (5)r7c8 = (5)r7c2",
          ""},
         {Technique::WWing, &kNineGrid, "(2)r1c1 = (1)r1c1 - (1)r9c1 = (1)r9c6 - (1)r5c6 = (2)r5c6",

@@ -55,9 +55,11 @@ ChainMarks ChainMarksOf(const logic::LogicPath& path, const std::vector<int>& va
     return marks;
 }
 
-// A step as the hint panel shows it: its text, and for a chain step the chain one link a line.
+// A step as the hint panel shows it: its text, and for a chain step the chain one link a line,
+// unless the text already runs in lines (the forcing steps).
 std::string PanelText(const GridKind& kind, const logic::Step& step) {
     std::string text = step.text;
+    if (text.find('\n') != std::string::npos) return text;
     for (const std::string& line : logic::chainLines(kind, step.chain))
         text += "\n" + line;
     return text;
