@@ -26,31 +26,30 @@ std::vector<CandidateMark> MarksOf(const std::vector<logic::CellValue>& node) {
     return marks;
 }
 
-// The chains of the path's steps over the grid the path starts from: each cell they pass through
-// or take candidates from shows its candidates as they are when such a step is taken (and any an
-// earlier one showed).
+// The chain of the path's first chain step, over the grid as that step finds it: the cells the
+// chain passes through and those the step takes candidates from show their candidates. One chain
+// only: a path of several chain steps drawn at once would be a tangle.
 ChainMarks ChainMarksOf(const logic::LogicPath& path, const std::vector<int>& values,
                         const std::vector<ValueMask>& candidates) {
     ChainMarks marks;
     logic::LogicGrid grid(path.kind, values, candidates);
-    const auto show = [&](int cell) { marks.shown[cell] |= grid.candidates(cell); };
-    for (const logic::Step& step : path.steps) {
-        for (const logic::ChainLink& link : step.chain) {
-            for (const auto* node : {&link.from, &link.to}) {
-                for (const logic::CellValue& candidate : *node) {
-                    show(candidate.cell);
-                    marks.ringed[candidate.cell] |= Bit(candidate.value);
-                }
-            }
-            marks.links.push_back({MarksOf(link.from), MarksOf(link.to), link.strong});
-        }
-        if (!step.chain.empty()) {
-            for (const logic::CellValue& removed : step.eliminations) {
-                show(removed.cell);
-                marks.removed[removed.cell] |= Bit(removed.value);
+    const auto chained = std::find_if(path.steps.begin(), path.steps.end(),
+                                      [](const logic::Step& step) { return !step.chain.empty(); });
+    if (chained == path.steps.end()) return marks;
+    for (auto step = path.steps.begin(); step != chained; ++step)
+        grid.apply(*step);
+    for (const logic::ChainLink& link : chained->chain) {
+        for (const auto* node : {&link.from, &link.to}) {
+            for (const logic::CellValue& candidate : *node) {
+                marks.shown[candidate.cell] = grid.candidates(candidate.cell);
+                marks.ringed[candidate.cell] |= Bit(candidate.value);
             }
         }
-        grid.apply(step);
+        marks.links.push_back({MarksOf(link.from), MarksOf(link.to), link.strong});
+    }
+    for (const logic::CellValue& removed : chained->eliminations) {
+        marks.shown[removed.cell] = grid.candidates(removed.cell);
+        marks.removed[removed.cell] |= Bit(removed.value);
     }
     return marks;
 }

@@ -7,10 +7,11 @@
 // ("Hidden Single in block 7"; "Naked Pair in row 3: 3 steps lead to the next value" when more
 // steps follow) and that step's unit is highlighted. Second: the hint panel lists the steps leading
 // to the placement (a chain step's chain one link a line), and the grid marks the pattern cells,
-// the cells that lose candidates and the target cell, and draws the steps' chains. Third: the
-// steps' eliminations cross out those notes and the value is typed into the target cell as the user
-// would type it, so the consistency check runs and Undo takes both back. A changed grid or another
-// grid window starts again at the first press; the next other command clears the marks.
+// the cells that lose candidates and the target cell, and draws the first chain step's chain.
+// Third: the steps' eliminations cross out those notes and the value is typed into the target cell
+// as the user would type it, so the consistency check runs and Undo takes both back. A changed
+// grid or another grid window starts again at the first press; the next other command clears the
+// marks.
 
 #include <utility>
 #include <vector>
