@@ -168,8 +168,10 @@ class GridWindow : private GridEvents {
     std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
     // The possibilities tip of a cell: shown, its tool tip (the list) and its text (blanks).
     // The list is computed when it is read, from the grid as it is now; a tip goes as soon as
-    // its cell shows a value.
-    bool tipShown(int cell) const { return validCell(cell) && tipShown_[index(cell)]; }
+    // its cell shows a value. A cell with notes shows them in the tip's place, which they fill.
+    bool tipShown(int cell) const {
+        return validCell(cell) && tipShown_[index(cell)] && notes(cell) == 0;
+    }
     std::string tipToolTip(int cell) const;
     std::string tipText(int cell) const;
     void removeTip(int cell) override;

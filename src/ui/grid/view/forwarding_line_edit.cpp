@@ -74,6 +74,9 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
         }
         painter.setFont(ringed || removed ? chainFont : font);
         painter.setPen(colorFromBgr(colour));
+        // The caret of the focused box runs down its middle: a note there stands on the box's
+        // own colour, so that the caret never looks like a stroke through it.
+        if (!ringed) painter.fillRect(place, palette().color(QPalette::Base));
         painter.drawText(place, Qt::AlignCenter, noteText(value));
         if (removed) {
             // Struck out from corner to corner of the ring's rectangle.

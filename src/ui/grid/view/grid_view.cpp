@@ -253,15 +253,14 @@ void GridView::refreshTip(int number) {
     const QString text = QString::fromStdString(window_.tipText(number));
     // As tall as the list's lines, at least two. A tip within its cell is see-through, so the
     // cell's own text stays readable; a long list (15x15) reaches over the cell below and is
-    // then drawn opaque, so that it is read without the other cell's text behind it, and so is
-    // the tip of a cell with notes, which would mingle with them.
+    // then drawn opaque, so that it is read without the other cell's text behind it.
     const QFontMetrics metrics(tip->font());
     const int textHeight = metrics
                                .boundingRect(QRect(0, 0, cellRect.width(), 10 * cellRect.height()),
                                              Qt::AlignLeft | Qt::TextWordWrap, text)
                                .height();
     const int height = std::max(2 * metrics.lineSpacing(), textHeight) + 1;
-    tip->setStyleSheet(height <= cellRect.height() && window_.notes(number) == 0
+    tip->setStyleSheet(height <= cellRect.height()
                            ? QStringLiteral("background: rgba(255, 255, 225, 150); color: #000080;")
                            : QStringLiteral("background: rgb(255, 255, 225); color: #000080;"));
     tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), height);
