@@ -225,7 +225,7 @@ void AppendChain(std::string& json, const GridWindow& window) {
           std::pair{"removed", &chain.removed}}) {
         AppendKey(json, key);
         AppendCellValues(json, window.kind(),
-                         [masks](int cell) { return (*masks)[static_cast<std::size_t>(cell)]; });
+                         [of = masks](int cell) { return (*of)[static_cast<std::size_t>(cell)]; });
     }
     AppendKey(json, "links");
     json += '[';
