@@ -104,6 +104,44 @@ class GridCells : public QObject {
         QCOMPARE(view.cell(4)->palette().color(QPalette::Text), colorFromBgr(255));
         QCOMPARE(view.cell(1)->palette().color(QPalette::Text), colorFromBgr(0xFF0000));
     }
+
+    // The chain marks of the core are drawn: the rings and the arrow between the two candidates,
+    // in the chain colour, over the cells; none once the marks go.
+    void chainMarksAreDrawn_data() {
+        QTest::addColumn<bool>("fifteen");
+        QTest::newRow("nine") << false;
+        QTest::newRow("fifteen") << true;
+    }
+    void chainMarksAreDrawn() {
+        QFETCH(bool, fifteen);
+        testing::LoadedProgram program;
+        GridWindow& grid =
+            fifteen ? program.application.fifteenGrid() : program.application.nineGrid();
+        GridView view(grid);
+        const auto chainPixels = [&view] {
+            const QImage image = view.grab().toImage();
+            const QColor line = colorFromBgr(kChainLine);
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    count += std::abs(pixel.red() - line.red()) < 40 &&
+                             std::abs(pixel.green() - line.green()) < 40 && pixel.blue() < 50;
+                }
+            return count;
+        };
+        const int before = chainPixels();
+        // A link along the first row, from its first cell to its last: a line of some 300
+        // pixels, where the two rings alone colour less than 100.
+        const int last = grid.kind().side;
+        ChainMarks marks;
+        marks.shown[1] = marks.ringed[1] = marks.shown[last] = marks.ringed[last] = 1u << 5;
+        marks.links.push_back({{{1, 5}}, {{last, 5}}, true});
+        grid.setChainMarks(marks);
+        QVERIFY2(chainPixels() > before + 300, qPrintable(QString::number(chainPixels() - before)));
+        grid.setChainMarks({});
+        QCOMPARE(chainPixels(), before);
+    }
 };
 
 QTEST_MAIN(GridCells)
