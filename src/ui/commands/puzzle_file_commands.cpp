@@ -118,21 +118,17 @@ PuzzleFormat FormatForSuffix(std::string suffix) {
 
 // The grid as a puzzle of a text with its state of solving: the locked givens (every value shown
 // when none is locked: a grid typed in), the other values shown as entries, and the user's notes
-// as the candidate state.
+// as the candidate state (the writers take a cell with a value as holding just that value).
 FilePuzzle GridPuzzle(const GridWindow& window) {
     const std::vector<int> shown = GridValues(window, false);
     std::vector<int> givens = GridValues(window, true);
     if (std::all_of(givens.begin(), givens.end(), [](int value) { return value == 0; }))
         givens = shown;
     FilePuzzle puzzle{PuzzleLine{window.kind(), givens, window.notedCandidates()}, 0, {}, {}};
-    std::vector<ValueMask>& candidates = puzzle.puzzle.candidates;
     for (std::size_t at = 0; at < shown.size(); ++at) {
-        if (shown[at] == 0) continue;
-        if (givens[at] == 0) {
-            puzzle.entries.resize(shown.size(), 0);
-            puzzle.entries[at] = shown[at];
-        }
-        if (at < candidates.size()) candidates[at] = static_cast<ValueMask>(1u << shown[at]);
+        if (shown[at] == 0 || givens[at] != 0) continue;
+        puzzle.entries.resize(shown.size(), 0);
+        puzzle.entries[at] = shown[at];
     }
     return puzzle;
 }
