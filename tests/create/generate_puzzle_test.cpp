@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "create/generate_puzzle.h"
 #include "create/generation_trace.h"
 #include "create/givens_pattern.h"
-#include "create/generate_puzzle.h"
 #include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
