@@ -2,9 +2,10 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz fuzz-long soak demo docs-images package format \
+.PHONY: run test deps build build-asan build-tsan build-fuzz fuzz fuzz-long soak demo docs-images package format \
         clean
 
 deps:
@@ -26,12 +27,22 @@ $(ASAN_BUILD)/build.ninja: | deps
 build-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# ThreadSanitizer over the tool's worker threads: the tool alone is built, and the tests that run
+# it with --jobs (the batch comparison and the case files holding --jobs lines) run in it.
+$(TSAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DQUORVEL_CORE_ONLY=ON -DQUORVEL_THREAD_SANITIZE=ON \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build-tsan: deps $(TSAN_BUILD)/build.ninja
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target quorvel-tool
+
 run: build
 	scripts/run-program.sh $(BUILD)
 
-test: build build-asan
+test: build build-asan build-tsan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(TSAN_BUILD) && ctest --output-on-failure -j $(JOBS) -R '^tool_(jobs_batch|generate|solve)$$'
 	$(MAKE) --no-print-directory fuzz
 
 # The real program on a virtual display through a short scripted session; screenshots and the
@@ -76,4 +87,4 @@ format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
