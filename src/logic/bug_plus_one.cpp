@@ -34,8 +34,11 @@ bool findBugPlusOne(const LogicGrid& grid, const StepSink& sink) {
             extra = value;
         }
     }
-    // Three units each with one value three times, so each unit's count is odd once: all three
-    // must name the same value for the one cell to explain it.
+    // Without the extra value the cell must leave the grid described above: the value must be one
+    // of the cell's own and fit three times in each of its units, so that it fits twice in each
+    // once the cell loses it. Its other two values then fit twice in those units already, as
+    // every other count is 0 or 2. A value fitting three times elsewhere says nothing.
+    if (extra == 0 || !grid.hasCandidate(triple, extra)) return true;
     for (const int unit : units)
         if (std::popcount(grid.positions(unit, extra)) != 3) return true;
     const GridKind& kind = grid.kind();

@@ -13,6 +13,8 @@
 #include "logic/logic_solver.h"
 #include "logic/rating_scale.h"
 #include "logic/step_text.h"
+#include "model/puzzle_line.h"
+#include "solver/solution_count.h"
 
 namespace quorvel::logic {
 namespace {
@@ -401,6 +403,42 @@ TEST(Techniques, LinkTheirChains) {
         if (!c.lines.empty()) {
             EXPECT_EQ(lines, c.lines);
         }
+    }
+}
+
+// Candidate states other programs publish as cases where a technique must find nothing, as
+// candidate lines, with the placement a hint makes from those notes; the solution holds it.
+TEST(Techniques, ClaimNothingOnPublishedFailCases) {
+    const struct {
+        Technique technique;
+        std::string state;
+        std::string hint;
+    } cases[] = {
+        // Every empty cell holds two candidates but r7c6 (1/4/6), and 9 fits three times in row
+        // 7, column 6 and block 8, but r7c6 cannot hold it: no BUG+1.
+        {Technique::BugPlusOne,
+         "....5.......4..........67...23..............9.2...6..........8...3...7..1........"
+         "..3..............9.2.......1..4.....1.....7.........8......67......5.......4.6..."
+         "......78.1.............6.8...3.5.........67.....45......3.....9.2..........4....9"
+         "......78...3.........4..........6...1......8.1.....7......5............9.2......."
+         ".....6....2.............78.....5...9...4.........5...91..............78...3......"
+         "1............5............9.2....7...2.....8...3...........67.....4..........6.8."
+         ".2......9.......8.....5.......4....9.2...6...1..4.6.....3.....91.3............7.."
+         ".2......9......7..1...............8...3.......2......9...4..........6.......5...."
+         "...4..........6.....3......1.....7......5..........7.9.2.......1......8........89",
+         "r7c5=6"},
+    };
+    for (const auto& c : cases) {
+        const PuzzleLine state = *parseCandidateLine(c.state).puzzle;
+        const std::vector<Step> steps =
+            stepsOf(c.technique, LogicGrid(state.kind, state.values, state.candidates));
+        EXPECT_TRUE(steps.empty()) << steps.front().text;
+        const LogicPath hint = hintPath(state.kind, state.values, state.candidates);
+        ASSERT_EQ(hint.end, PathEnd::Placed);
+        const CellValue placed = hint.steps.back().placements.front();
+        EXPECT_EQ(cellName(state.kind, placed.cell) + "=" + std::to_string(placed.value), c.hint);
+        EXPECT_EQ(countSolutions(state.kind, state.values, 1).firstSolution[placed.cell - 1],
+                  placed.value);
     }
 }
 
