@@ -443,7 +443,8 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
         if (!seen[f]) continue;
         const Fact& fact = facts_[f];
         for (const int pred : fact.preds)
-            links.push_back({nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn});
+            links.push_back(
+                {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
         if (fact.kind == kAssumption) {
             lines.push_back(cellName(kind, fact.cell) + (fact.isOn ? " is " : " is not ") +
                             std::to_string(fact.value));

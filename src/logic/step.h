@@ -27,11 +27,13 @@ struct UnitRef {
 
 // One link of a chain, between two nodes; a node is one candidate, or a group of cells of one
 // block within one row or column that share the value. A strong link says: if `from` is false,
-// `to` is true; a weak link: if `from` is true, `to` is false.
+// `to` is true; a weak link: if `from` is true, `to` is false. A net also concludes a removal from
+// other removals (through a nested net): a weak link whose `from` is false.
 struct ChainLink {
     std::vector<CellValue> from;
     std::vector<CellValue> to;
     bool strong = false;
+    bool fromOn = !strong;  // whether the link starts from `from` being true
     bool operator==(const ChainLink&) const = default;
 };
 

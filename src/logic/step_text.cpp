@@ -107,13 +107,13 @@ std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainL
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < chain.size(); ++i) {
         const ChainLink& link = chain[i];
-        // A strong link reasons from its start being false, a weak one from it being true; each
-        // concludes the opposite of its start's truth about the other end.
+        // A strong link concludes that its end is true, a weak one that it is false; a link goes
+        // on from the one before when it starts from what that one concluded.
         const bool goesOn =
-            i > 0 && link.from == chain[i - 1].to && chain[i - 1].strong == !link.strong;
+            i > 0 && link.from == chain[i - 1].to && chain[i - 1].strong == link.fromOn;
         const std::string conclusion = "so " + nodeText(kind, link.to, link.strong);
         lines.push_back(goesOn ? conclusion
-                               : nodeText(kind, link.from, !link.strong) + ", " + conclusion);
+                               : nodeText(kind, link.from, link.fromOn) + ", " + conclusion);
     }
     return lines;
 }

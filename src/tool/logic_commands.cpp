@@ -27,6 +27,30 @@ std::string pairsJson(const std::vector<logic::CellValue>& pairs) {
     return json + "]";
 }
 
+// {"cells":[...],"value":v,"on":b}: the node's cells hold v (on) or none of them does.
+std::string nodeJson(const std::vector<logic::CellValue>& node, bool on) {
+    std::string cells;
+    for (const logic::CellValue& candidate : node)
+        cells += (cells.empty() ? "" : ",") + std::to_string(candidate.cell);
+    return "{\"cells\":[" + cells +
+           "],\"value\":" + std::to_string(node.empty() ? 0 : node.front().value) +
+           ",\"on\":" + (on ? "true" : "false") + "}";
+}
+
+// ,"chain":[...] for a step with a chain; nothing for one without. A link concludes its end true
+// when strong, false when weak.
+std::string chainJson(const std::vector<logic::ChainLink>& chain) {
+    if (chain.empty()) return {};
+    std::string json = ",\"chain\":[";
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const logic::ChainLink& link = chain[i];
+        json += std::string(i > 0 ? "," : "") + "{\"from\":" + nodeJson(link.from, link.fromOn) +
+                ",\"to\":" + nodeJson(link.to, link.strong) +
+                ",\"strong\":" + (link.strong ? "true" : "false") + "}";
+    }
+    return json + "]";
+}
+
 std::string stepsJson(const std::vector<logic::Step>& steps) {
     std::string json = "[";
     for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -35,7 +59,7 @@ std::string stepsJson(const std::vector<logic::Step>& steps) {
             std::string(i > 0 ? "," : "") +
             "{\"technique\":" + jsonString(std::string(logic::techniqueInfo(step.technique).name)) +
             ",\"text\":" + jsonString(step.text) + ",\"placements\":" + pairsJson(step.placements) +
-            ",\"eliminations\":" + pairsJson(step.eliminations) + "}";
+            ",\"eliminations\":" + pairsJson(step.eliminations) + chainJson(step.chain) + "}";
     }
     return json + "]";
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <sstream>
 #include <string>
@@ -439,6 +440,78 @@ TEST(Techniques, ClaimNothingOnPublishedFailCases) {
         EXPECT_EQ(cellName(state.kind, placed.cell) + "=" + std::to_string(placed.value), c.hint);
         EXPECT_EQ(countSolutions(state.kind, state.values, 1).firstSolution[placed.cell - 1],
                   placed.value);
+    }
+}
+
+// Whether a link holds on the grid before the step, read as a checker outside the program reads
+// the tool's chains: a strong link from a false node to a true one, between the two values of a
+// cell with two or a value's only places in a unit; a weak link from a true node to a false one,
+// between two values of a cell or cells of one value that all see each other.
+bool linkHolds(const LogicGrid& grid, const ChainLink& link) {
+    if (link.from.empty() || link.to.empty() || link.fromOn == link.strong) return false;
+    for (const auto* node : {&link.from, &link.to})
+        for (const CellValue& candidate : *node)
+            if (candidate.value != node->front().value ||
+                !grid.hasCandidate(candidate.cell, candidate.value))
+                return false;
+    const int value = link.from.front().value;
+    if (link.to.front().value != value) {
+        const int cell = link.from.front().cell;
+        return link.from.size() == 1 && link.to.size() == 1 && link.to.front().cell == cell &&
+               (!link.strong || std::popcount(static_cast<unsigned>(grid.candidates(cell))) == 2);
+    }
+    std::vector<int> ends;
+    for (const auto* node : {&link.from, &link.to})
+        for (const CellValue& candidate : *node)
+            ends.push_back(candidate.cell);
+    std::sort(ends.begin(), ends.end());
+    if (std::adjacent_find(ends.begin(), ends.end()) != ends.end()) return false;
+    if (!link.strong)
+        return std::all_of(link.from.begin(), link.from.end(), [&](const CellValue& a) {
+            return std::all_of(link.to.begin(), link.to.end(),
+                               [&](const CellValue& b) { return grid.sees(a.cell, b.cell); });
+        });
+    for (int unit = 0; unit < grid.unitCount(); ++unit) {
+        std::vector<int> places;
+        for (const int cell : grid.unitCells(unit))
+            if (grid.hasCandidate(cell, value)) places.push_back(cell);
+        if (places == ends) return true;
+    }
+    return false;
+}
+
+// Every link of the chain techniques holds on the grid the step was found on, and a chain goes on
+// from what its last link concluded.
+TEST(Techniques, ChainLinksHoldOnTheirGrid) {
+    const Technique chained[] = {Technique::Skyscraper,
+                                 Technique::TwoStringKite,
+                                 Technique::TurbotFish,
+                                 Technique::EmptyRectangle,
+                                 Technique::XChain,
+                                 Technique::WWing,
+                                 Technique::RemotePair,
+                                 Technique::XyChain,
+                                 Technique::Aic,
+                                 Technique::GroupedAic,
+                                 Technique::ContinuousNiceLoop,
+                                 Technique::DiscontinuousNiceLoop,
+                                 Technique::GroupedContinuousNiceLoop,
+                                 Technique::GroupedDiscontinuousNiceLoop};
+    for (const TechniqueCase& c : kCases) {
+        if (std::find(std::begin(chained), std::end(chained), c.technique) == std::end(chained))
+            continue;
+        const LogicGrid grid = narrowed(*c.kind, c.pattern);
+        for (const Step& step : stepsOf(c.technique, grid)) {
+            ASSERT_FALSE(step.chain.empty()) << step.text;
+            for (std::size_t i = 0; i < step.chain.size(); ++i) {
+                const ChainLink& link = step.chain[i];
+                EXPECT_TRUE(linkHolds(grid, link)) << step.text << " link " << i;
+                if (i > 0) {
+                    EXPECT_EQ(link.from, step.chain[i - 1].to) << step.text << " link " << i;
+                    EXPECT_EQ(link.fromOn, step.chain[i - 1].strong) << step.text << " link " << i;
+                }
+            }
+        }
     }
 }
 
