@@ -3,7 +3,8 @@
 // [PencilMarks], any other section ignored), boxed grids (.ss and what other programs copy: rows
 // between borders of - = + * | and the forum's . : '), rows of comma-separated cells and
 // candidate grids (81 or 225 groups of candidates). Grids follow each other after a blank or
-// comment line; a title or comment line before a grid names it. Inside a grid, blank and comment
+// comment line, and comma-separated grids also without one (as the console sudoku program writes
+// several in CSV); a title or comment line before a grid names it. Inside a grid, blank and comment
 // lines may stand between its bands. Whatever follows the grids that is not such a grid is
 // ignored.
 
@@ -129,6 +130,8 @@ class GridReader {
     bool beforeContent_ = true;
     // The block being read: lines up to the next blank line.
     int firstLine_ = 0;
+    // Whether the grid's rows are comma-separated cells.
+    bool commaRows_ = false;
     std::vector<PuzzleInfo> info_;
     std::size_t rows_ = 0;
     // The cells of every row so far when the first fits no grid kind, 0 otherwise.
@@ -182,8 +185,14 @@ void GridReader::takeComment(std::string_view line) {
 }
 
 void GridReader::addRow(int number, std::string_view line) {
+    const bool commaRow = line.find(',') != std::string_view::npos;
+    // A comma-separated grid whose rows are all there ends where the next one starts.
+    if (section_ == Section::Givens && commaRows_ && commaRow && side_ > 0 &&
+        rows_ == static_cast<std::size_t>(side_))
+        endBlock();
     const RowWords row = WordsOf(line);
     if (rows_ == 0) {
+        commaRows_ = commaRow;
         side_ = section_ == Section::Givens
                     ? SideOf(row)
                     : read_.puzzles[static_cast<std::size_t>(lastPuzzle_)].puzzle.kind.side;
@@ -246,7 +255,7 @@ void GridReader::endBlock() {
             ++grids_;
             lastPuzzle_ = -1;
         }
-        if (rows_ == unplayedSide_) {
+        if (unplayedSide_ > 0 && rows_ % unplayedSide_ == 0) {
             Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(rows_)));
         } else if (!problem_.empty()) {
             Refuse(read_, problemLine_, problem_);

@@ -45,6 +45,17 @@ std::string Utf16(const std::string& text, bool little) {
     return bytes;
 }
 
+// The puzzle line as rows of `side` comma-separated cells, an empty cell an empty field, as the
+// console sudoku program writes CSV.
+std::string CsvRows(const std::string& line, std::size_t side) {
+    std::string rows;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (line[at] != '.') rows += line[at];
+        rows += (at + 1) % side == 0 ? '\n' : ',';
+    }
+    return rows;
+}
+
 ValueMask Mask(std::initializer_list<int> values) {
     ValueMask mask = 0;
     for (const int value : values)
@@ -89,6 +100,9 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
          ",,2,,,,6\n"
          ",6,,,,,2,8,\n,,,4,1,9,,,5\n,,,,8,,,7,9,\n",
          kEasy + "\n"},
+        {"comma-separated grids one after another",
+         CsvRows(kEasy, 9) + CsvRows(kEasySolution, 9) + CsvRows(kEasy, 9),
+         kEasy + "\n" + kEasySolution + "\n" + kEasy + "\n"},
         {"comma-separated lines under a header",
          "Puzzle,Solution,Level,\n; from a spreadsheet\n" + kEasy + "," + kEasySolution +
              ",Easy,\n" + kEasy + ",\n",
@@ -131,10 +145,10 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
     EXPECT_EQ(ReadPuzzleText(examples[7].text).puzzles[1].info,
               (std::vector<PuzzleInfo>{{'N', "two"}}));
     const std::vector<ValueMask> forum =
-        ReadPuzzleText(examples[11].text).puzzles[0].puzzle.candidates;
+        ReadPuzzleText(examples[12].text).puzzles[0].puzzle.candidates;
     EXPECT_EQ(forum[0], Mask({5}));
     EXPECT_EQ(forum[2], Mask({1, 2}));
-    const FilePuzzle sadMan = ReadPuzzleText(examples[13].text).puzzles[0];
+    const FilePuzzle sadMan = ReadPuzzleText(examples[14].text).puzzles[0];
     std::vector<int> entries(81, 0);
     entries[2] = 4;
     EXPECT_EQ(sadMan.entries, entries);
@@ -246,6 +260,8 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
          "line 5: cell r4c2: 10 is not a value of a 9 x 9 grid"},
         {"first row fits no grid", "1234\n", "line 1: 4 cells, expected 9"},
         {"16 x 16 rows", sixteen, "line 3: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
+        {"16 x 16 comma-separated grids one after another", CsvRows(std::string(512, '1'), 16),
+         "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"16 x 16 line", std::string(256, '.'),
          "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"candidate line out of place", "5" + std::string(728, '.'),

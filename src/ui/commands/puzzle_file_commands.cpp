@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/grid_events.h"
@@ -12,6 +13,7 @@
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/own_data_files.h"
+#include "storage/puzzle_commands.h"  // HasStoredPuzzle
 #include "storage/puzzle_formats.h"
 #include "ui/commands/database_commands.h"   // ImportPuzzleCollection
 #include "ui/commands/text_file_commands.h"  // TextFilesFolder
@@ -77,6 +79,34 @@ struct OpenedPuzzle {
     std::vector<PuzzleInfo> info;
 };
 
+// The values of the cells shown; with `givensOnly`, of the locked cells alone.
+std::vector<int> GridValues(const GridWindow& window, bool givensOnly) {
+    std::vector<int> values = shownValues(window.board());
+    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
+        if (givensOnly && !window.board().cell(cell).locked)
+            values[static_cast<std::size_t>(cell - 1)] = 0;
+    }
+    return values;
+}
+
+// The stored puzzle a grid shows: its number, caption and time so far.
+struct ShownStoredPuzzle {
+    int number = 0;
+    std::string caption;
+    double elapsed = 0;
+};
+
+// The stored puzzle on the grid when `givens` are its givens (the program's own copy coming back).
+std::optional<ShownStoredPuzzle> StoredPuzzleWithGivens(const GridWindow* window,
+                                                        const PuzzleLine& givens) {
+    if (window == nullptr || !(window->kind() == givens.kind)) return std::nullopt;
+    const Session& session = window->board().session();
+    if (!HasStoredPuzzle(session, givens.kind) || GridValues(*window, true) != givens.values)
+        return std::nullopt;
+    return ShownStoredPuzzle{session.puzzleNumber, window->puzzleNumberLabel(),
+                             session.elapsedShown};
+}
+
 void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
                   const ActiveGridWindow& activeGrid, const PuzzleTextRead& read,
                   const std::string& source, OpenedPuzzle& opened) {
@@ -84,8 +114,17 @@ void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
     if (const auto chosen = ChoosePuzzle(dialogs, read.puzzles.size())) {
         const FilePuzzle& entry = read.puzzles[*chosen];
         opened = {entry.puzzle, entry.info};
-        showPuzzle(mainWindow, activeGrid, entry.puzzle.kind, entry.puzzle.values, entry.entries,
-                   NotesOf(entry));
+        const std::optional<ShownStoredPuzzle> stored =
+            StoredPuzzleWithGivens(activeGrid(), entry.puzzle);
+        GridWindow* window = showPuzzle(mainWindow, activeGrid, entry.puzzle.kind,
+                                        entry.puzzle.values, entry.entries, NotesOf(entry));
+        if (window != nullptr && stored) {
+            // The same stored puzzle goes on: its number, caption and time stay.
+            Session& session = window->board().session();
+            session.puzzleNumber = stored->number;
+            window->setPuzzleNumberLabel(stored->caption);
+            session.bankedElapsed = stored->elapsed;
+        }
         return;
     }
     if (!dialogs.importAll) return;
@@ -95,16 +134,6 @@ void PlaceReading(MainWindow& mainWindow, DialogExchange& dialogs,
     const GridWindow* window = activeGrid();
     if (window != nullptr && window->kind() == kind)
         ImportPuzzleCollection(mainWindow, dialogs, *window, read, source);
-}
-
-// The values of the cells shown; with `givensOnly`, of the locked cells alone.
-std::vector<int> GridValues(const GridWindow& window, bool givensOnly) {
-    std::vector<int> values = shownValues(window.board());
-    for (int cell = 1; cell <= window.board().cellCount(); ++cell) {
-        if (givensOnly && !window.board().cell(cell).locked)
-            values[static_cast<std::size_t>(cell - 1)] = 0;
-    }
-    return values;
 }
 
 PuzzleFormat FormatForSuffix(std::string suffix) {
@@ -150,10 +179,16 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
     if (!written.error.empty()) return ShowProblem(mainWindow, name, written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
         return mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
-    if (window.hasNotes() && !KeepsCandidates(format)) {
-        mainWindow.showMessage("Saved " + name + " without the notes: only .sdk files keep them",
-                               colour::kBlue, kAlignCentre);
-    }
+    // Every save says so, and names what the format could not keep.
+    const bool entriesLost = !saved.entries.empty() && format != PuzzleFormat::Sdk;
+    const bool notesLost = window.hasNotes() && !KeepsCandidates(format);
+    const std::string lost = entriesLost && notesLost ? "the entries and notes"
+                             : entriesLost            ? "the entries"
+                                                      : "the notes";
+    mainWindow.showMessage(
+        "Saved " + name +
+            (entriesLost || notesLost ? " without " + lost + ": only .sdk files keep them" : ""),
+        colour::kBlue, kAlignCentre);
 }
 
 }  // namespace
@@ -179,8 +214,7 @@ void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
     });
     table.setAction(Command::CopyPuzzleWithNotes, [&host, activeGrid] {
         if (const GridWindow* window = activeGrid())
-            host.setClipboardText(
-                WritePuzzleText(PuzzleFormat::Candidates, {GridPuzzle(*window)}).text);
+            host.setClipboardText(WritePuzzleText(PuzzleFormat::Sdk, {GridPuzzle(*window)}).text);
     });
     for (const bool givensOnly : {false, true}) {
         table.setAction(givensOnly ? Command::CopyGivens : Command::CopyPuzzle,

@@ -3,9 +3,10 @@
 // Paste Puzzle place a puzzle read from a file or the clipboard on the grid of its size, locked
 // as Lock Grid locks it, the candidates of a candidate grid's empty cells as their notes; Save
 // Puzzle As writes the shown puzzle in the format its file name's suffix names, with the entries
-// and notes where the format keeps them (and says so where it cannot keep the notes); Copy
-// Puzzle and Copy Givens put the grid on the clipboard as a puzzle line, Copy Puzzle With Notes
-// as a candidate grid (each cell its value, its notes or the candidates the grid leaves it).
+// and notes where the format keeps them, and confirms it (naming what the format could not
+// keep); Copy Puzzle and Copy Givens put the grid on the clipboard as a puzzle line, Copy Puzzle
+// With Notes as a SadMan file (givens, entries and notes), which Paste Puzzle gives back as it
+// was: over the stored puzzle with those givens, that puzzle keeps its number, caption and time.
 
 #include <string_view>
 

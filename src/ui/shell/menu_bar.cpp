@@ -121,7 +121,7 @@ std::vector<MenuItem> designItems() {
     separator();
     add("Pause &Timer", C::PauseTimer);
     separator();
-    add("&Notes Mode", W::NotesMode).checkable = true;
+    add("&Notes Mode", W::NotesMode, "Ctrl+N").checkable = true;
     add("&Fill All Notes", C::FillAllNotes);
     add("C&lear All Notes", C::ClearAllNotes);
     checked(add("&Remove Notes On Entry", W::RemoveNotesOnEntry));
