@@ -256,7 +256,7 @@ void GridReader::endBlock() {
             lastPuzzle_ = -1;
         }
         if (unplayedSide_ > 0 && rows_ % unplayedSide_ == 0) {
-            Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(rows_)));
+            Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(unplayedSide_)));
         } else if (!problem_.empty()) {
             Refuse(read_, problemLine_, problem_);
         } else if (rows_ != static_cast<std::size_t>(side_)) {

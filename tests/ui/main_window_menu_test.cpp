@@ -123,7 +123,7 @@ TEST(MenuTable, CaptionsAndShortcuts) {
         {Menu::Solve, "&Mild Attack F5|&Brute Force F6|&Number Crunch F7|&Exact Solve Shift+F7"},
         {Menu::VisualAid,
          "&Color Number   (CTRL-Left Button Click)|Show &Possibilities (Tip) F9|"
-         "Sho&w Possibilities (Panel)|-|Pause &Timer|-|&Notes Mode|&Fill All Notes|"
+         "Sho&w Possibilities (Panel)|-|Pause &Timer|-|&Notes Mode Ctrl+N|&Fill All Notes|"
          "C&lear All Notes|&Remove Notes On Entry"},
         {Menu::Help, "&General Help F1|-|&About Quorvel"},
     };
