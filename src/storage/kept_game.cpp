@@ -1,5 +1,6 @@
 #include "storage/kept_game.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 
@@ -84,15 +85,49 @@ std::string FormatKeptGame(const KeptGame& game) {
            "\nOfferAtStart=" + (game.offerAtStart ? "True" : "False") + "\n";
 }
 
-std::optional<KeptGame> LoadKeptGame(const std::filesystem::path& settingsFolder) {
-    const std::optional<std::string> bytes =
-        ReadFileBytes(ResolveDataFile(settingsFolder, kKeptGameFileName));
-    return bytes ? ParseKeptGame(*bytes) : std::nullopt;
+std::vector<KeptGame> ParseKeptGames(std::string_view text) {
+    std::vector<KeptGame> games;
+    const auto take = [&](std::string_view block) {
+        const std::optional<KeptGame> game = ParseKeptGame(block);
+        if (!game) return;
+        for (const KeptGame& kept : games) {
+            if (kept.kind == game->kind) return;
+        }
+        games.push_back(*game);
+    };
+    // A block ends at an empty line (a lone CR counts as empty).
+    std::size_t blockStart = 0;
+    for (std::size_t lineStart = 0; lineStart < text.size();) {
+        std::size_t end = text.find('\n', lineStart);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(lineStart, end - lineStart);
+        lineStart = end + 1;
+        if (line.empty() || line == "\r") {
+            take(text.substr(blockStart, end - blockStart));
+            blockStart = std::min(lineStart, text.size());
+        }
+    }
+    take(text.substr(blockStart));
+    return games;
 }
 
-FileStatus SaveKeptGame(const std::filesystem::path& settingsFolder, const KeptGame& game) {
+std::string FormatKeptGames(const std::vector<KeptGame>& games) {
+    std::string text;
+    for (const KeptGame& game : games)
+        text += (text.empty() ? "" : "\n") + FormatKeptGame(game);
+    return text;
+}
+
+std::vector<KeptGame> LoadKeptGames(const std::filesystem::path& settingsFolder) {
+    const std::optional<std::string> bytes =
+        ReadFileBytes(ResolveDataFile(settingsFolder, kKeptGameFileName));
+    return bytes ? ParseKeptGames(*bytes) : std::vector<KeptGame>{};
+}
+
+FileStatus SaveKeptGames(const std::filesystem::path& settingsFolder,
+                         const std::vector<KeptGame>& games) {
     return ReplaceFileAtomically(ResolveDataFile(settingsFolder, kKeptGameFileName),
-                                 FormatKeptGame(game));
+                                 FormatKeptGames(games));
 }
 
 }  // namespace quorvel

@@ -1,9 +1,10 @@
 #pragma once
-// The game kept for later: a puzzle with the user's entries that would otherwise be lost, because
+// The games kept for later: a puzzle with the user's entries that would otherwise be lost, because
 // the program quit or another puzzle took its grid before Save Incomplete Puzzle stored them.
-// It lives in a small text file beside the settings ("QuorvelResume.txt"), one "Name=value" line
-// per field (the notes as the notes files write them; a file without them keeps none); the next
-// start offers it back, and Set Puzzle > Resume Last Game brings it back at any time.
+// They live in a small text file beside the settings ("QuorvelResume.txt"), at most one game per
+// grid size: each game is a block of "Name=value" lines (the notes as the notes files write them;
+// a block without them keeps none), blocks separated by an empty line. A file of one block, as
+// earlier versions wrote it, reads as one game; the first block is the one offered first.
 
 #include <filesystem>
 #include <optional>
@@ -39,9 +40,15 @@ struct KeptGame {
 std::optional<KeptGame> ParseKeptGame(std::string_view text);
 std::string FormatKeptGame(const KeptGame& game);
 
-// The file in `settingsFolder`; nullopt when it is missing or unreadable.
-std::optional<KeptGame> LoadKeptGame(const std::filesystem::path& settingsFolder);
-// Replaces the file atomically, so a failed write keeps the game kept before.
-FileStatus SaveKeptGame(const std::filesystem::path& settingsFolder, const KeptGame& game);
+// Every whole game of the file's blocks, in file order; a block that is not a whole game, and a
+// second game of a grid size, are left out.
+std::vector<KeptGame> ParseKeptGames(std::string_view text);
+std::string FormatKeptGames(const std::vector<KeptGame>& games);
+
+// The games of the file in `settingsFolder`; none when it is missing or unreadable.
+std::vector<KeptGame> LoadKeptGames(const std::filesystem::path& settingsFolder);
+// Replaces the file atomically, so a failed write keeps the games kept before.
+FileStatus SaveKeptGames(const std::filesystem::path& settingsFolder,
+                         const std::vector<KeptGame>& games);
 
 }  // namespace quorvel

@@ -17,7 +17,8 @@ namespace quorvel {
 // Title of the message shown when a record or a file cannot be used.
 inline constexpr std::string_view kInvalidDataTitle = "Invalid Data.";
 
-// Counts the level's records: sets puzzleCount (as text) and lastPuzzleNumber; returns the count.
+// Counts the level's fetchable records: sets puzzleCount (as text) and lastPuzzleNumber; returns
+// the count.
 int CountLevel(Session& session, const Database& database, int level);
 // "Puzzle Number?   (1 ~ " count ")".
 std::string PuzzleNumberPrompt(std::string_view count);
@@ -29,9 +30,8 @@ void EndCurrentPuzzle(Session& session);
 // True when the current puzzle names a stored record of the grid kind.
 bool HasStoredPuzzle(const Session& session, const GridKind& kind);
 
-// The Get Puzzle dialog's OK: the ordinal-th record of the level that can be loaded; an
-// ordinal at or above their number gives the last of them. Makes the record found current; the
-// state stays unchanged when none is (an ordinal below 1, nothing loadable in the level).
+// The Get Puzzle dialog's OK: the ordinal-th record of the level that can be fetched. Makes the
+// record found current; the state stays unchanged when none is (an ordinal outside 1..count).
 LevelPick GetPuzzleByOrdinal(Session& session, const Database& database, int level, int ordinal);
 
 // Writes the record over the stored one with the same givens, taking its number (and its kind

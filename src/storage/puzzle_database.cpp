@@ -27,6 +27,15 @@ void ForEachReadable(const Database& database, Visit visit) {
     }
 }
 
+// The records Get Puzzle can fetch (see FetchableRecords), of one level or (level 0) of all.
+template <class Visit>
+void ForEachFetchable(const Database& database, int level, Visit visit) {
+    ForEachReadable(database, [&](std::size_t line, const RecordFields& record) {
+        if (record.number == kIncompletePuzzleNumber || record.kind == kKindIncomplete) return;
+        if (level == 0 || record.level == level) visit(line, record);
+    });
+}
+
 template <class Accept>
 std::optional<FoundRecord> FindFirst(const Database& database, Accept accept) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
@@ -140,30 +149,28 @@ FileError DatabaseFullError(const Database& database) {
                      "the database is full: no puzzle number below 32768 is free"};
 }
 
+std::vector<FoundRecord> FetchableRecords(const Database& database, int level) {
+    std::vector<FoundRecord> records;
+    ForEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
+        records.push_back({line, *ReadRecord(database.lines[line], database.kind)});
+    });
+    return records;
+}
+
 LevelCount CountLevel(const Database& database, int level) {
     LevelCount result{0, HighestPuzzleNumber(database)};
-    ForEachReadable(database, [&](std::size_t, const RecordFields& record) {
-        if (record.level == level) ++result.count;
-    });
+    ForEachFetchable(database, level, [&](std::size_t, const RecordFields&) { ++result.count; });
     return result;
 }
 
 LevelPick PickFromLevel(const Database& database, int level, int ordinal) {
     LevelPick pick;
-    std::size_t reachedLine = 0;
-    ForEachReadable(database, [&](std::size_t line, const RecordFields& record) {
-        if (record.level != level) return;
-        ++pick.count;
-        if (record.kind == kKindIncomplete) return;
-        // The last loadable record up to the ordinal is the one reached.
-        if (++pick.loadable <= ordinal) {
-            pick.reached = pick.loadable;
-            reachedLine = line;
-        }
+    std::size_t foundLine = 0;
+    ForEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
+        if (++pick.count == ordinal) foundLine = line;
     });
-    if (reachedLine != 0) {
-        pick.found =
-            FoundRecord{reachedLine, *ReadRecord(database.lines[reachedLine], database.kind)};
+    if (foundLine != 0) {
+        pick.found = FoundRecord{foundLine, *ReadRecord(database.lines[foundLine], database.kind)};
     }
     return pick;
 }

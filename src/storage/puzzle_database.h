@@ -67,21 +67,23 @@ int NumberAfter(int number);
 // The failure reported when no number is left for a new record; nothing is written then.
 FileError DatabaseFullError(const Database& database);
 
+// The records Get Puzzle can fetch: every readable record but the incomplete one (number 32000,
+// or Kind 8), in file order; those of `level`, or of every level for level 0. Every count the
+// user sees (the Get Puzzle prompt, the caption's "of N", a booklet's numbers) comes from here.
+std::vector<FoundRecord> FetchableRecords(const Database& database, int level);
+
 struct LevelCount {
-    int count = 0;             // readable records of the level, every kind included
+    int count = 0;             // fetchable records of the level
     int lastPuzzleNumber = 0;  // as HighestPuzzleNumber gives it
 };
 LevelCount CountLevel(const Database& database, int level);
 
 // What choosing the level's ordinal-th puzzle finds, from one reading of the records.
 struct LevelPick {
-    int count = 0;                     // readable records of the level, every kind included
-    int loadable = 0;                  // those that can be loaded: all but the incomplete record
-    int reached = 0;                   // min(ordinal, loadable): the ordinal of `found`
-    std::optional<FoundRecord> found;  // the reached loadable record in file order, if any
+    int count = 0;                     // fetchable records of the level
+    std::optional<FoundRecord> found;  // the ordinal-th of them in file order, if any
 };
-// The level's ordinal-th (1-based) loadable record, or the last one for an ordinal beyond them;
-// nothing for an ordinal below 1.
+// The level's ordinal-th (1-based) fetchable record; nothing for an ordinal outside 1..count.
 LevelPick PickFromLevel(const Database& database, int level, int ordinal);
 // The first record whose givens list equals `givensList` exactly. The incomplete record is left
 // out, so storing a finished puzzle never overwrites the work in progress.

@@ -52,5 +52,37 @@ TEST(KeptGame, RefusesAnIncompleteOrInconsistentText) {
         EXPECT_EQ(ParseKeptGame(text), std::nullopt) << text;
 }
 
+KeptGame ANineGame() {
+    KeptGame game;
+    game.givens.assign(81, 0);
+    game.entries.assign(81, 0);
+    game.givens[4] = 9;
+    game.entries[5] = 3;
+    game.notes.assign(82, 0);
+    game.caption = "Puzzle No : 3 of 40";
+    return game;
+}
+
+// One block a game, at most one a grid size; a file of one block (as earlier versions wrote
+// it) is one game, and a block that cannot be read costs only itself.
+TEST(KeptGames, ReadOneGameAGridSizeFromTheirBlocks) {
+    const std::string fifteen = FormatKeptGame(AGame());
+    const std::string nine = FormatKeptGame(ANineGame());
+    const std::vector<KeptGame> both{AGame(), ANineGame()};
+    EXPECT_EQ(ParseKeptGames(FormatKeptGames(both)), both);
+    const struct {
+        std::string text;
+        std::vector<KeptGame> games;
+    } cases[] = {
+        {fifteen, {AGame()}},
+        {fifteen + "\r\n" + nine, {AGame(), ANineGame()}},
+        {"Size=9\n\n" + nine, {ANineGame()}},
+        {nine + "\n" + fifteen + "\n" + nine, {ANineGame(), AGame()}},
+        {"\n\n", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseKeptGames(c.text), c.games) << c.text;
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -26,37 +26,33 @@ TEST(PuzzleDatabase, HeaderOnlyCountsZeroForEveryLevel) {
     EXPECT_EQ(PuzzleNumberPrompt(session.puzzleCount), "Puzzle Number?   (1 ~ 0)");
 }
 
-TEST(PuzzleDatabase, CountsEveryKindButNumbersOnlyBelowIncomplete) {
-    const Database database = Make({RecordLine(3, 2, kKindPredefined), RecordLine(7, 1),
-                                    RecordLine(32000, 2, kKindIncomplete), "",
-                                    RecordLine(5, 2, kKindComposed), RecordLine(32001, 3)});
-    EXPECT_EQ(CountLevel(database, 2).count, 3);  // the incomplete record counts
-    EXPECT_EQ(CountLevel(database, 3).count, 1);
-    EXPECT_EQ(CountLevel(database, 2).lastPuzzleNumber, 7);
-}
-
-TEST(PuzzleDatabase, PickReachesTheOrdinalOrTheLastLoadableRecordOfTheLevel) {
-    const Database database = Make(
-        {RecordLine(3, 2, kKindPredefined), RecordLine(7, 1), RecordLine(32000, 2, kKindIncomplete),
-         "", RecordLine(5, 2, kKindComposed), RecordLine(9, 4, kKindIncomplete)});
+// The incomplete record (number 32000, or Kind 8 under another number) is never fetched, so it
+// is neither counted nor numbered; the highest number still ignores 32000 and above.
+TEST(PuzzleDatabase, CountAndPickLeaveTheIncompleteRecordOut) {
+    const Database database =
+        Make({RecordLine(3, 2, kKindPredefined), RecordLine(7, 1),
+              RecordLine(32000, 2, kKindIncomplete), "", RecordLine(5, 2, kKindComposed),
+              RecordLine(9, 4, kKindIncomplete), RecordLine(32001, 3)});
+    EXPECT_EQ(CountLevel(database, 2).lastPuzzleNumber, 9);
     struct Case {
         int level, ordinal;
-        int count, loadable, reached, number;  // number 0: nothing found
+        int count, number;  // number 0: nothing found
     };
     const Case cases[] = {
-        {2, 1, 3, 2, 1, 3}, {2, 2, 3, 2, 2, 5}, {2, 9, 3, 2, 2, 5}, {2, 0, 3, 2, 0, 0},
-        {1, 1, 1, 1, 1, 7}, {3, 1, 0, 0, 0, 0}, {4, 1, 1, 0, 0, 0},
+        {2, 1, 2, 3}, {2, 2, 2, 5},     {2, 3, 2, 0}, {2, 0, 2, 0},
+        {1, 1, 1, 7}, {3, 1, 1, 32001}, {4, 1, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + " ordinal " + std::to_string(c.ordinal));
         Session session;
+        EXPECT_EQ(CountLevel(database, c.level).count, c.count);
+        EXPECT_EQ(FetchableRecords(database, c.level).size(), static_cast<std::size_t>(c.count));
         const LevelPick pick = GetPuzzleByOrdinal(session, database, c.level, c.ordinal);
         EXPECT_EQ(pick.count, c.count);
-        EXPECT_EQ(pick.loadable, c.loadable);
-        EXPECT_EQ(pick.reached, c.reached);
         EXPECT_EQ(pick.found ? pick.found->record.number : 0, c.number);
         EXPECT_EQ(session.puzzleNumber, c.number);  // only a record found becomes current
     }
+    EXPECT_EQ(FetchableRecords(database, 0).size(), 4u);
 }
 
 // Records that hold only their numbers: enough for numbering.

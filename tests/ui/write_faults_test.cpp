@@ -147,6 +147,12 @@ const WritePath kWritePaths[] = {
          t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
      [](WriteFaultsTest& t) { t.main().menuChosen(Command::GetPuzzle); }},
+    {"Quit over unsaved entries (kept games)", "QuorvelResume.txt",
+     [](WriteFaultsTest& t) {
+         t.getPuzzle(1);
+         t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
+     },
+     [](WriteFaultsTest& t) { t.main().Quit(); }},
     {"Save Incomplete Puzzle (notes)", "type3-notes.txt",
      [](WriteFaultsTest& t) {
          t.getPuzzle(1);

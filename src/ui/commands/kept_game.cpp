@@ -1,5 +1,6 @@
 #include "ui/commands/kept_game.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "ui/commands/database_support.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"
+#include "ui/shell/elapsed_time.h"
 #include "ui/shell/main_window.h"
 
 namespace quorvel {
@@ -32,6 +34,23 @@ bool StoredAsIncomplete(MainWindow& mainWindow, const GridWindow& window) {
 
 }  // namespace
 
+std::string ResumeQuestion(const KeptGame& game) {
+    std::string name;
+    if (game.puzzleNumber == kIncompletePuzzleNumber) {
+        name = "incomplete puzzle, " + std::string(LevelName(game.puzzleLevel));
+    } else if (game.puzzleNumber != 0) {
+        name =
+            std::string(LevelName(game.puzzleLevel)) + " No. " + std::to_string(game.puzzleNumber);
+    }
+    const std::string grid =
+        std::to_string(game.kind.side) + " x " + std::to_string(game.kind.side);
+    std::string about = game.kind.isNine() && !name.empty() ? name
+                        : name.empty()                      ? grid
+                                                            : grid + ", " + name;
+    return "Continue your unfinished puzzle (" + about + ", " + FormatElapsed(game.elapsedDays) +
+           ")?";
+}
+
 GameKeeper::GameKeeper(MainWindow& mainWindow, DialogExchange& dialogs, ActiveGridWindow activeGrid,
                        GridWindow& nine, GridWindow& fifteen)
     : mainWindow_(mainWindow),
@@ -39,6 +58,18 @@ GameKeeper::GameKeeper(MainWindow& mainWindow, DialogExchange& dialogs, ActiveGr
       activeGrid_(std::move(activeGrid)),
       nine_(nine),
       fifteen_(fifteen) {}
+
+GridWindow& GameKeeper::windowFor(const GridKind& kind) const {
+    return kind.isNine() ? nine_ : fifteen_;
+}
+
+GameKeeper::SetAside& GameKeeper::setAsideFor(const GridWindow& window) {
+    return &window == &nine_ ? nineSetAside_ : fifteenSetAside_;
+}
+
+const GameKeeper::SetAside& GameKeeper::setAsideFor(const GridWindow& window) const {
+    return &window == &nine_ ? nineSetAside_ : fifteenSetAside_;
+}
 
 std::optional<KeptGame> GameKeeper::unsavedGame(const GridWindow& window) const {
     const Board& board = window.board();
@@ -58,69 +89,119 @@ std::optional<KeptGame> GameKeeper::unsavedGame(const GridWindow& window) const 
     if (!anyEntry || window.statusImageVisible(0)) return std::nullopt;
     if (StoredAsIncomplete(mainWindow_, window)) return std::nullopt;
     const Session& session = board.session();
-    if (HasStoredPuzzle(session, window.kind())) {
+    const bool shown = activeGrid_() == &window;
+    const SetAside& aside = setAsideFor(window);
+    game.caption = window.puzzleNumberLabel();
+    if (shown && HasStoredPuzzle(session, window.kind())) {
         game.puzzleNumber = session.puzzleNumber;
         game.puzzleKind = session.puzzleKind;
         game.puzzleLevel = session.puzzleLevel;
+    } else if (!game.caption.empty() && aside.caption == game.caption) {
+        // The session forgot the stored puzzle when another grid took the screen.
+        game.puzzleNumber = aside.puzzleNumber;
+        game.puzzleKind = aside.puzzleKind;
+        game.puzzleLevel = aside.puzzleLevel;
     }
-    game.caption = window.puzzleNumberLabel();
-    if (activeGrid_() == &window) game.elapsedDays = session.elapsedShown;
+    game.elapsedDays = shown ? session.elapsedShown : aside.elapsedDays;
     return game;
 }
 
-bool GameKeeper::save(const KeptGame& game) {
+void GameKeeper::setAside() {
+    const GridWindow* window = activeGrid_();
+    if (window == nullptr) return;
+    const Session& session = window->board().session();
+    SetAside aside{window->puzzleNumberLabel(), 0, 0, 0, session.elapsedShown};
+    if (HasStoredPuzzle(session, window->kind())) {
+        aside.puzzleNumber = session.puzzleNumber;
+        aside.puzzleKind = session.puzzleKind;
+        aside.puzzleLevel = session.puzzleLevel;
+    }
+    setAsideFor(*window) = aside;
+}
+
+bool GameKeeper::save(const std::vector<KeptGame>& games) {
     if (const FileStatus failure =
-            SaveKeptGame(settingsFolder(mainWindow_.programFolder()), game)) {
+            SaveKeptGames(settingsFolder(mainWindow_.programFolder()), games)) {
         TellFileError(mainWindow_, *failure);
         return false;
     }
     return true;
 }
 
-bool GameKeeper::keepBeforeReplacing() {
-    const GridWindow* window = activeGrid_();
-    if (window == nullptr) return true;
-    const std::optional<KeptGame> game = unsavedGame(*window);
-    return !game || save(*game);
+bool GameKeeper::keepGameOf(const GridWindow& window) {
+    const std::optional<KeptGame> game = unsavedGame(window);
+    if (!game) return true;
+    std::vector<KeptGame> games = LoadKeptGames(settingsFolder(mainWindow_.programFolder()));
+    const auto same = std::find_if(games.begin(), games.end(),
+                                   [&](const KeptGame& kept) { return kept.kind == game->kind; });
+    if (same != games.end()) {
+        *same = *game;
+    } else {
+        games.push_back(*game);
+    }
+    return save(games);
 }
 
-void GameKeeper::keepAtQuit() {
+bool GameKeeper::keepBeforeReplacing() {
+    const GridWindow* window = activeGrid_();
+    return window == nullptr || keepGameOf(*window);
+}
+
+bool GameKeeper::keepAtQuit() {
+    const std::vector<KeptGame> before = LoadKeptGames(settingsFolder(mainWindow_.programFolder()));
     const GridWindow* active = activeGrid_();
-    const GridWindow* other = active == &nine_ ? &fifteen_ : &nine_;
-    for (const GridWindow* window : {active, other}) {
-        if (window == nullptr) continue;
+    const GridWindow* other = active == &fifteen_ ? &nine_ : &fifteen_;
+    std::vector<KeptGame> games;
+    for (const GridWindow* window : {active == nullptr ? &nine_ : active, other}) {
         if (std::optional<KeptGame> game = unsavedGame(*window)) {
             game->offerAtStart = true;
-            (void)save(*game);
-            return;
+            games.push_back(*game);
+            continue;
+        }
+        // No game to keep on this grid: the one kept earlier stays within reach, unoffered.
+        for (KeptGame kept : before) {
+            if (!(kept.kind == window->kind())) continue;
+            kept.offerAtStart = false;
+            games.push_back(kept);
         }
     }
-    const std::filesystem::path folder = settingsFolder(mainWindow_.programFolder());
-    std::optional<KeptGame> kept = LoadKeptGame(folder);
-    if (kept && kept->offerAtStart) {
-        kept->offerAtStart = false;
-        (void)save(*kept);
-    }
+    return games == before || save(games);
 }
 
 void GameKeeper::offerAtStart() {
-    std::optional<KeptGame> kept = LoadKeptGame(settingsFolder(mainWindow_.programFolder()));
-    if (!kept || !kept->offerAtStart) return;
-    // Asked once: whatever the answer, Resume Last Game still brings it back later.
-    kept->offerAtStart = false;
-    (void)save(*kept);
-    dialogs_.ask(std::string(kResumeTitle), std::string(kResumePrompt), "");
-    if (!dialogs_.dialogCancelled) show(*kept);
+    std::vector<KeptGame> games = LoadKeptGames(settingsFolder(mainWindow_.programFolder()));
+    std::vector<KeptGame> offered;
+    for (KeptGame& game : games) {
+        if (!std::exchange(game.offerAtStart, false)) continue;
+        offered.push_back(game);
+    }
+    if (offered.empty()) return;
+    // Asked once: whatever the answers, Resume Last Game still brings them back later.
+    (void)save(games);
+    std::vector<KeptGame> continued;
+    for (const KeptGame& game : offered) {
+        dialogs_.ask(std::string(kResumeTitle), ResumeQuestion(game), "");
+        if (!dialogs_.dialogCancelled) continued.push_back(game);
+    }
+    // The first ends on screen: it was shown at Quit.
+    for (auto game = continued.rbegin(); game != continued.rend(); ++game)
+        show(*game);
 }
 
 void GameKeeper::resume() {
-    const std::optional<KeptGame> kept = LoadKeptGame(settingsFolder(mainWindow_.programFolder()));
-    if (!kept) {
+    const std::vector<KeptGame> games = LoadKeptGames(settingsFolder(mainWindow_.programFolder()));
+    if (games.empty()) {
         dialogs_.ask(std::string(kQuorvelTitle), std::string(kNothingToDoText), "");
         return;
     }
-    // The game on the grid takes the kept one's place, so resuming never loses either.
-    if (keepBeforeReplacing()) show(*kept);
+    const GridWindow* shown = activeGrid_();
+    auto chosen = std::find_if(games.begin(), games.end(), [&](const KeptGame& game) {
+        return shown != nullptr && game.kind == shown->kind();
+    });
+    if (chosen == games.end()) chosen = games.begin();
+    const KeptGame game = *chosen;
+    // The game on its grid takes the kept one's place, so resuming never loses either.
+    if (keepGameOf(windowFor(game.kind))) show(game);
 }
 
 void GameKeeper::show(const KeptGame& game) {
@@ -148,6 +229,8 @@ void GameKeeper::show(const KeptGame& game) {
     window->checkConsistency(1);
     mainWindow_.restartElapsedTime();
     session.bankedElapsed = game.elapsedDays;
+    // The clock shows it from the next tick; set aside before then, the game keeps its time.
+    session.elapsedShown = game.elapsedDays;
 }
 
 void registerGameKeeper(MainWindow& mainWindow, DialogExchange& dialogs,
@@ -158,7 +241,8 @@ void registerGameKeeper(MainWindow& mainWindow, DialogExchange& dialogs,
     table.setAction(Command::ResumeLastGame, [keeper] { keeper->resume(); });
     table.setStep(Command::KeepGameBeforeReplacing,
                   [keeper] { return keeper->keepBeforeReplacing(); });
-    table.setAction(Command::KeepGameAtQuit, [keeper] { keeper->keepAtQuit(); });
+    table.setStep(Command::KeepGameAtQuit, [keeper] { return keeper->keepAtQuit(); });
+    table.setAction(Command::SetAsideGame, [keeper] { keeper->setAside(); });
     table.setAction(Command::OfferKeptGame, [keeper] { keeper->offerAtStart(); });
 }
 

@@ -86,10 +86,8 @@ void FromDatabase(const GridKind& kind, const BookletRequest& request, Collector
         return;
     }
     int ordinal = 0;
-    for (const FoundRecord& found : ReadableRecords(database.value())) {
+    for (const FoundRecord& found : FetchableRecords(database.value(), request.level)) {
         const PuzzleRecord& record = found.record;
-        if (record.number == kIncompletePuzzleNumber) continue;
-        if (request.level != 0 && record.level != request.level) continue;
         if (++ordinal < request.start) continue;
         if (collector.full()) return;
         const std::optional<CellLists> lists = ParseCellText(record.cellText, kind);

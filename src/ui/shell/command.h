@@ -75,10 +75,11 @@ enum class Command {
     EndExperiment,
     Undo,
     Redo,
-    // The kept game: the main window runs these before a command replaces the game on the grid,
-    // when the program quits and after the splash.
+    // The kept games: the main window runs these before a command replaces the game on the grid,
+    // when the program quits, before another grid takes the screen and after the splash.
     KeepGameBeforeReplacing,
     KeepGameAtQuit,
+    SetAsideGame,
     OfferKeptGame,
 };
 

@@ -114,6 +114,8 @@ void MainWindow::Quit() {
     about_.load(true);
     host_.runAbout(about_);
     if (about_.answer() != ExitAnswer::Yes) return;
+    // The unsaved games are kept first: when they cannot be, the program stays open and says why.
+    if (commands_.has(Command::KeepGameAtQuit) && !commands_.run(Command::KeepGameAtQuit)) return;
     // The grid windows really close only once the application is closing.
     closing_ = true;
     help_.unload();
@@ -385,6 +387,8 @@ void MainWindow::openGrid(bool fifteen) {
     changed(MainWindowChange::Toolbar);
     GridChild* closing = fifteen ? nine_ : fifteen_;
     GridChild* opening = fifteen ? fifteen_ : nine_;
+    if (active_ != nullptr && active_ != opening && commands_.has(Command::SetAsideGame))
+        commands_.run(Command::SetAsideGame);
     if (closing != nullptr) closing->hide();
     active_ = opening;
     session_.activeSizeCode = fifteen ? kFifteenGrid.sizeCode : kNineGrid.sizeCode;

@@ -167,7 +167,8 @@ class MainWindow : public MainWindowLink {
     void setGetNextButtonEnabled(bool enabled) { setToolButtonEnabled(Command::GetNext, enabled); }
     // Check mark of "Show Possibilities (Tip)".
     void setTipSwitch(bool checked);
-    // Quit: the exit confirmation; Yes closes everything.
+    // Quit: the exit confirmation; Yes keeps the unsaved games and closes everything (nothing
+    // closes when they cannot be kept).
     void Quit();
     // Empties the elapsed-time display (blanking the grid).
     void clearElapsedDisplay();
