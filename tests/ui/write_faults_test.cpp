@@ -20,6 +20,7 @@
 #include "support/failing_file_system.h"
 #include "ui/database_fixture.h"
 #include "ui/session/script_session.h"
+#include "ui/shell/about_window.h"
 
 namespace quorvel::testing {
 namespace {
@@ -152,7 +153,10 @@ const WritePath kWritePaths[] = {
          t.getPuzzle(1);
          t.active().setCellValue(t.puzzle.puzzle[0] == 0 ? 1 : 2, "5");
      },
-     [](WriteFaultsTest& t) { t.main().Quit(); }},
+     [](WriteFaultsTest& t) {
+         t.host.aboutScripts.push_back([](AboutWindow& about) { about.exitAnswerClicked(0); });
+         t.main().Quit();
+     }},
     {"Save Incomplete Puzzle (notes)", "type3-notes.txt",
      [](WriteFaultsTest& t) {
          t.getPuzzle(1);
