@@ -167,7 +167,10 @@ LevelPick PickFromLevel(const Database& database, int level, int ordinal) {
     LevelPick pick;
     std::size_t foundLine = 0;
     ForEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
-        if (++pick.count == ordinal) foundLine = line;
+        if (++pick.count <= ordinal && ordinal >= 1) {
+            pick.reached = pick.count;
+            foundLine = line;
+        }
     });
     if (foundLine != 0) {
         pick.found = FoundRecord{foundLine, *ReadRecord(database.lines[foundLine], database.kind)};

@@ -81,9 +81,11 @@ LevelCount CountLevel(const Database& database, int level);
 // What choosing the level's ordinal-th puzzle finds, from one reading of the records.
 struct LevelPick {
     int count = 0;                     // fetchable records of the level
-    std::optional<FoundRecord> found;  // the ordinal-th of them in file order, if any
+    int reached = 0;                   // min(ordinal, count): the ordinal of `found`
+    std::optional<FoundRecord> found;  // the reached record in file order, if any
 };
-// The level's ordinal-th (1-based) fetchable record; nothing for an ordinal outside 1..count.
+// The level's ordinal-th (1-based) fetchable record, or the last one for an ordinal beyond them;
+// nothing for an ordinal below 1.
 LevelPick PickFromLevel(const Database& database, int level, int ordinal);
 // The first record whose givens list equals `givensList` exactly. The incomplete record is left
 // out, so storing a finished puzzle never overwrites the work in progress.

@@ -36,11 +36,12 @@ TEST(PuzzleDatabase, CountAndPickLeaveTheIncompleteRecordOut) {
     EXPECT_EQ(CountLevel(database, 2).lastPuzzleNumber, 9);
     struct Case {
         int level, ordinal;
-        int count, number;  // number 0: nothing found
+        int count, reached, number;  // number 0: nothing found
     };
+    // A number past the level's takes its last puzzle; one below 1 takes none.
     const Case cases[] = {
-        {2, 1, 2, 3}, {2, 2, 2, 5},     {2, 3, 2, 0}, {2, 0, 2, 0},
-        {1, 1, 1, 7}, {3, 1, 1, 32001}, {4, 1, 0, 0},
+        {2, 1, 2, 1, 3}, {2, 2, 2, 2, 5}, {2, 9, 2, 2, 5},     {2, 0, 2, 0, 0},
+        {1, 1, 1, 1, 7}, {4, 1, 0, 0, 0}, {3, 1, 1, 1, 32001},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + " ordinal " + std::to_string(c.ordinal));
@@ -49,6 +50,7 @@ TEST(PuzzleDatabase, CountAndPickLeaveTheIncompleteRecordOut) {
         EXPECT_EQ(FetchableRecords(database, c.level).size(), static_cast<std::size_t>(c.count));
         const LevelPick pick = GetPuzzleByOrdinal(session, database, c.level, c.ordinal);
         EXPECT_EQ(pick.count, c.count);
+        EXPECT_EQ(pick.reached, c.reached);
         EXPECT_EQ(pick.found ? pick.found->record.number : 0, c.number);
         EXPECT_EQ(session.puzzleNumber, c.number);  // only a record found becomes current
     }

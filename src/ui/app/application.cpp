@@ -5,7 +5,6 @@
 #include "storage/puzzle_database.h"
 #include "ui/commands/compose_commands.h"
 #include "ui/commands/database_commands.h"
-#include "ui/commands/database_support.h"
 #include "ui/commands/exact_menu.h"
 #include "ui/commands/explain_step.h"
 #include "ui/commands/grid_setup.h"
@@ -107,13 +106,8 @@ void Application::wireDialogServices() {
         if (!database) return PickOutcome::NoRecord;
         const LevelPick pick = GetPuzzleByOrdinal(session_, database.value(), level, ordinal);
         if (pick.count == 0) return PickOutcome::LevelEmpty;
-        if (!pick.found) {
-            mainWindow_.showMessage(std::string(LevelName(level)) + " puzzles are numbered 1 to " +
-                                        std::to_string(pick.count) + ".",
-                                    colour::kRed, kAlignCentre);
-            return PickOutcome::OutOfRange;
-        }
-        dialogs_.dialogText = std::to_string(ordinal);
+        if (!pick.found) return PickOutcome::NoRecord;
+        dialogs_.dialogText = std::to_string(pick.reached);
         return PickOutcome::Picked;
     };
     services.writeSettings = [this] { mainWindow_.writeSettings(); };

@@ -13,9 +13,8 @@ struct Session;
 
 enum class PickOutcome {
     Picked,      // the puzzle became the current puzzle
-    NoRecord,    // the database could not be read
+    NoRecord,    // no record matched the number (for example an empty answer)
     LevelEmpty,  // the level holds no puzzle at all
-    OutOfRange,  // the number is not one of the level's (an empty answer included)
 };
 
 // What the dialog needs from the puzzle databases and the settings file. The main window wires
@@ -25,8 +24,8 @@ struct InputDialogServices {
     // code and puzzle count and returns the count.
     std::function<int(int level)> countLevel;
     // Find by ordinal in the database of the active grid kind: makes puzzle `ordinal` of `level`
-    // the current puzzle and leaves the ordinal in `dialogText`; an ordinal outside the level's
-    // numbers loads nothing, and the message line says which numbers there are.
+    // the current puzzle (an ordinal past the level's puzzles takes the last of them) and leaves
+    // the ordinal reached in `dialogText`.
     std::function<PickOutcome(int level, int ordinal)> pickPuzzle;
     // Writes the settings file.
     std::function<void()> writeSettings;

@@ -190,14 +190,6 @@ void InputDialog::okClicked() {
             changed();
             return;
         }
-        if (outcome == PickOutcome::OutOfRange) {
-            // Refused: the dialog stays open with the answer selected, to be typed over.
-            focus_ = Focus::Answer;
-            answer_.selStart = 0;
-            answer_.selLength = static_cast<int>(answer_.text.size());
-            changed();
-            return;
-        }
     }
     if (exchange_.services.writeSettings) exchange_.services.writeSettings();
     close();
