@@ -1,8 +1,23 @@
 #include "storage/program_options.h"
 
+#include <algorithm>
+
 #include "storage/data_file.h"
 
 namespace quorvel {
+
+namespace {
+
+constexpr std::string_view kRecentFileName = "RecentFile";
+
+}  // namespace
+
+void AddRecentFile(std::vector<std::string>& files, const std::string& file) {
+    if (file.empty() || file.find_first_of("\r\n") != std::string::npos) return;
+    std::erase(files, file);
+    files.insert(files.begin(), file);
+    if (files.size() > kMostRecentFiles) files.resize(kMostRecentFiles);
+}
 
 ProgramOptions ParseProgramOptions(std::string_view text) {
     ProgramOptions options;
@@ -14,6 +29,13 @@ ProgramOptions ParseProgramOptions(std::string_view text) {
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const std::string_view value = line.substr(equals + 1);
+        if (line.substr(0, equals) == kRecentFileName) {
+            if (options.recentFiles.size() < kMostRecentFiles && !value.empty() &&
+                std::find(options.recentFiles.begin(), options.recentFiles.end(), value) ==
+                    options.recentFiles.end())
+                options.recentFiles.emplace_back(value);
+            continue;
+        }
         for (const auto& [name, option] : kProgramOptionNames) {
             if (line.substr(0, equals) == name && (value == "True" || value == "False"))
                 options.*option = value == "True";
@@ -26,6 +48,8 @@ std::string FormatProgramOptions(const ProgramOptions& options) {
     std::string text;
     for (const auto& [name, option] : kProgramOptionNames)
         text += std::string(name) + "=" + (options.*option ? "True" : "False") + "\n";
+    for (const std::string& file : options.recentFiles)
+        text += std::string(kRecentFileName) + "=" + file + "\n";
     return text;
 }
 

@@ -1,21 +1,27 @@
 #pragma once
 // Options of this program that the fourteen-field settings file has no room for, kept in a small
 // file of their own beside it ("QuorvelOptions.txt"): one "Name=True" or "Name=False" line per
-// option. A missing file, an unknown line or an unusable value leaves the default.
+// option, then one "RecentFile=PATH" line per file of Puzzle Grid > Open Recent, the latest
+// first. A missing file, an unknown line or an unusable value leaves the default, so a file
+// written before a line existed reads as before.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/file_error.h"
 
 namespace quorvel {
 
 inline constexpr std::string_view kOptionsFileName = "QuorvelOptions.txt";
+// Open Recent lists this many files.
+inline constexpr std::size_t kMostRecentFiles = 8;
 
 struct ProgramOptions {
-    bool uniquePuzzlesOnly = true;   // Database > Unique Puzzles Only
-    bool removeNotesOnEntry = true;  // Visual Aid > Remove Notes On Entry
+    bool uniquePuzzlesOnly = true;         // Database > Unique Puzzles Only
+    bool removeNotesOnEntry = true;        // Visual Aid > Remove Notes On Entry
+    std::vector<std::string> recentFiles;  // Puzzle Grid > Open Recent, the latest first
 
     bool operator==(const ProgramOptions&) const = default;
 };
@@ -29,6 +35,10 @@ inline constexpr ProgramOptionName kProgramOptionNames[] = {
     {"UniquePuzzlesOnly", &ProgramOptions::uniquePuzzlesOnly},
     {"RemoveNotesOnEntry", &ProgramOptions::removeNotesOnEntry},
 };
+
+// `file` at the head of the list, once, and no more than kMostRecentFiles files; a name that
+// a line of the options file cannot hold (a line break in it) is left out.
+void AddRecentFile(std::vector<std::string>& files, const std::string& file);
 
 ProgramOptions ParseProgramOptions(std::string_view text);
 std::string FormatProgramOptions(const ProgramOptions& options);

@@ -1,11 +1,14 @@
 // quorvel-tool booklet: a booklet of puzzles as a PDF file, as the program's Print Booklet makes
 // it (ui/print/booklet_source.h, booklet_plan.h, booklet.h): from a database, a puzzle file or
-// freshly generated, several a page, the solutions on the pages after. Prints one JSON line:
+// freshly generated, several a page, the solutions on the pages after, with a heading line, a
+// footer line and the date when asked (the PDF's Title is the heading, its Author the footer).
+// Prints one JSON line:
 // `pages`, `puzzles`, the puzzle `numbers` in booklet order and how many the source `skipped`.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,6 +17,7 @@
 #include "logic/puzzle_rating.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
+#include "ui/print/booklet.h"
 #include "ui/print/booklet_source.h"
 #include "ui/print/pdf_document.h"
 
@@ -34,9 +38,18 @@ std::optional<int> parseCount(const std::string& text, int most) {
     return value;
 }
 
+// Today's local date as the booklet prints it.
+std::string TodayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return BookletDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
 struct BookletArgs {
     std::optional<int> size, count, perPage;
-    std::optional<std::string> level, out;
+    std::optional<std::string> level, out, title, footer;
+    bool date = false;
     std::optional<std::uint64_t> seed;
     BookletRequest request;
     int sources = 0;
@@ -51,14 +64,18 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
             parsed.layout.solutions = false;
             continue;
         }
+        if (option == "--date") {
+            parsed.date = true;
+            continue;
+        }
         if (option == "--generate") {
             parsed.request.source = BookletSource::Generated;
             ++parsed.sources;
             continue;
         }
         static const std::vector<std::string> kValued{
-            "--size", "--level", "--rating", "--count", "--per-page", "--from-db",
-            "--from", "--start", "--seed",   "--paper", "--out"};
+            "--size",  "--level", "--rating", "--count", "--per-page", "--from-db", "--from",
+            "--start", "--seed",  "--paper",  "--out",   "--title",    "--footer"};
         if (std::find(kValued.begin(), kValued.end(), option) == kValued.end())
             return "unexpected argument '" + option + "'";
         if (i + 1 == args.size()) return option + " needs a value";
@@ -96,6 +113,10 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
                 value.find_first_not_of("0123456789") != std::string::npos)
                 return "--seed takes a whole number, not '" + value + "'";
             parsed.seed = std::stoull(value);
+        } else if (option == "--title") {
+            parsed.title = value;
+        } else if (option == "--footer") {
+            parsed.footer = value;
         } else if (option == "--paper") {
             if (value != "a4" && value != "letter") return "--paper must be a4 or letter";
             parsed.layout.paper = value == "a4" ? Paper::A4 : Paper::Letter;
@@ -109,6 +130,10 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
         return "--level (1, 2, 3, 4 or all) or --rating is needed";
     if (!parsed.count) return "--count is needed";
     if (!parsed.out) return "--out FILE.pdf is needed";
+    if (const std::string problem =
+            BookletLinesProblem(parsed.title.value_or(""), parsed.footer.value_or(""));
+        !problem.empty())
+        return problem;
     if (parsed.sources > 1) return "choose one of --from-db, --from and --generate";
     parsed.request.level = parsed.level.value_or("all") == "all" ? 0 : std::stoi(*parsed.level);
     if (parsed.request.level == 0 && !parsed.request.band &&
@@ -140,10 +165,14 @@ int runBooklet(const std::vector<std::string>& args) {
         return fail("no puzzle to print (" + std::to_string(collected.skipped) +
                     " left out: another grid size, or not exactly one solution)");
     }
-    const Booklet booklet{kind, BookletTitle(kind, parsed.request), collected.puzzles};
+    const Booklet booklet{
+        kind,
+        parsed.title && !parsed.title->empty() ? *parsed.title : BookletTitle(kind, parsed.request),
+        parsed.footer.value_or(""), parsed.date ? TodayText() : "", collected.puzzles};
     const BookletPlan plan =
         PlanBooklet(kind, parsed.layout, static_cast<int>(booklet.puzzles.size()));
-    if (const FileStatus error = WritePdfDocument(DrawBooklet(booklet, plan), *parsed.out))
+    if (const FileStatus error =
+            WritePdfDocument(DrawBooklet(booklet, plan), *parsed.out, BookletPdfInfo(booklet)))
         return fail(error->message());
 
     std::string numbers;
@@ -158,7 +187,8 @@ const bool registered = registerCommand(
     "booklet", {runBooklet,
                 "booklet --size 9|15 (--level 1..4|all | --rating A-B) --count N [--per-page K] "
                 "[--from-db FILE | --from FILE | --generate] [--start N] [--seed S] "
-                "[--no-solutions] [--paper a4|letter] --out FILE.pdf"});
+                "[--no-solutions] [--paper a4|letter] [--title TEXT] [--footer TEXT] [--date] "
+                "--out FILE.pdf"});
 
 }  // namespace
 }  // namespace quorvel::tool

@@ -28,6 +28,28 @@ TEST(ProgramOptions, UnusableLinesKeepTheDefault) {
     EXPECT_FALSE(ParseProgramOptions("RemoveNotesOnEntry=False").removeNotesOnEntry);
 }
 
+// Open Recent: the latest first, each file once, eight at most, read back as written; a file
+// written before the list existed (no RecentFile line) reads as an empty list.
+TEST(ProgramOptions, RecentFilesKeepTheirOrderAndLimit) {
+    std::vector<std::string> files;
+    for (const char* file : {"a.sdk", "b.ss", "a.sdk", "", "bad\nname.txt"})
+        AddRecentFile(files, file);
+    EXPECT_EQ(files, (std::vector<std::string>{"a.sdk", "b.ss"}));
+    for (int index = 1; index <= 9; ++index)
+        AddRecentFile(files, "/p/" + std::to_string(index) + ".sdk");
+    ASSERT_EQ(files.size(), kMostRecentFiles);
+    EXPECT_EQ(files.front(), "/p/9.sdk");
+    EXPECT_EQ(files.back(), "/p/2.sdk");
+
+    ProgramOptions options;
+    options.recentFiles = files;
+    EXPECT_EQ(ParseProgramOptions(FormatProgramOptions(options)), options);
+    EXPECT_TRUE(ParseProgramOptions("UniquePuzzlesOnly=False\n").recentFiles.empty());
+    EXPECT_EQ(
+        ParseProgramOptions("RecentFile=x.sdk\r\nRecentFile=\nRecentFile=x.sdk\n").recentFiles,
+        std::vector<std::string>{"x.sdk"});
+}
+
 TEST_F(ProgramOptionsFile, SurvivesSaveAndLoadBesideTheSettings) {
     EXPECT_EQ(LoadProgramOptions(folder()), ProgramOptions{});
     for (const bool unique : {false, true}) {

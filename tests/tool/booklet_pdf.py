@@ -5,9 +5,11 @@
 
 For a database, a generated and a puzzle-file booklet: the page count pdfinfo reads is the one
 the tool printed, every puzzle's label is in the text pdftotext extracts (with its level on the
-puzzle pages, alone under its solution), the sheet has the paper's size, and pdfimages lists no
-raster image.
+puzzle pages, alone under its solution), the sheet has the paper's size, the document's Title,
+Author and Creator are the heading, the footer (or Quorvel) and the program, and pdfimages lists
+no raster image. A club's booklet shows its heading, footer and date on every page.
 """
+import datetime
 import json
 import os
 import re
@@ -20,17 +22,23 @@ def run(*args):
     return subprocess.run(args, capture_output=True, text=True, check=True).stdout
 
 
-def check_booklet(tool, folder, args, pages, numbers, labels, page_size="595 x 842"):
-    """`labels` are exact texts, or patterns when compiled."""
+def check_booklet(tool, folder, args, pages, numbers, labels, page_size="595 x 842",
+                  title=None, author="Quorvel"):
+    """`labels` are exact texts, or patterns when compiled; `title` the document's Title, by
+    default any of the tool's own ("Quorvel 9 x 9 - ...")."""
     out = os.path.join(folder, "booklet.pdf")
     printed = json.loads(run(tool, "booklet", *args, "--out", out))
     problems = []
     if printed["pages"] != pages or printed["numbers"] != numbers:
         problems.append(f"printed {printed}, expected {pages} pages, numbers {numbers}")
-    info = run("pdfinfo", out)
-    read = dict(re.findall(r"^(Pages|Page size): +(.*?)(?: pts.*)?$", info, re.M))
-    if read != {"Pages": str(pages), "Page size": page_size}:
-        problems.append(f"pdfinfo read {read}")
+    read = dict(re.findall(r"^(Pages|Page size|Title|Author|Creator): +(.*?)(?: pts.*)?$",
+                           run("pdfinfo", out), re.M))
+    if title is None and read.get("Title", "").startswith("Quorvel "):
+        title = read["Title"]
+    expected = {"Pages": str(pages), "Page size": page_size, "Title": title, "Author": author,
+                "Creator": "Quorvel 1.0.2"}
+    if read != expected:
+        problems.append(f"pdfinfo read {read}, expected {expected}")
     text = run("pdftotext", "-layout", out, "-")
     for label in labels:
         pattern = label.pattern if isinstance(label, re.Pattern) else re.escape(label)
@@ -78,6 +86,19 @@ def main():
              "--no-solutions", "--generate"],
             1, [1, 2], ["Quorvel 9 x 9 - Rated 3.0-4.5"] +
             [re.compile(rf"No\. {n} - \w+ \((3\.\d|4\.[0-5])\)") for n in (1, 2)])
+        # A club's booklet: its heading (the Title), footer (the Author) and today's date on
+        # every page, the heading twice and the footer once on the solutions page.
+        today = {datetime.date.today(), datetime.date.today() - datetime.timedelta(days=1)}
+        dates = "|".join(f"{day.day} {day:%B %Y}" for day in today)
+        club = ["--title", "Riverside Puzzle Club - May", "--footer", "riverside.example.org"]
+        problems += check_booklet(
+            tool, folder,
+            ["--size", "9", "--level", "1", "--count", "2", "--per-page", "2", "--from-db",
+             database, "--date"] + club,
+            2, [1, 2], ["Riverside Puzzle Club - May", "Riverside Puzzle Club - May - Solutions",
+                        re.compile(rf"(riverside\.example\.org +Page \d of 2\n(.|\n)*){{2}}"),
+                        re.compile(rf"Riverside Puzzle Club - May +({dates})")],
+            title="Riverside Puzzle Club - May", author="riverside.example.org")
     for problem in problems:
         print(problem)
     sys.exit(1 if problems else 0)

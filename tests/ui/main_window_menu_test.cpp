@@ -69,7 +69,8 @@ TEST(MenuTable, EveryRowHasAHandlerAndItsOwnShortcutCommandAndNumber) {
     const auto handled = [&](const Target& target) {
         const Command* command = CommandOf(target);
         return command != nullptr ? main.commands().has(*command)
-                                  : std::holds_alternative<WindowAction>(target);
+                                  : std::holds_alternative<WindowAction>(target) ||
+                                        std::holds_alternative<RecentFile>(target);
     };
     std::set<std::string> shortcuts;
     for (const MenuItem& item : main.menus().all()) {
@@ -101,12 +102,14 @@ TEST(MenuTable, CaptionsAndShortcuts) {
          "&Puzzle Grid     |&Set Puzzle     |&Database     |&Assist Solve    |"
          "&Visual Aid     |&Help     |&Quit     |S&top"},
         {Menu::PuzzleGrid,
-         "&Nine|&Fifteen|-|&Open Puzzle File... Ctrl+O|Save Puzzle &As... Ctrl+Shift+S|"
+         "&Nine|&Fifteen|-|&Open Puzzle File... Ctrl+O|Open &Recent|Save Puzzle &As... "
+         "Ctrl+Shift+S|"
          "Cop&y Puzzle Ctrl+C|Copy Puzzle &With Notes Ctrl+Alt+C|Copy Gi&vens Ctrl+Shift+C|Pas&te "
          "Puzzle Ctrl+V|-|&Print|"
          "Print Boo&klet...|-|"
          "&Create Text File|&Import Text File|Import &Batch|-|&Get Batch File " +
              std::string(kBatchPage)},
+        {Menu::OpenRecent, "&1|&2|&3|&4|&5|&6|&7|&8"},
         {Menu::SetPuzzle,
          "&Blank Grid|&Lock Grid|&Unlock Grid|-|&Create My Su Doku|&Save My Su Doku|"
          "Store &Incomplete Effort|&Get Last Incomplete Effort|&Resume Last Game|-|-|-|-|&Open "

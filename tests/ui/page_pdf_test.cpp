@@ -26,15 +26,21 @@ std::vector<DrawnPage> TwoPages() {
 }
 
 TEST(PdfDocumentTest, CrossReferencePointsAtEveryObjectAndStreamLengthsAreExact) {
-    const std::string pdf = PdfDocument(TwoPages());
+    // The document information in UTF-16 (a Latin letter and one beyond the first plane); an
+    // empty entry is left out.
+    const std::string pdf = PdfDocument(TwoPages(), {"Caf\xC3\xA9 \xF0\x9F\x98\x80", "", "Q"});
     ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
     EXPECT_NE(pdf.find("/Count 2 "), std::string::npos);
+    EXPECT_NE(pdf.find("<< /Title <FEFF00430061006600E90020D83DDE00> /Creator <FEFF0051> >>"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("/Info 5 0 R"), std::string::npos);
     const int objects = std::stoi(pdf.substr(pdf.find("/Size ") + 6)) - 1;
-    EXPECT_EQ(objects, 8);
+    EXPECT_EQ(objects, 9);
     const std::size_t xref = std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10));
     ASSERT_EQ(pdf.compare(xref, 5, "xref\n"), 0);
     for (int object = 1; object <= objects; ++object) {
-        const std::size_t entry = xref + 9 + 20 * static_cast<std::size_t>(object);
+        const std::size_t entry =
+            pdf.find('\n', xref + 5) + 1 + 20 * static_cast<std::size_t>(object);
         const std::size_t offset = std::stoul(pdf.substr(entry, 10));
         const std::string header = std::to_string(object) + " 0 obj\n";
         EXPECT_EQ(pdf.compare(offset, header.size(), header), 0) << object;

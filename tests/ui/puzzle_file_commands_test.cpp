@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "storage/data_file.h"
+#include "storage/program_options.h"
 #include "storage/puzzle_formats.h"
 #include "ui/database_fixture.h"
 
@@ -31,6 +33,37 @@ TEST_F(PuzzleFileCommandsTest, EntriesAndNotesArePlacedAndTheFilesInfoIsSavedWit
     EXPECT_EQ(saved("kept.opensudoku"), (std::vector<PuzzleInfo>{{'A', "Anna"}, {'S', "a book"}}));
     main().runMenuItem(Command::BlankGrid);
     EXPECT_TRUE(saved("blank.sdk").empty());
+}
+
+// Open Recent lists the files opened, the latest first, kept in the options file; a file that
+// is gone is named when chosen and leaves the list.
+TEST_F(PuzzleFileCommandsTest, OpenRecentListsTheFilesOpenedAndDropsOneThatIsGone) {
+    const std::string puzzle =
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
+    for (const char* name : {"a.txt", "b.txt"}) {
+        ASSERT_FALSE(ReplaceFileAtomically(folder / name, puzzle).has_value());
+        host.fileChoices.push_back((folder / name).string());
+        main().runMenuItem(Command::OpenPuzzleFile);
+    }
+    const auto caption = [this](std::size_t place) {
+        const MenuItem& item = main().menus().at(RecentFile{place});
+        return item.visible ? item.caption : "";
+    };
+    EXPECT_EQ(caption(0) + "|" + caption(1) + "|" + caption(2), "&1 b.txt|&2 a.txt|");
+    EXPECT_EQ(LoadProgramOptions(settingsFolder(folder)).recentFiles,
+              (std::vector<std::string>{(folder / "b.txt").string(), (folder / "a.txt").string()}));
+
+    main().runMenuItem(Command::BlankGrid);
+    main().menuChosen(RecentFile{1});
+    EXPECT_EQ(active().board().cell(1).text, "5");
+    EXPECT_EQ(caption(0), "&1 a.txt");
+
+    std::filesystem::remove(folder / "b.txt");
+    main().menuChosen(RecentFile{1});
+    EXPECT_EQ(message(), "b.txt is no longer there: taken off Open Recent");
+    EXPECT_EQ(caption(0) + "|" + caption(1), "&1 a.txt|");
+    EXPECT_EQ(LoadProgramOptions(settingsFolder(folder)).recentFiles,
+              std::vector<std::string>{(folder / "a.txt").string()});
 }
 
 }  // namespace

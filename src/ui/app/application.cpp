@@ -35,7 +35,10 @@ Application::Application(Host& host, std::filesystem::path programFolder)
         mainWindow_.load();
         mainWindow_.activate();
     });
-    splash_.setOnGone([this] { mainWindow_.commands().run(Command::OfferKeptGame); });
+    splash_.setOnGone([this] {
+        if (!startFile_.empty()) mainWindow_.openPuzzleFile(std::exchange(startFile_, {}));
+        mainWindow_.commands().run(Command::OfferKeptGame);
+    });
     mainWindow_.setOnFirstActivation([this] { splash_.setInactive(); });
     wireDialogServices();
     registerCommands();

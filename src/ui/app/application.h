@@ -5,6 +5,8 @@
 // the windows' states say; core tests make one over a scripted Host.
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "model/session.h"
 #include "ui/commands/visual_aid_commands.h"
@@ -27,6 +29,9 @@ class Application {
     bool start();
     // The splash window's part of the start: it reads the settings and starts its timers.
     void openSplash();
+    // A puzzle file named on the command line: it opens once the splash has gone, as Open
+    // Puzzle File opens it, before the question about a kept game.
+    void setStartFile(std::string file) { startFile_ = std::move(file); }
 
     Session& session() { return session_; }
     DialogExchange& dialogs() { return dialogs_; }
@@ -48,6 +53,7 @@ class Application {
 
     Host& host_;
     std::filesystem::path programFolder_;
+    std::string startFile_;
     Session session_;
     DialogExchange dialogs_;
     Startup startup_;

@@ -199,14 +199,22 @@ void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
     Host& host = dialogs.host;
     const auto opened = std::make_shared<OpenedPuzzle>();
     table.setAction(Command::OpenPuzzleFile, [&mainWindow, &dialogs, &host, activeGrid, opened] {
-        const std::optional<std::string> file = ChoosePuzzleFile(mainWindow, host, false);
+        std::optional<std::string> file = mainWindow.takeFileToOpen();
+        if (!file) file = ChoosePuzzleFile(mainWindow, host, false);
         if (!file) return;
         const std::string name = std::filesystem::path(*file).filename().string();
-        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleFile(*file), name, *opened);
+        const PuzzleTextRead read = ReadPuzzleFile(*file);
+        std::error_code error;
+        if (read.complete())
+            mainWindow.rememberRecentFile(std::filesystem::absolute(*file, error).string());
+        PlaceReading(mainWindow, dialogs, activeGrid, read, name, *opened);
     });
     table.setAction(Command::PastePuzzle, [&mainWindow, &dialogs, &host, activeGrid, opened] {
-        PlaceReading(mainWindow, dialogs, activeGrid, ReadPuzzleText(host.clipboardText()),
-                     "Clipboard", *opened);
+        // Text dropped on the window comes in place of the clipboard's.
+        const std::optional<std::string> dropped = mainWindow.takeTextToPaste();
+        PlaceReading(mainWindow, dialogs, activeGrid,
+                     ReadPuzzleText(dropped ? *dropped : host.clipboardText()),
+                     dropped ? "Dropped text" : "Clipboard", *opened);
     });
     table.setAction(Command::SavePuzzleAs, [&mainWindow, &host, activeGrid, opened] {
         if (const GridWindow* window = activeGrid())

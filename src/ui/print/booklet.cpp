@@ -1,9 +1,14 @@
 #include "ui/print/booklet.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <string_view>
 
 #include "logic/puzzle_rating.h"  // levelName
 #include "logic/rating_scale.h"   // formatRating
+#include "ui/shell/version.h"
 
 namespace quorvel {
 
@@ -84,6 +89,44 @@ std::string PuzzleLabel(const BookletPuzzle& puzzle) {
     return label;
 }
 
+std::string BookletLinesProblem(std::string_view heading, std::string_view footer) {
+    const auto characters = [](std::string_view text) {
+        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    };
+    if (characters(heading) > kMostHeadingCharacters)
+        return "The heading takes at most " + std::to_string(kMostHeadingCharacters) +
+               " characters.";
+    if (characters(footer) > kMostFooterCharacters)
+        return "The footer takes at most " + std::to_string(kMostFooterCharacters) + " characters.";
+    return "";
+}
+
+std::string BookletDate(int year, int month, int day) {
+    static constexpr std::array<std::string_view, 12> kMonths{
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    if (month < 1 || month > 12) return "";
+    return std::to_string(day) + " " + std::string(kMonths[static_cast<std::size_t>(month - 1)]) +
+           " " + std::to_string(year);
+}
+
+std::string BookletDate(double serialDay) {
+    using namespace std::chrono;
+    const year_month_day date{sys_days{1899y / December / 30} +
+                              days{static_cast<int>(std::floor(serialDay))}};
+    return BookletDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
+                       static_cast<int>(unsigned(date.day())));
+}
+
+PdfInfo BookletPdfInfo(const Booklet& booklet) {
+    const std::string program = kProgramTitle;
+    return {booklet.title, booklet.footer.empty() ? program : booklet.footer,
+            program + " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+                "." + std::to_string(kVersionRevision)};
+}
+
 std::vector<DrawnPage> DrawBooklet(const Booklet& booklet, const BookletPlan& plan) {
     std::vector<DrawnPage> pages;
     const std::string pageCount = std::to_string(plan.pages.size());
@@ -92,6 +135,8 @@ std::vector<DrawnPage> DrawBooklet(const Booklet& booklet, const BookletPlan& pl
         drawing.add(PageText{plan.title,
                              planned.solutions ? booklet.title + " - Solutions" : booklet.title, 14,
                              true, TextAlign::Left});
+        if (!booklet.date.empty())
+            drawing.add(PageText{plan.title, booklet.date, 10, false, TextAlign::Right});
         drawing.add(StrokeLine{plan.title.left, plan.title.top + plan.title.height,
                                plan.title.left + plan.title.width,
                                plan.title.top + plan.title.height, 0.8});
@@ -103,8 +148,11 @@ std::vector<DrawnPage> DrawBooklet(const Booklet& booklet, const BookletPlan& pl
                 planned.solutions ? "No. " + std::to_string(puzzle.number) : PuzzleLabel(puzzle),
                 planned.solutions ? 8.0 : 10.0});
         }
+        if (!booklet.footer.empty())
+            drawing.add(PageText{plan.footer, booklet.footer, 9, false, TextAlign::Left});
         drawing.add(PageText{plan.footer,
-                             "Page " + std::to_string(pages.size() + 1) + " of " + pageCount, 9});
+                             "Page " + std::to_string(pages.size() + 1) + " of " + pageCount, 9,
+                             false, booklet.footer.empty() ? TextAlign::Centre : TextAlign::Right});
         pages.push_back(drawing.take());
     }
     return pages;

@@ -2,15 +2,17 @@
 // A booklet of puzzles and its pages as drawing commands: each puzzle page shows its grids with
 // the givens in bold, block borders heavier than the cell lines, and under each grid the
 // puzzle's number and level; the solution pages show the complete grids smaller, the givens
-// still bold, each labelled with its puzzle's number. The title line heads every page and the
-// page number ends it.
+// still bold, each labelled with its puzzle's number. The heading line (a club's name, say) heads
+// every page with the date at its right when asked; the footer line and the page number end it.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/grid_kind.h"
 #include "ui/print/booklet_plan.h"
 #include "ui/print/drawing.h"
+#include "ui/print/pdf_document.h"
 
 namespace quorvel {
 
@@ -24,9 +26,25 @@ struct BookletPuzzle {
 
 struct Booklet {
     GridKind kind = kNineGrid;
-    std::string title;
+    std::string title;   // the heading line
+    std::string footer;  // "" for none
+    std::string date;    // "" for none
     std::vector<BookletPuzzle> puzzles;
 };
+
+// A heading or footer line longer than this many characters would run off the page.
+inline constexpr std::size_t kMostHeadingCharacters = 50;
+inline constexpr std::size_t kMostFooterCharacters = 80;
+// Why the heading or the footer line cannot be printed ("" when both can).
+std::string BookletLinesProblem(std::string_view heading, std::string_view footer);
+
+// "15 March 2025": the date a booklet prints.
+std::string BookletDate(int year, int month, int day);
+// The same for a local date given as days since 1899-12-30 (the Host's clock).
+std::string BookletDate(double serialDay);
+// The document information of the booklet's PDF: its heading as the Title, the footer as the
+// Author (a club signs there; "Quorvel" when empty) and the program as the Creator.
+PdfInfo BookletPdfInfo(const Booklet& booklet);
 
 // "No. 12 - Hard"; "No. 12" when the level is not known.
 std::string PuzzleLabel(const BookletPuzzle& puzzle);

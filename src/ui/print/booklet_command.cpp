@@ -47,7 +47,7 @@ class BookletCommand {
         }
         std::optional<std::string> pdf;
         if (choices.output == BookletOutput::PdfFile) {
-            pdf = chooseFile(true, "Save the Booklet as PDF", kPdfFilter);
+            pdf = choosePdf("Save the Booklet as PDF");
             if (!pdf) return;
         }
 
@@ -64,7 +64,9 @@ class BookletCommand {
             tell("No puzzle to print" + LeftOut(collected) + ".", colour::kRed);
             return;
         }
-        const Booklet booklet{kind, BookletTitle(kind, request), collected.puzzles};
+        const Booklet booklet{
+            kind, choices.heading.empty() ? BookletTitle(kind, request) : choices.heading,
+            choices.footer, choices.date ? BookletDate(host_.now()) : "", collected.puzzles};
         const BookletPlan plan =
             PlanBooklet(kind, choices.layout, static_cast<int>(booklet.puzzles.size()));
         const std::vector<DrawnPage> pages = DrawBooklet(booklet, plan);
@@ -86,17 +88,15 @@ class BookletCommand {
                     tell("The printer did not take the booklet.", colour::kRed);
                     return;
                 case PagesPrinted::NoPrinter:
-                    pdf = chooseFile(true, "No printer installed - save the booklet as PDF",
-                                     kPdfFilter);
+                    pdf = choosePdf("No printer installed - save the booklet as PDF");
                     if (!pdf) return;
             }
         }
-        if (const FileStatus error = WritePdfDocument(pages, *pdf)) {
+        if (const FileStatus error = WritePdfDocument(pages, *pdf, BookletPdfInfo(booklet))) {
             tell(error->message(), colour::kRed);
             return;
         }
-        tell(what + " saved as " + std::filesystem::path(*pdf).filename().string() + ".",
-             colour::kBlue);
+        tell(what + " saved as " + *pdf + ".", colour::kBlue);
     }
 
   private:
@@ -118,6 +118,14 @@ class BookletCommand {
         std::optional<std::string> file = host_.chooseFile(request);
         if (file && file->empty()) return std::nullopt;
         return file;
+    }
+
+    // The PDF file to write, named in full, ".pdf" added to a name typed without it.
+    std::optional<std::string> choosePdf(std::string title) {
+        const std::optional<std::string> file = chooseFile(true, std::move(title), kPdfFilter);
+        if (!file) return std::nullopt;
+        std::error_code error;
+        return std::filesystem::absolute(WithPdfSuffix(*file), error).string();
     }
 
     // The puzzles, with the count on the message line and Stop on the menu bar meanwhile.

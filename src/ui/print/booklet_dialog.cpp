@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/grid/text_number.h"  // TrimBlanks
+#include "ui/print/booklet.h"     // BookletLinesProblem
+
 namespace quorvel {
 
 namespace {
@@ -14,6 +17,7 @@ constexpr std::array<std::string_view, 5> kLevels{"Easy", "Medium", "Hard", "Ver
 constexpr std::array<std::string_view, 2> kSolutions{"With Solutions", "Without Solutions"};
 constexpr std::array<std::string_view, 2> kPapers{"A4", "Letter"};
 constexpr std::array<std::string_view, 2> kOutputs{"Printer", "PDF File"};
+constexpr std::array<std::string_view, 2> kDates{"Without Date", "With Date"};
 // The number boxes take at most this many digits.
 constexpr std::size_t kMostDigits = 7;
 
@@ -44,8 +48,8 @@ int Number(const std::string& text, int most) {
 BookletDialog::BookletDialog(const GridKind& kind, const BookletChoices& initial)
     : kind_(kind),
       choices_(initial),
-      count_(std::to_string(initial.count)),
-      start_(std::to_string(initial.start)) {
+      boxes_{std::to_string(initial.count), std::to_string(initial.start), initial.heading,
+             initial.footer} {
     const std::span<const int> offered = PerPageChoices(kind);
     if (std::find(offered.begin(), offered.end(), choices_.layout.perPage) == offered.end())
         choices_.layout.perPage = offered.back();
@@ -67,6 +71,7 @@ std::vector<BookletChoiceGroup> BookletDialog::groups() const {
     groups.push_back({"Solutions", Captions(kSolutions), choices_.layout.solutions ? 0 : 1});
     groups.push_back({"Paper", Captions(kPapers), static_cast<int>(choices_.layout.paper)});
     groups.push_back({"Print To", Captions(kOutputs), static_cast<int>(choices_.output)});
+    groups.push_back({"Date", Captions(kDates), choices_.date ? 1 : 0});
     return groups;
 }
 
@@ -84,6 +89,8 @@ bool BookletDialog::choose(std::string_view caption) {
         choices_.layout.paper = static_cast<Paper>(paper);
     } else if (const int output = IndexOf(kOutputs, caption); output >= 0) {
         choices_.output = static_cast<BookletOutput>(output);
+    } else if (const int date = IndexOf(kDates, caption); date >= 0) {
+        choices_.date = date == 1;
     } else {
         for (const int perPage : PerPageChoices(kind_)) {
             if (caption != PerPageCaption(perPage)) continue;
@@ -106,12 +113,18 @@ void BookletDialog::key(const KeyEvent& event) {
     } else if (event.code == key::kEscape) {
         cancel();
     } else if (event.code == key::kTab) {
-        focus_ = focus_ == Box::Count ? Box::Start : Box::Count;
+        focus_ = static_cast<Box>((static_cast<std::size_t>(focus_) + 1) % boxes_.size());
         replaceOnType_ = true;
     } else if (event.code == key::kBackspace) {
+        // The whole last character, however many bytes it takes.
         std::string& text = box(focus_);
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back();
         if (!text.empty()) text.pop_back();
         replaceOnType_ = false;
+    } else if (focus_ == Box::Heading || focus_ == Box::Footer) {
+        if (!event.text.empty() && static_cast<unsigned char>(event.text[0]) >= ' ')
+            box(focus_) += event.text;
     } else if (event.text.size() == 1 && event.text[0] >= '0' && event.text[0] <= '9') {
         std::string& text = box(focus_);
         if (replaceOnType_) text.clear();
@@ -121,8 +134,8 @@ void BookletDialog::key(const KeyEvent& event) {
 }
 
 void BookletDialog::ok() {
-    const int count = Number(count_, kMaxBookletPuzzles);
-    const int start = Number(start_, kMaxBookletStart);
+    const int count = Number(box(Box::Count), kMaxBookletPuzzles);
+    const int start = Number(box(Box::Start), kMaxBookletStart);
     if (count == 0) {
         problem_ = "How many puzzles? 1 to " + std::to_string(kMaxBookletPuzzles) + ".";
         return;
@@ -131,8 +144,12 @@ void BookletDialog::ok() {
         problem_ = "From which number? 1 to " + std::to_string(kMaxBookletStart) + ".";
         return;
     }
+    problem_ = BookletLinesProblem(box(Box::Heading), box(Box::Footer));
+    if (!problem_.empty()) return;
     choices_.count = count;
     choices_.start = start;
+    choices_.heading = std::string(TrimBlanks(box(Box::Heading)));
+    choices_.footer = std::string(TrimBlanks(box(Box::Footer)));
     accepted_ = true;
     closed_ = true;
 }
@@ -145,7 +162,12 @@ std::string BookletDialog::summary() const {
     std::string text;
     for (const BookletChoiceGroup& group : groups())
         text += (text.empty() ? "" : ", ") + group.options[static_cast<std::size_t>(group.chosen)];
-    return text + "; " + count_ + " puzzles from No. " + start_;
+    text += "; " + boxText(Box::Count) + " puzzles from No. " + boxText(Box::Start);
+    for (const Box line : {Box::Heading, Box::Footer}) {
+        if (!boxText(line).empty())
+            text += (line == Box::Heading ? "; heading \"" : "; footer \"") + boxText(line) + "\"";
+    }
+    return text;
 }
 
 }  // namespace quorvel

@@ -1,10 +1,12 @@
 #pragma once
 // `BookletDialog`, the one dialog of Print Booklet: where the puzzles come from, their level, how
-// many from which number, how many a page, with or without solutions, the paper and whether the
-// booklet goes to a printer or a PDF file. Each choice is a group of options picked by caption;
-// the two numbers are typed into boxes. The view renders the groups and boxes and forwards the
+// many from which number, how many a page, with or without solutions, the paper, whether the
+// booklet goes to a printer or a PDF file, and a heading line, a footer line and the date for
+// every page. Each choice is a group of options picked by caption; the two numbers and the two
+// lines are typed into boxes. The view renders the groups and boxes and forwards the
 // user's picks, keys and buttons; OK closes the dialog only with numbers it can use.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,9 @@ struct BookletChoices {
     int count = 12;
     BookletLayout layout;
     BookletOutput output = BookletOutput::Printer;
+    std::string heading;  // "" for the title the puzzles' source gives
+    std::string footer;   // "" for none
+    bool date = false;    // today's date at the right of the heading
 };
 
 // One group of options: its label, the captions it offers now and the one chosen.
@@ -39,27 +44,29 @@ struct BookletChoiceGroup {
 
 class BookletDialog {
   public:
-    enum class Box { Count, Start };
+    // In the order Tab visits them.
+    enum class Box { Count, Start, Heading, Footer };
 
     // Starts from `initial`; a per-page count the grid does not offer becomes its largest.
     BookletDialog(const GridKind& kind, const BookletChoices& initial);
 
-    // The groups in the order they show: source, level, per page, solutions, paper, output.
+    // The groups in the order they show: source, level, per page, solutions, paper, output, date.
     std::vector<BookletChoiceGroup> groups() const;
     // Picks the option with this caption in whichever group offers it; false when none does.
     // Generated puzzles need one level: picking them while every level is chosen picks Easy.
     bool choose(std::string_view caption);
 
-    // The text of a number box, and replacing it (the view's spin boxes).
-    const std::string& boxText(Box box) const { return box == Box::Count ? count_ : start_; }
+    // The text of a box, and replacing it (the view's spin boxes and line boxes).
+    const std::string& boxText(Box which) const { return boxes_[static_cast<std::size_t>(which)]; }
     void setBoxText(Box box, std::string text);
     Box focus() const { return focus_; }
-    // Typed keys: digits go into the focused box (the first replaces what the box held when it
-    // got the focus), Backspace takes the last one, Tab moves to the other box, Enter is OK and
-    // Escape Cancel.
+    // Typed keys: digits go into the focused number box (the first replaces what the box held
+    // when it got the focus), any character into a line box, Backspace takes the last one, Tab
+    // moves to the next box, Enter is OK and Escape Cancel.
     void key(const KeyEvent& event);
 
-    // OK: closes with the choices when both numbers can be used, otherwise says why.
+    // OK: closes with the choices when both numbers can be used and both lines fit on the page,
+    // otherwise says why.
     void ok();
     void cancel();
 
@@ -73,12 +80,11 @@ class BookletDialog {
     std::string summary() const;
 
   private:
-    std::string& box(Box which) { return which == Box::Count ? count_ : start_; }
+    std::string& box(Box which) { return boxes_[static_cast<std::size_t>(which)]; }
 
     GridKind kind_;
     BookletChoices choices_;
-    std::string count_;
-    std::string start_;
+    std::array<std::string, 4> boxes_;
     Box focus_ = Box::Count;
     bool replaceOnType_ = true;
     std::string problem_;

@@ -13,7 +13,7 @@ constexpr std::array<int, 2> kFifteenPerPage{1, 2};
 constexpr double kMargin = 40;
 constexpr double kTitleHeight = 24;
 constexpr double kFooterHeight = 14;
-constexpr double kGapBelowTitle = 14;
+constexpr double kGapBelowTitle = 10;
 
 // Slots per page as columns by rows: one column for one or two grids (portrait paper is tall),
 // two columns for four and six, three for nine.
@@ -45,21 +45,26 @@ constexpr SlotStyle kPuzzleSlot{16, 22};
 constexpr SlotStyle kSolutionSlot{12, 14};
 
 // The slots of a page holding `count` grids of an arrangement, in reading order. Each grid is
-// the largest square its share of the content area holds with its gap and label; the grid and
-// its label sit in the middle of that share.
+// the largest square its share of the content area holds with its gap and label, in the middle
+// of its column. The first row starts right under the title and the last ends at the foot of
+// the content, the rows spread evenly between: no empty band opens under the title when the
+// grids are held by the page's width.
 std::vector<PlanSlot> SlotsOf(const PageRect& content, Arrangement arrangement,
                               const SlotStyle& style, int firstPuzzle, int count) {
     const double shareWidth = content.width / arrangement.columns;
     const double shareHeight = content.height / arrangement.rows;
     const double side =
         std::min(shareWidth - style.gap, shareHeight - style.gap - style.labelHeight);
+    const double rowHeight = side + style.labelHeight;
+    const double rowStep = arrangement.rows == 1 ? 0
+                                                 : (content.height - rowHeight) /
+                                                       static_cast<double>(arrangement.rows - 1);
     std::vector<PlanSlot> places;
     for (int index = 0; index < count; ++index) {
         const int column = index % arrangement.columns;
         const int row = index / arrangement.columns;
         const double left = content.left + column * shareWidth + (shareWidth - side) / 2;
-        const double top =
-            content.top + row * shareHeight + (shareHeight - side - style.labelHeight) / 2;
+        const double top = content.top + row * rowStep;
         places.push_back({firstPuzzle + index,
                           {left, top, side, side},
                           {left, top + side, side, style.labelHeight}});

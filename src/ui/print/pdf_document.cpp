@@ -1,7 +1,10 @@
 #include "ui/print/pdf_document.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
+#include <utility>
 
 #include "storage/data_file.h"
 
@@ -85,6 +88,51 @@ struct Operators {
     }
 };
 
+// UTF-8 text as a PDF text string: UTF-16BE after its byte order mark, in hexadecimal, so any
+// character of a heading survives. A byte that does not start a valid sequence counts as U+FFFD.
+std::string TextString(const std::string& text) {
+    std::string hex = "<FEFF";
+    const auto unit = [&hex](unsigned value) {
+        char digits[5];
+        std::snprintf(digits, sizeof digits, "%04X", value);
+        hex += digits;
+    };
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
+        unsigned code = length == 1 ? lead : length == 0 ? 0xFFFD : lead & (0x7Fu >> length);
+        bool valid = length > 0 && at + static_cast<std::size_t>(length) <= text.size();
+        for (int next = 1; valid && next < length; ++next) {
+            const auto byte = static_cast<unsigned char>(text[at + static_cast<std::size_t>(next)]);
+            valid = byte >> 6 == 2;
+            code = code << 6 | (byte & 0x3Fu);
+        }
+        if (!valid) code = 0xFFFD;
+        at += valid ? static_cast<std::size_t>(length) : 1;
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            unit(0xD800 + (code >> 10));
+            unit(0xDC00 + (code & 0x3FF));
+        } else {
+            unit(code);
+        }
+    }
+    return hex + ">";
+}
+
+std::string InfoDictionary(const PdfInfo& info) {
+    std::string entries;
+    for (const auto& [key, value] :
+         {std::pair{"Title", &info.title}, {"Author", &info.author}, {"Creator", &info.creator}}) {
+        if (!value->empty()) entries += std::string(" /") + key + " " + TextString(*value);
+    }
+    return "<<" + entries + " >>";
+}
+
 std::string PageContent(const DrawnPage& page) {
     std::string content = "1 0 0 -1 0 " + Number(page.size.height) + " cm\n";
     for (const DrawCommand& command : page.commands)
@@ -102,14 +150,15 @@ double HelveticaWidth(const std::string& text, double size, bool bold) {
     return thousandths * size / 1000.0;
 }
 
-std::string PdfDocument(const std::vector<DrawnPage>& pages) {
-    // Objects 1 to 4 are the catalog, the page tree and the two fonts; each page then takes two,
-    // the page and its content stream.
+std::string PdfDocument(const std::vector<DrawnPage>& pages, const PdfInfo& info) {
+    // Objects 1 to 5 are the catalog, the page tree, the two fonts and the document information;
+    // each page then takes two, the page and its content stream.
     std::vector<std::string> objects{
         "<< /Type /Catalog /Pages 2 0 R >>",
         "",
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>",
+        InfoDictionary(info),
     };
     std::string kids;
     for (const DrawnPage& page : pages) {
@@ -140,13 +189,21 @@ std::string PdfDocument(const std::vector<DrawnPage>& pages) {
         pdf += entry;
     }
     pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
-           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+           " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
     return pdf;
 }
 
-FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages,
-                            const std::filesystem::path& file) {
-    return ReplaceFileAtomically(file, PdfDocument(pages));
+FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages, const std::filesystem::path& file,
+                            const PdfInfo& info) {
+    return ReplaceFileAtomically(file, PdfDocument(pages, info));
+}
+
+std::filesystem::path WithPdfSuffix(std::filesystem::path file) {
+    std::string suffix = file.extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (suffix != ".pdf") file += ".pdf";
+    return file;
 }
 
 }  // namespace quorvel

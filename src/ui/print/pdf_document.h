@@ -13,10 +13,22 @@
 
 namespace quorvel {
 
-std::string PdfDocument(const std::vector<DrawnPage>& pages);
+// The document information a reader shows in its properties (UTF-8; "" leaves an entry out).
+struct PdfInfo {
+    std::string title;
+    std::string author;
+    std::string creator;
+};
 
-// Writes PdfDocument(pages) into `file`, replacing it atomically.
-FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages, const std::filesystem::path& file);
+std::string PdfDocument(const std::vector<DrawnPage>& pages, const PdfInfo& info = {});
+
+// Writes PdfDocument(pages, info) into `file`, replacing it atomically.
+FileStatus WritePdfDocument(const std::vector<DrawnPage>& pages, const std::filesystem::path& file,
+                            const PdfInfo& info = {});
+
+// The name a PDF is saved under: `file` with ".pdf" added unless it ends in ".pdf" already (in
+// any case), as a name typed without it in a save dialog.
+std::filesystem::path WithPdfSuffix(std::filesystem::path file);
 
 // The width of `text` in Helvetica (or Helvetica-Bold) at `size` points, as the PDF draws it.
 double HelveticaWidth(const std::string& text, double size, bool bold);

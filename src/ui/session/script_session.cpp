@@ -115,7 +115,7 @@ void ScriptSession::serve(OpenDialog& dialog) {
 }
 
 void ScriptSession::execute(const std::string& line) {
-    if (line == "restart") return restart();
+    if (line == "restart" || line.starts_with("restart ")) return restart(Trimmed(line.substr(7)));
     if (ended_) fail("the program has ended");
     host_.advanceClock(kLineMs);
     program_->mainWindow().elapsedTick();
@@ -140,6 +140,13 @@ void ScriptSession::execute(const std::string& line) {
         answer(rest);
     } else if (word == "file") {
         answerFile(rest);
+    } else if (word == "drop") {
+        if (rest.empty()) fail("drop needs a file");
+        requireNoDialog();
+        program_->mainWindow().openPuzzleFile(resolved(rest));
+    } else if (word == "drop-text") {
+        requireNoDialog();
+        program_->mainWindow().pasteText(ClipboardText(rest));
     } else if (word == "clipboard") {
         host_.setClipboardText(ClipboardText(rest));
     } else if (word == "print") {
@@ -156,12 +163,14 @@ void ScriptSession::execute(const std::string& line) {
 }
 
 // The program starts again in the same folder once it has ended, as a user would start it the
-// next day: what it kept on disk is all it knows.
-void ScriptSession::restart() {
+// next day: what it kept on disk is all it knows. `file` is the puzzle file named on its command
+// line ("" for none).
+void ScriptSession::restart(const std::string& file) {
     if (!ended_) fail("restart needs the program to have ended");
     host_.advanceClock(kLineMs);
     program_.reset();
     program_ = std::make_unique<Application>(host_, dataFolder_);
+    if (!file.empty()) program_->setStartFile(resolved(file));
     ended_ = false;
     minimised_ = false;
     start();

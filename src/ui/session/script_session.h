@@ -60,7 +60,7 @@ class ScriptSession : private DialogServer {
     void start();
     void runLines();
     void execute(const std::string& line);
-    void restart();
+    void restart(const std::string& file);
     void serve(OpenDialog& dialog) override;
     void checkNothingLeftOver() const;
 

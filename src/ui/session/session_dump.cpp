@@ -268,7 +268,13 @@ std::string SessionDump(Application& program, const OpenDialog* dialog) {
     AppendKey(json, "focus");
     json += focus > 0 ? std::to_string(focus) : std::string("null");
     AppendKey(json, "message");
-    AppendQuoted(json, main.messageLine().text);
+    // The program folder, wherever the session runs, reads as DIR.
+    std::string message = main.messageLine().text;
+    const std::string folder = main.programFolder().string();
+    for (std::size_t at = message.find(folder); !folder.empty() && at != std::string::npos;
+         at = message.find(folder, at + 3))
+        message.replace(at, folder.size(), "DIR");
+    AppendQuoted(json, message);
     AppendKey(json, "caption");
     AppendQuoted(json, window.puzzleNumberLabel());
     AppendKey(json, "title");

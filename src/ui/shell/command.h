@@ -104,8 +104,15 @@ enum class WindowAction {
     StepLevel,  // the level button
 };
 
-// Nothing (separators, the titles of most drop-downs, the number buttons), a command or an action.
-using Target = std::variant<std::monostate, Command, WindowAction>;
+// One place of Puzzle Grid > Open Recent, from 0 (the file opened last).
+struct RecentFile {
+    std::size_t place = 0;
+    bool operator==(const RecentFile&) const = default;
+};
+
+// Nothing (separators, the titles of most drop-downs, the number buttons), a command, an action
+// or a recent file.
+using Target = std::variant<std::monostate, Command, WindowAction, RecentFile>;
 
 // Handlers return true when they changed the program's state. Only the experimental-run buttons
 // look at the answer (the pressed button turns grey again when nothing changed); a plain action

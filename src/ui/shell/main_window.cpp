@@ -184,7 +184,34 @@ bool MainWindow::run(const Target& target) {
         runWindowAction(*action);
         return true;
     }
+    if (const RecentFile* recent = std::get_if<RecentFile>(&target)) {
+        openRecentFile(recent->place);
+        return true;
+    }
     return false;
+}
+
+void MainWindow::openPuzzleFile(const std::string& file) {
+    fileToOpen_ = file;
+    menuChosen(Target{Command::OpenPuzzleFile});
+    fileToOpen_.reset();
+}
+
+void MainWindow::pasteText(const std::string& text) {
+    textToPaste_ = text;
+    menuChosen(Target{Command::PastePuzzle});
+    textToPaste_.reset();
+}
+
+void MainWindow::openRecentFile(std::size_t place) {
+    if (place >= options_.recentFiles.size()) return;
+    const std::string file = options_.recentFiles[place];
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error)) return openPuzzleFile(file);
+    forgetRecentFile(file);
+    showMessage(std::filesystem::path(file).filename().string() +
+                    " is no longer there: taken off Open Recent",
+                colour::kRed, 2);
 }
 
 void MainWindow::runWindowAction(WindowAction action) {

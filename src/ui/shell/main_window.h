@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/scope_guard.h"
@@ -134,6 +135,19 @@ class MainWindow : public MainWindowLink {
     // Runs what the item carrying `target` carries, in its frame, without the checks and steps
     // of a user's choice.
     void runMenuItem(const Target& target);
+    // A puzzle file to open without the file dialog (named on the command line, dropped on the
+    // window, chosen from Open Recent): Open Puzzle File runs as the user's choice with `file`
+    // as its answer. Text dropped on the window: Paste Puzzle runs with it for the clipboard's.
+    void openPuzzleFile(const std::string& file);
+    void pasteText(const std::string& text);
+    // What Open Puzzle File and Paste Puzzle take instead of asking; nullopt when nothing was
+    // handed over (each is taken once).
+    std::optional<std::string> takeFileToOpen() { return std::exchange(fileToOpen_, {}); }
+    std::optional<std::string> takeTextToPaste() { return std::exchange(textToPaste_, {}); }
+    // A puzzle file was opened: it heads Open Recent, and the options file is written. A file
+    // that is gone leaves the list.
+    void rememberRecentFile(const std::string& file);
+    void forgetRecentFile(const std::string& file);
     // A toolbar button clicked by the user (1 left, 2 right mouse button): ignored while the
     // button is hidden or disabled.
     void toolbarClicked(const ToolButton& button, int mouseButton);
@@ -252,6 +266,10 @@ class MainWindow : public MainWindowLink {
     // or reported no change.
     bool run(const Target& target);
     void runWindowAction(WindowAction action);
+    void openRecentFile(std::size_t place);
+    // The Open Recent places as the options list the files; writes the options file when
+    // `write` (a failed write is shown and the list stays as it was).
+    void setRecentFiles(std::vector<std::string> files, bool write);
     void buttonReleased(ToolButton& button, int mouseButton);
     void scanDatabaseForLevel();
     void flashButton(ToolButton& button);
@@ -287,6 +305,8 @@ class MainWindow : public MainWindowLink {
     std::function<void()> onFirstActivation_;
     std::vector<std::function<void(MainWindowChange)>> listeners_;
     std::optional<DisplayMode> originalMode_;
+    std::optional<std::string> fileToOpen_;
+    std::optional<std::string> textToPaste_;
 
     MenuBar menus_;
     Toolbar toolbar_;

@@ -262,6 +262,7 @@ void MainWindow::loadSettings() {
     options_ = LoadProgramOptions(settingsFolder(programFolder_));
     for (const auto& [item, option] : kOptionItems)
         setCommandChecked(item, options_.*option);
+    setRecentFiles(options_.recentFiles, false);
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
 }
 
@@ -278,6 +279,37 @@ void MainWindow::setOption(WindowAction item, bool on) {
     }
     options_ = next;
     setCommandChecked(item, on);
+}
+
+void MainWindow::rememberRecentFile(const std::string& file) {
+    std::vector<std::string> files = options_.recentFiles;
+    AddRecentFile(files, file);
+    if (files != options_.recentFiles) setRecentFiles(std::move(files), true);
+}
+
+void MainWindow::forgetRecentFile(const std::string& file) {
+    std::vector<std::string> files = options_.recentFiles;
+    if (std::erase(files, file) > 0) setRecentFiles(std::move(files), true);
+}
+
+void MainWindow::setRecentFiles(std::vector<std::string> files, bool write) {
+    if (write) {
+        ProgramOptions next = options_;
+        next.recentFiles = files;
+        if (FileStatus error = SaveProgramOptions(settingsFolder(programFolder_), next)) {
+            showFileError(error->message());
+            return;
+        }
+    }
+    options_.recentFiles = std::move(files);
+    for (std::size_t place = 0; place < kMostRecentFiles; ++place) {
+        MenuItem* item = menus_.find(RecentFile{place});
+        const bool shown = place < options_.recentFiles.size();
+        item->caption = RecentFileCaption(place, shown ? options_.recentFiles[place] : "");
+        item->visible = shown;
+    }
+    menus_.title(Menu::OpenRecent)->enabled = !options_.recentFiles.empty();
+    changed(MainWindowChange::Menus);
 }
 
 void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {

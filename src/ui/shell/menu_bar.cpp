@@ -51,6 +51,8 @@ std::vector<MenuItem> designItems() {
     add("&Fifteen", W::OpenFifteenGrid);
     separator();
     add("&Open Puzzle File...", C::OpenPuzzleFile, "Ctrl+O");
+    // Off, and its places hidden, until a file has been opened (MainWindow::showRecentFiles).
+    opens(Menu::OpenRecent, "Open &Recent").enabled = false;
     add("Save Puzzle &As...", C::SavePuzzleAs, "Ctrl+Shift+S");
     add("Cop&y Puzzle", C::CopyPuzzle, "Ctrl+C");
     add("Copy Puzzle &With Notes", C::CopyPuzzleWithNotes, "Ctrl+Alt+C");
@@ -65,6 +67,10 @@ std::vector<MenuItem> designItems() {
     add("Import &Batch", C::ImportBatch);
     separator();
     add(std::string("&Get Batch File ") + kBatchPage, W::OpenBatchPage);
+
+    in = Menu::OpenRecent;
+    for (std::size_t place = 0; place < kMostRecentFiles; ++place)
+        add(RecentFileCaption(place, ""), RecentFile{place}).visible = false;
 
     in = Menu::SetPuzzle;
     add("&Blank Grid", C::BlankGrid);
@@ -134,6 +140,17 @@ std::vector<MenuItem> designItems() {
 }
 
 }  // namespace
+
+std::string RecentFileCaption(std::size_t place, std::string_view file) {
+    std::string caption = "&" + std::to_string(place + 1);
+    const std::size_t slash = file.find_last_of('/');
+    if (!file.empty()) caption += " " + std::string(file.substr(slash + 1));
+    // A "&" in a file name is shown as it is.
+    for (std::size_t at = caption.find('&', 1); at != std::string::npos;
+         at = caption.find('&', at + 2))
+        caption.insert(at, 1, '&');
+    return caption;
+}
 
 // The rows are made once; every menu bar starts from a copy.
 MenuBar::MenuBar()

@@ -8,15 +8,27 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "storage/program_options.h"  // kMostRecentFiles
 #include "ui/shell/command.h"
 
 namespace quorvel {
 
 // Where an item sits: on the menu bar itself or in one drop-down (`Solve` is the submenu inside
-// `AssistSolve`).
-enum class Menu { Bar, PuzzleGrid, SetPuzzle, Database, AssistSolve, Solve, VisualAid, Help };
+// `AssistSolve`, `OpenRecent` inside `PuzzleGrid`).
+enum class Menu {
+    Bar,
+    PuzzleGrid,
+    OpenRecent,
+    SetPuzzle,
+    Database,
+    AssistSolve,
+    Solve,
+    VisualAid,
+    Help
+};
 inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Help) + 1;
 
 struct MenuItem {
@@ -36,6 +48,10 @@ struct MenuItem {
 
     bool isSeparator() const { return caption == "-"; }
 };
+
+// The caption of Open Recent's place `place` (from 0) for `file`: "&1 club.sdk", the file's name
+// without its folder.
+std::string RecentFileCaption(std::size_t place, std::string_view file);
 
 class MenuBar {
   public:
