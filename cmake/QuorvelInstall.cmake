@@ -2,6 +2,7 @@
 #   bin/quorvel, bin/quorvel-tool
 #   share/quorvel/delivered/               the delivered databases and help text (only read)
 #   share/applications/ID.desktop          the application-menu entry
+#   share/mime/packages/ID.xml             the puzzle file types the entry opens
 #   share/icons/hicolor/*/apps/ID.{svg,png} the icon, drawn as SVG and rendered at four sizes
 #   share/metainfo/ID.metainfo.xml         AppStream metadata for software centres
 #   share/man/man1/quorvel.1, quorvel-tool.1
@@ -29,6 +30,10 @@ endif()
 install(TARGETS quorvel RUNTIME DESTINATION bin)
 install(FILES ${quorvel_dist}/quorvel.1 DESTINATION share/man/man1)
 install(FILES ${quorvel_dist}/${QUORVEL_APP_ID}.desktop DESTINATION share/applications)
+# Debian's shared-mime-info trigger rebuilds the database when the package installs it; a
+# `cmake --install` into ~/.local wants `update-mime-database ~/.local/share/mime` once.
+install(FILES ${quorvel_dist}/${QUORVEL_APP_ID}.mime.xml DESTINATION share/mime/packages
+    RENAME ${QUORVEL_APP_ID}.xml)
 
 configure_file(${quorvel_dist}/${QUORVEL_APP_ID}.metainfo.xml.in
     ${CMAKE_BINARY_DIR}/dist/${QUORVEL_APP_ID}.metainfo.xml @ONLY)

@@ -1,5 +1,6 @@
 // Quorvel: checks that a window can be shown, finds the data folder, puts the program and its
-// windows together and runs the event loop.
+// windows together and runs the event loop. `quorvel [--data-dir DIR] [FILE]`: FILE, a puzzle
+// file, opens after the splash.
 
 #include "storage/data_location.h"
 #include "ui/app/application.h"
@@ -59,6 +60,20 @@ std::optional<std::string> dataDirOption(int argc, char** argv) {
     return folder;
 }
 
+// The puzzle file named on the command line: the first argument that is no option (Qt has taken
+// its own options out by then); "" when none.
+std::string fileArgument(int argc, char** argv) {
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "--data-dir") {
+            ++index;
+        } else if (!argument.starts_with('-')) {
+            return std::string(argument);
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,6 +127,7 @@ int main(int argc, char** argv) {
                                                                    : PagesPrinted::Printed;
         });
     Application program(host, prepared.location->dataFolder);
+    program.setStartFile(fileArgument(argc, argv));
     program.mainWindow().setShippedFolder(prepared.location->shippedFolder);
     MainView mainView(program.mainWindow());
     host.setMainWindow(&mainView);

@@ -2,8 +2,8 @@
 # The Debian package as a user receives it: CPack builds it into a scratch folder, dpkg -x unpacks
 # it into a scratch root, and the unpacked files are checked there: the layout, the icon sizes,
 # the computed dependencies, the tool (solve and session) running from that root, the manual
-# page covering every command of the tool, both manual pages rendering cleanly, and the desktop
-# entry and metadata passing their validators.
+# page covering every command of the tool, both manual pages rendering cleanly, the puzzle file
+# types, and the desktop entry and metadata passing their validators.
 #
 #   tests/package/check_package.sh BUILD SCRATCH
 set -euo pipefail
@@ -84,6 +84,28 @@ for page in quorvel.1 quorvel-tool.1; do
     [ -z "$wide" ] || fail "$page has lines wider than 80 columns: $wide"
 done
 
+# The puzzle file types: update-mime-database takes the definitions without a word, every type
+# the desktop entry opens is defined, every suffix Quorvel reads has its type, and the first
+# bytes of a SadMan and an OpenSudoku file are known without the suffix.
+mkdir -p "$scratch/mime/packages"
+cp "$usr/share/mime/packages/$id.xml" "$scratch/mime/packages/" ||
+    fail "the package lacks share/mime/packages/$id.xml"
+XDG_DATA_DIRS=$scratch update-mime-database "$scratch/mime" 2>"$scratch/mime.log"
+[ ! -s "$scratch/mime.log" ] || fail "update-mime-database: $(cat "$scratch/mime.log")"
+globs=$(cat "$scratch/mime/globs2")
+entry_types=$(sed -n 's/^MimeType=//p' "$usr/share/applications/$id.desktop" | tr ';' ' ')
+[ -n "$entry_types" ] || fail "the desktop entry lists no MimeType"
+for type in $entry_types; do
+    grep -q ":$type:" <<<"$globs" || fail "the desktop entry opens $type, which is not defined"
+done
+for suffix in sdk ss sdm opensudoku; do
+    glob=$(grep ":\*\.$suffix$" <<<"$globs") || fail "no file type for .$suffix files"
+    [[ " $entry_types " == *" $(cut -d: -f2 <<<"$glob") "* ]] ||
+        fail "the desktop entry does not open .$suffix files"
+done
+for first in '[Puzzle]' '<opensudoku'; do
+    grep -qaF "$first" "$scratch/mime/magic" || fail "no file type knows files starting '$first'"
+done
 desktop-file-validate "$usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
 echo "check_package: $(basename "$deb"), $(stat -c %s "$deb") bytes: all checks passed"

@@ -1,6 +1,7 @@
 // The booklet's page plan as a table: for each grid and puzzles-per-page choice, which puzzles
 // each page holds (P: puzzle page, S: solution page). Every grid and its label lie between the
-// title line and the page number inside the margins, no two overlap, and solutions are smaller.
+// title line and the page number inside the margins, the first row right under the title, no two
+// overlap, and solutions are smaller.
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,8 @@ TEST(BookletPlanTest, PagesHoldTheirPuzzlesInOrderWithinTheMargins) {
         EXPECT_TRUE(Inside(plan.footer, {0, 0, paper.width, paper.height}));
         double puzzleSide = 0;
         for (const PlanPage& page : plan.pages) {
+            // The first row starts right under the title: no empty band between.
+            EXPECT_LT(page.places.front().grid.top - contentTop, 15);
             for (std::size_t a = 0; a < page.places.size(); ++a) {
                 const PlanSlot& slot = page.places[a];
                 EXPECT_TRUE(Inside(slot.grid, content) && Inside(slot.label, content));

@@ -1,5 +1,5 @@
 // The main window's view: menu actions and toolbar buttons show the core's state and hand the
-// user's choice back to it.
+// user's choice back to it, and what is dropped on the window reaches it.
 
 #include "view/view_fixture.h"
 
@@ -10,7 +10,12 @@
 #include "ui/shell/view/menu_view.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <QtTest>
 
 using namespace quorvel;
@@ -103,6 +108,46 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(button(toolbar.at(WindowAction::StepLevel))->shownText(),
                  QString(QChar(0x2776 + program.application.session().currentLevel - 1)));
         QCOMPARE(button(toolbar.at(WindowAction::StepLevel))->toolTip().isEmpty(), false);
+    }
+
+    // A puzzle file dropped on the window opens; dropped text is pasted; a drop of anything else
+    // (a web address) is refused.
+    void dropsOpenFilesAndPasteText() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        const std::string puzzle =
+            "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+        const QString file = program.folder.filePath(QStringLiteral("dropped.sdm"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write((puzzle + "\n").c_str());
+        out.close();
+        const GridWindow& nine = program.application.nineGrid();
+        const auto drop = [&view](QMimeData& data) {
+            QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(&view, &enter);
+            QDropEvent dropped(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(&view, &dropped);
+            QCoreApplication::processEvents();
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+
+        QMimeData web;
+        web.setUrls({QUrl(QStringLiteral("https://example.org/p.sdk"))});
+        QVERIFY(!drop(web));
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(file)});
+        QVERIFY(drop(files));
+        QCOMPARE(nine.board().cell(1).text, std::string("5"));
+        QVERIFY(nine.board().cell(1).locked);
+        QCOMPARE(program.main().options().recentFiles.front(), file.toStdString());
+        QMimeData text;
+        text.setText(QString::fromStdString("." + puzzle.substr(1)));
+        QVERIFY(drop(text));
+        QCOMPARE(nine.board().cell(1).text, std::string());
+        QCOMPARE(nine.board().cell(2).text, std::string("3"));
     }
 
     void elapsedTimerRunsWhileTheCoreSaysSo() {

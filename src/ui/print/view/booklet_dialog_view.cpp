@@ -4,9 +4,14 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <utility>
+
+#include "ui/print/booklet.h"
 
 namespace quorvel::view {
 
@@ -43,6 +48,16 @@ BookletDialogView::BookletDialogView(BookletDialog& dialog, QWidget* parent)
             [this](int value) { dialog_.setBoxText(Box::Count, std::to_string(value)); });
     connect(start_, &QSpinBox::valueChanged, this,
             [this](int value) { dialog_.setBoxText(Box::Start, std::to_string(value)); });
+    for (const auto& [box, label] :
+         {std::pair{Box::Heading, tr("Heading")}, {Box::Footer, tr("Footer")}}) {
+        auto* line = new QLineEdit(QString::fromStdString(dialog_.boxText(box)), this);
+        line->setPlaceholderText(box == Box::Heading ? tr("the puzzles' source") : tr("none"));
+        line->setMaxLength(
+            static_cast<int>(box == Box::Heading ? kMostHeadingCharacters : kMostFooterCharacters));
+        form->addRow(label, line);
+        connect(line, &QLineEdit::textEdited, this,
+                [this, box](const QString& text) { dialog_.setBoxText(box, text.toStdString()); });
+    }
     problem_ = new QLabel(this);
     problem_->setStyleSheet(QStringLiteral("color: red"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

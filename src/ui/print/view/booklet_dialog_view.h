@@ -1,6 +1,7 @@
 #pragma once
 // Print Booklet's dialog as a modal QDialog: a list box for each group of options the core
-// offers, spin boxes for the count and the first number, OK and Cancel. Every change goes to the
+// offers, spin boxes for the count and the first number, line boxes for the heading and the
+// footer, OK and Cancel. Every change goes to the
 // core, which decides what is offered and whether OK closes; its problem shows in red.
 
 #include <QDialog>

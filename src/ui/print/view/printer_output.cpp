@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "storage/data_file.h"
+#include "ui/print/pdf_document.h"
 #include "ui/print/view/drawing_painter.h"
 
 namespace quorvel::view {
@@ -58,11 +59,12 @@ PrintOutcome printPage(QWidget* parent, const PagePainter& paint) {
         return paintOn(printer, paint) ? PrintOutcome::Printed : PrintOutcome::Failed;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(
+    const QString chosen = QFileDialog::getSaveFileName(
         parent, QObject::tr("No printer installed - save the page as PDF"),
         QDir(folder).filePath(QStringLiteral("Quorvel puzzle.pdf")),
         QObject::tr("PDF Files (*.pdf)"));
-    if (path.isEmpty()) return PrintOutcome::Cancelled;
+    if (chosen.isEmpty()) return PrintOutcome::Cancelled;
+    const QString path = QString::fromStdString(WithPdfSuffix(chosen.toStdString()).string());
     if (const FileStatus error = writePagePdf(path, paint)) {
         QMessageBox::warning(parent, QObject::tr("Print"),
                              QString::fromStdString(error->message()));

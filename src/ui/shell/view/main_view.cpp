@@ -10,10 +10,14 @@
 #include "ui/shell/view/program_icon.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -59,11 +63,18 @@ QPixmap databasePicture(bool connected, qreal ratio) {
     return pixmap;
 }
 
+// The local file a drop carries (its first), or "".
+QString droppedFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    return !urls.isEmpty() && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
 }  // namespace
 
 MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     : QMainWindow(parent), mainWindow_(mainWindow) {
     setWindowIcon(programWindowIcon());
+    setAcceptDrops(true);
     menus_ = new MenuView(
         menuBar(), mainWindow_.menus(),
         [this](const MenuItem& item) { mainWindow_.menuChosen(item); },
@@ -378,6 +389,31 @@ void MainView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && !closing_) {
         mainWindow_.resize(isMinimized());
     }
+}
+
+void MainView::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData& data = *event->mimeData();
+    if (!droppedFile(data).isEmpty() || (!data.hasUrls() && data.hasText()))
+        event->acceptProposedAction();
+}
+
+void MainView::dropEvent(QDropEvent* event) {
+    const QMimeData& data = *event->mimeData();
+    const QString file = droppedFile(data);
+    if (file.isEmpty() && (data.hasUrls() || !data.hasText())) return;
+    event->acceptProposedAction();
+    // The drag's source waits until the drop returns: the file opens (and may ask which puzzle)
+    // once it has.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file, text = data.text()] {
+            if (file.isEmpty()) {
+                mainWindow_.pasteText(text.toStdString());
+            } else {
+                mainWindow_.openPuzzleFile(file.toStdString());
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void MainView::closeEvent(QCloseEvent* event) {
