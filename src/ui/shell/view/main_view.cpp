@@ -17,8 +17,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QUrl>
 #include <QPainter>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quorvel::view {
