@@ -46,25 +46,20 @@ constexpr SlotStyle kSolutionSlot{12, 14};
 
 // The slots of a page holding `count` grids of an arrangement, in reading order. Each grid is
 // the largest square its share of the content area holds with its gap and label, in the middle
-// of its column. The first row starts right under the title and the last ends at the foot of
-// the content, the rows spread evenly between: no empty band opens under the title when the
-// grids are held by the page's width.
+// of its column, at the top of its row's share of the height: the first row starts right under
+// the title, and no empty band opens there when the grids are held by the page's width.
 std::vector<PlanSlot> SlotsOf(const PageRect& content, Arrangement arrangement,
                               const SlotStyle& style, int firstPuzzle, int count) {
     const double shareWidth = content.width / arrangement.columns;
     const double shareHeight = content.height / arrangement.rows;
     const double side =
         std::min(shareWidth - style.gap, shareHeight - style.gap - style.labelHeight);
-    const double rowHeight = side + style.labelHeight;
-    const double rowStep = arrangement.rows == 1 ? 0
-                                                 : (content.height - rowHeight) /
-                                                       static_cast<double>(arrangement.rows - 1);
     std::vector<PlanSlot> places;
     for (int index = 0; index < count; ++index) {
         const int column = index % arrangement.columns;
         const int row = index / arrangement.columns;
         const double left = content.left + column * shareWidth + (shareWidth - side) / 2;
-        const double top = content.top + row * rowStep;
+        const double top = content.top + row * shareHeight;
         places.push_back({firstPuzzle + index,
                           {left, top, side, side},
                           {left, top + side, side, style.labelHeight}});
