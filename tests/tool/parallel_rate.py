@@ -4,7 +4,7 @@
     parallel_rate.py TOOL SOURCE_DIR
 
 320 puzzles (the shipped 9 x 9 ones, each also with its digits renamed) are rated once by one
-process and once by GNU parallel on this machine (`-S :`), 20 lines a job, two jobs at a time,
+process and once by GNU parallel on this machine (`-S :`), 80 lines a job, two jobs at a time,
 in input order; the two outputs must be the same bytes. GNU parallel runs with a home folder of
 its own, so its notes never reach the user's.
 """
@@ -30,7 +30,7 @@ def main():
     with tempfile.TemporaryDirectory() as home:
         environment = dict(os.environ, HOME=home, PARALLEL_HOME=os.path.join(home, ".parallel"))
         spread = subprocess.run(
-            ["parallel", "--will-cite", "--pipe", "-N", "20", "--keep-order", "-j", "2",
+            ["parallel", "--will-cite", "--pipe", "-N", "80", "--keep-order", "-j", "2",
              "-S", ":", f"{shlex.quote(tool)} rate --jobs 1 -"],
             input=text, capture_output=True, text=True, env=environment)
     problems = []
