@@ -50,6 +50,7 @@ class FakeMainWindow : public MainWindowLink {
     void setMainTitle(const std::string& text) override { title = text; }
     void setElapsedTimerRunning(bool running) override { timerSwitches.push_back(running); }
     void recordHistory(GridWindow& window) override { historyRecords.push_back(&window); }
+    void recordNoteEdit(GridWindow& window, int) override { historyRecords.push_back(&window); }
     void showOtherGrid(const GridWindow& window) override { otherGridRequests.push_back(&window); }
     bool applicationClosing() const override { return closing; }
     bool takeKey(const KeyEvent&) override { return false; }

@@ -72,7 +72,8 @@ void VisualAids::registerCommands() {
     table.setAction(Command::PauseTimer, [this] { PauseTimer(); });
     table.setAction(Command::FillAllNotes, [this] { ChangeAllNotes(true); });
     table.setAction(Command::ClearAllNotes, [this] { ChangeAllNotes(false); });
-    mainWindow_.setHistoryRecorder([this](GridWindow& window) { history(window).record(window); });
+    mainWindow_.setHistoryRecorder(
+        [this](GridWindow& window, HistoryEdit edit) { history(window).record(window, edit); });
     mainWindow_.setHistoryRestarter(
         [this](GridWindow& window) { history(window).restart(window); });
 }
@@ -131,7 +132,7 @@ void VisualAids::ChangeAllNotes(bool fill) {
     } else {
         window->clearAllNotes();
     }
-    history(*window).record(*window);
+    history(*window).record(*window, NotesEdit(0));
 }
 
 void VisualAids::StepHistory(bool undo) {

@@ -99,7 +99,7 @@ void GridWindow::clearAllNotes() {
 bool GridWindow::toggleNote(int cell, int value) {
     if (!takesNotes(cell) || value < 1 || value > kind_.side) return false;
     setNotes(cell, notes_[index(cell)] ^ Bit(value));
-    mainWindow_.recordHistory(*this);
+    mainWindow_.recordNoteEdit(*this, cell);
     return true;
 }
 

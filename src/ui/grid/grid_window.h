@@ -226,9 +226,10 @@ class GridWindow : private GridEvents {
     // cell takes no note (it shows a value or is a given).
     bool toggleNote(int cell, int value);
     // A digit typed as a note into an empty, open cell: toggles that value's note and records
-    // the change. On the 15x15 grid a digit after a "1" typed just before into the same cell makes
-    // the two-digit value, as value entry does: the note of 1 goes back and 10..15 is toggled.
-    // False when the cell takes no note.
+    // the change. On the 15x15 grid a digit after a "1" typed just before into the same cell, with
+    // no other key between, makes the two-digit value, as value entry does: the note of 1 goes
+    // back and 10..15 is toggled, within the same state of the history. False when the cell
+    // takes no note.
     bool typeNote(int cell, char digit);
 
     // The chains Explain Next Step draws over the cells (empty while none is shown).

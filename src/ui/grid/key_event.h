@@ -11,6 +11,9 @@ namespace key {
 inline constexpr int kBackspace = 8;
 inline constexpr int kTab = 9;
 inline constexpr int kEnter = 13;
+inline constexpr int kShiftKey = 16;
+inline constexpr int kCtrlKey = 17;
+inline constexpr int kAltKey = 18;
 inline constexpr int kEscape = 27;
 inline constexpr int kPageUp = 33;
 inline constexpr int kPageDown = 34;

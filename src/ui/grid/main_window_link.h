@@ -57,8 +57,10 @@ class MainWindowLink {
     // Starts or stops the elapsed-time display without touching the banked time.
     virtual void setElapsedTimerRunning(bool running) = 0;
 
-    // Records `window` in its state history after a committed cell change (Undo/Redo).
+    // Records `window` in its state history after a committed cell change (Undo/Redo), and after
+    // an edit of the notes of `cell` alone.
     virtual void recordHistory(GridWindow& window) = 0;
+    virtual void recordNoteEdit(GridWindow& window, int cell) = 0;
 
     // A close that is refused while the application runs: `closing` has hidden itself; the
     // main window shows the grid window of the other kind (as the Nine/Fifteen command does).

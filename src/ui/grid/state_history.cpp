@@ -9,8 +9,9 @@ namespace quorvel {
 
 namespace {
 
-StateHistory::GridState Capture(const GridWindow& window) {
+StateHistory::GridState Capture(const GridWindow& window, HistoryEdit edit) {
     StateHistory::GridState state;
+    state.edit = edit;
     state.selected = window.selectedCell();
     state.textOnEntry = window.textOnEntry();
     state.textEdited = window.textEdited();
@@ -26,18 +27,38 @@ StateHistory::GridState Capture(const GridWindow& window) {
 
 }  // namespace
 
-void StateHistory::record(GridWindow& window, bool skip) {
-    if (skip || window.board().session().loadBusy) return;
+void StateHistory::record(GridWindow& window, HistoryEdit edit) {
+    if (window.board().session().loadBusy) return;
+    const bool amends = edit.notesOnly && edit.cell != 0 && edit.cell == openNoteCell_ &&
+                        position_ == count() && count() > 0;
+    openNoteCell_ = edit.notesOnly ? edit.cell : 0;
+    if (amends) {
+        slots_.back() = Capture(window, edit);
+        return;
+    }
     slots_.resize(static_cast<size_t>(position_));
-    if (count() == kSlots) slots_.erase(slots_.begin());
-    slots_.push_back(Capture(window));
+    if (count() == kSlots)
+        slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(slotToDrop(edit)));
+    slots_.push_back(Capture(window, edit));
     position_ = count();
+}
+
+// The oldest slot, unless a note edit would take the newest change of values out of Undo's
+// reach with it: while that change or the state before it is the oldest, the note state right
+// after the change goes instead (Undo then takes two note edits back in one step).
+std::size_t StateHistory::slotToDrop(HistoryEdit edit) const {
+    if (!edit.notesOnly) return 0;
+    int lastChange = count() - 1;
+    while (lastChange >= 0 && slots_[static_cast<size_t>(lastChange)].edit.notesOnly)
+        --lastChange;
+    return lastChange == 0 || lastChange == 1 ? static_cast<std::size_t>(lastChange) + 1 : 0;
 }
 
 bool StateHistory::step(GridWindow& window, bool undo) {
     const int target = undo ? position_ - 1 : position_ + 1;
     if (target < 1 || target > count()) return false;
     position_ = target;
+    openNoteCell_ = 0;
     restore(window, slots_[static_cast<size_t>(target - 1)]);
     return true;
 }
@@ -45,6 +66,7 @@ bool StateHistory::step(GridWindow& window, bool undo) {
 void StateHistory::reset() {
     slots_.clear();
     position_ = 0;
+    openNoteCell_ = 0;
 }
 
 void StateHistory::restore(GridWindow& window, const GridState& state) {

@@ -14,7 +14,7 @@ struct NamedKey {
     std::string_view text;
 };
 
-constexpr std::array<NamedKey, 13> kNamedKeys{{
+constexpr std::array<NamedKey, 16> kNamedKeys{{
     {"Enter", key::kEnter, "\r"},
     {"Escape", key::kEscape, "\x1b"},
     {"Left", key::kLeft, ""},
@@ -28,6 +28,9 @@ constexpr std::array<NamedKey, 13> kNamedKeys{{
     {"Delete", key::kDelete, ""},
     {"Backspace", key::kBackspace, "\b"},
     {"Tab", kTabKey, ""},
+    {"Shift", key::kShiftKey, ""},
+    {"Ctrl", key::kCtrlKey, ""},
+    {"Alt", key::kAltKey, ""},
 }};
 
 constexpr int kF1 = 112;
@@ -87,6 +90,10 @@ std::optional<KeyEvent> KeyNamed(std::string_view name) {
     }
     const auto base = BaseKey(name);
     if (!base) return std::nullopt;
+    // A modifier key pressed alone is held while it goes down, as the views report it.
+    if (base->first == key::kShiftKey) modifiers |= modifier::kShift;
+    if (base->first == key::kCtrlKey) modifiers |= modifier::kCtrl;
+    if (base->first == key::kAltKey) modifiers |= modifier::kAlt;
     KeyEvent event{base->first, modifiers, std::string(base->second)};
     // Ctrl and Alt keys type nothing.
     if ((modifiers & (modifier::kCtrl | modifier::kAlt)) != 0) event.text.clear();

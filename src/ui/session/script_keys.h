@@ -16,7 +16,7 @@ inline constexpr int kTabKey = 9;
 
 // The key named `name`: F1..F12, Enter, Escape, Left, Right, Up, Down, Home, End, PageUp,
 // PageDown, Delete, Backspace, Tab, a capital letter or a digit, after any of the prefixes
-// "Ctrl+", "Shift+" and "Alt+".
+// "Ctrl+", "Shift+" and "Alt+"; or Ctrl, Shift or Alt pressed alone.
 // nullopt for any other name.
 std::optional<KeyEvent> KeyNamed(std::string_view name);
 

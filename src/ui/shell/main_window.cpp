@@ -36,7 +36,7 @@ void MainWindow::setGrids(GridChild& nine, GridChild& fifteen) {
     fifteen_ = &fifteen;
 }
 
-void MainWindow::setHistoryRecorder(std::function<void(GridWindow&)> recorder) {
+void MainWindow::setHistoryRecorder(std::function<void(GridWindow&, HistoryEdit)> recorder) {
     historyRecorder_ = std::move(recorder);
 }
 
@@ -453,7 +453,11 @@ void MainWindow::showOtherGrid(const GridWindow& closing) {
 }
 
 void MainWindow::recordHistory(GridWindow& window) {
-    if (historyRecorder_) historyRecorder_(window);
+    if (historyRecorder_) historyRecorder_(window, kGridChange);
+}
+
+void MainWindow::recordNoteEdit(GridWindow& window, int cell) {
+    if (historyRecorder_) historyRecorder_(window, NotesEdit(cell));
 }
 
 void MainWindow::restartHistory(GridWindow& window) {

@@ -20,6 +20,7 @@
 #include "storage/program_options.h"
 #include "storage/settings.h"
 #include "ui/grid/main_window_link.h"
+#include "ui/grid/state_history.h"
 #include "ui/host.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/command.h"
@@ -104,7 +105,7 @@ class MainWindow : public MainWindowLink {
     CommandTable& commands() { return commands_; }
     // Records a grid window's state for Undo/Redo, and starts its history afresh with the state
     // it shows now (both set by the state history's owner).
-    void setHistoryRecorder(std::function<void(GridWindow&)> recorder);
+    void setHistoryRecorder(std::function<void(GridWindow&, HistoryEdit)> recorder);
     void setHistoryRestarter(std::function<void(GridWindow&)> restarter);
     // A new puzzle is on the window: Undo cannot lead back to what was there before.
     void restartHistory(GridWindow& window);
@@ -256,6 +257,7 @@ class MainWindow : public MainWindowLink {
     void setMainTitle(const std::string& title) override;
     void setElapsedTimerRunning(bool running) override;
     void recordHistory(GridWindow& window) override;
+    void recordNoteEdit(GridWindow& window, int cell) override;
     void showOtherGrid(const GridWindow& closing) override;
     // Ctrl+Z runs Undo, Ctrl+Y and Ctrl+Shift+Z Redo, as their toolbar buttons do.
     bool takeKey(const KeyEvent& event) override;
@@ -300,7 +302,7 @@ class MainWindow : public MainWindowLink {
     GridChild* fifteen_ = nullptr;
     GridChild* active_ = nullptr;
     CommandTable commands_;
-    std::function<void(GridWindow&)> historyRecorder_;
+    std::function<void(GridWindow&, HistoryEdit)> historyRecorder_;
     std::function<void(GridWindow&)> historyRestarter_;
     std::function<void()> onFirstActivation_;
     std::vector<std::function<void(MainWindowChange)>> listeners_;
