@@ -94,6 +94,20 @@ ValueMask Board::candidateMask(int cell) const {
     return static_cast<ValueMask>(tables.fullMask & ~taken);
 }
 
+ValueMask Board::shownCandidateMask(int cell) const {
+    const UnitTables& tables = unitTables(kind_);
+    ValueMask taken = 0;
+    for (const int unit :
+         {kind_.side * 2 + tables.blockIndex[cell], kind_.side + tables.columnIndex[cell],
+          static_cast<int>(tables.rowIndex[cell])}) {
+        for (int i = 0; i < kind_.side; ++i) {
+            const int shown = shownExact_[tables.unitCells[unit][i]];
+            if (shown > 0 && shown <= kind_.side) taken |= static_cast<ValueMask>(1u << shown);
+        }
+    }
+    return static_cast<ValueMask>(tables.fullMask & ~taken);
+}
+
 std::string Board::candidatesOf(int cell, bool compute, bool display) {
     if (!validCell(cell)) return {};
     panelCell_ = cell;
@@ -113,7 +127,7 @@ PanelMark Board::panelMark(int value) const {
         }
         if (panelDisplay_) return PanelMark{0, 0};
     }
-    const bool taken = !((candidateMask(panelCell_) >> value) & 1u);
+    const bool taken = !((shownCandidateMask(panelCell_) >> value) & 1u);
     return PanelMark{taken ? kPanelTakenBack : kPanelPossibleBack, kPanelPossibleFore};
 }
 

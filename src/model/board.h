@@ -104,6 +104,10 @@ class Board {
     std::string candidatesOf(int cell, bool compute = true, bool display = false);
     // Candidate mask of a cell from layer 1 (the cell's own value counts as taken).
     ValueMask candidateMask(int cell) const;
+    // The same from what the cells show: a value being typed counts at once, and a committed
+    // value the cell no longer shows does not (a text that is not exactly a value 1..N counts as
+    // no value). What the tips and the panel list.
+    ValueMask shownCandidateMask(int cell) const;
 
     // The consistency check. Cell 0 is taken as cell 1. Does nothing (returns {}) when already
     // running on this board.
@@ -124,8 +128,8 @@ class Board {
     int gaugeWidth() const { return gaugeWidth_; }
     const std::string& percentText() const { return percentText_; }
     // The possibilities panel element for value 1..N. The panel describes the cell the last
-    // candidatesOf (or paintPanelFor) named, read from the grid as it is now, so it never shows
-    // values of a grid that has changed since.
+    // candidatesOf (or paintPanelFor) named, read from what the cells show now, so it never shows
+    // values of a grid that has changed since, nor lags behind a value being typed.
     PanelMark panelMark(int value) const;
     // The cell the panel describes, 0 before any.
     int panelCell() const { return panelCell_; }

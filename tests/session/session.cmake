@@ -8,6 +8,8 @@ file(GLOB random_session_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/ran
 add_executable(random-sessions ${random_session_sources})
 target_include_directories(random-sessions PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(random-sessions PRIVATE quorvel_core)
-# A bounded run for CI (about a minute); `make soak` runs for half an hour.
+# A bounded run for CI (about a minute); `make soak` runs for half an hour. Its first seeds are
+# kept on purpose: seeds 1 and 2 break the tips-and-panel invariant on a core whose tips and panel
+# lag behind a value being typed.
 add_test(NAME random_sessions COMMAND random-sessions --sequences 600 --seconds 60)
 set_tests_properties(random_sessions PROPERTIES LABELS core TIMEOUT 600)

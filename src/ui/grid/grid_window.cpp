@@ -142,7 +142,7 @@ void GridWindow::updateTip(int cell) {
 }
 
 std::string GridWindow::tipToolTip(int cell) const {
-    return tipShown(cell) ? candidateText(board_.candidateMask(cell)) : std::string();
+    return tipShown(cell) ? candidateText(board_.shownCandidateMask(cell)) : std::string();
 }
 
 std::string GridWindow::tipText(int cell) const {
@@ -170,8 +170,8 @@ void GridWindow::refreshPossibilities() {
     repaintPossibilities();
 }
 
-// The tips and the panel read the grid when they are drawn: after a change of values the view
-// draws them again.
+// The tips and the panel read what the cells show when they are drawn: after a change of values
+// or of any cell's text the view draws them again.
 void GridWindow::repaintPossibilities() {
     for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
         if (tipShown_[index(cell)]) notifyCellChanged(cell);
@@ -272,6 +272,9 @@ void GridWindow::cellTextChanged(int cell) {
     // A tip lists the possibilities of an empty cell; once the cell shows a value it goes.
     if (!board_.cell(cell).text.empty()) tipShown_[index(cell)] = false;
     notifyCellChanged(cell);
+    // The text may add or take a value from the others' tips and the panel, before it reaches
+    // the grid's table: they follow what the cells show.
+    repaintPossibilities();
 }
 
 bool GridWindow::tipMenuChecked() {

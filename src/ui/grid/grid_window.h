@@ -167,7 +167,7 @@ class GridWindow : private GridEvents {
     TwipRect focusFrame() const { return focusFrame_; }
     std::vector<TwipLine> blockLines() const { return BlockLines(kind_); }
     // The possibilities tip of a cell: shown, its tool tip (the list) and its text (blanks).
-    // The list is computed when it is read, from the grid as it is now; a tip goes as soon as
+    // The list is computed when it is read, from what the cells show now; a tip goes as soon as
     // its cell shows a value. A cell with notes shows them in the tip's place, which they fill.
     bool tipShown(int cell) const {
         return validCell(cell) && tipShown_[index(cell)] && notes(cell) == 0;

@@ -219,8 +219,6 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
                           "cell " + std::to_string(cell) + " \"" + board.cell(cell).text + "\"");
         }
     }
-    // What is typed into the focused cell counts once the focus leaves it (or Enter moves on).
-    if (focus > 0) values[focus] = board.cellValue(focus);
     for (int cell = 1; cell <= kind.cellCount(); ++cell) {
         if (!grid->tipShown(cell)) continue;
         const std::set<int> shown = ValuesOfList(grid->tipToolTip(cell));
@@ -246,12 +244,15 @@ std::optional<Breach> SessionInvariants::checkGrid(ScriptSession& session) const
                                                              ", expected " + Listed(expected));
         }
     }
+    // The gauge counts a value typed into the focused cell once the focus leaves it.
+    std::vector<int> entered = values;
+    if (focus > 0) entered[focus] = board.cellValue(focus);
     std::string percent;
     for (char c : board.percentText())
         if (c >= '0' && c <= '9') percent += c;
-    if ((percent == "100") != Complete(kind, values)) {
+    if ((percent == "100") != Complete(kind, entered)) {
         return Broken("gauge", "shows " + percent + " % on a grid that is " +
-                                   (Complete(kind, values) ? "complete" : "not complete"));
+                                   (Complete(kind, entered) ? "complete" : "not complete"));
     }
     const Session& state = program.session();
     const std::optional<DatabaseState>& database = databases_[kind.isNine() ? 0 : 1];

@@ -3,8 +3,9 @@
 // completely; a record goes only by a confirmed Delete of that record, changes only by the command
 // that stores it, and appears only by a command that adds records; record numbers stay unique and
 // 32000 belongs to the incomplete record alone; and, with no modal window open, the grid's givens
-// are locked values, the tips and the panel show the grid's candidates, the gauge is full exactly
-// when the grid is complete, and a stored puzzle on the grid has the givens of its record.
+// are locked values, the tips and the panel show the candidates of what the cells show (a value
+// being typed included), the gauge is full exactly when the grid is complete (a value being typed
+// counting once it is entered), and a stored puzzle on the grid has the givens of its record.
 
 #include <array>
 #include <filesystem>
