@@ -18,25 +18,26 @@ namespace {
 
 void CheckLookups(const Database& database, const std::vector<FoundRecord>& records) {
     const int level = records.empty() ? 1 : records.front().record.level;
-    int ofLevel = 0;
-    std::vector<std::size_t> ordinalLines;  // the records a pick can reach, in file order
+    // The records a pick can reach, in file order: all of the level but the incomplete one.
+    std::vector<std::size_t> ordinalLines;
     const FoundRecord* incomplete = nullptr;
     for (const FoundRecord& found : records) {
-        if (found.record.level == level) ++ofLevel;
-        if (found.record.level == level && found.record.kind != kKindIncomplete) {
+        if (found.record.level == level && found.record.kind != kKindIncomplete &&
+            found.record.number != kIncompletePuzzleNumber) {
             ordinalLines.push_back(found.line);
         }
         if (!incomplete && found.record.number == kIncompletePuzzleNumber) incomplete = &found;
     }
-    FUZZ_CHECK(CountLevel(database, level).count == ofLevel);
+    const auto fetchable = static_cast<int>(ordinalLines.size());
+    FUZZ_CHECK(CountLevel(database, level).count == fetchable);
+    FUZZ_CHECK(FetchableRecords(database, level).size() == ordinalLines.size());
 
-    const auto loadable = static_cast<int>(ordinalLines.size());
-    for (const int ordinal : {1, loadable, loadable + 1}) {
+    for (const int ordinal : {1, fetchable, fetchable + 1}) {
         const LevelPick pick = PickFromLevel(database, level, ordinal);
-        FUZZ_CHECK(pick.count == ofLevel && pick.loadable == loadable);
-        FUZZ_CHECK(pick.found.has_value() == (loadable > 0 && ordinal > 0));
+        FUZZ_CHECK(pick.count == fetchable);
+        FUZZ_CHECK(pick.found.has_value() == (fetchable > 0 && ordinal > 0));
         if (pick.found) {
-            FUZZ_CHECK(pick.reached == std::min(ordinal, loadable));
+            FUZZ_CHECK(pick.reached == std::min(ordinal, fetchable));
             FUZZ_CHECK(pick.found->line ==
                        ordinalLines[static_cast<std::size_t>(pick.reached - 1)]);
         }
