@@ -30,3 +30,20 @@ endforeach()
 add_test(NAME view_layout_fit_scale2 COMMAND view_layout_fit)
 set_tests_properties(view_layout_fit_scale2 PROPERTIES LABELS view
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+# The hint panel's fit runs on three screens people use: 1024 x 768, 1366 x 768, and 2048 x 1536
+# at twice the size. The offscreen platform reads its screen from a file.
+foreach(screen IN ITEMS "1024x768:1" "1366x768:1" "2048x1536:2")
+    string(REGEX MATCH "^(([0-9]+)x([0-9]+)):([0-9])$" matched ${screen})
+    set(config ${CMAKE_BINARY_DIR}/offscreen-${CMAKE_MATCH_1}.json)
+    file(WRITE ${config} "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, "
+        "\"width\": ${CMAKE_MATCH_2}, \"height\": ${CMAKE_MATCH_3}, \"logicalDpi\": 96, "
+        "\"dpr\": 1}]}\n")
+    set(name view_hint_panel_fit_${CMAKE_MATCH_1})
+    if(CMAKE_MATCH_1 STREQUAL "1024x768")
+        set(name view_hint_panel_fit)  # the one the view tests' loop made, given its screen
+    else()
+        add_test(NAME ${name} COMMAND view_hint_panel_fit)
+    endif()
+    set_tests_properties(${name} PROPERTIES LABELS view ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen:configfile=${config};QT_SCALE_FACTOR=${CMAKE_MATCH_4};QUORVEL_TEST_SCREEN=${CMAKE_MATCH_1}")
+endforeach()

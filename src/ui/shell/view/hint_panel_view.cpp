@@ -1,5 +1,7 @@
 #include "ui/shell/view/hint_panel_view.h"
 
+#include "ui/shell/hint_panel_place.h"
+
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -15,9 +17,11 @@ namespace quorvel::view {
 namespace {
 
 constexpr int kPanelWidth = 300;
-constexpr int kPanelHeight = 420;
-constexpr int kEdgeMargin = 8;
-constexpr int kTopOffset = 80;  // below the main window's menus and toolbar
+constexpr int kPanelHeight = 420;  // the least height, however short the steps
+
+ScreenRect screenRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
 
 }  // namespace
 
@@ -33,10 +37,10 @@ HintPanelView::HintPanelView(QWidget* owner)
     resize(kPanelWidth, kPanelHeight);
 }
 
-void HintPanelView::render(const HintPanel& panel, const QRect& ownerFrame) {
+int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const QRect& gridFrame) {
     if (!panel.shown) {
         hide();
-        return;
+        return 0;
     }
     title_->setText(QString::fromStdString(panel.title));
     // A step's first line is its text; a chain step's further lines, one link each, are listed
@@ -54,21 +58,39 @@ void HintPanelView::render(const HintPanel& panel, const QRect& ownerFrame) {
         html += QStringLiteral("</li>");
     }
     steps_->setHtml(html + QStringLiteral("</ol>"));
-    // Beside the main window when the screen has room, else over its right edge; taller than
-    // usual when the steps need it (a long chain), down to the screen's bottom edge.
-    const QRect screenArea = screen()->availableGeometry();
-    int left = ownerFrame.right() + kEdgeMargin;
-    if (left + kPanelWidth > screenArea.right()) left = screenArea.right() - kPanelWidth;
-    const int top = ownerFrame.top() + kTopOffset;
-    resize(kPanelWidth, kPanelHeight);
+
+    const QMargins frame = decoration();
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    HintPanelRoom room{screenRect(parentWidget()->screen()->availableGeometry()),
+                       screenRect(mainFrame), screenRect(gridFrame), kPanelWidth + frameWidth,
+                       wantedHeight(kPanelWidth) + frameHeight};
+    HintPanelPlace place = PlaceHintPanel(room);
+    if (place.panel.width != room.wantedWidth) {  // narrower: the text wraps into more lines
+        room.wantedHeight = wantedHeight(place.panel.width - frameWidth) + frameHeight;
+        place = PlaceHintPanel(room);
+    }
+    resize(place.panel.width - frameWidth, place.panel.height - frameHeight);
+    move(place.panel.left, place.panel.top);
+    show();
+    return place.mainShift;
+}
+
+int HintPanelView::wantedHeight(int width) {
+    resize(width, kPanelHeight);
     layout()->activate();
     steps_->document()->setTextWidth(steps_->viewport()->width());
     const int wanted = kPanelHeight - steps_->viewport()->height() +
                        static_cast<int>(std::ceil(steps_->document()->size().height()));
-    const int room = screenArea.bottom() - kEdgeMargin - top;
-    resize(kPanelWidth, std::max(kPanelHeight, std::min(wanted, room)));
-    move(left, top);
-    show();
+    return std::max(kPanelHeight, wanted);
+}
+
+QMargins HintPanelView::decoration() const {
+    const QWidget* framed = isVisible() ? this : parentWidget();
+    const QRect inside = framed->geometry();
+    const QRect outside = framed->frameGeometry();
+    return {inside.left() - outside.left(), inside.top() - outside.top(),
+            outside.right() - inside.right(), outside.bottom() - inside.bottom()};
 }
 
 }  // namespace quorvel::view

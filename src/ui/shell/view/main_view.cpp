@@ -280,8 +280,7 @@ void MainView::onChange(MainWindowChange change) {
             renderLayout();
             break;
         case MainWindowChange::HintPanel:
-            if (hintPanel_ == nullptr) hintPanel_ = new HintPanelView(this);
-            hintPanel_->render(mainWindow_.hintPanel(), frameGeometry());
+            renderHintPanel();
             break;
         case MainWindowChange::Closed:
             closing_ = true;
@@ -377,6 +376,15 @@ void MainView::renderLayout() {
         hide();
     }
     applyingLayout_ = false;
+}
+
+void MainView::renderHintPanel() {
+    if (hintPanel_ == nullptr) hintPanel_ = new HintPanelView(this);
+    const QMdiSubWindow* grid = visibleSubWindow();
+    const QRect gridFrame =
+        grid != nullptr ? QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()) : frameGeometry();
+    const int shift = hintPanel_->render(mainWindow_.hintPanel(), frameGeometry(), gridFrame);
+    if (shift != 0) move(pos() + QPoint(shift, 0));
 }
 
 void MainView::resizeEvent(QResizeEvent* event) {

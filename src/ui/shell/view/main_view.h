@@ -42,6 +42,8 @@ class MainView : public QMainWindow {
     QMdiArea* mdiArea() const { return area_; }
     QMdiSubWindow* visibleSubWindow() const;
     bool elapsedTimerActive() const { return elapsedTimer_.isActive(); }
+    // Explain Next Step's panel; nullptr until it first opens.
+    HintPanelView* hintPanel() const { return hintPanel_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +64,8 @@ class MainView : public QMainWindow {
     void renderWorkingHard();
     void renderDatabaseIndicator();
     void renderLayout();
+    // Shows or hides the hint panel, moving this window over when the panel needs the room.
+    void renderHintPanel();
     void placeSubWindow(QMdiSubWindow* window, GridView* grid);
     // Gives the keyboard focus to the first (or last) button the toolbar shows.
     void focusToolbar(bool first);

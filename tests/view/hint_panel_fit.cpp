@@ -1,0 +1,97 @@
+// Explain Next Step's panel never covers the grid window and lies wholly on the screen, on both
+// grids, with steps too long for any screen (they scroll inside it). The main window starts in
+// the screen's middle, as a window manager places a new window. ctest runs this on screens of
+// 1024 x 768, 1366 x 768 and 2048 x 1536 at twice the size (QUORVEL_TEST_SCREEN names the one
+// it asked for).
+
+#include "view/view_fixture.h"
+
+#include "ui/grid/view/grid_view.h"
+#include "ui/shell/view/hint_panel_view.h"
+#include "ui/shell/view/main_view.h"
+
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace quorvel;
+using namespace quorvel::view;
+
+namespace {
+
+QString described(const char* what, const QRect& rect) {
+    return QStringLiteral("%1 %2,%3 %4x%5")
+        .arg(QLatin1String(what))
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+HintPanel longHint() {
+    HintPanel panel{true, "Hint for r5c9", {}};
+    const std::string step =
+        "X-Chain on 5 from r8c9 to r9c6: one of r8c9 and r9c6 is 5: if r8c9 is not 5, r4c9 is 5 "
+        "(column 9), r4c2 is not, r5c1 is 5 (block 4), r9c1 is not and r9c6 is 5 (row 9), so "
+        "remove 5 from r8c4 and r8c6.";
+    for (int line = 0; line < 12; ++line)
+        panel.lines.push_back(step);
+    return panel;
+}
+
+}  // namespace
+
+class HintPanelFit : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clearOfTheGridAndOnTheScreen_data() {
+        QTest::addColumn<bool>("fifteen");
+        QTest::newRow("9x9") << false;
+        QTest::newRow("15x15") << true;
+    }
+    void clearOfTheGridAndOnTheScreen() {
+        QFETCH(bool, fifteen);
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        for (GridWindow* grid :
+             {&program.application.nineGrid(), &program.application.fifteenGrid()})
+            view.addGrid(new GridView(*grid));
+        view.show();
+        program.main().openGrid(fifteen);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QScreen* screen = view.screen();
+        const QString asked = qEnvironmentVariable("QUORVEL_TEST_SCREEN");
+        const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+        if (!asked.isEmpty())
+            QCOMPARE(QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height()), asked);
+        const QRect area = screen->availableGeometry();
+        view.move(area.center() - view.frameGeometry().center() + view.pos());
+
+        program.main().setHintPanel(longHint());
+        HintPanelView* panel = view.hintPanel();
+        QVERIFY(panel != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        const QMdiSubWindow* grid = view.visibleSubWindow();
+        const QRect gridFrame(grid->mapToGlobal(QPoint(0, 0)), grid->size());
+        const QRect panelFrame = panel->frameGeometry();
+        const QString where = described("panel", panelFrame) + described(", grid", gridFrame) +
+                              described(", main window", view.frameGeometry()) +
+                              described(", screen", area);
+        qInfo("%s", qPrintable(where));
+        QVERIFY2(area.contains(panelFrame), qPrintable(where));
+        QVERIFY2(!panelFrame.intersects(gridFrame), qPrintable(where));
+        QVERIFY2(area.left() <= view.frameGeometry().left() &&
+                     view.frameGeometry().right() <= area.right(),
+                 qPrintable(where));
+        QVERIFY(panel->findChild<QTextBrowser*>()->verticalScrollBar()->maximum() > 0);
+
+        program.main().setHintPanel({});
+        QVERIFY(!panel->isVisible());
+    }
+};
+
+QTEST_MAIN(HintPanelFit)
+#include "hint_panel_fit.moc"
