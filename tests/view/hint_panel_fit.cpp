@@ -86,6 +86,8 @@ class HintPanelFit : public QObject {
         QVERIFY2(area.left() <= view.frameGeometry().left() &&
                      view.frameGeometry().right() <= area.right(),
                  qPrintable(where));
+        // Steps longer than the screen take its whole height and scroll.
+        QCOMPARE(panelFrame.height(), area.height());
         QVERIFY(panel->findChild<QTextBrowser*>()->verticalScrollBar()->maximum() > 0);
 
         program.main().setHintPanel({});
