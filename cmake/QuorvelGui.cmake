@@ -47,3 +47,9 @@ foreach(screen IN ITEMS "1024x768:1" "1366x768:1" "2048x1536:2")
     set_tests_properties(${name} PROPERTIES LABELS view ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen:configfile=${config};QT_SCALE_FACTOR=${CMAKE_MATCH_4};QUORVEL_TEST_SCREEN=${CMAKE_MATCH_1}")
 endforeach()
+# In the sanitizer build, the real program walked on a virtual display (see the script).
+if(QUORVEL_SANITIZE)
+    add_test(NAME program_sanitizer_walk
+        COMMAND ${CMAKE_SOURCE_DIR}/scripts/sanitizer-walk.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(program_sanitizer_walk PROPERTIES LABELS view TIMEOUT 900)
+endif()

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Makes sure the packages the build needs are present. Installs the missing ones when apt-get
 # can be used as root; otherwise prints the exact command and fails. Packages given as arguments
-# are needed too (for example the demo's tools). The booklet test reads the PDF it writes back
-# with poppler-utils (pdftotext, pdfimages); the package test checks the puzzle file types with
-# shared-mime-info; tool_parallel spreads work with GNU parallel.
+# are needed too. The booklet test reads the PDF it writes back with poppler-utils (pdftotext,
+# pdfimages); the package test checks the puzzle file types with shared-mime-info; tool_parallel
+# spreads work with GNU parallel; the sanitizer build walks the real program on a virtual display
+# with xdotool and ImageMagick's import.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpugixml-dev python3 xvfb xauth librsvg2-bin dpkg-dev file desktop-file-utils
-          appstream man-db poppler-utils shared-mime-info parallel "$@")
+          appstream man-db poppler-utils shared-mime-info parallel xdotool imagemagick "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
