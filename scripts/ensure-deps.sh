@@ -4,11 +4,12 @@
 # are needed too. The booklet test reads the PDF it writes back with poppler-utils (pdftotext,
 # pdfimages); the package test checks the puzzle file types with shared-mime-info; tool_parallel
 # spreads work with GNU parallel; the sanitizer build walks the real program on a virtual display
-# with xdotool and ImageMagick's import.
+# with xdotool and ImageMagick's import; `make lint` runs clang-tidy.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpugixml-dev python3 xvfb xauth librsvg2-bin dpkg-dev file desktop-file-utils
-          appstream man-db poppler-utils shared-mime-info parallel xdotool imagemagick "$@")
+          appstream man-db poppler-utils shared-mime-info parallel xdotool imagemagick
+          clang-tidy "$@")
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -56,13 +56,13 @@ class ChainGraph {
     // The cells holding a value.
     const CellSet& holding(int value) const { return holding_[value]; }
     // The candidates ON(node) makes OFF.
-    std::vector<CellValue> candidatesSeen(int node) const;
+    std::vector<CellValue> candidatesSeen(int id) const;
 
     // "r3c4 is 5", "r3c4 is not 5", "5 is in r1c1 or r1c2", "5 is in none of r1c1 and r1c2".
     std::string literalText(int literal) const;
     // "r3c4 is 5, so r3c8 is not 5, so r6c8 is 5".
     std::string chainText(const std::vector<int>& literals) const;
-    std::vector<CellValue> nodeCandidates(int node) const;
+    std::vector<CellValue> nodeCandidates(int id) const;
     // The links from each literal to the next.
     void addLinks(const std::vector<int>& literals, std::vector<ChainLink>& links) const;
 

@@ -32,7 +32,7 @@ bool colourComponent(const std::vector<std::vector<int>>& links, int start,
         for (const int next : links[cell]) {
             if (colour[next] < 0) {
                 colour[next] = 1 - colour[cell];
-                out.links.push_back({cell, next});
+                out.links.emplace_back(cell, next);
                 queue.push_back(next);
             } else if (colour[next] == colour[cell]) {
                 consistent = false;

@@ -144,7 +144,7 @@ void addContinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found
 }
 
 std::string reasonOf(const ChainGraph& graph, ChainShape shape, const Found& chain) {
-    const std::string text = graph.chainText(chain.literals);
+    std::string text = graph.chainText(chain.literals);
     switch (shape) {
         case ChainShape::Aic:
             return text + ": " + graph.literalText(chain.literals.front() + 1) + " or " +

@@ -58,7 +58,8 @@ std::optional<std::string> cellCharacterProblem(const GridKind& kind, int cell, 
 }
 
 std::string cellCountProblem(std::size_t count, int nine, int fifteen) {
-    const int expected = count * 2 <= static_cast<std::size_t>(nine + fifteen) ? nine : fifteen;
+    const auto between = static_cast<std::size_t>(nine) + static_cast<std::size_t>(fifteen);
+    const int expected = count * 2 <= between ? nine : fifteen;
     return std::to_string(count) + " cells, expected " + std::to_string(expected);
 }
 

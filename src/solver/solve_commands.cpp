@@ -167,7 +167,7 @@ SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode) {
     session.stopRequested = false;
     session.fillBusy = true;
     session.solveMode = mode;
-    const SolveOutcome outcome = runEngine(board, display, false);
+    SolveOutcome outcome = runEngine(board, display, false);
     // The guesses a solution needed replace "D  o  n  e   !"; an unsolved grid keeps its line.
     if (mode == kNumberCrunch && outcome.result)
         display.messageLine(requiredText(outcome.reason), colour::kBlue, kAlignCentre);

@@ -61,7 +61,7 @@ fs::path settingsFolder(const fs::path& programFolder) {
 
 fs::path ResolveDataFile(const fs::path& folder, std::string_view name) {
     FileSystem& files = CurrentFileSystem();
-    const fs::path exact = folder / fs::path(std::string(name));
+    fs::path exact = folder / fs::path(std::string(name));
     if (files.exists(exact)) return exact;
     std::optional<std::string> found;
     for (std::string& candidate : files.folderNames(folder)) {

@@ -1,7 +1,7 @@
 #include "storage/data_location.h"
 
-#include <stdlib.h>
 #include <unistd.h>
+#include <cstdlib>
 
 #include <string_view>
 #include <system_error>
@@ -63,7 +63,7 @@ fs::path ExecutableFolder() {
 }
 
 fs::path ShippedDataFolder(const fs::path& executableFolder) {
-    const fs::path folder = Normalized(executableFolder);
+    fs::path folder = Normalized(executableFolder);
     for (const fs::path& candidate : {InstalledShippedFolder(folder), folder / "shipped-data"}) {
         std::error_code error;
         if (fs::is_directory(candidate, error)) return candidate;

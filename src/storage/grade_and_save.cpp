@@ -16,7 +16,7 @@ Lists ListsOf(const std::vector<GradeCell>& cells) {
     for (const GradeCell& cell : cells) {
         lists.givens.push_back(cell.marked ? cell.text : "");
         lists.values.push_back(cell.text);
-        lists.pattern.push_back(cell.marked ? "L" : "");
+        lists.pattern.emplace_back(cell.marked ? "L" : "");
     }
     return lists;
 }

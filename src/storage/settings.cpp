@@ -72,8 +72,8 @@ std::string FormatSettings(const Settings& settings) {
     fields.push_back(settings.effortText);
     fields.push_back(FormatDecimal(settings.elapsedAtCompose));
     fields.insert(fields.end(), settings.storedGrids.begin(), settings.storedGrids.end());
-    fields.push_back(FlagText(settings.showPossibilitiesTip));
-    fields.push_back(FlagText(settings.showPossibilitiesPanel));
+    fields.emplace_back(FlagText(settings.showPossibilitiesTip));
+    fields.emplace_back(FlagText(settings.showPossibilitiesPanel));
     std::string text;
     for (const std::string& field : fields)
         text += WithoutCarets(field) + std::string(kSettingsSeparator);

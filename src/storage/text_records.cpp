@@ -82,7 +82,7 @@ ImportedPuzzle FirstForDisplay(const ImportBatch& batch) {
     CellLists lists = *ParseCellText(SplitFields(batch.records.front())[4], batch.kind);
     if (lists.pattern.empty()) {
         for (const std::string& given : lists.givens)
-            lists.pattern.push_back(given.empty() ? "" : "L");
+            lists.pattern.emplace_back(given.empty() ? "" : "L");
     }
     return ImportedPuzzle{batch.kind, std::move(lists.values), std::move(lists.pattern), 0, 0};
 }

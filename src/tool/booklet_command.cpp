@@ -130,7 +130,7 @@ std::string parseArgs(const std::vector<std::string>& args, BookletArgs& parsed)
         return "--level (1, 2, 3, 4 or all) or --rating is needed";
     if (!parsed.count) return "--count is needed";
     if (!parsed.out) return "--out FILE.pdf is needed";
-    if (const std::string problem =
+    if (std::string problem =
             BookletLinesProblem(parsed.title.value_or(""), parsed.footer.value_or(""));
         !problem.empty())
         return problem;

@@ -2,7 +2,7 @@
 // docs/session.md). Runs in the folder given with --data-dir (or --data), or in a fresh temporary
 // folder holding the shipped data files, removed at the end.
 
-#include <stdlib.h>
+#include <cstdlib>
 
 #include <fstream>
 #include <iostream>

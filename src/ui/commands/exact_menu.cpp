@@ -41,7 +41,7 @@ class CellMarks {
 
 }  // namespace
 
-void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
+void registerExactCommands(MainWindow& mainWindow, const ActiveGridWindow& activeGrid) {
     CommandTable& table = mainWindow.commands();
     const auto marks = std::make_shared<CellMarks>();
     table.setBeforeEach([marks] { marks->clear(); });

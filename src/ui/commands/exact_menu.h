@@ -11,6 +11,6 @@ namespace quorvel {
 
 class MainWindow;
 
-void registerExactCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
+void registerExactCommands(MainWindow& mainWindow, const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

@@ -182,7 +182,7 @@ void ExplainNextStep::clearMarks() {
     if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});
 }
 
-void registerExplainNextStep(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
+void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& activeGrid) {
     const auto command = std::make_shared<ExplainNextStep>(mainWindow);
     mainWindow.commands().setAction(Command::ExplainNextStep, [command, activeGrid] {
         if (GridWindow* window = activeGrid ? activeGrid() : nullptr) command->press(*window);

@@ -50,6 +50,6 @@ class ExplainNextStep {
 };
 
 // Registers Explain Next Step and the clearing of its marks in the main window's command table.
-void registerExplainNextStep(MainWindow& mainWindow, ActiveGridWindow activeGrid);
+void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

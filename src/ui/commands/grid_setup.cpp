@@ -122,7 +122,7 @@ void unlockGrid(GridWindow& window, MainWindow& mainWindow) {
     window.board().session().composeMode = true;
 }
 
-void registerGridSetupCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid) {
+void registerGridSetupCommands(MainWindow& mainWindow, const ActiveGridWindow& activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::BlankGrid, [&mainWindow, activeGrid] {
         if (GridWindow* window = activeGrid()) {

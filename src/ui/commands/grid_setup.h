@@ -50,6 +50,6 @@ GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGri
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
 // command table. The main window runs them inside its Set Puzzle frame.
-void registerGridSetupCommands(MainWindow& mainWindow, ActiveGridWindow activeGrid);
+void registerGridSetupCommands(MainWindow& mainWindow, const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

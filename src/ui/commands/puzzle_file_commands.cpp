@@ -194,7 +194,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
 }  // namespace
 
 void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
-                                ActiveGridWindow activeGrid) {
+                                const ActiveGridWindow& activeGrid) {
     CommandTable& table = mainWindow.commands();
     Host& host = dialogs.host;
     const auto opened = std::make_shared<OpenedPuzzle>();

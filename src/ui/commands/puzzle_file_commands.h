@@ -29,6 +29,6 @@ inline constexpr std::string_view kPuzzleFileFilter =
 // Registers Open Puzzle File, Save Puzzle As, Copy Puzzle, Copy Puzzle With Notes, Copy Givens
 // and Paste Puzzle.
 void registerPuzzleFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
-                                ActiveGridWindow activeGrid);
+                                const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

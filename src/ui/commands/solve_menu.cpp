@@ -102,7 +102,8 @@ std::vector<std::string> CellTexts(const GridWindow& window) {
 
 }  // namespace
 
-void registerSolveMenuCommands(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid) {
+void registerSolveMenuCommands(MainWindow& mainWindow, Host& host,
+                               const ActiveGridWindow& activeGrid) {
     static constexpr std::pair<Command, SolveMenuItem> kItems[] = {
         {Command::CheckForSingle, SolveMenuItem::CheckForSingle},
         {Command::GetNext, SolveMenuItem::GetNext},

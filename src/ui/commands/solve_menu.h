@@ -15,6 +15,7 @@ class Host;
 class MainWindow;
 
 // Registers the five commands in the main window's command table.
-void registerSolveMenuCommands(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid);
+void registerSolveMenuCommands(MainWindow& mainWindow, Host& host,
+                               const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

@@ -74,7 +74,7 @@ bool HasGiven(const ImportedPuzzle& imported) {
 }  // namespace
 
 std::filesystem::path TextFilesFolder(const std::filesystem::path& programFolder) {
-    const std::filesystem::path folder = settingsFolder(programFolder) / kTextFilesFolder;
+    std::filesystem::path folder = settingsFolder(programFolder) / kTextFilesFolder;
     CurrentFileSystem().createFolders(folder);
     return folder;
 }
@@ -134,7 +134,7 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
 }
 
 void registerTextFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
-                              ActiveGridWindow activeGrid) {
+                              const ActiveGridWindow& activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::CreateTextFile, [&mainWindow, &dialogs, activeGrid] {
         if (GridWindow* window = activeGrid()) RunCreateTextFile(mainWindow, dialogs, *window);

@@ -37,6 +37,6 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
 
 // Registers Create Text File, Import Text File and Import Batch in the main window's table.
 void registerTextFileCommands(MainWindow& mainWindow, DialogExchange& dialogs,
-                              ActiveGridWindow activeGrid);
+                              const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

@@ -49,7 +49,7 @@ StoreFile SettingsStoreFile(MainWindow& mainWindow) {
 }  // namespace
 
 VisualAids::VisualAids(Host& host, MainWindow& mainWindow, DialogExchange& dialogs,
-                       GridWindow& nine, ActiveGridWindow activeGrid)
+                       GridWindow& nine, const ActiveGridWindow& activeGrid)
     : host_(host),
       session_(dialogs.session),
       mainWindow_(mainWindow),

@@ -26,7 +26,7 @@ class VisualAids : public CellMouseHandler {
     // `nine` is the 9x9 window, whose marking controls keep their stores in the settings file
     // of the main window's program folder.
     VisualAids(Host& host, MainWindow& mainWindow, DialogExchange& dialogs, GridWindow& nine,
-               ActiveGridWindow activeGrid);
+               const ActiveGridWindow& activeGrid);
     VisualAids(const VisualAids&) = delete;
     VisualAids& operator=(const VisualAids&) = delete;
 

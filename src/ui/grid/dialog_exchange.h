@@ -36,7 +36,7 @@ class DialogExchange {
     DialogExchange(Host& host, Session& session);
 
     // The main window (for the level button) and the services; may be called again to rewire.
-    void connect(MainWindowLink* mainWindow, InputDialogServices services);
+    void connect(MainWindowLink* link, InputDialogServices wired);
 
     // Shows the dialog titled `title` (the title is its mode) and returns once it has closed.
     // The answer is in `dialogCancelled` and, by mode, `dialogText`, the current or the grade

@@ -156,7 +156,7 @@ class BookletCommand {
 }  // namespace
 
 void registerBookletCommand(MainWindow& mainWindow, Host& host, Session& session,
-                            ActiveGridWindow activeGrid) {
+                            const ActiveGridWindow& activeGrid) {
     auto command = std::make_shared<BookletCommand>(mainWindow, host, session);
     mainWindow.commands().setAction(Command::PrintBooklet, [command, activeGrid] {
         if (const GridWindow* window = activeGrid()) command->run(*window);

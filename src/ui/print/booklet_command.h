@@ -13,6 +13,6 @@ class MainWindow;
 struct Session;
 
 void registerBookletCommand(MainWindow& mainWindow, Host& host, Session& session,
-                            ActiveGridWindow activeGrid);
+                            const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

@@ -58,7 +58,7 @@ class BookletDialog {
 
     // The text of a box, and replacing it (the view's spin boxes and line boxes).
     const std::string& boxText(Box which) const { return boxes_[static_cast<std::size_t>(which)]; }
-    void setBoxText(Box box, std::string text);
+    void setBoxText(Box which, std::string text);
     Box focus() const { return focus_; }
     // Typed keys: digits go into the focused number box (the first replaces what the box held
     // when it got the focus), any character into a line box, Backspace takes the last one, Tab

@@ -135,8 +135,8 @@ std::vector<std::string> BookletDialogWindow::buttons() const {
     std::vector<std::string> captions;
     for (const BookletChoiceGroup& group : dialog_.groups())
         captions.insert(captions.end(), group.options.begin(), group.options.end());
-    captions.push_back("OK");
-    captions.push_back("Cancel");
+    captions.emplace_back("OK");
+    captions.emplace_back("Cancel");
     return captions;
 }
 

@@ -109,7 +109,8 @@ KeyEvent KeyForCharacter(const std::string& character) {
         event.code = static_cast<int>(point) + 0x10000;
         return event;
     }
-    const char c = static_cast<char>(point);
+    // Below 0x80 here, so the same character whichever way char is signed.
+    const auto c = static_cast<unsigned char>(point);
     if (c >= 'a' && c <= 'z') {
         event.code = c - 'a' + 'A';
     } else if (c >= 'A' && c <= 'Z') {

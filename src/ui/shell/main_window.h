@@ -151,7 +151,7 @@ class MainWindow : public MainWindowLink {
     void forgetRecentFile(const std::string& file);
     // A toolbar button clicked by the user (1 left, 2 right mouse button): ignored while the
     // button is hidden or disabled.
-    void toolbarClicked(const ToolButton& button, int mouseButton);
+    void toolbarClicked(const ToolButton& clicked, int mouseButton);
     void elapsedTick();
     void workingHardTick();
 
@@ -274,10 +274,10 @@ class MainWindow : public MainWindowLink {
     void setRecentFiles(std::vector<std::string> files, bool write);
     void buttonReleased(ToolButton& button, int mouseButton);
     void scanDatabaseForLevel();
-    void flashButton(ToolButton& button);
+    void flashButton(ToolButton& pressed);
     void stepLevel();
     void chooseNumber(int number);
-    void chooseExperimentButton(ToolButton& button);
+    void chooseExperimentButton(ToolButton& chosen);
     void runSetPuzzle(const Target& target);
     // What the user chose is about to put another puzzle (or the other grid) in front of them:
     // a game with unsaved entries is kept first, and the message line, which spoke of the grid

@@ -59,17 +59,17 @@ class GridView : public QWidget, private GridWindowObserver {
     bool focusNextPrevChild(bool next) override;
 
   private:
-    void cellChanged(int cell) override;
+    void cellChanged(int number) override;
     void focusChanged(int cell) override;
     void windowChanged() override;
 
     void buildCells();
     void buildControls();
-    void refreshCell(int cell);
-    void refreshTip(int cell);
+    void refreshCell(int number);
+    void refreshTip(int number);
     void refreshPanel();
     void syncFocus();
-    void userFocused(int cell);
+    void userFocused(int number);
 
     GridWindow& window_;
     const int side_;

@@ -15,14 +15,17 @@ QRectF noteArea(const QRectF& cell) {
 }
 
 QRectF notePlace(const QRectF& area, int side, int value) {
+    const int rows = side / kAcross;  // whole: 3 rows of 3 notes, or 5 rows of 3
     const double width = area.width() / kAcross;
-    const double height = area.height() / (side / kAcross);
-    return {area.left() + (value - 1) % kAcross * width,
-            area.top() + (value - 1) / kAcross * height, width, height};
+    const double height = area.height() / rows;
+    const int row = (value - 1) / kAcross;
+    const int column = (value - 1) % kAcross;
+    return {area.left() + column * width, area.top() + row * height, width, height};
 }
 
 int notePixelSize(const QRectF& area, int side) {
-    return std::max(7, static_cast<int>(area.height() / (side / kAcross) * 0.8));
+    const int rows = side / kAcross;
+    return std::max(7, static_cast<int>(area.height() / rows * 0.8));
 }
 
 QSizeF ringRadii(const QRectF& place, int pixelSize) {

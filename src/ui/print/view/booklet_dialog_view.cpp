@@ -55,8 +55,9 @@ BookletDialogView::BookletDialogView(BookletDialog& dialog, QWidget* parent)
         line->setMaxLength(
             static_cast<int>(box == Box::Heading ? kMostHeadingCharacters : kMostFooterCharacters));
         form->addRow(label, line);
-        connect(line, &QLineEdit::textEdited, this,
-                [this, box](const QString& text) { dialog_.setBoxText(box, text.toStdString()); });
+        connect(line, &QLineEdit::textEdited, this, [this, which = box](const QString& text) {
+            dialog_.setBoxText(which, text.toStdString());
+        });
     }
     problem_ = new QLabel(this);
     problem_->setStyleSheet(QStringLiteral("color: red"));
