@@ -141,3 +141,24 @@ typed() {
     xdotool type --delay 60 "$@"
     settle
 }
+
+# Opens a candidate grid whose next step is an X-Chain through Open Puzzle File, so that Explain
+# Next Step's second press lists the chain and draws it over the grid.
+open_x_chain_puzzle() {
+    local puzzle="$out/x-chain.txt" dialog
+    printf '%s\n' \
+        '8 34679 5 269 3479 23479 346 346 1' \
+        '49 1 23 5689 3489 34589 7 34568 29' \
+        '479 34679 237 5689 34789 1 34568 34568 29' \
+        '2 357 137 4 6 378 9 13578 58' \
+        '457 8 179 129 1379 2379 13456 134567 36' \
+        '1479 3479 6 189 5 3789 2 13478 38' \
+        '3 59 189 7 2 6 158 158 4' \
+        '6 57 178 1589 1489 4589 1358 2 3578' \
+        '157 2 4 3 18 58 168 9 678' >"$puzzle"
+    keys "$main" ctrl+o
+    dialog=$(window_named '^Open Puzzle File')
+    typed "$dialog" "$puzzle"
+    keys "$dialog" Return
+    window_gone '^Open Puzzle File'
+}
