@@ -26,12 +26,13 @@ std::vector<DrawnPage> TwoPages() {
 }
 
 TEST(PdfDocumentTest, CrossReferencePointsAtEveryObjectAndStreamLengthsAreExact) {
-    // The document information in UTF-16 (a Latin letter and one beyond the first plane); an
-    // empty entry is left out.
-    const std::string pdf = PdfDocument(TwoPages(), {"Caf\xC3\xA9 \xF0\x9F\x98\x80", "", "Q"});
+    // The document information in UTF-16 (a Latin letter, one beyond the first plane, and a
+    // sequence beyond Unicode's last character, which is replaced); an empty entry is left out.
+    const std::string pdf =
+        PdfDocument(TwoPages(), {"Caf\xC3\xA9 \xF0\x9F\x98\x80\xF7\xBF\xBF\xBF", "", "Q"});
     ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
     EXPECT_NE(pdf.find("/Count 2 "), std::string::npos);
-    EXPECT_NE(pdf.find("<< /Title <FEFF00430061006600E90020D83DDE00> /Creator <FEFF0051> >>"),
+    EXPECT_NE(pdf.find("<< /Title <FEFF00430061006600E90020D83DDE00FFFD> /Creator <FEFF0051> >>"),
               std::string::npos);
     EXPECT_NE(pdf.find("/Info 5 0 R"), std::string::npos);
     const int objects = std::stoi(pdf.substr(pdf.find("/Size ") + 6)) - 1;

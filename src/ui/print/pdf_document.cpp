@@ -89,12 +89,13 @@ struct Operators {
 };
 
 // UTF-8 text as a PDF text string: UTF-16BE after its byte order mark, in hexadecimal, so any
-// character of a heading survives. A byte that does not start a valid sequence counts as U+FFFD.
+// character of a heading survives. A byte that does not start a valid sequence, and a sequence
+// beyond U+10FFFF, count as U+FFFD.
 std::string TextString(const std::string& text) {
     std::string hex = "<FEFF";
     const auto unit = [&hex](unsigned value) {
-        char digits[5];
-        std::snprintf(digits, sizeof digits, "%04X", value);
+        char digits[9];  // room for any unsigned, though a unit never passes 0xFFFF
+        std::snprintf(digits, sizeof digits, "%04X", value & 0xFFFFu);
         hex += digits;
     };
     for (std::size_t at = 0; at < text.size();) {
@@ -111,7 +112,7 @@ std::string TextString(const std::string& text) {
             valid = byte >> 6 == 2;
             code = code << 6 | (byte & 0x3Fu);
         }
-        if (!valid) code = 0xFFFD;
+        if (!valid || code > 0x10FFFF) code = 0xFFFD;
         at += valid ? static_cast<std::size_t>(length) : 1;
         if (code >= 0x10000) {
             code -= 0x10000;
