@@ -16,10 +16,10 @@
 #include <string_view>
 #include <vector>
 
-#include "logic/finders.h"
 #include "logic/logic_grid.h"
 #include "logic/step.h"
 #include "logic/technique.h"
+#include "solver/solution_count.h"
 
 namespace quorvel::logic {
 
@@ -46,21 +46,33 @@ struct LogicPath {
     CellValue needed;         // CandidateRemoved: a cell lacking the value a solution needs
 };
 
+// A grid state with its solutions counted once (up to two, by the exact counter), which the
+// path or rating made from it reads instead of counting again.
+struct CountedState {
+    GridKind kind = kNineGrid;
+    std::vector<int> values;
+    std::vector<ValueMask> candidates;  // empty: every candidate the values leave
+    SolutionCount solutions;            // of the values within the candidates, limit 2
+};
+CountedState countState(const GridKind& kind, std::span<const int> values,
+                        std::span<const ValueMask> candidates = {});
+
 // Every instance of one technique on the grid, in a fixed order, until the sink stops.
 bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink);
 // The first step of the easiest technique that finds one.
 std::optional<Step> nextStep(const LogicGrid& grid);
 
 // The whole path: ends Solved, Stuck or NoSolution.
+LogicPath explainPath(const CountedState& state);
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates = {});
 // The whole path of the steps `choose` picks on each grid (nothing when none applies), as
 // explainPath with nextStep; the rating takes its own order this way (logic/puzzle_rating.h).
 using StepChoice = std::function<std::optional<Step>(const LogicGrid&)>;
-LogicPath choosePath(const GridKind& kind, std::span<const int> values,
-                     std::span<const ValueMask> candidates, const StepChoice& choose);
+LogicPath choosePath(const CountedState& state, const StepChoice& choose);
 // The steps up to and including the next placement: ends Placed, Solved (nothing left to place,
 // no steps), Stuck, NoSolution or CandidateRemoved.
+LogicPath hintPath(const CountedState& state);
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
                    std::span<const ValueMask> candidates = {});
 // What to tell the user when a hint path places nothing (empty for Placed).

@@ -5,7 +5,6 @@
 
 #include "logic/logic_solver.h"
 #include "logic/rating_scale.h"
-#include "solver/solution_count.h"
 
 namespace quorvel::logic {
 
@@ -23,19 +22,20 @@ struct RatedStep {
 std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
     std::optional<RatedStep> best;
     int tier = 0;
-    for (const TechniqueRating& technique : ratingOrder()) {
-        if (technique.tier != tier) {
+    for (const TechniqueInfo& technique : ratingOrder()) {
+        const TechniqueRating& rated = technique.rating;
+        if (rated.tier != tier) {
             if (best) break;
-            tier = technique.tier;
+            tier = rated.tier;
         }
-        if (best && technique.low >= best->rating) continue;
+        if (best && rated.low >= best->rating) continue;
         // Chains and nets whose rating grows with their length come simplest first.
         const bool simplestFirst =
-            technique.rule == RatingRule::Linked || technique.rule == RatingRule::Net;
-        findSteps(technique.technique, grid, [&](Step&& step) {
+            rated.rule == RatingRule::Linked || rated.rule == RatingRule::Net;
+        technique.find(grid, [&](Step&& step) {
             const int rating = stepRating(grid, step);
             if (!best || rating < best->rating) best = RatedStep{std::move(step), rating};
-            return rating > technique.low && !simplestFirst;
+            return rating > rated.low && !simplestFirst;
         });
     }
     return best;
@@ -43,10 +43,9 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
 
 }  // namespace
 
-RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
-                     std::span<const ValueMask> candidates) {
+RatedPath ratingPath(const CountedState& state) {
     RatedPath rated;
-    rated.path = choosePath(kind, values, candidates, [&rated](const LogicGrid& grid) {
+    rated.path = choosePath(state, [&rated](const LogicGrid& grid) {
         std::optional<RatedStep> lowest = lowestRatedStep(grid);
         if (!lowest) return std::optional<Step>();
         rated.ratings.push_back(lowest->rating);
@@ -55,12 +54,16 @@ RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
     return rated;
 }
 
-PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
-                        std::span<const ValueMask> candidates) {
+RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
+                     std::span<const ValueMask> candidates) {
+    return ratingPath(countState(kind, values, candidates));
+}
+
+PuzzleRating ratePuzzle(const CountedState& state) {
     PuzzleRating rating;
-    rating.solutions = countSolutions(kind, values, 2, candidates).count;
+    rating.solutions = state.solutions.count;
     if (rating.solutions == 0) return rating;
-    const auto [path, stepRatings] = ratingPath(kind, values, candidates);
+    const auto [path, stepRatings] = ratingPath(state);
     rating.logicSolved = path.end == PathEnd::Solved;
     for (std::size_t i = 0; i < path.steps.size(); ++i) {
         rating.score += techniqueInfo(path.steps[i].technique).score;
@@ -72,6 +75,11 @@ PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
     if (!rating.logicSolved) rating.rating = std::max(rating.rating, kLevelFloors[3]);
     rating.level = levelOfRating(rating.rating);
     return rating;
+}
+
+PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
+                        std::span<const ValueMask> candidates) {
+    return ratePuzzle(countState(kind, values, candidates));
 }
 
 int levelOfRating(int rating) {

@@ -30,7 +30,9 @@ struct PuzzleRating {
     bool logicSolved = false;  // the path reaches the complete grid
 };
 
-// With `candidates`, the rating of that candidate state (see logic_solver.h).
+// With `candidates`, the rating of that candidate state (see logic_solver.h). The state's
+// solutions are counted once, for the rating and the path it rests on.
+PuzzleRating ratePuzzle(const CountedState& state);
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates = {});
 
@@ -40,6 +42,7 @@ struct RatedPath {
     LogicPath path;
     std::vector<int> ratings;  // one per step, tenths
 };
+RatedPath ratingPath(const CountedState& state);
 RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
                      std::span<const ValueMask> candidates = {});
 

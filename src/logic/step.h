@@ -38,7 +38,7 @@ struct ChainLink {
 };
 
 struct Step {
-    Technique technique = Technique::FullHouse;
+    Technique technique{};                // set by the finder
     std::vector<int> values;              // the values the pattern is about, ascending
     std::vector<int> cells;               // the cells that make the pattern
     std::vector<UnitRef> units;           // the units the pattern lives in (may be empty)

@@ -39,14 +39,14 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
             EXPECT_EQ(stepRating(grid, path.steps[i]), ratings[i]);
             // Only the taken step's tier and those below can hold a step the path should have
             // taken instead; searching the harder tiers (forcing nets) would only cost time.
-            const int takenTier = techniqueRating(path.steps[i].technique).tier;
-            for (const TechniqueRating& technique : allTechniqueRatings()) {
-                if (technique.tier > takenTier) continue;
-                findSteps(technique.technique, grid, [&](Step&& step) {
-                    EXPECT_TRUE(technique.tier == takenTier && stepRating(grid, step) >= ratings[i])
+            const int takenTier = techniqueInfo(path.steps[i].technique).rating.tier;
+            for (const TechniqueInfo& technique : allTechniques()) {
+                const TechniqueRating& rated = technique.rating;
+                if (rated.tier > takenTier) continue;
+                technique.find(grid, [&](Step&& step) {
+                    EXPECT_TRUE(rated.tier == takenTier && stepRating(grid, step) >= ratings[i])
                         << line << ": " << step.text << " before " << path.steps[i].text;
-                    return technique.rule != RatingRule::Linked &&
-                           technique.rule != RatingRule::Net;
+                    return rated.rule != RatingRule::Linked && rated.rule != RatingRule::Net;
                 });
             }
             grid.apply(path.steps[i]);
