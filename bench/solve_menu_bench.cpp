@@ -28,9 +28,7 @@ const char* const kHardPuzzle =
 // A Host with a real clock whose event processing finds nothing pending.
 class QuietHost : public Host {
   public:
-    void runDialog(InputDialog&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    void showNotice(const std::string&, const std::string&) override {}
+    void runDialog(Dialog&) override {}
     std::optional<std::string> chooseFile(const FileDialogRequest&) override { return {}; }
     bool printPage(const PrintPage&) override { return false; }
     bool openUrl(const std::string&) override { return false; }

@@ -7,7 +7,6 @@
 #include "ui/grid/view/grid_view.h"
 #include "ui/grid/view/marking_view.h"
 #include "ui/print/pdf_document.h"
-#include "ui/print/view/booklet_dialog_view.h"
 #include "ui/print/view/print_painter.h"
 #include "ui/print/view/printer_output.h"
 #include "ui/shell/view/display_check.h"
@@ -120,12 +119,11 @@ int main(int argc, char** argv) {
         return outcome == PrintOutcome::Printed || outcome == PrintOutcome::SavedAsPdf;
     });
     // A booklet goes to the same file as the page, in the core's own PDF.
-    host.setBookletViews(
-        &BookletDialogView::run, [printPdf](const std::vector<DrawnPage>& pages, QWidget* parent) {
-            if (printPdf.isEmpty()) return printPages(parent, pages);
-            return WritePdfDocument(pages, printPdf.toStdString()) ? PagesPrinted::Failed
-                                                                   : PagesPrinted::Printed;
-        });
+    host.setPagesPrinter([printPdf](const std::vector<DrawnPage>& pages, QWidget* parent) {
+        if (printPdf.isEmpty()) return printPages(parent, pages);
+        return WritePdfDocument(pages, printPdf.toStdString()) ? PagesPrinted::Failed
+                                                               : PagesPrinted::Printed;
+    });
     Application program(host, prepared.location->dataFolder);
     program.setStartFile(fileArgument(argc, argv));
     program.mainWindow().setShippedFolder(prepared.location->shippedFolder);

@@ -10,8 +10,7 @@
 namespace quorvel {
 
 class AboutWindow;
-class BookletDialog;
-class InputDialog;
+class Dialog;
 struct DrawnPage;
 struct PrintPage;
 
@@ -66,21 +65,15 @@ class Host {
   public:
     virtual ~Host() = default;
 
-    // Shows the input dialog modally; returns when the user closed it. The dialog object holds
-    // the mode, texts and answer.
-    virtual void runDialog(InputDialog& dialog) = 0;
-    // An operating-system style question at start-up; true for Yes.
-    virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
-    // An operating-system style notice at start-up.
-    virtual void showNotice(const std::string& title, const std::string& text) = 0;
+    // Shows any dialog modally from its form (ui/grid/dialog.h) and forwards the user's acts to
+    // it; returns when it closed, or when the host cannot show it (the caller then takes it as
+    // dismissed).
+    virtual void runDialog(Dialog& dialog) = 0;
     // Common file dialog; nullopt when cancelled.
     [[nodiscard]] virtual std::optional<std::string> chooseFile(
         const FileDialogRequest& request) = 0;
     // Prints a laid-out page on the default printer; false when no printer took it.
     [[nodiscard]] virtual bool printPage(const PrintPage& page) = 0;
-    // Shows the booklet dialog modally; returns when it closed. A platform without it keeps this
-    // default: the dialog stays unanswered, as if cancelled.
-    virtual void runBookletDialog(BookletDialog& /*dialog*/) {}
     // Sends the pages to the printer the user picks in the print dialog. A platform without
     // printers keeps this default.
     [[nodiscard]] virtual PagesPrinted printPages(const std::vector<DrawnPage>& /*pages*/) {

@@ -4,33 +4,31 @@
 
 #include "ui/fixed_width_text.h"
 #include "ui/grid/input_dialog.h"
+#include "ui/grid/message_dialog.h"
 #include "ui/shell/about_window.h"
 
 namespace quorvel::testing {
 
-void FakeHost::runDialog(InputDialog& dialog) {
-    dialogTitles.push_back(dialog.caption());
-    log.push_back("dialog:" + dialog.caption());
-    if (!dialogScripts.empty()) {
+void FakeHost::runDialog(Dialog& dialog) {
+    const DialogForm form = dialog.form();
+    if (auto* box = dynamic_cast<MessageDialog*>(&dialog)) {
+        const bool question = form.fields.size() > 2;  // the words, Yes and No
+        log.push_back((question ? "ask:" : "notice:") + form.title);
+        log.push_back("text:" + form.prompt);
+        const bool yes = question && !yesNoAnswers.empty() && yesNoAnswers.front();
+        if (question && !yesNoAnswers.empty()) yesNoAnswers.pop_front();
+        box->press(yes ? 1 : static_cast<int>(form.fields.size()) - 1);
+        return;
+    }
+    dialogTitles.push_back(form.title);
+    log.push_back("dialog:" + form.title);
+    auto* input = dynamic_cast<InputDialog*>(&dialog);
+    if (input != nullptr && !dialogScripts.empty()) {
         auto script = std::move(dialogScripts.front());
         dialogScripts.pop_front();
-        script(dialog);
+        script(*input);
     }
-    if (!dialog.closed()) dialog.cancelClicked();
-}
-
-bool FakeHost::askYesNo(const std::string& title, const std::string& text) {
-    log.push_back("ask:" + title);
-    log.push_back("text:" + text);
-    if (yesNoAnswers.empty()) return false;
-    bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
-}
-
-void FakeHost::showNotice(const std::string& title, const std::string& text) {
-    log.push_back("notice:" + title);
-    log.push_back("text:" + text);
+    if (!dialog.closed()) dialog.dismiss();
 }
 
 std::optional<std::string> FakeHost::chooseFile(const FileDialogRequest& request) {

@@ -12,6 +12,10 @@
 
 #include "ui/host.h"
 
+namespace quorvel {
+class InputDialog;
+}
+
 namespace quorvel::testing {
 
 class FakeHost : public Host {
@@ -54,9 +58,11 @@ class FakeHost : public Host {
     std::vector<std::string> openedUrls;
 
     // Host
-    void runDialog(InputDialog& dialog) override;
-    bool askYesNo(const std::string& title, const std::string& text) override;
-    void showNotice(const std::string& title, const std::string& text) override;
+    // Message boxes: a question logs "ask:TITLE" and "text:TEXT" and takes its answer from
+    // `yesNoAnswers`; a notice logs "notice:TITLE" and "text:TEXT". The input dialog logs
+    // "dialog:TITLE" and runs the next of `dialogScripts`; any other logs "dialog:TITLE" too and
+    // is dismissed.
+    void runDialog(Dialog& dialog) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }

@@ -10,6 +10,7 @@
 
 #include "model/session.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/message_dialog.h"
 #include "ui/session/open_dialog.h"
 #include "ui/session/script_host.h"
 
@@ -44,9 +45,9 @@ TEST(ScriptHostTest, MessageBoxesAnswerByCaptionAndEscapeTakesTheLastButton) {
         };
         ScriptHost host(server);
         if (c.question) {
-            EXPECT_EQ(host.askYesNo("Title", "Text"), c.yes);
+            EXPECT_EQ(askYesNo(host, "Title", "Text"), c.yes);
         } else {
-            host.showNotice("Title", "Text");
+            showNotice(host, "Title", "Text");
         }
     }
 }

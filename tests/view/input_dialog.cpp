@@ -1,5 +1,6 @@
-// The input dialog's view: what the user types and clicks reaches InputDialog, the view shows the
-// controls the mode asks for, and the answer is in the exchange state when the dialog closes.
+// The input dialog in the dialog view: what the user types and clicks reaches InputDialog, the view
+// shows the controls the mode asks for, and the answer is in the exchange state when the dialog
+// closes.
 
 #include "view/view_fixture.h"
 
@@ -16,6 +17,18 @@
 
 using namespace quorvel;
 using namespace quorvel::view;
+
+namespace {
+
+ForwardingLineEdit* answerEdit(const DialogView& view) {
+    return static_cast<ForwardingLineEdit*>(view.control(InputDialog::kAnswerField));
+}
+
+QLabel* levelLabel(const DialogView& view, int level) {
+    return view.optionLabel(InputDialog::kLevelField, level - 1);
+}
+
+}  // namespace
 
 class InputDialogViewTest : public QObject {
     Q_OBJECT
@@ -67,15 +80,17 @@ class InputDialogViewTest : public QObject {
 
         Fixture fixture(title, "");
         DialogView& view = fixture.view;
-        if (!typed.isEmpty()) QTest::keyClicks(view.answerBox(), typed);
-        QCOMPARE(view.answerBox()->text(), shownBeforeClosing);
+        if (!typed.isEmpty()) QTest::keyClicks(answerEdit(view), typed);
+        QCOMPARE(answerEdit(view)->text(), shownBeforeClosing);
 
-        if (close == "ok") QTest::mouseClick(view.okButton(), Qt::LeftButton);
-        if (close == "cancel") QTest::mouseClick(view.cancelButton(), Qt::LeftButton);
+        if (close == "ok") QTest::mouseClick(view.control(InputDialog::kOkField), Qt::LeftButton);
+        if (close == "cancel")
+            QTest::mouseClick(view.control(InputDialog::kCancelField), Qt::LeftButton);
         if (close == "escape") QTest::keyClick(&view, Qt::Key_Escape);
-        if (close == "escape in box") QTest::keyClick(view.answerBox(), Qt::Key_Escape);
-        if (close == "enter") QTest::keyClick(view.answerBox(), Qt::Key_Return);
-        if (close == "import all") QTest::mouseClick(view.importAllButton(), Qt::LeftButton);
+        if (close == "escape in box") QTest::keyClick(answerEdit(view), Qt::Key_Escape);
+        if (close == "enter") QTest::keyClick(answerEdit(view), Qt::Key_Return);
+        if (close == "import all")
+            QTest::mouseClick(view.control(InputDialog::kImportAllField), Qt::LeftButton);
 
         QVERIFY(fixture.dialog.closed());
         QVERIFY(!view.isVisible());
@@ -102,14 +117,16 @@ class InputDialogViewTest : public QObject {
         Fixture fixture(title, "Value should be in between 1 and 9");
         DialogView& view = fixture.view;
         QCOMPARE(view.windowTitle(), title);
-        QCOMPARE(view.promptLabel()->text(), QString("Value should be in between 1 and 9"));
-        QCOMPARE(view.answerBox()->isVisible(), answerBox);
-        QCOMPARE(view.levelLabel(1)->isVisible(), levels);
-        QCOMPARE(view.marker()->isVisible(), levels);
-        QCOMPARE(view.cancelButton()->isVisible(), cancel);
+        QCOMPARE(static_cast<QLabel*>(view.control(InputDialog::kPromptField))->text(),
+                 QString("Value should be in between 1 and 9"));
+        QCOMPARE(answerEdit(view)->isVisible(), answerBox);
+        QCOMPARE(levelLabel(view, 1)->isVisible(), levels);
+        QCOMPARE(view.marker(InputDialog::kLevelField)->isVisible(), levels);
+        QCOMPARE(view.control(InputDialog::kCancelField)->isVisible(), cancel);
         if (!cancel) {
             // OK alone sits in the middle of the dialog.
-            QVERIFY(qAbs(view.okButton()->geometry().center().x() - view.width() / 2) <= 1);
+            QVERIFY(qAbs(view.control(InputDialog::kOkField)->geometry().center().x() -
+                         view.width() / 2) <= 1);
         }
     }
 
@@ -117,16 +134,16 @@ class InputDialogViewTest : public QObject {
         Fixture fixture("Grade and Save.", "");
         DialogView& view = fixture.view;
         auto markerBesideLevel = [&view](int level) {
-            const QRect label = view.levelLabel(level)->geometry();
-            const QRect marker = view.marker()->geometry();
+            const QRect label = levelLabel(view, level)->geometry();
+            const QRect marker = view.marker(InputDialog::kLevelField)->geometry();
             return marker.top() >= label.top() && marker.bottom() <= label.bottom();
         };
         QVERIFY(markerBesideLevel(1));
         QTest::keyClick(&view, Qt::Key_Up);  // handled by the OK button's dialog: no change
-        QTest::mouseClick(view.levelLabel(3), Qt::LeftButton);
+        QTest::mouseClick(levelLabel(view, 3), Qt::LeftButton);
         QCOMPARE(fixture.session.gradeLevel, 3);
         QVERIFY(markerBesideLevel(3));
-        QTest::mouseClick(view.okButton(), Qt::LeftButton);
+        QTest::mouseClick(view.control(InputDialog::kOkField), Qt::LeftButton);
         QVERIFY(!fixture.exchange.dialogCancelled);
         QCOMPARE(fixture.session.gradeLevel, 3);
     }
@@ -144,10 +161,10 @@ class InputDialogViewTest : public QObject {
         view.show();
         view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&view));
-        QTest::keyClick(view.answerBox(), Qt::Key_Down);
+        QTest::keyClick(answerEdit(view), Qt::Key_Down);
         QCOMPARE(program.application.session().currentLevel, 2);
-        QTest::keyClick(view.answerBox(), Qt::Key_3);
-        QTest::keyClick(view.answerBox(), Qt::Key_Return);
+        QTest::keyClick(answerEdit(view), Qt::Key_3);
+        QTest::keyClick(answerEdit(view), Qt::Key_Return);
         QVERIFY(dialog.closed());
         QCOMPARE(exchange.dialogText, std::string("3"));
     }

@@ -14,6 +14,14 @@ namespace quorvel {
 
 namespace {
 
+// The dialog's size and its row of buttons, in logical pixels.
+constexpr int kWidth = 380;
+constexpr int kHeight = 214;
+constexpr int kButtonTop = 170;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 30;
+constexpr int kButtonGap = 6;
+
 int ClampLevel(int level) {
     return level >= 1 && level <= 4 ? level : 1;
 }
@@ -212,8 +220,64 @@ void InputDialog::close() {
     changed();
 }
 
-void InputDialog::changed() {
-    if (onChanged_) onChanged_();
+DialogForm InputDialog::form() const {
+    DialogForm form{caption_, prompt_, {}, -1, kWidth, kHeight};
+    std::vector<DialogField>& fields = form.fields;
+    fields.push_back(textField(prompt_, promptEnlarged_
+                                            ? FieldPlace{18, 16, kWidth - 36, kButtonTop - 28}
+                                            : FieldPlace{18, 12, kWidth - 36, 42}));
+
+    DialogField answer = boxField(FieldKind::Answer, "", answer_);
+    answer.points = 11;
+    answer.visible = answerVisible_;
+    answer.place = levelsVisible_ ? FieldPlace{210, 84, 150, 28} : FieldPlace{18, 70, 150, 28};
+    fields.push_back(answer);
+
+    const int okLeft =
+        okCentred_ ? (kWidth - kButtonWidth) / 2 : kWidth / 2 - kButtonWidth - kButtonGap;
+    fields.push_back(buttonField("OK", {okLeft, kButtonTop, kButtonWidth, kButtonHeight}));
+    fields.push_back(
+        buttonField("Cancel", {kWidth / 2 + kButtonGap, kButtonTop, kButtonWidth, kButtonHeight}));
+    fields.back().visible = cancelVisible_;
+    fields.push_back(buttonField("Import &All", {200, 69, 160, kButtonHeight}));
+    fields.back().description = "Stores every puzzle of the text in the database";
+    fields.back().visible = importAllVisible();
+
+    DialogField levels =
+        choiceField("", {kLevelCaptions.begin(), kLevelCaptions.end()}, markerLevel_ - 1);
+    levels.choiceLook = ChoiceLook::Labels;
+    levels.fontFamily = "Tahoma";
+    levels.points = 10;
+    levels.visible = levelsVisible_;
+    levels.place = {50, 60, 140, 94};
+    fields.push_back(levels);
+
+    switch (focus_) {
+        case Focus::Answer:
+            form.focus = kAnswerField;
+            break;
+        case Focus::Ok:
+            form.focus = kOkField;
+            break;
+        case Focus::Cancel:
+            form.focus = kCancelField;
+            break;
+    }
+    return form;
+}
+
+void InputDialog::press(int field) {
+    if (field == kOkField) okClicked();
+    if (field == kCancelField && cancelVisible_) cancelClicked();
+    if (field == kImportAllField) importAllClicked();
+}
+
+void InputDialog::choose(int field, int option) {
+    if (field == kLevelField) levelLabelClicked(option + 1);
+}
+
+void InputDialog::select(int field, int start, int length) {
+    if (field == kAnswerField) setAnswerSelection(start, length);
 }
 
 }  // namespace quorvel

@@ -1,13 +1,14 @@
 #pragma once
 // `InputDialog`, the program's one modal dialog for questions, messages and small inputs. The title
-// chosen by the caller is the mode: it decides which controls show and what OK does. The view
-// renders the state below and forwards clicks and keys; the dialog is closed when `closed()`.
+// chosen by the caller is the mode: it decides which controls show and what OK does. Its form
+// places them in a dialog of fixed size; the host renders it and forwards clicks and keys; the
+// dialog is closed when `closed()`.
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "ui/grid/dialog.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/key_event.h"
 #include "ui/grid/text_box.h"
@@ -28,14 +29,14 @@ InputMode inputModeForTitle(std::string_view title);
 
 inline constexpr std::array<std::string_view, 4> kLevelCaptions = {"1.  Easy", "2.  Medium",
                                                                    "3.  Hard", "4.  Very Hard"};
-inline constexpr std::string_view kImportAllCaption = "Import All";
-inline constexpr int kMarkerLeftTwips = 480;
 inline constexpr int kFewestExposedCells = 20;
 inline constexpr int kMostExposedCells = 30;
 
-class InputDialog {
+class InputDialog : public Dialog {
   public:
     enum class Focus { Answer, Ok, Cancel };
+    // The fields of its form, in order.
+    enum Field { kPromptField, kAnswerField, kOkField, kCancelField, kImportAllField, kLevelField };
 
     explicit InputDialog(DialogExchange& exchange);
 
@@ -50,8 +51,8 @@ class InputDialog {
     void keyDown(const KeyEvent& event);
     // A character typed into the answer box.
     void answerKeyPress(const std::string& typed);
-    // Convenience for views: `keyDown`, then `answerKeyPress` with the key's text.
-    void key(const KeyEvent& event);
+    // `keyDown`, then `answerKeyPress` with the key's text.
+    void key(const KeyEvent& event) override;
     // The user placed the caret or selected with the mouse.
     void setAnswerSelection(int start, int length);
     void okClicked();
@@ -74,17 +75,20 @@ class InputDialog {
     bool importAllVisible() const { return mode_ == InputMode::PuzzleChoice; }
     bool okCentred() const { return okCentred_; }
     Focus focus() const { return focus_; }
-    bool closed() const { return closed_; }
+    bool closed() const override { return closed_; }
 
-    // Called after every change of the state above.
-    void setOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+    // The dialog as data; every change of the state above is reported to `setOnChanged`.
+    DialogForm form() const override;
+    void press(int field) override;
+    void choose(int field, int option) override;
+    void select(int field, int start, int length) override;
+    void dismiss() override { cancelClicked(); }
 
   private:
     bool hasLevels() const;
     int chosenLevel() const;
     void chooseLevel(int level);
     void close();
-    void changed();
 
     DialogExchange& exchange_;
     InputMode mode_ = InputMode::Question;
@@ -101,7 +105,6 @@ class InputDialog {
     bool closed_ = false;
     bool inKeyDown_ = false;
     int rememberedCount_ = 0;
-    std::function<void()> onChanged_;
 };
 
 }  // namespace quorvel

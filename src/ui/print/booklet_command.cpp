@@ -30,7 +30,7 @@ class BookletCommand {
         BookletChoices initial = remembered_;
         if (!asked_) initial.level = session_.currentLevel;
         BookletDialog dialog(kind, initial);
-        host_.runBookletDialog(dialog);
+        host_.runDialog(dialog);
         if (!dialog.accepted()) return;
         remembered_ = dialog.choices();
         asked_ = true;

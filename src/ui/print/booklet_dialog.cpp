@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "ui/grid/text_number.h"  // TrimBlanks
 #include "ui/print/booklet.h"     // BookletLinesProblem
@@ -18,6 +20,59 @@ constexpr std::array<std::string_view, 2> kSolutions{"With Solutions", "Without 
 constexpr std::array<std::string_view, 2> kPapers{"A4", "Letter"};
 constexpr std::array<std::string_view, 2> kOutputs{"Printer", "PDF File"};
 constexpr std::array<std::string_view, 2> kDates{"Without Date", "With Date"};
+// The fields of the form: the groups in their order with the two number boxes after the level,
+// the line boxes, the problem, OK and Cancel.
+enum Field {
+    kSourceField,
+    kLevelField,
+    kCountField,
+    kStartField,
+    kPerPageField,
+    kSolutionsField,
+    kPaperField,
+    kOutputField,
+    kDateField,
+    kHeadingField,
+    kFooterField,
+    kProblemField,
+    kOkField,
+    kCancelField,
+};
+
+// The group each field of a choice shows, by the order of `groups()`; -1 for other fields.
+int GroupOf(int field) {
+    switch (field) {
+        case kSourceField:
+            return 0;
+        case kLevelField:
+            return 1;
+        case kPerPageField:
+        case kSolutionsField:
+        case kPaperField:
+        case kOutputField:
+        case kDateField:
+            return field - kPerPageField + 2;
+        default:
+            return -1;
+    }
+}
+
+// The box a field shows; nullopt for other fields.
+std::optional<BookletDialog::Box> BoxOf(int field) {
+    switch (field) {
+        case kCountField:
+            return BookletDialog::Box::Count;
+        case kStartField:
+            return BookletDialog::Box::Start;
+        case kHeadingField:
+            return BookletDialog::Box::Heading;
+        case kFooterField:
+            return BookletDialog::Box::Footer;
+        default:
+            return std::nullopt;
+    }
+}
+
 // The number boxes take at most this many digits.
 constexpr std::size_t kMostDigits = 7;
 
@@ -168,6 +223,63 @@ std::string BookletDialog::summary() const {
             text += (line == Box::Heading ? "; heading \"" : "; footer \"") + boxText(line) + "\"";
     }
     return text;
+}
+
+DialogForm BookletDialog::form() const {
+    DialogForm form{std::string(kBookletTitle),
+                    summary() + (problem_.empty() ? "" : "\r\n" + problem_),
+                    {},
+                    -1,
+                    0,
+                    0};
+    const std::vector<BookletChoiceGroup> choices = groups();
+    const auto choice = [&choices](std::size_t group) {
+        return choiceField(choices[group].label, choices[group].options, choices[group].chosen);
+    };
+    const auto box = [this](FieldKind kind, std::string label, Box which, std::size_t most) {
+        TextBox shown;
+        shown.text = boxText(which);
+        return boxField(kind, std::move(label), shown, static_cast<int>(most));
+    };
+    form.fields = {choice(0),
+                   choice(1),
+                   box(FieldKind::Number, "How Many", Box::Count, kMaxBookletPuzzles),
+                   box(FieldKind::Number, "From No.", Box::Start, kMaxBookletStart),
+                   choice(2),
+                   choice(3),
+                   choice(4),
+                   choice(5),
+                   choice(6),
+                   box(FieldKind::Line, "Heading", Box::Heading, kMostHeadingCharacters),
+                   box(FieldKind::Line, "Footer", Box::Footer, kMostFooterCharacters),
+                   textField(problem_),
+                   buttonField("OK"),
+                   buttonField("Cancel")};
+    form.fields[kHeadingField].placeholder = "the puzzles' source";
+    form.fields[kFooterField].placeholder = "none";
+    form.fields[kProblemField].textLook = TextLook::Problem;
+    for (int field = kCountField; field <= kFooterField; ++field) {
+        if (BoxOf(field) == focus_) form.focus = field;
+    }
+    return form;
+}
+
+void BookletDialog::press(int field) {
+    if (field == kOkField) ok();
+    if (field == kCancelField) cancel();
+}
+
+void BookletDialog::choose(int field, int option) {
+    const int group = GroupOf(field);
+    if (group < 0) return;
+    const std::vector<BookletChoiceGroup> choices = groups();
+    const std::vector<std::string>& options = choices[static_cast<std::size_t>(group)].options;
+    if (option >= 0 && option < static_cast<int>(options.size()))
+        choose(options[static_cast<std::size_t>(option)]);
+}
+
+void BookletDialog::setText(int field, std::string text) {
+    if (const std::optional<Box> which = BoxOf(field)) setBoxText(*which, std::move(text));
 }
 
 }  // namespace quorvel

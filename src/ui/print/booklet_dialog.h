@@ -3,8 +3,8 @@
 // many from which number, how many a page, with or without solutions, the paper, whether the
 // booklet goes to a printer or a PDF file, and a heading line, a footer line and the date for
 // every page. Each choice is a group of options picked by caption; the two numbers and the two
-// lines are typed into boxes. The view renders the groups and boxes and forwards the
-// user's picks, keys and buttons; OK closes the dialog only with numbers it can use.
+// lines are typed into boxes. Its form lays them out in rows; the host renders it and forwards
+// the user's picks, edits, keys and buttons; OK closes the dialog only with numbers it can use.
 
 #include <array>
 #include <string>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "ui/grid/dialog.h"
 #include "ui/grid/key_event.h"
 #include "ui/print/booklet_plan.h"
 #include "ui/print/booklet_source.h"
@@ -42,7 +43,7 @@ struct BookletChoiceGroup {
     int chosen = 0;
 };
 
-class BookletDialog {
+class BookletDialog : public Dialog {
   public:
     // In the order Tab visits them.
     enum class Box { Count, Start, Heading, Footer };
@@ -63,14 +64,14 @@ class BookletDialog {
     // Typed keys: digits go into the focused number box (the first replaces what the box held
     // when it got the focus), any character into a line box, Backspace takes the last one, Tab
     // moves to the next box, Enter is OK and Escape Cancel.
-    void key(const KeyEvent& event);
+    void key(const KeyEvent& event) override;
 
     // OK: closes with the choices when both numbers can be used and both lines fit on the page,
     // otherwise says why.
     void ok();
     void cancel();
 
-    bool closed() const { return closed_; }
+    bool closed() const override { return closed_; }
     bool accepted() const { return accepted_; }
     // Why OK was refused ("" when it was not).
     const std::string& problem() const { return problem_; }
@@ -78,6 +79,14 @@ class BookletDialog {
     const BookletChoices& choices() const { return choices_; }
     // One line with every choice, as the scripted session shows the dialog.
     std::string summary() const;
+
+    // The dialog as data: a row for each group and box, the problem, OK and Cancel. The prompt
+    // is the summary and the problem.
+    DialogForm form() const override;
+    void press(int field) override;
+    void choose(int field, int option) override;
+    void setText(int field, std::string text) override;
+    void dismiss() override { cancel(); }
 
   private:
     std::string& box(Box which) { return boxes_[static_cast<std::size_t>(which)]; }

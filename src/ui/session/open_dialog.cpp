@@ -1,67 +1,78 @@
 #include "ui/session/open_dialog.h"
 
-#include "ui/grid/input_dialog.h"
-#include "ui/print/booklet_dialog.h"
 #include "ui/shell/about_window.h"
 
 namespace quorvel {
 
-// ---- input dialog ----------------------------------------------------------------------------
+// ---- dialog described as data ----------------------------------------------------------------
 
-std::string InputDialogWindow::title() const {
-    return dialog_.caption();
+namespace {
+
+bool isBox(const DialogField& field) {
+    return field.visible && (field.kind == FieldKind::Answer || field.kind == FieldKind::Number ||
+                             field.kind == FieldKind::Line);
 }
 
-std::string InputDialogWindow::prompt() const {
-    return dialog_.prompt();
+// A button's caption as the user reads it: without the mark of its access key.
+std::string shownCaption(const std::string& caption) {
+    std::string shown;
+    for (const char letter : caption) {
+        if (letter != '&') shown += letter;
+    }
+    return shown;
 }
 
-std::optional<std::string> InputDialogWindow::answer() const {
-    if (!dialog_.answerVisible()) return std::nullopt;
-    return dialog_.answerBox().text;
+}  // namespace
+
+std::optional<std::string> DialogWindow::answer() const {
+    const DialogForm form = dialog_.form();
+    if (form.focus >= 0 && form.focus < static_cast<int>(form.fields.size()) &&
+        isBox(form.fields[static_cast<std::size_t>(form.focus)])) {
+        return form.fields[static_cast<std::size_t>(form.focus)].box.text;
+    }
+    for (const DialogField& field : form.fields) {
+        if (isBox(field)) return field.box.text;
+    }
+    return std::nullopt;
 }
 
-bool InputDialogWindow::press(std::string_view caption) {
-    if (caption == "OK") {
-        dialog_.okClicked();
-        return true;
-    }
-    if (caption == "Cancel" && dialog_.cancelVisible()) {
-        dialog_.cancelClicked();
-        return true;
-    }
-    if (caption == kImportAllCaption && dialog_.importAllVisible()) {
-        dialog_.importAllClicked();
-        return true;
-    }
-    for (int level = 1; dialog_.levelLabelsVisible() && level <= 4; ++level) {
-        if (caption == kLevelCaptions[static_cast<std::size_t>(level - 1)]) {
-            dialog_.levelLabelClicked(level);
+bool DialogWindow::press(std::string_view caption) {
+    const DialogForm form = dialog_.form();
+    for (std::size_t index = 0; index < form.fields.size(); ++index) {
+        const DialogField& field = form.fields[index];
+        if (!field.visible) continue;
+        const int at = static_cast<int>(index);
+        if (field.kind == FieldKind::Button && shownCaption(field.caption) == caption) {
+            dialog_.press(at);
+            return true;
+        }
+        if (field.kind != FieldKind::Choice) continue;
+        for (std::size_t option = 0; option < field.options.size(); ++option) {
+            if (field.options[option] != caption) continue;
+            dialog_.choose(at, static_cast<int>(option));
             return true;
         }
     }
     return false;
 }
 
-std::vector<std::string> InputDialogWindow::buttons() const {
-    std::vector<std::string> captions{"OK"};
-    if (dialog_.cancelVisible()) captions.emplace_back("Cancel");
-    if (dialog_.importAllVisible()) captions.emplace_back(kImportAllCaption);
-    if (dialog_.levelLabelsVisible())
-        captions.insert(captions.end(), kLevelCaptions.begin(), kLevelCaptions.end());
+std::vector<std::string> DialogWindow::buttons() const {
+    std::vector<std::string> captions;
+    for (const DialogField& field : dialog_.form().fields) {
+        if (!field.visible) continue;
+        if (field.kind == FieldKind::Button) captions.push_back(shownCaption(field.caption));
+        if (field.kind == FieldKind::Choice)
+            captions.insert(captions.end(), field.options.begin(), field.options.end());
+    }
     return captions;
 }
 
-void InputDialogWindow::key(const KeyEvent& event) {
+void DialogWindow::key(const KeyEvent& event) {
     if (event.code == key::kEscape) {
-        dialog_.cancelClicked();
+        dialog_.dismiss();
     } else {
         dialog_.key(event);
     }
-}
-
-bool InputDialogWindow::closed() const {
-    return dialog_.closed();
 }
 
 // ---- about window ----------------------------------------------------------------------------
@@ -103,65 +114,6 @@ void AboutDialogWindow::key(const KeyEvent& event) {
 
 bool AboutDialogWindow::closed() const {
     return about_.closed();
-}
-
-// ---- booklet dialog ---------------------------------------------------------------------------
-
-std::string BookletDialogWindow::title() const {
-    return std::string(kBookletTitle);
-}
-
-std::string BookletDialogWindow::prompt() const {
-    const std::string& problem = dialog_.problem();
-    return dialog_.summary() + (problem.empty() ? "" : "\r\n" + problem);
-}
-
-std::optional<std::string> BookletDialogWindow::answer() const {
-    return dialog_.boxText(dialog_.focus());
-}
-
-bool BookletDialogWindow::press(std::string_view caption) {
-    if (caption == "OK") {
-        dialog_.ok();
-    } else if (caption == "Cancel") {
-        dialog_.cancel();
-    } else {
-        return dialog_.choose(caption);
-    }
-    return true;
-}
-
-std::vector<std::string> BookletDialogWindow::buttons() const {
-    std::vector<std::string> captions;
-    for (const BookletChoiceGroup& group : dialog_.groups())
-        captions.insert(captions.end(), group.options.begin(), group.options.end());
-    captions.emplace_back("OK");
-    captions.emplace_back("Cancel");
-    return captions;
-}
-
-void BookletDialogWindow::key(const KeyEvent& event) {
-    dialog_.key(event);
-}
-
-bool BookletDialogWindow::closed() const {
-    return dialog_.closed();
-}
-
-// ---- message box -----------------------------------------------------------------------------
-
-bool MessageBoxWindow::press(std::string_view caption) {
-    for (const std::string& button : buttons_) {
-        if (button == caption) {
-            pressed_ = button;
-            return true;
-        }
-    }
-    return false;
-}
-
-void MessageBoxWindow::key(const KeyEvent& event) {
-    if (event.code == key::kEscape && !buttons_.empty()) pressed_ = buttons_.back();
 }
 
 // ---- file dialog -----------------------------------------------------------------------------

@@ -1,6 +1,6 @@
 #pragma once
-// A modal window as a script acts on it while it is open: the input dialog, the about window,
-// a message box or a file dialog. Each shows a title, a prompt and perhaps an answer box, takes
+// A modal window as a script acts on it while it is open: a dialog the core describes, the about
+// window or a file dialog. Each shows a title, a prompt and perhaps an answer box, takes
 // keys and presses its buttons by caption.
 
 #include <optional>
@@ -8,14 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/grid/dialog.h"
 #include "ui/grid/key_event.h"
 #include "ui/host.h"
 
 namespace quorvel {
 
 class AboutWindow;
-class BookletDialog;
-class InputDialog;
 
 class OpenDialog {
   public:
@@ -36,20 +35,22 @@ class OpenDialog {
     virtual bool closed() const = 0;
 };
 
-// The program's input dialog (questions, messages, puzzle numbers, levels).
-class InputDialogWindow : public OpenDialog {
+// Any dialog the core describes as data: its prompt is the form's, its answer the text of the box
+// that has the focus (or of the first box it shows), its buttons the captions of the options and
+// buttons it shows, in the form's order.
+class DialogWindow : public OpenDialog {
   public:
-    explicit InputDialogWindow(InputDialog& dialog) : dialog_(dialog) {}
-    std::string title() const override;
-    std::string prompt() const override;
+    explicit DialogWindow(Dialog& dialog) : dialog_(dialog) {}
+    std::string title() const override { return dialog_.form().title; }
+    std::string prompt() const override { return dialog_.form().prompt; }
     std::optional<std::string> answer() const override;
     bool press(std::string_view caption) override;
     std::vector<std::string> buttons() const override;
     void key(const KeyEvent& event) override;
-    bool closed() const override;
+    bool closed() const override { return dialog_.closed(); }
 
   private:
-    InputDialog& dialog_;
+    Dialog& dialog_;
 };
 
 // The about window, which is also the exit confirmation.
@@ -65,44 +66,6 @@ class AboutDialogWindow : public OpenDialog {
 
   private:
     AboutWindow& about_;
-};
-
-// Print Booklet's dialog: the options of its groups and OK and Cancel are its buttons, typed
-// digits go into the focused number box (Tab moves to the other), the prompt sums up the choices.
-class BookletDialogWindow : public OpenDialog {
-  public:
-    explicit BookletDialogWindow(BookletDialog& dialog) : dialog_(dialog) {}
-    std::string title() const override;
-    std::string prompt() const override;
-    std::optional<std::string> answer() const override;
-    bool press(std::string_view caption) override;
-    std::vector<std::string> buttons() const override;
-    void key(const KeyEvent& event) override;
-    bool closed() const override;
-
-  private:
-    BookletDialog& dialog_;
-};
-
-// An operating-system message box with its buttons; Escape presses the last one.
-class MessageBoxWindow : public OpenDialog {
-  public:
-    MessageBoxWindow(std::string title, std::string text, std::vector<std::string> buttons)
-        : title_(std::move(title)), text_(std::move(text)), buttons_(std::move(buttons)) {}
-    std::string title() const override { return title_; }
-    std::string prompt() const override { return text_; }
-    bool press(std::string_view caption) override;
-    std::vector<std::string> buttons() const override { return buttons_; }
-    void key(const KeyEvent& event) override;
-    bool closed() const override { return pressed_.has_value(); }
-    // The caption of the button that closed the box.
-    const std::optional<std::string>& pressed() const { return pressed_; }
-
-  private:
-    std::string title_;
-    std::string text_;
-    std::vector<std::string> buttons_;
-    std::optional<std::string> pressed_;
 };
 
 // The common open/save file dialog; its prompt is the file filter.

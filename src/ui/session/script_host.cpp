@@ -1,8 +1,6 @@
 #include "ui/session/script_host.h"
 
 #include "ui/fixed_width_text.h"
-#include "ui/grid/input_dialog.h"
-#include "ui/print/booklet_dialog.h"
 #include "ui/print/page_pdf.h"
 #include "ui/print/pdf_document.h"
 #include "ui/session/open_dialog.h"
@@ -18,20 +16,9 @@ constexpr double kMsPerDay = 86'400'000.0;
 
 }  // namespace
 
-void ScriptHost::runDialog(InputDialog& dialog) {
-    InputDialogWindow window(dialog);
+void ScriptHost::runDialog(Dialog& dialog) {
+    DialogWindow window(dialog);
     if (!window.closed()) server_.serve(window);
-}
-
-bool ScriptHost::askYesNo(const std::string& title, const std::string& text) {
-    MessageBoxWindow box(title, text, {"Yes", "No"});
-    server_.serve(box);
-    return box.pressed() == "Yes";
-}
-
-void ScriptHost::showNotice(const std::string& title, const std::string& text) {
-    MessageBoxWindow box(title, text, {"OK"});
-    server_.serve(box);
 }
 
 std::optional<std::string> ScriptHost::chooseFile(const FileDialogRequest& request) {
@@ -42,11 +29,6 @@ std::optional<std::string> ScriptHost::chooseFile(const FileDialogRequest& reque
 
 bool ScriptHost::printPage(const PrintPage& page) {
     return print({DrawPrintPage(page)}) == PagesPrinted::Printed;
-}
-
-void ScriptHost::runBookletDialog(BookletDialog& dialog) {
-    BookletDialogWindow window(dialog);
-    server_.serve(window);
 }
 
 PagesPrinted ScriptHost::printPages(const std::vector<DrawnPage>& pages) {

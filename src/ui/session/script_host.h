@@ -1,6 +1,6 @@
 #pragma once
-// The Host of a scripted session: no display, no waiting. Every modal window (input dialog,
-// about window, message box, file dialog) is handed to a DialogServer, which acts on it from
+// The Host of a scripted session: no display, no waiting. Every modal window (any dialog the core
+// describes, the about window, a file dialog) is handed to a DialogServer, which acts on it from
 // the script's following lines until it closes. Time is virtual, the date included: it moves
 // only when the session advances it and when the core asks to sleep, so scripted runs never wait,
 // a script's keys are as far apart as a person's, and a script runs the same way every time.
@@ -40,15 +40,12 @@ class ScriptHost : public Host {
     void setOnMinimise(std::function<void()> hook) { onMinimise_ = std::move(hook); }
     void setOnQuit(std::function<void()> hook) { onQuit_ = std::move(hook); }
 
-    void runDialog(InputDialog& dialog) override;
-    bool askYesNo(const std::string& title, const std::string& text) override;
-    void showNotice(const std::string& title, const std::string& text) override;
+    void runDialog(Dialog& dialog) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     // A session has a clipboard of its own, kept for the run.
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
     bool printPage(const PrintPage& page) override;
-    void runBookletDialog(BookletDialog& dialog) override;
     PagesPrinted printPages(const std::vector<DrawnPage>& pages) override;
     // A session has no browser.
     bool openUrl(const std::string&) override { return false; }

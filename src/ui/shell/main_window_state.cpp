@@ -7,6 +7,7 @@
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
+#include "ui/grid/message_dialog.h"
 #include "ui/grid/text_number.h"
 #include "ui/shell/grid_child.h"
 #include "ui/shell/main_window.h"
@@ -316,10 +317,10 @@ void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {
     // The old contents are safe under the new name; the user learns of it before the settings
     // in memory are written as the fresh file.
     const std::string kept = keptAs.filename().string();
-    host_.showNotice(std::string(kProgramTitle),
-                     "The settings file " + std::string(kSettingsFileName) +
-                         " could not be read. It was kept as " + kept +
-                         " and the program goes on with fresh settings.");
+    showNotice(host_, std::string(kProgramTitle),
+               "The settings file " + std::string(kSettingsFileName) +
+                   " could not be read. It was kept as " + kept +
+                   " and the program goes on with fresh settings.");
     showFileError(std::string(kSettingsFileName) + " could not be read; kept as " + kept);
     writeSettings();
 }

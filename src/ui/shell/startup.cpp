@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/grid/message_dialog.h"
+
 namespace quorvel {
 
 DisplayChange changeDisplayMode(Host& host, int width, int height) {
@@ -23,19 +25,19 @@ bool Startup::run() {
         "The Current Screen Resolution is " +
         std::to_string(original_->width) + " x " + std::to_string(original_->height) +
         "\r\nDo you want to change the Screen Resolution to 1024 x 768";
-    if (!host_.askYesNo(kQuestionTitle, question)) return true;
+    if (!askYesNo(host_, kQuestionTitle, question)) return true;
 
     switch (changeDisplayMode(host_, kPreferredWidth, kPreferredHeight)) {
         case DisplayChange::Changed:
             return true;
         case DisplayChange::NeedsRestart:
             // The program never restarts the system; it says so when asked to.
-            if (host_.askYesNo(kRestartTitle, kRestartText)) {
-                host_.showNotice(kRestartTitle, kNoRestartText);
+            if (askYesNo(host_, kRestartTitle, kRestartText)) {
+                showNotice(host_, kRestartTitle, kNoRestartText);
             }
             return false;
         case DisplayChange::Failed:
-            host_.showNotice(kFailureTitle, kFailureText);
+            showNotice(host_, kFailureTitle, kFailureText);
             return true;
     }
     return true;

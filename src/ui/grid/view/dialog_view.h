@@ -1,57 +1,59 @@
 #pragma once
-// The input dialog as a modal QDialog. The core decides which controls show, the
-// prompt, the answer text, the chosen level and where the focus is; this dialog draws that and
-// forwards clicks and keys. It closes itself once the core says the dialog is closed.
+// Any dialog of the core as a modal QDialog. The core's form says which fields show, their texts,
+// choices and focus; this view draws them (at their places in a dialog of fixed size, otherwise
+// in labelled rows above a row of buttons) and forwards every click, key and edit. It closes
+// itself once the core says the dialog is closed.
 
-#include "ui/grid/input_dialog.h"
+#include "ui/grid/dialog.h"
 
 #include <QDialog>
 
-#include <array>
+#include <vector>
 
-class QLabel;
-class QPushButton;
 class QFrame;
+class QLabel;
+class QWidget;
 
 namespace quorvel::view {
-
-class ForwardingLineEdit;
-class ClickLabel;
 
 class DialogView : public QDialog {
     Q_OBJECT
 
   public:
-    DialogView(InputDialog& dialog, QWidget* parent = nullptr);
+    DialogView(Dialog& dialog, QWidget* parent = nullptr);
     ~DialogView() override;
 
-    // Shows the dialog modally until the core closes it.
-    static void run(InputDialog& dialog, QWidget* parent);
+    // Shows the dialog modally until the core closes it: a dialog of words and buttons alone, of
+    // no fixed size, as the desktop's message box; any other as this view.
+    static void run(Dialog& dialog, QWidget* parent);
 
-    // The controls, for tests.
-    QLabel* promptLabel() const { return prompt_; }
-    ForwardingLineEdit* answerBox() const { return answer_; }
-    QLabel* levelLabel(int level) const { return levels_.at(static_cast<size_t>(level - 1)); }
-    QFrame* marker() const { return marker_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    QPushButton* importAllButton() const { return importAll_; }
+    // The widget of a field, for tests; the label of an option and the marker of a choice shown
+    // as labels.
+    QWidget* control(int field) const { return controls_.at(static_cast<size_t>(field)).widget; }
+    QLabel* optionLabel(int field, int option) const {
+        return controls_.at(static_cast<size_t>(field)).options.at(static_cast<size_t>(option));
+    }
+    QFrame* marker(int field) const { return controls_.at(static_cast<size_t>(field)).marker; }
 
   public slots:
     void reject() override;
 
   private:
+    struct Control {
+        QWidget* widget = nullptr;
+        std::vector<QLabel*> options;  // a choice shown as labels
+        QFrame* marker = nullptr;
+    };
+
+    void build(const DialogForm& form);
+    QWidget* makeControl(int field, const DialogField& spec, Control& control);
+    // Shows the core's form; closes once the core says the dialog is closed.
     void render();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    InputDialog& dialog_;
-    QLabel* prompt_;
-    ForwardingLineEdit* answer_;
-    std::array<QLabel*, 4> levels_{};
-    QFrame* marker_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    QPushButton* importAll_;
+    Dialog& dialog_;
+    bool fixedSize_ = false;
+    std::vector<Control> controls_;
 };
 
 }  // namespace quorvel::view

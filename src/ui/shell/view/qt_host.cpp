@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -30,15 +29,6 @@ double daysSinceEpoch(const QDateTime& moment) {
            moment.time().msecsSinceStartOfDay() / kMsPerDay;
 }
 
-namespace {
-
-// The start-up questions are written line by line; a wider text area keeps each line whole.
-void keepLinesWhole(QMessageBox& box) {
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 460px; }"));
-}
-
-}  // namespace
-
 QtHost::QtHost() {
     clock_.start();
 }
@@ -48,23 +38,8 @@ QWidget* QtHost::dialogParent() const {
     return mainWindow_.data();
 }
 
-void QtHost::runDialog(InputDialog& dialog) {
+void QtHost::runDialog(Dialog& dialog) {
     DialogView::run(dialog, dialogParent());
-}
-
-bool QtHost::askYesNo(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                    dialogParent());
-    keepLinesWhole(box);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void QtHost::showNotice(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, dialogParent());
-    keepLinesWhole(box);
-    box.exec();
 }
 
 std::optional<std::string> QtHost::chooseFile(const FileDialogRequest& request) {
@@ -88,10 +63,6 @@ void QtHost::setClipboardText(const std::string& text) {
 
 bool QtHost::printPage(const PrintPage& page) {
     return pagePrinter_ ? pagePrinter_(page, dialogParent()) : false;
-}
-
-void QtHost::runBookletDialog(BookletDialog& dialog) {
-    if (bookletDialog_) bookletDialog_(dialog, dialogParent());
 }
 
 PagesPrinted QtHost::printPages(const std::vector<DrawnPage>& pages) {

@@ -16,8 +16,7 @@ class QtHost : public Host {
   public:
     // Draws a print page and sends it to the printer (or PDF); false when nothing was printed.
     using PagePrinter = std::function<bool(const PrintPage& page, QWidget* parent)>;
-    // Shows the booklet dialog; prints drawn pages (the print views live above this layer).
-    using BookletDialogRunner = std::function<void(BookletDialog& dialog, QWidget* parent)>;
+    // Prints drawn pages (the print views live above this layer).
     using PagesPrinter =
         std::function<PagesPrinted(const std::vector<DrawnPage>& pages, QWidget* parent)>;
 
@@ -26,19 +25,13 @@ class QtHost : public Host {
     // The main window: parent of dialogs, the window that is frozen and minimised.
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
     void setPagePrinter(PagePrinter printer) { pagePrinter_ = std::move(printer); }
-    void setBookletViews(BookletDialogRunner dialog, PagesPrinter printer) {
-        bookletDialog_ = std::move(dialog);
-        pagesPrinter_ = std::move(printer);
-    }
+    void setPagesPrinter(PagesPrinter printer) { pagesPrinter_ = std::move(printer); }
 
-    void runDialog(InputDialog& dialog) override;
-    bool askYesNo(const std::string& title, const std::string& text) override;
-    void showNotice(const std::string& title, const std::string& text) override;
+    void runDialog(Dialog& dialog) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     bool printPage(const PrintPage& page) override;
-    void runBookletDialog(BookletDialog& dialog) override;
     PagesPrinted printPages(const std::vector<DrawnPage>& pages) override;
     bool openUrl(const std::string& url) override;
 
@@ -68,7 +61,6 @@ class QtHost : public Host {
 
     QPointer<QWidget> mainWindow_;
     PagePrinter pagePrinter_;
-    BookletDialogRunner bookletDialog_;
     PagesPrinter pagesPrinter_;
     QElapsedTimer clock_;
 };
