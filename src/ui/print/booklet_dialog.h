@@ -51,13 +51,11 @@ class BookletDialog : public Dialog {
     // Starts from `initial`; a per-page count the grid does not offer becomes its largest.
     BookletDialog(const GridKind& kind, const BookletChoices& initial);
 
-    // The groups in the order they show: source, level, per page, solutions, paper, output, date.
-    std::vector<BookletChoiceGroup> groups() const;
     // Picks the option with this caption in whichever group offers it; false when none does.
     // Generated puzzles need one level: picking them while every level is chosen picks Easy.
     bool choose(std::string_view caption);
 
-    // The text of a box, and replacing it (the view's spin boxes and line boxes).
+    // The text of a box, and replacing it (as the host's editing leaves it).
     const std::string& boxText(Box which) const { return boxes_[static_cast<std::size_t>(which)]; }
     void setBoxText(Box which, std::string text);
     Box focus() const { return focus_; }
@@ -73,15 +71,10 @@ class BookletDialog : public Dialog {
 
     bool closed() const override { return closed_; }
     bool accepted() const { return accepted_; }
-    // Why OK was refused ("" when it was not).
-    const std::string& problem() const { return problem_; }
     // Valid once accepted.
     const BookletChoices& choices() const { return choices_; }
-    // One line with every choice, as the scripted session shows the dialog.
-    std::string summary() const;
-
-    // The dialog as data: a row for each group and box, the problem, OK and Cancel. The prompt
-    // is the summary and the problem.
+    // The dialog as data: a row for each group and box, the reason OK was refused (in red), OK
+    // and Cancel. The prompt is one line with every choice, and that reason.
     DialogForm form() const override;
     void press(int field) override;
     void choose(int field, int option) override;
@@ -89,6 +82,10 @@ class BookletDialog : public Dialog {
     void dismiss() override { cancel(); }
 
   private:
+    // The groups in the order they show: source, level, per page, solutions, paper, output, date.
+    std::vector<BookletChoiceGroup> groups() const;
+    // One line with every choice and box.
+    std::string summary() const;
     std::string& box(Box which) { return boxes_[static_cast<std::size_t>(which)]; }
 
     GridKind kind_;

@@ -113,7 +113,6 @@ void runMessageBox(Dialog& dialog, const DialogForm& form, QWidget* parent) {
 
 DialogView::DialogView(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     build(dialog_.form());
     dialog_.setOnChanged([this] { render(); });
     render();
