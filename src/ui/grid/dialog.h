@@ -86,7 +86,7 @@ class Dialog {
     virtual void press(int field) = 0;
     virtual void choose(int /*field*/, int /*option*/) {}
     // The text of a Number or Line box, as the host's editing left it.
-    virtual void setText(int /*field*/, std::string /*text*/) {}
+    virtual void setText(int /*field*/, const std::string& /*text*/) {}
     // The caret and selection the user placed with the mouse in an Answer box.
     virtual void select(int /*field*/, int /*start*/, int /*length*/) {}
     // A key pressed in the dialog; Escape never comes here (see `dismiss`).

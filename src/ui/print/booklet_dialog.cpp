@@ -278,8 +278,8 @@ void BookletDialog::choose(int field, int option) {
         choose(options[static_cast<std::size_t>(option)]);
 }
 
-void BookletDialog::setText(int field, std::string text) {
-    if (const std::optional<Box> which = BoxOf(field)) setBoxText(*which, std::move(text));
+void BookletDialog::setText(int field, const std::string& text) {
+    if (const std::optional<Box> which = BoxOf(field)) setBoxText(*which, text);
 }
 
 }  // namespace quorvel

@@ -78,7 +78,7 @@ class BookletDialog : public Dialog {
     DialogForm form() const override;
     void press(int field) override;
     void choose(int field, int option) override;
-    void setText(int field, std::string text) override;
+    void setText(int field, const std::string& text) override;
     void dismiss() override { cancel(); }
 
   private:
