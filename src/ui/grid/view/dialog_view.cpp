@@ -177,15 +177,15 @@ void DialogView::build(const DialogForm& form) {
     if (buttons != nullptr) layout->addWidget(buttons);
 }
 
-QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& control) {
-    switch (spec.kind) {
+QWidget* DialogView::makeControl(int field, const DialogField& described, Control& control) {
+    switch (described.kind) {
         case FieldKind::Text: {
             auto* label = new QLabel(this);
             if (fixedSize_) {
                 label->setWordWrap(true);
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             }
-            if (spec.textLook == TextLook::Problem)
+            if (described.textLook == TextLook::Problem)
                 label->setStyleSheet(QStringLiteral("color: red"));
             control.widget = label;
             break;
@@ -211,8 +211,8 @@ QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& co
         }
         case FieldKind::Number: {
             auto* box = new QSpinBox(this);
-            box->setRange(1, spec.most);
-            box->setValue(numberIn(spec.box.text).value_or(1));
+            box->setRange(1, described.most);
+            box->setValue(numberIn(described.box.text).value_or(1));
             connect(box, &QSpinBox::valueChanged, this, [this, field](int value) {
                 dialog_.setText(field, std::to_string(value));
                 render();
@@ -221,9 +221,9 @@ QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& co
             break;
         }
         case FieldKind::Line: {
-            auto* line = new QLineEdit(qtText(spec.box.text), this);
-            line->setPlaceholderText(qtText(spec.placeholder));
-            line->setMaxLength(spec.most);
+            auto* line = new QLineEdit(qtText(described.box.text), this);
+            line->setPlaceholderText(qtText(described.placeholder));
+            line->setMaxLength(described.most);
             connect(line, &QLineEdit::textEdited, this, [this, field](const QString& text) {
                 dialog_.setText(field, text.toStdString());
                 render();
@@ -232,10 +232,10 @@ QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& co
             break;
         }
         case FieldKind::Choice:
-            if (spec.choiceLook == ChoiceLook::Labels) {
-                for (const std::string& option : spec.options) {
+            if (described.choiceLook == ChoiceLook::Labels) {
+                for (const std::string& option : described.options) {
                     auto* label = new QLabel(qtText(option), this);
-                    applyFont(label, spec);
+                    applyFont(label, described);
                     label->setCursor(Qt::PointingHandCursor);
                     label->installEventFilter(this);
                     control.options.push_back(label);
@@ -255,7 +255,7 @@ QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& co
             break;
         case FieldKind::Button: {
             if (!fixedSize_) return nullptr;  // the row of buttons makes it
-            auto* button = new QPushButton(qtText(spec.caption), this);
+            auto* button = new QPushButton(qtText(described.caption), this);
             button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this, [this, field] {
                 dialog_.press(field);
@@ -265,9 +265,9 @@ QWidget* DialogView::makeControl(int field, const DialogField& spec, Control& co
             break;
         }
     }
-    applyFont(control.widget, spec);
-    if (!spec.description.empty())
-        control.widget->setAccessibleDescription(qtText(spec.description));
+    applyFont(control.widget, described);
+    if (!described.description.empty())
+        control.widget->setAccessibleDescription(qtText(described.description));
     return control.widget;
 }
 

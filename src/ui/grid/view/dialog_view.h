@@ -46,7 +46,7 @@ class DialogView : public QDialog {
     };
 
     void build(const DialogForm& form);
-    QWidget* makeControl(int field, const DialogField& spec, Control& control);
+    QWidget* makeControl(int field, const DialogField& described, Control& control);
     // Shows the core's form; closes once the core says the dialog is closed.
     void render();
     bool eventFilter(QObject* watched, QEvent* event) override;
