@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "create/random_source.h"
 #include "puzzle_files.h"
 #include "solver/solution_count.h"
@@ -18,22 +18,22 @@ namespace {
 
 using namespace quorvel;
 
-std::vector<PuzzleLine> generatedFifteen() {
-    std::vector<PuzzleLine> puzzles;
+std::vector<Puzzle> generatedFifteen() {
+    std::vector<Puzzle> puzzles;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         SeededRandom random(seed);
-        puzzles.push_back({kFifteenGrid, GeneratePuzzle(kFifteenGrid, 4, random).puzzle, {}});
+        puzzles.push_back({kFifteenGrid, GeneratePuzzle(kFifteenGrid, 4, random).puzzle, {}, {}});
     }
     return puzzles;
 }
 
-void checkSpread(benchmark::State& state, const std::vector<PuzzleLine>& puzzles) {
+void checkSpread(benchmark::State& state, const std::vector<Puzzle>& puzzles) {
     std::vector<double> micros;
     int unique = 0;
     for (auto _ : state) {
         micros.clear();
         unique = 0;
-        for (const PuzzleLine& puzzle : puzzles) {
+        for (const Puzzle& puzzle : puzzles) {
             const double start = bench::threadCpuMillis();
             const SolutionCount count = countSolutions(puzzle.kind, puzzle.values, 2);
             benchmark::DoNotOptimize(differingCells(count));
@@ -50,14 +50,14 @@ void checkSpread(benchmark::State& state, const std::vector<PuzzleLine>& puzzles
 }
 
 void BM_CheckSpread_top1465(benchmark::State& state) {
-    static const std::vector<PuzzleLine> puzzles =
+    static const std::vector<Puzzle> puzzles =
         bench::readPuzzles(bench::puzzleFolder() / "top1465.txt");
     checkSpread(state, puzzles);
 }
 BENCHMARK(BM_CheckSpread_top1465)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_CheckSpread_generated15(benchmark::State& state) {
-    static const std::vector<PuzzleLine> puzzles = generatedFifteen();
+    static const std::vector<Puzzle> puzzles = generatedFifteen();
     checkSpread(state, puzzles);
 }
 BENCHMARK(BM_CheckSpread_generated15)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-// Speed of puzzle generation: the givens pattern and generatePuzzle, headless, as
+// Speed of puzzle generation: the givens pattern and the generator without a window, as
 // `quorvel-tool generate` runs them. One puzzle per iteration, each from its own seed; the
 // median over repetitions is the figure to compare with the goals (9x9 below 1 ms, 15x15 below
 // 20 ms).
@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "create/random_source.h"
 #include "logic/puzzle_rating.h"
 #include "puzzle_files.h"

@@ -22,8 +22,8 @@ namespace {
 
 using namespace quorvel;
 
-std::vector<PuzzleLine> readPuzzles(const std::filesystem::path& file) {
-    std::vector<PuzzleLine> puzzles;
+std::vector<Puzzle> readPuzzles(const std::filesystem::path& file) {
+    std::vector<Puzzle> puzzles;
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) {
         PuzzleLineResult parsed = parsePuzzleLine(line);
@@ -32,13 +32,13 @@ std::vector<PuzzleLine> readPuzzles(const std::filesystem::path& file) {
     return puzzles;
 }
 
-void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, bool hint) {
+void spreadBench(benchmark::State& state, const std::vector<Puzzle>& puzzles, bool hint) {
     std::vector<double> millis;
     int reached = 0;
     for (auto _ : state) {
         millis.clear();
         reached = 0;
-        for (const PuzzleLine& puzzle : puzzles) {
+        for (const Puzzle& puzzle : puzzles) {
             const double start = threadCpuMillis();
             const logic::LogicPath path = hint ? logic::hintPath(puzzle.kind, puzzle.values)
                                                : logic::explainPath(puzzle.kind, puzzle.values);
@@ -65,7 +65,7 @@ const bool registered = [] {
         if (entry.path().extension() == ".txt") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     for (const auto& file : files) {
-        const auto puzzles = std::make_shared<std::vector<PuzzleLine>>(readPuzzles(file));
+        const auto puzzles = std::make_shared<std::vector<Puzzle>>(readPuzzles(file));
         if (puzzles->empty()) continue;
         for (const bool hint : {true, false}) {
             const std::string name =

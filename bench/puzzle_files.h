@@ -20,8 +20,8 @@ inline std::filesystem::path puzzleFolder() {
     return folder != nullptr ? folder : QUORVEL_BENCH_PUZZLES;
 }
 
-inline std::vector<PuzzleLine> readPuzzles(const std::filesystem::path& file) {
-    std::vector<PuzzleLine> puzzles;
+inline std::vector<Puzzle> readPuzzles(const std::filesystem::path& file) {
+    std::vector<Puzzle> puzzles;
     std::ifstream in(file);
     std::string line;
     while (std::getline(in, line)) {

@@ -1,6 +1,7 @@
 // Speed of the rule operations and the solve engine over puzzle files (one puzzle line each).
 //
-// Per file and mode: BM_Mode times whole solve commands, one puzzle per iteration in file order,
+// Per file and mode: BM_Mode times whole solve commands as the tool runs them (a fresh grid's
+// tables loaded, the engine, the grid shown), one puzzle per iteration in file order,
 // and reports the engine's cost per nested guess and per propagation pass; BM_Spread solves every
 // puzzle once and reports median, p99 and worst puzzle (thread CPU time) and how many the mode
 // solved.
@@ -14,11 +15,10 @@
 #include <vector>
 
 #include "model/board.h"
-#include "model/headless_grid_events.h"
 #include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "puzzle_files.h"
-#include "solver/solve_commands.h"
+#include "solver/puzzle_solve.h"
 #include "thread_clock.h"
 
 namespace {
@@ -30,41 +30,45 @@ using bench::threadCpuMillis;
 constexpr int kGetNext = 3;
 const char* const kModeNames[] = {"mild", "brute", "crunch", "next"};
 
-struct Grid {
-    Session session;
-    HeadlessGridEvents events{session};
-    std::unique_ptr<Board> board;
-    explicit Grid(const PuzzleLine& puzzle)
-        : board(std::make_unique<Board>(puzzle.kind, session, events)) {
-        loadGivens(*board, puzzle.values);
-    }
+// The grid window's board needs somewhere to send its effects; the benchmark drops them.
+class DroppedEvents : public GridEvents {
+  public:
+    void messageLine(const std::string&, Colour, int) override {}
+    void messageDialog(const std::string&, const std::string&) override {}
+    void focusCell(int) override {}
+    void cellClicked(int) override {}
+    void cellTextChanged(int) override {}
+    void removeTip(int) override {}
+    bool tipMenuChecked() override { return false; }
+    void setElapsedTimer(bool) override {}
+    void setDrawingSuspended(bool) override {}
+    void processEvents() override {}
 };
 
-SolveOutcome runMode(Grid& grid, int mode) {
-    return mode == kGetNext ? getNextCommand(*grid.board, grid.events).solve
-                            : solveCommand(*grid.board, grid.events, mode);
+SolveOutcome runMode(const Puzzle& puzzle, int mode) {
+    return (mode == kGetNext ? nextStepOf(puzzle) : solvePuzzle(puzzle, mode)).outcome;
 }
 
-void checkTextBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles) {
-    Grid grid(puzzles.front());
-    const int cells = grid.board->cellCount();
+void checkTextBench(benchmark::State& state, const std::vector<Puzzle>& puzzles) {
+    Session session;
+    DroppedEvents events;
+    const auto board = std::make_unique<Board>(puzzles.front().kind, session, events);
+    loadGivens(*board, puzzles.front().values);
+    const int cells = board->cellCount();
     int cell = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(grid.board->candidatesOf(cell + 1, true));
+        benchmark::DoNotOptimize(board->candidatesOf(cell + 1, true));
         cell = (cell + 1) % cells;
     }
 }
 
-void modeBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, int mode) {
+void modeBench(benchmark::State& state, const std::vector<Puzzle>& puzzles, int mode) {
     std::size_t next = 0;
     double guesses = 0;
     double propagations = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        Grid grid(puzzles[next]);
+        const SolveOutcome outcome = runMode(puzzles[next], mode);
         next = (next + 1) % puzzles.size();
-        state.ResumeTiming();
-        const SolveOutcome outcome = runMode(grid, mode);
         guesses += static_cast<double>(outcome.guesses);
         propagations += static_cast<double>(outcome.propagations);
     }
@@ -75,16 +79,15 @@ void modeBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, 
     state.counters["per_propagation"] = Counter(propagations, Counter::kIsRate | Counter::kInvert);
 }
 
-void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles, int mode) {
+void spreadBench(benchmark::State& state, const std::vector<Puzzle>& puzzles, int mode) {
     std::vector<double> millis;
     int solved = 0;
     for (auto _ : state) {
         millis.clear();
         solved = 0;
-        for (const PuzzleLine& puzzle : puzzles) {
-            Grid grid(puzzle);
+        for (const Puzzle& puzzle : puzzles) {
             const double start = threadCpuMillis();
-            solved += runMode(grid, mode).result ? 1 : 0;
+            solved += runMode(puzzle, mode).result ? 1 : 0;
             millis.push_back(threadCpuMillis() - start);
         }
     }
@@ -97,7 +100,7 @@ void spreadBench(benchmark::State& state, const std::vector<PuzzleLine>& puzzles
 }
 
 void registerFile(const std::filesystem::path& file) {
-    const auto puzzles = std::make_shared<std::vector<PuzzleLine>>(readPuzzles(file));
+    const auto puzzles = std::make_shared<std::vector<Puzzle>>(readPuzzles(file));
     if (puzzles->empty()) return;
     const std::string name = file.stem().string();
     benchmark::RegisterBenchmark(("BM_CandidatesOf/" + name).c_str(),

@@ -10,10 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "model/headless_grid_events.h"
 #include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
-#include "solver/solve_commands.h"
+#include "solver/puzzle_solve.h"
 #include "ui/app/application.h"
 #include "ui/host.h"
 
@@ -54,24 +53,19 @@ class QuietHost : public Host {
     void quit() override {}
 };
 
-PuzzleLine hardPuzzle() {
+Puzzle hardPuzzle() {
     return *parsePuzzleLine(kHardPuzzle).puzzle;
 }
 
 void BM_ToolNumberCrunch(benchmark::State& state) {
-    const PuzzleLine puzzle = hardPuzzle();
-    for (auto _ : state) {
-        Session session;
-        HeadlessGridEvents events(session);
-        auto board = std::make_unique<Board>(puzzle.kind, session, events);
-        loadGivens(*board, puzzle.values);
-        benchmark::DoNotOptimize(solveCommand(*board, events, kNumberCrunch));
-    }
+    const Puzzle puzzle = hardPuzzle();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solvePuzzle(puzzle, kNumberCrunch));
 }
 BENCHMARK(BM_ToolNumberCrunch)->Unit(benchmark::kMillisecond);
 
 void BM_WindowNumberCrunch(benchmark::State& state) {
-    const PuzzleLine puzzle = hardPuzzle();
+    const Puzzle puzzle = hardPuzzle();
     const auto folder = std::filesystem::temp_directory_path() / "quorvel-solve-menu-bench";
     std::filesystem::create_directories(folder);
     QuietHost host;

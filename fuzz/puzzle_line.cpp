@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(read.puzzle.has_value() == read.error.empty());
     FUZZ_CHECK(read.error.find('\n') == std::string::npos);
     if (read.puzzle) {
-        const PuzzleLine& puzzle = *read.puzzle;
+        const Puzzle& puzzle = *read.puzzle;
         FUZZ_CHECK(static_cast<int>(puzzle.values.size()) == puzzle.kind.cellCount());
         for (const int value : puzzle.values)
             FUZZ_CHECK(value >= 0 && value <= puzzle.kind.side);

@@ -66,25 +66,82 @@ std::string generatingRowText(int row) {
     return std::string(kGeneratingRowLead) + std::to_string(row);
 }
 
-bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
-    Board& board = window.board();
-    const GridKind& kind = board.kind();
+namespace {
+
+// The grid being filled, with the two questions the fill asks of it.
+class FillGrid {
+  public:
+    explicit FillGrid(const GridKind& kind) : kind_(kind), tables_(unitTables(kind)) {}
+
+    int value(int cell) const { return values_[cell]; }
+    void set(int cell, int value) { values_[cell] = static_cast<std::uint8_t>(value); }
+    const std::uint8_t* data() const { return values_.data(); }
+
+    // The values the cell's row, column and block leave (the cell's own value counts as taken).
+    ValueMask candidates(int cell) const {
+        ValueMask taken = 0;
+        for (const int unit : unitsOf(cell)) {
+            for (int i = 0; i < kind_.side; ++i)
+                taken |= static_cast<ValueMask>(1u << values_[tables_.unitCells[unit][i]]);
+        }
+        return static_cast<ValueMask>(tables_.fullMask & ~taken);
+    }
+    // True when the cell's value appears again in its row, block or column.
+    bool duplicate(int cell) const {
+        const int value = values_[cell];
+        if (value == 0) return false;
+        for (const int unit : unitsOf(cell)) {
+            for (int i = 0; i < kind_.side; ++i) {
+                const int other = tables_.unitCells[unit][i];
+                if (other != cell && values_[other] == value) return true;
+            }
+        }
+        return false;
+    }
+    // True when every cell holds a value and no unit holds one twice.
+    bool complete() const {
+        const int count = kind_.cellCount();
+        if (std::find(values_.begin() + 1, values_.begin() + count + 1, 0) !=
+            values_.begin() + count + 1)
+            return false;
+        for (int unit = 0; unit < 3 * kind_.side; ++unit) {
+            ValueMask seen = 0;
+            for (int i = 0; i < kind_.side; ++i)
+                seen |= static_cast<ValueMask>(1u << values_[tables_.unitCells[unit][i]]);
+            if (seen != tables_.fullMask) return false;
+        }
+        return true;
+    }
+
+  private:
+    std::array<int, 3> unitsOf(int cell) const {
+        return {static_cast<int>(tables_.rowIndex[cell]), kind_.side * 2 + tables_.blockIndex[cell],
+                kind_.side + tables_.columnIndex[cell]};
+    }
+
+    const GridKind& kind_;
+    const UnitTables& tables_;
+    std::array<std::uint8_t, kMaxCells + 1> values_{};
+};
+
+}  // namespace
+
+std::optional<std::vector<int>> fillRandomGrid(const GridKind& kind, RandomSource& random,
+                                               const Session& session, const FillHooks& hooks) {
     const int cells = kind.cellCount();
     const RestartRule rule = RestartRuleFor(kind);
-    Session& session = board.session();
+    FillGrid grid(kind);
 
-    auto clearCells = [&board](int from, int to) {
+    auto clearCells = [&grid](int from, int to) {
         for (int cell = from; cell <= to; ++cell)
-            board.setCellValue(cell, "");
+            grid.set(cell, 0);
     };
 
-    clearCells(1, cells);
     int startCell = 1;
     int highestRow = 1;
     int retries = 0;
     int lastLargeStart = 0;
     int sameLargeRestarts = 0;
-    std::string progress = generatingRowText(highestRow);
 
     int cell = startCell;
     bool complete = false;
@@ -103,37 +160,32 @@ bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
             // fallen off the end of the shortened list.
             if (position == 0 || position > list.size())
                 position = DrawPosition(random, list.size());
-            // The candidates of the cell, as candidatesOf in compute mode finds them (the panel
-            // describes the cell), without building their text.
-            const ValueMask candidates = board.candidateMask(cell);
-            board.paintPanelFor(cell);
-            if (session.stopRequested) {
-                window.blankGrid();
-                return false;
-            }
+            const ValueMask candidates = grid.candidates(cell);
+            if (session.stopRequested) return std::nullopt;
             const bool single = candidates != 0 && (candidates & (candidates - 1)) == 0;
             const int value = single ? std::countr_zero(candidates) : list.at(position);
-            board.setCellValue(cell, valueText(value));
+            grid.set(cell, value);
             if (candidates == 0) {
                 deadEnd = true;
                 break;
             }
-            const ConsistencyResult check = window.checkConsistency(cell, true);
-            if (check.complete) {
+            const bool duplicate = grid.duplicate(cell);
+            if (hooks.checked) hooks.checked(cell, grid.data(), duplicate);
+            if (!duplicate && grid.complete()) {
                 complete = true;
                 break;
             }
-            if (!check.invalid) break;
-            board.setCellValue(cell, "");
+            if (!duplicate) break;
+            grid.set(cell, 0);
             list.remove(value);
         }
         if (complete) break;
         if (exhausted) {
-            board.setCellValue(cell, "");
+            grid.set(cell, 0);
             if (cell == 1) {
                 cell = startCell;
             } else {
-                board.setCellValue(cell - 1, "");
+                grid.set(cell - 1, 0);
                 --cell;
             }
             continue;
@@ -143,11 +195,8 @@ bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
             continue;
         }
         const int row = kind.rowOf(cell);
-        if (row > highestRow) {
-            highestRow = row;
-            progress = generatingRowText(highestRow);
-        }
-        board.events().messageLine(progress, colour::kBlue, kAlignCentre);
+        highestRow = std::max(highestRow, row);
+        if (hooks.deadEnd) hooks.deadEnd(cell, grid.data(), highestRow);
         clearCells(kind.cellAt(row, 1), cell);
         startCell = kind.cellAt(row, 1);
         if (++retries > rule.retriesBeforeLargeRestart) {
@@ -167,21 +216,10 @@ bool generatePuzzle(GenerationWindow& window, RandomSource& random) {
         cell = startCell;
     }
 
-    window.finishGivens(random);
-    if (session.stopRequested) {
-        window.blankGrid();
-        return false;
-    }
-    session.gradeLevel = session.currentLevel;
-    window.gradeAndSave();
-    for (int c = 1; c <= cells; ++c) {
-        if (!board.cell(c).locked) board.setCellValue(c, "");
-    }
+    std::vector<int> values(static_cast<std::size_t>(cells));
     for (int c = 1; c <= cells; ++c)
-        window.restoreCellColour(c);
-    window.checkConsistency(1, false);
-    window.setDrawingMode(0);
-    return true;
+        values[static_cast<std::size_t>(c - 1)] = grid.value(c);
+    return values;
 }
 
 }  // namespace quorvel

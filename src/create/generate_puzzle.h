@@ -1,45 +1,40 @@
 #pragma once
-// `generatePuzzle`: fills the grid window with a random valid solution, cell by cell with
-// backtracking, lets the window add givens, stores the full grid through the window's Grade and
-// Save, then clears every cell that is not locked, so only the givens remain.
-//
-// The generator reaches its window through `GenerationWindow`: the grid windows implement it
-// for the program, `HeadlessGeneration` for the tool, the benchmarks and tests.
+// `fillRandomGrid`: a random valid full grid, filled cell by cell in reading order with
+// backtracking: each cell draws a position in the list of values it has not tried, a cell with a
+// single candidate takes it, a value that repeats one of its row, block or column leaves the list,
+// a cell left without candidates is a dead end that starts its row again (and, after enough of
+// them, a larger part of the grid). The generator works on its own grid and shows nothing; the
+// Computer Generated Puzzle command (ui/commands/grid_setup_generator.h) puts the grid on the
+// window, create/generated_puzzle.h makes puzzles of it without one.
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "create/random_source.h"
-#include "model/board.h"
+#include "model/grid_kind.h"
+#include "model/session.h"
 
 namespace quorvel {
 
-class GenerationWindow {
-  public:
-    virtual ~GenerationWindow() = default;
-
-    // The cells and value tables; the board's events carry the message line.
-    virtual Board& board() = 0;
-    // The window's consistency check on a cell.
-    virtual ConsistencyResult checkConsistency(int cell, bool silent) = 0;
-    // Blank Grid without keeping the label: every cell emptied and unlocked.
-    virtual void blankGrid() = 0;
-    // Grade and Save without asking: stores the complete grid with session.gradeLevel.
-    virtual void gradeAndSave() = 0;
-    // The cell's back colour as the window shows it at rest (its text colour kept).
-    virtual void restoreCellColour(int cell) = 0;
-    // Mode 1 suspends repainting, any other mode resumes it.
-    virtual void setDrawingMode(int mode) = 0;
-    // The grid is complete and the pattern's cells are locked, just before it is stored: the
-    // window may change the givens here (see create/level_aim.h). Setting
-    // session.stopRequested meanwhile stops the generation.
-    virtual void finishGivens(RandomSource& random) = 0;
+// What the fill reports as it goes; either may be empty.
+struct FillHooks {
+    // A value was placed in `cell` and checked: `grid` holds the values so far (index 1..N*N,
+    // 0 = empty) and `duplicate` says whether the value repeats one of the cell's peers.
+    std::function<void(int cell, const std::uint8_t* grid, bool duplicate)> checked;
+    // `cell` was left without candidates (`grid` as above, the cell holding the last value
+    // drawn); `highestRow` is the lowest row a dead end has reached so far, which the progress
+    // line names.
+    std::function<void(int cell, const std::uint8_t* grid, int highestRow)> deadEnd;
 };
 
-// True when a full grid was made, stored and reduced to its locked cells; false when
-// session.stopRequested was found set, while filling or after finishGivens (the grid is then
-// blank and nothing is stored). The caller clears the flag before it starts a generation.
-[[nodiscard]] bool generatePuzzle(GenerationWindow& window, RandomSource& random);
+// The full grid (index 0 is cell 1), or nothing when session.stopRequested was found set before
+// a try. The caller clears the flag before it starts a generation.
+std::optional<std::vector<int>> fillRandomGrid(const GridKind& kind, RandomSource& random,
+                                               const Session& session, const FillHooks& hooks = {});
 
 // "Generating row 7": the progress line of a dead end.
 inline constexpr std::string_view kGeneratingRowLead = "Generating row ";

@@ -38,25 +38,4 @@ std::vector<int> DrawGivensPattern(const GridKind& kind, int exposedCount, Rando
     return order;
 }
 
-void ApplyGivensPattern(Board& board, const std::vector<int>& cells) {
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        board.setCellColours(cell, kEntryBlue, kPlainBack);
-        board.setComposeBack(cell, kPlainBack);
-    }
-    for (const int cell : cells)
-        MarkPatternCell(board, cell);
-}
-
-void MarkPatternCell(Board& board, int cell) {
-    board.setCellColours(cell, kGivenRed, kMarkedBack);
-    board.setComposeBack(cell, kMarkedBack);
-    board.setCellLocked(cell, true);
-}
-
-void UnmarkPatternCell(Board& board, int cell) {
-    board.setCellColours(cell, kEntryBlue, kPlainBack);
-    board.setComposeBack(cell, kPlainBack);
-    board.setCellLocked(cell, false);
-}
-
 }  // namespace quorvel

@@ -7,7 +7,6 @@
 
 #include "create/givens_pattern.h"
 #include "create/unique_givens.h"
-#include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
 namespace quorvel {
@@ -154,29 +153,6 @@ AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
     }
     best.stopped = aim.stopped();
     return best;
-}
-
-AimedBoard aimBoardAtBand(Board& board, const logic::RatingBand& band, RandomSource& random,
-                          const AimPoll& poll) {
-    const std::vector<int> solution = shownValues(board);
-    std::vector<int> givens = solution;
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        if (!board.cell(cell).locked) givens[cell - 1] = 0;
-    }
-    AimedBoard result;
-    result.aimed = aimAtBand(board.kind(), givens, solution, band, random, poll,
-                             aimRatingBudget(board.kind()));
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        const bool given = result.aimed.puzzle[cell - 1] != 0;
-        if (given == (givens[cell - 1] != 0)) continue;
-        if (given) {
-            MarkPatternCell(board, cell);
-        } else {
-            UnmarkPatternCell(board, cell);
-        }
-        result.changedCells.push_back(cell);
-    }
-    return result;
 }
 
 std::string aimProgressText(int target, int attempt) {

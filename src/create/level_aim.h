@@ -21,7 +21,6 @@
 
 #include "create/random_source.h"
 #include "logic/puzzle_rating.h"
-#include "model/board.h"
 #include "model/grid_kind.h"
 
 namespace quorvel {
@@ -45,16 +44,6 @@ struct AimedPuzzle {
 AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
                       const std::vector<int>& solution, const logic::RatingBand& band,
                       RandomSource& random, const AimPoll& poll, int ratingBudget);
-
-// The same on a complete grid whose locked cells are the givens. The board ends with the aimed
-// puzzle's cells locked and marked as givens pattern cells and every other cell unlocked and
-// plain; it returns the cells whose state changed, in cell order.
-struct AimedBoard {
-    AimedPuzzle aimed;
-    std::vector<int> changedCells;
-};
-AimedBoard aimBoardAtBand(Board& board, const logic::RatingBand& band, RandomSource& random,
-                          const AimPoll& poll);
 
 // What the message line says while the aim runs ("Aiming at Hard: try 2"), and when it ends
 // short of the level ("No Hard puzzle found: kept the closest, rated Medium.").

@@ -7,53 +7,7 @@
 namespace quorvel {
 
 Board::Board(const GridKind& kind, Session& session, GridEvents& events)
-    : kind_(kind), session_(session), events_(events) {}
-
-void Board::setStoreValue(int layer, int cell, int value) {
-    if (layer < 0 || layer >= kLayerCount || !validCell(cell)) return;
-    store_[layer][cell] = static_cast<std::uint8_t>(value >= 1 && value <= kind_.side ? value : 0);
-}
-
-std::string Board::storeText(int layer, int row, int column) const {
-    if (layer < 0 || layer >= kLayerCount || row < 1 || row > kind_.side || column < 1 ||
-        column > kind_.side)
-        return {};
-    return valueText(store_[layer][kind_.cellAt(row, column)]);
-}
-
-void Board::setStoreText(int layer, int row, int column, std::string_view text) {
-    if (row < 1 || row > kind_.side || column < 1 || column > kind_.side) return;
-    setStoreValue(layer, kind_.cellAt(row, column), valueOfText(text));
-}
-
-std::string Board::notes(int slot, int row, int column, const std::string& text, bool clear) {
-    if (slot < 0 || slot >= kNoteSlots) return {};
-    if (clear) {
-        for (auto& notesRow : notes_[slot])
-            std::fill(notesRow.begin(), notesRow.end(), "");
-        return {};
-    }
-    if (row < 0 || row > kind_.side || column < 0 || column > kind_.side) return {};
-    if (!text.empty()) {
-        notes_[slot][row][column] = text;
-        return {};
-    }
-    return notes_[slot][row][column];
-}
-
-std::string Board::guessEntry(int entry, int field, const std::string& text, bool clear) {
-    if (clear) {
-        for (auto& fields : guessOrder_)
-            std::fill(fields.begin(), fields.end(), "");
-        return {};
-    }
-    if (entry < 0 || entry > kind_.cellCount() || field < 0 || field > 2) return {};
-    if (!text.empty()) {
-        guessOrder_[entry][field] = text;
-        return {};
-    }
-    return guessOrder_[entry][field];
-}
+    : kind_(kind), session_(session), events_(events), tables_(kind) {}
 
 void Board::setCellText(int cell, const std::string& text) {
     if (!validCell(cell) || cells_[cell].text == text) return;
@@ -78,13 +32,13 @@ void Board::setCellValue(int cell, const std::string& valueText) {
 }
 
 int Board::valueTextLength(int cell) const {
-    return validCell(cell) ? static_cast<int>(valueText(store_[1][cell]).size()) : 0;
+    return validCell(cell) ? static_cast<int>(valueText(tables_.layerData(1)[cell]).size()) : 0;
 }
 
 ValueMask Board::candidateMask(int cell) const {
     const UnitTables& tables = unitTables(kind_);
     ValueMask taken = 0;
-    const std::uint8_t* values = store_[1].data();
+    const std::uint8_t* values = tables_.layerData(1);
     for (const int unit :
          {kind_.side * 2 + tables.blockIndex[cell], kind_.side + tables.columnIndex[cell],
           static_cast<int>(tables.rowIndex[cell])}) {
@@ -120,7 +74,7 @@ PanelMark Board::panelMark(int value) const {
     // A given's own value is the only one it can hold, whichever way the panel was asked for;
     // computing candidates for it would light the values its units lack instead.
     if (cells_[panelCell_].locked) {
-        const int given = store_[1][panelCell_];
+        const int given = tables_.layerData(1)[panelCell_];
         if (given != 0) {
             return value == given ? PanelMark{kPanelPossibleBack, colour::kRed}
                                   : PanelMark{kPanelTakenBack, colour::kWhite};
@@ -132,7 +86,7 @@ PanelMark Board::panelMark(int value) const {
 }
 
 bool Board::findDuplicate(int cell, int& duplicateValue) const {
-    const int value = store_[1][cell];
+    const int value = tables_.layerData(1)[cell];
     if (value == 0) return false;
     const UnitTables& tables = unitTables(kind_);
     // Row first, then block, then column.
@@ -150,21 +104,8 @@ bool Board::findDuplicate(int cell, int& duplicateValue) const {
     return false;
 }
 
-bool Board::layerOneComplete() const {
-    const std::uint8_t* values = store_[1].data();
-    const int count = kind_.cellCount();
-    if (std::find(values + 1, values + count + 1, 0) != values + count + 1) return false;
-    const UnitTables& tables = unitTables(kind_);
-    for (int unit = 0; unit < 3 * kind_.side; ++unit) {
-        ValueMask seen = 0;
-        for (int i = 0; i < kind_.side; ++i)
-            seen |= static_cast<ValueMask>(1u << values[tables.unitCells[unit][i]]);
-        if (seen != tables.fullMask) return false;
-    }
-    return true;
-}
-
-void Board::updateGauge() {
+void Board::updateGauge(int layer) {
+    const std::uint8_t* values = tables_.layerData(layer);
     const int side = kind_.side;
     const int lineSum = side * (side + 1) / 2;
     int deficit = 0;
@@ -172,28 +113,20 @@ void Board::updateGauge() {
         int rowSum = 0;
         int columnSum = 0;
         for (int i = 1; i <= side; ++i) {
-            rowSum += store_[1][kind_.cellAt(line, i)];
-            columnSum += store_[1][kind_.cellAt(i, line)];
+            rowSum += values[kind_.cellAt(line, i)];
+            columnSum += values[kind_.cellAt(i, line)];
         }
         deficit += (lineSum - rowSum) + (lineSum - columnSum);
     }
     // The sums balance for a full grid, but also where a value too high makes up for one too low
     // or missing elsewhere: such a grid is still one step short of full.
     constexpr int kSmallestDeficit = 2;
-    if (deficit == 0 && !layerOneComplete()) deficit = kSmallestDeficit;
+    if (deficit == 0 && !tables_.layerComplete(layer)) deficit = kSmallestDeficit;
     gaugeWidth_ = gaugeWidthFor(kind_, deficit);
     percentText_ = percentTextFor(kind_, gaugeWidth_);
 }
 
 ConsistencyResult Board::checkConsistency(int cell, bool silent) {
-    return check(cell, silent ? CheckShows::Completion : CheckShows::Everything);
-}
-
-ConsistencyResult Board::settleConsistency(int cell) {
-    return check(cell, CheckShows::Nothing);
-}
-
-ConsistencyResult Board::check(int cell, CheckShows shows) {
     if (cell == 0) cell = 1;
     if (checking_ || !validCell(cell)) return {};
     checking_ = true;
@@ -203,8 +136,8 @@ ConsistencyResult Board::check(int cell, CheckShows shows) {
         result.invalid = true;
         // A grid holding a duplicate is not solved, and its gauge says so.
         solvedShown_ = false;
-        if (!guessing_) updateGauge();
-        if (shows == CheckShows::Everything) {
+        if (!tables_.guessing()) updateGauge();
+        if (!silent) {
             const std::string message = "DUPLICATE : " + valueText(duplicateValue);
             events_.messageDialog("Invalid Data.", message);
             events_.messageLine(message, colour::kRed, kAlignCentre);
@@ -212,24 +145,21 @@ ConsistencyResult Board::check(int cell, CheckShows shows) {
     } else if (layerOneComplete()) {
         solvedShown_ = true;
         result.complete = true;
-        const bool shown = shows != CheckShows::Nothing;
-        if (shown) {
-            events_.focusCell(1);
-            events_.processEvents();
-            events_.cellClicked(2);
-            events_.processEvents();
-            if (events_.tipMenuChecked() && store_[1][cell] > 0) events_.removeTip(cell);
-        }
-        if (!guessing_) {
+        events_.focusCell(1);
+        events_.processEvents();
+        events_.cellClicked(2);
+        events_.processEvents();
+        if (events_.tipMenuChecked() && tables_.layerData(1)[cell] > 0) events_.removeTip(cell);
+        if (!tables_.guessing()) {
             updateGauge();  // a full gauge: 100 %
-            if (shown) events_.setElapsedTimer(false);
+            events_.setElapsedTimer(false);
             session_.elapsedShown = 0;
-            if (shown) events_.setDrawingSuspended(false);
+            events_.setDrawingSuspended(false);
         }
     } else {
         solvedShown_ = false;
-        if (shows != CheckShows::Nothing) events_.setElapsedTimer(true);
-        if (!guessing_) updateGauge();
+        events_.setElapsedTimer(true);
+        if (!tables_.guessing()) updateGauge();
     }
     checking_ = false;
     return result;

@@ -16,12 +16,10 @@
 #include "model/grid_events.h"
 #include "model/grid_kind.h"
 #include "model/session.h"
+#include "model/solve_tables.h"
 #include "model/units.h"
 
 namespace quorvel {
-
-inline constexpr int kLayerCount = 16;
-inline constexpr int kNoteSlots = 4;
 
 // One cell's text box as the user sees it.
 struct CellView {
@@ -59,27 +57,20 @@ class Board {
     const Session& session() const { return session_; }
     GridEvents& events() { return events_; }
 
+    // The engine's working tables: value layers, notes, guess table.
+    SolveTables& tables() { return tables_; }
+    const SolveTables& tables() const { return tables_; }
+
     // --- storeText (layers 0..15) ---
-    int storeValue(int layer, int cell) const { return store_[layer][cell]; }
-    void setStoreValue(int layer, int cell, int value);
+    int storeValue(int layer, int cell) const { return tables_.value(layer, cell); }
+    void setStoreValue(int layer, int cell, int value) { tables_.setValue(layer, cell, value); }
     // Text access by (layer, row, column) with rows and columns 1..N.
-    std::string storeText(int layer, int row, int column) const;
-    void setStoreText(int layer, int row, int column, std::string_view text);
-    void copyLayer(int from, int to) { store_[to] = store_[from]; }
-    // Raw layer for the engine: index 1..N*N, values 0..N.
-    std::uint8_t* layerData(int layer) { return store_[layer].data(); }
-    const std::uint8_t* layerData(int layer) const { return store_[layer].data(); }
-
-    // --- notes (slots 0..3, rows and columns 0..N) ---
-    // The notes access routine: clear sets the whole slot to ""; otherwise a non-empty text is
-    // stored and an empty text returns what is stored.
-    std::string notes(int slot, int row, int column, const std::string& text = "",
-                      bool clear = false);
-
-    // --- Guess order (entries 0..N*N, fields 0..2) ---
-    // One entry per cell in the solver's guess order: clear empties every entry; otherwise a
-    // non-empty text is stored at (entry, field) and an empty text returns what is stored.
-    std::string guessEntry(int entry, int field, const std::string& text = "", bool clear = false);
+    std::string storeText(int layer, int row, int column) const {
+        return tables_.text(layer, row, column);
+    }
+    void setStoreText(int layer, int row, int column, std::string_view text) {
+        tables_.setText(layer, row, column, text);
+    }
 
     // --- Visible cells ---
     const CellView& cell(int cell) const { return cells_[cell]; }
@@ -96,7 +87,7 @@ class Board {
     void setCellValue(int cell, const std::string& valueText);
     // Length of the layer-1 text of a cell, and its value (0 = empty).
     int valueTextLength(int cell) const;
-    int cellValue(int cell) const { return validCell(cell) ? store_[1][cell] : 0; }
+    int cellValue(int cell) const { return validCell(cell) ? tables_.value(1, cell) : 0; }
 
     // Candidates of a cell from layer 1. Compute mode (compute true, display false) returns the
     // candidate text; any other combination returns "" and only paints the panel. Both make the
@@ -112,12 +103,11 @@ class Board {
     // The consistency check. Cell 0 is taken as cell 1. Does nothing (returns {}) when already
     // running on this board.
     ConsistencyResult checkConsistency(int cell = 1, bool silent = false);
-    // The check's verdict and the state it settles on the board (status images, gauge) without
-    // the focus, click, tip, timer, drawing and message effects it has on the windows: the check
-    // the solve engine makes while it works.
-    ConsistencyResult settleConsistency(int cell = 1);
+    // The gauge as a check settles it, measured on another layer of the tables: a solve run that
+    // guessed leaves the gauge of the grid it reached before its first guess.
+    void settleGaugeOn(int layer) { updateGauge(layer); }
     // True when every cell of layer 1 holds 1..N and no unit holds a value twice.
-    bool layerOneComplete() const;
+    bool layerOneComplete() const { return tables_.layerComplete(1); }
 
     // --- Status controls ---
     // Status image 0 "Solution Complete", status image 1 "Solution Incomplete": exactly one
@@ -141,24 +131,19 @@ class Board {
 
     // True while a solve run is in its guessing phase: the consistency check then leaves the
     // gauge and the elapsed timer alone.
-    bool guessing() const { return guessing_; }
-    void setGuessing(bool guessing) { guessing_ = guessing; }
+    bool guessing() const { return tables_.guessing(); }
+    void setGuessing(bool guessing) { tables_.setGuessing(guessing); }
 
     bool validCell(int cell) const { return cell >= 1 && cell <= kind_.cellCount(); }
 
   private:
-    // What a check shows besides the state it settles.
-    enum class CheckShows { Nothing, Completion, Everything };
-    ConsistencyResult check(int cell, CheckShows shows);
     bool findDuplicate(int cell, int& duplicateValue) const;
-    void updateGauge();
+    void updateGauge(int layer = 1);
 
     GridKind kind_;
     Session& session_;
     GridEvents& events_;
-    std::array<std::array<std::uint8_t, kMaxCells + 1>, kLayerCount> store_{};
-    std::array<std::array<std::array<std::string, kMaxSide + 1>, kMaxSide + 1>, kNoteSlots> notes_;
-    std::array<std::array<std::string, 3>, kMaxCells + 1> guessOrder_;
+    SolveTables tables_;
     std::array<CellView, kMaxCells + 1> cells_;
     // Per cell, the value its text shows when the text is exactly that value's digits, -1 for
     // any other non-empty text: lets the duplicate test compare numbers instead of texts.
@@ -168,7 +153,6 @@ class Board {
     std::string percentText_;
     int panelCell_ = 0;
     bool panelDisplay_ = false;
-    bool guessing_ = false;
     bool checking_ = false;  // checkConsistency re-entrancy guard
 };
 

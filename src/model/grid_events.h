@@ -2,7 +2,7 @@
 // What the grid model needs outside its own data: the consistency check's message, focus, click,
 // tip, timer and drawing effects, and the grid window's handling of a cell text the model
 // changed; commands that work on a board write the message line through it too. The grid window
-// implements it; the tool and tests use HeadlessGridEvents.
+// implements it; the tool and tests use RecordingEvents.
 
 #include <string>
 

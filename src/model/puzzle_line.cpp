@@ -95,7 +95,7 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
                                                      kFifteenGrid.cellCount());
         return result;
     }
-    PuzzleLine puzzle{kind, {}, {}};
+    Puzzle puzzle{kind, {}, {}, {}};
     puzzle.values.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int cell = static_cast<int>(i) + 1;
@@ -123,8 +123,10 @@ PuzzleLineResult parseCandidateLine(std::string_view line) {
                        std::to_string(expected) + " for a candidate line";
         return result;
     }
-    PuzzleLine puzzle{kind, std::vector<int>(kind.cellCount(), 0),
-                      std::vector<ValueMask>(kind.cellCount(), 0)};
+    Puzzle puzzle{kind,
+                  std::vector<int>(kind.cellCount(), 0),
+                  std::vector<ValueMask>(kind.cellCount(), 0),
+                  {}};
     for (int cell = 1; cell <= kind.cellCount(); ++cell) {
         ValueMask& mask = puzzle.candidates[cell - 1];
         for (int value = 1; value <= kind.side; ++value) {

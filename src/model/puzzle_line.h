@@ -10,21 +10,13 @@
 #include <vector>
 
 #include "model/grid_kind.h"
+#include "model/puzzle.h"
 #include "model/units.h"
 
 namespace quorvel {
 
-struct PuzzleLine {
-    GridKind kind = kNineGrid;
-    std::vector<int> values;  // index 0 is cell 1; 0 = empty
-    // A candidate state: per cell the values still open (a cell holding a value has just that
-    // one). Empty when the text gave only values, so each empty cell may hold whatever its row,
-    // column and block leave.
-    std::vector<ValueMask> candidates;
-};
-
 struct PuzzleLineResult {
-    std::optional<PuzzleLine> puzzle;
+    std::optional<Puzzle> puzzle;
     std::string error;    // one line naming the problem when puzzle is empty
     int problemCell = 0;  // the cell the error is about; 0 when it is about the whole line
 };

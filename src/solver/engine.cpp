@@ -1,4 +1,4 @@
-// The solve engine. It works on the board's storeText layers directly and keeps, beside each
+// The solve engine. It works on the tables' value layers directly and keeps, beside each
 // layer it snapshots, the union of the values of every row, column and block as bit masks, so a
 // cell's candidates are three loads and a complement. Layer 1 can hold a value twice (a nested
 // branch keeps guesses of an earlier sibling branch), so masks are unions and a cell that is
@@ -9,20 +9,17 @@
 #include <algorithm>
 #include <bit>
 
-#include "model/solve_display.h"
 #include "solver/guess_order.h"
+#include "solver/solve_texts.h"
 
 namespace quorvel {
 
 namespace {
 
-constexpr int kWorkLayer = 1;
 constexpr int kFirstGuessLayer = 2;  // layers 2 and 3: right after a first-level guess
 constexpr int kRetryLayer = 3;
-constexpr int kPropagatedLayer = 4;
 constexpr int kNestedBaseLayer = 5;  // 5 + depth
 constexpr int kDeepestNested = 7;
-constexpr int kStartLayer = 15;
 
 const char* const kSingleCandidateReason = "Reason : Single candidate in cell";
 const char* const kSinglePossibilityReasons[] = {"Reason : Single possibility in row",
@@ -36,14 +33,14 @@ using OpenCells = std::array<std::uint64_t, kOpenWords>;
 
 class Engine {
   public:
-    Engine(Board& board, const GuessProgress& progress)
-        : board_(board),
-          session_(board.session()),
+    Engine(SolveTables& tables, Session& session, const GuessProgress& progress)
+        : work_(tables),
+          session_(session),
           progress_(progress),
-          tables_(unitTables(board.kind())),
-          side_(board.side()),
-          cellCount_(board.cellCount()),
-          grid_(board.layerData(kWorkLayer)) {}
+          tables_(unitTables(tables.kind())),
+          side_(tables.kind().side),
+          cellCount_(tables.cellCount()),
+          grid_(tables.layerData(kWorkLayer)) {}
 
     SolveOutcome run(bool oneStep);
 
@@ -58,7 +55,7 @@ class Engine {
     void recountAll();
     void writeCell(int cell, int value);
     void copyLayer(int from, int to) {
-        board_.copyLayer(from, to);
+        work_.copyLayer(from, to);
         masks_[to] = masks_[from];
         open_[to] = open_[from];
     }
@@ -74,7 +71,7 @@ class Engine {
     bool finishedByStop();
     void writeNotesAndTable();
 
-    Board& board_;
+    SolveTables& work_;
     Session& session_;
     const GuessProgress& progress_;
     const UnitTables& tables_;
@@ -157,8 +154,8 @@ void Engine::singleCandidateSweep(bool notesCleared) {
             const int value = std::countr_zero(candidates);
             writeCell(cell, value);
             placed_ = true;
-            if (oneStep_ && !board_.guessing()) {
-                board_.setStoreValue(kStartLayer, cell, value);
+            if (oneStep_ && !work_.guessing()) {
+                work_.setValue(kStartLayer, cell, value);
                 singleCell_ = cell;
                 singleValue_ = value;
                 singleReason_ = kSingleCandidateReason;
@@ -172,7 +169,7 @@ void Engine::singleCandidateSweep(bool notesCleared) {
 void Engine::placeUnitSingle(int unit, int cell, int value) {
     writeCell(cell, value);
     placed_ = true;
-    if (!oneStep_ || board_.guessing()) return;
+    if (!oneStep_ || work_.guessing()) return;
     slot2Cell_ = cell;
     slot2Value_ = value;
     singleCell_ = cell;
@@ -239,7 +236,7 @@ void Engine::propagate() {
         if (finished_) return;
         if (!placed_) singlePossibilitySweep();
         if (finished_) return;
-        if (board_.settleConsistency(1).complete) {
+        if (work_.layerComplete(kWorkLayer)) {
             finished_ = true;
             return;
         }
@@ -297,7 +294,7 @@ void Engine::searchNested(int depth, int cell, ValueMask candidates) {
 
 void Engine::guessingPhase() {
     guessingEntered_ = true;
-    board_.setGuessing(true);
+    work_.setGuessing(true);
     copyLayer(kWorkLayer, kPropagatedLayer);
     slot3_ = slot1_;
     guessEntries_.clear();
@@ -340,42 +337,42 @@ void Engine::guessingPhase() {
 }
 
 void Engine::writeNotesAndTable() {
-    board_.notes(1, 0, 0, "", true);
-    board_.notes(2, 0, 0, "", true);
-    const GridKind& kind = board_.kind();
+    work_.notes(1, 0, 0, "", true);
+    work_.notes(2, 0, 0, "", true);
+    const GridKind& kind = work_.kind();
     for (int cell = 1; cell <= cellCount_; ++cell)
         if (slot1_[cell] != 0)
-            board_.notes(1, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot1_[cell]));
+            work_.notes(1, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot1_[cell]));
     if (slot2Cell_ != 0) {
-        board_.notes(2, kind.rowOf(slot2Cell_), kind.columnOf(slot2Cell_), valueText(slot2Value_));
-        board_.notes(2, kind.rowOf(slot2Cell_), 0, std::to_string(slot2Cell_));
+        work_.notes(2, kind.rowOf(slot2Cell_), kind.columnOf(slot2Cell_), valueText(slot2Value_));
+        work_.notes(2, kind.rowOf(slot2Cell_), 0, std::to_string(slot2Cell_));
     }
     if (!guessingEntered_) return;
-    board_.notes(3, 0, 0, "", true);
+    work_.notes(3, 0, 0, "", true);
     for (int cell = 1; cell <= cellCount_; ++cell)
         if (slot3_[cell] != 0)
-            board_.notes(3, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot3_[cell]));
-    board_.guessEntry(0, 0, "", true);
+            work_.notes(3, kind.rowOf(cell), kind.columnOf(cell), candidateText(slot3_[cell]));
+    work_.guessEntry(0, 0, "", true);
     int entry = 1;
     for (const GuessEntry& item : guessEntries_) {
-        board_.guessEntry(entry, 0, std::to_string(std::popcount(item.candidates) - 1));
-        board_.guessEntry(entry, 1, std::to_string(item.cell));
-        board_.guessEntry(entry, 2, candidateText(item.candidates));
+        work_.guessEntry(entry, 0, std::to_string(std::popcount(item.candidates) - 1));
+        work_.guessEntry(entry, 1, std::to_string(item.cell));
+        work_.guessEntry(entry, 2, candidateText(item.candidates));
         ++entry;
     }
 }
 
 // The notes and the guess table are written once, when the run ends.
 SolveOutcome Engine::run(bool oneStep) {
-    board_.setGuessing(false);
+    work_.setGuessing(false);
     oneStep_ = oneStep;
-    if (oneStep) board_.copyLayer(kWorkLayer, kStartLayer);
+    if (oneStep) work_.copyLayer(kWorkLayer, kStartLayer);
     recountAll();
     propagate();
     if (!finished_) guessingPhase();
     writeNotesAndTable();
     SolveOutcome outcome;
-    outcome.result = board_.layerOneComplete();
+    outcome.result = work_.layerComplete(kWorkLayer);
     outcome.guesses = guesses_;
     outcome.propagations = propagations_;
     outcome.reason = guesses_ > 0 ? guessReasonText(guesses_) : singleReason_;
@@ -390,32 +387,9 @@ SolveOutcome Engine::run(bool oneStep) {
 
 }  // namespace
 
-SolveOutcome solveBoard(Board& board, bool oneStep, const GuessProgress& progress) {
-    return Engine(board, progress).run(oneStep);
-}
-
-void showReachedGrid(Board& board, bool beforeGuesses) {
-    for (int cell = 1; cell <= board.cellCount(); ++cell) {
-        if (beforeGuesses) {
-            board.setCellValue(cell, valueText(board.storeValue(kPropagatedLayer, cell)));
-        } else {
-            board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
-        }
-    }
-}
-
-void showNextStep(Board& board, const SolveOutcome& outcome) {
-    board.copyLayer(kStartLayer, kWorkLayer);
-    for (int cell = 1; cell <= board.cellCount(); ++cell)
-        board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
-    if (outcome.guessCell == 0) return;
-    board.setStoreValue(kWorkLayer, outcome.guessCell, outcome.guessValue);
-    board.setCellText(outcome.guessCell, valueText(outcome.guessValue));
-}
-
-void keepShownGrid(Board& board) {
-    for (int cell = 1; cell <= board.cellCount(); ++cell)
-        board.setStoreValue(kWorkLayer, cell, board.shownValue(cell));
+SolveOutcome solveTables(SolveTables& tables, Session& session, bool oneStep,
+                         const GuessProgress& progress) {
+    return Engine(tables, session, progress).run(oneStep);
 }
 
 }  // namespace quorvel

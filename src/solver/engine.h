@@ -1,19 +1,27 @@
 #pragma once
-// solveBoard, the solve engine of a grid window: singles, then first-level guesses in guess order
-// with nested guesses below them, in the strength the session's solve mode selects. It computes
-// on the board's value tables and returns what it found; it shows nothing and leaves the cells
-// as they were. The solve commands (solve_commands.h) show the outcome with the functions below.
+// solveTables, the solve engine of a grid: singles, then first-level guesses in guess order with
+// nested guesses below them, in the strength the session's solve mode selects. It computes on a
+// grid's working tables (model/solve_tables.h) and returns what it found; the solve commands
+// (ui/commands/solve_commands.h) show the outcome on the grid window.
 
 #include <functional>
 #include <string>
 
-#include "model/board.h"
+#include "model/session.h"
+#include "model/solve_tables.h"
 
 namespace quorvel {
 
 inline constexpr int kMildAttack = 0;
 inline constexpr int kBruteForce = 1;
 inline constexpr int kNumberCrunch = 2;
+
+// The layers whose contents a run leaves for the commands: the grid reached, the grid as the
+// singles left it before the first guess, and (a one-step run) the grid before the run with the
+// single placed by the single candidate rule.
+inline constexpr int kWorkLayer = 1;
+inline constexpr int kPropagatedLayer = 4;
+inline constexpr int kStartLayer = 15;
 
 struct SolveOutcome {
     bool ran = false;       // false when a run was already under way (nothing changed)
@@ -40,24 +48,13 @@ struct SolveOutcome {
 // command sets the session's stopRequested, which ends the run).
 using GuessProgress = std::function<void(long guesses)>;
 
-// One run on the board. oneStep is the Get Next form: the run ends at the first single it
-// places. Reads board.session() (solveMode, stopRequested); a run stopped between nested guesses
-// clears session.solverBusy so that the next command may start while this one is shown. Writes
-// layer 1 (the grid reached), the notes and the guess table; board.guessing() stays true after a
-// run that guessed until the command has shown the outcome. `result` says whether layer 1 ended
+// One run on the tables. oneStep is the Get Next form: the run ends at the first single it
+// places. Reads session.solveMode and stopRequested; a run stopped between nested guesses clears
+// session.solverBusy so that the next command may start while this one is shown. Writes layer 1
+// (the grid reached), the notes and the guess table; tables.guessing() stays true after a run
+// that guessed until the command has shown the outcome. `result` says whether layer 1 ended
 // complete.
-SolveOutcome solveBoard(Board& board, bool oneStep, const GuessProgress& progress = {});
-
-// After a full run: the cells show the grid the run reached, or with `beforeGuesses` the grid as
-// the singles left it before the first guess (layer 1 then holds it too).
-void showReachedGrid(Board& board, bool beforeGuesses);
-
-// After a one-step run that ended complete: the cells and layer 1 go back to the grid before the
-// run, with the single it placed and the first-level guess that solved the grid.
-void showNextStep(Board& board, const SolveOutcome& outcome);
-
-// After a one-step run that did not end complete: layer 1 says what the cells show, so that the
-// tables match the grid (a shown single stays, a failed search's branch goes).
-void keepShownGrid(Board& board);
+SolveOutcome solveTables(SolveTables& tables, Session& session, bool oneStep,
+                         const GuessProgress& progress = {});
 
 }  // namespace quorvel

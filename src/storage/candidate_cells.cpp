@@ -8,7 +8,7 @@
 namespace quorvel::formats {
 
 FilePuzzle PuzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells) {
-    FilePuzzle entry{PuzzleLine{kind, std::vector<int>(cells.size(), 0), {}}, 0, {}, {}};
+    FilePuzzle entry{Puzzle{kind, std::vector<int>(cells.size(), 0), {}, {}}, 0, {}, {}};
     bool several = false;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (std::popcount(cells[i]) == 1) entry.puzzle.values[i] = std::countr_zero(cells[i]);

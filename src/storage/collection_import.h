@@ -21,7 +21,7 @@ struct PuzzleJudgement {
     std::vector<int> solution;  // the values of the one solution, cell order; empty otherwise
     int level = 0;              // the computed level 1..4; 0 when none was computed
 };
-using JudgePuzzle = std::function<PuzzleJudgement(const PuzzleLine&)>;
+using JudgePuzzle = std::function<PuzzleJudgement(const Puzzle&)>;
 
 struct CollectionImport {
     int imported = 0;

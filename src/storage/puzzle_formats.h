@@ -41,7 +41,7 @@ struct PuzzleInfo {
 // a cell without marks), empty when the text gives none. `entries` are the values a SadMan file's
 // [State] adds to the givens (index 0 for cell 1, 0 where none), empty when it adds none.
 struct FilePuzzle {
-    PuzzleLine puzzle;
+    Puzzle puzzle;
     int line = 0;  // the line of the text the puzzle starts on
     std::vector<PuzzleInfo> info;
     std::vector<int> entries;

@@ -14,7 +14,7 @@ namespace quorvel::tool {
 
 namespace {
 
-std::string checkOne(const PuzzleLine& puzzle) {
+std::string checkOne(const Puzzle& puzzle) {
     const SolutionCount count = countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates);
     std::string differ;
     for (const int cell : differingCells(count))

@@ -89,8 +89,8 @@ int RunDump(const std::vector<std::string>& args) {
 // complete valid grid agreeing with every given.
 struct SourcePuzzle {
     int level = 0;
-    PuzzleLine givens;
-    PuzzleLine solution;
+    Puzzle givens;
+    Puzzle solution;
     int kind = kKindPredefined;
 };
 

@@ -1,12 +1,6 @@
 #include "tool/engine_runner.h"
 
-#include <memory>
-
-#include "model/board.h"
-#include "model/headless_grid_events.h"
-#include "model/puzzle_board.h"
-#include "model/session.h"
-#include "solver/solve_commands.h"
+#include "solver/puzzle_solve.h"
 
 namespace quorvel::tool {
 namespace {
@@ -24,12 +18,8 @@ int modeOf(EngineStrength strength) {
 }
 
 EngineVerdict runEngine(const GridKind& kind, const CellValues& puzzle, EngineStrength strength) {
-    Session session;
-    HeadlessGridEvents events(session);
-    const auto board = std::make_unique<Board>(kind, session, events);  // large: keep off the stack
-    loadGivens(*board, puzzle);
-    const SolveOutcome outcome = solveCommand(*board, events, modeOf(strength));
-    return {outcome.result, outcome.guesses, shownValues(*board)};
+    const PuzzleSolve solve = solvePuzzle(Puzzle{kind, puzzle, {}, {}}, modeOf(strength));
+    return {solve.outcome.result, solve.outcome.guesses, solve.grid};
 }
 
 }  // namespace

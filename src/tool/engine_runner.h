@@ -1,6 +1,6 @@
 #pragma once
-// The program's own solve engine as the puzzle maker sees it: a fresh grid loaded with the
-// puzzle as Get Puzzle would, then the Solve menu command of the chosen strength.
+// The program's own solve engine as the puzzle maker sees it: the Solve menu command of the
+// chosen strength on the puzzle as on a freshly loaded grid (solver/puzzle_solve.h).
 
 #include "tool/puzzle_maker.h"
 

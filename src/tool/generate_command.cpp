@@ -17,7 +17,7 @@
 #include <sstream>
 #include <string>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "create/random_source.h"
 #include "logic/puzzle_rating.h"
 #include "logic/rating_scale.h"

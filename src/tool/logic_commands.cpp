@@ -64,7 +64,7 @@ std::string stepsJson(const std::vector<logic::Step>& steps) {
     return json + "]";
 }
 
-std::string hintJson(const PuzzleLine& puzzle) {
+std::string hintJson(const Puzzle& puzzle) {
     const logic::LogicPath path = logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates);
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) + ",\"technique\":";
     if (path.end != logic::PathEnd::Placed)
@@ -76,7 +76,7 @@ std::string hintJson(const PuzzleLine& puzzle) {
            ",\"steps\":" + stepsJson(path.steps) + "}";
 }
 
-std::string explainJson(const PuzzleLine& puzzle) {
+std::string explainJson(const Puzzle& puzzle) {
     const logic::LogicPath path = logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates);
     const bool solved = path.end == logic::PathEnd::Solved;
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
@@ -87,7 +87,7 @@ std::string explainJson(const PuzzleLine& puzzle) {
 }
 
 // Every instance of `technique` in the state as given, nothing applied before.
-std::string findJson(const logic::TechniqueInfo& technique, const PuzzleLine& puzzle) {
+std::string findJson(const logic::TechniqueInfo& technique, const Puzzle& puzzle) {
     logic::LogicGrid grid(puzzle.kind, puzzle.values, puzzle.candidates);
     grid.setOneSolution(countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates).count ==
                         1);
@@ -102,7 +102,7 @@ std::string findJson(const logic::TechniqueInfo& technique, const PuzzleLine& pu
 }
 
 int runOnPuzzles(const std::string& command, std::vector<std::string> args,
-                 std::string (*describe)(const PuzzleLine&)) {
+                 std::string (*describe)(const Puzzle&)) {
     const std::optional<int> jobs = takeJobs(command, args);
     if (!jobs) return kUsageError;
     if (args.empty())
@@ -126,7 +126,7 @@ int runFind(const std::vector<std::string>& args) {
         return failCommand(
             "find", "unknown technique '" + args[0] + "' (quorvel-tool techniques lists them)");
     return answerPuzzles(
-        "find", args[1], [&](const PuzzleLine& puzzle) { return findJson(*named, puzzle); },
+        "find", args[1], [&](const Puzzle& puzzle) { return findJson(*named, puzzle); },
         PuzzleInput::States);
 }
 

@@ -34,7 +34,7 @@ std::string jsonString(const std::string& text) {
 }
 
 int answerPuzzles(const std::string& command, const std::string& source,
-                  const std::function<std::string(const PuzzleLine&)>& answer, PuzzleInput input,
+                  const std::function<std::string(const Puzzle&)>& answer, PuzzleInput input,
                   int jobs) {
     const auto parse = input == PuzzleInput::States ? parseStateLine : parsePuzzleLine;
     if (source != "-") {
@@ -44,7 +44,7 @@ int answerPuzzles(const std::string& command, const std::string& source,
         return 0;
     }
     OrderedAnswers answers(jobs);
-    const auto add = [&](PuzzleLine puzzle) {
+    const auto add = [&](Puzzle puzzle) {
         answers.add([&answer, puzzle = std::move(puzzle)] { return answer(puzzle); });
     };
     std::string line;

@@ -26,7 +26,7 @@ enum class PuzzleInput { Lines, States };
 // Standard input is answered on `jobs` threads (tool/ordered_answers.h): `answer` must then be
 // safe to call from several threads at once.
 int answerPuzzles(const std::string& command, const std::string& source,
-                  const std::function<std::string(const PuzzleLine&)>& answer,
+                  const std::function<std::string(const Puzzle&)>& answer,
                   PuzzleInput input = PuzzleInput::Lines, int jobs = 1);
 
 }  // namespace quorvel::tool

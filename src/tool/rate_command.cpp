@@ -14,7 +14,7 @@ namespace quorvel::tool {
 
 namespace {
 
-std::string rateOne(const PuzzleLine& puzzle) {
+std::string rateOne(const Puzzle& puzzle) {
     const logic::PuzzleRating rating =
         logic::ratePuzzle(puzzle.kind, puzzle.values, puzzle.candidates);
     return "{\"size\":" + std::to_string(puzzle.kind.side) +

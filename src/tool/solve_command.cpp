@@ -1,15 +1,12 @@
-// quorvel-tool solve: loads each puzzle into a fresh grid, runs one Assist Solve command on it as
-// the main window would, and prints the outcome as one compact JSON object a line.
+// quorvel-tool solve: runs one Assist Solve command on each puzzle as on a fresh grid (the engine
+// without a window, solver/puzzle_solve.h) and prints the outcome as one compact JSON object a
+// line.
 
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "model/board.h"
-#include "model/headless_grid_events.h"
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
-#include "solver/solve_commands.h"
+#include "solver/puzzle_solve.h"
 #include "tool/command_registry.h"
 #include "tool/puzzle_input.h"
 
@@ -27,28 +24,18 @@ std::optional<int> modeNamed(const std::string& name) {
     return std::nullopt;
 }
 
-std::string solveOne(const PuzzleLine& puzzle, int mode) {
-    Session session;
-    HeadlessGridEvents events(session);
-    const auto board = std::make_unique<Board>(puzzle.kind, session, events);
-    loadGivens(*board, puzzle.values);
-    SolveOutcome outcome;
-    GetNextOutcome next;
-    if (mode == kGetNextMode) {
-        next = getNextCommand(*board, events);
-        outcome = next.solve;
-    } else {
-        outcome = solveCommand(*board, events, mode);
-    }
+std::string solveOne(const Puzzle& puzzle, int mode) {
+    const PuzzleSolve solve = mode == kGetNextMode ? nextStepOf(puzzle) : solvePuzzle(puzzle, mode);
+    const SolveOutcome& outcome = solve.outcome;
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) +
                        ",\"result\":" + (outcome.result ? "true" : "false") +
-                       ",\"message\":" + jsonString(events.messageText()) +
+                       ",\"message\":" + jsonString(solve.message) +
                        ",\"reason\":" + jsonString(outcome.reason) +
-                       ",\"guesses\":" + std::to_string(outcome.guesses) + ",\"grid\":" +
-                       jsonString(formatPuzzleLine(puzzle.kind, shownValues(*board)));
+                       ",\"guesses\":" + std::to_string(outcome.guesses) +
+                       ",\"grid\":" + jsonString(formatPuzzleLine(puzzle.kind, solve.grid));
     if (mode == kGetNextMode)
         json +=
-            ",\"cell\":" + std::to_string(next.cell) + ",\"value\":" + std::to_string(next.value);
+            ",\"cell\":" + std::to_string(solve.cell) + ",\"value\":" + std::to_string(solve.value);
     return json + "}";
 }
 
@@ -73,7 +60,7 @@ int runSolve(const std::vector<std::string>& args) {
     if (!mode) return fail("missing --mode mild|brute|crunch|next");
     if (!source) return fail("missing puzzle (a puzzle line, or - for standard input)");
     return answerPuzzles("solve", *source,
-                         [&](const PuzzleLine& puzzle) { return solveOne(puzzle, *mode); });
+                         [&](const Puzzle& puzzle) { return solveOne(puzzle, *mode); });
 }
 
 const bool registered =

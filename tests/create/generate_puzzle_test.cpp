@@ -1,13 +1,14 @@
-// generatePuzzle: the grid it stores, what it keeps, how it draws and restarts, and Stop.
+// The generator: the grid it fills, what a puzzle keeps of it, how it draws and restarts, and
+// Stop.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "create/generate_puzzle.h"
+#include "create/generated_puzzle.h"
 #include "create/generation_trace.h"
 #include "create/givens_pattern.h"
-#include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
 namespace quorvel::testing {
@@ -18,31 +19,26 @@ bool IsCompleteValidGrid(const GridKind& kind, const std::vector<int>& values) {
     return countSolutions(kind, values, 2).count == 1;
 }
 
-TEST(generatePuzzle, StoresAValidFullGridAndKeepsOnlyTheLockedCells) {
+TEST(generatePuzzle, FillsAValidFullGridAndKeepsOnlyThePatternCells) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         for (int level = 1; level <= 4; ++level) {
             for (std::uint64_t seed = 1; seed <= 10; ++seed) {
-                TracedGrid grid(*kind, level);
-                grid.session.gradeLevel = 4 - level + 1;
-                SeededRandom random(seed);
+                // The pattern is drawn first, from the same source.
+                SeededRandom patternRandom(seed);
                 const std::vector<int> pattern =
-                    DrawGivensPattern(*kind, ExposedCountFor(*kind, level), random);
-                ApplyGivensPattern(*grid.board, pattern);
-                ASSERT_TRUE(generatePuzzle(*grid.window, random));
-
-                const std::vector<int>& stored = grid.window->storedGrid();
-                EXPECT_EQ(grid.window->storeCount(), 1);
-                ASSERT_TRUE(IsCompleteValidGrid(*kind, stored)) << kind->side << " seed " << seed;
-                EXPECT_EQ(grid.session.gradeLevel, level) << "stored with the chosen level";
-                const std::vector<int> shown = shownValues(*grid.board);
+                    DrawGivensPattern(*kind, ExposedCountFor(*kind, level), patternRandom);
+                SeededRandom random(seed);
+                const GeneratedPuzzle made = GeneratePuzzle(*kind, level, random);
+                ASSERT_TRUE(made.made);
+                ASSERT_TRUE(IsCompleteValidGrid(*kind, made.solution))
+                    << kind->side << " seed " << seed;
                 for (int cell = 1; cell <= kind->cellCount(); ++cell) {
                     const auto i = static_cast<std::size_t>(cell - 1);
                     const bool given =
                         std::find(pattern.begin(), pattern.end(), cell) != pattern.end();
-                    ASSERT_EQ(shown[i], given ? stored[i] : 0) << "cell " << cell;
-                    ASSERT_EQ(grid.board->cellValue(cell), shown[i])
-                        << "value table, cell " << cell;
+                    ASSERT_EQ(made.puzzle[i], given ? made.solution[i] : 0) << "cell " << cell;
                 }
+                EXPECT_EQ(made.givens, static_cast<int>(pattern.size()));
             }
         }
     }
@@ -58,14 +54,14 @@ std::vector<std::pair<int, bool>> TriesOf(const std::vector<TraceStep>& trace, i
 }
 
 TEST(generatePuzzle, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
-    TracedGrid grid(kNineGrid);
+    TracedFill grid(kNineGrid);
     // Cell 1: 0.01 draws position 0 and is drawn again; 0.95 gives position 9 (value 9).
     // Cell 2: 0.99 gives position 9, the 9 is a duplicate; the shortened list has no position 9,
     //         so 0.15 draws position 1 (value 1).
     // Cell 3: 0.1 gives position 1, the 1 is a duplicate; the 2 moves into position 1 and is
     //         tried without a new draw.
     ScriptedRandom random({0.01, 0.95, 0.99, 0.15, 0.1});
-    ASSERT_TRUE(generatePuzzle(*grid.window, random));
+    ASSERT_TRUE(grid.run(random));
     using Tries = std::vector<std::pair<int, bool>>;
     EXPECT_EQ(TriesOf(grid.trace, 1).front(), std::make_pair(9, false));
     const Tries cell2 = TriesOf(grid.trace, 2);
@@ -78,9 +74,9 @@ TEST(generatePuzzle, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
 
 TEST(generatePuzzle, ASingleCandidateIsPlacedWhateverWasDrawn) {
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-        TracedGrid grid(kNineGrid);
+        TracedFill grid(kNineGrid);
         SeededRandom random(seed);
-        ASSERT_TRUE(generatePuzzle(*grid.window, random));
+        ASSERT_TRUE(grid.run(random));
         // The first time cell 9 is tried, cells 1..8 of row 1 leave it one value.
         const auto tries = TriesOf(grid.trace, 9);
         ASSERT_FALSE(tries.empty());
@@ -104,9 +100,9 @@ TEST(generatePuzzle, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
     for (const Case& c : cases) {
         int largeRestartsInside = 0;  // large restarts that kept the top of the grid
         for (std::uint64_t seed = 1; seed <= static_cast<std::uint64_t>(c.seeds); ++seed) {
-            TracedGrid grid(*c.kind);
+            TracedFill grid(*c.kind);
             SeededRandom random(seed);
-            ASSERT_TRUE(generatePuzzle(*grid.window, random));
+            ASSERT_TRUE(grid.run(random));
             int deadEnds = 0;
             int highestRow = 1;
             int lastLargeStart = 0;
@@ -148,20 +144,15 @@ TEST(generatePuzzle, ARunStuckBehindItsLargeRestartStillCompletes) {
     EXPECT_TRUE(IsCompleteValidGrid(kFifteenGrid, made.solution));
 }
 
-TEST(generatePuzzle, StopBlanksTheGridAndStoresNothing) {
+TEST(generatePuzzle, StopEndsTheFillAtTheNextTry) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         for (int stopAfter : {1, 40, 400}) {
-            TracedGrid grid(*kind);
+            TracedFill grid(*kind);
             SeededRandom random(3);
-            ApplyGivensPattern(*grid.board, DrawGivensPattern(*kind, 30, random));
-            grid.window->stopAfterChecks = stopAfter;
-            EXPECT_FALSE(generatePuzzle(*grid.window, random));
-            EXPECT_EQ(grid.window->storeCount(), 0);
-            for (int cell = 1; cell <= kind->cellCount(); ++cell) {
-                ASSERT_EQ(grid.board->cell(cell).text, "") << cell;
-                ASSERT_EQ(grid.board->cellValue(cell), 0) << cell;
-                ASSERT_FALSE(grid.board->cell(cell).locked) << cell;
-            }
+            DrawGivensPattern(*kind, 30, random);
+            grid.stopAfterChecks = stopAfter;
+            EXPECT_FALSE(grid.run(random));
+            EXPECT_EQ(grid.checks, stopAfter);
         }
     }
 }

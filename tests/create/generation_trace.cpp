@@ -2,47 +2,37 @@
 
 namespace quorvel::testing {
 
-TraceStep StepAt(const Board& board, int cell) {
+namespace {
+
+// Where the fill stands: cells 1..cell-1 filled, cells after `cell` empty.
+TraceStep StepAt(const GridKind& kind, const std::uint8_t* grid, int cell) {
     TraceStep step;
     step.cell = cell;
-    step.value = board.cellValue(cell);
+    step.value = grid[cell];
     for (int c = 1; c < cell; ++c)
-        step.filledBefore = step.filledBefore && !board.cell(c).text.empty();
-    for (int c = cell + 1; c <= board.cellCount(); ++c)
-        step.emptyAfter = step.emptyAfter && board.cell(c).text.empty();
+        step.filledBefore = step.filledBefore && grid[c] != 0;
+    for (int c = cell + 1; c <= kind.cellCount(); ++c)
+        step.emptyAfter = step.emptyAfter && grid[c] == 0;
     return step;
 }
 
-void TracingEvents::messageLine(const std::string& text, Colour colour, int alignment) {
-    HeadlessGridEvents::messageLine(text, colour, alignment);
-    if (board == nullptr || trace == nullptr) return;
-    // At a dead end the cell without candidates is the last filled one.
-    int last = 0;
-    for (int cell = 1; cell <= board->cellCount(); ++cell) {
-        if (!board->cell(cell).text.empty()) last = cell;
-    }
-    TraceStep step = StepAt(*board, last);
-    step.deadEnd = true;
-    step.message = text;
-    trace->push_back(step);
-}
+}  // namespace
 
-ConsistencyResult TracingGeneration::checkConsistency(int cell, bool silent) {
-    const ConsistencyResult result = HeadlessGeneration::checkConsistency(cell, silent);
-    if (!silent) return result;
-    TraceStep step = StepAt(board(), cell);
-    step.duplicate = result.invalid;
-    trace_.push_back(step);
-    if (stopAfterChecks > 0 && ++checks_ == stopAfterChecks) board().session().stopRequested = true;
-    return result;
-}
-
-TracedGrid::TracedGrid(const GridKind& kind, int level) {
-    session.currentLevel = level;
-    board = std::make_unique<Board>(kind, session, events);
-    events.board = board.get();
-    events.trace = &trace;
-    window = std::make_unique<TracingGeneration>(*board, trace);
+std::optional<std::vector<int>> TracedFill::run(RandomSource& random) {
+    FillHooks hooks;
+    hooks.checked = [this](int cell, const std::uint8_t* grid, bool duplicate) {
+        TraceStep step = StepAt(kind, grid, cell);
+        step.duplicate = duplicate;
+        trace.push_back(step);
+        if (stopAfterChecks > 0 && ++checks == stopAfterChecks) session.stopRequested = true;
+    };
+    hooks.deadEnd = [this](int cell, const std::uint8_t* grid, int highestRow) {
+        TraceStep step = StepAt(kind, grid, cell);
+        step.deadEnd = true;
+        step.message = generatingRowText(highestRow);
+        trace.push_back(step);
+    };
+    return fillRandomGrid(kind, random, session, hooks);
 }
 
 }  // namespace quorvel::testing

@@ -1,17 +1,17 @@
 #pragma once
 // Helpers for the generator tests: a random source that plays a script before falling back to a
-// seeded one, and a headless window that records every placement the generator checks and
-// every dead end it reports.
+// seeded one, and a fill whose hooks record every placement the generator checks and every dead
+// end it reports.
 
+#include <cstdint>
 #include <deque>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "create/headless_generation.h"
+#include "create/generate_puzzle.h"
 #include "create/random_source.h"
-#include "model/board.h"
-#include "model/headless_grid_events.h"
+#include "model/grid_kind.h"
 #include "model/session.h"
 
 namespace quorvel::testing {
@@ -43,44 +43,20 @@ struct TraceStep {
     bool duplicate = false;
     bool filledBefore = true;  // every cell before `cell` was filled
     bool emptyAfter = true;    // every cell after `cell` was empty
-    std::string message;       // the message line of a dead end
+    std::string message;       // the progress line of a dead end
 };
 
-class TracingEvents : public HeadlessGridEvents {
-  public:
-    using HeadlessGridEvents::HeadlessGridEvents;
-    void messageLine(const std::string& text, Colour colour, int alignment) override;
+// fillRandomGrid with hooks that record its steps.
+struct TracedFill {
+    explicit TracedFill(const GridKind& kind) : kind(kind) {}
+    std::optional<std::vector<int>> run(RandomSource& random);
 
-    Board* board = nullptr;
-    std::vector<TraceStep>* trace = nullptr;
-};
-
-class TracingGeneration : public HeadlessGeneration {
-  public:
-    TracingGeneration(Board& board, std::vector<TraceStep>& trace)
-        : HeadlessGeneration(board), trace_(trace) {}
-    ConsistencyResult checkConsistency(int cell, bool silent) override;
-
+    const GridKind& kind;
+    Session session;
+    std::vector<TraceStep> trace;
     // Sets stopRequested once this many placements were checked (0: never).
     int stopAfterChecks = 0;
-
-  private:
-    std::vector<TraceStep>& trace_;
-    int checks_ = 0;
+    int checks = 0;
 };
-
-// A headless board with the tracing window and events.
-struct TracedGrid {
-    explicit TracedGrid(const GridKind& kind, int level = 1);
-
-    Session session;
-    TracingEvents events{session};
-    std::unique_ptr<Board> board;
-    std::vector<TraceStep> trace;
-    std::unique_ptr<TracingGeneration> window;
-};
-
-// Where the fill stands on a board: cells 1..cell-1 filled, cells after `cell` empty.
-TraceStep StepAt(const Board& board, int cell);
 
 }  // namespace quorvel::testing

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "create/level_aim.h"
 #include "model/puzzle_line.h"
 #include "solver/solution_count.h"

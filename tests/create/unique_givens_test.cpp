@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "create/unique_givens.h"
 #include "solver/solution_count.h"
 

@@ -5,19 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/tool_run.h"
-#include "model/board.h"
-#include "model/headless_grid_events.h"
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
+#include "solver/puzzle_solve.h"
 #include "solver/solution_count.h"
-#include "solver/solve_commands.h"
 
 namespace quorvel {
 namespace {
@@ -26,8 +22,8 @@ struct ShippedPuzzle {
     std::string where;  // file:line, for failure messages
     int level = 0;
     std::string givensLine;
-    PuzzleLine givens;
-    PuzzleLine solution;
+    Puzzle givens;
+    Puzzle solution;
 };
 
 // Reads "level puzzle-line solution-line" lines; a malformed line is a test failure.
@@ -61,12 +57,8 @@ struct EngineRun {
 };
 
 EngineRun solveWith(const ShippedPuzzle& puzzle, int mode) {
-    Session session;
-    HeadlessGridEvents events(session);
-    const auto board = std::make_unique<Board>(puzzle.givens.kind, session, events);
-    loadGivens(*board, puzzle.givens.values);
-    const SolveOutcome outcome = solveCommand(*board, events, mode);
-    return {outcome.result && shownValues(*board) == puzzle.solution.values, outcome.guesses};
+    const PuzzleSolve solve = solvePuzzle(puzzle.givens, mode);
+    return {solve.outcome.result && solve.grid == puzzle.solution.values, solve.outcome.guesses};
 }
 
 // Exactly one solution, the stored one; no puzzle twice; and the level the engine gives it:

@@ -99,7 +99,7 @@ bool holds(const Step& step, const LogicGrid& grid, const CellValues& solution) 
 
 // The candidates of each empty cell, without about a tenth of those the solution does not hold
 // (the same every run for the same `seed`): a state a user might have reached by hand.
-std::vector<ValueMask> thinnedCandidates(const PuzzleLine& puzzle, const CellValues& solution,
+std::vector<ValueMask> thinnedCandidates(const Puzzle& puzzle, const CellValues& solution,
                                          unsigned seed) {
     const LogicGrid fresh(puzzle.kind, puzzle.values);
     std::mt19937 random(seed);
@@ -125,7 +125,7 @@ PathFigures checkPaths(const std::string& file, int every, int probe, bool thinn
     std::string line;
     for (int number = 0; std::getline(in, line); ++number) {
         if (number % every != 0) continue;
-        const PuzzleLine puzzle = *parsePuzzleLine(line).puzzle;
+        const Puzzle puzzle = *parsePuzzleLine(line).puzzle;
         const SolutionCount solutions = countSolutions(puzzle.kind, puzzle.values, 2);
         if (solutions.count != 1) continue;
         ++figures.checked;

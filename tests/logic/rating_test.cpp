@@ -31,7 +31,7 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
     std::string line;
     for (int number = 0; std::getline(in, line); ++number) {
         if (number % 160 != 0) continue;
-        const PuzzleLine puzzle = *parsePuzzleLine(line).puzzle;
+        const Puzzle puzzle = *parsePuzzleLine(line).puzzle;
         const auto [path, ratings] = ratingPath(puzzle.kind, puzzle.values);
         ASSERT_EQ(ratings.size(), path.steps.size());
         LogicGrid grid(puzzle.kind, puzzle.values);

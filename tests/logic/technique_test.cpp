@@ -430,7 +430,7 @@ TEST(Techniques, ClaimNothingOnPublishedFailCases) {
          "r7c5=6"},
     };
     for (const auto& c : cases) {
-        const PuzzleLine state = *parseCandidateLine(c.state).puzzle;
+        const Puzzle state = *parseCandidateLine(c.state).puzzle;
         const std::vector<Step> steps =
             stepsOf(c.technique, LogicGrid(state.kind, state.values, state.candidates));
         EXPECT_TRUE(steps.empty()) << steps.front().text;

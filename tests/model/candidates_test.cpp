@@ -82,24 +82,24 @@ TEST(Tables, SetCellValueAndReadItBack) {
 TEST(Tables, NotesAndGuessOrderAccessors) {
     TestGrid grid(kNineGrid);
     Board& board = *grid.board;
-    board.notes(1, 9, 9, "2,5");
-    board.notes(1, 0, 0, "x");
-    EXPECT_EQ(board.notes(1, 9, 9), "2,5");
-    board.notes(2, 1, 1, "4");
-    board.notes(1, 0, 0, "", true);
-    EXPECT_EQ(board.notes(1, 9, 9), "");
-    EXPECT_EQ(board.notes(1, 0, 0), "");
-    EXPECT_EQ(board.notes(2, 1, 1), "4");
-    EXPECT_EQ(board.notes(1, 10, 1), "");
+    board.tables().notes(1, 9, 9, "2,5");
+    board.tables().notes(1, 0, 0, "x");
+    EXPECT_EQ(board.tables().notes(1, 9, 9), "2,5");
+    board.tables().notes(2, 1, 1, "4");
+    board.tables().notes(1, 0, 0, "", true);
+    EXPECT_EQ(board.tables().notes(1, 9, 9), "");
+    EXPECT_EQ(board.tables().notes(1, 0, 0), "");
+    EXPECT_EQ(board.tables().notes(2, 1, 1), "4");
+    EXPECT_EQ(board.tables().notes(1, 10, 1), "");
 
-    board.guessEntry(81, 2, "3,8");
-    EXPECT_EQ(board.guessEntry(81, 2), "3,8");
-    EXPECT_EQ(board.guessEntry(82, 0), "");
-    board.guessEntry(0, 0, "", true);
-    EXPECT_EQ(board.guessEntry(81, 2), "");
+    board.tables().guessEntry(81, 2, "3,8");
+    EXPECT_EQ(board.tables().guessEntry(81, 2), "3,8");
+    EXPECT_EQ(board.tables().guessEntry(82, 0), "");
+    board.tables().guessEntry(0, 0, "", true);
+    EXPECT_EQ(board.tables().guessEntry(81, 2), "");
     TestGrid big(kFifteenGrid);
-    big.board->guessEntry(225, 1, "225");
-    EXPECT_EQ(big.board->guessEntry(225, 1), "225");
+    big.board->tables().guessEntry(225, 1, "225");
+    EXPECT_EQ(big.board->tables().guessEntry(225, 1), "225");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct BadLine {
     int problemCell;
 };
 
-TEST(PuzzleLine, RejectsMalformedLinesNamingTheProblem) {
+TEST(Puzzle, RejectsMalformedLinesNamingTheProblem) {
     std::string fifteen(225, '.');
     fifteen[19] = 'G';
     const BadLine cases[] = {
@@ -35,7 +35,7 @@ TEST(PuzzleLine, RejectsMalformedLinesNamingTheProblem) {
     }
 }
 
-TEST(PuzzleLine, ReadsBothSizesAndIgnoresSurroundingBlanks) {
+TEST(Puzzle, ReadsBothSizesAndIgnoresSurroundingBlanks) {
     const PuzzleLineResult nine = parsePuzzleLine(" \t" + kNine + "\r\n");
     ASSERT_TRUE(nine.puzzle);
     EXPECT_EQ(nine.puzzle->kind, kNineGrid);
@@ -60,7 +60,7 @@ TEST(PuzzleLine, ReadsBothSizesAndIgnoresSurroundingBlanks) {
     EXPECT_EQ(formatPuzzleLine(kFifteenGrid, big.puzzle->values), "F.....B" + fifteen.substr(7));
 }
 
-TEST(PuzzleLine, FormatWritesDotsForEmptyAndOutOfRange) {
+TEST(Puzzle, FormatWritesDotsForEmptyAndOutOfRange) {
     EXPECT_EQ(formatPuzzleLine(kNineGrid, {0, 1, 9, 10, -1}), ".19..");
     EXPECT_EQ(formatPuzzleLine(kNineGrid, parsePuzzleLine(kNine).puzzle->values), kNine);
 }

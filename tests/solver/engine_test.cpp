@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "solver/solve_commands.h"
 #include "support/solve_fixtures.h"
+#include "ui/commands/solve_commands.h"
 
 namespace quorvel {
 namespace {
@@ -42,7 +42,7 @@ TEST(Engine, EachModeOutcomeAndMessage) {
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(c.name);
         TestGrid grid(c.line);
-        const PuzzleLine puzzle = TestGrid::parsed(c.line);
+        const Puzzle puzzle = TestGrid::parsed(c.line);
         const SolveOutcome outcome = solveCommand(*grid.board, grid.events, c.mode);
         EXPECT_EQ(outcome.result, c.result);
         if (c.message != kRequired) {
@@ -98,25 +98,25 @@ TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
         solveCommand(*grid.board, grid.events, kMildAttack);
         Board& board = *grid.board;
         int entries = 0;
-        for (int entry = 1; !board.guessEntry(entry, 0).empty(); ++entry) {
+        for (int entry = 1; !board.tables().guessEntry(entry, 0).empty(); ++entry) {
             ++entries;
-            const int cell = std::stoi(board.guessEntry(entry, 1));
-            const std::string candidates = board.guessEntry(entry, 2);
+            const int cell = std::stoi(board.tables().guessEntry(entry, 1));
+            const std::string candidates = board.tables().guessEntry(entry, 2);
             const auto commas = std::count(candidates.begin(), candidates.end(), ',');
-            EXPECT_EQ(board.guessEntry(entry, 0), std::to_string(commas));
-            EXPECT_EQ(candidates,
-                      board.notes(3, board.kind().rowOf(cell), board.kind().columnOf(cell)));
+            EXPECT_EQ(board.tables().guessEntry(entry, 0), std::to_string(commas));
+            EXPECT_EQ(candidates, board.tables().notes(3, board.kind().rowOf(cell),
+                                                       board.kind().columnOf(cell)));
             if (entry == 1) continue;
             // Count part, then cell number, each compared as text.
-            const std::pair<std::string, std::string> previous{board.guessEntry(entry - 1, 0),
-                                                               board.guessEntry(entry - 1, 1)};
-            const std::pair<std::string, std::string> current{board.guessEntry(entry, 0),
-                                                              board.guessEntry(entry, 1)};
+            const std::pair<std::string, std::string> previous{
+                board.tables().guessEntry(entry - 1, 0), board.tables().guessEntry(entry - 1, 1)};
+            const std::pair<std::string, std::string> current{board.tables().guessEntry(entry, 0),
+                                                              board.tables().guessEntry(entry, 1)};
             EXPECT_LT(previous, current) << "entry " << entry;
         }
         EXPECT_GT(entries, 1);
         if (board.kind() == kFifteenGrid) {
-            EXPECT_EQ(board.guessEntry(1, 0).size(), 2u);
+            EXPECT_EQ(board.tables().guessEntry(1, 0).size(), 2u);
         }
     }
 }
@@ -200,11 +200,11 @@ TEST(Engine, StopEndsTheRunAndTheCommandSaysEntriesMayBeInvalid) {
     for (const int mode : {kBruteForce, kNumberCrunch}) {
         SCOPED_TRACE(mode);
         Session session;
-        struct Stopper : HeadlessGridEvents {
-            using HeadlessGridEvents::HeadlessGridEvents;
+        struct Stopper : RecordingEvents {
+            using RecordingEvents::RecordingEvents;
             Session* target = nullptr;
             void guessProgress(long count) override {
-                HeadlessGridEvents::guessProgress(count);
+                RecordingEvents::guessProgress(count);
                 target->stopRequested = true;  // Stop chosen during the first nested guess
             }
         } events(session);

@@ -1,7 +1,7 @@
 // Check Puzzle, Show Mistakes, Exact Solve and Lock Grid's note on headless grids: unique, two
 // solutions and no solution, with right and wrong entries beside the givens.
 
-#include "solver/exact_commands.h"
+#include "ui/commands/exact_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "solver/solve_commands.h"
 #include "support/solve_fixtures.h"
+#include "ui/commands/solve_commands.h"
 
 namespace quorvel {
 namespace {
@@ -108,7 +108,7 @@ TEST(Singles, CheckForSingleFocusesTheFirstSingleCandidateOnly) {
 TEST(Singles, CheckForSingleAgreesWithNaiveCandidates) {
     for (const std::string& line : {kEasy, kOneGuess, kCrunchFails}) {
         TestGrid grid(line);
-        const PuzzleLine puzzle = TestGrid::parsed(line);
+        const Puzzle puzzle = TestGrid::parsed(line);
         int expected = 0;
         for (int cell = 1; cell <= 81 && expected == 0; ++cell) {
             if (puzzle.values[cell - 1] != 0) continue;

@@ -20,8 +20,8 @@ std::vector<int> Numbers(const std::vector<std::string>& texts) {
 }
 
 // Puzzle `seed` of the fixtures: its givens and its full grid as the solution.
-PuzzleLine Puzzle(int seed, const GridKind& kind = kNineGrid) {
-    return {kind, Numbers(GivensOf(FullValues(kind, seed))), {}};
+Puzzle SeedPuzzle(int seed, const GridKind& kind = kNineGrid) {
+    return {kind, Numbers(GivensOf(FullValues(kind, seed))), {}, {}};
 }
 
 class CollectionImportTest : public testing::TempFolderTest {
@@ -29,7 +29,7 @@ class CollectionImportTest : public testing::TempFolderTest {
     // The judge answers from this table, by the puzzle's seed (its first given is seed + 3).
     std::map<int, PuzzleJudgement> verdicts;
     int judged = 0;
-    JudgePuzzle judge = [this](const PuzzleLine& puzzle) {
+    JudgePuzzle judge = [this](const Puzzle& puzzle) {
         ++judged;
         return verdicts.at(puzzle.values[0] - 3);
     };
@@ -46,11 +46,11 @@ TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLef
         std::vector<FilePuzzle> puzzles;
         bool full;
     } cases[] = {
-        {{}, {{Puzzle(3), 1, {}, {}}}, false},
-        {{testing::RecordLine(1, 1, kKindStored, 0)}, {{Puzzle(0), 1, {}, {}}}, false},
-        {{"[]32767[]3[]1[]"}, {{Puzzle(0), 1, {}, {}}}, false},  // 1 is still free
+        {{}, {{SeedPuzzle(3), 1, {}, {}}}, false},
+        {{testing::RecordLine(1, 1, kKindStored, 0)}, {{SeedPuzzle(0), 1, {}, {}}}, false},
+        {{"[]32767[]3[]1[]"}, {{SeedPuzzle(0), 1, {}, {}}}, false},  // 1 is still free
         {{"[]32767[]3[]1[]", "[]1[]3[]1[]"},
-         {{Puzzle(0), 1, {}, {}}, {Puzzle(1), 2, {}, {}}},
+         {{SeedPuzzle(0), 1, {}, {}}, {SeedPuzzle(1), 2, {}, {}}},
          true},
     };
     for (const auto& c : cases) {

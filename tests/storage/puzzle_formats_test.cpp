@@ -167,7 +167,7 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
     };
     // The candidate formats get empty grids with candidates in every cell: 1, 2 and one more.
     const auto state = [&](const GridKind& kind, int shift) {
-        FilePuzzle entry{PuzzleLine{kind, std::vector<int>(kind.cellCount(), 0), {}}, 0, info, {}};
+        FilePuzzle entry{Puzzle{kind, std::vector<int>(kind.cellCount(), 0), {}, {}}, 0, info, {}};
         for (int i = 0; i < kind.cellCount(); ++i)
             entry.puzzle.candidates.push_back(Mask({1, 2, (i + shift) % kind.side + 1}));
         return entry;

@@ -45,7 +45,7 @@ inline std::vector<int> fullFifteen() {
 }
 
 inline std::vector<int> solutionOf(const std::string& line) {
-    const PuzzleLine puzzle = TestGrid::parsed(line);
+    const Puzzle puzzle = TestGrid::parsed(line);
     return solvePuzzle(puzzle.kind, puzzle.values).value_or(std::vector<int>{});
 }
 

@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "model/board.h"
-#include "model/headless_grid_events.h"
 #include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
+#include "support/recording_events.h"
 
 namespace quorvel::testing {
 
 struct TestGrid {
     Session session;
-    HeadlessGridEvents events{session};
+    RecordingEvents events{session};
     std::unique_ptr<Board> board;
 
     explicit TestGrid(const GridKind& kind)
@@ -33,9 +33,9 @@ struct TestGrid {
         return values;
     }
 
-    static PuzzleLine parsed(const std::string& line) {
+    static Puzzle parsed(const std::string& line) {
         PuzzleLineResult result = parsePuzzleLine(line);
-        return result.puzzle ? *result.puzzle : PuzzleLine{};
+        return result.puzzle ? *result.puzzle : Puzzle{};
     }
 };
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "storage/cell_lists.h"
 #include "storage/file_system.h"
 #include "storage/program_options.h"

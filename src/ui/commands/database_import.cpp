@@ -22,7 +22,7 @@ namespace quorvel {
 
 namespace {
 
-PuzzleJudgement JudgeBySolving(const PuzzleLine& puzzle) {
+PuzzleJudgement JudgeBySolving(const Puzzle& puzzle) {
     SolutionCount counted = countSolutions(puzzle.kind, puzzle.values, 2);
     PuzzleJudgement judged{counted.count, {}, 0};
     if (counted.count == 1) {

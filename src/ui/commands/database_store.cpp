@@ -2,10 +2,10 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
-#include "solver/exact_commands.h"
 #include "storage/puzzle_commands.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/database_support.h"
+#include "ui/commands/exact_commands.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/grid_window.h"

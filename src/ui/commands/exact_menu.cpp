@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "solver/exact_commands.h"
+#include "ui/commands/exact_commands.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"

@@ -5,9 +5,9 @@
 
 #include "model/grid_events.h"
 #include "model/session.h"
-#include "solver/exact_commands.h"
 #include "storage/cell_lists.h"
 #include "storage/puzzle_record.h"
+#include "ui/commands/exact_commands.h"
 #include "ui/grid/dialog_titles.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/text_number.h"

@@ -1,11 +1,13 @@
 #include "ui/commands/grid_setup_generator.h"
 
 #include <bit>
+#include <optional>
 
 #include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
 #include "model/grid_events.h"
+#include "model/puzzle_board.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/grid_window.h"
@@ -16,67 +18,115 @@ namespace quorvel {
 
 namespace {
 
-// The generator's view of a grid window: its own blanking and Grade and Save.
-class WindowGeneration : public GenerationWindow {
-  public:
-    WindowGeneration(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs)
-        : window_(window), mainWindow_(mainWindow), dialogs_(dialogs) {}
+// One cell of the pattern: marked back colour (kept for the create layout), red text, locked.
+void markPatternCell(Board& board, int cell) {
+    board.setCellColours(cell, kGivenRed, kMarkedBack);
+    board.setComposeBack(cell, kMarkedBack);
+    board.setCellLocked(cell, true);
+}
 
-    Board& board() override { return window_.board(); }
-    ConsistencyResult checkConsistency(int cell, bool silent) override {
-        return window_.checkConsistency(cell, silent);
-    }
-    void blankGrid() override { quorvel::blankGrid(window_, mainWindow_, false); }
-    void gradeAndSave() override { quorvel::gradeAndSave(window_, mainWindow_, dialogs_, false); }
-    void restoreCellColour(int cell) override { window_.restoreCellColour(cell, true); }
-    void setDrawingMode(int mode) override { mainWindow_.setDrawingMode(mode); }
-    // Database > Unique Puzzles Only: the puzzle is made unique and aimed at the
-    // current level.
-    // The message line names each try; events run before every rating, so Stop stays usable.
-    void finishGivens(RandomSource& random) override {
-        if (!mainWindow_.options().uniquePuzzlesOnly) return;
-        const Session& session = window_.board().session();
-        const int target = session.currentLevel;
-        int shownAttempt = 0;
-        const AimedBoard aimed =
-            aimBoardAtBand(window_.board(), logic::levelBand(target), random, [&](int attempt) {
-                if (attempt == shownAttempt) {
-                    window_.board().events().processEvents();
-                } else {
-                    shownAttempt = attempt;
-                    mainWindow_.showMessage(aimProgressText(target, attempt), colour::kBlue,
-                                            kAlignCentre);
-                }
-                return !session.stopRequested;
-            });
-        for (const int cell : aimed.changedCells)
-            window_.notifyCellChanged(cell);
-        if (!aimed.aimed.stopped && aimed.aimed.rating.level != target)
-            mainWindow_.showMessage(aimMissedText(target, aimed.aimed.rating), colour::kBlue,
-                                    kAlignCentre);
-    }
+// Undoes it: white back (kept for the create layout), blue text, unlocked.
+void unmarkPatternCell(Board& board, int cell) {
+    board.setCellColours(cell, kEntryBlue, kPlainBack);
+    board.setComposeBack(cell, kPlainBack);
+    board.setCellLocked(cell, false);
+}
 
-  private:
-    GridWindow& window_;
-    MainWindow& mainWindow_;
-    DialogExchange& dialogs_;
-};
+// Database > Unique Puzzles Only: the complete grid's locked cells, made unique and aimed at the
+// current level, become the locked and marked cells. The message line names each try; events
+// run before every rating, so Stop stays usable.
+void aimLockedCells(GridWindow& window, MainWindow& mainWindow, RandomSource& random) {
+    if (!mainWindow.options().uniquePuzzlesOnly) return;
+    Board& board = window.board();
+    const Session& session = board.session();
+    const int target = session.currentLevel;
+    const std::vector<int> solution = shownValues(board);
+    std::vector<int> givens = solution;
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        if (!board.cell(cell).locked) givens[cell - 1] = 0;
+    }
+    int shownAttempt = 0;
+    const AimedPuzzle aimed = aimAtBand(
+        window.kind(), givens, solution, logic::levelBand(target), random,
+        [&](int attempt) {
+            if (attempt == shownAttempt) {
+                board.events().processEvents();
+            } else {
+                shownAttempt = attempt;
+                mainWindow.showMessage(aimProgressText(target, attempt), colour::kBlue,
+                                       kAlignCentre);
+            }
+            return !session.stopRequested;
+        },
+        aimRatingBudget(window.kind()));
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        const bool given = aimed.puzzle[cell - 1] != 0;
+        if (given == (givens[cell - 1] != 0)) continue;
+        if (given) {
+            markPatternCell(board, cell);
+        } else {
+            unmarkPatternCell(board, cell);
+        }
+        window.notifyCellChanged(cell);
+    }
+    if (!aimed.stopped && aimed.rating.level != target)
+        mainWindow.showMessage(aimMissedText(target, aimed.rating), colour::kBlue, kAlignCentre);
+}
 
 }  // namespace
 
 std::vector<int> MarkGivensPattern(GridWindow& window, int level, RandomSource& random) {
     std::vector<int> cells =
         DrawGivensPattern(window.kind(), ExposedCountFor(window.kind(), level), random);
-    ApplyGivensPattern(window.board(), cells);
-    for (int cell = 1; cell <= window.board().cellCount(); ++cell)
+    Board& board = window.board();
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        board.setCellColours(cell, kEntryBlue, kPlainBack);
+        board.setComposeBack(cell, kPlainBack);
+    }
+    for (const int cell : cells)
+        markPatternCell(board, cell);
+    for (int cell = 1; cell <= board.cellCount(); ++cell)
         window.notifyCellChanged(cell);
     return cells;
 }
 
 bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
                     RandomSource& random) {
-    WindowGeneration generation(window, mainWindow, dialogs);
-    return generatePuzzle(generation, random);
+    Board& board = window.board();
+    Session& session = board.session();
+    const int cells = board.cellCount();
+    for (int cell = 1; cell <= cells; ++cell)
+        board.setCellValue(cell, "");
+    FillHooks hooks;
+    hooks.deadEnd = [&board](int, const std::uint8_t*, int highestRow) {
+        board.events().messageLine(generatingRowText(highestRow), colour::kBlue, kAlignCentre);
+    };
+    const std::optional<std::vector<int>> grid =
+        fillRandomGrid(window.kind(), random, session, hooks);
+    if (!grid) {
+        blankGrid(window, mainWindow, false);
+        return false;
+    }
+    for (int cell = 1; cell <= cells; ++cell)
+        board.setCellValue(cell, valueText((*grid)[cell - 1]));
+    // The panel describes the last cell filled, and the window's check sees the grid complete.
+    board.paintPanelFor(cells);
+    window.checkConsistency(cells, true);
+    aimLockedCells(window, mainWindow, random);
+    if (session.stopRequested) {
+        blankGrid(window, mainWindow, false);
+        return false;
+    }
+    session.gradeLevel = session.currentLevel;
+    gradeAndSave(window, mainWindow, dialogs, false);
+    for (int cell = 1; cell <= cells; ++cell) {
+        if (!board.cell(cell).locked) board.setCellValue(cell, "");
+    }
+    for (int cell = 1; cell <= cells; ++cell)
+        window.restoreCellColour(cell, true);
+    window.checkConsistency(1, false);
+    mainWindow.setDrawingMode(0);
+    return true;
 }
 
 std::unique_ptr<RandomSource> ClockSeededRandom(Host& host) {

@@ -1,8 +1,9 @@
 #pragma once
 // A computer generated puzzle on a grid window: the givens pattern of the level, then
-// `generatePuzzle`, which fills the window, stores the full grid with the window's Grade and Save
-// and keeps only the pattern's cells. The Computer Generated Puzzle command runs these two steps
-// (after blanking the grid and emptying the stored grids).
+// `generatePuzzle`, which shows the generator's progress, puts its full grid on the window,
+// stores it with the window's Grade and Save and keeps only the pattern's cells. The Computer
+// Generated Puzzle command runs these two steps (after blanking the grid and emptying the stored
+// grids).
 
 #include <cstdint>
 #include <memory>

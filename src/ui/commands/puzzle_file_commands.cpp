@@ -61,7 +61,7 @@ std::optional<std::size_t> ChoosePuzzle(DialogExchange& dialogs, std::size_t cou
 // The candidates of the empty cells of a candidate grid or a SadMan file's pencil marks, kept as
 // the user's notes; a cell that may hold every value has none.
 NoteMasks NotesOf(const FilePuzzle& entry) {
-    const PuzzleLine& puzzle = entry.puzzle;
+    const Puzzle& puzzle = entry.puzzle;
     NoteMasks notes(static_cast<std::size_t>(puzzle.kind.cellCount()) + 1, 0);
     for (std::size_t at = 0; at < puzzle.candidates.size() && at < puzzle.values.size(); ++at) {
         const bool entered = at < entry.entries.size() && entry.entries[at] != 0;
@@ -75,7 +75,7 @@ NoteMasks NotesOf(const FilePuzzle& entry) {
 // What the file of the puzzle last opened or pasted said about it (its author, source and so on):
 // Save Puzzle As writes it again while that puzzle's givens are on the grid.
 struct OpenedPuzzle {
-    PuzzleLine givens;
+    Puzzle givens;
     std::vector<PuzzleInfo> info;
 };
 
@@ -98,7 +98,7 @@ struct ShownStoredPuzzle {
 
 // The stored puzzle on the grid when `givens` are its givens (the program's own copy coming back).
 std::optional<ShownStoredPuzzle> StoredPuzzleWithGivens(const GridWindow* window,
-                                                        const PuzzleLine& givens) {
+                                                        const Puzzle& givens) {
     if (window == nullptr || !(window->kind() == givens.kind)) return std::nullopt;
     const Session& session = window->board().session();
     if (!HasStoredPuzzle(session, givens.kind) || GridValues(*window, true) != givens.values)
@@ -153,7 +153,7 @@ FilePuzzle GridPuzzle(const GridWindow& window) {
     std::vector<int> givens = GridValues(window, true);
     if (std::all_of(givens.begin(), givens.end(), [](int value) { return value == 0; }))
         givens = shown;
-    FilePuzzle puzzle{PuzzleLine{window.kind(), givens, window.notedCandidates()}, 0, {}, {}};
+    FilePuzzle puzzle{Puzzle{window.kind(), givens, window.notedCandidates(), {}}, 0, {}, {}};
     for (std::size_t at = 0; at < shown.size(); ++at) {
         if (shown[at] == 0 || givens[at] != 0) continue;
         puzzle.entries.resize(shown.size(), 0);

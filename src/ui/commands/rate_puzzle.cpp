@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "logic/puzzle_rating.h"
-#include "solver/exact_commands.h"
+#include "ui/commands/exact_commands.h"
 #include "ui/grid/dialog_titles.h"
 
 namespace quorvel {

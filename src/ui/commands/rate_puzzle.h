@@ -15,7 +15,7 @@ namespace quorvel {
 // Rates the givens: "Rated Hard (6.6): hardest step X-Chain", or why it cannot.
 void ratePuzzleCommand(Board& board);
 
-// Check Puzzle (solver/exact_commands.h), and when the givens have exactly one solution the
+// Check Puzzle (ui/commands/exact_commands.h), and when the givens have exactly one solution the
 // message line says "Unique solution. Rated ...". Returns the cells where two solutions differ.
 std::vector<int> checkAndRatePuzzleCommand(Board& board);
 

@@ -5,8 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/solve_display.h"
-#include "solver/solve_commands.h"
+#include "solver/solve_texts.h"
+#include "ui/commands/solve_commands.h"
+#include "ui/commands/solve_display.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
 #include "ui/shell/main_window.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 #include "logic/puzzle_rating.h"
 #include "logic/rating_scale.h"
 #include "solver/solution_count.h"
@@ -121,7 +121,7 @@ void FromPuzzleFile(const GridKind& kind, const BookletRequest& request, Collect
     for (FilePuzzle& filePuzzle : read.puzzles) {
         if (++number < request.start) continue;
         if (collector.full()) return;
-        PuzzleLine& puzzle = filePuzzle.puzzle;
+        Puzzle& puzzle = filePuzzle.puzzle;
         std::optional<std::vector<int>> solution;
         if (puzzle.kind == kind) solution = OnlySolution(kind, puzzle.values);
         if (!solution) {

@@ -3,8 +3,7 @@
 // the guesses, the focus, clicks and flash the command gives cells, the frame and status marks of
 // the grid, the Working Hard indicator, the Stop item, the Get Next button, the elapsed-time
 // timer and the drawing freeze. The solve commands show the engine's outcome through it: in the
-// program straight on the main window, the grid window and the Host; in the tool and the tests
-// HeadlessGridEvents records it.
+// program straight on the main window, the grid window and the Host; in the tests a recorder.
 
 #include <string>
 
@@ -54,10 +53,5 @@ class SolveDisplay {
     virtual void setDrawingSuspended(bool suspended) = 0;
     virtual void processEvents() = 0;
 };
-
-// "Current Attempt : 1 Guess" / "Current Attempt : 12 Levels of Guessing".
-std::string guessAttemptText(long count);
-// "Reason : 1 Guess" / "Reason : 12 Levels of Guessing".
-std::string guessReasonText(long count);
 
 }  // namespace quorvel

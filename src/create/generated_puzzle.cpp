@@ -1,59 +1,34 @@
-#include "create/headless_generation.h"
+#include "create/generated_puzzle.h"
 
 #include <cstdlib>
 
+#include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "model/puzzle_board.h"
 #include "solver/solution_count.h"
 
 namespace quorvel {
-
-void HeadlessGeneration::blankGrid() {
-    for (int cell = 1; cell <= board_.cellCount(); ++cell) {
-        board_.setCellValue(cell, "");
-        board_.setCellColours(cell, kGivenRed, board_.cell(cell).backColour);
-        board_.setCellLocked(cell, false);
-    }
-    board_.checkConsistency(1);
-}
-
-void HeadlessGeneration::gradeAndSave() {
-    // As the window's Grade and Save, nothing is kept unless the grid is complete.
-    if (!board_.checkConsistency(1).complete) return;
-    storedGrid_ = shownValues(board_);
-    ++storeCount_;
-}
-
-void HeadlessGeneration::finishGivens(RandomSource& random) {
-    if (!uniqueBand_) return;
-    const Session& session = board_.session();
-    aimBoardAtBand(board_, *uniqueBand_, random,
-                   [&session](int) { return !session.stopRequested; });
-}
-
-void HeadlessGeneration::restoreCellColour(int cell) {
-    board_.setCellColours(cell, board_.cell(cell).foreColour, kPlainBack);
-}
 
 namespace {
 
 GeneratedPuzzle Generate(const GridKind& kind, int level, RandomSource& random,
                          const std::optional<logic::RatingBand>& band) {
-    Session session;
-    session.currentLevel = level;
-    HeadlessGridEvents events(session);
-    const auto board = std::make_unique<Board>(kind, session, events);
-    HeadlessGeneration window(*board);
-    if (band) window.setUniqueGivens(*band);
-    window.blankGrid();
-    ApplyGivensPattern(*board, DrawGivensPattern(kind, ExposedCountFor(kind, level), random));
-
+    const std::vector<int> pattern = DrawGivensPattern(kind, ExposedCountFor(kind, level), random);
+    const Session session;  // never stopped
     GeneratedPuzzle result;
-    result.made = generatePuzzle(window, random);
-    if (!result.made) return result;
-    result.puzzle = shownValues(*board);
-    result.solution = window.storedGrid();
+    std::optional<std::vector<int>> solution = fillRandomGrid(kind, random, session);
+    if (!solution) return result;
+    result.made = true;
+    result.solution = std::move(*solution);
+    result.puzzle.assign(result.solution.size(), 0);
+    for (const int cell : pattern)
+        result.puzzle[cell - 1] = result.solution[cell - 1];
+    if (band) {
+        result.puzzle = aimAtBand(
+                            kind, result.puzzle, result.solution, *band, random,
+                            [](int) { return true; }, aimRatingBudget(kind))
+                            .puzzle;
+    }
     for (const int value : result.puzzle)
         result.givens += value != 0 ? 1 : 0;
     result.unique = countSolutions(kind, result.puzzle, 2).count == 1;

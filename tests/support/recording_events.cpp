@@ -1,6 +1,8 @@
-#include "model/headless_grid_events.h"
+#include "support/recording_events.h"
 
-namespace quorvel {
+#include "solver/solve_texts.h"
+
+namespace quorvel::testing {
 
 namespace {
 
@@ -12,29 +14,29 @@ std::string trimmedText(const std::string& text) {
 
 }  // namespace
 
-void HeadlessGridEvents::messageLine(const std::string& text, Colour colour, int) {
+void RecordingEvents::messageLine(const std::string& text, Colour colour, int) {
     if (trimmedText(text) == trimmedText(messageText())) return;
     messageText_ = text;
     pendingGuessCount_ = 0;
     messageColour_ = colour;
 }
 
-void HeadlessGridEvents::guessProgress(long count) {
+void RecordingEvents::guessProgress(long count) {
     // The attempt text always differs from the one shown, since the count only grows.
     pendingGuessCount_ = count;
     messageColour_ = colour::kBlue;
 }
 
-void HeadlessGridEvents::messageDialog(const std::string& title, const std::string& text) {
+void RecordingEvents::messageDialog(const std::string& title, const std::string& text) {
     dialogs_.push_back(title + "|" + text);
 }
 
-void HeadlessGridEvents::setDrawingSuspended(bool suspended) {
+void RecordingEvents::setDrawingSuspended(bool suspended) {
     if (suspended || !session_.loadBusy) drawingFrozen_ = suspended;
 }
 
-std::string HeadlessGridEvents::messageText() const {
+std::string RecordingEvents::messageText() const {
     return pendingGuessCount_ > 0 ? guessAttemptText(pendingGuessCount_) : messageText_;
 }
 
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -1,8 +1,9 @@
-#include "solver/solve_commands.h"
+#include "ui/commands/solve_commands.h"
 
 #include <algorithm>
 
 #include "model/puzzle_board.h"
+#include "solver/solve_texts.h"
 
 namespace quorvel {
 
@@ -30,11 +31,34 @@ void endAssistCommand(Board& board, SolveDisplay& display) {
     display.setDrawingSuspended(false);
 }
 
-std::string requiredText(std::string reason) {
-    const std::string from = "Reason";
-    for (auto at = reason.find(from); at != std::string::npos; at = reason.find(from, at))
-        reason.replace(at, from.size(), "Required");
-    return reason;
+// After a full run: the cells show the grid the run reached, or with `beforeGuesses` the grid as
+// the singles left it before the first guess (layer 1 then holds it too).
+void showReachedGrid(Board& board, bool beforeGuesses) {
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        if (beforeGuesses) {
+            board.setCellValue(cell, valueText(board.storeValue(kPropagatedLayer, cell)));
+        } else {
+            board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
+        }
+    }
+}
+
+// After a one-step run that ended complete: the cells and layer 1 go back to the grid before the
+// run, with the single it placed and the first-level guess that solved the grid.
+void showNextStep(Board& board, const SolveOutcome& outcome) {
+    board.tables().copyLayer(kStartLayer, kWorkLayer);
+    for (int cell = 1; cell <= board.cellCount(); ++cell)
+        board.setCellText(cell, valueText(board.storeValue(kWorkLayer, cell)));
+    if (outcome.guessCell == 0) return;
+    board.setStoreValue(kWorkLayer, outcome.guessCell, outcome.guessValue);
+    board.setCellText(outcome.guessCell, valueText(outcome.guessValue));
+}
+
+// After a one-step run that did not end complete: layer 1 says what the cells show, so that the
+// tables match the grid (a shown single stays, a failed search's branch goes).
+void keepShownGrid(Board& board) {
+    for (int cell = 1; cell <= board.cellCount(); ++cell)
+        board.setStoreValue(kWorkLayer, cell, board.shownValue(cell));
 }
 
 // What the user sees when a run ends: the single it placed, the Tip mark as the run found it, the
@@ -73,10 +97,7 @@ void showOutcome(Board& board, SolveDisplay& display, SolveOutcome& outcome, boo
             display.flashCell(outcome.guessCell);
         }
     } else if (!oneStep) {
-        static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
-                                                          kNoSolutionText};
-        const int mode = std::clamp(board.session().solveMode, kMildAttack, kNumberCrunch);
-        display.messageLine(kIncompleteMessages[mode], colour::kBlue, kAlignCentre);
+        display.messageLine(incompleteText(board.session().solveMode), colour::kBlue, kAlignCentre);
     } else {
         keepShownGrid(board);
     }
@@ -96,9 +117,13 @@ SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
     display.focusCell(1);
     display.processEvents();
     if (oneStep) session.solveMode = kNumberCrunch;
-    SolveOutcome outcome =
-        solveBoard(board, oneStep, [&display](long guesses) { display.guessProgress(guesses); });
+    SolveOutcome outcome = solveTables(board.tables(), session, oneStep, [&display](long guesses) {
+        display.guessProgress(guesses);
+    });
     outcome.ran = true;
+    // The run's checks left the gauge of the grid it reached before guessing; the checks below
+    // leave it alone while the tables say guessing.
+    if (outcome.guessed) board.settleGaugeOn(kPropagatedLayer);
     showOutcome(board, display, outcome, oneStep, savedTipMark);
     display.setDrawingSuspended(false);
     session.solverBusy = false;

@@ -1,19 +1,19 @@
 #pragma once
-// GridEvents and SolveDisplay without a window: records what the windows would show (one message
-// line for both), for the tool and for tests.
+// GridEvents and SolveDisplay without a window, for the tests: records what the windows would
+// show (one message line for both).
 
 #include <string>
 #include <vector>
 
 #include "model/grid_events.h"
 #include "model/session.h"
-#include "model/solve_display.h"
+#include "ui/commands/solve_display.h"
 
-namespace quorvel {
+namespace quorvel::testing {
 
-class HeadlessGridEvents : public GridEvents, public SolveDisplay {
+class RecordingEvents : public GridEvents, public SolveDisplay {
   public:
-    explicit HeadlessGridEvents(Session& session) : session_(session) {}
+    explicit RecordingEvents(Session& session) : session_(session) {}
 
     void messageLine(const std::string& text, Colour colour, int alignment) override;
     void guessProgress(long count) override;
@@ -75,4 +75,4 @@ class HeadlessGridEvents : public GridEvents, public SolveDisplay {
     int processEventsCount_ = 0;
 };
 
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -1,4 +1,4 @@
-#include "solver/exact_commands.h"
+#include "ui/commands/exact_commands.h"
 
 #include <string>
 

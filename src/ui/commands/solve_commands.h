@@ -1,15 +1,16 @@
 #pragma once
 // The Assist Solve menu commands as the main window runs them on the active grid window: the
 // guards, then the engine or the single rule, then what the user sees of the outcome (the cells,
-// focus, clicks, flash, message line, gauge and indicators) through the display. The tool calls
-// the same functions, so both report the same outcome.
+// focus, clicks, flash, message line, gauge and indicators) through the display. The tool and
+// the benchmarks run the engine on a puzzle without a window (solver/puzzle_solve.h), which
+// reports what these show.
 
 #include <span>
 
 #include "model/board.h"
-#include "model/solve_display.h"
 #include "solver/engine.h"
 #include "solver/solve_texts.h"
+#include "ui/commands/solve_display.h"
 
 namespace quorvel {
 
