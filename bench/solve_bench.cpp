@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "model/board.h"
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "puzzle_files.h"
 #include "solver/puzzle_solve.h"
 #include "thread_clock.h"
+#include "ui/grid/board.h"
+#include "ui/grid/puzzle_board.h"
 
 namespace {
 

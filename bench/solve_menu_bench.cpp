@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "solver/puzzle_solve.h"
 #include "ui/app/application.h"
+#include "ui/grid/puzzle_board.h"
 #include "ui/host.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "ui/commands/solve_display.h"
+#include "ui/grid/grid_events.h"
 
 namespace quorvel::testing {
 

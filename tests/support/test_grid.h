@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "model/board.h"
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "support/recording_events.h"
+#include "ui/grid/board.h"
+#include "ui/grid/puzzle_board.h"
 
 namespace quorvel::testing {
 

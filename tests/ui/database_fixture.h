@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "create/random_source.h"
-#include "model/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_database.h"
@@ -22,6 +21,7 @@
 #include "ui/commands/solve_menu.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/input_dialog.h"
+#include "ui/grid/puzzle_board.h"
 
 namespace quorvel::testing {
 

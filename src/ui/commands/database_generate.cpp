@@ -3,12 +3,12 @@
 #include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "ui/commands/database_commands.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/commands/grid_setup_generator.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
 

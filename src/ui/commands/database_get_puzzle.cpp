@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/number_text.h"
 #include "storage/puzzle_commands.h"
@@ -11,6 +10,7 @@
 #include "ui/commands/database_support.h"
 #include "ui/commands/grid_setup.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/key_event.h"
 #include "ui/shell/main_window.h"

@@ -1,6 +1,5 @@
 // Store Solution in Database and Save Incomplete Puzzle.
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/puzzle_commands.h"
 #include "ui/commands/database_commands.h"
@@ -8,6 +7,7 @@
 #include "ui/commands/exact_commands.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
 

@@ -1,9 +1,9 @@
 #include "ui/commands/database_support.h"
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/grade_and_save.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
 

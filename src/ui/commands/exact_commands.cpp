@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "model/puzzle_board.h"
 #include "model/units.h"
 #include "solver/solution_count.h"
 #include "solver/solve_texts.h"
+#include "ui/grid/puzzle_board.h"
 
 namespace quorvel {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "logic/step_text.h"
-#include "model/grid_events.h"
-#include "model/puzzle_board.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/key_event.h"
+#include "ui/grid/puzzle_board.h"
 #include "ui/shell/main_window.h"
 
 namespace quorvel {

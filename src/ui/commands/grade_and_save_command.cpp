@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "logic/puzzle_rating.h"
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "model/units.h"
 #include "storage/data_file.h"
@@ -13,6 +12,7 @@
 #include "ui/commands/database_support.h"
 #include "ui/commands/rate_puzzle.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/shell/main_window.h"
 

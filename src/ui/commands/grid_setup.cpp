@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/cell_lists.h"
 #include "storage/puzzle_record.h"
 #include "ui/commands/exact_commands.h"
 #include "ui/grid/dialog_titles.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/grid/text_number.h"
 #include "ui/shell/main_window.h"

@@ -6,11 +6,11 @@
 #include "create/generate_puzzle.h"
 #include "create/givens_pattern.h"
 #include "create/level_aim.h"
-#include "model/grid_events.h"
-#include "model/puzzle_board.h"
 #include "ui/commands/grade_and_save_command.h"
 #include "ui/commands/grid_setup.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/puzzle_board.h"
 #include "ui/host.h"
 #include "ui/shell/main_window.h"
 

@@ -6,14 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "model/grid_events.h"
-#include "model/puzzle_board.h"
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_commands.h"
 #include "ui/commands/database_support.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/puzzle_board.h"
 #include "ui/shell/elapsed_time.h"
 #include "ui/shell/main_window.h"
 

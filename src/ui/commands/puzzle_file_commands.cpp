@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "model/grid_events.h"
-#include "model/puzzle_board.h"
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/own_data_files.h"
@@ -19,7 +17,9 @@
 #include "ui/commands/text_file_commands.h"  // TextFilesFolder
 #include "ui/grid/dialog_exchange.h"
 #include "ui/grid/dialog_titles.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
+#include "ui/grid/puzzle_board.h"
 #include "ui/host.h"
 #include "ui/shell/main_window.h"
 

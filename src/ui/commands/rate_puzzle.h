@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "logic/puzzle_rating.h"
-#include "model/board.h"
 #include "model/session.h"
+#include "ui/grid/board.h"
 
 namespace quorvel {
 

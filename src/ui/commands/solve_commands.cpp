@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/puzzle_board.h"
 #include "solver/solve_texts.h"
+#include "ui/grid/puzzle_board.h"
 
 namespace quorvel {
 

@@ -7,10 +7,10 @@
 
 #include <span>
 
-#include "model/board.h"
 #include "solver/engine.h"
 #include "solver/solve_texts.h"
 #include "ui/commands/solve_display.h"
+#include "ui/grid/board.h"
 
 namespace quorvel {
 

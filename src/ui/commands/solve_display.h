@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/colour.h"
-#include "model/grid_events.h"  // message line alignments
+#include "ui/grid/grid_events.h"  // message line alignments
 
 namespace quorvel {
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "model/grid_events.h"
 #include "model/session.h"
 #include "storage/data_file.h"
 #include "storage/file_system.h"
@@ -13,6 +12,7 @@
 #include "storage/text_records.h"
 #include "ui/commands/database_support.h"
 #include "ui/grid/dialog_exchange.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_window.h"
 #include "ui/host.h"
 #include "ui/shell/main_window.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "model/board.h"
 #include "model/grid_kind.h"
+#include "ui/grid/board.h"
 
 namespace quorvel {
 

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "model/board.h"
-#include "model/grid_events.h"
 #include "model/grid_kind.h"
+#include "ui/grid/board.h"
 #include "ui/grid/cell_entry_state.h"
 #include "ui/grid/chain_marks.h"
 #include "ui/grid/dialog_titles.h"
+#include "ui/grid/grid_events.h"
 #include "ui/grid/grid_layout.h"
 #include "ui/grid/key_event.h"
 #include "ui/grid/text_box.h"

@@ -1,8 +1,8 @@
-#include "model/board.h"
+#include "ui/grid/board.h"
 
 #include <algorithm>
 
-#include "model/gauge.h"
+#include "ui/grid/gauge.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "model/puzzle_board.h"
+#include "ui/grid/puzzle_board.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "model/gauge.h"
+#include "ui/grid/gauge.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -13,11 +13,11 @@
 #include <string>
 
 #include "model/colour.h"
-#include "model/grid_events.h"
 #include "model/grid_kind.h"
 #include "model/session.h"
 #include "model/solve_tables.h"
 #include "model/units.h"
+#include "ui/grid/grid_events.h"
 
 namespace quorvel {
 

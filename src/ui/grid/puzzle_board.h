@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "model/board.h"
+#include "ui/grid/board.h"
 
 namespace quorvel {
 
