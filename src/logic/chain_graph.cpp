@@ -10,12 +10,12 @@
 namespace quorvel::logic {
 
 ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
-    : grid_(grid), index_(16 * (kMaxCells + 1), -1) {
+    : grid_(grid), index_(kCandidateCount, -1) {
     const GridKind& kind = grid.kind();
     std::array<CellSet, kMaxSide + 1>& holding = holding_;
     for (int cell = 1; cell <= grid.cellCount(); ++cell)
         for (const int value : valuesOf(grid.candidates(cell))) {
-            index_[cell * 16 + value] = static_cast<int>(nodes_.size());
+            index_[candidateIndex(cell, value)] = static_cast<int>(nodes_.size());
             ChainNode node{value, {}, cell, false};
             node.cells.insert(cell);
             nodes_.push_back(node);

@@ -46,7 +46,7 @@ class ChainGraph {
     int candidateCount() const { return candidateCount_; }
     const ChainNode& node(int id) const { return nodes_[id]; }
     // The node of a candidate, -1 when the cell does not hold it.
-    int candidateNode(int cell, int value) const { return index_[cell * 16 + value]; }
+    int candidateNode(int cell, int value) const { return index_[candidateIndex(cell, value)]; }
     // OFF(node) makes each of these ON.
     const std::vector<int>& strong(int node) const { return strong_[node]; }
     // ON(node) makes each of these OFF; only nodes with a strong link are listed.

@@ -172,14 +172,15 @@ class Search {
     Search(const LogicGrid& grid, int depth) : grid_(grid), depth_(depth), base_(grid) {
         for (int cell = 1; cell <= grid.cellCount(); ++cell)
             for (const int value : valuesOf(grid.candidates(cell))) {
-                index_[cell * 16 + value] = static_cast<int>(candidates_.size());
+                index_[candidateIndex(cell, value)] = static_cast<int>(candidates_.size());
                 candidates_.push_back({cell, value});
             }
         outcomes_.resize(2 * candidates_.size());
     }
 
     const Outcome& outcome(CellValue candidate, bool on) {
-        auto& slot = outcomes_[2 * index_[candidate.cell * 16 + candidate.value] + (on ? 1 : 0)];
+        auto& slot =
+            outcomes_[2 * index_[candidateIndex(candidate.cell, candidate.value)] + (on ? 1 : 0)];
         if (!slot) slot = std::make_unique<Outcome>(follow(grid_, base_, depth_, candidate, on));
         return *slot;
     }
@@ -231,7 +232,7 @@ class Search {
     int depth_;
     NetState base_;
     std::vector<CellValue> candidates_;
-    std::array<int, 16 * (kMaxCells + 1)> index_{};
+    std::array<int, kCandidateCount> index_{};
     std::vector<std::unique_ptr<Outcome>> outcomes_;
 };
 

@@ -15,6 +15,13 @@ namespace quorvel::logic {
 
 struct Step;
 
+// Candidates numbered cell * 16 + value (a value fits in four bits), so a table indexed by
+// candidate needs no search: kCandidateCount slots cover every cell of the larger grid.
+inline constexpr int kCandidateCount = 16 * (kMaxCells + 1);
+inline constexpr int candidateIndex(int cell, int value) {
+    return cell * 16 + value;
+}
+
 class LogicGrid {
   public:
     // An empty grid: every cell open to every value.

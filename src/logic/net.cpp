@@ -52,7 +52,7 @@ Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
         start_ = own_.get();
-        factIndex_.assign(32 * (kMaxCells + 1), -1);
+        factIndex_.assign(2 * kCandidateCount, -1);
     }
 }
 
@@ -62,7 +62,7 @@ Net::Net(const Net& outer, int depth, bool record)
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
         start_ = own_.get();
-        factIndex_.assign(32 * (kMaxCells + 1), -1);
+        factIndex_.assign(2 * kCandidateCount, -1);
     }
 }
 
@@ -79,7 +79,7 @@ void Net::takeSpareQueue() {
 }
 
 int Net::factOf(int cell, int value, bool isOn) const {
-    return factIndex_[(cell * 16 + value) * 2 + (isOn ? 1 : 0)];
+    return factIndex_[candidateIndex(cell, value) * 2 + (isOn ? 1 : 0)];
 }
 
 int Net::addFact(int cell, int value, bool isOn, int kind, std::vector<int> preds, int unit,
@@ -94,7 +94,7 @@ int Net::addFact(int cell, int value, bool isOn, int kind, std::vector<int> pred
     fact.preds = std::move(preds);
     facts_.push_back(std::move(fact));
     const int index = static_cast<int>(facts_.size()) - 1;
-    if (cell != 0) factIndex_[(cell * 16 + value) * 2 + (isOn ? 1 : 0)] = index;
+    if (cell != 0) factIndex_[candidateIndex(cell, value) * 2 + (isOn ? 1 : 0)] = index;
     return index;
 }
 
