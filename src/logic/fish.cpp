@@ -14,6 +14,7 @@
 #include "logic/cell_set.h"
 #include "logic/finders.h"
 #include "logic/step_text.h"
+#include "logic/subset_chooser.h"
 
 namespace quorvel::logic {
 
@@ -38,25 +39,18 @@ struct FishSearch {
     int band;                      // cover lines a block spans: the block's width for row bases
     std::vector<int> lines;        // base lines with 2..size (plus the band for fins) positions
     std::vector<unsigned> spread;  // their positions
-    std::vector<int> chosen;
+    std::span<const int> chosen;   // the base lines tried, indexes into lines
     std::vector<int> finCells;
     const StepSink& sink;
 
-    bool search(std::size_t from, unsigned combined) {
-        if (static_cast<int>(chosen.size()) == size) {
-            if (fins != FishFins::None) return tryBands(combined);
-            return std::popcount(combined) != size || report(combined);
-        }
+    bool search() {
         const int widest = size + (fins == FishFins::None ? 0 : band);
-        for (std::size_t i = from; i < lines.size(); ++i) {
-            const unsigned next = combined | spread[i];
-            if (std::popcount(next) > widest) continue;
-            chosen.push_back(static_cast<int>(i));
-            const bool goOn = search(i + 1, next);
-            chosen.pop_back();
-            if (!goOn) return false;
-        }
-        return true;
+        return chooseSubsetsOf(spread, size, widest,
+                               [&](std::span<const int> picked, unsigned combined) {
+                                   chosen = picked;
+                                   if (fins != FishFins::None) return tryBands(combined);
+                                   return std::popcount(combined) != size || report(combined);
+                               });
     }
 
     // Fins lie in one block, so in one band of cover lines: every position outside the band is
@@ -187,7 +181,7 @@ bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& si
                 fish.lines.push_back(line);
                 fish.spread.push_back(where);
             }
-            if (static_cast<int>(fish.lines.size()) >= size && !fish.search(0, 0)) return false;
+            if (static_cast<int>(fish.lines.size()) >= size && !fish.search()) return false;
         }
         if (reported == before) none[value] = cells;
     }

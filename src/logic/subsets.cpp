@@ -8,6 +8,7 @@
 
 #include "logic/finders.h"
 #include "logic/step_text.h"
+#include "logic/subset_chooser.h"
 
 namespace quorvel::logic {
 
@@ -25,23 +26,6 @@ Technique hiddenTechnique(int size) {
                        : Technique::HiddenQuad;
 }
 
-// Calls `visit(chosen, combined)` for each choice of `size` items whose masks combine (or) to at
-// most `size` bits; stops when `visit` returns false.
-template <typename Visit>
-bool chooseItems(const std::vector<unsigned>& masks, int size, std::size_t from,
-                 std::vector<int>& chosen, unsigned combined, const Visit& visit) {
-    if (static_cast<int>(chosen.size()) == size) return visit(chosen, combined);
-    for (std::size_t i = from; i < masks.size(); ++i) {
-        const unsigned next = combined | masks[i];
-        if (std::popcount(next) > size) continue;
-        chosen.push_back(static_cast<int>(i));
-        const bool goOn = chooseItems(masks, size, i + 1, chosen, next, visit);
-        chosen.pop_back();
-        if (!goOn) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
@@ -49,7 +33,6 @@ bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
     // Kept across units so that their storage is reused.
     std::vector<int> cells;
     std::vector<unsigned> masks;
-    std::vector<int> chosen;
     for (int unit = 0; unit < grid.unitCount(); ++unit) {
         cells.clear();
         masks.clear();
@@ -63,8 +46,8 @@ bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink) {
             masks.push_back(grid.candidates(cell));
         }
         if (empty <= size) continue;
-        const bool goOn = chooseItems(
-            masks, size, 0, chosen, 0, [&](const std::vector<int>& picked, unsigned values) {
+        const bool goOn =
+            chooseSubsetsOf(masks, size, size, [&](std::span<const int> picked, unsigned values) {
                 Step step;
                 for (const int i : picked)
                     step.cells.push_back(cells[i]);
@@ -93,7 +76,6 @@ bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink) {
     // Kept across units so that their storage is reused.
     std::vector<int> values;
     std::vector<unsigned> masks;
-    std::vector<int> chosen;
     for (int unit = 0; unit < grid.unitCount(); ++unit) {
         values.clear();
         masks.clear();
@@ -108,8 +90,8 @@ bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink) {
             masks.push_back(where);
         }
         if (open <= size) continue;
-        const bool goOn = chooseItems(
-            masks, size, 0, chosen, 0, [&](const std::vector<int>& picked, unsigned where) {
+        const bool goOn =
+            chooseSubsetsOf(masks, size, size, [&](std::span<const int> picked, unsigned where) {
                 Step step;
                 ValueMask kept = 0;
                 for (const int i : picked) {

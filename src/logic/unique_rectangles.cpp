@@ -24,6 +24,7 @@
 #include "logic/finders.h"
 #include "logic/links.h"
 #include "logic/step_text.h"
+#include "logic/subset_chooser.h"
 
 namespace quorvel::logic {
 
@@ -195,47 +196,45 @@ struct RectangleFinder {
             for (const int cell : grid.unitCells(unit))
                 if (grid.value(cell) == 0 && cell != pair[0] && cell != pair[1])
                     others.push_back(cell);
-            std::vector<int> chosen;
-            if (!chooseSubset(rect, pair, unit, others, 0, extras, chosen)) return false;
+            if (!nakedSubsets(rect, pair, unit, others, extras)) return false;
         }
         return true;
     }
 
     // Picks cells of the unit that with the pair's extras make a naked subset (at most four
     // members, the pair counting as one).
-    bool chooseSubset(const Rectangle& rect, const std::vector<int>& pair, int unit,
-                      const std::vector<int>& others, std::size_t from, ValueMask values,
-                      std::vector<int>& chosen) const {
-        const int count = std::popcount(static_cast<unsigned>(values));
-        if (!chosen.empty() && count == static_cast<int>(chosen.size()) + 1) {
-            Step step;
-            for (const int cell : others)
-                if (std::find(chosen.begin(), chosen.end(), cell) == chosen.end())
-                    for (const int value :
-                         valuesOf(static_cast<ValueMask>(grid.candidates(cell) & values)))
-                        step.eliminations.push_back({cell, value});
-            std::vector<std::string> described;
-            for (const int cell : chosen)
-                described.push_back(cellWithCandidates(grid, cell));
-            const auto extras = static_cast<ValueMask>(
-                (grid.candidates(pair[0]) | grid.candidates(pair[1])) & ~rect.pair);
-            return report(Technique::UniqueRectangle3, rect, step,
-                          "one of " + cellList(kind(), pair) + " holds " +
-                              (std::popcount(static_cast<unsigned>(extras)) == 1 ? "" : "one of ") +
-                              valueList(valuesOf(extras)) + "; with " + joinWords(described) +
-                              " they hold " + valueList(valuesOf(values)) + " between them in " +
-                              unitName(kind(), unit));
-        }
-        if (chosen.size() == 3) return true;
-        for (std::size_t i = from; i < others.size(); ++i) {
-            const auto next = static_cast<ValueMask>(values | grid.candidates(others[i]));
-            if (std::popcount(static_cast<unsigned>(next)) > 4) continue;
-            chosen.push_back(others[i]);
-            const bool goOn = chooseSubset(rect, pair, unit, others, i + 1, next, chosen);
-            chosen.pop_back();
-            if (!goOn) return false;
-        }
-        return true;
+    bool nakedSubsets(const Rectangle& rect, const std::vector<int>& pair, int unit,
+                      const std::vector<int>& others, ValueMask extras) const {
+        std::vector<unsigned> masks;
+        for (const int cell : others)
+            masks.push_back(grid.candidates(cell));
+        return chooseSubsets(
+            masks, 3, 4, extras, [&](std::span<const int> picked, unsigned values) {
+                if (std::popcount(values) != static_cast<int>(picked.size()) + 1)
+                    return Chosen::Grow;
+                std::vector<int> chosen;
+                for (const int i : picked)
+                    chosen.push_back(others[i]);
+                Step step;
+                for (const int cell : others)
+                    if (std::find(chosen.begin(), chosen.end(), cell) == chosen.end())
+                        for (const int value :
+                             valuesOf(static_cast<ValueMask>(grid.candidates(cell) & values)))
+                            step.eliminations.push_back({cell, value});
+                std::vector<std::string> described;
+                for (const int cell : chosen)
+                    described.push_back(cellWithCandidates(grid, cell));
+                return report(Technique::UniqueRectangle3, rect, step,
+                              "one of " + cellList(kind(), pair) + " holds " +
+                                  (std::popcount(static_cast<unsigned>(extras)) == 1 ? ""
+                                                                                     : "one of ") +
+                                  valueList(valuesOf(extras)) + "; with " + joinWords(described) +
+                                  " they hold " +
+                                  valueList(valuesOf(static_cast<ValueMask>(values))) +
+                                  " between them in " + unitName(kind(), unit))
+                           ? Chosen::Enough
+                           : Chosen::Stop;
+            });
     }
 
     bool typeFour(const Rectangle& rect) const {

@@ -9,6 +9,7 @@
 #include "logic/finders.h"
 #include "logic/links.h"
 #include "logic/step_text.h"
+#include "logic/subset_chooser.h"
 
 namespace quorvel::logic {
 
@@ -137,25 +138,28 @@ namespace {
 struct WxyzSearch {
     const LogicGrid& grid;
     const StepSink& sink;
-    std::vector<int> cells;  // empty cells holding only values of the four tried
+    std::vector<int> cells;       // empty cells holding only values of the four tried
+    std::vector<unsigned> masks;  // their candidates
     std::array<int, 4> chosen{};
 
-    // `loose`: the values two chosen cells that do not see each other both hold. A set with two
-    // such values removes nothing, so no set growing from it is tried.
-    bool search(int depth, std::size_t from, unsigned values, unsigned loose) {
-        if (depth == 4) return std::popcount(values) != 4 || check(values);
-        for (std::size_t i = from; i < cells.size(); ++i) {
-            const unsigned next = values | grid.candidates(cells[i]);
-            if (std::popcount(next) > 4) continue;
-            unsigned nextLoose = loose;
+    // Every four of `cells` holding only four values between them. `loose`: the values two
+    // chosen cells that do not see each other both hold. A set with two such values removes
+    // nothing, so no set growing from it is tried.
+    bool search() {
+        std::array<unsigned, 5> loose{};
+        return chooseSubsets(masks, 4, 4, 0u, [&](std::span<const int> picked, unsigned values) {
+            const int depth = static_cast<int>(picked.size()) - 1;
+            const int cell = cells[picked.back()];
+            unsigned nextLoose = loose[depth];
             for (int j = 0; j < depth; ++j)
-                if (!grid.sees(chosen[j], cells[i]))
-                    nextLoose |= grid.candidates(chosen[j]) & grid.candidates(cells[i]);
-            if ((nextLoose & (nextLoose - 1)) != 0) continue;
-            chosen[depth] = cells[i];
-            if (!search(depth + 1, i + 1, next, nextLoose)) return false;
-        }
-        return true;
+                if (!grid.sees(chosen[j], cell))
+                    nextLoose |= grid.candidates(chosen[j]) & grid.candidates(cell);
+            if ((nextLoose & (nextLoose - 1)) != 0) return Chosen::Enough;
+            loose[depth + 1] = nextLoose;
+            chosen[depth] = cell;
+            if (depth < 3) return Chosen::Grow;
+            return std::popcount(values) != 4 || check(values) ? Chosen::Enough : Chosen::Stop;
+        });
     }
 
     bool check(unsigned values) {
@@ -229,7 +233,7 @@ bool findWxyzWing(const LogicGrid& grid, const StepSink& sink) {
         if (grid.value(cell) == 0 && count >= 2 && count <= 4) all.push_back(cell);
     }
     // Per four values, the four cells among those holding nothing else.
-    WxyzSearch search{grid, sink, {}, {}};
+    WxyzSearch search{grid, sink, {}, {}, {}};
     const int side = grid.side();
     for (int w = 1; w <= side; ++w)
         for (int x = w + 1; x <= side; ++x)
@@ -237,9 +241,13 @@ bool findWxyzWing(const LogicGrid& grid, const StepSink& sink) {
                 for (int z = y + 1; z <= side; ++z) {
                     const unsigned values = (1u << w) | (1u << x) | (1u << y) | (1u << z);
                     search.cells.clear();
+                    search.masks.clear();
                     for (const int cell : all)
-                        if ((grid.candidates(cell) & ~values) == 0) search.cells.push_back(cell);
-                    if (search.cells.size() >= 4 && !search.search(0, 0, 0, 0)) return false;
+                        if ((grid.candidates(cell) & ~values) == 0) {
+                            search.cells.push_back(cell);
+                            search.masks.push_back(grid.candidates(cell));
+                        }
+                    if (search.cells.size() >= 4 && !search.search()) return false;
                 }
     return true;
 }
