@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "logic/almost_locked_sets.h"
+#include "logic/chain_graph.h"
 #include "logic/finders.h"
 #include "logic/step_text.h"
 
@@ -164,41 +165,32 @@ bool findAlsXyChain(const LogicGrid& grid, const StepSink& sink) {
     const AlmostLockedSets& als = almostLockedSets(grid);
     const int count = static_cast<int>(als.sets.size());
     // Breadth first over states (set, the link it was reached by) from each first set; a state
-    // is set * (N + 1) + value. A state counts as reached in the current search when its stamp
-    // is the search's.
+    // is set * (N + 1) + value, its depth the sets after the first.
     const int values = grid.side() + 1;
-    std::vector<int> stamp(static_cast<std::size_t>(count) * values, -1);
-    std::vector<int> parent(stamp.size());
-    std::vector<int> depth(stamp.size());
-    std::vector<int> firstLink(stamp.size());
-    std::vector<int> queue;
+    BreadthFirst search;
+    std::vector<int> firstLink(static_cast<std::size_t>(count) * values);
     std::vector<int> chain;
     std::vector<int> linkValues;
     for (int start = 0; start < count; ++start) {
         const AlmostLockedSet& first = als.sets[start];
         if (removable(als, first, first, 0) == 0) continue;
-        queue.clear();
-        const auto reach = [&](int state, int from, int distance, int link) {
-            if (stamp[state] == start) return;
-            stamp[state] = start;
-            parent[state] = from;
-            depth[state] = distance;
-            firstLink[state] = link;
-            queue.push_back(state);
-        };
-        for (const SetLink& link : als.links[start])
-            reach(link.to * values + link.value, -1, 1, link.value);
-        for (std::size_t head = 0; head < queue.size(); ++head) {
-            const int state = queue[head];
+        search.reset(count * values);
+        for (const SetLink& link : als.links[start]) {
+            const int state = link.to * values + link.value;
+            if (search.reach(state, -1)) firstLink[state] = link.value;
+        }
+        const bool goOn = search.walk([&](int state) {
             const int at = state / values;
-            if (depth[state] >= 3 && at > start &&
+            const int depth = search.depth(state) + 1;
+            if (depth >= 3 && at > start &&
                 removable(als, first, als.sets[at],
                           (1u << firstLink[state]) | (1u << (state % values))) != 0) {
                 chain.assign(1, at);
                 linkValues.clear();
-                for (int s = state; s >= 0; s = parent[s]) {
+                for (int s = state; s >= 0; s = search.parent(s)) {
                     linkValues.insert(linkValues.begin(), s % values);
-                    chain.insert(chain.begin(), parent[s] >= 0 ? parent[s] / values : start);
+                    chain.insert(chain.begin(),
+                                 search.parent(s) >= 0 ? search.parent(s) / values : start);
                 }
                 bool apart = true;
                 for (std::size_t i = 0; i < chain.size(); ++i)
@@ -209,11 +201,14 @@ bool findAlsXyChain(const LogicGrid& grid, const StepSink& sink) {
                     !reportChain(grid, als, Technique::AlsXyChain, chain, linkValues, sink))
                     return false;
             }
-            if (depth[state] + 1 >= kLongestChain) continue;
+            if (depth + 1 >= kLongestChain) return true;
             for (const SetLink& link : als.links[at])
-                if (link.value != state % values && link.to != start)
-                    reach(link.to * values + link.value, state, depth[state] + 1, firstLink[state]);
-        }
+                if (link.value != state % values && link.to != start &&
+                    search.reach(link.to * values + link.value, state))
+                    firstLink[link.to * values + link.value] = firstLink[state];
+            return true;
+        });
+        if (!goOn) return false;
     }
     return true;
 }

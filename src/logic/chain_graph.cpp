@@ -134,28 +134,31 @@ const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped) {
     return *kept;
 }
 
-void ChainSearch::run(int start, const std::vector<int>& avoid) {
-    parent.assign(2 * graph.nodeCount(), kUnreached);
-    order.assign(1, start);
-    parent[start] = -1;
-    for (std::size_t head = 0; head < order.size(); ++head) {
-        const int literal = order[head];
-        const int node = nodeOf(literal);
-        const bool on = isOn(literal);
-        for (const int next : on ? graph.weak(node) : graph.strong(node)) {
-            const int reachedLiteral = literalOf(next, !on);
-            if (parent[reachedLiteral] != kUnreached ||
-                (head == 0 && std::find(avoid.begin(), avoid.end(), next) != avoid.end()))
-                continue;
-            parent[reachedLiteral] = literal;
-            order.push_back(reachedLiteral);
-        }
+void BreadthFirst::reset(int count) {
+    if (static_cast<int>(stamp_.size()) < count) {
+        stamp_.resize(count, 0);
+        parent_.resize(count);
+        depth_.resize(count);
     }
+    if (++walk_ == 0) {
+        std::fill(stamp_.begin(), stamp_.end(), 0);
+        walk_ = 1;
+    }
+    order_.clear();
 }
 
-std::vector<int> ChainSearch::pathTo(int literal) const {
+bool BreadthFirst::reach(int state, int from) {
+    if (reached(state)) return false;
+    stamp_[state] = walk_;
+    parent_[state] = from;
+    depth_[state] = from < 0 ? 0 : depth_[from] + 1;
+    order_.push_back(state);
+    return true;
+}
+
+std::vector<int> BreadthFirst::pathTo(int state) const {
     std::vector<int> path;
-    for (int at = literal; at >= 0; at = parent[at])
+    for (int at = state; at >= 0; at = parent_[at])
         path.push_back(at);
     std::reverse(path.begin(), path.end());
     return path;

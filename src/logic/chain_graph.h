@@ -83,20 +83,95 @@ class ChainGraph {
 // after another on the same grid).
 const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped);
 
-// Breadth first from one literal along the graph's links: the shortest way to each literal
-// reached.
-struct ChainSearch {
-    explicit ChainSearch(const ChainGraph& graph) : graph(graph) {}
-    // `avoid`: nodes the first link may not lead to.
-    void run(int start, const std::vector<int>& avoid = {});
-    bool reached(int literal) const { return parent[literal] != kUnreached; }
-    // The literals from the start to `literal`.
-    std::vector<int> pathTo(int literal) const;
+// A breadth-first walk over states numbered 0..count-1, from one or more starts: each state is
+// reached once, by the first of the shortest ways to it, and `order` lists the states as reached.
+// Every chain finder walks with it: over the chain graph's literals (ChainSearch below) or, for
+// chains of almost locked sets, over sets and the values linking them.
+class BreadthFirst {
+  public:
+    // Forgets the last walk; the next one is over states 0..count-1.
+    void reset(int count);
+    // Reaches `state` from `from` (-1 for a start); false when it was reached before.
+    bool reach(int state, int from);
+    // Calls expand(state) for each state reached, in order, as it reaches further states; stops
+    // when expand returns false, and returns false then.
+    template <typename Expand>
+    bool walk(const Expand& expand) {
+        for (std::size_t head = 0; head < order_.size(); ++head)
+            if (!expand(order_[head])) return false;
+        return true;
+    }
+    bool reached(int state) const { return stamp_[state] == walk_; }
+    int parent(int state) const { return parent_[state]; }
+    // Links from the start.
+    int depth(int state) const { return depth_[state]; }
+    const std::vector<int>& order() const { return order_; }
+    // The states from the start to `state`.
+    std::vector<int> pathTo(int state) const;
 
-    static constexpr int kUnreached = -2;
-    const ChainGraph& graph;
-    std::vector<int> parent;  // -1 for the start
-    std::vector<int> order;   // literals in the order reached
+  private:
+    std::vector<unsigned> stamp_;
+    std::vector<int> parent_;
+    std::vector<int> depth_;
+    std::vector<int> order_;
+    unsigned walk_ = 0;
+};
+
+// How a walk over the chain graph goes on from a literal.
+enum class Along {
+    AlternatingLinks,  // strong links from an OFF literal, weak ones from an ON literal
+    StrongLinks,       // strong links from either (a conjugate pair's ends also see each other)
+};
+// What a walk reaches once.
+enum class Reach {
+    EachLiteral,
+    EachNode,  // as ON or as OFF, whichever comes first
+};
+
+// Breadth first from one literal along the graph's links: the shortest way to each literal
+// reached. run(start, follows) takes the link from literal `from` to node `next` only when
+// follows(from, next) says so: the X-Chain keeps to one value, the XY-Chain to cells with two
+// candidates, a continuous nice loop's first link avoids the partner it closes through.
+class ChainSearch {
+  public:
+    explicit ChainSearch(const ChainGraph& graph, Along along = Along::AlternatingLinks,
+                         Reach reach = Reach::EachLiteral)
+        : graph_(graph), along_(along), reach_(reach) {}
+
+    template <typename Follows>
+    void run(int start, const Follows& follows) {
+        walk_.reset(2 * graph_.nodeCount());
+        walk_.reach(start, -1);
+        walk_.walk([&](int literal) {
+            const int node = nodeOf(literal);
+            const bool on = isOn(literal);
+            for (const int next :
+                 on&& along_ == Along::AlternatingLinks ? graph_.weak(node) : graph_.strong(node)) {
+                if ((reach_ == Reach::EachNode && walk_.reached(literalOf(next, on))) ||
+                    !follows(literal, next))
+                    continue;
+                walk_.reach(literalOf(next, !on), literal);
+            }
+            return true;
+        });
+    }
+    void run(int start) {
+        run(start, [](int, int) { return true; });
+    }
+    bool reached(int literal) const { return walk_.reached(literal); }
+    // Links from the start.
+    int length(int literal) const { return walk_.depth(literal); }
+    int parent(int literal) const { return walk_.parent(literal); }
+    // The literals in the order reached.
+    const std::vector<int>& order() const { return walk_.order(); }
+    // The literals from the start to `literal`.
+    std::vector<int> pathTo(int literal) const { return walk_.pathTo(literal); }
+
+  private:
+    const ChainGraph& graph_;
+    Along along_;
+    Reach reach_;
+    BreadthFirst walk_;
 };
 
 }  // namespace quorvel::logic

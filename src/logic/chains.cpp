@@ -7,6 +7,7 @@
 #include <bit>
 #include <vector>
 
+#include "logic/chain_graph.h"
 #include "logic/finders.h"
 #include "logic/links.h"
 #include "logic/step_text.h"
@@ -15,24 +16,9 @@ namespace quorvel::logic {
 
 namespace {
 
-// The cells with exactly two candidates and, for each, the others of them it sees.
-struct PairCells {
-    std::vector<int> cells;
-    std::vector<std::vector<int>> seen;  // indexes into cells
-
-    explicit PairCells(const LogicGrid& grid) {
-        for (int cell = 1; cell <= grid.cellCount(); ++cell)
-            if (grid.value(cell) == 0 && std::popcount(grid.candidates(cell)) == 2)
-                cells.push_back(cell);
-        seen.resize(cells.size());
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            for (std::size_t j = i + 1; j < cells.size(); ++j)
-                if (grid.sees(cells[i], cells[j])) {
-                    seen[i].push_back(static_cast<int>(j));
-                    seen[j].push_back(static_cast<int>(i));
-                }
-    }
-};
+bool twoCandidates(const LogicGrid& grid, int cell) {
+    return grid.value(cell) == 0 && std::popcount(grid.candidates(cell)) == 2;
+}
 
 int otherValue(const LogicGrid& grid, int cell, int value) {
     return std::countr_zero(static_cast<unsigned>(grid.candidates(cell) & ~(1u << value)));
@@ -45,12 +31,24 @@ std::string chainText(const LogicGrid& grid, const std::vector<int>& chain) {
     return text;
 }
 
-// Follows parent links from `state` back to the start; states are index * 2 + (0 or 1).
-std::vector<int> pathTo(const PairCells& pairs, const std::vector<int>& parent, int state) {
-    std::vector<int> path;
-    for (; state >= 0; state = parent[state])
-        path.insert(path.begin(), pairs.cells[state / 2]);
-    return path;
+// The cells of the ON literals of a path: the cells of the chain, each with the value it takes.
+std::vector<int> takingCells(const ChainGraph& graph, const std::vector<int>& literals) {
+    std::vector<int> cells;
+    for (const int literal : literals)
+        if (isOn(literal)) cells.push_back(graph.node(nodeOf(literal)).cell);
+    return cells;
+}
+
+// Links of a chain of cells with two candidates: strong inside a cell (its other value), weak to
+// a cell with two candidates (`mask` when not 0) holding the value.
+auto pairLinks(const LogicGrid& grid, const ChainGraph& graph, ValueMask mask) {
+    return [&grid, &graph, mask](int from, int next) {
+        const ChainNode& a = graph.node(nodeOf(from));
+        const ChainNode& b = graph.node(next);
+        if (!isOn(from)) return b.value != a.value;
+        return b.value == a.value && twoCandidates(grid, b.cell) &&
+               (mask == 0 || grid.candidates(b.cell) == mask);
+    };
 }
 
 // The links of a chain of cells with two candidates when the first is not `notFirst`: a strong
@@ -72,31 +70,29 @@ std::vector<ChainLink> pairChain(const LogicGrid& grid, const std::vector<int>& 
 
 bool findRemotePair(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
-    const PairCells pairs(grid);
-    const int count = static_cast<int>(pairs.cells.size());
-    for (int start = 0; start < count; ++start) {
-        const ValueMask mask = grid.candidates(pairs.cells[start]);
-        // Breadth-first over cells with the same two values; parent of index i is at 2i.
-        std::vector<int> parent(2 * count, -1);
-        std::vector<int> distance(count, -1);
-        std::vector<int> queue = {start};
-        distance[start] = 0;
-        for (std::size_t head = 0; head < queue.size(); ++head) {
-            const int at = queue[head];
-            for (const int next : pairs.seen[at]) {
-                if (distance[next] >= 0 || grid.candidates(pairs.cells[next]) != mask) continue;
-                distance[next] = distance[at] + 1;
-                parent[2 * next] = 2 * at;
-                queue.push_back(next);
-            }
-        }
-        for (int end = start + 1; end < count; ++end) {
-            if (distance[end] < 3 || distance[end] % 2 == 0) continue;
-            const std::vector<int> chain = pathTo(pairs, parent, 2 * end);
-            const int first = pairs.cells[start];
-            const int last = pairs.cells[end];
+    const ChainGraph& graph = chainGraph(grid, false);
+    // Each cell is reached once, by the shortest way; its values alternate along the chain.
+    ChainSearch search(graph, Along::AlternatingLinks, Reach::EachNode);
+    std::vector<int> pairs;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell)
+        if (twoCandidates(grid, cell)) pairs.push_back(cell);
+    for (std::size_t start = 0; start < pairs.size(); ++start) {
+        const int first = pairs[start];
+        const ValueMask mask = grid.candidates(first);
+        const std::vector<int> values = valuesOf(mask);
+        search.run(literalOf(graph.candidateNode(first, values.front()), false),
+                   pairLinks(grid, graph, mask));
+        for (std::size_t end = start + 1; end < pairs.size(); ++end) {
+            // A cell an odd number of links from the first takes its lower value when the
+            // first does not: "is" on the lower value, three links or more from the first.
+            const int last = pairs[end];
+            const int reached = literalOf(graph.candidateNode(last, values.front()), true);
+            if (grid.candidates(last) != mask || !search.reached(reached) ||
+                search.length(reached) < 7)
+                continue;
+            const std::vector<int> chain = takingCells(graph, search.pathTo(reached));
             Step step;
-            step.values = valuesOf(mask);
+            step.values = values;
             step.cells = chain;
             for (const int value : step.values) {
                 const auto removed = seenByAll(grid, value, {first, last}, chain);
@@ -118,60 +114,35 @@ bool findRemotePair(const LogicGrid& grid, const StepSink& sink) {
 
 bool findXyChain(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
-    const PairCells pairs(grid);
-    const int count = static_cast<int>(pairs.cells.size());
-    // A state is a cell of the chain with the value it takes when the start is not z:
-    // index * 2 + 0 for its lower candidate, + 1 for its higher one.
-    const auto stateOf = [&](int index, int value) {
-        const int cell = pairs.cells[index];
-        return 2 * index + (value == std::countr_zero(grid.candidates(cell)) ? 0 : 1);
-    };
-    for (int start = 0; start < count; ++start) {
-        const int first = pairs.cells[start];
+    const ChainGraph& graph = chainGraph(grid, false);
+    ChainSearch search(graph);
+    const auto links = pairLinks(grid, graph, 0);
+    for (int first = 1; first <= grid.cellCount(); ++first) {
+        if (!twoCandidates(grid, first)) continue;
         for (const int z : valuesOf(grid.candidates(first))) {
-            std::vector<int> parent(2 * count, -1);
-            std::vector<bool> reached(2 * count, false);
-            const int startState = stateOf(start, otherValue(grid, first, z));
-            std::vector<int> queue = {startState};
-            reached[startState] = true;
-            for (std::size_t head = 0; head < queue.size(); ++head) {
-                const int state = queue[head];
-                const int index = state / 2;
-                const int cell = pairs.cells[index];
-                const int takes =
-                    state % 2 == 0
-                        ? std::countr_zero(grid.candidates(cell))
-                        : otherValue(grid, cell, std::countr_zero(grid.candidates(cell)));
-                if (index != start && takes == z) {
-                    Step step;
-                    step.eliminations = seenByAll(grid, z, {first, cell}, {first, cell});
-                    if (!step.eliminations.empty()) {
-                        step.cells = pathTo(pairs, parent, state);
-                        step.chain = pairChain(grid, step.cells, z);
-                        step.values = {z};
-                        const std::string zs = std::to_string(z);
-                        finishStep(kind, step, Technique::XyChain,
-                                   "on " + zs + " from " + cellName(kind, first) + " to " +
-                                       cellName(kind, cell),
-                                   chainText(grid, step.cells) + ": one of " +
-                                       cellName(kind, first) + " and " + cellName(kind, cell) +
-                                       " is " + zs + ", since if " + cellName(kind, first) +
-                                       " is not " + zs +
-                                       ", each cell takes the value it does not share with the "
-                                       "one before and " +
-                                       cellName(kind, cell) + " is " + zs);
-                        if (!sink(std::move(step))) return false;
-                    }
-                }
-                for (const int next : pairs.seen[index]) {
-                    const int nextCell = pairs.cells[next];
-                    if (!grid.hasCandidate(nextCell, takes)) continue;
-                    const int nextState = stateOf(next, otherValue(grid, nextCell, takes));
-                    if (reached[nextState]) continue;
-                    reached[nextState] = true;
-                    parent[nextState] = state;
-                    queue.push_back(nextState);
-                }
+            // From "the first cell is not z": each cell of the chain takes a value, its ON literal.
+            search.run(literalOf(graph.candidateNode(first, z), false), links);
+            for (const int literal : search.order()) {
+                const ChainNode& takes = graph.node(nodeOf(literal));
+                if (!isOn(literal) || takes.cell == first || takes.value != z) continue;
+                const int cell = takes.cell;
+                Step step;
+                step.eliminations = seenByAll(grid, z, {first, cell}, {first, cell});
+                if (step.eliminations.empty()) continue;
+                step.cells = takingCells(graph, search.pathTo(literal));
+                step.chain = pairChain(grid, step.cells, z);
+                step.values = {z};
+                const std::string zs = std::to_string(z);
+                finishStep(
+                    kind, step, Technique::XyChain,
+                    "on " + zs + " from " + cellName(kind, first) + " to " + cellName(kind, cell),
+                    chainText(grid, step.cells) + ": one of " + cellName(kind, first) + " and " +
+                        cellName(kind, cell) + " is " + zs + ", since if " + cellName(kind, first) +
+                        " is not " + zs +
+                        ", each cell takes the value it does not share with the one "
+                        "before and " +
+                        cellName(kind, cell) + " is " + zs);
+                if (!sink(std::move(step))) return false;
             }
         }
     }

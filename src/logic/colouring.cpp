@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "logic/chain_graph.h"
 #include "logic/finders.h"
 #include "logic/links.h"
 #include "logic/step_text.h"
@@ -20,24 +21,20 @@ struct Colours {
     std::vector<std::pair<int, int>> links;  // the strong link each cell but the first came by
 };
 
-// Colours the component holding `start`; false when it cannot be two-coloured (a broken grid).
-bool colourComponent(const std::vector<std::vector<int>>& links, int start,
-                     std::vector<int>& colour, Colours& out) {
-    std::vector<int> queue = {start};
-    colour[start] = 0;
+// Colours the component of the cell whose node the search started from (its colour 0: the
+// literals with the start's truth); false when it cannot be two-coloured (a broken grid).
+bool colourComponent(const ChainGraph& graph, const ChainSearch& search, int value, Colours& out) {
+    const std::vector<int>& order = search.order();
+    const bool startOn = isOn(order.front());
     bool consistent = true;
-    for (std::size_t head = 0; head < queue.size(); ++head) {
-        const int cell = queue[head];
-        out.cells[colour[cell]].push_back(cell);
-        for (const int next : links[cell]) {
-            if (colour[next] < 0) {
-                colour[next] = 1 - colour[cell];
-                out.links.emplace_back(cell, next);
-                queue.push_back(next);
-            } else if (colour[next] == colour[cell]) {
+    for (const int literal : order) {
+        const int cell = graph.node(nodeOf(literal)).cell;
+        out.cells[isOn(literal) == startOn ? 0 : 1].push_back(cell);
+        if (search.parent(literal) >= 0)
+            out.links.emplace_back(graph.node(nodeOf(search.parent(literal))).cell, cell);
+        for (const int next : graph.strong(nodeOf(literal)))
+            if (graph.node(next).value == value && search.reached(literalOf(next, isOn(literal))))
                 consistent = false;
-            }
-        }
     }
     return consistent;
 }
@@ -67,21 +64,24 @@ std::string colourReason(const GridKind& kind, int value, const Colours& colours
 
 bool findSimpleColouring(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
-    // Kept across values so that their storage is reused.
-    std::vector<std::vector<int>> links(grid.cellCount() + 1);
-    std::vector<int> colour;
+    const ChainGraph& graph = chainGraph(grid, false);
+    // A component is walked along strong links alone, reaching each cell once: its colour is
+    // whether the walk reached it holding the value or not.
+    ChainSearch search(graph, Along::StrongLinks, Reach::EachNode);
+    std::vector<bool> coloured;
     for (int value = 1; value <= grid.side(); ++value) {
-        for (std::vector<int>& linked : links)
-            linked.clear();
-        for (const StrongLink& link : strongLinks(grid, value, 0, grid.unitCount())) {
-            links[link.first].push_back(link.second);
-            links[link.second].push_back(link.first);
-        }
-        colour.assign(grid.cellCount() + 1, -1);
+        const auto onValue = [&](int, int next) { return graph.node(next).value == value; };
+        coloured.assign(grid.cellCount() + 1, false);
         for (int start = 1; start <= grid.cellCount(); ++start) {
-            if (links[start].empty() || colour[start] >= 0) continue;
+            const int node = graph.candidateNode(start, value);
+            if (node < 0 || coloured[start]) continue;
+            search.run(literalOf(node, false), onValue);
+            if (search.order().size() == 1) continue;
             Colours colours;
-            if (!colourComponent(links, start, colour, colours)) continue;
+            const bool consistent = colourComponent(graph, search, value, colours);
+            for (const int literal : search.order())
+                coloured[graph.node(nodeOf(literal)).cell] = true;
+            if (!consistent) continue;
             Step step;
             step.cells = colours.cells[0];
             step.cells.insert(step.cells.end(), colours.cells[1].begin(), colours.cells[1].end());

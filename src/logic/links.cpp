@@ -16,6 +16,17 @@ std::vector<StrongLink> strongLinks(const LogicGrid& grid, int value, int first,
     return links;
 }
 
+int strongLinkUnit(const LogicGrid& grid, int value, int a, int b) {
+    // Units are numbered rows, then columns, then blocks.
+    for (const int unit : {grid.rowUnit(a), grid.columnUnit(a), grid.blockUnit(a)}) {
+        const auto cells = grid.unitCells(unit);
+        if (std::find(cells.begin(), cells.end(), b) != cells.end() &&
+            std::popcount(grid.positions(unit, value)) == 2)
+            return unit;
+    }
+    return -1;
+}
+
 std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::vector<int>& targets,
                                  const std::vector<int>& pattern) {
     std::vector<CellValue> eliminations;

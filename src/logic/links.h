@@ -18,6 +18,9 @@ struct StrongLink {
 // The strong links for `value` in units first..last-1, in unit order.
 std::vector<StrongLink> strongLinks(const LogicGrid& grid, int value, int first, int last);
 
+// The lowest-numbered unit in which `a` and `b` are the only places for `value`, or -1.
+int strongLinkUnit(const LogicGrid& grid, int value, int a, int b);
+
 // Eliminations of `value` from every cell that sees all of `targets` and is not in `pattern`.
 std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::vector<int>& targets,
                                  const std::vector<int>& pattern);

@@ -51,7 +51,7 @@ void addAics(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
         if (graph.strong(p).empty()) continue;
         const auto seenByP = seenSets(graph, p);
         search.run(literalOf(p, false));
-        for (const int literal : search.order) {
+        for (const int literal : search.order()) {
             const int q = nodeOf(literal);
             if (!isOn(literal) || q <= p || q >= graph.candidateCount()) continue;
             // Seen by both: the value of q in the cells both see, and other values of q's cell.
@@ -85,7 +85,7 @@ void addDiscontinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Fo
         // "p is" leads to a node whose being true makes p false.
         const auto seenByP = seenSets(graph, p);
         search.run(literalOf(p, true));
-        for (const int literal : search.order) {
+        for (const int literal : search.order()) {
             const ChainNode& node = graph.node(nodeOf(literal));
             if (!isOn(literal) || nodeOf(literal) == p ||
                 !(node.cells - seenByP[node.value]).empty())
@@ -124,8 +124,13 @@ void addContinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found
     for (int p = 0; p < graph.candidateCount(); ++p) {
         if (graph.strong(p).empty()) continue;
         // The loop closes through a strong partner of p, which the first link must not reach.
-        search.run(literalOf(p, true), graph.strong(p));
-        for (const int literal : search.order) {
+        const int start = literalOf(p, true);
+        const std::vector<int>& partners = graph.strong(p);
+        search.run(start, [&](int from, int next) {
+            return from != start ||
+                   std::find(partners.begin(), partners.end(), next) == partners.end();
+        });
+        for (const int literal : search.order()) {
             if (isOn(literal)) continue;
             const auto& strong = graph.strong(nodeOf(literal));
             if (std::find(strong.begin(), strong.end(), p) == strong.end()) continue;

@@ -6,9 +6,9 @@
 // Two-String Kites and Turbot Fish; an X-Chain has at least three.
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
+#include "logic/chain_graph.h"
 #include "logic/finders.h"
 #include "logic/links.h"
 #include "logic/step_text.h"
@@ -17,88 +17,35 @@ namespace quorvel::logic {
 
 namespace {
 
-constexpr int kShortestChain = 3;  // strong links
-
-struct ValueGraph {
-    std::vector<int> cells;
-    std::array<int, kMaxCells + 1> index{};
-    std::vector<std::vector<std::pair<int, int>>> strong;  // (index, unit) per cell index
-
-    void build(const LogicGrid& grid, int value) {
-        cells.clear();
-        index.fill(-1);
-        for (int cell = 1; cell <= grid.cellCount(); ++cell)
-            if (grid.hasCandidate(cell, value)) {
-                index[cell] = static_cast<int>(cells.size());
-                cells.push_back(cell);
-            }
-        strong.assign(cells.size(), {});
-        for (int unit = 0; unit < grid.unitCount(); ++unit) {
-            int ends[2];
-            int count = 0;
-            for (const int cell : grid.unitCells(unit))
-                if (index[cell] >= 0 && count++ < 2) ends[count - 1] = index[cell];
-            if (count != 2) continue;
-            strong[ends[0]].push_back({ends[1], unit});
-            strong[ends[1]].push_back({ends[0], unit});
-        }
-    }
-};
+// Links from "the first cell is not" to "the last cell is" in a chain of three strong links.
+constexpr int kShortestChain = 5;
 
 }  // namespace
 
 bool findXChain(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
-    ValueGraph graph;
-    // A state is a cell index * 2 + 1 when the chain makes the cell hold the value, + 0 when
-    // not; the start is "not".
-    std::vector<int> parent;
-    std::vector<int> parentUnit;
-    std::vector<int> strongCount;
-    std::vector<int> queue;
+    const ChainGraph& graph = chainGraph(grid, false);
+    ChainSearch search(graph);
     for (int value = 1; value <= grid.side(); ++value) {
-        graph.build(grid, value);
-        const int count = static_cast<int>(graph.cells.size());
-        for (int start = 0; start < count; ++start) {
-            parent.assign(2 * count, -1);
-            parentUnit.assign(2 * count, -1);
-            strongCount.assign(2 * count, -1);
-            queue.assign(1, 2 * start);
-            strongCount[2 * start] = 0;
-            for (std::size_t head = 0; head < queue.size(); ++head) {
-                const int state = queue[head];
-                const int at = state / 2;
-                const auto reach = [&](int next, int unit) {
-                    if (strongCount[next] >= 0) return;
-                    strongCount[next] = strongCount[state] + (next % 2);
-                    parent[next] = state;
-                    parentUnit[next] = unit;
-                    queue.push_back(next);
-                };
-                if (state % 2 == 0) {
-                    for (const auto& [other, unit] : graph.strong[at])
-                        reach(2 * other + 1, unit);
-                } else {
-                    for (const int peer : grid.peers(graph.cells[at]))
-                        if (graph.index[peer] >= 0) reach(2 * graph.index[peer], -1);
-                }
-            }
-            for (int end = start + 1; end < count; ++end) {
-                const int state = 2 * end + 1;
-                if (strongCount[state] < kShortestChain) continue;
-                const int first = graph.cells[start];
-                const int last = graph.cells[end];
+        const std::vector<int> cells = cellsOf(graph.holding(value));
+        const auto onValue = [&](int, int next) { return graph.node(next).value == value; };
+        const std::string v = std::to_string(value);
+        for (std::size_t start = 0; start < cells.size(); ++start) {
+            const int first = cells[start];
+            search.run(literalOf(graph.candidateNode(first, value), false), onValue);
+            for (std::size_t end = start + 1; end < cells.size(); ++end) {
+                const int last = cells[end];
+                const int reached = literalOf(graph.candidateNode(last, value), true);
+                if (!search.reached(reached) || search.length(reached) < kShortestChain) continue;
                 Step step;
                 for (const int peer : grid.peers(first))
-                    if (graph.index[peer] >= 0 && peer != last && grid.sees(peer, last))
+                    if (grid.hasCandidate(peer, value) && peer != last && grid.sees(peer, last))
                         step.eliminations.push_back({peer, value});
                 if (step.eliminations.empty()) continue;
-                std::vector<int> states;
-                for (int s = state; s >= 0; s = parent[s])
-                    states.insert(states.begin(), s);
+                const std::vector<int> literals = search.pathTo(reached);
                 bool simple = true;
-                for (const int s : states) {
-                    const int cell = graph.cells[s / 2];
+                for (const int literal : literals) {
+                    const int cell = graph.node(nodeOf(literal)).cell;
                     simple = simple && std::count(step.cells.begin(), step.cells.end(), cell) == 0;
                     step.cells.push_back(cell);
                 }
@@ -107,17 +54,17 @@ bool findXChain(const LogicGrid& grid, const StepSink& sink) {
                     return std::count(step.cells.begin(), step.cells.end(), removed.cell) > 0;
                 });
                 if (step.eliminations.empty()) continue;
-                const std::string v = std::to_string(value);
                 std::vector<std::string> links;
-                for (std::size_t i = 1; i < states.size(); ++i) {
-                    const int cell = graph.cells[states[i] / 2];
-                    step.chain.push_back(candidateLink(graph.cells[states[i - 1] / 2], value, cell,
-                                                       value, states[i] % 2 == 1));
+                for (std::size_t i = 1; i < literals.size(); ++i) {
+                    const int from = step.cells[i - 1];
+                    const int cell = step.cells[i];
+                    const bool strong = isOn(literals[i]);
+                    step.chain.push_back(candidateLink(from, value, cell, value, strong));
                     links.push_back(
                         cellName(kind, cell) +
-                        (states[i] % 2 == 1
-                             ? " is " + v + " (" + unitName(kind, parentUnit[states[i]]) + ")"
-                             : " is not"));
+                        (strong ? " is " + v + " (" +
+                                      unitName(kind, strongLinkUnit(grid, value, from, cell)) + ")"
+                                : " is not"));
                 }
                 step.values = {value};
                 finishStep(
