@@ -58,11 +58,6 @@ struct Source {
     std::string where;
 };
 
-std::string textOf(const GridKind& kind, CellValue candidate, bool on) {
-    return cellName(kind, candidate.cell) + (on ? " is " : " is not ") +
-           std::to_string(candidate.value);
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -83,7 +78,7 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
     step.cells = {candidate.cell};
     step.depth = std::max(depth, 0);
     finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
-               "if " + textOf(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
+               "if " + candidateText(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
                    net.contradictionText());
     return step;
 }
@@ -106,7 +101,7 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     step.cells.assign(cells.begin(), cells.end());
     step.depth = std::max(depth, 0);
     finishStep(kind, step, technique, source.where,
-               text + "\nevery case ends with " + textOf(kind, target, on));
+               text + "\nevery case ends with " + candidateText(kind, target, on));
     return step;
 }
 
@@ -120,9 +115,7 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
         Source source;
         for (const int value : values)
             source.cases.push_back({{cell, value}, true});
-        std::string list = valueList(values);
-        list.replace(list.rfind(" and "), 5, " or ");
-        source.header = cellName(kind, cell) + " is " + list;
+        source.header = cellName(kind, cell) + " is " + orList(valueList(values));
         source.where = "from " + cellName(kind, cell);
         found.push_back(std::move(source));
     }
@@ -137,10 +130,8 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
                 cells.push_back(cell);
                 source.cases.push_back({{cell, value}, true});
             }
-            std::string list = cellList(kind, cells);
-            list.replace(list.rfind(" and "), 5, " or ");
-            source.header = std::to_string(value) + " is in " + list + " (its places in " +
-                            unitName(kind, unit) + ")";
+            source.header =
+                placesText(kind, value, cells) + " (its places in " + unitName(kind, unit) + ")";
             source.where = "from " + std::to_string(value) + " in " + unitName(kind, unit);
             found.push_back(std::move(source));
         }
@@ -149,7 +140,7 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
             for (const int value : valuesOf(grid.candidates(cell))) {
                 const CellValue candidate{cell, value};
                 found.push_back({{{candidate, true}, {candidate, false}},
-                                 textOf(kind, candidate, true) + " or is not",
+                                 candidateText(kind, candidate, true) + " or is not",
                                  "from " + cellName(kind, cell)});
             }
     return found;

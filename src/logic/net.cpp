@@ -379,13 +379,11 @@ std::string Net::contradictionText() const {
     const GridKind& kind = grid_.kind();
     switch (contradiction_) {
         case Contradiction::EmptyCell:
-            return cellName(kind, badCell_) + " has no candidate left";
+            return emptyCellText(kind, badCell_);
         case Contradiction::EmptyUnit:
-            return std::to_string(badValue_) + " has no place left in " + unitName(kind, badUnit_);
+            return emptyUnitText(kind, badValue_, badUnit_);
         case Contradiction::Clash:
-            return cellName(kind, badCell_) + " is " + std::to_string(badValue_) +
-                   (state_.placed[badCell_] != 0 ? " and " + std::to_string(state_.placed[badCell_])
-                                                 : " and is not " + std::to_string(badValue_));
+            return clashText(kind, badCell_, badValue_, state_.placed[badCell_]);
         case Contradiction::None:
             break;
     }
@@ -395,25 +393,15 @@ std::string Net::contradictionText() const {
 std::string Net::factText(int index, std::vector<ChainLink>& links) const {
     const Fact& fact = facts_[index];
     const GridKind& kind = grid_.kind();
-    const std::string value = std::to_string(fact.value);
-    if (fact.kind == kGroup) {
-        std::string cells = cellList(kind, cellsOf(fact.cells));
-        if (const std::size_t last = cells.rfind(" and "); last != std::string::npos)
-            cells.replace(last, 5, " or ");
-        return value + " is in " + cells + " (its last places in " + unitName(kind, fact.unit) +
-               ")";
-    }
-    std::string text = cellName(kind, fact.cell) + (fact.isOn ? " is " : " is not ") + value;
-    if (fact.kind == kNaked && fact.preds.size() > 1) text += " (its last candidate)";
+    if (fact.kind == kGroup)
+        return placesText(kind, fact.value, cellsOf(fact.cells)) + lastPlacesNote(kind, fact.unit);
+    std::string text = candidateText(kind, {fact.cell, fact.value}, fact.isOn);
+    if (fact.kind == kNaked && fact.preds.size() > 1) text += lastCandidateNote();
     if (fact.kind == kHidden && fact.preds.size() > 1)
-        text += " (the last place for " + value + " in " + unitName(kind, fact.unit) + ")";
+        text += lastPlaceNote(kind, fact.value, fact.unit);
     if (fact.kind == kNested && fact.inner >= 0) {
         const Net& inner = *inner_[fact.inner];
-        std::string lines;
-        for (const std::string& line : inner.contradictionLines(links))
-            lines += (lines.empty() ? "" : "; ") + line;
-        text +=
-            " (if it were " + value + ": " + lines + ", then " + inner.contradictionText() + ")";
+        text += nestedNote(fact.value, inner.contradictionLines(links), inner.contradictionText());
     }
     return text;
 }
@@ -446,8 +434,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
             links.push_back(
                 {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
         if (fact.kind == kAssumption) {
-            lines.push_back(cellName(kind, fact.cell) + (fact.isOn ? " is " : " is not ") +
-                            std::to_string(fact.value));
+            lines.push_back(candidateText(kind, {fact.cell, fact.value}, fact.isOn));
             last = f;
             continue;
         }
@@ -462,8 +449,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
                 const Fact& from = facts_[main];
                 start = from.kind == kGroup
                             ? factText(main, unused)
-                            : cellName(kind, from.cell) + (from.isOn ? " is " : " is not ") +
-                                  std::to_string(from.value);
+                            : candidateText(kind, {from.cell, from.value}, from.isOn);
                 start += ", so ";
             }
             lines.push_back(start + factText(f, links));

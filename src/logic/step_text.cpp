@@ -87,20 +87,67 @@ std::string eliminationList(const GridKind& kind, std::span<const CellValue> eli
     return text;
 }
 
+std::string orList(std::string list) {
+    if (const std::size_t last = list.rfind(" and "); last != std::string::npos)
+        list.replace(last, 5, " or ");
+    return list;
+}
+
+std::string candidateText(const GridKind& kind, CellValue candidate, bool holds) {
+    return cellName(kind, candidate.cell) + (holds ? " is " : " is not ") +
+           std::to_string(candidate.value);
+}
+
+std::string placesText(const GridKind& kind, int value, std::span<const int> cells) {
+    return std::to_string(value) + " is in " + orList(cellList(kind, cells));
+}
+
 std::string nodeText(const GridKind& kind, std::span<const CellValue> node, bool holds) {
     if (node.empty()) return {};
-    const std::string value = std::to_string(node.front().value);
-    if (node.size() == 1)
-        return cellName(kind, node.front().cell) + (holds ? " is " : " is not ") + value;
+    if (node.size() == 1) return candidateText(kind, node.front(), holds);
+    const int value = node.front().value;
     std::vector<int> cells;
     for (const CellValue& candidate : node)
         cells.push_back(candidate.cell);
-    std::string list = cellList(kind, cells);
-    if (holds) return value + " is in " + list.replace(list.rfind(" and "), 5, " or ");
+    if (holds) return placesText(kind, value, cells);
     if (node.size() == 2)
         return "neither " + cellName(kind, cells[0]) + " nor " + cellName(kind, cells[1]) + " is " +
-               value;
-    return "none of " + list + " is " + value;
+               std::to_string(value);
+    return "none of " + cellList(kind, cells) + " is " + std::to_string(value);
+}
+
+std::string lastCandidateNote() {
+    return " (its last candidate)";
+}
+
+std::string lastPlaceNote(const GridKind& kind, int value, int unit) {
+    return " (the last place for " + std::to_string(value) + " in " + unitName(kind, unit) + ")";
+}
+
+std::string lastPlacesNote(const GridKind& kind, int unit) {
+    return " (its last places in " + unitName(kind, unit) + ")";
+}
+
+std::string nestedNote(int value, std::span<const std::string> lines,
+                       const std::string& contradiction) {
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += (joined.empty() ? "" : "; ") + line;
+    return " (if it were " + std::to_string(value) + ": " + joined + ", then " + contradiction +
+           ")";
+}
+
+std::string emptyCellText(const GridKind& kind, int cell) {
+    return cellName(kind, cell) + " has no candidate left";
+}
+
+std::string emptyUnitText(const GridKind& kind, int value, int unit) {
+    return std::to_string(value) + " has no place left in " + unitName(kind, unit);
+}
+
+std::string clashText(const GridKind& kind, int cell, int value, int other) {
+    return cellName(kind, cell) + " is " + std::to_string(value) +
+           (other != 0 ? " and " + std::to_string(other) : " and is not " + std::to_string(value));
 }
 
 std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain) {
