@@ -33,7 +33,7 @@ const char* const kModeNames[] = {"mild", "brute", "crunch", "next"};
 // The grid window's board needs somewhere to send its effects; the benchmark drops them.
 class DroppedEvents : public GridEvents {
   public:
-    void messageLine(const std::string&, Colour, int) override {}
+    void messageLine(const std::string&, Colour, Alignment) override {}
     void messageDialog(const std::string&, const std::string&) override {}
     void focusCell(int) override {}
     void cellClicked(int) override {}
@@ -46,7 +46,9 @@ class DroppedEvents : public GridEvents {
 };
 
 SolveOutcome runMode(const Puzzle& puzzle, int mode) {
-    return (mode == kGetNext ? nextStepOf(puzzle) : solvePuzzle(puzzle, mode)).outcome;
+    return (mode == kGetNext ? nextStepOf(puzzle)
+                             : solvePuzzle(puzzle, static_cast<SolveMode>(mode)))
+        .outcome;
 }
 
 void checkTextBench(benchmark::State& state, const std::vector<Puzzle>& puzzles) {

@@ -60,7 +60,7 @@ Puzzle hardPuzzle() {
 void BM_ToolNumberCrunch(benchmark::State& state) {
     const Puzzle puzzle = hardPuzzle();
     for (auto _ : state)
-        benchmark::DoNotOptimize(solvePuzzle(puzzle, kNumberCrunch));
+        benchmark::DoNotOptimize(solvePuzzle(puzzle, SolveMode::NumberCrunch));
 }
 BENCHMARK(BM_ToolNumberCrunch)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,9 @@
 
 namespace quorvel {
 
+// The solve engine's three strengths, weakest first.
+enum class SolveMode { MildAttack, BruteForce, NumberCrunch };
+
 struct Session {
     // Solve and fill guards (see the solve commands).
     bool solverBusy = false;
@@ -14,8 +17,8 @@ struct Session {
     bool loadBusy = false;
     bool stopRequested = false;
 
-    // Solve engine: the mode the next run uses (0 Mild Attack, 1 Brute Force, 2 Number Crunch).
-    int solveMode = 0;
+    // Solve engine: the strength the next run uses.
+    SolveMode solveMode = SolveMode::MildAttack;
 
     // Composing and creating.
     bool composeMode = false;

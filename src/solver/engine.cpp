@@ -267,7 +267,7 @@ bool Engine::chooseNestedCell(int& cell, ValueMask& candidates) const {
 void Engine::searchNested(int depth, int cell, ValueMask candidates) {
     const int snapshot = kNestedBaseLayer + depth;
     for (ValueMask left = candidates; left != 0; left = static_cast<ValueMask>(left & (left - 1))) {
-        if (depth >= 1 && session_.solveMode < kNumberCrunch) {
+        if (depth >= 1 && session_.solveMode < SolveMode::NumberCrunch) {
             finished_ = true;
             return;
         }
@@ -304,7 +304,7 @@ void Engine::guessingPhase() {
     const int entries = static_cast<int>(guessEntries_.size());
     if (entries == cellCount_) return;  // every cell open: no guessing on an empty grid
     for (int i = 1; i <= entries - 1; ++i) {
-        if (session_.solveMode == kMildAttack) return;
+        if (session_.solveMode == SolveMode::MildAttack) return;
         if (i > 1) copyLayer(kPropagatedLayer, kWorkLayer);
         const GuessEntry entry = guessEntries_[i - 1];
         for (ValueMask left = entry.candidates; left != 0;
@@ -331,7 +331,7 @@ void Engine::guessingPhase() {
                 }
             }
             copyLayer(kRetryLayer, kWorkLayer);
-            if (session_.solveMode < kNumberCrunch) return;
+            if (session_.solveMode < SolveMode::NumberCrunch) return;
         }
     }
 }

@@ -12,10 +12,6 @@
 
 namespace quorvel {
 
-inline constexpr int kMildAttack = 0;
-inline constexpr int kBruteForce = 1;
-inline constexpr int kNumberCrunch = 2;
-
 // The layers whose contents a run leaves for the commands: the grid reached, the grid as the
 // singles left it before the first guess, and (a one-step run) the grid before the run with the
 // single placed by the single candidate rule.

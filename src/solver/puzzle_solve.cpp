@@ -40,7 +40,7 @@ std::string duplicateAtFirstCell(const GridKind& kind, const std::vector<int>& s
 
 }  // namespace
 
-PuzzleSolve solvePuzzle(const Puzzle& puzzle, int mode) {
+PuzzleSolve solvePuzzle(const Puzzle& puzzle, SolveMode mode) {
     const auto tables = loadedTables(puzzle);
     Session session;
     session.solveMode = mode;
@@ -54,7 +54,7 @@ PuzzleSolve solvePuzzle(const Puzzle& puzzle, int mode) {
     if (!outcome.result) {
         solve.message = incompleteText(mode);
     } else {
-        solve.message = mode == kNumberCrunch ? requiredText(outcome.reason) : kDoneText;
+        solve.message = mode == SolveMode::NumberCrunch ? requiredText(outcome.reason) : kDoneText;
     }
     return solve;
 }
@@ -63,7 +63,7 @@ PuzzleSolve nextStepOf(const Puzzle& puzzle) {
     const auto tables = loadedTables(puzzle);
     const std::vector<int> before = layerValues(*tables, kWorkLayer);
     Session session;
-    session.solveMode = kNumberCrunch;
+    session.solveMode = SolveMode::NumberCrunch;
     PuzzleSolve solve;
     solve.outcome = solveTables(*tables, session, true);
     solve.outcome.ran = true;

@@ -21,7 +21,7 @@ struct PuzzleSolve {
 };
 
 // Solve > Mild Attack (0), Brute Force (1) or Number Crunch (2) on the puzzle's values.
-PuzzleSolve solvePuzzle(const Puzzle& puzzle, int mode);
+PuzzleSolve solvePuzzle(const Puzzle& puzzle, SolveMode mode);
 // Get Next on the puzzle's values.
 PuzzleSolve nextStepOf(const Puzzle& puzzle);
 

@@ -29,10 +29,10 @@ std::string requiredText(std::string reason) {
     return reason;
 }
 
-const char* incompleteText(int mode) {
+const char* incompleteText(SolveMode mode) {
     static const char* const kIncompleteMessages[] = {kTryBruteForceText, kTryNumberCrunchText,
                                                       kNoSolutionText};
-    return kIncompleteMessages[std::clamp(mode, kMildAttack, kNumberCrunch)];
+    return kIncompleteMessages[static_cast<int>(mode)];
 }
 
 }  // namespace quorvel

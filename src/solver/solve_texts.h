@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/session.h"
+
 namespace quorvel {
 
 inline constexpr const char* kDoneText = "D  o  n  e   !";
@@ -20,6 +22,6 @@ std::string guessReasonText(long count);
 std::string requiredText(std::string reason);
 // What a full run that ends incomplete says, by solve mode (Mild Attack, Brute Force, Number
 // Crunch; other modes are taken as the nearest).
-const char* incompleteText(int mode);
+const char* incompleteText(SolveMode mode);
 
 }  // namespace quorvel

@@ -5,16 +5,16 @@
 namespace quorvel::tool {
 namespace {
 
-int modeOf(EngineStrength strength) {
+SolveMode modeOf(EngineStrength strength) {
     switch (strength) {
         case EngineStrength::MildAttack:
-            return kMildAttack;
+            return SolveMode::MildAttack;
         case EngineStrength::BruteForce:
-            return kBruteForce;
+            return SolveMode::BruteForce;
         case EngineStrength::NumberCrunch:
             break;
     }
-    return kNumberCrunch;
+    return SolveMode::NumberCrunch;
 }
 
 EngineVerdict runEngine(const GridKind& kind, const CellValues& puzzle, EngineStrength strength) {

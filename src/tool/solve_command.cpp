@@ -14,18 +14,23 @@ namespace quorvel::tool {
 
 namespace {
 
-constexpr int kGetNextMode = 3;
+// A run in one of the engine's strengths, or Get Next's one step.
+struct SolveChoice {
+    SolveMode mode = SolveMode::NumberCrunch;
+    bool getNext = false;
+};
 
-std::optional<int> modeNamed(const std::string& name) {
-    if (name == "mild") return kMildAttack;
-    if (name == "brute") return kBruteForce;
-    if (name == "crunch") return kNumberCrunch;
-    if (name == "next") return kGetNextMode;
+std::optional<SolveChoice> modeNamed(const std::string& name) {
+    if (name == "mild") return SolveChoice{SolveMode::MildAttack};
+    if (name == "brute") return SolveChoice{SolveMode::BruteForce};
+    if (name == "crunch") return SolveChoice{SolveMode::NumberCrunch};
+    if (name == "next") return SolveChoice{SolveMode::NumberCrunch, true};
     return std::nullopt;
 }
 
-std::string solveOne(const Puzzle& puzzle, int mode) {
-    const PuzzleSolve solve = mode == kGetNextMode ? nextStepOf(puzzle) : solvePuzzle(puzzle, mode);
+std::string solveOne(const Puzzle& puzzle, const SolveChoice& choice) {
+    const PuzzleSolve solve =
+        choice.getNext ? nextStepOf(puzzle) : solvePuzzle(puzzle, choice.mode);
     const SolveOutcome& outcome = solve.outcome;
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) +
                        ",\"result\":" + (outcome.result ? "true" : "false") +
@@ -33,7 +38,7 @@ std::string solveOne(const Puzzle& puzzle, int mode) {
                        ",\"reason\":" + jsonString(outcome.reason) +
                        ",\"guesses\":" + std::to_string(outcome.guesses) +
                        ",\"grid\":" + jsonString(formatPuzzleLine(puzzle.kind, solve.grid));
-    if (mode == kGetNextMode)
+    if (choice.getNext)
         json +=
             ",\"cell\":" + std::to_string(solve.cell) + ",\"value\":" + std::to_string(solve.value);
     return json + "}";
@@ -44,7 +49,7 @@ int fail(const std::string& problem) {
 }
 
 int runSolve(const std::vector<std::string>& args) {
-    std::optional<int> mode;
+    std::optional<SolveChoice> mode;
     std::optional<std::string> source;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--mode") {

@@ -56,7 +56,7 @@ struct EngineRun {
     long guesses = 0;
 };
 
-EngineRun solveWith(const ShippedPuzzle& puzzle, int mode) {
+EngineRun solveWith(const ShippedPuzzle& puzzle, SolveMode mode) {
     const PuzzleSolve solve = solvePuzzle(puzzle.givens, mode);
     return {solve.outcome.result && solve.grid == puzzle.solution.values, solve.outcome.guesses};
 }
@@ -76,9 +76,9 @@ std::vector<int> expectSound(const std::vector<ShippedPuzzle>& puzzles, const Gr
         EXPECT_EQ(count.count, 1) << where;
         EXPECT_EQ(count.firstSolution, puzzle.solution.values) << where;
 
-        const EngineRun mild = solveWith(puzzle, kMildAttack);
-        const EngineRun brute = solveWith(puzzle, kBruteForce);
-        const EngineRun crunch = solveWith(puzzle, kNumberCrunch);
+        const EngineRun mild = solveWith(puzzle, SolveMode::MildAttack);
+        const EngineRun brute = solveWith(puzzle, SolveMode::BruteForce);
+        const EngineRun crunch = solveWith(puzzle, SolveMode::NumberCrunch);
         EXPECT_TRUE(crunch.solved) << where;
         EXPECT_EQ(mild.solved, puzzle.level == 1) << where;
         EXPECT_EQ(brute.solved, puzzle.level <= 2) << where;

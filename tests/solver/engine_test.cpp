@@ -13,7 +13,7 @@ enum class Ends { Solved, Singles, Propagated, Unchanged };
 struct ModeCase {
     const char* name;
     std::string line;
-    int mode;
+    SolveMode mode;
     bool result;
     const char* message;  // nullptr: "Required" form of the reason
     Ends grid;
@@ -23,20 +23,23 @@ const char* const kRequired = nullptr;
 
 TEST(Engine, EachModeOutcomeAndMessage) {
     const ModeCase cases[] = {
-        {"mild, singles suffice", kEasy, kMildAttack, true, "D  o  n  e   !", Ends::Solved},
-        {"brute, singles suffice", kEasy, kBruteForce, true, "D  o  n  e   !", Ends::Solved},
-        {"crunch, no nested guess", kEasy, kNumberCrunch, true, "", Ends::Solved},
-        {"mild, needs a guess", kOneGuess, kMildAttack, false,
+        {"mild, singles suffice", kEasy, SolveMode::MildAttack, true, "D  o  n  e   !",
+         Ends::Solved},
+        {"brute, singles suffice", kEasy, SolveMode::BruteForce, true, "D  o  n  e   !",
+         Ends::Solved},
+        {"crunch, no nested guess", kEasy, SolveMode::NumberCrunch, true, "", Ends::Solved},
+        {"mild, needs a guess", kOneGuess, SolveMode::MildAttack, false,
          "Solution Incomplete - Try Brute Force.", Ends::Singles},
-        {"brute, first guess right", kOneGuess, kBruteForce, true, "D  o  n  e   !", Ends::Solved},
-        {"crunch solves", kOneGuess, kNumberCrunch, true, kRequired, Ends::Solved},
-        {"brute, beyond it", kCrunchFails, kBruteForce, false,
+        {"brute, first guess right", kOneGuess, SolveMode::BruteForce, true, "D  o  n  e   !",
+         Ends::Solved},
+        {"crunch solves", kOneGuess, SolveMode::NumberCrunch, true, kRequired, Ends::Solved},
+        {"brute, beyond it", kCrunchFails, SolveMode::BruteForce, false,
          "Solution Incomplete - Try Number Crunch.", Ends::Propagated},
-        {"crunch, beyond it", kCrunchFails, kNumberCrunch, false,
+        {"crunch, beyond it", kCrunchFails, SolveMode::NumberCrunch, false,
          "Sorry! Quorvel is not able to find a solution.", Ends::Propagated},
-        {"crunch, empty grid", std::string(81, '.'), kNumberCrunch, false,
+        {"crunch, empty grid", std::string(81, '.'), SolveMode::NumberCrunch, false,
          "Sorry! Quorvel is not able to find a solution.", Ends::Unchanged},
-        {"crunch, empty 15x15", std::string(225, '.'), kNumberCrunch, false,
+        {"crunch, empty 15x15", std::string(225, '.'), SolveMode::NumberCrunch, false,
          "Sorry! Quorvel is not able to find a solution.", Ends::Unchanged},
     };
     for (const ModeCase& c : cases) {
@@ -85,7 +88,8 @@ TEST(Engine, GuessReasonTextsCountNestedPlacements) {
     EXPECT_EQ(guessReasonText(5), "Reason : 5 Levels of Guessing");
     EXPECT_EQ(guessAttemptText(12), "Current Attempt : 12 Levels of Guessing");
     TestGrid grid(kOneGuess);
-    EXPECT_EQ(solveCommand(*grid.board, grid.events, kBruteForce).reason, "Reason : 1 Guess");
+    EXPECT_EQ(solveCommand(*grid.board, grid.events, SolveMode::BruteForce).reason,
+              "Reason : 1 Guess");
 }
 
 TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
@@ -95,7 +99,7 @@ TEST(Engine, GuessOrderFollowsTheSortedListOnBothSizes) {
         fifteen[cell - 1] = 0;
     for (const std::string& line : {kCrunchFails, formatPuzzleLine(kFifteenGrid, fifteen)}) {
         TestGrid grid(line);
-        solveCommand(*grid.board, grid.events, kMildAttack);
+        solveCommand(*grid.board, grid.events, SolveMode::MildAttack);
         Board& board = *grid.board;
         int entries = 0;
         for (int entry = 1; !board.tables().guessEntry(entry, 0).empty(); ++entry) {
@@ -126,7 +130,7 @@ TEST(Engine, FifteenGridSolvesBySinglesAndByGuessing) {
     for (const int cell : {1, 17, 113, 200, 225})
         few[cell - 1] = 0;
     TestGrid mild(formatPuzzleLine(kFifteenGrid, few));
-    EXPECT_TRUE(solveCommand(*mild.board, mild.events, kMildAttack).result);
+    EXPECT_TRUE(solveCommand(*mild.board, mild.events, SolveMode::MildAttack).result);
     EXPECT_EQ(mild.shown(), fullFifteen());
     EXPECT_EQ(mild.events.messageText(), "D  o  n  e   !");
 
@@ -136,7 +140,8 @@ TEST(Engine, FifteenGridSolvesBySinglesAndByGuessing) {
         ".9..A2.......452A7F3..D....B..B.........5.E.3...4..6.8...1C..7.BF31.4..9....41..8E.....A.."
         "9CED..B3...8.1.8...C.D.7..5.BF.F.1.5.86.7A..C";
     TestGrid crunch(guessing);
-    const SolveOutcome outcome = solveCommand(*crunch.board, crunch.events, kNumberCrunch);
+    const SolveOutcome outcome =
+        solveCommand(*crunch.board, crunch.events, SolveMode::NumberCrunch);
     EXPECT_TRUE(outcome.result);
     EXPECT_GT(outcome.guesses, 0);
     EXPECT_TRUE(isValidSolution(kFifteenGrid, crunch.shown()));
@@ -185,20 +190,20 @@ TEST(Engine, GetNextShowsTheWinningFirstLevelGuessOnly) {
 TEST(Engine, BusyEngineRefusesAndChangesNothing) {
     TestGrid grid(kEasy);
     grid.session.solverBusy = true;
-    EXPECT_FALSE(solveCommand(*grid.board, grid.events, kNumberCrunch).ran);
+    EXPECT_FALSE(solveCommand(*grid.board, grid.events, SolveMode::NumberCrunch).ran);
     const GetNextOutcome next = getNextCommand(*grid.board, grid.events);
     EXPECT_FALSE(next.solve.ran);
     EXPECT_EQ(grid.shown(), TestGrid::parsed(kEasy).values);
     EXPECT_EQ(checkForSingleCommand(*grid.board, grid.events), 0);
     grid.session.solverBusy = false;
     grid.session.loadBusy = true;
-    EXPECT_FALSE(solveCommand(*grid.board, grid.events, kMildAttack).ran);
+    EXPECT_FALSE(solveCommand(*grid.board, grid.events, SolveMode::MildAttack).ran);
     EXPECT_EQ(grid.shown(), TestGrid::parsed(kEasy).values);
 }
 
 TEST(Engine, StopEndsTheRunAndTheCommandSaysEntriesMayBeInvalid) {
-    for (const int mode : {kBruteForce, kNumberCrunch}) {
-        SCOPED_TRACE(mode);
+    for (const SolveMode mode : {SolveMode::BruteForce, SolveMode::NumberCrunch}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         Session session;
         struct Stopper : RecordingEvents {
             using RecordingEvents::RecordingEvents;

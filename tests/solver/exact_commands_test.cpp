@@ -104,7 +104,7 @@ TEST(ExactCommands, TypedInGridsAndTheLockNote) {
     EXPECT_EQ(typed.events.messageText(), kSeveralSolutionsText);
 
     TestGrid unique(kEasy);
-    unique.events.messageLine("before", colour::kBlue, kAlignCentre);
+    unique.events.messageLine("before", colour::kBlue, Alignment::Centre);
     noteWhenNotUnique(*unique.board);
     EXPECT_EQ(unique.events.messageText(), "before");
 }

@@ -4,7 +4,7 @@
 
 namespace quorvel::testing {
 
-void FakeMainWindow::showMessage(std::string_view text, Colour colour, int alignment) {
+void FakeMainWindow::showMessage(std::string_view text, Colour colour, Alignment alignment) {
     if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
     panelShown = text;
     panel.push_back({std::string(text), colour, alignment});

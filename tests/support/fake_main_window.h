@@ -12,7 +12,7 @@ namespace quorvel::testing {
 struct PanelLine {
     std::string text;
     Colour colour;
-    int alignment;
+    Alignment alignment;
 };
 
 class FakeMainWindow : public MainWindowLink {
@@ -36,7 +36,7 @@ class FakeMainWindow : public MainWindowLink {
     std::vector<const GridWindow*> otherGridRequests;
     bool closing = false;
 
-    void showMessage(std::string_view text, Colour colour, int alignment) override;
+    void showMessage(std::string_view text, Colour colour, Alignment alignment) override;
     void pressNumberButton(int number) override { numberPresses.push_back(number); }
     // Steps the level as the real level button does.
     void pressLevelButton() override;

@@ -14,7 +14,7 @@ std::string trimmedText(const std::string& text) {
 
 }  // namespace
 
-void RecordingEvents::messageLine(const std::string& text, Colour colour, int) {
+void RecordingEvents::messageLine(const std::string& text, Colour colour, Alignment) {
     if (trimmedText(text) == trimmedText(messageText())) return;
     messageText_ = text;
     pendingGuessCount_ = 0;

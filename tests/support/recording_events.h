@@ -15,7 +15,7 @@ class RecordingEvents : public GridEvents, public SolveDisplay {
   public:
     explicit RecordingEvents(Session& session) : session_(session) {}
 
-    void messageLine(const std::string& text, Colour colour, int alignment) override;
+    void messageLine(const std::string& text, Colour colour, Alignment alignment) override;
     void guessProgress(long count) override;
     void messageDialog(const std::string& title, const std::string& text) override;
     void focusCell(int cell) override { focusedCell_ = cell; }

@@ -81,7 +81,7 @@ TEST_F(DatabaseCommandsTest, UnreadableDatabaseIsToldAndNothingChanges) {
     std::filesystem::remove(databasePath(kNineGrid));
     std::filesystem::create_directories(databasePath(kNineGrid) / "blocked");
     for (Command item : {Command::GetIncompletePuzzle, Command::SaveIncompletePuzzle}) {
-        main().showMessage("", colour::kWhite, 2);
+        main().showMessage("", colour::kWhite, Alignment::Centre);
         main().menuChosen(item);
         EXPECT_NE(message().find("type3.pxz"), std::string::npos) << message();
         EXPECT_EQ(main().messageLine().colour, colour::kRed);

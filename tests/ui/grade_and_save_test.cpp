@@ -105,7 +105,7 @@ TEST_F(GradeAndSaveTest, AGridThatCannotBeSavedChangesNothing) {
         if (!c.complete) window.setCellValue(40, "");
         if (c.marked) Mark(window, {1, 81});
         if (c.answered) answerGrade(2);
-        main().showMessage("", colour::kWhite, 2);
+        main().showMessage("", colour::kWhite, Alignment::Centre);
         EXPECT_FALSE(gradeAndSave(window, main(), app->dialogs(), c.ask));
         EXPECT_EQ(main().messageLine().text, c.message);
         EXPECT_TRUE(records(kNineGrid).empty());

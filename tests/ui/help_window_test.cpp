@@ -26,7 +26,7 @@ TEST_F(HelpTest, ShowsTheHelpFileBesideTheMainWindow) {
             ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, file));
             mainWindow.setShippedFolder(shipped);
         }
-        mainWindow.showMessage("old", colour::kBlue, 0);
+        mainWindow.showMessage("old", colour::kBlue, Alignment::Left);
         mainWindow.runMenuItem(WindowAction::GeneralHelp);
         EXPECT_EQ(help.visible(), *file != 0);
         EXPECT_FALSE(session.loadBusy);

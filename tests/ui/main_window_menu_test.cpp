@@ -217,10 +217,10 @@ TEST_F(MainMenu, OpeningAMenuClearsTheMessageLine) {
     int prepared = 0;
     mainWindow.commands().setAction(Command::PrepareColorNumber, [&] { ++prepared; });
     loadAndActivate();
-    mainWindow.showMessage("Reason : Single candidate in cell", colour::kBlue, 2);
+    mainWindow.showMessage("Reason : Single candidate in cell", colour::kBlue, Alignment::Centre);
     mainWindow.menuOpened(title(Menu::VisualAid));
     EXPECT_EQ(mainWindow.messageLine().text, "");
-    EXPECT_EQ(mainWindow.messageLine().alignment, 2);
+    EXPECT_EQ(mainWindow.messageLine().alignment, Alignment::Centre);
     EXPECT_EQ(nine.frameColour, colour::kBlack);
     EXPECT_EQ(prepared, 1);
     mainWindow.menuOpened(title(Menu::PuzzleGrid));

@@ -29,18 +29,18 @@ TEST_F(MainWindowMessage, EqualTrimmedTextLeavesTheLineAlone) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.written);
         MainWindow window(host, session, dialogs, folder.path());
-        window.showMessage(c.shown, colour::kBlue, 0);
+        window.showMessage(c.shown, colour::kBlue, Alignment::Left);
         int events = host.processEventsCount;
         int notified = 0;
         window.subscribe([&](MainWindowChange change) {
             if (change == MainWindowChange::MessageLine) ++notified;
         });
-        window.showMessage(c.written, c.colour, 2);
+        window.showMessage(c.written, c.colour, Alignment::Centre);
         EXPECT_EQ(notified, c.changes ? 1 : 0);
         EXPECT_EQ(host.processEventsCount - events, c.changes ? 1 : 0);
         EXPECT_EQ(window.messageLine().text, c.changes ? c.written : c.shown);
         EXPECT_EQ(window.messageLine().colour, c.changes ? c.colour : colour::kBlue);
-        EXPECT_EQ(window.messageLine().alignment, c.changes ? 2 : 0);
+        EXPECT_EQ(window.messageLine().alignment, c.changes ? Alignment::Centre : Alignment::Left);
     }
 }
 
@@ -60,19 +60,21 @@ TEST_F(MainWindowMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
 
 TEST_F(MainWindowMessage, SuspendedDrawingResumesOnlyOutsideLoading) {
     struct Case {
-        int mode;
+        DrawingMode mode;
         bool loadBusy;
         std::vector<bool> calls;
     };
     const Case cases[] = {
-        {1, false, {true}}, {1, true, {true}},   {0, false, {false}},
-        {0, true, {}},      {2, false, {false}},
+        {DrawingMode::Suspended, false, {true}},
+        {DrawingMode::Suspended, true, {true}},
+        {DrawingMode::Normal, false, {false}},
+        {DrawingMode::Normal, true, {}},
     };
     for (const Case& c : cases) {
         host.freezeCalls.clear();
         session.loadBusy = c.loadBusy;
         mainWindow.setDrawingMode(c.mode);
-        EXPECT_EQ(host.freezeCalls, c.calls) << c.mode << c.loadBusy;
+        EXPECT_EQ(host.freezeCalls, c.calls) << static_cast<int>(c.mode) << c.loadBusy;
     }
 }
 

@@ -252,7 +252,7 @@ TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
     const auto [failure, code] = std::get<1>(GetParam());
     writeDatabase();
     path.prepare(*this);
-    main().showMessage("", colour::kWhite, 2);
+    main().showMessage("", colour::kWhite, Alignment::Centre);
     const std::string bytesBefore = bytes(path.file);
     const auto held = [&] { return path.memory ? path.memory(*this) : memory(path.file); };
     const std::string memoryBefore = held();

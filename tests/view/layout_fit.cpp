@@ -103,7 +103,7 @@ class LayoutFit : public QObject {
         const QString message = QStringLiteral(
             "Rated Very Hard: chains or more are needed; the logic solver placed 38 of 58 "
             "values before it stopped, so the rest was not finished by logic");
-        program.main().showMessage(message.toStdString(), colour::kBlue, 2);
+        program.main().showMessage(message.toStdString(), colour::kBlue, Alignment::Centre);
         QVERIFY(QTest::qWaitForWindowExposed(&view));
 
         QCOMPARE(view.messageLine()->fullText(), message);

@@ -99,7 +99,7 @@ void Application::wireDialogServices() {
     services.countLevel = [this, activeDatabase](int level) {
         Result<Database> database = activeDatabase();
         if (!database) {
-            mainWindow_.showMessage(database.error().message(), colour::kRed, 2);
+            mainWindow_.showMessage(database.error().message(), colour::kRed, Alignment::Centre);
             return 0;
         }
         return CountLevel(session_, database.value(), level);

@@ -48,7 +48,7 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     // The progress line ends with the generation (a message of the save or the aim stays).
     const std::string& line = mainWindow_.messageLine().text;
     if (line.starts_with(kGeneratingRowLead) || line.starts_with(kAimProgressLead))
-        mainWindow_.showMessage("", colour::kWhite, kAlignCentre);
+        mainWindow_.showMessage("", colour::kWhite, Alignment::Centre);
     mainWindow_.setStopItemVisible(false);
     workingHard.end();
     session_.stopRequested = false;

@@ -108,7 +108,8 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
 
 void DatabaseCommands::showStoredSolution(GridWindow& window) {
     if (!HasStoredPuzzle(session_, window.kind())) {
-        mainWindow_.showMessage(std::string(kNoStoredSolutionText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kNoStoredSolutionText), colour::kRed,
+                                Alignment::Centre);
         return;
     }
     session_.activeSizeCode = window.kind().sizeCode;

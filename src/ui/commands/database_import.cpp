@@ -40,7 +40,7 @@ void ImportPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
     const std::string title(kImportCollectionTitle);
     // The answer comes with drawing on, so that the place of the closed file dialog is drawn
     // again under it; the import changes nothing on the grid.
-    mainWindow.setDrawingMode(0);
+    mainWindow.setDrawingMode(DrawingMode::Normal);
     if (!read.failure.empty()) {
         dialogs.ask(title, "Nothing imported.\r\n\r\n" + source + ": " + read.failure, "");
         return;

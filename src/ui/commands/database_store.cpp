@@ -29,7 +29,7 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     const bool incomplete = session_.incompleteMode;
     // A record without givens could never be loaded as a puzzle.
     if (!incomplete && !HasGiven(window)) {
-        mainWindow_.showMessage(std::string(kNoGivensText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kNoGivensText), colour::kRed, Alignment::Centre);
         return;
     }
     if (!incomplete) {
@@ -43,7 +43,8 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     window.checkConsistency(1);
     const bool complete = window.statusImageVisible(0);
     if (!incomplete && !complete) {
-        mainWindow_.showMessage(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(std::string(kIncompleteSolutionText), colour::kRed,
+                                Alignment::Centre);
         return;
     }
     if (incomplete && complete) {

@@ -17,7 +17,7 @@ std::string_view DeletePromptLead(int level) {
 }
 
 void TellFileError(MainWindow& mainWindow, const FileError& error) {
-    mainWindow.showMessage(error.message(), colour::kRed, kAlignCentre);
+    mainWindow.showMessage(error.message(), colour::kRed, Alignment::Centre);
 }
 
 std::string_view LevelName(int level) {
@@ -31,7 +31,7 @@ void TellWritten(MainWindow& mainWindow, std::string_view what, int level, int n
 }
 
 void TellWritten(MainWindow& mainWindow, const std::string& text) {
-    mainWindow.showMessage(text, colour::kBlue, kAlignCentre);
+    mainWindow.showMessage(text, colour::kBlue, Alignment::Centre);
 }
 
 std::optional<Database> LoadWindowDatabase(MainWindow& mainWindow, const GridWindow& window) {

@@ -20,7 +20,7 @@ SolutionCount countGivens(const Board& board) {
 }
 
 void say(Board& board, const std::string& text, bool good) {
-    board.events().messageLine(text, good ? colour::kBlue : colour::kRed, kAlignCentre);
+    board.events().messageLine(text, good ? colour::kBlue : colour::kRed, Alignment::Centre);
 }
 
 std::string mistakesText(int count) {

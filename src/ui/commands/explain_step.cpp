@@ -76,7 +76,7 @@ void ExplainNextStep::press(GridWindow& window) {
         path_ = logic::hintPath(window.kind(), values, candidates);
     }
     if (path_.end != logic::PathEnd::Placed) {
-        mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, kAlignCentre);
+        mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, Alignment::Centre);
         // The notes took out a value the solution needs: the cell that lacks it is marked.
         if (path_.end == logic::PathEnd::CandidateRemoved)
             mark(window, path_.needed.cell, kMistakeCellBack);
@@ -101,7 +101,7 @@ void ExplainNextStep::firstStage(GridWindow& window) {
     std::string message = first.summary();
     if (path_.steps.size() > 1)
         message += ": " + std::to_string(path_.steps.size()) + " steps lead to the next value";
-    mainWindow_.showMessage(message, colour::kBlue, kAlignCentre);
+    mainWindow_.showMessage(message, colour::kBlue, Alignment::Centre);
     markUnits(window, first);
     if (first.units.empty()) {
         for (const int cell : first.cells)
@@ -140,7 +140,7 @@ void ExplainNextStep::secondStage(GridWindow& window) {
     mark(window, target.cell, kHintTargetBack);
     window.setChainMarks(
         ChainMarksOf(path_, shownValues(window.board()), window.notedCandidates()));
-    mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, kAlignCentre);
+    mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, Alignment::Centre);
     mainWindow_.setHintPanel(std::move(panel));
 }
 

@@ -31,7 +31,7 @@ std::vector<GradeCell> GradeCellsOf(const GridWindow& window) {
 }
 
 void TellFailure(MainWindow& mainWindow, const FileError& error) {
-    mainWindow.showMessage(error.message(), colour::kRed, kAlignCentre);
+    mainWindow.showMessage(error.message(), colour::kRed, Alignment::Centre);
 }
 
 // The marked cells become givens (locked, red); every other cell is open.
@@ -85,7 +85,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
     const std::vector<GradeCell> cells = GradeCellsOf(window);
     if (std::none_of(cells.begin(), cells.end(),
                      [](const GradeCell& cell) { return cell.marked && !cell.text.empty(); })) {
-        mainWindow.showMessage(std::string(kNoGivensText), colour::kRed, kAlignCentre);
+        mainWindow.showMessage(std::string(kNoGivensText), colour::kRed, Alignment::Centre);
         return false;
     }
     if (ask) {
@@ -100,7 +100,7 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
             // and a program keeping unique puzzles only refuses it outright.
             mainWindow.showMessage(std::string(rating.solutions == 0 ? kCompositionUnsolvableText
                                                                      : kCompositionNotUniqueText),
-                                   colour::kRed, kAlignCentre);
+                                   colour::kRed, Alignment::Centre);
             if (mainWindow.options().uniquePuzzlesOnly) return false;
         }
         const std::string question = gradeQuestion(window.board().session(), rating);
@@ -110,7 +110,8 @@ bool gradeAndSave(GridWindow& window, MainWindow& mainWindow, DialogExchange& di
     }
     window.checkConsistency(1);
     if (!window.statusImageVisible(0)) {
-        mainWindow.showMessage(std::string(kIncompleteSolutionText), colour::kRed, kAlignCentre);
+        mainWindow.showMessage(std::string(kIncompleteSolutionText), colour::kRed,
+                               Alignment::Centre);
         return false;
     }
     return StoreGradedPuzzle(window, mainWindow);

@@ -54,7 +54,7 @@ void aimLockedCells(GridWindow& window, MainWindow& mainWindow, RandomSource& ra
             } else {
                 shownAttempt = attempt;
                 mainWindow.showMessage(aimProgressText(target, attempt), colour::kBlue,
-                                       kAlignCentre);
+                                       Alignment::Centre);
             }
             return !session.stopRequested;
         },
@@ -70,7 +70,8 @@ void aimLockedCells(GridWindow& window, MainWindow& mainWindow, RandomSource& ra
         window.notifyCellChanged(cell);
     }
     if (!aimed.stopped && aimed.rating.level != target)
-        mainWindow.showMessage(aimMissedText(target, aimed.rating), colour::kBlue, kAlignCentre);
+        mainWindow.showMessage(aimMissedText(target, aimed.rating), colour::kBlue,
+                               Alignment::Centre);
 }
 
 }  // namespace
@@ -99,7 +100,7 @@ bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& 
         board.setCellValue(cell, "");
     FillHooks hooks;
     hooks.deadEnd = [&board](int, const std::uint8_t*, int highestRow) {
-        board.events().messageLine(generatingRowText(highestRow), colour::kBlue, kAlignCentre);
+        board.events().messageLine(generatingRowText(highestRow), colour::kBlue, Alignment::Centre);
     };
     const std::optional<std::vector<int>> grid =
         fillRandomGrid(window.kind(), random, session, hooks);
@@ -125,7 +126,7 @@ bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& 
     for (int cell = 1; cell <= cells; ++cell)
         window.restoreCellColour(cell, true);
     window.checkConsistency(1, false);
-    mainWindow.setDrawingMode(0);
+    mainWindow.setDrawingMode(DrawingMode::Normal);
     return true;
 }
 

@@ -39,7 +39,7 @@ std::optional<std::string> ChoosePuzzleFile(MainWindow& mainWindow, Host& host, 
 }
 
 void ShowProblem(MainWindow& mainWindow, const std::string& source, const std::string& problem) {
-    mainWindow.showMessage(source + ": " + problem, colour::kRed, kAlignCentre);
+    mainWindow.showMessage(source + ": " + problem, colour::kRed, Alignment::Centre);
 }
 
 // The puzzle to place out of `count`, asked by number when there are several; nullopt when the
@@ -169,7 +169,8 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
     std::filesystem::path file(*chosen);
     if (!file.has_extension()) file += kPuzzleFormats[0].suffix;
     if (IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file))
-        return mainWindow.showMessage(OwnDataFileError(file).message(), colour::kRed, kAlignCentre);
+        return mainWindow.showMessage(OwnDataFileError(file).message(), colour::kRed,
+                                      Alignment::Centre);
     FilePuzzle saved = GridPuzzle(window);
     if (opened.givens.kind == window.kind() && opened.givens.values == saved.puzzle.values)
         saved.info = opened.info;
@@ -178,7 +179,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
     const std::string name = file.filename().string();
     if (!written.error.empty()) return ShowProblem(mainWindow, name, written.error);
     if (const FileStatus error = ReplaceFileAtomically(file, written.text))
-        return mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+        return mainWindow.showMessage(error->message(), colour::kRed, Alignment::Centre);
     // Every save says so, and names what the format could not keep.
     const bool entriesLost = !saved.entries.empty() && format != PuzzleFormat::Sdk;
     const bool notesLost = window.hasNotes() && !KeepsCandidates(format);
@@ -188,7 +189,7 @@ void SavePuzzleAs(MainWindow& mainWindow, Host& host, const GridWindow& window,
     mainWindow.showMessage(
         "Saved " + name +
             (entriesLost || notesLost ? " without " + lost + ": only .sdk files keep them" : ""),
-        colour::kBlue, kAlignCentre);
+        colour::kBlue, Alignment::Centre);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void ratePuzzleCommand(Board& board) {
     const std::string text = rating.solutions == 0 ? kCheckGivensText
                              : unique              ? logic::ratingText(rating)
                                                    : kSeveralSolutionsText;
-    board.events().messageLine(text, unique ? colour::kBlue : colour::kRed, kAlignCentre);
+    board.events().messageLine(text, unique ? colour::kBlue : colour::kRed, Alignment::Centre);
 }
 
 std::vector<int> checkAndRatePuzzleCommand(Board& board) {
@@ -39,7 +39,7 @@ std::vector<int> checkAndRatePuzzleCommand(Board& board) {
         if (const auto rating = uniqueRating(board.kind(), givenValues(board))) {
             board.events().messageLine(
                 std::string(kUniqueSolutionText) + " " + logic::ratingText(*rating), colour::kBlue,
-                kAlignCentre);
+                Alignment::Centre);
         }
     }
     return differ;

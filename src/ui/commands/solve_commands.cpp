@@ -87,7 +87,7 @@ void showOutcome(Board& board, SolveDisplay& display, SolveOutcome& outcome, boo
         display.processEvents();
         display.focusCell(kFinishFocusCell);
         display.cellClicked(kFinishFocusCell);
-        display.messageLine(kDoneText, colour::kBlue, kAlignCentre);
+        display.messageLine(kDoneText, colour::kBlue, Alignment::Centre);
         board.setGuessing(false);
         board.checkConsistency(1);
     } else if (outcome.result) {
@@ -97,7 +97,8 @@ void showOutcome(Board& board, SolveDisplay& display, SolveOutcome& outcome, boo
             display.flashCell(outcome.guessCell);
         }
     } else if (!oneStep) {
-        display.messageLine(incompleteText(board.session().solveMode), colour::kBlue, kAlignCentre);
+        display.messageLine(incompleteText(board.session().solveMode), colour::kBlue,
+                            Alignment::Centre);
     } else {
         keepShownGrid(board);
     }
@@ -111,12 +112,12 @@ SolveOutcome runEngine(Board& board, SolveDisplay& display, bool oneStep) {
     if (session.solverBusy) return {};
     session.solverBusy = true;
     const bool savedTipMark = display.tipMenuChecked();
-    display.messageLine("", colour::kWhite, kAlignCentre);
+    display.messageLine("", colour::kWhite, Alignment::Centre);
     display.setWorkingHard(true);
     display.setDrawingSuspended(true);
     display.focusCell(1);
     display.processEvents();
-    if (oneStep) session.solveMode = kNumberCrunch;
+    if (oneStep) session.solveMode = SolveMode::NumberCrunch;
     SolveOutcome outcome = solveTables(board.tables(), session, oneStep, [&display](long guesses) {
         display.guessProgress(guesses);
     });
@@ -150,7 +151,7 @@ int checkForSingleCommand(Board& board, SolveDisplay& display, std::span<const V
     if (cell != 0) {
         display.focusCell(cell);
     } else {
-        display.messageLine(kNoneFoundText, colour::kRed, kAlignCentre);
+        display.messageLine(kNoneFoundText, colour::kRed, Alignment::Centre);
     }
     endAssistCommand(board, display);
     return cell;
@@ -175,7 +176,7 @@ GetNextOutcome getNextCommand(Board& board, SolveDisplay& display) {
     // A run that ends incomplete without showing anything says so instead of naming a reason.
     const bool nothingFound = !outcome.solve.result && outcome.cell == 0;
     display.messageLine(nothingFound ? kNoSolutionText : outcome.solve.reason, colour::kBlue,
-                        kAlignCentre);
+                        Alignment::Centre);
     display.processEvents();
     board.checkConsistency(1);
     display.setGetNextButtonEnabled(true);
@@ -183,9 +184,9 @@ GetNextOutcome getNextCommand(Board& board, SolveDisplay& display) {
     return outcome;
 }
 
-SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode) {
+SolveOutcome solveCommand(Board& board, SolveDisplay& display, SolveMode mode) {
     Session& session = board.session();
-    if (session.loadBusy || mode < kMildAttack || mode > kNumberCrunch) return {};
+    if (session.loadBusy) return {};
     display.setDrawingSuspended(false);
     display.processEvents();
     display.setStopItemVisible(true);
@@ -194,12 +195,13 @@ SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode) {
     session.solveMode = mode;
     SolveOutcome outcome = runEngine(board, display, false);
     // The guesses a solution needed replace "D  o  n  e   !"; an unsolved grid keeps its line.
-    if (mode == kNumberCrunch && outcome.result)
-        display.messageLine(requiredText(outcome.reason), colour::kBlue, kAlignCentre);
+    if (mode == SolveMode::NumberCrunch && outcome.result)
+        display.messageLine(requiredText(outcome.reason), colour::kBlue, Alignment::Centre);
     if (!board.statusImageVisible(1)) display.setElapsedTimer(false);
     display.setWorkingHard(false);
     display.setStopItemVisible(false);
-    if (session.stopRequested) display.messageLine(kInterruptedText, colour::kRed, kAlignCentre);
+    if (session.stopRequested)
+        display.messageLine(kInterruptedText, colour::kRed, Alignment::Centre);
     session.stopRequested = false;
     session.fillBusy = false;
     return outcome;

@@ -33,6 +33,6 @@ struct GetNextOutcome {
 GetNextOutcome getNextCommand(Board& board, SolveDisplay& display);
 
 // Assist Solve > Solve > Mild Attack (0), Brute Force (1) or Number Crunch (2).
-SolveOutcome solveCommand(Board& board, SolveDisplay& display, int mode);
+SolveOutcome solveCommand(Board& board, SolveDisplay& display, SolveMode mode);
 
 }  // namespace quorvel

@@ -17,9 +17,9 @@ class SolveDisplay {
     virtual ~SolveDisplay() = default;
 
     // The message line, as GridEvents::messageLine.
-    virtual void messageLine(const std::string& text, Colour colour, int alignment) = 0;
-    // Stands for messageLine(guessAttemptText(count), colour::kBlue, kAlignCentre), the progress
-    // line at every nested guess. Kept separate so that no text is built per guess; an
+    virtual void messageLine(const std::string& text, Colour colour, Alignment alignment) = 0;
+    // Stands for messageLine(guessAttemptText(count), colour::kBlue, Alignment::Centre), the
+    // progress line at every nested guess. Kept separate so that no text is built per guess; an
     // implementation may also let pending events run here (throttled) so Stop stays usable.
     virtual void guessProgress(long count) = 0;
 

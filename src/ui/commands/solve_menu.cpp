@@ -30,7 +30,7 @@ class WindowSolveDisplay : public SolveDisplay {
     WindowSolveDisplay(MainWindow& mainWindow, GridWindow& window, Host& host)
         : mainWindow_(mainWindow), window_(window), host_(host) {}
 
-    void messageLine(const std::string& text, Colour colour, int alignment) override {
+    void messageLine(const std::string& text, Colour colour, Alignment alignment) override {
         mainWindow_.showMessage(text, colour, alignment);
     }
     // A long run guesses thousands of times: events still run at every guess (Stop stays
@@ -43,7 +43,7 @@ class WindowSolveDisplay : public SolveDisplay {
             return;
         }
         progressShownTick_ = now;
-        messageLine(guessAttemptText(count), colour::kBlue, kAlignCentre);
+        messageLine(guessAttemptText(count), colour::kBlue, Alignment::Centre);
     }
     void focusCell(int cell) override { window_.focusCell(cell); }
     void cellClicked(int cell) override { window_.cellClicked(cell); }
@@ -60,7 +60,7 @@ class WindowSolveDisplay : public SolveDisplay {
         mainWindow_.setGetNextButtonEnabled(enabled);
     }
     void setDrawingSuspended(bool suspended) override {
-        mainWindow_.setDrawingMode(suspended ? 1 : 0);
+        mainWindow_.setDrawingMode(suspended ? DrawingMode::Suspended : DrawingMode::Normal);
     }
     void processEvents() override { host_.processEvents(); }
 
@@ -83,13 +83,13 @@ void runSolveMenuItem(GridWindow& window, SolveDisplay& display, SolveMenuItem i
             getNextCommand(board, display);
             break;
         case SolveMenuItem::MildAttack:
-            solveCommand(board, display, kMildAttack);
+            solveCommand(board, display, SolveMode::MildAttack);
             break;
         case SolveMenuItem::BruteForce:
-            solveCommand(board, display, kBruteForce);
+            solveCommand(board, display, SolveMode::BruteForce);
             break;
         case SolveMenuItem::NumberCrunch:
-            solveCommand(board, display, kNumberCrunch);
+            solveCommand(board, display, SolveMode::NumberCrunch);
             break;
     }
 }

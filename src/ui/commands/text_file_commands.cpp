@@ -91,7 +91,7 @@ void RunCreateTextFile(MainWindow& mainWindow, DialogExchange& dialogs, GridWind
             IsOwnDataFile(databaseFolder(mainWindow.programFolder()), file)
                 ? OwnDataFileError(file)
                 : WriteExportFile(file, window.kind(), session.currentLevel, cells);
-        if (error) mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+        if (error) mainWindow.showMessage(error->message(), colour::kRed, Alignment::Centre);
     }
     mainWindow.setMenuEnabled(Menu::AssistSolve, true);
 }
@@ -106,7 +106,7 @@ bool RunImportTextFile(MainWindow& mainWindow, DialogExchange& dialogs,
         quorvel::ImportTextFile(session, databaseFolder(mainWindow.programFolder()), *file);
     databaseBusy.end();
     if (!outcome) {
-        mainWindow.showMessage(outcome.error().message(), colour::kRed, kAlignCentre);
+        mainWindow.showMessage(outcome.error().message(), colour::kRed, Alignment::Centre);
         return false;
     }
     if (!outcome.value().imported) {

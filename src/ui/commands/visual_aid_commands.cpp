@@ -35,13 +35,13 @@ StoreFile SettingsStoreFile(MainWindow& mainWindow) {
             Result<std::vector<NoteEntry>> entries =
                 LoadNoteFile(StoreNotesFile(mainWindow.programFolder()), kNineGrid);
             if (entries) return std::move(entries.value());
-            mainWindow.showMessage(entries.error().message(), colour::kRed, kAlignCentre);
+            mainWindow.showMessage(entries.error().message(), colour::kRed, Alignment::Centre);
             return std::vector<NoteEntry>{};
         },
         [&mainWindow](std::span<const std::string> kept, const std::vector<NoteEntry>& changed) {
             const FileStatus error = UpdateNoteFile(StoreNotesFile(mainWindow.programFolder()),
                                                     kNineGrid, kept, changed);
-            if (error) mainWindow.showMessage(error->message(), colour::kRed, kAlignCentre);
+            if (error) mainWindow.showMessage(error->message(), colour::kRed, Alignment::Centre);
             return !error;
         }};
 }

@@ -140,7 +140,7 @@ ConsistencyResult Board::checkConsistency(int cell, bool silent) {
         if (!silent) {
             const std::string message = "DUPLICATE : " + valueText(duplicateValue);
             events_.messageDialog("Invalid Data.", message);
-            events_.messageLine(message, colour::kRed, kAlignCentre);
+            events_.messageLine(message, colour::kRed, Alignment::Centre);
         }
     } else if (layerOneComplete()) {
         solvedShown_ = true;

@@ -54,7 +54,7 @@ void GridWindow::colourForFocus(int cell) {
 }
 
 void GridWindow::showMessage(std::string_view text, Colour colour) {
-    mainWindow_.showMessage(text, colour, kAlignCentre);
+    mainWindow_.showMessage(text, colour, Alignment::Centre);
 }
 
 void GridWindow::clearMessageLine() {

@@ -7,13 +7,9 @@
 #include <string>
 
 #include "model/colour.h"
+#include "ui/grid/message_alignment.h"
 
 namespace quorvel {
-
-// Message line alignment.
-inline constexpr int kAlignLeft = 0;
-inline constexpr int kAlignRight = 1;
-inline constexpr int kAlignCentre = 2;
 
 class GridEvents {
   public:
@@ -21,7 +17,7 @@ class GridEvents {
 
     // The main window's showMessage: one-line message area. Showing a text whose trimmed form
     // equals the one shown changes nothing.
-    virtual void messageLine(const std::string& text, Colour colour, int alignment) = 0;
+    virtual void messageLine(const std::string& text, Colour colour, Alignment alignment) = 0;
     // The input dialog in message mode (e.g. title "Invalid Data.", text "DUPLICATE : 7").
     virtual void messageDialog(const std::string& title, const std::string& text) = 0;
 

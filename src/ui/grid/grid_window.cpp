@@ -257,7 +257,7 @@ void GridWindow::notifyWindowChanged() {
 
 // --- GridEvents ---
 
-void GridWindow::messageLine(const std::string& text, Colour colour, int alignment) {
+void GridWindow::messageLine(const std::string& text, Colour colour, Alignment alignment) {
     mainWindow_.showMessage(text, colour, alignment);
 }
 

@@ -247,7 +247,7 @@ class GridWindow : private GridEvents {
     };
 
     // GridEvents: what the Board asks of the window.
-    void messageLine(const std::string& text, Colour colour, int alignment) override;
+    void messageLine(const std::string& text, Colour colour, Alignment alignment) override;
     void messageDialog(const std::string& title, const std::string& text) override;
     void cellTextChanged(int cell) override;
     bool tipMenuChecked() override;

@@ -10,6 +10,7 @@
 
 #include "model/colour.h"
 #include "ui/grid/key_event.h"
+#include "ui/grid/message_alignment.h"
 
 namespace quorvel {
 
@@ -27,7 +28,7 @@ class MainWindowLink {
 
     // Writes the message line. Alignment 0 left, 1 right, 2 centre. Nothing happens when the
     // trimmed text equals the trimmed text already shown.
-    virtual void showMessage(std::string_view text, Colour colour, int alignment) = 0;
+    virtual void showMessage(std::string_view text, Colour colour, Alignment alignment) = 0;
 
     // Presses the toolbar's number button for `number` (0: numbers by key press only), as entry
     // by click does, and the level button, as the input dialog's level choice does.

@@ -121,7 +121,7 @@ bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExc
     const auto cells = ParseStoreText(stored);
     if (!cells) {
         mainWindow.showMessage("Temporary store " + std::to_string(slot) + " cannot be read.",
-                               colour::kRed, kAlignCentre);
+                               colour::kRed, Alignment::Centre);
         return false;
     }
     GetStored(window, *cells, NotesKeyed(file.readNotes(), NotesKey(slot, stored), window.kind()));

@@ -106,7 +106,7 @@ class BookletCommand {
     }
 
     void tell(const std::string& text, Colour colour) {
-        mainWindow_.showMessage(text, colour, kAlignCentre);
+        mainWindow_.showMessage(text, colour, Alignment::Centre);
     }
 
     std::optional<std::string> chooseFile(bool save, std::string title, std::string_view filter) {

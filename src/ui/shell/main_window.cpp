@@ -127,7 +127,7 @@ void MainWindow::Quit() {
 // ---- menus ---------------------------------------------------------------------------------
 
 void MainWindow::menuOpened(const MenuItem& title) {
-    showMessage("", colour::kWhite, 2);
+    showMessage("", colour::kWhite, Alignment::Centre);
     if (active_ != nullptr) active_->setFrameColour(colour::kBlack);
     run(title.target);
 }
@@ -158,7 +158,7 @@ bool MainWindow::prepareForAnotherPuzzle(const Target& target) {
         action != nullptr &&
         (*action == WindowAction::OpenNineGrid || *action == WindowAction::OpenFifteenGrid ||
          *action == WindowAction::ChooseNineGrid || *action == WindowAction::ChooseFifteenGrid);
-    if (replaces || switchesGrid) showMessage("", colour::kWhite, 2);
+    if (replaces || switchesGrid) showMessage("", colour::kWhite, Alignment::Centre);
     // A kept game is checked for here, so no command replaces one it could not keep.
     return !replaces || !commands_.has(Command::KeepGameBeforeReplacing) ||
            commands_.run(Command::KeepGameBeforeReplacing);
@@ -211,7 +211,7 @@ void MainWindow::openRecentFile(std::size_t place) {
     forgetRecentFile(file);
     showMessage(std::filesystem::path(file).filename().string() +
                     " is no longer there: taken off Open Recent",
-                colour::kRed, 2);
+                colour::kRed, Alignment::Centre);
 }
 
 void MainWindow::runWindowAction(WindowAction action) {
@@ -237,12 +237,12 @@ void MainWindow::runWindowAction(WindowAction action) {
             setCommandChecked(action, !commandChecked(action));
             break;
         case WindowAction::GeneralHelp:
-            showMessage("", colour::kWhite, 2);
+            showMessage("", colour::kWhite, Alignment::Centre);
             session_.loadBusy = true;
             showHelp();
             break;
         case WindowAction::About:
-            showMessage("", colour::kWhite, 2);
+            showMessage("", colour::kWhite, Alignment::Centre);
             about_.load(false);
             host_.runAbout(about_);
             break;
@@ -277,7 +277,7 @@ void MainWindow::runSetPuzzle(const Target& target) {
 }
 
 void MainWindow::showHelp() {
-    setDrawingMode(0);
+    setDrawingMode(DrawingMode::Normal);
     const ScopeGuard databaseBusy = showDatabaseBusy();
     const std::filesystem::path& folder = shippedFolder_.empty() ? programFolder_ : shippedFolder_;
     std::filesystem::path file = ResolveDataFile(databaseFolder(folder), HelpWindow::kHelpFileName);

@@ -70,7 +70,7 @@ enum class StateChange {
 struct MessageLine {
     std::string text;
     Colour colour = colour::kBlue;
-    int alignment = 0;  // 0 left, 1 right, 2 centre
+    Alignment alignment = Alignment::Left;
 };
 
 // The Working Hard indicator: a frame with six squares and a highlight that steps from square to
@@ -86,6 +86,9 @@ struct WorkingHard {
     static constexpr int kSquareSize = 135;
     static constexpr int kHighlightSize = 225;
 };
+
+// Whether the windows repaint as their state changes (see MainWindow::setDrawingMode).
+enum class DrawingMode { Normal, Suspended };
 
 class MainWindow : public MainWindowLink {
   public:
@@ -156,7 +159,7 @@ class MainWindow : public MainWindowLink {
     void workingHardTick();
 
     // Routines other parts call.
-    void showMessage(std::string_view text, Colour colour, int alignment) override;
+    void showMessage(std::string_view text, Colour colour, Alignment alignment) override;
     void pressNumberButton(int number) override;
     void pressLevelButton() override;
     // The grid button of the 9x9 or the 15x15 grid, as if pressed.
@@ -166,8 +169,8 @@ class MainWindow : public MainWindowLink {
     void restartElapsedTime();
     // The database indicator shows busy until the returned guard ends.
     ScopeGuard showDatabaseBusy();
-    // Mode 1 suspends repainting; any other mode resumes it unless session.loadBusy is set.
-    void setDrawingMode(int mode);
+    // Suspended stops repainting; Normal resumes it unless session.loadBusy is set.
+    void setDrawingMode(DrawingMode mode);
     // Mode 1 until the returned guard ends, then mode 0.
     ScopeGuard suspendDrawing();
     // The Working Hard indicator shows until the returned guard ends.

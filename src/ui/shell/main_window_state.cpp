@@ -30,7 +30,7 @@ void MainWindow::setHintPanel(HintPanel panel) {
     changed(MainWindowChange::HintPanel);
 }
 
-void MainWindow::showMessage(std::string_view text, Colour colour, int alignment) {
+void MainWindow::showMessage(std::string_view text, Colour colour, Alignment alignment) {
     if (TrimBlanks(text) == TrimBlanks(message_.text)) return;
     message_.text = text;
     message_.colour = colour;
@@ -96,12 +96,12 @@ ScopeGuard MainWindow::showWorkingHard() {
 }
 
 ScopeGuard MainWindow::suspendDrawing() {
-    setDrawingMode(1);
-    return ScopeGuard([this] { setDrawingMode(0); });
+    setDrawingMode(DrawingMode::Suspended);
+    return ScopeGuard([this] { setDrawingMode(DrawingMode::Normal); });
 }
 
-void MainWindow::setDrawingMode(int mode) {
-    if (mode == 1) {
+void MainWindow::setDrawingMode(DrawingMode mode) {
+    if (mode == DrawingMode::Suspended) {
         host_.setDrawingSuspended(true);
     } else if (!session_.loadBusy) {
         host_.setDrawingSuspended(false);
@@ -345,7 +345,7 @@ bool MainWindow::writeSettings() {
 }
 
 void MainWindow::showFileError(const std::string& message) {
-    showMessage(message, colour::kRed, 2);
+    showMessage(message, colour::kRed, Alignment::Centre);
 }
 
 }  // namespace quorvel

@@ -323,9 +323,9 @@ void MainView::renderMessageLine() {
     QPalette colours = message_->palette();
     colours.setColor(QPalette::WindowText, colorFromBgr(line.colour));
     message_->setPalette(colours);
-    const Qt::Alignment horizontal = line.alignment == 1   ? Qt::AlignRight
-                                     : line.alignment == 2 ? Qt::AlignHCenter
-                                                           : Qt::AlignLeft;
+    const Qt::Alignment horizontal = line.alignment == Alignment::Right    ? Qt::AlignRight
+                                     : line.alignment == Alignment::Centre ? Qt::AlignHCenter
+                                                                           : Qt::AlignLeft;
     message_->setAlignment(horizontal | Qt::AlignVCenter);
 }
 
