@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "create/generated_puzzle.h"
-#include "create/random_source.h"
+#include "engines/create/generated_puzzle.h"
+#include "engines/create/random_source.h"
+#include "engines/solver/solution_count.h"
 #include "puzzle_files.h"
-#include "solver/solution_count.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::vector<Puzzle> generatedFifteen() {
     std::vector<Puzzle> puzzles;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         SeededRandom random(seed);
-        puzzles.push_back({kFifteenGrid, GeneratePuzzle(kFifteenGrid, 4, random).puzzle, {}, {}});
+        puzzles.push_back({kFifteenGrid, generatePuzzle(kFifteenGrid, 4, random).puzzle, {}, {}});
     }
     return puzzles;
 }

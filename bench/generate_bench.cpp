@@ -18,9 +18,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "create/generated_puzzle.h"
-#include "create/random_source.h"
-#include "logic/puzzle_rating.h"
+#include "engines/create/generated_puzzle.h"
+#include "engines/create/random_source.h"
+#include "engines/logic/puzzle_rating.h"
 #include "puzzle_files.h"
 
 namespace {
@@ -29,17 +29,17 @@ using namespace quorvel;
 
 constexpr int kUniqueSeeds = 1000;
 
-const GridKind& KindOfSide(std::int64_t side) {
+const GridKind& kindOfSide(std::int64_t side) {
     return side == 9 ? kNineGrid : kFifteenGrid;
 }
 
 void BM_Generate(benchmark::State& state) {
-    const GridKind& kind = KindOfSide(state.range(0));
+    const GridKind& kind = kindOfSide(state.range(0));
     const int level = static_cast<int>(state.range(1));
     std::uint64_t seed = 1;
     for (auto _ : state) {
         SeededRandom random(seed++);
-        GeneratedPuzzle made = GeneratePuzzle(kind, level, random);
+        GeneratedPuzzle made = generatePuzzle(kind, level, random);
         benchmark::DoNotOptimize(made);
     }
 }
@@ -51,7 +51,7 @@ BENCHMARK(BM_Generate)
 
 void BM_UniqueShare(benchmark::State& state) {
     constexpr int kSeeds = 200;
-    const GridKind& kind = KindOfSide(state.range(0));
+    const GridKind& kind = kindOfSide(state.range(0));
     const int level = static_cast<int>(state.range(1));
     int unique = 0;
     int madeUnique = 0;
@@ -60,9 +60,9 @@ void BM_UniqueShare(benchmark::State& state) {
         unique = madeUnique = added = 0;
         for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
             SeededRandom random(seed);
-            const GeneratedPuzzle plain = GeneratePuzzle(kind, level, random);
+            const GeneratedPuzzle plain = generatePuzzle(kind, level, random);
             SeededRandom again(seed);
-            const GeneratedPuzzle made = GeneratePuzzle(kind, level, again, true);
+            const GeneratedPuzzle made = generatePuzzle(kind, level, again, true);
             unique += plain.unique ? 1 : 0;
             madeUnique += made.unique ? 1 : 0;
             added += made.givens - plain.givens;
@@ -78,7 +78,7 @@ BENCHMARK(BM_UniqueShare)
     ->Unit(benchmark::kMillisecond);
 
 void BM_GenerateUnique(benchmark::State& state) {
-    const GridKind& kind = KindOfSide(state.range(0));
+    const GridKind& kind = kindOfSide(state.range(0));
     const int level = static_cast<int>(state.range(1));
     std::vector<double> millis;
     int reached = 0;
@@ -90,7 +90,7 @@ void BM_GenerateUnique(benchmark::State& state) {
         for (std::uint64_t seed = 1; seed <= kUniqueSeeds; ++seed) {
             const double start = bench::threadCpuMillis();
             SeededRandom random(seed);
-            const GeneratedPuzzle made = GeneratePuzzle(kind, level, random, true);
+            const GeneratedPuzzle made = generatePuzzle(kind, level, random, true);
             millis.push_back(bench::threadCpuMillis() - start);
             reached += logic::ratePuzzle(kind, made.puzzle).level == level ? 1 : 0;
             givens += made.givens;

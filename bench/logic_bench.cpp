@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "logic/logic_solver.h"
+#include "engines/logic/logic_solver.h"
 #include "model/puzzle_line.h"
 #include "thread_clock.h"
 

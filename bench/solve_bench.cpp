@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "application/grid/board.h"
+#include "application/grid/puzzle_board.h"
+#include "engines/solver/puzzle_solve.h"
 #include "model/puzzle_line.h"
 #include "puzzle_files.h"
-#include "solver/puzzle_solve.h"
 #include "thread_clock.h"
-#include "ui/grid/board.h"
-#include "ui/grid/puzzle_board.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ SolveOutcome runMode(const Puzzle& puzzle, int mode) {
 }
 
 void checkTextBench(benchmark::State& state, const std::vector<Puzzle>& puzzles) {
-    Session session;
+    ProgramState session;
     DroppedEvents events;
     const auto board = std::make_unique<Board>(puzzles.front().kind, session, events);
     loadGivens(*board, puzzles.front().values);

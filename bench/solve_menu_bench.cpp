@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
+#include "application/composition/application.h"
+#include "application/grid/puzzle_board.h"
+#include "application/host.h"
+#include "engines/solver/puzzle_solve.h"
 #include "model/puzzle_line.h"
-#include "solver/puzzle_solve.h"
-#include "ui/app/application.h"
-#include "ui/grid/puzzle_board.h"
-#include "ui/host.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 set(CMAKE_AUTOMOC ON)
 # The views stand on the window they render: the grid views on the grid window, the print page on
 # the print command, the main window's views on the main window (and the grid views they hold).
-quorvel_layer(quorvel_grid_view src/ui/grid/view quorvel_grid_window Qt6::Widgets)
-quorvel_layer(quorvel_print_view src/ui/print/view quorvel_commands quorvel_grid_view
+quorvel_layer(quorvel_grid_view src/views/grid quorvel_grid_window Qt6::Widgets)
+quorvel_layer(quorvel_print_view src/views/print quorvel_commands quorvel_grid_view
     Qt6::PrintSupport)
-quorvel_layer(quorvel_shell_view src/ui/shell/view quorvel_main_window quorvel_grid_view)
+quorvel_layer(quorvel_shell_view src/views/shell quorvel_main_window quorvel_grid_view)
 add_library(quorvel_gui INTERFACE)
 target_link_libraries(quorvel_gui INTERFACE quorvel_shell_view quorvel_print_view
     quorvel_grid_view quorvel_core)
 
-file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
+file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/programs/quorvel/*.cpp)
 add_executable(quorvel ${app_sources})
 target_link_libraries(quorvel PRIVATE quorvel_gui)
 

@@ -16,7 +16,7 @@ using namespace quorvel;
 
 namespace {
 
-void CheckLookups(const Database& database, const std::vector<FoundRecord>& records) {
+void checkLookups(const Database& database, const std::vector<FoundRecord>& records) {
     const int level = records.empty() ? 1 : records.front().record.level;
     // The records a pick can reach, in file order: all of the level but the incomplete one.
     std::vector<std::size_t> ordinalLines;
@@ -29,11 +29,11 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
         if (!incomplete && found.record.number == kIncompletePuzzleNumber) incomplete = &found;
     }
     const auto fetchable = static_cast<int>(ordinalLines.size());
-    FUZZ_CHECK(CountLevel(database, level).count == fetchable);
-    FUZZ_CHECK(FetchableRecords(database, level).size() == ordinalLines.size());
+    FUZZ_CHECK(countLevel(database, level).count == fetchable);
+    FUZZ_CHECK(fetchableRecords(database, level).size() == ordinalLines.size());
 
     for (const int ordinal : {1, fetchable, fetchable + 1}) {
-        const LevelPick pick = PickFromLevel(database, level, ordinal);
+        const LevelPick pick = pickFromLevel(database, level, ordinal);
         FUZZ_CHECK(pick.count == fetchable);
         FUZZ_CHECK(pick.found.has_value() == (fetchable > 0 && ordinal > 0));
         if (pick.found) {
@@ -43,14 +43,14 @@ void CheckLookups(const Database& database, const std::vector<FoundRecord>& reco
         }
     }
 
-    const auto found = FindIncomplete(database);
+    const auto found = findIncomplete(database);
     FUZZ_CHECK(found.has_value() == (incomplete != nullptr));
     if (found) FUZZ_CHECK(found->line == incomplete->line);
 
     for (const FoundRecord& record : records) {
         if (record.record.number == kIncompletePuzzleNumber) continue;
         // Storing these givens finds a finished record, never the work in progress.
-        const auto same = FindByGivens(database, GivensList(record.record.cellText));
+        const auto same = findByGivens(database, givensList(record.record.cellText));
         FUZZ_CHECK(same && same->line <= record.line);
         FUZZ_CHECK(same->record.number != kIncompletePuzzleNumber);
         break;
@@ -64,14 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(scramble(scramble(bytes, true), false) == bytes);
     FUZZ_CHECK(scramble(scramble(bytes, false), true) == bytes);
 
-    const std::string plain = UnscrambleFileBytes(bytes);
+    const std::string plain = unscrambleFileBytes(bytes);
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
-        Database database = ParseDatabase(plain, *kind);
-        FUZZ_CHECK(DatabaseText(database) == plain);
-        const std::vector<FoundRecord> records = ReadableRecords(database);
-        const int highest = HighestPuzzleNumber(database);
+        Database database = parseDatabase(plain, *kind);
+        FUZZ_CHECK(databaseText(database) == plain);
+        const std::vector<FoundRecord> records = readableRecords(database);
+        const int highest = highestPuzzleNumber(database);
         FUZZ_CHECK(highest >= 0 && highest < kIncompletePuzzleNumber);
-        CheckLookups(database, records);
+        checkLookups(database, records);
 
         // A new record always lands readable on the last line, and only it is added.
         const std::string cells =
@@ -80,16 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int before = 0;
         for (const FoundRecord& found : records)
             before += found.record.level == 1;
-        AppendRecord(database, FormatRecord(added));
-        const Database reread = ParseDatabase(DatabaseText(database), *kind);
+        appendRecord(database, formatRecord(added));
+        const Database reread = parseDatabase(databaseText(database), *kind);
         FUZZ_CHECK(reread.lines.size() >= 2);
-        FUZZ_CHECK(ReadRecord(reread.lines.back(), *kind).has_value());
-        FUZZ_CHECK(CountLevel(reread, 1).count == before + 1);
+        FUZZ_CHECK(readRecord(reread.lines.back(), *kind).has_value());
+        FUZZ_CHECK(countLevel(reread, 1).count == before + 1);
 
         // Removing a record takes exactly its line.
         std::vector<std::string> expected = database.lines;
         expected.erase(expected.begin() + 1);
-        RemoveRecord(database, 1);
+        removeRecord(database, 1);
         FUZZ_CHECK(database.lines == expected);
     }
     return 0;

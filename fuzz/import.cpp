@@ -13,11 +13,11 @@ using namespace quorvel;
 
 namespace {
 
-Database StartingDatabase(const GridKind& kind) {
+Database startingDatabase(const GridKind& kind) {
     const std::string cells =
         std::string(kind.cellCount(), ',') + "#" + std::string(kind.cellCount(), ',');
     Database database{{}, kind, {"Quorvel@@@@@@[]Old batch"}};
-    AppendRecord(database, FormatRecord({7, kind.sizeCode, 2, cells, kKindPredefined, ""}));
+    appendRecord(database, formatRecord({7, kind.sizeCode, 2, cells, kKindPredefined, ""}));
     return database;
 }
 
@@ -25,13 +25,13 @@ Database StartingDatabase(const GridKind& kind) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    for (const std::string& plain : {bytes, UnscrambleFileBytes(bytes)}) {
-        const ImportCheck check = CheckImportText(plain);
+    for (const std::string& plain : {bytes, unscrambleFileBytes(bytes)}) {
+        const ImportCheck check = checkImportText(plain);
         if (!check.batch) continue;
         FUZZ_CHECK(!check.batch->records.empty());
-        Database database = StartingDatabase(check.batch->kind);
+        Database database = startingDatabase(check.batch->kind);
         const std::size_t linesBefore = database.lines.size();
-        const auto imported = MergeImport(*check.batch, database);
+        const auto imported = mergeImport(*check.batch, database);
         if (!imported) {
             FUZZ_CHECK(database.lines.size() == linesBefore);
             continue;
@@ -43,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(static_cast<int>(imported->values.size()) == check.batch->kind.cellCount());
         int previous = 7;
         for (std::size_t i = linesBefore; i < database.lines.size(); ++i) {
-            const auto record = ReadRecord(database.lines[i], check.batch->kind);
+            const auto record = readRecord(database.lines[i], check.batch->kind);
             FUZZ_CHECK(record.has_value());
             FUZZ_CHECK(record->number > previous && record->number != kIncompletePuzzleNumber);
             previous = record->number;
         }
         FUZZ_CHECK(imported->lastNumber == previous);
-        FUZZ_CHECK(!MergeImport(*check.batch, database).has_value());
+        FUZZ_CHECK(!mergeImport(*check.batch, database).has_value());
     }
     return 0;
 }

@@ -16,10 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engines/logic/logic_solver.h"
+#include "engines/solver/solution_count.h"
 #include "fuzz_check.h"
-#include "logic/logic_solver.h"
 #include "model/puzzle_line.h"
-#include "solver/solution_count.h"
 
 using namespace quorvel;
 using namespace quorvel::logic;

@@ -12,7 +12,7 @@ using namespace quorvel;
 
 namespace {
 
-bool SameCells(const std::vector<FilePuzzle>& a, const std::vector<FilePuzzle>& b) {
+bool sameCells(const std::vector<FilePuzzle>& a, const std::vector<FilePuzzle>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (!(a[i].puzzle.kind == b[i].puzzle.kind) || a[i].puzzle.values != b[i].puzzle.values)
@@ -22,7 +22,7 @@ bool SameCells(const std::vector<FilePuzzle>& a, const std::vector<FilePuzzle>& 
 }
 
 // Every given and entry of `read` stands as a given in `again`.
-bool KeepsValues(const std::vector<FilePuzzle>& read, const std::vector<FilePuzzle>& again) {
+bool keepsValues(const std::vector<FilePuzzle>& read, const std::vector<FilePuzzle>& again) {
     if (read.size() != again.size()) return false;
     for (std::size_t i = 0; i < read.size(); ++i) {
         const std::vector<int>& values = read[i].puzzle.values;
@@ -39,7 +39,7 @@ bool KeepsValues(const std::vector<FilePuzzle>& read, const std::vector<FilePuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const PuzzleTextRead read = ReadPuzzleText(text);
+    const PuzzleTextRead read = readPuzzleText(text);
     if (!read.failure.empty()) {
         FUZZ_CHECK(read.puzzles.empty() && read.refusals.empty() && read.refusedCount == 0);
         return 0;
@@ -59,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (read.puzzles.empty()) return 0;
     for (const PuzzleFormatName& format : kPuzzleFormats) {
-        const PuzzleTextWrite written = WritePuzzleText(format.format, read.puzzles);
+        const PuzzleTextWrite written = writePuzzleText(format.format, read.puzzles);
         if (!written.error.empty()) continue;
-        const PuzzleTextRead again = ReadPuzzleText(written.text);
+        const PuzzleTextRead again = readPuzzleText(written.text);
         FUZZ_CHECK(again.complete());
-        FUZZ_CHECK(WritesCandidates(format.format) ? KeepsValues(read.puzzles, again.puzzles)
-                                                   : SameCells(again.puzzles, read.puzzles));
+        FUZZ_CHECK(writesCandidates(format.format) ? keepsValues(read.puzzles, again.puzzles)
+                                                   : sameCells(again.puzzles, read.puzzles));
     }
     return 0;
 }

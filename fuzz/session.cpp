@@ -21,41 +21,41 @@
 #include <sstream>
 #include <string>
 
+#include "application/grid/grid_window.h"
+#include "application/session/menu_paths.h"
+#include "application/session/script_keys.h"
+#include "application/session/script_session.h"
 #include "fuzz_check.h"
 #include "memory_file_system.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_database.h"
 #include "storage/settings.h"
-#include "ui/grid/grid_window.h"
-#include "ui/session/menu_paths.h"
-#include "ui/session/script_keys.h"
-#include "ui/session/script_session.h"
 
 using namespace quorvel;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string SourceFile(const char* name) {
+std::string sourceFile(const char* name) {
     std::ifstream in(fs::path(QUORVEL_SOURCE_DIR) / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Stops the run unless the data file of `kind` in `folder` and every record in it read completely.
-void CheckDatabaseReads(const fs::path& folder, const GridKind& kind) {
-    const Result<Database> database = LoadDatabase(databaseFolder(folder), kind);
+void checkDatabaseReads(const fs::path& folder, const GridKind& kind) {
+    const Result<Database> database = loadDatabase(databaseFolder(folder), kind);
     FUZZ_CHECK(database.ok());
     for (std::size_t line = 1; line < database.value().lines.size(); ++line) {
         const std::string& text = database.value().lines[line];
-        FUZZ_CHECK(text.empty() || ReadRecordFields(text, kind).has_value());
+        FUZZ_CHECK(text.empty() || readRecordFields(text, kind).has_value());
     }
 }
 
 // Stops the run unless the settings file in `folder` reads completely and writes back the same.
-void CheckSettingsRead(const fs::path& folder) {
-    const LoadedSettings settings = LoadSettings(settingsFolder(folder));
+void checkSettingsRead(const fs::path& folder) {
+    const LoadedSettings settings = loadSettings(settingsFolder(folder));
     FUZZ_CHECK(!settings.error && settings.movedAside.empty() &&
-               ParseSettings(FormatSettings(settings.settings)) == settings.settings);
+               parseSettings(formatSettings(settings.settings)) == settings.settings);
 }
 
 struct DataFile {
@@ -71,7 +71,7 @@ class Setup {
     Setup() {
         files_.reset(folder, {});
         // The settings file a first start writes: every input starts as after an earlier run.
-        FUZZ_CHECK(!SaveSettings(settingsFolder(folder), Settings{}));
+        FUZZ_CHECK(!saveSettings(settingsFolder(folder), Settings{}));
         seeded_[2].bytes = *files_.contents(folder / kSettingsFileName);
         fresh();
         for (const DataFile& file : seeded_)
@@ -97,21 +97,21 @@ class Setup {
   private:
     void check(const DataFile& file) const {
         if (file.database != nullptr) {
-            CheckDatabaseReads(folder, *file.database);
+            checkDatabaseReads(folder, *file.database);
         } else {
-            CheckSettingsRead(folder);
+            checkSettingsRead(folder);
         }
     }
 
     MemoryFileSystem files_;
     FileSystemOverride override_{files_};
     std::array<DataFile, 3> seeded_{
-        {{&kNineGrid, "type3.pxz", SourceFile("fuzz/corpus/database/nine.pxz")},
-         {&kFifteenGrid, "type5.pxz", SourceFile("fuzz/corpus/database/fifteen.pxz")},
+        {{&kNineGrid, "type3.pxz", sourceFile("fuzz/corpus/database/nine.pxz")},
+         {&kFifteenGrid, "type5.pxz", sourceFile("fuzz/corpus/database/fifteen.pxz")},
          {nullptr, std::string(kSettingsFileName), ""}}};
 };
 
-std::string_view Trimmed(std::string_view text) {
+std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -119,21 +119,21 @@ std::string_view Trimmed(std::string_view text) {
 
 // The menu item a script line chooses, by its path or its shortcut key, read as the session
 // reads the line; nullptr for any other line.
-const MenuItem* ItemChosen(ScriptSession& session, std::string_view line) {
+const MenuItem* itemChosen(ScriptSession& session, std::string_view line) {
     if (line.ends_with('\r')) line.remove_suffix(1);
-    line = Trimmed(line);
+    line = trimmed(line);
     const std::size_t blank = line.find(' ');
     const std::string_view word = line.substr(0, blank);
     const std::string_view rest =
-        blank == std::string_view::npos ? "" : Trimmed(line.substr(blank));
+        blank == std::string_view::npos ? "" : trimmed(line.substr(blank));
     const MenuBar& menus = session.program().mainWindow().menus();
-    if (word == "menu") return FindMenuPath(menus, rest);
+    if (word == "menu") return findMenuPath(menus, rest);
     if (word != "key" || session.openDialog() != nullptr) return nullptr;
-    const std::optional<KeyEvent> key = KeyNamed(rest);
+    const std::optional<KeyEvent> key = keyNamed(rest);
     if (!key) return nullptr;
     for (const MenuItem& item : menus.all()) {
         if (item.shortcut.empty()) continue;
-        const std::optional<KeyEvent> shortcut = KeyNamed(item.shortcut);
+        const std::optional<KeyEvent> shortcut = keyNamed(item.shortcut);
         if (shortcut && shortcut->code == key->code && shortcut->modifiers == key->modifiers &&
             menus.isEffective(item)) {
             return &item;
@@ -156,7 +156,7 @@ class ScriptFeed {
 
   private:
     bool slow(std::string_view line) {
-        const MenuItem* item = ItemChosen(session_, line);
+        const MenuItem* item = itemChosen(session_, line);
         if (item == nullptr) return false;
         const GridWindow* grid = session_.program().activeGrid();
         const bool fifteen = grid != nullptr && !grid->kind().isNine();

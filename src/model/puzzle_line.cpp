@@ -71,7 +71,7 @@ std::string unplayedGridProblem(int side) {
 namespace {
 
 // The side of a square grid larger than the played ones whose cells `count` is; 0 for none.
-int LargerGridSide(std::size_t count) {
+int largerGridSide(std::size_t count) {
     for (std::size_t side = kMaxSide + 1; side * side <= count; ++side) {
         if (side * side == count) return static_cast<int>(side);
     }
@@ -89,7 +89,7 @@ PuzzleLineResult parsePuzzleLine(std::string_view line) {
     } else if (text.size() == static_cast<std::size_t>(kFifteenGrid.cellCount())) {
         kind = kFifteenGrid;
     } else {
-        const int larger = LargerGridSide(text.size());
+        const int larger = largerGridSide(text.size());
         result.error = larger > 0 ? unplayedGridProblem(larger)
                                   : cellCountProblem(text.size(), kNineGrid.cellCount(),
                                                      kFifteenGrid.cellCount());

@@ -7,7 +7,7 @@
 
 namespace quorvel::formats {
 
-FilePuzzle PuzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells) {
+FilePuzzle puzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells) {
     FilePuzzle entry{Puzzle{kind, std::vector<int>(cells.size(), 0), {}, {}}, 0, {}, {}};
     bool several = false;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -20,7 +20,7 @@ FilePuzzle PuzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>
     return entry;
 }
 
-std::vector<ValueMask> CellCandidates(const FilePuzzle& entry) {
+std::vector<ValueMask> cellCandidates(const FilePuzzle& entry) {
     const GridKind& kind = entry.puzzle.kind;
     std::vector<int> values = entry.puzzle.values;
     for (std::size_t i = 0; i < entry.entries.size() && i < values.size(); ++i) {
@@ -45,7 +45,7 @@ std::vector<ValueMask> CellCandidates(const FilePuzzle& entry) {
     return cells;
 }
 
-std::string CandidateCharacters(ValueMask candidates) {
+std::string candidateCharacters(ValueMask candidates) {
     std::string characters;
     for (int value = 1; value <= kMaxSide; ++value) {
         if ((candidates >> value) & 1u) characters += valueCharacter(value);

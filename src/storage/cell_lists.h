@@ -12,15 +12,15 @@
 namespace quorvel {
 
 // The grid kind whose records carry this size code (3 or 5); nullptr for any other code.
-const GridKind* KindForSizeCode(int sizeCode);
+const GridKind* kindForSizeCode(int sizeCode);
 
 // The entries of a comma list, or nullopt unless it holds exactly cellCount entries.
-std::optional<std::vector<std::string>> SplitCellList(std::string_view list, int cellCount);
+std::optional<std::vector<std::string>> splitCellList(std::string_view list, int cellCount);
 // "," before every entry.
-std::string JoinCellList(const std::vector<std::string>& entries);
+std::string joinCellList(const std::vector<std::string>& entries);
 
 // "" or a value 1..side written in plain decimal.
-bool IsCellValue(std::string_view entry, int side);
+bool isCellValue(std::string_view entry, int side);
 
 struct CellLists {
     std::vector<std::string> givens;
@@ -30,9 +30,9 @@ struct CellLists {
 
 // Whether a record's cell text fits a grid kind: two or three lists of the right length, values
 // in range, pattern entries "L" or "".
-bool CellTextFits(std::string_view cellText, const GridKind& kind);
+bool cellTextFits(std::string_view cellText, const GridKind& kind);
 // Splits and checks a record's cell text for a grid kind: two or three lists of the right
 // length, values in range, pattern entries "L" or "". nullopt when any of that fails.
-std::optional<CellLists> ParseCellText(std::string_view cellText, const GridKind& kind);
+std::optional<CellLists> parseCellText(std::string_view cellText, const GridKind& kind);
 
 }  // namespace quorvel

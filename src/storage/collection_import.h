@@ -43,12 +43,12 @@ inline constexpr std::string_view kSeveralSolutionsProblem = "more than one solu
 // The database is written once, only when a puzzle was imported. When fewer numbers are free
 // than there are puzzles to store, or the write fails, the error is returned and nothing is
 // written.
-Result<CollectionImport> ImportCollection(Database& database, const PuzzleTextRead& read,
+Result<CollectionImport> importCollection(Database& database, const PuzzleTextRead& read,
                                           int fallbackLevel, const JudgePuzzle& judge);
 
 // The message that reports an import: three lines counting the puzzles imported (by level),
 // skipped (with their lines) and refused (with their lines and problems); long lists are cut
 // short with the number left out.
-std::string ImportReport(const CollectionImport& import);
+std::string importReport(const CollectionImport& import);
 
 }  // namespace quorvel

@@ -20,18 +20,18 @@ std::filesystem::path settingsFolder(const std::filesystem::path& programFolder)
 
 // The file `name` inside `folder`, matched without regard to case: an existing "Type3.pxz"
 // answers for "type3.pxz". An exact match wins; without any match, folder / name.
-std::filesystem::path ResolveDataFile(const std::filesystem::path& folder, std::string_view name);
+std::filesystem::path resolveDataFile(const std::filesystem::path& folder, std::string_view name);
 
 // The whole content of a file as bytes; nullopt when it is missing or cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Replaces the file with `bytes`: writes a temporary file in the same folder, flushes it to disk
 // and renames it over the old one, so a failed or interrupted save leaves the old copy intact.
-FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+FileStatus replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Renames `path` to the first free name of path + suffix, path + suffix + "-2", "-3" ...
 // so that a file the program cannot use is kept rather than overwritten. Returns the new name.
-Result<std::filesystem::path> MoveAside(const std::filesystem::path& path, std::string_view suffix);
+Result<std::filesystem::path> moveAside(const std::filesystem::path& path, std::string_view suffix);
 
 enum class TextFileMode { Write = 1, ReadRaw = 2 };
 
@@ -46,9 +46,9 @@ FileStatus transferTextFile(std::string& text, const std::filesystem::path& path
 std::string readDataFile(const std::filesystem::path& path);
 
 // Scrambles `plainText` and writes it with transferTextFile in Write mode.
-FileStatus WriteDataFile(const std::filesystem::path& path, std::string_view plainText);
+FileStatus writeDataFile(const std::filesystem::path& path, std::string_view plainText);
 
 // The unscrambled text of raw data-file bytes (drops the final two bytes, the writer's CR LF).
-std::string UnscrambleFileBytes(std::string_view bytes);
+std::string unscrambleFileBytes(std::string_view bytes);
 
 }  // namespace quorvel

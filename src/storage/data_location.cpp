@@ -18,12 +18,12 @@ constexpr std::string_view kFolderName = "quorvel";
 
 // The delivered originals of an installed program, in a folder of their own: installed into
 // ~/.local, share/quorvel is also the user's data folder, whose files the user changes.
-fs::path InstalledShippedFolder(const fs::path& executableFolder) {
+fs::path installedShippedFolder(const fs::path& executableFolder) {
     return executableFolder.parent_path() / "share" / kFolderName / "delivered";
 }
 
 // Permission bits say little on some file systems; creating a file settles it.
-bool CanWriteIn(const fs::path& folder) {
+bool canWriteIn(const fs::path& folder) {
     std::error_code error;
     if (!fs::is_directory(folder, error)) return false;
     std::string probe = (folder / ".quorvel-write-test-XXXXXX").string();
@@ -35,7 +35,7 @@ bool CanWriteIn(const fs::path& folder) {
 }
 
 // The per-user data folder; empty when neither variable names an absolute folder.
-fs::path UserDataFolder(const DataLocationRequest& request) {
+fs::path userDataFolder(const DataLocationRequest& request) {
     // Relative values of XDG_DATA_HOME are invalid and ignored, as for HOME.
     const fs::path xdg(request.xdgDataHome);
     if (xdg.is_absolute()) return xdg / kFolderName;
@@ -45,41 +45,41 @@ fs::path UserDataFolder(const DataLocationRequest& request) {
 }
 
 // An absolute, normal path without a trailing separator, so parent_path() is the folder above.
-fs::path Normalized(const fs::path& path) {
+fs::path normalized(const fs::path& path) {
     fs::path normal = fs::absolute(path).lexically_normal();
     return normal.has_filename() || !normal.has_relative_path() ? normal : normal.parent_path();
 }
 
-bool IsInstalled(const fs::path& executableFolder) {
-    return ShippedDataFolder(executableFolder) == InstalledShippedFolder(executableFolder);
+bool isInstalled(const fs::path& executableFolder) {
+    return shippedDataFolder(executableFolder) == installedShippedFolder(executableFolder);
 }
 
 }  // namespace
 
-fs::path ExecutableFolder() {
+fs::path executableFolder() {
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::current_path() : executable.parent_path();
 }
 
-fs::path ShippedDataFolder(const fs::path& executableFolder) {
-    fs::path folder = Normalized(executableFolder);
-    for (const fs::path& candidate : {InstalledShippedFolder(folder), folder / "shipped-data"}) {
+fs::path shippedDataFolder(const fs::path& executableFolder) {
+    fs::path folder = normalized(executableFolder);
+    for (const fs::path& candidate : {installedShippedFolder(folder), folder / "shipped-data"}) {
         std::error_code error;
         if (fs::is_directory(candidate, error)) return candidate;
     }
     return folder;
 }
 
-PreparedDataLocation PrepareDataLocation(const DataLocationRequest& request) {
-    const fs::path executableFolder = Normalized(request.executableFolder);
-    DataLocation location{{}, ShippedDataFolder(executableFolder)};
+PreparedDataLocation prepareDataLocation(const DataLocationRequest& request) {
+    const fs::path executableFolder = normalized(request.executableFolder);
+    DataLocation location{{}, shippedDataFolder(executableFolder)};
     if (!request.dataDirOption.empty()) {
-        location.dataFolder = Normalized(request.dataDirOption);
-    } else if (!IsInstalled(executableFolder) && CanWriteIn(executableFolder)) {
+        location.dataFolder = normalized(request.dataDirOption);
+    } else if (!isInstalled(executableFolder) && canWriteIn(executableFolder)) {
         location.dataFolder = executableFolder;
     } else {
-        location.dataFolder = UserDataFolder(request);
+        location.dataFolder = userDataFolder(request);
         if (location.dataFolder.empty()) {
             return {{},
                     "no folder for your data: neither XDG_DATA_HOME nor HOME names one; "
@@ -88,18 +88,18 @@ PreparedDataLocation PrepareDataLocation(const DataLocationRequest& request) {
     }
     std::error_code error;
     fs::create_directories(location.dataFolder, error);
-    if (error || !CanWriteIn(location.dataFolder)) {
+    if (error || !canWriteIn(location.dataFolder)) {
         return {{},
                 "cannot write in the data folder " + location.dataFolder.string() +
                     (error ? ": " + error.message() : "")};
     }
     // A database that could not be copied stays missing; the commands that need it say so.
     if (location.dataFolder != location.shippedFolder)
-        SeedMissingDataFiles(location.shippedFolder, location.dataFolder, kShippedDatabases);
+        seedMissingDataFiles(location.shippedFolder, location.dataFolder, kShippedDatabases);
     return {std::move(location), ""};
 }
 
-std::string DataFolderNote(const fs::path& dataFolder) {
+std::string dataFolderNote(const fs::path& dataFolder) {
     return "Your puzzles and settings are kept in " + dataFolder.string();
 }
 

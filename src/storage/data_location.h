@@ -31,17 +31,17 @@ struct PreparedDataLocation {
 };
 
 // The folder of the running executable.
-std::filesystem::path ExecutableFolder();
+std::filesystem::path executableFolder();
 
 // The delivered originals for an executable in `executableFolder`: share/quorvel/delivered beside
 // an installed bin/, the build's untouched copies in shipped-data/, else the executable's folder.
-std::filesystem::path ShippedDataFolder(const std::filesystem::path& executableFolder);
+std::filesystem::path shippedDataFolder(const std::filesystem::path& executableFolder);
 
 // Chooses the data folder, makes it when missing and copies into it each shipped database it
 // lacks (a file that exists, under any case of its name, is never overwritten).
-PreparedDataLocation PrepareDataLocation(const DataLocationRequest& request);
+PreparedDataLocation prepareDataLocation(const DataLocationRequest& request);
 
 // The one line the help and about windows show.
-std::string DataFolderNote(const std::filesystem::path& dataFolder);
+std::string dataFolderNote(const std::filesystem::path& dataFolder);
 
 }  // namespace quorvel

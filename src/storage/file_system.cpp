@@ -18,7 +18,7 @@ FileSystem realFileSystem;
 FileSystem* current = &realFileSystem;
 
 // The errno of a call that reported failure; never 0, so a failure is never taken for success.
-int LastError() {
+int lastError() {
     return errno != 0 ? errno : EIO;
 }
 
@@ -27,13 +27,13 @@ int LastError() {
 int FileSystem::writeNewFile(const fs::path& path, std::string_view bytes) {
     errno = 0;
     std::FILE* out = std::fopen(path.string().c_str(), "wb");
-    if (!out) return LastError();
-    int failure = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() ? 0 : LastError();
-    if (!failure && std::fflush(out) != 0) failure = LastError();
+    if (!out) return lastError();
+    int failure = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() ? 0 : lastError();
+    if (!failure && std::fflush(out) != 0) failure = lastError();
 #ifdef QUORVEL_HAVE_FSYNC
-    if (!failure && ::fsync(::fileno(out)) != 0) failure = LastError();
+    if (!failure && ::fsync(::fileno(out)) != 0) failure = lastError();
 #endif
-    if (std::fclose(out) != 0 && !failure) failure = LastError();
+    if (std::fclose(out) != 0 && !failure) failure = lastError();
     return failure;
 }
 
@@ -52,13 +52,13 @@ int FileSystem::readFile(const fs::path& path, std::string& bytes, std::size_t m
     bytes.clear();
     errno = 0;
     std::FILE* in = std::fopen(path.string().c_str(), "rb");
-    if (!in) return errno == ENOTDIR ? ENOENT : LastError();
+    if (!in) return errno == ENOTDIR ? ENOENT : lastError();
     char buffer[65536];
     int failure = 0;
     while (!failure) {
         const std::size_t read = std::fread(buffer, 1, sizeof buffer, in);
         if (read == 0) {
-            if (std::ferror(in)) failure = LastError();  // EISDIR for a folder
+            if (std::ferror(in)) failure = lastError();  // EISDIR for a folder
             break;
         }
         if (bytes.size() + read > maxBytes)
@@ -89,7 +89,7 @@ void FileSystem::createFolders(const fs::path& folder) {
     fs::create_directories(folder, ignored);
 }
 
-FileSystem& CurrentFileSystem() {
+FileSystem& currentFileSystem() {
     return *current;
 }
 

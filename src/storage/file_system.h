@@ -36,7 +36,7 @@ class FileSystem {
 };
 
 // The file system every read and save goes through: the real one, unless replaced.
-FileSystem& CurrentFileSystem();
+FileSystem& currentFileSystem();
 
 // Puts `replacement` in place of the current file system for the object's lifetime.
 class FileSystemOverride {

@@ -11,7 +11,7 @@ struct Lists {
     std::vector<std::string> givens, values, pattern;
 };
 
-Lists ListsOf(const std::vector<GradeCell>& cells) {
+Lists listsOf(const std::vector<GradeCell>& cells) {
     Lists lists;
     for (const GradeCell& cell : cells) {
         lists.givens.push_back(cell.marked ? cell.text : "");
@@ -23,23 +23,24 @@ Lists ListsOf(const std::vector<GradeCell>& cells) {
 
 }  // namespace
 
-std::string BuildGradedCellText(const std::vector<GradeCell>& cells) {
-    const Lists lists = ListsOf(cells);
-    return JoinCellList(lists.givens) + "#" + JoinCellList(lists.values);
+std::string buildGradedCellText(const std::vector<GradeCell>& cells) {
+    const Lists lists = listsOf(cells);
+    return joinCellList(lists.givens) + "#" + joinCellList(lists.values);
 }
 
-std::string BuildEffortText(const std::vector<GradeCell>& cells) {
-    const Lists lists = ListsOf(cells);
-    return JoinCellList(lists.givens) + "#" + JoinCellList(lists.values) + "#" +
-           JoinCellList(lists.pattern);
+std::string buildEffortText(const std::vector<GradeCell>& cells) {
+    const Lists lists = listsOf(cells);
+    return joinCellList(lists.givens) + "#" + joinCellList(lists.values) + "#" +
+           joinCellList(lists.pattern);
 }
 
-FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::string& cellText) {
+FileStatus saveGradedPuzzle(ProgramState& session, Database& database,
+                            const std::string& cellText) {
     // Recounted from the file so a number freed by a deletion is never handed out twice.
-    const int highest = HighestPuzzleNumber(database);
+    const int highest = highestPuzzleNumber(database);
     PuzzleRecord record{0, database.kind.sizeCode, session.gradeLevel, cellText, kKindComposed, ""};
-    if (FileStatus error = StoreByGivens(database, record, false)) return error;
-    MakeCurrentPuzzle(session, record);
+    if (FileStatus error = storeByGivens(database, record, false)) return error;
+    makeCurrentPuzzle(session, record);
     session.lastPuzzleNumber = highest + 1;
     return std::nullopt;
 }

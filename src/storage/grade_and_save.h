@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
+#include "model/program_state.h"
 #include "storage/file_error.h"
 #include "storage/puzzle_database.h"
 
@@ -17,14 +17,14 @@ struct GradeCell {
 };
 
 // givens # values: marked cells give their text to the givens, every cell to the values.
-std::string BuildGradedCellText(const std::vector<GradeCell>& cells);
+std::string buildGradedCellText(const std::vector<GradeCell>& cells);
 // givens # values # pattern, the pattern holding "L" for each marked cell.
-std::string BuildEffortText(const std::vector<GradeCell>& cells);
+std::string buildEffortText(const std::vector<GradeCell>& cells);
 
 // Stores `cellText` with session.gradeLevel as a Kind 5 record: it replaces the record with the
 // same givens (keeping its number) or is appended under a new number (a database without a free
 // number is reported full and left unwritten). On success the record is the current puzzle and
 // lastPuzzleNumber is one above the highest number before the save.
-FileStatus SaveGradedPuzzle(Session& session, Database& database, const std::string& cellText);
+FileStatus saveGradedPuzzle(ProgramState& session, Database& database, const std::string& cellText);
 
 }  // namespace quorvel

@@ -34,30 +34,30 @@ struct RowWords {
     }
 };
 
-bool IsSide(std::size_t count) {
+bool isSide(std::size_t count) {
     return count == static_cast<std::size_t>(kNineGrid.side) ||
            count == static_cast<std::size_t>(kFifteenGrid.side);
 }
 
 // A row of comma-separated cells: an empty field is an empty cell, and a comma after the last of
 // 9 or 15 cells ends the row.
-RowWords FieldsOf(std::string_view line) {
+RowWords fieldsOf(std::string_view line) {
     RowWords row;
     for (std::size_t start = 0; start <= line.size();) {
         const std::size_t end = std::min(line.find(',', start), line.size());
-        const std::string_view field = Trimmed(line.substr(start, end - start));
+        const std::string_view field = trimmed(line.substr(start, end - start));
         row.add(field.empty() ? kEmptyField : field);
         start = end + 1;
     }
-    if (line.back() == ',' && IsSide(row.words.size() - 1)) {
+    if (line.back() == ',' && isSide(row.words.size() - 1)) {
         row.words.pop_back();
         --row.characters;
     }
     return row;
 }
 
-RowWords WordsOf(std::string_view line) {
-    if (line.find(',') != std::string_view::npos) return FieldsOf(line);
+RowWords wordsOf(std::string_view line) {
+    if (line.find(',') != std::string_view::npos) return fieldsOf(line);
     RowWords row;
     constexpr std::string_view kSeparators = " \t|";
     for (std::size_t start = line.find_first_not_of(kSeparators); start != std::string_view::npos;
@@ -71,27 +71,27 @@ RowWords WordsOf(std::string_view line) {
 
 // The side of the grid a first row starts: 9 or 15 candidate groups, or as many cell characters
 // (however spaced); 0 when the row fits neither.
-int SideOf(const RowWords& row) {
-    if (IsSide(row.words.size()) && row.characters > row.words.size())
+int sideOf(const RowWords& row) {
+    if (isSide(row.words.size()) && row.characters > row.words.size())
         return static_cast<int>(row.words.size());
-    return IsSide(row.characters) ? static_cast<int>(row.characters) : 0;
+    return isSide(row.characters) ? static_cast<int>(row.characters) : 0;
 }
 
 // The cells of a row whatever size of grid it belongs to: one a word when it has more words than
 // a row has blocks, otherwise one a character.
-std::size_t CellsOf(const RowWords& row) {
+std::size_t cellsOf(const RowWords& row) {
     const auto blocks = static_cast<std::size_t>(kFifteenGrid.blocksAcross());
     return row.words.size() > blocks ? row.words.size() : row.characters;
 }
 
-std::string RowCountProblem(std::size_t count, const char* what, int side) {
+std::string rowCountProblem(std::size_t count, const char* what, int side) {
     return std::to_string(count) + " " + what + ", expected " + std::to_string(side);
 }
 
 // What the grid of a SadMan file's section holds; the grids of other texts hold givens.
 enum class Section { Givens, State, Marks, Ignored };
 
-Section SectionNamed(std::string_view line) {
+Section sectionNamed(std::string_view line) {
     if (line == "[Puzzle]") return Section::Givens;
     if (line == "[State]") return Section::State;
     if (line == "[PencilMarks]") return Section::Marks;
@@ -145,20 +145,20 @@ class GridReader {
 };
 
 bool GridReader::take(int number, std::string_view line) {
-    line = Trimmed(line);
-    if (IsSection(line)) {
+    line = trimmed(line);
+    if (isSection(line)) {
         if (rows_ > 0) endBlock();
-        section_ = SectionNamed(line);
+        section_ = sectionNamed(line);
     } else if (section_ == Section::Ignored || (section_ != Section::Givens && lastPuzzle_ < 0)) {
         return true;
     } else if (line.empty()) {
         if (!gridOpen()) endBlock();
-    } else if (IsComment(line)) {
+    } else if (isComment(line)) {
         if (rows_ > 0 && !gridOpen()) endBlock();
         takeComment(line);
-    } else if (std::exchange(beforeContent_, false) && IsCsvHeader(line)) {
+    } else if (std::exchange(beforeContent_, false) && isCsvHeader(line)) {
         return true;
-    } else if (!IsBorder(line)) {
+    } else if (!isBorder(line)) {
         addRow(number, line);
     }
     if (firstLine_ == 0 && !line.empty()) firstLine_ = number;
@@ -178,7 +178,7 @@ void GridReader::takeComment(std::string_view line) {
     const bool tagged =
         line.size() > 1 && line[0] == '#' && kSdkTags.find(line[1]) != std::string_view::npos;
     const char tag = tagged ? line[1] : 'N';
-    const std::string_view text = tagged ? Trimmed(line.substr(2)) : CommentText(line);
+    const std::string_view text = tagged ? trimmed(line.substr(2)) : commentText(line);
     const bool repeated =
         std::any_of(info_.begin(), info_.end(), [&](const PuzzleInfo& n) { return n.tag == tag; });
     if (!repeated && !text.empty()) info_.push_back({tag, std::string(text)});
@@ -190,18 +190,18 @@ void GridReader::addRow(int number, std::string_view line) {
     if (section_ == Section::Givens && commaRows_ && commaRow && side_ > 0 &&
         rows_ == static_cast<std::size_t>(side_))
         endBlock();
-    const RowWords row = WordsOf(line);
+    const RowWords row = wordsOf(line);
     if (rows_ == 0) {
         commaRows_ = commaRow;
         side_ = section_ == Section::Givens
-                    ? SideOf(row)
+                    ? sideOf(row)
                     : read_.puzzles[static_cast<std::size_t>(lastPuzzle_)].puzzle.kind.side;
         stopped_ = side_ == 0 && grids_ > 0;
         if (stopped_) return;
-        unplayedSide_ = side_ == 0 && CellsOf(row) >= kSmallestSide ? CellsOf(row) : 0;
+        unplayedSide_ = side_ == 0 && cellsOf(row) >= kSmallestSide ? cellsOf(row) : 0;
         if (side_ == 0)
             refuseAt(number, cellCountProblem(row.characters, kNineGrid.side, kFifteenGrid.side));
-    } else if (CellsOf(row) != unplayedSide_) {
+    } else if (cellsOf(row) != unplayedSide_) {
         unplayedSide_ = 0;
     }
     if (++rows_ == static_cast<std::size_t>(side_) + 1) firstExtraLine_ = number;
@@ -218,7 +218,7 @@ void GridReader::addCells(int number, const RowWords& row) {
         const bool manyWords = row.words.size() > static_cast<std::size_t>(kind().blocksAcross()) &&
                                row.characters > side;
         return refuseAt(
-            number, RowCountProblem(manyWords ? row.words.size() : row.characters, "cells", side_));
+            number, rowCountProblem(manyWords ? row.words.size() : row.characters, "cells", side_));
     }
     for (const std::string_view word : row.words) {
         for (std::size_t start = 0; start < word.size(); start += groups ? word.size() : 1) {
@@ -256,12 +256,12 @@ void GridReader::endBlock() {
             lastPuzzle_ = -1;
         }
         if (unplayedSide_ > 0 && rows_ % unplayedSide_ == 0) {
-            Refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(unplayedSide_)));
+            refuse(read_, problemLine_, unplayedGridProblem(static_cast<int>(unplayedSide_)));
         } else if (!problem_.empty()) {
-            Refuse(read_, problemLine_, problem_);
+            refuse(read_, problemLine_, problem_);
         } else if (rows_ != static_cast<std::size_t>(side_)) {
             const int line = rows_ > rowLines_.size() ? firstExtraLine_ : rowLines_.back();
-            Refuse(read_, line, RowCountProblem(rows_, "rows", side_));
+            refuse(read_, line, rowCountProblem(rows_, "rows", side_));
         } else {
             keepGrid();
         }
@@ -283,7 +283,7 @@ void GridReader::endBlock() {
 // or an entry that value, any other cell every value.
 void GridReader::keepGrid() {
     if (section_ == Section::Givens) {
-        FilePuzzle entry = PuzzleOfCandidates(kind(), cells_);
+        FilePuzzle entry = puzzleOfCandidates(kind(), cells_);
         entry.line = firstLine_;
         entry.info = std::move(info_);
         read_.puzzles.push_back(std::move(entry));
@@ -299,7 +299,7 @@ void GridReader::keepGrid() {
             if (std::popcount(cells_[i]) == 1 && givens[i] == 0)
                 entries[i] = std::countr_zero(cells_[i]);
         }
-        DropIfEmpty(entries);
+        dropIfEmpty(entries);
     } else if (std::any_of(cells_.begin(), cells_.end(), [](ValueMask marks) { return marks; })) {
         described.puzzle.candidates = cells_;
     }
@@ -313,7 +313,7 @@ void GridReader::keepGrid() {
 
 }  // namespace
 
-void ReadGrids(std::string_view text, PuzzleTextRead& read) {
+void readGrids(std::string_view text, PuzzleTextRead& read) {
     GridReader reader(read);
     TextLines lines(text);
     while (lines.next() && reader.take(lines.number(), lines.line())) {

@@ -10,13 +10,13 @@ namespace quorvel::formats {
 
 namespace {
 
-std::string RowText(const FilePuzzle& entry, int row) {
+std::string rowText(const FilePuzzle& entry, int row) {
     const int side = entry.puzzle.kind.side;
     const auto first = entry.puzzle.values.begin() + (row - 1) * side;
     return formatPuzzleLine(entry.puzzle.kind, std::vector<int>(first, first + side));
 }
 
-std::string OneLine(std::string text) {
+std::string oneLine(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return text;
@@ -24,7 +24,7 @@ std::string OneLine(std::string text) {
 
 // A SadMan file's [PencilMarks] rows: the marks of each cell without a value, comma-separated;
 // a cell that may hold every value has none. Empty when no cell has marks.
-std::string PencilMarkRows(const GridKind& kind, const std::vector<ValueMask>& state,
+std::string pencilMarkRows(const GridKind& kind, const std::vector<ValueMask>& state,
                            const std::vector<int>& values) {
     std::string rows;
     bool marked = false;
@@ -32,7 +32,7 @@ std::string PencilMarkRows(const GridKind& kind, const std::vector<ValueMask>& s
         const auto at = static_cast<std::size_t>(cell - 1);
         const ValueMask marks = at < state.size() ? state[at] : 0;
         if (values[at] == 0 && marks != unitTables(kind).fullMask) {
-            rows += CandidateCharacters(marks);
+            rows += candidateCharacters(marks);
             marked = marked || marks != 0;
         }
         rows += cell % kind.side == 0 ? "\n" : ",";
@@ -42,7 +42,7 @@ std::string PencilMarkRows(const GridKind& kind, const std::vector<ValueMask>& s
 
 }  // namespace
 
-std::string WriteSdk(const std::vector<FilePuzzle>& puzzles) {
+std::string writeSdk(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles) {
         // The grid as far as it is solved: the givens and the entries.
@@ -53,24 +53,24 @@ std::string WriteSdk(const std::vector<FilePuzzle>& puzzles) {
         }
         const bool entered = values != entry.puzzle.values;
         const std::string marks =
-            PencilMarkRows(entry.puzzle.kind, entry.puzzle.candidates, values);
+            pencilMarkRows(entry.puzzle.kind, entry.puzzle.candidates, values);
         if (!text.empty()) text += "\n";
         if (entered || !marks.empty()) text += "[Puzzle]\n";
         for (const PuzzleInfo& info : entry.info) {
             if (kSdkTags.find(info.tag) != std::string_view::npos)
-                text += std::string("#") + info.tag + OneLine(info.text) + "\n";
+                text += std::string("#") + info.tag + oneLine(info.text) + "\n";
         }
         for (int row = 1; row <= entry.puzzle.kind.side; ++row)
-            text += RowText(entry, row) + "\n";
+            text += rowText(entry, row) + "\n";
         if (entered) text += "[State]\n";
         for (int row = 1; entered && row <= entry.puzzle.kind.side; ++row)
-            text += RowText(reached, row) + "\n";
+            text += rowText(reached, row) + "\n";
         if (!marks.empty()) text += "[PencilMarks]\n" + marks;
     }
     return text;
 }
 
-std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles) {
+std::string writeBoxed(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles) {
         const GridKind& kind = entry.puzzle.kind;
@@ -84,7 +84,7 @@ std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles) {
         text += edge;
         for (int row = 1; row <= kind.side; ++row) {
             if (row > 1 && (row - 1) % kind.blockHeight == 0) text += separator + "\n";
-            const std::string cells = RowText(entry, row);
+            const std::string cells = rowText(entry, row);
             for (int band = 0; band < bands; ++band)
                 text += "|" + cells.substr(band * kind.blockWidth, kind.blockWidth);
             text += "|\n";
@@ -94,14 +94,14 @@ std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles) {
     return text;
 }
 
-std::string WriteCandidateGrids(const std::vector<FilePuzzle>& puzzles) {
+std::string writeCandidateGrids(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles) {
         const GridKind& kind = entry.puzzle.kind;
         std::vector<std::string> cells;
         std::size_t width = 1;
-        for (const ValueMask candidates : CellCandidates(entry)) {
-            cells.push_back(candidates == 0 ? "." : CandidateCharacters(candidates));
+        for (const ValueMask candidates : cellCandidates(entry)) {
+            cells.push_back(candidates == 0 ? "." : candidateCharacters(candidates));
             width = std::max(width, cells.back().size());
         }
         const std::string dashes(static_cast<std::size_t>(kind.blockWidth) * (width + 1) + 1, '-');

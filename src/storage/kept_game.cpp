@@ -13,7 +13,7 @@ namespace quorvel {
 
 namespace {
 
-std::optional<int> WholeNumber(std::string_view text) {
+std::optional<int> wholeNumber(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
@@ -28,7 +28,7 @@ std::optional<std::vector<int>> CellValues(const GridKind& kind, std::string_vie
 
 }  // namespace
 
-std::optional<KeptGame> ParseKeptGame(std::string_view text) {
+std::optional<KeptGame> parseKeptGame(std::string_view text) {
     std::map<std::string, std::string, std::less<>> fields;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -44,7 +44,7 @@ std::optional<KeptGame> ParseKeptGame(std::string_view text) {
         if (found == fields.end()) return std::nullopt;
         return std::string_view(found->second);
     };
-    const std::optional<int> size = field("Size") ? WholeNumber(*field("Size")) : std::nullopt;
+    const std::optional<int> size = field("Size") ? wholeNumber(*field("Size")) : std::nullopt;
     if (size != kNineGrid.side && size != kFifteenGrid.side) return std::nullopt;
     KeptGame game;
     game.kind = *size == kNineGrid.side ? kNineGrid : kFifteenGrid;
@@ -56,11 +56,11 @@ std::optional<KeptGame> ParseKeptGame(std::string_view text) {
     }
     game.givens = *givens;
     game.entries = *entries;
-    game.notes = ParseNotes(field("Notes").value_or(""), game.kind);
-    const std::optional<int> number = WholeNumber(field("Number").value_or(""));
-    const std::optional<int> kind = WholeNumber(field("Kind").value_or(""));
-    const std::optional<int> level = WholeNumber(field("Level").value_or(""));
-    const std::optional<double> elapsed = ParseDecimal(field("Elapsed").value_or(""));
+    game.notes = parseNotes(field("Notes").value_or(""), game.kind);
+    const std::optional<int> number = wholeNumber(field("Number").value_or(""));
+    const std::optional<int> kind = wholeNumber(field("Kind").value_or(""));
+    const std::optional<int> level = wholeNumber(field("Level").value_or(""));
+    const std::optional<double> elapsed = parseDecimal(field("Elapsed").value_or(""));
     const std::optional<std::string_view> offer = field("OfferAtStart");
     if (!number || !kind || !level || !elapsed || *elapsed < 0 || !offer ||
         (*offer != "True" && *offer != "False") || !field("Caption"))
@@ -74,21 +74,21 @@ std::optional<KeptGame> ParseKeptGame(std::string_view text) {
     return game;
 }
 
-std::string FormatKeptGame(const KeptGame& game) {
+std::string formatKeptGame(const KeptGame& game) {
     return "Size=" + std::to_string(game.kind.side) +
            "\nGivens=" + formatPuzzleLine(game.kind, game.givens) +
            "\nEntries=" + formatPuzzleLine(game.kind, game.entries) +
-           "\nNotes=" + FormatNotes(game.notes) + "\nNumber=" + std::to_string(game.puzzleNumber) +
+           "\nNotes=" + formatNotes(game.notes) + "\nNumber=" + std::to_string(game.puzzleNumber) +
            "\nKind=" + std::to_string(game.puzzleKind) +
            "\nLevel=" + std::to_string(game.puzzleLevel) + "\nCaption=" + game.caption +
-           "\nElapsed=" + FormatDecimal(game.elapsedDays) +
+           "\nElapsed=" + formatDecimal(game.elapsedDays) +
            "\nOfferAtStart=" + (game.offerAtStart ? "True" : "False") + "\n";
 }
 
-std::vector<KeptGame> ParseKeptGames(std::string_view text) {
+std::vector<KeptGame> parseKeptGames(std::string_view text) {
     std::vector<KeptGame> games;
     const auto take = [&](std::string_view block) {
-        const std::optional<KeptGame> game = ParseKeptGame(block);
+        const std::optional<KeptGame> game = parseKeptGame(block);
         if (!game) return;
         for (const KeptGame& kept : games) {
             if (kept.kind == game->kind) return;
@@ -111,23 +111,23 @@ std::vector<KeptGame> ParseKeptGames(std::string_view text) {
     return games;
 }
 
-std::string FormatKeptGames(const std::vector<KeptGame>& games) {
+std::string formatKeptGames(const std::vector<KeptGame>& games) {
     std::string text;
     for (const KeptGame& game : games)
-        text += (text.empty() ? "" : "\n") + FormatKeptGame(game);
+        text += (text.empty() ? "" : "\n") + formatKeptGame(game);
     return text;
 }
 
-std::vector<KeptGame> LoadKeptGames(const std::filesystem::path& settingsFolder) {
+std::vector<KeptGame> loadKeptGames(const std::filesystem::path& settingsFolder) {
     const std::optional<std::string> bytes =
-        ReadFileBytes(ResolveDataFile(settingsFolder, kKeptGameFileName));
-    return bytes ? ParseKeptGames(*bytes) : std::vector<KeptGame>{};
+        readFileBytes(resolveDataFile(settingsFolder, kKeptGameFileName));
+    return bytes ? parseKeptGames(*bytes) : std::vector<KeptGame>{};
 }
 
-FileStatus SaveKeptGames(const std::filesystem::path& settingsFolder,
+FileStatus saveKeptGames(const std::filesystem::path& settingsFolder,
                          const std::vector<KeptGame>& games) {
-    return ReplaceFileAtomically(ResolveDataFile(settingsFolder, kKeptGameFileName),
-                                 FormatKeptGames(games));
+    return replaceFileAtomically(resolveDataFile(settingsFolder, kKeptGameFileName),
+                                 formatKeptGames(games));
 }
 
 }  // namespace quorvel

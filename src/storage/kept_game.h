@@ -37,18 +37,18 @@ struct KeptGame {
 
 // nullopt for a text that is not a whole kept game (a missing field, a grid of the wrong size,
 // a given and an entry in one cell, a value outside the grid).
-std::optional<KeptGame> ParseKeptGame(std::string_view text);
-std::string FormatKeptGame(const KeptGame& game);
+std::optional<KeptGame> parseKeptGame(std::string_view text);
+std::string formatKeptGame(const KeptGame& game);
 
 // Every whole game of the file's blocks, in file order; a block that is not a whole game, and a
 // second game of a grid size, are left out.
-std::vector<KeptGame> ParseKeptGames(std::string_view text);
-std::string FormatKeptGames(const std::vector<KeptGame>& games);
+std::vector<KeptGame> parseKeptGames(std::string_view text);
+std::string formatKeptGames(const std::vector<KeptGame>& games);
 
 // The games of the file in `settingsFolder`; none when it is missing or unreadable.
-std::vector<KeptGame> LoadKeptGames(const std::filesystem::path& settingsFolder);
+std::vector<KeptGame> loadKeptGames(const std::filesystem::path& settingsFolder);
 // Replaces the file atomically, so a failed write keeps the games kept before.
-FileStatus SaveKeptGames(const std::filesystem::path& settingsFolder,
+FileStatus saveKeptGames(const std::filesystem::path& settingsFolder,
                          const std::vector<KeptGame>& games);
 
 }  // namespace quorvel

@@ -8,32 +8,32 @@
 
 namespace quorvel::formats {
 
-void ReadLineCollection(std::string_view text, PuzzleTextRead& read) {
+void readLineCollection(std::string_view text, PuzzleTextRead& read) {
     TextLines lines(text);
     bool first = true;
     while (lines.next()) {
-        const std::string_view line = Trimmed(lines.line());
-        if (line.empty() || IsComment(line)) continue;
-        if (std::exchange(first, false) && IsCsvHeader(line)) continue;
+        const std::string_view line = trimmed(lines.line());
+        if (line.empty() || isComment(line)) continue;
+        if (std::exchange(first, false) && isCsvHeader(line)) continue;
         PuzzleLineResult parsed = parseStateLine(line.substr(0, line.find_first_of(" \t#,")));
         if (parsed.puzzle)
             read.puzzles.push_back({std::move(*parsed.puzzle), lines.number(), {}, {}});
         else
-            Refuse(read, lines.number(), parsed.error);
+            refuse(read, lines.number(), parsed.error);
     }
 }
 
-std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles) {
+std::string writeLineCollection(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles)
         text += formatPuzzleLine(entry.puzzle.kind, entry.puzzle.values) + "\n";
     return text;
 }
 
-std::string WriteCandidateLines(const std::vector<FilePuzzle>& puzzles) {
+std::string writeCandidateLines(const std::vector<FilePuzzle>& puzzles) {
     std::string text;
     for (const FilePuzzle& entry : puzzles)
-        text += formatCandidateLine(entry.puzzle.kind, CellCandidates(entry)) + "\n";
+        text += formatCandidateLine(entry.puzzle.kind, cellCandidates(entry)) + "\n";
     return text;
 }
 

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kKeyLead = "key ";
 constexpr std::string_view kNotesLead = "notes ";
 
-std::optional<int> Number(std::string_view text) {
+std::optional<int> number(std::string_view text) {
     int number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -20,7 +20,7 @@ std::optional<int> Number(std::string_view text) {
 }
 
 // The parts of `text` between `separator`s, empty parts left out.
-std::vector<std::string_view> Parts(std::string_view text, char separator) {
+std::vector<std::string_view> parts(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
     while (!text.empty()) {
         const std::size_t end = text.find(separator);
@@ -33,7 +33,7 @@ std::vector<std::string_view> Parts(std::string_view text, char separator) {
 
 }  // namespace
 
-std::string FormatNotes(std::span<const ValueMask> notes) {
+std::string formatNotes(std::span<const ValueMask> notes) {
     std::string text;
     for (std::size_t cell = 1; cell < notes.size(); ++cell) {
         if (notes[cell] == 0) continue;
@@ -43,15 +43,15 @@ std::string FormatNotes(std::span<const ValueMask> notes) {
     return text;
 }
 
-NoteMasks ParseNotes(std::string_view text, const GridKind& kind) {
+NoteMasks parseNotes(std::string_view text, const GridKind& kind) {
     NoteMasks notes(static_cast<std::size_t>(kind.cellCount()) + 1, 0);
-    for (std::string_view part : Parts(text, ' ')) {
+    for (std::string_view part : parts(text, ' ')) {
         const std::size_t colon = part.find(':');
-        const std::optional<int> cell = Number(part.substr(0, colon));
+        const std::optional<int> cell = number(part.substr(0, colon));
         if (colon == std::string_view::npos || !cell || *cell < 1 || *cell > kind.cellCount())
             continue;
-        for (std::string_view valueText : Parts(part.substr(colon + 1), ',')) {
-            const std::optional<int> value = Number(valueText);
+        for (std::string_view valueText : parts(part.substr(colon + 1), ',')) {
+            const std::optional<int> value = number(valueText);
             if (value && *value >= 1 && *value <= kind.side)
                 notes[static_cast<std::size_t>(*cell)] |= static_cast<ValueMask>(1u << *value);
         }
@@ -59,25 +59,25 @@ NoteMasks ParseNotes(std::string_view text, const GridKind& kind) {
     return notes;
 }
 
-std::string FormatNoteFile(const std::vector<NoteEntry>& entries) {
+std::string formatNoteFile(const std::vector<NoteEntry>& entries) {
     std::string text;
     for (const NoteEntry& entry : entries) {
         text += std::string(kKeyLead) + entry.key + "\n";
-        text += std::string(kNotesLead) + FormatNotes(entry.notes) + "\n";
+        text += std::string(kNotesLead) + formatNotes(entry.notes) + "\n";
     }
     return text;
 }
 
-std::vector<NoteEntry> ParseNoteFile(std::string_view text, const GridKind& kind) {
+std::vector<NoteEntry> parseNoteFile(std::string_view text, const GridKind& kind) {
     std::vector<NoteEntry> entries;
     bool keyed = false;
-    for (std::string_view line : Parts(text, '\n')) {
+    for (std::string_view line : parts(text, '\n')) {
         if (line.back() == '\r') line.remove_suffix(1);
         if (line.starts_with(kKeyLead)) {
             entries.push_back({std::string(line.substr(kKeyLead.size())), {}});
             keyed = true;
         } else if (keyed && line.starts_with(kNotesLead)) {
-            entries.back().notes = ParseNotes(line.substr(kNotesLead.size()), kind);
+            entries.back().notes = parseNotes(line.substr(kNotesLead.size()), kind);
             keyed = false;
         }
     }
@@ -86,18 +86,18 @@ std::vector<NoteEntry> ParseNoteFile(std::string_view text, const GridKind& kind
     return entries;
 }
 
-std::filesystem::path NoteFileBeside(const std::filesystem::path& database) {
+std::filesystem::path noteFileBeside(const std::filesystem::path& database) {
     return database.parent_path() / (database.stem().string() + "-notes.txt");
 }
 
-Result<std::vector<NoteEntry>> LoadNoteFile(const std::filesystem::path& file,
+Result<std::vector<NoteEntry>> loadNoteFile(const std::filesystem::path& file,
                                             const GridKind& kind) {
     std::string text;
     if (FileStatus error = transferTextFile(text, file, TextFileMode::ReadRaw)) return *error;
-    return ParseNoteFile(text, kind);
+    return parseNoteFile(text, kind);
 }
 
-NoteMasks NotesKeyed(const std::vector<NoteEntry>& entries, std::string_view key,
+NoteMasks notesKeyed(const std::vector<NoteEntry>& entries, std::string_view key,
                      const GridKind& kind) {
     for (const NoteEntry& entry : entries) {
         if (entry.key == key) return entry.notes;
@@ -105,10 +105,10 @@ NoteMasks NotesKeyed(const std::vector<NoteEntry>& entries, std::string_view key
     return NoteMasks(static_cast<std::size_t>(kind.cellCount()) + 1, 0);
 }
 
-FileStatus UpdateNoteFile(const std::filesystem::path& file, const GridKind& kind,
+FileStatus updateNoteFile(const std::filesystem::path& file, const GridKind& kind,
                           std::span<const std::string> kept,
                           const std::vector<NoteEntry>& changed) {
-    Result<std::vector<NoteEntry>> loaded = LoadNoteFile(file, kind);
+    Result<std::vector<NoteEntry>> loaded = loadNoteFile(file, kind);
     if (!loaded) return loaded.error();
     const std::vector<NoteEntry>& before = loaded.value();
     std::vector<NoteEntry> after;
@@ -126,7 +126,7 @@ FileStatus UpdateNoteFile(const std::filesystem::path& file, const GridKind& kin
         if (hasNotes(entry)) after.push_back(entry);
     }
     if (after == before) return std::nullopt;
-    return ReplaceFileAtomically(file, FormatNoteFile(after));
+    return replaceFileAtomically(file, formatNoteFile(after));
 }
 
 }  // namespace quorvel

@@ -33,30 +33,30 @@ struct NoteEntry {
 };
 
 // "3:1,4,7 12:2,5" for the cells with notes.
-std::string FormatNotes(std::span<const ValueMask> notes);
+std::string formatNotes(std::span<const ValueMask> notes);
 // The notes of a grid of `kind`; a part naming no cell of the grid or a value outside 1..N is
 // skipped.
-NoteMasks ParseNotes(std::string_view text, const GridKind& kind);
+NoteMasks parseNotes(std::string_view text, const GridKind& kind);
 
-std::string FormatNoteFile(const std::vector<NoteEntry>& entries);
-std::vector<NoteEntry> ParseNoteFile(std::string_view text, const GridKind& kind);
+std::string formatNoteFile(const std::vector<NoteEntry>& entries);
+std::vector<NoteEntry> parseNoteFile(std::string_view text, const GridKind& kind);
 
 // The file beside a database that keeps its incomplete puzzle's notes: "type3-notes.txt".
-std::filesystem::path NoteFileBeside(const std::filesystem::path& database);
+std::filesystem::path noteFileBeside(const std::filesystem::path& database);
 
 // The entries of the file; none when it is missing. A file that is there but cannot be read is a
 // failure, so that no save replaces notes it could not see.
-Result<std::vector<NoteEntry>> LoadNoteFile(const std::filesystem::path& file,
+Result<std::vector<NoteEntry>> loadNoteFile(const std::filesystem::path& file,
                                             const GridKind& kind);
 // The notes of the entry keyed `key`, or no notes.
-NoteMasks NotesKeyed(const std::vector<NoteEntry>& entries, std::string_view key,
+NoteMasks notesKeyed(const std::vector<NoteEntry>& entries, std::string_view key,
                      const GridKind& kind);
 
 // Rewrites the file (atomically) with the entries it has whose key is one of `kept` (the data
 // still in place until the caller's own save succeeds), then `changed`, which replace entries of
 // the same keys. Entries without notes are left out; nothing is written when the file would stay
 // as it is.
-FileStatus UpdateNoteFile(const std::filesystem::path& file, const GridKind& kind,
+FileStatus updateNoteFile(const std::filesystem::path& file, const GridKind& kind,
                           std::span<const std::string> kept, const std::vector<NoteEntry>& changed);
 
 }  // namespace quorvel

@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-std::optional<int> ParseInt16(std::string_view text) {
+std::optional<int> parseInt16(std::string_view text) {
     if (text.empty() || text.size() > 6) return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -14,7 +14,7 @@ std::optional<int> ParseInt16(std::string_view text) {
     return value;
 }
 
-std::string FormatDecimal(double value) {
+std::string formatDecimal(double value) {
     char buffer[512];  // room for any double in fixed notation
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
@@ -22,7 +22,7 @@ std::string FormatDecimal(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::optional<double> ParseDecimal(std::string_view text) {
+std::optional<double> parseDecimal(std::string_view text) {
     if (text.empty() || text.size() > 64) return std::nullopt;
     double value = 0;
     const auto [end, error] =

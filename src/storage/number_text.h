@@ -9,11 +9,11 @@
 namespace quorvel {
 
 // An optional "-" and decimal digits within -32768..32767; nullopt for anything else.
-std::optional<int> ParseInt16(std::string_view text);
+std::optional<int> parseInt16(std::string_view text);
 
 // The shortest decimal text that reads back as the same value ("0", "0.5", "0.0123").
-std::string FormatDecimal(double value);
-// A decimal number such as FormatDecimal writes; nullopt when the text is not one.
-std::optional<double> ParseDecimal(std::string_view text);
+std::string formatDecimal(double value);
+// A decimal number such as formatDecimal writes; nullopt when the text is not one.
+std::optional<double> parseDecimal(std::string_view text);
 
 }  // namespace quorvel

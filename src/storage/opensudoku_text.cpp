@@ -26,15 +26,15 @@ constexpr std::size_t kMaxInfoBytes = 500;
 
 // An info text as one line of plain text: control characters (character references can make
 // them) become blanks, and a long text is cut, between characters, to kMaxInfoBytes.
-std::string InfoText(std::string_view text) {
-    text = Trimmed(text);
+std::string infoText(std::string_view text) {
+    text = trimmed(text);
     std::size_t cut = std::min(text.size(), kMaxInfoBytes);
     while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
     std::string note(text.substr(0, cut));
     std::replace_if(
         note.begin(), note.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-    return std::string(Trimmed(note));
+    return std::string(trimmed(note));
 }
 
 // Line numbers of offsets met in increasing order, counted once over the whole text.
@@ -56,25 +56,25 @@ class LineCounter {
     int line_ = 1;
 };
 
-std::vector<PuzzleInfo> InfoOf(const pugi::xml_node& root) {
+std::vector<PuzzleInfo> infoOf(const pugi::xml_node& root) {
     std::vector<PuzzleInfo> info;
     for (const InfoElement& element : kInfoElements) {
         std::string_view text = root.child(element.name).child_value();
         if (text.empty()) text = root.attribute(element.name).value();
-        std::string line = InfoText(text);
+        std::string line = infoText(text);
         if (!line.empty()) info.push_back({element.tag, std::move(line)});
     }
     return info;
 }
 
-void ReadGame(const pugi::xml_node& game, const std::vector<PuzzleInfo>& info, int line,
+void readGame(const pugi::xml_node& game, const std::vector<PuzzleInfo>& info, int line,
               PuzzleTextRead& read) {
     const pugi::xml_attribute data = game.attribute("data");
-    if (!data) return Refuse(read, line, "game without data");
+    if (!data) return refuse(read, line, "game without data");
     PuzzleLineResult parsed = parsePuzzleLine(data.value());
-    if (!parsed.puzzle) return Refuse(read, line, parsed.error);
+    if (!parsed.puzzle) return refuse(read, line, parsed.error);
     if (!parsed.puzzle->kind.isNine()) {
-        return Refuse(read, line,
+        return refuse(read, line,
                       cellCountProblem(parsed.puzzle->values.size(), kNineGrid.cellCount(),
                                        kNineGrid.cellCount()));
     }
@@ -83,7 +83,7 @@ void ReadGame(const pugi::xml_node& game, const std::vector<PuzzleInfo>& info, i
 
 }  // namespace
 
-void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read) {
+void readOpenSudoku(std::string_view text, PuzzleTextRead& read) {
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
     LineCounter lines(text);
@@ -98,17 +98,17 @@ void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read) {
                        root.name() + "> is not an opensudoku document";
         return;
     }
-    const std::vector<PuzzleInfo> info = InfoOf(root);
+    const std::vector<PuzzleInfo> info = infoOf(root);
     for (const pugi::xml_node& child : root.children()) {
         const std::string_view name = child.name();
-        if (name == "game") ReadGame(child, info, lines.lineAt(child.offset_debug()), read);
+        if (name == "game") readGame(child, info, lines.lineAt(child.offset_debug()), read);
         if (name != "folder") continue;
         for (const pugi::xml_node& game : child.children("game"))
-            ReadGame(game, info, lines.lineAt(game.offset_debug()), read);
+            readGame(game, info, lines.lineAt(game.offset_debug()), read);
     }
 }
 
-PuzzleTextWrite WriteOpenSudoku(const std::vector<FilePuzzle>& puzzles) {
+PuzzleTextWrite writeOpenSudoku(const std::vector<FilePuzzle>& puzzles) {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";

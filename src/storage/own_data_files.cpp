@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
@@ -27,19 +27,19 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool IsOwnDataFile(const fs::path& dataFolder, const fs::path& file) {
+bool isOwnDataFile(const fs::path& dataFolder, const fs::path& file) {
     const std::string name = file.filename().string();
     const auto notesBesideDatabase = [&name](const GridKind& kind) {
-        return SameNameIgnoringCase(
-            name, NoteFileBeside(std::string(DatabaseFileName(kind))).filename().string());
+        return sameNameIgnoringCase(
+            name, noteFileBeside(std::string(databaseFileName(kind))).filename().string());
     };
     const bool ownName =
-        SameNameIgnoringCase(name, kSettingsFileName) ||
-        SameNameIgnoringCase(name, kOptionsFileName) ||
-        SameNameIgnoringCase(name, kStoreNotesFileName) || notesBesideDatabase(kNineGrid) ||
+        sameNameIgnoringCase(name, kSettingsFileName) ||
+        sameNameIgnoringCase(name, kOptionsFileName) ||
+        sameNameIgnoringCase(name, kStoreNotesFileName) || notesBesideDatabase(kNineGrid) ||
         notesBesideDatabase(kFifteenGrid) ||
         std::any_of(kShippedDataFiles.begin(), kShippedDataFiles.end(),
-                    [&name](std::string_view own) { return SameNameIgnoringCase(name, own); });
+                    [&name](std::string_view own) { return sameNameIgnoringCase(name, own); });
     if (!ownName) return false;
     // The same folder however it is spelled (links, "..", a trailing separator).
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
@@ -47,7 +47,7 @@ bool IsOwnDataFile(const fs::path& dataFolder, const fs::path& file) {
     return fs::equivalent(folder, dataFolder, error) && !error;
 }
 
-FileError OwnDataFileError(const fs::path& file) {
+FileError ownDataFileError(const fs::path& file) {
     return {file, "save", "the program keeps its own data in this file"};
 }
 

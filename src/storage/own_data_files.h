@@ -12,9 +12,9 @@ namespace quorvel {
 
 // True when `file` is one of those files in the data folder `dataFolder`, whatever the case of its
 // name.
-bool IsOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file);
+bool isOwnDataFile(const std::filesystem::path& dataFolder, const std::filesystem::path& file);
 
 // What a save onto such a file reports; nothing is written.
-FileError OwnDataFileError(const std::filesystem::path& file);
+FileError ownDataFileError(const std::filesystem::path& file);
 
 }  // namespace quorvel

@@ -12,14 +12,14 @@ constexpr std::string_view kRecentFileName = "RecentFile";
 
 }  // namespace
 
-void AddRecentFile(std::vector<std::string>& files, const std::string& file) {
+void addRecentFile(std::vector<std::string>& files, const std::string& file) {
     if (file.empty() || file.find_first_of("\r\n") != std::string::npos) return;
     std::erase(files, file);
     files.insert(files.begin(), file);
     if (files.size() > kMostRecentFiles) files.resize(kMostRecentFiles);
 }
 
-ProgramOptions ParseProgramOptions(std::string_view text) {
+ProgramOptions parseProgramOptions(std::string_view text) {
     ProgramOptions options;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -44,7 +44,7 @@ ProgramOptions ParseProgramOptions(std::string_view text) {
     return options;
 }
 
-std::string FormatProgramOptions(const ProgramOptions& options) {
+std::string formatProgramOptions(const ProgramOptions& options) {
     std::string text;
     for (const auto& [name, option] : kProgramOptionNames)
         text += std::string(name) + "=" + (options.*option ? "True" : "False") + "\n";
@@ -53,16 +53,16 @@ std::string FormatProgramOptions(const ProgramOptions& options) {
     return text;
 }
 
-ProgramOptions LoadProgramOptions(const std::filesystem::path& settingsFolder) {
+ProgramOptions loadProgramOptions(const std::filesystem::path& settingsFolder) {
     const std::optional<std::string> bytes =
-        ReadFileBytes(ResolveDataFile(settingsFolder, kOptionsFileName));
-    return bytes ? ParseProgramOptions(*bytes) : ProgramOptions{};
+        readFileBytes(resolveDataFile(settingsFolder, kOptionsFileName));
+    return bytes ? parseProgramOptions(*bytes) : ProgramOptions{};
 }
 
-FileStatus SaveProgramOptions(const std::filesystem::path& settingsFolder,
+FileStatus saveProgramOptions(const std::filesystem::path& settingsFolder,
                               const ProgramOptions& options) {
-    return ReplaceFileAtomically(ResolveDataFile(settingsFolder, kOptionsFileName),
-                                 FormatProgramOptions(options));
+    return replaceFileAtomically(resolveDataFile(settingsFolder, kOptionsFileName),
+                                 formatProgramOptions(options));
 }
 
 }  // namespace quorvel

@@ -38,15 +38,15 @@ inline constexpr ProgramOptionName kProgramOptionNames[] = {
 
 // `file` at the head of the list, once, and no more than kMostRecentFiles files; a name that
 // a line of the options file cannot hold (a line break in it) is left out.
-void AddRecentFile(std::vector<std::string>& files, const std::string& file);
+void addRecentFile(std::vector<std::string>& files, const std::string& file);
 
-ProgramOptions ParseProgramOptions(std::string_view text);
-std::string FormatProgramOptions(const ProgramOptions& options);
+ProgramOptions parseProgramOptions(std::string_view text);
+std::string formatProgramOptions(const ProgramOptions& options);
 
 // Reads the file in `settingsFolder`; the defaults when it is missing or unreadable.
-ProgramOptions LoadProgramOptions(const std::filesystem::path& settingsFolder);
+ProgramOptions loadProgramOptions(const std::filesystem::path& settingsFolder);
 // Replaces the file atomically, so a failed write keeps the old one.
-FileStatus SaveProgramOptions(const std::filesystem::path& settingsFolder,
+FileStatus saveProgramOptions(const std::filesystem::path& settingsFolder,
                               const ProgramOptions& options);
 
 }  // namespace quorvel

@@ -10,40 +10,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool IsBlankLine(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), IsBlank);
+bool isBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), isBlank);
 }
 
 template <class Visit>
-void ForEachReadable(const Database& database, Visit visit) {
+void forEachReadable(const Database& database, Visit visit) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i].empty()) continue;
-        if (const auto record = ReadRecordFields(database.lines[i], database.kind))
+        if (const auto record = readRecordFields(database.lines[i], database.kind))
             visit(i, *record);
     }
 }
 
-// The records Get Puzzle can fetch (see FetchableRecords), of one level or (level 0) of all.
+// The records Get Puzzle can fetch (see fetchableRecords), of one level or (level 0) of all.
 template <class Visit>
-void ForEachFetchable(const Database& database, int level, Visit visit) {
-    ForEachReadable(database, [&](std::size_t line, const RecordFields& record) {
+void forEachFetchable(const Database& database, int level, Visit visit) {
+    forEachReadable(database, [&](std::size_t line, const RecordFields& record) {
         if (record.number == kIncompletePuzzleNumber || record.kind == kKindIncomplete) return;
         if (level == 0 || record.level == level) visit(line, record);
     });
 }
 
 template <class Accept>
-std::optional<FoundRecord> FindFirst(const Database& database, Accept accept) {
+std::optional<FoundRecord> findFirst(const Database& database, Accept accept) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i].empty()) continue;
         const std::optional<RecordFields> record =
-            ReadRecordFields(database.lines[i], database.kind);
+            readRecordFields(database.lines[i], database.kind);
         if (record && accept(*record)) {
-            return FoundRecord{i, *ReadRecord(database.lines[i], database.kind)};
+            return FoundRecord{i, *readRecord(database.lines[i], database.kind)};
         }
     }
     return std::nullopt;
@@ -51,15 +51,15 @@ std::optional<FoundRecord> FindFirst(const Database& database, Accept accept) {
 
 }  // namespace
 
-std::string_view DatabaseFileName(const GridKind& kind) {
+std::string_view databaseFileName(const GridKind& kind) {
     return kind.isNine() ? "type3.pxz" : "type5.pxz";
 }
 
-fs::path DatabasePath(const fs::path& dataFolder, const GridKind& kind) {
-    return ResolveDataFile(dataFolder, DatabaseFileName(kind));
+fs::path databasePath(const fs::path& dataFolder, const GridKind& kind) {
+    return resolveDataFile(dataFolder, databaseFileName(kind));
 }
 
-Database ParseDatabase(std::string_view plainText, const GridKind& kind, fs::path path) {
+Database parseDatabase(std::string_view plainText, const GridKind& kind, fs::path path) {
     Database database{std::move(path), kind, {}};
     if (plainText.empty()) return database;
     std::size_t start = 0;
@@ -71,7 +71,7 @@ Database ParseDatabase(std::string_view plainText, const GridKind& kind, fs::pat
     return database;
 }
 
-std::string DatabaseText(const Database& database) {
+std::string databaseText(const Database& database) {
     std::string text;
     for (std::size_t i = 0; i < database.lines.size(); ++i) {
         if (i > 0) text += "\r\n";
@@ -80,47 +80,47 @@ std::string DatabaseText(const Database& database) {
     return text;
 }
 
-Result<Database> LoadDatabaseFile(const fs::path& file, const GridKind& kind) {
+Result<Database> loadDatabaseFile(const fs::path& file, const GridKind& kind) {
     std::string bytes;
     if (FileStatus error = transferTextFile(bytes, file, TextFileMode::ReadRaw)) return *error;
-    return ParseDatabase(UnscrambleFileBytes(bytes), kind, file);
+    return parseDatabase(unscrambleFileBytes(bytes), kind, file);
 }
 
-Result<Database> LoadDatabase(const fs::path& dataFolder, const GridKind& kind) {
-    return LoadDatabaseFile(DatabasePath(dataFolder, kind), kind);
+Result<Database> loadDatabase(const fs::path& dataFolder, const GridKind& kind) {
+    return loadDatabaseFile(databasePath(dataFolder, kind), kind);
 }
 
-FileStatus WriteBack(const Database& database) {
-    return WriteDataFile(database.path, DatabaseText(database));
+FileStatus writeBack(const Database& database) {
+    return writeDataFile(database.path, databaseText(database));
 }
 
-std::vector<FoundRecord> ReadableRecords(const Database& database) {
+std::vector<FoundRecord> readableRecords(const Database& database) {
     std::vector<FoundRecord> records;
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i].empty()) continue;
-        if (auto record = ReadRecord(database.lines[i], database.kind)) {
+        if (auto record = readRecord(database.lines[i], database.kind)) {
             records.push_back({i, std::move(*record)});
         }
     }
     return records;
 }
 
-int HighestPuzzleNumber(const Database& database) {
+int highestPuzzleNumber(const Database& database) {
     int highest = 0;
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
-        const std::optional<int> number = RecordNumber(database.lines[i]);
+        const std::optional<int> number = recordNumber(database.lines[i]);
         if (number && *number > highest && *number < kIncompletePuzzleNumber) highest = *number;
     }
     return highest;
 }
 
-std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
+std::vector<int> newPuzzleNumbers(const Database& database, int count) {
     std::vector<bool> used(kHighestPuzzleNumber + 1, false);
     used[0] = true;
     used[kIncompletePuzzleNumber] = true;
     int highest = 0;
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
-        const std::optional<int> number = RecordNumber(database.lines[i]);
+        const std::optional<int> number = recordNumber(database.lines[i]);
         if (!number || *number < 1 || *number == kIncompletePuzzleNumber) continue;
         used[static_cast<std::size_t>(*number)] = true;
         highest = std::max(highest, *number);
@@ -138,83 +138,83 @@ std::vector<int> NewPuzzleNumbers(const Database& database, int count) {
     return numbers;
 }
 
-int NumberAfter(int number) {
+int numberAfter(int number) {
     int next = number + 1;
     if (next == kIncompletePuzzleNumber) ++next;
     return next <= kHighestPuzzleNumber ? next : 0;
 }
 
-FileError DatabaseFullError(const Database& database) {
+FileError databaseFullError(const Database& database) {
     return FileError{database.path, "save",
                      "the database is full: no puzzle number below 32768 is free"};
 }
 
-std::vector<FoundRecord> FetchableRecords(const Database& database, int level) {
+std::vector<FoundRecord> fetchableRecords(const Database& database, int level) {
     std::vector<FoundRecord> records;
-    ForEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
-        records.push_back({line, *ReadRecord(database.lines[line], database.kind)});
+    forEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
+        records.push_back({line, *readRecord(database.lines[line], database.kind)});
     });
     return records;
 }
 
-LevelCount CountLevel(const Database& database, int level) {
-    LevelCount result{0, HighestPuzzleNumber(database)};
-    ForEachFetchable(database, level, [&](std::size_t, const RecordFields&) { ++result.count; });
+LevelCount countLevel(const Database& database, int level) {
+    LevelCount result{0, highestPuzzleNumber(database)};
+    forEachFetchable(database, level, [&](std::size_t, const RecordFields&) { ++result.count; });
     return result;
 }
 
-LevelPick PickFromLevel(const Database& database, int level, int ordinal) {
+LevelPick pickFromLevel(const Database& database, int level, int ordinal) {
     LevelPick pick;
     std::size_t foundLine = 0;
-    ForEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
+    forEachFetchable(database, level, [&](std::size_t line, const RecordFields&) {
         if (++pick.count <= ordinal && ordinal >= 1) {
             pick.reached = pick.count;
             foundLine = line;
         }
     });
     if (foundLine != 0) {
-        pick.found = FoundRecord{foundLine, *ReadRecord(database.lines[foundLine], database.kind)};
+        pick.found = FoundRecord{foundLine, *readRecord(database.lines[foundLine], database.kind)};
     }
     return pick;
 }
 
-std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList) {
-    return FindFirst(database, [&](const RecordFields& record) {
+std::optional<FoundRecord> findByGivens(const Database& database, std::string_view givensList) {
+    return findFirst(database, [&](const RecordFields& record) {
         return record.number != kIncompletePuzzleNumber &&
-               GivensList(record.cellText) == givensList;
+               quorvel::givensList(record.cellText) == givensList;
     });
 }
 
-std::optional<FoundRecord> FindByNumber(const Database& database, int number) {
-    return FindFirst(database, [&](const RecordFields& record) { return record.number == number; });
+std::optional<FoundRecord> findByNumber(const Database& database, int number) {
+    return findFirst(database, [&](const RecordFields& record) { return record.number == number; });
 }
 
-std::optional<FoundRecord> FindIncomplete(const Database& database) {
-    return FindByNumber(database, kIncompletePuzzleNumber);
+std::optional<FoundRecord> findIncomplete(const Database& database) {
+    return findByNumber(database, kIncompletePuzzleNumber);
 }
 
-void AppendRecord(Database& database, std::string recordLine) {
+void appendRecord(Database& database, std::string recordLine) {
     // Trailing blank lines and blanks go; record text never does (imported records end in a
     // cell list, not in "]", so cutting back to the last "]" would destroy their cells).
     std::vector<std::string>& lines = database.lines;
-    while (lines.size() > 1 && IsBlankLine(lines.back()))
+    while (lines.size() > 1 && isBlankLine(lines.back()))
         lines.pop_back();
-    if (lines.empty() || (lines.size() == 1 && IsBlankLine(lines[0]))) {
+    if (lines.empty() || (lines.size() == 1 && isBlankLine(lines[0]))) {
         lines.assign(1, std::string(kNewDatabaseHeader));
     }
     std::string& last = lines.back();
-    while (!last.empty() && IsBlank(last.back()))
+    while (!last.empty() && isBlank(last.back()))
         last.pop_back();
     lines.push_back(std::move(recordLine));
 }
 
-void ReplaceRecord(Database& database, std::string_view oldLine, const std::string& newLine) {
+void replaceRecord(Database& database, std::string_view oldLine, const std::string& newLine) {
     for (std::size_t i = 1; i < database.lines.size(); ++i) {
         if (database.lines[i] == oldLine) database.lines[i] = newLine;
     }
 }
 
-void RemoveRecord(Database& database, std::size_t lineIndex) {
+void removeRecord(Database& database, std::size_t lineIndex) {
     if (lineIndex >= 1 && lineIndex < database.lines.size()) {
         database.lines.erase(database.lines.begin() + static_cast<std::ptrdiff_t>(lineIndex));
     }

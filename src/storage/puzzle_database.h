@@ -22,9 +22,9 @@ namespace quorvel {
 inline constexpr std::string_view kNewDatabaseHeader = "Quorvel@@@@@@";
 inline constexpr int kHeaderRegistryField = 6;
 
-std::string_view DatabaseFileName(const GridKind& kind);  // "type3.pxz" or "type5.pxz"
+std::string_view databaseFileName(const GridKind& kind);  // "type3.pxz" or "type5.pxz"
 // The database of a grid kind in the data folder, its name matched without regard to case.
-std::filesystem::path DatabasePath(const std::filesystem::path& dataFolder, const GridKind& kind);
+std::filesystem::path databasePath(const std::filesystem::path& dataFolder, const GridKind& kind);
 
 struct Database {
     std::filesystem::path path;
@@ -33,50 +33,50 @@ struct Database {
 };
 
 // Splits a plain database text at CR LF.
-Database ParseDatabase(std::string_view plainText, const GridKind& kind,
+Database parseDatabase(std::string_view plainText, const GridKind& kind,
                        std::filesystem::path path = {});
 // The plain text: lines joined by CR LF, no break after the last.
-std::string DatabaseText(const Database& database);
+std::string databaseText(const Database& database);
 
 // Reads the database of `kind`. A missing file loads as an empty database (which can receive a
 // first record); a file that exists but cannot be read is an error, so that nothing overwrites it.
-Result<Database> LoadDatabase(const std::filesystem::path& dataFolder, const GridKind& kind);
-Result<Database> LoadDatabaseFile(const std::filesystem::path& file, const GridKind& kind);
+Result<Database> loadDatabase(const std::filesystem::path& dataFolder, const GridKind& kind);
+Result<Database> loadDatabaseFile(const std::filesystem::path& file, const GridKind& kind);
 
 // Scrambles the text and replaces the file atomically.
-FileStatus WriteBack(const Database& database);
+FileStatus writeBack(const Database& database);
 
-// Records that cannot be read (see ReadRecord) are skipped by every lookup below.
+// Records that cannot be read (see readRecord) are skipped by every lookup below.
 struct FoundRecord {
     std::size_t line = 0;  // index into Database::lines
     PuzzleRecord record;
 };
-std::vector<FoundRecord> ReadableRecords(const Database& database);
+std::vector<FoundRecord> readableRecords(const Database& database);
 
 // The highest puzzle number below 32000 on any line (0 when none). Lines whose cells cannot be read
 // still count here, so a new number never repeats one that is in the file.
-int HighestPuzzleNumber(const Database& database);
+int highestPuzzleNumber(const Database& database);
 
 // Numbers for `count` new records: upward from one above the highest number in the file, then
 // the lowest numbers still free; never 32000 (the incomplete puzzle's) and never above 32767.
 // Empty when fewer than `count` numbers are free.
-std::vector<int> NewPuzzleNumbers(const Database& database, int count);
+std::vector<int> newPuzzleNumbers(const Database& database, int count);
 // The number a record appended after `number` receives when numbers are given in order: one
 // above, 32000 skipped; 0 when none is left below 32768.
-int NumberAfter(int number);
+int numberAfter(int number);
 // The failure reported when no number is left for a new record; nothing is written then.
-FileError DatabaseFullError(const Database& database);
+FileError databaseFullError(const Database& database);
 
 // The records Get Puzzle can fetch: every readable record but the incomplete one (number 32000,
 // or Kind 8), in file order; those of `level`, or of every level for level 0. Every count the
 // user sees (the Get Puzzle prompt, the caption's "of N", a booklet's numbers) comes from here.
-std::vector<FoundRecord> FetchableRecords(const Database& database, int level);
+std::vector<FoundRecord> fetchableRecords(const Database& database, int level);
 
 struct LevelCount {
     int count = 0;             // fetchable records of the level
-    int lastPuzzleNumber = 0;  // as HighestPuzzleNumber gives it
+    int lastPuzzleNumber = 0;  // as highestPuzzleNumber gives it
 };
-LevelCount CountLevel(const Database& database, int level);
+LevelCount countLevel(const Database& database, int level);
 
 // What choosing the level's ordinal-th puzzle finds, from one reading of the records.
 struct LevelPick {
@@ -86,20 +86,20 @@ struct LevelPick {
 };
 // The level's ordinal-th (1-based) fetchable record, or the last one for an ordinal beyond them;
 // nothing for an ordinal below 1.
-LevelPick PickFromLevel(const Database& database, int level, int ordinal);
+LevelPick pickFromLevel(const Database& database, int level, int ordinal);
 // The first record whose givens list equals `givensList` exactly. The incomplete record is left
 // out, so storing a finished puzzle never overwrites the work in progress.
-std::optional<FoundRecord> FindByGivens(const Database& database, std::string_view givensList);
-std::optional<FoundRecord> FindByNumber(const Database& database, int number);
+std::optional<FoundRecord> findByGivens(const Database& database, std::string_view givensList);
+std::optional<FoundRecord> findByNumber(const Database& database, int number);
 // The first record numbered 32000.
-std::optional<FoundRecord> FindIncomplete(const Database& database);
+std::optional<FoundRecord> findIncomplete(const Database& database);
 
 // Adds a record as the new last line, after dropping trailing blank lines and blanks. A missing
 // or empty database first receives kNewDatabaseHeader.
-void AppendRecord(Database& database, std::string recordLine);
+void appendRecord(Database& database, std::string recordLine);
 // Replaces every line equal to oldLine.
-void ReplaceRecord(Database& database, std::string_view oldLine, const std::string& newLine);
+void replaceRecord(Database& database, std::string_view oldLine, const std::string& newLine);
 // Removes the line at `lineIndex` (1 or above; the header stays).
-void RemoveRecord(Database& database, std::size_t lineIndex);
+void removeRecord(Database& database, std::size_t lineIndex);
 
 }  // namespace quorvel

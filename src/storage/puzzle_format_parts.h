@@ -30,27 +30,27 @@ class TextLines {
     bool done_ = false;
 };
 
-std::string_view Trimmed(std::string_view text);
-bool IsBlank(std::string_view line);
+std::string_view trimmed(std::string_view text);
+bool isBlank(std::string_view line);
 // A line of a drawn grid's borders, such as "*-----------*" or "|---+---+---|".
-bool IsBorder(std::string_view line);
+bool isBorder(std::string_view line);
 // A title or comment line (trimmed): one starting with "%", "#", ";" or "//".
-bool IsComment(std::string_view line);
+bool isComment(std::string_view line);
 // The text of a comment line after its mark, trimmed.
-std::string_view CommentText(std::string_view line);
+std::string_view commentText(std::string_view line);
 // A section name line (trimmed), such as "[Puzzle]".
-bool IsSection(std::string_view line);
+bool isSection(std::string_view line);
 // The header row a spreadsheet puts over comma-separated columns, such as "Puzzle,Solution,":
 // a line with a comma and a letter no cell is written with. Only a text's first line holding
 // anything but comments can be one.
-bool IsCsvHeader(std::string_view line);
+bool isCsvHeader(std::string_view line);
 
 // Records a puzzle of the collection that could not be read.
-void Refuse(PuzzleTextRead& read, int line, const std::string& problem);
+void refuse(PuzzleTextRead& read, int line, const std::string& problem);
 
 // Empties a list of cells that holds nothing, as FilePuzzle keeps it.
 template <typename Value>
-void DropIfEmpty(std::vector<Value>& cells) {
+void dropIfEmpty(std::vector<Value>& cells) {
     if (std::all_of(cells.begin(), cells.end(), [](Value value) { return value == 0; }))
         cells.clear();
 }
@@ -58,26 +58,26 @@ void DropIfEmpty(std::vector<Value>& cells) {
 // The puzzle a candidate grid gives, from the values written in each cell: a cell with one holds
 // it as a given, and when some cell has several the candidate state is kept (a cell with none
 // written may hold every value).
-FilePuzzle PuzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells);
-// Every cell's candidates as the candidate formats write them (see WritesCandidates).
-std::vector<ValueMask> CellCandidates(const FilePuzzle& entry);
+FilePuzzle puzzleOfCandidates(const GridKind& kind, const std::vector<ValueMask>& cells);
+// Every cell's candidates as the candidate formats write them (see writesCandidates).
+std::vector<ValueMask> cellCandidates(const FilePuzzle& entry);
 // "1259C": the characters of the values, ascending.
-std::string CandidateCharacters(ValueMask candidates);
+std::string candidateCharacters(ValueMask candidates);
 
 // One puzzle (or candidate line) a line; comment lines and a CSV header are skipped, and anything
 // after the cells (following a blank, "#" or ",") is a comment or another column.
-void ReadLineCollection(std::string_view text, PuzzleTextRead& read);
-std::string WriteLineCollection(const std::vector<FilePuzzle>& puzzles);
-std::string WriteCandidateLines(const std::vector<FilePuzzle>& puzzles);
+void readLineCollection(std::string_view text, PuzzleTextRead& read);
+std::string writeLineCollection(const std::vector<FilePuzzle>& puzzles);
+std::string writeCandidateLines(const std::vector<FilePuzzle>& puzzles);
 
 // Grids drawn over several lines: .sdk and SadMan files, boxed grids, comma-separated rows and
 // candidate grids.
-void ReadGrids(std::string_view text, PuzzleTextRead& read);
-std::string WriteSdk(const std::vector<FilePuzzle>& puzzles);
-std::string WriteBoxed(const std::vector<FilePuzzle>& puzzles);
-std::string WriteCandidateGrids(const std::vector<FilePuzzle>& puzzles);
+void readGrids(std::string_view text, PuzzleTextRead& read);
+std::string writeSdk(const std::vector<FilePuzzle>& puzzles);
+std::string writeBoxed(const std::vector<FilePuzzle>& puzzles);
+std::string writeCandidateGrids(const std::vector<FilePuzzle>& puzzles);
 
-void ReadOpenSudoku(std::string_view text, PuzzleTextRead& read);
-PuzzleTextWrite WriteOpenSudoku(const std::vector<FilePuzzle>& puzzles);
+void readOpenSudoku(std::string_view text, PuzzleTextRead& read);
+PuzzleTextWrite writeOpenSudoku(const std::vector<FilePuzzle>& puzzles);
 
 }  // namespace quorvel::formats

@@ -33,17 +33,17 @@ bool TextLines::next() {
     return true;
 }
 
-std::string_view Trimmed(std::string_view text) {
+std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-bool IsBlank(std::string_view line) {
-    return Trimmed(line).empty();
+bool isBlank(std::string_view line) {
+    return trimmed(line).empty();
 }
 
-bool IsBorder(std::string_view line) {
+bool isBorder(std::string_view line) {
     if (line.find_first_not_of("-+=*|.:' \t\r") != std::string_view::npos ||
         line.find_first_of("-+=") == std::string_view::npos)
         return false;
@@ -55,20 +55,20 @@ bool IsBorder(std::string_view line) {
     return !emptyRow;
 }
 
-bool IsComment(std::string_view line) {
+bool isComment(std::string_view line) {
     return line.starts_with('%') || line.starts_with('#') || line.starts_with(';') ||
            line.starts_with("//");
 }
 
-std::string_view CommentText(std::string_view line) {
-    return Trimmed(line.substr(line.starts_with("//") ? 2 : 1));
+std::string_view commentText(std::string_view line) {
+    return trimmed(line.substr(line.starts_with("//") ? 2 : 1));
 }
 
-bool IsSection(std::string_view line) {
+bool isSection(std::string_view line) {
     return line.size() > 2 && line.front() == '[' && line.back() == ']';
 }
 
-bool IsCsvHeader(std::string_view line) {
+bool isCsvHeader(std::string_view line) {
     return line.find(',') != std::string_view::npos &&
            std::any_of(line.begin(), line.end(), [](char c) {
                return std::isalpha(static_cast<unsigned char>(c)) != 0 &&
@@ -76,7 +76,7 @@ bool IsCsvHeader(std::string_view line) {
            });
 }
 
-void Refuse(PuzzleTextRead& read, int line, const std::string& problem) {
+void refuse(PuzzleTextRead& read, int line, const std::string& problem) {
     if (read.refusals.size() < kMaxListedRefusals) read.refusals.push_back({line, problem});
     ++read.refusedCount;
 }
@@ -86,7 +86,7 @@ void Refuse(PuzzleTextRead& read, int line, const std::string& problem) {
 namespace {
 
 using formats::TextLines;
-using formats::Trimmed;
+using formats::trimmed;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // The program's own scrambled record files read as noise or binary data: say what they are.
@@ -100,15 +100,15 @@ constexpr std::size_t kLongestGridRow = 2 * kMaxSide;
 
 // Whether the text holds one puzzle a line: the first line that holds cells starts with a word
 // longer than a grid row (comments, borders, section names and a CSV header hold no cells).
-bool IsLineCollection(std::string_view text) {
+bool isLineCollection(std::string_view text) {
     TextLines lines(text);
     bool first = true;
     while (lines.next()) {
-        std::string_view line = Trimmed(lines.line());
-        if (line.empty() || formats::IsComment(line) || formats::IsSection(line) ||
-            formats::IsBorder(line))
+        std::string_view line = trimmed(lines.line());
+        if (line.empty() || formats::isComment(line) || formats::isSection(line) ||
+            formats::isBorder(line))
             continue;
-        if (std::exchange(first, false) && formats::IsCsvHeader(line)) continue;
+        if (std::exchange(first, false) && formats::isCsvHeader(line)) continue;
         line.remove_prefix(std::min(line.find_first_not_of("| \t"), line.size()));
         return line.substr(0, line.find_first_of("| \t#,")).size() > kLongestGridRow;
     }
@@ -116,7 +116,7 @@ bool IsLineCollection(std::string_view text) {
 }
 
 // Control characters other than tabs and line ends mark a binary file.
-std::size_t FirstControlCharacter(std::string_view text) {
+std::size_t firstControlCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return i;
@@ -124,7 +124,7 @@ std::size_t FirstControlCharacter(std::string_view text) {
     return std::string_view::npos;
 }
 
-std::string NotTextProblem(std::string_view text, std::size_t at) {
+std::string notTextProblem(std::string_view text, std::size_t at) {
     static const char* digits = "0123456789abcdef";
     const auto byte = static_cast<unsigned char>(text[at]);
     const auto line = std::count(text.begin(), text.begin() + at, '\n') + 1;
@@ -133,30 +133,30 @@ std::string NotTextProblem(std::string_view text, std::size_t at) {
 }
 
 // The text read by its content alone.
-PuzzleTextRead ReadTextAsGiven(std::string_view text) {
+PuzzleTextRead readTextAsGiven(std::string_view text) {
     PuzzleTextRead read;
     if (text.size() > kMaxPuzzleTextBytes) {
         read.failure = kTooLarge;
         return read;
     }
     std::string decoded;
-    if (std::optional<std::string> utf8 = Utf16AsUtf8(text)) {
+    if (std::optional<std::string> utf8 = utf16AsUtf8(text)) {
         decoded = std::move(*utf8);
         text = decoded;
     }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    if (const std::size_t control = FirstControlCharacter(text);
+    if (const std::size_t control = firstControlCharacter(text);
         control != std::string_view::npos) {
-        read.failure = NotTextProblem(text, control);
+        read.failure = notTextProblem(text, control);
         return read;
     }
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     if (start != std::string_view::npos && text[start] == '<') {
-        formats::ReadOpenSudoku(text, read);
-    } else if (IsLineCollection(text)) {
-        formats::ReadLineCollection(text, read);
+        formats::readOpenSudoku(text, read);
+    } else if (isLineCollection(text)) {
+        formats::readLineCollection(text, read);
     } else {
-        formats::ReadGrids(text, read);
+        formats::readGrids(text, read);
     }
     if (read.failure.empty() && read.puzzles.empty() && read.refusedCount == 0)
         read.failure = "no puzzle found";
@@ -179,16 +179,16 @@ std::string PuzzleTextRead::firstProblem() const {
     return refusals.empty() ? "" : refusals.front().text();
 }
 
-PuzzleTextRead ReadPuzzleText(std::string_view text) {
-    PuzzleTextRead read = ReadTextAsGiven(text);
-    if (read.puzzles.empty() && text.size() <= kMaxPuzzleTextBytes && IsPuzzleTextFile(text)) {
+PuzzleTextRead readPuzzleText(std::string_view text) {
+    PuzzleTextRead read = readTextAsGiven(text);
+    if (read.puzzles.empty() && text.size() <= kMaxPuzzleTextBytes && isPuzzleTextFile(text)) {
         read = {};
         read.failure = kRecordFile;
     }
     return read;
 }
 
-PuzzleTextRead ReadPuzzleStream(std::istream& in) {
+PuzzleTextRead readPuzzleStream(std::istream& in) {
     std::string text;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
@@ -204,39 +204,39 @@ PuzzleTextRead ReadPuzzleStream(std::istream& in) {
         read.failure = "cannot read the input";
         return read;
     }
-    return ReadPuzzleText(text);
+    return readPuzzleText(text);
 }
 
-PuzzleTextRead ReadPuzzleFile(const std::filesystem::path& path) {
+PuzzleTextRead readPuzzleFile(const std::filesystem::path& path) {
     std::string text;
-    const int failure = CurrentFileSystem().readFile(path, text, kMaxPuzzleTextBytes);
-    if (failure == 0) return ReadPuzzleText(text);
+    const int failure = currentFileSystem().readFile(path, text, kMaxPuzzleTextBytes);
+    if (failure == 0) return readPuzzleText(text);
     PuzzleTextRead read;
     read.failure = failure == EFBIG ? kTooLarge : "cannot read " + path.filename().string();
     return read;
 }
 
-std::optional<PuzzleFormat> PuzzleFormatNamed(std::string_view name) {
+std::optional<PuzzleFormat> puzzleFormatNamed(std::string_view name) {
     for (const PuzzleFormatName& entry : kPuzzleFormats) {
         if (entry.name == name) return entry.format;
     }
     return std::nullopt;
 }
 
-PuzzleTextWrite WritePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles) {
+PuzzleTextWrite writePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles) {
     switch (format) {
         case PuzzleFormat::Line:
-            return {formats::WriteLineCollection(puzzles), ""};
+            return {formats::writeLineCollection(puzzles), ""};
         case PuzzleFormat::Sdk:
-            return {formats::WriteSdk(puzzles), ""};
+            return {formats::writeSdk(puzzles), ""};
         case PuzzleFormat::Boxed:
-            return {formats::WriteBoxed(puzzles), ""};
+            return {formats::writeBoxed(puzzles), ""};
         case PuzzleFormat::OpenSudoku:
-            return formats::WriteOpenSudoku(puzzles);
+            return formats::writeOpenSudoku(puzzles);
         case PuzzleFormat::Candidates:
-            return {formats::WriteCandidateGrids(puzzles), ""};
+            return {formats::writeCandidateGrids(puzzles), ""};
         case PuzzleFormat::CandidateLine:
-            return {formats::WriteCandidateLines(puzzles), ""};
+            return {formats::writeCandidateLines(puzzles), ""};
     }
     return {};
 }

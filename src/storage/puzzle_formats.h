@@ -71,11 +71,11 @@ struct PuzzleTextRead {
     std::string firstProblem() const;
 };
 
-PuzzleTextRead ReadPuzzleText(std::string_view text);
+PuzzleTextRead readPuzzleText(std::string_view text);
 // Reads at most kMaxPuzzleTextBytes from the stream (refusing more) and then the text.
-PuzzleTextRead ReadPuzzleStream(std::istream& in);
+PuzzleTextRead readPuzzleStream(std::istream& in);
 // A regular file over the limit is refused from its size alone, without reading it.
-PuzzleTextRead ReadPuzzleFile(const std::filesystem::path& path);
+PuzzleTextRead readPuzzleFile(const std::filesystem::path& path);
 
 enum class PuzzleFormat { Line, Sdk, Boxed, OpenSudoku, Candidates, CandidateLine };
 
@@ -95,15 +95,15 @@ inline constexpr PuzzleFormatName kPuzzleFormats[] = {
 // Whether the format writes the state of solving: every cell's candidates, a value (given or
 // entry) as its only candidate, and for a cell without noted candidates those its row, column
 // and block leave. Read back, a cell with one candidate is a given.
-constexpr bool WritesCandidates(PuzzleFormat format) {
+constexpr bool writesCandidates(PuzzleFormat format) {
     return format == PuzzleFormat::Candidates || format == PuzzleFormat::CandidateLine;
 }
 // Whether the format keeps a candidate state (the notes of a game): the candidate formats, and
 // sdk as a SadMan file, whose [State] holds the entries and [PencilMarks] the marked cells.
-constexpr bool KeepsCandidates(PuzzleFormat format) {
-    return WritesCandidates(format) || format == PuzzleFormat::Sdk;
+constexpr bool keepsCandidates(PuzzleFormat format) {
+    return writesCandidates(format) || format == PuzzleFormat::Sdk;
 }
-std::optional<PuzzleFormat> PuzzleFormatNamed(std::string_view name);
+std::optional<PuzzleFormat> puzzleFormatNamed(std::string_view name);
 
 struct PuzzleTextWrite {
     std::string text;
@@ -115,6 +115,6 @@ struct PuzzleTextWrite {
 // keeps), or for the candidate formats the same candidates; sdk writes a puzzle with entries or
 // a candidate state as a SadMan file and reads back all three. opensudoku holds 9 x 9 puzzles
 // only.
-PuzzleTextWrite WritePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles);
+PuzzleTextWrite writePuzzleText(PuzzleFormat format, const std::vector<FilePuzzle>& puzzles);
 
 }  // namespace quorvel

@@ -32,16 +32,16 @@ struct PuzzleRecord {
 };
 
 // The line split at every "[]"; element 0 is what precedes the first separator.
-std::vector<std::string> SplitFields(std::string_view line);
+std::vector<std::string> splitFields(std::string_view line);
 
 // The puzzle number of a line, when it reads as a number (whether or not the rest of the line
 // does).
-std::optional<int> RecordNumber(std::string_view line);
+std::optional<int> recordNumber(std::string_view line);
 
 // A record of a database of `kind`, or nullopt when it cannot be read: too few fields, a
 // number or level that is not numeric, another size code, or cell lists that do not fit the
 // grid (wrong count, a value outside 1..N). A missing, empty or non-numeric Kind reads as 9.
-std::optional<PuzzleRecord> ReadRecord(std::string_view line, const GridKind& kind);
+std::optional<PuzzleRecord> readRecord(std::string_view line, const GridKind& kind);
 
 // The same record read in place: its texts are views into `line`, so looking through a whole
 // database copies nothing.
@@ -53,12 +53,12 @@ struct RecordFields {
     int kind = kKindStored;
     std::string_view elapsed;
 };
-std::optional<RecordFields> ReadRecordFields(std::string_view line, const GridKind& kind);
+std::optional<RecordFields> readRecordFields(std::string_view line, const GridKind& kind);
 
 // "[]" number "[]" sizeCode "[]" level "[]" cellText "[]" kind "[]" elapsed.
-std::string FormatRecord(const PuzzleRecord& record);
+std::string formatRecord(const PuzzleRecord& record);
 
 // The givens list (the part before the first "#") of a cell text.
-std::string_view GivensList(std::string_view cellText);
+std::string_view givensList(std::string_view cellText);
 
 }  // namespace quorvel

@@ -13,7 +13,7 @@ inline constexpr unsigned char kDefaultKey[] = {0x71, 0xC6, 0x37, 0xD0, 0xB5, 0x
                                                 0xD7, 0x6D, 0x34, 0xD1, 0x65};
 
 // The sum of the key's codes (1531), known at compile time so a scramble never recomputes it.
-constexpr int ShiftSum() {
+constexpr int shiftSum() {
     int sum = 0;
     for (const unsigned char code : kDefaultKey)
         sum += code;
@@ -21,7 +21,7 @@ constexpr int ShiftSum() {
 }
 
 // The shift applied at 1-based position `position` of a text of `length` bytes.
-int ShiftAt(std::size_t length, std::size_t position);
+int shiftAt(std::size_t length, std::size_t position);
 
 // unscramble = false scrambles, true unscrambles; the result has the same length. Both directions
 // work modulo 256, so they are inverse for every byte string, including bytes that the program

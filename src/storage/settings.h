@@ -31,9 +31,9 @@ struct Settings {
 
 // Reads a plain settings text. Missing, empty or unusable fields take their defaults: a level
 // outside 1..4, an exposed count outside 1..225, a Boolean other than True or False.
-Settings ParseSettings(std::string_view plainText);
+Settings parseSettings(std::string_view plainText);
 // Exactly fourteen fields, each followed by "^^" (a "^" inside a field is left out).
-std::string FormatSettings(const Settings& settings);
+std::string formatSettings(const Settings& settings);
 
 inline constexpr std::string_view kUnreadableSuffix = ".unreadable";
 
@@ -51,7 +51,7 @@ struct LoadedSettings {
 // holds no more than its final line break. A file that cannot be read, or does not end in the
 // separator as every settings text does, is moved aside (its name + ".unreadable", numbered when
 // that name is taken); when even that fails it stays in place and the failure is reported.
-LoadedSettings LoadSettings(const std::filesystem::path& settingsFolder);
-FileStatus SaveSettings(const std::filesystem::path& settingsFolder, const Settings& settings);
+LoadedSettings loadSettings(const std::filesystem::path& settingsFolder);
+FileStatus saveSettings(const std::filesystem::path& settingsFolder, const Settings& settings);
 
 }  // namespace quorvel

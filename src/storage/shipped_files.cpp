@@ -5,16 +5,16 @@
 
 namespace quorvel {
 
-std::vector<std::string> SeedMissingDataFiles(const std::filesystem::path& source,
+std::vector<std::string> seedMissingDataFiles(const std::filesystem::path& source,
                                               const std::filesystem::path& target,
                                               std::span<const std::string_view> names) {
     std::vector<std::string> missing;
     for (const std::string_view name : names) {
-        if (CurrentFileSystem().exists(ResolveDataFile(target, name))) continue;
+        if (currentFileSystem().exists(resolveDataFile(target, name))) continue;
         // Written whole under a temporary name and renamed: an interrupted copy never leaves a
         // half database that would count as present from then on.
-        const std::optional<std::string> bytes = ReadFileBytes(ResolveDataFile(source, name));
-        if (!bytes || ReplaceFileAtomically(target / name, *bytes)) missing.emplace_back(name);
+        const std::optional<std::string> bytes = readFileBytes(resolveDataFile(source, name));
+        if (!bytes || replaceFileAtomically(target / name, *bytes)) missing.emplace_back(name);
     }
     return missing;
 }

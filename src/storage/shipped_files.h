@@ -20,7 +20,7 @@ inline constexpr std::array<std::string_view, 2> kShippedDatabases{"type3.pxz", 
 // Copies each of the named shipped files from `source` into `target` where `target` has no file
 // of that name in any case. Returns the names `target` still lacks: missing from `source`, or not
 // copied.
-std::vector<std::string> SeedMissingDataFiles(
+std::vector<std::string> seedMissingDataFiles(
     const std::filesystem::path& source, const std::filesystem::path& target,
     std::span<const std::string_view> names = kShippedDataFiles);
 

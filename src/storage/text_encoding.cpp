@@ -6,7 +6,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t code) {
+void appendUtf8(std::string& out, char32_t code) {
     const auto byte = [&out](char32_t bits) { out += static_cast<char>(bits); };
     if (code < 0x80) {
         byte(code);
@@ -25,17 +25,17 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-bool IsHighSurrogate(char32_t unit) {
+bool isHighSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit < 0xDC00;
 }
 
-bool IsLowSurrogate(char32_t unit) {
+bool isLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit < 0xE000;
 }
 
 }  // namespace
 
-std::optional<std::string> Utf16AsUtf8(std::string_view text) {
+std::optional<std::string> utf16AsUtf8(std::string_view text) {
     if (text.size() < 2) return std::nullopt;
     const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     std::size_t start = 0;
@@ -58,15 +58,15 @@ std::optional<std::string> Utf16AsUtf8(std::string_view text) {
     std::size_t i = start;
     for (; i + 1 < text.size(); i += 2) {
         char32_t code = unit(i);
-        if (IsHighSurrogate(code) && i + 3 < text.size() && IsLowSurrogate(unit(i + 2))) {
+        if (isHighSurrogate(code) && i + 3 < text.size() && isLowSurrogate(unit(i + 2))) {
             code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
             i += 2;
-        } else if (IsHighSurrogate(code) || IsLowSurrogate(code)) {
+        } else if (isHighSurrogate(code) || isLowSurrogate(code)) {
             code = kReplacement;
         }
-        AppendUtf8(out, code);
+        appendUtf8(out, code);
     }
-    if (i < text.size()) AppendUtf8(out, kReplacement);
+    if (i < text.size()) appendUtf8(out, kReplacement);
     return out;
 }
 

@@ -11,6 +11,6 @@ namespace quorvel {
 // The text as UTF-8 when it is UTF-16: it starts with a byte-order mark, or its first character
 // is an ASCII one written in two bytes (either byte order); nullopt for any other text. A code
 // unit without its pair, or a last odd byte, becomes U+FFFD.
-std::optional<std::string> Utf16AsUtf8(std::string_view text);
+std::optional<std::string> utf16AsUtf8(std::string_view text);
 
 }  // namespace quorvel

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/grid_kind.h"
-#include "model/session.h"
+#include "model/program_state.h"
 #include "storage/file_error.h"
 #include "storage/puzzle_database.h"
 
@@ -28,9 +28,9 @@ struct ExportCell {
 
 // The plain text of Create Text File: an empty identification line, CR LF, and
 // "[]30000[]" size "[]" level "[]" givens # values # pattern.
-std::string BuildExportText(const GridKind& kind, int level, const std::vector<ExportCell>& cells);
+std::string buildExportText(const GridKind& kind, int level, const std::vector<ExportCell>& cells);
 // Scrambles the export text and writes it to `file`.
-FileStatus WriteExportFile(const std::filesystem::path& file, const GridKind& kind, int level,
+FileStatus writeExportFile(const std::filesystem::path& file, const GridKind& kind, int level,
                            const std::vector<ExportCell>& cells);
 
 // A puzzle text file after checking: every record fits the grid of the first one.
@@ -53,9 +53,9 @@ struct ImportCheck {
 // Reads the unscrambled text of a puzzle text file. Every record must have a size code 3 or 5
 // (all the same), a level 1..4, and givens and values (and a pattern, when present) with one
 // entry per cell and values in range; one bad record refuses the whole file.
-ImportCheck CheckImportText(std::string_view plainText);
+ImportCheck checkImportText(std::string_view plainText);
 // True when `bytes`, as stored, are a puzzle text file that Import Text File takes.
-bool IsPuzzleTextFile(std::string_view bytes);
+bool isPuzzleTextFile(std::string_view bytes);
 
 // What the window shows after an import: the first record's values and pattern ("L" marks a
 // given). A record without a pattern list marks its non-empty givens.
@@ -72,8 +72,8 @@ struct ImportedPuzzle {
 // identification line in the header as "[]" and the line (field 6 onward). Refused (nullopt)
 // when that entry is already registered, or, for an empty identification line, when every
 // record's givens already stand in the database, or when too few numbers are free. Records
-// receive new numbers (see NewPuzzleNumbers) in file order.
-std::optional<ImportedPuzzle> MergeImport(const ImportBatch& batch, Database& database);
+// receive new numbers (see newPuzzleNumbers) in file order.
+std::optional<ImportedPuzzle> mergeImport(const ImportBatch& batch, Database& database);
 
 struct ImportOutcome {
     std::optional<ImportedPuzzle> imported;  // set when records were added and written
@@ -84,7 +84,7 @@ struct ImportOutcome {
 // back. On success session.activeSizeCode is the batch's size code and session.lastPuzzleNumber the
 // last number given. Nothing is written unless the whole file is accepted; a database without
 // enough free numbers is reported full.
-Result<ImportOutcome> ImportTextFile(Session& session, const std::filesystem::path& dataFolder,
+Result<ImportOutcome> importTextFile(ProgramState& session, const std::filesystem::path& dataFolder,
                                      const std::filesystem::path& textFile);
 
 }  // namespace quorvel

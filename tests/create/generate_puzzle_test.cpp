@@ -5,16 +5,16 @@
 
 #include <algorithm>
 
-#include "create/generate_puzzle.h"
-#include "create/generated_puzzle.h"
 #include "create/generation_trace.h"
-#include "create/givens_pattern.h"
-#include "solver/solution_count.h"
+#include "engines/create/generate_puzzle.h"
+#include "engines/create/generated_puzzle.h"
+#include "engines/create/givens_pattern.h"
+#include "engines/solver/solution_count.h"
 
 namespace quorvel::testing {
 namespace {
 
-bool IsCompleteValidGrid(const GridKind& kind, const std::vector<int>& values) {
+bool isCompleteValidGrid(const GridKind& kind, const std::vector<int>& values) {
     if (std::count(values.begin(), values.end(), 0) != 0) return false;
     return countSolutions(kind, values, 2).count == 1;
 }
@@ -26,11 +26,11 @@ TEST(generatePuzzle, FillsAValidFullGridAndKeepsOnlyThePatternCells) {
                 // The pattern is drawn first, from the same source.
                 SeededRandom patternRandom(seed);
                 const std::vector<int> pattern =
-                    DrawGivensPattern(*kind, ExposedCountFor(*kind, level), patternRandom);
+                    drawGivensPattern(*kind, exposedCountFor(*kind, level), patternRandom);
                 SeededRandom random(seed);
-                const GeneratedPuzzle made = GeneratePuzzle(*kind, level, random);
+                const GeneratedPuzzle made = generatePuzzle(*kind, level, random);
                 ASSERT_TRUE(made.made);
-                ASSERT_TRUE(IsCompleteValidGrid(*kind, made.solution))
+                ASSERT_TRUE(isCompleteValidGrid(*kind, made.solution))
                     << kind->side << " seed " << seed;
                 for (int cell = 1; cell <= kind->cellCount(); ++cell) {
                     const auto i = static_cast<std::size_t>(cell - 1);
@@ -45,7 +45,7 @@ TEST(generatePuzzle, FillsAValidFullGridAndKeepsOnlyThePatternCells) {
 }
 
 // Values tried per cell, in order, from the trace of checked placements.
-std::vector<std::pair<int, bool>> TriesOf(const std::vector<TraceStep>& trace, int cell) {
+std::vector<std::pair<int, bool>> triesOf(const std::vector<TraceStep>& trace, int cell) {
     std::vector<std::pair<int, bool>> tries;
     for (const TraceStep& step : trace) {
         if (!step.deadEnd && step.cell == cell) tries.emplace_back(step.value, step.duplicate);
@@ -63,11 +63,11 @@ TEST(generatePuzzle, DrawsByPositionAndKeepsThePositionAfterADuplicate) {
     ScriptedRandom random({0.01, 0.95, 0.99, 0.15, 0.1});
     ASSERT_TRUE(grid.run(random));
     using Tries = std::vector<std::pair<int, bool>>;
-    EXPECT_EQ(TriesOf(grid.trace, 1).front(), std::make_pair(9, false));
-    const Tries cell2 = TriesOf(grid.trace, 2);
+    EXPECT_EQ(triesOf(grid.trace, 1).front(), std::make_pair(9, false));
+    const Tries cell2 = triesOf(grid.trace, 2);
     ASSERT_GE(cell2.size(), 2u);
     EXPECT_EQ(Tries(cell2.begin(), cell2.begin() + 2), (Tries{{9, true}, {1, false}}));
-    const Tries cell3 = TriesOf(grid.trace, 3);
+    const Tries cell3 = triesOf(grid.trace, 3);
     ASSERT_GE(cell3.size(), 2u);
     EXPECT_EQ(Tries(cell3.begin(), cell3.begin() + 2), (Tries{{1, true}, {2, false}}));
 }
@@ -78,14 +78,14 @@ TEST(generatePuzzle, ASingleCandidateIsPlacedWhateverWasDrawn) {
         SeededRandom random(seed);
         ASSERT_TRUE(grid.run(random));
         // The first time cell 9 is tried, cells 1..8 of row 1 leave it one value.
-        const auto tries = TriesOf(grid.trace, 9);
+        const auto tries = triesOf(grid.trace, 9);
         ASSERT_FALSE(tries.empty());
         EXPECT_FALSE(tries.front().second) << "seed " << seed;
     }
 }
 
 // Where the fill starts again after a dead end in `row` that was the large restart's turn.
-int LargeRestartCell(const GridKind& kind, int row) {
+int largeRestartCell(const GridKind& kind, int row) {
     if (kind.isNine()) return row > 5 ? (row - 4) * 10 : 1;
     return row > 3 ? (row - 2) * 16 : 1;
 }
@@ -118,7 +118,7 @@ TEST(generatePuzzle, DeadEndsRestartTheRowAndLargeRestartsFollowTheGridKind) {
                 int expected = c.kind->cellAt(row, 1);
                 if (++deadEnds > c.retriesBeforeLarge) {
                     deadEnds = 0;
-                    expected = LargeRestartCell(*c.kind, row);
+                    expected = largeRestartCell(*c.kind, row);
                     sameLarge = expected == lastLargeStart ? sameLarge + 1 : 1;
                     lastLargeStart = expected;
                     if (sameLarge > 100) {
@@ -139,9 +139,9 @@ TEST(generatePuzzle, ARunStuckBehindItsLargeRestartStillCompletes) {
     // Seed 50 at level 1 fixes a top of the 15x15 grid that no filling of the rest completes;
     // the same large restart then repeats until the whole grid starts again.
     SeededRandom random(50);
-    const GeneratedPuzzle made = GeneratePuzzle(kFifteenGrid, 1, random);
+    const GeneratedPuzzle made = generatePuzzle(kFifteenGrid, 1, random);
     ASSERT_TRUE(made.made);
-    EXPECT_TRUE(IsCompleteValidGrid(kFifteenGrid, made.solution));
+    EXPECT_TRUE(isCompleteValidGrid(kFifteenGrid, made.solution));
 }
 
 TEST(generatePuzzle, StopEndsTheFillAtTheNextTry) {
@@ -149,7 +149,7 @@ TEST(generatePuzzle, StopEndsTheFillAtTheNextTry) {
         for (int stopAfter : {1, 40, 400}) {
             TracedFill grid(*kind);
             SeededRandom random(3);
-            DrawGivensPattern(*kind, 30, random);
+            drawGivensPattern(*kind, 30, random);
             grid.stopAfterChecks = stopAfter;
             EXPECT_FALSE(grid.run(random));
             EXPECT_EQ(grid.checks, stopAfter);

@@ -5,7 +5,7 @@ namespace quorvel::testing {
 namespace {
 
 // Where the fill stands: cells 1..cell-1 filled, cells after `cell` empty.
-TraceStep StepAt(const GridKind& kind, const std::uint8_t* grid, int cell) {
+TraceStep stepAt(const GridKind& kind, const std::uint8_t* grid, int cell) {
     TraceStep step;
     step.cell = cell;
     step.value = grid[cell];
@@ -21,13 +21,13 @@ TraceStep StepAt(const GridKind& kind, const std::uint8_t* grid, int cell) {
 std::optional<std::vector<int>> TracedFill::run(RandomSource& random) {
     FillHooks hooks;
     hooks.checked = [this](int cell, const std::uint8_t* grid, bool duplicate) {
-        TraceStep step = StepAt(kind, grid, cell);
+        TraceStep step = stepAt(kind, grid, cell);
         step.duplicate = duplicate;
         trace.push_back(step);
         if (stopAfterChecks > 0 && ++checks == stopAfterChecks) session.stopRequested = true;
     };
     hooks.deadEnd = [this](int cell, const std::uint8_t* grid, int highestRow) {
-        TraceStep step = StepAt(kind, grid, cell);
+        TraceStep step = stepAt(kind, grid, cell);
         step.deadEnd = true;
         step.message = generatingRowText(highestRow);
         trace.push_back(step);

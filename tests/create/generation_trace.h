@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "create/generate_puzzle.h"
-#include "create/random_source.h"
+#include "engines/create/generate_puzzle.h"
+#include "engines/create/random_source.h"
 #include "model/grid_kind.h"
-#include "model/session.h"
+#include "model/program_state.h"
 
 namespace quorvel::testing {
 
@@ -52,7 +52,7 @@ struct TracedFill {
     std::optional<std::vector<int>> run(RandomSource& random);
 
     const GridKind& kind;
-    Session session;
+    ProgramState session;
     std::vector<TraceStep> trace;
     // Sets stopRequested once this many placements were checked (0: never).
     int stopAfterChecks = 0;

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "create/generation_trace.h"
-#include "create/givens_pattern.h"
+#include "engines/create/givens_pattern.h"
 
 namespace quorvel::testing {
 namespace {
@@ -26,11 +26,11 @@ TEST(GivensPattern, CountsAreSymmetricPairsOrOneFewerWithTheCentre) {
     for (const Case& c : cases) {
         const int cells = c.kind->cellCount();
         const int centre = (cells + 1) / 2;
-        ASSERT_EQ(ExposedCountFor(*c.kind, c.level), c.exposed);
+        ASSERT_EQ(exposedCountFor(*c.kind, c.level), c.exposed);
         int withCentre = 0;
         for (std::uint64_t seed = 1; seed <= 300; ++seed) {
             SeededRandom random(seed);
-            const std::vector<int> pattern = DrawGivensPattern(*c.kind, c.exposed, random);
+            const std::vector<int> pattern = drawGivensPattern(*c.kind, c.exposed, random);
             const std::set<int> marked(pattern.begin(), pattern.end());
             const bool hasCentre = marked.count(centre) != 0;
             withCentre += hasCentre ? 1 : 0;
@@ -53,7 +53,7 @@ TEST(GivensPattern, CountsAreSymmetricPairsOrOneFewerWithTheCentre) {
 }
 
 // r for which Int(r * cells) is `cell`.
-double DrawOf(int cell, int cells) {
+double drawOf(int cell, int cells) {
     return (cell + 0.5) / cells;
 }
 
@@ -61,19 +61,19 @@ TEST(GivensPattern, TheCentreCellIsCountedTwice) {
     for (const GridKind* kind : {&kNineGrid, &kFifteenGrid}) {
         const int cells = kind->cellCount();
         const int centre = (cells + 1) / 2;
-        ScriptedRandom random({DrawOf(centre, cells)});
+        ScriptedRandom random({drawOf(centre, cells)});
         const std::vector<int> pattern =
-            DrawGivensPattern(*kind, ExposedCountFor(*kind, 1), random);
+            drawGivensPattern(*kind, exposedCountFor(*kind, 1), random);
         EXPECT_EQ(pattern.front(), centre);
-        EXPECT_EQ(static_cast<int>(pattern.size()), ExposedCountFor(*kind, 1) - 1);
+        EXPECT_EQ(static_cast<int>(pattern.size()), exposedCountFor(*kind, 1) - 1);
     }
 }
 
 TEST(GivensPattern, ZeroAndMarkedCellsAreDrawnAgain) {
     const int cells = kNineGrid.cellCount();
     ScriptedRandom random(
-        {0.001, DrawOf(5, cells), DrawOf(5, cells), DrawOf(77, cells), DrawOf(10, cells)});
-    const std::vector<int> pattern = DrawGivensPattern(kNineGrid, 4, random);
+        {0.001, drawOf(5, cells), drawOf(5, cells), drawOf(77, cells), drawOf(10, cells)});
+    const std::vector<int> pattern = drawGivensPattern(kNineGrid, 4, random);
     EXPECT_EQ(pattern, (std::vector<int>{5, 77, 10, 72}));
     EXPECT_EQ(random.draws, 5);
 }

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "create/generated_puzzle.h"
-#include "create/level_aim.h"
+#include "engines/create/generated_puzzle.h"
+#include "engines/create/level_aim.h"
+#include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
-#include "solver/solution_count.h"
 
 namespace quorvel::testing {
 namespace {
@@ -27,7 +27,7 @@ TEST(LevelAim, ReachesEachLevelUniqueAndSymmetric) {
                     SCOPED_TRACE(::testing::Message() << c.kind->side << " level " << target
                                                       << " seed " << seed << " " << fromPattern);
                     SeededRandom random(seed);
-                    const GeneratedPuzzle plain = GeneratePuzzle(*c.kind, target, random);
+                    const GeneratedPuzzle plain = generatePuzzle(*c.kind, target, random);
                     const std::vector<int> start =
                         fromPattern ? plain.puzzle : std::vector<int>(plain.puzzle.size(), 0);
                     int polls = 0;
@@ -97,7 +97,7 @@ TEST(LevelAim, BudgetAndPollBoundTheWork) {
     for (const Case& c : {Case{1, 0, 1, false}, Case{300, 3, 3, true}, Case{300, 1, 1, true}}) {
         SCOPED_TRACE(c.budget * 10 + c.stopAtPoll);
         SeededRandom random(7);
-        const GeneratedPuzzle plain = GeneratePuzzle(kNineGrid, 1, random);
+        const GeneratedPuzzle plain = generatePuzzle(kNineGrid, 1, random);
         int polls = 0;
         const AimedPuzzle aimed = aimAtBand(
             kNineGrid, plain.puzzle, plain.solution, logic::levelBand(4), random,
@@ -123,7 +123,7 @@ TEST(LevelAim, GeneratesInABand) {
         for (std::uint64_t seed = 1; seed <= 2; ++seed) {
             SCOPED_TRACE(::testing::Message() << c.kind->side << " " << c.band.low << " " << seed);
             SeededRandom random(seed);
-            const BandPuzzle found = GenerateInBand(*c.kind, c.band, random, 20);
+            const BandPuzzle found = generateInBand(*c.kind, c.band, random, 20);
             EXPECT_EQ(logic::bandOffset(found.rating, c.band), 0);
             EXPECT_EQ(logic::ratePuzzle(*c.kind, found.made.puzzle).rating, found.rating.rating);
             EXPECT_EQ(countSolutions(*c.kind, found.made.puzzle, 2).count, 1);

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "create/generated_puzzle.h"
-#include "create/unique_givens.h"
-#include "solver/solution_count.h"
+#include "engines/create/generated_puzzle.h"
+#include "engines/create/unique_givens.h"
+#include "engines/solver/solution_count.h"
 
 namespace quorvel::testing {
 namespace {
@@ -23,7 +23,7 @@ TEST(UniqueGivens, GeneratedPuzzlesEndUniqueWithSymmetricAdditions) {
         for (std::uint64_t seed = 1; seed <= c.seeds; ++seed) {
             SeededRandom random(seed);
             const GeneratedPuzzle plain =
-                GeneratePuzzle(*c.kind, static_cast<int>(seed % 4) + 1, random);
+                generatePuzzle(*c.kind, static_cast<int>(seed % 4) + 1, random);
             EXPECT_EQ(plain.givens, std::count_if(plain.puzzle.begin(), plain.puzzle.end(),
                                                   [](int value) { return value != 0; }));
             std::vector<int> puzzle = plain.puzzle;

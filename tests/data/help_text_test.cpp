@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "ui/shell/menu_bar.h"
-#include "ui/shell/toolbar.h"
+#include "application/shell/menu_bar.h"
+#include "application/shell/toolbar.h"
 
 namespace quorvel {
 namespace {

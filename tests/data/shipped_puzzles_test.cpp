@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "data/tool_run.h"
+#include "engines/solver/puzzle_solve.h"
+#include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
-#include "solver/puzzle_solve.h"
-#include "solver/solution_count.h"
 
 namespace quorvel {
 namespace {

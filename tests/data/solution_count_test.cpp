@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "solver/solution_count.h"
+#include "engines/solver/solution_count.h"
 #include "support/exact_solver.h"
 
 namespace quorvel {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "logic/logic_solver.h"
+#include "engines/logic/logic_solver.h"
+#include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
-#include "solver/solution_count.h"
 
 namespace quorvel::logic {
 namespace {

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "logic/puzzle_rating.h"
-#include "logic/rating_scale.h"
+#include "engines/logic/puzzle_rating.h"
+#include "engines/logic/rating_scale.h"
 #include "model/puzzle_line.h"
 
 namespace quorvel::logic {

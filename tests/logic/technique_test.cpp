@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "logic/logic_solver.h"
-#include "logic/rating_scale.h"
-#include "logic/step_text.h"
+#include "engines/logic/logic_solver.h"
+#include "engines/logic/rating_scale.h"
+#include "engines/logic/step_text.h"
+#include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
-#include "solver/solution_count.h"
 
 namespace quorvel::logic {
 namespace {

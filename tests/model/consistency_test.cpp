@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "application/grid/gauge.h"
 #include "support/test_grid.h"
-#include "ui/grid/gauge.h"
 
 namespace quorvel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "application/commands/solve_commands.h"
 #include "support/solve_fixtures.h"
-#include "ui/commands/solve_commands.h"
 
 namespace quorvel {
 namespace {
@@ -204,10 +204,10 @@ TEST(Engine, BusyEngineRefusesAndChangesNothing) {
 TEST(Engine, StopEndsTheRunAndTheCommandSaysEntriesMayBeInvalid) {
     for (const SolveMode mode : {SolveMode::BruteForce, SolveMode::NumberCrunch}) {
         SCOPED_TRACE(static_cast<int>(mode));
-        Session session;
+        ProgramState session;
         struct Stopper : RecordingEvents {
             using RecordingEvents::RecordingEvents;
-            Session* target = nullptr;
+            ProgramState* target = nullptr;
             void guessProgress(long count) override {
                 RecordingEvents::guessProgress(count);
                 target->stopRequested = true;  // Stop chosen during the first nested guess

@@ -1,12 +1,12 @@
 // Check Puzzle, Show Mistakes, Exact Solve and Lock Grid's note on headless grids: unique, two
 // solutions and no solution, with right and wrong entries beside the givens.
 
-#include "ui/commands/exact_commands.h"
+#include "application/commands/exact_commands.h"
 
 #include <gtest/gtest.h>
 
+#include "engines/solver/solve_texts.h"
 #include "model/units.h"
-#include "solver/solve_texts.h"
 #include "support/solve_fixtures.h"
 
 namespace quorvel::testing {

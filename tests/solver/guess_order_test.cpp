@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "solver/guess_order.h"
+#include "engines/solver/guess_order.h"
 
 namespace quorvel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "application/commands/solve_commands.h"
 #include "support/solve_fixtures.h"
-#include "ui/commands/solve_commands.h"
 
 namespace quorvel {
 namespace {

@@ -9,10 +9,10 @@
 namespace quorvel {
 namespace {
 
-using testing::FullValues;
-using testing::GivensOf;
+using testing::fullValues;
+using testing::givensOf;
 
-std::vector<int> Numbers(const std::vector<std::string>& texts) {
+std::vector<int> numbers(const std::vector<std::string>& texts) {
     std::vector<int> values;
     for (const std::string& text : texts)
         values.push_back(text.empty() ? 0 : std::stoi(text));
@@ -20,8 +20,8 @@ std::vector<int> Numbers(const std::vector<std::string>& texts) {
 }
 
 // Puzzle `seed` of the fixtures: its givens and its full grid as the solution.
-Puzzle SeedPuzzle(int seed, const GridKind& kind = kNineGrid) {
-    return {kind, Numbers(GivensOf(FullValues(kind, seed))), {}, {}};
+Puzzle seedPuzzle(int seed, const GridKind& kind = kNineGrid) {
+    return {kind, numbers(givensOf(fullValues(kind, seed))), {}, {}};
 }
 
 class CollectionImportTest : public testing::TempFolderTest {
@@ -34,9 +34,9 @@ class CollectionImportTest : public testing::TempFolderTest {
         return verdicts.at(puzzle.values[0] - 3);
     };
     PuzzleJudgement Unique(int seed, int level) {
-        return {1, Numbers(FullValues(kNineGrid, seed)), level};
+        return {1, numbers(fullValues(kNineGrid, seed)), level};
     }
-    Database Load() { return LoadDatabase(folder(), kNineGrid).value(); }
+    Database Load() { return loadDatabase(folder(), kNineGrid).value(); }
 };
 
 TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLeft) {
@@ -46,11 +46,11 @@ TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLef
         std::vector<FilePuzzle> puzzles;
         bool full;
     } cases[] = {
-        {{}, {{SeedPuzzle(3), 1, {}, {}}}, false},
-        {{testing::RecordLine(1, 1, kKindStored, 0)}, {{SeedPuzzle(0), 1, {}, {}}}, false},
-        {{"[]32767[]3[]1[]"}, {{SeedPuzzle(0), 1, {}, {}}}, false},  // 1 is still free
+        {{}, {{seedPuzzle(3), 1, {}, {}}}, false},
+        {{testing::recordLine(1, 1, kKindStored, 0)}, {{seedPuzzle(0), 1, {}, {}}}, false},
+        {{"[]32767[]3[]1[]"}, {{seedPuzzle(0), 1, {}, {}}}, false},  // 1 is still free
         {{"[]32767[]3[]1[]", "[]1[]3[]1[]"},
-         {{SeedPuzzle(0), 1, {}, {}}, {SeedPuzzle(1), 2, {}, {}}},
+         {{seedPuzzle(0), 1, {}, {}}, {seedPuzzle(1), 2, {}, {}}},
          true},
     };
     for (const auto& c : cases) {
@@ -64,7 +64,7 @@ TEST_F(CollectionImportTest, WritesNothingWhenNothingIsImportedOrNoNumbersAreLef
         std::filesystem::remove(database.path);
         PuzzleTextRead read;
         read.puzzles = c.puzzles;
-        const Result<CollectionImport> result = ImportCollection(database, read, 1, judge);
+        const Result<CollectionImport> result = importCollection(database, read, 1, judge);
         const bool imported = result.ok() && result.value().imported > 0;
         EXPECT_EQ(!result.ok(), c.full);
         EXPECT_EQ(std::filesystem::exists(database.path), imported);
@@ -81,7 +81,7 @@ TEST(CollectionImportReport, LongListsAreCutShortWithTheNumberLeftOut) {
     for (int line = 20; line < 26; ++line)
         import.refusals.push_back({line, "no solution"});
     import.refusedCount = 150;
-    EXPECT_EQ(ImportReport(import),
+    EXPECT_EQ(importReport(import),
               "Imported: 0\r\n"
               "Skipped, stored already: 12 (lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more)\r\n"
               "Refused: 150 (line 20: no solution; line 21: no solution; line 22: no solution; "

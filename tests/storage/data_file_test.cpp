@@ -14,14 +14,14 @@ namespace {
 namespace fs = std::filesystem;
 using DataFile = testing::TempFolderTest;
 
-std::size_t FilesIn(const fs::path& folder) {
+std::size_t filesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
 TEST_F(DataFile, EmptyAndMissingFilesReadAsEmpty) {
     const fs::path path = folder() / "empty.pxz";
-    ASSERT_FALSE(WriteDataFile(path, "").has_value());
-    EXPECT_EQ(ReadFileBytes(path), "\r\n");
+    ASSERT_FALSE(writeDataFile(path, "").has_value());
+    EXPECT_EQ(readFileBytes(path), "\r\n");
     EXPECT_EQ(readDataFile(path), "");
     std::string text = "old";
     EXPECT_FALSE(transferTextFile(text, folder() / "none.pxz", TextFileMode::ReadRaw).has_value());
@@ -30,24 +30,24 @@ TEST_F(DataFile, EmptyAndMissingFilesReadAsEmpty) {
 
 TEST_F(DataFile, OverwritingLongerFileLeavesNoRemainder) {
     const fs::path path = folder() / "type3.pxz";
-    ASSERT_FALSE(WriteDataFile(path, std::string(5000, 'x')).has_value());
-    ASSERT_FALSE(WriteDataFile(path, "short").has_value());
+    ASSERT_FALSE(writeDataFile(path, std::string(5000, 'x')).has_value());
+    ASSERT_FALSE(writeDataFile(path, "short").has_value());
     EXPECT_EQ(readDataFile(path), "short");
-    EXPECT_EQ(FilesIn(folder()), 1u);  // no temporary file left behind
+    EXPECT_EQ(filesIn(folder()), 1u);  // no temporary file left behind
 }
 
 TEST_F(DataFile, NamesMatchWithoutRegardToCase) {
     std::ofstream(folder() / "Type3.pxz") << "x";
-    EXPECT_EQ(ResolveDataFile(folder(), "type3.pxz"), folder() / "Type3.pxz");
-    EXPECT_EQ(ResolveDataFile(folder(), "TYPE3.PXZ"), folder() / "Type3.pxz");
-    EXPECT_EQ(ResolveDataFile(folder(), "type5.pxz"), folder() / "type5.pxz");
+    EXPECT_EQ(resolveDataFile(folder(), "type3.pxz"), folder() / "Type3.pxz");
+    EXPECT_EQ(resolveDataFile(folder(), "TYPE3.PXZ"), folder() / "Type3.pxz");
+    EXPECT_EQ(resolveDataFile(folder(), "type5.pxz"), folder() / "type5.pxz");
     std::ofstream(folder() / "type3.pxz") << "y";  // an exact match wins over a case variant
-    EXPECT_EQ(ResolveDataFile(folder(), "type3.pxz"), folder() / "type3.pxz");
+    EXPECT_EQ(resolveDataFile(folder(), "type3.pxz"), folder() / "type3.pxz");
 }
 
 TEST_F(DataFile, InterruptedSaveLeavesOldFileIntact) {
     const fs::path path = folder() / "type5.pxz";
-    ASSERT_FALSE(WriteDataFile(path, "old content").has_value());
+    ASSERT_FALSE(writeDataFile(path, "old content").has_value());
 
     // A file-size limit makes the write fail part way, as a full disk would.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -56,13 +56,13 @@ TEST_F(DataFile, InterruptedSaveLeavesOldFileIntact) {
     rlimit small = saved;
     small.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileStatus failed = WriteDataFile(path, std::string(100000, 'n'));
+    const FileStatus failed = writeDataFile(path, std::string(100000, 'n'));
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_TRUE(failed.has_value());
     EXPECT_EQ(failed->file, path);
     EXPECT_EQ(readDataFile(path), "old content");
-    EXPECT_EQ(FilesIn(folder()), 1u);
+    EXPECT_EQ(filesIn(folder()), 1u);
 }
 
 }  // namespace

@@ -12,12 +12,12 @@ namespace {
 namespace fs = std::filesystem;
 using DataLocationTest = testing::TempFolderTest;
 
-std::string Contents(const fs::path& path) {
+std::string contents(const fs::path& path) {
     std::ifstream in(path);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void Write(const fs::path& path, const std::string& text) {
+void write(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << text;
 }
@@ -60,16 +60,16 @@ TEST_F(DataLocationTest, ChoosesSeedsAndNeverOverwrites) {
                                      ? root / "prefix/share/quorvel/delivered"
                                      : bin / "shipped-data";
         for (const char* name : {"type3.pxz", "type5.pxz", "sudokuhelp.pxz"})
-            Write(shipped / name, std::string("shipped ") + name);
-        if (c.layout == Layout::NotAFolder) Write(root / "prefix/tool", "a file");
-        Write(root / "blocker", "a file");
+            write(shipped / name, std::string("shipped ") + name);
+        if (c.layout == Layout::NotAFolder) write(root / "prefix/tool", "a file");
+        write(root / "blocker", "a file");
         // The user already has puzzles of their own under another case of the name.
-        Write(root / "xdg/quorvel/Type3.pxz", "my puzzles");
+        write(root / "xdg/quorvel/Type3.pxz", "my puzzles");
 
         const auto below = [&](const char* path) {
             return *path == '/' ? (root / (path + 1)).string() : std::string(path);
         };
-        const PreparedDataLocation prepared = PrepareDataLocation(
+        const PreparedDataLocation prepared = prepareDataLocation(
             {c.layout == Layout::NotAFolder ? root / "prefix/tool" : bin,
              *c.dataDir ? root / c.dataDir : fs::path(), below(c.xdgDataHome), below(c.home)});
         if (!*c.expected) {
@@ -85,10 +85,10 @@ TEST_F(DataLocationTest, ChoosesSeedsAndNeverOverwrites) {
         EXPECT_NE(prepared.location->shippedFolder, data);
         // The databases are there; the user's own file is untouched and not doubled.
         const bool usersFolder = data == root / "xdg/quorvel";
-        EXPECT_EQ(Contents(ResolveDataFile(data, "type3.pxz")),
+        EXPECT_EQ(contents(resolveDataFile(data, "type3.pxz")),
                   usersFolder ? "my puzzles" : "shipped type3.pxz");
         EXPECT_EQ(fs::exists(data / "type3.pxz"), !usersFolder);
-        EXPECT_EQ(Contents(data / "type5.pxz"), "shipped type5.pxz");
+        EXPECT_EQ(contents(data / "type5.pxz"), "shipped type5.pxz");
         EXPECT_FALSE(fs::exists(data / "sudokuhelp.pxz"));
     }
 }

@@ -7,7 +7,7 @@
 namespace quorvel {
 namespace {
 
-KeptGame AGame() {
+KeptGame aGame() {
     KeptGame game;
     game.kind = kFifteenGrid;
     game.givens.assign(225, 0);
@@ -26,12 +26,12 @@ KeptGame AGame() {
 }
 
 TEST(KeptGame, ReadsBackWhatItWrites) {
-    EXPECT_EQ(ParseKeptGame(FormatKeptGame(AGame())), AGame());
+    EXPECT_EQ(parseKeptGame(formatKeptGame(aGame())), aGame());
 }
 
 // A kept game that cannot be read whole is no game at all, never half a one.
 TEST(KeptGame, RefusesAnIncompleteOrInconsistentText) {
-    const std::string good = FormatKeptGame(AGame());
+    const std::string good = formatKeptGame(aGame());
     const auto replaced = [&](const std::string& from, const std::string& to) {
         std::string text = good;
         text.replace(text.find(from), from.size(), to);
@@ -49,10 +49,10 @@ TEST(KeptGame, RefusesAnIncompleteOrInconsistentText) {
         replaced("Caption=", "Title="),
     };
     for (const std::string& text : cases)
-        EXPECT_EQ(ParseKeptGame(text), std::nullopt) << text;
+        EXPECT_EQ(parseKeptGame(text), std::nullopt) << text;
 }
 
-KeptGame ANineGame() {
+KeptGame aNineGame() {
     KeptGame game;
     game.givens.assign(81, 0);
     game.entries.assign(81, 0);
@@ -66,22 +66,22 @@ KeptGame ANineGame() {
 // One block a game, at most one a grid size; a file of one block (as earlier versions wrote
 // it) is one game, and a block that cannot be read costs only itself.
 TEST(KeptGames, ReadOneGameAGridSizeFromTheirBlocks) {
-    const std::string fifteen = FormatKeptGame(AGame());
-    const std::string nine = FormatKeptGame(ANineGame());
-    const std::vector<KeptGame> both{AGame(), ANineGame()};
-    EXPECT_EQ(ParseKeptGames(FormatKeptGames(both)), both);
+    const std::string fifteen = formatKeptGame(aGame());
+    const std::string nine = formatKeptGame(aNineGame());
+    const std::vector<KeptGame> both{aGame(), aNineGame()};
+    EXPECT_EQ(parseKeptGames(formatKeptGames(both)), both);
     const struct {
         std::string text;
         std::vector<KeptGame> games;
     } cases[] = {
-        {fifteen, {AGame()}},
-        {fifteen + "\r\n" + nine, {AGame(), ANineGame()}},
-        {"Size=9\n\n" + nine, {ANineGame()}},
-        {nine + "\n" + fifteen + "\n" + nine, {ANineGame(), AGame()}},
+        {fifteen, {aGame()}},
+        {fifteen + "\r\n" + nine, {aGame(), aNineGame()}},
+        {"Size=9\n\n" + nine, {aNineGame()}},
+        {nine + "\n" + fifteen + "\n" + nine, {aNineGame(), aGame()}},
         {"\n\n", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseKeptGames(c.text), c.games) << c.text;
+        EXPECT_EQ(parseKeptGames(c.text), c.games) << c.text;
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ TEST(ProgramOptions, UnusableLinesKeepTheDefault) {
         {"RemoveNotesOnEntry=False\n", true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseProgramOptions(c.text).uniquePuzzlesOnly, c.uniquePuzzlesOnly) << c.text;
-    EXPECT_FALSE(ParseProgramOptions("RemoveNotesOnEntry=False").removeNotesOnEntry);
+        EXPECT_EQ(parseProgramOptions(c.text).uniquePuzzlesOnly, c.uniquePuzzlesOnly) << c.text;
+    EXPECT_FALSE(parseProgramOptions("RemoveNotesOnEntry=False").removeNotesOnEntry);
 }
 
 // Open Recent: the latest first, each file once, eight at most, read back as written; a file
@@ -33,32 +33,32 @@ TEST(ProgramOptions, UnusableLinesKeepTheDefault) {
 TEST(ProgramOptions, RecentFilesKeepTheirOrderAndLimit) {
     std::vector<std::string> files;
     for (const char* file : {"a.sdk", "b.ss", "a.sdk", "", "bad\nname.txt"})
-        AddRecentFile(files, file);
+        addRecentFile(files, file);
     EXPECT_EQ(files, (std::vector<std::string>{"a.sdk", "b.ss"}));
     for (int index = 1; index <= 9; ++index)
-        AddRecentFile(files, "/p/" + std::to_string(index) + ".sdk");
+        addRecentFile(files, "/p/" + std::to_string(index) + ".sdk");
     ASSERT_EQ(files.size(), kMostRecentFiles);
     EXPECT_EQ(files.front(), "/p/9.sdk");
     EXPECT_EQ(files.back(), "/p/2.sdk");
 
     ProgramOptions options;
     options.recentFiles = files;
-    EXPECT_EQ(ParseProgramOptions(FormatProgramOptions(options)), options);
-    EXPECT_TRUE(ParseProgramOptions("UniquePuzzlesOnly=False\n").recentFiles.empty());
+    EXPECT_EQ(parseProgramOptions(formatProgramOptions(options)), options);
+    EXPECT_TRUE(parseProgramOptions("UniquePuzzlesOnly=False\n").recentFiles.empty());
     EXPECT_EQ(
-        ParseProgramOptions("RecentFile=x.sdk\r\nRecentFile=\nRecentFile=x.sdk\n").recentFiles,
+        parseProgramOptions("RecentFile=x.sdk\r\nRecentFile=\nRecentFile=x.sdk\n").recentFiles,
         std::vector<std::string>{"x.sdk"});
 }
 
 TEST_F(ProgramOptionsFile, SurvivesSaveAndLoadBesideTheSettings) {
-    EXPECT_EQ(LoadProgramOptions(folder()), ProgramOptions{});
+    EXPECT_EQ(loadProgramOptions(folder()), ProgramOptions{});
     for (const bool unique : {false, true}) {
         ProgramOptions options;
         options.uniquePuzzlesOnly = unique;
-        ASSERT_FALSE(SaveProgramOptions(folder(), options).has_value());
-        EXPECT_EQ(LoadProgramOptions(folder()), options);
+        ASSERT_FALSE(saveProgramOptions(folder(), options).has_value());
+        EXPECT_EQ(loadProgramOptions(folder()), options);
     }
-    EXPECT_FALSE(SaveProgramOptions(folder() / "missing" / "folder", {}) == std::nullopt);
+    EXPECT_FALSE(saveProgramOptions(folder() / "missing" / "folder", {}) == std::nullopt);
 }
 
 }  // namespace

@@ -9,41 +9,41 @@
 namespace quorvel {
 namespace {
 
-using testing::CellTextFor;
-using testing::RecordLine;
+using testing::cellTextFor;
+using testing::recordLine;
 
 class PuzzleCommands : public testing::TempFolderTest {
   protected:
     Database Load(const GridKind& kind = kNineGrid) {
-        auto loaded = LoadDatabase(folder(), kind);
+        auto loaded = loadDatabase(folder(), kind);
         EXPECT_TRUE(loaded.ok());
         return loaded.value();
     }
-    Session session;
+    ProgramState session;
 };
 
 TEST_F(PuzzleCommands, StoreSolutionReplacesLastLineOrAppendsAboveHighestNumber) {
-    testing::WriteDatabase(folder(), kNineGrid,
-                           {RecordLine(5, 1, kKindStored, 1), RecordLine(9, 2, kKindComposed, 2)});
+    testing::writeDatabase(folder(), kNineGrid,
+                           {recordLine(5, 1, kKindStored, 1), recordLine(9, 2, kKindComposed, 2)});
     session.lastPuzzleNumber = 3;  // stale: a deletion lowered it below numbers still in the file
     session.puzzleKind = kKindComposed;
     Database database = Load();
-    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 2)).has_value());
+    ASSERT_FALSE(storeSolution(session, database, cellTextFor(kNineGrid, 2)).has_value());
     EXPECT_EQ(session.puzzleNumber, 9);
     EXPECT_EQ(Load().lines.size(), 3u);
-    EXPECT_EQ(ReadRecord(Load().lines[2], kNineGrid)->kind, kKindComposed);  // kept
+    EXPECT_EQ(readRecord(Load().lines[2], kNineGrid)->kind, kKindComposed);  // kept
 
     database = Load();
-    ASSERT_FALSE(StoreSolution(session, database, CellTextFor(kNineGrid, 4)).has_value());
+    ASSERT_FALSE(storeSolution(session, database, cellTextFor(kNineGrid, 4)).has_value());
     EXPECT_EQ(session.puzzleNumber, 10);
     EXPECT_EQ(session.lastPuzzleNumber, 10);
-    EXPECT_EQ(FindByNumber(Load(), 10)->record.kind, kKindStored);
+    EXPECT_EQ(findByNumber(Load(), 10)->record.kind, kKindStored);
 }
 
 TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
-    testing::WriteDatabase(folder(), kNineGrid,
-                           {RecordLine(1, 1, kKindPredefined, 1), RecordLine(2, 1, kKindStored, 2),
-                            RecordLine(3, 1, kKindStored, 3)});
+    testing::writeDatabase(folder(), kNineGrid,
+                           {recordLine(1, 1, kKindPredefined, 1), recordLine(2, 1, kKindStored, 2),
+                            recordLine(3, 1, kKindStored, 3)});
     const struct {
         int number, recordKind, sizeCode;
         bool removed;
@@ -57,7 +57,7 @@ TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
         session.puzzleRecordKind = c.recordKind;
         session.puzzleSizeCode = c.sizeCode;
         session.puzzleKind = kKindIncomplete;  // after Save Incomplete: the record keeps its kind
-        const auto removed = RemoveCurrentPuzzle(session, database);
+        const auto removed = removeCurrentPuzzle(session, database);
         ASSERT_TRUE(removed.ok());
         EXPECT_EQ(removed.value(), c.removed);
         EXPECT_EQ(Load().lines.size(), c.removed ? 3u : 4u);
@@ -66,20 +66,20 @@ TEST_F(PuzzleCommands, RemoveTakesOnlyTheRecordNamedByNumberKindAndGrid) {
 }
 
 TEST_F(PuzzleCommands, GradeAndSaveTwiceKeepsNumberAndLevel) {
-    testing::WriteDatabase(folder(), kNineGrid, {RecordLine(4, 1, kKindPredefined, 1)});
+    testing::writeDatabase(folder(), kNineGrid, {recordLine(4, 1, kKindPredefined, 1)});
     session.gradeLevel = 2;
     for (int time = 1; time <= 2; ++time) {
         Database database = Load();
-        ASSERT_FALSE(SaveGradedPuzzle(session, database, CellTextFor(kNineGrid, 5)).has_value());
+        ASSERT_FALSE(saveGradedPuzzle(session, database, cellTextFor(kNineGrid, 5)).has_value());
         EXPECT_EQ(session.puzzleNumber, 5);
         EXPECT_EQ(session.lastPuzzleNumber, 4 + time);  // grows also when the record was replaced
     }
     const Database stored = Load();
     ASSERT_EQ(stored.lines.size(), 3u);
-    const auto saved = FindByNumber(stored, 5);
+    const auto saved = findByNumber(stored, 5);
     EXPECT_EQ(saved->record.kind, kKindComposed);
     EXPECT_EQ(saved->record.level, 2);
-    EXPECT_EQ(session.puzzleCells, CellTextFor(kNineGrid, 5));
+    EXPECT_EQ(session.puzzleCells, cellTextFor(kNineGrid, 5));
     EXPECT_EQ(session.puzzleKind, kKindComposed);
 }
 
@@ -89,15 +89,15 @@ TEST_F(PuzzleCommands, FullDatabaseRefusesEverySaveAndWritesNothing) {
     for (int number = 1; number <= kHighestPuzzleNumber; ++number)
         full.lines.push_back("[]" + std::to_string(number));
     session.puzzleNumber = 9;
-    const std::string cellText = CellTextFor(kNineGrid, 1);
-    for (auto* save : {&StoreSolution, &SaveGradedPuzzle}) {
+    const std::string cellText = cellTextFor(kNineGrid, 1);
+    for (auto* save : {&storeSolution, &saveGradedPuzzle}) {
         Database database = full;
         const FileStatus refused = save(session, database, cellText);
         ASSERT_TRUE(refused.has_value());
         EXPECT_NE(refused->message().find("full"), std::string::npos);
     }
     Database database = full;
-    EXPECT_FALSE(MergeImport({kNineGrid, "batch", {RecordLine(1, 1)}}, database));
+    EXPECT_FALSE(mergeImport({kNineGrid, "batch", {recordLine(1, 1)}}, database));
     EXPECT_FALSE(std::filesystem::exists(full.path));
     EXPECT_EQ(session.puzzleNumber, 9);
 }
@@ -110,8 +110,8 @@ TEST(GradeAndSave, CellTextsFromMarkedCells) {
     const std::string middle = std::string(78, ',');
     const std::string givens = ",5," + middle + ",9";
     const std::string values = ",5,3" + middle + ",9";
-    EXPECT_EQ(BuildGradedCellText(cells), givens + "#" + values);
-    EXPECT_EQ(BuildEffortText(cells), givens + "#" + values + "#,L," + middle + ",L");
+    EXPECT_EQ(buildGradedCellText(cells), givens + "#" + values);
+    EXPECT_EQ(buildEffortText(cells), givens + "#" + values + "#,L," + middle + ",L");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ const std::string kEasyRows =
     "....8..79\n";
 
 // A 15 x 15 puzzle line using every value and empty cells.
-std::string FifteenLine(int seed) {
+std::string fifteenLine(int seed) {
     std::string line;
     for (int i = 0; i < kFifteenGrid.cellCount(); ++i)
         line += ".123456789ABCDEF"[(i * 7 + seed) % 16];
@@ -30,7 +30,7 @@ std::string FifteenLine(int seed) {
 }
 
 // Every puzzle of the reading as puzzle lines, one a line.
-std::string LinesOf(const PuzzleTextRead& read) {
+std::string linesOf(const PuzzleTextRead& read) {
     std::string lines;
     for (const FilePuzzle& entry : read.puzzles)
         lines += formatPuzzleLine(entry.puzzle.kind, entry.puzzle.values) + "\n";
@@ -38,7 +38,7 @@ std::string LinesOf(const PuzzleTextRead& read) {
 }
 
 // The text in UTF-16, little- or big-endian.
-std::string Utf16(const std::string& text, bool little) {
+std::string utf16(const std::string& text, bool little) {
     std::string bytes;
     for (const char c : text)
         bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
@@ -47,7 +47,7 @@ std::string Utf16(const std::string& text, bool little) {
 
 // The puzzle line as rows of `side` comma-separated cells, an empty cell an empty field, as the
 // console sudoku program writes CSV.
-std::string CsvRows(const std::string& line, std::size_t side) {
+std::string csvRows(const std::string& line, std::size_t side) {
     std::string rows;
     for (std::size_t at = 0; at < line.size(); ++at) {
         if (line[at] != '.') rows += line[at];
@@ -70,7 +70,7 @@ struct Example {
 };
 
 TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
-    const std::string fifteen = FifteenLine(0);
+    const std::string fifteen = fifteenLine(0);
     std::string lowered = fifteen;
     for (char& c : lowered)
         c = c == '.' ? '_' : static_cast<char>(std::tolower(c));
@@ -101,7 +101,7 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
          ",6,,,,,2,8,\n,,,4,1,9,,,5\n,,,,8,,,7,9,\n",
          kEasy + "\n"},
         {"comma-separated grids one after another",
-         CsvRows(kEasy, 9) + CsvRows(kEasySolution, 9) + CsvRows(kEasy, 9),
+         csvRows(kEasy, 9) + csvRows(kEasySolution, 9) + csvRows(kEasy, 9),
          kEasy + "\n" + kEasySolution + "\n" + kEasy + "\n"},
         {"comma-separated lines under a header",
          "Puzzle,Solution,Level,\n; from a spreadsheet\n" + kEasy + "," + kEasySolution +
@@ -131,24 +131,24 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
              "[PencilMarks]\n,,,26,,248,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n,,,,,,,,\n"
              ",,,,,,,,\n,,,,,,,,\n,,,,,,,,\n[Colours]\n1,2,3\n",
          kEasy + "\n"},
-        {"UTF-16 with a byte-order mark", "\xFF\xFE" + Utf16(kEasyRows, true), kEasy + "\n"},
-        {"UTF-16 big-endian without one", Utf16(kEasy, false), kEasy + "\n"},
+        {"UTF-16 with a byte-order mark", "\xFF\xFE" + utf16(kEasyRows, true), kEasy + "\n"},
+        {"UTF-16 big-endian without one", utf16(kEasy, false), kEasy + "\n"},
         {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + kEasy, kEasy + "\n"},
     };
     for (const Example& example : examples) {
-        const PuzzleTextRead read = ReadPuzzleText(example.text);
+        const PuzzleTextRead read = readPuzzleText(example.text);
         EXPECT_TRUE(read.complete()) << example.what << ": " << read.firstProblem();
-        EXPECT_EQ(LinesOf(read), example.lines) << example.what;
+        EXPECT_EQ(linesOf(read), example.lines) << example.what;
     }
-    const PuzzleTextRead sdk = ReadPuzzleText(examples[4].text);
+    const PuzzleTextRead sdk = readPuzzleText(examples[4].text);
     EXPECT_EQ(sdk.puzzles[0].info, (std::vector<PuzzleInfo>{{'A', "Anna"}, {'D', "An easy one"}}));
-    EXPECT_EQ(ReadPuzzleText(examples[7].text).puzzles[1].info,
+    EXPECT_EQ(readPuzzleText(examples[7].text).puzzles[1].info,
               (std::vector<PuzzleInfo>{{'N', "two"}}));
     const std::vector<ValueMask> forum =
-        ReadPuzzleText(examples[12].text).puzzles[0].puzzle.candidates;
+        readPuzzleText(examples[12].text).puzzles[0].puzzle.candidates;
     EXPECT_EQ(forum[0], Mask({5}));
     EXPECT_EQ(forum[2], Mask({1, 2}));
-    const FilePuzzle sadMan = ReadPuzzleText(examples[14].text).puzzles[0];
+    const FilePuzzle sadMan = readPuzzleText(examples[14].text).puzzles[0];
     std::vector<int> entries(81, 0);
     entries[2] = 4;
     EXPECT_EQ(sadMan.entries, entries);
@@ -156,7 +156,7 @@ TEST(PuzzleFormats, ReadsTheExamplesOfEachFormat) {
     EXPECT_EQ(std::vector<ValueMask>(marks.begin(), marks.begin() + 7),
               (std::vector<ValueMask>{Mask({5}), Mask({3}), Mask({4}), Mask({2, 6}), Mask({7}),
                                       Mask({2, 4, 8}), unitTables(kNineGrid).fullMask}));
-    EXPECT_EQ(ReadPuzzleText(examples[3].text).puzzles[1].line, 4);
+    EXPECT_EQ(readPuzzleText(examples[3].text).puzzles[1].line, 4);
 }
 
 TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
@@ -173,19 +173,19 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
         return entry;
     };
     const std::vector<FilePuzzle> nine = {puzzle(kEasy), puzzle(std::string(81, '.'))};
-    const std::vector<FilePuzzle> fifteen = {puzzle(FifteenLine(3)), puzzle(FifteenLine(9))};
+    const std::vector<FilePuzzle> fifteen = {puzzle(fifteenLine(3)), puzzle(fifteenLine(9))};
     const std::vector<FilePuzzle> nineState = {state(kNineGrid, 0), state(kNineGrid, 4)};
     const std::vector<FilePuzzle> fifteenState = {state(kFifteenGrid, 0), state(kFifteenGrid, 7)};
     for (const PuzzleFormatName& format : kPuzzleFormats) {
-        const bool candidates = WritesCandidates(format.format);
+        const bool candidates = writesCandidates(format.format);
         for (const auto* puzzles :
              {candidates ? &nineState : &nine, candidates ? &fifteenState : &fifteen}) {
-            const PuzzleTextWrite written = WritePuzzleText(format.format, *puzzles);
+            const PuzzleTextWrite written = writePuzzleText(format.format, *puzzles);
             if (format.format == PuzzleFormat::OpenSudoku && puzzles == &fifteen) {
                 EXPECT_EQ(written.error, "opensudoku holds 9 x 9 puzzles only");
                 continue;
             }
-            const PuzzleTextRead read = ReadPuzzleText(written.text);
+            const PuzzleTextRead read = readPuzzleText(written.text);
             ASSERT_TRUE(read.complete()) << format.name << ": " << read.firstProblem();
             ASSERT_EQ(read.puzzles.size(), 2u) << format.name << "\n" << written.text;
             for (std::size_t i = 0; i < 2; ++i) {
@@ -195,11 +195,11 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
             if (format.format == PuzzleFormat::OpenSudoku) {
                 EXPECT_EQ(read.puzzles[0].info, info);
             }
-            EXPECT_EQ(WritePuzzleText(format.format, read.puzzles).text, written.text)
+            EXPECT_EQ(writePuzzleText(format.format, read.puzzles).text, written.text)
                 << format.name;
         }
     }
-    EXPECT_EQ(WritePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 21),
+    EXPECT_EQ(writePuzzleText(PuzzleFormat::Sdk, nine).text.substr(0, 21),
               "#AAnna\n#Dd\n#Leasy\n#Cc");
     // sdk keeps a game as a SadMan file: cell 2 entered, cell 3 marked with one value.
     for (std::vector<FilePuzzle> games : {nineState, fifteenState}) {
@@ -209,7 +209,7 @@ TEST(PuzzleFormats, EveryFormatReadsBackWhatItWrote) {
             game.puzzle.candidates[1] = Mask({2});
             game.puzzle.candidates[2] = Mask({3});
         }
-        const PuzzleTextRead read = ReadPuzzleText(WritePuzzleText(PuzzleFormat::Sdk, games).text);
+        const PuzzleTextRead read = readPuzzleText(writePuzzleText(PuzzleFormat::Sdk, games).text);
         ASSERT_EQ(read.puzzles.size(), 2u);
         for (std::size_t i = 0; i < 2; ++i) {
             EXPECT_EQ(read.puzzles[i].entries, games[i].entries);
@@ -229,7 +229,7 @@ TEST(PuzzleFormats, Utf16PairsAreDecodedAndBrokenUnitsReplaced) {
         "\x3D\xD8"
         "x\xDC",
         14);
-    EXPECT_EQ(Utf16AsUtf8(std::string_view(bytes).substr(0, 13)),
+    EXPECT_EQ(utf16AsUtf8(std::string_view(bytes).substr(0, 13)),
               "a\xEF\xBF\xBD\xF0\x9F\x98\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
@@ -240,7 +240,7 @@ struct Malformed {
 };
 
 TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
-    std::string badFifteen = FifteenLine(0);
+    std::string badFifteen = fifteenLine(0);
     badFifteen[19] = 'G';
     const std::string opensudoku = "<?xml version=\"1.0\"?>\n<opensudoku>\n<game data=\"";
     std::string sixteen = "% 16 x 16\n";
@@ -260,13 +260,13 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
          "line 5: cell r4c2: 10 is not a value of a 9 x 9 grid"},
         {"first row fits no grid", "1234\n", "line 1: 4 cells, expected 9"},
         {"16 x 16 rows", sixteen, "line 3: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
-        {"16 x 16 comma-separated grids one after another", CsvRows(std::string(512, '1'), 16),
+        {"16 x 16 comma-separated grids one after another", csvRows(std::string(512, '1'), 16),
          "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"16 x 16 line", std::string(256, '.'),
          "line 1: 16 x 16 grid: only 9 x 9 and 15 x 15 grids are played"},
         {"candidate line out of place", "5" + std::string(728, '.'),
          "line 1: cell r1c1: '5' in place 1, expected '1' or '.'"},
-        {"SadMan state of another size", "[Puzzle]\n" + kEasyRows + "[State]\n" + FifteenLine(0),
+        {"SadMan state of another size", "[Puzzle]\n" + kEasyRows + "[State]\n" + fifteenLine(0),
          "line 12: 225 cells, expected 9"},
         {"candidate row short", "1 2 3 4 5 6 7 8 9\n12 3 4 5 6 7 8 99\n",
          "line 2: 8 cells, expected 9"},
@@ -275,7 +275,7 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
         {"broken XML", opensudoku + kEasy + "\"/>\n</opensudok>\n",
          "line 4: broken XML (Start-end tags mismatch)"},
         {"other XML", "<html>\n</html>", "line 1: <html> is not an opensudoku document"},
-        {"opensudoku 15x15", opensudoku + FifteenLine(0) + "\"/></opensudoku>",
+        {"opensudoku 15x15", opensudoku + fifteenLine(0) + "\"/></opensudoku>",
          "line 3: 225 cells, expected 81"},
         {"opensudoku game without data", "<opensudoku>\n\n<game/></opensudoku>",
          "line 3: game without data"},
@@ -287,7 +287,7 @@ TEST(PuzzleFormats, RefusesMalformedTextsNamingTheLine) {
         {"too large", std::string(kMaxPuzzleTextBytes + 1, '.'), "file too large (over 16 MiB)"},
     };
     for (const Malformed& c : cases) {
-        const PuzzleTextRead read = ReadPuzzleText(c.text);
+        const PuzzleTextRead read = readPuzzleText(c.text);
         EXPECT_FALSE(read.complete()) << c.what;
         EXPECT_LE(read.refusedCount, 1) << c.what;
         EXPECT_EQ(read.firstProblem(), c.problem) << c.what;
@@ -298,7 +298,7 @@ TEST(PuzzleFormats, CollectionsKeepGoodPuzzlesAndCountEveryRefusal) {
     std::string text = kEasy + "\n";
     for (int i = 0; i < 150; ++i)
         text += "12345\n";
-    const PuzzleTextRead read = ReadPuzzleText(text);
+    const PuzzleTextRead read = readPuzzleText(text);
     EXPECT_EQ(read.puzzles.size(), 1u);
     EXPECT_EQ(read.refusedCount, 150);
     EXPECT_EQ(read.refusals.size(), kMaxListedRefusals);
@@ -311,10 +311,10 @@ TEST_F(PuzzleFiles, AnOverSizeFileIsRefusedFromItsSizeAndAMissingOneByName) {
     const auto huge = folder() / "huge.sdm";
     std::ofstream(huge) << kEasy;
     std::filesystem::resize_file(huge, 100 * 1024 * 1024);  // sparse: nothing is written
-    EXPECT_EQ(ReadPuzzleFile(huge).failure, "file too large (over 16 MiB)");
-    EXPECT_EQ(ReadPuzzleFile(folder() / "gone.sdk").failure, "cannot read gone.sdk");
+    EXPECT_EQ(readPuzzleFile(huge).failure, "file too large (over 16 MiB)");
+    EXPECT_EQ(readPuzzleFile(folder() / "gone.sdk").failure, "cannot read gone.sdk");
     std::ofstream(folder() / "one.sdk") << kEasyRows;
-    EXPECT_EQ(LinesOf(ReadPuzzleFile(folder() / "one.sdk")), kEasy + "\n");
+    EXPECT_EQ(linesOf(readPuzzleFile(folder() / "one.sdk")), kEasy + "\n");
 }
 
 }  // namespace

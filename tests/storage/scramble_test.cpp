@@ -23,7 +23,7 @@ TEST(Scramble, EveryByteValueRoundTripsBothWays) {
 TEST(Scramble, ForeignByteAtShiftZeroWrapsToZero) {
     // Length 6: the first position's shift is (1531 + 5) mod 128 = 0. An unscrambled code of
     // 255 + 1 - 0 = 256 wraps to 0, which scrambles back to 255.
-    ASSERT_EQ(ShiftAt(6, 1), 0);
+    ASSERT_EQ(shiftAt(6, 1), 0);
     const std::string foreign =
         "\xFF"
         "abcde";

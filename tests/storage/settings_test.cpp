@@ -14,7 +14,7 @@ namespace {
 using SettingsFile = testing::TempFolderTest;
 
 TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreated) {
-    const LoadedSettings loaded = LoadSettings(folder());
+    const LoadedSettings loaded = loadSettings(folder());
     EXPECT_FALSE(loaded.error.has_value());
     EXPECT_TRUE(loaded.created);
     EXPECT_EQ(loaded.settings, Settings{});
@@ -22,12 +22,12 @@ TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsCreated) {
     EXPECT_EQ(loaded.settings.exposedCount, 28);
     EXPECT_EQ(loaded.settings.effortText, "28");
     EXPECT_TRUE(loaded.settings.showPossibilitiesTip && loaded.settings.showPossibilitiesPanel);
-    EXPECT_EQ(readDataFile(folder() / "DaDododa.pxz"), FormatSettings(Settings{}));
-    EXPECT_FALSE(LoadSettings(folder()).created);
+    EXPECT_EQ(readDataFile(folder() / "DaDododa.pxz"), formatSettings(Settings{}));
+    EXPECT_FALSE(loadSettings(folder()).created);
 
     // A file holding only its final line break counts as missing too.
-    ASSERT_FALSE(WriteDataFile(folder() / "DaDododa.pxz", "").has_value());
-    EXPECT_TRUE(LoadSettings(folder()).created);
+    ASSERT_FALSE(writeDataFile(folder() / "DaDododa.pxz", "").has_value());
+    EXPECT_TRUE(loadSettings(folder()).created);
 }
 
 TEST_F(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
@@ -42,12 +42,12 @@ TEST_F(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
     settings.storedGrids = {",1,2" + std::string(79, ','), "", std::string(81, ','), ",9"};
     settings.showPossibilitiesTip = false;
     settings.showPossibilitiesPanel = true;
-    ASSERT_FALSE(SaveSettings(folder(), settings).has_value());
-    EXPECT_EQ(LoadSettings(folder()).settings, settings);
+    ASSERT_FALSE(saveSettings(folder(), settings).has_value());
+    EXPECT_EQ(loadSettings(folder()).settings, settings);
 }
 
 TEST(Settings, TextHasFourteenFieldsEndingInSeparator) {
-    const std::string text = FormatSettings(Settings{});
+    const std::string text = formatSettings(Settings{});
     EXPECT_EQ(text, "^^^^^^1^^1^^28^^28^^0^^^^^^^^^^True^^True^^");
 }
 
@@ -66,23 +66,23 @@ TEST(Settings, UnusableFieldsTakeDefaults) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const Settings settings = ParseSettings(c.text);
+        const Settings settings = parseSettings(c.text);
         EXPECT_EQ(settings.currentLevel, c.currentLevel);
         EXPECT_EQ(settings.gradeLevel, c.gradeLevel);
         EXPECT_EQ(settings.exposedCount, c.exposedCount);
         EXPECT_EQ(settings.elapsedAtCompose, c.elapsed);
         EXPECT_EQ(settings.showPossibilitiesTip, c.tip);
     }
-    EXPECT_EQ(ParseSettings("^^^^^^1^^1^^28^^e^^").effortText, "e");
+    EXPECT_EQ(parseSettings("^^^^^^1^^1^^28^^e^^").effortText, "e");
 }
 
 TEST(Settings, StrayCaretsNeverShiftFieldsWhenWrittenBack) {
     // A truncated file can leave a field ending in "^"; written back it must not merge with the
     // separator after it.
-    Settings read = ParseSettings("^^^^^^2^^3^^30^^effort^");
+    Settings read = parseSettings("^^^^^^2^^3^^30^^effort^");
     ASSERT_EQ(read.effortText, "effort^");
     read.elapsedAtCompose = 0.5;
-    const Settings again = ParseSettings(FormatSettings(read));
+    const Settings again = parseSettings(formatSettings(read));
     EXPECT_EQ(again.effortText, "effort");
     EXPECT_EQ(again.elapsedAtCompose, 0.5);
     EXPECT_EQ(again.currentLevel, 2);
@@ -104,7 +104,7 @@ TEST_F(SettingsFile, UnreadableFileIsMovedAsideAndNothingWritten) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         c.make();
-        const LoadedSettings loaded = LoadSettings(folder());
+        const LoadedSettings loaded = loadSettings(folder());
         EXPECT_FALSE(loaded.error.has_value());
         EXPECT_FALSE(loaded.created);
         EXPECT_EQ(loaded.settings, Settings{});
@@ -112,7 +112,7 @@ TEST_F(SettingsFile, UnreadableFileIsMovedAsideAndNothingWritten) {
         EXPECT_TRUE(std::filesystem::exists(folder() / c.keptAs));
         EXPECT_FALSE(std::filesystem::exists(file));
     }
-    EXPECT_EQ(ReadFileBytes(folder() / "DaDododa.pxz.unreadable-2"), "garbage\r\n");
+    EXPECT_EQ(readFileBytes(folder() / "DaDododa.pxz.unreadable-2"), "garbage\r\n");
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class TempFolderTest : public ::testing::Test {
 
 // A full grid of values 1..N (a shifted Latin square; storage never checks Sudoku rules), with
 // `seed` rotating the values so different puzzles differ.
-inline std::vector<std::string> FullValues(const GridKind& kind, int seed = 0) {
+inline std::vector<std::string> fullValues(const GridKind& kind, int seed = 0) {
     std::vector<std::string> values;
     for (int cell = 1; cell <= kind.cellCount(); ++cell) {
         const int value = (kind.rowOf(cell) + kind.columnOf(cell) + seed) % kind.side + 1;
@@ -44,30 +44,30 @@ inline std::vector<std::string> FullValues(const GridKind& kind, int seed = 0) {
 }
 
 // The values with only every `step`-th cell kept as a given.
-inline std::vector<std::string> GivensOf(const std::vector<std::string>& values, int step = 3) {
+inline std::vector<std::string> givensOf(const std::vector<std::string>& values, int step = 3) {
     std::vector<std::string> givens(values.size());
     for (std::size_t i = 0; i < values.size(); i += step)
         givens[i] = values[i];
     return givens;
 }
 
-inline std::string CellTextFor(const GridKind& kind, int seed) {
-    const auto values = FullValues(kind, seed);
-    return JoinCellList(GivensOf(values)) + "#" + JoinCellList(values);
+inline std::string cellTextFor(const GridKind& kind, int seed) {
+    const auto values = fullValues(kind, seed);
+    return joinCellList(givensOf(values)) + "#" + joinCellList(values);
 }
 
-inline std::string RecordLine(int number, int level, int kind = kKindStored, int seed = 0,
+inline std::string recordLine(int number, int level, int kind = kKindStored, int seed = 0,
                               const GridKind& grid = kNineGrid) {
-    return FormatRecord({number, grid.sizeCode, level, CellTextFor(grid, seed), kind, ""});
+    return formatRecord({number, grid.sizeCode, level, cellTextFor(grid, seed), kind, ""});
 }
 
 // Writes a database holding the header and the given lines.
-inline void WriteDatabase(const std::filesystem::path& folder, const GridKind& kind,
+inline void writeDatabase(const std::filesystem::path& folder, const GridKind& kind,
                           const std::vector<std::string>& records,
                           const std::string& header = "Quorvel@@@@@@") {
-    Database database{databaseFolder(folder) / std::string(DatabaseFileName(kind)), kind, {header}};
+    Database database{databaseFolder(folder) / std::string(databaseFileName(kind)), kind, {header}};
     database.lines.insert(database.lines.end(), records.begin(), records.end());
-    ASSERT_FALSE(WriteBack(database).has_value());
+    ASSERT_FALSE(writeBack(database).has_value());
 }
 
 }  // namespace quorvel::testing

@@ -11,14 +11,14 @@
 namespace quorvel {
 namespace {
 
-int ToolStatus(const std::string& arguments) {
+int toolStatus(const std::string& arguments) {
     const std::string command =
         std::string(QUORVEL_TOOL_PATH) + " " + arguments + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string ValidGrid() {
+std::string validGrid() {
     std::string grid;
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c)
@@ -40,13 +40,13 @@ TEST_F(ToolCommands, BadArgumentsAndUnreadableFilesExitWithTwo) {
                            "scramble --crlf",
                            "db build only-one"};
     for (const char* arguments : cases)
-        EXPECT_EQ(ToolStatus(arguments), 2) << arguments;
-    EXPECT_EQ(ToolStatus("db dump " + (folder() / "missing.pxz").string()), 2);
-    EXPECT_EQ(ToolStatus("db dump " + folder().string()), 2);
+        EXPECT_EQ(toolStatus(arguments), 2) << arguments;
+    EXPECT_EQ(toolStatus("db dump " + (folder() / "missing.pxz").string()), 2);
+    EXPECT_EQ(toolStatus("db dump " + folder().string()), 2);
 }
 
 TEST_F(ToolCommands, BuildRefusesBadSourcesWithoutWriting) {
-    const std::string solution = ValidGrid();
+    const std::string solution = validGrid();
     const std::string empty(81, '.');
     std::string wrongGiven = solution;
     wrongGiven[0] = wrongGiven[0] == '9' ? '1' : char(wrongGiven[0] + 1);
@@ -76,7 +76,7 @@ TEST_F(ToolCommands, BuildRefusesBadSourcesWithoutWriting) {
     const auto out = folder() / "out.pxz";
     for (const auto& c : cases) {
         std::ofstream(folder() / "source.txt") << c.source << "\n";
-        EXPECT_EQ(ToolStatus("db build " + (folder() / "source.txt").string() + " " + out.string()),
+        EXPECT_EQ(toolStatus("db build " + (folder() / "source.txt").string() + " " + out.string()),
                   2)
             << c.what;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.what;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "ui/fixed_width_text.h"
-#include "ui/grid/input_dialog.h"
-#include "ui/grid/message_dialog.h"
-#include "ui/shell/about_window.h"
+#include "application/fixed_width_text.h"
+#include "application/grid/input_dialog.h"
+#include "application/grid/message_dialog.h"
+#include "application/shell/about_window.h"
 
 namespace quorvel::testing {
 
@@ -96,7 +96,7 @@ bool FakeHost::runSystemInfo() {
 TextMeasure FakeHost::measureText(const std::string& text, const std::string& fontFamily,
                                   int points, int widthTwips) {
     if (measure) return measure(text, fontFamily, points, widthTwips);
-    return MeasureFixedWidth(text, points, widthTwips, charWidthTwips);
+    return measureFixedWidth(text, points, widthTwips, charWidthTwips);
 }
 
 void FakeHost::minimiseMainWindow() {

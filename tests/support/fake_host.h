@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/host.h"
+#include "application/host.h"
 
 namespace quorvel {
 class InputDialog;

@@ -1,11 +1,11 @@
 #include "support/fake_main_window.h"
 
-#include "ui/grid/text_number.h"
+#include "application/grid/text_number.h"
 
 namespace quorvel::testing {
 
 void FakeMainWindow::showMessage(std::string_view text, Colour colour, Alignment alignment) {
-    if (TrimBlanks(text) == TrimBlanks(panelShown)) return;
+    if (trimBlanks(text) == trimBlanks(panelShown)) return;
     panelShown = text;
     panel.push_back({std::string(text), colour, alignment});
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
-#include "ui/grid/main_window_link.h"
+#include "application/grid/main_window_link.h"
+#include "model/program_state.h"
 
 namespace quorvel::testing {
 
@@ -17,7 +17,7 @@ struct PanelLine {
 
 class FakeMainWindow : public MainWindowLink {
   public:
-    explicit FakeMainWindow(Session& session) : session_(session) {}
+    explicit FakeMainWindow(ProgramState& session) : session_(session) {}
 
     // Every message-line write that was not skipped as equal to the line shown.
     std::vector<PanelLine> panel;
@@ -56,7 +56,7 @@ class FakeMainWindow : public MainWindowLink {
     bool takeKey(const KeyEvent&) override { return false; }
 
   private:
-    Session& session_;
+    ProgramState& session_;
 };
 
 }  // namespace quorvel::testing

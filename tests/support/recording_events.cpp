@@ -1,6 +1,6 @@
 #include "support/recording_events.h"
 
-#include "solver/solve_texts.h"
+#include "engines/solver/solve_texts.h"
 
 namespace quorvel::testing {
 

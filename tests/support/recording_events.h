@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
-#include "ui/commands/solve_display.h"
-#include "ui/grid/grid_events.h"
+#include "application/commands/solve_display.h"
+#include "application/grid/grid_events.h"
+#include "model/program_state.h"
 
 namespace quorvel::testing {
 
 class RecordingEvents : public GridEvents, public SolveDisplay {
   public:
-    explicit RecordingEvents(Session& session) : session_(session) {}
+    explicit RecordingEvents(ProgramState& session) : session_(session) {}
 
     void messageLine(const std::string& text, Colour colour, Alignment alignment) override;
     void guessProgress(long count) override;
@@ -54,7 +54,7 @@ class RecordingEvents : public GridEvents, public SolveDisplay {
     int processEventsCount() const { return processEventsCount_; }
 
   private:
-    Session& session_;
+    ProgramState& session_;
     std::string messageText_;
     long pendingGuessCount_ = 0;  // > 0: the line shows the attempt text of this count
     Colour messageColour_ = 0;

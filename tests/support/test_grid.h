@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "application/grid/board.h"
+#include "application/grid/puzzle_board.h"
 #include "model/puzzle_line.h"
 #include "support/recording_events.h"
-#include "ui/grid/board.h"
-#include "ui/grid/puzzle_board.h"
 
 namespace quorvel::testing {
 
 struct TestGrid {
-    Session session;
+    ProgramState session;
     RecordingEvents events{session};
     std::unique_ptr<Board> board;
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "application/grid/marking_aids.h"
 #include "ui/database_fixture.h"
-#include "ui/grid/marking_aids.h"
 
 namespace quorvel::testing {
 

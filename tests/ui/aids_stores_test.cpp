@@ -2,11 +2,11 @@
 // frames, Lock Grid on texts no key can type (a grid brought back from a store, say), the
 // Visual Aid switches across a restart, and the time Pause Timer banks.
 
+#include "application/commands/grid_setup.h"
+#include "application/grid/grid_layout.h"
 #include "storage/data_file.h"
 #include "storage/settings.h"
 #include "ui/aids_fixture.h"
-#include "ui/commands/grid_setup.h"
-#include "ui/grid/grid_layout.h"
 
 namespace quorvel::testing {
 namespace {
@@ -16,7 +16,7 @@ class StoresTest : public AidsTest {
     MarkingControls& controls() { return aids().nineControls(); }
     const PinkLines& lines() { return aids().nineControls().lines(); }
     std::string slotInFile(int slot) {
-        return LoadSettings(settingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
+        return loadSettings(settingsFolder(folder)).settings.storedGrids[static_cast<size_t>(slot)];
     }
 };
 
@@ -27,7 +27,7 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
     answerOk();
     controls().storeLabelClicked(3);  // S2
     EXPECT_EQ(prompts, std::vector<std::string>{"Overwrite into Store No. 2?"});
-    const std::string stored = StoreText(active());
+    const std::string stored = storeText(active());
     EXPECT_EQ(slotInFile(2), stored);
     EXPECT_EQ(slotInFile(0), stored);
     EXPECT_EQ(std::count(stored.begin(), stored.end(), ','), 81);
@@ -49,7 +49,7 @@ TEST_F(StoresTest, StoreThenGetBringsTheGridBackWithItsValueTable) {
 
 TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
     show(kNinePuzzle);
-    const std::string before = StoreText(active());
+    const std::string before = storeText(active());
     const std::string unreadable = "Temporary store 3 cannot be read.";
     struct Case {
         std::string slot3;  // what the file holds in slot 3
@@ -71,7 +71,7 @@ TEST_F(StoresTest, CancelAndEmptyOrBrokenSlotsChangeNothing) {
         ASSERT_TRUE(main().writeSettings());
         c.cancel ? answerCancel() : answerOk();
         controls().storeLabelClicked(c.label);
-        EXPECT_EQ(StoreText(active()), before);
+        EXPECT_EQ(storeText(active()), before);
         EXPECT_EQ(slotInFile(3), c.slot3);
         EXPECT_EQ(main().messageLine().text, c.message);
     }
@@ -110,8 +110,8 @@ TEST_F(StoresTest, PinkLinesAndFramesComeAndGo) {
     }
     EXPECT_FALSE(lines().bandFrame().visible);
     EXPECT_FALSE(lines().blockFrame().visible);
-    EXPECT_EQ(active().left(), (main().widthTwips() - LayoutOf(kNineGrid).windowWidth) / 2);
-    EXPECT_TRUE(LoadSettings(settingsFolder(folder)).settings.showPossibilitiesTip)
+    EXPECT_EQ(active().left(), (main().widthTwips() - layoutOf(kNineGrid).windowWidth) / 2);
+    EXPECT_TRUE(loadSettings(settingsFolder(folder)).settings.showPossibilitiesTip)
         << "Quit Create writes the settings with the tip mark it keeps";
 }
 

@@ -7,24 +7,24 @@
 
 #include <string>
 
-#include "ui/print/booklet_plan.h"
+#include "application/print/booklet_plan.h"
 
 namespace quorvel::testing {
 namespace {
 
-bool Inside(const PageRect& inner, const PageRect& outer) {
+bool inside(const PageRect& inner, const PageRect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top &&
            inner.left + inner.width <= outer.left + outer.width &&
            inner.top + inner.height <= outer.top + outer.height;
 }
 
-bool Overlap(const PageRect& a, const PageRect& b) {
+bool overlap(const PageRect& a, const PageRect& b) {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
 }
 
 // "P1-4 P5 S1-5": each page by kind and the numbers (from 1) of its first and last puzzle.
-std::string Pages(const BookletPlan& plan) {
+std::string pages(const BookletPlan& plan) {
     std::string text;
     for (const PlanPage& page : plan.pages) {
         const int first = page.places.front().puzzle + 1;
@@ -52,26 +52,26 @@ TEST(BookletPlanTest, PagesHoldTheirPuzzlesInOrderWithinTheMargins) {
         {kFifteenGrid, {2, true, Paper::Letter}, 3, "P1-2 P3 S1-3"},
     };
     for (const Case& c : cases) {
-        const BookletPlan plan = PlanBooklet(c.kind, c.layout, c.count);
+        const BookletPlan plan = planBooklet(c.kind, c.layout, c.count);
         SCOPED_TRACE(c.pages);
-        EXPECT_EQ(Pages(plan), c.pages);
-        const PaperSize paper = SizeOf(c.layout.paper);
+        EXPECT_EQ(pages(plan), c.pages);
+        const PaperSize paper = sizeOf(c.layout.paper);
         EXPECT_EQ(plan.paper.height, paper.height);
         const double contentTop = plan.title.top + plan.title.height;
         const PageRect content{plan.title.left, contentTop, plan.title.width,
                                plan.footer.top - contentTop};
-        EXPECT_TRUE(Inside(plan.footer, {0, 0, paper.width, paper.height}));
+        EXPECT_TRUE(inside(plan.footer, {0, 0, paper.width, paper.height}));
         double puzzleSide = 0;
         for (const PlanPage& page : plan.pages) {
             // The first row starts right under the title: no empty band between.
             EXPECT_LT(page.places.front().grid.top - contentTop, 15);
             for (std::size_t a = 0; a < page.places.size(); ++a) {
                 const PlanSlot& slot = page.places[a];
-                EXPECT_TRUE(Inside(slot.grid, content) && Inside(slot.label, content));
+                EXPECT_TRUE(inside(slot.grid, content) && inside(slot.label, content));
                 EXPECT_EQ(slot.grid.width, slot.grid.height);
                 EXPECT_EQ(slot.label.top, slot.grid.top + slot.grid.height);
                 for (std::size_t b = a + 1; b < page.places.size(); ++b)
-                    EXPECT_FALSE(Overlap(slot.grid, page.places[b].grid));
+                    EXPECT_FALSE(overlap(slot.grid, page.places[b].grid));
                 if (page.solutions) {
                     EXPECT_LT(slot.grid.width, puzzleSide);
                 } else {

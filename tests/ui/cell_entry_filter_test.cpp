@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/grid/key_filter.h"
+#include "application/grid/key_filter.h"
 
 namespace quorvel {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/grid/cell_spec.h"
+#include "application/grid/cell_spec.h"
 
 namespace quorvel {
 namespace {
@@ -14,7 +14,7 @@ TEST(CellSpec, EveryMoveStaysOnTheGridAndEveryCellIsReachedOnce) {
             std::vector<int> seen(static_cast<std::size_t>(kind.cellCount()) + 1, 0);
             int cell = 1;
             for (int step = 0; step < kind.cellCount(); ++step) {
-                cell = SpecNavigationTarget(BuildCellSpec(kind, cell), field);
+                cell = specNavigationTarget(buildCellSpec(kind, cell), field);
                 ASSERT_GE(cell, 1);
                 ASSERT_LE(cell, kind.cellCount());
                 ++seen[static_cast<std::size_t>(cell)];
@@ -46,17 +46,17 @@ TEST(CellSpec, ReadersOnOddTexts) {
         {"x:-3:999:2", NavField::Up, "999", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SpecNavigationText(c.spec, c.field), c.navigation) << c.spec;
-        EXPECT_EQ(SpecNavigationTarget(c.spec, c.field), c.target) << c.spec;
+        EXPECT_EQ(specNavigationText(c.spec, c.field), c.navigation) << c.spec;
+        EXPECT_EQ(specNavigationTarget(c.spec, c.field), c.target) << c.spec;
     }
-    EXPECT_EQ(SpecDecimals(kDesignCellSpec), 0);
-    EXPECT_EQ(SpecDecimals("1:2 #5:2:3# [0;1]"), 2);
-    EXPECT_EQ(SpecDecimals("1:2 #5:2# [0;1]"), 0);  // one colon: no decimals part
-    EXPECT_EQ(SpecDecimals("no format"), 0);
-    EXPECT_EQ(SpecRangeOf(BuildCellSpec(kFifteenGrid, 17)).value().max, "15");
-    EXPECT_FALSE(SpecRangeOf(kDesignCellSpec).has_value());
-    EXPECT_FALSE(SpecRangeOf("1:2 #1::3# [5").has_value());
-    EXPECT_EQ(SpecRangeOf("1 #1::3# [2;7").value().max, "7");
+    EXPECT_EQ(specDecimals(kDesignCellSpec), 0);
+    EXPECT_EQ(specDecimals("1:2 #5:2:3# [0;1]"), 2);
+    EXPECT_EQ(specDecimals("1:2 #5:2# [0;1]"), 0);  // one colon: no decimals part
+    EXPECT_EQ(specDecimals("no format"), 0);
+    EXPECT_EQ(specRangeOf(buildCellSpec(kFifteenGrid, 17)).value().max, "15");
+    EXPECT_FALSE(specRangeOf(kDesignCellSpec).has_value());
+    EXPECT_FALSE(specRangeOf("1:2 #1::3# [5").has_value());
+    EXPECT_EQ(specRangeOf("1 #1::3# [2;7").value().max, "7");
 }
 
 }  // namespace

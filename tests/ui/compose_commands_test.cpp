@@ -9,12 +9,12 @@
 #include <deque>
 #include <memory>
 
-#include "create/random_source.h"
+#include "application/commands/compose_commands.h"
+#include "application/commands/compose_pattern.h"
+#include "application/grid/input_dialog.h"
+#include "engines/create/random_source.h"
 #include "storage/settings.h"
-#include "ui/commands/compose_commands.h"
-#include "ui/commands/compose_pattern.h"
 #include "ui/database_fixture.h"
-#include "ui/grid/input_dialog.h"
 
 namespace quorvel::testing {
 namespace {
@@ -103,7 +103,7 @@ TEST_F(ComposeTest, SettingsFileAndButtons) {
         dialog.okClicked();
     });
     setPuzzle(kCreateOwnPuzzle);
-    EXPECT_EQ(LoadSettings(folder).settings.exposedCount, 24);
+    EXPECT_EQ(loadSettings(folder).settings.exposedCount, 24);
     setPuzzle(kQuitCreate);
     setPuzzle(kTestScreen);
     EXPECT_EQ(buttonPresses, (std::vector<std::string>{"C8/1", "R4/1", "R5/1"}));

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "create/generate_puzzle.h"
-#include "create/level_aim.h"
+#include "engines/create/generate_puzzle.h"
+#include "engines/create/level_aim.h"
 #include "storage/settings.h"
 #include "ui/database_fixture.h"
 
@@ -48,7 +48,7 @@ TEST_F(DatabaseCommandsTest, StopWhileGeneratingStoresNothing) {
             SCOPED_TRACE(::testing::Message() << kind.side << (unique ? " unique" : ""));
             main().setOption(WindowAction::UniquePuzzlesOnly, unique);
             session().currentLevel = 3;
-            const std::string before = ReadFileBytes(databasePath(kind)).value_or("");
+            const std::string before = readFileBytes(databasePath(kind)).value_or("");
             bool stopShown = false;
             host.onProcessEvents = [&] {
                 if (session().stopRequested) return;
@@ -61,7 +61,7 @@ TEST_F(DatabaseCommandsTest, StopWhileGeneratingStoresNothing) {
             main().menuChosen(Command::ComputerGeneratedPuzzle);
             host.onProcessEvents = nullptr;
             EXPECT_TRUE(stopShown);
-            EXPECT_EQ(ReadFileBytes(databasePath(kind)).value_or(""), before);
+            EXPECT_EQ(readFileBytes(databasePath(kind)).value_or(""), before);
             for (int cell = 1; cell <= kind.cellCount(); ++cell) {
                 ASSERT_EQ(active().board().cell(cell).text, "") << cell;
                 ASSERT_FALSE(active().board().cell(cell).locked) << cell;
@@ -89,7 +89,7 @@ TEST_F(DatabaseCommandsTest, UnreadableDatabaseIsToldAndNothingChanges) {
     }
     // An incomplete record that cannot be read is called invalid, not missing.
     std::filesystem::remove_all(databasePath(kNineGrid));
-    ASSERT_FALSE(WriteBack(Database{
+    ASSERT_FALSE(writeBack(Database{
         databasePath(kNineGrid), kNineGrid, {"Quorvel@@@@@@", "[]32000[]3[]1[],1,2#,3[]8[]0"}}));
     host.dialogTitles.clear();
     main().menuChosen(Command::GetIncompletePuzzle);

@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "create/random_source.h"
+#include "application/commands/database_commands.h"
+#include "application/commands/solve_menu.h"
+#include "application/composition/application.h"
+#include "application/grid/grid_window.h"
+#include "application/grid/input_dialog.h"
+#include "application/grid/puzzle_board.h"
+#include "engines/create/random_source.h"
 #include "model/puzzle_line.h"
 #include "storage/data_file.h"
 #include "storage/puzzle_database.h"
 #include "support/fake_host.h"
-#include "ui/app/application.h"
-#include "ui/commands/database_commands.h"
-#include "ui/commands/solve_menu.h"
-#include "ui/grid/grid_window.h"
-#include "ui/grid/input_dialog.h"
-#include "ui/grid/puzzle_board.h"
 
 namespace quorvel::testing {
 
@@ -54,7 +54,7 @@ class WindowCommandsTest : public ::testing::Test {
     }
 
     MainWindow& main() { return app->mainWindow(); }
-    Session& session() { return app->session(); }
+    ProgramState& session() { return app->session(); }
     GridWindow& active() {
         return main().activeChild() == &app->fifteenChild() ? app->fifteenGrid() : app->nineGrid();
     }
@@ -105,7 +105,7 @@ class WindowCommandsTest : public ::testing::Test {
     }
 
     std::filesystem::path databasePath(const GridKind& kind) {
-        return DatabasePath(databaseFolder(folder), kind);
+        return quorvel::databasePath(databaseFolder(folder), kind);
     }
 
     std::filesystem::path folder;

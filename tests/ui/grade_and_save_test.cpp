@@ -7,12 +7,12 @@
 
 #include <numeric>
 
-#include "solver/solution_count.h"
+#include "application/commands/grade_and_save_command.h"
+#include "application/grid/input_dialog.h"
+#include "engines/solver/solution_count.h"
 #include "storage/grade_and_save.h"
 #include "storage/settings.h"
-#include "ui/commands/grade_and_save_command.h"
 #include "ui/database_fixture.h"
-#include "ui/grid/input_dialog.h"
 
 namespace quorvel::testing {
 namespace {
@@ -33,10 +33,10 @@ struct GradeAndSaveTest : WindowCommandsTest {
             window.board().setCellColours(cell, kEntryBlue, kMarkedBack);
     }
     std::vector<PuzzleRecord> records(const GridKind& kind) {
-        const Result<Database> database = LoadDatabase(databaseFolder(folder), kind);
+        const Result<Database> database = loadDatabase(databaseFolder(folder), kind);
         std::vector<PuzzleRecord> found;
         if (!database) return found;
-        for (const FoundRecord& record : ReadableRecords(database.value()))
+        for (const FoundRecord& record : readableRecords(database.value()))
             found.push_back(record.record);
         return found;
     }
@@ -125,8 +125,8 @@ TEST_F(GradeAndSaveTest, IncompleteModeKeepsTheEffortInTheSettingsOnly) {
     std::vector<GradeCell> expected(81);
     expected[0] = {"3", true};
     expected[1] = {"8", false};
-    const Settings saved = ParseSettings(readDataFile(settingsFolder(folder) / "DaDododa.pxz"));
-    EXPECT_EQ(saved.effortText, BuildEffortText(expected));
+    const Settings saved = parseSettings(readDataFile(settingsFolder(folder) / "DaDododa.pxz"));
+    EXPECT_EQ(saved.effortText, buildEffortText(expected));
     EXPECT_EQ(main().settings().effortText, saved.effortText);
     EXPECT_FALSE(window.board().cell(1).locked);
     EXPECT_TRUE(records(kNineGrid).empty());

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/session.h"
+#include "application/grid/dialog_exchange.h"
+#include "application/grid/grid_window.h"
+#include "model/program_state.h"
 #include "support/fake_host.h"
 #include "support/fake_main_window.h"
-#include "ui/grid/dialog_exchange.h"
-#include "ui/grid/grid_window.h"
 
 namespace quorvel::testing {
 
@@ -40,7 +40,7 @@ class GridWindowTest : public ::testing::Test {
     }
     const std::string& text(int cell) const { return window->board().cell(cell).text; }
 
-    Session session;
+    ProgramState session;
     FakeHost host;
     FakeMainWindow mainWindow{session};
     DialogExchange dialogs{host, session};

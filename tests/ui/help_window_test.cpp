@@ -1,7 +1,7 @@
 // The help window: reading the help file, the layout thresholds, the scrolling switch and the
 // geometry kept for the run.
 
-#include "ui/shell/help_window.h"
+#include "application/shell/help_window.h"
 #include "storage/data_file.h"
 #include "storage/data_location.h"
 #include "ui/shell_fixture.h"
@@ -21,9 +21,9 @@ TEST_F(HelpTest, ShowsTheHelpFileBesideTheMainWindow) {
     for (const char* file : {"", "Type digits.", "Delivered help."}) {
         SCOPED_TRACE(file);
         if (file == std::string("Type digits.")) {
-            ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, file));
+            ASSERT_FALSE(writeDataFile(folder.path() / HelpWindow::kHelpFileName, file));
         } else if (*file != 0) {
-            ASSERT_FALSE(WriteDataFile(shipped / HelpWindow::kHelpFileName, file));
+            ASSERT_FALSE(writeDataFile(shipped / HelpWindow::kHelpFileName, file));
             mainWindow.setShippedFolder(shipped);
         }
         mainWindow.showMessage("old", colour::kBlue, Alignment::Left);
@@ -37,13 +37,13 @@ TEST_F(HelpTest, ShowsTheHelpFileBesideTheMainWindow) {
         EXPECT_EQ(help.geometry().width, mainWindow.widthTwips());
         EXPECT_EQ(help.geometry().left, 0);
         EXPECT_FALSE(help.scrolling());
-        EXPECT_EQ(help.dataFolderNote(), DataFolderNote(folder.path()));
+        EXPECT_EQ(help.dataFolderNote(), dataFolderNote(folder.path()));
         help.unload();
     }
 }
 
 TEST_F(HelpTest, OpensAgainstTheMainWindowWhollyInsideTheWorkAreaTitleBarIncluded) {
-    ASSERT_FALSE(WriteDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
+    ASSERT_FALSE(writeDataFile(folder.path() / HelpWindow::kHelpFileName, "Type digits."));
     // Frames 4 px wide with a 30 px title bar; the expected places are the inside, in twips.
     const auto placed = [](ScreenRect frame, ScreenRect area) {
         return WindowPlacement{

@@ -2,7 +2,7 @@
 // grid clear. The main window's frame is 602 x 730 and the grid window's 482 x 520 inside it, 70 px
 // from its left edge and 50 px from its right.
 
-#include "ui/shell/hint_panel_place.h"
+#include "application/shell/hint_panel_place.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(HintPanelPlace, KeepsClearOfTheGridAndOnTheScreen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const ScreenRect main = mainAt(c.mainLeft);
-        EXPECT_EQ(fields(PlaceHintPanel({c.area, main, gridIn(main), 304, c.wantedHeight})),
+        EXPECT_EQ(fields(placeHintPanel({c.area, main, gridIn(main), 304, c.wantedHeight})),
                   fields(c.expected));
     }
 }

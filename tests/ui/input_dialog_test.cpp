@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/session.h"
+#include "application/grid/dialog_exchange.h"
+#include "application/grid/input_dialog.h"
+#include "model/program_state.h"
 #include "support/fake_host.h"
 #include "support/fake_main_window.h"
-#include "ui/grid/dialog_exchange.h"
-#include "ui/grid/input_dialog.h"
 
 namespace quorvel {
 namespace {
@@ -66,7 +66,7 @@ class InputDialogTest : public ::testing::Test {
         bool cancel = false, okCentred = false, enlarged = false, wholeTextSelected = false;
     };
 
-    Session session;
+    ProgramState session;
     FakeHost host;
     FakeMainWindow mainWindow{session};
     DialogExchange exchange{host, session};

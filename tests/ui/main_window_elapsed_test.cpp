@@ -24,7 +24,7 @@ TEST(ElapsedFormat, HoursMinutesSeconds) {
         {86399, "23:59:59"}, {90000, "25:00:00"}, {-5, "00:00:00"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatElapsed(c.seconds * kSecondInDays), c.text);
+        EXPECT_EQ(formatElapsed(c.seconds * kSecondInDays), c.text);
 }
 
 // Ticking, Pause Timer and restoring are in tests/session/elapsed.script; here the time kept

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "ui/app/application.h"
-#include "ui/shell/version.h"
+#include "application/composition/application.h"
+#include "application/shell/version.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
@@ -15,7 +15,7 @@ namespace {
 
 using MainMenu = ShellFixture;
 
-const Command* CommandOf(const Target& target) {
+const Command* commandOf(const Target& target) {
     return std::get_if<Command>(&target);
 }
 
@@ -26,9 +26,9 @@ TEST_F(MainMenu, EveryRowRunsTheCommandItCarries) {
         mainWindow.commands().setAction(*command, [&ran, c = *command] { ran.push_back(c); });
     };
     for (const MenuItem& item : mainWindow.menus().all())
-        if (const Command* command = CommandOf(item.target)) record(*command);
+        if (const Command* command = commandOf(item.target)) record(*command);
     for (const ToolButton& button : mainWindow.toolbar().all()) {
-        if (const Command* command = CommandOf(button.target)) record(*command);
+        if (const Command* command = commandOf(button.target)) record(*command);
         record(button.rightClick);
     }
     loadAndActivate();
@@ -37,7 +37,7 @@ TEST_F(MainMenu, EveryRowRunsTheCommandItCarries) {
         if (item.submenu) mainWindow.setMenuEnabled(*item.submenu, true);
     }
     for (const MenuItem& item : mainWindow.menus().all()) {
-        const Command* command = CommandOf(item.target);
+        const Command* command = commandOf(item.target);
         if (command == nullptr) continue;
         ran.clear();
         mainWindow.menuChosen(item);
@@ -46,7 +46,7 @@ TEST_F(MainMenu, EveryRowRunsTheCommandItCarries) {
     for (const ToolButton& button : mainWindow.toolbar().all()) {
         std::vector<Command> expected;
         ran.clear();
-        if (const Command* command = CommandOf(button.target)) {
+        if (const Command* command = commandOf(button.target)) {
             mainWindow.setCommandEnabled(*command, true);
             mainWindow.toolbarClicked(button, kMouseLeft);
             expected.push_back(*command);
@@ -67,7 +67,7 @@ TEST(MenuTable, EveryRowHasAHandlerAndItsOwnShortcutCommandAndNumber) {
     Application program(host, folder.path());
     MainWindow& main = program.mainWindow();
     const auto handled = [&](const Target& target) {
-        const Command* command = CommandOf(target);
+        const Command* command = commandOf(target);
         return command != nullptr ? main.commands().has(*command)
                                   : std::holds_alternative<WindowAction>(target) ||
                                         std::holds_alternative<RecentFile>(target);

@@ -46,14 +46,14 @@ TEST_F(MainWindowMessage, EqualTrimmedTextLeavesTheLineAlone) {
 
 TEST_F(MainWindowMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
     const std::filesystem::path file = folder.path() / std::string(kSettingsFileName);
-    ASSERT_FALSE(ReplaceFileAtomically(file, "not settings\r\n"));
+    ASSERT_FALSE(replaceFileAtomically(file, "not settings\r\n"));
     mainWindow.loadSettings();
     EXPECT_TRUE(host.logged("notice:Quorvel"));
     EXPECT_EQ(mainWindow.messageLine().text,
               "DaDododa.pxz could not be read; kept as "
               "DaDododa.pxz.unreadable");
-    EXPECT_EQ(ReadFileBytes(folder.path() / "DaDododa.pxz.unreadable"), "not settings\r\n");
-    const LoadedSettings fresh = LoadSettings(folder.path());
+    EXPECT_EQ(readFileBytes(folder.path() / "DaDododa.pxz.unreadable"), "not settings\r\n");
+    const LoadedSettings fresh = loadSettings(folder.path());
     EXPECT_TRUE(fresh.movedAside.empty());
     EXPECT_FALSE(fresh.error.has_value());
 }

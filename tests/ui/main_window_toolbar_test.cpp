@@ -2,7 +2,7 @@
 // start, right clicks, the colours of the grid and experimental-run buttons, and the main window's
 // own guards against clicks the view should never pass on.
 
-#include "ui/shell/toolbar.h"
+#include "application/shell/toolbar.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {

@@ -7,21 +7,21 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/print/page_pdf.h"
-#include "ui/print/pdf_document.h"
+#include "application/print/page_pdf.h"
+#include "application/print/pdf_document.h"
 
 namespace quorvel::testing {
 namespace {
 
-std::vector<DrawnPage> TwoPages() {
-    DrawnPage first{SizeOf(Paper::A4), {}};
+std::vector<DrawnPage> twoPages() {
+    DrawnPage first{sizeOf(Paper::A4), {}};
     first.commands = {
         FillRect{{10, 20, 30, 40}, 0xFFFFFF},
         PageText{{100, 200, 100, 20}, "5", 20, false, TextAlign::Centre, 0x0000FF},
         PageText{{100, 200, 100, 20}, "(x)\\\xC3\xA9", 10, true, TextAlign::Right},
         PageText{{100, 200, 100, 20}, "No. 1", 10, false, TextAlign::Left},
     };
-    DrawnPage second{SizeOf(Paper::Letter), {StrokeLine{1, 2, 3, 4, 0.5}}};
+    DrawnPage second{sizeOf(Paper::Letter), {StrokeLine{1, 2, 3, 4, 0.5}}};
     return {first, second};
 }
 
@@ -29,7 +29,7 @@ TEST(PdfDocumentTest, CrossReferencePointsAtEveryObjectAndStreamLengthsAreExact)
     // The document information in UTF-16 (a Latin letter, one beyond the first plane, and a
     // sequence beyond Unicode's last character, which is replaced); an empty entry is left out.
     const std::string pdf =
-        PdfDocument(TwoPages(), {"Caf\xC3\xA9 \xF0\x9F\x98\x80\xF7\xBF\xBF\xBF", "", "Q"});
+        pdfDocument(twoPages(), {"Caf\xC3\xA9 \xF0\x9F\x98\x80\xF7\xBF\xBF\xBF", "", "Q"});
     ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
     EXPECT_NE(pdf.find("/Count 2 "), std::string::npos);
     EXPECT_NE(pdf.find("<< /Title <FEFF00430061006600E90020D83DDE00FFFD> /Creator <FEFF0051> >>"),
@@ -55,7 +55,7 @@ TEST(PdfDocumentTest, CrossReferencePointsAtEveryObjectAndStreamLengthsAreExact)
 }
 
 TEST(PdfDocumentTest, TextsAreEscapedAndPlacedInTheirFont) {
-    const std::string pdf = PdfDocument(TwoPages());
+    const std::string pdf = pdfDocument(twoPages());
     // "5" is 556/1000 of 20 points wide: left 100 + (100 - 11.12) / 2; baseline at the middle
     // plus half the capital height.
     EXPECT_NE(pdf.find("1.000 0.000 0.000 rg /F1 20.000 Tf 1 0 0 -1 144.440 217.180 Tm (5) Tj"),
@@ -73,13 +73,13 @@ TEST(PagePdfTest, ThePageIsScaledIntoTheSheetMargins) {
     page.heightTwips = 2000;
     page.cells = {{{100, 200, 1000, 1000}, "5", 0x0000FF, 0xFFFFFF}};
     // After the title and the frame; 523 points of width for 4000 twips, from the 36 point margin.
-    const DrawnPage drawn = DrawPrintPage(page);
+    const DrawnPage drawn = drawPrintPage(page);
     const auto* cell = std::get_if<FillRect>(&drawn.commands.at(3));
     ASSERT_NE(cell, nullptr);
     EXPECT_NEAR(cell->rect.left, 36 + 100 * 0.13075, 1e-9);
     EXPECT_NEAR(cell->rect.top, 36 + 200 * 0.13075, 1e-9);
     EXPECT_NEAR(cell->rect.width, 1000 * 0.13075, 1e-9);
-    EXPECT_TRUE(DrawPrintPage(PrintPage{}).commands.empty());
+    EXPECT_TRUE(drawPrintPage(PrintPage{}).commands.empty());
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "application/print/print_layout.h"
 #include "grid_test_fixture.h"
-#include "ui/print/print_layout.h"
 
 namespace quorvel::testing {
 namespace {

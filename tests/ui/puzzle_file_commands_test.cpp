@@ -28,7 +28,7 @@ TEST_F(PuzzleFileCommandsTest, EntriesAndNotesArePlacedAndTheFilesInfoIsSavedWit
     const auto saved = [this](const std::string& name) {
         host.fileChoices.push_back((folder / name).string());
         main().runMenuItem(Command::SavePuzzleAs);
-        return ReadPuzzleFile(folder / name).puzzles.at(0).info;
+        return readPuzzleFile(folder / name).puzzles.at(0).info;
     };
     EXPECT_EQ(saved("kept.opensudoku"), (std::vector<PuzzleInfo>{{'A', "Anna"}, {'S', "a book"}}));
     main().runMenuItem(Command::BlankGrid);
@@ -41,7 +41,7 @@ TEST_F(PuzzleFileCommandsTest, OpenRecentListsTheFilesOpenedAndDropsOneThatIsGon
     const std::string puzzle =
         "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
     for (const char* name : {"a.txt", "b.txt"}) {
-        ASSERT_FALSE(ReplaceFileAtomically(folder / name, puzzle).has_value());
+        ASSERT_FALSE(replaceFileAtomically(folder / name, puzzle).has_value());
         host.fileChoices.push_back((folder / name).string());
         main().runMenuItem(Command::OpenPuzzleFile);
     }
@@ -50,7 +50,7 @@ TEST_F(PuzzleFileCommandsTest, OpenRecentListsTheFilesOpenedAndDropsOneThatIsGon
         return item.visible ? item.caption : "";
     };
     EXPECT_EQ(caption(0) + "|" + caption(1) + "|" + caption(2), "&1 b.txt|&2 a.txt|");
-    EXPECT_EQ(LoadProgramOptions(settingsFolder(folder)).recentFiles,
+    EXPECT_EQ(loadProgramOptions(settingsFolder(folder)).recentFiles,
               (std::vector<std::string>{(folder / "b.txt").string(), (folder / "a.txt").string()}));
 
     main().runMenuItem(Command::BlankGrid);
@@ -62,7 +62,7 @@ TEST_F(PuzzleFileCommandsTest, OpenRecentListsTheFilesOpenedAndDropsOneThatIsGon
     main().menuChosen(RecentFile{1});
     EXPECT_EQ(message(), "b.txt is no longer there: taken off Open Recent");
     EXPECT_EQ(caption(0) + "|" + caption(1), "&1 a.txt|");
-    EXPECT_EQ(LoadProgramOptions(settingsFolder(folder)).recentFiles,
+    EXPECT_EQ(loadProgramOptions(settingsFolder(folder)).recentFiles,
               std::vector<std::string>{(folder / "a.txt").string()});
 }
 

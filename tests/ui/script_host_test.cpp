@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
-#include "ui/grid/dialog_exchange.h"
-#include "ui/grid/message_dialog.h"
-#include "ui/session/open_dialog.h"
-#include "ui/session/script_host.h"
+#include "application/grid/dialog_exchange.h"
+#include "application/grid/message_dialog.h"
+#include "application/session/open_dialog.h"
+#include "application/session/script_host.h"
+#include "model/program_state.h"
 
 namespace quorvel::testing {
 namespace {
@@ -66,7 +66,7 @@ TEST(ScriptHostTest, InputDialogsListTheButtonsTheyShow) {
             EXPECT_TRUE(dialog.press("OK"));
         };
         ScriptHost host(server);
-        Session session;
+        ProgramState session;
         DialogExchange(host, session).ask(c.first, "prompt", "");
     }
 }

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "application/shell/about_window.h"
 #include "storage/settings.h"
-#include "ui/shell/about_window.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
@@ -59,7 +59,7 @@ TEST_F(ShellExit, ClosingRestoresTheModeFoundAtStartAndWritesTheSettings) {
         EXPECT_EQ(host.loggedWith("mode:"), c.modeChanges);
         EXPECT_EQ(host.loggedWith("about:"), std::vector<std::string>{});
         EXPECT_EQ(host.loggedWith("quit"), std::vector<std::string>{"quit"});
-        EXPECT_EQ(LoadSettings(folder.path()).settings.currentLevel, 3);
+        EXPECT_EQ(loadSettings(folder.path()).settings.currentLevel, 3);
     }
 }
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
+#include "application/grid/dialog_exchange.h"
+#include "application/shell/grid_child.h"
+#include "application/shell/main_window.h"
+#include "model/program_state.h"
 #include "support/fake_host.h"
-#include "ui/grid/dialog_exchange.h"
-#include "ui/shell/grid_child.h"
-#include "ui/shell/main_window.h"
 
 namespace quorvel::testing {
 
@@ -69,7 +69,7 @@ class TempFolder {
 struct ShellFixture : ::testing::Test {
     TempFolder folder;
     FakeHost host;
-    Session session;
+    ProgramState session;
     DialogExchange dialogs{host, session};
     FakeChild nine{"NineGrid"};
     FakeChild fifteen{"FifteenGrid"};

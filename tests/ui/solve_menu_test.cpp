@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "solver/solve_texts.h"
+#include "application/commands/exact_menu.h"
+#include "engines/solver/solve_texts.h"
 #include "storage/program_options.h"
-#include "ui/commands/exact_menu.h"
 #include "ui/database_fixture.h"
 
 namespace quorvel::testing {
@@ -154,7 +154,7 @@ TEST_F(SolveMenuTest, UniquePuzzlesOnlyIsKeptInItsOwnFile) {
     }();
     main().menuChosen(WindowAction::UniquePuzzlesOnly);
     EXPECT_FALSE(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
-    EXPECT_FALSE(LoadProgramOptions(folder).uniquePuzzlesOnly);
+    EXPECT_FALSE(loadProgramOptions(folder).uniquePuzzlesOnly);
     main().loadSettings();
     EXPECT_FALSE(main().menus().at(WindowAction::UniquePuzzlesOnly).checked);
     std::ifstream settings(folder / "DaDododa.pxz", std::ios::binary);

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "application/composition/application.h"
+#include "application/shell/startup.h"
 #include "storage/settings.h"
-#include "ui/app/application.h"
-#include "ui/shell/startup.h"
 #include "ui/shell_fixture.h"
 
 namespace quorvel::testing {
@@ -62,7 +62,7 @@ TEST(StartupResolution, QuestionAndOutcomes) {
 
 TEST(StartupSplash, LabelsLightUpOneByOneThenStartAgain) {
     FakeHost host;
-    Session session;
+    ProgramState session;
     Splash splash(host, session);
     splash.create({});
     splash.load();

@@ -11,7 +11,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "create/generated_puzzle.h"
+#include "application/session/script_session.h"
+#include "application/shell/about_window.h"
+#include "engines/create/generated_puzzle.h"
 #include "storage/cell_lists.h"
 #include "storage/file_system.h"
 #include "storage/program_options.h"
@@ -19,19 +21,17 @@
 #include "storage/text_records.h"
 #include "support/failing_file_system.h"
 #include "ui/database_fixture.h"
-#include "ui/session/script_session.h"
-#include "ui/shell/about_window.h"
 
 namespace quorvel::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string List(const std::vector<int>& values) {
+std::string list(const std::vector<int>& values) {
     std::vector<std::string> entries;
     for (int value : values)
         entries.push_back(value == 0 ? "" : std::to_string(value));
-    return JoinCellList(entries);
+    return joinCellList(entries);
 }
 
 struct WriteFaultsTest : WindowCommandsTest {
@@ -41,16 +41,16 @@ struct WriteFaultsTest : WindowCommandsTest {
 
     GeneratedPuzzle puzzle = [] {
         SeededRandom random(5);
-        return GeneratePuzzle(kNineGrid, 2, random);
+        return generatePuzzle(kNineGrid, 2, random);
     }();
 
     // Two level 1 records of the same generated puzzle, stored and composed.
     void writeDatabase() {
         Database database{databasePath(kNineGrid), kNineGrid, {"Quorvel@@@@@@"}};
-        const std::string cells = List(puzzle.puzzle) + "#" + List(puzzle.solution);
-        AppendRecord(database, FormatRecord({1, 3, 1, cells, kKindStored, ""}));
-        AppendRecord(database, FormatRecord({2, 3, 1, cells, kKindComposed, ""}));
-        ASSERT_FALSE(WriteBack(database).has_value());
+        const std::string cells = list(puzzle.puzzle) + "#" + list(puzzle.solution);
+        appendRecord(database, formatRecord({1, 3, 1, cells, kKindStored, ""}));
+        appendRecord(database, formatRecord({2, 3, 1, cells, kKindComposed, ""}));
+        ASSERT_FALSE(writeBack(database).has_value());
     }
     void getPuzzle(int ordinal) {
         answerPuzzle(1, std::to_string(ordinal));
@@ -74,14 +74,14 @@ struct WriteFaultsTest : WindowCommandsTest {
     // What the program holds about a file: for the settings file the settings it would write;
     // for the others the stored puzzle it shows and the grid's givens.
     std::string memory(const std::string& file) {
-        if (file == kSettingsFileName) return FormatSettings(main().settings());
+        if (file == kSettingsFileName) return formatSettings(main().settings());
         if (file == kOptionsFileName) {
-            return FormatProgramOptions(main().options()) +
+            return formatProgramOptions(main().options()) +
                    std::to_string(main().menus().at(WindowAction::UniquePuzzlesOnly).checked) +
                    std::to_string(main().menus().at(WindowAction::RemoveNotesOnEntry).checked);
         }
         std::ostringstream out;
-        const Session& s = session();
+        const ProgramState& s = session();
         out << s.puzzleNumber << ' ' << s.lastPuzzleNumber << ' ' << s.puzzleKind << ' '
             << s.puzzleCells << ' ' << active().puzzleNumberLabel() << '\n';
         for (int cell = 1; cell <= active().board().cellCount(); ++cell)
@@ -89,7 +89,7 @@ struct WriteFaultsTest : WindowCommandsTest {
         return out.str();
     }
     std::string bytes(const std::string& file) {
-        return ReadFileBytes(folder / file).value_or("<missing>");
+        return readFileBytes(folder / file).value_or("<missing>");
     }
     // Names of the temporary files (".name.tmp-...") in the folder.
     std::vector<std::string> temporaries() {
@@ -120,7 +120,7 @@ const WritePath kWritePaths[] = {
      }},
     {"Save Puzzle As", "saved.sdk",
      [](WriteFaultsTest& t) {
-         ASSERT_FALSE(ReplaceFileAtomically(t.folder / "saved.sdk", "an earlier save"));
+         ASSERT_FALSE(replaceFileAtomically(t.folder / "saved.sdk", "an earlier save"));
          t.getPuzzle(1);
      },
      [](WriteFaultsTest& t) {
@@ -184,8 +184,8 @@ const WritePath kWritePaths[] = {
      }},
     {"Import Text File", "type3.pxz",
      [](WriteFaultsTest& t) {
-         const std::string cells = List(t.puzzle.puzzle) + "#" + List(t.puzzle.solution);
-         ASSERT_FALSE(WriteDataFile(t.folder / "in.txt", "batch\r\n[]1[]3[]2[]" + cells));
+         const std::string cells = list(t.puzzle.puzzle) + "#" + list(t.puzzle.solution);
+         ASSERT_FALSE(writeDataFile(t.folder / "in.txt", "batch\r\n[]1[]3[]2[]" + cells));
      },
      [](WriteFaultsTest& t) {
          t.host.fileChoices.push_back((t.folder / "in.txt").string());
@@ -203,7 +203,7 @@ const WritePath kWritePaths[] = {
      }},
     {"Create Text File", "puzzle.txt",
      [](WriteFaultsTest& t) {
-         ASSERT_FALSE(WriteDataFile(t.exportFile(), "an earlier export"));
+         ASSERT_FALSE(writeDataFile(t.exportFile(), "an earlier export"));
          t.getPuzzle(1);
      },
      [](WriteFaultsTest& t) {
@@ -273,7 +273,7 @@ TEST_P(EveryWriteFault, IsToldAndChangesNothing) {
 // its page through the same seam: tests/view/platform_layers.cpp).
 TEST_F(WriteFaultsTest, PrintedPageIsToldAndChangesNothing) {
     const fs::path file = folder / "page.pdf";
-    ASSERT_FALSE(ReplaceFileAtomically(file, "an earlier page"));
+    ASSERT_FALSE(replaceFileAtomically(file, "an earlier page"));
     for (const auto& [failure, code] : kFailures) {
         FailingFileSystem failing("page.pdf", failure);
         FileSystemOverride override(failing);
@@ -292,7 +292,7 @@ TEST_F(WriteFaultsTest, PrintedPageIsToldAndChangesNothing) {
 // Print Booklet into the PDF file the user names.
 TEST_F(WriteFaultsTest, BookletIsToldAndChangesNothing) {
     writeDatabase();
-    ASSERT_FALSE(ReplaceFileAtomically(folder / "booklet.pdf", "an earlier booklet"));
+    ASSERT_FALSE(replaceFileAtomically(folder / "booklet.pdf", "an earlier booklet"));
     for (const auto& [failure, code] : kFailures) {
         FailingFileSystem failing("booklet.pdf", failure);
         FileSystemOverride override(failing);

@@ -3,8 +3,8 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/shell/view/about_view.h"
-#include "ui/shell/view/help_view.h"
+#include "views/shell/about_view.h"
+#include "views/shell/help_view.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -5,11 +5,11 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/grid/view/forwarding_line_edit.h"
-#include "ui/grid/view/grid_view.h"
-#include "ui/grid/view/label_button.h"
-#include "ui/grid/view/marking_view.h"
-#include "ui/shell/view/main_view.h"
+#include "views/grid/forwarding_line_edit.h"
+#include "views/grid/grid_view.h"
+#include "views/grid/label_button.h"
+#include "views/grid/marking_view.h"
+#include "views/shell/main_view.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -92,7 +92,7 @@ class Accessibility : public QObject {
     void labelButtonsAnswerTheKeyboardAndScreenReaders() {
         testing::LoadedProgram program;
         MainView main(program.main());
-        Session& session = program.application.session();
+        ProgramState& session = program.application.session();
         auto number = [&](int n) { return main.toolButton(program.main().toolbar().number(n)); };
         LabelButton* five = number(5);
         QTest::keyClick(five, Qt::Key_Space);

@@ -3,13 +3,13 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/commands/visual_aid_commands.h"
-#include "ui/grid/marking_aids.h"
-#include "ui/grid/view/forwarding_line_edit.h"
-#include "ui/grid/view/grid_view.h"
-#include "ui/grid/view/label_button.h"
-#include "ui/grid/view/marking_view.h"
-#include "ui/grid/view/units.h"
+#include "application/commands/visual_aid_commands.h"
+#include "application/grid/marking_aids.h"
+#include "views/grid/forwarding_line_edit.h"
+#include "views/grid/grid_view.h"
+#include "views/grid/label_button.h"
+#include "views/grid/marking_view.h"
+#include "views/grid/screen_measures.h"
 
 #include <QFrame>
 #include <QtTest>
@@ -35,9 +35,9 @@ class AidsMarkingView : public QObject {
         setup.grid().setCellValue(1, "4");
         setup.grid().setCellValue(50, "4");
         QTest::mouseClick(setup.view.cell(50), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(setup.grid().board().cell(1).backColour, PaletteOf(kNineGrid)[4]);
+        QCOMPARE(setup.grid().board().cell(1).backColour, paletteOf(kNineGrid)[4]);
         QCOMPARE(setup.view.cell(1)->palette().color(QPalette::Base),
-                 colorFromBgr(PaletteOf(kNineGrid)[4]));
+                 colorFromBgr(paletteOf(kNineGrid)[4]));
     }
 
     void controlsFollowTheCreateLayout() {

@@ -2,11 +2,11 @@
 // its core and follow what the core offers, and words with buttons alone ask as the desktop's
 // message box.
 
+#include "application/grid/message_dialog.h"
+#include "application/print/booklet_dialog.h"
 #include "model/grid_kind.h"
-#include "ui/grid/message_dialog.h"
-#include "ui/grid/view/dialog_view.h"
-#include "ui/print/booklet_dialog.h"
-#include "ui/shell/view/qt_host.h"
+#include "views/grid/dialog_view.h"
+#include "views/shell/qt_host.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/grid/view/forwarding_line_edit.h"
-#include "ui/grid/view/grid_view.h"
-#include "ui/grid/view/units.h"
+#include "views/grid/forwarding_line_edit.h"
+#include "views/grid/grid_view.h"
+#include "views/grid/screen_measures.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -6,9 +6,9 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/grid/view/grid_view.h"
-#include "ui/shell/view/hint_panel_view.h"
-#include "ui/shell/view/main_view.h"
+#include "views/grid/grid_view.h"
+#include "views/shell/hint_panel_view.h"
+#include "views/shell/main_view.h"
 
 #include <QMdiSubWindow>
 #include <QScreen>

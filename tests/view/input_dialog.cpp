@@ -4,12 +4,12 @@
 
 #include "view/view_fixture.h"
 
-#include "model/session.h"
-#include "ui/grid/dialog_exchange.h"
-#include "ui/grid/input_dialog.h"
-#include "ui/grid/view/dialog_view.h"
-#include "ui/grid/view/forwarding_line_edit.h"
-#include "ui/shell/view/qt_host.h"
+#include "application/grid/dialog_exchange.h"
+#include "application/grid/input_dialog.h"
+#include "model/program_state.h"
+#include "views/grid/dialog_view.h"
+#include "views/grid/forwarding_line_edit.h"
+#include "views/shell/qt_host.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -182,7 +182,7 @@ class InputDialogViewTest : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(&view));
         }
         QtHost host;
-        Session session;
+        ProgramState session;
         DialogExchange exchange;
         InputDialog dialog;
         DialogView view;

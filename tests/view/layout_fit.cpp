@@ -4,12 +4,12 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/grid/view/forwarding_line_edit.h"
-#include "ui/grid/view/grid_view.h"
-#include "ui/grid/view/label_button.h"
-#include "ui/grid/view/marking_view.h"
-#include "ui/shell/view/fitted_label.h"
-#include "ui/shell/view/main_view.h"
+#include "views/grid/forwarding_line_edit.h"
+#include "views/grid/grid_view.h"
+#include "views/grid/label_button.h"
+#include "views/grid/marking_view.h"
+#include "views/shell/fitted_label.h"
+#include "views/shell/main_view.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -3,11 +3,11 @@
 
 #include "view/view_fixture.h"
 
-#include "ui/grid/view/grid_view.h"
-#include "ui/grid/view/label_button.h"
-#include "ui/grid/view/units.h"
-#include "ui/shell/view/main_view.h"
-#include "ui/shell/view/menu_view.h"
+#include "views/grid/grid_view.h"
+#include "views/grid/label_button.h"
+#include "views/grid/screen_measures.h"
+#include "views/shell/main_view.h"
+#include "views/shell/menu_view.h"
 
 #include <QAction>
 #include <QDragEnterEvent>

@@ -1,11 +1,11 @@
 // The conversions and platform helpers the views rely on: units, colours, symbol captions, the
 // display check and PDF output.
 
-#include "ui/grid/view/glyphs.h"
-#include "ui/grid/view/units.h"
-#include "ui/print/view/printer_output.h"
-#include "ui/shell/view/display_check.h"
-#include "ui/shell/view/display_settings.h"
+#include "views/grid/glyphs.h"
+#include "views/grid/screen_measures.h"
+#include "views/print/printer_output.h"
+#include "views/shell/display_check.h"
+#include "views/shell/display_settings.h"
 
 #include "support/failing_file_system.h"
 

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "ui/grid/view/units.h"
-#include "ui/print/print_layout.h"
-#include "ui/print/view/print_painter.h"
+#include "application/print/print_layout.h"
 #include "view_fixture.h"
+#include "views/grid/screen_measures.h"
+#include "views/print/print_painter.h"
 
 using namespace quorvel;
 
@@ -44,7 +44,7 @@ class PrintPageTest : public QObject {
                 const int column = (block - 1) % kind.blocksAcross() * kind.blockWidth + 1;
                 const int cell = kind.cellAt(row, column);
                 const QColor expected =
-                    view::colorFromBgr(PrintBlockShaded(kind, cell) ? kShadedBack : kPlainBack);
+                    view::colorFromBgr(printBlockShaded(kind, cell) ? kShadedBack : kPlainBack);
                 QCOMPARE(cellCorner(page, image, cell), expected);
             }
         }

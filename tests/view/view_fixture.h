@@ -2,8 +2,8 @@
 // The program's core over the real Qt Host, in a temporary program folder, with the main window
 // loaded and activated as the splash window's hand-over leaves it.
 
-#include "ui/app/application.h"
-#include "ui/shell/view/qt_host.h"
+#include "application/composition/application.h"
+#include "views/shell/qt_host.h"
 
 #include <QTemporaryDir>
 

@@ -3,10 +3,10 @@
 
 #include "view/view_fixture.h"
 
-#include "solver/solve_texts.h"
-#include "ui/print/print_layout.h"
-#include "ui/shell/view/main_view.h"
-#include "ui/shell/view/menu_view.h"
+#include "application/print/print_layout.h"
+#include "engines/solver/solve_texts.h"
+#include "views/shell/main_view.h"
+#include "views/shell/menu_view.h"
 
 #include <QAction>
 #include <QtTest>

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/session/menu_paths.h"
-#include "ui/session/open_dialog.h"
-#include "ui/session/script_session.h"
+#include "application/session/menu_paths.h"
+#include "application/session/open_dialog.h"
+#include "application/session/script_session.h"
 
 namespace quorvel {
 
@@ -39,7 +39,7 @@ const std::vector<std::string> kClipboardTexts = {kNine,
                                                   "F" + std::string(224, '.'),
                                                   "no puzzle here"};
 
-std::string Trimmed(const std::string& text) {
+std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
@@ -79,8 +79,8 @@ std::string RandomActions::mainWindowLine(ScriptSession& session) {
         std::vector<std::string> buttons;
         for (const ToolButton& button : main.toolbar().all()) {
             if (!button.visible || !button.enabled) continue;
-            const std::string tip = Trimmed(button.toolTip);
-            buttons.push_back(tip.empty() ? Trimmed(button.caption) : tip);
+            const std::string tip = trimmed(button.toolTip);
+            buttons.push_back(tip.empty() ? trimmed(button.caption) : tip);
         }
         if (!buttons.empty()) return (chance(15) ? "press right " : "press ") + any(buttons);
     }
@@ -96,7 +96,7 @@ std::string RandomActions::mainWindowLine(ScriptSession& session) {
 
     // A person opens a menu, which brings its items up to date, and then chooses one of them.
     std::vector<std::string> menus;
-    for (const MenuPath& path : AllMenuPaths(main.menus())) {
+    for (const MenuPath& path : allMenuPaths(main.menus())) {
         if (path.item->menu != Menu::Bar || !main.menus().isEffective(*path.item)) continue;
         if (path.text == "Quit" && !chance(3)) continue;
         menus.push_back(path.text);
@@ -109,7 +109,7 @@ std::optional<std::string> RandomActions::menuItemLine(ScriptSession& session) {
     const MenuBar& menus = session.program().mainWindow().menus();
     const std::string prefix = std::exchange(openedMenu_, "") + " > ";
     std::vector<std::string> items;
-    for (const MenuPath& path : AllMenuPaths(menus)) {
+    for (const MenuPath& path : allMenuPaths(menus)) {
         // Print Booklet may generate a thousand puzzles, minutes of a run; its session script
         // covers it.
         if (path.text.starts_with(prefix) && !path.item->submenu && menus.isEffective(*path.item) &&

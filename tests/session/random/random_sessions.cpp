@@ -24,11 +24,11 @@
 #include <set>
 #include <sstream>
 
+#include "application/session/script_session.h"
 #include "session/random/random_actions.h"
 #include "session/random/session_invariants.h"
 #include "storage/data_location.h"
 #include "storage/shipped_files.h"
-#include "ui/session/script_session.h"
 
 namespace quorvel {
 
@@ -48,13 +48,13 @@ constexpr int kHangMs = 60'000;
 
 using LineChooser = std::function<std::optional<std::string>(ScriptSession&)>;
 
-double ProcessSeconds() {
+double processSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-fs::path SessionFolder(pid_t child) {
+fs::path sessionFolder(pid_t child) {
     const fs::path memory = "/dev/shm";
     const fs::path base = fs::is_directory(memory) ? memory : fs::temp_directory_path();
     return base / ("quorvel-random-session-" + std::to_string(child));
@@ -62,17 +62,17 @@ fs::path SessionFolder(pid_t child) {
 
 // In the child: runs the session, writing "L line" before each line, "B kind<TAB>detail" for a
 // broken invariant and "E" at the end to `out`.
-void RunChild(const LineChooser& choose, std::FILE* out) {
-    const fs::path folder = SessionFolder(getpid());
+void runChild(const LineChooser& choose, std::FILE* out) {
+    const fs::path folder = sessionFolder(getpid());
     fs::create_directories(folder);
-    SeedMissingDataFiles(ShippedDataFolder(ExecutableFolder()), folder);
+    seedMissingDataFiles(shippedDataFolder(executableFolder()), folder);
     std::ostringstream dumps;
     ScriptSession session(folder, dumps);
     SessionInvariants invariants(folder);
     std::optional<Breach> breach;
     double started = 0;
     const auto lines = [&]() -> std::optional<std::string> {
-        if (started > 0 && ProcessSeconds() - started > kStepLimitSeconds) {
+        if (started > 0 && processSeconds() - started > kStepLimitSeconds) {
             breach = Breach{"slow step", "over " + std::to_string(kStepLimitSeconds) + " s"};
         }
         if (!breach) breach = invariants.check(session);
@@ -82,7 +82,7 @@ void RunChild(const LineChooser& choose, std::FILE* out) {
         invariants.beforeLine(session, *line);
         std::fprintf(out, "L %s\n", line->c_str());
         std::fflush(out);
-        started = ProcessSeconds();
+        started = processSeconds();
         return line;
     };
     const std::optional<ScriptError> error = session.run(lines);
@@ -99,7 +99,7 @@ struct Outcome {
 };
 
 // Runs a session in a child process and reads what it reported.
-Outcome RunIsolated(const LineChooser& choose) {
+Outcome runIsolated(const LineChooser& choose) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
     std::cout.flush();
@@ -107,7 +107,7 @@ Outcome RunIsolated(const LineChooser& choose) {
     if (child == 0) {
         close(pipeEnds[0]);
         std::FILE* out = fdopen(pipeEnds[1], "w");
-        RunChild(choose, out);
+        runChild(choose, out);
         std::fclose(out);
         _exit(0);
     }
@@ -143,7 +143,7 @@ Outcome RunIsolated(const LineChooser& choose) {
     close(pipeEnds[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    fs::remove_all(SessionFolder(child));
+    fs::remove_all(sessionFolder(child));
     const std::string last = outcome.lines.empty() ? "start" : outcome.lines.back();
     if (hung) {
         outcome.breach = Breach{"hang", "no progress for a minute after \"" + last + "\""};
@@ -155,9 +155,9 @@ Outcome RunIsolated(const LineChooser& choose) {
     return outcome;
 }
 
-Outcome Replay(const std::vector<std::string>& lines) {
+Outcome replay(const std::vector<std::string>& lines) {
     std::size_t next = 0;
-    return RunIsolated([&](ScriptSession&) -> std::optional<std::string> {
+    return runIsolated([&](ScriptSession&) -> std::optional<std::string> {
         if (next == lines.size()) return std::nullopt;
         return lines[next++];
     });
@@ -165,9 +165,9 @@ Outcome Replay(const std::vector<std::string>& lines) {
 
 // Delta debugging: drops ever smaller runs of lines while the script still breaks the same
 // invariant.
-std::vector<std::string> Shrink(std::vector<std::string> lines, const std::string& kind) {
+std::vector<std::string> shrink(std::vector<std::string> lines, const std::string& kind) {
     const auto stillFails = [&kind](const std::vector<std::string>& candidate) {
-        const Outcome outcome = Replay(candidate);
+        const Outcome outcome = replay(candidate);
         return outcome.breach && outcome.breach->kind == kind;
     };
     std::size_t parts = 2;
@@ -191,7 +191,7 @@ std::vector<std::string> Shrink(std::vector<std::string> lines, const std::strin
     return lines;
 }
 
-void PrintScript(const Breach& breach, const std::vector<std::string>& lines) {
+void printScript(const Breach& breach, const std::vector<std::string>& lines) {
     std::cout << "# " << breach.kind << ": " << breach.detail << '\n';
     for (const std::string& line : lines)
         std::cout << line << '\n';
@@ -205,7 +205,7 @@ struct Options {
     std::string replay;
 };
 
-int RunRandomSessions(const Options& options) {
+int runRandomSessions(const Options& options) {
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -218,16 +218,16 @@ int RunRandomSessions(const Options& options) {
          ++seed) {
         RandomActions actions(seed, options.steps);
         const Outcome outcome =
-            RunIsolated([&actions](ScriptSession& session) { return actions.next(session); });
+            runIsolated([&actions](ScriptSession& session) { return actions.next(session); });
         ++sequences;
         steps += static_cast<long>(outcome.lines.size());
         if (!outcome.breach || !failedKinds.insert(outcome.breach->kind).second) continue;
         std::cout << "seed " << seed << " fails after " << outcome.lines.size()
                   << " lines: " << outcome.breach->kind << ": " << outcome.breach->detail << '\n';
-        const std::vector<std::string> shrunk = Shrink(outcome.lines, outcome.breach->kind);
-        const Outcome again = Replay(shrunk);
+        const std::vector<std::string> shrunk = shrink(outcome.lines, outcome.breach->kind);
+        const Outcome again = replay(shrunk);
         std::cout << "shrunk to " << shrunk.size() << " lines:\n";
-        PrintScript(again.breach.value_or(*outcome.breach), shrunk);
+        printScript(again.breach.value_or(*outcome.breach), shrunk);
     }
     const double seconds = elapsed();
     std::cout << "random sessions: " << sequences << " sequences (seeds " << options.seed << ".."
@@ -238,7 +238,7 @@ int RunRandomSessions(const Options& options) {
     return failedKinds.empty() ? 0 : 1;
 }
 
-int ReplayScript(const std::string& file) {
+int replayScript(const std::string& file) {
     std::ifstream in(file);
     if (!in) {
         std::cerr << "random-sessions: cannot read " << file << '\n';
@@ -247,7 +247,7 @@ int ReplayScript(const std::string& file) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    const Outcome outcome = Replay(lines);
+    const Outcome outcome = replay(lines);
     if (!outcome.breach) return 0;
     std::cout << outcome.breach->kind << ": " << outcome.breach->detail << '\n';
     return 1;
@@ -277,6 +277,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (!options.replay.empty()) return quorvel::ReplayScript(options.replay);
-    return quorvel::RunRandomSessions(options);
+    if (!options.replay.empty()) return quorvel::replayScript(options.replay);
+    return quorvel::runRandomSessions(options);
 }

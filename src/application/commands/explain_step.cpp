@@ -1,0 +1,194 @@
+#include "application/commands/explain_step.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "application/grid/grid_events.h"
+#include "application/grid/grid_window.h"
+#include "application/grid/key_event.h"
+#include "application/grid/puzzle_board.h"
+#include "application/shell/main_window.h"
+#include "engines/logic/step_text.h"
+
+namespace quorvel {
+
+namespace {
+
+ValueMask bit(int value) {
+    return static_cast<ValueMask>(1u << value);
+}
+
+std::vector<CandidateMark> marksOf(const std::vector<logic::CellValue>& node) {
+    std::vector<CandidateMark> marks;
+    for (const logic::CellValue& candidate : node)
+        marks.push_back({candidate.cell, candidate.value});
+    return marks;
+}
+
+// The chain of the path's first chain step, over the grid as that step finds it: the cells the
+// chain passes through and those the step takes candidates from show their candidates. One chain
+// only: a path of several chain steps drawn at once would be a tangle.
+ChainMarks chainMarksOf(const logic::LogicPath& path, const std::vector<int>& values,
+                        const std::vector<ValueMask>& candidates) {
+    ChainMarks marks;
+    logic::LogicGrid grid(path.kind, values, candidates);
+    const auto chained = std::find_if(path.steps.begin(), path.steps.end(),
+                                      [](const logic::Step& step) { return !step.chain.empty(); });
+    if (chained == path.steps.end()) return marks;
+    for (auto step = path.steps.begin(); step != chained; ++step)
+        grid.apply(*step);
+    for (const logic::ChainLink& link : chained->chain) {
+        for (const auto* node : {&link.from, &link.to}) {
+            for (const logic::CellValue& candidate : *node) {
+                marks.shown[candidate.cell] = grid.candidates(candidate.cell);
+                marks.ringed[candidate.cell] |= bit(candidate.value);
+            }
+        }
+        marks.links.push_back({marksOf(link.from), marksOf(link.to), link.strong});
+    }
+    for (const logic::CellValue& removed : chained->eliminations) {
+        marks.shown[removed.cell] = grid.candidates(removed.cell);
+        marks.removed[removed.cell] |= bit(removed.value);
+    }
+    return marks;
+}
+
+// A step as the hint panel shows it: its text, and for a chain step the chain one link a line,
+// unless the text already runs in lines (the forcing steps).
+std::string panelText(const GridKind& kind, const logic::Step& step) {
+    std::string text = step.text;
+    if (text.find('\n') != std::string::npos) return text;
+    for (const std::string& line : logic::chainLines(kind, step.chain))
+        text += "\n" + line;
+    return text;
+}
+
+}  // namespace
+
+void ExplainNextStep::press(GridWindow& window) {
+    clearMarks();
+    const std::vector<int> values = shownValues(window.board());
+    const std::vector<ValueMask> candidates = window.notedCandidates();
+    if (&window != window_ || values != values_ || candidates != candidates_ || stage_ >= 3) {
+        window_ = &window;
+        stage_ = 0;
+        path_ = logic::hintPath(window.kind(), values, candidates);
+    }
+    if (path_.end != logic::PathEnd::Placed) {
+        mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, Alignment::Centre);
+        // The notes took out a value the solution needs: the cell that lacks it is marked.
+        if (path_.end == logic::PathEnd::CandidateRemoved)
+            mark(window, path_.needed.cell, kMistakeCellBack);
+        stage_ = 0;
+        values_ = values;
+        candidates_ = candidates;
+        return;
+    }
+    ++stage_;
+    if (stage_ == 1) firstStage(window);
+    if (stage_ == 2) secondStage(window);
+    if (stage_ == 3) thirdStage(window);
+    values_ = shownValues(window.board());
+    candidates_ = window.notedCandidates();
+}
+
+// The first step of the path is where the user has to start looking, even when a later step
+// is the one that places: naming only the placing step would point at a cell that, on the grid
+// as shown, still has several candidates.
+void ExplainNextStep::firstStage(GridWindow& window) {
+    const logic::Step& first = path_.steps.front();
+    std::string message = first.summary();
+    if (path_.steps.size() > 1)
+        message += ": " + std::to_string(path_.steps.size()) + " steps lead to the next value";
+    mainWindow_.showMessage(message, colour::kBlue, Alignment::Centre);
+    markUnits(window, first);
+    if (first.units.empty()) {
+        for (const int cell : first.cells)
+            mark(window, cell, kHintUnitBack);
+        for (const logic::CellValue& placed : first.placements)
+            mark(window, placed.cell, kHintUnitBack);
+    }
+}
+
+void ExplainNextStep::markUnits(GridWindow& window, const logic::Step& step) {
+    const GridKind& kind = window.kind();
+    for (const logic::UnitRef& unit : step.units) {
+        for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+            const bool inUnit = unit.type == UnitType::Row      ? kind.rowOf(cell) == unit.index
+                                : unit.type == UnitType::Column ? kind.columnOf(cell) == unit.index
+                                                                : kind.blockOf(cell) == unit.index;
+            if (inUnit) mark(window, cell, kHintUnitBack);
+        }
+    }
+}
+
+void ExplainNextStep::secondStage(GridWindow& window) {
+    const logic::CellValue target = path_.steps.back().placements.front();
+    HintPanel panel;
+    panel.shown = true;
+    panel.title = "Hint for " + logic::cellName(window.kind(), target.cell);
+    for (const logic::Step& step : path_.steps)
+        markUnits(window, step);
+    for (const logic::Step& step : path_.steps) {
+        panel.lines.push_back(panelText(window.kind(), step));
+        for (const int cell : step.cells)
+            mark(window, cell, kHintPatternBack);
+        for (const logic::CellValue& removed : step.eliminations)
+            mark(window, removed.cell, kHintEliminationBack);
+    }
+    mark(window, target.cell, kHintTargetBack);
+    window.setChainMarks(
+        chainMarksOf(path_, shownValues(window.board()), window.notedCandidates()));
+    mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, Alignment::Centre);
+    mainWindow_.setHintPanel(std::move(panel));
+}
+
+// The eliminations of the steps cross out those notes, and the value goes in as typed keys
+// followed by Enter, the way a user enters it: one step of the state history.
+void ExplainNextStep::thirdStage(GridWindow& window) {
+    for (const logic::Step& step : path_.steps) {
+        for (const logic::CellValue& removed : step.eliminations) {
+            window.setNotes(removed.cell, static_cast<ValueMask>(window.storedNotes(removed.cell) &
+                                                                 ~(1u << removed.value)));
+        }
+    }
+    const logic::CellValue target = path_.steps.back().placements.front();
+    window.requestFocus(target.cell);
+    for (const char digit : std::to_string(target.value))
+        window.cellKey(target.cell, {digit, 0, std::string(1, digit)});
+    window.cellKey(target.cell, {key::kEnter, 0, "\r"});
+}
+
+void ExplainNextStep::mark(GridWindow& window, int cell, Colour backColour) {
+    const CellView& view = window.board().cell(cell);
+    if (std::find_if(marked_.begin(), marked_.end(),
+                     [cell](const auto& marked) { return marked.first == cell; }) == marked_.end())
+        marked_.emplace_back(cell, view.backColour);
+    window.board().setCellColours(cell, view.foreColour, backColour);
+    window.notifyCellChanged(cell);
+}
+
+void ExplainNextStep::clearMarks() {
+    if (window_ != nullptr) {
+        for (const auto& [cell, backColour] : marked_) {
+            window_->board().setCellColours(cell, window_->board().cell(cell).foreColour,
+                                            backColour);
+            window_->notifyCellChanged(cell);
+        }
+        window_->setChainMarks({});
+    }
+    marked_.clear();
+    if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});
+}
+
+void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& activeGrid) {
+    const auto command = std::make_shared<ExplainNextStep>(mainWindow);
+    mainWindow.commands().setAction(Command::ExplainNextStep, [command, activeGrid] {
+        if (GridWindow* window = activeGrid ? activeGrid() : nullptr) command->press(*window);
+    });
+    mainWindow.commands().setAction(Command::ClearExplanationMarks,
+                                    [command] { command->clearMarks(); });
+}
+
+}  // namespace quorvel

@@ -1,0 +1,55 @@
+#pragma once
+// Explain Next Step (F4, Assist Solve): the logic solver's next placement in three presses on an
+// unchanged grid, starting from the user's notes when the grid has any (a cell without notes
+// keeps every candidate the grid leaves it); notes that took out a value the solution needs are
+// named instead and the cell that lacks it is marked. First press: the message line names the first
+// step's technique and where
+// ("Hidden Single in block 7"; "Naked Pair in row 3: 3 steps lead to the next value" when more
+// steps follow) and that step's unit is highlighted. Second: the hint panel lists the steps leading
+// to the placement (a chain step's chain one link a line), and the grid marks the pattern cells,
+// the cells that lose candidates and the target cell, and draws the first chain step's chain.
+// Third: the steps' eliminations cross out those notes and the value is typed into the target cell
+// as the user would type it, so the consistency check runs and Undo takes both back. A changed
+// grid or another grid window starts again at the first press; the next other command clears the
+// marks.
+
+#include <utility>
+#include <vector>
+
+#include "application/commands/grid_setup.h"  // ActiveGridWindow
+#include "engines/logic/logic_solver.h"
+#include "model/colour.h"
+
+namespace quorvel {
+
+class GridWindow;
+class MainWindow;
+
+class ExplainNextStep {
+  public:
+    explicit ExplainNextStep(MainWindow& mainWindow) : mainWindow_(mainWindow) {}
+
+    void press(GridWindow& window);
+    // Restores the colours of the marked cells and closes the hint panel.
+    void clearMarks();
+
+  private:
+    void firstStage(GridWindow& window);
+    void secondStage(GridWindow& window);
+    void thirdStage(GridWindow& window);
+    void markUnits(GridWindow& window, const logic::Step& step);
+    void mark(GridWindow& window, int cell, Colour backColour);
+
+    MainWindow& mainWindow_;
+    GridWindow* window_ = nullptr;       // the grid window the stages belong to
+    std::vector<int> values_;            // and its values after the last press
+    std::vector<ValueMask> candidates_;  // and the candidates its notes left then
+    int stage_ = 0;                      // presses done on that grid
+    logic::LogicPath path_;
+    std::vector<std::pair<int, Colour>> marked_;  // cells marked, with their own back colour
+};
+
+// Registers Explain Next Step and the clearing of its marks in the main window's command table.
+void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& activeGrid);
+
+}  // namespace quorvel

@@ -1,0 +1,167 @@
+#include "engines/logic/chain_graph.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <memory>
+
+#include "engines/logic/step_text.h"
+
+namespace quorvel::logic {
+
+ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
+    : grid_(grid), index_(kCandidateCount, -1) {
+    const GridKind& kind = grid.kind();
+    std::array<CellSet, kMaxSide + 1>& holding = holding_;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell)
+        for (const int value : valuesOf(grid.candidates(cell))) {
+            index_[candidateIndex(cell, value)] = static_cast<int>(nodes_.size());
+            ChainNode node{value, {}, cell, false};
+            node.cells.insert(cell);
+            nodes_.push_back(node);
+            holding[value].insert(cell);
+        }
+    candidateCount_ = static_cast<int>(nodes_.size());
+    const int side = grid.side();
+    if (grouped)
+        for (int value = 1; value <= side; ++value)
+            for (int block = 2 * side; block < 3 * side; ++block)
+                for (int line = 0; line < 2 * side; ++line) {
+                    const CellSet cells =
+                        holding[value] & unitSet(kind, block) & unitSet(kind, line);
+                    if (cells.count() >= 2) nodes_.push_back({value, cells, cells.first(), true});
+                }
+    for (const ChainNode& node : nodes_)
+        seeAll_.push_back(seeingAll(kind, node.cells));
+    strong_.assign(nodes_.size(), {});
+    weak_.assign(nodes_.size(), {});
+    for (int cell = 1; cell <= grid.cellCount(); ++cell)
+        if (std::popcount(grid.candidates(cell)) == 2) {
+            const std::vector<int> pair = valuesOf(grid.candidates(cell));
+            addStrong(candidateNode(cell, pair[0]), candidateNode(cell, pair[1]));
+        }
+    std::array<std::vector<int>, kMaxSide + 1> byValue;
+    for (int id = 0; id < nodeCount(); ++id)
+        byValue[nodes_[id].value].push_back(id);
+    // A unit's places for a value split into two nodes.
+    std::vector<int> inUnit;
+    for (int unit = 0; unit < 3 * side; ++unit)
+        for (int value = 1; value <= side; ++value) {
+            const CellSet places = holding[value] & unitSet(kind, unit);
+            if (places.count() < 2) continue;
+            inUnit.clear();
+            for (const int id : byValue[value])
+                if ((nodes_[id].cells - places).empty() && nodes_[id].cells != places)
+                    inUnit.push_back(id);
+            for (std::size_t i = 0; i < inUnit.size(); ++i)
+                for (std::size_t j = i + 1; j < inUnit.size(); ++j) {
+                    const CellSet& a = nodes_[inUnit[i]].cells;
+                    const CellSet& b = nodes_[inUnit[j]].cells;
+                    if (!a.intersects(b) && (a | b) == places) addStrong(inUnit[i], inUnit[j]);
+                }
+        }
+    std::array<std::vector<int>, kMaxSide + 1> linkedByValue;
+    for (int id = 0; id < nodeCount(); ++id)
+        if (!strong_[id].empty()) linkedByValue[nodes_[id].value].push_back(id);
+    for (int id = 0; id < nodeCount(); ++id) {
+        const ChainNode& node = nodes_[id];
+        if (!node.group)
+            for (const int value : valuesOf(grid.candidates(node.cell))) {
+                const int other = candidateNode(node.cell, value);
+                if (value != node.value && !strong_[other].empty()) weak_[id].push_back(other);
+            }
+        for (const int other : linkedByValue[node.value])
+            if (other != id && weaklyLinked(id, other)) weak_[id].push_back(other);
+    }
+}
+
+void ChainGraph::addStrong(int a, int b) {
+    if (std::find(strong_[a].begin(), strong_[a].end(), b) != strong_[a].end()) return;
+    strong_[a].push_back(b);
+    strong_[b].push_back(a);
+}
+
+bool ChainGraph::weaklyLinked(int a, int b) const {
+    const ChainNode& x = nodes_[a];
+    const ChainNode& y = nodes_[b];
+    if (x.value != y.value) return !x.group && !y.group && x.cell == y.cell;
+    return !x.cells.intersects(y.cells) && (y.cells - seeAll_[a]).empty();
+}
+
+std::vector<CellValue> ChainGraph::candidatesSeen(int id) const {
+    const ChainNode& node = nodes_[id];
+    std::vector<CellValue> seen;
+    if (!node.group)
+        for (const int value : valuesOf(grid_.candidates(node.cell)))
+            if (value != node.value) seen.push_back({node.cell, value});
+    seeAll_[id].forEach([&](int cell) {
+        if (grid_.hasCandidate(cell, node.value)) seen.push_back({cell, node.value});
+    });
+    return seen;
+}
+
+std::vector<CellValue> ChainGraph::nodeCandidates(int id) const {
+    std::vector<CellValue> candidates;
+    nodes_[id].cells.forEach([&](int cell) { candidates.push_back({cell, nodes_[id].value}); });
+    return candidates;
+}
+
+std::string ChainGraph::literalText(int literal) const {
+    return nodeText(grid_.kind(), nodeCandidates(nodeOf(literal)), isOn(literal));
+}
+
+std::string ChainGraph::chainText(const std::vector<int>& literals) const {
+    std::string text;
+    for (std::size_t i = 0; i < literals.size(); ++i)
+        text += (i > 0 ? ", so " : "") + literalText(literals[i]);
+    return text;
+}
+
+void ChainGraph::addLinks(const std::vector<int>& literals, std::vector<ChainLink>& links) const {
+    for (std::size_t i = 1; i < literals.size(); ++i)
+        links.push_back({nodeCandidates(nodeOf(literals[i - 1])),
+                         nodeCandidates(nodeOf(literals[i])), isOn(literals[i])});
+}
+
+const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped) {
+    thread_local std::array<std::unique_ptr<ChainGraph>, 2> cache;
+    std::unique_ptr<ChainGraph>& kept = cache[grouped ? 1 : 0];
+    bool same = kept && kept->grid().side() == grid.side();
+    for (int cell = 1; same && cell <= grid.cellCount(); ++cell)
+        same = kept->grid().candidates(cell) == grid.candidates(cell) &&
+               kept->grid().value(cell) == grid.value(cell);
+    if (!same) kept = std::make_unique<ChainGraph>(grid, grouped);
+    return *kept;
+}
+
+void BreadthFirst::reset(int count) {
+    if (static_cast<int>(stamp_.size()) < count) {
+        stamp_.resize(count, 0);
+        parent_.resize(count);
+        depth_.resize(count);
+    }
+    if (++walk_ == 0) {
+        std::fill(stamp_.begin(), stamp_.end(), 0);
+        walk_ = 1;
+    }
+    order_.clear();
+}
+
+bool BreadthFirst::reach(int state, int from) {
+    if (reached(state)) return false;
+    stamp_[state] = walk_;
+    parent_[state] = from;
+    depth_[state] = from < 0 ? 0 : depth_[from] + 1;
+    order_.push_back(state);
+    return true;
+}
+
+std::vector<int> BreadthFirst::pathTo(int state) const {
+    std::vector<int> path;
+    for (int at = state; at >= 0; at = parent_[at])
+        path.push_back(at);
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,30 @@
+#pragma once
+// The technique finders. Each reports every instance of its technique that removes or places
+// something, in a fixed order, until the sink asks it to stop. Instances that change nothing are
+// never reported. A finder serving one technique is `Finder` (engines/logic/technique.h) and
+// declared by its row of the technique table; the finders below serve a family, each row passing
+// the arguments that pick its technique.
+
+#include "engines/logic/logic_grid.h"
+#include "engines/logic/step.h"
+#include "engines/logic/technique.h"
+
+namespace quorvel::logic {
+
+// Fish without fins, finned fish, and Sashimi fish (finned, with a base line that holds the value
+// only once apart from its fins).
+enum class FishFins { None, Finned, Sashimi };
+
+// Each returns false when the sink ended the search, true when it ran to the end.
+bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink);
+bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink);
+bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& sink);
+// The uniqueness techniques find nothing unless grid.oneSolution(). `technique` is one of the
+// Unique Rectangle types or Hidden Rectangle.
+bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);
+// AIC and nice loops, plain or (`grouped`) with at least one group node
+// (engines/logic/chain_graph.h).
+bool findAic(const LogicGrid& grid, bool grouped, const StepSink& sink);
+bool findNiceLoop(const LogicGrid& grid, bool continuous, bool grouped, const StepSink& sink);
+
+}  // namespace quorvel::logic

@@ -1,0 +1,321 @@
+// Forcing chains and forcing nets (engines/logic/net.h):
+//   contradiction: assuming a candidate true (false) leads to a contradiction, so it is false
+//                  (true);
+//   verity:        every candidate of a cell, every place of a value in a unit, or a candidate
+//                  both true and false, leads to the same conclusion, which therefore holds.
+// Forcing Chain Contradiction and Verity follow only the chain graph's links; Forcing Net
+// follows singles on the narrowing copy, then adds Locked Candidates, then nested nets, one
+// depth at a time. The nets are searched without records; the steps shown run again recording,
+// and a depth's steps are reported simplest (fewest nodes) first.
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "engines/logic/finders.h"
+#include "engines/logic/net.h"
+#include "engines/logic/step_text.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+// Nets nest only on a grid the exact counter has shown to have one solution, and no deeper than
+// this: elsewhere a candidate may hold in one solution and not in another, and the ever deeper
+// search would find nothing at ever greater cost.
+constexpr int kDeepestNet = 5;
+constexpr int kDeepestUnnested = 1;
+
+// What one assumption led to: per value, the cells it placed it in and those it removed it from.
+struct Outcome {
+    bool contradiction = false;
+    int reach = 0;  // candidates placed or removed on the way
+    std::array<CellSet, kMaxSide + 1> placed;
+    std::array<CellSet, kMaxSide + 1> removed;
+};
+
+Outcome follow(const LogicGrid& grid, const NetState& base, int depth, CellValue candidate,
+               bool on) {
+    Net net(grid, base, depth, false);
+    Outcome outcome;
+    outcome.contradiction = !net.assume(candidate, on);
+    outcome.reach = net.reach();
+    if (!outcome.contradiction)
+        for (int value = 1; value <= grid.side(); ++value) {
+            outcome.placed[value] = net.state().placing[value];
+            outcome.removed[value] =
+                base.holding[value] - net.state().holding[value] - net.state().placing[value];
+        }
+    return outcome;
+}
+
+// A source of cases: a candidate true and false, a cell's candidates, or a unit's places.
+struct Source {
+    std::vector<std::pair<CellValue, bool>> cases;
+    std::string header;  // "r4c4 is 3, 5 or 7"
+    std::string where;
+};
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += "\n" + line;
+    return text;
+}
+
+Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, CellValue candidate,
+                       bool on) {
+    const GridKind& kind = grid.kind();
+    const NetState base(grid);
+    Net net(grid, base, depth, true);
+    net.assume(candidate, on);
+    Step step;
+    const std::vector<std::string> lines = net.contradictionLines(step.chain);
+    (on ? step.eliminations : step.placements).push_back(candidate);
+    step.values = {candidate.value};
+    step.cells = {candidate.cell};
+    step.depth = std::max(depth, 0);
+    finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
+               "if " + candidateText(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
+                   net.contradictionText());
+    return step;
+}
+
+Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Source& source,
+                CellValue target, bool on) {
+    const GridKind& kind = grid.kind();
+    Step step;
+    std::string text = source.header + ":";
+    std::set<int> cells;
+    const NetState base(grid);
+    for (const auto& [candidate, caseOn] : source.cases) {
+        Net net(grid, base, depth, true);
+        net.assume(candidate, caseOn);
+        text += joinLines(net.targetLines(target, on, step.chain));
+        cells.insert(candidate.cell);
+    }
+    (on ? step.placements : step.eliminations).push_back(target);
+    step.values = {source.cases.front().first.value};
+    step.cells.assign(cells.begin(), cells.end());
+    step.depth = std::max(depth, 0);
+    finishStep(kind, step, technique, source.where,
+               text + "\nevery case ends with " + candidateText(kind, target, on));
+    return step;
+}
+
+std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCandidates) {
+    const GridKind& kind = grid.kind();
+    std::vector<Source> found;
+    const std::size_t fewest = withPairs ? 2 : 3;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+        const std::vector<int> values = valuesOf(grid.candidates(cell));
+        if (values.size() < fewest) continue;
+        Source source;
+        for (const int value : values)
+            source.cases.push_back({{cell, value}, true});
+        source.header = cellName(kind, cell) + " is " + orList(valueList(values));
+        source.where = "from " + cellName(kind, cell);
+        found.push_back(std::move(source));
+    }
+    for (int unit = 0; unit < grid.unitCount(); ++unit)
+        for (int value = 1; value <= grid.side(); ++value) {
+            const unsigned where = grid.positions(unit, value);
+            if (static_cast<std::size_t>(std::popcount(where)) < fewest) continue;
+            Source source;
+            std::vector<int> cells;
+            for (unsigned rest = where; rest != 0; rest &= rest - 1) {
+                const int cell = grid.unitCells(unit)[std::countr_zero(rest)];
+                cells.push_back(cell);
+                source.cases.push_back({{cell, value}, true});
+            }
+            source.header =
+                placesText(kind, value, cells) + " (its places in " + unitName(kind, unit) + ")";
+            source.where = "from " + std::to_string(value) + " in " + unitName(kind, unit);
+            found.push_back(std::move(source));
+        }
+    if (withCandidates)
+        for (int cell = 1; cell <= grid.cellCount(); ++cell)
+            for (const int value : valuesOf(grid.candidates(cell))) {
+                const CellValue candidate{cell, value};
+                found.push_back({{{candidate, true}, {candidate, false}},
+                                 candidateText(kind, candidate, true) + " or is not",
+                                 "from " + cellName(kind, cell)});
+            }
+    return found;
+}
+
+// A contradiction (source -1: `candidate` assumed `on`) or a verity (`candidate` placed when
+// `on`, removed when not, in every case of the source).
+struct Hit {
+    int source = -1;
+    CellValue candidate;
+    bool on = false;
+    int reach = 0;  // how far the nets went: the simplest show first
+    // The conclusion: the candidate and whether it is placed.
+    std::pair<CellValue, bool> conclusion() const { return {candidate, source < 0 ? !on : on}; }
+};
+
+// The outcomes of the assumptions at one depth, each followed once when first needed.
+class Search {
+  public:
+    Search(const LogicGrid& grid, int depth) : grid_(grid), depth_(depth), base_(grid) {
+        for (int cell = 1; cell <= grid.cellCount(); ++cell)
+            for (const int value : valuesOf(grid.candidates(cell))) {
+                index_[candidateIndex(cell, value)] = static_cast<int>(candidates_.size());
+                candidates_.push_back({cell, value});
+            }
+        outcomes_.resize(2 * candidates_.size());
+    }
+
+    const Outcome& outcome(CellValue candidate, bool on) {
+        auto& slot =
+            outcomes_[2 * index_[candidateIndex(candidate.cell, candidate.value)] + (on ? 1 : 0)];
+        if (!slot) slot = std::make_unique<Outcome>(follow(grid_, base_, depth_, candidate, on));
+        return *slot;
+    }
+
+    // Calls found(hit) for each contradiction, each candidate assumed true and then false,
+    // until it returns false; false then.
+    template <typename Found>
+    bool contradictions(const Found& found) {
+        for (const bool on : {true, false})
+            for (const CellValue& candidate : candidates_)
+                if (const Outcome& result = outcome(candidate, on);
+                    result.contradiction && !found(Hit{-1, candidate, on, result.reach}))
+                    return false;
+        return true;
+    }
+
+    // The same for what every case of a source agrees on.
+    template <typename Found>
+    bool verities(const std::vector<Source>& sources, const Found& found) {
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            std::array<CellSet, kMaxSide + 1> placed;
+            std::array<CellSet, kMaxSide + 1> removed;
+            bool first = true;
+            int reach = 0;
+            for (const auto& [candidate, on] : sources[i].cases) {
+                const Outcome& result = outcome(candidate, on);
+                if (result.contradiction) break;
+                reach += result.reach;
+                for (int value = 1; value <= grid_.side(); ++value) {
+                    placed[value] =
+                        first ? result.placed[value] : placed[value] & result.placed[value];
+                    removed[value] =
+                        first ? result.removed[value] : removed[value] & result.removed[value];
+                }
+                first = false;
+                if (&candidate == &sources[i].cases.back().first)
+                    for (int value = 1; value <= grid_.side(); ++value)
+                        for (const bool place : {true, false})
+                            for (const int cell : cellsOf(place ? placed[value] : removed[value]))
+                                if (!found(Hit{static_cast<int>(i), {cell, value}, place, reach}))
+                                    return false;
+            }
+        }
+        return true;
+    }
+
+  private:
+    const LogicGrid& grid_;
+    int depth_;
+    NetState base_;
+    std::vector<CellValue> candidates_;
+    std::array<int, kCandidateCount> index_{};
+    std::vector<std::unique_ptr<Outcome>> outcomes_;
+};
+
+Step stepOf(const LogicGrid& grid, Technique technique, int depth,
+            const std::vector<Source>& sources, const Hit& hit) {
+    return hit.source < 0
+               ? contradictionStep(grid, technique, depth, hit.candidate, hit.on)
+               : verityStep(grid, technique, depth, sources[hit.source], hit.candidate, hit.on);
+}
+
+// The steps of the hits, one per conclusion: sorted (placements first, then the simplest), or as
+// found.
+// Only the steps handed on are recorded.
+class Reporter {
+  public:
+    Reporter(const LogicGrid& grid, Technique technique, int depth,
+             const std::vector<Source>& sources, bool sorted, const StepSink& sink)
+        : grid_(grid),
+          technique_(technique),
+          depth_(depth),
+          sources_(sources),
+          sorted_(sorted),
+          sink_(sink) {}
+
+    bool operator()(const Hit& hit) {
+        if (sorted_) {
+            hits_.push_back(hit);
+            return true;
+        }
+        return !concluded_.insert(hit.conclusion()).second ||
+               sink_(stepOf(grid_, technique_, depth_, sources_, hit));
+    }
+
+    bool found() const { return !hits_.empty() || !concluded_.empty(); }
+
+    // Hands on the sorted steps; false when the sink ended the search.
+    bool finish() {
+        // Placements first, as they take the solver furthest; then the nets that went least far.
+        std::stable_sort(hits_.begin(), hits_.end(), [](const Hit& a, const Hit& b) {
+            const bool placesA = a.conclusion().second;
+            const bool placesB = b.conclusion().second;
+            return placesA != placesB ? placesA : a.reach < b.reach;
+        });
+        for (const Hit& hit : hits_)
+            if (concluded_.insert(hit.conclusion()).second &&
+                !sink_(stepOf(grid_, technique_, depth_, sources_, hit)))
+                return false;
+        return true;
+    }
+
+  private:
+    const LogicGrid& grid_;
+    Technique technique_;
+    int depth_;
+    const std::vector<Source>& sources_;
+    bool sorted_;
+    const StepSink& sink_;
+    std::set<std::pair<CellValue, bool>> concluded_;
+    std::vector<Hit> hits_;
+};
+
+}  // namespace
+
+bool findForcingChainContradiction(const LogicGrid& grid, const StepSink& sink) {
+    Search search(grid, kChainDepth);
+    const std::vector<Source> none;
+    Reporter report(grid, Technique::ForcingChainContradiction, kChainDepth, none, true, sink);
+    search.contradictions(std::ref(report));
+    return report.finish();
+}
+
+bool findForcingChainVerity(const LogicGrid& grid, const StepSink& sink) {
+    Search search(grid, kChainDepth);
+    const std::vector<Source> cases = sources(grid, false, false);
+    Reporter report(grid, Technique::ForcingChainVerity, kChainDepth, cases, true, sink);
+    search.verities(cases, std::ref(report));
+    return report.finish();
+}
+
+bool findForcingNet(const LogicGrid& grid, const StepSink& sink) {
+    const std::vector<Source> cases = sources(grid, true, true);
+    const int deepest = grid.oneSolution() ? kDeepestNet : kDeepestUnnested;
+    for (int depth = 0; depth <= deepest; ++depth) {
+        Search search(grid, depth);
+        // Deeper nets cost too much to record every one before the first is shown.
+        const bool sorted = depth < 2;
+        Reporter report(grid, Technique::ForcingNet, depth, cases, sorted, sink);
+        if (!search.contradictions(std::ref(report)) || !search.verities(cases, std::ref(report)))
+            return false;
+        if (report.found()) return report.finish();
+    }
+    return true;
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,118 @@
+#include "engines/logic/logic_solver.h"
+
+#include "engines/logic/step_text.h"
+#include "engines/solver/solution_count.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+// A cell whose candidates lack the value the first solution of the values alone gives it; none
+// (cell 0) when the values have no solution either. Without candidates the state is the values
+// alone, which the count already found without a solution.
+CellValue neededCandidate(const CountedState& state) {
+    if (state.candidates.empty()) return {};
+    const SolutionCount plain = countSolutions(state.kind, state.values, 1);
+    for (std::size_t i = 0; i < plain.firstSolution.size() && i < state.candidates.size(); ++i) {
+        const int value = plain.firstSolution[i];
+        if (((state.candidates[i] >> value) & 1u) == 0) return {static_cast<int>(i) + 1, value};
+    }
+    return {};
+}
+
+LogicPath runPath(const CountedState& state, const StepChoice& choose, bool untilPlacement) {
+    LogicPath path;
+    path.kind = state.kind;
+    path.values = state.values;
+    if (state.solutions.count == 0) {
+        path.needed = neededCandidate(state);
+        path.end = path.needed.cell != 0 ? PathEnd::CandidateRemoved : PathEnd::NoSolution;
+        return path;
+    }
+    LogicGrid grid(state.kind, state.values, state.candidates);
+    grid.setOneSolution(state.solutions.count == 1);
+    path.end = PathEnd::Solved;
+    while (grid.emptyCount() > 0) {
+        std::optional<Step> step = choose(grid);
+        if (!step) {
+            path.end = PathEnd::Stuck;
+            break;
+        }
+        grid.apply(*step);
+        const bool places = !step->placements.empty();
+        path.steps.push_back(std::move(*step));
+        if (untilPlacement && places) {
+            path.end = PathEnd::Placed;
+            break;
+        }
+    }
+    path.values = grid.values();
+    return path;
+}
+
+}  // namespace
+
+CountedState countState(const GridKind& kind, std::span<const int> values,
+                        std::span<const ValueMask> candidates) {
+    return {kind, std::vector<int>(values.begin(), values.end()),
+            std::vector<ValueMask>(candidates.begin(), candidates.end()),
+            countSolutions(kind, values, 2, candidates)};
+}
+
+bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink) {
+    return techniqueInfo(technique).find(grid, sink);
+}
+
+std::optional<Step> nextStep(const LogicGrid& grid) {
+    std::optional<Step> found;
+    for (const TechniqueInfo& info : allTechniques()) {
+        info.find(grid, [&](Step&& step) {
+            found = std::move(step);
+            return false;
+        });
+        if (found) break;
+    }
+    return found;
+}
+
+LogicPath explainPath(const CountedState& state) {
+    return runPath(state, nextStep, false);
+}
+
+LogicPath explainPath(const GridKind& kind, std::span<const int> values,
+                      std::span<const ValueMask> candidates) {
+    return explainPath(countState(kind, values, candidates));
+}
+
+LogicPath choosePath(const CountedState& state, const StepChoice& choose) {
+    return runPath(state, choose, false);
+}
+
+LogicPath hintPath(const CountedState& state) {
+    return runPath(state, nextStep, true);
+}
+
+LogicPath hintPath(const GridKind& kind, std::span<const int> values,
+                   std::span<const ValueMask> candidates) {
+    return hintPath(countState(kind, values, candidates));
+}
+
+std::string pathMessage(const LogicPath& path) {
+    switch (path.end) {
+        case PathEnd::Solved:
+            return std::string(kCompleteText);
+        case PathEnd::Stuck:
+            return std::string(kStuckText);
+        case PathEnd::NoSolution:
+            return std::string(kNoSolutionText);
+        case PathEnd::CandidateRemoved: {
+            return std::string(kCandidateRemovedText) + cellName(path.kind, path.needed.cell) +
+                   " must be able to hold " + std::to_string(path.needed.value);
+        }
+        case PathEnd::Placed:
+            break;
+    }
+    return {};
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,471 @@
+#include "engines/logic/net.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "engines/logic/step_text.h"
+
+namespace quorvel::logic {
+
+namespace {
+
+enum Kind { kAssumption, kPeer, kNaked, kHidden, kGroup, kLocked, kNested };
+
+// Queues of finished nets, kept for the next: a search makes thousands of short-lived nets.
+template <typename Item>
+std::vector<std::vector<Item>>& spareQueues() {
+    thread_local std::vector<std::vector<Item>> spare;
+    return spare;
+}
+
+}  // namespace
+
+// One recorded conclusion of a net: a candidate ON or OFF (or a group ON), why, and the facts
+// and (for a net inside another) the outer net's removals it rests on.
+struct Net::Fact {
+    int cell = 0;
+    int value = 0;
+    bool isOn = false;
+    int kind = kAssumption;
+    int unit = -1;
+    CellSet cells;  // a group's cells
+    std::vector<int> preds;
+    std::vector<CellValue> externals;
+    int inner = -1;
+};
+
+NetState::NetState(const LogicGrid& grid) {
+    for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+        candidates[cell] = grid.candidates(cell);
+        placed[cell] = static_cast<std::uint8_t>(grid.value(cell));
+        for (unsigned rest = candidates[cell]; rest != 0; rest &= rest - 1)
+            holding[std::countr_zero(rest)].insert(cell);
+        if (grid.value(cell) != 0)
+            for (const int unit : {grid.rowUnit(cell), grid.columnUnit(cell), grid.blockUnit(cell)})
+                unitPlaced[unit] |= static_cast<ValueMask>(1u << grid.value(cell));
+    }
+}
+
+Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
+    : grid_(grid), start_(nullptr), state_(base), depth_(depth), record_(record) {
+    takeSpareQueue();
+    if (record_) {
+        own_ = std::make_unique<NetState>(state_);
+        start_ = own_.get();
+        factIndex_.assign(2 * kCandidateCount, -1);
+    }
+}
+
+Net::Net(const Net& outer, int depth, bool record)
+    : grid_(outer.grid_), start_(nullptr), state_(outer.state_), depth_(depth), record_(record) {
+    takeSpareQueue();
+    if (record_) {
+        own_ = std::make_unique<NetState>(state_);
+        start_ = own_.get();
+        factIndex_.assign(2 * kCandidateCount, -1);
+    }
+}
+
+Net::~Net() {
+    queue_.clear();
+    spareQueues<Pending>().push_back(std::move(queue_));
+}
+
+void Net::takeSpareQueue() {
+    auto& spare = spareQueues<Pending>();
+    if (spare.empty()) return;
+    queue_ = std::move(spare.back());
+    spare.pop_back();
+}
+
+int Net::factOf(int cell, int value, bool isOn) const {
+    return factIndex_[candidateIndex(cell, value) * 2 + (isOn ? 1 : 0)];
+}
+
+int Net::addFact(int cell, int value, bool isOn, int kind, std::vector<int> preds, int unit,
+                 std::vector<CellValue> externals) {
+    Fact fact;
+    fact.externals = std::move(externals);
+    fact.cell = cell;
+    fact.value = value;
+    fact.isOn = isOn;
+    fact.kind = kind;
+    fact.unit = unit;
+    fact.preds = std::move(preds);
+    facts_.push_back(std::move(fact));
+    const int index = static_cast<int>(facts_.size()) - 1;
+    if (cell != 0) factIndex_[candidateIndex(cell, value) * 2 + (isOn ? 1 : 0)] = index;
+    return index;
+}
+
+void Net::gather(const CellSet& cells, int value, int except, std::vector<int>& preds,
+                 std::vector<CellValue>& externals) const {
+    cells.forEach([&](int cell) {
+        if (cell == except) return;
+        if ((start_->candidates[cell] >> value) & 1u) {
+            if (const int fact = factOf(cell, value, false); fact >= 0) preds.push_back(fact);
+        } else if (grid_.hasCandidate(cell, value)) {
+            externals.push_back({cell, value});
+        }
+    });
+}
+
+void Net::gatherCell(int cell, int except, std::vector<int>& preds,
+                     std::vector<CellValue>& externals) const {
+    for (unsigned rest = grid_.candidates(cell); rest != 0; rest &= rest - 1) {
+        const int value = std::countr_zero(rest);
+        if (value == except) continue;
+        if ((start_->candidates[cell] >> value) & 1u) {
+            if (const int fact = factOf(cell, value, false); fact >= 0) preds.push_back(fact);
+        } else {
+            externals.push_back({cell, value});
+        }
+    }
+}
+
+bool Net::fail(Contradiction kind, int cell, int value, int unit) {
+    contradiction_ = kind;
+    badCell_ = cell;
+    badValue_ = value;
+    badUnit_ = unit;
+    return false;
+}
+
+void Net::on(int cell, int value, int kind, std::vector<int> preds,
+             std::vector<CellValue> externals, int unit) {
+    queue_.push_back({cell, value, kind, unit, std::move(preds), std::move(externals)});
+}
+
+bool Net::off(int cell, int value, int kind, std::vector<int> preds,
+              std::vector<CellValue> externals) {
+    NetState& s = state_;
+    const ValueMask bit = static_cast<ValueMask>(1u << value);
+    if (!(s.candidates[cell] & bit)) return true;
+    s.candidates[cell] &= static_cast<ValueMask>(~bit);
+    s.holding[value].erase(cell);
+    ++reach_;
+    int fact = -1;
+    if (record_)
+        fact = addFact(cell, value, false, kind, std::move(preds), -1, std::move(externals));
+    const GridKind& gridKind = grid_.kind();
+    if (s.placed[cell] == 0) {
+        const ValueMask left = s.candidates[cell];
+        if (left == 0) return fail(Contradiction::EmptyCell, cell, 0, -1);
+        if (depth_ == kChainDepth) {
+            const ValueMask was = grid_.candidates(cell);
+            if (std::popcount(was) == 2 && (left & was) != 0) {
+                std::vector<int> why;
+                if (record_) why.push_back(fact);
+                on(cell, std::countr_zero(static_cast<unsigned>(left & was)), kNaked,
+                   std::move(why), {}, -1);
+            }
+        } else if ((left & (left - 1)) == 0) {
+            const int single = std::countr_zero(static_cast<unsigned>(left));
+            std::vector<int> why;
+            std::vector<CellValue> outside;
+            if (record_) gatherCell(cell, single, why, outside);
+            on(cell, single, kNaked, std::move(why), std::move(outside), -1);
+        }
+    }
+    for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
+        if (s.unitPlaced[u] & bit) continue;
+        const int place = (s.holding[value] & unitSet(gridKind, u)).single();
+        if (place == 0) return fail(Contradiction::EmptyUnit, 0, value, u);
+        if (place < 0) continue;
+        if (depth_ == kChainDepth && std::popcount(grid_.positions(u, value)) != 2) continue;
+        std::vector<int> why;
+        std::vector<CellValue> outside;
+        if (record_) {
+            if (depth_ == kChainDepth)
+                why.push_back(fact);
+            else
+                gather(unitSet(gridKind, u), value, place, why, outside);
+        }
+        on(place, value, kHidden, std::move(why), std::move(outside), u);
+    }
+    return true;
+}
+
+bool Net::drain() {
+    NetState& s = state_;
+    for (std::size_t head = 0; head < queue_.size(); ++head) {
+        const int cell = queue_[head].cell;
+        const int value = queue_[head].value;
+        if (s.placed[cell] == value) continue;
+        const ValueMask bit = static_cast<ValueMask>(1u << value);
+        int fact = -1;
+        if (record_)
+            fact = addFact(cell, value, true, queue_[head].kind, std::move(queue_[head].preds),
+                           queue_[head].unit, std::move(queue_[head].externals));
+        if (!(s.candidates[cell] & bit)) {
+            if (record_) {
+                clashPreds_ = {fact};
+                const int against = s.placed[cell] != 0 ? factOf(cell, s.placed[cell], true)
+                                                        : factOf(cell, value, false);
+                if (against >= 0)
+                    clashPreds_.push_back(against);
+                else
+                    clashExternals_.push_back({cell, value});
+            }
+            queue_.clear();
+            return fail(Contradiction::Clash, cell, value, -1);
+        }
+        s.placed[cell] = static_cast<std::uint8_t>(value);
+        s.placing[value].insert(cell);
+        ++reach_;
+        for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)})
+            s.unitPlaced[u] |= bit;
+        std::vector<int> why;
+        for (unsigned rest = s.candidates[cell] & ~bit; rest != 0; rest &= rest - 1) {
+            if (record_) why.assign(1, fact);
+            if (!off(cell, std::countr_zero(rest), kPeer, why, {})) {
+                queue_.clear();
+                return false;
+            }
+        }
+        s.candidates[cell] = 0;
+        s.holding[value].erase(cell);
+        const CellSet seen = peerSet(grid_.kind(), cell) & s.holding[value];
+        bool ok = true;
+        seen.forEach([&](int peer) {
+            if (!ok) return;
+            if (record_) why.assign(1, fact);
+            ok = off(peer, value, kPeer, why, {});
+        });
+        if (!ok) {
+            queue_.clear();
+            return false;
+        }
+    }
+    queue_.clear();
+    return true;
+}
+
+// Locked Candidates on the net's copy: a unit's places for a value within one other unit leave
+// that unit's other cells.
+bool Net::lockedCandidates(bool& changed) {
+    const GridKind& kind = grid_.kind();
+    const int side = grid_.side();
+    for (int unit = 0; unit < 3 * side; ++unit)
+        for (int value = 1; value <= side; ++value) {
+            if ((state_.unitPlaced[unit] >> value) & 1u) continue;
+            const CellSet places = state_.holding[value] & unitSet(kind, unit);
+            if (places.empty()) continue;
+            const int cell = places.first();
+            for (const int other :
+                 {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
+                if (other == unit || (unit < 2 * side) == (other < 2 * side)) continue;
+                if (!(places - unitSet(kind, other)).empty()) continue;
+                const CellSet removed =
+                    (state_.holding[value] & unitSet(kind, other)) - unitSet(kind, unit);
+                if (removed.empty()) continue;
+                int group = -1;
+                if (record_) {
+                    std::vector<int> why;
+                    std::vector<CellValue> outside;
+                    gather(unitSet(kind, unit) - unitSet(kind, other), value, 0, why, outside);
+                    group =
+                        addFact(0, value, true, kGroup, std::move(why), unit, std::move(outside));
+                    facts_[group].cells = places;
+                }
+                bool ok = true;
+                removed.forEach([&](int at) {
+                    if (ok)
+                        ok = off(at, value, kLocked,
+                                 record_ ? std::vector<int>{group} : std::vector<int>{}, {});
+                });
+                if (!ok || !drain()) return false;
+                changed = true;
+            }
+        }
+    return true;
+}
+
+// Each candidate whose assumption, one depth less deep, contradicts itself is removed.
+bool Net::nested(bool& changed) {
+    for (int cell = 1; cell <= grid_.cellCount(); ++cell)
+        for (unsigned rest = state_.candidates[cell]; rest != 0; rest &= rest - 1) {
+            const int value = std::countr_zero(rest);
+            if (!((state_.candidates[cell] >> value) & 1u)) continue;
+            {
+                Net probe(*this, depth_ - 1, false);
+                if (probe.assume({cell, value}, true)) continue;
+            }
+            std::vector<int> why;
+            std::vector<CellValue> externals;
+            int inner = -1;
+            if (record_) {
+                auto shown = std::make_unique<Net>(*this, depth_ - 1, true);
+                shown->assume({cell, value}, true);
+                std::vector<char> seen(shown->facts_.size(), 0);
+                std::vector<CellValue> outer;
+                std::vector<int> stack = shown->contradictionFacts(&outer);
+                for (const CellValue& outside : outer) {
+                    const int mine = factOf(outside.cell, outside.value, false);
+                    if (mine >= 0)
+                        why.push_back(mine);
+                    else
+                        externals.push_back(outside);
+                }
+                while (!stack.empty()) {
+                    const int f = stack.back();
+                    stack.pop_back();
+                    if (f < 0 || seen[f]) continue;
+                    seen[f] = 1;
+                    for (const CellValue& outside : shown->facts_[f].externals) {
+                        const int mine = factOf(outside.cell, outside.value, false);
+                        if (mine >= 0)
+                            why.push_back(mine);
+                        else
+                            externals.push_back(outside);
+                    }
+                    stack.insert(stack.end(), shown->facts_[f].preds.begin(),
+                                 shown->facts_[f].preds.end());
+                }
+                std::sort(why.begin(), why.end());
+                why.erase(std::unique(why.begin(), why.end()), why.end());
+                inner_.push_back(std::move(shown));
+                inner = static_cast<int>(inner_.size()) - 1;
+            }
+            if (!off(cell, value, kNested, std::move(why), {})) return false;
+            if (record_) {
+                const int fact = factOf(cell, value, false);
+                facts_[fact].inner = inner;
+                facts_[fact].externals = std::move(externals);
+            }
+            if (!drain()) return false;
+            changed = true;
+        }
+    return true;
+}
+
+bool Net::assume(CellValue candidate, bool isOn) {
+    if (isOn)
+        queue_.push_back({candidate.cell, candidate.value, kAssumption, -1, {}, {}});
+    else if (!off(candidate.cell, candidate.value, kAssumption, {}, {}))
+        return false;
+    if (!drain()) return false;
+    for (bool changed = true; changed && depth_ >= 1;) {
+        changed = false;
+        if (!lockedCandidates(changed)) return false;
+        if (!changed && depth_ >= 2 && !nested(changed)) return false;
+    }
+    return true;
+}
+
+std::vector<int> Net::contradictionFacts(std::vector<CellValue>* externals) const {
+    std::vector<int> facts;
+    std::vector<CellValue> outside;
+    const GridKind& kind = grid_.kind();
+    switch (contradiction_) {
+        case Contradiction::EmptyCell:
+            gatherCell(badCell_, 0, facts, outside);
+            break;
+        case Contradiction::EmptyUnit:
+            gather(unitSet(kind, badUnit_), badValue_, 0, facts, outside);
+            break;
+        case Contradiction::Clash:
+            facts = clashPreds_;
+            outside = clashExternals_;
+            break;
+        case Contradiction::None:
+            break;
+    }
+    if (externals != nullptr) *externals = std::move(outside);
+    return facts;
+}
+
+std::string Net::contradictionText() const {
+    const GridKind& kind = grid_.kind();
+    switch (contradiction_) {
+        case Contradiction::EmptyCell:
+            return emptyCellText(kind, badCell_);
+        case Contradiction::EmptyUnit:
+            return emptyUnitText(kind, badValue_, badUnit_);
+        case Contradiction::Clash:
+            return clashText(kind, badCell_, badValue_, state_.placed[badCell_]);
+        case Contradiction::None:
+            break;
+    }
+    return {};
+}
+
+std::string Net::factText(int index, std::vector<ChainLink>& links) const {
+    const Fact& fact = facts_[index];
+    const GridKind& kind = grid_.kind();
+    if (fact.kind == kGroup)
+        return placesText(kind, fact.value, cellsOf(fact.cells)) + lastPlacesNote(kind, fact.unit);
+    std::string text = candidateText(kind, {fact.cell, fact.value}, fact.isOn);
+    if (fact.kind == kNaked && fact.preds.size() > 1) text += lastCandidateNote();
+    if (fact.kind == kHidden && fact.preds.size() > 1)
+        text += lastPlaceNote(kind, fact.value, fact.unit);
+    if (fact.kind == kNested && fact.inner >= 0) {
+        const Net& inner = *inner_[fact.inner];
+        text += nestedNote(fact.value, inner.contradictionLines(links), inner.contradictionText());
+    }
+    return text;
+}
+
+std::vector<std::string> Net::linesTo(std::vector<int> targets,
+                                      std::vector<ChainLink>& links) const {
+    std::vector<char> seen(facts_.size(), 0);
+    while (!targets.empty()) {
+        const int f = targets.back();
+        targets.pop_back();
+        if (f < 0 || seen[f]) continue;
+        seen[f] = 1;
+        targets.insert(targets.end(), facts_[f].preds.begin(), facts_[f].preds.end());
+    }
+    const auto nodeOfFact = [&](const Fact& fact) {
+        std::vector<CellValue> node;
+        if (fact.kind == kGroup)
+            fact.cells.forEach([&](int cell) { node.push_back({cell, fact.value}); });
+        else
+            node.push_back({fact.cell, fact.value});
+        return node;
+    };
+    const GridKind& kind = grid_.kind();
+    std::vector<std::string> lines;
+    int last = -1;
+    for (int f = 0; f < static_cast<int>(facts_.size()); ++f) {
+        if (!seen[f]) continue;
+        const Fact& fact = facts_[f];
+        for (const int pred : fact.preds)
+            links.push_back(
+                {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
+        if (fact.kind == kAssumption) {
+            lines.push_back(candidateText(kind, {fact.cell, fact.value}, fact.isOn));
+            last = f;
+            continue;
+        }
+        const int main =
+            fact.preds.empty() ? -1 : *std::max_element(fact.preds.begin(), fact.preds.end());
+        if (main >= 0 && main == last && !lines.empty()) {
+            lines.back() += ", so " + factText(f, links);
+        } else {
+            std::vector<ChainLink> unused;
+            std::string start;
+            if (main >= 0) {
+                const Fact& from = facts_[main];
+                start = from.kind == kGroup
+                            ? factText(main, unused)
+                            : candidateText(kind, {from.cell, from.value}, from.isOn);
+                start += ", so ";
+            }
+            lines.push_back(start + factText(f, links));
+        }
+        last = f;
+    }
+    return lines;
+}
+
+std::vector<std::string> Net::contradictionLines(std::vector<ChainLink>& links) const {
+    return linesTo(contradictionFacts(), links);
+}
+
+std::vector<std::string> Net::targetLines(CellValue target, bool isOn,
+                                          std::vector<ChainLink>& links) const {
+    return linesTo({factOf(target.cell, target.value, isOn)}, links);
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,123 @@
+#pragma once
+// Following an assumption on a copy of the candidates: the engine of the forcing chains and
+// forcing nets. How far a conclusion may reach is the net's depth:
+//   kChainDepth  only the chain graph's links: a placed value leaves its cell and its peers, and
+//                a value leaving a cell is placed where the grid had exactly two candidates or
+//                two places for it (forcing chains);
+//   0            singles on the copy as it narrows: a cell with one candidate left, a unit with
+//                one place left for a value;
+//   1            also Locked Candidates on the copy;
+//   2 and up     also a candidate whose own assumption, followed at one depth less, contradicts
+//                itself (nested nets).
+// A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
+// value placed where it was already removed. Searching runs without records; the one net a step
+// shows runs again recording every fact with the facts it rests on, for its text and links.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engines/logic/cell_set.h"
+#include "engines/logic/logic_grid.h"
+#include "engines/logic/step.h"
+
+namespace quorvel::logic {
+
+inline constexpr int kChainDepth = -1;
+
+struct NetState {
+    std::array<ValueMask, kMaxCells + 1> candidates{};
+    std::array<std::uint8_t, kMaxCells + 1> placed{};
+    std::array<CellSet, kMaxSide + 1> holding;  // cells with the value as a candidate
+    std::array<CellSet, kMaxSide + 1> placing;  // cells the net placed the value in
+    std::array<ValueMask, 3 * kMaxSide> unitPlaced{};
+
+    explicit NetState(const LogicGrid& grid);
+    bool isOff(int cell, int value) const {
+        return !((candidates[cell] >> value) & 1u) && placed[cell] != value;
+    }
+};
+
+enum class Contradiction { None, EmptyCell, EmptyUnit, Clash };
+
+class Net {
+  public:
+    // `base` is NetState(grid), made once for the many nets on one grid.
+    Net(const LogicGrid& grid, const NetState& base, int depth, bool record);
+    // A net inside another, starting from its state.
+    Net(const Net& outer, int depth, bool record);
+    Net(const Net&) = delete;
+    Net& operator=(const Net&) = delete;
+    ~Net();
+
+    // Assumes the candidate true (`on`) or false and follows it; false on a contradiction.
+    bool assume(CellValue candidate, bool on);
+    const NetState& state() const { return state_; }
+    Contradiction contradiction() const { return contradiction_; }
+    // How many candidates the net placed or removed: how far it had to go.
+    int reach() const { return reach_; }
+
+    // Recording nets: the lines of chains leading from the assumption to the contradiction, or
+    // to `target` (on: placed, off: removed), appended to `links` as well.
+    std::vector<std::string> contradictionLines(std::vector<ChainLink>& links) const;
+    std::vector<std::string> targetLines(CellValue target, bool on,
+                                         std::vector<ChainLink>& links) const;
+    // What the contradiction is: "r4c4 has no candidate left".
+    std::string contradictionText() const;
+
+  private:
+    struct Fact;
+    struct Pending {
+        int cell;
+        int value;
+        int kind;
+        int unit;
+        std::vector<int> preds;
+        std::vector<CellValue> externals;
+    };
+
+    // Removes a candidate (false on a contradiction) and queues the singles it leaves.
+    bool off(int cell, int value, int kind, std::vector<int> preds,
+             std::vector<CellValue> externals);
+    void on(int cell, int value, int kind, std::vector<int> preds, std::vector<CellValue> externals,
+            int unit);
+    bool drain();
+    void takeSpareQueue();
+    bool lockedCandidates(bool& changed);
+    bool nested(bool& changed);
+    bool fail(Contradiction kind, int cell, int value, int unit);
+    // The facts removing `value` from `cells` (but `except`) that the net started with; those it
+    // started without but the grid has are the outer net's removals, `externals`.
+    void gather(const CellSet& cells, int value, int except, std::vector<int>& preds,
+                std::vector<CellValue>& externals) const;
+    // The same for the candidates of a cell but `except`.
+    void gatherCell(int cell, int except, std::vector<int>& preds,
+                    std::vector<CellValue>& externals) const;
+    int factOf(int cell, int value, bool isOn) const;
+    int addFact(int cell, int value, bool isOn, int kind, std::vector<int> preds, int unit,
+                std::vector<CellValue> externals = {});
+    std::vector<std::string> linesTo(std::vector<int> targets, std::vector<ChainLink>& links) const;
+    std::string factText(int index, std::vector<ChainLink>& links) const;
+    std::vector<int> contradictionFacts(std::vector<CellValue>* externals = nullptr) const;
+
+    const LogicGrid& grid_;
+    const NetState* start_;  // the state the net started from
+    NetState state_;
+    std::unique_ptr<NetState> own_;
+    int depth_;
+    bool record_;
+    int reach_ = 0;
+    std::vector<Pending> queue_;
+    Contradiction contradiction_ = Contradiction::None;
+    int badCell_ = 0;
+    int badValue_ = 0;
+    int badUnit_ = -1;
+    std::vector<int> clashPreds_;
+    std::vector<CellValue> clashExternals_;
+    std::vector<Fact> facts_;
+    std::vector<int> factIndex_;
+    std::vector<std::unique_ptr<Net>> inner_;
+};
+
+}  // namespace quorvel::logic

@@ -1,0 +1,185 @@
+#include "engines/logic/step_text.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+
+namespace quorvel::logic {
+
+std::string Step::summary() const {
+    return std::string(techniqueInfo(technique).name) + " " + where;
+}
+
+std::string cellName(const GridKind& kind, int cell) {
+    return "r" + std::to_string(kind.rowOf(cell)) + "c" + std::to_string(kind.columnOf(cell));
+}
+
+UnitRef unitRef(const GridKind& kind, int unit) {
+    return {static_cast<UnitType>(unit / kind.side), unit % kind.side + 1};
+}
+
+std::string unitName(const GridKind& kind, int unit) {
+    static const char* const kTypeNames[] = {"row ", "column ", "block "};
+    const UnitRef ref = unitRef(kind, unit);
+    return kTypeNames[static_cast<int>(ref.type)] + std::to_string(ref.index);
+}
+
+std::string joinWords(const std::vector<std::string>& words) {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) text += i + 1 == words.size() ? " and " : ", ";
+        text += words[i];
+    }
+    return text;
+}
+
+std::string cellList(const GridKind& kind, std::span<const int> cells) {
+    std::vector<std::string> names;
+    for (const int cell : cells)
+        names.push_back(cellName(kind, cell));
+    return joinWords(names);
+}
+
+std::string valueList(std::span<const int> values) {
+    std::vector<std::string> names;
+    for (const int value : values)
+        names.push_back(std::to_string(value));
+    return joinWords(names);
+}
+
+std::vector<int> valuesOf(ValueMask mask) {
+    std::vector<int> values;
+    for (unsigned rest = mask; rest != 0; rest &= rest - 1)
+        values.push_back(std::countr_zero(rest));
+    return values;
+}
+
+std::string cellWithCandidates(const LogicGrid& grid, int cell) {
+    std::string text = cellName(grid.kind(), cell) + " (";
+    const std::vector<int> values = valuesOf(grid.candidates(cell));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += (i > 0 ? "/" : "") + std::to_string(values[i]);
+    return text + ")";
+}
+
+std::string eliminationList(const GridKind& kind, std::span<const CellValue> eliminations) {
+    std::map<int, std::vector<int>> cellsByValue;
+    for (const CellValue& elimination : eliminations)
+        cellsByValue[elimination.value].push_back(elimination.cell);
+    // Values removed from the same cells share one part: "2 and 7 from r1c2 and r1c3".
+    std::vector<std::pair<std::vector<int>, std::vector<int>>> valuesByCells;
+    for (const auto& [value, cells] : cellsByValue) {
+        // A reference rather than the binding in the lambda: clang before 16 cannot capture one.
+        const std::vector<int>& valueCells = cells;
+        const auto same = std::find_if(valuesByCells.begin(), valuesByCells.end(),
+                                       [&](const auto& part) { return part.first == valueCells; });
+        if (same != valuesByCells.end())
+            same->second.push_back(value);
+        else
+            valuesByCells.push_back({cells, {value}});
+    }
+    std::vector<std::string> parts;
+    for (const auto& [cells, values] : valuesByCells)
+        parts.push_back(valueList(values) + " from " + cellList(kind, cells));
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i > 0 ? "; " : "") + parts[i];
+    return text;
+}
+
+std::string orList(std::string list) {
+    if (const std::size_t last = list.rfind(" and "); last != std::string::npos)
+        list.replace(last, 5, " or ");
+    return list;
+}
+
+std::string candidateText(const GridKind& kind, CellValue candidate, bool holds) {
+    return cellName(kind, candidate.cell) + (holds ? " is " : " is not ") +
+           std::to_string(candidate.value);
+}
+
+std::string placesText(const GridKind& kind, int value, std::span<const int> cells) {
+    return std::to_string(value) + " is in " + orList(cellList(kind, cells));
+}
+
+std::string nodeText(const GridKind& kind, std::span<const CellValue> node, bool holds) {
+    if (node.empty()) return {};
+    if (node.size() == 1) return candidateText(kind, node.front(), holds);
+    const int value = node.front().value;
+    std::vector<int> cells;
+    for (const CellValue& candidate : node)
+        cells.push_back(candidate.cell);
+    if (holds) return placesText(kind, value, cells);
+    if (node.size() == 2)
+        return "neither " + cellName(kind, cells[0]) + " nor " + cellName(kind, cells[1]) + " is " +
+               std::to_string(value);
+    return "none of " + cellList(kind, cells) + " is " + std::to_string(value);
+}
+
+std::string lastCandidateNote() {
+    return " (its last candidate)";
+}
+
+std::string lastPlaceNote(const GridKind& kind, int value, int unit) {
+    return " (the last place for " + std::to_string(value) + " in " + unitName(kind, unit) + ")";
+}
+
+std::string lastPlacesNote(const GridKind& kind, int unit) {
+    return " (its last places in " + unitName(kind, unit) + ")";
+}
+
+std::string nestedNote(int value, std::span<const std::string> lines,
+                       const std::string& contradiction) {
+    std::string joined;
+    for (const std::string& line : lines)
+        joined += (joined.empty() ? "" : "; ") + line;
+    return " (if it were " + std::to_string(value) + ": " + joined + ", then " + contradiction +
+           ")";
+}
+
+std::string emptyCellText(const GridKind& kind, int cell) {
+    return cellName(kind, cell) + " has no candidate left";
+}
+
+std::string emptyUnitText(const GridKind& kind, int value, int unit) {
+    return std::to_string(value) + " has no place left in " + unitName(kind, unit);
+}
+
+std::string clashText(const GridKind& kind, int cell, int value, int other) {
+    return cellName(kind, cell) + " is " + std::to_string(value) +
+           (other != 0 ? " and " + std::to_string(other) : " and is not " + std::to_string(value));
+}
+
+std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainLink> chain) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const ChainLink& link = chain[i];
+        // A strong link concludes that its end is true, a weak one that it is false; a link goes
+        // on from the one before when it starts from what that one concluded.
+        const bool goesOn =
+            i > 0 && link.from == chain[i - 1].to && chain[i - 1].strong == link.fromOn;
+        const std::string conclusion = "so " + nodeText(kind, link.to, link.strong);
+        lines.push_back(goesOn ? conclusion
+                               : nodeText(kind, link.from, link.fromOn) + ", " + conclusion);
+    }
+    return lines;
+}
+
+void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
+                const std::string& reason) {
+    step.technique = technique;
+    step.where = std::move(where);
+    std::sort(step.eliminations.begin(), step.eliminations.end());
+    step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()),
+                            step.eliminations.end());
+    std::string result;
+    for (const CellValue& placement : step.placements)
+        result += (result.empty() ? "" : ", ") + cellName(kind, placement.cell) + " is " +
+                  std::to_string(placement.value);
+    if (!step.eliminations.empty())
+        result +=
+            (result.empty() ? "remove " : "; remove ") + eliminationList(kind, step.eliminations);
+    step.text = step.summary() + ": " + reason + ", so " + result + ".";
+}
+
+}  // namespace quorvel::logic

@@ -1,0 +1,208 @@
+#pragma once
+// The technique table: one row per technique of the logic solver, simplest first. Everything
+// else reads it: the `Technique` ids, the order the hint and explain paths try techniques in (a
+// step is always explained by the easiest technique that finds one), the names the user sees and
+// the tool's `find` and `techniques` take, the scores, the families, the rating scale
+// (engines/logic/rating_scale.h) and the finder each technique runs. A new technique is its finder
+// and one row here.
+//
+// Columns: id, name (as shown and printed), score (the difficulty of one step; grows along the
+// order), group (its family), rating base and low in tenths, RatingRule, rating tier (1: on the
+// scale or a short chain; 2: tried only when tier 1 finds nothing), then the finder, a function
+// `bool finder(const LogicGrid&, const StepSink&)` (engines/logic/finders.h), or a finder shared by
+// a family followed by the arguments that pick the row's technique, passed between grid and sink.
+//
+// Rating choices for the techniques the scale does not name: Skyscraper, Two-String Kite, Turbot
+// Fish and Empty Rectangle are X-chains of two strong links (6.6, no add-on); Simple Colouring is
+// an X-chain over its component; W-Wing is an XY-chain of six nodes (6.6 and a tenth for its
+// length) and Remote Pair an XY-chain of its cells. Finned and Sashimi fish rate between the fish
+// of their size and the chains (three and four tenths above the plain fish), WXYZ-Wing 5.5; these
+// three families are the second tier. Unique Rectangles rate 4.5 (type 3, with its extra cells,
+// 4.6) and BUG+1 5.6; types 5 and 6 and the Hidden Rectangle, which the scale does not name, rate
+// 4.5 in the second tier. Sue de Coq (5.0) and the almost locked set chains (ALS-XZ 5.5,
+// ALS-XY-Wing 6.0, ALS-XY-Chain and Death Blossom 6.8) rate between the fish and the chains, in the
+// second tier too; Aligned Pair Exclusion is on the scale (6.2).
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+// clang-format off
+//      id                          name                               score group
+//          base low rule        tier finder
+#define QUORVEL_TECHNIQUE_TABLE(ROW)                                                               \
+    ROW(FullHouse,                  "Full House",                         10, Single,              \
+            10, 10, Fixed,       1, findFullHouse)                                                 \
+    ROW(NakedSingle,                "Naked Single",                       15, Single,              \
+            23, 23, Fixed,       1, findNakedSingle)                                               \
+    ROW(HiddenSingle,               "Hidden Single",                      20, Single,              \
+            15, 12, BlockOrLine, 1, findHiddenSingle)                                              \
+    ROW(LockedPointing,             "Locked Candidates (Pointing)",       50, Intersection,        \
+            26, 17, Direct,      1, findPointing)                                                  \
+    ROW(LockedClaiming,             "Locked Candidates (Claiming)",       55, Intersection,        \
+            28, 19, Direct,      1, findClaiming)                                                  \
+    ROW(NakedPair,                  "Naked Pair",                         60, Subset,              \
+            30, 30, Fixed,       1, findNakedSubset, 2)                                            \
+    ROW(HiddenPair,                 "Hidden Pair",                        70, Subset,              \
+            34, 20, Direct,      1, findHiddenSubset, 2)                                           \
+    ROW(NakedTriple,                "Naked Triple",                       80, Subset,              \
+            36, 36, Fixed,       1, findNakedSubset, 3)                                            \
+    ROW(HiddenTriple,               "Hidden Triple",                      90, Subset,              \
+            40, 25, Direct,      1, findHiddenSubset, 3)                                           \
+    ROW(XWing,                      "X-Wing",                            100, Fish,                \
+            32, 32, Fixed,       1, findFish, 2, FishFins::None)                                   \
+    ROW(NakedQuad,                  "Naked Quad",                        110, Subset,              \
+            50, 50, Fixed,       1, findNakedSubset, 4)                                            \
+    ROW(HiddenQuad,                 "Hidden Quad",                       120, Subset,              \
+            54, 54, Fixed,       1, findHiddenSubset, 4)                                           \
+    ROW(Skyscraper,                 "Skyscraper",                        130, SingleValuePattern,  \
+            66, 66, Fixed,       1, findSkyscraper)                                                \
+    ROW(TwoStringKite,              "Two-String Kite",                   140, SingleValuePattern,  \
+            66, 66, Fixed,       1, findTwoStringKite)                                             \
+    ROW(TurbotFish,                 "Turbot Fish",                       142, SingleValuePattern,  \
+            66, 66, Fixed,       1, findTurbotFish)                                                \
+    ROW(EmptyRectangle,             "Empty Rectangle",                   144, SingleValuePattern,  \
+            66, 66, Fixed,       1, findEmptyRectangle)                                            \
+    ROW(FinnedXWing,                "Finned X-Wing",                     146, Fish,                \
+            35, 35, Fixed,       2, findFish, 2, FishFins::Finned)                                 \
+    ROW(SashimiXWing,               "Sashimi X-Wing",                    148, Fish,                \
+            36, 36, Fixed,       2, findFish, 2, FishFins::Sashimi)                                \
+    ROW(Swordfish,                  "Swordfish",                         150, Fish,                \
+            38, 38, Fixed,       1, findFish, 3, FishFins::None)                                   \
+    ROW(FinnedSwordfish,            "Finned Swordfish",                  153, Fish,                \
+            41, 41, Fixed,       2, findFish, 3, FishFins::Finned)                                 \
+    ROW(SashimiSwordfish,           "Sashimi Swordfish",                 156, Fish,                \
+            42, 42, Fixed,       2, findFish, 3, FishFins::Sashimi)                                \
+    ROW(XyWing,                     "XY-Wing",                           160, Wing,                \
+            42, 42, Fixed,       1, findXyWing)                                                    \
+    ROW(XyzWing,                    "XYZ-Wing",                          170, Wing,                \
+            44, 44, Fixed,       1, findXyzWing)                                                   \
+    ROW(WWing,                      "W-Wing",                            180, Wing,                \
+            67, 67, Fixed,       1, findWWing)                                                     \
+    ROW(UniqueRectangle1,           "Unique Rectangle Type 1",           182, Uniqueness,          \
+            45, 45, Fixed,       1, findUniqueRectangle, Technique::UniqueRectangle1)              \
+    ROW(UniqueRectangle2,           "Unique Rectangle Type 2",           183, Uniqueness,          \
+            45, 45, Fixed,       1, findUniqueRectangle, Technique::UniqueRectangle2)              \
+    ROW(UniqueRectangle3,           "Unique Rectangle Type 3",           184, Uniqueness,          \
+            46, 46, Fixed,       1, findUniqueRectangle, Technique::UniqueRectangle3)              \
+    ROW(UniqueRectangle4,           "Unique Rectangle Type 4",           185, Uniqueness,          \
+            45, 45, Fixed,       1, findUniqueRectangle, Technique::UniqueRectangle4)              \
+    ROW(UniqueRectangle5,           "Unique Rectangle Type 5",           186, Uniqueness,          \
+            45, 45, Fixed,       2, findUniqueRectangle, Technique::UniqueRectangle5)              \
+    ROW(UniqueRectangle6,           "Unique Rectangle Type 6",           187, Uniqueness,          \
+            45, 45, Fixed,       2, findUniqueRectangle, Technique::UniqueRectangle6)              \
+    ROW(HiddenRectangle,            "Hidden Rectangle",                  188, Uniqueness,          \
+            45, 45, Fixed,       2, findUniqueRectangle, Technique::HiddenRectangle)               \
+    ROW(RemotePair,                 "Remote Pair",                       190, Chain,               \
+            66, 66, PairChain,   1, findRemotePair)                                                \
+    ROW(SimpleColouring,            "Simple Colouring",                  200, SingleValuePattern,  \
+            66, 66, ValueChain,  1, findSimpleColouring)                                           \
+    ROW(Jellyfish,                  "Jellyfish",                         220, Fish,                \
+            52, 52, Fixed,       1, findFish, 4, FishFins::None)                                   \
+    ROW(FinnedJellyfish,            "Finned Jellyfish",                  223, Fish,                \
+            55, 55, Fixed,       2, findFish, 4, FishFins::Finned)                                 \
+    ROW(SashimiJellyfish,           "Sashimi Jellyfish",                 226, Fish,                \
+            56, 56, Fixed,       2, findFish, 4, FishFins::Sashimi)                                \
+    ROW(WxyzWing,                   "WXYZ-Wing",                         230, Wing,                \
+            55, 55, Fixed,       2, findWxyzWing)                                                  \
+    ROW(BugPlusOne,                 "BUG+1",                             232, Uniqueness,          \
+            56, 56, Fixed,       1, findBugPlusOne)                                                \
+    ROW(SueDeCoq,                   "Sue de Coq",                        234, AlmostLockedSet,     \
+            50, 50, Fixed,       2, findSueDeCoq)                                                  \
+    ROW(AlsXz,                      "ALS-XZ",                            236, AlmostLockedSet,     \
+            55, 55, Fixed,       2, findAlsXz)                                                     \
+    ROW(AlsXyWing,                  "ALS-XY-Wing",                       238, AlmostLockedSet,     \
+            60, 60, Fixed,       2, findAlsXyWing)                                                 \
+    ROW(AlignedPairExclusion,       "Aligned Pair Exclusion",            240, Exclusion,           \
+            62, 62, Fixed,       1, findAlignedPairExclusion)                                      \
+    ROW(XChain,                     "X-Chain",                           245, Chain,               \
+            66, 66, ValueChain,  1, findXChain)                                                    \
+    ROW(XyChain,                    "XY-Chain",                          250, Chain,               \
+            66, 66, PairChain,   1, findXyChain)                                                   \
+    ROW(AlsXyChain,                 "ALS-XY-Chain",                      255, AlmostLockedSet,     \
+            68, 68, Fixed,       2, findAlsXyChain)                                                \
+    ROW(DeathBlossom,               "Death Blossom",                     258, AlmostLockedSet,     \
+            68, 68, Fixed,       2, findDeathBlossom)                                              \
+    ROW(Aic,                        "AIC",                               260, Chain,               \
+            70, 70, Linked,      1, findAic, false)                                                \
+    ROW(ContinuousNiceLoop,         "Continuous Nice Loop",              262, Chain,               \
+            70, 70, Linked,      1, findNiceLoop, true, false)                                     \
+    ROW(DiscontinuousNiceLoop,      "Discontinuous Nice Loop",           264, Chain,               \
+            70, 70, Linked,      1, findNiceLoop, false, false)                                    \
+    ROW(GroupedAic,                 "Grouped AIC",                       266, Chain,               \
+            70, 70, Linked,      1, findAic, true)                                                 \
+    ROW(GroupedContinuousNiceLoop,  "Grouped Continuous Nice Loop",      268, Chain,               \
+            70, 70, Linked,      1, findNiceLoop, true, true)                                      \
+    ROW(GroupedDiscontinuousNiceLoop, "Grouped Discontinuous Nice Loop", 270, Chain,               \
+            70, 70, Linked,      1, findNiceLoop, false, true)                                     \
+    ROW(ForcingChainContradiction,  "Forcing Chain Contradiction",       275, Forcing,             \
+            75, 75, Linked,      1, findForcingChainContradiction)                                 \
+    ROW(ForcingChainVerity,         "Forcing Chain Verity",              280, Forcing,             \
+            80, 80, Linked,      1, findForcingChainVerity)                                        \
+    ROW(ForcingNet,                 "Forcing Net",                       290, Forcing,             \
+            85, 85, Net,         1, findForcingNet)
+// clang-format on
+
+namespace quorvel::logic {
+
+#define QUORVEL_TECHNIQUE_ID(id, ...) id,
+enum class Technique { QUORVEL_TECHNIQUE_TABLE(QUORVEL_TECHNIQUE_ID) };
+#undef QUORVEL_TECHNIQUE_ID
+
+// Families of techniques, for ratings that band them.
+enum class TechniqueGroup {
+    Single,
+    Intersection,
+    Subset,
+    Fish,
+    SingleValuePattern,
+    Wing,
+    Uniqueness,  // rests on the grid having one solution
+    AlmostLockedSet,
+    Exclusion,
+    Chain,
+    Forcing,  // follows an assumption until it refutes itself or every case agrees
+};
+
+// How the steps of a technique are rated beyond its base.
+enum class RatingRule {
+    Fixed,        // the base
+    BlockOrLine,  // `low` in a block, the base in a row or column
+    Direct,       // `low` when the step leaves a hidden single, the base otherwise
+    ValueChain,   // the base plus the add-on; a node per cell of the chain
+    PairChain,    // the base plus the add-on; two nodes per cell of the chain
+    Linked,       // the base plus the add-on for the distinct nodes of the step's links
+    Net,          // as Linked, and half a point more for each depth of the net
+};
+
+struct TechniqueRating {
+    int base;  // tenths
+    int low;   // the lowest rating a step can have, tenths
+    RatingRule rule;
+    int tier;  // 1: on the scale or a short chain; 2: tried when tier 1 finds nothing
+};
+
+class LogicGrid;
+struct Step;
+// Receives one step; returns false to end the search.
+using StepSink = std::function<bool(Step&&)>;
+// Reports every instance of a technique on the grid, in a fixed order, until the sink stops;
+// false when the sink ended the search, true when it ran to the end.
+using Finder = bool (*)(const LogicGrid& grid, const StepSink& sink);
+
+struct TechniqueInfo {
+    Technique technique;
+    std::string_view name;  // as shown to the user and printed by the tool
+    int score;              // difficulty of one step; grows along the solver's order
+    TechniqueGroup group;
+    TechniqueRating rating;  // on the shared scale (engines/logic/rating_scale.h)
+    Finder find;
+};
+
+// Every technique, in the order the solver tries them.
+std::span<const TechniqueInfo> allTechniques();
+const TechniqueInfo& techniqueInfo(Technique technique);
+// The family's name in lower case, as the tool prints it: "single", "single-value pattern".
+std::string_view groupName(TechniqueGroup group);
+
+}  // namespace quorvel::logic
