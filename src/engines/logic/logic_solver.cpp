@@ -66,6 +66,7 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
 std::optional<Step> nextStep(const LogicGrid& grid) {
     std::optional<Step> found;
     for (const TechniqueInfo& info : allTechniques()) {
+        if (info.rating.tier == kOptionalTier) continue;
         info.find(grid, [&](Step&& step) {
             found = std::move(step);
             return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <set>
 
 namespace quorvel::logic {
@@ -77,8 +78,9 @@ int stepRating(const LogicGrid& grid, const Step& step) {
 
 std::span<const TechniqueInfo> ratingOrder() {
     static const auto order = [] {
-        const std::span<const TechniqueInfo> techniques = allTechniques();
-        std::vector<TechniqueInfo> sorted(techniques.begin(), techniques.end());
+        std::vector<TechniqueInfo> sorted;
+        std::ranges::copy_if(allTechniques(), std::back_inserter(sorted),
+                             [](const auto& info) { return info.rating.tier != kOptionalTier; });
         std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
             return a.rating.tier != b.rating.tier ? a.rating.tier < b.rating.tier
                                                   : a.rating.low < b.rating.low;

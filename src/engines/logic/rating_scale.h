@@ -29,7 +29,8 @@ int chainLengthAddOn(int complexity);
 // The rating of `step`, found on `grid` (the grid before the step), in tenths.
 int stepRating(const LogicGrid& grid, const Step& step);
 
-// The techniques in the order the rating path tries them: tier by tier, lowest `low` first.
+// The techniques in the order the rating path tries them: tier by tier, lowest `low` first; the
+// optional tier is left out.
 std::span<const TechniqueInfo> ratingOrder();
 
 // "6.6" for 66 tenths.

@@ -38,11 +38,11 @@ static_assert(
             const TechniqueInfo& row = kTechniques[i];
             if (i > 0 && row.score <= kTechniques[i - 1].score) return false;
             if (row.rating.low > row.rating.base) return false;
-            if (row.rating.tier != 1 && row.rating.tier != 2) return false;
+            if (row.rating.tier < 1 || row.rating.tier > kOptionalTier) return false;
         }
         return true;
     }(),
-    "the scores grow along the order; no rating below its lowest; tiers 1 and 2");
+    "the scores grow along the order; no rating below its lowest; tiers 1 to 3");
 
 }  // namespace
 

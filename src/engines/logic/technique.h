@@ -8,7 +8,9 @@
 //
 // Columns: id, name (as shown and printed), score (the difficulty of one step; grows along the
 // order), group (its family), rating base and low in tenths, RatingRule, rating tier (1: on the
-// scale or a short chain; 2: tried only when tier 1 finds nothing), then the finder, a function
+// scale or a short chain; 2: tried only when tier 1 finds nothing; 3: an option the user turns on,
+// left out of hints, paths and ratings unless turned on, while `find` always tries it), then the
+// finder, a function
 // `bool finder(const LogicGrid&, const StepSink&)` (engines/logic/finders.h), or a finder shared by
 // a family followed by the arguments that pick the row's technique, passed between grid and sink.
 //
@@ -179,8 +181,10 @@ struct TechniqueRating {
     int base;  // tenths
     int low;   // the lowest rating a step can have, tenths
     RatingRule rule;
-    int tier;  // 1: on the scale or a short chain; 2: tried when tier 1 finds nothing
+    int tier;  // 1: on the scale or a short chain; 2: tried when tier 1 finds nothing; 3: optional
 };
+
+inline constexpr int kOptionalTier = 3;
 
 class LogicGrid;
 struct Step;
