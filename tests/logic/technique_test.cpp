@@ -266,7 +266,7 @@ TEST(Techniques, ApplyToTheirPatternAndNotToANearMiss) {
             EXPECT_EQ(step.technique, c.technique) << name;
             // The chains and nets carry their links for drawing.
             EXPECT_TRUE(c.technique < Technique::Aic || !step.chain.empty()) << name;
-            EXPECT_EQ(step.text.rfind(step.summary() + ": ", 0), 0u) << name << step.text;
+            EXPECT_EQ(step.text.rfind(step.headline() + ": ", 0), 0u) << name << step.text;
         }
         const std::vector<Step> missed = stepsOf(c.technique, narrowed(*c.kind, c.nearMiss));
         EXPECT_TRUE(missed.empty()) << name << "near miss: " << missed.front().text;

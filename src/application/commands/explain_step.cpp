@@ -98,7 +98,7 @@ void ExplainNextStep::press(GridWindow& window) {
 // as shown, still has several candidates.
 void ExplainNextStep::firstStage(GridWindow& window) {
     const logic::Step& first = path_.steps.front();
-    std::string message = first.summary();
+    std::string message = first.headline();
     if (path_.steps.size() > 1)
         message += ": " + std::to_string(path_.steps.size()) + " steps lead to the next value";
     mainWindow_.showMessage(message, colour::kBlue, Alignment::Centre);
@@ -140,7 +140,7 @@ void ExplainNextStep::secondStage(GridWindow& window) {
     mark(window, target.cell, kHintTargetBack);
     window.setChainMarks(
         chainMarksOf(path_, shownValues(window.board()), window.notedCandidates()));
-    mainWindow_.showMessage(path_.steps.back().summary(), colour::kBlue, Alignment::Centre);
+    mainWindow_.showMessage(path_.steps.back().headline(), colour::kBlue, Alignment::Centre);
     mainWindow_.setHintPanel(std::move(panel));
 }
 

@@ -54,7 +54,8 @@ Outcome follow(const LogicGrid& grid, const NetState& base, int depth, CellValue
 // A source of cases: a candidate true and false, a cell's candidates, or a unit's places.
 struct Source {
     std::vector<std::pair<CellValue, bool>> cases;
-    std::string header;  // "r4c4 is 3, 5 or 7"
+    std::string header;    // "r4c4 is 3, 5 or 7"
+    std::string eachCase;  // "Whatever r4c4 is (3, 5 or 7)"
     std::string where;
 };
 
@@ -80,6 +81,8 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
     finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
                "if " + candidateText(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
                    net.contradictionText());
+    step.summary = "If " + candidateText(kind, candidate, on) + ", then " +
+                   net.contradictionText() + ", so " + candidateText(kind, candidate, !on) + ".";
     return step;
 }
 
@@ -102,6 +105,7 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     step.depth = std::max(depth, 0);
     finishStep(kind, step, technique, source.where,
                text + "\nevery case ends with " + candidateText(kind, target, on));
+    step.summary = source.eachCase + ", " + candidateText(kind, target, on) + ".";
     return step;
 }
 
@@ -116,6 +120,8 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
         for (const int value : values)
             source.cases.push_back({{cell, value}, true});
         source.header = cellName(kind, cell) + " is " + orList(valueList(values));
+        source.eachCase =
+            "Whatever " + cellName(kind, cell) + " is (" + orList(valueList(values)) + ")";
         source.where = "from " + cellName(kind, cell);
         found.push_back(std::move(source));
     }
@@ -132,6 +138,8 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
             }
             source.header =
                 placesText(kind, value, cells) + " (its places in " + unitName(kind, unit) + ")";
+            source.eachCase =
+                "Wherever " + std::to_string(value) + " goes in " + unitName(kind, unit);
             source.where = "from " + std::to_string(value) + " in " + unitName(kind, unit);
             found.push_back(std::move(source));
         }
@@ -141,6 +149,7 @@ std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCand
                 const CellValue candidate{cell, value};
                 found.push_back({{{candidate, true}, {candidate, false}},
                                  candidateText(kind, candidate, true) + " or is not",
+                                 "Whether or not " + candidateText(kind, candidate, true),
                                  "from " + cellName(kind, cell)});
             }
     return found;

@@ -37,6 +37,8 @@ struct ChainLink {
     bool operator==(const ChainLink&) const = default;
 };
 
+inline constexpr std::size_t kSummaryLength = 200;
+
 struct Step {
     Technique technique{};                // set by the finder
     std::vector<int> values;              // the values the pattern is about, ascending
@@ -48,9 +50,12 @@ struct Step {
     int depth = 0;      // Forcing Net: 0 through singles, 1 with simpler techniques, 2+ nested
     std::string where;  // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
     std::string text;   // the whole deduction in plain words
+    // The deduction in one sentence of at most kSummaryLength characters, for a person: the text
+    // itself when it is that short.
+    std::string summary;
 
     // Technique and where, as one line: "Hidden Single in block 7".
-    std::string summary() const;
+    std::string headline() const;
 };
 
 }  // namespace quorvel::logic

@@ -6,7 +6,7 @@
 
 namespace quorvel::logic {
 
-std::string Step::summary() const {
+std::string Step::headline() const {
     return std::string(techniqueInfo(technique).name) + " " + where;
 }
 
@@ -165,6 +165,49 @@ std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainL
     return lines;
 }
 
+namespace {
+
+std::string placementList(const GridKind& kind, std::span<const CellValue> placements) {
+    std::string text;
+    for (const CellValue& placement : placements)
+        text += (text.empty() ? "" : ", ") + candidateText(kind, placement, true);
+    return text;
+}
+
+// What the step does, in at most `room` characters where it can: its placements, then its
+// eliminations, the eliminations cut short with "and N more" when they do not fit.
+std::string resultText(const GridKind& kind, const Step& step, std::size_t room) {
+    std::string result = placementList(kind, step.placements);
+    if (step.eliminations.empty()) return result;
+    const std::string lead = result.empty() ? "remove " : "; remove ";
+    for (std::size_t shown = step.eliminations.size(); shown > 0; --shown) {
+        const std::size_t rest = step.eliminations.size() - shown;
+        const std::string removed =
+            eliminationList(kind, std::span(step.eliminations).first(shown)) +
+            (rest > 0 ? " and " + std::to_string(rest) + " more" : "");
+        if (result.size() + lead.size() + removed.size() <= room || shown == 1)
+            return result + lead + removed;
+    }
+    return result;
+}
+
+// A chain that starts from its first node being false and ends concluding its last true says
+// that one of the two holds: "r8c9 is 5 or r9c6 is 5".
+std::string chainEnds(const GridKind& kind, std::span<const ChainLink> chain) {
+    if (chain.empty() || chain.front().fromOn || !chain.back().strong ||
+        chain.front().from == chain.back().to)
+        return {};
+    return nodeText(kind, chain.front().from, true) + " or " +
+           nodeText(kind, chain.back().to, true);
+}
+
+}  // namespace
+
+std::string clippedSummary(const GridKind& kind, const Step& step, const std::string& opening) {
+    const std::size_t room = kSummaryLength - std::min(kSummaryLength, opening.size() + 3);
+    return opening + ", so " + resultText(kind, step, room) + ".";
+}
+
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
                 const std::string& reason) {
     step.technique = technique;
@@ -172,14 +215,13 @@ void finishStep(const GridKind& kind, Step& step, Technique technique, std::stri
     std::sort(step.eliminations.begin(), step.eliminations.end());
     step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()),
                             step.eliminations.end());
-    std::string result;
-    for (const CellValue& placement : step.placements)
-        result += (result.empty() ? "" : ", ") + cellName(kind, placement.cell) + " is " +
-                  std::to_string(placement.value);
-    if (!step.eliminations.empty())
-        result +=
-            (result.empty() ? "remove " : "; remove ") + eliminationList(kind, step.eliminations);
-    step.text = step.summary() + ": " + reason + ", so " + result + ".";
+    step.text =
+        step.headline() + ": " + reason + ", so " + resultText(kind, step, std::string::npos) + ".";
+    const std::string ends = chainEnds(kind, step.chain);
+    step.summary =
+        step.text.size() <= kSummaryLength
+            ? step.text
+            : clippedSummary(kind, step, step.headline() + (ends.empty() ? "" : ": " + ends));
 }
 
 }  // namespace quorvel::logic

@@ -52,9 +52,13 @@ std::string emptyCellText(const GridKind& kind, int cell);
 std::string emptyUnitText(const GridKind& kind, int value, int unit);
 std::string clashText(const GridKind& kind, int cell, int value, int other);
 
-// Fills technique, where and text ("<summary>: <reason>, so <result>") and orders the
+// Fills technique, where, text ("<headline>: <reason>, so <result>") and summary (the text when
+// it is short enough, else "<headline>, so <result>" with the result cut short, a chain's two
+// ends after the headline when one of them must hold) and orders the
 // eliminations. The result part is made from the eliminations and placements.
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
                 const std::string& reason);
+// "<opening>, so <result>." within the summary's length where the result can be cut short enough.
+std::string clippedSummary(const GridKind& kind, const Step& step, const std::string& opening);
 
 }  // namespace quorvel::logic

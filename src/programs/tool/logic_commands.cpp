@@ -51,13 +51,15 @@ std::string chainJson(const std::vector<logic::ChainLink>& chain) {
     return json + "]";
 }
 
-std::string stepsJson(const std::vector<logic::Step>& steps) {
+// The steps as JSON objects; `withSummary` adds each step's one-sentence summary before its text.
+std::string stepsJson(const std::vector<logic::Step>& steps, bool withSummary) {
     std::string json = "[";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const logic::Step& step = steps[i];
         json +=
             std::string(i > 0 ? "," : "") +
             "{\"technique\":" + jsonString(std::string(logic::techniqueInfo(step.technique).name)) +
+            (withSummary ? ",\"summary\":" + jsonString(step.summary) : std::string()) +
             ",\"text\":" + jsonString(step.text) + ",\"placements\":" + pairsJson(step.placements) +
             ",\"eliminations\":" + pairsJson(step.eliminations) + chainJson(step.chain) + "}";
     }
@@ -73,7 +75,7 @@ std::string hintJson(const Puzzle& puzzle) {
     return json + jsonString(std::string(logic::techniqueInfo(last.technique).name)) +
            ",\"cell\":" + std::to_string(last.placements.front().cell) +
            ",\"value\":" + std::to_string(last.placements.front().value) +
-           ",\"steps\":" + stepsJson(path.steps) + "}";
+           ",\"steps\":" + stepsJson(path.steps, true) + "}";
 }
 
 std::string explainJson(const Puzzle& puzzle) {
@@ -83,7 +85,7 @@ std::string explainJson(const Puzzle& puzzle) {
            ",\"solved\":" + (solved ? "true" : "false") +
            (solved ? "" : ",\"message\":" + jsonString(logic::pathMessage(path))) +
            ",\"grid\":" + jsonString(formatPuzzleLine(puzzle.kind, path.values)) +
-           ",\"steps\":" + stepsJson(path.steps) + "}";
+           ",\"steps\":" + stepsJson(path.steps, true) + "}";
 }
 
 // Every instance of `technique` in the state as given, nothing applied before.
@@ -98,7 +100,7 @@ std::string findJson(const logic::TechniqueInfo& technique, const Puzzle& puzzle
     });
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"technique\":" + jsonString(std::string(technique.name)) +
-           ",\"steps\":" + stepsJson(steps) + "}";
+           ",\"steps\":" + stepsJson(steps, false) + "}";
 }
 
 int runOnPuzzles(const std::string& command, std::vector<std::string> args,
