@@ -8,6 +8,7 @@
 #include <fstream>
 #include <ostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,42 @@ TEST(LogicPath, TakesNoUniquenessStepOnAGridWithTwoSolutions) {
     EXPECT_EQ(path.end, PathEnd::Stuck);
     for (const Step& step : path.steps)
         EXPECT_NE(techniqueInfo(step.technique).group, TechniqueGroup::Uniqueness) << step.text;
+}
+
+// A nested net reads one branch a line: its lines stand under the assumption they are inside,
+// indented one step deeper, end with the contradiction, and the removal they prove follows at the
+// outer depth with the reason in a few words.
+TEST(LogicPath, NestedNetsSayWhichAssumptionTheyAreInside) {
+    const LogicPath hint = hintPath(
+        kNineGrid,
+        valuesOf(
+            "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."));
+    const auto nested = std::find_if(hint.steps.begin(), hint.steps.end(), [](const Step& step) {
+        return step.text.find("\ninside: if ") != std::string::npos;
+    });
+    ASSERT_NE(nested, hint.steps.end());
+    std::istringstream text(nested->text);
+    std::vector<std::pair<std::size_t, std::string>> open;  // indent and removal still to come
+    int blocks = 0;
+    for (std::string line; std::getline(text, line);) {
+        const std::size_t indent = line.find_first_not_of(' ');
+        if (!open.empty() && indent == open.back().first) {
+            EXPECT_NE(line.find(open.back().second), std::string::npos) << line;
+            open.pop_back();
+            ++blocks;
+        }
+        EXPECT_EQ(indent, open.empty() ? 0 : open.back().first + 2) << line;
+        if (line.compare(indent, 11, "inside: if ") == 0) {
+            const std::string cell =
+                line.substr(indent + 11, line.find(' ', indent + 11) - indent - 11);
+            const std::string value =
+                line.substr(line.rfind(' ') + 1, line.size() - line.rfind(' ') - 2);
+            open.emplace_back(indent,
+                              cell + " is not " + value + " (if it were " + value + ", then ");
+        }
+    }
+    EXPECT_TRUE(open.empty());
+    EXPECT_GT(blocks, 0);
 }
 
 struct PathFigures {
@@ -146,6 +183,7 @@ PathFigures checkPaths(const std::string& file, int every, int probe, bool thinn
                     return ++checked < kInstancesChecked;
                 });
             }
+            EXPECT_LE(step.summary.size(), kSummaryLength) << step.text;
             if (!holds(step, grid, solutions.firstSolution)) return figures;
             grid.apply(step);
         }

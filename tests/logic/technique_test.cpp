@@ -323,8 +323,8 @@ TEST(Techniques, ExplainInPlainWords) {
          "r1c9; 3 from r2c5, r3c5, r5c5, r6c5, r7c5, r8c5 and r9c5; 4 from r4c2, r4c3, r4c4, "
          "r4c6, r4c7, r4c8 and r4c9."},
         {Technique::ForcingChainContradiction, &kNineGrid,
-         "Forcing Chain Contradiction at r9c2: if r9c2 is 3:\nr9c2 is 3, so r9c1 is not 3\n"
-         "r9c2 is 3, so r9c9 is not 3\nr9c1 is not 3, so r1c1 is 3, so r1c1 is not 2\n"
+         "Forcing Chain Contradiction at r9c2: if r9c2 is 3:\nr9c2 is 3, so r9c1 and r9c9 are "
+         "not 3\nr9c1 is not 3, so r1c1 is 3, so r1c1 is not 2\n"
          "r9c9 is not 3, so r9c9 is 2, so r1c9 is not 2\nthen 2 has no place left in row 1, so "
          "remove 3 from r9c2."},
     };
@@ -336,6 +336,42 @@ TEST(Techniques, ExplainInPlainWords) {
         const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
         ASSERT_FALSE(steps.empty());
         EXPECT_EQ(steps.front().text, c.text);
+    }
+}
+
+// The one-sentence summary: the text when it is short, else the technique with what decides
+// (the assumption and where it ends, a chain's two ends) and what it does, cut short to fit.
+TEST(Techniques, SummariesSayWhyInOneSentence) {
+    struct Case {
+        Technique technique;
+        const GridKind* kind;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {Technique::HiddenPair, &kNineGrid,
+         "Hidden Pair in row 1: 2 and 7 fit only in r1c1 and r1c5, so remove 1, 3, 4, 5, 6, 8 and "
+         "9 from r1c1 and r1c5."},
+        {Technique::Swordfish, &kNineGrid,
+         "Swordfish on 5 in columns 1, 4 and 7, so remove 5 from r1c2, r1c3, r1c5, r1c6, r1c8, "
+         "r1c9, r4c2, r4c3, r4c5, r4c6, r4c8, r4c9, r7c2, r7c3, r7c5, r7c6, r7c8 and r7c9."},
+        {Technique::XyChain, &kNineGrid,
+         "XY-Chain on 1 from r1c1 to r4c8: r1c1 is 1 or r4c8 is 1, so remove 1 from r1c8 and "
+         "r4c1."},
+        {Technique::ContinuousNiceLoop, &kNineGrid,
+         "Continuous Nice Loop at r1c1: a loop through r1c1, r4c1, r4c5 and r1c5, so remove 1 "
+         "from r2c1 and r3c1; 2 from r1c2, r1c3, r1c4, r1c6, r1c7, r1c8 and r1c9; 3 from r2c5 and "
+         "r3c5, and 17 more."},
+        {Technique::ForcingChainContradiction, &kNineGrid,
+         "If r9c2 is 3, then 2 has no place left in row 1, so r9c2 is not 3."},
+    };
+    for (const auto& c : cases) {
+        const auto pattern = std::find_if(std::begin(kCases), std::end(kCases), [&](const auto& t) {
+            return t.technique == c.technique && t.kind == c.kind;
+        });
+        const std::vector<Step> steps = stepsOf(c.technique, narrowed(*c.kind, pattern->pattern));
+        ASSERT_FALSE(steps.empty());
+        EXPECT_EQ(steps.front().summary, c.summary);
+        EXPECT_LE(steps.front().summary.size(), kSummaryLength);
     }
 }
 

@@ -390,7 +390,7 @@ std::string Net::contradictionText() const {
     return {};
 }
 
-std::string Net::factText(int index, std::vector<ChainLink>& links) const {
+std::string Net::factText(int index) const {
     const Fact& fact = facts_[index];
     const GridKind& kind = grid_.kind();
     if (fact.kind == kGroup)
@@ -399,11 +399,21 @@ std::string Net::factText(int index, std::vector<ChainLink>& links) const {
     if (fact.kind == kNaked && fact.preds.size() > 1) text += lastCandidateNote();
     if (fact.kind == kHidden && fact.preds.size() > 1)
         text += lastPlaceNote(kind, fact.value, fact.unit);
-    if (fact.kind == kNested && fact.inner >= 0) {
-        const Net& inner = *inner_[fact.inner];
-        text += nestedNote(fact.value, inner.contradictionLines(links), inner.contradictionText());
-    }
+    if (fact.kind == kNested && fact.inner >= 0)
+        text += nestedNote(fact.value, inner_[fact.inner]->contradictionText());
     return text;
+}
+
+std::vector<std::string> Net::insideLines(int index, std::vector<ChainLink>& links) const {
+    const Fact& fact = facts_[index];
+    if (fact.kind != kNested || fact.inner < 0) return {};
+    const Net& inner = *inner_[fact.inner];
+    std::vector<std::string> lines = inner.contradictionLines(links);
+    lines.push_back("then " + inner.contradictionText());
+    for (std::string& line : lines)
+        line.insert(0, kInsideIndent);
+    lines.insert(lines.begin(), insideHeader(grid_.kind(), {fact.cell, fact.value}));
+    return lines;
 }
 
 std::vector<std::string> Net::linesTo(std::vector<int> targets,
@@ -427,12 +437,29 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
     const GridKind& kind = grid_.kind();
     std::vector<std::string> lines;
     int last = -1;
+    // The removals a placement makes one after another share the placement's line: "r2c5 is 5,
+    // so r2c5 is not 7 or 8; r1c5 and r3c5 are not 5".
+    struct Removals {
+        int placement = -1;  // the fact they follow from
+        std::string lead;    // the line before the first of them
+        std::vector<CellValue> removed;
+    } removals;
     for (int f = 0; f < static_cast<int>(facts_.size()); ++f) {
         if (!seen[f]) continue;
         const Fact& fact = facts_[f];
         for (const int pred : fact.preds)
             links.push_back(
                 {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
+        const bool byPlacement = fact.kind == kPeer && fact.preds.size() == 1;
+        if (byPlacement && removals.placement == fact.preds.front()) {
+            removals.removed.push_back({fact.cell, fact.value});
+            const Fact& placed = facts_[removals.placement];
+            lines.back() = removals.lead +
+                           peerRemovalsText(kind, {placed.cell, placed.value}, removals.removed);
+            last = -1;  // a "so" after the list would not say which removal it follows from
+            continue;
+        }
+        removals.placement = -1;
         if (fact.kind == kAssumption) {
             lines.push_back(candidateText(kind, {fact.cell, fact.value}, fact.isOn));
             last = f;
@@ -440,20 +467,25 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
         }
         const int main =
             fact.preds.empty() ? -1 : *std::max_element(fact.preds.begin(), fact.preds.end());
-        if (main >= 0 && main == last && !lines.empty()) {
-            lines.back() += ", so " + factText(f, links);
+        // A removal that a nested net made shows that net's lines first, each saying which
+        // assumption it is inside; the removal then starts a line of its own.
+        const std::vector<std::string> inside = insideLines(f, links);
+        lines.insert(lines.end(), inside.begin(), inside.end());
+        std::string lead;
+        if (main >= 0 && main == last && inside.empty() && !lines.empty()) {
+            lead = lines.back() + ", so ";
         } else {
-            std::vector<ChainLink> unused;
-            std::string start;
             if (main >= 0) {
                 const Fact& from = facts_[main];
-                start = from.kind == kGroup
-                            ? factText(main, unused)
-                            : candidateText(kind, {from.cell, from.value}, from.isOn);
-                start += ", so ";
+                lead = from.kind == kGroup
+                           ? factText(main)
+                           : candidateText(kind, {from.cell, from.value}, from.isOn);
+                lead += ", so ";
             }
-            lines.push_back(start + factText(f, links));
+            lines.emplace_back();
         }
+        lines.back() = lead + factText(f);
+        if (byPlacement) removals = {fact.preds.front(), lead, {{fact.cell, fact.value}}};
         last = f;
     }
     return lines;

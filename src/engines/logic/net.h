@@ -98,7 +98,10 @@ class Net {
     int addFact(int cell, int value, bool isOn, int kind, std::vector<int> preds, int unit,
                 std::vector<CellValue> externals = {});
     std::vector<std::string> linesTo(std::vector<int> targets, std::vector<ChainLink>& links) const;
-    std::string factText(int index, std::vector<ChainLink>& links) const;
+    std::string factText(int index) const;
+    // The lines of the nested net behind a removal under "inside: if r3c9 were 6:", indented;
+    // none for other facts.
+    std::vector<std::string> insideLines(int index, std::vector<ChainLink>& links) const;
     std::vector<int> contradictionFacts(std::vector<CellValue>* externals = nullptr) const;
 
     const LogicGrid& grid_;

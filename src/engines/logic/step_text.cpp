@@ -116,6 +116,22 @@ std::string nodeText(const GridKind& kind, std::span<const CellValue> node, bool
     return "none of " + cellList(kind, cells) + " is " + std::to_string(value);
 }
 
+std::string peerRemovalsText(const GridKind& kind, CellValue placed,
+                             std::span<const CellValue> removed) {
+    std::vector<int> otherValues;
+    std::vector<int> peers;
+    for (const CellValue& candidate : removed)
+        (candidate.cell == placed.cell ? otherValues.push_back(candidate.value)
+                                       : peers.push_back(candidate.cell));
+    std::vector<std::string> parts;
+    if (!otherValues.empty())
+        parts.push_back(cellName(kind, placed.cell) + " is not " + orList(valueList(otherValues)));
+    if (!peers.empty())
+        parts.push_back(cellList(kind, peers) + (peers.size() > 1 ? " are not " : " is not ") +
+                        std::to_string(placed.value));
+    return parts.size() == 2 ? parts[0] + "; " + parts[1] : parts.front();
+}
+
 std::string lastCandidateNote() {
     return " (its last candidate)";
 }
@@ -128,13 +144,13 @@ std::string lastPlacesNote(const GridKind& kind, int unit) {
     return " (its last places in " + unitName(kind, unit) + ")";
 }
 
-std::string nestedNote(int value, std::span<const std::string> lines,
-                       const std::string& contradiction) {
-    std::string joined;
-    for (const std::string& line : lines)
-        joined += (joined.empty() ? "" : "; ") + line;
-    return " (if it were " + std::to_string(value) + ": " + joined + ", then " + contradiction +
-           ")";
+std::string nestedNote(int value, const std::string& contradiction) {
+    return " (if it were " + std::to_string(value) + ", then " + contradiction + ")";
+}
+
+std::string insideHeader(const GridKind& kind, CellValue assumption) {
+    return "inside: if " + cellName(kind, assumption.cell) + " were " +
+           std::to_string(assumption.value) + ":";
 }
 
 std::string emptyCellText(const GridKind& kind, int cell) {
@@ -175,7 +191,7 @@ std::string placementList(const GridKind& kind, std::span<const CellValue> place
 }
 
 // What the step does, in at most `room` characters where it can: its placements, then its
-// eliminations, the eliminations cut short with "and N more" when they do not fit.
+// eliminations, the eliminations cut short with ", and N more" when they do not fit.
 std::string resultText(const GridKind& kind, const Step& step, std::size_t room) {
     std::string result = placementList(kind, step.placements);
     if (step.eliminations.empty()) return result;
@@ -184,19 +200,27 @@ std::string resultText(const GridKind& kind, const Step& step, std::size_t room)
         const std::size_t rest = step.eliminations.size() - shown;
         const std::string removed =
             eliminationList(kind, std::span(step.eliminations).first(shown)) +
-            (rest > 0 ? " and " + std::to_string(rest) + " more" : "");
+            (rest > 0 ? ", and " + std::to_string(rest) + " more" : "");
         if (result.size() + lead.size() + removed.size() <= room || shown == 1)
             return result + lead + removed;
     }
     return result;
 }
 
-// A chain that starts from its first node being false and ends concluding its last true says
-// that one of the two holds: "r8c9 is 5 or r9c6 is 5".
-std::string chainEnds(const GridKind& kind, std::span<const ChainLink> chain) {
-    if (chain.empty() || chain.front().fromOn || !chain.back().strong ||
-        chain.front().from == chain.back().to)
-        return {};
+// What a chain rests on, in a few words: a chain that starts from its first node being false and
+// ends concluding its last true says that one of the two holds ("r8c9 is 5 or r9c6 is 5"); a
+// chain that returns to its start is a loop through its cells.
+std::string chainGist(const GridKind& kind, std::span<const ChainLink> chain) {
+    if (chain.empty()) return {};
+    if (chain.front().from == chain.back().to) {
+        std::vector<int> cells;
+        for (const ChainLink& link : chain)
+            for (const CellValue& candidate : link.from)
+                if (std::find(cells.begin(), cells.end(), candidate.cell) == cells.end())
+                    cells.push_back(candidate.cell);
+        return "a loop through " + cellList(kind, cells);
+    }
+    if (chain.front().fromOn || !chain.back().strong) return {};
     return nodeText(kind, chain.front().from, true) + " or " +
            nodeText(kind, chain.back().to, true);
 }
@@ -204,8 +228,9 @@ std::string chainEnds(const GridKind& kind, std::span<const ChainLink> chain) {
 }  // namespace
 
 std::string clippedSummary(const GridKind& kind, const Step& step, const std::string& opening) {
-    const std::size_t room = kSummaryLength - std::min(kSummaryLength, opening.size() + 3);
-    return opening + ", so " + resultText(kind, step, room) + ".";
+    const std::string lead = opening + ", so ";
+    const std::size_t room = kSummaryLength - std::min(kSummaryLength, lead.size() + 1);
+    return lead + resultText(kind, step, room) + ".";
 }
 
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
@@ -217,11 +242,11 @@ void finishStep(const GridKind& kind, Step& step, Technique technique, std::stri
                             step.eliminations.end());
     step.text =
         step.headline() + ": " + reason + ", so " + resultText(kind, step, std::string::npos) + ".";
-    const std::string ends = chainEnds(kind, step.chain);
+    const std::string gist = chainGist(kind, step.chain);
     step.summary =
         step.text.size() <= kSummaryLength
             ? step.text
-            : clippedSummary(kind, step, step.headline() + (ends.empty() ? "" : ": " + ends));
+            : clippedSummary(kind, step, step.headline() + (gist.empty() ? "" : ": " + gist));
 }
 
 }  // namespace quorvel::logic

@@ -40,12 +40,18 @@ std::vector<std::string> chainLines(const GridKind& kind, std::span<const ChainL
 
 // Forcing nets. What a fact rests on, read after it: " (its last candidate)", " (the last place
 // for 5 in row 3)", " (its last places in row 3)" for a group, and a nested net's reason why a
-// candidate is not 5, " (if it were 5: LINE; LINE, then CONTRADICTION)".
+// candidate is not 5, " (if it were 5, then CONTRADICTION)"; the nested net's own lines come
+// before, under "inside: if r3c9 were 5:" and indented by kInsideIndent (once more for each
+// depth of nesting).
 std::string lastCandidateNote();
+// What placing a value removes, in one clause: "r2c5 is not 7 or 8; r1c5 and r3c5 are not 5".
+std::string peerRemovalsText(const GridKind& kind, CellValue placed,
+                             std::span<const CellValue> removed);
 std::string lastPlaceNote(const GridKind& kind, int value, int unit);
 std::string lastPlacesNote(const GridKind& kind, int unit);
-std::string nestedNote(int value, std::span<const std::string> lines,
-                       const std::string& contradiction);
+std::string nestedNote(int value, const std::string& contradiction);
+std::string insideHeader(const GridKind& kind, CellValue assumption);
+inline constexpr std::string_view kInsideIndent = "  ";
 // The contradictions a net ends in: "r4c4 has no candidate left", "5 has no place left in row 3",
 // "r4c4 is 5 and 7" (`other` 0: "r4c4 is 5 and is not 5").
 std::string emptyCellText(const GridKind& kind, int cell);
@@ -54,7 +60,7 @@ std::string clashText(const GridKind& kind, int cell, int value, int other);
 
 // Fills technique, where, text ("<headline>: <reason>, so <result>") and summary (the text when
 // it is short enough, else "<headline>, so <result>" with the result cut short, a chain's two
-// ends after the headline when one of them must hold) and orders the
+// ends after the headline when one of them must hold, or the cells of its loop) and orders the
 // eliminations. The result part is made from the eliminations and placements.
 void finishStep(const GridKind& kind, Step& step, Technique technique, std::string where,
                 const std::string& reason);
