@@ -209,7 +209,8 @@ std::string resultText(const GridKind& kind, const Step& step, std::size_t room)
 
 // What a chain rests on, in a few words: a chain that starts from its first node being false and
 // ends concluding its last true says that one of the two holds ("r8c9 is 5 or r9c6 is 5"); a
-// chain that returns to its start is a loop through its cells.
+// chain that returns to its start is a loop through its cells, named when they are few.
+constexpr std::size_t kLoopCellsNamed = 6;
 std::string chainGist(const GridKind& kind, std::span<const ChainLink> chain) {
     if (chain.empty()) return {};
     if (chain.front().from == chain.back().to) {
@@ -218,7 +219,9 @@ std::string chainGist(const GridKind& kind, std::span<const ChainLink> chain) {
             for (const CellValue& candidate : link.from)
                 if (std::find(cells.begin(), cells.end(), candidate.cell) == cells.end())
                     cells.push_back(candidate.cell);
-        return "a loop through " + cellList(kind, cells);
+        return cells.size() <= kLoopCellsNamed
+                   ? "a loop through " + cellList(kind, cells)
+                   : "a loop through " + std::to_string(cells.size()) + " cells";
     }
     if (chain.front().fromOn || !chain.back().strong) return {};
     return nodeText(kind, chain.front().from, true) + " or " +
@@ -242,11 +245,13 @@ void finishStep(const GridKind& kind, Step& step, Technique technique, std::stri
                             step.eliminations.end());
     step.text =
         step.headline() + ": " + reason + ", so " + resultText(kind, step, std::string::npos) + ".";
+    // The gist is left out where it would leave too little room for what the step does.
     const std::string gist = chainGist(kind, step.chain);
-    step.summary =
-        step.text.size() <= kSummaryLength
-            ? step.text
-            : clippedSummary(kind, step, step.headline() + (gist.empty() ? "" : ": " + gist));
+    const std::string opening = step.headline() + (gist.empty() ? "" : ": " + gist);
+    step.summary = step.text.size() <= kSummaryLength ? step.text
+                   : opening.size() <= kSummaryLength / 2
+                       ? clippedSummary(kind, step, opening)
+                       : clippedSummary(kind, step, step.headline());
 }
 
 }  // namespace quorvel::logic
