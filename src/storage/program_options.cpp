@@ -9,6 +9,22 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view kRecentFileName = "RecentFile";
+constexpr std::string_view kZoomName = "Zoom";
+constexpr std::string_view kThemeName = "Theme";
+
+// The appearance lines; false for any other line.
+bool parseAppearance(std::string_view name, std::string_view value, ProgramOptions& options) {
+    if (name == kZoomName) {
+        for (int percent : kZoomPercents)
+            if (value == std::to_string(percent)) options.zoomPercent = percent;
+        return true;
+    }
+    if (name == kThemeName) {
+        if (const std::optional<Theme> theme = themeNamed(value)) options.theme = *theme;
+        return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -29,6 +45,7 @@ ProgramOptions parseProgramOptions(std::string_view text) {
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
         const std::string_view value = line.substr(equals + 1);
+        if (parseAppearance(line.substr(0, equals), value, options)) continue;
         if (line.substr(0, equals) == kRecentFileName) {
             if (options.recentFiles.size() < kMostRecentFiles && !value.empty() &&
                 std::find(options.recentFiles.begin(), options.recentFiles.end(), value) ==
@@ -48,6 +65,8 @@ std::string formatProgramOptions(const ProgramOptions& options) {
     std::string text;
     for (const auto& [name, option] : kProgramOptionNames)
         text += std::string(name) + "=" + (options.*option ? "True" : "False") + "\n";
+    text += std::string(kZoomName) + "=" + std::to_string(options.zoomPercent) + "\n";
+    text += std::string(kThemeName) + "=" + std::string(themeName(options.theme)) + "\n";
     for (const std::string& file : options.recentFiles)
         text += std::string(kRecentFileName) + "=" + file + "\n";
     return text;

@@ -1,20 +1,23 @@
 #pragma once
 // Options of this program that the fourteen-field settings file has no room for, kept in a small
 // file of their own beside it ("QuorvelOptions.txt"): one "Name=True" or "Name=False" line per
-// option, then one "RecentFile=PATH" line per file of Puzzle Grid > Open Recent, the latest
-// first. A missing file, an unknown line or an unusable value leaves the default, so a file
-// written before a line existed reads as before.
+// option, "Zoom=150" and "Theme=Dark", then one "RecentFile=PATH" line per file of Puzzle Grid >
+// Open Recent, the latest first. A missing file, an unknown line or an unusable value leaves the
+// default, so a file written before a line existed reads as before.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/theme.h"
 #include "storage/file_error.h"
 
 namespace quorvel {
 
 inline constexpr std::string_view kOptionsFileName = "QuorvelOptions.txt";
+// Visual Aid > Zoom offers these sizes, in percent of the designed one.
+inline constexpr int kZoomPercents[] = {100, 125, 150, 200};
 // Open Recent lists this many files.
 inline constexpr std::size_t kMostRecentFiles = 8;
 
@@ -22,6 +25,8 @@ struct ProgramOptions {
     bool uniquePuzzlesOnly = true;         // Database > Unique Puzzles Only
     bool removeNotesOnEntry = true;        // Visual Aid > Remove Notes On Entry
     std::vector<std::string> recentFiles;  // Puzzle Grid > Open Recent, the latest first
+    int zoomPercent = 100;                 // Visual Aid > Zoom, one of kZoomPercents
+    Theme theme = Theme::Classic;          // Visual Aid > Theme
 
     bool operator==(const ProgramOptions&) const = default;
 };

@@ -40,7 +40,8 @@ def main():
         actual = json.loads(line)
         if list(actual) != ["grid", "cells", "locked", "focus", "message", "caption", "title",
                             "gauge", "complete", "panel", "tips", "notes", "puzzle", "dialog",
-                            "enabled", "hint", "marks", "chain", "elapsed"]:
+                            "enabled", "hint", "marks", "chain", "elapsed", "zoom", "theme",
+                            "statistics"]:
             problems.append(f"dump {number}: keys {list(actual)}")
         for key, value in expected.items():
             if key == "enabled":

@@ -28,6 +28,27 @@ TEST(ProgramOptions, UnusableLinesKeepTheDefault) {
     EXPECT_FALSE(parseProgramOptions("RemoveNotesOnEntry=False").removeNotesOnEntry);
 }
 
+// Zoom and Theme take only the sizes and looks the menu offers.
+TEST(ProgramOptions, AppearanceLines) {
+    const struct {
+        const char* text;
+        int zoomPercent;
+        Theme theme;
+    } cases[] = {
+        {"", 100, Theme::Classic},
+        {"Zoom=150\nTheme=Dark\n", 150, Theme::Dark},
+        {"Zoom=200\r\nTheme=Follow Desktop\r\n", 200, Theme::FollowDesktop},
+        {"Zoom=175\nTheme=dark\n", 100, Theme::Classic},
+        {"Zoom=\nTheme=\n", 100, Theme::Classic},
+    };
+    for (const auto& c : cases) {
+        const ProgramOptions options = parseProgramOptions(c.text);
+        EXPECT_EQ(options.zoomPercent, c.zoomPercent) << c.text;
+        EXPECT_EQ(options.theme, c.theme) << c.text;
+        EXPECT_EQ(parseProgramOptions(formatProgramOptions(options)), options);
+    }
+}
+
 // Open Recent: the latest first, each file once, eight at most, read back as written; a file
 // written before the list existed (no RecentFile line) reads as an empty list.
 TEST(ProgramOptions, RecentFilesKeepTheirOrderAndLimit) {

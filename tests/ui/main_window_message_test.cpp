@@ -1,7 +1,8 @@
 // The message line: a text whose trimmed form equals the one shown changes nothing; an
-// unreadable settings file is reported there and kept.
+// unreadable settings or statistics file is reported there and kept.
 
 #include "storage/data_file.h"
+#include "storage/play_statistics.h"
 #include "storage/settings.h"
 #include "ui/shell_fixture.h"
 
@@ -44,18 +45,30 @@ TEST_F(MainWindowMessage, EqualTrimmedTextLeavesTheLineAlone) {
     }
 }
 
-TEST_F(MainWindowMessage, UnreadableSettingsAreKeptAsideAndTheUserIsTold) {
-    const std::filesystem::path file = folder.path() / std::string(kSettingsFileName);
-    ASSERT_FALSE(replaceFileAtomically(file, "not settings\r\n"));
-    mainWindow.loadSettings();
-    EXPECT_TRUE(host.logged("notice:Quorvel"));
-    EXPECT_EQ(mainWindow.messageLine().text,
-              "DaDododa.pxz could not be read; kept as "
-              "DaDododa.pxz.unreadable");
-    EXPECT_EQ(readFileBytes(folder.path() / "DaDododa.pxz.unreadable"), "not settings\r\n");
+TEST_F(MainWindowMessage, UnreadableFilesAreKeptAsideAndTheUserIsTold) {
+    const struct {
+        std::string_view file;
+        const char* bytes;
+    } cases[] = {
+        {kSettingsFileName, "not settings\r\n"},
+        {kStatisticsFileName, "QuorvelStatistics 1\n9 1 1 1 0\n"},  // a solved game, no time
+    };
+    for (const auto& c : cases) {
+        const std::string name(c.file);
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(replaceFileAtomically(folder.path() / name, c.bytes));
+        host.log.clear();
+        MainWindow window(host, session, dialogs, folder.path());
+        window.loadSettings();
+        EXPECT_TRUE(host.logged("notice:Quorvel"));
+        EXPECT_EQ(window.messageLine().text,
+                  name + " could not be read; kept as " + name + ".unreadable");
+        EXPECT_EQ(readFileBytes(folder.path() / (name + ".unreadable")), c.bytes);
+    }
     const LoadedSettings fresh = loadSettings(folder.path());
     EXPECT_TRUE(fresh.movedAside.empty());
     EXPECT_FALSE(fresh.error.has_value());
+    EXPECT_TRUE(loadPlayStatistics(folder.path()).movedAside.empty());
 }
 
 TEST_F(MainWindowMessage, SuspendedDrawingResumesOnlyOutsideLoading) {

@@ -16,6 +16,7 @@
 #include "engines/create/generated_puzzle.h"
 #include "storage/cell_lists.h"
 #include "storage/file_system.h"
+#include "storage/play_statistics.h"
 #include "storage/program_options.h"
 #include "storage/settings.h"
 #include "storage/text_records.h"
@@ -78,7 +79,9 @@ struct WriteFaultsTest : WindowCommandsTest {
         if (file == kOptionsFileName) {
             return formatProgramOptions(main().options()) +
                    std::to_string(main().menus().at(WindowAction::UniquePuzzlesOnly).checked) +
-                   std::to_string(main().menus().at(WindowAction::RemoveNotesOnEntry).checked);
+                   std::to_string(main().menus().at(WindowAction::RemoveNotesOnEntry).checked) +
+                   std::to_string(main().menus().at(WindowAction::Zoom150).checked) +
+                   std::to_string(main().menus().at(WindowAction::ThemeDark).checked);
         }
         std::ostringstream out;
         const ProgramState& s = session();
@@ -216,6 +219,13 @@ const WritePath kWritePaths[] = {
      [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::UniquePuzzlesOnly); }},
     {"Remove Notes On Entry (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
      [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::RemoveNotesOnEntry); }},
+    {"Zoom (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::Zoom150); }},
+    {"Theme (options)", "QuorvelOptions.txt", [](WriteFaultsTest&) {},
+     [](WriteFaultsTest& t) { t.main().menuChosen(WindowAction::ThemeDark); }},
+    {"Get Puzzle (statistics)", "QuorvelStatistics.txt", [](WriteFaultsTest& t) { t.getPuzzle(1); },
+     [](WriteFaultsTest& t) { t.getPuzzle(2); },
+     [](WriteFaultsTest& t) { return formatPlayStatistics(t.main().statistics().record()); }},
     {"Store S2 (settings)", "DaDododa.pxz", [](WriteFaultsTest& t) { t.getPuzzle(1); },
      [](WriteFaultsTest& t) {
          t.answerOk();

@@ -9,6 +9,7 @@
 #include "application/commands/kept_game_commands.h"
 #include "application/commands/puzzle_file_commands.h"
 #include "application/commands/solve_menu.h"
+#include "application/commands/statistics_commands.h"
 #include "application/commands/text_file_commands.h"
 #include "application/print/print_booklet.h"
 #include "application/print/print_command.h"
@@ -75,6 +76,7 @@ void Application::registerCommands() {
     registerTextFileCommands(mainWindow_, dialogs_, active);
     registerPuzzleFileCommands(mainWindow_, dialogs_, active);
     registerGameKeeper(mainWindow_, dialogs_, active, nineGrid_, fifteenGrid_);
+    registerStatisticsCommands(mainWindow_, host_);
 }
 
 bool Application::start() {

@@ -153,6 +153,7 @@ ConsistencyResult Board::checkConsistency(int cell, bool silent) {
         if (!tables_.guessing()) {
             updateGauge();  // a full gauge: 100 %
             events_.setElapsedTimer(false);
+            events_.gridSolved();
             session_.elapsedShown = 0;
             events_.setDrawingSuspended(false);
         }

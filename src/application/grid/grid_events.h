@@ -37,6 +37,8 @@ class GridEvents {
     virtual bool tipMenuChecked() = 0;
     // The main window's elapsed-time timer.
     virtual void setElapsedTimer(bool running) = 0;
+    // The grid became full and valid outside a solve's guessing: the game on it is solved.
+    virtual void gridSolved() {}
 
     // setDrawingMode: true suspends repainting of the grid window; false resumes it unless
     // session.loadBusy is set (the implementation checks the flag).

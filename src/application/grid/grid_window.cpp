@@ -281,6 +281,10 @@ bool GridWindow::tipMenuChecked() {
     return mainWindow_.tipSwitchOn();
 }
 
+void GridWindow::gridSolved() {
+    mainWindow_.gridSolved(*this);
+}
+
 void GridWindow::setElapsedTimer(bool running) {
     mainWindow_.setElapsedTimerRunning(running);
 }

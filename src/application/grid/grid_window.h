@@ -252,6 +252,7 @@ class GridWindow : private GridEvents {
     void cellTextChanged(int cell) override;
     bool tipMenuChecked() override;
     void setElapsedTimer(bool running) override;
+    void gridSolved() override;
     void setDrawingSuspended(bool suspended) override;
     void processEvents() override;
 

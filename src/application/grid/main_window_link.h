@@ -73,6 +73,10 @@ class MainWindowLink {
     // A key pressed in a cell that the main window answers instead of the cell (Undo and Redo,
     // which no menu carries); true when it took the key.
     virtual bool takeKey(const KeyEvent& event) = 0;
+
+    // `window` became full and valid by play (not inside a solve's guessing): the game on it is
+    // solved. Only the statistics listen.
+    virtual void gridSolved(const GridWindow& /*window*/) {}
 };
 
 }  // namespace quorvel

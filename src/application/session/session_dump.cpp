@@ -243,6 +243,17 @@ void appendChain(std::string& json, const GridWindow& window) {
     json += "]}";
 }
 
+// Per grid and level, "SIDE/LEVEL": started, solved and solved without help.
+void appendStatistics(std::string& json, const PlayStatistics& statistics) {
+    json += '{';
+    for (const auto& [key, level] : statistics) {
+        appendKey(json, std::to_string(key.first) + "/" + std::to_string(key.second));
+        json += "[" + std::to_string(level.started) + "," + std::to_string(level.solved) + "," +
+                std::to_string(level.solvedUnaided) + "]";
+    }
+    json += '}';
+}
+
 }  // namespace
 
 std::string sessionDump(Application& program, const OpenDialog* dialog) {
@@ -303,6 +314,12 @@ std::string sessionDump(Application& program, const OpenDialog* dialog) {
     appendChain(json, window);
     appendKey(json, "elapsed");
     appendQuoted(json, main.elapsedLabel());
+    appendKey(json, "zoom");
+    json += std::to_string(main.zoomPercent());
+    appendKey(json, "theme");
+    appendQuoted(json, themeName(main.theme()));
+    appendKey(json, "statistics");
+    appendStatistics(json, main.statistics().record());
     json += '}';
     return json;
 }

@@ -67,6 +67,9 @@ enum class Command {
     PauseTimer,
     FillAllNotes,
     ClearAllNotes,
+    // Help menu: the record of games played.
+    ShowStatistics,
+    ResetStatistics,
     // Toolbar: the experimental run and the state history. EndExperiment is run by a Set Puzzle
     // command while a run is active: the run ends without a question.
     StartExperiment,
@@ -102,6 +105,14 @@ enum class WindowAction {
     Quit,
     Stop,
     StepLevel,  // the level button
+    // Visual Aid > Zoom and Theme: each item picks one size or look, checked while it is in use.
+    Zoom100,
+    Zoom125,
+    Zoom150,
+    Zoom200,
+    ThemeClassic,
+    ThemeDark,
+    ThemeFollowDesktop,
 };
 
 // One place of Puzzle Grid > Open Recent, from 0 (the file opened last).

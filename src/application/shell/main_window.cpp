@@ -20,6 +20,7 @@ MainWindow::MainWindow(Host& host, ProgramState& session, DialogExchange& dialog
       dialogs_(dialogs),
       programFolder_(std::move(programFolder)),
       elapsed_(session, host),
+      statistics_(settingsFolder(programFolder_)),
       help_(host, session),
       about_(host, dialogs) {
     help_.setDataFolderNote(dataFolderNote(programFolder_));
@@ -28,6 +29,7 @@ MainWindow::MainWindow(Host& host, ProgramState& session, DialogExchange& dialog
     // brought up to date after every one.
     commands_.setAfterEach([this] {
         if (active_ != nullptr) active_->refreshPossibilities();
+        countStartedGame();
     });
 }
 
@@ -179,7 +181,10 @@ void MainWindow::runMenuItem(const Target& target) {
 }
 
 bool MainWindow::run(const Target& target) {
-    if (const Command* command = std::get_if<Command>(&target)) return commands_.run(*command);
+    if (const Command* command = std::get_if<Command>(&target)) {
+        if (countsAsHelp(*command)) statistics_.helpUsed();
+        return commands_.run(*command);
+    }
     if (const WindowAction* action = std::get_if<WindowAction>(&target)) {
         runWindowAction(*action);
         return true;
@@ -255,6 +260,15 @@ void MainWindow::runWindowAction(WindowAction action) {
             break;
         case WindowAction::StepLevel:
             stepLevel();
+            break;
+        case WindowAction::Zoom100:
+        case WindowAction::Zoom125:
+        case WindowAction::Zoom150:
+        case WindowAction::Zoom200:
+        case WindowAction::ThemeClassic:
+        case WindowAction::ThemeDark:
+        case WindowAction::ThemeFollowDesktop:
+            chooseAppearance(action);
             break;
     }
 }

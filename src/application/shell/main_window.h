@@ -22,6 +22,7 @@
 #include "application/shell/about_window.h"
 #include "application/shell/command.h"
 #include "application/shell/elapsed_time.h"
+#include "application/shell/game_statistics.h"
 #include "application/shell/help_window.h"
 #include "application/shell/menu_bar.h"
 #include "application/shell/toolbar.h"
@@ -47,6 +48,7 @@ enum class MainWindowChange {
     Layout,
     Closed,
     HintPanel,
+    Appearance,  // the zoom or the theme
 };
 
 // The hint panel of Explain Next Step: the steps leading to the next placement, in plain words.
@@ -220,6 +222,10 @@ class MainWindow : public MainWindowLink {
     // The settings file could not be read and was renamed to `keptAs`: tells the user, then
     // writes the settings held in memory as the fresh file.
     void settingsMovedAside(const std::filesystem::path& keptAs);
+    // Visual Aid > Zoom and Theme, kept in the options file: the view scales and colours its
+    // windows by these at once.
+    int zoomPercent() const { return options_.zoomPercent; }
+    Theme theme() const { return options_.theme; }
 
     // State for the view.
     const MenuBar& menus() const { return menus_; }
@@ -265,6 +271,11 @@ class MainWindow : public MainWindowLink {
     // Ctrl+Z runs Undo, Ctrl+Y and Ctrl+Shift+Z Redo, as their toolbar buttons do.
     bool takeKey(const KeyEvent& event) override;
     bool applicationClosing() const override { return closing_; }
+    void gridSolved(const GridWindow& window) override;
+
+    // Help > Statistics: the games played, read with the settings.
+    GameStatistics& statistics() { return statistics_; }
+    const GameStatistics& statistics() const { return statistics_; }
 
   private:
     // Runs a command or one of the main window's actions; false when a command had no handler
@@ -294,6 +305,14 @@ class MainWindow : public MainWindowLink {
     void showFileError(const std::string& message);
     void showDatabaseReady();
     void changed(MainWindowChange change);
+    // A Zoom or Theme item: written to the options file, checked, and the Appearance change sent.
+    void chooseAppearance(WindowAction item);
+    void checkAppearanceItems();
+    // Reads the statistics file; an unreadable one was moved aside and the user is told.
+    void loadStatistics();
+    // A grid was locked with givens during the command that runs: its game is counted once the
+    // command has set the puzzle's level.
+    void countStartedGame();
 
     HintPanel hintPanel_;
     Host& host_;
@@ -331,6 +350,8 @@ class MainWindow : public MainWindowLink {
     Settings settings_;
     Settings savedSettings_;  // as last read or written
     ProgramOptions options_;
+    GameStatistics statistics_;
+    bool gameStarting_ = false;
     HelpWindow help_;
     AboutWindow about_;
 };

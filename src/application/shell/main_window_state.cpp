@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "application/grid/grid_window.h"
 #include "application/grid/message_dialog.h"
 #include "application/grid/text_number.h"
 #include "application/shell/grid_child.h"
@@ -118,6 +119,7 @@ void MainWindow::setStopItemVisible(bool visible) {
 void MainWindow::applyStateChange(StateChange change) {
     switch (change) {
         case StateChange::GridLockedWithGivens:
+            gameStarting_ = true;
             setMenuEnabled(Menu::AssistSolve, true);
             setToolButtonEnabled(Command::GetNext, true);
             setCommandEnabled(Command::StartExperiment, true);
@@ -263,8 +265,11 @@ void MainWindow::loadSettings() {
     options_ = loadProgramOptions(settingsFolder(programFolder_));
     for (const auto& [item, option] : kOptionItems)
         setCommandChecked(item, options_.*option);
+    checkAppearanceItems();
+    changed(MainWindowChange::Appearance);
     setRecentFiles(options_.recentFiles, false);
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
+    loadStatistics();
 }
 
 void MainWindow::setOption(WindowAction item, bool on) {
@@ -323,6 +328,35 @@ void MainWindow::settingsMovedAside(const std::filesystem::path& keptAs) {
                    " and the program goes on with fresh settings.");
     showFileError(std::string(kSettingsFileName) + " could not be read; kept as " + kept);
     writeSettings();
+}
+
+// ---- statistics ----------------------------------------------------------------------------
+
+void MainWindow::loadStatistics() {
+    const LoadedStatistics loaded = statistics_.load();
+    if (loaded.error) showFileError(loaded.error->message());
+    if (loaded.movedAside.empty()) return;
+    const std::string kept = loaded.movedAside.filename().string();
+    showNotice(host_, std::string(kProgramTitle),
+               "The statistics file " + std::string(kStatisticsFileName) +
+                   " could not be read. It was kept as " + kept +
+                   " and the statistics start afresh.");
+    showFileError(std::string(kStatisticsFileName) + " could not be read; kept as " + kept);
+}
+
+void MainWindow::countStartedGame() {
+    if (!std::exchange(gameStarting_, false) || active_ == nullptr) return;
+    const int level = session_.puzzleNumber != 0 ? session_.puzzleLevel : 0;
+    if (FileStatus error = statistics_.gameStarted(active_ == fifteen_ ? 15 : 9, level))
+        showFileError(error->message());
+}
+
+void MainWindow::gridSolved(const GridWindow& window) {
+    const int seconds =
+        static_cast<int>((static_cast<double>(host_.tickMs()) - session_.timerStart) / 1000.0 +
+                         session_.bankedElapsed * 86400.0);
+    if (FileStatus error = statistics_.gridSolved(window.kind().side, seconds))
+        showFileError(error->message());
 }
 
 bool MainWindow::writeSettings() {

@@ -131,9 +131,25 @@ std::vector<MenuItem> designItems() {
     add("&Fill All Notes", C::FillAllNotes);
     add("C&lear All Notes", C::ClearAllNotes);
     checked(add("&Remove Notes On Entry", W::RemoveNotesOnEntry));
+    separator();
+    opens(Menu::Zoom, "&Zoom");
+    opens(Menu::Theme, "T&heme");
+
+    in = Menu::Zoom;
+    checked(add("&100 %", W::Zoom100));
+    add("1&25 %", W::Zoom125).checkable = true;
+    add("1&50 %", W::Zoom150).checkable = true;
+    add("2&00 %", W::Zoom200).checkable = true;
+
+    in = Menu::Theme;
+    checked(add("&Classic", W::ThemeClassic));
+    add("&Dark", W::ThemeDark).checkable = true;
+    add("&Follow Desktop", W::ThemeFollowDesktop).checkable = true;
 
     in = Menu::Help;
     add("&General Help", W::GeneralHelp, "F1");
+    add("&Statistics...", C::ShowStatistics);
+    add("&Reset Statistics...", C::ResetStatistics);
     separator();
     add("&About Quorvel", W::About);
     return items;

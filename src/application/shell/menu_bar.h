@@ -27,6 +27,8 @@ enum class Menu {
     AssistSolve,
     Solve,
     VisualAid,
+    Zoom,   // inside VisualAid
+    Theme,  // inside VisualAid
     Help
 };
 inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Help) + 1;
