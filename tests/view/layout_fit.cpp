@@ -1,6 +1,8 @@
 // Nothing on screen overlaps or is cut, on both grids, in the create layout and with a message
 // longer than its line: every control lies inside its parent and clear of its neighbours and of
-// the grid's frame, and every caption fits its box. ctest runs this at scale 1 and 2.
+// the grid's frame, and every caption fits its box; on the 15 x 15 grid the notes stand at least
+// 8 pixels high and each fits its place. At every zoom of Visual Aid > Zoom; ctest runs this at
+// scale 1 and 2.
 
 #include "view/view_fixture.h"
 
@@ -8,6 +10,8 @@
 #include "views/grid/grid_view.h"
 #include "views/grid/label_button.h"
 #include "views/grid/marking_view.h"
+#include "views/grid/note_places.h"
+#include "views/grid/screen_measures.h"
 #include "views/shell/fitted_label.h"
 #include "views/shell/main_view.h"
 
@@ -62,6 +66,20 @@ void expectClear(const QWidget* container, const QRect& frame = {}) {
     }
 }
 
+// Every note of a 15 x 15 cell: 8 pixels high at least, within its own place.
+void expectReadableNotes(const QRect& cell) {
+    const QRectF area = noteArea(QRectF(cell));
+    const QFont font = noteFont(area);
+    const QFontMetricsF metrics(font);
+    const double squeeze = noteSqueeze(font, area, 15);
+    QVERIFY2(metrics.tightBoundingRect(QStringLiteral("8")).height() >= 8,
+             qPrintable(QString::number(metrics.tightBoundingRect(QStringLiteral("8")).height())));
+    for (int value = 1; value <= 15; ++value)
+        QVERIFY2(metrics.horizontalAdvance(noteText(value)) * squeeze <=
+                     notePlace(area, 15, value).width() + 0.01,
+                 qPrintable(noteText(value)));
+}
+
 }  // namespace
 
 class LayoutFit : public QObject {
@@ -71,13 +89,23 @@ class LayoutFit : public QObject {
     void nothingOverlapsOrIsCut_data() {
         QTest::addColumn<bool>("fifteen");
         QTest::addColumn<bool>("composing");
-        QTest::newRow("9x9") << false << false;
-        QTest::newRow("15x15") << true << false;
-        QTest::newRow("create layout, grid full") << false << true;
+        QTest::addColumn<int>("zoom");
+        const std::pair<WindowAction, int> zooms[] = {{WindowAction::Zoom100, 100},
+                                                      {WindowAction::Zoom125, 125},
+                                                      {WindowAction::Zoom150, 150},
+                                                      {WindowAction::Zoom200, 200}};
+        for (const auto& [item, percent] : zooms) {
+            const QByteArray at = " at " + QByteArray::number(percent) + " %";
+            QTest::newRow("9x9" + at) << false << false << static_cast<int>(item);
+            QTest::newRow("15x15" + at) << true << false << static_cast<int>(item);
+            QTest::newRow("create layout, grid full" + at)
+                << false << true << static_cast<int>(item);
+        }
     }
     void nothingOverlapsOrIsCut() {
         QFETCH(bool, fifteen);
         QFETCH(bool, composing);
+        QFETCH(int, zoom);
         testing::LoadedProgram program;
         MainView view(program.main());
         GridView* grids[] = {new GridView(program.application.nineGrid()),
@@ -86,6 +114,7 @@ class LayoutFit : public QObject {
                         &program.application.aids().nineControls());
         for (GridView* grid : grids)
             view.addGrid(grid);
+        program.main().menuChosen(static_cast<WindowAction>(zoom));
         view.show();
         program.main().openGrid(fifteen);
         GridView& grid = *grids[fifteen ? 1 : 0];
@@ -113,6 +142,7 @@ class LayoutFit : public QObject {
         expectClear(&grid, grid.frameArea());
         QVERIFY(composing == grid.gauge()->isVisible());
         QVERIFY(view.mdiArea()->viewport()->rect().contains(view.visibleSubWindow()->geometry()));
+        if (fifteen) expectReadableNotes(grid.cell(1)->rect());
     }
 };
 

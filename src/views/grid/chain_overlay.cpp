@@ -34,7 +34,7 @@ Spot spotOf(const GridWindow& window, const CandidateMark& candidate) {
         noteArea(QRectF(rectFromTwips(cell.left, cell.top, cell.width, cell.height)));
     const int side = window.kind().side;
     const QRectF place = notePlace(area, side, candidate.value);
-    return {place.center(), ringRadii(place, notePixelSize(area, side))};
+    return {place.center(), ringRadii(place, notePixelSize(area))};
 }
 
 QPointF unit(const QPointF& vector) {
@@ -67,7 +67,7 @@ void ChainOverlay::paintEvent(QPaintEvent*) {
     const double head = nine ? 7.0 : 5.0;
     const TwipRect first = window_.cellRect(1);
     const double bendLimit = 0.6 * pixelsFromTwips(first.height);
-    const QColor colour = colorFromBgr(kChainLine);
+    const QColor colour = textColor(kChainLine);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const LinkMark& link : window_.chainMarks().links) {

@@ -48,8 +48,8 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (marks_.values == 0 || !text().isEmpty()) return;
     const QRectF area = noteArea(QRectF(rect()));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(notePixelSize(area, side_));
+    const QFont font = noteFont(area);
+    const double squeeze = noteSqueeze(font, area, side_);
     QFont chainFont = font;
     chainFont.setBold(true);
     QPainter painter(this);
@@ -68,20 +68,26 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
         if (ringed) {
             // Filled, so that the value reads on any cell colour; the ring is thinner where the
             // places are small.
-            painter.setPen(QPen(colorFromBgr(kChainLine), side_ <= 9 ? 1.2 : 0.8));
-            painter.setBrush(colorFromBgr(kChainRingFill));
+            painter.setPen(QPen(textColor(kChainLine), side_ <= 9 ? 1.2 : 0.8));
+            painter.setBrush(groundColor(kChainRingFill));
             painter.drawEllipse(place.center(), radii.width(), radii.height());
         }
         painter.setFont(ringed || removed ? chainFont : font);
-        painter.setPen(colorFromBgr(colour));
+        painter.setPen(textColor(colour));
         // The caret of the focused box runs down its middle: a note there stands on the box's
         // own colour, so that the caret never looks like a stroke through it.
         if (!ringed) painter.fillRect(place, palette().color(QPalette::Base));
+        // Narrowed about the place's centre where the place is narrower than the value.
+        painter.save();
+        painter.translate(place.center());
+        painter.scale(squeeze, 1);
+        painter.translate(-place.center());
         painter.drawText(place, Qt::AlignCenter, noteText(value));
+        painter.restore();
         if (removed) {
             // Struck out from corner to corner of the ring's rectangle.
             const QPointF reach(0.7 * radii.width(), 0.7 * radii.height());
-            painter.setPen(QPen(colorFromBgr(kChainRemovedFore), 1.3));
+            painter.setPen(QPen(textColor(kChainRemovedFore), 1.3));
             painter.drawLine(place.center() - reach, place.center() + reach);
         }
     }

@@ -48,32 +48,43 @@ Surroundings surroundingsOf(const GridKind& kind, bool composing) {
     const QRect last = pixelsOf(cellRect(kind, kind.cellCount()));
     const int windowWidth = pixelsFromTwips(layout.windowWidth);
     Surroundings at;
-    at.frameLine = first.united(last).adjusted(-4, -4, 4, 4);
-    at.frame = at.frameLine.adjusted(-(kFramePen / 2 + 1), -(kFramePen / 2 + 1), kFramePen / 2 + 1,
-                                     kFramePen / 2 + 1);
+    at.frameLine = first.united(last).adjusted(-zoomed(4), -zoomed(4), zoomed(4), zoomed(4));
+    const int pen = kFramePen / 2 + 1;
+    at.frame = at.frameLine.adjusted(-pen, -pen, pen, pen);
     // The band above the grid ends above the frame, or above the composing controls' buttons.
     const int bandEnd = composing ? pixelsOf(columnButtonRect(1)).top() : at.frame.top();
-    const int bandTop = std::max(3, std::min(first.top() / 2 - 13, bandEnd - 30));
-    at.puzzleNumberLabel = QRect(first.left(), bandTop, 220, 26);
-    at.enterDirectionButton = QRect(last.right() - 52, bandTop + 2, 52, 22);
-    at.status = QRect(at.enterDirectionButton.left() - 36, bandTop - 1, 28, 28);
-    const int gaugeTop =
-        composing ? pixelsOf(storeLabelRect(0)).bottom() + 5 : at.frame.bottom() + 4;
-    at.gauge = QRect(first.left(), gaugeTop, 0, kind.isNine() ? 12 : 9);
-    at.percent = QRect(first.left(), at.gauge.bottom() + 2, 160, 18);
+    const int bandTop =
+        std::max(zoomed(3), std::min(first.top() / 2 - zoomed(13), bandEnd - zoomed(30)));
+    at.puzzleNumberLabel = QRect(first.left(), bandTop, zoomed(220), zoomed(26));
+    at.enterDirectionButton =
+        QRect(last.right() - zoomed(52), bandTop + zoomed(2), zoomed(52), zoomed(22));
+    at.status = QRect(at.enterDirectionButton.left() - zoomed(36), bandTop - zoomed(1), zoomed(28),
+                      zoomed(28));
+    const int gaugeTop = composing ? pixelsOf(storeLabelRect(0)).bottom() + zoomed(5)
+                                   : at.frame.bottom() + zoomed(4);
+    at.gauge = QRect(first.left(), gaugeTop, 0, zoomed(kind.isNine() ? 12 : 9));
+    at.percent = QRect(first.left(), at.gauge.bottom() + zoomed(2), zoomed(160), zoomed(18));
     // Between the frame and the window's edge, clear of both.
-    at.panelBox = kind.isNine() ? 24 : 19;
+    at.panelBox = zoomed(kind.isNine() ? 24 : 19);
     at.panelTopLeft = QPoint(
         at.frame.right() + 1 + (windowWidth - at.frame.right() - 1 - at.panelBox) / 2, first.top());
-    at.cellPixelSize = kind.isNine() ? 24 : 16;
+    at.cellPixelSize = zoomed(kind.isNine() ? 24 : 16);
     at.height =
-        std::max(at.percent.bottom() + 8,
+        std::max(at.percent.bottom() + zoomed(8),
                  pixelsFromTwips(layout.cell1Top) + kind.side * pixelsFromTwips(layout.pitchDown));
     return at;
 }
 
 // Glyphs of the possibilities tips: readable on both grids.
 constexpr int kTipGlyphPixels = 9;
+// The tips' pale yellow ground.
+constexpr Colour kTipBack = 0xE1FFFF;
+
+QFont tipFont() {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(zoomed(kTipGlyphPixels));
+    return font;
+}
 
 }  // namespace
 
@@ -83,15 +94,50 @@ QRect GridView::frameArea() const {
 
 GridView::GridView(GridWindow& window, QWidget* parent)
     : QWidget(parent), window_(window), side_(window.kind().side) {
-    setFixedSize(pixelsFromTwips(layoutOf(window_.kind()).windowWidth),
-                 surroundingsOf(window_.kind(), false).height);
     setWindowTitle(QString::fromStdString(window_.caption()));
     setAutoFillBackground(true);
     buildCells();
     buildControls();
     chainOverlay_ = new ChainOverlay(window_, this);
     window_.setObserver(this);
+    applyLook();
+}
+
+void GridView::applyLook() {
+    const Surroundings at = surroundingsOf(window_.kind(), false);
+    setFixedSize(pixelsFromTwips(layoutOf(window_.kind()).windowWidth), at.height);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(at.cellPixelSize);
+    font.setBold(true);
+    for (int number = 1; number <= window_.kind().cellCount(); ++number) {
+        cell(number)->setFont(font);
+        cell(number)->setGeometry(pixelsOf(window_.cellRect(number)));
+    }
+    QFont labelFont(QStringLiteral("Tahoma"));
+    labelFont.setPointSizeF(11 * viewLook().zoom);
+    labelFont.setBold(true);
+    puzzleNumberLabel_->setFont(labelFont);
+    for (std::size_t index = 0; index < status_.size(); ++index)
+        status_[index]->setPixmap(
+            statusPicture(index == 0, at.status.width() - 2, devicePixelRatioF()));
+    frame_->setStyleSheet(QStringLiteral("color: %1;").arg(textColor(colour::kNavy).name()));
+    QPalette fill = gaugeFill_->palette();
+    fill.setColor(QPalette::Window, textColor(kGaugeFill));
+    gaugeFill_->setPalette(fill);
+    QFont panelFont(QStringLiteral("Tahoma"));
+    panelFont.setPixelSize(at.panelBox / 2 + 2);
+    panelFont.setBold(true);
+    for (int value = 1; value <= side_; ++value) {
+        QLabel* mark = panel_[static_cast<size_t>(value)];
+        mark->setFont(panelFont);
+        mark->setGeometry(at.panelTopLeft.x(),
+                          at.panelTopLeft.y() + (value - 1) * (at.panelBox + zoomed(3)),
+                          at.panelBox, at.panelBox);
+    }
+    for (QLabel* tip : tips_)
+        if (tip != nullptr) tip->setFont(tipFont());
     refreshAll();
+    emit lookChanged();
 }
 
 GridView::~GridView() {
@@ -102,15 +148,10 @@ void GridView::buildCells() {
     const int count = window_.kind().cellCount();
     cells_.assign(static_cast<size_t>(count) + 1, nullptr);
     tips_.assign(static_cast<size_t>(count) + 1, nullptr);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(surroundingsOf(window_.kind(), false).cellPixelSize);
-    font.setBold(true);
     for (int number = 1; number <= count; ++number) {
         auto* edit = new ForwardingLineEdit(this);
-        edit->setFont(font);
         edit->setAlignment(Qt::AlignCenter);
         edit->setFrame(false);
-        edit->setGeometry(pixelsOf(window_.cellRect(number)));
         edit->setAutoFillBackground(true);
         edit->setAccessibleDescription(
             QString::fromStdString(cellAccessibleDescription(window_.kind(), number)));
@@ -135,24 +176,17 @@ void GridView::buildCells() {
 }
 
 void GridView::buildControls() {
-    const Surroundings at = surroundingsOf(window_.kind(), false);
     frame_ = new QFrame(this);
     frame_->setFrameShape(QFrame::Box);
     frame_->setLineWidth(2);
-    frame_->setStyleSheet(QStringLiteral("color: #000080;"));
     frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     puzzleNumberLabel_ = new QLabel(this);
-    QFont labelFont(QStringLiteral("Tahoma"));
-    labelFont.setPointSize(11);
-    labelFont.setBold(true);
-    puzzleNumberLabel_->setFont(labelFont);
     puzzleNumberLabel_->setAccessibleDescription(tr("The puzzle's number and how many there are"));
 
     for (int index = 0; index < 2; ++index) {
         auto* image = new QLabel(this);
         image->setAlignment(Qt::AlignCenter);
-        image->setPixmap(statusPicture(index == 0, at.status.width() - 2, devicePixelRatioF()));
         image->setToolTip(index == 0 ? tr("Solution Complete") : tr("Solution Incomplete"));
         image->setAccessibleName(image->toolTip());
         status_.push_back(image);
@@ -169,30 +203,20 @@ void GridView::buildControls() {
     static_cast<QFrame*>(gauge_)->setFrameShadow(QFrame::Sunken);
     gaugeFill_ = new QWidget(gauge_);
     gaugeFill_->setAutoFillBackground(true);
-    QPalette fill = gaugeFill_->palette();
-    fill.setColor(QPalette::Window, colorFromBgr(kGaugeFill));
-    gaugeFill_->setPalette(fill);
     gauge_->setAccessibleName(tr("Filled cells"));
     gauge_->setAccessibleDescription(tr("A bar that grows as the grid fills"));
     percent_ = new QLabel(this);
     percent_->setAccessibleDescription(tr("How much of the grid is filled"));
 
     panel_.assign(static_cast<size_t>(side_) + 1, nullptr);
-    QFont panelFont(QStringLiteral("Tahoma"));
-    panelFont.setPixelSize(at.panelBox / 2 + 2);
-    panelFont.setBold(true);
     for (int value = 1; value <= side_; ++value) {
         auto* mark = new QLabel(QString::number(value), this);
-        mark->setFont(panelFont);
         mark->setAlignment(Qt::AlignCenter);
         mark->setAutoFillBackground(true);
         mark->setFrameShape(QFrame::Box);
         mark->setAccessibleDescription(
             tr("Possibilities panel: green on white while %1 can still go in the focused cell")
                 .arg(value));
-        mark->setGeometry(at.panelTopLeft.x(),
-                          at.panelTopLeft.y() + (value - 1) * (at.panelBox + 3), at.panelBox,
-                          at.panelBox);
         panel_[static_cast<size_t>(value)] = mark;
     }
 }
@@ -209,8 +233,8 @@ void GridView::refreshCell(int number) {
     edit->setVisible(window_.cellVisible(number));
     edit->setEnabled(shown.enabled);
     QPalette colours = edit->palette();
-    const QColor back = colorFromBgr(shown.backColour);
-    const QColor fore = colorFromBgr(shown.foreColour);
+    const QColor back = groundColor(shown.backColour);
+    const QColor fore = textColor(shown.foreColour);
     if (colours.color(QPalette::Base) != back || colours.color(QPalette::Text) != fore) {
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             colours.setColor(group, QPalette::Base, back);
@@ -241,9 +265,7 @@ void GridView::refreshTip(int number) {
     }
     if (tip == nullptr) {
         tip = new QLabel(this);
-        QFont font(QStringLiteral("Tahoma"));
-        font.setPixelSize(kTipGlyphPixels);
-        tip->setFont(font);
+        tip->setFont(tipFont());
         tip->setWordWrap(true);
         tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         tip->setAttribute(Qt::WA_TranslucentBackground);
@@ -260,9 +282,11 @@ void GridView::refreshTip(int number) {
                                              Qt::AlignLeft | Qt::TextWordWrap, text)
                                .height();
     const int height = std::max(2 * metrics.lineSpacing(), textHeight) + 1;
-    tip->setStyleSheet(height <= cellRect.height()
-                           ? QStringLiteral("background: rgba(255, 255, 225, 150); color: #000080;")
-                           : QStringLiteral("background: rgb(255, 255, 225); color: #000080;"));
+    QColor ground = groundColor(kTipBack);
+    // See-through within its cell.
+    if (height <= cellRect.height()) ground.setAlpha(150);
+    tip->setStyleSheet(QStringLiteral("background: %1; color: %2;")
+                           .arg(ground.name(QColor::HexArgb), textColor(colour::kNavy).name()));
     tip->setGeometry(cellRect.left(), cellRect.top(), cellRect.width(), height);
     tip->setText(text);
     tip->setToolTip(QString::fromStdString(window_.tipToolTip(number)));
@@ -279,8 +303,8 @@ void GridView::refreshPanel() {
         if (!shown) continue;
         const PanelMark colours = window_.panelMark(value);
         QPalette palette = mark->palette();
-        palette.setColor(QPalette::Window, colorFromBgr(colours.backColour));
-        palette.setColor(QPalette::WindowText, colorFromBgr(colours.foreColour));
+        palette.setColor(QPalette::Window, groundColor(colours.backColour));
+        palette.setColor(QPalette::WindowText, textColor(colours.foreColour));
         mark->setPalette(palette);
         mark->setAccessibleName(colours.backColour == kPanelTakenBack ? tr("%1 taken").arg(value)
                                 : colours.backColour == kPanelNotedOutBack
@@ -311,13 +335,13 @@ void GridView::windowChanged() {
     status_[1]->setAutoFillBackground(mark != colour::kBlack);
     if (mark != colour::kBlack) {
         QPalette colours = status_[1]->palette();
-        colours.setColor(QPalette::Window, colorFromBgr(mark));
+        colours.setColor(QPalette::Window, groundColor(mark));
         status_[1]->setPalette(colours);
     }
 
     const ButtonLook& look = window_.enterDirectionButton();
-    enterDirection_->setLook(
-        {look.caption, "Marlett", 9, look.backColour, look.foreColour, look.threeD, false});
+    enterDirection_->setLook({look.caption, "Marlett", 9 * viewLook().zoom, look.backColour,
+                              look.foreColour, look.threeD, false});
     enterDirection_->setToolTip(QString::fromStdString(look.toolTip));
 
     const bool composing = window_.composingControlsVisible();
@@ -400,9 +424,9 @@ void GridView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
     // The grid's frame: orange after Get Next, black again once a menu opens.
-    painter.setPen(QPen(colorFromBgr(window_.frameColour()), kFramePen));
+    painter.setPen(QPen(textColor(window_.frameColour()), kFramePen));
     painter.drawRect(surroundingsOf(window_.kind(), false).frameLine);
-    painter.setPen(QPen(QColor(0, 0, 0), 2));
+    painter.setPen(QPen(textColor(colour::kBlack), 2));
     for (const TwipLine& line : window_.blockLines()) {
         painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
     }

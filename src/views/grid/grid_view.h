@@ -42,6 +42,8 @@ class GridView : public QWidget, private GridWindowObserver {
 
     // Re-reads every cell and control from the window.
     void refreshAll();
+    // Sizes, fonts and colours again, at the zoom and in the theme of viewLook().
+    void applyLook();
 
   signals:
     // The window was shown or hidden by the core.
@@ -50,6 +52,8 @@ class GridView : public QWidget, private GridWindowObserver {
     void placeChanged();
     // The window showed or hid its composing controls (the 9x9 window in the create layout).
     void composingControlsChanged();
+    // applyLook laid the window out again at another zoom or in another theme.
+    void lookChanged();
     // Tab went past the window's last control (Shift+Tab before its first): the focus leaves it.
     void tabbedOut(bool forward);
 

@@ -76,7 +76,7 @@ void LabelButton::setLook(const LabelLook& look) {
 void LabelButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
-    painter.fillRect(area, colorFromBgr(look_.backColour));
+    painter.fillRect(area, groundColor(look_.backColour));
     if (look_.raised) {
         qDrawShadePanel(&painter, area, palette(), false, 1);
     } else {
@@ -85,7 +85,7 @@ void LabelButton::paintEvent(QPaintEvent*) {
     }
     painter.setFont(shownFont_);
     // A disabled label shows its caption greyed, as the platform's labels do.
-    painter.setPen(isEnabled() ? colorFromBgr(look_.textColour) : colorFromBgr(colour::kGrey));
+    painter.setPen(isEnabled() ? textColor(look_.textColour) : textColor(colour::kGrey));
     painter.drawText(area, Qt::AlignCenter, shownText_);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

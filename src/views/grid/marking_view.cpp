@@ -56,12 +56,12 @@ MarkingView::MarkingView(CellMouseHandler& mouse, GridView& grid, MarkingControl
     controls_->subscribe([this] { refresh(); });
     // The create layout switches the composing controls on and off.
     connect(&grid_, &GridView::composingControlsChanged, this, &MarkingView::refresh);
+    connect(&grid_, &GridView::lookChanged, this, &MarkingView::refresh);
     refresh();
 }
 
-LabelButton* MarkingView::makeButton(const QRect& place, const QString& toolTip) {
+LabelButton* MarkingView::makeButton(const QString& toolTip) {
     auto* button = new LabelButton(&grid_);
-    button->setGeometry(place);
     button->setToolTip(toolTip);
     return button;
 }
@@ -72,13 +72,13 @@ void MarkingView::buildControls() {
     rowLines_.assign(10, nullptr);
     columnLines_.assign(10, nullptr);
     for (int index = 1; index <= 9; ++index) {
-        LabelButton* row = makeButton(pixelsOf(rowButtonRect(index)), QString());
+        LabelButton* row = makeButton(QString());
         connect(row, &LabelButton::mouseUp, this,
                 [this, index](int button, int) { controls_->rowButtonReleased(index, button); });
         row->setAccessibleName(tr("Row %1 line").arg(index));
         row->setAccessibleDescription(tr("Draws or removes the pink line along row %1").arg(index));
         rowButtons_[static_cast<size_t>(index)] = row;
-        LabelButton* column = makeButton(pixelsOf(columnButtonRect(index)), QString());
+        LabelButton* column = makeButton(QString());
         connect(column, &LabelButton::mouseUp, this,
                 [this, index](int button, int) { controls_->columnButtonReleased(index, button); });
         column->setAccessibleName(tr("Column %1 line").arg(index));
@@ -86,25 +86,20 @@ void MarkingView::buildControls() {
             tr("Draws or removes the pink line along column %1").arg(index));
         columnButtons_[static_cast<size_t>(index)] = column;
         rowLines_[static_cast<size_t>(index)] = makeLine(&grid_);
-        rowLines_[static_cast<size_t>(index)]->setGeometry(pixelsOf(rowLineRect(index)));
         columnLines_[static_cast<size_t>(index)] = makeLine(&grid_);
-        columnLines_[static_cast<size_t>(index)]->setGeometry(pixelsOf(columnLineRect(index)));
     }
     clear_ = makeButton(
-        pixelsOf(clearButtonRect()),
         QString::fromUtf8(kClearLinesToolTip.data(), static_cast<int>(kClearLinesToolTip.size())));
     connect(clear_, &LabelButton::mouseUp, this,
             [this](int button, int) { controls_->clearButtonReleased(button); });
 
     storeCaption_ = new QLabel(
         QString::fromUtf8(kStoreCaption.data(), static_cast<int>(kStoreCaption.size())), &grid_);
-    storeCaption_->setGeometry(pixelsOf(storeCaptionRect()));
     storeCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int index = 0; index < kStoreLabelCount; ++index) {
         const std::string_view tip = storeLabelToolTip(index);
         LabelButton* store =
-            makeButton(pixelsOf(storeLabelRect(index)),
-                       QString::fromUtf8(tip.data(), static_cast<int>(tip.size())));
+            makeButton(QString::fromUtf8(tip.data(), static_cast<int>(tip.size())));
         connect(store, &LabelButton::mouseUp, this, [this, index](int button, int) {
             if (button == 1) controls_->storeLabelClicked(index);
         });
@@ -123,12 +118,23 @@ void MarkingView::refresh() {
         const bool flashing = controls_->flashing(control, index);
         return LabelLook{caption,
                          "Arial",
-                         points,
+                         points * viewLook().zoom,
                          flashing ? kFlashBack : back,
                          flashing ? kFlashFore : colour::kBlack,
                          flashing,
                          false};
     };
+    // Places first: they follow the zoom.
+    for (int index = 1; index <= 9; ++index) {
+        rowButtons_[static_cast<size_t>(index)]->setGeometry(pixelsOf(rowButtonRect(index)));
+        columnButtons_[static_cast<size_t>(index)]->setGeometry(pixelsOf(columnButtonRect(index)));
+        rowLines_[static_cast<size_t>(index)]->setGeometry(pixelsOf(rowLineRect(index)));
+        columnLines_[static_cast<size_t>(index)]->setGeometry(pixelsOf(columnLineRect(index)));
+    }
+    clear_->setGeometry(pixelsOf(clearButtonRect()));
+    storeCaption_->setGeometry(pixelsOf(storeCaptionRect()));
+    for (int index = 0; index < kStoreLabelCount; ++index)
+        stores_[static_cast<size_t>(index)]->setGeometry(pixelsOf(storeLabelRect(index)));
     for (int index = 1; index <= 9; ++index) {
         rowButtons_[static_cast<size_t>(index)]->setLook(
             look(MarkingControl::RowButton, index, "", kPinkLine, 6));

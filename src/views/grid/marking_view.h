@@ -46,7 +46,7 @@ class MarkingView : public QObject {
 
   private:
     void buildControls();
-    LabelButton* makeButton(const QRect& place, const QString& toolTip);
+    LabelButton* makeButton(const QString& toolTip);
 
     CellMouseHandler& mouse_;
     GridView& grid_;

@@ -1,12 +1,18 @@
 #include "views/grid/note_places.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
 
 namespace quorvel::view {
 
 namespace {
 
-constexpr int kAcross = 3;
+constexpr int kRows = 3;
+// A font's digits stand about this part of its pixel size high.
+constexpr double kDigitHeight = 0.73;
+constexpr double kLeastDigitPixels = 8;
 
 }  // namespace
 
@@ -15,17 +21,32 @@ QRectF noteArea(const QRectF& cell) {
 }
 
 QRectF notePlace(const QRectF& area, int side, int value) {
-    const int rows = side / kAcross;  // whole: 3 rows of 3 notes, or 5 rows of 3
-    const double width = area.width() / kAcross;
-    const double height = area.height() / rows;
-    const int row = (value - 1) / kAcross;
-    const int column = (value - 1) % kAcross;
+    const int across = side / kRows;  // whole: 3 rows of 3 notes, or 3 rows of 5
+    const double width = area.width() / across;
+    const double height = area.height() / kRows;
+    const int row = (value - 1) / across;
+    const int column = (value - 1) % across;
     return {area.left() + column * width, area.top() + row * height, width, height};
 }
 
-int notePixelSize(const QRectF& area, int side) {
-    const int rows = side / kAcross;
-    return std::max(7, static_cast<int>(area.height() / rows * 0.8));
+int notePixelSize(const QRectF& area) {
+    return std::max(static_cast<int>(std::ceil(kLeastDigitPixels / kDigitHeight)),
+                    static_cast<int>(area.height() / kRows * 0.8));
+}
+
+QFont noteFont(const QRectF& area) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(notePixelSize(area));
+    return font;
+}
+
+double noteSqueeze(const QFont& font, const QRectF& area, int side) {
+    const double room = area.width() / (side / kRows);
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (int value = 1; value <= side; ++value)
+        widest = std::max(widest, metrics.horizontalAdvance(noteText(value)));
+    return widest > room ? room / widest : 1.0;
 }
 
 QSizeF ringRadii(const QRectF& place, int pixelSize) {

@@ -106,14 +106,14 @@ void HelpView::render() {
 void HelpView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!rendering_ && help_.visible()) {
-        help_.moved(x() * kTwipsPerPixel, y() * kTwipsPerPixel);
+        help_.moved(twipsFromPixels(x()), twipsFromPixels(y()));
     }
 }
 
 void HelpView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!rendering_ && help_.visible()) {
-        help_.resized(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+        help_.resized(twipsFromPixels(width()), twipsFromPixels(height()));
     }
 }
 

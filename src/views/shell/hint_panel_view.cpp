@@ -1,6 +1,9 @@
 #include "views/shell/hint_panel_view.h"
 
 #include "application/shell/hint_panel_place.h"
+#include "views/grid/screen_measures.h"
+
+#include <QApplication>
 
 #include <QLabel>
 #include <QLayout>
@@ -28,13 +31,10 @@ ScreenRect screenRect(const QRect& rect) {
 HintPanelView::HintPanelView(QWidget* owner)
     : QWidget(owner, Qt::Tool), title_(new QLabel(this)), steps_(new QTextBrowser(this)) {
     setWindowTitle(QStringLiteral("Hint"));
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
     layout->addWidget(steps_);
-    resize(kPanelWidth, kPanelHeight);
+    resize(zoomed(kPanelWidth), zoomed(kPanelHeight));
 }
 
 int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const QRect& gridFrame) {
@@ -42,6 +42,10 @@ int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const 
         hide();
         return 0;
     }
+    // The application's font, bold, at the zoom in use.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    title_->setFont(bold);
     title_->setText(QString::fromStdString(panel.title));
     // A step's first line is its text; a chain step's further lines, one link each, are listed
     // beneath it.
@@ -63,8 +67,9 @@ int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const 
     const int frameWidth = frame.left() + frame.right();
     const int frameHeight = frame.top() + frame.bottom();
     HintPanelRoom room{screenRect(parentWidget()->screen()->availableGeometry()),
-                       screenRect(mainFrame), screenRect(gridFrame), kPanelWidth + frameWidth,
-                       wantedHeight(kPanelWidth) + frameHeight};
+                       screenRect(mainFrame), screenRect(gridFrame),
+                       zoomed(kPanelWidth) + frameWidth,
+                       wantedHeight(zoomed(kPanelWidth)) + frameHeight};
     HintPanelPlace place = placeHintPanel(room);
     if (place.panel.width != room.wantedWidth) {  // narrower: the text wraps into more lines
         room.wantedHeight = wantedHeight(place.panel.width - frameWidth) + frameHeight;
@@ -77,12 +82,13 @@ int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const 
 }
 
 int HintPanelView::wantedHeight(int width) {
-    resize(width, kPanelHeight);
+    const int least = zoomed(kPanelHeight);
+    resize(width, least);
     layout()->activate();
     steps_->document()->setTextWidth(steps_->viewport()->width());
-    const int wanted = kPanelHeight - steps_->viewport()->height() +
+    const int wanted = least - steps_->viewport()->height() +
                        static_cast<int>(std::ceil(steps_->document()->size().height()));
-    return std::max(kPanelHeight, wanted);
+    return std::max(least, wanted);
 }
 
 QMargins HintPanelView::decoration() const {

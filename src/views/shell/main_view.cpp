@@ -8,6 +8,7 @@
 #include "views/shell/hint_panel_view.h"
 #include "views/shell/menu_view.h"
 #include "views/shell/program_icon.h"
+#include "views/shell/view_look.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -45,10 +46,12 @@ const char* fontNameOf(ButtonFont font) {
 
 // A small database cylinder: green while connected, red while a database operation runs.
 QPixmap databasePicture(bool connected, qreal ratio) {
-    QPixmap pixmap(QSize(18, 20) * ratio);
+    const qreal zoom = viewLook().zoom;
+    QPixmap pixmap(QSize(18, 20) * ratio * zoom);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    painter.scale(zoom, zoom);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor body = connected ? QColor(40, 160, 60) : QColor(200, 40, 40);
     painter.setPen(QPen(Qt::black, 1));
@@ -87,7 +90,6 @@ MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     buildStrip();
     buildToolbar();
     area_ = new QMdiArea(central);
-    area_->setBackground(colorFromBgr(kClientColour));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     strip_->setParent(central);
@@ -106,7 +108,8 @@ MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     for (MainWindowChange change :
          {MainWindowChange::Menus, MainWindowChange::Toolbar, MainWindowChange::MessageLine,
           MainWindowChange::Caption, MainWindowChange::ElapsedTime, MainWindowChange::WorkingHard,
-          MainWindowChange::DatabaseIndicator, MainWindowChange::Layout}) {
+          MainWindowChange::DatabaseIndicator, MainWindowChange::Appearance,
+          MainWindowChange::Layout}) {
         onChange(change);
     }
 }
@@ -115,18 +118,15 @@ MainView::~MainView() = default;
 
 void MainView::buildStrip() {
     strip_ = new QWidget(this);
-    strip_->setFixedHeight(kStripHeight);
     strip_->setAutoFillBackground(true);
 
     elapsed_ = new QLabel(strip_);
-    elapsed_->setGeometry(4, 7, 58, 16);
     elapsed_->setToolTip(tr("Elapsed time"));
     elapsed_->setAccessibleName(tr("Elapsed time"));
 
     workingFrame_ = new QFrame(strip_);
     workingFrame_->setFrameShape(QFrame::Box);
     workingFrame_->setToolTip(QString::fromUtf8(MainWindow::kWorkingHardTip));
-    workingFrame_->setGeometry(64, 3, 84, 24);
     workingFrame_->setAccessibleName(tr("Working hard"));
     workingFrame_->setAccessibleDescription(tr("Moves while a long command runs"));
     highlight_ = new QFrame(workingFrame_);
@@ -134,37 +134,24 @@ void MainView::buildStrip() {
     for (size_t index = 0; index < squares_.size(); ++index) {
         auto* square = new QFrame(workingFrame_);
         square->setStyleSheet(QStringLiteral("background: #0000c0;"));
-        square->setGeometry(rectFromTwips(WorkingHard::kSquareLeft[index] + 60,
-                                          WorkingHard::kSquareTop + 90, WorkingHard::kSquareSize,
-                                          WorkingHard::kSquareSize));
         squares_[index] = square;
     }
 
     connected_ = new QLabel(strip_);
     disconnected_ = new QLabel(strip_);
-    for (QLabel* indicator : {connected_, disconnected_})
-        indicator->setGeometry(152, 5, 18, 20);
-    connected_->setPixmap(databasePicture(true, devicePixelRatioF()));
     connected_->setToolTip(QString::fromUtf8(MainWindow::kConnectedTip));
-    disconnected_->setPixmap(databasePicture(false, devicePixelRatioF()));
     disconnected_->setToolTip(QString::fromUtf8(MainWindow::kDisconnectedTip));
     connected_->setAccessibleName(tr("Database ready"));
     disconnected_->setAccessibleName(tr("Database busy"));
 
     message_ = new FittedLabel(strip_);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSize(10);
-    arial.setBold(true);
-    message_->setBaseFont(arial, 7);
     message_->setAccessibleDescription(tr("The message line: what the last command found"));
 }
 
 void MainView::buildToolbar() {
     toolbar_ = new QWidget(this);
-    toolbar_->setFixedHeight(kToolbarHeight);
     for (const ToolButton& data : mainWindow_.toolbar().all()) {
         auto* button = new LabelButton(toolbar_);
-        button->resize(pixelsFromTwips(data.widthTwips), kButtonHeight);
         connect(button, &LabelButton::mouseUp, this, [this, &data](int mouseButton, int) {
             mainWindow_.toolbarClicked(data, mouseButton);
         });
@@ -282,6 +269,9 @@ void MainView::onChange(MainWindowChange change) {
         case MainWindowChange::HintPanel:
             renderHintPanel();
             break;
+        case MainWindowChange::Appearance:
+            renderAppearance();
+            break;
         case MainWindowChange::Closed:
             closing_ = true;
             elapsedTimer_.stop();
@@ -298,7 +288,8 @@ void MainView::renderToolbar() {
         look.caption = data.caption;
         look.fontName = fontNameOf(data.font);
         look.pointSize =
-            data.font == ButtonFont::Wingdings2 || data.font == ButtonFont::Wingdings3 ? 11 : 9;
+            (data.font == ButtonFont::Wingdings2 || data.font == ButtonFont::Wingdings3 ? 11 : 9) *
+            viewLook().zoom;
         look.bold = data.font == ButtonFont::Arial;
         look.backColour = data.flashing ? kFlashBack : data.backColour;
         look.textColour = data.flashing ? kFlashFore : data.foreColour;
@@ -311,7 +302,7 @@ void MainView::renderToolbar() {
         button->setEnabled(data.enabled);
         button->setVisible(data.visible);
         if (data.visible) {
-            button->move(left, (kToolbarHeight - kButtonHeight) / 2);
+            button->move(left, (zoomed(kToolbarHeight) - zoomed(kButtonHeight)) / 2);
             left += button->width() + 1;
         }
     }
@@ -321,7 +312,7 @@ void MainView::renderMessageLine() {
     const MessageLine& line = mainWindow_.messageLine();
     message_->setFullText(QString::fromStdString(line.text));
     QPalette colours = message_->palette();
-    colours.setColor(QPalette::WindowText, colorFromBgr(line.colour));
+    colours.setColor(QPalette::WindowText, textColor(line.colour));
     message_->setPalette(colours);
     const Qt::Alignment horizontal = line.alignment == Alignment::Right    ? Qt::AlignRight
                                      : line.alignment == Alignment::Centre ? Qt::AlignHCenter
@@ -363,7 +354,7 @@ void MainView::renderLayout() {
     const int left =
         std::max(pixelsFromTwips(kMessageLeftTwips), connected_->geometry().right() + 6);
     const int right = pixelsFromTwips(kMessageLeftTwips + mainWindow_.messageLineWidthTwips()) - 4;
-    message_->setGeometry(left, 1, std::max(0, right - left), kStripHeight - 2);
+    message_->setGeometry(left, 1, std::max(0, right - left), zoomed(kStripHeight) - 2);
     for (const auto& [window, grid] : grids_) {
         if (window->isVisible()) placeSubWindow(window, grid);
     }
@@ -376,6 +367,36 @@ void MainView::renderLayout() {
         hide();
     }
     applyingLayout_ = false;
+}
+
+void MainView::renderAppearance() {
+    applyViewLook(mainWindow_.zoomPercent(), mainWindow_.theme());
+    strip_->setFixedHeight(zoomed(kStripHeight));
+    elapsed_->setGeometry(zoomed(4), zoomed(7), zoomed(58), zoomed(16));
+    workingFrame_->setGeometry(zoomed(64), zoomed(3), zoomed(84), zoomed(24));
+    for (size_t index = 0; index < squares_.size(); ++index)
+        squares_[index]->setGeometry(
+            rectFromTwips(WorkingHard::kSquareLeft[index] + 60, WorkingHard::kSquareTop + 90,
+                          WorkingHard::kSquareSize, WorkingHard::kSquareSize));
+    for (QLabel* indicator : {connected_, disconnected_})
+        indicator->setGeometry(zoomed(152), zoomed(5), zoomed(18), zoomed(20));
+    connected_->setPixmap(databasePicture(true, devicePixelRatioF()));
+    disconnected_->setPixmap(databasePicture(false, devicePixelRatioF()));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(10 * viewLook().zoom);
+    arial.setBold(true);
+    message_->setBaseFont(arial, zoomed(7));
+    toolbar_->setFixedHeight(zoomed(kToolbarHeight));
+    for (const auto& [row, button] : buttons_)
+        button->resize(pixelsFromTwips(row->widthTwips), zoomed(kButtonHeight));
+    area_->setBackground(groundColor(kClientColour));
+    renderToolbar();
+    renderMessageLine();
+    renderWorkingHard();
+    for (const auto& [window, grid] : grids_)
+        grid->applyLook();
+    renderLayout();
+    if (hintPanel_ != nullptr && mainWindow_.hintPanel().shown) renderHintPanel();
 }
 
 void MainView::renderHintPanel() {

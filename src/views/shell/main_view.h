@@ -66,6 +66,8 @@ class MainView : public QMainWindow {
     void renderLayout();
     // Shows or hides the hint panel, moving this window over when the panel needs the room.
     void renderHintPanel();
+    // The zoom and theme of the options: every size, font and colour again.
+    void renderAppearance();
     void placeSubWindow(QMdiSubWindow* window, GridView* grid);
     // Gives the keyboard focus to the first (or last) button the toolbar shows.
     void focusToolbar(bool first);

@@ -143,7 +143,7 @@ WindowPlacement QtHost::mainWindowPlacement() {
 TextMeasure QtHost::measureText(const std::string& text, const std::string& fontFamily, int points,
                                 int widthTwips) {
     QFont font(QString::fromStdString(fontFamily));
-    if (points > 0) font.setPointSize(points);
+    if (points > 0) font.setPointSizeF(points * viewLook().zoom);
     const QFontMetrics metrics(font);
     const qreal width = std::max(1, pixelsFromTwips(widthTwips));
     int lines = 0;
@@ -161,7 +161,7 @@ TextMeasure QtHost::measureText(const std::string& text, const std::string& font
         layout.endLayout();
         lines += std::max(1, paragraphLines);
     }
-    return {lines, metrics.height() * kTwipsPerPixel};
+    return {lines, twipsFromPixels(metrics.height())};
 }
 
 void QtHost::minimiseMainWindow() {
