@@ -18,6 +18,7 @@ TEST(PlayStatistics, RefusesWhatItDidNotWrite) {
     } cases[] = {
         {"QuorvelStatistics 1\n", true},
         {"QuorvelStatistics 1\r\n9 2 3 2 1 300 95\r\n15 0 1 0 0\r\n", true},
+        {"QuorvelStatistics 1\n9 4 1 1 1 60\n", true},  // every game solved, without help
         {"", false},
         {"9 2 3 2 1 300 95\n", false},                       // no first line
         {"QuorvelStatistics 1\n9 2 3 2 1 300\n", false},     // two solved, one time
