@@ -122,4 +122,36 @@ keys "$main" alt+s q
 keys "$main" alt+p f
 get_puzzle 1
 shot fifteen-puzzle
+
+# Zoom: the 15 x 15 grid at 125 %, then back to 100 %.
+keys "$main" alt+v z 2
+settle
+shot zoom
+keys "$main" alt+v z 1
+
+# The Dark theme on the 9 x 9 grid with the stored puzzle, a few entries and notes.
+keys "$main" alt+p n
+get_puzzle 3
+keys "$main" alt+v f
+keys "$main" alt+v h d
+settle
+shot dark-theme
+keys "$main" alt+v h c
+
+# Statistics after two solved games: an opened puzzle that lacks one value, typed in by hand,
+# and a stored one solved by Brute Force.
+puzzle="$out/one-missing.txt"
+echo '.23456789456789123789123456234567891567891234891234567345678912678912345912345678' >"$puzzle"
+keys "$main" ctrl+o
+dialog=$(window_named '^Open Puzzle File')
+typed "$dialog" "$puzzle"
+confirm '^Open Puzzle File'
+keys "$main" 1 Right
+get_puzzle 1
+keys "$main" F6
+settle
+keys "$main" alt+h s
+dialog=$(window_named '^Statistics$')
+shot statistics
+confirm '^Statistics$'
 echo "$drive_name: the pictures are in $images"
