@@ -26,19 +26,18 @@ std::vector<CandidateMark> marksOf(const std::vector<logic::CellValue>& node) {
     return marks;
 }
 
-// The chain of the path's first chain step, over the grid as that step finds it: the cells the
-// chain passes through and those the step takes candidates from show their candidates. One chain
-// only: a path of several chain steps drawn at once would be a tangle.
-ChainMarks chainMarksOf(const logic::LogicPath& path, const std::vector<int>& values,
-                        const std::vector<ValueMask>& candidates) {
+// The chain of the path's step `shown`, over the grid as that step finds it: the cells the chain
+// passes through and those the step takes candidates from show their candidates. Only that step's
+// chain: several drawn at once would be a tangle. Empty for a step without a chain.
+ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
+                        const std::vector<int>& values, const std::vector<ValueMask>& candidates) {
     ChainMarks marks;
+    const logic::Step& step = path.steps[shown];
+    if (step.chain.empty()) return marks;
     logic::LogicGrid grid(path.kind, values, candidates);
-    const auto chained = std::find_if(path.steps.begin(), path.steps.end(),
-                                      [](const logic::Step& step) { return !step.chain.empty(); });
-    if (chained == path.steps.end()) return marks;
-    for (auto step = path.steps.begin(); step != chained; ++step)
-        grid.apply(*step);
-    for (const logic::ChainLink& link : chained->chain) {
+    for (std::size_t before = 0; before < shown; ++before)
+        grid.apply(path.steps[before]);
+    for (const logic::ChainLink& link : step.chain) {
         for (const auto* node : {&link.from, &link.to}) {
             for (const logic::CellValue& candidate : *node) {
                 marks.shown[candidate.cell] = grid.candidates(candidate.cell);
@@ -47,7 +46,7 @@ ChainMarks chainMarksOf(const logic::LogicPath& path, const std::vector<int>& va
         }
         marks.links.push_back({marksOf(link.from), marksOf(link.to), link.strong});
     }
-    for (const logic::CellValue& removed : chained->eliminations) {
+    for (const logic::CellValue& removed : step.eliminations) {
         marks.shown[removed.cell] = grid.candidates(removed.cell);
         marks.removed[removed.cell] |= bit(removed.value);
     }
@@ -124,23 +123,51 @@ void ExplainNextStep::markUnits(GridWindow& window, const logic::Step& step) {
 }
 
 void ExplainNextStep::secondStage(GridWindow& window) {
-    const logic::CellValue target = path_.steps.back().placements.front();
+    shownStep_ = 0;
+    detailsOpen_ = false;
+    showStep(window);
+    mainWindow_.showMessage(path_.steps.back().headline(), colour::kBlue, Alignment::Centre);
+}
+
+// The hint panel shows the step `shownStep_` and the grid marks that step alone: its units, its
+// pattern cells, the cells it takes candidates from and its chain; the last step's placement is the
+// target.
+void ExplainNextStep::showStep(GridWindow& window) {
+    restoreCells();
+    const logic::Step& step = path_.steps[shownStep_];
+    const bool last = shownStep_ + 1 == path_.steps.size();
+    markUnits(window, step);
+    for (const int cell : step.cells)
+        mark(window, cell, kHintPatternBack);
+    for (const logic::CellValue& removed : step.eliminations)
+        mark(window, removed.cell, kHintEliminationBack);
+    if (last) mark(window, step.placements.front().cell, kHintTargetBack);
+    window.setChainMarks(chainMarksOf(path_, shownStep_, values_, candidates_));
+
     HintPanel panel;
     panel.shown = true;
-    panel.title = "Hint for " + logic::cellName(window.kind(), target.cell);
-    for (const logic::Step& step : path_.steps)
-        markUnits(window, step);
-    for (const logic::Step& step : path_.steps) {
-        panel.lines.push_back(panelText(window.kind(), step));
-        for (const int cell : step.cells)
-            mark(window, cell, kHintPatternBack);
-        for (const logic::CellValue& removed : step.eliminations)
-            mark(window, removed.cell, kHintEliminationBack);
-    }
-    mark(window, target.cell, kHintTargetBack);
-    window.setChainMarks(
-        chainMarksOf(path_, shownValues(window.board()), window.notedCandidates()));
-    mainWindow_.showMessage(path_.steps.back().headline(), colour::kBlue, Alignment::Centre);
+    panel.title =
+        "Hint for " + logic::cellName(window.kind(), path_.steps.back().placements.front().cell);
+    panel.step = static_cast<int>(shownStep_) + 1;
+    panel.stepCount = static_cast<int>(path_.steps.size());
+    panel.summary = step.summary;
+    panel.details = panelText(window.kind(), step);
+    panel.detailsOpen = detailsOpen_;
+    mainWindow_.setHintPanel(std::move(panel));
+}
+
+void ExplainNextStep::turnPage(bool forward) {
+    if (window_ == nullptr || stage_ != 2 || !mainWindow_.hintPanel().shown) return;
+    if (forward ? shownStep_ + 1 >= path_.steps.size() : shownStep_ == 0) return;
+    shownStep_ = forward ? shownStep_ + 1 : shownStep_ - 1;
+    showStep(*window_);
+}
+
+void ExplainNextStep::toggleDetails() {
+    if (window_ == nullptr || stage_ != 2 || !mainWindow_.hintPanel().shown) return;
+    detailsOpen_ = !detailsOpen_;
+    HintPanel panel = mainWindow_.hintPanel();
+    panel.detailsOpen = detailsOpen_;
     mainWindow_.setHintPanel(std::move(panel));
 }
 
@@ -170,6 +197,11 @@ void ExplainNextStep::mark(GridWindow& window, int cell, Colour backColour) {
 }
 
 void ExplainNextStep::clearMarks() {
+    restoreCells();
+    if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});
+}
+
+void ExplainNextStep::restoreCells() {
     if (window_ != nullptr) {
         for (const auto& [cell, backColour] : marked_) {
             window_->board().setCellColours(cell, window_->board().cell(cell).foreColour,
@@ -179,7 +211,6 @@ void ExplainNextStep::clearMarks() {
         window_->setChainMarks({});
     }
     marked_.clear();
-    if (mainWindow_.hintPanel().shown) mainWindow_.setHintPanel({});
 }
 
 void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& activeGrid) {
@@ -189,6 +220,12 @@ void registerExplainNextStep(MainWindow& mainWindow, const ActiveGridWindow& act
     });
     mainWindow.commands().setAction(Command::ClearExplanationMarks,
                                     [command] { command->clearMarks(); });
+    mainWindow.commands().setAction(Command::ShowPreviousHintStep,
+                                    [command] { command->turnPage(false); });
+    mainWindow.commands().setAction(Command::ShowNextHintStep,
+                                    [command] { command->turnPage(true); });
+    mainWindow.commands().setAction(Command::ToggleHintDetails,
+                                    [command] { command->toggleDetails(); });
 }
 
 }  // namespace quorvel

@@ -5,14 +5,16 @@
 // named instead and the cell that lacks it is marked. First press: the message line names the first
 // step's technique and where
 // ("Hidden Single in block 7"; "Naked Pair in row 3: 3 steps lead to the next value" when more
-// steps follow) and that step's unit is highlighted. Second: the hint panel lists the steps leading
-// to the placement (a chain step's chain one link a line), and the grid marks the pattern cells,
-// the cells that lose candidates and the target cell, and draws the first chain step's chain.
-// Third: the steps' eliminations cross out those notes and the value is typed into the target cell
-// as the user would type it, so the consistency check runs and Undo takes both back. A changed
-// grid or another grid window starts again at the first press; the next other command clears the
-// marks.
+// steps follow) and that step's unit is highlighted. Second: the hint panel shows the steps leading
+// to the placement one at a time ("Step 1 of 3", Back and Next), each as its one-sentence summary
+// with the whole deduction beneath it for Details to unfold (a chain step's chain one link a line);
+// the grid marks only the shown step: its units, pattern cells, the cells that lose candidates,
+// its chain, and on the last step the target cell. Third: the eliminations of all the steps cross
+// out those notes and the value is typed into the target cell as the user would type it, so the
+// consistency check runs and Undo takes both back. A changed grid or another grid window starts
+// again at the first press; the next other command clears the marks.
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -32,10 +34,16 @@ class ExplainNextStep {
     void press(GridWindow& window);
     // Restores the colours of the marked cells and closes the hint panel.
     void clearMarks();
+    // The hint panel's buttons: the step after (or before) the one shown, and the details
+    // unfolded or folded again. Nothing happens while the panel is closed.
+    void turnPage(bool forward);
+    void toggleDetails();
 
   private:
     void firstStage(GridWindow& window);
     void secondStage(GridWindow& window);
+    void showStep(GridWindow& window);
+    void restoreCells();
     void thirdStage(GridWindow& window);
     void markUnits(GridWindow& window, const logic::Step& step);
     void mark(GridWindow& window, int cell, Colour backColour);
@@ -46,6 +54,8 @@ class ExplainNextStep {
     std::vector<ValueMask> candidates_;  // and the candidates its notes left then
     int stage_ = 0;                      // presses done on that grid
     logic::LogicPath path_;
+    std::size_t shownStep_ = 0;                   // the step of the path the hint panel shows
+    bool detailsOpen_ = false;                    // its details unfolded, kept as the pages turn
     std::vector<std::pair<int, Colour>> marked_;  // cells marked, with their own back colour
 };
 

@@ -3,6 +3,7 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "application/grid/grid_window.h"
 #include "application/grid/main_window_link.h"
@@ -130,6 +131,8 @@ void ScriptSession::execute(const std::string& line) {
     } else if (word == "press") {
         const bool right = rest.starts_with("right ");
         pressButton(right ? trimmed(rest.substr(6)) : rest, right ? kMouseRight : kMouseLeft);
+    } else if (word == "hint") {
+        pressHintButton(rest);
     } else if (word == "click") {
         clickCell(rest, 0);
     } else if (word == "ctrl-click") {
@@ -226,6 +229,29 @@ void ScriptSession::pressButton(const std::string& name, int mouseButton) {
         return;
     }
     fail("no toolbar button " + quoted(name));
+}
+
+// A button of Explain Next Step's hint panel: Back, Next or Details.
+void ScriptSession::pressHintButton(const std::string& name) {
+    requireNoDialog();
+    MainWindow& main = program_->mainWindow();
+    const HintPanel& panel = main.hintPanel();
+    if (!panel.shown) fail("the hint panel is closed");
+    static constexpr std::pair<const char*, HintPanelButton> kButtons[] = {
+        {"Back", HintPanelButton::Back},
+        {"Next", HintPanelButton::Next},
+        {"Details", HintPanelButton::Details},
+    };
+    for (const auto& [caption, button] : kButtons) {
+        if (name != caption) continue;
+        const bool enabled = button == HintPanelButton::Back   ? panel.canGoBack()
+                             : button == HintPanelButton::Next ? panel.canGoNext()
+                                                               : true;
+        if (!enabled) fail("hint button " + quoted(name) + " is disabled");
+        main.hintPanelClicked(button);
+        return;
+    }
+    fail("no hint button " + quoted(name));
 }
 
 void ScriptSession::clickCell(const std::string& number, int shift) {

@@ -66,6 +66,7 @@ class ScriptSession : private DialogServer {
 
     void chooseMenu(const std::string& path);
     void pressButton(const std::string& name, int mouseButton);
+    void pressHintButton(const std::string& name);
     void clickCell(const std::string& number, int shift);
     void sendKey(const std::string& name);
     void typeText(const std::string& text);

@@ -156,7 +156,8 @@ void appendEnabled(std::string& json, const MenuBar& menus) {
     json += '}';
 }
 
-// The hint panel's title and lines, or null while it is closed.
+// The hint panel: its title, the step it shows, that step's summary and, while unfolded, its
+// details; null while it is closed.
 void appendHint(std::string& json, const HintPanel& panel) {
     if (!panel.shown) {
         json += "null";
@@ -165,13 +166,17 @@ void appendHint(std::string& json, const HintPanel& panel) {
     json += '{';
     appendKey(json, "title");
     appendQuoted(json, panel.title);
-    appendKey(json, "lines");
-    json += '[';
-    for (const std::string& line : panel.lines) {
-        separate(json);
-        appendQuoted(json, line);
+    appendKey(json, "step");
+    appendQuoted(json, panel.stepLabel());
+    appendKey(json, "summary");
+    appendQuoted(json, panel.summary);
+    appendKey(json, "details");
+    if (panel.detailsOpen) {
+        appendQuoted(json, panel.details);
+    } else {
+        json += "null";
     }
-    json += "]}";
+    json += '}';
 }
 
 // The cells Explain Next Step marks and the exposed cells of a puzzle being composed (the

@@ -59,6 +59,10 @@ enum class Command {
     // Explain Next Step, and the clearing of its marks that every other command runs first.
     ExplainNextStep,
     ClearExplanationMarks,
+    // The buttons of its hint panel: the step before, the step after, the details folded or not.
+    ShowPreviousHintStep,
+    ShowNextHintStep,
+    ToggleHintDetails,
     // Visual Aid menu; PrepareColorNumber runs when the menu opens.
     PrepareColorNumber,
     ColorNumber,

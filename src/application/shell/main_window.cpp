@@ -333,12 +333,22 @@ void MainWindow::toolbarClicked(const ToolButton& clicked, int mouseButton) {
 }
 
 bool MainWindow::takeKey(const KeyEvent& event) {
+    if (takeHintPageKey(event)) return true;
     const bool ctrl = event.modifiers == modifier::kCtrl;
     const bool ctrlShift = event.modifiers == (modifier::kCtrl | modifier::kShift);
     const bool undo = ctrl && event.code == 'Z';
     const bool redo = (ctrl && event.code == 'Y') || (ctrlShift && event.code == 'Z');
     if (!undo && !redo) return false;
     toolbarClicked(toolbar_.at(undo ? Command::Undo : Command::Redo), kMouseLeft);
+    return true;
+}
+
+// PageUp and PageDown page through the hint panel's steps while it shows.
+bool MainWindow::takeHintPageKey(const KeyEvent& event) {
+    const bool back = event.code == key::kPageUp;
+    if (!hintPanel_.shown || event.modifiers != 0 || (!back && event.code != key::kPageDown))
+        return false;
+    hintPanelClicked(back ? HintPanelButton::Back : HintPanelButton::Next);
     return true;
 }
 

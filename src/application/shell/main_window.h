@@ -51,13 +51,29 @@ enum class MainWindowChange {
     Appearance,  // the zoom or the theme
 };
 
-// The hint panel of Explain Next Step: the steps leading to the next placement, in plain words.
+// The hint panel of Explain Next Step: the steps leading to the next placement, one at a time,
+// each a sentence first with its whole deduction folded beneath it.
 struct HintPanel {
     bool shown = false;
-    std::string title;  // "Hint for r3c12"
-    // One step each: its text, and for a chain step a line break before each link of the chain.
-    std::vector<std::string> lines;
+    std::string title;    // "Hint for r3c12"
+    int step = 0;         // the step shown, from 1
+    int stepCount = 0;    // of the steps leading to the placement
+    std::string summary;  // the shown step in one sentence
+    // Its whole deduction: one implication a line, or for a chain step a line break before each
+    // link of the chain.
+    std::string details;
+    bool detailsOpen = false;  // the details unfolded beneath the summary
+
+    std::string stepLabel() const {
+        return "Step " + std::to_string(step) + " of " + std::to_string(stepCount);
+    }
+    bool canGoBack() const { return step > 1; }
+    bool canGoNext() const { return step < stepCount; }
 };
+
+// The hint panel's buttons. While the panel shows, PageUp in a cell presses Back and PageDown
+// presses Next.
+enum class HintPanelButton { Back, Next, Details };
 
 // State changes other parts report; each switches menu items and toolbar buttons on or off.
 enum class StateChange {
@@ -233,6 +249,8 @@ class MainWindow : public MainWindowLink {
     const MessageLine& messageLine() const { return message_; }
     const HintPanel& hintPanel() const { return hintPanel_; }
     void setHintPanel(HintPanel panel);
+    // A button of the hint panel clicked: ignored while the panel is closed or the button is off.
+    void hintPanelClicked(HintPanelButton button);
     const std::string& caption() const { return caption_; }
     const std::string& elapsedLabel() const { return elapsed_.label(); }
     bool elapsedTimerRunning() const { return elapsed_.running(); }
@@ -268,7 +286,8 @@ class MainWindow : public MainWindowLink {
     void recordHistory(GridWindow& window) override;
     void recordNoteEdit(GridWindow& window, int cell) override;
     void showOtherGrid(const GridWindow& closing) override;
-    // Ctrl+Z runs Undo, Ctrl+Y and Ctrl+Shift+Z Redo, as their toolbar buttons do.
+    // Ctrl+Z runs Undo, Ctrl+Y and Ctrl+Shift+Z Redo, as their toolbar buttons do; PageUp and
+    // PageDown press the hint panel's Back and Next while it shows.
     bool takeKey(const KeyEvent& event) override;
     bool applicationClosing() const override { return closing_; }
     void gridSolved(const GridWindow& window) override;
@@ -281,6 +300,7 @@ class MainWindow : public MainWindowLink {
     // Runs a command or one of the main window's actions; false when a command had no handler
     // or reported no change.
     bool run(const Target& target);
+    bool takeHintPageKey(const KeyEvent& event);
     void runWindowAction(WindowAction action);
     void openRecentFile(std::size_t place);
     // The Open Recent places as the options list the files; writes the options file when

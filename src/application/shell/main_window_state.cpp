@@ -31,6 +31,21 @@ void MainWindow::setHintPanel(HintPanel panel) {
     changed(MainWindowChange::HintPanel);
 }
 
+void MainWindow::hintPanelClicked(HintPanelButton button) {
+    if (!hintPanel_.shown) return;
+    switch (button) {
+        case HintPanelButton::Back:
+            if (hintPanel_.canGoBack()) commands_.run(Command::ShowPreviousHintStep);
+            break;
+        case HintPanelButton::Next:
+            if (hintPanel_.canGoNext()) commands_.run(Command::ShowNextHintStep);
+            break;
+        case HintPanelButton::Details:
+            commands_.run(Command::ToggleHintDetails);
+            break;
+    }
+}
+
 void MainWindow::showMessage(std::string_view text, Colour colour, Alignment alignment) {
     if (trimBlanks(text) == trimBlanks(message_.text)) return;
     message_.text = text;

@@ -5,8 +5,11 @@
 
 #include <QApplication>
 
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quorvel::view {
 
@@ -28,13 +32,76 @@ ScreenRect screenRect(const QRect& rect) {
 
 }  // namespace
 
-HintPanelView::HintPanelView(QWidget* owner)
-    : QWidget(owner, Qt::Tool), title_(new QLabel(this)), steps_(new QTextBrowser(this)) {
+HintPanelView::HintPanelView(QWidget* owner, std::function<void(HintPanelButton)> clicked)
+    : QWidget(owner, Qt::Tool),
+      clicked_(std::move(clicked)),
+      title_(new QLabel(this)),
+      stepLabel_(new QLabel(this)),
+      summary_(new QLabel(this)),
+      details_(new QPushButton(this)),
+      steps_(new QTextBrowser(this)),
+      back_(new QPushButton(QStringLiteral("< Back"), this)),
+      next_(new QPushButton(QStringLiteral("Next >"), this)) {
     setWindowTitle(QStringLiteral("Hint"));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    details_->setFlat(true);
+    details_->setStyleSheet(QStringLiteral("text-align: left"));
+    back_->setToolTip(QStringLiteral("The step before (Page Up)"));
+    next_->setToolTip(QStringLiteral("The step after (Page Down)"));
+    const auto press = [this](QPushButton* button, HintPanelButton meaning) {
+        connect(button, &QPushButton::clicked, this, [this, meaning] { clicked_(meaning); });
+    };
+    press(back_, HintPanelButton::Back);
+    press(next_, HintPanelButton::Next);
+    press(details_, HintPanelButton::Details);
+    // Back, "Step 3 of 15" and Next stand at the top, where unfolding the details never moves
+    // them.
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(back_);
+    pages->addStretch();
+    pages->addWidget(stepLabel_);
+    pages->addStretch();
+    pages->addWidget(next_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
-    layout->addWidget(steps_);
+    layout->addLayout(pages);
+    layout->addWidget(summary_);
+    layout->addWidget(details_);
+    layout->addWidget(steps_, 1);
+    layout->addStretch();
     resize(zoomed(kPanelWidth), zoomed(kPanelHeight));
+}
+
+void HintPanelView::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)) {
+        clicked_(event->key() == Qt::Key_PageUp ? HintPanelButton::Back : HintPanelButton::Next);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void HintPanelView::showStep(const HintPanel& panel) {
+    title_->setText(QString::fromStdString(panel.title));
+    stepLabel_->setText(QString::fromStdString(panel.stepLabel()));
+    summary_->setText(QString::fromStdString(panel.summary));
+    details_->setText(panel.detailsOpen ? QStringLiteral("\u25BE &Details")
+                                        : QStringLiteral("\u25B8 &Details"));
+    back_->setEnabled(panel.canGoBack());
+    next_->setEnabled(panel.canGoNext());
+    steps_->setVisible(panel.detailsOpen);
+    // The details' first line is the deduction; their further lines, one implication or one
+    // link each, are listed beneath it.
+    const QStringList lines = QString::fromStdString(panel.details).split(QLatin1Char('\n'));
+    QString html = QStringLiteral("<p>") + lines.front().toHtmlEscaped() + QStringLiteral("</p>");
+    if (lines.size() > 1) {
+        html += QStringLiteral("<ul>");
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            html += QStringLiteral("<li>") + lines[i].toHtmlEscaped() + QStringLiteral("</li>");
+        html += QStringLiteral("</ul>");
+    }
+    steps_->setHtml(html);
 }
 
 int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const QRect& gridFrame) {
@@ -46,22 +113,7 @@ int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const 
     QFont bold = QApplication::font();
     bold.setBold(true);
     title_->setFont(bold);
-    title_->setText(QString::fromStdString(panel.title));
-    // A step's first line is its text; a chain step's further lines, one link each, are listed
-    // beneath it.
-    QString html = QStringLiteral("<ol>");
-    for (const std::string& step : panel.lines) {
-        const QStringList lines = QString::fromStdString(step).split(QLatin1Char('\n'));
-        html += QStringLiteral("<li>") + lines.front().toHtmlEscaped();
-        if (lines.size() > 1) {
-            html += QStringLiteral("<ul>");
-            for (qsizetype i = 1; i < lines.size(); ++i)
-                html += QStringLiteral("<li>") + lines[i].toHtmlEscaped() + QStringLiteral("</li>");
-            html += QStringLiteral("</ul>");
-        }
-        html += QStringLiteral("</li>");
-    }
-    steps_->setHtml(html + QStringLiteral("</ol>"));
+    showStep(panel);
 
     const QMargins frame = decoration();
     const int frameWidth = frame.left() + frame.right();
@@ -85,6 +137,7 @@ int HintPanelView::wantedHeight(int width) {
     const int least = zoomed(kPanelHeight);
     resize(width, least);
     layout()->activate();
+    if (!steps_->isVisibleTo(this)) return std::max(least, layout()->totalHeightForWidth(width));
     steps_->document()->setTextWidth(steps_->viewport()->width());
     const int wanted = least - steps_->viewport()->height() +
                        static_cast<int>(std::ceil(steps_->document()->size().height()));

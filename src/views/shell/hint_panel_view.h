@@ -1,21 +1,26 @@
 #pragma once
-// The hint panel of Explain Next Step: a small modeless window beside the main window listing the
-// steps that lead to the next value, one numbered paragraph each, a chain step's links listed
-// beneath it one a line. placeHintPanel decides where it stands; its text scrolls when it is
-// taller than the screen allows.
+// The hint panel of Explain Next Step: a small modeless window beside the main window showing one
+// step of those that lead to the next value: "Step 3 of 15", the step's summary, a Details button
+// (Alt+D) that unfolds its whole deduction beneath (a chain step's links one a line), and Back
+// and Next, which PageUp and PageDown press too. placeHintPanel decides where it stands; the
+// details scroll when they are taller than the screen allows.
 
 #include <QWidget>
+
+#include <functional>
 
 #include "application/shell/main_window.h"
 
 class QLabel;
+class QPushButton;
 class QTextBrowser;
 
 namespace quorvel::view {
 
 class HintPanelView : public QWidget {
   public:
-    explicit HintPanelView(QWidget* owner);
+    // `clicked` receives the panel's button presses.
+    HintPanelView(QWidget* owner, std::function<void(HintPanelButton)> clicked);
 
     // Shows the panel's title and lines clear of `mainFrame` and `gridFrame` (the main window's
     // and the grid window's frames in screen coordinates), or hides it when the panel is closed.
@@ -23,15 +28,26 @@ class HintPanelView : public QWidget {
     [[nodiscard]] int render(const HintPanel& panel, const QRect& mainFrame,
                              const QRect& gridFrame);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    // Puts the shown step into the panel's labels, buttons and details.
+    void showStep(const HintPanel& panel);
     // The height the steps need, title and margins included, at the given inside width.
     int wantedHeight(int width);
     // The frame around the inside: the panel's own once the window system has framed it, else
     // the owner's, which gets the same decoration.
     QMargins decoration() const;
 
+    std::function<void(HintPanelButton)> clicked_;
     QLabel* title_;
+    QLabel* stepLabel_;
+    QLabel* summary_;
+    QPushButton* details_;
     QTextBrowser* steps_;
+    QPushButton* back_;
+    QPushButton* next_;
 };
 
 }  // namespace quorvel::view

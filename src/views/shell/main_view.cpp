@@ -400,7 +400,10 @@ void MainView::renderAppearance() {
 }
 
 void MainView::renderHintPanel() {
-    if (hintPanel_ == nullptr) hintPanel_ = new HintPanelView(this);
+    if (hintPanel_ == nullptr) {
+        hintPanel_ = new HintPanelView(
+            this, [this](HintPanelButton button) { mainWindow_.hintPanelClicked(button); });
+    }
     const QMdiSubWindow* grid = visibleSubWindow();
     const QRect gridFrame =
         grid != nullptr ? QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()) : frameGeometry();
