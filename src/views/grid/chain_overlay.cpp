@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace quorvel::view {
 
@@ -42,6 +43,62 @@ QPointF unit(const QPointF& vector) {
     return length > 0 ? vector / length : QPointF();
 }
 
+// The middle of each cell that holds a value, where its digit stands: a link should not cross it.
+std::vector<QRectF> digitBoxes(const GridWindow& window) {
+    std::vector<QRectF> boxes;
+    for (int cell = 1; cell <= window.kind().cellCount(); ++cell) {
+        if (window.board().cell(cell).text.empty() || !window.cellVisible(cell)) continue;
+        const TwipRect rect = window.cellRect(cell);
+        const QRectF box(rectFromTwips(rect.left, rect.top, rect.width, rect.height));
+        const double inX = 0.2 * box.width();
+        const double inY = 0.15 * box.height();
+        boxes.push_back(box.adjusted(inX, inY, -inX, -inY));
+    }
+    return boxes;
+}
+
+// How many of a few points along the curve from `start` to `end` bent towards `control` lie on a
+// digit.
+int pointsOnDigits(const QPointF& start, const QPointF& control, const QPointF& end,
+                   const std::vector<QRectF>& digits) {
+    constexpr int kSamples = 24;
+    int count = 0;
+    for (int sample = 1; sample < kSamples; ++sample) {
+        const double t = static_cast<double>(sample) / kSamples;
+        const QPointF point = (1 - t) * (1 - t) * start + 2 * t * (1 - t) * control + t * t * end;
+        count += static_cast<int>(std::ranges::count_if(
+            digits, [&point](const QRectF& digit) { return digit.contains(point); }));
+    }
+    return count;
+}
+
+// Where the link's curve bends towards. Across cells it bows to its left, so that it passes
+// beside the candidates in the places between its ends rather than over them; when that takes it
+// over the digit of a cell holding a value, the least bend to either side that keeps it clear of
+// digits (or crosses the fewest) is taken instead.
+QPointF controlPoint(const Spot& from, const Spot& to, double cellHeight,
+                     const std::vector<QRectF>& digits) {
+    const double length = QLineF(from.centre, to.centre).length();
+    const QPointF middle = (from.centre + to.centre) / 2;
+    const QPointF along = unit(to.centre - from.centre);
+    const QPointF left(along.y(), -along.x());
+    const double usual = std::min(0.18 * length, 0.6 * cellHeight);
+    QPointF best = middle + usual * left;
+    int fewest = pointsOnDigits(from.centre, best, to.centre, digits);
+    // A quadratic curve reaches half way to its control point: a bend of two cell heights takes
+    // the middle of the link a whole cell aside.
+    for (double bend = usual; fewest > 0 && bend <= 2 * cellHeight; bend += 0.25 * cellHeight) {
+        for (const double side : {1.0, -1.0}) {
+            const QPointF control = middle + side * bend * left;
+            const int crossed = pointsOnDigits(from.centre, control, to.centre, digits);
+            if (crossed >= fewest) continue;
+            fewest = crossed;
+            best = control;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 ChainOverlay::ChainOverlay(const GridWindow& window, QWidget* parent)
@@ -65,8 +122,8 @@ void ChainOverlay::paintEvent(QPaintEvent*) {
     const bool nine = window_.kind().isNine();
     const double width = nine ? 2.0 : 1.5;
     const double head = nine ? 7.0 : 5.0;
-    const TwipRect first = window_.cellRect(1);
-    const double bendLimit = 0.6 * pixelsFromTwips(first.height);
+    const double cellHeight = pixelsFromTwips(window_.cellRect(1).height);
+    const std::vector<QRectF> digits = digitBoxes(window_);
     const QColor colour = textColor(kChainLine);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -89,12 +146,9 @@ void ChainOverlay::paintEvent(QPaintEvent*) {
             }
         }
         if (nearest == std::numeric_limits<double>::max() || nearest == 0) continue;
-        // Across cells the line bows to its left, so that it passes beside the candidates in
-        // the places between its ends rather than over them; within a cell it runs straight.
-        const QPointF along = unit(to.centre - from.centre);
-        const QPointF left(along.y(), -along.x());
-        const double bend = sameCell ? 0 : std::min(0.18 * nearest, bendLimit);
-        const QPointF control = (from.centre + to.centre) / 2 + bend * left;
+        // Within a cell the line runs straight.
+        const QPointF control =
+            sameCell ? (from.centre + to.centre) / 2 : controlPoint(from, to, cellHeight, digits);
         const QPointF start = from.edge(unit(control - from.centre));
         const QPointF end = to.edge(unit(control - to.centre));
         QPainterPath path(start);

@@ -55,10 +55,11 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const auto has = [](ValueMask mask, int value) { return ((mask >> value) & 1u) != 0; };
-    for (int value = 1; value <= side_; ++value) {
-        if (!has(marks_.values, value)) continue;
-        const bool removed = has(marks_.removed, value);
+    for (int drawn = 0; drawn < 2 * side_; ++drawn) {
+        const int value = drawn % side_ + 1;
         const bool ringed = has(marks_.ringed, value);
+        if (!has(marks_.values, value) || ringed != (drawn >= side_)) continue;
+        const bool removed = has(marks_.removed, value);
         const Colour colour = removed                           ? kChainRemovedFore
                               : has(marks_.contradicted, value) ? kNoteMistakeFore
                               : ringed                          ? kChainFore

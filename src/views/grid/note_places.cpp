@@ -51,7 +51,8 @@ double noteSqueeze(const QFont& font, const QRectF& area, int side) {
 
 QSizeF ringRadii(const QRectF& place, int pixelSize) {
     const double round = 0.62 * pixelSize;
-    return {std::min(0.45 * place.width(), round), std::min(0.48 * place.height(), round)};
+    return {std::min(0.45 * place.width(), round),
+            std::max(std::min(0.48 * place.height(), round), 0.45 * pixelSize)};
 }
 
 QString noteText(int value) {

@@ -21,8 +21,8 @@ int notePixelSize(const QRectF& area);
 QFont noteFont(const QRectF& area);
 double noteSqueeze(const QFont& font, const QRectF& area, int side);
 // The half width and half height of the ring around a value drawn at that size in that place:
-// a circle where the place has room, flatter where its places are low (the 15 x 15 grid), so
-// that the rings of values one above the other do not overlap.
+// a circle where the place has room, flatter where its places are low (the 15 x 15 grid), yet
+// always around the value.
 QSizeF ringRadii(const QRectF& place, int pixelSize);
 QString noteText(int value);
 
