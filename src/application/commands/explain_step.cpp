@@ -65,7 +65,33 @@ std::string panelText(const GridKind& kind, const logic::Step& step) {
 
 }  // namespace
 
-void ExplainNextStep::press(GridWindow& window) {
+// The message line lets the window system's events through while it repaints, so a key pressed
+// during a long search arrives while the press before it is still at work (holding its steps):
+// it waits in the queue and runs once that press is done, in the order the keys came.
+void ExplainNextStep::act(Action action, GridWindow* window) {
+    pending_.push_back({action, window});
+    if (acting_) return;
+    acting_ = true;
+    while (!pending_.empty()) {
+        const auto [next, on] = pending_.front();
+        pending_.pop_front();
+        switch (next) {
+            case Action::Press:
+                pressNow(*on);
+                break;
+            case Action::Back:
+            case Action::Next:
+                turnPageNow(next == Action::Next);
+                break;
+            case Action::Details:
+                toggleDetailsNow();
+                break;
+        }
+    }
+    acting_ = false;
+}
+
+void ExplainNextStep::pressNow(GridWindow& window) {
     clearMarks();
     const std::vector<int> values = shownValues(window.board());
     const std::vector<ValueMask> candidates = window.notedCandidates();
@@ -156,14 +182,14 @@ void ExplainNextStep::showStep(GridWindow& window) {
     mainWindow_.setHintPanel(std::move(panel));
 }
 
-void ExplainNextStep::turnPage(bool forward) {
+void ExplainNextStep::turnPageNow(bool forward) {
     if (window_ == nullptr || stage_ != 2 || !mainWindow_.hintPanel().shown) return;
     if (forward ? shownStep_ + 1 >= path_.steps.size() : shownStep_ == 0) return;
     shownStep_ = forward ? shownStep_ + 1 : shownStep_ - 1;
     showStep(*window_);
 }
 
-void ExplainNextStep::toggleDetails() {
+void ExplainNextStep::toggleDetailsNow() {
     if (window_ == nullptr || stage_ != 2 || !mainWindow_.hintPanel().shown) return;
     detailsOpen_ = !detailsOpen_;
     HintPanel panel = mainWindow_.hintPanel();

@@ -15,6 +15,7 @@
 // again at the first press; the next other command clears the marks.
 
 #include <cstddef>
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -31,15 +32,21 @@ class ExplainNextStep {
   public:
     explicit ExplainNextStep(MainWindow& mainWindow) : mainWindow_(mainWindow) {}
 
-    void press(GridWindow& window);
+    void press(GridWindow& window) { act(Action::Press, &window); }
     // Restores the colours of the marked cells and closes the hint panel.
     void clearMarks();
     // The hint panel's buttons: the step after (or before) the one shown, and the details
     // unfolded or folded again. Nothing happens while the panel is closed.
-    void turnPage(bool forward);
-    void toggleDetails();
+    void turnPage(bool forward) { act(forward ? Action::Next : Action::Back, nullptr); }
+    void toggleDetails() { act(Action::Details, nullptr); }
 
   private:
+    enum class Action { Press, Back, Next, Details };
+    // Runs the action now, or after the one at work when it arrives during it.
+    void act(Action action, GridWindow* window);
+    void pressNow(GridWindow& window);
+    void turnPageNow(bool forward);
+    void toggleDetailsNow();
     void firstStage(GridWindow& window);
     void secondStage(GridWindow& window);
     void showStep(GridWindow& window);
@@ -57,6 +64,8 @@ class ExplainNextStep {
     std::size_t shownStep_ = 0;                   // the step of the path the hint panel shows
     bool detailsOpen_ = false;                    // its details unfolded, kept as the pages turn
     std::vector<std::pair<int, Colour>> marked_;  // cells marked, with their own back colour
+    bool acting_ = false;                         // an action is at work
+    std::deque<std::pair<Action, GridWindow*>> pending_;  // and these wait for it
 };
 
 // Registers Explain Next Step and the clearing of its marks in the main window's command table.
