@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace quorvel::view {
 
@@ -71,6 +73,16 @@ HintPanelView::HintPanelView(QWidget* owner, std::function<void(HintPanelButton)
     layout->addWidget(steps_, 1);
     layout->addStretch();
     resize(zoomed(kPanelWidth), zoomed(kPanelHeight));
+    // Wherever the focus is in the main window, PageUp and PageDown turn the pages while the
+    // panel shows (in the panel itself, keyPressEvent does).
+    for (const auto& [key, button] : {std::pair{Qt::Key_PageUp, HintPanelButton::Back},
+                                      std::pair{Qt::Key_PageDown, HintPanelButton::Next}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), owner);
+        shortcut->setEnabled(false);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, meaning = button] { clicked_(meaning); });
+        pageKeys_.push_back(shortcut);
+    }
 }
 
 void HintPanelView::keyPressEvent(QKeyEvent* event) {
@@ -105,6 +117,8 @@ void HintPanelView::showStep(const HintPanel& panel) {
 }
 
 int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const QRect& gridFrame) {
+    for (QShortcut* key : pageKeys_)
+        key->setEnabled(panel.shown);
     if (!panel.shown) {
         hide();
         return 0;

@@ -8,11 +8,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 #include "application/shell/main_window.h"
 
 class QLabel;
 class QPushButton;
+class QShortcut;
 class QTextBrowser;
 
 namespace quorvel::view {
@@ -48,6 +50,7 @@ class HintPanelView : public QWidget {
     QTextBrowser* steps_;
     QPushButton* back_;
     QPushButton* next_;
+    std::vector<QShortcut*> pageKeys_;  // PageUp and PageDown in the main window
 };
 
 }  // namespace quorvel::view
