@@ -98,8 +98,8 @@ void HintPanelView::showStep(const HintPanel& panel) {
     title_->setText(QString::fromStdString(panel.title));
     stepLabel_->setText(QString::fromStdString(panel.stepLabel()));
     summary_->setText(QString::fromStdString(panel.summary));
-    details_->setText(panel.detailsOpen ? QStringLiteral("\u25BE &Details")
-                                        : QStringLiteral("\u25B8 &Details"));
+    details_->setText(panel.detailsOpen ? QStringLiteral("\u25BE Details")
+                                        : QStringLiteral("\u25B8 Details"));
     back_->setEnabled(panel.canGoBack());
     next_->setEnabled(panel.canGoNext());
     steps_->setVisible(panel.detailsOpen);

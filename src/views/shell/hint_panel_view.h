@@ -1,9 +1,9 @@
 #pragma once
 // The hint panel of Explain Next Step: a small modeless window beside the main window showing one
-// step of those that lead to the next value: "Step 3 of 15", the step's summary, a Details button
-// (Alt+D) that unfolds its whole deduction beneath (a chain step's links one a line), and Back
-// and Next, which PageUp and PageDown press too. placeHintPanel decides where it stands; the
-// details scroll when they are taller than the screen allows.
+// step of those that lead to the next value: "Step 3 of 15" between Back and Next (PageUp and
+// PageDown press them too), the step's summary, and a Details button that unfolds its whole
+// deduction beneath (a chain step's links one a line). placeHintPanel decides where it stands;
+// the details scroll when they are taller than the screen allows.
 
 #include <QWidget>
 
