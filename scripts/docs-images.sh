@@ -87,6 +87,21 @@ open_x_chain_puzzle
 keys "$main" F4 F4
 shot explain-chain
 
+# A hard puzzle whose next value takes fifteen steps, most of them forcing nets: the third step,
+# its details unfolded (the Details button, beneath the summary), and only its net drawn.
+puzzle="$out/nets.txt"
+echo '8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..' >"$puzzle"
+keys "$main" ctrl+o
+dialog=$(window_named '^Open Puzzle File')
+typed "$dialog" "$puzzle"
+confirm '^Open Puzzle File'
+keys "$main" F4 F4
+keys "$main" Next Next
+xdotool mousemove --window "$(window_named '^Hint$')" 40 103 click 1
+settle
+xdotool mousemove 1020 760
+shot explain-net
+
 # Show Mistakes on the stored puzzle with a wrong entry (1 where 5 belongs) and a right one.
 get_puzzle 1
 keys "$main" 1 Right 2 Right
