@@ -27,6 +27,7 @@ struct ProgramState {
 
     // Chosen number and levels.
     int selectedNumber = 1;
+    int colouringPen = 0;    // the toolbar palette's colour 1..4 for cell clicks, 0 for none
     int currentLevel = 1;    // 1..4, persisted
     int gradeLevel = 1;      // 1..4, persisted
     int activeSizeCode = 3;  // 3 or 5: the kind opened last

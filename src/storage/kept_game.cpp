@@ -57,6 +57,7 @@ std::optional<KeptGame> parseKeptGame(std::string_view text) {
     game.givens = *givens;
     game.entries = *entries;
     game.notes = parseNotes(field("Notes").value_or(""), game.kind);
+    game.colouring = parseColouring(field("Colouring").value_or(""), game.kind);
     const std::optional<int> number = wholeNumber(field("Number").value_or(""));
     const std::optional<int> kind = wholeNumber(field("Kind").value_or(""));
     const std::optional<int> level = wholeNumber(field("Level").value_or(""));
@@ -82,7 +83,8 @@ std::string formatKeptGame(const KeptGame& game) {
            "\nKind=" + std::to_string(game.puzzleKind) +
            "\nLevel=" + std::to_string(game.puzzleLevel) + "\nCaption=" + game.caption +
            "\nElapsed=" + formatDecimal(game.elapsedDays) +
-           "\nOfferAtStart=" + (game.offerAtStart ? "True" : "False") + "\n";
+           "\nOfferAtStart=" + (game.offerAtStart ? "True" : "False") + "\n" +
+           (game.colouring.empty() ? "" : "Colouring=" + formatColouring(game.colouring) + "\n");
 }
 
 std::vector<KeptGame> parseKeptGames(std::string_view text) {

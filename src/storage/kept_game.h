@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/colouring.h"
 #include "model/grid_kind.h"
 #include "model/units.h"
 #include "storage/file_error.h"
@@ -25,6 +26,7 @@ struct KeptGame {
     std::vector<int> givens;   // index 0 is cell 1; 0 = not a given
     std::vector<int> entries;  // the user's values in the other cells; 0 = empty
     NoteMasks notes;           // the notes of the empty cells (element n for cell n)
+    Colouring colouring;       // the user's colours on cells and notes ("Colouring=")
     int puzzleNumber = 0;      // the stored puzzle it came from, 0 for none
     int puzzleKind = 0;
     int puzzleLevel = 0;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kKeyLead = "key ";
 constexpr std::string_view kNotesLead = "notes ";
+constexpr std::string_view kColouringLead = "colouring ";
 
 std::optional<int> number(std::string_view text) {
     int number = 0;
@@ -64,6 +65,8 @@ std::string formatNoteFile(const std::vector<NoteEntry>& entries) {
     for (const NoteEntry& entry : entries) {
         text += std::string(kKeyLead) + entry.key + "\n";
         text += std::string(kNotesLead) + formatNotes(entry.notes) + "\n";
+        if (!entry.colouring.empty())
+            text += std::string(kColouringLead) + formatColouring(entry.colouring) + "\n";
     }
     return text;
 }
@@ -71,14 +74,20 @@ std::string formatNoteFile(const std::vector<NoteEntry>& entries) {
 std::vector<NoteEntry> parseNoteFile(std::string_view text, const GridKind& kind) {
     std::vector<NoteEntry> entries;
     bool keyed = false;
+    bool noted = false;
     for (std::string_view line : parts(text, '\n')) {
         if (line.back() == '\r') line.remove_suffix(1);
         if (line.starts_with(kKeyLead)) {
-            entries.push_back({std::string(line.substr(kKeyLead.size())), {}});
+            entries.push_back({std::string(line.substr(kKeyLead.size())), {}, {}});
             keyed = true;
+            noted = false;
         } else if (keyed && line.starts_with(kNotesLead)) {
             entries.back().notes = parseNotes(line.substr(kNotesLead.size()), kind);
             keyed = false;
+            noted = true;
+        } else if (noted && line.starts_with(kColouringLead)) {
+            entries.back().colouring = parseColouring(line.substr(kColouringLead.size()), kind);
+            noted = false;
         }
     }
     // A key without its notes line keeps no notes.
@@ -105,6 +114,13 @@ NoteMasks notesKeyed(const std::vector<NoteEntry>& entries, std::string_view key
     return NoteMasks(static_cast<std::size_t>(kind.cellCount()) + 1, 0);
 }
 
+Colouring colouringKeyed(const std::vector<NoteEntry>& entries, std::string_view key) {
+    for (const NoteEntry& entry : entries) {
+        if (entry.key == key) return entry.colouring;
+    }
+    return {};
+}
+
 FileStatus updateNoteFile(const std::filesystem::path& file, const GridKind& kind,
                           std::span<const std::string> kept,
                           const std::vector<NoteEntry>& changed) {
@@ -113,8 +129,8 @@ FileStatus updateNoteFile(const std::filesystem::path& file, const GridKind& kin
     const std::vector<NoteEntry>& before = loaded.value();
     std::vector<NoteEntry> after;
     const auto hasNotes = [](const NoteEntry& entry) {
-        return std::any_of(entry.notes.begin(), entry.notes.end(),
-                           [](ValueMask mask) { return mask != 0; });
+        return !entry.colouring.empty() || std::any_of(entry.notes.begin(), entry.notes.end(),
+                                                       [](ValueMask mask) { return mask != 0; });
     };
     for (const NoteEntry& entry : before) {
         const auto keyIs = [&entry](const auto& other) { return other == entry.key; };

@@ -9,8 +9,9 @@
 // The file is plain text, two lines an entry:
 //   key []32000[]3[]2[]...
 //   notes 3:1,4,7 12:2,5
-// the notes as "cell:values" with cells and values ascending; lines of any other shape are
-// skipped.
+//   colouring 3:1 12/5:2
+// the notes as "cell:values" with cells and values ascending, then, when the user coloured any
+// cell or note, the colouring (model/colouring.h); lines of any other shape are skipped.
 
 #include <filesystem>
 #include <span>
@@ -18,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/colouring.h"
 #include "model/grid_kind.h"
 #include "model/units.h"
 #include "storage/file_error.h"
@@ -29,6 +31,7 @@ inline constexpr std::string_view kStoreNotesFileName = "QuorvelStoreNotes.txt";
 struct NoteEntry {
     std::string key;
     NoteMasks notes;
+    Colouring colouring;
     bool operator==(const NoteEntry&) const = default;
 };
 
@@ -48,9 +51,10 @@ std::filesystem::path noteFileBeside(const std::filesystem::path& database);
 // failure, so that no save replaces notes it could not see.
 Result<std::vector<NoteEntry>> loadNoteFile(const std::filesystem::path& file,
                                             const GridKind& kind);
-// The notes of the entry keyed `key`, or no notes.
+// The notes of the entry keyed `key`, or no notes; and its colouring, or none.
 NoteMasks notesKeyed(const std::vector<NoteEntry>& entries, std::string_view key,
                      const GridKind& kind);
+Colouring colouringKeyed(const std::vector<NoteEntry>& entries, std::string_view key);
 
 // Rewrites the file (atomically) with the entries it has whose key is one of `kept` (the data
 // still in place until the caller's own save succeeds), then `changed`, which replace entries of

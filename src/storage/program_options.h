@@ -24,6 +24,7 @@ inline constexpr std::size_t kMostRecentFiles = 8;
 struct ProgramOptions {
     bool uniquePuzzlesOnly = true;         // Database > Unique Puzzles Only
     bool removeNotesOnEntry = true;        // Visual Aid > Remove Notes On Entry
+    bool showConflicts = true;             // Visual Aid > Show Conflicts
     std::vector<std::string> recentFiles;  // Puzzle Grid > Open Recent, the latest first
     int zoomPercent = 100;                 // Visual Aid > Zoom, one of kZoomPercents
     Theme theme = Theme::Classic;          // Visual Aid > Theme
@@ -39,6 +40,7 @@ struct ProgramOptionName {
 inline constexpr ProgramOptionName kProgramOptionNames[] = {
     {"UniquePuzzlesOnly", &ProgramOptions::uniquePuzzlesOnly},
     {"RemoveNotesOnEntry", &ProgramOptions::removeNotesOnEntry},
+    {"ShowConflicts", &ProgramOptions::showConflicts},
 };
 
 // `file` at the head of the list, once, and no more than kMostRecentFiles files; a name that

@@ -66,7 +66,7 @@ FileStatus storeSolution(ProgramState& session, Database& database, const std::s
 
 FileStatus storeIncompletePuzzle(ProgramState& session, Database& database,
                                  const std::string& cellText, double elapsed,
-                                 const NoteMasks& notes) {
+                                 const NoteMasks& notes, const Colouring& colouring) {
     const PuzzleRecord record{kIncompletePuzzleNumber, database.kind.sizeCode,
                               session.gradeLevel,      cellText,
                               kKindIncomplete,         formatDecimal(elapsed)};
@@ -78,8 +78,8 @@ FileStatus storeIncompletePuzzle(ProgramState& session, Database& database,
         if (recordNumber(database.lines[i]) == kIncompletePuzzleNumber)
             stored.push_back(database.lines[i]);
     }
-    if (FileStatus error =
-            updateNoteFile(noteFileBeside(database.path), database.kind, stored, {{line, notes}}))
+    if (FileStatus error = updateNoteFile(noteFileBeside(database.path), database.kind, stored,
+                                          {{line, notes, colouring}}))
         return error;
     // Matched by number alone, so even an unreadable old copy is replaced rather than kept.
     bool replaced = false;
@@ -100,6 +100,13 @@ Result<NoteMasks> incompletePuzzleNotes(const Database& database, const FoundRec
         loadNoteFile(noteFileBeside(database.path), database.kind);
     if (!entries) return entries.error();
     return notesKeyed(entries.value(), database.lines[found.line], database.kind);
+}
+
+Result<Colouring> incompletePuzzleColouring(const Database& database, const FoundRecord& found) {
+    Result<std::vector<NoteEntry>> entries =
+        loadNoteFile(noteFileBeside(database.path), database.kind);
+    if (!entries) return entries.error();
+    return colouringKeyed(entries.value(), database.lines[found.line]);
 }
 
 Result<bool> removeCurrentPuzzle(ProgramState& session, Database& database) {

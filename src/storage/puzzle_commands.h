@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/colouring.h"
 #include "model/program_state.h"
 #include "model/units.h"
 #include "storage/file_error.h"
@@ -48,14 +49,16 @@ FileStatus storeSolution(ProgramState& session, Database& database, const std::s
 
 // Save Incomplete Puzzle: the record numbered 32000 (Kind 8, with the elapsed time) replaces
 // the one already there or is appended. The current puzzle stays current; its kind becomes 8.
-// The notes (by cell) are kept first, in the file beside the database, keyed to the new record;
-// when they cannot be written the database is left as it was.
+// The notes (by cell) and the user's colouring are kept first, in the file beside the database,
+// keyed to the new record; when they cannot be written the database is left as it was.
 FileStatus storeIncompletePuzzle(ProgramState& session, Database& database,
                                  const std::string& cellText, double elapsed,
-                                 const NoteMasks& notes);
+                                 const NoteMasks& notes, const Colouring& colouring = {});
 // The notes kept with the incomplete record `found` (no notes when none are kept for it); a notes
 // file that cannot be read is a failure.
 Result<NoteMasks> incompletePuzzleNotes(const Database& database, const FoundRecord& found);
+// The colouring kept with it, the same way.
+Result<Colouring> incompletePuzzleColouring(const Database& database, const FoundRecord& found);
 
 // Delete Puzzle's removal: the record the current puzzle names, by number, kind as stored and
 // grid kind together. Returns true when it was removed and written back (lastPuzzleNumber is then

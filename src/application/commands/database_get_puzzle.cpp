@@ -28,6 +28,7 @@ void tellUnreadable(DialogExchange& dialogs) {
 void DatabaseCommands::getPuzzle(GridWindow& window) {
     double resumedElapsed = 0;
     NoteMasks resumedNotes;
+    Colouring resumedColouring;
     bool load = true;
     if (!session_.incompleteMode) {
         dialogs_.dialogText = "";
@@ -70,6 +71,8 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
             } else {
                 tellFileError(mainWindow_, notes.error());
             }
+            if (Result<Colouring> colouring = incompletePuzzleColouring(*database, *found))
+                resumedColouring = colouring.value();
         }
         const std::optional<CellLists> lists = currentPuzzleLists(session_, window);
         if (!lists) {
@@ -90,6 +93,7 @@ void DatabaseCommands::getPuzzle(GridWindow& window) {
         if (session_.incompleteMode) {
             placeEntries(window, lists->values);
             window.setAllNotes(resumedNotes);
+            window.setColouring(resumedColouring);
         }
         window.focusCell(1);
         if (!window.board().cell(1).text.empty()) window.cellKeyDown(1, key::kRight);

@@ -58,7 +58,7 @@ void DatabaseCommands::storeSolution(GridWindow& window) {
     if (database) {
         const FileStatus failure =
             incomplete ? storeIncompletePuzzle(session_, *database, cellText, session_.elapsedShown,
-                                               window.allNotes())
+                                               window.allNotes(), window.colouring())
                        : quorvel::storeSolution(session_, *database, cellText);
         if (failure) {
             tellFileError(mainWindow_, *failure);

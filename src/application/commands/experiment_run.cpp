@@ -43,6 +43,7 @@ bool ExperimentRun::Start() {
         snapshot_[static_cast<size_t>(cell)] = board.cell(cell).text;
         snapshotNotes_[static_cast<size_t>(cell)] = window->storedNotes(cell);
     }
+    snapshotColouring_ = window->colouring();
     snapshotWindow_ = window->name();
     snapshotGivens_ = givensOf(*window);
     return true;
@@ -64,6 +65,7 @@ bool ExperimentRun::Reject() {
                 window->setCellValue(cell, snapshot_[static_cast<size_t>(cell)]);
             window->setNotes(cell, snapshotNotes_[static_cast<size_t>(cell)]);
         }
+        window->setColouring(snapshotColouring_);
         window->acceptSelectedText();
         window->checkConsistency(1, true);
     }
@@ -90,6 +92,7 @@ bool ExperimentRun::End() {
 void ExperimentRun::end(GridWindow* window) {
     std::fill(snapshot_.begin(), snapshot_.end(), std::string());
     snapshotNotes_.clear();
+    snapshotColouring_ = {};
     if (window != nullptr) {
         Board& board = window->board();
         for (int cell = 1; cell <= board.cellCount(); ++cell) {

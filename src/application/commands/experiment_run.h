@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "application/commands/grid_setup.h"  // ActiveGridWindow
+#include "model/colouring.h"
 #include "model/units.h"
 
 namespace quorvel {
@@ -43,6 +44,7 @@ class ExperimentRun {
     ActiveGridWindow activeGrid_;
     std::vector<std::string> snapshot_;
     std::vector<ValueMask> snapshotNotes_;  // element i: the notes of cell i at Start
+    Colouring snapshotColouring_;           // the user's colouring at Start
     // The window the snapshot was taken on and the texts of its givens then: a snapshot goes
     // back only onto the puzzle it was taken from.
     std::string_view snapshotWindow_;

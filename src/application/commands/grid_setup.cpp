@@ -40,6 +40,7 @@ void blankGrid(GridWindow& window, MainWindow& mainWindow, bool keepLabel) {
     Board& board = window.board();
     window.unloadTips();
     window.clearAllNotes();
+    window.setColouring({});
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         window.restoreCellColour(cell, true);
         window.setCellValue(cell, "");
@@ -88,7 +89,8 @@ std::optional<int> lockGrid(GridWindow& window, MainWindow& mainWindow) {
 
 GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
                        const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& entries, const NoteMasks& notes) {
+                       const std::vector<int>& entries, const NoteMasks& notes,
+                       const Colouring& colouring) {
     mainWindow.pressGridButton(!kind.isNine());
     GridWindow* window = activeGrid();
     if (window == nullptr || !(window->kind() == kind)) return nullptr;
@@ -104,6 +106,7 @@ GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGri
     lockGrid(*window, mainWindow);
     place(entries);
     window->setAllNotes(notes);
+    window->setColouring(colouring);
     // The gauge and the status image describe the placed puzzle, as after Get Puzzle.
     window->checkConsistency(1, true);
     mainWindow.restartHistory(*window);

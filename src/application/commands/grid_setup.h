@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/colouring.h"
 #include "model/grid_kind.h"
 #include "model/units.h"
 
@@ -46,7 +47,8 @@ void unlockGrid(GridWindow& window, MainWindow& mainWindow);
 // shown.
 GridWindow* showPuzzle(MainWindow& mainWindow, const ActiveGridWindow& activeGrid,
                        const GridKind& kind, const std::vector<int>& givens,
-                       const std::vector<int>& entries, const NoteMasks& notes = {});
+                       const std::vector<int>& entries, const NoteMasks& notes = {},
+                       const Colouring& colouring = {});
 
 // Registers Blank Grid, Lock Grid and Unlock Grid of the Set Puzzle menu in the main window's
 // command table. The main window runs them inside its Set Puzzle frame.

@@ -29,7 +29,9 @@ bool storedAsIncomplete(MainWindow& mainWindow, const GridWindow& window) {
     const std::optional<FoundRecord> incomplete = findIncomplete(database.value());
     if (!incomplete || incomplete->record.cellText != cellTextOf(window)) return false;
     const Result<NoteMasks> notes = incompletePuzzleNotes(database.value(), *incomplete);
-    return notes && notes.value() == window.allNotes();
+    const Result<Colouring> colouring = incompletePuzzleColouring(database.value(), *incomplete);
+    return notes && notes.value() == window.allNotes() && colouring &&
+           colouring.value() == window.colouring();
 }
 
 }  // namespace
@@ -78,7 +80,8 @@ std::optional<KeptGame> GameKeeper::unsavedGame(const GridWindow& window) const 
     game.givens = shownValues(board);
     game.entries.assign(game.givens.size(), 0);
     game.notes = window.allNotes();
-    bool anyEntry = window.hasNotes();
+    game.colouring = window.colouring();
+    bool anyEntry = window.hasNotes() || !game.colouring.empty();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         const auto index = static_cast<std::size_t>(cell - 1);
         if (board.cell(cell).locked || game.givens[index] == 0) continue;
@@ -205,8 +208,8 @@ void GameKeeper::resume() {
 }
 
 void GameKeeper::show(const KeptGame& game) {
-    GridWindow* window =
-        showPuzzle(mainWindow_, activeGrid_, game.kind, game.givens, game.entries, game.notes);
+    GridWindow* window = showPuzzle(mainWindow_, activeGrid_, game.kind, game.givens, game.entries,
+                                    game.notes, game.colouring);
     if (window == nullptr) return;
     ProgramState& session = window->board().session();
     // The stored puzzle becomes current again only while its record still has these givens.

@@ -4,6 +4,7 @@
 #include "application/commands/database_commands.h"
 #include "application/commands/exact_menu.h"
 #include "application/commands/explain_step.h"
+#include "application/commands/grid_aid_commands.h"
 #include "application/commands/grid_setup.h"
 #include "application/commands/grid_setup_generator.h"
 #include "application/commands/kept_game_commands.h"
@@ -59,6 +60,7 @@ void Application::registerCommands() {
     registerExactCommands(mainWindow_, active);
     registerExplainNextStep(mainWindow_, active);
     aids_.registerCommands();
+    registerGridAidCommands(mainWindow_, host_, active);
     registerPrintCommand(mainWindow_, host_, active);
     registerBookletCommand(mainWindow_, host_, session_, active);
     // Generated puzzles differ from run to run.

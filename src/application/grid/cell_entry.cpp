@@ -193,6 +193,7 @@ bool GridWindow::noteKey(int cell, const KeyEvent& event) {
 void GridWindow::cellKey(int cell, const KeyEvent& event) {
     if (mainWindow_.takeKey(event)) return;
     if (noteKey(cell, event)) return;
+    if (aidKey(cell, event)) return;
     // Any other key ends a two-digit note, a lone press of Ctrl too: Ctrl+1 and Ctrl+2 typed
     // apart note 1 and 2, while Ctrl held down through both digits makes 12.
     noteDigitCell_ = 0;

@@ -135,12 +135,4 @@ void GridWindow::clearNotesOnEntry(int cell) {
     }
 }
 
-// Whether a note contradicts the grid follows the other cells' values: after a change of values
-// every noted cell is drawn again.
-void GridWindow::repaintNotes() {
-    for (int cell = 1; cell <= kind_.cellCount(); ++cell) {
-        if (notes(cell) != 0) notifyCellChanged(cell);
-    }
-}
-
 }  // namespace quorvel

@@ -61,6 +61,8 @@ void GridWindow::activate() {
     enterDirection_.caption = entry_.enterMovesAcross ? kMoveDownCaption : kMoveAcrossCaption;
     toggleEnterDirection(false);
     setPanelVisible(mainWindow_.panelSwitchOn());
+    // Show Conflicts may have changed while another grid was shown.
+    repaintAllCells();
 }
 
 void GridWindow::show() {
@@ -111,7 +113,8 @@ ConsistencyResult GridWindow::checkConsistency(int cell, bool silent) {
     const ConsistencyResult result = board_.checkConsistency(cell, silent);
     if (result.complete) statusMarkColour_ = colour::kBlack;
     repaintPossibilities();
-    repaintNotes();
+    // Notes, conflicts, the highlight and the filter all follow the committed values.
+    repaintAllCells();
     return result;
 }
 

@@ -6,6 +6,7 @@
 // handlers below; the main window and the commands call the members by their names.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +20,7 @@
 #include "application/grid/grid_layout.h"
 #include "application/grid/key_event.h"
 #include "application/grid/text_box.h"
+#include "model/colouring.h"
 #include "model/grid_kind.h"
 
 namespace quorvel {
@@ -236,6 +238,43 @@ class GridWindow : private GridEvents {
     const ChainMarks& chainMarks() const { return chainMarks_; }
     void setChainMarks(ChainMarks marks);
 
+    // --- Grid aids (grid_aids.cpp): conflicts, a highlighted value, the candidate filter and the
+    // user's colouring; the view draws each cell as aidedLook and noteLook say ---
+    // The cell's value repeats in its row, column or block, while Show Conflicts is on.
+    bool conflicted(int cell) const;
+    // The notes drawn as mistakes: those the grid contradicts, while Show Conflicts is on.
+    ValueMask conflictingNotes(int cell) const;
+    // The value whose cells and notes are highlighted, 0 for none.
+    int highlightedValue() const { return highlighted_; }
+    void setHighlightedValue(int value);
+    // The value the candidate filter shows, 0 for none, and whether it shades `cell` (an empty
+    // cell whose notes hold the value, or without notes, whose units leave it).
+    int filteredValue() const { return filtered_; }
+    void setFilteredValue(int value);
+    bool filterShades(int cell) const;
+    // The user's colours on cells and notes; set without a history record (Undo, a load).
+    const Colouring& colouring() const { return colouring_; }
+    void setColouring(const Colouring& colouring);
+    // The colour 1..4 a plain click on a cell colours it with, chosen on the toolbar's palette
+    // (0: none, a click enters the chosen number); kept for the run, shared by both grids.
+    int colouringPen() const { return session_.colouringPen; }
+    // Gives a cell, or a note the cell shows, the colour 1..4 (0 takes it off); the same colour
+    // again takes it off. Records the change; false when there is nothing to colour.
+    bool colourCell(int cell, int colour);
+    bool colourNote(int cell, int value, int colour);
+    // Takes every colour off, one step of the history; false when there was none.
+    bool clearColouring();
+    struct AidedLook {
+        Colour foreColour;
+        Colour backColour;
+    };
+    // The cell's text and back colours with the aids laid over the board's.
+    AidedLook aidedLook(int cell) const;
+    // A note's colours where an aid marks it (the highlight, a colour), nullopt where none does.
+    std::optional<AidedLook> noteLook(int cell, int value) const;
+    // Every cell is drawn again (an aid's state or option changed).
+    void repaintAllCells();
+
     // Code that changed cells on the Board directly (colours, locks) tells the view here.
     void notifyCellChanged(int cell);
     void notifyWindowChanged();
@@ -255,6 +294,9 @@ class GridWindow : private GridEvents {
     void gridSolved() override;
     void setDrawingSuspended(bool suspended) override;
     void processEvents() override;
+
+    // Keys of the grid aids (Shift+digit, Escape, Alt+digit, Alt+Shift+digit); true when taken.
+    bool aidKey(int cell, const KeyEvent& event);
 
     // Cell-entry routines.
     void noteTextEdit(int cell);
@@ -276,7 +318,6 @@ class GridWindow : private GridEvents {
     bool looksGiven(int cell) const;
     void updateTip(int cell);
     void repaintPossibilities();
-    void repaintNotes();
     bool takesNotes(int cell) const;
     // A committed value leaves the notes: the cell's own, and (when the main window says so) the
     // same value's in its row, column and block.
@@ -320,6 +361,13 @@ class GridWindow : private GridEvents {
     int noteDigitCell_ = 0;
     ValueMask notesAfterDigit_ = 0;
     ChainMarks chainMarks_;
+    int highlighted_ = 0;
+    int filtered_ = 0;
+    Colouring colouring_;
+    int keyColour_ = 1;  // the colour of the last Alt+1..4, which Alt+Shift+digit gives notes
+    // A "1" just taken by Shift+digit (or Alt+Shift+digit) on the 15x15 grid: a second digit
+    // with the modifiers still held makes 10..15.
+    int aidDigitModifiers_ = 0;
     TwipRect focusFrame_;
     ButtonLook enterDirection_;
     std::string puzzleNumberLabel_ = "Puzzle No:";

@@ -51,6 +51,9 @@ class MainWindowLink {
     // committed value leaves the notes of its row, column and block).
     virtual bool notesModeOn() const = 0;
     virtual bool removeNotesOnEntry() const = 0;
+    // Check mark of "Show Conflicts": repeated values and contradicted notes are drawn as
+    // mistakes.
+    virtual bool showConflicts() const { return true; }
 
     // Sets the main window's caption (the 9x9 window does so on activation).
     virtual void setMainTitle(const std::string& title) = 0;

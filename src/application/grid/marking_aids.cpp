@@ -98,6 +98,8 @@ void markCellOnMouseUp(GridWindow& window, MainWindowLink& mainWindow, int cell,
         colourNumber(window, cell);
     } else if (shift == kShiftAlt && window.board().session().createMode) {
         toggleMark(window, cell);
+    } else if (shift == 0 && window.colouringPen() != 0) {
+        window.colourCell(cell, window.colouringPen());
     } else {
         enterChosenNumber(window, mainWindow, cell);
     }

@@ -22,6 +22,7 @@ StateHistory::GridState capture(const GridWindow& window, HistoryEdit edit) {
                                window.cellTag(cell), window.storedNotes(cell)});
         if (window.tipShown(cell)) state.tips.push_back(cell);
     }
+    state.colouring = window.colouring();
     return state;
 }
 
@@ -92,6 +93,7 @@ void StateHistory::restore(GridWindow& window, const GridState& state) {
         window.setNotes(cell, saved.notes);
         window.notifyCellChanged(cell);
     }
+    window.setColouring(state.colouring);
     for (int cell : state.tips)
         window.tagCell(cell);
     if (board.validCell(state.selected)) window.tagCell(state.selected);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "model/colour.h"
+#include "model/colouring.h"
 #include "model/units.h"
 
 namespace quorvel {
@@ -50,6 +51,7 @@ class StateHistory {
         bool textEdited = false;
         std::vector<CellState> cells;  // element 0 is cell 1
         std::vector<int> tips;         // cells whose tip was shown
+        Colouring colouring;           // the user's colours on cells and notes
         HistoryEdit edit;              // the edit that led here
     };
 

@@ -109,7 +109,8 @@ bool storeLabelClicked(GridWindow& window, MainWindowLink& mainWindow, DialogExc
             kept.push_back(notesKey(static_cast<int>(at), slots[at]));
         const std::string text = storeText(window);
         const NoteMasks notes = window.allNotes();
-        if (!file.writeNotes(kept, {{notesKey(0, text), notes}, {notesKey(slot, text), notes}}))
+        if (!file.writeNotes(kept,
+                             {{notesKey(0, text), notes, {}}, {notesKey(slot, text), notes, {}}}))
             return false;
         slots[0] = text;
         slots[static_cast<size_t>(slot)] = text;

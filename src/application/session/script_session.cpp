@@ -130,7 +130,9 @@ void ScriptSession::execute(const std::string& line) {
         sendKey(rest);
     } else if (word == "press") {
         const bool right = rest.starts_with("right ");
-        pressButton(right ? trimmed(rest.substr(6)) : rest, right ? kMouseRight : kMouseLeft);
+        const bool alt = rest.starts_with("alt ");
+        pressButton(right || alt ? trimmed(rest.substr(right ? 6 : 4)) : rest,
+                    right ? kMouseRight : kMouseLeft, alt ? kShiftAlt : 0);
     } else if (word == "hint") {
         pressHintButton(rest);
     } else if (word == "click") {
@@ -213,7 +215,7 @@ void ScriptSession::chooseMenu(const std::string& path) {
     main.menuChosen(*found);
 }
 
-void ScriptSession::pressButton(const std::string& name, int mouseButton) {
+void ScriptSession::pressButton(const std::string& name, int mouseButton, int shift) {
     if (name.empty()) fail("press needs a button");
     requireNoDialog();
     restoreMainWindow();
@@ -225,7 +227,7 @@ void ScriptSession::pressButton(const std::string& name, int mouseButton) {
         }
         if (!button.visible) fail("toolbar button " + quoted(name) + " is hidden");
         if (!button.enabled) fail("toolbar button " + quoted(name) + " is disabled");
-        main.toolbarClicked(button, mouseButton);
+        main.toolbarClicked(button, mouseButton, shift);
         return;
     }
     fail("no toolbar button " + quoted(name));

@@ -65,7 +65,7 @@ class ScriptSession : private DialogServer {
     void checkNothingLeftOver() const;
 
     void chooseMenu(const std::string& path);
-    void pressButton(const std::string& name, int mouseButton);
+    void pressButton(const std::string& name, int mouseButton, int shift = 0);
     void pressHintButton(const std::string& name);
     void clickCell(const std::string& number, int shift);
     void sendKey(const std::string& name);

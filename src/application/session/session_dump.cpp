@@ -259,6 +259,78 @@ void appendStatistics(std::string& json, const PlayStatistics& statistics) {
     json += '}';
 }
 
+// The grid aids, each only while it shows something, so that a dump of a grid without them reads
+// as before: `conflicts` (the cells and notes drawn as mistakes), `highlight` (the value),
+// `filter` (the value and the cells it shades) and `colouring` (cells and notes by colour).
+void appendAids(std::string& json, const GridWindow& window) {
+    const GridKind& kind = window.kind();
+    const auto cellList = [&](const auto& takes) {
+        json += '[';
+        for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+            if (!takes(cell)) continue;
+            separate(json);
+            json += std::to_string(cell);
+        }
+        json += ']';
+    };
+    const auto anyCell = [&](const auto& takes) {
+        for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+            if (takes(cell)) return true;
+        }
+        return false;
+    };
+    const auto conflicted = [&window](int cell) { return window.conflicted(cell); };
+    const auto conflictingNotes = [&window](int cell) { return window.conflictingNotes(cell); };
+    if (anyCell(conflicted) || anyCell(conflictingNotes)) {
+        appendKey(json, "conflicts");
+        json += '{';
+        appendKey(json, "cells");
+        cellList(conflicted);
+        appendKey(json, "notes");
+        appendCellValues(json, kind, conflictingNotes);
+        json += '}';
+    }
+    if (window.highlightedValue() != 0) {
+        appendKey(json, "highlight");
+        json += std::to_string(window.highlightedValue());
+    }
+    if (window.filteredValue() != 0) {
+        appendKey(json, "filter");
+        json += "{\"value\":" + std::to_string(window.filteredValue());
+        appendKey(json, "cells");
+        cellList([&window](int cell) { return window.filterShades(cell); });
+        json += '}';
+    }
+    const Colouring& colouring = window.colouring();
+    if (colouring.empty()) return;
+    appendKey(json, "colouring");
+    json += '{';
+    for (int colour = 1; colour <= kColouringColours; ++colour) {
+        const auto shade = static_cast<std::uint8_t>(colour);
+        const auto cellTakes = [&](int cell) {
+            return colouring.cells[static_cast<std::size_t>(cell)] == shade;
+        };
+        const auto notesOf = [&](int cell) {
+            ValueMask mask = 0;
+            for (int value = 1; value <= kind.side; ++value) {
+                if (colouring.notes[static_cast<std::size_t>(cell)]
+                                   [static_cast<std::size_t>(value)] == shade)
+                    mask |= static_cast<ValueMask>(1u << value);
+            }
+            return mask;
+        };
+        if (!anyCell(cellTakes) && !anyCell(notesOf)) continue;
+        appendKey(json, std::to_string(colour));
+        json += '{';
+        appendKey(json, "cells");
+        cellList(cellTakes);
+        appendKey(json, "notes");
+        appendCellValues(json, kind, notesOf);
+        json += '}';
+    }
+    json += '}';
+}
+
 }  // namespace
 
 std::string sessionDump(Application& program, const OpenDialog* dialog) {
@@ -325,6 +397,7 @@ std::string sessionDump(Application& program, const OpenDialog* dialog) {
     appendQuoted(json, themeName(main.theme()));
     appendKey(json, "statistics");
     appendStatistics(json, main.statistics().record());
+    appendAids(json, window);
     json += '}';
     return json;
 }

@@ -74,6 +74,13 @@ enum class Command {
     // Help menu: the record of games played.
     ShowStatistics,
     ResetStatistics,
+    // The grid aids: the candidate filter, and the user's colouring with its palette buttons.
+    FilterValue,
+    ClearColouring,
+    ColouringPen1,
+    ColouringPen2,
+    ColouringPen3,
+    ColouringPen4,
     // Toolbar: the experimental run and the state history. EndExperiment is run by a Set Puzzle
     // command while a run is active: the run ends without a question.
     StartExperiment,
@@ -104,6 +111,7 @@ enum class WindowAction {
     UniquePuzzlesOnly,
     NotesMode,  // a check mark: typed values become notes
     RemoveNotesOnEntry,
+    ShowConflicts,  // a check mark, kept in the options file
     GeneralHelp,
     About,
     Quit,

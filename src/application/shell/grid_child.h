@@ -39,6 +39,10 @@ class GridChild {
     virtual void leaveFocusedCell() = 0;
     // The composing controls of the 9x9 window; the 15x15 window has none.
     virtual void setComposingControlsVisible(bool visible) = 0;
+    // The grid aids: every cell is drawn again (Show Conflicts changed), and a value is
+    // highlighted, or no longer when it already is (Alt + click on a number button).
+    virtual void redrawCells() {}
+    virtual void toggleHighlight(int /*value*/) {}
     // The application is closing: the window drops what it created and closes for good.
     virtual void closeForExit() = 0;
 };

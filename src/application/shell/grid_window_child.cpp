@@ -56,4 +56,12 @@ void GridWindowChild::closeForExit() {
     window_.requestClose();
 }
 
+void GridWindowChild::redrawCells() {
+    window_.repaintAllCells();
+}
+
+void GridWindowChild::toggleHighlight(int value) {
+    window_.setHighlightedValue(window_.highlightedValue() == value ? 0 : value);
+}
+
 }  // namespace quorvel

@@ -25,6 +25,8 @@ class GridWindowChild : public GridChild {
     void leaveFocusedCell() override;
     void setComposingControlsVisible(bool visible) override;
     void closeForExit() override;
+    void redrawCells() override;
+    void toggleHighlight(int value) override;
 
   private:
     GridWindow& window_;

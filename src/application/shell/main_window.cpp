@@ -238,6 +238,10 @@ void MainWindow::runWindowAction(WindowAction action) {
         case WindowAction::RemoveNotesOnEntry:
             setOption(action, !commandChecked(action));
             break;
+        case WindowAction::ShowConflicts:
+            setOption(action, !commandChecked(action));
+            if (active_ != nullptr) active_->redrawCells();
+            break;
         case WindowAction::NotesMode:
             setCommandChecked(action, !commandChecked(action));
             break;
@@ -321,9 +325,13 @@ HelpScreen MainWindow::helpScreen() {
 
 // ---- toolbar -------------------------------------------------------------------------------
 
-void MainWindow::toolbarClicked(const ToolButton& clicked, int mouseButton) {
+void MainWindow::toolbarClicked(const ToolButton& clicked, int mouseButton, int shift) {
     ToolButton* button = toolbar_.own(clicked);
     if (button == nullptr || !button->visible || !button->enabled) return;
+    if (shift == kShiftAlt && mouseButton == kMouseLeft && button->number >= 1) {
+        if (active_ != nullptr) active_->toggleHighlight(button->number);
+        return;
+    }
     if (active_ != nullptr) active_->leaveFocusedCell();
     commands_.run(Command::ClearExplanationMarks);
     const bool right = mouseButton == kMouseRight;

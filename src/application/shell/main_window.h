@@ -171,8 +171,9 @@ class MainWindow : public MainWindowLink {
     void rememberRecentFile(const std::string& file);
     void forgetRecentFile(const std::string& file);
     // A toolbar button clicked by the user (1 left, 2 right mouse button): ignored while the
-    // button is hidden or disabled.
-    void toolbarClicked(const ToolButton& clicked, int mouseButton);
+    // button is hidden or disabled. A left click on a number button with Alt held (`shift`
+    // kShiftAlt) highlights that value in the grid, or no longer when it already is.
+    void toolbarClicked(const ToolButton& clicked, int mouseButton, int shift = 0);
     void elapsedTick();
     void workingHardTick();
 
@@ -217,6 +218,8 @@ class MainWindow : public MainWindowLink {
     // after a grid is locked without givens, while its menu item follows the Assist Solve menu).
     void setCommandEnabled(const Target& target, bool enabled);
     void setToolButtonEnabled(const Target& target, bool enabled);
+    // A palette button of the grid aids shows whether its colour is the one cell clicks give.
+    void setToolButtonChosen(const Target& target, bool chosen);
     void setMenuEnabled(Menu menu, bool enabled);
     void setCommandChecked(const Target& target, bool checked);
     bool commandChecked(const Target& target) const;
@@ -281,6 +284,7 @@ class MainWindow : public MainWindowLink {
     bool markingSwitchOn() const override { return markingSwitch_; }
     bool notesModeOn() const override { return commandChecked(WindowAction::NotesMode); }
     bool removeNotesOnEntry() const override { return options_.removeNotesOnEntry; }
+    bool showConflicts() const override { return options_.showConflicts; }
     void setMainTitle(const std::string& title) override;
     void setElapsedTimerRunning(bool running) override;
     void recordHistory(GridWindow& window) override;

@@ -22,6 +22,7 @@ namespace {
 constexpr std::pair<WindowAction, bool ProgramOptions::*> kOptionItems[] = {
     {WindowAction::UniquePuzzlesOnly, &ProgramOptions::uniquePuzzlesOnly},
     {WindowAction::RemoveNotesOnEntry, &ProgramOptions::removeNotesOnEntry},
+    {WindowAction::ShowConflicts, &ProgramOptions::showConflicts},
 };
 
 }  // namespace
@@ -219,6 +220,12 @@ void MainWindow::setCommandEnabled(const Target& target, bool enabled) {
         changed(MainWindowChange::Menus);
     }
     setToolButtonEnabled(target, enabled);
+}
+
+void MainWindow::setToolButtonChosen(const Target& target, bool chosen) {
+    ToolButton& button = toolbar_.at(target);
+    button.caption = chosen ? std::string(kChosenPaletteCaption) : std::string();
+    changed(MainWindowChange::Toolbar);
 }
 
 void MainWindow::setToolButtonEnabled(const Target& target, bool enabled) {

@@ -132,6 +132,10 @@ std::vector<MenuItem> designItems() {
     add("C&lear All Notes", C::ClearAllNotes);
     checked(add("&Remove Notes On Entry", W::RemoveNotesOnEntry));
     separator();
+    checked(add("Show Conflict&s", W::ShowConflicts));
+    add("Filter &Value...", C::FilterValue);
+    add("Clear Colourin&g", C::ClearColouring);
+    separator();
     opens(Menu::Zoom, "&Zoom");
     opens(Menu::Theme, "T&heme");
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "application/shell/command.h"
@@ -58,6 +59,10 @@ class Toolbar {
   private:
     std::vector<ToolButton> buttons_;
 };
+
+// The colouring palette's buttons are narrow; the chosen one shows a dot.
+inline constexpr int kPaletteButtonTwips = 150;
+inline constexpr std::string_view kChosenPaletteCaption = "\u25CF";
 
 // The level button's caption and tool tip for levels 1..4.
 struct LevelLook {

@@ -60,7 +60,9 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
         const bool ringed = has(marks_.ringed, value);
         if (!has(marks_.values, value) || ringed != (drawn >= side_)) continue;
         const bool removed = has(marks_.removed, value);
-        const Colour colour = removed                           ? kChainRemovedFore
+        const bool shaded = has(marks_.shaded, value);
+        const Colour colour = removed  ? kChainRemovedFore
+                              : shaded ? marks_.shadeFore[static_cast<std::size_t>(value)]
                               : has(marks_.contradicted, value) ? kNoteMistakeFore
                               : ringed                          ? kChainFore
                                                                 : kNoteFore;
@@ -77,7 +79,10 @@ void ForwardingLineEdit::paintEvent(QPaintEvent* event) {
         painter.setPen(textColor(colour));
         // The caret of the focused box runs down its middle: a note there stands on the box's
         // own colour, so that the caret never looks like a stroke through it.
-        if (!ringed) painter.fillRect(place, palette().color(QPalette::Base));
+        if (!ringed)
+            painter.fillRect(place,
+                             shaded ? groundColor(marks_.shadeBack[static_cast<std::size_t>(value)])
+                                    : palette().color(QPalette::Base));
         // Narrowed about the place's centre where the place is narrower than the value.
         painter.save();
         painter.translate(place.center());

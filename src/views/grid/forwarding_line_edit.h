@@ -3,8 +3,11 @@
 // owns the text, and the edit then shows what the core holds. Paste, drag and drop and the
 // context menu are off, since they would change the text behind the core's back.
 
+#include <array>
+
 #include "application/grid/key_event.h"
 #include "application/grid/text_box.h"
+#include "model/colour.h"
 #include "model/units.h"
 
 #include <QLineEdit>
@@ -19,6 +22,10 @@ struct NoteMarks {
     ValueMask contradicted = 0;
     ValueMask ringed = 0;
     ValueMask removed = 0;
+    // Notes an aid marks (the highlighted value, the user's colours), in these colours.
+    ValueMask shaded = 0;
+    std::array<Colour, 16> shadeFore{};
+    std::array<Colour, 16> shadeBack{};
     bool operator==(const NoteMarks&) const = default;
 };
 

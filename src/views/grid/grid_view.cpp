@@ -10,6 +10,7 @@
 #include "views/grid/status_images.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -233,8 +234,9 @@ void GridView::refreshCell(int number) {
     edit->setVisible(window_.cellVisible(number));
     edit->setEnabled(shown.enabled);
     QPalette colours = edit->palette();
-    const QColor back = groundColor(shown.backColour);
-    const QColor fore = textColor(shown.foreColour);
+    const GridWindow::AidedLook look = window_.aidedLook(number);
+    const QColor back = groundColor(look.backColour);
+    const QColor fore = textColor(look.foreColour);
     if (colours.color(QPalette::Base) != back || colours.color(QPalette::Text) != fore) {
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
             colours.setColor(group, QPalette::Base, back);
@@ -246,15 +248,26 @@ void GridView::refreshCell(int number) {
     }
     edit->showBox(window_.cellBox(number));
     const ValueMask notes = window_.notes(number);
-    const ValueMask contradicted = window_.contradictedNotes(number);
+    const ValueMask contradicted = window_.conflictingNotes(number);
     const ChainMarks& chain = window_.chainMarks();
     const auto at = static_cast<std::size_t>(number);
     edit->showNotes(side_, chain.shown[at] != 0
                                ? NoteMarks{chain.shown[at], 0, chain.ringed[at], chain.removed[at]}
-                               : NoteMarks{notes, contradicted, 0, 0});
+                               : aidedNotes(number, NoteMarks{notes, contradicted, 0, 0}));
     edit->setAccessibleName(QString::fromStdString(
         cellAccessibleName(window_.kind(), number, shown, notes, contradicted)));
     refreshTip(number);
+}
+
+NoteMarks GridView::aidedNotes(int number, NoteMarks marks) const {
+    for (int value = 1; value <= side_; ++value) {
+        const std::optional<GridWindow::AidedLook> look = window_.noteLook(number, value);
+        if (!look) continue;
+        marks.shaded |= static_cast<ValueMask>(1u << value);
+        marks.shadeFore[static_cast<std::size_t>(value)] = look->foreColour;
+        marks.shadeBack[static_cast<std::size_t>(value)] = look->backColour;
+    }
+    return marks;
 }
 
 void GridView::refreshTip(int number) {

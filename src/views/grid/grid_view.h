@@ -7,6 +7,7 @@
 
 #include "application/grid/grid_window.h"
 #include "application/grid/grid_window_observer.h"
+#include "views/grid/forwarding_line_edit.h"
 
 #include <QWidget>
 
@@ -71,6 +72,8 @@ class GridView : public QWidget, private GridWindowObserver {
     void buildControls();
     void refreshCell(int number);
     void refreshTip(int number);
+    // The notes as drawn, with the marks of the grid aids laid over them.
+    NoteMarks aidedNotes(int number, NoteMarks marks) const;
     void refreshPanel();
     void syncFocus();
     void userFocused(int number);

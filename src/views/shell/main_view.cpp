@@ -152,8 +152,8 @@ void MainView::buildToolbar() {
     toolbar_ = new QWidget(this);
     for (const ToolButton& data : mainWindow_.toolbar().all()) {
         auto* button = new LabelButton(toolbar_);
-        connect(button, &LabelButton::mouseUp, this, [this, &data](int mouseButton, int) {
-            mainWindow_.toolbarClicked(data, mouseButton);
+        connect(button, &LabelButton::mouseUp, this, [this, &data](int mouseButton, int shift) {
+            mainWindow_.toolbarClicked(data, mouseButton, shift);
         });
         buttons_.emplace_back(&data, button);
     }
