@@ -118,6 +118,31 @@ confirm '^Open Puzzle File'
 keys "$main" F11
 shot check-puzzle
 
+# The grid aids on the same puzzle opened afresh: a repeated 9 drawn as a conflict, the 5s
+# highlighted, the cells where 4 can go shaded, and cells and notes coloured by hand.
+keys "$main" ctrl+o
+dialog=$(window_named '^Open Puzzle File')
+typed "$dialog" "$puzzle"
+confirm '^Open Puzzle File'
+keys "$main" 9 Right
+dialog=$(window_named '^Invalid Data\.$')
+confirm '^Invalid Data\.$'
+shot aid-conflicts
+keys "$main" shift+5
+shot aid-highlight
+keys "$main" Escape alt+v v
+dialog=$(window_named '^Filter Value$')
+keys "$dialog" 4
+confirm '^Filter Value$'
+shot aid-filter
+keys "$main" alt+v v
+dialog=$(window_named '^Filter Value$')
+keys "$dialog" N
+confirm '^Filter Value$'
+keys "$main" alt+v f alt+1 Down alt+2 Right alt+3 Right alt+4 alt+4 alt+shift+6 alt+1 alt+1 \
+    alt+shift+8
+shot aid-colouring
+
 # The printed page of the stored puzzle.
 get_puzzle 2
 keys "$main" alt+p p

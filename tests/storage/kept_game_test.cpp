@@ -16,6 +16,8 @@ KeptGame aGame() {
     game.entries[224] = 10;
     game.notes.assign(226, 0);
     game.notes[2] = 0b1000000000000010;
+    game.colouring.cells[225] = 4;
+    game.colouring.notes[2][15] = 2;
     game.puzzleNumber = 41;
     game.puzzleKind = 1;
     game.puzzleLevel = 3;

@@ -5,6 +5,7 @@
 #include "application/grid/grid_window.h"
 #include "application/host.h"
 #include "application/shell/main_window.h"
+#include "model/aid_colours.h"
 #include "model/program_state.h"
 
 namespace quorvel {
@@ -13,15 +14,12 @@ namespace {
 
 enum FilterField { kValueField, kOkField, kCancelField };
 
-constexpr Command kPenCommands[] = {Command::ColouringPen1, Command::ColouringPen2,
-                                    Command::ColouringPen3, Command::ColouringPen4};
-
-// A palette button chooses its colour for cell clicks; pressed again it puts the colour down,
-// and clicks enter numbers again.
+// The palette's colour for cell clicks (0: none, clicks enter numbers again), shown on it.
 void choosePen(MainWindow& mainWindow, ProgramState& session, int colour) {
-    session.colouringPen = session.colouringPen == colour ? 0 : colour;
-    for (int pen = 1; pen <= kColouringColours; ++pen)
-        mainWindow.setToolButtonChosen(kPenCommands[pen - 1], pen == session.colouringPen);
+    session.colouringPen = colour;
+    mainWindow.setToolButtonColour(
+        Command::NextColouringPen,
+        colour == 0 ? kButtonFace : aidColours().colouring[static_cast<std::size_t>(colour)]);
 }
 
 }  // namespace
@@ -71,12 +69,15 @@ void registerGridAidCommands(MainWindow& mainWindow, Host& host, ActiveGridWindo
         GridWindow* window = activeGrid();
         return window != nullptr && window->clearColouring();
     });
-    for (int pen = 1; pen <= kColouringColours; ++pen) {
-        table.setAction(kPenCommands[pen - 1], [&mainWindow, activeGrid, pen] {
-            if (GridWindow* window = activeGrid())
-                choosePen(mainWindow, window->board().session(), pen);
-        });
-    }
+    table.setAction(Command::NextColouringPen, [&mainWindow, activeGrid] {
+        if (GridWindow* window = activeGrid()) {
+            ProgramState& session = window->board().session();
+            choosePen(mainWindow, session, (session.colouringPen + 1) % (kColouringColours + 1));
+        }
+    });
+    table.setAction(Command::PutColouringPenDown, [&mainWindow, activeGrid] {
+        if (GridWindow* window = activeGrid()) choosePen(mainWindow, window->board().session(), 0);
+    });
 }
 
 }  // namespace quorvel

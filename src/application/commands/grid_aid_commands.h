@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the grid aids: Visual Aid > Filter Value... (a value chosen in a small
 // dialog shades the empty cells where it can still go), Clear Colouring, and the toolbar's
-// colouring palette, whose four buttons choose the colour a click gives a cell.
+// colouring palette, whose button steps through the colours a click gives a cell.
 
 #include <string>
 #include <string_view>

@@ -74,13 +74,12 @@ enum class Command {
     // Help menu: the record of games played.
     ShowStatistics,
     ResetStatistics,
-    // The grid aids: the candidate filter, and the user's colouring with its palette buttons.
+    // The grid aids: the candidate filter, and the user's colouring with its palette button
+    // (a left click takes the next colour for cell clicks, a right click puts the colour down).
     FilterValue,
     ClearColouring,
-    ColouringPen1,
-    ColouringPen2,
-    ColouringPen3,
-    ColouringPen4,
+    NextColouringPen,
+    PutColouringPenDown,
     // Toolbar: the experimental run and the state history. EndExperiment is run by a Set Puzzle
     // command while a run is active: the run ends without a question.
     StartExperiment,

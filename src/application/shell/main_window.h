@@ -218,8 +218,8 @@ class MainWindow : public MainWindowLink {
     // after a grid is locked without givens, while its menu item follows the Assist Solve menu).
     void setCommandEnabled(const Target& target, bool enabled);
     void setToolButtonEnabled(const Target& target, bool enabled);
-    // A palette button of the grid aids shows whether its colour is the one cell clicks give.
-    void setToolButtonChosen(const Target& target, bool chosen);
+    // A button's back colour (the colouring palette shows the colour cell clicks give).
+    void setToolButtonColour(const Target& target, Colour colour);
     void setMenuEnabled(Menu menu, bool enabled);
     void setCommandChecked(const Target& target, bool checked);
     bool commandChecked(const Target& target) const;

@@ -222,9 +222,8 @@ void MainWindow::setCommandEnabled(const Target& target, bool enabled) {
     setToolButtonEnabled(target, enabled);
 }
 
-void MainWindow::setToolButtonChosen(const Target& target, bool chosen) {
-    ToolButton& button = toolbar_.at(target);
-    button.caption = chosen ? std::string(kChosenPaletteCaption) : std::string();
+void MainWindow::setToolButtonColour(const Target& target, Colour colour) {
+    toolbar_.at(target).backColour = colour;
     changed(MainWindowChange::Toolbar);
 }
 

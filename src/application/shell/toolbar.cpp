@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "model/aid_colours.h"
-
 namespace quorvel {
 
 namespace {
@@ -65,15 +63,11 @@ std::vector<ToolButton> designButtons() {
     add(W::NotesMode, "$", F::Wingdings2, colour::kDarkBlue, " Notes Mode ", 300);
     add(C::Undo, "N", F::Wingdings3, colour::kBlack, " Undo");
     add(C::Redo, "O", F::Wingdings3, colour::kBlack, " Redo");
-    // The colouring palette: two pairs of colours a click gives a cell while one is chosen.
-    const Command pens[] = {C::ColouringPen1, C::ColouringPen2, C::ColouringPen3, C::ColouringPen4};
-    for (int pen = 1; pen <= 4; ++pen) {
-        ToolButton& button =
-            add(pens[pen - 1], "", F::Arial, colour::kBlack,
-                " Colour " + std::to_string(pen) + (pen <= 2 ? " (pair A) " : " (pair B) "),
-                kPaletteButtonTwips);
-        button.backColour = aidColours().colouring[static_cast<std::size_t>(pen)];
-    }
+    // The colouring palette, narrow to fit the 15x15 layout: it steps through the four colours
+    // a click gives a cell, showing the one chosen.
+    add(C::NextColouringPen, "", F::Arial, colour::kBlack, std::string(kPaletteTip),
+        kPaletteButtonTwips)
+        .rightClick = C::PutColouringPenDown;
     return buttons;
 }
 

@@ -60,9 +60,10 @@ class Toolbar {
     std::vector<ToolButton> buttons_;
 };
 
-// The colouring palette's buttons are narrow; the chosen one shows a dot.
+// The colouring palette's button: narrow, in the colour it gives cells (button face for none).
 inline constexpr int kPaletteButtonTwips = 150;
-inline constexpr std::string_view kChosenPaletteCaption = "\u25CF";
+inline constexpr std::string_view kPaletteTip =
+    " Colouring pen (click: next colour, right click: off) ";
 
 // The level button's caption and tool tip for levels 1..4.
 struct LevelLook {
