@@ -127,7 +127,8 @@ TEST(MenuTable, CaptionsAndShortcuts) {
         {Menu::VisualAid,
          "&Color Number   (CTRL-Left Button Click)|Show &Possibilities (Tip) F9|"
          "Sho&w Possibilities (Panel)|-|Pause &Timer|-|&Notes Mode Ctrl+N|&Fill All Notes|"
-         "C&lear All Notes|&Remove Notes On Entry|-|&Zoom|T&heme"},
+         "C&lear All Notes|&Remove Notes On Entry|-|Show Conflict&s|Filter &Value...|"
+         "Clear Colourin&g|-|&Zoom|T&heme"},
         {Menu::Zoom, "&100 %|1&25 %|1&50 %|2&00 %"},
         {Menu::Theme, "&Classic|&Dark|&Follow Desktop"},
         {Menu::Help, "&General Help F1|&Statistics...|&Reset Statistics...|-|&About Quorvel"},
