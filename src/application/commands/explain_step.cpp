@@ -53,6 +53,17 @@ ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
     return marks;
 }
 
+// The givens: the locked cells; none locked, every value counts as one (empty).
+std::vector<bool> lockedCells(const Board& board) {
+    std::vector<bool> locked(board.cellCount(), false);
+    bool any = false;
+    for (int cell = 1; cell <= board.cellCount(); ++cell) {
+        locked[cell - 1] = board.cell(cell).locked;
+        any = any || locked[cell - 1];
+    }
+    return any ? locked : std::vector<bool>();
+}
+
 // A step as the hint panel shows it: its text, and for a chain step the chain one link a line,
 // unless the text already runs in lines (the forcing steps).
 std::string panelText(const GridKind& kind, const logic::Step& step) {
@@ -98,7 +109,7 @@ void ExplainNextStep::pressNow(GridWindow& window) {
     if (&window != window_ || values != values_ || candidates != candidates_ || stage_ >= 3) {
         window_ = &window;
         stage_ = 0;
-        path_ = logic::hintPath(window.kind(), values, candidates);
+        path_ = logic::hintPath(window.kind(), values, candidates, lockedCells(window.board()));
     }
     if (path_.end != logic::PathEnd::Placed) {
         mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, Alignment::Centre);

@@ -2,7 +2,8 @@
 // columns (the rectangle left empty is the rest of the block). A strong link in a line outside
 // the block with one end in that row makes its other end, or the block's column, hold the value:
 // the cell where the column meets the other end's row would leave the block without it. The
-// block may be 3 x 3 or 3 wide and 5 tall; rows and columns swap roles the same way.
+// block may be 3 x 3 or 3 wide and 5 tall; rows and columns swap roles the same way. Two empty
+// rectangles in one block that remove different candidates make a Dual Empty Rectangle, one step.
 
 #include <vector>
 
@@ -21,9 +22,18 @@ struct Rectangle {
     std::vector<int> cells;  // the block's candidates
 };
 
-// Tries the strong links of one direction against the rectangle.
+// One empty rectangle with one strong link: the step without its name, and the reason in words.
+struct Pattern {
+    Step step;
+    std::string where;
+    std::string reason;
+};
+
+// Tries the strong links of one direction against the rectangle, calling visit(Pattern&&) for
+// each that removes something; stops when visit returns false.
+template <typename Visit>
 bool tryLinks(const LogicGrid& grid, int value, const Rectangle& rect,
-              const std::vector<StrongLink>& links, bool columnLinks, const StepSink& sink) {
+              const std::vector<StrongLink>& links, bool columnLinks, const Visit& visit) {
     const GridKind& kind = grid.kind();
     // For column links: an end in the rectangle's row; the target is where the other end's row
     // meets the rectangle's column. For row links the same with rows and columns swapped.
@@ -60,17 +70,62 @@ bool tryLinks(const LogicGrid& grid, int value, const Rectangle& rect,
             offLine.from = inLine.to;
             step.chain = {candidateLink(far, value, near, value, true), inLine, offLine};
             const std::string v = std::to_string(value);
-            finishStep(kind, step, Technique::EmptyRectangle,
-                       "on " + v + " in " + unitName(kind, rect.block),
-                       v + " fits in " + unitName(kind, rect.block) + " only within " +
-                           unitName(kind, rect.row) + " and " + unitName(kind, rect.column) + " (" +
-                           cellList(kind, rect.cells) + "), and only twice in " +
-                           unitName(kind, link.unit) + " (" + cellName(kind, link.first) + ", " +
-                           cellName(kind, link.second) + "); if " + cellName(kind, target) +
-                           " were " + v + ", " + cellName(kind, far) + " would not be, so " +
-                           cellName(kind, near) + " would, leaving " + unitName(kind, rect.block) +
-                           " no place for " + v);
-            if (!sink(std::move(step))) return false;
+            std::string reason =
+                v + " fits in " + unitName(kind, rect.block) + " only within " +
+                unitName(kind, rect.row) + " and " + unitName(kind, rect.column) + " (" +
+                cellList(kind, rect.cells) + "), and only twice in " + unitName(kind, link.unit) +
+                " (" + cellName(kind, link.first) + ", " + cellName(kind, link.second) + "); if " +
+                cellName(kind, target) + " were " + v + ", " + cellName(kind, far) +
+                " would not be, so " + cellName(kind, near) + " would, leaving " +
+                unitName(kind, rect.block) + " no place for " + v;
+            if (!visit(Pattern{std::move(step), "on " + v + " in " + unitName(kind, rect.block),
+                               std::move(reason)}))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Calls visit(Pattern&&) for every empty rectangle on `value` with a strong link that removes
+// something, block by block; stops when visit returns false.
+template <typename Visit>
+bool eachEmptyRectangle(const LogicGrid& grid, int value, const Visit& visit) {
+    const int side = grid.side();
+    Rectangle rect;
+    const std::vector<StrongLink> rowLinks = strongLinks(grid, value, 0, side);
+    const std::vector<StrongLink> columnLinks = strongLinks(grid, value, side, 2 * side);
+    for (int block = 2 * side; block < 3 * side; ++block) {
+        rect.block = block;
+        rect.cells.clear();
+        for (const int cell : grid.unitCells(block))
+            if (grid.hasCandidate(cell, value)) rect.cells.push_back(cell);
+        if (rect.cells.size() < 2) continue;
+        const int firstRow = grid.rowUnit(rect.cells.front());
+        const int firstColumn = grid.columnUnit(rect.cells.front());
+        bool oneRow = true;
+        bool oneColumn = true;
+        for (const int cell : rect.cells) {
+            oneRow = oneRow && grid.rowUnit(cell) == firstRow;
+            oneColumn = oneColumn && grid.columnUnit(cell) == firstColumn;
+        }
+        // Candidates in one line only are locked candidates, not a rectangle.
+        if (oneRow || oneColumn) continue;
+        const auto cells = grid.unitCells(block);
+        for (const int rowCell : cells) {
+            if (grid.columnUnit(rowCell) != grid.columnUnit(cells[0])) continue;
+            for (const int columnCell : cells) {
+                if (grid.rowUnit(columnCell) != grid.rowUnit(cells[0])) continue;
+                rect.row = grid.rowUnit(rowCell);
+                rect.column = grid.columnUnit(columnCell);
+                bool fits = true;
+                for (const int cell : rect.cells)
+                    fits = fits &&
+                           (grid.rowUnit(cell) == rect.row || grid.columnUnit(cell) == rect.column);
+                if (!fits) continue;
+                if (!tryLinks(grid, value, rect, columnLinks, true, visit) ||
+                    !tryLinks(grid, value, rect, rowLinks, false, visit))
+                    return false;
+            }
         }
     }
     return true;
@@ -79,45 +134,38 @@ bool tryLinks(const LogicGrid& grid, int value, const Rectangle& rect,
 }  // namespace
 
 bool findEmptyRectangle(const LogicGrid& grid, const StepSink& sink) {
-    const int side = grid.side();
-    Rectangle rect;
-    for (int value = 1; value <= side; ++value) {
-        const std::vector<StrongLink> rowLinks = strongLinks(grid, value, 0, side);
-        const std::vector<StrongLink> columnLinks = strongLinks(grid, value, side, 2 * side);
-        for (int block = 2 * side; block < 3 * side; ++block) {
-            rect.block = block;
-            rect.cells.clear();
-            for (const int cell : grid.unitCells(block))
-                if (grid.hasCandidate(cell, value)) rect.cells.push_back(cell);
-            if (rect.cells.size() < 2) continue;
-            const int firstRow = grid.rowUnit(rect.cells.front());
-            const int firstColumn = grid.columnUnit(rect.cells.front());
-            bool oneRow = true;
-            bool oneColumn = true;
-            for (const int cell : rect.cells) {
-                oneRow = oneRow && grid.rowUnit(cell) == firstRow;
-                oneColumn = oneColumn && grid.columnUnit(cell) == firstColumn;
+    for (int value = 1; value <= grid.side(); ++value) {
+        const bool goOn = eachEmptyRectangle(grid, value, [&](Pattern&& pattern) {
+            finishStep(grid.kind(), pattern.step, Technique::EmptyRectangle, pattern.where,
+                       pattern.reason);
+            return sink(std::move(pattern.step));
+        });
+        if (!goOn) return false;
+    }
+    return true;
+}
+
+// Two empty rectangles in one block, each removing something the other does not, make one step.
+bool findDualEmptyRectangle(const LogicGrid& grid, const StepSink& sink) {
+    for (int value = 1; value <= grid.side(); ++value) {
+        std::vector<Pattern> found;
+        eachEmptyRectangle(grid, value, [&](Pattern&& pattern) {
+            found.push_back(std::move(pattern));
+            return true;
+        });
+        for (std::size_t i = 0; i < found.size(); ++i)
+            for (std::size_t j = i + 1; j < found.size(); ++j) {
+                const Pattern& first = found[i];
+                const Pattern& second = found[j];
+                // The first unit of each is its block.
+                if (first.step.units.front() != second.step.units.front() ||
+                    !removesMore(first.step, second.step) || !removesMore(second.step, first.step))
+                    continue;
+                Step step = joinedSteps(first.step, second.step);
+                finishStep(grid.kind(), step, Technique::DualEmptyRectangle, first.where,
+                           first.reason + "; and " + second.reason);
+                if (!sink(std::move(step))) return false;
             }
-            // Candidates in one line only are locked candidates, not a rectangle.
-            if (oneRow || oneColumn) continue;
-            const auto cells = grid.unitCells(block);
-            for (const int rowCell : cells) {
-                if (grid.columnUnit(rowCell) != grid.columnUnit(cells[0])) continue;
-                for (const int columnCell : cells) {
-                    if (grid.rowUnit(columnCell) != grid.rowUnit(cells[0])) continue;
-                    rect.row = grid.rowUnit(rowCell);
-                    rect.column = grid.columnUnit(columnCell);
-                    bool fits = true;
-                    for (const int cell : rect.cells)
-                        fits = fits && (grid.rowUnit(cell) == rect.row ||
-                                        grid.columnUnit(cell) == rect.column);
-                    if (!fits) continue;
-                    if (!tryLinks(grid, value, rect, columnLinks, true, sink) ||
-                        !tryLinks(grid, value, rect, rowLinks, false, sink))
-                        return false;
-                }
-            }
-        }
     }
     return true;
 }

@@ -20,8 +20,10 @@ bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink);
 bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink);
 bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& sink);
 // The uniqueness techniques find nothing unless grid.oneSolution(). `technique` is one of the
-// Unique Rectangle types or Hidden Rectangle.
+// Unique Rectangle types, Hidden Rectangle or the rectangles with missing candidates.
 bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);
+// `technique` is one of the Avoidable Rectangle types.
+bool findAvoidableRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);
 // AIC and nice loops, plain or (`grouped`) with at least one group node
 // (engines/logic/chain_graph.h).
 bool findAic(const LogicGrid& grid, bool grouped, const StepSink& sink);

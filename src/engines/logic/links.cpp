@@ -46,4 +46,26 @@ ChainLink candidateLink(int fromCell, int fromValue, int toCell, int toValue, bo
     return {{{fromCell, fromValue}}, {{toCell, toValue}}, strong};
 }
 
+Step joinedSteps(const Step& first, const Step& second) {
+    Step joined = first;
+    for (const int cell : second.cells)
+        if (std::find(joined.cells.begin(), joined.cells.end(), cell) == joined.cells.end())
+            joined.cells.push_back(cell);
+    for (const UnitRef& unit : second.units)
+        if (std::find(joined.units.begin(), joined.units.end(), unit) == joined.units.end())
+            joined.units.push_back(unit);
+    joined.eliminations.insert(joined.eliminations.end(), second.eliminations.begin(),
+                               second.eliminations.end());
+    joined.chain.insert(joined.chain.end(), second.chain.begin(), second.chain.end());
+    return joined;
+}
+
+bool removesMore(const Step& step, const Step& other) {
+    return std::any_of(
+        step.eliminations.begin(), step.eliminations.end(), [&](const CellValue& removed) {
+            return std::find(other.eliminations.begin(), other.eliminations.end(), removed) ==
+                   other.eliminations.end();
+        });
+}
+
 }  // namespace quorvel::logic

@@ -28,4 +28,10 @@ std::vector<CellValue> seenByAll(const LogicGrid& grid, int value, const std::ve
 // The chain link from `fromValue` in `fromCell` to `toValue` in `toCell`.
 ChainLink candidateLink(int fromCell, int fromValue, int toCell, int toValue, bool strong);
 
+// Two patterns reported as one step (the dual forms): `first`'s values, the cells, units and
+// eliminations of both, and `second`'s chain after `first`'s.
+Step joinedSteps(const Step& first, const Step& second);
+// True when `step` removes a candidate `other` does not.
+bool removesMore(const Step& step, const Step& other);
+
 }  // namespace quorvel::logic

@@ -13,12 +13,14 @@ LogicGrid::LogicGrid(const GridKind& kind)
 }
 
 LogicGrid::LogicGrid(const GridKind& kind, std::span<const int> values,
-                     std::span<const ValueMask> candidates)
+                     std::span<const ValueMask> candidates, const std::vector<bool>& givens)
     : LogicGrid(kind) {
     const int count = std::min(cellCount(), static_cast<int>(values.size()));
     for (int cell = 1; cell <= count; ++cell) {
         const int value = values[cell - 1];
-        if (value >= 1 && value <= side()) place(cell, value);
+        const auto index = static_cast<std::size_t>(cell - 1);
+        if (value >= 1 && value <= side())
+            place(cell, value, givens.empty() || (index < givens.size() && givens[index]));
     }
     const int masks = std::min(cellCount(), static_cast<int>(candidates.size()));
     for (int cell = 1; cell <= masks; ++cell)
@@ -43,8 +45,9 @@ std::vector<int> LogicGrid::values() const {
     return std::vector<int>(values_.begin() + 1, values_.begin() + 1 + cellCount());
 }
 
-void LogicGrid::place(int cell, int value) {
+void LogicGrid::place(int cell, int value, bool given) {
     if (values_[cell] == 0) --emptyCount_;
+    givens_[cell] = given;
     values_[cell] = static_cast<std::uint8_t>(value);
     candidates_[cell] = 0;
     for (const int peer : peers(cell))

@@ -4,6 +4,7 @@
 // 2N..3N-1 blocks.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -29,9 +30,10 @@ class LogicGrid {
     // Values in cell order (index 0 is cell 1), 0 for empty. Each empty cell starts with the
     // values its row, column and block leave; values outside 1..N count as empty. With
     // `candidates` (a mask per cell in the same order, bit v for value v) it keeps only those of
-    // them that are among its candidates there: a candidate state.
+    // them that are among its candidates there: a candidate state. `givens` (same order) tells
+    // which values are the puzzle's givens; when empty, every value is.
     LogicGrid(const GridKind& kind, std::span<const int> values,
-              std::span<const ValueMask> candidates = {});
+              std::span<const ValueMask> candidates = {}, const std::vector<bool>& givens = {});
 
     const GridKind& kind() const { return kind_; }
     int side() const { return kind_.side; }
@@ -57,13 +59,16 @@ class LogicGrid {
         return {tables_->peers[cell].data(), tables_->peerCount[cell]};
     }
     std::vector<int> values() const;
+    // True for a cell holding one of the puzzle's givens; values placed later are not.
+    bool given(int cell) const { return givens_[cell]; }
     // Set when the exact counter has shown that the grid's values have exactly one solution:
     // only then may the uniqueness techniques rest on it.
     bool oneSolution() const { return oneSolution_; }
     void setOneSolution(bool one) { oneSolution_ = one; }
 
-    // Sets the value and removes it from the candidates of the cell's peers.
-    void place(int cell, int value);
+    // Sets the value and removes it from the candidates of the cell's peers; a given when
+    // `given`.
+    void place(int cell, int value, bool given = false);
     void removeCandidate(int cell, int value);
     void setCandidates(int cell, ValueMask mask);
     void apply(const Step& step);
@@ -73,6 +78,7 @@ class LogicGrid {
     const UnitTables* tables_;
     std::array<std::uint8_t, kMaxCells + 1> values_{};
     std::array<ValueMask, kMaxCells + 1> candidates_{};
+    std::bitset<kMaxCells + 1> givens_;
     int emptyCount_ = 0;
     bool oneSolution_ = false;
 };

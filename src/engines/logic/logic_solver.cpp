@@ -29,7 +29,7 @@ LogicPath runPath(const CountedState& state, const StepChoice& choose, bool unti
         path.end = path.needed.cell != 0 ? PathEnd::CandidateRemoved : PathEnd::NoSolution;
         return path;
     }
-    LogicGrid grid(state.kind, state.values, state.candidates);
+    LogicGrid grid(state.kind, state.values, state.candidates, state.givens);
     grid.setOneSolution(state.solutions.count == 1);
     path.end = PathEnd::Solved;
     while (grid.emptyCount() > 0) {
@@ -54,9 +54,11 @@ LogicPath runPath(const CountedState& state, const StepChoice& choose, bool unti
 
 CountedState countState(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates) {
-    return {kind, std::vector<int>(values.begin(), values.end()),
+    return {kind,
+            std::vector<int>(values.begin(), values.end()),
             std::vector<ValueMask>(candidates.begin(), candidates.end()),
-            countSolutions(kind, values, 2, candidates)};
+            countSolutions(kind, values, 2, candidates),
+            {}};
 }
 
 bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink) {
@@ -81,8 +83,10 @@ LogicPath explainPath(const CountedState& state) {
 }
 
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
-                      std::span<const ValueMask> candidates) {
-    return explainPath(countState(kind, values, candidates));
+                      std::span<const ValueMask> candidates, const std::vector<bool>& givens) {
+    CountedState state = countState(kind, values, candidates);
+    state.givens = givens;
+    return explainPath(state);
 }
 
 LogicPath choosePath(const CountedState& state, const StepChoice& choose) {
@@ -94,8 +98,10 @@ LogicPath hintPath(const CountedState& state) {
 }
 
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
-                   std::span<const ValueMask> candidates) {
-    return hintPath(countState(kind, values, candidates));
+                   std::span<const ValueMask> candidates, const std::vector<bool>& givens) {
+    CountedState state = countState(kind, values, candidates);
+    state.givens = givens;
+    return hintPath(state);
 }
 
 std::string pathMessage(const LogicPath& path) {

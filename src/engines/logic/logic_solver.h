@@ -53,6 +53,7 @@ struct CountedState {
     std::vector<int> values;
     std::vector<ValueMask> candidates;  // empty: every candidate the values leave
     SolutionCount solutions;            // of the values within the candidates, limit 2
+    std::vector<bool> givens;           // which values are givens; empty: all of them
 };
 CountedState countState(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates = {});
@@ -65,7 +66,8 @@ std::optional<Step> nextStep(const LogicGrid& grid);
 // The whole path: ends Solved, Stuck or NoSolution.
 LogicPath explainPath(const CountedState& state);
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
-                      std::span<const ValueMask> candidates = {});
+                      std::span<const ValueMask> candidates = {},
+                      const std::vector<bool>& givens = {});
 // The whole path of the steps `choose` picks on each grid (nothing when none applies), as
 // explainPath with nextStep; the rating takes its own order this way
 // (engines/logic/puzzle_rating.h).
@@ -75,7 +77,8 @@ LogicPath choosePath(const CountedState& state, const StepChoice& choose);
 // no steps), Stuck, NoSolution or CandidateRemoved.
 LogicPath hintPath(const CountedState& state);
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
-                   std::span<const ValueMask> candidates = {});
+                   std::span<const ValueMask> candidates = {},
+                   const std::vector<bool>& givens = {});
 // What to tell the user when a hint path places nothing (empty for Placed).
 std::string pathMessage(const LogicPath& path);
 

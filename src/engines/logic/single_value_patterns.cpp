@@ -1,7 +1,8 @@
 // Skyscraper, Two-String Kite and Turbot Fish: two strong links on one value, joined at one end
 // by a shared unit, so that at least one of the two far ends holds the value and every cell
 // seeing both far ends loses it. A Skyscraper joins two parallel lines across, a Two-String Kite
-// a row and a column in a block; a Turbot Fish is any other such pair.
+// a row and a column in a block; a Turbot Fish is any other such pair. Two kites through one block
+// that remove different candidates make a Dual Two-String Kite, one step.
 
 #include <algorithm>
 #include <array>
@@ -20,30 +21,49 @@ std::string linkText(const GridKind& kind, const StrongLink& link) {
            cellName(kind, link.second) + ")";
 }
 
-// Reports the step when cells see both far ends; `joined` are the two near ends, which share a
-// unit and so cannot both hold the value.
-bool reportPair(const LogicGrid& grid, Technique technique, int value, const StrongLink& one,
-                const StrongLink& two, std::array<int, 2> joined, std::array<int, 2> far,
-                int joiningUnit, const StepSink& sink) {
-    const GridKind& kind = grid.kind();
+// A pair of strong links whose near ends share a unit: its cells, chain and eliminations, and
+// the reason in words. No eliminations when no cell sees both far ends.
+struct PairPattern {
     Step step;
+    std::string reason;
+};
+
+// `joined` are the two near ends, which share a unit and so cannot both hold the value.
+PairPattern pairPattern(const LogicGrid& grid, int value, const StrongLink& one,
+                        const StrongLink& two, std::array<int, 2> joined, std::array<int, 2> far,
+                        int joiningUnit) {
+    const GridKind& kind = grid.kind();
+    PairPattern pattern;
+    Step& step = pattern.step;
     step.cells = {one.first, one.second, two.first, two.second};
     step.eliminations = seenByAll(grid, value, {far[0], far[1]}, step.cells);
-    if (step.eliminations.empty()) return true;
+    if (step.eliminations.empty()) return pattern;
     step.values = {value};
     step.units = {unitRef(kind, one.unit), unitRef(kind, two.unit)};
     step.chain = {candidateLink(far[0], value, joined[0], value, true),
                   candidateLink(joined[0], value, joined[1], value, false),
                   candidateLink(joined[1], value, far[1], value, true)};
     const std::string v = std::to_string(value);
-    finishStep(kind, step, technique,
-               "on " + v + " in " + unitName(kind, one.unit) + " and " + unitName(kind, two.unit),
-               v + " fits only twice in " + linkText(kind, one) + " and in " + linkText(kind, two) +
-                   "; " + cellName(kind, joined[0]) + " and " + cellName(kind, joined[1]) +
-                   " share " + unitName(kind, joiningUnit) + " and cannot both be " + v +
-                   ", which leaves " + v + " in " + cellName(kind, far[0]) + " or " +
-                   cellName(kind, far[1]));
-    return sink(std::move(step));
+    pattern.reason = v + " fits only twice in " + linkText(kind, one) + " and in " +
+                     linkText(kind, two) + "; " + cellName(kind, joined[0]) + " and " +
+                     cellName(kind, joined[1]) + " share " + unitName(kind, joiningUnit) +
+                     " and cannot both be " + v + ", which leaves " + v + " in " +
+                     cellName(kind, far[0]) + " or " + cellName(kind, far[1]);
+    return pattern;
+}
+
+// Reports the step when cells see both far ends.
+bool reportPair(const LogicGrid& grid, Technique technique, int value, const StrongLink& one,
+                const StrongLink& two, std::array<int, 2> joined, std::array<int, 2> far,
+                int joiningUnit, const StepSink& sink) {
+    PairPattern pattern = pairPattern(grid, value, one, two, joined, far, joiningUnit);
+    if (pattern.step.eliminations.empty()) return true;
+    const std::string v = std::to_string(value);
+    finishStep(grid.kind(), pattern.step, technique,
+               "on " + v + " in " + unitName(grid.kind(), one.unit) + " and " +
+                   unitName(grid.kind(), two.unit),
+               pattern.reason);
+    return sink(std::move(pattern.step));
 }
 
 // Two strong links with one end of each chosen as the near end.
@@ -83,6 +103,23 @@ bool reportPair(const LogicGrid& grid, Technique technique, int value, const Lin
                       {pair.farA, pair.farB}, joiningUnit, sink);
 }
 
+// Calls visit(pair, block) for every Two-String Kite on `value`: a row link and a column link
+// whose near ends are two cells of one block and whose far ends lie outside it.
+template <typename Visit>
+bool eachKite(const LogicGrid& grid, int value, const Visit& visit) {
+    const int side = grid.side();
+    const auto rowLinks = strongLinks(grid, value, 0, side);
+    const auto columnLinks = strongLinks(grid, value, side, 2 * side);
+    return eachLinkPair(rowLinks, &columnLinks, [&](const LinkPair& pair) {
+        const int block = grid.blockUnit(pair.a);
+        if (pair.a == pair.b || pair.farA == pair.farB || pair.farA == pair.b ||
+            pair.farB == pair.a || grid.blockUnit(pair.b) != block ||
+            grid.blockUnit(pair.farA) == block || grid.blockUnit(pair.farB) == block)
+            return true;
+        return visit(pair, block);
+    });
+}
+
 }  // namespace
 
 bool findSkyscraper(const LogicGrid& grid, const StepSink& sink) {
@@ -107,19 +144,39 @@ bool findSkyscraper(const LogicGrid& grid, const StepSink& sink) {
 }
 
 bool findTwoStringKite(const LogicGrid& grid, const StepSink& sink) {
-    const int side = grid.side();
-    for (int value = 1; value <= side; ++value) {
-        const auto rowLinks = strongLinks(grid, value, 0, side);
-        const auto columnLinks = strongLinks(grid, value, side, 2 * side);
-        const bool goOn = eachLinkPair(rowLinks, &columnLinks, [&](const LinkPair& pair) {
-            const int block = grid.blockUnit(pair.a);
-            if (pair.a == pair.b || pair.farA == pair.farB || pair.farA == pair.b ||
-                pair.farB == pair.a || grid.blockUnit(pair.b) != block ||
-                grid.blockUnit(pair.farA) == block || grid.blockUnit(pair.farB) == block)
-                return true;
+    for (int value = 1; value <= grid.side(); ++value) {
+        const bool goOn = eachKite(grid, value, [&](const LinkPair& pair, int block) {
             return reportPair(grid, Technique::TwoStringKite, value, pair, block, sink);
         });
         if (!goOn) return false;
+    }
+    return true;
+}
+
+// Two kites through one block, each removing something the other does not, make one step.
+bool findDualTwoStringKite(const LogicGrid& grid, const StepSink& sink) {
+    const GridKind& kind = grid.kind();
+    for (int value = 1; value <= grid.side(); ++value) {
+        std::vector<std::pair<int, PairPattern>> kites;  // with their blocks
+        eachKite(grid, value, [&](const LinkPair& pair, int block) {
+            PairPattern pattern = pairPattern(grid, value, pair.one, pair.two, {pair.a, pair.b},
+                                              {pair.farA, pair.farB}, block);
+            if (!pattern.step.eliminations.empty()) kites.emplace_back(block, std::move(pattern));
+            return true;
+        });
+        for (std::size_t i = 0; i < kites.size(); ++i)
+            for (std::size_t j = i + 1; j < kites.size(); ++j) {
+                const auto& [block, first] = kites[i];
+                const PairPattern& second = kites[j].second;
+                if (kites[j].first != block || !removesMore(first.step, second.step) ||
+                    !removesMore(second.step, first.step))
+                    continue;
+                Step step = joinedSteps(first.step, second.step);
+                finishStep(kind, step, Technique::DualTwoStringKite,
+                           "on " + std::to_string(value) + " in " + unitName(kind, block),
+                           first.reason + "; and " + second.reason);
+                if (!sink(std::move(step))) return false;
+            }
     }
     return true;
 }

@@ -24,6 +24,11 @@
 // 4.5 in the second tier. Sue de Coq (5.0) and the almost locked set chains (ALS-XZ 5.5,
 // ALS-XY-Wing 6.0, ALS-XY-Chain and Death Blossom 6.8) rate between the fish and the chains, in the
 // second tier too; Aligned Pair Exclusion is on the scale (6.2).
+//
+// Dual Two-String Kite and Dual Empty Rectangle rate as their single forms (6.6). Multi-Colouring
+// is an X-chain over its two components and 3D Medusa an alternating inference chain over its
+// cluster (7.0 and the add-on for its nodes), both in the second tier; the Avoidable Rectangles
+// rate 4.5 in the second tier, and the Unique Rectangle With Missing Candidates 4.5 as an option.
 
 #include <functional>
 #include <span>
@@ -61,10 +66,14 @@
             66, 66, Fixed,       1, findSkyscraper)                                                \
     ROW(TwoStringKite,              "Two-String Kite",                   140, SingleValuePattern,  \
             66, 66, Fixed,       1, findTwoStringKite)                                             \
+    ROW(DualTwoStringKite,          "Dual Two-String Kite",              141, SingleValuePattern,  \
+            66, 66, Fixed,       1, findDualTwoStringKite)                                         \
     ROW(TurbotFish,                 "Turbot Fish",                       142, SingleValuePattern,  \
             66, 66, Fixed,       1, findTurbotFish)                                                \
     ROW(EmptyRectangle,             "Empty Rectangle",                   144, SingleValuePattern,  \
             66, 66, Fixed,       1, findEmptyRectangle)                                            \
+    ROW(DualEmptyRectangle,         "Dual Empty Rectangle",              145, SingleValuePattern,  \
+            66, 66, Fixed,       1, findDualEmptyRectangle)                                        \
     ROW(FinnedXWing,                "Finned X-Wing",                     146, Fish,                \
             35, 35, Fixed,       2, findFish, 2, FishFins::Finned)                                 \
     ROW(SashimiXWing,               "Sashimi X-Wing",                    148, Fish,                \
@@ -81,6 +90,8 @@
             44, 44, Fixed,       1, findXyzWing)                                                   \
     ROW(WWing,                      "W-Wing",                            180, Wing,                \
             67, 67, Fixed,       1, findWWing)                                                     \
+    ROW(AvoidableRectangle1,        "Avoidable Rectangle Type 1",        181, Uniqueness,          \
+            45, 45, Fixed,       2, findAvoidableRectangle, Technique::AvoidableRectangle1)        \
     ROW(UniqueRectangle1,           "Unique Rectangle Type 1",           182, Uniqueness,          \
             45, 45, Fixed,       1, findUniqueRectangle, Technique::UniqueRectangle1)              \
     ROW(UniqueRectangle2,           "Unique Rectangle Type 2",           183, Uniqueness,          \
@@ -95,10 +106,16 @@
             45, 45, Fixed,       2, findUniqueRectangle, Technique::UniqueRectangle6)              \
     ROW(HiddenRectangle,            "Hidden Rectangle",                  188, Uniqueness,          \
             45, 45, Fixed,       2, findUniqueRectangle, Technique::HiddenRectangle)               \
+    ROW(AvoidableRectangle2,        "Avoidable Rectangle Type 2",        189, Uniqueness,          \
+            45, 45, Fixed,       2, findAvoidableRectangle, Technique::AvoidableRectangle2)        \
     ROW(RemotePair,                 "Remote Pair",                       190, Chain,               \
             66, 66, PairChain,   1, findRemotePair)                                                \
     ROW(SimpleColouring,            "Simple Colouring",                  200, SingleValuePattern,  \
             66, 66, ValueChain,  1, findSimpleColouring)                                           \
+    ROW(MultiColouring,             "Multi-Colouring",                   204, SingleValuePattern,  \
+            66, 66, ValueChain,  2, findMultiColouring)                                            \
+    ROW(Medusa,                     "3D Medusa",                         208, Chain,               \
+            70, 70, Linked,      2, findMedusa)                                                    \
     ROW(Jellyfish,                  "Jellyfish",                         220, Fish,                \
             52, 52, Fixed,       1, findFish, 4, FishFins::None)                                   \
     ROW(FinnedJellyfish,            "Finned Jellyfish",                  223, Fish,                \
@@ -109,6 +126,8 @@
             55, 55, Fixed,       2, findWxyzWing)                                                  \
     ROW(BugPlusOne,                 "BUG+1",                             232, Uniqueness,          \
             56, 56, Fixed,       1, findBugPlusOne)                                                \
+    ROW(UniqueRectangleMissing,     "Unique Rectangle With Missing Candidates", 233, Uniqueness,   \
+            45, 45, Fixed,       3, findUniqueRectangle, Technique::UniqueRectangleMissing)        \
     ROW(SueDeCoq,                   "Sue de Coq",                        234, AlmostLockedSet,     \
             50, 50, Fixed,       2, findSueDeCoq)                                                  \
     ROW(AlsXz,                      "ALS-XZ",                            236, AlmostLockedSet,     \

@@ -15,16 +15,22 @@
 //   Hidden  a corner holds only a and b, and a fits in the opposite corner's row and column
 //           only at corners: that opposite corner loses b.
 // None of them is tried unless the exact counter has shown the grid has one solution.
+//
+// With missing candidates (an option), a corner may lack a or b, removed earlier: types 1 and 2
+// still hold as long as the grid's values alone have one solution, since every candidate removed
+// was one no solution of those values has.
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 #include <vector>
 
 #include "engines/logic/finders.h"
 #include "engines/logic/links.h"
 #include "engines/logic/step_text.h"
 #include "engines/logic/subset_chooser.h"
+#include "engines/solver/solution_count.h"
 
 namespace quorvel::logic {
 
@@ -46,8 +52,10 @@ struct Rectangle {
 // Calls visit(rectangle) for every rectangle of empty cells in two rows, two columns and two
 // blocks with a corner holding only two values that every corner holds (each type needs one);
 // stops when visit returns false. A rectangle is visited from its first such corner only.
+// With `missing`, the other corners need only one of the pair each, and one corner at least lacks
+// one of them.
 template <typename Visit>
-bool eachRectangle(const LogicGrid& grid, const Visit& visit) {
+bool eachRectangle(const LogicGrid& grid, bool missing, const Visit& visit) {
     const GridKind& kind = grid.kind();
     const int side = grid.side();
     for (int anchor = 1; anchor <= grid.cellCount(); ++anchor) {
@@ -57,7 +65,8 @@ bool eachRectangle(const LogicGrid& grid, const Visit& visit) {
         const int column = kind.columnOf(anchor);
         // The other corners in the anchor's row and column must hold the pair too.
         const auto holdsPair = [&](int cell) {
-            return grid.value(cell) == 0 && (grid.candidates(cell) & pair) == pair;
+            const ValueMask held = grid.candidates(cell) & pair;
+            return grid.value(cell) == 0 && (missing ? held != 0 : held == pair);
         };
         for (int otherRow = 1; otherRow <= side; ++otherRow) {
             if (otherRow == row || !holdsPair(kind.cellAt(otherRow, column))) continue;
@@ -76,6 +85,10 @@ bool eachRectangle(const LogicGrid& grid, const Visit& visit) {
                 // An earlier corner holding only the pair visits this rectangle.
                 for (std::size_t i = 0; corners[i] != anchor; ++i)
                     fits = fits && grid.candidates(corners[i]) != pair;
+                if (missing)
+                    fits = fits && std::any_of(corners.begin(), corners.end(), [&](int cell) {
+                               return (grid.candidates(cell) & pair) != pair;
+                           });
                 if (!fits) continue;
                 const int a = std::countr_zero(static_cast<unsigned>(pair));
                 const int b = std::bit_width(static_cast<unsigned>(pair)) - 1;
@@ -89,6 +102,7 @@ bool eachRectangle(const LogicGrid& grid, const Visit& visit) {
 struct RectangleFinder {
     const LogicGrid& grid;
     const StepSink& sink;
+    bool missing = false;  // the rectangles lacking candidates, reported as one technique
 
     const GridKind& kind() const { return grid.kind(); }
 
@@ -108,13 +122,26 @@ struct RectangleFinder {
 
     bool report(Technique technique, const Rectangle& rect, Step& step,
                 const std::string& reason) const {
+        std::erase_if(step.eliminations, [&](const CellValue& removed) {
+            return !grid.hasCandidate(removed.cell, removed.value);
+        });
         if (step.eliminations.empty()) return true;
         step.cells.assign(rect.corners.begin(), rect.corners.end());
         step.values = {rect.a, rect.b};
         const std::string values = valueList(step.values);
-        finishStep(kind(), step, technique, "on " + values + " at " + cellList(kind(), step.cells),
+        std::string lacking;
+        if (missing) {
+            std::vector<int> cells;
+            for (const int cell : rect.corners)
+                if ((grid.candidates(cell) & rect.pair) != rect.pair) cells.push_back(cell);
+            lacking = " (" + cellList(kind(), cells) + " lost one of them before, which no " +
+                      "solution of the values needed)";
+        }
+        finishStep(kind(), step, missing ? Technique::UniqueRectangleMissing : technique,
+                   "on " + values + " at " + cellList(kind(), step.cells),
                    "since the puzzle has one solution, " + cellList(kind(), step.cells) +
-                       " cannot end up holding only " + values + ", which could swap; " + reason);
+                       " cannot end up holding only " + values + lacking + ", which could swap; " +
+                       reason);
         return sink(std::move(step));
     }
 
@@ -317,8 +344,18 @@ struct RectangleFinder {
 
 bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink) {
     if (!grid.oneSolution()) return true;
+    if (technique == Technique::UniqueRectangleMissing) {
+        const RectangleFinder finder{grid, sink, true};
+        std::optional<bool> uniqueValues;
+        return eachRectangle(grid, true, [&](const Rectangle& rect) {
+            // Counted once, and only when a rectangle needs it.
+            if (!uniqueValues)
+                uniqueValues = countSolutions(grid.kind(), grid.values(), 2).count == 1;
+            return !*uniqueValues || (finder.typeOne(rect) && finder.sameExtra(rect, true));
+        });
+    }
     const RectangleFinder finder{grid, sink};
-    return eachRectangle(grid, [&](const Rectangle& rect) {
+    return eachRectangle(grid, false, [&](const Rectangle& rect) {
         switch (technique) {
             case Technique::UniqueRectangle1:
                 return finder.typeOne(rect);

@@ -67,7 +67,8 @@ std::string stepsJson(const std::vector<logic::Step>& steps, bool withSummary) {
 }
 
 std::string hintJson(const Puzzle& puzzle) {
-    const logic::LogicPath path = logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates);
+    const logic::LogicPath path =
+        logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) + ",\"technique\":";
     if (path.end != logic::PathEnd::Placed)
         return json + "null,\"message\":" + jsonString(logic::pathMessage(path)) + "}";
@@ -79,7 +80,8 @@ std::string hintJson(const Puzzle& puzzle) {
 }
 
 std::string explainJson(const Puzzle& puzzle) {
-    const logic::LogicPath path = logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates);
+    const logic::LogicPath path =
+        logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
     const bool solved = path.end == logic::PathEnd::Solved;
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"solved\":" + (solved ? "true" : "false") +
@@ -90,7 +92,7 @@ std::string explainJson(const Puzzle& puzzle) {
 
 // Every instance of `technique` in the state as given, nothing applied before.
 std::string findJson(const logic::TechniqueInfo& technique, const Puzzle& puzzle) {
-    logic::LogicGrid grid(puzzle.kind, puzzle.values, puzzle.candidates);
+    logic::LogicGrid grid(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
     grid.setOneSolution(countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates).count ==
                         1);
     std::vector<logic::Step> steps;

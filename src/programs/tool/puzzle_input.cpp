@@ -33,6 +33,23 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
+namespace {
+
+// The state of a puzzle as a SadMan file's [State] leaves it: its entries join the values, the
+// givens marked apart from them.
+Puzzle withEntries(const FilePuzzle& entry) {
+    Puzzle puzzle = entry.puzzle;
+    if (entry.entries.empty()) return puzzle;
+    puzzle.givens.assign(puzzle.values.size(), false);
+    for (std::size_t i = 0; i < puzzle.values.size(); ++i) {
+        puzzle.givens[i] = puzzle.values[i] != 0;
+        if (i < entry.entries.size() && entry.entries[i] != 0) puzzle.values[i] = entry.entries[i];
+    }
+    return puzzle;
+}
+
+}  // namespace
+
 int answerPuzzles(const std::string& command, const std::string& source,
                   const std::function<std::string(const Puzzle&)>& answer, PuzzleInput input,
                   int jobs) {
@@ -61,7 +78,7 @@ int answerPuzzles(const std::string& command, const std::string& source,
                 const PuzzleTextRead read = readPuzzleText(text);
                 if (read.complete()) {
                     for (const FilePuzzle& entry : read.puzzles)
-                        add(entry.puzzle);
+                        add(withEntries(entry));
                     return 0;
                 }
             }
