@@ -349,6 +349,23 @@ TEST(Techniques, ExplainInPlainWords) {
          "none of the other; two cells of colour B see each other, which makes colour B the one "
          "without it, so remove 5 from r1c4, r2c5 and r7c8.",
          1},
+        {Technique::Medusa, &kNineGrid,
+         "3D Medusa from 1 in r1c1: the strong links join 1 in r1c1, 2 in r5c1 and 3 in r1c5 "
+         "(colour A) and 2 in r1c1, 1 in r1c5 and 3 in r5c5 (colour B); every candidate of one "
+         "colour is true, none of the other; each candidate removed sees both colours, in its cell "
+         "or in its units, so remove 2 from r5c5; 3 from r5c1."},
+        {Technique::AvoidableRectangle1, &kNineGrid,
+         "Avoidable Rectangle Type 1 on 5 and 9 at r1c2, r1c4, r3c2 and r3c4: since the puzzle has "
+         "one solution, r1c2, r1c4, r3c2 and r3c4, none of them a given, cannot end up holding "
+         "only 5 and 9, which could swap; r3c4 is 5, r3c2 and r1c4 are 9, which leaves r1c2 to "
+         "take a value other than 5, so remove 5 from r1c2."},
+        {Technique::MultiColouring, &kNineGrid,
+         "Multi-Colouring on 5 from r1c1 and r2c2: the strong links on 5 join r1c1 and r7c5 "
+         "(colour A) and r1c5 (colour B), and apart from them r2c2 (colour C) and r7c2 (colour "
+         "D); in each pair of colours one holds 5 in all its cells; r1c1 (colour A) sees r2c2 "
+         "(colour C) and r7c5 (colour A) sees r7c2 (colour D), so colour A would leave neither C "
+         "nor D the value, which makes colour A the one without it, so remove 5 from r1c1 and "
+         "r7c5."},
         {Technique::GroupedAic, &kFifteenGrid,
          "Grouped AIC from r1c1 to r10c9: r1c1 is not 1, so r1c1 is 2, so neither r6c1 nor r8c1 "
          "is 2, so r10c3 is 2, so r10c9 is not 2, so r10c9 is 1: r1c1 is 1 or r10c9 is 1, so "

@@ -149,7 +149,7 @@ bool reportCluster(const Cluster& cluster, const CellValue& start, const StepSin
     step.chain = cluster.links();
     std::string reason = "the strong links join " + cluster.text(0) + " (colour A) and " +
                          cluster.text(1) +
-                         " (colour B); one colour holds in all its cells, the other in none";
+                         " (colour B); every candidate of one colour is true, none of the other";
     const FalseColour wrong = falseColour(cluster);
     if (wrong.colour >= 0) {
         step.eliminations = cluster.members(wrong.colour);
