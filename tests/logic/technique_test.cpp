@@ -614,6 +614,38 @@ TEST(Techniques, ChainLinksHoldOnTheirGrid) {
     }
 }
 
+// Chains and shapes beyond the shortest: an ALS-XY-Chain that needs seven sets, a Sue de Coq whose
+// block part takes one cell more than the cells that already lock it, and chains through almost
+// locked sets as nodes (optional techniques); each with a near miss that loses the elimination,
+// its chain unbroken.
+TEST(Techniques, ReachLongChainsAndWiderShapes) {
+    const TechniqueCase cases[] = {
+        {Technique::AlsXyChain, &kNineGrid,
+         "r1c1=1,2 r1c4=2,3 r4c4=3,4 r4c7=4,5 r7c7=5,6 r7c2=6,7 r2c2=7,8 r2c5=8,9 r5c5=9,3 "
+         "r5c8=3,4 r8c8=4,5 r8c3=5,6 r3c3=6,7 r3c6=7,1",
+         "r1c5-1",
+         "r1c1=1,2 r1c4=2,3 r4c4=3,4 r4c7=4,5 r7c7=5,6 r7c2=6,7 r2c2=7,8 r2c5=8,9 r5c5=9,3 "
+         "r5c8=3,4 r8c8=4,5 r8c3=5,6 r3c3=6,7 r3c6=7,2"},
+        {Technique::SueDeCoq, &kNineGrid, "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,4 r2c2=3,5",
+         "r3c3-5", "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,6 r2c2=3,5"},
+        {Technique::AlsAic, &kNineGrid, "r1c1=1,2 r4c1=2,3 r5c1=2,3,4 r5c9=1,4", "r1c9-1",
+         "r1c1=1,2 r4c1=2,3 r5c1=2,3,4 r5c9=1,5"},
+    };
+    for (const TechniqueCase& c : cases) {
+        const std::string name(techniqueInfo(c.technique).name);
+        const LogicGrid grid = narrowed(*c.kind, c.pattern);
+        const std::vector<Step> steps = stepsOf(c.technique, grid);
+        EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [&](const Step& s) {
+            return stepHas(s, *c.kind, c.expected);
+        })) << name;
+        for (const Step& step : steps)
+            for (std::size_t i = 1; i < step.chain.size(); ++i)
+                EXPECT_EQ(step.chain[i].from, step.chain[i - 1].to) << step.text;
+        for (const Step& step : stepsOf(c.technique, narrowed(*c.kind, c.nearMiss)))
+            EXPECT_FALSE(stepHas(step, *c.kind, c.expected)) << name << " near miss: " << step.text;
+    }
+}
+
 // The first step of each pattern above rates on the published scale, in tenths: a technique's
 // ratings follow its patterns in table order, the last repeating. Hidden Singles rate by their
 // unit, chains by their length, and a step that leaves a hidden single (the Pointing pattern

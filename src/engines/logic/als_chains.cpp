@@ -5,7 +5,7 @@
 // links next to each other differ, and z is neither the first link nor the last.
 //   ALS-XZ        two sets; when two values link them, each set is locked on the rest.
 //   ALS-XY-Wing   three sets: the first and last both linked to the middle one.
-//   ALS-XY-Chain  four sets or more, the shortest chain between two sets.
+//   ALS-XY-Chain  four sets or more (up to twenty), the shortest chain between two sets.
 
 #include <bit>
 #include <vector>
@@ -19,8 +19,8 @@ namespace quorvel::logic {
 
 namespace {
 
-// The longest chain tried, in sets.
-constexpr int kLongestChain = 6;
+// The longest chain tried, in sets (nineteen links between them).
+constexpr int kLongestChain = 20;
 
 // The values of both sets but `excluded` that some cell outside them, seeing each of their cells
 // holding the value, could lose.

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <map>
 #include <memory>
 
+#include "engines/logic/almost_locked_sets.h"
 #include "engines/logic/step_text.h"
 
 namespace quorvel::logic {
 
-ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
+ChainGraph::ChainGraph(const LogicGrid& grid, ChainNodes kinds)
     : grid_(grid), index_(kCandidateCount, -1) {
     const GridKind& kind = grid.kind();
     std::array<CellSet, kMaxSide + 1>& holding = holding_;
@@ -23,7 +25,7 @@ ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
         }
     candidateCount_ = static_cast<int>(nodes_.size());
     const int side = grid.side();
-    if (grouped)
+    if (kinds != ChainNodes::Candidates)
         for (int value = 1; value <= side; ++value)
             for (int block = 2 * side; block < 3 * side; ++block)
                 for (int line = 0; line < 2 * side; ++line) {
@@ -31,9 +33,10 @@ ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
                         holding[value] & unitSet(kind, block) & unitSet(kind, line);
                     if (cells.count() >= 2) nodes_.push_back({value, cells, cells.first(), true});
                 }
+    strong_.assign(nodes_.size(), {});
+    if (kinds == ChainNodes::AlmostLockedSets) addSetNodes();
     for (const ChainNode& node : nodes_)
         seeAll_.push_back(seeingAll(kind, node.cells));
-    strong_.assign(nodes_.size(), {});
     weak_.assign(nodes_.size(), {});
     for (int cell = 1; cell <= grid.cellCount(); ++cell)
         if (std::popcount(grid.candidates(cell)) == 2) {
@@ -75,6 +78,47 @@ ChainGraph::ChainGraph(const LogicGrid& grid, bool grouped)
     }
 }
 
+void ChainGraph::addSetNodes() {
+    std::map<std::pair<int, CellSet>, int> existing;
+    for (int id = candidateCount_; id < nodeCount(); ++id)
+        existing.emplace(std::pair(nodes_[id].value, nodes_[id].cells), id);
+    const auto nodeFor = [&](int value, const CellSet& cells) {
+        if (cells.count() == 1) return candidateNode(cells.first(), value);
+        const auto [at, added] =
+            existing.emplace(std::pair(value, cells), static_cast<int>(nodes_.size()));
+        if (added) {
+            nodes_.push_back({value, cells, cells.first(), true, true});
+            strong_.emplace_back();
+        }
+        return at->second;
+    };
+    std::vector<int> ids;
+    for (const AlmostLockedSet& set : almostLockedSets(grid_).sets) {
+        if (set.size < 2) continue;
+        ids.clear();
+        for (const int value : valuesOf(set.values))
+            ids.push_back(nodeFor(value, set.cells & holding_[value]));
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            for (std::size_t j = i + 1; j < ids.size(); ++j) {
+                const ChainNode& a = nodes_[ids[i]];
+                const ChainNode& b = nodes_[ids[j]];
+                // A cell's last two candidates link without the set.
+                const bool pair = !a.group && !b.group && a.cell == b.cell &&
+                                  std::popcount(grid_.candidates(a.cell)) == 2;
+                if (pair || std::find(strong_[ids[i]].begin(), strong_[ids[i]].end(), ids[j]) !=
+                                strong_[ids[i]].end())
+                    continue;
+                addStrong(ids[i], ids[j]);
+                setLinks_.emplace(std::minmax(ids[i], ids[j]), set.cells);
+            }
+    }
+}
+
+CellSet ChainGraph::linkingSet(int a, int b) const {
+    const auto found = setLinks_.find(std::minmax(a, b));
+    return found == setLinks_.end() ? CellSet{} : found->second;
+}
+
 void ChainGraph::addStrong(int a, int b) {
     if (std::find(strong_[a].begin(), strong_[a].end(), b) != strong_[a].end()) return;
     strong_[a].push_back(b);
@@ -112,8 +156,13 @@ std::string ChainGraph::literalText(int literal) const {
 
 std::string ChainGraph::chainText(const std::vector<int>& literals) const {
     std::string text;
-    for (std::size_t i = 0; i < literals.size(); ++i)
+    for (std::size_t i = 0; i < literals.size(); ++i) {
         text += (i > 0 ? ", so " : "") + literalText(literals[i]);
+        if (i == 0 || !isOn(literals[i])) continue;
+        const CellSet set = linkingSet(nodeOf(literals[i - 1]), nodeOf(literals[i]));
+        if (!set.empty())
+            text += " (almost locked set " + cellList(grid_.kind(), cellsOf(set)) + ")";
+    }
     return text;
 }
 
@@ -123,14 +172,14 @@ void ChainGraph::addLinks(const std::vector<int>& literals, std::vector<ChainLin
                          nodeCandidates(nodeOf(literals[i])), isOn(literals[i])});
 }
 
-const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped) {
-    thread_local std::array<std::unique_ptr<ChainGraph>, 2> cache;
-    std::unique_ptr<ChainGraph>& kept = cache[grouped ? 1 : 0];
+const ChainGraph& chainGraph(const LogicGrid& grid, ChainNodes kinds) {
+    thread_local std::array<std::unique_ptr<ChainGraph>, 3> cache;
+    std::unique_ptr<ChainGraph>& kept = cache[static_cast<std::size_t>(kinds)];
     bool same = kept && kept->grid().side() == grid.side();
     for (int cell = 1; same && cell <= grid.cellCount(); ++cell)
         same = kept->grid().candidates(cell) == grid.candidates(cell) &&
                kept->grid().value(cell) == grid.value(cell);
-    if (!same) kept = std::make_unique<ChainGraph>(grid, grouped);
+    if (!same) kept = std::make_unique<ChainGraph>(grid, kinds);
     return *kept;
 }
 

@@ -9,9 +9,14 @@
 //                value are exactly a's and b's cells).
 // Chains alternate the two, so only nodes with a strong link can carry one on; the weak lists
 // keep only those.
+// With almost locked sets, each set's cells holding a value are a node too (a candidate or a
+// group when they are one), and any two values of one set are strongly linked: a set of n cells
+// lacking both would hold n - 1 values.
 
 #include <array>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engines/logic/cell_set.h"
@@ -20,11 +25,19 @@
 
 namespace quorvel::logic {
 
+// The nodes a graph holds besides the candidates.
+enum class ChainNodes {
+    Candidates,
+    Groups,
+    AlmostLockedSets,  // the groups, and the values of almost locked sets of two cells or more
+};
+
 struct ChainNode {
     int value = 0;
     CellSet cells;
-    int cell = 0;  // the first of its cells
-    bool group = false;
+    int cell = 0;        // the first of its cells
+    bool group = false;  // more than one cell
+    bool ofSet = false;  // the cells of an almost locked set holding the value, and no group
 };
 
 inline int literalOf(int node, bool on) {
@@ -39,7 +52,7 @@ inline bool isOn(int literal) {
 
 class ChainGraph {
   public:
-    ChainGraph(const LogicGrid& grid, bool grouped);
+    ChainGraph(const LogicGrid& grid, ChainNodes kinds);
 
     const LogicGrid& grid() const { return grid_; }
     int nodeCount() const { return static_cast<int>(nodes_.size()); }
@@ -53,6 +66,9 @@ class ChainGraph {
     const std::vector<int>& weak(int node) const { return weak_[node]; }
     // ON(a) makes b OFF, for any two nodes.
     bool weaklyLinked(int a, int b) const;
+    // The cells of the almost locked set whose values a and b are when that alone links them
+    // strongly; empty otherwise.
+    CellSet linkingSet(int a, int b) const;
     // The cells holding a value.
     const CellSet& holding(int value) const { return holding_[value]; }
     // The candidates ON(node) makes OFF.
@@ -60,7 +76,8 @@ class ChainGraph {
 
     // "r3c4 is 5", "r3c4 is not 5", "5 is in r1c1 or r1c2", "5 is in none of r1c1 and r1c2".
     std::string literalText(int literal) const;
-    // "r3c4 is 5, so r3c8 is not 5, so r6c8 is 5".
+    // "r3c4 is 5, so r3c8 is not 5, so r6c8 is 5"; a link an almost locked set makes names it:
+    // "..., so 3 is in r1c1 or r1c5 (almost locked set r1c1, r1c2 and r1c5)".
     std::string chainText(const std::vector<int>& literals) const;
     std::vector<CellValue> nodeCandidates(int id) const;
     // The links from each literal to the next.
@@ -68,6 +85,7 @@ class ChainGraph {
 
   private:
     void addStrong(int a, int b);
+    void addSetNodes();
 
     LogicGrid grid_;
     std::vector<ChainNode> nodes_;
@@ -77,11 +95,15 @@ class ChainGraph {
     std::vector<int> index_;
     std::vector<std::vector<int>> strong_;
     std::vector<std::vector<int>> weak_;
+    std::map<std::pair<int, int>, CellSet> setLinks_;  // strong links only a set makes, by set
 };
 
 // The graph of the grid as it stands, kept until the grid differs (the chain finders run one
 // after another on the same grid).
-const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped);
+const ChainGraph& chainGraph(const LogicGrid& grid, ChainNodes kinds);
+inline const ChainGraph& chainGraph(const LogicGrid& grid, bool grouped) {
+    return chainGraph(grid, grouped ? ChainNodes::Groups : ChainNodes::Candidates);
+}
 
 // A breadth-first walk over states numbered 0..count-1, from one or more starts: each state is
 // reached once, by the first of the shortest ways to it, and `order` lists the states as reached.

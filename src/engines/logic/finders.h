@@ -28,5 +28,7 @@ bool findAvoidableRectangle(const LogicGrid& grid, Technique technique, const St
 // (engines/logic/chain_graph.h).
 bool findAic(const LogicGrid& grid, bool grouped, const StepSink& sink);
 bool findNiceLoop(const LogicGrid& grid, bool continuous, bool grouped, const StepSink& sink);
+// The same with at least one almost locked set as a node (its cells holding a value).
+bool findAlsNiceLoop(const LogicGrid& grid, bool continuous, const StepSink& sink);
 
 }  // namespace quorvel::logic

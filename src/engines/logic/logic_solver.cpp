@@ -65,10 +65,10 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
     return techniqueInfo(technique).find(grid, sink);
 }
 
-std::optional<Step> nextStep(const LogicGrid& grid) {
+std::optional<Step> nextStep(const LogicGrid& grid, const OptionalTechniques& turnedOn) {
     std::optional<Step> found;
     for (const TechniqueInfo& info : allTechniques()) {
-        if (info.rating.tier == kOptionalTier) continue;
+        if (!isTried(info, turnedOn)) continue;
         info.find(grid, [&](Step&& step) {
             found = std::move(step);
             return false;
@@ -78,30 +78,34 @@ std::optional<Step> nextStep(const LogicGrid& grid) {
     return found;
 }
 
-LogicPath explainPath(const CountedState& state) {
-    return runPath(state, nextStep, false);
+LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return runPath(
+        state, [&](const LogicGrid& grid) { return nextStep(grid, turnedOn); }, false);
 }
 
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
-                      std::span<const ValueMask> candidates, const std::vector<bool>& givens) {
+                      std::span<const ValueMask> candidates, const std::vector<bool>& givens,
+                      const OptionalTechniques& turnedOn) {
     CountedState state = countState(kind, values, candidates);
     state.givens = givens;
-    return explainPath(state);
+    return explainPath(state, turnedOn);
 }
 
 LogicPath choosePath(const CountedState& state, const StepChoice& choose) {
     return runPath(state, choose, false);
 }
 
-LogicPath hintPath(const CountedState& state) {
-    return runPath(state, nextStep, true);
+LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return runPath(
+        state, [&](const LogicGrid& grid) { return nextStep(grid, turnedOn); }, true);
 }
 
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
-                   std::span<const ValueMask> candidates, const std::vector<bool>& givens) {
+                   std::span<const ValueMask> candidates, const std::vector<bool>& givens,
+                   const OptionalTechniques& turnedOn) {
     CountedState state = countState(kind, values, candidates);
     state.givens = givens;
-    return hintPath(state);
+    return hintPath(state, turnedOn);
 }
 
 std::string pathMessage(const LogicPath& path) {

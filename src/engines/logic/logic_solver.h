@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engines/logic/logic_grid.h"
+#include "engines/logic/optional_techniques.h"
 #include "engines/logic/step.h"
 #include "engines/logic/technique.h"
 #include "engines/solver/solution_count.h"
@@ -60,14 +61,15 @@ CountedState countState(const GridKind& kind, std::span<const int> values,
 
 // Every instance of one technique on the grid, in a fixed order, until the sink stops.
 bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink);
-// The first step of the easiest technique that finds one.
-std::optional<Step> nextStep(const LogicGrid& grid);
+// The first step of the easiest technique that finds one, of those tried with `turnedOn`.
+std::optional<Step> nextStep(const LogicGrid& grid, const OptionalTechniques& turnedOn = {});
 
-// The whole path: ends Solved, Stuck or NoSolution.
-LogicPath explainPath(const CountedState& state);
+// The whole path: ends Solved, Stuck or NoSolution. `turnedOn`: the optional techniques it tries.
+LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn = {});
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates = {},
-                      const std::vector<bool>& givens = {});
+                      const std::vector<bool>& givens = {},
+                      const OptionalTechniques& turnedOn = {});
 // The whole path of the steps `choose` picks on each grid (nothing when none applies), as
 // explainPath with nextStep; the rating takes its own order this way
 // (engines/logic/puzzle_rating.h).
@@ -75,10 +77,10 @@ using StepChoice = std::function<std::optional<Step>(const LogicGrid&)>;
 LogicPath choosePath(const CountedState& state, const StepChoice& choose);
 // The steps up to and including the next placement: ends Placed, Solved (nothing left to place,
 // no steps), Stuck, NoSolution or CandidateRemoved.
-LogicPath hintPath(const CountedState& state);
+LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn = {});
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
-                   std::span<const ValueMask> candidates = {},
-                   const std::vector<bool>& givens = {});
+                   std::span<const ValueMask> candidates = {}, const std::vector<bool>& givens = {},
+                   const OptionalTechniques& turnedOn = {});
 // What to tell the user when a hint path places nothing (empty for Placed).
 std::string pathMessage(const LogicPath& path);
 

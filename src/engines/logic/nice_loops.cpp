@@ -1,4 +1,5 @@
-// AIC and nice loops over the chain graph (engines/logic/chain_graph.h), plain or with group nodes.
+// AIC and nice loops over the chain graph (engines/logic/chain_graph.h): plain, with group nodes,
+// or with almost locked sets as nodes.
 //   AIC: from "p is not" along alternating links to "q is": one of p and q is true, so every
 //        candidate weakly linked to both is false.
 //   Discontinuous Nice Loop: "p is" leads to "p is not" (p is false), or "p is not" to "p is"
@@ -39,12 +40,21 @@ std::array<CellSet, kMaxSide + 1> seenSets(const ChainGraph& graph, int node) {
     return seen;
 }
 
-bool hasGroup(const ChainGraph& graph, const std::vector<int>& literals) {
-    return std::any_of(literals.begin(), literals.end(),
-                       [&](int literal) { return graph.node(nodeOf(literal)).group; });
+// The graph a chain needs: a set's link or node makes it a chain of almost locked sets, a group
+// node a grouped one.
+ChainNodes nodesOf(const ChainGraph& graph, const std::vector<int>& literals) {
+    ChainNodes needed = ChainNodes::Candidates;
+    for (std::size_t i = 0; i < literals.size(); ++i) {
+        const ChainNode& node = graph.node(nodeOf(literals[i]));
+        if (node.ofSet ||
+            (i > 0 && !graph.linkingSet(nodeOf(literals[i - 1]), nodeOf(literals[i])).empty()))
+            return ChainNodes::AlmostLockedSets;
+        if (node.group) needed = ChainNodes::Groups;
+    }
+    return needed;
 }
 
-void addAics(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
+void addAics(const ChainGraph& graph, ChainNodes nodes, std::vector<Found>& found) {
     const GridKind& kind = graph.grid().kind();
     ChainSearch search(graph);
     for (int p = 0; p < graph.candidateCount(); ++p) {
@@ -69,15 +79,14 @@ void addAics(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
                 if (seenByP[candidate.value].contains(candidate.cell))
                     chain.eliminations.push_back(candidate);
             chain.literals = search.pathTo(literal);
-            if (chain.literals.size() < kShortestChain ||
-                hasGroup(graph, chain.literals) != grouped)
+            if (chain.literals.size() < kShortestChain || nodesOf(graph, chain.literals) != nodes)
                 continue;
             found.push_back(std::move(chain));
         }
     }
 }
 
-void addDiscontinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
+void addDiscontinuousLoops(const ChainGraph& graph, ChainNodes nodes, std::vector<Found>& found) {
     ChainSearch search(graph);
     for (int p = 0; p < graph.candidateCount(); ++p) {
         const ChainNode& start = graph.node(p);
@@ -92,8 +101,7 @@ void addDiscontinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Fo
                 continue;
             Found chain{search.pathTo(literal), {candidate}, {}};
             chain.literals.push_back(literalOf(p, false));
-            if (chain.literals.size() < kShortestChain ||
-                hasGroup(graph, chain.literals) != grouped)
+            if (chain.literals.size() < kShortestChain || nodesOf(graph, chain.literals) != nodes)
                 continue;
             found.push_back(std::move(chain));
             break;
@@ -102,7 +110,7 @@ void addDiscontinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Fo
         search.run(literalOf(p, false));
         if (!search.reached(literalOf(p, true))) continue;
         Found chain{search.pathTo(literalOf(p, true)), {}, {candidate}};
-        if (hasGroup(graph, chain.literals) == grouped) found.push_back(std::move(chain));
+        if (nodesOf(graph, chain.literals) == nodes) found.push_back(std::move(chain));
     }
 }
 
@@ -119,7 +127,7 @@ std::vector<CellValue> loopEliminations(const ChainGraph& graph, const std::vect
     return eliminations;
 }
 
-void addContinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found>& found) {
+void addContinuousLoops(const ChainGraph& graph, ChainNodes nodes, std::vector<Found>& found) {
     ChainSearch search(graph);
     for (int p = 0; p < graph.candidateCount(); ++p) {
         if (graph.strong(p).empty()) continue;
@@ -136,12 +144,12 @@ void addContinuousLoops(const ChainGraph& graph, bool grouped, std::vector<Found
             if (std::find(strong.begin(), strong.end(), p) == strong.end()) continue;
             Found chain{search.pathTo(literal), {}, {}};
             if (chain.literals.size() < kShortestChain) continue;
-            std::set<int> nodes;
+            std::set<int> distinct;
             for (const int at : chain.literals)
-                nodes.insert(nodeOf(at));
-            if (nodes.size() != chain.literals.size()) continue;
+                distinct.insert(nodeOf(at));
+            if (distinct.size() != chain.literals.size()) continue;
             chain.literals.push_back(literalOf(p, true));
-            if (hasGroup(graph, chain.literals) != grouped) continue;
+            if (nodesOf(graph, chain.literals) != nodes) continue;
             chain.eliminations = loopEliminations(graph, chain.literals);
             if (!chain.eliminations.empty()) found.push_back(std::move(chain));
         }
@@ -162,7 +170,16 @@ std::string reasonOf(const ChainGraph& graph, ChainShape shape, const Found& cha
     return text;
 }
 
-bool report(const ChainGraph& graph, ChainShape shape, bool grouped, std::vector<Found>& found,
+// The technique of each shape, by the nodes its chains need.
+constexpr Technique kTechniques[3][3] = {
+    {Technique::Aic, Technique::GroupedAic, Technique::AlsAic},
+    {Technique::DiscontinuousNiceLoop, Technique::GroupedDiscontinuousNiceLoop,
+     Technique::AlsDiscontinuousNiceLoop},
+    {Technique::ContinuousNiceLoop, Technique::GroupedContinuousNiceLoop,
+     Technique::AlsContinuousNiceLoop},
+};
+
+bool report(const ChainGraph& graph, ChainShape shape, ChainNodes nodes, std::vector<Found>& found,
             const StepSink& sink) {
     const GridKind& kind = graph.grid().kind();
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
@@ -190,12 +207,7 @@ bool report(const ChainGraph& graph, ChainShape shape, bool grouped, std::vector
         graph.addLinks(chain.literals, step.chain);
         const int first = graph.node(nodeOf(chain.literals.front())).cell;
         const int last = graph.node(nodeOf(chain.literals.back())).cell;
-        const Technique technique =
-            shape == ChainShape::Aic ? (grouped ? Technique::GroupedAic : Technique::Aic)
-            : shape == ChainShape::Discontinuous
-                ? (grouped ? Technique::GroupedDiscontinuousNiceLoop
-                           : Technique::DiscontinuousNiceLoop)
-                : (grouped ? Technique::GroupedContinuousNiceLoop : Technique::ContinuousNiceLoop);
+        const Technique technique = kTechniques[static_cast<int>(shape)][static_cast<int>(nodes)];
         const std::string where = shape == ChainShape::Aic ? "from " + cellName(kind, first) +
                                                                  " to " + cellName(kind, last)
                                                            : "at " + cellName(kind, first);
@@ -205,24 +217,42 @@ bool report(const ChainGraph& graph, ChainShape shape, bool grouped, std::vector
     return true;
 }
 
+bool findChains(const LogicGrid& grid, ChainShape shape, ChainNodes nodes, const StepSink& sink) {
+    const ChainGraph& graph = chainGraph(grid, nodes);
+    std::vector<Found> found;
+    switch (shape) {
+        case ChainShape::Aic:
+            addAics(graph, nodes, found);
+            break;
+        case ChainShape::Discontinuous:
+            addDiscontinuousLoops(graph, nodes, found);
+            break;
+        case ChainShape::Continuous:
+            addContinuousLoops(graph, nodes, found);
+            break;
+    }
+    return report(graph, shape, nodes, found, sink);
+}
+
 }  // namespace
 
 bool findAic(const LogicGrid& grid, bool grouped, const StepSink& sink) {
-    const ChainGraph& graph = chainGraph(grid, grouped);
-    std::vector<Found> found;
-    addAics(graph, grouped, found);
-    return report(graph, ChainShape::Aic, grouped, found, sink);
+    return findChains(grid, ChainShape::Aic, grouped ? ChainNodes::Groups : ChainNodes::Candidates,
+                      sink);
 }
 
 bool findNiceLoop(const LogicGrid& grid, bool continuous, bool grouped, const StepSink& sink) {
-    const ChainGraph& graph = chainGraph(grid, grouped);
-    std::vector<Found> found;
-    if (continuous)
-        addContinuousLoops(graph, grouped, found);
-    else
-        addDiscontinuousLoops(graph, grouped, found);
-    return report(graph, continuous ? ChainShape::Continuous : ChainShape::Discontinuous, grouped,
-                  found, sink);
+    return findChains(grid, continuous ? ChainShape::Continuous : ChainShape::Discontinuous,
+                      grouped ? ChainNodes::Groups : ChainNodes::Candidates, sink);
+}
+
+bool findAlsAic(const LogicGrid& grid, const StepSink& sink) {
+    return findChains(grid, ChainShape::Aic, ChainNodes::AlmostLockedSets, sink);
+}
+
+bool findAlsNiceLoop(const LogicGrid& grid, bool continuous, const StepSink& sink) {
+    return findChains(grid, continuous ? ChainShape::Continuous : ChainShape::Discontinuous,
+                      ChainNodes::AlmostLockedSets, sink);
 }
 
 }  // namespace quorvel::logic

@@ -19,10 +19,11 @@ struct RatedStep {
 // until one of its steps rates its lowest (the chains and nets rated by length only for their
 // first, simplest step), and a technique whose lowest cannot beat the best
 // step so far ends the tier. Of equal ratings the first found is kept.
-std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
+std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
+                                         const std::vector<TechniqueInfo>& order) {
     std::optional<RatedStep> best;
     int tier = 0;
-    for (const TechniqueInfo& technique : ratingOrder()) {
+    for (const TechniqueInfo& technique : order) {
         const TechniqueRating& rated = technique.rating;
         if (rated.tier != tier) {
             if (best) break;
@@ -43,10 +44,11 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid) {
 
 }  // namespace
 
-RatedPath ratingPath(const CountedState& state) {
+RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn) {
     RatedPath rated;
-    rated.path = choosePath(state, [&rated](const LogicGrid& grid) {
-        std::optional<RatedStep> lowest = lowestRatedStep(grid);
+    const std::vector<TechniqueInfo> order = ratingOrder(turnedOn);
+    rated.path = choosePath(state, [&rated, &order](const LogicGrid& grid) {
+        std::optional<RatedStep> lowest = lowestRatedStep(grid, order);
         if (!lowest) return std::optional<Step>();
         rated.ratings.push_back(lowest->rating);
         return std::optional<Step>(std::move(lowest->step));
@@ -55,15 +57,15 @@ RatedPath ratingPath(const CountedState& state) {
 }
 
 RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
-                     std::span<const ValueMask> candidates) {
-    return ratingPath(countState(kind, values, candidates));
+                     std::span<const ValueMask> candidates, const OptionalTechniques& turnedOn) {
+    return ratingPath(countState(kind, values, candidates), turnedOn);
 }
 
-PuzzleRating ratePuzzle(const CountedState& state) {
+PuzzleRating ratePuzzle(const CountedState& state, const OptionalTechniques& turnedOn) {
     PuzzleRating rating;
     rating.solutions = state.solutions.count;
     if (rating.solutions == 0) return rating;
-    const auto [path, stepRatings] = ratingPath(state);
+    const auto [path, stepRatings] = ratingPath(state, turnedOn);
     rating.logicSolved = path.end == PathEnd::Solved;
     for (std::size_t i = 0; i < path.steps.size(); ++i) {
         rating.score += techniqueInfo(path.steps[i].technique).score;
@@ -78,8 +80,8 @@ PuzzleRating ratePuzzle(const CountedState& state) {
 }
 
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
-                        std::span<const ValueMask> candidates) {
-    return ratePuzzle(countState(kind, values, candidates));
+                        std::span<const ValueMask> candidates, const OptionalTechniques& turnedOn) {
+    return ratePuzzle(countState(kind, values, candidates), turnedOn);
 }
 
 int levelOfRating(int rating) {

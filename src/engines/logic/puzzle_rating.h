@@ -31,10 +31,12 @@ struct PuzzleRating {
 };
 
 // With `candidates`, the rating of that candidate state (see logic_solver.h). The state's
-// solutions are counted once, for the rating and the path it rests on.
-PuzzleRating ratePuzzle(const CountedState& state);
+// solutions are counted once, for the rating and the path it rests on. `turnedOn`: the optional
+// techniques the path tries.
+PuzzleRating ratePuzzle(const CountedState& state, const OptionalTechniques& turnedOn = {});
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
-                        std::span<const ValueMask> candidates = {});
+                        std::span<const ValueMask> candidates = {},
+                        const OptionalTechniques& turnedOn = {});
 
 // The rating path: on every grid the lowest-rated step (techniques tried tier by tier in
 // ratingOrder(), the first found of equal ratings kept), with each step's rating.
@@ -42,9 +44,10 @@ struct RatedPath {
     LogicPath path;
     std::vector<int> ratings;  // one per step, tenths
 };
-RatedPath ratingPath(const CountedState& state);
+RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn = {});
 RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
-                     std::span<const ValueMask> candidates = {});
+                     std::span<const ValueMask> candidates = {},
+                     const OptionalTechniques& turnedOn = {});
 
 // The lowest rating of each level's band, levels 1..4, in tenths.
 inline constexpr int kLevelFloors[] = {0, 26, 41, 70};

@@ -76,18 +76,15 @@ int stepRating(const LogicGrid& grid, const Step& step) {
     return rating.base;
 }
 
-std::span<const TechniqueInfo> ratingOrder() {
-    static const auto order = [] {
-        std::vector<TechniqueInfo> sorted;
-        std::ranges::copy_if(allTechniques(), std::back_inserter(sorted),
-                             [](const auto& info) { return info.rating.tier != kOptionalTier; });
-        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-            return a.rating.tier != b.rating.tier ? a.rating.tier < b.rating.tier
-                                                  : a.rating.low < b.rating.low;
-        });
-        return sorted;
-    }();
-    return order;
+std::vector<TechniqueInfo> ratingOrder(const OptionalTechniques& turnedOn) {
+    std::vector<TechniqueInfo> sorted;
+    std::ranges::copy_if(allTechniques(), std::back_inserter(sorted),
+                         [&](const auto& info) { return isTried(info, turnedOn); });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        return a.rating.tier != b.rating.tier ? a.rating.tier < b.rating.tier
+                                              : a.rating.low < b.rating.low;
+    });
+    return sorted;
 }
 
 std::string formatRating(int tenths) {

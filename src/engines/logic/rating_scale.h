@@ -13,8 +13,10 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "engines/logic/logic_grid.h"
+#include "engines/logic/optional_techniques.h"
 #include "engines/logic/step.h"
 #include "engines/logic/technique.h"
 
@@ -29,9 +31,9 @@ int chainLengthAddOn(int complexity);
 // The rating of `step`, found on `grid` (the grid before the step), in tenths.
 int stepRating(const LogicGrid& grid, const Step& step);
 
-// The techniques in the order the rating path tries them: tier by tier, lowest `low` first; the
-// optional tier is left out.
-std::span<const TechniqueInfo> ratingOrder();
+// The techniques in the order the rating path tries them: tier by tier, lowest `low` first; of
+// the optional tier only those turned on.
+std::vector<TechniqueInfo> ratingOrder(const OptionalTechniques& turnedOn = {});
 
 // "6.6" for 66 tenths.
 std::string formatRating(int tenths);

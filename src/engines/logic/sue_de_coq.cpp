@@ -59,10 +59,13 @@ struct SueDeCoq {
     }
 
     bool chooseBlock(std::size_t from, unsigned lineValues, unsigned values, int needed) {
+        // A part that locks goes on growing: a further cell bringing one new value locks too,
+        // and takes that value out of the rest of the block.
         if (!blockCells.empty() &&
             static_cast<int>(blockCells.size()) - countOf(values & ~(middleValues | lineValues)) ==
-                needed)
-            return report(lineValues, values);
+                needed &&
+            !report(lineValues, values))
+            return false;
         if (static_cast<int>(blockCells.size()) == kMostCellsASide) return true;
         for (std::size_t i = from; i < blockRest.size(); ++i) {
             const unsigned candidates = grid.candidates(blockRest[i]);

@@ -29,6 +29,9 @@
 // is an X-chain over its two components and 3D Medusa an alternating inference chain over its
 // cluster (7.0 and the add-on for its nodes), both in the second tier; the Avoidable Rectangles
 // rate 4.5 in the second tier, and the Unique Rectangle With Missing Candidates 4.5 as an option.
+//
+// The chains through almost locked sets (ALS-AIC and its nice loops, optional) rate 7.2 with the
+// length add-on, between the nice loops and the forcing chains.
 
 #include <functional>
 #include <span>
@@ -156,6 +159,12 @@
             70, 70, Linked,      1, findNiceLoop, true, true)                                      \
     ROW(GroupedDiscontinuousNiceLoop, "Grouped Discontinuous Nice Loop", 270, Chain,               \
             70, 70, Linked,      1, findNiceLoop, false, true)                                     \
+    ROW(AlsAic,                     "ALS-AIC",                           271, Chain,               \
+            72, 72, Linked,      3, findAlsAic)                                                    \
+    ROW(AlsContinuousNiceLoop,      "ALS Continuous Nice Loop",          272, Chain,               \
+            72, 72, Linked,      3, findAlsNiceLoop, true)                                         \
+    ROW(AlsDiscontinuousNiceLoop,   "ALS Discontinuous Nice Loop",       273, Chain,               \
+            72, 72, Linked,      3, findAlsNiceLoop, false)                                        \
     ROW(ForcingChainContradiction,  "Forcing Chain Contradiction",       275, Forcing,             \
             75, 75, Linked,      1, findForcingChainContradiction)                                 \
     ROW(ForcingChainVerity,         "Forcing Chain Verity",              280, Forcing,             \
