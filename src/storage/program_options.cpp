@@ -26,6 +26,8 @@ bool parseAppearance(std::string_view name, std::string_view value, ProgramOptio
     return false;
 }
 
+constexpr std::string_view kTechniqueName = "Technique";
+
 }  // namespace
 
 void addRecentFile(std::vector<std::string>& files, const std::string& file) {
@@ -46,6 +48,13 @@ ProgramOptions parseProgramOptions(std::string_view text) {
         if (equals == std::string_view::npos) continue;
         const std::string_view value = line.substr(equals + 1);
         if (parseAppearance(line.substr(0, equals), value, options)) continue;
+        if (line.substr(0, equals) == kTechniqueName) {
+            if (!value.empty() &&
+                std::find(options.optionalTechniques.begin(), options.optionalTechniques.end(),
+                          value) == options.optionalTechniques.end())
+                options.optionalTechniques.emplace_back(value);
+            continue;
+        }
         if (line.substr(0, equals) == kRecentFileName) {
             if (options.recentFiles.size() < kMostRecentFiles && !value.empty() &&
                 std::find(options.recentFiles.begin(), options.recentFiles.end(), value) ==
@@ -67,6 +76,8 @@ std::string formatProgramOptions(const ProgramOptions& options) {
         text += std::string(name) + "=" + (options.*option ? "True" : "False") + "\n";
     text += std::string(kZoomName) + "=" + std::to_string(options.zoomPercent) + "\n";
     text += std::string(kThemeName) + "=" + std::string(themeName(options.theme)) + "\n";
+    for (const std::string& technique : options.optionalTechniques)
+        text += std::string(kTechniqueName) + "=" + technique + "\n";
     for (const std::string& file : options.recentFiles)
         text += std::string(kRecentFileName) + "=" + file + "\n";
     return text;

@@ -1,9 +1,10 @@
 #pragma once
 // Options of this program that the fourteen-field settings file has no room for, kept in a small
 // file of their own beside it ("QuorvelOptions.txt"): one "Name=True" or "Name=False" line per
-// option, "Zoom=150" and "Theme=Dark", then one "RecentFile=PATH" line per file of Puzzle Grid >
-// Open Recent, the latest first. A missing file, an unknown line or an unusable value leaves the
-// default, so a file written before a line existed reads as before.
+// option, "Zoom=150" and "Theme=Dark", one "Technique=NAME" line per optional technique turned
+// on (Assist Solve > Optional Techniques), then one "RecentFile=PATH" line per file of Puzzle
+// Grid > Open Recent, the latest first. A missing file, an unknown line or an unusable value
+// leaves the default, so a file written before a line existed reads as before.
 
 #include <filesystem>
 #include <string>
@@ -22,12 +23,13 @@ inline constexpr int kZoomPercents[] = {100, 125, 150, 200};
 inline constexpr std::size_t kMostRecentFiles = 8;
 
 struct ProgramOptions {
-    bool uniquePuzzlesOnly = true;         // Database > Unique Puzzles Only
-    bool removeNotesOnEntry = true;        // Visual Aid > Remove Notes On Entry
-    bool showConflicts = true;             // Visual Aid > Show Conflicts
-    std::vector<std::string> recentFiles;  // Puzzle Grid > Open Recent, the latest first
-    int zoomPercent = 100;                 // Visual Aid > Zoom, one of kZoomPercents
-    Theme theme = Theme::Classic;          // Visual Aid > Theme
+    bool uniquePuzzlesOnly = true;                // Database > Unique Puzzles Only
+    bool removeNotesOnEntry = true;               // Visual Aid > Remove Notes On Entry
+    bool showConflicts = true;                    // Visual Aid > Show Conflicts
+    std::vector<std::string> optionalTechniques;  // turned on, by name, in the order turned on
+    std::vector<std::string> recentFiles;         // Puzzle Grid > Open Recent, the latest first
+    int zoomPercent = 100;                        // Visual Aid > Zoom, one of kZoomPercents
+    Theme theme = Theme::Classic;                 // Visual Aid > Theme
 
     bool operator==(const ProgramOptions&) const = default;
 };

@@ -20,7 +20,7 @@ import sys
 
 FIXED_KEYS = ["grid", "cells", "locked", "focus", "message", "caption", "title", "gauge",
               "complete", "panel", "tips", "notes", "puzzle", "dialog", "enabled", "hint", "marks",
-              "chain", "elapsed", "zoom", "theme", "statistics"]
+              "chain", "elapsed", "zoom", "theme", "statistics", "optional"]
 # Printed only while they show something, in this order after the others.
 OPTIONAL_KEYS = ["conflicts", "highlight", "filter", "colouring"]
 

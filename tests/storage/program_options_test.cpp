@@ -71,6 +71,21 @@ TEST(ProgramOptions, RecentFilesKeepTheirOrderAndLimit) {
         std::vector<std::string>{"x.sdk"});
 }
 
+// The optional techniques turned on: one line each, read back once each in their order; a file
+// without such lines turns none on.
+TEST(ProgramOptions, OptionalTechniquesReadBackAsWritten) {
+    ProgramOptions options;
+    options.optionalTechniques = {"ALS-AIC", "ALS Continuous Nice Loop"};
+    options.recentFiles = {"a.sdk"};
+    const std::string text = formatProgramOptions(options);
+    EXPECT_NE(text.find("Technique=ALS-AIC\nTechnique=ALS Continuous Nice Loop\nRecentFile="),
+              std::string::npos);
+    EXPECT_EQ(parseProgramOptions(text), options);
+    EXPECT_EQ(parseProgramOptions("Technique=X\nTechnique=\nTechnique=X\n").optionalTechniques,
+              std::vector<std::string>{"X"});
+    EXPECT_TRUE(formatProgramOptions({}).find("Technique") == std::string::npos);
+}
+
 TEST_F(ProgramOptionsFile, SurvivesSaveAndLoadBesideTheSettings) {
     EXPECT_EQ(loadProgramOptions(folder()), ProgramOptions{});
     for (const bool unique : {false, true}) {

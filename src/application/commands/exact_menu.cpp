@@ -56,8 +56,9 @@ void registerExactCommands(MainWindow& mainWindow, const ActiveGridWindow& activ
     table.setAction(Command::ExactSolve, [activeGrid] {
         if (GridWindow* window = activeGrid()) exactSolveCommand(window->board());
     });
-    table.setAction(Command::RatePuzzle, [activeGrid] {
-        if (GridWindow* window = activeGrid()) ratePuzzleCommand(window->board());
+    table.setAction(Command::RatePuzzle, [activeGrid, &mainWindow] {
+        if (GridWindow* window = activeGrid())
+            ratePuzzleCommand(window->board(), mainWindow.optionalTechniques());
     });
 }
 

@@ -106,10 +106,14 @@ void ExplainNextStep::pressNow(GridWindow& window) {
     clearMarks();
     const std::vector<int> values = shownValues(window.board());
     const std::vector<ValueMask> candidates = window.notedCandidates();
-    if (&window != window_ || values != values_ || candidates != candidates_ || stage_ >= 3) {
+    const logic::OptionalTechniques turnedOn = mainWindow_.optionalTechniques();
+    if (&window != window_ || values != values_ || candidates != candidates_ ||
+        turnedOn != turnedOn_ || stage_ >= 3) {
         window_ = &window;
         stage_ = 0;
-        path_ = logic::hintPath(window.kind(), values, candidates, lockedCells(window.board()));
+        turnedOn_ = turnedOn;
+        path_ = logic::hintPath(window.kind(), values, candidates, lockedCells(window.board()),
+                                turnedOn);
     }
     if (path_.end != logic::PathEnd::Placed) {
         mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, Alignment::Centre);

@@ -56,10 +56,11 @@ class ExplainNextStep {
     void mark(GridWindow& window, int cell, Colour backColour);
 
     MainWindow& mainWindow_;
-    GridWindow* window_ = nullptr;       // the grid window the stages belong to
-    std::vector<int> values_;            // and its values after the last press
-    std::vector<ValueMask> candidates_;  // and the candidates its notes left then
-    int stage_ = 0;                      // presses done on that grid
+    GridWindow* window_ = nullptr;        // the grid window the stages belong to
+    std::vector<int> values_;             // and its values after the last press
+    std::vector<ValueMask> candidates_;   // and the candidates its notes left then
+    logic::OptionalTechniques turnedOn_;  // the path was found with these
+    int stage_ = 0;                       // presses done on that grid
     logic::LogicPath path_;
     std::size_t shownStep_ = 0;                   // the step of the path the hint panel shows
     bool detailsOpen_ = false;                    // its details unfolded, kept as the pages turn

@@ -23,9 +23,10 @@ std::optional<logic::PuzzleRating> uniqueRating(const GridKind& kind,
 
 }  // namespace
 
-void ratePuzzleCommand(Board& board) {
+void ratePuzzleCommand(Board& board, const logic::OptionalTechniques& turnedOn) {
     if (busy(board)) return;
-    const logic::PuzzleRating rating = logic::ratePuzzle(board.kind(), givenValues(board));
+    const logic::PuzzleRating rating =
+        logic::ratePuzzle(board.kind(), givenValues(board), {}, turnedOn);
     const bool unique = rating.solutions == 1;
     const std::string text = rating.solutions == 0 ? kCheckGivensText
                              : unique              ? logic::ratingText(rating)

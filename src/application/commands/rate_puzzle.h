@@ -12,8 +12,9 @@
 
 namespace quorvel {
 
-// Rates the givens: "Rated Hard (6.6): hardest step X-Chain", or why it cannot.
-void ratePuzzleCommand(Board& board);
+// Rates the givens: "Rated Hard (6.6): hardest step X-Chain", or why it cannot; the rating path
+// also tries the optional techniques turned on.
+void ratePuzzleCommand(Board& board, const logic::OptionalTechniques& turnedOn);
 
 // Check Puzzle (application/commands/exact_commands.h), and when the givens have exactly one
 // solution the message line says "Unique solution. Rated ...". Returns the cells where two

@@ -147,6 +147,19 @@ void appendDialog(std::string& json, const OpenDialog* dialog) {
     json += '}';
 }
 
+// The optional techniques turned on, in the order the solver tries them.
+void appendOptional(std::string& json, const logic::OptionalTechniques& turnedOn) {
+    json += '[';
+    bool first = true;
+    for (const logic::TechniqueInfo& info : logic::optionalTechniques()) {
+        if (!turnedOn.contains(info.technique)) continue;
+        if (!first) json += ',';
+        first = false;
+        appendQuoted(json, info.name);
+    }
+    json += ']';
+}
+
 void appendEnabled(std::string& json, const MenuBar& menus) {
     json += '{';
     forEachMenuPath(menus, [&](const MenuItem& item, std::string_view path) {
@@ -397,6 +410,8 @@ std::string sessionDump(Application& program, const OpenDialog* dialog) {
     appendQuoted(json, themeName(main.theme()));
     appendKey(json, "statistics");
     appendStatistics(json, main.statistics().record());
+    appendKey(json, "optional");
+    appendOptional(json, main.optionalTechniques());
     appendAids(json, window);
     json += '}';
     return json;

@@ -132,9 +132,16 @@ struct RecentFile {
     bool operator==(const RecentFile&) const = default;
 };
 
-// Nothing (separators, the titles of most drop-downs, the number buttons), a command, an action
-// or a recent file.
-using Target = std::variant<std::monostate, Command, WindowAction, RecentFile>;
+// One item of Assist Solve > Optional Techniques, from 0: the optional techniques in the order
+// the solver tries them.
+struct OptionalTechnique {
+    std::size_t place = 0;
+    bool operator==(const OptionalTechnique&) const = default;
+};
+
+// Nothing (separators, the titles of most drop-downs, the number buttons), a command, an action,
+// a recent file or an optional technique.
+using Target = std::variant<std::monostate, Command, WindowAction, RecentFile, OptionalTechnique>;
 
 // Handlers return true when they changed the program's state. Only the experimental-run buttons
 // look at the answer (the pressed button turns grey again when nothing changed); a plain action

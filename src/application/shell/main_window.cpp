@@ -193,6 +193,10 @@ bool MainWindow::run(const Target& target) {
         openRecentFile(recent->place);
         return true;
     }
+    if (const OptionalTechnique* technique = std::get_if<OptionalTechnique>(&target)) {
+        toggleOptionalTechnique(technique->place);
+        return true;
+    }
     return false;
 }
 

@@ -26,6 +26,7 @@
 #include "application/shell/help_window.h"
 #include "application/shell/menu_bar.h"
 #include "application/shell/toolbar.h"
+#include "engines/logic/optional_techniques.h"
 #include "model/scope_guard.h"
 #include "storage/program_options.h"
 #include "storage/settings.h"
@@ -238,6 +239,9 @@ class MainWindow : public MainWindowLink {
     // writes the file at once, its check mark following.
     const ProgramOptions& options() const { return options_; }
     void setOption(WindowAction item, bool on);
+    // The optional techniques the user turned on in Assist Solve > Optional Techniques, which
+    // hints, Explain Next Step and Rate Puzzle try besides the others.
+    logic::OptionalTechniques optionalTechniques() const;
     // The settings file could not be read and was renamed to `keptAs`: tells the user, then
     // writes the settings held in memory as the fresh file.
     void settingsMovedAside(const std::filesystem::path& keptAs);
@@ -307,6 +311,9 @@ class MainWindow : public MainWindowLink {
     bool takeHintPageKey(const KeyEvent& event);
     void runWindowAction(WindowAction action);
     void openRecentFile(std::size_t place);
+    // Turns the optional technique of Optional Techniques' place on or off and writes the
+    // options file (a failed write is shown and the technique stays as it was).
+    void toggleOptionalTechnique(std::size_t place);
     // The Open Recent places as the options list the files; writes the options file when
     // `write` (a failed write is shown and the list stays as it was).
     void setRecentFiles(std::vector<std::string> files, bool write);

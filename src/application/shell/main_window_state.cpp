@@ -289,8 +289,32 @@ void MainWindow::loadSettings() {
     checkAppearanceItems();
     changed(MainWindowChange::Appearance);
     setRecentFiles(options_.recentFiles, false);
+    const std::vector<logic::TechniqueInfo> optional = logic::optionalTechniques();
+    for (std::size_t place = 0; place < optional.size(); ++place)
+        setCommandChecked(OptionalTechnique{place},
+                          std::ranges::find(options_.optionalTechniques, optional[place].name) !=
+                              options_.optionalTechniques.end());
     if (!loaded.movedAside.empty()) settingsMovedAside(loaded.movedAside);
     loadStatistics();
+}
+
+logic::OptionalTechniques MainWindow::optionalTechniques() const {
+    return logic::optionalByName(options_.optionalTechniques);
+}
+
+void MainWindow::toggleOptionalTechnique(std::size_t place) {
+    const std::vector<logic::TechniqueInfo> optional = logic::optionalTechniques();
+    if (place >= optional.size()) return;
+    const std::string name(optional[place].name);
+    ProgramOptions next = options_;
+    const bool on = std::erase(next.optionalTechniques, name) == 0;
+    if (on) next.optionalTechniques.push_back(name);
+    if (FileStatus error = saveProgramOptions(settingsFolder(programFolder_), next)) {
+        showFileError(error->message());
+        return;
+    }
+    options_ = next;
+    setCommandChecked(OptionalTechnique{place}, on);
 }
 
 void MainWindow::setOption(WindowAction item, bool on) {

@@ -1,8 +1,10 @@
 #include "application/shell/menu_bar.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "application/shell/version.h"
+#include "engines/logic/optional_techniques.h"
 
 namespace quorvel {
 
@@ -113,12 +115,22 @@ std::vector<MenuItem> designItems() {
     add("Show &Mistakes", C::ShowMistakes, "Shift+F11");
     add("&Rate Puzzle", C::RatePuzzle);
     opens(Menu::Solve, "Sol&ve");
+    opens(Menu::OptionalTechniques, "Optional &Techniques");
 
     in = Menu::Solve;
     add("&Mild Attack", C::MildAttack, "F5");
     add("&Brute Force", C::BruteForce, "F6");
     add("&Number Crunch", C::NumberCrunch, "F7");
     add("&Exact Solve", C::ExactSolve, "Shift+F7");
+
+    // Off unless the user turns them on (MainWindow::loadSettings sets the marks).
+    in = Menu::OptionalTechniques;
+    std::vector<std::string> names;
+    for (const logic::TechniqueInfo& info : logic::optionalTechniques())
+        names.emplace_back(info.name);
+    const std::vector<std::string> captions = optionalTechniqueCaptions(names);
+    for (std::size_t place = 0; place < captions.size(); ++place)
+        add(captions[place], OptionalTechnique{place}).checkable = true;
 
     in = Menu::VisualAid;
     add("&Color Number   (CTRL-Left Button Click)", C::ColorNumber);
@@ -160,6 +172,29 @@ std::vector<MenuItem> designItems() {
 }
 
 }  // namespace
+
+std::vector<std::string> optionalTechniqueCaptions(const std::vector<std::string>& names) {
+    std::string taken;
+    std::vector<std::string> captions;
+    for (const std::string& name : names) {
+        std::size_t at = std::string::npos;
+        const auto free = [&](std::size_t i) {
+            return std::isalnum(static_cast<unsigned char>(name[i])) &&
+                   taken.find(static_cast<char>(std::toupper(name[i]))) == std::string::npos;
+        };
+        for (std::size_t i = 0; i < name.size() && at == std::string::npos; ++i)
+            if ((i == 0 || name[i - 1] == ' ' || name[i - 1] == '-') && free(i)) at = i;
+        for (std::size_t i = 0; i < name.size() && at == std::string::npos; ++i)
+            if (free(i)) at = i;
+        std::string caption = name;
+        if (at != std::string::npos) {
+            taken += static_cast<char>(std::toupper(name[at]));
+            caption.insert(at, 1, '&');
+        }
+        captions.push_back(caption);
+    }
+    return captions;
+}
 
 std::string recentFileCaption(std::size_t place, std::string_view file) {
     std::string caption = "&" + std::to_string(place + 1);

@@ -16,8 +16,8 @@
 
 namespace quorvel {
 
-// Where an item sits: on the menu bar itself or in one drop-down (`Solve` is the submenu inside
-// `AssistSolve`, `OpenRecent` inside `PuzzleGrid`).
+// Where an item sits: on the menu bar itself or in one drop-down (`Solve` and
+// `OptionalTechniques` are submenus inside `AssistSolve`, `OpenRecent` inside `PuzzleGrid`).
 enum class Menu {
     Bar,
     PuzzleGrid,
@@ -26,6 +26,7 @@ enum class Menu {
     Database,
     AssistSolve,
     Solve,
+    OptionalTechniques,
     VisualAid,
     Zoom,   // inside VisualAid
     Theme,  // inside VisualAid
@@ -50,6 +51,11 @@ struct MenuItem {
 
     bool isSeparator() const { return caption == "-"; }
 };
+
+// The captions of Optional Techniques' items: each technique's name with an access letter of its
+// own, a word's first letter where one is free ("ALS-AIC" is "&ALS-AIC", "ALS Continuous Nice
+// Loop" then "ALS &Continuous Nice Loop").
+std::vector<std::string> optionalTechniqueCaptions(const std::vector<std::string>& names);
 
 // The caption of Open Recent's place `place` (from 0) for `file`: "&1 club.sdk", the file's name
 // without its folder.

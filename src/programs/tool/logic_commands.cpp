@@ -12,6 +12,7 @@
 #include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
 #include "programs/tool/command_registry.h"
+#include "programs/tool/optional_options.h"
 #include "programs/tool/ordered_answers.h"
 #include "programs/tool/puzzle_input.h"
 
@@ -66,9 +67,9 @@ std::string stepsJson(const std::vector<logic::Step>& steps, bool withSummary) {
     return json + "]";
 }
 
-std::string hintJson(const Puzzle& puzzle) {
+std::string hintJson(const Puzzle& puzzle, const logic::OptionalTechniques& turnedOn) {
     const logic::LogicPath path =
-        logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
+        logic::hintPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens, turnedOn);
     std::string json = "{\"size\":" + std::to_string(puzzle.kind.side) + ",\"technique\":";
     if (path.end != logic::PathEnd::Placed)
         return json + "null,\"message\":" + jsonString(logic::pathMessage(path)) + "}";
@@ -79,9 +80,9 @@ std::string hintJson(const Puzzle& puzzle) {
            ",\"steps\":" + stepsJson(path.steps, true) + "}";
 }
 
-std::string explainJson(const Puzzle& puzzle) {
+std::string explainJson(const Puzzle& puzzle, const logic::OptionalTechniques& turnedOn) {
     const logic::LogicPath path =
-        logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
+        logic::explainPath(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens, turnedOn);
     const bool solved = path.end == logic::PathEnd::Solved;
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"solved\":" + (solved ? "true" : "false") +
@@ -106,13 +107,17 @@ std::string findJson(const logic::TechniqueInfo& technique, const Puzzle& puzzle
 }
 
 int runOnPuzzles(const std::string& command, std::vector<std::string> args,
-                 std::string (*describe)(const Puzzle&)) {
+                 std::string (*describe)(const Puzzle&, const logic::OptionalTechniques&)) {
     const std::optional<int> jobs = takeJobs(command, args);
     if (!jobs) return kUsageError;
+    const std::optional<logic::OptionalTechniques> turnedOn = takeOptionalTechniques(command, args);
+    if (!turnedOn) return kUsageError;
     if (args.empty())
         return failCommand(command, "missing puzzle (a puzzle line, or - for standard input)");
     if (args.size() > 1) return failCommand(command, "unexpected argument '" + args[1] + "'");
-    return answerPuzzles(command, args[0], describe, PuzzleInput::States, *jobs);
+    return answerPuzzles(
+        command, args[0], [&](const Puzzle& puzzle) { return describe(puzzle, *turnedOn); },
+        PuzzleInput::States, *jobs);
 }
 
 int runFind(const std::vector<std::string>& args) {
@@ -147,12 +152,12 @@ int runTechniques(const std::vector<std::string>& args) {
 const bool hintRegistered = registerCommand(
     "hint",
     {[](const std::vector<std::string>& args) { return runOnPuzzles("hint", args, hintJson); },
-     "hint [--jobs N] PUZZLE|-"});
+     "hint [--jobs N] [--with TECHNIQUE] PUZZLE|-"});
 const bool explainRegistered =
     registerCommand("explain", {[](const std::vector<std::string>& args) {
                                     return runOnPuzzles("explain", args, explainJson);
                                 },
-                                "explain [--jobs N] PUZZLE|-"});
+                                "explain [--jobs N] [--with TECHNIQUE] PUZZLE|-"});
 const bool findRegistered = registerCommand("find", {runFind, "find TECHNIQUE PUZZLE|-"});
 const bool techniquesRegistered =
     registerCommand("techniques", {runTechniques, "techniques   (name, score, group in order)"});

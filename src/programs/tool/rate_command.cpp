@@ -7,6 +7,7 @@
 #include "engines/logic/puzzle_rating.h"
 #include "engines/logic/rating_scale.h"
 #include "programs/tool/command_registry.h"
+#include "programs/tool/optional_options.h"
 #include "programs/tool/ordered_answers.h"
 #include "programs/tool/puzzle_input.h"
 
@@ -14,9 +15,9 @@ namespace quorvel::tool {
 
 namespace {
 
-std::string rateOne(const Puzzle& puzzle) {
+std::string rateOne(const Puzzle& puzzle, const logic::OptionalTechniques& turnedOn) {
     const logic::PuzzleRating rating =
-        logic::ratePuzzle(puzzle.kind, puzzle.values, puzzle.candidates);
+        logic::ratePuzzle(puzzle.kind, puzzle.values, puzzle.candidates, turnedOn);
     return "{\"size\":" + std::to_string(puzzle.kind.side) +
            ",\"solutions\":" + std::to_string(rating.solutions) +
            ",\"level\":" + std::to_string(rating.level) +
@@ -29,12 +30,17 @@ std::string rateOne(const Puzzle& puzzle) {
 int runRate(std::vector<std::string> args) {
     const std::optional<int> jobs = takeJobs("rate", args);
     if (!jobs) return kUsageError;
+    const std::optional<logic::OptionalTechniques> turnedOn = takeOptionalTechniques("rate", args);
+    if (!turnedOn) return kUsageError;
     if (args.size() != 1)
         return failCommand("rate", "takes one puzzle (a puzzle line, or - for standard input)");
-    return answerPuzzles("rate", args[0], rateOne, PuzzleInput::States, *jobs);
+    return answerPuzzles(
+        "rate", args[0], [&](const Puzzle& puzzle) { return rateOne(puzzle, *turnedOn); },
+        PuzzleInput::States, *jobs);
 }
 
-const bool registered = registerCommand("rate", {runRate, "rate [--jobs N] PUZZLE|-"});
+const bool registered =
+    registerCommand("rate", {runRate, "rate [--jobs N] [--with TECHNIQUE] PUZZLE|-"});
 
 }  // namespace
 }  // namespace quorvel::tool
