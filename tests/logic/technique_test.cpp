@@ -38,6 +38,7 @@ std::vector<int> numbers(const std::string& list) {
 //   5@r2:r2c3,r2c7  5 stays in its row (r), column (c) or block (b) only in the cells named
 //   r1c1:4         r1c1 holds the value 4, placed by the solver (r1c1!4: as a given)
 //   givens:LINE    the puzzle line's values are placed as givens
+//   5!r1c1,r2c7    5 stays in the grid only in the cells named
 LogicGrid narrowed(const GridKind& kind, const std::string& commands) {
     LogicGrid grid(kind);
     std::stringstream in(commands);
@@ -46,6 +47,12 @@ LogicGrid narrowed(const GridKind& kind, const std::string& commands) {
             const Puzzle puzzle = *parsePuzzleLine(command.substr(7)).puzzle;
             for (int cell = 1; cell <= kind.cellCount(); ++cell)
                 if (puzzle.values[cell - 1] != 0) grid.place(cell, puzzle.values[cell - 1], true);
+        } else if (const std::size_t only = command.find('!');
+                   only != std::string::npos && command.front() != 'r') {
+            const std::string list = "," + command.substr(only + 1) + ",";
+            for (int cell = 1; cell <= kind.cellCount(); ++cell)
+                if (list.find("," + cellName(kind, cell) + ",") == std::string::npos)
+                    grid.removeCandidate(cell, std::stoi(command.substr(0, only)));
         } else if (const std::size_t at = command.find('@'); at != std::string::npos) {
             const int value = std::stoi(command.substr(0, at));
             const std::size_t colon = command.find(':');
@@ -275,6 +282,70 @@ const TechniqueCase kCases[] = {
      "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,5"},
     {Technique::ForcingChainVerity, &kNineGrid, "r1c1=1,2,3 r1c5=1,9 r5c1=2,9 r2c2=3,8 r2c5=8,9",
      "r5c5-9", "r1c1=1,2,3 r1c5=1,9 r5c1=2,9 r2c2=3,8 r2c5=8,7"},
+    // Locked Pair and Triple: a naked pair or triple where a block meets a line.
+    {Technique::LockedPair, &kNineGrid, "r1c1=2,7 r1c2=2,7", "r2c2-7", "r1c1=2,7 r2c2=2,7"},
+    {Technique::LockedPair, &kFifteenGrid, "r1c1=2,7 r5c1=2,7", "r2c2-7", "r1c1=2,7 r6c1=2,7"},
+    {Technique::LockedTriple, &kNineGrid, "r1c1=1,2 r1c2=2,3 r1c3=1,3", "r2c2-1",
+     "r1c1=1,2 r1c2=2,3 r1c4=1,3"},
+    {Technique::LockedTriple, &kFifteenGrid, "r1c1=1,2 r3c1=2,3 r5c1=1,3", "r2c2-1",
+     "r1c1=1,2 r3c1=2,3 r5c2=1,3"},
+    // Franken fish: rows and a block against columns; Mutant: a row and a column against a
+    // block and rows.
+    {Technique::FrankenXWing, &kNineGrid, "5@r1:r1c1,r1c4 5@b8:r7c4,r8c4", "r5c1-5",
+     "5@r1:r1c1,r1c4 5@b8:r7c4,r8c5"},
+    {Technique::FrankenXWing, &kFifteenGrid, "5@r1:r1c1,r1c4 5@b7:r6c4,r9c4", "r12c1-5",
+     "5@r1:r1c1,r1c4 5@b7:r6c4,r9c5"},
+    {Technique::FinnedFrankenXWing, &kNineGrid, "5@r1:r1c1,r1c4,r1c2 5@b8:r7c4,r8c4", "r2c1-5",
+     "5!r1c1,r1c4,r1c9,r7c4,r8c4,r5c1"},
+    {Technique::FinnedFrankenXWing, &kFifteenGrid, "5@r1:r1c1,r1c4,r1c2 5@b7:r6c4,r9c4", "r2c1-5",
+     "5!r1c1,r1c4,r1c15,r6c4,r9c4,r12c1"},
+    {Technique::MutantXWing, &kNineGrid, "5@r1:r1c2,r1c3 5@c1:r2c1,r7c1", "r7c5-5",
+     "5@r1:r1c2,r1c4 5@c1:r2c1,r7c1"},
+    {Technique::MutantXWing, &kFifteenGrid, "5@r1:r1c2,r1c3 5@c1:r2c1,r12c1", "r12c5-5",
+     "5@r1:r1c2,r1c4 5@c1:r2c1,r12c1"},
+    {Technique::FinnedMutantXWing, &kNineGrid, "5@r1:r1c2,r1c3,r1c5 5@c1:r2c1,r7c1", "r7c5-5",
+     "5!r1c2,r1c3,r1c5,r2c1,r7c1,r7c8"},
+    {Technique::FinnedMutantXWing, &kFifteenGrid, "5@r1:r1c2,r1c3,r1c5 5@c1:r2c1,r12c1", "r12c5-5",
+     "5@r1:r1c2,r1c3,r1c5 5@c1:r2c1,r12c1 5@c5:r1c5,r2c5"},
+    {Technique::FrankenSwordfish, &kNineGrid, "5@r1:r1c1,r1c4 5@r2:r2c1,r2c7 5@b9:r7c7,r9c7",
+     "r5c4-5", "5@r1:r1c1,r1c4 5@r2:r2c1,r2c7 5@b9:r7c7,r8c8"},
+    {Technique::FrankenSwordfish, &kFifteenGrid, "5@r1:r1c1,r1c4 5@r2:r2c1,r2c7 5@b8:r6c7,r9c7",
+     "r12c4-5", "5@r1:r1c1,r1c4 5@r2:r2c1,r2c7 5@b8:r6c7,r9c8"},
+    {Technique::FinnedFrankenSwordfish, &kNineGrid,
+     "5@r1:r1c1,r1c4,r1c2 5@r2:r2c1,r2c7 5@b9:r7c7,r9c7", "r3c1-5",
+     "5!r1c1,r1c2,r1c4,r2c1,r2c7,r7c7,r9c7,r5c1"},
+    {Technique::MutantSwordfish, &kNineGrid, "5@r1:r1c2,r1c3 5@c1:r2c1,r7c1 5@c9:r4c9,r7c9",
+     "r4c5-5", "5!r1c2,r1c3,r2c1,r7c1,r4c9,r8c9,r4c5"},
+    {Technique::FinnedMutantSwordfish, &kNineGrid,
+     "5@r1:r1c2,r1c3,r1c5 5@c1:r2c1,r7c1 5@c9:r4c9,r7c9", "r7c5-5",
+     "5!r1c2,r1c3,r1c5,r2c1,r7c1,r4c9,r7c9,r7c6"},
+    {Technique::FrankenJellyfish, &kNineGrid,
+     "5@r1:r1c1,r1c4 5@r2:r2c1,r2c7 5@b9:r7c7,r9c7 5@r4:r4c4,r4c9", "r5c9-5",
+     "5!r1c1,r1c4,r2c1,r2c7,r7c7,r8c8,r4c4,r4c9,r5c9"},
+    {Technique::FinnedFrankenJellyfish, &kNineGrid,
+     "5@r1:r1c1,r1c4,r1c2 5@r2:r2c1,r2c7 5@b9:r7c7,r9c7 5@r4:r4c4,r4c9", "r3c1-5",
+     "5!r1c1,r1c2,r1c4,r2c1,r2c7,r7c7,r9c7,r4c4,r4c9,r6c1"},
+    {Technique::MutantJellyfish, &kNineGrid,
+     "5@r1:r1c2,r1c3 5@c1:r2c1,r7c1 5@c9:r4c9,r7c9 5@c5:r4c5,r6c5", "r6c2-5",
+     "5!r1c2,r1c3,r2c1,r7c1,r4c9,r7c9,r4c5,r8c5,r6c2"},
+    {Technique::FinnedMutantJellyfish, &kNineGrid,
+     "5@r1:r1c2,r1c3,r1c8 5@c1:r2c1,r7c1 5@c9:r4c9,r7c9 5@c5:r4c5,r6c5", "r6c8-5",
+     "5!r1c2,r1c3,r1c8,r2c1,r7c1,r4c9,r7c9,r4c5,r6c5,r6c2"},
+    // Siamese fish: two finned fish on rows 1 and 2 (and more), fins in block 2 either way.
+    {Technique::SiameseXWing, &kNineGrid, "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5", "r3c5-5",
+     "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5 5@c5:r1c5,r2c5"},
+    {Technique::SiameseSwordfish, &kNineGrid,
+     "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5 5@r5:r5c1,r5c7", "r3c5-5",
+     "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5 5@r5:r5c1,r5c7 5@c5:r1c5,r2c5"},
+    {Technique::SiameseJellyfish, &kNineGrid,
+     "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5 5@r5:r5c1,r5c7 5@r8:r8c7,r8c9", "r3c5-5",
+     "5@r1:r1c1,r1c4,r1c5 5@r2:r2c1,r2c4,r2c5 5@r5:r5c1,r5c7 5@r8:r8c7,r8c9 5@c5:r1c5,r2c5 "
+     "5@b9:r8c7,r8c9"},
+    // Aligned Triple Exclusion: r1c1 and r1c2 cannot take 1 and 2, which r1c5 needs.
+    {Technique::AlignedTripleExclusion, &kNineGrid, "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,2",
+     "r1c3-3", "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,5"},
+    {Technique::AlignedTripleExclusion, &kFifteenGrid, "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,2",
+     "r5c3-3", "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,5"},
     {Technique::ForcingNet, &kNineGrid,
      "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,4 4@r7:r7c7,r7c8", "r1c1-1",
      "r1c1=1,2,3 2@r1:r1c1,r1c9 3@c1:r1c1,r9c1 r9c9=2,3,4 4@r7:r7c7,r7c8,r7c1"},
@@ -303,7 +374,9 @@ TEST(Techniques, ApplyToTheirPatternAndNotToANearMiss) {
         for (const Step& step : steps) {
             EXPECT_EQ(step.technique, c.technique) << name;
             // The chains and nets carry their links for drawing.
-            EXPECT_TRUE(c.technique < Technique::Aic || !step.chain.empty()) << name;
+            EXPECT_TRUE(techniqueInfo(c.technique).group < TechniqueGroup::Chain ||
+                        !step.chain.empty())
+                << name;
             EXPECT_EQ(step.text.rfind(step.headline() + ": ", 0), 0u) << name << step.text;
         }
         const std::vector<Step> missed = stepsOf(c.technique, narrowed(*c.kind, c.nearMiss));
@@ -668,7 +741,13 @@ TEST(Techniques, RateOnTheScale) {
         "Forcing Chain Contradiction: 77|Forcing Chain Verity: 83|Forcing Net: 85|"
         "Dual Two-String Kite: 66|Dual Empty Rectangle: 66|Multi-Colouring: 67 66|3D Medusa: 71|"
         "Avoidable Rectangle Type 1: 45|Avoidable Rectangle Type 2: 45|"
-        "Unique Rectangle With Missing Candidates: 45";
+        "Unique Rectangle With Missing Candidates: 45|"
+        "Locked Pair: 17|Locked Triple: 20|Franken X-Wing: 37|Finned Franken X-Wing: 40|"
+        "Mutant X-Wing: 42|Finned Mutant X-Wing: 45|Franken Swordfish: 43|"
+        "Finned Franken Swordfish: 46|Mutant Swordfish: 48|Finned Mutant Swordfish: 51|"
+        "Franken Jellyfish: 57|Finned Franken Jellyfish: 60|Mutant Jellyfish: 62|"
+        "Finned Mutant Jellyfish: 65|Siamese X-Wing: 36|Siamese Swordfish: 42|"
+        "Siamese Jellyfish: 56|Aligned Triple Exclusion: 75";
     std::map<std::string, std::vector<int>> rated;
     std::stringstream rows(table);
     for (std::string row; std::getline(rows, row, '|');) {

@@ -2,10 +2,15 @@
 // pair of values for the two cells is impossible when it is one value twice in cells that see
 // each other, or when it is exactly the two candidates of such a cell, which would be left with
 // none. A candidate of either cell that belongs to no possible pair is removed.
+//
+// Aligned Triple Exclusion: the same for three empty cells that see each other, with the cells
+// that see two or three of them and hold no more candidates than the cells they see: a
+// combination of values that would take every candidate of such a cell is impossible.
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <span>
 #include <vector>
 
 #include "engines/logic/cell_set.h"
@@ -13,6 +18,92 @@
 #include "engines/logic/step_text.h"
 
 namespace quorvel::logic {
+
+namespace {
+
+constexpr int kMostAligned = 3;
+
+// A cell that would be left empty if the aligned cells it sees took all of its candidates.
+struct Excluder {
+    int cell = 0;
+    unsigned candidates = 0;
+    unsigned sees = 0;  // bit i: it sees aligned cell i
+};
+
+// Per aligned cell, the candidates that belong to some combination of values the cells can take:
+// no value twice in two cells that see each other, no excluder left empty.
+struct Exclusion {
+    const LogicGrid& grid;
+    std::span<const int> cells;
+    std::span<const Excluder> excluders;
+    std::array<int, kMostAligned> chosen{};
+    std::array<unsigned, kMostAligned> kept{};
+
+    // False once every candidate of every cell is kept: nothing is left to remove.
+    bool combine(std::size_t depth) {
+        if (depth == cells.size()) {
+            for (const Excluder& excluder : excluders) {
+                unsigned taken = 0;
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    if ((excluder.sees >> i) & 1u) taken |= 1u << chosen[i];
+                if ((excluder.candidates & ~taken) == 0) return true;
+            }
+            bool all = true;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                kept[i] |= 1u << chosen[i];
+                all = all && kept[i] == grid.candidates(cells[i]);
+            }
+            return !all;
+        }
+        for (unsigned rest = grid.candidates(cells[depth]); rest != 0; rest &= rest - 1) {
+            const int value = std::countr_zero(rest);
+            bool clash = false;
+            for (std::size_t i = 0; i < depth; ++i)
+                clash = clash || (chosen[i] == value && grid.sees(cells[i], cells[depth]));
+            if (clash) continue;
+            chosen[depth] = value;
+            if (!combine(depth + 1)) return false;
+        }
+        return true;
+    }
+};
+
+// Reports the candidates of the aligned cells that no possible combination keeps.
+bool reportExclusion(const LogicGrid& grid, Technique technique, std::span<const int> cells,
+                     std::span<const Excluder> excluders, const StepSink& sink) {
+    Exclusion exclusion{grid, cells, excluders};
+    if (!exclusion.combine(0)) return true;
+    const GridKind& kind = grid.kind();
+    Step step;
+    std::vector<std::string> described;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        for (const int value :
+             valuesOf(static_cast<ValueMask>(grid.candidates(cells[i]) & ~exclusion.kept[i])))
+            step.eliminations.push_back({cells[i], value});
+        described.push_back(cellWithCandidates(grid, cells[i]));
+        step.cells.push_back(cells[i]);
+    }
+    if (step.eliminations.empty()) return true;
+    std::vector<std::string> emptied;
+    for (const Excluder& excluder : excluders) {
+        emptied.push_back(cellWithCandidates(grid, excluder.cell));
+        step.cells.push_back(excluder.cell);
+    }
+    std::sort(step.cells.begin(), step.cells.end());
+    const std::string reason =
+        cells.size() == 2
+            ? joinWords(described) + " both see " + joinWords(emptied) +
+                  ", which would be left empty if the pair took its two values" +
+                  (grid.sees(cells[0], cells[1]) ? ", and they see each other" : "") +
+                  "; the values removed are in no pair the two cells can take"
+            : joinWords(described) + " see each other and " + joinWords(emptied) +
+                  ", which would be left empty if the three took all the values of one" +
+                  "; the values removed are in no combination the three cells can take";
+    finishStep(kind, step, technique, "on " + cellList(kind, cells), reason);
+    return sink(std::move(step));
+}
+
+}  // namespace
 
 bool findAlignedPairExclusion(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
@@ -23,55 +114,56 @@ bool findAlignedPairExclusion(const LogicGrid& grid, const StepSink& sink) {
         cells.push_back(cell);
         if (std::popcount(grid.candidates(cell)) == 2) pairs.insert(cell);
     }
+    std::vector<Excluder> excluders;
     for (std::size_t i = 0; i < cells.size(); ++i)
         for (std::size_t j = i + 1; j < cells.size(); ++j) {
-            const int one = cells[i];
-            const int two = cells[j];
-            const CellSet excluders = pairs & peerSet(kind, one) & peerSet(kind, two);
-            if (excluders.empty()) continue;
-            const bool aligned = grid.sees(one, two);
-            // Bit b of excluded[a] when the pair (a, b) would empty an excluder.
-            std::array<unsigned, kMaxSide + 1> excluded{};
-            excluders.forEach([&](int cell) {
-                const unsigned both = grid.candidates(cell);
-                const int low = std::countr_zero(both);
-                const int high = std::bit_width(both) - 1;
-                excluded[low] |= 1u << high;
-                excluded[high] |= 1u << low;
+            const int aligned[] = {cells[i], cells[j]};
+            const CellSet seeing = pairs & peerSet(kind, aligned[0]) & peerSet(kind, aligned[1]);
+            if (seeing.empty()) continue;
+            excluders.clear();
+            seeing.forEach([&](int cell) {
+                excluders.push_back({cell, grid.candidates(cell), 3u});
             });
-            // Bit v of kept[0] when candidate v of the first cell has a possible partner.
-            unsigned kept[2] = {0, 0};
-            for (unsigned first = grid.candidates(one); first != 0; first &= first - 1) {
-                const int a = std::countr_zero(first);
-                const unsigned partners =
-                    grid.candidates(two) & ~excluded[a] & ~(aligned ? 1u << a : 0u);
-                if (partners != 0) kept[0] |= 1u << a;
-                kept[1] |= partners;
-            }
-            Step step;
-            for (const int value :
-                 valuesOf(static_cast<ValueMask>(grid.candidates(one) & ~kept[0])))
-                step.eliminations.push_back({one, value});
-            for (const int value :
-                 valuesOf(static_cast<ValueMask>(grid.candidates(two) & ~kept[1])))
-                step.eliminations.push_back({two, value});
-            if (step.eliminations.empty()) continue;
-            std::vector<std::string> described;
-            excluders.forEach(
-                [&](int cell) { described.push_back(cellWithCandidates(grid, cell)); });
-            step.cells = cellsOf(excluders);
-            step.cells.push_back(one);
-            step.cells.push_back(two);
-            std::sort(step.cells.begin(), step.cells.end());
-            finishStep(kind, step, Technique::AlignedPairExclusion,
-                       "on " + cellName(kind, one) + " and " + cellName(kind, two),
-                       cellWithCandidates(grid, one) + " and " + cellWithCandidates(grid, two) +
-                           " both see " + joinWords(described) +
-                           ", which would be left empty if the pair took its two values" +
-                           (aligned ? ", and they see each other" : "") +
-                           "; the values removed are in no pair the two cells can take");
-            if (!sink(std::move(step))) return false;
+            if (!reportExclusion(grid, Technique::AlignedPairExclusion, aligned, excluders, sink))
+                return false;
         }
+    return true;
+}
+
+bool findAlignedTripleExclusion(const LogicGrid& grid, const StepSink& sink) {
+    // The cells with two or three candidates, the only ones that can be left empty by three.
+    std::vector<int> small;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+        const int count = std::popcount(grid.candidates(cell));
+        if (grid.value(cell) == 0 && count >= 2 && count <= kMostAligned) small.push_back(cell);
+    }
+    std::vector<Excluder> excluders;
+    for (int first = 1; first <= grid.cellCount(); ++first) {
+        if (grid.value(first) != 0) continue;
+        const auto peers = grid.peers(first);
+        for (const int second : peers) {
+            if (second <= first || grid.value(second) != 0) continue;
+            for (const int third : peers) {
+                if (third <= second || grid.value(third) != 0 || !grid.sees(second, third))
+                    continue;
+                const int aligned[] = {first, second, third};
+                excluders.clear();
+                for (const int cell : small) {
+                    if (cell == first || cell == second || cell == third) continue;
+                    unsigned sees = 0;
+                    for (int i = 0; i < kMostAligned; ++i)
+                        if (grid.sees(cell, aligned[i])) sees |= 1u << i;
+                    if (std::popcount(sees) >= 2 &&
+                        std::popcount(grid.candidates(cell)) <= std::popcount(sees))
+                        excluders.push_back({cell, grid.candidates(cell), sees});
+                }
+                if (excluders.empty()) continue;
+                if (!reportExclusion(grid, Technique::AlignedTripleExclusion, aligned, excluders,
+                                     sink))
+                    return false;
+            }
+        }
+    }
     return true;
 }
 

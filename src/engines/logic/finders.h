@@ -14,11 +14,21 @@ namespace quorvel::logic {
 // Fish without fins, finned fish, and Sashimi fish (finned, with a base line that holds the value
 // only once apart from its fins).
 enum class FishFins { None, Finned, Sashimi };
+// Fish whose base and cover sets mix blocks in: Franken fish take rows and blocks on one side and
+// columns and blocks on the other (at least one block); Mutant fish any other mix.
+enum class FishShape { Franken, Mutant };
 
 // Each returns false when the sink ended the search, true when it ran to the end.
 bool findNakedSubset(const LogicGrid& grid, int size, const StepSink& sink);
+// Locked Pair (size 2) and Locked Triple (3).
+bool findLockedSubset(const LogicGrid& grid, int size, const StepSink& sink);
 bool findHiddenSubset(const LogicGrid& grid, int size, const StepSink& sink);
 bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& sink);
+// Franken and Mutant fish of `size` base sets, with fins or (`finned` false) without.
+bool findComplexFish(const LogicGrid& grid, int size, FishShape shape, bool finned,
+                     const StepSink& sink);
+// Two finned or Sashimi fish of `size` lines sharing their base lines, as one step.
+bool findSiameseFish(const LogicGrid& grid, int size, const StepSink& sink);
 // The uniqueness techniques find nothing unless grid.oneSolution(). `technique` is one of the
 // Unique Rectangle types, Hidden Rectangle or the rectangles with missing candidates.
 bool findUniqueRectangle(const LogicGrid& grid, Technique technique, const StepSink& sink);

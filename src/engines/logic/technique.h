@@ -51,6 +51,10 @@
             26, 17, Direct,      1, findPointing)                                                  \
     ROW(LockedClaiming,             "Locked Candidates (Claiming)",       55, Intersection,        \
             28, 19, Direct,      1, findClaiming)                                                  \
+    ROW(LockedPair,                 "Locked Pair",                        56, Subset,              \
+            17, 17, Fixed,       1, findLockedSubset, 2)                                           \
+    ROW(LockedTriple,               "Locked Triple",                      58, Subset,              \
+            20, 20, Fixed,       1, findLockedSubset, 3)                                           \
     ROW(NakedPair,                  "Naked Pair",                         60, Subset,              \
             30, 30, Fixed,       1, findNakedSubset, 2)                                            \
     ROW(HiddenPair,                 "Hidden Pair",                        70, Subset,              \
@@ -81,12 +85,16 @@
             35, 35, Fixed,       2, findFish, 2, FishFins::Finned)                                 \
     ROW(SashimiXWing,               "Sashimi X-Wing",                    148, Fish,                \
             36, 36, Fixed,       2, findFish, 2, FishFins::Sashimi)                                \
+    ROW(SiameseXWing,               "Siamese X-Wing",                    149, Fish,                \
+            36, 36, Fixed,       3, findSiameseFish, 2)                                            \
     ROW(Swordfish,                  "Swordfish",                         150, Fish,                \
             38, 38, Fixed,       1, findFish, 3, FishFins::None)                                   \
     ROW(FinnedSwordfish,            "Finned Swordfish",                  153, Fish,                \
             41, 41, Fixed,       2, findFish, 3, FishFins::Finned)                                 \
     ROW(SashimiSwordfish,           "Sashimi Swordfish",                 156, Fish,                \
             42, 42, Fixed,       2, findFish, 3, FishFins::Sashimi)                                \
+    ROW(SiameseSwordfish,           "Siamese Swordfish",                 158, Fish,                \
+            42, 42, Fixed,       3, findSiameseFish, 3)                                            \
     ROW(XyWing,                     "XY-Wing",                           160, Wing,                \
             42, 42, Fixed,       1, findXyWing)                                                    \
     ROW(XyzWing,                    "XYZ-Wing",                          170, Wing,                \
@@ -119,12 +127,30 @@
             66, 66, ValueChain,  2, findMultiColouring)                                            \
     ROW(Medusa,                     "3D Medusa",                         208, Chain,               \
             70, 70, Linked,      2, findMedusa)                                                    \
+    ROW(FrankenXWing,               "Franken X-Wing",                    202, Fish,                \
+            37, 37, Fixed,       2, findComplexFish, 2, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenXWing,         "Finned Franken X-Wing",             203, Fish,                \
+            40, 40, Fixed,       2, findComplexFish, 2, FishShape::Franken, true)                  \
+    ROW(MutantXWing,                "Mutant X-Wing",                     204, Fish,                \
+            42, 42, Fixed,       2, findComplexFish, 2, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantXWing,          "Finned Mutant X-Wing",              205, Fish,                \
+            45, 45, Fixed,       2, findComplexFish, 2, FishShape::Mutant, true)                   \
+    ROW(FrankenSwordfish,           "Franken Swordfish",                 206, Fish,                \
+            43, 43, Fixed,       2, findComplexFish, 3, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenSwordfish,     "Finned Franken Swordfish",          207, Fish,                \
+            46, 46, Fixed,       2, findComplexFish, 3, FishShape::Franken, true)                  \
+    ROW(MutantSwordfish,            "Mutant Swordfish",                  208, Fish,                \
+            48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           209, Fish,                \
+            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
     ROW(Jellyfish,                  "Jellyfish",                         220, Fish,                \
             52, 52, Fixed,       1, findFish, 4, FishFins::None)                                   \
     ROW(FinnedJellyfish,            "Finned Jellyfish",                  223, Fish,                \
             55, 55, Fixed,       2, findFish, 4, FishFins::Finned)                                 \
     ROW(SashimiJellyfish,           "Sashimi Jellyfish",                 226, Fish,                \
             56, 56, Fixed,       2, findFish, 4, FishFins::Sashimi)                                \
+    ROW(SiameseJellyfish,           "Siamese Jellyfish",                 228, Fish,                \
+            56, 56, Fixed,       3, findSiameseFish, 4)                                            \
     ROW(WxyzWing,                   "WXYZ-Wing",                         230, Wing,                \
             55, 55, Fixed,       2, findWxyzWing)                                                  \
     ROW(BugPlusOne,                 "BUG+1",                             232, Uniqueness,          \
@@ -139,6 +165,14 @@
             60, 60, Fixed,       2, findAlsXyWing)                                                 \
     ROW(AlignedPairExclusion,       "Aligned Pair Exclusion",            240, Exclusion,           \
             62, 62, Fixed,       1, findAlignedPairExclusion)                                      \
+    ROW(FrankenJellyfish,           "Franken Jellyfish",                 241, Fish,                \
+            57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          242, Fish,                \
+            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
+    ROW(MutantJellyfish,            "Mutant Jellyfish",                  243, Fish,                \
+            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           244, Fish,                \
+            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
     ROW(XChain,                     "X-Chain",                           245, Chain,               \
             66, 66, ValueChain,  1, findXChain)                                                    \
     ROW(XyChain,                    "XY-Chain",                          250, Chain,               \
@@ -165,6 +199,8 @@
             72, 72, Linked,      3, findAlsNiceLoop, true)                                         \
     ROW(AlsDiscontinuousNiceLoop,   "ALS Discontinuous Nice Loop",       273, Chain,               \
             72, 72, Linked,      3, findAlsNiceLoop, false)                                        \
+    ROW(AlignedTripleExclusion,     "Aligned Triple Exclusion",          272, Exclusion,           \
+            75, 75, Fixed,       1, findAlignedTripleExclusion)                                    \
     ROW(ForcingChainContradiction,  "Forcing Chain Contradiction",       275, Forcing,             \
             75, 75, Linked,      1, findForcingChainContradiction)                                 \
     ROW(ForcingChainVerity,         "Forcing Chain Verity",              280, Forcing,             \
