@@ -184,7 +184,7 @@ std::string unitsText(const GridKind& kind, std::span<const int> units) {
 }
 
 // The most fins a Franken or Mutant fish may have.
-constexpr int kMostFins = 3;
+constexpr int kMostFins = 2;
 
 // Unit types as bits: rows 1, columns 2, blocks 4.
 constexpr unsigned kRows = 1;
@@ -242,17 +242,20 @@ struct ComplexFishSearch {
         return true;
     }
 
-    // Cells of the base no two of which one cover can hold: each needs a cover or is a fin.
-    int separateCells() const {
+    // Cells of `cells` no two of which one cover outside `barred` can hold: each needs a cover of
+    // its own or is a fin. Counted up to one more than a fish could take.
+    int separateCells(const CellSet& cells, std::uint64_t barred) const {
         std::array<int, kMostChosen + kMostFins + 1> apart{};
         int count = 0;
         bool fits = true;
-        baseCells.forEach([&](int cell) {
+        cells.forEach([&](int cell) {
             if (!fits) return;
             const auto units = unitsOf(cell);
             for (int i = 0; i < count; ++i)
                 for (const int unit : units)
-                    if (mayCover(unit) && unitCells[unit].contains(apart[i])) return;
+                    if (mayCover(unit) && ((barred >> unit) & 1u) == 0 &&
+                        unitCells[unit].contains(apart[i]))
+                        return;
             apart[count++] = cell;
             fits = count < static_cast<int>(apart.size());
         });
@@ -268,7 +271,7 @@ struct ComplexFishSearch {
             baseUnits |= std::uint64_t{1} << unit;
             baseCells |= unitCells[unit];
             bool goOn = true;
-            if (separateCells() <= size + (finned ? kMostFins : 0))
+            if (separateCells(baseCells, 0) <= size + (finned ? kMostFins : 0))
                 goOn = baseCount == size ? chooseCover(CellSet(), 0, valueCells - baseCells)
                                          : chooseBase(i + 1);
             baseCells = before;
@@ -288,6 +291,8 @@ struct ComplexFishSearch {
             open.erase(fin);
         const int cell = open.first();
         if (cell == 0) return coverCount == size ? report(covered, sight) : true;
+        const int finsLeft = finned ? kMostFins - static_cast<int>(fins.size()) : 0;
+        if (separateCells(open, barred) > size - coverCount + finsLeft) return true;
         for (const int unit : unitsOf(cell)) {
             if (coverCount == size || !mayCover(unit) || ((barred >> unit) & 1u) != 0) continue;
             covers[coverCount++] = unit;

@@ -32,6 +32,12 @@
 //
 // The chains through almost locked sets (ALS-AIC and its nice loops, optional) rate 7.2 with the
 // length add-on, between the nice loops and the forcing chains.
+//
+// Locked Pair and Locked Triple rate as the direct pointing they resemble (1.7) and the direct
+// hidden pair (2.0). Franken fish rate half a point above the fish of their size, Mutant fish a
+// point above, their finned forms three tenths more (up to 6.5 for a Finned Mutant Jellyfish,
+// still below the chains); all second tier. Siamese fish rate as the Sashimi fish of their size,
+// an option (tier 3). Aligned Triple Exclusion is on the scale (7.5).
 
 #include <functional>
 #include <span>
@@ -127,22 +133,6 @@
             66, 66, ValueChain,  2, findMultiColouring)                                            \
     ROW(Medusa,                     "3D Medusa",                         208, Chain,               \
             70, 70, Linked,      2, findMedusa)                                                    \
-    ROW(FrankenXWing,               "Franken X-Wing",                    202, Fish,                \
-            37, 37, Fixed,       2, findComplexFish, 2, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenXWing,         "Finned Franken X-Wing",             203, Fish,                \
-            40, 40, Fixed,       2, findComplexFish, 2, FishShape::Franken, true)                  \
-    ROW(MutantXWing,                "Mutant X-Wing",                     204, Fish,                \
-            42, 42, Fixed,       2, findComplexFish, 2, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantXWing,          "Finned Mutant X-Wing",              205, Fish,                \
-            45, 45, Fixed,       2, findComplexFish, 2, FishShape::Mutant, true)                   \
-    ROW(FrankenSwordfish,           "Franken Swordfish",                 206, Fish,                \
-            43, 43, Fixed,       2, findComplexFish, 3, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenSwordfish,     "Finned Franken Swordfish",          207, Fish,                \
-            46, 46, Fixed,       2, findComplexFish, 3, FishShape::Franken, true)                  \
-    ROW(MutantSwordfish,            "Mutant Swordfish",                  208, Fish,                \
-            48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           209, Fish,                \
-            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
     ROW(Jellyfish,                  "Jellyfish",                         220, Fish,                \
             52, 52, Fixed,       1, findFish, 4, FishFins::None)                                   \
     ROW(FinnedJellyfish,            "Finned Jellyfish",                  223, Fish,                \
@@ -165,18 +155,34 @@
             60, 60, Fixed,       2, findAlsXyWing)                                                 \
     ROW(AlignedPairExclusion,       "Aligned Pair Exclusion",            240, Exclusion,           \
             62, 62, Fixed,       1, findAlignedPairExclusion)                                      \
-    ROW(FrankenJellyfish,           "Franken Jellyfish",                 241, Fish,                \
-            57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          242, Fish,                \
-            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
-    ROW(MutantJellyfish,            "Mutant Jellyfish",                  243, Fish,                \
-            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           244, Fish,                \
-            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
+    ROW(FrankenXWing,               "Franken X-Wing",                    241, Fish,                \
+            37, 37, Fixed,       2, findComplexFish, 2, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenXWing,         "Finned Franken X-Wing",             242, Fish,                \
+            40, 40, Fixed,       2, findComplexFish, 2, FishShape::Franken, true)                  \
+    ROW(MutantXWing,                "Mutant X-Wing",                     243, Fish,                \
+            42, 42, Fixed,       2, findComplexFish, 2, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantXWing,          "Finned Mutant X-Wing",              244, Fish,                \
+            45, 45, Fixed,       2, findComplexFish, 2, FishShape::Mutant, true)                   \
     ROW(XChain,                     "X-Chain",                           245, Chain,               \
             66, 66, ValueChain,  1, findXChain)                                                    \
+    ROW(FrankenSwordfish,           "Franken Swordfish",                 246, Fish,                \
+            43, 43, Fixed,       2, findComplexFish, 3, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenSwordfish,     "Finned Franken Swordfish",          247, Fish,                \
+            46, 46, Fixed,       2, findComplexFish, 3, FishShape::Franken, true)                  \
+    ROW(MutantSwordfish,            "Mutant Swordfish",                  248, Fish,                \
+            48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           249, Fish,                \
+            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
     ROW(XyChain,                    "XY-Chain",                          250, Chain,               \
             66, 66, PairChain,   1, findXyChain)                                                   \
+    ROW(FrankenJellyfish,           "Franken Jellyfish",                 251, Fish,                \
+            57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          252, Fish,                \
+            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
+    ROW(MutantJellyfish,            "Mutant Jellyfish",                  253, Fish,                \
+            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           254, Fish,                \
+            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
     ROW(AlsXyChain,                 "ALS-XY-Chain",                      255, AlmostLockedSet,     \
             68, 68, Fixed,       2, findAlsXyChain)                                                \
     ROW(DeathBlossom,               "Death Blossom",                     258, AlmostLockedSet,     \
