@@ -58,9 +58,9 @@
     ROW(LockedClaiming,             "Locked Candidates (Claiming)",       55, Intersection,        \
             28, 19, Direct,      1, findClaiming)                                                  \
     ROW(LockedPair,                 "Locked Pair",                        56, Subset,              \
-            17, 17, Fixed,       1, findLockedSubset, 2)                                           \
+            17, 17, Fixed,       2, findLockedSubset, 2)                                           \
     ROW(LockedTriple,               "Locked Triple",                      58, Subset,              \
-            20, 20, Fixed,       1, findLockedSubset, 3)                                           \
+            20, 20, Fixed,       2, findLockedSubset, 3)                                           \
     ROW(NakedPair,                  "Naked Pair",                         60, Subset,              \
             30, 30, Fixed,       1, findNakedSubset, 2)                                            \
     ROW(HiddenPair,                 "Hidden Pair",                        70, Subset,              \
@@ -155,40 +155,40 @@
             60, 60, Fixed,       2, findAlsXyWing)                                                 \
     ROW(AlignedPairExclusion,       "Aligned Pair Exclusion",            240, Exclusion,           \
             62, 62, Fixed,       1, findAlignedPairExclusion)                                      \
-    ROW(FrankenXWing,               "Franken X-Wing",                    241, Fish,                \
-            37, 37, Fixed,       2, findComplexFish, 2, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenXWing,         "Finned Franken X-Wing",             242, Fish,                \
-            40, 40, Fixed,       2, findComplexFish, 2, FishShape::Franken, true)                  \
-    ROW(MutantXWing,                "Mutant X-Wing",                     243, Fish,                \
-            42, 42, Fixed,       2, findComplexFish, 2, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantXWing,          "Finned Mutant X-Wing",              244, Fish,                \
-            45, 45, Fixed,       2, findComplexFish, 2, FishShape::Mutant, true)                   \
     ROW(XChain,                     "X-Chain",                           245, Chain,               \
             66, 66, ValueChain,  1, findXChain)                                                    \
-    ROW(FrankenSwordfish,           "Franken Swordfish",                 246, Fish,                \
-            43, 43, Fixed,       2, findComplexFish, 3, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenSwordfish,     "Finned Franken Swordfish",          247, Fish,                \
-            46, 46, Fixed,       2, findComplexFish, 3, FishShape::Franken, true)                  \
-    ROW(MutantSwordfish,            "Mutant Swordfish",                  248, Fish,                \
-            48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           249, Fish,                \
-            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
+    ROW(FrankenXWing,               "Franken X-Wing",                    246, Fish,                \
+            37, 37, Fixed,       2, findComplexFish, 2, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenXWing,         "Finned Franken X-Wing",             247, Fish,                \
+            40, 40, Fixed,       2, findComplexFish, 2, FishShape::Franken, true)                  \
+    ROW(MutantXWing,                "Mutant X-Wing",                     248, Fish,                \
+            42, 42, Fixed,       2, findComplexFish, 2, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantXWing,          "Finned Mutant X-Wing",              249, Fish,                \
+            45, 45, Fixed,       2, findComplexFish, 2, FishShape::Mutant, true)                   \
     ROW(XyChain,                    "XY-Chain",                          250, Chain,               \
             66, 66, PairChain,   1, findXyChain)                                                   \
-    ROW(FrankenJellyfish,           "Franken Jellyfish",                 251, Fish,                \
-            57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
-    ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          252, Fish,                \
-            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
-    ROW(MutantJellyfish,            "Mutant Jellyfish",                  253, Fish,                \
-            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
-    ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           254, Fish,                \
-            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
+    ROW(FrankenSwordfish,           "Franken Swordfish",                 251, Fish,                \
+            43, 43, Fixed,       2, findComplexFish, 3, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenSwordfish,     "Finned Franken Swordfish",          252, Fish,                \
+            46, 46, Fixed,       2, findComplexFish, 3, FishShape::Franken, true)                  \
+    ROW(MutantSwordfish,            "Mutant Swordfish",                  253, Fish,                \
+            48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
+    ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           254, Fish,                \
+            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
     ROW(AlsXyChain,                 "ALS-XY-Chain",                      255, AlmostLockedSet,     \
             68, 68, Fixed,       2, findAlsXyChain)                                                \
+    ROW(FrankenJellyfish,           "Franken Jellyfish",                 256, Fish,                \
+            57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
+    ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          257, Fish,                \
+            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
     ROW(DeathBlossom,               "Death Blossom",                     258, AlmostLockedSet,     \
             68, 68, Fixed,       2, findDeathBlossom)                                              \
+    ROW(MutantJellyfish,            "Mutant Jellyfish",                  259, Fish,                \
+            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
     ROW(Aic,                        "AIC",                               260, Chain,               \
             70, 70, Linked,      1, findAic, false)                                                \
+    ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           261, Fish,                \
+            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
     ROW(ContinuousNiceLoop,         "Continuous Nice Loop",              262, Chain,               \
             70, 70, Linked,      1, findNiceLoop, true, false)                                     \
     ROW(DiscontinuousNiceLoop,      "Discontinuous Nice Loop",           264, Chain,               \
