@@ -34,10 +34,10 @@
 // length add-on, between the nice loops and the forcing chains.
 //
 // Locked Pair and Locked Triple rate as the direct pointing they resemble (1.7) and the direct
-// hidden pair (2.0). Franken fish rate half a point above the fish of their size, Mutant fish a
-// point above, their finned forms three tenths more (up to 6.5 for a Finned Mutant Jellyfish,
-// still below the chains); all second tier. Siamese fish rate as the Sashimi fish of their size,
-// an option (tier 3). Aligned Triple Exclusion is on the scale (7.5).
+// hidden pair (2.0), second tier. Franken fish rate half a point above the fish of their size,
+// Mutant fish a point above, their finned forms three tenths more (up to 6.5 for a Finned Mutant
+// Jellyfish, still below the chains); all second tier. Siamese fish rate as the Sashimi fish of
+// their size, an option (tier 3). Aligned Triple Exclusion is on the scale (7.5).
 
 #include <functional>
 #include <span>
