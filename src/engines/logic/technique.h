@@ -36,8 +36,10 @@
 // Locked Pair and Locked Triple rate as the direct pointing they resemble (1.7) and the direct
 // hidden pair (2.0), second tier. Franken fish rate half a point above the fish of their size,
 // Mutant fish a point above, their finned forms three tenths more (up to 6.5 for a Finned Mutant
-// Jellyfish, still below the chains); all second tier. Siamese fish rate as the Sashimi fish of
-// their size, an option (tier 3). Aligned Triple Exclusion is on the scale (7.5).
+// Jellyfish, still below the chains), in the second tier, but for the four whose search costs
+// seconds on a hard grid (Finned Mutant Swordfish, Finned Franken Jellyfish, Mutant Jellyfish,
+// Finned Mutant Jellyfish): those are options (tier 3), as are the Siamese fish, which rate as
+// the Sashimi fish of their size. Aligned Triple Exclusion is on the scale (7.5).
 
 #include <functional>
 #include <span>
@@ -174,21 +176,21 @@
     ROW(MutantSwordfish,            "Mutant Swordfish",                  253, Fish,                \
             48, 48, Fixed,       2, findComplexFish, 3, FishShape::Mutant, false)                  \
     ROW(FinnedMutantSwordfish,      "Finned Mutant Swordfish",           254, Fish,                \
-            51, 51, Fixed,       2, findComplexFish, 3, FishShape::Mutant, true)                   \
+            51, 51, Fixed,       3, findComplexFish, 3, FishShape::Mutant, true)                   \
     ROW(AlsXyChain,                 "ALS-XY-Chain",                      255, AlmostLockedSet,     \
             68, 68, Fixed,       2, findAlsXyChain)                                                \
     ROW(FrankenJellyfish,           "Franken Jellyfish",                 256, Fish,                \
             57, 57, Fixed,       2, findComplexFish, 4, FishShape::Franken, false)                 \
     ROW(FinnedFrankenJellyfish,     "Finned Franken Jellyfish",          257, Fish,                \
-            60, 60, Fixed,       2, findComplexFish, 4, FishShape::Franken, true)                  \
+            60, 60, Fixed,       3, findComplexFish, 4, FishShape::Franken, true)                  \
     ROW(DeathBlossom,               "Death Blossom",                     258, AlmostLockedSet,     \
             68, 68, Fixed,       2, findDeathBlossom)                                              \
     ROW(MutantJellyfish,            "Mutant Jellyfish",                  259, Fish,                \
-            62, 62, Fixed,       2, findComplexFish, 4, FishShape::Mutant, false)                  \
+            62, 62, Fixed,       3, findComplexFish, 4, FishShape::Mutant, false)                  \
     ROW(Aic,                        "AIC",                               260, Chain,               \
             70, 70, Linked,      1, findAic, false)                                                \
     ROW(FinnedMutantJellyfish,      "Finned Mutant Jellyfish",           261, Fish,                \
-            65, 65, Fixed,       2, findComplexFish, 4, FishShape::Mutant, true)                   \
+            65, 65, Fixed,       3, findComplexFish, 4, FishShape::Mutant, true)                   \
     ROW(ContinuousNiceLoop,         "Continuous Nice Loop",              262, Chain,               \
             70, 70, Linked,      1, findNiceLoop, true, false)                                     \
     ROW(DiscontinuousNiceLoop,      "Discontinuous Nice Loop",           264, Chain,               \
@@ -205,7 +207,7 @@
             72, 72, Linked,      3, findAlsNiceLoop, true)                                         \
     ROW(AlsDiscontinuousNiceLoop,   "ALS Discontinuous Nice Loop",       273, Chain,               \
             72, 72, Linked,      3, findAlsNiceLoop, false)                                        \
-    ROW(AlignedTripleExclusion,     "Aligned Triple Exclusion",          272, Exclusion,           \
+    ROW(AlignedTripleExclusion,     "Aligned Triple Exclusion",          274, Exclusion,           \
             75, 75, Fixed,       1, findAlignedTripleExclusion)                                    \
     ROW(ForcingChainContradiction,  "Forcing Chain Contradiction",       275, Forcing,             \
             75, 75, Linked,      1, findForcingChainContradiction)                                 \
