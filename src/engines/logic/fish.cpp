@@ -437,9 +437,9 @@ bool findSiameseFish(const LogicGrid& grid, int size, const StepSink& sink) {
         });
     static constexpr Technique kTechniques[] = {
         Technique::SiameseXWing, Technique::SiameseSwordfish, Technique::SiameseJellyfish};
-    // The part of a fish step's text between its summary and its result.
+    // The part of a fish step's text between its headline and its result.
     const auto reasonOf = [](const Step& step) {
-        const std::size_t start = step.summary().size() + 2;
+        const std::size_t start = step.headline().size() + 2;
         return step.text.substr(start, step.text.rfind(", so ") - start);
     };
     for (std::size_t i = 0; i < finned.size(); ++i)
