@@ -70,7 +70,8 @@ TEST(MenuTable, EveryRowHasAHandlerAndItsOwnShortcutCommandAndNumber) {
         const Command* command = commandOf(target);
         return command != nullptr ? main.commands().has(*command)
                                   : std::holds_alternative<WindowAction>(target) ||
-                                        std::holds_alternative<RecentFile>(target);
+                                        std::holds_alternative<RecentFile>(target) ||
+                                        std::holds_alternative<OptionalTechnique>(target);
     };
     std::set<std::string> shortcuts;
     for (const MenuItem& item : main.menus().all()) {
@@ -122,7 +123,12 @@ TEST(MenuTable, CaptionsAndShortcuts) {
          "&Unique Puzzles Only"},
         {Menu::AssistSolve,
          "Check For &Single F8|Get &Next F12|-|&Explain Next Step F4|Check &Puzzle F11|"
-         "Show &Mistakes Shift+F11|&Rate Puzzle|Sol&ve"},
+         "Show &Mistakes Shift+F11|&Rate Puzzle|Sol&ve|Optional &Techniques"},
+        {Menu::OptionalTechniques,
+         "&Siamese X-Wing|S&iamese Swordfish|Siamese &Jellyfish|"
+         "&Unique Rectangle With Missing Candidates|&Finned Mutant Swordfish|"
+         "Fi&nned Franken Jellyfish|&Mutant Jellyfish|Finn&ed Mutant Jellyfish|&ALS-AIC|"
+         "ALS &Continuous Nice Loop|ALS &Discontinuous Nice Loop"},
         {Menu::Solve, "&Mild Attack F5|&Brute Force F6|&Number Crunch F7|&Exact Solve Shift+F7"},
         {Menu::VisualAid,
          "&Color Number   (CTRL-Left Button Click)|Show &Possibilities (Tip) F9|"

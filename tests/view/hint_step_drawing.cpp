@@ -150,16 +150,16 @@ class HintStepDrawing : public QObject {
         GridView view(grid);
         view.show();
         ChainMarks marks;
-        marks.shown[1] = 1u << 5;
-        marks.ringed[1] = 1u << 5;
-        marks.shown[2] = 1u << 5;
-        marks.ringed[2] = 1u << 5;
-        marks.links.push_back({{{1, 5}}, {{2, 5}}, true});
+        marks.shown[1] = 1u << 3;
+        marks.ringed[1] = 1u << 3;
+        marks.shown[2] = 1u << 3;
+        marks.ringed[2] = 1u << 3;
+        marks.links.push_back({{{1, 3}}, {{2, 3}}, true});
         grid.setChainMarks(marks);
         const QImage image = view.cell(1)->grab().toImage();
         int top = image.height();
         int bottom = -1;
-        // The middle third across, where 5 stands, inside the box's frame.
+        // The middle third across, where 3 stands in its row of five, inside the box's frame.
         for (int y = 2; y < image.height() - 2; ++y) {
             for (int x = image.width() / 3; x < 2 * image.width() / 3; ++x) {
                 if (image.pixelColor(x, y).lightness() > 80) continue;

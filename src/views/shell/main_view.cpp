@@ -281,7 +281,11 @@ void MainView::onChange(MainWindowChange change) {
 }
 
 void MainView::renderToolbar() {
-    int left = 3;
+    // Each button starts where the designed widths before it end, rounded once at the zoom in
+    // use: rounding each width on its own would add up along the row and push the last buttons
+    // off the window's edge.
+    double twipsBefore = 0;
+    int gaps = 3;
     for (const auto& [row, button] : buttons_) {
         const ToolButton& data = *row;
         LabelLook look;
@@ -302,8 +306,12 @@ void MainView::renderToolbar() {
         button->setEnabled(data.enabled);
         button->setVisible(data.visible);
         if (data.visible) {
-            button->move(left, (zoomed(kToolbarHeight) - zoomed(kButtonHeight)) / 2);
-            left += button->width() + 1;
+            const int left = gaps + pixelsFromTwips(twipsBefore);
+            const int right = gaps + pixelsFromTwips(twipsBefore + data.widthTwips);
+            button->setGeometry(left, (zoomed(kToolbarHeight) - zoomed(kButtonHeight)) / 2,
+                                right - left, zoomed(kButtonHeight));
+            twipsBefore += data.widthTwips;
+            gaps += 1;
         }
     }
 }
