@@ -80,7 +80,7 @@ std::string panelText(const GridKind& kind, const logic::Step& step) {
 // during a long search arrives while the press before it is still at work (holding its steps):
 // it waits in the queue and runs once that press is done, in the order the keys came.
 void ExplainNextStep::act(Action action, GridWindow* window) {
-    pending_.push_back({action, window});
+    pending_.emplace_back(action, window);
     if (acting_) return;
     acting_ = true;
     while (!pending_.empty()) {

@@ -56,7 +56,8 @@ void FilterDialog::key(const KeyEvent& event) {
     if (event.code == key::kEnter) press(kOkField);
 }
 
-void registerGridAidCommands(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid) {
+void registerGridAidCommands(MainWindow& mainWindow, Host& host,
+                             const ActiveGridWindow& activeGrid) {
     CommandTable& table = mainWindow.commands();
     table.setAction(Command::FilterValue, [&host, activeGrid] {
         GridWindow* window = activeGrid();

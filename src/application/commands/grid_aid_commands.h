@@ -40,6 +40,7 @@ class FilterDialog : public Dialog {
     bool closed_ = false;
 };
 
-void registerGridAidCommands(MainWindow& mainWindow, Host& host, ActiveGridWindow activeGrid);
+void registerGridAidCommands(MainWindow& mainWindow, Host& host,
+                             const ActiveGridWindow& activeGrid);
 
 }  // namespace quorvel

@@ -41,7 +41,8 @@ QFont noteFont(const QRectF& area) {
 }
 
 double noteSqueeze(const QFont& font, const QRectF& area, int side) {
-    const double room = area.width() / (side / kRows);
+    const int across = side / kRows;  // whole places in a row
+    const double room = area.width() / across;
     const QFontMetricsF metrics(font);
     double widest = 0;
     for (int value = 1; value <= side; ++value)
