@@ -103,6 +103,14 @@ Result<fs::path> moveAside(const fs::path& path, std::string_view suffix) {
     return errorFor(path, "move aside", EEXIST);
 }
 
+void moveUnreadableAside(const fs::path& path, fs::path& movedAside, FileStatus& error) {
+    Result<fs::path> moved = moveAside(path, kUnreadableSuffix);
+    if (moved)
+        movedAside = moved.value();
+    else
+        error = moved.error();
+}
+
 FileStatus transferTextFile(std::string& text, const fs::path& path, TextFileMode mode) {
     if (mode == TextFileMode::Write) return replaceFileAtomically(path, text + "\r\n");
     const int failure = currentFileSystem().readFile(path, text, text.max_size());

@@ -33,6 +33,12 @@ FileStatus replaceFileAtomically(const std::filesystem::path& path, std::string_
 // so that a file the program cannot use is kept rather than overwritten. Returns the new name.
 Result<std::filesystem::path> moveAside(const std::filesystem::path& path, std::string_view suffix);
 
+inline constexpr std::string_view kUnreadableSuffix = ".unreadable";
+// A data file the program cannot read, moved aside with kUnreadableSuffix: its new name in
+// `movedAside`, or why it could not be moved in `error`.
+void moveUnreadableAside(const std::filesystem::path& path, std::filesystem::path& movedAside,
+                         FileStatus& error);
+
 enum class TextFileMode { Write = 1, ReadRaw = 2 };
 
 // Write: stores `text` followed by CR LF (atomically). ReadRaw: `text` receives the file's whole

@@ -4,7 +4,6 @@
 #include <charconv>
 
 #include "storage/data_file.h"
-#include "storage/settings.h"  // kUnreadableSuffix
 
 namespace quorvel {
 
@@ -99,12 +98,7 @@ LoadedStatistics loadPlayStatistics(const std::filesystem::path& folder) {
         loaded.statistics = *parsed;
         return loaded;
     }
-    Result<std::filesystem::path> moved = moveAside(path, kUnreadableSuffix);
-    if (moved) {
-        loaded.movedAside = moved.value();
-    } else {
-        loaded.error = moved.error();
-    }
+    moveUnreadableAside(path, loaded.movedAside, loaded.error);
     return loaded;
 }
 

@@ -87,12 +87,7 @@ LoadedSettings loadSettings(const std::filesystem::path& settingsFolder) {
     const FileStatus readError = transferTextFile(bytes, path, TextFileMode::ReadRaw);
     const std::string text = readError ? "" : unscrambleFileBytes(bytes);
     if (readError || (bytes.size() > 2 && !text.ends_with(kSettingsSeparator))) {
-        Result<std::filesystem::path> moved = moveAside(path, kUnreadableSuffix);
-        if (moved) {
-            loaded.movedAside = moved.value();
-        } else {
-            loaded.error = moved.error();
-        }
+        moveUnreadableAside(path, loaded.movedAside, loaded.error);
         return loaded;
     }
     if (bytes.size() > 2) {

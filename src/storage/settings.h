@@ -35,8 +35,6 @@ Settings parseSettings(std::string_view plainText);
 // Exactly fourteen fields, each followed by "^^" (a "^" inside a field is left out).
 std::string formatSettings(const Settings& settings);
 
-inline constexpr std::string_view kUnreadableSuffix = ".unreadable";
-
 struct LoadedSettings {
     Settings settings;
     bool created = false;  // the file was missing (or held nothing) and has been written anew
