@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Drives the real program on a virtual display; sourced by demo.sh and docs-images.sh.
 #
-#   drive_program_start BUILD OUT    starts Xvfb (by running the calling script again inside it),
+#   drive_program_start BUILD OUT    starts Xvfb, 1024 x 768 or DRIVE_SCREEN (e.g. 1280x1024),
+#                                    by running the calling script again inside it,
 #                                    then the program from a copy in OUT/program, so its stored
 #                                    and generated puzzles never touch the databases next to
 #                                    BUILD/quorvel; Print writes OUT/quorvel-print.pdf
@@ -28,7 +29,8 @@ drive_program_start() {
 
     # Outside the virtual display: start one and run the calling script again inside it.
     if [ -z "${QUORVEL_DRIVE_DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1024x768x24" env QUORVEL_DRIVE_DISPLAY=1 "$0" "$build"
+        exec xvfb-run -a -s "-screen 0 ${DRIVE_SCREEN:-1024x768}x24" env QUORVEL_DRIVE_DISPLAY=1 \
+            "$0" "$build"
     fi
 
     rm -rf "$out"

@@ -110,7 +110,8 @@ class Host {
     // Starts the system-information program; false when none is installed.
     [[nodiscard]] virtual bool runSystemInfo() = 0;
     virtual SystemMetrics systemMetrics() = 0;
-    // The main window's place on the screen; a platform without a screen keeps this default.
+    // The main window's place on the screen (before it shows: the work area alone); a platform
+    // without a screen keeps this default.
     virtual WindowPlacement mainWindowPlacement() { return {}; }
     // Lays `text` out in `fontFamily` at `points`, wrapped to `widthTwips`.
     virtual TextMeasure measureText(const std::string& text, const std::string& fontFamily,

@@ -308,5 +308,39 @@ TEST_F(MainMenu, FirstActivationAppliesTheStoredCheckMarks) {
     EXPECT_TRUE(mainWindow.panelSwitchOn());
 }
 
+// A zoom the screen has no room for is refused on the message line and the kept one stays; a
+// kept zoom too large for the screen gives way to the largest that fits there.
+TEST_F(MainMenu, ZoomsOnlyAsFarAsTheScreenHasRoom) {
+    // Frames 4 px wide with a 30 px title bar. At 100 % the window's inside is 600 x 714.
+    const auto screen = [](int width, int height) {
+        return WindowPlacement{{4, 30, 600, 714}, {0, 0, 608, 748}, {0, 0, width, height}};
+    };
+    const struct {
+        int width, height;
+        WindowAction chosen;
+        int inUse;
+        const char* message;
+    } cases[] = {
+        {1024, 768, WindowAction::Zoom125, 100, "Zoom 125 % does not fit this screen (1024 x 768)"},
+        {1280, 926, WindowAction::Zoom125, 125, ""},  // 758 x 926 needed: just fits
+        {1280, 1024, WindowAction::Zoom150, 125,
+         "Zoom 150 % does not fit this screen (1280 x 1024)"},
+        {2048, 1536, WindowAction::Zoom200, 200, ""},
+    };
+    mainWindow.load();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        host.placement = screen(c.width, c.height);
+        mainWindow.showMessage("", colour::kWhite, Alignment::Centre);
+        mainWindow.runMenuItem(c.chosen);
+        EXPECT_EQ(mainWindow.zoomPercent(), c.inUse);
+        EXPECT_EQ(mainWindow.messageLine().text, c.message);
+        EXPECT_EQ(mainWindow.menus().at(c.chosen).checked, *c.message == 0);
+    }
+    host.placement = screen(1280, 1024);  // 200 % kept, on a smaller screen
+    EXPECT_EQ(mainWindow.zoomPercent(), 125);
+    EXPECT_EQ(mainWindow.options().zoomPercent, 200);
+}
+
 }  // namespace
 }  // namespace quorvel::testing

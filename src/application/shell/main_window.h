@@ -246,8 +246,9 @@ class MainWindow : public MainWindowLink {
     // writes the settings held in memory as the fresh file.
     void settingsMovedAside(const std::filesystem::path& keptAs);
     // Visual Aid > Zoom and Theme, kept in the options file: the view scales and colours its
-    // windows by these at once.
-    int zoomPercent() const { return options_.zoomPercent; }
+    // windows by these at once. The zoom in use is the one kept, or on a screen too small for
+    // it the largest that fits there.
+    int zoomPercent() const;
     Theme theme() const { return options_.theme; }
 
     // State for the view.
@@ -339,6 +340,9 @@ class MainWindow : public MainWindowLink {
     // A Zoom or Theme item: written to the options file, checked, and the Appearance change sent.
     void chooseAppearance(WindowAction item);
     void checkAppearanceItems();
+    // Whether the main window, frame included, fits the screen's work area at this zoom; true
+    // where the screen is not known.
+    bool zoomFits(int percent) const;
     // Reads the statistics file; an unreadable one was moved aside and the user is told.
     void loadStatistics();
     // A grid was locked with givens during the command that runs: its game is counted once the

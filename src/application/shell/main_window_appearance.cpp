@@ -31,10 +31,40 @@ constexpr ThemeItem kThemeItems[] = {{WindowAction::ThemeClassic, Theme::Classic
 
 }  // namespace
 
+int MainWindow::zoomPercent() const {
+    int fitting = kZoomPercents[0];
+    for (int percent : kZoomPercents)
+        if (percent <= options_.zoomPercent && zoomFits(percent)) fitting = percent;
+    return fitting;
+}
+
+bool MainWindow::zoomFits(int percent) const {
+    const WindowPlacement place = host_.mainWindowPlacement();
+    if (place.workArea.width <= 0) return true;
+    // The window's own size scales with the zoom; its frame (title bar, borders) does not.
+    constexpr int kTwipsPerPixel = 15;
+    const auto pixels = [percent](int twips) { return twips * percent / (100 * kTwipsPerPixel); };
+    return pixels(widthTwips()) + place.frame.width - place.inside.width <= place.workArea.width &&
+           pixels(heightTwips()) + place.frame.height - place.inside.height <=
+               place.workArea.height;
+}
+
 void MainWindow::chooseAppearance(WindowAction item) {
     ProgramOptions next = options_;
-    for (const ZoomItem& zoom : kZoomItems)
-        if (zoom.item == item) next.zoomPercent = zoom.percent;
+    for (const ZoomItem& zoom : kZoomItems) {
+        if (zoom.item != item) continue;
+        if (!zoomFits(zoom.percent)) {
+            // A window larger than the screen would hide its own menus and grid.
+            const WindowPlacement place = host_.mainWindowPlacement();
+            showMessage("Zoom " + std::to_string(zoom.percent) + " % does not fit this screen (" +
+                            std::to_string(place.workArea.width) + " x " +
+                            std::to_string(place.workArea.height) + ")",
+                        colour::kRed, Alignment::Centre);
+            checkAppearanceItems();
+            return;
+        }
+        next.zoomPercent = zoom.percent;
+    }
     for (const ThemeItem& theme : kThemeItems)
         if (theme.item == item) next.theme = theme.theme;
     if (next != options_) {
@@ -51,7 +81,7 @@ void MainWindow::chooseAppearance(WindowAction item) {
 
 void MainWindow::checkAppearanceItems() {
     for (const ZoomItem& zoom : kZoomItems)
-        setCommandChecked(zoom.item, zoom.percent == options_.zoomPercent);
+        setCommandChecked(zoom.item, zoom.percent == zoomPercent());
     for (const ThemeItem& theme : kThemeItems)
         setCommandChecked(theme.item, theme.theme == options_.theme);
 }

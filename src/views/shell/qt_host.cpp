@@ -131,10 +131,14 @@ SystemMetrics QtHost::systemMetrics() {
 }
 
 WindowPlacement QtHost::mainWindowPlacement() {
-    if (mainWindow_ == nullptr || !mainWindow_->isVisible()) return {};
     const auto rect = [](const QRect& r) {
         return ScreenRect{r.x(), r.y(), r.width(), r.height()};
     };
+    if (mainWindow_ == nullptr || !mainWindow_->isVisible()) {
+        // Before the window shows, the screen it will open on is already known.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return {{}, {}, screen != nullptr ? rect(screen->availableGeometry()) : ScreenRect{}};
+    }
     const QScreen* screen = mainWindow_->screen();
     return {rect(mainWindow_->geometry()), rect(mainWindow_->frameGeometry()),
             screen != nullptr ? rect(screen->availableGeometry()) : ScreenRect{}};
