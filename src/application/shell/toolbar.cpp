@@ -6,8 +6,8 @@ namespace quorvel {
 
 namespace {
 
-// The buttons left to right; hidden buttons leave no gap. The widths let all 27 buttons of the
-// 15x15 layout fit the 600-pixel window.
+// The buttons left to right; hidden buttons leave no gap. The widths let all 28 buttons of the
+// 15x15 layout, a pixel's gap after each, fit the 600-pixel window with a few pixels to spare.
 //
 // Adding a button: add its row here where it shows, carrying a `Command` (or a `WindowAction`)
 // whose handler is registered once in the part that carries it out; a command that is also on a
@@ -37,9 +37,9 @@ std::vector<ToolButton> designButtons() {
         return kept(button);
     };
 
-    kept(add(W::ChooseNineGrid, "3x 3", F::ArialNarrow, colour::kBlack, " Nine x Nine ", 480));
+    kept(add(W::ChooseNineGrid, "3x 3", F::ArialNarrow, colour::kBlack, " Nine x Nine ", 450));
     kept(add(W::ChooseFifteenGrid, "3x 5", F::ArialNarrow, colour::kBlack, " Fifteen x Fifteen",
-             480));
+             450));
     add({}, "-", F::Arial, colour::kBlack, " Enter numbers by key press only ", 270).number = 0;
     for (int number = 1; number <= 15; ++number) {
         ToolButton& button = add({}, std::to_string(number), F::Arial, colour::kDarkBlue, "",

@@ -138,6 +138,10 @@ void GridView::applyLook() {
     for (QLabel* tip : tips_)
         if (tip != nullptr) tip->setFont(tipFont());
     refreshAll();
+    // The buttons paint their colours through the theme; one whose look did not change would
+    // otherwise keep the colours of the theme before.
+    for (LabelButton* button : findChildren<LabelButton*>())
+        button->update();
     emit lookChanged();
 }
 
