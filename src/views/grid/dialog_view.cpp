@@ -1,6 +1,7 @@
 #include "views/grid/dialog_view.h"
 
 #include "views/grid/forwarding_line_edit.h"
+#include "views/grid/screen_measures.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -100,8 +101,10 @@ void runMessageBox(Dialog& dialog, const DialogForm& form, QWidget* parent) {
                 : box.addButton(qtText(field.caption), QMessageBox::AcceptRole);
         buttons.emplace_back(button, static_cast<int>(index));
     }
-    // The program's messages are written line by line; a wider text area keeps each line whole.
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 460px; }"));
+    // The program's messages are written line by line; a wider text area keeps each line whole,
+    // at any zoom (the font grows with it).
+    box.setStyleSheet(
+        QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(zoomed(520)));
     box.exec();
     for (const auto& [button, field] : buttons) {
         if (button == box.clickedButton()) dialog.press(field);
