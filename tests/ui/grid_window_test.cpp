@@ -2,6 +2,7 @@
 // inactive window, closing, and the entry rules (the key repeat guard, disabled cells, the Enter
 // direction button, entries while the program fills or composes).
 
+#include "model/aid_colours.h"
 #include "ui/grid_test_fixture.h"
 
 namespace quorvel::testing {
@@ -145,6 +146,39 @@ TEST_F(GridWindowFrame, EntriesWhileTheProgramFillsOrComposes) {
     window->board().showSolvedStatus(true);  // leaving an empty cell shows the incomplete image
     press(key::kRight);
     EXPECT_TRUE(window->statusImageVisible(1));
+}
+
+// The aids lay their colours over the grid's own shading only: a user's colour or the filter
+// never hides a mark a command put on the cell, and the highlight wins over both.
+TEST_F(GridWindowFrame, AidsColourOnlyTheGridsOwnShading) {
+    const AidColours& aid = aidColours();
+    const struct {
+        const char* what;
+        Colour back;
+        int colour;
+        int filter;
+        const char* value;
+        Colour expectedBack;
+    } cases[] = {
+        {"uncoloured", kPlainBack, 0, 0, "", kPlainBack},
+        {"plain, coloured", kPlainBack, 2, 0, "", aid.colouring[2]},
+        {"shaded, coloured", kShadedBack, 3, 0, "", aid.colouring[3]},
+        {"a hint's mark stays", kHintUnitBack, 1, 7, "", kHintUnitBack},
+        {"the filter over a colour", kPlainBack, 1, 7, "", aid.filterBack},
+        {"the highlight over both", kShadedBack, 4, 7, "7", aid.highlightBack},
+    };
+    open(kNineGrid);
+    constexpr int kCell = 10;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        window->setColouring({});
+        window->setCellValue(kCell, c.value);
+        window->board().setCellColours(kCell, kEntryBlue, c.back);
+        if (c.colour != 0) window->colourCell(kCell, c.colour);
+        window->setFilteredValue(c.filter);
+        window->setHighlightedValue(*c.value == 0 ? 0 : 7);
+        EXPECT_EQ(window->aidedLook(kCell).backColour, c.expectedBack);
+    }
 }
 
 }  // namespace
