@@ -344,6 +344,8 @@ const TechniqueCase kCases[] = {
     // Aligned Triple Exclusion: r1c1 and r1c2 cannot take 1 and 2, which r1c5 needs.
     {Technique::AlignedTripleExclusion, &kNineGrid, "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,2",
      "r1c3-3", "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,5"},
+    {Technique::AlignedTripleExclusion, &kNineGrid, "r9c1=1,2,3 r9c2=1,2,3 r9c3=3,4 r9c9=1,2",
+     "r9c3-3", "r9c1=1,2,3 r9c2=1,2,3 r9c3=3,4 r9c9=1,5"},
     {Technique::AlignedTripleExclusion, &kFifteenGrid, "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,2",
      "r5c3-3", "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,5"},
     {Technique::ForcingNet, &kNineGrid,
@@ -553,6 +555,9 @@ TEST(Techniques, LinkTheirChains) {
          "(1)r1c1 = (2)r1c1 - (2)r1c5 = (1)r1c5 - (1)r4c5 = (2)r4c5 - (2)r4c8 = (1)r4c8", ""},
         {Technique::XyChain, &kNineGrid,
          "(1)r1c1 = (2)r1c1 - (2)r1c5 = (3)r1c5 - (3)r4c5 = (4)r4c5 - (4)r4c8 = (1)r4c8", ""},
+        {Technique::Medusa, &kNineGrid,
+         "(1)r1c1 = (2)r1c1 | (1)r1c1 = (1)r1c5 | (2)r1c1 = (2)r5c1 | (1)r1c5 = (3)r1c5 = (3)r5c5",
+         ""},
     };
     for (const auto& c : cases) {
         int skipped = 0;
@@ -568,6 +573,18 @@ TEST(Techniques, LinkTheirChains) {
         if (!c.lines.empty()) {
             EXPECT_EQ(lines, c.lines);
         }
+    }
+}
+
+// A finder stops when the sink has had enough: the solver takes one step from patterns that
+// hold several.
+TEST(Techniques, StopWhenTheSinkHasEnough) {
+    for (const TechniqueCase& c : kCases) {
+        LogicGrid grid = narrowed(*c.kind, c.pattern);
+        grid.setOneSolution(techniqueInfo(c.technique).group == TechniqueGroup::Uniqueness);
+        int calls = 0;
+        findSteps(c.technique, grid, [&](Step&&) { return ++calls < 0; });
+        EXPECT_EQ(calls, 1) << techniqueInfo(c.technique).name << ": " << c.pattern;
     }
 }
 
