@@ -579,14 +579,15 @@ TEST(Techniques, LinkTheirChains) {
     }
 }
 
-// A finder stops when the sink has had enough: the solver takes one step from patterns that
-// hold several.
+// A finder stops when the sink has had enough, and says so: the solver takes one step from
+// patterns that hold several.
 TEST(Techniques, StopWhenTheSinkHasEnough) {
     for (const TechniqueCase& c : kCases) {
         LogicGrid grid = narrowed(*c.kind, c.pattern);
         grid.setOneSolution(techniqueInfo(c.technique).group == TechniqueGroup::Uniqueness);
         int calls = 0;
-        findSteps(c.technique, grid, [&](Step&&) { return ++calls < 0; });
+        EXPECT_FALSE(findSteps(c.technique, grid, [&](Step&&) { return ++calls < 0; }))
+            << techniqueInfo(c.technique).name << ": " << c.pattern;
         EXPECT_EQ(calls, 1) << techniqueInfo(c.technique).name << ": " << c.pattern;
     }
 }
