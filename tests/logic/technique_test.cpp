@@ -219,6 +219,9 @@ const TechniqueCase kCases[] = {
     {Technique::DualEmptyRectangle, &kNineGrid,
      "5@b1:r2c1,r2c3,r1c2,r3c2 5@c7:r2c7,r8c7 5@r5:r5c2,r5c8", "r2c8-5",
      "5@b1:r2c1,r2c3,r1c2,r3c2 5@c7:r2c7,r8c7 5@r5:r5c2,r5c8,r5c9"},
+    {Technique::DualEmptyRectangle, &kNineGrid,
+     "5@b1:r2c1,r2c3,r1c2,r3c2 5@r5:r5c2,r5c8 5@b9:r8c9,r8c7,r9c8,r7c8 5@c3:r8c3,r2c3", "r8c2-5",
+     "5@b1:r2c1,r2c3,r1c2,r3c2 5@r5:r5c2,r5c8 5@b9:r8c9,r8c7,r9c8,r7c8 5@c3:r8c3,r2c3,r4c3"},
     {Technique::DualEmptyRectangle, &kFifteenGrid,
      "5@b1:r3c1,r3c3,r1c2,r5c2 5@c7:r3c7,r13c7 5@r8:r8c2,r8c8", "r3c8-5",
      "5@b1:r3c1,r3c3,r1c2,r5c2 5@c7:r3c7,r13c7 5@r8:r8c2,r8c8,r8c9"},
@@ -344,6 +347,8 @@ const TechniqueCase kCases[] = {
     // Aligned Triple Exclusion: r1c1 and r1c2 cannot take 1 and 2, which r1c5 needs.
     {Technique::AlignedTripleExclusion, &kNineGrid, "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,2",
      "r1c3-3", "r1c1=1,2,3 r1c2=1,2,3 r1c3=3,4 r1c5=1,5"},
+    {Technique::AlignedTripleExclusion, &kNineGrid, "r9c1=1,2,3 r9c2=1,2,3 r9c3=3,4 r9c9=1,2",
+     "r9c3-3", "r9c1=1,2,3 r9c2=1,2,3 r9c3=3,4 r9c9=1,5"},
     {Technique::AlignedTripleExclusion, &kFifteenGrid, "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,2",
      "r5c3-3", "r1c1=1,2,3 r2c2=1,2,3 r5c3=3,4 r3c1=1,5"},
     {Technique::ForcingNet, &kNineGrid,
@@ -553,6 +558,9 @@ TEST(Techniques, LinkTheirChains) {
          "(1)r1c1 = (2)r1c1 - (2)r1c5 = (1)r1c5 - (1)r4c5 = (2)r4c5 - (2)r4c8 = (1)r4c8", ""},
         {Technique::XyChain, &kNineGrid,
          "(1)r1c1 = (2)r1c1 - (2)r1c5 = (3)r1c5 - (3)r4c5 = (4)r4c5 - (4)r4c8 = (1)r4c8", ""},
+        {Technique::Medusa, &kNineGrid,
+         "(1)r1c1 = (2)r1c1 | (1)r1c1 = (1)r1c5 | (2)r1c1 = (2)r5c1 | (1)r1c5 = (3)r1c5 = (3)r5c5",
+         ""},
     };
     for (const auto& c : cases) {
         int skipped = 0;
@@ -568,6 +576,19 @@ TEST(Techniques, LinkTheirChains) {
         if (!c.lines.empty()) {
             EXPECT_EQ(lines, c.lines);
         }
+    }
+}
+
+// A finder stops when the sink has had enough, and says so: the solver takes one step from
+// patterns that hold several.
+TEST(Techniques, StopWhenTheSinkHasEnough) {
+    for (const TechniqueCase& c : kCases) {
+        LogicGrid grid = narrowed(*c.kind, c.pattern);
+        grid.setOneSolution(techniqueInfo(c.technique).group == TechniqueGroup::Uniqueness);
+        int calls = 0;
+        EXPECT_FALSE(findSteps(c.technique, grid, [&](Step&&) { return ++calls < 0; }))
+            << techniqueInfo(c.technique).name << ": " << c.pattern;
+        EXPECT_EQ(calls, 1) << techniqueInfo(c.technique).name << ": " << c.pattern;
     }
 }
 
@@ -608,32 +629,52 @@ TEST(Techniques, ClaimNothingOnPublishedFailCases) {
 }
 
 // Whether a link holds on the grid before the step, read as a checker outside the program reads
-// the tool's chains: a strong link from a false node to a true one, between the two values of a
-// cell with two or a value's only places in a unit; a weak link from a true node to a false one,
-// between two values of a cell or cells of one value that all see each other.
+// the tool's chains: a strong link from a false node to a true one, between two values of the
+// same cells that make an almost locked set (n cells of one unit holding n + 1 values; one cell
+// with two) or a value's only places in a unit; a weak link from a true node to a false one,
+// between two values of a cell or cells of one value that all see each other. A node's cells
+// lacking its value do not count, but one must hold it.
 bool linkHolds(const LogicGrid& grid, const ChainLink& link) {
     if (link.from.empty() || link.to.empty() || link.fromOn == link.strong) return false;
-    for (const auto* node : {&link.from, &link.to})
-        for (const CellValue& candidate : *node)
-            if (candidate.value != node->front().value ||
-                !grid.hasCandidate(candidate.cell, candidate.value))
-                return false;
+    std::vector<int> fromCells;
+    std::vector<int> toCells;
+    std::vector<int> ends;
+    for (const auto& [node, cells] :
+         {std::pair(&link.from, &fromCells), std::pair(&link.to, &toCells)})
+        for (const CellValue& candidate : *node) {
+            if (candidate.value != node->front().value) return false;
+            if (!grid.hasCandidate(candidate.cell, candidate.value)) continue;
+            cells->push_back(candidate.cell);
+            ends.push_back(candidate.cell);
+        }
+    if (fromCells.empty() || toCells.empty()) return false;
     const int value = link.from.front().value;
     if (link.to.front().value != value) {
-        const int cell = link.from.front().cell;
-        return link.from.size() == 1 && link.to.size() == 1 && link.to.front().cell == cell &&
-               (!link.strong || std::popcount(static_cast<unsigned>(grid.candidates(cell))) == 2);
+        if (!link.strong)
+            return link.from.size() == 1 && link.to.size() == 1 && fromCells == toCells;
+        ValueMask held = 0;
+        for (const CellValue& candidate : link.from)
+            held |= grid.candidates(candidate.cell);
+        const bool sameCells =
+            std::equal(link.from.begin(), link.from.end(), link.to.begin(), link.to.end(),
+                       [](const CellValue& a, const CellValue& b) { return a.cell == b.cell; });
+        bool oneUnit = false;
+        for (int unit = 0; unit < grid.unitCount(); ++unit) {
+            const auto cells = grid.unitCells(unit);
+            oneUnit =
+                oneUnit || std::all_of(link.from.begin(), link.from.end(), [&](const CellValue& c) {
+                    return std::find(cells.begin(), cells.end(), c.cell) != cells.end();
+                });
+        }
+        return sameCells && oneUnit &&
+               std::popcount(static_cast<unsigned>(held)) == static_cast<int>(link.from.size()) + 1;
     }
-    std::vector<int> ends;
-    for (const auto* node : {&link.from, &link.to})
-        for (const CellValue& candidate : *node)
-            ends.push_back(candidate.cell);
     std::sort(ends.begin(), ends.end());
     if (std::adjacent_find(ends.begin(), ends.end()) != ends.end()) return false;
     if (!link.strong)
-        return std::all_of(link.from.begin(), link.from.end(), [&](const CellValue& a) {
-            return std::all_of(link.to.begin(), link.to.end(),
-                               [&](const CellValue& b) { return grid.sees(a.cell, b.cell); });
+        return std::all_of(fromCells.begin(), fromCells.end(), [&](int a) {
+            return std::all_of(toCells.begin(), toCells.end(),
+                               [&](int b) { return grid.sees(a, b); });
         });
     for (int unit = 0; unit < grid.unitCount(); ++unit) {
         std::vector<int> places;
@@ -687,12 +728,25 @@ TEST(Techniques, ChainLinksHoldOnTheirGrid) {
     }
 }
 
-// Chains and shapes beyond the shortest: an ALS-XY-Chain that needs seven sets, a Sue de Coq whose
-// block part takes one cell more than the cells that already lock it, and chains through almost
-// locked sets as nodes (optional techniques); each with a near miss that loses the elimination,
-// its chain unbroken.
+// Chains and shapes beyond the shortest: an X-Chain of nine links (five rows and four columns
+// holding 5 twice each) and one that goes round the cells it clears, an ALS-XY-Chain that needs
+// seven sets, a Sue de Coq whose block part takes one cell more than the cells that already lock it
+// and one whose line part holds a cell sharing no value with the meeting cells, and chains through
+// almost locked sets as nodes (optional techniques); each with a near miss that loses the
+// elimination, its chain unbroken.
 TEST(Techniques, ReachLongChainsAndWiderShapes) {
+    const std::string tenCells =
+        "5@r1:r1c1,r1c2 5@c2:r1c2,r4c2 5@r4:r4c2,r4c5 5@c5:r4c5,r7c5 5@c6:r7c6,r2c6 "
+        "5@r2:r2c6,r2c8 5@c8:r2c8,r8c8 5@r8:r8c8,r8c3 ";
+    // r1c1 to r8c3 in five links passes r1c3 and r3c3, which see both ends; seven go round them.
+    const std::string detour =
+        "5@r1:r1c1,r1c3 5@c1:r1c1,r5c1 5@r3:r3c3,r3c7 5@r8:r8c7,r8c3 5@c8:r7c8,r9c8 "
+        "5@b7:r9c2,r8c3 ";
     const TechniqueCase cases[] = {
+        {Technique::XChain, &kNineGrid, tenCells + "5@r7:r7c5,r7c6", "r3c3-5",
+         tenCells + "5@r7:r7c5,r7c6,r7c9"},
+        {Technique::XChain, &kNineGrid, detour + "5@c5:r5c5,r7c5", "r3c3-5",
+         detour + "5@c5:r5c5,r7c5,r2c5"},
         {Technique::AlsXyChain, &kNineGrid,
          "r1c1=1,2 r1c4=2,3 r4c4=3,4 r4c7=4,5 r7c7=5,6 r7c2=6,7 r2c2=7,8 r2c5=8,9 r5c5=9,3 "
          "r5c8=3,4 r8c8=4,5 r8c3=5,6 r3c3=6,7 r3c6=7,1",
@@ -701,6 +755,9 @@ TEST(Techniques, ReachLongChainsAndWiderShapes) {
          "r5c8=3,4 r8c8=4,5 r8c3=5,6 r3c3=6,7 r3c6=7,2"},
         {Technique::SueDeCoq, &kNineGrid, "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,4 r2c2=3,5",
          "r3c3-5", "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,2 r2c1=3,6 r2c2=3,5"},
+        {Technique::SueDeCoq, &kNineGrid,
+         "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,5 r1c6=2,6 r1c7=5,6 r2c1=3,4", "r1c4-5",
+         "r1c1=1,2,3,4 r1c2=1,2,3,4 r1c5=1,5 r1c6=2,6 r1c7=5,7 r2c1=3,4"},
         {Technique::AlsAic, &kNineGrid, "r1c1=1,2 r4c1=2,3 r5c1=2,3,4 r5c9=1,4", "r1c9-1",
          "r1c1=1,2 r4c1=2,3 r5c1=2,3,4 r5c9=1,5"},
     };
@@ -712,8 +769,12 @@ TEST(Techniques, ReachLongChainsAndWiderShapes) {
             return stepHas(s, *c.kind, c.expected);
         })) << name;
         for (const Step& step : steps)
-            for (std::size_t i = 1; i < step.chain.size(); ++i)
-                EXPECT_EQ(step.chain[i].from, step.chain[i - 1].to) << step.text;
+            for (std::size_t i = 0; i < step.chain.size(); ++i) {
+                EXPECT_TRUE(linkHolds(grid, step.chain[i])) << step.text << " link " << i;
+                if (i > 0) {
+                    EXPECT_EQ(step.chain[i].from, step.chain[i - 1].to) << step.text;
+                }
+            }
         for (const Step& step : stepsOf(c.technique, narrowed(*c.kind, c.nearMiss)))
             EXPECT_FALSE(stepHas(step, *c.kind, c.expected)) << name << " near miss: " << step.text;
     }

@@ -19,10 +19,14 @@ ValueMask bit(int value) {
     return static_cast<ValueMask>(1u << value);
 }
 
-std::vector<CandidateMark> marksOf(const std::vector<logic::CellValue>& node) {
+// The candidates of a chain node the grid holds: a node of an almost locked set also names the
+// set's cells lacking its value.
+std::vector<CandidateMark> marksOf(const logic::LogicGrid& grid,
+                                   const std::vector<logic::CellValue>& node) {
     std::vector<CandidateMark> marks;
     for (const logic::CellValue& candidate : node)
-        marks.push_back({candidate.cell, candidate.value});
+        if (grid.hasCandidate(candidate.cell, candidate.value))
+            marks.push_back({candidate.cell, candidate.value});
     return marks;
 }
 
@@ -41,10 +45,11 @@ ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
         for (const auto* node : {&link.from, &link.to}) {
             for (const logic::CellValue& candidate : *node) {
                 marks.shown[candidate.cell] = grid.candidates(candidate.cell);
-                marks.ringed[candidate.cell] |= bit(candidate.value);
+                if (grid.hasCandidate(candidate.cell, candidate.value))
+                    marks.ringed[candidate.cell] |= bit(candidate.value);
             }
         }
-        marks.links.push_back({marksOf(link.from), marksOf(link.to), link.strong});
+        marks.links.push_back({marksOf(grid, link.from), marksOf(grid, link.to), link.strong});
     }
     for (const logic::CellValue& removed : step.eliminations) {
         marks.shown[removed.cell] = grid.candidates(removed.cell);

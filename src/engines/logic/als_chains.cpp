@@ -202,8 +202,11 @@ bool findAlsXyChain(const LogicGrid& grid, const StepSink& sink) {
                     return false;
             }
             if (depth + 1 >= kLongestChain) return true;
+            // A set sharing a cell with the first never ends or carries a chain from it: left
+            // out, it cannot take the shortest way to a state a chain apart would use.
             for (const SetLink& link : als.links[at])
-                if (link.value != state % values && link.to != start &&
+                if (link.value != state % values &&
+                    !als.sets[link.to].cells.intersects(first.cells) &&
                     search.reach(link.to * values + link.value, state))
                     firstLink[link.to * values + link.value] = firstLink[state];
             return true;

@@ -167,9 +167,23 @@ std::string ChainGraph::chainText(const std::vector<int>& literals) const {
 }
 
 void ChainGraph::addLinks(const std::vector<int>& literals, std::vector<ChainLink>& links) const {
+    std::vector<std::vector<CellValue>> nodes;
+    for (const int literal : literals)
+        nodes.push_back(nodeCandidates(nodeOf(literal)));
+    // Both ends of a link only an almost locked set makes name every cell of the set, so that a
+    // reader can check the link: n cells of one unit holding n + 1 values, two of them its ends'.
+    for (std::size_t i = 1; i < literals.size(); ++i) {
+        if (!isOn(literals[i])) continue;
+        const CellSet set = linkingSet(nodeOf(literals[i - 1]), nodeOf(literals[i]));
+        if (set.empty()) continue;
+        for (const std::size_t end : {i - 1, i}) {
+            const int value = nodes_[nodeOf(literals[end])].value;
+            nodes[end].clear();
+            set.forEach([&](int cell) { nodes[end].push_back({cell, value}); });
+        }
+    }
     for (std::size_t i = 1; i < literals.size(); ++i)
-        links.push_back({nodeCandidates(nodeOf(literals[i - 1])),
-                         nodeCandidates(nodeOf(literals[i])), isOn(literals[i])});
+        links.push_back({nodes[i - 1], nodes[i], isOn(literals[i])});
 }
 
 const ChainGraph& chainGraph(const LogicGrid& grid, ChainNodes kinds) {

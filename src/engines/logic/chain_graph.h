@@ -80,7 +80,8 @@ class ChainGraph {
     // "..., so 3 is in r1c1 or r1c5 (almost locked set r1c1, r1c2 and r1c5)".
     std::string chainText(const std::vector<int>& literals) const;
     std::vector<CellValue> nodeCandidates(int id) const;
-    // The links from each literal to the next.
+    // The links from each literal to the next; a link an almost locked set makes lists the set's
+    // cells at both ends, those lacking the end's value too.
     void addLinks(const std::vector<int>& literals, std::vector<ChainLink>& links) const;
 
   private:

@@ -4,7 +4,9 @@
 // cells and the block's. Each value then fits once at most (its cells lie in one unit), so each
 // is in one of the n cells: the values of the line's part leave the rest of the line, those of
 // the block's part the rest of the block. On the 15 x 15 grid a column meets a block in five
-// cells. At most four cells are taken from each side.
+// cells. At most four cells are taken from each side, any of them: a cell sharing no value with
+// the meeting cells still counts where its values are among those the other cells of its side
+// bring (1/5, 2/6 and 5/6 in the line cover one of the meeting cells' values).
 
 #include <algorithm>
 #include <bit>
@@ -49,7 +51,6 @@ struct SueDeCoq {
         if (static_cast<int>(lineCells.size()) == kMostCellsASide) return true;
         for (std::size_t i = from; i < lineRest.size(); ++i) {
             const unsigned candidates = grid.candidates(lineRest[i]);
-            if ((candidates & middleValues) == 0) continue;
             lineCells.push_back(lineRest[i]);
             const bool goOn = chooseLine(i + 1, values | candidates);
             lineCells.pop_back();
@@ -69,7 +70,7 @@ struct SueDeCoq {
         if (static_cast<int>(blockCells.size()) == kMostCellsASide) return true;
         for (std::size_t i = from; i < blockRest.size(); ++i) {
             const unsigned candidates = grid.candidates(blockRest[i]);
-            if ((candidates & middleValues) == 0 || (candidates & lineValues) != 0) continue;
+            if ((candidates & lineValues) != 0) continue;
             blockCells.push_back(blockRest[i]);
             const bool goOn = chooseBlock(i + 1, lineValues, values | candidates, needed);
             blockCells.pop_back();
