@@ -293,7 +293,6 @@ bool Net::nested(bool& changed) {
             {
                 Net probe(*this, depth_ - 1, false);
                 if (probe.assume({cell, value}, true)) continue;
-                if (nestedLog_ != nullptr) nestedLog_->push_back({{cell, value}, probe.reach()});
             }
             if (!off(cell, value, kNested, {}, {}) || !drain()) return false;
             changed = true;

@@ -70,9 +70,6 @@ class Net {
     // Lets this net's own nested step remove only the candidates marked in `allowed` (indexed by
     // candidateIndex); the vector must outlive assume().
     void limitNested(const std::vector<char>* allowed) { nestedAllowed_ = allowed; }
-    // Searching nets: lists each removal this net's nested step makes, with how far its nested
-    // net went (placed or removed candidates) before it contradicted itself.
-    void logNested(std::vector<std::pair<CellValue, int>>* log) { nestedLog_ = log; }
     // Recording nets: the removals by a nested net that the contradiction (no target) or the
     // target rests on, each with the number of facts its nested net's own lines show, most
     // first.
@@ -134,7 +131,6 @@ class Net {
     int depth_;
     bool record_;
     const std::vector<char>* nestedAllowed_ = nullptr;
-    std::vector<std::pair<CellValue, int>>* nestedLog_ = nullptr;
     int reach_ = 0;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
