@@ -11,7 +11,8 @@
 //                itself (nested nets).
 // A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
 // value placed where it was already removed. Searching runs without records; the one net a step
-// shows runs again recording every fact with the facts it rests on, for its text and links.
+// shows runs again recording every fact with the facts it rests on, for its text and links, and
+// its nested step then removes the candidates with the shortest nested nets first.
 
 #include <array>
 #include <memory>
