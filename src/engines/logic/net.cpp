@@ -301,8 +301,9 @@ bool Net::nested(bool& changed) {
 }
 
 // A net shows each fact with the first reason found for it, so the removals whose nested nets
-// are shortest go first, one at a time with the simpler steps between them; those waiting stay
-// true as the net narrows, and the candidates are searched again only when none is left.
+// went least far go first, one at a time with the simpler steps between them; those waiting stay
+// true as the net narrows, and the candidates are searched again only when none is left. A
+// nested net is recorded when its removal is made, on the narrower copy, where it is shorter.
 bool Net::nestedShortestFirst(bool& changed) {
     if (!removeWaiting(changed)) return false;
     if (changed) return true;
@@ -311,19 +312,12 @@ bool Net::nestedShortestFirst(bool& changed) {
             const int value = std::countr_zero(rest);
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            {
-                Net probe(*this, depth_ - 1, false);
-                if (probe.assume({cell, value}, true)) continue;
-            }
-            auto shown = std::make_unique<Net>(*this, depth_ - 1, true);
-            shown->assume({cell, value}, true);
-            const std::vector<char> lines = shown->closure(shown->contradictionFacts());
-            waiting_.push_back({static_cast<int>(std::count(lines.begin(), lines.end(), 1)),
-                                {cell, value},
-                                std::move(shown)});
+            Net probe(*this, depth_ - 1, false);
+            if (probe.assume({cell, value}, true)) continue;
+            waiting_.push_back({probe.reach(), {cell, value}, nullptr});
         }
     std::stable_sort(waiting_.begin(), waiting_.end(),
-                     [](const Waiting& a, const Waiting& b) { return a.shown > b.shown; });
+                     [](const Waiting& a, const Waiting& b) { return a.reach > b.reach; });
     return removeWaiting(changed);
 }
 
@@ -333,6 +327,10 @@ bool Net::removeWaiting(bool& changed) {
         waiting_.pop_back();
         const auto [cell, value] = next.candidate;
         if (!((state_.candidates[cell] >> value) & 1u)) continue;
+        if (!next.net) {
+            next.net = std::make_unique<Net>(*this, depth_ - 1, true);
+            next.net->assume({cell, value}, true);
+        }
         std::vector<int> why;
         std::vector<CellValue> externals;
         innerReasons(*next.net, why, externals);

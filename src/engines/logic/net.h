@@ -12,7 +12,7 @@
 // A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
 // value placed where it was already removed. Searching runs without records; the one net a step
 // shows runs again recording every fact with the facts it rests on, for its text and links, and
-// its nested step then removes the candidates with the shortest nested nets first.
+// its nested step then removes first the candidates whose nested nets went least far.
 
 #include <array>
 #include <memory>
@@ -97,8 +97,8 @@ class Net {
     void takeSpareQueue();
     bool lockedCandidates(bool& changed);
     bool nested(bool& changed);
-    // A recording net's nested step: removes the waiting candidate whose nested net shows the
-    // fewest facts, finding the candidates anew when none is waiting.
+    // A recording net's nested step: removes the waiting candidate whose nested net went least
+    // far, finding the candidates anew when none is waiting.
     bool nestedShortestFirst(bool& changed);
     bool removeWaiting(bool& changed);
     // The outer removals a recorded nested net rests on: this net's facts, and those it started
@@ -144,11 +144,11 @@ class Net {
     std::vector<int> factIndex_;
     std::vector<std::unique_ptr<Net>> inner_;
     struct Waiting {
-        int shown;  // facts its lines show
+        int reach;  // how far its nested net went
         CellValue candidate;
-        std::unique_ptr<Net> net;
+        std::unique_ptr<Net> net;  // recorded when the removal is made
     };
-    std::vector<Waiting> waiting_;  // most facts first
+    std::vector<Waiting> waiting_;  // furthest first
 };
 
 }  // namespace quorvel::logic
