@@ -65,11 +65,12 @@ struct Source {
 // removed (false).
 using Goal = std::optional<std::pair<CellValue, bool>>;
 
+// A case of a verity never contradicts itself: leaving out nested removals only narrows less.
 bool reaches(const Net& net, bool held, const Goal& goal) {
     if (!goal) return !held;
     const auto& [target, on] = *goal;
-    return held && (on ? net.state().placed[target.cell] == target.value
-                       : net.state().isOff(target.cell, target.value));
+    return on ? net.state().placed[target.cell] == target.value
+              : net.state().isOff(target.cell, target.value);
 }
 
 // The recorded net of an assumption. A nested net finds every removal it can, round by round,
