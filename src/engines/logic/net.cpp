@@ -314,7 +314,7 @@ bool Net::nestedShortestFirst(bool& changed) {
                 continue;
             Net probe(*this, depth_ - 1, false);
             if (probe.assume({cell, value}, true)) continue;
-            waiting_.push_back({probe.reach(), {cell, value}, nullptr});
+            waiting_.push_back({probe.reach(), {cell, value}});
         }
     std::stable_sort(waiting_.begin(), waiting_.end(),
                      [](const Waiting& a, const Waiting& b) { return a.reach > b.reach; });
@@ -323,18 +323,16 @@ bool Net::nestedShortestFirst(bool& changed) {
 
 bool Net::removeWaiting(bool& changed) {
     while (!waiting_.empty()) {
-        Waiting next = std::move(waiting_.back());
+        const Waiting next = waiting_.back();
         waiting_.pop_back();
         const auto [cell, value] = next.candidate;
         if (!((state_.candidates[cell] >> value) & 1u)) continue;
-        if (!next.net) {
-            next.net = std::make_unique<Net>(*this, depth_ - 1, true);
-            next.net->assume({cell, value}, true);
-        }
+        auto shown = std::make_unique<Net>(*this, depth_ - 1, true);
+        shown->assume({cell, value}, true);
         std::vector<int> why;
         std::vector<CellValue> externals;
-        innerReasons(*next.net, why, externals);
-        inner_.push_back(std::move(next.net));
+        innerReasons(*shown, why, externals);
+        inner_.push_back(std::move(shown));
         // The removal may itself end the net; its fact is recorded first either way.
         const bool held = off(cell, value, kNested, std::move(why), {});
         Fact& fact = facts_[factOf(cell, value, false)];

@@ -146,7 +146,6 @@ class Net {
     struct Waiting {
         int reach;  // how far its nested net went
         CellValue candidate;
-        std::unique_ptr<Net> net;  // recorded when the removal is made
     };
     std::vector<Waiting> waiting_;  // furthest first
 };
