@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <ostream>
 #include <random>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "engines/logic/logic_solver.h"
+#include "engines/logic/net.h"
+#include "engines/logic/step_text.h"
 #include "engines/solver/solution_count.h"
 #include "model/puzzle_line.h"
 
@@ -109,6 +112,50 @@ TEST(LogicPath, NestedNetsSayWhichAssumptionTheyAreInside) {
     }
     EXPECT_TRUE(open.empty());
     EXPECT_GT(blocks, 0);
+}
+
+// A net shows only the nested nets its conclusion needs: its assumption, with just the removals
+// it shows proved by nested nets allowed to its nested step, still contradicts itself, and
+// without any one of them it does not.
+TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
+    const std::vector<int> values = valuesOf(
+        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    const LogicPath hint = hintPath(kNineGrid, values);
+    LogicGrid grid(kNineGrid, values);
+    grid.setOneSolution(true);
+    int checked = 0;
+    for (const Step& step : hint.steps) {
+        const bool nestedContradiction =
+            step.depth >= 2 && step.eliminations.size() == 1 &&
+            step.text.find(": if " + candidateText(kNineGrid, step.eliminations[0], true) +
+                           ":\n") != std::string::npos;
+        std::vector<int> shown;  // candidate indexes of the outer nested removals
+        std::istringstream text(step.text);
+        for (std::string line; nestedContradiction && std::getline(text, line);) {
+            int row = 0, column = 0, value = 0;
+            if (std::sscanf(line.c_str(), "inside: if r%dc%d were %d:", &row, &column, &value) == 3)
+                shown.push_back(candidateIndex((row - 1) * 9 + column, value));
+        }
+        if (!shown.empty()) {
+            ++checked;
+            const NetState base(grid);
+            std::vector<char> allowed(kCandidateCount, 0);
+            for (const int candidate : shown)
+                allowed[candidate] = 1;
+            for (const int left : shown) {
+                allowed[left] = 0;
+                Net without(grid, base, step.depth, false);
+                without.limitNested(&allowed);
+                EXPECT_TRUE(without.assume(step.eliminations[0], true)) << step.text;
+                allowed[left] = 1;
+            }
+            Net with(grid, base, step.depth, false);
+            with.limitNested(&allowed);
+            EXPECT_FALSE(with.assume(step.eliminations[0], true)) << step.text;
+        }
+        grid.apply(step);
+    }
+    EXPECT_GT(checked, 0);
 }
 
 struct PathFigures {

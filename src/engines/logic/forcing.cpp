@@ -6,12 +6,14 @@
 // Forcing Chain Contradiction and Verity follow only the chain graph's links; Forcing Net
 // follows singles on the narrowing copy, then adds Locked Candidates, then nested nets, one
 // depth at a time. The nets are searched without records; the steps shown run again recording,
-// and a depth's steps are reported simplest (fewest nodes) first.
+// and a depth's steps are reported simplest (fewest nodes) first. A shown net two or more deep
+// keeps only the nested nets its conclusion cannot do without.
 
 #include <algorithm>
 #include <bit>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "engines/logic/finders.h"
@@ -59,6 +61,49 @@ struct Source {
     std::string where;
 };
 
+// What a shown net must reach: its contradiction (nothing), or a candidate placed (true) or
+// removed (false).
+using Goal = std::optional<std::pair<CellValue, bool>>;
+
+// A case of a verity never contradicts itself: leaving out nested removals only narrows less.
+bool reaches(const Net& net, bool held, const Goal& goal) {
+    if (!goal) return !held;
+    const auto& [target, on] = *goal;
+    return on ? net.state().placed[target.cell] == target.value
+              : net.state().isOff(target.cell, target.value);
+}
+
+// The recorded net of an assumption. A nested net finds every removal it can, round by round,
+// and what follows rests on whichever came first; so before the net is shown, each nested removal
+// the goal rests on (those whose nested nets show the most facts first) is left out when the net
+// still reaches the goal without it, and the net is recorded again with the removals left.
+std::unique_ptr<Net> shownNet(const LogicGrid& grid, const NetState& base, int depth,
+                              CellValue candidate, bool on, const Goal& goal) {
+    auto first = std::make_unique<Net>(grid, base, depth, true);
+    first->assume(candidate, on);
+    if (depth < 2) return first;
+    const std::vector<std::pair<CellValue, int>> used = first->nestedRemovalsUsed(goal);
+    std::vector<char> allowed(kCandidateCount, 0);
+    for (const auto& [removal, facts] : used)
+        allowed[candidateIndex(removal.cell, removal.value)] = 1;
+    bool cut = false;
+    for (const auto& [removal, facts] : used) {
+        char& keep = allowed[candidateIndex(removal.cell, removal.value)];
+        keep = 0;
+        Net without(grid, base, depth, false);
+        without.limitNested(&allowed);
+        if (reaches(without, without.assume(candidate, on), goal))
+            cut = true;
+        else
+            keep = 1;
+    }
+    if (!cut) return first;
+    auto shown = std::make_unique<Net>(grid, base, depth, true);
+    shown->limitNested(&allowed);
+    shown->assume(candidate, on);
+    return shown;
+}
+
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -70,8 +115,8 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
                        bool on) {
     const GridKind& kind = grid.kind();
     const NetState base(grid);
-    Net net(grid, base, depth, true);
-    net.assume(candidate, on);
+    const std::unique_ptr<Net> shown = shownNet(grid, base, depth, candidate, on, std::nullopt);
+    const Net& net = *shown;
     Step step;
     const std::vector<std::string> lines = net.contradictionLines(step.chain);
     (on ? step.eliminations : step.placements).push_back(candidate);
@@ -94,9 +139,9 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     std::set<int> cells;
     const NetState base(grid);
     for (const auto& [candidate, caseOn] : source.cases) {
-        Net net(grid, base, depth, true);
-        net.assume(candidate, caseOn);
-        text += joinLines(net.targetLines(target, on, step.chain));
+        const std::unique_ptr<Net> net =
+            shownNet(grid, base, depth, candidate, caseOn, std::pair{target, on});
+        text += joinLines(net->targetLines(target, on, step.chain));
         cells.insert(candidate.cell);
     }
     (on ? step.placements : step.eliminations).push_back(target);

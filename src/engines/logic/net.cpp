@@ -283,60 +283,92 @@ bool Net::lockedCandidates(bool& changed) {
 
 // Each candidate whose assumption, one depth less deep, contradicts itself is removed.
 bool Net::nested(bool& changed) {
+    if (record_) return nestedShortestFirst(changed);
     for (int cell = 1; cell <= grid_.cellCount(); ++cell)
         for (unsigned rest = state_.candidates[cell]; rest != 0; rest &= rest - 1) {
             const int value = std::countr_zero(rest);
             if (!((state_.candidates[cell] >> value) & 1u)) continue;
+            if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
+                continue;
             {
                 Net probe(*this, depth_ - 1, false);
                 if (probe.assume({cell, value}, true)) continue;
             }
-            std::vector<int> why;
-            std::vector<CellValue> externals;
-            int inner = -1;
-            if (record_) {
-                auto shown = std::make_unique<Net>(*this, depth_ - 1, true);
-                shown->assume({cell, value}, true);
-                std::vector<char> seen(shown->facts_.size(), 0);
-                std::vector<CellValue> outer;
-                std::vector<int> stack = shown->contradictionFacts(&outer);
-                for (const CellValue& outside : outer) {
-                    const int mine = factOf(outside.cell, outside.value, false);
-                    if (mine >= 0)
-                        why.push_back(mine);
-                    else
-                        externals.push_back(outside);
-                }
-                while (!stack.empty()) {
-                    const int f = stack.back();
-                    stack.pop_back();
-                    if (f < 0 || seen[f]) continue;
-                    seen[f] = 1;
-                    for (const CellValue& outside : shown->facts_[f].externals) {
-                        const int mine = factOf(outside.cell, outside.value, false);
-                        if (mine >= 0)
-                            why.push_back(mine);
-                        else
-                            externals.push_back(outside);
-                    }
-                    stack.insert(stack.end(), shown->facts_[f].preds.begin(),
-                                 shown->facts_[f].preds.end());
-                }
-                std::sort(why.begin(), why.end());
-                why.erase(std::unique(why.begin(), why.end()), why.end());
-                inner_.push_back(std::move(shown));
-                inner = static_cast<int>(inner_.size()) - 1;
-            }
-            if (!off(cell, value, kNested, std::move(why), {})) return false;
-            if (record_) {
-                const int fact = factOf(cell, value, false);
-                facts_[fact].inner = inner;
-                facts_[fact].externals = std::move(externals);
-            }
-            if (!drain()) return false;
+            if (!off(cell, value, kNested, {}, {}) || !drain()) return false;
             changed = true;
         }
     return true;
+}
+
+// A net shows each fact with the first reason found for it, so the removals whose nested nets
+// went least far go first, one at a time with the simpler steps between them; those waiting stay
+// true as the net narrows, and the candidates are searched again only when none is left. A
+// nested net is recorded when its removal is made, on the narrower copy, where it is shorter.
+bool Net::nestedShortestFirst(bool& changed) {
+    if (!removeWaiting(changed)) return false;
+    if (changed) return true;
+    for (int cell = 1; cell <= grid_.cellCount(); ++cell)
+        for (unsigned rest = state_.candidates[cell]; rest != 0; rest &= rest - 1) {
+            const int value = std::countr_zero(rest);
+            if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
+                continue;
+            Net probe(*this, depth_ - 1, false);
+            if (probe.assume({cell, value}, true)) continue;
+            waiting_.push_back({probe.reach(), {cell, value}});
+        }
+    std::stable_sort(waiting_.begin(), waiting_.end(),
+                     [](const Waiting& a, const Waiting& b) { return a.reach > b.reach; });
+    return removeWaiting(changed);
+}
+
+bool Net::removeWaiting(bool& changed) {
+    while (!waiting_.empty()) {
+        const Waiting next = waiting_.back();
+        waiting_.pop_back();
+        const auto [cell, value] = next.candidate;
+        if (!((state_.candidates[cell] >> value) & 1u)) continue;
+        auto shown = std::make_unique<Net>(*this, depth_ - 1, true);
+        shown->assume({cell, value}, true);
+        std::vector<int> why;
+        std::vector<CellValue> externals;
+        innerReasons(*shown, why, externals);
+        inner_.push_back(std::move(shown));
+        // The removal may itself end the net; its fact is recorded first either way.
+        const bool held = off(cell, value, kNested, std::move(why), {});
+        Fact& fact = facts_[factOf(cell, value, false)];
+        fact.inner = static_cast<int>(inner_.size()) - 1;
+        fact.externals = std::move(externals);
+        changed = true;
+        return held && drain();
+    }
+    return true;
+}
+
+void Net::innerReasons(const Net& inner, std::vector<int>& why,
+                       std::vector<CellValue>& externals) const {
+    std::vector<CellValue> outer;
+    std::vector<int> stack = inner.contradictionFacts(&outer);
+    std::vector<char> seen(inner.facts_.size(), 0);
+    const auto take = [&](const std::vector<CellValue>& removals) {
+        for (const CellValue& outside : removals) {
+            const int mine = factOf(outside.cell, outside.value, false);
+            if (mine >= 0)
+                why.push_back(mine);
+            else
+                externals.push_back(outside);
+        }
+    };
+    take(outer);
+    while (!stack.empty()) {
+        const int f = stack.back();
+        stack.pop_back();
+        if (f < 0 || seen[f]) continue;
+        seen[f] = 1;
+        take(inner.facts_[f].externals);
+        stack.insert(stack.end(), inner.facts_[f].preds.begin(), inner.facts_[f].preds.end());
+    }
+    std::sort(why.begin(), why.end());
+    why.erase(std::unique(why.begin(), why.end()), why.end());
 }
 
 bool Net::assume(CellValue candidate, bool isOn) {
@@ -416,8 +448,7 @@ std::vector<std::string> Net::insideLines(int index, std::vector<ChainLink>& lin
     return lines;
 }
 
-std::vector<std::string> Net::linesTo(std::vector<int> targets,
-                                      std::vector<ChainLink>& links) const {
+std::vector<char> Net::closure(std::vector<int> targets) const {
     std::vector<char> seen(facts_.size(), 0);
     while (!targets.empty()) {
         const int f = targets.back();
@@ -426,6 +457,30 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
         seen[f] = 1;
         targets.insert(targets.end(), facts_[f].preds.begin(), facts_[f].preds.end());
     }
+    return seen;
+}
+
+std::vector<std::pair<CellValue, int>> Net::nestedRemovalsUsed(
+    std::optional<std::pair<CellValue, bool>> target) const {
+    const std::vector<char> seen = closure(
+        target ? std::vector<int>{factOf(target->first.cell, target->first.value, target->second)}
+               : contradictionFacts());
+    std::vector<std::pair<CellValue, int>> used;
+    for (std::size_t f = 0; f < facts_.size(); ++f) {
+        if (!seen[f] || facts_[f].kind != kNested || facts_[f].inner < 0) continue;
+        const std::vector<char> inside =
+            inner_[facts_[f].inner]->closure(inner_[facts_[f].inner]->contradictionFacts());
+        used.push_back({{facts_[f].cell, facts_[f].value},
+                        static_cast<int>(std::count(inside.begin(), inside.end(), 1))});
+    }
+    std::stable_sort(used.begin(), used.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    return used;
+}
+
+std::vector<std::string> Net::linesTo(std::vector<int> targets,
+                                      std::vector<ChainLink>& links) const {
+    const std::vector<char> seen = closure(std::move(targets));
     const auto nodeOfFact = [&](const Fact& fact) {
         std::vector<CellValue> node;
         if (fact.kind == kGroup)

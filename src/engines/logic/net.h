@@ -11,10 +11,12 @@
 //                itself (nested nets).
 // A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
 // value placed where it was already removed. Searching runs without records; the one net a step
-// shows runs again recording every fact with the facts it rests on, for its text and links.
+// shows runs again recording every fact with the facts it rests on, for its text and links, and
+// its nested step then removes first the candidates whose nested nets went least far.
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,15 @@ class Net {
     // What the contradiction is: "r4c4 has no candidate left".
     std::string contradictionText() const;
 
+    // Lets this net's own nested step remove only the candidates marked in `allowed` (indexed by
+    // candidateIndex); the vector must outlive assume().
+    void limitNested(const std::vector<char>* allowed) { nestedAllowed_ = allowed; }
+    // Recording nets: the removals by a nested net that the contradiction (no target) or the
+    // target rests on, each with the number of facts its nested net's own lines show, most
+    // first.
+    std::vector<std::pair<CellValue, int>> nestedRemovalsUsed(
+        std::optional<std::pair<CellValue, bool>> target) const;
+
   private:
     struct Fact;
     struct Pending {
@@ -86,6 +97,14 @@ class Net {
     void takeSpareQueue();
     bool lockedCandidates(bool& changed);
     bool nested(bool& changed);
+    // A recording net's nested step: removes the waiting candidate whose nested net went least
+    // far, finding the candidates anew when none is waiting.
+    bool nestedShortestFirst(bool& changed);
+    bool removeWaiting(bool& changed);
+    // The outer removals a recorded nested net rests on: this net's facts, and those it started
+    // without.
+    void innerReasons(const Net& inner, std::vector<int>& why,
+                      std::vector<CellValue>& externals) const;
     bool fail(Contradiction kind, int cell, int value, int unit);
     // The facts removing `value` from `cells` (but `except`) that the net started with; those it
     // started without but the grid has are the outer net's removals, `externals`.
@@ -97,6 +116,8 @@ class Net {
     int factOf(int cell, int value, bool isOn) const;
     int addFact(int cell, int value, bool isOn, int kind, std::vector<int> preds, int unit,
                 std::vector<CellValue> externals = {});
+    // Which facts the `targets` rest on, themselves included.
+    std::vector<char> closure(std::vector<int> targets) const;
     std::vector<std::string> linesTo(std::vector<int> targets, std::vector<ChainLink>& links) const;
     std::string factText(int index) const;
     // The lines of the nested net behind a removal under "inside: if r3c9 were 6:", indented;
@@ -110,6 +131,7 @@ class Net {
     std::unique_ptr<NetState> own_;
     int depth_;
     bool record_;
+    const std::vector<char>* nestedAllowed_ = nullptr;
     int reach_ = 0;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
@@ -121,6 +143,11 @@ class Net {
     std::vector<Fact> facts_;
     std::vector<int> factIndex_;
     std::vector<std::unique_ptr<Net>> inner_;
+    struct Waiting {
+        int reach;  // how far its nested net went
+        CellValue candidate;
+    };
+    std::vector<Waiting> waiting_;  // furthest first
 };
 
 }  // namespace quorvel::logic
