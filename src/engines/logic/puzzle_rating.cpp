@@ -42,11 +42,8 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
     return best;
 }
 
-}  // namespace
-
-RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+RatedPath ratingPathInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order) {
     RatedPath rated;
-    const std::vector<TechniqueInfo> order = ratingOrder(turnedOn);
     rated.path = choosePath(state, [&rated, &order](const LogicGrid& grid) {
         std::optional<RatedStep> lowest = lowestRatedStep(grid, order);
         if (!lowest) return std::optional<Step>();
@@ -56,16 +53,26 @@ RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turned
     return rated;
 }
 
+}  // namespace
+
+RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return ratingPathInOrder(state, ratingOrder(turnedOn));
+}
+
 RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
                      std::span<const ValueMask> candidates, const OptionalTechniques& turnedOn) {
     return ratingPath(countState(kind, values, candidates), turnedOn);
 }
 
 PuzzleRating ratePuzzle(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return ratePuzzleInOrder(state, ratingOrder(turnedOn));
+}
+
+PuzzleRating ratePuzzleInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order) {
     PuzzleRating rating;
     rating.solutions = state.solutions.count;
     if (rating.solutions == 0) return rating;
-    const auto [path, stepRatings] = ratingPath(state, turnedOn);
+    const auto [path, stepRatings] = ratingPathInOrder(state, order);
     rating.logicSolved = path.end == PathEnd::Solved;
     for (std::size_t i = 0; i < path.steps.size(); ++i) {
         rating.score += techniqueInfo(path.steps[i].technique).score;

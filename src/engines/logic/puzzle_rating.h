@@ -37,6 +37,9 @@ PuzzleRating ratePuzzle(const CountedState& state, const OptionalTechniques& tur
 PuzzleRating ratePuzzle(const GridKind& kind, std::span<const int> values,
                         std::span<const ValueMask> candidates = {},
                         const OptionalTechniques& turnedOn = {});
+// The rating of the state with the techniques tried in `order` (tier by tier, as ratingOrder()
+// gives them) instead.
+PuzzleRating ratePuzzleInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order);
 
 // The rating path: on every grid the lowest-rated step (techniques tried tier by tier in
 // ratingOrder(), the first found of equal ratings kept), with each step's rating.
