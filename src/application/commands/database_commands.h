@@ -45,6 +45,10 @@ class DatabaseCommands {
     // cancelled ("Nothing to do!") or a file could not be read or written.
     bool DeletePuzzle();
     void ComputerGeneratedPuzzle();
+    // Set Puzzle > Practise a Technique...: asks for a technique, then shows a puzzle whose
+    // hardest step it is (engines/create/technique_practice.h) as a generated one, at the level
+    // of its rating. An optional technique is turned on first, so hints and ratings try it.
+    void PractiseTechnique();
 
   private:
     void runCommand(const std::function<void(GridWindow&)>& body);
@@ -54,6 +58,7 @@ class DatabaseCommands {
     void importCollection(GridWindow& window);
     bool deletePuzzle(GridWindow& window);
     void computerGeneratedPuzzle(GridWindow& window);
+    void practiseTechnique(GridWindow& window);
 
     MainWindow& mainWindow_;
     DialogExchange& dialogs_;
@@ -72,8 +77,15 @@ void importPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
                             const GridWindow& window, const PuzzleTextRead& read,
                             const std::string& source);
 
-// Registers the eight Database commands in the main window's command table. The commands keep
-// what they need; the main window, the dialog exchange and the grid windows must outlive them.
+// What the message line says while Practise a Technique searches, when it finds a puzzle and
+// when it finds none.
+inline constexpr std::string_view kPractiseProgressLead = "Looking for a puzzle that needs ";
+std::string practiseFoundText(std::string_view technique);
+std::string practiseMissedText(std::string_view technique, int grids);
+
+// Registers the eight Database commands and Practise a Technique in the main window's command
+// table. The commands keep what they need; the main window, the dialog exchange and the grid
+// windows must outlive them.
 void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid,
                               std::shared_ptr<RandomSource> random = nullptr);
