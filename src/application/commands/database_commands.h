@@ -77,11 +77,9 @@ void importPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
                             const GridWindow& window, const PuzzleTextRead& read,
                             const std::string& source);
 
-// What the message line says while Practise a Technique searches, when it finds a puzzle and
-// when it finds none.
+// What the message line says while Practise a Technique searches and when it found a puzzle.
 inline constexpr std::string_view kPractiseProgressLead = "Looking for a puzzle that needs ";
 std::string practiseFoundText(std::string_view technique);
-std::string practiseMissedText(std::string_view technique, int grids);
 
 // Registers the eight Database commands and Practise a Technique in the main window's command
 // table. The commands keep what they need; the main window, the dialog exchange and the grid

@@ -38,11 +38,6 @@ std::string practiseFoundText(std::string_view technique) {
            ": Explain Next Step leads to it.";
 }
 
-std::string practiseMissedText(std::string_view technique, int grids) {
-    return "No puzzle needing " + std::string(technique) + " found in " + std::to_string(grids) +
-           " full grids.";
-}
-
 void DatabaseCommands::practiseTechnique(GridWindow& window) {
     PractiseDialog dialog;
     dialogs_.host.runDialog(dialog);
@@ -86,7 +81,7 @@ void DatabaseCommands::practiseTechnique(GridWindow& window) {
         if (mainWindow_.messageLine().colour != colour::kRed)
             mainWindow_.showMessage(practiseFoundText(name), colour::kBlue, Alignment::Centre);
     } else if (!made.stopped) {
-        mainWindow_.showMessage(practiseMissedText(name, made.grids), colour::kBlue,
+        mainWindow_.showMessage(practiceMissedText(name, made.grids) + ".", colour::kBlue,
                                 Alignment::Centre);
     }
     mainWindow_.setStopItemVisible(false);

@@ -137,4 +137,9 @@ PracticePuzzle generateNeeding(const GridKind& kind, logic::Technique technique,
     return result;
 }
 
+std::string practiceMissedText(std::string_view technique, int grids) {
+    return "No puzzle needing " + std::string(technique) + " found in " + std::to_string(grids) +
+           (grids == 1 ? " full grid" : " full grids");
+}
+
 }  // namespace quorvel

@@ -14,6 +14,7 @@
 // fresh full grids; every puzzle it rates on its way is checked, so any of them may end it.
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -55,5 +56,8 @@ struct PracticePuzzle {
 PracticePuzzle generateNeeding(
     const GridKind& kind, logic::Technique technique, RandomSource& random, int maxGrids,
     const AimPoll& poll = [](int) { return true; });
+
+// "No puzzle needing Jellyfish found in 100 full grids": what is said when the search missed.
+std::string practiceMissedText(std::string_view technique, int grids);
 
 }  // namespace quorvel

@@ -65,10 +65,7 @@ std::string practiseOne(const Request& request, std::uint64_t seed, std::atomic<
     if (!made.found) {
         missed = true;
         line << ",\"technique\":" << jsonString(name) << ",\"grids\":" << made.grids
-             << ",\"message\":"
-             << jsonString("No puzzle needing " + name + " found in " + std::to_string(made.grids) +
-                           " full grids")
-             << "}";
+             << ",\"message\":" << jsonString(practiceMissedText(name, made.grids)) << "}";
         return line.str();
     }
     const logic::PuzzleRating rating = practiceRating(kind, made.puzzle, *request.needs);
