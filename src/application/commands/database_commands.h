@@ -9,10 +9,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "application/commands/grid_setup.h"  // ActiveGridWindow
+#include "engines/logic/technique.h"
 
 namespace quorvel {
 
@@ -65,6 +67,7 @@ class DatabaseCommands {
     ProgramState& session_;
     ActiveGridWindow activeGrid_;
     std::shared_ptr<RandomSource> random_;
+    std::optional<logic::Technique> practised_;  // the technique Practise a Technique took last
 };
 
 // Stores every puzzle of `read` in the database of the window's grid kind as the user's own, with

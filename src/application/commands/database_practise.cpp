@@ -39,10 +39,11 @@ std::string practiseFoundText(std::string_view technique) {
 }
 
 void DatabaseCommands::practiseTechnique(GridWindow& window) {
-    PractiseDialog dialog;
+    PractiseDialog dialog(practised_);
     dialogs_.host.runDialog(dialog);
     if (!dialog.outcome()) return;
     const logic::Technique technique = *dialog.outcome();
+    practised_ = technique;
     const std::string_view name = logic::techniqueInfo(technique).name;
     if (!practiceTurnedOn(technique).empty()) turnOn(mainWindow_, technique);
 

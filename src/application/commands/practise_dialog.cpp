@@ -19,11 +19,15 @@ std::string familyLabel(logic::TechniqueGroup group) {
 
 }  // namespace
 
-PractiseDialog::PractiseDialog() {
+PractiseDialog::PractiseDialog(std::optional<logic::Technique> shown) {
     for (const logic::TechniqueInfo& info : logic::allTechniques()) {
         const std::string name = familyLabel(info.group);
         auto found = std::ranges::find(families_, name, &Family::name);
         if (found == families_.end()) found = families_.insert(found, Family{name, {}});
+        if (info.technique == shown) {
+            family_ = static_cast<int>(found - families_.begin());
+            technique_ = static_cast<int>(found->techniques.size());
+        }
         found->techniques.push_back(info.technique);
     }
 }

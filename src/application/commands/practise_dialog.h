@@ -16,7 +16,8 @@ inline constexpr std::string_view kPractiseTitle = "Practise a Technique";
 
 class PractiseDialog : public Dialog {
   public:
-    PractiseDialog();
+    // Shows `shown` (the technique practised last) chosen; the first technique without one.
+    explicit PractiseDialog(std::optional<logic::Technique> shown = std::nullopt);
 
     DialogForm form() const override;
     void press(int field) override;
