@@ -57,6 +57,11 @@ class Practice {
         return logic::ratePuzzleInOrder(logic::countState(kind_, puzzle), order_);
     }
 
+    // As rate, but a puzzle that rates above the band is only known to: what the aim steers by.
+    logic::PuzzleRating rateUpTo(const std::vector<int>& puzzle) const {
+        return logic::ratePuzzleInOrder(logic::countState(kind_, puzzle), order_, band().high);
+    }
+
     bool accepts(const std::vector<int>& puzzle, const logic::PuzzleRating& rating) const {
         if (rating.solutions != 1 || !rating.logicSolved || rating.hardest != info_.name)
             return false;
@@ -107,7 +112,7 @@ PracticePuzzle generateNeeding(const GridKind& kind, logic::Technique technique,
     const Practice practice(kind, technique);
     const AimGoal goal{
         practice.band(),
-        [&practice](const std::vector<int>& puzzle) { return practice.rate(puzzle); },
+        [&practice](const std::vector<int>& puzzle) { return practice.rateUpTo(puzzle); },
         [&practice](const std::vector<int>& puzzle, const logic::PuzzleRating& rating) {
             return practice.accepts(puzzle, rating);
         }};
