@@ -163,7 +163,9 @@ class ScriptFeed {
         if (item->target == Target{Command::ComputerGeneratedPuzzle}) {
             return fifteen || generated_++ > 0;
         }
-        if (item->target == Target{Command::PrintBooklet}) return true;
+        if (item->target == Target{Command::PrintBooklet} ||
+            item->target == Target{Command::PractiseTechnique})
+            return true;
         static constexpr Command kSearches[] = {
             Command::MildAttack,  Command::BruteForce,   Command::NumberCrunch, Command::ExactSolve,
             Command::CheckPuzzle, Command::ShowMistakes, Command::RatePuzzle};

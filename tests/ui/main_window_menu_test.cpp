@@ -113,7 +113,8 @@ TEST(MenuTable, CaptionsAndShortcuts) {
         {Menu::OpenRecent, "&1|&2|&3|&4|&5|&6|&7|&8"},
         {Menu::SetPuzzle,
          "&Blank Grid|&Lock Grid|&Unlock Grid|-|&Create My Su Doku|&Save My Su Doku|"
-         "Store &Incomplete Effort|&Get Last Incomplete Effort|&Resume Last Game|-|-|-|-|&Open "
+         "Store &Incomplete Effort|&Get Last Incomplete Effort|&Resume Last Game|"
+         "&Practise a Technique...|-|-|-|-|&Open "
          "sudoko01.html|"
          "&Test Screen (As in Web Page)|-|&Quit Create My Su Doku"},
         {Menu::Database,

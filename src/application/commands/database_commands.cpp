@@ -49,6 +49,10 @@ void DatabaseCommands::ComputerGeneratedPuzzle() {
     runCommand([this](GridWindow& window) { computerGeneratedPuzzle(window); });
 }
 
+void DatabaseCommands::PractiseTechnique() {
+    runCommand([this](GridWindow& window) { practiseTechnique(window); });
+}
+
 void rejectExperimentAfterDatabaseCommand(MainWindow& mainWindow, const ProgramState& session) {
     if (session.experimentColours) mainWindow.commands().run(Command::RejectExperiment);
 }
@@ -75,6 +79,7 @@ void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
     table.setStep(Command::DeletePuzzle, [commands] { return commands->DeletePuzzle(); });
     table.setAction(Command::ComputerGeneratedPuzzle,
                     [commands] { commands->ComputerGeneratedPuzzle(); });
+    table.setAction(Command::PractiseTechnique, [commands] { commands->PractiseTechnique(); });
 }
 
 }  // namespace quorvel

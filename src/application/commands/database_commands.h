@@ -9,10 +9,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "application/commands/grid_setup.h"  // ActiveGridWindow
+#include "engines/logic/technique.h"
 
 namespace quorvel {
 
@@ -45,6 +47,10 @@ class DatabaseCommands {
     // cancelled ("Nothing to do!") or a file could not be read or written.
     bool DeletePuzzle();
     void ComputerGeneratedPuzzle();
+    // Set Puzzle > Practise a Technique...: asks for a technique, then shows a puzzle whose
+    // hardest step it is (engines/create/technique_practice.h) as a generated one, at the level
+    // of its rating. An optional technique is turned on first, so hints and ratings try it.
+    void PractiseTechnique();
 
   private:
     void runCommand(const std::function<void(GridWindow&)>& body);
@@ -54,12 +60,14 @@ class DatabaseCommands {
     void importCollection(GridWindow& window);
     bool deletePuzzle(GridWindow& window);
     void computerGeneratedPuzzle(GridWindow& window);
+    void practiseTechnique(GridWindow& window);
 
     MainWindow& mainWindow_;
     DialogExchange& dialogs_;
     ProgramState& session_;
     ActiveGridWindow activeGrid_;
     std::shared_ptr<RandomSource> random_;
+    std::optional<logic::Technique> practised_;  // the technique Practise a Technique took last
 };
 
 // Stores every puzzle of `read` in the database of the window's grid kind as the user's own, with
@@ -72,8 +80,13 @@ void importPuzzleCollection(MainWindow& mainWindow, DialogExchange& dialogs,
                             const GridWindow& window, const PuzzleTextRead& read,
                             const std::string& source);
 
-// Registers the eight Database commands in the main window's command table. The commands keep
-// what they need; the main window, the dialog exchange and the grid windows must outlive them.
+// What the message line says while Practise a Technique searches and when it found a puzzle.
+inline constexpr std::string_view kPractiseProgressLead = "Looking for a puzzle that needs ";
+std::string practiseFoundText(std::string_view technique);
+
+// Registers the eight Database commands and Practise a Technique in the main window's command
+// table. The commands keep what they need; the main window, the dialog exchange and the grid
+// windows must outlive them.
 void registerDatabaseCommands(MainWindow& mainWindow, DialogExchange& dialogs,
                               ActiveGridWindow activeGrid,
                               std::shared_ptr<RandomSource> random = nullptr);

@@ -74,11 +74,8 @@ void aimLockedCells(GridWindow& window, MainWindow& mainWindow, RandomSource& ra
                                Alignment::Centre);
 }
 
-}  // namespace
-
-std::vector<int> markGivensPattern(GridWindow& window, int level, RandomSource& random) {
-    std::vector<int> cells =
-        drawGivensPattern(window.kind(), exposedCountFor(window.kind(), level), random);
+// Every cell white with blue text, then `cells` marked, locked and red.
+void markCells(GridWindow& window, const std::vector<int>& cells) {
     Board& board = window.board();
     for (int cell = 1; cell <= board.cellCount(); ++cell) {
         board.setCellColours(cell, kEntryBlue, kPlainBack);
@@ -88,6 +85,42 @@ std::vector<int> markGivensPattern(GridWindow& window, int level, RandomSource& 
         markPatternCell(board, cell);
     for (int cell = 1; cell <= board.cellCount(); ++cell)
         window.notifyCellChanged(cell);
+}
+
+// The full grid on the window, its locked cells the givens: stored with Grade and Save at
+// `level`, then the other cells emptied and the colours of a puzzle restored.
+void keepGeneratedGrid(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
+                       int level) {
+    Board& board = window.board();
+    const int cells = board.cellCount();
+    board.session().gradeLevel = level;
+    gradeAndSave(window, mainWindow, dialogs, false);
+    for (int cell = 1; cell <= cells; ++cell) {
+        if (!board.cell(cell).locked) board.setCellValue(cell, "");
+    }
+    for (int cell = 1; cell <= cells; ++cell)
+        window.restoreCellColour(cell, true);
+    window.checkConsistency(1, false);
+    mainWindow.setDrawingMode(DrawingMode::Normal);
+}
+
+// The full grid's values in every cell; the panel describes the last cell filled, and the
+// window's check sees the grid complete.
+void showFullGrid(GridWindow& window, const std::vector<int>& grid) {
+    Board& board = window.board();
+    const int cells = board.cellCount();
+    for (int cell = 1; cell <= cells; ++cell)
+        board.setCellValue(cell, valueText(grid[cell - 1]));
+    board.paintPanelFor(cells);
+    window.checkConsistency(cells, true);
+}
+
+}  // namespace
+
+std::vector<int> markGivensPattern(GridWindow& window, int level, RandomSource& random) {
+    std::vector<int> cells =
+        drawGivensPattern(window.kind(), exposedCountFor(window.kind(), level), random);
+    markCells(window, cells);
     return cells;
 }
 
@@ -108,26 +141,26 @@ bool generatePuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& 
         blankGrid(window, mainWindow, false);
         return false;
     }
-    for (int cell = 1; cell <= cells; ++cell)
-        board.setCellValue(cell, valueText((*grid)[cell - 1]));
-    // The panel describes the last cell filled, and the window's check sees the grid complete.
-    board.paintPanelFor(cells);
-    window.checkConsistency(cells, true);
+    showFullGrid(window, *grid);
     aimLockedCells(window, mainWindow, random);
     if (session.stopRequested) {
         blankGrid(window, mainWindow, false);
         return false;
     }
-    session.gradeLevel = session.currentLevel;
-    gradeAndSave(window, mainWindow, dialogs, false);
-    for (int cell = 1; cell <= cells; ++cell) {
-        if (!board.cell(cell).locked) board.setCellValue(cell, "");
-    }
-    for (int cell = 1; cell <= cells; ++cell)
-        window.restoreCellColour(cell, true);
-    window.checkConsistency(1, false);
-    mainWindow.setDrawingMode(DrawingMode::Normal);
+    keepGeneratedGrid(window, mainWindow, dialogs, session.currentLevel);
     return true;
+}
+
+void showGeneratedPuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
+                         const std::vector<int>& givens, const std::vector<int>& solution,
+                         int level) {
+    std::vector<int> cells;
+    for (std::size_t index = 0; index < givens.size(); ++index) {
+        if (givens[index] != 0) cells.push_back(static_cast<int>(index) + 1);
+    }
+    markCells(window, cells);
+    showFullGrid(window, solution);
+    keepGeneratedGrid(window, mainWindow, dialogs, level);
 }
 
 std::unique_ptr<RandomSource> clockSeededRandom(Host& host) {

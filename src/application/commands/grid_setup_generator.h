@@ -28,6 +28,12 @@ std::vector<int> markGivensPattern(GridWindow& window, int level, RandomSource& 
 [[nodiscard]] bool generatePuzzle(GridWindow& window, MainWindow& mainWindow,
                                   DialogExchange& dialogs, RandomSource& random);
 
+// A puzzle made without the window (`givens` of the full grid `solution`, 0 = empty) shown as
+// generatePuzzle leaves one: stored with Grade and Save at `level`, the givens locked.
+void showGeneratedPuzzle(GridWindow& window, MainWindow& mainWindow, DialogExchange& dialogs,
+                         const std::vector<int>& givens, const std::vector<int>& solution,
+                         int level);
+
 // A random source seeded from the Host's clock, as the program uses for each generation.
 std::unique_ptr<RandomSource> clockSeededRandom(Host& host);
 

@@ -9,6 +9,7 @@ bool replacesGame(Command command) {
         case Command::OpenPuzzleFile:
         case Command::PastePuzzle:
         case Command::ComputerGeneratedPuzzle:
+        case Command::PractiseTechnique:
         case Command::ImportTextFile:
         case Command::ImportBatch:
         case Command::BlankGrid:

@@ -36,6 +36,7 @@ enum class Command {
     TestScreen,
     QuitCreateOwnPuzzle,
     ResumeLastGame,
+    PractiseTechnique,
     // Database menu (the level button's right click runs GetPuzzle too).
     GetPuzzle,
     ShowStoredSolution,

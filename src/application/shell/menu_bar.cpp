@@ -85,6 +85,7 @@ std::vector<MenuItem> designItems() {
     add("Store &Incomplete Effort", C::StoreIncompleteEffort).enabled = false;
     add("&Get Last Incomplete Effort", C::GetLastIncompleteEffort);
     add("&Resume Last Game", C::ResumeLastGame);
+    add("&Practise a Technique...", C::PractiseTechnique);
     for (int count = 0; count < 4; ++count)
         separator();
     add("&Open sudoko01.html", C::OpenComposePage);

@@ -13,19 +13,21 @@ namespace quorvel {
 
 namespace {
 
-// What the tries share: the full grid, the band, the rating budget and the poll.
+// What the tries share: the full grid, the goal, the rating budget and the poll.
 class Aim {
   public:
-    Aim(const GridKind& kind, const std::vector<int>& solution, const logic::RatingBand& band,
+    Aim(const GridKind& kind, const std::vector<int>& solution, const AimGoal& goal,
         RandomSource& random, const AimPoll& poll, int ratings)
         : kind_(kind),
           solution_(solution),
-          band_(band),
+          goal_(goal),
           random_(random),
           poll_(poll),
           ratingsLeft_(ratings) {}
 
     bool stopped() const { return stopped_; }
+    // The goal accepted the puzzle rated last.
+    bool reached() const { return reached_; }
     bool budgetLeft() const { return ratingsLeft_ > 0 && !stopped_; }
 
     // Rates the puzzle; nothing when the poll says stop or the budget is spent.
@@ -36,7 +38,9 @@ class Aim {
             return std::nullopt;
         }
         --ratingsLeft_;
-        return logic::ratePuzzle(kind_, puzzle);
+        logic::PuzzleRating rating = goal_.rate(puzzle);
+        reached_ = goal_.accepts(puzzle, rating);
+        return rating;
     }
 
     // Makes `puzzle` unique and moves it towards the band; its rating, or nothing when the
@@ -45,6 +49,7 @@ class Aim {
         addGivensUntilUnique(kind_, puzzle, solution_, random_);
         std::optional<logic::PuzzleRating> rating = rate(puzzle, attempt);
         if (!rating) return std::nullopt;
+        if (reached_) return rating;
         while (offset(*rating) > 0) {
             const int added = addPair(puzzle);
             if (added < 0) break;
@@ -55,13 +60,16 @@ class Aim {
                 return rating;
             }
             rating = std::move(easier);
+            if (reached_) return rating;
         }
-        if (offset(*rating) < 0) thinOut(puzzle, *rating, attempt);
+        if (offset(*rating) <= 0) thinOut(puzzle, *rating, attempt);
         return rating;
     }
 
   private:
-    int offset(const logic::PuzzleRating& rating) const { return logic::bandOffset(rating, band_); }
+    int offset(const logic::PuzzleRating& rating) const {
+        return logic::bandOffset(rating, goal_.band);
+    }
     int mirror(int index) const { return kind_.cellCount() - 1 - index; }
 
     // Gives a random empty cell and its mirror their values; returns the cell's index, -1 when
@@ -79,7 +87,7 @@ class Aim {
     }
 
     // Takes away symmetric pairs of givens in random order while the puzzle stays unique and
-    // rates no higher than the band; stops as soon as it rates in the band.
+    // rates no higher than the band; stops as soon as the goal accepts it.
     void thinOut(std::vector<int>& puzzle, logic::PuzzleRating& rating, int attempt) {
         std::vector<int> pairs;  // the first cell index of each pair of givens
         for (int index = 0; index <= mirror(index); ++index) {
@@ -95,9 +103,9 @@ class Aim {
             puzzle[other] = 0;
             std::optional<logic::PuzzleRating> harder;
             if (countSolutions(kind_, puzzle, 2).count == 1) harder = rate(puzzle, attempt);
-            if (harder && offset(*harder) <= 0) {
+            if (harder && (reached_ || offset(*harder) <= 0)) {
                 rating = std::move(*harder);
-                if (offset(rating) == 0) return;
+                if (reached_) return;
                 continue;
             }
             puzzle[index] = solution_[index];
@@ -108,11 +116,12 @@ class Aim {
 
     const GridKind& kind_;
     const std::vector<int>& solution_;
-    logic::RatingBand band_;
+    const AimGoal& goal_;
     RandomSource& random_;
     const AimPoll& poll_;
     int ratingsLeft_;
     bool stopped_ = false;
+    bool reached_ = false;
 };
 
 std::vector<int> freshPattern(const GridKind& kind, const std::vector<int>& solution, int givens,
@@ -132,25 +141,38 @@ int aimRatingBudget(const GridKind& kind) {
 AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
                       const std::vector<int>& solution, const logic::RatingBand& band,
                       RandomSource& random, const AimPoll& poll, int ratingBudget) {
+    const AimGoal goal{
+        band, [&kind](const std::vector<int>& puzzle) { return logic::ratePuzzle(kind, puzzle); },
+        [&band](const std::vector<int>&, const logic::PuzzleRating& rating) {
+            return logic::bandOffset(rating, band) == 0;
+        }};
+    return aimAtGoal(kind, givens, solution, goal, random, poll, ratingBudget);
+}
+
+AimedPuzzle aimAtGoal(const GridKind& kind, const std::vector<int>& givens,
+                      const std::vector<int>& solution, const AimGoal& goal, RandomSource& random,
+                      const AimPoll& poll, int ratingBudget) {
     AimedPuzzle best;
     best.puzzle = givens;
     if (solution.size() != givens.size()) return best;
-    const int patternSize = exposedCountFor(kind, logic::levelOfRating(band.low));
-    Aim aim(kind, solution, band, random, poll, ratingBudget);
+    const int patternSize = exposedCountFor(kind, logic::levelOfRating(goal.band.low));
+    Aim aim(kind, solution, goal, random, poll, ratingBudget);
     bool found = false;
     for (int attempt = 1; aim.budgetLeft(); ++attempt) {
         std::vector<int> puzzle =
             attempt == 1 ? givens : freshPattern(kind, solution, patternSize, random);
         const std::optional<logic::PuzzleRating> rating = aim.aimOnce(puzzle, attempt);
         if (!rating) break;
-        if (!found || std::abs(logic::bandOffset(*rating, band)) <
-                          std::abs(logic::bandOffset(best.rating, band))) {
+        if (aim.reached() || !found ||
+            std::abs(logic::bandOffset(*rating, goal.band)) <
+                std::abs(logic::bandOffset(best.rating, goal.band))) {
             best.puzzle = std::move(puzzle);
             best.rating = *rating;
             found = true;
         }
-        if (logic::bandOffset(best.rating, band) == 0) break;
+        if (aim.reached()) break;
     }
+    best.reached = aim.reached();
     best.stopped = aim.stopped();
     return best;
 }

@@ -38,6 +38,7 @@ int aimRatingBudget(const GridKind& kind);
 struct AimedPuzzle {
     std::vector<int> puzzle;     // the givens (0 = empty), index 0 is cell 1
     logic::PuzzleRating rating;  // of `puzzle`
+    bool reached = false;        // the goal accepted `puzzle`
     bool stopped = false;        // the poll stopped the aim: the caller drops `puzzle`
 };
 
@@ -45,6 +46,18 @@ struct AimedPuzzle {
 AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
                       const std::vector<int>& solution, const logic::RatingBand& band,
                       RandomSource& random, const AimPoll& poll, int ratingBudget);
+
+// An aim at more than a band: `rate` rates each puzzle tried, the band steers (givens are added
+// above it and taken away within and below it), and the aim ends at the first puzzle `accepts`
+// takes. aimAtBand is the goal that rates as ratePuzzle does and takes any puzzle in the band.
+struct AimGoal {
+    logic::RatingBand band;
+    std::function<logic::PuzzleRating(const std::vector<int>& puzzle)> rate;
+    std::function<bool(const std::vector<int>& puzzle, const logic::PuzzleRating& rating)> accepts;
+};
+AimedPuzzle aimAtGoal(const GridKind& kind, const std::vector<int>& givens,
+                      const std::vector<int>& solution, const AimGoal& goal, RandomSource& random,
+                      const AimPoll& poll, int ratingBudget);
 
 // What the message line says while the aim runs ("Aiming at Hard: try 2"), and when it ends
 // short of the level ("No Hard puzzle found: kept the closest, rated Medium.").

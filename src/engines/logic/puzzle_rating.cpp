@@ -18,16 +18,23 @@ struct RatedStep {
 // The lowest-rated step on the grid: techniques are tried tier by tier in rating order, each
 // until one of its steps rates its lowest (the chains and nets rated by length only for their
 // first, simplest step), and a technique whose lowest cannot beat the best
-// step so far ends the tier. Of equal ratings the first found is kept.
+// step so far ends the tier. Of equal ratings the first found is kept. Techniques whose lowest
+// rating lies above `ceiling` are not tried, and a tier that left one out ends the search: its
+// step would rate above the ceiling, so nothing found after it could be the step taken.
 std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
-                                         const std::vector<TechniqueInfo>& order) {
+                                         const std::vector<TechniqueInfo>& order, int ceiling) {
     std::optional<RatedStep> best;
     int tier = 0;
+    bool leftOut = false;
     for (const TechniqueInfo& technique : order) {
         const TechniqueRating& rated = technique.rating;
         if (rated.tier != tier) {
-            if (best) break;
+            if (best || leftOut) break;
             tier = rated.tier;
+        }
+        if (rated.low > ceiling) {
+            leftOut = true;
+            continue;
         }
         if (best && rated.low >= best->rating) continue;
         // Chains and nets whose rating grows with their length come simplest first.
@@ -42,18 +49,22 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
     return best;
 }
 
-}  // namespace
-
-RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+RatedPath ratingPathInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order,
+                            int ceiling) {
     RatedPath rated;
-    const std::vector<TechniqueInfo> order = ratingOrder(turnedOn);
-    rated.path = choosePath(state, [&rated, &order](const LogicGrid& grid) {
-        std::optional<RatedStep> lowest = lowestRatedStep(grid, order);
-        if (!lowest) return std::optional<Step>();
+    rated.path = choosePath(state, [&rated, &order, ceiling](const LogicGrid& grid) {
+        std::optional<RatedStep> lowest = lowestRatedStep(grid, order, ceiling);
+        if (!lowest || lowest->rating > ceiling) return std::optional<Step>();
         rated.ratings.push_back(lowest->rating);
         return std::optional<Step>(std::move(lowest->step));
     });
     return rated;
+}
+
+}  // namespace
+
+RatedPath ratingPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return ratingPathInOrder(state, ratingOrder(turnedOn), RatingBand::kNoHigh);
 }
 
 RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
@@ -62,10 +73,15 @@ RatedPath ratingPath(const GridKind& kind, std::span<const int> values,
 }
 
 PuzzleRating ratePuzzle(const CountedState& state, const OptionalTechniques& turnedOn) {
+    return ratePuzzleInOrder(state, ratingOrder(turnedOn));
+}
+
+PuzzleRating ratePuzzleInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order,
+                               int ceiling) {
     PuzzleRating rating;
     rating.solutions = state.solutions.count;
     if (rating.solutions == 0) return rating;
-    const auto [path, stepRatings] = ratingPath(state, turnedOn);
+    const auto [path, stepRatings] = ratingPathInOrder(state, order, ceiling);
     rating.logicSolved = path.end == PathEnd::Solved;
     for (std::size_t i = 0; i < path.steps.size(); ++i) {
         rating.score += techniqueInfo(path.steps[i].technique).score;

@@ -60,6 +60,13 @@ struct RatingBand {
     int low = 0;
     int high = kNoHigh;
 };
+// The rating of the state with the techniques tried in `order` (tier by tier, as ratingOrder()
+// gives them) instead. With a `ceiling` (tenths), the path ends unsolved where the step it would
+// take rates above it (without trying the techniques that cannot rate that low): the rating
+// then only says that the puzzle rates above the ceiling. A path that ends solved is the one
+// without a ceiling, as every step it took rates at most the ceiling.
+PuzzleRating ratePuzzleInOrder(const CountedState& state, const std::vector<TechniqueInfo>& order,
+                               int ceiling = RatingBand::kNoHigh);
 // The band of a level 1..4.
 RatingBand levelBand(int level);
 // A band as people write it: "MIN" (that and above) or "MIN-MAX", each a rating with at most one

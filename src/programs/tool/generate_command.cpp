@@ -7,7 +7,9 @@
 // --level it is aimed at that band of ratings, over fresh full grids until one reaches it.
 // `unique` tells whether the printed puzzle has exactly one solution; `rating` (on the shared
 // scale), `score` and `hardest` are its computed difficulty. --count N makes N puzzles, the i-th
-// (from 0) with seed + i, on --jobs threads, printed in seed order.
+// (from 0) with seed + i, on --jobs threads, printed in seed order. --needs TECHNIQUE makes
+// unique puzzles whose hardest step is that technique (engines/create/technique_practice.h) and
+// adds `technique` to the line; a miss is a line with `message` instead of the puzzle.
 
 #include <atomic>
 #include <chrono>
@@ -19,6 +21,7 @@
 
 #include "engines/create/generated_puzzle.h"
 #include "engines/create/random_source.h"
+#include "engines/create/technique_practice.h"
 #include "engines/logic/puzzle_rating.h"
 #include "engines/logic/rating_scale.h"
 #include "model/puzzle_line.h"
@@ -47,8 +50,36 @@ struct Request {
     int level = 0;
     bool unique = false;
     std::optional<logic::RatingBand> band;
-    int grids = 0;  // full grids at most, with a band
+    std::optional<logic::Technique> needs;
+    int grids = 0;  // full grids at most, with a band or a technique
 };
+
+// The puzzle line of a practice puzzle, or its miss with a message.
+std::string practiseOne(const Request& request, std::uint64_t seed, std::atomic<bool>& missed) {
+    const GridKind& kind = *request.kind;
+    const std::string name(logic::techniqueInfo(*request.needs).name);
+    SeededRandom random(seed);
+    const PracticePuzzle made = generateNeeding(kind, *request.needs, random, request.grids);
+    std::ostringstream line;
+    line << "{\"size\":" << kind.side;
+    if (!made.found) {
+        missed = true;
+        line << ",\"technique\":" << jsonString(name) << ",\"grids\":" << made.grids
+             << ",\"message\":" << jsonString(practiceMissedText(name, made.grids)) << "}";
+        return line.str();
+    }
+    const logic::PuzzleRating rating = practiceRating(kind, made.puzzle, *request.needs);
+    int givens = 0;
+    for (const int value : made.puzzle)
+        givens += value != 0 ? 1 : 0;
+    line << ",\"level\":" << rating.level << ",\"givens\":" << givens << ",\"puzzle\":\""
+         << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
+         << formatPuzzleLine(kind, made.solution) << "\",\"unique\":true"
+         << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
+         << ",\"hardest\":" << jsonString(rating.hardest) << ",\"grids\":" << made.grids
+         << ",\"technique\":" << jsonString(name) << "}";
+    return line.str();
+}
 
 // One puzzle from `seed`; `missed` is set when a band was not reached.
 std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<bool>& missed) {
@@ -85,11 +116,20 @@ int runGenerate(std::vector<std::string> args) {
     if (!jobs) return kUsageError;
     std::optional<std::uint64_t> size, level, seed, count, grids;
     std::optional<logic::RatingBand> band;
+    std::optional<logic::Technique> needs;
     bool wantUnique = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--unique") {
             wantUnique = true;
+            continue;
+        }
+        if (option == "--needs") {
+            if (i + 1 == args.size()) return fail("--needs needs a technique");
+            needs = techniqueNamed(args[++i]);
+            if (!needs)
+                return fail("unknown technique '" + args[i] +
+                            "' (quorvel-tool techniques lists them)");
             continue;
         }
         if (option == "--rating") {
@@ -111,26 +151,34 @@ int runGenerate(std::vector<std::string> args) {
         *target = parseNumber(args[++i]);
         if (!*target) return fail(option + " takes a whole number, not '" + args[i] + "'");
     }
+    if (needs && !size) size = 9;
     if (!size || (*size != 9 && *size != 15)) return fail("--size must be 9 or 15");
+    if (needs && (band || level)) return fail("give --needs without --level or --rating");
     if (band && level) return fail("give --level or --rating, not both");
     if (band && !wantUnique) return fail("--rating needs --unique");
-    if (!band && (!level || *level < 1 || *level > 4)) return fail("--level must be 1, 2, 3 or 4");
+    if (!band && !needs && (!level || *level < 1 || *level > 4))
+        return fail("--level must be 1, 2, 3 or 4");
     if (count && (*count < 1 || *count > 1000000)) return fail("--count must be 1 to 1000000");
-    if (grids && (!band || *grids < 1)) return fail("--grids needs --rating and at least 1");
+    if (grids && ((!band && !needs) || *grids < 1))
+        return fail("--grids needs --rating or --needs and at least 1");
     if (!seed) {
         seed =
             static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     }
 
     const Request request{*size == 9 ? &kNineGrid : &kFifteenGrid,
-                          level ? static_cast<int>(*level) : 0, wantUnique, band,
+                          level ? static_cast<int>(*level) : 0,
+                          wantUnique,
+                          band,
+                          needs,
                           static_cast<int>(std::min<std::uint64_t>(grids.value_or(100), 1000000))};
     std::atomic<bool> missed = false;
     {
         OrderedAnswers answers(*jobs);
         for (std::uint64_t i = 0; i < count.value_or(1); ++i)
             answers.add([&request, &missed, seed = *seed + i] {
-                return generateOne(request, seed, missed);
+                return request.needs ? practiseOne(request, seed, missed)
+                                     : generateOne(request, seed, missed);
             });
     }
     return missed ? 1 : 0;
@@ -139,7 +187,9 @@ int runGenerate(std::vector<std::string> args) {
 const bool registered = registerCommand(
     "generate", {runGenerate,
                  "generate --size 9|15 (--level 1..4 [--unique] | --unique --rating MIN[-MAX] "
-                 "[--grids N]) [--seed N] [--count N] [--jobs N]"});
+                 "[--grids N]) [--seed N] [--count N] [--jobs N]\n  "
+                 "generate --needs TECHNIQUE [--size 9|15] [--grids N] [--seed N] [--count N] "
+                 "[--jobs N]"});
 
 }  // namespace
 }  // namespace quorvel::tool

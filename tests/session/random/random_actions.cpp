@@ -110,10 +110,11 @@ std::optional<std::string> RandomActions::menuItemLine(ScriptSession& session) {
     const std::string prefix = std::exchange(openedMenu_, "") + " > ";
     std::vector<std::string> items;
     for (const MenuPath& path : allMenuPaths(menus)) {
-        // Print Booklet may generate a thousand puzzles, minutes of a run; its session script
-        // covers it.
+        // Print Booklet may generate a thousand puzzles and Practise a Technique search a
+        // hundred grids, minutes of a run; their session scripts cover them.
         if (path.text.starts_with(prefix) && !path.item->submenu && menus.isEffective(*path.item) &&
-            path.item->target != Target{Command::PrintBooklet}) {
+            path.item->target != Target{Command::PrintBooklet} &&
+            path.item->target != Target{Command::PractiseTechnique}) {
             items.push_back(path.text);
         }
     }
