@@ -69,9 +69,9 @@ TEST(TechniquePractice, StopsWhenThePollSaysSoAndMissesWithinItsGrids) {
 }
 
 TEST(TechniquePractice, NamesAndOptionalTechniques) {
-    EXPECT_EQ(techniqueNamed("x-WING"), Technique::XWing);
-    EXPECT_EQ(techniqueNamed("ALS-AIC"), Technique::AlsAic);
-    EXPECT_EQ(techniqueNamed("X-Wings"), std::nullopt);
+    EXPECT_EQ(logic::techniqueNamed("x-WING"), Technique::XWing);
+    EXPECT_EQ(logic::techniqueNamed("ALS-AIC"), Technique::AlsAic);
+    EXPECT_EQ(logic::techniqueNamed("X-Wings"), std::nullopt);
     EXPECT_EQ(practiceTurnedOn(Technique::AlsAic), logic::OptionalTechniques{Technique::AlsAic});
     EXPECT_TRUE(practiceTurnedOn(Technique::FinnedXWing).empty());
 }

@@ -1,7 +1,6 @@
 #include "engines/create/technique_practice.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "engines/create/generate_puzzle.h"
 #include "engines/create/givens_pattern.h"
@@ -79,17 +78,6 @@ class Practice {
 };
 
 }  // namespace
-
-std::optional<logic::Technique> techniqueNamed(std::string_view name) {
-    const auto sameLetters = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    };
-    for (const TechniqueInfo& info : logic::allTechniques()) {
-        if (std::ranges::equal(info.name, name, sameLetters)) return info.technique;
-    }
-    return std::nullopt;
-}
 
 logic::OptionalTechniques practiceTurnedOn(logic::Technique technique) {
     if (logic::techniqueInfo(technique).rating.tier == logic::kOptionalTier) return {technique};

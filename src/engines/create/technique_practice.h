@@ -27,9 +27,6 @@
 
 namespace quorvel {
 
-// The technique of that name, without regard to case; nothing for an unknown name.
-std::optional<logic::Technique> techniqueNamed(std::string_view name);
-
 // The optional techniques a practice puzzle of `technique` is rated and explained with.
 logic::OptionalTechniques practiceTurnedOn(logic::Technique technique);
 

@@ -1,6 +1,8 @@
 #include "engines/logic/technique.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "engines/logic/finders.h"
 
@@ -52,6 +54,17 @@ std::span<const TechniqueInfo> allTechniques() {
 
 const TechniqueInfo& techniqueInfo(Technique technique) {
     return kTechniques[static_cast<std::size_t>(technique)];
+}
+
+std::optional<Technique> techniqueNamed(std::string_view name) {
+    const auto sameLetters = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    };
+    for (const TechniqueInfo& info : kTechniques) {
+        if (std::ranges::equal(info.name, name, sameLetters)) return info.technique;
+    }
+    return std::nullopt;
 }
 
 std::string_view groupName(TechniqueGroup group) {

@@ -42,6 +42,7 @@
 // the Sashimi fish of their size. Aligned Triple Exclusion is on the scale (7.5).
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -278,6 +279,9 @@ struct TechniqueInfo {
 // Every technique, in the order the solver tries them.
 std::span<const TechniqueInfo> allTechniques();
 const TechniqueInfo& techniqueInfo(Technique technique);
+// The technique of that name, without regard to case (as the tool and the options file name
+// them); nothing for an unknown name.
+std::optional<Technique> techniqueNamed(std::string_view name);
 // The family's name in lower case, as the tool prints it: "single", "single-value pattern".
 std::string_view groupName(TechniqueGroup group);
 

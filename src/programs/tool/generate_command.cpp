@@ -126,7 +126,7 @@ int runGenerate(std::vector<std::string> args) {
         }
         if (option == "--needs") {
             if (i + 1 == args.size()) return fail("--needs needs a technique");
-            needs = techniqueNamed(args[++i]);
+            needs = logic::techniqueNamed(args[++i]);
             if (!needs)
                 return fail("unknown technique '" + args[i] +
                             "' (quorvel-tool techniques lists them)");

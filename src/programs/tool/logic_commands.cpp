@@ -3,7 +3,6 @@
 // order the solver tries them; one compact JSON object a line.
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -125,17 +124,13 @@ int runFind(const std::vector<std::string>& args) {
         return failCommand("find",
                            "takes a technique and a puzzle (a puzzle line, or - for "
                            "standard input)");
-    const auto techniques = logic::allTechniques();
-    const auto named = std::find_if(techniques.begin(), techniques.end(), [&](const auto& info) {
-        return std::equal(
-            info.name.begin(), info.name.end(), args[0].begin(), args[0].end(),
-            [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
-    });
-    if (named == techniques.end())
+    const std::optional<logic::Technique> named = logic::techniqueNamed(args[0]);
+    if (!named)
         return failCommand(
             "find", "unknown technique '" + args[0] + "' (quorvel-tool techniques lists them)");
+    const logic::TechniqueInfo& technique = logic::techniqueInfo(*named);
     return answerPuzzles(
-        "find", args[1], [&](const Puzzle& puzzle) { return findJson(*named, puzzle); },
+        "find", args[1], [&](const Puzzle& puzzle) { return findJson(technique, puzzle); },
         PuzzleInput::States);
 }
 
