@@ -17,6 +17,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace quorvel;
@@ -143,6 +145,29 @@ class LayoutFit : public QObject {
         QVERIFY(composing == grid.gauge()->isVisible());
         QVERIFY(view.mdiArea()->viewport()->rect().contains(view.visibleSubWindow()->geometry()));
         if (fifteen) expectReadableNotes(grid.cell(1)->rect());
+    }
+
+    // A new zoom reaches the menu bar a moment after the window took its new size; the grid
+    // window, placed before, moves to stay inside the shorter area rather than gaining scroll
+    // bars.
+    void gridWindowStaysInsideWhenTheAreaShrinks() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        auto* grid = new GridView(program.application.fifteenGrid());
+        view.addGrid(grid);
+        view.show();
+        program.main().openGrid(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QMdiArea& area = *view.mdiArea();
+        const QRect placed = view.visibleSubWindow()->geometry();
+        QFont taller = view.menuBar()->font();
+        taller.setPixelSize(QFontInfo(taller).pixelSize() + 2);
+        view.menuBar()->setFont(taller);
+        QTest::qWait(50);
+        // Still room for the window, but not where it was.
+        QVERIFY(area.height() >= placed.height() && area.height() <= placed.bottom());
+        QVERIFY(area.viewport()->rect().contains(view.visibleSubWindow()->geometry()));
+        QVERIFY(!area.horizontalScrollBar()->isVisible() && !area.verticalScrollBar()->isVisible());
     }
 };
 

@@ -92,6 +92,7 @@ MainView::MainView(MainWindow& mainWindow, QWidget* parent)
     area_ = new QMdiArea(central);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->installEventFilter(this);
     strip_->setParent(central);
     toolbar_->setParent(central);
     column->addWidget(strip_);
@@ -217,8 +218,9 @@ QMdiSubWindow* MainView::visibleSubWindow() const {
 void MainView::placeSubWindow(QMdiSubWindow* window, GridView* grid) {
     window->adjustSize();
     // The core centres the window in the whole main window; inside the smaller MDI area it is
-    // kept fully visible.
-    const QSize room = area_->viewport()->size();
+    // kept fully visible. Room is measured without scroll bars, so a window that fits makes them
+    // go.
+    const QSize room = area_->contentsRect().size();
     const int left = std::clamp(pixelsFromTwips(grid->window().left()), 0,
                                 std::max(0, room.width() - window->width()));
     const int top = std::clamp(pixelsFromTwips(grid->window().top()), 0,
@@ -227,6 +229,13 @@ void MainView::placeSubWindow(QMdiSubWindow* window, GridView* grid) {
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    // The area changes height after the main window when a new zoom reaches the menu bar late;
+    // placed again, the grid window stays inside it instead of gaining scroll bars.
+    if (watched == area_ && event->type() == QEvent::Resize) {
+        for (const auto& [window, grid] : grids_) {
+            if (window->isVisible()) placeSubWindow(window, grid);
+        }
+    }
     if (event->type() == QEvent::Close) {
         for (const auto& [window, grid] : grids_) {
             if (watched != window) continue;
