@@ -13,7 +13,10 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextList>
 #include <QtTest>
 
 using namespace quorvel;
@@ -90,6 +93,32 @@ class HintPanelFit : public QObject {
 
         program.main().setHintPanel({});
         QVERIFY(!panel->isVisible());
+    }
+
+    // The unfolded details keep a nested net's lines indented under their "inside:" line.
+    void detailsKeepNestedNetsIndented() {
+        testing::LoadedProgram program;
+        MainView view(program.main());
+        view.addGrid(new GridView(program.application.nineGrid()));
+        view.show();
+        HintPanel panel{true, "Hint for r1c1", 1, 2, "If r1c1 is 1, ...", {}, true};
+        panel.details =
+            "Forcing Net at r1c1: if r1c1 is 1:\nouter\ninside: if r1c8 were 4:\n"
+            "  inner\n    deeper\n  inner again\nouter again";
+        program.main().setHintPanel(panel);
+        const QTextDocument& shown = *view.hintPanel()->findChild<QTextBrowser*>()->document();
+        const auto indent = [&shown](const QString& line) {
+            const QTextBlock block = shown.find(line, 0, QTextDocument::FindWholeWords).block();
+            return block.textList() != nullptr ? block.textList()->format().indent() : 0;
+        };
+        const int outer = indent(QStringLiteral("outer"));
+        QVERIFY(outer > 0);
+        QCOMPARE(indent(QStringLiteral("inside")), outer);
+        QCOMPARE(indent(QStringLiteral("inner")), outer + 1);
+        QCOMPARE(indent(QStringLiteral("deeper")), outer + 2);
+        QCOMPARE(indent(QStringLiteral("again")), outer + 1);  // "inner again", found first
+        QCOMPARE(shown.lastBlock().text(), QStringLiteral("outer again"));
+        QCOMPARE(shown.lastBlock().textList()->format().indent(), outer);
     }
 };
 

@@ -13,6 +13,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ namespace {
 // Fourteen forcing nets before its first value.
 constexpr const char* kNetPuzzle =
     "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+// Its first step is a net two deep: a net leaning on nested nets.
+constexpr const char* kTwoDeepPuzzle =
+    "..6.......3...7..11.7.............9.3....6..5.5.8..2....3..5..6...2...4..4..9.8..";
 
 std::set<int> ringedCellsDrawn(const GridView& view, int cellCount) {
     std::set<int> cells;
@@ -74,17 +78,29 @@ class HintStepDrawing : public QObject {
     Q_OBJECT
 
   private slots:
+    void eachPageDrawsOnlyItsStep_data() {
+        QTest::addColumn<QByteArray>("puzzle");
+        QTest::addColumn<bool>("nests");
+        QTest::newRow("forcing nets") << QByteArray(kNetPuzzle) << false;
+        QTest::newRow("a net two deep") << QByteArray(kTwoDeepPuzzle) << true;
+    }
+    // Of a net two or more deep only the outer net is drawn, not the nested nets it leans on.
     void eachPageDrawsOnlyItsStep() {
+        QFETCH(QByteArray, puzzle);
+        QFETCH(bool, nests);
         testing::LoadedProgram program;
         GridWindow& grid = program.application.nineGrid();
         GridView view(grid);
         view.show();
-        program.main().pasteText(kNetPuzzle);
+        program.main().pasteText(puzzle.toStdString());
         std::vector<int> values;
-        for (const char* at = kNetPuzzle; *at != '\0'; ++at)
-            values.push_back(*at == '.' ? 0 : *at - '0');
+        for (const char digit : puzzle)
+            values.push_back(digit == '.' ? 0 : digit - '0');
         const logic::LogicPath path = logic::hintPath(grid.kind(), values, {});
         QVERIFY(path.steps.size() > 2);
+        QCOMPARE(std::ranges::any_of(path.steps.front().chain,
+                                     [](const logic::ChainLink& link) { return link.nested; }),
+                 nests);
         program.main().menuChosen(Target{Command::ExplainNextStep});
         program.main().menuChosen(Target{Command::ExplainNextStep});
         for (std::size_t shown = 0; shown < path.steps.size(); ++shown) {
@@ -92,6 +108,7 @@ class HintStepDrawing : public QObject {
             std::set<int> chainCells;
             QRect around;
             for (const logic::ChainLink& link : path.steps[shown].chain) {
+                if (link.nested) continue;
                 for (const auto* node : {&link.from, &link.to}) {
                     for (const logic::CellValue& candidate : *node) {
                         chainCells.insert(candidate.cell);

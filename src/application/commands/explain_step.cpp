@@ -32,7 +32,8 @@ std::vector<CandidateMark> marksOf(const logic::LogicGrid& grid,
 
 // The chain of the path's step `shown`, over the grid as that step finds it: the cells the chain
 // passes through and those the step takes candidates from show their candidates. Only that step's
-// chain: several drawn at once would be a tangle. Empty for a step without a chain.
+// chain, and of a net only the outer net: several drawn at once would be a tangle. Empty for a
+// step without a chain.
 ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
                         const std::vector<int>& values, const std::vector<ValueMask>& candidates) {
     ChainMarks marks;
@@ -42,6 +43,7 @@ ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
     for (std::size_t before = 0; before < shown; ++before)
         grid.apply(path.steps[before]);
     for (const logic::ChainLink& link : step.chain) {
+        if (link.nested) continue;
         for (const auto* node : {&link.from, &link.to}) {
             for (const logic::CellValue& candidate : *node) {
                 marks.shown[candidate.cell] = grid.candidates(candidate.cell);

@@ -440,7 +440,10 @@ std::vector<std::string> Net::insideLines(int index, std::vector<ChainLink>& lin
     const Fact& fact = facts_[index];
     if (fact.kind != kNested || fact.inner < 0) return {};
     const Net& inner = *inner_[fact.inner];
+    const std::size_t outerLinks = links.size();
     std::vector<std::string> lines = inner.contradictionLines(links);
+    for (std::size_t link = outerLinks; link < links.size(); ++link)
+        links[link].nested = true;
     lines.push_back("then " + inner.contradictionText());
     for (std::string& line : lines)
         line.insert(0, kInsideIndent);

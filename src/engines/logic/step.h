@@ -34,6 +34,9 @@ struct ChainLink {
     std::vector<CellValue> to;
     bool strong = false;
     bool fromOn = !strong;  // whether the link starts from `from` being true
+    // A link inside a nested net: part of the proof and of its rating, but the grid draws only the
+    // outer net, the branch that decides.
+    bool nested = false;
     bool operator==(const ChainLink&) const = default;
 };
 

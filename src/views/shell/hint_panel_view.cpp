@@ -32,6 +32,30 @@ ScreenRect screenRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.width(), rect.height()};
 }
 
+// The details' first line is the deduction; their further lines, one implication or one link
+// each, are listed beneath it. A nested net's lines are indented two blanks a level under their
+// "inside: if ..." line, and they stay nested in the list.
+QString detailsHtml(const std::string& details) {
+    const QStringList lines = QString::fromStdString(details).split(QLatin1Char('\n'));
+    QString html = QStringLiteral("<p>") + lines.front().toHtmlEscaped() + QStringLiteral("</p>");
+    qsizetype open = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        qsizetype blanks = 0;
+        while (blanks < line.size() && line[blanks] == QLatin1Char(' '))
+            ++blanks;
+        const qsizetype level = blanks / 2 + 1;
+        for (; open < level; ++open)
+            html += QStringLiteral("<ul>");
+        for (; open > level; --open)
+            html += QStringLiteral("</ul>");
+        html += QStringLiteral("<li>") + line.mid(blanks).toHtmlEscaped() + QStringLiteral("</li>");
+    }
+    for (; open > 0; --open)
+        html += QStringLiteral("</ul>");
+    return html;
+}
+
 }  // namespace
 
 HintPanelView::HintPanelView(QWidget* owner, std::function<void(HintPanelButton)> clicked)
@@ -103,17 +127,7 @@ void HintPanelView::showStep(const HintPanel& panel) {
     back_->setEnabled(panel.canGoBack());
     next_->setEnabled(panel.canGoNext());
     steps_->setVisible(panel.detailsOpen);
-    // The details' first line is the deduction; their further lines, one implication or one
-    // link each, are listed beneath it.
-    const QStringList lines = QString::fromStdString(panel.details).split(QLatin1Char('\n'));
-    QString html = QStringLiteral("<p>") + lines.front().toHtmlEscaped() + QStringLiteral("</p>");
-    if (lines.size() > 1) {
-        html += QStringLiteral("<ul>");
-        for (qsizetype i = 1; i < lines.size(); ++i)
-            html += QStringLiteral("<li>") + lines[i].toHtmlEscaped() + QStringLiteral("</li>");
-        html += QStringLiteral("</ul>");
-    }
-    steps_->setHtml(html);
+    steps_->setHtml(detailsHtml(panel.details));
 }
 
 int HintPanelView::render(const HintPanel& panel, const QRect& mainFrame, const QRect& gridFrame) {
