@@ -43,11 +43,52 @@ const std::vector<Line>& columnOrders() {
     return orders;
 }
 
+// Which source rows and columns are empty: swapping two empty ones (or two empty bands or
+// stacks) changes nothing, so of each such set only one order is looked at, the empty ones in
+// their source order.
+struct EmptyLines {
+    std::uint16_t rows = 0;  // bit r: row r has no value
+    std::uint16_t columns = 0;
+
+    explicit EmptyLines(const Grid& grid) {
+        unsigned filledRows = 0;
+        unsigned filledColumns = 0;
+        for (int row = 0; row < kSide; ++row)
+            for (int column = 0; column < kSide; ++column)
+                if (grid[static_cast<std::size_t>(row * kSide + column)] != 0) {
+                    filledRows |= 1u << row;
+                    filledColumns |= 1u << column;
+                }
+        rows = static_cast<std::uint16_t>(~filledRows & 0x1FFu);
+        columns = static_cast<std::uint16_t>(~filledColumns & 0x1FFu);
+    }
+};
+
+bool emptyBand(std::uint16_t empty, int band) {
+    return (empty >> (3 * band) & 7u) == 7u;
+}
+
+// True when `order` puts the empty lines of each band and the empty bands in source order.
+bool firstOfItsKind(const Line& order, std::uint16_t empty) {
+    for (int i = 0; i < kSide; ++i)
+        for (int j = i + 1; j < kSide; ++j) {
+            const int a = order[static_cast<std::size_t>(i)];
+            const int b = order[static_cast<std::size_t>(j)];
+            const bool bothEmpty = (empty >> a & 1u) != 0 && (empty >> b & 1u) != 0;
+            if (!bothEmpty || a < b) continue;
+            if (i / 3 == j / 3) return false;
+            if (i % 3 == 0 && j % 3 == 0 && emptyBand(empty, a / 3) && emptyBand(empty, b / 3))
+                return false;
+        }
+    return true;
+}
+
 // An arrangement whose first rows are chosen: which grid (as given or transposed), the column
 // order, the rows taken so far and the labels their values received.
 struct Partial {
     const Grid* grid = nullptr;
     const Line* columns = nullptr;
+    std::size_t side = 0;                          // 0 as given, 1 transposed
     std::uint16_t rowsTaken = 0;                   // bit r: source row r is placed
     std::uint8_t lastRow = 0;                      // the source row placed last
     std::array<std::uint8_t, kSide + 1> labels{};  // source value -> new value, 0 unlabelled
@@ -56,16 +97,37 @@ struct Partial {
 
 // The source rows that may come next at result row `row`: the rest of the last row's band, or
 // at the start of a band any row of a band not placed yet.
-std::uint16_t nextRows(const Partial& partial, int row) {
+// at the start of a band any row of a band not placed yet. Of empty rows in a band, and of empty
+// bands, only the first is offered.
+std::uint16_t nextRows(const Partial& partial, int row, std::uint16_t empty) {
     std::uint16_t allowed = 0;
     if (row % 3 != 0) {
         allowed = static_cast<std::uint16_t>(7u << (partial.lastRow / 3 * 3));
     } else {
-        for (int band = 0; band < 3; ++band)
-            if ((partial.rowsTaken >> (3 * band) & 7u) == 0)
-                allowed |= static_cast<std::uint16_t>(7u << (3 * band));
+        bool emptyOffered = false;
+        for (int band = 0; band < 3; ++band) {
+            if ((partial.rowsTaken >> (3 * band) & 7u) != 0) continue;
+            if (emptyBand(empty, band)) {
+                if (emptyOffered) continue;
+                emptyOffered = true;
+            }
+            allowed |= static_cast<std::uint16_t>(7u << (3 * band));
+        }
     }
-    return static_cast<std::uint16_t>(allowed & ~partial.rowsTaken);
+    allowed = static_cast<std::uint16_t>(allowed & ~partial.rowsTaken);
+    std::uint16_t offered = 0;
+    for (int band = 0; band < 3; ++band) {
+        bool emptyOffered = false;
+        for (int source = 3 * band; source < 3 * band + 3; ++source) {
+            if ((allowed >> source & 1u) == 0) continue;
+            if ((empty >> source & 1u) != 0) {
+                if (emptyOffered) continue;
+                emptyOffered = true;
+            }
+            offered |= static_cast<std::uint16_t>(1u << source);
+        }
+    }
+    return offered;
 }
 
 // The smallest rows found so far for one result row, and the arrangements that give them.
@@ -124,17 +186,19 @@ std::vector<int> canonicalForm(std::span<const int> values) {
             grids[1][static_cast<std::size_t>(column * kSide + row)] = value;
         }
 
+    const std::array<EmptyLines, 2> empty{EmptyLines(grids[0]), EmptyLines(grids[1])};
     std::vector<Partial> partials;
-    for (const Grid& grid : grids)
+    for (std::size_t side = 0; side < grids.size(); ++side)
         for (const Line& columns : columnOrders())
-            partials.push_back({&grid, &columns});
+            if (firstOfItsKind(columns, empty[side].columns))
+                partials.push_back({&grids[side], &columns, side});
 
     std::vector<int> form;
     form.reserve(kCells);
     for (int row = 0; row < kSide; ++row) {
         RowChoice choice;
         for (const Partial& partial : partials) {
-            const std::uint16_t allowed = nextRows(partial, row);
+            const std::uint16_t allowed = nextRows(partial, row, empty[partial.side].rows);
             for (int source = 0; source < kSide; ++source)
                 if ((allowed >> source & 1u) != 0) choice.offer(partial, source);
         }
