@@ -11,6 +11,11 @@ namespace {
 constexpr int kSide = 9;
 constexpr int kCells = kSide * kSide;
 
+// The index of a cell in reading order.
+constexpr std::size_t cellIndex(int row, int column) {
+    return static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(column);
+}
+
 using Grid = std::array<std::uint8_t, kCells>;
 using Line = std::array<std::uint8_t, kSide>;
 
@@ -31,11 +36,10 @@ const std::vector<Line>& columnOrders() {
                         const std::array<const std::array<std::uint8_t, 3>*, 3> within{
                             &first, &second, &third};
                         Line order{};
-                        for (int stack = 0; stack < 3; ++stack)
-                            for (int column = 0; column < 3; ++column)
-                                order[static_cast<std::size_t>(3 * stack + column)] =
-                                    static_cast<std::uint8_t>(3 * stacks[stack] +
-                                                              (*within[stack])[column]);
+                        for (std::size_t stack = 0; stack < 3; ++stack)
+                            for (std::size_t column = 0; column < 3; ++column)
+                                order[3 * stack + column] = static_cast<std::uint8_t>(
+                                    3 * stacks[stack] + (*within[stack])[column]);
                         all.push_back(order);
                     }
         return all;
@@ -55,7 +59,7 @@ struct EmptyLines {
         unsigned filledColumns = 0;
         for (int row = 0; row < kSide; ++row)
             for (int column = 0; column < kSide; ++column)
-                if (grid[static_cast<std::size_t>(row * kSide + column)] != 0) {
+                if (grid[cellIndex(row, column)] != 0) {
                     filledRows |= 1u << row;
                     filledColumns |= 1u << column;
                 }
@@ -140,8 +144,8 @@ class RowChoice {
         Line row{};
         bool smaller = !found_;
         for (int column = 0; column < kSide; ++column) {
-            const int value = (*next.grid)[static_cast<std::size_t>(
-                source * kSide + (*next.columns)[static_cast<std::size_t>(column)])];
+            const int value =
+                (*next.grid)[cellIndex(source, (*next.columns)[static_cast<std::size_t>(column)])];
             std::uint8_t label = 0;
             if (value != 0) {
                 auto& known = next.labels[static_cast<std::size_t>(value)];
@@ -180,10 +184,9 @@ std::vector<int> canonicalForm(std::span<const int> values) {
     std::array<Grid, 2> grids{};  // as given, and transposed
     for (int row = 0; row < kSide; ++row)
         for (int column = 0; column < kSide; ++column) {
-            const auto value =
-                static_cast<std::uint8_t>(values[static_cast<std::size_t>(row * kSide + column)]);
-            grids[0][static_cast<std::size_t>(row * kSide + column)] = value;
-            grids[1][static_cast<std::size_t>(column * kSide + row)] = value;
+            const auto value = static_cast<std::uint8_t>(values[cellIndex(row, column)]);
+            grids[0][cellIndex(row, column)] = value;
+            grids[1][cellIndex(column, row)] = value;
         }
 
     const std::array<EmptyLines, 2> empty{EmptyLines(grids[0]), EmptyLines(grids[1])};
