@@ -4,7 +4,9 @@
 
 #include "engines/create/generate_puzzle.h"
 #include "engines/create/givens_pattern.h"
+#include "engines/create/known_puzzles.h"
 #include "engines/create/level_aim.h"
+#include "engines/create/rating_climb.h"
 #include "engines/solver/solution_count.h"
 
 namespace quorvel {
@@ -47,19 +49,42 @@ GeneratedPuzzle generatePuzzle(const GridKind& kind, const logic::RatingBand& ba
     return generate(kind, logic::levelOfRating(band.low), random, band);
 }
 
+namespace {
+
+BandPuzzle climbInBand(const GridKind& kind, const logic::RatingBand& band, RandomSource& random,
+                       int maxGrids) {
+    ClimbedPuzzle climbed = climbToBand(kind, band, random, maxGrids);
+    BandPuzzle result;
+    result.made.made = !climbed.puzzle.empty();
+    for (const int value : climbed.puzzle)
+        result.made.givens += value != 0 ? 1 : 0;
+    result.made.unique = result.made.made;
+    result.made.puzzle = std::move(climbed.puzzle);
+    result.made.solution = std::move(climbed.solution);
+    result.rating = std::move(climbed.rating);
+    result.grids = climbed.grids;
+    result.reached = climbed.reached;
+    return result;
+}
+
+}  // namespace
+
 BandPuzzle generateInBand(const GridKind& kind, const logic::RatingBand& band, RandomSource& random,
                           int maxGrids) {
+    if (kind.isNine() && band.low >= kClimbFrom) return climbInBand(kind, band, random, maxGrids);
     BandPuzzle best;
     while (best.grids < maxGrids) {
         ++best.grids;
         GeneratedPuzzle made = generatePuzzle(kind, band, random);
         logic::PuzzleRating rating = logic::ratePuzzle(kind, made.puzzle);
         const int offset = std::abs(logic::bandOffset(rating, band));
-        if (best.grids == 1 || offset < std::abs(logic::bandOffset(best.rating, band))) {
+        const bool reached = offset == 0 && !isKnownPuzzle(kind, made.puzzle);
+        if (best.grids == 1 || reached || offset < std::abs(logic::bandOffset(best.rating, band))) {
             best.made = std::move(made);
             best.rating = std::move(rating);
+            best.reached = reached;
         }
-        if (offset == 0) break;
+        if (reached) break;
     }
     return best;
 }

@@ -31,11 +31,15 @@ GeneratedPuzzle generatePuzzle(const GridKind& kind, const logic::RatingBand& ba
                                RandomSource& random);
 
 // generatePuzzle aimed at the band on fresh full grids, at most `maxGrids`, until one rates in
-// the band; otherwise the closest (see logic::bandOffset).
+// the band and is new (engines/create/known_puzzles.h); otherwise the closest (see
+// logic::bandOffset). On the 9 x 9 grid a band from kClimbFrom up is climbed to instead
+// (engines/create/rating_climb.h), one climb a full grid; its puzzle keeps no pattern and its
+// solution is the full grid it ends on.
 struct BandPuzzle {
     GeneratedPuzzle made;
     logic::PuzzleRating rating;  // of made.puzzle
     int grids = 0;               // full grids generated
+    bool reached = false;        // made.puzzle is new and rates in the band
 };
 BandPuzzle generateInBand(const GridKind& kind, const logic::RatingBand& band, RandomSource& random,
                           int maxGrids);

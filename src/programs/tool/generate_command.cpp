@@ -81,6 +81,16 @@ std::string practiseOne(const Request& request, std::uint64_t seed, std::atomic<
     return line.str();
 }
 
+// "No new puzzle rated 10.0 or more found in 100 full grids": what the line of a miss says.
+std::string bandMissedText(const logic::RatingBand& band, int grids) {
+    const std::string wanted =
+        band.high == logic::RatingBand::kNoHigh
+            ? logic::formatRating(band.low) + " or more"
+            : logic::formatRating(band.low) + "-" + logic::formatRating(band.high);
+    return "No new puzzle rated " + wanted + " found in " + std::to_string(grids) +
+           (grids == 1 ? " full grid" : " full grids") + ": kept the closest";
+}
+
 // One puzzle from `seed`; `missed` is set when a band was not reached.
 std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<bool>& missed) {
     const GridKind& kind = *request.kind;
@@ -88,6 +98,7 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
     GeneratedPuzzle made;
     logic::PuzzleRating rating;
     int grids = 0;
+    bool reached = true;
     if (!request.band) {
         made = generatePuzzle(kind, request.level, random, request.unique);
         rating = logic::ratePuzzle(kind, made.puzzle);
@@ -96,7 +107,8 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
         made = std::move(found.made);
         rating = std::move(found.rating);
         grids = found.grids;
-        if (logic::bandOffset(rating, *request.band) != 0) missed = true;
+        reached = found.reached;
+        if (!reached) missed = true;
     }
     std::ostringstream line;
     line << "{\"size\":" << kind.side
@@ -107,6 +119,7 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
          << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
          << ",\"hardest\":" << jsonString(rating.hardest);
     if (request.band) line << ",\"grids\":" << grids;
+    if (!reached) line << ",\"message\":" << jsonString(bandMissedText(*request.band, grids));
     line << "}";
     return line.str();
 }
