@@ -38,9 +38,13 @@ UnitTables buildTables(const GridKind& kind) {
 }  // namespace
 
 const UnitTables& unitTables(const GridKind& kind) {
-    static const UnitTables nine = buildTables(kNineGrid);
+    // Each built on first use only: a process working on one size never pays for the other.
+    if (kind.isNine()) {
+        static const UnitTables nine = buildTables(kNineGrid);
+        return nine;
+    }
     static const UnitTables fifteen = buildTables(kFifteenGrid);
-    return kind.isNine() ? nine : fifteen;
+    return fifteen;
 }
 
 std::string unitListText(const GridKind& kind, UnitType type, int index, bool delimited) {

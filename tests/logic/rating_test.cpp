@@ -60,6 +60,29 @@ TEST(Rating, PathTakesTheLowestStepAndRatesItsHardest) {
     }
 }
 
+// Under a ceiling the rating stops where the path would take a step above it, and says so
+// exactly: solved, and the same as without a ceiling, when the puzzle rates at most the ceiling.
+TEST(Rating, ACeilingStopsAboveItAndChangesNothingBelow) {
+    std::ifstream in(std::string(QUORVEL_SOURCE_DIR) + "/bench/puzzles/top1465.txt");
+    const std::vector<TechniqueInfo> order = ratingOrder();
+    std::string line;
+    for (int number = 0; std::getline(in, line); ++number) {
+        if (number % 160 != 0) continue;
+        const Puzzle puzzle = *parsePuzzleLine(line).puzzle;
+        const CountedState state = countState(puzzle.kind, puzzle.values);
+        const PuzzleRating full = ratePuzzle(state);
+        for (const int ceiling : {full.rating - 1, full.rating, 90}) {
+            const PuzzleRating capped = ratePuzzleInOrder(state, order, ceiling);
+            const bool within = full.logicSolved && full.rating <= ceiling;
+            EXPECT_EQ(capped.logicSolved, within) << line << " " << ceiling;
+            if (within) {
+                EXPECT_EQ(capped.score, full.score) << line;
+                EXPECT_EQ(capped.hardest, full.hardest) << line;
+            }
+        }
+    }
+}
+
 TEST(Rating, BandsMakeTheLevels) {
     const struct {
         int rating, level;

@@ -112,6 +112,8 @@ const std::string kTopPuzzle =
 const TechniqueCase kCases[] = {
     {Technique::FullHouse, &kNineGrid, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8",
      "r1c9=9", "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7"},
+    {Technique::FullHouse, &kNineGrid, "r1c5:1 r2c5:2 r3c5:3 r4c5:4 r5c5:5 r6c5:6 r7c5:7 r8c5:8",
+     "r9c5=9", "r1c5:1 r2c5:2 r3c5:3 r4c5:4 r5c5:5 r6c5:6 r7c5:7"},
     {Technique::FullHouse, &kFifteenGrid,
      "r1c1:1 r1c2:2 r1c3:3 r2c1:4 r2c2:5 r2c3:6 r3c1:7 r3c2:8 r3c3:9 r4c1:10 r4c2:11 r4c3:12 "
      "r5c1:13 r5c2:14",

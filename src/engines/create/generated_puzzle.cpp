@@ -26,10 +26,11 @@ GeneratedPuzzle generate(const GridKind& kind, int level, RandomSource& random,
     for (const int cell : pattern)
         result.puzzle[cell - 1] = result.solution[cell - 1];
     if (band) {
-        result.puzzle = aimAtBand(
-                            kind, result.puzzle, result.solution, *band, random,
-                            [](int) { return true; }, aimRatingBudget(kind))
-                            .puzzle;
+        AimedPuzzle aimed = aimAtBand(
+            kind, result.puzzle, result.solution, *band, random, [](int) { return true; },
+            aimRatingBudget(kind));
+        result.puzzle = std::move(aimed.puzzle);
+        if (aimed.reached) result.rating = std::move(aimed.rating);
     }
     for (const int value : result.puzzle)
         result.givens += value != 0 ? 1 : 0;

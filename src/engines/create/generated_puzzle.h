@@ -5,6 +5,7 @@
 // ratings (engines/create/level_aim.h). The random draws follow the order of the Computer Generated
 // Puzzle command, so one seed gives the puzzle the window would.
 
+#include <optional>
 #include <vector>
 
 #include "engines/create/random_source.h"
@@ -19,6 +20,8 @@ struct GeneratedPuzzle {
     bool unique = false;        // the givens allow exactly one solution
     std::vector<int> puzzle;    // the givens (0 = empty), index 0 is cell 1
     std::vector<int> solution;  // the full grid they come from
+    // The puzzle's rating when the aim reached its band: the aim rated it on its way.
+    std::optional<logic::PuzzleRating> rating;
 };
 
 // The pattern of `level` and a full grid of `kind`; with `unique`, the puzzle is made unique and

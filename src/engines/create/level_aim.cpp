@@ -7,6 +7,8 @@
 
 #include "engines/create/givens_pattern.h"
 #include "engines/create/unique_givens.h"
+#include "engines/logic/logic_solver.h"
+#include "engines/logic/rating_scale.h"
 #include "engines/solver/solution_count.h"
 
 namespace quorvel {
@@ -141,11 +143,16 @@ int aimRatingBudget(const GridKind& kind) {
 AimedPuzzle aimAtBand(const GridKind& kind, const std::vector<int>& givens,
                       const std::vector<int>& solution, const logic::RatingBand& band,
                       RandomSource& random, const AimPoll& poll, int ratingBudget) {
-    const AimGoal goal{
-        band, [&kind](const std::vector<int>& puzzle) { return logic::ratePuzzle(kind, puzzle); },
-        [&band](const std::vector<int>&, const logic::PuzzleRating& rating) {
-            return logic::bandOffset(rating, band) == 0;
-        }};
+    // Above the band the aim only needs to know that a puzzle is: its rating stops there.
+    const std::vector<logic::TechniqueInfo> order = logic::ratingOrder();
+    const AimGoal goal{band,
+                       [&kind, &order, &band](const std::vector<int>& puzzle) {
+                           return logic::ratePuzzleInOrder(logic::countState(kind, puzzle), order,
+                                                           band.high);
+                       },
+                       [&band](const std::vector<int>&, const logic::PuzzleRating& rating) {
+                           return logic::bandOffset(rating, band) == 0;
+                       }};
     return aimAtGoal(kind, givens, solution, goal, random, poll, ratingBudget);
 }
 

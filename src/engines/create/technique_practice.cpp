@@ -18,15 +18,18 @@ using logic::TechniqueInfo;
 // aim steers; a longer one still ends the search when it is the hardest step.
 constexpr int kLengthAllowance = 10;
 
-// The rating order with `technique` tried in the first tier.
+// The rating order with `technique` tried in the first tier, and first among the techniques of
+// its lowest rating: where another technique does the same work at the same rating (a Skyscraper
+// where Simple Colouring applies), the step taken is the technique's, and the rating the same.
 std::vector<TechniqueInfo> practiceOrder(logic::Technique technique) {
     std::vector<TechniqueInfo> order = logic::ratingOrder(practiceTurnedOn(technique));
     for (TechniqueInfo& info : order) {
         if (info.technique == technique) info.rating.tier = 1;
     }
-    std::ranges::stable_sort(order, [](const TechniqueInfo& a, const TechniqueInfo& b) {
-        return a.rating.tier != b.rating.tier ? a.rating.tier < b.rating.tier
-                                              : a.rating.low < b.rating.low;
+    std::ranges::stable_sort(order, [technique](const TechniqueInfo& a, const TechniqueInfo& b) {
+        if (a.rating.tier != b.rating.tier) return a.rating.tier < b.rating.tier;
+        if (a.rating.low != b.rating.low) return a.rating.low < b.rating.low;
+        return a.technique == technique && b.technique != technique;
     });
     return order;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Puzzles for practising one technique: exactly one solution, and the technique is the hardest
 // step the puzzle needs. A puzzle needs the technique when
-//   - the rating path, with the technique tried among the first tier, solves it and its hardest
-//     step is the technique (a step of it is taken where nothing rated lower applies, and nothing
-//     rated higher is needed), and
+//   - the rating path, with the technique tried among the first tier (and first of those of its
+//     lowest rating), solves it and its hardest step is the technique (a step of it is taken
+//     where nothing rated lower applies, and nothing rated higher is needed), and
 //   - the explain path, which Explain Next Step follows, takes a step of it too.
 // The rating path tries the second tier only when the first finds nothing, and a forcing net
 // nearly always finds something, so a second-tier technique is tried with the first here: the
@@ -31,7 +31,7 @@ namespace quorvel {
 logic::OptionalTechniques practiceTurnedOn(logic::Technique technique);
 
 // The rating of `puzzle` on the practice path of `technique`: as ratePuzzle with the technique
-// turned on, and with it tried among the first tier.
+// turned on, and with it tried among the first tier, first of those of its lowest rating.
 logic::PuzzleRating practiceRating(const GridKind& kind, const std::vector<int>& puzzle,
                                    logic::Technique technique);
 

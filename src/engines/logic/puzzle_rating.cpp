@@ -15,25 +15,45 @@ struct RatedStep {
     int rating = 0;
 };
 
+// The first step any of `techniques` finds.
+std::optional<RatedStep> anyStep(const LogicGrid& grid,
+                                 const std::vector<const TechniqueInfo*>& techniques) {
+    std::optional<RatedStep> found;
+    for (const TechniqueInfo* technique : techniques) {
+        technique->find(grid, [&](Step&& step) {
+            found = RatedStep{std::move(step), 0};
+            found->rating = stepRating(grid, found->step);
+            return false;
+        });
+        if (found) break;
+    }
+    return found;
+}
+
 // The lowest-rated step on the grid: techniques are tried tier by tier in rating order, each
 // until one of its steps rates its lowest (the chains and nets rated by length only for their
 // first, simplest step), and a technique whose lowest cannot beat the best
 // step so far ends the tier. Of equal ratings the first found is kept. Techniques whose lowest
-// rating lies above `ceiling` are not tried, and a tier that left one out ends the search: its
-// step would rate above the ceiling, so nothing found after it could be the step taken.
+// rating lies above `ceiling` are left out: when their tier finds nothing else, any step of
+// theirs would be the one taken, rated above the ceiling, so the first one found is returned;
+// only when they find none does the next tier come in, as without a ceiling.
 std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
                                          const std::vector<TechniqueInfo>& order, int ceiling) {
     std::optional<RatedStep> best;
     int tier = 0;
-    bool leftOut = false;
+    std::vector<const TechniqueInfo*> leftOut;
     for (const TechniqueInfo& technique : order) {
         const TechniqueRating& rated = technique.rating;
         if (rated.tier != tier) {
-            if (best || leftOut) break;
+            if (best) break;
+            if (!leftOut.empty()) {
+                if (std::optional<RatedStep> above = anyStep(grid, leftOut)) return above;
+                leftOut.clear();
+            }
             tier = rated.tier;
         }
         if (rated.low > ceiling) {
-            leftOut = true;
+            leftOut.push_back(&technique);
             continue;
         }
         if (best && rated.low >= best->rating) continue;
@@ -46,6 +66,7 @@ std::optional<RatedStep> lowestRatedStep(const LogicGrid& grid,
             return rating > rated.low && !simplestFirst;
         });
     }
+    if (!best && !leftOut.empty()) return anyStep(grid, leftOut);
     return best;
 }
 

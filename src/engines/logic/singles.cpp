@@ -1,5 +1,7 @@
 // Full House, Naked Single and Hidden Single: the steps that place a value.
 
+#include <algorithm>
+#include <array>
 #include <bit>
 
 #include "engines/logic/finders.h"
@@ -27,8 +29,16 @@ int unitInScanOrder(const LogicGrid& grid, int index) {
 
 bool findFullHouse(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
+    std::array<int, 3 * kMaxSide> emptyCells{};
+    for (int cell = 1; cell <= grid.cellCount(); ++cell) {
+        if (grid.value(cell) != 0) continue;
+        ++emptyCells[grid.rowUnit(cell)];
+        ++emptyCells[grid.columnUnit(cell)];
+        ++emptyCells[grid.blockUnit(cell)];
+    }
     for (int index = 0; index < grid.unitCount(); ++index) {
         const int unit = unitInScanOrder(grid, index);
+        if (emptyCells[unit] != 1) continue;
         int empty = 0;
         int emptyCell = 0;
         ValueMask present = 0;
@@ -73,10 +83,19 @@ bool findHiddenSingle(const LogicGrid& grid, const StepSink& sink) {
     const GridKind& kind = grid.kind();
     for (int index = 0; index < grid.unitCount(); ++index) {
         const int unit = unitInScanOrder(grid, index);
-        for (int value = 1; value <= grid.side(); ++value) {
-            const unsigned where = grid.positions(unit, value);
-            if (std::popcount(where) != 1) continue;
-            const int cell = grid.unitCells(unit)[std::countr_zero(where)];
+        const auto cells = grid.unitCells(unit);
+        // The values open in one cell of the unit: seen once and never again.
+        unsigned once = 0;
+        unsigned twice = 0;
+        for (const int cell : cells) {
+            twice |= once & grid.candidates(cell);
+            once |= grid.candidates(cell);
+        }
+        for (unsigned single = once & ~twice; single != 0; single &= single - 1) {
+            const int value = std::countr_zero(single);
+            const auto holder = std::ranges::find_if(
+                cells, [&](int cell) { return grid.hasCandidate(cell, value); });
+            const int cell = *holder;
             Step step = placing(cell, value, unit, kind);
             finishStep(kind, step, Technique::HiddenSingle, "in " + unitName(kind, unit),
                        std::to_string(value) + " fits only in " + cellName(kind, cell));

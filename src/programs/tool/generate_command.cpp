@@ -101,7 +101,7 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
     bool reached = true;
     if (!request.band) {
         made = generatePuzzle(kind, request.level, random, request.unique);
-        rating = logic::ratePuzzle(kind, made.puzzle);
+        rating = made.rating ? *made.rating : logic::ratePuzzle(kind, made.puzzle);
     } else {
         BandPuzzle found = generateInBand(kind, *request.band, random, request.grids);
         made = std::move(found.made);
