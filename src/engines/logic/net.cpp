@@ -48,6 +48,7 @@ NetState::NetState(const LogicGrid& grid) {
 
 Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
     : grid_(grid), start_(nullptr), state_(base), depth_(depth), record_(record) {
+    narrowed_.fill(~std::uint64_t{0});
     takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
@@ -57,7 +58,12 @@ Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
 }
 
 Net::Net(const Net& outer, int depth, bool record)
-    : grid_(outer.grid_), start_(nullptr), state_(outer.state_), depth_(depth), record_(record) {
+    : grid_(outer.grid_),
+      start_(nullptr),
+      state_(outer.state_),
+      depth_(depth),
+      record_(record),
+      narrowed_(outer.narrowed_) {
     takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
@@ -141,6 +147,7 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
     NetState& s = state_;
     const ValueMask bit = static_cast<ValueMask>(1u << value);
     if (!(s.candidates[cell] & bit)) return true;
+    if (atLimit()) return giveUp();
     s.candidates[cell] &= static_cast<ValueMask>(~bit);
     s.holding[value].erase(cell);
     ++reach_;
@@ -169,6 +176,7 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
     }
     for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
         if (s.unitPlaced[u] & bit) continue;
+        narrowed_[value] |= std::uint64_t{1} << u;
         const int place = (s.holding[value] & unitSet(gridKind, u)).single();
         if (place == 0) return fail(Contradiction::EmptyUnit, 0, value, u);
         if (place < 0) continue;
@@ -210,6 +218,7 @@ bool Net::drain() {
             queue_.clear();
             return fail(Contradiction::Clash, cell, value, -1);
         }
+        if (atLimit()) return giveUp();
         s.placed[cell] = static_cast<std::uint8_t>(value);
         s.placing[value].insert(cell);
         ++reach_;
@@ -246,8 +255,19 @@ bool Net::drain() {
 bool Net::lockedCandidates(bool& changed) {
     const GridKind& kind = grid_.kind();
     const int side = grid_.side();
-    for (int unit = 0; unit < 3 * side; ++unit)
+    // The next unit from `unit` on whose places narrowed for some value; 64 when none did.
+    const auto nextNarrowed = [&](int unit) {
+        std::uint64_t any = 0;
+        for (int value = 1; value <= side; ++value)
+            any |= narrowed_[value];
+        any &= ~std::uint64_t{0} << unit;
+        return any == 0 ? 64 : std::countr_zero(any);
+    };
+    for (int unit = nextNarrowed(0); unit < 3 * side; unit = nextNarrowed(unit + 1))
         for (int value = 1; value <= side; ++value) {
+            const std::uint64_t bit = std::uint64_t{1} << unit;
+            if (!(narrowed_[value] & bit)) continue;
+            narrowed_[value] &= ~bit;
             if ((state_.unitPlaced[unit] >> value) & 1u) continue;
             const CellSet places = state_.holding[value] & unitSet(kind, unit);
             if (places.empty()) continue;
@@ -290,10 +310,8 @@ bool Net::nested(bool& changed) {
             if (!((state_.candidates[cell] >> value) & 1u)) continue;
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            {
-                Net probe(*this, depth_ - 1, false);
-                if (probe.assume({cell, value}, true)) continue;
-            }
+            int reach = 0;
+            if (!probeContradicts(cell, value, reach)) continue;
             if (!off(cell, value, kNested, {}, {}) || !drain()) return false;
             changed = true;
         }
@@ -312,9 +330,8 @@ bool Net::nestedShortestFirst(bool& changed) {
             const int value = std::countr_zero(rest);
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            Net probe(*this, depth_ - 1, false);
-            if (probe.assume({cell, value}, true)) continue;
-            waiting_.push_back({probe.reach(), {cell, value}});
+            int reach = 0;
+            if (probeContradicts(cell, value, reach)) waiting_.push_back({reach, {cell, value}});
         }
     std::stable_sort(waiting_.begin(), waiting_.end(),
                      [](const Waiting& a, const Waiting& b) { return a.reach > b.reach; });
@@ -371,7 +388,27 @@ void Net::innerReasons(const Net& inner, std::vector<int>& why,
     why.erase(std::unique(why.begin(), why.end()), why.end());
 }
 
+bool Net::probeContradicts(int cell, int value, int& reach) {
+    Net probe(*this, depth_ - 1, false);
+    probe.limitFacts(mostNestedFacts_, mostNestedFacts_);
+    const bool held = probe.assume({cell, value}, true);
+    limited_ = limited_ || probe.limited_;
+    reach = probe.reach();
+    return !held;
+}
+
+bool Net::giveUp() {
+    gaveUp_ = true;
+    limited_ = true;
+    queue_.clear();
+    return false;
+}
+
 bool Net::assume(CellValue candidate, bool isOn) {
+    return follow(candidate, isOn) || gaveUp_;
+}
+
+bool Net::follow(CellValue candidate, bool isOn) {
     if (isOn)
         queue_.push_back({candidate.cell, candidate.value, kAssumption, -1, {}, {}});
     else if (!off(candidate.cell, candidate.value, kAssumption, {}, {}))

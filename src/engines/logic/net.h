@@ -12,7 +12,9 @@
 // A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
 // value placed where it was already removed. Searching runs without records; the one net a step
 // shows runs again recording every fact with the facts it rests on, for its text and links, and
-// its nested step then removes first the candidates whose nested nets went least far.
+// its nested step then removes first the candidates whose nested nets went least far. A net may
+// be limited to a number of facts: it then gives up when it would derive more, keeping the facts
+// it found (true, but not all), and reports no contradiction.
 
 #include <array>
 #include <memory>
@@ -53,8 +55,17 @@ class Net {
     Net& operator=(const Net&) = delete;
     ~Net();
 
+    // Limits this net to `own` facts and each net nested in it (and in those) to `nested` facts;
+    // 0 leaves it unlimited. Called before assume().
+    void limitFacts(int own, int nested) {
+        mostFacts_ = own;
+        mostNestedFacts_ = nested;
+    }
     // Assumes the candidate true (`on`) or false and follows it; false on a contradiction.
     bool assume(CellValue candidate, bool on);
+    // Whether a limit stopped this net or a net nested in it: without the limits it might have
+    // gone further.
+    bool limited() const { return limited_; }
     const NetState& state() const { return state_; }
     Contradiction contradiction() const { return contradiction_; }
     // How many candidates the net placed or removed: how far it had to go.
@@ -94,6 +105,12 @@ class Net {
     void on(int cell, int value, int kind, std::vector<int> preds, std::vector<CellValue> externals,
             int unit);
     bool drain();
+    bool follow(CellValue candidate, bool on);
+    // Stops the net at its limit of facts: false, as a contradiction would, but without one.
+    bool giveUp();
+    bool atLimit() const { return mostFacts_ > 0 && reach_ >= mostFacts_; }
+    // A probe of the nested step: the candidate assumed true at one depth less, within the limit.
+    bool probeContradicts(int cell, int value, int& reach);
     void takeSpareQueue();
     bool lockedCandidates(bool& changed);
     bool nested(bool& changed);
@@ -133,6 +150,13 @@ class Net {
     bool record_;
     const std::vector<char>* nestedAllowed_ = nullptr;
     int reach_ = 0;
+    // Per value, the units whose places for it narrowed since Locked Candidates last looked at
+    // them (one bit a unit): only those can lock anew.
+    std::array<std::uint64_t, kMaxSide + 1> narrowed_{};
+    int mostFacts_ = 0;
+    int mostNestedFacts_ = 0;
+    bool gaveUp_ = false;
+    bool limited_ = false;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
     int badCell_ = 0;
