@@ -139,6 +139,9 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
     step.values = {candidate.value};
     step.cells = {candidate.cell};
     step.depth = std::max(depth, 0);
+    Net::NodeSet nodes;
+    step.nodes = net.shownNodes(std::nullopt, nodes);
+    step.nodes += static_cast<int>(nodes.size());
     finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
                "if " + candidateText(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
                    net.contradictionText());
@@ -153,13 +156,16 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     Step step;
     std::string text = source.header + ":";
     std::set<int> cells;
+    Net::NodeSet nodes;
     const NetState base(grid);
     for (const auto& [candidate, caseOn] : source.cases) {
         const std::unique_ptr<Net> net =
             shownNet(grid, base, depth, candidate, caseOn, std::pair{target, on});
         text += joinLines(net->targetLines(target, on, step.chain));
+        step.nodes += net->shownNodes(std::pair{target, on}, nodes);
         cells.insert(candidate.cell);
     }
+    step.nodes += static_cast<int>(nodes.size());
     (on ? step.placements : step.eliminations).push_back(target);
     step.values = {source.cases.front().first.value};
     step.cells.assign(cells.begin(), cells.end());

@@ -497,6 +497,39 @@ std::vector<char> Net::closure(std::vector<int> targets) const {
     return seen;
 }
 
+std::vector<CellValue> Net::nodeOf(const Fact& fact) {
+    std::vector<CellValue> node;
+    if (fact.kind == kGroup)
+        fact.cells.forEach([&](int cell) { node.push_back({cell, fact.value}); });
+    else
+        node.push_back({fact.cell, fact.value});
+    return node;
+}
+
+int Net::nodesTo(std::vector<int> targets, NodeSet& nodes) const {
+    const std::vector<char> seen = closure(std::move(targets));
+    int nested = 0;
+    for (std::size_t f = 0; f < facts_.size(); ++f) {
+        if (!seen[f]) continue;
+        const Fact& fact = facts_[f];
+        nodes.insert(nodeOf(fact));
+        if (fact.kind == kNested && fact.inner >= 0) {
+            const Net& inner = *inner_[fact.inner];
+            NodeSet own;
+            nested += inner.nodesTo(inner.contradictionFacts(), own);
+            nested += static_cast<int>(own.size());
+        }
+    }
+    return nested;
+}
+
+int Net::shownNodes(std::optional<std::pair<CellValue, bool>> target, NodeSet& nodes) const {
+    return nodesTo(
+        target ? std::vector<int>{factOf(target->first.cell, target->first.value, target->second)}
+               : contradictionFacts(),
+        nodes);
+}
+
 std::vector<std::pair<CellValue, int>> Net::nestedRemovalsUsed(
     std::optional<std::pair<CellValue, bool>> target) const {
     const std::vector<char> seen = closure(
@@ -518,14 +551,6 @@ std::vector<std::pair<CellValue, int>> Net::nestedRemovalsUsed(
 std::vector<std::string> Net::linesTo(std::vector<int> targets,
                                       std::vector<ChainLink>& links) const {
     const std::vector<char> seen = closure(std::move(targets));
-    const auto nodeOfFact = [&](const Fact& fact) {
-        std::vector<CellValue> node;
-        if (fact.kind == kGroup)
-            fact.cells.forEach([&](int cell) { node.push_back({cell, fact.value}); });
-        else
-            node.push_back({fact.cell, fact.value});
-        return node;
-    };
     const GridKind& kind = grid_.kind();
     std::vector<std::string> lines;
     int last = -1;
@@ -540,8 +565,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
         if (!seen[f]) continue;
         const Fact& fact = facts_[f];
         for (const int pred : fact.preds)
-            links.push_back(
-                {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
+            links.push_back({nodeOf(facts_[pred]), nodeOf(fact), fact.isOn, facts_[pred].isOn});
         const bool byPlacement = fact.kind == kPeer && fact.preds.size() == 1;
         if (byPlacement && removals.placement == fact.preds.front()) {
             removals.removed.push_back({fact.cell, fact.value});

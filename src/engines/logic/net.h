@@ -19,6 +19,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,11 @@ class Net {
     std::vector<std::string> contradictionLines(std::vector<ChainLink>& links) const;
     std::vector<std::string> targetLines(CellValue target, bool on,
                                          std::vector<ChainLink>& links) const;
+    // Recording nets: the nodes of the lines leading to the contradiction (no target) or to the
+    // target, added to `nodes`; returned, the number of nodes of the nested nets those lines
+    // show, each nested net's counted in full, so a node two nested nets share counts in both.
+    using NodeSet = std::set<std::vector<CellValue>>;
+    int shownNodes(std::optional<std::pair<CellValue, bool>> target, NodeSet& nodes) const;
     // What the contradiction is: "r4c4 has no candidate left".
     std::string contradictionText() const;
 
@@ -135,6 +141,9 @@ class Net {
                 std::vector<CellValue> externals = {});
     // Which facts the `targets` rest on, themselves included.
     std::vector<char> closure(std::vector<int> targets) const;
+    int nodesTo(std::vector<int> targets, NodeSet& nodes) const;
+    // A fact's node: its candidate, or a group's cells with the value.
+    static std::vector<CellValue> nodeOf(const Fact& fact);
     std::vector<std::string> linesTo(std::vector<int> targets, std::vector<ChainLink>& links) const;
     std::string factText(int index) const;
     // The lines of the nested net behind a removal under "inside: if r3c9 were 6:", indented;
