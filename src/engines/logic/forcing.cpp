@@ -6,8 +6,9 @@
 // Forcing Chain Contradiction and Verity follow only the chain graph's links; Forcing Net
 // follows singles on the narrowing copy, then adds Locked Candidates, then nested nets, one
 // depth at a time. The nets are searched without records; the steps shown run again recording,
-// and a depth's steps are reported simplest (fewest nodes) first. A shown net two or more deep
-// keeps only the nested nets its conclusion cannot do without.
+// and a depth's steps are reported simplest (fewest nodes) first; two or more deep the first net
+// found under the smallest limit of facts per nested net is reported. A shown net two or more
+// deep keeps only the nested nets its conclusion cannot do without.
 
 #include <algorithm>
 #include <bit>
