@@ -473,11 +473,13 @@ std::string Net::factText(int index) const {
     return text;
 }
 
-std::vector<std::string> Net::insideLines(int index, std::vector<ChainLink>& links) const {
+std::vector<std::string> Net::insideLines(int index) const {
     const Fact& fact = facts_[index];
     if (fact.kind != kNested || fact.inner < 0) return {};
     const Net& inner = *inner_[fact.inner];
-    std::vector<std::string> lines = inner.contradictionLines(links);
+    // The grid draws the branch that decides: the outer net's links, not its nested nets'.
+    std::vector<ChainLink> innerLinks;
+    std::vector<std::string> lines = inner.contradictionLines(innerLinks);
     lines.push_back("then " + inner.contradictionText());
     for (std::string& line : lines)
         line.insert(0, kInsideIndent);
@@ -585,7 +587,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
             fact.preds.empty() ? -1 : *std::max_element(fact.preds.begin(), fact.preds.end());
         // A removal that a nested net made shows that net's lines first, each saying which
         // assumption it is inside; the removal then starts a line of its own.
-        const std::vector<std::string> inside = insideLines(f, links);
+        const std::vector<std::string> inside = insideLines(f);
         lines.insert(lines.end(), inside.begin(), inside.end());
         std::string lead;
         if (main >= 0 && main == last && inside.empty() && !lines.empty()) {

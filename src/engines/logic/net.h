@@ -73,7 +73,8 @@ class Net {
     int reach() const { return reach_; }
 
     // Recording nets: the lines of chains leading from the assumption to the contradiction, or
-    // to `target` (on: placed, off: removed), appended to `links` as well.
+    // to `target` (on: placed, off: removed), and their links appended to `links` (a nested
+    // net's lines are shown, its links not: they draw the branch that decides).
     std::vector<std::string> contradictionLines(std::vector<ChainLink>& links) const;
     std::vector<std::string> targetLines(CellValue target, bool on,
                                          std::vector<ChainLink>& links) const;
@@ -148,7 +149,7 @@ class Net {
     std::string factText(int index) const;
     // The lines of the nested net behind a removal under "inside: if r3c9 were 6:", indented;
     // none for other facts.
-    std::vector<std::string> insideLines(int index, std::vector<ChainLink>& links) const;
+    std::vector<std::string> insideLines(int index) const;
     std::vector<int> contradictionFacts(std::vector<CellValue>* externals = nullptr) const;
 
     const LogicGrid& grid_;
