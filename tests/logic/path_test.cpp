@@ -116,7 +116,7 @@ TEST(LogicPath, NestedNetsSayWhichAssumptionTheyAreInside) {
 
 // A net shows only the nested nets its conclusion needs: its assumption, with just the removals
 // it shows proved by nested nets allowed to its nested step, still contradicts itself, and
-// without any one of them it does not.
+// without any one of them it does not; limited to one fact, it stops short of the contradiction.
 TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
     const std::vector<int> values = valuesOf(
         "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
@@ -152,6 +152,10 @@ TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
             Net with(grid, base, step.depth, false);
             with.limitNested(&allowed);
             EXPECT_FALSE(with.assume(step.eliminations[0], true)) << step.text;
+            // A net stopped by its limit of facts gives up without claiming a contradiction.
+            Net stopped(grid, base, step.depth, false);
+            stopped.limitFacts(1, 1);
+            EXPECT_TRUE(stopped.assume(step.eliminations[0], true) && stopped.limited());
         }
         grid.apply(step);
     }

@@ -43,7 +43,6 @@ ChainMarks chainMarksOf(const logic::LogicPath& path, std::size_t shown,
     for (std::size_t before = 0; before < shown; ++before)
         grid.apply(path.steps[before]);
     for (const logic::ChainLink& link : step.chain) {
-        if (link.nested) continue;
         for (const auto* node : {&link.from, &link.to}) {
             for (const logic::CellValue& candidate : *node) {
                 marks.shown[candidate.cell] = grid.candidates(candidate.cell);

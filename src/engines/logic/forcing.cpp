@@ -6,8 +6,9 @@
 // Forcing Chain Contradiction and Verity follow only the chain graph's links; Forcing Net
 // follows singles on the narrowing copy, then adds Locked Candidates, then nested nets, one
 // depth at a time. The nets are searched without records; the steps shown run again recording,
-// and a depth's steps are reported simplest (fewest nodes) first. A shown net two or more deep
-// keeps only the nested nets its conclusion cannot do without.
+// and a depth's steps are reported simplest (fewest nodes) first; two or more deep the first net
+// found under the smallest limit of facts per nested net is reported. A shown net two or more
+// deep keeps only the nested nets its conclusion cannot do without.
 
 #include <algorithm>
 #include <bit>
@@ -29,20 +30,27 @@ namespace {
 // search would find nothing at ever greater cost.
 constexpr int kDeepestNet = 5;
 constexpr int kDeepestUnnested = 1;
+// The first limits of facts per nested net when nets two or more deep are searched, and when the
+// one shown is recorded.
+constexpr int kFewestFacts = 32;
+constexpr int kFewestShownFacts = 8;
 
 // What one assumption led to: per value, the cells it placed it in and those it removed it from.
 struct Outcome {
     bool contradiction = false;
-    int reach = 0;  // candidates placed or removed on the way
+    bool limited = false;  // a limit of facts stopped the net or a net nested in it
+    int reach = 0;         // candidates placed or removed on the way
     std::array<CellSet, kMaxSide + 1> placed;
     std::array<CellSet, kMaxSide + 1> removed;
 };
 
-Outcome follow(const LogicGrid& grid, const NetState& base, int depth, CellValue candidate,
-               bool on) {
+Outcome follow(const LogicGrid& grid, const NetState& base, int depth, int mostFacts,
+               CellValue candidate, bool on) {
     Net net(grid, base, depth, false);
+    net.limitFacts(0, mostFacts);
     Outcome outcome;
     outcome.contradiction = !net.assume(candidate, on);
+    outcome.limited = net.limited();
     outcome.reach = net.reach();
     if (!outcome.contradiction)
         for (int value = 1; value <= grid.side(); ++value) {
@@ -73,15 +81,24 @@ bool reaches(const Net& net, bool held, const Goal& goal) {
               : net.state().isOff(target.cell, target.value);
 }
 
-// The recorded net of an assumption. A nested net finds every removal it can, round by round,
-// and what follows rests on whichever came first; so before the net is shown, each nested removal
-// the goal rests on (those whose nested nets show the most facts first) is left out when the net
-// still reaches the goal without it, and the net is recorded again with the removals left.
+// The recorded net of an assumption. Two or more deep, its nested nets may first derive only a
+// few facts each, the limit doubled until the net reaches its goal, so it leans on small nested
+// nets. A nested net finds every removal it can, round by round, and what follows rests on
+// whichever came first; so before the net is shown, each nested removal the goal rests on (those
+// whose nested nets show the most facts first) is left out when the net still reaches the goal
+// without it, and the net is recorded again with the removals left.
 std::unique_ptr<Net> shownNet(const LogicGrid& grid, const NetState& base, int depth,
                               CellValue candidate, bool on, const Goal& goal) {
     auto first = std::make_unique<Net>(grid, base, depth, true);
-    first->assume(candidate, on);
-    if (depth < 2) return first;
+    if (depth < 2) {
+        first->assume(candidate, on);
+        return first;
+    }
+    for (int mostFacts = kFewestShownFacts;; mostFacts *= 2) {
+        first->limitFacts(0, mostFacts);
+        if (reaches(*first, first->assume(candidate, on), goal) || !first->limited()) break;
+        first = std::make_unique<Net>(grid, base, depth, true);
+    }
     const std::vector<std::pair<CellValue, int>> used = first->nestedRemovalsUsed(goal);
     std::vector<char> allowed(kCandidateCount, 0);
     for (const auto& [removal, facts] : used)
@@ -123,6 +140,9 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
     step.values = {candidate.value};
     step.cells = {candidate.cell};
     step.depth = std::max(depth, 0);
+    Net::NodeSet nodes;
+    step.nodes = net.shownNodes(std::nullopt, nodes);
+    step.nodes += static_cast<int>(nodes.size());
     finishStep(kind, step, technique, "at " + cellName(kind, candidate.cell),
                "if " + candidateText(kind, candidate, on) + ":" + joinLines(lines) + "\nthen " +
                    net.contradictionText());
@@ -137,13 +157,16 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     Step step;
     std::string text = source.header + ":";
     std::set<int> cells;
+    Net::NodeSet nodes;
     const NetState base(grid);
     for (const auto& [candidate, caseOn] : source.cases) {
         const std::unique_ptr<Net> net =
             shownNet(grid, base, depth, candidate, caseOn, std::pair{target, on});
         text += joinLines(net->targetLines(target, on, step.chain));
+        step.nodes += net->shownNodes(std::pair{target, on}, nodes);
         cells.insert(candidate.cell);
     }
+    step.nodes += static_cast<int>(nodes.size());
     (on ? step.placements : step.eliminations).push_back(target);
     step.values = {source.cases.front().first.value};
     step.cells.assign(cells.begin(), cells.end());
@@ -211,7 +234,8 @@ struct Hit {
     std::pair<CellValue, bool> conclusion() const { return {candidate, source < 0 ? !on : on}; }
 };
 
-// The outcomes of the assumptions at one depth, each followed once when first needed.
+// The outcomes of the assumptions at one depth, each followed once when first needed; the nets
+// nested in them may be limited to a number of facts each.
 class Search {
   public:
     Search(const LogicGrid& grid, int depth) : grid_(grid), depth_(depth), base_(grid) {
@@ -226,8 +250,24 @@ class Search {
     const Outcome& outcome(CellValue candidate, bool on) {
         auto& slot =
             outcomes_[2 * index_[candidateIndex(candidate.cell, candidate.value)] + (on ? 1 : 0)];
-        if (!slot) slot = std::make_unique<Outcome>(follow(grid_, base_, depth_, candidate, on));
+        if (!slot) {
+            slot =
+                std::make_unique<Outcome>(follow(grid_, base_, depth_, mostFacts_, candidate, on));
+            limited_ = limited_ || slot->limited;
+        }
         return *slot;
+    }
+
+    // Whether the limit of facts stopped a net: a larger limit might find more.
+    bool limited() const { return limited_; }
+
+    // Sets the limit of facts per nested net (0: any number), at least the last one: the outcomes
+    // the old limit cut short are followed again.
+    void raiseLimit(int mostFacts) {
+        mostFacts_ = mostFacts;
+        limited_ = false;
+        for (auto& slot : outcomes_)
+            if (slot && slot->limited) slot.reset();
     }
 
     // Calls found(hit) for each contradiction, each candidate assumed true and then false,
@@ -275,6 +315,8 @@ class Search {
   private:
     const LogicGrid& grid_;
     int depth_;
+    int mostFacts_ = 0;
+    bool limited_ = false;
     NetState base_;
     std::vector<CellValue> candidates_;
     std::array<int, kCandidateCount> index_{};
@@ -361,13 +403,20 @@ bool findForcingNet(const LogicGrid& grid, const StepSink& sink) {
     const std::vector<Source> cases = sources(grid, true, true);
     const int deepest = grid.oneSolution() ? kDeepestNet : kDeepestUnnested;
     for (int depth = 0; depth <= deepest; ++depth) {
+        // Two or more deep, the first net found is shown (recording every one would cost too
+        // much), so that it is a small one the nested nets may first derive only a few facts
+        // each, the limit doubled until a net concludes or no nested net reached it.
+        const bool limited = depth >= 2;
         Search search(grid, depth);
-        // Deeper nets cost too much to record every one before the first is shown.
-        const bool sorted = depth < 2;
-        Reporter report(grid, Technique::ForcingNet, depth, cases, sorted, sink);
-        if (!search.contradictions(std::ref(report)) || !search.verities(cases, std::ref(report)))
-            return false;
-        if (report.found()) return report.finish();
+        for (int mostFacts = limited ? kFewestFacts : 0;; mostFacts *= 2) {
+            search.raiseLimit(mostFacts);
+            Reporter report(grid, Technique::ForcingNet, depth, cases, !limited, sink);
+            if (!search.contradictions(std::ref(report)) ||
+                !search.verities(cases, std::ref(report)))
+                return false;
+            if (report.found()) return report.finish();
+            if (!search.limited()) break;
+        }
     }
     return true;
 }

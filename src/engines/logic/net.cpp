@@ -48,6 +48,7 @@ NetState::NetState(const LogicGrid& grid) {
 
 Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
     : grid_(grid), start_(nullptr), state_(base), depth_(depth), record_(record) {
+    narrowed_.fill(~std::uint64_t{0});
     takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
@@ -57,7 +58,12 @@ Net::Net(const LogicGrid& grid, const NetState& base, int depth, bool record)
 }
 
 Net::Net(const Net& outer, int depth, bool record)
-    : grid_(outer.grid_), start_(nullptr), state_(outer.state_), depth_(depth), record_(record) {
+    : grid_(outer.grid_),
+      start_(nullptr),
+      state_(outer.state_),
+      depth_(depth),
+      record_(record),
+      narrowed_(outer.narrowed_) {
     takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
@@ -141,6 +147,7 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
     NetState& s = state_;
     const ValueMask bit = static_cast<ValueMask>(1u << value);
     if (!(s.candidates[cell] & bit)) return true;
+    if (atLimit()) return giveUp();
     s.candidates[cell] &= static_cast<ValueMask>(~bit);
     s.holding[value].erase(cell);
     ++reach_;
@@ -169,6 +176,7 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
     }
     for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
         if (s.unitPlaced[u] & bit) continue;
+        narrowed_[value] |= std::uint64_t{1} << u;
         const int place = (s.holding[value] & unitSet(gridKind, u)).single();
         if (place == 0) return fail(Contradiction::EmptyUnit, 0, value, u);
         if (place < 0) continue;
@@ -210,6 +218,7 @@ bool Net::drain() {
             queue_.clear();
             return fail(Contradiction::Clash, cell, value, -1);
         }
+        if (atLimit()) return giveUp();
         s.placed[cell] = static_cast<std::uint8_t>(value);
         s.placing[value].insert(cell);
         ++reach_;
@@ -246,8 +255,19 @@ bool Net::drain() {
 bool Net::lockedCandidates(bool& changed) {
     const GridKind& kind = grid_.kind();
     const int side = grid_.side();
-    for (int unit = 0; unit < 3 * side; ++unit)
+    // The next unit from `unit` on whose places narrowed for some value; 64 when none did.
+    const auto nextNarrowed = [&](int unit) {
+        std::uint64_t any = 0;
+        for (int value = 1; value <= side; ++value)
+            any |= narrowed_[value];
+        any &= ~std::uint64_t{0} << unit;
+        return any == 0 ? 64 : std::countr_zero(any);
+    };
+    for (int unit = nextNarrowed(0); unit < 3 * side; unit = nextNarrowed(unit + 1))
         for (int value = 1; value <= side; ++value) {
+            const std::uint64_t bit = std::uint64_t{1} << unit;
+            if (!(narrowed_[value] & bit)) continue;
+            narrowed_[value] &= ~bit;
             if ((state_.unitPlaced[unit] >> value) & 1u) continue;
             const CellSet places = state_.holding[value] & unitSet(kind, unit);
             if (places.empty()) continue;
@@ -290,10 +310,8 @@ bool Net::nested(bool& changed) {
             if (!((state_.candidates[cell] >> value) & 1u)) continue;
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            {
-                Net probe(*this, depth_ - 1, false);
-                if (probe.assume({cell, value}, true)) continue;
-            }
+            int reach = 0;
+            if (!probeContradicts(cell, value, reach)) continue;
             if (!off(cell, value, kNested, {}, {}) || !drain()) return false;
             changed = true;
         }
@@ -312,9 +330,8 @@ bool Net::nestedShortestFirst(bool& changed) {
             const int value = std::countr_zero(rest);
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            Net probe(*this, depth_ - 1, false);
-            if (probe.assume({cell, value}, true)) continue;
-            waiting_.push_back({probe.reach(), {cell, value}});
+            int reach = 0;
+            if (probeContradicts(cell, value, reach)) waiting_.push_back({reach, {cell, value}});
         }
     std::stable_sort(waiting_.begin(), waiting_.end(),
                      [](const Waiting& a, const Waiting& b) { return a.reach > b.reach; });
@@ -371,7 +388,27 @@ void Net::innerReasons(const Net& inner, std::vector<int>& why,
     why.erase(std::unique(why.begin(), why.end()), why.end());
 }
 
+bool Net::probeContradicts(int cell, int value, int& reach) {
+    Net probe(*this, depth_ - 1, false);
+    probe.limitFacts(mostNestedFacts_, mostNestedFacts_);
+    const bool held = probe.assume({cell, value}, true);
+    limited_ = limited_ || probe.limited_;
+    reach = probe.reach();
+    return !held;
+}
+
+bool Net::giveUp() {
+    gaveUp_ = true;
+    limited_ = true;
+    queue_.clear();
+    return false;
+}
+
 bool Net::assume(CellValue candidate, bool isOn) {
+    return follow(candidate, isOn) || gaveUp_;
+}
+
+bool Net::follow(CellValue candidate, bool isOn) {
     if (isOn)
         queue_.push_back({candidate.cell, candidate.value, kAssumption, -1, {}, {}});
     else if (!off(candidate.cell, candidate.value, kAssumption, {}, {}))
@@ -436,14 +473,13 @@ std::string Net::factText(int index) const {
     return text;
 }
 
-std::vector<std::string> Net::insideLines(int index, std::vector<ChainLink>& links) const {
+std::vector<std::string> Net::insideLines(int index) const {
     const Fact& fact = facts_[index];
     if (fact.kind != kNested || fact.inner < 0) return {};
     const Net& inner = *inner_[fact.inner];
-    const std::size_t outerLinks = links.size();
-    std::vector<std::string> lines = inner.contradictionLines(links);
-    for (std::size_t link = outerLinks; link < links.size(); ++link)
-        links[link].nested = true;
+    // The grid draws the branch that decides: the outer net's links, not its nested nets'.
+    std::vector<ChainLink> innerLinks;
+    std::vector<std::string> lines = inner.contradictionLines(innerLinks);
     lines.push_back("then " + inner.contradictionText());
     for (std::string& line : lines)
         line.insert(0, kInsideIndent);
@@ -461,6 +497,39 @@ std::vector<char> Net::closure(std::vector<int> targets) const {
         targets.insert(targets.end(), facts_[f].preds.begin(), facts_[f].preds.end());
     }
     return seen;
+}
+
+std::vector<CellValue> Net::nodeOf(const Fact& fact) {
+    std::vector<CellValue> node;
+    if (fact.kind == kGroup)
+        fact.cells.forEach([&](int cell) { node.push_back({cell, fact.value}); });
+    else
+        node.push_back({fact.cell, fact.value});
+    return node;
+}
+
+int Net::nodesTo(std::vector<int> targets, NodeSet& nodes) const {
+    const std::vector<char> seen = closure(std::move(targets));
+    int nested = 0;
+    for (std::size_t f = 0; f < facts_.size(); ++f) {
+        if (!seen[f]) continue;
+        const Fact& fact = facts_[f];
+        nodes.insert(nodeOf(fact));
+        if (fact.kind == kNested && fact.inner >= 0) {
+            const Net& inner = *inner_[fact.inner];
+            NodeSet own;
+            nested += inner.nodesTo(inner.contradictionFacts(), own);
+            nested += static_cast<int>(own.size());
+        }
+    }
+    return nested;
+}
+
+int Net::shownNodes(std::optional<std::pair<CellValue, bool>> target, NodeSet& nodes) const {
+    return nodesTo(
+        target ? std::vector<int>{factOf(target->first.cell, target->first.value, target->second)}
+               : contradictionFacts(),
+        nodes);
 }
 
 std::vector<std::pair<CellValue, int>> Net::nestedRemovalsUsed(
@@ -484,14 +553,6 @@ std::vector<std::pair<CellValue, int>> Net::nestedRemovalsUsed(
 std::vector<std::string> Net::linesTo(std::vector<int> targets,
                                       std::vector<ChainLink>& links) const {
     const std::vector<char> seen = closure(std::move(targets));
-    const auto nodeOfFact = [&](const Fact& fact) {
-        std::vector<CellValue> node;
-        if (fact.kind == kGroup)
-            fact.cells.forEach([&](int cell) { node.push_back({cell, fact.value}); });
-        else
-            node.push_back({fact.cell, fact.value});
-        return node;
-    };
     const GridKind& kind = grid_.kind();
     std::vector<std::string> lines;
     int last = -1;
@@ -506,8 +567,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
         if (!seen[f]) continue;
         const Fact& fact = facts_[f];
         for (const int pred : fact.preds)
-            links.push_back(
-                {nodeOfFact(facts_[pred]), nodeOfFact(fact), fact.isOn, facts_[pred].isOn});
+            links.push_back({nodeOf(facts_[pred]), nodeOf(fact), fact.isOn, facts_[pred].isOn});
         const bool byPlacement = fact.kind == kPeer && fact.preds.size() == 1;
         if (byPlacement && removals.placement == fact.preds.front()) {
             removals.removed.push_back({fact.cell, fact.value});
@@ -527,7 +587,7 @@ std::vector<std::string> Net::linesTo(std::vector<int> targets,
             fact.preds.empty() ? -1 : *std::max_element(fact.preds.begin(), fact.preds.end());
         // A removal that a nested net made shows that net's lines first, each saying which
         // assumption it is inside; the removal then starts a line of its own.
-        const std::vector<std::string> inside = insideLines(f, links);
+        const std::vector<std::string> inside = insideLines(f);
         lines.insert(lines.end(), inside.begin(), inside.end());
         std::string lead;
         if (main >= 0 && main == last && inside.empty() && !lines.empty()) {

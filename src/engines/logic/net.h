@@ -12,11 +12,14 @@
 // A contradiction is a cell without candidates, a unit without a place for a value it lacks, or a
 // value placed where it was already removed. Searching runs without records; the one net a step
 // shows runs again recording every fact with the facts it rests on, for its text and links, and
-// its nested step then removes first the candidates whose nested nets went least far.
+// its nested step then removes first the candidates whose nested nets went least far. A net may
+// be limited to a number of facts: it then gives up when it would derive more, keeping the facts
+// it found (true, but not all), and reports no contradiction.
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,18 +56,33 @@ class Net {
     Net& operator=(const Net&) = delete;
     ~Net();
 
+    // Limits this net to `own` facts and each net nested in it (and in those) to `nested` facts;
+    // 0 leaves it unlimited. Called before assume().
+    void limitFacts(int own, int nested) {
+        mostFacts_ = own;
+        mostNestedFacts_ = nested;
+    }
     // Assumes the candidate true (`on`) or false and follows it; false on a contradiction.
     bool assume(CellValue candidate, bool on);
+    // Whether a limit stopped this net or a net nested in it: without the limits it might have
+    // gone further.
+    bool limited() const { return limited_; }
     const NetState& state() const { return state_; }
     Contradiction contradiction() const { return contradiction_; }
     // How many candidates the net placed or removed: how far it had to go.
     int reach() const { return reach_; }
 
     // Recording nets: the lines of chains leading from the assumption to the contradiction, or
-    // to `target` (on: placed, off: removed), appended to `links` as well.
+    // to `target` (on: placed, off: removed), and their links appended to `links` (a nested
+    // net's lines are shown, its links not: they draw the branch that decides).
     std::vector<std::string> contradictionLines(std::vector<ChainLink>& links) const;
     std::vector<std::string> targetLines(CellValue target, bool on,
                                          std::vector<ChainLink>& links) const;
+    // Recording nets: the nodes of the lines leading to the contradiction (no target) or to the
+    // target, added to `nodes`; returned, the number of nodes of the nested nets those lines
+    // show, each nested net's counted in full, so a node two nested nets share counts in both.
+    using NodeSet = std::set<std::vector<CellValue>>;
+    int shownNodes(std::optional<std::pair<CellValue, bool>> target, NodeSet& nodes) const;
     // What the contradiction is: "r4c4 has no candidate left".
     std::string contradictionText() const;
 
@@ -94,6 +112,12 @@ class Net {
     void on(int cell, int value, int kind, std::vector<int> preds, std::vector<CellValue> externals,
             int unit);
     bool drain();
+    bool follow(CellValue candidate, bool on);
+    // Stops the net at its limit of facts: false, as a contradiction would, but without one.
+    bool giveUp();
+    bool atLimit() const { return mostFacts_ > 0 && reach_ >= mostFacts_; }
+    // A probe of the nested step: the candidate assumed true at one depth less, within the limit.
+    bool probeContradicts(int cell, int value, int& reach);
     void takeSpareQueue();
     bool lockedCandidates(bool& changed);
     bool nested(bool& changed);
@@ -118,11 +142,14 @@ class Net {
                 std::vector<CellValue> externals = {});
     // Which facts the `targets` rest on, themselves included.
     std::vector<char> closure(std::vector<int> targets) const;
+    int nodesTo(std::vector<int> targets, NodeSet& nodes) const;
+    // A fact's node: its candidate, or a group's cells with the value.
+    static std::vector<CellValue> nodeOf(const Fact& fact);
     std::vector<std::string> linesTo(std::vector<int> targets, std::vector<ChainLink>& links) const;
     std::string factText(int index) const;
     // The lines of the nested net behind a removal under "inside: if r3c9 were 6:", indented;
     // none for other facts.
-    std::vector<std::string> insideLines(int index, std::vector<ChainLink>& links) const;
+    std::vector<std::string> insideLines(int index) const;
     std::vector<int> contradictionFacts(std::vector<CellValue>* externals = nullptr) const;
 
     const LogicGrid& grid_;
@@ -133,6 +160,13 @@ class Net {
     bool record_;
     const std::vector<char>* nestedAllowed_ = nullptr;
     int reach_ = 0;
+    // Per value, the units whose places for it narrowed since Locked Candidates last looked at
+    // them (one bit a unit): only those can lock anew.
+    std::array<std::uint64_t, kMaxSide + 1> narrowed_{};
+    int mostFacts_ = 0;
+    int mostNestedFacts_ = 0;
+    bool gaveUp_ = false;
+    bool limited_ = false;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
     int badCell_ = 0;

@@ -71,7 +71,7 @@ int stepRating(const LogicGrid& grid, const Step& step) {
         case Linked:
             return rating.base + chainLengthAddOn(linkedComplexity(step));
         case Net:
-            return rating.base + 5 * step.depth + chainLengthAddOn(linkedComplexity(step));
+            return rating.base + 5 * step.depth + chainLengthAddOn(step.nodes + 2);
     }
     return rating.base;
 }

@@ -34,9 +34,6 @@ struct ChainLink {
     std::vector<CellValue> to;
     bool strong = false;
     bool fromOn = !strong;  // whether the link starts from `from` being true
-    // A link inside a nested net: part of the proof and of its rating, but the grid draws only the
-    // outer net, the branch that decides.
-    bool nested = false;
     bool operator==(const ChainLink&) const = default;
 };
 
@@ -51,6 +48,7 @@ struct Step {
     std::vector<CellValue> placements;    // values placed
     std::vector<ChainLink> chain;         // chain and forcing steps: every link, in order
     int depth = 0;      // Forcing Net: 0 through singles, 1 with simpler techniques, 2+ nested
+    int nodes = 0;      // Forcing Net: the nodes its text rests on, each nested net's in full
     std::string where;  // "in block 7", "at r3c12", "on 5 in rows 2 and 6"
     std::string text;   // the whole deduction in plain words
     // The deduction in one sentence of at most kSummaryLength characters, for a person: the text
