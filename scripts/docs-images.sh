@@ -95,7 +95,7 @@ open_x_chain_puzzle
 keys "$main" F4 F4
 shot explain-chain
 
-# A hard puzzle whose next value takes fifteen steps, most of them forcing nets: the third step,
+# A hard puzzle whose next value takes many steps, most of them forcing nets: the third step,
 # its details unfolded (the Details button, beneath the summary), and only its net drawn.
 puzzle="$out/nets.txt"
 echo '8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..' >"$puzzle"
