@@ -82,7 +82,7 @@ class Aim {
             if (puzzle[index] == 0) empty.push_back(index);
         }
         if (empty.empty()) return -1;
-        const int index = empty[static_cast<std::size_t>(random_.uniform() * empty.size())];
+        const int index = empty[drawBelow(random_, empty.size())];
         puzzle[index] = solution_[index];
         puzzle[mirror(index)] = solution_[mirror(index)];
         return index;
@@ -95,10 +95,7 @@ class Aim {
         for (int index = 0; index <= mirror(index); ++index) {
             if (puzzle[index] != 0) pairs.push_back(index);
         }
-        for (std::size_t last = pairs.size(); last > 1; --last) {
-            const auto pick = static_cast<std::size_t>(random_.uniform() * last);
-            std::swap(pairs[last - 1], pairs[pick]);
-        }
+        shuffle(pairs, random_);
         for (const int index : pairs) {
             const int other = mirror(index);
             puzzle[index] = 0;

@@ -2,8 +2,11 @@
 // The random numbers of puzzle generation: uniform draws in [0, 1). The program seeds the source
 // from the clock; tests and the tool give a seed, so one seed always makes the same puzzle.
 
+#include <cstddef>
 #include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -23,5 +26,17 @@ class SeededRandom : public RandomSource {
   private:
     std::mt19937_64 engine_;
 };
+
+// A whole number r with 0 <= r < count, from one draw.
+inline std::size_t drawBelow(RandomSource& random, std::size_t count) {
+    return static_cast<std::size_t>(random.uniform() * static_cast<double>(count));
+}
+
+// Puts `items` in random order (Fisher-Yates from the back): one draw for each item but the first.
+template <typename Item>
+void shuffle(std::vector<Item>& items, RandomSource& random) {
+    for (std::size_t last = items.size(); last > 1; --last)
+        std::swap(items[last - 1], items[drawBelow(random, last)]);
+}
 
 }  // namespace quorvel

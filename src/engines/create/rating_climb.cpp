@@ -13,10 +13,6 @@ namespace quorvel {
 
 namespace {
 
-std::size_t draw(RandomSource& random, std::size_t count) {
-    return static_cast<std::size_t>(random.uniform() * static_cast<double>(count));
-}
-
 std::vector<std::size_t> givenIndices(const std::vector<int>& puzzle) {
     std::vector<std::size_t> indices;
     for (std::size_t index = 0; index < puzzle.size(); ++index)
@@ -73,9 +69,9 @@ class Climb {
     std::vector<int> neighbour() {
         std::vector<int> next = current_;
         std::vector<std::size_t> givens = givenIndices(next);
-        const std::size_t takeAway = 1 + draw(random_, kMostTakenAway);
+        const std::size_t takeAway = 1 + drawBelow(random_, kMostTakenAway);
         for (std::size_t taken = 0; taken < takeAway && !givens.empty(); ++taken) {
-            const std::size_t pick = draw(random_, givens.size());
+            const std::size_t pick = drawBelow(random_, givens.size());
             next[givens[pick]] = 0;
             givens.erase(givens.begin() + static_cast<std::ptrdiff_t>(pick));
         }
@@ -83,13 +79,13 @@ class Climb {
             const SolutionCount count = countSolutions(kind_, next, 2);
             if (count.count < 2) break;
             const std::vector<int> differ = differingCells(count);
-            const auto index = static_cast<std::size_t>(differ[draw(random_, differ.size())] - 1);
+            const auto index =
+                static_cast<std::size_t>(differ[drawBelow(random_, differ.size())] - 1);
             next[index] =
                 (random_.uniform() < 0.5 ? count.firstSolution : count.secondSolution)[index];
         }
         givens = givenIndices(next);
-        for (std::size_t last = givens.size(); last > 1; --last)
-            std::swap(givens[last - 1], givens[draw(random_, last)]);
+        shuffle(givens, random_);
         for (const std::size_t index : givens) {
             const int value = next[index];
             next[index] = 0;

@@ -16,8 +16,7 @@ UniqueGivens addGivensUntilUnique(const GridKind& kind, std::vector<int>& puzzle
             return result;
         }
         const std::vector<int> differ = differingCells(count);
-        const auto pick = static_cast<std::size_t>(random.uniform() * differ.size());
-        const int index = differ[pick] - 1;
+        const int index = differ[drawBelow(random, differ.size())] - 1;
         if (solution[index] == 0) return result;  // not a full grid: nothing to add
         for (const int cell : {index, last - index}) {
             if (puzzle[cell] != 0) continue;

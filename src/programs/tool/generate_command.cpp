@@ -11,6 +11,7 @@
 // unique puzzles whose hardest step is that technique (engines/create/technique_practice.h) and
 // adds `technique` to the line; a miss is a line with `message` instead of the puzzle.
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -54,6 +55,19 @@ struct Request {
     int grids = 0;  // full grids at most, with a band or a technique
 };
 
+// The fields every generated puzzle's line has, after its size: level, givens, the puzzle and its
+// solution, whether it is unique, and its computed difficulty.
+void writePuzzle(std::ostream& line, const GridKind& kind, int level,
+                 const std::vector<int>& puzzle, const std::vector<int>& solution, bool unique,
+                 const logic::PuzzleRating& rating) {
+    const auto givens = std::ranges::count_if(puzzle, [](int value) { return value != 0; });
+    line << ",\"level\":" << level << ",\"givens\":" << givens << ",\"puzzle\":\""
+         << formatPuzzleLine(kind, puzzle) << "\",\"solution\":\""
+         << formatPuzzleLine(kind, solution) << "\",\"unique\":" << (unique ? "true" : "false")
+         << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
+         << ",\"hardest\":" << jsonString(rating.hardest);
+}
+
 // The puzzle line of a practice puzzle, or its miss with a message.
 std::string practiseOne(const Request& request, std::uint64_t seed, std::atomic<bool>& missed) {
     const GridKind& kind = *request.kind;
@@ -69,15 +83,8 @@ std::string practiseOne(const Request& request, std::uint64_t seed, std::atomic<
         return line.str();
     }
     const logic::PuzzleRating rating = practiceRating(kind, made.puzzle, *request.needs);
-    int givens = 0;
-    for (const int value : made.puzzle)
-        givens += value != 0 ? 1 : 0;
-    line << ",\"level\":" << rating.level << ",\"givens\":" << givens << ",\"puzzle\":\""
-         << formatPuzzleLine(kind, made.puzzle) << "\",\"solution\":\""
-         << formatPuzzleLine(kind, made.solution) << "\",\"unique\":true"
-         << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
-         << ",\"hardest\":" << jsonString(rating.hardest) << ",\"grids\":" << made.grids
-         << ",\"technique\":" << jsonString(name) << "}";
+    writePuzzle(line, kind, rating.level, made.puzzle, made.solution, true, rating);
+    line << ",\"grids\":" << made.grids << ",\"technique\":" << jsonString(name) << "}";
     return line.str();
 }
 
@@ -111,13 +118,9 @@ std::string generateOne(const Request& request, std::uint64_t seed, std::atomic<
         if (!reached) missed = true;
     }
     std::ostringstream line;
-    line << "{\"size\":" << kind.side
-         << ",\"level\":" << (request.band ? rating.level : request.level)
-         << ",\"givens\":" << made.givens << ",\"puzzle\":\"" << formatPuzzleLine(kind, made.puzzle)
-         << "\",\"solution\":\"" << formatPuzzleLine(kind, made.solution)
-         << "\",\"unique\":" << (made.unique ? "true" : "false")
-         << ",\"rating\":" << logic::formatRating(rating.rating) << ",\"score\":" << rating.score
-         << ",\"hardest\":" << jsonString(rating.hardest);
+    line << "{\"size\":" << kind.side;
+    writePuzzle(line, kind, request.band ? rating.level : request.level, made.puzzle, made.solution,
+                made.unique, rating);
     if (request.band) line << ",\"grids\":" << grids;
     if (!reached) line << ",\"message\":" << jsonString(bandMissedText(*request.band, grids));
     line << "}";
