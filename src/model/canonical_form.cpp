@@ -100,7 +100,6 @@ struct Partial {
 };
 
 // The source rows that may come next at result row `row`: the rest of the last row's band, or
-// at the start of a band any row of a band not placed yet.
 // at the start of a band any row of a band not placed yet. Of empty rows in a band, and of empty
 // bands, only the first is offered.
 std::uint16_t nextRows(const Partial& partial, int row, std::uint16_t empty) {

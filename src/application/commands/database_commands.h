@@ -61,6 +61,12 @@ class DatabaseCommands {
     bool deletePuzzle(GridWindow& window);
     void computerGeneratedPuzzle(GridWindow& window);
     void practiseTechnique(GridWindow& window);
+    // What a generation starts with: the grid blank, the puzzle shown before ended (a stored
+    // generated grid becomes the current one), and the 9x9 window's four stored grids emptied.
+    void clearForGeneration(GridWindow& window);
+    // The random source of one generation: the one given at registration, else one seeded from
+    // the clock, held by `clockSeeded`.
+    RandomSource& generationRandom(std::unique_ptr<RandomSource>& clockSeeded);
 
     MainWindow& mainWindow_;
     DialogExchange& dialogs_;

@@ -14,23 +14,27 @@
 
 namespace quorvel {
 
+void DatabaseCommands::clearForGeneration(GridWindow& window) {
+    blankGrid(window, mainWindow_, false);
+    mainWindow_.endCurrentPuzzle();
+    // The 9x9 window keeps its four stored grids in the settings.
+    if (window.kind().isNine()) mainWindow_.settings().storedGrids = {};
+}
+
+RandomSource& DatabaseCommands::generationRandom(std::unique_ptr<RandomSource>& clockSeeded) {
+    if (random_ != nullptr) return *random_;
+    clockSeeded = clockSeededRandom(dialogs_.host);
+    return *clockSeeded;
+}
+
 void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     ScopeGuard workingHard = mainWindow_.showWorkingHard();
-    blankGrid(window, mainWindow_, false);
-    // The puzzle shown before is gone; a generated grid that is stored becomes the current one.
-    mainWindow_.endCurrentPuzzle();
-    // The 9x9 window keeps its four stored grids in the settings; a new puzzle empties them.
-    if (window.kind().isNine()) mainWindow_.settings().storedGrids = {};
+    clearForGeneration(window);
     const int level = session_.currentLevel;
     mainWindow_.settings().exposedCount = exposedCountFor(window.kind(), level);
-
     std::unique_ptr<RandomSource> clockSeeded;
-    RandomSource* random = random_.get();
-    if (random == nullptr) {
-        clockSeeded = clockSeededRandom(dialogs_.host);
-        random = clockSeeded.get();
-    }
-    markGivensPattern(window, level, *random);
+    RandomSource& random = generationRandom(clockSeeded);
+    markGivensPattern(window, level, random);
 
     session_.stopRequested = false;
     mainWindow_.setStopItemVisible(true);
@@ -38,7 +42,7 @@ void DatabaseCommands::computerGeneratedPuzzle(GridWindow& window) {
     // composition instead while incompleteMode is left on by an earlier Database item.
     const bool incompleteMode = session_.incompleteMode;
     session_.incompleteMode = false;
-    const bool made = generatePuzzle(window, mainWindow_, dialogs_, *random);
+    const bool made = generatePuzzle(window, mainWindow_, dialogs_, random);
     session_.incompleteMode = incompleteMode;
     if (made) {
         mainWindow_.restartElapsedTime();

@@ -48,15 +48,9 @@ void DatabaseCommands::practiseTechnique(GridWindow& window) {
     if (!practiceTurnedOn(technique).empty()) turnOn(mainWindow_, technique);
 
     ScopeGuard workingHard = mainWindow_.showWorkingHard();
-    blankGrid(window, mainWindow_, false);
-    mainWindow_.endCurrentPuzzle();
-    if (window.kind().isNine()) mainWindow_.settings().storedGrids = {};
+    clearForGeneration(window);
     std::unique_ptr<RandomSource> clockSeeded;
-    RandomSource* random = random_.get();
-    if (random == nullptr) {
-        clockSeeded = clockSeededRandom(dialogs_.host);
-        random = clockSeeded.get();
-    }
+    RandomSource& random = generationRandom(clockSeeded);
     session_.stopRequested = false;
     mainWindow_.setStopItemVisible(true);
     mainWindow_.showMessage(std::string(kPractiseProgressLead) + std::string(name) + "...",
@@ -64,7 +58,7 @@ void DatabaseCommands::practiseTechnique(GridWindow& window) {
     // Events run before every rating, so the window stays alive and Stop usable.
     Board& board = window.board();
     const PracticePuzzle made =
-        generateNeeding(window.kind(), technique, *random, kPractiseGrids, [&](int) {
+        generateNeeding(window.kind(), technique, random, kPractiseGrids, [&](int) {
             board.events().processEvents();
             return !session_.stopRequested;
         });
