@@ -4,10 +4,6 @@
 
 namespace quorvel::logic {
 
-namespace {
-
-using PeerSets = std::array<CellSet, kMaxCells + 1>;
-
 PeerSets buildPeerSets(const GridKind& kind) {
     const UnitTables& tables = unitTables(kind);
     PeerSets sets;
@@ -17,8 +13,6 @@ PeerSets buildPeerSets(const GridKind& kind) {
     return sets;
 }
 
-using UnitSets = std::array<CellSet, 3 * kMaxSide>;
-
 UnitSets buildUnitSets(const GridKind& kind) {
     const UnitTables& tables = unitTables(kind);
     UnitSets sets;
@@ -26,20 +20,6 @@ UnitSets buildUnitSets(const GridKind& kind) {
         for (int i = 0; i < kind.side; ++i)
             sets[unit].insert(tables.unitCells[unit][i]);
     return sets;
-}
-
-}  // namespace
-
-const CellSet& unitSet(const GridKind& kind, int unit) {
-    static const UnitSets nine = buildUnitSets(kNineGrid);
-    static const UnitSets fifteen = buildUnitSets(kFifteenGrid);
-    return kind.isNine() ? nine[unit] : fifteen[unit];
-}
-
-const CellSet& peerSet(const GridKind& kind, int cell) {
-    static const PeerSets nine = buildPeerSets(kNineGrid);
-    static const PeerSets fifteen = buildPeerSets(kFifteenGrid);
-    return kind.isNine() ? nine[cell] : fifteen[cell];
 }
 
 CellSet candidateCells(const LogicGrid& grid, int value) {

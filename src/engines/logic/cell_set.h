@@ -81,10 +81,25 @@ class CellSet {
     std::array<std::uint64_t, kWords> words_{};
 };
 
+using PeerSets = std::array<CellSet, kMaxCells + 1>;
+using UnitSets = std::array<CellSet, 3 * kMaxSide>;
+PeerSets buildPeerSets(const GridKind& kind);
+UnitSets buildUnitSets(const GridKind& kind);
+// Built once at start-up: the nets look them up for every candidate they remove, too often for
+// the guard of a function's static.
+inline const PeerSets kNinePeerSets = buildPeerSets(kNineGrid);
+inline const PeerSets kFifteenPeerSets = buildPeerSets(kFifteenGrid);
+inline const UnitSets kNineUnitSets = buildUnitSets(kNineGrid);
+inline const UnitSets kFifteenUnitSets = buildUnitSets(kFifteenGrid);
+
 // The peers of a cell, as a set.
-const CellSet& peerSet(const GridKind& kind, int cell);
+inline const CellSet& peerSet(const GridKind& kind, int cell) {
+    return kind.isNine() ? kNinePeerSets[cell] : kFifteenPeerSets[cell];
+}
 // The cells of a unit (numbered as in LogicGrid), as a set.
-const CellSet& unitSet(const GridKind& kind, int unit);
+inline const CellSet& unitSet(const GridKind& kind, int unit) {
+    return kind.isNine() ? kNineUnitSets[unit] : kFifteenUnitSets[unit];
+}
 // The empty cells holding `value` as a candidate.
 CellSet candidateCells(const LogicGrid& grid, int value);
 // The cells that see every cell of `cells` (none of `cells` itself).

@@ -304,17 +304,38 @@ bool Net::lockedCandidates(bool& changed) {
 // Each candidate whose assumption, one depth less deep, contradicts itself is removed.
 bool Net::nested(bool& changed) {
     if (record_) return nestedShortestFirst(changed);
-    for (int cell = 1; cell <= grid_.cellCount(); ++cell)
+    // A candidate probed after the last removal of the round before saw the state as it is now,
+    // unless something else has narrowed it since: it need not be probed again.
+    const int end =
+        reach_ == reachAfterProbes_ && lastRemoval_ > 0 ? lastRemoval_ : grid_.cellCount() + 1;
+    int last = 0;
+    // Per value, the cells a probe of the present state placed it in without a contradiction and
+    // without reaching its limit: what such a candidate implies, that probe already followed.
+    std::array<CellSet, kMaxSide + 1> implied{};
+    for (int cell = 1; cell < end; ++cell)
         for (unsigned rest = state_.candidates[cell]; rest != 0; rest &= rest - 1) {
             const int value = std::countr_zero(rest);
             if (!((state_.candidates[cell] >> value) & 1u)) continue;
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
-            int reach = 0;
-            if (!probeContradicts(cell, value, reach)) continue;
+            if (implied[value].contains(cell)) continue;
+            Net probe(*this, depth_ - 1, false);
+            probe.limitFacts(mostNestedFacts_, mostNestedFacts_);
+            const bool held = probe.assume({cell, value}, true);
+            limited_ = limited_ || probe.limited_;
+            if (held) {
+                if (!probe.limited_)
+                    for (int other = 1; other <= grid_.side(); ++other)
+                        implied[other] |= probe.state_.placing[other];
+                continue;
+            }
             if (!off(cell, value, kNested, {}, {}) || !drain()) return false;
+            implied = {};
             changed = true;
+            last = cell;
         }
+    lastRemoval_ = last + 1;
+    reachAfterProbes_ = reach_;
     return true;
 }
 

@@ -165,6 +165,10 @@ class Net {
     std::array<std::uint64_t, kMaxSide + 1> narrowed_{};
     int mostFacts_ = 0;
     int mostNestedFacts_ = 0;
+    // The round of probes before: the cell after the one of its last removal (0: none ran), and
+    // how many facts the net had derived when it ended.
+    int lastRemoval_ = 0;
+    int reachAfterProbes_ = -1;
     bool gaveUp_ = false;
     bool limited_ = false;
     std::vector<Pending> queue_;
