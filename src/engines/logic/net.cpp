@@ -255,27 +255,20 @@ bool Net::drain() {
 bool Net::lockedCandidates(bool& changed) {
     const GridKind& kind = grid_.kind();
     const int side = grid_.side();
-    // The next unit from `unit` on whose places narrowed for some value; 64 when none did.
-    const auto nextNarrowed = [&](int unit) {
-        std::uint64_t any = 0;
-        for (int value = 1; value <= side; ++value)
-            any |= narrowed_[value];
-        any &= ~std::uint64_t{0} << unit;
-        return any == 0 ? 64 : std::countr_zero(any);
-    };
-    for (int unit = nextNarrowed(0); unit < 3 * side; unit = nextNarrowed(unit + 1))
-        for (int value = 1; value <= side; ++value) {
-            const std::uint64_t bit = std::uint64_t{1} << unit;
-            if (!(narrowed_[value] & bit)) continue;
-            narrowed_[value] &= ~bit;
+    const std::uint64_t units = (std::uint64_t{1} << (3 * side)) - 1;
+    for (int value = 1; value <= side; ++value)
+        for (narrowed_[value] &= units; narrowed_[value] != 0; narrowed_[value] &= units) {
+            const int unit = std::countr_zero(narrowed_[value]);
+            narrowed_[value] &= narrowed_[value] - 1;
             if ((state_.unitPlaced[unit] >> value) & 1u) continue;
             const CellSet places = state_.holding[value] & unitSet(kind, unit);
             if (places.empty()) continue;
+            // A line's places can lock in a block, a block's in a row or a column.
             const int cell = places.first();
-            for (const int other :
-                 {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
-                if (other == unit || (unit < 2 * side) == (other < 2 * side)) continue;
-                if (!(places - unitSet(kind, other)).empty()) continue;
+            const bool isBlock = unit >= 2 * side;
+            for (const int other : {isBlock ? grid_.rowUnit(cell) : grid_.blockUnit(cell),
+                                    isBlock ? grid_.columnUnit(cell) : -1}) {
+                if (other < 0 || !(places - unitSet(kind, other)).empty()) continue;
                 const CellSet removed =
                     (state_.holding[value] & unitSet(kind, other)) - unitSet(kind, unit);
                 if (removed.empty()) continue;
