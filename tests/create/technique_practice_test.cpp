@@ -1,7 +1,7 @@
 // Practice puzzles: on both grids and for a technique of each tier, the puzzle found has one
 // solution, is drawn from its full grid, rates with the technique as its hardest step on the
-// practice path, and the explain path takes a step of it; a puzzle made for one technique does
-// not count for another. Names are matched without regard to case.
+// practice path, and the explain path preferring it takes a step of it; a puzzle made for one
+// technique does not count for another. Names are matched without regard to case.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,7 @@ TEST(TechniquePractice, FindsAPuzzleWhoseHardestStepIsTheTechnique) {
     for (const Case& c : {Case{&kNineGrid, Technique::HiddenSingle, Technique::NakedSingle},
                           Case{&kNineGrid, Technique::XWing, Technique::HiddenSingle},
                           Case{&kNineGrid, Technique::FinnedXWing, Technique::XWing},
+                          Case{&kNineGrid, Technique::XChain, Technique::SimpleColouring},
                           Case{&kFifteenGrid, Technique::NakedPair, Technique::XWing}}) {
         const std::string name(logic::techniqueInfo(c.technique).name);
         SCOPED_TRACE(::testing::Message() << c.kind->side << " " << name);
@@ -46,7 +47,8 @@ TEST(TechniquePractice, FindsAPuzzleWhoseHardestStepIsTheTechnique) {
         const logic::PuzzleRating rating = practiceRating(*c.kind, made.puzzle, c.technique);
         EXPECT_EQ(rating.hardest, name);
         EXPECT_TRUE(rating.logicSolved);
-        const logic::LogicPath path = logic::explainPath(*c.kind, made.puzzle);
+        const logic::LogicPath path =
+            logic::explainPath(*c.kind, made.puzzle, {}, {}, {}, c.technique);
         EXPECT_TRUE(std::ranges::any_of(
             path.steps, [&](const logic::Step& step) { return step.technique == c.technique; }));
         EXPECT_TRUE(needsTechnique(*c.kind, made.puzzle, c.technique));

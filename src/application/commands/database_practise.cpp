@@ -69,6 +69,7 @@ void DatabaseCommands::practiseTechnique(GridWindow& window) {
         session_.incompleteMode = false;
         const int level = practiceRating(window.kind(), made.puzzle, technique).level;
         showGeneratedPuzzle(window, mainWindow_, dialogs_, made.puzzle, made.solution, level);
+        mainWindow_.setPractisedPuzzle(made.puzzle, technique);
         session_.incompleteMode = incompleteMode;
         mainWindow_.restartElapsedTime();
         mainWindow_.restartHistory(window);

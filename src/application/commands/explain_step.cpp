@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "application/commands/exact_commands.h"
 #include "application/grid/grid_events.h"
 #include "application/grid/grid_window.h"
 #include "application/grid/key_event.h"
@@ -113,13 +114,16 @@ void ExplainNextStep::pressNow(GridWindow& window) {
     const std::vector<int> values = shownValues(window.board());
     const std::vector<ValueMask> candidates = window.notedCandidates();
     const logic::OptionalTechniques turnedOn = mainWindow_.optionalTechniques();
+    const std::optional<logic::Technique> preferred =
+        mainWindow_.practisedTechnique(givenValues(window.board()));
     if (&window != window_ || values != values_ || candidates != candidates_ ||
-        turnedOn != turnedOn_ || stage_ >= 3) {
+        turnedOn != turnedOn_ || preferred != preferred_ || stage_ >= 3) {
         window_ = &window;
         stage_ = 0;
         turnedOn_ = turnedOn;
+        preferred_ = preferred;
         path_ = logic::hintPath(window.kind(), values, candidates, lockedCells(window.board()),
-                                turnedOn);
+                                turnedOn, preferred);
     }
     if (path_.end != logic::PathEnd::Placed) {
         mainWindow_.showMessage(logic::pathMessage(path_), colour::kRed, Alignment::Centre);

@@ -12,10 +12,13 @@
 // its chain, and on the last step the target cell. Third: the eliminations of all the steps cross
 // out those notes and the value is typed into the target cell as the user would type it, so the
 // consistency check runs and Undo takes both back. A changed grid or another grid window starts
-// again at the first press; the next other command clears the marks.
+// again at the first press; the next other command clears the marks. On the puzzle Practise a
+// Technique made, the technique practised comes ahead of those rated as high or higher
+// (MainWindow::practisedTechnique).
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -56,11 +59,12 @@ class ExplainNextStep {
     void mark(GridWindow& window, int cell, Colour backColour);
 
     MainWindow& mainWindow_;
-    GridWindow* window_ = nullptr;        // the grid window the stages belong to
-    std::vector<int> values_;             // and its values after the last press
-    std::vector<ValueMask> candidates_;   // and the candidates its notes left then
-    logic::OptionalTechniques turnedOn_;  // the path was found with these
-    int stage_ = 0;                       // presses done on that grid
+    GridWindow* window_ = nullptr;               // the grid window the stages belong to
+    std::vector<int> values_;                    // and its values after the last press
+    std::vector<ValueMask> candidates_;          // and the candidates its notes left then
+    logic::OptionalTechniques turnedOn_;         // the path was found with these
+    std::optional<logic::Technique> preferred_;  // and this practised technique
+    int stage_ = 0;                              // presses done on that grid
     logic::LogicPath path_;
     std::size_t shownStep_ = 0;                   // the step of the path the hint panel shows
     bool detailsOpen_ = false;                    // its details unfolded, kept as the pages turn

@@ -242,6 +242,12 @@ class MainWindow : public MainWindowLink {
     // The optional techniques the user turned on in Assist Solve > Optional Techniques, which
     // hints, Explain Next Step and Rate Puzzle try besides the others.
     logic::OptionalTechniques optionalTechniques() const;
+    // The puzzle Practise a Technique made last (its givens) and the technique it practises.
+    // Explain Next Step prefers that technique (logic::explainOrder) while the grid's givens are
+    // those: the puzzle stored, kept or fetched again keeps it, any other puzzle (typed, loaded,
+    // generated, or none after Clear) does not. Held for the run only.
+    void setPractisedPuzzle(std::vector<int> givens, logic::Technique technique);
+    std::optional<logic::Technique> practisedTechnique(const std::vector<int>& givens) const;
     // The settings file could not be read and was renamed to `keptAs`: tells the user, then
     // writes the settings held in memory as the fresh file.
     void settingsMovedAside(const std::filesystem::path& keptAs);
@@ -350,6 +356,8 @@ class MainWindow : public MainWindowLink {
     void countStartedGame();
 
     HintPanel hintPanel_;
+    std::vector<int> practisedGivens_;
+    std::optional<logic::Technique> practised_;
     Host& host_;
     ProgramState& session_;
     DialogExchange& dialogs_;

@@ -302,6 +302,17 @@ logic::OptionalTechniques MainWindow::optionalTechniques() const {
     return logic::optionalByName(options_.optionalTechniques);
 }
 
+void MainWindow::setPractisedPuzzle(std::vector<int> givens, logic::Technique technique) {
+    practisedGivens_ = std::move(givens);
+    practised_ = technique;
+}
+
+std::optional<logic::Technique> MainWindow::practisedTechnique(
+    const std::vector<int>& givens) const {
+    if (givens != practisedGivens_) return std::nullopt;
+    return practised_;
+}
+
 void MainWindow::toggleOptionalTechnique(std::size_t place) {
     const std::vector<logic::TechniqueInfo> optional = logic::optionalTechniques();
     if (place >= optional.size()) return;

@@ -67,7 +67,8 @@ class Practice {
     bool accepts(const std::vector<int>& puzzle, const logic::PuzzleRating& rating) const {
         if (rating.solutions != 1 || !rating.logicSolved || rating.hardest != info_.name)
             return false;
-        const logic::LogicPath path = logic::explainPath(kind_, puzzle, {}, {}, turnedOn_);
+        const logic::LogicPath path =
+            logic::explainPath(kind_, puzzle, {}, {}, turnedOn_, info_.technique);
         return std::ranges::any_of(path.steps, [this](const logic::Step& step) {
             return step.technique == info_.technique;
         });

@@ -4,7 +4,8 @@
 //   - the rating path, with the technique tried among the first tier (and first of those of its
 //     lowest rating), solves it and its hardest step is the technique (a step of it is taken
 //     where nothing rated lower applies, and nothing rated higher is needed), and
-//   - the explain path, which Explain Next Step follows, takes a step of it too.
+//   - the explain path with the technique preferred (logic::explainOrder), which Explain Next
+//     Step follows while the puzzle is on the grid, takes a step of it too.
 // The rating path tries the second tier only when the first finds nothing, and a forcing net
 // nearly always finds something, so a second-tier technique is tried with the first here: the
 // user asked for it. An optional technique (the third tier) is tried when named, as turning it on

@@ -1,5 +1,8 @@
 #include "engines/logic/logic_solver.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engines/logic/step_text.h"
 #include "engines/solver/solution_count.h"
 
@@ -65,10 +68,27 @@ bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink)
     return techniqueInfo(technique).find(grid, sink);
 }
 
-std::optional<Step> nextStep(const LogicGrid& grid, const OptionalTechniques& turnedOn) {
+std::vector<TechniqueInfo> explainOrder(const OptionalTechniques& turnedOn,
+                                        std::optional<Technique> preferred) {
+    std::vector<TechniqueInfo> order;
+    std::ranges::copy_if(allTechniques(), std::back_inserter(order),
+                         [&](const TechniqueInfo& info) {
+                             return isTried(info, turnedOn) || info.technique == preferred;
+                         });
+    if (preferred) {
+        const auto found = std::ranges::find(order, *preferred, &TechniqueInfo::technique);
+        // The technique itself is one whose rating is at least its own: it never moves back.
+        const auto notLower = std::ranges::find_if(order, [&found](const TechniqueInfo& info) {
+            return info.rating.low >= found->rating.low;
+        });
+        std::rotate(notLower, found, found + 1);
+    }
+    return order;
+}
+
+std::optional<Step> nextStep(const LogicGrid& grid, std::span<const TechniqueInfo> order) {
     std::optional<Step> found;
-    for (const TechniqueInfo& info : allTechniques()) {
-        if (!isTried(info, turnedOn)) continue;
+    for (const TechniqueInfo& info : order) {
         info.find(grid, [&](Step&& step) {
             found = std::move(step);
             return false;
@@ -78,34 +98,38 @@ std::optional<Step> nextStep(const LogicGrid& grid, const OptionalTechniques& tu
     return found;
 }
 
-LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn,
+                      std::optional<Technique> preferred) {
+    const std::vector<TechniqueInfo> order = explainOrder(turnedOn, preferred);
     return runPath(
-        state, [&](const LogicGrid& grid) { return nextStep(grid, turnedOn); }, false);
+        state, [&](const LogicGrid& grid) { return nextStep(grid, order); }, false);
 }
 
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates, const std::vector<bool>& givens,
-                      const OptionalTechniques& turnedOn) {
+                      const OptionalTechniques& turnedOn, std::optional<Technique> preferred) {
     CountedState state = countState(kind, values, candidates);
     state.givens = givens;
-    return explainPath(state, turnedOn);
+    return explainPath(state, turnedOn, preferred);
 }
 
 LogicPath choosePath(const CountedState& state, const StepChoice& choose) {
     return runPath(state, choose, false);
 }
 
-LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn) {
+LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn,
+                   std::optional<Technique> preferred) {
+    const std::vector<TechniqueInfo> order = explainOrder(turnedOn, preferred);
     return runPath(
-        state, [&](const LogicGrid& grid) { return nextStep(grid, turnedOn); }, true);
+        state, [&](const LogicGrid& grid) { return nextStep(grid, order); }, true);
 }
 
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
                    std::span<const ValueMask> candidates, const std::vector<bool>& givens,
-                   const OptionalTechniques& turnedOn) {
+                   const OptionalTechniques& turnedOn, std::optional<Technique> preferred) {
     CountedState state = countState(kind, values, candidates);
     state.givens = givens;
-    return hintPath(state, turnedOn);
+    return hintPath(state, turnedOn, preferred);
 }
 
 std::string pathMessage(const LogicPath& path) {

@@ -61,15 +61,25 @@ CountedState countState(const GridKind& kind, std::span<const int> values,
 
 // Every instance of one technique on the grid, in a fixed order, until the sink stops.
 bool findSteps(Technique technique, const LogicGrid& grid, const StepSink& sink);
-// The first step of the easiest technique that finds one, of those tried with `turnedOn`.
-std::optional<Step> nextStep(const LogicGrid& grid, const OptionalTechniques& turnedOn = {});
 
-// The whole path: ends Solved, Stuck or NoSolution. `turnedOn`: the optional techniques it tries.
-LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn = {});
+// The techniques the explain and hint paths try, in the order they try them: the table's, of the
+// optional ones those turned on. A preferred technique (a practice puzzle's; tried even when it is
+// an option left off) moves up to just before the first technique whose lowest rating is at
+// least its own, the others keeping their order: a step of it is taken before one of any
+// technique rated as high or higher, and only techniques rated lower are tried before it.
+std::vector<TechniqueInfo> explainOrder(const OptionalTechniques& turnedOn = {},
+                                        std::optional<Technique> preferred = {});
+// The first step of the first technique of `order` that finds one.
+std::optional<Step> nextStep(const LogicGrid& grid, std::span<const TechniqueInfo> order);
+
+// The whole path: ends Solved, Stuck or NoSolution. `turnedOn` and `preferred` give the order
+// the techniques are tried in (explainOrder).
+LogicPath explainPath(const CountedState& state, const OptionalTechniques& turnedOn = {},
+                      std::optional<Technique> preferred = {});
 LogicPath explainPath(const GridKind& kind, std::span<const int> values,
                       std::span<const ValueMask> candidates = {},
-                      const std::vector<bool>& givens = {},
-                      const OptionalTechniques& turnedOn = {});
+                      const std::vector<bool>& givens = {}, const OptionalTechniques& turnedOn = {},
+                      std::optional<Technique> preferred = {});
 // The whole path of the steps `choose` picks on each grid (nothing when none applies), as
 // explainPath with nextStep; the rating takes its own order this way
 // (engines/logic/puzzle_rating.h).
@@ -77,10 +87,12 @@ using StepChoice = std::function<std::optional<Step>(const LogicGrid&)>;
 LogicPath choosePath(const CountedState& state, const StepChoice& choose);
 // The steps up to and including the next placement: ends Placed, Solved (nothing left to place,
 // no steps), Stuck, NoSolution or CandidateRemoved.
-LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn = {});
+LogicPath hintPath(const CountedState& state, const OptionalTechniques& turnedOn = {},
+                   std::optional<Technique> preferred = {});
 LogicPath hintPath(const GridKind& kind, std::span<const int> values,
                    std::span<const ValueMask> candidates = {}, const std::vector<bool>& givens = {},
-                   const OptionalTechniques& turnedOn = {});
+                   const OptionalTechniques& turnedOn = {},
+                   std::optional<Technique> preferred = {});
 // What to tell the user when a hint path places nothing (empty for Placed).
 std::string pathMessage(const LogicPath& path);
 
