@@ -19,7 +19,7 @@
 
 namespace quorvel {
 
-// Deeper than this the standing does not look: such puzzles rate 10.0 and more.
+// Deeper than this the standing does not look (nets nested twice or more).
 inline constexpr int kDeepestStanding = 2;
 
 struct NetStanding {
