@@ -1,5 +1,6 @@
 #include "engines/create/rating_climb.h"
 
+#include <queue>
 #include <set>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "engines/create/givens_pattern.h"
 #include "engines/create/known_puzzles.h"
 #include "engines/create/level_aim.h"
+#include "engines/create/net_standing.h"
 #include "engines/solver/solution_count.h"
 
 namespace quorvel {
@@ -20,38 +22,50 @@ std::vector<std::size_t> givenIndices(const std::vector<int>& puzzle) {
     return indices;
 }
 
-// Higher on the scale, or as high with more work on the way (the score of the rating path).
-bool higher(const logic::PuzzleRating& a, const logic::PuzzleRating& b) {
-    return a.rating != b.rating ? a.rating > b.rating : a.score > b.score;
-}
+struct Entry {
+    NetStanding standing;
+    int order = 0;  // of equal standings the older is taken first
+    std::vector<int> puzzle;
+    // The pool takes the highest first.
+    bool operator<(const Entry& other) const {
+        if (standing.higherThan(other.standing)) return false;
+        if (other.standing.higherThan(standing)) return true;
+        return order > other.order;
+    }
+};
 
-// The climbs on one search: the current puzzle and its rating, the best of the climb, and the
-// puzzles rated on the way (none is rated twice in a climb).
+// The searches from start puzzles: the pool of the present search (the highest taken first),
+// every puzzle it has seen (none is looked at twice), and the highest rated puzzle of all
+// searches.
 class Climb {
   public:
     Climb(const GridKind& kind, const logic::RatingBand& band, RandomSource& random)
         : kind_(kind), band_(band), random_(random) {}
 
-    // Climbs from `start`; true when it found a new puzzle in the band, which best() then is.
-    // Otherwise best() is the highest puzzle the climb rated.
-    bool run(const std::vector<int>& start, const logic::PuzzleRating& rating) {
-        current_ = best_ = start;
-        rating_ = bestRating_ = rating;
+    // Searches from `start`; true when it found a new puzzle in the band, which best() then is.
+    bool run(const std::vector<int>& start) {
+        pool_ = {};
         seen_ = {start};
-        if (accepted(best_, bestRating_)) return true;
-        for (int stale = 0; stale < kStaleLimit; ++stale) {
-            std::vector<int> next = neighbour();
-            if (!seen_.insert(next).second) continue;
-            logic::PuzzleRating nextRating = logic::ratePuzzle(kind_, next);
-            if (higher(rating_, nextRating)) continue;
-            if (higher(nextRating, rating_)) stale = -1;
-            current_ = std::move(next);
-            rating_ = std::move(nextRating);
-            if (higher(rating_, bestRating_) || accepted(current_, rating_)) {
-                best_ = current_;
-                bestRating_ = rating_;
+        stale_ = 0;
+        bestStanding_ = netStanding(kind_, start);
+        if (rate(start)) return true;
+        pool_.push({bestStanding_, order_++, start});
+        while (!pool_.empty() && stale_ < kStaleLimit) {
+            const Entry from = pool_.top();
+            pool_.pop();
+            for (const std::vector<int>& next : vicinity(from.puzzle)) {
+                if (stale_ >= kStaleLimit) break;
+                if (!seen_.insert(next).second) continue;
+                ++stale_;
+                const NetStanding standing = netStanding(kind_, next);
+                if (standing.depth < from.standing.depth) continue;
+                if (!from.standing.higherThan(standing) && rate(next)) return true;
+                if (standing.higherThan(bestStanding_)) {
+                    bestStanding_ = standing;
+                    stale_ = 0;
+                }
+                pool_.push({standing, order_++, next});
             }
-            if (accepted(best_, bestRating_)) return true;
         }
         return false;
     }
@@ -60,48 +74,62 @@ class Climb {
     const logic::PuzzleRating& bestRating() const { return bestRating_; }
 
   private:
-    bool accepted(const std::vector<int>& puzzle, const logic::PuzzleRating& rating) const {
-        return logic::bandOffset(rating, band_) == 0 && !isKnownPuzzle(kind_, puzzle);
+    // Rates a puzzle, keeping it when it is the highest rated so far; true when it is new and in
+    // the band.
+    bool rate(const std::vector<int>& puzzle) {
+        logic::PuzzleRating rating = logic::ratePuzzle(kind_, puzzle);
+        const bool reached = logic::bandOffset(rating, band_) == 0 && !isKnownPuzzle(kind_, puzzle);
+        if (reached || best_.empty() || rating.rating > bestRating_.rating) {
+            best_ = puzzle;
+            bestRating_ = std::move(rating);
+        }
+        return reached;
     }
 
-    // Takes givens away, fills in where two solutions differ until one is left, and thins out
-    // to a minimal puzzle.
-    std::vector<int> neighbour() {
-        std::vector<int> next = current_;
-        std::vector<std::size_t> givens = givenIndices(next);
-        const std::size_t takeAway = 1 + drawBelow(random_, kMostTakenAway);
-        for (std::size_t taken = 0; taken < takeAway && !givens.empty(); ++taken) {
-            const std::size_t pick = drawBelow(random_, givens.size());
-            next[givens[pick]] = 0;
-            givens.erase(givens.begin() + static_cast<std::ptrdiff_t>(pick));
+    // The puzzles with one solution that taking one given away and adding one elsewhere make,
+    // each thinned out to a minimal puzzle; in random order.
+    std::vector<std::vector<int>> vicinity(const std::vector<int>& puzzle) {
+        std::vector<std::vector<int>> found;
+        std::vector<int> next = puzzle;
+        for (const std::size_t taken : givenIndices(puzzle)) {
+            next[taken] = 0;
+            for (std::size_t added = 0; added < next.size(); ++added) {
+                if (next[added] != 0 || added == taken) continue;
+                for (int value = 1; value <= kind_.side; ++value) {
+                    next[added] = value;
+                    if (countSolutions(kind_, next, 2).count == 1) found.push_back(next);
+                }
+                next[added] = 0;
+            }
+            next[taken] = puzzle[taken];
         }
-        while (true) {
-            const SolutionCount count = countSolutions(kind_, next, 2);
-            if (count.count < 2) break;
-            const std::vector<int> differ = differingCells(count);
-            const auto index =
-                static_cast<std::size_t>(differ[drawBelow(random_, differ.size())] - 1);
-            next[index] =
-                (random_.uniform() < 0.5 ? count.firstSolution : count.secondSolution)[index];
-        }
-        givens = givenIndices(next);
+        shuffle(found, random_);
+        for (std::vector<int>& each : found)
+            thinOut(each);
+        return found;
+    }
+
+    // Takes away, in random order, the givens the puzzle does not need for one solution.
+    void thinOut(std::vector<int>& puzzle) {
+        std::vector<std::size_t> givens = givenIndices(puzzle);
         shuffle(givens, random_);
         for (const std::size_t index : givens) {
-            const int value = next[index];
-            next[index] = 0;
-            if (countSolutions(kind_, next, 2).count != 1) next[index] = value;
+            const int value = puzzle[index];
+            puzzle[index] = 0;
+            if (countSolutions(kind_, puzzle, 2).count != 1) puzzle[index] = value;
         }
-        return next;
     }
 
     const GridKind& kind_;
     const logic::RatingBand& band_;
     RandomSource& random_;
-    std::vector<int> current_;
-    logic::PuzzleRating rating_;
+    std::priority_queue<Entry> pool_;
+    std::set<std::vector<int>> seen_;
+    NetStanding bestStanding_;
+    int stale_ = 0;  // puzzles looked at since the best standing of the search rose
+    int order_ = 0;
     std::vector<int> best_;
     logic::PuzzleRating bestRating_;
-    std::set<std::vector<int>> seen_;
 };
 
 }  // namespace
@@ -113,15 +141,6 @@ ClimbedPuzzle climbToBand(const GridKind& kind, const logic::RatingBand& band, R
     const auto always = [](int) { return true; };
     ClimbedPuzzle found;
     Climb climb(kind, band, random);
-    // Keeps the climb's best when it is higher than the best so far; true when it is accepted.
-    const auto record = [&found, &climb](bool reached) {
-        if (reached || found.puzzle.empty() || higher(climb.bestRating(), found.rating)) {
-            found.puzzle = climb.best();
-            found.rating = climb.bestRating();
-        }
-        found.reached = reached;
-        return reached;
-    };
     while (found.grids < maxGrids && !found.reached) {
         ++found.grids;
         const std::optional<std::vector<int>> solution = fillRandomGrid(kind, random, session);
@@ -132,14 +151,13 @@ ClimbedPuzzle climbToBand(const GridKind& kind, const logic::RatingBand& band, R
                 (*solution)[static_cast<std::size_t>(cell - 1)];
         const AimedPuzzle start =
             aimAtBand(kind, pattern, *solution, startBand, random, always, aimRatingBudget(kind));
-        if (record(climb.run(start.puzzle, start.rating))) break;
-        for (int again = 0; again < kClimbsFromBest; ++again) {
-            const std::vector<int> from = found.puzzle;
-            const logic::PuzzleRating rating = found.rating;
-            if (record(climb.run(from, rating))) break;
-        }
+        found.reached = climb.run(start.puzzle);
     }
-    if (!found.puzzle.empty()) found.solution = countSolutions(kind, found.puzzle, 1).firstSolution;
+    if (!climb.best().empty()) {
+        found.puzzle = climb.best();
+        found.rating = climb.bestRating();
+        found.solution = countSolutions(kind, found.puzzle, 1).firstSolution;
+    }
     return found;
 }
 
