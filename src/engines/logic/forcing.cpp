@@ -61,13 +61,49 @@ Outcome follow(const LogicGrid& grid, const NetState& base, int depth, int mostF
     return outcome;
 }
 
-// A source of cases: a candidate true and false, a cell's candidates, or a unit's places.
+// A source of cases: a cell's candidates, a unit's places for a value, or a candidate true and
+// false. Its words are made only for the step shown.
 struct Source {
+    enum class Kind { Cell, Unit, Candidate };
+    Kind kind = Kind::Cell;
+    int at = 0;  // the cell, or the unit
+    int value = 0;
     std::vector<std::pair<CellValue, bool>> cases;
+};
+
+struct SourceWords {
     std::string header;    // "r4c4 is 3, 5 or 7"
     std::string eachCase;  // "Whatever r4c4 is (3, 5 or 7)"
     std::string where;
 };
+
+SourceWords wordsOf(const GridKind& kind, const Source& source) {
+    switch (source.kind) {
+        case Source::Kind::Cell: {
+            std::vector<int> values;
+            for (const auto& [candidate, on] : source.cases)
+                values.push_back(candidate.value);
+            const std::string cell = cellName(kind, source.at);
+            return {cell + " is " + orList(valueList(values)),
+                    "Whatever " + cell + " is (" + orList(valueList(values)) + ")", "from " + cell};
+        }
+        case Source::Kind::Unit: {
+            std::vector<int> cells;
+            for (const auto& [candidate, on] : source.cases)
+                cells.push_back(candidate.cell);
+            const std::string value = std::to_string(source.value);
+            const std::string unit = unitName(kind, source.at);
+            return {placesText(kind, source.value, cells) + " (its places in " + unit + ")",
+                    "Wherever " + value + " goes in " + unit, "from " + value + " in " + unit};
+        }
+        case Source::Kind::Candidate:
+            break;
+    }
+    const CellValue candidate{source.at, source.value};
+    return {candidateText(kind, candidate, true) + " or is not",
+            "Whether or not " + candidateText(kind, candidate, true),
+            "from " + cellName(kind, source.at)};
+}
 
 // What a shown net must reach: its contradiction (nothing), or a candidate placed (true) or
 // removed (false).
@@ -154,8 +190,9 @@ Step contradictionStep(const LogicGrid& grid, Technique technique, int depth, Ce
 Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Source& source,
                 CellValue target, bool on) {
     const GridKind& kind = grid.kind();
+    const SourceWords words = wordsOf(kind, source);
     Step step;
-    std::string text = source.header + ":";
+    std::string text = words.header + ":";
     std::set<int> cells;
     Net::NodeSet nodes;
     const NetState base(grid);
@@ -171,54 +208,41 @@ Step verityStep(const LogicGrid& grid, Technique technique, int depth, const Sou
     step.values = {source.cases.front().first.value};
     step.cells.assign(cells.begin(), cells.end());
     step.depth = std::max(depth, 0);
-    finishStep(kind, step, technique, source.where,
+    finishStep(kind, step, technique, words.where,
                text + "\nevery case ends with " + candidateText(kind, target, on));
-    step.summary = source.eachCase + ", " + candidateText(kind, target, on) + ".";
+    step.summary = words.eachCase + ", " + candidateText(kind, target, on) + ".";
     return step;
 }
 
 std::vector<Source> sources(const LogicGrid& grid, bool withPairs, bool withCandidates) {
-    const GridKind& kind = grid.kind();
     std::vector<Source> found;
     const std::size_t fewest = withPairs ? 2 : 3;
     for (int cell = 1; cell <= grid.cellCount(); ++cell) {
-        const std::vector<int> values = valuesOf(grid.candidates(cell));
-        if (values.size() < fewest) continue;
-        Source source;
-        for (const int value : values)
-            source.cases.push_back({{cell, value}, true});
-        source.header = cellName(kind, cell) + " is " + orList(valueList(values));
-        source.eachCase =
-            "Whatever " + cellName(kind, cell) + " is (" + orList(valueList(values)) + ")";
-        source.where = "from " + cellName(kind, cell);
+        const ValueMask values = grid.candidates(cell);
+        if (static_cast<std::size_t>(std::popcount(values)) < fewest) continue;
+        Source source{Source::Kind::Cell, cell, 0, {}};
+        for (unsigned rest = values; rest != 0; rest &= rest - 1)
+            source.cases.push_back({{cell, std::countr_zero(rest)}, true});
         found.push_back(std::move(source));
     }
     for (int unit = 0; unit < grid.unitCount(); ++unit)
         for (int value = 1; value <= grid.side(); ++value) {
             const unsigned where = grid.positions(unit, value);
             if (static_cast<std::size_t>(std::popcount(where)) < fewest) continue;
-            Source source;
-            std::vector<int> cells;
-            for (unsigned rest = where; rest != 0; rest &= rest - 1) {
-                const int cell = grid.unitCells(unit)[std::countr_zero(rest)];
-                cells.push_back(cell);
-                source.cases.push_back({{cell, value}, true});
-            }
-            source.header =
-                placesText(kind, value, cells) + " (its places in " + unitName(kind, unit) + ")";
-            source.eachCase =
-                "Wherever " + std::to_string(value) + " goes in " + unitName(kind, unit);
-            source.where = "from " + std::to_string(value) + " in " + unitName(kind, unit);
+            Source source{Source::Kind::Unit, unit, value, {}};
+            for (unsigned rest = where; rest != 0; rest &= rest - 1)
+                source.cases.push_back(
+                    {{grid.unitCells(unit)[std::countr_zero(rest)], value}, true});
             found.push_back(std::move(source));
         }
     if (withCandidates)
         for (int cell = 1; cell <= grid.cellCount(); ++cell)
-            for (const int value : valuesOf(grid.candidates(cell))) {
-                const CellValue candidate{cell, value};
-                found.push_back({{{candidate, true}, {candidate, false}},
-                                 candidateText(kind, candidate, true) + " or is not",
-                                 "Whether or not " + candidateText(kind, candidate, true),
-                                 "from " + cellName(kind, cell)});
+            for (unsigned rest = grid.candidates(cell); rest != 0; rest &= rest - 1) {
+                const CellValue candidate{cell, std::countr_zero(rest)};
+                found.push_back({Source::Kind::Candidate,
+                                 cell,
+                                 candidate.value,
+                                 {{candidate, true}, {candidate, false}}});
             }
     return found;
 }
