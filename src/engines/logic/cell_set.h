@@ -85,8 +85,8 @@ using PeerSets = std::array<CellSet, kMaxCells + 1>;
 using UnitSets = std::array<CellSet, 3 * kMaxSide>;
 PeerSets buildPeerSets(const GridKind& kind);
 UnitSets buildUnitSets(const GridKind& kind);
-// Built once at start-up: the nets look them up for every candidate they remove, too often for
-// the guard of a function's static.
+// Built once before main (no other static's start-up reads them): the nets look them up for every
+// candidate they remove, too often for the guard of a function's static.
 inline const PeerSets kNinePeerSets = buildPeerSets(kNineGrid);
 inline const PeerSets kFifteenPeerSets = buildPeerSets(kFifteenGrid);
 inline const UnitSets kNineUnitSets = buildUnitSets(kNineGrid);
