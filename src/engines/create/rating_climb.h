@@ -20,6 +20,8 @@
 //
 // Everything is counted, nothing is timed, so one seed always gives the same puzzle.
 
+#include <vector>
+
 #include "engines/create/random_source.h"
 #include "engines/logic/puzzle_rating.h"
 #include "model/grid_kind.h"

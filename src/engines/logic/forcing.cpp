@@ -96,13 +96,13 @@ SourceWords wordsOf(const GridKind& kind, const Source& source) {
             return {placesText(kind, source.value, cells) + " (its places in " + unit + ")",
                     "Wherever " + value + " goes in " + unit, "from " + value + " in " + unit};
         }
-        case Source::Kind::Candidate:
-            break;
+        case Source::Kind::Candidate: {
+            const std::string candidate = candidateText(kind, {source.at, source.value}, true);
+            return {candidate + " or is not", "Whether or not " + candidate,
+                    "from " + cellName(kind, source.at)};
+        }
     }
-    const CellValue candidate{source.at, source.value};
-    return {candidateText(kind, candidate, true) + " or is not",
-            "Whether or not " + candidateText(kind, candidate, true),
-            "from " + cellName(kind, source.at)};
+    return {};
 }
 
 // What a shown net must reach: its contradiction (nothing), or a candidate placed (true) or
