@@ -11,6 +11,56 @@ namespace {
 
 enum Kind { kAssumption, kPeer, kNaked, kHidden, kGroup, kLocked, kNested };
 
+// Where a cell lies in its units, as bits of a unit's places (NetState::places).
+struct CellBits {
+    std::array<std::uint16_t, 3> own{};  // its bit in its row, its column and its block
+    std::uint16_t rowInBlock = 0;        // the bits, in its row, of the row's cells in its block
+    std::uint16_t columnInBlock = 0;     // the same for its column
+    std::uint16_t blockInRow = 0;        // the bits, in its block, of the block's cells in its row
+    std::uint16_t blockInColumn = 0;     // the same for its column
+};
+using CellBitsTable = std::array<CellBits, kMaxCells + 1>;
+
+CellBitsTable buildCellBits(const GridKind& kind) {
+    const UnitTables& tables = unitTables(kind);
+    // The bits, in unit `unit`, of its cells that lie in unit `other`.
+    const auto within = [&](int unit, int other) {
+        std::uint16_t bits = 0;
+        const auto& otherCells = tables.unitCells[other];
+        for (int i = 0; i < kind.side; ++i)
+            if (std::find(otherCells.begin(), otherCells.begin() + kind.side,
+                          tables.unitCells[unit][i]) != otherCells.begin() + kind.side)
+                bits |= static_cast<std::uint16_t>(1u << i);
+        return bits;
+    };
+    CellBitsTable table;
+    for (int cell = 1; cell <= kind.cellCount(); ++cell) {
+        const int row = tables.rowIndex[cell];
+        const int column = kind.side + tables.columnIndex[cell];
+        const int block = 2 * kind.side + tables.blockIndex[cell];
+        CellBits& bits = table[cell];
+        const int units[3] = {row, column, block};
+        for (int k = 0; k < 3; ++k) {
+            const auto& cells = tables.unitCells[units[k]];
+            const auto at = std::find(cells.begin(), cells.begin() + kind.side, cell);
+            bits.own[k] = static_cast<std::uint16_t>(1u << (at - cells.begin()));
+        }
+        bits.rowInBlock = within(row, block);
+        bits.columnInBlock = within(column, block);
+        bits.blockInRow = within(block, row);
+        bits.blockInColumn = within(block, column);
+    }
+    return table;
+}
+
+// Built before main, as the unit sets (engines/logic/cell_set.h), for the same reason.
+const CellBitsTable kNineCellBits = buildCellBits(kNineGrid);
+const CellBitsTable kFifteenCellBits = buildCellBits(kFifteenGrid);
+
+const CellBits& cellBits(const GridKind& kind, int cell) {
+    return kind.isNine() ? kNineCellBits[cell] : kFifteenCellBits[cell];
+}
+
 // Queues of finished nets, kept for the next: a search makes thousands of short-lived nets.
 template <typename Item>
 std::vector<std::vector<Item>>& spareQueues() {
@@ -40,9 +90,14 @@ NetState::NetState(const LogicGrid& grid) {
         placed[cell] = static_cast<std::uint8_t>(grid.value(cell));
         for (unsigned rest = candidates[cell]; rest != 0; rest &= rest - 1)
             holding[std::countr_zero(rest)].insert(cell);
-        if (grid.value(cell) != 0)
-            for (const int unit : {grid.rowUnit(cell), grid.columnUnit(cell), grid.blockUnit(cell)})
-                unitPlaced[unit] |= static_cast<ValueMask>(1u << grid.value(cell));
+        const int units[3] = {grid.rowUnit(cell), grid.columnUnit(cell), grid.blockUnit(cell)};
+        const CellBits& bits = cellBits(grid.kind(), cell);
+        for (int k = 0; k < 3; ++k) {
+            for (unsigned rest = candidates[cell]; rest != 0; rest &= rest - 1)
+                places[units[k]][std::countr_zero(rest)] |= bits.own[k];
+            if (grid.value(cell) != 0)
+                unitPlaced[units[k]] |= static_cast<ValueMask>(1u << grid.value(cell));
+        }
     }
 }
 
@@ -174,12 +229,16 @@ bool Net::off(int cell, int value, int kind, std::vector<int> preds,
             on(cell, single, kNaked, std::move(why), std::move(outside), -1);
         }
     }
-    for (const int u : {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)}) {
+    const int units[3] = {grid_.rowUnit(cell), grid_.columnUnit(cell), grid_.blockUnit(cell)};
+    const CellBits& bits = cellBits(gridKind, cell);
+    for (int k = 0; k < 3; ++k) {
+        const int u = units[k];
         if (s.unitPlaced[u] & bit) continue;
         narrowed_[value] |= std::uint64_t{1} << u;
-        const int place = (s.holding[value] & unitSet(gridKind, u)).single();
-        if (place == 0) return fail(Contradiction::EmptyUnit, 0, value, u);
-        if (place < 0) continue;
+        const unsigned left = s.places[u][value] &= static_cast<std::uint16_t>(~bits.own[k]);
+        if (left == 0) return fail(Contradiction::EmptyUnit, 0, value, u);
+        if ((left & (left - 1)) != 0) continue;
+        const int place = grid_.unitCells(u)[std::countr_zero(left)];
         if (depth_ == kChainDepth && std::popcount(grid_.positions(u, value)) != 2) continue;
         std::vector<int> why;
         std::vector<CellValue> outside;
@@ -261,33 +320,52 @@ bool Net::lockedCandidates(bool& changed) {
             const int unit = std::countr_zero(narrowed_[value]);
             narrowed_[value] &= narrowed_[value] - 1;
             if ((state_.unitPlaced[unit] >> value) & 1u) continue;
-            const CellSet places = state_.holding[value] & unitSet(kind, unit);
-            if (places.empty()) continue;
-            // A line's places can lock in a block, a block's in a row or a column.
-            const int cell = places.first();
-            const bool isBlock = unit >= 2 * side;
-            for (const int other : {isBlock ? grid_.rowUnit(cell) : grid_.blockUnit(cell),
-                                    isBlock ? grid_.columnUnit(cell) : -1}) {
-                if (other < 0 || !(places - unitSet(kind, other)).empty()) continue;
-                const CellSet removed =
-                    (state_.holding[value] & unitSet(kind, other)) - unitSet(kind, unit);
-                if (removed.empty()) continue;
+            const unsigned places = state_.places[unit][value];
+            if (places == 0) continue;
+            // A line's places can lock in a block, a block's in a row or a column. Each pair
+            // is the other unit, the bits (in this unit) of their shared cells and the same bits
+            // in the other unit.
+            const int cell = grid_.unitCells(unit)[std::countr_zero(places)];
+            const CellBits& bits = cellBits(kind, cell);
+            const CellSet placeCells =
+                record_ ? state_.holding[value] & unitSet(kind, unit) : CellSet();
+            struct Lock {
+                int other;
+                unsigned sharedHere;
+                unsigned sharedThere;
+            };
+            const std::array<Lock, 2> locks =
+                unit >= 2 * side ? std::array<Lock, 2>{Lock{grid_.rowUnit(cell), bits.blockInRow,
+                                                            bits.rowInBlock},
+                                                       Lock{grid_.columnUnit(cell),
+                                                            bits.blockInColumn, bits.columnInBlock}}
+                : unit >= side ? std::array<Lock, 2>{Lock{grid_.blockUnit(cell), bits.columnInBlock,
+                                                          bits.blockInColumn},
+                                                     Lock{-1, 0, 0}}
+                               : std::array<Lock, 2>{
+                                     Lock{grid_.blockUnit(cell), bits.rowInBlock, bits.blockInRow},
+                                     Lock{-1, 0, 0}};
+            for (const Lock& lock : locks) {
+                if (lock.other < 0 || (places & ~lock.sharedHere) != 0 ||
+                    ((state_.unitPlaced[lock.other] >> value) & 1u))
+                    continue;
+                const unsigned removed = state_.places[lock.other][value] & ~lock.sharedThere;
+                if (removed == 0) continue;
                 int group = -1;
                 if (record_) {
                     std::vector<int> why;
                     std::vector<CellValue> outside;
-                    gather(unitSet(kind, unit) - unitSet(kind, other), value, 0, why, outside);
+                    gather(unitSet(kind, unit) - unitSet(kind, lock.other), value, 0, why, outside);
                     group =
                         addFact(0, value, true, kGroup, std::move(why), unit, std::move(outside));
-                    facts_[group].cells = places;
+                    facts_[group].cells = placeCells;
                 }
-                bool ok = true;
-                removed.forEach([&](int at) {
-                    if (ok)
-                        ok = off(at, value, kLocked,
-                                 record_ ? std::vector<int>{group} : std::vector<int>{}, {});
-                });
-                if (!ok || !drain()) return false;
+                const auto otherCells = grid_.unitCells(lock.other);
+                for (unsigned rest = removed; rest != 0; rest &= rest - 1)
+                    if (!off(otherCells[std::countr_zero(rest)], value, kLocked,
+                             record_ ? std::vector<int>{group} : std::vector<int>{}, {}))
+                        return false;
+                if (!drain()) return false;
                 changed = true;
             }
         }

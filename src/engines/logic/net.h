@@ -17,6 +17,7 @@
 // it found (true, but not all), and reports no contradiction.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
@@ -37,6 +38,10 @@ struct NetState {
     std::array<CellSet, kMaxSide + 1> holding;  // cells with the value as a candidate
     std::array<CellSet, kMaxSide + 1> placing;  // cells the net placed the value in
     std::array<ValueMask, 3 * kMaxSide> unitPlaced{};
+    // Per unit and value, the unit's places for it (bit i: the unit's i-th cell), kept with
+    // `holding` so that a unit's last place shows without intersecting sets. Not kept for a unit
+    // once the value is placed in it.
+    std::array<std::array<std::uint16_t, kMaxSide + 1>, 3 * kMaxSide> places{};
 
     explicit NetState(const LogicGrid& grid);
     bool isOff(int cell, int value) const {
