@@ -27,6 +27,13 @@ LogicGrid::LogicGrid(const GridKind& kind, std::span<const int> values,
         candidates_[cell] &= candidates[cell - 1];
 }
 
+void LogicGrid::setSolution(std::span<const int> solution) {
+    solution_.fill(0);
+    if (static_cast<int>(solution.size()) != cellCount()) return;
+    for (int cell = 1; cell <= cellCount(); ++cell)
+        solution_[cell] = static_cast<std::uint8_t>(solution[cell - 1]);
+}
+
 unsigned LogicGrid::positions(int unit, int value) const {
     unsigned mask = 0;
     const auto cells = unitCells(unit);

@@ -65,6 +65,12 @@ class LogicGrid {
     // only then may the uniqueness techniques rest on it.
     bool oneSolution() const { return oneSolution_; }
     void setOneSolution(bool one) { oneSolution_ = one; }
+    // A solution of the values within the candidates, when the caller found one (in cell order,
+    // as the values; empty: none known). No step rests on it: the searches for contradictions
+    // only pass over the assumptions it shows to be consistent, which cannot lead to one.
+    void setSolution(std::span<const int> solution);
+    // The cell's value in that solution; 0 when none is known.
+    int solutionValue(int cell) const { return solution_[cell]; }
 
     // Sets the value and removes it from the candidates of the cell's peers; a given when
     // `given`.
@@ -79,6 +85,7 @@ class LogicGrid {
     std::array<std::uint8_t, kMaxCells + 1> values_{};
     std::array<ValueMask, kMaxCells + 1> candidates_{};
     std::bitset<kMaxCells + 1> givens_;
+    std::array<std::uint8_t, kMaxCells + 1> solution_{};
     int emptyCount_ = 0;
     bool oneSolution_ = false;
 };

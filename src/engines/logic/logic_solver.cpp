@@ -34,6 +34,7 @@ LogicPath runPath(const CountedState& state, const StepChoice& choose, bool unti
     }
     LogicGrid grid(state.kind, state.values, state.candidates, state.givens);
     grid.setOneSolution(state.solutions.count == 1);
+    grid.setSolution(state.solutions.firstSolution);
     path.end = PathEnd::Solved;
     while (grid.emptyCount() > 0) {
         std::optional<Step> step = choose(grid);

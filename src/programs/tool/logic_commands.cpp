@@ -93,8 +93,10 @@ std::string explainJson(const Puzzle& puzzle, const logic::OptionalTechniques& t
 // Every instance of `technique` in the state as given, nothing applied before.
 std::string findJson(const logic::TechniqueInfo& technique, const Puzzle& puzzle) {
     logic::LogicGrid grid(puzzle.kind, puzzle.values, puzzle.candidates, puzzle.givens);
-    grid.setOneSolution(countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates).count ==
-                        1);
+    const SolutionCount solutions =
+        countSolutions(puzzle.kind, puzzle.values, 2, puzzle.candidates);
+    grid.setOneSolution(solutions.count == 1);
+    grid.setSolution(solutions.firstSolution);
     std::vector<logic::Step> steps;
     logic::findSteps(technique.technique, grid, [&](logic::Step&& step) {
         steps.push_back(std::move(step));
