@@ -206,6 +206,8 @@ struct ComplexFishSearch {
     CellSet valueCells;
     std::array<CellSet, 3 * kMaxSide> unitCells{};  // per unit, its cells holding the value
     std::vector<int> candidates;                    // units that may be a base
+    std::vector<char> holdsGone;                    // per candidate: whether it holds a gone cell
+    int lastHoldingGone = -1;                       // the last candidate that does
     std::array<int, kMostChosen> bases{};
     int baseCount = 0;
     std::uint64_t baseUnits = 0;  // bit per unit
@@ -222,7 +224,7 @@ struct ComplexFishSearch {
         return (typeOf(unit) & coverTypes) != 0 && ((baseUnits >> unit) & 1u) == 0;
     }
 
-    bool run(int v, const StepSink& counted) {
+    bool run(int v, const CellSet& gone, const StepSink& counted) {
         value = v;
         sink = &counted;
         valueCells = candidateCells(grid, value);
@@ -233,10 +235,16 @@ struct ComplexFishSearch {
             baseTypes = franken ? lines | kBlocks : kRows | kColumns | kBlocks;
             coverTypes = franken ? (kRows | kColumns) - lines + kBlocks : baseTypes;
             candidates.clear();
+            holdsGone.clear();
+            lastHoldingGone = -1;
             for (int unit = 0; unit < grid.unitCount(); ++unit)
-                if ((typeOf(unit) & baseTypes) != 0 && unitCells[unit].count() >= 2)
+                if ((typeOf(unit) & baseTypes) != 0 && unitCells[unit].count() >= 2) {
+                    const bool holds = gone.empty() || unitSet(grid.kind(), unit).intersects(gone);
+                    if (holds) lastHoldingGone = static_cast<int>(candidates.size());
+                    holdsGone.push_back(holds);
                     candidates.push_back(unit);
-            if (!chooseBase(0)) return false;
+                }
+            if (!chooseBase(0, false)) return false;
             if (!franken) break;
         }
         return true;
@@ -262,8 +270,10 @@ struct ComplexFishSearch {
         return count;
     }
 
-    bool chooseBase(std::size_t from) {
+    // `holding`: whether a base chosen so far holds a cell of `gone` (run()); the base must.
+    bool chooseBase(std::size_t from, bool holding) {
         for (std::size_t i = from; i < candidates.size(); ++i) {
+            if (!holding && static_cast<int>(i) > lastHoldingGone) break;
             const int unit = candidates[i];
             if (unitCells[unit].intersects(baseCells)) continue;
             const CellSet before = baseCells;
@@ -271,9 +281,11 @@ struct ComplexFishSearch {
             baseUnits |= std::uint64_t{1} << unit;
             baseCells |= unitCells[unit];
             bool goOn = true;
+            const bool holds = holding || holdsGone[i];
             if (separateCells(baseCells, 0) <= size + (finned ? kMostFins : 0))
-                goOn = baseCount == size ? chooseCover(CellSet(), 0, valueCells - baseCells)
-                                         : chooseBase(i + 1);
+                goOn = baseCount < size ? chooseBase(i + 1, holds)
+                       : holds          ? chooseCover(CellSet(), 0, valueCells - baseCells)
+                                        : true;
             baseCells = before;
             baseUnits &= ~(std::uint64_t{1} << unit);
             --baseCount;
@@ -365,10 +377,12 @@ struct ComplexFishSearch {
     }
 };
 
-// Runs `search(value)` for every value of the grid. A value's fish depend on its cells alone: the
-// cells of a value that showed none are kept per grid kind and `slot`, and the value is passed
-// over while they stay the same (the solver asks again after every step, mostly about other
-// values).
+// Runs `search(value, gone, sink)` for every value of the grid. A value's fish depend on its cells
+// alone: the cells of a value that showed none are kept per grid kind and `slot`, and the value is
+// passed over while they stay the same (the solver asks again after every step, mostly about
+// other values). When the value has only lost cells since, `gone` holds those (else it is empty):
+// a fish there now would, without them, have stood before, unless one of its base units held one
+// of them, so the search may keep to bases that do.
 template <typename Search>
 bool forEachFishValue(const LogicGrid& grid, int slot, const StepSink& sink, const Search& search) {
     static constexpr int kSlots = 32;
@@ -382,8 +396,9 @@ bool forEachFishValue(const LogicGrid& grid, int slot, const StepSink& sink, con
     for (int value = 1; value <= grid.side(); ++value) {
         const CellSet cells = candidateCells(grid, value);
         if (!cells.empty() && cells == none[value]) continue;
+        const bool narrowed = !none[value].empty() && (cells - none[value]).empty();
         const int before = reported;
-        if (!search(value, counted)) return false;
+        if (!search(value, narrowed ? none[value] - cells : CellSet(), counted)) return false;
         if (reported == before) none[value] = cells;
     }
     return true;
@@ -396,7 +411,8 @@ bool findFish(const LogicGrid& grid, int size, FishFins fins, const StepSink& si
     // One search for every value and direction, so that its lists' storage is reused.
     FishSearch fish{grid, size, fins, 0, 0, 0, 0, {}, {}, {}, {}, nullptr};
     return forEachFishValue(
-        grid, size * 3 + static_cast<int>(fins), sink, [&](int value, const StepSink& counted) {
+        grid, size * 3 + static_cast<int>(fins), sink,
+        [&](int value, const CellSet&, const StepSink& counted) {
             fish.value = value;
             fish.sink = &counted;
             for (const int baseFirst : {0, side}) {
@@ -423,9 +439,10 @@ bool findComplexFish(const LogicGrid& grid, int size, FishShape shape, bool finn
                      const StepSink& sink) {
     ComplexFishSearch fish(grid, size, shape, finned);
     const int slot = 15 + (size - 2) * 4 + static_cast<int>(shape) * 2 + (finned ? 1 : 0);
-    return forEachFishValue(grid, slot, sink, [&](int value, const StepSink& counted) {
-        return fish.run(value, counted);
-    });
+    return forEachFishValue(grid, slot, sink,
+                            [&](int value, const CellSet& gone, const StepSink& counted) {
+                                return fish.run(value, gone, counted);
+                            });
 }
 
 bool findSiameseFish(const LogicGrid& grid, int size, const StepSink& sink) {
