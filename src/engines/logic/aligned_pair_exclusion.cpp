@@ -39,15 +39,24 @@ struct Exclusion {
     std::array<int, kMostAligned> chosen{};
     std::array<unsigned, kMostAligned> kept{};
 
+    // Whether the values chosen for the first `depth` cells take every candidate of an excluder
+    // whose last aligned cell is cell depth - 1: the combinations below are all impossible.
+    bool emptiesAnExcluder(std::size_t depth) const {
+        const unsigned last = 1u << (depth - 1);
+        for (const Excluder& excluder : excluders) {
+            if ((excluder.sees & last) == 0 || (excluder.sees >> depth) != 0) continue;
+            unsigned taken = 0;
+            for (std::size_t i = 0; i < depth; ++i)
+                if ((excluder.sees >> i) & 1u) taken |= 1u << chosen[i];
+            if ((excluder.candidates & ~taken) == 0) return true;
+        }
+        return false;
+    }
+
     // False once every candidate of every cell is kept: nothing is left to remove.
     bool combine(std::size_t depth) {
+        if (depth > 0 && emptiesAnExcluder(depth)) return true;
         if (depth == cells.size()) {
-            for (const Excluder& excluder : excluders) {
-                unsigned taken = 0;
-                for (std::size_t i = 0; i < cells.size(); ++i)
-                    if ((excluder.sees >> i) & 1u) taken |= 1u << chosen[i];
-                if ((excluder.candidates & ~taken) == 0) return true;
-            }
             bool all = true;
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 kept[i] |= 1u << chosen[i];
@@ -132,31 +141,39 @@ bool findAlignedPairExclusion(const LogicGrid& grid, const StepSink& sink) {
 
 bool findAlignedTripleExclusion(const LogicGrid& grid, const StepSink& sink) {
     // The cells with two or three candidates, the only ones that can be left empty by three.
-    std::vector<int> small;
+    CellSet small;
     for (int cell = 1; cell <= grid.cellCount(); ++cell) {
         const int count = std::popcount(grid.candidates(cell));
-        if (grid.value(cell) == 0 && count >= 2 && count <= kMostAligned) small.push_back(cell);
+        if (grid.value(cell) == 0 && count >= 2 && count <= kMostAligned) small.insert(cell);
     }
+    const GridKind& kind = grid.kind();
     std::vector<Excluder> excluders;
     for (int first = 1; first <= grid.cellCount(); ++first) {
         if (grid.value(first) != 0) continue;
-        const auto peers = grid.peers(first);
-        for (const int second : peers) {
+        const CellSet& firstPeers = peerSet(kind, first);
+        const CellSet smallPeers = small & firstPeers;
+        for (const int second : grid.peers(first)) {
             if (second <= first || grid.value(second) != 0) continue;
-            for (const int third : peers) {
+            const CellSet& secondPeers = peerSet(kind, second);
+            const CellSet seeingBoth = smallPeers & secondPeers;
+            const CellSet seeingSecond = small & secondPeers;
+            for (const int third : grid.peers(first)) {
                 if (third <= second || grid.value(third) != 0 || !grid.sees(second, third))
                     continue;
                 const int aligned[] = {first, second, third};
+                // The small cells seeing two or three of them (none of them sees itself).
+                const CellSet& thirdPeers = peerSet(kind, third);
+                CellSet seeingTwo = seeingBoth | ((smallPeers | seeingSecond) & thirdPeers);
+                for (const int cell : aligned)
+                    seeingTwo.erase(cell);
                 excluders.clear();
-                for (const int cell : small) {
-                    if (cell == first || cell == second || cell == third) continue;
-                    unsigned sees = 0;
-                    for (int i = 0; i < kMostAligned; ++i)
-                        if (grid.sees(cell, aligned[i])) sees |= 1u << i;
-                    if (std::popcount(sees) >= 2 &&
-                        std::popcount(grid.candidates(cell)) <= std::popcount(sees))
+                seeingTwo.forEach([&](int cell) {
+                    const unsigned sees = (firstPeers.contains(cell) ? 1u : 0u) |
+                                          (secondPeers.contains(cell) ? 2u : 0u) |
+                                          (thirdPeers.contains(cell) ? 4u : 0u);
+                    if (std::popcount(grid.candidates(cell)) <= std::popcount(sees))
                         excluders.push_back({cell, grid.candidates(cell), sees});
-                }
+                });
                 if (excluders.empty()) continue;
                 if (!reportExclusion(grid, Technique::AlignedTripleExclusion, aligned, excluders,
                                      sink))
