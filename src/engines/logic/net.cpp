@@ -118,7 +118,8 @@ Net::Net(const Net& outer, int depth, bool record)
       state_(outer.state_),
       depth_(depth),
       record_(record),
-      narrowed_(outer.narrowed_) {
+      narrowed_(outer.narrowed_),
+      consistent_(outer.consistent_) {
     takeSpareQueue();
     if (record_) {
         own_ = std::make_unique<NetState>(state_);
@@ -390,6 +391,7 @@ bool Net::nested(bool& changed) {
             if (nestedAllowed_ != nullptr && !(*nestedAllowed_)[candidateIndex(cell, value)])
                 continue;
             if (implied[value].contains(cell)) continue;
+            if (consistent_ && grid_.solutionValue(cell) == value) continue;
             Net probe(*this, depth_ - 1, false);
             probe.limitFacts(mostNestedFacts_, mostNestedFacts_);
             const bool held = probe.assume({cell, value}, true);
@@ -497,6 +499,8 @@ bool Net::giveUp() {
 }
 
 bool Net::assume(CellValue candidate, bool isOn) {
+    const int solved = grid_.solutionValue(candidate.cell);
+    consistent_ = consistent_ && solved != 0 && (solved == candidate.value) == isOn;
     return follow(candidate, isOn) || gaveUp_;
 }
 

@@ -176,6 +176,10 @@ class Net {
     int reachAfterProbes_ = -1;
     bool gaveUp_ = false;
     bool limited_ = false;
+    // Whether every assumption this net rests on (its own and those of the nets it is nested in)
+    // agrees with the grid's known solution: then the copy still allows it, and no probe of one
+    // of its candidates can contradict itself.
+    bool consistent_ = true;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
     int badCell_ = 0;
