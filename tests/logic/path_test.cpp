@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -160,6 +161,48 @@ TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
         grid.apply(step);
     }
     EXPECT_GT(checked, 0);
+}
+
+// Knowing the grid's solution only spares work: a net two deep resting on an assumption the
+// solution agrees with narrows the copy to the same facts whether or not the solution is known,
+// and the forcing nets find the same steps.
+TEST(LogicPath, KnowingTheSolutionChangesNoNetNorStep) {
+    const std::vector<int> values = valuesOf(
+        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    LogicGrid unknown(kNineGrid, values);
+    unknown.setOneSolution(true);
+    LogicGrid known = unknown;
+    const CellValues solution = countSolutions(kNineGrid, values, 2).firstSolution;
+    known.setSolution(solution);
+    const NetState base(unknown);
+    int narrowedByNestedNets = 0;
+    for (int cell = 1; cell <= kNineGrid.cellCount(); ++cell)
+        for (unsigned rest = unknown.candidates(cell); rest != 0; rest &= rest - 1) {
+            const CellValue candidate{cell, std::countr_zero(rest)};
+            const bool on = solution[cell - 1] == candidate.value;
+            Net plain(unknown, base, 2, false);
+            Net spared(known, base, 2, false);
+            for (Net* net : {&plain, &spared}) {
+                net->limitFacts(0, 32);
+                EXPECT_TRUE(net->assume(candidate, on));
+            }
+            EXPECT_EQ(plain.state().candidates, spared.state().candidates);
+            Net unnested(unknown, base, 1, false);
+            unnested.assume(candidate, on);
+            narrowedByNestedNets += plain.state().candidates != unnested.state().candidates;
+        }
+    EXPECT_GT(narrowedByNestedNets, 0);
+    const auto stepsOf = [](const LogicGrid& grid) {
+        std::vector<std::string> texts;
+        findSteps(Technique::ForcingNet, grid, [&](Step&& step) {
+            texts.push_back(step.text);
+            return true;
+        });
+        return texts;
+    };
+    const std::vector<std::string> steps = stepsOf(unknown);
+    EXPECT_FALSE(steps.empty());
+    EXPECT_EQ(stepsOf(known), steps);
 }
 
 struct PathFigures {
