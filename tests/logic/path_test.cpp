@@ -205,6 +205,35 @@ TEST(LogicPath, KnowingTheSolutionChangesNoNetNorStep) {
     EXPECT_EQ(stepsOf(known), steps);
 }
 
+// Assuming a candidate false that is one of two in its cell or a unit narrows a net two deep as
+// assuming the other true does (the searches follow one for both).
+TEST(LogicPath, RemovingOneOfTwoNarrowsAsPlacingTheOther) {
+    LogicGrid grid(kNineGrid,
+                   valuesOf("8..........36......7..9.2...5...7.......457.....1...3...1...."
+                            "68..85...1..9....4.."));
+    grid.setOneSolution(true);
+    const NetState base(grid);
+    int pairs = 0;
+    for (int cell = 1; cell <= kNineGrid.cellCount(); ++cell)
+        for (unsigned rest = grid.candidates(cell); rest != 0; rest &= rest - 1) {
+            const CellValue removed{cell, std::countr_zero(rest)};
+            const CellValue placed = placedByRemoving(grid, removed);
+            if (placed.cell == 0) continue;
+            ++pairs;
+            EXPECT_TRUE(grid.hasCandidate(placed.cell, placed.value));
+            Net off(grid, base, 2, false);
+            Net on(grid, base, 2, false);
+            off.limitFacts(0, 32);
+            on.limitFacts(0, 32);
+            const bool held = off.assume(removed, false);
+            EXPECT_EQ(on.assume(placed, true), held);
+            if (!held) continue;
+            EXPECT_EQ(off.state().candidates, on.state().candidates);
+            EXPECT_EQ(off.state().placed[placed.cell], placed.value);
+        }
+    EXPECT_GT(pairs, 0);
+}
+
 struct PathFigures {
     int checked = 0;
     int solved = 0;

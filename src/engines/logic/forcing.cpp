@@ -271,11 +271,12 @@ class Search {
         outcomes_.resize(2 * candidates_.size());
         if (depth >= 2)
             for (const CellValue& candidate : candidates_)
-                partners_.push_back(partner(candidate));
+                partners_.push_back(placedByRemoving(grid, candidate));
     }
 
     const Outcome& outcome(CellValue candidate, bool on) {
         const int index = index_[candidateIndex(candidate.cell, candidate.value)];
+        // A removal that places another candidate is followed as that placement.
         if (!on && !partners_.empty() && partners_[index].cell != 0)
             return outcome(partners_[index], true);
         auto& slot = outcomes_[2 * index + (on ? 1 : 0)];
@@ -346,29 +347,6 @@ class Search {
     }
 
   private:
-    // A candidate whose removal places another, the other candidate of its cell or the other
-    // place of its value in a unit; none (cell 0) when it has neither. The two assumptions, this
-    // one false and that one true, narrow the copy to the same facts before any nested net looks
-    // at it, so from there the nets run alike and end alike (how far a contradiction went before
-    // the nested nets may differ, which only the unnested nets' order reads).
-    CellValue partner(CellValue candidate) const {
-        const ValueMask values = grid_.candidates(candidate.cell);
-        if (std::popcount(values) == 2)
-            return {candidate.cell,
-                    std::countr_zero(static_cast<unsigned>(values & ~(1u << candidate.value)))};
-        for (const int unit : {grid_.rowUnit(candidate.cell), grid_.columnUnit(candidate.cell),
-                               grid_.blockUnit(candidate.cell)}) {
-            const unsigned places = grid_.positions(unit, candidate.value);
-            if (std::popcount(places) != 2) continue;
-            const auto cells = grid_.unitCells(unit);
-            const int other = cells[std::countr_zero(places)] == candidate.cell
-                                  ? cells[31 - std::countl_zero(places)]
-                                  : cells[std::countr_zero(places)];
-            return {other, candidate.value};
-        }
-        return {};
-    }
-
     const LogicGrid& grid_;
     int depth_;
     int mostFacts_ = 0;
@@ -377,7 +355,7 @@ class Search {
     std::vector<CellValue> candidates_;
     std::array<int, kCandidateCount> index_{};
     std::vector<std::unique_ptr<Outcome>> outcomes_;
-    std::vector<CellValue> partners_;  // two or more deep, per candidate (partner())
+    std::vector<CellValue> partners_;  // two or more deep, per candidate (placedByRemoving())
 };
 
 Step stepOf(const LogicGrid& grid, Technique technique, int depth,

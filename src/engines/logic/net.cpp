@@ -111,6 +111,24 @@ struct Net::Fact {
     int inner = -1;
 };
 
+CellValue placedByRemoving(const LogicGrid& grid, CellValue candidate) {
+    const ValueMask values = grid.candidates(candidate.cell);
+    if (std::popcount(values) == 2)
+        return {candidate.cell,
+                std::countr_zero(static_cast<unsigned>(values & ~(1u << candidate.value)))};
+    for (const int unit : {grid.rowUnit(candidate.cell), grid.columnUnit(candidate.cell),
+                           grid.blockUnit(candidate.cell)}) {
+        const unsigned places = grid.positions(unit, candidate.value);
+        if (std::popcount(places) != 2) continue;
+        const auto cells = grid.unitCells(unit);
+        const int other = cells[std::countr_zero(places)] == candidate.cell
+                              ? cells[31 - std::countl_zero(places)]
+                              : cells[std::countr_zero(places)];
+        return {other, candidate.value};
+    }
+    return {};
+}
+
 NetState::NetState(const LogicGrid& grid) {
     for (int cell = 1; cell <= grid.cellCount(); ++cell) {
         candidates[cell] = grid.candidates(cell);

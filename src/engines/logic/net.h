@@ -51,6 +51,13 @@ struct NetState {
 
 enum class Contradiction { None, EmptyCell, EmptyUnit, Clash };
 
+// The candidate that removing `candidate` places: the other candidate of its cell, or the other
+// place of its value in one of its units; none (cell 0) when it has neither. Assuming the one
+// false and assuming the other true narrow a copy to the same facts before any nested net looks at
+// it, so from there their nets run alike: the searches follow one for both (how far a
+// contradiction went before the nested nets may differ, which only the unnested nets' order reads).
+CellValue placedByRemoving(const LogicGrid& grid, CellValue candidate);
+
 class Net {
   public:
     // `base` is NetState(grid), made once for the many nets on one grid.
