@@ -25,9 +25,19 @@ namespace {
 
 const std::string kEasy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kHard =
+    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
 
 std::vector<int> valuesOf(const std::string& line) {
     return parsePuzzleLine(line).puzzle->values;
+}
+
+std::vector<CellValue> candidatesOf(const LogicGrid& grid) {
+    std::vector<CellValue> candidates;
+    for (int cell = 1; cell <= grid.cellCount(); ++cell)
+        for (unsigned rest = grid.candidates(cell); rest != 0; rest &= rest - 1)
+            candidates.push_back({cell, std::countr_zero(rest)});
+    return candidates;
 }
 
 TEST(LogicPath, EndsAsTheGridAllows) {
@@ -83,10 +93,7 @@ TEST(LogicPath, TakesNoUniquenessStepOnAGridWithTwoSolutions) {
 // indented one step deeper, end with the contradiction, and the removal they prove follows at the
 // outer depth with the reason in a few words.
 TEST(LogicPath, NestedNetsSayWhichAssumptionTheyAreInside) {
-    const LogicPath hint = hintPath(
-        kNineGrid,
-        valuesOf(
-            "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."));
+    const LogicPath hint = hintPath(kNineGrid, valuesOf(kHard));
     const auto nested = std::find_if(hint.steps.begin(), hint.steps.end(), [](const Step& step) {
         return step.text.find("\ninside: if ") != std::string::npos;
     });
@@ -119,8 +126,7 @@ TEST(LogicPath, NestedNetsSayWhichAssumptionTheyAreInside) {
 // it shows proved by nested nets allowed to its nested step, still contradicts itself, and
 // without any one of them it does not; limited to one fact, it stops short of the contradiction.
 TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
-    const std::vector<int> values = valuesOf(
-        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    const std::vector<int> values = valuesOf(kHard);
     const LogicPath hint = hintPath(kNineGrid, values);
     LogicGrid grid(kNineGrid, values);
     grid.setOneSolution(true);
@@ -167,8 +173,7 @@ TEST(LogicPath, NetsShowOnlyTheNestedNetsTheirContradictionNeeds) {
 // solution agrees with narrows the copy to the same facts whether or not the solution is known,
 // and the forcing nets find the same steps.
 TEST(LogicPath, KnowingTheSolutionChangesNoNetNorStep) {
-    const std::vector<int> values = valuesOf(
-        "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..");
+    const std::vector<int> values = valuesOf(kHard);
     LogicGrid unknown(kNineGrid, values);
     unknown.setOneSolution(true);
     LogicGrid known = unknown;
@@ -176,21 +181,19 @@ TEST(LogicPath, KnowingTheSolutionChangesNoNetNorStep) {
     known.setSolution(solution);
     const NetState base(unknown);
     int narrowedByNestedNets = 0;
-    for (int cell = 1; cell <= kNineGrid.cellCount(); ++cell)
-        for (unsigned rest = unknown.candidates(cell); rest != 0; rest &= rest - 1) {
-            const CellValue candidate{cell, std::countr_zero(rest)};
-            const bool on = solution[cell - 1] == candidate.value;
-            Net plain(unknown, base, 2, false);
-            Net spared(known, base, 2, false);
-            for (Net* net : {&plain, &spared}) {
-                net->limitFacts(0, 32);
-                EXPECT_TRUE(net->assume(candidate, on));
-            }
-            EXPECT_EQ(plain.state().candidates, spared.state().candidates);
-            Net unnested(unknown, base, 1, false);
-            unnested.assume(candidate, on);
-            narrowedByNestedNets += plain.state().candidates != unnested.state().candidates;
+    for (const CellValue& candidate : candidatesOf(unknown)) {
+        const bool on = solution[candidate.cell - 1] == candidate.value;
+        Net plain(unknown, base, 2, false);
+        Net spared(known, base, 2, false);
+        for (Net* net : {&plain, &spared}) {
+            net->limitFacts(0, 32);
+            EXPECT_TRUE(net->assume(candidate, on));
         }
+        EXPECT_EQ(plain.state().candidates, spared.state().candidates);
+        Net unnested(unknown, base, 1, false);
+        unnested.assume(candidate, on);
+        narrowedByNestedNets += plain.state().candidates != unnested.state().candidates;
+    }
     EXPECT_GT(narrowedByNestedNets, 0);
     const auto stepsOf = [](const LogicGrid& grid) {
         std::vector<std::string> texts;
@@ -208,29 +211,25 @@ TEST(LogicPath, KnowingTheSolutionChangesNoNetNorStep) {
 // Assuming a candidate false that is one of two in its cell or a unit narrows a net two deep as
 // assuming the other true does (the searches follow one for both).
 TEST(LogicPath, RemovingOneOfTwoNarrowsAsPlacingTheOther) {
-    LogicGrid grid(kNineGrid,
-                   valuesOf("8..........36......7..9.2...5...7.......457.....1...3...1...."
-                            "68..85...1..9....4.."));
+    LogicGrid grid(kNineGrid, valuesOf(kHard));
     grid.setOneSolution(true);
     const NetState base(grid);
     int pairs = 0;
-    for (int cell = 1; cell <= kNineGrid.cellCount(); ++cell)
-        for (unsigned rest = grid.candidates(cell); rest != 0; rest &= rest - 1) {
-            const CellValue removed{cell, std::countr_zero(rest)};
-            const CellValue placed = placedByRemoving(grid, removed);
-            if (placed.cell == 0) continue;
-            ++pairs;
-            EXPECT_TRUE(grid.hasCandidate(placed.cell, placed.value));
-            Net off(grid, base, 2, false);
-            Net on(grid, base, 2, false);
-            off.limitFacts(0, 32);
-            on.limitFacts(0, 32);
-            const bool held = off.assume(removed, false);
-            EXPECT_EQ(on.assume(placed, true), held);
-            if (!held) continue;
-            EXPECT_EQ(off.state().candidates, on.state().candidates);
-            EXPECT_EQ(off.state().placed[placed.cell], placed.value);
-        }
+    for (const CellValue& removed : candidatesOf(grid)) {
+        const CellValue placed = placedByRemoving(grid, removed);
+        if (placed.cell == 0) continue;
+        ++pairs;
+        EXPECT_TRUE(grid.hasCandidate(placed.cell, placed.value));
+        Net off(grid, base, 2, false);
+        Net on(grid, base, 2, false);
+        off.limitFacts(0, 32);
+        on.limitFacts(0, 32);
+        const bool held = off.assume(removed, false);
+        EXPECT_EQ(on.assume(placed, true), held);
+        if (!held) continue;
+        EXPECT_EQ(off.state().candidates, on.state().candidates);
+        EXPECT_EQ(off.state().placed[placed.cell], placed.value);
+    }
     EXPECT_GT(pairs, 0);
 }
 
