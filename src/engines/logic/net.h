@@ -184,8 +184,8 @@ class Net {
     bool gaveUp_ = false;
     bool limited_ = false;
     // Whether every assumption this net rests on (its own and those of the nets it is nested in)
-    // agrees with the grid's known solution: then the copy still allows it, and no probe of one
-    // of its candidates can contradict itself.
+    // agrees with the grid's known solution: then the copy still allows the solution, and a probe
+    // of one of the solution's candidates cannot contradict itself.
     bool consistent_ = true;
     std::vector<Pending> queue_;
     Contradiction contradiction_ = Contradiction::None;
