@@ -57,33 +57,6 @@ CellBitsTable buildCellBits(const GridKind& kind) {
 const CellBitsTable kNineCellBits = buildCellBits(kNineGrid);
 const CellBitsTable kFifteenCellBits = buildCellBits(kFifteenGrid);
 
-// Per position in a unit (its bit in the unit's places), the positions that lie in the same other
-// unit with it: for a row those in its block, for a column the same, for a block those in its row
-// (`line`) and those in its column (`blockColumn`). A unit's places can lock only within these.
-struct LockBands {
-    std::array<std::array<std::uint16_t, kMaxSide>, 3> line{};
-    std::array<std::uint16_t, kMaxSide> blockColumn{};
-};
-
-constexpr LockBands lockBands(const GridKind& kind) {
-    LockBands bands;
-    const int width = kind.blockWidth;
-    const int height = kind.blockHeight;
-    for (int pos = 0; pos < kind.side; ++pos) {
-        bands.line[0][pos] =
-            static_cast<std::uint16_t>(((1u << width) - 1) << (pos / width * width));
-        bands.line[1][pos] =
-            static_cast<std::uint16_t>(((1u << height) - 1) << (pos / height * height));
-        bands.line[2][pos] = bands.line[0][pos];
-        for (int row = 0; row < height; ++row)
-            bands.blockColumn[pos] |= static_cast<std::uint16_t>(1u << (row * width + pos % width));
-    }
-    return bands;
-}
-
-constexpr LockBands kNineLockBands = lockBands(kNineGrid);
-constexpr LockBands kFifteenLockBands = lockBands(kFifteenGrid);
-
 const CellBits& cellBits(const GridKind& kind, int cell) {
     return kind.isNine() ? kNineCellBits[cell] : kFifteenCellBits[cell];
 }
@@ -361,22 +334,25 @@ bool Net::lockedCandidates(bool& changed) {
     const GridKind& kind = grid_.kind();
     const int side = grid_.side();
     const std::uint64_t units = (std::uint64_t{1} << (3 * side)) - 1;
-    const LockBands& bands = kind.isNine() ? kNineLockBands : kFifteenLockBands;
     for (int value = 1; value <= side; ++value)
         for (narrowed_[value] &= units; narrowed_[value] != 0; narrowed_[value] &= units) {
             const int unit = std::countr_zero(narrowed_[value]);
             narrowed_[value] &= narrowed_[value] - 1;
             if ((state_.unitPlaced[unit] >> value) & 1u) continue;
             const unsigned places = state_.places[unit][value];
-            const int lowest = std::countr_zero(places);
-            if (places == 0 || ((places & ~bands.line[unit / side][lowest]) != 0 &&
-                                (unit < 2 * side || (places & ~bands.blockColumn[lowest]) != 0)))
-                continue;
-            // A line's places can lock in a block, a block's in a row or a column. Each pair
-            // is the other unit, the bits (in this unit) of their shared cells and the same bits
-            // in the other unit.
-            const int cell = grid_.unitCells(unit)[lowest];
+            if (places == 0) continue;
+            // A line's places can lock in a block, a block's in a row or a column: only when
+            // they lie among the cells the unit shares with the first place's other unit.
+            const int cell = grid_.unitCells(unit)[std::countr_zero(places)];
             const CellBits& bits = cellBits(kind, cell);
+            const bool isBlock = unit >= 2 * side;
+            const unsigned shared = isBlock        ? bits.blockInRow
+                                    : unit >= side ? bits.columnInBlock
+                                                   : bits.rowInBlock;
+            if ((places & ~shared) != 0 && (!isBlock || (places & ~bits.blockInColumn) != 0))
+                continue;
+            // Each pair is the other unit, the bits (in this unit) of their shared cells and the
+            // same bits in the other unit.
             const CellSet placeCells =
                 record_ ? state_.holding[value] & unitSet(kind, unit) : CellSet();
             struct Lock {
@@ -385,10 +361,10 @@ bool Net::lockedCandidates(bool& changed) {
                 unsigned sharedThere;
             };
             const std::array<Lock, 2> locks =
-                unit >= 2 * side ? std::array<Lock, 2>{Lock{grid_.rowUnit(cell), bits.blockInRow,
-                                                            bits.rowInBlock},
-                                                       Lock{grid_.columnUnit(cell),
-                                                            bits.blockInColumn, bits.columnInBlock}}
+                isBlock        ? std::array<Lock, 2>{Lock{grid_.rowUnit(cell), bits.blockInRow,
+                                                   bits.rowInBlock},
+                                                     Lock{grid_.columnUnit(cell), bits.blockInColumn,
+                                                   bits.columnInBlock}}
                 : unit >= side ? std::array<Lock, 2>{Lock{grid_.blockUnit(cell), bits.columnInBlock,
                                                           bits.blockInColumn},
                                                      Lock{-1, 0, 0}}
